@@ -1,0 +1,6 @@
+#include "shell/AppServices.h"
+
+AppServices& Services() {
+    static AppServices services;
+    return services;
+}

@@ -1,0 +1,4 @@
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+
+TEST(Smoke, ApplicationExists) { EXPECT_NE(QCoreApplication::instance(), nullptr); }
