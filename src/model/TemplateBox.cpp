@@ -1,0 +1,64 @@
+#include "model/TemplateBox.h"
+
+#include "model/TemplateNumbers.h"
+#include "model/Templates.h"
+#include "shell/AppServices.h"
+#include "shell/LumbraError.h"
+
+#include <QStringList>
+
+namespace {
+
+constexpr qsizetype KindLength = 4;
+constexpr qsizetype GeometryFields = 4;
+
+} // namespace
+
+bool TemplateBox::IsInBox(float x, float y) const {
+    return mX <= x && x <= mX + mWidth && mY <= y && y <= mY + mHeight;
+}
+
+bool TemplateBox::IsImageTooSmall(int photoWidth, int photoHeight, const Templates& catalogue) const {
+    return IsTooSmallFor(photoWidth, photoHeight, catalogue.GetMinXRatio(), catalogue.GetMinYRatio());
+}
+
+bool TemplateBox::IsImageTooSmall(int photoWidth, int photoHeight) const {
+    if (const Templates* catalogue = Services().templates)
+        return IsImageTooSmall(photoWidth, photoHeight, *catalogue);
+    return IsTooSmallFor(photoWidth, photoHeight, Templates::StockMinRatio, Templates::StockMinRatio);
+}
+
+bool TemplateBox::IsTooSmallFor(int photoWidth, int photoHeight, double minXRatio,
+                                double minYRatio) const {
+    if (mBoxType != PhotoKind)
+        return false;
+    return photoWidth / double(mWidth) < minXRatio || photoHeight / double(mHeight) < minYRatio;
+}
+
+void TemplateBox::Deserialize(const QString& piece) {
+    const qsizetype open = piece.lastIndexOf(u'[');
+    if (open < 0)
+        return;
+    if (open < KindLength)
+        throw LumbraError(QStringLiteral("No box kind before \"[\" in \"%1\"").arg(piece));
+    const QString kind = piece.mid(open - KindLength, KindLength).trimmed();
+    const QStringList fields = piece.mid(open + 1).split(u',');
+    if (fields.size() < GeometryFields)
+        throw LumbraError(QStringLiteral("Box \"%1\" has fewer than four numbers").arg(piece));
+    const float x = float(TemplateNumbers::Parse(fields[0]));
+    const float y = float(TemplateNumbers::Parse(fields[1]));
+    const float w = float(TemplateNumbers::Parse(fields[2]));
+    const float h = float(TemplateNumbers::Parse(fields[3]));
+    mX = x;
+    mY = y;
+    mWidth = w;
+    mHeight = h;
+    mBoxType = kind == QLatin1String("Text") ? TextKind : PhotoKind;
+}
+
+QString TemplateBox::Serialize() const {
+    const QString kind = mBoxType == PhotoKind ? QStringLiteral("Photo[") : QStringLiteral("Text[");
+    return kind + TemplateNumbers::Format(mX) + u',' + TemplateNumbers::Format(mY) + u','
+           + TemplateNumbers::Format(mWidth) + u',' + TemplateNumbers::Format(mHeight)
+           + QStringLiteral(",0]");
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+class Templates;
+
+// One rectangular photo or text box of a template, in millimetres from the
+// page's top-left corner. Built from its text form "Photo[x, y, w, h, 0]".
+class TemplateBox {
+public:
+    enum Kind : int32_t { PhotoKind = 1, TextKind = 2 };
+
+    float X() const { return mX; }
+    float Y() const { return mY; }
+    float width() const { return mWidth; }
+    float Height() const { return mHeight; }
+    int32_t BoxType() const { return mBoxType; }
+    int16_t Orient() const { return 0; }
+    int16_t Angle() const { return 0; }
+
+    // All four edges count as inside.
+    bool IsInBox(float x, float y) const;
+
+    // Whether a photo of width x height pixels gives fewer pixels per mm than
+    // the catalogue's minima. Text boxes never report too small.
+    bool IsImageTooSmall(int photoWidth, int photoHeight, const Templates& catalogue) const;
+    // Same, against the process-wide catalogue (or its stock minima when
+    // there is none).
+    bool IsImageTooSmall(int photoWidth, int photoHeight) const;
+    template <typename Photo>
+    bool IsImageTooSmall(const Photo& photo) const {
+        return IsImageTooSmall(photo.GetWidth(), photo.GetHeight());
+    }
+
+    // Reads a piece of a definition cut before its "]": the kind is the four
+    // characters before the last "[", the first four fields after it are the
+    // geometry. A piece without "[" leaves the box unchanged; a malformed one
+    // throws LumbraError and leaves it unchanged too.
+    void Deserialize(const QString& piece);
+    QString Serialize() const;
+
+private:
+    bool IsTooSmallFor(int photoWidth, int photoHeight, double minXRatio, double minYRatio) const;
+
+    float mX = 0;
+    float mY = 0;
+    float mWidth = 0;
+    float mHeight = 0;
+    int32_t mBoxType = 0;
+};
