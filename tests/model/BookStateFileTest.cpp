@@ -1,5 +1,9 @@
+#include "model/Book.h"
 #include "model/BookStateFile.h"
+#include "model/ModelTestSupport.h"
+#include "model/page.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -51,4 +55,86 @@ TEST(BookStateFileTest, WriteEndsTheLineWithCrLf) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("+A+B\r\n"));
+}
+
+namespace {
+
+// Saves a book whose page i holds texts[i] and the background "bg<i>", loads
+// it back and checks every page. Returns the saved line.
+QString RoundTripTexts(const QStringList& texts) {
+    QTemporaryDir books;
+    ModelContext context;
+    context.templates = &TestCatalogue();
+    Book book(books.path(), context);
+    book.SetName("Texts");
+    while (book.PagesCount() < texts.size())
+        book.AddNewPage();
+    for (int i = 0; i < texts.size(); ++i) {
+        book.GetPage(i)->SetTemplate(RowTemplate(1, 2));
+        book.GetPage(i)->SetText(0, texts[i]);
+        book.GetPage(i)->SetText(1, "after");
+        book.GetPage(i)->SetBg(QStringLiteral("bg%1").arg(i));
+    }
+    book.SaveBook();
+    Book loaded(books.path(), context);
+    loaded.SetName("Texts");
+    loaded.LoadBook();
+    EXPECT_EQ(loaded.PagesCount(), std::max(20, int(texts.size())));
+    for (int i = 0; i < texts.size(); ++i) {
+        EXPECT_EQ(loaded.GetPage(i)->text(0), texts[i]) << i;
+        EXPECT_EQ(loaded.GetPage(i)->text(1), "after") << i;
+        EXPECT_EQ(loaded.GetPage(i)->GetBg(), QStringLiteral("bg%1").arg(i)) << i;
+    }
+    QFile file(books.filePath("Texts/book.pbx"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+}
+
+// An RTF-ish text with `mark` after `padding` letters of its body, so that
+// over paddings 0 to 8 the mark stands at every byte position modulo 3.
+QString RtfWithMark(int padding, const QString& mark) {
+    return QStringLiteral("{\\rtf1\\ansi ") + QString(padding, QLatin1Char('y')) + mark +
+           QStringLiteral("z}");
+}
+
+} // namespace
+
+TEST(BookStateFilePlusTest, RawGreaterAndTildeAtEveryPositionLoadWhole) {
+    // As older writers stored them: ">" and "~" as they are, so that the
+    // Base64 of the texts holds "+".
+    QStringList texts;
+    for (int padding = 0; padding < 9; ++padding)
+        for (const QString& mark : {QStringLiteral(">"), QStringLiteral("~")})
+            texts << RtfWithMark(padding, mark);
+    const QString line = RoundTripTexts(texts);
+    EXPECT_GT(line.count('+'), int(texts.size())); // some texts did hold a "+"
+}
+
+TEST(BookStateFilePlusTest, EscapedGreaterAndTildeNeverWriteAPlus) {
+    // As the rich text writer stores them: "\'3e" and "\'7e".
+    QStringList texts;
+    for (int padding = 0; padding < 9; ++padding)
+        for (const QString& mark : {QStringLiteral("\\'3e"), QStringLiteral("\\'7e")})
+            texts << RtfWithMark(padding, mark);
+    const QString line = RoundTripTexts(texts);
+    EXPECT_EQ(line.count('+'), int(texts.size()));
+}
+
+TEST(BookStateFilePlusTest, FileOfAnOlderWriterLoadsWhole) {
+    // The first page's text ">>>" is "Pj4+" in Base64.
+    QTemporaryDir books;
+    ASSERT_TRUE(QDir(books.path()).mkdir("Old"));
+    QFile file(books.filePath("Old/book.pbx"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("+Photo[0,0,289,208,0]Text[30,180,230,25,0]Image{}Text{Pj4+}bgImage(one)"
+               "+Photo[0,0,289,208,0]Text[30,180,230,25,0]Image{}Text{}bgImage(two)\r\n");
+    file.close();
+    ModelContext context;
+    context.templates = &TestCatalogue();
+    Book book(books.path(), context);
+    book.SetName("Old");
+    book.LoadBook();
+    EXPECT_EQ(book.GetPage(0)->text(0), ">>>");
+    EXPECT_EQ(book.GetPage(0)->GetBg(), "one");
+    EXPECT_EQ(book.GetPage(1)->GetBg(), "two");
+    EXPECT_EQ(book.GetPage(1)->GetPageId(), 22);
 }
