@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The background pictures on this computer: a folder holding, for each
+// background name N, the files N_sm.jpg, N_md.jpg, N_lg.jpg and N_or.jpg,
+// filled at start from the backgrounds delivered beside the program.
+class BackgroundLibrary {
+public:
+    enum class Size { Small, Medium, Large, Original };
+
+    // Both folders end with "/". deliveredFolder defaults to "backgrounds/"
+    // beside the executable.
+    explicit BackgroundLibrary(QString backgroundsFolder = QString(),
+                               QString deliveredFolder = DefaultDeliveredFolder());
+    static QString DefaultDeliveredFolder();
+
+    void SetBackgroundsFolder(const QString& folder);
+    const QString& BackgroundsFolder() const { return mBackgroundsFolder; }
+
+    // CopyDeliveredBackgrounds, then LoadBackgroundList.
+    void InitBackgrounds();
+    // Copies every delivered "*.jpg" into the backgrounds folder, replacing
+    // what is there. Throws LumbraError when a copy fails.
+    void CopyDeliveredBackgrounds();
+    // Rebuilds the list: one entry per folder entry whose name holds "_sm.",
+    // named by what comes before it; duplicates kept, in name order.
+    void LoadBackgroundList();
+    // The delivered folder, or the empty text when it holds no file.
+    QString GetDeliveredBackgroundsFolder() const;
+
+    bool IsBackgroundListed(const QString& name) const { return mNames.contains(name); }
+    int Count() const { return int(mNames.size()); }
+    const QString& Name(int index) const { return mNames.at(index); }
+    const QStringList& Names() const { return mNames; }
+    // A downloaded background joins the list.
+    void AddBackground(const QString& name) { mNames.append(name); }
+
+    // The file of a background in the wanted size.
+    QString FilePath(const QString& name, Size size) const;
+    // The size drawn for a thumbnail type 1 to 4 of the photo image.
+    static Size SizeForThumbType(int thumbType);
+
+private:
+    QString mBackgroundsFolder;
+    QString mDeliveredFolder;
+    QStringList mNames;
+};
+
+// Cuts the text before its first NUL character.
+QString TrimAtNul(const QString& text);

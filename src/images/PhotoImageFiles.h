@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+// The files of an imported picture in a book folder, made without touching
+// any model object (safe on a worker thread).
+
+struct ThumbBox {
+    int width;
+    int height;
+};
+
+// Bounding boxes of the thumbnail types 1, 2 and 3.
+using ThumbBoxes = std::array<ThumbBox, 3>;
+constexpr ThumbBoxes kPhotoThumbBoxes{{{120, 120}, {500, 500}, {1000, 1000}}};
+constexpr ThumbBoxes kBgThumbBoxes{{{145, 104}, {800, 576}, {1127, 811}}};
+
+// File suffixes of the thumbnail types 1..4, index 0 for type 1.
+constexpr std::array<const char*, 4> kThumbSuffixes{"_sm", "_md", "_lg", "_or"};
+
+// Makes stem & "_sm.jpg", "_md.jpg", "_lg.jpg" (upright, from one decode at
+// the smallest scale that covers the largest box) and stem & "_or.jpg" (a
+// byte copy of `source`), and drops stale ".dim" files of those names.
+// Returns false, writing nothing, when `source` is not an acceptable JPEG
+// that decodes completely. Throws LumbraError when a file cannot be
+// written; the files made so far are removed first.
+bool MakePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes& boxes);
+
+// Byte copy through a temporary file that replaces `target` only when
+// complete. Throws LumbraError.
+void CopyFileAtomically(const QString& source, const QString& target);
