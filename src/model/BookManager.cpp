@@ -7,21 +7,14 @@
 
 #include <QDir>
 
-namespace {
+BookManager::SilentPages::SilentPages(BookManager& manager)
+    : mManager(manager), mWasSilent(manager.mPageEventsSuppressed) {
+    mManager.mPageEventsSuppressed = true;
+}
 
-// Sets a flag for its lifetime, so an exception cannot leave pages silent.
-class SuppressPageEvents {
-public:
-    explicit SuppressPageEvents(bool& flag) : mFlag(flag) { mFlag = true; }
-    ~SuppressPageEvents() { mFlag = false; }
-    SuppressPageEvents(const SuppressPageEvents&) = delete;
-    SuppressPageEvents& operator=(const SuppressPageEvents&) = delete;
-
-private:
-    bool& mFlag;
-};
-
-} // namespace
+BookManager::SilentPages::~SilentPages() {
+    mManager.mPageEventsSuppressed = mWasSilent;
+}
 
 BookManager::BookManager(const QString& booksFolder, Templates* templates,
                          const Constants* strings, PageDisplayHost* host, QObject* parent)
@@ -82,7 +75,7 @@ std::shared_ptr<Book> BookManager::OpenFirstBook() {
 
 void BookManager::Initialize() {
     {
-        const SuppressPageEvents silent(mPageEventsSuppressed);
+        const SilentPages silent(*this);
         UpdateAllBooks();
         mBook = OpenLastBook();
         if (!mBook)
@@ -122,7 +115,7 @@ bool BookManager::LoadBook(const QString& name) {
         return false;
     auto book = MakeBook(name);
     {
-        const SuppressPageEvents silent(mPageEventsSuppressed);
+        const SilentPages silent(*this);
         book->LoadBook();
     }
     const auto old = Replace(book);

@@ -17,6 +17,19 @@ class Constants;
 class BookManager : public QObject {
     Q_OBJECT
 public:
+    // Keeps pages silent (no OnPageChange) while alive, e.g. while a book is read.
+    class SilentPages {
+    public:
+        explicit SilentPages(BookManager& manager);
+        ~SilentPages();
+        SilentPages(const SilentPages&) = delete;
+        SilentPages& operator=(const SilentPages&) = delete;
+
+    private:
+        BookManager& mManager;
+        bool mWasSilent;
+    };
+
     // strings: for the untitled book's name (null: Services().strings).
     // host: the photos pane (null: Services().displayHost, else headless).
     BookManager(const QString& booksFolder, Templates* templates = nullptr,

@@ -107,9 +107,9 @@ TEST_F(BookTest, MissingOrEmptyFirstLineKeepsDefaultPages) {
 }
 
 TEST_F(BookTest, LinesAreJoinedAndPiecesWithoutBoxesSkipped) {
+    auto book = MakeBook();
     WriteFile(StateFile(), "+Photo[0,0,1,1,0]Image{}Text{}bgImage(a)+\r\n"
                            "junk+Photo[0,0,1,1,0]Image{}Text{}bgImage(b)\r\n");
-    auto book = MakeBook();
     book->LoadBook();
     EXPECT_EQ(book->GetPage(0)->GetBg(), "a");
     EXPECT_EQ(book->GetPage(1)->GetBg(), "b");
@@ -117,9 +117,9 @@ TEST_F(BookTest, LinesAreJoinedAndPiecesWithoutBoxesSkipped) {
 }
 
 TEST_F(BookTest, DamagedPageKeepsWhatWasReadAndLaterPagesLoad) {
+    auto book = MakeBook();
     WriteFile(StateFile(), "+Text[0,0,1,1,0]Image{}Text{QUI=}Text{Qw==}bgImage(a)"
                            "+Photo[0,0,1,1,0]Image{}Text{}bgImage(b)\r\n");
-    auto book = MakeBook();
     book->LoadBook();
     EXPECT_EQ(book->GetPage(0)->text(0), "AB");
     EXPECT_EQ(book->GetPage(1)->GetBg(), "b");

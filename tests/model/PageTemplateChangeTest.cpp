@@ -82,7 +82,7 @@ TEST_F(PageTemplateChangeTest, MoreBoxesKeepEveryPhotoAndTextAtItsIndex) {
     auto p = Filled(2, {0, 1}, 2, {0, 1});
     p->SetTemplate(RowTemplate(4, 3));
     EXPECT_EQ(Boxes(*p), QStringList({"0", "1", "-", "-"}));
-    EXPECT_EQ(Texts(*p), QStringList({"t0", "t1", "", ""}));
+    EXPECT_EQ(Texts(*p), QStringList({"t0", "t1", ""}));
     EXPECT_EQ(p->Photo(1)->PhotoBox(), p->Template()->PhotoBox(1));
 }
 

@@ -20,6 +20,16 @@ protected:
         made->SetTemplate(layout);
         return made;
     }
+    // A page of RowTemplate(boxes, 0) with photos 1 and 2 in the given boxes;
+    // the host's notes start empty.
+    std::shared_ptr<page> WithTwoPhotos(int boxes, int boxOf1, int boxOf2) {
+        auto made = MakePage(RowTemplate(boxes, 0));
+        made->AddPhoto(folder.Make(1), BoxX(boxOf1), 5);
+        made->AddPhoto(folder.Make(2), BoxX(boxOf2), 5);
+        host.added.clear();
+        host.removed.clear();
+        return made;
+    }
     // Centre of photo box i of RowTemplate.
     static float BoxX(int i) { return float(20 * i + 5); }
     // Keys of the photo entries, "-" for an empty one.
@@ -131,11 +141,9 @@ TEST_F(PageTest, DroppingOntoItsOwnBoxDoesNothing) {
 }
 
 TEST_F(PageTest, MovingWithinAPageSwapsPhotosAndBoxes) {
-    const auto a = folder.Make(1);
-    const auto b = folder.Make(2);
-    auto p = MakePage(RowTemplate(3, 0));
-    p->AddPhoto(a, BoxX(2), 5);
-    p->AddPhoto(b, BoxX(0), 5);
+    auto p = WithTwoPhotos(3, 2, 0);
+    const auto a = p->Photo(2);
+    const auto b = p->Photo(0);
     QSignalSpy changes(p.get(), &page::OnPageChange);
     p->AddPhoto(a, BoxX(0), 5); // box 0 holds b
     EXPECT_EQ(Keys(*p), QStringList({TestKey(1), "-", TestKey(2)}));
@@ -265,12 +273,8 @@ TEST_F(PageTest, BackgroundEvents) {
 }
 
 TEST_F(PageTest, DeleteReturnsPhotosQuietly) {
-    const auto a = folder.Make(1);
-    const auto b = folder.Make(2);
-    auto p = MakePage(RowTemplate(3, 0));
-    p->AddPhoto(a, BoxX(0), 5);
-    p->AddPhoto(b, BoxX(2), 5);
-    host.added.clear();
+    auto p = WithTwoPhotos(3, 0, 2);
+    const auto a = p->Photo(0);
     QSignalSpy changes(p.get(), &page::OnPageChange);
     p->Delete();
     EXPECT_EQ(host.added, QStringList({TestKey(1), TestKey(2)}));
