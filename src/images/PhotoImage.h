@@ -40,6 +40,7 @@
 
 class page;
 class TemplateBox;
+class HDCBMP;
 class QPainter;
 
 class PhotoImage {
@@ -102,6 +103,7 @@ public:
 
     // Draws the visible window into the rectangle of the surface; with
     // aDrawWarning and ImageTooSmall also the marker and a yellow frame.
+    void DrawImage(HDCBMP& aHDC, int x, int y, int aWidth, int aHeight, bool aDrawWarning);
     void DrawImage(QPainter& painter, int x, int y, int aWidth, int aHeight, bool aDrawWarning);
 
     // The visible window at print quality, exactly aWidth x aHeight, 24-bit.
