@@ -5,7 +5,8 @@
 //
 //   Import       SetImage(path, bookFolder) / SetBgImage(path, folder), then
 //                IsSupportFormat(). A bad file gives false and leaves no file;
-//                a file that cannot be written throws LumbraError.
+//                a file that cannot be written throws LumbraError. Off the UI
+//                thread: BeginImport + PhotoImportWorker + EndImport.
 //   Rebuild      CopyName(storedName); SetKey(bookFolder, key).
 //   Identity     GetKey() (MD5 of the import path), GetName() (stamp + key).
 //   Files        GetThumbFile(type), GetThumbWidth/Height(type), type 1 small,
@@ -55,6 +56,12 @@ public:
 
     void SetImage(const QString& aImage, const QString& aBookFolder);
     void SetBgImage(const QString& fullName, const QString& aBookFolder);
+    // The same in two steps, for file work off the UI thread: Begin* sets
+    // key, name and paths and returns the job (run it with MakePhotoFiles or
+    // a PhotoImportWorker); EndImport records whether the files were made.
+    PhotoImportJob BeginImport(const QString& aImage, const QString& aBookFolder);
+    PhotoImportJob BeginBgImport(const QString& fullName, const QString& aBookFolder);
+    void EndImport(bool supported);
     bool IsSupportFormat() const { return mIsSupportFormat; }
 
     const QString& GetName() const { return mName; }
@@ -121,7 +128,7 @@ public:
 
 private:
     const Thumb& GetThumb(int type) const;
-    void Import(const QString& source, const QString& aBookFolder, const ThumbBoxes& boxes);
+    PhotoImportJob Job(const QString& source, const QString& aBookFolder, const ThumbBoxes& boxes);
     // Full-size picture size turned by Angle.
     QSize RotatedFullSize() const;
     bool HasBox() const;
