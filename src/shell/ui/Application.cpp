@@ -1,10 +1,14 @@
 #include "shell/ui/Application.h"
 
+#include "shell/LumbraError.h"
+#include "shell/ui/StartUp.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMainWindow>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <cstdio>
 
 namespace {
 
@@ -18,6 +22,15 @@ void ScheduleScreenshot(const QString& path) {
     });
 }
 
+// Start-up cannot go on: one line on stderr always, a message box when
+// there is a screen to show it on.
+void ReportStartUpFailure(const QString& message) {
+    std::fprintf(stderr, "Lumbra: %s\n", qPrintable(message));
+    const QString platform = QGuiApplication::platformName();
+    if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
+        QMessageBox::critical(nullptr, QStringLiteral("Lumbra"), message);
+}
+
 } // namespace
 
 int RunLumbra(int argc, char** argv) {
@@ -29,10 +42,15 @@ int RunLumbra(int argc, char** argv) {
     parser.addOption(screenshot);
     parser.process(app);
 
-    QMainWindow window;
-    window.setWindowTitle("Lumbra");
-    window.resize(1000, 700);
-    window.show();
+    StartUpOptions options;
+    options.programFolder = QCoreApplication::applicationDirPath();
+    StartUp startUp(options);
+    try {
+        startUp.Run();
+    } catch (const LumbraError& e) {
+        ReportStartUpFailure(e.Message());
+        return 2;
+    }
     if (parser.isSet(screenshot))
         ScheduleScreenshot(parser.value(screenshot));
     return app.exec();

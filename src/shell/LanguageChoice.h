@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// The Windows locale identifier that stands for a locale: the Chinese
+// territories that choose a language file, English (1033) for all others.
+int WindowsLocaleId(const QLocale& locale);
+
+// "ChineseS.txt", "ChineseT.txt" or "English.txt" for a locale identifier.
+QString LanguageFileName(int localeId);
+
+// Full path of the language file for the locale, in the given folder.
+QString LanguageFilePath(const QString& programFolder, const QLocale& locale);

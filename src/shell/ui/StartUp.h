@@ -1,0 +1,56 @@
+#pragma once
+
+#include "images/FiBitmap.h"
+#include "shell/UserFolders.h"
+
+#include <QLocale>
+#include <QString>
+#include <memory>
+#include <optional>
+
+class CMD5;
+class Constants;
+class QMainWindow;
+class Templates;
+
+// Where the start-up finds its files; tests point it at temporary folders.
+struct StartUpOptions {
+    QString programFolder;               // language files and "imageTooSmall.gif"
+    QLocale locale = QLocale::system();  // chooses the language file
+    std::optional<FolderLayout> folders; // none: the platform's folders
+};
+
+// Owns the process-wide objects for the whole run and registers them in
+// Services(); dropping it clears the registration.
+class StartUp {
+public:
+    explicit StartUp(StartUpOptions options);
+    ~StartUp();
+    StartUp(const StartUp&) = delete;
+    StartUp& operator=(const StartUp&) = delete;
+
+    // The start-up steps in order. Throws LumbraError when start-up cannot
+    // go on (a language file that cannot be read: nothing is created then).
+    void Run();
+
+    QMainWindow* MainWindow() const { return mMainWindow.get(); }
+    const UserFolders& Folders() const { return mFolders; }
+    // What the settings file says about the introduction panel.
+    bool IntroductionWanted() const { return mIntroductionWanted; }
+
+private:
+    void LoadLanguage();
+    void LoadMarker();
+    void CreateProcessObjects();
+    void SetUpFolders();
+    void InitBackgrounds();
+
+    StartUpOptions mOptions;
+    std::unique_ptr<Constants> mStrings;
+    FiBitmap mMarker;
+    std::unique_ptr<CMD5> mMd5;
+    std::unique_ptr<Templates> mTemplates;
+    UserFolders mFolders;
+    bool mIntroductionWanted = true;
+    std::unique_ptr<QMainWindow> mMainWindow; // last: goes first
+};

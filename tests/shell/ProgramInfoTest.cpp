@@ -1,0 +1,26 @@
+#include "shell/AppServices.h"
+#include "shell/LumbraError.h"
+#include "shell/ProgramInfo.h"
+
+#include "BuildConfig.h"
+
+#include <gtest/gtest.h>
+
+TEST(ProgramInfo, VersionNumberIsMajorMinorTimesHundred) {
+    EXPECT_EQ(VersionNumberOf(2, 1), 20100);
+    EXPECT_EQ(VersionNumberOf(0, 0), 0);
+    EXPECT_EQ(VersionNumberOf(3, 27), 32700);
+    EXPECT_EQ(VersionNumber(),
+              (BuildConfig::VersionMajor * 100 + BuildConfig::VersionMinor) * 100);
+}
+
+TEST(ProgramInfo, VersionNumberAbove32767Overflows) {
+    EXPECT_THROW(VersionNumberOf(3, 28), LumbraError);   // 32800
+    EXPECT_THROW(VersionNumberOf(400, 0), LumbraError);  // overflows in the first product
+    EXPECT_THROW(VersionNumberOf(70000, 0), LumbraError); // not even a 16-bit major
+}
+
+TEST(ProgramInfo, PaneViewIsOneWithoutBooks) {
+    ASSERT_EQ(Services().books, nullptr);
+    EXPECT_EQ(CurrentPaneView(), 1);
+}
