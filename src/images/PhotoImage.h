@@ -16,6 +16,8 @@
 //   In a box     SetPage(weak page), SetPhotoBox(box) -> ChangeResolution;
 //                Setratio / SetAngle / SetImageLocation(x, y); X(), Y(),
 //                ratio(), Angle(), ImageTooSmall(); ResetPhoto() on leaving.
+//                These recompute the bounds from the full-size picture's size
+//                and throw LumbraError when that size cannot be read.
 //   Record       Serialize() -> "name,X,Y,ratio,Angle" ("." decimal point);
 //                Deserialize(record) reads the fields after the name.
 //   Drawing      DrawImage(surface, x, y, w, h, warning) for the screen;
