@@ -428,13 +428,23 @@ private:
                 CommitColor();
             return;
         }
-        if (c.unicode() < 0x20 && c != u'\t')
-            return;
         Emit(c);
     }
 
+    // Characters a text box cannot hold: controls other than the tab, and
+    // object markers. A paragraph separator inside a paragraph breaks the line.
+    static QString Printable(QString text) {
+        text.replace(QChar(QChar::ParagraphSeparator), QChar(QChar::LineSeparator));
+        text.removeIf([](QChar c) {
+            return (c.unicode() < 0x20 && c != u'\t') || c.unicode() == 0x7F ||
+                   c == QChar::ObjectReplacementCharacter;
+        });
+        return text;
+    }
+
     // Decoded text goes to the destination of the current group.
-    void Emit(const QString& text) {
+    void Emit(const QString& raw) {
+        const QString text = Printable(raw);
         switch (Top().destination) {
         case Destination::Text:
             AppendText(text);
@@ -477,8 +487,9 @@ private:
 
     void CommitFont() {
         FlushBytes();
-        if (mFont.open && !mFont.name.trimmed().isEmpty())
-            mFonts.insert(mFont.index, FontEntry{mFont.name.trimmed(), mFont.codePage});
+        const QString name = mFont.name.simplified();
+        if (mFont.open && !name.isEmpty())
+            mFonts.insert(mFont.index, FontEntry{name, mFont.codePage});
         mFont = PendingFont{};
     }
 
