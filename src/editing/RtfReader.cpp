@@ -1,12 +1,10 @@
 #include "editing/RtfReader.h"
 
 #include "editing/RtfCodePage.h"
+#include "editing/RtfDocumentBuilder.h"
 #include "editing/RtfKeywords.h"
 
 #include <QColor>
-#include <QHash>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -22,26 +20,11 @@ constexpr int cDefaultCodePage = 1252;
 
 enum class Destination { Text, FontTable, ColorTable, Skip };
 
-struct CharState {
-    int font = -1; // -1: the document's default font
-    int halfPoints = 24;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    int color = 0;
-    bool operator==(const CharState&) const = default;
-};
-
 struct GroupState {
-    CharState chars;
+    RtfChars chars;
     Qt::Alignment alignment = Qt::AlignLeft;
     int unicodeSkip = 1;
     Destination destination = Destination::Text;
-};
-
-struct FontEntry {
-    QString name;
-    int codePage = 0; // 0: the document's code page
 };
 
 // A font table entry being read.
@@ -62,7 +45,7 @@ struct PendingColor {
 class Parser {
 public:
     Parser(QStringView rtf, QTextDocument& document, const RtfDefaults& defaults)
-        : mText(rtf), mCursor(&document), mDefaults(defaults) {
+        : mText(rtf), mBuilder(document, defaults) {
         mDefaultChars.halfPoints = std::clamp(qRound(defaults.pointSize * 2), cMinHalfPoints,
                                               cMaxHalfPoints);
         GroupState root;
@@ -324,7 +307,7 @@ private:
                 mCodePage = param;
             break;
         case RtfKeyword::DefaultFont:
-            mDefaultFont = param;
+            mBuilder.SetDefaultFont(param);
             break;
         case RtfKeyword::Unicode:
             if (hasParam)
@@ -377,7 +360,7 @@ private:
 
     bool TextWord(const RtfKeywordInfo& info, bool hasParam, int param) {
         GroupState& state = Top();
-        CharState& chars = state.chars;
+        RtfChars& chars = state.chars;
         const bool on = !hasParam || param != 0;
         switch (info.keyword) {
         case RtfKeyword::Plain: chars = mDefaultChars; break;
@@ -447,7 +430,7 @@ private:
         const QString text = Printable(raw);
         switch (Top().destination) {
         case Destination::Text:
-            AppendText(text);
+            mBuilder.Append(text, Top().chars);
             break;
         case Destination::FontTable:
             if (mFont.open)
@@ -473,112 +456,45 @@ private:
         int codePage = 0;
         if (state.destination == Destination::FontTable)
             codePage = mFont.codePage;
-        else if (const FontEntry* font = FontOf(state.chars.font))
-            codePage = font->codePage;
+        else
+            codePage = mBuilder.CodePageOf(state.chars.font);
         return codePage > 0 ? codePage : mCodePage;
-    }
-
-    const FontEntry* FontOf(int index) const {
-        auto it = mFonts.constFind(index < 0 ? mDefaultFont : index);
-        if (it == mFonts.constEnd())
-            it = mFonts.constFind(mDefaultFont);
-        return it == mFonts.constEnd() ? nullptr : &it.value();
     }
 
     void CommitFont() {
         FlushBytes();
         const QString name = mFont.name.simplified();
         if (mFont.open && !name.isEmpty())
-            mFonts.insert(mFont.index, FontEntry{name, mFont.codePage});
+            mBuilder.AddFont(mFont.index, RtfFont{name, mFont.codePage});
         mFont = PendingFont{};
     }
 
     void CommitColor() {
-        mColors.push_back(mColor.hasValue ? QColor(mColor.red, mColor.green, mColor.blue)
+        mBuilder.AddColor(mColor.hasValue ? QColor(mColor.red, mColor.green, mColor.blue)
                                           : QColor());
         mColor = PendingColor{};
     }
 
-    QTextCharFormat FormatOf(const CharState& chars) const {
-        QTextCharFormat format;
-        const FontEntry* font = FontOf(chars.font);
-        const QString family = font ? font->name : mDefaults.family;
-        if (!family.isEmpty())
-            format.setFontFamilies(QStringList{family});
-        format.setFontPointSize(chars.halfPoints / 2.0);
-        format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
-        format.setFontItalic(chars.italic);
-        format.setFontUnderline(chars.underline);
-        if (chars.color >= 0 && chars.color < static_cast<int>(mColors.size()) &&
-            mColors[chars.color].isValid())
-            format.setForeground(mColors[chars.color]);
-        return format;
-    }
-
-    void AppendText(const QString& text) {
-        if (mParagraphPending) {
-            FlushRun();
-            mCursor.insertBlock(QTextBlockFormat(), FormatOf(Top().chars));
-            mParagraphPending = false;
-        }
-        if (!mRun.isEmpty() && !(mRunChars == Top().chars))
-            FlushRun();
-        mRunChars = Top().chars;
-        mRun += text;
-    }
-
-    void FlushRun() {
-        if (mRun.isEmpty())
-            return;
-        mCursor.insertText(mRun, FormatOf(mRunChars));
-        mRun.clear();
-    }
-
-    // Ends the current paragraph. The block itself is added only when more
-    // text follows, so a final "\par" leaves no empty paragraph behind.
-    void Paragraph() {
-        if (mParagraphPending)
-            AppendText(QString());
-        FlushRun();
-        FormatCurrentBlock();
-        mParagraphPending = true;
-    }
-
-    void FormatCurrentBlock() {
-        QTextBlockFormat blockFormat = mCursor.blockFormat();
-        blockFormat.setAlignment(Top().alignment);
-        mCursor.setBlockFormat(blockFormat);
-        if (mCursor.block().length() <= 1)
-            mCursor.setBlockCharFormat(FormatOf(Top().chars));
-    }
+    void Paragraph() { mBuilder.EndParagraph(Top().alignment, Top().chars); }
 
     void Finish() {
         FlushBytes();
-        FlushRun();
-        if (!mParagraphPending)
-            FormatCurrentBlock();
+        mBuilder.Finish(Top().alignment, Top().chars);
     }
 
     QStringView mText;
     qsizetype mPos = 0;
-    QTextCursor mCursor;
-    const RtfDefaults& mDefaults;
-    CharState mDefaultChars;
+    RtfDocumentBuilder mBuilder;
+    RtfChars mDefaultChars;
     std::vector<GroupState> mStack;
     int mOverflow = 0;
     bool mDone = false;
     int mSkipPending = 0;
     int mCodePage = cDefaultCodePage;
-    int mDefaultFont = 0;
-    QHash<int, FontEntry> mFonts;
-    std::vector<QColor> mColors;
     PendingFont mFont;
     PendingColor mColor;
     QByteArray mBytes;
     int mBytesCodePage = cDefaultCodePage;
-    QString mRun;
-    CharState mRunChars;
-    bool mParagraphPending = false;
 };
 
 } // namespace
