@@ -89,6 +89,10 @@ void BookManager::Initialize() {
 
 std::shared_ptr<Book> BookManager::Replace(const std::shared_ptr<Book>& next) {
     emit OnBeforeBookChange(next->GetName());
+    return Swap(next);
+}
+
+std::shared_ptr<Book> BookManager::Swap(const std::shared_ptr<Book>& next) {
     std::shared_ptr<Book> old = std::exchange(mBook, next);
     emit OnBookChange();
     return old;
@@ -113,12 +117,15 @@ BookNameCheck BookManager::NewBook(const QString& name) {
 bool BookManager::LoadBook(const QString& name) {
     if (!BookName::IsSafe(name))
         return false;
+    // Editors commit (and save) their pending edits before the book is read,
+    // so reopening the current book does not lose them.
+    emit OnBeforeBookChange(name);
     auto book = MakeBook(name);
     {
         const SilentPages silent(*this);
         book->LoadBook();
     }
-    const auto old = Replace(book);
+    const auto old = Swap(book);
     book->SetPageIndex(0);
     emit OnAfterBookChange();
     return true;
@@ -139,6 +146,7 @@ bool BookManager::Rename(const QString& newName) {
         return false;
     if (!QDir(mBooksFolder).rename(mBook->GetName(), newName))
         return false;
+    mBook->SetName(newName); // pending edits committed on the way are saved in the new folder
     UpdateAllBooks();
     LoadBook(newName);
     emit OnBookChange();

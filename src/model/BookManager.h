@@ -76,9 +76,11 @@ private:
     QString UntitledBookName() const;
     std::shared_ptr<Book> OpenLastBook();
     std::shared_ptr<Book> OpenFirstBook();
-    // OnBeforeBookChange, the swap, OnBookChange; the old book lives until
-    // the caller's events are done.
+    // OnBeforeBookChange, then Swap.
     std::shared_ptr<Book> Replace(const std::shared_ptr<Book>& next);
+    // Makes `next` current and raises OnBookChange; the old book is returned
+    // so it lives until the caller's events are done.
+    std::shared_ptr<Book> Swap(const std::shared_ptr<Book>& next);
 
     QString mBooksFolder;
     ModelContext mContext;

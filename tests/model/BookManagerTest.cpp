@@ -192,3 +192,26 @@ TEST_F(BookManagerTest, QuitAndPaneView) {
     manager.Quit();
     EXPECT_EQ(log.entries, QStringList({"quit"}));
 }
+
+TEST_F(BookManagerTest, EditsCommittedBeforeAChangeSurviveReopeningTheSameBook) {
+    MakeFolders({"Trip"});
+    manager.Initialize();
+    // An editor that commits its pending text when the book is about to change.
+    QObject::connect(&manager, &BookManager::OnBeforeBookChange, &log, [this] {
+        manager.GetBook()->GetPage(0)->SetText(0, "pending");
+        manager.GetBook()->SaveBook();
+    });
+    manager.LoadBook("Trip");
+    EXPECT_EQ(manager.GetBook()->GetPage(0)->text(0), "pending");
+    manager.GetBook()->GetPage(0)->SetText(0, "");
+    ASSERT_TRUE(manager.Rename("Journey"));
+    EXPECT_EQ(manager.GetBook()->GetPage(0)->text(0), "pending");
+}
+
+TEST_F(BookManagerTest, MissingBooksFolderOpensTheUntitledBook) {
+    BookManager fresh(books.filePath("not/yet"), &TestCatalogue(), &strings);
+    fresh.Initialize();
+    EXPECT_EQ(fresh.GetBook()->GetName(), "My Book");
+    EXPECT_TRUE(QDir(books.filePath("not/yet/My Book")).exists());
+    EXPECT_TRUE(QFile::exists(books.filePath("not/yet/book.ini")));
+}
