@@ -76,7 +76,7 @@ int CountPixels(const QImage& image, const QRect& area, bool (*test)(QRgb)) {
 }
 
 bool IsDark(QRgb pixel) {
-    return qGray(pixel) < 100;
+    return qRed(pixel) < 100 && qGreen(pixel) < 100 && qBlue(pixel) < 100;
 }
 
 } // namespace RenderFixtures

@@ -38,6 +38,7 @@ QString Rtf(const QString& text, int halfPoints = 24);
 
 // Number of pixels of `image` inside `area` for which `test` holds.
 int CountPixels(const QImage& image, const QRect& area, bool (*test)(QRgb));
+// Near black: what text leaves, unlike any of the test colours.
 bool IsDark(QRgb pixel);
 
 } // namespace RenderFixtures
