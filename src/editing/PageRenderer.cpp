@@ -9,6 +9,7 @@
 #include "images/PhotoImage.h"
 #include "images/PhotoImageDecode.h"
 #include "images/ThumbScaling.h"
+#include "images/backGround.h"
 #include "model/TemplateBox.h"
 #include "model/Templates.h"
 #include "shell/AppServices.h"
@@ -102,12 +103,20 @@ PageRenderer::PageRenderer(QString backgroundsFolder, QSizeF pageMm)
         throw LumbraError(QStringLiteral("Page size of the renderer is empty"));
 }
 
+PageRenderer PageRenderer::ForCatalogue(const Templates& catalogue) {
+    return PageRenderer(ProgramBackgroundsFolder(), QSizeF(catalogue.PageWidth(), catalogue.PageHeight()));
+}
+
 PageRenderer PageRenderer::FromServices() {
-    const AppServices& services = Services();
-    if (!services.folders || !services.templates)
-        throw LumbraError(QStringLiteral("Rendering needs the folders and the template catalogue"));
-    return PageRenderer(services.folders->GetBackgroundsFolder(),
-                        QSizeF(services.templates->PageWidth(), services.templates->PageHeight()));
+    if (!Services().templates)
+        throw LumbraError(QStringLiteral("Rendering needs the template catalogue"));
+    return ForCatalogue(*Services().templates);
+}
+
+QString PageRenderer::ProgramBackgroundsFolder() {
+    if (const UserFolders* folders = Services().folders)
+        return folders->GetBackgroundsFolder();
+    return backGround::Library().BackgroundsFolder();
 }
 
 QString PageRenderer::BackgroundFile(const QString& name, const char* suffix) const {

@@ -8,6 +8,7 @@
 #include <memory>
 
 class HDCBMP;
+class Templates;
 struct PageScene;
 
 // Draws a page, for the screen into an HDCBMP and for print or preview into a
@@ -27,9 +28,14 @@ public:
     };
 
     PageRenderer(QString backgroundsFolder, QSizeF pageMm);
-    // The program's backgrounds folder and catalogue page size; throws
-    // LumbraError when the process has not set them up.
+    // The program's backgrounds folder and the catalogue's page size.
+    static PageRenderer ForCatalogue(const Templates& catalogue);
+    // The same with the process-wide catalogue; throws LumbraError when
+    // there is none.
     static PageRenderer FromServices();
+    // The user's backgrounds folder, or the background library's when the
+    // folders are not set up.
+    static QString ProgramBackgroundsFolder();
 
     // Background by the drawing size ("_sm", "_md" or "_lg"), photos from
     // their thumbnails, then texts. A photo that cannot be read is left out.
