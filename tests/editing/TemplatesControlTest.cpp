@@ -97,6 +97,7 @@ TEST_F(TemplatesControlTest, ScrollingMovesEveryMiniatureAndANewGroupStartsAtThe
 }
 
 TEST_F(TemplatesControlTest, ResizingUpdatesTheRangeAndPlacesTheBar) {
+    picker.show(); // hidden widgets get their resize events only when shown
     picker.RenderTemplates(8); // seven miniatures
     picker.resize(170, 842);
     EXPECT_EQ(picker.ScrollBar()->maximum(), 0); // 7 - 8 + 1
