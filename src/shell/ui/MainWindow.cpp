@@ -84,6 +84,15 @@ void frmMain::CreateChildren() {
 
     connect(mBookControl, &BookView::PrevNextStatusChanged, this,
             &frmMain::SetPrevNextPageButtonStatus);
+    const auto toolbar = [this](void (BookView::*request)(), void (frmMain::*command)()) {
+        connect(mBookControl, request, this, [this, command] { RunCommand(command); });
+    };
+    toolbar(&BookView::NewPageRequested, &frmMain::mnuBookNewPage_Click);
+    toolbar(&BookView::PageViewToggleRequested, &frmMain::mnuBookPageView_Click);
+    toolbar(&BookView::PreviousPageRequested, &frmMain::mnuBookPreviousPage_Click);
+    toolbar(&BookView::NextPageRequested, &frmMain::mnuBookNextPage_Click);
+    toolbar(&BookView::ImportPhotosRequested, &frmMain::mnuBookImportPhotos_Click);
+    toolbar(&BookView::OrderRequested, &frmMain::mnuBookOrder_Click);
     connect(mTopControl, &SidePane::PaneChanged, this, &frmMain::Resize);
     connect(&mPreviewRunner, &PreviewRunner::PageDone, mPreviewStatusDialog,
             &PreviewStatusDialog::SetStatus);

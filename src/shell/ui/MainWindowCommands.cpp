@@ -162,6 +162,7 @@ void frmMain::mnuViewSwitch_Click() {
         return;
     book->SetTopControlView(MainWindowRules::NextPaneView(book->TopControlView()));
     Resize();
+    mTopControl->Relayout(); // its size may not change, its layout does
 }
 
 // ---- Help

@@ -22,6 +22,13 @@ public:
 
 signals:
     void PrevNextStatusChanged();
+    // Toolbar commands for the main window (the stand-in has no toolbar).
+    void NewPageRequested();
+    void PageViewToggleRequested();
+    void PreviousPageRequested();
+    void NextPageRequested();
+    void ImportPhotosRequested();
+    void OrderRequested();
 
 private:
     int mMode = 2;
@@ -35,6 +42,7 @@ public:
     void AddFiles(const QStringList& paths);
     // Column width in the layout at the right: the photos pane's.
     int PreferredWidth() const { return 163; }
+    void Relayout() {}
 
 signals:
     void PaneChanged();
