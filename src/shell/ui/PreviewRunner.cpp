@@ -5,7 +5,10 @@
 
 PreviewRunner::PreviewRunner(QObject* parent) : QObject(parent) {
     connect(&mWatcher, &QFutureWatcher<QString>::finished, this,
-            [this] { emit Finished(mWatcher.future().result()); });
+            [this] {
+                mRunning = false;
+                emit Finished(mWatcher.future().result());
+            });
 }
 
 PreviewRunner::~PreviewRunner() {
@@ -16,6 +19,7 @@ bool PreviewRunner::Start(Job job) {
     if (IsRunning())
         return false;
     // Signals emitted on the worker reach UI-thread receivers queued.
+    mRunning = true;
     const Progress progress = [this](int index, int last) { emit PageDone(index, last); };
     mWatcher.setFuture(QtConcurrent::run([job = std::move(job), progress]() -> QString {
         try {

@@ -18,7 +18,8 @@ public:
     explicit PreviewRunner(QObject* parent = nullptr);
     ~PreviewRunner() override; // waits for a running preview
 
-    bool IsRunning() const { return mWatcher.isRunning(); }
+    // From Start until Finished has been emitted.
+    bool IsRunning() const { return mRunning; }
     // Starts the job unless one is running; false then.
     bool Start(Job job);
 
@@ -29,4 +30,5 @@ signals:
 
 private:
     QFutureWatcher<QString> mWatcher;
+    bool mRunning = false;
 };
