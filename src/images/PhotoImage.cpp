@@ -38,27 +38,41 @@ void PhotoImage::ResetPhoto() {
 }
 
 void PhotoImage::SetImage(const QString& aImage, const QString& aBookFolder) {
-    const QString key = PhotoKeyOf(aImage);
-    SetName(key);
-    SetKey(aBookFolder, key);
-    Import(aImage, aBookFolder, kPhotoThumbBoxes);
+    const PhotoImportJob job = BeginImport(aImage, aBookFolder);
+    EndImport(MakePhotoFiles(job));
 }
 
 void PhotoImage::SetBgImage(const QString& fullName, const QString& aBookFolder) {
-    const qsizetype slash = std::max(fullName.lastIndexOf(QLatin1Char('/')),
-                                     fullName.lastIndexOf(QLatin1Char('\\')));
-    const QString fileName = fullName.mid(slash + 1);
-    const QString baseName = fileName.section(QLatin1Char('.'), 0, 0);
-    CopyName(baseName);
-    SetKey(aBookFolder, baseName);
-    Import(fullName, aBookFolder, kBgThumbBoxes);
+    const PhotoImportJob job = BeginBgImport(fullName, aBookFolder);
+    EndImport(MakePhotoFiles(job));
 }
 
-void PhotoImage::Import(const QString& source, const QString& aBookFolder, const ThumbBoxes& boxes) {
+PhotoImportJob PhotoImage::BeginImport(const QString& aImage, const QString& aBookFolder) {
+    const QString key = PhotoKeyOf(aImage);
+    SetName(key);
+    SetKey(aBookFolder, key);
+    return Job(aImage, aBookFolder, kPhotoThumbBoxes);
+}
+
+PhotoImportJob PhotoImage::BeginBgImport(const QString& fullName, const QString& aBookFolder) {
+    const qsizetype slash = std::max(fullName.lastIndexOf(QLatin1Char('/')),
+                                     fullName.lastIndexOf(QLatin1Char('\\')));
+    const QString baseName = fullName.mid(slash + 1).section(QLatin1Char('.'), 0, 0);
+    CopyName(baseName);
+    SetKey(aBookFolder, baseName);
+    return Job(fullName, aBookFolder, kBgThumbBoxes);
+}
+
+PhotoImportJob PhotoImage::Job(const QString& source, const QString& aBookFolder, const ThumbBoxes& boxes) {
     mIsSupportFormat = false;
     ReleaseCache();
-    mIsSupportFormat = MakePhotoFiles(source, FolderPrefix(aBookFolder) + mName, boxes);
-    SetKey(aBookFolder, mKey); // forget sizes of any earlier files
+    return PhotoImportJob{source, FolderPrefix(aBookFolder) + mName, boxes};
+}
+
+void PhotoImage::EndImport(bool supported) {
+    mIsSupportFormat = supported;
+    for (Thumb& thumb : mThumbs)
+        thumb.ForgetSize(); // sizes of any earlier files
 }
 
 void PhotoImage::SetName(const QString& aKey) {

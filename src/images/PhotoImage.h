@@ -5,7 +5,8 @@
 //
 //   Import       SetImage(path, bookFolder) / SetBgImage(path, folder), then
 //                IsSupportFormat(). A bad file gives false and leaves no file;
-//                a file that cannot be written throws LumbraError.
+//                a file that cannot be written throws LumbraError. Off the UI
+//                thread: BeginImport + PhotoImportWorker + EndImport.
 //   Rebuild      CopyName(storedName); SetKey(bookFolder, key).
 //   Identity     GetKey() (MD5 of the import path), GetName() (stamp + key).
 //   Files        GetThumbFile(type), GetThumbWidth/Height(type), type 1 small,
@@ -15,6 +16,8 @@
 //   In a box     SetPage(weak page), SetPhotoBox(box) -> ChangeResolution;
 //                Setratio / SetAngle / SetImageLocation(x, y); X(), Y(),
 //                ratio(), Angle(), ImageTooSmall(); ResetPhoto() on leaving.
+//                These recompute the bounds from the full-size picture's size
+//                and throw LumbraError when that size cannot be read.
 //   Record       Serialize() -> "name,X,Y,ratio,Angle" ("." decimal point);
 //                Deserialize(record) reads the fields after the name.
 //   Drawing      DrawImage(surface, x, y, w, h, warning) for the screen;
@@ -40,6 +43,7 @@
 
 class page;
 class TemplateBox;
+class HDCBMP;
 class QPainter;
 
 class PhotoImage {
@@ -54,6 +58,12 @@ public:
 
     void SetImage(const QString& aImage, const QString& aBookFolder);
     void SetBgImage(const QString& fullName, const QString& aBookFolder);
+    // The same in two steps, for file work off the UI thread: Begin* sets
+    // key, name and paths and returns the job (run it with MakePhotoFiles or
+    // a PhotoImportWorker); EndImport records whether the files were made.
+    PhotoImportJob BeginImport(const QString& aImage, const QString& aBookFolder);
+    PhotoImportJob BeginBgImport(const QString& fullName, const QString& aBookFolder);
+    void EndImport(bool supported);
     bool IsSupportFormat() const { return mIsSupportFormat; }
 
     const QString& GetName() const { return mName; }
@@ -102,6 +112,7 @@ public:
 
     // Draws the visible window into the rectangle of the surface; with
     // aDrawWarning and ImageTooSmall also the marker and a yellow frame.
+    void DrawImage(HDCBMP& aHDC, int x, int y, int aWidth, int aHeight, bool aDrawWarning);
     void DrawImage(QPainter& painter, int x, int y, int aWidth, int aHeight, bool aDrawWarning);
 
     // The visible window at print quality, exactly aWidth x aHeight, 24-bit.
@@ -119,7 +130,7 @@ public:
 
 private:
     const Thumb& GetThumb(int type) const;
-    void Import(const QString& source, const QString& aBookFolder, const ThumbBoxes& boxes);
+    PhotoImportJob Job(const QString& source, const QString& aBookFolder, const ThumbBoxes& boxes);
     // Full-size picture size turned by Angle.
     QSize RotatedFullSize() const;
     bool HasBox() const;

@@ -26,7 +26,6 @@ bool IsTurnedOrientation(int orientation) {
 std::optional<JpegHeader> ReadJpegHeader(const QString& path) {
     if (FiFileType(path) != FIF_JPEG)
         return std::nullopt;
-    FiMessageCapture messages;
     FiBitmap header = FiLoad(FIF_JPEG, path, FIF_LOAD_NOPIXELS);
     if (!header || header.width() < 1 || header.height() < 1)
         return std::nullopt;

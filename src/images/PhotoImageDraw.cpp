@@ -1,6 +1,7 @@
 #include "images/PhotoImage.h"
 
 #include "images/FreeImageBridge.h"
+#include "images/HDCBMP.h"
 #include "images/PhotoImageDecode.h"
 #include "images/PhotoImageWindow.h"
 #include "model/TemplateBox.h"
@@ -104,6 +105,11 @@ void PhotoImage::DrawImage(QPainter& painter, int x, int y, int aWidth, int aHei
     painter.restore();
     if (!mKeepThumb)
         ReleaseCache();
+}
+
+void PhotoImage::DrawImage(HDCBMP& aHDC, int x, int y, int aWidth, int aHeight, bool aDrawWarning) {
+    if (QPainter* painter = aHDC.hdc())
+        DrawImage(*painter, x, y, aWidth, aHeight, aDrawWarning);
 }
 
 FiBitmap PhotoImage::LoadForPrint(int aWidth, int aHeight) const {

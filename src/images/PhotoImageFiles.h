@@ -27,6 +27,17 @@ constexpr std::array<const char*, 4> kThumbSuffixes{"_sm", "_md", "_lg", "_or"};
 // written; the files made so far are removed first.
 bool MakePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes& boxes);
 
+// The file work of one import: what MakePhotoFiles needs.
+struct PhotoImportJob {
+    QString source;
+    QString stem; // book folder & name
+    ThumbBoxes boxes;
+};
+
+inline bool MakePhotoFiles(const PhotoImportJob& job) {
+    return MakePhotoFiles(job.source, job.stem, job.boxes);
+}
+
 // Byte copy through a temporary file that replaces `target` only when
 // complete. Throws LumbraError.
 void CopyFileAtomically(const QString& source, const QString& target);

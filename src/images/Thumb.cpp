@@ -23,8 +23,7 @@ int WholePart(const QString& text) {
 
 void Thumb::SetPath(const QString& path) {
     mPath = path;
-    mWidth = -1;
-    mHeight = -1;
+    ForgetSize();
 }
 
 int Thumb::width() const {

@@ -20,6 +20,12 @@ public:
     int width() const;
     int Height() const;
 
+    // Drops the cached size so that the next read goes to the files.
+    void ForgetSize() {
+        mWidth = -1;
+        mHeight = -1;
+    }
+
     // Deletes the ".dim" file, then the ".jpg"; failures are ignored.
     void Delete() const;
 

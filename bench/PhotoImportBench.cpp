@@ -1,0 +1,64 @@
+// Thumbnail creation for a 4000 x 3000 JPEG: one reduced-scale decode
+// (what the import does) against a full decode followed by the same scaling.
+
+#include "images/FreeImageBridge.h"
+#include "images/PhotoImageDecode.h"
+#include "images/PhotoImageFiles.h"
+#include "images/ThumbScaling.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+namespace {
+
+struct BenchPhoto {
+    QTemporaryDir dir;
+    QString source = dir.path() + QStringLiteral("/big.jpg");
+    BenchPhoto() {
+        QImage image(4000, 3000, QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                line[x] = qRgb(x * 255 / 4000, y * 255 / 3000,
+                               int(128 + 100 * std::sin(x / 37.0) * std::cos(y / 23.0)));
+        }
+        FiBitmap dib = FiFromQImage(image);
+        FiSaveAtomically(FIF_JPEG, dib.get(), source, JPEG_QUALITYGOOD);
+    }
+};
+
+BenchPhoto& Photo() {
+    static BenchPhoto photo;
+    return photo;
+}
+
+void BM_ThumbnailsReducedDecode(benchmark::State& state) {
+    BenchPhoto& photo = Photo();
+    for (auto _ : state) {
+        const bool made = MakePhotoFiles(photo.source, photo.dir.path() + QStringLiteral("/r"),
+                                         kPhotoThumbBoxes);
+        benchmark::DoNotOptimize(made);
+    }
+}
+
+void BM_ThumbnailsFullDecode(benchmark::State& state) {
+    BenchPhoto& photo = Photo();
+    const QString stem = photo.dir.path() + QStringLiteral("/f");
+    for (auto _ : state) {
+        const DecodedJpeg decoded = LoadJpegCovering(photo.source, 1.0, JPEG_ACCURATE);
+        const QSize full(decoded.header.width, decoded.header.height);
+        for (size_t i = 0; i < kPhotoThumbBoxes.size(); ++i)
+            SaveThumbnail(stem + QLatin1String(kThumbSuffixes[i]) + QStringLiteral(".jpg"),
+                          decoded.picture.get(),
+                          FitSize(full, kPhotoThumbBoxes[i].width, kPhotoThumbBoxes[i].height));
+        CopyFileAtomically(photo.source, stem + QStringLiteral("_or.jpg"));
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_ThumbnailsReducedDecode)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ThumbnailsFullDecode)->Unit(benchmark::kMillisecond)->MinTime(2.0);

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "editing/BookViewLayout.h"
+#include "editing/ui/BoxEditors.h"
+
+#include <QMetaObject>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class Book;
+class BookManager;
+class PageControl;
+class QAction;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QToolBar;
+
+// The book view: the current book one page or two facing pages at a time,
+// with its toolbar, zoom list, scroll bars, page numbers under the pages and
+// a delete button above each shown page. It keeps no book state of its own;
+// the toolbar's commands go to the main window through the *Requested signals.
+class BookControl : public QWidget {
+    Q_OBJECT
+public:
+    // Follows Services().books (which may be registered later than this view).
+    explicit BookControl(QWidget* parent = nullptr);
+    // Follows the given manager (tests).
+    explicit BookControl(BookManager* manager, QWidget* parent = nullptr);
+    ~BookControl() override;
+
+    bool HasNextPage() const;
+    bool HasPreviousPage() const;
+    // Moves the book's page index by the view mode (2 in the two-page view).
+    void NextPage();
+    void PreviousPage();
+    // 1: one page, 2: two facing pages.
+    int GetPagesView() const { return mPagesView; }
+    void SetPagesView(int view);
+
+    // Enables the toolbar's previous/next buttons, then PrevNextStatusChanged.
+    void SetPrevNextPageButtonStatus();
+    void SetNewPageButtonStatus();
+    void SetDeleteButtonStatus();
+    // The book's AddNewPage, then SaveBook.
+    void AddNewPage();
+
+    // The hosted box editors; null until they are installed. The editor
+    // widgets must be children of this view.
+    void SetTextControl(TextBoxEditor* editor);
+    void SetImageControl(PhotoBoxEditor* editor);
+    TextBoxEditor* TextControl() const { return mEditors.text; }
+    PhotoBoxEditor* ImageControl() const { return mEditors.photo; }
+
+    // The zoom list: 0 fits the window, 1..12 are n/6 of the page's pixel size.
+    int ZoomIndex() const;
+    void SetZoomIndex(int index);
+    const ZoomTable& ZoomLevels() const { return mZoom; }
+
+    // Parts, for the main window's screenshots and for tests.
+    PageControl* LeftPageControl() const { return mLeftPageControl; }
+    PageControl* RightPageControl() const { return mRightPageControl; }
+    PageControl* OnePageControl() const { return mOnePageControl; }
+    QToolBar* Toolbar() const { return mToolbar; }
+    // The toolbar button of a key ("NewPage", "PageView", ...), null if none.
+    QAction* ToolbarButton(const QString& key) const;
+
+signals:
+    // The previous/next state may have changed: the main window updates its menu.
+    void PrevNextStatusChanged();
+    void NewPageRequested();
+    void PageViewToggleRequested();
+    void PreviousPageRequested();
+    void NextPageRequested();
+    void ImportPhotosRequested();
+    void OrderRequested();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void BuildToolbar();
+    // Sends a toolbar key's command to the main window; unknown keys do nothing.
+    void Dispatch(const QString& key);
+    void BuildZoomList();
+    void BuildPages();
+    void BuildScrollBars();
+    void SetButtonToolTip(const QString& key, const QString& languageKey);
+    void SetPageViewButton(int view);
+
+    BookManager* Manager() const;
+    std::shared_ptr<Book> CurrentBook() const;
+    void FollowManager();
+    void OnBookChange();
+    void FollowBook(const std::shared_ptr<Book>& book);
+    void OnPageCountChange();
+    void OnPageIndexChange();
+
+    void ResizeView();
+    int TopMargin() const;
+    BookViewLayout::ViewMetrics Metrics() const;
+    void UpdateScrollBars();
+    void ApplyPageSize();
+    void LayoutPages();
+    void UpdatePageLabels();
+    void OnZoomPicked(int index);
+    // Removes the page under the button and saves the book.
+    void DeletePageAt(QPushButton* button);
+    void CloseEditors();
+
+    BookManager* mManager = nullptr; // null: Services().books
+    BookManager* mFollowedManager = nullptr;
+    std::shared_ptr<Book> mBook;
+    QMetaObject::Connection mManagerConnection;
+    std::array<QMetaObject::Connection, 3> mBookConnections;
+
+    int mPagesView = 2;
+    ZoomTable mZoom;
+    BoxEditors mEditors;
+
+    QToolBar* mToolbar = nullptr;
+    QComboBox* mViewCombo = nullptr;
+    QScrollBar* mHScrollBar = nullptr;
+    QScrollBar* mVScrollBar = nullptr;
+    PageControl* mLeftPageControl = nullptr;
+    PageControl* mRightPageControl = nullptr;
+    PageControl* mOnePageControl = nullptr;
+    QLabel* mLeftPageLabel = nullptr;
+    QLabel* mRightPageLabel = nullptr;
+    QLabel* mOnePageLabel = nullptr;
+    QPushButton* mLeftPageDeleteButton = nullptr;
+    QPushButton* mRightPageDeleteButton = nullptr;
+    QPushButton* mOnePageDeleteButton = nullptr;
+};

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "editing/ui/PageClickTracker.h"
+
+#include <QImage>
+#include <QMetaObject>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class Book;
+class BookManager;
+class CMD5;
+class page;
+struct BoxEditors;
+
+// One page of the current book at the book view's zoom: shows the page's
+// thumbnail at once and its full rendering a moment later, takes drops of
+// photos, templates, backgrounds and files, drags its photos out and opens
+// the box editors over its boxes. Positions are in the book view's pixels.
+class PageControl : public QWidget {
+    Q_OBJECT
+public:
+    enum PageType { LeftPage = 1, RightPage = 2, SinglePage = 3 };
+
+    // manager null: Services().books.
+    explicit PageControl(QWidget* parent = nullptr, BookManager* manager = nullptr);
+    ~PageControl() override;
+
+    void SetPageType(int type) { mPageType = type; }
+    int PageType() const { return mPageType; }
+    // The book view's editors (may hold nulls); the pointer must outlive this.
+    void SetEditors(const BoxEditors* editors) { mEditors = editors; }
+
+    void SetPageLocation(int left, int top);
+    // Negative sizes are ignored; renders 500 ms after the last call.
+    void SetPageSize(int width, int height);
+    void ReloadPage();
+    void RemoveBackground() { ReloadPage(); }
+    int GetCurrentPageIndex() const;
+
+    const std::shared_ptr<page>& ShownPage() const { return mPage; }
+    // The picture painted now: the page's thumbnail until the rendering is in.
+    bool ShowsPreview() const { return !mPreview.isNull(); }
+    bool ShowsRendering() const { return mPreview.isNull() && !mRendering.isNull(); }
+    const QImage& Preview() const { return mPreview; }
+    const QImage& Rendering() const { return mRendering; }
+    bool ReloadPending() const { return mReloadPageTimer.isActive(); }
+    int ReloadInterval() const { return mReloadPageTimer.interval(); }
+
+    // Pixel <-> mm of the page at the surface's size.
+    double PixelToMmX(double x) const;
+    double PixelToMmY(double y) const;
+    int MmToPixelX(double mm) const;
+    int MmToPixelY(double mm) const;
+
+signals:
+    // A full rendering replaced the picture.
+    void PageRendered();
+    // A drop reached the page (after the book was saved).
+    void DropDone();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    BookManager* Manager() const;
+    void OnBookChange();
+    void FollowBook(const std::shared_ptr<Book>& book);
+    void FollowPage(const std::shared_ptr<page>& aPage);
+    void OnPageIndexChange();
+    void OnPageChanged(int index);
+    void OnDeletePage(int index);
+    std::shared_ptr<page> ChoosePage() const;
+    void ShowPage();
+    void StartReloadTimer(int milliseconds);
+    void TakePreview();
+
+    QRect BoxRect(float x, float y, float width, float height) const;
+    void OpenTextEditor(int index);
+    void OpenPhotoEditor(int index);
+    void PlaceEditors();
+    void StartDrag(int photoBox);
+    bool AcceptsDragAt(const class QMimeData* data, QPointF position) const;
+
+    BookManager* mManager = nullptr;
+    BookManager* mFollowedManager = nullptr;
+    const BoxEditors* mEditors = nullptr;
+    int mPageType = SinglePage;
+    std::shared_ptr<Book> mBook;
+    std::shared_ptr<page> mPage;
+    QMetaObject::Connection mManagerConnection;
+    std::array<QMetaObject::Connection, 3> mBookConnections;
+    QMetaObject::Connection mPageConnection;
+
+    QImage mRendering;
+    QImage mPreview;
+    PageClickTracker mClicks;
+    QTimer mReloadPageTimer;
+};

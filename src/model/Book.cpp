@@ -1,0 +1,99 @@
+#include "model/Book.h"
+
+#include "images/PhotoImage.h"
+#include "images/PhotoImageList.h"
+#include "model/Templates.h"
+#include "model/page.h"
+#include "shell/LumbraError.h"
+
+#include <algorithm>
+
+Book::Book(const QString& booksFolder, const ModelContext& context, QObject* parent)
+    : QObject(parent), mBooksFolder(booksFolder), mContext(context) {
+    for (int i = 0; i < GetMinPages(); ++i) {
+        mPages.push_back(MakeDefaultPage());
+        NumberPage(*mPages.back());
+    }
+    mPhotos = std::make_unique<PhotoImageList>();
+}
+
+Book::~Book() = default;
+
+Book::PagePtr Book::MakeDefaultPage() const {
+    auto made = std::make_shared<page>(mContext);
+    made->SetTemplate(mContext.GetTemplates().GetDefaultTemplate());
+    return made;
+}
+
+void Book::NumberPage(page& aPage) {
+    aPage.SetPageId(++mPageCounter);
+}
+
+void Book::AppendPage(const PagePtr& aPage) {
+    mPages.push_back(aPage);
+    NumberPage(*aPage);
+    emit OnAddPage();
+}
+
+void Book::AddNewPage() {
+    AppendPage(MakeDefaultPage());
+    SetPageIndex(PagesCount() - 1);
+}
+
+Book::PagePtr Book::GetPage(int index) const {
+    if (index < 0 || index >= PagesCount())
+        throw LumbraError(QStringLiteral("No page %1").arg(index));
+    return mPages[size_t(index)];
+}
+
+void Book::RemovePage(int index) {
+    GetPage(index)->Delete();
+    mPages.erase(mPages.begin() + index);
+    for (int i = index; i < PagesCount(); ++i)
+        emit OnPageChanged(i);
+    if (mPageIndex >= PagesCount())
+        SetPageIndex(PagesCount() - 1);
+    emit OnDeletePage(PagesCount());
+}
+
+void Book::SwapPages(int a, int b) {
+    if (a == b)
+        return;
+    GetPage(a); // both indices must name pages
+    GetPage(b);
+    std::swap(mPages[size_t(a)], mPages[size_t(b)]);
+    emit OnPageChanged(a);
+    emit OnPageChanged(b);
+}
+
+void Book::RemovePhoto(const PhotoPtr& photo) {
+    if (photo)
+        mPhotos->Remove(photo);
+}
+
+namespace {
+
+template <typename Predicate>
+int FirstIndexWhere(const std::vector<Book::PagePtr>& pages, Predicate predicate) {
+    const auto found = std::find_if(pages.begin(), pages.end(), predicate);
+    return found == pages.end() ? -1 : int(found - pages.begin());
+}
+
+} // namespace
+
+int Book::GetFirstPageWithMissingPicture() const {
+    return FirstIndexWhere(mPages, [](const PagePtr& p) { return !p->IsPageFull(); });
+}
+
+int Book::GetFirstPageWithImageTooSmall() const {
+    return FirstIndexWhere(mPages, [](const PagePtr& p) { return p->HasImageTooSmall(); });
+}
+
+void Book::SetPageIndex(int index) {
+    SetPageIndexNoEvent(index);
+    emit OnPageIndexChange();
+}
+
+void Book::SetPageIndexNoEvent(int index) {
+    mPageIndex = std::clamp(index, 0, std::max(PagesCount() - 1, 0));
+}

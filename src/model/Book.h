@@ -1,0 +1,122 @@
+#pragma once
+
+#include "model/ModelContext.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class page;
+class PhotoImage;
+class PhotoImageList;
+
+// One photo book: a name and folder, its pages in book order, its photo pool,
+// the current page and the numbers of the orders it was sent under.
+//
+// Files: "<books>/book.ini" (the last named book), "<books>/<name>/book.pbx"
+// (the pages), "<books>/<name>/order.pbx" (order numbers) and the photo files.
+class Book : public QObject {
+    Q_OBJECT
+public:
+    using PagePtr = std::shared_ptr<page>;
+    using PhotoPtr = std::shared_ptr<PhotoImage>;
+    // Renders one page into a JPEG file; may throw.
+    using PreviewPageWriter = std::function<void(const page& aPage, const QString& jpgPath)>;
+    // Called after each page with its index and the last index.
+    using PreviewProgress = std::function<void(int index, int last)>;
+
+    // A new book of 20 pages with the catalogue's default template, numbered 1 to 20.
+    explicit Book(const QString& booksFolder, const ModelContext& context = {},
+                  QObject* parent = nullptr);
+    ~Book() override;
+
+    // Side-pane layout: 1 a strip across the top, 2 a column at the right.
+    int TopControlView() const { return mTopControlView; }
+    void SetTopControlView(int view) { mTopControlView = view; }
+
+    static QString GetBookType() { return QStringLiteral("2_290_212"); }
+    static int GetMinPages() { return 20; }
+    static int GetMaxPages() { return 100; }
+
+    // books folder + name + "/".
+    QString GetBookFolder() const;
+    // Takes the name, creates its folder and rewrites "book.ini"; disk errors
+    // are ignored. A name that would leave the books folder is refused (false).
+    bool SetName(const QString& name);
+    const QString& GetName() const { return mName; }
+    const QString& GetOrderIds() const { return mOrderIds; }
+
+    // Reads "order.pbx", the photo pool and "book.pbx"; missing files leave
+    // the defaults. Stored pages replace slots 0.. and are numbered on from
+    // the counter; beyond the slots they are appended.
+    void LoadBook();
+    // Deletes the book's files and folder; errors are ignored.
+    void Remove();
+    // Writes "PG1.jpg", "PG2.jpg", ... into outputFolder/name; a page that
+    // fails is skipped. Returns that folder, for the caller to show.
+    QString PreviewBook(const QString& outputFolder, const PreviewPageWriter& writePage,
+                        const PreviewProgress& progress = {}) const;
+    // Writes "book.pbx"; throws LumbraError, leaving the previous file intact.
+    void SaveBook() const;
+    void SaveBookAs(const QString& name) { SetName(name); }
+
+    void AddNewPage();
+    // Throws LumbraError for an index outside the pages.
+    void RemovePage(int index);
+    void SwapPages(int a, int b);
+    // Throws LumbraError for an index outside the pages.
+    PagePtr GetPage(int index) const;
+    int PagesCount() const { return int(mPages.size()); }
+
+    PhotoImageList& Photos() { return *mPhotos; }
+    const PhotoImageList& Photos() const { return *mPhotos; }
+    // Takes the photo out of the pool; touches no file.
+    void RemovePhoto(const PhotoPtr& photo);
+
+    int GetFirstPageWithMissingPicture() const;
+    int GetFirstPageWithImageTooSmall() const;
+
+    // Upload support: the cancel flag and the order numbers ("order.pbx").
+    void CancelSend() { mSendCancelled = true; }
+    void ClearSendCancelled() { mSendCancelled = false; }
+    bool IsSendCancelled() const { return mSendCancelled; }
+    // Appends the number and rewrites "order.pbx"; throws LumbraError on a
+    // write failure, leaving the numbers as they were.
+    void AddOrderId(const QString& orderId);
+
+    int GetPageIndex() const { return mPageIndex; }
+    // In two-page view the pairs are (-1, 0), (1, 2), (3, 4), ...
+    int GetLeftPageIndex() const { return mPageIndex % 2 == 1 ? mPageIndex : mPageIndex - 1; }
+    int GetRightPageIndex() const { return GetLeftPageIndex() + 1; }
+    void SetPageIndex(int index);
+    // Clamps to 0 .. page count - 1; no event.
+    void SetPageIndexNoEvent(int index);
+    bool AllowNewPage() const { return PagesCount() < GetMaxPages(); }
+
+signals:
+    void OnPageIndexChange();
+    void OnAddPage();
+    void OnDeletePage(int pageCount);
+    void OnPageChanged(int index);
+
+private:
+    PagePtr MakeDefaultPage() const;
+    void NumberPage(page& aPage);
+    void AppendPage(const PagePtr& aPage);
+    void RebuildPhotoPool();
+    void ReadPages(const QString& joined);
+    QString StateFilePath() const;
+
+    QString mBooksFolder;
+    ModelContext mContext;
+    int mTopControlView = 1;
+    std::unique_ptr<PhotoImageList> mPhotos;
+    std::vector<PagePtr> mPages;
+    QString mName;
+    bool mSendCancelled = false;
+    int mPageIndex = 0;
+    QString mOrderIds;
+    int mPageCounter = 0;
+};

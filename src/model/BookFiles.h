@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Names and small readers/writers of the files that make up a book on disk.
+namespace BookFiles {
+
+inline constexpr auto kBookIni = "book.ini";   // in the books folder: the last named book
+inline constexpr auto kBookState = "book.pbx"; // in a book folder: the pages
+inline constexpr auto kOrders = "order.pbx";   // in a book folder: the order numbers
+inline constexpr auto kFullSizeSuffix = "_or.jpg";
+
+// books folder + name + "/".
+QString BookFolder(const QString& booksFolder, const QString& name);
+
+// First line of "book.ini", or the empty text when it cannot be read.
+QString ReadLastBookName(const QString& booksFolder);
+// Rewrites "book.ini" with the one line; throws LumbraError on failure.
+void WriteLastBookName(const QString& booksFolder, const QString& name);
+
+// First line of "order.pbx", or the empty text when the book was never sent.
+QString ReadOrderIds(const QString& bookFolder);
+// Rewrites "order.pbx" with the one line; throws LumbraError on failure.
+void WriteOrderIds(const QString& bookFolder, const QString& orderIds);
+// The order numbers with one more appended ("a" then "a,b").
+QString AppendOrderId(const QString& orderIds, const QString& orderId);
+
+// A photo's full-size file "<name>_or.jpg" (suffix in exact case): the name is
+// everything before the last "_", the key its last 32 characters.
+struct PhotoFileName {
+    QString name;
+    QString key;
+};
+std::optional<PhotoFileName> ParsePhotoFileName(const QString& fileName);
+
+} // namespace BookFiles

@@ -1,0 +1,158 @@
+#include "model/BookManager.h"
+
+#include "model/Book.h"
+#include "model/BookFiles.h"
+#include "shell/AppServices.h"
+#include "shell/Constants.h"
+
+#include <QDir>
+
+BookManager::SilentPages::SilentPages(BookManager& manager)
+    : mManager(manager), mWasSilent(manager.mPageEventsSuppressed) {
+    mManager.mPageEventsSuppressed = true;
+}
+
+BookManager::SilentPages::~SilentPages() {
+    mManager.mPageEventsSuppressed = mWasSilent;
+}
+
+BookManager::BookManager(const QString& booksFolder, Templates* templates,
+                         const Constants* strings, PageDisplayHost* host, QObject* parent)
+    : QObject(parent), mBooksFolder(booksFolder), mStrings(strings) {
+    mContext.templates = templates;
+    mContext.displayHost = host;
+    mContext.manager = this;
+}
+
+BookManager::~BookManager() = default;
+
+void BookManager::Quit() {
+    emit OnQuit();
+}
+
+std::shared_ptr<Book> BookManager::MakeBook(const QString& name) const {
+    auto book = std::make_shared<Book>(mBooksFolder, mContext);
+    book->SetName(name);
+    return book;
+}
+
+QString BookManager::ReadLastBookName() const {
+    return BookFiles::ReadLastBookName(mBooksFolder);
+}
+
+QString BookManager::UntitledBookName() const {
+    const Constants* strings = mStrings ? mStrings : Services().strings;
+    const QString text = strings ? strings->Text(u"cUntitledBook") : QString();
+    return BookName::IsSafe(text) ? text : QStringLiteral("Untitled");
+}
+
+void BookManager::UpdateAllBooks() {
+    mAllBooks = QDir(mBooksFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    emit OnAllBooksChanged();
+}
+
+std::shared_ptr<Book> BookManager::OpenLastBook() {
+    const QString last = ReadLastBookName();
+    if (mAllBooks.isEmpty() || !mAllBooks.contains(last, Qt::CaseSensitive))
+        return nullptr;
+    auto book = MakeBook(last);
+    book->LoadBook();
+    return book;
+}
+
+std::shared_ptr<Book> BookManager::OpenFirstBook() {
+    QString name;
+    if (!mAllBooks.isEmpty()) {
+        name = mAllBooks.first();
+    } else {
+        name = UntitledBookName();
+        mAllBooks = QStringList{name}; // names the book about to exist
+    }
+    auto book = MakeBook(name);
+    book->LoadBook();
+    return book;
+}
+
+void BookManager::Initialize() {
+    {
+        const SilentPages silent(*this);
+        UpdateAllBooks();
+        mBook = OpenLastBook();
+        if (!mBook)
+            mBook = OpenFirstBook();
+        emit OnBeforeBookChange(mBook->GetName());
+    }
+    emit OnBookChange();
+    emit OnAfterBookChange();
+    mBook->SetPageIndex(0);
+}
+
+std::shared_ptr<Book> BookManager::Replace(const std::shared_ptr<Book>& next) {
+    emit OnBeforeBookChange(next->GetName());
+    return Swap(next);
+}
+
+std::shared_ptr<Book> BookManager::Swap(const std::shared_ptr<Book>& next) {
+    std::shared_ptr<Book> old = std::exchange(mBook, next);
+    emit OnBookChange();
+    return old;
+}
+
+BookNameCheck BookManager::CheckNewBookName(const QString& name) const {
+    return BookName::CheckNew(mBooksFolder, name);
+}
+
+BookNameCheck BookManager::NewBook(const QString& name) {
+    const BookNameCheck check = CheckNewBookName(name);
+    if (check != BookNameCheck::Accepted)
+        return check;
+    auto book = MakeBook(name);
+    book->SaveBook();
+    const auto old = Replace(book);
+    emit OnAfterBookChange();
+    UpdateAllBooks();
+    return check;
+}
+
+bool BookManager::LoadBook(const QString& name) {
+    if (!BookName::IsSafe(name))
+        return false;
+    // Editors commit (and save) their pending edits before the book is read,
+    // so reopening the current book does not lose them.
+    emit OnBeforeBookChange(name);
+    auto book = MakeBook(name);
+    {
+        const SilentPages silent(*this);
+        book->LoadBook();
+    }
+    const auto old = Swap(book);
+    book->SetPageIndex(0);
+    emit OnAfterBookChange();
+    return true;
+}
+
+void BookManager::DeleteBook() {
+    if (!mBook)
+        return;
+    mBook->Remove();
+    UpdateAllBooks();
+    const auto old = Replace(OpenFirstBook());
+    emit OnAfterBookChange();
+}
+
+bool BookManager::Rename(const QString& newName) {
+    if (!mBook || !BookName::IsSafe(newName) || newName == mBook->GetName() ||
+        BookName::IsTaken(mBooksFolder, newName, mBook->GetName()))
+        return false;
+    if (!QDir(mBooksFolder).rename(mBook->GetName(), newName))
+        return false;
+    mBook->SetName(newName); // pending edits committed on the way are saved in the new folder
+    UpdateAllBooks();
+    LoadBook(newName);
+    emit OnBookChange();
+    return true;
+}
+
+int BookManager::CurrentPaneView() const {
+    return mBook ? mBook->TopControlView() : 1;
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "model/BookName.h"
+#include "model/ModelContext.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class Book;
+class Constants;
+
+// Owns the current book and knows the names of all books (the subfolders
+// of the books folder). Every change of book is announced in the order
+// OnBeforeBookChange(name), OnBookChange, OnAfterBookChange.
+class BookManager : public QObject {
+    Q_OBJECT
+public:
+    // Keeps pages silent (no OnPageChange) while alive, e.g. while a book is read.
+    class SilentPages {
+    public:
+        explicit SilentPages(BookManager& manager);
+        ~SilentPages();
+        SilentPages(const SilentPages&) = delete;
+        SilentPages& operator=(const SilentPages&) = delete;
+
+    private:
+        BookManager& mManager;
+        bool mWasSilent;
+    };
+
+    // strings: for the untitled book's name (null: Services().strings).
+    // host: the photos pane (null: Services().displayHost, else headless).
+    BookManager(const QString& booksFolder, Templates* templates = nullptr,
+                const Constants* strings = nullptr, PageDisplayHost* host = nullptr,
+                QObject* parent = nullptr);
+    ~BookManager() override;
+
+    void Quit();
+    bool IsPageEventSupressed() const { return mPageEventsSuppressed; }
+    // Reopens the book named in "book.ini", else the first book, else a new
+    // untitled one.
+    void Initialize();
+    std::shared_ptr<Book> GetBook() const { return mBook; }
+    void UpdateAllBooks();
+    // Renames the current book's folder and reopens it; false (and nothing
+    // changed) for a refused name or a failed rename.
+    bool Rename(const QString& newName);
+    // Deletes the current book and opens the first remaining (or a new untitled) one.
+    void DeleteBook();
+    // Creates, saves and opens a book. A refused name changes nothing and
+    // gives the reason; throws LumbraError when the new book cannot be saved.
+    BookNameCheck NewBook(const QString& name);
+    // Opens a book by name; false for a name that would leave the books folder.
+    bool LoadBook(const QString& name);
+    // The books in a stable order; empty when there is none.
+    QStringList GetAllBooks() const { return mAllBooks; }
+
+    const QString& BooksFolder() const { return mBooksFolder; }
+    // What NewBook would say about the name, for the new-book dialog.
+    BookNameCheck CheckNewBookName(const QString& name) const;
+    // The current book's side-pane layout; 1 without a book.
+    int CurrentPaneView() const;
+
+signals:
+    void OnBeforeBookChange(const QString& name);
+    void OnAfterBookChange();
+    void OnBookChange();
+    void OnAllBooksChanged();
+    void OnQuit();
+
+private:
+    std::shared_ptr<Book> MakeBook(const QString& name) const;
+    QString ReadLastBookName() const;
+    QString UntitledBookName() const;
+    std::shared_ptr<Book> OpenLastBook();
+    std::shared_ptr<Book> OpenFirstBook();
+    // OnBeforeBookChange, then Swap.
+    std::shared_ptr<Book> Replace(const std::shared_ptr<Book>& next);
+    // Makes `next` current and raises OnBookChange; the old book is returned
+    // so it lives until the caller's events are done.
+    std::shared_ptr<Book> Swap(const std::shared_ptr<Book>& next);
+
+    QString mBooksFolder;
+    ModelContext mContext;
+    const Constants* mStrings;
+    std::shared_ptr<Book> mBook;
+    bool mPageEventsSuppressed = false;
+    QStringList mAllBooks;
+};

@@ -1,0 +1,59 @@
+#include "model/BookName.h"
+
+#include "model/BookFiles.h"
+
+#include <QDir>
+
+namespace BookName {
+
+QString MessageKey(BookNameCheck check) {
+    switch (check) {
+    case BookNameCheck::Required:
+        return QStringLiteral("cBookNameIsRequiredCaption");
+    case BookNameCheck::AlreadyExists:
+        return QStringLiteral("cBookNameAlreadyExist");
+    case BookNameCheck::Invalid:
+        return QStringLiteral("cBookNameInvalid");
+    case BookNameCheck::Accepted:
+        break;
+    }
+    return {};
+}
+
+bool IsSafe(const QString& name) {
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+        return false;
+    for (const QChar c : name) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
+            c.category() == QChar::Other_Control)
+            return false;
+    }
+    return true;
+}
+
+bool IsTaken(const QString& booksFolder, const QString& name, const QString& except) {
+    if (name.compare(QLatin1String(BookFiles::kBookIni), Qt::CaseInsensitive) == 0)
+        return true; // the books folder's own file, present or not yet
+    const QStringList entries =
+        QDir(booksFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                    QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        if (entry != except && entry.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+BookNameCheck CheckNew(const QString& booksFolder, const QString& name) {
+    if (name.isEmpty())
+        return BookNameCheck::Required;
+    if (!IsSafe(name))
+        return BookNameCheck::Invalid;
+    if (IsTaken(booksFolder, name))
+        return BookNameCheck::AlreadyExists;
+    return BookNameCheck::Accepted;
+}
+
+} // namespace BookName

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The checks a book name passes before a folder is made or renamed for it.
+enum class BookNameCheck {
+    Accepted,
+    Required,      // empty
+    AlreadyExists, // a book folder (or any entry) of that name exists, in any letter case
+    Invalid,       // would leave the books folder or cannot be a folder name
+};
+
+namespace BookName {
+
+// The language key of the message for a refused name; empty for Accepted.
+QString MessageKey(BookNameCheck check);
+
+// False for names that hold "/", "\", ":" or control characters, equal "."
+// or "..", or end in "." or " " (which some file systems drop silently).
+bool IsSafe(const QString& name);
+
+// True when the books folder holds an entry whose name equals `name` in any
+// letter case, other than `except` (compared exactly), and for "book.ini".
+bool IsTaken(const QString& booksFolder, const QString& name, const QString& except = {});
+
+// The whole check for a name that is to get a new folder.
+BookNameCheck CheckNew(const QString& booksFolder, const QString& name);
+
+} // namespace BookName

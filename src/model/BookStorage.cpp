@@ -1,0 +1,117 @@
+// A book's files: naming, reading, saving, removing, order numbers, preview.
+#include "images/PhotoImage.h"
+#include "images/PhotoImageList.h"
+#include "model/Book.h"
+#include "model/BookFiles.h"
+#include "model/BookName.h"
+#include "model/BookStateFile.h"
+#include "model/page.h"
+#include "shell/LumbraError.h"
+
+#include <QDir>
+
+namespace {
+
+const QDir::Filters kAllFiles = QDir::Files | QDir::Hidden | QDir::System;
+
+} // namespace
+
+QString Book::GetBookFolder() const {
+    return BookFiles::BookFolder(mBooksFolder, mName);
+}
+
+QString Book::StateFilePath() const {
+    return GetBookFolder() + QLatin1String(BookFiles::kBookState);
+}
+
+bool Book::SetName(const QString& name) {
+    if (!BookName::IsSafe(name))
+        return false;
+    mName = name;
+    QDir().mkpath(GetBookFolder());
+    try {
+        BookFiles::WriteLastBookName(mBooksFolder, name);
+    } catch (const LumbraError&) {
+        // "book.ini" only helps the next start find this book
+    }
+    return true;
+}
+
+void Book::LoadBook() {
+    mOrderIds = BookFiles::ReadOrderIds(GetBookFolder());
+    const QString joined = BookStateFile::ReadJoined(StateFilePath());
+    RebuildPhotoPool();
+    ReadPages(joined);
+}
+
+void Book::RebuildPhotoPool() {
+    const QString folder = GetBookFolder();
+    for (const QString& file : QDir(folder).entryList(kAllFiles, QDir::Name)) {
+        const std::optional<BookFiles::PhotoFileName> parsed = BookFiles::ParsePhotoFileName(file);
+        if (!parsed || mPhotos->Find(parsed->key))
+            continue;
+        auto photo = std::make_shared<PhotoImage>();
+        photo->CopyName(parsed->name);
+        photo->SetKey(folder, parsed->key);
+        mPhotos->Add(photo);
+    }
+}
+
+void Book::ReadPages(const QString& joined) {
+    int i = 0;
+    for (const QString& piece : BookStateFile::Split(joined)) {
+        if (!piece.contains(QLatin1Char('[')))
+            continue;
+        auto stored = std::make_shared<page>(mContext);
+        try {
+            stored->Deserialize(piece, *mPhotos);
+        } catch (const LumbraError&) {
+            // a damaged page keeps what was read before the damage
+        }
+        if (i < PagesCount()) {
+            mPages[size_t(i)] = stored;
+            NumberPage(*stored);
+        } else {
+            AppendPage(stored);
+        }
+        ++i;
+    }
+}
+
+void Book::SaveBook() const {
+    QStringList pageTexts;
+    for (const PagePtr& p : mPages)
+        pageTexts << p->Serialize();
+    BookStateFile::Write(StateFilePath(), BookStateFile::Join(pageTexts));
+}
+
+void Book::Remove() {
+    if (!BookName::IsSafe(mName))
+        return; // never empty the books folder itself
+    QDir folder(GetBookFolder());
+    for (const QString& file : folder.entryList(kAllFiles))
+        folder.remove(file);
+    QDir(mBooksFolder).rmdir(mName);
+}
+
+void Book::AddOrderId(const QString& orderId) {
+    const QString orderIds = BookFiles::AppendOrderId(mOrderIds, orderId);
+    BookFiles::WriteOrderIds(GetBookFolder(), orderIds);
+    mOrderIds = orderIds;
+}
+
+QString Book::PreviewBook(const QString& outputFolder, const PreviewPageWriter& writePage,
+                          const PreviewProgress& progress) const {
+    const QString target = QDir(outputFolder).filePath(mName);
+    QDir().mkpath(target);
+    for (int i = 0; i < PagesCount(); ++i) {
+        try {
+            writePage(*mPages[size_t(i)], QDir(target).filePath(QStringLiteral("PG%1.jpg").arg(i + 1)));
+        } catch (const std::exception&) {
+            // the other pages are still worth previewing
+        }
+        if (progress)
+            progress(i, PagesCount() - 1);
+    }
+    return target;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QRect>
+#include <optional>
+
+// Geometry of the side pane's children, in pixels of the pane.
+// Layout 1 is the strip across the top, layout 2 the column at the right.
+
+// Toolbar buttons: 1 photos, 2 album, 3 backgrounds.
+enum class SidePaneButton { Photos = 1, Album = 2, Backgrounds = 3 };
+
+// The column width of layout 2 for the pressed button.
+int SidePaneColumnWidth(SidePaneButton pressed);
+
+struct SidePaneRects {
+    QRect toolbar;
+    QRect photos;
+    QRect backgrounds;
+    QRect downloadButton;
+    QRect album;
+};
+
+// The children's places in a pane of width x height. downloadButtonWidth is
+// the button's width before this layout (it only matters in layout 1).
+// Empty for a layout other than 1 or 2: nothing moves then.
+std::optional<SidePaneRects> SidePaneLayout(int view, int width, int height,
+                                            int downloadButtonWidth);

@@ -1,0 +1,183 @@
+#include "model/page.h"
+
+#include "images/PhotoImage.h"
+#include "model/PageDisplayHost.h"
+#include "model/Template.h"
+#include "shell/LumbraError.h"
+
+#include <algorithm>
+
+namespace {
+
+template <typename Entries>
+void CheckIndex(const Entries& entries, int index, const char* what) {
+    if (index < 0 || index >= int(entries.size()))
+        throw LumbraError(QStringLiteral("%1 entry %2 out of range").arg(what).arg(index));
+}
+
+bool SameKey(const page::PhotoPtr& a, const page::PhotoPtr& b) {
+    return a && b && a->GetKey() == b->GetKey();
+}
+
+} // namespace
+
+page::page(const ModelContext& context) : mContext(context) {}
+
+page::~page() = default;
+
+void page::RaisePageChange() {
+    if (!mContext.PageEventsSuppressed())
+        emit OnPageChange();
+}
+
+page::PhotoPtr page::Photo(int index) const {
+    CheckIndex(mPhotos, index, "Photo");
+    return mPhotos[size_t(index)];
+}
+
+int page::FirstEntryWithKey(const QString& key) const {
+    for (size_t i = 0; i < mPhotos.size(); ++i) {
+        if (mPhotos[i] && mPhotos[i]->GetKey() == key)
+            return int(i);
+    }
+    return -1;
+}
+
+// Entry `index` gets the photo, which learns its page and box.
+void page::PutPhoto(int index, const PhotoPtr& photo) {
+    mPhotos[size_t(index)] = photo;
+    if (!photo)
+        return;
+    photo->SetPage(weak_from_this());
+    if (mTemplate && index < mTemplate->PhotoBoxCount())
+        photo->SetPhotoBox(mTemplate->PhotoBox(index));
+}
+
+void page::AddPhoto(const PhotoPtr& photo, float x, float y) {
+    const int b = FindPhotoBoxIndex(x, y);
+    if (!photo || b < 0)
+        return;
+    const PhotoPtr current = mPhotos[size_t(b)];
+    if (SameKey(current, photo))
+        return;
+    const std::shared_ptr<page> from = photo->GetPage();
+    bool placed = false; // whether the photo really stood in a box of `from`
+    if (from.get() == this) {
+        for (size_t i = 0; i < mPhotos.size(); ++i) {
+            if (SameKey(mPhotos[i], photo)) {
+                PutPhoto(int(i), current); // the two photos swap boxes
+                placed = true;
+            }
+        }
+    } else if (from) {
+        placed = from->Replace(photo, current);
+    }
+    if (!placed) { // from the photos pane
+        PageDisplayHost& host = mContext.DisplayHost();
+        host.RemoveDisplayPhoto(photo);
+        if (current)
+            host.AddDisplayPhoto(current);
+    }
+    PutPhoto(b, photo);
+    RaisePageChange();
+}
+
+bool page::Replace(const PhotoPtr& photo, const PhotoPtr& newPhoto) {
+    const int i = photo ? FirstEntryWithKey(photo->GetKey()) : -1;
+    if (i < 0)
+        return false;
+    const bool fromThisPage = newPhoto && newPhoto->GetPage().get() == this;
+    PutPhoto(i, newPhoto);
+    if (!fromThisPage)
+        RaisePageChange();
+    return true;
+}
+
+void page::RemovePhoto(const PhotoPtr& photo) {
+    for (PhotoPtr& entry : mPhotos) {
+        if (SameKey(entry, photo)) {
+            entry.reset();
+            RaisePageChange();
+        }
+    }
+}
+
+int page::FindPhotoBoxIndex(float x, float y) const {
+    for (int i = mTemplate ? mTemplate->PhotoBoxCount() - 1 : -1; i >= 0; --i) {
+        if (mTemplate->PhotoBox(i)->IsInBox(x, y))
+            return i;
+    }
+    return -1;
+}
+
+int page::FindTextBoxIndex(float x, float y) const {
+    for (int i = mTemplate ? mTemplate->TextBoxCount() - 1 : -1; i >= 0; --i) {
+        if (mTemplate->TextBox(i)->IsInBox(x, y))
+            return i;
+    }
+    return -1;
+}
+
+page::BoxPtr page::FindPhotoBoxForImage(const PhotoPtr& photo) const {
+    const int i = photo ? FirstEntryWithKey(photo->GetKey()) : -1;
+    if (i < 0 || !mTemplate || i >= mTemplate->PhotoBoxCount())
+        return nullptr;
+    return mTemplate->PhotoBox(i);
+}
+
+bool page::IsPageFull() const {
+    const int boxes = mTemplate ? mTemplate->PhotoBoxCount() : 0;
+    for (int i = 0; i < boxes; ++i) {
+        if (!mPhotos[size_t(i)])
+            return false;
+    }
+    return true;
+}
+
+bool page::IsEmptyPage() const {
+    if (!mTemplate)
+        return true;
+    for (int i = 0; i < mTemplate->PhotoBoxCount(); ++i) {
+        if (mPhotos[size_t(i)])
+            return false;
+    }
+    for (int i = 0; i < mTemplate->TextBoxCount(); ++i) {
+        if (!mTexts[size_t(i)].isEmpty())
+            return false;
+    }
+    return true;
+}
+
+bool page::HasImageTooSmall() const {
+    return std::any_of(mPhotos.begin(), mPhotos.end(),
+                       [](const PhotoPtr& photo) { return photo && photo->ImageTooSmall(); });
+}
+
+double page::GetImageRatio(const TemplateBox& box, int width, int height) {
+    return std::min(double(width) / box.width(), double(height) / box.Height());
+}
+
+QString page::text(int index) const {
+    CheckIndex(mTexts, index, "Text");
+    return mTexts[size_t(index)];
+}
+
+void page::SetText(int index, const QString& aText) {
+    CheckIndex(mTexts, index, "Text");
+    mTexts[size_t(index)] = aText;
+    RaisePageChange();
+}
+
+void page::TextChanged() {
+    RaisePageChange();
+}
+
+void page::SetBg(const QString& name) {
+    if (name != mBackground)
+        SetBackground(name);
+}
+
+void page::SetBackground(const QString& name) {
+    mBackground = name;
+    RaisePageChange();
+}

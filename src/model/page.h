@@ -1,0 +1,107 @@
+#pragma once
+
+#include "model/ModelContext.h"
+
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <vector>
+
+class HDCBMP;
+class PhotoImage;
+class PhotoImageList;
+class Template;
+class TemplateBox;
+
+// One page of a book: a template, the photo in each of its photo boxes, the
+// rich text in each text box and a background name. Photos move between the
+// boxes of pages and the photos pane (the context's display host); a photo
+// stands in at most one box. Photos are compared by key.
+//
+// Pages are shared objects: make them with std::make_shared, since placing a
+// photo gives the photo a weak reference to its page.
+class page : public QObject, public std::enable_shared_from_this<page> {
+    Q_OBJECT
+public:
+    using PhotoPtr = std::shared_ptr<PhotoImage>;
+    using TemplatePtr = std::shared_ptr<::Template>;
+    using BoxPtr = std::shared_ptr<const TemplateBox>;
+
+    explicit page(const ModelContext& context = {});
+    ~page() override;
+
+    // Gives the page a new layout; photos and texts of boxes the new template
+    // lacks move to free boxes of lower index or leave the page.
+    void SetTemplate(const TemplatePtr& aTemplate);
+    const TemplatePtr& Template() const { return mTemplate; }
+
+    // Entry `index` of the photos; throws LumbraError outside the entries.
+    PhotoPtr Photo(int index) const;
+    int PhotoEntryCount() const { return int(mPhotos.size()); }
+    // Places the photo in the photo box under (x, y) mm.
+    void AddPhoto(const PhotoPtr& photo, float x, float y);
+    // In the first entry holding photo's key puts newPhoto (or none); false
+    // when no entry holds it.
+    bool Replace(const PhotoPtr& photo, const PhotoPtr& newPhoto);
+    // Empties every entry holding photo's key, one OnPageChange for each.
+    void RemovePhoto(const PhotoPtr& photo);
+
+    int FindPhotoBoxIndex(float x, float y) const;
+    int FindTextBoxIndex(float x, float y) const;
+    BoxPtr FindPhotoBoxForImage(const PhotoPtr& photo) const;
+
+    bool IsPageFull() const;
+    bool IsEmptyPage() const;
+    bool HasImageTooSmall() const;
+    // Pixels per mm at which a picture of width x height covers the box.
+    static double GetImageRatio(const TemplateBox& box, int width, int height);
+
+    // Entry `index` of the texts; both throw LumbraError outside the entries.
+    QString text(int index) const;
+    void SetText(int index, const QString& aText);
+    int TextEntryCount() const { return int(mTexts.size()); }
+    void TextChanged();
+
+    void SetBg(const QString& name);
+    void SetBackground(const QString& name);
+    const QString& GetBg() const { return mBackground; }
+
+    void SetPageId(int id) { mPageId = id; }
+    int GetPageId() const { return mPageId; }
+
+    // The last thumbnail rendering of the page, kept for the album overview.
+    const std::shared_ptr<HDCBMP>& ThumbHDCBMP() const { return mThumb; }
+    void SetThumbHDCBMP(std::shared_ptr<HDCBMP> thumb) { mThumb = std::move(thumb); }
+
+    // Returns every photo to the photos pane and drops the template; no event.
+    void Delete();
+
+    QString Serialize() const;
+    // Rebuilds the page from its text form, taking photos from the pool.
+    // Throws LumbraError at an entry that does not fit the template or a
+    // malformed photo record; what was read before it stays.
+    void Deserialize(const QString& form, const PhotoImageList& photos);
+
+signals:
+    void OnPageChange();
+    void OnTemplateChange();
+
+private:
+    void RaisePageChange();
+    int FirstEntryWithKey(const QString& key) const;
+    void PutPhoto(int index, const PhotoPtr& photo);
+    void MoveOutOfMissingPhotoBoxes(const ::Template& next);
+    void MoveOutOfMissingTextBoxes(const ::Template& next);
+    void ResizeEntries(const ::Template& next);
+    bool StandsElsewhere(const PhotoImage& photo, int k) const;
+    void ReadPhotos(const QString& form, const PhotoImageList& photos);
+    void ReadTexts(const QString& form);
+
+    ModelContext mContext;
+    TemplatePtr mTemplate;
+    std::vector<PhotoPtr> mPhotos;
+    std::vector<QString> mTexts;
+    QString mBackground;
+    int mPageId = 0;
+    std::shared_ptr<HDCBMP> mThumb;
+};

@@ -1,0 +1,79 @@
+// A page's text form: writing it and rebuilding the page from it.
+#include "images/PhotoImage.h"
+#include "images/PhotoImageList.h"
+#include "model/PageTextForm.h"
+#include "model/Template.h"
+#include "model/page.h"
+#include "shell/Codec.h"
+#include "shell/LumbraError.h"
+
+namespace {
+
+// The template's part of a page form: everything before the first entry.
+QString TemplatePart(const QString& form) {
+    qsizetype end = form.size();
+    for (const QLatin1String marker : {QLatin1String("Image{"), QLatin1String("Text{")}) {
+        const qsizetype at = form.indexOf(marker);
+        if (at >= 0)
+            end = std::min(end, at);
+    }
+    return form.left(end);
+}
+
+} // namespace
+
+// Whether the photo already stands in a box other than entry k of this page.
+bool page::StandsElsewhere(const PhotoImage& photo, int k) const {
+    const std::shared_ptr<page> owner = photo.GetPage();
+    const int at = owner ? owner->FirstEntryWithKey(photo.GetKey()) : -1;
+    return at >= 0 && (owner.get() != this || at != k);
+}
+
+QString page::Serialize() const {
+    PageTextForm::Parts parts;
+    if (mTemplate)
+        parts.templateForm = mTemplate->Serialize();
+    for (const PhotoPtr& photo : mPhotos)
+        parts.photoRecords << (photo ? photo->Serialize() : QString());
+    for (const QString& text : mTexts)
+        parts.encodedTexts << (text.isEmpty() ? QString() : Codec::EncodeString(text));
+    parts.background = mBackground;
+    return PageTextForm::Write(parts);
+}
+
+void page::Deserialize(const QString& form, const PhotoImageList& photos) {
+    SetTemplate(::Template::FromDefinition(TemplatePart(form)));
+    ReadPhotos(form, photos);
+    ReadTexts(form);
+    if (const std::optional<QString> background = PageTextForm::ReadBackground(form))
+        mBackground = *background;
+}
+
+void page::ReadPhotos(const QString& form, const PhotoImageList& photos) {
+    int k = 0;
+    for (const PageTextForm::ImageEntry& entry : PageTextForm::ReadImages(form)) {
+        const auto node = entry.key.isEmpty() ? nullptr : photos.Find(entry.key);
+        const PhotoPtr photo = node ? node->item() : nullptr;
+        if (photo) {
+            if (k >= mTemplate->PhotoBoxCount())
+                throw LumbraError(QStringLiteral("Photo entry %1 has no box").arg(k));
+            // A damaged file may name a photo twice: it keeps its first box.
+            if (!StandsElsewhere(*photo, k)) {
+                PutPhoto(k, photo);
+                if (entry.record)
+                    photo->Deserialize(entry.key + QLatin1Char(',') + *entry.record);
+            }
+        }
+        ++k;
+    }
+}
+
+void page::ReadTexts(const QString& form) {
+    int t = 0;
+    for (const QString& encoded : PageTextForm::ReadTexts(form)) {
+        if (t >= int(mTexts.size()))
+            throw LumbraError(QStringLiteral("Text entry %1 has no box").arg(t));
+        mTexts[size_t(t)] = Codec::DecodeString(encoded);
+        ++t;
+    }
+}

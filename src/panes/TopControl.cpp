@@ -1,0 +1,140 @@
+#include "panes/TopControl.h"
+
+#include "images/PhotoImage.h"
+#include "model/SidePaneLayout.h"
+#include "panes/PhotosControl.h"
+#include "shell/AppServices.h"
+#include "shell/Constants.h"
+#include "shell/ProgramInfo.h"
+
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+const char* const kKeyProperty = "paneKey";
+
+SidePaneButton ButtonOfKey(const QString& key) {
+    if (key == QLatin1String("album"))
+        return SidePaneButton::Album;
+    if (key == QLatin1String("backgrounds"))
+        return SidePaneButton::Backgrounds;
+    return SidePaneButton::Photos;
+}
+
+} // namespace
+
+TopControl::TopControl(QWidget* parent) : TopControl(Services().books, Services().strings, parent) {
+    mRegistered = true;
+}
+
+TopControl::TopControl(BookManager* books, const Constants* strings, QWidget* parent)
+    : QWidget(parent), mBooks(books), mStrings(strings) {
+    Build();
+}
+
+TopControl::~TopControl() = default;
+
+void TopControl::Build() {
+    mToolbar = new QWidget(this);
+    mToolbar->setObjectName("mToolbar");
+    auto* toolbarLayout = new QBoxLayout(QBoxLayout::TopToBottom, mToolbar);
+    toolbarLayout->setContentsMargins(2, 2, 2, 2);
+    toolbarLayout->setSpacing(1);
+    mButtons = new QButtonGroup(this);
+    mButtons->setExclusive(true);
+    AddToolButton("photos", "cPhotoView", true)->setChecked(true);
+    AddToolButton("album", "cAlbumView", false);
+    AddToolButton("backgrounds", "cBackgroundView", false);
+    connect(mButtons, &QButtonGroup::buttonClicked, this,
+            [this](QAbstractButton* b) { ShowPane(b->property(kKeyProperty).toString()); });
+
+    mPhotosControl = new PhotosControl(this);
+    mPhotosControl->setObjectName("mPhotosControl");
+    mAlbumViewControl = new QWidget(this);
+    mAlbumViewControl->setObjectName("mAlbumViewControl");
+    mAlbumViewControl->hide();
+    mBackgroundsControl = new QWidget(this);
+    mBackgroundsControl->setObjectName("mBackgroundsControl");
+    mBackgroundsControl->hide();
+    mDownloadBackgroundButton = new QPushButton(this);
+    mDownloadBackgroundButton->setObjectName("mDownloadBackgroundButton");
+    mDownloadBackgroundButton->hide();
+}
+
+QAbstractButton* TopControl::AddToolButton(const QString& key, const QString& tipKey, bool enabled) {
+    auto* button = new QToolButton(mToolbar);
+    button->setCheckable(true);
+    button->setEnabled(enabled);
+    button->setProperty(kKeyProperty, key);
+    button->setText(key.left(1).toUpper());
+    if (mStrings)
+        button->setToolTip(mStrings->Text(tipKey));
+    mToolbar->layout()->addWidget(button);
+    mButtons->addButton(button, int(ButtonOfKey(key)));
+    return button;
+}
+
+QString TopControl::PressedKey() const {
+    const QAbstractButton* pressed = mButtons->checkedButton();
+    return pressed ? pressed->property(kKeyProperty).toString() : QString();
+}
+
+int TopControl::PreferredWidth() const { return SidePaneColumnWidth(ButtonOfKey(PressedKey())); }
+
+int TopControl::PaneView() const { return CurrentPaneView(); }
+
+void TopControl::ShowPane(const QString& key) {
+    for (QAbstractButton* b : mButtons->buttons())
+        if (b->property(kKeyProperty).toString() == key)
+            b->setChecked(true);
+    const bool photos = key == QLatin1String("photos");
+    const bool backgrounds = key == QLatin1String("backgrounds");
+    const bool album = key == QLatin1String("album");
+    if (!photos && !backgrounds && !album)
+        return;
+    mPhotosControl->setVisible(photos);
+    mBackgroundsControl->setVisible(backgrounds);
+    mDownloadBackgroundButton->setVisible(backgrounds);
+    mAlbumViewControl->setVisible(album);
+    Relayout();
+    emit PaneChanged();
+}
+
+void TopControl::Relayout() {
+    const int view = PaneView();
+    const auto rects = SidePaneLayout(view, width(), height(), mDownloadBackgroundButton->width());
+    if (!rects)
+        return;
+    auto* box = static_cast<QBoxLayout*>(mToolbar->layout());
+    box->setDirection(view == 1 ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    mToolbar->setGeometry(rects->toolbar);
+    mPhotosControl->setGeometry(rects->photos);
+    mBackgroundsControl->setGeometry(rects->backgrounds);
+    mDownloadBackgroundButton->setGeometry(rects->downloadButton);
+    mAlbumViewControl->setGeometry(rects->album);
+}
+
+void TopControl::resizeEvent(QResizeEvent*) { Relayout(); }
+
+void TopControl::AddFiles(const QStringList& paths) {
+    mPhotosControl->AddFiles(paths, true);
+    update();
+}
+
+void TopControl::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
+    if (!photo)
+        return;
+    photo->ResetPhoto();
+    mPhotosControl->AddDisplayPhoto(photo);
+}
+
+void TopControl::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
+    mPhotosControl->RemoveDisplayPhoto(photo);
+}
+
+void TopControl::RemovePhoto(const std::shared_ptr<PhotoImage>& photo) { mPhotosControl->RemovePhoto(photo); }
+
+PhotoControl* TopControl::Find(const QString& key) const { return mPhotosControl->Find(key); }

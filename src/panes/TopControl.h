@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+
+class BookManager;
+class Constants;
+class PhotoControl;
+class PhotoImage;
+class PhotosControl;
+class QAbstractButton;
+class QButtonGroup;
+class QPushButton;
+
+// The main window's side pane: a three-button toolbar over the photos pane,
+// the album overview and the backgrounds pane, one of them visible at a
+// time. Lays them out for the strip across the top (layout 1) or the column
+// at the right (layout 2), and is where pages hand photos back and forth.
+class TopControl : public QWidget {
+    Q_OBJECT
+public:
+    // Uses Services().books and Services().strings, and registers itself as
+    // Services().displayHost.
+    explicit TopControl(QWidget* parent = nullptr);
+    // For tests: explicit book manager and strings; registers nowhere.
+    TopControl(BookManager* books, const Constants* strings, QWidget* parent = nullptr);
+    ~TopControl() override;
+
+    // The main window's Import Photos: imports with the status window shown.
+    void AddFiles(const QStringList& paths);
+    // Column width wanted in layout 2: 163 photos, 327 album, 193 backgrounds.
+    int PreferredWidth() const;
+
+    // Resets the photo and gives it a tile in the photos pane.
+    void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo);
+    void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo);
+    // Takes the photo's tile away and the photo out of the current book.
+    void RemovePhoto(const std::shared_ptr<PhotoImage>& photo);
+    PhotoControl* Find(const QString& key) const;
+
+    PhotosControl* Photos() const { return mPhotosControl; }
+    // The key of the pressed toolbar button: "photos", "album" or "backgrounds".
+    QString PressedKey() const;
+    // Same as clicking the toolbar button with that key.
+    void ShowPane(const QString& key);
+    // Lays the children out again, e.g. after a change of layout.
+    void Relayout();
+
+signals:
+    // A different pane became visible; in layout 2 the wanted width changed.
+    void PaneChanged();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Build();
+    QAbstractButton* AddToolButton(const QString& key, const QString& tipKey, bool enabled);
+    int PaneView() const;
+
+    BookManager* mBooks;
+    const Constants* mStrings;
+    bool mRegistered = false;
+    QWidget* mToolbar = nullptr;
+    QButtonGroup* mButtons = nullptr;
+    PhotosControl* mPhotosControl = nullptr;
+    QWidget* mAlbumViewControl = nullptr;      // album overview, later
+    QWidget* mBackgroundsControl = nullptr;    // backgrounds pane, later
+    QPushButton* mDownloadBackgroundButton = nullptr;
+};

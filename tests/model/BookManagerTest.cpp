@@ -1,0 +1,217 @@
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "model/ModelTestSupport.h"
+#include "model/page.h"
+#include "shell/Constants.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class BookManagerTest : public ::testing::Test {
+protected:
+    BookManagerTest() : manager(books.path(), &TestCatalogue(), &strings) {
+        strings.ApplyLanguageLine("cUntitledBook=My Book");
+        log.Watch(&manager, &BookManager::OnBeforeBookChange, "before");
+        log.Watch(&manager, &BookManager::OnBookChange, "change");
+        log.Watch(&manager, &BookManager::OnAfterBookChange, "after");
+        log.Watch(&manager, &BookManager::OnAllBooksChanged, "all");
+        log.Watch(&manager, &BookManager::OnQuit, "quit");
+        // Each new current book's page index event joins the log.
+        QObject::connect(&manager, &BookManager::OnBookChange, &log, [this] {
+            log.Watch(manager.GetBook().get(), &Book::OnPageIndexChange, "index");
+        });
+    }
+    void MakeFolders(const QStringList& names) {
+        for (const QString& name : names)
+            ASSERT_TRUE(QDir(books.path()).mkdir(name));
+    }
+    void WriteBookIni(const QByteArray& content) {
+        QFile file(books.filePath("book.ini"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    QByteArray BookIni() const {
+        QFile file(books.filePath("book.ini"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QStringList Folders() const {
+        return QDir(books.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    }
+
+    QTemporaryDir books;
+    Constants strings;
+    BookManager manager;
+    EventLog log;
+};
+
+} // namespace
+
+TEST_F(BookManagerTest, FirstStartCreatesTheUntitledBook) {
+    EXPECT_EQ(manager.CurrentPaneView(), 1);
+    manager.Initialize();
+    EXPECT_EQ(log.entries, QStringList({"all", "before My Book", "change", "after", "index"}));
+    EXPECT_EQ(manager.GetBook()->GetName(), "My Book");
+    EXPECT_EQ(manager.GetAllBooks(), QStringList({"My Book"}));
+    EXPECT_EQ(Folders(), QStringList({"My Book"}));
+    EXPECT_EQ(BookIni(), QByteArray("My Book\r\n"));
+    EXPECT_EQ(manager.GetBook()->PagesCount(), 20);
+    EXPECT_FALSE(QFile::exists(books.filePath("My Book/book.pbx"))); // nothing saved yet
+    EXPECT_FALSE(manager.IsPageEventSupressed());
+}
+
+TEST_F(BookManagerTest, ReopensTheLastBookNamedExactly) {
+    MakeFolders({"Autumn", "Summer"});
+    WriteBookIni("Summer\r\n");
+    manager.Initialize();
+    EXPECT_EQ(manager.GetBook()->GetName(), "Summer");
+}
+
+TEST_F(BookManagerTest, LastBookInAnotherCaseOpensTheFirstBook) {
+    MakeFolders({"Autumn", "summer"});
+    WriteBookIni("Summer\r\n");
+    manager.Initialize();
+    EXPECT_EQ(manager.GetBook()->GetName(), "Autumn");
+    EXPECT_EQ(BookIni(), QByteArray("Autumn\r\n"));
+}
+
+TEST_F(BookManagerTest, NewBookIsSavedAndAnnounced) {
+    manager.Initialize();
+    log.entries.clear();
+    EXPECT_EQ(manager.NewBook("Trip"), BookNameCheck::Accepted);
+    EXPECT_EQ(log.entries, QStringList({"before Trip", "change", "after", "all"}));
+    EXPECT_TRUE(QFile::exists(books.filePath("Trip/book.pbx")));
+    EXPECT_EQ(manager.GetAllBooks(), QStringList({"My Book", "Trip"}));
+    EXPECT_EQ(BookIni(), QByteArray("Trip\r\n"));
+}
+
+TEST_F(BookManagerTest, RefusedNamesChangeNothing) {
+    MakeFolders({"Trip"});
+    manager.Initialize();
+    log.entries.clear();
+    EXPECT_EQ(manager.NewBook(""), BookNameCheck::Required);
+    EXPECT_EQ(manager.NewBook("TRIP"), BookNameCheck::AlreadyExists);
+    EXPECT_EQ(manager.NewBook("book.ini"), BookNameCheck::AlreadyExists);
+    for (const QString& name : QStringList{"..", ".", "../out", "a/b", "a\\b", "tab\tname"})
+        EXPECT_EQ(manager.NewBook(name), BookNameCheck::Invalid) << name.toStdString();
+    EXPECT_TRUE(log.entries.isEmpty());
+    EXPECT_EQ(Folders(), QStringList({"Trip"}));
+    EXPECT_FALSE(QFile::exists(books.filePath("Trip/book.pbx")));
+    EXPECT_FALSE(QDir(books.filePath("../out")).exists());
+    EXPECT_EQ(manager.GetBook()->GetName(), "Trip");
+}
+
+TEST_F(BookManagerTest, LoadBookReadsSilentlyAndAnnouncesInOrder) {
+    manager.Initialize();
+    manager.NewBook("Trip");
+    manager.GetBook()->GetPage(3)->SetBg("sea");
+    manager.GetBook()->SetPageIndex(5);
+    manager.GetBook()->SaveBook();
+    log.entries.clear();
+    ASSERT_TRUE(manager.LoadBook("Trip"));
+    EXPECT_EQ(log.entries, QStringList({"before Trip", "change", "index", "after"}));
+    EXPECT_EQ(manager.GetBook()->GetPage(3)->GetBg(), "sea");
+    EXPECT_EQ(manager.GetBook()->GetPageIndex(), 0);
+    EXPECT_FALSE(manager.LoadBook("../Trip"));
+}
+
+TEST_F(BookManagerTest, SilentPagesStoreButDoNotAnnounce) {
+    manager.Initialize();
+    const auto p = manager.GetBook()->GetPage(0);
+    QSignalSpy changes(p.get(), &page::OnPageChange);
+    {
+        const BookManager::SilentPages silent(manager);
+        EXPECT_TRUE(manager.IsPageEventSupressed());
+        p->SetText(0, "quiet");
+    }
+    EXPECT_EQ(p->text(0), "quiet");
+    EXPECT_EQ(changes.count(), 0);
+    p->SetText(0, "loud");
+    EXPECT_EQ(changes.count(), 1);
+}
+
+TEST_F(BookManagerTest, RenameMovesTheFolderAndReopens) {
+    MakeFolders({"Trip", "Other"});
+    WriteBookIni("Trip\r\n");
+    manager.Initialize();
+    manager.GetBook()->GetPage(2)->SetBg("kept");
+    manager.GetBook()->SaveBook();
+    log.entries.clear();
+    ASSERT_TRUE(manager.Rename("Journey"));
+    EXPECT_EQ(log.entries,
+              QStringList({"all", "before Journey", "change", "index", "after", "change"}));
+    EXPECT_EQ(Folders(), QStringList({"Journey", "Other"}));
+    EXPECT_EQ(manager.GetBook()->GetName(), "Journey");
+    EXPECT_EQ(manager.GetBook()->GetPage(2)->GetBg(), "kept");
+    EXPECT_EQ(BookIni(), QByteArray("Journey\r\n"));
+}
+
+TEST_F(BookManagerTest, RenameFailsSilently) {
+    MakeFolders({"Trip", "Other"});
+    WriteBookIni("Trip\r\n");
+    manager.Initialize();
+    log.entries.clear();
+    for (const QString& name : QStringList{"other", "Trip", "", "..", "../x", "a/b", "book.ini"})
+        EXPECT_FALSE(manager.Rename(name)) << name.toStdString();
+    EXPECT_TRUE(log.entries.isEmpty());
+    EXPECT_EQ(Folders(), QStringList({"Other", "Trip"}));
+    EXPECT_TRUE(manager.Rename("TRIP")); // only the letter case changes
+    EXPECT_EQ(manager.GetBook()->GetName(), "TRIP");
+}
+
+TEST_F(BookManagerTest, DeleteBookOpensTheFirstRemaining) {
+    MakeFolders({"A", "B"});
+    WriteBookIni("B\r\n");
+    manager.Initialize();
+    log.entries.clear();
+    manager.DeleteBook();
+    EXPECT_EQ(log.entries, QStringList({"all", "before A", "change", "after"}));
+    EXPECT_EQ(Folders(), QStringList({"A"}));
+    EXPECT_EQ(manager.GetBook()->GetName(), "A");
+}
+
+TEST_F(BookManagerTest, DeletingTheOnlyBookOpensANewUntitledOne) {
+    MakeFolders({"Only"});
+    manager.Initialize();
+    manager.DeleteBook();
+    EXPECT_EQ(manager.GetBook()->GetName(), "My Book");
+    EXPECT_EQ(Folders(), QStringList({"My Book"}));
+    EXPECT_EQ(manager.GetAllBooks(), QStringList({"My Book"}));
+    EXPECT_TRUE(QFile::exists(books.filePath("book.ini")));
+}
+
+TEST_F(BookManagerTest, QuitAndPaneView) {
+    manager.Initialize();
+    manager.GetBook()->SetTopControlView(2);
+    EXPECT_EQ(manager.CurrentPaneView(), 2);
+    log.entries.clear();
+    manager.Quit();
+    EXPECT_EQ(log.entries, QStringList({"quit"}));
+}
+
+TEST_F(BookManagerTest, EditsCommittedBeforeAChangeSurviveReopeningTheSameBook) {
+    MakeFolders({"Trip"});
+    manager.Initialize();
+    // An editor that commits its pending text when the book is about to change.
+    QObject::connect(&manager, &BookManager::OnBeforeBookChange, &log, [this] {
+        manager.GetBook()->GetPage(0)->SetText(0, "pending");
+        manager.GetBook()->SaveBook();
+    });
+    manager.LoadBook("Trip");
+    EXPECT_EQ(manager.GetBook()->GetPage(0)->text(0), "pending");
+    manager.GetBook()->GetPage(0)->SetText(0, "");
+    ASSERT_TRUE(manager.Rename("Journey"));
+    EXPECT_EQ(manager.GetBook()->GetPage(0)->text(0), "pending");
+}
+
+TEST_F(BookManagerTest, MissingBooksFolderOpensTheUntitledBook) {
+    BookManager fresh(books.filePath("not/yet"), &TestCatalogue(), &strings);
+    fresh.Initialize();
+    EXPECT_EQ(fresh.GetBook()->GetName(), "My Book");
+    EXPECT_TRUE(QDir(books.filePath("not/yet/My Book")).exists());
+    EXPECT_TRUE(QFile::exists(books.filePath("not/yet/book.ini")));
+}

@@ -1,0 +1,302 @@
+#include "images/PhotoImage.h"
+#include "images/PhotoImageList.h"
+#include "model/Book.h"
+#include "model/FileSizeLimit.h"
+#include "model/ModelTestSupport.h"
+#include "model/Template.h"
+#include "model/Templates.h"
+#include "model/page.h"
+#include "shell/LumbraError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class BookTest : public ::testing::Test {
+protected:
+    BookTest() { context.templates = &TestCatalogue(); }
+
+    std::unique_ptr<Book> MakeBook(const QString& name = QStringLiteral("Trip")) {
+        auto book = std::make_unique<Book>(books.path(), context);
+        book->SetName(name);
+        return book;
+    }
+    QString StateFile(const QString& name = QStringLiteral("Trip")) const {
+        return books.filePath(name + "/book.pbx");
+    }
+    static void WriteFile(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QByteArray ReadFile(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static QList<int> PageIds(const Book& book) {
+        QList<int> ids;
+        for (int i = 0; i < book.PagesCount(); ++i)
+            ids << book.GetPage(i)->GetPageId();
+        return ids;
+    }
+
+    QTemporaryDir books;
+    ModelContext context;
+};
+
+} // namespace
+
+TEST_F(BookTest, NewBookHasTwentyNumberedDefaultPages) {
+    auto book = MakeBook();
+    ASSERT_EQ(book->PagesCount(), 20);
+    EXPECT_EQ(PageIds(*book).first(), 1);
+    EXPECT_EQ(PageIds(*book).last(), 20);
+    EXPECT_EQ(book->GetPage(7)->Template(), TestCatalogue().GetDefaultTemplate());
+    EXPECT_EQ(book->GetBookFolder(), books.filePath("Trip") + "/");
+    EXPECT_TRUE(QDir(book->GetBookFolder()).exists());
+    EXPECT_EQ(ReadFile(books.filePath("book.ini")), QByteArray("Trip\r\n"));
+    EXPECT_EQ(book->TopControlView(), 1);
+    EXPECT_THROW(book->GetPage(20), LumbraError);
+}
+
+TEST_F(BookTest, UnsafeNameIsRefused) {
+    auto book = MakeBook();
+    EXPECT_FALSE(book->SetName("../escape"));
+    EXPECT_EQ(book->GetName(), "Trip");
+    EXPECT_FALSE(QDir(books.filePath("../escape")).exists());
+}
+
+TEST_F(BookTest, SaveWritesPlusBeforeEveryPage) {
+    auto book = MakeBook();
+    book->SaveBook();
+    const QString page = "Photo[0,0,289,208,0]Text[30,180,230,25,0]Image{}Text{}bgImage()";
+    EXPECT_EQ(ReadFile(StateFile()), (QString("+" + page).repeated(20) + "\r\n").toLatin1());
+}
+
+TEST_F(BookTest, LoadedPagesCountAndNumbering) {
+    for (int stored : {25, 20, 3}) {
+        auto book = MakeBook();
+        for (int i = 20; i < stored; ++i)
+            book->AddNewPage();
+        while (book->PagesCount() > stored)
+            book->RemovePage(0);
+        book->GetPage(stored - 1)->SetBg(QStringLiteral("last %1").arg(stored));
+        book->SaveBook();
+        auto loaded = MakeBook();
+        loaded->LoadBook();
+        const int expected = std::max(20, stored);
+        ASSERT_EQ(loaded->PagesCount(), expected) << stored;
+        EXPECT_EQ(loaded->GetPage(0)->GetPageId(), 21);
+        EXPECT_EQ(loaded->GetPage(stored - 1)->GetBg(), QStringLiteral("last %1").arg(stored));
+        EXPECT_EQ(loaded->GetPage(expected - 1)->GetPageId(), stored >= 20 ? 20 + stored : 20);
+    }
+}
+
+TEST_F(BookTest, MissingOrEmptyFirstLineKeepsDefaultPages) {
+    auto book = MakeBook();
+    book->LoadBook();
+    EXPECT_EQ(book->PagesCount(), 20);
+    WriteFile(StateFile(), "\r\n+Photo[0,0,1,1,0]Image{}Text{}bgImage(x)\r\n");
+    auto other = MakeBook();
+    other->LoadBook();
+    EXPECT_EQ(other->GetPage(0)->GetBg(), QString());
+    EXPECT_EQ(PageIds(*other).first(), 1);
+}
+
+TEST_F(BookTest, LinesAreJoinedAndPiecesWithoutBoxesSkipped) {
+    auto book = MakeBook();
+    WriteFile(StateFile(), "+Photo[0,0,1,1,0]Image{}Text{}bgImage(a)+\r\n"
+                           "junk+Photo[0,0,1,1,0]Image{}Text{}bgImage(b)\r\n");
+    book->LoadBook();
+    EXPECT_EQ(book->GetPage(0)->GetBg(), "a");
+    EXPECT_EQ(book->GetPage(1)->GetBg(), "b");
+    EXPECT_EQ(book->GetPage(2)->GetPageId(), 3); // a default page
+}
+
+TEST_F(BookTest, DamagedPageKeepsWhatWasReadAndLaterPagesLoad) {
+    auto book = MakeBook();
+    WriteFile(StateFile(), "+Text[0,0,1,1,0]Image{}Text{QUI=}Text{Qw==}bgImage(a)"
+                           "+Photo[0,0,1,1,0]Image{}Text{}bgImage(b)\r\n");
+    book->LoadBook();
+    EXPECT_EQ(book->GetPage(0)->text(0), "AB");
+    EXPECT_EQ(book->GetPage(1)->GetBg(), "b");
+}
+
+TEST_F(BookTest, PhotoPoolComesFromFullSizeFiles) {
+    auto book = MakeBook();
+    const QString folder = book->GetBookFolder();
+    const QString key = TestKey(7);
+    for (const QString& file : {"1A" + key + "_or.jpg", "2B" + key + "_or.jpg",
+                                "3C" + TestKey(8) + "_or.JPG", "4D" + TestKey(9) + "_sm.jpg",
+                                "5E" + TestKey(10) + "_or.jpg"})
+        WriteFile(folder + file, "");
+    book->LoadBook();
+    EXPECT_EQ(book->Photos().GetSize(), 2);
+    ASSERT_NE(book->Photos().Find(key), nullptr);
+    EXPECT_EQ(book->Photos().Find(key)->item()->GetName(), "1A" + key); // first one found
+    EXPECT_NE(book->Photos().Find(TestKey(10)), nullptr);
+    EXPECT_EQ(book->Photos().Find(TestKey(8)), nullptr);
+}
+
+TEST_F(BookTest, PhotosOnPagesSurviveSaveAndLoad) {
+    auto book = MakeBook();
+    PhotoFolder unused;
+    const QString folder = book->GetBookFolder();
+    auto photo = std::make_shared<PhotoImage>();
+    photo->CopyName(PhotoFolder::NameOf(3));
+    photo->SetKey(folder, TestKey(3));
+    WriteFile(folder + PhotoFolder::NameOf(3) + "_or.jpg", "");
+    WriteFile(folder + PhotoFolder::NameOf(3) + "_or.dim", "3000,2000\r\n");
+    book->Photos().Add(photo);
+    book->GetPage(4)->AddPhoto(photo, 100, 100);
+    book->SaveBook();
+    auto loaded = MakeBook();
+    loaded->LoadBook();
+    EXPECT_EQ(loaded->GetPage(4)->Photo(0)->GetKey(), TestKey(3));
+    EXPECT_EQ(loaded->GetFirstPageWithMissingPicture(), 0);
+    EXPECT_EQ(loaded->GetFirstPageWithImageTooSmall(), -1);
+}
+
+TEST_F(BookTest, PageIndexRules) {
+    auto book = MakeBook();
+    int events = 0;
+    QObject::connect(book.get(), &Book::OnPageIndexChange, [&] { ++events; });
+    book->SetPageIndex(500);
+    EXPECT_EQ(book->GetPageIndex(), 19);
+    EXPECT_EQ(events, 1);
+    book->SetPageIndexNoEvent(-3);
+    EXPECT_EQ(book->GetPageIndex(), 0);
+    EXPECT_EQ(book->GetLeftPageIndex(), -1);
+    EXPECT_EQ(events, 1);
+    for (auto [current, left] : {std::pair{1, 1}, {2, 1}, {3, 3}, {4, 3}}) {
+        book->SetPageIndexNoEvent(current);
+        EXPECT_EQ(book->GetLeftPageIndex(), left);
+        EXPECT_EQ(book->GetRightPageIndex(), left + 1);
+    }
+}
+
+TEST_F(BookTest, AddNewPageAnnouncesAndMakesItCurrent) {
+    auto book = MakeBook();
+    EventLog log;
+    log.Watch(book.get(), &Book::OnAddPage, "add");
+    log.Watch(book.get(), &Book::OnPageIndexChange, "index");
+    book->AddNewPage();
+    EXPECT_EQ(log.entries, QStringList({"add", "index"}));
+    EXPECT_EQ(book->PagesCount(), 21);
+    EXPECT_EQ(book->GetPageIndex(), 20);
+    EXPECT_EQ(book->GetPage(20)->GetPageId(), 21);
+    EXPECT_TRUE(book->AllowNewPage());
+    while (book->PagesCount() < 100)
+        book->AddNewPage();
+    EXPECT_FALSE(book->AllowNewPage());
+}
+
+TEST_F(BookTest, RemovePageShiftsAndAnnounces) {
+    auto book = MakeBook();
+    book->AddNewPage(); // 21 pages, current 20
+    const auto sixth = book->GetPage(6);
+    EventLog log;
+    log.Watch(book.get(), &Book::OnPageChanged, "changed");
+    log.Watch(book.get(), &Book::OnPageIndexChange, "index");
+    log.Watch(book.get(), &Book::OnDeletePage, "deleted");
+    book->RemovePage(5);
+    QStringList expected;
+    for (int i = 5; i <= 19; ++i)
+        expected << QStringLiteral("changed %1").arg(i);
+    expected << "index" << "deleted 20";
+    EXPECT_EQ(log.entries, expected);
+    EXPECT_EQ(book->PagesCount(), 20);
+    EXPECT_EQ(book->GetPage(5), sixth);
+    EXPECT_EQ(book->GetPageIndex(), 19);
+    EXPECT_THROW(book->RemovePage(20), LumbraError);
+}
+
+TEST_F(BookTest, RemovePageReturnsItsPhotos) {
+    RecordingHost host;
+    context.displayHost = &host;
+    auto book = MakeBook();
+    PhotoFolder photos;
+    book->GetPage(2)->AddPhoto(photos.Make(1), 10, 10);
+    host.added.clear();
+    book->RemovePage(2);
+    EXPECT_EQ(host.added, QStringList({TestKey(1)}));
+}
+
+TEST_F(BookTest, SwapPagesAnnouncesBothSlots) {
+    auto book = MakeBook();
+    const auto a = book->GetPage(2);
+    const auto b = book->GetPage(7);
+    EventLog log;
+    log.Watch(book.get(), &Book::OnPageChanged, "changed");
+    book->SwapPages(7, 2);
+    book->SwapPages(3, 3);
+    EXPECT_EQ(log.entries, QStringList({"changed 7", "changed 2"}));
+    EXPECT_EQ(book->GetPage(2), b);
+    EXPECT_EQ(book->GetPage(7), a);
+    EXPECT_THROW(book->SwapPages(0, 20), LumbraError);
+}
+
+TEST_F(BookTest, FailedSaveKeepsThePreviousFile) {
+    auto book = MakeBook();
+    book->SaveBook();
+    const QByteArray before = ReadFile(StateFile());
+    book->GetPage(0)->SetText(0, QString(8000, 'x'));
+    {
+        const FileSizeLimit diskFull(before.size());
+        EXPECT_THROW(book->SaveBook(), LumbraError);
+    }
+    EXPECT_EQ(ReadFile(StateFile()), before);
+    EXPECT_EQ(QDir(book->GetBookFolder()).entryList(QDir::Files), QStringList({"book.pbx"}));
+}
+
+TEST_F(BookTest, OrderNumbers) {
+    auto book = MakeBook();
+    EXPECT_EQ(book->GetOrderIds(), QString());
+    book->AddOrderId("1001");
+    book->AddOrderId("1002");
+    EXPECT_EQ(ReadFile(book->GetBookFolder() + "order.pbx"), QByteArray("1001,1002\r\n"));
+    {
+        const FileSizeLimit diskFull(4);
+        EXPECT_THROW(book->AddOrderId("1003"), LumbraError);
+    }
+    EXPECT_EQ(book->GetOrderIds(), "1001,1002");
+    auto loaded = MakeBook();
+    loaded->LoadBook();
+    EXPECT_EQ(loaded->GetOrderIds(), "1001,1002");
+}
+
+TEST_F(BookTest, RemoveDeletesFilesAndFolder) {
+    auto book = MakeBook();
+    book->SaveBook();
+    WriteFile(book->GetBookFolder() + ".hidden", "x");
+    auto keep = MakeBook("Other");
+    book->Remove();
+    EXPECT_FALSE(QDir(books.filePath("Trip")).exists());
+    EXPECT_TRUE(QDir(books.filePath("Other")).exists());
+    EXPECT_TRUE(QFile::exists(books.filePath("book.ini")));
+}
+
+TEST_F(BookTest, PreviewWritesNumberedFilesIntoANamedFolder) {
+    auto book = MakeBook();
+    QTemporaryDir out;
+    QStringList written;
+    QList<int> progress;
+    const QString target = book->PreviewBook(
+        out.path() + "/",
+        [&](const page& p, const QString& path) {
+            if (p.GetPageId() == 2)
+                throw LumbraError("render failed");
+            written << QDir(out.path()).relativeFilePath(path);
+        },
+        [&](int index, int last) { progress << index * 100 + last; });
+    EXPECT_EQ(target, out.filePath("Trip"));
+    EXPECT_TRUE(QDir(target).exists());
+    EXPECT_EQ(written.size(), 19);
+    EXPECT_EQ(written.first(), "Trip/PG1.jpg");
+    EXPECT_EQ(written.last(), "Trip/PG20.jpg");
+    EXPECT_EQ(progress.size(), 20);
+    EXPECT_EQ(progress.last(), 1919);
+}

@@ -1,0 +1,55 @@
+#include "model/ModelTestSupport.h"
+
+#include "images/PhotoImage.h"
+#include "images/Thumb.h"
+#include "model/Template.h"
+#include "model/Templates.h"
+
+#include <QDir>
+#include <QFile>
+
+void RecordingHost::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
+    added << photo->GetKey();
+    HeadlessDisplayHost().AddDisplayPhoto(photo);
+}
+
+void RecordingHost::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
+    removed << photo->GetKey();
+}
+
+QString TestKey(int n) {
+    return QStringLiteral("%1").arg(n, 32, 16, QLatin1Char('0'));
+}
+
+Templates& TestCatalogue() {
+    static Templates catalogue;
+    return catalogue;
+}
+
+std::shared_ptr<Template> TestTemplate(const QString& definition) {
+    return Template::FromDefinition(definition);
+}
+
+std::shared_ptr<Template> RowTemplate(int photoBoxes, int textBoxes) {
+    QString definition;
+    for (int i = 0; i < photoBoxes; ++i)
+        definition += QStringLiteral("Photo[%1,0,10,10,0]").arg(20 * i);
+    for (int i = 0; i < textBoxes; ++i)
+        definition += QStringLiteral("Text[%1,100,10,10,0]").arg(20 * i);
+    return TestTemplate(definition);
+}
+
+QString PhotoFolder::NameOf(int n) {
+    return QStringLiteral("5A0B") + TestKey(n);
+}
+
+std::shared_ptr<PhotoImage> PhotoFolder::Make(int n, int width, int height) const {
+    const QString name = NameOf(n);
+    Thumb::WriteDimFile(Path() + name + QStringLiteral("_or.dim"), width, height);
+    QFile jpg(Path() + name + QStringLiteral("_or.jpg"));
+    jpg.open(QIODevice::WriteOnly);
+    auto photo = std::make_shared<PhotoImage>();
+    photo->CopyName(name);
+    photo->SetKey(Path(), TestKey(n));
+    return photo;
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "model/PageDisplayHost.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+class PhotoImage;
+class Template;
+class Templates;
+
+// A photos pane that notes what it was handed (by key), then acts like the
+// headless one.
+class RecordingHost : public PageDisplayHost {
+public:
+    void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
+    void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
+
+    QStringList added;
+    QStringList removed;
+};
+
+// A 32-digit key made from a number.
+QString TestKey(int n);
+
+// The catalogue built into the program, built once for all tests.
+Templates& TestCatalogue();
+
+// A template from a definition text.
+std::shared_ptr<Template> TestTemplate(const QString& definition);
+// n photo boxes of 10 x 10 mm side by side at x = 20 * i, y = 0, and m text
+// boxes at y = 100 likewise; box i's centre is (20 * i + 5, 5).
+std::shared_ptr<Template> RowTemplate(int photoBoxes, int textBoxes);
+
+// Photos whose full-size size is known from ".dim" files in a folder.
+class PhotoFolder {
+public:
+    QString Path() const { return mDir.path() + QLatin1Char('/'); }
+    // Photo n with the given full-size pixels; writes "<name>_or.dim" and an
+    // empty "<name>_or.jpg" so the book's photo pool finds it.
+    std::shared_ptr<PhotoImage> Make(int n, int width = 2000, int height = 1500) const;
+    static QString NameOf(int n);
+
+private:
+    QTemporaryDir mDir;
+};
+
+// Collects the names of signals in the order they arrive.
+class EventLog : public QObject {
+public:
+    template <typename Sender, typename Signal>
+    void Watch(Sender* sender, Signal signal, const QString& name) {
+        QObject::connect(sender, signal, this, [this, name](auto... args) {
+            QString entry = name;
+            ((entry += QLatin1Char(' ') + Text(args)), ...);
+            entries << entry;
+        });
+    }
+    QStringList entries;
+
+private:
+    static QString Text(int value) { return QString::number(value); }
+    static QString Text(const QString& value) { return value; }
+};

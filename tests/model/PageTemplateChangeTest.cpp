@@ -1,0 +1,110 @@
+#include "images/PhotoImage.h"
+#include "model/ModelTestSupport.h"
+#include "model/Template.h"
+#include "model/page.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+
+class PageTemplateChangeTest : public ::testing::Test {
+protected:
+    // A page of RowTemplate(boxes, texts) with photo n in each box of `filled`
+    // and the text "t<i>" in each text box of `written`.
+    std::shared_ptr<page> Filled(int boxes, const QList<int>& filled, int texts = 0,
+                                 const QList<int>& written = {}) {
+        ModelContext context;
+        context.displayHost = &host;
+        auto made = std::make_shared<page>(context);
+        made->SetTemplate(RowTemplate(boxes, texts));
+        for (int i : filled)
+            made->AddPhoto(folder.Make(i), float(20 * i + 5), 5);
+        for (int i : written)
+            made->SetText(i, QStringLiteral("t%1").arg(i));
+        host.added.clear();
+        return made;
+    }
+    // Photo numbers per entry ("-" for empty), read from the keys.
+    static QStringList Boxes(const page& p) {
+        QStringList boxes;
+        for (int i = 0; i < p.PhotoEntryCount(); ++i) {
+            const auto photo = p.Photo(i);
+            boxes << (photo ? QString::number(photo->GetKey().toInt(nullptr, 16)) : "-");
+        }
+        return boxes;
+    }
+    static QStringList Texts(const page& p) {
+        QStringList texts;
+        for (int i = 0; i < p.TextEntryCount(); ++i)
+            texts << p.text(i);
+        return texts;
+    }
+
+    RecordingHost host;
+    PhotoFolder folder;
+};
+
+} // namespace
+
+TEST_F(PageTemplateChangeTest, PhotosOfMissingBoxesMoveToFreeLowerBoxes) {
+    auto p = Filled(5, {0, 2, 4});
+    p->SetTemplate(RowTemplate(3, 0));
+    EXPECT_EQ(Boxes(*p), QStringList({"0", "4", "2"}));
+    EXPECT_TRUE(host.added.isEmpty());
+    EXPECT_EQ(p->Photo(1)->PhotoBox(), p->Template()->PhotoBox(1));
+    EXPECT_EQ(p->Photo(2)->PhotoBox(), p->Template()->PhotoBox(2));
+}
+
+TEST_F(PageTemplateChangeTest, PhotosWithoutAFreeBoxGoBackToThePane) {
+    auto p = Filled(5, {0, 1, 2, 4});
+    p->SetTemplate(RowTemplate(2, 0));
+    EXPECT_EQ(Boxes(*p), QStringList({"0", "1"}));
+    EXPECT_EQ(host.added, QStringList({TestKey(2), TestKey(4)}));
+}
+
+TEST_F(PageTemplateChangeTest, AfterTheFirstMissOnlyThePaneIsLeft) {
+    // Photo 3 takes free box 1; photo 4 finds no free box, nor does any later one.
+    auto p = Filled(6, {0, 2, 3, 4, 5});
+    p->SetTemplate(RowTemplate(3, 0));
+    EXPECT_EQ(Boxes(*p), QStringList({"0", "3", "2"}));
+    EXPECT_EQ(host.added, QStringList({TestKey(4), TestKey(5)}));
+}
+
+TEST_F(PageTemplateChangeTest, NoPhotoBoxesAtAllReturnsEveryPhoto) {
+    auto p = Filled(2, {0, 1});
+    p->SetTemplate(RowTemplate(0, 1));
+    EXPECT_EQ(Boxes(*p), QStringList({"-"}));
+    EXPECT_EQ(host.added, QStringList({TestKey(0), TestKey(1)}));
+}
+
+TEST_F(PageTemplateChangeTest, MoreBoxesKeepEveryPhotoAndTextAtItsIndex) {
+    auto p = Filled(2, {0, 1}, 2, {0, 1});
+    p->SetTemplate(RowTemplate(4, 3));
+    EXPECT_EQ(Boxes(*p), QStringList({"0", "1", "-", "-"}));
+    EXPECT_EQ(Texts(*p), QStringList({"t0", "t1", ""}));
+    EXPECT_EQ(p->Photo(1)->PhotoBox(), p->Template()->PhotoBox(1));
+}
+
+TEST_F(PageTemplateChangeTest, TextsMoveOrAreDropped) {
+    auto p = Filled(0, {}, 4, {0, 3});
+    p->SetTemplate(RowTemplate(0, 2));
+    EXPECT_EQ(Texts(*p), QStringList({"t0", "t3"}));
+    auto q = Filled(0, {}, 4, {0, 1, 2, 3});
+    q->SetTemplate(RowTemplate(0, 2));
+    EXPECT_EQ(Texts(*q), QStringList({"t0", "t1"}));
+    auto r = Filled(0, {}, 2, {0, 1});
+    r->SetTemplate(RowTemplate(1, 0));
+    EXPECT_EQ(Texts(*r), QStringList({""})); // one empty entry stays
+}
+
+TEST_F(PageTemplateChangeTest, TemplateChangeIsAnnouncedBeforeAnythingMoves) {
+    auto p = Filled(3, {2});
+    QStringList seen;
+    QObject::connect(p.get(), &page::OnTemplateChange,
+                     [&] { seen << QString::number(p->Template()->PhotoBoxCount()) + Boxes(*p).join(""); });
+    QObject::connect(p.get(), &page::OnPageChange,
+                     [&] { seen << QString::number(p->Template()->PhotoBoxCount()) + Boxes(*p).join(""); });
+    p->SetTemplate(RowTemplate(1, 0));
+    EXPECT_EQ(seen, QStringList({"3--2", "12"}));
+}

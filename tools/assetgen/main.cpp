@@ -1,0 +1,100 @@
+// Paints the pictures delivered with the program: background pictures in
+// four sizes, the image-too-small marker and the introduction picture.
+//   lumbra_assetgen <output folder> [background name ...]
+
+#include "Backgrounds.h"
+#include "ImageFiles.h"
+#include "Pictures.h"
+
+#include <FreeImage.h>
+#include <QDir>
+#include <QElapsedTimer>
+#include <atomic>
+#include <cstdio>
+#include <exception>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// The picture as delivered: a page at 216 dots per inch.
+const QSize OriginalSize(2458, 1769);
+
+struct Reduced {
+    const char* suffix;
+    QSize box;
+};
+const Reduced ReducedSizes[] = {
+    {"_lg.jpg", QSize(1127, 811)}, {"_md.jpg", QSize(800, 576)}, {"_sm.jpg", QSize(145, 104)}};
+
+void WriteBackground(const QString& folder, const QString& name) {
+    const QImage original = Backgrounds::Paint(name, OriginalSize);
+    if (original.isNull())
+        throw std::runtime_error("Unknown background " + name.toStdString());
+    const QString stem = folder + name;
+    ImageFiles::SaveJpeg(original, stem + QStringLiteral("_or.jpg"), 90);
+    QImage previous = original;
+    for (const Reduced& reduced : ReducedSizes) {
+        const QSize size = ImageFiles::FitInto(OriginalSize, reduced.box);
+        previous = previous.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        ImageFiles::SaveJpeg(previous, stem + QLatin1String(reduced.suffix), 88);
+    }
+}
+
+// Two workers share the list; the first error stops the run.
+void WriteBackgrounds(const QString& folder, const QStringList& names) {
+    std::atomic<int> next = 0;
+    std::exception_ptr failure;
+    std::atomic<bool> failed = false;
+    const auto work = [&] {
+        for (int i = next++; i < names.size() && !failed; i = next++) {
+            try {
+                WriteBackground(folder, names[i]);
+            } catch (...) {
+                if (!failed.exchange(true))
+                    failure = std::current_exception();
+            }
+        }
+    };
+    std::vector<std::thread> workers;
+    for (unsigned i = 0; i < std::max(2u, std::thread::hardware_concurrency()); ++i)
+        workers.emplace_back(work);
+    for (auto& worker : workers)
+        worker.join();
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <output folder> [background name ...]\n", argv[0]);
+        return 2;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    FreeImage_Initialise(FALSE);
+    const QString output = QDir(QString::fromLocal8Bit(argv[1])).absolutePath() + u'/';
+    QStringList names;
+    for (int i = 2; i < argc; ++i)
+        names << QString::fromLocal8Bit(argv[i]);
+    if (names.isEmpty())
+        names = Backgrounds::Names();
+    int status = 0;
+    try {
+        const QString backgrounds = output + QStringLiteral("backgrounds/");
+        if (!QDir().mkpath(backgrounds))
+            throw std::runtime_error("Cannot create " + backgrounds.toStdString());
+        WriteBackgrounds(backgrounds, names);
+        ImageFiles::SaveGif(Pictures::ImageTooSmallMarker(), output + QStringLiteral("imageTooSmall.gif"));
+        ImageFiles::SavePng(Pictures::Introduction(), output + QStringLiteral("introduction.png"));
+        std::printf("assetgen: %lld backgrounds and 2 pictures in %lld ms\n", qlonglong(names.size()),
+                    qlonglong(timer.elapsed()));
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "assetgen: %s\n", error.what());
+        status = 1;
+    }
+    FreeImage_DeInitialise();
+    return status;
+}
