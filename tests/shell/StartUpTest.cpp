@@ -7,6 +7,10 @@
 
 #include <QDir>
 #include <QFile>
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "shell/ui/MainWindow.h"
+
 #include <QMainWindow>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -32,10 +36,19 @@ protected:
         o.programFolder = program.path();
         o.locale = QLocale(QString::fromLatin1(locale));
         o.folders = FolderLayoutBelow(user.path(), user.filePath("Pictures"));
+        o.placementFile = user.filePath("placement.ini");
+        o.showIntroduction = [this](frmMain& window) {
+            ++introductions;
+            windowVisibleAtIntroduction = window.isVisible();
+            bookAtIntroduction = Services().books && Services().books->GetBook();
+        };
         return o;
     }
     QTemporaryDir program;
     QTemporaryDir user;
+    int introductions = 0;
+    bool windowVisibleAtIntroduction = false;
+    bool bookAtIntroduction = true;
 };
 
 } // namespace
@@ -61,8 +74,17 @@ TEST_F(StartUpTest, RunsTheStepsAndRegistersTheObjects) {
         StartUp startUp(Options("zh_HK"));
         startUp.Run();
         ASSERT_NE(startUp.MainWindow(), nullptr);
-        EXPECT_EQ(startUp.MainWindow()->windowTitle(), "Lumbra T");
         EXPECT_TRUE(startUp.MainWindow()->isVisible());
+        // The introduction came over the shown window, before any book.
+        EXPECT_EQ(introductions, 1);
+        EXPECT_TRUE(windowVisibleAtIntroduction);
+        EXPECT_FALSE(bookAtIntroduction);
+        // Then the book manager opened the untitled book into the window.
+        ASSERT_EQ(Services().books, startUp.Books());
+        ASSERT_NE(startUp.Books()->GetBook(), nullptr);
+        const QString name = startUp.Books()->GetBook()->GetName();
+        EXPECT_EQ(startUp.MainWindow()->windowTitle(), "Lumbra T - " + name);
+        EXPECT_TRUE(QDir(Services().folders->GetBooksFolder() + name).exists());
 
         ASSERT_NE(Services().strings, nullptr);
         EXPECT_EQ(Services().strings->Text(u"cMainFormCaption"), "Lumbra T");
@@ -86,4 +108,6 @@ TEST_F(StartUpTest, MissingMarkerAndSettingsThatHideTheIntroduction) {
     startUp.Run();
     EXPECT_EQ(Services().imageTooSmallMarker, nullptr);
     EXPECT_FALSE(startUp.IntroductionWanted());
+    EXPECT_EQ(introductions, 0);
+    EXPECT_NE(startUp.Books()->GetBook(), nullptr);
 }

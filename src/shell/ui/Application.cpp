@@ -2,6 +2,7 @@
 
 #include "shell/CommandLine.h"
 #include "shell/LumbraError.h"
+#include "shell/ui/MainWindow.h"
 #include "shell/ui/StartUp.h"
 
 #include <QApplication>
@@ -51,6 +52,8 @@ int RunLumbra(int argc, char** argv) {
 
     StartUpOptions options;
     options.programFolder = QCoreApplication::applicationDirPath();
+    if (parser.isSet(screenshot))
+        options.showIntroduction = [](frmMain&) {}; // nothing modal in the way of the picture
     StartUp startUp(options);
     try {
         startUp.Run();

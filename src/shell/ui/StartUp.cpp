@@ -2,6 +2,7 @@
 
 #include "images/FreeImageBridge.h"
 #include "images/backGround.h"
+#include "model/BookManager.h"
 #include "model/Templates.h"
 #include "shell/AppServices.h"
 #include "shell/CMD5.h"
@@ -9,27 +10,27 @@
 #include "shell/IntroSettings.h"
 #include "shell/LanguageChoice.h"
 #include "shell/LumbraError.h"
+#include "shell/ui/MainWindow.h"
 
 #include <QDir>
-#include <QMainWindow>
 
 StartUp::StartUp(StartUpOptions options) : mOptions(std::move(options)) {}
 
 StartUp::~StartUp() {
     mMainWindow.reset();
+    mBooks.reset();
     Services() = AppServices{};
 }
 
 void StartUp::Run() {
-    LoadLanguage();
-    LoadMarker();
-    CreateProcessObjects();
-    SetUpFolders();
-    mMainWindow->show();
-    InitBackgrounds();
-    mIntroductionWanted = ::IntroductionWanted(mFolders.GetSettingsFile());
-    // The introduction panel (shown modally when wanted) and the book
-    // manager's initialisation follow here once they exist.
+    LoadLanguage();                 // 1
+    LoadMarker();                   // 2
+    CreateProcessObjects();         // 3
+    SetUpFolders();                 // 4
+    mMainWindow->show();            // 5
+    InitBackgrounds();              // 6
+    ShowIntroductionIfWanted();     // 7
+    mBooks->Initialize();           // 8: opens a book, which fills the window
 }
 
 void StartUp::LoadLanguage() {
@@ -45,18 +46,27 @@ void StartUp::LoadMarker() {
 }
 
 void StartUp::CreateProcessObjects() {
-    // The book manager comes first once it exists.
+    // The books folder is known before the folders are created (step 4);
+    // the book manager touches no file until it is initialised.
+    mLayout = mOptions.folders ? *mOptions.folders : UserFolders::PlatformLayout();
+    mBooks = std::make_unique<BookManager>(mLayout.books, nullptr, mStrings.get());
+    Services().books = mBooks.get();
     mMd5 = std::make_unique<CMD5>();
     Services().md5 = mMd5.get();
     mTemplates = std::make_unique<Templates>(mStrings.get());
     Services().templates = mTemplates.get();
-    mMainWindow = std::make_unique<QMainWindow>();
-    mMainWindow->setWindowTitle(mStrings->Text(u"cMainFormCaption"));
-    mMainWindow->resize(1000, 700);
+    MainWindowContext context;
+    context.strings = mStrings.get();
+    context.templates = mTemplates.get();
+    context.books = mBooks.get();
+    context.folders = &mFolders;
+    context.programFolder = mOptions.programFolder;
+    context.placementFile = mOptions.placementFile;
+    mMainWindow = std::make_unique<frmMain>(context);
 }
 
 void StartUp::SetUpFolders() {
-    mFolders.SetUpUserFolders(mOptions.folders ? *mOptions.folders : UserFolders::PlatformLayout());
+    mFolders.SetUpUserFolders(mLayout);
     Services().folders = &mFolders;
 }
 
@@ -67,4 +77,14 @@ void StartUp::InitBackgrounds() {
     } catch (const LumbraError&) {
         // a failed copy of the delivered backgrounds leaves the library as it is
     }
+}
+
+void StartUp::ShowIntroductionIfWanted() {
+    mIntroductionWanted = ::IntroductionWanted(mFolders.GetSettingsFile());
+    if (!mIntroductionWanted)
+        return;
+    if (mOptions.showIntroduction)
+        mOptions.showIntroduction(*mMainWindow);
+    else
+        mMainWindow->ShowIntroductionModal();
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDialog>
+
+class Constants;
+
+// "Version 2.1.35" for version 2.1, revision 35.
+QString VersionLine(int major, int minor, int revision);
+
+// The notice about the image library the program uses.
+QString FreeImageNotice();
+
+// frmAbout: title, version, the library notice, the copyright and OK.
+class AboutBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit AboutBox(const Constants& strings, QWidget* parent = nullptr);
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+struct WindowPlacement;
+
+// Small rules of the main window, kept apart so tests reach them directly.
+namespace MainWindowRules {
+
+// The page-view item names the view it switches to next: "one page" while
+// two pages are shown, "two pages" otherwise.
+const char16_t* PageViewCaptionKey(int pagesView);
+// The view the item switches to: 1 from 2, else 2.
+int NextPagesView(int pagesView);
+// The side-pane layout after View Switch: 2 from 1, else 1.
+int NextPaneView(int paneView);
+
+// "caption - book name".
+QString WindowTitle(const QString& caption, const QString& bookName);
+
+// A menu caption showing a book name as it is ("&" is not a mnemonic).
+QString MenuText(const QString& name);
+
+// The stored placement (twips) as a window rectangle in pixels and back.
+QRect PlacementToPixels(const WindowPlacement& placement);
+WindowPlacement PixelsToPlacement(const QRect& pixels);
+
+} // namespace MainWindowRules
