@@ -1,0 +1,73 @@
+#pragma once
+
+#include "images/ImportWorker.h"
+
+#include <QFutureWatcher>
+#include <QObject>
+#include <QStringList>
+#include <QThreadPool>
+
+#include <deque>
+#include <memory>
+
+class Book;
+class PhotoImage;
+
+// What one file of an import came to, reported in the order the files were queued.
+struct PhotoImportOutcome {
+    enum class Status { Added, AlreadyExists, Unsupported, Failed };
+    Status status = Status::Failed;
+    QString path;
+    std::shared_ptr<PhotoImage> photo; // Added: the photo, in its book's photo list
+    std::weak_ptr<Book> book;          // the book the file was queued for
+    QString error;                     // Failed: why
+    int handled = 0;                   // files reported since the queue was last idle
+    int total = 0;                     // files queued since the queue was last idle
+};
+
+// Imports photo files into books. The decoding and file making run on a
+// small thread pool; the outcomes are applied and reported on the owner's
+// thread strictly in queue order: an added photo joins its book's photo
+// list just before FileDone reports it. A path whose key the book already
+// has, or that is queued for the book already, is reported AlreadyExists.
+// A file goes on into the book it was queued for even when the current
+// book changes meanwhile; its files stay in that book's folder.
+class PhotoImportQueue : public QObject {
+    Q_OBJECT
+public:
+    // threads: how many files are worked on at once (0: one per core).
+    explicit PhotoImportQueue(int threads = 0, QObject* parent = nullptr);
+    // Waits for the files being worked on; files not started are dropped.
+    ~PhotoImportQueue() override;
+
+    void Add(const QStringList& paths, const std::shared_ptr<Book>& book);
+    bool IsBusy() const { return !mEntries.empty(); }
+
+signals:
+    void FileDone(const PhotoImportOutcome& outcome);
+    // Every queued file has been reported.
+    void Finished();
+
+private:
+    struct Entry {
+        QString path;
+        QString key;
+        std::weak_ptr<Book> book;
+        QString bookFolder;
+        bool known = false; // AlreadyExists, no work
+        std::unique_ptr<QFutureWatcher<ImportedFile>> work;
+    };
+
+    bool IsQueued(const QString& key, const std::shared_ptr<Book>& book) const;
+    // Reports the finished head of the queue, then starts waiting files.
+    void Pump();
+    void ReportReady();
+    void StartMore();
+    int Running() const;
+    PhotoImportOutcome Apply(Entry& entry);
+
+    QThreadPool mPool;
+    std::deque<Entry> mEntries;
+    int mHandled = 0;
+    int mTotal = 0;
+};
