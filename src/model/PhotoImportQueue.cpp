@@ -2,6 +2,7 @@
 
 #include "images/PhotoImage.h"
 #include "images/PhotoImageList.h"
+#include "images/PhotoImportWorker.h"
 #include "model/Book.h"
 #include "shell/CMD5.h"
 
@@ -10,7 +11,8 @@
 #include <algorithm>
 
 PhotoImportQueue::PhotoImportQueue(int threads, QObject* parent) : QObject(parent) {
-    mPool.setMaxThreadCount(threads > 0 ? threads : std::max(1, QThread::idealThreadCount()));
+    // One core stays with the user interface thread.
+    mPool.setMaxThreadCount(threads > 0 ? threads : std::max(1, QThread::idealThreadCount() - 1));
 }
 
 PhotoImportQueue::~PhotoImportQueue() { mPool.waitForDone(); }
@@ -21,11 +23,13 @@ void PhotoImportQueue::Add(const QStringList& paths, const std::shared_ptr<Book>
     const CMD5 md5;
     for (const QString& path : paths) {
         Entry entry;
+        entry.id = mNextId++;
         entry.path = path;
         entry.key = md5.MD5(path);
         entry.book = book;
         entry.bookFolder = book->GetBookFolder();
-        entry.known = book->Photos().Find(entry.key) || IsQueued(entry.key, book);
+        if (book->Photos().Find(entry.key) || IsQueued(entry.key, book))
+            entry.state = Entry::State::Known;
         mEntries.push_back(std::move(entry));
         ++mTotal;
     }
@@ -34,7 +38,7 @@ void PhotoImportQueue::Add(const QStringList& paths, const std::shared_ptr<Book>
 
 bool PhotoImportQueue::IsQueued(const QString& key, const std::shared_ptr<Book>& book) const {
     for (const Entry& e : mEntries)
-        if (!e.known && e.key == key && e.book.lock() == book)
+        if (e.state != Entry::State::Known && e.key == key && e.book.lock() == book)
             return true;
     return false;
 }
@@ -45,10 +49,8 @@ void PhotoImportQueue::Pump() {
 }
 
 int PhotoImportQueue::Running() const {
-    int running = 0;
-    for (const Entry& e : mEntries)
-        running += e.work && !e.work->future().isFinished();
-    return running;
+    return int(std::count_if(mEntries.begin(), mEntries.end(),
+                             [](const Entry& e) { return e.state == Entry::State::Running; }));
 }
 
 void PhotoImportQueue::StartMore() {
@@ -56,21 +58,43 @@ void PhotoImportQueue::StartMore() {
     for (Entry& entry : mEntries) {
         if (running >= mPool.maxThreadCount())
             return;
-        if (entry.known || entry.work)
-            continue;
-        entry.work = std::make_unique<QFutureWatcher<ImportedFile>>();
-        connect(entry.work.get(), &QFutureWatcherBase::finished, this, &PhotoImportQueue::Pump);
-        entry.work->setFuture(StartPhotoImport(&mPool, entry.path, entry.bookFolder));
-        ++running;
+        if (entry.state == Entry::State::Waiting) {
+            Start(entry);
+            ++running;
+        }
     }
+}
+
+void PhotoImportQueue::Start(Entry& entry) {
+    entry.photo = std::make_shared<PhotoImage>();
+    auto* worker = new PhotoImportWorker(entry.photo->BeginImport(entry.path, entry.bookFolder));
+    const quint64 id = entry.id;
+    connect(worker, &PhotoImportWorker::Finished, this,
+            [this, id](const QString&, bool supported, const QString& error) {
+                OnWorkerFinished(id, supported, error);
+            });
+    entry.state = Entry::State::Running;
+    mPool.start(worker);
+}
+
+void PhotoImportQueue::OnWorkerFinished(quint64 id, bool supported, const QString& error) {
+    for (Entry& entry : mEntries) {
+        if (entry.id == id) {
+            entry.state = Entry::State::Done;
+            entry.supported = supported;
+            entry.error = error;
+            break;
+        }
+    }
+    Pump();
 }
 
 void PhotoImportQueue::ReportReady() {
     while (!mEntries.empty()) {
-        Entry& head = mEntries.front();
-        if (!head.known && !(head.work && head.work->future().isFinished()))
+        const Entry::State head = mEntries.front().state;
+        if (head != Entry::State::Known && head != Entry::State::Done)
             return;
-        Entry entry = std::move(head);
+        Entry entry = std::move(mEntries.front());
         mEntries.pop_front();
         ++mHandled;
         const PhotoImportOutcome outcome = Apply(entry);
@@ -84,38 +108,37 @@ void PhotoImportQueue::ReportReady() {
 }
 
 PhotoImportOutcome PhotoImportQueue::Apply(Entry& entry) {
+    using Status = PhotoImportOutcome::Status;
     PhotoImportOutcome out;
     out.path = entry.path;
     out.book = entry.book;
     out.handled = mHandled;
     out.total = mTotal;
-    if (entry.known) {
-        out.status = PhotoImportOutcome::Status::AlreadyExists;
+    if (entry.state == Entry::State::Known) {
+        out.status = Status::AlreadyExists;
         return out;
     }
-    ImportedFile done = entry.work->result();
-    switch (done.result) {
-    case ImportedFile::Result::Unsupported:
-        out.status = PhotoImportOutcome::Status::Unsupported;
+    entry.photo->EndImport(entry.supported);
+    if (!entry.error.isEmpty()) {
+        out.status = Status::Failed;
+        out.error = entry.error;
         return out;
-    case ImportedFile::Result::Failed:
-        out.status = PhotoImportOutcome::Status::Failed;
-        out.error = done.error;
-        return out;
-    case ImportedFile::Result::Imported:
-        break;
     }
-    out.status = PhotoImportOutcome::Status::Added;
-    out.photo = done.photo;
+    if (!entry.supported) {
+        out.status = Status::Unsupported;
+        return out;
+    }
+    out.status = Status::Added;
+    out.photo = entry.photo;
     if (const std::shared_ptr<Book> book = entry.book.lock()) {
-        if (const auto node = book->Photos().Find(done.photo->GetKey())) {
+        if (const auto node = book->Photos().Find(entry.key)) {
             // the book got this photo meanwhile: drop the new copy, not the one it has
-            if (node->item() && node->item()->GetName() != done.photo->GetName())
-                done.photo->Delete();
-            out.status = PhotoImportOutcome::Status::AlreadyExists;
+            if (node->item() && node->item()->GetName() != entry.photo->GetName())
+                entry.photo->Delete();
+            out.status = Status::AlreadyExists;
             out.photo.reset();
         } else {
-            book->Photos().Add(done.photo);
+            book->Photos().Add(entry.photo);
         }
     }
     return out;

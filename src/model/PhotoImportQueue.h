@@ -1,8 +1,5 @@
 #pragma once
 
-#include "images/ImportWorker.h"
-
-#include <QFutureWatcher>
 #include <QObject>
 #include <QStringList>
 #include <QThreadPool>
@@ -26,7 +23,7 @@ struct PhotoImportOutcome {
 };
 
 // Imports photo files into books. The decoding and file making run on a
-// small thread pool; the outcomes are applied and reported on the owner's
+// small thread pool (PhotoImportWorker); the outcomes are applied and reported on the owner's
 // thread strictly in queue order: an added photo joins its book's photo
 // list just before FileDone reports it. A path whose key the book already
 // has, or that is queued for the book already, is reported AlreadyExists.
@@ -35,7 +32,7 @@ struct PhotoImportOutcome {
 class PhotoImportQueue : public QObject {
     Q_OBJECT
 public:
-    // threads: how many files are worked on at once (0: one per core).
+    // threads: how many files are worked on at once (0: one per core but one).
     explicit PhotoImportQueue(int threads = 0, QObject* parent = nullptr);
     // Waits for the files being worked on; files not started are dropped.
     ~PhotoImportQueue() override;
@@ -50,12 +47,16 @@ signals:
 
 private:
     struct Entry {
+        enum class State { Known, Waiting, Running, Done };
+        State state = State::Waiting; // Known: AlreadyExists, no work
+        quint64 id = 0;
         QString path;
         QString key;
         std::weak_ptr<Book> book;
         QString bookFolder;
-        bool known = false; // AlreadyExists, no work
-        std::unique_ptr<QFutureWatcher<ImportedFile>> work;
+        std::shared_ptr<PhotoImage> photo; // begun on this thread, files made on the pool
+        bool supported = false;
+        QString error;
     };
 
     bool IsQueued(const QString& key, const std::shared_ptr<Book>& book) const;
@@ -64,10 +65,13 @@ private:
     void ReportReady();
     void StartMore();
     int Running() const;
+    void Start(Entry& entry);
+    void OnWorkerFinished(quint64 id, bool supported, const QString& error);
     PhotoImportOutcome Apply(Entry& entry);
 
     QThreadPool mPool;
     std::deque<Entry> mEntries;
+    quint64 mNextId = 0;
     int mHandled = 0;
     int mTotal = 0;
 };

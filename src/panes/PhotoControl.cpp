@@ -2,6 +2,7 @@
 
 #include "images/FreeImageBridge.h"
 #include "images/PhotoImage.h"
+#include "panes/ControlPhotoControl.h"
 
 #include <QDrag>
 #include <QMimeData>
@@ -26,6 +27,10 @@ void PhotoControl::SetPhoto(const std::shared_ptr<PhotoImage>& aPhoto, const QSt
     }
     update();
 }
+
+void PhotoControl::SetPhotoMgr(ControlPhotoControl* aPhotoMgr) { mPhotoMgr = aPhotoMgr; }
+
+ControlPhotoControl* PhotoControl::GetPhotoMgr() const { return mPhotoMgr; }
 
 QMimeData* PhotoControl::MakeDragData() const {
     auto* data = new QMimeData;

@@ -22,8 +22,8 @@ public:
     const std::shared_ptr<PhotoImage>& GetPhoto() const { return mPhoto; }
     QString GetControlName() const { return objectName(); }
     void SetPos(int x, int y, int aWidth, int aHeight) { setGeometry(x, y, aWidth, aHeight); }
-    void SetPhotoMgr(ControlPhotoControl* aPhotoMgr) { mPhotoMgr = aPhotoMgr; }
-    ControlPhotoControl* GetPhotoMgr() const { return mPhotoMgr; }
+    void SetPhotoMgr(ControlPhotoControl* aPhotoMgr);
+    ControlPhotoControl* GetPhotoMgr() const;
 
     // The drag payload: the photo's key as plain text.
     QMimeData* MakeDragData() const;

@@ -114,6 +114,8 @@ void PhotosControl::OnImportFinished() {
     emit ImportFinished();
 }
 
+ImportStatusForm* PhotosControl::StatusForm() const { return mImportStatusForm; }
+
 ImportStatusForm& PhotosControl::StatusWindow() {
     if (!mImportStatusForm) {
         const QString caption = mStrings ? mStrings->Text(u"cImportStatusCaption") : QString();
@@ -263,12 +265,7 @@ void PhotosControl::resizeEvent(QResizeEvent*) { Relayout(); }
 
 // ---- drops
 
-void PhotosControl::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    }
-}
+void PhotosControl::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
 
 void PhotosControl::dragMoveEvent(QDragMoveEvent* event) {
     if (event->mimeData()->hasUrls()) {

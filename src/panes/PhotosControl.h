@@ -48,7 +48,8 @@ public:
     const std::vector<PhotoControl*>& Tiles() const { return mTiles; }
     // The scroll bar of the present layout.
     QScrollBar* ScrollBar() const;
-    ImportStatusForm* StatusForm() const { return mImportStatusForm; }
+    // Null until the first import.
+    ImportStatusForm* StatusForm() const;
     bool IsImporting() const { return mImport.IsBusy(); }
     // Follows a change of layout: scroll bars, range and tile places.
     void Relayout();
