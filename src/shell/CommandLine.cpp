@@ -4,10 +4,10 @@
 #include "model/Book.h"
 #include "model/BookName.h"
 #include "model/ModelContext.h"
+#include "model/PhotoImportQueue.h"
 #include "model/Templates.h"
 #include "shell/AppServices.h"
 #include "shell/CMD5.h"
-#include "shell/CommandLineImport.h"
 #include "shell/Constants.h"
 #include "shell/LanguageChoice.h"
 #include "shell/LumbraError.h"
@@ -94,22 +94,45 @@ std::shared_ptr<Book> OpenBook(const HeadlessServices& services, const QString& 
     return book;
 }
 
+// The status window's line for one file: the message, " :", the path.
+QString StatusLine(const Constants& strings, const char16_t* key, const QString& path) {
+    return strings.Text(key) + QStringLiteral(" :") + path;
+}
+
 int RunImport(const HeadlessServices& services, const CommandLineRequest& request, QTextStream& out,
               QTextStream& err) {
+    using Status = PhotoImportOutcome::Status;
     int exitCode = ExitOk;
     const auto book = OpenBook(services, request.book, true, err, &exitCode);
     if (!book)
         return exitCode;
-    for (const QString& file : request.files) {
-        const QString path = QFileInfo(file).absoluteFilePath();
-        try {
-            const ImportResult result = ImportPhotoFile(*book, path);
-            out << ImportStatusLine(result.outcome, path, services.Strings()) << Qt::endl;
-        } catch (const LumbraError& e) {
-            err << e.Message() << " :" << path << Qt::endl;
+    QStringList paths;
+    for (const QString& file : request.files)
+        paths << QFileInfo(file).absoluteFilePath();
+    const Constants& strings = services.Strings();
+    PhotoImportQueue queue;
+    QEventLoop loop;
+    QObject::connect(&queue, &PhotoImportQueue::FileDone, [&](const PhotoImportOutcome& outcome) {
+        switch (outcome.status) {
+        case Status::Added:
+            out << StatusLine(strings, u"cImportStatusAdded", outcome.path) << Qt::endl;
+            break;
+        case Status::AlreadyExists:
+            out << StatusLine(strings, u"cImportStatusAlreadyExist", outcome.path) << Qt::endl;
+            break;
+        case Status::Unsupported:
+            out << StatusLine(strings, u"cImportStatusUnsupportFormat", outcome.path) << Qt::endl;
+            break;
+        case Status::Failed:
+            err << outcome.error << " :" << outcome.path << Qt::endl;
             exitCode = ExitIncomplete;
+            break;
         }
-    }
+    });
+    QObject::connect(&queue, &PhotoImportQueue::Finished, &loop, &QEventLoop::quit);
+    queue.Add(paths, book);
+    if (queue.IsBusy())
+        loop.exec();
     return exitCode;
 }
 
