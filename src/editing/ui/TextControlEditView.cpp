@@ -5,22 +5,32 @@
 #include <QAbstractTextDocumentLayout>
 #include <QGraphicsScene>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleOptionGraphicsItem>
 #include <QTextDocument>
 
 #include <algorithm>
 #include <cmath>
 
 bool TextControlEditItem::sceneEvent(QEvent* event) {
-    if (event->type() == QEvent::GraphicsSceneMousePress)
-        emit Pressed();
     const bool handled = QGraphicsTextItem::sceneEvent(event);
-    const QTextCursor cursor = textCursor();
-    if (cursor.position() != mLastPosition || cursor.anchor() != mLastAnchor) {
-        mLastPosition = cursor.position();
-        mLastAnchor = cursor.anchor();
-        emit SelectionMoved();
-    }
+    NoteSelection();
     return handled;
+}
+
+void TextControlEditItem::NoteSelection() {
+    const QTextCursor cursor = textCursor();
+    if (cursor.position() == mLastPosition && cursor.anchor() == mLastAnchor)
+        return;
+    mLastPosition = cursor.position();
+    mLastAnchor = cursor.anchor();
+    emit SelectionMoved();
+}
+
+void TextControlEditItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) {
+    QStyleOptionGraphicsItem plain(*option);
+    plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+    QGraphicsTextItem::paint(painter, &plain, widget);
 }
 
 void TextControlEditItem::keyPressEvent(QKeyEvent* event) {
@@ -46,7 +56,6 @@ TextControlEditView::TextControlEditView(QWidget* parent)
     setBackgroundBrush(Qt::white);
     setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
     connect(mItem, &TextControlEditItem::SelectionMoved, this, &TextControlEditView::SelectionMoved);
-    connect(mItem, &TextControlEditItem::Pressed, this, &TextControlEditView::Pressed);
     connect(mItem, &TextControlEditItem::EscapePressed, this, &TextControlEditView::EscapePressed);
 }
 
@@ -88,6 +97,36 @@ void TextControlEditView::UpdateSceneRect() {
 
 void TextControlEditView::SetTextCursor(const QTextCursor& cursor) {
     mItem->setTextCursor(cursor);
+    mItem->NoteSelection();
+}
+
+QPointF TextControlEditView::IntoText(QPointF viewportPosition) const {
+    const QRectF text = mItem->sceneBoundingRect();
+    QPointF scene = mapToScene(viewportPosition.toPoint());
+    if (text.isEmpty() || text.contains(scene))
+        return viewportPosition;
+    scene.setX(std::clamp(scene.x(), text.left(), text.right() - 1));
+    scene.setY(std::clamp(scene.y(), text.top(), text.bottom() - 1));
+    return QPointF(mapFromScene(scene));
+}
+
+void TextControlEditView::ForwardIntoText(QMouseEvent* event) {
+    QMouseEvent inText(event->type(), IntoText(event->position()), event->globalPosition(), event->button(),
+                       event->buttons(), event->modifiers(), event->pointingDevice());
+    if (event->type() == QEvent::MouseButtonDblClick)
+        QGraphicsView::mouseDoubleClickEvent(&inText);
+    else
+        QGraphicsView::mousePressEvent(&inText);
+    event->setAccepted(inText.isAccepted());
+}
+
+void TextControlEditView::mousePressEvent(QMouseEvent* event) {
+    emit Pressed();
+    ForwardIntoText(event);
+}
+
+void TextControlEditView::mouseDoubleClickEvent(QMouseEvent* event) {
+    ForwardIntoText(event);
 }
 
 void TextControlEditView::FocusText() {

@@ -19,9 +19,13 @@ class TextControlEditItem : public QGraphicsTextItem {
 public:
     using QGraphicsTextItem::QGraphicsTextItem;
 
+    // Emits SelectionMoved when the cursor or the selection moved since the last time.
+    void NoteSelection();
+    // The text without the frame items draw around themselves when focused.
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
 signals:
     void SelectionMoved();
-    void Pressed();
     void EscapePressed();
 
 protected:
@@ -58,11 +62,20 @@ public:
 
 signals:
     void SelectionMoved();
+    // A mouse button went down anywhere on the text.
     void Pressed();
     void EscapePressed();
 
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
 private:
     void UpdateSceneRect();
+    // Presses below or beside the text land on its nearest edge.
+    QPointF IntoText(QPointF viewportPosition) const;
+    // A press or double click, at IntoText of its position.
+    void ForwardIntoText(QMouseEvent* event);
 
     QGraphicsScene* mScene = nullptr;
     TextControlEditItem* mItem = nullptr;
