@@ -63,6 +63,10 @@ TEST_F(ImageControlTest, OpensOverTheBoxWithTheSliderAtThePhotosZoom) {
     EXPECT_EQ(toolbar.top(), 60); // the box is closer than that to the top
     EXPECT_TRUE(editor.geometry().contains(toolbar)); // nothing of the toolbar cut off
     EXPECT_EQ(toolbar.size(), editor.Toolbar()->sizeHint());
+    // Where the toolbar lies over the picture, the toolbar is on top.
+    ASSERT_TRUE(toolbar.intersects(picture));
+    const QWidget* atOverlap = editor.childAt(editor.mapFrom(&view, toolbar.bottomLeft() + QPoint(2, -1)));
+    EXPECT_TRUE(atOverlap == editor.Toolbar() || editor.Toolbar()->isAncestorOf(atOverlap));
 
     const QStringList keys = {"small", "big", "rotateLeft", "rotateRight", "ok"};
     QStringList order;

@@ -39,6 +39,7 @@ ImageControl::ImageControl(QWidget* parent, BookManager* manager)
     mPicture->setFocusPolicy(Qt::ClickFocus);
     mPicture->setCursor(Qt::SizeAllCursor);
     mPicture->installEventFilter(this);
+    mToolbar->raise(); // a toolbar moved down over the picture stays whole
     hide();
 }
 
