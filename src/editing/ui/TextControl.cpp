@@ -60,7 +60,11 @@ TextControl::TextControl(QWidget* parent, BookManager* manager, const Constants*
     hide();
 }
 
-TextControl::~TextControl() = default;
+TextControl::~TextControl() {
+    // The parts go after this object's own members; nothing of theirs may reach it then.
+    mRichTextBox->disconnect(this);
+    mColorPalette->disconnect(this);
+}
 
 void TextControl::BuildToolbar() {
     mToolbar = new QToolBar(this);
@@ -77,20 +81,20 @@ void TextControl::BuildToolbar() {
     connect(mFontSizeCombo->lineEdit(), &QLineEdit::returnPressed, this,
             [this] { ApplyFontSize(mFontSizeCombo->currentText()); });
     for (const char* key : {"bold", "italic", "underline"})
-        AddToolbarButton(QString::fromLatin1(key), true);
+        AddToolbarButton(QString::fromLatin1(key));
     mToolbar->addSeparator();
     for (const char* key : {"alignLeft", "alignCenter", "alignRight"})
-        AddToolbarButton(QString::fromLatin1(key), true);
+        AddToolbarButton(QString::fromLatin1(key));
     mToolbar->addSeparator();
     BuildColorParts();
     mToolbar->adjustSize();
 }
 
-void TextControl::AddToolbarButton(const QString& key, bool checkable) {
+void TextControl::AddToolbarButton(const QString& key) {
     QAction* action = mToolbar->addAction(TextControlIcon(key), QString());
     action->setData(key);
     action->setObjectName(key);
-    action->setCheckable(checkable);
+    action->setCheckable(true);
     connect(action, &QAction::triggered, this, [this, key] { ToolbarClick(key); });
 }
 

@@ -76,7 +76,8 @@ protected:
 
 private:
     void BuildToolbar();
-    void AddToolbarButton(const QString& key, bool checkable);
+    // A checkable button whose key is its data.
+    void AddToolbarButton(const QString& key);
     void BuildColorParts();
     void Close(bool save);
     QString EditedText() const;
