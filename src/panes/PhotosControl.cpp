@@ -1,9 +1,283 @@
 #include "panes/PhotosControl.h"
 
-PhotosControl::PhotosControl(QWidget* parent) : QWidget(parent) {}
+#include "images/PhotoImage.h"
+#include "images/PhotoImageList.h"
+#include "images/PhotoTileLayout.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "panes/ControlPhotoControl.h"
+#include "panes/ImportStatusForm.h"
+#include "panes/PhotoControl.h"
+#include "shell/Constants.h"
 
-void PhotosControl::AddFiles(const QStringList&, bool) {}
-void PhotosControl::AddDisplayPhoto(const std::shared_ptr<PhotoImage>&) {}
-void PhotosControl::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>&) {}
-void PhotosControl::RemovePhoto(const std::shared_ptr<PhotoImage>&) {}
-PhotoControl* PhotosControl::Find(const QString&) const { return nullptr; }
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QUrl>
+
+namespace {
+
+// The local files of a drop, in their given order; empty for other data.
+QStringList DroppedFiles(const QMimeData* data) {
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    return files;
+}
+
+QScrollBar* MakeScrollBar(Qt::Orientation orientation, QWidget* parent) {
+    auto* bar = new QScrollBar(orientation, parent);
+    bar->setObjectName(orientation == Qt::Horizontal ? "mHScrollBar" : "mVScrollBar");
+    bar->setRange(0, 1);
+    bar->setValue(0);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->hide();
+    return bar;
+}
+
+} // namespace
+
+PhotosControl::PhotosControl(BookManager* books, const Constants* strings, QWidget* parent)
+    : QWidget(parent), mBooks(books), mStrings(strings) {
+    setAcceptDrops(true);
+    mHScrollBar = MakeScrollBar(Qt::Horizontal, this);
+    mVScrollBar = MakeScrollBar(Qt::Vertical, this);
+    for (QScrollBar* bar : {mHScrollBar, mVScrollBar})
+        connect(bar, &QScrollBar::valueChanged, this, &PhotosControl::PlaceTiles);
+    if (mBooks)
+        connect(mBooks, &BookManager::OnBookChange, this, &PhotosControl::OnBookChange);
+    connect(&mImport, &PhotoImportQueue::FileDone, this, &PhotosControl::OnFileDone);
+    connect(&mImport, &PhotoImportQueue::Finished, this, &PhotosControl::OnImportFinished);
+}
+
+PhotosControl::~PhotosControl() = default;
+
+int PhotosControl::PaneView() const { return mBooks ? mBooks->CurrentPaneView() : 1; }
+
+QScrollBar* PhotosControl::ScrollBar() const { return PaneView() == 2 ? mVScrollBar : mHScrollBar; }
+
+// ---- importing
+
+void PhotosControl::AddFiles(const QStringList& files, bool showSingleStatusDialog) {
+    const std::shared_ptr<Book> book = mBooks ? mBooks->GetBook() : nullptr;
+    if (!book || files.isEmpty())
+        return;
+    ImportStatusForm& status = StatusWindow();
+    status.DisableOkay();
+    if (files.size() > 1 || showSingleStatusDialog)
+        ShowStatusWindow();
+    mImport.Add(files, book);
+}
+
+void PhotosControl::DropFiles(const QMimeData* data) {
+    const QStringList files = DroppedFiles(data);
+    if (files.isEmpty())
+        return;
+    if (!mImport.IsBusy())
+        StatusWindow().ClearText();
+    AddFiles(files, false);
+}
+
+void PhotosControl::OnFileDone(const PhotoImportOutcome& outcome) {
+    using Status = PhotoImportOutcome::Status;
+    ImportStatusForm& status = StatusWindow();
+    switch (outcome.status) {
+    case Status::Added:
+        if (outcome.photo && mBooks && outcome.book.lock() == mBooks->GetBook()) {
+            AddDisplayPhoto(outcome.photo);
+            ScrollToEnd();
+        }
+        status.AddStatusText(StatusLine("cImportStatusAdded", outcome.path), false);
+        break;
+    case Status::AlreadyExists:
+        status.AddStatusText(StatusLine("cImportStatusAlreadyExist", outcome.path), false);
+        break;
+    case Status::Unsupported:
+        ShowStatusWindow();
+        status.AddStatusText(StatusLine("cImportStatusUnsupportFormat", outcome.path), true);
+        break;
+    case Status::Failed:
+        ShowStatusWindow();
+        status.AddStatusText(outcome.error + QLatin1String(" :") + outcome.path, true);
+        break;
+    }
+    status.SetProgress(outcome.handled, outcome.total);
+}
+
+void PhotosControl::OnImportFinished() {
+    StatusWindow().EnableOkay();
+    ScrollToEnd();
+    emit ImportFinished();
+}
+
+ImportStatusForm* PhotosControl::StatusForm() const { return mImportStatusForm; }
+
+ImportStatusForm& PhotosControl::StatusWindow() {
+    if (!mImportStatusForm) {
+        const QString caption = mStrings ? mStrings->Text(u"cImportStatusCaption") : QString();
+        const QString okay = mStrings ? mStrings->Text(u"cOkayButton") : QString();
+        mImportStatusForm = new ImportStatusForm(caption, okay, window());
+        mImportStatusForm->setWindowFlag(Qt::Dialog);
+    }
+    return *mImportStatusForm;
+}
+
+void PhotosControl::ShowStatusWindow() {
+    ImportStatusForm& status = StatusWindow();
+    status.show();
+    status.raise();
+}
+
+QString PhotosControl::StatusLine(const char* key, const QString& path) const {
+    const QString text = mStrings ? mStrings->Text(QString::fromLatin1(key)) : QString();
+    return text + QLatin1String(" :") + path;
+}
+
+// ---- tiles
+
+PhotoControl* PhotosControl::Find(const QString& aKey) const {
+    for (PhotoControl* tile : mTiles)
+        if (tile->GetPhoto() && tile->GetPhoto()->GetKey() == aKey)
+            return tile;
+    return nullptr;
+}
+
+void PhotosControl::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& aPhoto) {
+    if (!aPhoto)
+        return;
+    if (!Find(aPhoto->GetKey())) {
+        const QString name = QStringLiteral("photos") + QString::number(mNameCounter);
+        auto* tile = new PhotoControl(this);
+        auto* button = new ControlPhotoControl(this);
+        button->setObjectName(QStringLiteral("ctrl_") + name);
+        tile->SetPhoto(aPhoto, name);
+        button->SetPhoto(aPhoto);
+        tile->SetPhotoMgr(button);
+        connect(button, &ControlPhotoControl::DeleteClicked, this, &PhotosControl::DeletePhoto,
+                Qt::QueuedConnection);
+        ++mNameCounter;
+        mTiles.push_back(tile);
+        aPhoto->SetPage({});
+    }
+    UpdateScrollBar();
+    PlaceTiles();
+}
+
+void PhotosControl::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& aPhoto) {
+    if (!aPhoto)
+        return;
+    for (size_t i = 0; i < mTiles.size(); ++i) {
+        if (mTiles[i]->GetPhoto() && mTiles[i]->GetPhoto()->GetKey() == aPhoto->GetKey()) {
+            RemoveTile(i);
+            break;
+        }
+    }
+    UpdateScrollBar();
+    PlaceTiles();
+}
+
+void PhotosControl::RemovePhoto(const std::shared_ptr<PhotoImage>& aPhoto) {
+    RemoveDisplayPhoto(aPhoto);
+    if (const std::shared_ptr<Book> book = mBooks ? mBooks->GetBook() : nullptr)
+        book->RemovePhoto(aPhoto);
+}
+
+void PhotosControl::DeletePhoto(const std::shared_ptr<PhotoImage>& aPhoto) {
+    if (!aPhoto)
+        return;
+    RemovePhoto(aPhoto);
+    aPhoto->Delete();
+}
+
+void PhotosControl::RemoveTile(size_t index) {
+    PhotoControl* tile = mTiles[index];
+    mTiles.erase(mTiles.begin() + std::ptrdiff_t(index));
+    if (ControlPhotoControl* button = tile->GetPhotoMgr()) {
+        button->hide();
+        button->deleteLater();
+    }
+    tile->Discard();
+}
+
+void PhotosControl::OnBookChange() {
+    while (!mTiles.empty())
+        RemoveTile(mTiles.size() - 1);
+    if (const std::shared_ptr<Book> book = mBooks ? mBooks->GetBook() : nullptr) {
+        for (auto node = book->Photos().First(); node; node = node->NextNode)
+            if (node->item() && !node->item()->GetPage())
+                AddDisplayPhoto(node->item());
+    }
+    Relayout();
+    update();
+}
+
+// ---- layout
+
+void PhotosControl::Relayout() {
+    const int view = PaneView();
+    QScrollBar* active = ScrollBar();
+    QScrollBar* other = active == mHScrollBar ? mVScrollBar : mHScrollBar;
+    other->hide();
+    const int thickness = view == 2 ? active->sizeHint().width() : active->sizeHint().height();
+    active->setGeometry(PhotoScrollBarRect(view, size(), thickness));
+    UpdateScrollBar();
+    PlaceTiles();
+}
+
+void PhotosControl::UpdateScrollBar() {
+    QScrollBar* bar = ScrollBar();
+    const PhotoScrollRange range =
+        PhotoScrollRangeFor(TileCount(), PhotoPaneLength(PaneView(), size()), bar->value());
+    const QSignalBlocker quiet(bar);
+    bar->setMaximum(range.maximum);
+    bar->setValue(range.value);
+    bar->setVisible(range.visible);
+    bar->raise();
+}
+
+void PhotosControl::PlaceTiles() {
+    const int view = PaneView();
+    const int value = ScrollBar()->value();
+    for (size_t i = 0; i < mTiles.size(); ++i) {
+        const PhotoTilePlace place = PhotoTilePlaceFor(view, int(i), value);
+        PhotoControl* tile = mTiles[i];
+        tile->SetPos(place.tile.x(), place.tile.y(), place.tile.width(), place.tile.height());
+        const bool shown = PhotoTileShown(place.tile, size());
+        tile->setVisible(shown);
+        if (ControlPhotoControl* button = tile->GetPhotoMgr()) {
+            button->SetPos(place.deleteButton.x(), place.deleteButton.y());
+            button->setVisibility(shown);
+        }
+    }
+}
+
+void PhotosControl::ScrollToEnd() {
+    QScrollBar* bar = ScrollBar();
+    bar->setValue(bar->maximum());
+    PlaceTiles();
+}
+
+void PhotosControl::resizeEvent(QResizeEvent*) { Relayout(); }
+
+// ---- drops
+
+void PhotosControl::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
+
+void PhotosControl::dragMoveEvent(QDragMoveEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
+}
+
+void PhotosControl::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()->hasUrls())
+        return;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    DropFiles(event->mimeData());
+}

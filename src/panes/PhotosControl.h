@@ -1,22 +1,88 @@
 #pragma once
 
+#include "model/PhotoImportQueue.h"
+
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
+class BookManager;
+class Constants;
+class ImportStatusForm;
 class PhotoControl;
 class PhotoImage;
+class QMimeData;
+class QScrollBar;
 
-// The photos pane: one tile per photo of the current book that stands on no page.
+// The photos pane: one tile per photo of the current book that stands on no
+// page, in a row (layout 1) or a column (layout 2), and the way photos enter
+// a book: imported files, or files dropped onto the pane. Imports run in the
+// background; tiles appear in file order as the photos are ready.
 class PhotosControl : public QWidget {
     Q_OBJECT
 public:
-    explicit PhotosControl(QWidget* parent = nullptr);
+    // books and strings may be null (no book: nothing to import into).
+    PhotosControl(BookManager* books, const Constants* strings, QWidget* parent = nullptr);
+    ~PhotosControl() override;
 
+    // Queues the files for the current book. The status window shows for
+    // more than one file, when asked, or when a file cannot be imported.
     void AddFiles(const QStringList& files, bool showSingleStatusDialog);
+    // Imports the file list of a drop (nothing for other data).
+    void DropFiles(const QMimeData* data);
+    // The first tile, in creation order, showing the photo with this key.
+    PhotoControl* Find(const QString& aKey) const;
+    // Gives the photo a tile unless one shows its key; the photo then stands on no page.
     void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& aPhoto);
     void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& aPhoto);
+    // Removes the tile and takes the photo out of the current book's list.
     void RemovePhoto(const std::shared_ptr<PhotoImage>& aPhoto);
-    PhotoControl* Find(const QString& aKey) const;
+    // The delete button: RemovePhoto, then the photo's files.
+    void DeletePhoto(const std::shared_ptr<PhotoImage>& aPhoto);
+
+    int TileCount() const { return int(mTiles.size()); }
+    // Tiles in creation order.
+    const std::vector<PhotoControl*>& Tiles() const { return mTiles; }
+    // The scroll bar of the present layout.
+    QScrollBar* ScrollBar() const;
+    // Null until the first import.
+    ImportStatusForm* StatusForm() const;
+    bool IsImporting() const { return mImport.IsBusy(); }
+    // Follows a change of layout: scroll bars, range and tile places.
+    void Relayout();
+
+signals:
+    // Every file of the imports so far has been reported.
+    void ImportFinished();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void OnBookChange();
+    void OnFileDone(const PhotoImportOutcome& outcome);
+    void OnImportFinished();
+    ImportStatusForm& StatusWindow();
+    void ShowStatusWindow();
+    QString StatusLine(const char* key, const QString& path) const;
+    void RemoveTile(size_t index);
+    void UpdateScrollBar();
+    void PlaceTiles();
+    void ScrollToEnd();
+    int PaneView() const;
+
+    BookManager* mBooks;
+    const Constants* mStrings;
+    int mNameCounter = 0;
+    std::vector<PhotoControl*> mTiles;
+    QScrollBar* mHScrollBar;
+    QScrollBar* mVScrollBar;
+    QPointer<ImportStatusForm> mImportStatusForm;
+    PhotoImportQueue mImport;
 };

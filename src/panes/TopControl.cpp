@@ -1,11 +1,11 @@
 #include "panes/TopControl.h"
 
 #include "images/PhotoImage.h"
+#include "model/BookManager.h"
 #include "model/SidePaneLayout.h"
 #include "panes/PhotosControl.h"
 #include "shell/AppServices.h"
 #include "shell/Constants.h"
-#include "shell/ProgramInfo.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -27,15 +27,21 @@ SidePaneButton ButtonOfKey(const QString& key) {
 } // namespace
 
 TopControl::TopControl(QWidget* parent) : TopControl(Services().books, Services().strings, parent) {
+    Services().displayHost = this;
     mRegistered = true;
 }
 
 TopControl::TopControl(BookManager* books, const Constants* strings, QWidget* parent)
     : QWidget(parent), mBooks(books), mStrings(strings) {
     Build();
+    if (mBooks)
+        connect(mBooks, &BookManager::OnBookChange, this, &TopControl::OnBookChange);
 }
 
-TopControl::~TopControl() = default;
+TopControl::~TopControl() {
+    if (mRegistered && Services().displayHost == this)
+        Services().displayHost = nullptr;
+}
 
 void TopControl::Build() {
     mToolbar = new QWidget(this);
@@ -51,7 +57,7 @@ void TopControl::Build() {
     connect(mButtons, &QButtonGroup::buttonClicked, this,
             [this](QAbstractButton* b) { ShowPane(b->property(kKeyProperty).toString()); });
 
-    mPhotosControl = new PhotosControl(this);
+    mPhotosControl = new PhotosControl(mBooks, mStrings, this);
     mPhotosControl->setObjectName("mPhotosControl");
     mAlbumViewControl = new QWidget(this);
     mAlbumViewControl->setObjectName("mAlbumViewControl");
@@ -84,7 +90,10 @@ QString TopControl::PressedKey() const {
 
 int TopControl::PreferredWidth() const { return SidePaneColumnWidth(ButtonOfKey(PressedKey())); }
 
-int TopControl::PaneView() const { return CurrentPaneView(); }
+int TopControl::PaneView() const { return mBooks ? mBooks->CurrentPaneView() : 1; }
+
+// Each book has its own layout.
+void TopControl::OnBookChange() { Relayout(); }
 
 void TopControl::ShowPane(const QString& key) {
     for (QAbstractButton* b : mButtons->buttons())
@@ -115,6 +124,7 @@ void TopControl::Relayout() {
     mBackgroundsControl->setGeometry(rects->backgrounds);
     mDownloadBackgroundButton->setGeometry(rects->downloadButton);
     mAlbumViewControl->setGeometry(rects->album);
+    mPhotosControl->Relayout();
 }
 
 void TopControl::resizeEvent(QResizeEvent*) { Relayout(); }

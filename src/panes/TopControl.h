@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/PageDisplayHost.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -18,7 +20,7 @@ class QPushButton;
 // the album overview and the backgrounds pane, one of them visible at a
 // time. Lays them out for the strip across the top (layout 1) or the column
 // at the right (layout 2), and is where pages hand photos back and forth.
-class TopControl : public QWidget {
+class TopControl : public QWidget, public PageDisplayHost {
     Q_OBJECT
 public:
     // Uses Services().books and Services().strings, and registers itself as
@@ -34,8 +36,8 @@ public:
     int PreferredWidth() const;
 
     // Resets the photo and gives it a tile in the photos pane.
-    void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo);
-    void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo);
+    void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
+    void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
     // Takes the photo's tile away and the photo out of the current book.
     void RemovePhoto(const std::shared_ptr<PhotoImage>& photo);
     PhotoControl* Find(const QString& key) const;
@@ -59,6 +61,7 @@ private:
     void Build();
     QAbstractButton* AddToolButton(const QString& key, const QString& tipKey, bool enabled);
     int PaneView() const;
+    void OnBookChange();
 
     BookManager* mBooks;
     const Constants* mStrings;

@@ -79,7 +79,9 @@ const QStringList& Constants::KnownKeys() {
         // accepted, shown nowhere
         "cMyPicturesFolder", "cMenuFileDownload", "cYes", "cNo", "cImageTooSmallWinCaption",
         "cImageTooSmallMsgCaption", "cTemplateTooLargeWinCaption", "cTemplateTooLargeMsgCaption",
-        "cOrderPaymentCaption", "cOrderPaymentButtonCaption", "cBookPreviewDone"};
+        "cOrderPaymentCaption", "cOrderPaymentButtonCaption", "cBookPreviewDone",
+        // ours: a book name the book manager refuses
+        "cBookNameInvalid"};
     return keys;
 }
 

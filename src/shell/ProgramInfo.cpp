@@ -1,5 +1,7 @@
 #include "shell/ProgramInfo.h"
 
+#include "model/BookManager.h"
+
 #include "BuildConfig.h"
 #include "shell/AppServices.h"
 #include "shell/LumbraError.h"
@@ -29,7 +31,5 @@ int16_t VersionNumber() {
 int16_t CurrentPaneView() {
     if (!Services().books)
         return 1;
-    // HOOK(model): return the current book's TopControlView here once
-    // BookManager exposes its current book; 1 while there is none.
-    return 1;
+    return static_cast<int16_t>(Services().books->CurrentPaneView());
 }

@@ -3,6 +3,11 @@
 #include "shell/ProgramInfo.h"
 
 #include "BuildConfig.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "model/ModelTestSupport.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -23,4 +28,15 @@ TEST(ProgramInfo, VersionNumberAbove32767Overflows) {
 TEST(ProgramInfo, PaneViewIsOneWithoutBooks) {
     ASSERT_EQ(Services().books, nullptr);
     EXPECT_EQ(CurrentPaneView(), 1);
+}
+
+TEST(ProgramInfo, PaneViewFollowsTheCurrentBook) {
+    QTemporaryDir books;
+    BookManager manager(books.path() + "/", &TestCatalogue());
+    Services().books = &manager;
+    manager.Initialize();
+    EXPECT_EQ(CurrentPaneView(), 1);
+    manager.GetBook()->SetTopControlView(2);
+    EXPECT_EQ(CurrentPaneView(), 2);
+    Services().books = nullptr;
 }

@@ -1,5 +1,6 @@
 #include "shell/ui/Application.h"
 
+#include "shell/CommandLine.h"
 #include "shell/LumbraError.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/StartUp.h"
@@ -35,6 +36,12 @@ void ReportStartUpFailure(const QString& message) {
 } // namespace
 
 int RunLumbra(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (IsHeadlessCommand(arguments))
+        return RunHeadlessCommand(argc, argv);
+
     QApplication app(argc, argv);
     app.setApplicationName("Lumbra");
     QCommandLineParser parser;

@@ -1,0 +1,137 @@
+// Responsiveness of the user interface while 40 photos of 4000 x 3000 pixels
+// are imported through the photos pane: the longest gap between two ticks of
+// a 10 ms timer on the UI thread, against the 100 ms the window may freeze.
+// The reference is the same timer left alone for as long as the import took,
+// in the same run: what the machine's own load does to the ticks.
+
+#include "images/FreeImageBridge.h"
+#include "model/BookManager.h"
+#include "model/Templates.h"
+#include "panes/PhotosControl.h"
+#include "panes/TopControl.h"
+#include "shell/Constants.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kPhotos = 40;
+constexpr double kAllowedGapMs = 100.0;
+
+// 40 distinct paths of one large photo-like JPEG.
+QStringList MakeSources(const QString& folder) {
+    QImage image(4000, 3000, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = qRgb(x * 255 / 4000, y * 255 / 3000,
+                           int(128 + 100 * std::sin(x / 37.0) * std::cos(y / 23.0) + (x * 7 + y * 13) % 11));
+    }
+    const QString first = folder + QStringLiteral("/photo00.jpg");
+    FiBitmap dib = FiFromQImage(image);
+    FiSaveAtomically(FIF_JPEG, dib.get(), first, JPEG_QUALITYGOOD);
+    QStringList paths{first};
+    for (int i = 1; i < kPhotos; ++i) {
+        paths << folder + QStringLiteral("/photo%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
+        QFile::copy(first, paths.back());
+    }
+    return paths;
+}
+
+// Longest gap between ticks of a 10 ms timer while the loop runs.
+class TickWatch {
+public:
+    TickWatch() {
+        mTicker.setInterval(10);
+        QObject::connect(&mTicker, &QTimer::timeout, [this] { Tick(); });
+        mClock.start();
+        mTicker.start();
+    }
+    double Stop() {
+        Tick();
+        mTicker.stop();
+        return mLongestMs;
+    }
+    double ElapsedMs() const { return double(mClock.nsecsElapsed()) / 1e6; }
+
+private:
+    void Tick() {
+        const qint64 now = mClock.nsecsElapsed();
+        mLongestMs = std::max(mLongestMs, double(now - mLastTick) / 1e6);
+        mLastTick = now;
+    }
+    QElapsedTimer mClock;
+    QTimer mTicker;
+    qint64 mLastTick = 0;
+    double mLongestMs = 0;
+};
+
+struct Run {
+    double longestGapMs = 0;
+    double importMs = 0;
+    int tiles = 0;
+};
+
+Run ImportWhileTicking(const QStringList& sources) {
+    QTemporaryDir books;
+    Templates catalogue;
+    Constants strings;
+    BookManager manager(books.path(), &catalogue, &strings);
+    TopControl top(&manager, &strings);
+    top.resize(1000, 161);
+    top.show();
+    manager.Initialize();
+
+    QEventLoop loop;
+    QObject::connect(top.Photos(), &PhotosControl::ImportFinished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(600000, &loop, &QEventLoop::quit); // gives up after ten minutes
+    TickWatch watch;
+    top.AddFiles(sources); // on the UI thread, like the menu command
+    loop.exec();
+    Run run;
+    run.longestGapMs = watch.Stop();
+    run.importMs = watch.ElapsedMs();
+    run.tiles = top.Photos()->TileCount();
+    return run;
+}
+
+// The same timer with nothing else to do.
+double IdleLongestGap(double durationMs) {
+    QEventLoop loop;
+    QTimer::singleShot(int(durationMs), &loop, &QEventLoop::quit);
+    TickWatch watch;
+    loop.exec();
+    return watch.Stop();
+}
+
+void BM_PhotoImportUiGap(benchmark::State& state) {
+    QTemporaryDir sources;
+    const QStringList paths = MakeSources(sources.path());
+    Run run;
+    double idleGapMs = 0;
+    for (auto _ : state) {
+        run = ImportWhileTicking(paths);
+        state.SetIterationTime(run.importMs / 1000.0);
+        idleGapMs = IdleLongestGap(run.importMs);
+    }
+    if (run.tiles != kPhotos)
+        state.SkipWithError("not every photo got a tile");
+    state.counters["longest_gap_ms"] = run.longestGapMs;
+    state.counters["gap_ratio_to_100ms"] = run.longestGapMs / kAllowedGapMs;
+    state.counters["idle_longest_gap_ms"] = idleGapMs;
+    state.counters["import_s"] = run.importMs / 1000.0;
+    state.counters["tiles"] = run.tiles;
+}
+
+} // namespace
+
+BENCHMARK(BM_PhotoImportUiGap)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -1,0 +1,145 @@
+#include "model/PhotoImportQueue.h"
+
+#include "images/PhotoImage.h"
+#include "images/PhotoImageList.h"
+#include "images/PhotoImportWorker.h"
+#include "model/Book.h"
+#include "shell/CMD5.h"
+
+#include <QThread>
+
+#include <algorithm>
+
+PhotoImportQueue::PhotoImportQueue(int threads, QObject* parent) : QObject(parent) {
+    // One core stays with the user interface thread.
+    mPool.setMaxThreadCount(threads > 0 ? threads : std::max(1, QThread::idealThreadCount() - 1));
+}
+
+PhotoImportQueue::~PhotoImportQueue() { mPool.waitForDone(); }
+
+void PhotoImportQueue::Add(const QStringList& paths, const std::shared_ptr<Book>& book) {
+    if (!book)
+        return;
+    const CMD5 md5;
+    for (const QString& path : paths) {
+        Entry entry;
+        entry.id = mNextId++;
+        entry.path = path;
+        entry.key = md5.MD5(path);
+        entry.book = book;
+        entry.bookFolder = book->GetBookFolder();
+        if (book->Photos().Find(entry.key) || IsQueued(entry.key, book))
+            entry.state = Entry::State::Known;
+        mEntries.push_back(std::move(entry));
+        ++mTotal;
+    }
+    Pump();
+}
+
+bool PhotoImportQueue::IsQueued(const QString& key, const std::shared_ptr<Book>& book) const {
+    for (const Entry& e : mEntries)
+        if (e.state != Entry::State::Known && e.key == key && e.book.lock() == book)
+            return true;
+    return false;
+}
+
+void PhotoImportQueue::Pump() {
+    ReportReady();
+    StartMore();
+}
+
+int PhotoImportQueue::Running() const {
+    return int(std::count_if(mEntries.begin(), mEntries.end(),
+                             [](const Entry& e) { return e.state == Entry::State::Running; }));
+}
+
+void PhotoImportQueue::StartMore() {
+    int running = Running();
+    for (Entry& entry : mEntries) {
+        if (running >= mPool.maxThreadCount())
+            return;
+        if (entry.state == Entry::State::Waiting) {
+            Start(entry);
+            ++running;
+        }
+    }
+}
+
+void PhotoImportQueue::Start(Entry& entry) {
+    entry.photo = std::make_shared<PhotoImage>();
+    auto* worker = new PhotoImportWorker(entry.photo->BeginImport(entry.path, entry.bookFolder));
+    const quint64 id = entry.id;
+    connect(worker, &PhotoImportWorker::Finished, this,
+            [this, id](const QString&, bool supported, const QString& error) {
+                OnWorkerFinished(id, supported, error);
+            });
+    entry.state = Entry::State::Running;
+    mPool.start(worker);
+}
+
+void PhotoImportQueue::OnWorkerFinished(quint64 id, bool supported, const QString& error) {
+    for (Entry& entry : mEntries) {
+        if (entry.id == id) {
+            entry.state = Entry::State::Done;
+            entry.supported = supported;
+            entry.error = error;
+            break;
+        }
+    }
+    Pump();
+}
+
+void PhotoImportQueue::ReportReady() {
+    while (!mEntries.empty()) {
+        const Entry::State head = mEntries.front().state;
+        if (head != Entry::State::Known && head != Entry::State::Done)
+            return;
+        Entry entry = std::move(mEntries.front());
+        mEntries.pop_front();
+        ++mHandled;
+        const PhotoImportOutcome outcome = Apply(entry);
+        emit FileDone(outcome);
+    }
+    if (mTotal > 0) {
+        mHandled = 0;
+        mTotal = 0;
+        emit Finished();
+    }
+}
+
+PhotoImportOutcome PhotoImportQueue::Apply(Entry& entry) {
+    using Status = PhotoImportOutcome::Status;
+    PhotoImportOutcome out;
+    out.path = entry.path;
+    out.book = entry.book;
+    out.handled = mHandled;
+    out.total = mTotal;
+    if (entry.state == Entry::State::Known) {
+        out.status = Status::AlreadyExists;
+        return out;
+    }
+    entry.photo->EndImport(entry.supported);
+    if (!entry.error.isEmpty()) {
+        out.status = Status::Failed;
+        out.error = entry.error;
+        return out;
+    }
+    if (!entry.supported) {
+        out.status = Status::Unsupported;
+        return out;
+    }
+    out.status = Status::Added;
+    out.photo = entry.photo;
+    if (const std::shared_ptr<Book> book = entry.book.lock()) {
+        if (const auto node = book->Photos().Find(entry.key)) {
+            // the book got this photo meanwhile: drop the new copy, not the one it has
+            if (node->item() && node->item()->GetName() != entry.photo->GetName())
+                entry.photo->Delete();
+            out.status = Status::AlreadyExists;
+            out.photo.reset();
+        } else {
+            book->Photos().Add(entry.photo);
+        }
+    }
+    return out;
+}

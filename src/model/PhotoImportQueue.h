@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QThreadPool>
+
+#include <deque>
+#include <memory>
+
+class Book;
+class PhotoImage;
+
+// What one file of an import came to, reported in the order the files were queued.
+struct PhotoImportOutcome {
+    enum class Status { Added, AlreadyExists, Unsupported, Failed };
+    Status status = Status::Failed;
+    QString path;
+    std::shared_ptr<PhotoImage> photo; // Added: the photo, in its book's photo list
+    std::weak_ptr<Book> book;          // the book the file was queued for
+    QString error;                     // Failed: why
+    int handled = 0;                   // files reported since the queue was last idle
+    int total = 0;                     // files queued since the queue was last idle
+};
+
+// Imports photo files into books. The decoding and file making run on a
+// small thread pool (PhotoImportWorker); the outcomes are applied and reported on the owner's
+// thread strictly in queue order: an added photo joins its book's photo
+// list just before FileDone reports it. A path whose key the book already
+// has, or that is queued for the book already, is reported AlreadyExists.
+// A file goes on into the book it was queued for even when the current
+// book changes meanwhile; its files stay in that book's folder.
+class PhotoImportQueue : public QObject {
+    Q_OBJECT
+public:
+    // threads: how many files are worked on at once (0: one per core but one).
+    explicit PhotoImportQueue(int threads = 0, QObject* parent = nullptr);
+    // Waits for the files being worked on; files not started are dropped.
+    ~PhotoImportQueue() override;
+
+    void Add(const QStringList& paths, const std::shared_ptr<Book>& book);
+    bool IsBusy() const { return !mEntries.empty(); }
+
+signals:
+    void FileDone(const PhotoImportOutcome& outcome);
+    // Every queued file has been reported.
+    void Finished();
+
+private:
+    struct Entry {
+        enum class State { Known, Waiting, Running, Done };
+        State state = State::Waiting; // Known: AlreadyExists, no work
+        quint64 id = 0;
+        QString path;
+        QString key;
+        std::weak_ptr<Book> book;
+        QString bookFolder;
+        std::shared_ptr<PhotoImage> photo; // begun on this thread, files made on the pool
+        bool supported = false;
+        QString error;
+    };
+
+    bool IsQueued(const QString& key, const std::shared_ptr<Book>& book) const;
+    // Reports the finished head of the queue, then starts waiting files.
+    void Pump();
+    void ReportReady();
+    void StartMore();
+    int Running() const;
+    void Start(Entry& entry);
+    void OnWorkerFinished(quint64 id, bool supported, const QString& error);
+    PhotoImportOutcome Apply(Entry& entry);
+
+    QThreadPool mPool;
+    std::deque<Entry> mEntries;
+    quint64 mNextId = 0;
+    int mHandled = 0;
+    int mTotal = 0;
+};

@@ -1,0 +1,74 @@
+#include "panes/PhotoControl.h"
+
+#include "images/FreeImageBridge.h"
+#include "images/PhotoImage.h"
+#include "panes/ControlPhotoControl.h"
+
+#include <QDrag>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+PhotoControl::PhotoControl(QWidget* parent) : QWidget(parent) {}
+
+void PhotoControl::SetPhoto(const std::shared_ptr<PhotoImage>& aPhoto, const QString& aControlName) {
+    setObjectName(aControlName);
+    const bool sameKey = mPhoto && aPhoto && mPhoto->GetKey() == aPhoto->GetKey();
+    mPhoto = aPhoto;
+    if (sameKey)
+        return;
+    mThumb = QImage();
+    if (mPhoto) {
+        const FiBitmap small = FiLoad(FIF_JPEG, mPhoto->GetThumbFile(1), 0);
+        if (small)
+            mThumb = FiToQImage(small.get());
+    }
+    update();
+}
+
+void PhotoControl::SetPhotoMgr(ControlPhotoControl* aPhotoMgr) { mPhotoMgr = aPhotoMgr; }
+
+ControlPhotoControl* PhotoControl::GetPhotoMgr() const { return mPhotoMgr; }
+
+QMimeData* PhotoControl::MakeDragData() const {
+    auto* data = new QMimeData;
+    data->setText(mPhoto ? mPhoto->GetKey() : QString());
+    return data;
+}
+
+void PhotoControl::Discard() {
+    hide();
+    mDiscarded = true;
+    if (!mDragging)
+        deleteLater();
+}
+
+void PhotoControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    if (!mThumb.isNull()) {
+        const int x = std::max(0, (width() - mThumb.width()) / 2);
+        const int y = std::max(0, (height() - mThumb.height()) / 2);
+        painter.drawImage(x, y, mThumb);
+    }
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void PhotoControl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !mPhoto) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    auto* drag = new QDrag(this);
+    drag->setMimeData(MakeDragData());
+    if (!mThumb.isNull())
+        drag->setPixmap(QPixmap::fromImage(mThumb.scaled(60, 60, Qt::KeepAspectRatio)));
+    mDragging = true;
+    drag->exec(Qt::CopyAction);
+    mDragging = false;
+    if (mDiscarded)
+        deleteLater(); // the photo went onto a page during the drag
+}

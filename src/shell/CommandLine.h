@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QTextStream;
+
+// The headless commands of the program:
+//
+//   lumbra [--books-folder DIR] --import BOOK FILE...
+//       imports photos into the book (made when missing), one status line
+//       per file on stdout, as the import status window shows them;
+//   lumbra [--books-folder DIR] --preview BOOK FOLDER
+//       writes FOLDER/BOOK/PG1.jpg ... as the book preview does;
+//   lumbra [--books-folder DIR] --print BOOK FOLDER
+//       writes every page at print size as FOLDER/1.jpg, 2.jpg, ...
+//
+// They run the program's own code (book, import, page rendering) without a
+// window. Exit codes are CommandLineExit.
+
+enum CommandLineExit : int {
+    ExitOk = 0,
+    ExitStartFailed = 1,   // language file, catalogue or folders unusable
+    ExitUsage = 2,         // bad arguments or a name that cannot be a book
+    ExitNoBook = 3,        // preview or print of a book that does not exist
+    ExitFolderFailed = 4,  // output folder cannot be made or written
+    ExitIncomplete = 5,    // some file or page failed (details on stderr)
+};
+
+struct CommandLineRequest {
+    enum Command { Import, Preview, Print };
+    Command command = Import;
+    QString book;
+    QStringList files; // Import
+    QString folder;    // Preview, Print
+    QString booksFolder; // empty: the user's books folder
+};
+
+// True when the arguments (program name first) ask for a headless command.
+bool IsHeadlessCommand(const QStringList& arguments);
+
+// The request, or none with `error` set when the arguments are malformed.
+std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments, QString* error);
+
+QString CommandLineUsage();
+
+// Sets up what the command needs (language strings, catalogue, folders),
+// runs it and returns its exit code. Needs a QGuiApplication (text is drawn
+// with the platform's fonts); an offscreen platform does.
+int RunCommandLine(const CommandLineRequest& request, const QString& programFolder,
+                   QTextStream& out, QTextStream& err);
+
+// The whole headless run: an offscreen QGuiApplication, the arguments, the
+// command. Call it instead of the windowed start when IsHeadlessCommand.
+int RunHeadlessCommand(int& argc, char** argv);
