@@ -307,10 +307,25 @@ void BookControl::CloseEditors() {
         mEditors.photo->Destroy();
 }
 
+namespace {
+
+// The editors work in this view's pixels, above the pages.
+void Adopt(QWidget* view, void* editorObject, QWidget* editorWidget) {
+    if (!editorObject || !editorWidget)
+        return;
+    if (editorWidget->parentWidget() != view)
+        editorWidget->setParent(view);
+    editorWidget->raise();
+}
+
+} // namespace
+
 void BookControl::SetTextControl(TextBoxEditor* editor) {
     mEditors.text = editor;
+    Adopt(this, editor, dynamic_cast<QWidget*>(editor));
 }
 
 void BookControl::SetImageControl(PhotoBoxEditor* editor) {
     mEditors.photo = editor;
+    Adopt(this, editor, dynamic_cast<QWidget*>(editor));
 }
