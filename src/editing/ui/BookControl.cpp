@@ -205,10 +205,6 @@ void BookControl::SetPagesView(int view) {
     update();
 }
 
-int BookControl::TopMargin() const {
-    return Metrics().TopMargin();
-}
-
 BookViewLayout::ViewMetrics BookControl::Metrics() const {
     BookViewLayout::ViewMetrics view;
     view.width = width();
@@ -218,6 +214,11 @@ BookViewLayout::ViewMetrics BookControl::Metrics() const {
     view.deleteButtonHeight = mLeftPageDeleteButton->height();
     view.mode = mPagesView;
     return view;
+}
+
+void BookControl::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    FollowManager(); // the manager may have been registered after this view was made
 }
 
 void BookControl::resizeEvent(QResizeEvent* event) {

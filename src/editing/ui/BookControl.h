@@ -87,6 +87,7 @@ signals:
     void OrderRequested();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
@@ -109,7 +110,6 @@ private:
     void OnPageIndexChange();
 
     void ResizeView();
-    int TopMargin() const;
     BookViewLayout::ViewMetrics Metrics() const;
     void UpdateScrollBars();
     void ApplyPageSize();

@@ -129,6 +129,7 @@ void PageControl::StartDrag(int photoBox) {
         drag->setPixmap(QPixmap::fromImage(picture.scaled(120, 120, Qt::KeepAspectRatio)));
     }
     drag->exec(Qt::CopyAction);
+    mClicks.Forget(); // one drag per press
 }
 
 bool PageControl::AcceptsDragAt(const QMimeData* data, QPointF position) const {
