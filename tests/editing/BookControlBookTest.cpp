@@ -32,6 +32,8 @@ protected:
 
 TEST_F(BookControlBookTest, PagesThroughTheBookByPairsAndStopsAtBothEnds) {
     EXPECT_EQ(view.GetPagesView(), 2);
+    EXPECT_EQ(view.LeftPageControl()->ShownPage(), nullptr); // the first page stands alone
+    EXPECT_EQ(view.RightPageControl()->ShownPage(), book()->GetPage(0));
     EXPECT_FALSE(view.HasPreviousPage());
     EXPECT_TRUE(view.HasNextPage());
     EXPECT_FALSE(Enabled("PreviousPage"));
@@ -41,6 +43,8 @@ TEST_F(BookControlBookTest, PagesThroughTheBookByPairsAndStopsAtBothEnds) {
     QSignalSpy status(&view, &BookControl::PrevNextStatusChanged);
     view.NextPage();
     EXPECT_EQ(book()->GetPageIndex(), 2);
+    EXPECT_EQ(view.LeftPageControl()->ShownPage(), book()->GetPage(1));
+    EXPECT_EQ(view.RightPageControl()->ShownPage(), book()->GetPage(2));
     EXPECT_EQ(view.LeftPageLabel()->text(), QStringLiteral("2"));
     EXPECT_EQ(view.RightPageLabel()->text(), QStringLiteral("3"));
     EXPECT_TRUE(Enabled("PreviousPage"));

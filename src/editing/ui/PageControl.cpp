@@ -79,6 +79,11 @@ void PageControl::FollowPage(const std::shared_ptr<page>& aPage) {
         mPageConnection = connect(aPage.get(), &page::OnPageChange, this, &PageControl::ReloadPage);
 }
 
+void PageControl::SetPageType(int type) {
+    mPageType = type;
+    OnPageIndexChange();
+}
+
 int PageControl::GetCurrentPageIndex() const {
     if (!mBook)
         return -1;

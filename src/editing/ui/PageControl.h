@@ -34,7 +34,8 @@ public:
     explicit PageControl(QWidget* parent = nullptr, BookManager* manager = nullptr);
     ~PageControl() override;
 
-    void SetPageType(int type) { mPageType = type; }
+    // Also picks the page of that type from the book.
+    void SetPageType(int type);
     int PageType() const { return mPageType; }
     // The book view's editors (may hold nulls); the pointer must outlive this.
     void SetEditors(const BoxEditors* editors) { mEditors = editors; }
