@@ -116,10 +116,7 @@ QString PhotoImage::Serialize() const {
 
 void PhotoImage::Deserialize(const QString& aLine) {
     const PhotoRecord record = ParsePhotoRecord(aLine);
-    mX = int16_t(std::clamp(record.x, -32768, 32767));
-    mY = int16_t(std::clamp(record.y, -32768, 32767));
-    Setratio(record.ratio);
-    SetAngle(record.angle);
+    SetPlacement(record.x, record.y, record.ratio, record.angle);
 }
 
 void PhotoImage::SetKeepThumb(bool keep) {

@@ -109,6 +109,9 @@ public:
     float ratio() const { return mRatio; }
     // Zoom in (0, 1]; other values (and NaN) are brought into that range.
     void Setratio(float r);
+    // Offsets, zoom and angle at once, clamped once for all of them (a stored
+    // offset of a turned photo is only valid under the turned bounds).
+    void SetPlacement(int x, int y, float r, int a);
 
     // Draws the visible window into the rectangle of the surface; with
     // aDrawWarning and ImageTooSmall also the marker and a yellow frame.

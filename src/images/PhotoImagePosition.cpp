@@ -14,6 +14,10 @@ namespace {
 
 constexpr float kMinRatio = 0.01f;
 
+float SaneRatio(float r) {
+    return std::isnan(r) ? 1.0f : std::clamp(r, kMinRatio, 1.0f);
+}
+
 } // namespace
 
 void PhotoImage::SetPhotoBox(std::shared_ptr<const TemplateBox> aBox) {
@@ -75,6 +79,13 @@ void PhotoImage::SetAngle(int a) {
 }
 
 void PhotoImage::Setratio(float r) {
-    mRatio = std::isnan(r) ? 1.0f : std::clamp(r, kMinRatio, 1.0f);
+    mRatio = SaneRatio(r);
     ChangeResolution();
+}
+
+void PhotoImage::SetPlacement(int x, int y, float r, int a) {
+    mX = int16_t(std::clamp(x, -32768, 32767));
+    mY = int16_t(std::clamp(y, -32768, 32767));
+    mRatio = SaneRatio(r);
+    SetAngle(a); // clamps the offsets once, under the final angle and zoom
 }

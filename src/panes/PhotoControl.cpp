@@ -20,12 +20,18 @@ void PhotoControl::SetPhoto(const std::shared_ptr<PhotoImage>& aPhoto, const QSt
     if (sameKey)
         return;
     mThumb = QImage();
-    if (mPhoto) {
+    mThumbRead = false;
+    update();
+}
+
+const QImage& PhotoControl::Thumbnail() {
+    if (!mThumbRead && mPhoto) {
+        mThumbRead = true;
         const FiBitmap small = FiLoad(FIF_JPEG, mPhoto->GetThumbFile(1), 0);
         if (small)
             mThumb = FiToQImage(small.get());
     }
-    update();
+    return mThumb;
 }
 
 void PhotoControl::SetPhotoMgr(ControlPhotoControl* aPhotoMgr) { mPhotoMgr = aPhotoMgr; }
@@ -48,10 +54,11 @@ void PhotoControl::Discard() {
 void PhotoControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
-    if (!mThumb.isNull()) {
-        const int x = std::max(0, (width() - mThumb.width()) / 2);
-        const int y = std::max(0, (height() - mThumb.height()) / 2);
-        painter.drawImage(x, y, mThumb);
+    const QImage& thumb = Thumbnail();
+    if (!thumb.isNull()) {
+        const int x = std::max(0, (width() - thumb.width()) / 2);
+        const int y = std::max(0, (height() - thumb.height()) / 2);
+        painter.drawImage(x, y, thumb);
     }
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -64,7 +71,7 @@ void PhotoControl::mousePressEvent(QMouseEvent* event) {
     }
     auto* drag = new QDrag(this);
     drag->setMimeData(MakeDragData());
-    if (!mThumb.isNull())
+    if (!Thumbnail().isNull())
         drag->setPixmap(QPixmap::fromImage(mThumb.scaled(60, 60, Qt::KeepAspectRatio)));
     mDragging = true;
     drag->exec(Qt::CopyAction);

@@ -17,7 +17,7 @@ class PhotoControl : public QWidget {
 public:
     explicit PhotoControl(QWidget* parent);
 
-    // Loads the small thumbnail once per photo key.
+    // The small thumbnail is read once per photo key, when first needed.
     void SetPhoto(const std::shared_ptr<PhotoImage>& aPhoto, const QString& aControlName);
     const std::shared_ptr<PhotoImage>& GetPhoto() const { return mPhoto; }
     QString GetControlName() const { return objectName(); }
@@ -29,7 +29,8 @@ public:
     QMimeData* MakeDragData() const;
     // Deletes the tile once no drag from it is running.
     void Discard();
-    bool HasThumbnail() const { return !mThumb.isNull(); }
+    // The decoded small thumbnail; null when it cannot be read.
+    const QImage& Thumbnail();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,6 +40,7 @@ private:
     std::shared_ptr<PhotoImage> mPhoto;
     QPointer<ControlPhotoControl> mPhotoMgr;
     QImage mThumb;
+    bool mThumbRead = false;
     bool mDragging = false;
     bool mDiscarded = false;
 };

@@ -163,6 +163,8 @@ void PhotosControl::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& aPhoto) {
         mTiles.push_back(tile);
         aPhoto->SetPage({});
     }
+    if (mRebuilding)
+        return;
     UpdateScrollBar();
     PlaceTiles();
 }
@@ -207,9 +209,11 @@ void PhotosControl::OnBookChange() {
     while (!mTiles.empty())
         RemoveTile(mTiles.size() - 1);
     if (const std::shared_ptr<Book> book = mBooks ? mBooks->GetBook() : nullptr) {
+        mRebuilding = true;
         for (auto node = book->Photos().First(); node; node = node->NextNode)
             if (node->item() && !node->item()->GetPage())
                 AddDisplayPhoto(node->item());
+        mRebuilding = false;
     }
     Relayout();
     update();

@@ -80,6 +80,7 @@ private:
     BookManager* mBooks;
     const Constants* mStrings;
     int mNameCounter = 0;
+    bool mRebuilding = false; // tiles are placed once at the end
     std::vector<PhotoControl*> mTiles;
     QScrollBar* mHScrollBar;
     QScrollBar* mVScrollBar;

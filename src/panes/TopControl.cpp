@@ -3,12 +3,14 @@
 #include "images/PhotoImage.h"
 #include "model/BookManager.h"
 #include "model/SidePaneLayout.h"
+#include "panes/PaneIcons.h"
 #include "panes/PhotosControl.h"
 #include "shell/AppServices.h"
 #include "shell/Constants.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
+#include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -47,7 +49,7 @@ void TopControl::Build() {
     mToolbar = new QWidget(this);
     mToolbar->setObjectName("mToolbar");
     auto* toolbarLayout = new QBoxLayout(QBoxLayout::TopToBottom, mToolbar);
-    toolbarLayout->setContentsMargins(2, 2, 2, 2);
+    toolbarLayout->setContentsMargins(1, 1, 1, 1);
     toolbarLayout->setSpacing(1);
     mButtons = new QButtonGroup(this);
     mButtons->setExclusive(true);
@@ -75,7 +77,10 @@ QAbstractButton* TopControl::AddToolButton(const QString& key, const QString& ti
     button->setCheckable(true);
     button->setEnabled(enabled);
     button->setProperty(kKeyProperty, key);
-    button->setText(key.left(1).toUpper());
+    button->setIcon(PaneIcon(key));
+    button->setIconSize(QSize(28, 28));
+    button->setAutoRaise(true);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     if (mStrings)
         button->setToolTip(mStrings->Text(tipKey));
     mToolbar->layout()->addWidget(button);
@@ -109,6 +114,7 @@ void TopControl::ShowPane(const QString& key) {
     mDownloadBackgroundButton->setVisible(backgrounds);
     mAlbumViewControl->setVisible(album);
     Relayout();
+    update();
     emit PaneChanged();
 }
 
@@ -128,6 +134,14 @@ void TopControl::Relayout() {
 }
 
 void TopControl::resizeEvent(QResizeEvent*) { Relayout(); }
+
+void TopControl::paintEvent(QPaintEvent*) {
+    if (PressedKey() == QLatin1String("photos"))
+        return;
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
 
 void TopControl::AddFiles(const QStringList& paths) {
     mPhotosControl->AddFiles(paths, true);

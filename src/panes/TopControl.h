@@ -56,6 +56,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // A thin border around the album and backgrounds panes.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void Build();

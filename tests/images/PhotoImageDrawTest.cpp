@@ -90,6 +90,17 @@ TEST_F(PlacedPhoto, BoundsFollowZoomAndAngle) {
     ASSERT_TRUE(photo.PhotoBox());
 }
 
+TEST_F(PlacedPhoto, RecordOfATurnedMovedPhotoReadsBackWhole) {
+    photo.SetAngle(90);
+    photo.Setratio(1.0f);
+    photo.SetImageLocation(0, 250);
+    const QString record = photo.Serialize();
+    ASSERT_EQ(record, photo.GetName() + QStringLiteral(",0,250,1,90"));
+    photo.ResetPhoto();
+    photo.Deserialize(record);
+    EXPECT_EQ(photo.Serialize(), record);
+}
+
 TEST_F(PlacedPhoto, RecordReadBackInBoxGivesTheSameText) {
     photo.Deserialize(photo.GetName() + QStringLiteral(",5,-3,0.5,180"));
     EXPECT_EQ(photo.Serialize(), photo.GetName() + QStringLiteral(",5,-3,0.5,180"));

@@ -10,11 +10,15 @@
 #include "panes/PhotosControl.h"
 #include "panes/TopControl.h"
 
+#include <QCoreApplication>
+#include <QDragEnterEvent>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -51,8 +55,8 @@ TEST_F(PhotosControlTest, ImportGivesTilesInFileOrderAndAStatusLinePerFile) {
     EXPECT_EQ(progress->maximum(), 5);
     EXPECT_EQ(progress->value(), 5);
     // Every tile shows its small thumbnail; every photo has its files.
-    for (const PhotoControl* tile : Pane().Tiles())
-        EXPECT_TRUE(tile->HasThumbnail());
+    for (PhotoControl* tile : Pane().Tiles())
+        EXPECT_EQ(std::max(tile->Thumbnail().width(), tile->Thumbnail().height()), 120);
     EXPECT_EQ(JpegsWithKey(KeyOf(big)), 4);
 }
 
@@ -179,4 +183,26 @@ TEST_F(PhotosControlTest, ColumnLayoutStacksTilesAndScrollsVertically) {
     bar->setValue(1);
     EXPECT_EQ(Pane().Tiles()[1]->geometry(), QRect(20, 10, 120, 120));
     EXPECT_EQ(Pane().Tiles()[1]->GetPhotoMgr()->geometry().topLeft(), QPoint(5, 10));
+}
+
+TEST_F(PhotosControlTest, ThePaneTakesFileListsDraggedOverItAndNothingElse) {
+    const QString a = MakeJpeg("a.jpg");
+    std::unique_ptr<QMimeData> files(FileDrop({a}));
+    QDragEnterEvent overFiles(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, files.get(), Qt::LeftButton,
+                              Qt::NoModifier);
+    QCoreApplication::sendEvent(&Pane(), &overFiles);
+    EXPECT_TRUE(overFiles.isAccepted());
+    EXPECT_EQ(overFiles.dropAction(), Qt::CopyAction);
+
+    QMimeData key;
+    key.setText(KeyOf(a));
+    QDragEnterEvent overText(QPoint(5, 5), Qt::CopyAction, &key, Qt::LeftButton, Qt::NoModifier);
+    overText.ignore();
+    QCoreApplication::sendEvent(&Pane(), &overText);
+    EXPECT_FALSE(overText.isAccepted());
+
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, files.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&Pane(), &drop);
+    ASSERT_TRUE(WaitForImport());
+    EXPECT_EQ(TileKeys(), QStringList({KeyOf(a)}));
 }

@@ -1,10 +1,12 @@
 // Paints the pictures delivered with the program: background pictures in
 // four sizes, the image-too-small marker and the introduction picture.
 //   lumbra_assetgen <output folder> [background name ...]
+//   lumbra_assetgen --sample-photos <folder> <count>   (test photos, 2400 x 1600)
 
 #include "Backgrounds.h"
 #include "ImageFiles.h"
 #include "Pictures.h"
+#include "SamplePhotos.h"
 
 #include <FreeImage.h>
 #include <QDir>
@@ -65,9 +67,27 @@ void WriteBackgrounds(const QString& folder, const QStringList& names) {
         std::rethrow_exception(failure);
 }
 
+int WriteSamplePhotos(const QString& folder, int count) {
+    QDir().mkpath(folder);
+    for (int n = 0; n < count; ++n) {
+        const QString path = QDir(folder).filePath(QStringLiteral("photo%1.jpg").arg(n + 1, 2, 10, QChar('0')));
+        ImageFiles::SaveJpeg(SamplePhotos::Paint(n, QSize(2400, 1600)), path, 90);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 4 && QByteArray(argv[1]) == "--sample-photos") {
+        FreeImage_Initialise(FALSE);
+        try {
+            return WriteSamplePhotos(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt());
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "assetgen: %s\n", error.what());
+            return 1;
+        }
+    }
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s <output folder> [background name ...]\n", argv[0]);
         return 2;

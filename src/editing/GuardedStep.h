@@ -1,0 +1,17 @@
+#pragma once
+
+#include <exception>
+#include <utility>
+
+// Runs one step of an event handler; an error (a missing file, a failed
+// save) ends that step only and never reaches the event loop. Returns false
+// when the step failed.
+template <typename Step>
+bool RunGuarded(Step&& step) {
+    try {
+        std::forward<Step>(step)();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}

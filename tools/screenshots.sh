@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Builds a sample book through the command line (painted photos, a few
+# templates, a text, a background) and photographs the program showing it.
+#   tools/screenshots.sh BUILD_DIR
+set -euo pipefail
+BUILD="$(cd "$1" && pwd)"
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+OUT="$ROOT/docs/screenshots"
+TMP="$(mktemp -d)"
+trap 'rm -rf "$TMP"' EXIT
+export HOME="$TMP/home" XDG_DATA_HOME="$TMP/data" XDG_CONFIG_HOME="$TMP/config"
+mkdir -p "$HOME" "$OUT"
+
+BOOKS="$XDG_DATA_HOME/Lumbra/Brelk/Lumbras"
+"$BUILD/tools/lumbra_assetgen" --sample-photos "$TMP/photos" 8
+"$BUILD/lumbra" --books-folder "$BOOKS" --import "Summer" "$TMP/photos"/*.jpg
+
+# Photo names in import order (newest files last).
+mapfile -t NAMES < <(cd "$BOOKS/Summer" && ls -tr -- *_or.jpg | sed 's/_or\.jpg$//')
+rtf() { printf '{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fnil DejaVu Serif;}}{\\colortbl ;\\red120\\green40\\blue30;}\\pard\\qc\\f0\\fs%s\\cf1 %s\\par}' "$1" "$2" | base64 -w0; }
+img() { printf 'Image{%s,0,0,1,0}' "${NAMES[$1]}"; }
+P1="Photo[0,0,289,208,0]Text[30,180,230,25,0]$(img 0)Text{$(rtf 36 'Summer by the sea')}bgImage()"
+P2="Photo[20,16,66,64,0]Photo[20,82,66,64,0]Photo[88,16,180,176,0]Text[20,157,60,35,0]$(img 1)$(img 2)$(img 3)Text{$(rtf 20 'Three days of sun, wind and long walks.')}bgImage(linen)"
+P3="Photo[0,0,141,208,0]Photo[148,0,141,208,0]Text[5,183,130,20,0]Text[153,183,130,20,0]$(img 4)$(img 5)Text{$(rtf 20 'Evening')}Text{}bgImage(cream)"
+P4="Photo[0,0,95,68,0]Photo[97,0,95,68,0]Photo[194,0,95,68,0]Photo[0,70,95,68,0]Photo[97,70,95,68,0]Photo[194,70,95,68,0]Photo[0,140,95,68,0]Photo[194,140,95,68,0]Text[105,150,80,45,0]$(img 6)$(img 7)Image{}Image{}Image{}Image{}Image{}Image{}Text{}bgImage()"
+DEFAULT="Photo[0,0,289,208,0]Text[30,180,230,25,0]Image{}Text{}bgImage()"
+{
+  printf '+%s+%s+%s+%s' "$P1" "$P2" "$P3" "$P4"
+  for _ in $(seq 5 20); do printf '+%s' "$DEFAULT"; done
+  printf '\r\n'
+} > "$BOOKS/Summer/book.pbx"
+printf 'Summer\r\n' > "$BOOKS/book.ini"
+printf 'IntroPanel=0\r\n' > "$XDG_DATA_HOME/Lumbra/Brelk/Brelk.ini"
+# The whole virtual screen (1280 x 800 pixels, in twips).
+mkdir -p "$XDG_CONFIG_HOME/Lumbra"
+printf '[Settings]\nMainLeft=0\nMainTop=0\nMainWidth=19200\nMainHeight=12000\n' \
+  > "$XDG_CONFIG_HOME/Lumbra/Lumbra.conf"
+
+shoot() { # name, extra program arguments...
+  local name="$1"; shift
+  xvfb-run -a -s "-screen 0 1280x800x24" "$BUILD/lumbra" --screenshot "$OUT/$name.png" "$@"
+  echo "$OUT/$name.png"
+}
+shoot main-window
