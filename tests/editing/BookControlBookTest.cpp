@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTest>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -120,4 +122,31 @@ TEST_F(BookControlBookTest, AnotherBookOpensInTheTwoPageView) {
     EXPECT_TRUE(view.RightPageControl()->isVisible());
     EXPECT_FALSE(view.OnePageLabel()->isVisible());
     EXPECT_EQ(view.RightPageControl()->ShownPage(), book()->GetPage(0));
+}
+
+TEST_F(BookControlBookTest, HostsBothEditorsAndClosesThemOnItsBackgroundAndOnAViewChange) {
+    auto* hostedText = dynamic_cast<QWidget*>(view.TextControl());
+    auto* hostedPhoto = dynamic_cast<QWidget*>(view.ImageControl());
+    ASSERT_NE(hostedText, nullptr);
+    ASSERT_NE(hostedPhoto, nullptr);
+    EXPECT_EQ(hostedText->parentWidget(), &view);
+    EXPECT_EQ(hostedPhoto->parentWidget(), &view);
+
+    FakeTextEditor text;
+    FakePhotoEditor photo;
+    view.SetTextControl(&text);
+    view.SetImageControl(&photo);
+    const auto photoOnPage = fixture.ImportPhoto(QStringLiteral("p.jpg"));
+    book()->GetPage(0)->AddPhoto(photoOnPage, 100, 50);
+    text.Init(book()->GetPage(0), 0);
+    photo.Init(photoOnPage);
+    // The grey strip between the toolbar and the pages.
+    QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(500, view.Toolbar()->height() + 2));
+    EXPECT_EQ(text.destroyed, 1);
+    EXPECT_EQ(photo.destroyed, 1);
+
+    text.Init(book()->GetPage(0), 0);
+    view.SetPagesView(1);
+    EXPECT_EQ(text.destroyed, 2);
+    EXPECT_EQ(photo.destroyed, 1); // was closed already
 }

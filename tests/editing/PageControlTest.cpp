@@ -21,37 +21,6 @@ namespace {
 
 constexpr int WaitMs = 10000;
 
-// Editors that note how they were called.
-class FakeTextEditor : public TextBoxEditor {
-public:
-    bool IsInitalized() const override { return bool(mPage); }
-    void Destroy() override { ++destroyed, mPage.reset(); }
-    void Init(const std::shared_ptr<page>& aPage, int index) override { mPage = aPage, box = index; }
-    void SetLocationAndSize(int x, int y, int w, int h, int surface) override {
-        placed = QRect(x, y, w, h), surfaceWidth = surface;
-    }
-    int PageId() const override { return mPage ? mPage->GetPageId() : -1; }
-    std::shared_ptr<const TemplateBox> TextBox() const override {
-        return mPage ? mPage->Template()->TextBox(box) : nullptr;
-    }
-    std::shared_ptr<page> mPage;
-    int box = -1, destroyed = 0, surfaceWidth = 0;
-    QRect placed;
-};
-
-class FakePhotoEditor : public PhotoBoxEditor {
-public:
-    bool IsInitalized() const override { return bool(photo); }
-    void Destroy() override { ++destroyed, photo.reset(); }
-    void Init(const std::shared_ptr<PhotoImage>& aPhoto) override { photo = aPhoto; }
-    void SetLocationAndSize(int x, int y, int w, int h) override { placed = QRect(x, y, w, h); }
-    int PageId() const override { return photo && photo->GetPage() ? photo->GetPage()->GetPageId() : -1; }
-    std::shared_ptr<const TemplateBox> PhotoBox() const override { return photo ? photo->PhotoBox() : nullptr; }
-    std::shared_ptr<PhotoImage> photo;
-    int destroyed = 0;
-    QRect placed;
-};
-
 // A single-page surface of 578 x 416 pixels: 2 pixels per mm of the
 // 289 x 208 mm page, so the default template's photo box covers it all and
 // its text box (30, 180, 230, 25 mm) is (60, 360, 460, 50) pixels.

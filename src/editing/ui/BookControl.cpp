@@ -1,7 +1,9 @@
 #include "editing/ui/BookControl.h"
 
 #include "editing/ui/BookToolbarIcons.h"
+#include "editing/ui/ImageControl.h"
 #include "editing/ui/PageControl.h"
+#include "editing/ui/TextControl.h"
 #include "model/Templates.h"
 #include "shell/AppServices.h"
 #include "shell/Constants.h"
@@ -42,6 +44,8 @@ BookControl::BookControl(BookManager* manager, QWidget* parent)
     BuildScrollBars();
     BuildToolbar();
     BuildZoomList();
+    SetTextControl(new ::TextControl(this, mManager));
+    SetImageControl(new ::ImageControl(this, mManager));
     FollowManager();
 
     mPagesView = 2;

@@ -48,8 +48,9 @@ public:
     // The book's AddNewPage, then SaveBook.
     void AddNewPage();
 
-    // The hosted box editors; null until they are installed. An editor that
-    // is a widget becomes a child of this view, above the pages.
+    // The hosted box editors, made with the view; the setters replace them
+    // (tests). An editor that is a widget becomes a child of this view,
+    // above the pages.
     void SetTextControl(TextBoxEditor* editor);
     void SetImageControl(PhotoBoxEditor* editor);
     TextBoxEditor* TextControl() const { return mEditors.text; }

@@ -201,13 +201,14 @@ void PageControl::SetRenderer(std::shared_ptr<const PageRenderer> renderer) {
 }
 
 void PageControl::paintEvent(QPaintEvent*) {
+    if (!mPage)
+        return; // no page here: the book view's background shows through
     QPainter painter(this);
     const QImage& picture = !mPreview.isNull() ? mPreview : mRendering;
-    if (!mPage || picture.isNull()) {
+    if (picture.isNull())
         painter.fillRect(rect(), Qt::white);
-        return;
-    }
-    painter.drawImage(rect(), picture); // stretched, no smoothing
+    else
+        painter.drawImage(rect(), picture); // stretched, no smoothing
 }
 
 double PageControl::PixelToMmX(double x) const {
