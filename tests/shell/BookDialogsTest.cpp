@@ -54,14 +54,20 @@ TEST_F(BookDialogsTest, NewBookRefusalsKeepTheDialogOpenWithTheReason) {
     // Passes the dialog's own test but the book manager refuses it: the
     // folder "Trip" would be shared where names ignore case.
     EXPECT_EQ(Press(dialog, "trip"), Caption("cBookNameAlreadyExist"));
-    // Blanks only pass the dialog; the manager refuses a name ending in a
-    // blank, and a refusal without a text of its own asks for a name.
-    EXPECT_EQ(Press(dialog, "   "), Caption("cBookNameIsRequiredCaption"));
+    // Blanks only pass the dialog; the manager refuses a name ending in a blank.
+    EXPECT_EQ(Press(dialog, "   "), Caption("cBookNameInvalid"));
     dialog.Label()->clear();
-    EXPECT_EQ(Press(dialog, "a/b"), Caption("cBookNameIsRequiredCaption"));
+    EXPECT_EQ(Press(dialog, "a/b"), Caption("cBookNameInvalid"));
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(books->GetAllBooks(), (QStringList{"Trip", "Untitled"}));
     EXPECT_EQ(CurrentBook()->GetName(), "Trip");
+}
+
+TEST_F(BookDialogsTest, ARefusalWithoutATextOfItsOwnAsksForAName) {
+    Constants older; // a language file without the key for unusable names
+    older.ApplyLanguageLine("cBookNameIsRequiredCaption=Name?");
+    NewBookForm dialog(*books, older);
+    EXPECT_EQ(Press(dialog, "a/b"), "Name?");
 }
 
 TEST_F(BookDialogsTest, NewBookAcceptedBecomesCurrentAndTheNextDialogStartsAfresh) {
@@ -86,7 +92,7 @@ TEST_F(BookDialogsTest, RenameRefusesItsOwnAndTakenNames) {
     EXPECT_EQ(Press(dialog, "Untitled"), Caption("cBookNameAlreadyExist"));
     EXPECT_EQ(Press(dialog, "UNTITLED"), Caption("cBookNameAlreadyExist")); // another book's folder
     dialog.Label()->clear();
-    EXPECT_EQ(Press(dialog, "x:y"), Caption("cBookNameIsRequiredCaption"));
+    EXPECT_EQ(Press(dialog, "x:y"), Caption("cBookNameInvalid"));
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(CurrentBook()->GetName(), "Trip");
 }

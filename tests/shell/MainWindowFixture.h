@@ -24,7 +24,7 @@ protected:
                                 "cDeleteConfirmLabelCaption", "cMissingPictureCaption",
                                 "cMissingPictureLabelCaption", "cImageTooSmallCaption",
                                 "cImageTooSmallLabelCaption", "cBookNameIsRequiredCaption",
-                                "cBookNameAlreadyExist", "cNewBookLabelCaption",
+                                "cBookNameAlreadyExist", "cBookNameInvalid", "cNewBookLabelCaption",
                                 "cRenameBookLabelCaption", "cOkayButton", "cMenuFilePreview",
                                 "cOnWaitMsg", "cTemplateSelectorPhotos",
                                 "cTemplateSelectorNoPhotos", "cTemplateSelectorMorePhotos"})

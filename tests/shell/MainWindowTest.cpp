@@ -5,13 +5,15 @@
 #include "shell/WindowPlacement.h"
 #include "shell/ui/IntroductionPanel.h"
 #include "shell/ui/PreviewStatusDialog.h"
+#include "editing/PageExportJob.h"
+#include "images/PhotoImageList.h"
+#include "panes/PhotosControl.h"
 
 #include <QComboBox>
 #include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QThread>
-#include <atomic>
+#include <QImage>
 
 namespace {
 
@@ -59,8 +61,9 @@ TEST_F(MainWindowTest, CreationFillsTheSelectorAndLoadingSetsCaptionsAndMinimum)
     EXPECT_FALSE(Item("mnuBookNewPage")->isEnabled());
     // Windows of later parts are not there: their items stay off.
     EXPECT_FALSE(Item("mnuHelpChkUpdate")->isEnabled());
-    EXPECT_FALSE(Item("mnuFilePreview")->isEnabled());
+    EXPECT_FALSE(Item("mnuBookOrderStatus")->isEnabled());
     EXPECT_TRUE(Item("mnuBookOrder")->isEnabled());
+    EXPECT_TRUE(Item("mnuFilePreview")->isEnabled());
 }
 
 TEST_F(MainWindowTest, BookChangeSetsTitleAndTheAlbumMenuFollowsTheBooks) {
@@ -307,41 +310,57 @@ TEST_F(MainWindowTest, HelpEntriesOpenTheirPages) {
                                    QString(BuildConfig::WebsiteUrl)}));
 }
 
-TEST_F(MainWindowTest, PreviewRunsOffTheUiThreadReportsAndOpensTheFolder) {
+TEST_F(MainWindowTest, PreviewWritesEveryPageOffTheUiThreadThenOpensTheFolder) {
     ShownWithBook();
-    std::atomic<bool> onUiThread{true};
     QStringList openedFolders;
     bool cancel = true;
     MainWindowHooks hooks;
-    hooks.pickPreviewFolder = [&] { return cancel ? QString() : dir.path(); };
+    hooks.pickPreviewFolder = [&] { return cancel ? QString() : dir.filePath("out"); };
     hooks.openFolder = [&](const QString& folder) { openedFolders << folder; };
-    hooks.previewJob = [&](const Book& book, const QString& folder) -> PreviewRunner::Job {
-        const int last = book.PagesCount() - 1;
-        const QString target = folder + "/" + book.GetName();
-        return [&onUiThread, last, target](const PreviewRunner::Progress& progress) {
-            onUiThread = QThread::currentThread() == qApp->thread();
-            for (int i = 0; i <= last; ++i)
-                progress(i, last);
-            return target;
-        };
-    };
     Window().SetHooks(hooks);
     QAction* preview = Item("mnuFilePreview");
     ASSERT_TRUE(preview->isEnabled());
     preview->trigger(); // the picker is cancelled
+    EXPECT_EQ(Window().PreviewJob(), nullptr);
     EXPECT_FALSE(Window().PreviewDialog()->isVisible());
 
     cancel = false;
-    QSignalSpy pages(&Window().Preview(), &PreviewRunner::PageDone);
-    QSignalSpy finished(&Window().Preview(), &PreviewRunner::Finished);
     preview->trigger();
-    EXPECT_TRUE(Window().PreviewDialog()->isVisible());
-    EXPECT_FALSE(preview->isEnabled()); // one preview at a time
-    ASSERT_TRUE(finished.wait(10000));
-    EXPECT_FALSE(onUiThread);
+    ASSERT_NE(Window().PreviewJob(), nullptr);
+    QSignalSpy pages(Window().PreviewJob(), &PageExportJob::Progress);
+    QSignalSpy finished(Window().PreviewJob(), &PageExportJob::Finished);
+    EXPECT_TRUE(Window().PreviewDialog()->isVisible()); // the window stays usable meanwhile
+    EXPECT_FALSE(preview->isEnabled());                 // one preview at a time
+    ASSERT_TRUE(finished.wait(60000));
     EXPECT_EQ(pages.count(), 20);
     EXPECT_EQ(pages.last().at(0).toInt(), 19);
     EXPECT_FALSE(Window().PreviewDialog()->isVisible());
-    EXPECT_EQ(openedFolders, QStringList{dir.path() + "/Untitled"});
+    const QString target = dir.filePath("out/Untitled");
+    EXPECT_EQ(openedFolders, QStringList{target});
+    for (int i = 1; i <= 20; ++i)
+        EXPECT_TRUE(QFile::exists(QStringLiteral("%1/PG%2.jpg").arg(target).arg(i))) << i;
+    EXPECT_EQ(Window().PreviewJob(), nullptr);
     EXPECT_TRUE(preview->isEnabled());
+}
+
+TEST_F(MainWindowTest, ImportPhotosHandsTheChosenFilesToThePhotosPane) {
+    ShownWithBook();
+    const QString photo = dir.filePath("beach.jpg");
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(QColor(20, 120, 200));
+    ASSERT_TRUE(image.save(photo, "JPEG"));
+    QStringList choice{QString()}; // cancelled
+    MainWindowHooks hooks;
+    hooks.pickPhotos = [&] { return choice; };
+    Window().SetHooks(hooks);
+    QSignalSpy finished(Window().GetTopControl()->Photos(), &PhotosControl::ImportFinished);
+    Item("mnuBookImportPhotos")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(finished.count(), 0);
+    EXPECT_EQ(CurrentBook()->Photos().GetSize(), 0);
+
+    choice = QStringList{photo};
+    Item("mnuBookImportPhotos")->trigger();
+    ASSERT_TRUE(finished.wait(30000));
+    EXPECT_EQ(CurrentBook()->Photos().GetSize(), 1);
 }

@@ -71,7 +71,7 @@ void DrawPage(QPainter& painter, const QPolygonF& quad, bool left) {
     if (!QTransform::quadToQuad(flat, quad, toQuad))
         return;
     painter.save();
-    painter.setTransform(toQuad);
+    painter.setTransform(toQuad, true);
     QLinearGradient paper(QPointF(left ? PageWidth : 0, 0), QPointF(left ? 0 : PageWidth, 0));
     paper.setColorAt(0, QColor(214, 210, 202));
     paper.setColorAt(0.12, QColor(250, 248, 244));
@@ -118,7 +118,29 @@ QImage Introduction() {
     backdrop.setColorAt(1, QColor(252, 246, 236));
     painter.fillRect(image.rect(), backdrop);
     Texture::SoftSpot(painter, QPointF(240, 262), 210, QColor(120, 110, 100, 70)); // shadow
+    DrawOpenBook(painter);
+    return image;
+}
 
+QImage ApplicationIcon() {
+    QImage image(256, 256, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient tile(QPointF(0, 0), QPointF(0, 256));
+    tile.setColorAt(0, QColor(86, 140, 200));
+    tile.setColorAt(1, QColor(40, 84, 150));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(tile);
+    painter.drawRoundedRect(QRectF(8, 8, 240, 240), 44, 44);
+    // The introduction's book (about 436 x 170 units) across the tile.
+    painter.translate(128 - 240 * 0.5, 128 - 156 * 0.5);
+    painter.scale(0.5, 0.5);
+    DrawOpenBook(painter);
+    return image;
+}
+
+void DrawOpenBook(QPainter& painter) {
     // Cover, then the two pages meeting at the spine.
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(150, 84, 64));
@@ -130,7 +152,6 @@ QImage Introduction() {
     DrawPage(painter, QPolygonF({spineTop, QPointF(434, 80), QPointF(444, 232), spineBottom}), false);
     painter.setPen(QPen(QColor(120, 110, 100, 120), 1.2));
     painter.drawLine(spineTop, spineBottom);
-    return image;
 }
 
 } // namespace Pictures

@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+class QPainter;
+
 // The small pictures delivered with the program.
 namespace Pictures {
 
@@ -11,5 +13,11 @@ QImage ImageTooSmallMarker();
 
 // The introduction panel's picture: an open photo book, 480 x 300.
 QImage Introduction();
+
+// The program's icon: a small open photo book on a rounded tile, 256 x 256.
+QImage ApplicationIcon();
+
+// The open book of both pictures, in the introduction's coordinates.
+void DrawOpenBook(QPainter& painter);
 
 } // namespace Pictures

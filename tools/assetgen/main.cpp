@@ -109,7 +109,8 @@ int main(int argc, char** argv) {
         WriteBackgrounds(backgrounds, names);
         ImageFiles::SaveGif(Pictures::ImageTooSmallMarker(), output + QStringLiteral("imageTooSmall.gif"));
         ImageFiles::SavePng(Pictures::Introduction(), output + QStringLiteral("introduction.png"));
-        std::printf("assetgen: %lld backgrounds and 2 pictures in %lld ms\n", qlonglong(names.size()),
+        ImageFiles::SavePng(Pictures::ApplicationIcon(), output + QStringLiteral("lumbra.png"));
+        std::printf("assetgen: %lld backgrounds and 3 pictures in %lld ms\n", qlonglong(names.size()),
                     qlonglong(timer.elapsed()));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "assetgen: %s\n", error.what());

@@ -1,7 +1,9 @@
 #include "editing/ui/BookControl.h"
 
 #include "editing/ui/BookToolbarIcons.h"
+#include "editing/ui/ImageControl.h"
 #include "editing/ui/PageControl.h"
+#include "editing/ui/TextControl.h"
 #include "model/Templates.h"
 #include "shell/AppServices.h"
 #include "shell/Constants.h"
@@ -42,6 +44,8 @@ BookControl::BookControl(BookManager* manager, QWidget* parent)
     BuildScrollBars();
     BuildToolbar();
     BuildZoomList();
+    SetTextControl(new ::TextControl(this, mManager));
+    SetImageControl(new ::ImageControl(this, mManager));
     FollowManager();
 
     mPagesView = 2;
@@ -205,10 +209,6 @@ void BookControl::SetPagesView(int view) {
     update();
 }
 
-int BookControl::TopMargin() const {
-    return Metrics().TopMargin();
-}
-
 BookViewLayout::ViewMetrics BookControl::Metrics() const {
     BookViewLayout::ViewMetrics view;
     view.width = width();
@@ -218,6 +218,11 @@ BookViewLayout::ViewMetrics BookControl::Metrics() const {
     view.deleteButtonHeight = mLeftPageDeleteButton->height();
     view.mode = mPagesView;
     return view;
+}
+
+void BookControl::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    FollowManager(); // the manager may have been registered after this view was made
 }
 
 void BookControl::resizeEvent(QResizeEvent* event) {
@@ -307,10 +312,25 @@ void BookControl::CloseEditors() {
         mEditors.photo->Destroy();
 }
 
+namespace {
+
+// The editors work in this view's pixels, above the pages.
+void Adopt(QWidget* view, void* editorObject, QWidget* editorWidget) {
+    if (!editorObject || !editorWidget)
+        return;
+    if (editorWidget->parentWidget() != view)
+        editorWidget->setParent(view);
+    editorWidget->raise();
+}
+
+} // namespace
+
 void BookControl::SetTextControl(TextBoxEditor* editor) {
     mEditors.text = editor;
+    Adopt(this, editor, dynamic_cast<QWidget*>(editor));
 }
 
 void BookControl::SetImageControl(PhotoBoxEditor* editor) {
     mEditors.photo = editor;
+    Adopt(this, editor, dynamic_cast<QWidget*>(editor));
 }

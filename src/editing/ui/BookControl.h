@@ -4,6 +4,7 @@
 #include "editing/ui/BoxEditors.h"
 
 #include <QMetaObject>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -47,8 +48,9 @@ public:
     // The book's AddNewPage, then SaveBook.
     void AddNewPage();
 
-    // The hosted box editors; null until they are installed. The editor
-    // widgets must be children of this view.
+    // The hosted box editors, made with the view; the setters replace them
+    // (tests). An editor that is a widget becomes a child of this view,
+    // above the pages.
     void SetTextControl(TextBoxEditor* editor);
     void SetImageControl(PhotoBoxEditor* editor);
     TextBoxEditor* TextControl() const { return mEditors.text; }
@@ -64,6 +66,14 @@ public:
     PageControl* RightPageControl() const { return mRightPageControl; }
     PageControl* OnePageControl() const { return mOnePageControl; }
     QToolBar* Toolbar() const { return mToolbar; }
+    QLabel* LeftPageLabel() const { return mLeftPageLabel; }
+    QLabel* RightPageLabel() const { return mRightPageLabel; }
+    QLabel* OnePageLabel() const { return mOnePageLabel; }
+    QPushButton* LeftPageDeleteButton() const { return mLeftPageDeleteButton; }
+    QPushButton* RightPageDeleteButton() const { return mRightPageDeleteButton; }
+    QPushButton* OnePageDeleteButton() const { return mOnePageDeleteButton; }
+    QScrollBar* HScrollBar() const { return mHScrollBar; }
+    QScrollBar* VScrollBar() const { return mVScrollBar; }
     // The toolbar button of a key ("NewPage", "PageView", ...), null if none.
     QAction* ToolbarButton(const QString& key) const;
 
@@ -78,6 +88,7 @@ signals:
     void OrderRequested();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
@@ -100,7 +111,6 @@ private:
     void OnPageIndexChange();
 
     void ResizeView();
-    int TopMargin() const;
     BookViewLayout::ViewMetrics Metrics() const;
     void UpdateScrollBars();
     void ApplyPageSize();
@@ -112,7 +122,7 @@ private:
     void CloseEditors();
 
     BookManager* mManager = nullptr; // null: Services().books
-    BookManager* mFollowedManager = nullptr;
+    QPointer<BookManager> mFollowedManager;
     std::shared_ptr<Book> mBook;
     QMetaObject::Connection mManagerConnection;
     std::array<QMetaObject::Connection, 3> mBookConnections;

@@ -1,41 +1,214 @@
 #include "editing/ui/PageControl.h"
 
+#include "editing/PageScene.h"
 #include "editing/ui/BoxEditors.h"
+#include "images/HDCBMP.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "model/Template.h"
 #include "model/Templates.h"
+#include "model/page.h"
 #include "shell/AppServices.h"
 #include "shell/Rounding.h"
 
 #include <QPainter>
 
-PageControl::PageControl(QWidget* parent, BookManager* manager) : QWidget(parent), mManager(manager) {
+// Following the book and its pages, and showing the page. Mouse, drag and
+// drop are in PageControlInput.cpp.
+
+PageControl::PageControl(QWidget* parent, BookManager* manager)
+    : QWidget(parent), mManager(manager) {
     mReloadPageTimer.setSingleShot(true);
-    connect(&mReloadPageTimer, &QTimer::timeout, this, &PageControl::ReloadPage);
+    connect(&mReloadPageTimer, &QTimer::timeout, this, [this] {
+        mReloadPageTimer.stop();
+        ReloadPage();
+    });
+    connect(&mRenderQueue, &PageRenderQueue::Rendered, this, &PageControl::OnRendered);
     setAcceptDrops(true);
     setMouseTracking(true);
+    FollowManager();
 }
 
 PageControl::~PageControl() = default;
 
+BookManager* PageControl::Manager() const {
+    return mManager ? mManager : Services().books;
+}
+
+void PageControl::FollowManager() {
+    BookManager* manager = Manager();
+    if (manager == mFollowedManager)
+        return;
+    disconnect(mManagerConnection);
+    mFollowedManager = manager;
+    if (!manager)
+        return;
+    mManagerConnection = connect(manager, &BookManager::OnBookChange, this, &PageControl::OnBookChange);
+    if (manager->GetBook())
+        OnBookChange();
+}
+
+void PageControl::OnBookChange() {
+    FollowBook(Manager() ? Manager()->GetBook() : nullptr);
+    OnPageIndexChange();
+    ReloadPage();
+}
+
+void PageControl::FollowBook(const std::shared_ptr<Book>& book) {
+    for (QMetaObject::Connection& connection : mBookConnections)
+        disconnect(connection);
+    mBook = book;
+    if (!book)
+        return;
+    mBookConnections = {
+        connect(book.get(), &Book::OnPageIndexChange, this, &PageControl::OnPageIndexChange),
+        connect(book.get(), &Book::OnPageChanged, this, &PageControl::OnPageChanged),
+        connect(book.get(), &Book::OnDeletePage, this, &PageControl::OnDeletePage)};
+}
+
+void PageControl::FollowPage(const std::shared_ptr<page>& aPage) {
+    if (aPage != mPage) {
+        // A picture of another page must not show, nor arrive later.
+        mRendering = QImage();
+        mPreview = QImage();
+        mRenderQueue.Cancel();
+    }
+    disconnect(mPageConnection);
+    mPage = aPage;
+    if (aPage)
+        mPageConnection = connect(aPage.get(), &page::OnPageChange, this, &PageControl::ReloadPage);
+}
+
+void PageControl::SetPageType(int type) {
+    mPageType = type;
+    OnPageIndexChange();
+}
+
+int PageControl::GetCurrentPageIndex() const {
+    if (!mBook)
+        return -1;
+    switch (mPageType) {
+    case LeftPage: return mBook->GetLeftPageIndex();
+    case RightPage: return mBook->GetRightPageIndex();
+    default: return mBook->GetPageIndex();
+    }
+}
+
+std::shared_ptr<page> PageControl::ChoosePage() const {
+    if (!mBook)
+        return nullptr;
+    const int index = GetCurrentPageIndex();
+    if (index < 0 || index >= mBook->PagesCount())
+        return nullptr;
+    return mBook->GetPage(index);
+}
+
+void PageControl::OnPageIndexChange() {
+    FollowPage(ChoosePage());
+    ShowPage();
+}
+
+void PageControl::OnPageChanged(int index) {
+    if (index != GetCurrentPageIndex())
+        return;
+    FollowPage(ChoosePage());
+    ReloadPage();
+}
+
+void PageControl::OnDeletePage(int pageCount) {
+    // Only the right page can fall off the end of the book.
+    if (mPageType == RightPage && GetCurrentPageIndex() >= pageCount) {
+        FollowPage(nullptr);
+        ReloadPage();
+    }
+}
+
+void PageControl::ShowPage() {
+    if (!isVisible())
+        return;
+    if (!mPage) {
+        update();
+        return;
+    }
+    if (mPage->IsEmptyPage() || !TakePreview()) {
+        ReloadPage();
+        return;
+    }
+    update();
+    StartReloadTimer(150);
+}
+
+bool PageControl::TakePreview() {
+    const auto& thumb = mPage->ThumbHDCBMP();
+    if (!thumb || !thumb->bmp())
+        return false;
+    mPreview = thumb->bmp()->copy();
+    return true;
+}
+
+void PageControl::StartReloadTimer(int milliseconds) {
+    mReloadPageTimer.stop();
+    mReloadPageTimer.setInterval(milliseconds);
+    mReloadPageTimer.start();
+}
+
+void PageControl::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    FollowManager();
+    if (!mPage) {
+        ReloadPage();
+        return;
+    }
+    if (!mPage->IsEmptyPage() && TakePreview())
+        update();
+    StartReloadTimer(100);
+    PlaceEditors();
+}
+
 void PageControl::SetPageLocation(int left, int top) {
     move(left, top);
+    PlaceEditors();
 }
 
 void PageControl::SetPageSize(int width, int height) {
     if (width < 0 || height < 0)
         return;
     resize(width, height);
-    mReloadPageTimer.stop();
-    mReloadPageTimer.setInterval(500);
-    mReloadPageTimer.start();
+    PlaceEditors();
+    StartReloadTimer(500);
 }
 
 void PageControl::ReloadPage() {
-    mRendering = QImage();
-    update();
+    if (!mPage) {
+        mRendering = QImage();
+        update();
+        return;
+    }
+    // The last picture stays up (stretched) until the new one is in.
+    if (isVisible() && width() > 0 && height() > 0)
+        mRenderQueue.Request(SnapshotPage(*mPage), size());
 }
 
-int PageControl::GetCurrentPageIndex() const {
-    return -1;
+void PageControl::OnRendered(const QImage& picture) {
+    mRendering = picture;
+    mPreview = QImage();
+    update();
+    emit PageRendered();
+}
+
+void PageControl::SetRenderer(std::shared_ptr<const PageRenderer> renderer) {
+    mRenderQueue.SetRenderer(std::move(renderer));
+}
+
+void PageControl::paintEvent(QPaintEvent*) {
+    if (!mPage)
+        return; // no page here: the book view's background shows through
+    QPainter painter(this);
+    const QImage& picture = !mPreview.isNull() ? mPreview : mRendering;
+    if (picture.isNull())
+        painter.fillRect(rect(), Qt::white);
+    else
+        painter.drawImage(rect(), picture); // stretched, no smoothing
 }
 
 double PageControl::PixelToMmX(double x) const {
@@ -57,16 +230,3 @@ int PageControl::MmToPixelY(double mm) const {
     const Templates* templates = Services().templates;
     return templates ? int(RoundHalfEven(mm * height() / templates->PageHeight())) : 0;
 }
-
-void PageControl::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-}
-
-void PageControl::showEvent(QShowEvent* event) { QWidget::showEvent(event); }
-void PageControl::mouseMoveEvent(QMouseEvent* event) { QWidget::mouseMoveEvent(event); }
-void PageControl::mousePressEvent(QMouseEvent* event) { QWidget::mousePressEvent(event); }
-void PageControl::mouseDoubleClickEvent(QMouseEvent* event) { QWidget::mouseDoubleClickEvent(event); }
-void PageControl::dragEnterEvent(QDragEnterEvent* event) { QWidget::dragEnterEvent(event); }
-void PageControl::dragMoveEvent(QDragMoveEvent* event) { QWidget::dragMoveEvent(event); }
-void PageControl::dropEvent(QDropEvent* event) { QWidget::dropEvent(event); }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "editing/ui/PageClickTracker.h"
+#include "editing/ui/PageRenderQueue.h"
 
 #include <QImage>
 #include <QMetaObject>
+#include <QPointer>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -11,7 +14,9 @@
 
 class Book;
 class BookManager;
-class CMD5;
+class PageRenderer;
+class QMimeData;
+class TemplateBox;
 class page;
 struct BoxEditors;
 
@@ -19,6 +24,7 @@ struct BoxEditors;
 // thumbnail at once and its full rendering a moment later, takes drops of
 // photos, templates, backgrounds and files, drags its photos out and opens
 // the box editors over its boxes. Positions are in the book view's pixels.
+// Renderings are made on the thread pool from a snapshot of the page.
 class PageControl : public QWidget {
     Q_OBJECT
 public:
@@ -28,14 +34,18 @@ public:
     explicit PageControl(QWidget* parent = nullptr, BookManager* manager = nullptr);
     ~PageControl() override;
 
-    void SetPageType(int type) { mPageType = type; }
+    // Also picks the page of that type from the book.
+    void SetPageType(int type);
     int PageType() const { return mPageType; }
     // The book view's editors (may hold nulls); the pointer must outlive this.
     void SetEditors(const BoxEditors* editors) { mEditors = editors; }
+    // Null: the program's renderer.
+    void SetRenderer(std::shared_ptr<const PageRenderer> renderer);
 
     void SetPageLocation(int left, int top);
     // Negative sizes are ignored; renders 500 ms after the last call.
     void SetPageSize(int width, int height);
+    // Starts a rendering of the page at the surface's size.
     void ReloadPage();
     void RemoveBackground() { ReloadPage(); }
     int GetCurrentPageIndex() const;
@@ -48,6 +58,8 @@ public:
     const QImage& Rendering() const { return mRendering; }
     bool ReloadPending() const { return mReloadPageTimer.isActive(); }
     int ReloadInterval() const { return mReloadPageTimer.interval(); }
+    // A rendering runs or waits.
+    bool RenderBusy() const { return mRenderQueue.Busy(); }
 
     // Pixel <-> mm of the page at the surface's size.
     double PixelToMmX(double x) const;
@@ -58,7 +70,7 @@ public:
 signals:
     // A full rendering replaced the picture.
     void PageRendered();
-    // A drop reached the page (after the book was saved).
+    // A drop reached its end (the book was saved unless it failed).
     void DropDone();
 
 protected:
@@ -73,26 +85,33 @@ protected:
 
 private:
     BookManager* Manager() const;
+    void FollowManager();
     void OnBookChange();
     void FollowBook(const std::shared_ptr<Book>& book);
     void FollowPage(const std::shared_ptr<page>& aPage);
     void OnPageIndexChange();
     void OnPageChanged(int index);
-    void OnDeletePage(int index);
+    void OnDeletePage(int pageCount);
     std::shared_ptr<page> ChoosePage() const;
     void ShowPage();
+    bool TakePreview();
     void StartReloadTimer(int milliseconds);
-    void TakePreview();
+    void OnRendered(const QImage& picture);
 
-    QRect BoxRect(float x, float y, float width, float height) const;
+    // A box's rectangle in the book view's pixels.
+    QRect BoxRect(const TemplateBox& box) const;
+    void RunClick(const PageClickTracker::Action& action);
     void OpenTextEditor(int index);
     void OpenPhotoEditor(int index);
+    void ClosePhotoEditor();
     void PlaceEditors();
     void StartDrag(int photoBox);
-    bool AcceptsDragAt(const class QMimeData* data, QPointF position) const;
+    bool AcceptsDragAt(const QMimeData* data, QPointF position) const;
+    // Imports the new files on the thread pool, then places them all.
+    void DropFiles(const QStringList& files, float x, float y);
 
     BookManager* mManager = nullptr;
-    BookManager* mFollowedManager = nullptr;
+    QPointer<BookManager> mFollowedManager;
     const BoxEditors* mEditors = nullptr;
     int mPageType = SinglePage;
     std::shared_ptr<Book> mBook;
@@ -105,4 +124,6 @@ private:
     QImage mPreview;
     PageClickTracker mClicks;
     QTimer mReloadPageTimer;
+    PageRenderQueue mRenderQueue;
+    bool mImportRunning = false;
 };

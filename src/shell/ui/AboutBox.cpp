@@ -27,6 +27,7 @@ QLabel* AddLabel(QVBoxLayout* layout, const char* name, const QString& text) {
     auto* label = new QLabel(text);
     label->setObjectName(QLatin1String(name));
     label->setWordWrap(true);
+    label->setMinimumWidth(400); // wrapped labels would otherwise ask for little
     layout->addWidget(label);
     return label;
 }
@@ -52,6 +53,5 @@ AboutBox::AboutBox(const Constants& strings, QWidget* parent) : QDialog(parent) 
     ok->setDefault(true);
     layout->addWidget(ok, 0, Qt::AlignRight);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    setMinimumWidth(380);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -6,6 +6,7 @@
 #include "shell/ui/StartUp.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QCommandLineParser>
 #include <QMessageBox>
 #include <QScreen>
@@ -44,6 +45,7 @@ int RunLumbra(int argc, char** argv) {
 
     QApplication app(argc, argv);
     app.setApplicationName("Lumbra");
+    app.setWindowIcon(QIcon(QCoreApplication::applicationDirPath() + QStringLiteral("/lumbra.png")));
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption screenshot("screenshot", "Write a screenshot to FILE and quit.", "FILE");

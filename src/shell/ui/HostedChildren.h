@@ -1,7 +1,8 @@
 #pragma once
 
 // The book view and the pane switcher that the main window hosts.
-#include "shell/ui/PlaceholderChildren.h"
+#include "editing/ui/BookControl.h"
+#include "panes/TopControl.h"
 
-using BookView = PlaceholderBookView;
-using SidePane = PlaceholderSidePane;
+using BookView = BookControl;
+using SidePane = TopControl;

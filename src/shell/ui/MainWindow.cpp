@@ -1,5 +1,6 @@
 #include "shell/ui/MainWindow.h"
 
+#include "editing/PageExportJob.h"
 #include "editing/ui/TemplatesControl.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
@@ -70,7 +71,7 @@ void frmMain::CreateChildren() {
     mClient = new QWidget(this);
     mClient->setObjectName(QStringLiteral("mClient"));
     setCentralWidget(mClient);
-    mTopControl = new SidePane(mClient);
+    mTopControl = new SidePane(mClient); // the photos pane pages hand photos to
     mTopControl->setObjectName(QStringLiteral("mTopControl"));
     mTemplateSelector = new QComboBox(mClient);
     mTemplateSelector->setObjectName(QStringLiteral("mTemplateSelector"));
@@ -78,7 +79,7 @@ void frmMain::CreateChildren() {
     mTemplatesControl = new TemplatesControl(&mTemplates, mClient);
     mTemplatesControl->setObjectName(QStringLiteral("mTemplatesControl"));
     mTemplatesControl->resize(MainLayout::PickerWidth, mTemplatesControl->height());
-    mBookControl = new BookView(mClient);
+    mBookControl = new BookView(mBooks, mClient);
     mBookControl->setObjectName(QStringLiteral("mBookControl"));
     mPreviewStatusDialog = new PreviewStatusDialog(mStrings, this);
 
@@ -94,9 +95,10 @@ void frmMain::CreateChildren() {
     toolbar(&BookView::ImportPhotosRequested, &frmMain::mnuBookImportPhotos_Click);
     toolbar(&BookView::OrderRequested, &frmMain::mnuBookOrder_Click);
     connect(mTopControl, &SidePane::PaneChanged, this, &frmMain::Resize);
-    connect(&mPreviewRunner, &PreviewRunner::PageDone, mPreviewStatusDialog,
-            &PreviewStatusDialog::SetStatus);
-    connect(&mPreviewRunner, &PreviewRunner::Finished, this, &frmMain::OnPreviewFinished);
+    connect(mPreviewStatusDialog, &QDialog::rejected, this, [this] {
+        if (mPreviewJob)
+            mPreviewJob->Cancel(); // closed by the user: the pages not begun are left out
+    });
     mClient->installEventFilter(this);
 }
 

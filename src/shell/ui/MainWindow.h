@@ -12,6 +12,7 @@ class Book;
 class BookManager;
 class Constants;
 class IntroductionPanel;
+class PageExportJob;
 class PreviewStatusDialog;
 class QAction;
 class QActionGroup;
@@ -69,7 +70,8 @@ public:
     TemplatesControl* GetTemplatesControl() const { return mTemplatesControl; }
     QComboBox* TemplateSelector() const { return mTemplateSelector; }
     PreviewStatusDialog* PreviewDialog() const { return mPreviewStatusDialog; }
-    PreviewRunner& Preview() { return mPreviewRunner; }
+    // The preview being written, null when none runs.
+    PageExportJob* PreviewJob() const { return mPreviewJob.get(); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -97,7 +99,7 @@ private:
     void mnuHelpWebsite_Click();
     void mnuHelpChkUpdate_Click();
     void mnuHelpAbout_Click();
-    void OnPreviewFinished(const QString& folder);
+    void OnPreviewFinished();
     bool IsOnline() const;
     bool Ask(const QString& prompt, const QString& title) const;
     void Tell(const QString& text) const;
@@ -128,7 +130,7 @@ private:
     BookView* mBookControl = nullptr;
     PreviewStatusDialog* mPreviewStatusDialog = nullptr;
     IntroductionPanel* mIntroduction = nullptr;
-    PreviewRunner mPreviewRunner;
+    std::unique_ptr<PageExportJob> mPreviewJob;
     QPointer<Book> mSubscribedBook;
     bool mClosed = false;
 

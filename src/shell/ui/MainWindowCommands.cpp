@@ -1,6 +1,9 @@
 #include "shell/ui/MainWindow.h"
 
 #include "BuildConfig.h"
+#include "editing/PageExport.h"
+#include "editing/PageExportJob.h"
+#include "editing/PageRenderer.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "shell/Constants.h"
@@ -55,23 +58,33 @@ void frmMain::mnuFileRename_Click() {
 
 void frmMain::mnuFilePreview_Click() {
     const auto book = CurrentBook();
-    if (!book || !mHooks.previewJob || mPreviewRunner.IsRunning())
-        return;
+    if (!book || mPreviewJob)
+        return; // one preview at a time
     const QString folder = mHooks.pickPreviewFolder
                                ? mHooks.pickPreviewFolder()
                                : BrowseForFolder(this, mStrings.Text(u"cBrowseRootFolder"));
     if (folder.isEmpty())
         return;
+    // The plan holds snapshots of the pages: the pool renders while the user edits.
+    mPreviewJob = std::make_unique<PageExportJob>(PlanPreview(*book, folder),
+                                                  PageRenderer::ForCatalogue(mTemplates));
+    connect(mPreviewJob.get(), &PageExportJob::Progress, mPreviewStatusDialog,
+            &PreviewStatusDialog::SetStatus);
+    connect(mPreviewJob.get(), &PageExportJob::Finished, this, &frmMain::OnPreviewFinished);
     mPreviewStatusDialog->StatusBar()->setRange(0, 0);
     mPreviewStatusDialog->show();
-    mPreviewRunner.Start(mHooks.previewJob(*book, folder));
+    mPreviewJob->Start();
     RefreshHookedItems();
 }
 
-void frmMain::OnPreviewFinished(const QString& folder) {
+void frmMain::OnPreviewFinished() {
+    PageExportJob* job = mPreviewJob.release();
+    job->deleteLater(); // it is still sending this signal
+    const QString folder = job->Folder();
+    const bool cancelled = job->Result().cancelled;
     mPreviewStatusDialog->hide();
     RefreshHookedItems();
-    if (folder.isEmpty())
+    if (cancelled)
         return;
     if (mHooks.openFolder)
         mHooks.openFolder(folder);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "shell/ui/PreviewRunner.h"
 #include "shell/ui/Questions.h"
 
 #include <QString>
@@ -26,6 +25,4 @@ struct MainWindowHooks {
     std::function<void(const std::shared_ptr<Book>&)> orderWizard; // modal
     std::function<void(const QString& orderIds)> orderStatus;
     std::function<void()> updateCheck; // the interactive form
-    // The preview work for a book, prepared on the UI thread, run on the pool.
-    std::function<PreviewRunner::Job(const Book& book, const QString& folder)> previewJob;
 };

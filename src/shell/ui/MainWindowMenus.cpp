@@ -88,7 +88,7 @@ void frmMain::RunCommand(void (frmMain::*handler)()) {
 
 // Items whose windows come from other parts are enabled once they are there.
 void frmMain::RefreshHookedItems() {
-    mnuFilePreview->setEnabled(bool(mHooks.previewJob) && !mPreviewRunner.IsRunning());
+    mnuFilePreview->setEnabled(!mPreviewJob);
     mnuHelpChkUpdate->setEnabled(bool(mHooks.updateCheck));
     SetBookOrderStatusMenu();
 }

@@ -1,0 +1,136 @@
+// Paging through a 100-page book in the two-page view: from NextPage() to
+// both page surfaces holding their thumbnails, as a share of one 60 Hz frame
+// (16.7 ms). Reference in the same run: one editing rendering of the same
+// page at the fit size and at 200%, the work the surfaces leave to the pool.
+
+#include "editing/PageRenderer.h"
+#include "editing/PageScene.h"
+#include "editing/ui/BookControl.h"
+#include "editing/ui/PageControl.h"
+#include "images/FreeImageBridge.h"
+#include "images/HDCBMP.h"
+#include "images/PhotoImage.h"
+#include "images/PhotoImageList.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "model/Templates.h"
+#include "model/page.h"
+#include "shell/AppServices.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cmath>
+
+namespace {
+
+constexpr double FrameSeconds = 1.0 / 60.0;
+
+QString WriteJpeg(const QString& path, int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            line[x] = qRgb(x * 255 / width, y * 255 / height, int(128 + 100 * std::sin(x / 31.0)));
+    }
+    FiSaveAtomically(FIF_JPEG, FiFromQImage(image).get(), path, JPEG_QUALITYGOOD);
+    return path;
+}
+
+// A 100-page book; every page has a photo, a text and a thumbnail.
+struct BenchBook {
+    QTemporaryDir books;
+    QTemporaryDir backgrounds;
+    Templates catalogue;
+    AppServices saved = Services();
+    std::unique_ptr<BookManager> manager;
+    std::shared_ptr<const PageRenderer> renderer;
+
+    BenchBook() {
+        Services().templates = &catalogue;
+        manager = std::make_unique<BookManager>(books.path() + QLatin1Char('/'), &catalogue);
+        manager->Initialize();
+        renderer = std::make_shared<PageRenderer>(backgrounds.path() + QLatin1Char('/'),
+                                                  QSizeF(catalogue.PageWidth(), catalogue.PageHeight()));
+        Book& book = *manager->GetBook();
+        while (book.PagesCount() < book.GetMaxPages())
+            book.AddNewPage();
+        const QString source = WriteJpeg(books.filePath(QStringLiteral("photo.jpg")), 2400, 1800);
+        for (int i = 0; i < book.PagesCount(); ++i)
+            FillPage(book, *book.GetPage(i), source, i);
+        book.SetPageIndex(0);
+    }
+    ~BenchBook() { Services() = saved; }
+
+    static void FillPage(Book& book, page& aPage, const QString& source, int i) {
+        if (i == 0) {
+            auto photo = std::make_shared<PhotoImage>();
+            photo->SetImage(source, book.GetBookFolder());
+            book.Photos().Add(photo);
+            aPage.AddPhoto(photo, 100, 50);
+        }
+        aPage.SetText(0, QStringLiteral("{\\rtf1\\ansi {\\fonttbl{\\f0 DejaVu Sans;}}\\f0\\fs24 Page %1\\par}").arg(i + 1));
+        auto thumb = std::make_shared<HDCBMP>(290, 208);
+        thumb->hdc()->fillRect(0, 0, 290, 208, QColor::fromHsv(i * 3 % 360, 120, 230));
+        aPage.SetThumbHDCBMP(std::move(thumb));
+    }
+};
+
+BenchBook& TheBook() {
+    static BenchBook book;
+    return book;
+}
+
+void BM_NextPairShowsThumbnails(benchmark::State& state) {
+    BenchBook& bench = TheBook();
+    BookControl view(bench.manager.get());
+    for (PageControl* surface : {view.LeftPageControl(), view.RightPageControl(), view.OnePageControl()})
+        surface->SetRenderer(bench.renderer);
+    view.resize(1280, 760);
+    view.show();
+    Book& book = *bench.manager->GetBook();
+    const std::array<const PageControl*, 2> pair = {view.LeftPageControl(), view.RightPageControl()};
+    double total = 0;
+    int shown = 0;
+    for (auto _ : state) {
+        if (!view.HasNextPage())
+            book.SetPageIndex(1);
+        const auto start = std::chrono::steady_clock::now();
+        view.NextPage();
+        // The last pair of a 100-page book has no right page.
+        const bool both = std::all_of(pair.begin(), pair.end(), [](const PageControl* surface) {
+            return !surface->ShownPage() || surface->ShowsPreview();
+        });
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        state.SetIterationTime(seconds);
+        total += seconds;
+        shown += both ? 1 : 0;
+    }
+    state.counters["frame_share"] = total / double(state.iterations()) / FrameSeconds;
+    state.counters["pairs_with_thumbnails"] = double(shown) / double(state.iterations());
+}
+BENCHMARK(BM_NextPairShowsThumbnails)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// The rendering a surface makes on the pool once the thumbnail is up.
+void BM_EditingRendering(benchmark::State& state) {
+    BenchBook& bench = TheBook();
+    const int zoom = int(state.range(0)); // sixths; 0: the fit size of a 1280 x 760 view
+    const QSize size = zoom == 0 ? QSize(630, 453)
+                                 : QSize(int(std::lround(bench.catalogue.PageWidthPixel() * zoom / 6.0)),
+                                         int(std::lround(bench.catalogue.PageHeightPixel() * zoom / 6.0)));
+    const PageSnapshot snapshot = SnapshotPage(*bench.manager->GetBook()->GetPage(0));
+    for (auto _ : state) {
+        const PageScene scene = DetachedScene(snapshot);
+        auto surface = bench.renderer->RenderPageBitMap(scene, size.width(), size.height(),
+                                                        PageRenderer::EditingMode);
+        benchmark::DoNotOptimize(surface);
+    }
+    state.counters["width"] = size.width();
+    state.counters["height"] = size.height();
+}
+BENCHMARK(BM_EditingRendering)->Arg(0)->Arg(12)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,50 @@
+#include "editing/BookViewTestSupport.h"
+
+#include "editing/PageRenderer.h"
+#include "images/HDCBMP.h"
+#include "images/PhotoImage.h"
+#include "images/PhotoImageList.h"
+#include "images/TestJpegs.h"
+#include "model/Book.h"
+#include "model/Templates.h"
+#include "model/page.h"
+
+#include <QFile>
+
+BookViewFixture::BookViewFixture()
+    : manager(books.path() + QLatin1Char('/'), &TestCatalogue(), nullptr, &host),
+      renderer(std::make_shared<PageRenderer>(backgrounds.path() + QLatin1Char('/'),
+                                               QSizeF(TestCatalogue().PageWidth(), TestCatalogue().PageHeight()))),
+      mSaved(Services()) {
+    Services().templates = &TestCatalogue();
+    manager.Initialize();
+}
+
+BookViewFixture::~BookViewFixture() {
+    Services() = mSaved;
+}
+
+std::shared_ptr<Book> BookViewFixture::CurrentBook() const {
+    return manager.GetBook();
+}
+
+std::shared_ptr<PhotoImage> BookViewFixture::ImportPhoto(const QString& fileName) {
+    const QString path = pictures.filePath(fileName);
+    TestJpegs::Write(path, TestJpegs::PhotoLike(640, 480));
+    auto photo = std::make_shared<PhotoImage>();
+    photo->SetImage(path, CurrentBook()->GetBookFolder());
+    CurrentBook()->Photos().Add(photo);
+    return photo;
+}
+
+void BookViewFixture::GiveThumbnail(page& aPage, QRgb colour) {
+    aPage.SetText(0, QStringLiteral("{\\rtf1 Hello}"));
+    auto thumb = std::make_shared<HDCBMP>(290, 208);
+    thumb->hdc()->fillRect(0, 0, 290, 208, QColor(colour));
+    aPage.SetThumbHDCBMP(std::move(thumb));
+}
+
+QString BookViewFixture::StateFile() const {
+    QFile file(CurrentBook()->GetBookFolder() + QStringLiteral("book.pbx"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
