@@ -12,7 +12,7 @@ export HOME="$TMP/home" XDG_DATA_HOME="$TMP/data" XDG_CONFIG_HOME="$TMP/config"
 mkdir -p "$HOME" "$OUT"
 
 BOOKS="$XDG_DATA_HOME/Lumbra/Brelk/Lumbras"
-"$BUILD/tools/lumbra_assetgen" --sample-photos "$TMP/photos" 8
+"$BUILD/tools/lumbra_assetgen" --sample-photos "$TMP/photos" 12
 "$BUILD/lumbra" --books-folder "$BOOKS" --import "Summer" "$TMP/photos"/*.jpg
 
 # Photo names in import order (newest files last).
