@@ -14,6 +14,7 @@ QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind --callgrind-out-file="$OUT/c
 line="$(grep -E "^BM_ScreenNinePhotoPage" "$OUT/log")"
 echo "$line"
 iterations="$(awk '{print $6}' <<<"$line")"
-total="$(callgrind_annotate "$OUT/cg.out" 2>/dev/null | grep -m1 "PROGRAM TOTALS" | awk '{gsub(",","",$1); print $1}')"
+callgrind_annotate "$OUT/cg.out" >"$OUT/annotate" 2>/dev/null || true
+total="$(awk '/PROGRAM TOTALS/ {gsub(",","",$1); print $1; exit}' "$OUT/annotate")"
 echo "instructions in RenderPageBitMap: $total over $((iterations + 1)) renders (one warm-up)," \
      "about $((total / (iterations + 1))) per render"
