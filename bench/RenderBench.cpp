@@ -3,14 +3,19 @@
 // texts, the same page written as its JPEG file, and one preview page.
 // Compare each time with BM_Reference_DecodeFourPhotos of the same run.
 
+#include "JpegToolReference.h"
+
 #include "editing/PageExport.h"
 #include "editing/PageRenderer.h"
 #include "editing/PageScene.h"
 #include "images/FreeImageBridge.h"
 #include "images/PhotoImage.h"
+#include "model/Template.h"
 #include "model/TemplateBox.h"
+#include "model/Templates.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -109,9 +114,79 @@ void BM_PreviewPageFile(benchmark::State& state) {
     WriteBench(state, {PageOutput::Preview, {}}, QStringLiteral("/PG1.jpg"));
 }
 
+// One 6000 x 4000 photo filling the page, written as the print-size JPEG,
+// against djpeg -scale 1/2 of the photo plus cjpeg -quality 75 of a page-size picture.
+void BM_PrintFullPagePhotoVsTools(benchmark::State& state) {
+    const QString dir = BenchTempDir();
+    const QString book = dir + QStringLiteral("/book/");
+    QDir().mkpath(book);
+    PhotoImage photo;
+    photo.SetImage(BenchPhotoPath(), book);
+    PageSnapshot snapshot;
+    snapshot.photoBoxes.push_back(*Box("Photo", 0, 0, 289, 208));
+    snapshot.photos.push_back(PhotoPlacement{book, photo.GetName(), photo.GetKey(), 0, 0, 1.0f, 0});
+    const PageRenderer renderer(dir + QStringLiteral("/bg/"), {289, 208});
+    const PageFileTask task{snapshot, dir + QStringLiteral("/1.jpg")};
+    double best = -1;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        WritePageFile(task, {PageOutput::Print, cPrint}, renderer, nullptr);
+        const double ms = timer.nsecsElapsed() / 1e6;
+        best = best < 0 ? ms : std::min(best, ms);
+    }
+    const QString ppm = dir + QStringLiteral("/page.ppm");
+    const QString null = QStringLiteral("/dev/null");
+    const double toPpm = BestToolMs(QStringLiteral("djpeg"), {QStringLiteral("-outfile"), ppm, task.file}, 1);
+    const double djpeg = BestToolMs(QStringLiteral("djpeg"), {QStringLiteral("-scale"), QStringLiteral("1/2"),
+                                                               QStringLiteral("-outfile"), null, BenchPhotoPath()});
+    const double cjpeg = BestToolMs(QStringLiteral("cjpeg"), {QStringLiteral("-quality"), QStringLiteral("75"),
+                                                               QStringLiteral("-outfile"), null, ppm});
+    if (toPpm <= 0 || djpeg <= 0 || cjpeg <= 0) {
+        state.SkipWithError("djpeg/cjpeg did not run (install libjpeg-turbo-progs)");
+        return;
+    }
+    state.counters["page_ms"] = best;
+    state.counters["djpeg_cjpeg_ms"] = djpeg + cjpeg;
+    state.counters["ratio_to_djpeg_cjpeg"] = best / (djpeg + cjpeg);
+}
+
+// A nine-photo catalogue page drawn on screen from thumbnails kept decoded.
+void BM_ScreenNinePhotoPage(benchmark::State& state) {
+    const QString dir = BenchTempDir();
+    const QString book = dir + QStringLiteral("/book/");
+    QDir().mkpath(book);
+    PhotoImage photo;
+    photo.SetImage(BenchPhotoPath(), book);
+    static Templates catalogue;
+    std::shared_ptr<Template> nine;
+    for (const auto& t : catalogue.GroupTemplates(Templates::HighestGroup))
+        if (!nine || t->PhotoBoxCount() == 9)
+            nine = nine && nine->PhotoBoxCount() == 9 ? nine : t;
+    if (!nine) {
+        state.SkipWithError("no template in the highest group");
+        return;
+    }
+    PageSnapshot snapshot;
+    for (int i = 0; i < nine->PhotoBoxCount(); ++i) {
+        snapshot.photoBoxes.push_back(*nine->PhotoBox(i));
+        snapshot.photos.push_back(PhotoPlacement{book, photo.GetName(), photo.GetKey(), 0, 0, 1.0f, 0});
+    }
+    const PageScene scene = DetachedScene(snapshot);
+    for (const auto& p : scene.photos)
+        p->SetKeepThumb(true);
+    const PageRenderer renderer(dir + QStringLiteral("/bg/"), {289, 208});
+    benchmark::DoNotOptimize(renderer.RenderPageBitMap(scene, 1092, 786, 2).get());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(renderer.RenderPageBitMap(scene, 1092, 786, 2).get());
+    state.counters["photo_boxes"] = nine->PhotoBoxCount();
+}
+
 } // namespace
 
 BENCHMARK(BM_Reference_DecodeFourPhotos)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_PrintPageRender)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_PrintPageFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_PreviewPageFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_PrintFullPagePhotoVsTools)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ScreenNinePhotoPage)->Unit(benchmark::kMillisecond)->MinTime(1.0);

@@ -1,0 +1,79 @@
+#include "ImportQueueChild.h"
+
+#include "JpegToolReference.h"
+
+#include "images/PhotoImage.h"
+#include "images/PhotoImageList.h"
+#include "images/PhotoImageNode.h"
+#include "model/Book.h"
+#include "model/PageDisplayHost.h"
+#include "model/PhotoImportQueue.h"
+#include "model/Templates.h"
+#include "shell/CMD5.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+long PeakKb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+// Outcomes in file order with counting status lines, and the pool in the same order.
+bool InFileOrder(const QStringList& paths, const std::vector<PhotoImportOutcome>& outcomes, const Book& book) {
+    if (int(outcomes.size()) != paths.size())
+        return false;
+    for (int i = 0; i < paths.size(); ++i) {
+        const PhotoImportOutcome& o = outcomes[size_t(i)];
+        if (o.path != paths[i] || o.status != PhotoImportOutcome::Status::Added || o.handled != i + 1 ||
+            o.total != paths.size())
+            return false;
+    }
+    int i = 0;
+    for (auto node = book.Photos().First(); node; node = node->NextNode, ++i)
+        if (i >= paths.size() || node->item()->GetKey() != CMD5().MD5(paths[i]))
+            return false;
+    return i == paths.size();
+}
+
+} // namespace
+
+int RunImportQueueChild(int threads, const QString& sourceFolder, int count) {
+    QStringList paths;
+    for (int i = 0; i < count; ++i)
+        paths << sourceFolder + QStringLiteral("/p%1.jpg").arg(i, 3, 10, QLatin1Char('0'));
+    QTemporaryDir books;
+    Templates catalogue;
+    HeadlessDisplayHost host;
+    auto book = std::make_shared<Book>(books.path(), ModelContext{&catalogue, &host, nullptr});
+    book->SetName(QStringLiteral("Bench"));
+    std::vector<PhotoImportOutcome> outcomes;
+    PhotoImportQueue queue(threads);
+    QObject::connect(&queue, &PhotoImportQueue::FileDone,
+                     [&](const PhotoImportOutcome& o) { outcomes.push_back(o); });
+    QEventLoop loop;
+    QObject::connect(&queue, &PhotoImportQueue::Finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(600000, &loop, &QEventLoop::quit);
+    QElapsedTimer timer;
+    timer.start();
+    queue.Add(paths, book);
+    if (queue.IsBusy())
+        loop.exec();
+    const double ms = timer.nsecsElapsed() / 1e6;
+    std::printf("ms=%.1f hwm_kb=%ld order=%d\n", ms, PeakKb(), InFileOrder(paths, outcomes, *book) ? 1 : 0);
+    return 0;
+}
