@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editing/ui/ManagerFollower.h"
+
 #include "editing/BookViewLayout.h"
 #include "editing/ui/BoxEditors.h"
 
@@ -122,9 +124,8 @@ private:
     void CloseEditors();
 
     BookManager* mManager = nullptr; // null: Services().books
-    QPointer<BookManager> mFollowedManager;
+    ManagerFollower mManagerFollower;
     std::shared_ptr<Book> mBook;
-    QMetaObject::Connection mManagerConnection;
     std::array<QMetaObject::Connection, 3> mBookConnections;
 
     int mPagesView = 2;

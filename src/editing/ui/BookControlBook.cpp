@@ -36,16 +36,7 @@ std::shared_ptr<Book> BookControl::CurrentBook() const {
 }
 
 void BookControl::FollowManager() {
-    BookManager* manager = Manager();
-    if (manager == mFollowedManager)
-        return;
-    disconnect(mManagerConnection);
-    mFollowedManager = manager;
-    if (!manager)
-        return;
-    mManagerConnection = connect(manager, &BookManager::OnBookChange, this, &BookControl::OnBookChange);
-    if (manager->GetBook())
-        OnBookChange();
+    mManagerFollower.Follow(Manager(), this, &BookControl::OnBookChange);
 }
 
 void BookControl::OnBookChange() {

@@ -36,16 +36,7 @@ BookManager* PageControl::Manager() const {
 }
 
 void PageControl::FollowManager() {
-    BookManager* manager = Manager();
-    if (manager == mFollowedManager)
-        return;
-    disconnect(mManagerConnection);
-    mFollowedManager = manager;
-    if (!manager)
-        return;
-    mManagerConnection = connect(manager, &BookManager::OnBookChange, this, &PageControl::OnBookChange);
-    if (manager->GetBook())
-        OnBookChange();
+    mManagerFollower.Follow(Manager(), this, &PageControl::OnBookChange);
 }
 
 void PageControl::OnBookChange() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editing/ui/ManagerFollower.h"
+
 #include "editing/ui/PageClickTracker.h"
 #include "editing/ui/PageRenderQueue.h"
 
@@ -111,12 +113,11 @@ private:
     void DropFiles(const QStringList& files, float x, float y);
 
     BookManager* mManager = nullptr;
-    QPointer<BookManager> mFollowedManager;
+    ManagerFollower mManagerFollower;
     const BoxEditors* mEditors = nullptr;
     int mPageType = SinglePage;
     std::shared_ptr<Book> mBook;
     std::shared_ptr<page> mPage;
-    QMetaObject::Connection mManagerConnection;
     std::array<QMetaObject::Connection, 3> mBookConnections;
     QMetaObject::Connection mPageConnection;
 
