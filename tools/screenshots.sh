@@ -42,3 +42,6 @@ shoot() { # name, extra program arguments...
   echo "$OUT/$name.png"
 }
 shoot main-window
+shoot main-window-column --scene column
+shoot photo-editor --scene photo-editor
+shoot text-editor --scene text-editor

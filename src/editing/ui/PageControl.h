@@ -69,6 +69,10 @@ public:
     int MmToPixelX(double mm) const;
     int MmToPixelY(double mm) const;
 
+    // Opens a box editor over a box, as a click on the box does.
+    void OpenTextEditor(int index);
+    void OpenPhotoEditor(int index);
+
 signals:
     // A full rendering replaced the picture.
     void PageRendered();
@@ -103,8 +107,6 @@ private:
     // A box's rectangle in the book view's pixels.
     QRect BoxRect(const TemplateBox& box) const;
     void RunClick(const PageClickTracker::Action& action);
-    void OpenTextEditor(int index);
-    void OpenPhotoEditor(int index);
     void ClosePhotoEditor();
     void PlaceEditors();
     void StartDrag(int photoBox);

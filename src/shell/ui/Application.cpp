@@ -50,6 +50,9 @@ int RunLumbra(int argc, char** argv) {
     parser.addHelpOption();
     QCommandLineOption screenshot("screenshot", "Write a screenshot to FILE and quit.", "FILE");
     parser.addOption(screenshot);
+    QCommandLineOption scene("scene", "With --screenshot: column, photo-editor or text-editor.",
+                             "NAME");
+    parser.addOption(scene);
     parser.process(app);
 
     StartUpOptions options;
@@ -63,7 +66,13 @@ int RunLumbra(int argc, char** argv) {
         ReportStartUpFailure(e.Message());
         return 2;
     }
-    if (parser.isSet(screenshot))
+    if (parser.isSet(screenshot)) {
+        if (parser.isSet(scene) && startUp.MainWindow()) {
+            frmMain* window = startUp.MainWindow();
+            const QString name = parser.value(scene);
+            QTimer::singleShot(700, window, [window, name] { window->ShowScene(name); });
+        }
         ScheduleScreenshot(parser.value(screenshot));
+    }
     return app.exec();
 }

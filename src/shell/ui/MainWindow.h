@@ -66,6 +66,9 @@ public:
     void ShowIntroduction();
 
     BookView* GetBookControl() const { return mBookControl; }
+    // For pictures of the program: "column" (side pane at the right),
+    // "photo-editor" or "text-editor" (box 0 of the right-hand page).
+    void ShowScene(const QString& scene);
     SidePane* GetTopControl() const { return mTopControl; }
     TemplatesControl* GetTemplatesControl() const { return mTemplatesControl; }
     QComboBox* TemplateSelector() const { return mTemplateSelector; }
