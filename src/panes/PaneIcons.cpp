@@ -1,5 +1,7 @@
 #include "panes/PaneIcons.h"
 
+#include "editing/EditorToolbar.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -64,11 +66,5 @@ QIcon PaneIcon(const QString& key) {
         draw = DrawBackgrounds;
     if (!draw)
         return {};
-    QPixmap picture(kSize, kSize);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    draw(painter);
-    painter.end();
-    return QIcon(picture);
+    return PaintedIcon(kSize, draw);
 }

@@ -1,5 +1,7 @@
 #include "editing/ui/BookToolbarIcons.h"
 
+#include "editing/EditorToolbar.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -69,12 +71,7 @@ void DrawCross(QPainter& p) {
 }
 
 QIcon Drawn(const std::function<void(QPainter&)>& draw) {
-    QPixmap pixmap(Size, Size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    draw(painter);
-    return QIcon(pixmap);
+    return PaintedIcon(Size, draw);
 }
 
 QIcon Fallback(const QString& key) {
