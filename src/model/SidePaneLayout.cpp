@@ -1,5 +1,7 @@
 #include "model/SidePaneLayout.h"
 
+#include "shell/Rounding.h"
+
 #include <algorithm>
 
 namespace {
@@ -52,4 +54,8 @@ std::optional<SidePaneRects> SidePaneLayout(int view, int width, int height, int
     if (view == 2)
         return ColumnLayout(width, height);
     return std::nullopt;
+}
+
+int SidePaneScrollSteps(int total, int visible) {
+    return int(RoundHalfEven(double(total - visible) / kSidePaneScrollStep + 0.499999));
 }

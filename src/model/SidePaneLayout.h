@@ -25,3 +25,11 @@ struct SidePaneRects {
 // Empty for a layout other than 1 or 2: nothing moves then.
 std::optional<SidePaneRects> SidePaneLayout(int view, int width, int height,
                                             int downloadButtonWidth);
+
+// Pixels one scroll step moves the album and background tiles.
+constexpr int kSidePaneScrollStep = 75;
+
+// Scroll steps needed to show `total` pixels of tiles in `visible` pixels:
+// (total - visible) / 75 rounded up (the rounding adds 0.499999 and rounds
+// halves to even). Zero or less means no scroll bar.
+int SidePaneScrollSteps(int total, int visible);
