@@ -3,6 +3,7 @@
 #include "images/PhotoImage.h"
 #include "model/BookManager.h"
 #include "model/SidePaneLayout.h"
+#include "panes/AlbumViewControl.h"
 #include "panes/PaneIcons.h"
 #include "panes/PhotosControl.h"
 #include "shell/AppServices.h"
@@ -54,14 +55,14 @@ void TopControl::Build() {
     mButtons = new QButtonGroup(this);
     mButtons->setExclusive(true);
     AddToolButton("photos", "cPhotoView", true)->setChecked(true);
-    AddToolButton("album", "cAlbumView", false);
+    AddToolButton("album", "cAlbumView", true);
     AddToolButton("backgrounds", "cBackgroundView", false);
     connect(mButtons, &QButtonGroup::buttonClicked, this,
             [this](QAbstractButton* b) { ShowPane(b->property(kKeyProperty).toString()); });
 
     mPhotosControl = new PhotosControl(mBooks, mStrings, this);
     mPhotosControl->setObjectName("mPhotosControl");
-    mAlbumViewControl = new QWidget(this);
+    mAlbumViewControl = new AlbumViewControl(mBooks, this);
     mAlbumViewControl->setObjectName("mAlbumViewControl");
     mAlbumViewControl->hide();
     mBackgroundsControl = new QWidget(this);
@@ -130,6 +131,7 @@ void TopControl::Relayout() {
     mBackgroundsControl->setGeometry(rects->backgrounds);
     mDownloadBackgroundButton->setGeometry(rects->downloadButton);
     mAlbumViewControl->setGeometry(rects->album);
+    mAlbumViewControl->Relayout();
     mPhotosControl->Relayout();
 }
 

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class AlbumViewControl;
 class BookManager;
 class Constants;
 class PhotoControl;
@@ -43,6 +44,7 @@ public:
     PhotoControl* Find(const QString& key) const;
 
     PhotosControl* Photos() const { return mPhotosControl; }
+    AlbumViewControl* Album() const { return mAlbumViewControl; }
     // The key of the pressed toolbar button: "photos", "album" or "backgrounds".
     QString PressedKey() const;
     // Same as clicking the toolbar button with that key.
@@ -71,7 +73,7 @@ private:
     QWidget* mToolbar = nullptr;
     QButtonGroup* mButtons = nullptr;
     PhotosControl* mPhotosControl = nullptr;
-    QWidget* mAlbumViewControl = nullptr;      // album overview, later
+    AlbumViewControl* mAlbumViewControl = nullptr;
     QWidget* mBackgroundsControl = nullptr;    // backgrounds pane, later
     QPushButton* mDownloadBackgroundButton = nullptr;
 };

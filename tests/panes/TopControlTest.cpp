@@ -33,7 +33,7 @@ TEST(TopControlTest, StartsOnThePhotosPaneWithTheOtherPanesNotYetAvailable) {
     EXPECT_EQ(top.PreferredWidth(), 163);
     EXPECT_FALSE(top.Photos()->isHidden());
     ASSERT_TRUE(ToolButton(top, "album"));
-    EXPECT_FALSE(ToolButton(top, "album")->isEnabled());
+    EXPECT_TRUE(ToolButton(top, "album")->isEnabled());
     EXPECT_FALSE(ToolButton(top, "backgrounds")->isEnabled());
     EXPECT_TRUE(ToolButton(top, "photos")->isChecked());
 }

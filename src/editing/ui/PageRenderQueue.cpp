@@ -8,13 +8,13 @@
 namespace {
 
 QImage RenderSnapshot(const std::shared_ptr<const PageRenderer>& renderer, const PageSnapshot& snapshot,
-                      QSize size) {
+                      QSize size, int mode) {
     if (!renderer)
         return QImage();
     try {
         const PageScene scene = DetachedScene(snapshot);
         const auto surface =
-            renderer->RenderPageBitMap(scene, size.width(), size.height(), PageRenderer::EditingMode);
+            renderer->RenderPageBitMap(scene, size.width(), size.height(), mode);
         return surface && surface->bmp() ? surface->bmp()->copy() : QImage();
     } catch (...) {
         return QImage(); // the surface stays white
@@ -42,8 +42,8 @@ std::shared_ptr<const PageRenderer> PageRenderQueue::Renderer() {
     return mRenderer;
 }
 
-void PageRenderQueue::Request(PageSnapshot snapshot, QSize size) {
-    mWaiting = Job{std::move(snapshot), size};
+void PageRenderQueue::Request(PageSnapshot snapshot, QSize size, int mode) {
+    mWaiting = Job{std::move(snapshot), size, mode};
     if (!mRunning)
         StartNext();
 }
@@ -60,8 +60,9 @@ void PageRenderQueue::StartNext() {
     mWaiting.reset();
     mRunning = true;
     mRunningCancelled = false;
-    mWatcher.setFuture(QtConcurrent::run(
-        [renderer = Renderer(), job = std::move(job)] { return RenderSnapshot(renderer, job.snapshot, job.size); }));
+    mWatcher.setFuture(QtConcurrent::run([renderer = Renderer(), job = std::move(job)] {
+        return RenderSnapshot(renderer, job.snapshot, job.size, job.mode);
+    }));
 }
 
 void PageRenderQueue::OnFinished() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/PageRenderer.h"
 #include "editing/PageScene.h"
 
 #include <QFutureWatcher>
@@ -8,8 +9,6 @@
 #include <QSize>
 #include <memory>
 #include <optional>
-
-class PageRenderer;
 
 // Renders a page surface's picture on the thread pool from a snapshot of
 // the page, one rendering at a time: a request made while one runs waits,
@@ -23,19 +22,22 @@ public:
 
     // Null: the program's renderer, made on first use.
     void SetRenderer(std::shared_ptr<const PageRenderer> renderer) { mRenderer = std::move(renderer); }
-    void Request(PageSnapshot snapshot, QSize size);
+    // mode: PageRenderer::EditingMode for a page surface, ThumbnailMode for
+    // the album overview.
+    void Request(PageSnapshot snapshot, QSize size, int mode = PageRenderer::EditingMode);
     // Forgets the waiting request and the result of the running one.
     void Cancel();
     bool Busy() const { return mRunning || mWaiting.has_value(); }
 
 signals:
-    // An editing rendering; null when it failed.
+    // The rendering; null when it failed.
     void Rendered(const QImage& picture);
 
 private:
     struct Job {
         PageSnapshot snapshot;
         QSize size;
+        int mode;
     };
     void StartNext();
     void OnFinished();

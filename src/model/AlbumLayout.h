@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <optional>
+
+// Arithmetic of the album overview: facing pairs of page thumbnails, their
+// labels and places, the scroll range and the thumbnail drag payload.
+//
+// Pair c shows page r - 1 on the left and page r on the right, r = 2c, so
+// pair 0 has only a right page. Layout 1 is the strip across the top (pairs
+// side by side), layout 2 the column at the right (pairs one below the other).
+
+constexpr int kAlbumPairSlots = 101; // at most 100 pages, so 51 pairs
+constexpr QSize kAlbumPairSize{310, 136};
+constexpr QSize kAlbumThumbSize{145, 104};
+constexpr int kAlbumLeftThumbLeft = 10;
+constexpr int kAlbumRightThumbLeft = 155;
+constexpr int kAlbumThumbTop = 10;
+constexpr int kAlbumStripTop = 5; // layout 1: the pairs' top
+// A thumbnail renders its page at this size and draws it halved.
+constexpr QSize kAlbumRenderSize{290, 208};
+
+// Pairs a book of `pages` pages needs: pages \ 2 + 1.
+int AlbumPairCount(int pages);
+
+struct AlbumPairLabels {
+    bool leftVisible = false;
+    QString leftText;
+    bool rightVisible = false;
+    QString rightText;
+    bool operator==(const AlbumPairLabels&) const = default;
+};
+// The page numbers (from 1) under the pair whose right page is r.
+AlbumPairLabels AlbumLabelsOf(int r, int pages);
+
+// The pair's top-left corner in the pane, tiles moved back by `offset` pixels.
+QPoint AlbumPairPosition(int view, int r, int offset);
+
+// Scroll steps of 75 pixels needed to show all pairs in a pane of paneSize
+// (its width in layout 1, its height in layout 2); 0 or less: no scroll bar.
+int AlbumScrollSteps(int view, int pages, QSize paneSize);
+
+// Layout 1: the horizontal bar across the bottom; layout 2: the vertical bar
+// at the right. `bar` is the bar's own size (its height resp. width counts).
+QRect AlbumScrollBarRect(int view, QSize paneSize, QSize bar);
+
+// The pair highlighted while the book's left page index is leftPageIndex.
+inline bool AlbumPairHighlighted(int r, int leftPageIndex) { return r == leftPageIndex + 1; }
+
+// Drag payload of a thumbnail: "AlbumPageThumb_" and the page index.
+QString AlbumThumbPayload(int index);
+bool IsAlbumThumbPayload(const QString& text);
+// The page index of a payload; empty when the text is no payload or what
+// follows the prefix is not a plain decimal number.
+std::optional<int> ParseAlbumThumbPayload(const QString& text);
+
+// Where a pair's two thumbnails stand (x in the pair).
+struct AlbumThumbLefts {
+    int left = kAlbumLeftThumbLeft;
+    int right = kAlbumRightThumbLeft;
+    bool operator==(const AlbumThumbLefts&) const = default;
+};
+// One step of the slide while text is dragged over the pair at x: over the
+// left thumbnail (x <= its right edge) the left one moves towards -20, else
+// the right one towards the pair's width - its width + 20, by up to `pixels`
+// pixels, the other thumbnail following edge to edge. Empty at the end.
+std::optional<AlbumThumbLefts> AlbumSlideStep(AlbumThumbLefts now, int x, int pixels);
