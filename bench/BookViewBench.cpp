@@ -3,6 +3,7 @@
 // (16.7 ms). Reference in the same run: one editing rendering of the same
 // page at the fit size and at 200%, the work the surfaces leave to the pool.
 
+#include "BenchJpegs.h"
 #include "editing/PageRenderer.h"
 #include "editing/PageScene.h"
 #include "editing/ui/BookControl.h"
@@ -29,17 +30,6 @@ namespace {
 
 constexpr double FrameSeconds = 1.0 / 60.0;
 
-QString WriteJpeg(const QString& path, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            line[x] = qRgb(x * 255 / width, y * 255 / height, int(128 + 100 * std::sin(x / 31.0)));
-    }
-    FiSaveAtomically(FIF_JPEG, FiFromQImage(image).get(), path, JPEG_QUALITYGOOD);
-    return path;
-}
-
 // A 100-page book; every page has a photo, a text and a thumbnail.
 struct BenchBook {
     QTemporaryDir books;
@@ -58,7 +48,7 @@ struct BenchBook {
         Book& book = *manager->GetBook();
         while (book.PagesCount() < book.GetMaxPages())
             book.AddNewPage();
-        const QString source = WriteJpeg(books.filePath(QStringLiteral("photo.jpg")), 2400, 1800);
+        const QString source = WriteBenchJpeg(books.filePath(QStringLiteral("photo.jpg")), 2400, 1800);
         for (int i = 0; i < book.PagesCount(); ++i)
             FillPage(book, *book.GetPage(i), source, i);
         book.SetPageIndex(0);

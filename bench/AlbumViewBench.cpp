@@ -1,0 +1,218 @@
+// Opening a 100-page book of 400 photos with the album overview shown in a
+// 1280-pixel strip: the time until the pairs in view hold their thumbnails
+// (as a share of the 300 ms target), until every pair is rendered, and the
+// longest gap of a 1 ms timer on the UI thread while the overview fills (as
+// a share of the 100 ms target). Loading the book is timed apart.
+
+#include "BenchJpegs.h"
+
+#include "images/HDCBMP.h"
+#include "images/PhotoImage.h"
+#include "images/PhotoImageList.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "model/Template.h"
+#include "model/TemplateBox.h"
+#include "model/Templates.h"
+#include "model/page.h"
+#include "panes/AlbumPageFacingThumbControl.h"
+#include "panes/AlbumPageThumbControl.h"
+#include "panes/AlbumViewControl.h"
+#include "panes/TopControl.h"
+#include "shell/AppServices.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtConcurrent/QtConcurrentMap>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr double FirstScreenTargetMs = 300;
+constexpr double StallTargetMs = 100;
+constexpr int PhotosPerPage = 4;
+
+double MsBetween(Clock::time_point from, Clock::time_point to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+// The book, saved in its folder: 100 pages of four-photo layouts, each page
+// with its own four photos (1600 x 1200) and a text.
+struct AlbumBenchBook {
+    QTemporaryDir root;
+    QString books = root.filePath(QStringLiteral("books"));
+    Templates catalogue;
+    AppServices saved = Services();
+
+    AlbumBenchBook() {
+        Services().templates = &catalogue;
+        QDir().mkpath(books);
+        BookManager maker(books, &catalogue);
+        maker.Initialize();
+        Book& book = *maker.GetBook();
+        while (book.PagesCount() < book.GetMaxPages())
+            book.AddNewPage();
+        const auto photos = ImportPhotos(book, book.PagesCount() * PhotosPerPage);
+        const auto layouts = catalogue.GroupTemplates(PhotosPerPage);
+        for (int i = 0; i < book.PagesCount(); ++i)
+            FillPage(*book.GetPage(i), layouts[size_t(i) % layouts.size()], photos, i);
+        book.SaveBook();
+    }
+    ~AlbumBenchBook() { Services() = saved; }
+
+    // Four pictures, each copied under many names: every path is a photo of its own.
+    std::vector<std::shared_ptr<PhotoImage>> ImportPhotos(Book& book, int count) const {
+        const QString sources = root.filePath(QStringLiteral("sources"));
+        QDir().mkpath(sources);
+        QStringList pictures;
+        for (int v = 0; v < 4; ++v)
+            pictures << WriteBenchJpeg(QDir(sources).filePath(QStringLiteral("v%1.jpg").arg(v)), 1600, 1200, v);
+        std::vector<std::shared_ptr<PhotoImage>> photos;
+        std::vector<PhotoImportJob> jobs;
+        for (int i = 0; i < count; ++i) {
+            const QString path = QDir(sources).filePath(QStringLiteral("photo%1.jpg").arg(i));
+            QFile::copy(pictures[i % 4], path);
+            photos.push_back(std::make_shared<PhotoImage>());
+            jobs.push_back(photos.back()->BeginImport(path, book.GetBookFolder()));
+        }
+        const QList<bool> made = QtConcurrent::blockingMapped<QList<bool>>(
+            jobs, [](const PhotoImportJob& job) { return MakePhotoFiles(job); });
+        for (int i = 0; i < count; ++i) {
+            photos[size_t(i)]->EndImport(made[i]);
+            book.Photos().Add(photos[size_t(i)]);
+        }
+        return photos;
+    }
+
+    static void FillPage(page& aPage, const std::shared_ptr<Template>& layout,
+                         const std::vector<std::shared_ptr<PhotoImage>>& photos, int i) {
+        aPage.SetTemplate(layout);
+        for (int b = 0; b < layout->PhotoBoxCount() && b < PhotosPerPage; ++b) {
+            const TemplateBox& box = *layout->PhotoBox(b);
+            aPage.AddPhoto(photos[size_t(i * PhotosPerPage + b)], box.X() + box.width() / 2,
+                           box.Y() + box.Height() / 2);
+        }
+        if (aPage.TextEntryCount() > 0)
+            aPage.SetText(0, QStringLiteral("{\\rtf1\\ansi {\\fonttbl{\\f0 DejaVu Sans;}}\\f0\\fs24 Page %1\\par}")
+                                 .arg(i + 1));
+    }
+};
+
+AlbumBenchBook& TheAlbumBook() {
+    static AlbumBenchBook book;
+    return book;
+}
+
+struct FillTimes {
+    double loadMs = 0;
+    double firstPairMs = -1;
+    double firstScreenMs = -1;
+    double filledMs = -1;
+    double maxStallMs = 0;
+    int photosOnPages = 0;     // what the opened book holds
+    int renderedThumbs = 0;    // thumbnails holding a picture at the end
+    int photoPixelThumbs = 0;  // of those, pictures that are not plain white
+};
+
+bool HasPhotoPixels(const QImage& picture) {
+    for (int y = 0; y < picture.height(); y += 7)
+        for (int x = 0; x < picture.width(); x += 7)
+            if (picture.pixel(x, y) != qRgb(255, 255, 255))
+                return true;
+    return false;
+}
+
+// Checks that the overview really shows the book.
+void CountShown(const Book& book, const AlbumViewControl& album, FillTimes& times) {
+    for (int i = 0; i < book.PagesCount(); ++i) {
+        const auto aPage = book.GetPage(i);
+        for (int b = 0; b < aPage->PhotoEntryCount(); ++b)
+            times.photosOnPages += aPage->Photo(b) ? 1 : 0;
+        const AlbumPageFacingThumbControl* pair = album.Pair((i + 1) / 2);
+        const AlbumPageThumbControl* thumb = i % 2 == 0 ? pair->RightThumb() : pair->LeftThumb();
+        const auto& rendering = thumb->Rendering();
+        if (rendering && rendering->bmp() && thumb->Page() == aPage) {
+            ++times.renderedThumbs;
+            times.photoPixelThumbs += HasPhotoPixels(*rendering->bmp()) ? 1 : 0;
+        }
+    }
+}
+
+// A new book manager and side pane on the album overview, then the book is opened.
+FillTimes OpenWithAlbumShown(const AlbumBenchBook& bench) {
+    BookManager manager(bench.books, const_cast<Templates*>(&bench.catalogue));
+    TopControl top(&manager, nullptr);
+    top.ShowPane(QStringLiteral("album"));
+    top.resize(1280, 161);
+    top.show();
+    QCoreApplication::processEvents();
+    AlbumViewControl& album = *top.Album();
+
+    FillTimes times;
+    QEventLoop loop;
+    const Clock::time_point start = Clock::now();
+    Clock::time_point lastTick;
+    QTimer ticker;
+    ticker.setInterval(1);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        const Clock::time_point now = Clock::now();
+        times.maxStallMs = std::max(times.maxStallMs, MsBetween(lastTick, now));
+        lastTick = now;
+    });
+    const int inView = int(std::ceil(double(album.width()) / kAlbumPairSize.width()));
+    QObject::connect(&album, &AlbumViewControl::PairRendered, [&](int c) {
+        if (c == 0)
+            times.firstPairMs = MsBetween(start, Clock::now());
+        if (c == inView - 1)
+            times.firstScreenMs = MsBetween(start, Clock::now());
+    });
+    QObject::connect(&album, &AlbumViewControl::PassFinished, [&] {
+        times.filledMs = MsBetween(start, Clock::now());
+        loop.quit();
+    });
+    manager.Initialize();
+    times.loadMs = MsBetween(start, Clock::now());
+    lastTick = Clock::now();
+    ticker.start();
+    QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+    if (album.IsPassRunning())
+        loop.exec();
+    CountShown(*manager.GetBook(), album, times);
+    return times;
+}
+
+void BM_AlbumOverviewFillsA400PhotoBook(benchmark::State& state) {
+    const AlbumBenchBook& bench = TheAlbumBook();
+    FillTimes worst;
+    for (auto _ : state) {
+        const FillTimes t = OpenWithAlbumShown(bench);
+        state.SetIterationTime(t.filledMs / 1000.0);
+        worst.loadMs = std::max(worst.loadMs, t.loadMs);
+        worst.firstPairMs = std::max(worst.firstPairMs, t.firstPairMs);
+        worst.firstScreenMs = std::max(worst.firstScreenMs, t.firstScreenMs);
+        worst.filledMs = std::max(worst.filledMs, t.filledMs);
+        worst.maxStallMs = std::max(worst.maxStallMs, t.maxStallMs);
+        state.counters["photos_on_pages"] = t.photosOnPages;
+        state.counters["thumbs_rendered"] = t.renderedThumbs;
+        state.counters["thumbs_with_photos"] = t.photoPixelThumbs;
+    }
+    // Worst of the iterations.
+    state.counters["load_ms"] = worst.loadMs;
+    state.counters["first_pair_ms"] = worst.firstPairMs;
+    state.counters["first_screen_ms"] = worst.firstScreenMs;
+    state.counters["first_screen_vs_300ms"] = worst.firstScreenMs / FirstScreenTargetMs;
+    state.counters["filled_ms"] = worst.filledMs;
+    state.counters["max_stall_ms"] = worst.maxStallMs;
+    state.counters["max_stall_vs_100ms"] = worst.maxStallMs / StallTargetMs;
+}
+BENCHMARK(BM_AlbumOverviewFillsA400PhotoBook)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
