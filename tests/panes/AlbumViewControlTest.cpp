@@ -84,15 +84,28 @@ TEST_F(AlbumViewControlTest, PassRendersEveryPageIntoItsThumbnail) {
     EXPECT_EQ(book().GetPage(3)->ThumbHDCBMP(), Thumb(3)->Rendering());
 }
 
-TEST_F(AlbumViewControlTest, ANewBookReplacesEveryPair) {
-    ASSERT_TRUE(WaitForPass());
+TEST_F(AlbumViewControlTest, ANewBookReplacesEveryPairEvenDuringThePass) {
+    ASSERT_TRUE(album->IsPassRunning());
     const AlbumPageFacingThumbControl* old = album->Pair(3);
     ASSERT_EQ(manager->NewBook(QStringLiteral("Second")), BookNameCheck::Accepted);
     EXPECT_NE(album->Pair(3), old);
     EXPECT_EQ(Slots().size(), 11);
     ASSERT_TRUE(WaitForPass());
-    EXPECT_EQ(Thumb(5)->Page(), book().GetPage(5));
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(Thumb(i)->Page(), book().GetPage(i)) << i;
     EXPECT_EQ(album->ScrollBar()->value(), 0);
+}
+
+TEST_F(AlbumViewControlTest, DeletingAPageMovesTheLaterPagesForward) {
+    ASSERT_TRUE(WaitForPass());
+    const auto seventh = book().GetPage(6);
+    book().RemovePage(5);
+    EXPECT_EQ(Thumb(5)->Page(), seventh);
+    EXPECT_EQ(Thumb(5)->Rendering(), seventh->ThumbHDCBMP()); // shown at once
+    EXPECT_EQ(Slots().size(), 10); // pages 17 and 18 are the last pair
+    ASSERT_TRUE(WaitForPass());
+    for (int i = 0; i < 19; ++i)
+        EXPECT_EQ(Thumb(i)->Page(), book().GetPage(i)) << i;
 }
 
 TEST_F(AlbumViewControlTest, StripScrollsInStepsOf75Pixels) {
