@@ -17,12 +17,7 @@ namespace {
 
 class BookControlBookTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        for (PageControl* surface : {view.LeftPageControl(), view.RightPageControl(), view.OnePageControl()})
-            surface->SetRenderer(fixture.renderer);
-        view.resize(1000, 700);
-        view.show();
-    }
+    void SetUp() override { ShowBookView(view, fixture); }
     std::shared_ptr<Book> book() const { return fixture.CurrentBook(); }
     bool Enabled(const char* key) const { return view.ToolbarButton(QString::fromLatin1(key))->isEnabled(); }
 

@@ -1,4 +1,4 @@
-#include "editing/ui/BookViewPaging.h"
+#include "editing/BookViewPaging.h"
 
 #include <gtest/gtest.h>
 
@@ -70,4 +70,52 @@ TEST(BookViewPagingTest, DeleteButtonsStandOverShownPagesAboveTheMinimum) {
     EXPECT_EQ(DeleteButtonsAt(At(21, 22), 2), (DeleteButtons{true, false, false}));
     EXPECT_EQ(DeleteButtonsAt(At(5, 21), 1), (DeleteButtons{false, false, true}));
     EXPECT_EQ(DeleteButtonsAt(At(5, 20), 1), DeleteButtons{});
+}
+
+TEST(BookViewPagingTest, OnlyPlainPageKeysMoveThroughTheBook) {
+    EXPECT_EQ(BookMoveForKey(Qt::Key_PageUp, Qt::NoModifier), BookMove::PreviousPage);
+    EXPECT_EQ(BookMoveForKey(Qt::Key_PageDown, Qt::NoModifier), BookMove::NextPage);
+    EXPECT_EQ(BookMoveForKey(Qt::Key_Home, Qt::NoModifier), BookMove::FirstPage);
+    EXPECT_EQ(BookMoveForKey(Qt::Key_End, Qt::KeypadModifier), BookMove::LastPage);
+    EXPECT_EQ(BookMoveForKey(Qt::Key_End, Qt::ControlModifier), BookMove::None);
+    EXPECT_EQ(BookMoveForKey(Qt::Key_PageDown, Qt::ShiftModifier), BookMove::None);
+    EXPECT_EQ(BookMoveForKey(Qt::Key_Home, Qt::AltModifier | Qt::KeypadModifier), BookMove::None);
+    EXPECT_EQ(BookMoveForKey(Qt::Key_Down, Qt::NoModifier), BookMove::None);
+    EXPECT_EQ(PageIndexAfterMove(At(4, 20), 2, BookMove::None), -1);
+}
+
+TEST(BookViewPagingTest, MovesInTwoPageViewByPairsAndStopAtBothEnds) {
+    using enum BookMove;
+    // 20 pages: pairs (-1, 0), (1, 2), ... (17, 18), (19, -).
+    EXPECT_EQ(PageIndexAfterMove(At(0, 20), 2, PreviousPage), -1);
+    EXPECT_EQ(PageIndexAfterMove(At(0, 20), 2, FirstPage), -1); // page 1 is shown
+    EXPECT_EQ(PageIndexAfterMove(At(0, 20), 2, NextPage), 2);
+    EXPECT_EQ(PageIndexAfterMove(At(0, 20), 2, LastPage), 19);
+    EXPECT_EQ(PageIndexAfterMove(At(1, 20), 2, PreviousPage), 0); // back to (-1, 0)
+    EXPECT_EQ(PageIndexAfterMove(At(18, 20), 2, NextPage), 19);    // not past the book
+    EXPECT_EQ(PageIndexAfterMove(At(18, 20), 2, LastPage), 19);
+    EXPECT_EQ(PageIndexAfterMove(At(19, 20), 2, NextPage), -1);
+    EXPECT_EQ(PageIndexAfterMove(At(19, 20), 2, LastPage), -1);
+    EXPECT_EQ(PageIndexAfterMove(At(19, 20), 2, PreviousPage), 17);
+    EXPECT_EQ(PageIndexAfterMove(At(19, 20), 2, FirstPage), 0);
+    // 21 pages: the last pair (19, 20) is full.
+    EXPECT_EQ(PageIndexAfterMove(At(17, 21), 2, NextPage), 19);
+    EXPECT_EQ(PageIndexAfterMove(At(17, 21), 2, LastPage), 20);
+    EXPECT_EQ(PageIndexAfterMove(At(19, 21), 2, LastPage), -1); // page 21 is shown
+    EXPECT_EQ(PageIndexAfterMove(At(20, 21), 2, NextPage), -1);
+    EXPECT_EQ(PageIndexAfterMove(At(0, 0), 2, LastPage), -1);   // no pages at all
+}
+
+TEST(BookViewPagingTest, MovesInOnePageViewByPagesAndStopAtBothEnds) {
+    using enum BookMove;
+    EXPECT_EQ(PageIndexAfterMove(At(0, 20), 1, PreviousPage), -1);
+    EXPECT_EQ(PageIndexAfterMove(At(0, 20), 1, FirstPage), -1);
+    EXPECT_EQ(PageIndexAfterMove(At(0, 20), 1, NextPage), 1);
+    EXPECT_EQ(PageIndexAfterMove(At(0, 20), 1, LastPage), 19);
+    EXPECT_EQ(PageIndexAfterMove(At(1, 20), 1, FirstPage), 0); // page 1 is not shown beside it
+    EXPECT_EQ(PageIndexAfterMove(At(19, 20), 1, NextPage), -1);
+    EXPECT_EQ(PageIndexAfterMove(At(19, 20), 1, LastPage), -1);
+    EXPECT_EQ(PageIndexAfterMove(At(19, 20), 1, PreviousPage), 18);
+    EXPECT_EQ(PageIndexAfterMove(At(19, 20), 1, FirstPage), 0);
+    EXPECT_EQ(PageIndexAfterMove(At(18, 20), 1, LastPage), 19);
 }

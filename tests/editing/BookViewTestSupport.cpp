@@ -1,6 +1,8 @@
 #include "editing/BookViewTestSupport.h"
 
 #include "editing/PageRenderer.h"
+#include "editing/ui/BookControl.h"
+#include "editing/ui/PageControl.h"
 #include "images/HDCBMP.h"
 #include "images/PhotoImage.h"
 #include "images/PhotoImageList.h"
@@ -47,4 +49,21 @@ void BookViewFixture::GiveThumbnail(page& aPage, QRgb colour) {
 QString BookViewFixture::StateFile() const {
     QFile file(CurrentBook()->GetBookFolder() + QStringLiteral("book.pbx"));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+std::shared_ptr<Book> BookViewFixture::SavedBook() {
+    ModelContext context;
+    context.templates = &TestCatalogue();
+    context.displayHost = &host;
+    auto saved = std::make_shared<Book>(books.path() + QLatin1Char('/'), context);
+    saved->SetName(CurrentBook()->GetName());
+    saved->LoadBook();
+    return saved;
+}
+
+void ShowBookView(BookControl& view, const BookViewFixture& fixture) {
+    for (PageControl* surface : {view.LeftPageControl(), view.RightPageControl(), view.OnePageControl()})
+        surface->SetRenderer(fixture.renderer);
+    view.resize(1000, 700);
+    view.show();
 }

@@ -14,6 +14,7 @@
 #include <memory>
 
 class Book;
+class BookControl;
 class PageRenderer;
 
 // A book manager over a temporary books folder with the built-in catalogue,
@@ -30,6 +31,8 @@ public:
     // Gives the page a text (so it is not empty) and a flat thumbnail.
     static void GiveThumbnail(page& aPage, QRgb colour);
     QString StateFile() const;
+    // The current book as it was last saved, read back from its folder.
+    std::shared_ptr<Book> SavedBook();
 
     QTemporaryDir books;
     QTemporaryDir pictures;
@@ -41,6 +44,9 @@ public:
 private:
     AppServices mSaved;
 };
+
+// Gives the view's three surfaces the fixture's renderer and shows it at 1000 x 700.
+void ShowBookView(BookControl& view, const BookViewFixture& fixture);
 
 // Editors that note how they were called.
 class FakeTextEditor : public TextBoxEditor {

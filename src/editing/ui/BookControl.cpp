@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -34,6 +35,7 @@ BookControl::BookControl(QWidget* parent) : BookControl(nullptr, parent) {}
 BookControl::BookControl(BookManager* manager, QWidget* parent)
     : QWidget(parent), mManager(manager) {
     setMinimumSize(200, 150);
+    setFocusPolicy(Qt::StrongFocus); // a click on the pages brings the keys here
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(128, 128, 128));
@@ -305,11 +307,24 @@ void BookControl::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
-void BookControl::CloseEditors() {
-    if (mEditors.text && mEditors.text->IsInitalized())
+bool BookControl::CloseEditors() {
+    bool closed = false;
+    if (mEditors.text && mEditors.text->IsInitalized()) {
         mEditors.text->Destroy();
-    if (mEditors.photo && mEditors.photo->IsInitalized())
+        closed = true;
+    }
+    if (mEditors.photo && mEditors.photo->IsInitalized()) {
         mEditors.photo->Destroy();
+        closed = true;
+    }
+    return closed;
+}
+
+void BookControl::keyPressEvent(QKeyEvent* event) {
+    if (RunKey(*event))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 namespace {

@@ -16,6 +16,7 @@ class BookManager;
 class PageControl;
 class QAction;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QScrollBar;
@@ -49,6 +50,12 @@ public:
     void SetDeleteButtonStatus();
     // The book's AddNewPage, then SaveBook.
     void AddNewPage();
+
+    // The view's keys, also when they reach the main window: Escape closes an
+    // open box editor as a click beside the pages does (the edit is kept and
+    // saved); Page Up / Page Down move as the previous / next buttons, Home /
+    // End to the first / last page. False for any other key.
+    bool RunKey(const QKeyEvent& event);
 
     // The hosted box editors, made with the view; the setters replace them
     // (tests). An editor that is a widget becomes a child of this view,
@@ -93,6 +100,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildToolbar();
@@ -121,7 +129,8 @@ private:
     void OnZoomPicked(int index);
     // Removes the page under the button and saves the book.
     void DeletePageAt(QPushButton* button);
-    void CloseEditors();
+    // Closes both editors with their edits saved; false when none was open.
+    bool CloseEditors();
 
     BookManager* mManager = nullptr; // null: Services().books
     ManagerFollower mManagerFollower;

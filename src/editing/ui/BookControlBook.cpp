@@ -1,12 +1,13 @@
 #include "editing/ui/BookControl.h"
 
-#include "editing/ui/BookViewPaging.h"
+#include "editing/BookViewPaging.h"
 #include "editing/ui/PageControl.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "shell/AppServices.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -97,6 +98,25 @@ void BookControl::NextPage() {
 void BookControl::PreviousPage() {
     if (const auto book = CurrentBook())
         book->SetPageIndex(book->GetPageIndex() - mPagesView);
+}
+
+bool BookControl::RunKey(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Escape && event.modifiers() == Qt::NoModifier)
+        return CloseEditors();
+    const BookMove move = BookMoveForKey(event.key(), event.modifiers());
+    const auto book = CurrentBook();
+    if (move == BookMove::None || !book)
+        return false;
+    const int target = PageIndexAfterMove(PositionOf(*book), mPagesView, move);
+    if (target < 0)
+        return true; // at that end already
+    if (move == BookMove::PreviousPage)
+        PreviousPage();
+    else if (move == BookMove::NextPage)
+        NextPage();
+    else
+        book->SetPageIndex(target);
+    return true;
 }
 
 void BookControl::SetPrevNextPageButtonStatus() {

@@ -3,6 +3,7 @@
 #include "editing/EditorToolbar.h"
 #include "editing/GuardedStep.h"
 #include "editing/PhotoBoxEditMath.h"
+#include "editing/ui/EditorFocus.h"
 #include "editing/ui/ImageControlIcons.h"
 #include "images/PhotoImage.h"
 #include "model/Book.h"
@@ -133,6 +134,7 @@ void ImageControl::DestroyWithoutSave() {
     if (!IsInitalized())
         return;
     mPhoto->SetKeepThumb(false);
+    ReturnFocusToHost(this);
     mPicture->hide();
     hide();
     mEvents.UnfollowEdit();

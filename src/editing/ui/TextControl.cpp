@@ -7,6 +7,7 @@
 #include "editing/TextBoxEditMath.h"
 #include "editing/TextRender.h"
 #include "editing/TextSelectionFormat.h"
+#include "editing/ui/EditorFocus.h"
 #include "editing/ui/TextControlEditView.h"
 #include "editing/ui/TextControlIcons.h"
 #include "editing/ui/TextControlPalette.h"
@@ -184,6 +185,7 @@ void TextControl::DestroyWithoutSave() {
 void TextControl::Close(bool save) {
     if (!IsInitalized())
         return;
+    ReturnFocusToHost(this);
     hide();
     HidePalette();
     const QString text = EditedText();

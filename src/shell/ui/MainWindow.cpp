@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QSettings>
 
@@ -63,6 +64,7 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
     SetNewPageButtonStatus();
     SetPrevNextPageButtonStatus();
     SetBookOrderStatusMenu();
+    mBookControl->setFocus(); // the keys start in the book view
 }
 
 frmMain::~frmMain() = default;
@@ -182,6 +184,13 @@ void frmMain::Resize() {
     mTemplatesControl->setGeometry(r.picker);
     mBookControl->setGeometry(r.book);
     update();
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    if (mBookControl->RunKey(*event))
+        event->accept();
+    else
+        QMainWindow::keyPressEvent(event);
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {

@@ -79,6 +79,8 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Keys no child used: the book view's keys work from anywhere in the window.
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -87,6 +89,7 @@ private:
     QAction* AddItem(QMenu* menu, const char* name, const char16_t* captionKey,
                      void (frmMain::*handler)(), const char* icon = nullptr);
     void RefreshHookedItems();
+    void SetStandardShortcuts();
     void RunCommand(void (frmMain::*handler)());
     // MainWindowCommands.cpp
     void mnuFileNew_Click();

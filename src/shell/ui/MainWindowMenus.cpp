@@ -6,9 +6,12 @@
 #include "shell/ui/MainWindowRules.h"
 #include "shell/ui/MenuIcons.h"
 
+#include <QAction>
 #include <QActionGroup>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <utility>
 
 QAction* frmMain::AddItem(QMenu* menu, const char* name, const char16_t* captionKey,
                           void (frmMain::*handler)(), const char* icon) {
@@ -74,7 +77,40 @@ void frmMain::CreateMenus() {
                                &frmMain::mnuHelpChkUpdate_Click, "view-refresh");
     help->addSeparator();
     AddItem(help, "mnuHelpAbout", u"cMenuHelpAbout", &frmMain::mnuHelpAbout_Click, "help-about");
+    SetStandardShortcuts();
     RefreshHookedItems();
+}
+
+namespace {
+
+const std::pair<const char*, QKeySequence::StandardKey> StandardItemKeys[] = {
+    {"mnuFileNew", QKeySequence::New},
+    {"mnuFileExit", QKeySequence::Quit},
+    {"mnuBookImportPhotos", QKeySequence::Open},
+    {"mnuHelpContents", QKeySequence::HelpContents},
+};
+
+// Shown in the menu only: the book view runs these keys itself, so that a
+// child that uses them (a text being typed, a slider, a list) keeps them.
+const std::pair<const char*, Qt::Key> BookViewItemKeys[] = {
+    {"mnuBookPreviousPage", Qt::Key_PageUp},
+    {"mnuBookNextPage", Qt::Key_PageDown},
+};
+
+} // namespace
+
+// The platform's own keys for the commands that have one.
+void frmMain::SetStandardShortcuts() {
+    for (const auto& [item, key] : StandardItemKeys) {
+        if (auto* action = findChild<QAction*>(QLatin1String(item)))
+            action->setShortcuts(key);
+    }
+    for (const auto& [item, key] : BookViewItemKeys) {
+        if (auto* action = findChild<QAction*>(QLatin1String(item))) {
+            action->setShortcut(QKeySequence(key));
+            action->setShortcutContext(Qt::WidgetShortcut); // its only widget is the menu
+        }
+    }
 }
 
 // Every command ends here: no error escapes into the event loop.

@@ -1,7 +1,9 @@
 #pragma once
 
-// Which pages, numbers and delete buttons the book view shows, and whether
-// it can move on, from the book's position alone.
+#include <Qt>
+
+// Which pages, numbers and delete buttons the book view shows, whether it
+// can move on and where its keys lead, from the book's position alone.
 
 struct BookPosition {
     int pageIndex = 0;  // the book's current page
@@ -27,3 +29,12 @@ struct DeleteButtons {
 };
 // None at the book's minimum page count.
 DeleteButtons DeleteButtonsAt(const BookPosition& at, int mode);
+
+// The book view's keys: Page Up / Page Down by one page or pair, Home / End
+// to the first / last page.
+enum class BookMove { None, PreviousPage, NextPage, FirstPage, LastPage };
+// The move of a key pressed without Shift, Ctrl, Alt or Meta; None for others.
+BookMove BookMoveForKey(int key, Qt::KeyboardModifiers modifiers);
+// The page index the move sets, or -1 when the view cannot move that way or
+// already shows that page.
+int PageIndexAfterMove(const BookPosition& at, int mode, BookMove move);
