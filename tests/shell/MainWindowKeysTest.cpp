@@ -6,7 +6,9 @@
 #include "editing/ui/TextControl.h"
 #include "model/page.h"
 #include "shell/ui/BookNameDialogs.h"
+#include "shell/ui/IntroductionPanel.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -129,4 +131,22 @@ TEST_F(MainWindowKeysTest, TypedTextKeepsItsKeysAndEscapeCommitsItFromAnywhere) 
     PressKey(Qt::Key_Escape);
     EXPECT_FALSE(Text().IsInitalized());
     EXPECT_EQ(Stored(SavedBook()), "yxabc");
+}
+
+TEST_F(MainWindowKeysTest, HelpIntroductionTakesTheKeysAlsoWhenItWasOpenBehind) {
+    Active();
+    const auto activeIs = [](QWidget* window) {
+        return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+    };
+    Item("mnuHelpIntroduction")->trigger();
+    auto* panel = Window().findChild<IntroductionPanel*>();
+    ASSERT_NE(panel, nullptr);
+    ASSERT_TRUE(activeIs(panel));
+    Window().activateWindow(); // the user goes back to the book; the panel stays open
+    ASSERT_TRUE(activeIs(&Window()));
+    Item("mnuHelpIntroduction")->trigger();
+    ASSERT_TRUE(activeIs(panel));
+    EXPECT_EQ(QApplication::focusWidget(), panel->NotShowBox());
+    PressKey(Qt::Key_Escape);
+    EXPECT_FALSE(panel->isVisible());
 }

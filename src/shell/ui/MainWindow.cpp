@@ -260,4 +260,5 @@ void frmMain::ShowIntroductionModal() {
 void frmMain::ShowIntroduction() {
     Introduction().show();
     Introduction().raise();
+    Introduction().activateWindow(); // the keys go to it, also when it was open behind
 }
