@@ -45,3 +45,7 @@ shoot main-window
 shoot main-window-column --scene column
 shoot photo-editor --scene photo-editor
 shoot text-editor --scene text-editor
+shoot album --scene album
+shoot album-column --scene column-album
+shoot backgrounds --scene backgrounds
+shoot backgrounds-column --scene column-backgrounds

@@ -3,9 +3,17 @@
 #include "editing/ui/PageControl.h"
 #include "shell/ui/HostedChildren.h"
 
+// Scenes for screenshots: "column" switches the side pane to the column at
+// the right; "album" and "backgrounds" show that pane, "column-album" and
+// "column-backgrounds" both; the editors open on the right-hand page.
 void frmMain::ShowScene(const QString& scene) {
-    if (scene == QLatin1String("column")) {
+    QString pane = scene;
+    if (scene.startsWith(QLatin1String("column"))) {
         mnuViewSwitch_Click();
+        pane = scene.mid(int(qstrlen("column-")));
+    }
+    if ((pane == QLatin1String("album") || pane == QLatin1String("backgrounds")) && mTopControl) {
+        mTopControl->ShowPane(pane);
         return;
     }
     PageControl* surface = mBookControl ? mBookControl->RightPageControl() : nullptr;
