@@ -50,7 +50,9 @@ int RunLumbra(int argc, char** argv) {
     parser.addHelpOption();
     QCommandLineOption screenshot("screenshot", "Write a screenshot to FILE and quit.", "FILE");
     parser.addOption(screenshot);
-    QCommandLineOption scene("scene", "With --screenshot: column, photo-editor or text-editor.",
+    QCommandLineOption scene("scene",
+                             "With --screenshot: column, photo-editor, text-editor, album, "
+                             "backgrounds, column-album or column-backgrounds.",
                              "NAME");
     parser.addOption(scene);
     parser.process(app);
