@@ -19,8 +19,9 @@ QList<QVariant> RunOnPool(PhotoImage& photo, const PhotoImportJob& job) {
     QSignalSpy spy(worker, &PhotoImportWorker::Finished);
     worker->setAutoDelete(false);
     QThreadPool::globalInstance()->start(worker);
-    const bool reported = spy.wait(20000);
-    QThreadPool::globalInstance()->waitForDone();
+    // The spy records on the worker's thread, so the report is there once the job is done.
+    QThreadPool::globalInstance()->waitForDone(20000);
+    const bool reported = !spy.isEmpty();
     delete worker;
     if (!reported || spy.isEmpty())
         return {};
