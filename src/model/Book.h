@@ -58,7 +58,8 @@ public:
     // fails is skipped. Returns that folder, for the caller to show.
     QString PreviewBook(const QString& outputFolder, const PreviewPageWriter& writePage,
                         const PreviewProgress& progress = {}) const;
-    // Writes "book.pbx"; throws LumbraError, leaving the previous file intact.
+    // Writes "book.pbx" and raises OnBookSaved; throws LumbraError, leaving
+    // the previous file intact.
     void SaveBook() const;
     void SaveBookAs(const QString& name) { SetName(name); }
 
@@ -100,6 +101,8 @@ signals:
     void OnAddPage();
     void OnDeletePage(int pageCount);
     void OnPageChanged(int index);
+    // "book.pbx" has just been written.
+    void OnBookSaved() const;
 
 private:
     PagePtr MakeDefaultPage() const;

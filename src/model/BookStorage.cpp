@@ -83,6 +83,7 @@ void Book::SaveBook() const {
     for (const PagePtr& p : mPages)
         pageTexts << p->Serialize();
     BookStateFile::Write(StateFilePath(), BookStateFile::Join(pageTexts));
+    emit OnBookSaved();
 }
 
 void Book::Remove() {

@@ -7,6 +7,7 @@
 #include "model/BookManager.h"
 #include "panes/ControlPhotoControl.h"
 #include "panes/ImportStatusForm.h"
+#include "panes/PaneScrollBar.h"
 #include "panes/PhotoControl.h"
 #include "shell/Constants.h"
 
@@ -28,24 +29,13 @@ QStringList DroppedFiles(const QMimeData* data) {
     return files;
 }
 
-QScrollBar* MakeScrollBar(Qt::Orientation orientation, QWidget* parent) {
-    auto* bar = new QScrollBar(orientation, parent);
-    bar->setObjectName(orientation == Qt::Horizontal ? "mHScrollBar" : "mVScrollBar");
-    bar->setRange(0, 1);
-    bar->setValue(0);
-    bar->setSingleStep(1);
-    bar->setPageStep(1);
-    bar->hide();
-    return bar;
-}
-
 } // namespace
 
 PhotosControl::PhotosControl(BookManager* books, const Constants* strings, QWidget* parent)
     : QWidget(parent), mBooks(books), mStrings(strings) {
     setAcceptDrops(true);
-    mHScrollBar = MakeScrollBar(Qt::Horizontal, this);
-    mVScrollBar = MakeScrollBar(Qt::Vertical, this);
+    mHScrollBar = MakePaneScrollBar(Qt::Horizontal, 1, this);
+    mVScrollBar = MakePaneScrollBar(Qt::Vertical, 1, this);
     for (QScrollBar* bar : {mHScrollBar, mVScrollBar})
         connect(bar, &QScrollBar::valueChanged, this, &PhotosControl::PlaceTiles);
     if (mBooks)
@@ -222,12 +212,7 @@ void PhotosControl::OnBookChange() {
 // ---- layout
 
 void PhotosControl::Relayout() {
-    const int view = PaneView();
-    QScrollBar* active = ScrollBar();
-    QScrollBar* other = active == mHScrollBar ? mVScrollBar : mHScrollBar;
-    other->hide();
-    const int thickness = view == 2 ? active->sizeHint().width() : active->sizeHint().height();
-    active->setGeometry(PhotoScrollBarRect(view, size(), thickness));
+    PlacePaneScrollBar(PaneView(), mHScrollBar, mVScrollBar, size(), PhotoScrollBarRect);
     UpdateScrollBar();
     PlaceTiles();
 }

@@ -4,6 +4,7 @@
 #include "model/BookManager.h"
 #include "model/SidePaneLayout.h"
 #include "panes/AlbumViewControl.h"
+#include "panes/BackgroundsControl.h"
 #include "panes/PaneIcons.h"
 #include "panes/PhotosControl.h"
 #include "shell/AppServices.h"
@@ -11,7 +12,7 @@
 
 #include <QBoxLayout>
 #include <QButtonGroup>
-#include <QPainter>
+#include <QFrame>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -56,7 +57,7 @@ void TopControl::Build() {
     mButtons->setExclusive(true);
     AddToolButton("photos", "cPhotoView", true)->setChecked(true);
     AddToolButton("album", "cAlbumView", true);
-    AddToolButton("backgrounds", "cBackgroundView", false);
+    AddToolButton("backgrounds", "cBackgroundView", true);
     connect(mButtons, &QButtonGroup::buttonClicked, this,
             [this](QAbstractButton* b) { ShowPane(b->property(kKeyProperty).toString()); });
 
@@ -65,12 +66,20 @@ void TopControl::Build() {
     mAlbumViewControl = new AlbumViewControl(mBooks, this);
     mAlbumViewControl->setObjectName("mAlbumViewControl");
     mAlbumViewControl->hide();
-    mBackgroundsControl = new QWidget(this);
+    mBackgroundsControl = new BackgroundsControl(BgPaneContext{mBooks, mStrings, nullptr}, this);
     mBackgroundsControl->setObjectName("mBackgroundsControl");
     mBackgroundsControl->hide();
     mDownloadBackgroundButton = new QPushButton(this);
     mDownloadBackgroundButton->setObjectName("mDownloadBackgroundButton");
+    if (mStrings)
+        mDownloadBackgroundButton->setText(mStrings->Text(u"cDownloadDialog"));
+    mDownloadBackgroundButton->setEnabled(false); // the download dialog is not there yet
     mDownloadBackgroundButton->hide();
+    mBorder = new QFrame(this);
+    mBorder->setObjectName("mBorder");
+    mBorder->setFrameStyle(QFrame::Box | QFrame::Plain);
+    mBorder->setAttribute(Qt::WA_TransparentForMouseEvents);
+    mBorder->hide();
 }
 
 QAbstractButton* TopControl::AddToolButton(const QString& key, const QString& tipKey, bool enabled) {
@@ -119,11 +128,18 @@ void TopControl::ShowPane(const QString& key) {
     emit PaneChanged();
 }
 
+bool TopControl::BorderShown() const { return PressedKey() != QLatin1String("photos"); }
+
 void TopControl::Relayout() {
     const int view = PaneView();
-    const auto rects = SidePaneLayout(view, width(), height(), mDownloadBackgroundButton->width());
+    const QRect inside = BorderShown() ? rect().adjusted(1, 1, -1, -1) : rect();
+    auto rects =
+        SidePaneLayout(view, inside.width(), inside.height(), mDownloadBackgroundButton->width());
     if (!rects)
         return;
+    for (QRect* r : {&rects->toolbar, &rects->photos, &rects->backgrounds, &rects->downloadButton,
+                     &rects->album})
+        r->translate(inside.topLeft());
     auto* box = static_cast<QBoxLayout*>(mToolbar->layout());
     box->setDirection(view == 1 ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
     mToolbar->setGeometry(rects->toolbar);
@@ -133,17 +149,13 @@ void TopControl::Relayout() {
     mAlbumViewControl->setGeometry(rects->album);
     mAlbumViewControl->Relayout();
     mPhotosControl->Relayout();
+    mBackgroundsControl->Relayout();
+    mBorder->setGeometry(rect());
+    mBorder->setVisible(BorderShown());
+    mBorder->raise();
 }
 
 void TopControl::resizeEvent(QResizeEvent*) { Relayout(); }
-
-void TopControl::paintEvent(QPaintEvent*) {
-    if (PressedKey() == QLatin1String("photos"))
-        return;
-    QPainter painter(this);
-    painter.setPen(palette().color(QPalette::Mid));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-}
 
 void TopControl::AddFiles(const QStringList& paths) {
     mPhotosControl->AddFiles(paths, true);

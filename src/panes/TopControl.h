@@ -8,6 +8,7 @@
 #include <memory>
 
 class AlbumViewControl;
+class BackgroundsControl;
 class BookManager;
 class Constants;
 class PhotoControl;
@@ -15,6 +16,7 @@ class PhotoImage;
 class PhotosControl;
 class QAbstractButton;
 class QButtonGroup;
+class QFrame;
 class QPushButton;
 
 // The main window's side pane: a three-button toolbar over the photos pane,
@@ -45,6 +47,7 @@ public:
 
     PhotosControl* Photos() const { return mPhotosControl; }
     AlbumViewControl* Album() const { return mAlbumViewControl; }
+    BackgroundsControl* GetBgcontrol() const { return mBackgroundsControl; }
     // The key of the pressed toolbar button: "photos", "album" or "backgrounds".
     QString PressedKey() const;
     // Same as clicking the toolbar button with that key.
@@ -58,13 +61,14 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    // A thin border around the album and backgrounds panes.
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void Build();
     QAbstractButton* AddToolButton(const QString& key, const QString& tipKey, bool enabled);
     int PaneView() const;
+    // A single-line border around the album and backgrounds panes; the
+    // children then stand inside it.
+    bool BorderShown() const;
     void OnBookChange();
 
     BookManager* mBooks;
@@ -74,6 +78,7 @@ private:
     QButtonGroup* mButtons = nullptr;
     PhotosControl* mPhotosControl = nullptr;
     AlbumViewControl* mAlbumViewControl = nullptr;
-    QWidget* mBackgroundsControl = nullptr;    // backgrounds pane, later
+    BackgroundsControl* mBackgroundsControl = nullptr;
     QPushButton* mDownloadBackgroundButton = nullptr;
+    QFrame* mBorder = nullptr; // drawn over the children it surrounds
 };

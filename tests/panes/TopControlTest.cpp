@@ -26,7 +26,7 @@ QAbstractButton* ToolButton(TopControl& top, const QString& key) {
 
 } // namespace
 
-TEST(TopControlTest, StartsOnThePhotosPaneWithTheOtherPanesNotYetAvailable) {
+TEST(TopControlTest, StartsOnThePhotosPaneWithEveryButtonAvailable) {
     TopControl top(nullptr, nullptr);
     top.resize(800, 161);
     EXPECT_EQ(top.PressedKey(), "photos");
@@ -34,7 +34,7 @@ TEST(TopControlTest, StartsOnThePhotosPaneWithTheOtherPanesNotYetAvailable) {
     EXPECT_FALSE(top.Photos()->isHidden());
     ASSERT_TRUE(ToolButton(top, "album"));
     EXPECT_TRUE(ToolButton(top, "album")->isEnabled());
-    EXPECT_FALSE(ToolButton(top, "backgrounds")->isEnabled());
+    EXPECT_TRUE(ToolButton(top, "backgrounds")->isEnabled());
     EXPECT_TRUE(ToolButton(top, "photos")->isChecked());
 }
 

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class Book;
+
+// Which pages a background goes on. Page numbers count from 1, so the even
+// page numbers are the odd indices.
+enum class BackgroundPages { All, EvenNumbers, OddNumbers };
+
+// True when the page at this index (from 0) is one of the chosen pages.
+bool BackgroundGoesOnPage(BackgroundPages which, int index);
+
+// Gives every chosen page the background, in index order, then saves the
+// book once. Throws LumbraError when the save fails; the pages keep the
+// background then.
+void ApplyBackground(Book& book, const QString& name, BackgroundPages which);
