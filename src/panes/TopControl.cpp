@@ -13,6 +13,7 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QFrame>
+#include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -26,6 +27,17 @@ SidePaneButton ButtonOfKey(const QString& key) {
     if (key == QLatin1String("backgrounds"))
         return SidePaneButton::Backgrounds;
     return SidePaneButton::Photos;
+}
+
+// The strip gives the download button 130 pixels: its caption wraps.
+void SetWrappedCaption(QPushButton* button, const QString& caption) {
+    auto* label = new QLabel(caption, button);
+    label->setObjectName("mDownloadCaption");
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    (new QBoxLayout(QBoxLayout::TopToBottom, button))->addWidget(label);
+    button->setAccessibleName(caption);
 }
 
 } // namespace
@@ -72,7 +84,7 @@ void TopControl::Build() {
     mDownloadBackgroundButton = new QPushButton(this);
     mDownloadBackgroundButton->setObjectName("mDownloadBackgroundButton");
     if (mStrings)
-        mDownloadBackgroundButton->setText(mStrings->Text(u"cDownloadDialog"));
+        SetWrappedCaption(mDownloadBackgroundButton, mStrings->Text(u"cDownloadDialog"));
     mDownloadBackgroundButton->setEnabled(false); // the download dialog is not there yet
     mDownloadBackgroundButton->hide();
     mBorder = new QFrame(this);

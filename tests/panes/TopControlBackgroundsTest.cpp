@@ -5,6 +5,7 @@
 #include "panes/PhotosControl.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -45,7 +46,10 @@ TEST_F(TopControlBackgroundsTest, BackgroundsButtonShowsThePaneWithItsDisabledDo
     EXPECT_TRUE(Button("backgrounds")->isEnabled());
     EXPECT_EQ(top.GetBgcontrol(), Child("mBackgroundsControl"));
     EXPECT_TRUE(top.GetBgcontrol()->isHidden());
-    EXPECT_EQ(Download()->text(), "Download Backgrounds");
+    const auto* caption = Download()->findChild<QLabel*>("mDownloadCaption");
+    ASSERT_TRUE(caption);
+    EXPECT_EQ(caption->text(), "Download Backgrounds");
+    EXPECT_EQ(Download()->accessibleName(), "Download Backgrounds");
 
     Button("backgrounds")->click();
     EXPECT_EQ(top.PressedKey(), "backgrounds");
@@ -114,6 +118,12 @@ TEST_F(TopControlBackgroundsTest, NarrowStripLeavesTheBackgroundsPaneNoWidth) {
     EXPECT_EQ(top.GetBgcontrol()->width(), 0);
     EXPECT_EQ(Download()->geometry().left(), 1 + 51); // 51 inside the border
     EXPECT_EQ(Download()->width(), 130);
+    // The caption is wider than the strip's button on one line: it wraps.
+    const auto* caption = Download()->findChild<QLabel*>("mDownloadCaption");
+    EXPECT_GT(caption->fontMetrics().horizontalAdvance(caption->text()), caption->width());
+    const int wrappedHeight = caption->heightForWidth(caption->width());
+    EXPECT_GT(wrappedHeight, 0);
+    EXPECT_LE(wrappedHeight, caption->height());
     // A wide strip: the pane takes what the 130-pixel button leaves.
     top.resize(800, 161);
     EXPECT_EQ(top.GetBgcontrol()->geometry(), QRect(1 + 49, 1, 798 - 49 - 130, 159));
