@@ -78,11 +78,6 @@ TEST_F(BackgroundApplyTest, OddPageNumbersAreTheEvenIndices) {
     EXPECT_EQ(StoredBackgrounds(), expected);
 }
 
-TEST_F(BackgroundApplyTest, ABackgroundAlreadyThereIsSetAgainAndSavedOnce) {
-    ApplyBackground(*book, QStringLiteral("old"), BackgroundPages::EvenNumbers);
-    EXPECT_EQ(log.entries, QStringList({"1", "3", "saved"}));
-}
-
 TEST_F(BackgroundApplyTest, AFailedSaveIsReportedAndThePagesKeepTheBackground) {
     const QString stateFile = QDir(book->GetBookFolder()).filePath(QStringLiteral("book.pbx"));
     ASSERT_TRUE(QFile::remove(stateFile));

@@ -145,9 +145,3 @@ TEST_F(BackgroundsControlTest, TilesThatFitShowNoScrollBar) {
     EXPECT_TRUE(pane.ScrollBar()->isHidden());
     EXPECT_EQ(pane.Tiles()[0]->geometry().left(), 10);
 }
-
-TEST_F(BackgroundsControlTest, AnEmptyLibraryMakesNoTiles) {
-    Paint(pane);
-    EXPECT_TRUE(pane.Tiles().empty());
-    EXPECT_TRUE(pane.ScrollBar()->isHidden());
-}

@@ -112,13 +112,6 @@ TEST_F(bgcontrolTest, MenuCommandsPutTheBackgroundOnTheirPagesAndSaveOnce) {
     EXPECT_EQ(stored.readAll().count("sky"), 5);
 }
 
-TEST(bgcontrolNoBookTest, MenuCommandsWithoutABookDoNothing) {
-    bgcontrol tile(BgPaneContext{}, nullptr);
-    tile.SetPage(0, "leaf");
-    tile.findChild<QAction*>("mnuDefault")->trigger();
-    EXPECT_EQ(tile.mFileName(), "leaf");
-}
-
 // The drop a tile's drag makes, copy being the only effect it allows.
 TEST(bgcontrolDropTest, TheDragLandsOnThePageSurface) {
     BookViewFixture fixture;
