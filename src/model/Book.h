@@ -103,6 +103,8 @@ signals:
     void OnPageChanged(int index);
     // "book.pbx" has just been written.
     void OnBookSaved() const;
+    // Writing "book.pbx" failed (the error is thrown to the caller as well).
+    void OnSaveFailed(const QString& message) const;
 
 private:
     PagePtr MakeDefaultPage() const;

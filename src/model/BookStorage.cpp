@@ -82,7 +82,12 @@ void Book::SaveBook() const {
     QStringList pageTexts;
     for (const PagePtr& p : mPages)
         pageTexts << p->Serialize();
-    BookStateFile::Write(StateFilePath(), BookStateFile::Join(pageTexts));
+    try {
+        BookStateFile::Write(StateFilePath(), BookStateFile::Join(pageTexts));
+    } catch (const LumbraError& e) {
+        emit OnSaveFailed(e.Message());
+        throw;
+    }
     emit OnBookSaved();
 }
 

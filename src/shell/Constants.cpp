@@ -80,8 +80,8 @@ const QStringList& Constants::KnownKeys() {
         "cMyPicturesFolder", "cMenuFileDownload", "cYes", "cNo", "cImageTooSmallWinCaption",
         "cImageTooSmallMsgCaption", "cTemplateTooLargeWinCaption", "cTemplateTooLargeMsgCaption",
         "cOrderPaymentCaption", "cOrderPaymentButtonCaption", "cBookPreviewDone",
-        // ours: a book name the book manager refuses
-        "cBookNameInvalid"};
+        // ours: a book name the book manager refuses; a book that could not be saved
+        "cBookNameInvalid", "cBookSaveFailed"};
     return keys;
 }
 

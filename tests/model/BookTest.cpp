@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -244,10 +245,15 @@ TEST_F(BookTest, FailedSaveKeepsThePreviousFile) {
     book->SaveBook();
     const QByteArray before = ReadFile(StateFile());
     book->GetPage(0)->SetText(0, QString(8000, 'x'));
+    QSignalSpy failed(book.get(), &Book::OnSaveFailed);
+    QSignalSpy saved(book.get(), &Book::OnBookSaved);
     {
         const FileSizeLimit diskFull(before.size());
         EXPECT_THROW(book->SaveBook(), LumbraError);
     }
+    ASSERT_EQ(failed.count(), 1); // the window tells the user
+    EXPECT_FALSE(failed.at(0).at(0).toString().isEmpty());
+    EXPECT_EQ(saved.count(), 0);
     EXPECT_EQ(ReadFile(StateFile()), before);
     EXPECT_EQ(QDir(book->GetBookFolder()).entryList(QDir::Files), QStringList({"book.pbx"}));
 }

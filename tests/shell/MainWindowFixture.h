@@ -24,7 +24,7 @@ protected:
                                 "cDeleteConfirmLabelCaption", "cMissingPictureCaption",
                                 "cMissingPictureLabelCaption", "cImageTooSmallCaption",
                                 "cImageTooSmallLabelCaption", "cBookNameIsRequiredCaption",
-                                "cBookNameAlreadyExist", "cBookNameInvalid", "cNewBookLabelCaption",
+                                "cBookNameAlreadyExist", "cBookNameInvalid", "cBookSaveFailed", "cNewBookLabelCaption",
                                 "cRenameBookLabelCaption", "cOkayButton", "cMenuFilePreview",
                                 "cOnWaitMsg", "cTemplateSelectorPhotos",
                                 "cTemplateSelectorNoPhotos", "cTemplateSelectorMorePhotos"})

@@ -1,6 +1,7 @@
 #include "editing/ui/BookControl.h"
 
 #include "editing/BookViewPaging.h"
+#include "editing/GuardedStep.h"
 #include "editing/ui/PageControl.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
@@ -146,7 +147,7 @@ void BookControl::SetDeleteButtonStatus() {
 void BookControl::AddNewPage() {
     if (const auto book = CurrentBook()) {
         book->AddNewPage();
-        book->SaveBook();
+        RunGuarded([&] { book->SaveBook(); }); // a failure is reported by the book
     }
 }
 

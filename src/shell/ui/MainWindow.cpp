@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
 
@@ -137,6 +138,20 @@ void frmMain::SubscribeToBook(const std::shared_ptr<Book>& book) {
     connect(book.get(), &Book::OnAddPage, this, &frmMain::SetNewPageButtonStatus);
     connect(book.get(), &Book::OnDeletePage, this, &frmMain::SetNewPageButtonStatus);
     connect(book.get(), &Book::OnPageIndexChange, this, &frmMain::SetPrevNextPageButtonStatus);
+    connect(book.get(), &Book::OnSaveFailed, this, &frmMain::ShowSaveFailure);
+}
+
+QMessageBox* frmMain::SaveFailureBox() const { return mSaveFailureBox; }
+
+void frmMain::ShowSaveFailure(const QString& detail) {
+    if (mSaveFailureBox)
+        return; // the user has not dismissed the last one yet
+    auto* box = new QMessageBox(QMessageBox::Warning, mStrings.Text(u"cMainFormCaption"),
+                                mStrings.Text(u"cBookSaveFailed"), QMessageBox::Ok, this);
+    box->setInformativeText(detail);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    mSaveFailureBox = box;
+    box->open();
 }
 
 void frmMain::SetPrevNextPageButtonStatus() {

@@ -18,6 +18,7 @@ class QAction;
 class QActionGroup;
 class QComboBox;
 class QMenu;
+class QMessageBox;
 class QSettings;
 class Templates;
 class TemplatesControl;
@@ -73,6 +74,8 @@ public:
     TemplatesControl* GetTemplatesControl() const { return mTemplatesControl; }
     QComboBox* TemplateSelector() const { return mTemplateSelector; }
     PreviewStatusDialog* PreviewDialog() const { return mPreviewStatusDialog; }
+    // The warning about a failed save while it is open.
+    QMessageBox* SaveFailureBox() const;
     // The preview being written, null when none runs.
     PageExportJob* PreviewJob() const { return mPreviewJob.get(); }
 
@@ -114,6 +117,8 @@ private:
     void CreateChildren();
     void OnBookChange();
     void SubscribeToBook(const std::shared_ptr<Book>& book);
+    // A failed save of the current book: a warning that does not block, one at a time.
+    void ShowSaveFailure(const QString& detail);
     std::shared_ptr<Book> CurrentBook() const;
     int CurrentPaneView() const;
     void RestorePlacement();
@@ -138,6 +143,7 @@ private:
     IntroductionPanel* mIntroduction = nullptr;
     std::unique_ptr<PageExportJob> mPreviewJob;
     QPointer<Book> mSubscribedBook;
+    QPointer<QMessageBox> mSaveFailureBox;
     bool mClosed = false;
 
     QAction* mnuFilePreview = nullptr;

@@ -1,6 +1,7 @@
 #include "shell/ui/MainWindow.h"
 
 #include "BuildConfig.h"
+#include "editing/GuardedStep.h"
 #include "editing/PageExport.h"
 #include "editing/PageExportJob.h"
 #include "editing/PageRenderer.h"
@@ -108,7 +109,8 @@ void frmMain::mnuBookNewPage_Click() {
     if (!book || !book->AllowNewPage())
         return;
     book->AddNewPage();
-    book->SaveBook(); // the new page lasts even if nothing else changes
+    // The new page lasts even if nothing else changes; a failure is reported by the book.
+    RunGuarded([&] { book->SaveBook(); });
 }
 
 void frmMain::mnuBookPageView_Click() {
