@@ -7,7 +7,6 @@ namespace {
 constexpr int kFirstTile = 10;
 constexpr int kRowStep = 166;    // layout 1
 constexpr int kColumnStep = 125; // layout 2
-constexpr int kBarInset = 3;
 
 } // namespace
 
@@ -25,8 +24,3 @@ int BgScrollMaximum(int view, int count, QSize pane) {
 
 int BgScrollStart(int scrollValue) { return kSidePaneScrollStep * scrollValue; }
 
-QRect BgScrollBarRect(int view, QSize pane, int barThickness) {
-    if (view == 2)
-        return QRect(pane.width() - barThickness - kBarInset, 0, barThickness, pane.height());
-    return QRect(0, pane.height() - barThickness - kBarInset, pane.width(), barThickness);
-}

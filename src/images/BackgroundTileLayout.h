@@ -24,7 +24,3 @@ int BgScrollMaximum(int view, int count, QSize pane);
 // The pixels one scroll value moves the tiles.
 int BgScrollStart(int scrollValue);
 
-// The horizontal bar along the bottom (full width, 3 pixels up from the
-// bottom edge); the vertical one along the right edge (full height, 3 pixels
-// in from it).
-QRect BgScrollBarRect(int view, QSize pane, int barThickness);

@@ -36,12 +36,6 @@ int AlbumScrollSteps(int view, int pages, QSize paneSize) {
     return SidePaneScrollSteps(pairs * kAlbumPairSize.width(), paneSize.width());
 }
 
-QRect AlbumScrollBarRect(int view, QSize paneSize, QSize bar) {
-    if (view == 2)
-        return {paneSize.width() - bar.width() - 3, 0, bar.width(), paneSize.height()};
-    return {0, paneSize.height() - bar.height() - 3, paneSize.width(), bar.height()};
-}
-
 QString AlbumThumbPayload(int index) { return kPayloadPrefix + QString::number(index); }
 
 bool IsAlbumThumbPayload(const QString& text) { return text.startsWith(kPayloadPrefix); }

@@ -43,10 +43,6 @@ QPoint AlbumPairPosition(int view, int r, int offset);
 // (its width in layout 1, its height in layout 2); 0 or less: no scroll bar.
 int AlbumScrollSteps(int view, int pages, QSize paneSize);
 
-// Layout 1: the horizontal bar across the bottom; layout 2: the vertical bar
-// at the right. `bar` is the bar's own size (its height resp. width counts).
-QRect AlbumScrollBarRect(int view, QSize paneSize, QSize bar);
-
 // The pair highlighted while the book's left page index is leftPageIndex.
 inline bool AlbumPairHighlighted(int r, int leftPageIndex) { return r == leftPageIndex + 1; }
 

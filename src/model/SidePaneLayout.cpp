@@ -56,6 +56,13 @@ std::optional<SidePaneRects> SidePaneLayout(int view, int width, int height, int
     return std::nullopt;
 }
 
+QRect SidePaneScrollBarRect(int view, QSize pane, int barThickness) {
+    constexpr int inset = 3;
+    if (view == 2)
+        return QRect(pane.width() - barThickness - inset, 0, barThickness, pane.height());
+    return QRect(0, pane.height() - barThickness - inset, pane.width(), barThickness);
+}
+
 int SidePaneScrollSteps(int total, int visible) {
     return int(RoundHalfEven(double(total - visible) / kSidePaneScrollStep + 0.499999));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 #include <optional>
 
 // Geometry of the side pane's children, in pixels of the pane.
@@ -33,3 +34,8 @@ constexpr int kSidePaneScrollStep = 75;
 // (total - visible) / 75 rounded up (the rounding adds 0.499999 and rounds
 // halves to even). Zero or less means no scroll bar.
 int SidePaneScrollSteps(int total, int visible);
+
+// The album's and the backgrounds pane's scroll bar: layout 1 the horizontal
+// bar along the bottom (full width, 3 pixels up from the bottom edge), layout
+// 2 the vertical one along the right edge (full height, 3 pixels in from it).
+QRect SidePaneScrollBarRect(int view, QSize pane, int barThickness);

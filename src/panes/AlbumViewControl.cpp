@@ -5,6 +5,7 @@
 #include "model/BookManager.h"
 #include "model/SidePaneLayout.h"
 #include "panes/AlbumPageFacingThumbControl.h"
+#include "panes/PaneScrollBar.h"
 
 #include <QCoreApplication>
 #include <QScrollBar>
@@ -13,15 +14,10 @@
 
 AlbumViewControl::AlbumViewControl(BookManager* books, QWidget* parent)
     : QWidget(parent), mBooks(books) {
-    mHScrollBar = new QScrollBar(Qt::Horizontal, this);
-    mHScrollBar->setObjectName(QStringLiteral("mHScrollBar"));
-    mVScrollBar = new QScrollBar(Qt::Vertical, this);
-    mVScrollBar->setObjectName(QStringLiteral("mVScrollBar"));
-    for (QScrollBar* bar : {mHScrollBar, mVScrollBar}) {
-        bar->setRange(0, 0);
-        bar->hide();
+    mHScrollBar = MakePaneScrollBar(Qt::Horizontal, 0, this);
+    mVScrollBar = MakePaneScrollBar(Qt::Vertical, 0, this);
+    for (QScrollBar* bar : {mHScrollBar, mVScrollBar})
         connect(bar, &QScrollBar::valueChanged, this, &AlbumViewControl::Repaint);
-    }
     mTimer.setObjectName(QStringLiteral("mTimer"));
     mTimer.setSingleShot(true);
     mTimer.setInterval(0);
@@ -59,15 +55,13 @@ int AlbumViewControl::Offset() const {
 }
 
 void AlbumViewControl::OnBookChange() {
-    for (const auto& connection : mBookConnections)
-        disconnect(connection);
-    mBookConnections.clear();
+    mBookConnections.Clear();
     mBook = mBooks->GetBook().get();
     if (mBook) {
-        mBookConnections = {
+        mBookConnections.Replace({
             connect(mBook, &Book::OnAddPage, this, &AlbumViewControl::OnAddPage),
             connect(mBook, &Book::OnDeletePage, this, &AlbumViewControl::OnDeletePage),
-            connect(mBook, &Book::OnPageIndexChange, this, &AlbumViewControl::OnPageIndexChange)};
+            connect(mBook, &Book::OnPageIndexChange, this, &AlbumViewControl::OnPageIndexChange)});
     }
     for (int c = 0; c < kAlbumPairSlots; ++c)
         RemovePair(c);
@@ -138,11 +132,7 @@ void AlbumViewControl::RemovePair(int c) {
 void AlbumViewControl::resizeEvent(QResizeEvent*) { Relayout(); }
 
 void AlbumViewControl::Relayout() {
-    const int view = View();
-    QScrollBar* used = view == 2 ? mVScrollBar : mHScrollBar;
-    QScrollBar* other = view == 2 ? mHScrollBar : mVScrollBar;
-    other->hide();
-    used->setGeometry(AlbumScrollBarRect(view, size(), used->sizeHint()));
+    PlacePaneScrollBar(View(), mHScrollBar, mVScrollBar, size(), SidePaneScrollBarRect);
     Repaint();
 }
 

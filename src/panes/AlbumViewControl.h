@@ -1,13 +1,13 @@
 #pragma once
 
 #include "model/AlbumLayout.h"
+#include "shell/ConnectionGroup.h"
 
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
 #include <memory>
-#include <vector>
 
 class AlbumPageFacingThumbControl;
 class Book;
@@ -70,7 +70,7 @@ private:
 
     BookManager* mBooks;
     QPointer<Book> mBook;
-    std::vector<QMetaObject::Connection> mBookConnections;
+    ConnectionGroup mBookConnections;
     std::shared_ptr<const PageRenderer> mRenderer;
     std::array<AlbumPageFacingThumbControl*, kAlbumPairSlots> mPairs{};
     QScrollBar* mHScrollBar = nullptr;

@@ -2,6 +2,7 @@
 
 #include "images/BackgroundLibrary.h"
 #include "images/BackgroundTileLayout.h"
+#include "model/SidePaneLayout.h"
 #include "panes/PaneScrollBar.h"
 #include "panes/bgcontrol.h"
 
@@ -68,7 +69,7 @@ void BackgroundsControl::paintEvent(QPaintEvent*) {
 }
 
 void BackgroundsControl::Relayout() {
-    PlacePaneScrollBar(mContext.PaneView(), mHScrollBar, mVScrollBar, size(), BgScrollBarRect);
+    PlacePaneScrollBar(mContext.PaneView(), mHScrollBar, mVScrollBar, size(), SidePaneScrollBarRect);
     UpdateScrollBar();
     update();
 }

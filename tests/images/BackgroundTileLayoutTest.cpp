@@ -1,4 +1,5 @@
 #include "images/BackgroundTileLayout.h"
+#include "model/SidePaneLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,6 @@ TEST(BackgroundTileLayoutTest, ColumnScrollMaximumCoversTheTilesBeyondThePaneHei
 }
 
 TEST(BackgroundTileLayoutTest, ScrollBarsRunAlongTheBottomOrTheRightEdge) {
-    EXPECT_EQ(BgScrollBarRect(1, QSize(600, 161), 16), QRect(0, 142, 600, 16));
-    EXPECT_EQ(BgScrollBarRect(2, QSize(191, 400), 16), QRect(172, 0, 16, 400));
+    EXPECT_EQ(SidePaneScrollBarRect(1, QSize(600, 161), 16), QRect(0, 142, 600, 16));
+    EXPECT_EQ(SidePaneScrollBarRect(2, QSize(191, 400), 16), QRect(172, 0, 16, 400));
 }

@@ -1,4 +1,5 @@
 #include "model/AlbumLayout.h"
+#include "model/SidePaneLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -41,8 +42,8 @@ TEST(AlbumLayoutTest, ScrollStepsRoundUpInBothLayouts) {
 }
 
 TEST(AlbumLayoutTest, ScrollBarsLieAlongTheBottomOrTheRightEdge) {
-    EXPECT_EQ(AlbumScrollBarRect(1, QSize(951, 161), QSize(100, 15)), QRect(0, 143, 951, 15));
-    EXPECT_EQ(AlbumScrollBarRect(2, QSize(327, 550), QSize(15, 100)), QRect(309, 0, 15, 550));
+    EXPECT_EQ(SidePaneScrollBarRect(1, QSize(951, 161), 15), QRect(0, 143, 951, 15));
+    EXPECT_EQ(SidePaneScrollBarRect(2, QSize(327, 550), 15), QRect(309, 0, 15, 550));
 }
 
 TEST(AlbumLayoutTest, PayloadNamesAPageIndexAndNothingElse) {

@@ -4,11 +4,10 @@
 
 #include "editing/BookViewLayout.h"
 #include "editing/ui/BoxEditors.h"
+#include "shell/ConnectionGroup.h"
 
-#include <QMetaObject>
 #include <QPointer>
 #include <QWidget>
-#include <array>
 #include <memory>
 
 class Book;
@@ -135,7 +134,7 @@ private:
     BookManager* mManager = nullptr; // null: Services().books
     ManagerFollower mManagerFollower;
     std::shared_ptr<Book> mBook;
-    std::array<QMetaObject::Connection, 3> mBookConnections;
+    ConnectionGroup mBookConnections;
 
     int mPagesView = 2;
     ZoomTable mZoom;

@@ -58,15 +58,14 @@ void BookControl::OnBookChange() {
 }
 
 void BookControl::FollowBook(const std::shared_ptr<Book>& book) {
-    for (QMetaObject::Connection& connection : mBookConnections)
-        disconnect(connection);
+    mBookConnections.Clear();
     mBook = book;
     if (!book)
         return;
-    mBookConnections = {
+    mBookConnections.Replace({
         connect(book.get(), &Book::OnAddPage, this, &BookControl::OnPageCountChange),
         connect(book.get(), &Book::OnDeletePage, this, &BookControl::OnPageCountChange),
-        connect(book.get(), &Book::OnPageIndexChange, this, &BookControl::OnPageIndexChange)};
+        connect(book.get(), &Book::OnPageIndexChange, this, &BookControl::OnPageIndexChange)});
 }
 
 void BookControl::OnPageCountChange() {

@@ -46,15 +46,14 @@ void PageControl::OnBookChange() {
 }
 
 void PageControl::FollowBook(const std::shared_ptr<Book>& book) {
-    for (QMetaObject::Connection& connection : mBookConnections)
-        disconnect(connection);
+    mBookConnections.Clear();
     mBook = book;
     if (!book)
         return;
-    mBookConnections = {
+    mBookConnections.Replace({
         connect(book.get(), &Book::OnPageIndexChange, this, &PageControl::OnPageIndexChange),
         connect(book.get(), &Book::OnPageChanged, this, &PageControl::OnPageChanged),
-        connect(book.get(), &Book::OnDeletePage, this, &PageControl::OnDeletePage)};
+        connect(book.get(), &Book::OnDeletePage, this, &PageControl::OnDeletePage)});
 }
 
 void PageControl::FollowPage(const std::shared_ptr<page>& aPage) {

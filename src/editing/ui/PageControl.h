@@ -4,6 +4,7 @@
 
 #include "editing/ui/PageClickTracker.h"
 #include "editing/ui/PageRenderQueue.h"
+#include "shell/ConnectionGroup.h"
 
 #include <QImage>
 #include <QMetaObject>
@@ -11,7 +12,6 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
-#include <array>
 #include <memory>
 
 class Book;
@@ -120,7 +120,7 @@ private:
     int mPageType = SinglePage;
     std::shared_ptr<Book> mBook;
     std::shared_ptr<page> mPage;
-    std::array<QMetaObject::Connection, 3> mBookConnections;
+    ConnectionGroup mBookConnections;
     QMetaObject::Connection mPageConnection;
 
     QImage mRendering;
