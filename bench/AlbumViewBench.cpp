@@ -8,23 +8,23 @@
 
 #include "BenchJpegs.h"
 
-#include "editing/ui/BookControl.h"
-#include "editing/ui/PageControl.h"
+#include "ui/bookview/BookControl.h"
+#include "ui/bookview/PageControl.h"
 
-#include "images/HDCBMP.h"
-#include "images/PhotoImage.h"
-#include "images/PhotoImageList.h"
+#include "imaging/HDCBMP.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/Template.h"
 #include "model/TemplateBox.h"
 #include "model/Templates.h"
 #include "model/page.h"
-#include "panes/AlbumPageFacingThumbControl.h"
-#include "panes/AlbumPageThumbControl.h"
-#include "panes/AlbumViewControl.h"
-#include "panes/TopControl.h"
-#include "shell/AppServices.h"
+#include "ui/panes/AlbumPageFacingThumbControl.h"
+#include "ui/panes/AlbumPageThumbControl.h"
+#include "ui/panes/AlbumViewControl.h"
+#include "ui/panes/TopControl.h"
+#include "base/AppServices.h"
 
 #include <QApplication>
 #include <QDir>

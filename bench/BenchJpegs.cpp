@@ -1,6 +1,6 @@
 #include "BenchJpegs.h"
 
-#include "images/FreeImageBridge.h"
+#include "imaging/FreeImageBridge.h"
 
 #include <QImage>
 #include <cmath>

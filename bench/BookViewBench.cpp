@@ -4,19 +4,19 @@
 // page at the fit size and at 200%, the work the surfaces leave to the pool.
 
 #include "BenchJpegs.h"
-#include "editing/PageRenderer.h"
-#include "editing/PageScene.h"
-#include "editing/ui/BookControl.h"
-#include "editing/ui/PageControl.h"
-#include "images/FreeImageBridge.h"
-#include "images/HDCBMP.h"
-#include "images/PhotoImage.h"
-#include "images/PhotoImageList.h"
+#include "render/PageRenderer.h"
+#include "render/PageScene.h"
+#include "ui/bookview/BookControl.h"
+#include "ui/bookview/PageControl.h"
+#include "imaging/FreeImageBridge.h"
+#include "imaging/HDCBMP.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/Templates.h"
 #include "model/page.h"
-#include "shell/AppServices.h"
+#include "base/AppServices.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

@@ -2,15 +2,15 @@
 // repaint the picture area) against drawing the same box without the kept
 // picture, which decodes the thumbnail each time.
 
-#include "editing/ui/ImageControl.h"
-#include "images/PhotoImage.h"
-#include "images/PhotoImageList.h"
+#include "ui/editors/ImageControl.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/PageDisplayHost.h"
 #include "model/Templates.h"
 #include "model/page.h"
-#include "shell/Constants.h"
+#include "base/Constants.h"
 
 #include <QCoreApplication>
 #include <QImage>

@@ -2,14 +2,14 @@
 
 #include "JpegToolReference.h"
 
-#include "images/PhotoImage.h"
-#include "images/PhotoImageList.h"
-#include "images/PhotoImageNode.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "model/PhotoImageNode.h"
 #include "model/Book.h"
 #include "model/PageDisplayHost.h"
 #include "model/PhotoImportQueue.h"
 #include "model/Templates.h"
-#include "shell/CMD5.h"
+#include "base/CMD5.h"
 
 #include <QCoreApplication>
 #include <QDir>

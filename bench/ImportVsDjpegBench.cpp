@@ -3,7 +3,7 @@
 
 #include "JpegToolReference.h"
 
-#include "images/PhotoImage.h"
+#include "model/PhotoImage.h"
 
 #include <QElapsedTimer>
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 #include "JpegToolReference.h"
 
-#include "images/FreeImageBridge.h"
+#include "imaging/FreeImageBridge.h"
 
 #include <QElapsedTimer>
 #include <QImage>

@@ -1,10 +1,10 @@
 // Thumbnail creation for a 4000 x 3000 JPEG: one reduced-scale decode
 // (what the import does) against a full decode followed by the same scaling.
 
-#include "images/FreeImageBridge.h"
-#include "images/PhotoImageDecode.h"
-#include "images/PhotoImageFiles.h"
-#include "images/ThumbScaling.h"
+#include "imaging/FreeImageBridge.h"
+#include "imaging/PhotoImageDecode.h"
+#include "imaging/PhotoImageFiles.h"
+#include "imaging/ThumbScaling.h"
 
 #include <QImage>
 #include <QTemporaryDir>

@@ -4,12 +4,12 @@
 // The reference is the same timer left alone for as long as the import took,
 // in the same run: what the machine's own load does to the ticks.
 
-#include "images/FreeImageBridge.h"
+#include "imaging/FreeImageBridge.h"
 #include "model/BookManager.h"
 #include "model/Templates.h"
-#include "panes/PhotosControl.h"
-#include "panes/TopControl.h"
-#include "shell/Constants.h"
+#include "ui/panes/PhotosControl.h"
+#include "ui/panes/TopControl.h"
+#include "base/Constants.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

@@ -5,12 +5,12 @@
 
 #include "JpegToolReference.h"
 
-#include "editing/PageExport.h"
-#include "editing/PageRenderer.h"
-#include "images/HDCBMP.h"
-#include "editing/PageScene.h"
-#include "images/FreeImageBridge.h"
-#include "images/PhotoImage.h"
+#include "render/PageExport.h"
+#include "render/PageRenderer.h"
+#include "imaging/HDCBMP.h"
+#include "render/PageScene.h"
+#include "imaging/FreeImageBridge.h"
+#include "model/PhotoImage.h"
 #include "model/Template.h"
 #include "model/TemplateBox.h"
 #include "model/Templates.h"

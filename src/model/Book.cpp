@@ -1,10 +1,10 @@
 #include "model/Book.h"
 
-#include "images/PhotoImage.h"
-#include "images/PhotoImageList.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
 #include "model/Templates.h"
 #include "model/page.h"
-#include "shell/LumbraError.h"
+#include "base/LumbraError.h"
 
 #include <algorithm>
 

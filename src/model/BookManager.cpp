@@ -2,8 +2,8 @@
 
 #include "model/Book.h"
 #include "model/BookFiles.h"
-#include "shell/AppServices.h"
-#include "shell/Constants.h"
+#include "base/AppServices.h"
+#include "base/Constants.h"
 
 #include <QDir>
 

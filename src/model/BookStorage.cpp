@@ -1,12 +1,12 @@
 // A book's files: naming, reading, saving, removing, order numbers, preview.
-#include "images/PhotoImage.h"
-#include "images/PhotoImageList.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
 #include "model/Book.h"
 #include "model/BookFiles.h"
 #include "model/BookName.h"
 #include "model/BookStateFile.h"
 #include "model/page.h"
-#include "shell/LumbraError.h"
+#include "base/LumbraError.h"
 
 #include <QDir>
 

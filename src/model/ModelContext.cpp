@@ -2,8 +2,8 @@
 
 #include "model/BookManager.h"
 #include "model/PageDisplayHost.h"
-#include "shell/AppServices.h"
-#include "shell/LumbraError.h"
+#include "base/AppServices.h"
+#include "base/LumbraError.h"
 
 Templates& ModelContext::GetTemplates() const {
     Templates* catalogue = templates ? templates : Services().templates;

@@ -1,6 +1,6 @@
 #include "model/PageDisplayHost.h"
 
-#include "images/PhotoImage.h"
+#include "model/PhotoImage.h"
 
 void HeadlessDisplayHost::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
     if (!photo)

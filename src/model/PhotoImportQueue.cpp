@@ -1,10 +1,10 @@
 #include "model/PhotoImportQueue.h"
 
-#include "images/PhotoImage.h"
-#include "images/PhotoImageList.h"
-#include "images/PhotoImportWorker.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "imaging/PhotoImportWorker.h"
 #include "model/Book.h"
-#include "shell/CMD5.h"
+#include "base/CMD5.h"
 
 #include <QThread>
 

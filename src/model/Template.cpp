@@ -1,6 +1,6 @@
 #include "model/Template.h"
 
-#include "shell/LumbraError.h"
+#include "base/LumbraError.h"
 
 #include <QStringList>
 

@@ -2,8 +2,8 @@
 
 #include "model/TemplateNumbers.h"
 #include "model/Templates.h"
-#include "shell/AppServices.h"
-#include "shell/LumbraError.h"
+#include "base/AppServices.h"
+#include "base/LumbraError.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "model/TemplateNumbers.h"
 
-#include "shell/LumbraError.h"
+#include "base/LumbraError.h"
 
 #include <cmath>
 

@@ -1,11 +1,11 @@
 #include "model/Templates.h"
 
 #include "model/TemplateNumbers.h"
-#include "shell/Constants.h"
-#include "shell/LumbraError.h"
+#include "base/Constants.h"
+#include "base/LumbraError.h"
 
 #include <QStringList>
-#include "shell/Rounding.h"
+#include "base/Rounding.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "model/TextFile.h"
 
-#include "shell/LumbraError.h"
+#include "base/LumbraError.h"
 
 #include <QFile>
 #include <QRegularExpression>

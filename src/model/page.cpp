@@ -1,9 +1,9 @@
 #include "model/page.h"
 
-#include "images/PhotoImage.h"
+#include "model/PhotoImage.h"
 #include "model/PageDisplayHost.h"
 #include "model/Template.h"
-#include "shell/LumbraError.h"
+#include "base/LumbraError.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 // A page's text form: writing it and rebuilding the page from it.
-#include "images/PhotoImage.h"
-#include "images/PhotoImageList.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
 #include "model/PageTextForm.h"
 #include "model/Template.h"
 #include "model/page.h"
-#include "shell/Codec.h"
-#include "shell/LumbraError.h"
+#include "base/Codec.h"
+#include "base/LumbraError.h"
 
 namespace {
 

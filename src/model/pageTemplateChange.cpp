@@ -1,5 +1,5 @@
 // Changing and dropping a page's template: where photos and texts go.
-#include "images/PhotoImage.h"
+#include "model/PhotoImage.h"
 #include "model/PageDisplayHost.h"
 #include "model/Template.h"
 #include "model/page.h"

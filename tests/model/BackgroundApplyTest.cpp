@@ -3,7 +3,7 @@
 #include "model/Book.h"
 #include "model/ModelTestSupport.h"
 #include "model/page.h"
-#include "shell/LumbraError.h"
+#include "base/LumbraError.h"
 
 #include <QDir>
 #include <QSignalSpy>

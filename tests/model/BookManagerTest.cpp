@@ -2,7 +2,7 @@
 #include "model/BookManager.h"
 #include "model/ModelTestSupport.h"
 #include "model/page.h"
-#include "shell/Constants.h"
+#include "base/Constants.h"
 
 #include <QDir>
 #include <QFile>

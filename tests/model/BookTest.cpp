@@ -1,12 +1,12 @@
-#include "images/PhotoImage.h"
-#include "images/PhotoImageList.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
 #include "model/Book.h"
 #include "model/FileSizeLimit.h"
 #include "model/ModelTestSupport.h"
 #include "model/Template.h"
 #include "model/Templates.h"
 #include "model/page.h"
-#include "shell/LumbraError.h"
+#include "base/LumbraError.h"
 
 #include <QDir>
 #include <QFile>

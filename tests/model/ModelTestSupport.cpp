@@ -1,7 +1,7 @@
 #include "model/ModelTestSupport.h"
 
-#include "images/PhotoImage.h"
-#include "images/Thumb.h"
+#include "model/PhotoImage.h"
+#include "imaging/Thumb.h"
 #include "model/Template.h"
 #include "model/Templates.h"
 

@@ -1,4 +1,4 @@
-#include "images/PhotoImage.h"
+#include "model/PhotoImage.h"
 #include "model/ModelTestSupport.h"
 #include "model/Template.h"
 #include "model/page.h"

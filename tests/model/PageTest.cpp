@@ -1,10 +1,10 @@
-#include "images/PhotoImage.h"
-#include "images/PhotoImageList.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
 #include "model/ModelTestSupport.h"
 #include "model/Template.h"
 #include "model/Templates.h"
 #include "model/page.h"
-#include "shell/LumbraError.h"
+#include "base/LumbraError.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
-#include "images/PhotoImage.h"
-#include "images/PhotoImageList.h"
-#include "images/TestJpegs.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "imaging/TestJpegs.h"
 #include "model/Book.h"
 #include "model/ModelTestSupport.h"
 #include "model/PhotoImportQueue.h"
-#include "shell/CMD5.h"
+#include "base/CMD5.h"
 
 #include <QDir>
 #include <QFile>

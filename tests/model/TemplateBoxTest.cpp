@@ -1,6 +1,6 @@
 #include "model/TemplateBox.h"
 #include "model/Templates.h"
-#include "shell/LumbraError.h"
+#include "base/LumbraError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "model/Template.h"
-#include "shell/LumbraError.h"
+#include "base/LumbraError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "model/Templates.h"
-#include "shell/Constants.h"
-#include "shell/LumbraError.h"
+#include "base/Constants.h"
+#include "base/LumbraError.h"
 
 #include <gtest/gtest.h>
 

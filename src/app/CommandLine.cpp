@@ -1,0 +1,256 @@
+#include "app/CommandLine.h"
+
+#include "render/PageExportJob.h"
+#include "model/Book.h"
+#include "model/BookName.h"
+#include "model/ModelContext.h"
+#include "model/PhotoImportQueue.h"
+#include "model/Templates.h"
+#include "base/AppServices.h"
+#include "base/CMD5.h"
+#include "base/Constants.h"
+#include "base/LanguageChoice.h"
+#include "base/LumbraError.h"
+#include "base/UserFolders.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+const QString cImport = QStringLiteral("--import");
+const QString cPreview = QStringLiteral("--preview");
+const QString cPrint = QStringLiteral("--print");
+const QString cBooksFolder = QStringLiteral("--books-folder");
+
+// The process-wide objects a command needs, registered in Services() while
+// it runs.
+class HeadlessServices {
+public:
+    HeadlessServices(const QString& programFolder, const QString& booksFolder) {
+        mStrings.LoadLanguageFile(LanguageFilePath(programFolder, QLocale::system()));
+        mTemplates = std::make_unique<Templates>(&mStrings);
+        FolderLayout layout = UserFolders::PlatformLayout();
+        if (!booksFolder.isEmpty())
+            layout.books = QDir(booksFolder).absolutePath() + QLatin1Char('/');
+        mFolders.SetUpUserFolders(layout);
+        Services().strings = &mStrings;
+        Services().md5 = &mMd5;
+        Services().templates = mTemplates.get();
+        Services().folders = &mFolders;
+    }
+    ~HeadlessServices() { Services() = AppServices{}; }
+    HeadlessServices(const HeadlessServices&) = delete;
+    HeadlessServices& operator=(const HeadlessServices&) = delete;
+
+    const Constants& Strings() const { return mStrings; }
+    const Templates& Catalogue() const { return *mTemplates; }
+    const UserFolders& Folders() const { return mFolders; }
+
+private:
+    Constants mStrings;
+    CMD5 mMd5;
+    std::unique_ptr<Templates> mTemplates;
+    UserFolders mFolders;
+};
+
+bool BookExists(const QString& booksFolder, const QString& name) {
+    return QFileInfo(QDir(booksFolder).filePath(name)).isDir();
+}
+
+// The named book, loaded; made and saved when missing and `create` is set.
+std::shared_ptr<Book> OpenBook(const HeadlessServices& services, const QString& name, bool create,
+                               QTextStream& err, int* exitCode) {
+    const QString booksFolder = services.Folders().GetBooksFolder();
+    auto fail = [&](int code, const QString& message) {
+        err << "lumbra: " << message << Qt::endl;
+        *exitCode = code;
+        return std::shared_ptr<Book>();
+    };
+    if (!BookName::IsSafe(name))
+        return fail(ExitUsage, QStringLiteral("\"%1\" cannot be a book name").arg(name));
+    const bool exists = BookExists(booksFolder, name);
+    if (!exists && !create)
+        return fail(ExitNoBook, QStringLiteral("there is no book \"%1\" in %2").arg(name, booksFolder));
+    if (!exists) {
+        const BookNameCheck check = BookName::CheckNew(booksFolder, name);
+        if (check != BookNameCheck::Accepted)
+            return fail(ExitUsage, services.Strings().Text(BookName::MessageKey(check)) + " (" + name + ")");
+    }
+    auto book = std::make_shared<Book>(booksFolder);
+    book->SetName(name);
+    if (exists) {
+        book->LoadBook();
+        return book;
+    }
+    try {
+        book->SaveBook();
+    } catch (const LumbraError& e) {
+        return fail(ExitFolderFailed, e.Message());
+    }
+    return book;
+}
+
+// The status window's line for one file: the message, " :", the path.
+QString StatusLine(const Constants& strings, const char16_t* key, const QString& path) {
+    return strings.Text(key) + QStringLiteral(" :") + path;
+}
+
+int RunImport(const HeadlessServices& services, const CommandLineRequest& request, QTextStream& out,
+              QTextStream& err) {
+    using Status = PhotoImportOutcome::Status;
+    int exitCode = ExitOk;
+    const auto book = OpenBook(services, request.book, true, err, &exitCode);
+    if (!book)
+        return exitCode;
+    QStringList paths;
+    for (const QString& file : request.files)
+        paths << QFileInfo(file).absoluteFilePath();
+    const Constants& strings = services.Strings();
+    PhotoImportQueue queue;
+    QEventLoop loop;
+    QObject::connect(&queue, &PhotoImportQueue::FileDone, [&](const PhotoImportOutcome& outcome) {
+        switch (outcome.status) {
+        case Status::Added:
+            out << StatusLine(strings, u"cImportStatusAdded", outcome.path) << Qt::endl;
+            break;
+        case Status::AlreadyExists:
+            out << StatusLine(strings, u"cImportStatusAlreadyExist", outcome.path) << Qt::endl;
+            break;
+        case Status::Unsupported:
+            out << StatusLine(strings, u"cImportStatusUnsupportFormat", outcome.path) << Qt::endl;
+            break;
+        case Status::Failed:
+            err << outcome.error << " :" << outcome.path << Qt::endl;
+            exitCode = ExitIncomplete;
+            break;
+        }
+    });
+    QObject::connect(&queue, &PhotoImportQueue::Finished, &loop, &QEventLoop::quit);
+    queue.Add(paths, book);
+    if (queue.IsBusy())
+        loop.exec();
+    return exitCode;
+}
+
+bool MakeWritableFolder(const QString& folder) {
+    return QDir().mkpath(folder) && QFileInfo(folder).isWritable();
+}
+
+int RunExport(const HeadlessServices& services, const CommandLineRequest& request, QTextStream& out,
+              QTextStream& err) {
+    int exitCode = ExitOk;
+    const auto book = OpenBook(services, request.book, false, err, &exitCode);
+    if (!book)
+        return exitCode;
+    const QString folder = QDir(request.folder).absolutePath();
+    PageExportPlan plan = request.command == CommandLineRequest::Preview
+        ? PlanPreview(*book, folder)
+        : PlanPrint(*book, folder, PrintPageSize(services.Catalogue()));
+    if (!MakeWritableFolder(plan.folder)) {
+        err << "lumbra: cannot write to " << plan.folder << Qt::endl;
+        return ExitFolderFailed;
+    }
+    PageExportJob job(std::move(plan), PageRenderer::FromServices());
+    QEventLoop loop;
+    QObject::connect(&job, &PageExportJob::Finished, &loop, &QEventLoop::quit);
+    job.Start();
+    loop.exec();
+    const PageExportResult& result = job.Result();
+    for (const QString& failure : result.failures)
+        err << "lumbra: " << failure << Qt::endl;
+    out << QStringLiteral("%1 of %2 pages written to %3").arg(result.written).arg(job.PageCount()).arg(job.Folder())
+        << Qt::endl;
+    return result.failures.isEmpty() ? ExitOk : ExitIncomplete;
+}
+
+} // namespace
+
+bool IsHeadlessCommand(const QStringList& arguments) {
+    return arguments.contains(cImport) || arguments.contains(cPreview) || arguments.contains(cPrint);
+}
+
+std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments, QString* error) {
+    CommandLineRequest request;
+    QStringList positional;
+    std::optional<CommandLineRequest::Command> command;
+    auto fail = [error](const QString& message) {
+        if (error)
+            *error = message;
+        return std::nullopt;
+    };
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == cBooksFolder) {
+            if (++i >= arguments.size())
+                return fail(QStringLiteral("%1 needs a folder").arg(cBooksFolder));
+            request.booksFolder = arguments[i];
+        } else if (argument == cImport || argument == cPreview || argument == cPrint) {
+            if (command)
+                return fail(QStringLiteral("only one command at a time"));
+            command = argument == cImport ? CommandLineRequest::Import
+                : argument == cPreview    ? CommandLineRequest::Preview
+                                          : CommandLineRequest::Print;
+        } else {
+            positional << argument;
+        }
+    }
+    if (!command)
+        return fail(QStringLiteral("no command"));
+    request.command = *command;
+    if (request.command == CommandLineRequest::Import) {
+        if (positional.size() < 2)
+            return fail(QStringLiteral("%1 needs a book and at least one file").arg(cImport));
+        request.book = positional.takeFirst();
+        request.files = positional;
+    } else {
+        if (positional.size() != 2)
+            return fail(QStringLiteral("%1 needs a book and a folder")
+                            .arg(*command == CommandLineRequest::Preview ? cPreview : cPrint));
+        request.book = positional[0];
+        request.folder = positional[1];
+    }
+    return request;
+}
+
+QString CommandLineUsage() {
+    return QStringLiteral(
+        "usage: lumbra [--books-folder DIR] --import BOOK FILE...\n"
+        "       lumbra [--books-folder DIR] --preview BOOK FOLDER   (writes FOLDER/BOOK/PG1.jpg ...)\n"
+        "       lumbra [--books-folder DIR] --print BOOK FOLDER     (writes FOLDER/1.jpg ... at print size)\n"
+        "exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such book,\n"
+        "            4 output folder not writable, 5 some files or pages failed\n");
+}
+
+int RunCommandLine(const CommandLineRequest& request, const QString& programFolder, QTextStream& out,
+                   QTextStream& err) {
+    std::unique_ptr<HeadlessServices> services;
+    try {
+        services = std::make_unique<HeadlessServices>(programFolder, request.booksFolder);
+    } catch (const LumbraError& e) {
+        err << "lumbra: " << e.Message() << Qt::endl;
+        return ExitStartFailed;
+    }
+    if (request.command == CommandLineRequest::Import)
+        return RunImport(*services, request, out, err);
+    return RunExport(*services, request, out, err);
+}
+
+int RunHeadlessCommand(int& argc, char** argv) {
+    // No window: text is still drawn with the platform's fonts.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Lumbra"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QString error;
+    const std::optional<CommandLineRequest> request = ParseCommandLine(app.arguments(), &error);
+    if (!request) {
+        err << "lumbra: " << error << "\n" << CommandLineUsage() << Qt::flush;
+        return ExitUsage;
+    }
+    return RunCommandLine(*request, QCoreApplication::applicationDirPath(), out, err);
+}

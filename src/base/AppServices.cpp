@@ -1,0 +1,6 @@
+#include "base/AppServices.h"
+
+AppServices& Services() {
+    static AppServices services;
+    return services;
+}

@@ -1,0 +1,36 @@
+#include "base/IntroSettings.h"
+
+#include "base/KeyValueLine.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+const QString kIntroPanelKey = QStringLiteral("IntroPanel");
+}
+
+QString IntroPanelValue(const QString& text) {
+    QString value = QStringLiteral("1");
+    for (const QString& line : SplitTextLines(text)) {
+        const std::optional<KeyValueLine> entry = SplitKeyValueLine(line);
+        if (entry && entry->key == kIntroPanelKey)
+            value = entry->value;
+    }
+    return value;
+}
+
+bool IntroductionWanted(const QString& settingsPath) {
+    QFile file(settingsPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return true;
+    return IntroPanelValue(QString::fromLocal8Bit(file.readAll())) == QLatin1String("1");
+}
+
+bool WriteIntroPanelSetting(const QString& settingsPath, bool show) {
+    QSaveFile file(settingsPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QString line = kIntroPanelKey + (show ? QStringLiteral("=1\r\n") : QStringLiteral("=0\r\n"));
+    file.write(line.toLocal8Bit());
+    return file.commit();
+}

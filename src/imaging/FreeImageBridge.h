@@ -1,0 +1,51 @@
+#pragma once
+
+#include "imaging/FiBitmap.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+// The one place where FreeImage meets Qt: library start-up, file access
+// through Qt (so any path the platform accepts works), and pixel conversion
+// between FreeImage's bottom-up BGR(A) bitmaps and QImage.
+
+// Initialises FreeImage once per process; every function here calls it.
+void EnsureFreeImage();
+
+// File type from the file's content; FIF_UNKNOWN when unreadable or empty.
+FREE_IMAGE_FORMAT FiFileType(const QString& path);
+
+// Loads a file with the given flags; empty when it cannot be read or decoded.
+FiBitmap FiLoad(FREE_IMAGE_FORMAT format, const QString& path, int flags);
+
+// Writes the bitmap in the given format through a temporary file that
+// replaces `path` only when complete. Throws LumbraError on failure.
+void FiSaveAtomically(FREE_IMAGE_FORMAT format, FIBITMAP* dib, const QString& path, int flags);
+
+// Removes every metadata model (so a saved copy carries no EXIF orientation).
+void FiStripMetadata(FIBITMAP* dib);
+
+// Bottom-up BGR(A) to a top-down QImage::Format_RGB32 (alpha dropped).
+QImage FiToQImage(FIBITMAP* dib);
+
+// Any QImage to a 24-bit FreeImage bitmap.
+FiBitmap FiFromQImage(const QImage& image);
+
+// Collects the library's messages emitted on this thread while alive
+// (the library reports a truncated JPEG only through such a message).
+class FiMessageCapture {
+public:
+    FiMessageCapture();
+    ~FiMessageCapture();
+    FiMessageCapture(const FiMessageCapture&) = delete;
+    FiMessageCapture& operator=(const FiMessageCapture&) = delete;
+
+    const QStringList& Messages() const { return mMessages; }
+    bool SawTruncatedData() const;
+    void Add(const QString& message) { mMessages << message; }
+
+private:
+    FiMessageCapture* mOuter;
+    QStringList mMessages;
+};

@@ -1,0 +1,71 @@
+#include "imaging/PhotoImageFiles.h"
+
+#include "imaging/PhotoImageDecode.h"
+#include "imaging/ThumbScaling.h"
+#include "base/LumbraError.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+QString ThumbPath(const QString& stem, int index, const char* extension) {
+    return stem + QLatin1String(kThumbSuffixes[size_t(index)]) + QLatin1String(extension);
+}
+
+void WritePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes& boxes,
+                     const DecodedJpeg& decoded, QStringList& written) {
+    const QSize full(decoded.header.width, decoded.header.height);
+    for (int index = 0; index < 3; ++index) {
+        const QString target = ThumbPath(stem, index, ".jpg");
+        written << target;
+        SaveThumbnail(target, decoded.picture.get(),
+                      FitSize(full, boxes[size_t(index)].width, boxes[size_t(index)].height));
+    }
+    const QString original = ThumbPath(stem, 3, ".jpg");
+    written << original;
+    CopyFileAtomically(source, original);
+}
+
+} // namespace
+
+void CopyFileAtomically(const QString& source, const QString& target) {
+    QFile in(source);
+    QSaveFile out(target);
+    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+        throw LumbraError(QStringLiteral("Cannot copy %1 to %2").arg(source, target));
+    constexpr qint64 kChunk = 1 << 20;
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(kChunk);
+        if (chunk.isEmpty() || out.write(chunk) != chunk.size())
+            throw LumbraError(QStringLiteral("Cannot copy %1 to %2").arg(source, target));
+    }
+    if (!out.commit())
+        throw LumbraError(QStringLiteral("Cannot copy %1 to %2").arg(source, target));
+}
+
+bool MakePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes& boxes) {
+    const std::optional<JpegHeader> header = ReadJpegHeader(source);
+    if (!header || !IsAcceptablePhotoSize(header->width, header->height))
+        return false;
+    const ThumbBox& largest = boxes.back();
+    const double cover = std::min(double(largest.width) / header->width,
+                                  double(largest.height) / header->height);
+    const DecodedJpeg decoded = LoadJpegCovering(source, cover, JPEG_ACCURATE);
+    if (!decoded.picture)
+        return false;
+    for (int index = 0; index < 4; ++index)
+        QFile::remove(ThumbPath(stem, index, ".dim"));
+    QStringList written;
+    try {
+        WritePhotoFiles(source, stem, boxes, decoded, written);
+    } catch (const LumbraError&) {
+        for (const QString& path : written)
+            QFile::remove(path);
+        throw;
+    }
+    return true;
+}

@@ -1,5 +1,0 @@
-#include "shell/ui/Application.h"
-
-int main(int argc, char** argv) {
-    return RunLumbra(argc, argv);
-}

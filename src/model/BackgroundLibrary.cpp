@@ -1,0 +1,107 @@
+#include "model/BackgroundLibrary.h"
+
+#include "base/LumbraError.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+const QString SmallMarker = QStringLiteral("_sm.");
+
+QString WithSlash(const QString& folder) {
+    return folder.isEmpty() || folder.endsWith(u'/') ? folder : folder + u'/';
+}
+
+// Whole-file copy through a temporary file, so a failure never leaves a
+// half-written picture under the real name.
+void CopyFile(const QString& from, const QString& to) {
+    QFile source(from);
+    QSaveFile target(to);
+    if (!source.open(QIODevice::ReadOnly))
+        throw LumbraError(QStringLiteral("Cannot read %1: %2").arg(from, source.errorString()));
+    if (!target.open(QIODevice::WriteOnly))
+        throw LumbraError(QStringLiteral("Cannot write %1: %2").arg(to, target.errorString()));
+    constexpr qint64 ChunkSize = 1 << 20;
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(ChunkSize);
+        if (chunk.isEmpty() && source.error() != QFileDevice::NoError)
+            throw LumbraError(QStringLiteral("Cannot read %1: %2").arg(from, source.errorString()));
+        if (target.write(chunk) != chunk.size())
+            throw LumbraError(QStringLiteral("Cannot write %1: %2").arg(to, target.errorString()));
+    }
+    if (!target.commit())
+        throw LumbraError(QStringLiteral("Cannot write %1: %2").arg(to, target.errorString()));
+}
+
+} // namespace
+
+BackgroundLibrary::BackgroundLibrary(QString backgroundsFolder, QString deliveredFolder)
+    : mBackgroundsFolder(WithSlash(backgroundsFolder)), mDeliveredFolder(WithSlash(deliveredFolder)) {}
+
+QString BackgroundLibrary::DefaultDeliveredFolder() {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("backgrounds")) + u'/';
+}
+
+void BackgroundLibrary::SetBackgroundsFolder(const QString& folder) {
+    mBackgroundsFolder = WithSlash(folder);
+}
+
+void BackgroundLibrary::InitBackgrounds() {
+    CopyDeliveredBackgrounds();
+    LoadBackgroundList();
+}
+
+void BackgroundLibrary::CopyDeliveredBackgrounds() {
+    const QString delivered = GetDeliveredBackgroundsFolder();
+    if (delivered.isEmpty())
+        return;
+    if (mBackgroundsFolder.isEmpty() || !QDir().mkpath(mBackgroundsFolder))
+        throw LumbraError(QStringLiteral("Cannot create the backgrounds folder \"%1\"").arg(mBackgroundsFolder));
+    const QStringList files = QDir(delivered).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name);
+    for (const QString& file : files)
+        CopyFile(delivered + file, mBackgroundsFolder + file);
+}
+
+void BackgroundLibrary::LoadBackgroundList() {
+    mNames.clear();
+    if (mBackgroundsFolder.isEmpty())
+        return;
+    const QStringList entries = QDir(mBackgroundsFolder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+        QDir::Name | QDir::IgnoreCase);
+    for (const QString& entry : entries) {
+        const QString name = TrimAtNul(entry);
+        const qsizetype marker = name.indexOf(SmallMarker);
+        if (marker >= 0)
+            mNames.append(name.left(marker));
+    }
+}
+
+QString BackgroundLibrary::GetDeliveredBackgroundsFolder() const {
+    if (mDeliveredFolder.isEmpty())
+        return {};
+    const QDir folder(mDeliveredFolder);
+    const bool hasFile = !folder.entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty();
+    return hasFile ? mDeliveredFolder : QString();
+}
+
+QString BackgroundLibrary::FilePath(const QString& name, Size size) const {
+    static const char* const Suffixes[] = {"_sm.jpg", "_md.jpg", "_lg.jpg", "_or.jpg"};
+    return mBackgroundsFolder + name + QLatin1String(Suffixes[int(size)]);
+}
+
+BackgroundLibrary::Size BackgroundLibrary::SizeForThumbType(int thumbType) {
+    switch (thumbType) {
+    case 1: return Size::Small;
+    case 2: return Size::Medium;
+    default: return Size::Large;
+    }
+}
+
+QString TrimAtNul(const QString& text) {
+    const qsizetype nul = text.indexOf(QChar(0));
+    return nul < 0 ? text : text.left(nul);
+}

@@ -1,0 +1,126 @@
+#include "model/PhotoImage.h"
+
+#include "model/PhotoImageRecord.h"
+#include "model/PhotoImageWindow.h"
+#include "base/AppServices.h"
+#include "base/CMD5.h"
+#include "base/LumbraError.h"
+
+#include <QDateTime>
+
+#include <algorithm>
+
+namespace {
+
+QString PhotoKeyOf(const QString& path) {
+    if (const CMD5* md5 = Services().md5)
+        return md5->MD5(path);
+    return CMD5().MD5(path);
+}
+
+QString FolderPrefix(const QString& folder) {
+    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))
+        return folder;
+    return folder + QLatin1Char('/');
+}
+
+} // namespace
+
+PhotoImage::~PhotoImage() = default;
+
+void PhotoImage::ResetPhoto() {
+    ReleaseCache();
+    mRatio = 1.0f;
+    mAngle = 0;
+    mX = 0;
+    mY = 0;
+    mKeepThumb = false;
+}
+
+void PhotoImage::SetImage(const QString& aImage, const QString& aBookFolder) {
+    const PhotoImportJob job = BeginImport(aImage, aBookFolder);
+    EndImport(MakePhotoFiles(job));
+}
+
+void PhotoImage::SetBgImage(const QString& fullName, const QString& aBookFolder) {
+    const PhotoImportJob job = BeginBgImport(fullName, aBookFolder);
+    EndImport(MakePhotoFiles(job));
+}
+
+PhotoImportJob PhotoImage::BeginImport(const QString& aImage, const QString& aBookFolder) {
+    const QString key = PhotoKeyOf(aImage);
+    SetName(key);
+    SetKey(aBookFolder, key);
+    return Job(aImage, aBookFolder, kPhotoThumbBoxes);
+}
+
+PhotoImportJob PhotoImage::BeginBgImport(const QString& fullName, const QString& aBookFolder) {
+    const qsizetype slash = std::max(fullName.lastIndexOf(QLatin1Char('/')),
+                                     fullName.lastIndexOf(QLatin1Char('\\')));
+    const QString baseName = fullName.mid(slash + 1).section(QLatin1Char('.'), 0, 0);
+    CopyName(baseName);
+    SetKey(aBookFolder, baseName);
+    return Job(fullName, aBookFolder, kBgThumbBoxes);
+}
+
+PhotoImportJob PhotoImage::Job(const QString& source, const QString& aBookFolder, const ThumbBoxes& boxes) {
+    mIsSupportFormat = false;
+    ReleaseCache();
+    return PhotoImportJob{source, FolderPrefix(aBookFolder) + mName, boxes};
+}
+
+void PhotoImage::EndImport(bool supported) {
+    mIsSupportFormat = supported;
+    for (Thumb& thumb : mThumbs)
+        thumb.ForgetSize(); // sizes of any earlier files
+}
+
+void PhotoImage::SetName(const QString& aKey) {
+    mName = SecondsStamp(QDateTime::currentDateTime()) + aKey;
+}
+
+void PhotoImage::SetKey(const QString& aBookFolder, const QString& aKey) {
+    mKey = aKey;
+    const QString stem = FolderPrefix(aBookFolder) + mName;
+    for (size_t index = 0; index < mThumbs.size(); ++index)
+        mThumbs[index].SetPath(stem + QLatin1String(kThumbSuffixes[index]));
+}
+
+const Thumb& PhotoImage::GetThumb(int type) const {
+    switch (type) {
+    case 4: return mThumbs[3];
+    case 2: return mThumbs[1];
+    case 3: return mThumbs[2];
+    default: return mThumbs[0];
+    }
+}
+
+int PhotoImage::GetWidth() const { return GetThumb(4).width(); }
+int PhotoImage::GetHeight() const { return GetThumb(4).Height(); }
+
+int PhotoImage::GetOptimalThumbType(int x, int y) { return OptimalThumbType(x, y, kPhotoThumbLimits); }
+int PhotoImage::GetBgOptimalThumbType(int x, int y) { return OptimalThumbType(x, y, kBgThumbLimits); }
+
+QString PhotoImage::GetThumbFile(int type) const { return GetThumb(type).FilePath(); }
+int PhotoImage::GetThumbHeight(int type) const { return GetThumb(type).Height(); }
+int PhotoImage::GetThumbWidth(int type) const { return GetThumb(type).width(); }
+
+void PhotoImage::Delete() {
+    for (int type = 4; type >= 1; --type)
+        GetThumb(type).Delete();
+}
+
+QString PhotoImage::Serialize() const {
+    return FormatPhotoRecord(mName, PhotoRecord{mX, mY, mRatio, mAngle});
+}
+
+void PhotoImage::Deserialize(const QString& aLine) {
+    const PhotoRecord record = ParsePhotoRecord(aLine);
+    SetPlacement(record.x, record.y, record.ratio, record.angle);
+}
+
+void PhotoImage::SetKeepThumb(bool keep) {
+    mKeepThumb = keep;
+    if (!keep)
+        ReleaseCache();
+}

@@ -1,0 +1,165 @@
+#pragma once
+
+// PhotoImage: one picture of a book's photo pool (an imported photo or a
+// background), its four files and its position in a photo box.
+//
+//   Import       SetImage(path, bookFolder) / SetBgImage(path, folder), then
+//                IsSupportFormat(). A bad file gives false and leaves no file;
+//                a file that cannot be written throws LumbraError. Off the UI
+//                thread: BeginImport + PhotoImportWorker + EndImport.
+//   Rebuild      CopyName(storedName); SetKey(bookFolder, key).
+//   Identity     GetKey() (MD5 of the import path), GetName() (stamp + key).
+//   Files        GetThumbFile(type), GetThumbWidth/Height(type), type 1 small,
+//                2 medium, 3 large, 4 the imported file; GetWidth/GetHeight
+//                of type 4. Sizes are of the upright picture (EXIF applied).
+//                Delete() removes all eight files.
+//   In a box     SetPage(weak page), SetPhotoBox(box) -> ChangeResolution;
+//                Setratio / SetAngle / SetImageLocation(x, y); X(), Y(),
+//                ratio(), Angle(), ImageTooSmall(); ResetPhoto() on leaving.
+//                These recompute the bounds from the full-size picture's size
+//                and throw LumbraError when that size cannot be read.
+//   Record       Serialize() -> "name,X,Y,ratio,Angle" ("." decimal point);
+//                Deserialize(record) reads the fields after the name.
+//   Drawing      DrawImage(surface, x, y, w, h, warning) for the screen;
+//                GetFreeImageDib(w, h) for print (decodes _or.jpg at the
+//                smallest scale that covers the box). Both throw LumbraError
+//                when the picture file cannot be read.
+//   KeepThumb    SetKeepThumb(true) keeps the decoded thumbnail between draws.
+//
+// Sizes, offsets and the window arithmetic are in PhotoImageWindow.h, the
+// file making in PhotoImageFiles.h.
+
+#include "imaging/FiBitmap.h"
+#include "imaging/PhotoImageFiles.h"
+#include "imaging/Thumb.h"
+
+#include <QImage>
+#include <QSizeF>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class page;
+class TemplateBox;
+class HDCBMP;
+class QPainter;
+
+class PhotoImage {
+public:
+    PhotoImage() = default;
+    ~PhotoImage();
+    PhotoImage(const PhotoImage&) = delete;
+    PhotoImage& operator=(const PhotoImage&) = delete;
+
+    // Drops the cached picture; ratio 1, angle 0, offsets 0, KeepThumb off.
+    void ResetPhoto();
+
+    void SetImage(const QString& aImage, const QString& aBookFolder);
+    void SetBgImage(const QString& fullName, const QString& aBookFolder);
+    // The same in two steps, for file work off the UI thread: Begin* sets
+    // key, name and paths and returns the job (run it with MakePhotoFiles or
+    // a PhotoImportWorker); EndImport records whether the files were made.
+    PhotoImportJob BeginImport(const QString& aImage, const QString& aBookFolder);
+    PhotoImportJob BeginBgImport(const QString& fullName, const QString& aBookFolder);
+    void EndImport(bool supported);
+    bool IsSupportFormat() const { return mIsSupportFormat; }
+
+    const QString& GetName() const { return mName; }
+    // name := seconds-stamp followed by aKey.
+    void SetName(const QString& aKey);
+    void CopyName(const QString& aName) { mName = aName; }
+    const QString& GetKey() const { return mKey; }
+    // key := aKey; thumbnails at aBookFolder & name & "_sm" / "_md" / "_lg" / "_or".
+    void SetKey(const QString& aBookFolder, const QString& aKey);
+
+    // Full-size picture, upright. Throw LumbraError when its size is unknown.
+    int GetWidth() const;
+    int GetHeight() const;
+
+    // Thumbnail type 1..4 for drawing x x y pixels.
+    static int GetOptimalThumbType(int x, int y);
+    static int GetBgOptimalThumbType(int x, int y);
+
+    QString GetThumbFile(int type) const;
+    int GetThumbHeight(int type) const;
+    int GetThumbWidth(int type) const;
+
+    std::shared_ptr<page> GetPage() const { return mPage.lock(); }
+    void SetPage(const std::weak_ptr<page>& aPage) { mPage = aPage; }
+
+    // Deletes the files of types 4, 3, 2, 1, each ".dim" before ".jpg".
+    void Delete();
+
+    const std::shared_ptr<const TemplateBox>& PhotoBox() const { return mPhotoBox; }
+    void SetPhotoBox(std::shared_ptr<const TemplateBox> aBox);
+
+    // Clamps (x, y) to the bounds and stores it; true when X or Y changed.
+    bool SetImageLocation(int x, int y);
+    int16_t X() const { return mX; }
+    int16_t Y() const { return mY; }
+
+    // Recomputes the window, the bounds and ImageTooSmall, then re-clamps.
+    void ChangeResolution();
+    bool ImageTooSmall() const { return mImageTooSmall; }
+
+    int Angle() const { return mAngle; }
+    void SetAngle(int a);
+    float ratio() const { return mRatio; }
+    // Zoom in (0, 1]; other values (and NaN) are brought into that range.
+    void Setratio(float r);
+    // Offsets, zoom and angle at once, clamped once for all of them (a stored
+    // offset of a turned photo is only valid under the turned bounds).
+    void SetPlacement(int x, int y, float r, int a);
+
+    // Draws the visible window into the rectangle of the surface; with
+    // aDrawWarning and ImageTooSmall also the marker and a yellow frame.
+    void DrawImage(HDCBMP& aHDC, int x, int y, int aWidth, int aHeight, bool aDrawWarning);
+    void DrawImage(QPainter& painter, int x, int y, int aWidth, int aHeight, bool aDrawWarning);
+
+    // The visible window at print quality, exactly aWidth x aHeight, 24-bit.
+    FiBitmap GetFreeImageDib(int aWidth, int aHeight) const;
+    // The upright picture turned by Angle, decoded at the smallest scale at
+    // which the window still covers aWidth x aHeight pixels.
+    FiBitmap LoadForPrint(int aWidth, int aHeight) const;
+
+    QString Serialize() const;
+    // Reads X, Y, ratio and Angle from the fields after the first ",".
+    // Throws LumbraError with fewer than four fields or a field that is not a number.
+    void Deserialize(const QString& aLine);
+
+    void SetKeepThumb(bool keep);
+
+private:
+    const Thumb& GetThumb(int type) const;
+    PhotoImportJob Job(const QString& source, const QString& aBookFolder, const ThumbBoxes& boxes);
+    // Full-size picture size turned by Angle.
+    QSize RotatedFullSize() const;
+    bool HasBox() const;
+    // Box proportions (mm), or the drawing size when there is no box.
+    QSizeF BoxShape(int aWidth, int aHeight) const;
+    // Scale of the full-size picture at which the window covers aWidth x aHeight.
+    double CoverFactor(int aWidth, int aHeight) const;
+    // Upright picture of that type decoded to cover `factor`, turned by Angle.
+    FiBitmap DecodeTurned(int type, double factor, int flags) const;
+    void EnsureCachedPicture(int type, int aWidth, int aHeight);
+    void ReleaseCache();
+
+    QString mKey;
+    QString mName;
+    std::array<Thumb, 4> mThumbs; // types 1..4
+    std::weak_ptr<page> mPage;
+    std::shared_ptr<const TemplateBox> mPhotoBox;
+    int16_t mX = 0;
+    int16_t mY = 0;
+    float mRatio = 1.0f;
+    int mAngle = 0;
+    int mLowX = 0, mHighX = 0, mLowY = 0, mHighY = 0;
+    bool mImageTooSmall = false;
+    bool mIsSupportFormat = false;
+    bool mKeepThumb = false;
+    QImage mCached;         // decoded thumbnail turned by Angle
+    int mCachedType = 0;    // 0: none
+    double mCachedScale = 0; // cached width / rotated full-size width
+};

@@ -1,0 +1,136 @@
+#include "model/PhotoImage.h"
+
+#include "imaging/FreeImageBridge.h"
+#include "imaging/HDCBMP.h"
+#include "imaging/PhotoImageDecode.h"
+#include "model/PhotoImageWindow.h"
+#include "model/TemplateBox.h"
+#include "base/AppServices.h"
+#include "base/LumbraError.h"
+#include "base/Rounding.h"
+
+#include <QPainter>
+#include <QTransform>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+int ClampTo16(double value) {
+    return int(std::clamp<double>(value, std::numeric_limits<int16_t>::min(),
+                                  std::numeric_limits<int16_t>::max()));
+}
+
+void DrawWarning(QPainter& painter, int x, int y, int aWidth, int aHeight) {
+    if (FIBITMAP* marker = Services().imageTooSmallMarker)
+        painter.drawImage(QPoint(x, y), FiToQImage(marker));
+    const QColor yellow(255, 255, 0);
+    const int band = std::min({3, aWidth, aHeight});
+    painter.fillRect(x, y, aWidth, band, yellow);
+    painter.fillRect(x, y + aHeight - band, aWidth, band, yellow);
+    painter.fillRect(x, y, band, aHeight, yellow);
+    painter.fillRect(x + aWidth - band, y, band, aHeight, yellow);
+}
+
+} // namespace
+
+QSizeF PhotoImage::BoxShape(int aWidth, int aHeight) const {
+    if (HasBox())
+        return {mPhotoBox->width(), mPhotoBox->Height()};
+    return {double(aWidth), double(aHeight)};
+}
+
+double PhotoImage::CoverFactor(int aWidth, int aHeight) const {
+    const QSize full = RotatedFullSize();
+    const QSizeF box = BoxShape(aWidth, aHeight);
+    const PhotoWindow window = VisibleWindow(full.width(), full.height(), box.width(), box.height(), mRatio);
+    if (window.width <= 0 || window.height <= 0)
+        return 1.0;
+    return std::max(aWidth / window.width, aHeight / window.height);
+}
+
+FiBitmap PhotoImage::DecodeTurned(int type, double factor, int flags) const {
+    DecodedJpeg decoded = LoadJpegCovering(GetThumbFile(type), factor, flags);
+    if (!decoded.picture)
+        throw LumbraError(QStringLiteral("Cannot read the picture %1").arg(GetThumbFile(type)));
+    if (mAngle % 360 == 0)
+        return std::move(decoded.picture);
+    FiBitmap turned(FreeImage_Rotate(decoded.picture.get(), mAngle));
+    if (!turned)
+        throw LumbraError(QStringLiteral("Cannot turn the picture %1").arg(GetThumbFile(type)));
+    return turned;
+}
+
+void PhotoImage::EnsureCachedPicture(int type, int aWidth, int aHeight) {
+    const double factor = type == 4 ? CoverFactor(aWidth, aHeight) : 1.0;
+    if (type == mCachedType && !mCached.isNull() && (type != 4 || mCachedScale >= std::min(factor, 1.0)))
+        return;
+    ReleaseCache();
+    const FiBitmap picture = DecodeTurned(type, factor, 0);
+    mCached = FiToQImage(picture.get());
+    if (mCached.isNull())
+        throw LumbraError(QStringLiteral("Cannot convert the picture %1").arg(GetThumbFile(type)));
+    mCachedType = type;
+    mCachedScale = double(mCached.width()) / RotatedFullSize().width();
+}
+
+void PhotoImage::ReleaseCache() {
+    mCached = QImage();
+    mCachedType = 0;
+    mCachedScale = 0;
+}
+
+void PhotoImage::DrawImage(QPainter& painter, int x, int y, int aWidth, int aHeight, bool aDrawWarning) {
+    if (aWidth < 1 || aHeight < 1)
+        return;
+    int wanted = ClampTo16(RoundHalfEven(aWidth / double(mRatio)));
+    int other = ClampTo16(RoundHalfEven(aHeight / double(mRatio)));
+    if (IsQuarterTurned(mAngle))
+        std::swap(wanted, other);
+    EnsureCachedPicture(GetOptimalThumbType(wanted, other), aWidth, aHeight);
+
+    const int tw = mCached.width();
+    const int th = mCached.height();
+    const QSizeF box = BoxShape(aWidth, aHeight);
+    const PhotoWindow window = VisibleWindow(tw, th, box.width(), box.height(), mRatio);
+    const double scale = double(float(tw) / RotatedFullSize().width());
+    const QRect source = WindowRect(tw, th, double(RoundHalfEven(mX * scale)),
+                                    double(RoundHalfEven(mY * scale)), window);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(x, y, aWidth, aHeight), mCached, source);
+    if (mImageTooSmall && aDrawWarning)
+        DrawWarning(painter, x, y, aWidth, aHeight);
+    painter.restore();
+    if (!mKeepThumb)
+        ReleaseCache();
+}
+
+void PhotoImage::DrawImage(HDCBMP& aHDC, int x, int y, int aWidth, int aHeight, bool aDrawWarning) {
+    if (QPainter* painter = aHDC.hdc())
+        DrawImage(*painter, x, y, aWidth, aHeight, aDrawWarning);
+}
+
+FiBitmap PhotoImage::LoadForPrint(int aWidth, int aHeight) const {
+    if (aWidth < 1 || aHeight < 1)
+        throw LumbraError(QStringLiteral("Empty print size for %1").arg(mName));
+    return DecodeTurned(4, CoverFactor(aWidth, aHeight), JPEG_ACCURATE);
+}
+
+FiBitmap PhotoImage::GetFreeImageDib(int aWidth, int aHeight) const {
+    const FiBitmap picture = LoadForPrint(aWidth, aHeight);
+    const int width = picture.width();
+    const int height = picture.height();
+    const QSizeF box = BoxShape(aWidth, aHeight);
+    const PhotoWindow window = VisibleWindow(width, height, box.width(), box.height(), mRatio);
+    const double scale = double(width) / RotatedFullSize().width();
+    const QRect rect = WindowRect(width, height, mX * scale, mY * scale, window);
+    if (rect.isEmpty())
+        throw LumbraError(QStringLiteral("Empty window of %1").arg(mName));
+    FiBitmap result(FreeImage_RescaleRect(picture.get(), aWidth, aHeight, rect.left(), rect.top(),
+                                          rect.right() + 1, rect.bottom() + 1, FILTER_BICUBIC));
+    if (!result)
+        throw LumbraError(QStringLiteral("Cannot scale %1 for print").arg(mName));
+    return result;
+}

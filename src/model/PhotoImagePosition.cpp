@@ -1,0 +1,91 @@
+#include "model/PhotoImage.h"
+
+#include "model/PhotoImageWindow.h"
+#include "model/TemplateBox.h"
+#include "model/Templates.h"
+#include "base/AppServices.h"
+
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr float kMinRatio = 0.01f;
+
+float SaneRatio(float r) {
+    return std::isnan(r) ? 1.0f : std::clamp(r, kMinRatio, 1.0f);
+}
+
+} // namespace
+
+void PhotoImage::SetPhotoBox(std::shared_ptr<const TemplateBox> aBox) {
+    mPhotoBox = std::move(aBox);
+    ChangeResolution();
+}
+
+bool PhotoImage::HasBox() const {
+    return mPhotoBox && mPhotoBox->width() > 0 && mPhotoBox->Height() > 0;
+}
+
+QSize PhotoImage::RotatedFullSize() const {
+    const QSize upright(GetWidth(), GetHeight());
+    return IsQuarterTurned(mAngle) ? upright.transposed() : upright;
+}
+
+void PhotoImage::ChangeResolution() {
+    if (!HasBox())
+        return;
+    const QSize full = RotatedFullSize();
+    const double boxW = mPhotoBox->width();
+    const double boxH = mPhotoBox->Height();
+    const PhotoWindow window = VisibleWindow(full.width(), full.height(), boxW, boxH, mRatio);
+    const Templates* catalogue = Services().templates;
+    const double minX = catalogue ? catalogue->GetMinXRatio() : Templates::StockMinRatio;
+    const double minY = catalogue ? catalogue->GetMinYRatio() : Templates::StockMinRatio;
+    mImageTooSmall = window.width / boxW < minX || window.height / boxH < minY;
+    const OffsetBounds bounds = WindowOffsetBounds(full.width(), full.height(), window);
+    mLowX = bounds.lowX;
+    mHighX = bounds.highX;
+    mLowY = bounds.lowY;
+    mHighY = bounds.highY;
+    SetImageLocation(mX, mY);
+}
+
+bool PhotoImage::SetImageLocation(int x, int y) {
+    if (x < mLowX)
+        x = mLowX;
+    if (x > mHighX)
+        x = mHighX;
+    if (y < mLowY)
+        y = mLowY;
+    if (y > mHighY)
+        y = mHighY;
+    x = std::clamp(x, -32768, 32767);
+    y = std::clamp(y, -32768, 32767);
+    if (x == mX && y == mY)
+        return false;
+    mX = int16_t(x);
+    mY = int16_t(y);
+    return true;
+}
+
+void PhotoImage::SetAngle(int a) {
+    if (mKeepThumb && !mCached.isNull() && (a - mAngle) % 360 != 0)
+        mCached = mCached.transformed(QTransform().rotate(-(a - mAngle))); // counter-clockwise
+    mAngle = a;
+    ChangeResolution();
+}
+
+void PhotoImage::Setratio(float r) {
+    mRatio = SaneRatio(r);
+    ChangeResolution();
+}
+
+void PhotoImage::SetPlacement(int x, int y, float r, int a) {
+    mX = int16_t(std::clamp(x, -32768, 32767));
+    mY = int16_t(std::clamp(y, -32768, 32767));
+    mRatio = SaneRatio(r);
+    SetAngle(a); // clamps the offsets once, under the final angle and zoom
+}

@@ -1,0 +1,16 @@
+#include "model/backGround.h"
+
+namespace backGround {
+
+BackgroundLibrary& Library() {
+    static BackgroundLibrary library;
+    return library;
+}
+
+void InitBackgrounds() { Library().InitBackgrounds(); }
+void CopyDeliveredBackgrounds() { Library().CopyDeliveredBackgrounds(); }
+void LoadBackgroundList() { Library().LoadBackgroundList(); }
+bool IsBackgroundListed(const QString& name) { return Library().IsBackgroundListed(name); }
+QString GetDeliveredBackgroundsFolder() { return Library().GetDeliveredBackgroundsFolder(); }
+
+} // namespace backGround

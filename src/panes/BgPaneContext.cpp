@@ -1,8 +1,0 @@
-#include "panes/BgPaneContext.h"
-
-#include "images/backGround.h"
-#include "model/BookManager.h"
-
-BackgroundLibrary& BgPaneContext::Library() const { return library ? *library : backGround::Library(); }
-
-int BgPaneContext::PaneView() const { return books ? books->CurrentPaneView() : 1; }

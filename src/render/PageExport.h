@@ -1,0 +1,64 @@
+#pragma once
+
+#include "render/PageScene.h"
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <functional>
+#include <vector>
+
+class Book;
+class PageRenderer;
+class Templates;
+
+// Pages written as JPEG files (FreeImage flag 256, through a temporary file
+// and a rename): the book preview and the print-size pages.
+
+struct PageFileTask {
+    PageSnapshot page;
+    QString file;
+};
+
+struct PageOutput {
+    enum Kind { Preview, Print };
+    Kind kind = Preview;
+    QSize printSize; // Print: the page's pixel size
+};
+
+// A set of page files to write: the target folder and one task per page.
+struct PageExportPlan {
+    QString folder;
+    std::vector<PageFileTask> tasks;
+    PageOutput output;
+};
+
+struct PageExportResult {
+    int written = 0;
+    QStringList failures; // one line per page not written or written without a photo
+    bool cancelled = false;
+};
+
+// The print size: round(PageWidth x GetXRatio) x round(PageHeight x GetYRatio).
+QSize PrintPageSize(const Templates& catalogue);
+
+// UI thread. The preview of `book` as Book::PreviewBook names it: folder
+// outputFolder/<book name>, files "PG1.jpg", "PG2.jpg", ... (the folder is
+// created here).
+PageExportPlan PlanPreview(const Book& book, const QString& outputFolder);
+// UI thread. Every page at print size into `folder`: "1.jpg", "2.jpg", ...
+PageExportPlan PlanPrint(const Book& book, const QString& folder, QSize printSize);
+
+// Renders one page and writes its file. Names of photos left out are added to
+// `problems`. Throws LumbraError when the file cannot be made.
+void WritePageFile(const PageFileTask& task, const PageOutput& output, const PageRenderer& renderer,
+                   QStringList* problems);
+
+// Any thread: writes the plan's files in page order, going on after a page
+// that fails; `progress(index, last)` after each page. Stops before the next
+// page once `cancel` is set.
+PageExportResult ExportPages(const PageExportPlan& plan, const PageRenderer& renderer,
+                             const std::function<void(int index, int last)>& progress = {},
+                             const std::atomic<bool>* cancel = nullptr);

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "render/PageExport.h"
+#include "render/PageRenderer.h"
+
+#include <QFuture>
+#include <QFutureWatcher>
+#include <QObject>
+
+#include <atomic>
+
+// Writes a page export plan on the thread pool.
+//
+// The plan holds snapshots only (made on the UI thread by PlanPreview or
+// PlanPrint), so the worker never touches a page, a photo or the book while
+// the UI thread goes on editing them. Progress and the end come back as
+// signals on the job's own thread. Dropping the job cancels it and waits for
+// the page being written.
+class PageExportJob : public QObject {
+    Q_OBJECT
+public:
+    PageExportJob(PageExportPlan plan, PageRenderer renderer, QObject* parent = nullptr);
+    ~PageExportJob() override;
+
+    void Start();
+    // The pages not begun yet are left out; Finished still comes.
+    void Cancel() { mCancel = true; }
+    bool IsRunning() const { return mFuture.isRunning(); }
+
+    const QString& Folder() const { return mPlan.folder; }
+    int PageCount() const { return int(mPlan.tasks.size()); }
+    // Valid after Finished.
+    const PageExportResult& Result() const { return mResult; }
+
+signals:
+    // After each page: its index and the last index.
+    void Progress(int index, int last);
+    void Finished();
+
+private:
+    void OnDone();
+
+    const PageExportPlan mPlan;
+    const PageRenderer mRenderer;
+    std::atomic<bool> mCancel{false};
+    QFuture<PageExportResult> mFuture;
+    QFutureWatcher<PageExportResult> mWatcher;
+    PageExportResult mResult;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "render/PageRenderer.h"
+#include "render/PageScene.h"
+
+#include <QFutureWatcher>
+#include <QImage>
+#include <QObject>
+#include <QSize>
+#include <memory>
+#include <optional>
+
+// Renders a page surface's picture on the thread pool from a snapshot of
+// the page, one rendering at a time: a request made while one runs waits,
+// and a newer request replaces the waiting one. Cancel before requesting
+// another page, so no picture of the old one arrives.
+class PageRenderQueue : public QObject {
+    Q_OBJECT
+public:
+    explicit PageRenderQueue(QObject* parent = nullptr);
+    ~PageRenderQueue() override;
+
+    // Null: the program's renderer, made on first use.
+    void SetRenderer(std::shared_ptr<const PageRenderer> renderer) { mRenderer = std::move(renderer); }
+    // mode: PageRenderer::EditingMode for a page surface, ThumbnailMode for
+    // the album overview.
+    void Request(PageSnapshot snapshot, QSize size, int mode = PageRenderer::EditingMode);
+    // Forgets the waiting request and the result of the running one.
+    void Cancel();
+    bool Busy() const { return mRunning || mWaiting.has_value(); }
+
+signals:
+    // The rendering; null when it failed.
+    void Rendered(const QImage& picture);
+
+private:
+    struct Job {
+        PageSnapshot snapshot;
+        QSize size;
+        int mode;
+    };
+    void StartNext();
+    void OnFinished();
+    std::shared_ptr<const PageRenderer> Renderer();
+
+    std::shared_ptr<const PageRenderer> mRenderer;
+    std::optional<Job> mWaiting;
+    bool mRunning = false;
+    bool mRunningCancelled = false;
+    QFutureWatcher<QImage> mWatcher;
+};

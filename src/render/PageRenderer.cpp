@@ -1,0 +1,188 @@
+#include "render/PageRenderer.h"
+
+#include "render/PagePixels.h"
+#include "render/PageScene.h"
+#include "render/TextRender.h"
+#include "imaging/FreeImageBridge.h"
+#include "imaging/FreeImagePaint.h"
+#include "imaging/HDCBMP.h"
+#include "model/PhotoImage.h"
+#include "imaging/PhotoImageDecode.h"
+#include "imaging/ThumbScaling.h"
+#include "model/backGround.h"
+#include "model/TemplateBox.h"
+#include "model/Templates.h"
+#include "base/AppServices.h"
+#include "base/LumbraError.h"
+#include "base/UserFolders.h"
+
+#include <QDir>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+QRectF BoxMm(const TemplateBox& box) {
+    return {box.X(), box.Y(), box.width(), box.Height()};
+}
+
+// Pixels per mm of a page drawn at width x height, and the boxes' pixels.
+struct PageGeometry {
+    float sx;
+    float sy;
+    QRect Pixels(const TemplateBox& box) const { return BoxPixelRect(BoxMm(box), sx, sy); }
+};
+
+PageGeometry GeometryOf(QSizeF pageMm, int width, int height) {
+    return {float(width) / float(pageMm.width()), float(height) / float(pageMm.height())};
+}
+
+bool HasText(const QString& rtf) {
+    return !rtf.trimmed().isEmpty();
+}
+
+// The background file decoded at the smallest scale that still covers
+// width x height; empty when it is missing or unreadable.
+FiBitmap LoadBackground(const QString& path, int width, int height) {
+    const std::optional<JpegHeader> header = ReadJpegHeader(path);
+    if (!header || header->width < 1 || header->height < 1)
+        return {};
+    const double factor = std::max(double(width) / header->width, double(height) / header->height);
+    return LoadJpegCovering(path, factor, 0).picture;
+}
+
+const char* ScreenBackgroundSuffix(int width, int height) {
+    switch (PhotoImage::GetBgOptimalThumbType(width, height)) {
+    case 1: return "_sm.jpg";
+    case 2: return "_md.jpg";
+    default: return "_lg.jpg";
+    }
+}
+
+// Draws the photo, leaving the box as it is when its files cannot be read.
+void DrawPhoto(PhotoImage& photo, QPainter& painter, const QRect& box, bool warning) {
+    try {
+        photo.DrawImage(painter, box.x(), box.y(), box.width(), box.height(), warning);
+    } catch (const LumbraError&) {
+        // a photo whose files are gone; the rest of the page is still drawn
+    }
+}
+
+void PastePhoto(const PhotoImage& photo, FIBITMAP* target, const QRect& box, QStringList* problems) {
+    try {
+        const FiBitmap picture = photo.GetFreeImageDib(box.width(), box.height());
+        PasteClipped(target, picture.get(), box.x(), box.y());
+    } catch (const LumbraError& e) {
+        if (problems)
+            *problems << photo.GetName();
+    }
+}
+
+// The text's pixels laid over the print picture.
+void OverlayPrintText(FIBITMAP* target, const QString& rtf, const TemplateBox& box,
+                      const QRect& pixels) {
+    QImage text(pixels.size(), QImage::Format_ARGB32_Premultiplied);
+    if (text.isNull())
+        return;
+    text.fill(Qt::transparent);
+    bool drawn = false;
+    {
+        QPainter painter(&text);
+        drawn = DrawBoxText(painter, rtf, BoxMm(box).size(), QRect(QPoint(0, 0), pixels.size()));
+    }
+    if (drawn)
+        BlendOver(target, text, pixels.x(), pixels.y());
+}
+
+} // namespace
+
+PageRenderer::PageRenderer(QString backgroundsFolder, QSizeF pageMm)
+    : mBackgroundsFolder(std::move(backgroundsFolder)), mPageMm(pageMm) {
+    if (!(mPageMm.width() > 0 && mPageMm.height() > 0))
+        throw LumbraError(QStringLiteral("Page size of the renderer is empty"));
+}
+
+PageRenderer PageRenderer::ForCatalogue(const Templates& catalogue) {
+    return PageRenderer(ProgramBackgroundsFolder(), QSizeF(catalogue.PageWidth(), catalogue.PageHeight()));
+}
+
+PageRenderer PageRenderer::FromServices() {
+    if (!Services().templates)
+        throw LumbraError(QStringLiteral("Rendering needs the template catalogue"));
+    return ForCatalogue(*Services().templates);
+}
+
+QString PageRenderer::ProgramBackgroundsFolder() {
+    if (const UserFolders* folders = Services().folders)
+        return folders->GetBackgroundsFolder();
+    return backGround::Library().BackgroundsFolder();
+}
+
+QString PageRenderer::BackgroundFile(const QString& name, const char* suffix) const {
+    return QDir(mBackgroundsFolder).filePath(name + QLatin1String(suffix));
+}
+
+std::shared_ptr<HDCBMP> PageRenderer::RenderPageBitMap(const PageScene& scene, int width,
+                                                       int height, int mode) const {
+    auto surface = std::make_shared<HDCBMP>(width, height);
+    QPainter* painter = surface->hdc();
+    if (!painter)
+        return surface;
+    const PageGeometry geometry = GeometryOf(mPageMm, width, height);
+
+    FiBitmap background;
+    if (!scene.background.isEmpty())
+        background = LoadBackground(BackgroundFile(scene.background, ScreenBackgroundSuffix(width, height)),
+                                    width, height);
+    if (background)
+        PaintImage(*painter, background.get(), 0, 0, width, height, 0, 0, 0, 0);
+    else
+        painter->fillRect(0, 0, width, height, Qt::white);
+
+    for (size_t i = 0; i < scene.photoBoxes.size(); ++i) {
+        const QRect box = geometry.Pixels(*scene.photoBoxes[i]);
+        const auto& photo = i < scene.photos.size() ? scene.photos[i] : nullptr;
+        if (photo && !box.isEmpty())
+            DrawPhoto(*photo, *painter, box, mode != ThumbnailMode);
+        else if (!photo && mode == EditingMode)
+            painter->drawImage(box.topLeft(), EmptyBoxOverlay(box));
+    }
+
+    for (size_t i = 0; i < scene.textBoxes.size(); ++i) {
+        const QRect box = geometry.Pixels(*scene.textBoxes[i]);
+        if (i < scene.texts.size() && HasText(scene.texts[i]))
+            DrawBoxText(*painter, scene.texts[i], BoxMm(*scene.textBoxes[i]).size(), box);
+        if (mode == EditingMode)
+            painter->drawImage(box.topLeft(), DashedFrameOverlay(box.width(), box.height()));
+    }
+    return surface;
+}
+
+FiBitmap PageRenderer::RenderPageFreeImage(const PageScene& scene, int width, int height,
+                                           QStringList* problems) const {
+    FiBitmap picture;
+    if (!scene.background.isEmpty()) {
+        const FiBitmap loaded = LoadBackground(BackgroundFile(scene.background, "_or.jpg"), width, height);
+        if (loaded)
+            picture = RescaleTo(loaded.get(), QSize(width, height));
+    }
+    if (!picture)
+        picture = WhitePicture(width, height);
+    if (!picture)
+        throw LumbraError(QStringLiteral("Cannot make a page picture of %1 x %2").arg(width).arg(height));
+    const PageGeometry geometry = GeometryOf(mPageMm, width, height);
+
+    for (size_t i = 0; i < scene.photoBoxes.size() && i < scene.photos.size(); ++i) {
+        const QRect box = geometry.Pixels(*scene.photoBoxes[i]);
+        if (scene.photos[i] && !box.isEmpty())
+            PastePhoto(*scene.photos[i], picture.get(), box, problems);
+    }
+
+    for (size_t i = 0; i < scene.textBoxes.size() && i < scene.texts.size(); ++i) {
+        const QRect box = geometry.Pixels(*scene.textBoxes[i]);
+        if (HasText(scene.texts[i]) && !box.isEmpty())
+            OverlayPrintText(picture.get(), scene.texts[i], *scene.textBoxes[i], box);
+    }
+    return picture;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "imaging/FiBitmap.h"
+
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class HDCBMP;
+class Templates;
+struct PageScene;
+
+// Draws a page, for the screen into an HDCBMP and for print or preview into a
+// FreeImage picture. Geometry: a box of X, Y, width, Height mm covers the
+// pixels round(X * sx), round(Y * sy), round(width * sx), round(Height * sy),
+// sx = pixel width / page width (mm), halves to even. Photos are drawn before
+// texts, each kind in index order, so later boxes cover earlier ones.
+//
+// A renderer holds only its settings; any thread may use one, with a scene
+// that thread owns (see PageScene.h).
+class PageRenderer {
+public:
+    // The screen rendering's modes.
+    enum Mode : int16_t {
+        ThumbnailMode = 1, // album overview: no marks, no warning
+        EditingMode = 2,   // editing surface: too-small warning, empty boxes, text frames
+    };
+
+    PageRenderer(QString backgroundsFolder, QSizeF pageMm);
+    // The program's backgrounds folder and the catalogue's page size.
+    static PageRenderer ForCatalogue(const Templates& catalogue);
+    // The same with the process-wide catalogue; throws LumbraError when
+    // there is none.
+    static PageRenderer FromServices();
+    // The user's backgrounds folder, or the background library's when the
+    // folders are not set up.
+    static QString ProgramBackgroundsFolder();
+
+    // Background by the drawing size ("_sm", "_md" or "_lg"), photos from
+    // their thumbnails, then texts. A photo that cannot be read is left out.
+    std::shared_ptr<HDCBMP> RenderPageBitMap(const PageScene& scene, int width, int height,
+                                             int mode) const;
+
+    // Background from "_or.jpg" rescaled bicubic, photos at print quality,
+    // text pixels laid over. Names of photos that could not be read are added
+    // to `problems` when given; the page is rendered without them. Throws
+    // LumbraError only when no picture of that size can be made.
+    FiBitmap RenderPageFreeImage(const PageScene& scene, int width, int height,
+                                 QStringList* problems = nullptr) const;
+
+    const QString& BackgroundsFolder() const { return mBackgroundsFolder; }
+    QSizeF PageMm() const { return mPageMm; }
+
+private:
+    QString BackgroundFile(const QString& name, const char* suffix) const;
+
+    QString mBackgroundsFolder;
+    QSizeF mPageMm;
+};

@@ -1,0 +1,117 @@
+#include "render/PageScene.h"
+
+#include "model/PhotoImage.h"
+#include "model/Template.h"
+#include "model/page.h"
+#include "base/LumbraError.h"
+
+#include <type_traits>
+
+namespace {
+
+// The folder part of the photo's full-size file: folder & name & "_or.jpg".
+QString PhotoFolder(const PhotoImage& photo) {
+    const QString file = photo.GetThumbFile(4);
+    return file.left(file.size() - photo.GetName().size() - int(qstrlen("_or.jpg")));
+}
+
+PhotoPlacement PlacementOf(const PhotoImage& photo) {
+    PhotoPlacement placement;
+    placement.folder = PhotoFolder(photo);
+    placement.name = photo.GetName();
+    placement.key = photo.GetKey();
+    placement.x = photo.X();
+    placement.y = photo.Y();
+    placement.ratio = photo.ratio();
+    placement.angle = photo.Angle();
+    return placement;
+}
+
+std::shared_ptr<PhotoImage> PlacedPhoto(const PhotoPlacement& placement,
+                                        std::shared_ptr<const TemplateBox> box) {
+    auto photo = std::make_shared<PhotoImage>();
+    photo->CopyName(placement.name);
+    photo->SetKey(placement.folder, placement.key);
+    try {
+        // Angle and zoom before the offsets, which are clamped to their bounds.
+        photo->SetPhotoBox(std::move(box));
+        photo->SetAngle(placement.angle);
+        photo->Setratio(placement.ratio);
+        photo->SetImageLocation(placement.x, placement.y);
+    } catch (const LumbraError&) {
+        // unreadable files: drawing the photo reports it
+    }
+    return photo;
+}
+
+template <typename Box>
+std::vector<Box> Boxes(const Template& layout, bool photoBoxes) {
+    const int count = photoBoxes ? layout.PhotoBoxCount() : layout.TextBoxCount();
+    std::vector<Box> boxes;
+    boxes.reserve(size_t(count));
+    for (int i = 0; i < count; ++i) {
+        const auto& box = photoBoxes ? layout.PhotoBox(i) : layout.TextBox(i);
+        if constexpr (std::is_same_v<Box, TemplateBox>)
+            boxes.push_back(*box);
+        else
+            boxes.push_back(box);
+    }
+    return boxes;
+}
+
+// Texts of the text boxes (a page keeps one entry even without text boxes).
+std::vector<QString> Texts(const page& aPage, size_t count) {
+    std::vector<QString> texts;
+    for (size_t i = 0; i < count; ++i)
+        texts.push_back(aPage.text(int(i)));
+    return texts;
+}
+
+} // namespace
+
+PageSnapshot SnapshotPage(const page& aPage) {
+    PageSnapshot snapshot;
+    snapshot.background = aPage.GetBg();
+    const auto& layout = aPage.Template();
+    if (!layout)
+        return snapshot;
+    snapshot.photoBoxes = Boxes<TemplateBox>(*layout, true);
+    snapshot.textBoxes = Boxes<TemplateBox>(*layout, false);
+    for (size_t i = 0; i < snapshot.photoBoxes.size(); ++i) {
+        const auto photo = aPage.Photo(int(i));
+        snapshot.photos.push_back(photo ? std::optional(PlacementOf(*photo)) : std::nullopt);
+    }
+    snapshot.texts = Texts(aPage, snapshot.textBoxes.size());
+    return snapshot;
+}
+
+PageScene LiveScene(const page& aPage) {
+    PageScene scene;
+    scene.background = aPage.GetBg();
+    const auto& layout = aPage.Template();
+    if (!layout)
+        return scene;
+    using BoxPtr = std::shared_ptr<const TemplateBox>;
+    scene.photoBoxes = Boxes<BoxPtr>(*layout, true);
+    scene.textBoxes = Boxes<BoxPtr>(*layout, false);
+    for (size_t i = 0; i < scene.photoBoxes.size(); ++i)
+        scene.photos.push_back(aPage.Photo(int(i)));
+    scene.texts = Texts(aPage, scene.textBoxes.size());
+    return scene;
+}
+
+PageScene DetachedScene(const PageSnapshot& snapshot) {
+    PageScene scene;
+    scene.background = snapshot.background;
+    for (const TemplateBox& box : snapshot.photoBoxes)
+        scene.photoBoxes.push_back(std::make_shared<const TemplateBox>(box));
+    for (const TemplateBox& box : snapshot.textBoxes)
+        scene.textBoxes.push_back(std::make_shared<const TemplateBox>(box));
+    for (size_t i = 0; i < snapshot.photos.size() && i < scene.photoBoxes.size(); ++i) {
+        const auto& placement = snapshot.photos[i];
+        scene.photos.push_back(placement ? PlacedPhoto(*placement, scene.photoBoxes[i]) : nullptr);
+    }
+    scene.photos.resize(scene.photoBoxes.size());
+    scene.texts = snapshot.texts;
+    return scene;
+}

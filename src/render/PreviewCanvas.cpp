@@ -1,0 +1,45 @@
+#include "render/PreviewCanvas.h"
+
+#include "render/PagePixels.h"
+#include "render/PageRenderer.h"
+#include "imaging/FreeImageBridge.h"
+#include "base/LumbraError.h"
+
+#include <QFont>
+#include <QPainter>
+
+namespace {
+
+const char* const cPromotionalLine = "Lumbra \u2014 made with Lumbra photo books";
+
+QImage DrawCanvas() {
+    QImage canvas(cPreviewCanvasSize, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QRect strip(0, cPreviewCanvasSize.height() - cPreviewStripHeight, cPreviewCanvasSize.width(),
+                      cPreviewStripHeight);
+    painter.drawText(strip, Qt::AlignCenter, QString::fromUtf8(cPromotionalLine));
+    return canvas;
+}
+
+} // namespace
+
+const QImage& PreviewCanvas() {
+    static const QImage canvas = DrawCanvas();
+    return canvas;
+}
+
+FiBitmap ComposePreviewPage(const PageScene& scene, const PageRenderer& renderer,
+                            QStringList* problems) {
+    const FiBitmap page = renderer.RenderPageFreeImage(scene, cPreviewPageSize.width(),
+                                                       cPreviewPageSize.height(), problems);
+    FiBitmap canvas = FiFromQImage(PreviewCanvas());
+    if (!canvas)
+        throw LumbraError(QStringLiteral("Cannot make the preview canvas"));
+    PasteClipped(canvas.get(), page.get(), 0, 0);
+    return canvas;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "render/rtf/RtfReader.h"
+
+#include <QRect>
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+#include <QTextCharFormat>
+
+#include <memory>
+
+class QPainter;
+class QTextDocument;
+
+// Text boxes are laid out once, at the print resolution of their box, and
+// that layout is scaled to whatever size the box is shown at, so that screen,
+// editor and print break lines in the same places.
+
+// Pixels per millimetre of a page rendered for print.
+inline constexpr float cPrintPixelsPerMm = 8.5039f;
+
+// The layout size of a box of `boxMm` millimetres: each side times its ratio,
+// as a 16-bit whole number (halves to even), at least 1.
+QSize TextLayoutSize(QSizeF boxMm, float pixelsPerMmX = cPrintPixelsPerMm,
+                     float pixelsPerMmY = cPrintPixelsPerMm);
+
+// The pixels a box covers on a page drawn at `sx` × `sy` pixels per mm:
+// position and size each rounded, halves to even.
+QRect BoxPixelRect(const QRectF& boxMm, float sx, float sy);
+
+// The stored text of a box as laid out for print: font sizes tripled, text
+// width the layout width, no margins, fonts at 96 dots per inch.
+std::unique_ptr<QTextDocument> PrintLayoutDocument(const QString& rtf, QSize layoutSize);
+
+// Draws the text of a box of `boxMm` millimetres into `target` (pixels of the
+// painter's device). Only the glyphs cover what is below; nothing outside
+// `target` is touched. Returns false, drawing nothing, when the text holds
+// nothing but blanks.
+bool DrawBoxText(QPainter& painter, const QString& rtf, QSizeF boxMm, const QRect& target);
+
+// For the text box editor: the stored text with its stored sizes, laid out in
+// the same lines as the print layout (text width = the layout width, fonts at
+// three times 96 dots per inch). Show it scaled by EditorDisplayScale. An
+// empty text starts in `newText`'s font and size.
+std::unique_ptr<QTextDocument> EditorDocument(const QString& rtf, QSizeF boxMm,
+                                              const RtfDefaults& newText);
+
+// Scale from the editor document's layout to a box shown `boxWidthPx` wide.
+double EditorDisplayScale(int boxWidthPx, QSizeF boxMm);
+
+// The format new text of a text box starts with: the language's default font
+// and size (a size below 1 counts as 12 points).
+QTextCharFormat NewTextCharFormat(const QString& family, int pointSize);
+RtfDefaults NewTextDefaults(const QString& family, int pointSize);

@@ -1,6 +1,0 @@
-#include "shell/AppServices.h"
-
-AppServices& Services() {
-    static AppServices services;
-    return services;
-}

@@ -1,0 +1,351 @@
+#include "ui/bookview/BookControl.h"
+
+#include "ui/bookview/BookToolbarIcons.h"
+#include "ui/editors/ImageControl.h"
+#include "ui/bookview/PageControl.h"
+#include "ui/editors/TextControl.h"
+#include "model/Templates.h"
+#include "base/AppServices.h"
+#include "base/Constants.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolBar>
+
+namespace {
+
+const char* const ButtonKeys[] = {"NewPage", "PageView", "PreviousPage", "NextPage", "Import", "Order"};
+constexpr QSize LabelSize(48, 18);
+constexpr QSize DeleteButtonSize(26, 22);
+
+QString LanguageText(QStringView key) {
+    const Constants* strings = Services().strings;
+    return strings ? strings->Text(key) : QString();
+}
+
+} // namespace
+
+BookControl::BookControl(QWidget* parent) : BookControl(nullptr, parent) {}
+
+BookControl::BookControl(BookManager* manager, QWidget* parent)
+    : QWidget(parent), mManager(manager) {
+    setMinimumSize(200, 150);
+    setFocusPolicy(Qt::StrongFocus); // a click on the pages brings the keys here
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(128, 128, 128));
+    setPalette(background);
+
+    mZoom = MakeZoomTable(LanguageText(u"cBookToolBarResizeFullScreen"));
+    BuildPages();
+    BuildScrollBars();
+    BuildToolbar();
+    BuildZoomList();
+    SetTextControl(new ::TextControl(this, mManager));
+    SetImageControl(new ::ImageControl(this, mManager));
+    FollowManager();
+
+    mPagesView = 2;
+    mOnePageControl->hide();
+    mOnePageLabel->hide();
+    mLeftPageControl->SetPageType(PageControl::LeftPage);
+    mRightPageControl->SetPageType(PageControl::RightPage);
+    mOnePageControl->SetPageType(PageControl::SinglePage);
+    SetDeleteButtonStatus();
+    SetPageViewButton(2);
+    mViewCombo->setCurrentIndex(0);
+}
+
+BookControl::~BookControl() = default;
+
+void BookControl::BuildToolbar() {
+    mToolbar = new QToolBar(this);
+    mToolbar->setIconSize(QSize(24, 24));
+    mToolbar->setMovable(false);
+    mToolbar->setAutoFillBackground(true);
+    for (const char* key : ButtonKeys) {
+        QAction* action = mToolbar->addAction(BookToolbarIcon(QString::fromLatin1(key)), QString());
+        action->setObjectName(QString::fromLatin1(key));
+        connect(action, &QAction::triggered, this, [this, key] {
+            try {
+                Dispatch(QString::fromLatin1(key));
+            } catch (...) {
+                // a failing command leaves the view as it is
+            }
+        });
+    }
+    SetButtonToolTip("NewPage", "cMenuBookNewPage");
+    SetButtonToolTip("PreviousPage", "cMenuBookPreviousPage");
+    SetButtonToolTip("NextPage", "cMenuBookNextPage");
+    SetButtonToolTip("Import", "cMenuBookImportPhotos");
+    SetButtonToolTip("Order", "cMenuBookOrder");
+    mToolbar->addSeparator();
+}
+
+void BookControl::Dispatch(const QString& key) {
+    if (key == u"NewPage")
+        emit NewPageRequested();
+    else if (key == u"PageView")
+        emit PageViewToggleRequested();
+    else if (key == u"PreviousPage")
+        emit PreviousPageRequested();
+    else if (key == u"NextPage")
+        emit NextPageRequested();
+    else if (key == u"Import")
+        emit ImportPhotosRequested();
+    else if (key == u"Order")
+        emit OrderRequested();
+}
+
+void BookControl::BuildZoomList() {
+    mViewCombo = new QComboBox(mToolbar);
+    for (const ZoomLevel& level : mZoom)
+        mViewCombo->addItem(level.caption);
+    mViewCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    mToolbar->addWidget(mViewCombo);
+    connect(mViewCombo, &QComboBox::activated, this, &BookControl::OnZoomPicked);
+}
+
+void BookControl::BuildPages() {
+    auto makePage = [this] {
+        auto* surface = new PageControl(this, mManager);
+        surface->SetEditors(&mEditors);
+        return surface;
+    };
+    mLeftPageControl = makePage();
+    mRightPageControl = makePage();
+    mOnePageControl = makePage();
+
+    auto makeLabel = [this](Qt::Alignment alignment) {
+        auto* label = new QLabel(this);
+        label->setFixedSize(LabelSize);
+        label->setAlignment(alignment | Qt::AlignVCenter);
+        label->hide();
+        return label;
+    };
+    mLeftPageLabel = makeLabel(Qt::AlignLeft);
+    mRightPageLabel = makeLabel(Qt::AlignRight);
+    mOnePageLabel = makeLabel(Qt::AlignHCenter);
+
+    auto makeDelete = [this] {
+        auto* button = new QPushButton(BookToolbarIcon(QStringLiteral("Delete")), QString(), this);
+        button->setFixedSize(DeleteButtonSize);
+        button->setFlat(true);
+        button->hide();
+        connect(button, &QPushButton::clicked, this, [this, button] { DeletePageAt(button); });
+        return button;
+    };
+    mLeftPageDeleteButton = makeDelete();
+    mRightPageDeleteButton = makeDelete();
+    mOnePageDeleteButton = makeDelete();
+}
+
+void BookControl::BuildScrollBars() {
+    mHScrollBar = new QScrollBar(Qt::Horizontal, this);
+    mVScrollBar = new QScrollBar(Qt::Vertical, this);
+    for (QScrollBar* bar : {mHScrollBar, mVScrollBar}) {
+        bar->setRange(0, 0);
+        bar->setSingleStep(BookViewLayout::ScrollSmallChange);
+        bar->hide();
+        connect(bar, &QScrollBar::valueChanged, this, &BookControl::LayoutPages);
+    }
+}
+
+QAction* BookControl::ToolbarButton(const QString& key) const {
+    for (QAction* action : mToolbar->actions())
+        if (action->objectName() == key)
+            return action;
+    return nullptr;
+}
+
+void BookControl::SetButtonToolTip(const QString& key, const QString& languageKey) {
+    if (QAction* button = ToolbarButton(key))
+        button->setToolTip(LanguageText(languageKey));
+}
+
+void BookControl::SetPageViewButton(int view) {
+    QAction* button = ToolbarButton(QStringLiteral("PageView"));
+    if (!button)
+        return;
+    const bool one = view == 1;
+    SetButtonToolTip(QStringLiteral("PageView"),
+                     one ? QStringLiteral("cMenuBookTwoPageView") : QStringLiteral("cMenuBookOnePageView"));
+    button->setIcon(BookToolbarIcon(one ? QStringLiteral("two") : QStringLiteral("one")));
+}
+
+int BookControl::ZoomIndex() const {
+    return mViewCombo->currentIndex();
+}
+
+void BookControl::SetZoomIndex(int index) {
+    if (index < 0 || index >= BookViewLayout::ZoomLevelCount)
+        return;
+    mViewCombo->setCurrentIndex(index);
+    OnZoomPicked(index);
+}
+
+void BookControl::OnZoomPicked(int index) {
+    if (index < 0 || mZoom[index].width <= 0)
+        return;
+    UpdateScrollBars();
+    LayoutPages();
+    ApplyPageSize();
+    update();
+}
+
+void BookControl::SetPagesView(int view) {
+    CloseEditors();
+    mPagesView = view == 1 ? 1 : 2;
+    SetPageViewButton(mPagesView);
+    mLeftPageControl->setVisible(mPagesView == 2);
+    mRightPageControl->setVisible(mPagesView == 2);
+    mOnePageControl->setVisible(mPagesView == 1);
+    UpdatePageLabels();
+    SetDeleteButtonStatus();
+    ResizeView();
+    update();
+}
+
+BookViewLayout::ViewMetrics BookControl::Metrics() const {
+    BookViewLayout::ViewMetrics view;
+    view.width = width();
+    view.height = height();
+    view.toolbarHeight = mToolbar->sizeHint().height();
+    view.labelHeight = mLeftPageLabel->height();
+    view.deleteButtonHeight = mLeftPageDeleteButton->height();
+    view.mode = mPagesView;
+    return view;
+}
+
+void BookControl::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    FollowManager(); // the manager may have been registered after this view was made
+}
+
+void BookControl::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    mToolbar->setGeometry(0, 0, width(), mToolbar->sizeHint().height());
+    ResizeView();
+}
+
+void BookControl::ResizeView() {
+    const Templates* templates = Services().templates;
+    if (!templates)
+        return;
+    const QSize fit = BookViewLayout::FitPageSize(Metrics(), templates->PageWidth(), templates->PageHeight());
+    SizeZoomTable(mZoom, fit, templates->PageWidthPixel(), templates->PageHeightPixel());
+    UpdateScrollBars();
+    ApplyPageSize();
+    LayoutPages();
+}
+
+void BookControl::UpdateScrollBars() {
+    const ZoomLevel& chosen = mZoom[std::max(0, ZoomIndex())];
+    const BookViewLayout::ScrollBars bars = BookViewLayout::ScrollBarsFor(
+        Metrics(), QSize(chosen.width, chosen.height), QSize(mZoom[0].width, mZoom[0].height));
+    if (!bars.shown) {
+        mHScrollBar->setRange(0, 0);
+        mVScrollBar->setRange(0, 0);
+        mHScrollBar->hide();
+        mVScrollBar->hide();
+        return;
+    }
+    mHScrollBar->setGeometry(bars.horizontal);
+    mVScrollBar->setGeometry(bars.vertical);
+    mHScrollBar->setRange(0, bars.horizontalMaximum);
+    mVScrollBar->setRange(0, bars.verticalMaximum);
+    mHScrollBar->setPageStep(bars.horizontalPageStep);
+    mVScrollBar->setPageStep(bars.verticalPageStep);
+    mHScrollBar->show();
+    mVScrollBar->show();
+    mHScrollBar->raise();
+    mVScrollBar->raise();
+}
+
+void BookControl::ApplyPageSize() {
+    const ZoomLevel& chosen = mZoom[std::max(0, ZoomIndex())];
+    if (mPagesView == 1) {
+        mOnePageControl->SetPageSize(chosen.width, chosen.height);
+        return;
+    }
+    mLeftPageControl->SetPageSize(chosen.width, chosen.height);
+    mRightPageControl->SetPageSize(chosen.width, chosen.height);
+}
+
+void BookControl::LayoutPages() {
+    const ZoomLevel& chosen = mZoom[std::max(0, ZoomIndex())];
+    const QPoint scroll(mHScrollBar->isVisible() ? mHScrollBar->value() : 0,
+                        mVScrollBar->isVisible() ? mVScrollBar->value() : 0);
+    const BookViewLayout::PagePlaces places = BookViewLayout::PlacePages(
+        Metrics(), QSize(chosen.width, chosen.height), QSize(mZoom[0].width, mZoom[0].height), scroll,
+        LabelSize.width(), DeleteButtonSize.width());
+    if (mPagesView == 1) {
+        mOnePageControl->SetPageLocation(places.onePage.x(), places.onePage.y());
+        mOnePageLabel->move(places.oneLabel);
+        mOnePageDeleteButton->move(places.oneButton);
+    } else {
+        mLeftPageControl->SetPageLocation(places.leftPage.x(), places.leftPage.y());
+        mRightPageControl->SetPageLocation(places.rightPage.x(), places.rightPage.y());
+        mLeftPageLabel->move(places.leftLabel);
+        mRightPageLabel->move(places.rightLabel);
+        mLeftPageDeleteButton->move(places.leftButton);
+        mRightPageDeleteButton->move(places.rightButton);
+    }
+    // The bars and the toolbar stay above pages scrolled under them.
+    mHScrollBar->raise();
+    mVScrollBar->raise();
+    mToolbar->raise();
+}
+
+void BookControl::mousePressEvent(QMouseEvent* event) {
+    CloseEditors();
+    QWidget::mousePressEvent(event);
+}
+
+bool BookControl::CloseEditors() {
+    bool closed = false;
+    if (mEditors.text && mEditors.text->IsInitalized()) {
+        mEditors.text->Destroy();
+        closed = true;
+    }
+    if (mEditors.photo && mEditors.photo->IsInitalized()) {
+        mEditors.photo->Destroy();
+        closed = true;
+    }
+    return closed;
+}
+
+void BookControl::keyPressEvent(QKeyEvent* event) {
+    if (RunKey(*event))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+namespace {
+
+// The editors work in this view's pixels, above the pages.
+void Adopt(QWidget* view, void* editorObject, QWidget* editorWidget) {
+    if (!editorObject || !editorWidget)
+        return;
+    if (editorWidget->parentWidget() != view)
+        editorWidget->setParent(view);
+    editorWidget->raise();
+}
+
+} // namespace
+
+void BookControl::SetTextControl(TextBoxEditor* editor) {
+    mEditors.text = editor;
+    Adopt(this, editor, dynamic_cast<QWidget*>(editor));
+}
+
+void BookControl::SetImageControl(PhotoBoxEditor* editor) {
+    mEditors.photo = editor;
+    Adopt(this, editor, dynamic_cast<QWidget*>(editor));
+}

@@ -1,0 +1,156 @@
+#pragma once
+
+#include "ui/bookview/ManagerFollower.h"
+
+#include "ui/bookview/BookViewLayout.h"
+#include "ui/editors/BoxEditors.h"
+#include "base/ConnectionGroup.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+class Book;
+class BookManager;
+class PageControl;
+class QAction;
+class QComboBox;
+class QKeyEvent;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QToolBar;
+
+// The book view: the current book one page or two facing pages at a time,
+// with its toolbar, zoom list, scroll bars, page numbers under the pages and
+// a delete button above each shown page. It keeps no book state of its own;
+// the toolbar's commands go to the main window through the *Requested signals.
+class BookControl : public QWidget {
+    Q_OBJECT
+public:
+    // Follows Services().books (which may be registered later than this view).
+    explicit BookControl(QWidget* parent = nullptr);
+    // Follows the given manager (tests).
+    explicit BookControl(BookManager* manager, QWidget* parent = nullptr);
+    ~BookControl() override;
+
+    bool HasNextPage() const;
+    bool HasPreviousPage() const;
+    // Moves the book's page index by the view mode (2 in the two-page view).
+    void NextPage();
+    void PreviousPage();
+    // 1: one page, 2: two facing pages.
+    int GetPagesView() const { return mPagesView; }
+    void SetPagesView(int view);
+
+    // Enables the toolbar's previous/next buttons, then PrevNextStatusChanged.
+    void SetPrevNextPageButtonStatus();
+    void SetNewPageButtonStatus();
+    void SetDeleteButtonStatus();
+    // The book's AddNewPage, then SaveBook.
+    void AddNewPage();
+
+    // The view's keys, also when they reach the main window: Escape closes an
+    // open box editor as a click beside the pages does (the edit is kept and
+    // saved); Page Up / Page Down move as the previous / next buttons, Home /
+    // End to the first / last page. False for any other key.
+    bool RunKey(const QKeyEvent& event);
+
+    // The hosted box editors, made with the view; the setters replace them
+    // (tests). An editor that is a widget becomes a child of this view,
+    // above the pages.
+    void SetTextControl(TextBoxEditor* editor);
+    void SetImageControl(PhotoBoxEditor* editor);
+    TextBoxEditor* TextControl() const { return mEditors.text; }
+    PhotoBoxEditor* ImageControl() const { return mEditors.photo; }
+
+    // The zoom list: 0 fits the window, 1..12 are n/6 of the page's pixel size.
+    int ZoomIndex() const;
+    void SetZoomIndex(int index);
+    const ZoomTable& ZoomLevels() const { return mZoom; }
+
+    // Parts, for the main window's screenshots and for tests.
+    PageControl* LeftPageControl() const { return mLeftPageControl; }
+    PageControl* RightPageControl() const { return mRightPageControl; }
+    PageControl* OnePageControl() const { return mOnePageControl; }
+    QToolBar* Toolbar() const { return mToolbar; }
+    QLabel* LeftPageLabel() const { return mLeftPageLabel; }
+    QLabel* RightPageLabel() const { return mRightPageLabel; }
+    QLabel* OnePageLabel() const { return mOnePageLabel; }
+    QPushButton* LeftPageDeleteButton() const { return mLeftPageDeleteButton; }
+    QPushButton* RightPageDeleteButton() const { return mRightPageDeleteButton; }
+    QPushButton* OnePageDeleteButton() const { return mOnePageDeleteButton; }
+    QScrollBar* HScrollBar() const { return mHScrollBar; }
+    QScrollBar* VScrollBar() const { return mVScrollBar; }
+    // The toolbar button of a key ("NewPage", "PageView", ...), null if none.
+    QAction* ToolbarButton(const QString& key) const;
+
+signals:
+    // The previous/next state may have changed: the main window updates its menu.
+    void PrevNextStatusChanged();
+    void NewPageRequested();
+    void PageViewToggleRequested();
+    void PreviousPageRequested();
+    void NextPageRequested();
+    void ImportPhotosRequested();
+    void OrderRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildToolbar();
+    // Sends a toolbar key's command to the main window; unknown keys do nothing.
+    void Dispatch(const QString& key);
+    void BuildZoomList();
+    void BuildPages();
+    void BuildScrollBars();
+    void SetButtonToolTip(const QString& key, const QString& languageKey);
+    void SetPageViewButton(int view);
+
+    BookManager* Manager() const;
+    std::shared_ptr<Book> CurrentBook() const;
+    void FollowManager();
+    void OnBookChange();
+    void FollowBook(const std::shared_ptr<Book>& book);
+    void OnPageCountChange();
+    void OnPageIndexChange();
+
+    void ResizeView();
+    BookViewLayout::ViewMetrics Metrics() const;
+    void UpdateScrollBars();
+    void ApplyPageSize();
+    void LayoutPages();
+    void UpdatePageLabels();
+    void OnZoomPicked(int index);
+    // Removes the page under the button and saves the book.
+    void DeletePageAt(QPushButton* button);
+    // Closes both editors with their edits saved; false when none was open.
+    bool CloseEditors();
+
+    BookManager* mManager = nullptr; // null: Services().books
+    ManagerFollower mManagerFollower;
+    std::shared_ptr<Book> mBook;
+    ConnectionGroup mBookConnections;
+
+    int mPagesView = 2;
+    ZoomTable mZoom;
+    BoxEditors mEditors;
+
+    QToolBar* mToolbar = nullptr;
+    QComboBox* mViewCombo = nullptr;
+    QScrollBar* mHScrollBar = nullptr;
+    QScrollBar* mVScrollBar = nullptr;
+    PageControl* mLeftPageControl = nullptr;
+    PageControl* mRightPageControl = nullptr;
+    PageControl* mOnePageControl = nullptr;
+    QLabel* mLeftPageLabel = nullptr;
+    QLabel* mRightPageLabel = nullptr;
+    QLabel* mOnePageLabel = nullptr;
+    QPushButton* mLeftPageDeleteButton = nullptr;
+    QPushButton* mRightPageDeleteButton = nullptr;
+    QPushButton* mOnePageDeleteButton = nullptr;
+};

@@ -1,0 +1,180 @@
+#include "ui/bookview/BookControl.h"
+
+#include "ui/bookview/BookViewPaging.h"
+#include "base/GuardedStep.h"
+#include "ui/bookview/PageControl.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "base/AppServices.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+// Following the book manager and the current book.
+
+namespace {
+
+BookPosition PositionOf(const Book& book) {
+    BookPosition at;
+    at.pageIndex = book.GetPageIndex();
+    at.leftIndex = book.GetLeftPageIndex();
+    at.rightIndex = book.GetRightPageIndex();
+    at.pagesCount = book.PagesCount();
+    at.minPages = book.GetMinPages();
+    return at;
+}
+
+} // namespace
+
+BookManager* BookControl::Manager() const {
+    return mManager ? mManager : Services().books;
+}
+
+std::shared_ptr<Book> BookControl::CurrentBook() const {
+    BookManager* manager = Manager();
+    return manager ? manager->GetBook() : nullptr;
+}
+
+void BookControl::FollowManager() {
+    mManagerFollower.Follow(Manager(), this, &BookControl::OnBookChange);
+}
+
+void BookControl::OnBookChange() {
+    FollowBook(CurrentBook());
+    SetPrevNextPageButtonStatus();
+    SetNewPageButtonStatus();
+    SetDeleteButtonStatus();
+    // Every book opens in the two-page view.
+    mPagesView = 2;
+    SetPageViewButton(2);
+    mLeftPageControl->show();
+    mRightPageControl->show();
+    mOnePageControl->hide();
+    UpdatePageLabels();
+    ResizeView();
+    update();
+}
+
+void BookControl::FollowBook(const std::shared_ptr<Book>& book) {
+    mBookConnections.Clear();
+    mBook = book;
+    if (!book)
+        return;
+    mBookConnections.Replace({
+        connect(book.get(), &Book::OnAddPage, this, &BookControl::OnPageCountChange),
+        connect(book.get(), &Book::OnDeletePage, this, &BookControl::OnPageCountChange),
+        connect(book.get(), &Book::OnPageIndexChange, this, &BookControl::OnPageIndexChange)});
+}
+
+void BookControl::OnPageCountChange() {
+    SetDeleteButtonStatus();
+    SetNewPageButtonStatus();
+}
+
+void BookControl::OnPageIndexChange() {
+    UpdatePageLabels();
+    SetDeleteButtonStatus();
+    SetPrevNextPageButtonStatus();
+}
+
+bool BookControl::HasNextPage() const {
+    const auto book = CurrentBook();
+    return book && HasNextPageAt(PositionOf(*book), mPagesView);
+}
+
+bool BookControl::HasPreviousPage() const {
+    const auto book = CurrentBook();
+    return book && HasPreviousPageAt(PositionOf(*book), mPagesView);
+}
+
+void BookControl::NextPage() {
+    SetDeleteButtonStatus();
+    if (const auto book = CurrentBook())
+        book->SetPageIndex(book->GetPageIndex() + mPagesView);
+}
+
+void BookControl::PreviousPage() {
+    if (const auto book = CurrentBook())
+        book->SetPageIndex(book->GetPageIndex() - mPagesView);
+}
+
+bool BookControl::RunKey(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Escape && event.modifiers() == Qt::NoModifier)
+        return CloseEditors();
+    const BookMove move = BookMoveForKey(event.key(), event.modifiers());
+    const auto book = CurrentBook();
+    if (move == BookMove::None || !book)
+        return false;
+    const int target = PageIndexAfterMove(PositionOf(*book), mPagesView, move);
+    if (target < 0)
+        return true; // at that end already
+    if (move == BookMove::PreviousPage)
+        PreviousPage();
+    else if (move == BookMove::NextPage)
+        NextPage();
+    else
+        book->SetPageIndex(target);
+    return true;
+}
+
+void BookControl::SetPrevNextPageButtonStatus() {
+    if (QAction* previous = ToolbarButton(QStringLiteral("PreviousPage")))
+        previous->setEnabled(HasPreviousPage());
+    if (QAction* next = ToolbarButton(QStringLiteral("NextPage")))
+        next->setEnabled(HasNextPage());
+    emit PrevNextStatusChanged();
+}
+
+void BookControl::SetNewPageButtonStatus() {
+    const auto book = CurrentBook();
+    if (QAction* newPage = ToolbarButton(QStringLiteral("NewPage")))
+        newPage->setEnabled(book && book->PagesCount() < book->GetMaxPages());
+}
+
+void BookControl::SetDeleteButtonStatus() {
+    const auto book = CurrentBook();
+    if (!book)
+        return;
+    const DeleteButtons shown = DeleteButtonsAt(PositionOf(*book), mPagesView);
+    mLeftPageDeleteButton->setVisible(shown.left);
+    mRightPageDeleteButton->setVisible(shown.right);
+    mOnePageDeleteButton->setVisible(shown.one);
+}
+
+void BookControl::AddNewPage() {
+    if (const auto book = CurrentBook()) {
+        book->AddNewPage();
+        RunGuarded([&] { book->SaveBook(); }); // a failure is reported by the book
+    }
+}
+
+void BookControl::UpdatePageLabels() {
+    const auto book = CurrentBook();
+    if (!book)
+        return;
+    const PageLabels labels = PageLabelsAt(PositionOf(*book), mPagesView);
+    mLeftPageLabel->setText(QString::number(labels.left));
+    mRightPageLabel->setText(QString::number(labels.right));
+    mOnePageLabel->setText(QString::number(labels.one));
+    mLeftPageLabel->setVisible(labels.leftShown);
+    mRightPageLabel->setVisible(labels.rightShown);
+    mOnePageLabel->setVisible(labels.oneShown);
+}
+
+void BookControl::DeletePageAt(QPushButton* button) {
+    const auto book = CurrentBook();
+    if (!book)
+        return;
+    const int index = button == mOnePageDeleteButton   ? book->GetPageIndex()
+                      : button == mLeftPageDeleteButton ? book->GetLeftPageIndex()
+                                                        : book->GetRightPageIndex();
+    try {
+        book->RemovePage(index);
+        book->SaveBook();
+    } catch (...) {
+        // the page is gone in memory; the next save writes the book again
+    }
+    SetDeleteButtonStatus();
+}

@@ -1,0 +1,222 @@
+#include "ui/bookview/PageControl.h"
+
+#include "render/PageScene.h"
+#include "ui/editors/BoxEditors.h"
+#include "imaging/HDCBMP.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "model/Template.h"
+#include "model/Templates.h"
+#include "model/page.h"
+#include "base/AppServices.h"
+#include "base/Rounding.h"
+
+#include <QPainter>
+
+// Following the book and its pages, and showing the page. Mouse, drag and
+// drop are in PageControlInput.cpp.
+
+PageControl::PageControl(QWidget* parent, BookManager* manager)
+    : QWidget(parent), mManager(manager) {
+    mReloadPageTimer.setSingleShot(true);
+    connect(&mReloadPageTimer, &QTimer::timeout, this, [this] {
+        mReloadPageTimer.stop();
+        ReloadPage();
+    });
+    connect(&mRenderQueue, &PageRenderQueue::Rendered, this, &PageControl::OnRendered);
+    setAcceptDrops(true);
+    setMouseTracking(true);
+    FollowManager();
+}
+
+PageControl::~PageControl() = default;
+
+BookManager* PageControl::Manager() const {
+    return mManager ? mManager : Services().books;
+}
+
+void PageControl::FollowManager() {
+    mManagerFollower.Follow(Manager(), this, &PageControl::OnBookChange);
+}
+
+void PageControl::OnBookChange() {
+    FollowBook(Manager() ? Manager()->GetBook() : nullptr);
+    OnPageIndexChange();
+    ReloadPage();
+}
+
+void PageControl::FollowBook(const std::shared_ptr<Book>& book) {
+    mBookConnections.Clear();
+    mBook = book;
+    if (!book)
+        return;
+    mBookConnections.Replace({
+        connect(book.get(), &Book::OnPageIndexChange, this, &PageControl::OnPageIndexChange),
+        connect(book.get(), &Book::OnPageChanged, this, &PageControl::OnPageChanged),
+        connect(book.get(), &Book::OnDeletePage, this, &PageControl::OnDeletePage)});
+}
+
+void PageControl::FollowPage(const std::shared_ptr<page>& aPage) {
+    if (aPage != mPage) {
+        // A picture of another page must not show, nor arrive later.
+        mRendering = QImage();
+        mPreview = QImage();
+        mRenderQueue.Cancel();
+    }
+    disconnect(mPageConnection);
+    mPage = aPage;
+    if (aPage)
+        mPageConnection = connect(aPage.get(), &page::OnPageChange, this, &PageControl::ReloadPage);
+}
+
+void PageControl::SetPageType(int type) {
+    mPageType = type;
+    OnPageIndexChange();
+}
+
+int PageControl::GetCurrentPageIndex() const {
+    if (!mBook)
+        return -1;
+    switch (mPageType) {
+    case LeftPage: return mBook->GetLeftPageIndex();
+    case RightPage: return mBook->GetRightPageIndex();
+    default: return mBook->GetPageIndex();
+    }
+}
+
+std::shared_ptr<page> PageControl::ChoosePage() const {
+    if (!mBook)
+        return nullptr;
+    const int index = GetCurrentPageIndex();
+    if (index < 0 || index >= mBook->PagesCount())
+        return nullptr;
+    return mBook->GetPage(index);
+}
+
+void PageControl::OnPageIndexChange() {
+    FollowPage(ChoosePage());
+    ShowPage();
+}
+
+void PageControl::OnPageChanged(int index) {
+    if (index != GetCurrentPageIndex())
+        return;
+    FollowPage(ChoosePage());
+    ReloadPage();
+}
+
+void PageControl::OnDeletePage(int pageCount) {
+    // Only the right page can fall off the end of the book.
+    if (mPageType == RightPage && GetCurrentPageIndex() >= pageCount) {
+        FollowPage(nullptr);
+        ReloadPage();
+    }
+}
+
+void PageControl::ShowPage() {
+    if (!isVisible())
+        return;
+    if (!mPage) {
+        update();
+        return;
+    }
+    if (mPage->IsEmptyPage() || !TakePreview()) {
+        ReloadPage();
+        return;
+    }
+    update();
+    StartReloadTimer(150);
+}
+
+bool PageControl::TakePreview() {
+    const auto& thumb = mPage->ThumbHDCBMP();
+    if (!thumb || !thumb->bmp())
+        return false;
+    mPreview = thumb->bmp()->copy();
+    return true;
+}
+
+void PageControl::StartReloadTimer(int milliseconds) {
+    mReloadPageTimer.stop();
+    mReloadPageTimer.setInterval(milliseconds);
+    mReloadPageTimer.start();
+}
+
+void PageControl::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    FollowManager();
+    if (!mPage) {
+        ReloadPage();
+        return;
+    }
+    if (!mPage->IsEmptyPage() && TakePreview())
+        update();
+    StartReloadTimer(100);
+    PlaceEditors();
+}
+
+void PageControl::SetPageLocation(int left, int top) {
+    move(left, top);
+    PlaceEditors();
+}
+
+void PageControl::SetPageSize(int width, int height) {
+    if (width < 0 || height < 0)
+        return;
+    resize(width, height);
+    PlaceEditors();
+    StartReloadTimer(500);
+}
+
+void PageControl::ReloadPage() {
+    if (!mPage) {
+        mRendering = QImage();
+        update();
+        return;
+    }
+    // The last picture stays up (stretched) until the new one is in.
+    if (isVisible() && width() > 0 && height() > 0)
+        mRenderQueue.Request(SnapshotPage(*mPage), size());
+}
+
+void PageControl::OnRendered(const QImage& picture) {
+    mRendering = picture;
+    mPreview = QImage();
+    update();
+    emit PageRendered();
+}
+
+void PageControl::SetRenderer(std::shared_ptr<const PageRenderer> renderer) {
+    mRenderQueue.SetRenderer(std::move(renderer));
+}
+
+void PageControl::paintEvent(QPaintEvent*) {
+    if (!mPage)
+        return; // no page here: the book view's background shows through
+    QPainter painter(this);
+    const QImage& picture = !mPreview.isNull() ? mPreview : mRendering;
+    if (picture.isNull())
+        painter.fillRect(rect(), Qt::white);
+    else
+        painter.drawImage(rect(), picture); // stretched, no smoothing
+}
+
+double PageControl::PixelToMmX(double x) const {
+    const Templates* templates = Services().templates;
+    return templates && width() > 0 ? templates->PageWidth() * x / width() : 0;
+}
+
+double PageControl::PixelToMmY(double y) const {
+    const Templates* templates = Services().templates;
+    return templates && height() > 0 ? templates->PageHeight() * y / height() : 0;
+}
+
+int PageControl::MmToPixelX(double mm) const {
+    const Templates* templates = Services().templates;
+    return templates ? int(RoundHalfEven(mm * width() / templates->PageWidth())) : 0;
+}
+
+int PageControl::MmToPixelY(double mm) const {
+    const Templates* templates = Services().templates;
+    return templates ? int(RoundHalfEven(mm * height() / templates->PageHeight())) : 0;
+}

@@ -1,0 +1,197 @@
+#include "ui/bookview/PageControl.h"
+
+#include "ui/editors/BoxEditors.h"
+#include "model/PageDrop.h"
+#include "model/PhotoImage.h"
+#include "model/Book.h"
+#include "model/Template.h"
+#include "model/TemplateBox.h"
+#include "model/page.h"
+#include "base/AppServices.h"
+#include "base/CMD5.h"
+
+#include <QDrag>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QtConcurrent/QtConcurrentRun>
+
+// The surface's mouse: clicks that open the box editors, dragging photos
+// out, and drops of photos, templates, backgrounds and files.
+
+QRect PageControl::BoxRect(const TemplateBox& box) const {
+    return QRect(x() + MmToPixelX(box.X()), y() + MmToPixelY(box.Y()), MmToPixelX(box.width()),
+                 MmToPixelY(box.Height()));
+}
+
+void PageControl::OpenTextEditor(int index) {
+    TextBoxEditor* editor = mEditors ? mEditors->text : nullptr;
+    if (!editor || !mPage || !mPage->Template())
+        return;
+    editor->Init(mPage, index);
+    const QRect r = BoxRect(*mPage->Template()->TextBox(index));
+    editor->SetLocationAndSize(r.x(), r.y(), r.width(), r.height(), width());
+}
+
+void PageControl::OpenPhotoEditor(int index) {
+    PhotoBoxEditor* editor = mEditors ? mEditors->photo : nullptr;
+    if (!editor || !mPage || !mPage->Template())
+        return;
+    editor->Init(mPage->Photo(index));
+    const QRect r = BoxRect(*mPage->Template()->PhotoBox(index));
+    editor->SetLocationAndSize(r.x(), r.y(), r.width(), r.height());
+}
+
+void PageControl::ClosePhotoEditor() {
+    if (mEditors && mEditors->photo && mEditors->photo->IsInitalized())
+        mEditors->photo->Destroy();
+}
+
+void PageControl::PlaceEditors() {
+    if (!mPage || !mEditors || !isVisible())
+        return;
+    if (TextBoxEditor* text = mEditors->text; text && text->PageId() == mPage->GetPageId() && text->TextBox()) {
+        const QRect r = BoxRect(*text->TextBox());
+        text->SetLocationAndSize(r.x(), r.y(), r.width(), r.height(), width());
+    }
+    if (PhotoBoxEditor* photo = mEditors->photo;
+        photo && photo->PageId() == mPage->GetPageId() && photo->PhotoBox()) {
+        const QRect r = BoxRect(*photo->PhotoBox());
+        photo->SetLocationAndSize(r.x(), r.y(), r.width(), r.height());
+    }
+}
+
+void PageControl::RunClick(const PageClickTracker::Action& action) {
+    switch (action.kind) {
+    case PageClickTracker::Action::OpenTextEditor:
+        OpenTextEditor(action.box);
+        break;
+    case PageClickTracker::Action::CloseTextEditor:
+        mEditors->text->Destroy();
+        break;
+    case PageClickTracker::Action::OpenPhotoEditor:
+        ClosePhotoEditor();
+        if (mPage->Photo(action.box))
+            OpenPhotoEditor(action.box);
+        break;
+    case PageClickTracker::Action::MarkPhotoBox:
+        ClosePhotoEditor();
+        break;
+    case PageClickTracker::Action::None:
+        break;
+    }
+}
+
+void PageControl::mouseMoveEvent(QMouseEvent* event) {
+    const bool leftDown = event->buttons() & Qt::LeftButton;
+    const int pressed = mClicks.PressedBox();
+    if (mClicks.Move(event->position().toPoint(), leftDown))
+        StartDrag(pressed);
+}
+
+void PageControl::mousePressEvent(QMouseEvent* event) {
+    event->accept(); // the book view's background must not see it
+    if (!mPage || !mPage->Template())
+        return;
+    try {
+        const QPointF at = event->position();
+        const float x = float(PixelToMmX(at.x())), y = float(PixelToMmY(at.y()));
+        const bool textOpen = mEditors && mEditors->text && mEditors->text->IsInitalized();
+        RunClick(mClicks.Press(mPage->FindTextBoxIndex(x, y), mPage->FindPhotoBoxIndex(x, y), textOpen));
+    } catch (...) {
+        // an editor that cannot open leaves the page as it is
+    }
+}
+
+void PageControl::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    if (!mPage || !mPage->Template())
+        return;
+    try {
+        RunClick(mClicks.DoubleClick());
+    } catch (...) {
+    }
+}
+
+void PageControl::StartDrag(int photoBox) {
+    if (!mPage || photoBox < 0 || photoBox >= mPage->PhotoEntryCount())
+        return;
+    const auto photo = mPage->Photo(photoBox);
+    if (!photo)
+        return;
+    auto* data = new QMimeData;
+    data->setText(photo->GetKey());
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data);
+    if (!mRendering.isNull() && mPage->Template()) {
+        const QRect box = BoxRect(*mPage->Template()->PhotoBox(photoBox)).translated(-pos());
+        const QImage picture = mRendering.scaled(size()).copy(box);
+        drag->setPixmap(QPixmap::fromImage(picture.scaled(120, 120, Qt::KeepAspectRatio)));
+    }
+    drag->exec(Qt::CopyAction);
+    mClicks.Forget(); // one drag per press
+}
+
+bool PageControl::AcceptsDragAt(const QMimeData* data, QPointF position) const {
+    if (!data || mImportRunning)
+        return false;
+    const float x = float(PixelToMmX(position.x())), y = float(PixelToMmY(position.y()));
+    const bool hasPage = mPage && mPage->Template();
+    return DropAllowed(hasPage, ReadDropPayload(*data), hasPage ? mPage->FindTextBoxIndex(x, y) : -1,
+                       hasPage ? mPage->FindPhotoBoxIndex(x, y) : -1);
+}
+
+void PageControl::dragEnterEvent(QDragEnterEvent* event) {
+    dragMoveEvent(event);
+}
+
+void PageControl::dragMoveEvent(QDragMoveEvent* event) {
+    mClicks.Forget();
+    if (AcceptsDragAt(event->mimeData(), event->position()) &&
+        (event->possibleActions() & Qt::CopyAction)) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void PageControl::dropEvent(QDropEvent* event) {
+    mClicks.Forget();
+    if (!mPage || !mBook || !event->mimeData())
+        return;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    const DropPayload payload = ReadDropPayload(*event->mimeData());
+    const float x = float(PixelToMmX(event->position().x()));
+    const float y = float(PixelToMmY(event->position().y()));
+    try {
+        if (!payload.files.isEmpty()) {
+            DropFiles(payload.files, x, y);
+            return;
+        }
+        DropText(*mBook, *mPage, payload.text, x, y);
+    } catch (...) {
+        // what was done stays; the book is saved on the next change
+    }
+    emit DropDone();
+}
+
+void PageControl::DropFiles(const QStringList& files, float x, float y) {
+    const CMD5* md5 = Services().md5;
+    auto planned = std::make_shared<std::vector<DroppedFile>>(PlanFileDrop(*mBook, files, md5 ? *md5 : CMD5()));
+    mImportRunning = true;
+    auto* watcher = new QFutureWatcher<void>(this);
+    connect(watcher, &QFutureWatcher<void>::finished, this,
+            [this, watcher, planned, book = mBook, target = mPage, x, y] {
+                watcher->deleteLater();
+                mImportRunning = false;
+                try {
+                    PlaceFileDrop(*book, *target, *planned, x, y);
+                } catch (...) {
+                    // photos placed so far stay
+                }
+                emit DropDone();
+            });
+    watcher->setFuture(QtConcurrent::run([planned] { MakeDroppedFiles(*planned); }));
+}

@@ -1,0 +1,39 @@
+#include "ui/bookview/TemplatesControlMath.h"
+
+#include "model/Template.h"
+#include "model/TemplateBox.h"
+#include "base/Rounding.h"
+
+namespace TemplatesControlMath {
+
+int MiniatureHeight(double pageWidth, double pageHeight) {
+    return int(RoundHalfEven(pageHeight * MiniatureWidth / pageWidth));
+}
+
+int MiniatureTop(int k, int miniatureHeight, int scrolled) {
+    return Gap + (miniatureHeight + Gap) * (k - scrolled);
+}
+
+int ScrollMaximum(int count, int pickerHeight, int miniatureHeight) {
+    const double rows = double(pickerHeight - Gap) / double(miniatureHeight + Gap);
+    const int64_t value = RoundHalfEven(double(count) - rows + 1.0);
+    return value < 1 ? 0 : int(value);
+}
+
+int MapToMiniature(double mm, int pixels, double pageMm) {
+    return int(RoundHalfEven(mm * pixels / pageMm));
+}
+
+QRect BoxRect(const TemplateBox& box, int width, int height, double pageWidth, double pageHeight) {
+    const int x1 = MapToMiniature(box.X(), width, pageWidth);
+    const int y1 = MapToMiniature(box.Y(), height, pageHeight);
+    const int x2 = MapToMiniature(double(box.X()) + box.width(), width, pageWidth);
+    const int y2 = MapToMiniature(double(box.Y()) + box.Height(), height, pageHeight);
+    return QRect(x1, y1, x2 - x1, y2 - y1);
+}
+
+QString DragText(const Template& aTemplate) {
+    return QStringLiteral("T:") + aTemplate.GetInitLine();
+}
+
+} // namespace TemplatesControlMath

@@ -1,0 +1,62 @@
+#include "ui/editors/BoxEditEvents.h"
+
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "model/page.h"
+#include "base/AppServices.h"
+
+#include <QDir>
+
+#include <utility>
+
+BoxEditEvents::BoxEditEvents(QObject* receiver, BookManager* manager, std::function<void()> destroy,
+                             std::function<void()> destroyWithoutSave)
+    : mReceiver(receiver), mManager(manager), mDestroy(std::move(destroy)),
+      mDestroyWithoutSave(std::move(destroyWithoutSave)) {
+    Manager();
+}
+
+BoxEditEvents::~BoxEditEvents() {
+    UnfollowEdit();
+    for (QMetaObject::Connection& connection : mManagerConnections)
+        QObject::disconnect(connection);
+}
+
+BookManager* BoxEditEvents::Manager() {
+    if (!mManager)
+        mManager = Services().books;
+    if (mManager && !mManagerConnections[0]) {
+        mManagerConnections[0] = QObject::connect(mManager, &BookManager::OnBeforeBookChange, mReceiver,
+                                                  [this] { BeforeBookChange(); });
+        mManagerConnections[1] = QObject::connect(mManager, &BookManager::OnQuit, mReceiver,
+                                                  [this] { mDestroy(); });
+    }
+    return mManager;
+}
+
+void BoxEditEvents::FollowEdit(const Book* book, const page* aPage, const std::function<void()>& onPageChange) {
+    UnfollowEdit();
+    mBook = book;
+    if (book)
+        mEditConnections[0] = QObject::connect(book, &Book::OnPageIndexChange, mReceiver, [this] { mDestroy(); });
+    if (!aPage)
+        return;
+    mEditConnections[1] = QObject::connect(aPage, &page::OnTemplateChange, mReceiver, [this] { mDestroy(); });
+    if (onPageChange)
+        mEditConnections[2] = QObject::connect(aPage, &page::OnPageChange, mReceiver, onPageChange);
+}
+
+void BoxEditEvents::UnfollowEdit() {
+    for (QMetaObject::Connection& connection : mEditConnections)
+        QObject::disconnect(connection);
+    mBook = nullptr;
+}
+
+// The edit goes into the book being left, and so to disk, unless that book
+// was just deleted.
+void BoxEditEvents::BeforeBookChange() {
+    if (mBook && QDir(mBook->GetBookFolder()).exists())
+        mDestroy();
+    else
+        mDestroyWithoutSave();
+}

@@ -1,0 +1,253 @@
+#include "ui/editors/ImageControl.h"
+
+#include "ui/common/EditorToolbar.h"
+#include "base/GuardedStep.h"
+#include "ui/editors/PhotoBoxEditMath.h"
+#include "ui/editors/EditorFocus.h"
+#include "ui/editors/ImageControlIcons.h"
+#include "model/PhotoImage.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "model/page.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QToolBar>
+
+
+namespace {
+
+// What the picture area shows when the photo cannot be drawn.
+void DrawMissingPhoto(QPainter& painter, const QRect& area) {
+    painter.fillRect(area, QColor(192, 192, 192));
+    painter.setPen(QPen(QColor(64, 64, 64), 2));
+    painter.drawRect(area.adjusted(1, 1, -1, -1));
+    painter.drawLine(area.topLeft(), area.bottomRight());
+    painter.drawLine(area.bottomLeft(), area.topRight());
+}
+
+} // namespace
+
+ImageControl::ImageControl(QWidget* parent, BookManager* manager)
+    : QWidget(parent), mEvents(this, manager, [this] { Destroy(); }, [this] { DestroyWithoutSave(); }) {
+    BuildToolbar();
+    mPicture = new QWidget(this);
+    mPicture->setAttribute(Qt::WA_OpaquePaintEvent);
+    mPicture->setFocusPolicy(Qt::ClickFocus);
+    mPicture->setCursor(Qt::SizeAllCursor);
+    mPicture->installEventFilter(this);
+    mToolbar->raise(); // a toolbar moved down over the picture stays whole
+    hide();
+}
+
+ImageControl::~ImageControl() {
+    mEvents.UnfollowEdit();
+    if (mPhoto)
+        mPhoto->SetKeepThumb(false);
+}
+
+void ImageControl::BuildToolbar() {
+    mToolbar = new QToolBar(this);
+    mToolbar->setAutoFillBackground(true);
+    mToolbar->setIconSize(QSize(20, 20));
+    mToolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    mImageSizeSlider = new QSlider(Qt::Horizontal);
+    mImageSizeSlider->setRange(cZoomSliderMin, cZoomSliderMax);
+    mImageSizeSlider->setSingleStep(1);
+    mImageSizeSlider->setPageStep(cZoomSliderPageStep);
+    mImageSizeSlider->setValue(cZoomSliderMin);
+    mImageSizeSlider->setFixedWidth(100);
+    connect(mImageSizeSlider, &QSlider::valueChanged, this, &ImageControl::SliderStep);
+    for (const char* key : {"small", "big", "rotateLeft", "rotateRight", "ok"}) {
+        const QString name = QString::fromLatin1(key);
+        if (name == QLatin1String("big"))
+            mToolbar->addWidget(mImageSizeSlider); // the zoom between its two buttons
+        QAction* action = mToolbar->addAction(ImageControlIcon(name), QString());
+        action->setData(name);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, [this, name] { ToolbarClick(name); });
+    }
+    mToolbar->adjustSize();
+}
+
+QAction* ImageControl::ToolbarButton(const QString& key) const {
+    return ActionWithKey(mToolbar->actions(), key);
+}
+
+void ImageControl::Init(const std::shared_ptr<PhotoImage>& aPhoto) {
+    Destroy(); // normally done by the caller already
+    std::shared_ptr<page> aPage = aPhoto ? aPhoto->GetPage() : nullptr;
+    if (!aPage)
+        return;
+    BookManager* manager = mEvents.Manager();
+    mPhoto = aPhoto;
+    mPage = aPage;
+    mBook = manager ? manager->GetBook() : nullptr;
+    mEvents.FollowEdit(mBook.get(), mPage.get(), [this] {
+        if (!isHidden()) // a change of the page while the editor shows
+            Destroy();
+    });
+    mPhoto->SetKeepThumb(true);
+    RunGuarded([this] { mPhoto->ChangeResolution(); });
+    {
+        const QSignalBlocker quiet(mImageSizeSlider);
+        mImageSizeSlider->setValue(ZoomSliderValueForRatio(mPhoto->ratio()));
+    }
+    mPicture->hide();
+    mToolbar->hide();
+    hide();
+    mLastMouse = QPointF(-1, -1);
+}
+
+void ImageControl::SetLocationAndSize(int aX, int aY, int aWidth, int aHeight) {
+    if (!IsInitalized())
+        return;
+    const QSize bar = mToolbar->sizeHint();
+    const int parentWidth = parentWidget() ? parentWidget()->width() : aX + aWidth;
+    const PhotoEditorPlacement place = PlacePhotoEditor(QRect(aX, aY, aWidth, aHeight), bar, parentWidth);
+    setGeometry(place.editor);
+    mToolbar->setGeometry(QRect(place.toolbar, bar));
+    mPicture->setGeometry(place.picture);
+    // Only the toolbar and the picture cover the page; the rest of the
+    // editor's rectangle lets clicks through.
+    setMask(QRegion(mToolbar->geometry()) + QRegion(place.picture));
+    mPicture->show();
+    mToolbar->show();
+    show();
+    raise();
+    Redraw();
+}
+
+void ImageControl::Destroy() {
+    if (!IsInitalized())
+        return;
+    if (mBook)
+        RunGuarded([this] { mBook->SaveBook(); });
+    DestroyWithoutSave();
+}
+
+void ImageControl::DestroyWithoutSave() {
+    if (!IsInitalized())
+        return;
+    mPhoto->SetKeepThumb(false);
+    ReturnFocusToHost(this);
+    mPicture->hide();
+    hide();
+    mEvents.UnfollowEdit();
+    const std::shared_ptr<page> edited = std::move(mPage);
+    mPage.reset();
+    mBook.reset();
+    mPhoto.reset();
+    mLastMouse = QPointF(-1, -1);
+    edited->TextChanged(); // OnPageChange: every view of the page redraws
+}
+
+int ImageControl::PageId() const {
+    return mPage ? mPage->GetPageId() : -1;
+}
+
+std::shared_ptr<const TemplateBox> ImageControl::PhotoBox() const {
+    return mPhoto ? mPhoto->PhotoBox() : nullptr;
+}
+
+void ImageControl::ToolbarClick(const QString& key) {
+    if (!IsInitalized())
+        return;
+    if (key == QLatin1String("small") || key == QLatin1String("big")) {
+        const int step = key == QLatin1String("big") ? cZoomSliderPageStep : -cZoomSliderPageStep;
+        {
+            const QSignalBlocker quiet(mImageSizeSlider);
+            mImageSizeSlider->setValue(ClampZoomSlider(mImageSizeSlider->value() + step));
+        }
+        SliderStep();
+    } else if (key == QLatin1String("rotateLeft")) {
+        Turn(AngleTurnedLeft(mPhoto->Angle()));
+    } else if (key == QLatin1String("rotateRight")) {
+        Turn(AngleTurnedRight(mPhoto->Angle()));
+    } else if (key == QLatin1String("ok")) {
+        Destroy();
+    }
+}
+
+void ImageControl::SliderStep() {
+    if (!IsInitalized())
+        return;
+    RunGuarded([this] { mPhoto->Setratio(RatioForZoomSlider(mImageSizeSlider->value())); });
+    Redraw();
+}
+
+// The turned photo starts from its offsets exchanged, kept within the bounds
+// of the turned picture.
+void ImageControl::Turn(int angle) {
+    const QPoint turned = TurnedOffsets(QPoint(mPhoto->X(), mPhoto->Y()));
+    RunGuarded([&] {
+        mPhoto->SetAngle(angle);
+        mPhoto->SetImageLocation(turned.x(), turned.y());
+    });
+    Redraw();
+}
+
+void ImageControl::Redraw() {
+    mPicture->update();
+}
+
+bool ImageControl::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != mPicture)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Paint:
+        PaintPicture();
+        return true;
+    case QEvent::MouseButtonPress:
+        PressPicture(static_cast<QMouseEvent*>(event));
+        return true;
+    case QEvent::MouseMove:
+        DragPicture(static_cast<QMouseEvent*>(event));
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ImageControl::PaintPicture() {
+    QPainter painter(mPicture);
+    const QRect area = mPicture->rect();
+    const bool drawn = mPhoto && RunGuarded([&] {
+        mPhoto->DrawImage(painter, 0, 0, area.width(), area.height(), true);
+    });
+    if (!drawn)
+        DrawMissingPhoto(painter, area);
+    emit PicturePainted();
+}
+
+void ImageControl::PressPicture(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        mLastMouse = event->position();
+}
+
+void ImageControl::DragPicture(QMouseEvent* event) {
+    const QPointF now = event->position();
+    if (!IsInitalized() || !(event->buttons() & Qt::LeftButton) || mLastMouse.x() == -1 ||
+        mLastMouse.y() == -1 || now == mLastMouse)
+        return;
+    const QPoint offsets = DraggedOffsets(QPoint(mPhoto->X(), mPhoto->Y()), mLastMouse, now);
+    if (mPhoto->SetImageLocation(offsets.x(), offsets.y()))
+        Redraw();
+    mLastMouse = now;
+}
+
+void ImageControl::mousePressEvent(QMouseEvent* event) {
+    event->accept(); // a press on the editor never reaches the view below
+}
+
+void ImageControl::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && IsInitalized()) {
+        Destroy();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,341 @@
+#include "ui/editors/TextControl.h"
+
+#include "ui/common/EditorToolbar.h"
+#include "base/GuardedStep.h"
+#include "render/rtf/RtfWriter.h"
+#include "ui/editors/TextBoxEditChoices.h"
+#include "ui/editors/TextBoxEditMath.h"
+#include "render/TextRender.h"
+#include "ui/editors/TextSelectionFormat.h"
+#include "ui/editors/EditorFocus.h"
+#include "ui/editors/TextControlEditView.h"
+#include "ui/editors/TextControlIcons.h"
+#include "ui/editors/TextControlPalette.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "model/Template.h"
+#include "model/TemplateBox.h"
+#include "model/page.h"
+#include "base/AppServices.h"
+#include "base/Constants.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+RtfDefaults DefaultsFrom(const Constants* strings) {
+    if (!strings)
+        return NewTextDefaults(QString(), 0);
+    return NewTextDefaults(strings->Text(u"cTextControlDefaultFont"), strings->TextControlDefaultFontSize());
+}
+
+QComboBox* MakeCombo(int width) {
+    auto* combo = new QComboBox;
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setFixedWidth(width);
+    combo->setMaxVisibleItems(16);
+    return combo;
+}
+
+} // namespace
+
+TextControl::TextControl(QWidget* parent, BookManager* manager, const Constants* strings)
+    : QWidget(parent), mEvents(this, manager, [this] { Destroy(); }, [this] { DestroyWithoutSave(); }),
+      mDefaults(DefaultsFrom(strings ? strings : Services().strings)) {
+    BuildToolbar();
+    mRichTextBox = new TextControlEditView(this);
+    connect(mRichTextBox, &TextControlEditView::SelectionMoved, this, &TextControl::SyncSelection);
+    connect(mRichTextBox, &TextControlEditView::Pressed, this, &TextControl::HidePalette);
+    connect(mRichTextBox, &TextControlEditView::EscapePressed, this, &TextControl::Destroy);
+    mColorPalette = new TextControlPalette(this);
+    mColorPalette->hide();
+    connect(mColorPalette, &TextControlPalette::Previewed, mColorPicture, &TextControlSwatch::SetColor);
+    connect(mColorPalette, &TextControlPalette::Picked, this, &TextControl::ApplyColor);
+    hide();
+}
+
+TextControl::~TextControl() {
+    // The parts go after this object's own members; nothing of theirs may reach it then.
+    mRichTextBox->disconnect(this);
+    mColorPalette->disconnect(this);
+}
+
+void TextControl::BuildToolbar() {
+    mToolbar = new QToolBar(this);
+    mToolbar->setAutoFillBackground(true);
+    mToolbar->setIconSize(QSize(18, 18));
+    mToolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    mFontCombo = MakeCombo(150);
+    mFontSizeCombo = MakeCombo(52);
+    mFontSizeCombo->addItems(EditorFontSizes());
+    mToolbar->addWidget(mFontCombo);
+    mToolbar->addWidget(mFontSizeCombo);
+    connect(mFontCombo, &QComboBox::textActivated, this, &TextControl::ApplyFontName);
+    connect(mFontSizeCombo, &QComboBox::textActivated, this, &TextControl::ApplyFontSize);
+    connect(mFontSizeCombo->lineEdit(), &QLineEdit::returnPressed, this,
+            [this] { ApplyFontSize(mFontSizeCombo->currentText()); });
+    for (const char* key : {"bold", "italic", "underline"})
+        AddToolbarButton(QString::fromLatin1(key));
+    mToolbar->addSeparator();
+    for (const char* key : {"alignLeft", "alignCenter", "alignRight"})
+        AddToolbarButton(QString::fromLatin1(key));
+    mToolbar->addSeparator();
+    BuildColorParts();
+    mToolbar->adjustSize();
+}
+
+void TextControl::AddToolbarButton(const QString& key) {
+    QAction* action = mToolbar->addAction(TextControlIcon(key), QString());
+    action->setData(key);
+    action->setObjectName(key);
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, [this, key] { ToolbarClick(key); });
+}
+
+void TextControl::BuildColorParts() {
+    mColorButton = new QToolButton;
+    mColorButton->setIcon(TextControlIcon(QStringLiteral("color")));
+    mColorButton->setAutoRaise(true);
+    mColorButton->setFocusPolicy(Qt::NoFocus);
+    mColorPicture = new TextControlSwatch;
+    mToolbar->addWidget(mColorButton);
+    mToolbar->addWidget(mColorPicture);
+    connect(mColorButton, &QToolButton::clicked, this, &TextControl::TogglePalette);
+    connect(mColorPicture, &TextControlSwatch::Clicked, this, &TextControl::TogglePalette);
+}
+
+QAction* TextControl::ToolbarButton(const QString& key) const {
+    return ActionWithKey(mToolbar->actions(), key);
+}
+
+void TextControl::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!mFontListFilled && mEvents.Manager())
+        FillFontList();
+}
+
+void TextControl::FillFontList() {
+    const QString shown = mFontCombo->currentText();
+    mFontCombo->clear();
+    mFontCombo->addItems(EditorFontNames());
+    mFontCombo->setCurrentText(shown);
+    mFontListFilled = true;
+    SyncSelection();
+}
+
+void TextControl::Init(const std::shared_ptr<page>& aPage, int textBoxIndex) {
+    BookManager* manager = mEvents.Manager();
+    const std::shared_ptr<Book> book = manager ? manager->GetBook() : nullptr;
+    Destroy(); // an edit in progress is stored and saved first
+    HidePalette();
+    std::shared_ptr<const TemplateBox> box;
+    QString text;
+    const bool found = aPage && aPage->Template() && RunGuarded([&] {
+        box = aPage->Template()->TextBox(textBoxIndex);
+        text = aPage->text(textBoxIndex);
+    });
+    if (!found || !box)
+        return;
+
+    mBook = book;
+    mPage = aPage;
+    mEvents.FollowEdit(mBook.get(), mPage.get());
+    mTextBox = box;
+    mTextBoxIndex = textBoxIndex;
+    mLoadedText = text;
+    mRichTextBox->Load(text, QSizeF(box->width(), box->Height()), mDefaults);
+    show();
+    mColorPicture->SetColor(Qt::black);
+    SyncSelection();
+}
+
+void TextControl::SetLocationAndSize(int x, int y, int width, int height, int surfaceWidth) {
+    if (!IsInitalized())
+        return;
+    const QSize bar = mToolbar->sizeHint();
+    const int viewWidth = parentWidget() ? parentWidget()->width() : surfaceWidth;
+    const TextEditorPlacement place =
+        PlaceTextEditor(QRect(x, y, width, height), bar, mColorPalette->height(), viewWidth);
+    setGeometry(place.editor);
+    mToolbar->setGeometry(QRect(QPoint(0, 0), bar));
+    mRichTextBox->setGeometry(place.richText);
+    mRichTextBox->SetBoxWidth(width);
+    mColorPalette->move(PalettePosition(bar, mColorPalette->size()));
+    UpdateMask();
+    raise();
+    FocusText();
+    update();
+}
+
+void TextControl::Destroy() {
+    Close(true);
+}
+
+void TextControl::DestroyWithoutSave() {
+    Close(false);
+}
+
+void TextControl::Close(bool save) {
+    if (!IsInitalized())
+        return;
+    ReturnFocusToHost(this);
+    hide();
+    HidePalette();
+    const QString text = EditedText();
+    const std::shared_ptr<page> edited = std::move(mPage);
+    const std::shared_ptr<Book> book = std::move(mBook);
+    const int index = mTextBoxIndex;
+    mEvents.UnfollowEdit();
+    mPage.reset();
+    mBook.reset();
+    mTextBox.reset();
+    mTextBoxIndex = -1;
+    mLoadedText.clear();
+    RunGuarded([&] { edited->SetText(index, text); });
+    if (save && book)
+        RunGuarded([&] { book->SaveBook(); });
+}
+
+// An untouched text goes back as it came; a text emptied by the user
+// leaves an empty box.
+QString TextControl::EditedText() const {
+    const QTextDocument* document = mRichTextBox->Document();
+    if (!document || !document->isModified())
+        return mLoadedText;
+    if (document->isEmpty())
+        return QString();
+    return RtfWriter::Write(*document);
+}
+
+int TextControl::PageId() const {
+    return mPage ? mPage->GetPageId() : -1;
+}
+
+void TextControl::SyncSelection() {
+    const SelectionFormat format = ReadSelectionFormat(mRichTextBox->TextCursor());
+    const auto press = [this](const char* key, bool pressed) {
+        if (QAction* action = ToolbarButton(QString::fromLatin1(key)))
+            action->setChecked(pressed);
+    };
+    if (format.bold)
+        press("bold", *format.bold);
+    if (format.italic)
+        press("italic", *format.italic);
+    if (format.underline)
+        press("underline", *format.underline);
+    if (format.alignment) {
+        press("alignLeft", *format.alignment == TextAlignment::Left);
+        press("alignCenter", *format.alignment == TextAlignment::Center);
+        press("alignRight", *format.alignment == TextAlignment::Right);
+    }
+    if (format.family)
+        mFontCombo->setCurrentText(*format.family);
+    if (format.pointSize)
+        mFontSizeCombo->setCurrentText(QString::number(*format.pointSize));
+    if (format.color)
+        mColorPicture->SetColor(*format.color);
+    mToolbar->update();
+}
+
+void TextControl::ToolbarClick(const QString& key) {
+    if (!IsInitalized())
+        return;
+    QTextCursor cursor = mRichTextBox->TextCursor();
+    const SelectionFormat format = ReadSelectionFormat(cursor);
+    if (key == QLatin1String("bold"))
+        SetSelectionBold(cursor, !format.bold.value_or(false));
+    else if (key == QLatin1String("italic"))
+        SetSelectionItalic(cursor, !format.italic.value_or(false));
+    else if (key == QLatin1String("underline"))
+        SetSelectionUnderline(cursor, !format.underline.value_or(false));
+    else if (key == QLatin1String("alignLeft"))
+        SetSelectionAlignment(cursor, TextAlignment::Left);
+    else if (key == QLatin1String("alignCenter"))
+        SetSelectionAlignment(cursor, TextAlignment::Center);
+    else if (key == QLatin1String("alignRight"))
+        SetSelectionAlignment(cursor, TextAlignment::Right);
+    else
+        return;
+    mRichTextBox->SetTextCursor(cursor);
+    SyncSelection();
+    FocusText();
+}
+
+void TextControl::ApplyFontName(const QString& name) {
+    if (IsInitalized() && !name.trimmed().isEmpty()) {
+        QTextCursor cursor = mRichTextBox->TextCursor();
+        SetSelectionFamily(cursor, name.trimmed());
+        mRichTextBox->SetTextCursor(cursor);
+    }
+    FocusText();
+}
+
+void TextControl::ApplyFontSize(const QString& text) {
+    const std::optional<double> size = ParseEditorFontSize(text);
+    if (IsInitalized() && size) {
+        QTextCursor cursor = mRichTextBox->TextCursor();
+        SetSelectionPointSize(cursor, *size);
+        mRichTextBox->SetTextCursor(cursor);
+    }
+    FocusText();
+}
+
+void TextControl::ApplyColor(const QColor& color) {
+    HidePalette();
+    if (IsInitalized()) {
+        QTextCursor cursor = mRichTextBox->TextCursor();
+        SetSelectionColor(cursor, color);
+        mRichTextBox->SetTextCursor(cursor);
+    }
+    mColorPicture->SetColor(color);
+    FocusText();
+}
+
+void TextControl::TogglePalette() {
+    if (!mColorPalette->isHidden()) {
+        HidePalette();
+        return;
+    }
+    mColorPalette->move(PalettePosition(mToolbar->sizeHint(), mColorPalette->size()));
+    mColorPalette->show();
+    mColorPalette->raise();
+    UpdateMask();
+}
+
+void TextControl::HidePalette() {
+    mColorPalette->hide();
+    UpdateMask();
+}
+
+// Only the toolbar, the text and the open palette cover the page; the rest
+// of the editor's rectangle lets clicks through.
+void TextControl::UpdateMask() {
+    QRegion region = QRegion(mToolbar->geometry()) + QRegion(mRichTextBox->geometry());
+    if (!mColorPalette->isHidden())
+        region += QRegion(mColorPalette->geometry());
+    setMask(region);
+}
+
+void TextControl::FocusText() {
+    if (IsInitalized())
+        mRichTextBox->FocusText();
+}
+
+void TextControl::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && IsInitalized()) {
+        Destroy();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TextControl::mousePressEvent(QMouseEvent* event) {
+    event->accept(); // a press on the editor never reaches the view below
+}

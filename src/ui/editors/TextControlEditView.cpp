@@ -1,0 +1,135 @@
+#include "ui/editors/TextControlEditView.h"
+
+#include "render/TextRender.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QGraphicsScene>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleOptionGraphicsItem>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cmath>
+
+bool TextControlEditItem::sceneEvent(QEvent* event) {
+    const bool handled = QGraphicsTextItem::sceneEvent(event);
+    NoteSelection();
+    return handled;
+}
+
+void TextControlEditItem::NoteSelection() {
+    const QTextCursor cursor = textCursor();
+    if (cursor.position() == mLastPosition && cursor.anchor() == mLastAnchor)
+        return;
+    mLastPosition = cursor.position();
+    mLastAnchor = cursor.anchor();
+    emit SelectionMoved();
+}
+
+void TextControlEditItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) {
+    QStyleOptionGraphicsItem plain(*option);
+    plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+    QGraphicsTextItem::paint(painter, &plain, widget);
+}
+
+void TextControlEditItem::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        emit EscapePressed();
+        return;
+    }
+    QGraphicsTextItem::keyPressEvent(event);
+}
+
+TextControlEditView::TextControlEditView(QWidget* parent)
+    : QGraphicsView(parent), mScene(new QGraphicsScene(this)), mItem(new TextControlEditItem) {
+    setScene(mScene);
+    mScene->addItem(mItem);
+    mItem->setTextInteractionFlags(Qt::TextEditorInteraction);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    setBackgroundBrush(Qt::white);
+    setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+    connect(mItem, &TextControlEditItem::SelectionMoved, this, &TextControlEditView::SelectionMoved);
+    connect(mItem, &TextControlEditItem::EscapePressed, this, &TextControlEditView::EscapePressed);
+}
+
+TextControlEditView::~TextControlEditView() {
+    // The item lets go of the document before the document goes.
+    delete mItem;
+}
+
+void TextControlEditView::Load(const QString& rtf, QSizeF boxMm, const RtfDefaults& newText) {
+    std::unique_ptr<QTextDocument> previous = std::move(mDocument);
+    mBoxMm = boxMm;
+    mDocument = EditorDocument(rtf, boxMm, newText);
+    mDocument->setModified(false);
+    mItem->setDocument(mDocument.get());
+    QTextCursor start(mDocument.get());
+    mItem->setTextCursor(start);
+    connect(mDocument->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
+            &TextControlEditView::UpdateSceneRect);
+    SetBoxWidth(std::max(1, viewport()->width()));
+}
+
+void TextControlEditView::SetBoxWidth(int boxWidthPx) {
+    if (!mDocument)
+        return;
+    mScale = EditorDisplayScale(boxWidthPx, mBoxMm);
+    setTransform(QTransform::fromScale(mScale, mScale));
+    // A text cursor of about one screen pixel at any scale.
+    mDocument->documentLayout()->setProperty("cursorWidth", std::max(1, int(std::lround(1.0 / mScale))));
+    UpdateSceneRect();
+}
+
+void TextControlEditView::UpdateSceneRect() {
+    if (!mDocument)
+        return;
+    const QSize layout = TextLayoutSize(mBoxMm);
+    const QSizeF text = mDocument->size();
+    setSceneRect(0, 0, layout.width(), std::max<double>(layout.height(), text.height()));
+}
+
+void TextControlEditView::SetTextCursor(const QTextCursor& cursor) {
+    mItem->setTextCursor(cursor);
+    mItem->NoteSelection();
+}
+
+QPointF TextControlEditView::IntoText(QPointF viewportPosition) const {
+    const QRectF text = mItem->sceneBoundingRect();
+    QPointF scene = mapToScene(viewportPosition.toPoint());
+    if (text.isEmpty() || text.contains(scene))
+        return viewportPosition;
+    scene.setX(std::clamp(scene.x(), text.left(), text.right() - 1));
+    scene.setY(std::clamp(scene.y(), text.top(), text.bottom() - 1));
+    return QPointF(mapFromScene(scene));
+}
+
+void TextControlEditView::ForwardIntoText(QMouseEvent* event) {
+    QMouseEvent inText(event->type(), IntoText(event->position()), event->globalPosition(), event->button(),
+                       event->buttons(), event->modifiers(), event->pointingDevice());
+    if (event->type() == QEvent::MouseButtonDblClick)
+        QGraphicsView::mouseDoubleClickEvent(&inText);
+    else
+        QGraphicsView::mousePressEvent(&inText);
+    event->setAccepted(inText.isAccepted());
+}
+
+void TextControlEditView::mousePressEvent(QMouseEvent* event) {
+    emit Pressed();
+    ForwardIntoText(event);
+}
+
+void TextControlEditView::mouseDoubleClickEvent(QMouseEvent* event) {
+    ForwardIntoText(event);
+}
+
+void TextControlEditView::FocusText() {
+    setFocus(Qt::OtherFocusReason);
+    mItem->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,279 @@
+#include "ui/mainwindow/MainWindow.h"
+
+#include "render/PageExportJob.h"
+#include "ui/bookview/TemplatesControl.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "model/Templates.h"
+#include "base/AppServices.h"
+#include "base/Constants.h"
+#include "base/LumbraError.h"
+#include "base/UserFolders.h"
+#include "ui/mainwindow/WindowPlacement.h"
+#include "ui/mainwindow/IntroductionPanel.h"
+#include "ui/mainwindow/MainLayout.h"
+#include "ui/mainwindow/MainWindowRules.h"
+#include "ui/mainwindow/dialogs/PreviewStatusDialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSettings>
+
+namespace {
+
+template <typename T>
+T& Required(T* given, T* registered, const char* what) {
+    T* object = given ? given : registered;
+    if (!object)
+        throw LumbraError(QStringLiteral("The main window needs %1").arg(QLatin1String(what)));
+    return *object;
+}
+
+} // namespace
+
+frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
+    : QMainWindow(parent),
+      mStrings(Required(context.strings, static_cast<const Constants*>(Services().strings),
+                        "language strings")),
+      mTemplates(Required(context.templates, static_cast<const Templates*>(Services().templates),
+                          "the template catalogue")),
+      mBooks(context.books ? context.books : Services().books),
+      mFolders(context.folders ? context.folders : Services().folders),
+      mProgramFolder(context.programFolder), mPlacementFile(context.placementFile) {
+    setObjectName(QStringLiteral("frmMain"));
+    CreateChildren();
+    // Creation: the nine group names, then group 1.
+    for (int i = 0; i <= mTemplates.GetCount(); ++i)
+        mTemplateSelector->addItem(mTemplates.GetName(i));
+    connect(mTemplateSelector, &QComboBox::currentIndexChanged, mTemplatesControl,
+            &TemplatesControl::RenderTemplates);
+    mTemplateSelector->setCurrentIndex(1);
+
+    // Loading.
+    if (mBooks) {
+        connect(mBooks, &BookManager::OnBookChange, this, &frmMain::OnBookChange);
+        connect(mBooks, &BookManager::OnAllBooksChanged, this, &frmMain::SetAlbumMenu);
+    }
+    RestorePlacement();
+    CreateMenus();
+    setWindowTitle(mStrings.Text(u"cMainFormCaption"));
+    setMinimumSize(MainLayout::MinimumWidth, MainLayout::MinimumHeight);
+    SetNewPageButtonStatus();
+    SetPrevNextPageButtonStatus();
+    SetBookOrderStatusMenu();
+    mBookControl->setFocus(); // the keys start in the book view
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::CreateChildren() {
+    mClient = new QWidget(this);
+    mClient->setObjectName(QStringLiteral("mClient"));
+    setCentralWidget(mClient);
+    mTopControl = new SidePane(mClient); // the photos pane pages hand photos to
+    mTopControl->setObjectName(QStringLiteral("mTopControl"));
+    mTemplateSelector = new QComboBox(mClient);
+    mTemplateSelector->setObjectName(QStringLiteral("mTemplateSelector"));
+    mTemplateSelector->setFixedSize(MainLayout::SelectorWidth, MainLayout::SelectorHeight);
+    mTemplatesControl = new TemplatesControl(&mTemplates, mClient);
+    mTemplatesControl->setObjectName(QStringLiteral("mTemplatesControl"));
+    mTemplatesControl->resize(MainLayout::PickerWidth, mTemplatesControl->height());
+    mBookControl = new BookView(mBooks, mClient);
+    mBookControl->setObjectName(QStringLiteral("mBookControl"));
+    mPreviewStatusDialog = new PreviewStatusDialog(mStrings, this);
+
+    connect(mBookControl, &BookView::PrevNextStatusChanged, this,
+            &frmMain::SetPrevNextPageButtonStatus);
+    const auto toolbar = [this](void (BookView::*request)(), void (frmMain::*command)()) {
+        connect(mBookControl, request, this, [this, command] { RunCommand(command); });
+    };
+    toolbar(&BookView::NewPageRequested, &frmMain::mnuBookNewPage_Click);
+    toolbar(&BookView::PageViewToggleRequested, &frmMain::mnuBookPageView_Click);
+    toolbar(&BookView::PreviousPageRequested, &frmMain::mnuBookPreviousPage_Click);
+    toolbar(&BookView::NextPageRequested, &frmMain::mnuBookNextPage_Click);
+    toolbar(&BookView::ImportPhotosRequested, &frmMain::mnuBookImportPhotos_Click);
+    toolbar(&BookView::OrderRequested, &frmMain::mnuBookOrder_Click);
+    connect(mTopControl, &SidePane::PaneChanged, this, &frmMain::Resize);
+    connect(mPreviewStatusDialog, &QDialog::rejected, this, [this] {
+        if (mPreviewJob)
+            mPreviewJob->Cancel(); // closed by the user: the pages not begun are left out
+    });
+    mClient->installEventFilter(this);
+}
+
+std::shared_ptr<Book> frmMain::CurrentBook() const {
+    return mBooks ? mBooks->GetBook() : nullptr;
+}
+
+int frmMain::CurrentPaneView() const {
+    return mBooks ? mBooks->CurrentPaneView() : 1;
+}
+
+// ---- book events and menu states
+
+void frmMain::OnBookChange() {
+    SubscribeToBook(CurrentBook());
+    SetAlbumMenu();
+    SetBookOrderStatusMenu();
+    SetNewPageButtonStatus();
+    SetPrevNextPageButtonStatus();
+    // The book view has returned to its starting view (it hears of the book first).
+    mnuBookPageView->setText(
+        mStrings.Text(MainWindowRules::PageViewCaptionKey(mBookControl->GetPagesView())));
+    if (const auto book = CurrentBook())
+        setWindowTitle(MainWindowRules::WindowTitle(mStrings.Text(u"cMainFormCaption"), book->GetName()));
+    Resize(); // the new book's side-pane layout
+}
+
+void frmMain::SubscribeToBook(const std::shared_ptr<Book>& book) {
+    if (mSubscribedBook)
+        disconnect(mSubscribedBook, nullptr, this, nullptr);
+    mSubscribedBook = book.get();
+    if (!book)
+        return;
+    connect(book.get(), &Book::OnAddPage, this, &frmMain::SetNewPageButtonStatus);
+    connect(book.get(), &Book::OnDeletePage, this, &frmMain::SetNewPageButtonStatus);
+    connect(book.get(), &Book::OnPageIndexChange, this, &frmMain::SetPrevNextPageButtonStatus);
+    connect(book.get(), &Book::OnSaveFailed, this, &frmMain::ShowSaveFailure);
+}
+
+QMessageBox* frmMain::SaveFailureBox() const { return mSaveFailureBox; }
+
+void frmMain::ShowSaveFailure(const QString& detail) {
+    if (mSaveFailureBox)
+        return; // the user has not dismissed the last one yet
+    auto* box = new QMessageBox(QMessageBox::Warning, mStrings.Text(u"cMainFormCaption"),
+                                mStrings.Text(u"cBookSaveFailed"), QMessageBox::Ok, this);
+    box->setInformativeText(detail);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    mSaveFailureBox = box;
+    box->open();
+}
+
+void frmMain::SetPrevNextPageButtonStatus() {
+    mnuBookPreviousPage->setEnabled(mBookControl->HasPreviousPage());
+    mnuBookNextPage->setEnabled(mBookControl->HasNextPage());
+}
+
+void frmMain::SetNewPageButtonStatus() {
+    const auto book = CurrentBook();
+    mnuBookNewPage->setEnabled(book && book->AllowNewPage());
+}
+
+void frmMain::SetBookOrderStatusMenu() {
+    const auto book = CurrentBook();
+    mnuBookOrderStatus->setEnabled(mHooks.orderStatus && book && !book->GetOrderIds().isEmpty());
+}
+
+void frmMain::DeleteBook() {
+    if (mBooks)
+        mBooks->DeleteBook();
+}
+
+// ---- layout
+
+void frmMain::Resize() {
+    if (isMinimized())
+        return;
+    const QSize outer = frameGeometry().size();
+    const QSize floor = MainLayout::EnforceOuterFloor(outer);
+    if (floor != outer)
+        resize(size() + (floor - outer));
+
+    MainLayout::Input in;
+    in.clientWidth = mClient->width();
+    in.clientHeight = mClient->height();
+    in.paneView = CurrentPaneView();
+    in.selector = mTemplateSelector->size();
+    in.pickerWidth = mTemplatesControl->width();
+    in.columnWidth = mTopControl->PreferredWidth();
+    const MainLayout::Result r = MainLayout::Compute(in);
+    if (!r.valid)
+        return;
+    mTopControl->setGeometry(r.pane);
+    mTemplateSelector->setGeometry(r.selector);
+    mTemplatesControl->setGeometry(r.picker);
+    mBookControl->setGeometry(r.book);
+    update();
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    if (mBookControl->RunKey(*event))
+        event->accept();
+    else
+        QMainWindow::keyPressEvent(event);
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Resize();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mClient && event->type() == QEvent::Resize)
+        Resize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- placement and closing
+
+std::unique_ptr<QSettings> frmMain::PlacementStore() const {
+    if (mPlacementFile.isEmpty())
+        return OpenPlacementSettings();
+    return std::make_unique<QSettings>(mPlacementFile, QSettings::IniFormat);
+}
+
+// Position of the frame and size of the window, so that a restored window
+// keeps its size from run to run whatever frame the desktop adds.
+void frmMain::RestorePlacement() {
+    QRect r = MainWindowRules::PlacementToPixels(ReadWindowPlacement(*PlacementStore()));
+    if (!QGuiApplication::screenAt(r.topLeft())) // a screen that is gone
+        r.moveTopLeft(MainWindowRules::PlacementToPixels(WindowPlacement{}).topLeft());
+    move(r.topLeft());
+    resize(r.size());
+}
+
+void frmMain::SavePlacement() {
+    const QRect r(pos(), size());
+    WriteWindowPlacement(*PlacementStore(), MainWindowRules::PixelsToPlacement(r), isMinimized());
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (mClosed)
+        return;
+    mClosed = true;
+    // Other windows first, the most recent first.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        if (*it != this && (*it)->isVisible())
+            (*it)->close();
+    }
+    if (mBooks)
+        mBooks->Quit(); // editors commit their pending edits
+    SavePlacement();
+}
+
+// ---- introduction panel
+
+IntroductionPanel& frmMain::Introduction() {
+    if (!mIntroduction) {
+        const QString settings = mFolders ? mFolders->GetSettingsFile() : QString();
+        mIntroduction = new IntroductionPanel(mStrings, mProgramFolder, settings, this);
+    }
+    return *mIntroduction;
+}
+
+void frmMain::ShowIntroductionModal() {
+    Introduction().exec();
+}
+
+void frmMain::ShowIntroduction() {
+    Introduction().show();
+    Introduction().raise();
+    Introduction().activateWindow(); // the keys go to it, also when it was open behind
+}

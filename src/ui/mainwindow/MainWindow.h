@@ -1,0 +1,158 @@
+#pragma once
+
+#include "ui/mainwindow/HostedChildren.h"
+#include "ui/mainwindow/MainWindowHooks.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+class AboutBox;
+class Book;
+class BookManager;
+class Constants;
+class IntroductionPanel;
+class PageExportJob;
+class PreviewStatusDialog;
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QMenu;
+class QMessageBox;
+class QSettings;
+class Templates;
+class TemplatesControl;
+class UserFolders;
+
+// What the main window is built with; null members are taken from Services().
+struct MainWindowContext {
+    const Constants* strings = nullptr;
+    const Templates* templates = nullptr;
+    BookManager* books = nullptr;
+    const UserFolders* folders = nullptr;
+    QString programFolder;  // the introduction picture
+    QString placementFile;  // an INI file for the placement; empty: the per-user store
+};
+
+// frmMain: the side pane, the template group selector, the template picker
+// and the book view under the menu bar, kept in step with the current book.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // Creation fills the template selector (group 1 chosen); loading follows
+    // at once: placement, captions, the minimum size.
+    explicit frmMain(const MainWindowContext& context, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    void SetHooks(MainWindowHooks hooks);
+
+    // The layout of the four children (also after a pane change).
+    void Resize();
+    void SetPrevNextPageButtonStatus();
+    void SetNewPageButtonStatus();
+    void SetBookOrderStatusMenu();
+    void SetAlbumMenu();
+    void DeleteBook();
+
+    // Book commands, also reached from the book view's toolbar.
+    void mnuBookNewPage_Click();
+    void mnuBookPageView_Click();
+    void mnuBookPreviousPage_Click();
+    void mnuBookNextPage_Click();
+    void mnuBookOrder_Click();
+    void mnuBookImportPhotos_Click();
+
+    // The introduction panel over this window: modal at start, or just visible.
+    void ShowIntroductionModal();
+    void ShowIntroduction();
+
+    BookView* GetBookControl() const { return mBookControl; }
+    // For pictures of the program: "column" (side pane at the right),
+    // "photo-editor" or "text-editor" (box 0 of the right-hand page).
+    void ShowScene(const QString& scene);
+    SidePane* GetTopControl() const { return mTopControl; }
+    TemplatesControl* GetTemplatesControl() const { return mTemplatesControl; }
+    QComboBox* TemplateSelector() const { return mTemplateSelector; }
+    PreviewStatusDialog* PreviewDialog() const { return mPreviewStatusDialog; }
+    // The warning about a failed save while it is open.
+    QMessageBox* SaveFailureBox() const;
+    // The preview being written, null when none runs.
+    PageExportJob* PreviewJob() const { return mPreviewJob.get(); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    // Keys no child used: the book view's keys work from anywhere in the window.
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // MainWindowMenus.cpp
+    void CreateMenus();
+    QAction* AddItem(QMenu* menu, const char* name, const char16_t* captionKey,
+                     void (frmMain::*handler)(), const char* icon = nullptr);
+    void RefreshHookedItems();
+    void SetStandardShortcuts();
+    void RunCommand(void (frmMain::*handler)());
+    // MainWindowCommands.cpp
+    void mnuFileNew_Click();
+    void mnuFileRename_Click();
+    void mnuFilePreview_Click();
+    void mnuFileDelete_Click();
+    void mnuFileExit_Click();
+    void mnuBookOrderStatus_Click();
+    void mnuViewSwitch_Click();
+    void mnuHelpIntroduction_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpFAQ_Click();
+    void mnuHelpWebsite_Click();
+    void mnuHelpChkUpdate_Click();
+    void mnuHelpAbout_Click();
+    void OnPreviewFinished();
+    bool IsOnline() const;
+    bool Ask(const QString& prompt, const QString& title) const;
+    void Tell(const QString& text) const;
+    void OpenPage(const QString& address) const;
+    // MainWindow.cpp
+    void CreateChildren();
+    void OnBookChange();
+    void SubscribeToBook(const std::shared_ptr<Book>& book);
+    // A failed save of the current book: a warning that does not block, one at a time.
+    void ShowSaveFailure(const QString& detail);
+    std::shared_ptr<Book> CurrentBook() const;
+    int CurrentPaneView() const;
+    void RestorePlacement();
+    void SavePlacement();
+    std::unique_ptr<QSettings> PlacementStore() const;
+    IntroductionPanel& Introduction();
+
+    const Constants& mStrings;
+    const Templates& mTemplates;
+    BookManager* mBooks;
+    const UserFolders* mFolders;
+    QString mProgramFolder;
+    QString mPlacementFile;
+    MainWindowHooks mHooks;
+
+    QWidget* mClient = nullptr;
+    SidePane* mTopControl = nullptr;
+    QComboBox* mTemplateSelector = nullptr;
+    TemplatesControl* mTemplatesControl = nullptr;
+    BookView* mBookControl = nullptr;
+    PreviewStatusDialog* mPreviewStatusDialog = nullptr;
+    IntroductionPanel* mIntroduction = nullptr;
+    std::unique_ptr<PageExportJob> mPreviewJob;
+    QPointer<Book> mSubscribedBook;
+    QPointer<QMessageBox> mSaveFailureBox;
+    bool mClosed = false;
+
+    QAction* mnuFilePreview = nullptr;
+    QAction* mnuBookNewPage = nullptr;
+    QAction* mnuBookPageView = nullptr;
+    QAction* mnuBookPreviousPage = nullptr;
+    QAction* mnuBookNextPage = nullptr;
+    QAction* mnuBookOrderStatus = nullptr;
+    QAction* mnuHelpChkUpdate = nullptr;
+    QMenu* mnuAlbums = nullptr;
+    QActionGroup* mAlbumGroup = nullptr;
+};

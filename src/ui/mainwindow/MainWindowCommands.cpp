@@ -1,0 +1,216 @@
+#include "ui/mainwindow/MainWindow.h"
+
+#include "BuildConfig.h"
+#include "base/GuardedStep.h"
+#include "render/PageExport.h"
+#include "render/PageExportJob.h"
+#include "render/PageRenderer.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "base/Constants.h"
+#include "base/ShellOpen.h"
+#include "base/UserFolders.h"
+#include "ui/mainwindow/dialogs/AboutBox.h"
+#include "ui/mainwindow/dialogs/BookNameDialogs.h"
+#include "ui/mainwindow/dialogs/FileOpen.h"
+#include "ui/mainwindow/dialogs/FolderBrowse.h"
+#include "ui/mainwindow/dialogs/InternetCheck.h"
+#include "ui/mainwindow/MainWindowRules.h"
+#include "ui/mainwindow/dialogs/OrderChecks.h"
+#include "ui/mainwindow/dialogs/PreviewStatusDialog.h"
+
+#include <QAction>
+#include <QProgressBar>
+
+// ---- the user's answers
+
+bool frmMain::IsOnline() const {
+    return mHooks.isOnline ? mHooks.isOnline()
+                           : IsInternetConnected(QString::fromUtf8(BuildConfig::ServiceUrl));
+}
+
+bool frmMain::Ask(const QString& prompt, const QString& title) const {
+    return mHooks.ask ? mHooks.ask(prompt, title)
+                      : MessageBoxQuestion(const_cast<frmMain*>(this))(prompt, title);
+}
+
+void frmMain::Tell(const QString& text) const {
+    if (mHooks.tell)
+        mHooks.tell(text);
+    else
+        MessageBoxNotice(const_cast<frmMain*>(this), mStrings.Text(u"cMainFormCaption"))(text);
+}
+
+// ---- File
+
+void frmMain::mnuFileNew_Click() {
+    if (!mBooks)
+        return;
+    NewBookForm dialog(*mBooks, mStrings, this);
+    dialog.exec();
+}
+
+void frmMain::mnuFileRename_Click() {
+    if (!mBooks)
+        return;
+    RenameBookForm dialog(*mBooks, mStrings, this);
+    dialog.exec();
+}
+
+void frmMain::mnuFilePreview_Click() {
+    const auto book = CurrentBook();
+    if (!book || mPreviewJob)
+        return; // one preview at a time
+    const QString folder = mHooks.pickPreviewFolder
+                               ? mHooks.pickPreviewFolder()
+                               : BrowseForFolder(this, mStrings.Text(u"cBrowseRootFolder"));
+    if (folder.isEmpty())
+        return;
+    // The plan holds snapshots of the pages: the pool renders while the user edits.
+    mPreviewJob = std::make_unique<PageExportJob>(PlanPreview(*book, folder),
+                                                  PageRenderer::ForCatalogue(mTemplates));
+    connect(mPreviewJob.get(), &PageExportJob::Progress, mPreviewStatusDialog,
+            &PreviewStatusDialog::SetStatus);
+    connect(mPreviewJob.get(), &PageExportJob::Finished, this, &frmMain::OnPreviewFinished);
+    mPreviewStatusDialog->StatusBar()->setRange(0, 0);
+    mPreviewStatusDialog->show();
+    mPreviewJob->Start();
+    RefreshHookedItems();
+}
+
+void frmMain::OnPreviewFinished() {
+    PageExportJob* job = mPreviewJob.release();
+    job->deleteLater(); // it is still sending this signal
+    const QString folder = job->Folder();
+    const bool cancelled = job->Result().cancelled;
+    mPreviewStatusDialog->hide();
+    RefreshHookedItems();
+    if (cancelled)
+        return;
+    if (mHooks.openFolder)
+        mHooks.openFolder(folder);
+    else
+        OpenFolderWindow(folder);
+}
+
+void frmMain::mnuFileDelete_Click() {
+    if (Ask(mStrings.Text(u"cDeleteConfirmLabelCaption"), mStrings.Text(u"cDeleteConfirmCaption")))
+        DeleteBook();
+}
+
+void frmMain::mnuFileExit_Click() {
+    close();
+}
+
+// ---- Book
+
+void frmMain::mnuBookNewPage_Click() {
+    const auto book = CurrentBook();
+    if (!book || !book->AllowNewPage())
+        return;
+    book->AddNewPage();
+    // The new page lasts even if nothing else changes; a failure is reported by the book.
+    RunGuarded([&] { book->SaveBook(); });
+}
+
+void frmMain::mnuBookPageView_Click() {
+    const int next = MainWindowRules::NextPagesView(mBookControl->GetPagesView());
+    mnuBookPageView->setText(mStrings.Text(MainWindowRules::PageViewCaptionKey(next)));
+    mBookControl->SetPagesView(next);
+}
+
+void frmMain::mnuBookPreviousPage_Click() {
+    mBookControl->PreviousPage();
+    SetPrevNextPageButtonStatus();
+}
+
+void frmMain::mnuBookNextPage_Click() {
+    mBookControl->NextPage();
+    SetPrevNextPageButtonStatus();
+}
+
+void frmMain::mnuBookImportPhotos_Click() {
+    const QString pictures = mFolders ? mFolders->GetPicturesFolder() : QString();
+    const QStringList paths =
+        mHooks.pickPhotos ? mHooks.pickPhotos()
+                          : ShowOpenFileDialog(QStringLiteral("*.jpg|*.jpg"), pictures,
+                                               mStrings.Text(u"cImportPhotoDialog"), this);
+    if (!paths.isEmpty() && !paths.first().isEmpty())
+        mTopControl->AddFiles(paths);
+}
+
+void frmMain::mnuBookOrder_Click() {
+    const auto book = CurrentBook();
+    if (!book)
+        return;
+    if (!IsOnline()) {
+        Tell(mStrings.Text(u"cNoInternet"));
+        return;
+    }
+    const AskYesNo ask = [this](const QString& prompt, const QString& title) {
+        return Ask(prompt, title);
+    };
+    if (!OrderChecksPass(OrderCheckBookOf(*book), mStrings, ask))
+        return;
+    if (mHooks.orderWizard) {
+        mHooks.orderWizard(book);
+        SetBookOrderStatusMenu();
+    }
+}
+
+void frmMain::mnuBookOrderStatus_Click() {
+    const auto book = CurrentBook();
+    if (!book || !mHooks.orderStatus)
+        return;
+    if (!IsOnline()) {
+        Tell(mStrings.Text(u"cNoInternet"));
+        return;
+    }
+    mHooks.orderStatus(book->GetOrderIds());
+}
+
+// ---- View
+
+void frmMain::mnuViewSwitch_Click() {
+    const auto book = CurrentBook();
+    if (!book)
+        return;
+    book->SetTopControlView(MainWindowRules::NextPaneView(book->TopControlView()));
+    Resize();
+    mTopControl->Relayout(); // its size may not change, its layout does
+}
+
+// ---- Help
+
+void frmMain::mnuHelpIntroduction_Click() {
+    ShowIntroduction();
+}
+
+void frmMain::OpenPage(const QString& address) const {
+    if (mHooks.openWebPage)
+        mHooks.openWebPage(address);
+    else
+        OpenWebPage(address);
+}
+
+void frmMain::mnuHelpContents_Click() {
+    OpenPage(QString::fromUtf8(BuildConfig::HelpUrl) + QStringLiteral("edit.html"));
+}
+
+void frmMain::mnuHelpFAQ_Click() {
+    OpenPage(QString::fromUtf8(BuildConfig::FaqUrl) + QStringLiteral("question.html"));
+}
+
+void frmMain::mnuHelpWebsite_Click() {
+    OpenPage(QString::fromUtf8(BuildConfig::WebsiteUrl));
+}
+
+void frmMain::mnuHelpChkUpdate_Click() {
+    if (mHooks.updateCheck)
+        mHooks.updateCheck();
+}
+
+void frmMain::mnuHelpAbout_Click() {
+    AboutBox about(mStrings, this);
+    about.exec();
+}

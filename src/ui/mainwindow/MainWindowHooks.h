@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ui/mainwindow/dialogs/Questions.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class Book;
+
+// What the main window's commands reach outside this window. An empty
+// function means the default (message boxes, the platform's dialogs, the
+// connection query); an empty window hook leaves its menu item disabled.
+struct MainWindowHooks {
+    AskYesNo ask;
+    TellUser tell;
+    std::function<bool()> isOnline;
+    std::function<QString()> pickPreviewFolder; // empty text: cancelled
+    std::function<QStringList()> pickPhotos;    // one empty element: cancelled
+    std::function<void(const QString&)> openWebPage;
+    std::function<void(const QString&)> openFolder;
+
+    // Windows of other parts.
+    std::function<void(const std::shared_ptr<Book>&)> orderWizard; // modal
+    std::function<void(const QString& orderIds)> orderStatus;
+    std::function<void()> updateCheck; // the interactive form
+};

@@ -1,0 +1,56 @@
+#include "ui/mainwindow/MainWindowRules.h"
+
+#include "base/Rounding.h"
+#include "ui/mainwindow/WindowPlacement.h"
+#include "ui/mainwindow/MainLayout.h"
+
+#include <algorithm>
+
+namespace MainWindowRules {
+
+const char16_t* PageViewCaptionKey(int pagesView) {
+    return pagesView == 2 ? u"cMenuBookOnePageView" : u"cMenuBookTwoPageView";
+}
+
+int NextPagesView(int pagesView) {
+    return pagesView == 2 ? 1 : 2;
+}
+
+int NextPaneView(int paneView) {
+    return paneView == 1 ? 2 : 1;
+}
+
+QString WindowTitle(const QString& caption, const QString& bookName) {
+    return caption + QStringLiteral(" - ") + bookName;
+}
+
+QString MenuText(const QString& name) {
+    QString text = name;
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+namespace {
+
+// Stored values come from a file: far-off ones are held to a range an int keeps.
+int ToPixels(float twips) {
+    const double pixels = std::clamp(double(twips) / MainLayout::TwipsPerPixel, -1e6, 1e6);
+    return int(RoundHalfEven(pixels));
+}
+
+float ToTwips(int pixels) {
+    return float(pixels * MainLayout::TwipsPerPixel);
+}
+
+} // namespace
+
+QRect PlacementToPixels(const WindowPlacement& placement) {
+    return {ToPixels(placement.left), ToPixels(placement.top), ToPixels(placement.width),
+            ToPixels(placement.height)};
+}
+
+WindowPlacement PixelsToPlacement(const QRect& pixels) {
+    return {ToTwips(pixels.x()), ToTwips(pixels.y()), ToTwips(pixels.width()),
+            ToTwips(pixels.height())};
+}
+
+} // namespace MainWindowRules

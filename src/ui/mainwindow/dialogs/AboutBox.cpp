@@ -1,0 +1,57 @@
+#include "ui/mainwindow/dialogs/AboutBox.h"
+
+#include "BuildConfig.h"
+#include "base/Constants.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+QString VersionLine(int major, int minor, int revision) {
+    return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
+}
+
+QString FreeImageNotice() {
+    return QStringLiteral(
+        "This software uses the FreeImage open source image library. "
+        "See https://freeimage.sourceforge.io for details. "
+        "FreeImage is used under the FIPL, version 1.0.");
+}
+
+namespace {
+
+// The build's revision number; the build configuration carries none yet.
+constexpr int kVersionRevision = 0;
+
+QLabel* AddLabel(QVBoxLayout* layout, const char* name, const QString& text) {
+    auto* label = new QLabel(text);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setMinimumWidth(400); // wrapped labels would otherwise ask for little
+    layout->addWidget(label);
+    return label;
+}
+
+} // namespace
+
+AboutBox::AboutBox(const Constants& strings, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(strings.Text(u"cAboutCaption"));
+    auto* layout = new QVBoxLayout(this);
+    QLabel* title = AddLabel(layout, "lblTitle", strings.Text(u"cMainFormCaption"));
+    QFont big = title->font();
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    big.setBold(true);
+    title->setFont(big);
+    AddLabel(layout, "lblVersion",
+             VersionLine(BuildConfig::VersionMajor, BuildConfig::VersionMinor,
+                         kVersionRevision));
+    AddLabel(layout, "lblDescription", FreeImageNotice());
+    AddLabel(layout, "mCopyrightLabel", strings.Text(u"cCopyrightCaption"));
+    auto* ok = new QPushButton(strings.Text(u"cOkayButton"));
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}

@@ -1,0 +1,71 @@
+#include "ui/panes/AlbumLayout.h"
+
+#include "ui/panes/SidePaneLayout.h"
+
+#include <algorithm>
+
+namespace {
+
+const QLatin1String kPayloadPrefix("AlbumPageThumb_");
+constexpr int kSlideOvershoot = 20;
+
+} // namespace
+
+int AlbumPairCount(int pages) { return std::max(pages, 0) / 2 + 1; }
+
+AlbumPairLabels AlbumLabelsOf(int r, int pages) {
+    AlbumPairLabels labels;
+    labels.leftVisible = r >= 2;
+    labels.leftText = QString::number(r);
+    labels.rightVisible = r < pages;
+    labels.rightText = QString::number(r + 1);
+    return labels;
+}
+
+QPoint AlbumPairPosition(int view, int r, int offset) {
+    const int c = r / 2;
+    if (view == 2)
+        return {0, c * kAlbumPairSize.height() - offset};
+    return {c * kAlbumPairSize.width() - offset, kAlbumStripTop};
+}
+
+int AlbumScrollSteps(int view, int pages, QSize paneSize) {
+    const int pairs = AlbumPairCount(pages);
+    if (view == 2)
+        return SidePaneScrollSteps(pairs * kAlbumPairSize.height(), paneSize.height());
+    return SidePaneScrollSteps(pairs * kAlbumPairSize.width(), paneSize.width());
+}
+
+QString AlbumThumbPayload(int index) { return kPayloadPrefix + QString::number(index); }
+
+bool IsAlbumThumbPayload(const QString& text) { return text.startsWith(kPayloadPrefix); }
+
+std::optional<int> ParseAlbumThumbPayload(const QString& text) {
+    if (!IsAlbumThumbPayload(text))
+        return std::nullopt;
+    const QStringView digits = QStringView(text).mid(kPayloadPrefix.size());
+    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); }))
+        return std::nullopt;
+    bool ok = false;
+    const int index = digits.toInt(&ok);
+    return ok ? std::optional(index) : std::nullopt;
+}
+
+std::optional<AlbumThumbLefts> AlbumSlideStep(AlbumThumbLefts now, int x, int pixels) {
+    const int width = kAlbumThumbSize.width();
+    AlbumThumbLefts next = now;
+    if (x <= now.left + width) {
+        const int target = -kSlideOvershoot;
+        if (now.left <= target)
+            return std::nullopt;
+        next.left = std::max(now.left - pixels, target);
+        next.right = next.left + width;
+    } else {
+        const int target = kAlbumPairSize.width() - width + kSlideOvershoot;
+        if (now.right >= target)
+            return std::nullopt;
+        next.right = std::min(now.right + pixels, target);
+        next.left = next.right - width;
+    }
+    return next;
+}

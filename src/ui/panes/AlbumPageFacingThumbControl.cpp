@@ -1,0 +1,158 @@
+#include "ui/panes/AlbumPageFacingThumbControl.h"
+
+#include "model/Book.h"
+#include "ui/panes/AlbumPageThumbControl.h"
+
+#include <QDrag>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+
+namespace {
+
+constexpr int kLabelTop = kAlbumThumbTop + 104 + 2;
+constexpr int kLabelHeight = 16;
+constexpr int kSlidePixelsPerTick = 3; // then a pause of 1 ms and a repaint
+
+} // namespace
+
+AlbumPageFacingThumbControl::AlbumPageFacingThumbControl(Book* book,
+                                                         std::shared_ptr<const PageRenderer> renderer,
+                                                         QWidget* parent)
+    : QFrame(parent), mBook(book) {
+    setFixedSize(kAlbumPairSize);
+    setAcceptDrops(true);
+    SetHighlighted(false);
+    mLeftPageThumb = MakeThumb();
+    mRightPageThumb = MakeThumb();
+    mLeftPageThumb->SetRenderer(renderer);
+    mRightPageThumb->SetRenderer(renderer);
+    mLeftPageLabel = MakeLabel();
+    mRightPageLabel = MakeLabel();
+    PlaceThumbs(AlbumThumbLefts{});
+    mSlideTimer.setInterval(1);
+    connect(&mSlideTimer, &QTimer::timeout, this, &AlbumPageFacingThumbControl::SlideStep);
+}
+
+void AlbumPageFacingThumbControl::SetLeftPage(int r) {
+    mR = r;
+    mLeftPageThumb->SetIndex(r - 1);
+    mRightPageThumb->SetIndex(r);
+}
+
+AlbumPageThumbControl* AlbumPageFacingThumbControl::MakeThumb() {
+    auto* thumb = new AlbumPageThumbControl(mBook, this);
+    connect(thumb, &AlbumPageThumbControl::RenderDone, this, &AlbumPageFacingThumbControl::OnThumbRenderDone);
+    return thumb;
+}
+
+QLabel* AlbumPageFacingThumbControl::MakeLabel() {
+    auto* label = new QLabel(this);
+    label->setAlignment(Qt::AlignCenter);
+    label->resize(kAlbumThumbSize.width(), kLabelHeight);
+    return label;
+}
+
+void AlbumPageFacingThumbControl::PlaceThumbs(AlbumThumbLefts lefts) {
+    mLeftPageThumb->move(lefts.left, kAlbumThumbTop);
+    mRightPageThumb->move(lefts.right, kAlbumThumbTop);
+    mLeftPageLabel->move(kAlbumLeftThumbLeft, kLabelTop);
+    mRightPageLabel->move(kAlbumRightThumbLeft, kLabelTop);
+}
+
+AlbumThumbLefts AlbumPageFacingThumbControl::ThumbLefts() const {
+    return {mLeftPageThumb->x(), mRightPageThumb->x()};
+}
+
+void AlbumPageFacingThumbControl::Render() {
+    mSlideTimer.stop();
+    PlaceThumbs(AlbumThumbLefts{});
+    mLeftPageThumb->SetPage(mR - 1);
+    mRightPageThumb->SetPage(mR);
+    hide();
+    const AlbumPairLabels labels = AlbumLabelsOf(mR, mBook ? mBook->PagesCount() : 0);
+    mLeftPageLabel->setVisible(labels.leftVisible);
+    mLeftPageLabel->setText(labels.leftText);
+    mRightPageLabel->setVisible(labels.rightVisible);
+    mRightPageLabel->setText(labels.rightText);
+}
+
+void AlbumPageFacingThumbControl::SetLeftStart(int offset, int view) {
+    mSlideTimer.stop();
+    PlaceThumbs(AlbumThumbLefts{});
+    move(AlbumPairPosition(view, mR, offset));
+    show();
+}
+
+void AlbumPageFacingThumbControl::SetHighlighted(bool raised) {
+    mHighlighted = raised;
+    setFrameStyle(raised ? QFrame::Panel | QFrame::Raised : QFrame::NoFrame);
+    setLineWidth(raised ? 2 : 0);
+}
+
+bool AlbumPageFacingThumbControl::IsRendering() const {
+    return mLeftPageThumb->IsRendering() || mRightPageThumb->IsRendering();
+}
+
+void AlbumPageFacingThumbControl::OnThumbRenderDone() {
+    if (!IsRendering())
+        emit RenderDone();
+}
+
+// The pair's own drag carries its r; nothing in the program takes it.
+void AlbumPageFacingThumbControl::mousePressEvent(QMouseEvent* event) {
+    mGesture.Press(*event);
+    event->accept();
+}
+
+void AlbumPageFacingThumbControl::mouseMoveEvent(QMouseEvent* event) {
+    if (!mGesture.Move(*event))
+        return;
+    auto* data = new QMimeData;
+    data->setText(QString::number(mR));
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data);
+    drag->exec(Qt::CopyAction);
+}
+
+void AlbumPageFacingThumbControl::mouseReleaseEvent(QMouseEvent* event) { mGesture.Release(*event); }
+
+void AlbumPageFacingThumbControl::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
+
+// Text over the pair slides its thumbnails aside, a few pixels a tick; only
+// a copy is allowed.
+void AlbumPageFacingThumbControl::dragMoveEvent(QDragMoveEvent* event) {
+    // A drag a thumbnail refused comes on to its pair: the refusal stands.
+    const QWidget* under = childAt(event->position().toPoint());
+    const bool overThumb = under == mLeftPageThumb || under == mRightPageThumb;
+    if (overThumb || !event->mimeData()->hasFormat(QStringLiteral("text/plain"))) {
+        event->ignore();
+        return;
+    }
+    mSlideX = event->position().toPoint().x();
+    if (!mSlideTimer.isActive())
+        mSlideTimer.start();
+    if (event->possibleActions() & Qt::CopyAction) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void AlbumPageFacingThumbControl::dragLeaveEvent(QDragLeaveEvent*) { mSlideTimer.stop(); }
+
+void AlbumPageFacingThumbControl::dropEvent(QDropEvent* event) {
+    mSlideTimer.stop();
+    event->ignore();
+}
+
+void AlbumPageFacingThumbControl::SlideStep() {
+    const std::optional<AlbumThumbLefts> next = AlbumSlideStep(ThumbLefts(), mSlideX, kSlidePixelsPerTick);
+    if (!next) {
+        mSlideTimer.stop();
+        return;
+    }
+    PlaceThumbs(*next);
+    update();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "ui/panes/AlbumLayout.h"
+#include "ui/panes/AlbumDragGesture.h"
+
+#include <QFrame>
+#include <QPointer>
+#include <QTimer>
+#include <memory>
+
+class AlbumPageThumbControl;
+class Book;
+class PageRenderer;
+class QLabel;
+
+// One facing pair of the album overview: the thumbnails of pages r - 1 and r
+// with their page numbers below. Raised while the book view shows its pages.
+class AlbumPageFacingThumbControl : public QFrame {
+    Q_OBJECT
+public:
+    AlbumPageFacingThumbControl(Book* book, std::shared_ptr<const PageRenderer> renderer,
+                                QWidget* parent);
+
+    // Stores r; the thumbnails take their indices but render only in Render().
+    void SetLeftPage(int r);
+    int R() const { return mR; }
+    // Both thumbnails take their pages again, the labels follow the book;
+    // hidden until SetLeftStart places it.
+    void Render();
+    // Places the pair for the layout, tiles moved back by offset pixels, and shows it.
+    void SetLeftStart(int offset, int view);
+    void SetHighlighted(bool raised);
+    bool IsHighlighted() const { return mHighlighted; }
+    // A rendering of either thumbnail is still to come.
+    bool IsRendering() const;
+
+    AlbumPageThumbControl* LeftThumb() const { return mLeftPageThumb; }
+    AlbumPageThumbControl* RightThumb() const { return mRightPageThumb; }
+    QLabel* LeftLabel() const { return mLeftPageLabel; }
+    QLabel* RightLabel() const { return mRightPageLabel; }
+    AlbumThumbLefts ThumbLefts() const;
+
+signals:
+    // Both thumbnails hold the renderings asked for.
+    void RenderDone();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    AlbumPageThumbControl* MakeThumb();
+    QLabel* MakeLabel();
+    void PlaceThumbs(AlbumThumbLefts lefts);
+    void OnThumbRenderDone();
+    void SlideStep();
+
+    QPointer<Book> mBook;
+    int mR = 0;
+    bool mHighlighted = false;
+    AlbumPageThumbControl* mLeftPageThumb = nullptr;
+    AlbumPageThumbControl* mRightPageThumb = nullptr;
+    QLabel* mLeftPageLabel = nullptr;
+    QLabel* mRightPageLabel = nullptr;
+    AlbumDragGesture mGesture;
+    QTimer mSlideTimer;
+    int mSlideX = 0;
+};

@@ -1,0 +1,174 @@
+#include "ui/panes/AlbumPageThumbControl.h"
+
+#include "base/GuardedStep.h"
+#include "render/PageRenderer.h"
+#include "imaging/HDCBMP.h"
+#include "ui/panes/AlbumLayout.h"
+#include "model/Book.h"
+#include "model/page.h"
+
+#include <QDrag>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPainter>
+
+namespace {
+
+// The worker's picture as a drawing surface of its own.
+std::shared_ptr<HDCBMP> SurfaceOf(const QImage& picture) {
+    auto surface = std::make_shared<HDCBMP>(picture.width(), picture.height());
+    if (surface->hdc())
+        surface->hdc()->drawImage(0, 0, picture);
+    return surface;
+}
+
+} // namespace
+
+AlbumPageThumbControl::AlbumPageThumbControl(Book* book, QWidget* parent)
+    : QWidget(parent), mBook(book) {
+    setFixedSize(kAlbumThumbSize);
+    setAcceptDrops(true);
+    connect(&mQueue, &PageRenderQueue::Rendered, this, &AlbumPageThumbControl::OnRendered);
+    if (mBook)
+        connect(mBook, &Book::OnPageChanged, this, &AlbumPageThumbControl::OnBookPageChanged);
+}
+
+void AlbumPageThumbControl::SetRenderer(std::shared_ptr<const PageRenderer> renderer) {
+    mQueue.SetRenderer(std::move(renderer));
+}
+
+bool AlbumPageThumbControl::InBook() const {
+    return mBook && mIndex >= 0 && mIndex < mBook->PagesCount();
+}
+
+void AlbumPageThumbControl::SetPage(int index) {
+    mIndex = index;
+    if (!InBook()) {
+        FollowPage(nullptr);
+        return;
+    }
+    FollowPage(mBook->GetPage(index));
+    if (mStale)
+        RenderPage();
+}
+
+void AlbumPageThumbControl::FollowPage(std::shared_ptr<page> next) {
+    if (next == mPage)
+        return;
+    disconnect(mPageConnection);
+    mQueue.Cancel(); // no picture of the old page may arrive
+    mPage = std::move(next);
+    mStale = true;
+    // Until the new rendering arrives, the page's last one (it may have been
+    // drawn by another thumbnail before the pages were swapped).
+    mRendering = mPage ? mPage->ThumbHDCBMP() : nullptr;
+    if (mPage)
+        mPageConnection = connect(mPage.get(), &page::OnPageChange, this, &AlbumPageThumbControl::OnPageChange);
+    update();
+    if (!mPage && mPending) {
+        mPending = false;
+        emit RenderDone();
+    }
+}
+
+void AlbumPageThumbControl::RenderPage() {
+    if (!mPage)
+        return;
+    mStale = false;
+    mPending = true;
+    mQueue.Request(SnapshotPage(*mPage), kAlbumRenderSize, PageRenderer::ThumbnailMode);
+}
+
+void AlbumPageThumbControl::OnRendered(const QImage& picture) {
+    mPending = mQueue.Busy();
+    if (!picture.isNull() && mPage) {
+        mRendering = SurfaceOf(picture);
+        mPage->SetThumbHDCBMP(mRendering);
+        update();
+    }
+    if (!mPending)
+        emit RenderDone();
+}
+
+void AlbumPageThumbControl::OnBookPageChanged(int index) {
+    if (index == mIndex)
+        SetPage(mIndex);
+}
+
+void AlbumPageThumbControl::OnPageChange() {
+    mStale = true;
+    if (InBook())
+        RenderPage();
+}
+
+void AlbumPageThumbControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (InBook() && mRendering && mRendering->bmp())
+        painter.drawImage(rect(), *mRendering->bmp()); // no smoothing, like a plain stretch
+    else
+        painter.fillRect(rect(), palette().window());
+}
+
+void AlbumPageThumbControl::mousePressEvent(QMouseEvent* event) {
+    mGesture.Press(*event);
+    event->accept();
+}
+
+void AlbumPageThumbControl::mouseMoveEvent(QMouseEvent* event) {
+    if (mGesture.Move(*event))
+        StartDrag();
+}
+
+void AlbumPageThumbControl::mouseReleaseEvent(QMouseEvent* event) {
+    if (mGesture.Release(*event) && mBook)
+        mBook->SetPageIndex(mIndex);
+}
+
+void AlbumPageThumbControl::StartDrag() {
+    const QPointer<Book> book = mBook;
+    const int index = mIndex;
+    auto* data = new QMimeData;
+    data->setText(AlbumThumbPayload(index));
+    auto* drag = new QDrag(this); // Qt deletes it when the drag ends
+    drag->setMimeData(data);
+    if (mRendering && mRendering->bmp())
+        drag->setPixmap(QPixmap::fromImage(mRendering->bmp()->scaled(kAlbumThumbSize / 2)));
+    drag->exec(Qt::MoveAction);
+    // This thumbnail may be gone now (the book changed during the drag).
+    if (book)
+        book->SetPageIndex(index);
+}
+
+bool AlbumPageThumbControl::AcceptsDrag(const QMimeData* data) const {
+    return data && data->hasText() && IsAlbumThumbPayload(data->text()) && InBook();
+}
+
+void AlbumPageThumbControl::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
+
+void AlbumPageThumbControl::dragMoveEvent(QDragMoveEvent* event) {
+    if (AcceptsDrag(event->mimeData()) && (event->possibleActions() & Qt::MoveAction)) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void AlbumPageThumbControl::dropEvent(QDropEvent* event) {
+    const std::optional<int> dragged =
+        AcceptsDrag(event->mimeData()) ? ParseAlbumThumbPayload(event->mimeData()->text()) : std::nullopt;
+    if (!dragged || *dragged >= mBook->PagesCount()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+    if (*dragged == mIndex)
+        return;
+    Book* book = mBook;
+    const int index = mIndex;
+    RunGuarded([&] {
+        book->SwapPages(index, *dragged);
+        book->SaveBook();
+    });
+}

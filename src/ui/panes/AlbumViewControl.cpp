@@ -1,0 +1,194 @@
+#include "ui/panes/AlbumViewControl.h"
+
+#include "render/PageRenderer.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "ui/panes/SidePaneLayout.h"
+#include "ui/panes/AlbumPageFacingThumbControl.h"
+#include "ui/common/PaneScrollBar.h"
+
+#include <QCoreApplication>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QWheelEvent>
+
+AlbumViewControl::AlbumViewControl(BookManager* books, QWidget* parent)
+    : QWidget(parent), mBooks(books) {
+    mHScrollBar = MakePaneScrollBar(Qt::Horizontal, 0, this);
+    mVScrollBar = MakePaneScrollBar(Qt::Vertical, 0, this);
+    for (QScrollBar* bar : {mHScrollBar, mVScrollBar})
+        connect(bar, &QScrollBar::valueChanged, this, &AlbumViewControl::Repaint);
+    mTimer.setObjectName(QStringLiteral("mTimer"));
+    mTimer.setSingleShot(true);
+    mTimer.setInterval(0);
+    connect(&mTimer, &QTimer::timeout, this, &AlbumViewControl::OnTimer);
+    if (mBooks) {
+        connect(mBooks, &BookManager::OnBookChange, this, &AlbumViewControl::OnBookChange);
+        if (mBooks->GetBook())
+            OnBookChange();
+    }
+}
+
+AlbumViewControl::~AlbumViewControl() = default;
+
+void AlbumViewControl::SetRenderer(std::shared_ptr<const PageRenderer> renderer) {
+    mRenderer = std::move(renderer);
+}
+
+AlbumPageFacingThumbControl* AlbumViewControl::Pair(int c) const {
+    return c >= 0 && c < kAlbumPairSlots ? mPairs[size_t(c)] : nullptr;
+}
+
+int AlbumViewControl::PairCount() const {
+    return int(std::count_if(mPairs.begin(), mPairs.end(), [](auto* pair) { return pair != nullptr; }));
+}
+
+int AlbumViewControl::View() const { return mBooks ? mBooks->CurrentPaneView() : 1; }
+
+int AlbumViewControl::PagesCount() const { return mBook ? mBook->PagesCount() : 0; }
+
+QScrollBar* AlbumViewControl::ScrollBar() const { return View() == 2 ? mVScrollBar : mHScrollBar; }
+
+int AlbumViewControl::Offset() const {
+    const QScrollBar* bar = ScrollBar();
+    return bar->isHidden() ? 0 : kSidePaneScrollStep * bar->value();
+}
+
+void AlbumViewControl::OnBookChange() {
+    mBookConnections.Clear();
+    mBook = mBooks->GetBook().get();
+    if (mBook) {
+        mBookConnections.Replace({
+            connect(mBook, &Book::OnAddPage, this, &AlbumViewControl::OnAddPage),
+            connect(mBook, &Book::OnDeletePage, this, &AlbumViewControl::OnDeletePage),
+            connect(mBook, &Book::OnPageIndexChange, this, &AlbumViewControl::OnPageIndexChange)});
+    }
+    for (int c = 0; c < kAlbumPairSlots; ++c)
+        RemovePair(c);
+    if (!mRenderer) {
+        try {
+            mRenderer = std::make_shared<const PageRenderer>(PageRenderer::FromServices());
+        } catch (...) {
+            // no catalogue yet: each thumbnail's queue tries again
+        }
+    }
+    Synchronise();
+    for (QScrollBar* bar : {mHScrollBar, mVScrollBar}) {
+        const QSignalBlocker quiet(bar);
+        bar->setMaximum(0);
+        bar->setValue(0);
+    }
+    Relayout();
+}
+
+void AlbumViewControl::OnAddPage() {
+    Synchronise();
+    Repaint();
+}
+
+void AlbumViewControl::OnDeletePage() {
+    Synchronise();
+    update();
+    Repaint();
+}
+
+void AlbumViewControl::OnPageIndexChange() {
+    if (!mBook)
+        return;
+    const int left = mBook->GetLeftPageIndex();
+    for (AlbumPageFacingThumbControl* pair : mPairs)
+        if (pair)
+            pair->SetHighlighted(AlbumPairHighlighted(pair->R(), left));
+}
+
+void AlbumViewControl::Synchronise() {
+    const int pairs = mBook ? AlbumPairCount(PagesCount()) : 0;
+    for (int c = 0; c < pairs && c < kAlbumPairSlots; ++c) {
+        if (mPairs[size_t(c)])
+            continue;
+        auto* pair = new AlbumPageFacingThumbControl(mBook, mRenderer, this);
+        pair->setObjectName(QStringLiteral("albumView_%1").arg(c));
+        pair->SetLeftPage(2 * c);
+        connect(pair, &AlbumPageFacingThumbControl::RenderDone, this,
+                [this, pair] { OnPairRenderDone(pair); });
+        mPairs[size_t(c)] = pair;
+    }
+    for (int c = pairs; c < kAlbumPairSlots; ++c)
+        RemovePair(c);
+    for (QScrollBar* bar : {mHScrollBar, mVScrollBar})
+        bar->raise();
+    OnPageIndexChange();
+    mPassNext = 0;
+    mTimer.start();
+}
+
+void AlbumViewControl::RemovePair(int c) {
+    if (AlbumPageFacingThumbControl* pair = mPairs[size_t(c)]) {
+        mPairs[size_t(c)] = nullptr;
+        delete pair;
+    }
+}
+
+void AlbumViewControl::resizeEvent(QResizeEvent*) { Relayout(); }
+
+void AlbumViewControl::Relayout() {
+    PlacePaneScrollBar(View(), mHScrollBar, mVScrollBar, size(), SidePaneScrollBarRect);
+    Repaint();
+}
+
+void AlbumViewControl::Repaint() {
+    if (!mBooks || !mBook)
+        return;
+    const int view = View();
+    QScrollBar* bar = ScrollBar();
+    const int steps = AlbumScrollSteps(view, PagesCount(), size());
+    {
+        const QSignalBlocker quiet(bar);
+        if (steps > 0) {
+            bar->setMaximum(steps); // also brings a larger value down to steps
+            bar->show();
+        } else {
+            bar->hide();
+        }
+    }
+    const int offset = Offset();
+    for (AlbumPageFacingThumbControl* pair : mPairs)
+        if (pair)
+            pair->SetLeftStart(offset, view);
+}
+
+void AlbumViewControl::wheelEvent(QWheelEvent* event) {
+    QScrollBar* bar = ScrollBar();
+    if (bar->isHidden())
+        return QWidget::wheelEvent(event);
+    QCoreApplication::sendEvent(bar, event);
+}
+
+// One pair per tick; a pair still waiting for its pictures holds the pass
+// until they arrive.
+void AlbumViewControl::OnTimer() {
+    if (mPassNext < 0)
+        return;
+    AlbumPageFacingThumbControl* pair = Pair(mPassNext);
+    if (!pair || mPassNext >= AlbumPairCount(PagesCount())) {
+        mPassNext = -1;
+        emit PassFinished();
+        return;
+    }
+    const int c = mPassNext;
+    pair->Render();
+    pair->SetLeftStart(Offset(), View());
+    if (mPassNext == c && !pair->IsRendering())
+        NextPassPair();
+}
+
+void AlbumViewControl::OnPairRenderDone(AlbumPageFacingThumbControl* pair) {
+    if (mPassNext >= 0 && Pair(mPassNext) == pair && !mTimer.isActive())
+        NextPassPair();
+}
+
+void AlbumViewControl::NextPassPair() {
+    emit PairRendered(mPassNext);
+    ++mPassNext;
+    mTimer.start();
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "ui/panes/AlbumLayout.h"
+#include "base/ConnectionGroup.h"
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class AlbumPageFacingThumbControl;
+class Book;
+class BookManager;
+class PageRenderer;
+class QScrollBar;
+
+// The album overview: the current book as facing pairs of page thumbnails,
+// side by side in the strip across the top (layout 1) or one below the other
+// in the column at the right (layout 2), scrolled 75 pixels a step.
+//
+// Pairs are made and removed when the book changes or gains or loses pages;
+// a timer pass then renders them one after another, the next pair when both
+// thumbnails of the one before have their pictures (rendered on the thread
+// pool), so the event loop keeps running while a long book fills in.
+class AlbumViewControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit AlbumViewControl(BookManager* books, QWidget* parent = nullptr);
+    ~AlbumViewControl() override;
+
+    // Null: the program's renderer. Applies to pairs made from now on.
+    void SetRenderer(std::shared_ptr<const PageRenderer> renderer);
+
+    // Slot c (0 to 100): the pair showing pages 2c - 1 and 2c, or null.
+    AlbumPageFacingThumbControl* Pair(int c) const;
+    int PairCount() const;
+    // The scroll bar of the current layout.
+    QScrollBar* ScrollBar() const;
+    bool IsPassRunning() const { return mPassNext >= 0; }
+    // Repositions the pairs after a change of scroll position.
+    void Repaint();
+    // Places the scroll bar of the current layout and repositions the pairs.
+    void Relayout();
+
+signals:
+    // The timer pass rendered pair c.
+    void PairRendered(int c);
+    // The timer pass rendered every pair.
+    void PassFinished();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    int View() const;
+    int PagesCount() const;
+    // Pixels the pairs are scrolled back.
+    int Offset() const;
+    void OnBookChange();
+    void OnAddPage();
+    void OnDeletePage();
+    void OnPageIndexChange();
+    void Synchronise();
+    void RemovePair(int c);
+    void OnTimer();
+    void OnPairRenderDone(AlbumPageFacingThumbControl* pair);
+    void NextPassPair();
+
+    BookManager* mBooks;
+    QPointer<Book> mBook;
+    ConnectionGroup mBookConnections;
+    std::shared_ptr<const PageRenderer> mRenderer;
+    std::array<AlbumPageFacingThumbControl*, kAlbumPairSlots> mPairs{};
+    QScrollBar* mHScrollBar = nullptr;
+    QScrollBar* mVScrollBar = nullptr;
+    QTimer mTimer;
+    int mPassNext = -1; // the pair the pass renders now; -1 when no pass runs
+};

@@ -1,0 +1,77 @@
+#include "ui/panes/BackgroundsControl.h"
+
+#include "model/BackgroundLibrary.h"
+#include "ui/panes/BackgroundTileLayout.h"
+#include "ui/panes/SidePaneLayout.h"
+#include "ui/common/PaneScrollBar.h"
+#include "ui/panes/bgcontrol.h"
+
+#include <QScrollBar>
+
+#include <algorithm>
+
+BackgroundsControl::BackgroundsControl(const BgPaneContext& context, QWidget* parent)
+    : QWidget(parent), mContext(context) {
+    mHScrollBar = MakePaneScrollBar(Qt::Horizontal, 0, this);
+    mVScrollBar = MakePaneScrollBar(Qt::Vertical, 0, this);
+    for (QScrollBar* bar : {mHScrollBar, mVScrollBar})
+        connect(bar, &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));
+}
+
+QScrollBar* BackgroundsControl::ScrollBar() const {
+    return mContext.PaneView() == 2 ? mVScrollBar : mHScrollBar;
+}
+
+bgcontrol* BackgroundsControl::AddBgControl(const QString& key) {
+    auto* tile = new bgcontrol(mContext, this);
+    tile->setObjectName(QStringLiteral("bgp") + QString::number(mCounter));
+    tile->SetPage(mCounter, key);
+    ++mCounter;
+    mTiles.push_back(tile);
+    mHScrollBar->raise();
+    mVScrollBar->raise();
+    return tile;
+}
+
+void BackgroundsControl::RefreshControl() { update(); }
+
+bgcontrol* BackgroundsControl::FindBgControl(const QString& name) const {
+    const auto found = std::find_if(mTiles.begin(), mTiles.end(),
+                                    [&](const bgcontrol* tile) { return tile->mFileName() == name; });
+    return found == mTiles.end() ? nullptr : *found;
+}
+
+// A name listed twice gets one tile, so the tiles stand without gaps.
+void BackgroundsControl::MakeMissingTiles() {
+    for (const QString& name : mContext.Library().Names())
+        if (!FindBgControl(name))
+            AddBgControl(name);
+}
+
+void BackgroundsControl::UpdateScrollBar() {
+    QScrollBar* bar = ScrollBar();
+    const int maximum = BgScrollMaximum(mContext.PaneView(), int(mTiles.size()), size());
+    const QSignalBlocker quiet(bar);
+    bar->setMaximum(std::max(0, maximum));
+    bar->setVisible(maximum > 0);
+}
+
+void BackgroundsControl::PlaceTiles() {
+    const int start = BgScrollStart(ScrollBar()->value());
+    for (bgcontrol* tile : mTiles)
+        tile->SetStart(start);
+}
+
+void BackgroundsControl::paintEvent(QPaintEvent*) {
+    MakeMissingTiles();
+    UpdateScrollBar();
+    PlaceTiles();
+}
+
+void BackgroundsControl::Relayout() {
+    PlacePaneScrollBar(mContext.PaneView(), mHScrollBar, mVScrollBar, size(), SidePaneScrollBarRect);
+    UpdateScrollBar();
+    update();
+}
+
+void BackgroundsControl::resizeEvent(QResizeEvent*) { Relayout(); }

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ui/panes/BgPaneContext.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QScrollBar;
+class bgcontrol;
+
+// The backgrounds pane: one tile per background of the library, in a row
+// (layout 1) or a column (layout 2). Tiles are made when the pane paints and
+// stay for the whole run; tiles of backgrounds downloaded later are added by
+// AddBgControl.
+class BackgroundsControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit BackgroundsControl(const BgPaneContext& context, QWidget* parent = nullptr);
+
+    // Makes the tile "bgp<counter>" for the background and counts it.
+    bgcontrol* AddBgControl(const QString& key);
+    // Repaints, which makes the missing tiles.
+    void RefreshControl();
+    // The first tile made for exactly this name, or null.
+    bgcontrol* FindBgControl(const QString& name) const;
+
+    // Tiles in creation order.
+    const std::vector<bgcontrol*>& Tiles() const { return mTiles; }
+    // The scroll bar of the present layout.
+    QScrollBar* ScrollBar() const;
+    // Follows a change of layout: scroll bars and tile places.
+    void Relayout();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void MakeMissingTiles();
+    void UpdateScrollBar();
+    void PlaceTiles();
+
+    BgPaneContext mContext;
+    int mCounter = 0;
+    std::vector<bgcontrol*> mTiles;
+    QScrollBar* mHScrollBar;
+    QScrollBar* mVScrollBar;
+};

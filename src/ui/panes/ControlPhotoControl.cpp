@@ -1,0 +1,20 @@
+#include "ui/panes/ControlPhotoControl.h"
+
+#include <QToolButton>
+
+namespace {
+constexpr int kButtonSize = 15;
+}
+
+ControlPhotoControl::ControlPhotoControl(QWidget* parent) : QWidget(parent) {
+    mDeletePhotoButton = new QToolButton(this);
+    mDeletePhotoButton->setObjectName("mDeletePhotoButton");
+    mDeletePhotoButton->setText(QStringLiteral("\u00d7"));
+    mDeletePhotoButton->setAutoRaise(false);
+    mDeletePhotoButton->setFocusPolicy(Qt::NoFocus);
+    mDeletePhotoButton->setGeometry(0, 0, kButtonSize, kButtonSize);
+    resize(kButtonSize, kButtonSize);
+    connect(mDeletePhotoButton, &QToolButton::clicked, this, [this] { emit DeleteClicked(mPhoto); });
+}
+
+void ControlPhotoControl::SetPos(int aLeft, int aTop) { setGeometry(aLeft, aTop, kButtonSize, kButtonSize); }

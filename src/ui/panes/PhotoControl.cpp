@@ -1,0 +1,81 @@
+#include "ui/panes/PhotoControl.h"
+
+#include "imaging/FreeImageBridge.h"
+#include "model/PhotoImage.h"
+#include "ui/panes/ControlPhotoControl.h"
+
+#include <QDrag>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+PhotoControl::PhotoControl(QWidget* parent) : QWidget(parent) {}
+
+void PhotoControl::SetPhoto(const std::shared_ptr<PhotoImage>& aPhoto, const QString& aControlName) {
+    setObjectName(aControlName);
+    const bool sameKey = mPhoto && aPhoto && mPhoto->GetKey() == aPhoto->GetKey();
+    mPhoto = aPhoto;
+    if (sameKey)
+        return;
+    mThumb = QImage();
+    mThumbRead = false;
+    update();
+}
+
+const QImage& PhotoControl::Thumbnail() {
+    if (!mThumbRead && mPhoto) {
+        mThumbRead = true;
+        const FiBitmap small = FiLoad(FIF_JPEG, mPhoto->GetThumbFile(1), 0);
+        if (small)
+            mThumb = FiToQImage(small.get());
+    }
+    return mThumb;
+}
+
+void PhotoControl::SetPhotoMgr(ControlPhotoControl* aPhotoMgr) { mPhotoMgr = aPhotoMgr; }
+
+ControlPhotoControl* PhotoControl::GetPhotoMgr() const { return mPhotoMgr; }
+
+QMimeData* PhotoControl::MakeDragData() const {
+    auto* data = new QMimeData;
+    data->setText(mPhoto ? mPhoto->GetKey() : QString());
+    return data;
+}
+
+void PhotoControl::Discard() {
+    hide();
+    mDiscarded = true;
+    if (!mDragging)
+        deleteLater();
+}
+
+void PhotoControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    const QImage& thumb = Thumbnail();
+    if (!thumb.isNull()) {
+        const int x = std::max(0, (width() - thumb.width()) / 2);
+        const int y = std::max(0, (height() - thumb.height()) / 2);
+        painter.drawImage(x, y, thumb);
+    }
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void PhotoControl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !mPhoto) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    auto* drag = new QDrag(this);
+    drag->setMimeData(MakeDragData());
+    if (!Thumbnail().isNull())
+        drag->setPixmap(QPixmap::fromImage(mThumb.scaled(60, 60, Qt::KeepAspectRatio)));
+    mDragging = true;
+    drag->exec(Qt::CopyAction);
+    mDragging = false;
+    if (mDiscarded)
+        deleteLater(); // the photo went onto a page during the drag
+}

@@ -1,0 +1,272 @@
+#include "ui/panes/PhotosControl.h"
+
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "ui/panes/PhotoTileLayout.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "ui/panes/ControlPhotoControl.h"
+#include "ui/panes/ImportStatusForm.h"
+#include "ui/common/PaneScrollBar.h"
+#include "ui/panes/PhotoControl.h"
+#include "base/Constants.h"
+
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QUrl>
+
+namespace {
+
+// The local files of a drop, in their given order; empty for other data.
+QStringList DroppedFiles(const QMimeData* data) {
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    return files;
+}
+
+} // namespace
+
+PhotosControl::PhotosControl(BookManager* books, const Constants* strings, QWidget* parent)
+    : QWidget(parent), mBooks(books), mStrings(strings) {
+    setAcceptDrops(true);
+    mHScrollBar = MakePaneScrollBar(Qt::Horizontal, 1, this);
+    mVScrollBar = MakePaneScrollBar(Qt::Vertical, 1, this);
+    for (QScrollBar* bar : {mHScrollBar, mVScrollBar})
+        connect(bar, &QScrollBar::valueChanged, this, &PhotosControl::PlaceTiles);
+    if (mBooks)
+        connect(mBooks, &BookManager::OnBookChange, this, &PhotosControl::OnBookChange);
+    connect(&mImport, &PhotoImportQueue::FileDone, this, &PhotosControl::OnFileDone);
+    connect(&mImport, &PhotoImportQueue::Finished, this, &PhotosControl::OnImportFinished);
+}
+
+PhotosControl::~PhotosControl() = default;
+
+int PhotosControl::PaneView() const { return mBooks ? mBooks->CurrentPaneView() : 1; }
+
+QScrollBar* PhotosControl::ScrollBar() const { return PaneView() == 2 ? mVScrollBar : mHScrollBar; }
+
+// ---- importing
+
+void PhotosControl::AddFiles(const QStringList& files, bool showSingleStatusDialog) {
+    const std::shared_ptr<Book> book = mBooks ? mBooks->GetBook() : nullptr;
+    if (!book || files.isEmpty())
+        return;
+    ImportStatusForm& status = StatusWindow();
+    status.DisableOkay();
+    if (files.size() > 1 || showSingleStatusDialog)
+        ShowStatusWindow();
+    mImport.Add(files, book);
+}
+
+void PhotosControl::DropFiles(const QMimeData* data) {
+    const QStringList files = DroppedFiles(data);
+    if (files.isEmpty())
+        return;
+    if (!mImport.IsBusy())
+        StatusWindow().ClearText();
+    AddFiles(files, false);
+}
+
+void PhotosControl::OnFileDone(const PhotoImportOutcome& outcome) {
+    using Status = PhotoImportOutcome::Status;
+    ImportStatusForm& status = StatusWindow();
+    switch (outcome.status) {
+    case Status::Added:
+        if (outcome.photo && mBooks && outcome.book.lock() == mBooks->GetBook()) {
+            AddDisplayPhoto(outcome.photo);
+            ScrollToEnd();
+        }
+        status.AddStatusText(StatusLine("cImportStatusAdded", outcome.path), false);
+        break;
+    case Status::AlreadyExists:
+        status.AddStatusText(StatusLine("cImportStatusAlreadyExist", outcome.path), false);
+        break;
+    case Status::Unsupported:
+        ShowStatusWindow();
+        status.AddStatusText(StatusLine("cImportStatusUnsupportFormat", outcome.path), true);
+        break;
+    case Status::Failed:
+        ShowStatusWindow();
+        status.AddStatusText(outcome.error + QLatin1String(" :") + outcome.path, true);
+        break;
+    }
+    status.SetProgress(outcome.handled, outcome.total);
+}
+
+void PhotosControl::OnImportFinished() {
+    StatusWindow().EnableOkay();
+    ScrollToEnd();
+    emit ImportFinished();
+}
+
+ImportStatusForm* PhotosControl::StatusForm() const { return mImportStatusForm; }
+
+ImportStatusForm& PhotosControl::StatusWindow() {
+    if (!mImportStatusForm) {
+        const QString caption = mStrings ? mStrings->Text(u"cImportStatusCaption") : QString();
+        const QString okay = mStrings ? mStrings->Text(u"cOkayButton") : QString();
+        mImportStatusForm = new ImportStatusForm(caption, okay, window());
+        mImportStatusForm->setWindowFlag(Qt::Dialog);
+    }
+    return *mImportStatusForm;
+}
+
+void PhotosControl::ShowStatusWindow() {
+    ImportStatusForm& status = StatusWindow();
+    status.show();
+    status.raise();
+}
+
+QString PhotosControl::StatusLine(const char* key, const QString& path) const {
+    const QString text = mStrings ? mStrings->Text(QString::fromLatin1(key)) : QString();
+    return text + QLatin1String(" :") + path;
+}
+
+// ---- tiles
+
+PhotoControl* PhotosControl::Find(const QString& aKey) const {
+    for (PhotoControl* tile : mTiles)
+        if (tile->GetPhoto() && tile->GetPhoto()->GetKey() == aKey)
+            return tile;
+    return nullptr;
+}
+
+void PhotosControl::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& aPhoto) {
+    if (!aPhoto)
+        return;
+    if (!Find(aPhoto->GetKey())) {
+        const QString name = QStringLiteral("photos") + QString::number(mNameCounter);
+        auto* tile = new PhotoControl(this);
+        auto* button = new ControlPhotoControl(this);
+        button->setObjectName(QStringLiteral("ctrl_") + name);
+        tile->SetPhoto(aPhoto, name);
+        button->SetPhoto(aPhoto);
+        tile->SetPhotoMgr(button);
+        connect(button, &ControlPhotoControl::DeleteClicked, this, &PhotosControl::DeletePhoto,
+                Qt::QueuedConnection);
+        ++mNameCounter;
+        mTiles.push_back(tile);
+        aPhoto->SetPage({});
+    }
+    if (mRebuilding)
+        return;
+    UpdateScrollBar();
+    PlaceTiles();
+}
+
+void PhotosControl::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& aPhoto) {
+    if (!aPhoto)
+        return;
+    for (size_t i = 0; i < mTiles.size(); ++i) {
+        if (mTiles[i]->GetPhoto() && mTiles[i]->GetPhoto()->GetKey() == aPhoto->GetKey()) {
+            RemoveTile(i);
+            break;
+        }
+    }
+    UpdateScrollBar();
+    PlaceTiles();
+}
+
+void PhotosControl::RemovePhoto(const std::shared_ptr<PhotoImage>& aPhoto) {
+    RemoveDisplayPhoto(aPhoto);
+    if (const std::shared_ptr<Book> book = mBooks ? mBooks->GetBook() : nullptr)
+        book->RemovePhoto(aPhoto);
+}
+
+void PhotosControl::DeletePhoto(const std::shared_ptr<PhotoImage>& aPhoto) {
+    if (!aPhoto)
+        return;
+    RemovePhoto(aPhoto);
+    aPhoto->Delete();
+}
+
+void PhotosControl::RemoveTile(size_t index) {
+    PhotoControl* tile = mTiles[index];
+    mTiles.erase(mTiles.begin() + std::ptrdiff_t(index));
+    if (ControlPhotoControl* button = tile->GetPhotoMgr()) {
+        button->hide();
+        button->deleteLater();
+    }
+    tile->Discard();
+}
+
+void PhotosControl::OnBookChange() {
+    while (!mTiles.empty())
+        RemoveTile(mTiles.size() - 1);
+    if (const std::shared_ptr<Book> book = mBooks ? mBooks->GetBook() : nullptr) {
+        mRebuilding = true;
+        for (auto node = book->Photos().First(); node; node = node->NextNode)
+            if (node->item() && !node->item()->GetPage())
+                AddDisplayPhoto(node->item());
+        mRebuilding = false;
+    }
+    Relayout();
+    update();
+}
+
+// ---- layout
+
+void PhotosControl::Relayout() {
+    PlacePaneScrollBar(PaneView(), mHScrollBar, mVScrollBar, size(), PhotoScrollBarRect);
+    UpdateScrollBar();
+    PlaceTiles();
+}
+
+void PhotosControl::UpdateScrollBar() {
+    QScrollBar* bar = ScrollBar();
+    const PhotoScrollRange range =
+        PhotoScrollRangeFor(TileCount(), PhotoPaneLength(PaneView(), size()), bar->value());
+    const QSignalBlocker quiet(bar);
+    bar->setMaximum(range.maximum);
+    bar->setValue(range.value);
+    bar->setVisible(range.visible);
+    bar->raise();
+}
+
+void PhotosControl::PlaceTiles() {
+    const int view = PaneView();
+    const int value = ScrollBar()->value();
+    for (size_t i = 0; i < mTiles.size(); ++i) {
+        const PhotoTilePlace place = PhotoTilePlaceFor(view, int(i), value);
+        PhotoControl* tile = mTiles[i];
+        tile->SetPos(place.tile.x(), place.tile.y(), place.tile.width(), place.tile.height());
+        const bool shown = PhotoTileShown(place.tile, size());
+        tile->setVisible(shown);
+        if (ControlPhotoControl* button = tile->GetPhotoMgr()) {
+            button->SetPos(place.deleteButton.x(), place.deleteButton.y());
+            button->setVisibility(shown);
+        }
+    }
+}
+
+void PhotosControl::ScrollToEnd() {
+    QScrollBar* bar = ScrollBar();
+    bar->setValue(bar->maximum());
+    PlaceTiles();
+}
+
+void PhotosControl::resizeEvent(QResizeEvent*) { Relayout(); }
+
+// ---- drops
+
+void PhotosControl::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
+
+void PhotosControl::dragMoveEvent(QDragMoveEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
+}
+
+void PhotosControl::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()->hasUrls())
+        return;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    DropFiles(event->mimeData());
+}

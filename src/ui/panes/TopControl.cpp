@@ -1,0 +1,190 @@
+#include "ui/panes/TopControl.h"
+
+#include "model/PhotoImage.h"
+#include "model/BookManager.h"
+#include "ui/panes/SidePaneLayout.h"
+#include "ui/panes/AlbumViewControl.h"
+#include "ui/panes/BackgroundsControl.h"
+#include "ui/common/PaneIcons.h"
+#include "ui/panes/PhotosControl.h"
+#include "base/AppServices.h"
+#include "base/Constants.h"
+
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+const char* const kKeyProperty = "paneKey";
+
+SidePaneButton ButtonOfKey(const QString& key) {
+    if (key == QLatin1String("album"))
+        return SidePaneButton::Album;
+    if (key == QLatin1String("backgrounds"))
+        return SidePaneButton::Backgrounds;
+    return SidePaneButton::Photos;
+}
+
+// The strip gives the download button 130 pixels: its caption wraps.
+void SetWrappedCaption(QPushButton* button, const QString& caption) {
+    auto* label = new QLabel(caption, button);
+    label->setObjectName("mDownloadCaption");
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    (new QBoxLayout(QBoxLayout::TopToBottom, button))->addWidget(label);
+    button->setAccessibleName(caption);
+}
+
+} // namespace
+
+TopControl::TopControl(QWidget* parent) : TopControl(Services().books, Services().strings, parent) {
+    Services().displayHost = this;
+    mRegistered = true;
+}
+
+TopControl::TopControl(BookManager* books, const Constants* strings, QWidget* parent)
+    : QWidget(parent), mBooks(books), mStrings(strings) {
+    Build();
+    if (mBooks)
+        connect(mBooks, &BookManager::OnBookChange, this, &TopControl::OnBookChange);
+}
+
+TopControl::~TopControl() {
+    if (mRegistered && Services().displayHost == this)
+        Services().displayHost = nullptr;
+}
+
+void TopControl::Build() {
+    mToolbar = new QWidget(this);
+    mToolbar->setObjectName("mToolbar");
+    auto* toolbarLayout = new QBoxLayout(QBoxLayout::TopToBottom, mToolbar);
+    toolbarLayout->setContentsMargins(1, 1, 1, 1);
+    toolbarLayout->setSpacing(1);
+    mButtons = new QButtonGroup(this);
+    mButtons->setExclusive(true);
+    AddToolButton("photos", "cPhotoView", true)->setChecked(true);
+    AddToolButton("album", "cAlbumView", true);
+    AddToolButton("backgrounds", "cBackgroundView", true);
+    connect(mButtons, &QButtonGroup::buttonClicked, this,
+            [this](QAbstractButton* b) { ShowPane(b->property(kKeyProperty).toString()); });
+
+    mPhotosControl = new PhotosControl(mBooks, mStrings, this);
+    mPhotosControl->setObjectName("mPhotosControl");
+    mAlbumViewControl = new AlbumViewControl(mBooks, this);
+    mAlbumViewControl->setObjectName("mAlbumViewControl");
+    mAlbumViewControl->hide();
+    mBackgroundsControl = new BackgroundsControl(BgPaneContext{mBooks, mStrings, nullptr}, this);
+    mBackgroundsControl->setObjectName("mBackgroundsControl");
+    mBackgroundsControl->hide();
+    mDownloadBackgroundButton = new QPushButton(this);
+    mDownloadBackgroundButton->setObjectName("mDownloadBackgroundButton");
+    if (mStrings)
+        SetWrappedCaption(mDownloadBackgroundButton, mStrings->Text(u"cDownloadDialog"));
+    mDownloadBackgroundButton->setEnabled(false); // the download dialog is not there yet
+    mDownloadBackgroundButton->hide();
+    mBorder = new QFrame(this);
+    mBorder->setObjectName("mBorder");
+    mBorder->setFrameStyle(QFrame::Box | QFrame::Plain);
+    mBorder->setAttribute(Qt::WA_TransparentForMouseEvents);
+    mBorder->hide();
+}
+
+QAbstractButton* TopControl::AddToolButton(const QString& key, const QString& tipKey, bool enabled) {
+    auto* button = new QToolButton(mToolbar);
+    button->setCheckable(true);
+    button->setEnabled(enabled);
+    button->setProperty(kKeyProperty, key);
+    button->setIcon(PaneIcon(key));
+    button->setIconSize(QSize(28, 28));
+    button->setAutoRaise(true);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    if (mStrings)
+        button->setToolTip(mStrings->Text(tipKey));
+    mToolbar->layout()->addWidget(button);
+    mButtons->addButton(button, int(ButtonOfKey(key)));
+    return button;
+}
+
+QString TopControl::PressedKey() const {
+    const QAbstractButton* pressed = mButtons->checkedButton();
+    return pressed ? pressed->property(kKeyProperty).toString() : QString();
+}
+
+int TopControl::PreferredWidth() const { return SidePaneColumnWidth(ButtonOfKey(PressedKey())); }
+
+int TopControl::PaneView() const { return mBooks ? mBooks->CurrentPaneView() : 1; }
+
+// Each book has its own layout.
+void TopControl::OnBookChange() { Relayout(); }
+
+void TopControl::ShowPane(const QString& key) {
+    for (QAbstractButton* b : mButtons->buttons())
+        if (b->property(kKeyProperty).toString() == key)
+            b->setChecked(true);
+    const bool photos = key == QLatin1String("photos");
+    const bool backgrounds = key == QLatin1String("backgrounds");
+    const bool album = key == QLatin1String("album");
+    if (!photos && !backgrounds && !album)
+        return;
+    mPhotosControl->setVisible(photos);
+    mBackgroundsControl->setVisible(backgrounds);
+    mDownloadBackgroundButton->setVisible(backgrounds);
+    mAlbumViewControl->setVisible(album);
+    Relayout();
+    update();
+    emit PaneChanged();
+}
+
+bool TopControl::BorderShown() const { return PressedKey() != QLatin1String("photos"); }
+
+void TopControl::Relayout() {
+    const int view = PaneView();
+    const QRect inside = BorderShown() ? rect().adjusted(1, 1, -1, -1) : rect();
+    auto rects =
+        SidePaneLayout(view, inside.width(), inside.height(), mDownloadBackgroundButton->width());
+    if (!rects)
+        return;
+    for (QRect* r : {&rects->toolbar, &rects->photos, &rects->backgrounds, &rects->downloadButton,
+                     &rects->album})
+        r->translate(inside.topLeft());
+    auto* box = static_cast<QBoxLayout*>(mToolbar->layout());
+    box->setDirection(view == 1 ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    mToolbar->setGeometry(rects->toolbar);
+    mPhotosControl->setGeometry(rects->photos);
+    mBackgroundsControl->setGeometry(rects->backgrounds);
+    mDownloadBackgroundButton->setGeometry(rects->downloadButton);
+    mAlbumViewControl->setGeometry(rects->album);
+    mAlbumViewControl->Relayout();
+    mPhotosControl->Relayout();
+    mBackgroundsControl->Relayout();
+    mBorder->setGeometry(rect());
+    mBorder->setVisible(BorderShown());
+    mBorder->raise();
+}
+
+void TopControl::resizeEvent(QResizeEvent*) { Relayout(); }
+
+void TopControl::AddFiles(const QStringList& paths) {
+    mPhotosControl->AddFiles(paths, true);
+    update();
+}
+
+void TopControl::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
+    if (!photo)
+        return;
+    photo->ResetPhoto();
+    mPhotosControl->AddDisplayPhoto(photo);
+}
+
+void TopControl::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
+    mPhotosControl->RemoveDisplayPhoto(photo);
+}
+
+void TopControl::RemovePhoto(const std::shared_ptr<PhotoImage>& photo) { mPhotosControl->RemovePhoto(photo); }
+
+PhotoControl* TopControl::Find(const QString& key) const { return mPhotosControl->Find(key); }

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "model/BackgroundApply.h"
+#include "ui/panes/BgPaneContext.h"
+
+#include <QImage>
+#include <QWidget>
+
+class QAction;
+class QMenu;
+class QMimeData;
+
+// One tile of the backgrounds pane: the background's small picture. The left
+// button drags "bg:" and the background's name onto a page; the right button
+// offers to put the background on all, the even or the odd pages of the book.
+class bgcontrol : public QWidget {
+    Q_OBJECT
+public:
+    bgcontrol(const BgPaneContext& context, QWidget* parent);
+
+    // Hides the tile, takes its index and background and decodes the
+    // background's "_sm.jpg" (once; no picture when that fails).
+    void SetPage(int aPageNum, const QString& FileName);
+    // Places the tile (156 x 115) for the tiles scrolled by aLeftStart pixels
+    // and shows it.
+    void SetStart(int aLeftStart);
+
+    const QString& mFileName() const { return mName; }
+    int Index() const { return mIndex; }
+    // Null when the small picture could not be read.
+    const QImage& Picture() const { return mPicture; }
+
+    // The drag payload: "bg:" and the name as plain text.
+    QMimeData* MakeDragData() const;
+    // Sets the captions from the language strings; the right button does
+    // this, then opens the menu.
+    QMenu* PreparePopupMenu();
+    QMenu* PopupMenu() const { return mMenu; }
+    // A menu command: the background on those pages of the current book,
+    // then one save. A failed save is dropped; the pages keep the background.
+    void ApplyToPages(BackgroundPages which);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QAction* AddMenuItem(const char* name, BackgroundPages which);
+    QString Caption(const char* key) const;
+
+    BgPaneContext mContext;
+    int mIndex = 0;
+    QString mName;
+    QImage mPicture;
+    QMenu* mMenu;
+    QAction* mnuDefault;
+    QAction* mnuLeftBg;
+    QAction* mnuRightBg;
+};

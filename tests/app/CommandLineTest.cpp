@@ -1,0 +1,169 @@
+#include "imaging/FreeImageBridge.h"
+#include "imaging/TestJpegs.h"
+#include "app/CommandLine.h"
+#include "base/Constants.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList Args(std::initializer_list<const char*> words) {
+    QStringList list{QStringLiteral("lumbra")};
+    for (const char* word : words)
+        list << QString::fromUtf8(word);
+    return list;
+}
+
+} // namespace
+
+TEST(CommandLineParse, RecognisesTheThreeCommandsWithTheirArguments) {
+    EXPECT_FALSE(IsHeadlessCommand(Args({"--screenshot", "x.png"})));
+    EXPECT_TRUE(IsHeadlessCommand(Args({"--print", "Trip", "out"})));
+
+    const auto import = ParseCommandLine(Args({"--import", "Trip", "a.jpg", "b.jpg"}), nullptr);
+    ASSERT_TRUE(import);
+    EXPECT_EQ(import->command, CommandLineRequest::Import);
+    EXPECT_EQ(import->book, QStringLiteral("Trip"));
+    EXPECT_EQ(import->files, (QStringList{"a.jpg", "b.jpg"}));
+    EXPECT_TRUE(import->booksFolder.isEmpty());
+
+    const auto preview = ParseCommandLine(Args({"--preview", "Trip", "out", "--books-folder", "/b"}), nullptr);
+    ASSERT_TRUE(preview);
+    EXPECT_EQ(preview->command, CommandLineRequest::Preview);
+    EXPECT_EQ(preview->folder, QStringLiteral("out"));
+    EXPECT_EQ(preview->booksFolder, QStringLiteral("/b"));
+}
+
+TEST(CommandLineParse, RefusesMalformedArgumentsWithAReason) {
+    for (const QStringList& arguments :
+         {Args({"--import", "Trip"}), Args({"--preview", "Trip"}), Args({"--print", "Trip", "a", "b"}),
+          Args({"--print", "Trip", "out", "--preview"}), Args({"--preview", "Trip", "out", "--books-folder"}),
+          Args({"Trip", "out"})}) {
+        QString error;
+        EXPECT_FALSE(ParseCommandLine(arguments, &error)) << arguments.join(' ').toStdString();
+        EXPECT_FALSE(error.isEmpty());
+    }
+}
+
+namespace {
+
+// Runs the built program in a home of its own.
+struct LumbraProcess : ::testing::Test {
+    QTemporaryDir home;
+    QString books;
+
+    void SetUp() override {
+        ASSERT_TRUE(home.isValid());
+        books = home.filePath(QStringLiteral("books"));
+    }
+
+    struct Outcome {
+        int exitCode = -1;
+        QStringList out;
+        QString err;
+    };
+
+    Outcome Run(QStringList arguments) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* variable : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
+            environment.insert(QString::fromLatin1(variable), home.filePath(QString::fromLatin1(variable)));
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the program picks offscreen itself
+        process.setProcessEnvironment(environment);
+        arguments << QStringLiteral("--books-folder") << books;
+        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lumbra"), arguments);
+        Outcome outcome;
+        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+            return outcome;
+        outcome.exitCode = process.exitCode();
+        outcome.out = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        outcome.err = QString::fromUtf8(process.readAllStandardError());
+        return outcome;
+    }
+
+    QString Jpeg(const QString& name, QColor colour) {
+        const QString path = home.filePath(name);
+        QImage image(640, 480, QImage::Format_RGB32);
+        image.fill(colour);
+        TestJpegs::Write(path, image);
+        return path;
+    }
+
+    static QSize SizeOf(const QString& file) {
+        const FiBitmap dib = FiLoad(FIF_JPEG, file, 0);
+        return {dib.width(), dib.height()};
+    }
+
+    static QString Status(const char16_t* key, const QString& path) {
+        Constants strings;
+        strings.LoadLanguageFile(QCoreApplication::applicationDirPath() + QStringLiteral("/English.txt"));
+        return strings.Text(key) + QStringLiteral(" :") + path;
+    }
+};
+
+} // namespace
+
+TEST_F(LumbraProcess, ImportsPreviewsAndPrintsABook) {
+    const QString red = Jpeg(QStringLiteral("red.jpg"), Qt::red);
+    const QString blue = Jpeg(QStringLiteral("blue.jpg"), Qt::blue);
+    const QString text = home.filePath(QStringLiteral("note.txt"));
+    TestJpegs::WriteBytes(text, "not a picture");
+
+    const Outcome import = Run({"--import", "Trip", red, blue, text, red});
+    ASSERT_EQ(import.exitCode, ExitOk) << import.err.toStdString();
+    EXPECT_EQ(import.out, (QStringList{Status(u"cImportStatusAdded", red), Status(u"cImportStatusAdded", blue),
+                                       Status(u"cImportStatusUnsupportFormat", text),
+                                       Status(u"cImportStatusAlreadyExist", red)}));
+    const QDir book(QDir(books).filePath(QStringLiteral("Trip")));
+    EXPECT_TRUE(book.exists(QStringLiteral("book.pbx")));
+    EXPECT_EQ(book.entryList({QStringLiteral("*_or.jpg")}, QDir::Files).size(), 2);
+
+    // A second import finds the photos the first one made.
+    const Outcome again = Run({"--import", "Trip", blue});
+    EXPECT_EQ(again.out, QStringList{Status(u"cImportStatusAlreadyExist", blue)});
+
+    const QString previews = home.filePath(QStringLiteral("previews"));
+    const Outcome preview = Run({"--preview", "Trip", previews});
+    ASSERT_EQ(preview.exitCode, ExitOk) << preview.err.toStdString();
+    const QDir previewFolder(QDir(previews).filePath(QStringLiteral("Trip")));
+    EXPECT_EQ(previewFolder.entryList(QDir::Files).size(), 20);
+    EXPECT_EQ(SizeOf(previewFolder.filePath(QStringLiteral("PG20.jpg"))), QSize(600, 452));
+
+    const QString prints = home.filePath(QStringLiteral("prints"));
+    const Outcome print = Run({"--print", "Trip", prints});
+    ASSERT_EQ(print.exitCode, ExitOk) << print.err.toStdString();
+    EXPECT_EQ(QDir(prints).entryList(QDir::Files).size(), 20);
+    EXPECT_EQ(SizeOf(QDir(prints).filePath(QStringLiteral("1.jpg"))), QSize(2458, 1769));
+    EXPECT_EQ(SizeOf(QDir(prints).filePath(QStringLiteral("20.jpg"))), QSize(2458, 1769));
+}
+
+TEST_F(LumbraProcess, FailsWithAMessageForMissingBooksBadNamesAndUnwritableFolders) {
+    const Outcome missing = Run({"--preview", "Nowhere", home.filePath(QStringLiteral("out"))});
+    EXPECT_EQ(missing.exitCode, ExitNoBook);
+    EXPECT_FALSE(missing.err.isEmpty());
+    EXPECT_FALSE(QDir(books).exists(QStringLiteral("Nowhere")));
+    EXPECT_FALSE(QDir(home.filePath(QStringLiteral("out"))).exists());
+
+    const Outcome badName = Run({"--import", "../outside", Jpeg(QStringLiteral("a.jpg"), Qt::red)});
+    EXPECT_EQ(badName.exitCode, ExitUsage);
+    EXPECT_FALSE(badName.err.isEmpty());
+    EXPECT_FALSE(QDir(home.path()).exists(QStringLiteral("outside")));
+
+    const Outcome usage = Run({"--print", "Trip"});
+    EXPECT_EQ(usage.exitCode, ExitUsage);
+    EXPECT_TRUE(usage.err.contains(QStringLiteral("usage:")));
+
+    ASSERT_EQ(Run({"--import", "Trip", Jpeg(QStringLiteral("b.jpg"), Qt::blue)}).exitCode, ExitOk);
+    const QString blocked = home.filePath(QStringLiteral("blocked"));
+    TestJpegs::WriteBytes(blocked, "a file where the folder should be");
+    const Outcome unwritable = Run({"--print", "Trip", blocked});
+    EXPECT_EQ(unwritable.exitCode, ExitFolderFailed);
+    EXPECT_FALSE(unwritable.err.isEmpty());
+}

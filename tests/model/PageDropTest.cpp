@@ -1,0 +1,189 @@
+#include "model/PageDrop.h"
+
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "imaging/TestJpegs.h"
+#include "model/Book.h"
+#include "model/ModelTestSupport.h"
+#include "model/Template.h"
+#include "model/page.h"
+#include "base/CMD5.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The default template: photo box (0, 0, 289, 208), text box (30, 180, 230, 25).
+constexpr float PhotoX = 100, PhotoY = 50;
+
+class PageDropTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ModelContext context;
+        context.templates = &TestCatalogue();
+        context.displayHost = &host;
+        book = std::make_shared<Book>(books.path() + QLatin1Char('/'), context);
+        book->SetName(QStringLiteral("Trip"));
+        target = book->GetPage(0);
+    }
+    QString WriteJpeg(const QString& name) const {
+        const QString path = pictures.filePath(name);
+        TestJpegs::Write(path, TestJpegs::PhotoLike(640, 480));
+        return path;
+    }
+    std::shared_ptr<PhotoImage> ImportPhoto(const QString& name) {
+        auto photo = std::make_shared<PhotoImage>();
+        photo->SetImage(WriteJpeg(name), book->GetBookFolder());
+        EXPECT_TRUE(photo->IsSupportFormat());
+        book->Photos().Add(photo);
+        return photo;
+    }
+    QString StateFile() const {
+        QFile file(book->GetBookFolder() + QStringLiteral("book.pbx"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    void DropFiles(const QStringList& paths) {
+        auto planned = PlanFileDrop(*book, paths, CMD5());
+        MakeDroppedFiles(planned);
+        PlaceFileDrop(*book, *target, planned, PhotoX, PhotoY);
+    }
+
+    QTemporaryDir books;
+    QTemporaryDir pictures;
+    RecordingHost host;
+    std::shared_ptr<Book> book;
+    std::shared_ptr<page> target;
+};
+
+DropPayload Files(int count) {
+    DropPayload payload;
+    for (int i = 0; i < count; ++i)
+        payload.files << QStringLiteral("/pictures/%1.jpg").arg(i);
+    return payload;
+}
+
+DropPayload Text(const QString& text) {
+    DropPayload payload;
+    payload.text = text;
+    payload.hasText = true;
+    return payload;
+}
+
+} // namespace
+
+TEST(PageDropRulesTest, FilesOnlyOverAPhotoBoxOutsideTextBoxes) {
+    EXPECT_TRUE(DropAllowed(true, Files(2), -1, 0));
+    EXPECT_FALSE(DropAllowed(true, Files(1), 0, 0));  // text box over the photo box
+    EXPECT_FALSE(DropAllowed(true, Files(1), -1, -1)); // outside every box
+    EXPECT_FALSE(DropAllowed(false, Files(1), -1, 0)); // no page
+}
+
+TEST(PageDropRulesTest, TextAnywhereOnAPage) {
+    EXPECT_TRUE(DropAllowed(true, Text(QStringLiteral("bg:Sea")), 0, -1));
+    EXPECT_TRUE(DropAllowed(true, Text(QStringLiteral("AlbumPageThumb_3")), -1, -1));
+    EXPECT_FALSE(DropAllowed(false, Text(QStringLiteral("bg:Sea")), -1, 0));
+    EXPECT_FALSE(DropAllowed(true, DropPayload{}, -1, 0)); // neither files nor text
+}
+
+TEST(PageDropRulesTest, PayloadTakesLocalFilesAndText) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QStringLiteral("/a/b.jpg")), QUrl(QStringLiteral("http://x/y.jpg")),
+                  QUrl::fromLocalFile(QStringLiteral("/a/c.jpg"))});
+    DropPayload payload = ReadDropPayload(data);
+    EXPECT_EQ(payload.files, QStringList({"/a/b.jpg", "/a/c.jpg"}));
+
+    QMimeData text;
+    text.setText(QStringLiteral("T:Photo[0,0,10,10,0]"));
+    payload = ReadDropPayload(text);
+    EXPECT_TRUE(payload.files.isEmpty());
+    EXPECT_TRUE(payload.hasText);
+    EXPECT_EQ(payload.text, QStringLiteral("T:Photo[0,0,10,10,0]"));
+}
+
+TEST_F(PageDropTest, PhotoKeyDropPlacesThePhotoAndSavesTheBook) {
+    const auto photo = ImportPhoto(QStringLiteral("beach.jpg"));
+    ::DropText(*book, *target, photo->GetKey(), PhotoX, PhotoY);
+    ASSERT_NE(target->Photo(0), nullptr);
+    EXPECT_EQ(target->Photo(0)->GetKey(), photo->GetKey());
+    EXPECT_EQ(host.removed, QStringList({photo->GetKey()})); // left the photos pane
+    const QString saved = StateFile();
+    EXPECT_TRUE(saved.endsWith(QStringLiteral("\r\n")));
+    EXPECT_TRUE(saved.contains(QStringLiteral("Image{") + photo->GetName() + QLatin1Char(',')));
+}
+
+TEST_F(PageDropTest, UnknownKeyChangesNothingButStillSaves) {
+    QSignalSpy changes(target.get(), &page::OnPageChange);
+    ::DropText(*book, *target, QStringLiteral("AlbumPageThumb_3"), PhotoX, PhotoY);
+    EXPECT_EQ(changes.count(), 0);
+    EXPECT_EQ(target->Photo(0), nullptr);
+    EXPECT_TRUE(StateFile().startsWith(QStringLiteral("+Photo[0,0,289,208,0]")));
+}
+
+TEST_F(PageDropTest, TemplateDropChangesTheTemplate) {
+    const QString definition = QStringLiteral("Photo[0,0,140,208,0]Photo[149,0,140,208,0]");
+    ::DropText(*book, *target, QStringLiteral("T:") + definition, PhotoX, PhotoY);
+    ASSERT_NE(target->Template(), nullptr);
+    EXPECT_EQ(target->Template()->PhotoBoxCount(), 2);
+    EXPECT_EQ(target->Template()->TextBoxCount(), 0);
+    EXPECT_TRUE(StateFile().startsWith(QStringLiteral("+Photo[0,0,140,208,0]Photo[149,0,140,208,0]Image{}")));
+}
+
+TEST_F(PageDropTest, BadTemplateDropLeavesPageAndFileAlone) {
+    const auto before = target->Template();
+    EXPECT_ANY_THROW(::DropText(*book, *target, QStringLiteral("T:Photo[a,b,c,d,0]"), PhotoX, PhotoY));
+    EXPECT_EQ(target->Template(), before);
+    EXPECT_FALSE(QFileInfo::exists(book->GetBookFolder() + QStringLiteral("book.pbx")));
+}
+
+TEST_F(PageDropTest, BackgroundDropSetsTheBackgroundOnce) {
+    QSignalSpy changes(target.get(), &page::OnPageChange);
+    ::DropText(*book, *target, QStringLiteral("bg:Sea"), PhotoX, PhotoY);
+    EXPECT_EQ(target->GetBg(), QStringLiteral("Sea"));
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_TRUE(StateFile().contains(QStringLiteral("bgImage(Sea)")));
+    ::DropText(*book, *target, QStringLiteral("bg:Sea"), PhotoX, PhotoY);
+    EXPECT_EQ(changes.count(), 1); // the same name again changes nothing
+}
+
+TEST_F(PageDropTest, ThreeFilesLeaveTheLastInTheBoxAndTheOthersInThePane) {
+    const QStringList paths = {WriteJpeg("a.jpg"), WriteJpeg("b.jpg"), WriteJpeg("c.jpg")};
+    DropFiles(paths);
+    EXPECT_EQ(book->Photos().GetSize(), 3);
+    const CMD5 md5;
+    ASSERT_NE(target->Photo(0), nullptr);
+    EXPECT_EQ(target->Photo(0)->GetKey(), md5.MD5(paths[2]));
+    EXPECT_EQ(host.added, QStringList({md5.MD5(paths[0]), md5.MD5(paths[1])}));
+    EXPECT_TRUE(StateFile().contains(md5.MD5(paths[2]) + QLatin1Char(',')));
+}
+
+TEST_F(PageDropTest, FilesAlreadyInTheBookAreNotImportedAgain) {
+    const auto known = ImportPhoto(QStringLiteral("known.jpg"));
+    const QString fresh = WriteJpeg(QStringLiteral("fresh.jpg"));
+    const QString knownPath = pictures.filePath(QStringLiteral("known.jpg"));
+    const auto planned = PlanFileDrop(*book, {knownPath, fresh, fresh}, CMD5());
+    ASSERT_EQ(planned.size(), 3u);
+    EXPECT_EQ(planned[0].photo, nullptr); // found in the book
+    EXPECT_NE(planned[1].photo, nullptr); // imported once
+    EXPECT_EQ(planned[2].photo, nullptr); // the same file again
+
+    DropFiles({knownPath, fresh, fresh});
+    EXPECT_EQ(book->Photos().GetSize(), 2);
+    EXPECT_EQ(target->Photo(0)->GetKey(), CMD5().MD5(fresh));
+    EXPECT_EQ(known->GetPage(), nullptr); // displaced into the pane
+}
+
+TEST_F(PageDropTest, AFileThatIsNoPictureIsLeftOut) {
+    const QString bad = pictures.filePath(QStringLiteral("notes.jpg"));
+    TestJpegs::WriteBytes(bad, "not a picture");
+    const QString good = WriteJpeg(QStringLiteral("good.jpg"));
+    DropFiles({good, bad});
+    EXPECT_EQ(book->Photos().GetSize(), 1);
+    EXPECT_EQ(target->Photo(0)->GetKey(), CMD5().MD5(good));
+    EXPECT_TRUE(StateFile().contains(CMD5().MD5(good)));
+}

@@ -1,0 +1,146 @@
+#include "imaging/TestJpegs.h"
+
+#include "imaging/FreeImageBridge.h"
+#include "model/PhotoImage.h"
+#include "imaging/PhotoImageDecode.h"
+#include "imaging/ThumbScaling.h"
+#include "base/CMD5.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace TestJpegs;
+
+namespace {
+
+struct ImportTest : ::testing::Test {
+    QTemporaryDir dir;
+    QString book = dir.path() + QStringLiteral("/book/");
+    void SetUp() override { ASSERT_TRUE(QDir().mkpath(book)); }
+
+    QString Source(const QString& name, const QImage& image) {
+        const QString path = dir.path() + QLatin1Char('/') + name;
+        Write(path, image);
+        return path;
+    }
+    QImage Decode(const QString& path) {
+        FiBitmap dib = FiLoad(FIF_JPEG, path, 0);
+        return FiToQImage(dib.get());
+    }
+    QSize ThumbSize(const PhotoImage& photo, int type) {
+        return {photo.GetThumbWidth(type), photo.GetThumbHeight(type)};
+    }
+};
+
+} // namespace
+
+TEST_F(ImportTest, PhotoGetsThreeThumbnailsAndAnExactCopy) {
+    const QString source = Source(QStringLiteral("trip.jpg"), PhotoLike(400, 300));
+    PhotoImage photo;
+    photo.SetImage(source, book);
+    ASSERT_TRUE(photo.IsSupportFormat());
+    EXPECT_EQ(photo.GetKey(), CMD5().MD5(source));
+    EXPECT_TRUE(photo.GetName().endsWith(photo.GetKey()));
+    EXPECT_EQ(photo.GetThumbFile(1), book + photo.GetName() + QStringLiteral("_sm.jpg"));
+    EXPECT_EQ(photo.GetThumbFile(4), book + photo.GetName() + QStringLiteral("_or.jpg"));
+    EXPECT_EQ(ReadBytes(photo.GetThumbFile(4)), ReadBytes(source));
+    EXPECT_TRUE(QDir(book).entryList({QStringLiteral("*.dim")}, QDir::Files).isEmpty());
+
+    // Small pictures are enlarged to their boxes.
+    EXPECT_EQ(ThumbSize(photo, 1), QSize(120, 90));
+    EXPECT_EQ(ThumbSize(photo, 2), QSize(500, 375));
+    EXPECT_EQ(ThumbSize(photo, 3), QSize(1000, 750));
+    EXPECT_EQ(ThumbSize(photo, 4), QSize(400, 300));
+    EXPECT_EQ(Decode(photo.GetThumbFile(2)).size(), QSize(500, 375));
+    EXPECT_EQ(ReadBytes(book + photo.GetName() + QStringLiteral("_or.dim")), QByteArray("400,300\r\n"));
+
+    PhotoImage again;
+    again.SetImage(source, book);
+    EXPECT_EQ(again.GetKey(), photo.GetKey());
+    const QString copy = Source(QStringLiteral("copy.jpg"), PhotoLike(400, 300));
+    again.SetImage(copy, book);
+    EXPECT_NE(again.GetKey(), photo.GetKey());
+}
+
+TEST_F(ImportTest, ThumbnailSizesFitTheirBoxes) {
+    EXPECT_EQ(FitSize(QSize(100, 80), 120, 120), QSize(120, 96));
+    EXPECT_EQ(FitSize(QSize(4000, 3000), 1127, 811), QSize(1081, 811));
+    EXPECT_EQ(FitSize(QSize(1, 5000), 120, 120), QSize(1, 120)); // never 0 pixels
+
+    PhotoImage photo;
+    photo.SetImage(Source(QStringLiteral("small.jpg"), PhotoLike(100, 80)), book);
+    ASSERT_TRUE(photo.IsSupportFormat());
+    EXPECT_EQ(ThumbSize(photo, 1), QSize(120, 96));
+
+    PhotoImage background;
+    background.SetBgImage(Source(QStringLiteral("leaf.v2.jpg"), PhotoLike(1600, 900)), book);
+    ASSERT_TRUE(background.IsSupportFormat());
+    EXPECT_EQ(background.GetKey(), QStringLiteral("leaf"));
+    EXPECT_EQ(background.GetName(), QStringLiteral("leaf"));
+    EXPECT_EQ(background.GetThumbFile(3), book + QStringLiteral("leaf_lg.jpg"));
+    EXPECT_EQ(ThumbSize(background, 1), QSize(145, 82));
+    EXPECT_EQ(ThumbSize(background, 2), QSize(800, 450));
+    EXPECT_EQ(ThumbSize(background, 3), QSize(1127, 634));
+}
+
+TEST_F(ImportTest, TurnedPhotoIsUprightEverywhereButTheCopy) {
+    const QString source = Source(QStringLiteral("turned.jpg"), Quadrants(400, 300));
+    AddExifOrientation(source, 6); // shown turned 90 degrees clockwise
+    const std::optional<JpegHeader> header = ReadJpegHeader(source);
+    ASSERT_TRUE(header);
+    EXPECT_EQ(header->orientation, 6);
+
+    PhotoImage photo;
+    photo.SetImage(source, book);
+    ASSERT_TRUE(photo.IsSupportFormat());
+    EXPECT_EQ(ReadBytes(photo.GetThumbFile(4)), ReadBytes(source));
+    EXPECT_EQ(photo.GetWidth(), 300);
+    EXPECT_EQ(photo.GetHeight(), 400);
+    EXPECT_EQ(ReadBytes(book + photo.GetName() + QStringLiteral("_or.dim")), QByteArray("300,400\r\n"));
+    EXPECT_EQ(ThumbSize(photo, 1), QSize(90, 120));
+
+    // Upright: the red top-left quadrant is now at the top right, blue at the top left.
+    const QImage large = Decode(photo.GetThumbFile(3));
+    ASSERT_EQ(large.size(), QSize(750, 1000));
+    EXPECT_TRUE(Near(large.pixel(560, 250), Qt::red));
+    EXPECT_TRUE(Near(large.pixel(190, 250), Qt::blue));
+    EXPECT_TRUE(Near(large.pixel(190, 750), Qt::white));
+    EXPECT_TRUE(Near(large.pixel(560, 750), Qt::green));
+    // The thumbnails carry no orientation of their own.
+    EXPECT_EQ(ReadJpegHeader(photo.GetThumbFile(3))->orientation, 1);
+}
+
+TEST_F(ImportTest, ReducedDecodeLooksLikeAFullDecode) {
+    const QString source = Source(QStringLiteral("big.jpg"), PhotoLike(4000, 3000));
+    EXPECT_EQ(CoveringSizeHint(4000, 3000, 0.25), 1000);
+    EXPECT_EQ(CoveringSizeHint(4000, 3000, 1.0), 0);
+    PhotoImage photo;
+    photo.SetImage(source, book);
+    ASSERT_TRUE(photo.IsSupportFormat());
+
+    FiBitmap full = FiLoad(FIF_JPEG, source, JPEG_ACCURATE);
+    for (int type = 1; type <= 3; ++type) {
+        const QImage thumb = Decode(photo.GetThumbFile(type));
+        // Reference: the same thumbnail made from a full decode, saved the same way.
+        const QString reference = dir.path() + QStringLiteral("/reference.jpg");
+        SaveThumbnail(reference, full.get(), thumb.size());
+        const double psnr = Psnr(thumb, Decode(reference));
+        EXPECT_GT(psnr, 38.0) << "type " << type;
+    }
+}
+
+TEST_F(ImportTest, DeleteRemovesAllFilesWithOrWithoutDimFiles) {
+    PhotoImage photo;
+    photo.SetImage(Source(QStringLiteral("a.jpg"), PhotoLike(200, 100)), book);
+    PhotoImage other;
+    other.SetImage(Source(QStringLiteral("b.jpg"), PhotoLike(200, 100)), book);
+    ASSERT_TRUE(photo.IsSupportFormat() && other.IsSupportFormat());
+    for (int type = 1; type <= 4; ++type)
+        photo.GetThumbWidth(type); // writes the ".dim" files
+    EXPECT_EQ(QDir(book).entryList(QDir::Files).size(), 12);
+    photo.Delete();
+    other.Delete();
+    EXPECT_TRUE(QDir(book).entryList(QDir::Files).isEmpty());
+    other.Delete(); // nothing left to delete: no error
+}

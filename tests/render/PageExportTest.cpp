@@ -1,0 +1,177 @@
+#include "RenderFixtures.h"
+
+#include "render/PageExport.h"
+#include "render/PageExportJob.h"
+#include "render/PageRenderer.h"
+#include "render/PreviewCanvas.h"
+#include "imaging/FreeImageBridge.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "imaging/TestJpegs.h"
+#include "model/Book.h"
+#include "model/ModelTestSupport.h"
+#include "model/Templates.h"
+#include "model/page.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace RenderFixtures;
+using TestJpegs::Near;
+
+namespace {
+
+// A book "Trip" of 20 default pages (one photo box over the whole page, one
+// text box): page 1 holds a red photo, page 2 a text, page 3 a background.
+struct ExportTest : ::testing::Test {
+    QTemporaryDir dir;
+    ModelContext context;
+    std::unique_ptr<Book> book;
+    std::shared_ptr<PhotoImage> photo;
+
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        context.templates = &TestCatalogue();
+        QDir().mkpath(Backgrounds());
+        book = std::make_unique<Book>(dir.filePath(QStringLiteral("books")), context);
+        book->SetName(QStringLiteral("Trip"));
+        const QString source = dir.filePath(QStringLiteral("red.jpg"));
+        TestJpegs::Write(source, Flat(2890, 2080, Qt::red));
+        photo = std::make_shared<PhotoImage>();
+        photo->SetImage(source, book->GetBookFolder());
+        ASSERT_TRUE(photo->IsSupportFormat());
+        book->Photos().Add(photo);
+        book->GetPage(0)->AddPhoto(photo, 100, 100);
+        ASSERT_EQ(book->GetPage(0)->Photo(0), photo);
+        book->GetPage(1)->SetText(0, Rtf(QStringLiteral("HHHH HHHH HHHH")));
+        WriteBackground(Backgrounds(), QStringLiteral("sky"), Qt::blue, Qt::blue, Qt::blue, Qt::blue);
+        book->GetPage(2)->SetBg(QStringLiteral("sky"));
+    }
+
+    QString Backgrounds() const { return dir.filePath(QStringLiteral("bg")); }
+    PageRenderer Renderer() const { return PageRenderer(Backgrounds(), QSizeF(cPageW, cPageH)); }
+
+    // Runs the plan on the thread pool and waits for its end.
+    PageExportResult Run(PageExportPlan plan, QList<QList<QVariant>>* progress = nullptr) {
+        PageExportJob job(std::move(plan), Renderer());
+        QSignalSpy finished(&job, &PageExportJob::Finished);
+        QSignalSpy steps(&job, &PageExportJob::Progress);
+        job.Start();
+        EXPECT_TRUE(finished.wait(60000));
+        if (progress)
+            *progress = steps;
+        return job.Result();
+    }
+
+    static QImage Load(const QString& file) {
+        const FiBitmap dib = FiLoad(FIF_JPEG, file, 0);
+        return FiToQImage(dib.get());
+    }
+};
+
+bool IsWhite(QRgb pixel) { return qRed(pixel) > 235 && qGreen(pixel) > 235 && qBlue(pixel) > 235; }
+
+QStringList Numbered(const QString& pattern, int count) {
+    QStringList names;
+    for (int i = 1; i <= count; ++i)
+        names << pattern.arg(i);
+    return names;
+}
+
+} // namespace
+
+TEST_F(ExportTest, PreviewWritesOnePictureWithTheStripPerPage) {
+    const QString out = dir.filePath(QStringLiteral("out"));
+    QList<QList<QVariant>> progress;
+    const PageExportPlan plan = PlanPreview(*book, out);
+    EXPECT_EQ(plan.folder, QDir(out).filePath(QStringLiteral("Trip")));
+    const PageExportResult result = Run(plan, &progress);
+    EXPECT_EQ(result.written, 20);
+    EXPECT_TRUE(result.failures.isEmpty()) << result.failures.join('\n').toStdString();
+
+    QStringList expected = Numbered(QStringLiteral("PG%1.jpg"), 20);
+    QStringList files = QDir(plan.folder).entryList(QDir::Files | QDir::Hidden);
+    expected.sort();
+    files.sort();
+    EXPECT_EQ(files, expected); // no temporary or canvas file left behind
+
+    ASSERT_EQ(progress.size(), 20);
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(progress[i], (QList<QVariant>{i, 19}));
+
+    const QImage first = Load(QDir(plan.folder).filePath(QStringLiteral("PG1.jpg")));
+    ASSERT_EQ(first.size(), cPreviewCanvasSize);
+    EXPECT_TRUE(Near(first.pixel(300, 216), Qt::red));
+    EXPECT_TRUE(Near(first.pixel(5, 428), Qt::red));
+    // The strip below the page: white with a line of dark text.
+    const QRect strip(0, 433, 600, 19);
+    EXPECT_GT(CountPixels(first, strip, IsDark), 50);
+    EXPECT_GT(CountPixels(first, strip, IsWhite), 600 * 19 * 3 / 4);
+
+    const QImage second = Load(QDir(plan.folder).filePath(QStringLiteral("PG2.jpg")));
+    // Text box 30, 180, 230 x 25 mm of the default template.
+    EXPECT_GT(CountPixels(second, QRect(62, 374, 477, 52), IsDark), 50);
+    EXPECT_TRUE(IsWhite(second.pixel(300, 100)));
+    EXPECT_TRUE(Near(Load(QDir(plan.folder).filePath(QStringLiteral("PG3.jpg"))).pixel(300, 100), Qt::blue));
+}
+
+TEST_F(ExportTest, PlanHoldsThePagesAsTheyWereWhenItWasMade) {
+    const PageExportPlan plan = PlanPreview(*book, dir.filePath(QStringLiteral("out")));
+    // Changes on the UI thread after the snapshot do not reach the files.
+    book->GetPage(0)->RemovePhoto(photo);
+    book->GetPage(2)->SetBg(QString());
+    book->GetPage(1)->SetText(0, QString());
+    ASSERT_EQ(Run(plan).written, 20);
+    EXPECT_TRUE(Near(Load(QDir(plan.folder).filePath(QStringLiteral("PG1.jpg"))).pixel(300, 216), Qt::red));
+    EXPECT_GT(CountPixels(Load(QDir(plan.folder).filePath(QStringLiteral("PG2.jpg"))),
+                          QRect(62, 374, 477, 52), IsDark), 50);
+    EXPECT_TRUE(Near(Load(QDir(plan.folder).filePath(QStringLiteral("PG3.jpg"))).pixel(300, 100), Qt::blue));
+}
+
+TEST_F(ExportTest, PrintWritesEveryPageAtPrintSize) {
+    const QSize size = PrintPageSize(TestCatalogue());
+    EXPECT_EQ(size, QSize(2458, 1769));
+    const QString out = dir.filePath(QStringLiteral("print"));
+    QDir().mkpath(out);
+    const PageExportResult result = Run(PlanPrint(*book, out, size));
+    EXPECT_EQ(result.written, 20);
+    QStringList expected = Numbered(QStringLiteral("%1.jpg"), 20);
+    QStringList files = QDir(out).entryList(QDir::Files | QDir::Hidden);
+    expected.sort();
+    files.sort();
+    EXPECT_EQ(files, expected);
+    const QImage first = Load(QDir(out).filePath(QStringLiteral("1.jpg")));
+    ASSERT_EQ(first.size(), size);
+    EXPECT_TRUE(Near(first.pixel(1229, 884), Qt::red));
+    EXPECT_TRUE(Near(first.pixel(2457, 1768), Qt::red));
+}
+
+TEST_F(ExportTest, PageThatCannotBeWrittenIsReportedAndTheOthersGoOn) {
+    const QString out = dir.filePath(QStringLiteral("print"));
+    QDir().mkpath(out);
+    PageExportPlan plan = PlanPrint(*book, out, QSize(289, 208));
+    QDir().mkpath(plan.tasks[4].file); // a folder where page 5 should go
+    photo->Delete();                   // page 1 loses its photo
+    const PageExportResult result = Run(std::move(plan));
+    EXPECT_EQ(result.written, 19);
+    ASSERT_EQ(result.failures.size(), 2);
+    EXPECT_TRUE(result.failures[0].startsWith(QStringLiteral("Page 1:")));
+    EXPECT_TRUE(result.failures[0].contains(photo->GetName()));
+    EXPECT_TRUE(result.failures[1].startsWith(QStringLiteral("Page 5:")));
+    EXPECT_TRUE(IsWhite(Load(QDir(out).filePath(QStringLiteral("1.jpg"))).pixel(144, 104)));
+}
+
+TEST_F(ExportTest, DroppingARunningJobCancelsIt) {
+    const QString out = dir.filePath(QStringLiteral("print"));
+    QDir().mkpath(out);
+    {
+        PageExportJob job(PlanPrint(*book, out, PrintPageSize(TestCatalogue())), Renderer());
+        job.Start();
+        EXPECT_TRUE(job.IsRunning());
+    } // waits for the page being written, leaves the rest
+    EXPECT_LT(QDir(out).entryList(QDir::Files).size(), 20);
+    for (const QString& file : QDir(out).entryList(QDir::Files))
+        EXPECT_EQ(Load(QDir(out).filePath(file)).size(), QSize(2458, 1769)) << file.toStdString();
+}

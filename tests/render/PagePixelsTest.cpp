@@ -1,0 +1,129 @@
+#include "render/PagePixels.h"
+
+#include "imaging/FreeImageBridge.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QRgb At(const QImage& image, int x, int y) {
+    return image.pixel(x, y);
+}
+
+bool Transparent(const QImage& image, int x, int y) {
+    return qAlpha(image.pixel(x, y)) == 0;
+}
+
+// Pixel (x, y) of a 24-bit picture counted from the top, as RGB.
+QRgb FiPixel(FIBITMAP* dib, int x, int y) {
+    RGBQUAD colour{};
+    FreeImage_GetPixelColor(dib, unsigned(x), FreeImage_GetHeight(dib) - 1 - unsigned(y), &colour);
+    return qRgb(colour.rgbRed, colour.rgbGreen, colour.rgbBlue);
+}
+
+FiBitmap Filled(int width, int height, QRgb colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return FiFromQImage(image);
+}
+
+} // namespace
+
+TEST(PagePixelsTest, EmptyBoxIsACheckerboardByPageCoordinatesInsideADarkFrame) {
+    for (const QRect box : {QRect(3, 5, 9, 7), QRect(4, 5, 8, 6), QRect(-3, 2, 7, 7)}) {
+        const QImage overlay = EmptyBoxOverlay(box);
+        ASSERT_EQ(overlay.size(), box.size());
+        for (int j = 0; j < box.height(); ++j) {
+            for (int k = 0; k < box.width(); ++k) {
+                const bool frame = k < 2 || j < 2 || k >= box.width() - 2 || j >= box.height() - 2;
+                const bool even = (box.x() + k + box.y() + j) % 2 == 0;
+                SCOPED_TRACE(testing::Message() << "box " << box.x() << "," << box.y() << " at " << k << "," << j);
+                if (frame)
+                    EXPECT_EQ(At(overlay, k, j), cDarkGrey);
+                else if (even)
+                    EXPECT_EQ(At(overlay, k, j), cLightGrey);
+                else
+                    EXPECT_TRUE(Transparent(overlay, k, j));
+            }
+        }
+    }
+}
+
+TEST(PagePixelsTest, TinyAndEmptyBoxesAreAllFrameOrNothing) {
+    const QImage one = EmptyBoxOverlay(QRect(0, 0, 1, 1));
+    ASSERT_EQ(one.size(), QSize(1, 1));
+    EXPECT_EQ(At(one, 0, 0), cDarkGrey);
+    const QImage three = EmptyBoxOverlay(QRect(0, 0, 3, 3));
+    for (int j = 0; j < 3; ++j)
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(At(three, k, j), cDarkGrey);
+    EXPECT_TRUE(EmptyBoxOverlay(QRect(5, 5, 0, 4)).isNull());
+    EXPECT_TRUE(DashedFrameOverlay(0, 0).isNull());
+}
+
+TEST(PagePixelsTest, TextFrameHasDashesOfFourAndColumnsWinAtCorners) {
+    const int w = 19, h = 13;
+    const QImage frame = DashedFrameOverlay(w, h);
+    auto dash = [](int offset) { return (offset / 4) % 2 == 0 ? cLightGrey : cDarkGrey; };
+    for (int k = 2; k < w - 2; ++k) {
+        for (int row : {0, 1, h - 2, h - 1})
+            EXPECT_EQ(At(frame, k, row), dash(k)) << k << "," << row;
+    }
+    for (int j = 0; j < h; ++j) {
+        for (int column : {0, 1, w - 2, w - 1})
+            EXPECT_EQ(At(frame, column, j), dash(j)) << column << "," << j;
+    }
+    // Column 1 of row 12: the row would give light (k = 1), the column dark (j = 12).
+    EXPECT_EQ(At(frame, 1, 12), cDarkGrey);
+}
+
+TEST(PagePixelsTest, InsideOfTheTextFrameStaysTransparent) {
+    const QImage frame = DashedFrameOverlay(10, 10);
+    for (int j = 2; j < 8; ++j)
+        for (int k = 2; k < 8; ++k)
+            EXPECT_TRUE(Transparent(frame, k, j));
+}
+
+TEST(PagePixelsTest, WhitePictureIsWhiteAnd24Bit) {
+    const FiBitmap white = WhitePicture(7, 5);
+    ASSERT_TRUE(white);
+    EXPECT_EQ(FreeImage_GetBPP(white.get()), 24u);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x)
+            EXPECT_EQ(FiPixel(white.get(), x, y), qRgb(255, 255, 255));
+    EXPECT_FALSE(WhitePicture(0, 5));
+}
+
+TEST(PagePixelsTest, PasteCutsOffWhatFallsOutsideAndKeepsTheRest) {
+    const FiBitmap page = Filled(10, 8, qRgb(255, 255, 255));
+    QImage photo(4, 3, QImage::Format_RGB32);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x)
+            photo.setPixel(x, y, qRgb(10 * x, 10 * y, 200));
+    const FiBitmap picture = FiFromQImage(photo);
+    PasteClipped(page.get(), picture.get(), 8, 6); // 2 x 2 of it fits
+    EXPECT_EQ(FiPixel(page.get(), 8, 6), qRgb(0, 0, 200));
+    EXPECT_EQ(FiPixel(page.get(), 9, 7), qRgb(10, 10, 200));
+    EXPECT_EQ(FiPixel(page.get(), 7, 6), qRgb(255, 255, 255));
+    PasteClipped(page.get(), picture.get(), -2, -1); // from (2, 1) of the photo
+    EXPECT_EQ(FiPixel(page.get(), 0, 0), qRgb(20, 10, 200));
+    EXPECT_EQ(FiPixel(page.get(), 1, 1), qRgb(30, 20, 200));
+    EXPECT_EQ(FiPixel(page.get(), 2, 0), qRgb(255, 255, 255));
+    PasteClipped(page.get(), picture.get(), 50, 50); // wholly outside: nothing
+}
+
+TEST(PagePixelsTest, BlendLeavesTransparentPixelsAndMixesPartialOnes) {
+    const FiBitmap page = Filled(6, 4, qRgb(200, 100, 0));
+    QImage overlay(3, 2, QImage::Format_ARGB32_Premultiplied);
+    overlay.fill(Qt::transparent);
+    overlay.setPixel(0, 0, qPremultiply(qRgba(0, 0, 255, 255)));
+    overlay.setPixel(1, 0, qPremultiply(qRgba(0, 0, 0, 128)));
+    overlay.setPixel(2, 1, qPremultiply(qRgba(0, 255, 0, 255)));
+    BlendOver(page.get(), overlay, 4, 3); // only row 0 of the overlay fits, columns 4 and 5
+    EXPECT_EQ(FiPixel(page.get(), 4, 3), qRgb(0, 0, 255));
+    const QRgb half = FiPixel(page.get(), 5, 3);
+    EXPECT_NEAR(qRed(half), 100, 2);
+    EXPECT_NEAR(qGreen(half), 50, 2);
+    EXPECT_EQ(FiPixel(page.get(), 3, 3), qRgb(200, 100, 0));
+    EXPECT_EQ(FiPixel(page.get(), 4, 2), qRgb(200, 100, 0));
+}

@@ -1,0 +1,147 @@
+#include "ui/bookview/BookViewTestSupport.h"
+#include "ui/bookview/BookControl.h"
+#include "ui/bookview/PageControl.h"
+#include "model/Book.h"
+#include "model/Templates.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+namespace {
+
+class BookControlBookTest : public ::testing::Test {
+protected:
+    void SetUp() override { ShowBookView(view, fixture); }
+    std::shared_ptr<Book> book() const { return fixture.CurrentBook(); }
+    bool Enabled(const char* key) const { return view.ToolbarButton(QString::fromLatin1(key))->isEnabled(); }
+
+    BookViewFixture fixture;
+    BookControl view{&fixture.manager};
+};
+
+} // namespace
+
+TEST_F(BookControlBookTest, PagesThroughTheBookByPairsAndStopsAtBothEnds) {
+    EXPECT_EQ(view.GetPagesView(), 2);
+    EXPECT_EQ(view.LeftPageControl()->ShownPage(), nullptr); // the first page stands alone
+    EXPECT_EQ(view.RightPageControl()->ShownPage(), book()->GetPage(0));
+    EXPECT_FALSE(view.HasPreviousPage());
+    EXPECT_TRUE(view.HasNextPage());
+    EXPECT_FALSE(Enabled("PreviousPage"));
+    EXPECT_FALSE(view.LeftPageLabel()->isVisible()); // no page left of the first
+    EXPECT_EQ(view.RightPageLabel()->text(), QStringLiteral("1"));
+
+    QSignalSpy status(&view, &BookControl::PrevNextStatusChanged);
+    view.NextPage();
+    EXPECT_EQ(book()->GetPageIndex(), 2);
+    EXPECT_EQ(view.LeftPageControl()->ShownPage(), book()->GetPage(1));
+    EXPECT_EQ(view.RightPageControl()->ShownPage(), book()->GetPage(2));
+    EXPECT_EQ(view.LeftPageLabel()->text(), QStringLiteral("2"));
+    EXPECT_EQ(view.RightPageLabel()->text(), QStringLiteral("3"));
+    EXPECT_TRUE(Enabled("PreviousPage"));
+    EXPECT_GE(status.count(), 1);
+
+    while (view.HasNextPage())
+        view.NextPage();
+    EXPECT_EQ(book()->GetLeftPageIndex(), 19); // 20 pages: page 20 stands alone
+    EXPECT_FALSE(view.RightPageLabel()->isVisible());
+    EXPECT_FALSE(Enabled("NextPage"));
+
+    view.SetPagesView(1);
+    EXPECT_FALSE(view.HasNextPage());
+    EXPECT_EQ(view.OnePageLabel()->text(), QString::number(book()->GetPageIndex() + 1));
+    view.PreviousPage();
+    EXPECT_EQ(book()->GetPageIndex(), 18);
+    EXPECT_TRUE(view.HasNextPage());
+}
+
+TEST_F(BookControlBookTest, ZoomEntriesSizeThePagesFromTheCataloguePixels) {
+    const Templates& catalogue = TestCatalogue();
+    view.SetZoomIndex(7); // "116%"
+    const QSize zoomed(BookViewLayout::ZoomedPixels(catalogue.PageWidthPixel(), 7),
+                       BookViewLayout::ZoomedPixels(catalogue.PageHeightPixel(), 7));
+    EXPECT_EQ(view.LeftPageControl()->size(), zoomed);
+    EXPECT_EQ(view.RightPageControl()->size(), zoomed);
+    EXPECT_TRUE(view.HScrollBar()->isVisible());
+    // The pages touch.
+    EXPECT_EQ(view.RightPageControl()->x(), view.LeftPageControl()->x() + zoomed.width());
+
+    view.SetZoomIndex(0);
+    for (const QSize size : {QSize(1000, 700), QSize(640, 400), QSize(2400, 1600)}) {
+        view.resize(size);
+        EXPECT_FALSE(view.HScrollBar()->isVisible()) << size.width();
+        EXPECT_FALSE(view.VScrollBar()->isVisible()) << size.width();
+        EXPECT_EQ(view.LeftPageControl()->size(),
+                  QSize(view.ZoomLevels()[0].width, view.ZoomLevels()[0].height));
+    }
+}
+
+TEST_F(BookControlBookTest, DeleteButtonsAppearAboveTheMinimumAndDeleteThePageUnderThem) {
+    EXPECT_FALSE(view.RightPageDeleteButton()->isVisible()); // 20 pages: the minimum
+    view.AddNewPage();
+    EXPECT_EQ(book()->PagesCount(), 21);
+    EXPECT_EQ(book()->GetPageIndex(), 20);
+    EXPECT_TRUE(view.LeftPageDeleteButton()->isVisible());
+    EXPECT_TRUE(view.RightPageDeleteButton()->isVisible());
+
+    view.RightPageDeleteButton()->click(); // page 21
+    EXPECT_EQ(book()->PagesCount(), 20);
+    EXPECT_FALSE(view.LeftPageDeleteButton()->isVisible());
+    EXPECT_TRUE(fixture.StateFile().endsWith(QStringLiteral("\r\n")));
+    EXPECT_EQ(fixture.StateFile().count(QLatin1Char('+')), 20);
+}
+
+TEST_F(BookControlBookTest, NewPageIsDisabledAtTheMostPages) {
+    EXPECT_TRUE(Enabled("NewPage"));
+    while (book()->PagesCount() < book()->GetMaxPages())
+        book()->AddNewPage();
+    EXPECT_FALSE(Enabled("NewPage"));
+    book()->RemovePage(0);
+    EXPECT_TRUE(Enabled("NewPage"));
+}
+
+TEST_F(BookControlBookTest, AnotherBookOpensInTheTwoPageView) {
+    view.SetPagesView(1);
+    EXPECT_TRUE(view.OnePageControl()->isVisible());
+    EXPECT_FALSE(view.LeftPageControl()->isVisible());
+    fixture.manager.NewBook(QStringLiteral("Second"));
+    EXPECT_EQ(view.GetPagesView(), 2);
+    EXPECT_FALSE(view.OnePageControl()->isVisible());
+    EXPECT_TRUE(view.LeftPageControl()->isVisible());
+    EXPECT_TRUE(view.RightPageControl()->isVisible());
+    EXPECT_FALSE(view.OnePageLabel()->isVisible());
+    EXPECT_EQ(view.RightPageControl()->ShownPage(), book()->GetPage(0));
+}
+
+TEST_F(BookControlBookTest, HostsBothEditorsAndClosesThemOnItsBackgroundAndOnAViewChange) {
+    auto* hostedText = dynamic_cast<QWidget*>(view.TextControl());
+    auto* hostedPhoto = dynamic_cast<QWidget*>(view.ImageControl());
+    ASSERT_NE(hostedText, nullptr);
+    ASSERT_NE(hostedPhoto, nullptr);
+    EXPECT_EQ(hostedText->parentWidget(), &view);
+    EXPECT_EQ(hostedPhoto->parentWidget(), &view);
+
+    FakeTextEditor text;
+    FakePhotoEditor photo;
+    view.SetTextControl(&text);
+    view.SetImageControl(&photo);
+    const auto photoOnPage = fixture.ImportPhoto(QStringLiteral("p.jpg"));
+    book()->GetPage(0)->AddPhoto(photoOnPage, 100, 50);
+    text.Init(book()->GetPage(0), 0);
+    photo.Init(photoOnPage);
+    // The grey strip between the toolbar and the pages.
+    QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(500, view.Toolbar()->height() + 2));
+    EXPECT_EQ(text.destroyed, 1);
+    EXPECT_EQ(photo.destroyed, 1);
+
+    text.Init(book()->GetPage(0), 0);
+    view.SetPagesView(1);
+    EXPECT_EQ(text.destroyed, 2);
+    EXPECT_EQ(photo.destroyed, 1); // was closed already
+}

@@ -1,0 +1,37 @@
+#include "ui/bookview/BookControl.h"
+
+#include <QAction>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+TEST(BookControlTest, ToolbarButtonsSendTheirCommands) {
+    BookControl view;
+    const struct {
+        const char* key;
+        void (BookControl::*signal)();
+    } commands[] = {
+        {"NewPage", &BookControl::NewPageRequested},     {"PageView", &BookControl::PageViewToggleRequested},
+        {"PreviousPage", &BookControl::PreviousPageRequested}, {"NextPage", &BookControl::NextPageRequested},
+        {"Import", &BookControl::ImportPhotosRequested}, {"Order", &BookControl::OrderRequested},
+    };
+    for (const auto& command : commands) {
+        QAction* button = view.ToolbarButton(QString::fromLatin1(command.key));
+        ASSERT_NE(button, nullptr) << command.key;
+        QSignalSpy spy(&view, command.signal);
+        button->setEnabled(true);
+        button->trigger();
+        EXPECT_EQ(spy.count(), 1) << command.key;
+    }
+    EXPECT_EQ(view.ToolbarButton(QStringLiteral("Unknown")), nullptr);
+}
+
+TEST(BookControlTest, StartsInTwoPageViewAtTheFitEntry) {
+    BookControl view;
+    EXPECT_EQ(view.GetPagesView(), 2);
+    EXPECT_EQ(view.ZoomIndex(), 0);
+    EXPECT_EQ(view.ZoomLevels()[7].caption, QStringLiteral("116%"));
+    view.SetPagesView(1);
+    EXPECT_EQ(view.GetPagesView(), 1);
+    view.SetPagesView(7); // anything but 1 is the two-page view
+    EXPECT_EQ(view.GetPagesView(), 2);
+}

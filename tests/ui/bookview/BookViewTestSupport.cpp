@@ -1,0 +1,69 @@
+#include "ui/bookview/BookViewTestSupport.h"
+
+#include "render/PageRenderer.h"
+#include "ui/bookview/BookControl.h"
+#include "ui/bookview/PageControl.h"
+#include "imaging/HDCBMP.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "imaging/TestJpegs.h"
+#include "model/Book.h"
+#include "model/Templates.h"
+#include "model/page.h"
+
+#include <QFile>
+
+BookViewFixture::BookViewFixture()
+    : manager(books.path() + QLatin1Char('/'), &TestCatalogue(), nullptr, &host),
+      renderer(std::make_shared<PageRenderer>(backgrounds.path() + QLatin1Char('/'),
+                                               QSizeF(TestCatalogue().PageWidth(), TestCatalogue().PageHeight()))),
+      mSaved(Services()) {
+    Services().templates = &TestCatalogue();
+    manager.Initialize();
+}
+
+BookViewFixture::~BookViewFixture() {
+    Services() = mSaved;
+}
+
+std::shared_ptr<Book> BookViewFixture::CurrentBook() const {
+    return manager.GetBook();
+}
+
+std::shared_ptr<PhotoImage> BookViewFixture::ImportPhoto(const QString& fileName) {
+    const QString path = pictures.filePath(fileName);
+    TestJpegs::Write(path, TestJpegs::PhotoLike(640, 480));
+    auto photo = std::make_shared<PhotoImage>();
+    photo->SetImage(path, CurrentBook()->GetBookFolder());
+    CurrentBook()->Photos().Add(photo);
+    return photo;
+}
+
+void BookViewFixture::GiveThumbnail(page& aPage, QRgb colour) {
+    aPage.SetText(0, QStringLiteral("{\\rtf1 Hello}"));
+    auto thumb = std::make_shared<HDCBMP>(290, 208);
+    thumb->hdc()->fillRect(0, 0, 290, 208, QColor(colour));
+    aPage.SetThumbHDCBMP(std::move(thumb));
+}
+
+QString BookViewFixture::StateFile() const {
+    QFile file(CurrentBook()->GetBookFolder() + QStringLiteral("book.pbx"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+std::shared_ptr<Book> BookViewFixture::SavedBook() {
+    ModelContext context;
+    context.templates = &TestCatalogue();
+    context.displayHost = &host;
+    auto saved = std::make_shared<Book>(books.path() + QLatin1Char('/'), context);
+    saved->SetName(CurrentBook()->GetName());
+    saved->LoadBook();
+    return saved;
+}
+
+void ShowBookView(BookControl& view, const BookViewFixture& fixture) {
+    for (PageControl* surface : {view.LeftPageControl(), view.RightPageControl(), view.OnePageControl()})
+        surface->SetRenderer(fixture.renderer);
+    view.resize(1000, 700);
+    view.show();
+}

@@ -1,0 +1,175 @@
+#include "ui/bookview/PageControl.h"
+
+#include "ui/bookview/BookViewTestSupport.h"
+#include "ui/editors/BoxEditors.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "imaging/TestJpegs.h"
+#include "model/Book.h"
+#include "model/Template.h"
+#include "model/TemplateBox.h"
+#include "model/page.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int WaitMs = 10000;
+
+// A single-page surface of 578 x 416 pixels: 2 pixels per mm of the
+// 289 x 208 mm page, so the default template's photo box covers it all and
+// its text box (30, 180, 230, 25 mm) is (60, 360, 460, 50) pixels.
+class PageControlTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        surface.SetRenderer(fixture.renderer);
+        surface.SetPageType(PageControl::SinglePage);
+        surface.SetEditors(&editors);
+        surface.move(20, 30);
+        surface.resize(578, 416);
+        surface.show();
+        QSignalSpy rendered(&surface, &PageControl::PageRendered);
+        ASSERT_TRUE(rendered.wait(WaitMs)); // the first showing
+        editors.text = &text;
+        editors.photo = &photo;
+    }
+    std::shared_ptr<Book> book() const { return fixture.CurrentBook(); }
+
+    BookViewFixture fixture;
+    PageControl surface{nullptr, &fixture.manager};
+    FakeTextEditor text;
+    FakePhotoEditor photo;
+    BoxEditors editors;
+};
+
+// Drag events reach a widget through the application only while a real
+// drag runs; these go to the widget's own handler.
+void Deliver(QWidget& target, QEvent& event) {
+    static_cast<QObject&>(target).event(&event);
+}
+
+void SendDragMove(QWidget& target, QMimeData& data, QPoint at, bool* accepted) {
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    Deliver(target, move);
+    *accepted = move.isAccepted();
+}
+
+} // namespace
+
+TEST_F(PageControlTest, APageWithAThumbnailShowsItAtOnceAndItsRenderingLater) {
+    BookViewFixture::GiveThumbnail(*book()->GetPage(1), qRgb(255, 0, 0));
+    book()->SetPageIndex(1);
+    EXPECT_EQ(surface.ShownPage(), book()->GetPage(1));
+    ASSERT_TRUE(surface.ShowsPreview());
+    EXPECT_EQ(surface.Preview().pixel(10, 10), qRgb(255, 0, 0));
+    EXPECT_TRUE(surface.ReloadPending());
+    EXPECT_EQ(surface.ReloadInterval(), 150);
+
+    QSignalSpy rendered(&surface, &PageControl::PageRendered);
+    ASSERT_TRUE(rendered.wait(WaitMs));
+    EXPECT_TRUE(surface.ShowsRendering());
+    EXPECT_EQ(surface.Rendering().size(), QSize(578, 416));
+    EXPECT_NE(surface.Rendering().pixel(10, 10), qRgb(255, 0, 0));
+}
+
+TEST_F(PageControlTest, AnEmptyPageIsRenderedAtOnce) {
+    book()->SetPageIndex(2);
+    EXPECT_FALSE(surface.ShowsPreview());
+    EXPECT_FALSE(surface.ReloadPending());
+    EXPECT_TRUE(surface.RenderBusy());
+    QSignalSpy rendered(&surface, &PageControl::PageRendered);
+    ASSERT_TRUE(rendered.wait(WaitMs));
+    // Empty photo box of the editing rendering: the grey checkerboard.
+    const QImage& picture = surface.Rendering();
+    EXPECT_NE(picture.pixel(100, 100), picture.pixel(101, 100));
+}
+
+TEST_F(PageControlTest, SeveralResizesRenderOnceAtTheLastSize) {
+    QSignalSpy rendered(&surface, &PageControl::PageRendered);
+    surface.SetPageSize(300, 216);
+    surface.SetPageSize(400, 288);
+    surface.SetPageSize(-1, 50); // ignored
+    surface.SetPageSize(500, 360);
+    EXPECT_EQ(surface.size(), QSize(500, 360));
+    EXPECT_TRUE(surface.ReloadPending());
+    EXPECT_EQ(surface.ReloadInterval(), 500);
+    EXPECT_FALSE(surface.RenderBusy());
+    ASSERT_TRUE(rendered.wait(WaitMs));
+    EXPECT_EQ(rendered.count(), 1);
+    EXPECT_FALSE(surface.ReloadPending());
+    EXPECT_FALSE(surface.RenderBusy()); // nothing more to come
+    EXPECT_EQ(surface.Rendering().size(), QSize(500, 360));
+}
+
+TEST_F(PageControlTest, PhotoKeyDroppedOnTheSurfaceLandsInTheBoxAndTheBookIsSaved) {
+    const auto dropped = fixture.ImportPhoto(QStringLiteral("dropped.jpg"));
+    QMimeData data;
+    data.setText(dropped->GetKey());
+    QSignalSpy done(&surface, &PageControl::DropDone);
+    QDropEvent drop(QPointF(200, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    Deliver(surface, drop);
+    EXPECT_EQ(done.count(), 1);
+    ASSERT_NE(book()->GetPage(0)->Photo(0), nullptr);
+    EXPECT_EQ(book()->GetPage(0)->Photo(0)->GetKey(), dropped->GetKey());
+    EXPECT_TRUE(fixture.StateFile().contains(dropped->GetName()));
+}
+
+TEST_F(PageControlTest, FilesDroppedOnTheSurfaceAreImportedOffTheUiThread) {
+    const QString path = fixture.pictures.filePath(QStringLiteral("desk.jpg"));
+    TestJpegs::Write(path, TestJpegs::PhotoLike(640, 480));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QSignalSpy done(&surface, &PageControl::DropDone);
+    QDropEvent drop(QPointF(200, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    Deliver(surface, drop);
+    ASSERT_TRUE(done.wait(WaitMs));
+    ASSERT_NE(book()->GetPage(0)->Photo(0), nullptr);
+    EXPECT_EQ(book()->Photos().GetSize(), 1);
+    EXPECT_TRUE(fixture.StateFile().contains(book()->GetPage(0)->Photo(0)->GetName()));
+}
+
+TEST_F(PageControlTest, FilesAreRefusedOverATextBoxAndTextIsNot) {
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(QStringLiteral("/pictures/a.jpg"))});
+    bool accepted = true;
+    SendDragMove(surface, files, QPoint(200, 380), &accepted); // in the text box
+    EXPECT_FALSE(accepted);
+    SendDragMove(surface, files, QPoint(200, 100), &accepted); // photo box only
+    EXPECT_TRUE(accepted);
+    QMimeData text;
+    text.setText(QStringLiteral("bg:Sea"));
+    SendDragMove(surface, text, QPoint(200, 380), &accepted);
+    EXPECT_TRUE(accepted);
+}
+
+TEST_F(PageControlTest, ClickInATextBoxOpensTheTextEditorOverIt) {
+    QTest::mouseClick(&surface, Qt::LeftButton, {}, QPoint(200, 380));
+    EXPECT_EQ(text.mPage, book()->GetPage(0));
+    EXPECT_EQ(text.box, 0);
+    EXPECT_EQ(text.placed, QRect(20 + 60, 30 + 360, 460, 50)); // in the book view's pixels
+    EXPECT_EQ(text.surfaceWidth, 578);
+    // Anywhere else it only closes.
+    QTest::mouseClick(&surface, Qt::LeftButton, {}, QPoint(200, 100));
+    EXPECT_FALSE(text.IsInitalized());
+    EXPECT_EQ(text.destroyed, 1);
+    EXPECT_FALSE(photo.IsInitalized());
+}
+
+TEST_F(PageControlTest, SecondClickOnAFilledPhotoBoxOpensThePhotoEditor) {
+    const auto placed = fixture.ImportPhoto(QStringLiteral("placed.jpg"));
+    book()->GetPage(0)->AddPhoto(placed, 100, 50);
+    QTest::mouseClick(&surface, Qt::LeftButton, {}, QPoint(200, 100));
+    EXPECT_FALSE(photo.IsInitalized()); // the first click only marks
+    QTest::mouseClick(&surface, Qt::LeftButton, {}, QPoint(201, 101));
+    ASSERT_TRUE(photo.IsInitalized());
+    EXPECT_EQ(photo.photo->GetKey(), placed->GetKey());
+    EXPECT_EQ(photo.placed, QRect(20, 30, 578, 416));
+    // Moving the surface moves the open editor with it.
+    surface.SetPageLocation(50, 60);
+    EXPECT_EQ(photo.placed, QRect(50, 60, 578, 416));
+}

@@ -1,0 +1,121 @@
+#include "ui/bookview/TemplateControl.h"
+#include "ui/bookview/TemplatesControl.h"
+#include "ui/bookview/TemplatesControlMath.h"
+#include "model/Template.h"
+#include "model/TemplateBox.h"
+#include "model/Templates.h"
+
+#include <QMimeData>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+
+using namespace TemplatesControlMath;
+
+TEST(TemplatesControlMath, MiniatureSizeAndPlaces) {
+    EXPECT_EQ(MiniatureHeight(289, 208), 94); // 93.56
+    EXPECT_EQ(MiniatureHeight(260, 130), 65);
+    EXPECT_EQ(MiniatureTop(0, 94, 0), 10);
+    EXPECT_EQ(MiniatureTop(3, 94, 0), 10 + 3 * 104);
+    EXPECT_EQ(MiniatureTop(0, 94, 1), 10 - 104); // scrolled off the top
+    EXPECT_EQ(MiniatureTop(2, 94, 1), 114);
+}
+
+TEST(TemplatesControlMath, ScrollRange) {
+    EXPECT_EQ(ScrollMaximum(8, 842, 94), 1); // 8 - 8 + 1
+    EXPECT_EQ(ScrollMaximum(8, 900, 94), 0); // 0.44
+    EXPECT_EQ(ScrollMaximum(8, 300, 94), 6); // 6.21
+    EXPECT_EQ(ScrollMaximum(0, 500, 94), 0);
+    EXPECT_EQ(ScrollMaximum(3, 10, 94), 4);  // no row fits
+    // 270 pixels hold 2.5 rows: 3.5 and 2.5 go to the even neighbour.
+    EXPECT_EQ(ScrollMaximum(5, 270, 94), 4);
+    EXPECT_EQ(ScrollMaximum(4, 270, 94), 2);
+}
+
+TEST(TemplatesControlMath, BoxRectangleAndDragText) {
+    auto t = Template::FromDefinition(QStringLiteral("Photo[0, 0, 144.5, 104, 0],Text[289, 208, 0, 0, 0]"));
+    EXPECT_EQ(BoxRect(*t->PhotoBox(0), 130, 94, 289, 208), QRect(0, 0, 65, 47)); // 65.0, 47.0
+    EXPECT_EQ(BoxRect(*t->TextBox(0), 130, 94, 289, 208), QRect(130, 94, 0, 0));
+    EXPECT_EQ(MapToMiniature(1.0, 130, 289), 0);
+    EXPECT_EQ(MapToMiniature(289, 130, 289), 130);
+    EXPECT_EQ(DragText(*t), QStringLiteral("T:Photo[0, 0, 144.5, 104, 0],Text[289, 208, 0, 0, 0]"));
+}
+
+namespace {
+
+class TemplatesControlTest : public ::testing::Test {
+protected:
+    Templates catalogue; // the built-in catalogue
+    TemplatesControl picker{&catalogue};
+};
+
+} // namespace
+
+TEST_F(TemplatesControlTest, ShowsAGroupNewestFirstInAColumn) {
+    EXPECT_EQ(picker.Group(), -1);
+    picker.resize(170, 500);
+    picker.RenderTemplates(1);
+    EXPECT_EQ(picker.Group(), 1);
+    const auto expected = catalogue.GroupTemplates(1);
+    ASSERT_EQ(picker.Miniatures().size(), expected.size());
+    ASSERT_GE(expected.size(), 2u);
+    EXPECT_EQ(picker.Miniatures()[0]->GetTemplate(), catalogue.GetDefaultTemplate());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        const TemplateControl* m = picker.Miniatures()[i];
+        EXPECT_EQ(m->GetTemplate(), expected[i]);
+        EXPECT_EQ(m->objectName(), QStringLiteral("Template_%1_1").arg(i));
+        EXPECT_EQ(m->geometry(), QRect(10, 10 + 104 * int(i), 130, 94));
+        EXPECT_EQ(m->parentWidget(), &picker);
+    }
+    EXPECT_EQ(picker.ScrollBar()->maximum(), ScrollMaximum(int(expected.size()), 500, 94));
+}
+
+TEST_F(TemplatesControlTest, GroupsZeroAndEight) {
+    picker.RenderTemplates(0);
+    ASSERT_EQ(picker.Miniatures().size(), 3u);
+    for (const TemplateControl* m : picker.Miniatures())
+        EXPECT_EQ(m->GetTemplate()->PhotoBoxCount(), 0);
+    picker.RenderTemplates(8);
+    ASSERT_EQ(picker.Miniatures().size(), 7u);
+    EXPECT_EQ(picker.findChildren<TemplateControl*>().size(), 7); // the old ones are gone
+    int nine = 0;
+    for (const TemplateControl* m : picker.Miniatures())
+        nine += m->GetTemplate()->PhotoBoxCount() == 9;
+    EXPECT_EQ(nine, 1);
+    EXPECT_EQ(picker.Miniatures()[6]->objectName(), QStringLiteral("Template_6_8"));
+}
+
+TEST_F(TemplatesControlTest, ScrollingMovesEveryMiniatureAndANewGroupStartsAtTheTop) {
+    picker.resize(170, 200);
+    picker.RenderTemplates(2);
+    ASSERT_GT(picker.ScrollBar()->maximum(), 1);
+    picker.ScrollBar()->setValue(1);
+    for (size_t k = 0; k < picker.Miniatures().size(); ++k)
+        EXPECT_EQ(picker.Miniatures()[k]->y(), 10 + 104 * (int(k) - 1));
+    picker.RenderTemplates(3);
+    EXPECT_EQ(picker.ScrollBar()->value(), 0);
+    EXPECT_EQ(picker.Miniatures()[0]->y(), 10);
+}
+
+TEST_F(TemplatesControlTest, ResizingUpdatesTheRangeAndPlacesTheBar) {
+    picker.show(); // hidden widgets get their resize events only when shown
+    picker.RenderTemplates(8); // seven miniatures
+    picker.resize(170, 842);
+    EXPECT_EQ(picker.ScrollBar()->maximum(), 0); // 7 - 8 + 1
+    picker.resize(170, 738);
+    EXPECT_EQ(picker.ScrollBar()->maximum(), 1); // 7 - 7 + 1
+    const QRect bar = picker.ScrollBar()->geometry();
+    EXPECT_EQ(bar.right() + 1, 170 - 3);
+    EXPECT_EQ(bar.height(), 738 - 2);
+}
+
+TEST_F(TemplatesControlTest, MiniatureCarriesItsInitLineIncludingLineBreaks) {
+    picker.RenderTemplates(3);
+    bool sawLineBreak = false;
+    for (const TemplateControl* m : picker.Miniatures()) {
+        const auto data = m->DragData();
+        EXPECT_EQ(data->text(), QStringLiteral("T:") + m->GetTemplate()->GetInitLine());
+        sawLineBreak |= data->text().contains(QLatin1Char('\n'));
+        EXPECT_EQ(data->formats(), QStringList{QStringLiteral("text/plain")});
+    }
+    EXPECT_TRUE(sawLineBreak); // group 3 holds catalogue entries that span two lines
+}

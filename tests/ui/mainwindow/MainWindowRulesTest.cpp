@@ -1,0 +1,37 @@
+#include "ui/mainwindow/WindowPlacement.h"
+#include "ui/mainwindow/MainWindowRules.h"
+
+#include <QString>
+#include <gtest/gtest.h>
+
+using namespace MainWindowRules;
+
+TEST(MainWindowRules, PageViewItemNamesTheNextView) {
+    EXPECT_EQ(QString::fromUtf16(PageViewCaptionKey(2)), "cMenuBookOnePageView");
+    EXPECT_EQ(QString::fromUtf16(PageViewCaptionKey(1)), "cMenuBookTwoPageView");
+    EXPECT_EQ(NextPagesView(2), 1);
+    EXPECT_EQ(NextPagesView(1), 2);
+    EXPECT_EQ(NextPagesView(0), 2);
+    EXPECT_EQ(NextPaneView(1), 2);
+    EXPECT_EQ(NextPaneView(2), 1);
+    EXPECT_EQ(NextPaneView(7), 1);
+}
+
+TEST(MainWindowRules, TitleAndMenuTexts) {
+    EXPECT_EQ(WindowTitle("Lumbra", "Summer 2024"), "Lumbra - Summer 2024");
+    EXPECT_EQ(MenuText("Tom & Jerry &&"), "Tom && Jerry &&&&");
+}
+
+TEST(MainWindowRules, PlacementInTwipsAndPixels) {
+    EXPECT_EQ(PlacementToPixels(WindowPlacement{}), QRect(67, 67, 433, 433)); // 66.67, 433.33
+    EXPECT_EQ(PlacementToPixels({7.5f, 22.5f, 1500, 0}), QRect(0, 2, 100, 0)); // halves to even
+    const WindowPlacement p = PixelsToPlacement(QRect(10, -20, 800, 600));
+    EXPECT_FLOAT_EQ(p.left, 150);
+    EXPECT_FLOAT_EQ(p.top, -300);
+    EXPECT_FLOAT_EQ(p.width, 12000);
+    EXPECT_FLOAT_EQ(p.height, 9000);
+    // Far-off stored values stay within an int.
+    const QRect far = PlacementToPixels({3e30f, -3e30f, 1e20f, 15});
+    EXPECT_EQ(far.x(), 1000000);
+    EXPECT_EQ(far.y(), -1000000);
+}

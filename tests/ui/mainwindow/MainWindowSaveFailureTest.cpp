@@ -1,0 +1,64 @@
+#include "MainWindowFixture.h"
+
+#include "ui/bookview/BookControl.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+
+namespace {
+
+class MainWindowSaveFailureTest : public MainWindowFixture {
+protected:
+    // "book.pbx" becomes a folder: every save of the book fails.
+    void BreakSaving() {
+        const QString stateFile = QDir(CurrentBook()->GetBookFolder()).filePath("book.pbx");
+        QFile::remove(stateFile);
+        ASSERT_TRUE(QDir().mkpath(stateFile));
+    }
+};
+
+TEST_F(MainWindowSaveFailureTest, AFailedSaveWarnsOnceWithoutBlockingAndKeepsTheChange) {
+    Window().show();
+    books->Initialize();
+    BreakSaving();
+    const int pages = CurrentBook()->PagesCount();
+
+    Item("mnuBookNewPage")->trigger(); // returns: the warning does not block
+    QMessageBox* box = Window().SaveFailureBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(box->text(), Caption("cBookSaveFailed"));
+    EXPECT_FALSE(box->informativeText().isEmpty()); // what went wrong
+    EXPECT_EQ(CurrentBook()->PagesCount(), pages + 1);
+
+    // The book view's own New Page fails the same way: still one warning.
+    Window().findChild<BookControl*>()->AddNewPage();
+    EXPECT_EQ(CurrentBook()->PagesCount(), pages + 2);
+    EXPECT_EQ(Window().findChildren<QMessageBox*>().size(), 1);
+
+    // Once it is dismissed, the next failure warns again.
+    box->accept();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Window().SaveFailureBox(), nullptr);
+    Item("mnuBookNewPage")->trigger();
+    ASSERT_NE(Window().SaveFailureBox(), nullptr);
+    EXPECT_TRUE(Window().SaveFailureBox()->isVisible());
+}
+
+TEST_F(MainWindowSaveFailureTest, SavingAgainAfterTheCauseIsGoneWritesEveryChange) {
+    Window().show();
+    books->Initialize();
+    BreakSaving();
+    Item("mnuBookNewPage")->trigger();
+    const int pages = CurrentBook()->PagesCount();
+    ASSERT_TRUE(QDir(QDir(CurrentBook()->GetBookFolder()).filePath("book.pbx")).removeRecursively());
+
+    Item("mnuBookNewPage")->trigger();
+    QFile file(QDir(CurrentBook()->GetBookFolder()).filePath("book.pbx"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().count('+'), pages + 1); // the page added while saving failed too
+}
+
+} // namespace

@@ -1,0 +1,366 @@
+#include "MainWindowFixture.h"
+
+#include "BuildConfig.h"
+#include "ui/bookview/TemplatesControl.h"
+#include "ui/mainwindow/WindowPlacement.h"
+#include "ui/mainwindow/IntroductionPanel.h"
+#include "ui/mainwindow/dialogs/PreviewStatusDialog.h"
+#include "render/PageExportJob.h"
+#include "model/PhotoImageList.h"
+#include "ui/panes/PhotosControl.h"
+
+#include <QComboBox>
+#include <QMenu>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QImage>
+
+namespace {
+
+class MainWindowTest : public MainWindowFixture {
+protected:
+    frmMain& ShownWithBook() {
+        Window().show();
+        books->Initialize();
+        return Window();
+    }
+    QStringList AlbumEntries(bool tickedOnly = false) {
+        QStringList names;
+        for (QAction* a : Window().findChild<QMenu*>("mnuAlbums")->actions()) {
+            if (!tickedOnly || a->isChecked())
+                names << a->text();
+        }
+        return names;
+    }
+    QAction* AlbumEntry(const QString& name) {
+        for (QAction* a : Window().findChild<QMenu*>("mnuAlbums")->actions()) {
+            if (a->text() == name)
+                return a;
+        }
+        return nullptr;
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, CreationFillsTheSelectorAndLoadingSetsCaptionsAndMinimum) {
+    frmMain& w = Window();
+    QComboBox* selector = w.TemplateSelector();
+    ASSERT_EQ(selector->count(), 9);
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(selector->itemText(i), catalogue.GetName(i));
+    EXPECT_EQ(selector->itemText(3), "3 <cTemplateSelectorPhotos>");
+    EXPECT_EQ(selector->currentIndex(), 1);
+    EXPECT_EQ(w.GetTemplatesControl()->Group(), 1);
+    selector->setCurrentIndex(4);
+    EXPECT_EQ(w.GetTemplatesControl()->Group(), 4);
+    EXPECT_EQ(w.minimumSize(), QSize(640, 400));
+    EXPECT_EQ(w.windowTitle(), Caption("cMainFormCaption"));
+    EXPECT_EQ(Item("mnuBookPageView")->text(), Caption("cMenuBookOnePageView"));
+    // No book yet: nothing to add a page to.
+    EXPECT_FALSE(Item("mnuBookNewPage")->isEnabled());
+    // Windows of later parts are not there: their items stay off.
+    EXPECT_FALSE(Item("mnuHelpChkUpdate")->isEnabled());
+    EXPECT_FALSE(Item("mnuBookOrderStatus")->isEnabled());
+    EXPECT_TRUE(Item("mnuBookOrder")->isEnabled());
+    EXPECT_TRUE(Item("mnuFilePreview")->isEnabled());
+}
+
+TEST_F(MainWindowTest, BookChangeSetsTitleAndTheAlbumMenuFollowsTheBooks) {
+    ShownWithBook();
+    EXPECT_EQ(Window().windowTitle(), Caption("cMainFormCaption") + " - Untitled");
+    EXPECT_EQ(AlbumEntries(), QStringList{"Untitled"});
+    EXPECT_EQ(AlbumEntries(true), QStringList{"Untitled"});
+
+    ASSERT_EQ(books->NewBook("Trip & Tour"), BookNameCheck::Accepted);
+    EXPECT_EQ(Window().windowTitle(), Caption("cMainFormCaption") + " - Trip & Tour");
+    EXPECT_EQ(AlbumEntries(), (QStringList{"Trip && Tour", "Untitled"}));
+    EXPECT_EQ(AlbumEntries(true), QStringList{"Trip && Tour"});
+
+    QSignalSpy changes(books.get(), &BookManager::OnBookChange);
+    AlbumEntry("Trip && Tour")->trigger(); // the ticked entry does nothing
+    EXPECT_EQ(changes.count(), 0);
+    EXPECT_EQ(AlbumEntries(true), QStringList{"Trip && Tour"});
+
+    AlbumEntry("Untitled")->trigger();
+    QCoreApplication::processEvents(); // the old entries go once their click is over
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(CurrentBook()->GetName(), "Untitled");
+    EXPECT_EQ(AlbumEntries(true), QStringList{"Untitled"});
+    EXPECT_EQ(AlbumEntries().size(), 2);
+}
+
+TEST_F(MainWindowTest, NewPageIsOffAtOneHundredPagesAndOnAgainAfterADelete) {
+    ShownWithBook();
+    auto book = CurrentBook();
+    while (book->PagesCount() < 99)
+        book->AddNewPage();
+    EXPECT_TRUE(Item("mnuBookNewPage")->isEnabled());
+    Item("mnuBookNewPage")->trigger();
+    EXPECT_EQ(book->PagesCount(), 100);
+    EXPECT_EQ(book->GetPageIndex(), 99);
+    EXPECT_TRUE(QFile::exists(book->GetBookFolder() + "book.pbx")); // the new page is saved
+    EXPECT_FALSE(Item("mnuBookNewPage")->isEnabled());
+    Item("mnuBookNewPage")->trigger(); // disabled: nothing happens
+    EXPECT_EQ(book->PagesCount(), 100);
+    book->RemovePage(5);
+    EXPECT_TRUE(Item("mnuBookNewPage")->isEnabled());
+}
+
+TEST_F(MainWindowTest, PreviousAndNextFollowTheBookView) {
+    ShownWithBook();
+    auto book = CurrentBook(); // 20 pages, two-page view, page 0 alone on the right
+    EXPECT_FALSE(Item("mnuBookPreviousPage")->isEnabled());
+    EXPECT_TRUE(Item("mnuBookNextPage")->isEnabled());
+    book->SetPageIndex(19);
+    EXPECT_TRUE(Item("mnuBookPreviousPage")->isEnabled());
+    EXPECT_FALSE(Item("mnuBookNextPage")->isEnabled());
+    Item("mnuBookPreviousPage")->trigger(); // moves by the view's two pages
+    EXPECT_EQ(book->GetPageIndex(), 17);
+    EXPECT_TRUE(Item("mnuBookNextPage")->isEnabled());
+    Item("mnuBookPageView")->trigger(); // one page: 17 < 19
+    book->SetPageIndex(19);
+    EXPECT_FALSE(Item("mnuBookNextPage")->isEnabled());
+    Item("mnuBookPreviousPage")->trigger();
+    EXPECT_EQ(book->GetPageIndex(), 18);
+    EXPECT_TRUE(Item("mnuBookNextPage")->isEnabled());
+}
+
+TEST_F(MainWindowTest, PageViewCaptionNamesTheViewItSwitchesTo) {
+    ShownWithBook();
+    QAction* item = Item("mnuBookPageView");
+    EXPECT_EQ(Window().GetBookControl()->GetPagesView(), 2);
+    item->trigger();
+    EXPECT_EQ(Window().GetBookControl()->GetPagesView(), 1);
+    EXPECT_EQ(item->text(), Caption("cMenuBookTwoPageView"));
+    item->trigger();
+    EXPECT_EQ(Window().GetBookControl()->GetPagesView(), 2);
+    EXPECT_EQ(item->text(), Caption("cMenuBookOnePageView"));
+}
+
+TEST_F(MainWindowTest, OrderStatusNeedsItsWindowAndAnOrderNumber) {
+    ShownWithBook();
+    EXPECT_FALSE(Item("mnuBookOrderStatus")->isEnabled()); // no window for it
+    QStringList shown;
+    MainWindowHooks hooks;
+    hooks.isOnline = [] { return true; };
+    hooks.ask = [](const QString&, const QString&) { return false; }; // go on
+    hooks.orderStatus = [&](const QString& ids) { shown << ids; };
+    hooks.orderWizard = [](const std::shared_ptr<Book>& book) { book->AddOrderId("7001"); };
+    Window().SetHooks(hooks);
+    EXPECT_FALSE(Item("mnuBookOrderStatus")->isEnabled()); // never ordered
+
+    Item("mnuBookOrder")->trigger(); // the wizard sends it
+    EXPECT_TRUE(Item("mnuBookOrderStatus")->isEnabled());
+    Item("mnuBookOrderStatus")->trigger();
+    EXPECT_EQ(shown, QStringList{"7001"});
+
+    ASSERT_EQ(books->NewBook("Other"), BookNameCheck::Accepted);
+    EXPECT_FALSE(Item("mnuBookOrderStatus")->isEnabled());
+}
+
+TEST_F(MainWindowTest, OrderShowsTheEmptyPageAndOpensTheWizardOnlyAfterNo) {
+    ShownWithBook();
+    auto book = CurrentBook(); // every page has an empty photo box
+    QStringList questions;
+    bool answer = true;
+    int wizards = 0;
+    MainWindowHooks hooks;
+    hooks.isOnline = [] { return true; };
+    hooks.ask = [&](const QString& prompt, const QString& title) {
+        questions << title + "|" + prompt;
+        return answer;
+    };
+    hooks.orderWizard = [&](const std::shared_ptr<Book>& b) {
+        EXPECT_EQ(b, book);
+        ++wizards;
+    };
+    Window().SetHooks(hooks);
+    book->SetPageIndex(6);
+    Item("mnuBookOrder")->trigger(); // Yes: fill the box first
+    EXPECT_EQ(book->GetPageIndex(), 0);
+    EXPECT_EQ(questions, QStringList{Caption("cMissingPictureCaption") + "|" +
+                                     Caption("cMissingPictureLabelCaption")});
+    EXPECT_EQ(wizards, 0);
+    answer = false;
+    Item("mnuBookOrder")->trigger();
+    EXPECT_EQ(wizards, 1);
+}
+
+TEST_F(MainWindowTest, CommandsNeedingTheServiceOnlyTellWhenOffline) {
+    ShownWithBook();
+    CurrentBook()->AddOrderId("12");
+    QStringList told;
+    int asked = 0;
+    MainWindowHooks hooks;
+    hooks.isOnline = [] { return false; };
+    hooks.tell = [&](const QString& text) { told << text; };
+    hooks.ask = [&](const QString&, const QString&) { return ++asked, false; };
+    hooks.orderWizard = [](const std::shared_ptr<Book>&) { FAIL() << "wizard opened"; };
+    hooks.orderStatus = [](const QString&) { FAIL() << "status opened"; };
+    Window().SetHooks(hooks);
+    Item("mnuBookOrder")->trigger();
+    Item("mnuBookOrderStatus")->trigger();
+    EXPECT_EQ(told, (QStringList{Caption("cNoInternet"), Caption("cNoInternet")}));
+    EXPECT_EQ(asked, 0);
+}
+
+TEST_F(MainWindowTest, DeleteAsksAndDeletesOnlyOnYes) {
+    ShownWithBook();
+    ASSERT_EQ(books->NewBook("Trip"), BookNameCheck::Accepted);
+    bool answer = false;
+    QStringList questions;
+    MainWindowHooks hooks;
+    hooks.ask = [&](const QString& prompt, const QString& title) {
+        questions << title + "|" + prompt;
+        return answer;
+    };
+    Window().SetHooks(hooks);
+    Item("mnuFileDelete")->trigger();
+    EXPECT_EQ(questions, QStringList{Caption("cDeleteConfirmCaption") + "|" +
+                                     Caption("cDeleteConfirmLabelCaption")});
+    EXPECT_EQ(CurrentBook()->GetName(), "Trip");
+    answer = true;
+    Item("mnuFileDelete")->trigger();
+    EXPECT_EQ(CurrentBook()->GetName(), "Untitled");
+    EXPECT_FALSE(QDir(dir.filePath("books/Trip")).exists());
+    EXPECT_EQ(AlbumEntries(), QStringList{"Untitled"});
+}
+
+TEST_F(MainWindowTest, ViewSwitchMovesThePaneAndAnOpenedBookStartsWithTheStrip) {
+    frmMain& w = ShownWithBook();
+    w.resize(900, 600);
+    QCoreApplication::processEvents();
+    const QWidget* client = w.centralWidget();
+    const QWidget* pane = w.GetTopControl();
+    EXPECT_EQ(pane->geometry(), QRect(0, 0, client->width(), 161));
+    EXPECT_EQ(w.TemplateSelector()->geometry(), QRect(0, 162, 170, 21));
+    EXPECT_EQ(w.GetBookControl()->geometry().top(), 161);
+
+    Item("mnuViewSwitch")->trigger();
+    EXPECT_EQ(CurrentBook()->TopControlView(), 2);
+    const int column = w.GetTopControl()->PreferredWidth();
+    EXPECT_EQ(pane->geometry(), QRect(client->width() - column, 0, column, client->height()));
+    EXPECT_EQ(w.TemplateSelector()->geometry().topLeft(), QPoint(0, 0));
+    EXPECT_EQ(w.GetBookControl()->geometry(),
+              QRect(171, 0, client->width() - 170 - column, client->height()));
+
+    books->LoadBook("Untitled"); // the layout lives in the book object only
+    EXPECT_EQ(pane->geometry(), QRect(0, 0, client->width(), 161));
+}
+
+TEST_F(MainWindowTest, SmallStoredPlacementIsRaisedAndClosingQuitsThenSaves) {
+    const QString file = dir.filePath("placement.ini");
+    {
+        QSettings settings(file, QSettings::IniFormat);
+        WriteWindowPlacement(settings, {1500, 1500, 100, 100}, false);
+    }
+    frmMain& w = ShownWithBook();
+    QCoreApplication::processEvents();
+    EXPECT_GE(w.width(), 640);
+    EXPECT_GE(w.height(), 400);
+    EXPECT_GE(w.frameGeometry().width() * 15, 7500);
+    EXPECT_GE(w.frameGeometry().height() * 15, 4500);
+
+    w.ShowIntroduction(); // another window, closed with this one
+    ASSERT_TRUE(w.findChild<IntroductionPanel*>()->isVisible());
+    float widthAtQuit = -1;
+    QObject::connect(books.get(), &BookManager::OnQuit, [&] {
+        QSettings settings(file, QSettings::IniFormat);
+        widthAtQuit = ReadWindowPlacement(settings).width;
+    });
+    w.resize(700, 450);
+    w.close();
+    EXPECT_FALSE(w.findChild<IntroductionPanel*>()->isVisible());
+    EXPECT_FLOAT_EQ(widthAtQuit, 100); // the book manager quits before the placement is saved
+    QSettings settings(file, QSettings::IniFormat);
+    const WindowPlacement saved = ReadWindowPlacement(settings);
+    EXPECT_FLOAT_EQ(saved.width, 700 * 15);
+    EXPECT_FLOAT_EQ(saved.height, 450 * 15);
+    EXPECT_FLOAT_EQ(saved.left, float(w.x() * 15));
+}
+
+TEST_F(MainWindowTest, ClosingMinimisedKeepsTheStoredPlacement) {
+    const QString file = dir.filePath("placement.ini");
+    {
+        QSettings settings(file, QSettings::IniFormat);
+        WriteWindowPlacement(settings, {1200, 1300, 12000, 9000}, false);
+    }
+    frmMain& w = ShownWithBook();
+    EXPECT_EQ(w.pos(), QPoint(80, 87)); // 1200 / 15, 1300 / 15 rounded
+    EXPECT_EQ(w.size(), QSize(800, 600));
+    w.setWindowState(Qt::WindowMinimized);
+    w.close();
+    QSettings settings(file, QSettings::IniFormat);
+    const WindowPlacement saved = ReadWindowPlacement(settings);
+    EXPECT_FLOAT_EQ(saved.top, 1300);
+    EXPECT_FLOAT_EQ(saved.width, 12000);
+}
+
+TEST_F(MainWindowTest, HelpEntriesOpenTheirPages) {
+    QStringList opened;
+    MainWindowHooks hooks;
+    hooks.openWebPage = [&](const QString& address) { opened << address; };
+    Window().SetHooks(hooks);
+    Item("mnuHelpContents")->trigger();
+    Item("mnuHelpFAQ")->trigger();
+    Item("mnuHelpWebsite")->trigger();
+    EXPECT_EQ(opened, (QStringList{QString(BuildConfig::HelpUrl) + "edit.html",
+                                   QString(BuildConfig::FaqUrl) + "question.html",
+                                   QString(BuildConfig::WebsiteUrl)}));
+}
+
+TEST_F(MainWindowTest, PreviewWritesEveryPageOffTheUiThreadThenOpensTheFolder) {
+    ShownWithBook();
+    QStringList openedFolders;
+    bool cancel = true;
+    MainWindowHooks hooks;
+    hooks.pickPreviewFolder = [&] { return cancel ? QString() : dir.filePath("out"); };
+    hooks.openFolder = [&](const QString& folder) { openedFolders << folder; };
+    Window().SetHooks(hooks);
+    QAction* preview = Item("mnuFilePreview");
+    ASSERT_TRUE(preview->isEnabled());
+    preview->trigger(); // the picker is cancelled
+    EXPECT_EQ(Window().PreviewJob(), nullptr);
+    EXPECT_FALSE(Window().PreviewDialog()->isVisible());
+
+    cancel = false;
+    preview->trigger();
+    ASSERT_NE(Window().PreviewJob(), nullptr);
+    QSignalSpy pages(Window().PreviewJob(), &PageExportJob::Progress);
+    QSignalSpy finished(Window().PreviewJob(), &PageExportJob::Finished);
+    EXPECT_TRUE(Window().PreviewDialog()->isVisible()); // the window stays usable meanwhile
+    EXPECT_FALSE(preview->isEnabled());                 // one preview at a time
+    ASSERT_TRUE(finished.wait(60000));
+    EXPECT_EQ(pages.count(), 20);
+    EXPECT_EQ(pages.last().at(0).toInt(), 19);
+    EXPECT_FALSE(Window().PreviewDialog()->isVisible());
+    const QString target = dir.filePath("out/Untitled");
+    EXPECT_EQ(openedFolders, QStringList{target});
+    for (int i = 1; i <= 20; ++i)
+        EXPECT_TRUE(QFile::exists(QStringLiteral("%1/PG%2.jpg").arg(target).arg(i))) << i;
+    EXPECT_EQ(Window().PreviewJob(), nullptr);
+    EXPECT_TRUE(preview->isEnabled());
+}
+
+TEST_F(MainWindowTest, ImportPhotosHandsTheChosenFilesToThePhotosPane) {
+    ShownWithBook();
+    const QString photo = dir.filePath("beach.jpg");
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(QColor(20, 120, 200));
+    ASSERT_TRUE(image.save(photo, "JPEG"));
+    QStringList choice{QString()}; // cancelled
+    MainWindowHooks hooks;
+    hooks.pickPhotos = [&] { return choice; };
+    Window().SetHooks(hooks);
+    QSignalSpy finished(Window().GetTopControl()->Photos(), &PhotosControl::ImportFinished);
+    Item("mnuBookImportPhotos")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(finished.count(), 0);
+    EXPECT_EQ(CurrentBook()->Photos().GetSize(), 0);
+
+    choice = QStringList{photo};
+    Item("mnuBookImportPhotos")->trigger();
+    ASSERT_TRUE(finished.wait(30000));
+    EXPECT_EQ(CurrentBook()->Photos().GetSize(), 1);
+}

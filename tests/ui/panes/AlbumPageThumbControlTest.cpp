@@ -1,0 +1,132 @@
+#include "ui/panes/AlbumTestSupport.h"
+
+#include "imaging/HDCBMP.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "model/page.h"
+#include "ui/panes/AlbumPageFacingThumbControl.h"
+#include "ui/panes/AlbumPageThumbControl.h"
+#include "ui/panes/AlbumViewControl.h"
+
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class AlbumPageThumbControlTest : public ::testing::Test, public AlbumFixture {
+protected:
+    // Offers the text to the widget as a drag, then drops it; true when both
+    // the drag and the drop were taken.
+    static bool DropText(QWidget* target, const QString& text, Qt::DropActions offered = Qt::MoveAction) {
+        QMimeData data;
+        data.setText(text);
+        const QPoint at(20, 20);
+        QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QDropEvent drop(at, offered, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &drop);
+        return enter.isAccepted() && drop.isAccepted();
+    }
+    QByteArray StateFile() const {
+        QFile file(book().GetBookFolder() + QStringLiteral("book.pbx"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // The page texts of the book as stored on disk.
+    QStringList StoredTexts() const {
+        ModelContext context;
+        context.templates = &TestCatalogue();
+        Book stored(books.path(), context);
+        stored.SetName(book().GetName());
+        stored.LoadBook();
+        QStringList texts;
+        for (int i = 0; i < stored.PagesCount(); ++i)
+            texts << stored.GetPage(i)->text(0);
+        return texts;
+    }
+    void NamePages() const {
+        for (int i = 0; i < book().PagesCount(); ++i)
+            book().GetPage(i)->SetText(0, QStringLiteral("page %1").arg(i));
+        book().SaveBook();
+    }
+};
+
+} // namespace
+
+TEST_F(AlbumPageThumbControlTest, DroppingOneThumbnailOnAnotherSwapsAndSavesThePages) {
+    NamePages();
+    ASSERT_TRUE(WaitForPass());
+    const auto third = book().GetPage(3);
+    const auto sixth = book().GetPage(6);
+    ASSERT_TRUE(DropText(Thumb(6), QStringLiteral("AlbumPageThumb_3")));
+    EXPECT_EQ(book().GetPage(3), sixth);
+    EXPECT_EQ(book().GetPage(6), third);
+    const QStringList stored = StoredTexts();
+    ASSERT_EQ(stored.size(), 20);
+    EXPECT_EQ(stored[3], "page 6");
+    EXPECT_EQ(stored[6], "page 3");
+    EXPECT_EQ(stored[5], "page 5");
+    // Both thumbnails show their new pages at once, from the pages' last renderings.
+    EXPECT_EQ(Thumb(3)->Page(), sixth);
+    EXPECT_EQ(Thumb(3)->Rendering(), sixth->ThumbHDCBMP());
+    EXPECT_EQ(Thumb(6)->Page(), third);
+    ASSERT_TRUE(WaitForPass());
+}
+
+TEST_F(AlbumPageThumbControlTest, ThumbnailsRefuseEverythingButAnotherThumbnail) {
+    NamePages();
+    const QByteArray before = StateFile();
+    const auto pages = QList<std::shared_ptr<page>>{book().GetPage(3), book().GetPage(6)};
+    for (const QString& payload : {QStringLiteral("0123456789abcdef0123456789abcdef"),
+                                   QStringLiteral("T:1,2,3"), QStringLiteral("bg:sky"),
+                                   QStringLiteral("AlbumPageThumb_"), QStringLiteral("AlbumPageThumb_3;rm"),
+                                   QStringLiteral("AlbumPageThumb_20"), QStringLiteral("AlbumPageThumb_-3")}) {
+        EXPECT_FALSE(DropText(Thumb(6), payload, Qt::CopyAction | Qt::MoveAction)) << payload.toStdString();
+    }
+    // A thumbnail beyond the last page takes nothing.
+    EXPECT_FALSE(DropText(Thumb(20), QStringLiteral("AlbumPageThumb_3")));
+    EXPECT_FALSE(DropText(Thumb(-1), QStringLiteral("AlbumPageThumb_3")));
+    // Files from the desktop neither.
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(pictures.filePath("a.jpg"))});
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction | Qt::MoveAction, &files, Qt::LeftButton,
+                          Qt::NoModifier);
+    QCoreApplication::sendEvent(Thumb(6), &enter);
+    EXPECT_FALSE(enter.isAccepted());
+    EXPECT_EQ(book().GetPage(3), pages[0]);
+    EXPECT_EQ(book().GetPage(6), pages[1]);
+    EXPECT_EQ(StateFile(), before);
+}
+
+TEST_F(AlbumPageThumbControlTest, ClickMakesThePageCurrent) {
+    ASSERT_TRUE(album->IsPassRunning()); // clicks work before the pictures are there
+    QTest::mouseClick(Thumb(3), Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
+    EXPECT_EQ(book().GetPageIndex(), 3);
+    EXPECT_TRUE(album->Pair(2)->IsHighlighted());
+    QTest::mouseClick(Thumb(0), Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
+    EXPECT_EQ(book().GetPageIndex(), 0);
+    QTest::mouseClick(Thumb(4), Qt::RightButton, Qt::NoModifier, QPoint(30, 30));
+    EXPECT_EQ(book().GetPageIndex(), 0);
+}
+
+TEST_F(AlbumPageThumbControlTest, TextDraggedOverAPairSlidesItsThumbnails) {
+    ASSERT_TRUE(WaitForPass()); // rendering a pair puts its thumbnails back
+    AlbumPageFacingThumbControl* pair = album->Pair(2);
+    QMimeData data;
+    data.setText(QStringLiteral("anything"));
+    QDragEnterEvent enter(QPoint(4, 60), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(pair, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pair->ThumbLefts() == AlbumThumbLefts{-20, 125}; }, 5000));
+
+    QDragMoveEvent right(QPoint(305, 60), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(pair, &right);
+    EXPECT_FALSE(right.isAccepted()); // only a copy is allowed
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pair->ThumbLefts() == AlbumThumbLefts{40, 185}; }, 5000));
+    // Placing the pair puts the thumbnails back.
+    album->Repaint();
+    EXPECT_EQ(pair->ThumbLefts(), AlbumThumbLefts{});
+}

@@ -1,0 +1,104 @@
+#include "ui/panes/PaneTestSupport.h"
+
+#include "imaging/TestJpegs.h"
+#include "model/BookManager.h"
+#include "model/Book.h"
+#include "model/ModelTestSupport.h"
+#include "ui/panes/PhotoControl.h"
+#include "ui/panes/PhotosControl.h"
+#include "ui/panes/TopControl.h"
+#include "model/PhotoImage.h"
+#include "base/CMD5.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QUrl>
+
+void ForwardingHost::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
+    target->AddDisplayPhoto(photo);
+}
+
+void ForwardingHost::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
+    target->RemoveDisplayPhoto(photo);
+}
+
+PaneFixture::PaneFixture() {
+    for (const char* line : {"cUntitledBook=Test Book", "cImportStatusAdded=Added",
+                             "cImportStatusAlreadyExist=Already there",
+                             "cImportStatusUnsupportFormat=Unsupported", "cImportStatusCaption=Importing",
+                             "cOkayButton=OK"})
+        strings.ApplyLanguageLine(QString::fromLatin1(line));
+    manager = std::make_unique<BookManager>(books.path(), &TestCatalogue(), &strings, &host);
+    top = std::make_unique<TopControl>(manager.get(), &strings);
+    host.target = top.get();
+    top->resize(449, 161); // photos pane 400 x 161
+    manager->Initialize();
+}
+
+PaneFixture::~PaneFixture() {
+    top.reset();
+    Settle();
+}
+
+QString PaneFixture::MakeJpeg(const QString& name, int width, int height) const {
+    const QString path = sources.filePath(name);
+    TestJpegs::Write(path, TestJpegs::PhotoLike(width, height));
+    return path;
+}
+
+QString PaneFixture::MakeNonJpeg(const QString& name) const {
+    const QString path = sources.filePath(name);
+    TestJpegs::WriteBytes(path, "these are not the pixels you are looking for");
+    return path;
+}
+
+bool PaneFixture::Import(const QStringList& files, bool showSingleStatusDialog) {
+    QSignalSpy finished(&Pane(), &PhotosControl::ImportFinished);
+    Pane().AddFiles(files, showSingleStatusDialog);
+    return !finished.isEmpty() || finished.wait(60000);
+}
+
+bool PaneFixture::WaitForImport() {
+    if (!Pane().IsImporting())
+        return true;
+    QSignalSpy finished(&Pane(), &PhotosControl::ImportFinished);
+    return finished.wait(60000);
+}
+
+QStringList PaneFixture::BookFiles() const {
+    return QDir(manager->GetBook()->GetBookFolder()).entryList(QDir::Files, QDir::Name);
+}
+
+QStringList PaneFixture::TileKeys() const {
+    QStringList keys;
+    for (const PhotoControl* tile : Pane().Tiles())
+        keys << tile->GetPhoto()->GetKey();
+    return keys;
+}
+
+QStringList PaneFixture::TileNames() const {
+    QStringList names;
+    for (const PhotoControl* tile : Pane().Tiles())
+        names << tile->GetControlName();
+    return names;
+}
+
+QString PaneFixture::KeyOf(const QString& path) { return CMD5().MD5(path); }
+
+QMimeData* PaneFixture::FileDrop(const QStringList& files) {
+    auto* data = new QMimeData;
+    QList<QUrl> urls;
+    for (const QString& f : files)
+        urls << QUrl::fromLocalFile(f);
+    data->setUrls(urls);
+    return data;
+}
+
+void PaneFixture::Settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+PhotosControl& PaneFixture::Pane() const { return *top->Photos(); }

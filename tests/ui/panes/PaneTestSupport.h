@@ -1,0 +1,58 @@
+#pragma once
+
+#include "model/PageDisplayHost.h"
+#include "base/Constants.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class BookManager;
+class PhotoControl;
+class PhotosControl;
+class QMimeData;
+class TopControl;
+
+// Hands photos to a pane made after the book manager that needs it.
+class ForwardingHost : public PageDisplayHost {
+public:
+    void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
+    void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
+    PageDisplayHost* target = nullptr;
+};
+
+// A books folder with an opened untitled book, a side pane on it, and a
+// folder of source JPEGs.
+class PaneFixture {
+public:
+    PaneFixture();
+    ~PaneFixture();
+
+    // A photo-like JPEG of that size in the source folder; returns its path.
+    QString MakeJpeg(const QString& name, int width = 320, int height = 240) const;
+    // A file that is not a picture, named like one.
+    QString MakeNonJpeg(const QString& name) const;
+    // AddFiles on the photos pane, then waits for the import to end.
+    bool Import(const QStringList& files, bool showSingleStatusDialog = true);
+    // Waits for the running import to end.
+    bool WaitForImport();
+    // File names in the current book's folder.
+    QStringList BookFiles() const;
+    // Keys of the tiles in order.
+    QStringList TileKeys() const;
+    QStringList TileNames() const;
+    static QString KeyOf(const QString& path);
+    static QMimeData* FileDrop(const QStringList& files);
+    // Runs queued calls and pending deletions.
+    static void Settle();
+
+    PhotosControl& Pane() const;
+
+    QTemporaryDir books;
+    QTemporaryDir sources;
+    Constants strings;
+    ForwardingHost host;
+    std::unique_ptr<BookManager> manager;
+    std::unique_ptr<TopControl> top;
+};

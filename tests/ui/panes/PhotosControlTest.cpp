@@ -1,0 +1,208 @@
+#include "ui/panes/PaneTestSupport.h"
+
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "ui/panes/ControlPhotoControl.h"
+#include "ui/panes/ImportStatusForm.h"
+#include "ui/panes/PhotoControl.h"
+#include "ui/panes/PhotosControl.h"
+#include "ui/panes/TopControl.h"
+
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+class PhotosControlTest : public ::testing::Test, public PaneFixture {
+protected:
+    std::shared_ptr<Book> CurrentBook() const { return manager->GetBook(); }
+    QStringList FilesWithKey(const QString& key) const { return BookFiles().filter(key); }
+    int JpegsWithKey(const QString& key) const { return int(FilesWithKey(key).filter(".jpg").size()); }
+};
+
+} // namespace
+
+TEST_F(PhotosControlTest, ImportGivesTilesInFileOrderAndAStatusLinePerFile) {
+    // The first file is much larger, so later ones finish first on the pool.
+    const QString big = MakeJpeg("big.jpg", 2400, 1800);
+    const QString a = MakeJpeg("a.jpg");
+    const QString bad = MakeNonJpeg("bad.jpg");
+    const QString b = MakeJpeg("b.jpg", 200, 300);
+    Pane().AddFiles({big, a, bad, b, a}, true);
+    EXPECT_TRUE(Pane().IsImporting()); // returns before the files are made
+    ASSERT_TRUE(WaitForImport());
+
+    EXPECT_EQ(TileKeys(), QStringList({KeyOf(big), KeyOf(a), KeyOf(b)}));
+    EXPECT_EQ(TileNames(), QStringList({"photos0", "photos1", "photos2"}));
+    EXPECT_EQ(CurrentBook()->Photos().GetSize(), 3);
+    ImportStatusForm* status = Pane().StatusForm();
+    ASSERT_TRUE(status);
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_TRUE(status->IsOkayEnabled());
+    EXPECT_EQ(status->Text(), QStringList({"Added :" + big, "Added :" + a, "Unsupported :" + bad,
+                                           "Added :" + b, "Already there :" + a})
+                                  .join('\n'));
+    const auto* progress = status->findChild<QProgressBar*>("mProgressBar");
+    EXPECT_EQ(progress->maximum(), 5);
+    EXPECT_EQ(progress->value(), 5);
+    // Every tile shows its small thumbnail; every photo has its files.
+    for (PhotoControl* tile : Pane().Tiles())
+        EXPECT_EQ(std::max(tile->Thumbnail().width(), tile->Thumbnail().height()), 120);
+    EXPECT_EQ(JpegsWithKey(KeyOf(big)), 4);
+}
+
+TEST_F(PhotosControlTest, ABadFileIsReportedAndLeavesNoFiles) {
+    const QString bad = MakeNonJpeg("notes.jpg");
+    ASSERT_TRUE(Import({bad}, false));
+    EXPECT_TRUE(Pane().StatusForm()->isVisible()); // shown even for a single file
+    EXPECT_EQ(Pane().StatusForm()->Text(), "Unsupported :" + bad);
+    EXPECT_EQ(Pane().TileCount(), 0);
+    EXPECT_TRUE(FilesWithKey(KeyOf(bad)).isEmpty());
+    EXPECT_EQ(CurrentBook()->Photos().GetSize(), 0);
+}
+
+TEST_F(PhotosControlTest, ImportingAPathTwiceAddsOnePhoto) {
+    const QString a = MakeJpeg("a.jpg");
+    ASSERT_TRUE(Import({a}));
+    EXPECT_EQ(Pane().StatusForm()->Text(), "Added :" + a);
+    ASSERT_TRUE(Import({a}));
+    EXPECT_EQ(Pane().StatusForm()->Text(), "Added :" + a + "\nAlready there :" + a);
+    EXPECT_EQ(Pane().TileCount(), 1);
+    EXPECT_EQ(CurrentBook()->Photos().GetSize(), 1);
+    EXPECT_EQ(JpegsWithKey(KeyOf(a)), 4);
+}
+
+TEST_F(PhotosControlTest, DroppingOneJpegShowsNoStatusWindowButADroppedBadFileDoes) {
+    const QString a = MakeJpeg("a.jpg");
+    std::unique_ptr<QMimeData> drop(FileDrop({a}));
+    Pane().DropFiles(drop.get());
+    ASSERT_TRUE(WaitForImport());
+    EXPECT_EQ(TileKeys(), QStringList({KeyOf(a)}));
+    EXPECT_FALSE(Pane().StatusForm()->isVisible());
+
+    const QString bad = MakeNonJpeg("b.jpg");
+    drop.reset(FileDrop({bad}));
+    Pane().DropFiles(drop.get());
+    EXPECT_FALSE(Pane().StatusForm()->IsOkayEnabled()); // while the drop is imported
+    ASSERT_TRUE(WaitForImport());
+    EXPECT_TRUE(Pane().StatusForm()->isVisible());
+    EXPECT_TRUE(Pane().StatusForm()->IsOkayEnabled());
+    EXPECT_EQ(Pane().StatusForm()->Text(), "Unsupported :" + bad); // a drop starts a fresh text
+
+    QMimeData text;
+    text.setText(a);
+    Pane().DropFiles(&text); // not a file list: ignored
+    EXPECT_FALSE(Pane().IsImporting());
+}
+
+TEST_F(PhotosControlTest, DeletingAPhotoRemovesItsTileFilesAndPlaceInTheBook) {
+    const QStringList files = {MakeJpeg("a.jpg"), MakeJpeg("b.jpg"), MakeJpeg("c.jpg")};
+    ASSERT_TRUE(Import(files));
+    PhotoControl* tile = Pane().Find(KeyOf(files[1]));
+    ASSERT_TRUE(tile);
+    for (int type = 1; type <= 4; ++type) // reading the sizes writes the ".dim" files
+        EXPECT_GT(tile->GetPhoto()->GetThumbWidth(type), 0);
+    ASSERT_EQ(FilesWithKey(KeyOf(files[1])).size(), 8);
+    tile->GetPhotoMgr()->findChild<QToolButton*>("mDeletePhotoButton")->click();
+    Settle();
+    EXPECT_EQ(TileKeys(), QStringList({KeyOf(files[0]), KeyOf(files[2])}));
+    EXPECT_TRUE(FilesWithKey(KeyOf(files[1])).isEmpty());
+    EXPECT_EQ(JpegsWithKey(KeyOf(files[0])), 4);
+    EXPECT_FALSE(CurrentBook()->Photos().Find(KeyOf(files[1])));
+
+    // Names keep counting after a deletion.
+    ASSERT_TRUE(Import({MakeJpeg("d.jpg")}));
+    EXPECT_EQ(TileNames(), QStringList({"photos0", "photos2", "photos3"}));
+
+    // Reopening the book does not bring the photo back.
+    const QString name = CurrentBook()->GetName();
+    ASSERT_EQ(manager->NewBook("Other"), BookNameCheck::Accepted);
+    EXPECT_EQ(Pane().TileCount(), 0);
+    ASSERT_TRUE(manager->LoadBook(name));
+    EXPECT_EQ(Pane().TileCount(), 3);
+    EXPECT_FALSE(Pane().Find(KeyOf(files[1])));
+}
+
+TEST_F(PhotosControlTest, TilesAreDragSourcesOfThePhotoKey) {
+    const QString a = MakeJpeg("a.jpg");
+    ASSERT_TRUE(Import({a}));
+    std::unique_ptr<QMimeData> data(Pane().Tiles().front()->MakeDragData());
+    EXPECT_EQ(data->text(), KeyOf(a));
+    EXPECT_FALSE(data->hasUrls());
+}
+
+TEST_F(PhotosControlTest, ScrollBarFollowsTheTilesInTheStrip) {
+    QStringList files;
+    for (int i = 0; i < 5; ++i)
+        files << MakeJpeg(QStringLiteral("p%1.jpg").arg(i), 64, 48);
+    ASSERT_EQ(Pane().width(), 400);
+    ASSERT_TRUE(Import(files.mid(0, 3)));
+    EXPECT_TRUE(Pane().ScrollBar()->isHidden()); // round(3 - 3) = 0
+    ASSERT_TRUE(Import(files.mid(3)));
+    QScrollBar* bar = Pane().ScrollBar();
+    EXPECT_EQ(bar->orientation(), Qt::Horizontal);
+    EXPECT_FALSE(bar->isHidden());
+    EXPECT_EQ(bar->maximum(), 3);
+    EXPECT_EQ(bar->value(), 3); // scrolled to the end after the import
+    // At value 3 only the last two tiles are in view.
+    const auto& tiles = Pane().Tiles();
+    EXPECT_EQ(tiles[3]->geometry(), QRect(10, 20, 120, 120));
+    EXPECT_EQ(tiles[3]->GetPhotoMgr()->geometry(), QRect(10, 5, 15, 15));
+    EXPECT_TRUE(tiles[2]->isHidden());
+    EXPECT_TRUE(tiles[2]->GetPhotoMgr()->isHidden());
+    EXPECT_FALSE(tiles[4]->isHidden());
+    bar->setValue(0);
+    EXPECT_EQ(tiles[0]->geometry().topLeft(), QPoint(10, 20));
+    EXPECT_TRUE(tiles[3]->isHidden());
+}
+
+TEST_F(PhotosControlTest, ColumnLayoutStacksTilesAndScrollsVertically) {
+    QStringList files;
+    for (int i = 0; i < 4; ++i)
+        files << MakeJpeg(QStringLiteral("p%1.jpg").arg(i), 64, 48);
+    ASSERT_TRUE(Import(files));
+    CurrentBook()->SetTopControlView(2);
+    top->resize(163, 350); // photos pane 163 x 300
+    top->Relayout();
+    ASSERT_EQ(Pane().geometry(), QRect(0, 50, 163, 300));
+    QScrollBar* bar = Pane().ScrollBar();
+    EXPECT_EQ(bar->orientation(), Qt::Vertical);
+    EXPECT_FALSE(bar->isHidden());
+    EXPECT_TRUE(Pane().findChild<QScrollBar*>("mHScrollBar")->isHidden());
+    EXPECT_EQ(bar->maximum(), 3); // round(4 - 290 / 130) = 2
+    EXPECT_EQ(bar->geometry().right(), 163 - 1 - 3);
+    bar->setValue(1);
+    EXPECT_EQ(Pane().Tiles()[1]->geometry(), QRect(20, 10, 120, 120));
+    EXPECT_EQ(Pane().Tiles()[1]->GetPhotoMgr()->geometry().topLeft(), QPoint(5, 10));
+}
+
+TEST_F(PhotosControlTest, ThePaneTakesFileListsDraggedOverItAndNothingElse) {
+    const QString a = MakeJpeg("a.jpg");
+    std::unique_ptr<QMimeData> files(FileDrop({a}));
+    QDragEnterEvent overFiles(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, files.get(), Qt::LeftButton,
+                              Qt::NoModifier);
+    QCoreApplication::sendEvent(&Pane(), &overFiles);
+    EXPECT_TRUE(overFiles.isAccepted());
+    EXPECT_EQ(overFiles.dropAction(), Qt::CopyAction);
+
+    QMimeData key;
+    key.setText(KeyOf(a));
+    QDragEnterEvent overText(QPoint(5, 5), Qt::CopyAction, &key, Qt::LeftButton, Qt::NoModifier);
+    overText.ignore();
+    QCoreApplication::sendEvent(&Pane(), &overText);
+    EXPECT_FALSE(overText.isAccepted());
+
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, files.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&Pane(), &drop);
+    ASSERT_TRUE(WaitForImport());
+    EXPECT_EQ(TileKeys(), QStringList({KeyOf(a)}));
+}

@@ -1,0 +1,135 @@
+#include "ui/panes/bgcontrol.h"
+
+#include "ui/bookview/BookViewTestSupport.h"
+#include "ui/bookview/PageControl.h"
+#include "imaging/TestJpegs.h"
+#include "model/Book.h"
+#include "ui/panes/BackgroundPaneTestSupport.h"
+
+#include <QAction>
+#include <QDropEvent>
+#include <QFile>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class bgcontrolTest : public ::testing::Test, public BackgroundPaneFixture {
+protected:
+    bgcontrol& Tile(const QString& name) {
+        tile.SetPage(0, name);
+        tile.SetStart(0);
+        return tile;
+    }
+    QAction* Item(const char* name) const { return tile.findChild<QAction*>(QLatin1String(name)); }
+    void RightClick() {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(20, 20), tile.mapToGlobal(QPointF(20, 20)),
+                          Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&tile, &press);
+    }
+
+    bgcontrol tile{Context(), nullptr};
+};
+
+} // namespace
+
+TEST_F(bgcontrolTest, SmallPictureIsDecodedOnceAndStretchedOverTheTileInsideAFiveMargin) {
+    AddPicture("leaf", Qt::red, 29, 26);
+    Tile("leaf");
+    EXPECT_EQ(tile.geometry(), QRect(10, 10, 156, 115));
+    ASSERT_FALSE(tile.Picture().isNull());
+    ASSERT_TRUE(QFile::remove(backgrounds.filePath("leaf_sm.jpg")));
+
+    const QImage shown = tile.grab().toImage();
+    EXPECT_TRUE(TestJpegs::Near(shown.pixel(5, 5), Qt::red));
+    EXPECT_TRUE(TestJpegs::Near(shown.pixel(149, 108), Qt::red));
+    EXPECT_TRUE(TestJpegs::Near(shown.pixel(77, 57), Qt::red));
+    EXPECT_FALSE(TestJpegs::Near(shown.pixel(4, 50), Qt::red));
+    EXPECT_FALSE(TestJpegs::Near(shown.pixel(150, 50), Qt::red));
+    EXPECT_FALSE(TestJpegs::Near(shown.pixel(77, 109), Qt::red));
+}
+
+TEST_F(bgcontrolTest, SetPageHidesTheTileAndAMissingPictureLeavesItBlank) {
+    Tile("nothing");
+    EXPECT_FALSE(tile.isHidden());
+    tile.SetPage(3, "nothing");
+    EXPECT_TRUE(tile.isHidden());
+    EXPECT_EQ(tile.Index(), 3);
+    EXPECT_TRUE(tile.Picture().isNull());
+    tile.SetStart(100);
+    EXPECT_EQ(tile.geometry(), QRect(10 + 3 * 166 - 100, 10, 156, 115));
+    const QImage shown = tile.grab().toImage();
+    EXPECT_EQ(shown.pixel(77, 57), shown.pixel(1, 1));
+}
+
+TEST_F(bgcontrolTest, DragCarriesBgAndTheNameAsPlainText) {
+    const std::unique_ptr<QMimeData> data(Tile("leaf").MakeDragData());
+    EXPECT_TRUE(data->hasText());
+    EXPECT_EQ(data->text(), "bg:leaf");
+    EXPECT_EQ(data->formats(), QStringList({"text/plain"}));
+}
+
+TEST_F(bgcontrolTest, RightButtonOpensTheMenuWithCaptionsReadEachTime) {
+    Tile("leaf");
+    RightClick();
+    QMenu* menu = tile.PopupMenu();
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(Item("mnuDefault")->text(), "All pages");
+    EXPECT_EQ(Item("mnuLeftBg")->text(), "Even pages");
+    EXPECT_EQ(Item("mnuRightBg")->text(), "Odd pages");
+    menu->close();
+
+    strings.ApplyLanguageLine("cBgControlMenuOptionEven=Pages 2, 4, 6");
+    RightClick();
+    EXPECT_EQ(Item("mnuLeftBg")->text(), "Pages 2, 4, 6");
+    tile.PopupMenu()->close();
+}
+
+TEST_F(bgcontrolTest, MenuCommandsPutTheBackgroundOnTheirPagesAndSaveOnce) {
+    const auto book = manager.GetBook();
+    QSignalSpy saved(book.get(), &Book::OnBookSaved);
+    Tile("leaf");
+    Item("mnuLeftBg")->trigger();
+    EXPECT_EQ(PageBackgrounds(), QStringList({"", "leaf", "", "leaf", ""}));
+    EXPECT_EQ(saved.count(), 1);
+
+    Tile("sand");
+    Item("mnuRightBg")->trigger();
+    EXPECT_EQ(PageBackgrounds(), QStringList({"sand", "leaf", "sand", "leaf", "sand"}));
+    EXPECT_EQ(saved.count(), 2);
+
+    Tile("sky");
+    Item("mnuDefault")->trigger();
+    EXPECT_EQ(PageBackgrounds(), QStringList(5, "sky"));
+    EXPECT_EQ(saved.count(), 3);
+    QFile stored(book->GetBookFolder() + QStringLiteral("book.pbx"));
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(stored.readAll().count("sky"), 5);
+}
+
+// The drop a tile's drag makes, copy being the only effect it allows.
+TEST(bgcontrolDropTest, TheDragLandsOnThePageSurface) {
+    BookViewFixture fixture;
+    PageControl surface{nullptr, &fixture.manager};
+    surface.SetRenderer(fixture.renderer);
+    surface.SetPageType(PageControl::SinglePage);
+    surface.resize(578, 416);
+    surface.show();
+    bgcontrol tile(BgPaneContext{}, nullptr);
+    tile.SetPage(0, "leaf");
+    const std::unique_ptr<QMimeData> data(tile.MakeDragData());
+
+    QDragEnterEvent enter(QPoint(200, 100), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    static_cast<QObject&>(surface).event(&enter);
+    EXPECT_TRUE(enter.isAccepted());
+    EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
+    QDropEvent drop(QPointF(200, 100), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    static_cast<QObject&>(surface).event(&drop);
+    EXPECT_EQ(fixture.CurrentBook()->GetPage(0)->GetBg(), "leaf");
+    EXPECT_TRUE(fixture.StateFile().contains("leaf"));
+}
