@@ -8,10 +8,10 @@
 
 #include "BenchJpegs.h"
 
-#include "ui/bookview/BookControl.h"
+#include "ui/bookview/BookView.h"
 #include "ui/bookview/PageControl.h"
 
-#include "imaging/HDCBMP.h"
+#include "imaging/PaintSurface.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 #include "model/Book.h"
@@ -19,11 +19,11 @@
 #include "model/Template.h"
 #include "model/TemplateBox.h"
 #include "model/Templates.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "ui/panes/AlbumPageFacingThumbControl.h"
 #include "ui/panes/AlbumPageThumbControl.h"
 #include "ui/panes/AlbumViewControl.h"
-#include "ui/panes/TopControl.h"
+#include "ui/panes/SidePane.h"
 #include "base/AppServices.h"
 
 #include <QApplication>
@@ -97,13 +97,13 @@ struct AlbumBenchBook {
         return photos;
     }
 
-    static void FillPage(page& aPage, const std::shared_ptr<Template>& layout,
+    static void FillPage(Page& aPage, const std::shared_ptr<Template>& layout,
                          const std::vector<std::shared_ptr<PhotoImage>>& photos, int i) {
         aPage.SetTemplate(layout);
         for (int b = 0; b < layout->PhotoBoxCount() && b < PhotosPerPage; ++b) {
             const TemplateBox& box = *layout->PhotoBox(b);
             aPage.AddPhoto(photos[size_t(i * PhotosPerPage + b)], box.X() + box.width() / 2,
-                           box.Y() + box.Height() / 2);
+                           box.Y() + box.height() / 2);
         }
         if (aPage.TextEntryCount() > 0)
             aPage.SetText(0, QStringLiteral("{\\rtf1\\ansi {\\fonttbl{\\f0 DejaVu Sans;}}\\f0\\fs24 Page %1\\par}")
@@ -146,16 +146,16 @@ void CountShown(const Book& book, const AlbumViewControl& album, FillTimes& time
         const AlbumPageFacingThumbControl* pair = album.Pair((i + 1) / 2);
         const AlbumPageThumbControl* thumb = i % 2 == 0 ? pair->RightThumb() : pair->LeftThumb();
         const auto& rendering = thumb->Rendering();
-        if (rendering && rendering->bmp() && thumb->Page() == aPage) {
+        if (rendering && rendering->image() && thumb->Page() == aPage) {
             ++times.renderedThumbs;
-            times.notBlankThumbs += IsNotBlank(*rendering->bmp()) ? 1 : 0;
+            times.notBlankThumbs += IsNotBlank(*rendering->image()) ? 1 : 0;
         }
     }
 }
 
 // The visible surfaces of the book view that have a page: all show a picture
 // (a quick one or the rendering), or all show their rendering.
-bool BookViewShows(const BookControl& view, bool rendering) {
+bool BookViewShows(const BookView& view, bool rendering) {
     bool any = false;
     for (const PageControl* surface : {view.LeftPageControl(), view.RightPageControl(), view.OnePageControl()}) {
         if (!surface->isVisible() || !surface->ShownPage())
@@ -173,12 +173,12 @@ FillTimes OpenWithAlbumShown(const AlbumBenchBook& bench, bool withBookView) {
     BookManager manager(bench.books, const_cast<Templates*>(&bench.catalogue));
     QWidget window;
     window.resize(1280, withBookView ? 761 : 161);
-    TopControl top(&manager, nullptr, &window);
+    SidePane top(&manager, nullptr, &window);
     top.ShowPane(QStringLiteral("album"));
     top.setGeometry(0, 0, 1280, 161);
-    std::unique_ptr<BookControl> view;
+    std::unique_ptr<BookView> view;
     if (withBookView) {
-        view = std::make_unique<BookControl>(&manager, &window);
+        view = std::make_unique<BookView>(&manager, &window);
         view->setGeometry(0, 161, 1280, 600);
     }
     window.show();

@@ -6,16 +6,16 @@
 #include "BenchJpegs.h"
 #include "render/PageRenderer.h"
 #include "render/PageScene.h"
-#include "ui/bookview/BookControl.h"
+#include "ui/bookview/BookView.h"
 #include "ui/bookview/PageControl.h"
 #include "imaging/FreeImageBridge.h"
-#include "imaging/HDCBMP.h"
+#include "imaging/PaintSurface.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/Templates.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "base/AppServices.h"
 
 #include <QTemporaryDir>
@@ -55,7 +55,7 @@ struct BenchBook {
     }
     ~BenchBook() { Services() = saved; }
 
-    static void FillPage(Book& book, page& aPage, const QString& source, int i) {
+    static void FillPage(Book& book, Page& aPage, const QString& source, int i) {
         if (i == 0) {
             auto photo = std::make_shared<PhotoImage>();
             photo->SetImage(source, book.GetBookFolder());
@@ -63,9 +63,9 @@ struct BenchBook {
             aPage.AddPhoto(photo, 100, 50);
         }
         aPage.SetText(0, QStringLiteral("{\\rtf1\\ansi {\\fonttbl{\\f0 DejaVu Sans;}}\\f0\\fs24 Page %1\\par}").arg(i + 1));
-        auto thumb = std::make_shared<HDCBMP>(290, 208);
-        thumb->hdc()->fillRect(0, 0, 290, 208, QColor::fromHsv(i * 3 % 360, 120, 230));
-        aPage.SetThumbHDCBMP(std::move(thumb));
+        auto thumb = std::make_shared<PaintSurface>(290, 208);
+        thumb->painter()->fillRect(0, 0, 290, 208, QColor::fromHsv(i * 3 % 360, 120, 230));
+        aPage.SetThumbnail(std::move(thumb));
     }
 };
 
@@ -76,7 +76,7 @@ BenchBook& TheBook() {
 
 void BM_NextPairShowsThumbnails(benchmark::State& state) {
     BenchBook& bench = TheBook();
-    BookControl view(bench.manager.get());
+    BookView view(bench.manager.get());
     for (PageControl* surface : {view.LeftPageControl(), view.RightPageControl(), view.OnePageControl()})
         surface->SetRenderer(bench.renderer);
     view.resize(1280, 760);

@@ -9,7 +9,7 @@
 #include "model/BookManager.h"
 #include "model/PageDisplayHost.h"
 #include "model/Templates.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "base/Constants.h"
 
 #include <QCoreApplication>

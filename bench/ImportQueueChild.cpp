@@ -9,7 +9,7 @@
 #include "model/PageDisplayHost.h"
 #include "model/PhotoImportQueue.h"
 #include "model/Templates.h"
-#include "base/CMD5.h"
+#include "base/Md5.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,7 +45,7 @@ bool InFileOrder(const QStringList& paths, const std::vector<PhotoImportOutcome>
     }
     int i = 0;
     for (auto node = book.Photos().First(); node; node = node->NextNode, ++i)
-        if (i >= paths.size() || node->item()->GetKey() != CMD5().MD5(paths[i]))
+        if (i >= paths.size() || node->item()->GetKey() != Md5().Hash(paths[i]))
             return false;
     return i == paths.size();
 }

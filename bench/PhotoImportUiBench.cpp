@@ -8,7 +8,7 @@
 #include "model/BookManager.h"
 #include "model/Templates.h"
 #include "ui/panes/PhotosControl.h"
-#include "ui/panes/TopControl.h"
+#include "ui/panes/SidePane.h"
 #include "base/Constants.h"
 
 #include <QElapsedTimer>
@@ -86,7 +86,7 @@ Run ImportWhileTicking(const QStringList& sources) {
     Templates catalogue;
     Constants strings;
     BookManager manager(books.path(), &catalogue, &strings);
-    TopControl top(&manager, &strings);
+    SidePane top(&manager, &strings);
     top.resize(1000, 161);
     top.show();
     manager.Initialize();

@@ -7,7 +7,7 @@
 
 #include "render/PageExport.h"
 #include "render/PageRenderer.h"
-#include "imaging/HDCBMP.h"
+#include "imaging/PaintSurface.h"
 #include "render/PageScene.h"
 #include "imaging/FreeImageBridge.h"
 #include "model/PhotoImage.h"
@@ -182,8 +182,8 @@ void BM_ScreenNinePhotoPage(benchmark::State& state) {
     for (int i = 0; i < nine->PhotoBoxCount(); ++i) {
         const TemplateBox& box = *nine->PhotoBox(i);
         const QPoint centre(int((box.X() + box.width() / 2) * 1092 / 289),
-                            int((box.Y() + box.Height() / 2) * 786 / 208));
-        const QRgb pixel = first && first->bmp() ? first->bmp()->pixel(centre) : qRgb(255, 255, 255);
+                            int((box.Y() + box.height() / 2) * 786 / 208));
+        const QRgb pixel = first && first->image() ? first->image()->pixel(centre) : qRgb(255, 255, 255);
         if (pixel == qRgb(192, 192, 192) || pixel == qRgb(255, 255, 255) || pixel == qRgb(64, 64, 64)) {
             state.SkipWithError("a photo box was drawn empty");
             return;

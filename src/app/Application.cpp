@@ -60,7 +60,7 @@ int RunLumbra(int argc, char** argv) {
     StartUpOptions options;
     options.programFolder = QCoreApplication::applicationDirPath();
     if (parser.isSet(screenshot))
-        options.showIntroduction = [](frmMain&) {}; // nothing modal in the way of the picture
+        options.showIntroduction = [](MainWindow&) {}; // nothing modal in the way of the picture
     StartUp startUp(options);
     try {
         startUp.Run();
@@ -70,7 +70,7 @@ int RunLumbra(int argc, char** argv) {
     }
     if (parser.isSet(screenshot)) {
         if (parser.isSet(scene) && startUp.MainWindow()) {
-            frmMain* window = startUp.MainWindow();
+            MainWindow* window = startUp.MainWindow();
             const QString name = parser.value(scene);
             QTimer::singleShot(700, window, [window, name] { window->ShowScene(name); });
         }

@@ -7,7 +7,7 @@
 #include "model/PhotoImportQueue.h"
 #include "model/Templates.h"
 #include "base/AppServices.h"
-#include "base/CMD5.h"
+#include "base/Md5.h"
 #include "base/Constants.h"
 #include "base/LanguageChoice.h"
 #include "base/LumbraError.h"
@@ -52,7 +52,7 @@ public:
 
 private:
     Constants mStrings;
-    CMD5 mMd5;
+    Md5 mMd5;
     std::unique_ptr<Templates> mTemplates;
     UserFolders mFolders;
 };

@@ -1,11 +1,11 @@
 #include "app/StartUp.h"
 
 #include "imaging/FreeImageBridge.h"
-#include "model/backGround.h"
+#include "model/Backgrounds.h"
 #include "model/BookManager.h"
 #include "model/Templates.h"
 #include "base/AppServices.h"
-#include "base/CMD5.h"
+#include "base/Md5.h"
 #include "base/Constants.h"
 #include "base/IntroSettings.h"
 #include "base/LanguageChoice.h"
@@ -51,7 +51,7 @@ void StartUp::CreateProcessObjects() {
     mLayout = mOptions.folders ? *mOptions.folders : UserFolders::PlatformLayout();
     mBooks = std::make_unique<BookManager>(mLayout.books, nullptr, mStrings.get());
     Services().books = mBooks.get();
-    mMd5 = std::make_unique<CMD5>();
+    mMd5 = std::make_unique<Md5>();
     Services().md5 = mMd5.get();
     mTemplates = std::make_unique<Templates>(mStrings.get());
     Services().templates = mTemplates.get();
@@ -62,7 +62,7 @@ void StartUp::CreateProcessObjects() {
     context.folders = &mFolders;
     context.programFolder = mOptions.programFolder;
     context.placementFile = mOptions.placementFile;
-    mMainWindow = std::make_unique<frmMain>(context);
+    mMainWindow = std::make_unique<::MainWindow>(context);
 }
 
 void StartUp::SetUpFolders() {
@@ -72,8 +72,8 @@ void StartUp::SetUpFolders() {
 
 void StartUp::InitBackgrounds() {
     try {
-        backGround::Library().SetBackgroundsFolder(mFolders.GetBackgroundsFolder());
-        backGround::InitBackgrounds();
+        Backgrounds::Library().SetBackgroundsFolder(mFolders.GetBackgroundsFolder());
+        Backgrounds::InitBackgrounds();
     } catch (const LumbraError&) {
         // a failed copy of the delivered backgrounds leaves the library as it is
     }

@@ -10,10 +10,10 @@
 #include <optional>
 
 class BookManager;
-class CMD5;
+class Md5;
 class Constants;
 class Templates;
-class frmMain;
+class MainWindow;
 
 // Where the start-up finds its files; tests point it at temporary folders.
 struct StartUpOptions {
@@ -23,7 +23,7 @@ struct StartUpOptions {
     QString placementFile;               // empty: the per-user settings store
     // Shows the introduction panel when the settings file asks for it;
     // empty: modally over the main window.
-    std::function<void(frmMain&)> showIntroduction;
+    std::function<void(MainWindow&)> showIntroduction;
 };
 
 // Owns the process-wide objects for the whole run and registers them in
@@ -39,7 +39,7 @@ public:
     // go on (a language file that cannot be read: nothing is created then).
     void Run();
 
-    frmMain* MainWindow() const { return mMainWindow.get(); }
+    ::MainWindow* MainWindow() const { return mMainWindow.get(); }
     BookManager* Books() const { return mBooks.get(); }
     const UserFolders& Folders() const { return mFolders; }
     // What the settings file says about the introduction panel.
@@ -58,9 +58,9 @@ private:
     std::unique_ptr<Constants> mStrings;
     FiBitmap mMarker;
     std::unique_ptr<BookManager> mBooks;
-    std::unique_ptr<CMD5> mMd5;
+    std::unique_ptr<Md5> mMd5;
     std::unique_ptr<Templates> mTemplates;
     UserFolders mFolders;
     bool mIntroductionWanted = true;
-    std::unique_ptr<frmMain> mMainWindow; // last: goes first
+    std::unique_ptr<::MainWindow> mMainWindow; // last: goes first
 };

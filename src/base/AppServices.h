@@ -3,7 +3,7 @@
 #include <FreeImage.h>
 
 class Constants;
-class CMD5;
+class Md5;
 class Templates;
 class BookManager;
 class UserFolders;
@@ -14,7 +14,7 @@ class PageDisplayHost;
 // a class takes them; code that reads Services() must cope with null members.
 struct AppServices {
     Constants* strings = nullptr;
-    CMD5* md5 = nullptr;
+    Md5* md5 = nullptr;
     Templates* templates = nullptr;
     BookManager* books = nullptr;
     UserFolders* folders = nullptr;

@@ -1,13 +1,13 @@
 #include "imaging/FreeImagePaint.h"
 
 #include "imaging/FreeImageBridge.h"
-#include "imaging/HDCBMP.h"
+#include "imaging/PaintSurface.h"
 
 #include <QPainter>
 
-void PaintImage(HDCBMP& surface, FIBITMAP* picture, int dx, int dy, int dw, int dh,
+void PaintImage(PaintSurface& surface, FIBITMAP* picture, int dx, int dy, int dw, int dh,
                 int sx, int sy, int sw, int sh) {
-    if (QPainter* painter = surface.hdc())
+    if (QPainter* painter = surface.painter())
         PaintImage(*painter, picture, dx, dy, dw, dh, sx, sy, sw, sh);
 }
 

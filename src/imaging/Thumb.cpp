@@ -32,7 +32,7 @@ int Thumb::width() const {
     return mWidth;
 }
 
-int Thumb::Height() const {
+int Thumb::height() const {
     if (mHeight == -1)
         ReadSize();
     return mHeight;

@@ -18,7 +18,7 @@ public:
     // the JPEG header (then written to ".dim") when that is missing or bad.
     // Throws LumbraError when neither gives a size.
     int width() const;
-    int Height() const;
+    int height() const;
 
     // Drops the cached size so that the next read goes to the files.
     void ForgetSize() {

@@ -1,7 +1,7 @@
 #include "model/BackgroundApply.h"
 
 #include "model/Book.h"
-#include "model/page.h"
+#include "model/Page.h"
 
 bool BackgroundGoesOnPage(BackgroundPages which, int index) {
     switch (which) {

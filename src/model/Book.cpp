@@ -3,7 +3,7 @@
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 #include "model/Templates.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "base/LumbraError.h"
 
 #include <algorithm>
@@ -20,19 +20,19 @@ Book::Book(const QString& booksFolder, const ModelContext& context, QObject* par
 Book::~Book() = default;
 
 Book::PagePtr Book::MakeDefaultPage() const {
-    auto made = std::make_shared<page>(mContext);
+    auto made = std::make_shared<Page>(mContext);
     made->SetTemplate(mContext.GetTemplates().GetDefaultTemplate());
     return made;
 }
 
-void Book::NumberPage(page& aPage) {
+void Book::NumberPage(Page& aPage) {
     aPage.SetPageId(++mPageCounter);
 }
 
 void Book::AppendPage(const PagePtr& aPage) {
     mPages.push_back(aPage);
     NumberPage(*aPage);
-    emit OnAddPage();
+    emit pageAdded();
 }
 
 void Book::AddNewPage() {
@@ -50,10 +50,10 @@ void Book::RemovePage(int index) {
     GetPage(index)->Delete();
     mPages.erase(mPages.begin() + index);
     for (int i = index; i < PagesCount(); ++i)
-        emit OnPageChanged(i);
+        emit pageChanged(i);
     if (mPageIndex >= PagesCount())
         SetPageIndex(PagesCount() - 1);
-    emit OnDeletePage(PagesCount());
+    emit pageDeleted(PagesCount());
 }
 
 void Book::SwapPages(int a, int b) {
@@ -62,8 +62,8 @@ void Book::SwapPages(int a, int b) {
     GetPage(a); // both indices must name pages
     GetPage(b);
     std::swap(mPages[size_t(a)], mPages[size_t(b)]);
-    emit OnPageChanged(a);
-    emit OnPageChanged(b);
+    emit pageChanged(a);
+    emit pageChanged(b);
 }
 
 void Book::RemovePhoto(const PhotoPtr& photo) {
@@ -91,7 +91,7 @@ int Book::GetFirstPageWithImageTooSmall() const {
 
 void Book::SetPageIndex(int index) {
     SetPageIndexNoEvent(index);
-    emit OnPageIndexChange();
+    emit pageIndexChanged();
 }
 
 void Book::SetPageIndexNoEvent(int index) {

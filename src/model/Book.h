@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-class page;
+class Page;
 class PhotoImage;
 class PhotoImageList;
 
@@ -20,10 +20,10 @@ class PhotoImageList;
 class Book : public QObject {
     Q_OBJECT
 public:
-    using PagePtr = std::shared_ptr<page>;
+    using PagePtr = std::shared_ptr<Page>;
     using PhotoPtr = std::shared_ptr<PhotoImage>;
     // Renders one page into a JPEG file; may throw.
-    using PreviewPageWriter = std::function<void(const page& aPage, const QString& jpgPath)>;
+    using PreviewPageWriter = std::function<void(const Page& aPage, const QString& jpgPath)>;
     // Called after each page with its index and the last index.
     using PreviewProgress = std::function<void(int index, int last)>;
 
@@ -33,8 +33,8 @@ public:
     ~Book() override;
 
     // Side-pane layout: 1 a strip across the top, 2 a column at the right.
-    int TopControlView() const { return mTopControlView; }
-    void SetTopControlView(int view) { mTopControlView = view; }
+    int SidePaneView() const { return mSidePaneView; }
+    void SetSidePaneView(int view) { mSidePaneView = view; }
 
     static QString GetBookType() { return QStringLiteral("2_290_212"); }
     static int GetMinPages() { return 20; }
@@ -97,18 +97,18 @@ public:
     bool AllowNewPage() const { return PagesCount() < GetMaxPages(); }
 
 signals:
-    void OnPageIndexChange();
-    void OnAddPage();
-    void OnDeletePage(int pageCount);
-    void OnPageChanged(int index);
+    void pageIndexChanged();
+    void pageAdded();
+    void pageDeleted(int pageCount);
+    void pageChanged(int index);
     // "book.pbx" has just been written.
-    void OnBookSaved() const;
+    void saved() const;
     // Writing "book.pbx" failed (the error is thrown to the caller as well).
-    void OnSaveFailed(const QString& message) const;
+    void saveFailed(const QString& message) const;
 
 private:
     PagePtr MakeDefaultPage() const;
-    void NumberPage(page& aPage);
+    void NumberPage(Page& aPage);
     void AppendPage(const PagePtr& aPage);
     void RebuildPhotoPool();
     void ReadPages(const QString& joined);
@@ -116,7 +116,7 @@ private:
 
     QString mBooksFolder;
     ModelContext mContext;
-    int mTopControlView = 1;
+    int mSidePaneView = 1;
     std::unique_ptr<PhotoImageList> mPhotos;
     std::vector<PagePtr> mPages;
     QString mName;

@@ -27,7 +27,7 @@ BookManager::BookManager(const QString& booksFolder, Templates* templates,
 BookManager::~BookManager() = default;
 
 void BookManager::Quit() {
-    emit OnQuit();
+    emit quitting();
 }
 
 std::shared_ptr<Book> BookManager::MakeBook(const QString& name) const {
@@ -48,7 +48,7 @@ QString BookManager::UntitledBookName() const {
 
 void BookManager::UpdateAllBooks() {
     mAllBooks = QDir(mBooksFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-    emit OnAllBooksChanged();
+    emit bookListChanged();
 }
 
 std::shared_ptr<Book> BookManager::OpenLastBook() {
@@ -80,21 +80,21 @@ void BookManager::Initialize() {
         mBook = OpenLastBook();
         if (!mBook)
             mBook = OpenFirstBook();
-        emit OnBeforeBookChange(mBook->GetName());
+        emit bookAboutToChange(mBook->GetName());
     }
-    emit OnBookChange();
-    emit OnAfterBookChange();
+    emit bookChanged();
+    emit bookChangeDone();
     mBook->SetPageIndex(0);
 }
 
 std::shared_ptr<Book> BookManager::Replace(const std::shared_ptr<Book>& next) {
-    emit OnBeforeBookChange(next->GetName());
+    emit bookAboutToChange(next->GetName());
     return Swap(next);
 }
 
 std::shared_ptr<Book> BookManager::Swap(const std::shared_ptr<Book>& next) {
     std::shared_ptr<Book> old = std::exchange(mBook, next);
-    emit OnBookChange();
+    emit bookChanged();
     return old;
 }
 
@@ -109,7 +109,7 @@ BookNameCheck BookManager::NewBook(const QString& name) {
     auto book = MakeBook(name);
     book->SaveBook();
     const auto old = Replace(book);
-    emit OnAfterBookChange();
+    emit bookChangeDone();
     UpdateAllBooks();
     return check;
 }
@@ -119,7 +119,7 @@ bool BookManager::LoadBook(const QString& name) {
         return false;
     // Editors commit (and save) their pending edits before the book is read,
     // so reopening the current book does not lose them.
-    emit OnBeforeBookChange(name);
+    emit bookAboutToChange(name);
     auto book = MakeBook(name);
     {
         const SilentPages silent(*this);
@@ -127,7 +127,7 @@ bool BookManager::LoadBook(const QString& name) {
     }
     const auto old = Swap(book);
     book->SetPageIndex(0);
-    emit OnAfterBookChange();
+    emit bookChangeDone();
     return true;
 }
 
@@ -137,7 +137,7 @@ void BookManager::DeleteBook() {
     mBook->Remove();
     UpdateAllBooks();
     const auto old = Replace(OpenFirstBook());
-    emit OnAfterBookChange();
+    emit bookChangeDone();
 }
 
 bool BookManager::Rename(const QString& newName) {
@@ -149,10 +149,10 @@ bool BookManager::Rename(const QString& newName) {
     mBook->SetName(newName); // pending edits committed on the way are saved in the new folder
     UpdateAllBooks();
     LoadBook(newName);
-    emit OnBookChange();
+    emit bookChanged();
     return true;
 }
 
 int BookManager::CurrentPaneView() const {
-    return mBook ? mBook->TopControlView() : 1;
+    return mBook ? mBook->SidePaneView() : 1;
 }

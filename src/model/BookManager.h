@@ -38,7 +38,7 @@ public:
     ~BookManager() override;
 
     void Quit();
-    bool IsPageEventSupressed() const { return mPageEventsSuppressed; }
+    bool IsPageEventSuppressed() const { return mPageEventsSuppressed; }
     // Reopens the book named in "book.ini", else the first book, else a new
     // untitled one.
     void Initialize();
@@ -64,11 +64,11 @@ public:
     int CurrentPaneView() const;
 
 signals:
-    void OnBeforeBookChange(const QString& name);
-    void OnAfterBookChange();
-    void OnBookChange();
-    void OnAllBooksChanged();
-    void OnQuit();
+    void bookAboutToChange(const QString& name);
+    void bookChangeDone();
+    void bookChanged();
+    void bookListChanged();
+    void quitting();
 
 private:
     std::shared_ptr<Book> MakeBook(const QString& name) const;

@@ -5,7 +5,7 @@
 #include "model/BookFiles.h"
 #include "model/BookName.h"
 #include "model/BookStateFile.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "base/LumbraError.h"
 
 #include <QDir>
@@ -62,7 +62,7 @@ void Book::ReadPages(const QString& joined) {
     for (const QString& piece : BookStateFile::Split(joined)) {
         if (!piece.contains(QLatin1Char('[')))
             continue;
-        auto stored = std::make_shared<page>(mContext);
+        auto stored = std::make_shared<Page>(mContext);
         try {
             stored->Deserialize(piece, *mPhotos);
         } catch (const LumbraError&) {
@@ -85,10 +85,10 @@ void Book::SaveBook() const {
     try {
         BookStateFile::Write(StateFilePath(), BookStateFile::Join(pageTexts));
     } catch (const LumbraError& e) {
-        emit OnSaveFailed(e.Message());
+        emit saveFailed(e.Message());
         throw;
     }
-    emit OnBookSaved();
+    emit saved();
 }
 
 void Book::Remove() {

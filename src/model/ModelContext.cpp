@@ -20,5 +20,5 @@ PageDisplayHost& ModelContext::DisplayHost() const {
 
 bool ModelContext::PageEventsSuppressed() const {
     const BookManager* books = manager ? manager : Services().books;
-    return books && books->IsPageEventSupressed();
+    return books && books->IsPageEventSuppressed();
 }

@@ -4,8 +4,8 @@
 #include "model/PhotoImageList.h"
 #include "model/Book.h"
 #include "model/Template.h"
-#include "model/page.h"
-#include "base/CMD5.h"
+#include "model/Page.h"
+#include "base/Md5.h"
 #include "base/LumbraError.h"
 
 #include <QMimeData>
@@ -40,13 +40,13 @@ bool DropAllowed(bool hasPage, const DropPayload& payload, int textBox, int phot
     return payload.hasText;
 }
 
-std::vector<DroppedFile> PlanFileDrop(const Book& book, const QStringList& files, const CMD5& md5) {
+std::vector<DroppedFile> PlanFileDrop(const Book& book, const QStringList& files, const Md5& md5) {
     std::vector<DroppedFile> planned;
     QStringList newKeys;
     for (const QString& path : files) {
         DroppedFile file;
         file.path = path;
-        file.key = md5.MD5(path);
+        file.key = md5.Hash(path);
         if (!FindPhoto(book, file.key) && !newKeys.contains(file.key)) {
             file.photo = std::make_shared<PhotoImage>();
             file.job = file.photo->BeginImport(path, book.GetBookFolder());
@@ -69,7 +69,7 @@ void MakeDroppedFiles(std::vector<DroppedFile>& files) {
     }
 }
 
-void PlaceFileDrop(Book& book, page& aPage, std::vector<DroppedFile>& files, float x, float y) {
+void PlaceFileDrop(Book& book, Page& aPage, std::vector<DroppedFile>& files, float x, float y) {
     for (DroppedFile& file : files) {
         if (file.photo) {
             file.photo->EndImport(file.made);
@@ -85,7 +85,7 @@ void PlaceFileDrop(Book& book, page& aPage, std::vector<DroppedFile>& files, flo
     book.SaveBook();
 }
 
-void DropText(Book& book, page& aPage, const QString& text, float x, float y) {
+void DropText(Book& book, Page& aPage, const QString& text, float x, float y) {
     if (text.startsWith(QLatin1String("T:"))) {
         aPage.SetTemplate(Template::FromDefinition(text.mid(2)));
     } else if (text.startsWith(QLatin1String("bg:"))) {

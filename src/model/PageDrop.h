@@ -8,10 +8,10 @@
 #include <vector>
 
 class Book;
-class CMD5;
+class Md5;
 class PhotoImage;
 class QMimeData;
-class page;
+class Page;
 
 // Drops on a page: files from the desktop, a photo key, "T:" and a template
 // definition, or "bg:" and a background name. Model objects are touched on
@@ -40,14 +40,14 @@ struct DroppedFile {
 
 // UI thread: looks every file's key up in the book's photos (and among the
 // files before it); new photos get their names and import jobs.
-std::vector<DroppedFile> PlanFileDrop(const Book& book, const QStringList& files, const CMD5& md5);
+std::vector<DroppedFile> PlanFileDrop(const Book& book, const QStringList& files, const Md5& md5);
 // Any thread: makes the files of the new photos; a file that cannot be read
 // or written leaves its photo out.
 void MakeDroppedFiles(std::vector<DroppedFile>& files);
 // UI thread: adds the new photos to the book and places every photo at
 // (x, y) mm in turn, so the last one stays in the box; then saves the book.
-void PlaceFileDrop(Book& book, page& aPage, std::vector<DroppedFile>& files, float x, float y);
+void PlaceFileDrop(Book& book, Page& aPage, std::vector<DroppedFile>& files, float x, float y);
 
 // UI thread: a text drop at (x, y) mm, then the book is saved. An unknown
 // key changes nothing; a bad template definition throws before the save.
-void DropText(Book& book, page& aPage, const QString& text, float x, float y);
+void DropText(Book& book, Page& aPage, const QString& text, float x, float y);

@@ -3,7 +3,7 @@
 #include "model/PhotoImageRecord.h"
 #include "model/PhotoImageWindow.h"
 #include "base/AppServices.h"
-#include "base/CMD5.h"
+#include "base/Md5.h"
 #include "base/LumbraError.h"
 
 #include <QDateTime>
@@ -13,9 +13,9 @@
 namespace {
 
 QString PhotoKeyOf(const QString& path) {
-    if (const CMD5* md5 = Services().md5)
-        return md5->MD5(path);
-    return CMD5().MD5(path);
+    if (const Md5* md5 = Services().md5)
+        return md5->Hash(path);
+    return Md5().Hash(path);
 }
 
 QString FolderPrefix(const QString& folder) {
@@ -96,13 +96,13 @@ const Thumb& PhotoImage::GetThumb(int type) const {
 }
 
 int PhotoImage::GetWidth() const { return GetThumb(4).width(); }
-int PhotoImage::GetHeight() const { return GetThumb(4).Height(); }
+int PhotoImage::GetHeight() const { return GetThumb(4).height(); }
 
 int PhotoImage::GetOptimalThumbType(int x, int y) { return OptimalThumbType(x, y, kPhotoThumbLimits); }
 int PhotoImage::GetBgOptimalThumbType(int x, int y) { return OptimalThumbType(x, y, kBgThumbLimits); }
 
 QString PhotoImage::GetThumbFile(int type) const { return GetThumb(type).FilePath(); }
-int PhotoImage::GetThumbHeight(int type) const { return GetThumb(type).Height(); }
+int PhotoImage::GetThumbHeight(int type) const { return GetThumb(type).height(); }
 int PhotoImage::GetThumbWidth(int type) const { return GetThumb(type).width(); }
 
 void PhotoImage::Delete() {

@@ -14,7 +14,7 @@
 //                of type 4. Sizes are of the upright picture (EXIF applied).
 //                Delete() removes all eight files.
 //   In a box     SetPage(weak page), SetPhotoBox(box) -> ChangeResolution;
-//                Setratio / SetAngle / SetImageLocation(x, y); X(), Y(),
+//                SetRatio / SetAngle / SetImageLocation(x, y); X(), Y(),
 //                ratio(), Angle(), ImageTooSmall(); ResetPhoto() on leaving.
 //                These recompute the bounds from the full-size picture's size
 //                and throw LumbraError when that size cannot be read.
@@ -41,9 +41,9 @@
 #include <cstdint>
 #include <memory>
 
-class page;
+class Page;
 class TemplateBox;
-class HDCBMP;
+class PaintSurface;
 class QPainter;
 
 class PhotoImage {
@@ -86,8 +86,8 @@ public:
     int GetThumbHeight(int type) const;
     int GetThumbWidth(int type) const;
 
-    std::shared_ptr<page> GetPage() const { return mPage.lock(); }
-    void SetPage(const std::weak_ptr<page>& aPage) { mPage = aPage; }
+    std::shared_ptr<Page> GetPage() const { return mPage.lock(); }
+    void SetPage(const std::weak_ptr<Page>& aPage) { mPage = aPage; }
 
     // Deletes the files of types 4, 3, 2, 1, each ".dim" before ".jpg".
     void Delete();
@@ -108,14 +108,14 @@ public:
     void SetAngle(int a);
     float ratio() const { return mRatio; }
     // Zoom in (0, 1]; other values (and NaN) are brought into that range.
-    void Setratio(float r);
+    void SetRatio(float r);
     // Offsets, zoom and angle at once, clamped once for all of them (a stored
     // offset of a turned photo is only valid under the turned bounds).
     void SetPlacement(int x, int y, float r, int a);
 
     // Draws the visible window into the rectangle of the surface; with
     // aDrawWarning and ImageTooSmall also the marker and a yellow frame.
-    void DrawImage(HDCBMP& aHDC, int x, int y, int aWidth, int aHeight, bool aDrawWarning);
+    void DrawImage(PaintSurface& aHDC, int x, int y, int aWidth, int aHeight, bool aDrawWarning);
     void DrawImage(QPainter& painter, int x, int y, int aWidth, int aHeight, bool aDrawWarning);
 
     // The visible window at print quality, exactly aWidth x aHeight, 24-bit.
@@ -149,7 +149,7 @@ private:
     QString mKey;
     QString mName;
     std::array<Thumb, 4> mThumbs; // types 1..4
-    std::weak_ptr<page> mPage;
+    std::weak_ptr<Page> mPage;
     std::shared_ptr<const TemplateBox> mPhotoBox;
     int16_t mX = 0;
     int16_t mY = 0;

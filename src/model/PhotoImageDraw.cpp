@@ -1,7 +1,7 @@
 #include "model/PhotoImage.h"
 
 #include "imaging/FreeImageBridge.h"
-#include "imaging/HDCBMP.h"
+#include "imaging/PaintSurface.h"
 #include "imaging/PhotoImageDecode.h"
 #include "model/PhotoImageWindow.h"
 #include "model/TemplateBox.h"
@@ -37,7 +37,7 @@ void DrawWarning(QPainter& painter, int x, int y, int aWidth, int aHeight) {
 
 QSizeF PhotoImage::BoxShape(int aWidth, int aHeight) const {
     if (HasBox())
-        return {mPhotoBox->width(), mPhotoBox->Height()};
+        return {mPhotoBox->width(), mPhotoBox->height()};
     return {double(aWidth), double(aHeight)};
 }
 
@@ -107,8 +107,8 @@ void PhotoImage::DrawImage(QPainter& painter, int x, int y, int aWidth, int aHei
         ReleaseCache();
 }
 
-void PhotoImage::DrawImage(HDCBMP& aHDC, int x, int y, int aWidth, int aHeight, bool aDrawWarning) {
-    if (QPainter* painter = aHDC.hdc())
+void PhotoImage::DrawImage(PaintSurface& aHDC, int x, int y, int aWidth, int aHeight, bool aDrawWarning) {
+    if (QPainter* painter = aHDC.painter())
         DrawImage(*painter, x, y, aWidth, aHeight, aDrawWarning);
 }
 

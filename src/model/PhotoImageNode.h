@@ -21,7 +21,7 @@ public:
     std::weak_ptr<PhotoImageNode> PreviousNode;
 
     const std::shared_ptr<PhotoImage>& item() const { return mItem; }
-    void Setitem(std::shared_ptr<PhotoImage> aItem) { mItem = std::move(aItem); }
+    void SetItem(std::shared_ptr<PhotoImage> aItem) { mItem = std::move(aItem); }
 
 private:
     std::shared_ptr<PhotoImage> mItem;

@@ -26,7 +26,7 @@ void PhotoImage::SetPhotoBox(std::shared_ptr<const TemplateBox> aBox) {
 }
 
 bool PhotoImage::HasBox() const {
-    return mPhotoBox && mPhotoBox->width() > 0 && mPhotoBox->Height() > 0;
+    return mPhotoBox && mPhotoBox->width() > 0 && mPhotoBox->height() > 0;
 }
 
 QSize PhotoImage::RotatedFullSize() const {
@@ -39,7 +39,7 @@ void PhotoImage::ChangeResolution() {
         return;
     const QSize full = RotatedFullSize();
     const double boxW = mPhotoBox->width();
-    const double boxH = mPhotoBox->Height();
+    const double boxH = mPhotoBox->height();
     const PhotoWindow window = VisibleWindow(full.width(), full.height(), boxW, boxH, mRatio);
     const Templates* catalogue = Services().templates;
     const double minX = catalogue ? catalogue->GetMinXRatio() : Templates::StockMinRatio;
@@ -78,7 +78,7 @@ void PhotoImage::SetAngle(int a) {
     ChangeResolution();
 }
 
-void PhotoImage::Setratio(float r) {
+void PhotoImage::SetRatio(float r) {
     mRatio = SaneRatio(r);
     ChangeResolution();
 }

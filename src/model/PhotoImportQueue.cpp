@@ -4,7 +4,7 @@
 #include "model/PhotoImageList.h"
 #include "imaging/PhotoImportWorker.h"
 #include "model/Book.h"
-#include "base/CMD5.h"
+#include "base/Md5.h"
 
 #include <QThread>
 
@@ -20,12 +20,12 @@ PhotoImportQueue::~PhotoImportQueue() { mPool.waitForDone(); }
 void PhotoImportQueue::Add(const QStringList& paths, const std::shared_ptr<Book>& book) {
     if (!book)
         return;
-    const CMD5 md5;
+    const Md5 md5;
     for (const QString& path : paths) {
         Entry entry;
         entry.id = mNextId++;
         entry.path = path;
-        entry.key = md5.MD5(path);
+        entry.key = md5.Hash(path);
         entry.book = book;
         entry.bookFolder = book->GetBookFolder();
         if (book->Photos().Find(entry.key) || IsQueued(entry.key, book))

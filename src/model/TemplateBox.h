@@ -14,7 +14,7 @@ public:
     float X() const { return mX; }
     float Y() const { return mY; }
     float width() const { return mWidth; }
-    float Height() const { return mHeight; }
+    float height() const { return mHeight; }
     int32_t BoxType() const { return mBoxType; }
     int16_t Orient() const { return 0; }
     int16_t Angle() const { return 0; }

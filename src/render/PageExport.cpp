@@ -5,7 +5,7 @@
 #include "imaging/FreeImageBridge.h"
 #include "model/Book.h"
 #include "model/Templates.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "base/LumbraError.h"
 #include "base/Rounding.h"
 
@@ -25,7 +25,7 @@ QSize PrintPageSize(const Templates& catalogue) {
 PageExportPlan PlanPreview(const Book& book, const QString& outputFolder) {
     PageExportPlan plan;
     plan.output.kind = PageOutput::Preview;
-    plan.folder = book.PreviewBook(outputFolder, [&plan](const page& aPage, const QString& file) {
+    plan.folder = book.PreviewBook(outputFolder, [&plan](const Page& aPage, const QString& file) {
         plan.tasks.push_back({SnapshotPage(aPage), file});
     });
     return plan;

@@ -1,7 +1,7 @@
 #include "render/PageRenderQueue.h"
 
 #include "render/PageRenderer.h"
-#include "imaging/HDCBMP.h"
+#include "imaging/PaintSurface.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -15,7 +15,7 @@ QImage RenderSnapshot(const std::shared_ptr<const PageRenderer>& renderer, const
         const PageScene scene = DetachedScene(snapshot);
         const auto surface =
             renderer->RenderPageBitMap(scene, size.width(), size.height(), mode);
-        return surface && surface->bmp() ? surface->bmp()->copy() : QImage();
+        return surface && surface->image() ? surface->image()->copy() : QImage();
     } catch (...) {
         return QImage(); // the surface stays white
     }

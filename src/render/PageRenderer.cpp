@@ -5,11 +5,11 @@
 #include "render/TextRender.h"
 #include "imaging/FreeImageBridge.h"
 #include "imaging/FreeImagePaint.h"
-#include "imaging/HDCBMP.h"
+#include "imaging/PaintSurface.h"
 #include "model/PhotoImage.h"
 #include "imaging/PhotoImageDecode.h"
 #include "imaging/ThumbScaling.h"
-#include "model/backGround.h"
+#include "model/Backgrounds.h"
 #include "model/TemplateBox.h"
 #include "model/Templates.h"
 #include "base/AppServices.h"
@@ -24,7 +24,7 @@
 namespace {
 
 QRectF BoxMm(const TemplateBox& box) {
-    return {box.X(), box.Y(), box.width(), box.Height()};
+    return {box.X(), box.Y(), box.width(), box.height()};
 }
 
 // Pixels per mm of a page drawn at width x height, and the boxes' pixels.
@@ -116,17 +116,17 @@ PageRenderer PageRenderer::FromServices() {
 QString PageRenderer::ProgramBackgroundsFolder() {
     if (const UserFolders* folders = Services().folders)
         return folders->GetBackgroundsFolder();
-    return backGround::Library().BackgroundsFolder();
+    return Backgrounds::Library().BackgroundsFolder();
 }
 
 QString PageRenderer::BackgroundFile(const QString& name, const char* suffix) const {
     return QDir(mBackgroundsFolder).filePath(name + QLatin1String(suffix));
 }
 
-std::shared_ptr<HDCBMP> PageRenderer::RenderPageBitMap(const PageScene& scene, int width,
+std::shared_ptr<PaintSurface> PageRenderer::RenderPageBitMap(const PageScene& scene, int width,
                                                        int height, int mode) const {
-    auto surface = std::make_shared<HDCBMP>(width, height);
-    QPainter* painter = surface->hdc();
+    auto surface = std::make_shared<PaintSurface>(width, height);
+    QPainter* painter = surface->painter();
     if (!painter)
         return surface;
     const PageGeometry geometry = GeometryOf(mPageMm, width, height);

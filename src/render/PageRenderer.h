@@ -7,11 +7,11 @@
 #include <QStringList>
 #include <memory>
 
-class HDCBMP;
+class PaintSurface;
 class Templates;
 struct PageScene;
 
-// Draws a page, for the screen into an HDCBMP and for print or preview into a
+// Draws a page, for the screen into an PaintSurface and for print or preview into a
 // FreeImage picture. Geometry: a box of X, Y, width, Height mm covers the
 // pixels round(X * sx), round(Y * sy), round(width * sx), round(Height * sy),
 // sx = pixel width / page width (mm), halves to even. Photos are drawn before
@@ -39,7 +39,7 @@ public:
 
     // Background by the drawing size ("_sm", "_md" or "_lg"), photos from
     // their thumbnails, then texts. A photo that cannot be read is left out.
-    std::shared_ptr<HDCBMP> RenderPageBitMap(const PageScene& scene, int width, int height,
+    std::shared_ptr<PaintSurface> RenderPageBitMap(const PageScene& scene, int width, int height,
                                              int mode) const;
 
     // Background from "_or.jpg" rescaled bicubic, photos at print quality,

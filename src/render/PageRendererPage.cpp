@@ -3,17 +3,17 @@
 #include "render/PageRenderer.h"
 #include "render/PageScene.h"
 #include "imaging/FiBitmap.h"
-#include "model/page.h"
+#include "model/Page.h"
 
-std::shared_ptr<HDCBMP> page::RenderPageBitMap(int width, int height, int mode) {
+std::shared_ptr<PaintSurface> Page::RenderPageBitMap(int width, int height, int mode) {
     const PageRenderer renderer = PageRenderer::ForCatalogue(mContext.GetTemplates());
-    std::shared_ptr<HDCBMP> surface = renderer.RenderPageBitMap(LiveScene(*this), width, height, mode);
+    std::shared_ptr<PaintSurface> surface = renderer.RenderPageBitMap(LiveScene(*this), width, height, mode);
     if (mode == PageRenderer::ThumbnailMode)
-        SetThumbHDCBMP(surface);
+        SetThumbnail(surface);
     return surface;
 }
 
-FiBitmap page::RenderPageFreeImage(int width, int height) const {
+FiBitmap Page::RenderPageFreeImage(int width, int height) const {
     const PageRenderer renderer = PageRenderer::ForCatalogue(mContext.GetTemplates());
     return renderer.RenderPageFreeImage(LiveScene(*this), width, height);
 }

@@ -2,7 +2,7 @@
 
 #include "model/PhotoImage.h"
 #include "model/Template.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "base/LumbraError.h"
 
 #include <type_traits>
@@ -36,7 +36,7 @@ std::shared_ptr<PhotoImage> PlacedPhoto(const PhotoPlacement& placement,
         // Angle and zoom before the offsets, which are clamped to their bounds.
         photo->SetPhotoBox(std::move(box));
         photo->SetAngle(placement.angle);
-        photo->Setratio(placement.ratio);
+        photo->SetRatio(placement.ratio);
         photo->SetImageLocation(placement.x, placement.y);
     } catch (const LumbraError&) {
         // unreadable files: drawing the photo reports it
@@ -60,7 +60,7 @@ std::vector<Box> Boxes(const Template& layout, bool photoBoxes) {
 }
 
 // Texts of the text boxes (a page keeps one entry even without text boxes).
-std::vector<QString> Texts(const page& aPage, size_t count) {
+std::vector<QString> Texts(const Page& aPage, size_t count) {
     std::vector<QString> texts;
     for (size_t i = 0; i < count; ++i)
         texts.push_back(aPage.text(int(i)));
@@ -69,7 +69,7 @@ std::vector<QString> Texts(const page& aPage, size_t count) {
 
 } // namespace
 
-PageSnapshot SnapshotPage(const page& aPage) {
+PageSnapshot SnapshotPage(const Page& aPage) {
     PageSnapshot snapshot;
     snapshot.background = aPage.GetBg();
     const auto& layout = aPage.Template();
@@ -85,7 +85,7 @@ PageSnapshot SnapshotPage(const page& aPage) {
     return snapshot;
 }
 
-PageScene LiveScene(const page& aPage) {
+PageScene LiveScene(const Page& aPage) {
     PageScene scene;
     scene.background = aPage.GetBg();
     const auto& layout = aPage.Template();

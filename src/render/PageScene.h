@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-class page;
+class Page;
 class PhotoImage;
 
 // What a page rendering reads from a page.
@@ -50,9 +50,9 @@ struct PageScene {
 };
 
 // UI thread only. A page without a template gives an empty snapshot.
-PageSnapshot SnapshotPage(const page& aPage);
+PageSnapshot SnapshotPage(const Page& aPage);
 // UI thread only: the page's own photo objects.
-PageScene LiveScene(const page& aPage);
+PageScene LiveScene(const Page& aPage);
 // Any thread: new photo objects placed as the snapshot says. A photo whose
 // files cannot be read is still in the scene (drawing it fails later).
 PageScene DetachedScene(const PageSnapshot& snapshot);

@@ -36,7 +36,7 @@ TEST(ProgramInfo, PaneViewFollowsTheCurrentBook) {
     Services().books = &manager;
     manager.Initialize();
     EXPECT_EQ(CurrentPaneView(), 1);
-    manager.GetBook()->SetTopControlView(2);
+    manager.GetBook()->SetSidePaneView(2);
     EXPECT_EQ(CurrentPaneView(), 2);
     Services().books = nullptr;
 }

@@ -37,7 +37,7 @@ protected:
         o.locale = QLocale(QString::fromLatin1(locale));
         o.folders = FolderLayoutBelow(user.path(), user.filePath("Pictures"));
         o.placementFile = user.filePath("placement.ini");
-        o.showIntroduction = [this](frmMain& window) {
+        o.showIntroduction = [this](MainWindow& window) {
             ++introductions;
             windowVisibleAtIntroduction = window.isVisible();
             bookAtIntroduction = Services().books && Services().books->GetBook();

@@ -16,7 +16,7 @@ TEST(Thumb, SizeComesFromTheDimFileWhenItIsSound) {
     Thumb thumb(path);
     EXPECT_EQ(thumb.FilePath(), path + QStringLiteral(".jpg"));
     EXPECT_EQ(thumb.width(), 1024); // trusted without decoding
-    EXPECT_EQ(thumb.Height(), 768);
+    EXPECT_EQ(thumb.height(), 768);
 }
 
 TEST(Thumb, BadDimFilesAreRebuiltFromThePicture) {
@@ -27,7 +27,7 @@ TEST(Thumb, BadDimFilesAreRebuiltFromThePicture) {
                                   QByteArray(), QByteArray("-5,7\r\n")}) {
         WriteBytes(path + QStringLiteral(".dim"), bad);
         Thumb thumb(path);
-        EXPECT_EQ(thumb.Height(), 48) << bad.constData();
+        EXPECT_EQ(thumb.height(), 48) << bad.constData();
         EXPECT_EQ(thumb.width(), 64);
         EXPECT_EQ(ReadBytes(path + QStringLiteral(".dim")), QByteArray("64,48\r\n"));
     }

@@ -2,7 +2,7 @@
 
 #include "model/Book.h"
 #include "model/ModelTestSupport.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "base/LumbraError.h"
 
 #include <QDir>
@@ -25,8 +25,8 @@ protected:
             book->GetPage(i)->SetBackground(QStringLiteral("old"));
         book->SaveBook();
         for (int i = 0; i < 5; ++i)
-            log.Watch(book->GetPage(i).get(), &page::OnPageChange, QString::number(i));
-        log.Watch(book.get(), &Book::OnBookSaved, QStringLiteral("saved"));
+            log.Watch(book->GetPage(i).get(), &Page::changed, QString::number(i));
+        log.Watch(book.get(), &Book::saved, QStringLiteral("saved"));
     }
 
     // The backgrounds of the first five pages as "book.pbx" holds them.

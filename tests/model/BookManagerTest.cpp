@@ -1,7 +1,7 @@
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/ModelTestSupport.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "base/Constants.h"
 
 #include <QDir>
@@ -16,14 +16,14 @@ class BookManagerTest : public ::testing::Test {
 protected:
     BookManagerTest() : manager(books.path(), &TestCatalogue(), &strings) {
         strings.ApplyLanguageLine("cUntitledBook=My Book");
-        log.Watch(&manager, &BookManager::OnBeforeBookChange, "before");
-        log.Watch(&manager, &BookManager::OnBookChange, "change");
-        log.Watch(&manager, &BookManager::OnAfterBookChange, "after");
-        log.Watch(&manager, &BookManager::OnAllBooksChanged, "all");
-        log.Watch(&manager, &BookManager::OnQuit, "quit");
+        log.Watch(&manager, &BookManager::bookAboutToChange, "before");
+        log.Watch(&manager, &BookManager::bookChanged, "change");
+        log.Watch(&manager, &BookManager::bookChangeDone, "after");
+        log.Watch(&manager, &BookManager::bookListChanged, "all");
+        log.Watch(&manager, &BookManager::quitting, "quit");
         // Each new current book's page index event joins the log.
-        QObject::connect(&manager, &BookManager::OnBookChange, &log, [this] {
-            log.Watch(manager.GetBook().get(), &Book::OnPageIndexChange, "index");
+        QObject::connect(&manager, &BookManager::bookChanged, &log, [this] {
+            log.Watch(manager.GetBook().get(), &Book::pageIndexChanged, "index");
         });
     }
     void MakeFolders(const QStringList& names) {
@@ -61,7 +61,7 @@ TEST_F(BookManagerTest, FirstStartCreatesTheUntitledBook) {
     EXPECT_EQ(BookIni(), QByteArray("My Book\r\n"));
     EXPECT_EQ(manager.GetBook()->PagesCount(), 20);
     EXPECT_FALSE(QFile::exists(books.filePath("My Book/book.pbx"))); // nothing saved yet
-    EXPECT_FALSE(manager.IsPageEventSupressed());
+    EXPECT_FALSE(manager.IsPageEventSuppressed());
 }
 
 TEST_F(BookManagerTest, ReopensTheLastBookNamedExactly) {
@@ -122,10 +122,10 @@ TEST_F(BookManagerTest, LoadBookReadsSilentlyAndAnnouncesInOrder) {
 TEST_F(BookManagerTest, SilentPagesStoreButDoNotAnnounce) {
     manager.Initialize();
     const auto p = manager.GetBook()->GetPage(0);
-    QSignalSpy changes(p.get(), &page::OnPageChange);
+    QSignalSpy changes(p.get(), &Page::changed);
     {
         const BookManager::SilentPages silent(manager);
-        EXPECT_TRUE(manager.IsPageEventSupressed());
+        EXPECT_TRUE(manager.IsPageEventSuppressed());
         p->SetText(0, "quiet");
     }
     EXPECT_EQ(p->text(0), "quiet");
@@ -186,7 +186,7 @@ TEST_F(BookManagerTest, DeletingTheOnlyBookOpensANewUntitledOne) {
 
 TEST_F(BookManagerTest, QuitAndPaneView) {
     manager.Initialize();
-    manager.GetBook()->SetTopControlView(2);
+    manager.GetBook()->SetSidePaneView(2);
     EXPECT_EQ(manager.CurrentPaneView(), 2);
     log.entries.clear();
     manager.Quit();
@@ -197,7 +197,7 @@ TEST_F(BookManagerTest, EditsCommittedBeforeAChangeSurviveReopeningTheSameBook) 
     MakeFolders({"Trip"});
     manager.Initialize();
     // An editor that commits its pending text when the book is about to change.
-    QObject::connect(&manager, &BookManager::OnBeforeBookChange, &log, [this] {
+    QObject::connect(&manager, &BookManager::bookAboutToChange, &log, [this] {
         manager.GetBook()->GetPage(0)->SetText(0, "pending");
         manager.GetBook()->SaveBook();
     });

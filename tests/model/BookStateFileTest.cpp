@@ -1,7 +1,7 @@
 #include "model/Book.h"
 #include "model/BookStateFile.h"
 #include "model/ModelTestSupport.h"
-#include "model/page.h"
+#include "model/Page.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "model/ModelTestSupport.h"
 #include "model/Template.h"
 #include "model/Templates.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "base/LumbraError.h"
 
 #include <QDir>
@@ -59,7 +59,7 @@ TEST_F(BookTest, NewBookHasTwentyNumberedDefaultPages) {
     EXPECT_EQ(book->GetBookFolder(), books.filePath("Trip") + "/");
     EXPECT_TRUE(QDir(book->GetBookFolder()).exists());
     EXPECT_EQ(ReadFile(books.filePath("book.ini")), QByteArray("Trip\r\n"));
-    EXPECT_EQ(book->TopControlView(), 1);
+    EXPECT_EQ(book->SidePaneView(), 1);
     EXPECT_THROW(book->GetPage(20), LumbraError);
 }
 
@@ -164,7 +164,7 @@ TEST_F(BookTest, PhotosOnPagesSurviveSaveAndLoad) {
 TEST_F(BookTest, PageIndexRules) {
     auto book = MakeBook();
     int events = 0;
-    QObject::connect(book.get(), &Book::OnPageIndexChange, [&] { ++events; });
+    QObject::connect(book.get(), &Book::pageIndexChanged, [&] { ++events; });
     book->SetPageIndex(500);
     EXPECT_EQ(book->GetPageIndex(), 19);
     EXPECT_EQ(events, 1);
@@ -182,8 +182,8 @@ TEST_F(BookTest, PageIndexRules) {
 TEST_F(BookTest, AddNewPageAnnouncesAndMakesItCurrent) {
     auto book = MakeBook();
     EventLog log;
-    log.Watch(book.get(), &Book::OnAddPage, "add");
-    log.Watch(book.get(), &Book::OnPageIndexChange, "index");
+    log.Watch(book.get(), &Book::pageAdded, "add");
+    log.Watch(book.get(), &Book::pageIndexChanged, "index");
     book->AddNewPage();
     EXPECT_EQ(log.entries, QStringList({"add", "index"}));
     EXPECT_EQ(book->PagesCount(), 21);
@@ -200,9 +200,9 @@ TEST_F(BookTest, RemovePageShiftsAndAnnounces) {
     book->AddNewPage(); // 21 pages, current 20
     const auto sixth = book->GetPage(6);
     EventLog log;
-    log.Watch(book.get(), &Book::OnPageChanged, "changed");
-    log.Watch(book.get(), &Book::OnPageIndexChange, "index");
-    log.Watch(book.get(), &Book::OnDeletePage, "deleted");
+    log.Watch(book.get(), &Book::pageChanged, "changed");
+    log.Watch(book.get(), &Book::pageIndexChanged, "index");
+    log.Watch(book.get(), &Book::pageDeleted, "deleted");
     book->RemovePage(5);
     QStringList expected;
     for (int i = 5; i <= 19; ++i)
@@ -231,7 +231,7 @@ TEST_F(BookTest, SwapPagesAnnouncesBothSlots) {
     const auto a = book->GetPage(2);
     const auto b = book->GetPage(7);
     EventLog log;
-    log.Watch(book.get(), &Book::OnPageChanged, "changed");
+    log.Watch(book.get(), &Book::pageChanged, "changed");
     book->SwapPages(7, 2);
     book->SwapPages(3, 3);
     EXPECT_EQ(log.entries, QStringList({"changed 7", "changed 2"}));
@@ -245,8 +245,8 @@ TEST_F(BookTest, FailedSaveKeepsThePreviousFile) {
     book->SaveBook();
     const QByteArray before = ReadFile(StateFile());
     book->GetPage(0)->SetText(0, QString(8000, 'x'));
-    QSignalSpy failed(book.get(), &Book::OnSaveFailed);
-    QSignalSpy saved(book.get(), &Book::OnBookSaved);
+    QSignalSpy failed(book.get(), &Book::saveFailed);
+    QSignalSpy saved(book.get(), &Book::saved);
     {
         const FileSizeLimit diskFull(before.size());
         EXPECT_THROW(book->SaveBook(), LumbraError);
@@ -292,7 +292,7 @@ TEST_F(BookTest, PreviewWritesNumberedFilesIntoANamedFolder) {
     QList<int> progress;
     const QString target = book->PreviewBook(
         out.path() + "/",
-        [&](const page& p, const QString& path) {
+        [&](const Page& p, const QString& path) {
             if (p.GetPageId() == 2)
                 throw LumbraError("render failed");
             written << QDir(out.path()).relativeFilePath(path);

@@ -6,8 +6,8 @@
 #include "model/Book.h"
 #include "model/ModelTestSupport.h"
 #include "model/Template.h"
-#include "model/page.h"
-#include "base/CMD5.h"
+#include "model/Page.h"
+#include "base/Md5.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -49,7 +49,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
     void DropFiles(const QStringList& paths) {
-        auto planned = PlanFileDrop(*book, paths, CMD5());
+        auto planned = PlanFileDrop(*book, paths, Md5());
         MakeDroppedFiles(planned);
         PlaceFileDrop(*book, *target, planned, PhotoX, PhotoY);
     }
@@ -58,7 +58,7 @@ protected:
     QTemporaryDir pictures;
     RecordingHost host;
     std::shared_ptr<Book> book;
-    std::shared_ptr<page> target;
+    std::shared_ptr<Page> target;
 };
 
 DropPayload Files(int count) {
@@ -118,7 +118,7 @@ TEST_F(PageDropTest, PhotoKeyDropPlacesThePhotoAndSavesTheBook) {
 }
 
 TEST_F(PageDropTest, UnknownKeyChangesNothingButStillSaves) {
-    QSignalSpy changes(target.get(), &page::OnPageChange);
+    QSignalSpy changes(target.get(), &Page::changed);
     ::DropText(*book, *target, QStringLiteral("AlbumPageThumb_3"), PhotoX, PhotoY);
     EXPECT_EQ(changes.count(), 0);
     EXPECT_EQ(target->Photo(0), nullptr);
@@ -142,7 +142,7 @@ TEST_F(PageDropTest, BadTemplateDropLeavesPageAndFileAlone) {
 }
 
 TEST_F(PageDropTest, BackgroundDropSetsTheBackgroundOnce) {
-    QSignalSpy changes(target.get(), &page::OnPageChange);
+    QSignalSpy changes(target.get(), &Page::changed);
     ::DropText(*book, *target, QStringLiteral("bg:Sea"), PhotoX, PhotoY);
     EXPECT_EQ(target->GetBg(), QStringLiteral("Sea"));
     EXPECT_EQ(changes.count(), 1);
@@ -155,18 +155,18 @@ TEST_F(PageDropTest, ThreeFilesLeaveTheLastInTheBoxAndTheOthersInThePane) {
     const QStringList paths = {WriteJpeg("a.jpg"), WriteJpeg("b.jpg"), WriteJpeg("c.jpg")};
     DropFiles(paths);
     EXPECT_EQ(book->Photos().GetSize(), 3);
-    const CMD5 md5;
+    const Md5 md5;
     ASSERT_NE(target->Photo(0), nullptr);
-    EXPECT_EQ(target->Photo(0)->GetKey(), md5.MD5(paths[2]));
-    EXPECT_EQ(host.added, QStringList({md5.MD5(paths[0]), md5.MD5(paths[1])}));
-    EXPECT_TRUE(StateFile().contains(md5.MD5(paths[2]) + QLatin1Char(',')));
+    EXPECT_EQ(target->Photo(0)->GetKey(), md5.Hash(paths[2]));
+    EXPECT_EQ(host.added, QStringList({md5.Hash(paths[0]), md5.Hash(paths[1])}));
+    EXPECT_TRUE(StateFile().contains(md5.Hash(paths[2]) + QLatin1Char(',')));
 }
 
 TEST_F(PageDropTest, FilesAlreadyInTheBookAreNotImportedAgain) {
     const auto known = ImportPhoto(QStringLiteral("known.jpg"));
     const QString fresh = WriteJpeg(QStringLiteral("fresh.jpg"));
     const QString knownPath = pictures.filePath(QStringLiteral("known.jpg"));
-    const auto planned = PlanFileDrop(*book, {knownPath, fresh, fresh}, CMD5());
+    const auto planned = PlanFileDrop(*book, {knownPath, fresh, fresh}, Md5());
     ASSERT_EQ(planned.size(), 3u);
     EXPECT_EQ(planned[0].photo, nullptr); // found in the book
     EXPECT_NE(planned[1].photo, nullptr); // imported once
@@ -174,7 +174,7 @@ TEST_F(PageDropTest, FilesAlreadyInTheBookAreNotImportedAgain) {
 
     DropFiles({knownPath, fresh, fresh});
     EXPECT_EQ(book->Photos().GetSize(), 2);
-    EXPECT_EQ(target->Photo(0)->GetKey(), CMD5().MD5(fresh));
+    EXPECT_EQ(target->Photo(0)->GetKey(), Md5().Hash(fresh));
     EXPECT_EQ(known->GetPage(), nullptr); // displaced into the pane
 }
 
@@ -184,6 +184,6 @@ TEST_F(PageDropTest, AFileThatIsNoPictureIsLeftOut) {
     const QString good = WriteJpeg(QStringLiteral("good.jpg"));
     DropFiles({good, bad});
     EXPECT_EQ(book->Photos().GetSize(), 1);
-    EXPECT_EQ(target->Photo(0)->GetKey(), CMD5().MD5(good));
-    EXPECT_TRUE(StateFile().contains(CMD5().MD5(good)));
+    EXPECT_EQ(target->Photo(0)->GetKey(), Md5().Hash(good));
+    EXPECT_TRUE(StateFile().contains(Md5().Hash(good)));
 }

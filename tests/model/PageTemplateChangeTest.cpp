@@ -1,7 +1,7 @@
 #include "model/PhotoImage.h"
 #include "model/ModelTestSupport.h"
 #include "model/Template.h"
-#include "model/page.h"
+#include "model/Page.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -12,11 +12,11 @@ class PageTemplateChangeTest : public ::testing::Test {
 protected:
     // A page of RowTemplate(boxes, texts) with photo n in each box of `filled`
     // and the text "t<i>" in each text box of `written`.
-    std::shared_ptr<page> Filled(int boxes, const QList<int>& filled, int texts = 0,
+    std::shared_ptr<Page> Filled(int boxes, const QList<int>& filled, int texts = 0,
                                  const QList<int>& written = {}) {
         ModelContext context;
         context.displayHost = &host;
-        auto made = std::make_shared<page>(context);
+        auto made = std::make_shared<Page>(context);
         made->SetTemplate(RowTemplate(boxes, texts));
         for (int i : filled)
             made->AddPhoto(folder.Make(i), float(20 * i + 5), 5);
@@ -26,7 +26,7 @@ protected:
         return made;
     }
     // Photo numbers per entry ("-" for empty), read from the keys.
-    static QStringList Boxes(const page& p) {
+    static QStringList Boxes(const Page& p) {
         QStringList boxes;
         for (int i = 0; i < p.PhotoEntryCount(); ++i) {
             const auto photo = p.Photo(i);
@@ -34,7 +34,7 @@ protected:
         }
         return boxes;
     }
-    static QStringList Texts(const page& p) {
+    static QStringList Texts(const Page& p) {
         QStringList texts;
         for (int i = 0; i < p.TextEntryCount(); ++i)
             texts << p.text(i);
@@ -101,9 +101,9 @@ TEST_F(PageTemplateChangeTest, TextsMoveOrAreDropped) {
 TEST_F(PageTemplateChangeTest, TemplateChangeIsAnnouncedBeforeAnythingMoves) {
     auto p = Filled(3, {2});
     QStringList seen;
-    QObject::connect(p.get(), &page::OnTemplateChange,
+    QObject::connect(p.get(), &Page::templateChanged,
                      [&] { seen << QString::number(p->Template()->PhotoBoxCount()) + Boxes(*p).join(""); });
-    QObject::connect(p.get(), &page::OnPageChange,
+    QObject::connect(p.get(), &Page::changed,
                      [&] { seen << QString::number(p->Template()->PhotoBoxCount()) + Boxes(*p).join(""); });
     p->SetTemplate(RowTemplate(1, 0));
     EXPECT_EQ(seen, QStringList({"3--2", "12"}));

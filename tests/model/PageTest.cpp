@@ -3,7 +3,7 @@
 #include "model/ModelTestSupport.h"
 #include "model/Template.h"
 #include "model/Templates.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "base/LumbraError.h"
 
 #include <QSignalSpy>
@@ -13,16 +13,16 @@ namespace {
 
 class PageTest : public ::testing::Test {
 protected:
-    std::shared_ptr<page> MakePage(const std::shared_ptr<Template>& layout) {
+    std::shared_ptr<Page> MakePage(const std::shared_ptr<Template>& layout) {
         ModelContext context;
         context.displayHost = &host;
-        auto made = std::make_shared<page>(context);
+        auto made = std::make_shared<Page>(context);
         made->SetTemplate(layout);
         return made;
     }
     // A page of RowTemplate(boxes, 0) with photos 1 and 2 in the given boxes;
     // the host's notes start empty.
-    std::shared_ptr<page> WithTwoPhotos(int boxes, int boxOf1, int boxOf2) {
+    std::shared_ptr<Page> WithTwoPhotos(int boxes, int boxOf1, int boxOf2) {
         auto made = MakePage(RowTemplate(boxes, 0));
         made->AddPhoto(folder.Make(1), BoxX(boxOf1), 5);
         made->AddPhoto(folder.Make(2), BoxX(boxOf2), 5);
@@ -33,7 +33,7 @@ protected:
     // Centre of photo box i of RowTemplate.
     static float BoxX(int i) { return float(20 * i + 5); }
     // Keys of the photo entries, "-" for an empty one.
-    static QStringList Keys(const page& p) {
+    static QStringList Keys(const Page& p) {
         QStringList keys;
         for (int i = 0; i < p.PhotoEntryCount(); ++i)
             keys << (p.Photo(i) ? p.Photo(i)->GetKey() : QStringLiteral("-"));
@@ -66,13 +66,13 @@ TEST_F(PageTest, RoundTripKeepsPhotosTextsAndBackground) {
     auto p = MakePage(RowTemplate(3, 2));
     p->AddPhoto(a, BoxX(0), 5);
     p->AddPhoto(b, BoxX(2), 5);
-    a->Setratio(0.5f);
+    a->SetRatio(0.5f);
     a->SetImageLocation(-20, 10);
     p->SetText(1, QStringLiteral("{\\rtf1 caf\\'e9}"));
     p->SetBg(QStringLiteral("beach 2"));
     const QString form = p->Serialize();
 
-    auto back = std::make_shared<page>();
+    auto back = std::make_shared<Page>();
     p->Delete(); // photos go back to the pane, free to be placed again
     back->Deserialize(form, pool);
     EXPECT_EQ(Keys(*back), QStringList({TestKey(1), "-", TestKey(2)}));
@@ -93,7 +93,7 @@ TEST_F(PageTest, MissingPhotoLeavesItsBoxEmptyAndKeepsCounting) {
     const QString form = RowTemplate(2, 1)->Serialize() + "Image{" + PhotoFolder::NameOf(1) +
                          ",0,0,1,0}Image{" + PhotoFolder::NameOf(2) +
                          ",0,0,1,0}Text{}bgImage()";
-    auto p = std::make_shared<page>();
+    auto p = std::make_shared<Page>();
     p->Deserialize(form, pool);
     EXPECT_EQ(Keys(*p), QStringList({"-", TestKey(2)}));
 }
@@ -102,7 +102,7 @@ TEST_F(PageTest, DeserializeFailsAtEntriesBeyondTheTemplate) {
     PhotoImageList pool;
     const auto a = folder.Make(1);
     pool.Add(a);
-    auto p = std::make_shared<page>();
+    auto p = std::make_shared<Page>();
     // One text box but two texts: the first is kept, the background is not read.
     const QString texts = RowTemplate(1, 1)->Serialize() + "Image{}Text{QUI=}Text{Qw==}bgImage(x)";
     EXPECT_THROW(p->Deserialize(texts, pool), LumbraError);
@@ -111,7 +111,7 @@ TEST_F(PageTest, DeserializeFailsAtEntriesBeyondTheTemplate) {
     // A found photo beyond the photo boxes is not touched.
     const QString photos = RowTemplate(1, 0)->Serialize() + "Image{}Image{" +
                            PhotoFolder::NameOf(1) + ",0,0,1,0}Text{}bgImage()";
-    auto q = std::make_shared<page>();
+    auto q = std::make_shared<Page>();
     EXPECT_THROW(q->Deserialize(photos, pool), LumbraError);
     EXPECT_EQ(a->GetPage(), nullptr);
 }
@@ -120,10 +120,10 @@ TEST_F(PageTest, PhotoNamedTwiceKeepsItsFirstBox) {
     PhotoImageList pool;
     pool.Add(folder.Make(1));
     const QString entry = "Image{" + PhotoFolder::NameOf(1) + ",0,0,1,0}";
-    auto p = std::make_shared<page>();
+    auto p = std::make_shared<Page>();
     p->Deserialize(RowTemplate(2, 0)->Serialize() + entry + entry + "Text{}bgImage()", pool);
     EXPECT_EQ(Keys(*p), QStringList({TestKey(1), "-"}));
-    auto q = std::make_shared<page>();
+    auto q = std::make_shared<Page>();
     q->Deserialize(RowTemplate(1, 0)->Serialize() + entry + "Text{}bgImage()", pool);
     EXPECT_EQ(Keys(*q), QStringList({"-"}));
 }
@@ -132,7 +132,7 @@ TEST_F(PageTest, DroppingOntoItsOwnBoxDoesNothing) {
     const auto a = folder.Make(1);
     auto p = MakePage(RowTemplate(3, 0));
     p->AddPhoto(a, BoxX(1), 5);
-    QSignalSpy changes(p.get(), &page::OnPageChange);
+    QSignalSpy changes(p.get(), &Page::changed);
     p->AddPhoto(a, BoxX(1), 5);
     EXPECT_EQ(changes.count(), 0);
     p->AddPhoto(a, 500, 500); // outside every box
@@ -144,7 +144,7 @@ TEST_F(PageTest, MovingWithinAPageSwapsPhotosAndBoxes) {
     auto p = WithTwoPhotos(3, 2, 0);
     const auto a = p->Photo(2);
     const auto b = p->Photo(0);
-    QSignalSpy changes(p.get(), &page::OnPageChange);
+    QSignalSpy changes(p.get(), &Page::changed);
     p->AddPhoto(a, BoxX(0), 5); // box 0 holds b
     EXPECT_EQ(Keys(*p), QStringList({TestKey(1), "-", TestKey(2)}));
     EXPECT_EQ(b->PhotoBox(), p->Template()->PhotoBox(2));
@@ -161,7 +161,7 @@ TEST_F(PageTest, DroppingFromThePaneSendsTheFormerPhotoBack) {
     const auto b = folder.Make(2);
     auto p = MakePage(RowTemplate(2, 0));
     p->AddPhoto(a, BoxX(0), 5);
-    a->Setratio(0.5f);
+    a->SetRatio(0.5f);
     p->AddPhoto(b, BoxX(0), 5);
     EXPECT_EQ(host.removed, QStringList({TestKey(1), TestKey(2)}));
     EXPECT_EQ(host.added, QStringList({TestKey(1)}));
@@ -177,8 +177,8 @@ TEST_F(PageTest, DroppingFromAnotherPageSwapsAcrossPages) {
     auto pageB = MakePage(RowTemplate(2, 0));
     pageA->AddPhoto(a, BoxX(2), 5);
     pageB->AddPhoto(b, BoxX(1), 5);
-    QSignalSpy changesA(pageA.get(), &page::OnPageChange);
-    QSignalSpy changesB(pageB.get(), &page::OnPageChange);
+    QSignalSpy changesA(pageA.get(), &Page::changed);
+    QSignalSpy changesB(pageB.get(), &Page::changed);
     host.removed.clear();
     pageB->AddPhoto(a, BoxX(1), 5);
     EXPECT_EQ(Keys(*pageA), QStringList({"-", "-", TestKey(2)}));
@@ -207,7 +207,7 @@ TEST_F(PageTest, ReplaceAndRemovePhoto) {
     const auto b = folder.Make(2);
     auto p = MakePage(RowTemplate(2, 0));
     p->AddPhoto(a, BoxX(1), 5);
-    QSignalSpy changes(p.get(), &page::OnPageChange);
+    QSignalSpy changes(p.get(), &Page::changed);
     EXPECT_FALSE(p->Replace(b, nullptr));
     EXPECT_EQ(changes.count(), 0);
     EXPECT_TRUE(p->Replace(a, b));
@@ -246,7 +246,7 @@ TEST_F(PageTest, FullEmptyAndTooSmall) {
     EXPECT_TRUE(p->IsPageFull());
     EXPECT_TRUE(p->HasImageTooSmall()); // 5 px per mm
     EXPECT_TRUE(MakePage(RowTemplate(0, 1))->IsPageFull());
-    EXPECT_DOUBLE_EQ(page::GetImageRatio(*RowTemplate(1, 0)->PhotoBox(0), 100, 50), 5.0);
+    EXPECT_DOUBLE_EQ(Page::GetImageRatio(*RowTemplate(1, 0)->PhotoBox(0), 100, 50), 5.0);
 }
 
 TEST_F(PageTest, TemplateWithoutTextBoxesKeepsOneEntry) {
@@ -262,7 +262,7 @@ TEST_F(PageTest, TemplateWithoutTextBoxesKeepsOneEntry) {
 
 TEST_F(PageTest, BackgroundEvents) {
     auto p = MakePage(RowTemplate(1, 1));
-    QSignalSpy changes(p.get(), &page::OnPageChange);
+    QSignalSpy changes(p.get(), &Page::changed);
     p->SetBg("sea");
     p->SetBg("sea");
     EXPECT_EQ(changes.count(), 1);
@@ -275,7 +275,7 @@ TEST_F(PageTest, BackgroundEvents) {
 TEST_F(PageTest, DeleteReturnsPhotosQuietly) {
     auto p = WithTwoPhotos(3, 0, 2);
     const auto a = p->Photo(0);
-    QSignalSpy changes(p.get(), &page::OnPageChange);
+    QSignalSpy changes(p.get(), &Page::changed);
     p->Delete();
     EXPECT_EQ(host.added, QStringList({TestKey(1), TestKey(2)}));
     EXPECT_EQ(changes.count(), 0);

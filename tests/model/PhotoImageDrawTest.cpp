@@ -1,7 +1,7 @@
 #include "imaging/TestJpegs.h"
 
 #include "imaging/FreeImageBridge.h"
-#include "imaging/HDCBMP.h"
+#include "imaging/PaintSurface.h"
 #include "model/PhotoImage.h"
 #include "model/TemplateBox.h"
 #include "base/LumbraError.h"
@@ -34,9 +34,9 @@ struct PlacedPhoto : ::testing::Test {
     }
 
     QImage Draw(int width, int height, bool warning = false) {
-        HDCBMP surface(width, height);
+        PaintSurface surface(width, height);
         photo.DrawImage(surface, 0, 0, width, height, warning);
-        return surface.bmp()->copy();
+        return surface.image()->copy();
     }
     QImage Print(int width, int height) {
         FiBitmap dib = photo.GetFreeImageDib(width, height);
@@ -65,7 +65,7 @@ TEST_F(PlacedPhoto, BoundsFollowZoomAndAngle) {
     EXPECT_TRUE(photo.SetImageLocation(0, -1000));
     EXPECT_EQ(photo.Y(), -100);
 
-    photo.Setratio(0.5f); // window 400 x 200: 4 pixels per mm
+    photo.SetRatio(0.5f); // window 400 x 200: 4 pixels per mm
     EXPECT_TRUE(photo.ImageTooSmall());
     EXPECT_TRUE(photo.SetImageLocation(-500, -500));
     EXPECT_EQ(photo.X(), -200);
@@ -77,7 +77,7 @@ TEST_F(PlacedPhoto, BoundsFollowZoomAndAngle) {
     EXPECT_TRUE(photo.SetImageLocation(0, 1000));
     EXPECT_EQ(photo.Y(), 325);
 
-    photo.Setratio(1.0f); // window 600 x 300
+    photo.SetRatio(1.0f); // window 600 x 300
     EXPECT_FALSE(photo.ImageTooSmall());
     EXPECT_EQ(photo.Y(), 250);
     EXPECT_EQ(photo.Serialize(), photo.GetName() + QStringLiteral(",0,250,1,90"));
@@ -92,7 +92,7 @@ TEST_F(PlacedPhoto, BoundsFollowZoomAndAngle) {
 
 TEST_F(PlacedPhoto, RecordOfATurnedMovedPhotoReadsBackWhole) {
     photo.SetAngle(90);
-    photo.Setratio(1.0f);
+    photo.SetRatio(1.0f);
     photo.SetImageLocation(0, 250);
     const QString record = photo.Serialize();
     ASSERT_EQ(record, photo.GetName() + QStringLiteral(",0,250,1,90"));
@@ -123,7 +123,7 @@ TEST_F(PlacedPhoto, ScreenDrawingShowsTheWindow) {
 
 TEST_F(PlacedPhoto, WarningFrameOnlyWhenTooSmallAndAsked) {
     EXPECT_FALSE(Near(Draw(300, 150, true).pixel(298, 75), Qt::yellow, 0));
-    photo.Setratio(0.5f);
+    photo.SetRatio(0.5f);
     EXPECT_FALSE(Near(Draw(300, 150, false).pixel(298, 75), Qt::yellow, 0));
     const QImage warned = Draw(300, 150, true);
     for (const QPoint p : {QPoint(150, 0), QPoint(150, 2), QPoint(150, 149), QPoint(297, 75), QPoint(299, 75)})
@@ -157,7 +157,7 @@ TEST_F(PlacedPhoto, PrintDecodesOnlyWhatCoversTheBox) {
 }
 
 TEST_F(PlacedPhoto, ReducedPrintMatchesAFullDecode) {
-    photo.Setratio(0.8f);
+    photo.SetRatio(0.8f);
     photo.SetImageLocation(40, -30);
     const QImage reduced = Print(250, 125);
     // The same window from the full picture.

@@ -4,7 +4,7 @@
 #include "model/PhotoImage.h"
 #include "imaging/PhotoImageDecode.h"
 #include "imaging/ThumbScaling.h"
-#include "base/CMD5.h"
+#include "base/Md5.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -40,7 +40,7 @@ TEST_F(ImportTest, PhotoGetsThreeThumbnailsAndAnExactCopy) {
     PhotoImage photo;
     photo.SetImage(source, book);
     ASSERT_TRUE(photo.IsSupportFormat());
-    EXPECT_EQ(photo.GetKey(), CMD5().MD5(source));
+    EXPECT_EQ(photo.GetKey(), Md5().Hash(source));
     EXPECT_TRUE(photo.GetName().endsWith(photo.GetKey()));
     EXPECT_EQ(photo.GetThumbFile(1), book + photo.GetName() + QStringLiteral("_sm.jpg"));
     EXPECT_EQ(photo.GetThumbFile(4), book + photo.GetName() + QStringLiteral("_or.jpg"));

@@ -4,7 +4,7 @@
 #include "model/Book.h"
 #include "model/ModelTestSupport.h"
 #include "model/PhotoImportQueue.h"
-#include "base/CMD5.h"
+#include "base/Md5.h"
 
 #include <QDir>
 #include <QFile>
@@ -97,8 +97,8 @@ TEST_F(PhotoImportQueueTest, APhotoTheBookGotMeanwhileKeepsItsFiles) {
     queue.Add({a}, book);
     // The same key joins the book under another name before the result is applied.
     auto existing = std::make_shared<PhotoImage>();
-    existing->CopyName("0000" + CMD5().MD5(a));
-    existing->SetKey(book->GetBookFolder(), CMD5().MD5(a));
+    existing->CopyName("0000" + Md5().Hash(a));
+    existing->SetKey(book->GetBookFolder(), Md5().Hash(a));
     book->Photos().Add(existing);
     TestJpegs::Write(existing->GetThumbFile(1), TestJpegs::PhotoLike(120, 90));
     ASSERT_TRUE(WaitUntilIdle());

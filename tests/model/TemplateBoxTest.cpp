@@ -18,7 +18,7 @@ TEST(TemplateBoxTest, ReadsKindAndGeometry) {
     EXPECT_FLOAT_EQ(photo.X(), 20);
     EXPECT_FLOAT_EQ(photo.Y(), 16);
     EXPECT_FLOAT_EQ(photo.width(), 66.5f);
-    EXPECT_FLOAT_EQ(photo.Height(), 64);
+    EXPECT_FLOAT_EQ(photo.height(), 64);
     EXPECT_EQ(photo.Orient(), 0);
     EXPECT_EQ(photo.Angle(), 0);
     // The four characters before the last "[" decide, whatever precedes them.

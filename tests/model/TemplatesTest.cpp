@@ -172,7 +172,7 @@ TEST(TemplatesTest, EveryTemplateRoundTripsThroughItsTextForm) {
                 EXPECT_EQ(a->X(), b->X());
                 EXPECT_EQ(a->Y(), b->Y());
                 EXPECT_EQ(a->width(), b->width());
-                EXPECT_EQ(a->Height(), b->Height());
+                EXPECT_EQ(a->height(), b->height());
                 EXPECT_EQ(a->BoxType(), b->BoxType());
             }
             // The catalogue keeps its own text, line breaks included.

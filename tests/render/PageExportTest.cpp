@@ -11,7 +11,7 @@
 #include "model/Book.h"
 #include "model/ModelTestSupport.h"
 #include "model/Templates.h"
-#include "model/page.h"
+#include "model/Page.h"
 
 #include <QDir>
 #include <QSignalSpy>

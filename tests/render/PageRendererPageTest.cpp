@@ -2,12 +2,12 @@
 
 #include "render/PagePixels.h"
 #include "imaging/FreeImageBridge.h"
-#include "imaging/HDCBMP.h"
+#include "imaging/PaintSurface.h"
 #include "model/PhotoImage.h"
 #include "imaging/TestJpegs.h"
 #include "model/ModelTestSupport.h"
 #include "model/Templates.h"
-#include "model/page.h"
+#include "model/Page.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -21,11 +21,11 @@ namespace {
 struct PageRenderingOfAPage : ::testing::Test {
     QTemporaryDir dir;
     ModelContext context;
-    std::shared_ptr<page> aPage;
+    std::shared_ptr<Page> aPage;
 
     void SetUp() override {
         context.templates = &TestCatalogue();
-        aPage = std::make_shared<page>(context);
+        aPage = std::make_shared<Page>(context);
         aPage->SetTemplate(TestCatalogue().GetDefaultTemplate());
     }
 };
@@ -33,17 +33,17 @@ struct PageRenderingOfAPage : ::testing::Test {
 } // namespace
 
 TEST_F(PageRenderingOfAPage, Mode1ReplacesTheThumbnailMode2LeavesItAlone) {
-    EXPECT_FALSE(aPage->ThumbHDCBMP());
+    EXPECT_FALSE(aPage->Thumbnail());
     const auto first = aPage->RenderPageBitMap(290, 208, 1);
-    EXPECT_EQ(aPage->ThumbHDCBMP(), first);
+    EXPECT_EQ(aPage->Thumbnail(), first);
     const auto editing = aPage->RenderPageBitMap(290, 208, 2);
-    EXPECT_EQ(aPage->ThumbHDCBMP(), first);
+    EXPECT_EQ(aPage->Thumbnail(), first);
     const auto second = aPage->RenderPageBitMap(290, 208, 1);
-    EXPECT_EQ(aPage->ThumbHDCBMP(), second);
+    EXPECT_EQ(aPage->Thumbnail(), second);
     EXPECT_NE(second, first);
     // The empty photo box over the whole page: its frame in mode 2 only.
-    EXPECT_EQ(editing->bmp()->pixel(0, 0), cDarkGrey);
-    EXPECT_EQ(second->bmp()->pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(editing->image()->pixel(0, 0), cDarkGrey);
+    EXPECT_EQ(second->image()->pixel(0, 0), qRgb(255, 255, 255));
 }
 
 TEST_F(PageRenderingOfAPage, DrawsThePhotosAndTextsThePageHolds) {
@@ -53,7 +53,7 @@ TEST_F(PageRenderingOfAPage, DrawsThePhotosAndTextsThePageHolds) {
     photo->SetImage(source, dir.path() + QLatin1Char('/'));
     aPage->AddPhoto(photo, 10, 10);
     aPage->SetText(0, Rtf(QStringLiteral("HHHH HHHH")));
-    const QImage screen = aPage->RenderPageBitMap(578, 416, 1)->bmp()->copy();
+    const QImage screen = aPage->RenderPageBitMap(578, 416, 1)->image()->copy();
     const FiBitmap print = aPage->RenderPageFreeImage(578, 416);
     for (const QImage& image : {screen, FiToQImage(print.get())}) {
         EXPECT_TRUE(TestJpegs::Near(image.pixel(289, 100), Qt::green));

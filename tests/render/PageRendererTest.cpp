@@ -3,7 +3,7 @@
 #include "render/PagePixels.h"
 #include "render/PageRenderer.h"
 #include "imaging/FreeImageBridge.h"
-#include "imaging/HDCBMP.h"
+#include "imaging/PaintSurface.h"
 #include "model/PhotoImage.h"
 #include "imaging/TestJpegs.h"
 
@@ -37,8 +37,8 @@ struct PageRendering : ::testing::Test {
     QImage Screen(int width, int height, int mode) {
         const auto surface = renderer->RenderPageBitMap(scene, width, height, mode);
         EXPECT_EQ(surface->width(), width);
-        EXPECT_EQ(surface->Height(), height);
-        return surface->bmp()->copy();
+        EXPECT_EQ(surface->height(), height);
+        return surface->image()->copy();
     }
     QImage Print(int width, int height, QStringList* problems = nullptr) {
         const FiBitmap picture = renderer->RenderPageFreeImage(scene, width, height, problems);

@@ -17,7 +17,7 @@ public:
         mManager = manager;
         if (!manager)
             return;
-        mConnection = QObject::connect(manager, &BookManager::OnBookChange, receiver, onBookChange);
+        mConnection = QObject::connect(manager, &BookManager::bookChanged, receiver, onBookChange);
         if (manager->GetBook())
             (receiver->*onBookChange)();
     }

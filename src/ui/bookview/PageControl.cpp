@@ -2,12 +2,12 @@
 
 #include "render/PageScene.h"
 #include "ui/editors/BoxEditors.h"
-#include "imaging/HDCBMP.h"
+#include "imaging/PaintSurface.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/Template.h"
 #include "model/Templates.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "base/AppServices.h"
 #include "base/Rounding.h"
 
@@ -51,12 +51,12 @@ void PageControl::FollowBook(const std::shared_ptr<Book>& book) {
     if (!book)
         return;
     mBookConnections.Replace({
-        connect(book.get(), &Book::OnPageIndexChange, this, &PageControl::OnPageIndexChange),
-        connect(book.get(), &Book::OnPageChanged, this, &PageControl::OnPageChanged),
-        connect(book.get(), &Book::OnDeletePage, this, &PageControl::OnDeletePage)});
+        connect(book.get(), &Book::pageIndexChanged, this, &PageControl::OnPageIndexChange),
+        connect(book.get(), &Book::pageChanged, this, &PageControl::OnPageChanged),
+        connect(book.get(), &Book::pageDeleted, this, &PageControl::OnDeletePage)});
 }
 
-void PageControl::FollowPage(const std::shared_ptr<page>& aPage) {
+void PageControl::FollowPage(const std::shared_ptr<Page>& aPage) {
     if (aPage != mPage) {
         // A picture of another page must not show, nor arrive later.
         mRendering = QImage();
@@ -66,7 +66,7 @@ void PageControl::FollowPage(const std::shared_ptr<page>& aPage) {
     disconnect(mPageConnection);
     mPage = aPage;
     if (aPage)
-        mPageConnection = connect(aPage.get(), &page::OnPageChange, this, &PageControl::ReloadPage);
+        mPageConnection = connect(aPage.get(), &Page::changed, this, &PageControl::ReloadPage);
 }
 
 void PageControl::SetPageType(int type) {
@@ -84,7 +84,7 @@ int PageControl::GetCurrentPageIndex() const {
     }
 }
 
-std::shared_ptr<page> PageControl::ChoosePage() const {
+std::shared_ptr<Page> PageControl::ChoosePage() const {
     if (!mBook)
         return nullptr;
     const int index = GetCurrentPageIndex();
@@ -129,10 +129,10 @@ void PageControl::ShowPage() {
 }
 
 bool PageControl::TakePreview() {
-    const auto& thumb = mPage->ThumbHDCBMP();
-    if (!thumb || !thumb->bmp())
+    const auto& thumb = mPage->Thumbnail();
+    if (!thumb || !thumb->image())
         return false;
-    mPreview = thumb->bmp()->copy();
+    mPreview = thumb->image()->copy();
     return true;
 }
 

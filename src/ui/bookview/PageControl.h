@@ -19,7 +19,7 @@ class BookManager;
 class PageRenderer;
 class QMimeData;
 class TemplateBox;
-class page;
+class Page;
 struct BoxEditors;
 
 // One page of the current book at the book view's zoom: shows the page's
@@ -52,7 +52,7 @@ public:
     void RemoveBackground() { ReloadPage(); }
     int GetCurrentPageIndex() const;
 
-    const std::shared_ptr<page>& ShownPage() const { return mPage; }
+    const std::shared_ptr<Page>& ShownPage() const { return mPage; }
     // The picture painted now: the page's thumbnail until the rendering is in.
     bool ShowsPreview() const { return !mPreview.isNull(); }
     bool ShowsRendering() const { return mPreview.isNull() && !mRendering.isNull(); }
@@ -94,11 +94,11 @@ private:
     void FollowManager();
     void OnBookChange();
     void FollowBook(const std::shared_ptr<Book>& book);
-    void FollowPage(const std::shared_ptr<page>& aPage);
+    void FollowPage(const std::shared_ptr<Page>& aPage);
     void OnPageIndexChange();
     void OnPageChanged(int index);
     void OnDeletePage(int pageCount);
-    std::shared_ptr<page> ChoosePage() const;
+    std::shared_ptr<Page> ChoosePage() const;
     void ShowPage();
     bool TakePreview();
     void StartReloadTimer(int milliseconds);
@@ -119,7 +119,7 @@ private:
     const BoxEditors* mEditors = nullptr;
     int mPageType = SinglePage;
     std::shared_ptr<Book> mBook;
-    std::shared_ptr<page> mPage;
+    std::shared_ptr<Page> mPage;
     ConnectionGroup mBookConnections;
     QMetaObject::Connection mPageConnection;
 

@@ -6,9 +6,9 @@
 #include "model/Book.h"
 #include "model/Template.h"
 #include "model/TemplateBox.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "base/AppServices.h"
-#include "base/CMD5.h"
+#include "base/Md5.h"
 
 #include <QDrag>
 #include <QDropEvent>
@@ -21,7 +21,7 @@
 
 QRect PageControl::BoxRect(const TemplateBox& box) const {
     return QRect(x() + MmToPixelX(box.X()), y() + MmToPixelY(box.Y()), MmToPixelX(box.width()),
-                 MmToPixelY(box.Height()));
+                 MmToPixelY(box.height()));
 }
 
 void PageControl::OpenTextEditor(int index) {
@@ -43,7 +43,7 @@ void PageControl::OpenPhotoEditor(int index) {
 }
 
 void PageControl::ClosePhotoEditor() {
-    if (mEditors && mEditors->photo && mEditors->photo->IsInitalized())
+    if (mEditors && mEditors->photo && mEditors->photo->IsInitialized())
         mEditors->photo->Destroy();
 }
 
@@ -96,7 +96,7 @@ void PageControl::mousePressEvent(QMouseEvent* event) {
     try {
         const QPointF at = event->position();
         const float x = float(PixelToMmX(at.x())), y = float(PixelToMmY(at.y()));
-        const bool textOpen = mEditors && mEditors->text && mEditors->text->IsInitalized();
+        const bool textOpen = mEditors && mEditors->text && mEditors->text->IsInitialized();
         RunClick(mClicks.Press(mPage->FindTextBoxIndex(x, y), mPage->FindPhotoBoxIndex(x, y), textOpen));
     } catch (...) {
         // an editor that cannot open leaves the page as it is
@@ -178,8 +178,8 @@ void PageControl::dropEvent(QDropEvent* event) {
 }
 
 void PageControl::DropFiles(const QStringList& files, float x, float y) {
-    const CMD5* md5 = Services().md5;
-    auto planned = std::make_shared<std::vector<DroppedFile>>(PlanFileDrop(*mBook, files, md5 ? *md5 : CMD5()));
+    const Md5* md5 = Services().md5;
+    auto planned = std::make_shared<std::vector<DroppedFile>>(PlanFileDrop(*mBook, files, md5 ? *md5 : Md5()));
     mImportRunning = true;
     auto* watcher = new QFutureWatcher<void>(this);
     connect(watcher, &QFutureWatcher<void>::finished, this,

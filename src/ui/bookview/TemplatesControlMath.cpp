@@ -28,7 +28,7 @@ QRect BoxRect(const TemplateBox& box, int width, int height, double pageWidth, d
     const int x1 = MapToMiniature(box.X(), width, pageWidth);
     const int y1 = MapToMiniature(box.Y(), height, pageHeight);
     const int x2 = MapToMiniature(double(box.X()) + box.width(), width, pageWidth);
-    const int y2 = MapToMiniature(double(box.Y()) + box.Height(), height, pageHeight);
+    const int y2 = MapToMiniature(double(box.Y()) + box.height(), height, pageHeight);
     return QRect(x1, y1, x2 - x1, y2 - y1);
 }
 

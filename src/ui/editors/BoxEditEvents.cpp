@@ -2,7 +2,7 @@
 
 #include "model/Book.h"
 #include "model/BookManager.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "base/AppServices.h"
 
 #include <QDir>
@@ -26,24 +26,24 @@ BookManager* BoxEditEvents::Manager() {
     if (!mManager)
         mManager = Services().books;
     if (mManager && !mManagerConnections[0]) {
-        mManagerConnections[0] = QObject::connect(mManager, &BookManager::OnBeforeBookChange, mReceiver,
+        mManagerConnections[0] = QObject::connect(mManager, &BookManager::bookAboutToChange, mReceiver,
                                                   [this] { BeforeBookChange(); });
-        mManagerConnections[1] = QObject::connect(mManager, &BookManager::OnQuit, mReceiver,
+        mManagerConnections[1] = QObject::connect(mManager, &BookManager::quitting, mReceiver,
                                                   [this] { mDestroy(); });
     }
     return mManager;
 }
 
-void BoxEditEvents::FollowEdit(const Book* book, const page* aPage, const std::function<void()>& onPageChange) {
+void BoxEditEvents::FollowEdit(const Book* book, const Page* aPage, const std::function<void()>& onPageChange) {
     UnfollowEdit();
     mBook = book;
     if (book)
-        mEditConnections[0] = QObject::connect(book, &Book::OnPageIndexChange, mReceiver, [this] { mDestroy(); });
+        mEditConnections[0] = QObject::connect(book, &Book::pageIndexChanged, mReceiver, [this] { mDestroy(); });
     if (!aPage)
         return;
-    mEditConnections[1] = QObject::connect(aPage, &page::OnTemplateChange, mReceiver, [this] { mDestroy(); });
+    mEditConnections[1] = QObject::connect(aPage, &Page::templateChanged, mReceiver, [this] { mDestroy(); });
     if (onPageChange)
-        mEditConnections[2] = QObject::connect(aPage, &page::OnPageChange, mReceiver, onPageChange);
+        mEditConnections[2] = QObject::connect(aPage, &Page::changed, mReceiver, onPageChange);
 }
 
 void BoxEditEvents::UnfollowEdit() {

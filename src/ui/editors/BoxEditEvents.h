@@ -8,7 +8,7 @@
 class Book;
 class BookManager;
 class QObject;
-class page;
+class Page;
 
 // The events that end a box edit, for the two box editors: the book manager's
 // (another book is about to come, the program quits), the edited book's page
@@ -27,7 +27,7 @@ public:
 
     BookManager* Manager();
     // Follows one edit; `onPageChange`, when given, runs on the page's other changes.
-    void FollowEdit(const Book* book, const page* aPage, const std::function<void()>& onPageChange = {});
+    void FollowEdit(const Book* book, const Page* aPage, const std::function<void()>& onPageChange = {});
     void UnfollowEdit();
 
 private:

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-class page;
+class Page;
 class PhotoImage;
 class TemplateBox;
 
@@ -12,10 +12,10 @@ class TemplateBox;
 class TextBoxEditor {
 public:
     virtual ~TextBoxEditor() = default;
-    virtual bool IsInitalized() const = 0;
+    virtual bool IsInitialized() const = 0;
     // Commits the text and saves the book; nothing when closed.
     virtual void Destroy() = 0;
-    virtual void Init(const std::shared_ptr<page>& aPage, int textBoxIndex) = 0;
+    virtual void Init(const std::shared_ptr<Page>& aPage, int textBoxIndex) = 0;
     virtual void SetLocationAndSize(int x, int y, int width, int height, int surfaceWidth) = 0;
     // The edited page's id, -1 when closed.
     virtual int PageId() const = 0;
@@ -25,7 +25,7 @@ public:
 class PhotoBoxEditor {
 public:
     virtual ~PhotoBoxEditor() = default;
-    virtual bool IsInitalized() const = 0;
+    virtual bool IsInitialized() const = 0;
     // Saves the book and closes; nothing when closed.
     virtual void Destroy() = 0;
     virtual void Init(const std::shared_ptr<PhotoImage>& photo) = 0;

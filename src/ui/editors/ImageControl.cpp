@@ -8,7 +8,7 @@
 #include "model/PhotoImage.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
-#include "model/page.h"
+#include "model/Page.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -80,7 +80,7 @@ QAction* ImageControl::ToolbarButton(const QString& key) const {
 
 void ImageControl::Init(const std::shared_ptr<PhotoImage>& aPhoto) {
     Destroy(); // normally done by the caller already
-    std::shared_ptr<page> aPage = aPhoto ? aPhoto->GetPage() : nullptr;
+    std::shared_ptr<Page> aPage = aPhoto ? aPhoto->GetPage() : nullptr;
     if (!aPage)
         return;
     BookManager* manager = mEvents.Manager();
@@ -104,7 +104,7 @@ void ImageControl::Init(const std::shared_ptr<PhotoImage>& aPhoto) {
 }
 
 void ImageControl::SetLocationAndSize(int aX, int aY, int aWidth, int aHeight) {
-    if (!IsInitalized())
+    if (!IsInitialized())
         return;
     const QSize bar = mToolbar->sizeHint();
     const int parentWidth = parentWidget() ? parentWidget()->width() : aX + aWidth;
@@ -123,7 +123,7 @@ void ImageControl::SetLocationAndSize(int aX, int aY, int aWidth, int aHeight) {
 }
 
 void ImageControl::Destroy() {
-    if (!IsInitalized())
+    if (!IsInitialized())
         return;
     if (mBook)
         RunGuarded([this] { mBook->SaveBook(); });
@@ -131,14 +131,14 @@ void ImageControl::Destroy() {
 }
 
 void ImageControl::DestroyWithoutSave() {
-    if (!IsInitalized())
+    if (!IsInitialized())
         return;
     mPhoto->SetKeepThumb(false);
     ReturnFocusToHost(this);
     mPicture->hide();
     hide();
     mEvents.UnfollowEdit();
-    const std::shared_ptr<page> edited = std::move(mPage);
+    const std::shared_ptr<Page> edited = std::move(mPage);
     mPage.reset();
     mBook.reset();
     mPhoto.reset();
@@ -155,7 +155,7 @@ std::shared_ptr<const TemplateBox> ImageControl::PhotoBox() const {
 }
 
 void ImageControl::ToolbarClick(const QString& key) {
-    if (!IsInitalized())
+    if (!IsInitialized())
         return;
     if (key == QLatin1String("small") || key == QLatin1String("big")) {
         const int step = key == QLatin1String("big") ? cZoomSliderPageStep : -cZoomSliderPageStep;
@@ -174,9 +174,9 @@ void ImageControl::ToolbarClick(const QString& key) {
 }
 
 void ImageControl::SliderStep() {
-    if (!IsInitalized())
+    if (!IsInitialized())
         return;
-    RunGuarded([this] { mPhoto->Setratio(RatioForZoomSlider(mImageSizeSlider->value())); });
+    RunGuarded([this] { mPhoto->SetRatio(RatioForZoomSlider(mImageSizeSlider->value())); });
     Redraw();
 }
 
@@ -231,7 +231,7 @@ void ImageControl::PressPicture(QMouseEvent* event) {
 
 void ImageControl::DragPicture(QMouseEvent* event) {
     const QPointF now = event->position();
-    if (!IsInitalized() || !(event->buttons() & Qt::LeftButton) || mLastMouse.x() == -1 ||
+    if (!IsInitialized() || !(event->buttons() & Qt::LeftButton) || mLastMouse.x() == -1 ||
         mLastMouse.y() == -1 || now == mLastMouse)
         return;
     const QPoint offsets = DraggedOffsets(QPoint(mPhoto->X(), mPhoto->Y()), mLastMouse, now);
@@ -245,7 +245,7 @@ void ImageControl::mousePressEvent(QMouseEvent* event) {
 }
 
 void ImageControl::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && IsInitalized()) {
+    if (event->key() == Qt::Key_Escape && IsInitialized()) {
         Destroy();
         return;
     }

@@ -13,7 +13,7 @@ class BookManager;
 class QAction;
 class QSlider;
 class QToolBar;
-class page;
+class Page;
 
 // The photo box editor: a toolbar with a zoom slider above one filled photo
 // box, and a picture area over the box that shows the photo live while the
@@ -35,7 +35,7 @@ public:
     void Destroy() override;
     // Closes without saving the book; the photo keeps its changes.
     void DestroyWithoutSave();
-    bool IsInitalized() const override { return mPage != nullptr; }
+    bool IsInitialized() const override { return mPage != nullptr; }
     int PageId() const override;
     std::shared_ptr<const TemplateBox> PhotoBox() const override;
 
@@ -70,7 +70,7 @@ private:
 
     BoxEditEvents mEvents;
     std::shared_ptr<PhotoImage> mPhoto;
-    std::shared_ptr<page> mPage;
+    std::shared_ptr<Page> mPage;
     std::shared_ptr<Book> mBook;
     QPointF mLastMouse{-1, -1};
 

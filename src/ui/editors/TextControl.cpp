@@ -15,7 +15,7 @@
 #include "model/BookManager.h"
 #include "model/Template.h"
 #include "model/TemplateBox.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "base/AppServices.h"
 #include "base/Constants.h"
 
@@ -130,7 +130,7 @@ void TextControl::FillFontList() {
     SyncSelection();
 }
 
-void TextControl::Init(const std::shared_ptr<page>& aPage, int textBoxIndex) {
+void TextControl::Init(const std::shared_ptr<Page>& aPage, int textBoxIndex) {
     BookManager* manager = mEvents.Manager();
     const std::shared_ptr<Book> book = manager ? manager->GetBook() : nullptr;
     Destroy(); // an edit in progress is stored and saved first
@@ -150,14 +150,14 @@ void TextControl::Init(const std::shared_ptr<page>& aPage, int textBoxIndex) {
     mTextBox = box;
     mTextBoxIndex = textBoxIndex;
     mLoadedText = text;
-    mRichTextBox->Load(text, QSizeF(box->width(), box->Height()), mDefaults);
+    mRichTextBox->Load(text, QSizeF(box->width(), box->height()), mDefaults);
     show();
     mColorPicture->SetColor(Qt::black);
     SyncSelection();
 }
 
 void TextControl::SetLocationAndSize(int x, int y, int width, int height, int surfaceWidth) {
-    if (!IsInitalized())
+    if (!IsInitialized())
         return;
     const QSize bar = mToolbar->sizeHint();
     const int viewWidth = parentWidget() ? parentWidget()->width() : surfaceWidth;
@@ -183,13 +183,13 @@ void TextControl::DestroyWithoutSave() {
 }
 
 void TextControl::Close(bool save) {
-    if (!IsInitalized())
+    if (!IsInitialized())
         return;
     ReturnFocusToHost(this);
     hide();
     HidePalette();
     const QString text = EditedText();
-    const std::shared_ptr<page> edited = std::move(mPage);
+    const std::shared_ptr<Page> edited = std::move(mPage);
     const std::shared_ptr<Book> book = std::move(mBook);
     const int index = mTextBoxIndex;
     mEvents.UnfollowEdit();
@@ -245,7 +245,7 @@ void TextControl::SyncSelection() {
 }
 
 void TextControl::ToolbarClick(const QString& key) {
-    if (!IsInitalized())
+    if (!IsInitialized())
         return;
     QTextCursor cursor = mRichTextBox->TextCursor();
     const SelectionFormat format = ReadSelectionFormat(cursor);
@@ -269,7 +269,7 @@ void TextControl::ToolbarClick(const QString& key) {
 }
 
 void TextControl::ApplyFontName(const QString& name) {
-    if (IsInitalized() && !name.trimmed().isEmpty()) {
+    if (IsInitialized() && !name.trimmed().isEmpty()) {
         QTextCursor cursor = mRichTextBox->TextCursor();
         SetSelectionFamily(cursor, name.trimmed());
         mRichTextBox->SetTextCursor(cursor);
@@ -279,7 +279,7 @@ void TextControl::ApplyFontName(const QString& name) {
 
 void TextControl::ApplyFontSize(const QString& text) {
     const std::optional<double> size = ParseEditorFontSize(text);
-    if (IsInitalized() && size) {
+    if (IsInitialized() && size) {
         QTextCursor cursor = mRichTextBox->TextCursor();
         SetSelectionPointSize(cursor, *size);
         mRichTextBox->SetTextCursor(cursor);
@@ -289,7 +289,7 @@ void TextControl::ApplyFontSize(const QString& text) {
 
 void TextControl::ApplyColor(const QColor& color) {
     HidePalette();
-    if (IsInitalized()) {
+    if (IsInitialized()) {
         QTextCursor cursor = mRichTextBox->TextCursor();
         SetSelectionColor(cursor, color);
         mRichTextBox->SetTextCursor(cursor);
@@ -324,12 +324,12 @@ void TextControl::UpdateMask() {
 }
 
 void TextControl::FocusText() {
-    if (IsInitalized())
+    if (IsInitialized())
         mRichTextBox->FocusText();
 }
 
 void TextControl::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && IsInitalized()) {
+    if (event->key() == Qt::Key_Escape && IsInitialized()) {
         Destroy();
         return;
     }

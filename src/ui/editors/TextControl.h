@@ -19,7 +19,7 @@ class QToolButton;
 class TextControlEditView;
 class TextControlPalette;
 class TextControlSwatch;
-class page;
+class Page;
 
 // The text box editor: a rich-text area over one text box of a page, with
 // a toolbar above it for font, size, bold, italic, underline, alignment and
@@ -37,7 +37,7 @@ public:
     ~TextControl() override;
 
     // Opens the editor on a text box, committing an edit in progress first.
-    void Init(const std::shared_ptr<page>& aPage, int textBoxIndex) override;
+    void Init(const std::shared_ptr<Page>& aPage, int textBoxIndex) override;
     // Places the editor so that the text covers the box (pixels of the view).
     // Kept inside the hosting view's width (surfaceWidth without a parent).
     void SetLocationAndSize(int x, int y, int width, int height, int surfaceWidth) override;
@@ -45,7 +45,7 @@ public:
     void Destroy() override;
     // Stores the text in the page without saving the book.
     void DestroyWithoutSave();
-    bool IsInitalized() const override { return mPage != nullptr; }
+    bool IsInitialized() const override { return mPage != nullptr; }
     int PageId() const override;
     std::shared_ptr<const TemplateBox> TextBox() const override { return mTextBox; }
     int TextBoxIndex() const { return mTextBoxIndex; }
@@ -91,7 +91,7 @@ private:
     BoxEditEvents mEvents;
     RtfDefaults mDefaults;
     std::shared_ptr<Book> mBook;
-    std::shared_ptr<page> mPage;
+    std::shared_ptr<Page> mPage;
     std::shared_ptr<const TemplateBox> mTextBox;
     int mTextBoxIndex = -1;
     QString mLoadedText;

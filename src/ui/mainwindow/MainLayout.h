@@ -28,10 +28,10 @@ struct Input {
 
 struct Result {
     bool valid = false; // false for an unknown pane view: nothing moves
-    QRect pane;         // mTopControl
+    QRect pane;         // mSidePane
     QRect selector;     // mTemplateSelector
     QRect picker;       // mTemplatesControl
-    QRect book;         // mBookControl
+    QRect book;         // mBookView
 };
 
 Result Compute(const Input& in);

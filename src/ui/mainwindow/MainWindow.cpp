@@ -35,7 +35,7 @@ T& Required(T* given, T* registered, const char* what) {
 
 } // namespace
 
-frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
+MainWindow::MainWindow(const MainWindowContext& context, QWidget* parent)
     : QMainWindow(parent),
       mStrings(Required(context.strings, static_cast<const Constants*>(Services().strings),
                         "language strings")),
@@ -44,7 +44,7 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
       mBooks(context.books ? context.books : Services().books),
       mFolders(context.folders ? context.folders : Services().folders),
       mProgramFolder(context.programFolder), mPlacementFile(context.placementFile) {
-    setObjectName(QStringLiteral("frmMain"));
+    setObjectName(QStringLiteral("MainWindow"));
     CreateChildren();
     // Creation: the nine group names, then group 1.
     for (int i = 0; i <= mTemplates.GetCount(); ++i)
@@ -55,8 +55,8 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
 
     // Loading.
     if (mBooks) {
-        connect(mBooks, &BookManager::OnBookChange, this, &frmMain::OnBookChange);
-        connect(mBooks, &BookManager::OnAllBooksChanged, this, &frmMain::SetAlbumMenu);
+        connect(mBooks, &BookManager::bookChanged, this, &MainWindow::OnBookChange);
+        connect(mBooks, &BookManager::bookListChanged, this, &MainWindow::SetAlbumMenu);
     }
     RestorePlacement();
     CreateMenus();
@@ -65,39 +65,39 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
     SetNewPageButtonStatus();
     SetPrevNextPageButtonStatus();
     SetBookOrderStatusMenu();
-    mBookControl->setFocus(); // the keys start in the book view
+    mBookView->setFocus(); // the keys start in the book view
 }
 
-frmMain::~frmMain() = default;
+MainWindow::~MainWindow() = default;
 
-void frmMain::CreateChildren() {
+void MainWindow::CreateChildren() {
     mClient = new QWidget(this);
     mClient->setObjectName(QStringLiteral("mClient"));
     setCentralWidget(mClient);
-    mTopControl = new SidePane(mClient); // the photos pane pages hand photos to
-    mTopControl->setObjectName(QStringLiteral("mTopControl"));
+    mSidePane = new SidePane(mClient); // the photos pane pages hand photos to
+    mSidePane->setObjectName(QStringLiteral("mSidePane"));
     mTemplateSelector = new QComboBox(mClient);
     mTemplateSelector->setObjectName(QStringLiteral("mTemplateSelector"));
     mTemplateSelector->setFixedSize(MainLayout::SelectorWidth, MainLayout::SelectorHeight);
     mTemplatesControl = new TemplatesControl(&mTemplates, mClient);
     mTemplatesControl->setObjectName(QStringLiteral("mTemplatesControl"));
     mTemplatesControl->resize(MainLayout::PickerWidth, mTemplatesControl->height());
-    mBookControl = new BookView(mBooks, mClient);
-    mBookControl->setObjectName(QStringLiteral("mBookControl"));
+    mBookView = new BookView(mBooks, mClient);
+    mBookView->setObjectName(QStringLiteral("mBookView"));
     mPreviewStatusDialog = new PreviewStatusDialog(mStrings, this);
 
-    connect(mBookControl, &BookView::PrevNextStatusChanged, this,
-            &frmMain::SetPrevNextPageButtonStatus);
-    const auto toolbar = [this](void (BookView::*request)(), void (frmMain::*command)()) {
-        connect(mBookControl, request, this, [this, command] { RunCommand(command); });
+    connect(mBookView, &BookView::PrevNextStatusChanged, this,
+            &MainWindow::SetPrevNextPageButtonStatus);
+    const auto toolbar = [this](void (BookView::*request)(), void (MainWindow::*command)()) {
+        connect(mBookView, request, this, [this, command] { RunCommand(command); });
     };
-    toolbar(&BookView::NewPageRequested, &frmMain::mnuBookNewPage_Click);
-    toolbar(&BookView::PageViewToggleRequested, &frmMain::mnuBookPageView_Click);
-    toolbar(&BookView::PreviousPageRequested, &frmMain::mnuBookPreviousPage_Click);
-    toolbar(&BookView::NextPageRequested, &frmMain::mnuBookNextPage_Click);
-    toolbar(&BookView::ImportPhotosRequested, &frmMain::mnuBookImportPhotos_Click);
-    toolbar(&BookView::OrderRequested, &frmMain::mnuBookOrder_Click);
-    connect(mTopControl, &SidePane::PaneChanged, this, &frmMain::Resize);
+    toolbar(&BookView::NewPageRequested, &MainWindow::onBookNewPageTriggered);
+    toolbar(&BookView::PageViewToggleRequested, &MainWindow::onBookPageViewTriggered);
+    toolbar(&BookView::PreviousPageRequested, &MainWindow::onBookPreviousPageTriggered);
+    toolbar(&BookView::NextPageRequested, &MainWindow::onBookNextPageTriggered);
+    toolbar(&BookView::ImportPhotosRequested, &MainWindow::onBookImportPhotosTriggered);
+    toolbar(&BookView::OrderRequested, &MainWindow::onBookOrderTriggered);
+    connect(mSidePane, &SidePane::PaneChanged, this, &MainWindow::Resize);
     connect(mPreviewStatusDialog, &QDialog::rejected, this, [this] {
         if (mPreviewJob)
             mPreviewJob->Cancel(); // closed by the user: the pages not begun are left out
@@ -105,45 +105,45 @@ void frmMain::CreateChildren() {
     mClient->installEventFilter(this);
 }
 
-std::shared_ptr<Book> frmMain::CurrentBook() const {
+std::shared_ptr<Book> MainWindow::CurrentBook() const {
     return mBooks ? mBooks->GetBook() : nullptr;
 }
 
-int frmMain::CurrentPaneView() const {
+int MainWindow::CurrentPaneView() const {
     return mBooks ? mBooks->CurrentPaneView() : 1;
 }
 
 // ---- book events and menu states
 
-void frmMain::OnBookChange() {
+void MainWindow::OnBookChange() {
     SubscribeToBook(CurrentBook());
     SetAlbumMenu();
     SetBookOrderStatusMenu();
     SetNewPageButtonStatus();
     SetPrevNextPageButtonStatus();
     // The book view has returned to its starting view (it hears of the book first).
-    mnuBookPageView->setText(
-        mStrings.Text(MainWindowRules::PageViewCaptionKey(mBookControl->GetPagesView())));
+    mBookPageViewAction->setText(
+        mStrings.Text(MainWindowRules::PageViewCaptionKey(mBookView->GetPagesView())));
     if (const auto book = CurrentBook())
         setWindowTitle(MainWindowRules::WindowTitle(mStrings.Text(u"cMainFormCaption"), book->GetName()));
     Resize(); // the new book's side-pane layout
 }
 
-void frmMain::SubscribeToBook(const std::shared_ptr<Book>& book) {
+void MainWindow::SubscribeToBook(const std::shared_ptr<Book>& book) {
     if (mSubscribedBook)
         disconnect(mSubscribedBook, nullptr, this, nullptr);
     mSubscribedBook = book.get();
     if (!book)
         return;
-    connect(book.get(), &Book::OnAddPage, this, &frmMain::SetNewPageButtonStatus);
-    connect(book.get(), &Book::OnDeletePage, this, &frmMain::SetNewPageButtonStatus);
-    connect(book.get(), &Book::OnPageIndexChange, this, &frmMain::SetPrevNextPageButtonStatus);
-    connect(book.get(), &Book::OnSaveFailed, this, &frmMain::ShowSaveFailure);
+    connect(book.get(), &Book::pageAdded, this, &MainWindow::SetNewPageButtonStatus);
+    connect(book.get(), &Book::pageDeleted, this, &MainWindow::SetNewPageButtonStatus);
+    connect(book.get(), &Book::pageIndexChanged, this, &MainWindow::SetPrevNextPageButtonStatus);
+    connect(book.get(), &Book::saveFailed, this, &MainWindow::ShowSaveFailure);
 }
 
-QMessageBox* frmMain::SaveFailureBox() const { return mSaveFailureBox; }
+QMessageBox* MainWindow::SaveFailureBox() const { return mSaveFailureBox; }
 
-void frmMain::ShowSaveFailure(const QString& detail) {
+void MainWindow::ShowSaveFailure(const QString& detail) {
     if (mSaveFailureBox)
         return; // the user has not dismissed the last one yet
     auto* box = new QMessageBox(QMessageBox::Warning, mStrings.Text(u"cMainFormCaption"),
@@ -154,29 +154,29 @@ void frmMain::ShowSaveFailure(const QString& detail) {
     box->open();
 }
 
-void frmMain::SetPrevNextPageButtonStatus() {
-    mnuBookPreviousPage->setEnabled(mBookControl->HasPreviousPage());
-    mnuBookNextPage->setEnabled(mBookControl->HasNextPage());
+void MainWindow::SetPrevNextPageButtonStatus() {
+    mBookPreviousPageAction->setEnabled(mBookView->HasPreviousPage());
+    mBookNextPageAction->setEnabled(mBookView->HasNextPage());
 }
 
-void frmMain::SetNewPageButtonStatus() {
+void MainWindow::SetNewPageButtonStatus() {
     const auto book = CurrentBook();
-    mnuBookNewPage->setEnabled(book && book->AllowNewPage());
+    mBookNewPageAction->setEnabled(book && book->AllowNewPage());
 }
 
-void frmMain::SetBookOrderStatusMenu() {
+void MainWindow::SetBookOrderStatusMenu() {
     const auto book = CurrentBook();
-    mnuBookOrderStatus->setEnabled(mHooks.orderStatus && book && !book->GetOrderIds().isEmpty());
+    mBookOrderStatusAction->setEnabled(mHooks.orderStatus && book && !book->GetOrderIds().isEmpty());
 }
 
-void frmMain::DeleteBook() {
+void MainWindow::DeleteBook() {
     if (mBooks)
         mBooks->DeleteBook();
 }
 
 // ---- layout
 
-void frmMain::Resize() {
+void MainWindow::Resize() {
     if (isMinimized())
         return;
     const QSize outer = frameGeometry().size();
@@ -190,30 +190,30 @@ void frmMain::Resize() {
     in.paneView = CurrentPaneView();
     in.selector = mTemplateSelector->size();
     in.pickerWidth = mTemplatesControl->width();
-    in.columnWidth = mTopControl->PreferredWidth();
+    in.columnWidth = mSidePane->PreferredWidth();
     const MainLayout::Result r = MainLayout::Compute(in);
     if (!r.valid)
         return;
-    mTopControl->setGeometry(r.pane);
+    mSidePane->setGeometry(r.pane);
     mTemplateSelector->setGeometry(r.selector);
     mTemplatesControl->setGeometry(r.picker);
-    mBookControl->setGeometry(r.book);
+    mBookView->setGeometry(r.book);
     update();
 }
 
-void frmMain::keyPressEvent(QKeyEvent* event) {
-    if (mBookControl->RunKey(*event))
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (mBookView->RunKey(*event))
         event->accept();
     else
         QMainWindow::keyPressEvent(event);
 }
 
-void frmMain::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     Resize();
 }
 
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == mClient && event->type() == QEvent::Resize)
         Resize();
     return QMainWindow::eventFilter(watched, event);
@@ -221,7 +221,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- placement and closing
 
-std::unique_ptr<QSettings> frmMain::PlacementStore() const {
+std::unique_ptr<QSettings> MainWindow::PlacementStore() const {
     if (mPlacementFile.isEmpty())
         return OpenPlacementSettings();
     return std::make_unique<QSettings>(mPlacementFile, QSettings::IniFormat);
@@ -229,7 +229,7 @@ std::unique_ptr<QSettings> frmMain::PlacementStore() const {
 
 // Position of the frame and size of the window, so that a restored window
 // keeps its size from run to run whatever frame the desktop adds.
-void frmMain::RestorePlacement() {
+void MainWindow::RestorePlacement() {
     QRect r = MainWindowRules::PlacementToPixels(ReadWindowPlacement(*PlacementStore()));
     if (!QGuiApplication::screenAt(r.topLeft())) // a screen that is gone
         r.moveTopLeft(MainWindowRules::PlacementToPixels(WindowPlacement{}).topLeft());
@@ -237,12 +237,12 @@ void frmMain::RestorePlacement() {
     resize(r.size());
 }
 
-void frmMain::SavePlacement() {
+void MainWindow::SavePlacement() {
     const QRect r(pos(), size());
     WriteWindowPlacement(*PlacementStore(), MainWindowRules::PixelsToPlacement(r), isMinimized());
 }
 
-void frmMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (mClosed)
         return;
@@ -260,7 +260,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 // ---- introduction panel
 
-IntroductionPanel& frmMain::Introduction() {
+IntroductionPanel& MainWindow::Introduction() {
     if (!mIntroduction) {
         const QString settings = mFolders ? mFolders->GetSettingsFile() : QString();
         mIntroduction = new IntroductionPanel(mStrings, mProgramFolder, settings, this);
@@ -268,11 +268,11 @@ IntroductionPanel& frmMain::Introduction() {
     return *mIntroduction;
 }
 
-void frmMain::ShowIntroductionModal() {
+void MainWindow::ShowIntroductionModal() {
     Introduction().exec();
 }
 
-void frmMain::ShowIntroduction() {
+void MainWindow::ShowIntroduction() {
     Introduction().show();
     Introduction().raise();
     Introduction().activateWindow(); // the keys go to it, also when it was open behind

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/mainwindow/HostedChildren.h"
+#include "ui/bookview/BookView.h"
+#include "ui/panes/SidePane.h"
 #include "ui/mainwindow/MainWindowHooks.h"
 
 #include <QMainWindow>
@@ -34,15 +35,15 @@ struct MainWindowContext {
     QString placementFile;  // an INI file for the placement; empty: the per-user store
 };
 
-// frmMain: the side pane, the template group selector, the template picker
+// MainWindow: the side pane, the template group selector, the template picker
 // and the book view under the menu bar, kept in step with the current book.
-class frmMain : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Creation fills the template selector (group 1 chosen); loading follows
     // at once: placement, captions, the minimum size.
-    explicit frmMain(const MainWindowContext& context, QWidget* parent = nullptr);
-    ~frmMain() override;
+    explicit MainWindow(const MainWindowContext& context, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     void SetHooks(MainWindowHooks hooks);
 
@@ -55,22 +56,22 @@ public:
     void DeleteBook();
 
     // Book commands, also reached from the book view's toolbar.
-    void mnuBookNewPage_Click();
-    void mnuBookPageView_Click();
-    void mnuBookPreviousPage_Click();
-    void mnuBookNextPage_Click();
-    void mnuBookOrder_Click();
-    void mnuBookImportPhotos_Click();
+    void onBookNewPageTriggered();
+    void onBookPageViewTriggered();
+    void onBookPreviousPageTriggered();
+    void onBookNextPageTriggered();
+    void onBookOrderTriggered();
+    void onBookImportPhotosTriggered();
 
     // The introduction panel over this window: modal at start, or just visible.
     void ShowIntroductionModal();
     void ShowIntroduction();
 
-    BookView* GetBookControl() const { return mBookControl; }
+    BookView* GetBookView() const { return mBookView; }
     // For pictures of the program: "column" (side pane at the right),
     // "photo-editor" or "text-editor" (box 0 of the right-hand page).
     void ShowScene(const QString& scene);
-    SidePane* GetTopControl() const { return mTopControl; }
+    SidePane* GetSidePane() const { return mSidePane; }
     TemplatesControl* GetTemplatesControl() const { return mTemplatesControl; }
     QComboBox* TemplateSelector() const { return mTemplateSelector; }
     PreviewStatusDialog* PreviewDialog() const { return mPreviewStatusDialog; }
@@ -90,24 +91,24 @@ private:
     // MainWindowMenus.cpp
     void CreateMenus();
     QAction* AddItem(QMenu* menu, const char* name, const char16_t* captionKey,
-                     void (frmMain::*handler)(), const char* icon = nullptr);
+                     void (MainWindow::*handler)(), const char* icon = nullptr);
     void RefreshHookedItems();
     void SetStandardShortcuts();
-    void RunCommand(void (frmMain::*handler)());
+    void RunCommand(void (MainWindow::*handler)());
     // MainWindowCommands.cpp
-    void mnuFileNew_Click();
-    void mnuFileRename_Click();
-    void mnuFilePreview_Click();
-    void mnuFileDelete_Click();
-    void mnuFileExit_Click();
-    void mnuBookOrderStatus_Click();
-    void mnuViewSwitch_Click();
-    void mnuHelpIntroduction_Click();
-    void mnuHelpContents_Click();
-    void mnuHelpFAQ_Click();
-    void mnuHelpWebsite_Click();
-    void mnuHelpChkUpdate_Click();
-    void mnuHelpAbout_Click();
+    void onFileNewTriggered();
+    void onFileRenameTriggered();
+    void onFilePreviewTriggered();
+    void onFileDeleteTriggered();
+    void onFileExitTriggered();
+    void onBookOrderStatusTriggered();
+    void onViewSwitchTriggered();
+    void onHelpIntroductionTriggered();
+    void onHelpContentsTriggered();
+    void onHelpFAQTriggered();
+    void onHelpWebsiteTriggered();
+    void onHelpChkUpdateTriggered();
+    void onHelpAboutTriggered();
     void OnPreviewFinished();
     bool IsOnline() const;
     bool Ask(const QString& prompt, const QString& title) const;
@@ -135,10 +136,10 @@ private:
     MainWindowHooks mHooks;
 
     QWidget* mClient = nullptr;
-    SidePane* mTopControl = nullptr;
+    SidePane* mSidePane = nullptr;
     QComboBox* mTemplateSelector = nullptr;
     TemplatesControl* mTemplatesControl = nullptr;
-    BookView* mBookControl = nullptr;
+    BookView* mBookView = nullptr;
     PreviewStatusDialog* mPreviewStatusDialog = nullptr;
     IntroductionPanel* mIntroduction = nullptr;
     std::unique_ptr<PageExportJob> mPreviewJob;
@@ -146,13 +147,13 @@ private:
     QPointer<QMessageBox> mSaveFailureBox;
     bool mClosed = false;
 
-    QAction* mnuFilePreview = nullptr;
-    QAction* mnuBookNewPage = nullptr;
-    QAction* mnuBookPageView = nullptr;
-    QAction* mnuBookPreviousPage = nullptr;
-    QAction* mnuBookNextPage = nullptr;
-    QAction* mnuBookOrderStatus = nullptr;
-    QAction* mnuHelpChkUpdate = nullptr;
-    QMenu* mnuAlbums = nullptr;
+    QAction* mFilePreviewAction = nullptr;
+    QAction* mBookNewPageAction = nullptr;
+    QAction* mBookPageViewAction = nullptr;
+    QAction* mBookPreviousPageAction = nullptr;
+    QAction* mBookNextPageAction = nullptr;
+    QAction* mBookOrderStatusAction = nullptr;
+    QAction* mHelpChkUpdateAction = nullptr;
+    QMenu* mAlbumsMenu = nullptr;
     QActionGroup* mAlbumGroup = nullptr;
 };

@@ -24,40 +24,40 @@
 
 // ---- the user's answers
 
-bool frmMain::IsOnline() const {
+bool MainWindow::IsOnline() const {
     return mHooks.isOnline ? mHooks.isOnline()
                            : IsInternetConnected(QString::fromUtf8(BuildConfig::ServiceUrl));
 }
 
-bool frmMain::Ask(const QString& prompt, const QString& title) const {
+bool MainWindow::Ask(const QString& prompt, const QString& title) const {
     return mHooks.ask ? mHooks.ask(prompt, title)
-                      : MessageBoxQuestion(const_cast<frmMain*>(this))(prompt, title);
+                      : MessageBoxQuestion(const_cast<MainWindow*>(this))(prompt, title);
 }
 
-void frmMain::Tell(const QString& text) const {
+void MainWindow::Tell(const QString& text) const {
     if (mHooks.tell)
         mHooks.tell(text);
     else
-        MessageBoxNotice(const_cast<frmMain*>(this), mStrings.Text(u"cMainFormCaption"))(text);
+        MessageBoxNotice(const_cast<MainWindow*>(this), mStrings.Text(u"cMainFormCaption"))(text);
 }
 
 // ---- File
 
-void frmMain::mnuFileNew_Click() {
+void MainWindow::onFileNewTriggered() {
     if (!mBooks)
         return;
     NewBookForm dialog(*mBooks, mStrings, this);
     dialog.exec();
 }
 
-void frmMain::mnuFileRename_Click() {
+void MainWindow::onFileRenameTriggered() {
     if (!mBooks)
         return;
     RenameBookForm dialog(*mBooks, mStrings, this);
     dialog.exec();
 }
 
-void frmMain::mnuFilePreview_Click() {
+void MainWindow::onFilePreviewTriggered() {
     const auto book = CurrentBook();
     if (!book || mPreviewJob)
         return; // one preview at a time
@@ -71,14 +71,14 @@ void frmMain::mnuFilePreview_Click() {
                                                   PageRenderer::ForCatalogue(mTemplates));
     connect(mPreviewJob.get(), &PageExportJob::Progress, mPreviewStatusDialog,
             &PreviewStatusDialog::SetStatus);
-    connect(mPreviewJob.get(), &PageExportJob::Finished, this, &frmMain::OnPreviewFinished);
+    connect(mPreviewJob.get(), &PageExportJob::Finished, this, &MainWindow::OnPreviewFinished);
     mPreviewStatusDialog->StatusBar()->setRange(0, 0);
     mPreviewStatusDialog->show();
     mPreviewJob->Start();
     RefreshHookedItems();
 }
 
-void frmMain::OnPreviewFinished() {
+void MainWindow::OnPreviewFinished() {
     PageExportJob* job = mPreviewJob.release();
     job->deleteLater(); // it is still sending this signal
     const QString folder = job->Folder();
@@ -93,18 +93,18 @@ void frmMain::OnPreviewFinished() {
         OpenFolderWindow(folder);
 }
 
-void frmMain::mnuFileDelete_Click() {
+void MainWindow::onFileDeleteTriggered() {
     if (Ask(mStrings.Text(u"cDeleteConfirmLabelCaption"), mStrings.Text(u"cDeleteConfirmCaption")))
         DeleteBook();
 }
 
-void frmMain::mnuFileExit_Click() {
+void MainWindow::onFileExitTriggered() {
     close();
 }
 
 // ---- Book
 
-void frmMain::mnuBookNewPage_Click() {
+void MainWindow::onBookNewPageTriggered() {
     const auto book = CurrentBook();
     if (!book || !book->AllowNewPage())
         return;
@@ -113,33 +113,33 @@ void frmMain::mnuBookNewPage_Click() {
     RunGuarded([&] { book->SaveBook(); });
 }
 
-void frmMain::mnuBookPageView_Click() {
-    const int next = MainWindowRules::NextPagesView(mBookControl->GetPagesView());
-    mnuBookPageView->setText(mStrings.Text(MainWindowRules::PageViewCaptionKey(next)));
-    mBookControl->SetPagesView(next);
+void MainWindow::onBookPageViewTriggered() {
+    const int next = MainWindowRules::NextPagesView(mBookView->GetPagesView());
+    mBookPageViewAction->setText(mStrings.Text(MainWindowRules::PageViewCaptionKey(next)));
+    mBookView->SetPagesView(next);
 }
 
-void frmMain::mnuBookPreviousPage_Click() {
-    mBookControl->PreviousPage();
+void MainWindow::onBookPreviousPageTriggered() {
+    mBookView->PreviousPage();
     SetPrevNextPageButtonStatus();
 }
 
-void frmMain::mnuBookNextPage_Click() {
-    mBookControl->NextPage();
+void MainWindow::onBookNextPageTriggered() {
+    mBookView->NextPage();
     SetPrevNextPageButtonStatus();
 }
 
-void frmMain::mnuBookImportPhotos_Click() {
+void MainWindow::onBookImportPhotosTriggered() {
     const QString pictures = mFolders ? mFolders->GetPicturesFolder() : QString();
     const QStringList paths =
         mHooks.pickPhotos ? mHooks.pickPhotos()
                           : ShowOpenFileDialog(QStringLiteral("*.jpg|*.jpg"), pictures,
                                                mStrings.Text(u"cImportPhotoDialog"), this);
     if (!paths.isEmpty() && !paths.first().isEmpty())
-        mTopControl->AddFiles(paths);
+        mSidePane->AddFiles(paths);
 }
 
-void frmMain::mnuBookOrder_Click() {
+void MainWindow::onBookOrderTriggered() {
     const auto book = CurrentBook();
     if (!book)
         return;
@@ -158,7 +158,7 @@ void frmMain::mnuBookOrder_Click() {
     }
 }
 
-void frmMain::mnuBookOrderStatus_Click() {
+void MainWindow::onBookOrderStatusTriggered() {
     const auto book = CurrentBook();
     if (!book || !mHooks.orderStatus)
         return;
@@ -171,46 +171,46 @@ void frmMain::mnuBookOrderStatus_Click() {
 
 // ---- View
 
-void frmMain::mnuViewSwitch_Click() {
+void MainWindow::onViewSwitchTriggered() {
     const auto book = CurrentBook();
     if (!book)
         return;
-    book->SetTopControlView(MainWindowRules::NextPaneView(book->TopControlView()));
+    book->SetSidePaneView(MainWindowRules::NextPaneView(book->SidePaneView()));
     Resize();
-    mTopControl->Relayout(); // its size may not change, its layout does
+    mSidePane->Relayout(); // its size may not change, its layout does
 }
 
 // ---- Help
 
-void frmMain::mnuHelpIntroduction_Click() {
+void MainWindow::onHelpIntroductionTriggered() {
     ShowIntroduction();
 }
 
-void frmMain::OpenPage(const QString& address) const {
+void MainWindow::OpenPage(const QString& address) const {
     if (mHooks.openWebPage)
         mHooks.openWebPage(address);
     else
         OpenWebPage(address);
 }
 
-void frmMain::mnuHelpContents_Click() {
+void MainWindow::onHelpContentsTriggered() {
     OpenPage(QString::fromUtf8(BuildConfig::HelpUrl) + QStringLiteral("edit.html"));
 }
 
-void frmMain::mnuHelpFAQ_Click() {
+void MainWindow::onHelpFAQTriggered() {
     OpenPage(QString::fromUtf8(BuildConfig::FaqUrl) + QStringLiteral("question.html"));
 }
 
-void frmMain::mnuHelpWebsite_Click() {
+void MainWindow::onHelpWebsiteTriggered() {
     OpenPage(QString::fromUtf8(BuildConfig::WebsiteUrl));
 }
 
-void frmMain::mnuHelpChkUpdate_Click() {
+void MainWindow::onHelpChkUpdateTriggered() {
     if (mHooks.updateCheck)
         mHooks.updateCheck();
 }
 
-void frmMain::mnuHelpAbout_Click() {
+void MainWindow::onHelpAboutTriggered() {
     AboutBox about(mStrings, this);
     about.exec();
 }

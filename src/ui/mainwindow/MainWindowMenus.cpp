@@ -13,8 +13,8 @@
 #include <QMenuBar>
 #include <utility>
 
-QAction* frmMain::AddItem(QMenu* menu, const char* name, const char16_t* captionKey,
-                          void (frmMain::*handler)(), const char* icon) {
+QAction* MainWindow::AddItem(QMenu* menu, const char* name, const char16_t* captionKey,
+                          void (MainWindow::*handler)(), const char* icon) {
     QAction* action = menu->addAction(mStrings.Text(captionKey));
     action->setObjectName(QLatin1String(name));
     if (icon)
@@ -23,60 +23,60 @@ QAction* frmMain::AddItem(QMenu* menu, const char* name, const char16_t* caption
     return action;
 }
 
-void frmMain::CreateMenus() {
+void MainWindow::CreateMenus() {
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(mStrings.Text(u"cMenuFile"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    AddItem(file, "mnuFileNew", u"cMenuFileNew", &frmMain::mnuFileNew_Click, "document-new");
-    AddItem(file, "mnuFileRename", u"cMenuFileRename", &frmMain::mnuFileRename_Click, "edit-rename");
-    mnuFilePreview = AddItem(file, "mnuFilePreview", u"cMenuFilePreview",
-                             &frmMain::mnuFilePreview_Click, "document-print-preview");
-    AddItem(file, "mnuFileDelete", u"cMenuFileDelete", &frmMain::mnuFileDelete_Click, "edit-delete");
-    AddItem(file, "mnuFileExit", u"cMenuFileExit", &frmMain::mnuFileExit_Click, "application-exit");
+    AddItem(file, "mnuFileNew", u"cMenuFileNew", &MainWindow::onFileNewTriggered, "document-new");
+    AddItem(file, "mnuFileRename", u"cMenuFileRename", &MainWindow::onFileRenameTriggered, "edit-rename");
+    mFilePreviewAction = AddItem(file, "mnuFilePreview", u"cMenuFilePreview",
+                             &MainWindow::onFilePreviewTriggered, "document-print-preview");
+    AddItem(file, "mnuFileDelete", u"cMenuFileDelete", &MainWindow::onFileDeleteTriggered, "edit-delete");
+    AddItem(file, "mnuFileExit", u"cMenuFileExit", &MainWindow::onFileExitTriggered, "application-exit");
 
     QMenu* book = bar->addMenu(mStrings.Text(u"cMenuBook"));
     book->setObjectName(QStringLiteral("mnuBook"));
-    mnuBookNewPage = AddItem(book, "mnuBookNewPage", u"cMenuBookNewPage",
-                             &frmMain::mnuBookNewPage_Click, "list-add");
+    mBookNewPageAction = AddItem(book, "mnuBookNewPage", u"cMenuBookNewPage",
+                             &MainWindow::onBookNewPageTriggered, "list-add");
     book->addSeparator();
-    mnuBookPageView = AddItem(book, "mnuBookPageView", u"cMenuBookOnePageView",
-                              &frmMain::mnuBookPageView_Click);
+    mBookPageViewAction = AddItem(book, "mnuBookPageView", u"cMenuBookOnePageView",
+                              &MainWindow::onBookPageViewTriggered);
     book->addSeparator();
-    mnuBookPreviousPage = AddItem(book, "mnuBookPreviousPage", u"cMenuBookPreviousPage",
-                                  &frmMain::mnuBookPreviousPage_Click, "go-previous");
-    mnuBookNextPage = AddItem(book, "mnuBookNextPage", u"cMenuBookNextPage",
-                              &frmMain::mnuBookNextPage_Click, "go-next");
+    mBookPreviousPageAction = AddItem(book, "mnuBookPreviousPage", u"cMenuBookPreviousPage",
+                                  &MainWindow::onBookPreviousPageTriggered, "go-previous");
+    mBookNextPageAction = AddItem(book, "mnuBookNextPage", u"cMenuBookNextPage",
+                              &MainWindow::onBookNextPageTriggered, "go-next");
     book->addSeparator();
     AddItem(book, "mnuBookImportPhotos", u"cMenuBookImportPhotos",
-            &frmMain::mnuBookImportPhotos_Click, "document-import");
+            &MainWindow::onBookImportPhotosTriggered, "document-import");
     book->addSeparator();
-    AddItem(book, "mnuBookOrder", u"cMenuBookOrder", &frmMain::mnuBookOrder_Click, "mail-send");
-    mnuBookOrderStatus = AddItem(book, "mnuBookOrderStatus", u"cMenuBookOrderStatus",
-                                 &frmMain::mnuBookOrderStatus_Click);
+    AddItem(book, "mnuBookOrder", u"cMenuBookOrder", &MainWindow::onBookOrderTriggered, "mail-send");
+    mBookOrderStatusAction = AddItem(book, "mnuBookOrderStatus", u"cMenuBookOrderStatus",
+                                 &MainWindow::onBookOrderStatusTriggered);
 
     QMenu* view = bar->addMenu(mStrings.Text(u"cMenuView"));
     view->setObjectName(QStringLiteral("mnuView"));
-    AddItem(view, "mnuViewSwitch", u"cMenuViewSwitch", &frmMain::mnuViewSwitch_Click);
+    AddItem(view, "mnuViewSwitch", u"cMenuViewSwitch", &MainWindow::onViewSwitchTriggered);
 
-    mnuAlbums = bar->addMenu(mStrings.Text(u"cMenuAlbum"));
-    mnuAlbums->setObjectName(QStringLiteral("mnuAlbums"));
+    mAlbumsMenu = bar->addMenu(mStrings.Text(u"cMenuAlbum"));
+    mAlbumsMenu->setObjectName(QStringLiteral("mAlbumsMenu"));
     mAlbumGroup = new QActionGroup(this);
     mAlbumGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
 
     QMenu* help = bar->addMenu(mStrings.Text(u"cMenuHelp"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     AddItem(help, "mnuHelpIntroduction", u"cMenuHelpIntroduction",
-            &frmMain::mnuHelpIntroduction_Click);
-    AddItem(help, "mnuHelpContents", u"cMenuHelpContents", &frmMain::mnuHelpContents_Click,
+            &MainWindow::onHelpIntroductionTriggered);
+    AddItem(help, "mnuHelpContents", u"cMenuHelpContents", &MainWindow::onHelpContentsTriggered,
             "help-contents");
-    AddItem(help, "mnuHelpFAQ", u"cMenuHelpFAQ", &frmMain::mnuHelpFAQ_Click);
+    AddItem(help, "mnuHelpFAQ", u"cMenuHelpFAQ", &MainWindow::onHelpFAQTriggered);
     help->addSeparator();
-    AddItem(help, "mnuHelpWebsite", u"cMenuHelpWebsite", &frmMain::mnuHelpWebsite_Click, "go-home");
+    AddItem(help, "mnuHelpWebsite", u"cMenuHelpWebsite", &MainWindow::onHelpWebsiteTriggered, "go-home");
     help->addSeparator();
-    mnuHelpChkUpdate = AddItem(help, "mnuHelpChkUpdate", u"cMenuHelpChkUpdate",
-                               &frmMain::mnuHelpChkUpdate_Click, "view-refresh");
+    mHelpChkUpdateAction = AddItem(help, "mnuHelpChkUpdate", u"cMenuHelpChkUpdate",
+                               &MainWindow::onHelpChkUpdateTriggered, "view-refresh");
     help->addSeparator();
-    AddItem(help, "mnuHelpAbout", u"cMenuHelpAbout", &frmMain::mnuHelpAbout_Click, "help-about");
+    AddItem(help, "mnuHelpAbout", u"cMenuHelpAbout", &MainWindow::onHelpAboutTriggered, "help-about");
     SetStandardShortcuts();
     RefreshHookedItems();
 }
@@ -100,7 +100,7 @@ const std::pair<const char*, Qt::Key> BookViewItemKeys[] = {
 } // namespace
 
 // The platform's own keys for the commands that have one.
-void frmMain::SetStandardShortcuts() {
+void MainWindow::SetStandardShortcuts() {
     for (const auto& [item, key] : StandardItemKeys) {
         if (auto* action = findChild<QAction*>(QLatin1String(item)))
             action->setShortcuts(key);
@@ -114,7 +114,7 @@ void frmMain::SetStandardShortcuts() {
 }
 
 // Every command ends here: no error escapes into the event loop.
-void frmMain::RunCommand(void (frmMain::*handler)()) {
+void MainWindow::RunCommand(void (MainWindow::*handler)()) {
     try {
         (this->*handler)();
     } catch (const std::exception& e) {
@@ -123,28 +123,28 @@ void frmMain::RunCommand(void (frmMain::*handler)()) {
 }
 
 // Items whose windows come from other parts are enabled once they are there.
-void frmMain::RefreshHookedItems() {
-    mnuFilePreview->setEnabled(!mPreviewJob);
-    mnuHelpChkUpdate->setEnabled(bool(mHooks.updateCheck));
+void MainWindow::RefreshHookedItems() {
+    mFilePreviewAction->setEnabled(!mPreviewJob);
+    mHelpChkUpdateAction->setEnabled(bool(mHooks.updateCheck));
     SetBookOrderStatusMenu();
 }
 
-void frmMain::SetHooks(MainWindowHooks hooks) {
+void MainWindow::SetHooks(MainWindowHooks hooks) {
     mHooks = std::move(hooks);
     RefreshHookedItems();
 }
 
-void frmMain::SetAlbumMenu() {
+void MainWindow::SetAlbumMenu() {
     const auto current = CurrentBook();
     if (!current)
         return;
     for (QAction* entry : mAlbumGroup->actions()) {
         mAlbumGroup->removeAction(entry);
-        mnuAlbums->removeAction(entry);
+        mAlbumsMenu->removeAction(entry);
         entry->deleteLater(); // it may be the entry whose click opened this book
     }
     for (const QString& name : mBooks->GetAllBooks()) {
-        QAction* entry = mnuAlbums->addAction(MainWindowRules::MenuText(name));
+        QAction* entry = mAlbumsMenu->addAction(MainWindowRules::MenuText(name));
         entry->setObjectName(QStringLiteral("mnuAlbumsDrop"));
         entry->setData(name);
         entry->setCheckable(true);

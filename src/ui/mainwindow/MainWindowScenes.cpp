@@ -1,22 +1,23 @@
 #include "ui/mainwindow/MainWindow.h"
 
 #include "ui/bookview/PageControl.h"
-#include "ui/mainwindow/HostedChildren.h"
+#include "ui/bookview/BookView.h"
+#include "ui/panes/SidePane.h"
 
 // Scenes for screenshots: "column" switches the side pane to the column at
 // the right; "album" and "backgrounds" show that pane, "column-album" and
 // "column-backgrounds" both; the editors open on the right-hand page.
-void frmMain::ShowScene(const QString& scene) {
+void MainWindow::ShowScene(const QString& scene) {
     QString pane = scene;
     if (scene.startsWith(QLatin1String("column"))) {
-        mnuViewSwitch_Click();
+        onViewSwitchTriggered();
         pane = scene.mid(int(qstrlen("column-")));
     }
-    if ((pane == QLatin1String("album") || pane == QLatin1String("backgrounds")) && mTopControl) {
-        mTopControl->ShowPane(pane);
+    if ((pane == QLatin1String("album") || pane == QLatin1String("backgrounds")) && mSidePane) {
+        mSidePane->ShowPane(pane);
         return;
     }
-    PageControl* surface = mBookControl ? mBookControl->RightPageControl() : nullptr;
+    PageControl* surface = mBookView ? mBookView->RightPageControl() : nullptr;
     if (!surface)
         return;
     if (scene == QLatin1String("photo-editor"))

@@ -2,10 +2,10 @@
 
 #include "base/GuardedStep.h"
 #include "render/PageRenderer.h"
-#include "imaging/HDCBMP.h"
+#include "imaging/PaintSurface.h"
 #include "ui/panes/AlbumLayout.h"
 #include "model/Book.h"
-#include "model/page.h"
+#include "model/Page.h"
 
 #include <QDrag>
 #include <QDropEvent>
@@ -15,10 +15,10 @@
 namespace {
 
 // The worker's picture as a drawing surface of its own.
-std::shared_ptr<HDCBMP> SurfaceOf(const QImage& picture) {
-    auto surface = std::make_shared<HDCBMP>(picture.width(), picture.height());
-    if (surface->hdc())
-        surface->hdc()->drawImage(0, 0, picture);
+std::shared_ptr<PaintSurface> SurfaceOf(const QImage& picture) {
+    auto surface = std::make_shared<PaintSurface>(picture.width(), picture.height());
+    if (surface->painter())
+        surface->painter()->drawImage(0, 0, picture);
     return surface;
 }
 
@@ -30,7 +30,7 @@ AlbumPageThumbControl::AlbumPageThumbControl(Book* book, QWidget* parent)
     setAcceptDrops(true);
     connect(&mQueue, &PageRenderQueue::Rendered, this, &AlbumPageThumbControl::OnRendered);
     if (mBook)
-        connect(mBook, &Book::OnPageChanged, this, &AlbumPageThumbControl::OnBookPageChanged);
+        connect(mBook, &Book::pageChanged, this, &AlbumPageThumbControl::OnBookPageChanged);
 }
 
 void AlbumPageThumbControl::SetRenderer(std::shared_ptr<const PageRenderer> renderer) {
@@ -52,7 +52,7 @@ void AlbumPageThumbControl::SetPage(int index) {
         RenderPage();
 }
 
-void AlbumPageThumbControl::FollowPage(std::shared_ptr<page> next) {
+void AlbumPageThumbControl::FollowPage(std::shared_ptr<::Page> next) {
     if (next == mPage)
         return;
     disconnect(mPageConnection);
@@ -61,9 +61,9 @@ void AlbumPageThumbControl::FollowPage(std::shared_ptr<page> next) {
     mStale = true;
     // Until the new rendering arrives, the page's last one (it may have been
     // drawn by another thumbnail before the pages were swapped).
-    mRendering = mPage ? mPage->ThumbHDCBMP() : nullptr;
+    mRendering = mPage ? mPage->Thumbnail() : nullptr;
     if (mPage)
-        mPageConnection = connect(mPage.get(), &page::OnPageChange, this, &AlbumPageThumbControl::OnPageChange);
+        mPageConnection = connect(mPage.get(), &Page::changed, this, &AlbumPageThumbControl::OnPageChange);
     update();
     if (!mPage && mPending) {
         mPending = false;
@@ -83,7 +83,7 @@ void AlbumPageThumbControl::OnRendered(const QImage& picture) {
     mPending = mQueue.Busy();
     if (!picture.isNull() && mPage) {
         mRendering = SurfaceOf(picture);
-        mPage->SetThumbHDCBMP(mRendering);
+        mPage->SetThumbnail(mRendering);
         update();
     }
     if (!mPending)
@@ -103,8 +103,8 @@ void AlbumPageThumbControl::OnPageChange() {
 
 void AlbumPageThumbControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (InBook() && mRendering && mRendering->bmp())
-        painter.drawImage(rect(), *mRendering->bmp()); // no smoothing, like a plain stretch
+    if (InBook() && mRendering && mRendering->image())
+        painter.drawImage(rect(), *mRendering->image()); // no smoothing, like a plain stretch
     else
         painter.fillRect(rect(), palette().window());
 }
@@ -131,8 +131,8 @@ void AlbumPageThumbControl::StartDrag() {
     data->setText(AlbumThumbPayload(index));
     auto* drag = new QDrag(this); // Qt deletes it when the drag ends
     drag->setMimeData(data);
-    if (mRendering && mRendering->bmp())
-        drag->setPixmap(QPixmap::fromImage(mRendering->bmp()->scaled(kAlbumThumbSize / 2)));
+    if (mRendering && mRendering->image())
+        drag->setPixmap(QPixmap::fromImage(mRendering->image()->scaled(kAlbumThumbSize / 2)));
     drag->exec(Qt::MoveAction);
     // This thumbnail may be gone now (the book changed during the drag).
     if (book)

@@ -8,9 +8,9 @@
 #include <memory>
 
 class Book;
-class HDCBMP;
+class PaintSurface;
 class PageRenderer;
-class page;
+class Page;
 
 // One page thumbnail of the album overview: the book's page at its index,
 // rendered at 290 x 208 on the thread pool and drawn halved. A click makes
@@ -28,9 +28,9 @@ public:
     // Only the index, for clicks and drops before the first rendering.
     void SetIndex(int index) { mIndex = index; }
     int Index() const { return mIndex; }
-    const std::shared_ptr<page>& Page() const { return mPage; }
-    // The last rendering (also the page's ThumbHDCBMP); null before the first.
-    const std::shared_ptr<HDCBMP>& Rendering() const { return mRendering; }
+    const std::shared_ptr<::Page>& Page() const { return mPage; }
+    // The last rendering (also the page's Thumbnail); null before the first.
+    const std::shared_ptr<PaintSurface>& Rendering() const { return mRendering; }
     // A rendering was asked for and has not arrived yet.
     bool IsRendering() const { return mPending; }
 
@@ -49,7 +49,7 @@ protected:
 
 private:
     bool InBook() const;
-    void FollowPage(std::shared_ptr<page> next);
+    void FollowPage(std::shared_ptr<::Page> next);
     void RenderPage();
     void OnRendered(const QImage& picture);
     void OnBookPageChanged(int index);
@@ -59,11 +59,11 @@ private:
 
     QPointer<Book> mBook;
     int mIndex = -1;
-    std::shared_ptr<page> mPage;
+    std::shared_ptr<::Page> mPage;
     QMetaObject::Connection mPageConnection;
     bool mStale = true; // the page changed since the last rendering was asked for
     bool mPending = false;
-    std::shared_ptr<HDCBMP> mRendering;
+    std::shared_ptr<PaintSurface> mRendering;
     PageRenderQueue mQueue;
     AlbumDragGesture mGesture;
 };

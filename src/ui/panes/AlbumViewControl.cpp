@@ -23,7 +23,7 @@ AlbumViewControl::AlbumViewControl(BookManager* books, QWidget* parent)
     mTimer.setInterval(0);
     connect(&mTimer, &QTimer::timeout, this, &AlbumViewControl::OnTimer);
     if (mBooks) {
-        connect(mBooks, &BookManager::OnBookChange, this, &AlbumViewControl::OnBookChange);
+        connect(mBooks, &BookManager::bookChanged, this, &AlbumViewControl::OnBookChange);
         if (mBooks->GetBook())
             OnBookChange();
     }
@@ -59,9 +59,9 @@ void AlbumViewControl::OnBookChange() {
     mBook = mBooks->GetBook().get();
     if (mBook) {
         mBookConnections.Replace({
-            connect(mBook, &Book::OnAddPage, this, &AlbumViewControl::OnAddPage),
-            connect(mBook, &Book::OnDeletePage, this, &AlbumViewControl::OnDeletePage),
-            connect(mBook, &Book::OnPageIndexChange, this, &AlbumViewControl::OnPageIndexChange)});
+            connect(mBook, &Book::pageAdded, this, &AlbumViewControl::OnAddPage),
+            connect(mBook, &Book::pageDeleted, this, &AlbumViewControl::OnDeletePage),
+            connect(mBook, &Book::pageIndexChanged, this, &AlbumViewControl::OnPageIndexChange)});
     }
     for (int c = 0; c < kAlbumPairSlots; ++c)
         RemovePair(c);

@@ -4,7 +4,7 @@
 #include "ui/panes/BackgroundTileLayout.h"
 #include "ui/panes/SidePaneLayout.h"
 #include "ui/common/PaneScrollBar.h"
-#include "ui/panes/bgcontrol.h"
+#include "ui/panes/BackgroundTile.h"
 
 #include <QScrollBar>
 
@@ -22,8 +22,8 @@ QScrollBar* BackgroundsControl::ScrollBar() const {
     return mContext.PaneView() == 2 ? mVScrollBar : mHScrollBar;
 }
 
-bgcontrol* BackgroundsControl::AddBgControl(const QString& key) {
-    auto* tile = new bgcontrol(mContext, this);
+BackgroundTile* BackgroundsControl::AddBgControl(const QString& key) {
+    auto* tile = new BackgroundTile(mContext, this);
     tile->setObjectName(QStringLiteral("bgp") + QString::number(mCounter));
     tile->SetPage(mCounter, key);
     ++mCounter;
@@ -35,9 +35,9 @@ bgcontrol* BackgroundsControl::AddBgControl(const QString& key) {
 
 void BackgroundsControl::RefreshControl() { update(); }
 
-bgcontrol* BackgroundsControl::FindBgControl(const QString& name) const {
+BackgroundTile* BackgroundsControl::FindBgControl(const QString& name) const {
     const auto found = std::find_if(mTiles.begin(), mTiles.end(),
-                                    [&](const bgcontrol* tile) { return tile->mFileName() == name; });
+                                    [&](const BackgroundTile* tile) { return tile->mFileName() == name; });
     return found == mTiles.end() ? nullptr : *found;
 }
 
@@ -58,7 +58,7 @@ void BackgroundsControl::UpdateScrollBar() {
 
 void BackgroundsControl::PlaceTiles() {
     const int start = BgScrollStart(ScrollBar()->value());
-    for (bgcontrol* tile : mTiles)
+    for (BackgroundTile* tile : mTiles)
         tile->SetStart(start);
 }
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 class QScrollBar;
-class bgcontrol;
+class BackgroundTile;
 
 // The backgrounds pane: one tile per background of the library, in a row
 // (layout 1) or a column (layout 2). Tiles are made when the pane paints and
@@ -19,14 +19,14 @@ public:
     explicit BackgroundsControl(const BgPaneContext& context, QWidget* parent = nullptr);
 
     // Makes the tile "bgp<counter>" for the background and counts it.
-    bgcontrol* AddBgControl(const QString& key);
+    BackgroundTile* AddBgControl(const QString& key);
     // Repaints, which makes the missing tiles.
     void RefreshControl();
     // The first tile made for exactly this name, or null.
-    bgcontrol* FindBgControl(const QString& name) const;
+    BackgroundTile* FindBgControl(const QString& name) const;
 
     // Tiles in creation order.
-    const std::vector<bgcontrol*>& Tiles() const { return mTiles; }
+    const std::vector<BackgroundTile*>& Tiles() const { return mTiles; }
     // The scroll bar of the present layout.
     QScrollBar* ScrollBar() const;
     // Follows a change of layout: scroll bars and tile places.
@@ -43,7 +43,7 @@ private:
 
     BgPaneContext mContext;
     int mCounter = 0;
-    std::vector<bgcontrol*> mTiles;
+    std::vector<BackgroundTile*> mTiles;
     QScrollBar* mHScrollBar;
     QScrollBar* mVScrollBar;
 };

@@ -39,7 +39,7 @@ PhotosControl::PhotosControl(BookManager* books, const Constants* strings, QWidg
     for (QScrollBar* bar : {mHScrollBar, mVScrollBar})
         connect(bar, &QScrollBar::valueChanged, this, &PhotosControl::PlaceTiles);
     if (mBooks)
-        connect(mBooks, &BookManager::OnBookChange, this, &PhotosControl::OnBookChange);
+        connect(mBooks, &BookManager::bookChanged, this, &PhotosControl::OnBookChange);
     connect(&mImport, &PhotoImportQueue::FileDone, this, &PhotosControl::OnFileDone);
     connect(&mImport, &PhotoImportQueue::Finished, this, &PhotosControl::OnImportFinished);
 }

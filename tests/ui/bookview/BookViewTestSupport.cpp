@@ -1,15 +1,15 @@
 #include "ui/bookview/BookViewTestSupport.h"
 
 #include "render/PageRenderer.h"
-#include "ui/bookview/BookControl.h"
+#include "ui/bookview/BookView.h"
 #include "ui/bookview/PageControl.h"
-#include "imaging/HDCBMP.h"
+#include "imaging/PaintSurface.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
 #include "model/Templates.h"
-#include "model/page.h"
+#include "model/Page.h"
 
 #include <QFile>
 
@@ -39,11 +39,11 @@ std::shared_ptr<PhotoImage> BookViewFixture::ImportPhoto(const QString& fileName
     return photo;
 }
 
-void BookViewFixture::GiveThumbnail(page& aPage, QRgb colour) {
+void BookViewFixture::GiveThumbnail(Page& aPage, QRgb colour) {
     aPage.SetText(0, QStringLiteral("{\\rtf1 Hello}"));
-    auto thumb = std::make_shared<HDCBMP>(290, 208);
-    thumb->hdc()->fillRect(0, 0, 290, 208, QColor(colour));
-    aPage.SetThumbHDCBMP(std::move(thumb));
+    auto thumb = std::make_shared<PaintSurface>(290, 208);
+    thumb->painter()->fillRect(0, 0, 290, 208, QColor(colour));
+    aPage.SetThumbnail(std::move(thumb));
 }
 
 QString BookViewFixture::StateFile() const {
@@ -61,7 +61,7 @@ std::shared_ptr<Book> BookViewFixture::SavedBook() {
     return saved;
 }
 
-void ShowBookView(BookControl& view, const BookViewFixture& fixture) {
+void ShowBookView(BookView& view, const BookViewFixture& fixture) {
     for (PageControl* surface : {view.LeftPageControl(), view.RightPageControl(), view.OnePageControl()})
         surface->SetRenderer(fixture.renderer);
     view.resize(1000, 700);

@@ -5,7 +5,7 @@
 #include "model/BookManager.h"
 #include "model/ModelTestSupport.h"
 #include "model/Template.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "base/AppServices.h"
 
 #include <QColor>
@@ -14,7 +14,7 @@
 #include <memory>
 
 class Book;
-class BookControl;
+class BookView;
 class PageRenderer;
 
 // A book manager over a temporary books folder with the built-in catalogue,
@@ -29,7 +29,7 @@ public:
     // A photo imported into the current book from a generated JPEG.
     std::shared_ptr<PhotoImage> ImportPhoto(const QString& fileName);
     // Gives the page a text (so it is not empty) and a flat thumbnail.
-    static void GiveThumbnail(page& aPage, QRgb colour);
+    static void GiveThumbnail(Page& aPage, QRgb colour);
     QString StateFile() const;
     // The current book as it was last saved, read back from its folder.
     std::shared_ptr<Book> SavedBook();
@@ -46,14 +46,14 @@ private:
 };
 
 // Gives the view's three surfaces the fixture's renderer and shows it at 1000 x 700.
-void ShowBookView(BookControl& view, const BookViewFixture& fixture);
+void ShowBookView(BookView& view, const BookViewFixture& fixture);
 
 // Editors that note how they were called.
 class FakeTextEditor : public TextBoxEditor {
 public:
-    bool IsInitalized() const override { return bool(mPage); }
+    bool IsInitialized() const override { return bool(mPage); }
     void Destroy() override { ++destroyed, mPage.reset(); }
-    void Init(const std::shared_ptr<page>& aPage, int index) override { mPage = aPage, box = index; }
+    void Init(const std::shared_ptr<Page>& aPage, int index) override { mPage = aPage, box = index; }
     void SetLocationAndSize(int x, int y, int w, int h, int surface) override {
         placed = QRect(x, y, w, h), surfaceWidth = surface;
     }
@@ -61,14 +61,14 @@ public:
     std::shared_ptr<const TemplateBox> TextBox() const override {
         return mPage ? mPage->Template()->TextBox(box) : nullptr;
     }
-    std::shared_ptr<page> mPage;
+    std::shared_ptr<Page> mPage;
     int box = -1, destroyed = 0, surfaceWidth = 0;
     QRect placed;
 };
 
 class FakePhotoEditor : public PhotoBoxEditor {
 public:
-    bool IsInitalized() const override { return bool(photo); }
+    bool IsInitialized() const override { return bool(photo); }
     void Destroy() override { ++destroyed, photo.reset(); }
     void Init(const std::shared_ptr<PhotoImage>& aPhoto) override { photo = aPhoto; }
     void SetLocationAndSize(int x, int y, int w, int h) override { placed = QRect(x, y, w, h); }

@@ -8,7 +8,7 @@
 #include "model/Book.h"
 #include "model/Template.h"
 #include "model/TemplateBox.h"
-#include "model/page.h"
+#include "model/Page.h"
 
 #include <QDropEvent>
 #include <QMimeData>
@@ -155,18 +155,18 @@ TEST_F(PageControlTest, ClickInATextBoxOpensTheTextEditorOverIt) {
     EXPECT_EQ(text.surfaceWidth, 578);
     // Anywhere else it only closes.
     QTest::mouseClick(&surface, Qt::LeftButton, {}, QPoint(200, 100));
-    EXPECT_FALSE(text.IsInitalized());
+    EXPECT_FALSE(text.IsInitialized());
     EXPECT_EQ(text.destroyed, 1);
-    EXPECT_FALSE(photo.IsInitalized());
+    EXPECT_FALSE(photo.IsInitialized());
 }
 
 TEST_F(PageControlTest, SecondClickOnAFilledPhotoBoxOpensThePhotoEditor) {
     const auto placed = fixture.ImportPhoto(QStringLiteral("placed.jpg"));
     book()->GetPage(0)->AddPhoto(placed, 100, 50);
     QTest::mouseClick(&surface, Qt::LeftButton, {}, QPoint(200, 100));
-    EXPECT_FALSE(photo.IsInitalized()); // the first click only marks
+    EXPECT_FALSE(photo.IsInitialized()); // the first click only marks
     QTest::mouseClick(&surface, Qt::LeftButton, {}, QPoint(201, 101));
-    ASSERT_TRUE(photo.IsInitalized());
+    ASSERT_TRUE(photo.IsInitialized());
     EXPECT_EQ(photo.photo->GetKey(), placed->GetKey());
     EXPECT_EQ(photo.placed, QRect(20, 30, 578, 416));
     // Moving the surface moves the open editor with it.

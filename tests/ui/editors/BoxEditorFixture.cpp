@@ -4,7 +4,7 @@
 #include "model/PhotoImageList.h"
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
-#include "model/page.h"
+#include "model/Page.h"
 
 #include <QFile>
 #include <QTest>
@@ -23,7 +23,7 @@ std::shared_ptr<Book> BoxEditorFixture::CurrentBook() const {
     return manager.GetBook();
 }
 
-std::shared_ptr<page> BoxEditorFixture::Page(int index) const {
+std::shared_ptr<Page> BoxEditorFixture::PageAt(int index) const {
     return CurrentBook()->GetPage(index);
 }
 
@@ -34,8 +34,8 @@ std::shared_ptr<PhotoImage> BoxEditorFixture::PlacePhoto(int pageIndex, int widt
     photo->SetImage(source, CurrentBook()->GetBookFolder());
     EXPECT_TRUE(photo->IsSupportFormat());
     CurrentBook()->Photos().Add(photo);
-    Page(pageIndex)->AddPhoto(photo, 100, 100);
-    EXPECT_EQ(photo->GetPage(), Page(pageIndex));
+    PageAt(pageIndex)->AddPhoto(photo, 100, 100);
+    EXPECT_EQ(photo->GetPage(), PageAt(pageIndex));
     return photo;
 }
 

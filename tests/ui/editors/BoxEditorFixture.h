@@ -12,7 +12,7 @@
 
 class Book;
 class PhotoImage;
-class page;
+class Page;
 
 // A book manager on a temporary books folder with its untitled book open
 // (20 pages of the default layout: one photo box over the whole page and a
@@ -23,7 +23,7 @@ protected:
     ~BoxEditorFixture() override;
 
     std::shared_ptr<Book> CurrentBook() const;
-    std::shared_ptr<page> Page(int index) const;
+    std::shared_ptr<Page> PageAt(int index) const;
     // A generated photo of width x height pixels imported into the book and
     // placed in the photo box of page `pageIndex`.
     std::shared_ptr<PhotoImage> PlacePhoto(int pageIndex, int width = 1600, int height = 1200);

@@ -3,7 +3,7 @@
 #include "model/PhotoImage.h"
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
-#include "model/page.h"
+#include "model/Page.h"
 
 #include <QAction>
 #include <QDir>
@@ -42,15 +42,15 @@ protected:
 
 TEST_F(ImageControlTest, OpensOverTheBoxWithTheSliderAtThePhotosZoom) {
     const auto photo = PlacePhoto(0);
-    photo->Setratio(0.5f);
+    photo->SetRatio(0.5f);
     ImageControl editor(&view, &manager);
-    EXPECT_FALSE(editor.IsInitalized());
+    EXPECT_FALSE(editor.IsInitialized());
     EXPECT_EQ(editor.PageId(), -1);
 
     editor.Init(photo);
-    EXPECT_TRUE(editor.IsInitalized());
+    EXPECT_TRUE(editor.IsInitialized());
     EXPECT_TRUE(editor.isHidden()); // until placed
-    EXPECT_EQ(editor.PageId(), Page(0)->GetPageId());
+    EXPECT_EQ(editor.PageId(), PageAt(0)->GetPageId());
     EXPECT_EQ(editor.PhotoBox(), photo->PhotoBox());
     EXPECT_EQ(editor.ImageSizeSlider()->value(), 200);
     EXPECT_FLOAT_EQ(photo->ratio(), 0.5f); // opening does not change the zoom
@@ -102,7 +102,7 @@ TEST_F(ImageControlTest, ZoomButtonsAndSliderStayWithinTheRange) {
     EXPECT_FLOAT_EQ(photo->ratio(), 100.0f / 101.0f);
     editor.ToolbarClick("unknown");
     EXPECT_EQ(editor.ImageSizeSlider()->value(), 101);
-    EXPECT_TRUE(editor.IsInitalized());
+    EXPECT_TRUE(editor.IsInitialized());
 }
 
 TEST_F(ImageControlTest, TurnsExchangeTheOffsetsWithinTheTurnedBounds) {
@@ -204,19 +204,19 @@ TEST_F(ImageControlTest, MissingPhotoFilesShowAnEmptyPicture) {
     }
     ImageControl editor(&view, &manager);
     Open(editor, photo);
-    ASSERT_TRUE(editor.IsInitalized());
+    ASSERT_TRUE(editor.IsInitialized());
     editor.ToolbarClick("big");
     editor.ToolbarClick("rotateLeft");
     const QImage shown = editor.Picture()->grab().toImage();
     EXPECT_EQ(QColor(shown.pixel(shown.width() / 2, 5)), QColor(192, 192, 192));
     editor.ToolbarClick("ok");
-    EXPECT_FALSE(editor.IsInitalized());
+    EXPECT_FALSE(editor.IsInitialized());
 }
 
 TEST_F(ImageControlTest, EveryClosingEventSavesTheBook) {
     const auto photo = PlacePhoto(0);
     ImageControl editor(&view, &manager);
-    const std::shared_ptr<page> edited = Page(0);
+    const std::shared_ptr<Page> edited = PageAt(0);
     const std::vector<std::pair<const char*, std::function<void()>>> closers = {
         {"ok", [&] { editor.ToolbarClick("ok"); }},
         {"page index", [&] { CurrentBook()->SetPageIndex(4); }},
@@ -231,9 +231,9 @@ TEST_F(ImageControlTest, EveryClosingEventSavesTheBook) {
         Open(editor, photo);
         editor.ToolbarClick("big");
         ratio = photo->ratio();
-        QSignalSpy changed(edited.get(), &page::OnPageChange);
+        QSignalSpy changed(edited.get(), &Page::changed);
         close();
-        EXPECT_FALSE(editor.IsInitalized());
+        EXPECT_FALSE(editor.IsInitialized());
         EXPECT_TRUE(editor.isHidden());
         EXPECT_GE(changed.count(), 1); // every view of the page redraws
         EXPECT_FLOAT_EQ(SavedBook()->GetPage(0)->Photo(0)->ratio(), ratio);
@@ -245,13 +245,13 @@ TEST_F(ImageControlTest, PageChangesBeforeTheEditorShowsAndClosingWithoutSave) {
     CurrentBook()->SaveBook();
     ImageControl editor(&view, &manager);
     editor.Init(photo);
-    Page(0)->TextChanged(); // not shown yet: stays open
-    EXPECT_TRUE(editor.IsInitalized());
+    PageAt(0)->TextChanged(); // not shown yet: stays open
+    EXPECT_TRUE(editor.IsInitialized());
     editor.SetLocationAndSize(cBox.x(), cBox.y(), cBox.width(), cBox.height());
     editor.ToolbarClick("big");
-    QSignalSpy changed(Page(0).get(), &page::OnPageChange);
+    QSignalSpy changed(PageAt(0).get(), &Page::changed);
     editor.DestroyWithoutSave();
-    EXPECT_FALSE(editor.IsInitalized());
+    EXPECT_FALSE(editor.IsInitialized());
     EXPECT_EQ(changed.count(), 1);
     EXPECT_FLOAT_EQ(photo->ratio(), 100.0f / 110.0f); // kept in memory
     EXPECT_FLOAT_EQ(SavedBook()->GetPage(0)->Photo(0)->ratio(), 1.0f);
@@ -267,7 +267,7 @@ TEST_F(ImageControlTest, SwitchingBooksKeepsTheEditUnlessTheBookWasDeleted) {
     Open(editor, photo);
     editor.ToolbarClick("big");
     ASSERT_EQ(manager.NewBook("Second"), BookNameCheck::Accepted);
-    EXPECT_FALSE(editor.IsInitalized());
+    EXPECT_FALSE(editor.IsInitialized());
     EXPECT_FLOAT_EQ(SavedBook(first)->GetPage(0)->Photo(0)->ratio(), 100.0f / 110.0f);
 
     // A deleted book is not written again.
@@ -276,7 +276,7 @@ TEST_F(ImageControlTest, SwitchingBooksKeepsTheEditUnlessTheBookWasDeleted) {
     Open(editor, second);
     editor.ToolbarClick("big");
     manager.DeleteBook();
-    EXPECT_FALSE(editor.IsInitalized());
+    EXPECT_FALSE(editor.IsInitialized());
     EXPECT_FALSE(QDir(secondFolder).exists());
     EXPECT_TRUE(QDir(firstFolder).exists());
 }

@@ -10,7 +10,7 @@
 #include "ui/editors/TextControlPalette.h"
 #include "model/Book.h"
 #include "model/Template.h"
-#include "model/page.h"
+#include "model/Page.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -35,7 +35,7 @@ const QRect cBox(160, 440, 460, 50);
 class TextControlTest : public BoxEditorFixture {
 protected:
     void Open(TextControl& editor, int pageIndex = 0, int box = 0) {
-        editor.Init(Page(pageIndex), box);
+        editor.Init(PageAt(pageIndex), box);
         editor.SetLocationAndSize(cBox.x(), cBox.y(), cBox.width(), cBox.height(), 578);
     }
     static QString StoredRtf(const QString& body) {
@@ -67,15 +67,15 @@ TEST_F(TextControlTest, OpensOverTheBoxAtTheViewsZoomWithThePrintLines) {
     const QString text = StoredRtf(
         "Along the river the old mill still turns, and in the evening light the water "
         "shines like copper under the bridge where we stood that summer.");
-    Page(0)->SetText(0, text);
+    PageAt(0)->SetText(0, text);
     ShowView();
     TextControl editor(&view, &manager, &strings);
-    EXPECT_FALSE(editor.IsInitalized());
+    EXPECT_FALSE(editor.IsInitialized());
     EXPECT_EQ(editor.PageId(), -1);
     Open(editor);
-    ASSERT_TRUE(editor.IsInitalized());
-    EXPECT_EQ(editor.PageId(), Page(0)->GetPageId());
-    EXPECT_EQ(editor.TextBox(), Page(0)->Template()->TextBox(0));
+    ASSERT_TRUE(editor.IsInitialized());
+    EXPECT_EQ(editor.PageId(), PageAt(0)->GetPageId());
+    EXPECT_EQ(editor.TextBox(), PageAt(0)->Template()->TextBox(0));
     EXPECT_EQ(editor.TextBoxIndex(), 0);
     EXPECT_FALSE(editor.isHidden());
 
@@ -100,7 +100,7 @@ TEST_F(TextControlTest, OpensOverTheBoxAtTheViewsZoomWithThePrintLines) {
 TEST_F(TextControlTest, ShowsTheTextWhereThePageRenderingDrawsIt) {
     const QString text = StoredRtf("{A summer by the sea: {\\b waves}, {\\i sand} and long evenings "
                                    "on the terrace watching the boats come home.}");
-    Page(0)->SetText(0, text);
+    PageAt(0)->SetText(0, text);
     ShowView();
     TextControl editor(&view, &manager, &strings);
     Open(editor);
@@ -152,8 +152,8 @@ TEST_F(TextControlTest, TypedAndFormattedTextIsStoredAsRtfTheReaderReadsBack) {
     const std::vector<CharLook> edited = LookOf(*rich->Document());
 
     editor.Destroy();
-    EXPECT_FALSE(editor.IsInitalized());
-    const QString stored = Page(0)->text(0);
+    EXPECT_FALSE(editor.IsInitialized());
+    const QString stored = PageAt(0)->text(0);
     EXPECT_TRUE(RtfReader::IsRtf(stored));
     const auto reread = RtfReader().Read(stored);
     EXPECT_EQ(TextOf(*reread), "Hello world");
@@ -182,7 +182,7 @@ TEST_F(TextControlTest, TypingAfterAToolbarClickUsesTheNewFormat) {
     emit editor.FontCombo()->textActivated("Liberation Serif");
     QTest::keyClicks(rich->viewport(), "e");
     editor.Destroy();
-    const std::vector<CharLook> look = LookOf(*RtfReader().Read(Page(0)->text(0)));
+    const std::vector<CharLook> look = LookOf(*RtfReader().Read(PageAt(0)->text(0)));
     ASSERT_EQ(look.size(), 6u);
     EXPECT_FALSE(look[1].bold);
     EXPECT_TRUE(look[2].bold && look[3].bold && look[4].bold);
@@ -191,7 +191,7 @@ TEST_F(TextControlTest, TypingAfterAToolbarClickUsesTheNewFormat) {
 }
 
 TEST_F(TextControlTest, ToolbarFollowsTheSelection) {
-    Page(0)->SetText(0, StoredRtf("plain {\\b bold} {\\i\\cf1\\fs40 big} {\\ul under}"));
+    PageAt(0)->SetText(0, StoredRtf("plain {\\b bold} {\\i\\cf1\\fs40 big} {\\ul under}"));
     TextControl editor(&view, &manager, &strings);
     Open(editor);
     Selecting(editor, 6, 10);
@@ -275,32 +275,32 @@ TEST_F(TextControlTest, FontListAndSizes) {
 
 TEST_F(TextControlTest, UntouchedTextComesBackAsItWasEmptiedTextAsNothing) {
     const QString foreign = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs30\\kerning1 Kept}";
-    Page(0)->SetText(0, foreign);
+    PageAt(0)->SetText(0, foreign);
     ShowView();
     TextControl editor(&view, &manager, &strings);
     Open(editor);
     editor.Destroy();
-    EXPECT_EQ(Page(0)->text(0), foreign);
+    EXPECT_EQ(PageAt(0)->text(0), foreign);
 
     Open(editor);
     QTest::keyClick(editor.RichTextBox()->viewport(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(editor.RichTextBox()->viewport(), Qt::Key_Delete);
     editor.Destroy();
-    EXPECT_EQ(Page(0)->text(0), QString());
-    EXPECT_TRUE(Page(0)->IsEmptyPage());
+    EXPECT_EQ(PageAt(0)->text(0), QString());
+    EXPECT_TRUE(PageAt(0)->IsEmptyPage());
 }
 
 TEST_F(TextControlTest, ClosingEventsStoreTheTextAndSaveTheBook) {
     ShowView();
     TextControl editor(&view, &manager, &strings);
-    const std::shared_ptr<page> edited = Page(0);
+    const std::shared_ptr<Page> edited = PageAt(0);
     const std::vector<std::pair<const char*, std::function<void()>>> closers = {
         {"destroy", [&] { editor.Destroy(); }},
         {"page index", [&] { CurrentBook()->SetPageIndex(4); }},
         {"template", [&] { edited->SetTemplate(TestTemplate("Photo[0,0,289,208,0]Text[30,180,230,25,0]")); }},
         {"quit", [&] { manager.Quit(); }},
         {"escape", [&] { QTest::keyClick(editor.RichTextBox()->viewport(), Qt::Key_Escape); }},
-        {"second init", [&] { editor.Init(Page(3), 0); }},
+        {"second init", [&] { editor.Init(PageAt(3), 0); }},
     };
     int round = 0;
     for (const auto& [name, close] : closers) {
@@ -308,14 +308,14 @@ TEST_F(TextControlTest, ClosingEventsStoreTheTextAndSaveTheBook) {
         Open(editor);
         const QString typed = QStringLiteral("round%1 ").arg(++round);
         QTest::keyClicks(editor.RichTextBox()->viewport(), typed);
-        QSignalSpy changed(edited.get(), &page::OnPageChange);
+        QSignalSpy changed(edited.get(), &Page::changed);
         close();
         EXPECT_GE(changed.count(), 1);
         EXPECT_TRUE(RtfReader().Read(edited->text(0))->toPlainText().startsWith(typed.trimmed()));
         EXPECT_EQ(SavedBook()->GetPage(0)->text(0), edited->text(0));
     }
-    EXPECT_TRUE(editor.IsInitalized()); // on page 3 after the second init
-    EXPECT_EQ(editor.PageId(), Page(3)->GetPageId());
+    EXPECT_TRUE(editor.IsInitialized()); // on page 3 after the second init
+    EXPECT_EQ(editor.PageId(), PageAt(3)->GetPageId());
     editor.Destroy();
     EXPECT_EQ(editor.TextBoxIndex(), -1);
     EXPECT_EQ(editor.TextBox(), nullptr);
@@ -327,8 +327,8 @@ TEST_F(TextControlTest, WithoutSaveTheTextStillReachesThePage) {
     Open(editor);
     QTest::keyClicks(editor.RichTextBox()->viewport(), "kept");
     editor.DestroyWithoutSave();
-    EXPECT_FALSE(editor.IsInitalized());
-    EXPECT_EQ(RtfReader().Read(Page(0)->text(0))->toPlainText(), "kept");
+    EXPECT_FALSE(editor.IsInitialized());
+    EXPECT_EQ(RtfReader().Read(PageAt(0)->text(0))->toPlainText(), "kept");
     EXPECT_FALSE(StateFileExists()); // the untitled book was never written
 
     // Switching books writes the book being left, unless it was deleted.
@@ -336,13 +336,13 @@ TEST_F(TextControlTest, WithoutSaveTheTextStillReachesThePage) {
     Open(editor);
     QTest::keyClicks(editor.RichTextBox()->viewport(), "more ");
     ASSERT_EQ(manager.NewBook("Second"), BookNameCheck::Accepted);
-    EXPECT_FALSE(editor.IsInitalized());
+    EXPECT_FALSE(editor.IsInitialized());
     EXPECT_EQ(RtfReader().Read(SavedBook(first)->GetPage(0)->text(0))->toPlainText(), "more kept");
 
     const QString secondFolder = CurrentBook()->GetBookFolder();
     Open(editor);
     QTest::keyClicks(editor.RichTextBox()->viewport(), "gone");
     manager.DeleteBook();
-    EXPECT_FALSE(editor.IsInitalized());
+    EXPECT_FALSE(editor.IsInitialized());
     EXPECT_FALSE(QDir(secondFolder).exists());
 }

@@ -45,7 +45,7 @@ protected:
     // The text a key shows in these tests: "<key>".
     static QString Caption(const char* key) { return QStringLiteral("<%1>").arg(QLatin1String(key)); }
 
-    frmMain& Window() {
+    MainWindow& Window() {
         if (!window) {
             MainWindowContext context;
             context.strings = &strings;
@@ -53,7 +53,7 @@ protected:
             context.books = books.get();
             context.programFolder = dir.path();
             context.placementFile = dir.filePath("placement.ini");
-            window = std::make_unique<frmMain>(context);
+            window = std::make_unique<MainWindow>(context);
         }
         return *window;
     }
@@ -68,6 +68,6 @@ protected:
     Constants strings;
     Templates catalogue{&strings};
     std::unique_ptr<BookManager> books;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<MainWindow> window;
     AppServices saved;
 };

@@ -4,7 +4,7 @@
 #include "render/rtf/RtfReader.h"
 #include "ui/bookview/PageControl.h"
 #include "ui/editors/TextControl.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "ui/mainwindow/dialogs/BookNameDialogs.h"
 #include "ui/mainwindow/IntroductionPanel.h"
 
@@ -19,7 +19,7 @@ namespace {
 class MainWindowKeysTest : public MainWindowFixture {
 protected:
     // The window with its book, shown and active as a user sees it.
-    frmMain& Active() {
+    MainWindow& Active() {
         Window().show();
         books->Initialize();
         Window().activateWindow();
@@ -27,11 +27,11 @@ protected:
         return Window();
     }
     int PageIndex() const { return CurrentBook()->GetPageIndex(); }
-    TextControl& Text() { return *dynamic_cast<TextControl*>(Window().GetBookControl()->TextControl()); }
+    TextControl& Text() { return *dynamic_cast<TextControl*>(Window().GetBookView()->TextControl()); }
     // Opens the text editor on page 1 (the right page of the first pair) and types.
     void TypeOnTheFirstPage(const char* text) {
-        Window().GetBookControl()->RightPageControl()->OpenTextEditor(0);
-        ASSERT_TRUE(Text().IsInitalized());
+        Window().GetBookView()->RightPageControl()->OpenTextEditor(0);
+        ASSERT_TRUE(Text().IsInitialized());
         QTest::keyClicks(QApplication::focusWidget(), text);
     }
     QString Stored(const std::shared_ptr<Book>& book) const {
@@ -86,12 +86,12 @@ TEST_F(MainWindowKeysTest, StandardKeysRunTheirCommands) {
 
     Window().activateWindow(); // the desktop's part once the dialog is gone
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &Window(); }));
-    EXPECT_EQ(QApplication::focusWidget(), Window().GetBookControl()); // where it was
+    EXPECT_EQ(QApplication::focusWidget(), Window().GetBookView()); // where it was
 }
 
 TEST_F(MainWindowKeysTest, PageKeysTurnTheBookFromAnywhereAChildDoesNotUseThem) {
     Active();
-    EXPECT_EQ(QApplication::focusWidget(), Window().GetBookControl()); // the keys start there
+    EXPECT_EQ(QApplication::focusWidget(), Window().GetBookView()); // the keys start there
     PressKey(Qt::Key_PageDown);
     EXPECT_EQ(PageIndex(), 2);
     EXPECT_TRUE(Item("mnuBookPreviousPage")->isEnabled());
@@ -120,16 +120,16 @@ TEST_F(MainWindowKeysTest, TypedTextKeepsItsKeysAndEscapeCommitsItFromAnywhere) 
     EXPECT_EQ(PageIndex(), 0);
     PressKey(Qt::Key_X); // at the start of the line
     PressKey(Qt::Key_Escape);
-    EXPECT_FALSE(Text().IsInitalized());
+    EXPECT_FALSE(Text().IsInitialized());
     EXPECT_EQ(Stored(CurrentBook()), "xabc");
     EXPECT_EQ(Stored(SavedBook()), "xabc");
-    EXPECT_EQ(QApplication::focusWidget(), Window().GetBookControl()); // back to the pages
+    EXPECT_EQ(QApplication::focusWidget(), Window().GetBookView()); // back to the pages
 
     // Escape where a child has no use for it still ends the edit.
     TypeOnTheFirstPage("y");
     Window().TemplateSelector()->setFocus();
     PressKey(Qt::Key_Escape);
-    EXPECT_FALSE(Text().IsInitalized());
+    EXPECT_FALSE(Text().IsInitialized());
     EXPECT_EQ(Stored(SavedBook()), "yxabc");
 }
 

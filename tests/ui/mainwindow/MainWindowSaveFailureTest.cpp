@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "ui/bookview/BookControl.h"
+#include "ui/bookview/BookView.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,7 +34,7 @@ TEST_F(MainWindowSaveFailureTest, AFailedSaveWarnsOnceWithoutBlockingAndKeepsThe
     EXPECT_EQ(CurrentBook()->PagesCount(), pages + 1);
 
     // The book view's own New Page fails the same way: still one warning.
-    Window().findChild<BookControl*>()->AddNewPage();
+    Window().findChild<BookView*>()->AddNewPage();
     EXPECT_EQ(CurrentBook()->PagesCount(), pages + 2);
     EXPECT_EQ(Window().findChildren<QMessageBox*>().size(), 1);
 

@@ -19,21 +19,21 @@ namespace {
 
 class MainWindowTest : public MainWindowFixture {
 protected:
-    frmMain& ShownWithBook() {
+    MainWindow& ShownWithBook() {
         Window().show();
         books->Initialize();
         return Window();
     }
     QStringList AlbumEntries(bool tickedOnly = false) {
         QStringList names;
-        for (QAction* a : Window().findChild<QMenu*>("mnuAlbums")->actions()) {
+        for (QAction* a : Window().findChild<QMenu*>("mAlbumsMenu")->actions()) {
             if (!tickedOnly || a->isChecked())
                 names << a->text();
         }
         return names;
     }
     QAction* AlbumEntry(const QString& name) {
-        for (QAction* a : Window().findChild<QMenu*>("mnuAlbums")->actions()) {
+        for (QAction* a : Window().findChild<QMenu*>("mAlbumsMenu")->actions()) {
             if (a->text() == name)
                 return a;
         }
@@ -44,7 +44,7 @@ protected:
 } // namespace
 
 TEST_F(MainWindowTest, CreationFillsTheSelectorAndLoadingSetsCaptionsAndMinimum) {
-    frmMain& w = Window();
+    MainWindow& w = Window();
     QComboBox* selector = w.TemplateSelector();
     ASSERT_EQ(selector->count(), 9);
     for (int i = 0; i < 9; ++i)
@@ -77,7 +77,7 @@ TEST_F(MainWindowTest, BookChangeSetsTitleAndTheAlbumMenuFollowsTheBooks) {
     EXPECT_EQ(AlbumEntries(), (QStringList{"Trip && Tour", "Untitled"}));
     EXPECT_EQ(AlbumEntries(true), QStringList{"Trip && Tour"});
 
-    QSignalSpy changes(books.get(), &BookManager::OnBookChange);
+    QSignalSpy changes(books.get(), &BookManager::bookChanged);
     AlbumEntry("Trip && Tour")->trigger(); // the ticked entry does nothing
     EXPECT_EQ(changes.count(), 0);
     EXPECT_EQ(AlbumEntries(true), QStringList{"Trip && Tour"});
@@ -129,12 +129,12 @@ TEST_F(MainWindowTest, PreviousAndNextFollowTheBookView) {
 TEST_F(MainWindowTest, PageViewCaptionNamesTheViewItSwitchesTo) {
     ShownWithBook();
     QAction* item = Item("mnuBookPageView");
-    EXPECT_EQ(Window().GetBookControl()->GetPagesView(), 2);
+    EXPECT_EQ(Window().GetBookView()->GetPagesView(), 2);
     item->trigger();
-    EXPECT_EQ(Window().GetBookControl()->GetPagesView(), 1);
+    EXPECT_EQ(Window().GetBookView()->GetPagesView(), 1);
     EXPECT_EQ(item->text(), Caption("cMenuBookTwoPageView"));
     item->trigger();
-    EXPECT_EQ(Window().GetBookControl()->GetPagesView(), 2);
+    EXPECT_EQ(Window().GetBookView()->GetPagesView(), 2);
     EXPECT_EQ(item->text(), Caption("cMenuBookOnePageView"));
 }
 
@@ -228,21 +228,21 @@ TEST_F(MainWindowTest, DeleteAsksAndDeletesOnlyOnYes) {
 }
 
 TEST_F(MainWindowTest, ViewSwitchMovesThePaneAndAnOpenedBookStartsWithTheStrip) {
-    frmMain& w = ShownWithBook();
+    MainWindow& w = ShownWithBook();
     w.resize(900, 600);
     QCoreApplication::processEvents();
     const QWidget* client = w.centralWidget();
-    const QWidget* pane = w.GetTopControl();
+    const QWidget* pane = w.GetSidePane();
     EXPECT_EQ(pane->geometry(), QRect(0, 0, client->width(), 161));
     EXPECT_EQ(w.TemplateSelector()->geometry(), QRect(0, 162, 170, 21));
-    EXPECT_EQ(w.GetBookControl()->geometry().top(), 161);
+    EXPECT_EQ(w.GetBookView()->geometry().top(), 161);
 
     Item("mnuViewSwitch")->trigger();
-    EXPECT_EQ(CurrentBook()->TopControlView(), 2);
-    const int column = w.GetTopControl()->PreferredWidth();
+    EXPECT_EQ(CurrentBook()->SidePaneView(), 2);
+    const int column = w.GetSidePane()->PreferredWidth();
     EXPECT_EQ(pane->geometry(), QRect(client->width() - column, 0, column, client->height()));
     EXPECT_EQ(w.TemplateSelector()->geometry().topLeft(), QPoint(0, 0));
-    EXPECT_EQ(w.GetBookControl()->geometry(),
+    EXPECT_EQ(w.GetBookView()->geometry(),
               QRect(171, 0, client->width() - 170 - column, client->height()));
 
     books->LoadBook("Untitled"); // the layout lives in the book object only
@@ -255,7 +255,7 @@ TEST_F(MainWindowTest, SmallStoredPlacementIsRaisedAndClosingQuitsThenSaves) {
         QSettings settings(file, QSettings::IniFormat);
         WriteWindowPlacement(settings, {1500, 1500, 100, 100}, false);
     }
-    frmMain& w = ShownWithBook();
+    MainWindow& w = ShownWithBook();
     QCoreApplication::processEvents();
     EXPECT_GE(w.width(), 640);
     EXPECT_GE(w.height(), 400);
@@ -265,7 +265,7 @@ TEST_F(MainWindowTest, SmallStoredPlacementIsRaisedAndClosingQuitsThenSaves) {
     w.ShowIntroduction(); // another window, closed with this one
     ASSERT_TRUE(w.findChild<IntroductionPanel*>()->isVisible());
     float widthAtQuit = -1;
-    QObject::connect(books.get(), &BookManager::OnQuit, [&] {
+    QObject::connect(books.get(), &BookManager::quitting, [&] {
         QSettings settings(file, QSettings::IniFormat);
         widthAtQuit = ReadWindowPlacement(settings).width;
     });
@@ -286,7 +286,7 @@ TEST_F(MainWindowTest, ClosingMinimisedKeepsTheStoredPlacement) {
         QSettings settings(file, QSettings::IniFormat);
         WriteWindowPlacement(settings, {1200, 1300, 12000, 9000}, false);
     }
-    frmMain& w = ShownWithBook();
+    MainWindow& w = ShownWithBook();
     EXPECT_EQ(w.pos(), QPoint(80, 87)); // 1200 / 15, 1300 / 15 rounded
     EXPECT_EQ(w.size(), QSize(800, 600));
     w.setWindowState(Qt::WindowMinimized);
@@ -353,7 +353,7 @@ TEST_F(MainWindowTest, ImportPhotosHandsTheChosenFilesToThePhotosPane) {
     MainWindowHooks hooks;
     hooks.pickPhotos = [&] { return choice; };
     Window().SetHooks(hooks);
-    QSignalSpy finished(Window().GetTopControl()->Photos(), &PhotosControl::ImportFinished);
+    QSignalSpy finished(Window().GetSidePane()->Photos(), &PhotosControl::ImportFinished);
     Item("mnuBookImportPhotos")->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(finished.count(), 0);

@@ -1,9 +1,9 @@
 #include "ui/panes/AlbumTestSupport.h"
 
-#include "imaging/HDCBMP.h"
+#include "imaging/PaintSurface.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "ui/panes/AlbumPageFacingThumbControl.h"
 #include "ui/panes/AlbumPageThumbControl.h"
 #include "ui/panes/AlbumViewControl.h"
@@ -70,7 +70,7 @@ TEST_F(AlbumPageThumbControlTest, DroppingOneThumbnailOnAnotherSwapsAndSavesTheP
     EXPECT_EQ(stored[5], "page 5");
     // Both thumbnails show their new pages at once, from the pages' last renderings.
     EXPECT_EQ(Thumb(3)->Page(), sixth);
-    EXPECT_EQ(Thumb(3)->Rendering(), sixth->ThumbHDCBMP());
+    EXPECT_EQ(Thumb(3)->Rendering(), sixth->Thumbnail());
     EXPECT_EQ(Thumb(6)->Page(), third);
     ASSERT_TRUE(WaitForPass());
 }
@@ -78,7 +78,7 @@ TEST_F(AlbumPageThumbControlTest, DroppingOneThumbnailOnAnotherSwapsAndSavesTheP
 TEST_F(AlbumPageThumbControlTest, ThumbnailsRefuseEverythingButAnotherThumbnail) {
     NamePages();
     const QByteArray before = StateFile();
-    const auto pages = QList<std::shared_ptr<page>>{book().GetPage(3), book().GetPage(6)};
+    const auto pages = QList<std::shared_ptr<Page>>{book().GetPage(3), book().GetPage(6)};
     for (const QString& payload : {QStringLiteral("0123456789abcdef0123456789abcdef"),
                                    QStringLiteral("T:1,2,3"), QStringLiteral("bg:sky"),
                                    QStringLiteral("AlbumPageThumb_"), QStringLiteral("AlbumPageThumb_3;rm"),

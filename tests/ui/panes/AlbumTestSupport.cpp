@@ -7,7 +7,7 @@
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/Templates.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "ui/panes/AlbumPageFacingThumbControl.h"
 #include "ui/panes/AlbumViewControl.h"
 
@@ -41,7 +41,7 @@ void AlbumFixture::SetPageCount(int pages) const {
 }
 
 void AlbumFixture::SetView(int view, QSize paneSize) const {
-    book().SetTopControlView(view);
+    book().SetSidePaneView(view);
     album->resize(paneSize);
     album->Relayout();
 }

@@ -1,10 +1,10 @@
 #include "ui/panes/AlbumTestSupport.h"
 
-#include "imaging/HDCBMP.h"
+#include "imaging/PaintSurface.h"
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "ui/panes/AlbumPageFacingThumbControl.h"
 #include "ui/panes/AlbumPageThumbControl.h"
 #include "ui/panes/AlbumViewControl.h"
@@ -70,9 +70,9 @@ TEST_F(AlbumViewControlTest, PassRendersEveryPageIntoItsThumbnail) {
         EXPECT_EQ(pairs.at(c).at(0).toInt(), c); // in book order
     for (int i = 0; i < book().PagesCount(); ++i) {
         const auto& rendering = Thumb(i)->Rendering();
-        ASSERT_TRUE(rendering && rendering->bmp()) << i;
-        EXPECT_EQ(rendering->bmp()->size(), QSize(290, 208));
-        EXPECT_EQ(book().GetPage(i)->ThumbHDCBMP(), rendering) << i;
+        ASSERT_TRUE(rendering && rendering->image()) << i;
+        EXPECT_EQ(rendering->image()->size(), QSize(290, 208));
+        EXPECT_EQ(book().GetPage(i)->Thumbnail(), rendering) << i;
     }
     EXPECT_FALSE(Thumb(20)->Rendering());
     // A page that changes is drawn again.
@@ -80,8 +80,8 @@ TEST_F(AlbumViewControlTest, PassRendersEveryPageIntoItsThumbnail) {
     ASSERT_TRUE(Thumb(3)->IsRendering());
     QSignalSpy done(Thumb(3), &AlbumPageThumbControl::RenderDone);
     ASSERT_TRUE(done.wait(30000));
-    EXPECT_TRUE(TestJpegs::Near(Thumb(3)->Rendering()->bmp()->pixel(30, 30), Qt::red));
-    EXPECT_EQ(book().GetPage(3)->ThumbHDCBMP(), Thumb(3)->Rendering());
+    EXPECT_TRUE(TestJpegs::Near(Thumb(3)->Rendering()->image()->pixel(30, 30), Qt::red));
+    EXPECT_EQ(book().GetPage(3)->Thumbnail(), Thumb(3)->Rendering());
 }
 
 TEST_F(AlbumViewControlTest, ANewBookReplacesEveryPairEvenDuringThePass) {
@@ -101,7 +101,7 @@ TEST_F(AlbumViewControlTest, DeletingAPageMovesTheLaterPagesForward) {
     const auto seventh = book().GetPage(6);
     book().RemovePage(5);
     EXPECT_EQ(Thumb(5)->Page(), seventh);
-    EXPECT_EQ(Thumb(5)->Rendering(), seventh->ThumbHDCBMP()); // shown at once
+    EXPECT_EQ(Thumb(5)->Rendering(), seventh->Thumbnail()); // shown at once
     EXPECT_EQ(Slots().size(), 10); // pages 17 and 18 are the last pair
     ASSERT_TRUE(WaitForPass());
     for (int i = 0; i < 19; ++i)

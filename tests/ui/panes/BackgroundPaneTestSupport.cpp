@@ -3,7 +3,7 @@
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
 #include "model/ModelTestSupport.h"
-#include "model/page.h"
+#include "model/Page.h"
 
 #include <QImage>
 #include <QWidget>
@@ -32,7 +32,7 @@ void BackgroundPaneFixture::AddBackgrounds(const QStringList& names) {
     library.LoadBackgroundList();
 }
 
-void BackgroundPaneFixture::SetPaneView(int view) { manager.GetBook()->SetTopControlView(view); }
+void BackgroundPaneFixture::SetPaneView(int view) { manager.GetBook()->SetSidePaneView(view); }
 
 QStringList BackgroundPaneFixture::PageBackgrounds() const {
     QStringList names;

@@ -1,7 +1,7 @@
 #include "ui/panes/BackgroundsControl.h"
 
 #include "ui/panes/BackgroundPaneTestSupport.h"
-#include "ui/panes/bgcontrol.h"
+#include "ui/panes/BackgroundTile.h"
 
 #include <QFile>
 #include <QScrollBar>
@@ -13,7 +13,7 @@ class BackgroundsControlTest : public ::testing::Test, public BackgroundPaneFixt
 protected:
     QStringList TileNames() const {
         QStringList names;
-        for (const bgcontrol* tile : pane.Tiles())
+        for (const BackgroundTile* tile : pane.Tiles())
             names << tile->objectName() + QLatin1Char('=') + tile->mFileName();
         return names;
     }
@@ -77,7 +77,7 @@ TEST_F(BackgroundsControlTest, AddBgControlCountsOnAndTheNextPaintMakesNoCopy) {
     AddBackgrounds({"sky"});
     Paint(pane);
     library.AddBackground("downloaded");
-    bgcontrol* added = pane.AddBgControl("downloaded");
+    BackgroundTile* added = pane.AddBgControl("downloaded");
     EXPECT_EQ(added->objectName(), "bgp1");
     EXPECT_EQ(added->Index(), 1);
     EXPECT_EQ(added->mFileName(), "downloaded");

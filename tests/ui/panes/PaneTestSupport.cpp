@@ -6,9 +6,9 @@
 #include "model/ModelTestSupport.h"
 #include "ui/panes/PhotoControl.h"
 #include "ui/panes/PhotosControl.h"
-#include "ui/panes/TopControl.h"
+#include "ui/panes/SidePane.h"
 #include "model/PhotoImage.h"
-#include "base/CMD5.h"
+#include "base/Md5.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,7 +31,7 @@ PaneFixture::PaneFixture() {
                              "cOkayButton=OK"})
         strings.ApplyLanguageLine(QString::fromLatin1(line));
     manager = std::make_unique<BookManager>(books.path(), &TestCatalogue(), &strings, &host);
-    top = std::make_unique<TopControl>(manager.get(), &strings);
+    top = std::make_unique<SidePane>(manager.get(), &strings);
     host.target = top.get();
     top->resize(449, 161); // photos pane 400 x 161
     manager->Initialize();
@@ -85,7 +85,7 @@ QStringList PaneFixture::TileNames() const {
     return names;
 }
 
-QString PaneFixture::KeyOf(const QString& path) { return CMD5().MD5(path); }
+QString PaneFixture::KeyOf(const QString& path) { return Md5().Hash(path); }
 
 QMimeData* PaneFixture::FileDrop(const QStringList& files) {
     auto* data = new QMimeData;

@@ -12,7 +12,7 @@ class BookManager;
 class PhotoControl;
 class PhotosControl;
 class QMimeData;
-class TopControl;
+class SidePane;
 
 // Hands photos to a pane made after the book manager that needs it.
 class ForwardingHost : public PageDisplayHost {
@@ -54,5 +54,5 @@ public:
     Constants strings;
     ForwardingHost host;
     std::unique_ptr<BookManager> manager;
-    std::unique_ptr<TopControl> top;
+    std::unique_ptr<SidePane> top;
 };

@@ -8,7 +8,7 @@
 #include "ui/panes/ImportStatusForm.h"
 #include "ui/panes/PhotoControl.h"
 #include "ui/panes/PhotosControl.h"
-#include "ui/panes/TopControl.h"
+#include "ui/panes/SidePane.h"
 
 #include <QCoreApplication>
 #include <QDragEnterEvent>
@@ -170,7 +170,7 @@ TEST_F(PhotosControlTest, ColumnLayoutStacksTilesAndScrollsVertically) {
     for (int i = 0; i < 4; ++i)
         files << MakeJpeg(QStringLiteral("p%1.jpg").arg(i), 64, 48);
     ASSERT_TRUE(Import(files));
-    CurrentBook()->SetTopControlView(2);
+    CurrentBook()->SetSidePaneView(2);
     top->resize(163, 350); // photos pane 163 x 300
     top->Relayout();
     ASSERT_EQ(Pane().geometry(), QRect(0, 50, 163, 300));

@@ -3,7 +3,7 @@
 #include "model/PhotoImageList.h"
 #include "model/PageTextForm.h"
 #include "model/Template.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "base/Codec.h"
 #include "base/LumbraError.h"
 
@@ -23,13 +23,13 @@ QString TemplatePart(const QString& form) {
 } // namespace
 
 // Whether the photo already stands in a box other than entry k of this page.
-bool page::StandsElsewhere(const PhotoImage& photo, int k) const {
-    const std::shared_ptr<page> owner = photo.GetPage();
+bool Page::StandsElsewhere(const PhotoImage& photo, int k) const {
+    const std::shared_ptr<Page> owner = photo.GetPage();
     const int at = owner ? owner->FirstEntryWithKey(photo.GetKey()) : -1;
     return at >= 0 && (owner.get() != this || at != k);
 }
 
-QString page::Serialize() const {
+QString Page::Serialize() const {
     PageTextForm::Parts parts;
     if (mTemplate)
         parts.templateForm = mTemplate->Serialize();
@@ -41,7 +41,7 @@ QString page::Serialize() const {
     return PageTextForm::Write(parts);
 }
 
-void page::Deserialize(const QString& form, const PhotoImageList& photos) {
+void Page::Deserialize(const QString& form, const PhotoImageList& photos) {
     SetTemplate(::Template::FromDefinition(TemplatePart(form)));
     ReadPhotos(form, photos);
     ReadTexts(form);
@@ -49,7 +49,7 @@ void page::Deserialize(const QString& form, const PhotoImageList& photos) {
         mBackground = *background;
 }
 
-void page::ReadPhotos(const QString& form, const PhotoImageList& photos) {
+void Page::ReadPhotos(const QString& form, const PhotoImageList& photos) {
     int k = 0;
     for (const PageTextForm::ImageEntry& entry : PageTextForm::ReadImages(form)) {
         const auto node = entry.key.isEmpty() ? nullptr : photos.Find(entry.key);
@@ -68,7 +68,7 @@ void page::ReadPhotos(const QString& form, const PhotoImageList& photos) {
     }
 }
 
-void page::ReadTexts(const QString& form) {
+void Page::ReadTexts(const QString& form) {
     int t = 0;
     for (const QString& encoded : PageTextForm::ReadTexts(form)) {
         if (t >= int(mTexts.size()))

@@ -25,14 +25,14 @@ class QToolBar;
 // with its toolbar, zoom list, scroll bars, page numbers under the pages and
 // a delete button above each shown page. It keeps no book state of its own;
 // the toolbar's commands go to the main window through the *Requested signals.
-class BookControl : public QWidget {
+class BookView : public QWidget {
     Q_OBJECT
 public:
     // Follows Services().books (which may be registered later than this view).
-    explicit BookControl(QWidget* parent = nullptr);
+    explicit BookView(QWidget* parent = nullptr);
     // Follows the given manager (tests).
-    explicit BookControl(BookManager* manager, QWidget* parent = nullptr);
-    ~BookControl() override;
+    explicit BookView(BookManager* manager, QWidget* parent = nullptr);
+    ~BookView() override;
 
     bool HasNextPage() const;
     bool HasPreviousPage() const;

@@ -1,5 +1,5 @@
 #include "ui/bookview/BookViewTestSupport.h"
-#include "ui/bookview/BookControl.h"
+#include "ui/bookview/BookView.h"
 #include "ui/bookview/PageControl.h"
 #include "model/Book.h"
 #include "model/Templates.h"
@@ -15,19 +15,19 @@
 
 namespace {
 
-class BookControlBookTest : public ::testing::Test {
+class BookViewBookTest : public ::testing::Test {
 protected:
     void SetUp() override { ShowBookView(view, fixture); }
     std::shared_ptr<Book> book() const { return fixture.CurrentBook(); }
     bool Enabled(const char* key) const { return view.ToolbarButton(QString::fromLatin1(key))->isEnabled(); }
 
     BookViewFixture fixture;
-    BookControl view{&fixture.manager};
+    BookView view{&fixture.manager};
 };
 
 } // namespace
 
-TEST_F(BookControlBookTest, PagesThroughTheBookByPairsAndStopsAtBothEnds) {
+TEST_F(BookViewBookTest, PagesThroughTheBookByPairsAndStopsAtBothEnds) {
     EXPECT_EQ(view.GetPagesView(), 2);
     EXPECT_EQ(view.LeftPageControl()->ShownPage(), nullptr); // the first page stands alone
     EXPECT_EQ(view.RightPageControl()->ShownPage(), book()->GetPage(0));
@@ -37,7 +37,7 @@ TEST_F(BookControlBookTest, PagesThroughTheBookByPairsAndStopsAtBothEnds) {
     EXPECT_FALSE(view.LeftPageLabel()->isVisible()); // no page left of the first
     EXPECT_EQ(view.RightPageLabel()->text(), QStringLiteral("1"));
 
-    QSignalSpy status(&view, &BookControl::PrevNextStatusChanged);
+    QSignalSpy status(&view, &BookView::PrevNextStatusChanged);
     view.NextPage();
     EXPECT_EQ(book()->GetPageIndex(), 2);
     EXPECT_EQ(view.LeftPageControl()->ShownPage(), book()->GetPage(1));
@@ -61,7 +61,7 @@ TEST_F(BookControlBookTest, PagesThroughTheBookByPairsAndStopsAtBothEnds) {
     EXPECT_TRUE(view.HasNextPage());
 }
 
-TEST_F(BookControlBookTest, ZoomEntriesSizeThePagesFromTheCataloguePixels) {
+TEST_F(BookViewBookTest, ZoomEntriesSizeThePagesFromTheCataloguePixels) {
     const Templates& catalogue = TestCatalogue();
     view.SetZoomIndex(7); // "116%"
     const QSize zoomed(BookViewLayout::ZoomedPixels(catalogue.PageWidthPixel(), 7),
@@ -82,7 +82,7 @@ TEST_F(BookControlBookTest, ZoomEntriesSizeThePagesFromTheCataloguePixels) {
     }
 }
 
-TEST_F(BookControlBookTest, DeleteButtonsAppearAboveTheMinimumAndDeleteThePageUnderThem) {
+TEST_F(BookViewBookTest, DeleteButtonsAppearAboveTheMinimumAndDeleteThePageUnderThem) {
     EXPECT_FALSE(view.RightPageDeleteButton()->isVisible()); // 20 pages: the minimum
     view.AddNewPage();
     EXPECT_EQ(book()->PagesCount(), 21);
@@ -97,7 +97,7 @@ TEST_F(BookControlBookTest, DeleteButtonsAppearAboveTheMinimumAndDeleteThePageUn
     EXPECT_EQ(fixture.StateFile().count(QLatin1Char('+')), 20);
 }
 
-TEST_F(BookControlBookTest, NewPageIsDisabledAtTheMostPages) {
+TEST_F(BookViewBookTest, NewPageIsDisabledAtTheMostPages) {
     EXPECT_TRUE(Enabled("NewPage"));
     while (book()->PagesCount() < book()->GetMaxPages())
         book()->AddNewPage();
@@ -106,7 +106,7 @@ TEST_F(BookControlBookTest, NewPageIsDisabledAtTheMostPages) {
     EXPECT_TRUE(Enabled("NewPage"));
 }
 
-TEST_F(BookControlBookTest, AnotherBookOpensInTheTwoPageView) {
+TEST_F(BookViewBookTest, AnotherBookOpensInTheTwoPageView) {
     view.SetPagesView(1);
     EXPECT_TRUE(view.OnePageControl()->isVisible());
     EXPECT_FALSE(view.LeftPageControl()->isVisible());
@@ -119,7 +119,7 @@ TEST_F(BookControlBookTest, AnotherBookOpensInTheTwoPageView) {
     EXPECT_EQ(view.RightPageControl()->ShownPage(), book()->GetPage(0));
 }
 
-TEST_F(BookControlBookTest, HostsBothEditorsAndClosesThemOnItsBackgroundAndOnAViewChange) {
+TEST_F(BookViewBookTest, HostsBothEditorsAndClosesThemOnItsBackgroundAndOnAViewChange) {
     auto* hostedText = dynamic_cast<QWidget*>(view.TextControl());
     auto* hostedPhoto = dynamic_cast<QWidget*>(view.ImageControl());
     ASSERT_NE(hostedText, nullptr);

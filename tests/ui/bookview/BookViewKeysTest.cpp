@@ -1,6 +1,6 @@
 #include "ui/bookview/BookViewTestSupport.h"
 #include "render/rtf/RtfReader.h"
-#include "ui/bookview/BookControl.h"
+#include "ui/bookview/BookView.h"
 #include "ui/editors/ImageControl.h"
 #include "ui/bookview/PageControl.h"
 #include "ui/editors/TextControl.h"
@@ -21,7 +21,7 @@ namespace {
 
 // The real book view with its real editors, shown and active, so that keys
 // go where a user's keys go.
-class BookControlKeysTest : public ::testing::Test {
+class BookViewKeysTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ShowBookView(view, fixture);
@@ -46,14 +46,14 @@ protected:
     ::ImageControl& Photo() const { return *dynamic_cast<::ImageControl*>(view.ImageControl()); }
 
     BookViewFixture fixture;
-    BookControl view{&fixture.manager};
+    BookView view{&fixture.manager};
 };
 
 } // namespace
 
-TEST_F(BookControlKeysTest, PageKeysTurnPairsInTheTwoPageViewAndStopAtBothEnds) {
+TEST_F(BookViewKeysTest, PageKeysTurnPairsInTheTwoPageViewAndStopAtBothEnds) {
     ASSERT_EQ(view.GetPagesView(), 2);
-    QSignalSpy moves(book().get(), &Book::OnPageIndexChange);
+    QSignalSpy moves(book().get(), &Book::pageIndexChanged);
     EXPECT_EQ(After(Qt::Key_PageUp), 0); // at the first page already
     EXPECT_EQ(After(Qt::Key_Home), 0);
     EXPECT_EQ(moves.count(), 0);
@@ -82,7 +82,7 @@ TEST_F(BookControlKeysTest, PageKeysTurnPairsInTheTwoPageViewAndStopAtBothEnds) 
     EXPECT_EQ(After(Qt::Key_PageDown), 20);
 }
 
-TEST_F(BookControlKeysTest, PageKeysTurnSinglePagesInTheOnePageView) {
+TEST_F(BookViewKeysTest, PageKeysTurnSinglePagesInTheOnePageView) {
     view.SetPagesView(1);
     EXPECT_EQ(After(Qt::Key_PageUp), 0);
     EXPECT_EQ(After(Qt::Key_PageDown), 1);
@@ -98,29 +98,29 @@ TEST_F(BookControlKeysTest, PageKeysTurnSinglePagesInTheOnePageView) {
     EXPECT_EQ(book()->GetPageIndex(), 0);
 }
 
-TEST_F(BookControlKeysTest, KeysAClickLeavesOnAPageReachTheView) {
+TEST_F(BookViewKeysTest, KeysAClickLeavesOnAPageReachTheView) {
     QTest::mouseClick(view.RightPageControl(), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(QApplication::focusWidget(), &view);
     QTest::keyClick(view.RightPageControl(), Qt::Key_PageDown); // a child without use for it
     EXPECT_EQ(book()->GetPageIndex(), 2);
 }
 
-TEST_F(BookControlKeysTest, TheTextEditorKeepsPageKeysAndEscapeCommitsTheText) {
+TEST_F(BookViewKeysTest, TheTextEditorKeepsPageKeysAndEscapeCommitsTheText) {
     view.RightPageControl()->OpenTextEditor(0);
-    ASSERT_TRUE(Text().IsInitalized());
+    ASSERT_TRUE(Text().IsInitialized());
     ASSERT_TRUE(Text().RichTextBox()->isAncestorOf(QApplication::focusWidget()) ||
                 QApplication::focusWidget() == Text().RichTextBox());
     QTest::keyClicks(QApplication::focusWidget(), "typed");
     for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_End, Qt::Key_PageUp, Qt::Key_Home})
         Press(key);
     EXPECT_EQ(book()->GetPageIndex(), 0); // the page stayed
-    ASSERT_TRUE(Text().IsInitalized());
+    ASSERT_TRUE(Text().IsInitialized());
     Press(Qt::Key_X); // Home went to the start of the line
     Press(Qt::Key_Escape);
 
-    EXPECT_FALSE(Text().IsInitalized());
+    EXPECT_FALSE(Text().IsInitialized());
     EXPECT_TRUE(Text().isHidden());
-    const auto stored = [](const std::shared_ptr<page>& aPage) {
+    const auto stored = [](const std::shared_ptr<Page>& aPage) {
         return RtfReader().Read(aPage->text(0))->toPlainText();
     };
     EXPECT_EQ(stored(book()->GetPage(0)), QStringLiteral("xtyped"));
@@ -130,11 +130,11 @@ TEST_F(BookControlKeysTest, TheTextEditorKeepsPageKeysAndEscapeCommitsTheText) {
     EXPECT_EQ(After(Qt::Key_PageDown), 2);
 }
 
-TEST_F(BookControlKeysTest, EscapeOnTheViewClosesThePhotoEditorAndSavesTheChange) {
+TEST_F(BookViewKeysTest, EscapeOnTheViewClosesThePhotoEditorAndSavesTheChange) {
     const auto photo = fixture.ImportPhoto(QStringLiteral("placed.jpg"));
     book()->GetPage(0)->AddPhoto(photo, 100, 50);
     view.RightPageControl()->OpenPhotoEditor(0);
-    ASSERT_TRUE(Photo().IsInitalized());
+    ASSERT_TRUE(Photo().IsInitialized());
     Photo().ToolbarClick(QStringLiteral("big"));
     const float zoomed = photo->ratio();
     ASSERT_LT(zoomed, 1.0f);
@@ -142,7 +142,7 @@ TEST_F(BookControlKeysTest, EscapeOnTheViewClosesThePhotoEditorAndSavesTheChange
     ASSERT_EQ(QApplication::focusWidget(), &view);
     Press(Qt::Key_Escape);
 
-    EXPECT_FALSE(Photo().IsInitalized());
+    EXPECT_FALSE(Photo().IsInitialized());
     EXPECT_TRUE(Photo().isHidden());
     EXPECT_FLOAT_EQ(fixture.SavedBook()->GetPage(0)->Photo(0)->ratio(), zoomed);
     // Escape with nothing open is not the view's: it goes on to the window.
@@ -150,7 +150,7 @@ TEST_F(BookControlKeysTest, EscapeOnTheViewClosesThePhotoEditorAndSavesTheChange
     EXPECT_FALSE(view.RunKey(escape));
 }
 
-TEST_F(BookControlKeysTest, PhotoEditorSliderKeepsItsPageSteps) {
+TEST_F(BookViewKeysTest, PhotoEditorSliderKeepsItsPageSteps) {
     const auto photo = fixture.ImportPhoto(QStringLiteral("placed.jpg"));
     book()->GetPage(0)->AddPhoto(photo, 100, 50);
     view.RightPageControl()->OpenPhotoEditor(0);
@@ -158,5 +158,5 @@ TEST_F(BookControlKeysTest, PhotoEditorSliderKeepsItsPageSteps) {
     Press(Qt::Key_PageUp);
     EXPECT_EQ(Photo().ImageSizeSlider()->value(), 110);
     EXPECT_EQ(book()->GetPageIndex(), 0);
-    EXPECT_TRUE(Photo().IsInitalized());
+    EXPECT_TRUE(Photo().IsInitialized());
 }

@@ -1,4 +1,4 @@
-#include "ui/bookview/BookControl.h"
+#include "ui/bookview/BookView.h"
 
 #include "ui/bookview/BookViewPaging.h"
 #include "base/GuardedStep.h"
@@ -28,20 +28,20 @@ BookPosition PositionOf(const Book& book) {
 
 } // namespace
 
-BookManager* BookControl::Manager() const {
+BookManager* BookView::Manager() const {
     return mManager ? mManager : Services().books;
 }
 
-std::shared_ptr<Book> BookControl::CurrentBook() const {
+std::shared_ptr<Book> BookView::CurrentBook() const {
     BookManager* manager = Manager();
     return manager ? manager->GetBook() : nullptr;
 }
 
-void BookControl::FollowManager() {
-    mManagerFollower.Follow(Manager(), this, &BookControl::OnBookChange);
+void BookView::FollowManager() {
+    mManagerFollower.Follow(Manager(), this, &BookView::OnBookChange);
 }
 
-void BookControl::OnBookChange() {
+void BookView::OnBookChange() {
     FollowBook(CurrentBook());
     SetPrevNextPageButtonStatus();
     SetNewPageButtonStatus();
@@ -57,50 +57,50 @@ void BookControl::OnBookChange() {
     update();
 }
 
-void BookControl::FollowBook(const std::shared_ptr<Book>& book) {
+void BookView::FollowBook(const std::shared_ptr<Book>& book) {
     mBookConnections.Clear();
     mBook = book;
     if (!book)
         return;
     mBookConnections.Replace({
-        connect(book.get(), &Book::OnAddPage, this, &BookControl::OnPageCountChange),
-        connect(book.get(), &Book::OnDeletePage, this, &BookControl::OnPageCountChange),
-        connect(book.get(), &Book::OnPageIndexChange, this, &BookControl::OnPageIndexChange)});
+        connect(book.get(), &Book::pageAdded, this, &BookView::OnPageCountChange),
+        connect(book.get(), &Book::pageDeleted, this, &BookView::OnPageCountChange),
+        connect(book.get(), &Book::pageIndexChanged, this, &BookView::OnPageIndexChange)});
 }
 
-void BookControl::OnPageCountChange() {
+void BookView::OnPageCountChange() {
     SetDeleteButtonStatus();
     SetNewPageButtonStatus();
 }
 
-void BookControl::OnPageIndexChange() {
+void BookView::OnPageIndexChange() {
     UpdatePageLabels();
     SetDeleteButtonStatus();
     SetPrevNextPageButtonStatus();
 }
 
-bool BookControl::HasNextPage() const {
+bool BookView::HasNextPage() const {
     const auto book = CurrentBook();
     return book && HasNextPageAt(PositionOf(*book), mPagesView);
 }
 
-bool BookControl::HasPreviousPage() const {
+bool BookView::HasPreviousPage() const {
     const auto book = CurrentBook();
     return book && HasPreviousPageAt(PositionOf(*book), mPagesView);
 }
 
-void BookControl::NextPage() {
+void BookView::NextPage() {
     SetDeleteButtonStatus();
     if (const auto book = CurrentBook())
         book->SetPageIndex(book->GetPageIndex() + mPagesView);
 }
 
-void BookControl::PreviousPage() {
+void BookView::PreviousPage() {
     if (const auto book = CurrentBook())
         book->SetPageIndex(book->GetPageIndex() - mPagesView);
 }
 
-bool BookControl::RunKey(const QKeyEvent& event) {
+bool BookView::RunKey(const QKeyEvent& event) {
     if (event.key() == Qt::Key_Escape && event.modifiers() == Qt::NoModifier)
         return CloseEditors();
     const BookMove move = BookMoveForKey(event.key(), event.modifiers());
@@ -119,7 +119,7 @@ bool BookControl::RunKey(const QKeyEvent& event) {
     return true;
 }
 
-void BookControl::SetPrevNextPageButtonStatus() {
+void BookView::SetPrevNextPageButtonStatus() {
     if (QAction* previous = ToolbarButton(QStringLiteral("PreviousPage")))
         previous->setEnabled(HasPreviousPage());
     if (QAction* next = ToolbarButton(QStringLiteral("NextPage")))
@@ -127,13 +127,13 @@ void BookControl::SetPrevNextPageButtonStatus() {
     emit PrevNextStatusChanged();
 }
 
-void BookControl::SetNewPageButtonStatus() {
+void BookView::SetNewPageButtonStatus() {
     const auto book = CurrentBook();
     if (QAction* newPage = ToolbarButton(QStringLiteral("NewPage")))
         newPage->setEnabled(book && book->PagesCount() < book->GetMaxPages());
 }
 
-void BookControl::SetDeleteButtonStatus() {
+void BookView::SetDeleteButtonStatus() {
     const auto book = CurrentBook();
     if (!book)
         return;
@@ -143,14 +143,14 @@ void BookControl::SetDeleteButtonStatus() {
     mOnePageDeleteButton->setVisible(shown.one);
 }
 
-void BookControl::AddNewPage() {
+void BookView::AddNewPage() {
     if (const auto book = CurrentBook()) {
         book->AddNewPage();
         RunGuarded([&] { book->SaveBook(); }); // a failure is reported by the book
     }
 }
 
-void BookControl::UpdatePageLabels() {
+void BookView::UpdatePageLabels() {
     const auto book = CurrentBook();
     if (!book)
         return;
@@ -163,7 +163,7 @@ void BookControl::UpdatePageLabels() {
     mOnePageLabel->setVisible(labels.oneShown);
 }
 
-void BookControl::DeletePageAt(QPushButton* button) {
+void BookView::DeletePageAt(QPushButton* button) {
     const auto book = CurrentBook();
     if (!book)
         return;

@@ -2,7 +2,7 @@
 #include "model/PhotoImage.h"
 #include "model/PageDisplayHost.h"
 #include "model/Template.h"
-#include "model/page.h"
+#include "model/Page.h"
 
 #include <algorithm>
 #include <utility>
@@ -34,7 +34,7 @@ void MoveOutOfMissingBoxes(Entries& entries, int boxCount, int oldBoxCount, IsFi
 
 } // namespace
 
-void page::MoveOutOfMissingPhotoBoxes(const ::Template& next) {
+void Page::MoveOutOfMissingPhotoBoxes(const ::Template& next) {
     PageDisplayHost& host = mContext.DisplayHost();
     MoveOutOfMissingBoxes(
         mPhotos, next.PhotoBoxCount(), mTemplate->PhotoBoxCount(),
@@ -46,21 +46,21 @@ void page::MoveOutOfMissingPhotoBoxes(const ::Template& next) {
         });
 }
 
-void page::MoveOutOfMissingTextBoxes(const ::Template& next) {
+void Page::MoveOutOfMissingTextBoxes(const ::Template& next) {
     MoveOutOfMissingBoxes(
         mTexts, next.TextBoxCount(), mTemplate->TextBoxCount(),
         [](const QString& text) { return !text.isEmpty(); }, [](QString& text) { text.clear(); });
 }
 
-void page::ResizeEntries(const ::Template& next) {
+void Page::ResizeEntries(const ::Template& next) {
     mPhotos.resize(size_t(std::max(next.PhotoBoxCount(), 1)));
     mTexts.resize(size_t(std::max(next.TextBoxCount(), 1)));
 }
 
-void page::SetTemplate(const TemplatePtr& aTemplate) {
+void Page::SetTemplate(const TemplatePtr& aTemplate) {
     if (!aTemplate)
         return;
-    emit OnTemplateChange();
+    emit templateChanged();
     if (mTemplate) {
         MoveOutOfMissingPhotoBoxes(*aTemplate);
         MoveOutOfMissingTextBoxes(*aTemplate);
@@ -72,7 +72,7 @@ void page::SetTemplate(const TemplatePtr& aTemplate) {
     RaisePageChange();
 }
 
-void page::Delete() {
+void Page::Delete() {
     if (mTemplate) {
         PageDisplayHost& host = mContext.DisplayHost();
         const int boxes = std::min(mTemplate->PhotoBoxCount(), int(mPhotos.size()));

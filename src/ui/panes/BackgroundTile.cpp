@@ -1,4 +1,4 @@
-#include "ui/panes/bgcontrol.h"
+#include "ui/panes/BackgroundTile.h"
 
 #include "base/GuardedStep.h"
 #include "model/BackgroundLibrary.h"
@@ -14,22 +14,22 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-bgcontrol::bgcontrol(const BgPaneContext& context, QWidget* parent)
+BackgroundTile::BackgroundTile(const BgPaneContext& context, QWidget* parent)
     : QWidget(parent), mContext(context), mMenu(new QMenu(this)) {
     mMenu->setObjectName("mnuPopup");
-    mnuDefault = AddMenuItem("mnuDefault", BackgroundPages::All);
-    mnuLeftBg = AddMenuItem("mnuLeftBg", BackgroundPages::EvenNumbers);
-    mnuRightBg = AddMenuItem("mnuRightBg", BackgroundPages::OddNumbers);
+    mDefaultAction = AddMenuItem("mnuDefault", BackgroundPages::All);
+    mLeftBgAction = AddMenuItem("mnuLeftBg", BackgroundPages::EvenNumbers);
+    mRightBgAction = AddMenuItem("mnuRightBg", BackgroundPages::OddNumbers);
 }
 
-QAction* bgcontrol::AddMenuItem(const char* name, BackgroundPages which) {
+QAction* BackgroundTile::AddMenuItem(const char* name, BackgroundPages which) {
     QAction* item = mMenu->addAction(QString());
     item->setObjectName(QLatin1String(name));
     connect(item, &QAction::triggered, this, [this, which] { ApplyToPages(which); });
     return item;
 }
 
-void bgcontrol::SetPage(int aPageNum, const QString& FileName) {
+void BackgroundTile::SetPage(int aPageNum, const QString& FileName) {
     hide();
     mIndex = aPageNum;
     mName = FileName;
@@ -39,42 +39,42 @@ void bgcontrol::SetPage(int aPageNum, const QString& FileName) {
     update();
 }
 
-void bgcontrol::SetStart(int aLeftStart) {
+void BackgroundTile::SetStart(int aLeftStart) {
     setGeometry(BgTilePlace(mContext.PaneView(), mIndex, aLeftStart));
     show();
 }
 
-QMimeData* bgcontrol::MakeDragData() const {
+QMimeData* BackgroundTile::MakeDragData() const {
     auto* data = new QMimeData;
     data->setText(QStringLiteral("bg:") + mName);
     return data;
 }
 
-QString bgcontrol::Caption(const char* key) const {
+QString BackgroundTile::Caption(const char* key) const {
     return mContext.strings ? mContext.strings->Text(QString::fromLatin1(key)) : QString();
 }
 
-QMenu* bgcontrol::PreparePopupMenu() {
-    mnuDefault->setText(Caption("cBgControlMenuOptionAll"));
-    mnuLeftBg->setText(Caption("cBgControlMenuOptionEven"));
-    mnuRightBg->setText(Caption("cBgControlMenuOptionOdd"));
+QMenu* BackgroundTile::PreparePopupMenu() {
+    mDefaultAction->setText(Caption("cBgControlMenuOptionAll"));
+    mLeftBgAction->setText(Caption("cBgControlMenuOptionEven"));
+    mRightBgAction->setText(Caption("cBgControlMenuOptionOdd"));
     return mMenu;
 }
 
-void bgcontrol::ApplyToPages(BackgroundPages which) {
+void BackgroundTile::ApplyToPages(BackgroundPages which) {
     const std::shared_ptr<Book> book = mContext.books ? mContext.books->GetBook() : nullptr;
     if (book)
         RunGuarded([&] { ApplyBackground(*book, mName, which); });
 }
 
-void bgcontrol::paintEvent(QPaintEvent*) {
+void BackgroundTile::paintEvent(QPaintEvent*) {
     if (mPicture.isNull())
         return;
     QPainter painter(this); // no smoothing: a plain stretch
     painter.drawImage(kBgTilePicture, mPicture);
 }
 
-void bgcontrol::mousePressEvent(QMouseEvent* event) {
+void BackgroundTile::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
         PreparePopupMenu()->popup(event->globalPosition().toPoint());
         return;

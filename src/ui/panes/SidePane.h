@@ -23,15 +23,15 @@ class QPushButton;
 // the album overview and the backgrounds pane, one of them visible at a
 // time. Lays them out for the strip across the top (layout 1) or the column
 // at the right (layout 2), and is where pages hand photos back and forth.
-class TopControl : public QWidget, public PageDisplayHost {
+class SidePane : public QWidget, public PageDisplayHost {
     Q_OBJECT
 public:
     // Uses Services().books and Services().strings, and registers itself as
     // Services().displayHost.
-    explicit TopControl(QWidget* parent = nullptr);
+    explicit SidePane(QWidget* parent = nullptr);
     // For tests: explicit book manager and strings; registers nowhere.
-    TopControl(BookManager* books, const Constants* strings, QWidget* parent = nullptr);
-    ~TopControl() override;
+    SidePane(BookManager* books, const Constants* strings, QWidget* parent = nullptr);
+    ~SidePane() override;
 
     // The main window's Import Photos: imports with the status window shown.
     void AddFiles(const QStringList& paths);

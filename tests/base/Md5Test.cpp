@@ -1,4 +1,4 @@
-#include "base/CMD5.h"
+#include "base/Md5.h"
 #include "base/LumbraError.h"
 
 #include <gtest/gtest.h>
@@ -30,41 +30,41 @@ const std::pair<const char*, const char*> Rfc1321Suite[] = {
      "57edf4a22be3c955ac49da2e2107b67a"},
 };
 
-TEST(CMD5Test, Rfc1321Suite) {
-    const CMD5 md5;
+TEST(Md5Test, Rfc1321Suite) {
+    const Md5 md5;
     for (const auto& [input, digest] : Rfc1321Suite)
-        EXPECT_EQ(md5.MD5(QString::fromLatin1(input)), QString::fromLatin1(digest)) << input;
+        EXPECT_EQ(md5.Hash(QString::fromLatin1(input)), QString::fromLatin1(digest)) << input;
 }
 
-TEST(CMD5Test, HashesTheLowByteOfEveryCodeUnit) {
-    const CMD5 md5;
-    EXPECT_EQ(md5.MD5(QString(QChar(0x4E2D))), md5.MD5(QStringLiteral("-"))); // 0x2D
-    EXPECT_EQ(md5.MD5(QStringLiteral("C:/Photos/") + QChar(0x4E2D) + QStringLiteral(".jpg")),
-              md5.MD5(QStringLiteral("C:/Photos/-.jpg")));
+TEST(Md5Test, HashesTheLowByteOfEveryCodeUnit) {
+    const Md5 md5;
+    EXPECT_EQ(md5.Hash(QString(QChar(0x4E2D))), md5.Hash(QStringLiteral("-"))); // 0x2D
+    EXPECT_EQ(md5.Hash(QStringLiteral("C:/Photos/") + QChar(0x4E2D) + QStringLiteral(".jpg")),
+              md5.Hash(QStringLiteral("C:/Photos/-.jpg")));
     // Latin-1 characters are their own byte, not their UTF-8 pair.
-    EXPECT_EQ(md5.MD5(QString(QChar(0xE9))),
-              md5.MD5_new(PaddedWords(QByteArray("\xe9", 1))));
+    EXPECT_EQ(md5.Hash(QString(QChar(0xE9))),
+              md5.HashPaddedWords(PaddedWords(QByteArray("\xe9", 1))));
 }
 
-TEST(CMD5Test, NewAgreesWithMd5OnPaddedMessages) {
-    const CMD5 md5;
+TEST(Md5Test, PaddedWordsAgreeWithTextOnPaddedMessages) {
+    const Md5 md5;
     for (const auto& [input, digest] : Rfc1321Suite)
-        EXPECT_EQ(md5.MD5_new(PaddedWords(QByteArray(input))), QString::fromLatin1(digest)) << input;
+        EXPECT_EQ(md5.HashPaddedWords(PaddedWords(QByteArray(input))), QString::fromLatin1(digest)) << input;
     // Lengths around the block and padding boundaries.
     for (int length : {55, 56, 63, 64, 65, 119, 120, 1000}) {
         QByteArray message(length, '\0');
         for (int i = 0; i < length; ++i)
             message[i] = static_cast<char>('a' + (i * 13) % 26);
-        EXPECT_EQ(md5.MD5_new(PaddedWords(message)), md5.MD5(QString::fromLatin1(message))) << length;
+        EXPECT_EQ(md5.HashPaddedWords(PaddedWords(message)), md5.Hash(QString::fromLatin1(message))) << length;
     }
 }
 
-TEST(CMD5Test, NewRejectsPartialBlocks) {
-    const CMD5 md5;
-    EXPECT_THROW(md5.MD5_new({}), LumbraError);
-    EXPECT_THROW(md5.MD5_new(std::vector<uint32_t>(15)), LumbraError);
-    EXPECT_THROW(md5.MD5_new(std::vector<uint32_t>(17)), LumbraError);
-    EXPECT_NO_THROW(md5.MD5_new(std::vector<uint32_t>(32)));
+TEST(Md5Test, PaddedWordsRejectPartialBlocks) {
+    const Md5 md5;
+    EXPECT_THROW(md5.HashPaddedWords({}), LumbraError);
+    EXPECT_THROW(md5.HashPaddedWords(std::vector<uint32_t>(15)), LumbraError);
+    EXPECT_THROW(md5.HashPaddedWords(std::vector<uint32_t>(17)), LumbraError);
+    EXPECT_NO_THROW(md5.HashPaddedWords(std::vector<uint32_t>(32)));
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 #include <vector>
 
 class FiBitmap;
-class HDCBMP;
+class PaintSurface;
 class PhotoImage;
 class PhotoImageList;
 class Template;
@@ -21,15 +21,15 @@ class TemplateBox;
 //
 // Pages are shared objects: make them with std::make_shared, since placing a
 // photo gives the photo a weak reference to its page.
-class page : public QObject, public std::enable_shared_from_this<page> {
+class Page : public QObject, public std::enable_shared_from_this<Page> {
     Q_OBJECT
 public:
     using PhotoPtr = std::shared_ptr<PhotoImage>;
     using TemplatePtr = std::shared_ptr<::Template>;
     using BoxPtr = std::shared_ptr<const TemplateBox>;
 
-    explicit page(const ModelContext& context = {});
-    ~page() override;
+    explicit Page(const ModelContext& context = {});
+    ~Page() override;
 
     // Gives the page a new layout; photos and texts of boxes the new template
     // lacks move to free boxes of lower index or leave the page.
@@ -71,14 +71,14 @@ public:
     int GetPageId() const { return mPageId; }
 
     // The last thumbnail rendering of the page, kept for the album overview.
-    const std::shared_ptr<HDCBMP>& ThumbHDCBMP() const { return mThumb; }
-    void SetThumbHDCBMP(std::shared_ptr<HDCBMP> thumb) { mThumb = std::move(thumb); }
+    const std::shared_ptr<PaintSurface>& Thumbnail() const { return mThumb; }
+    void SetThumbnail(std::shared_ptr<PaintSurface> thumb) { mThumb = std::move(thumb); }
 
     // Page rendering (editing/PageRenderer.h), with the program's backgrounds
     // folder and the catalogue's page size. For the screen: mode 1 (album
-    // thumbnail, also kept as ThumbHDCBMP) or 2 (editing surface, with the
+    // thumbnail, also kept as Thumbnail) or 2 (editing surface, with the
     // too-small warning and the marks of empty boxes and text boxes).
-    std::shared_ptr<HDCBMP> RenderPageBitMap(int width, int height, int mode);
+    std::shared_ptr<PaintSurface> RenderPageBitMap(int width, int height, int mode);
     // For print or preview: a 24-bit picture of width x height.
     FiBitmap RenderPageFreeImage(int width, int height) const;
 
@@ -92,8 +92,8 @@ public:
     void Deserialize(const QString& form, const PhotoImageList& photos);
 
 signals:
-    void OnPageChange();
-    void OnTemplateChange();
+    void changed();
+    void templateChanged();
 
 private:
     void RaisePageChange();
@@ -112,5 +112,5 @@ private:
     std::vector<QString> mTexts;
     QString mBackground;
     int mPageId = 0;
-    std::shared_ptr<HDCBMP> mThumb;
+    std::shared_ptr<PaintSurface> mThumb;
 };

@@ -1,4 +1,4 @@
-#include "ui/panes/bgcontrol.h"
+#include "ui/panes/BackgroundTile.h"
 
 #include "ui/bookview/BookViewTestSupport.h"
 #include "ui/bookview/PageControl.h"
@@ -19,9 +19,9 @@
 
 namespace {
 
-class bgcontrolTest : public ::testing::Test, public BackgroundPaneFixture {
+class BackgroundTileTest : public ::testing::Test, public BackgroundPaneFixture {
 protected:
-    bgcontrol& Tile(const QString& name) {
+    BackgroundTile& Tile(const QString& name) {
         tile.SetPage(0, name);
         tile.SetStart(0);
         return tile;
@@ -33,12 +33,12 @@ protected:
         QCoreApplication::sendEvent(&tile, &press);
     }
 
-    bgcontrol tile{Context(), nullptr};
+    BackgroundTile tile{Context(), nullptr};
 };
 
 } // namespace
 
-TEST_F(bgcontrolTest, SmallPictureIsDecodedOnceAndStretchedOverTheTileInsideAFiveMargin) {
+TEST_F(BackgroundTileTest, SmallPictureIsDecodedOnceAndStretchedOverTheTileInsideAFiveMargin) {
     AddPicture("leaf", Qt::red, 29, 26);
     Tile("leaf");
     EXPECT_EQ(tile.geometry(), QRect(10, 10, 156, 115));
@@ -54,7 +54,7 @@ TEST_F(bgcontrolTest, SmallPictureIsDecodedOnceAndStretchedOverTheTileInsideAFiv
     EXPECT_FALSE(TestJpegs::Near(shown.pixel(77, 109), Qt::red));
 }
 
-TEST_F(bgcontrolTest, SetPageHidesTheTileAndAMissingPictureLeavesItBlank) {
+TEST_F(BackgroundTileTest, SetPageHidesTheTileAndAMissingPictureLeavesItBlank) {
     Tile("nothing");
     EXPECT_FALSE(tile.isHidden());
     tile.SetPage(3, "nothing");
@@ -67,14 +67,14 @@ TEST_F(bgcontrolTest, SetPageHidesTheTileAndAMissingPictureLeavesItBlank) {
     EXPECT_EQ(shown.pixel(77, 57), shown.pixel(1, 1));
 }
 
-TEST_F(bgcontrolTest, DragCarriesBgAndTheNameAsPlainText) {
+TEST_F(BackgroundTileTest, DragCarriesBgAndTheNameAsPlainText) {
     const std::unique_ptr<QMimeData> data(Tile("leaf").MakeDragData());
     EXPECT_TRUE(data->hasText());
     EXPECT_EQ(data->text(), "bg:leaf");
     EXPECT_EQ(data->formats(), QStringList({"text/plain"}));
 }
 
-TEST_F(bgcontrolTest, RightButtonOpensTheMenuWithCaptionsReadEachTime) {
+TEST_F(BackgroundTileTest, RightButtonOpensTheMenuWithCaptionsReadEachTime) {
     Tile("leaf");
     RightClick();
     QMenu* menu = tile.PopupMenu();
@@ -90,9 +90,9 @@ TEST_F(bgcontrolTest, RightButtonOpensTheMenuWithCaptionsReadEachTime) {
     tile.PopupMenu()->close();
 }
 
-TEST_F(bgcontrolTest, MenuCommandsPutTheBackgroundOnTheirPagesAndSaveOnce) {
+TEST_F(BackgroundTileTest, MenuCommandsPutTheBackgroundOnTheirPagesAndSaveOnce) {
     const auto book = manager.GetBook();
-    QSignalSpy saved(book.get(), &Book::OnBookSaved);
+    QSignalSpy saved(book.get(), &Book::saved);
     Tile("leaf");
     Item("mnuLeftBg")->trigger();
     EXPECT_EQ(PageBackgrounds(), QStringList({"", "leaf", "", "leaf", ""}));
@@ -113,14 +113,14 @@ TEST_F(bgcontrolTest, MenuCommandsPutTheBackgroundOnTheirPagesAndSaveOnce) {
 }
 
 // The drop a tile's drag makes, copy being the only effect it allows.
-TEST(bgcontrolDropTest, TheDragLandsOnThePageSurface) {
+TEST(BackgroundTileDropTest, TheDragLandsOnThePageSurface) {
     BookViewFixture fixture;
     PageControl surface{nullptr, &fixture.manager};
     surface.SetRenderer(fixture.renderer);
     surface.SetPageType(PageControl::SinglePage);
     surface.resize(578, 416);
     surface.show();
-    bgcontrol tile(BgPaneContext{}, nullptr);
+    BackgroundTile tile(BgPaneContext{}, nullptr);
     tile.SetPage(0, "leaf");
     const std::unique_ptr<QMimeData> data(tile.MakeDragData());
 

@@ -13,10 +13,10 @@ class QMimeData;
 // One tile of the backgrounds pane: the background's small picture. The left
 // button drags "bg:" and the background's name onto a page; the right button
 // offers to put the background on all, the even or the odd pages of the book.
-class bgcontrol : public QWidget {
+class BackgroundTile : public QWidget {
     Q_OBJECT
 public:
-    bgcontrol(const BgPaneContext& context, QWidget* parent);
+    BackgroundTile(const BgPaneContext& context, QWidget* parent);
 
     // Hides the tile, takes its index and background and decodes the
     // background's "_sm.jpg" (once; no picture when that fails).
@@ -53,7 +53,7 @@ private:
     QString mName;
     QImage mPicture;
     QMenu* mMenu;
-    QAction* mnuDefault;
-    QAction* mnuLeftBg;
-    QAction* mnuRightBg;
+    QAction* mDefaultAction;
+    QAction* mLeftBgAction;
+    QAction* mRightBgAction;
 };

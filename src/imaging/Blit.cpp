@@ -1,14 +1,14 @@
-#include "imaging/Gdi32.h"
+#include "imaging/Blit.h"
 
 namespace {
 
-QPainter::CompositionMode ModeOf(gdi32::RasterOp operation) {
+QPainter::CompositionMode ModeOf(blit::RasterOp operation) {
     switch (operation) {
-    case gdi32::RasterOp::SrcAnd: return QPainter::RasterOp_SourceAndDestination;
-    case gdi32::RasterOp::SrcInvert: return QPainter::RasterOp_SourceXorDestination;
-    case gdi32::RasterOp::SrcPaint: return QPainter::RasterOp_SourceOrDestination;
-    case gdi32::RasterOp::NotSrcCopy: return QPainter::RasterOp_NotSource;
-    case gdi32::RasterOp::SrcCopy: break;
+    case blit::RasterOp::And: return QPainter::RasterOp_SourceAndDestination;
+    case blit::RasterOp::Xor: return QPainter::RasterOp_SourceXorDestination;
+    case blit::RasterOp::Or: return QPainter::RasterOp_SourceOrDestination;
+    case blit::RasterOp::NotCopy: return QPainter::RasterOp_NotSource;
+    case blit::RasterOp::Copy: break;
     }
     return QPainter::CompositionMode_Source;
 }
@@ -19,7 +19,7 @@ bool CanDraw(QPainter* destination, const QImage* source) {
 
 } // namespace
 
-namespace gdi32 {
+namespace blit {
 
 void StretchDraw(QPainter* destination, int x, int y, int width, int height, const QImage* source,
                  int sourceX, int sourceY, int sourceWidth, int sourceHeight, RasterOp operation) {
@@ -50,4 +50,4 @@ void TransparentDraw(QPainter* destination, const QImage* source, int x, int y, 
     destination->restore();
 }
 
-} // namespace gdi32
+} // namespace blit

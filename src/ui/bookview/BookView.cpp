@@ -1,4 +1,4 @@
-#include "ui/bookview/BookControl.h"
+#include "ui/bookview/BookView.h"
 
 #include "ui/bookview/BookToolbarIcons.h"
 #include "ui/editors/ImageControl.h"
@@ -30,9 +30,9 @@ QString LanguageText(QStringView key) {
 
 } // namespace
 
-BookControl::BookControl(QWidget* parent) : BookControl(nullptr, parent) {}
+BookView::BookView(QWidget* parent) : BookView(nullptr, parent) {}
 
-BookControl::BookControl(BookManager* manager, QWidget* parent)
+BookView::BookView(BookManager* manager, QWidget* parent)
     : QWidget(parent), mManager(manager) {
     setMinimumSize(200, 150);
     setFocusPolicy(Qt::StrongFocus); // a click on the pages brings the keys here
@@ -61,9 +61,9 @@ BookControl::BookControl(BookManager* manager, QWidget* parent)
     mViewCombo->setCurrentIndex(0);
 }
 
-BookControl::~BookControl() = default;
+BookView::~BookView() = default;
 
-void BookControl::BuildToolbar() {
+void BookView::BuildToolbar() {
     mToolbar = new QToolBar(this);
     mToolbar->setIconSize(QSize(24, 24));
     mToolbar->setMovable(false);
@@ -87,7 +87,7 @@ void BookControl::BuildToolbar() {
     mToolbar->addSeparator();
 }
 
-void BookControl::Dispatch(const QString& key) {
+void BookView::Dispatch(const QString& key) {
     if (key == u"NewPage")
         emit NewPageRequested();
     else if (key == u"PageView")
@@ -102,16 +102,16 @@ void BookControl::Dispatch(const QString& key) {
         emit OrderRequested();
 }
 
-void BookControl::BuildZoomList() {
+void BookView::BuildZoomList() {
     mViewCombo = new QComboBox(mToolbar);
     for (const ZoomLevel& level : mZoom)
         mViewCombo->addItem(level.caption);
     mViewCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     mToolbar->addWidget(mViewCombo);
-    connect(mViewCombo, &QComboBox::activated, this, &BookControl::OnZoomPicked);
+    connect(mViewCombo, &QComboBox::activated, this, &BookView::OnZoomPicked);
 }
 
-void BookControl::BuildPages() {
+void BookView::BuildPages() {
     auto makePage = [this] {
         auto* surface = new PageControl(this, mManager);
         surface->SetEditors(&mEditors);
@@ -145,30 +145,30 @@ void BookControl::BuildPages() {
     mOnePageDeleteButton = makeDelete();
 }
 
-void BookControl::BuildScrollBars() {
+void BookView::BuildScrollBars() {
     mHScrollBar = new QScrollBar(Qt::Horizontal, this);
     mVScrollBar = new QScrollBar(Qt::Vertical, this);
     for (QScrollBar* bar : {mHScrollBar, mVScrollBar}) {
         bar->setRange(0, 0);
         bar->setSingleStep(BookViewLayout::ScrollSmallChange);
         bar->hide();
-        connect(bar, &QScrollBar::valueChanged, this, &BookControl::LayoutPages);
+        connect(bar, &QScrollBar::valueChanged, this, &BookView::LayoutPages);
     }
 }
 
-QAction* BookControl::ToolbarButton(const QString& key) const {
+QAction* BookView::ToolbarButton(const QString& key) const {
     for (QAction* action : mToolbar->actions())
         if (action->objectName() == key)
             return action;
     return nullptr;
 }
 
-void BookControl::SetButtonToolTip(const QString& key, const QString& languageKey) {
+void BookView::SetButtonToolTip(const QString& key, const QString& languageKey) {
     if (QAction* button = ToolbarButton(key))
         button->setToolTip(LanguageText(languageKey));
 }
 
-void BookControl::SetPageViewButton(int view) {
+void BookView::SetPageViewButton(int view) {
     QAction* button = ToolbarButton(QStringLiteral("PageView"));
     if (!button)
         return;
@@ -178,18 +178,18 @@ void BookControl::SetPageViewButton(int view) {
     button->setIcon(BookToolbarIcon(one ? QStringLiteral("two") : QStringLiteral("one")));
 }
 
-int BookControl::ZoomIndex() const {
+int BookView::ZoomIndex() const {
     return mViewCombo->currentIndex();
 }
 
-void BookControl::SetZoomIndex(int index) {
+void BookView::SetZoomIndex(int index) {
     if (index < 0 || index >= BookViewLayout::ZoomLevelCount)
         return;
     mViewCombo->setCurrentIndex(index);
     OnZoomPicked(index);
 }
 
-void BookControl::OnZoomPicked(int index) {
+void BookView::OnZoomPicked(int index) {
     if (index < 0 || mZoom[index].width <= 0)
         return;
     UpdateScrollBars();
@@ -198,7 +198,7 @@ void BookControl::OnZoomPicked(int index) {
     update();
 }
 
-void BookControl::SetPagesView(int view) {
+void BookView::SetPagesView(int view) {
     CloseEditors();
     mPagesView = view == 1 ? 1 : 2;
     SetPageViewButton(mPagesView);
@@ -211,7 +211,7 @@ void BookControl::SetPagesView(int view) {
     update();
 }
 
-BookViewLayout::ViewMetrics BookControl::Metrics() const {
+BookViewLayout::ViewMetrics BookView::Metrics() const {
     BookViewLayout::ViewMetrics view;
     view.width = width();
     view.height = height();
@@ -222,18 +222,18 @@ BookViewLayout::ViewMetrics BookControl::Metrics() const {
     return view;
 }
 
-void BookControl::showEvent(QShowEvent* event) {
+void BookView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     FollowManager(); // the manager may have been registered after this view was made
 }
 
-void BookControl::resizeEvent(QResizeEvent* event) {
+void BookView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     mToolbar->setGeometry(0, 0, width(), mToolbar->sizeHint().height());
     ResizeView();
 }
 
-void BookControl::ResizeView() {
+void BookView::ResizeView() {
     const Templates* templates = Services().templates;
     if (!templates)
         return;
@@ -244,7 +244,7 @@ void BookControl::ResizeView() {
     LayoutPages();
 }
 
-void BookControl::UpdateScrollBars() {
+void BookView::UpdateScrollBars() {
     const ZoomLevel& chosen = mZoom[std::max(0, ZoomIndex())];
     const BookViewLayout::ScrollBars bars = BookViewLayout::ScrollBarsFor(
         Metrics(), QSize(chosen.width, chosen.height), QSize(mZoom[0].width, mZoom[0].height));
@@ -267,7 +267,7 @@ void BookControl::UpdateScrollBars() {
     mVScrollBar->raise();
 }
 
-void BookControl::ApplyPageSize() {
+void BookView::ApplyPageSize() {
     const ZoomLevel& chosen = mZoom[std::max(0, ZoomIndex())];
     if (mPagesView == 1) {
         mOnePageControl->SetPageSize(chosen.width, chosen.height);
@@ -277,7 +277,7 @@ void BookControl::ApplyPageSize() {
     mRightPageControl->SetPageSize(chosen.width, chosen.height);
 }
 
-void BookControl::LayoutPages() {
+void BookView::LayoutPages() {
     const ZoomLevel& chosen = mZoom[std::max(0, ZoomIndex())];
     const QPoint scroll(mHScrollBar->isVisible() ? mHScrollBar->value() : 0,
                         mVScrollBar->isVisible() ? mVScrollBar->value() : 0);
@@ -302,25 +302,25 @@ void BookControl::LayoutPages() {
     mToolbar->raise();
 }
 
-void BookControl::mousePressEvent(QMouseEvent* event) {
+void BookView::mousePressEvent(QMouseEvent* event) {
     CloseEditors();
     QWidget::mousePressEvent(event);
 }
 
-bool BookControl::CloseEditors() {
+bool BookView::CloseEditors() {
     bool closed = false;
-    if (mEditors.text && mEditors.text->IsInitalized()) {
+    if (mEditors.text && mEditors.text->IsInitialized()) {
         mEditors.text->Destroy();
         closed = true;
     }
-    if (mEditors.photo && mEditors.photo->IsInitalized()) {
+    if (mEditors.photo && mEditors.photo->IsInitialized()) {
         mEditors.photo->Destroy();
         closed = true;
     }
     return closed;
 }
 
-void BookControl::keyPressEvent(QKeyEvent* event) {
+void BookView::keyPressEvent(QKeyEvent* event) {
     if (RunKey(*event))
         event->accept();
     else
@@ -340,12 +340,12 @@ void Adopt(QWidget* view, void* editorObject, QWidget* editorWidget) {
 
 } // namespace
 
-void BookControl::SetTextControl(TextBoxEditor* editor) {
+void BookView::SetTextControl(TextBoxEditor* editor) {
     mEditors.text = editor;
     Adopt(this, editor, dynamic_cast<QWidget*>(editor));
 }
 
-void BookControl::SetImageControl(PhotoBoxEditor* editor) {
+void BookView::SetImageControl(PhotoBoxEditor* editor) {
     mEditors.photo = editor;
     Adopt(this, editor, dynamic_cast<QWidget*>(editor));
 }

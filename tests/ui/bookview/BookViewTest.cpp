@@ -1,18 +1,18 @@
-#include "ui/bookview/BookControl.h"
+#include "ui/bookview/BookView.h"
 
 #include <QAction>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
-TEST(BookControlTest, ToolbarButtonsSendTheirCommands) {
-    BookControl view;
+TEST(BookViewTest, ToolbarButtonsSendTheirCommands) {
+    BookView view;
     const struct {
         const char* key;
-        void (BookControl::*signal)();
+        void (BookView::*signal)();
     } commands[] = {
-        {"NewPage", &BookControl::NewPageRequested},     {"PageView", &BookControl::PageViewToggleRequested},
-        {"PreviousPage", &BookControl::PreviousPageRequested}, {"NextPage", &BookControl::NextPageRequested},
-        {"Import", &BookControl::ImportPhotosRequested}, {"Order", &BookControl::OrderRequested},
+        {"NewPage", &BookView::NewPageRequested},     {"PageView", &BookView::PageViewToggleRequested},
+        {"PreviousPage", &BookView::PreviousPageRequested}, {"NextPage", &BookView::NextPageRequested},
+        {"Import", &BookView::ImportPhotosRequested}, {"Order", &BookView::OrderRequested},
     };
     for (const auto& command : commands) {
         QAction* button = view.ToolbarButton(QString::fromLatin1(command.key));
@@ -25,8 +25,8 @@ TEST(BookControlTest, ToolbarButtonsSendTheirCommands) {
     EXPECT_EQ(view.ToolbarButton(QStringLiteral("Unknown")), nullptr);
 }
 
-TEST(BookControlTest, StartsInTwoPageViewAtTheFitEntry) {
-    BookControl view;
+TEST(BookViewTest, StartsInTwoPageViewAtTheFitEntry) {
+    BookView view;
     EXPECT_EQ(view.GetPagesView(), 2);
     EXPECT_EQ(view.ZoomIndex(), 0);
     EXPECT_EQ(view.ZoomLevels()[7].caption, QStringLiteral("116%"));

@@ -1,6 +1,6 @@
-#include "imaging/HDCBMP.h"
+#include "imaging/PaintSurface.h"
 
-HDCBMP& HDCBMP::operator=(HDCBMP&& other) noexcept {
+PaintSurface& PaintSurface::operator=(PaintSurface&& other) noexcept {
     if (this != &other) {
         Delete();
         mImage = std::move(other.mImage);
@@ -11,7 +11,7 @@ HDCBMP& HDCBMP::operator=(HDCBMP&& other) noexcept {
     return *this;
 }
 
-void HDCBMP::CreateHDC(int width, int height) {
+void PaintSurface::Create(int width, int height) {
     Delete();
     mWidth = width;
     mHeight = height;
@@ -28,7 +28,7 @@ void HDCBMP::CreateHDC(int width, int height) {
     mPainter = std::move(painter);
 }
 
-void HDCBMP::Delete() {
+void PaintSurface::Delete() {
     if (!mPainter && !mImage)
         return;
     if (mPainter)

@@ -5,21 +5,21 @@
 #include <QRgb>
 
 // Copies between drawing surfaces. A null destination or source draws nothing.
-namespace gdi32 {
+namespace blit {
 
 enum class RasterOp {
-    SrcCopy,    // source
-    SrcAnd,     // source AND destination
-    SrcInvert,  // source XOR destination
-    SrcPaint,   // source OR destination
-    NotSrcCopy, // NOT source
+    Copy,       // source
+    And,        // source AND destination
+    Xor,        // source XOR destination
+    Or,         // source OR destination
+    NotCopy,    // NOT source
 };
 
 // Scales the source rectangle onto the destination rectangle, nearest pixel
 // (no smoothing, which stays switched off on the destination).
 void StretchDraw(QPainter* destination, int x, int y, int width, int height, const QImage* source,
                  int sourceX, int sourceY, int sourceWidth, int sourceHeight,
-                 RasterOp operation = RasterOp::SrcCopy);
+                 RasterOp operation = RasterOp::Copy);
 
 // Copies the source's width x height pixels at (0, 0) to (x, y) of the
 // destination, leaving the destination as it is wherever the source pixel
@@ -27,4 +27,4 @@ void StretchDraw(QPainter* destination, int x, int y, int width, int height, con
 void TransparentDraw(QPainter* destination, const QImage* source, int x, int y, int width,
                      int height, QRgb key);
 
-} // namespace gdi32
+} // namespace blit

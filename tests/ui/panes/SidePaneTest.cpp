@@ -4,10 +4,10 @@
 #include "model/PhotoImageList.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
-#include "model/page.h"
+#include "model/Page.h"
 #include "ui/panes/PhotoControl.h"
 #include "ui/panes/PhotosControl.h"
-#include "ui/panes/TopControl.h"
+#include "ui/panes/SidePane.h"
 #include "base/AppServices.h"
 
 #include <QAbstractButton>
@@ -17,7 +17,7 @@
 
 namespace {
 
-QAbstractButton* ToolButton(TopControl& top, const QString& key) {
+QAbstractButton* ToolButton(SidePane& top, const QString& key) {
     for (QAbstractButton* b : top.findChildren<QAbstractButton*>())
         if (b->property("paneKey").toString() == key)
             return b;
@@ -26,8 +26,8 @@ QAbstractButton* ToolButton(TopControl& top, const QString& key) {
 
 } // namespace
 
-TEST(TopControlTest, StartsOnThePhotosPaneWithEveryButtonAvailable) {
-    TopControl top(nullptr, nullptr);
+TEST(SidePaneTest, StartsOnThePhotosPaneWithEveryButtonAvailable) {
+    SidePane top(nullptr, nullptr);
     top.resize(800, 161);
     EXPECT_EQ(top.PressedKey(), "photos");
     EXPECT_EQ(top.PreferredWidth(), 163);
@@ -38,9 +38,9 @@ TEST(TopControlTest, StartsOnThePhotosPaneWithEveryButtonAvailable) {
     EXPECT_TRUE(ToolButton(top, "photos")->isChecked());
 }
 
-TEST(TopControlTest, SwitchingPanesChangesTheWantedColumnWidth) {
-    TopControl top(nullptr, nullptr);
-    QSignalSpy changed(&top, &TopControl::PaneChanged);
+TEST(SidePaneTest, SwitchingPanesChangesTheWantedColumnWidth) {
+    SidePane top(nullptr, nullptr);
+    QSignalSpy changed(&top, &SidePane::PaneChanged);
     top.ShowPane("album");
     EXPECT_EQ(top.PreferredWidth(), 327);
     EXPECT_TRUE(top.Photos()->isHidden());
@@ -55,8 +55,8 @@ TEST(TopControlTest, SwitchingPanesChangesTheWantedColumnWidth) {
     EXPECT_EQ(changed.count(), 3);
 }
 
-TEST(TopControlTest, StripLayoutPlacesThePhotosPaneBesideTheToolbar) {
-    TopControl top(nullptr, nullptr);
+TEST(SidePaneTest, StripLayoutPlacesThePhotosPaneBesideTheToolbar) {
+    SidePane top(nullptr, nullptr);
     top.resize(800, 161);
     top.Relayout();
     EXPECT_EQ(top.Photos()->geometry(), QRect(49, 0, 751, 161));
@@ -65,10 +65,10 @@ TEST(TopControlTest, StripLayoutPlacesThePhotosPaneBesideTheToolbar) {
 
 namespace {
 
-class TopControlBookTest : public ::testing::Test, public PaneFixture {
+class SidePaneBookTest : public ::testing::Test, public PaneFixture {
 protected:
     // A point (mm) inside a photo box of the page.
-    static QPointF PointInPhotoBox(const page& p) {
+    static QPointF PointInPhotoBox(const Page& p) {
         for (int y = 2; y < 208; y += 4)
             for (int x = 2; x < 289; x += 4)
                 if (p.FindPhotoBoxIndex(float(x), float(y)) >= 0)
@@ -83,20 +83,20 @@ protected:
 
 } // namespace
 
-TEST(TopControlRegistration, TheProgramsSwitcherTakesPhotosFromPages) {
+TEST(SidePaneRegistration, TheProgramsSwitcherTakesPhotosFromPages) {
     ASSERT_EQ(Services().displayHost, nullptr);
     {
-        TopControl top;
+        SidePane top;
         EXPECT_EQ(Services().displayHost, &top);
     }
     EXPECT_EQ(Services().displayHost, nullptr);
 }
 
-TEST_F(TopControlBookTest, APhotoPlacedOnAPageLeavesThePaneAndComesBackReset) {
+TEST_F(SidePaneBookTest, APhotoPlacedOnAPageLeavesThePaneAndComesBackReset) {
     const QString a = MakeJpeg("a.jpg");
     const QString b = MakeJpeg("b.jpg");
     ASSERT_TRUE(Import({a, b}));
-    const std::shared_ptr<page> first = manager->GetBook()->GetPage(0);
+    const std::shared_ptr<Page> first = manager->GetBook()->GetPage(0);
     const QPointF at = PointInPhotoBox(*first);
     ASSERT_GE(at.x(), 0);
 
@@ -105,7 +105,7 @@ TEST_F(TopControlBookTest, APhotoPlacedOnAPageLeavesThePaneAndComesBackReset) {
     EXPECT_EQ(TileKeys(), QStringList({KeyOf(b)}));
     EXPECT_EQ(top->Find(KeyOf(a)), nullptr);
     EXPECT_EQ(PhotoOf(a)->GetPage(), first);
-    PhotoOf(a)->Setratio(0.5f);
+    PhotoOf(a)->SetRatio(0.5f);
 
     // b takes a's box: a comes back to the pane, reset and on no page.
     first->AddPhoto(PhotoOf(b), float(at.x()), float(at.y()));
@@ -121,10 +121,10 @@ TEST_F(TopControlBookTest, APhotoPlacedOnAPageLeavesThePaneAndComesBackReset) {
     EXPECT_EQ(Pane().TileCount(), 1);
 }
 
-TEST_F(TopControlBookTest, ABookChangeRebuildsTheTilesFromTheNewBook) {
+TEST_F(SidePaneBookTest, ABookChangeRebuildsTheTilesFromTheNewBook) {
     const QStringList files = {MakeJpeg("a.jpg"), MakeJpeg("b.jpg"), MakeJpeg("c.jpg")};
     ASSERT_TRUE(Import(files));
-    const std::shared_ptr<page> first = manager->GetBook()->GetPage(0);
+    const std::shared_ptr<Page> first = manager->GetBook()->GetPage(0);
     const QPointF at = PointInPhotoBox(*first);
     first->AddPhoto(PhotoOf(files[1]), float(at.x()), float(at.y()));
     manager->GetBook()->SaveBook();

@@ -7,11 +7,11 @@
 // MD5 digests as 32 lowercase hexadecimal digits. Photo keys are the digest
 // of an import path, so the bytes a text stands for are fixed: the low 8 bits
 // of every UTF-16 code unit.
-class CMD5 {
+class Md5 {
 public:
-    QString MD5(const QString& text) const;
+    QString Hash(const QString& text) const;
 
     // Runs the compression over a message that is already padded. Throws
     // LumbraError unless it holds a whole, non-zero number of 16-word blocks.
-    QString MD5_new(const std::vector<uint32_t>& words) const;
+    QString HashPaddedWords(const std::vector<uint32_t>& words) const;
 };

@@ -1,4 +1,4 @@
-#include "ui/panes/TopControl.h"
+#include "ui/panes/SidePane.h"
 
 #include "ui/panes/BackgroundPaneTestSupport.h"
 #include "ui/panes/BackgroundsControl.h"
@@ -11,7 +11,7 @@
 
 namespace {
 
-class TopControlBackgroundsTest : public ::testing::Test, public BackgroundPaneFixture {
+class SidePaneBackgroundsTest : public ::testing::Test, public BackgroundPaneFixture {
 protected:
     // Shown, so that every resize lays the children out at once.
     void SetUp() override { top.show(); }
@@ -35,12 +35,12 @@ protected:
                shown.pixel(w / 2, 0) == border && shown.pixel(w / 2, h - 1) == border;
     }
 
-    TopControl top{&manager, &strings};
+    SidePane top{&manager, &strings};
 };
 
 } // namespace
 
-TEST_F(TopControlBackgroundsTest, BackgroundsButtonShowsThePaneWithItsDisabledDownloadButton) {
+TEST_F(SidePaneBackgroundsTest, BackgroundsButtonShowsThePaneWithItsDisabledDownloadButton) {
     top.resize(800, 161);
     ASSERT_TRUE(Button("backgrounds"));
     EXPECT_TRUE(Button("backgrounds")->isEnabled());
@@ -65,7 +65,7 @@ TEST_F(TopControlBackgroundsTest, BackgroundsButtonShowsThePaneWithItsDisabledDo
     EXPECT_FALSE(top.Photos()->isHidden());
 }
 
-TEST_F(TopControlBackgroundsTest, BorderGoesWithTheAlbumAndBackgroundsPanesInBothLayouts) {
+TEST_F(SidePaneBackgroundsTest, BorderGoesWithTheAlbumAndBackgroundsPanesInBothLayouts) {
     for (int view : {1, 2}) {
         SCOPED_TRACE(view);
         SetPaneView(view);
@@ -86,7 +86,7 @@ TEST_F(TopControlBackgroundsTest, BorderGoesWithTheAlbumAndBackgroundsPanesInBot
     }
 }
 
-TEST_F(TopControlBackgroundsTest, ColumnWidthFollowsThePressedButtonInLayoutTwo) {
+TEST_F(SidePaneBackgroundsTest, ColumnWidthFollowsThePressedButtonInLayoutTwo) {
     SetPaneView(2);
     top.ShowPane("album");
     ColumnOfHeight(600);
@@ -104,7 +104,7 @@ TEST_F(TopControlBackgroundsTest, ColumnWidthFollowsThePressedButtonInLayoutTwo)
     EXPECT_EQ(top.Photos()->geometry(), QRect(0, 50, 163, 550));
 }
 
-TEST_F(TopControlBackgroundsTest, ShortColumnLeavesTheBackgroundsPaneOnePixelHigh) {
+TEST_F(SidePaneBackgroundsTest, ShortColumnLeavesTheBackgroundsPaneOnePixelHigh) {
     SetPaneView(2);
     top.ShowPane("backgrounds");
     top.resize(193, 200);
@@ -112,7 +112,7 @@ TEST_F(TopControlBackgroundsTest, ShortColumnLeavesTheBackgroundsPaneOnePixelHig
     EXPECT_EQ(Download()->geometry(), QRect(1, 1 + 198 - 161, 191, 161));
 }
 
-TEST_F(TopControlBackgroundsTest, NarrowStripLeavesTheBackgroundsPaneNoWidth) {
+TEST_F(SidePaneBackgroundsTest, NarrowStripLeavesTheBackgroundsPaneNoWidth) {
     top.ShowPane("backgrounds");
     top.resize(170, 161);
     EXPECT_EQ(top.GetBgcontrol()->width(), 0);

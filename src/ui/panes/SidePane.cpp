@@ -1,4 +1,4 @@
-#include "ui/panes/TopControl.h"
+#include "ui/panes/SidePane.h"
 
 #include "model/PhotoImage.h"
 #include "model/BookManager.h"
@@ -42,24 +42,24 @@ void SetWrappedCaption(QPushButton* button, const QString& caption) {
 
 } // namespace
 
-TopControl::TopControl(QWidget* parent) : TopControl(Services().books, Services().strings, parent) {
+SidePane::SidePane(QWidget* parent) : SidePane(Services().books, Services().strings, parent) {
     Services().displayHost = this;
     mRegistered = true;
 }
 
-TopControl::TopControl(BookManager* books, const Constants* strings, QWidget* parent)
+SidePane::SidePane(BookManager* books, const Constants* strings, QWidget* parent)
     : QWidget(parent), mBooks(books), mStrings(strings) {
     Build();
     if (mBooks)
-        connect(mBooks, &BookManager::OnBookChange, this, &TopControl::OnBookChange);
+        connect(mBooks, &BookManager::bookChanged, this, &SidePane::OnBookChange);
 }
 
-TopControl::~TopControl() {
+SidePane::~SidePane() {
     if (mRegistered && Services().displayHost == this)
         Services().displayHost = nullptr;
 }
 
-void TopControl::Build() {
+void SidePane::Build() {
     mToolbar = new QWidget(this);
     mToolbar->setObjectName("mToolbar");
     auto* toolbarLayout = new QBoxLayout(QBoxLayout::TopToBottom, mToolbar);
@@ -94,7 +94,7 @@ void TopControl::Build() {
     mBorder->hide();
 }
 
-QAbstractButton* TopControl::AddToolButton(const QString& key, const QString& tipKey, bool enabled) {
+QAbstractButton* SidePane::AddToolButton(const QString& key, const QString& tipKey, bool enabled) {
     auto* button = new QToolButton(mToolbar);
     button->setCheckable(true);
     button->setEnabled(enabled);
@@ -110,19 +110,19 @@ QAbstractButton* TopControl::AddToolButton(const QString& key, const QString& ti
     return button;
 }
 
-QString TopControl::PressedKey() const {
+QString SidePane::PressedKey() const {
     const QAbstractButton* pressed = mButtons->checkedButton();
     return pressed ? pressed->property(kKeyProperty).toString() : QString();
 }
 
-int TopControl::PreferredWidth() const { return SidePaneColumnWidth(ButtonOfKey(PressedKey())); }
+int SidePane::PreferredWidth() const { return SidePaneColumnWidth(ButtonOfKey(PressedKey())); }
 
-int TopControl::PaneView() const { return mBooks ? mBooks->CurrentPaneView() : 1; }
+int SidePane::PaneView() const { return mBooks ? mBooks->CurrentPaneView() : 1; }
 
 // Each book has its own layout.
-void TopControl::OnBookChange() { Relayout(); }
+void SidePane::OnBookChange() { Relayout(); }
 
-void TopControl::ShowPane(const QString& key) {
+void SidePane::ShowPane(const QString& key) {
     for (QAbstractButton* b : mButtons->buttons())
         if (b->property(kKeyProperty).toString() == key)
             b->setChecked(true);
@@ -140,9 +140,9 @@ void TopControl::ShowPane(const QString& key) {
     emit PaneChanged();
 }
 
-bool TopControl::BorderShown() const { return PressedKey() != QLatin1String("photos"); }
+bool SidePane::BorderShown() const { return PressedKey() != QLatin1String("photos"); }
 
-void TopControl::Relayout() {
+void SidePane::Relayout() {
     const int view = PaneView();
     const QRect inside = BorderShown() ? rect().adjusted(1, 1, -1, -1) : rect();
     auto rects =
@@ -167,24 +167,24 @@ void TopControl::Relayout() {
     mBorder->raise();
 }
 
-void TopControl::resizeEvent(QResizeEvent*) { Relayout(); }
+void SidePane::resizeEvent(QResizeEvent*) { Relayout(); }
 
-void TopControl::AddFiles(const QStringList& paths) {
+void SidePane::AddFiles(const QStringList& paths) {
     mPhotosControl->AddFiles(paths, true);
     update();
 }
 
-void TopControl::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
+void SidePane::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
     if (!photo)
         return;
     photo->ResetPhoto();
     mPhotosControl->AddDisplayPhoto(photo);
 }
 
-void TopControl::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
+void SidePane::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
     mPhotosControl->RemoveDisplayPhoto(photo);
 }
 
-void TopControl::RemovePhoto(const std::shared_ptr<PhotoImage>& photo) { mPhotosControl->RemovePhoto(photo); }
+void SidePane::RemovePhoto(const std::shared_ptr<PhotoImage>& photo) { mPhotosControl->RemovePhoto(photo); }
 
-PhotoControl* TopControl::Find(const QString& key) const { return mPhotosControl->Find(key); }
+PhotoControl* SidePane::Find(const QString& key) const { return mPhotosControl->Find(key); }

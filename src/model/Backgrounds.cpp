@@ -1,6 +1,6 @@
-#include "model/backGround.h"
+#include "model/Backgrounds.h"
 
-namespace backGround {
+namespace Backgrounds {
 
 BackgroundLibrary& Library() {
     static BackgroundLibrary library;
@@ -13,4 +13,4 @@ void LoadBackgroundList() { Library().LoadBackgroundList(); }
 bool IsBackgroundListed(const QString& name) { return Library().IsBackgroundListed(name); }
 QString GetDeliveredBackgroundsFolder() { return Library().GetDeliveredBackgroundsFolder(); }
 
-} // namespace backGround
+} // namespace Backgrounds

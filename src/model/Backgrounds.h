@@ -4,7 +4,7 @@
 
 // The process-wide background library. Start-up sets its backgrounds folder
 // (Library().SetBackgroundsFolder) before InitBackgrounds.
-namespace backGround {
+namespace Backgrounds {
 
 BackgroundLibrary& Library();
 
@@ -15,4 +15,4 @@ bool IsBackgroundListed(const QString& name);
 QString GetDeliveredBackgroundsFolder();
 using ::TrimAtNul;
 
-} // namespace backGround
+} // namespace Backgrounds

@@ -5,28 +5,28 @@
 #include <memory>
 
 // An off-screen drawing surface: an RGB32 picture of a fixed pixel size and
-// a painter on it. Empty (hdc() and bmp() null) until CreateHDC succeeds and
+// a painter on it. Empty (painter() and image() null) until Create succeeds and
 // again after Delete; dropping it releases it too.
-class HDCBMP {
+class PaintSurface {
 public:
-    HDCBMP() = default;
-    HDCBMP(int width, int height) { CreateHDC(width, height); }
-    ~HDCBMP() { Delete(); }
-    HDCBMP(HDCBMP&&) noexcept = default;
-    HDCBMP& operator=(HDCBMP&& other) noexcept;
-    HDCBMP(const HDCBMP&) = delete;
-    HDCBMP& operator=(const HDCBMP&) = delete;
+    PaintSurface() = default;
+    PaintSurface(int width, int height) { Create(width, height); }
+    ~PaintSurface() { Delete(); }
+    PaintSurface(PaintSurface&&) noexcept = default;
+    PaintSurface& operator=(PaintSurface&& other) noexcept;
+    PaintSurface(const PaintSurface&) = delete;
+    PaintSurface& operator=(const PaintSurface&) = delete;
 
-    QPainter* hdc() const { return mPainter.get(); }
+    QPainter* painter() const { return mPainter.get(); }
     // Shares its pixels with the painter: take copy() for a picture that must
     // not change with later drawing.
-    const QImage* bmp() const { return mImage.get(); }
+    const QImage* image() const { return mImage.get(); }
     int width() const { return mWidth; }
-    int Height() const { return mHeight; }
+    int height() const { return mHeight; }
 
     // Replaces any surface held with a new one of width x height, initially
     // black. A size that gives no picture leaves the surface empty.
-    void CreateHDC(int width, int height);
+    void Create(int width, int height);
     // Releases the surface; does nothing when it is empty.
     void Delete();
 

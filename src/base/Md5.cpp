@@ -1,4 +1,4 @@
-#include "base/CMD5.h"
+#include "base/Md5.h"
 
 #include "base/LumbraError.h"
 
@@ -58,7 +58,7 @@ QString StateHex(const std::array<uint32_t, 4>& state) {
 
 } // namespace
 
-QString CMD5::MD5(const QString& text) const {
+QString Md5::Hash(const QString& text) const {
     QByteArray message;
     message.reserve(text.size());
     for (QChar c : text)
@@ -66,7 +66,7 @@ QString CMD5::MD5(const QString& text) const {
     return QString::fromLatin1(QCryptographicHash::hash(message, QCryptographicHash::Md5).toHex());
 }
 
-QString CMD5::MD5_new(const std::vector<uint32_t>& words) const {
+QString Md5::HashPaddedWords(const std::vector<uint32_t>& words) const {
     if (words.empty() || words.size() % 16 != 0)
         throw LumbraError(QStringLiteral("MD5 input of %1 words is not a whole number of blocks")
                               .arg(words.size()));

@@ -1,4 +1,4 @@
-#include "model/page.h"
+#include "model/Page.h"
 
 #include "model/PhotoImage.h"
 #include "model/PageDisplayHost.h"
@@ -15,27 +15,27 @@ void CheckIndex(const Entries& entries, int index, const char* what) {
         throw LumbraError(QStringLiteral("%1 entry %2 out of range").arg(what).arg(index));
 }
 
-bool SameKey(const page::PhotoPtr& a, const page::PhotoPtr& b) {
+bool SameKey(const Page::PhotoPtr& a, const Page::PhotoPtr& b) {
     return a && b && a->GetKey() == b->GetKey();
 }
 
 } // namespace
 
-page::page(const ModelContext& context) : mContext(context) {}
+Page::Page(const ModelContext& context) : mContext(context) {}
 
-page::~page() = default;
+Page::~Page() = default;
 
-void page::RaisePageChange() {
+void Page::RaisePageChange() {
     if (!mContext.PageEventsSuppressed())
-        emit OnPageChange();
+        emit changed();
 }
 
-page::PhotoPtr page::Photo(int index) const {
+Page::PhotoPtr Page::Photo(int index) const {
     CheckIndex(mPhotos, index, "Photo");
     return mPhotos[size_t(index)];
 }
 
-int page::FirstEntryWithKey(const QString& key) const {
+int Page::FirstEntryWithKey(const QString& key) const {
     for (size_t i = 0; i < mPhotos.size(); ++i) {
         if (mPhotos[i] && mPhotos[i]->GetKey() == key)
             return int(i);
@@ -44,7 +44,7 @@ int page::FirstEntryWithKey(const QString& key) const {
 }
 
 // Entry `index` gets the photo, which learns its page and box.
-void page::PutPhoto(int index, const PhotoPtr& photo) {
+void Page::PutPhoto(int index, const PhotoPtr& photo) {
     mPhotos[size_t(index)] = photo;
     if (!photo)
         return;
@@ -53,14 +53,14 @@ void page::PutPhoto(int index, const PhotoPtr& photo) {
         photo->SetPhotoBox(mTemplate->PhotoBox(index));
 }
 
-void page::AddPhoto(const PhotoPtr& photo, float x, float y) {
+void Page::AddPhoto(const PhotoPtr& photo, float x, float y) {
     const int b = FindPhotoBoxIndex(x, y);
     if (!photo || b < 0)
         return;
     const PhotoPtr current = mPhotos[size_t(b)];
     if (SameKey(current, photo))
         return;
-    const std::shared_ptr<page> from = photo->GetPage();
+    const std::shared_ptr<Page> from = photo->GetPage();
     bool placed = false; // whether the photo really stood in a box of `from`
     if (from.get() == this) {
         for (size_t i = 0; i < mPhotos.size(); ++i) {
@@ -82,7 +82,7 @@ void page::AddPhoto(const PhotoPtr& photo, float x, float y) {
     RaisePageChange();
 }
 
-bool page::Replace(const PhotoPtr& photo, const PhotoPtr& newPhoto) {
+bool Page::Replace(const PhotoPtr& photo, const PhotoPtr& newPhoto) {
     const int i = photo ? FirstEntryWithKey(photo->GetKey()) : -1;
     if (i < 0)
         return false;
@@ -93,7 +93,7 @@ bool page::Replace(const PhotoPtr& photo, const PhotoPtr& newPhoto) {
     return true;
 }
 
-void page::RemovePhoto(const PhotoPtr& photo) {
+void Page::RemovePhoto(const PhotoPtr& photo) {
     for (PhotoPtr& entry : mPhotos) {
         if (SameKey(entry, photo)) {
             entry.reset();
@@ -102,7 +102,7 @@ void page::RemovePhoto(const PhotoPtr& photo) {
     }
 }
 
-int page::FindPhotoBoxIndex(float x, float y) const {
+int Page::FindPhotoBoxIndex(float x, float y) const {
     for (int i = mTemplate ? mTemplate->PhotoBoxCount() - 1 : -1; i >= 0; --i) {
         if (mTemplate->PhotoBox(i)->IsInBox(x, y))
             return i;
@@ -110,7 +110,7 @@ int page::FindPhotoBoxIndex(float x, float y) const {
     return -1;
 }
 
-int page::FindTextBoxIndex(float x, float y) const {
+int Page::FindTextBoxIndex(float x, float y) const {
     for (int i = mTemplate ? mTemplate->TextBoxCount() - 1 : -1; i >= 0; --i) {
         if (mTemplate->TextBox(i)->IsInBox(x, y))
             return i;
@@ -118,14 +118,14 @@ int page::FindTextBoxIndex(float x, float y) const {
     return -1;
 }
 
-page::BoxPtr page::FindPhotoBoxForImage(const PhotoPtr& photo) const {
+Page::BoxPtr Page::FindPhotoBoxForImage(const PhotoPtr& photo) const {
     const int i = photo ? FirstEntryWithKey(photo->GetKey()) : -1;
     if (i < 0 || !mTemplate || i >= mTemplate->PhotoBoxCount())
         return nullptr;
     return mTemplate->PhotoBox(i);
 }
 
-bool page::IsPageFull() const {
+bool Page::IsPageFull() const {
     const int boxes = mTemplate ? mTemplate->PhotoBoxCount() : 0;
     for (int i = 0; i < boxes; ++i) {
         if (!mPhotos[size_t(i)])
@@ -134,7 +134,7 @@ bool page::IsPageFull() const {
     return true;
 }
 
-bool page::IsEmptyPage() const {
+bool Page::IsEmptyPage() const {
     if (!mTemplate)
         return true;
     for (int i = 0; i < mTemplate->PhotoBoxCount(); ++i) {
@@ -148,36 +148,36 @@ bool page::IsEmptyPage() const {
     return true;
 }
 
-bool page::HasImageTooSmall() const {
+bool Page::HasImageTooSmall() const {
     return std::any_of(mPhotos.begin(), mPhotos.end(),
                        [](const PhotoPtr& photo) { return photo && photo->ImageTooSmall(); });
 }
 
-double page::GetImageRatio(const TemplateBox& box, int width, int height) {
-    return std::min(double(width) / box.width(), double(height) / box.Height());
+double Page::GetImageRatio(const TemplateBox& box, int width, int height) {
+    return std::min(double(width) / box.width(), double(height) / box.height());
 }
 
-QString page::text(int index) const {
+QString Page::text(int index) const {
     CheckIndex(mTexts, index, "Text");
     return mTexts[size_t(index)];
 }
 
-void page::SetText(int index, const QString& aText) {
+void Page::SetText(int index, const QString& aText) {
     CheckIndex(mTexts, index, "Text");
     mTexts[size_t(index)] = aText;
     RaisePageChange();
 }
 
-void page::TextChanged() {
+void Page::TextChanged() {
     RaisePageChange();
 }
 
-void page::SetBg(const QString& name) {
+void Page::SetBg(const QString& name) {
     if (name != mBackground)
         SetBackground(name);
 }
 
-void page::SetBackground(const QString& name) {
+void Page::SetBackground(const QString& name) {
     mBackground = name;
     RaisePageChange();
 }
