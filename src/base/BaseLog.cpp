@@ -1,0 +1,17 @@
+#include "base/BaseLog.h"
+
+#include "base/LumbraError.h"
+
+Q_LOGGING_CATEGORY(lcBase, "lumbra.base")
+
+void LogCaughtException(const QLoggingCategory& category, const char* context) {
+    try {
+        throw;
+    } catch (const LumbraError& e) {
+        qCWarning(category).noquote() << context << "-" << e.Message();
+    } catch (const std::exception& e) {
+        qCWarning(category).noquote() << context << "-" << e.what();
+    } catch (...) {
+        qCWarning(category).noquote() << context << "- unknown error";
+    }
+}

@@ -1,0 +1,3 @@
+#include "render/RenderLog.h"
+
+Q_LOGGING_CATEGORY(lcRender, "lumbra.render")
