@@ -1,0 +1,3 @@
+#include "base/BaseLog.h"
+
+Q_LOGGING_CATEGORY(lcBase, "lumbra.base")
