@@ -12,6 +12,7 @@
 
 #include <QDrag>
 #include <QDropEvent>
+#include <QFutureWatcher>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QtConcurrent/QtConcurrentRun>
