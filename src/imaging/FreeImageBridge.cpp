@@ -126,6 +126,11 @@ QImage FiToQImage(FIBITMAP* dib) {
     return image;
 }
 
+QImage FiLoadImage(FREE_IMAGE_FORMAT format, const QString& path, int flags) {
+    const FiBitmap picture = FiLoad(format, path, flags);
+    return picture ? FiToQImage(picture.get()) : QImage();
+}
+
 FiBitmap FiFromQImage(const QImage& image) {
     EnsureFreeImage();
     if (image.isNull())

@@ -29,6 +29,9 @@ void FiStripMetadata(FIBITMAP* dib);
 // Bottom-up BGR(A) to a top-down QImage::Format_RGB32 (alpha dropped).
 QImage FiToQImage(FIBITMAP* dib);
 
+// FiLoad then FiToQImage; null when the file cannot be read or decoded.
+QImage FiLoadImage(FREE_IMAGE_FORMAT format, const QString& path, int flags);
+
 // Any QImage to a 24-bit FreeImage bitmap.
 FiBitmap FiFromQImage(const QImage& image);
 

@@ -69,3 +69,15 @@ bool MakePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes
     }
     return true;
 }
+
+PhotoImportResult RunPhotoImport(const PhotoImportJob& job) {
+    PhotoImportResult result;
+    try {
+        result.supported = MakePhotoFiles(job);
+    } catch (const LumbraError& e) {
+        result.error = e.Message();
+    } catch (const std::exception& e) {
+        result.error = QString::fromLocal8Bit(e.what());
+    }
+    return result;
+}

@@ -38,6 +38,16 @@ inline bool MakePhotoFiles(const PhotoImportJob& job) {
     return MakePhotoFiles(job.source, job.stem, job.boxes);
 }
 
+// What the file work of one import came to.
+struct PhotoImportResult {
+    bool supported = false; // the files were made
+    QString error;          // why they could not be written (no file is left then)
+};
+
+// MakePhotoFiles with a thrown error turned into `error`: the job of an
+// import on the thread pool.
+PhotoImportResult RunPhotoImport(const PhotoImportJob& job);
+
 // Byte copy through a temporary file that replaces `target` only when
 // complete. Throws LumbraError.
 void CopyFileAtomically(const QString& source, const QString& target);

@@ -6,7 +6,7 @@
 //   Import       SetImage(path, bookFolder) / SetBgImage(path, folder), then
 //                IsSupportFormat(). A bad file gives false and leaves no file;
 //                a file that cannot be written throws LumbraError. Off the UI
-//                thread: BeginImport + PhotoImportWorker + EndImport.
+//                thread: BeginImport + RunPhotoImport (on the pool) + EndImport.
 //   Rebuild      CopyName(storedName); SetKey(bookFolder, key).
 //   Identity     GetKey() (MD5 of the import path), GetName() (stamp + key).
 //   Files        GetThumbFile(type), GetThumbWidth/Height(type), type 1 small,
@@ -60,7 +60,7 @@ public:
     void SetBgImage(const QString& fullName, const QString& aBookFolder);
     // The same in two steps, for file work off the UI thread: Begin* sets
     // key, name and paths and returns the job (run it with MakePhotoFiles or
-    // a PhotoImportWorker); EndImport records whether the files were made.
+    // RunPhotoImport); EndImport records whether the files were made.
     PhotoImportJob BeginImport(const QString& aImage, const QString& aBookFolder);
     PhotoImportJob BeginBgImport(const QString& fullName, const QString& aBookFolder);
     void EndImport(bool supported);

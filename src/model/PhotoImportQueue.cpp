@@ -2,8 +2,8 @@
 
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
-#include "imaging/PhotoImportWorker.h"
 #include "model/Book.h"
+#include "base/BackgroundWork.h"
 #include "base/Md5.h"
 
 #include <QThread>
@@ -15,6 +15,8 @@ PhotoImportQueue::PhotoImportQueue(int threads, QObject* parent) : QObject(paren
     mPool.setMaxThreadCount(threads > 0 ? threads : std::max(1, QThread::idealThreadCount() - 1));
 }
 
+// The running jobs write files: wait for them. Their watchers go with this
+// object, so no result is delivered any more.
 PhotoImportQueue::~PhotoImportQueue() { mPool.waitForDone(); }
 
 void PhotoImportQueue::Add(const QStringList& paths, const std::shared_ptr<Book>& book) {
@@ -67,22 +69,19 @@ void PhotoImportQueue::StartMore() {
 
 void PhotoImportQueue::Start(Entry& entry) {
     entry.photo = std::make_shared<PhotoImage>();
-    auto* worker = new PhotoImportWorker(entry.photo->BeginImport(entry.path, entry.bookFolder));
+    const PhotoImportJob job = entry.photo->BeginImport(entry.path, entry.bookFolder);
     const quint64 id = entry.id;
-    connect(worker, &PhotoImportWorker::Finished, this,
-            [this, id](const QString&, bool supported, const QString& error) {
-                OnWorkerFinished(id, supported, error);
-            });
     entry.state = Entry::State::Running;
-    mPool.start(worker);
+    RunInBackground(
+        this, [job] { return RunPhotoImport(job); },
+        [this, id](const PhotoImportResult& made) { OnFilesMade(id, made); }, &mPool);
 }
 
-void PhotoImportQueue::OnWorkerFinished(quint64 id, bool supported, const QString& error) {
+void PhotoImportQueue::OnFilesMade(quint64 id, const PhotoImportResult& made) {
     for (Entry& entry : mEntries) {
         if (entry.id == id) {
             entry.state = Entry::State::Done;
-            entry.supported = supported;
-            entry.error = error;
+            entry.made = made;
             break;
         }
     }
@@ -111,6 +110,7 @@ PhotoImportOutcome PhotoImportQueue::Apply(Entry& entry) {
     using Status = PhotoImportOutcome::Status;
     PhotoImportOutcome out;
     out.path = entry.path;
+    out.key = entry.key;
     out.book = entry.book;
     out.handled = mHandled;
     out.total = mTotal;
@@ -118,13 +118,13 @@ PhotoImportOutcome PhotoImportQueue::Apply(Entry& entry) {
         out.status = Status::AlreadyExists;
         return out;
     }
-    entry.photo->EndImport(entry.supported);
-    if (!entry.error.isEmpty()) {
+    entry.photo->EndImport(entry.made.supported);
+    if (!entry.made.error.isEmpty()) {
         out.status = Status::Failed;
-        out.error = entry.error;
+        out.error = entry.made.error;
         return out;
     }
-    if (!entry.supported) {
+    if (!entry.made.supported) {
         out.status = Status::Unsupported;
         return out;
     }

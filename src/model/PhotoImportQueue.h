@@ -1,5 +1,7 @@
 #pragma once
 
+#include "imaging/PhotoImageFiles.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QThreadPool>
@@ -15,6 +17,7 @@ struct PhotoImportOutcome {
     enum class Status { Added, AlreadyExists, Unsupported, Failed };
     Status status = Status::Failed;
     QString path;
+    QString key;                       // the path's photo key
     std::shared_ptr<PhotoImage> photo; // Added: the photo, in its book's photo list
     std::weak_ptr<Book> book;          // the book the file was queued for
     QString error;                     // Failed: why
@@ -23,7 +26,8 @@ struct PhotoImportOutcome {
 };
 
 // Imports photo files into books. The decoding and file making run on a
-// small thread pool (PhotoImportWorker); the outcomes are applied and reported on the owner's
+// small thread pool of the queue's own (RunPhotoImport through
+// RunInBackground); the outcomes are applied and reported on the owner's
 // thread strictly in queue order: an added photo joins its book's photo
 // list just before FileDone reports it. A path whose key the book already
 // has, or that is queued for the book already, is reported AlreadyExists.
@@ -55,8 +59,7 @@ private:
         std::weak_ptr<Book> book;
         QString bookFolder;
         std::shared_ptr<PhotoImage> photo; // begun on this thread, files made on the pool
-        bool supported = false;
-        QString error;
+        PhotoImportResult made;
     };
 
     bool IsQueued(const QString& key, const std::shared_ptr<Book>& book) const;
@@ -66,7 +69,7 @@ private:
     void StartMore();
     int Running() const;
     void Start(Entry& entry);
-    void OnWorkerFinished(quint64 id, bool supported, const QString& error);
+    void OnFilesMade(quint64 id, const PhotoImportResult& made);
     PhotoImportOutcome Apply(Entry& entry);
 
     QThreadPool mPool;

@@ -1,17 +1,15 @@
 #include "render/PageExportJob.h"
 
-#include <QtConcurrent/QtConcurrentRun>
+#include "base/BackgroundWork.h"
 
 PageExportJob::PageExportJob(PageExportPlan plan, PageRenderer renderer, QObject* parent)
-    : QObject(parent), mPlan(std::move(plan)), mRenderer(std::move(renderer)) {
-    connect(&mWatcher, &QFutureWatcher<PageExportResult>::finished, this, &PageExportJob::OnDone);
-}
+    : QObject(parent), mPlan(std::move(plan)), mRenderer(std::move(renderer)) {}
 
+// The running job reports to this object and reads mCancel: wait for it.
+// The result and the progress calls still queued are dropped with this object.
 PageExportJob::~PageExportJob() {
     mCancel = true;
-    mWatcher.disconnect(this);
     mFuture.waitForFinished();
-    // Progress calls still queued for this object are dropped with it.
 }
 
 void PageExportJob::Start() {
@@ -22,11 +20,13 @@ void PageExportJob::Start() {
         QMetaObject::invokeMethod(
             this, [this, index, last] { emit Progress(index, last); }, Qt::QueuedConnection);
     };
-    mFuture = QtConcurrent::run([this, report] { return ExportPages(mPlan, mRenderer, report, &mCancel); });
-    mWatcher.setFuture(mFuture);
-}
-
-void PageExportJob::OnDone() {
-    mResult = mFuture.result();
-    emit Finished();
+    mFuture = RunInBackground(
+        this,
+        [plan = mPlan, renderer = mRenderer, report, cancel = &mCancel] {
+            return ExportPages(plan, renderer, report, cancel);
+        },
+        [this](const PageExportResult& result) {
+            mResult = result;
+            emit Finished();
+        });
 }

@@ -4,7 +4,6 @@
 #include "render/PageRenderer.h"
 
 #include <QFuture>
-#include <QFutureWatcher>
 #include <QObject>
 
 #include <atomic>
@@ -13,9 +12,9 @@
 //
 // The plan holds snapshots only (made on the UI thread by PlanPreview or
 // PlanPrint), so the worker never touches a page, a photo or the book while
-// the UI thread goes on editing them. Progress and the end come back as
-// signals on the job's own thread. Dropping the job cancels it and waits for
-// the page being written.
+// the UI thread goes on editing them. The result comes back through
+// RunInBackground, progress as queued calls, both on the job's own thread.
+// Dropping the job cancels it and waits for the page being written.
 class PageExportJob : public QObject {
     Q_OBJECT
 public:
@@ -38,12 +37,9 @@ signals:
     void Finished();
 
 private:
-    void OnDone();
-
     const PageExportPlan mPlan;
     const PageRenderer mRenderer;
     std::atomic<bool> mCancel{false};
     QFuture<PageExportResult> mFuture;
-    QFutureWatcher<PageExportResult> mWatcher;
     PageExportResult mResult;
 };

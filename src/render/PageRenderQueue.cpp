@@ -2,33 +2,27 @@
 
 #include "render/PageRenderer.h"
 #include "imaging/PaintSurface.h"
-
-#include <QtConcurrent/QtConcurrentRun>
+#include "base/BackgroundWork.h"
 
 namespace {
 
+// A rendering that throws comes back null (RunInBackground logs it): the
+// surface stays white.
 QImage RenderSnapshot(const std::shared_ptr<const PageRenderer>& renderer, const PageSnapshot& snapshot,
                       QSize size, int mode) {
     if (!renderer)
         return QImage();
-    try {
-        const PageScene scene = DetachedScene(snapshot);
-        const auto surface =
-            renderer->RenderPageBitMap(scene, size.width(), size.height(), mode);
-        return surface && surface->image() ? surface->image()->copy() : QImage();
-    } catch (...) {
-        return QImage(); // the surface stays white
-    }
+    const PageScene scene = DetachedScene(snapshot);
+    const auto surface = renderer->RenderPageBitMap(scene, size.width(), size.height(), mode);
+    return surface && surface->image() ? surface->image()->copy() : QImage();
 }
 
 } // namespace
 
-PageRenderQueue::PageRenderQueue(QObject* parent) : QObject(parent) {
-    connect(&mWatcher, &QFutureWatcher<QImage>::finished, this, &PageRenderQueue::OnFinished);
-}
+PageRenderQueue::PageRenderQueue(QObject* parent) : QObject(parent) {}
 
 PageRenderQueue::~PageRenderQueue() {
-    mWatcher.waitForFinished();
+    mRunningRender.waitForFinished();
 }
 
 std::shared_ptr<const PageRenderer> PageRenderQueue::Renderer() {
@@ -60,15 +54,17 @@ void PageRenderQueue::StartNext() {
     mWaiting.reset();
     mRunning = true;
     mRunningCancelled = false;
-    mWatcher.setFuture(QtConcurrent::run([renderer = Renderer(), job = std::move(job)] {
-        return RenderSnapshot(renderer, job.snapshot, job.size, job.mode);
-    }));
+    mRunningRender = RunInBackground(
+        this,
+        [renderer = Renderer(), job = std::move(job)] {
+            return RenderSnapshot(renderer, job.snapshot, job.size, job.mode);
+        },
+        [this](const QImage& picture) { OnFinished(picture); });
 }
 
-void PageRenderQueue::OnFinished() {
+void PageRenderQueue::OnFinished(const QImage& picture) {
     mRunning = false;
     const bool cancelled = mRunningCancelled;
-    const QImage picture = mWatcher.future().result();
     // A newer request of the same page may wait: show this one meanwhile.
     if (!cancelled)
         emit Rendered(picture);

@@ -3,7 +3,7 @@
 #include "render/PageRenderer.h"
 #include "render/PageScene.h"
 
-#include <QFutureWatcher>
+#include <QFuture>
 #include <QImage>
 #include <QObject>
 #include <QSize>
@@ -11,9 +11,10 @@
 #include <optional>
 
 // Renders a page surface's picture on the thread pool from a snapshot of
-// the page, one rendering at a time: a request made while one runs waits,
-// and a newer request replaces the waiting one. Cancel before requesting
-// another page, so no picture of the old one arrives.
+// the page (RunInBackground), one rendering at a time: a request made while
+// one runs waits, and a newer request replaces the waiting one. Cancel
+// before requesting another page, so no picture of the old one arrives.
+// Dropping the queue waits for the running rendering.
 class PageRenderQueue : public QObject {
     Q_OBJECT
 public:
@@ -40,12 +41,12 @@ private:
         int mode;
     };
     void StartNext();
-    void OnFinished();
+    void OnFinished(const QImage& picture);
     std::shared_ptr<const PageRenderer> Renderer();
 
     std::shared_ptr<const PageRenderer> mRenderer;
     std::optional<Job> mWaiting;
     bool mRunning = false;
     bool mRunningCancelled = false;
-    QFutureWatcher<QImage> mWatcher;
+    QFuture<QImage> mRunningRender;
 };

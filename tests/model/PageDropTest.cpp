@@ -1,5 +1,6 @@
 #include "model/PageDrop.h"
 
+#include "model/PageFileDrop.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 #include "imaging/TestJpegs.h"
@@ -14,6 +15,7 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -48,10 +50,14 @@ protected:
         QFile file(book->GetBookFolder() + QStringLiteral("book.pbx"));
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
+    // Drops the files and waits until they are placed and the book is saved.
     void DropFiles(const QStringList& paths) {
-        auto planned = PlanFileDrop(*book, paths, Md5());
-        MakeDroppedFiles(planned);
-        PlaceFileDrop(*book, *target, planned, PhotoX, PhotoY);
+        QSignalSpy done(&fileDrop, &PageFileDrop::DropDone);
+        fileDrop.Drop(book, target, paths, PhotoX, PhotoY);
+        EXPECT_TRUE(fileDrop.IsBusy()); // the files are made on the pool
+        ASSERT_TRUE(done.wait(20000));
+        EXPECT_EQ(done.count(), 1);
+        EXPECT_FALSE(fileDrop.IsBusy());
     }
 
     QTemporaryDir books;
@@ -59,6 +65,7 @@ protected:
     RecordingHost host;
     std::shared_ptr<Book> book;
     std::shared_ptr<Page> target;
+    PageFileDrop fileDrop{2};
 };
 
 DropPayload Files(int count) {
@@ -166,14 +173,9 @@ TEST_F(PageDropTest, FilesAlreadyInTheBookAreNotImportedAgain) {
     const auto known = ImportPhoto(QStringLiteral("known.jpg"));
     const QString fresh = WriteJpeg(QStringLiteral("fresh.jpg"));
     const QString knownPath = pictures.filePath(QStringLiteral("known.jpg"));
-    const auto planned = PlanFileDrop(*book, {knownPath, fresh, fresh}, Md5());
-    ASSERT_EQ(planned.size(), 3u);
-    EXPECT_EQ(planned[0].photo, nullptr); // found in the book
-    EXPECT_NE(planned[1].photo, nullptr); // imported once
-    EXPECT_EQ(planned[2].photo, nullptr); // the same file again
-
     DropFiles({knownPath, fresh, fresh});
     EXPECT_EQ(book->Photos().GetSize(), 2);
+    EXPECT_EQ(book->Photos().Find(known->GetKey())->item(), known); // not imported again
     EXPECT_EQ(target->Photo(0)->GetKey(), Md5().Hash(fresh));
     EXPECT_EQ(known->GetPage(), nullptr); // displaced into the pane
 }
@@ -186,4 +188,21 @@ TEST_F(PageDropTest, AFileThatIsNoPictureIsLeftOut) {
     EXPECT_EQ(book->Photos().GetSize(), 1);
     EXPECT_EQ(target->Photo(0)->GetKey(), Md5().Hash(good));
     EXPECT_TRUE(StateFile().contains(Md5().Hash(good)));
+}
+
+TEST_F(PageDropTest, ASecondDropWhileTheFirstImportsPlacesItsFilesOnItsOwnPage) {
+    const auto second = book->GetPage(1);
+    const QString a = WriteJpeg(QStringLiteral("a.jpg")), b = WriteJpeg(QStringLiteral("b.jpg"));
+    const QString c = WriteJpeg(QStringLiteral("c.jpg"));
+    QSignalSpy done(&fileDrop, &PageFileDrop::DropDone);
+    fileDrop.Drop(book, target, {a, b}, PhotoX, PhotoY);
+    fileDrop.Drop(book, second, {c}, PhotoX, PhotoY);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done.count() == 2; }, 20000));
+    ASSERT_NE(target->Photo(0), nullptr);
+    EXPECT_EQ(target->Photo(0)->GetKey(), Md5().Hash(b));
+    ASSERT_NE(second->Photo(0), nullptr);
+    EXPECT_EQ(second->Photo(0)->GetKey(), Md5().Hash(c));
+    EXPECT_EQ(host.added, QStringList({Md5().Hash(a)}));
+    EXPECT_EQ(book->Photos().GetSize(), 3);
+    EXPECT_FALSE(fileDrop.IsBusy());
 }

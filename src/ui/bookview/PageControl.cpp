@@ -24,6 +24,7 @@ PageControl::PageControl(QWidget* parent, BookManager* manager)
         ReloadPage();
     });
     connect(&mRenderQueue, &PageRenderQueue::Rendered, this, &PageControl::OnRendered);
+    connect(&mFileDrop, &PageFileDrop::DropDone, this, &PageControl::DropDone);
     setAcceptDrops(true);
     setMouseTracking(true);
     FollowManager();

@@ -4,6 +4,7 @@
 
 #include "ui/bookview/PageClickTracker.h"
 #include "render/PageRenderQueue.h"
+#include "model/PageFileDrop.h"
 #include "base/ConnectionGroup.h"
 
 #include <QImage>
@@ -111,8 +112,6 @@ private:
     void PlaceEditors();
     void StartDrag(int photoBox);
     bool AcceptsDragAt(const QMimeData* data, QPointF position) const;
-    // Imports the new files on the thread pool, then places them all.
-    void DropFiles(const QStringList& files, float x, float y);
 
     BookManager* mManager = nullptr;
     ManagerFollower mManagerFollower;
@@ -128,5 +127,5 @@ private:
     PageClickTracker mClicks;
     QTimer mReloadPageTimer;
     PageRenderQueue mRenderQueue;
-    bool mImportRunning = false;
+    PageFileDrop mFileDrop; // files are refused while a drop imports
 };

@@ -7,14 +7,11 @@
 #include "model/Template.h"
 #include "model/TemplateBox.h"
 #include "model/Page.h"
-#include "base/AppServices.h"
-#include "base/Md5.h"
 
 #include <QDrag>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QtConcurrent/QtConcurrentRun>
 
 // The surface's mouse: clicks that open the box editors, dragging photos
 // out, and drops of photos, templates, backgrounds and files.
@@ -133,7 +130,7 @@ void PageControl::StartDrag(int photoBox) {
 }
 
 bool PageControl::AcceptsDragAt(const QMimeData* data, QPointF position) const {
-    if (!data || mImportRunning)
+    if (!data || mFileDrop.IsBusy())
         return false;
     const float x = float(PixelToMmX(position.x())), y = float(PixelToMmY(position.y()));
     const bool hasPage = mPage && mPage->Template();
@@ -167,7 +164,7 @@ void PageControl::dropEvent(QDropEvent* event) {
     const float y = float(PixelToMmY(event->position().y()));
     try {
         if (!payload.files.isEmpty()) {
-            DropFiles(payload.files, x, y);
+            mFileDrop.Drop(mBook, mPage, payload.files, x, y); // DropDone once they are placed
             return;
         }
         DropText(*mBook, *mPage, payload.text, x, y);
@@ -175,23 +172,4 @@ void PageControl::dropEvent(QDropEvent* event) {
         // what was done stays; the book is saved on the next change
     }
     emit DropDone();
-}
-
-void PageControl::DropFiles(const QStringList& files, float x, float y) {
-    const Md5* md5 = Services().md5;
-    auto planned = std::make_shared<std::vector<DroppedFile>>(PlanFileDrop(*mBook, files, md5 ? *md5 : Md5()));
-    mImportRunning = true;
-    auto* watcher = new QFutureWatcher<void>(this);
-    connect(watcher, &QFutureWatcher<void>::finished, this,
-            [this, watcher, planned, book = mBook, target = mPage, x, y] {
-                watcher->deleteLater();
-                mImportRunning = false;
-                try {
-                    PlaceFileDrop(*book, *target, *planned, x, y);
-                } catch (...) {
-                    // photos placed so far stay
-                }
-                emit DropDone();
-            });
-    watcher->setFuture(QtConcurrent::run([planned] { MakeDroppedFiles(*planned); }));
 }

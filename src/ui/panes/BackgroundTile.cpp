@@ -3,7 +3,6 @@
 #include "base/GuardedStep.h"
 #include "model/BackgroundLibrary.h"
 #include "ui/panes/BackgroundTileLayout.h"
-#include "imaging/FreeImageBridge.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "base/Constants.h"
@@ -33,9 +32,8 @@ void BackgroundTile::SetPage(int aPageNum, const QString& FileName) {
     hide();
     mIndex = aPageNum;
     mName = FileName;
-    const QString small = mContext.Library().FilePath(mName, BackgroundLibrary::Size::Small);
-    const FiBitmap picture = FiLoad(FIF_JPEG, small, 0);
-    mPicture = picture ? FiToQImage(picture.get()) : QImage();
+    mPicture.Load(this, mContext.Library().FilePath(mName, BackgroundLibrary::Size::Small),
+                  [this] { emit PictureLoaded(); });
     update();
 }
 
@@ -68,10 +66,10 @@ void BackgroundTile::ApplyToPages(BackgroundPages which) {
 }
 
 void BackgroundTile::paintEvent(QPaintEvent*) {
-    if (mPicture.isNull())
+    if (Picture().isNull())
         return;
     QPainter painter(this); // no smoothing: a plain stretch
-    painter.drawImage(kBgTilePicture, mPicture);
+    painter.drawImage(kBgTilePicture, Picture());
 }
 
 void BackgroundTile::mousePressEvent(QMouseEvent* event) {
@@ -85,7 +83,7 @@ void BackgroundTile::mousePressEvent(QMouseEvent* event) {
     }
     auto* drag = new QDrag(this);
     drag->setMimeData(MakeDragData());
-    if (!mPicture.isNull())
-        drag->setPixmap(QPixmap::fromImage(mPicture.scaled(72, 52)));
+    if (!Picture().isNull())
+        drag->setPixmap(QPixmap::fromImage(Picture().scaled(72, 52)));
     drag->exec(Qt::CopyAction);
 }

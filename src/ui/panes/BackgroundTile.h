@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/BackgroundApply.h"
+#include "ui/common/TilePicture.h"
 #include "ui/panes/BgPaneContext.h"
 
 #include <QImage>
@@ -10,16 +11,18 @@ class QAction;
 class QMenu;
 class QMimeData;
 
-// One tile of the backgrounds pane: the background's small picture. The left
-// button drags "bg:" and the background's name onto a page; the right button
-// offers to put the background on all, the even or the odd pages of the book.
+// One tile of the backgrounds pane: the background's small picture, decoded
+// on the thread pool (the tile is blank until it arrives). The left button
+// drags "bg:" and the background's name onto a page; the right button offers
+// to put the background on all, the even or the odd pages of the book.
 class BackgroundTile : public QWidget {
     Q_OBJECT
 public:
     BackgroundTile(const BgPaneContext& context, QWidget* parent);
 
-    // Hides the tile, takes its index and background and decodes the
-    // background's "_sm.jpg" (once; no picture when that fails).
+    // Hides the tile, takes its index and background and starts decoding the
+    // background's "_sm.jpg"; PictureLoaded follows (no picture when that
+    // fails). A picture still coming for the previous background is dropped.
     void SetPage(int aPageNum, const QString& FileName);
     // Places the tile (156 x 115) for the tiles scrolled by aLeftStart pixels
     // and shows it.
@@ -27,8 +30,9 @@ public:
 
     const QString& mFileName() const { return mName; }
     int Index() const { return mIndex; }
-    // Null when the small picture could not be read.
-    const QImage& Picture() const { return mPicture; }
+    // Null until the small picture arrived, or when it could not be read.
+    const QImage& Picture() const { return mPicture.Image(); }
+    bool PicturePending() const { return mPicture.GetState() == TilePicture::State::Loading; }
 
     // The drag payload: "bg:" and the name as plain text.
     QMimeData* MakeDragData() const;
@@ -39,6 +43,11 @@ public:
     // A menu command: the background on those pages of the current book,
     // then one save. A failed save is dropped; the pages keep the background.
     void ApplyToPages(BackgroundPages which);
+
+signals:
+    // The small picture of the present background arrived (or could not be
+    // read) and the tile repaints.
+    void PictureLoaded();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,7 +60,7 @@ private:
     BgPaneContext mContext;
     int mIndex = 0;
     QString mName;
-    QImage mPicture;
+    TilePicture mPicture;
     QMenu* mMenu;
     QAction* mDefaultAction;
     QAction* mLeftBgAction;

@@ -1,6 +1,5 @@
 #include "ui/panes/PhotoControl.h"
 
-#include "imaging/FreeImageBridge.h"
 #include "model/PhotoImage.h"
 #include "ui/panes/ControlPhotoControl.h"
 
@@ -19,19 +18,13 @@ void PhotoControl::SetPhoto(const std::shared_ptr<PhotoImage>& aPhoto, const QSt
     mPhoto = aPhoto;
     if (sameKey)
         return;
-    mThumb = QImage();
-    mThumbRead = false;
+    mThumb.Clear();
     update();
 }
 
-const QImage& PhotoControl::Thumbnail() {
-    if (!mThumbRead && mPhoto) {
-        mThumbRead = true;
-        const FiBitmap small = FiLoad(FIF_JPEG, mPhoto->GetThumbFile(1), 0);
-        if (small)
-            mThumb = FiToQImage(small.get());
-    }
-    return mThumb;
+void PhotoControl::LoadThumbnail() {
+    if (mPhoto && mThumb.GetState() == TilePicture::State::Empty)
+        mThumb.Load(this, mPhoto->GetThumbFile(1), [this] { emit ThumbnailLoaded(); });
 }
 
 void PhotoControl::SetPhotoMgr(ControlPhotoControl* aPhotoMgr) { mPhotoMgr = aPhotoMgr; }
@@ -54,6 +47,7 @@ void PhotoControl::Discard() {
 void PhotoControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
+    LoadThumbnail();
     const QImage& thumb = Thumbnail();
     if (!thumb.isNull()) {
         const int x = std::max(0, (width() - thumb.width()) / 2);
@@ -72,7 +66,7 @@ void PhotoControl::mousePressEvent(QMouseEvent* event) {
     auto* drag = new QDrag(this);
     drag->setMimeData(MakeDragData());
     if (!Thumbnail().isNull())
-        drag->setPixmap(QPixmap::fromImage(mThumb.scaled(60, 60, Qt::KeepAspectRatio)));
+        drag->setPixmap(QPixmap::fromImage(Thumbnail().scaled(60, 60, Qt::KeepAspectRatio)));
     mDragging = true;
     drag->exec(Qt::CopyAction);
     mDragging = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/TilePicture.h"
+
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
@@ -11,13 +13,16 @@ class PhotoImage;
 class QMimeData;
 
 // One photo tile of the photos pane: the photo's small thumbnail, centred,
-// in a thin frame. Pressing the left button drags the photo's key away.
+// in a thin frame. The thumbnail is decoded on the thread pool the first
+// time the tile paints; until it arrives the tile shows only its frame.
+// Pressing the left button drags the photo's key away.
 class PhotoControl : public QWidget {
     Q_OBJECT
 public:
     explicit PhotoControl(QWidget* parent);
 
-    // The small thumbnail is read once per photo key, when first needed.
+    // The small thumbnail is read once per photo key, when first needed; a
+    // thumbnail still coming for another key is dropped.
     void SetPhoto(const std::shared_ptr<PhotoImage>& aPhoto, const QString& aControlName);
     const std::shared_ptr<PhotoImage>& GetPhoto() const { return mPhoto; }
     QString GetControlName() const { return objectName(); }
@@ -29,8 +34,16 @@ public:
     QMimeData* MakeDragData() const;
     // Deletes the tile once no drag from it is running.
     void Discard();
-    // The decoded small thumbnail; null when it cannot be read.
-    const QImage& Thumbnail();
+    // Starts reading the small thumbnail unless it is read or being read.
+    void LoadThumbnail();
+    // The small thumbnail; null until it arrived, or when it cannot be read.
+    const QImage& Thumbnail() const { return mThumb.Image(); }
+    bool ThumbnailPending() const { return mThumb.GetState() == TilePicture::State::Loading; }
+
+signals:
+    // The thumbnail of the present photo arrived (or could not be read) and
+    // the tile repaints.
+    void ThumbnailLoaded();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,8 +52,7 @@ protected:
 private:
     std::shared_ptr<PhotoImage> mPhoto;
     QPointer<ControlPhotoControl> mPhotoMgr;
-    QImage mThumb;
-    bool mThumbRead = false;
+    TilePicture mThumb;
     bool mDragging = false;
     bool mDiscarded = false;
 };

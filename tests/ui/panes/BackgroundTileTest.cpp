@@ -9,15 +9,20 @@
 #include <QAction>
 #include <QDropEvent>
 #include <QFile>
+#include <QFutureWatcher>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QTest>
+#include <QThreadPool>
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
+
+constexpr int WaitMs = 10000;
 
 class BackgroundTileTest : public ::testing::Test, public BackgroundPaneFixture {
 protected:
@@ -25,6 +30,17 @@ protected:
         tile.SetPage(0, name);
         tile.SetStart(0);
         return tile;
+    }
+    // The small picture is decoded on the pool; waits for it.
+    bool WaitForPicture() {
+        if (!tile.PicturePending())
+            return true;
+        QSignalSpy loaded(&tile, &BackgroundTile::PictureLoaded);
+        return loaded.wait(WaitMs);
+    }
+    // Waits until every decode the tile started has come back.
+    bool WaitForAllDecodes() {
+        return QTest::qWaitFor([this] { return tile.findChildren<QFutureWatcherBase*>().isEmpty(); }, WaitMs);
     }
     QAction* Item(const char* name) const { return tile.findChild<QAction*>(QLatin1String(name)); }
     void RightClick() {
@@ -42,6 +58,7 @@ TEST_F(BackgroundTileTest, SmallPictureIsDecodedOnceAndStretchedOverTheTileInsid
     AddPicture("leaf", Qt::red, 29, 26);
     Tile("leaf");
     EXPECT_EQ(tile.geometry(), QRect(10, 10, 156, 115));
+    ASSERT_TRUE(WaitForPicture());
     ASSERT_FALSE(tile.Picture().isNull());
     ASSERT_TRUE(QFile::remove(backgrounds.filePath("leaf_sm.jpg")));
 
@@ -60,11 +77,44 @@ TEST_F(BackgroundTileTest, SetPageHidesTheTileAndAMissingPictureLeavesItBlank) {
     tile.SetPage(3, "nothing");
     EXPECT_TRUE(tile.isHidden());
     EXPECT_EQ(tile.Index(), 3);
+    ASSERT_TRUE(WaitForPicture());
     EXPECT_TRUE(tile.Picture().isNull());
     tile.SetStart(100);
     EXPECT_EQ(tile.geometry(), QRect(10 + 3 * 166 - 100, 10, 156, 115));
     const QImage shown = tile.grab().toImage();
     EXPECT_EQ(shown.pixel(77, 57), shown.pixel(1, 1));
+}
+
+TEST_F(BackgroundTileTest, TheTileIsBlankUntilItsPictureArrivesAndThenRepaints) {
+    AddPicture("leaf", Qt::red);
+    Tile("leaf");
+    EXPECT_TRUE(tile.PicturePending()); // not decoded on this thread
+    EXPECT_TRUE(tile.Picture().isNull());
+    EXPECT_FALSE(TestJpegs::Near(tile.grab().toImage().pixel(77, 57), Qt::red));
+    ASSERT_TRUE(WaitForPicture());
+    EXPECT_TRUE(TestJpegs::Near(tile.grab().toImage().pixel(77, 57), Qt::red));
+}
+
+TEST_F(BackgroundTileTest, AReusedTileDropsThePictureOfItsFormerBackground) {
+    AddPicture("leaf", Qt::red, 1200, 900); // the larger decode likely comes back last
+    AddPicture("sand", Qt::blue);
+    QSignalSpy loaded(&tile, &BackgroundTile::PictureLoaded);
+    tile.SetPage(0, "leaf");
+    tile.SetPage(0, "sand");
+    ASSERT_TRUE(WaitForAllDecodes());
+    EXPECT_EQ(loaded.count(), 1);
+    ASSERT_FALSE(tile.Picture().isNull());
+    EXPECT_TRUE(TestJpegs::Near(tile.Picture().pixel(10, 10), Qt::blue));
+}
+
+TEST_F(BackgroundTileTest, ATileDeletedBeforeItsPictureArrivesGetsNothing) {
+    AddPicture("leaf", Qt::red, 1200, 900);
+    auto doomed = std::make_unique<BackgroundTile>(Context(), nullptr);
+    doomed->SetPage(0, "leaf");
+    ASSERT_TRUE(doomed->PicturePending());
+    doomed.reset();
+    ASSERT_TRUE(QThreadPool::globalInstance()->waitForDone(WaitMs));
+    QCoreApplication::processEvents(); // a result for the deleted tile would be handled here
 }
 
 TEST_F(BackgroundTileTest, DragCarriesBgAndTheNameAsPlainText) {

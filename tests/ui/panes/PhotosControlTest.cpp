@@ -14,7 +14,10 @@
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QFutureWatcher>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -27,6 +30,14 @@ protected:
     std::shared_ptr<Book> CurrentBook() const { return manager->GetBook(); }
     QStringList FilesWithKey(const QString& key) const { return BookFiles().filter(key); }
     int JpegsWithKey(const QString& key) const { return int(FilesWithKey(key).filter(".jpg").size()); }
+    // A tile reads its thumbnail on the pool; starts that and waits for it.
+    static bool WaitForThumbnail(PhotoControl& tile) {
+        tile.LoadThumbnail();
+        if (!tile.ThumbnailPending())
+            return true;
+        QSignalSpy loaded(&tile, &PhotoControl::ThumbnailLoaded);
+        return loaded.wait(10000);
+    }
 };
 
 } // namespace
@@ -55,8 +66,10 @@ TEST_F(PhotosControlTest, ImportGivesTilesInFileOrderAndAStatusLinePerFile) {
     EXPECT_EQ(progress->maximum(), 5);
     EXPECT_EQ(progress->value(), 5);
     // Every tile shows its small thumbnail; every photo has its files.
-    for (PhotoControl* tile : Pane().Tiles())
+    for (PhotoControl* tile : Pane().Tiles()) {
+        ASSERT_TRUE(WaitForThumbnail(*tile));
         EXPECT_EQ(std::max(tile->Thumbnail().width(), tile->Thumbnail().height()), 120);
+    }
     EXPECT_EQ(JpegsWithKey(KeyOf(big)), 4);
 }
 
@@ -130,6 +143,32 @@ TEST_F(PhotosControlTest, DeletingAPhotoRemovesItsTileFilesAndPlaceInTheBook) {
     ASSERT_TRUE(manager->LoadBook(name));
     EXPECT_EQ(Pane().TileCount(), 3);
     EXPECT_FALSE(Pane().Find(KeyOf(files[1])));
+}
+
+TEST_F(PhotosControlTest, ATilePaintsItsFrameFirstAndItsThumbnailWhenItArrives) {
+    ASSERT_TRUE(Import({MakeJpeg("a.jpg")}));
+    PhotoControl tile(nullptr);
+    tile.resize(120, 120);
+    tile.SetPhoto(Pane().Tiles().front()->GetPhoto(), "single");
+    const QRgb blank = tile.palette().window().color().rgb();
+    EXPECT_EQ(tile.grab().toImage().pixel(60, 60), blank); // the paint starts the read
+    ASSERT_TRUE(tile.ThumbnailPending());
+    QSignalSpy loaded(&tile, &PhotoControl::ThumbnailLoaded);
+    ASSERT_TRUE(loaded.wait(10000));
+    EXPECT_NE(tile.grab().toImage().pixel(60, 60), blank);
+}
+
+TEST_F(PhotosControlTest, ATileGivenAnotherPhotoDropsTheThumbnailStillComing) {
+    ASSERT_TRUE(Import({MakeJpeg("wide.jpg", 1600, 1200), MakeJpeg("tall.jpg", 200, 300)}));
+    PhotoControl tile(nullptr);
+    tile.SetPhoto(Pane().Tiles()[0]->GetPhoto(), "single");
+    tile.LoadThumbnail();
+    tile.SetPhoto(Pane().Tiles()[1]->GetPhoto(), "single");
+    tile.LoadThumbnail();
+    QSignalSpy loaded(&tile, &PhotoControl::ThumbnailLoaded);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tile.findChildren<QFutureWatcherBase*>().isEmpty(); }, 10000));
+    EXPECT_EQ(loaded.count(), 1);
+    EXPECT_EQ(tile.Thumbnail().size(), QSize(80, 120)); // the tall photo's
 }
 
 TEST_F(PhotosControlTest, TilesAreDragSourcesOfThePhotoKey) {

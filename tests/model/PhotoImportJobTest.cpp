@@ -1,0 +1,77 @@
+#include "imaging/TestJpegs.h"
+
+#include "model/PhotoImage.h"
+#include "base/BackgroundWork.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <optional>
+
+using namespace TestJpegs;
+
+namespace {
+
+struct PoolRun {
+    PhotoImportResult made;
+    bool offTheCallingThread = false;
+};
+
+// Runs the photo's import job on the pool as the import queue does, then
+// ends the import with the result.
+std::optional<PoolRun> RunOnPool(PhotoImage& photo, const PhotoImportJob& job) {
+    QObject receiver;
+    std::optional<PoolRun> run;
+    QThread* const caller = QThread::currentThread();
+    RunInBackground(
+        &receiver,
+        [job, caller] {
+            return PoolRun{RunPhotoImport(job), QThread::currentThread() != caller};
+        },
+        [&run](const PoolRun& result) { run = result; });
+    if (!QTest::qWaitFor([&run] { return run.has_value(); }, 20000))
+        return std::nullopt;
+    photo.EndImport(run->made.supported);
+    return run;
+}
+
+} // namespace
+
+TEST(PhotoImportJob, MakesTheFilesOffTheCallingThread) {
+    QTemporaryDir dir;
+    const QString book = dir.path() + QStringLiteral("/");
+    const QString source = dir.path() + QStringLiteral("/w.jpg");
+    Write(source, PhotoLike(640, 480));
+
+    PhotoImage photo;
+    const auto run = RunOnPool(photo, photo.BeginImport(source, book));
+    ASSERT_TRUE(run);
+    EXPECT_TRUE(run->offTheCallingThread);
+    EXPECT_TRUE(run->made.supported);
+    EXPECT_TRUE(run->made.error.isEmpty());
+    EXPECT_TRUE(photo.IsSupportFormat());
+    EXPECT_EQ(photo.GetThumbWidth(1), 120);
+    EXPECT_EQ(photo.GetWidth(), 640);
+}
+
+TEST(PhotoImportJob, ReportsRefusalsAndWriteErrors) {
+    QTemporaryDir dir;
+    const QString text = dir.path() + QStringLiteral("/notes.jpg");
+    WriteBytes(text, "not a picture");
+    PhotoImage refused;
+    auto run = RunOnPool(refused, refused.BeginImport(text, dir.path() + QStringLiteral("/")));
+    ASSERT_TRUE(run);
+    EXPECT_FALSE(refused.IsSupportFormat());
+    EXPECT_TRUE(run->made.error.isEmpty());
+
+    const QString source = dir.path() + QStringLiteral("/ok.jpg");
+    Write(source, PhotoLike(64, 48));
+    PhotoImage unwritable;
+    run = RunOnPool(unwritable, unwritable.BeginImport(source, dir.path() + QStringLiteral("/missing/")));
+    ASSERT_TRUE(run);
+    EXPECT_FALSE(unwritable.IsSupportFormat());
+    EXPECT_FALSE(run->made.error.isEmpty());
+}
