@@ -2,6 +2,7 @@
 
 #include "imaging/PhotoImageDecode.h"
 #include "base/LumbraError.h"
+#include "imaging/ImagingLog.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -79,5 +80,6 @@ void Thumb::ReadSize() const {
         WriteDimFile(DimFilePath(), mWidth, mHeight);
     } catch (const LumbraError&) {
         // The size is known; a read-only folder only costs a header read next time.
+        LogCaughtException(lcImaging(), "Writing a size file");
     }
 }

@@ -7,6 +7,7 @@
 #include "model/BookStateFile.h"
 #include "model/Page.h"
 #include "base/LumbraError.h"
+#include "model/ModelLog.h"
 
 #include <QDir>
 
@@ -33,6 +34,7 @@ bool Book::SetName(const QString& name) {
         BookFiles::WriteLastBookName(mBooksFolder, name);
     } catch (const LumbraError&) {
         // "book.ini" only helps the next start find this book
+        LogCaughtException(lcModel(), "Writing the last book's name");
     }
     return true;
 }
@@ -67,6 +69,7 @@ void Book::ReadPages(const QString& joined) {
             stored->Deserialize(piece, *mPhotos);
         } catch (const LumbraError&) {
             // a damaged page keeps what was read before the damage
+            LogCaughtException(lcModel(), "Reading a page of the book");
         }
         if (i < PagesCount()) {
             mPages[size_t(i)] = stored;
@@ -115,6 +118,7 @@ QString Book::PreviewBook(const QString& outputFolder, const PreviewPageWriter& 
             writePage(*mPages[size_t(i)], QDir(target).filePath(QStringLiteral("PG%1.jpg").arg(i + 1)));
         } catch (const std::exception&) {
             // the other pages are still worth previewing
+            LogCaughtException(lcModel(), "Writing a preview page");
         }
         if (progress)
             progress(i, PagesCount() - 1);
