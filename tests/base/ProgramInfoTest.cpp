@@ -1,5 +1,5 @@
 #include "base/LumbraError.h"
-#include "app/ProgramInfo.h"
+#include "base/ProgramInfo.h"
 
 #include "BuildConfig.h"
 

@@ -1,4 +1,4 @@
-#include "app/ProgramInfo.h"
+#include "base/ProgramInfo.h"
 
 #include "BuildConfig.h"
 #include "base/LumbraError.h"
