@@ -60,7 +60,7 @@ struct AlbumBenchBook {
     AlbumBenchBook() {
         Services().templates = &catalogue;
         QDir().mkpath(books);
-        BookManager maker(books, &catalogue);
+        BookManager maker(books, catalogue);
         maker.Initialize();
         Book& book = *maker.GetBook();
         while (book.PagesCount() < book.GetMaxPages())
@@ -170,7 +170,7 @@ bool BookViewShows(const BookView& view, bool rendering) {
 // A new book manager and side pane on the album overview (with the book view
 // under it when asked), then the book is opened.
 FillTimes OpenWithAlbumShown(const AlbumBenchBook& bench, bool withBookView) {
-    BookManager manager(bench.books, const_cast<Templates*>(&bench.catalogue));
+    BookManager manager(bench.books, const_cast<Templates&>(bench.catalogue));
     QWidget window;
     window.resize(1280, withBookView ? 761 : 161);
     SidePane top(&manager, nullptr, &window);

@@ -41,7 +41,7 @@ struct BenchBook {
 
     BenchBook() {
         Services().templates = &catalogue;
-        manager = std::make_unique<BookManager>(books.path() + QLatin1Char('/'), &catalogue);
+        manager = std::make_unique<BookManager>(books.path() + QLatin1Char('/'), catalogue);
         manager->Initialize();
         renderer = std::make_shared<PageRenderer>(backgrounds.path() + QLatin1Char('/'),
                                                   QSizeF(catalogue.PageWidth(), catalogue.PageHeight()));

@@ -30,7 +30,7 @@ struct EditedPhoto {
     Templates catalogue;
     Constants strings;
     HeadlessDisplayHost host;
-    BookManager manager{dir.filePath(QStringLiteral("books")), &catalogue, &strings, &host};
+    BookManager manager{dir.filePath(QStringLiteral("books")), catalogue, &strings, &host};
     std::shared_ptr<PhotoImage> photo = std::make_shared<PhotoImage>();
     QWidget view;
     ImageControl* editor = nullptr;

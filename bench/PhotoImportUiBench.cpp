@@ -85,7 +85,7 @@ Run ImportWhileTicking(const QStringList& sources) {
     QTemporaryDir books;
     Templates catalogue;
     Constants strings;
-    BookManager manager(books.path(), &catalogue, &strings);
+    BookManager manager(books.path(), catalogue, &strings);
     SidePane top(&manager, &strings);
     top.resize(1000, 161);
     top.show();

@@ -48,6 +48,12 @@ public:
 
     const Constants& Strings() const { return mStrings; }
     const Templates& Catalogue() const { return *mTemplates; }
+    // What the command's book is made with.
+    ModelContext BookContext() const {
+        ModelContext context;
+        context.templates = mTemplates.get();
+        return context;
+    }
     const UserFolders& Folders() const { return mFolders; }
 
 private:
@@ -80,7 +86,7 @@ std::shared_ptr<Book> OpenBook(const HeadlessServices& services, const QString& 
         if (check != BookNameCheck::Accepted)
             return fail(ExitUsage, services.Strings().Text(BookName::MessageKey(check)) + " (" + name + ")");
     }
-    auto book = std::make_shared<Book>(booksFolder);
+    auto book = std::make_shared<Book>(booksFolder, services.BookContext());
     book->SetName(name);
     if (exists) {
         book->LoadBook();

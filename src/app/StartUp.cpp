@@ -17,6 +17,7 @@
 StartUp::StartUp(StartUpOptions options) : mOptions(std::move(options)) {}
 
 StartUp::~StartUp() {
+    mDisplayHost.SetTarget(nullptr);
     mMainWindow.reset();
     mBooks.reset();
     Services() = AppServices{};
@@ -49,12 +50,12 @@ void StartUp::CreateProcessObjects() {
     // The books folder is known before the folders are created (step 4);
     // the book manager touches no file until it is initialised.
     mLayout = mOptions.folders ? *mOptions.folders : UserFolders::PlatformLayout();
-    mBooks = std::make_unique<BookManager>(mLayout.books, nullptr, mStrings.get());
+    mTemplates = std::make_unique<Templates>(mStrings.get());
+    Services().templates = mTemplates.get();
+    mBooks = std::make_unique<BookManager>(mLayout.books, *mTemplates, mStrings.get(), &mDisplayHost);
     Services().books = mBooks.get();
     mMd5 = std::make_unique<Md5>();
     Services().md5 = mMd5.get();
-    mTemplates = std::make_unique<Templates>(mStrings.get());
-    Services().templates = mTemplates.get();
     MainWindowContext context;
     context.strings = mStrings.get();
     context.templates = mTemplates.get();
@@ -63,6 +64,7 @@ void StartUp::CreateProcessObjects() {
     context.programFolder = mOptions.programFolder;
     context.placementFile = mOptions.placementFile;
     mMainWindow = std::make_unique<::MainWindow>(context);
+    mDisplayHost.SetTarget(mMainWindow->GetSidePane()); // pages hand photos to the photos pane
 }
 
 void StartUp::SetUpFolders() {

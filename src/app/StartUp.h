@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/FiBitmap.h"
+#include "model/PageDisplayHost.h"
 #include "base/UserFolders.h"
 
 #include <QLocale>
@@ -57,6 +58,7 @@ private:
     FolderLayout mLayout;
     std::unique_ptr<Constants> mStrings;
     FiBitmap mMarker;
+    ForwardingDisplayHost mDisplayHost; // to the main window's photos pane
     std::unique_ptr<BookManager> mBooks;
     std::unique_ptr<Md5> mMd5;
     std::unique_ptr<Templates> mTemplates;

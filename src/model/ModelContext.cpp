@@ -2,23 +2,19 @@
 
 #include "model/BookManager.h"
 #include "model/PageDisplayHost.h"
-#include "base/AppServices.h"
 #include "base/LumbraError.h"
 
 Templates& ModelContext::GetTemplates() const {
-    Templates* catalogue = templates ? templates : Services().templates;
-    if (!catalogue)
+    if (!templates)
         throw LumbraError(QStringLiteral("No template catalogue"));
-    return *catalogue;
+    return *templates;
 }
 
 PageDisplayHost& ModelContext::DisplayHost() const {
     static HeadlessDisplayHost headless; // stateless
-    PageDisplayHost* host = displayHost ? displayHost : Services().displayHost;
-    return host ? *host : headless;
+    return displayHost ? *displayHost : headless;
 }
 
 bool ModelContext::PageEventsSuppressed() const {
-    const BookManager* books = manager ? manager : Services().books;
-    return books && books->IsPageEventSuppressed();
+    return manager && manager->IsPageEventSuppressed();
 }

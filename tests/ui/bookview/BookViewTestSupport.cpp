@@ -14,7 +14,7 @@
 #include <QFile>
 
 BookViewFixture::BookViewFixture()
-    : manager(books.path() + QLatin1Char('/'), &TestCatalogue(), nullptr, &host),
+    : manager(books.path() + QLatin1Char('/'), TestCatalogue(), nullptr, &host),
       renderer(std::make_shared<PageRenderer>(backgrounds.path() + QLatin1Char('/'),
                                                QSizeF(TestCatalogue().PageWidth(), TestCatalogue().PageHeight()))),
       mSaved(Services()) {

@@ -29,7 +29,7 @@ protected:
                                 "cOnWaitMsg", "cTemplateSelectorPhotos",
                                 "cTemplateSelectorNoPhotos", "cTemplateSelectorMorePhotos"})
             strings.ApplyLanguageLine(QString::fromLatin1(key) + "=" + Caption(key));
-        books = std::make_unique<BookManager>(dir.filePath("books/"), &catalogue, &strings);
+        books = std::make_unique<BookManager>(dir.filePath("books/"), catalogue, &strings, &host);
         QDir().mkpath(dir.filePath("books"));
         saved = Services();
         Services().strings = &strings;
@@ -37,6 +37,7 @@ protected:
         Services().books = books.get();
     }
     ~MainWindowFixture() override {
+        host.SetTarget(nullptr);
         window.reset();
         books.reset();
         Services() = saved;
@@ -54,6 +55,7 @@ protected:
             context.programFolder = dir.path();
             context.placementFile = dir.filePath("placement.ini");
             window = std::make_unique<MainWindow>(context);
+            host.SetTarget(window->GetSidePane()); // as the program wires it
         }
         return *window;
     }
@@ -67,6 +69,7 @@ protected:
     QTemporaryDir dir;
     Constants strings;
     Templates catalogue{&strings};
+    ForwardingDisplayHost host;
     std::unique_ptr<BookManager> books;
     std::unique_ptr<MainWindow> window;
     AppServices saved;

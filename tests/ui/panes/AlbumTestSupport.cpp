@@ -16,7 +16,7 @@
 
 AlbumFixture::AlbumFixture(QSize paneSize) {
     strings.ApplyLanguageLine(QStringLiteral("cUntitledBook=Test Book"));
-    manager = std::make_unique<BookManager>(books.path(), &TestCatalogue(), &strings, &host);
+    manager = std::make_unique<BookManager>(books.path(), TestCatalogue(), &strings, &host);
     album = std::make_unique<AlbumViewControl>(manager.get());
     album->SetRenderer(std::make_shared<const PageRenderer>(
         backgrounds.path() + QLatin1Char('/'),

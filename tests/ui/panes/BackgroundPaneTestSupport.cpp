@@ -9,7 +9,7 @@
 #include <QWidget>
 
 BackgroundPaneFixture::BackgroundPaneFixture()
-    : manager(books.path(), &TestCatalogue(), &strings), library(backgrounds.path(), QString()) {
+    : manager(books.path(), TestCatalogue(), &strings), library(backgrounds.path(), QString()) {
     for (const char* line : {"cUntitledBook=Test Book", "cBgControlMenuOptionAll=All pages",
                              "cBgControlMenuOptionEven=Even pages", "cBgControlMenuOptionOdd=Odd pages",
                              "cDownloadDialog=Download Backgrounds"})

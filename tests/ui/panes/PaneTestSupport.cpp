@@ -16,28 +16,21 @@
 #include <QSignalSpy>
 #include <QUrl>
 
-void ForwardingHost::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
-    target->AddDisplayPhoto(photo);
-}
-
-void ForwardingHost::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
-    target->RemoveDisplayPhoto(photo);
-}
-
 PaneFixture::PaneFixture() {
     for (const char* line : {"cUntitledBook=Test Book", "cImportStatusAdded=Added",
                              "cImportStatusAlreadyExist=Already there",
                              "cImportStatusUnsupportFormat=Unsupported", "cImportStatusCaption=Importing",
                              "cOkayButton=OK"})
         strings.ApplyLanguageLine(QString::fromLatin1(line));
-    manager = std::make_unique<BookManager>(books.path(), &TestCatalogue(), &strings, &host);
+    manager = std::make_unique<BookManager>(books.path(), TestCatalogue(), &strings, &host);
     top = std::make_unique<SidePane>(manager.get(), &strings);
-    host.target = top.get();
+    host.SetTarget(top.get());
     top->resize(449, 161); // photos pane 400 x 161
     manager->Initialize();
 }
 
 PaneFixture::~PaneFixture() {
+    host.SetTarget(nullptr);
     top.reset();
     Settle();
 }

@@ -14,14 +14,6 @@ class PhotosControl;
 class QMimeData;
 class SidePane;
 
-// Hands photos to a pane made after the book manager that needs it.
-class ForwardingHost : public PageDisplayHost {
-public:
-    void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
-    void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
-    PageDisplayHost* target = nullptr;
-};
-
 // A books folder with an opened untitled book, a side pane on it, and a
 // folder of source JPEGs.
 class PaneFixture {
@@ -52,7 +44,7 @@ public:
     QTemporaryDir books;
     QTemporaryDir sources;
     Constants strings;
-    ForwardingHost host;
+    ForwardingDisplayHost host; // to the side pane, made after the book manager
     std::unique_ptr<BookManager> manager;
     std::unique_ptr<SidePane> top;
 };
