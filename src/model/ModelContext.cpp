@@ -2,12 +2,19 @@
 
 #include "model/BookManager.h"
 #include "model/PageDisplayHost.h"
+#include "model/Templates.h"
 #include "base/LumbraError.h"
 
 Templates& ModelContext::GetTemplates() const {
     if (!templates)
         throw LumbraError(QStringLiteral("No template catalogue"));
     return *templates;
+}
+
+MinRatios ModelContext::PhotoMinRatios() const {
+    if (!templates)
+        return {};
+    return {templates->GetMinXRatio(), templates->GetMinYRatio()};
 }
 
 PageDisplayHost& ModelContext::DisplayHost() const {

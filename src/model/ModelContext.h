@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/TemplateBox.h"
+
 class BookManager;
 class PageDisplayHost;
 class Templates;
@@ -13,6 +15,8 @@ struct ModelContext {
 
     // Throws LumbraError when the context has no catalogue.
     Templates& GetTemplates() const;
+    // The catalogue's least pixels per mm for photos; the stock ones without a catalogue.
+    MinRatios PhotoMinRatios() const;
     // The photos pane, or a headless stand-in that only resets photos.
     PageDisplayHost& DisplayHost() const;
     // True while the book manager reads a book and pages must stay silent.

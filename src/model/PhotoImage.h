@@ -13,7 +13,7 @@
 //                2 medium, 3 large, 4 the imported file; GetWidth/GetHeight
 //                of type 4. Sizes are of the upright picture (EXIF applied).
 //                Delete() removes all eight files.
-//   In a box     SetPage(weak page), SetPhotoBox(box) -> ChangeResolution;
+//   In a box     SetPage(weak page), SetPhotoBox(box, minima) -> ChangeResolution;
 //                SetRatio / SetAngle / SetImageLocation(x, y); X(), Y(),
 //                ratio(), Angle(), ImageTooSmall(); ResetPhoto() on leaving.
 //                These recompute the bounds from the full-size picture's size
@@ -32,6 +32,7 @@
 #include "imaging/FiBitmap.h"
 #include "imaging/PhotoImageFiles.h"
 #include "imaging/Thumb.h"
+#include "model/TemplateBox.h"
 
 #include <QImage>
 #include <QSizeF>
@@ -42,7 +43,6 @@
 #include <memory>
 
 class Page;
-class TemplateBox;
 class PaintSurface;
 class QPainter;
 
@@ -93,7 +93,10 @@ public:
     void Delete();
 
     const std::shared_ptr<const TemplateBox>& PhotoBox() const { return mPhotoBox; }
-    void SetPhotoBox(std::shared_ptr<const TemplateBox> aBox);
+    // The box and the least pixels per mm the photo needs in it (the
+    // catalogue's minima), then ChangeResolution.
+    void SetPhotoBox(std::shared_ptr<const TemplateBox> aBox, MinRatios minimum = {});
+    const MinRatios& MinimumRatios() const { return mMinRatios; }
 
     // Clamps (x, y) to the bounds and stores it; true when X or Y changed.
     bool SetImageLocation(int x, int y);
@@ -151,6 +154,7 @@ private:
     std::array<Thumb, 4> mThumbs; // types 1..4
     std::weak_ptr<Page> mPage;
     std::shared_ptr<const TemplateBox> mPhotoBox;
+    MinRatios mMinRatios;
     int16_t mX = 0;
     int16_t mY = 0;
     float mRatio = 1.0f;
