@@ -20,7 +20,7 @@
 //                and throw LumbraError when that size cannot be read.
 //   Record       Serialize() -> "name,X,Y,ratio,Angle" ("." decimal point);
 //                Deserialize(record) reads the fields after the name.
-//   Drawing      DrawImage(surface, x, y, w, h, warning) for the screen;
+//   Drawing      DrawImage(surface, x, y, w, h, warning, marker) for the screen;
 //                GetFreeImageDib(w, h) for print (decodes _or.jpg at the
 //                smallest scale that covers the box). Both throw LumbraError
 //                when the picture file cannot be read.
@@ -117,9 +117,12 @@ public:
     void SetPlacement(int x, int y, float r, int a);
 
     // Draws the visible window into the rectangle of the surface; with
-    // aDrawWarning and ImageTooSmall also the marker and a yellow frame.
-    void DrawImage(PaintSurface& aHDC, int x, int y, int aWidth, int aHeight, bool aDrawWarning);
-    void DrawImage(QPainter& painter, int x, int y, int aWidth, int aHeight, bool aDrawWarning);
+    // aDrawWarning and ImageTooSmall also the marker (when not null) and a
+    // yellow frame.
+    void DrawImage(PaintSurface& aHDC, int x, int y, int aWidth, int aHeight, bool aDrawWarning,
+                   const QImage& marker);
+    void DrawImage(QPainter& painter, int x, int y, int aWidth, int aHeight, bool aDrawWarning,
+                   const QImage& marker);
 
     // The visible window at print quality, exactly aWidth x aHeight, 24-bit.
     FiBitmap GetFreeImageDib(int aWidth, int aHeight) const;

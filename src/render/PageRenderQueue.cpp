@@ -31,17 +31,6 @@ PageRenderQueue::~PageRenderQueue() {
     mWatcher.waitForFinished();
 }
 
-std::shared_ptr<const PageRenderer> PageRenderQueue::Renderer() {
-    if (!mRenderer) {
-        try {
-            mRenderer = std::make_shared<const PageRenderer>(PageRenderer::FromServices());
-        } catch (...) {
-            return nullptr; // no catalogue or folders yet
-        }
-    }
-    return mRenderer;
-}
-
 void PageRenderQueue::Request(PageSnapshot snapshot, QSize size, int mode) {
     mWaiting = Job{std::move(snapshot), size, mode};
     if (!mRunning)
@@ -60,7 +49,7 @@ void PageRenderQueue::StartNext() {
     mWaiting.reset();
     mRunning = true;
     mRunningCancelled = false;
-    mWatcher.setFuture(QtConcurrent::run([renderer = Renderer(), job = std::move(job)] {
+    mWatcher.setFuture(QtConcurrent::run([renderer = mRenderer, job = std::move(job)] {
         return RenderSnapshot(renderer, job.snapshot, job.size, job.mode);
     }));
 }

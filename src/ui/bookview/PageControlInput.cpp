@@ -7,7 +7,6 @@
 #include "model/Template.h"
 #include "model/TemplateBox.h"
 #include "model/Page.h"
-#include "base/AppServices.h"
 #include "base/Md5.h"
 
 #include <QDrag>
@@ -178,8 +177,7 @@ void PageControl::dropEvent(QDropEvent* event) {
 }
 
 void PageControl::DropFiles(const QStringList& files, float x, float y) {
-    const Md5* md5 = Services().md5;
-    auto planned = std::make_shared<std::vector<DroppedFile>>(PlanFileDrop(*mBook, files, md5 ? *md5 : Md5()));
+    auto planned = std::make_shared<std::vector<DroppedFile>>(PlanFileDrop(*mBook, files, Md5()));
     mImportRunning = true;
     auto* watcher = new QFutureWatcher<void>(this);
     connect(watcher, &QFutureWatcher<void>::finished, this,

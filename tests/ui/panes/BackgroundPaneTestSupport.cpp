@@ -4,6 +4,7 @@
 #include "model/Book.h"
 #include "model/ModelTestSupport.h"
 #include "model/Page.h"
+#include "ui/common/UiTestSupport.h"
 
 #include <QImage>
 #include <QWidget>
@@ -18,6 +19,10 @@ BackgroundPaneFixture::BackgroundPaneFixture()
     const auto book = manager.GetBook();
     while (book->PagesCount() > 5)
         book->RemovePage(book->PagesCount() - 1);
+}
+
+UiContext BackgroundPaneFixture::SidePaneContext() {
+    return {manager, strings, TestCatalogue(), library, TestRenderer(), QImage()};
 }
 
 void BackgroundPaneFixture::AddPicture(const QString& name, QColor colour, int width, int height) {

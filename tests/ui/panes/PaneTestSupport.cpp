@@ -7,6 +7,7 @@
 #include "ui/panes/PhotoControl.h"
 #include "ui/panes/PhotosControl.h"
 #include "ui/panes/SidePane.h"
+#include "ui/common/UiTestSupport.h"
 #include "model/PhotoImage.h"
 #include "base/Md5.h"
 
@@ -23,7 +24,8 @@ PaneFixture::PaneFixture() {
                              "cOkayButton=OK"})
         strings.ApplyLanguageLine(QString::fromLatin1(line));
     manager = std::make_unique<BookManager>(books.path(), TestCatalogue(), &strings, &host);
-    top = std::make_unique<SidePane>(manager.get(), &strings);
+    renderer = TestRenderer();
+    top = std::make_unique<SidePane>(UiContext{*manager, strings, TestCatalogue(), library, renderer, QImage()});
     host.SetTarget(top.get());
     top->resize(449, 161); // photos pane 400 x 161
     manager->Initialize();

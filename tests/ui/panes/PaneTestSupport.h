@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/BackgroundLibrary.h"
 #include "model/PageDisplayHost.h"
 #include "base/Constants.h"
 
@@ -11,6 +12,7 @@
 class BookManager;
 class PhotoControl;
 class PhotosControl;
+class PageRenderer;
 class QMimeData;
 class SidePane;
 
@@ -45,6 +47,8 @@ public:
     QTemporaryDir sources;
     Constants strings;
     ForwardingDisplayHost host; // to the side pane, made after the book manager
+    BackgroundLibrary library{QString(), QString()};
+    std::shared_ptr<const PageRenderer> renderer;
     std::unique_ptr<BookManager> manager;
     std::unique_ptr<SidePane> top;
 };
