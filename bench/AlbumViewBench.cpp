@@ -173,9 +173,9 @@ FillTimes OpenWithAlbumShown(const AlbumBenchBook& bench, bool withBookView) {
     BookManager manager(bench.books, const_cast<Templates&>(bench.catalogue));
     Constants strings;
     BackgroundLibrary library{QString(), QString()};
-    const UiContext context{manager, strings, bench.catalogue, library,
-                            std::make_shared<const PageRenderer>(PageRenderer::ForCatalogue(bench.catalogue, QString())),
-                            QImage()};
+    const auto renderer = std::make_shared<const PageRenderer>(
+        PageRenderer::ForCatalogue(bench.catalogue, QString()));
+    const UiContext context{manager, strings, bench.catalogue, library, renderer, QImage()};
     QWidget window;
     window.resize(1280, withBookView ? 761 : 161);
     SidePane top(context, &window);

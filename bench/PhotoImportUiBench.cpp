@@ -90,9 +90,9 @@ Run ImportWhileTicking(const QStringList& sources) {
     Constants strings;
     BookManager manager(books.path(), catalogue, &strings);
     BackgroundLibrary library{QString(), QString()};
-    SidePane top(UiContext{manager, strings, catalogue, library,
-                           std::make_shared<const PageRenderer>(PageRenderer::ForCatalogue(catalogue, QString())),
-                           QImage()});
+    const auto renderer =
+        std::make_shared<const PageRenderer>(PageRenderer::ForCatalogue(catalogue, QString()));
+    SidePane top(UiContext{manager, strings, catalogue, library, renderer, QImage()});
     top.resize(1000, 161);
     top.show();
     manager.Initialize();

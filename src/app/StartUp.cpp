@@ -38,7 +38,8 @@ void StartUp::LoadLanguage() {
 }
 
 void StartUp::LoadMarker() {
-    const FiBitmap marker = FiLoad(FIF_GIF, QDir(mOptions.programFolder).filePath("imageTooSmall.gif"), 0);
+    const QString path = QDir(mOptions.programFolder).filePath("imageTooSmall.gif");
+    const FiBitmap marker = FiLoad(FIF_GIF, path, 0);
     mMarker = FiToQImage(marker.get());
 }
 
@@ -47,7 +48,8 @@ void StartUp::CreateProcessObjects() {
     // created (step 4); nothing touches a file until it is initialised.
     mLayout = mOptions.folders ? *mOptions.folders : UserFolders::PlatformLayout();
     mTemplates = std::make_unique<Templates>(mStrings.get());
-    mBooks = std::make_unique<BookManager>(mLayout.books, *mTemplates, mStrings.get(), &mDisplayHost);
+    mBooks =
+        std::make_unique<BookManager>(mLayout.books, *mTemplates, mStrings.get(), &mDisplayHost);
     mRenderer = std::make_shared<const PageRenderer>(
         PageRenderer::ForCatalogue(*mTemplates, mLayout.backgrounds, mMarker));
     CreateMainWindow();

@@ -33,8 +33,9 @@ public:
     // templates: the catalogue of the books' pages.
     // strings: for the untitled book's name (null: "Untitled").
     // host: the photos pane (null: a headless stand-in).
-    BookManager(const QString& booksFolder, Templates& templates, const Constants* strings = nullptr,
-                PageDisplayHost* host = nullptr, QObject* parent = nullptr);
+    BookManager(const QString& booksFolder, Templates& templates,
+                const Constants* strings = nullptr, PageDisplayHost* host = nullptr,
+                QObject* parent = nullptr);
     ~BookManager() override;
 
     void Quit();

@@ -79,8 +79,8 @@ public:
     // these). For the screen: mode 1 (album thumbnail, also kept as
     // Thumbnail) or 2 (editing surface, with the too-small warning and the
     // marks of empty boxes and text boxes).
-    std::shared_ptr<PaintSurface> RenderPageBitMap(const PageRenderer& renderer, int width, int height,
-                                                   int mode);
+    std::shared_ptr<PaintSurface> RenderPageBitMap(const PageRenderer& renderer, int width,
+                                                   int height, int mode);
     // For print or preview: a 24-bit picture of width x height.
     FiBitmap RenderPageFreeImage(const PageRenderer& renderer, int width, int height) const;
 

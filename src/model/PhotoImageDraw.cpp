@@ -80,8 +80,8 @@ void PhotoImage::ReleaseCache() {
     mCachedScale = 0;
 }
 
-void PhotoImage::DrawImage(QPainter& painter, int x, int y, int aWidth, int aHeight, bool aDrawWarning,
-                           const QImage& marker) {
+void PhotoImage::DrawImage(QPainter& painter, int x, int y, int aWidth, int aHeight,
+                           bool aDrawWarning, const QImage& marker) {
     if (aWidth < 1 || aHeight < 1)
         return;
     int wanted = ClampTo16(RoundHalfEven(aWidth / double(mRatio)));
@@ -107,8 +107,8 @@ void PhotoImage::DrawImage(QPainter& painter, int x, int y, int aWidth, int aHei
         ReleaseCache();
 }
 
-void PhotoImage::DrawImage(PaintSurface& aHDC, int x, int y, int aWidth, int aHeight, bool aDrawWarning,
-                           const QImage& marker) {
+void PhotoImage::DrawImage(PaintSurface& aHDC, int x, int y, int aWidth, int aHeight,
+                           bool aDrawWarning, const QImage& marker) {
     if (QPainter* painter = aHDC.painter())
         DrawImage(*painter, x, y, aWidth, aHeight, aDrawWarning, marker);
 }

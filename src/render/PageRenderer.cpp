@@ -104,8 +104,8 @@ PageRenderer::PageRenderer(QString backgroundsFolder, QSizeF pageMm, QImage tooS
 
 PageRenderer PageRenderer::ForCatalogue(const Templates& catalogue, QString backgroundsFolder,
                                         QImage tooSmallMarker) {
-    return PageRenderer(std::move(backgroundsFolder),
-                        QSizeF(catalogue.PageWidth(), catalogue.PageHeight()), std::move(tooSmallMarker));
+    const QSizeF pageMm(catalogue.PageWidth(), catalogue.PageHeight());
+    return PageRenderer(std::move(backgroundsFolder), pageMm, std::move(tooSmallMarker));
 }
 
 QString PageRenderer::BackgroundFile(const QString& name, const char* suffix) const {

@@ -5,8 +5,8 @@
 #include "imaging/FiBitmap.h"
 #include "model/Page.h"
 
-std::shared_ptr<PaintSurface> Page::RenderPageBitMap(const PageRenderer& renderer, int width, int height,
-                                                     int mode) {
+std::shared_ptr<PaintSurface> Page::RenderPageBitMap(const PageRenderer& renderer, int width,
+                                                     int height, int mode) {
     std::shared_ptr<PaintSurface> surface = renderer.RenderPageBitMap(LiveScene(*this), width, height, mode);
     if (mode == PageRenderer::ThumbnailMode)
         SetThumbnail(surface);

@@ -217,7 +217,8 @@ TEST_F(PageRendering, TooSmallWarningOnlyInTheEditingMode) {
 TEST_F(PageRendering, TheRenderersMarkerStandsInTheTopLeftOfATooSmallPhoto) {
     QImage marker(8, 8, QImage::Format_RGB32);
     marker.fill(Qt::magenta);
-    renderer = std::make_unique<PageRenderer>(backgrounds + QLatin1Char('/'), QSizeF(cPageW, cPageH), marker);
+    renderer = std::make_unique<PageRenderer>(backgrounds + QLatin1Char('/'),
+                                              QSizeF(cPageW, cPageH), marker);
     const auto box = PhotoBox(10, 10, 80, 60);
     AddPhoto(box, PlacedPhoto(photos, QStringLiteral("small"), Flat(400, 300, Qt::blue), box));
     EXPECT_EQ(Screen(578, 416, 2).pixel(25, 25), qRgb(255, 0, 255)); // inside the yellow band

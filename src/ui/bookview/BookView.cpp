@@ -221,7 +221,8 @@ void BookView::resizeEvent(QResizeEvent* event) {
 
 void BookView::ResizeView() {
     const Templates& templates = mContext.templates;
-    const QSize fit = BookViewLayout::FitPageSize(Metrics(), templates.PageWidth(), templates.PageHeight());
+    const QSize fit =
+        BookViewLayout::FitPageSize(Metrics(), templates.PageWidth(), templates.PageHeight());
     SizeZoomTable(mZoom, fit, templates.PageWidthPixel(), templates.PageHeightPixel());
     UpdateScrollBars();
     ApplyPageSize();

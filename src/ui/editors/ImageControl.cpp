@@ -33,7 +33,8 @@ void DrawMissingPhoto(QPainter& painter, const QRect& area) {
 } // namespace
 
 ImageControl::ImageControl(QWidget* parent, BookManager& manager, QImage tooSmallMarker)
-    : QWidget(parent), mEvents(this, manager, [this] { Destroy(); }, [this] { DestroyWithoutSave(); }),
+    : QWidget(parent),
+      mEvents(this, manager, [this] { Destroy(); }, [this] { DestroyWithoutSave(); }),
       mTooSmallMarker(std::move(tooSmallMarker)) {
     BuildToolbar();
     mPicture = new QWidget(this);

@@ -29,7 +29,8 @@
 namespace {
 
 RtfDefaults DefaultsFrom(const Constants& strings) {
-    return NewTextDefaults(strings.Text(u"cTextControlDefaultFont"), strings.TextControlDefaultFontSize());
+    return NewTextDefaults(strings.Text(u"cTextControlDefaultFont"),
+                           strings.TextControlDefaultFontSize());
 }
 
 QComboBox* MakeCombo(int width) {

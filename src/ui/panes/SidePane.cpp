@@ -69,7 +69,8 @@ void SidePane::Build(const UiContext& context) {
     mAlbumViewControl = new AlbumViewControl(&mBooks, context.renderer, this);
     mAlbumViewControl->setObjectName("mAlbumViewControl");
     mAlbumViewControl->hide();
-    mBackgroundsControl = new BackgroundsControl(BgPaneContext{&mBooks, &mStrings, context.backgrounds}, this);
+    mBackgroundsControl =
+        new BackgroundsControl(BgPaneContext{&mBooks, &mStrings, context.backgrounds}, this);
     mBackgroundsControl->setObjectName("mBackgroundsControl");
     mBackgroundsControl->hide();
     mDownloadBackgroundButton = new QPushButton(this);

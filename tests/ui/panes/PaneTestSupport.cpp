@@ -25,7 +25,8 @@ PaneFixture::PaneFixture() {
         strings.ApplyLanguageLine(QString::fromLatin1(line));
     manager = std::make_unique<BookManager>(books.path(), TestCatalogue(), &strings, &host);
     renderer = TestRenderer();
-    top = std::make_unique<SidePane>(UiContext{*manager, strings, TestCatalogue(), library, renderer, QImage()});
+    top = std::make_unique<SidePane>(
+        UiContext{*manager, strings, TestCatalogue(), library, renderer, QImage()});
     host.SetTarget(top.get());
     top->resize(449, 161); // photos pane 400 x 161
     manager->Initialize();
