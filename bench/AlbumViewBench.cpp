@@ -24,7 +24,10 @@
 #include "ui/panes/AlbumPageThumbControl.h"
 #include "ui/panes/AlbumViewControl.h"
 #include "ui/panes/SidePane.h"
-#include "base/AppServices.h"
+#include "model/BackgroundLibrary.h"
+#include "render/PageRenderer.h"
+#include "ui/common/UiContext.h"
+#include "base/Constants.h"
 
 #include <QApplication>
 #include <QDir>
@@ -55,12 +58,10 @@ struct AlbumBenchBook {
     QTemporaryDir root;
     QString books = root.filePath(QStringLiteral("books"));
     Templates catalogue;
-    AppServices saved = Services();
 
     AlbumBenchBook() {
-        Services().templates = &catalogue;
         QDir().mkpath(books);
-        BookManager maker(books, &catalogue);
+        BookManager maker(books, catalogue);
         maker.Initialize();
         Book& book = *maker.GetBook();
         while (book.PagesCount() < book.GetMaxPages())
@@ -71,7 +72,6 @@ struct AlbumBenchBook {
             FillPage(*book.GetPage(i), layouts[size_t(i) % layouts.size()], photos, i);
         book.SaveBook();
     }
-    ~AlbumBenchBook() { Services() = saved; }
 
     // Four pictures, each copied under many names: every path is a photo of its own.
     std::vector<std::shared_ptr<PhotoImage>> ImportPhotos(Book& book, int count) const {
@@ -170,15 +170,20 @@ bool BookViewShows(const BookView& view, bool rendering) {
 // A new book manager and side pane on the album overview (with the book view
 // under it when asked), then the book is opened.
 FillTimes OpenWithAlbumShown(const AlbumBenchBook& bench, bool withBookView) {
-    BookManager manager(bench.books, const_cast<Templates*>(&bench.catalogue));
+    BookManager manager(bench.books, const_cast<Templates&>(bench.catalogue));
+    Constants strings;
+    BackgroundLibrary library{QString(), QString()};
+    const auto renderer = std::make_shared<const PageRenderer>(
+        PageRenderer::ForCatalogue(bench.catalogue, QString()));
+    const UiContext context{manager, strings, bench.catalogue, library, renderer, QImage()};
     QWidget window;
     window.resize(1280, withBookView ? 761 : 161);
-    SidePane top(&manager, nullptr, &window);
+    SidePane top(context, &window);
     top.ShowPane(QStringLiteral("album"));
     top.setGeometry(0, 0, 1280, 161);
     std::unique_ptr<BookView> view;
     if (withBookView) {
-        view = std::make_unique<BookView>(&manager, &window);
+        view = std::make_unique<BookView>(context, &window);
         view->setGeometry(0, 161, 1280, 600);
     }
     window.show();

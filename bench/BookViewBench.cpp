@@ -16,7 +16,9 @@
 #include "model/BookManager.h"
 #include "model/Templates.h"
 #include "model/Page.h"
-#include "base/AppServices.h"
+#include "model/BackgroundLibrary.h"
+#include "ui/common/UiContext.h"
+#include "base/Constants.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -35,13 +37,13 @@ struct BenchBook {
     QTemporaryDir books;
     QTemporaryDir backgrounds;
     Templates catalogue;
-    AppServices saved = Services();
+    Constants strings;
+    BackgroundLibrary library{QString(), QString()};
     std::unique_ptr<BookManager> manager;
     std::shared_ptr<const PageRenderer> renderer;
 
     BenchBook() {
-        Services().templates = &catalogue;
-        manager = std::make_unique<BookManager>(books.path() + QLatin1Char('/'), &catalogue);
+        manager = std::make_unique<BookManager>(books.path() + QLatin1Char('/'), catalogue);
         manager->Initialize();
         renderer = std::make_shared<PageRenderer>(backgrounds.path() + QLatin1Char('/'),
                                                   QSizeF(catalogue.PageWidth(), catalogue.PageHeight()));
@@ -53,7 +55,7 @@ struct BenchBook {
             FillPage(book, *book.GetPage(i), source, i);
         book.SetPageIndex(0);
     }
-    ~BenchBook() { Services() = saved; }
+    UiContext Context() { return {*manager, strings, catalogue, library, renderer, QImage()}; }
 
     static void FillPage(Book& book, Page& aPage, const QString& source, int i) {
         if (i == 0) {
@@ -76,9 +78,7 @@ BenchBook& TheBook() {
 
 void BM_NextPairShowsThumbnails(benchmark::State& state) {
     BenchBook& bench = TheBook();
-    BookView view(bench.manager.get());
-    for (PageControl* surface : {view.LeftPageControl(), view.RightPageControl(), view.OnePageControl()})
-        surface->SetRenderer(bench.renderer);
+    BookView view(bench.Context());
     view.resize(1280, 760);
     view.show();
     Book& book = *bench.manager->GetBook();

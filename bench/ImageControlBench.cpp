@@ -30,7 +30,7 @@ struct EditedPhoto {
     Templates catalogue;
     Constants strings;
     HeadlessDisplayHost host;
-    BookManager manager{dir.filePath(QStringLiteral("books")), &catalogue, &strings, &host};
+    BookManager manager{dir.filePath(QStringLiteral("books")), catalogue, &strings, &host};
     std::shared_ptr<PhotoImage> photo = std::make_shared<PhotoImage>();
     QWidget view;
     ImageControl* editor = nullptr;
@@ -49,7 +49,7 @@ struct EditedPhoto {
         manager.GetBook()->Photos().Add(photo);
         manager.GetBook()->GetPage(0)->AddPhoto(photo, 100, 100);
         view.resize(1000, 700);
-        editor = new ImageControl(&view, &manager);
+        editor = new ImageControl(&view, manager, QImage());
         editor->Init(photo);
         editor->SetLocationAndSize(100, 80, 578, 416);
         editor->ImageSizeSlider()->setValue(200);
@@ -94,7 +94,7 @@ void BM_DrawWithoutKeptPicture(benchmark::State& state) {
     QPainter painter(&surface);
     edited.photo->SetKeepThumb(false);
     for (auto _ : state)
-        edited.photo->DrawImage(painter, 0, 0, surface.width(), surface.height(), true);
+        edited.photo->DrawImage(painter, 0, 0, surface.width(), surface.height(), true, QImage());
     edited.photo->SetKeepThumb(true);
 }
 

@@ -5,8 +5,11 @@
 // in the same run: what the machine's own load does to the ticks.
 
 #include "imaging/FreeImageBridge.h"
+#include "model/BackgroundLibrary.h"
 #include "model/BookManager.h"
 #include "model/Templates.h"
+#include "render/PageRenderer.h"
+#include "ui/common/UiContext.h"
 #include "ui/panes/PhotosControl.h"
 #include "ui/panes/SidePane.h"
 #include "base/Constants.h"
@@ -85,8 +88,11 @@ Run ImportWhileTicking(const QStringList& sources) {
     QTemporaryDir books;
     Templates catalogue;
     Constants strings;
-    BookManager manager(books.path(), &catalogue, &strings);
-    SidePane top(&manager, &strings);
+    BookManager manager(books.path(), catalogue, &strings);
+    BackgroundLibrary library{QString(), QString()};
+    const auto renderer =
+        std::make_shared<const PageRenderer>(PageRenderer::ForCatalogue(catalogue, QString()));
+    SidePane top(UiContext{manager, strings, catalogue, library, renderer, QImage()});
     top.resize(1000, 161);
     top.show();
     manager.Initialize();

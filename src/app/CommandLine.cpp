@@ -6,8 +6,6 @@
 #include "model/ModelContext.h"
 #include "model/PhotoImportQueue.h"
 #include "model/Templates.h"
-#include "base/AppServices.h"
-#include "base/Md5.h"
 #include "base/Constants.h"
 #include "base/LanguageChoice.h"
 #include "base/LumbraError.h"
@@ -26,33 +24,36 @@ const QString cPreview = QStringLiteral("--preview");
 const QString cPrint = QStringLiteral("--print");
 const QString cBooksFolder = QStringLiteral("--books-folder");
 
-// The process-wide objects a command needs, registered in Services() while
-// it runs.
-class HeadlessServices {
+// The process-wide objects a command needs, made once for the run.
+class CommandObjects {
 public:
-    HeadlessServices(const QString& programFolder, const QString& booksFolder) {
+    CommandObjects(const QString& programFolder, const QString& booksFolder) {
         mStrings.LoadLanguageFile(LanguageFilePath(programFolder, QLocale::system()));
         mTemplates = std::make_unique<Templates>(&mStrings);
         FolderLayout layout = UserFolders::PlatformLayout();
         if (!booksFolder.isEmpty())
             layout.books = QDir(booksFolder).absolutePath() + QLatin1Char('/');
         mFolders.SetUpUserFolders(layout);
-        Services().strings = &mStrings;
-        Services().md5 = &mMd5;
-        Services().templates = mTemplates.get();
-        Services().folders = &mFolders;
     }
-    ~HeadlessServices() { Services() = AppServices{}; }
-    HeadlessServices(const HeadlessServices&) = delete;
-    HeadlessServices& operator=(const HeadlessServices&) = delete;
+    CommandObjects(const CommandObjects&) = delete;
+    CommandObjects& operator=(const CommandObjects&) = delete;
 
     const Constants& Strings() const { return mStrings; }
     const Templates& Catalogue() const { return *mTemplates; }
+    // What the command's book is made with.
+    ModelContext BookContext() const {
+        ModelContext context;
+        context.templates = mTemplates.get();
+        return context;
+    }
     const UserFolders& Folders() const { return mFolders; }
+    // Pages at print or preview size, with the user's backgrounds.
+    PageRenderer Renderer() const {
+        return PageRenderer::ForCatalogue(*mTemplates, mFolders.GetBackgroundsFolder());
+    }
 
 private:
     Constants mStrings;
-    Md5 mMd5;
     std::unique_ptr<Templates> mTemplates;
     UserFolders mFolders;
 };
@@ -62,9 +63,9 @@ bool BookExists(const QString& booksFolder, const QString& name) {
 }
 
 // The named book, loaded; made and saved when missing and `create` is set.
-std::shared_ptr<Book> OpenBook(const HeadlessServices& services, const QString& name, bool create,
+std::shared_ptr<Book> OpenBook(const CommandObjects& objects, const QString& name, bool create,
                                QTextStream& err, int* exitCode) {
-    const QString booksFolder = services.Folders().GetBooksFolder();
+    const QString booksFolder = objects.Folders().GetBooksFolder();
     auto fail = [&](int code, const QString& message) {
         err << "lumbra: " << message << Qt::endl;
         *exitCode = code;
@@ -78,9 +79,9 @@ std::shared_ptr<Book> OpenBook(const HeadlessServices& services, const QString& 
     if (!exists) {
         const BookNameCheck check = BookName::CheckNew(booksFolder, name);
         if (check != BookNameCheck::Accepted)
-            return fail(ExitUsage, services.Strings().Text(BookName::MessageKey(check)) + " (" + name + ")");
+            return fail(ExitUsage, objects.Strings().Text(BookName::MessageKey(check)) + " (" + name + ")");
     }
-    auto book = std::make_shared<Book>(booksFolder);
+    auto book = std::make_shared<Book>(booksFolder, objects.BookContext());
     book->SetName(name);
     if (exists) {
         book->LoadBook();
@@ -99,17 +100,17 @@ QString StatusLine(const Constants& strings, const char16_t* key, const QString&
     return strings.Text(key) + QStringLiteral(" :") + path;
 }
 
-int RunImport(const HeadlessServices& services, const CommandLineRequest& request, QTextStream& out,
+int RunImport(const CommandObjects& objects, const CommandLineRequest& request, QTextStream& out,
               QTextStream& err) {
     using Status = PhotoImportOutcome::Status;
     int exitCode = ExitOk;
-    const auto book = OpenBook(services, request.book, true, err, &exitCode);
+    const auto book = OpenBook(objects, request.book, true, err, &exitCode);
     if (!book)
         return exitCode;
     QStringList paths;
     for (const QString& file : request.files)
         paths << QFileInfo(file).absoluteFilePath();
-    const Constants& strings = services.Strings();
+    const Constants& strings = objects.Strings();
     PhotoImportQueue queue;
     QEventLoop loop;
     QObject::connect(&queue, &PhotoImportQueue::FileDone, [&](const PhotoImportOutcome& outcome) {
@@ -140,21 +141,21 @@ bool MakeWritableFolder(const QString& folder) {
     return QDir().mkpath(folder) && QFileInfo(folder).isWritable();
 }
 
-int RunExport(const HeadlessServices& services, const CommandLineRequest& request, QTextStream& out,
+int RunExport(const CommandObjects& objects, const CommandLineRequest& request, QTextStream& out,
               QTextStream& err) {
     int exitCode = ExitOk;
-    const auto book = OpenBook(services, request.book, false, err, &exitCode);
+    const auto book = OpenBook(objects, request.book, false, err, &exitCode);
     if (!book)
         return exitCode;
     const QString folder = QDir(request.folder).absolutePath();
     PageExportPlan plan = request.command == CommandLineRequest::Preview
         ? PlanPreview(*book, folder)
-        : PlanPrint(*book, folder, PrintPageSize(services.Catalogue()));
+        : PlanPrint(*book, folder, PrintPageSize(objects.Catalogue()));
     if (!MakeWritableFolder(plan.folder)) {
         err << "lumbra: cannot write to " << plan.folder << Qt::endl;
         return ExitFolderFailed;
     }
-    PageExportJob job(std::move(plan), PageRenderer::FromServices());
+    PageExportJob job(std::move(plan), objects.Renderer());
     QEventLoop loop;
     QObject::connect(&job, &PageExportJob::Finished, &loop, &QEventLoop::quit);
     job.Start();
@@ -227,16 +228,16 @@ QString CommandLineUsage() {
 
 int RunCommandLine(const CommandLineRequest& request, const QString& programFolder, QTextStream& out,
                    QTextStream& err) {
-    std::unique_ptr<HeadlessServices> services;
+    std::unique_ptr<CommandObjects> objects;
     try {
-        services = std::make_unique<HeadlessServices>(programFolder, request.booksFolder);
+        objects = std::make_unique<CommandObjects>(programFolder, request.booksFolder);
     } catch (const LumbraError& e) {
         err << "lumbra: " << e.Message() << Qt::endl;
         return ExitStartFailed;
     }
     if (request.command == CommandLineRequest::Import)
-        return RunImport(*services, request, out, err);
-    return RunExport(*services, request, out, err);
+        return RunImport(*objects, request, out, err);
+    return RunExport(*objects, request, out, err);
 }
 
 int RunHeadlessCommand(int& argc, char** argv) {

@@ -1,11 +1,9 @@
 #include "app/StartUp.h"
 
 #include "imaging/FreeImageBridge.h"
-#include "model/Backgrounds.h"
 #include "model/BookManager.h"
 #include "model/Templates.h"
-#include "base/AppServices.h"
-#include "base/Md5.h"
+#include "render/PageRenderer.h"
 #include "base/Constants.h"
 #include "base/IntroSettings.h"
 #include "base/LanguageChoice.h"
@@ -17,9 +15,9 @@
 StartUp::StartUp(StartUpOptions options) : mOptions(std::move(options)) {}
 
 StartUp::~StartUp() {
+    mDisplayHost.SetTarget(nullptr);
     mMainWindow.reset();
     mBooks.reset();
-    Services() = AppServices{};
 }
 
 void StartUp::Run() {
@@ -37,43 +35,45 @@ void StartUp::LoadLanguage() {
     auto strings = std::make_unique<Constants>();
     strings->LoadLanguageFile(LanguageFilePath(mOptions.programFolder, mOptions.locale));
     mStrings = std::move(strings);
-    Services().strings = mStrings.get();
 }
 
 void StartUp::LoadMarker() {
-    mMarker = FiLoad(FIF_GIF, QDir(mOptions.programFolder).filePath("imageTooSmall.gif"), 0);
-    Services().imageTooSmallMarker = mMarker.get();
+    const QString path = QDir(mOptions.programFolder).filePath("imageTooSmall.gif");
+    const FiBitmap marker = FiLoad(FIF_GIF, path, 0);
+    mMarker = FiToQImage(marker.get());
 }
 
 void StartUp::CreateProcessObjects() {
-    // The books folder is known before the folders are created (step 4);
-    // the book manager touches no file until it is initialised.
+    // The books and backgrounds folders are known before the folders are
+    // created (step 4); nothing touches a file until it is initialised.
     mLayout = mOptions.folders ? *mOptions.folders : UserFolders::PlatformLayout();
-    mBooks = std::make_unique<BookManager>(mLayout.books, nullptr, mStrings.get());
-    Services().books = mBooks.get();
-    mMd5 = std::make_unique<Md5>();
-    Services().md5 = mMd5.get();
     mTemplates = std::make_unique<Templates>(mStrings.get());
-    Services().templates = mTemplates.get();
-    MainWindowContext context;
-    context.strings = mStrings.get();
-    context.templates = mTemplates.get();
-    context.books = mBooks.get();
-    context.folders = &mFolders;
-    context.programFolder = mOptions.programFolder;
-    context.placementFile = mOptions.placementFile;
+    mBooks =
+        std::make_unique<BookManager>(mLayout.books, *mTemplates, mStrings.get(), &mDisplayHost);
+    mRenderer = std::make_shared<const PageRenderer>(
+        PageRenderer::ForCatalogue(*mTemplates, mLayout.backgrounds, mMarker));
+    CreateMainWindow();
+}
+
+void StartUp::CreateMainWindow() {
+    const MainWindowContext context{
+        .ui = {*mBooks, *mStrings, *mTemplates, mBackgrounds, mRenderer, mMarker},
+        .folders = &mFolders,
+        .programFolder = mOptions.programFolder,
+        .placementFile = mOptions.placementFile,
+    };
     mMainWindow = std::make_unique<::MainWindow>(context);
+    mDisplayHost.SetTarget(mMainWindow->GetSidePane()); // pages hand photos to the photos pane
 }
 
 void StartUp::SetUpFolders() {
     mFolders.SetUpUserFolders(mLayout);
-    Services().folders = &mFolders;
 }
 
 void StartUp::InitBackgrounds() {
     try {
-        Backgrounds::Library().SetBackgroundsFolder(mFolders.GetBackgroundsFolder());
-        Backgrounds::InitBackgrounds();
+        mBackgrounds.SetBackgroundsFolder(mFolders.GetBackgroundsFolder());
+        mBackgrounds.InitBackgrounds();
     } catch (const LumbraError&) {
         // a failed copy of the delivered backgrounds leaves the library as it is
     }

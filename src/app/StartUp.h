@@ -1,8 +1,10 @@
 #pragma once
 
-#include "imaging/FiBitmap.h"
+#include "model/BackgroundLibrary.h"
+#include "model/PageDisplayHost.h"
 #include "base/UserFolders.h"
 
+#include <QImage>
 #include <QLocale>
 #include <QString>
 #include <functional>
@@ -10,10 +12,10 @@
 #include <optional>
 
 class BookManager;
-class Md5;
 class Constants;
 class Templates;
 class MainWindow;
+class PageRenderer;
 
 // Where the start-up finds its files; tests point it at temporary folders.
 struct StartUpOptions {
@@ -26,8 +28,8 @@ struct StartUpOptions {
     std::function<void(MainWindow&)> showIntroduction;
 };
 
-// Owns the process-wide objects for the whole run and registers them in
-// Services(); dropping it clears the registration.
+// Builds the process-wide objects once, owns them for the whole run and hands
+// each part of the program the ones it needs.
 class StartUp {
 public:
     explicit StartUp(StartUpOptions options);
@@ -42,6 +44,14 @@ public:
     ::MainWindow* MainWindow() const { return mMainWindow.get(); }
     BookManager* Books() const { return mBooks.get(); }
     const UserFolders& Folders() const { return mFolders; }
+    // Null until the language file is read.
+    const Constants* Strings() const { return mStrings.get(); }
+    const Templates* Catalogue() const { return mTemplates.get(); }
+    // Laid over photos too small for their box; null without "imageTooSmall.gif".
+    const QImage& TooSmallMarker() const { return mMarker; }
+    const BackgroundLibrary& Backgrounds() const { return mBackgrounds; }
+    // Where pages hand photos: the main window's photos pane once there is one.
+    const ForwardingDisplayHost& DisplayHost() const { return mDisplayHost; }
     // What the settings file says about the introduction panel.
     bool IntroductionWanted() const { return mIntroductionWanted; }
 
@@ -49,6 +59,7 @@ private:
     void LoadLanguage();
     void LoadMarker();
     void CreateProcessObjects();
+    void CreateMainWindow();
     void SetUpFolders();
     void InitBackgrounds();
     void ShowIntroductionIfWanted();
@@ -56,10 +67,12 @@ private:
     StartUpOptions mOptions;
     FolderLayout mLayout;
     std::unique_ptr<Constants> mStrings;
-    FiBitmap mMarker;
-    std::unique_ptr<BookManager> mBooks;
-    std::unique_ptr<Md5> mMd5;
+    QImage mMarker;
+    ForwardingDisplayHost mDisplayHost;
     std::unique_ptr<Templates> mTemplates;
+    std::unique_ptr<BookManager> mBooks;
+    BackgroundLibrary mBackgrounds;
+    std::shared_ptr<const PageRenderer> mRenderer;
     UserFolders mFolders;
     bool mIntroductionWanted = true;
     std::unique_ptr<::MainWindow> mMainWindow; // last: goes first

@@ -2,7 +2,6 @@
 
 #include "model/Book.h"
 #include "model/BookFiles.h"
-#include "base/AppServices.h"
 #include "base/Constants.h"
 
 #include <QDir>
@@ -16,10 +15,10 @@ BookManager::SilentPages::~SilentPages() {
     mManager.mPageEventsSuppressed = mWasSilent;
 }
 
-BookManager::BookManager(const QString& booksFolder, Templates* templates,
+BookManager::BookManager(const QString& booksFolder, Templates& templates,
                          const Constants* strings, PageDisplayHost* host, QObject* parent)
     : QObject(parent), mBooksFolder(booksFolder), mStrings(strings) {
-    mContext.templates = templates;
+    mContext.templates = &templates;
     mContext.displayHost = host;
     mContext.manager = this;
 }
@@ -41,8 +40,7 @@ QString BookManager::ReadLastBookName() const {
 }
 
 QString BookManager::UntitledBookName() const {
-    const Constants* strings = mStrings ? mStrings : Services().strings;
-    const QString text = strings ? strings->Text(u"cUntitledBook") : QString();
+    const QString text = mStrings ? mStrings->Text(u"cUntitledBook") : QString();
     return BookName::IsSafe(text) ? text : QStringLiteral("Untitled");
 }
 

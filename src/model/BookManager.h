@@ -30,9 +30,10 @@ public:
         bool mWasSilent;
     };
 
-    // strings: for the untitled book's name (null: Services().strings).
-    // host: the photos pane (null: Services().displayHost, else headless).
-    BookManager(const QString& booksFolder, Templates* templates = nullptr,
+    // templates: the catalogue of the books' pages.
+    // strings: for the untitled book's name (null: "Untitled").
+    // host: the photos pane (null: a headless stand-in).
+    BookManager(const QString& booksFolder, Templates& templates,
                 const Constants* strings = nullptr, PageDisplayHost* host = nullptr,
                 QObject* parent = nullptr);
     ~BookManager() override;

@@ -2,23 +2,26 @@
 
 #include "model/BookManager.h"
 #include "model/PageDisplayHost.h"
-#include "base/AppServices.h"
+#include "model/Templates.h"
 #include "base/LumbraError.h"
 
 Templates& ModelContext::GetTemplates() const {
-    Templates* catalogue = templates ? templates : Services().templates;
-    if (!catalogue)
+    if (!templates)
         throw LumbraError(QStringLiteral("No template catalogue"));
-    return *catalogue;
+    return *templates;
+}
+
+MinRatios ModelContext::PhotoMinRatios() const {
+    if (!templates)
+        return {};
+    return {templates->GetMinXRatio(), templates->GetMinYRatio()};
 }
 
 PageDisplayHost& ModelContext::DisplayHost() const {
     static HeadlessDisplayHost headless; // stateless
-    PageDisplayHost* host = displayHost ? displayHost : Services().displayHost;
-    return host ? *host : headless;
+    return displayHost ? *displayHost : headless;
 }
 
 bool ModelContext::PageEventsSuppressed() const {
-    const BookManager* books = manager ? manager : Services().books;
-    return books && books->IsPageEventSuppressed();
+    return manager && manager->IsPageEventSuppressed();
 }

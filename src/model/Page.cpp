@@ -50,7 +50,7 @@ void Page::PutPhoto(int index, const PhotoPtr& photo) {
         return;
     photo->SetPage(weak_from_this());
     if (mTemplate && index < mTemplate->PhotoBoxCount())
-        photo->SetPhotoBox(mTemplate->PhotoBox(index));
+        photo->SetPhotoBox(mTemplate->PhotoBox(index), mContext.PhotoMinRatios());
 }
 
 void Page::AddPhoto(const PhotoPtr& photo, float x, float y) {

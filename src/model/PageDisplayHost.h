@@ -20,3 +20,20 @@ public:
     void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
     void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
 };
+
+// Hands photos on to a host that comes later than the books (the photos pane
+// is made after the book manager), and to a headless one while there is none.
+class ForwardingDisplayHost : public PageDisplayHost {
+public:
+    void SetTarget(PageDisplayHost* target) { mTarget = target; }
+    PageDisplayHost* Target() const { return mTarget; }
+
+    void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
+    void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
+
+private:
+    PageDisplayHost& Current();
+
+    PageDisplayHost* mTarget = nullptr;
+    HeadlessDisplayHost mHeadless;
+};

@@ -2,7 +2,6 @@
 
 #include "model/PhotoImageRecord.h"
 #include "model/PhotoImageWindow.h"
-#include "base/AppServices.h"
 #include "base/Md5.h"
 #include "base/LumbraError.h"
 
@@ -13,9 +12,7 @@
 namespace {
 
 QString PhotoKeyOf(const QString& path) {
-    if (const Md5* md5 = Services().md5)
-        return md5->Hash(path);
-    return Md5().Hash(path);
+    return Md5().Hash(path); // Md5 holds no state
 }
 
 QString FolderPrefix(const QString& folder) {

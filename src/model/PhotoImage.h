@@ -13,14 +13,14 @@
 //                2 medium, 3 large, 4 the imported file; GetWidth/GetHeight
 //                of type 4. Sizes are of the upright picture (EXIF applied).
 //                Delete() removes all eight files.
-//   In a box     SetPage(weak page), SetPhotoBox(box) -> ChangeResolution;
+//   In a box     SetPage(weak page), SetPhotoBox(box, minima) -> ChangeResolution;
 //                SetRatio / SetAngle / SetImageLocation(x, y); X(), Y(),
 //                ratio(), Angle(), ImageTooSmall(); ResetPhoto() on leaving.
 //                These recompute the bounds from the full-size picture's size
 //                and throw LumbraError when that size cannot be read.
 //   Record       Serialize() -> "name,X,Y,ratio,Angle" ("." decimal point);
 //                Deserialize(record) reads the fields after the name.
-//   Drawing      DrawImage(surface, x, y, w, h, warning) for the screen;
+//   Drawing      DrawImage(surface, x, y, w, h, warning, marker) for the screen;
 //                GetFreeImageDib(w, h) for print (decodes _or.jpg at the
 //                smallest scale that covers the box). Both throw LumbraError
 //                when the picture file cannot be read.
@@ -32,6 +32,7 @@
 #include "imaging/FiBitmap.h"
 #include "imaging/PhotoImageFiles.h"
 #include "imaging/Thumb.h"
+#include "model/TemplateBox.h"
 
 #include <QImage>
 #include <QSizeF>
@@ -42,7 +43,6 @@
 #include <memory>
 
 class Page;
-class TemplateBox;
 class PaintSurface;
 class QPainter;
 
@@ -93,7 +93,10 @@ public:
     void Delete();
 
     const std::shared_ptr<const TemplateBox>& PhotoBox() const { return mPhotoBox; }
-    void SetPhotoBox(std::shared_ptr<const TemplateBox> aBox);
+    // The box and the least pixels per mm the photo needs in it (the
+    // catalogue's minima), then ChangeResolution.
+    void SetPhotoBox(std::shared_ptr<const TemplateBox> aBox, MinRatios minimum = {});
+    const MinRatios& MinimumRatios() const { return mMinRatios; }
 
     // Clamps (x, y) to the bounds and stores it; true when X or Y changed.
     bool SetImageLocation(int x, int y);
@@ -114,9 +117,12 @@ public:
     void SetPlacement(int x, int y, float r, int a);
 
     // Draws the visible window into the rectangle of the surface; with
-    // aDrawWarning and ImageTooSmall also the marker and a yellow frame.
-    void DrawImage(PaintSurface& aHDC, int x, int y, int aWidth, int aHeight, bool aDrawWarning);
-    void DrawImage(QPainter& painter, int x, int y, int aWidth, int aHeight, bool aDrawWarning);
+    // aDrawWarning and ImageTooSmall also the marker (when not null) and a
+    // yellow frame.
+    void DrawImage(PaintSurface& aHDC, int x, int y, int aWidth, int aHeight, bool aDrawWarning,
+                   const QImage& marker);
+    void DrawImage(QPainter& painter, int x, int y, int aWidth, int aHeight, bool aDrawWarning,
+                   const QImage& marker);
 
     // The visible window at print quality, exactly aWidth x aHeight, 24-bit.
     FiBitmap GetFreeImageDib(int aWidth, int aHeight) const;
@@ -151,6 +157,7 @@ private:
     std::array<Thumb, 4> mThumbs; // types 1..4
     std::weak_ptr<Page> mPage;
     std::shared_ptr<const TemplateBox> mPhotoBox;
+    MinRatios mMinRatios;
     int16_t mX = 0;
     int16_t mY = 0;
     float mRatio = 1.0f;

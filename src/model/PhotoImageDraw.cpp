@@ -5,7 +5,6 @@
 #include "imaging/PhotoImageDecode.h"
 #include "model/PhotoImageWindow.h"
 #include "model/TemplateBox.h"
-#include "base/AppServices.h"
 #include "base/LumbraError.h"
 #include "base/Rounding.h"
 
@@ -22,9 +21,9 @@ int ClampTo16(double value) {
                                   std::numeric_limits<int16_t>::max()));
 }
 
-void DrawWarning(QPainter& painter, int x, int y, int aWidth, int aHeight) {
-    if (FIBITMAP* marker = Services().imageTooSmallMarker)
-        painter.drawImage(QPoint(x, y), FiToQImage(marker));
+void DrawWarning(QPainter& painter, int x, int y, int aWidth, int aHeight, const QImage& marker) {
+    if (!marker.isNull())
+        painter.drawImage(QPoint(x, y), marker);
     const QColor yellow(255, 255, 0);
     const int band = std::min({3, aWidth, aHeight});
     painter.fillRect(x, y, aWidth, band, yellow);
@@ -81,7 +80,8 @@ void PhotoImage::ReleaseCache() {
     mCachedScale = 0;
 }
 
-void PhotoImage::DrawImage(QPainter& painter, int x, int y, int aWidth, int aHeight, bool aDrawWarning) {
+void PhotoImage::DrawImage(QPainter& painter, int x, int y, int aWidth, int aHeight,
+                           bool aDrawWarning, const QImage& marker) {
     if (aWidth < 1 || aHeight < 1)
         return;
     int wanted = ClampTo16(RoundHalfEven(aWidth / double(mRatio)));
@@ -101,15 +101,16 @@ void PhotoImage::DrawImage(QPainter& painter, int x, int y, int aWidth, int aHei
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QRect(x, y, aWidth, aHeight), mCached, source);
     if (mImageTooSmall && aDrawWarning)
-        DrawWarning(painter, x, y, aWidth, aHeight);
+        DrawWarning(painter, x, y, aWidth, aHeight, marker);
     painter.restore();
     if (!mKeepThumb)
         ReleaseCache();
 }
 
-void PhotoImage::DrawImage(PaintSurface& aHDC, int x, int y, int aWidth, int aHeight, bool aDrawWarning) {
+void PhotoImage::DrawImage(PaintSurface& aHDC, int x, int y, int aWidth, int aHeight,
+                           bool aDrawWarning, const QImage& marker) {
     if (QPainter* painter = aHDC.painter())
-        DrawImage(*painter, x, y, aWidth, aHeight, aDrawWarning);
+        DrawImage(*painter, x, y, aWidth, aHeight, aDrawWarning, marker);
 }
 
 FiBitmap PhotoImage::LoadForPrint(int aWidth, int aHeight) const {

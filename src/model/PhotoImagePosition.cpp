@@ -2,8 +2,6 @@
 
 #include "model/PhotoImageWindow.h"
 #include "model/TemplateBox.h"
-#include "model/Templates.h"
-#include "base/AppServices.h"
 
 #include <QTransform>
 
@@ -20,8 +18,9 @@ float SaneRatio(float r) {
 
 } // namespace
 
-void PhotoImage::SetPhotoBox(std::shared_ptr<const TemplateBox> aBox) {
+void PhotoImage::SetPhotoBox(std::shared_ptr<const TemplateBox> aBox, MinRatios minimum) {
     mPhotoBox = std::move(aBox);
+    mMinRatios = minimum;
     ChangeResolution();
 }
 
@@ -41,10 +40,7 @@ void PhotoImage::ChangeResolution() {
     const double boxW = mPhotoBox->width();
     const double boxH = mPhotoBox->height();
     const PhotoWindow window = VisibleWindow(full.width(), full.height(), boxW, boxH, mRatio);
-    const Templates* catalogue = Services().templates;
-    const double minX = catalogue ? catalogue->GetMinXRatio() : Templates::StockMinRatio;
-    const double minY = catalogue ? catalogue->GetMinYRatio() : Templates::StockMinRatio;
-    mImageTooSmall = window.width / boxW < minX || window.height / boxH < minY;
+    mImageTooSmall = window.width / boxW < mMinRatios.x || window.height / boxH < mMinRatios.y;
     const OffsetBounds bounds = WindowOffsetBounds(full.width(), full.height(), window);
     mLowX = bounds.lowX;
     mHighX = bounds.highX;

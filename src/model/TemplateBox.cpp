@@ -2,7 +2,6 @@
 
 #include "model/TemplateNumbers.h"
 #include "model/Templates.h"
-#include "base/AppServices.h"
 #include "base/LumbraError.h"
 
 #include <QStringList>
@@ -20,12 +19,6 @@ bool TemplateBox::IsInBox(float x, float y) const {
 
 bool TemplateBox::IsImageTooSmall(int photoWidth, int photoHeight, const Templates& catalogue) const {
     return IsTooSmallFor(photoWidth, photoHeight, catalogue.GetMinXRatio(), catalogue.GetMinYRatio());
-}
-
-bool TemplateBox::IsImageTooSmall(int photoWidth, int photoHeight) const {
-    if (const Templates* catalogue = Services().templates)
-        return IsImageTooSmall(photoWidth, photoHeight, *catalogue);
-    return IsTooSmallFor(photoWidth, photoHeight, Templates::StockMinRatio, Templates::StockMinRatio);
 }
 
 bool TemplateBox::IsTooSmallFor(int photoWidth, int photoHeight, double minXRatio,

@@ -5,6 +5,13 @@
 
 class Templates;
 
+// The least pixels per mm a photo needs across (x) and down (y) its box.
+struct MinRatios {
+    static constexpr double Stock = 5.52; // those of the built-in catalogue
+    double x = Stock;
+    double y = Stock;
+};
+
 // One rectangular photo or text box of a template, in millimetres from the
 // page's top-left corner. Built from its text form "Photo[x, y, w, h, 0]".
 class TemplateBox {
@@ -25,12 +32,9 @@ public:
     // Whether a photo of width x height pixels gives fewer pixels per mm than
     // the catalogue's minima. Text boxes never report too small.
     bool IsImageTooSmall(int photoWidth, int photoHeight, const Templates& catalogue) const;
-    // Same, against the process-wide catalogue (or its stock minima when
-    // there is none).
-    bool IsImageTooSmall(int photoWidth, int photoHeight) const;
     template <typename Photo>
-    bool IsImageTooSmall(const Photo& photo) const {
-        return IsImageTooSmall(photo.GetWidth(), photo.GetHeight());
+    bool IsImageTooSmall(const Photo& photo, const Templates& catalogue) const {
+        return IsImageTooSmall(photo.GetWidth(), photo.GetHeight(), catalogue);
     }
 
     // Reads a piece of a definition cut before its "]": the kind is the four

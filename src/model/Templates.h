@@ -19,7 +19,7 @@ class Templates {
 public:
     static constexpr int HighestGroup = 8;
     // The minimum pixels per mm of the built-in catalogue.
-    static constexpr double StockMinRatio = 5.52;
+    static constexpr double StockMinRatio = MinRatios::Stock;
 
     // Reads the built-in catalogue; strings name the groups (null: empty
     // texts). Throws LumbraError on a malformed catalogue.

@@ -25,17 +25,6 @@ PageRenderQueue::~PageRenderQueue() {
     mRunningRender.waitForFinished();
 }
 
-std::shared_ptr<const PageRenderer> PageRenderQueue::Renderer() {
-    if (!mRenderer) {
-        try {
-            mRenderer = std::make_shared<const PageRenderer>(PageRenderer::FromServices());
-        } catch (...) {
-            return nullptr; // no catalogue or folders yet
-        }
-    }
-    return mRenderer;
-}
-
 void PageRenderQueue::Request(PageSnapshot snapshot, QSize size, int mode) {
     mWaiting = Job{std::move(snapshot), size, mode};
     if (!mRunning)
@@ -56,7 +45,7 @@ void PageRenderQueue::StartNext() {
     mRunningCancelled = false;
     mRunningRender = RunInBackground(
         this,
-        [renderer = Renderer(), job = std::move(job)] {
+        [renderer = mRenderer, job = std::move(job)] {
             return RenderSnapshot(renderer, job.snapshot, job.size, job.mode);
         },
         [this](const QImage& picture) { OnFinished(picture); });

@@ -21,7 +21,7 @@ public:
     explicit PageRenderQueue(QObject* parent = nullptr);
     ~PageRenderQueue() override;
 
-    // Null: the program's renderer, made on first use.
+    // Without a renderer every rendering comes back null.
     void SetRenderer(std::shared_ptr<const PageRenderer> renderer) { mRenderer = std::move(renderer); }
     // mode: PageRenderer::EditingMode for a page surface, ThumbnailMode for
     // the album overview.
@@ -42,7 +42,6 @@ private:
     };
     void StartNext();
     void OnFinished(const QImage& picture);
-    std::shared_ptr<const PageRenderer> Renderer();
 
     std::shared_ptr<const PageRenderer> mRenderer;
     std::optional<Job> mWaiting;

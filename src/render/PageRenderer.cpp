@@ -9,12 +9,9 @@
 #include "model/PhotoImage.h"
 #include "imaging/PhotoImageDecode.h"
 #include "imaging/ThumbScaling.h"
-#include "model/Backgrounds.h"
 #include "model/TemplateBox.h"
 #include "model/Templates.h"
-#include "base/AppServices.h"
 #include "base/LumbraError.h"
-#include "base/UserFolders.h"
 
 #include <QDir>
 #include <QPainter>
@@ -61,9 +58,10 @@ const char* ScreenBackgroundSuffix(int width, int height) {
 }
 
 // Draws the photo, leaving the box as it is when its files cannot be read.
-void DrawPhoto(PhotoImage& photo, QPainter& painter, const QRect& box, bool warning) {
+void DrawPhoto(PhotoImage& photo, QPainter& painter, const QRect& box, bool warning,
+               const QImage& marker) {
     try {
-        photo.DrawImage(painter, box.x(), box.y(), box.width(), box.height(), warning);
+        photo.DrawImage(painter, box.x(), box.y(), box.width(), box.height(), warning, marker);
     } catch (const LumbraError&) {
         // a photo whose files are gone; the rest of the page is still drawn
     }
@@ -97,26 +95,17 @@ void OverlayPrintText(FIBITMAP* target, const QString& rtf, const TemplateBox& b
 
 } // namespace
 
-PageRenderer::PageRenderer(QString backgroundsFolder, QSizeF pageMm)
-    : mBackgroundsFolder(std::move(backgroundsFolder)), mPageMm(pageMm) {
+PageRenderer::PageRenderer(QString backgroundsFolder, QSizeF pageMm, QImage tooSmallMarker)
+    : mBackgroundsFolder(std::move(backgroundsFolder)), mPageMm(pageMm),
+      mTooSmallMarker(std::move(tooSmallMarker)) {
     if (!(mPageMm.width() > 0 && mPageMm.height() > 0))
         throw LumbraError(QStringLiteral("Page size of the renderer is empty"));
 }
 
-PageRenderer PageRenderer::ForCatalogue(const Templates& catalogue) {
-    return PageRenderer(ProgramBackgroundsFolder(), QSizeF(catalogue.PageWidth(), catalogue.PageHeight()));
-}
-
-PageRenderer PageRenderer::FromServices() {
-    if (!Services().templates)
-        throw LumbraError(QStringLiteral("Rendering needs the template catalogue"));
-    return ForCatalogue(*Services().templates);
-}
-
-QString PageRenderer::ProgramBackgroundsFolder() {
-    if (const UserFolders* folders = Services().folders)
-        return folders->GetBackgroundsFolder();
-    return Backgrounds::Library().BackgroundsFolder();
+PageRenderer PageRenderer::ForCatalogue(const Templates& catalogue, QString backgroundsFolder,
+                                        QImage tooSmallMarker) {
+    const QSizeF pageMm(catalogue.PageWidth(), catalogue.PageHeight());
+    return PageRenderer(std::move(backgroundsFolder), pageMm, std::move(tooSmallMarker));
 }
 
 QString PageRenderer::BackgroundFile(const QString& name, const char* suffix) const {
@@ -144,7 +133,7 @@ std::shared_ptr<PaintSurface> PageRenderer::RenderPageBitMap(const PageScene& sc
         const QRect box = geometry.Pixels(*scene.photoBoxes[i]);
         const auto& photo = i < scene.photos.size() ? scene.photos[i] : nullptr;
         if (photo && !box.isEmpty())
-            DrawPhoto(*photo, *painter, box, mode != ThumbnailMode);
+            DrawPhoto(*photo, *painter, box, mode != ThumbnailMode, mTooSmallMarker);
         else if (!photo && mode == EditingMode)
             painter->drawImage(box.topLeft(), EmptyBoxOverlay(box));
     }

@@ -2,6 +2,7 @@
 
 #include "imaging/FiBitmap.h"
 
+#include <QImage>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -27,15 +28,12 @@ public:
         EditingMode = 2,   // editing surface: too-small warning, empty boxes, text frames
     };
 
-    PageRenderer(QString backgroundsFolder, QSizeF pageMm);
-    // The program's backgrounds folder and the catalogue's page size.
-    static PageRenderer ForCatalogue(const Templates& catalogue);
-    // The same with the process-wide catalogue; throws LumbraError when
-    // there is none.
-    static PageRenderer FromServices();
-    // The user's backgrounds folder, or the background library's when the
-    // folders are not set up.
-    static QString ProgramBackgroundsFolder();
+    // tooSmallMarker: laid over a photo too small for its box in editing
+    // renderings (none: only the yellow frame).
+    PageRenderer(QString backgroundsFolder, QSizeF pageMm, QImage tooSmallMarker = QImage());
+    // The catalogue's page size.
+    static PageRenderer ForCatalogue(const Templates& catalogue, QString backgroundsFolder,
+                                     QImage tooSmallMarker = QImage());
 
     // Background by the drawing size ("_sm", "_md" or "_lg"), photos from
     // their thumbnails, then texts. A photo that cannot be read is left out.
@@ -57,4 +55,5 @@ private:
 
     QString mBackgroundsFolder;
     QSizeF mPageMm;
+    QImage mTooSmallMarker;
 };

@@ -5,15 +5,14 @@
 #include "imaging/FiBitmap.h"
 #include "model/Page.h"
 
-std::shared_ptr<PaintSurface> Page::RenderPageBitMap(int width, int height, int mode) {
-    const PageRenderer renderer = PageRenderer::ForCatalogue(mContext.GetTemplates());
+std::shared_ptr<PaintSurface> Page::RenderPageBitMap(const PageRenderer& renderer, int width,
+                                                     int height, int mode) {
     std::shared_ptr<PaintSurface> surface = renderer.RenderPageBitMap(LiveScene(*this), width, height, mode);
     if (mode == PageRenderer::ThumbnailMode)
         SetThumbnail(surface);
     return surface;
 }
 
-FiBitmap Page::RenderPageFreeImage(int width, int height) const {
-    const PageRenderer renderer = PageRenderer::ForCatalogue(mContext.GetTemplates());
+FiBitmap Page::RenderPageFreeImage(const PageRenderer& renderer, int width, int height) const {
     return renderer.RenderPageFreeImage(LiveScene(*this), width, height);
 }

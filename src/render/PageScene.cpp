@@ -24,6 +24,7 @@ PhotoPlacement PlacementOf(const PhotoImage& photo) {
     placement.y = photo.Y();
     placement.ratio = photo.ratio();
     placement.angle = photo.Angle();
+    placement.minRatios = photo.MinimumRatios();
     return placement;
 }
 
@@ -34,7 +35,7 @@ std::shared_ptr<PhotoImage> PlacedPhoto(const PhotoPlacement& placement,
     photo->SetKey(placement.folder, placement.key);
     try {
         // Angle and zoom before the offsets, which are clamped to their bounds.
-        photo->SetPhotoBox(std::move(box));
+        photo->SetPhotoBox(std::move(box), placement.minRatios);
         photo->SetAngle(placement.angle);
         photo->SetRatio(placement.ratio);
         photo->SetImageLocation(placement.x, placement.y);

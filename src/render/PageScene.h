@@ -29,6 +29,7 @@ struct PhotoPlacement {
     int y = 0;
     float ratio = 1.0f;
     int angle = 0;
+    MinRatios minRatios; // the catalogue's, for the too-small warning
 };
 
 struct PageSnapshot {

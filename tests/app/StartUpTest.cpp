@@ -1,5 +1,4 @@
 #include "imaging/FreeImageBridge.h"
-#include "base/AppServices.h"
 #include "base/Constants.h"
 #include "base/LumbraError.h"
 #include "base/UserFolders.h"
@@ -9,6 +8,7 @@
 #include <QFile>
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/Templates.h"
 #include "ui/mainwindow/MainWindow.h"
 
 #include <QMainWindow>
@@ -40,12 +40,13 @@ protected:
         o.showIntroduction = [this](MainWindow& window) {
             ++introductions;
             windowVisibleAtIntroduction = window.isVisible();
-            bookAtIntroduction = Services().books && Services().books->GetBook();
+            bookAtIntroduction = running->Books()->GetBook() != nullptr;
         };
         return o;
     }
     QTemporaryDir program;
     QTemporaryDir user;
+    const StartUp* running = nullptr; // the start-up whose introduction shows
     int introductions = 0;
     bool windowVisibleAtIntroduction = false;
     bool bookAtIntroduction = true;
@@ -63,41 +64,39 @@ TEST_F(StartUpTest, MissingLanguageFileStopsBeforeAnythingIsCreated) {
         EXPECT_TRUE(e.Message().contains(program.filePath("ChineseS.txt")));
     }
     EXPECT_EQ(startUp.MainWindow(), nullptr);
-    EXPECT_EQ(Services().strings, nullptr);
+    EXPECT_EQ(startUp.Strings(), nullptr);
+    EXPECT_EQ(startUp.Catalogue(), nullptr);
     EXPECT_FALSE(QDir(user.filePath("Brelk")).exists());
 }
 
-TEST_F(StartUpTest, RunsTheStepsAndRegistersTheObjects) {
+TEST_F(StartUpTest, RunsTheStepsAndHandsOutTheObjects) {
     WriteText(program.filePath("ChineseT.txt"), "cMainFormCaption=Lumbra T\r\n");
     WriteGif(program.filePath("imageTooSmall.gif"), 5, 3);
-    {
-        StartUp startUp(Options("zh_HK"));
-        startUp.Run();
-        ASSERT_NE(startUp.MainWindow(), nullptr);
-        EXPECT_TRUE(startUp.MainWindow()->isVisible());
-        // The introduction came over the shown window, before any book.
-        EXPECT_EQ(introductions, 1);
-        EXPECT_TRUE(windowVisibleAtIntroduction);
-        EXPECT_FALSE(bookAtIntroduction);
-        // Then the book manager opened the untitled book into the window.
-        ASSERT_EQ(Services().books, startUp.Books());
-        ASSERT_NE(startUp.Books()->GetBook(), nullptr);
-        const QString name = startUp.Books()->GetBook()->GetName();
-        EXPECT_EQ(startUp.MainWindow()->windowTitle(), "Lumbra T - " + name);
-        EXPECT_TRUE(QDir(Services().folders->GetBooksFolder() + name).exists());
+    StartUp startUp(Options("zh_HK"));
+    running = &startUp;
+    startUp.Run();
+    ASSERT_NE(startUp.MainWindow(), nullptr);
+    EXPECT_TRUE(startUp.MainWindow()->isVisible());
+    // The introduction came over the shown window, before any book.
+    EXPECT_EQ(introductions, 1);
+    EXPECT_TRUE(windowVisibleAtIntroduction);
+    EXPECT_FALSE(bookAtIntroduction);
+    // Then the book manager opened the untitled book into the window.
+    ASSERT_NE(startUp.Books()->GetBook(), nullptr);
+    const QString name = startUp.Books()->GetBook()->GetName();
+    EXPECT_EQ(startUp.MainWindow()->windowTitle(), "Lumbra T - " + name);
+    EXPECT_TRUE(QDir(startUp.Folders().GetBooksFolder() + name).exists());
 
-        ASSERT_NE(Services().strings, nullptr);
-        EXPECT_EQ(Services().strings->Text(u"cMainFormCaption"), "Lumbra T");
-        EXPECT_NE(Services().md5, nullptr);
-        EXPECT_NE(Services().templates, nullptr);
-        ASSERT_NE(Services().imageTooSmallMarker, nullptr);
-        EXPECT_EQ(FreeImage_GetWidth(Services().imageTooSmallMarker), 5u);
-        ASSERT_EQ(Services().folders, &startUp.Folders());
-        EXPECT_TRUE(QDir(Services().folders->GetBooksFolder()).exists());
-        EXPECT_TRUE(startUp.IntroductionWanted()); // no settings file yet
-    }
-    EXPECT_EQ(Services().strings, nullptr); // registration ends with the owner
-    EXPECT_EQ(Services().imageTooSmallMarker, nullptr);
+    ASSERT_NE(startUp.Strings(), nullptr);
+    EXPECT_EQ(startUp.Strings()->Text(u"cMainFormCaption"), "Lumbra T");
+    EXPECT_NE(startUp.Catalogue(), nullptr);
+    EXPECT_EQ(startUp.TooSmallMarker().size(), QSize(5, 3));
+    // Pages hand photos to the window's photos pane; the background library
+    // reads the user's backgrounds folder.
+    EXPECT_EQ(startUp.DisplayHost().Target(), startUp.MainWindow()->GetSidePane());
+    EXPECT_EQ(startUp.Backgrounds().BackgroundsFolder(), startUp.Folders().GetBackgroundsFolder());
+    EXPECT_TRUE(QDir(startUp.Folders().GetBooksFolder()).exists());
+    EXPECT_TRUE(startUp.IntroductionWanted()); // no settings file yet
 }
 
 TEST_F(StartUpTest, MissingMarkerAndSettingsThatHideTheIntroduction) {
@@ -106,7 +105,7 @@ TEST_F(StartUpTest, MissingMarkerAndSettingsThatHideTheIntroduction) {
     WriteText(user.filePath("Brelk/Brelk.ini"), "IntroPanel=0\r\n");
     StartUp startUp(Options("de_DE"));
     startUp.Run();
-    EXPECT_EQ(Services().imageTooSmallMarker, nullptr);
+    EXPECT_TRUE(startUp.TooSmallMarker().isNull());
     EXPECT_FALSE(startUp.IntroductionWanted());
     EXPECT_EQ(introductions, 0);
     EXPECT_NE(startUp.Books()->GetBook(), nullptr);

@@ -14,7 +14,7 @@ namespace {
 
 class BookManagerTest : public ::testing::Test {
 protected:
-    BookManagerTest() : manager(books.path(), &TestCatalogue(), &strings) {
+    BookManagerTest() : manager(books.path(), TestCatalogue(), &strings) {
         strings.ApplyLanguageLine("cUntitledBook=My Book");
         log.Watch(&manager, &BookManager::bookAboutToChange, "before");
         log.Watch(&manager, &BookManager::bookChanged, "change");
@@ -209,7 +209,7 @@ TEST_F(BookManagerTest, EditsCommittedBeforeAChangeSurviveReopeningTheSameBook) 
 }
 
 TEST_F(BookManagerTest, MissingBooksFolderOpensTheUntitledBook) {
-    BookManager fresh(books.filePath("not/yet"), &TestCatalogue(), &strings);
+    BookManager fresh(books.filePath("not/yet"), TestCatalogue(), &strings);
     fresh.Initialize();
     EXPECT_EQ(fresh.GetBook()->GetName(), "My Book");
     EXPECT_TRUE(QDir(books.filePath("not/yet/My Book")).exists());

@@ -35,7 +35,7 @@ struct PlacedPhoto : ::testing::Test {
 
     QImage Draw(int width, int height, bool warning = false) {
         PaintSurface surface(width, height);
-        photo.DrawImage(surface, 0, 0, width, height, warning);
+        photo.DrawImage(surface, 0, 0, width, height, warning, QImage());
         return surface.image()->copy();
     }
     QImage Print(int width, int height) {

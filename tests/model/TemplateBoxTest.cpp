@@ -87,8 +87,8 @@ TEST(TemplateBoxTest, PhotoTooSmallUsesBothStrictMinima) {
     EXPECT_TRUE(fitting.IsImageTooSmall(1000, 500, catalogue)); // height: 5 < 5.52
     EXPECT_FALSE(fitting.IsImageTooSmall(828, 552, catalogue)); // exactly the minimum
     EXPECT_TRUE(fitting.IsImageTooSmall(827, 552, catalogue));
-    EXPECT_TRUE(wide.IsImageTooSmall(FakePhoto{1000, 1000}));
-    EXPECT_FALSE(fitting.IsImageTooSmall(FakePhoto{1000, 1000}));
+    EXPECT_TRUE(wide.IsImageTooSmall(FakePhoto{1000, 1000}, catalogue));
+    EXPECT_FALSE(fitting.IsImageTooSmall(FakePhoto{1000, 1000}, catalogue));
     const TemplateBox text = Box(QStringLiteral("Text[0, 0, 200, 100, 0"));
     EXPECT_FALSE(text.IsImageTooSmall(10, 10, catalogue));
 }

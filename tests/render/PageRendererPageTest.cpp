@@ -1,6 +1,7 @@
 #include "RenderFixtures.h"
 
 #include "render/PagePixels.h"
+#include "render/PageRenderer.h"
 #include "imaging/FreeImageBridge.h"
 #include "imaging/PaintSurface.h"
 #include "model/PhotoImage.h"
@@ -22,6 +23,7 @@ struct PageRenderingOfAPage : ::testing::Test {
     QTemporaryDir dir;
     ModelContext context;
     std::shared_ptr<Page> aPage;
+    const PageRenderer renderer = PageRenderer::ForCatalogue(TestCatalogue(), QString());
 
     void SetUp() override {
         context.templates = &TestCatalogue();
@@ -34,11 +36,11 @@ struct PageRenderingOfAPage : ::testing::Test {
 
 TEST_F(PageRenderingOfAPage, Mode1ReplacesTheThumbnailMode2LeavesItAlone) {
     EXPECT_FALSE(aPage->Thumbnail());
-    const auto first = aPage->RenderPageBitMap(290, 208, 1);
+    const auto first = aPage->RenderPageBitMap(renderer, 290, 208, 1);
     EXPECT_EQ(aPage->Thumbnail(), first);
-    const auto editing = aPage->RenderPageBitMap(290, 208, 2);
+    const auto editing = aPage->RenderPageBitMap(renderer, 290, 208, 2);
     EXPECT_EQ(aPage->Thumbnail(), first);
-    const auto second = aPage->RenderPageBitMap(290, 208, 1);
+    const auto second = aPage->RenderPageBitMap(renderer, 290, 208, 1);
     EXPECT_EQ(aPage->Thumbnail(), second);
     EXPECT_NE(second, first);
     // The empty photo box over the whole page: its frame in mode 2 only.
@@ -53,8 +55,8 @@ TEST_F(PageRenderingOfAPage, DrawsThePhotosAndTextsThePageHolds) {
     photo->SetImage(source, dir.path() + QLatin1Char('/'));
     aPage->AddPhoto(photo, 10, 10);
     aPage->SetText(0, Rtf(QStringLiteral("HHHH HHHH")));
-    const QImage screen = aPage->RenderPageBitMap(578, 416, 1)->image()->copy();
-    const FiBitmap print = aPage->RenderPageFreeImage(578, 416);
+    const QImage screen = aPage->RenderPageBitMap(renderer, 578, 416, 1)->image()->copy();
+    const FiBitmap print = aPage->RenderPageFreeImage(renderer, 578, 416);
     for (const QImage& image : {screen, FiToQImage(print.get())}) {
         EXPECT_TRUE(TestJpegs::Near(image.pixel(289, 100), Qt::green));
         EXPECT_GT(CountPixels(image, QRect(60, 360, 460, 50), IsDark), 50);

@@ -214,6 +214,17 @@ TEST_F(PageRendering, TooSmallWarningOnlyInTheEditingMode) {
     EXPECT_EQ(CountPixels(Print(578, 416), onScreen, IsYellow), 0);
 }
 
+TEST_F(PageRendering, TheRenderersMarkerStandsInTheTopLeftOfATooSmallPhoto) {
+    QImage marker(8, 8, QImage::Format_RGB32);
+    marker.fill(Qt::magenta);
+    renderer = std::make_unique<PageRenderer>(backgrounds + QLatin1Char('/'),
+                                              QSizeF(cPageW, cPageH), marker);
+    const auto box = PhotoBox(10, 10, 80, 60);
+    AddPhoto(box, PlacedPhoto(photos, QStringLiteral("small"), Flat(400, 300, Qt::blue), box));
+    EXPECT_EQ(Screen(578, 416, 2).pixel(25, 25), qRgb(255, 0, 255)); // inside the yellow band
+    EXPECT_TRUE(Near(Screen(578, 416, 1).pixel(25, 25), Qt::blue));
+}
+
 TEST_F(PageRendering, LaterBoxesCoverEarlierOnesAndTextCoversPhotos) {
     const auto first = PhotoBox(10, 10, 60, 45);
     const auto second = PhotoBox(40, 30, 60, 45);

@@ -5,7 +5,6 @@
 #include "ui/bookview/PageControl.h"
 #include "ui/editors/TextControl.h"
 #include "model/Templates.h"
-#include "base/AppServices.h"
 #include "base/Constants.h"
 
 #include <QAction>
@@ -23,17 +22,9 @@ const char* const ButtonKeys[] = {"NewPage", "PageView", "PreviousPage", "NextPa
 constexpr QSize LabelSize(48, 18);
 constexpr QSize DeleteButtonSize(26, 22);
 
-QString LanguageText(QStringView key) {
-    const Constants* strings = Services().strings;
-    return strings ? strings->Text(key) : QString();
-}
-
 } // namespace
 
-BookView::BookView(QWidget* parent) : BookView(nullptr, parent) {}
-
-BookView::BookView(BookManager* manager, QWidget* parent)
-    : QWidget(parent), mManager(manager) {
+BookView::BookView(const UiContext& context, QWidget* parent) : QWidget(parent), mContext(context) {
     setMinimumSize(200, 150);
     setFocusPolicy(Qt::StrongFocus); // a click on the pages brings the keys here
     setAutoFillBackground(true);
@@ -41,14 +32,14 @@ BookView::BookView(BookManager* manager, QWidget* parent)
     background.setColor(QPalette::Window, QColor(128, 128, 128));
     setPalette(background);
 
-    mZoom = MakeZoomTable(LanguageText(u"cBookToolBarResizeFullScreen"));
+    mZoom = MakeZoomTable(mContext.strings.Text(u"cBookToolBarResizeFullScreen"));
     BuildPages();
     BuildScrollBars();
     BuildToolbar();
     BuildZoomList();
-    SetTextControl(new ::TextControl(this, mManager));
-    SetImageControl(new ::ImageControl(this, mManager));
-    FollowManager();
+    SetTextControl(new ::TextControl(this, mContext.books, mContext.strings));
+    SetImageControl(new ::ImageControl(this, mContext.books, mContext.tooSmallMarker));
+    mManagerFollower.Follow(&mContext.books, this, &BookView::OnBookChange);
 
     mPagesView = 2;
     mOnePageControl->hide();
@@ -113,7 +104,7 @@ void BookView::BuildZoomList() {
 
 void BookView::BuildPages() {
     auto makePage = [this] {
-        auto* surface = new PageControl(this, mManager);
+        auto* surface = new PageControl(mContext, this);
         surface->SetEditors(&mEditors);
         return surface;
     };
@@ -165,7 +156,7 @@ QAction* BookView::ToolbarButton(const QString& key) const {
 
 void BookView::SetButtonToolTip(const QString& key, const QString& languageKey) {
     if (QAction* button = ToolbarButton(key))
-        button->setToolTip(LanguageText(languageKey));
+        button->setToolTip(mContext.strings.Text(languageKey));
 }
 
 void BookView::SetPageViewButton(int view) {
@@ -222,11 +213,6 @@ BookViewLayout::ViewMetrics BookView::Metrics() const {
     return view;
 }
 
-void BookView::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    FollowManager(); // the manager may have been registered after this view was made
-}
-
 void BookView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     mToolbar->setGeometry(0, 0, width(), mToolbar->sizeHint().height());
@@ -234,11 +220,10 @@ void BookView::resizeEvent(QResizeEvent* event) {
 }
 
 void BookView::ResizeView() {
-    const Templates* templates = Services().templates;
-    if (!templates)
-        return;
-    const QSize fit = BookViewLayout::FitPageSize(Metrics(), templates->PageWidth(), templates->PageHeight());
-    SizeZoomTable(mZoom, fit, templates->PageWidthPixel(), templates->PageHeightPixel());
+    const Templates& templates = mContext.templates;
+    const QSize fit =
+        BookViewLayout::FitPageSize(Metrics(), templates.PageWidth(), templates.PageHeight());
+    SizeZoomTable(mZoom, fit, templates.PageWidthPixel(), templates.PageHeightPixel());
     UpdateScrollBars();
     ApplyPageSize();
     LayoutPages();

@@ -3,6 +3,7 @@
 #include "ui/bookview/ManagerFollower.h"
 
 #include "ui/bookview/BookViewLayout.h"
+#include "ui/common/UiContext.h"
 #include "ui/editors/BoxEditors.h"
 #include "base/ConnectionGroup.h"
 
@@ -28,10 +29,8 @@ class QToolBar;
 class BookView : public QWidget {
     Q_OBJECT
 public:
-    // Follows Services().books (which may be registered later than this view).
-    explicit BookView(QWidget* parent = nullptr);
-    // Follows the given manager (tests).
-    explicit BookView(BookManager* manager, QWidget* parent = nullptr);
+    // Follows the context's book manager.
+    explicit BookView(const UiContext& context, QWidget* parent = nullptr);
     ~BookView() override;
 
     bool HasNextPage() const;
@@ -96,7 +95,6 @@ signals:
     void OrderRequested();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -111,9 +109,7 @@ private:
     void SetButtonToolTip(const QString& key, const QString& languageKey);
     void SetPageViewButton(int view);
 
-    BookManager* Manager() const;
     std::shared_ptr<Book> CurrentBook() const;
-    void FollowManager();
     void OnBookChange();
     void FollowBook(const std::shared_ptr<Book>& book);
     void OnPageCountChange();
@@ -131,7 +127,7 @@ private:
     // Closes both editors with their edits saved; false when none was open.
     bool CloseEditors();
 
-    BookManager* mManager = nullptr; // null: Services().books
+    UiContext mContext;
     ManagerFollower mManagerFollower;
     std::shared_ptr<Book> mBook;
     ConnectionGroup mBookConnections;

@@ -5,7 +5,6 @@
 #include "ui/bookview/PageControl.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
-#include "base/AppServices.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -28,17 +27,8 @@ BookPosition PositionOf(const Book& book) {
 
 } // namespace
 
-BookManager* BookView::Manager() const {
-    return mManager ? mManager : Services().books;
-}
-
 std::shared_ptr<Book> BookView::CurrentBook() const {
-    BookManager* manager = Manager();
-    return manager ? manager->GetBook() : nullptr;
-}
-
-void BookView::FollowManager() {
-    mManagerFollower.Follow(Manager(), this, &BookView::OnBookChange);
+    return mContext.books.GetBook();
 }
 
 void BookView::OnBookChange() {

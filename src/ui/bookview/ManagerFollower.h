@@ -6,7 +6,7 @@
 #include <QPointer>
 
 // Keeps one connection to a book manager's OnBookChange, made again when the
-// manager changes (a view may be created before the manager is registered).
+// manager changes; a view that follows a manager with a book catches up at once.
 class ManagerFollower {
 public:
     template <typename Receiver>

@@ -8,7 +8,7 @@
 #include "model/Template.h"
 #include "model/Templates.h"
 #include "model/Page.h"
-#include "base/AppServices.h"
+#include "ui/common/UiContext.h"
 #include "base/Rounding.h"
 
 #include <QPainter>
@@ -16,8 +16,8 @@
 // Following the book and its pages, and showing the page. Mouse, drag and
 // drop are in PageControlInput.cpp.
 
-PageControl::PageControl(QWidget* parent, BookManager* manager)
-    : QWidget(parent), mManager(manager) {
+PageControl::PageControl(const UiContext& context, QWidget* parent)
+    : QWidget(parent), mManager(context.books), mTemplates(context.templates) {
     mReloadPageTimer.setSingleShot(true);
     connect(&mReloadPageTimer, &QTimer::timeout, this, [this] {
         mReloadPageTimer.stop();
@@ -25,23 +25,16 @@ PageControl::PageControl(QWidget* parent, BookManager* manager)
     });
     connect(&mRenderQueue, &PageRenderQueue::Rendered, this, &PageControl::OnRendered);
     connect(&mFileDrop, &PageFileDrop::DropDone, this, &PageControl::DropDone);
+    mRenderQueue.SetRenderer(context.renderer);
     setAcceptDrops(true);
     setMouseTracking(true);
-    FollowManager();
+    mManagerFollower.Follow(&mManager, this, &PageControl::OnBookChange);
 }
 
 PageControl::~PageControl() = default;
 
-BookManager* PageControl::Manager() const {
-    return mManager ? mManager : Services().books;
-}
-
-void PageControl::FollowManager() {
-    mManagerFollower.Follow(Manager(), this, &PageControl::OnBookChange);
-}
-
 void PageControl::OnBookChange() {
-    FollowBook(Manager() ? Manager()->GetBook() : nullptr);
+    FollowBook(mManager.GetBook());
     OnPageIndexChange();
     ReloadPage();
 }
@@ -145,7 +138,6 @@ void PageControl::StartReloadTimer(int milliseconds) {
 
 void PageControl::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    FollowManager();
     if (!mPage) {
         ReloadPage();
         return;
@@ -203,21 +195,17 @@ void PageControl::paintEvent(QPaintEvent*) {
 }
 
 double PageControl::PixelToMmX(double x) const {
-    const Templates* templates = Services().templates;
-    return templates && width() > 0 ? templates->PageWidth() * x / width() : 0;
+    return width() > 0 ? mTemplates.PageWidth() * x / width() : 0;
 }
 
 double PageControl::PixelToMmY(double y) const {
-    const Templates* templates = Services().templates;
-    return templates && height() > 0 ? templates->PageHeight() * y / height() : 0;
+    return height() > 0 ? mTemplates.PageHeight() * y / height() : 0;
 }
 
 int PageControl::MmToPixelX(double mm) const {
-    const Templates* templates = Services().templates;
-    return templates ? int(RoundHalfEven(mm * width() / templates->PageWidth())) : 0;
+    return int(RoundHalfEven(mm * width() / mTemplates.PageWidth()));
 }
 
 int PageControl::MmToPixelY(double mm) const {
-    const Templates* templates = Services().templates;
-    return templates ? int(RoundHalfEven(mm * height() / templates->PageHeight())) : 0;
+    return int(RoundHalfEven(mm * height() / mTemplates.PageHeight()));
 }

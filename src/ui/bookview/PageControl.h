@@ -20,8 +20,10 @@ class BookManager;
 class PageRenderer;
 class QMimeData;
 class TemplateBox;
+class Templates;
 class Page;
 struct BoxEditors;
+struct UiContext;
 
 // One page of the current book at the book view's zoom: shows the page's
 // thumbnail at once and its full rendering a moment later, takes drops of
@@ -33,8 +35,8 @@ class PageControl : public QWidget {
 public:
     enum PageType { LeftPage = 1, RightPage = 2, SinglePage = 3 };
 
-    // manager null: Services().books.
-    explicit PageControl(QWidget* parent = nullptr, BookManager* manager = nullptr);
+    // Follows the context's book manager and renders with its renderer.
+    explicit PageControl(const UiContext& context, QWidget* parent = nullptr);
     ~PageControl() override;
 
     // Also picks the page of that type from the book.
@@ -42,7 +44,7 @@ public:
     int PageType() const { return mPageType; }
     // The book view's editors (may hold nulls); the pointer must outlive this.
     void SetEditors(const BoxEditors* editors) { mEditors = editors; }
-    // Null: the program's renderer.
+    // Replaces the context's renderer.
     void SetRenderer(std::shared_ptr<const PageRenderer> renderer);
 
     void SetPageLocation(int left, int top);
@@ -91,8 +93,6 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    BookManager* Manager() const;
-    void FollowManager();
     void OnBookChange();
     void FollowBook(const std::shared_ptr<Book>& book);
     void FollowPage(const std::shared_ptr<Page>& aPage);
@@ -113,7 +113,8 @@ private:
     void StartDrag(int photoBox);
     bool AcceptsDragAt(const QMimeData* data, QPointF position) const;
 
-    BookManager* mManager = nullptr;
+    BookManager& mManager;
+    const Templates& mTemplates;
     ManagerFollower mManagerFollower;
     const BoxEditors* mEditors = nullptr;
     int mPageType = SinglePage;

@@ -3,26 +3,17 @@
 #include "ui/bookview/TemplateControl.h"
 #include "ui/bookview/TemplatesControlMath.h"
 #include "model/Templates.h"
-#include "base/AppServices.h"
-#include "base/LumbraError.h"
 
 #include <QScrollBar>
 
 using namespace TemplatesControlMath;
 
-TemplatesControl::TemplatesControl(const Templates* catalogue, QWidget* parent)
+TemplatesControl::TemplatesControl(const Templates& catalogue, QWidget* parent)
     : QWidget(parent), mCatalogue(catalogue), mScrollbar(new QScrollBar(Qt::Vertical, this)) {
     mScrollbar->setRange(0, 0);
     mScrollbar->setSingleStep(1);
     mScrollbar->setPageStep(1);
     connect(mScrollbar, &QScrollBar::valueChanged, this, &TemplatesControl::MoveMiniatures);
-}
-
-const Templates& TemplatesControl::Catalogue() const {
-    const Templates* catalogue = mCatalogue ? mCatalogue : Services().templates;
-    if (!catalogue)
-        throw LumbraError(QStringLiteral("No template catalogue"));
-    return *catalogue;
 }
 
 int TemplatesControl::MiniatureHeight() const {

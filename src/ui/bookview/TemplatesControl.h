@@ -12,8 +12,7 @@ class Templates;
 class TemplatesControl : public QWidget {
     Q_OBJECT
 public:
-    // catalogue: null means the process-wide one.
-    explicit TemplatesControl(const Templates* catalogue = nullptr, QWidget* parent = nullptr);
+    explicit TemplatesControl(const Templates& catalogue, QWidget* parent = nullptr);
 
     // Shows the templates of a group (0 to 8) and scrolls back to the top.
     void RenderTemplates(int group);
@@ -28,12 +27,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    const Templates& Catalogue() const;
+    const Templates& Catalogue() const { return mCatalogue; }
     int MiniatureHeight() const;
     void UpdateRange();
     void MoveMiniatures();
 
-    const Templates* mCatalogue;
+    const Templates& mCatalogue;
     QScrollBar* mScrollbar;
     std::vector<TemplateControl*> mMiniatures;
     int mGroup = -1;

@@ -3,35 +3,25 @@
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/Page.h"
-#include "base/AppServices.h"
 
 #include <QDir>
 
 #include <utility>
 
-BoxEditEvents::BoxEditEvents(QObject* receiver, BookManager* manager, std::function<void()> destroy,
+BoxEditEvents::BoxEditEvents(QObject* receiver, BookManager& manager, std::function<void()> destroy,
                              std::function<void()> destroyWithoutSave)
     : mReceiver(receiver), mManager(manager), mDestroy(std::move(destroy)),
       mDestroyWithoutSave(std::move(destroyWithoutSave)) {
-    Manager();
+    mManagerConnections[0] = QObject::connect(&mManager, &BookManager::bookAboutToChange, mReceiver,
+                                              [this] { BeforeBookChange(); });
+    mManagerConnections[1] = QObject::connect(&mManager, &BookManager::quitting, mReceiver,
+                                              [this] { mDestroy(); });
 }
 
 BoxEditEvents::~BoxEditEvents() {
     UnfollowEdit();
     for (QMetaObject::Connection& connection : mManagerConnections)
         QObject::disconnect(connection);
-}
-
-BookManager* BoxEditEvents::Manager() {
-    if (!mManager)
-        mManager = Services().books;
-    if (mManager && !mManagerConnections[0]) {
-        mManagerConnections[0] = QObject::connect(mManager, &BookManager::bookAboutToChange, mReceiver,
-                                                  [this] { BeforeBookChange(); });
-        mManagerConnections[1] = QObject::connect(mManager, &BookManager::quitting, mReceiver,
-                                                  [this] { mDestroy(); });
-    }
-    return mManager;
 }
 
 void BoxEditEvents::FollowEdit(const Book* book, const Page* aPage, const std::function<void()>& onPageChange) {

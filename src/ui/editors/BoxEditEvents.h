@@ -17,22 +17,21 @@ class Page;
 // just before the change) is not written again.
 class BoxEditEvents {
 public:
-    // manager null: Services().books, looked up until there is one.
     // The reactions run in `receiver`'s context.
-    BoxEditEvents(QObject* receiver, BookManager* manager, std::function<void()> destroy,
+    BoxEditEvents(QObject* receiver, BookManager& manager, std::function<void()> destroy,
                   std::function<void()> destroyWithoutSave);
     ~BoxEditEvents();
     BoxEditEvents(const BoxEditEvents&) = delete;
     BoxEditEvents& operator=(const BoxEditEvents&) = delete;
 
-    BookManager* Manager();
+    BookManager& Manager() const { return mManager; }
     // Follows one edit; `onPageChange`, when given, runs on the page's other changes.
     void FollowEdit(const Book* book, const Page* aPage, const std::function<void()>& onPageChange = {});
     void UnfollowEdit();
 
 private:
     QObject* mReceiver;
-    BookManager* mManager;
+    BookManager& mManager;
     void BeforeBookChange();
 
     std::function<void()> mDestroy;

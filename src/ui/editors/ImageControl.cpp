@@ -32,8 +32,10 @@ void DrawMissingPhoto(QPainter& painter, const QRect& area) {
 
 } // namespace
 
-ImageControl::ImageControl(QWidget* parent, BookManager* manager)
-    : QWidget(parent), mEvents(this, manager, [this] { Destroy(); }, [this] { DestroyWithoutSave(); }) {
+ImageControl::ImageControl(QWidget* parent, BookManager& manager, QImage tooSmallMarker)
+    : QWidget(parent),
+      mEvents(this, manager, [this] { Destroy(); }, [this] { DestroyWithoutSave(); }),
+      mTooSmallMarker(std::move(tooSmallMarker)) {
     BuildToolbar();
     mPicture = new QWidget(this);
     mPicture->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -83,10 +85,9 @@ void ImageControl::Init(const std::shared_ptr<PhotoImage>& aPhoto) {
     std::shared_ptr<Page> aPage = aPhoto ? aPhoto->GetPage() : nullptr;
     if (!aPage)
         return;
-    BookManager* manager = mEvents.Manager();
     mPhoto = aPhoto;
     mPage = aPage;
-    mBook = manager ? manager->GetBook() : nullptr;
+    mBook = mEvents.Manager().GetBook();
     mEvents.FollowEdit(mBook.get(), mPage.get(), [this] {
         if (!isHidden()) // a change of the page while the editor shows
             Destroy();
@@ -217,7 +218,7 @@ void ImageControl::PaintPicture() {
     QPainter painter(mPicture);
     const QRect area = mPicture->rect();
     const bool drawn = mPhoto && RunGuarded([&] {
-        mPhoto->DrawImage(painter, 0, 0, area.width(), area.height(), true);
+        mPhoto->DrawImage(painter, 0, 0, area.width(), area.height(), true, mTooSmallMarker);
     });
     if (!drawn)
         DrawMissingPhoto(painter, area);

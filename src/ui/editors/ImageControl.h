@@ -3,6 +3,7 @@
 #include "ui/editors/BoxEditEvents.h"
 #include "ui/editors/BoxEditors.h"
 
+#include <QImage>
 #include <QPointF>
 #include <QWidget>
 
@@ -23,8 +24,8 @@ class Page;
 class ImageControl : public QWidget, public PhotoBoxEditor {
     Q_OBJECT
 public:
-    // manager null: Services().books, looked up when first needed.
-    explicit ImageControl(QWidget* parent = nullptr, BookManager* manager = nullptr);
+    // tooSmallMarker: laid over a photo too small for its box (may be null).
+    ImageControl(QWidget* parent, BookManager& manager, QImage tooSmallMarker);
     ~ImageControl() override;
 
     // Opens the editor on the photo of a box (hidden until placed).
@@ -69,6 +70,7 @@ private:
     void Turn(int angle);
 
     BoxEditEvents mEvents;
+    QImage mTooSmallMarker;
     std::shared_ptr<PhotoImage> mPhoto;
     std::shared_ptr<Page> mPage;
     std::shared_ptr<Book> mBook;

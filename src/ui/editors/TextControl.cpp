@@ -16,7 +16,6 @@
 #include "model/Template.h"
 #include "model/TemplateBox.h"
 #include "model/Page.h"
-#include "base/AppServices.h"
 #include "base/Constants.h"
 
 #include <QAction>
@@ -29,10 +28,9 @@
 
 namespace {
 
-RtfDefaults DefaultsFrom(const Constants* strings) {
-    if (!strings)
-        return NewTextDefaults(QString(), 0);
-    return NewTextDefaults(strings->Text(u"cTextControlDefaultFont"), strings->TextControlDefaultFontSize());
+RtfDefaults DefaultsFrom(const Constants& strings) {
+    return NewTextDefaults(strings.Text(u"cTextControlDefaultFont"),
+                           strings.TextControlDefaultFontSize());
 }
 
 QComboBox* MakeCombo(int width) {
@@ -46,9 +44,9 @@ QComboBox* MakeCombo(int width) {
 
 } // namespace
 
-TextControl::TextControl(QWidget* parent, BookManager* manager, const Constants* strings)
+TextControl::TextControl(QWidget* parent, BookManager& manager, const Constants& strings)
     : QWidget(parent), mEvents(this, manager, [this] { Destroy(); }, [this] { DestroyWithoutSave(); }),
-      mDefaults(DefaultsFrom(strings ? strings : Services().strings)) {
+      mDefaults(DefaultsFrom(strings)) {
     BuildToolbar();
     mRichTextBox = new TextControlEditView(this);
     connect(mRichTextBox, &TextControlEditView::SelectionMoved, this, &TextControl::SyncSelection);
@@ -117,7 +115,7 @@ QAction* TextControl::ToolbarButton(const QString& key) const {
 
 void TextControl::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!mFontListFilled && mEvents.Manager())
+    if (!mFontListFilled)
         FillFontList();
 }
 
@@ -131,8 +129,7 @@ void TextControl::FillFontList() {
 }
 
 void TextControl::Init(const std::shared_ptr<Page>& aPage, int textBoxIndex) {
-    BookManager* manager = mEvents.Manager();
-    const std::shared_ptr<Book> book = manager ? manager->GetBook() : nullptr;
+    const std::shared_ptr<Book> book = mEvents.Manager().GetBook();
     Destroy(); // an edit in progress is stored and saved first
     HidePalette();
     std::shared_ptr<const TemplateBox> box;

@@ -30,10 +30,8 @@ class Page;
 class TextControl : public QWidget, public TextBoxEditor {
     Q_OBJECT
 public:
-    // manager null: Services().books; strings null: Services().strings, for
-    // the default font and size of new text.
-    explicit TextControl(QWidget* parent = nullptr, BookManager* manager = nullptr,
-                         const Constants* strings = nullptr);
+    // strings: for the default font and size of new text.
+    TextControl(QWidget* parent, BookManager& manager, const Constants& strings);
     ~TextControl() override;
 
     // Opens the editor on a text box, committing an edit in progress first.

@@ -5,9 +5,7 @@
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/Templates.h"
-#include "base/AppServices.h"
 #include "base/Constants.h"
-#include "base/LumbraError.h"
 #include "base/UserFolders.h"
 #include "ui/mainwindow/WindowPlacement.h"
 #include "ui/mainwindow/IntroductionPanel.h"
@@ -23,29 +21,12 @@
 #include <QScreen>
 #include <QSettings>
 
-namespace {
-
-template <typename T>
-T& Required(T* given, T* registered, const char* what) {
-    T* object = given ? given : registered;
-    if (!object)
-        throw LumbraError(QStringLiteral("The main window needs %1").arg(QLatin1String(what)));
-    return *object;
-}
-
-} // namespace
-
 MainWindow::MainWindow(const MainWindowContext& context, QWidget* parent)
-    : QMainWindow(parent),
-      mStrings(Required(context.strings, static_cast<const Constants*>(Services().strings),
-                        "language strings")),
-      mTemplates(Required(context.templates, static_cast<const Templates*>(Services().templates),
-                          "the template catalogue")),
-      mBooks(context.books ? context.books : Services().books),
-      mFolders(context.folders ? context.folders : Services().folders),
+    : QMainWindow(parent), mStrings(context.ui.strings), mTemplates(context.ui.templates),
+      mBooks(context.ui.books), mRenderer(context.ui.renderer), mFolders(context.folders),
       mProgramFolder(context.programFolder), mPlacementFile(context.placementFile) {
     setObjectName(QStringLiteral("MainWindow"));
-    CreateChildren();
+    CreateChildren(context.ui);
     // Creation: the nine group names, then group 1.
     for (int i = 0; i <= mTemplates.GetCount(); ++i)
         mTemplateSelector->addItem(mTemplates.GetName(i));
@@ -54,10 +35,8 @@ MainWindow::MainWindow(const MainWindowContext& context, QWidget* parent)
     mTemplateSelector->setCurrentIndex(1);
 
     // Loading.
-    if (mBooks) {
-        connect(mBooks, &BookManager::bookChanged, this, &MainWindow::OnBookChange);
-        connect(mBooks, &BookManager::bookListChanged, this, &MainWindow::SetAlbumMenu);
-    }
+    connect(&mBooks, &BookManager::bookChanged, this, &MainWindow::OnBookChange);
+    connect(&mBooks, &BookManager::bookListChanged, this, &MainWindow::SetAlbumMenu);
     RestorePlacement();
     CreateMenus();
     setWindowTitle(mStrings.Text(u"cMainFormCaption"));
@@ -70,19 +49,19 @@ MainWindow::MainWindow(const MainWindowContext& context, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::CreateChildren() {
+void MainWindow::CreateChildren(const UiContext& context) {
     mClient = new QWidget(this);
     mClient->setObjectName(QStringLiteral("mClient"));
     setCentralWidget(mClient);
-    mSidePane = new SidePane(mClient); // the photos pane pages hand photos to
+    mSidePane = new SidePane(context, mClient); // the photos pane pages hand photos to
     mSidePane->setObjectName(QStringLiteral("mSidePane"));
     mTemplateSelector = new QComboBox(mClient);
     mTemplateSelector->setObjectName(QStringLiteral("mTemplateSelector"));
     mTemplateSelector->setFixedSize(MainLayout::SelectorWidth, MainLayout::SelectorHeight);
-    mTemplatesControl = new TemplatesControl(&mTemplates, mClient);
+    mTemplatesControl = new TemplatesControl(mTemplates, mClient);
     mTemplatesControl->setObjectName(QStringLiteral("mTemplatesControl"));
     mTemplatesControl->resize(MainLayout::PickerWidth, mTemplatesControl->height());
-    mBookView = new BookView(mBooks, mClient);
+    mBookView = new BookView(context, mClient);
     mBookView->setObjectName(QStringLiteral("mBookView"));
     mPreviewStatusDialog = new PreviewStatusDialog(mStrings, this);
 
@@ -106,11 +85,11 @@ void MainWindow::CreateChildren() {
 }
 
 std::shared_ptr<Book> MainWindow::CurrentBook() const {
-    return mBooks ? mBooks->GetBook() : nullptr;
+    return mBooks.GetBook();
 }
 
 int MainWindow::CurrentPaneView() const {
-    return mBooks ? mBooks->CurrentPaneView() : 1;
+    return mBooks.CurrentPaneView();
 }
 
 // ---- book events and menu states
@@ -170,8 +149,7 @@ void MainWindow::SetBookOrderStatusMenu() {
 }
 
 void MainWindow::DeleteBook() {
-    if (mBooks)
-        mBooks->DeleteBook();
+    mBooks.DeleteBook();
 }
 
 // ---- layout
@@ -253,8 +231,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         if (*it != this && (*it)->isVisible())
             (*it)->close();
     }
-    if (mBooks)
-        mBooks->Quit(); // editors commit their pending edits
+    mBooks.Quit(); // editors commit their pending edits
     SavePlacement();
 }
 

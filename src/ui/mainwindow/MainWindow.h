@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/bookview/BookView.h"
+#include "ui/common/UiContext.h"
 #include "ui/panes/SidePane.h"
 #include "ui/mainwindow/MainWindowHooks.h"
 
@@ -14,6 +15,7 @@ class BookManager;
 class Constants;
 class IntroductionPanel;
 class PageExportJob;
+class PageRenderer;
 class PreviewStatusDialog;
 class QAction;
 class QActionGroup;
@@ -25,12 +27,11 @@ class Templates;
 class TemplatesControl;
 class UserFolders;
 
-// What the main window is built with; null members are taken from Services().
+// What the main window is built with: the program's objects, which it hands
+// on to its children, and where it finds its files.
 struct MainWindowContext {
-    const Constants* strings = nullptr;
-    const Templates* templates = nullptr;
-    BookManager* books = nullptr;
-    const UserFolders* folders = nullptr;
+    UiContext ui;
+    const UserFolders* folders = nullptr; // null: no settings file, no pictures folder
     QString programFolder;  // the introduction picture
     QString placementFile;  // an INI file for the placement; empty: the per-user store
 };
@@ -115,7 +116,7 @@ private:
     void Tell(const QString& text) const;
     void OpenPage(const QString& address) const;
     // MainWindow.cpp
-    void CreateChildren();
+    void CreateChildren(const UiContext& context);
     void OnBookChange();
     void SubscribeToBook(const std::shared_ptr<Book>& book);
     // A failed save of the current book: a warning that does not block, one at a time.
@@ -129,7 +130,8 @@ private:
 
     const Constants& mStrings;
     const Templates& mTemplates;
-    BookManager* mBooks;
+    BookManager& mBooks;
+    std::shared_ptr<const PageRenderer> mRenderer; // also for the preview
     const UserFolders* mFolders;
     QString mProgramFolder;
     QString mPlacementFile;

@@ -44,16 +44,12 @@ void MainWindow::Tell(const QString& text) const {
 // ---- File
 
 void MainWindow::onFileNewTriggered() {
-    if (!mBooks)
-        return;
-    NewBookForm dialog(*mBooks, mStrings, this);
+    NewBookForm dialog(mBooks, mStrings, this);
     dialog.exec();
 }
 
 void MainWindow::onFileRenameTriggered() {
-    if (!mBooks)
-        return;
-    RenameBookForm dialog(*mBooks, mStrings, this);
+    RenameBookForm dialog(mBooks, mStrings, this);
     dialog.exec();
 }
 
@@ -67,8 +63,7 @@ void MainWindow::onFilePreviewTriggered() {
     if (folder.isEmpty())
         return;
     // The plan holds snapshots of the pages: the pool renders while the user edits.
-    mPreviewJob = std::make_unique<PageExportJob>(PlanPreview(*book, folder),
-                                                  PageRenderer::ForCatalogue(mTemplates));
+    mPreviewJob = std::make_unique<PageExportJob>(PlanPreview(*book, folder), *mRenderer);
     connect(mPreviewJob.get(), &PageExportJob::Progress, mPreviewStatusDialog,
             &PreviewStatusDialog::SetStatus);
     connect(mPreviewJob.get(), &PageExportJob::Finished, this, &MainWindow::OnPreviewFinished);

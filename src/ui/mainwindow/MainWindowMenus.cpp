@@ -143,7 +143,7 @@ void MainWindow::SetAlbumMenu() {
         mAlbumsMenu->removeAction(entry);
         entry->deleteLater(); // it may be the entry whose click opened this book
     }
-    for (const QString& name : mBooks->GetAllBooks()) {
+    for (const QString& name : mBooks.GetAllBooks()) {
         QAction* entry = mAlbumsMenu->addAction(MainWindowRules::MenuText(name));
         entry->setObjectName(QStringLiteral("mnuAlbumsDrop"));
         entry->setData(name);
@@ -153,7 +153,7 @@ void MainWindow::SetAlbumMenu() {
         connect(entry, &QAction::triggered, this, [this, name] {
             const auto book = CurrentBook();
             if (book && name != book->GetName())
-                mBooks->LoadBook(name);
+                mBooks.LoadBook(name);
         });
     }
 }

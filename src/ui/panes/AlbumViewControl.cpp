@@ -12,8 +12,9 @@
 #include <QSignalBlocker>
 #include <QWheelEvent>
 
-AlbumViewControl::AlbumViewControl(BookManager* books, QWidget* parent)
-    : QWidget(parent), mBooks(books) {
+AlbumViewControl::AlbumViewControl(BookManager* books, std::shared_ptr<const PageRenderer> renderer,
+                                   QWidget* parent)
+    : QWidget(parent), mBooks(books), mRenderer(std::move(renderer)) {
     mHScrollBar = MakePaneScrollBar(Qt::Horizontal, 0, this);
     mVScrollBar = MakePaneScrollBar(Qt::Vertical, 0, this);
     for (QScrollBar* bar : {mHScrollBar, mVScrollBar})
@@ -30,10 +31,6 @@ AlbumViewControl::AlbumViewControl(BookManager* books, QWidget* parent)
 }
 
 AlbumViewControl::~AlbumViewControl() = default;
-
-void AlbumViewControl::SetRenderer(std::shared_ptr<const PageRenderer> renderer) {
-    mRenderer = std::move(renderer);
-}
 
 AlbumPageFacingThumbControl* AlbumViewControl::Pair(int c) const {
     return c >= 0 && c < kAlbumPairSlots ? mPairs[size_t(c)] : nullptr;
@@ -65,13 +62,6 @@ void AlbumViewControl::OnBookChange() {
     }
     for (int c = 0; c < kAlbumPairSlots; ++c)
         RemovePair(c);
-    if (!mRenderer) {
-        try {
-            mRenderer = std::make_shared<const PageRenderer>(PageRenderer::FromServices());
-        } catch (...) {
-            // no catalogue yet: each thumbnail's queue tries again
-        }
-    }
     Synchronise();
     for (QScrollBar* bar : {mHScrollBar, mVScrollBar}) {
         const QSignalBlocker quiet(bar);

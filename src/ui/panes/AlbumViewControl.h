@@ -26,11 +26,10 @@ class QScrollBar;
 class AlbumViewControl : public QWidget {
     Q_OBJECT
 public:
-    explicit AlbumViewControl(BookManager* books, QWidget* parent = nullptr);
+    // renderer: draws the thumbnails (null: they stay white).
+    AlbumViewControl(BookManager* books, std::shared_ptr<const PageRenderer> renderer,
+                     QWidget* parent = nullptr);
     ~AlbumViewControl() override;
-
-    // Null: the program's renderer. Applies to pairs made from now on.
-    void SetRenderer(std::shared_ptr<const PageRenderer> renderer);
 
     // Slot c (0 to 100): the pair showing pages 2c - 1 and 2c, or null.
     AlbumPageFacingThumbControl* Pair(int c) const;

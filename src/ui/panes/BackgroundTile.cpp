@@ -32,7 +32,7 @@ void BackgroundTile::SetPage(int aPageNum, const QString& FileName) {
     hide();
     mIndex = aPageNum;
     mName = FileName;
-    mPicture.Load(this, mContext.Library().FilePath(mName, BackgroundLibrary::Size::Small),
+    mPicture.Load(this, mContext.library.FilePath(mName, BackgroundLibrary::Size::Small),
                   [this] { emit PictureLoaded(); });
     update();
 }

@@ -43,7 +43,7 @@ BackgroundTile* BackgroundsControl::FindBgControl(const QString& name) const {
 
 // A name listed twice gets one tile, so the tiles stand without gaps.
 void BackgroundsControl::MakeMissingTiles() {
-    for (const QString& name : mContext.Library().Names())
+    for (const QString& name : mContext.library.Names())
         if (!FindBgControl(name))
             AddBgControl(name);
 }

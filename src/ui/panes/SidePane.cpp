@@ -7,7 +7,7 @@
 #include "ui/panes/BackgroundsControl.h"
 #include "ui/common/PaneIcons.h"
 #include "ui/panes/PhotosControl.h"
-#include "base/AppServices.h"
+#include "ui/common/UiContext.h"
 #include "base/Constants.h"
 
 #include <QBoxLayout>
@@ -42,24 +42,15 @@ void SetWrappedCaption(QPushButton* button, const QString& caption) {
 
 } // namespace
 
-SidePane::SidePane(QWidget* parent) : SidePane(Services().books, Services().strings, parent) {
-    Services().displayHost = this;
-    mRegistered = true;
+SidePane::SidePane(const UiContext& context, QWidget* parent)
+    : QWidget(parent), mBooks(context.books), mStrings(context.strings) {
+    Build(context);
+    connect(&mBooks, &BookManager::bookChanged, this, &SidePane::OnBookChange);
 }
 
-SidePane::SidePane(BookManager* books, const Constants* strings, QWidget* parent)
-    : QWidget(parent), mBooks(books), mStrings(strings) {
-    Build();
-    if (mBooks)
-        connect(mBooks, &BookManager::bookChanged, this, &SidePane::OnBookChange);
-}
+SidePane::~SidePane() = default;
 
-SidePane::~SidePane() {
-    if (mRegistered && Services().displayHost == this)
-        Services().displayHost = nullptr;
-}
-
-void SidePane::Build() {
+void SidePane::Build(const UiContext& context) {
     mToolbar = new QWidget(this);
     mToolbar->setObjectName("mToolbar");
     auto* toolbarLayout = new QBoxLayout(QBoxLayout::TopToBottom, mToolbar);
@@ -73,18 +64,18 @@ void SidePane::Build() {
     connect(mButtons, &QButtonGroup::buttonClicked, this,
             [this](QAbstractButton* b) { ShowPane(b->property(kKeyProperty).toString()); });
 
-    mPhotosControl = new PhotosControl(mBooks, mStrings, this);
+    mPhotosControl = new PhotosControl(&mBooks, &mStrings, this);
     mPhotosControl->setObjectName("mPhotosControl");
-    mAlbumViewControl = new AlbumViewControl(mBooks, this);
+    mAlbumViewControl = new AlbumViewControl(&mBooks, context.renderer, this);
     mAlbumViewControl->setObjectName("mAlbumViewControl");
     mAlbumViewControl->hide();
-    mBackgroundsControl = new BackgroundsControl(BgPaneContext{mBooks, mStrings, nullptr}, this);
+    mBackgroundsControl =
+        new BackgroundsControl(BgPaneContext{&mBooks, &mStrings, context.backgrounds}, this);
     mBackgroundsControl->setObjectName("mBackgroundsControl");
     mBackgroundsControl->hide();
     mDownloadBackgroundButton = new QPushButton(this);
     mDownloadBackgroundButton->setObjectName("mDownloadBackgroundButton");
-    if (mStrings)
-        SetWrappedCaption(mDownloadBackgroundButton, mStrings->Text(u"cDownloadDialog"));
+    SetWrappedCaption(mDownloadBackgroundButton, mStrings.Text(u"cDownloadDialog"));
     mDownloadBackgroundButton->setEnabled(false); // the download dialog is not there yet
     mDownloadBackgroundButton->hide();
     mBorder = new QFrame(this);
@@ -103,8 +94,7 @@ QAbstractButton* SidePane::AddToolButton(const QString& key, const QString& tipK
     button->setIconSize(QSize(28, 28));
     button->setAutoRaise(true);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    if (mStrings)
-        button->setToolTip(mStrings->Text(tipKey));
+    button->setToolTip(mStrings.Text(tipKey));
     mToolbar->layout()->addWidget(button);
     mButtons->addButton(button, int(ButtonOfKey(key)));
     return button;
@@ -117,7 +107,7 @@ QString SidePane::PressedKey() const {
 
 int SidePane::PreferredWidth() const { return SidePaneColumnWidth(ButtonOfKey(PressedKey())); }
 
-int SidePane::PaneView() const { return mBooks ? mBooks->CurrentPaneView() : 1; }
+int SidePane::PaneView() const { return mBooks.CurrentPaneView(); }
 
 // Each book has its own layout.
 void SidePane::OnBookChange() { Relayout(); }

@@ -18,6 +18,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QFrame;
 class QPushButton;
+struct UiContext;
 
 // The main window's side pane: a three-button toolbar over the photos pane,
 // the album overview and the backgrounds pane, one of them visible at a
@@ -26,11 +27,9 @@ class QPushButton;
 class SidePane : public QWidget, public PageDisplayHost {
     Q_OBJECT
 public:
-    // Uses Services().books and Services().strings, and registers itself as
-    // Services().displayHost.
-    explicit SidePane(QWidget* parent = nullptr);
-    // For tests: explicit book manager and strings; registers nowhere.
-    SidePane(BookManager* books, const Constants* strings, QWidget* parent = nullptr);
+    // The start-up hands this pane the photos that pages give back (see
+    // ForwardingDisplayHost).
+    explicit SidePane(const UiContext& context, QWidget* parent = nullptr);
     ~SidePane() override;
 
     // The main window's Import Photos: imports with the status window shown.
@@ -63,7 +62,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void Build();
+    void Build(const UiContext& context);
     QAbstractButton* AddToolButton(const QString& key, const QString& tipKey, bool enabled);
     int PaneView() const;
     // A single-line border around the album and backgrounds panes; the
@@ -71,9 +70,8 @@ private:
     bool BorderShown() const;
     void OnBookChange();
 
-    BookManager* mBooks;
-    const Constants* mStrings;
-    bool mRegistered = false;
+    BookManager& mBooks;
+    const Constants& mStrings;
     QWidget* mToolbar = nullptr;
     QButtonGroup* mButtons = nullptr;
     PhotosControl* mPhotosControl = nullptr;

@@ -17,12 +17,12 @@ namespace {
 
 class BookViewBookTest : public ::testing::Test {
 protected:
-    void SetUp() override { ShowBookView(view, fixture); }
+    void SetUp() override { ShowBookView(view); }
     std::shared_ptr<Book> book() const { return fixture.CurrentBook(); }
     bool Enabled(const char* key) const { return view.ToolbarButton(QString::fromLatin1(key))->isEnabled(); }
 
     BookViewFixture fixture;
-    BookView view{&fixture.manager};
+    BookView view{fixture.Context()};
 };
 
 } // namespace

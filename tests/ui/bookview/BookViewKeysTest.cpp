@@ -24,7 +24,7 @@ namespace {
 class BookViewKeysTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ShowBookView(view, fixture);
+        ShowBookView(view);
         view.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
         view.setFocus();
@@ -46,7 +46,7 @@ protected:
     ::ImageControl& Photo() const { return *dynamic_cast<::ImageControl*>(view.ImageControl()); }
 
     BookViewFixture fixture;
-    BookView view{&fixture.manager};
+    BookView view{fixture.Context()};
 };
 
 } // namespace

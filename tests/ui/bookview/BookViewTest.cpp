@@ -1,11 +1,14 @@
 #include "ui/bookview/BookView.h"
 
+#include "ui/common/UiTestSupport.h"
+
 #include <QAction>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
 TEST(BookViewTest, ToolbarButtonsSendTheirCommands) {
-    BookView view;
+    UiTestObjects objects;
+    BookView view{objects.Context()};
     const struct {
         const char* key;
         void (BookView::*signal)();
@@ -26,7 +29,8 @@ TEST(BookViewTest, ToolbarButtonsSendTheirCommands) {
 }
 
 TEST(BookViewTest, StartsInTwoPageViewAtTheFitEntry) {
-    BookView view;
+    UiTestObjects objects;
+    BookView view{objects.Context()};
     EXPECT_EQ(view.GetPagesView(), 2);
     EXPECT_EQ(view.ZoomIndex(), 0);
     EXPECT_EQ(view.ZoomLevels()[7].caption, QStringLiteral("116%"));

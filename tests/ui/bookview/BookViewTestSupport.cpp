@@ -10,20 +10,18 @@
 #include "model/Book.h"
 #include "model/Templates.h"
 #include "model/Page.h"
+#include "ui/common/UiTestSupport.h"
 
 #include <QFile>
 
 BookViewFixture::BookViewFixture()
-    : manager(books.path() + QLatin1Char('/'), &TestCatalogue(), nullptr, &host),
-      renderer(std::make_shared<PageRenderer>(backgrounds.path() + QLatin1Char('/'),
-                                               QSizeF(TestCatalogue().PageWidth(), TestCatalogue().PageHeight()))),
-      mSaved(Services()) {
-    Services().templates = &TestCatalogue();
+    : manager(books.path() + QLatin1Char('/'), TestCatalogue(), nullptr, &host),
+      renderer(TestRenderer(backgrounds.path() + QLatin1Char('/'))) {
     manager.Initialize();
 }
 
-BookViewFixture::~BookViewFixture() {
-    Services() = mSaved;
+UiContext BookViewFixture::Context() {
+    return {manager, strings, TestCatalogue(), library, renderer, QImage()};
 }
 
 std::shared_ptr<Book> BookViewFixture::CurrentBook() const {
@@ -61,9 +59,7 @@ std::shared_ptr<Book> BookViewFixture::SavedBook() {
     return saved;
 }
 
-void ShowBookView(BookView& view, const BookViewFixture& fixture) {
-    for (PageControl* surface : {view.LeftPageControl(), view.RightPageControl(), view.OnePageControl()})
-        surface->SetRenderer(fixture.renderer);
+void ShowBookView(BookView& view) {
     view.resize(1000, 700);
     view.show();
 }

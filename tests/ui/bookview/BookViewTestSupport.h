@@ -1,12 +1,14 @@
 #pragma once
 
+#include "ui/common/UiContext.h"
 #include "ui/editors/BoxEditors.h"
+#include "model/BackgroundLibrary.h"
 #include "model/PhotoImage.h"
 #include "model/BookManager.h"
 #include "model/ModelTestSupport.h"
 #include "model/Template.h"
 #include "model/Page.h"
-#include "base/AppServices.h"
+#include "base/Constants.h"
 
 #include <QColor>
 #include <QRect>
@@ -18,12 +20,13 @@ class BookView;
 class PageRenderer;
 
 // A book manager over a temporary books folder with the built-in catalogue,
-// a renderer without backgrounds, and the catalogue registered in Services()
-// while it lives (the surfaces convert pixels to mm with it).
+// empty strings and background library, and a renderer without backgrounds.
 class BookViewFixture {
 public:
     BookViewFixture();
-    ~BookViewFixture();
+
+    // What a book view or a page surface is made with.
+    UiContext Context();
 
     std::shared_ptr<Book> CurrentBook() const;
     // A photo imported into the current book from a generated JPEG.
@@ -38,15 +41,14 @@ public:
     QTemporaryDir pictures;
     QTemporaryDir backgrounds;
     RecordingHost host;
+    Constants strings;
     BookManager manager;
+    BackgroundLibrary library{QString(), QString()};
     std::shared_ptr<const PageRenderer> renderer;
-
-private:
-    AppServices mSaved;
 };
 
-// Gives the view's three surfaces the fixture's renderer and shows it at 1000 x 700.
-void ShowBookView(BookView& view, const BookViewFixture& fixture);
+// Shows the view at 1000 x 700.
+void ShowBookView(BookView& view);
 
 // Editors that note how they were called.
 class FakeTextEditor : public TextBoxEditor {

@@ -27,7 +27,6 @@ constexpr int WaitMs = 10000;
 class PageControlTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        surface.SetRenderer(fixture.renderer);
         surface.SetPageType(PageControl::SinglePage);
         surface.SetEditors(&editors);
         surface.move(20, 30);
@@ -41,7 +40,7 @@ protected:
     std::shared_ptr<Book> book() const { return fixture.CurrentBook(); }
 
     BookViewFixture fixture;
-    PageControl surface{nullptr, &fixture.manager};
+    PageControl surface{fixture.Context()};
     FakeTextEditor text;
     FakePhotoEditor photo;
     BoxEditors editors;

@@ -45,7 +45,7 @@ namespace {
 class TemplatesControlTest : public ::testing::Test {
 protected:
     Templates catalogue; // the built-in catalogue
-    TemplatesControl picker{&catalogue};
+    TemplatesControl picker{catalogue};
 };
 
 } // namespace

@@ -9,7 +9,7 @@
 #include <QFile>
 #include <QTest>
 
-BoxEditorFixture::BoxEditorFixture() : manager(books.path(), &TestCatalogue(), &strings, &host) {
+BoxEditorFixture::BoxEditorFixture() : manager(books.path(), TestCatalogue(), &strings, &host) {
     strings.ApplyLanguageLine("cUntitledBook=My Book");
     strings.ApplyLanguageLine("cTextControlDefaultFont=DejaVu Sans");
     strings.ApplyLanguageLine("cTextControlDefaultFontSize=12");

@@ -43,7 +43,7 @@ protected:
 TEST_F(ImageControlTest, OpensOverTheBoxWithTheSliderAtThePhotosZoom) {
     const auto photo = PlacePhoto(0);
     photo->SetRatio(0.5f);
-    ImageControl editor(&view, &manager);
+    ImageControl editor(&view, manager, QImage());
     EXPECT_FALSE(editor.IsInitialized());
     EXPECT_EQ(editor.PageId(), -1);
 
@@ -82,7 +82,7 @@ TEST_F(ImageControlTest, OpensOverTheBoxWithTheSliderAtThePhotosZoom) {
 
 TEST_F(ImageControlTest, ZoomButtonsAndSliderStayWithinTheRange) {
     const auto photo = PlacePhoto(0);
-    ImageControl editor(&view, &manager);
+    ImageControl editor(&view, manager, QImage());
     Open(editor, photo);
     editor.ToolbarClick("big");
     EXPECT_EQ(editor.ImageSizeSlider()->value(), 110);
@@ -109,7 +109,7 @@ TEST_F(ImageControlTest, TurnsExchangeTheOffsetsWithinTheTurnedBounds) {
     // 1600 x 1200 in the 289 x 208 mm box at zoom 0.5: window 800 x 575.8,
     // offsets within 400 and 312; turned: window 600 x 431.8, within 300 and 584.
     const auto photo = PlacePhoto(0);
-    ImageControl editor(&view, &manager);
+    ImageControl editor(&view, manager, QImage());
     Open(editor, photo);
     editor.ImageSizeSlider()->setValue(200);
     ASSERT_TRUE(photo->SetImageLocation(400, 0));
@@ -137,7 +137,7 @@ TEST_F(ImageControlTest, TurnsExchangeTheOffsetsWithinTheTurnedBounds) {
 TEST_F(ImageControlTest, DragMovesOneFullSizePixelPerMousePixelAndStopsAtTheEdge) {
     const auto photo = PlacePhoto(0);
     ShowView();
-    ImageControl editor(&view, &manager);
+    ImageControl editor(&view, manager, QImage());
     Open(editor, photo);
     editor.ImageSizeSlider()->setValue(200); // offsets within 400 and 312
     QSignalSpy painted(&editor, &ImageControl::PicturePainted);
@@ -168,7 +168,7 @@ TEST_F(ImageControlTest, DragMovesOneFullSizePixelPerMousePixelAndStopsAtTheEdge
 TEST_F(ImageControlTest, RedrawsWhileOpenReuseTheDecodedThumbnail) {
     const auto photo = PlacePhoto(0);
     ShowView();
-    ImageControl editor(&view, &manager);
+    ImageControl editor(&view, manager, QImage());
     Open(editor, photo);
     editor.ImageSizeSlider()->setValue(200);
     editor.Picture()->repaint();
@@ -193,7 +193,18 @@ TEST_F(ImageControlTest, RedrawsWhileOpenReuseTheDecodedThumbnail) {
     editor.Destroy(); // lets go of the picture
     QImage surface(50, 50, QImage::Format_RGB32);
     QPainter painter(&surface);
-    EXPECT_ANY_THROW(photo->DrawImage(painter, 0, 0, 50, 50, false));
+    EXPECT_ANY_THROW(photo->DrawImage(painter, 0, 0, 50, 50, false, QImage()));
+}
+
+TEST_F(ImageControlTest, ATooSmallPhotoShowsTheProgramsMarker) {
+    const auto photo = PlacePhoto(0, 400, 300); // about 1.4 pixels per mm
+    ASSERT_TRUE(photo->ImageTooSmall());
+    QImage marker(8, 8, QImage::Format_RGB32);
+    marker.fill(Qt::magenta);
+    ImageControl editor(&view, manager, marker);
+    Open(editor, photo);
+    const QImage shown = editor.Picture()->grab().toImage();
+    EXPECT_EQ(shown.pixel(5, 5), qRgb(255, 0, 255)); // inside the yellow band
 }
 
 TEST_F(ImageControlTest, MissingPhotoFilesShowAnEmptyPicture) {
@@ -202,7 +213,7 @@ TEST_F(ImageControlTest, MissingPhotoFilesShowAnEmptyPicture) {
         QFile::remove(photo->GetThumbFile(type));
         QFile::remove(photo->GetThumbFile(type).replace(".jpg", ".dim"));
     }
-    ImageControl editor(&view, &manager);
+    ImageControl editor(&view, manager, QImage());
     Open(editor, photo);
     ASSERT_TRUE(editor.IsInitialized());
     editor.ToolbarClick("big");
@@ -215,7 +226,7 @@ TEST_F(ImageControlTest, MissingPhotoFilesShowAnEmptyPicture) {
 
 TEST_F(ImageControlTest, EveryClosingEventSavesTheBook) {
     const auto photo = PlacePhoto(0);
-    ImageControl editor(&view, &manager);
+    ImageControl editor(&view, manager, QImage());
     const std::shared_ptr<Page> edited = PageAt(0);
     const std::vector<std::pair<const char*, std::function<void()>>> closers = {
         {"ok", [&] { editor.ToolbarClick("ok"); }},
@@ -243,7 +254,7 @@ TEST_F(ImageControlTest, EveryClosingEventSavesTheBook) {
 TEST_F(ImageControlTest, PageChangesBeforeTheEditorShowsAndClosingWithoutSave) {
     const auto photo = PlacePhoto(0);
     CurrentBook()->SaveBook();
-    ImageControl editor(&view, &manager);
+    ImageControl editor(&view, manager, QImage());
     editor.Init(photo);
     PageAt(0)->TextChanged(); // not shown yet: stays open
     EXPECT_TRUE(editor.IsInitialized());
@@ -263,7 +274,7 @@ TEST_F(ImageControlTest, SwitchingBooksKeepsTheEditUnlessTheBookWasDeleted) {
     const auto photo = PlacePhoto(0);
     const QString first = CurrentBook()->GetName();
     const QString firstFolder = CurrentBook()->GetBookFolder();
-    ImageControl editor(&view, &manager);
+    ImageControl editor(&view, manager, QImage());
     Open(editor, photo);
     editor.ToolbarClick("big");
     ASSERT_EQ(manager.NewBook("Second"), BookNameCheck::Accepted);

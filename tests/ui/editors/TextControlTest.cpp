@@ -69,7 +69,7 @@ TEST_F(TextControlTest, OpensOverTheBoxAtTheViewsZoomWithThePrintLines) {
         "shines like copper under the bridge where we stood that summer.");
     PageAt(0)->SetText(0, text);
     ShowView();
-    TextControl editor(&view, &manager, &strings);
+    TextControl editor(&view, manager, strings);
     EXPECT_FALSE(editor.IsInitialized());
     EXPECT_EQ(editor.PageId(), -1);
     Open(editor);
@@ -102,7 +102,7 @@ TEST_F(TextControlTest, ShowsTheTextWhereThePageRenderingDrawsIt) {
                                    "on the terrace watching the boats come home.}");
     PageAt(0)->SetText(0, text);
     ShowView();
-    TextControl editor(&view, &manager, &strings);
+    TextControl editor(&view, manager, strings);
     Open(editor);
     QImage rendered(cBox.size(), QImage::Format_RGB32);
     rendered.fill(Qt::white);
@@ -129,7 +129,7 @@ TEST_F(TextControlTest, ShowsTheTextWhereThePageRenderingDrawsIt) {
 
 TEST_F(TextControlTest, TypedAndFormattedTextIsStoredAsRtfTheReaderReadsBack) {
     ShowView();
-    TextControl editor(&view, &manager, &strings);
+    TextControl editor(&view, manager, strings);
     Open(editor);
     TextControlEditView* rich = editor.RichTextBox();
     QTest::keyClicks(rich->viewport(), "Hello world");
@@ -171,7 +171,7 @@ TEST_F(TextControlTest, TypedAndFormattedTextIsStoredAsRtfTheReaderReadsBack) {
 
 TEST_F(TextControlTest, TypingAfterAToolbarClickUsesTheNewFormat) {
     ShowView();
-    TextControl editor(&view, &manager, &strings);
+    TextControl editor(&view, manager, strings);
     Open(editor);
     TextControlEditView* rich = editor.RichTextBox();
     QTest::keyClicks(rich->viewport(), "ab");
@@ -192,7 +192,7 @@ TEST_F(TextControlTest, TypingAfterAToolbarClickUsesTheNewFormat) {
 
 TEST_F(TextControlTest, ToolbarFollowsTheSelection) {
     PageAt(0)->SetText(0, StoredRtf("plain {\\b bold} {\\i\\cf1\\fs40 big} {\\ul under}"));
-    TextControl editor(&view, &manager, &strings);
+    TextControl editor(&view, manager, strings);
     Open(editor);
     Selecting(editor, 6, 10);
     EXPECT_TRUE(Pressed(editor, "bold"));
@@ -231,7 +231,7 @@ TEST_F(TextControlTest, ToolbarFollowsTheSelection) {
 
 TEST_F(TextControlTest, PaletteTogglesPreviewsAndHidesOnAPressInTheText) {
     ShowView();
-    TextControl editor(&view, &manager, &strings);
+    TextControl editor(&view, manager, strings);
     Open(editor);
     TextControlPalette* palette = editor.ColorPalette();
     editor.ColorButton()->click();
@@ -259,9 +259,9 @@ TEST_F(TextControlTest, PaletteTogglesPreviewsAndHidesOnAPressInTheText) {
 }
 
 TEST_F(TextControlTest, FontListAndSizes) {
-    EXPECT_EQ(TextControl(&view, nullptr, &strings).FontCombo()->count(), 0); // filled when shown
+    EXPECT_EQ(TextControl(&view, manager, strings).FontCombo()->count(), 0); // filled when shown
     ShowView();
-    TextControl editor(&view, &manager, &strings);
+    TextControl editor(&view, manager, strings);
     Open(editor);
     QStringList fonts;
     for (int i = 0; i < editor.FontCombo()->count(); ++i)
@@ -277,7 +277,7 @@ TEST_F(TextControlTest, UntouchedTextComesBackAsItWasEmptiedTextAsNothing) {
     const QString foreign = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs30\\kerning1 Kept}";
     PageAt(0)->SetText(0, foreign);
     ShowView();
-    TextControl editor(&view, &manager, &strings);
+    TextControl editor(&view, manager, strings);
     Open(editor);
     editor.Destroy();
     EXPECT_EQ(PageAt(0)->text(0), foreign);
@@ -292,7 +292,7 @@ TEST_F(TextControlTest, UntouchedTextComesBackAsItWasEmptiedTextAsNothing) {
 
 TEST_F(TextControlTest, ClosingEventsStoreTheTextAndSaveTheBook) {
     ShowView();
-    TextControl editor(&view, &manager, &strings);
+    TextControl editor(&view, manager, strings);
     const std::shared_ptr<Page> edited = PageAt(0);
     const std::vector<std::pair<const char*, std::function<void()>>> closers = {
         {"destroy", [&] { editor.Destroy(); }},
@@ -323,7 +323,7 @@ TEST_F(TextControlTest, ClosingEventsStoreTheTextAndSaveTheBook) {
 
 TEST_F(TextControlTest, WithoutSaveTheTextStillReachesThePage) {
     ShowView();
-    TextControl editor(&view, &manager, &strings);
+    TextControl editor(&view, manager, strings);
     Open(editor);
     QTest::keyClicks(editor.RichTextBox()->viewport(), "kept");
     editor.DestroyWithoutSave();

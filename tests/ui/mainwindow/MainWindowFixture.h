@@ -1,10 +1,11 @@
 #pragma once
 
+#include "model/BackgroundLibrary.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/Templates.h"
-#include "base/AppServices.h"
 #include "base/Constants.h"
+#include "ui/common/UiTestSupport.h"
 #include "ui/mainwindow/MainWindow.h"
 
 #include <QAction>
@@ -13,8 +14,8 @@
 #include <memory>
 
 // A main window over its own strings, catalogue and books in a temporary
-// folder. The book view reaches the book manager through Services(), so the
-// fixture registers its objects there for the test's duration.
+// folder, an empty background library and a renderer without backgrounds;
+// pages hand photos to the window's side pane, as in the program.
 class MainWindowFixture : public ::testing::Test {
 protected:
     MainWindowFixture() {
@@ -29,17 +30,13 @@ protected:
                                 "cOnWaitMsg", "cTemplateSelectorPhotos",
                                 "cTemplateSelectorNoPhotos", "cTemplateSelectorMorePhotos"})
             strings.ApplyLanguageLine(QString::fromLatin1(key) + "=" + Caption(key));
-        books = std::make_unique<BookManager>(dir.filePath("books/"), &catalogue, &strings);
+        books = std::make_unique<BookManager>(dir.filePath("books/"), catalogue, &strings, &host);
         QDir().mkpath(dir.filePath("books"));
-        saved = Services();
-        Services().strings = &strings;
-        Services().templates = &catalogue;
-        Services().books = books.get();
     }
     ~MainWindowFixture() override {
+        host.SetTarget(nullptr);
         window.reset();
         books.reset();
-        Services() = saved;
     }
 
     // The text a key shows in these tests: "<key>".
@@ -47,13 +44,13 @@ protected:
 
     MainWindow& Window() {
         if (!window) {
-            MainWindowContext context;
-            context.strings = &strings;
-            context.templates = &catalogue;
-            context.books = books.get();
-            context.programFolder = dir.path();
-            context.placementFile = dir.filePath("placement.ini");
+            const MainWindowContext context{
+                .ui = {*books, strings, catalogue, library, renderer, QImage()},
+                .programFolder = dir.path(),
+                .placementFile = dir.filePath("placement.ini"),
+            };
             window = std::make_unique<MainWindow>(context);
+            host.SetTarget(window->GetSidePane()); // as the program wires it
         }
         return *window;
     }
@@ -67,7 +64,9 @@ protected:
     QTemporaryDir dir;
     Constants strings;
     Templates catalogue{&strings};
+    ForwardingDisplayHost host;
     std::unique_ptr<BookManager> books;
+    BackgroundLibrary library{QString(), QString()};
+    std::shared_ptr<const PageRenderer> renderer = TestRenderer();
     std::unique_ptr<MainWindow> window;
-    AppServices saved;
 };

@@ -16,11 +16,11 @@
 
 AlbumFixture::AlbumFixture(QSize paneSize) {
     strings.ApplyLanguageLine(QStringLiteral("cUntitledBook=Test Book"));
-    manager = std::make_unique<BookManager>(books.path(), &TestCatalogue(), &strings, &host);
-    album = std::make_unique<AlbumViewControl>(manager.get());
-    album->SetRenderer(std::make_shared<const PageRenderer>(
-        backgrounds.path() + QLatin1Char('/'),
-        QSizeF(TestCatalogue().PageWidth(), TestCatalogue().PageHeight())));
+    manager = std::make_unique<BookManager>(books.path(), TestCatalogue(), &strings, &host);
+    album = std::make_unique<AlbumViewControl>(
+        manager.get(), std::make_shared<const PageRenderer>(
+                           backgrounds.path() + QLatin1Char('/'),
+                           QSizeF(TestCatalogue().PageWidth(), TestCatalogue().PageHeight())));
     album->resize(paneSize);
     album->show();
     manager->Initialize();

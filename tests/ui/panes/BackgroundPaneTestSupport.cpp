@@ -4,12 +4,13 @@
 #include "model/Book.h"
 #include "model/ModelTestSupport.h"
 #include "model/Page.h"
+#include "ui/common/UiTestSupport.h"
 
 #include <QImage>
 #include <QWidget>
 
 BackgroundPaneFixture::BackgroundPaneFixture()
-    : manager(books.path(), &TestCatalogue(), &strings), library(backgrounds.path(), QString()) {
+    : manager(books.path(), TestCatalogue(), &strings), library(backgrounds.path(), QString()) {
     for (const char* line : {"cUntitledBook=Test Book", "cBgControlMenuOptionAll=All pages",
                              "cBgControlMenuOptionEven=Even pages", "cBgControlMenuOptionOdd=Odd pages",
                              "cDownloadDialog=Download Backgrounds"})
@@ -18,6 +19,10 @@ BackgroundPaneFixture::BackgroundPaneFixture()
     const auto book = manager.GetBook();
     while (book->PagesCount() > 5)
         book->RemovePage(book->PagesCount() - 1);
+}
+
+UiContext BackgroundPaneFixture::SidePaneContext() {
+    return {manager, strings, TestCatalogue(), library, TestRenderer(), QImage()};
 }
 
 void BackgroundPaneFixture::AddPicture(const QString& name, QColor colour, int width, int height) {

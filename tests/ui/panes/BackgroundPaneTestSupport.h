@@ -2,6 +2,7 @@
 
 #include "model/BackgroundLibrary.h"
 #include "model/BookManager.h"
+#include "ui/common/UiContext.h"
 #include "ui/panes/BgPaneContext.h"
 #include "base/Constants.h"
 
@@ -21,7 +22,9 @@ public:
     void AddPicture(const QString& name, QColor colour = Qt::red, int width = 145, int height = 104);
     // Writes the pictures and reads the library's list again.
     void AddBackgrounds(const QStringList& names);
-    BgPaneContext Context() { return {&manager, &strings, &library}; }
+    BgPaneContext Context() { return {&manager, &strings, library}; }
+    // The same objects for a whole side pane, with a renderer without backgrounds.
+    UiContext SidePaneContext();
     // The current book's side-pane layout.
     void SetPaneView(int view);
     QStringList PageBackgrounds() const;

@@ -165,12 +165,11 @@ TEST_F(BackgroundTileTest, MenuCommandsPutTheBackgroundOnTheirPagesAndSaveOnce) 
 // The drop a tile's drag makes, copy being the only effect it allows.
 TEST(BackgroundTileDropTest, TheDragLandsOnThePageSurface) {
     BookViewFixture fixture;
-    PageControl surface{nullptr, &fixture.manager};
-    surface.SetRenderer(fixture.renderer);
+    PageControl surface{fixture.Context()};
     surface.SetPageType(PageControl::SinglePage);
     surface.resize(578, 416);
     surface.show();
-    BackgroundTile tile(BgPaneContext{}, nullptr);
+    BackgroundTile tile(BgPaneContext{nullptr, nullptr, fixture.library}, nullptr);
     tile.SetPage(0, "leaf");
     const std::unique_ptr<QMimeData> data(tile.MakeDragData());
 

@@ -7,6 +7,7 @@
 #include "ui/panes/PhotoControl.h"
 #include "ui/panes/PhotosControl.h"
 #include "ui/panes/SidePane.h"
+#include "ui/common/UiTestSupport.h"
 #include "model/PhotoImage.h"
 #include "base/Md5.h"
 
@@ -16,28 +17,23 @@
 #include <QSignalSpy>
 #include <QUrl>
 
-void ForwardingHost::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
-    target->AddDisplayPhoto(photo);
-}
-
-void ForwardingHost::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
-    target->RemoveDisplayPhoto(photo);
-}
-
 PaneFixture::PaneFixture() {
     for (const char* line : {"cUntitledBook=Test Book", "cImportStatusAdded=Added",
                              "cImportStatusAlreadyExist=Already there",
                              "cImportStatusUnsupportFormat=Unsupported", "cImportStatusCaption=Importing",
                              "cOkayButton=OK"})
         strings.ApplyLanguageLine(QString::fromLatin1(line));
-    manager = std::make_unique<BookManager>(books.path(), &TestCatalogue(), &strings, &host);
-    top = std::make_unique<SidePane>(manager.get(), &strings);
-    host.target = top.get();
+    manager = std::make_unique<BookManager>(books.path(), TestCatalogue(), &strings, &host);
+    renderer = TestRenderer();
+    top = std::make_unique<SidePane>(
+        UiContext{*manager, strings, TestCatalogue(), library, renderer, QImage()});
+    host.SetTarget(top.get());
     top->resize(449, 161); // photos pane 400 x 161
     manager->Initialize();
 }
 
 PaneFixture::~PaneFixture() {
+    host.SetTarget(nullptr);
     top.reset();
     Settle();
 }

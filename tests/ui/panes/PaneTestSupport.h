@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/BackgroundLibrary.h"
 #include "model/PageDisplayHost.h"
 #include "base/Constants.h"
 
@@ -11,16 +12,9 @@
 class BookManager;
 class PhotoControl;
 class PhotosControl;
+class PageRenderer;
 class QMimeData;
 class SidePane;
-
-// Hands photos to a pane made after the book manager that needs it.
-class ForwardingHost : public PageDisplayHost {
-public:
-    void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
-    void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
-    PageDisplayHost* target = nullptr;
-};
 
 // A books folder with an opened untitled book, a side pane on it, and a
 // folder of source JPEGs.
@@ -52,7 +46,9 @@ public:
     QTemporaryDir books;
     QTemporaryDir sources;
     Constants strings;
-    ForwardingHost host;
+    ForwardingDisplayHost host; // to the side pane, made after the book manager
+    BackgroundLibrary library{QString(), QString()};
+    std::shared_ptr<const PageRenderer> renderer;
     std::unique_ptr<BookManager> manager;
     std::unique_ptr<SidePane> top;
 };

@@ -35,7 +35,7 @@ protected:
                shown.pixel(w / 2, 0) == border && shown.pixel(w / 2, h - 1) == border;
     }
 
-    SidePane top{&manager, &strings};
+    SidePane top{SidePaneContext()};
 };
 
 } // namespace

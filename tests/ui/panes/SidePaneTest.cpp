@@ -8,7 +8,7 @@
 #include "ui/panes/PhotoControl.h"
 #include "ui/panes/PhotosControl.h"
 #include "ui/panes/SidePane.h"
-#include "base/AppServices.h"
+#include "ui/common/UiTestSupport.h"
 
 #include <QAbstractButton>
 #include <QScrollBar>
@@ -27,7 +27,8 @@ QAbstractButton* ToolButton(SidePane& top, const QString& key) {
 } // namespace
 
 TEST(SidePaneTest, StartsOnThePhotosPaneWithEveryButtonAvailable) {
-    SidePane top(nullptr, nullptr);
+    UiTestObjects objects;
+    SidePane top(objects.Context());
     top.resize(800, 161);
     EXPECT_EQ(top.PressedKey(), "photos");
     EXPECT_EQ(top.PreferredWidth(), 163);
@@ -39,7 +40,8 @@ TEST(SidePaneTest, StartsOnThePhotosPaneWithEveryButtonAvailable) {
 }
 
 TEST(SidePaneTest, SwitchingPanesChangesTheWantedColumnWidth) {
-    SidePane top(nullptr, nullptr);
+    UiTestObjects objects;
+    SidePane top(objects.Context());
     QSignalSpy changed(&top, &SidePane::PaneChanged);
     top.ShowPane("album");
     EXPECT_EQ(top.PreferredWidth(), 327);
@@ -56,7 +58,8 @@ TEST(SidePaneTest, SwitchingPanesChangesTheWantedColumnWidth) {
 }
 
 TEST(SidePaneTest, StripLayoutPlacesThePhotosPaneBesideTheToolbar) {
-    SidePane top(nullptr, nullptr);
+    UiTestObjects objects;
+    SidePane top(objects.Context());
     top.resize(800, 161);
     top.Relayout();
     EXPECT_EQ(top.Photos()->geometry(), QRect(49, 0, 751, 161));
@@ -82,15 +85,6 @@ protected:
 };
 
 } // namespace
-
-TEST(SidePaneRegistration, TheProgramsSwitcherTakesPhotosFromPages) {
-    ASSERT_EQ(Services().displayHost, nullptr);
-    {
-        SidePane top;
-        EXPECT_EQ(Services().displayHost, &top);
-    }
-    EXPECT_EQ(Services().displayHost, nullptr);
-}
 
 TEST_F(SidePaneBookTest, APhotoPlacedOnAPageLeavesThePaneAndComesBackReset) {
     const QString a = MakeJpeg("a.jpg");

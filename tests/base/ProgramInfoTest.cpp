@@ -1,13 +1,7 @@
-#include "base/AppServices.h"
 #include "base/LumbraError.h"
-#include "app/ProgramInfo.h"
+#include "base/ProgramInfo.h"
 
 #include "BuildConfig.h"
-#include "model/Book.h"
-#include "model/BookManager.h"
-#include "model/ModelTestSupport.h"
-
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -23,20 +17,4 @@ TEST(ProgramInfo, VersionNumberAbove32767Overflows) {
     EXPECT_THROW(VersionNumberOf(3, 28), LumbraError);   // 32800
     EXPECT_THROW(VersionNumberOf(400, 0), LumbraError);  // overflows in the first product
     EXPECT_THROW(VersionNumberOf(70000, 0), LumbraError); // not even a 16-bit major
-}
-
-TEST(ProgramInfo, PaneViewIsOneWithoutBooks) {
-    ASSERT_EQ(Services().books, nullptr);
-    EXPECT_EQ(CurrentPaneView(), 1);
-}
-
-TEST(ProgramInfo, PaneViewFollowsTheCurrentBook) {
-    QTemporaryDir books;
-    BookManager manager(books.path() + "/", &TestCatalogue());
-    Services().books = &manager;
-    manager.Initialize();
-    EXPECT_EQ(CurrentPaneView(), 1);
-    manager.GetBook()->SetSidePaneView(2);
-    EXPECT_EQ(CurrentPaneView(), 2);
-    Services().books = nullptr;
 }

@@ -1,9 +1,6 @@
-#include "app/ProgramInfo.h"
-
-#include "model/BookManager.h"
+#include "base/ProgramInfo.h"
 
 #include "BuildConfig.h"
-#include "base/AppServices.h"
 #include "base/LumbraError.h"
 
 #include <limits>
@@ -26,10 +23,4 @@ int16_t VersionNumberOf(int major, int minor) {
 
 int16_t VersionNumber() {
     return VersionNumberOf(BuildConfig::VersionMajor, BuildConfig::VersionMinor);
-}
-
-int16_t CurrentPaneView() {
-    if (!Services().books)
-        return 1;
-    return static_cast<int16_t>(Services().books->CurrentPaneView());
 }

@@ -1,6 +1,0 @@
-#include "base/AppServices.h"
-
-AppServices& Services() {
-    static AppServices services;
-    return services;
-}
