@@ -1,5 +1,7 @@
 #include "app/StartUp.h"
 
+#include "app/AppLog.h"
+
 #include "imaging/FreeImageBridge.h"
 #include "model/BookManager.h"
 #include "model/Templates.h"
@@ -76,6 +78,7 @@ void StartUp::InitBackgrounds() {
         mBackgrounds.InitBackgrounds();
     } catch (const LumbraError&) {
         // a failed copy of the delivered backgrounds leaves the library as it is
+        LogCaughtException(lcApp(), "Copying the delivered backgrounds");
     }
 }
 
