@@ -52,12 +52,8 @@ FiBitmap LoadBackground(const QString& path, int width, int height) {
     return LoadJpegCovering(path, factor, 0).picture;
 }
 
-const char* ScreenBackgroundSuffix(int width, int height) {
-    switch (PhotoImage::GetBgOptimalThumbType(width, height)) {
-    case 1: return "_sm.jpg";
-    case 2: return "_md.jpg";
-    default: return "_lg.jpg";
-    }
+ThumbType ScreenBackgroundType(int width, int height) {
+    return BackgroundLibrary::ScreenThumbType(PhotoImage::GetBgOptimalThumbType(width, height));
 }
 
 // Draws the photo, leaving the box as it is when its files cannot be read.
@@ -119,8 +115,9 @@ QString PageRenderer::ProgramBackgroundsFolder() {
     return Backgrounds::Library().BackgroundsFolder();
 }
 
-QString PageRenderer::BackgroundFile(const QString& name, const char* suffix) const {
-    return QDir(mBackgroundsFolder).filePath(name + QLatin1String(suffix));
+QString PageRenderer::BackgroundFile(const QString& name, ThumbType type) const {
+    const QString file = name + QLatin1String(ThumbSuffix(type)) + QLatin1String(".jpg");
+    return QDir(mBackgroundsFolder).filePath(file);
 }
 
 std::shared_ptr<PaintSurface> PageRenderer::RenderPageBitMap(const PageScene& scene, int width,
@@ -133,8 +130,8 @@ std::shared_ptr<PaintSurface> PageRenderer::RenderPageBitMap(const PageScene& sc
 
     FiBitmap background;
     if (!scene.background.isEmpty())
-        background = LoadBackground(BackgroundFile(scene.background, ScreenBackgroundSuffix(width, height)),
-                                    width, height);
+        background = LoadBackground(
+            BackgroundFile(scene.background, ScreenBackgroundType(width, height)), width, height);
     if (background)
         PaintImage(*painter, background.get(), 0, 0, width, height, 0, 0, 0, 0);
     else
@@ -163,7 +160,8 @@ FiBitmap PageRenderer::RenderPageFreeImage(const PageScene& scene, int width, in
                                            QStringList* problems) const {
     FiBitmap picture;
     if (!scene.background.isEmpty()) {
-        const FiBitmap loaded = LoadBackground(BackgroundFile(scene.background, "_or.jpg"), width, height);
+        const FiBitmap loaded =
+            LoadBackground(BackgroundFile(scene.background, ThumbType::Original), width, height);
         if (loaded)
             picture = RescaleTo(loaded.get(), QSize(width, height));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/FiBitmap.h"
+#include "imaging/ThumbType.h"
 
 #include <QSizeF>
 #include <QString>
@@ -53,7 +54,7 @@ public:
     QSizeF PageMm() const { return mPageMm; }
 
 private:
-    QString BackgroundFile(const QString& name, const char* suffix) const;
+    QString BackgroundFile(const QString& name, ThumbType type) const;
 
     QString mBackgroundsFolder;
     QSizeF mPageMm;

@@ -11,7 +11,7 @@ namespace {
 
 // The folder part of the photo's full-size file: folder & name & "_or.jpg".
 QString PhotoFolder(const PhotoImage& photo) {
-    const QString file = photo.GetThumbFile(4);
+    const QString file = photo.GetThumbFile(ThumbType::Original);
     return file.left(file.size() - photo.GetName().size() - int(qstrlen("_or.jpg")));
 }
 

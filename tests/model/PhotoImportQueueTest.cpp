@@ -100,7 +100,7 @@ TEST_F(PhotoImportQueueTest, APhotoTheBookGotMeanwhileKeepsItsFiles) {
     existing->CopyName("0000" + Md5().Hash(a));
     existing->SetKey(book->GetBookFolder(), Md5().Hash(a));
     book->Photos().Add(existing);
-    TestJpegs::Write(existing->GetThumbFile(1), TestJpegs::PhotoLike(120, 90));
+    TestJpegs::Write(existing->GetThumbFile(ThumbType::Small), TestJpegs::PhotoLike(120, 90));
     ASSERT_TRUE(WaitUntilIdle());
     ASSERT_EQ(outcomes.size(), 1u);
     EXPECT_EQ(outcomes[0].status, Status::AlreadyExists);

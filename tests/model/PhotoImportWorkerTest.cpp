@@ -44,7 +44,7 @@ TEST(PhotoImportWorker, MakesTheFilesOffTheCallingThread) {
     EXPECT_EQ(args.at(0).toString(), source);
     EXPECT_TRUE(args.at(2).toString().isEmpty());
     EXPECT_TRUE(photo.IsSupportFormat());
-    EXPECT_EQ(photo.GetThumbWidth(1), 120);
+    EXPECT_EQ(photo.GetThumbWidth(ThumbType::Small), 120);
     EXPECT_EQ(photo.GetWidth(), 640);
 }
 

@@ -33,7 +33,7 @@ void BackgroundTile::SetPage(int aPageNum, const QString& FileName) {
     hide();
     mIndex = aPageNum;
     mName = FileName;
-    const QString small = mContext.Library().FilePath(mName, BackgroundLibrary::Size::Small);
+    const QString small = mContext.Library().FilePath(mName, ThumbType::Small);
     const FiBitmap picture = FiLoad(FIF_JPEG, small, 0);
     mPicture = picture ? FiToQImage(picture.get()) : QImage();
     update();

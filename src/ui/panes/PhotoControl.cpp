@@ -27,7 +27,7 @@ void PhotoControl::SetPhoto(const std::shared_ptr<PhotoImage>& aPhoto, const QSt
 const QImage& PhotoControl::Thumbnail() {
     if (!mThumbRead && mPhoto) {
         mThumbRead = true;
-        const FiBitmap small = FiLoad(FIF_JPEG, mPhoto->GetThumbFile(1), 0);
+        const FiBitmap small = FiLoad(FIF_JPEG, mPhoto->GetThumbFile(ThumbType::Small), 0);
         if (small)
             mThumb = FiToQImage(small.get());
     }

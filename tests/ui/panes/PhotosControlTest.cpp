@@ -109,7 +109,7 @@ TEST_F(PhotosControlTest, DeletingAPhotoRemovesItsTileFilesAndPlaceInTheBook) {
     ASSERT_TRUE(Import(files));
     PhotoControl* tile = Pane().Find(KeyOf(files[1]));
     ASSERT_TRUE(tile);
-    for (int type = 1; type <= 4; ++type) // reading the sizes writes the ".dim" files
+    for (ThumbType type : kThumbTypes) // reading the sizes writes the ".dim" files
         EXPECT_GT(tile->GetPhoto()->GetThumbWidth(type), 0);
     ASSERT_EQ(FilesWithKey(KeyOf(files[1])).size(), 8);
     tile->GetPhotoMgr()->findChild<QToolButton*>("mDeletePhotoButton")->click();
