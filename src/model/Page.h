@@ -7,7 +7,6 @@
 #include <memory>
 #include <vector>
 
-class FiBitmap;
 class PaintSurface;
 class PhotoImage;
 class PhotoImageList;
@@ -73,14 +72,6 @@ public:
     // The last thumbnail rendering of the page, kept for the album overview.
     const std::shared_ptr<PaintSurface>& Thumbnail() const { return mThumb; }
     void SetThumbnail(std::shared_ptr<PaintSurface> thumb) { mThumb = std::move(thumb); }
-
-    // Page rendering (editing/PageRenderer.h), with the program's backgrounds
-    // folder and the catalogue's page size. For the screen: mode 1 (album
-    // thumbnail, also kept as Thumbnail) or 2 (editing surface, with the
-    // too-small warning and the marks of empty boxes and text boxes).
-    std::shared_ptr<PaintSurface> RenderPageBitMap(int width, int height, int mode);
-    // For print or preview: a 24-bit picture of width x height.
-    FiBitmap RenderPageFreeImage(int width, int height) const;
 
     // Returns every photo to the photos pane and drops the template; no event.
     void Delete();
