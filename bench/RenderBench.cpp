@@ -178,7 +178,7 @@ void BM_ScreenNinePhotoPage(benchmark::State& state) {
         p->SetKeepThumb(true);
     const PageRenderer renderer(dir + QStringLiteral("/bg/"), {289, 208});
     // Warm-up render; its pixels prove the photos are drawn, not left as empty boxes.
-    const auto first = renderer.RenderPageBitMap(scene, 1092, 786, 2);
+    const auto first = renderer.RenderPageBitMap(scene, 1092, 786, RenderMode::Editing);
     for (int i = 0; i < nine->PhotoBoxCount(); ++i) {
         const TemplateBox& box = *nine->PhotoBox(i);
         const QPoint centre(int((box.X() + box.width() / 2) * 1092 / 289),
@@ -190,7 +190,8 @@ void BM_ScreenNinePhotoPage(benchmark::State& state) {
         }
     }
     for (auto _ : state)
-        benchmark::DoNotOptimize(renderer.RenderPageBitMap(scene, 1092, 786, 2).get());
+        benchmark::DoNotOptimize(
+            renderer.RenderPageBitMap(scene, 1092, 786, RenderMode::Editing).get());
     state.counters["photo_boxes"] = nine->PhotoBoxCount();
 }
 

@@ -8,7 +8,7 @@
 namespace {
 
 QImage RenderSnapshot(const std::shared_ptr<const PageRenderer>& renderer, const PageSnapshot& snapshot,
-                      QSize size, int mode) {
+                      QSize size, RenderMode mode) {
     if (!renderer)
         return QImage();
     try {
@@ -42,7 +42,7 @@ std::shared_ptr<const PageRenderer> PageRenderQueue::Renderer() {
     return mRenderer;
 }
 
-void PageRenderQueue::Request(PageSnapshot snapshot, QSize size, int mode) {
+void PageRenderQueue::Request(PageSnapshot snapshot, QSize size, RenderMode mode) {
     mWaiting = Job{std::move(snapshot), size, mode};
     if (!mRunning)
         StartNext();

@@ -121,7 +121,7 @@ QString PageRenderer::BackgroundFile(const QString& name, ThumbType type) const 
 }
 
 std::shared_ptr<PaintSurface> PageRenderer::RenderPageBitMap(const PageScene& scene, int width,
-                                                       int height, int mode) const {
+                                                             int height, RenderMode mode) const {
     auto surface = std::make_shared<PaintSurface>(width, height);
     QPainter* painter = surface->painter();
     if (!painter)
@@ -137,12 +137,13 @@ std::shared_ptr<PaintSurface> PageRenderer::RenderPageBitMap(const PageScene& sc
     else
         painter->fillRect(0, 0, width, height, Qt::white);
 
+    const bool editing = mode == RenderMode::Editing;
     for (size_t i = 0; i < scene.photoBoxes.size(); ++i) {
         const QRect box = geometry.Pixels(*scene.photoBoxes[i]);
         const auto& photo = i < scene.photos.size() ? scene.photos[i] : nullptr;
         if (photo && !box.isEmpty())
-            DrawPhoto(*photo, *painter, box, mode != ThumbnailMode);
-        else if (!photo && mode == EditingMode)
+            DrawPhoto(*photo, *painter, box, editing);
+        else if (!photo && editing)
             painter->drawImage(box.topLeft(), EmptyBoxOverlay(box));
     }
 
@@ -150,7 +151,7 @@ std::shared_ptr<PaintSurface> PageRenderer::RenderPageBitMap(const PageScene& sc
         const QRect box = geometry.Pixels(*scene.textBoxes[i]);
         if (i < scene.texts.size() && HasText(scene.texts[i]))
             DrawBoxText(*painter, scene.texts[i], BoxMm(*scene.textBoxes[i]).size(), box);
-        if (mode == EditingMode)
+        if (editing)
             painter->drawImage(box.topLeft(), DashedFrameOverlay(box.width(), box.height()));
     }
     return surface;

@@ -66,7 +66,7 @@ TEST_F(SceneOfAPage, RenderingsOfTheSnapshotShowThePhotosAndTextsThePageHolds) {
     const PageRenderer renderer(dir.path() + QLatin1Char('/'), QSizeF(cPageW, cPageH));
     const PageScene scene = DetachedScene(SnapshotPage(*aPage));
     const QImage screen =
-        renderer.RenderPageBitMap(scene, 578, 416, PageRenderer::ThumbnailMode)->image()->copy();
+        renderer.RenderPageBitMap(scene, 578, 416, RenderMode::Thumbnail)->image()->copy();
     const FiBitmap print = renderer.RenderPageFreeImage(scene, 578, 416);
     for (const QImage& image : {screen, FiToQImage(print.get())}) {
         EXPECT_TRUE(TestJpegs::Near(image.pixel(289, 100), Qt::green));
