@@ -30,15 +30,16 @@ struct BoxEditors;
 class PageControl : public QWidget {
     Q_OBJECT
 public:
-    enum PageType { LeftPage = 1, RightPage = 2, SinglePage = 3 };
+    // Which page of the book it shows: the left or right one of the facing
+    // pair, or the current page in the one-page view.
+    enum class PageType { LeftPage, RightPage, SinglePage };
 
     // manager null: Services().books.
     explicit PageControl(QWidget* parent = nullptr, BookManager* manager = nullptr);
     ~PageControl() override;
 
     // Also picks the page of that type from the book.
-    void SetPageType(int type);
-    int PageType() const { return mPageType; }
+    void SetPageType(PageType type);
     // The book view's editors (may hold nulls); the pointer must outlive this.
     void SetEditors(const BoxEditors* editors) { mEditors = editors; }
     // Null: the program's renderer.
@@ -117,7 +118,7 @@ private:
     BookManager* mManager = nullptr;
     ManagerFollower mManagerFollower;
     const BoxEditors* mEditors = nullptr;
-    int mPageType = SinglePage;
+    PageType mPageType = PageType::SinglePage;
     std::shared_ptr<Book> mBook;
     std::shared_ptr<Page> mPage;
     ConnectionGroup mBookConnections;

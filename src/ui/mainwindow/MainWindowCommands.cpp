@@ -114,7 +114,7 @@ void MainWindow::onBookNewPageTriggered() {
 }
 
 void MainWindow::onBookPageViewTriggered() {
-    const int next = MainWindowRules::NextPagesView(mBookView->GetPagesView());
+    const PagesView next = MainWindowRules::NextPagesView(mBookView->GetPagesView());
     mBookPageViewAction->setText(mStrings.Text(MainWindowRules::PageViewCaptionKey(next)));
     mBookView->SetPagesView(next);
 }

@@ -8,12 +8,12 @@
 
 namespace MainWindowRules {
 
-const char16_t* PageViewCaptionKey(int pagesView) {
-    return pagesView == 2 ? u"cMenuBookOnePageView" : u"cMenuBookTwoPageView";
+const char16_t* PageViewCaptionKey(PagesView pagesView) {
+    return pagesView == PagesView::TwoPages ? u"cMenuBookOnePageView" : u"cMenuBookTwoPageView";
 }
 
-int NextPagesView(int pagesView) {
-    return pagesView == 2 ? 1 : 2;
+PagesView NextPagesView(PagesView pagesView) {
+    return pagesView == PagesView::TwoPages ? PagesView::OnePage : PagesView::TwoPages;
 }
 
 int NextPaneView(int paneView) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/bookview/BookViewPaging.h"
+
 #include <QRect>
 #include <QString>
 
@@ -10,9 +12,9 @@ namespace MainWindowRules {
 
 // The page-view item names the view it switches to next: "one page" while
 // two pages are shown, "two pages" otherwise.
-const char16_t* PageViewCaptionKey(int pagesView);
-// The view the item switches to: 1 from 2, else 2.
-int NextPagesView(int pagesView);
+const char16_t* PageViewCaptionKey(PagesView pagesView);
+// The view the item switches to: the other one.
+PagesView NextPagesView(PagesView pagesView);
 // The side-pane layout after View Switch: 2 from 1, else 1.
 int NextPaneView(int paneView);
 

@@ -28,7 +28,7 @@ class PageControlTest : public ::testing::Test {
 protected:
     void SetUp() override {
         surface.SetRenderer(fixture.renderer);
-        surface.SetPageType(PageControl::SinglePage);
+        surface.SetPageType(PageControl::PageType::SinglePage);
         surface.SetEditors(&editors);
         surface.move(20, 30);
         surface.resize(578, 416);

@@ -129,12 +129,12 @@ TEST_F(MainWindowTest, PreviousAndNextFollowTheBookView) {
 TEST_F(MainWindowTest, PageViewCaptionNamesTheViewItSwitchesTo) {
     ShownWithBook();
     QAction* item = Item("mnuBookPageView");
-    EXPECT_EQ(Window().GetBookView()->GetPagesView(), 2);
+    EXPECT_EQ(Window().GetBookView()->GetPagesView(), PagesView::TwoPages);
     item->trigger();
-    EXPECT_EQ(Window().GetBookView()->GetPagesView(), 1);
+    EXPECT_EQ(Window().GetBookView()->GetPagesView(), PagesView::OnePage);
     EXPECT_EQ(item->text(), Caption("cMenuBookTwoPageView"));
     item->trigger();
-    EXPECT_EQ(Window().GetBookView()->GetPagesView(), 2);
+    EXPECT_EQ(Window().GetBookView()->GetPagesView(), PagesView::TwoPages);
     EXPECT_EQ(item->text(), Caption("cMenuBookOnePageView"));
 }
 

@@ -117,7 +117,7 @@ TEST(BackgroundTileDropTest, TheDragLandsOnThePageSurface) {
     BookViewFixture fixture;
     PageControl surface{nullptr, &fixture.manager};
     surface.SetRenderer(fixture.renderer);
-    surface.SetPageType(PageControl::SinglePage);
+    surface.SetPageType(PageControl::PageType::SinglePage);
     surface.resize(578, 416);
     surface.show();
     BackgroundTile tile(BgPaneContext{}, nullptr);
