@@ -27,9 +27,3 @@ int16_t VersionNumberOf(int major, int minor) {
 int16_t VersionNumber() {
     return VersionNumberOf(BuildConfig::VersionMajor, BuildConfig::VersionMinor);
 }
-
-int16_t CurrentPaneView() {
-    if (!Services().books)
-        return 1;
-    return static_cast<int16_t>(Services().books->CurrentPaneView());
-}

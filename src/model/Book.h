@@ -32,10 +32,6 @@ public:
                   QObject* parent = nullptr);
     ~Book() override;
 
-    // Side-pane layout: 1 a strip across the top, 2 a column at the right.
-    int SidePaneView() const { return mSidePaneView; }
-    void SetSidePaneView(int view) { mSidePaneView = view; }
-
     static QString GetBookType() { return QStringLiteral("2_290_212"); }
     static int GetMinPages() { return 20; }
     static int GetMaxPages() { return 100; }
@@ -116,7 +112,6 @@ private:
 
     QString mBooksFolder;
     ModelContext mContext;
-    int mSidePaneView = 1;
     std::unique_ptr<PhotoImageList> mPhotos;
     std::vector<PagePtr> mPages;
     QString mName;

@@ -24,19 +24,3 @@ TEST(ProgramInfo, VersionNumberAbove32767Overflows) {
     EXPECT_THROW(VersionNumberOf(400, 0), LumbraError);  // overflows in the first product
     EXPECT_THROW(VersionNumberOf(70000, 0), LumbraError); // not even a 16-bit major
 }
-
-TEST(ProgramInfo, PaneViewIsOneWithoutBooks) {
-    ASSERT_EQ(Services().books, nullptr);
-    EXPECT_EQ(CurrentPaneView(), 1);
-}
-
-TEST(ProgramInfo, PaneViewFollowsTheCurrentBook) {
-    QTemporaryDir books;
-    BookManager manager(books.path() + "/", &TestCatalogue());
-    Services().books = &manager;
-    manager.Initialize();
-    EXPECT_EQ(CurrentPaneView(), 1);
-    manager.GetBook()->SetSidePaneView(2);
-    EXPECT_EQ(CurrentPaneView(), 2);
-    Services().books = nullptr;
-}

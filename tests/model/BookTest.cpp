@@ -59,7 +59,6 @@ TEST_F(BookTest, NewBookHasTwentyNumberedDefaultPages) {
     EXPECT_EQ(book->GetBookFolder(), books.filePath("Trip") + "/");
     EXPECT_TRUE(QDir(book->GetBookFolder()).exists());
     EXPECT_EQ(ReadFile(books.filePath("book.ini")), QByteArray("Trip\r\n"));
-    EXPECT_EQ(book->SidePaneView(), 1);
     EXPECT_THROW(book->GetPage(20), LumbraError);
 }
 

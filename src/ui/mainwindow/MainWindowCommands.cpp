@@ -172,10 +172,9 @@ void MainWindow::onBookOrderStatusTriggered() {
 // ---- View
 
 void MainWindow::onViewSwitchTriggered() {
-    const auto book = CurrentBook();
-    if (!book)
+    if (!CurrentBook())
         return;
-    book->SetSidePaneView(MainWindowRules::NextPaneView(book->SidePaneView()));
+    mSidePane->SetView(MainWindowRules::NextPaneView(mSidePane->View()));
     Resize();
     mSidePane->Relayout(); // its size may not change, its layout does
 }

@@ -16,8 +16,8 @@ PagesView NextPagesView(PagesView pagesView) {
     return pagesView == PagesView::TwoPages ? PagesView::OnePage : PagesView::TwoPages;
 }
 
-int NextPaneView(int paneView) {
-    return paneView == 1 ? 2 : 1;
+PaneView NextPaneView(PaneView paneView) {
+    return paneView == PaneView::Strip ? PaneView::Column : PaneView::Strip;
 }
 
 QString WindowTitle(const QString& caption, const QString& bookName) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/bookview/BookViewPaging.h"
+#include "ui/common/PaneView.h"
 
 #include <QRect>
 #include <QString>
@@ -15,8 +16,8 @@ namespace MainWindowRules {
 const char16_t* PageViewCaptionKey(PagesView pagesView);
 // The view the item switches to: the other one.
 PagesView NextPagesView(PagesView pagesView);
-// The side-pane layout after View Switch: 2 from 1, else 1.
-int NextPaneView(int paneView);
+// The side pane's view after View Switch: the other one.
+PaneView NextPaneView(PaneView paneView);
 
 // "caption - book name".
 QString WindowTitle(const QString& caption, const QString& bookName);

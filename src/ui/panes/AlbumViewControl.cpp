@@ -6,14 +6,16 @@
 #include "ui/panes/SidePaneLayout.h"
 #include "ui/panes/AlbumPageFacingThumbControl.h"
 #include "ui/common/PaneScrollBar.h"
+#include "ui/common/PaneViewChoice.h"
 
 #include <QCoreApplication>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QWheelEvent>
 
-AlbumViewControl::AlbumViewControl(BookManager* books, QWidget* parent)
-    : QWidget(parent), mBooks(books) {
+AlbumViewControl::AlbumViewControl(BookManager* books, const PaneViewChoice* views,
+                                   QWidget* parent)
+    : QWidget(parent), mBooks(books), mViews(views) {
     mHScrollBar = MakePaneScrollBar(Qt::Horizontal, 0, this);
     mVScrollBar = MakePaneScrollBar(Qt::Vertical, 0, this);
     for (QScrollBar* bar : {mHScrollBar, mVScrollBar})
@@ -43,11 +45,13 @@ int AlbumViewControl::PairCount() const {
     return int(std::count_if(mPairs.begin(), mPairs.end(), [](auto* pair) { return pair != nullptr; }));
 }
 
-int AlbumViewControl::View() const { return mBooks ? mBooks->CurrentPaneView() : 1; }
+PaneView AlbumViewControl::View() const { return PaneViewOf(mViews); }
 
 int AlbumViewControl::PagesCount() const { return mBook ? mBook->PagesCount() : 0; }
 
-QScrollBar* AlbumViewControl::ScrollBar() const { return View() == 2 ? mVScrollBar : mHScrollBar; }
+QScrollBar* AlbumViewControl::ScrollBar() const {
+    return PaneScrollBarOf(View(), mHScrollBar, mVScrollBar);
+}
 
 int AlbumViewControl::Offset() const {
     const QScrollBar* bar = ScrollBar();
@@ -139,7 +143,7 @@ void AlbumViewControl::Relayout() {
 void AlbumViewControl::Repaint() {
     if (!mBooks || !mBook)
         return;
-    const int view = View();
+    const PaneView view = View();
     QScrollBar* bar = ScrollBar();
     const int steps = AlbumScrollSteps(view, PagesCount(), size());
     {

@@ -40,7 +40,7 @@ void BackgroundTile::SetPage(int aPageNum, const QString& FileName) {
 }
 
 void BackgroundTile::SetStart(int aLeftStart) {
-    setGeometry(BgTilePlace(mContext.PaneView(), mIndex, aLeftStart));
+    setGeometry(BgTilePlace(mContext.View(), mIndex, aLeftStart));
     show();
 }
 

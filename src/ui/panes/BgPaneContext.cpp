@@ -1,8 +1,8 @@
 #include "ui/panes/BgPaneContext.h"
 
 #include "model/Backgrounds.h"
-#include "model/BookManager.h"
+#include "ui/common/PaneViewChoice.h"
 
 BackgroundLibrary& BgPaneContext::Library() const { return library ? *library : Backgrounds::Library(); }
 
-int BgPaneContext::PaneView() const { return books ? books->CurrentPaneView() : 1; }
+PaneView BgPaneContext::View() const { return PaneViewOf(views); }

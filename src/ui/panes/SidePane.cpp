@@ -48,7 +48,7 @@ SidePane::SidePane(QWidget* parent) : SidePane(Services().books, Services().stri
 }
 
 SidePane::SidePane(BookManager* books, const Constants* strings, QWidget* parent)
-    : QWidget(parent), mBooks(books), mStrings(strings) {
+    : QWidget(parent), mBooks(books), mStrings(strings), mViews(books) {
     Build();
     if (mBooks)
         connect(mBooks, &BookManager::bookChanged, this, &SidePane::OnBookChange);
@@ -73,12 +73,13 @@ void SidePane::Build() {
     connect(mButtons, &QButtonGroup::buttonClicked, this,
             [this](QAbstractButton* b) { ShowPane(b->property(kKeyProperty).toString()); });
 
-    mPhotosControl = new PhotosControl(mBooks, mStrings, this);
+    mPhotosControl = new PhotosControl(mBooks, mStrings, &mViews, this);
     mPhotosControl->setObjectName("mPhotosControl");
-    mAlbumViewControl = new AlbumViewControl(mBooks, this);
+    mAlbumViewControl = new AlbumViewControl(mBooks, &mViews, this);
     mAlbumViewControl->setObjectName("mAlbumViewControl");
     mAlbumViewControl->hide();
-    mBackgroundsControl = new BackgroundsControl(BgPaneContext{mBooks, mStrings, nullptr}, this);
+    const BgPaneContext backgrounds{mBooks, mStrings, nullptr, &mViews};
+    mBackgroundsControl = new BackgroundsControl(backgrounds, this);
     mBackgroundsControl->setObjectName("mBackgroundsControl");
     mBackgroundsControl->hide();
     mDownloadBackgroundButton = new QPushButton(this);
@@ -117,9 +118,7 @@ QString SidePane::PressedKey() const {
 
 int SidePane::PreferredWidth() const { return SidePaneColumnWidth(ButtonOfKey(PressedKey())); }
 
-int SidePane::PaneView() const { return mBooks ? mBooks->CurrentPaneView() : 1; }
-
-// Each book has its own layout.
+// Each book has its own view.
 void SidePane::OnBookChange() { Relayout(); }
 
 void SidePane::ShowPane(const QString& key) {
@@ -143,22 +142,20 @@ void SidePane::ShowPane(const QString& key) {
 bool SidePane::BorderShown() const { return PressedKey() != QLatin1String("photos"); }
 
 void SidePane::Relayout() {
-    const int view = PaneView();
+    const PaneView view = View();
     const QRect inside = BorderShown() ? rect().adjusted(1, 1, -1, -1) : rect();
-    auto rects =
+    SidePaneRects rects =
         SidePaneLayout(view, inside.width(), inside.height(), mDownloadBackgroundButton->width());
-    if (!rects)
-        return;
-    for (QRect* r : {&rects->toolbar, &rects->photos, &rects->backgrounds, &rects->downloadButton,
-                     &rects->album})
+    for (QRect* r : {&rects.toolbar, &rects.photos, &rects.backgrounds, &rects.downloadButton,
+                     &rects.album})
         r->translate(inside.topLeft());
     auto* box = static_cast<QBoxLayout*>(mToolbar->layout());
-    box->setDirection(view == 1 ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
-    mToolbar->setGeometry(rects->toolbar);
-    mPhotosControl->setGeometry(rects->photos);
-    mBackgroundsControl->setGeometry(rects->backgrounds);
-    mDownloadBackgroundButton->setGeometry(rects->downloadButton);
-    mAlbumViewControl->setGeometry(rects->album);
+    box->setDirection(view == PaneView::Strip ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    mToolbar->setGeometry(rects.toolbar);
+    mPhotosControl->setGeometry(rects.photos);
+    mBackgroundsControl->setGeometry(rects.backgrounds);
+    mDownloadBackgroundButton->setGeometry(rects.downloadButton);
+    mAlbumViewControl->setGeometry(rects.album);
     mAlbumViewControl->Relayout();
     mPhotosControl->Relayout();
     mBackgroundsControl->Relayout();

@@ -12,9 +12,8 @@ TEST(MainWindowRules, PageViewItemNamesTheNextView) {
     EXPECT_EQ(QString::fromUtf16(PageViewCaptionKey(OnePage)), "cMenuBookTwoPageView");
     EXPECT_EQ(NextPagesView(TwoPages), OnePage);
     EXPECT_EQ(NextPagesView(OnePage), TwoPages);
-    EXPECT_EQ(NextPaneView(1), 2);
-    EXPECT_EQ(NextPaneView(2), 1);
-    EXPECT_EQ(NextPaneView(7), 1);
+    EXPECT_EQ(NextPaneView(PaneView::Strip), PaneView::Column);
+    EXPECT_EQ(NextPaneView(PaneView::Column), PaneView::Strip);
 }
 
 TEST(MainWindowRules, TitleAndMenuTexts) {

@@ -170,7 +170,7 @@ TEST_F(PhotosControlTest, ColumnLayoutStacksTilesAndScrollsVertically) {
     for (int i = 0; i < 4; ++i)
         files << MakeJpeg(QStringLiteral("p%1.jpg").arg(i), 64, 48);
     ASSERT_TRUE(Import(files));
-    CurrentBook()->SetSidePaneView(2);
+    top->SetView(PaneView::Column);
     top->resize(163, 350); // photos pane 163 x 300
     top->Relayout();
     ASSERT_EQ(Pane().geometry(), QRect(0, 50, 163, 300));
