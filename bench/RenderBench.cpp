@@ -108,11 +108,11 @@ void WriteBench(benchmark::State& state, PageOutput output, const QString& file)
 }
 
 void BM_PrintPageFile(benchmark::State& state) {
-    WriteBench(state, {PageOutput::Print, cPrint}, QStringLiteral("/1.jpg"));
+    WriteBench(state, {PageOutput::Kind::Print, cPrint}, QStringLiteral("/1.jpg"));
 }
 
 void BM_PreviewPageFile(benchmark::State& state) {
-    WriteBench(state, {PageOutput::Preview, {}}, QStringLiteral("/PG1.jpg"));
+    WriteBench(state, {PageOutput::Kind::Preview, {}}, QStringLiteral("/PG1.jpg"));
 }
 
 // One 6000 x 4000 photo filling the page, written as the print-size JPEG,
@@ -132,7 +132,7 @@ void BM_PrintFullPagePhotoVsTools(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        WritePageFile(task, {PageOutput::Print, cPrint}, renderer, nullptr);
+        WritePageFile(task, {PageOutput::Kind::Print, cPrint}, renderer, nullptr);
         const double ms = timer.nsecsElapsed() / 1e6;
         best = best < 0 ? ms : std::min(best, ms);
     }
