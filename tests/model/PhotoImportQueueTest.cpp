@@ -68,7 +68,7 @@ TEST_F(PhotoImportQueueTest, ReportsInQueueOrderWithRunningProgress) {
     }
     // Added photos join the list in file order, supported and sized.
     ASSERT_EQ(book->Photos().GetSize(), 2);
-    EXPECT_EQ(book->Photos().First()->item(), outcomes[0].photo);
+    EXPECT_EQ(*book->Photos().begin(), outcomes[0].photo);
     EXPECT_TRUE(outcomes[1].photo->IsSupportFormat());
     EXPECT_EQ(outcomes[1].photo->GetWidth(), 160);
     EXPECT_EQ(JpegsIn(*book).size(), 8);

@@ -204,9 +204,9 @@ void PhotosControl::OnBookChange() {
         RemoveTile(mTiles.size() - 1);
     if (const std::shared_ptr<Book> book = mBooks ? mBooks->GetBook() : nullptr) {
         mRebuilding = true;
-        for (auto node = book->Photos().First(); node; node = node->NextNode)
-            if (node->item() && !node->item()->GetPage())
-                AddDisplayPhoto(node->item());
+        for (const std::shared_ptr<PhotoImage>& photo : book->Photos())
+            if (!photo->GetPage())
+                AddDisplayPhoto(photo);
         mRebuilding = false;
     }
     Relayout();
