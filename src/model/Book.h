@@ -57,7 +57,6 @@ public:
     // Writes "book.pbx" and raises OnBookSaved; throws LumbraError, leaving
     // the previous file intact.
     void SaveBook() const;
-    void SaveBookAs(const QString& name) { SetName(name); }
 
     void AddNewPage();
     // Throws LumbraError for an index outside the pages.

@@ -113,5 +113,3 @@ double Templates::ScreenDpi() {
 
 int16_t Templates::PageWidthPixel() const { return ScreenPixels(mPage[0], ScreenDpi()); }
 int16_t Templates::PageHeightPixel() const { return ScreenPixels(mPage[1], ScreenDpi()); }
-int16_t Templates::CoverWidthPixel() const { return ScreenPixels(mCover[0], ScreenDpi()); }
-int16_t Templates::CoverHeightPixel() const { return ScreenPixels(mCover[1], ScreenDpi()); }

@@ -42,8 +42,6 @@ public:
     // Sizes in pixels of the main screen.
     int16_t PageWidthPixel() const;
     int16_t PageHeightPixel() const;
-    int16_t CoverWidthPixel() const;
-    int16_t CoverHeightPixel() const;
     // mm at dpi dots per inch, rounded halves to even.
     static int16_t ScreenPixels(double millimetres, double dpi);
     // The main screen's logical resolution, 96 without a screen.

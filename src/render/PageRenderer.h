@@ -51,7 +51,6 @@ public:
                                  QStringList* problems = nullptr) const;
 
     const QString& BackgroundsFolder() const { return mBackgroundsFolder; }
-    QSizeF PageMm() const { return mPageMm; }
 
 private:
     QString BackgroundFile(const QString& name, ThumbType type) const;

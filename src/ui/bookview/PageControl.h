@@ -50,7 +50,6 @@ public:
     void SetPageSize(int width, int height);
     // Starts a rendering of the page at the surface's size.
     void ReloadPage();
-    void RemoveBackground() { ReloadPage(); }
     int GetCurrentPageIndex() const;
 
     const std::shared_ptr<Page>& ShownPage() const { return mPage; }

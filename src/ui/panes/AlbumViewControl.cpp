@@ -41,10 +41,6 @@ AlbumPageFacingThumbControl* AlbumViewControl::Pair(int c) const {
     return c >= 0 && c < kAlbumPairSlots ? mPairs[size_t(c)] : nullptr;
 }
 
-int AlbumViewControl::PairCount() const {
-    return int(std::count_if(mPairs.begin(), mPairs.end(), [](auto* pair) { return pair != nullptr; }));
-}
-
 PaneView AlbumViewControl::View() const { return PaneViewOf(mViews); }
 
 int AlbumViewControl::PagesCount() const { return mBook ? mBook->PagesCount() : 0; }

@@ -36,7 +36,6 @@ public:
 
     // Slot c (0 to 100): the pair showing pages 2c - 1 and 2c, or null.
     AlbumPageFacingThumbControl* Pair(int c) const;
-    int PairCount() const;
     // The scroll bar of the current view.
     QScrollBar* ScrollBar() const;
     bool IsPassRunning() const { return mPassNext >= 0; }

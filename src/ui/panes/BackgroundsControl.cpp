@@ -33,8 +33,6 @@ BackgroundTile* BackgroundsControl::AddBgControl(const QString& key) {
     return tile;
 }
 
-void BackgroundsControl::RefreshControl() { update(); }
-
 BackgroundTile* BackgroundsControl::FindBgControl(const QString& name) const {
     const auto found = std::find_if(mTiles.begin(), mTiles.end(),
                                     [&](const BackgroundTile* tile) { return tile->mFileName() == name; });

@@ -20,8 +20,6 @@ public:
 
     // Makes the tile "bgp<counter>" for the background and counts it.
     BackgroundTile* AddBgControl(const QString& key);
-    // Repaints, which makes the missing tiles.
-    void RefreshControl();
     // The first tile made for exactly this name, or null.
     BackgroundTile* FindBgControl(const QString& name) const;
 
