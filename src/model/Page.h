@@ -48,13 +48,10 @@ public:
 
     int FindPhotoBoxIndex(float x, float y) const;
     int FindTextBoxIndex(float x, float y) const;
-    BoxPtr FindPhotoBoxForImage(const PhotoPtr& photo) const;
 
     bool IsPageFull() const;
     bool IsEmptyPage() const;
     bool HasImageTooSmall() const;
-    // Pixels per mm at which a picture of width x height covers the box.
-    static double GetImageRatio(const TemplateBox& box, int width, int height);
 
     // Entry `index` of the texts; both throw LumbraError outside the entries.
     QString text(int index) const;

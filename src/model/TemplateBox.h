@@ -17,8 +17,6 @@ public:
     float width() const { return mWidth; }
     float height() const { return mHeight; }
     Kind BoxType() const { return mBoxType; }
-    int16_t Orient() const { return 0; }
-    int16_t Angle() const { return 0; }
 
     // All four edges count as inside.
     bool IsInBox(float x, float y) const;

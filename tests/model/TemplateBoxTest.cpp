@@ -19,8 +19,6 @@ TEST(TemplateBoxTest, ReadsKindAndGeometry) {
     EXPECT_FLOAT_EQ(photo.Y(), 16);
     EXPECT_FLOAT_EQ(photo.width(), 66.5f);
     EXPECT_FLOAT_EQ(photo.height(), 64);
-    EXPECT_EQ(photo.Orient(), 0);
-    EXPECT_EQ(photo.Angle(), 0);
     // The four characters before the last "[" decide, whatever precedes them.
     using enum TemplateBox::Kind;
     EXPECT_EQ(Box(QStringLiteral(",\nText[30, 180, 230, 25, 0")).BoxType(), Text);
