@@ -115,7 +115,7 @@ void BM_EditingRendering(benchmark::State& state) {
     for (auto _ : state) {
         const PageScene scene = DetachedScene(snapshot);
         auto surface = bench.renderer->RenderPageBitMap(scene, size.width(), size.height(),
-                                                        PageRenderer::EditingMode);
+                                                        RenderMode::Editing);
         benchmark::DoNotOptimize(surface);
     }
     state.counters["width"] = size.width();

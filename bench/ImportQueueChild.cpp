@@ -4,7 +4,6 @@
 
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
-#include "model/PhotoImageNode.h"
 #include "model/Book.h"
 #include "model/PageDisplayHost.h"
 #include "model/PhotoImportQueue.h"
@@ -44,9 +43,11 @@ bool InFileOrder(const QStringList& paths, const std::vector<PhotoImportOutcome>
             return false;
     }
     int i = 0;
-    for (auto node = book.Photos().First(); node; node = node->NextNode, ++i)
-        if (i >= paths.size() || node->item()->GetKey() != Md5().Hash(paths[i]))
+    for (const auto& photo : book.Photos()) {
+        if (i >= paths.size() || photo->GetKey() != Md5().Hash(paths[i]))
             return false;
+        ++i;
+    }
     return i == paths.size();
 }
 

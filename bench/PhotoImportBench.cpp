@@ -51,7 +51,7 @@ void BM_ThumbnailsFullDecode(benchmark::State& state) {
         const DecodedJpeg decoded = LoadJpegCovering(photo.source, 1.0, JPEG_ACCURATE);
         const QSize full(decoded.header.width, decoded.header.height);
         for (size_t i = 0; i < kPhotoThumbBoxes.size(); ++i)
-            SaveThumbnail(stem + QLatin1String(kThumbSuffixes[i]) + QStringLiteral(".jpg"),
+            SaveThumbnail(stem + ThumbSuffix(kThumbTypes[i]) + QStringLiteral(".jpg"),
                           decoded.picture.get(),
                           FitSize(full, kPhotoThumbBoxes[i].width, kPhotoThumbBoxes[i].height));
         CopyFileAtomically(photo.source, stem + QStringLiteral("_or.jpg"));

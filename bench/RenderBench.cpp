@@ -108,11 +108,11 @@ void WriteBench(benchmark::State& state, PageOutput output, const QString& file)
 }
 
 void BM_PrintPageFile(benchmark::State& state) {
-    WriteBench(state, {PageOutput::Print, cPrint}, QStringLiteral("/1.jpg"));
+    WriteBench(state, {PageOutput::Kind::Print, cPrint}, QStringLiteral("/1.jpg"));
 }
 
 void BM_PreviewPageFile(benchmark::State& state) {
-    WriteBench(state, {PageOutput::Preview, {}}, QStringLiteral("/PG1.jpg"));
+    WriteBench(state, {PageOutput::Kind::Preview, {}}, QStringLiteral("/PG1.jpg"));
 }
 
 // One 6000 x 4000 photo filling the page, written as the print-size JPEG,
@@ -132,7 +132,7 @@ void BM_PrintFullPagePhotoVsTools(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        WritePageFile(task, {PageOutput::Print, cPrint}, renderer, nullptr);
+        WritePageFile(task, {PageOutput::Kind::Print, cPrint}, renderer, nullptr);
         const double ms = timer.nsecsElapsed() / 1e6;
         best = best < 0 ? ms : std::min(best, ms);
     }
@@ -178,7 +178,7 @@ void BM_ScreenNinePhotoPage(benchmark::State& state) {
         p->SetKeepThumb(true);
     const PageRenderer renderer(dir + QStringLiteral("/bg/"), {289, 208});
     // Warm-up render; its pixels prove the photos are drawn, not left as empty boxes.
-    const auto first = renderer.RenderPageBitMap(scene, 1092, 786, 2);
+    const auto first = renderer.RenderPageBitMap(scene, 1092, 786, RenderMode::Editing);
     for (int i = 0; i < nine->PhotoBoxCount(); ++i) {
         const TemplateBox& box = *nine->PhotoBox(i);
         const QPoint centre(int((box.X() + box.width() / 2) * 1092 / 289),
@@ -190,7 +190,8 @@ void BM_ScreenNinePhotoPage(benchmark::State& state) {
         }
     }
     for (auto _ : state)
-        benchmark::DoNotOptimize(renderer.RenderPageBitMap(scene, 1092, 786, 2).get());
+        benchmark::DoNotOptimize(
+            renderer.RenderPageBitMap(scene, 1092, 786, RenderMode::Editing).get());
     state.counters["photo_boxes"] = nine->PhotoBoxCount();
 }
 

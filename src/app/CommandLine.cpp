@@ -148,7 +148,7 @@ int RunExport(const CommandObjects& objects, const CommandLineRequest& request, 
     if (!book)
         return exitCode;
     const QString folder = QDir(request.folder).absolutePath();
-    PageExportPlan plan = request.command == CommandLineRequest::Preview
+    PageExportPlan plan = request.command == CommandLineRequest::Command::Preview
         ? PlanPreview(*book, folder)
         : PlanPrint(*book, folder, PrintPageSize(objects.Catalogue()));
     if (!MakeWritableFolder(plan.folder)) {
@@ -175,9 +175,10 @@ bool IsHeadlessCommand(const QStringList& arguments) {
 }
 
 std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments, QString* error) {
+    using Command = CommandLineRequest::Command;
     CommandLineRequest request;
     QStringList positional;
-    std::optional<CommandLineRequest::Command> command;
+    std::optional<Command> command;
     auto fail = [error](const QString& message) {
         if (error)
             *error = message;
@@ -192,9 +193,9 @@ std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments,
         } else if (argument == cImport || argument == cPreview || argument == cPrint) {
             if (command)
                 return fail(QStringLiteral("only one command at a time"));
-            command = argument == cImport ? CommandLineRequest::Import
-                : argument == cPreview    ? CommandLineRequest::Preview
-                                          : CommandLineRequest::Print;
+            command = argument == cImport    ? Command::Import
+                      : argument == cPreview ? Command::Preview
+                                             : Command::Print;
         } else {
             positional << argument;
         }
@@ -202,7 +203,7 @@ std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments,
     if (!command)
         return fail(QStringLiteral("no command"));
     request.command = *command;
-    if (request.command == CommandLineRequest::Import) {
+    if (request.command == Command::Import) {
         if (positional.size() < 2)
             return fail(QStringLiteral("%1 needs a book and at least one file").arg(cImport));
         request.book = positional.takeFirst();
@@ -210,7 +211,7 @@ std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments,
     } else {
         if (positional.size() != 2)
             return fail(QStringLiteral("%1 needs a book and a folder")
-                            .arg(*command == CommandLineRequest::Preview ? cPreview : cPrint));
+                            .arg(*command == Command::Preview ? cPreview : cPrint));
         request.book = positional[0];
         request.folder = positional[1];
     }
@@ -235,7 +236,7 @@ int RunCommandLine(const CommandLineRequest& request, const QString& programFold
         err << "lumbra: " << e.Message() << Qt::endl;
         return ExitStartFailed;
     }
-    if (request.command == CommandLineRequest::Import)
+    if (request.command == CommandLineRequest::Command::Import)
         return RunImport(*objects, request, out, err);
     return RunExport(*objects, request, out, err);
 }

@@ -29,8 +29,8 @@ enum CommandLineExit : int {
 };
 
 struct CommandLineRequest {
-    enum Command { Import, Preview, Print };
-    Command command = Import;
+    enum class Command { Import, Preview, Print };
+    Command command = Command::Import;
     QString book;
     QStringList files; // Import
     QString folder;    // Preview, Print

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <cstdint>
-#include <vector>
 
 // MD5 digests as 32 lowercase hexadecimal digits. Photo keys are the digest
 // of an import path, so the bytes a text stands for are fixed: the low 8 bits
@@ -10,8 +8,4 @@
 class Md5 {
 public:
     QString Hash(const QString& text) const;
-
-    // Runs the compression over a message that is already padded. Throws
-    // LumbraError unless it holds a whole, non-zero number of 16-word blocks.
-    QString HashPaddedWords(const std::vector<uint32_t>& words) const;
 };

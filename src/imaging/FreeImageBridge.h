@@ -44,7 +44,6 @@ public:
     FiMessageCapture(const FiMessageCapture&) = delete;
     FiMessageCapture& operator=(const FiMessageCapture&) = delete;
 
-    const QStringList& Messages() const { return mMessages; }
     bool SawTruncatedData() const;
     void Add(const QString& message) { mMessages << message; }
 

@@ -12,20 +12,20 @@
 
 namespace {
 
-QString ThumbPath(const QString& stem, int index, const char* extension) {
-    return stem + QLatin1String(kThumbSuffixes[size_t(index)]) + QLatin1String(extension);
+QString ThumbPath(const QString& stem, ThumbType type, const char* extension) {
+    return stem + QLatin1String(ThumbSuffix(type)) + QLatin1String(extension);
 }
 
 void WritePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes& boxes,
                      const DecodedJpeg& decoded, QStringList& written) {
     const QSize full(decoded.header.width, decoded.header.height);
-    for (int index = 0; index < 3; ++index) {
-        const QString target = ThumbPath(stem, index, ".jpg");
+    for (ThumbType type : {ThumbType::Small, ThumbType::Medium, ThumbType::Large}) {
+        const QString target = ThumbPath(stem, type, ".jpg");
+        const ThumbBox& box = boxes[ThumbIndex(type)];
         written << target;
-        SaveThumbnail(target, decoded.picture.get(),
-                      FitSize(full, boxes[size_t(index)].width, boxes[size_t(index)].height));
+        SaveThumbnail(target, decoded.picture.get(), FitSize(full, box.width, box.height));
     }
-    const QString original = ThumbPath(stem, 3, ".jpg");
+    const QString original = ThumbPath(stem, ThumbType::Original, ".jpg");
     written << original;
     CopyFileAtomically(source, original);
 }
@@ -57,8 +57,8 @@ bool MakePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes
     const DecodedJpeg decoded = LoadJpegCovering(source, cover, JPEG_ACCURATE);
     if (!decoded.picture)
         return false;
-    for (int index = 0; index < 4; ++index)
-        QFile::remove(ThumbPath(stem, index, ".dim"));
+    for (ThumbType type : kThumbTypes)
+        QFile::remove(ThumbPath(stem, type, ".dim"));
     QStringList written;
     try {
         WritePhotoFiles(source, stem, boxes, decoded, written);

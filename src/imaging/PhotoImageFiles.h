@@ -1,5 +1,7 @@
 #pragma once
 
+#include "imaging/ThumbType.h"
+
 #include <QString>
 #include <array>
 
@@ -11,13 +13,10 @@ struct ThumbBox {
     int height;
 };
 
-// Bounding boxes of the thumbnail types 1, 2 and 3.
+// Bounding boxes of the Small, Medium and Large files, by ThumbIndex.
 using ThumbBoxes = std::array<ThumbBox, 3>;
 constexpr ThumbBoxes kPhotoThumbBoxes{{{120, 120}, {500, 500}, {1000, 1000}}};
 constexpr ThumbBoxes kBgThumbBoxes{{{145, 104}, {800, 576}, {1127, 811}}};
-
-// File suffixes of the thumbnail types 1..4, index 0 for type 1.
-constexpr std::array<const char*, 4> kThumbSuffixes{"_sm", "_md", "_lg", "_or"};
 
 // Makes stem & "_sm.jpg", "_md.jpg", "_lg.jpg" (upright, from one decode at
 // the smallest scale that covers the largest box) and stem & "_or.jpg" (a

@@ -31,20 +31,6 @@ FiBitmap RescaleTo(FIBITMAP* picture, QSize size) {
     return FiBitmap(FreeImage_Rescale(picture, size.width(), size.height(), FILTER_BICUBIC));
 }
 
-FiBitmap ScaleImage(FIBITMAP* picture, double factorX, double factorY) {
-    if (!picture)
-        return {};
-    return RescaleTo(picture, QSize(ScaledSide(factorX, int(FreeImage_GetWidth(picture))),
-                                    ScaledSide(factorY, int(FreeImage_GetHeight(picture)))));
-}
-
-FiBitmap FitImage(FIBITMAP* picture, int maxWidth, int maxHeight) {
-    if (!picture)
-        return {};
-    const QSize source(int(FreeImage_GetWidth(picture)), int(FreeImage_GetHeight(picture)));
-    return RescaleTo(picture, FitSize(source, maxWidth, maxHeight));
-}
-
 void SaveThumbnail(const QString& target, FIBITMAP* picture, QSize size) {
     FiBitmap scaled = RescaleTo(picture, size);
     if (!scaled)

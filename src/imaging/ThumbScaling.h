@@ -12,12 +12,6 @@
 // maxWidth x maxHeight (the factor may exceed 1). Halves round to even.
 QSize FitSize(QSize source, int maxWidth, int maxHeight);
 
-// New picture of factorX x width by factorY x height, bicubic. Empty on failure.
-FiBitmap ScaleImage(FIBITMAP* picture, double factorX, double factorY);
-
-// New picture fitted into maxWidth x maxHeight, bicubic. Empty on failure.
-FiBitmap FitImage(FIBITMAP* picture, int maxWidth, int maxHeight);
-
 // New picture of exactly `size`, bicubic (a copy when the size is the same).
 FiBitmap RescaleTo(FIBITMAP* picture, QSize size);
 

@@ -88,17 +88,12 @@ QString BackgroundLibrary::GetDeliveredBackgroundsFolder() const {
     return hasFile ? mDeliveredFolder : QString();
 }
 
-QString BackgroundLibrary::FilePath(const QString& name, Size size) const {
-    static const char* const Suffixes[] = {"_sm.jpg", "_md.jpg", "_lg.jpg", "_or.jpg"};
-    return mBackgroundsFolder + name + QLatin1String(Suffixes[int(size)]);
+QString BackgroundLibrary::FilePath(const QString& name, ThumbType size) const {
+    return mBackgroundsFolder + name + QLatin1String(ThumbSuffix(size)) + QLatin1String(".jpg");
 }
 
-BackgroundLibrary::Size BackgroundLibrary::SizeForThumbType(int thumbType) {
-    switch (thumbType) {
-    case 1: return Size::Small;
-    case 2: return Size::Medium;
-    default: return Size::Large;
-    }
+ThumbType BackgroundLibrary::ScreenThumbType(ThumbType wanted) {
+    return wanted == ThumbType::Original ? ThumbType::Large : wanted;
 }
 
 QString TrimAtNul(const QString& text) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "imaging/ThumbType.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,8 +10,6 @@
 // filled at start from the backgrounds delivered beside the program.
 class BackgroundLibrary {
 public:
-    enum class Size { Small, Medium, Large, Original };
-
     // Both folders end with "/". deliveredFolder defaults to "backgrounds/"
     // beside the executable.
     explicit BackgroundLibrary(QString backgroundsFolder = QString(),
@@ -38,9 +38,10 @@ public:
     void AddBackground(const QString& name) { mNames.append(name); }
 
     // The file of a background in the wanted size.
-    QString FilePath(const QString& name, Size size) const;
-    // The size drawn for a thumbnail type 1 to 4 of the photo image.
-    static Size SizeForThumbType(int thumbType);
+    QString FilePath(const QString& name, ThumbType size) const;
+    // The file the screen shows for the size a drawing asks for: the
+    // original is never drawn on the screen, the large one stands in.
+    static ThumbType ScreenThumbType(ThumbType wanted);
 
 private:
     QString mBackgroundsFolder;

@@ -32,10 +32,6 @@ public:
                   QObject* parent = nullptr);
     ~Book() override;
 
-    // Side-pane layout: 1 a strip across the top, 2 a column at the right.
-    int SidePaneView() const { return mSidePaneView; }
-    void SetSidePaneView(int view) { mSidePaneView = view; }
-
     static QString GetBookType() { return QStringLiteral("2_290_212"); }
     static int GetMinPages() { return 20; }
     static int GetMaxPages() { return 100; }
@@ -61,7 +57,6 @@ public:
     // Writes "book.pbx" and raises OnBookSaved; throws LumbraError, leaving
     // the previous file intact.
     void SaveBook() const;
-    void SaveBookAs(const QString& name) { SetName(name); }
 
     void AddNewPage();
     // Throws LumbraError for an index outside the pages.
@@ -116,7 +111,6 @@ private:
 
     QString mBooksFolder;
     ModelContext mContext;
-    int mSidePaneView = 1;
     std::unique_ptr<PhotoImageList> mPhotos;
     std::vector<PagePtr> mPages;
     QString mName;

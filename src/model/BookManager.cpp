@@ -150,7 +150,3 @@ bool BookManager::Rename(const QString& newName) {
     emit bookChanged();
     return true;
 }
-
-int BookManager::CurrentPaneView() const {
-    return mBook ? mBook->SidePaneView() : 1;
-}

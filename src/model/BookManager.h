@@ -61,8 +61,6 @@ public:
     const QString& BooksFolder() const { return mBooksFolder; }
     // What NewBook would say about the name, for the new-book dialog.
     BookNameCheck CheckNewBookName(const QString& name) const;
-    // The current book's side-pane layout; 1 without a book.
-    int CurrentPaneView() const;
 
 signals:
     void bookAboutToChange(const QString& name);

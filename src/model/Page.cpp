@@ -118,13 +118,6 @@ int Page::FindTextBoxIndex(float x, float y) const {
     return -1;
 }
 
-Page::BoxPtr Page::FindPhotoBoxForImage(const PhotoPtr& photo) const {
-    const int i = photo ? FirstEntryWithKey(photo->GetKey()) : -1;
-    if (i < 0 || !mTemplate || i >= mTemplate->PhotoBoxCount())
-        return nullptr;
-    return mTemplate->PhotoBox(i);
-}
-
 bool Page::IsPageFull() const {
     const int boxes = mTemplate ? mTemplate->PhotoBoxCount() : 0;
     for (int i = 0; i < boxes; ++i) {
@@ -151,10 +144,6 @@ bool Page::IsEmptyPage() const {
 bool Page::HasImageTooSmall() const {
     return std::any_of(mPhotos.begin(), mPhotos.end(),
                        [](const PhotoPtr& photo) { return photo && photo->ImageTooSmall(); });
-}
-
-double Page::GetImageRatio(const TemplateBox& box, int width, int height) {
-    return std::min(double(width) / box.width(), double(height) / box.height());
 }
 
 QString Page::text(int index) const {

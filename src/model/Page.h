@@ -7,8 +7,6 @@
 #include <memory>
 #include <vector>
 
-class FiBitmap;
-class PageRenderer;
 class PaintSurface;
 class PhotoImage;
 class PhotoImageList;
@@ -50,13 +48,10 @@ public:
 
     int FindPhotoBoxIndex(float x, float y) const;
     int FindTextBoxIndex(float x, float y) const;
-    BoxPtr FindPhotoBoxForImage(const PhotoPtr& photo) const;
 
     bool IsPageFull() const;
     bool IsEmptyPage() const;
     bool HasImageTooSmall() const;
-    // Pixels per mm at which a picture of width x height covers the box.
-    static double GetImageRatio(const TemplateBox& box, int width, int height);
 
     // Entry `index` of the texts; both throw LumbraError outside the entries.
     QString text(int index) const;
@@ -74,15 +69,6 @@ public:
     // The last thumbnail rendering of the page, kept for the album overview.
     const std::shared_ptr<PaintSurface>& Thumbnail() const { return mThumb; }
     void SetThumbnail(std::shared_ptr<PaintSurface> thumb) { mThumb = std::move(thumb); }
-
-    // The page drawn by a renderer (render/PageRenderer.h, which defines
-    // these). For the screen: mode 1 (album thumbnail, also kept as
-    // Thumbnail) or 2 (editing surface, with the too-small warning and the
-    // marks of empty boxes and text boxes).
-    std::shared_ptr<PaintSurface> RenderPageBitMap(const PageRenderer& renderer, int width,
-                                                   int height, int mode);
-    // For print or preview: a 24-bit picture of width x height.
-    FiBitmap RenderPageFreeImage(const PageRenderer& renderer, int width, int height) const;
 
     // Returns every photo to the photos pane and drops the template; no event.
     void Delete();

@@ -12,8 +12,7 @@
 namespace {
 
 std::shared_ptr<PhotoImage> FindPhoto(const Book& book, const QString& key) {
-    const auto node = book.Photos().Find(key);
-    return node ? node->item() : nullptr;
+    return book.Photos().Find(key);
 }
 
 } // namespace

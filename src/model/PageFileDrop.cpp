@@ -35,8 +35,7 @@ void PageFileDrop::OnFileDone(const PhotoImportOutcome& outcome) {
 // The queue has applied the outcome: a photo with the file's key is in the
 // book now unless the file could not be imported.
 void PageFileDrop::Place(const PendingDrop& drop, const PhotoImportOutcome& outcome) {
-    const auto node = drop.book->Photos().Find(outcome.key);
-    const std::shared_ptr<PhotoImage> photo = node ? node->item() : nullptr;
+    const std::shared_ptr<PhotoImage> photo = drop.book->Photos().Find(outcome.key);
     if (!photo)
         return;
     try {

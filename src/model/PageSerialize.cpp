@@ -52,8 +52,7 @@ void Page::Deserialize(const QString& form, const PhotoImageList& photos) {
 void Page::ReadPhotos(const QString& form, const PhotoImageList& photos) {
     int k = 0;
     for (const PageTextForm::ImageEntry& entry : PageTextForm::ReadImages(form)) {
-        const auto node = entry.key.isEmpty() ? nullptr : photos.Find(entry.key);
-        const PhotoPtr photo = node ? node->item() : nullptr;
+        const PhotoPtr photo = entry.key.isEmpty() ? nullptr : photos.Find(entry.key);
         if (photo) {
             if (k >= mTemplate->PhotoBoxCount())
                 throw LumbraError(QStringLiteral("Photo entry %1 has no box").arg(k));

@@ -79,32 +79,28 @@ void PhotoImage::SetName(const QString& aKey) {
 void PhotoImage::SetKey(const QString& aBookFolder, const QString& aKey) {
     mKey = aKey;
     const QString stem = FolderPrefix(aBookFolder) + mName;
-    for (size_t index = 0; index < mThumbs.size(); ++index)
-        mThumbs[index].SetPath(stem + QLatin1String(kThumbSuffixes[index]));
+    for (ThumbType type : kThumbTypes)
+        mThumbs[ThumbIndex(type)].SetPath(stem + QLatin1String(ThumbSuffix(type)));
 }
 
-const Thumb& PhotoImage::GetThumb(int type) const {
-    switch (type) {
-    case 4: return mThumbs[3];
-    case 2: return mThumbs[1];
-    case 3: return mThumbs[2];
-    default: return mThumbs[0];
-    }
+int PhotoImage::GetWidth() const { return GetThumb(ThumbType::Original).width(); }
+int PhotoImage::GetHeight() const { return GetThumb(ThumbType::Original).height(); }
+
+ThumbType PhotoImage::GetOptimalThumbType(int x, int y) {
+    return OptimalThumbType(x, y, kPhotoThumbLimits);
 }
 
-int PhotoImage::GetWidth() const { return GetThumb(4).width(); }
-int PhotoImage::GetHeight() const { return GetThumb(4).height(); }
+ThumbType PhotoImage::GetBgOptimalThumbType(int x, int y) {
+    return OptimalThumbType(x, y, kBgThumbLimits);
+}
 
-int PhotoImage::GetOptimalThumbType(int x, int y) { return OptimalThumbType(x, y, kPhotoThumbLimits); }
-int PhotoImage::GetBgOptimalThumbType(int x, int y) { return OptimalThumbType(x, y, kBgThumbLimits); }
-
-QString PhotoImage::GetThumbFile(int type) const { return GetThumb(type).FilePath(); }
-int PhotoImage::GetThumbHeight(int type) const { return GetThumb(type).height(); }
-int PhotoImage::GetThumbWidth(int type) const { return GetThumb(type).width(); }
+QString PhotoImage::GetThumbFile(ThumbType type) const { return GetThumb(type).FilePath(); }
+int PhotoImage::GetThumbHeight(ThumbType type) const { return GetThumb(type).height(); }
+int PhotoImage::GetThumbWidth(ThumbType type) const { return GetThumb(type).width(); }
 
 void PhotoImage::Delete() {
-    for (int type = 4; type >= 1; --type)
-        GetThumb(type).Delete();
+    for (auto thumb = mThumbs.rbegin(); thumb != mThumbs.rend(); ++thumb)
+        thumb->Delete();
 }
 
 QString PhotoImage::Serialize() const {

@@ -9,9 +9,9 @@
 //                thread: BeginImport + RunPhotoImport (on the pool) + EndImport.
 //   Rebuild      CopyName(storedName); SetKey(bookFolder, key).
 //   Identity     GetKey() (MD5 of the import path), GetName() (stamp + key).
-//   Files        GetThumbFile(type), GetThumbWidth/Height(type), type 1 small,
-//                2 medium, 3 large, 4 the imported file; GetWidth/GetHeight
-//                of type 4. Sizes are of the upright picture (EXIF applied).
+//   Files        GetThumbFile(type), GetThumbWidth/Height(type) of the four
+//                files (ThumbType); GetWidth/GetHeight of the Original.
+//                Sizes are of the upright picture (EXIF applied).
 //                Delete() removes all eight files.
 //   In a box     SetPage(weak page), SetPhotoBox(box, minima) -> ChangeResolution;
 //                SetRatio / SetAngle / SetImageLocation(x, y); X(), Y(),
@@ -41,6 +41,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class Page;
 class PaintSurface;
@@ -78,18 +79,18 @@ public:
     int GetWidth() const;
     int GetHeight() const;
 
-    // Thumbnail type 1..4 for drawing x x y pixels.
-    static int GetOptimalThumbType(int x, int y);
-    static int GetBgOptimalThumbType(int x, int y);
+    // The file to draw x x y pixels from.
+    static ThumbType GetOptimalThumbType(int x, int y);
+    static ThumbType GetBgOptimalThumbType(int x, int y);
 
-    QString GetThumbFile(int type) const;
-    int GetThumbHeight(int type) const;
-    int GetThumbWidth(int type) const;
+    QString GetThumbFile(ThumbType type) const;
+    int GetThumbHeight(ThumbType type) const;
+    int GetThumbWidth(ThumbType type) const;
 
     std::shared_ptr<Page> GetPage() const { return mPage.lock(); }
     void SetPage(const std::weak_ptr<Page>& aPage) { mPage = aPage; }
 
-    // Deletes the files of types 4, 3, 2, 1, each ".dim" before ".jpg".
+    // Deletes the files from the Original down to Small, each ".dim" before ".jpg".
     void Delete();
 
     const std::shared_ptr<const TemplateBox>& PhotoBox() const { return mPhotoBox; }
@@ -138,7 +139,7 @@ public:
     void SetKeepThumb(bool keep);
 
 private:
-    const Thumb& GetThumb(int type) const;
+    const Thumb& GetThumb(ThumbType type) const { return mThumbs[ThumbIndex(type)]; }
     PhotoImportJob Job(const QString& source, const QString& aBookFolder, const ThumbBoxes& boxes);
     // Full-size picture size turned by Angle.
     QSize RotatedFullSize() const;
@@ -148,13 +149,13 @@ private:
     // Scale of the full-size picture at which the window covers aWidth x aHeight.
     double CoverFactor(int aWidth, int aHeight) const;
     // Upright picture of that type decoded to cover `factor`, turned by Angle.
-    FiBitmap DecodeTurned(int type, double factor, int flags) const;
-    void EnsureCachedPicture(int type, int aWidth, int aHeight);
+    FiBitmap DecodeTurned(ThumbType type, double factor, int flags) const;
+    void EnsureCachedPicture(ThumbType type, int aWidth, int aHeight);
     void ReleaseCache();
 
     QString mKey;
     QString mName;
-    std::array<Thumb, 4> mThumbs; // types 1..4
+    std::array<Thumb, kThumbTypes.size()> mThumbs; // by ThumbIndex
     std::weak_ptr<Page> mPage;
     std::shared_ptr<const TemplateBox> mPhotoBox;
     MinRatios mMinRatios;
@@ -166,7 +167,7 @@ private:
     bool mImageTooSmall = false;
     bool mIsSupportFormat = false;
     bool mKeepThumb = false;
-    QImage mCached;         // decoded thumbnail turned by Angle
-    int mCachedType = 0;    // 0: none
+    QImage mCached; // decoded thumbnail turned by Angle
+    std::optional<ThumbType> mCachedType;
     double mCachedScale = 0; // cached width / rotated full-size width
 };

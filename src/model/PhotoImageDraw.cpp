@@ -49,7 +49,7 @@ double PhotoImage::CoverFactor(int aWidth, int aHeight) const {
     return std::max(aWidth / window.width, aHeight / window.height);
 }
 
-FiBitmap PhotoImage::DecodeTurned(int type, double factor, int flags) const {
+FiBitmap PhotoImage::DecodeTurned(ThumbType type, double factor, int flags) const {
     DecodedJpeg decoded = LoadJpegCovering(GetThumbFile(type), factor, flags);
     if (!decoded.picture)
         throw LumbraError(QStringLiteral("Cannot read the picture %1").arg(GetThumbFile(type)));
@@ -61,9 +61,11 @@ FiBitmap PhotoImage::DecodeTurned(int type, double factor, int flags) const {
     return turned;
 }
 
-void PhotoImage::EnsureCachedPicture(int type, int aWidth, int aHeight) {
-    const double factor = type == 4 ? CoverFactor(aWidth, aHeight) : 1.0;
-    if (type == mCachedType && !mCached.isNull() && (type != 4 || mCachedScale >= std::min(factor, 1.0)))
+void PhotoImage::EnsureCachedPicture(ThumbType type, int aWidth, int aHeight) {
+    const bool original = type == ThumbType::Original;
+    const double factor = original ? CoverFactor(aWidth, aHeight) : 1.0;
+    const bool fineEnough = !original || mCachedScale >= std::min(factor, 1.0);
+    if (type == mCachedType && !mCached.isNull() && fineEnough)
         return;
     ReleaseCache();
     const FiBitmap picture = DecodeTurned(type, factor, 0);
@@ -76,7 +78,7 @@ void PhotoImage::EnsureCachedPicture(int type, int aWidth, int aHeight) {
 
 void PhotoImage::ReleaseCache() {
     mCached = QImage();
-    mCachedType = 0;
+    mCachedType.reset();
     mCachedScale = 0;
 }
 
@@ -116,7 +118,7 @@ void PhotoImage::DrawImage(PaintSurface& aHDC, int x, int y, int aWidth, int aHe
 FiBitmap PhotoImage::LoadForPrint(int aWidth, int aHeight) const {
     if (aWidth < 1 || aHeight < 1)
         throw LumbraError(QStringLiteral("Empty print size for %1").arg(mName));
-    return DecodeTurned(4, CoverFactor(aWidth, aHeight), JPEG_ACCURATE);
+    return DecodeTurned(ThumbType::Original, CoverFactor(aWidth, aHeight), JPEG_ACCURATE);
 }
 
 FiBitmap PhotoImage::GetFreeImageDib(int aWidth, int aHeight) const {

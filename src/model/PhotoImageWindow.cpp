@@ -32,10 +32,10 @@ QRect WindowRect(int pictureW, int pictureH, double x, double y, PhotoWindow win
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
-int OptimalThumbType(int x, int y, const ThumbTypeLimits& limits) {
+ThumbType OptimalThumbType(int x, int y, const ThumbTypeLimits& limits) {
     if (x <= limits.smallW && y <= limits.smallH)
-        return 1;
+        return ThumbType::Small;
     if (x > limits.largeW || y > limits.largeH)
-        return (x > limits.fullW || y > limits.fullH) ? 4 : 3;
-    return 2;
+        return (x > limits.fullW || y > limits.fullH) ? ThumbType::Original : ThumbType::Large;
+    return ThumbType::Medium;
 }

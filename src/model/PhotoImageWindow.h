@@ -1,5 +1,7 @@
 #pragma once
 
+#include "imaging/ThumbType.h"
+
 #include <QRect>
 
 // The arithmetic of a photo in its box: which window of the (rotated)
@@ -30,16 +32,16 @@ QRect WindowRect(int pictureW, int pictureH, double x, double y, PhotoWindow win
 
 // Size limits of the thumbnail choice.
 struct ThumbTypeLimits {
-    int smallW, smallH; // type 1 up to this size
-    int largeW, largeH; // beyond this: type 3 or 4
-    int fullW, fullH;   // beyond this: type 4
+    int smallW, smallH; // Small up to this size
+    int largeW, largeH; // beyond this: Large or Original
+    int fullW, fullH;   // beyond this: Original
 };
 
 constexpr ThumbTypeLimits kPhotoThumbLimits{120, 120, 400, 400, 850, 850};
 constexpr ThumbTypeLimits kBgThumbLimits{145, 104, 800, 576, 1127, 811};
 
-// Thumbnail type 1..4 for drawing x x y pixels.
-int OptimalThumbType(int x, int y, const ThumbTypeLimits& limits);
+// The file to draw x x y pixels from.
+ThumbType OptimalThumbType(int x, int y, const ThumbTypeLimits& limits);
 
 // True when the angle exchanges width and height.
 inline bool IsQuarterTurned(int angle) { return angle % 180 != 0; }

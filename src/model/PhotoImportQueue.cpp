@@ -131,9 +131,9 @@ PhotoImportOutcome PhotoImportQueue::Apply(Entry& entry) {
     out.status = Status::Added;
     out.photo = entry.photo;
     if (const std::shared_ptr<Book> book = entry.book.lock()) {
-        if (const auto node = book->Photos().Find(entry.key)) {
+        if (const auto existing = book->Photos().Find(entry.key)) {
             // the book got this photo meanwhile: drop the new copy, not the one it has
-            if (node->item() && node->item()->GetName() != entry.photo->GetName())
+            if (existing->GetName() != entry.photo->GetName())
                 entry.photo->Delete();
             out.status = Status::AlreadyExists;
             out.photo.reset();

@@ -45,7 +45,8 @@ void Template::Deserialize(const QString& definition) {
             continue;
         auto box = std::make_shared<TemplateBox>();
         box->Deserialize(piece);
-        (box->BoxType() == TemplateBox::TextKind ? textBoxes : photoBoxes).push_back(std::move(box));
+        const bool text = box->BoxType() == TemplateBox::Kind::Text;
+        (text ? textBoxes : photoBoxes).push_back(std::move(box));
     }
     mPhotoBoxes = std::move(photoBoxes);
     mTextBoxes = std::move(textBoxes);

@@ -23,7 +23,7 @@ bool TemplateBox::IsImageTooSmall(int photoWidth, int photoHeight, const Templat
 
 bool TemplateBox::IsTooSmallFor(int photoWidth, int photoHeight, double minXRatio,
                                 double minYRatio) const {
-    if (mBoxType != PhotoKind)
+    if (mBoxType != Kind::Photo)
         return false;
     return photoWidth / double(mWidth) < minXRatio || photoHeight / double(mHeight) < minYRatio;
 }
@@ -46,11 +46,12 @@ void TemplateBox::Deserialize(const QString& piece) {
     mY = y;
     mWidth = w;
     mHeight = h;
-    mBoxType = kind == QLatin1String("Text") ? TextKind : PhotoKind;
+    mBoxType = kind == QLatin1String("Text") ? Kind::Text : Kind::Photo;
 }
 
 QString TemplateBox::Serialize() const {
-    const QString kind = mBoxType == PhotoKind ? QStringLiteral("Photo[") : QStringLiteral("Text[");
+    const QString kind =
+        mBoxType == Kind::Photo ? QStringLiteral("Photo[") : QStringLiteral("Text[");
     return kind + TemplateNumbers::Format(mX) + u',' + TemplateNumbers::Format(mY) + u','
            + TemplateNumbers::Format(mWidth) + u',' + TemplateNumbers::Format(mHeight)
            + QStringLiteral(",0]");

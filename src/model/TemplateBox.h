@@ -16,15 +16,14 @@ struct MinRatios {
 // page's top-left corner. Built from its text form "Photo[x, y, w, h, 0]".
 class TemplateBox {
 public:
-    enum Kind : int32_t { PhotoKind = 1, TextKind = 2 };
+    // None until a definition is read.
+    enum class Kind { None, Photo, Text };
 
     float X() const { return mX; }
     float Y() const { return mY; }
     float width() const { return mWidth; }
     float height() const { return mHeight; }
-    int32_t BoxType() const { return mBoxType; }
-    int16_t Orient() const { return 0; }
-    int16_t Angle() const { return 0; }
+    Kind BoxType() const { return mBoxType; }
 
     // All four edges count as inside.
     bool IsInBox(float x, float y) const;
@@ -51,5 +50,5 @@ private:
     float mY = 0;
     float mWidth = 0;
     float mHeight = 0;
-    int32_t mBoxType = 0;
+    Kind mBoxType = Kind::None;
 };

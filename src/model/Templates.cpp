@@ -82,30 +82,18 @@ void Templates::ReadEntry(const QString& key, const QString& value) {
 }
 
 void Templates::AddTemplate(std::shared_ptr<Template> item) {
-    auto& head = mGroups[size_t(std::min(item->PhotoBoxCount(), HighestGroup))];
-    auto node = std::make_shared<TemplateNode>();
-    node->SetItem(std::move(item));
-    node->SetNextNode(head);
-    if (head)
-        head->SetPreviousNode(node);
-    head = std::move(node);
+    auto& group = mGroups[size_t(std::min(item->PhotoBoxCount(), HighestGroup))];
+    group.insert(group.begin(), std::move(item));
 }
 
-std::shared_ptr<TemplateNode> Templates::GetNode(int group) const {
+const std::vector<std::shared_ptr<Template>>& Templates::GroupTemplates(int group) const {
     if (group < 0 || group > HighestGroup)
         throw LumbraError(QStringLiteral("No template group %1").arg(group));
     return mGroups[size_t(group)];
 }
 
-std::vector<std::shared_ptr<Template>> Templates::GroupTemplates(int group) const {
-    std::vector<std::shared_ptr<Template>> items;
-    for (auto node = GetNode(group); node; node = node->NextNode())
-        items.push_back(node->GetItem());
-    return items;
-}
-
 QString Templates::GetName(int group) const {
-    GetNode(group); // checks the range
+    GroupTemplates(group); // checks the range
     const auto text = [this](QStringView key) { return mStrings ? mStrings->Text(key) : QString(); };
     if (group == 0)
         return text(u"cTemplateSelectorNoPhotos");
@@ -125,5 +113,3 @@ double Templates::ScreenDpi() {
 
 int16_t Templates::PageWidthPixel() const { return ScreenPixels(mPage[0], ScreenDpi()); }
 int16_t Templates::PageHeightPixel() const { return ScreenPixels(mPage[1], ScreenDpi()); }
-int16_t Templates::CoverWidthPixel() const { return ScreenPixels(mCover[0], ScreenDpi()); }
-int16_t Templates::CoverHeightPixel() const { return ScreenPixels(mCover[1], ScreenDpi()); }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/Template.h"
-#include "model/TemplateNode.h"
 
 #include <QByteArray>
 #include <QString>
@@ -43,8 +42,6 @@ public:
     // Sizes in pixels of the main screen.
     int16_t PageWidthPixel() const;
     int16_t PageHeightPixel() const;
-    int16_t CoverWidthPixel() const;
-    int16_t CoverHeightPixel() const;
     // mm at dpi dots per inch, rounded halves to even.
     static int16_t ScreenPixels(double millimetres, double dpi);
     // The main screen's logical resolution, 96 without a screen.
@@ -54,10 +51,8 @@ public:
     // Files the template as the new head of its group.
     void AddTemplate(std::shared_ptr<Template> item);
     int GetCount() const { return HighestGroup; }
-    // First node of a group, null when empty; throws LumbraError outside 0..8.
-    std::shared_ptr<TemplateNode> GetNode(int group) const;
-    // The group's templates in list order.
-    std::vector<std::shared_ptr<Template>> GroupTemplates(int group) const;
+    // The group's templates, newest first; throws LumbraError outside 0..8.
+    const std::vector<std::shared_ptr<Template>>& GroupTemplates(int group) const;
     // Display name of a group for the template selector.
     QString GetName(int group) const;
 
@@ -68,6 +63,6 @@ private:
     const Constants* mStrings;
     std::array<double, 10> mPage{};
     std::array<double, 2> mCover{};
-    std::array<std::shared_ptr<TemplateNode>, HighestGroup + 1> mGroups;
+    std::array<std::vector<std::shared_ptr<Template>>, HighestGroup + 1> mGroups;
     std::shared_ptr<Template> mDefault;
 };

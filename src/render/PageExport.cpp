@@ -24,7 +24,7 @@ QSize PrintPageSize(const Templates& catalogue) {
 
 PageExportPlan PlanPreview(const Book& book, const QString& outputFolder) {
     PageExportPlan plan;
-    plan.output.kind = PageOutput::Preview;
+    plan.output.kind = PageOutput::Kind::Preview;
     plan.folder = book.PreviewBook(outputFolder, [&plan](const Page& aPage, const QString& file) {
         plan.tasks.push_back({SnapshotPage(aPage), file});
     });
@@ -34,7 +34,7 @@ PageExportPlan PlanPreview(const Book& book, const QString& outputFolder) {
 PageExportPlan PlanPrint(const Book& book, const QString& folder, QSize printSize) {
     PageExportPlan plan;
     plan.folder = folder;
-    plan.output = {PageOutput::Print, printSize};
+    plan.output = {PageOutput::Kind::Print, printSize};
     for (int i = 0; i < book.PagesCount(); ++i)
         plan.tasks.push_back({SnapshotPage(*book.GetPage(i)),
                               QDir(folder).filePath(QStringLiteral("%1.jpg").arg(i + 1))});
@@ -44,7 +44,7 @@ PageExportPlan PlanPrint(const Book& book, const QString& folder, QSize printSiz
 void WritePageFile(const PageFileTask& task, const PageOutput& output, const PageRenderer& renderer,
                    QStringList* problems) {
     const PageScene scene = DetachedScene(task.page);
-    const FiBitmap picture = output.kind == PageOutput::Preview
+    const FiBitmap picture = output.kind == PageOutput::Kind::Preview
         ? ComposePreviewPage(scene, renderer, problems)
         : renderer.RenderPageFreeImage(scene, output.printSize.width(), output.printSize.height(),
                                        problems);

@@ -23,8 +23,8 @@ struct PageFileTask {
 };
 
 struct PageOutput {
-    enum Kind { Preview, Print };
-    Kind kind = Preview;
+    enum class Kind { Preview, Print };
+    Kind kind = Kind::Preview;
     QSize printSize; // Print: the page's pixel size
 };
 

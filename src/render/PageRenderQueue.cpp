@@ -9,7 +9,7 @@ namespace {
 // A rendering that throws comes back null (RunInBackground logs it): the
 // surface stays white.
 QImage RenderSnapshot(const std::shared_ptr<const PageRenderer>& renderer, const PageSnapshot& snapshot,
-                      QSize size, int mode) {
+                      QSize size, RenderMode mode) {
     if (!renderer)
         return QImage();
     const PageScene scene = DetachedScene(snapshot);
@@ -25,7 +25,7 @@ PageRenderQueue::~PageRenderQueue() {
     mRunningRender.waitForFinished();
 }
 
-void PageRenderQueue::Request(PageSnapshot snapshot, QSize size, int mode) {
+void PageRenderQueue::Request(PageSnapshot snapshot, QSize size, RenderMode mode) {
     mWaiting = Job{std::move(snapshot), size, mode};
     if (!mRunning)
         StartNext();

@@ -23,9 +23,8 @@ public:
 
     // Without a renderer every rendering comes back null.
     void SetRenderer(std::shared_ptr<const PageRenderer> renderer) { mRenderer = std::move(renderer); }
-    // mode: PageRenderer::EditingMode for a page surface, ThumbnailMode for
-    // the album overview.
-    void Request(PageSnapshot snapshot, QSize size, int mode = PageRenderer::EditingMode);
+    // mode: Editing for a page surface, Thumbnail for the album overview.
+    void Request(PageSnapshot snapshot, QSize size, RenderMode mode = RenderMode::Editing);
     // Forgets the waiting request and the result of the running one.
     void Cancel();
     bool Busy() const { return mRunning || mWaiting.has_value(); }
@@ -38,7 +37,7 @@ private:
     struct Job {
         PageSnapshot snapshot;
         QSize size;
-        int mode;
+        RenderMode mode;
     };
     void StartNext();
     void OnFinished(const QImage& picture);

@@ -6,6 +6,7 @@
 #include "imaging/FreeImageBridge.h"
 #include "imaging/FreeImagePaint.h"
 #include "imaging/PaintSurface.h"
+#include "model/BackgroundLibrary.h"
 #include "model/PhotoImage.h"
 #include "imaging/PhotoImageDecode.h"
 #include "imaging/ThumbScaling.h"
@@ -49,12 +50,8 @@ FiBitmap LoadBackground(const QString& path, int width, int height) {
     return LoadJpegCovering(path, factor, 0).picture;
 }
 
-const char* ScreenBackgroundSuffix(int width, int height) {
-    switch (PhotoImage::GetBgOptimalThumbType(width, height)) {
-    case 1: return "_sm.jpg";
-    case 2: return "_md.jpg";
-    default: return "_lg.jpg";
-    }
+ThumbType ScreenBackgroundType(int width, int height) {
+    return BackgroundLibrary::ScreenThumbType(PhotoImage::GetBgOptimalThumbType(width, height));
 }
 
 // Draws the photo, leaving the box as it is when its files cannot be read.
@@ -108,12 +105,13 @@ PageRenderer PageRenderer::ForCatalogue(const Templates& catalogue, QString back
     return PageRenderer(std::move(backgroundsFolder), pageMm, std::move(tooSmallMarker));
 }
 
-QString PageRenderer::BackgroundFile(const QString& name, const char* suffix) const {
-    return QDir(mBackgroundsFolder).filePath(name + QLatin1String(suffix));
+QString PageRenderer::BackgroundFile(const QString& name, ThumbType type) const {
+    const QString file = name + QLatin1String(ThumbSuffix(type)) + QLatin1String(".jpg");
+    return QDir(mBackgroundsFolder).filePath(file);
 }
 
 std::shared_ptr<PaintSurface> PageRenderer::RenderPageBitMap(const PageScene& scene, int width,
-                                                       int height, int mode) const {
+                                                             int height, RenderMode mode) const {
     auto surface = std::make_shared<PaintSurface>(width, height);
     QPainter* painter = surface->painter();
     if (!painter)
@@ -122,19 +120,20 @@ std::shared_ptr<PaintSurface> PageRenderer::RenderPageBitMap(const PageScene& sc
 
     FiBitmap background;
     if (!scene.background.isEmpty())
-        background = LoadBackground(BackgroundFile(scene.background, ScreenBackgroundSuffix(width, height)),
-                                    width, height);
+        background = LoadBackground(
+            BackgroundFile(scene.background, ScreenBackgroundType(width, height)), width, height);
     if (background)
         PaintImage(*painter, background.get(), 0, 0, width, height, 0, 0, 0, 0);
     else
         painter->fillRect(0, 0, width, height, Qt::white);
 
+    const bool editing = mode == RenderMode::Editing;
     for (size_t i = 0; i < scene.photoBoxes.size(); ++i) {
         const QRect box = geometry.Pixels(*scene.photoBoxes[i]);
         const auto& photo = i < scene.photos.size() ? scene.photos[i] : nullptr;
         if (photo && !box.isEmpty())
-            DrawPhoto(*photo, *painter, box, mode != ThumbnailMode, mTooSmallMarker);
-        else if (!photo && mode == EditingMode)
+            DrawPhoto(*photo, *painter, box, editing, mTooSmallMarker);
+        else if (!photo && editing)
             painter->drawImage(box.topLeft(), EmptyBoxOverlay(box));
     }
 
@@ -142,7 +141,7 @@ std::shared_ptr<PaintSurface> PageRenderer::RenderPageBitMap(const PageScene& sc
         const QRect box = geometry.Pixels(*scene.textBoxes[i]);
         if (i < scene.texts.size() && HasText(scene.texts[i]))
             DrawBoxText(*painter, scene.texts[i], BoxMm(*scene.textBoxes[i]).size(), box);
-        if (mode == EditingMode)
+        if (editing)
             painter->drawImage(box.topLeft(), DashedFrameOverlay(box.width(), box.height()));
     }
     return surface;
@@ -152,7 +151,8 @@ FiBitmap PageRenderer::RenderPageFreeImage(const PageScene& scene, int width, in
                                            QStringList* problems) const {
     FiBitmap picture;
     if (!scene.background.isEmpty()) {
-        const FiBitmap loaded = LoadBackground(BackgroundFile(scene.background, "_or.jpg"), width, height);
+        const FiBitmap loaded =
+            LoadBackground(BackgroundFile(scene.background, ThumbType::Original), width, height);
         if (loaded)
             picture = RescaleTo(loaded.get(), QSize(width, height));
     }

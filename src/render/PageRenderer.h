@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/FiBitmap.h"
+#include "imaging/ThumbType.h"
 
 #include <QImage>
 #include <QSizeF>
@@ -12,6 +13,12 @@ class PaintSurface;
 class Templates;
 struct PageScene;
 
+// What a screen rendering is for.
+enum class RenderMode {
+    Thumbnail, // album overview: no marks, no warning
+    Editing,   // editing surface: too-small warning, empty boxes, text frames
+};
+
 // Draws a page, for the screen into an PaintSurface and for print or preview into a
 // FreeImage picture. Geometry: a box of X, Y, width, Height mm covers the
 // pixels round(X * sx), round(Y * sy), round(width * sx), round(Height * sy),
@@ -22,12 +29,6 @@ struct PageScene;
 // that thread owns (see PageScene.h).
 class PageRenderer {
 public:
-    // The screen rendering's modes.
-    enum Mode : int16_t {
-        ThumbnailMode = 1, // album overview: no marks, no warning
-        EditingMode = 2,   // editing surface: too-small warning, empty boxes, text frames
-    };
-
     // tooSmallMarker: laid over a photo too small for its box in editing
     // renderings (none: only the yellow frame).
     PageRenderer(QString backgroundsFolder, QSizeF pageMm, QImage tooSmallMarker = QImage());
@@ -38,7 +39,7 @@ public:
     // Background by the drawing size ("_sm", "_md" or "_lg"), photos from
     // their thumbnails, then texts. A photo that cannot be read is left out.
     std::shared_ptr<PaintSurface> RenderPageBitMap(const PageScene& scene, int width, int height,
-                                             int mode) const;
+                                                   RenderMode mode) const;
 
     // Background from "_or.jpg" rescaled bicubic, photos at print quality,
     // text pixels laid over. Names of photos that could not be read are added
@@ -48,10 +49,9 @@ public:
                                  QStringList* problems = nullptr) const;
 
     const QString& BackgroundsFolder() const { return mBackgroundsFolder; }
-    QSizeF PageMm() const { return mPageMm; }
 
 private:
-    QString BackgroundFile(const QString& name, const char* suffix) const;
+    QString BackgroundFile(const QString& name, ThumbType type) const;
 
     QString mBackgroundsFolder;
     QSizeF mPageMm;

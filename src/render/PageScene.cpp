@@ -5,13 +5,11 @@
 #include "model/Page.h"
 #include "base/LumbraError.h"
 
-#include <type_traits>
-
 namespace {
 
 // The folder part of the photo's full-size file: folder & name & "_or.jpg".
 QString PhotoFolder(const PhotoImage& photo) {
-    const QString file = photo.GetThumbFile(4);
+    const QString file = photo.GetThumbFile(ThumbType::Original);
     return file.left(file.size() - photo.GetName().size() - int(qstrlen("_or.jpg")));
 }
 
@@ -45,18 +43,12 @@ std::shared_ptr<PhotoImage> PlacedPhoto(const PhotoPlacement& placement,
     return photo;
 }
 
-template <typename Box>
-std::vector<Box> Boxes(const Template& layout, bool photoBoxes) {
+std::vector<TemplateBox> Boxes(const Template& layout, bool photoBoxes) {
     const int count = photoBoxes ? layout.PhotoBoxCount() : layout.TextBoxCount();
-    std::vector<Box> boxes;
+    std::vector<TemplateBox> boxes;
     boxes.reserve(size_t(count));
-    for (int i = 0; i < count; ++i) {
-        const auto& box = photoBoxes ? layout.PhotoBox(i) : layout.TextBox(i);
-        if constexpr (std::is_same_v<Box, TemplateBox>)
-            boxes.push_back(*box);
-        else
-            boxes.push_back(box);
-    }
+    for (int i = 0; i < count; ++i)
+        boxes.push_back(*(photoBoxes ? layout.PhotoBox(i) : layout.TextBox(i)));
     return boxes;
 }
 
@@ -76,29 +68,14 @@ PageSnapshot SnapshotPage(const Page& aPage) {
     const auto& layout = aPage.Template();
     if (!layout)
         return snapshot;
-    snapshot.photoBoxes = Boxes<TemplateBox>(*layout, true);
-    snapshot.textBoxes = Boxes<TemplateBox>(*layout, false);
+    snapshot.photoBoxes = Boxes(*layout, true);
+    snapshot.textBoxes = Boxes(*layout, false);
     for (size_t i = 0; i < snapshot.photoBoxes.size(); ++i) {
         const auto photo = aPage.Photo(int(i));
         snapshot.photos.push_back(photo ? std::optional(PlacementOf(*photo)) : std::nullopt);
     }
     snapshot.texts = Texts(aPage, snapshot.textBoxes.size());
     return snapshot;
-}
-
-PageScene LiveScene(const Page& aPage) {
-    PageScene scene;
-    scene.background = aPage.GetBg();
-    const auto& layout = aPage.Template();
-    if (!layout)
-        return scene;
-    using BoxPtr = std::shared_ptr<const TemplateBox>;
-    scene.photoBoxes = Boxes<BoxPtr>(*layout, true);
-    scene.textBoxes = Boxes<BoxPtr>(*layout, false);
-    for (size_t i = 0; i < scene.photoBoxes.size(); ++i)
-        scene.photos.push_back(aPage.Photo(int(i)));
-    scene.texts = Texts(aPage, scene.textBoxes.size());
-    return scene;
 }
 
 PageScene DetachedScene(const PageSnapshot& snapshot) {

@@ -17,8 +17,6 @@ class PhotoImage;
 // plain values (box geometry, photo files and placement records, texts, the
 // background name). The worker turns it into a PageScene with photo objects
 // of its own (DetachedScene), so nothing the UI thread changes is shared.
-// Renderings on the UI thread use LiveScene, which draws with the page's own
-// photos (and so keeps the thumbnail a photo box editor has cached).
 
 // A photo as its files and its place in the box.
 struct PhotoPlacement {
@@ -52,8 +50,6 @@ struct PageScene {
 
 // UI thread only. A page without a template gives an empty snapshot.
 PageSnapshot SnapshotPage(const Page& aPage);
-// UI thread only: the page's own photo objects.
-PageScene LiveScene(const Page& aPage);
 // Any thread: new photo objects placed as the snapshot says. A photo whose
 // files cannot be read is still in the scene (drawing it fails later).
 PageScene DetachedScene(const PageSnapshot& snapshot);

@@ -107,12 +107,3 @@ double EditorDisplayScale(int boxWidthPx, QSizeF boxMm) {
 RtfDefaults NewTextDefaults(const QString& family, int pointSize) {
     return RtfDefaults{family, pointSize >= 1 ? static_cast<double>(pointSize) : cRtfDefaultPoints};
 }
-
-QTextCharFormat NewTextCharFormat(const QString& family, int pointSize) {
-    const RtfDefaults defaults = NewTextDefaults(family, pointSize);
-    QTextCharFormat format;
-    if (!defaults.family.isEmpty())
-        format.setFontFamilies(QStringList{defaults.family});
-    format.setFontPointSize(defaults.pointSize);
-    return format;
-}

@@ -49,7 +49,6 @@ std::unique_ptr<QTextDocument> EditorDocument(const QString& rtf, QSizeF boxMm,
 // Scale from the editor document's layout to a box shown `boxWidthPx` wide.
 double EditorDisplayScale(int boxWidthPx, QSizeF boxMm);
 
-// The format new text of a text box starts with: the language's default font
+// The font new text of a text box starts with: the language's default font
 // and size (a size below 1 counts as 12 points).
-QTextCharFormat NewTextCharFormat(const QString& family, int pointSize);
 RtfDefaults NewTextDefaults(const QString& family, int pointSize);

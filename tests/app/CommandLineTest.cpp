@@ -27,14 +27,14 @@ TEST(CommandLineParse, RecognisesTheThreeCommandsWithTheirArguments) {
 
     const auto import = ParseCommandLine(Args({"--import", "Trip", "a.jpg", "b.jpg"}), nullptr);
     ASSERT_TRUE(import);
-    EXPECT_EQ(import->command, CommandLineRequest::Import);
+    EXPECT_EQ(import->command, CommandLineRequest::Command::Import);
     EXPECT_EQ(import->book, QStringLiteral("Trip"));
     EXPECT_EQ(import->files, (QStringList{"a.jpg", "b.jpg"}));
     EXPECT_TRUE(import->booksFolder.isEmpty());
 
     const auto preview = ParseCommandLine(Args({"--preview", "Trip", "out", "--books-folder", "/b"}), nullptr);
     ASSERT_TRUE(preview);
-    EXPECT_EQ(preview->command, CommandLineRequest::Preview);
+    EXPECT_EQ(preview->command, CommandLineRequest::Command::Preview);
     EXPECT_EQ(preview->folder, QStringLiteral("out"));
     EXPECT_EQ(preview->booksFolder, QStringLiteral("/b"));
 }

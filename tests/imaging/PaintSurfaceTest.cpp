@@ -1,4 +1,3 @@
-#include "imaging/Blit.h"
 #include "imaging/PaintSurface.h"
 
 #include <gtest/gtest.h>
@@ -41,17 +40,12 @@ TEST(PaintSurfaceTest, CreateGivesAPaintableSurfaceOfTheSize) {
     EXPECT_TRUE(surface.painter()->isActive());
 }
 
-TEST(PaintSurfaceTest, ImpossibleSizeLeavesAnEmptySurfaceThatDrawsNothing) {
+TEST(PaintSurfaceTest, ImpossibleSizeLeavesAnEmptySurface) {
     PaintSurface surface;
     surface.Create(0, 10);
     EXPECT_EQ(surface.painter(), nullptr);
     EXPECT_EQ(surface.image(), nullptr);
     EXPECT_EQ(surface.width(), 0);
-    PaintSurface dot(1, 1);
-    blit::StretchDraw(surface.painter(), 0, 0, 10, 10, dot.image(), 0, 0, 1, 1);
-    blit::StretchDraw(dot.painter(), 0, 0, 1, 1, surface.image(), 0, 0, 1, 1);
-    blit::TransparentDraw(dot.painter(), surface.image(), 0, 0, 1, 1, qRgb(0, 0, 0));
-    EXPECT_EQ(dot.image()->pixel(0, 0), qRgb(0, 0, 0));
 }
 
 TEST(PaintSurfaceTest, MovingKeepsTheSurfaceUsable) {

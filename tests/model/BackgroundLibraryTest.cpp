@@ -100,12 +100,12 @@ TEST_F(BackgroundLibraryTest, DownloadsJoinTheListAndNamesMapToFiles) {
     BackgroundLibrary library(Library(), Delivered());
     library.AddBackground(QStringLiteral("a1b2"));
     EXPECT_TRUE(library.IsBackgroundListed(QStringLiteral("a1b2")));
-    EXPECT_EQ(library.FilePath(QStringLiteral("a1b2"), BackgroundLibrary::Size::Original),
+    EXPECT_EQ(library.FilePath(QStringLiteral("a1b2"), ThumbType::Original),
               Library() + QStringLiteral("a1b2_or.jpg"));
     const QString expected[] = {"_sm.jpg", "_md.jpg", "_lg.jpg", "_lg.jpg"};
-    for (int type = 1; type <= 4; ++type)
-        EXPECT_EQ(library.FilePath(QStringLiteral("n"), BackgroundLibrary::SizeForThumbType(type)),
-                  Library() + u'n' + expected[type - 1]);
+    for (ThumbType type : kThumbTypes)
+        EXPECT_EQ(library.FilePath(QStringLiteral("n"), BackgroundLibrary::ScreenThumbType(type)),
+                  Library() + u'n' + expected[ThumbIndex(type)]);
 }
 
 TEST(TrimAtNulTest, CutsAtTheFirstNul) {

@@ -52,7 +52,6 @@ protected:
 } // namespace
 
 TEST_F(BookManagerTest, FirstStartCreatesTheUntitledBook) {
-    EXPECT_EQ(manager.CurrentPaneView(), 1);
     manager.Initialize();
     EXPECT_EQ(log.entries, QStringList({"all", "before My Book", "change", "after", "index"}));
     EXPECT_EQ(manager.GetBook()->GetName(), "My Book");
@@ -184,10 +183,8 @@ TEST_F(BookManagerTest, DeletingTheOnlyBookOpensANewUntitledOne) {
     EXPECT_TRUE(QFile::exists(books.filePath("book.ini")));
 }
 
-TEST_F(BookManagerTest, QuitAndPaneView) {
+TEST_F(BookManagerTest, QuitRaisesQuitting) {
     manager.Initialize();
-    manager.GetBook()->SetSidePaneView(2);
-    EXPECT_EQ(manager.CurrentPaneView(), 2);
     log.entries.clear();
     manager.Quit();
     EXPECT_EQ(log.entries, QStringList({"quit"}));

@@ -59,7 +59,6 @@ TEST_F(BookTest, NewBookHasTwentyNumberedDefaultPages) {
     EXPECT_EQ(book->GetBookFolder(), books.filePath("Trip") + "/");
     EXPECT_TRUE(QDir(book->GetBookFolder()).exists());
     EXPECT_EQ(ReadFile(books.filePath("book.ini")), QByteArray("Trip\r\n"));
-    EXPECT_EQ(book->SidePaneView(), 1);
     EXPECT_THROW(book->GetPage(20), LumbraError);
 }
 
@@ -137,7 +136,7 @@ TEST_F(BookTest, PhotoPoolComesFromFullSizeFiles) {
     book->LoadBook();
     EXPECT_EQ(book->Photos().GetSize(), 2);
     ASSERT_NE(book->Photos().Find(key), nullptr);
-    EXPECT_EQ(book->Photos().Find(key)->item()->GetName(), "1A" + key); // first one found
+    EXPECT_EQ(book->Photos().Find(key)->GetName(), "1A" + key); // first one found
     EXPECT_NE(book->Photos().Find(TestKey(10)), nullptr);
     EXPECT_EQ(book->Photos().Find(TestKey(8)), nullptr);
 }

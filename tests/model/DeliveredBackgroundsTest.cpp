@@ -34,13 +34,13 @@ TEST(DeliveredBackgroundsTest, EveryBackgroundComesInFourSizes) {
     EXPECT_GE(library.Count(), 8);
     EXPECT_LE(library.Count(), 12);
     for (const QString& name : library.Names()) {
-        const QSize original = SizeOf(library.FilePath(name, BackgroundLibrary::Size::Original));
+        const QSize original = SizeOf(library.FilePath(name, ThumbType::Original));
         EXPECT_EQ(original, QSize(2458, 1769)) << name.toStdString();
-        ExpectFits(SizeOf(library.FilePath(name, BackgroundLibrary::Size::Large)), QSize(1127, 811),
+        ExpectFits(SizeOf(library.FilePath(name, ThumbType::Large)), QSize(1127, 811),
                    original, name + QStringLiteral("_lg"));
-        ExpectFits(SizeOf(library.FilePath(name, BackgroundLibrary::Size::Medium)), QSize(800, 576),
+        ExpectFits(SizeOf(library.FilePath(name, ThumbType::Medium)), QSize(800, 576),
                    original, name + QStringLiteral("_md"));
-        ExpectFits(SizeOf(library.FilePath(name, BackgroundLibrary::Size::Small)), QSize(145, 104),
+        ExpectFits(SizeOf(library.FilePath(name, ThumbType::Small)), QSize(145, 104),
                    original, name + QStringLiteral("_sm"));
     }
 }

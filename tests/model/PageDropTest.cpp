@@ -175,7 +175,7 @@ TEST_F(PageDropTest, FilesAlreadyInTheBookAreNotImportedAgain) {
     const QString knownPath = pictures.filePath(QStringLiteral("known.jpg"));
     DropFiles({knownPath, fresh, fresh});
     EXPECT_EQ(book->Photos().GetSize(), 2);
-    EXPECT_EQ(book->Photos().Find(known->GetKey())->item(), known); // not imported again
+    EXPECT_EQ(book->Photos().Find(known->GetKey()), known); // not imported again
     EXPECT_EQ(target->Photo(0)->GetKey(), Md5().Hash(fresh));
     EXPECT_EQ(known->GetPage(), nullptr); // displaced into the pane
 }

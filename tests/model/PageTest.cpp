@@ -229,10 +229,6 @@ TEST_F(PageTest, FindsBoxesByPointAndPhoto) {
     EXPECT_EQ(p->FindPhotoBoxIndex(151, 10), -1);
     EXPECT_EQ(p->FindTextBoxIndex(10, 10), 0);
     EXPECT_EQ(p->FindTextBoxIndex(11, 10), -1);
-    const auto a = folder.Make(1);
-    EXPECT_EQ(p->FindPhotoBoxForImage(a), nullptr);
-    p->AddPhoto(a, 10, 10);
-    EXPECT_EQ(p->FindPhotoBoxForImage(a), p->Template()->PhotoBox(0));
 }
 
 TEST_F(PageTest, FullEmptyAndTooSmall) {
@@ -246,7 +242,6 @@ TEST_F(PageTest, FullEmptyAndTooSmall) {
     EXPECT_TRUE(p->IsPageFull());
     EXPECT_TRUE(p->HasImageTooSmall()); // 5 px per mm
     EXPECT_TRUE(MakePage(RowTemplate(0, 1))->IsPageFull());
-    EXPECT_DOUBLE_EQ(Page::GetImageRatio(*RowTemplate(1, 0)->PhotoBox(0), 100, 50), 5.0);
 }
 
 TEST_F(PageTest, TemplateWithoutTextBoxesKeepsOneEntry) {

@@ -161,7 +161,7 @@ TEST_F(PlacedPhoto, ReducedPrintMatchesAFullDecode) {
     photo.SetImageLocation(40, -30);
     const QImage reduced = Print(250, 125);
     // The same window from the full picture.
-    FiBitmap full = FiLoad(FIF_JPEG, photo.GetThumbFile(4), 0);
+    FiBitmap full = FiLoad(FIF_JPEG, photo.GetThumbFile(ThumbType::Original), 0);
     // Window 640 x 320 centred at (400 - 40, 300 + 30).
     FiBitmap reference(FreeImage_RescaleRect(full.get(), 250, 125, 40, 170, 680, 490, FILTER_BICUBIC));
     EXPECT_GT(Psnr(reduced, FiToQImage(reference.get())), 35.0);

@@ -28,7 +28,7 @@ struct ImportTest : ::testing::Test {
         FiBitmap dib = FiLoad(FIF_JPEG, path, 0);
         return FiToQImage(dib.get());
     }
-    QSize ThumbSize(const PhotoImage& photo, int type) {
+    QSize ThumbSize(const PhotoImage& photo, ThumbType type) {
         return {photo.GetThumbWidth(type), photo.GetThumbHeight(type)};
     }
 };
@@ -42,17 +42,17 @@ TEST_F(ImportTest, PhotoGetsThreeThumbnailsAndAnExactCopy) {
     ASSERT_TRUE(photo.IsSupportFormat());
     EXPECT_EQ(photo.GetKey(), Md5().Hash(source));
     EXPECT_TRUE(photo.GetName().endsWith(photo.GetKey()));
-    EXPECT_EQ(photo.GetThumbFile(1), book + photo.GetName() + QStringLiteral("_sm.jpg"));
-    EXPECT_EQ(photo.GetThumbFile(4), book + photo.GetName() + QStringLiteral("_or.jpg"));
-    EXPECT_EQ(ReadBytes(photo.GetThumbFile(4)), ReadBytes(source));
+    EXPECT_EQ(photo.GetThumbFile(ThumbType::Small), book + photo.GetName() + "_sm.jpg");
+    EXPECT_EQ(photo.GetThumbFile(ThumbType::Original), book + photo.GetName() + "_or.jpg");
+    EXPECT_EQ(ReadBytes(photo.GetThumbFile(ThumbType::Original)), ReadBytes(source));
     EXPECT_TRUE(QDir(book).entryList({QStringLiteral("*.dim")}, QDir::Files).isEmpty());
 
     // Small pictures are enlarged to their boxes.
-    EXPECT_EQ(ThumbSize(photo, 1), QSize(120, 90));
-    EXPECT_EQ(ThumbSize(photo, 2), QSize(500, 375));
-    EXPECT_EQ(ThumbSize(photo, 3), QSize(1000, 750));
-    EXPECT_EQ(ThumbSize(photo, 4), QSize(400, 300));
-    EXPECT_EQ(Decode(photo.GetThumbFile(2)).size(), QSize(500, 375));
+    EXPECT_EQ(ThumbSize(photo, ThumbType::Small), QSize(120, 90));
+    EXPECT_EQ(ThumbSize(photo, ThumbType::Medium), QSize(500, 375));
+    EXPECT_EQ(ThumbSize(photo, ThumbType::Large), QSize(1000, 750));
+    EXPECT_EQ(ThumbSize(photo, ThumbType::Original), QSize(400, 300));
+    EXPECT_EQ(Decode(photo.GetThumbFile(ThumbType::Medium)).size(), QSize(500, 375));
     EXPECT_EQ(ReadBytes(book + photo.GetName() + QStringLiteral("_or.dim")), QByteArray("400,300\r\n"));
 
     PhotoImage again;
@@ -71,17 +71,17 @@ TEST_F(ImportTest, ThumbnailSizesFitTheirBoxes) {
     PhotoImage photo;
     photo.SetImage(Source(QStringLiteral("small.jpg"), PhotoLike(100, 80)), book);
     ASSERT_TRUE(photo.IsSupportFormat());
-    EXPECT_EQ(ThumbSize(photo, 1), QSize(120, 96));
+    EXPECT_EQ(ThumbSize(photo, ThumbType::Small), QSize(120, 96));
 
     PhotoImage background;
     background.SetBgImage(Source(QStringLiteral("leaf.v2.jpg"), PhotoLike(1600, 900)), book);
     ASSERT_TRUE(background.IsSupportFormat());
     EXPECT_EQ(background.GetKey(), QStringLiteral("leaf"));
     EXPECT_EQ(background.GetName(), QStringLiteral("leaf"));
-    EXPECT_EQ(background.GetThumbFile(3), book + QStringLiteral("leaf_lg.jpg"));
-    EXPECT_EQ(ThumbSize(background, 1), QSize(145, 82));
-    EXPECT_EQ(ThumbSize(background, 2), QSize(800, 450));
-    EXPECT_EQ(ThumbSize(background, 3), QSize(1127, 634));
+    EXPECT_EQ(background.GetThumbFile(ThumbType::Large), book + QStringLiteral("leaf_lg.jpg"));
+    EXPECT_EQ(ThumbSize(background, ThumbType::Small), QSize(145, 82));
+    EXPECT_EQ(ThumbSize(background, ThumbType::Medium), QSize(800, 450));
+    EXPECT_EQ(ThumbSize(background, ThumbType::Large), QSize(1127, 634));
 }
 
 TEST_F(ImportTest, TurnedPhotoIsUprightEverywhereButTheCopy) {
@@ -94,21 +94,21 @@ TEST_F(ImportTest, TurnedPhotoIsUprightEverywhereButTheCopy) {
     PhotoImage photo;
     photo.SetImage(source, book);
     ASSERT_TRUE(photo.IsSupportFormat());
-    EXPECT_EQ(ReadBytes(photo.GetThumbFile(4)), ReadBytes(source));
+    EXPECT_EQ(ReadBytes(photo.GetThumbFile(ThumbType::Original)), ReadBytes(source));
     EXPECT_EQ(photo.GetWidth(), 300);
     EXPECT_EQ(photo.GetHeight(), 400);
     EXPECT_EQ(ReadBytes(book + photo.GetName() + QStringLiteral("_or.dim")), QByteArray("300,400\r\n"));
-    EXPECT_EQ(ThumbSize(photo, 1), QSize(90, 120));
+    EXPECT_EQ(ThumbSize(photo, ThumbType::Small), QSize(90, 120));
 
     // Upright: the red top-left quadrant is now at the top right, blue at the top left.
-    const QImage large = Decode(photo.GetThumbFile(3));
+    const QImage large = Decode(photo.GetThumbFile(ThumbType::Large));
     ASSERT_EQ(large.size(), QSize(750, 1000));
     EXPECT_TRUE(Near(large.pixel(560, 250), Qt::red));
     EXPECT_TRUE(Near(large.pixel(190, 250), Qt::blue));
     EXPECT_TRUE(Near(large.pixel(190, 750), Qt::white));
     EXPECT_TRUE(Near(large.pixel(560, 750), Qt::green));
     // The thumbnails carry no orientation of their own.
-    EXPECT_EQ(ReadJpegHeader(photo.GetThumbFile(3))->orientation, 1);
+    EXPECT_EQ(ReadJpegHeader(photo.GetThumbFile(ThumbType::Large))->orientation, 1);
 }
 
 TEST_F(ImportTest, ReducedDecodeLooksLikeAFullDecode) {
@@ -120,13 +120,13 @@ TEST_F(ImportTest, ReducedDecodeLooksLikeAFullDecode) {
     ASSERT_TRUE(photo.IsSupportFormat());
 
     FiBitmap full = FiLoad(FIF_JPEG, source, JPEG_ACCURATE);
-    for (int type = 1; type <= 3; ++type) {
+    for (ThumbType type : {ThumbType::Small, ThumbType::Medium, ThumbType::Large}) {
         const QImage thumb = Decode(photo.GetThumbFile(type));
         // Reference: the same thumbnail made from a full decode, saved the same way.
         const QString reference = dir.path() + QStringLiteral("/reference.jpg");
         SaveThumbnail(reference, full.get(), thumb.size());
         const double psnr = Psnr(thumb, Decode(reference));
-        EXPECT_GT(psnr, 38.0) << "type " << type;
+        EXPECT_GT(psnr, 38.0) << "type " << int(type);
     }
 }
 
@@ -136,7 +136,7 @@ TEST_F(ImportTest, DeleteRemovesAllFilesWithOrWithoutDimFiles) {
     PhotoImage other;
     other.SetImage(Source(QStringLiteral("b.jpg"), PhotoLike(200, 100)), book);
     ASSERT_TRUE(photo.IsSupportFormat() && other.IsSupportFormat());
-    for (int type = 1; type <= 4; ++type)
+    for (ThumbType type : kThumbTypes)
         photo.GetThumbWidth(type); // writes the ".dim" files
     EXPECT_EQ(QDir(book).entryList(QDir::Files).size(), 12);
     photo.Delete();

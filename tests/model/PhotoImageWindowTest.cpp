@@ -54,21 +54,27 @@ TEST(PhotoImageWindow, WindowRectFollowsTheOffset) {
 namespace {
 
 struct TypeCase {
-    int x, y, type;
+    int x, y;
+    ThumbType type;
 };
 
-void ExpectTypes(int (*choose)(int, int), std::initializer_list<TypeCase> cases) {
+void ExpectTypes(ThumbType (*choose)(int, int), std::initializer_list<TypeCase> cases) {
     for (const TypeCase& c : cases)
         EXPECT_EQ(choose(c.x, c.y), c.type) << c.x << " x " << c.y;
 }
+
+constexpr ThumbType S = ThumbType::Small;
+constexpr ThumbType M = ThumbType::Medium;
+constexpr ThumbType L = ThumbType::Large;
+constexpr ThumbType O = ThumbType::Original;
 
 } // namespace
 
 TEST(PhotoImageWindow, ThumbnailChoiceAtTheLimits) {
     ExpectTypes(&PhotoImage::GetOptimalThumbType,
-                {{120, 120, 1}, {121, 50, 2}, {400, 400, 2}, {401, 10, 3}, {10, 850, 3},
-                 {851, 10, 4}, {10, 851, 4}});
+                {{120, 120, S}, {121, 50, M}, {400, 400, M}, {401, 10, L}, {10, 850, L},
+                 {851, 10, O}, {10, 851, O}});
     ExpectTypes(&PhotoImage::GetBgOptimalThumbType,
-                {{145, 104, 1}, {145, 105, 2}, {800, 576, 2}, {801, 10, 3}, {10, 577, 3},
-                 {1127, 811, 3}, {1128, 811, 4}, {10, 812, 4}});
+                {{145, 104, S}, {145, 105, M}, {800, 576, M}, {801, 10, L}, {10, 577, L},
+                 {1127, 811, L}, {1128, 811, O}, {10, 812, O}});
 }

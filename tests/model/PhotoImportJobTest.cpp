@@ -53,7 +53,7 @@ TEST(PhotoImportJob, MakesTheFilesOffTheCallingThread) {
     EXPECT_TRUE(run->made.supported);
     EXPECT_TRUE(run->made.error.isEmpty());
     EXPECT_TRUE(photo.IsSupportFormat());
-    EXPECT_EQ(photo.GetThumbWidth(1), 120);
+    EXPECT_EQ(photo.GetThumbWidth(ThumbType::Small), 120);
     EXPECT_EQ(photo.GetWidth(), 640);
 }
 

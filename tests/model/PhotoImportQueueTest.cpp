@@ -68,7 +68,7 @@ TEST_F(PhotoImportQueueTest, ReportsInQueueOrderWithRunningProgress) {
     }
     // Added photos join the list in file order, supported and sized.
     ASSERT_EQ(book->Photos().GetSize(), 2);
-    EXPECT_EQ(book->Photos().First()->item(), outcomes[0].photo);
+    EXPECT_EQ(*book->Photos().begin(), outcomes[0].photo);
     EXPECT_TRUE(outcomes[1].photo->IsSupportFormat());
     EXPECT_EQ(outcomes[1].photo->GetWidth(), 160);
     EXPECT_EQ(JpegsIn(*book).size(), 8);
@@ -100,7 +100,7 @@ TEST_F(PhotoImportQueueTest, APhotoTheBookGotMeanwhileKeepsItsFiles) {
     existing->CopyName("0000" + Md5().Hash(a));
     existing->SetKey(book->GetBookFolder(), Md5().Hash(a));
     book->Photos().Add(existing);
-    TestJpegs::Write(existing->GetThumbFile(1), TestJpegs::PhotoLike(120, 90));
+    TestJpegs::Write(existing->GetThumbFile(ThumbType::Small), TestJpegs::PhotoLike(120, 90));
     ASSERT_TRUE(WaitUntilIdle());
     ASSERT_EQ(outcomes.size(), 1u);
     EXPECT_EQ(outcomes[0].status, Status::AlreadyExists);

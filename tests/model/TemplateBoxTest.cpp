@@ -14,19 +14,18 @@ TemplateBox Box(const QString& piece) {
 
 TEST(TemplateBoxTest, ReadsKindAndGeometry) {
     const TemplateBox photo = Box(QStringLiteral("Photo[20, 16, 66.5, 64, 0"));
-    EXPECT_EQ(photo.BoxType(), TemplateBox::PhotoKind);
+    EXPECT_EQ(photo.BoxType(), TemplateBox::Kind::Photo);
     EXPECT_FLOAT_EQ(photo.X(), 20);
     EXPECT_FLOAT_EQ(photo.Y(), 16);
     EXPECT_FLOAT_EQ(photo.width(), 66.5f);
     EXPECT_FLOAT_EQ(photo.height(), 64);
-    EXPECT_EQ(photo.Orient(), 0);
-    EXPECT_EQ(photo.Angle(), 0);
     // The four characters before the last "[" decide, whatever precedes them.
-    EXPECT_EQ(Box(QStringLiteral(",\nText[30, 180, 230, 25, 0")).BoxType(), TemplateBox::TextKind);
-    EXPECT_EQ(Box(QStringLiteral(",\nPhoto[30, 180, 230, 25, 0")).BoxType(), TemplateBox::PhotoKind);
-    EXPECT_EQ(Box(QStringLiteral(" Text [1,2,3,4,0")).BoxType(), TemplateBox::PhotoKind);
-    EXPECT_EQ(Box(QStringLiteral("xText[1,2,3,4,0")).BoxType(), TemplateBox::TextKind);
-    EXPECT_EQ(Box(QStringLiteral("Blob[1,2,3,4,0")).BoxType(), TemplateBox::PhotoKind);
+    using enum TemplateBox::Kind;
+    EXPECT_EQ(Box(QStringLiteral(",\nText[30, 180, 230, 25, 0")).BoxType(), Text);
+    EXPECT_EQ(Box(QStringLiteral(",\nPhoto[30, 180, 230, 25, 0")).BoxType(), Photo);
+    EXPECT_EQ(Box(QStringLiteral(" Text [1,2,3,4,0")).BoxType(), Photo);
+    EXPECT_EQ(Box(QStringLiteral("xText[1,2,3,4,0")).BoxType(), Text);
+    EXPECT_EQ(Box(QStringLiteral("Blob[1,2,3,4,0")).BoxType(), Photo);
 }
 
 TEST(TemplateBoxTest, ReservedNumberIsNeverKept) {

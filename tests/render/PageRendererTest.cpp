@@ -17,6 +17,8 @@ using TestJpegs::Near;
 namespace {
 
 const QRgb cWhite = qRgb(255, 255, 255);
+constexpr RenderMode Thumbnail = RenderMode::Thumbnail;
+constexpr RenderMode Editing = RenderMode::Editing;
 
 struct PageRendering : ::testing::Test {
     QTemporaryDir dir;
@@ -34,7 +36,7 @@ struct PageRendering : ::testing::Test {
         renderer = std::make_unique<PageRenderer>(backgrounds + QLatin1Char('/'), QSizeF(cPageW, cPageH));
     }
 
-    QImage Screen(int width, int height, int mode) {
+    QImage Screen(int width, int height, RenderMode mode) {
         const auto surface = renderer->RenderPageBitMap(scene, width, height, mode);
         EXPECT_EQ(surface->width(), width);
         EXPECT_EQ(surface->height(), height);
@@ -61,7 +63,7 @@ bool IsYellow(QRgb pixel) { return pixel == qRgb(255, 255, 0); }
 } // namespace
 
 TEST_F(PageRendering, PageWithoutBackgroundIsWhiteInEveryRendering) {
-    for (int mode : {1, 2}) {
+    for (RenderMode mode : {Thumbnail, Editing}) {
         const QImage page = Screen(578, 416, mode);
         EXPECT_EQ(CountPixels(page, page.rect(), IsWhite), 578 * 416);
     }
@@ -73,32 +75,32 @@ TEST_F(PageRendering, PageWithoutBackgroundIsWhiteInEveryRendering) {
 TEST_F(PageRendering, ScreenPicksTheBackgroundFileBySizeAndPrintTheFullOne) {
     WriteBackground(backgrounds, QStringLiteral("leaf"), Qt::green, Qt::blue, QColor(), Qt::red);
     scene.background = QStringLiteral("leaf");
-    EXPECT_TRUE(Near(Screen(145, 104, 1).pixel(70, 50), Qt::green));
-    EXPECT_TRUE(Near(Screen(290, 208, 1).pixel(140, 100), Qt::blue));
+    EXPECT_TRUE(Near(Screen(145, 104, Thumbnail).pixel(70, 50), Qt::green));
+    EXPECT_TRUE(Near(Screen(290, 208, Thumbnail).pixel(140, 100), Qt::blue));
     // "_lg.jpg" is missing: the screen shows white, the print still the picture.
-    const QImage large = Screen(900, 650, 2);
+    const QImage large = Screen(900, 650, Editing);
     EXPECT_EQ(CountPixels(large, large.rect(), IsWhite), 900 * 650);
     EXPECT_TRUE(Near(Print(900, 650).pixel(450, 300), Qt::red));
 }
 
 TEST_F(PageRendering, UnknownBackgroundGivesWhitePages) {
     scene.background = QStringLiteral("gone");
-    const QImage screen = Screen(290, 208, 1);
+    const QImage screen = Screen(290, 208, Thumbnail);
     const QImage print = Print(290, 208);
     EXPECT_EQ(CountPixels(screen, screen.rect(), IsWhite), 290 * 208);
     EXPECT_EQ(CountPixels(print, print.rect(), IsWhite), 290 * 208);
 }
 
-TEST_F(PageRendering, EmptyPhotoBoxShowsBackgroundInMode1AndPatternInMode2) {
+TEST_F(PageRendering, EmptyPhotoBoxShowsBackgroundInThumbnailsAndPatternWhenEditing) {
     WriteBackground(backgrounds, QStringLiteral("sky"), Qt::blue, Qt::blue, Qt::blue, Qt::blue);
     scene.background = QStringLiteral("sky");
     scene.photoBoxes.push_back(PhotoBox(10.25, 20.25, 30.75, 20.25));
     scene.photos.push_back(nullptr);
-    const QImage thumb = Screen(578, 416, 1);
+    const QImage thumb = Screen(578, 416, Thumbnail);
     for (QPoint p : {QPoint(20, 40), QPoint(50, 60), QPoint(81, 79)})
         EXPECT_TRUE(Near(thumb.pixel(p), Qt::blue)) << p.x() << "," << p.y();
 
-    const QImage editing = Screen(578, 416, 2);
+    const QImage editing = Screen(578, 416, Editing);
     // 20.5, 40.5, 61.5 and 40.5 pixels round to 20, 40, 62 and 40 (halves to even).
     const QRect box(20, 40, 62, 40);
     for (int y = box.top() - 1; y <= box.bottom() + 1; ++y) {
@@ -117,13 +119,13 @@ TEST_F(PageRendering, EmptyPhotoBoxShowsBackgroundInMode1AndPatternInMode2) {
     }
 }
 
-TEST_F(PageRendering, EmptyTextBoxShowsOnlyItsDashedFrameInMode2) {
+TEST_F(PageRendering, EmptyTextBoxShowsOnlyItsDashedFrameWhenEditing) {
     AddText(TextBox(10, 10, 40, 15), QString());
     AddText(TextBox(60, 10, 40, 15), QStringLiteral("{\\rtf1\\ansi   \\par}"));
-    const QImage thumb = Screen(578, 416, 1);
+    const QImage thumb = Screen(578, 416, Thumbnail);
     EXPECT_EQ(CountPixels(thumb, thumb.rect(), IsWhite), 578 * 416);
 
-    const QImage editing = Screen(578, 416, 2);
+    const QImage editing = Screen(578, 416, Editing);
     for (const QRect box : {QRect(20, 20, 80, 30), QRect(120, 20, 80, 30)}) {
         for (int k = 0; k < box.width(); ++k) {
             const QRgb dash = (k / 4) % 2 == 0 ? cLightGrey : cDarkGrey;
@@ -152,9 +154,9 @@ TEST_F(PageRendering, TextIsDrawnInBothRenderingsOverWhatIsBelow) {
     scene.background = QStringLiteral("sky");
     AddText(TextBox(10, 10, 200, 40), Rtf(QStringLiteral("HHHH HHHH")));
     const QRect boxOnScreen(20, 20, 400, 80);
-    for (int mode : {1, 2}) {
+    for (RenderMode mode : {Thumbnail, Editing}) {
         const QImage page = Screen(578, 416, mode);
-        EXPECT_GT(CountPixels(page, boxOnScreen.adjusted(2, 2, -2, -2), IsDark), 100) << mode;
+        EXPECT_GT(CountPixels(page, boxOnScreen.adjusted(2, 2, -2, -2), IsDark), 100) << int(mode);
         EXPECT_TRUE(Near(page.pixel(boxOnScreen.right() - 5, boxOnScreen.bottom() - 5), Qt::blue));
     }
     const QImage print = Print(2458, 1769);
@@ -196,8 +198,8 @@ TEST_F(PageRendering, PhotoShowsItsPictureInTheBoxInBothRenderings) {
         EXPECT_TRUE(IsWhite(at(98, 48)));
         EXPECT_TRUE(IsWhite(at(182, 112)));
     };
-    expectQuarters(Screen(578, 416, 1), 2, 2);
-    expectQuarters(Screen(578, 416, 2), 2, 2);
+    expectQuarters(Screen(578, 416, Thumbnail), 2, 2);
+    expectQuarters(Screen(578, 416, Editing), 2, 2);
     const QImage print = Print(2458, 1769);
     ASSERT_EQ(print.size(), QSize(2458, 1769));
     expectQuarters(print, 2458 / cPageW, 1769 / cPageH);
@@ -209,8 +211,8 @@ TEST_F(PageRendering, TooSmallWarningOnlyInTheEditingMode) {
     AddPhoto(box, PlacedPhoto(photos, QStringLiteral("small"), Flat(400, 300, Qt::blue), box));
     ASSERT_TRUE(scene.photos[0]->ImageTooSmall());
     const QRect onScreen(20, 20, 160, 120);
-    EXPECT_EQ(CountPixels(Screen(578, 416, 1), onScreen, IsYellow), 0);
-    EXPECT_GT(CountPixels(Screen(578, 416, 2), onScreen, IsYellow), 160 * 3);
+    EXPECT_EQ(CountPixels(Screen(578, 416, Thumbnail), onScreen, IsYellow), 0);
+    EXPECT_GT(CountPixels(Screen(578, 416, Editing), onScreen, IsYellow), 160 * 3);
     EXPECT_EQ(CountPixels(Print(578, 416), onScreen, IsYellow), 0);
 }
 
@@ -221,8 +223,8 @@ TEST_F(PageRendering, TheRenderersMarkerStandsInTheTopLeftOfATooSmallPhoto) {
                                               QSizeF(cPageW, cPageH), marker);
     const auto box = PhotoBox(10, 10, 80, 60);
     AddPhoto(box, PlacedPhoto(photos, QStringLiteral("small"), Flat(400, 300, Qt::blue), box));
-    EXPECT_EQ(Screen(578, 416, 2).pixel(25, 25), qRgb(255, 0, 255)); // inside the yellow band
-    EXPECT_TRUE(Near(Screen(578, 416, 1).pixel(25, 25), Qt::blue));
+    EXPECT_EQ(Screen(578, 416, RenderMode::Editing).pixel(25, 25), qRgb(255, 0, 255)); // inside the yellow band
+    EXPECT_TRUE(Near(Screen(578, 416, RenderMode::Thumbnail).pixel(25, 25), Qt::blue));
 }
 
 TEST_F(PageRendering, LaterBoxesCoverEarlierOnesAndTextCoversPhotos) {
@@ -231,7 +233,7 @@ TEST_F(PageRendering, LaterBoxesCoverEarlierOnesAndTextCoversPhotos) {
     AddPhoto(first, PlacedPhoto(photos, QStringLiteral("r"), Flat(1200, 900, Qt::red), first));
     AddPhoto(second, PlacedPhoto(photos, QStringLiteral("b"), Flat(1200, 900, Qt::blue), second));
     AddText(TextBox(45, 35, 20, 15), Rtf(QStringLiteral("\\b HHH"), 48));
-    for (const QImage& page : {Screen(578, 416, 1), Print(578, 416)}) {
+    for (const QImage& page : {Screen(578, 416, Thumbnail), Print(578, 416)}) {
         EXPECT_TRUE(Near(page.pixel(30, 30), Qt::red));
         EXPECT_TRUE(Near(page.pixel(135, 105), Qt::blue)); // in both boxes
         EXPECT_GT(CountPixels(page, QRect(90, 70, 40, 30), IsDark), 20); // text over the blue
@@ -249,7 +251,7 @@ TEST_F(PageRendering, PhotoWithoutFilesIsLeftOutAndReported) {
     EXPECT_EQ(problems, QStringList{photo->GetName()});
     EXPECT_TRUE(IsWhite(print.pixel(100, 80)));
     EXPECT_GT(CountPixels(print, QRect(200, 20, 200, 60), IsDark), 20);
-    const QImage screen = Screen(578, 416, 2);
+    const QImage screen = Screen(578, 416, Editing);
     EXPECT_GT(CountPixels(screen, QRect(200, 20, 200, 60), IsDark), 20);
 }
 

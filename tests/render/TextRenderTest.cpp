@@ -124,9 +124,8 @@ TEST(TextRenderTest, EditorDocumentKeepsStoredSizesAndStartsNewTextInTheDefaultF
     EXPECT_DOUBLE_EQ(FormatAt(*reread, 0).fontPointSize(), 14.0);
 
     EXPECT_DOUBLE_EQ(EditorDisplayScale(489, QSizeF(230, 25)), 489.0 / 1956.0);
-    EXPECT_DOUBLE_EQ(NewTextCharFormat("X", 0).fontPointSize(), 12.0); // missing size
-    EXPECT_EQ(NewTextCharFormat("DejaVu Sans", 9).fontFamilies().toStringList(),
-              QStringList{"DejaVu Sans"});
+    EXPECT_DOUBLE_EQ(NewTextDefaults("X", 0).pointSize, 12.0); // missing size
+    EXPECT_EQ(NewTextDefaults("DejaVu Sans", 9).family, "DejaVu Sans");
 }
 
 QImage Striped(QSize size) {

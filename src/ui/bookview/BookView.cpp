@@ -41,14 +41,14 @@ BookView::BookView(const UiContext& context, QWidget* parent) : QWidget(parent),
     SetImageControl(new ::ImageControl(this, mContext.books, mContext.tooSmallMarker));
     mManagerFollower.Follow(&mContext.books, this, &BookView::OnBookChange);
 
-    mPagesView = 2;
+    mPagesView = PagesView::TwoPages;
     mOnePageControl->hide();
     mOnePageLabel->hide();
-    mLeftPageControl->SetPageType(PageControl::LeftPage);
-    mRightPageControl->SetPageType(PageControl::RightPage);
-    mOnePageControl->SetPageType(PageControl::SinglePage);
+    mLeftPageControl->SetPageType(PageControl::PageType::LeftPage);
+    mRightPageControl->SetPageType(PageControl::PageType::RightPage);
+    mOnePageControl->SetPageType(PageControl::PageType::SinglePage);
     SetDeleteButtonStatus();
-    SetPageViewButton(2);
+    SetPageViewButton(PagesView::TwoPages);
     mViewCombo->setCurrentIndex(0);
 }
 
@@ -159,11 +159,11 @@ void BookView::SetButtonToolTip(const QString& key, const QString& languageKey) 
         button->setToolTip(mContext.strings.Text(languageKey));
 }
 
-void BookView::SetPageViewButton(int view) {
+void BookView::SetPageViewButton(PagesView view) {
     QAction* button = ToolbarButton(QStringLiteral("PageView"));
     if (!button)
         return;
-    const bool one = view == 1;
+    const bool one = view == PagesView::OnePage;
     SetButtonToolTip(QStringLiteral("PageView"),
                      one ? QStringLiteral("cMenuBookTwoPageView") : QStringLiteral("cMenuBookOnePageView"));
     button->setIcon(BookToolbarIcon(one ? QStringLiteral("two") : QStringLiteral("one")));
@@ -189,13 +189,14 @@ void BookView::OnZoomPicked(int index) {
     update();
 }
 
-void BookView::SetPagesView(int view) {
+void BookView::SetPagesView(PagesView view) {
     CloseEditors();
-    mPagesView = view == 1 ? 1 : 2;
+    mPagesView = view;
     SetPageViewButton(mPagesView);
-    mLeftPageControl->setVisible(mPagesView == 2);
-    mRightPageControl->setVisible(mPagesView == 2);
-    mOnePageControl->setVisible(mPagesView == 1);
+    const bool two = mPagesView == PagesView::TwoPages;
+    mLeftPageControl->setVisible(two);
+    mRightPageControl->setVisible(two);
+    mOnePageControl->setVisible(!two);
     UpdatePageLabels();
     SetDeleteButtonStatus();
     ResizeView();
@@ -254,7 +255,7 @@ void BookView::UpdateScrollBars() {
 
 void BookView::ApplyPageSize() {
     const ZoomLevel& chosen = mZoom[std::max(0, ZoomIndex())];
-    if (mPagesView == 1) {
+    if (mPagesView == PagesView::OnePage) {
         mOnePageControl->SetPageSize(chosen.width, chosen.height);
         return;
     }
@@ -269,7 +270,7 @@ void BookView::LayoutPages() {
     const BookViewLayout::PagePlaces places = BookViewLayout::PlacePages(
         Metrics(), QSize(chosen.width, chosen.height), QSize(mZoom[0].width, mZoom[0].height), scroll,
         LabelSize.width(), DeleteButtonSize.width());
-    if (mPagesView == 1) {
+    if (mPagesView == PagesView::OnePage) {
         mOnePageControl->SetPageLocation(places.onePage.x(), places.onePage.y());
         mOnePageLabel->move(places.oneLabel);
         mOnePageDeleteButton->move(places.oneButton);

@@ -38,9 +38,8 @@ public:
     // Moves the book's page index by the view mode (2 in the two-page view).
     void NextPage();
     void PreviousPage();
-    // 1: one page, 2: two facing pages.
-    int GetPagesView() const { return mPagesView; }
-    void SetPagesView(int view);
+    PagesView GetPagesView() const { return mPagesView; }
+    void SetPagesView(PagesView view);
 
     // Enables the toolbar's previous/next buttons, then PrevNextStatusChanged.
     void SetPrevNextPageButtonStatus();
@@ -107,7 +106,7 @@ private:
     void BuildPages();
     void BuildScrollBars();
     void SetButtonToolTip(const QString& key, const QString& languageKey);
-    void SetPageViewButton(int view);
+    void SetPageViewButton(PagesView view);
 
     std::shared_ptr<Book> CurrentBook() const;
     void OnBookChange();
@@ -132,7 +131,7 @@ private:
     std::shared_ptr<Book> mBook;
     ConnectionGroup mBookConnections;
 
-    int mPagesView = 2;
+    PagesView mPagesView = PagesView::TwoPages;
     ZoomTable mZoom;
     BoxEditors mEditors;
 

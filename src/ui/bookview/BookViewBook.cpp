@@ -37,8 +37,8 @@ void BookView::OnBookChange() {
     SetNewPageButtonStatus();
     SetDeleteButtonStatus();
     // Every book opens in the two-page view.
-    mPagesView = 2;
-    SetPageViewButton(2);
+    mPagesView = PagesView::TwoPages;
+    SetPageViewButton(mPagesView);
     mLeftPageControl->show();
     mRightPageControl->show();
     mOnePageControl->hide();
@@ -82,12 +82,12 @@ bool BookView::HasPreviousPage() const {
 void BookView::NextPage() {
     SetDeleteButtonStatus();
     if (const auto book = CurrentBook())
-        book->SetPageIndex(book->GetPageIndex() + mPagesView);
+        book->SetPageIndex(book->GetPageIndex() + PagesShown(mPagesView));
 }
 
 void BookView::PreviousPage() {
     if (const auto book = CurrentBook())
-        book->SetPageIndex(book->GetPageIndex() - mPagesView);
+        book->SetPageIndex(book->GetPageIndex() - PagesShown(mPagesView));
 }
 
 bool BookView::RunKey(const QKeyEvent& event) {

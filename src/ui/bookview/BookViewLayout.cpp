@@ -23,8 +23,7 @@ int16_t ZoomedPixels(int pixels, int index) {
 }
 
 QSize FitPageSize(const ViewMetrics& view, double pageWidthMm, double pageHeightMm) {
-    const double availableWidth =
-        view.mode == 1 ? view.width - SideMargin : (view.width - SideMargin) / 2.0;
+    const double availableWidth = double(view.width - SideMargin) / PagesShown(view.mode);
     const double availableHeight = view.height - view.TopMargin();
     if (availableWidth <= 0 || availableHeight <= 0 || pageWidthMm <= 0 || pageHeightMm <= 0)
         return QSize();
@@ -38,7 +37,7 @@ ScrollBars ScrollBarsFor(const ViewMetrics& view, QSize page, QSize fit) {
     ScrollBars bars;
     if (fit.width() >= page.width())
         return bars;
-    const int m = view.mode == 1 ? 1 : 2;
+    const int m = PagesShown(view.mode);
     const int t = ScrollBarThickness;
     bars.shown = true;
     bars.horizontal = QRect(0, view.height - t, view.width - t, t);
@@ -66,7 +65,7 @@ int PageTop(const ViewMetrics& view, QSize page, QSize fit) {
 }
 
 int PagesLeft(const ViewMetrics& view, QSize page, QSize fit) {
-    const int m = view.mode == 1 ? 1 : 2;
+    const int m = PagesShown(view.mode);
     const int shown = page.width() < fit.width() ? page.width() : fit.width();
     return (view.width - m * shown) / 2;
 }
@@ -81,7 +80,7 @@ PagePlaces PlacePages(const ViewMetrics& view, QSize page, QSize fit, QPoint scr
     const int labelTop = y + page.height() + 2; // 2.5 below the page, whole pixels
     const int buttonTop = y - view.deleteButtonHeight;
     PagePlaces places;
-    if (view.mode == 1) {
+    if (view.mode == PagesView::OnePage) {
         places.onePage = QPoint(x, y);
         places.oneLabel = QPoint(x + (w - labelWidth) / 2, labelTop);
         places.oneButton = QPoint(x, buttonTop);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/bookview/BookViewPaging.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -33,7 +35,7 @@ struct ViewMetrics {
     int toolbarHeight = 0;
     int labelHeight = 0;        // the page-number labels
     int deleteButtonHeight = 0; // the delete buttons
-    int mode = 2;               // 1: one page, 2: two facing pages
+    PagesView mode = PagesView::TwoPages;
 
     // toolbar + 10 + label + delete button.
     int TopMargin() const { return toolbarHeight + 10 + labelHeight + deleteButtonHeight; }

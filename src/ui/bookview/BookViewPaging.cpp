@@ -2,21 +2,21 @@
 
 #include <algorithm>
 
-bool HasNextPageAt(const BookPosition& at, int mode) {
-    if (mode != 1) {
+bool HasNextPageAt(const BookPosition& at, PagesView mode) {
+    if (mode == PagesView::TwoPages) {
         const int lastLeft = at.pagesCount % 2 == 0 ? at.pagesCount - 1 : at.pagesCount - 2;
         return at.leftIndex < lastLeft;
     }
     return at.pageIndex < at.pagesCount - 1;
 }
 
-bool HasPreviousPageAt(const BookPosition& at, int mode) {
-    return (mode != 1 ? at.leftIndex : at.pageIndex) > 0;
+bool HasPreviousPageAt(const BookPosition& at, PagesView mode) {
+    return (mode == PagesView::TwoPages ? at.leftIndex : at.pageIndex) > 0;
 }
 
-PageLabels PageLabelsAt(const BookPosition& at, int mode) {
+PageLabels PageLabelsAt(const BookPosition& at, PagesView mode) {
     PageLabels labels;
-    if (mode == 1) {
+    if (mode == PagesView::OnePage) {
         labels.oneShown = true;
         labels.one = at.pageIndex + 1;
         return labels;
@@ -28,13 +28,14 @@ PageLabels PageLabelsAt(const BookPosition& at, int mode) {
     return labels;
 }
 
-DeleteButtons DeleteButtonsAt(const BookPosition& at, int mode) {
+DeleteButtons DeleteButtonsAt(const BookPosition& at, PagesView mode) {
     DeleteButtons buttons;
     if (at.minPages >= at.pagesCount)
         return buttons;
-    buttons.left = mode != 1 && at.leftIndex >= 0;
-    buttons.right = mode != 1 && at.rightIndex < at.pagesCount;
-    buttons.one = mode == 1;
+    const bool two = mode == PagesView::TwoPages;
+    buttons.left = two && at.leftIndex >= 0;
+    buttons.right = two && at.rightIndex < at.pagesCount;
+    buttons.one = !two;
     return buttons;
 }
 
@@ -57,17 +58,17 @@ BookMove BookMoveForKey(int key, Qt::KeyboardModifiers modifiers) {
 
 namespace {
 
-bool IsShown(const BookPosition& at, int mode, int index) {
-    if (mode == 1)
+bool IsShown(const BookPosition& at, PagesView mode, int index) {
+    if (mode == PagesView::OnePage)
         return at.pageIndex == index;
     return index == at.leftIndex || index == at.leftIndex + 1;
 }
 
 } // namespace
 
-int PageIndexAfterMove(const BookPosition& at, int mode, BookMove move) {
-    // Previous / next move the index by the mode; the book keeps it inside its pages.
-    const int step = mode == 1 ? 1 : 2;
+int PageIndexAfterMove(const BookPosition& at, PagesView mode, BookMove move) {
+    // Previous / next move the index by the pages shown; the book keeps it inside its pages.
+    const int step = PagesShown(mode);
     const auto inBook = [&](int index) { return std::clamp(index, 0, at.pagesCount - 1); };
     int target = -1;
     switch (move) {

@@ -15,19 +15,19 @@ bool PageClickTracker::Move(QPoint position, bool leftButtonDown) {
 
 PageClickTracker::Action PageClickTracker::Press(int textBox, int photoBox, bool textEditorOpen) {
     if (textBox >= 0)
-        return {Action::OpenTextEditor, textBox};
+        return {Action::Kind::OpenTextEditor, textBox};
     if (textEditorOpen)
-        return {Action::CloseTextEditor, -1};
+        return {Action::Kind::CloseTextEditor, -1};
     if (mPressedBox != -1)
         return DoubleClick();
     mPressedBox = photoBox;
-    return {Action::MarkPhotoBox, photoBox};
+    return {Action::Kind::MarkPhotoBox, photoBox};
 }
 
 PageClickTracker::Action PageClickTracker::DoubleClick() {
     const int box = mPressedBox;
     mPressedBox = -1;
     if (box == -1)
-        return {Action::MarkPhotoBox, -1}; // only closes the photo editor
-    return {Action::OpenPhotoEditor, box};
+        return {Action::Kind::MarkPhotoBox, -1}; // only closes the photo editor
+    return {Action::Kind::OpenPhotoEditor, box};
 }

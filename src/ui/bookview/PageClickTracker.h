@@ -10,14 +10,14 @@ class PageClickTracker {
 public:
     // What a press or double click asks the surface to do.
     struct Action {
-        enum Kind {
+        enum class Kind {
             None,
             OpenTextEditor,  // on text box `box`
             CloseTextEditor, // and nothing else
             OpenPhotoEditor, // close the photo editor, then open it on photo box `box` if it holds a photo
             MarkPhotoBox,    // close the photo editor; `box` (maybe -1) is now marked
         };
-        Kind kind = None;
+        Kind kind = Kind::None;
         int box = -1;
         bool operator==(const Action&) const = default;
     };

@@ -63,7 +63,7 @@ void PageControl::FollowPage(const std::shared_ptr<Page>& aPage) {
         mPageConnection = connect(aPage.get(), &Page::changed, this, &PageControl::ReloadPage);
 }
 
-void PageControl::SetPageType(int type) {
+void PageControl::SetPageType(PageType type) {
     mPageType = type;
     OnPageIndexChange();
 }
@@ -72,10 +72,11 @@ int PageControl::GetCurrentPageIndex() const {
     if (!mBook)
         return -1;
     switch (mPageType) {
-    case LeftPage: return mBook->GetLeftPageIndex();
-    case RightPage: return mBook->GetRightPageIndex();
-    default: return mBook->GetPageIndex();
+    case PageType::LeftPage: return mBook->GetLeftPageIndex();
+    case PageType::RightPage: return mBook->GetRightPageIndex();
+    case PageType::SinglePage: break;
     }
+    return mBook->GetPageIndex();
 }
 
 std::shared_ptr<Page> PageControl::ChoosePage() const {
@@ -101,7 +102,7 @@ void PageControl::OnPageChanged(int index) {
 
 void PageControl::OnDeletePage(int pageCount) {
     // Only the right page can fall off the end of the book.
-    if (mPageType == RightPage && GetCurrentPageIndex() >= pageCount) {
+    if (mPageType == PageType::RightPage && GetCurrentPageIndex() >= pageCount) {
         FollowPage(nullptr);
         ReloadPage();
     }

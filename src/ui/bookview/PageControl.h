@@ -33,15 +33,16 @@ struct UiContext;
 class PageControl : public QWidget {
     Q_OBJECT
 public:
-    enum PageType { LeftPage = 1, RightPage = 2, SinglePage = 3 };
+    // Which page of the book it shows: the left or right one of the facing
+    // pair, or the current page in the one-page view.
+    enum class PageType { LeftPage, RightPage, SinglePage };
 
     // Follows the context's book manager and renders with its renderer.
     explicit PageControl(const UiContext& context, QWidget* parent = nullptr);
     ~PageControl() override;
 
     // Also picks the page of that type from the book.
-    void SetPageType(int type);
-    int PageType() const { return mPageType; }
+    void SetPageType(PageType type);
     // The book view's editors (may hold nulls); the pointer must outlive this.
     void SetEditors(const BoxEditors* editors) { mEditors = editors; }
     // Replaces the context's renderer.
@@ -52,7 +53,6 @@ public:
     void SetPageSize(int width, int height);
     // Starts a rendering of the page at the surface's size.
     void ReloadPage();
-    void RemoveBackground() { ReloadPage(); }
     int GetCurrentPageIndex() const;
 
     const std::shared_ptr<Page>& ShownPage() const { return mPage; }
@@ -117,7 +117,7 @@ private:
     const Templates& mTemplates;
     ManagerFollower mManagerFollower;
     const BoxEditors* mEditors = nullptr;
-    int mPageType = SinglePage;
+    PageType mPageType = PageType::SinglePage;
     std::shared_ptr<Book> mBook;
     std::shared_ptr<Page> mPage;
     ConnectionGroup mBookConnections;

@@ -60,21 +60,21 @@ void PageControl::PlaceEditors() {
 
 void PageControl::RunClick(const PageClickTracker::Action& action) {
     switch (action.kind) {
-    case PageClickTracker::Action::OpenTextEditor:
+    case PageClickTracker::Action::Kind::OpenTextEditor:
         OpenTextEditor(action.box);
         break;
-    case PageClickTracker::Action::CloseTextEditor:
+    case PageClickTracker::Action::Kind::CloseTextEditor:
         mEditors->text->Destroy();
         break;
-    case PageClickTracker::Action::OpenPhotoEditor:
+    case PageClickTracker::Action::Kind::OpenPhotoEditor:
         ClosePhotoEditor();
         if (mPage->Photo(action.box))
             OpenPhotoEditor(action.box);
         break;
-    case PageClickTracker::Action::MarkPhotoBox:
+    case PageClickTracker::Action::Kind::MarkPhotoBox:
         ClosePhotoEditor();
         break;
-    case PageClickTracker::Action::None:
+    case PageClickTracker::Action::Kind::None:
         break;
     }
 }

@@ -22,7 +22,7 @@ int TemplatesControl::MiniatureHeight() const {
 
 void TemplatesControl::RenderTemplates(int group) {
     const Templates& catalogue = Catalogue();
-    const auto templates = catalogue.GroupTemplates(group); // throws outside 0..8
+    const auto& templates = catalogue.GroupTemplates(group); // throws outside 0..8
     mGroup = group;
     for (TemplateControl* miniature : mMiniatures)
         delete miniature; // child widgets: deleting removes them from the picker

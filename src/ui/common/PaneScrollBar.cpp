@@ -13,11 +13,16 @@ QScrollBar* MakePaneScrollBar(Qt::Orientation orientation, int maximum, QWidget*
     return bar;
 }
 
-QScrollBar* PlacePaneScrollBar(int view, QScrollBar* horizontal, QScrollBar* vertical, QSize pane,
-                               PaneScrollBarRect place) {
-    QScrollBar* active = view == 2 ? vertical : horizontal;
+QScrollBar* PaneScrollBarOf(PaneView view, QScrollBar* horizontal, QScrollBar* vertical) {
+    return view == PaneView::Column ? vertical : horizontal;
+}
+
+QScrollBar* PlacePaneScrollBar(PaneView view, QScrollBar* horizontal, QScrollBar* vertical,
+                               QSize pane, PaneScrollBarRect place) {
+    QScrollBar* active = PaneScrollBarOf(view, horizontal, vertical);
     (active == horizontal ? vertical : horizontal)->hide();
-    const int thickness = view == 2 ? active->sizeHint().width() : active->sizeHint().height();
+    const QSize hint = active->sizeHint();
+    const int thickness = active == vertical ? hint.width() : hint.height();
     active->setGeometry(place(view, pane, thickness));
     return active;
 }

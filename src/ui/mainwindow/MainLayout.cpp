@@ -8,11 +8,10 @@ namespace {
 
 int NotNegative(int value) { return std::max(value, 0); }
 
-// Selector under the pane (layout 1) or in the top-left corner (layout 2),
+// Selector under the strip or in the top-left corner beside the column,
 // the picker under the selector; the rest is the book view's.
 Result StripAcrossTheTop(const Input& in) {
     Result r;
-    r.valid = true;
     const int w = in.clientWidth;
     const int h = in.clientHeight;
     r.pane = QRect(0, 0, w, StripHeight);
@@ -28,7 +27,6 @@ Result StripAcrossTheTop(const Input& in) {
 
 Result ColumnAtTheRight(const Input& in) {
     Result r;
-    r.valid = true;
     const int w = in.clientWidth;
     const int h = in.clientHeight;
     r.pane = QRect(w - in.columnWidth, 0, in.columnWidth, h);
@@ -43,11 +41,7 @@ Result ColumnAtTheRight(const Input& in) {
 } // namespace
 
 Result Compute(const Input& in) {
-    switch (in.paneView) {
-    case 1: return StripAcrossTheTop(in);
-    case 2: return ColumnAtTheRight(in);
-    default: return {};
-    }
+    return in.paneView == PaneView::Column ? ColumnAtTheRight(in) : StripAcrossTheTop(in);
 }
 
 QSize EnforceOuterFloor(QSize outerPixels) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/PaneView.h"
+
 #include <QRect>
 #include <QSize>
 
@@ -20,14 +22,13 @@ inline constexpr int OuterFloorHeightTwips = 4500;
 struct Input {
     int clientWidth = 0;
     int clientHeight = 0;
-    int paneView = 1;        // 1 strip across the top, 2 column at the right
+    PaneView paneView = PaneView::Strip;
     QSize selector{SelectorWidth, SelectorHeight};
     int pickerWidth = PickerWidth;
-    int columnWidth = ColumnStartWidth; // the pane's own width in layout 2
+    int columnWidth = ColumnStartWidth; // the pane's own width in the column
 };
 
 struct Result {
-    bool valid = false; // false for an unknown pane view: nothing moves
     QRect pane;         // mSidePane
     QRect selector;     // mTemplateSelector
     QRect picker;       // mTemplatesControl

@@ -88,10 +88,6 @@ std::shared_ptr<Book> MainWindow::CurrentBook() const {
     return mBooks.GetBook();
 }
 
-int MainWindow::CurrentPaneView() const {
-    return mBooks.CurrentPaneView();
-}
-
 // ---- book events and menu states
 
 void MainWindow::OnBookChange() {
@@ -105,7 +101,7 @@ void MainWindow::OnBookChange() {
         mStrings.Text(MainWindowRules::PageViewCaptionKey(mBookView->GetPagesView())));
     if (const auto book = CurrentBook())
         setWindowTitle(MainWindowRules::WindowTitle(mStrings.Text(u"cMainFormCaption"), book->GetName()));
-    Resize(); // the new book's side-pane layout
+    Resize(); // the new book's side-pane view
 }
 
 void MainWindow::SubscribeToBook(const std::shared_ptr<Book>& book) {
@@ -165,13 +161,11 @@ void MainWindow::Resize() {
     MainLayout::Input in;
     in.clientWidth = mClient->width();
     in.clientHeight = mClient->height();
-    in.paneView = CurrentPaneView();
+    in.paneView = mSidePane->View();
     in.selector = mTemplateSelector->size();
     in.pickerWidth = mTemplatesControl->width();
     in.columnWidth = mSidePane->PreferredWidth();
     const MainLayout::Result r = MainLayout::Compute(in);
-    if (!r.valid)
-        return;
     mSidePane->setGeometry(r.pane);
     mTemplateSelector->setGeometry(r.selector);
     mTemplatesControl->setGeometry(r.picker);

@@ -122,7 +122,6 @@ private:
     // A failed save of the current book: a warning that does not block, one at a time.
     void ShowSaveFailure(const QString& detail);
     std::shared_ptr<Book> CurrentBook() const;
-    int CurrentPaneView() const;
     void RestorePlacement();
     void SavePlacement();
     std::unique_ptr<QSettings> PlacementStore() const;

@@ -109,7 +109,7 @@ void MainWindow::onBookNewPageTriggered() {
 }
 
 void MainWindow::onBookPageViewTriggered() {
-    const int next = MainWindowRules::NextPagesView(mBookView->GetPagesView());
+    const PagesView next = MainWindowRules::NextPagesView(mBookView->GetPagesView());
     mBookPageViewAction->setText(mStrings.Text(MainWindowRules::PageViewCaptionKey(next)));
     mBookView->SetPagesView(next);
 }
@@ -167,10 +167,9 @@ void MainWindow::onBookOrderStatusTriggered() {
 // ---- View
 
 void MainWindow::onViewSwitchTriggered() {
-    const auto book = CurrentBook();
-    if (!book)
+    if (!CurrentBook())
         return;
-    book->SetSidePaneView(MainWindowRules::NextPaneView(book->SidePaneView()));
+    mSidePane->SetView(MainWindowRules::NextPaneView(mSidePane->View()));
     Resize();
     mSidePane->Relayout(); // its size may not change, its layout does
 }

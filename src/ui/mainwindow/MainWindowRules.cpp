@@ -8,16 +8,16 @@
 
 namespace MainWindowRules {
 
-const char16_t* PageViewCaptionKey(int pagesView) {
-    return pagesView == 2 ? u"cMenuBookOnePageView" : u"cMenuBookTwoPageView";
+const char16_t* PageViewCaptionKey(PagesView pagesView) {
+    return pagesView == PagesView::TwoPages ? u"cMenuBookOnePageView" : u"cMenuBookTwoPageView";
 }
 
-int NextPagesView(int pagesView) {
-    return pagesView == 2 ? 1 : 2;
+PagesView NextPagesView(PagesView pagesView) {
+    return pagesView == PagesView::TwoPages ? PagesView::OnePage : PagesView::TwoPages;
 }
 
-int NextPaneView(int paneView) {
-    return paneView == 1 ? 2 : 1;
+PaneView NextPaneView(PaneView paneView) {
+    return paneView == PaneView::Strip ? PaneView::Column : PaneView::Strip;
 }
 
 QString WindowTitle(const QString& caption, const QString& bookName) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ui/bookview/BookViewPaging.h"
+#include "ui/common/PaneView.h"
+
 #include <QRect>
 #include <QString>
 
@@ -10,11 +13,11 @@ namespace MainWindowRules {
 
 // The page-view item names the view it switches to next: "one page" while
 // two pages are shown, "two pages" otherwise.
-const char16_t* PageViewCaptionKey(int pagesView);
-// The view the item switches to: 1 from 2, else 2.
-int NextPagesView(int pagesView);
-// The side-pane layout after View Switch: 2 from 1, else 1.
-int NextPaneView(int paneView);
+const char16_t* PageViewCaptionKey(PagesView pagesView);
+// The view the item switches to: the other one.
+PagesView NextPagesView(PagesView pagesView);
+// The side pane's view after View Switch: the other one.
+PaneView NextPaneView(PaneView paneView);
 
 // "caption - book name".
 QString WindowTitle(const QString& caption, const QString& bookName);

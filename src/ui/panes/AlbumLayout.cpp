@@ -22,16 +22,16 @@ AlbumPairLabels AlbumLabelsOf(int r, int pages) {
     return labels;
 }
 
-QPoint AlbumPairPosition(int view, int r, int offset) {
+QPoint AlbumPairPosition(PaneView view, int r, int offset) {
     const int c = r / 2;
-    if (view == 2)
+    if (view == PaneView::Column)
         return {0, c * kAlbumPairSize.height() - offset};
     return {c * kAlbumPairSize.width() - offset, kAlbumStripTop};
 }
 
-int AlbumScrollSteps(int view, int pages, QSize paneSize) {
+int AlbumScrollSteps(PaneView view, int pages, QSize paneSize) {
     const int pairs = AlbumPairCount(pages);
-    if (view == 2)
+    if (view == PaneView::Column)
         return SidePaneScrollSteps(pairs * kAlbumPairSize.height(), paneSize.height());
     return SidePaneScrollSteps(pairs * kAlbumPairSize.width(), paneSize.width());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/PaneView.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -10,8 +12,8 @@
 // labels and places, the scroll range and the thumbnail drag payload.
 //
 // Pair c shows page r - 1 on the left and page r on the right, r = 2c, so
-// pair 0 has only a right page. Layout 1 is the strip across the top (pairs
-// side by side), layout 2 the column at the right (pairs one below the other).
+// pair 0 has only a right page. In the strip across the top the pairs stand
+// side by side, in the column at the right one below the other.
 
 constexpr int kAlbumPairSlots = 101; // at most 100 pages, so 51 pairs
 constexpr QSize kAlbumPairSize{310, 136};
@@ -19,7 +21,7 @@ constexpr QSize kAlbumThumbSize{145, 104};
 constexpr int kAlbumLeftThumbLeft = 10;
 constexpr int kAlbumRightThumbLeft = 155;
 constexpr int kAlbumThumbTop = 10;
-constexpr int kAlbumStripTop = 5; // layout 1: the pairs' top
+constexpr int kAlbumStripTop = 5; // in the strip: the pairs' top
 // A thumbnail renders its page at this size and draws it halved.
 constexpr QSize kAlbumRenderSize{290, 208};
 
@@ -37,11 +39,11 @@ struct AlbumPairLabels {
 AlbumPairLabels AlbumLabelsOf(int r, int pages);
 
 // The pair's top-left corner in the pane, tiles moved back by `offset` pixels.
-QPoint AlbumPairPosition(int view, int r, int offset);
+QPoint AlbumPairPosition(PaneView view, int r, int offset);
 
 // Scroll steps of 75 pixels needed to show all pairs in a pane of paneSize
-// (its width in layout 1, its height in layout 2); 0 or less: no scroll bar.
-int AlbumScrollSteps(int view, int pages, QSize paneSize);
+// (its width in the strip, its height in the column); 0 or less: no scroll bar.
+int AlbumScrollSteps(PaneView view, int pages, QSize paneSize);
 
 // The pair highlighted while the book's left page index is leftPageIndex.
 inline bool AlbumPairHighlighted(int r, int leftPageIndex) { return r == leftPageIndex + 1; }

@@ -77,7 +77,7 @@ void AlbumPageFacingThumbControl::Render() {
     mRightPageLabel->setText(labels.rightText);
 }
 
-void AlbumPageFacingThumbControl::SetLeftStart(int offset, int view) {
+void AlbumPageFacingThumbControl::SetLeftStart(int offset, PaneView view) {
     mSlideTimer.stop();
     PlaceThumbs(AlbumThumbLefts{});
     move(AlbumPairPosition(view, mR, offset));

@@ -27,8 +27,8 @@ public:
     // Both thumbnails take their pages again, the labels follow the book;
     // hidden until SetLeftStart places it.
     void Render();
-    // Places the pair for the layout, tiles moved back by offset pixels, and shows it.
-    void SetLeftStart(int offset, int view);
+    // Places the pair for the view, tiles moved back by offset pixels, and shows it.
+    void SetLeftStart(int offset, PaneView view);
     void SetHighlighted(bool raised);
     bool IsHighlighted() const { return mHighlighted; }
     // A rendering of either thumbnail is still to come.

@@ -76,7 +76,7 @@ void AlbumPageThumbControl::RenderPage() {
         return;
     mStale = false;
     mPending = true;
-    mQueue.Request(SnapshotPage(*mPage), kAlbumRenderSize, PageRenderer::ThumbnailMode);
+    mQueue.Request(SnapshotPage(*mPage), kAlbumRenderSize, RenderMode::Thumbnail);
 }
 
 void AlbumPageThumbControl::OnRendered(const QImage& picture) {

@@ -6,15 +6,16 @@
 #include "ui/panes/SidePaneLayout.h"
 #include "ui/panes/AlbumPageFacingThumbControl.h"
 #include "ui/common/PaneScrollBar.h"
+#include "ui/common/PaneViewChoice.h"
 
 #include <QCoreApplication>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QWheelEvent>
 
-AlbumViewControl::AlbumViewControl(BookManager* books, std::shared_ptr<const PageRenderer> renderer,
-                                   QWidget* parent)
-    : QWidget(parent), mBooks(books), mRenderer(std::move(renderer)) {
+AlbumViewControl::AlbumViewControl(BookManager* books, const PaneViewChoice* views,
+                                   std::shared_ptr<const PageRenderer> renderer, QWidget* parent)
+    : QWidget(parent), mBooks(books), mViews(views), mRenderer(std::move(renderer)) {
     mHScrollBar = MakePaneScrollBar(Qt::Horizontal, 0, this);
     mVScrollBar = MakePaneScrollBar(Qt::Vertical, 0, this);
     for (QScrollBar* bar : {mHScrollBar, mVScrollBar})
@@ -36,15 +37,13 @@ AlbumPageFacingThumbControl* AlbumViewControl::Pair(int c) const {
     return c >= 0 && c < kAlbumPairSlots ? mPairs[size_t(c)] : nullptr;
 }
 
-int AlbumViewControl::PairCount() const {
-    return int(std::count_if(mPairs.begin(), mPairs.end(), [](auto* pair) { return pair != nullptr; }));
-}
-
-int AlbumViewControl::View() const { return mBooks ? mBooks->CurrentPaneView() : 1; }
+PaneView AlbumViewControl::View() const { return PaneViewOf(mViews); }
 
 int AlbumViewControl::PagesCount() const { return mBook ? mBook->PagesCount() : 0; }
 
-QScrollBar* AlbumViewControl::ScrollBar() const { return View() == 2 ? mVScrollBar : mHScrollBar; }
+QScrollBar* AlbumViewControl::ScrollBar() const {
+    return PaneScrollBarOf(View(), mHScrollBar, mVScrollBar);
+}
 
 int AlbumViewControl::Offset() const {
     const QScrollBar* bar = ScrollBar();
@@ -129,7 +128,7 @@ void AlbumViewControl::Relayout() {
 void AlbumViewControl::Repaint() {
     if (!mBooks || !mBook)
         return;
-    const int view = View();
+    const PaneView view = View();
     QScrollBar* bar = ScrollBar();
     const int steps = AlbumScrollSteps(view, PagesCount(), size());
     {

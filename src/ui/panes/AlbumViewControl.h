@@ -13,11 +13,12 @@ class AlbumPageFacingThumbControl;
 class Book;
 class BookManager;
 class PageRenderer;
+class PaneViewChoice;
 class QScrollBar;
 
 // The album overview: the current book as facing pairs of page thumbnails,
-// side by side in the strip across the top (layout 1) or one below the other
-// in the column at the right (layout 2), scrolled 75 pixels a step.
+// side by side in the strip across the top or one below the other in the
+// column at the right, scrolled 75 pixels a step.
 //
 // Pairs are made and removed when the book changes or gains or loses pages;
 // a timer pass then renders them one after another, the next pair when both
@@ -26,20 +27,19 @@ class QScrollBar;
 class AlbumViewControl : public QWidget {
     Q_OBJECT
 public:
-    // renderer: draws the thumbnails (null: they stay white).
-    AlbumViewControl(BookManager* books, std::shared_ptr<const PageRenderer> renderer,
-                     QWidget* parent = nullptr);
+    // views null: the strip; renderer: draws the thumbnails (null: they stay white).
+    AlbumViewControl(BookManager* books, const PaneViewChoice* views,
+                     std::shared_ptr<const PageRenderer> renderer, QWidget* parent = nullptr);
     ~AlbumViewControl() override;
 
     // Slot c (0 to 100): the pair showing pages 2c - 1 and 2c, or null.
     AlbumPageFacingThumbControl* Pair(int c) const;
-    int PairCount() const;
-    // The scroll bar of the current layout.
+    // The scroll bar of the current view.
     QScrollBar* ScrollBar() const;
     bool IsPassRunning() const { return mPassNext >= 0; }
     // Repositions the pairs after a change of scroll position.
     void Repaint();
-    // Places the scroll bar of the current layout and repositions the pairs.
+    // Places the scroll bar of the current view and repositions the pairs.
     void Relayout();
 
 signals:
@@ -53,7 +53,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    int View() const;
+    PaneView View() const;
     int PagesCount() const;
     // Pixels the pairs are scrolled back.
     int Offset() const;
@@ -68,6 +68,7 @@ private:
     void NextPassPair();
 
     BookManager* mBooks;
+    const PaneViewChoice* mViews;
     QPointer<Book> mBook;
     ConnectionGroup mBookConnections;
     std::shared_ptr<const PageRenderer> mRenderer;

@@ -32,13 +32,13 @@ void BackgroundTile::SetPage(int aPageNum, const QString& FileName) {
     hide();
     mIndex = aPageNum;
     mName = FileName;
-    mPicture.Load(this, mContext.library.FilePath(mName, BackgroundLibrary::Size::Small),
+    mPicture.Load(this, mContext.library.FilePath(mName, ThumbType::Small),
                   [this] { emit PictureLoaded(); });
     update();
 }
 
 void BackgroundTile::SetStart(int aLeftStart) {
-    setGeometry(BgTilePlace(mContext.PaneView(), mIndex, aLeftStart));
+    setGeometry(BgTilePlace(mContext.View(), mIndex, aLeftStart));
     show();
 }
 

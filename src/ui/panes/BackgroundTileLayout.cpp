@@ -5,19 +5,19 @@
 namespace {
 
 constexpr int kFirstTile = 10;
-constexpr int kRowStep = 166;    // layout 1
-constexpr int kColumnStep = 125; // layout 2
+constexpr int kRowStep = 166;    // in the strip
+constexpr int kColumnStep = 125; // in the column
 
 } // namespace
 
-QRect BgTilePlace(int view, int index, int start) {
-    if (view == 2)
+QRect BgTilePlace(PaneView view, int index, int start) {
+    if (view == PaneView::Column)
         return QRect(kFirstTile, kFirstTile + index * kColumnStep - start, kBgTileWidth, kBgTileHeight);
     return QRect(kFirstTile + index * kRowStep - start, kFirstTile, kBgTileWidth, kBgTileHeight);
 }
 
-int BgScrollMaximum(int view, int count, QSize pane) {
-    if (view == 2)
+int BgScrollMaximum(PaneView view, int count, QSize pane) {
+    if (view == PaneView::Column)
         return SidePaneScrollSteps(kColumnStep * count, pane.height());
     return SidePaneScrollSteps(kFirstTile + kRowStep * count, pane.width());
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "ui/common/PaneView.h"
+
 #include <QRect>
 #include <QSize>
 
 // Places of the background tiles in the backgrounds pane, and its scroll
-// range. All sizes in pixels; layout 1 is one row scrolled sideways, layout 2
-// one column scrolled up and down. One scroll step moves the tiles 75 pixels.
+// range. All sizes in pixels; in the strip one row scrolled sideways, in the
+// column one column scrolled up and down. One scroll step moves the tiles 75
+// pixels.
 
 constexpr int kBgTileWidth = 156;
 constexpr int kBgTileHeight = 115;
@@ -14,12 +17,12 @@ constexpr int kBgTileHeight = 115;
 constexpr QRect kBgTilePicture(5, 5, 145, 104);
 
 // The place of the tile with this index when the tiles are scrolled by
-// `start` pixels. Layout 1 (and any other number): a row; layout 2: a column.
-QRect BgTilePlace(int view, int index, int start);
+// `start` pixels.
+QRect BgTilePlace(PaneView view, int index, int start);
 
 // The scroll bar's maximum for `count` tiles in a pane of this size; the bar
 // shows only while it is above 0.
-int BgScrollMaximum(int view, int count, QSize pane);
+int BgScrollMaximum(PaneView view, int count, QSize pane);
 
 // The pixels one scroll value moves the tiles.
 int BgScrollStart(int scrollValue);

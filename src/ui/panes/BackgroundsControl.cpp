@@ -19,7 +19,7 @@ BackgroundsControl::BackgroundsControl(const BgPaneContext& context, QWidget* pa
 }
 
 QScrollBar* BackgroundsControl::ScrollBar() const {
-    return mContext.PaneView() == 2 ? mVScrollBar : mHScrollBar;
+    return PaneScrollBarOf(mContext.View(), mHScrollBar, mVScrollBar);
 }
 
 BackgroundTile* BackgroundsControl::AddBgControl(const QString& key) {
@@ -32,8 +32,6 @@ BackgroundTile* BackgroundsControl::AddBgControl(const QString& key) {
     mVScrollBar->raise();
     return tile;
 }
-
-void BackgroundsControl::RefreshControl() { update(); }
 
 BackgroundTile* BackgroundsControl::FindBgControl(const QString& name) const {
     const auto found = std::find_if(mTiles.begin(), mTiles.end(),
@@ -50,7 +48,7 @@ void BackgroundsControl::MakeMissingTiles() {
 
 void BackgroundsControl::UpdateScrollBar() {
     QScrollBar* bar = ScrollBar();
-    const int maximum = BgScrollMaximum(mContext.PaneView(), int(mTiles.size()), size());
+    const int maximum = BgScrollMaximum(mContext.View(), int(mTiles.size()), size());
     const QSignalBlocker quiet(bar);
     bar->setMaximum(std::max(0, maximum));
     bar->setVisible(maximum > 0);
@@ -69,7 +67,7 @@ void BackgroundsControl::paintEvent(QPaintEvent*) {
 }
 
 void BackgroundsControl::Relayout() {
-    PlacePaneScrollBar(mContext.PaneView(), mHScrollBar, mVScrollBar, size(), SidePaneScrollBarRect);
+    PlacePaneScrollBar(mContext.View(), mHScrollBar, mVScrollBar, size(), SidePaneScrollBarRect);
     UpdateScrollBar();
     update();
 }

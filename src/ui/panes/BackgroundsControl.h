@@ -10,7 +10,7 @@ class QScrollBar;
 class BackgroundTile;
 
 // The backgrounds pane: one tile per background of the library, in a row
-// (layout 1) or a column (layout 2). Tiles are made when the pane paints and
+// (the strip) or a column. Tiles are made when the pane paints and
 // stay for the whole run; tiles of backgrounds downloaded later are added by
 // AddBgControl.
 class BackgroundsControl : public QWidget {
@@ -20,16 +20,14 @@ public:
 
     // Makes the tile "bgp<counter>" for the background and counts it.
     BackgroundTile* AddBgControl(const QString& key);
-    // Repaints, which makes the missing tiles.
-    void RefreshControl();
     // The first tile made for exactly this name, or null.
     BackgroundTile* FindBgControl(const QString& name) const;
 
     // Tiles in creation order.
     const std::vector<BackgroundTile*>& Tiles() const { return mTiles; }
-    // The scroll bar of the present layout.
+    // The scroll bar of the present view.
     QScrollBar* ScrollBar() const;
-    // Follows a change of layout: scroll bars and tile places.
+    // Follows a change of view: scroll bars and tile places.
     void Relayout();
 
 protected:

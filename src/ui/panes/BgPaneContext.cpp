@@ -1,5 +1,5 @@
 #include "ui/panes/BgPaneContext.h"
 
-#include "model/BookManager.h"
+#include "ui/common/PaneViewChoice.h"
 
-int BgPaneContext::PaneView() const { return books ? books->CurrentPaneView() : 1; }
+PaneView BgPaneContext::View() const { return PaneViewOf(views); }

@@ -24,7 +24,7 @@ void PhotoControl::SetPhoto(const std::shared_ptr<PhotoImage>& aPhoto, const QSt
 
 void PhotoControl::LoadThumbnail() {
     if (mPhoto && mThumb.GetState() == TilePicture::State::Empty)
-        mThumb.Load(this, mPhoto->GetThumbFile(1), [this] { emit ThumbnailLoaded(); });
+        mThumb.Load(this, mPhoto->GetThumbFile(ThumbType::Small), [this] { emit ThumbnailLoaded(); });
 }
 
 void PhotoControl::SetPhotoMgr(ControlPhotoControl* aPhotoMgr) { mPhotoMgr = aPhotoMgr; }

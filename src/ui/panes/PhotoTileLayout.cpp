@@ -19,19 +19,21 @@ PhotoScrollRange PhotoScrollRangeFor(int tileCount, int paneLength, int value) {
     return {int(n + 1), value > n ? int(n) : value, true};
 }
 
-int PhotoPaneLength(int view, QSize pane) { return view == 2 ? pane.height() : pane.width(); }
+int PhotoPaneLength(PaneView view, QSize pane) {
+    return view == PaneView::Column ? pane.height() : pane.width();
+}
 
-PhotoTilePlace PhotoTilePlaceFor(int view, int index, int scrollValue) {
+PhotoTilePlace PhotoTilePlaceFor(PaneView view, int index, int scrollValue) {
     const int c = kFirstTile + (index - scrollValue) * kPhotoTileStep;
-    if (view == 2)
+    if (view == PaneView::Column)
         return {QRect(kAcrossOffset, c, kPhotoTileSize, kPhotoTileSize), QPoint(kButtonAcrossOffset, c)};
     return {QRect(c, kAcrossOffset, kPhotoTileSize, kPhotoTileSize), QPoint(c, kButtonAcrossOffset)};
 }
 
 bool PhotoTileShown(const QRect& tile, QSize pane) { return tile.intersects(QRect(QPoint(0, 0), pane)); }
 
-QRect PhotoScrollBarRect(int view, QSize pane, int barThickness) {
-    if (view == 2)
+QRect PhotoScrollBarRect(PaneView view, QSize pane, int barThickness) {
+    if (view == PaneView::Column)
         return QRect(pane.width() - barThickness - kBarInset, 0, barThickness, pane.height());
     return QRect(0, pane.height() - barThickness - kBarInset, pane.width() - kBarInset, barThickness);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "ui/common/PaneView.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 
 // Places of the photo tiles in the photos pane, and its scroll range. All
-// sizes in pixels; layout 1 is one row scrolled sideways, layout 2 one
+// sizes in pixels; in the strip one row scrolled sideways, in the column one
 // column scrolled up and down. One scroll step moves the tiles by one place.
 
 constexpr int kPhotoTileSize = 120;
@@ -18,13 +20,13 @@ struct PhotoScrollRange {
 };
 
 // The scroll bar after a change of the tile set or of the pane's length L
-// (width in layout 1, height in layout 2): n := round(tiles - (L - 10) / 130),
+// (width in the strip, height in the column): n := round(tiles - (L - 10) / 130),
 // halves to even; n < 1 hides the bar, otherwise its maximum is n + 1 and a
 // value above n comes down to n.
 PhotoScrollRange PhotoScrollRangeFor(int tileCount, int paneLength, int value);
 
-// The pane's length that the scroll range follows in a layout.
-int PhotoPaneLength(int view, QSize pane);
+// The pane's length that the scroll range follows in a view.
+int PhotoPaneLength(PaneView view, QSize pane);
 
 struct PhotoTilePlace {
     QRect tile;
@@ -32,11 +34,11 @@ struct PhotoTilePlace {
 };
 
 // The place of the index-th tile (creation order, from 0) at scroll value v.
-PhotoTilePlace PhotoTilePlaceFor(int view, int index, int scrollValue);
+PhotoTilePlace PhotoTilePlaceFor(PaneView view, int index, int scrollValue);
 
 // False when the tile lies wholly outside the pane: it is hidden then.
 bool PhotoTileShown(const QRect& tile, QSize pane);
 
 // The scroll bar's place: the horizontal one along the bottom, the vertical
 // one along the right edge, each 3 pixels in from the edges it runs along.
-QRect PhotoScrollBarRect(int view, QSize pane, int barThickness);
+QRect PhotoScrollBarRect(PaneView view, QSize pane, int barThickness);

@@ -8,6 +8,7 @@
 #include "ui/panes/ControlPhotoControl.h"
 #include "ui/panes/ImportStatusForm.h"
 #include "ui/common/PaneScrollBar.h"
+#include "ui/common/PaneViewChoice.h"
 #include "ui/panes/PhotoControl.h"
 #include "base/Constants.h"
 
@@ -31,8 +32,9 @@ QStringList DroppedFiles(const QMimeData* data) {
 
 } // namespace
 
-PhotosControl::PhotosControl(BookManager* books, const Constants* strings, QWidget* parent)
-    : QWidget(parent), mBooks(books), mStrings(strings) {
+PhotosControl::PhotosControl(BookManager* books, const Constants* strings,
+                             const PaneViewChoice* views, QWidget* parent)
+    : QWidget(parent), mBooks(books), mStrings(strings), mViews(views) {
     setAcceptDrops(true);
     mHScrollBar = MakePaneScrollBar(Qt::Horizontal, 1, this);
     mVScrollBar = MakePaneScrollBar(Qt::Vertical, 1, this);
@@ -46,9 +48,11 @@ PhotosControl::PhotosControl(BookManager* books, const Constants* strings, QWidg
 
 PhotosControl::~PhotosControl() = default;
 
-int PhotosControl::PaneView() const { return mBooks ? mBooks->CurrentPaneView() : 1; }
+PaneView PhotosControl::View() const { return PaneViewOf(mViews); }
 
-QScrollBar* PhotosControl::ScrollBar() const { return PaneView() == 2 ? mVScrollBar : mHScrollBar; }
+QScrollBar* PhotosControl::ScrollBar() const {
+    return PaneScrollBarOf(View(), mHScrollBar, mVScrollBar);
+}
 
 // ---- importing
 
@@ -200,9 +204,9 @@ void PhotosControl::OnBookChange() {
         RemoveTile(mTiles.size() - 1);
     if (const std::shared_ptr<Book> book = mBooks ? mBooks->GetBook() : nullptr) {
         mRebuilding = true;
-        for (auto node = book->Photos().First(); node; node = node->NextNode)
-            if (node->item() && !node->item()->GetPage())
-                AddDisplayPhoto(node->item());
+        for (const std::shared_ptr<PhotoImage>& photo : book->Photos())
+            if (!photo->GetPage())
+                AddDisplayPhoto(photo);
         mRebuilding = false;
     }
     Relayout();
@@ -212,7 +216,7 @@ void PhotosControl::OnBookChange() {
 // ---- layout
 
 void PhotosControl::Relayout() {
-    PlacePaneScrollBar(PaneView(), mHScrollBar, mVScrollBar, size(), PhotoScrollBarRect);
+    PlacePaneScrollBar(View(), mHScrollBar, mVScrollBar, size(), PhotoScrollBarRect);
     UpdateScrollBar();
     PlaceTiles();
 }
@@ -220,7 +224,7 @@ void PhotosControl::Relayout() {
 void PhotosControl::UpdateScrollBar() {
     QScrollBar* bar = ScrollBar();
     const PhotoScrollRange range =
-        PhotoScrollRangeFor(TileCount(), PhotoPaneLength(PaneView(), size()), bar->value());
+        PhotoScrollRangeFor(TileCount(), PhotoPaneLength(View(), size()), bar->value());
     const QSignalBlocker quiet(bar);
     bar->setMaximum(range.maximum);
     bar->setValue(range.value);
@@ -229,7 +233,7 @@ void PhotosControl::UpdateScrollBar() {
 }
 
 void PhotosControl::PlaceTiles() {
-    const int view = PaneView();
+    const PaneView view = View();
     const int value = ScrollBar()->value();
     for (size_t i = 0; i < mTiles.size(); ++i) {
         const PhotoTilePlace place = PhotoTilePlaceFor(view, int(i), value);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/PhotoImportQueue.h"
+#include "ui/common/PaneView.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -12,20 +13,23 @@
 class BookManager;
 class Constants;
 class ImportStatusForm;
+class PaneViewChoice;
 class PhotoControl;
 class PhotoImage;
 class QMimeData;
 class QScrollBar;
 
 // The photos pane: one tile per photo of the current book that stands on no
-// page, in a row (layout 1) or a column (layout 2), and the way photos enter
+// page, in a row (the strip) or a column, and the way photos enter
 // a book: imported files, or files dropped onto the pane. Imports run in the
 // background; tiles appear in file order as the photos are ready.
 class PhotosControl : public QWidget {
     Q_OBJECT
 public:
-    // books and strings may be null (no book: nothing to import into).
-    PhotosControl(BookManager* books, const Constants* strings, QWidget* parent = nullptr);
+    // books, strings and views may be null (no book: nothing to import into;
+    // no views: the strip).
+    PhotosControl(BookManager* books, const Constants* strings, const PaneViewChoice* views,
+                  QWidget* parent = nullptr);
     ~PhotosControl() override;
 
     // Queues the files for the current book. The status window shows for
@@ -46,12 +50,12 @@ public:
     int TileCount() const { return int(mTiles.size()); }
     // Tiles in creation order.
     const std::vector<PhotoControl*>& Tiles() const { return mTiles; }
-    // The scroll bar of the present layout.
+    // The scroll bar of the present view.
     QScrollBar* ScrollBar() const;
     // Null until the first import.
     ImportStatusForm* StatusForm() const;
     bool IsImporting() const { return mImport.IsBusy(); }
-    // Follows a change of layout: scroll bars, range and tile places.
+    // Follows a change of view: scroll bars, range and tile places.
     void Relayout();
 
 signals:
@@ -75,10 +79,11 @@ private:
     void UpdateScrollBar();
     void PlaceTiles();
     void ScrollToEnd();
-    int PaneView() const;
+    PaneView View() const;
 
     BookManager* mBooks;
     const Constants* mStrings;
+    const PaneViewChoice* mViews;
     int mNameCounter = 0;
     bool mRebuilding = false; // tiles are placed once at the end
     std::vector<PhotoControl*> mTiles;

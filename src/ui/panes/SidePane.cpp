@@ -43,7 +43,7 @@ void SetWrappedCaption(QPushButton* button, const QString& caption) {
 } // namespace
 
 SidePane::SidePane(const UiContext& context, QWidget* parent)
-    : QWidget(parent), mBooks(context.books), mStrings(context.strings) {
+    : QWidget(parent), mBooks(context.books), mStrings(context.strings), mViews(&context.books) {
     Build(context);
     connect(&mBooks, &BookManager::bookChanged, this, &SidePane::OnBookChange);
 }
@@ -64,13 +64,13 @@ void SidePane::Build(const UiContext& context) {
     connect(mButtons, &QButtonGroup::buttonClicked, this,
             [this](QAbstractButton* b) { ShowPane(b->property(kKeyProperty).toString()); });
 
-    mPhotosControl = new PhotosControl(&mBooks, &mStrings, this);
+    mPhotosControl = new PhotosControl(&mBooks, &mStrings, &mViews, this);
     mPhotosControl->setObjectName("mPhotosControl");
-    mAlbumViewControl = new AlbumViewControl(&mBooks, context.renderer, this);
+    mAlbumViewControl = new AlbumViewControl(&mBooks, &mViews, context.renderer, this);
     mAlbumViewControl->setObjectName("mAlbumViewControl");
     mAlbumViewControl->hide();
-    mBackgroundsControl =
-        new BackgroundsControl(BgPaneContext{&mBooks, &mStrings, context.backgrounds}, this);
+    mBackgroundsControl = new BackgroundsControl(
+        BgPaneContext{&mBooks, &mStrings, context.backgrounds, &mViews}, this);
     mBackgroundsControl->setObjectName("mBackgroundsControl");
     mBackgroundsControl->hide();
     mDownloadBackgroundButton = new QPushButton(this);
@@ -107,9 +107,7 @@ QString SidePane::PressedKey() const {
 
 int SidePane::PreferredWidth() const { return SidePaneColumnWidth(ButtonOfKey(PressedKey())); }
 
-int SidePane::PaneView() const { return mBooks.CurrentPaneView(); }
-
-// Each book has its own layout.
+// Each book has its own view.
 void SidePane::OnBookChange() { Relayout(); }
 
 void SidePane::ShowPane(const QString& key) {
@@ -133,22 +131,20 @@ void SidePane::ShowPane(const QString& key) {
 bool SidePane::BorderShown() const { return PressedKey() != QLatin1String("photos"); }
 
 void SidePane::Relayout() {
-    const int view = PaneView();
+    const PaneView view = View();
     const QRect inside = BorderShown() ? rect().adjusted(1, 1, -1, -1) : rect();
-    auto rects =
+    SidePaneRects rects =
         SidePaneLayout(view, inside.width(), inside.height(), mDownloadBackgroundButton->width());
-    if (!rects)
-        return;
-    for (QRect* r : {&rects->toolbar, &rects->photos, &rects->backgrounds, &rects->downloadButton,
-                     &rects->album})
+    for (QRect* r : {&rects.toolbar, &rects.photos, &rects.backgrounds, &rects.downloadButton,
+                     &rects.album})
         r->translate(inside.topLeft());
     auto* box = static_cast<QBoxLayout*>(mToolbar->layout());
-    box->setDirection(view == 1 ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
-    mToolbar->setGeometry(rects->toolbar);
-    mPhotosControl->setGeometry(rects->photos);
-    mBackgroundsControl->setGeometry(rects->backgrounds);
-    mDownloadBackgroundButton->setGeometry(rects->downloadButton);
-    mAlbumViewControl->setGeometry(rects->album);
+    box->setDirection(view == PaneView::Strip ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    mToolbar->setGeometry(rects.toolbar);
+    mPhotosControl->setGeometry(rects.photos);
+    mBackgroundsControl->setGeometry(rects.backgrounds);
+    mDownloadBackgroundButton->setGeometry(rects.downloadButton);
+    mAlbumViewControl->setGeometry(rects.album);
     mAlbumViewControl->Relayout();
     mPhotosControl->Relayout();
     mBackgroundsControl->Relayout();

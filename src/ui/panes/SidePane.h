@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/PageDisplayHost.h"
+#include "ui/common/PaneViewChoice.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -22,8 +23,9 @@ struct UiContext;
 
 // The main window's side pane: a three-button toolbar over the photos pane,
 // the album overview and the backgrounds pane, one of them visible at a
-// time. Lays them out for the strip across the top (layout 1) or the column
-// at the right (layout 2), and is where pages hand photos back and forth.
+// time. Lays them out for the strip across the top or the column at the
+// right, the view it keeps for the open book, and is where pages hand photos
+// back and forth.
 class SidePane : public QWidget, public PageDisplayHost {
     Q_OBJECT
 public:
@@ -34,8 +36,13 @@ public:
 
     // The main window's Import Photos: imports with the status window shown.
     void AddFiles(const QStringList& paths);
-    // Column width wanted in layout 2: 163 photos, 327 album, 193 backgrounds.
+    // Column width wanted in the column: 163 photos, 327 album, 193 backgrounds.
     int PreferredWidth() const;
+
+    // The view for the open book (the strip until one is chosen for it).
+    PaneView View() const { return mViews.Current(); }
+    // Chooses the view for the open book; Relayout follows it.
+    void SetView(PaneView view) { mViews.Set(view); }
 
     // Resets the photo and gives it a tile in the photos pane.
     void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
@@ -55,7 +62,7 @@ public:
     void Relayout();
 
 signals:
-    // A different pane became visible; in layout 2 the wanted width changed.
+    // A different pane became visible; in the column the wanted width changed.
     void PaneChanged();
 
 protected:
@@ -64,7 +71,6 @@ protected:
 private:
     void Build(const UiContext& context);
     QAbstractButton* AddToolButton(const QString& key, const QString& tipKey, bool enabled);
-    int PaneView() const;
     // A single-line border around the album and backgrounds panes; the
     // children then stand inside it.
     bool BorderShown() const;
@@ -72,6 +78,7 @@ private:
 
     BookManager& mBooks;
     const Constants& mStrings;
+    PaneViewChoice mViews;
     QWidget* mToolbar = nullptr;
     QButtonGroup* mButtons = nullptr;
     PhotosControl* mPhotosControl = nullptr;

@@ -10,8 +10,8 @@ constexpr int kStripToolbarWidth = 49;
 constexpr int kStripToolbarHeight = 109;
 constexpr int kColumnToolbarWidth = 150;
 constexpr int kColumnToolbarHeight = 50;
-constexpr int kDownloadButtonWidth = 130;  // layout 1
-constexpr int kDownloadButtonHeight = 161; // layout 2
+constexpr int kDownloadButtonWidth = 130;  // in the strip
+constexpr int kDownloadButtonHeight = 161; // in the column
 
 SidePaneRects StripLayout(int width, int height, int downloadButtonWidth) {
     SidePaneRects r;
@@ -48,17 +48,15 @@ int SidePaneColumnWidth(SidePaneButton pressed) {
     return 163;
 }
 
-std::optional<SidePaneRects> SidePaneLayout(int view, int width, int height, int downloadButtonWidth) {
-    if (view == 1)
-        return StripLayout(width, height, downloadButtonWidth);
-    if (view == 2)
+SidePaneRects SidePaneLayout(PaneView view, int width, int height, int downloadButtonWidth) {
+    if (view == PaneView::Column)
         return ColumnLayout(width, height);
-    return std::nullopt;
+    return StripLayout(width, height, downloadButtonWidth);
 }
 
-QRect SidePaneScrollBarRect(int view, QSize pane, int barThickness) {
+QRect SidePaneScrollBarRect(PaneView view, QSize pane, int barThickness) {
     constexpr int inset = 3;
-    if (view == 2)
+    if (view == PaneView::Column)
         return QRect(pane.width() - barThickness - inset, 0, barThickness, pane.height());
     return QRect(0, pane.height() - barThickness - inset, pane.width(), barThickness);
 }

@@ -1,16 +1,17 @@
 #pragma once
 
+#include "ui/common/PaneView.h"
+
 #include <QRect>
 #include <QSize>
-#include <optional>
 
-// Geometry of the side pane's children, in pixels of the pane.
-// Layout 1 is the strip across the top, layout 2 the column at the right.
+// Geometry of the side pane's children, in pixels of the pane, for the
+// strip across the top and the column at the right.
 
 // Toolbar buttons: 1 photos, 2 album, 3 backgrounds.
 enum class SidePaneButton { Photos = 1, Album = 2, Backgrounds = 3 };
 
-// The column width of layout 2 for the pressed button.
+// The column's width for the pressed button.
 int SidePaneColumnWidth(SidePaneButton pressed);
 
 struct SidePaneRects {
@@ -22,10 +23,8 @@ struct SidePaneRects {
 };
 
 // The children's places in a pane of width x height. downloadButtonWidth is
-// the button's width before this layout (it only matters in layout 1).
-// Empty for a layout other than 1 or 2: nothing moves then.
-std::optional<SidePaneRects> SidePaneLayout(int view, int width, int height,
-                                            int downloadButtonWidth);
+// the button's width before this layout (it only matters in the strip).
+SidePaneRects SidePaneLayout(PaneView view, int width, int height, int downloadButtonWidth);
 
 // Pixels one scroll step moves the album and background tiles.
 constexpr int kSidePaneScrollStep = 75;
@@ -35,7 +34,8 @@ constexpr int kSidePaneScrollStep = 75;
 // halves to even). Zero or less means no scroll bar.
 int SidePaneScrollSteps(int total, int visible);
 
-// The album's and the backgrounds pane's scroll bar: layout 1 the horizontal
-// bar along the bottom (full width, 3 pixels up from the bottom edge), layout
-// 2 the vertical one along the right edge (full height, 3 pixels in from it).
-QRect SidePaneScrollBarRect(int view, QSize pane, int barThickness);
+// The album's and the backgrounds pane's scroll bar: in the strip the
+// horizontal bar along the bottom (full width, 3 pixels up from the bottom
+// edge), in the column the vertical one along the right edge (full height,
+// 3 pixels in from it).
+QRect SidePaneScrollBarRect(PaneView view, QSize pane, int barThickness);

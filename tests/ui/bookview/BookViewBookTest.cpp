@@ -28,7 +28,7 @@ protected:
 } // namespace
 
 TEST_F(BookViewBookTest, PagesThroughTheBookByPairsAndStopsAtBothEnds) {
-    EXPECT_EQ(view.GetPagesView(), 2);
+    EXPECT_EQ(view.GetPagesView(), PagesView::TwoPages);
     EXPECT_EQ(view.LeftPageControl()->ShownPage(), nullptr); // the first page stands alone
     EXPECT_EQ(view.RightPageControl()->ShownPage(), book()->GetPage(0));
     EXPECT_FALSE(view.HasPreviousPage());
@@ -53,7 +53,7 @@ TEST_F(BookViewBookTest, PagesThroughTheBookByPairsAndStopsAtBothEnds) {
     EXPECT_FALSE(view.RightPageLabel()->isVisible());
     EXPECT_FALSE(Enabled("NextPage"));
 
-    view.SetPagesView(1);
+    view.SetPagesView(PagesView::OnePage);
     EXPECT_FALSE(view.HasNextPage());
     EXPECT_EQ(view.OnePageLabel()->text(), QString::number(book()->GetPageIndex() + 1));
     view.PreviousPage();
@@ -107,11 +107,11 @@ TEST_F(BookViewBookTest, NewPageIsDisabledAtTheMostPages) {
 }
 
 TEST_F(BookViewBookTest, AnotherBookOpensInTheTwoPageView) {
-    view.SetPagesView(1);
+    view.SetPagesView(PagesView::OnePage);
     EXPECT_TRUE(view.OnePageControl()->isVisible());
     EXPECT_FALSE(view.LeftPageControl()->isVisible());
     fixture.manager.NewBook(QStringLiteral("Second"));
-    EXPECT_EQ(view.GetPagesView(), 2);
+    EXPECT_EQ(view.GetPagesView(), PagesView::TwoPages);
     EXPECT_FALSE(view.OnePageControl()->isVisible());
     EXPECT_TRUE(view.LeftPageControl()->isVisible());
     EXPECT_TRUE(view.RightPageControl()->isVisible());
@@ -141,7 +141,7 @@ TEST_F(BookViewBookTest, HostsBothEditorsAndClosesThemOnItsBackgroundAndOnAViewC
     EXPECT_EQ(photo.destroyed, 1);
 
     text.Init(book()->GetPage(0), 0);
-    view.SetPagesView(1);
+    view.SetPagesView(PagesView::OnePage);
     EXPECT_EQ(text.destroyed, 2);
     EXPECT_EQ(photo.destroyed, 1); // was closed already
 }

@@ -52,7 +52,7 @@ protected:
 } // namespace
 
 TEST_F(BookViewKeysTest, PageKeysTurnPairsInTheTwoPageViewAndStopAtBothEnds) {
-    ASSERT_EQ(view.GetPagesView(), 2);
+    ASSERT_EQ(view.GetPagesView(), PagesView::TwoPages);
     QSignalSpy moves(book().get(), &Book::pageIndexChanged);
     EXPECT_EQ(After(Qt::Key_PageUp), 0); // at the first page already
     EXPECT_EQ(After(Qt::Key_Home), 0);
@@ -83,7 +83,7 @@ TEST_F(BookViewKeysTest, PageKeysTurnPairsInTheTwoPageViewAndStopAtBothEnds) {
 }
 
 TEST_F(BookViewKeysTest, PageKeysTurnSinglePagesInTheOnePageView) {
-    view.SetPagesView(1);
+    view.SetPagesView(PagesView::OnePage);
     EXPECT_EQ(After(Qt::Key_PageUp), 0);
     EXPECT_EQ(After(Qt::Key_PageDown), 1);
     EXPECT_EQ(view.OnePageLabel()->text(), QStringLiteral("2"));

@@ -6,7 +6,7 @@ using namespace BookViewLayout;
 
 namespace {
 
-ViewMetrics View(int width, int height, int mode) {
+ViewMetrics View(int width, int height, PagesView mode) {
     ViewMetrics view;
     view.width = width;
     view.height = height;
@@ -54,24 +54,24 @@ TEST(BookViewLayoutTest, ZoomedPixelsRoundHalvesToEven) {
 
 TEST(BookViewLayoutTest, FitPageFollowsTheNarrowerSide) {
     // 289 x 208 mm. Wide view, two pages: the height limits.
-    QSize fit = FitPageSize(View(1210, 500, 2), 289, 208);
+    QSize fit = FitPageSize(View(1210, 500, PagesView::TwoPages), 289, 208);
     EXPECT_EQ(fit.height(), 420);
     EXPECT_EQ(fit.width(), 584); // 420 x 289 / 208 = 583.56
     // Narrow view, two pages: the width limits, half of (width - 10).
-    fit = FitPageSize(View(611, 800, 2), 289, 208);
+    fit = FitPageSize(View(611, 800, PagesView::TwoPages), 289, 208);
     EXPECT_EQ(fit.width(), 300); // 300.5, halves to even
     EXPECT_EQ(fit.height(), 216); // 300.5 x 208 / 289 = 216.28
     // One page uses the whole width.
-    fit = FitPageSize(View(611, 800, 1), 289, 208);
+    fit = FitPageSize(View(611, 800, PagesView::OnePage), 289, 208);
     EXPECT_EQ(fit.width(), 601);
     EXPECT_EQ(fit.height(), 433); // 432.55
     // No room at all.
-    EXPECT_TRUE(FitPageSize(View(8, 800, 1), 289, 208).isEmpty());
-    EXPECT_TRUE(FitPageSize(View(800, 60, 1), 289, 208).isEmpty());
+    EXPECT_TRUE(FitPageSize(View(8, 800, PagesView::OnePage), 289, 208).isEmpty());
+    EXPECT_TRUE(FitPageSize(View(800, 60, PagesView::OnePage), 289, 208).isEmpty());
 }
 
 TEST(BookViewLayoutTest, ScrollBarsOnlyWhenWiderThanTheFitPage) {
-    const ViewMetrics view = View(1000, 600, 2);
+    const ViewMetrics view = View(1000, 600, PagesView::TwoPages);
     EXPECT_FALSE(ScrollBarsFor(view, QSize(480, 345), QSize(480, 345)).shown);
     EXPECT_FALSE(ScrollBarsFor(view, QSize(400, 700), QSize(480, 345)).shown); // widths only
 
@@ -85,13 +85,13 @@ TEST(BookViewLayoutTest, ScrollBarsOnlyWhenWiderThanTheFitPage) {
     EXPECT_EQ(bars.verticalPageStep, 300);
 
     ViewMetrics one = view;
-    one.mode = 1;
+    one.mode = PagesView::OnePage;
     EXPECT_EQ(ScrollBarsFor(one, QSize(700, 933), QSize(480, 345)).horizontalMaximum,
               700 - 480 + 10 + 17);
 }
 
 TEST(BookViewLayoutTest, TwoFacingPagesTouchAndCarryNumbersAtTheOuterCorners) {
-    const ViewMetrics view = View(1010, 600, 2);
+    const ViewMetrics view = View(1010, 600, PagesView::TwoPages);
     const QSize fit(500, 360);
     const PagePlaces at = PlacePages(view, fit, fit, QPoint(0, 0), 48, 26);
     // H = H0: top = (600 - 360 - 18 - 22 - 30) div 2 + 30 + 22 = 137.
@@ -110,7 +110,7 @@ TEST(BookViewLayoutTest, TwoFacingPagesTouchAndCarryNumbersAtTheOuterCorners) {
 }
 
 TEST(BookViewLayoutTest, OnePageIsCentredWithItsNumberBelowIt) {
-    const ViewMetrics view = View(1010, 600, 1);
+    const ViewMetrics view = View(1010, 600, PagesView::OnePage);
     const QSize fit(700, 504);
     const QSize small(350, 252); // zoomed out: centred in the view
     const PagePlaces at = PlacePages(view, small, fit, QPoint(0, 0), 48, 26);
@@ -123,7 +123,7 @@ TEST(BookViewLayoutTest, OnePageIsCentredWithItsNumberBelowIt) {
 }
 
 TEST(BookViewLayoutTest, ASlightlySmallerPageKeepsItsDeleteButtonBelowTheToolbar) {
-    const ViewMetrics view = View(1010, 600, 2);
+    const ViewMetrics view = View(1010, 600, PagesView::TwoPages);
     const QSize fit(700, 520);
     const PagePlaces at = PlacePages(view, QSize(690, 512), fit, QPoint(0, 0), 48, 26);
     // Centred would put the page at 44 and its button at 22, inside the toolbar.

@@ -31,11 +31,11 @@ TEST(BookViewTest, ToolbarButtonsSendTheirCommands) {
 TEST(BookViewTest, StartsInTwoPageViewAtTheFitEntry) {
     UiTestObjects objects;
     BookView view{objects.Context()};
-    EXPECT_EQ(view.GetPagesView(), 2);
+    EXPECT_EQ(view.GetPagesView(), PagesView::TwoPages);
     EXPECT_EQ(view.ZoomIndex(), 0);
     EXPECT_EQ(view.ZoomLevels()[7].caption, QStringLiteral("116%"));
-    view.SetPagesView(1);
-    EXPECT_EQ(view.GetPagesView(), 1);
-    view.SetPagesView(7); // anything but 1 is the two-page view
-    EXPECT_EQ(view.GetPagesView(), 2);
+    view.SetPagesView(PagesView::OnePage);
+    EXPECT_EQ(view.GetPagesView(), PagesView::OnePage);
+    view.SetPagesView(PagesView::TwoPages);
+    EXPECT_EQ(view.GetPagesView(), PagesView::TwoPages);
 }

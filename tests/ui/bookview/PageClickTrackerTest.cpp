@@ -7,13 +7,13 @@ using Action = PageClickTracker::Action;
 TEST(PageClickTrackerTest, FirstClickMarksSecondClickOpensThePhotoEditor) {
     PageClickTracker clicks;
     clicks.Move({50, 50}, false);
-    EXPECT_EQ(clicks.Press(-1, 2, false), (Action{Action::MarkPhotoBox, 2}));
+    EXPECT_EQ(clicks.Press(-1, 2, false), (Action{Action::Kind::MarkPhotoBox, 2}));
     EXPECT_EQ(clicks.PressedBox(), 2);
     clicks.Move({52, 47}, false); // within 5 pixels
-    EXPECT_EQ(clicks.Press(-1, 2, false), (Action{Action::OpenPhotoEditor, 2}));
+    EXPECT_EQ(clicks.Press(-1, 2, false), (Action{Action::Kind::OpenPhotoEditor, 2}));
     EXPECT_EQ(clicks.PressedBox(), -1);
     // The next press marks again.
-    EXPECT_EQ(clicks.Press(-1, 2, false), (Action{Action::MarkPhotoBox, 2}));
+    EXPECT_EQ(clicks.Press(-1, 2, false), (Action{Action::Kind::MarkPhotoBox, 2}));
 }
 
 TEST(PageClickTrackerTest, MovingMoreThanFivePixelsForgetsTheMark) {
@@ -24,7 +24,7 @@ TEST(PageClickTrackerTest, MovingMoreThanFivePixelsForgetsTheMark) {
     EXPECT_EQ(clicks.PressedBox(), 1);
     clicks.Move({55, 61}, false); // 6 in y between two moves
     EXPECT_EQ(clicks.PressedBox(), -1);
-    EXPECT_EQ(clicks.Press(-1, 1, false), (Action{Action::MarkPhotoBox, 1}));
+    EXPECT_EQ(clicks.Press(-1, 1, false), (Action{Action::Kind::MarkPhotoBox, 1}));
     clicks.Move({62, 61}, false); // 7 in x
     EXPECT_EQ(clicks.PressedBox(), -1);
 }
@@ -42,23 +42,23 @@ TEST(PageClickTrackerTest, MovingWithTheLeftButtonOverAMarkStartsADrag) {
 TEST(PageClickTrackerTest, DoubleClickOpensAMarkedBoxOnly) {
     PageClickTracker clicks;
     clicks.Press(-1, 3, false);
-    EXPECT_EQ(clicks.DoubleClick(), (Action{Action::OpenPhotoEditor, 3}));
+    EXPECT_EQ(clicks.DoubleClick(), (Action{Action::Kind::OpenPhotoEditor, 3}));
     EXPECT_EQ(clicks.PressedBox(), -1);
     // Nothing marked: the photo editor only closes.
-    EXPECT_EQ(clicks.DoubleClick(), (Action{Action::MarkPhotoBox, -1}));
+    EXPECT_EQ(clicks.DoubleClick(), (Action{Action::Kind::MarkPhotoBox, -1}));
 }
 
 TEST(PageClickTrackerTest, TextBoxesComeFirstAndAnOpenTextEditorOnlyCloses) {
     PageClickTracker clicks;
     clicks.Press(-1, 1, false); // mark box 1
     // A text box over the photo box wins, and the mark stays.
-    EXPECT_EQ(clicks.Press(0, 1, false), (Action{Action::OpenTextEditor, 0}));
+    EXPECT_EQ(clicks.Press(0, 1, false), (Action{Action::Kind::OpenTextEditor, 0}));
     EXPECT_EQ(clicks.PressedBox(), 1);
     // Elsewhere while the text editor is open: it closes, nothing more.
-    EXPECT_EQ(clicks.Press(-1, 1, true), (Action{Action::CloseTextEditor, -1}));
+    EXPECT_EQ(clicks.Press(-1, 1, true), (Action{Action::Kind::CloseTextEditor, -1}));
     EXPECT_EQ(clicks.PressedBox(), 1);
     // A press outside every box marks nothing.
     PageClickTracker other;
-    EXPECT_EQ(other.Press(-1, -1, false), (Action{Action::MarkPhotoBox, -1}));
+    EXPECT_EQ(other.Press(-1, -1, false), (Action{Action::Kind::MarkPhotoBox, -1}));
     EXPECT_EQ(other.PressedBox(), -1);
 }

@@ -27,7 +27,7 @@ constexpr int WaitMs = 10000;
 class PageControlTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        surface.SetPageType(PageControl::SinglePage);
+        surface.SetPageType(PageControl::PageType::SinglePage);
         surface.SetEditors(&editors);
         surface.move(20, 30);
         surface.resize(578, 416);

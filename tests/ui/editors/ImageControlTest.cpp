@@ -174,7 +174,7 @@ TEST_F(ImageControlTest, RedrawsWhileOpenReuseTheDecodedThumbnail) {
     editor.Picture()->repaint();
 
     // With the files gone, only the kept picture can be drawn.
-    for (int type = 1; type <= 4; ++type)
+    for (ThumbType type : kThumbTypes)
         ASSERT_TRUE(QFile::remove(photo->GetThumbFile(type)));
     QSignalSpy painted(&editor, &ImageControl::PicturePainted);
     for (int step = 1; step <= 20; ++step) {
@@ -209,7 +209,7 @@ TEST_F(ImageControlTest, ATooSmallPhotoShowsTheProgramsMarker) {
 
 TEST_F(ImageControlTest, MissingPhotoFilesShowAnEmptyPicture) {
     const auto photo = PlacePhoto(0);
-    for (int type = 1; type <= 4; ++type) {
+    for (ThumbType type : kThumbTypes) {
         QFile::remove(photo->GetThumbFile(type));
         QFile::remove(photo->GetThumbFile(type).replace(".jpg", ".dim"));
     }

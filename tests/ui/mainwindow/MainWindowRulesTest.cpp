@@ -7,14 +7,13 @@
 using namespace MainWindowRules;
 
 TEST(MainWindowRules, PageViewItemNamesTheNextView) {
-    EXPECT_EQ(QString::fromUtf16(PageViewCaptionKey(2)), "cMenuBookOnePageView");
-    EXPECT_EQ(QString::fromUtf16(PageViewCaptionKey(1)), "cMenuBookTwoPageView");
-    EXPECT_EQ(NextPagesView(2), 1);
-    EXPECT_EQ(NextPagesView(1), 2);
-    EXPECT_EQ(NextPagesView(0), 2);
-    EXPECT_EQ(NextPaneView(1), 2);
-    EXPECT_EQ(NextPaneView(2), 1);
-    EXPECT_EQ(NextPaneView(7), 1);
+    using enum PagesView;
+    EXPECT_EQ(QString::fromUtf16(PageViewCaptionKey(TwoPages)), "cMenuBookOnePageView");
+    EXPECT_EQ(QString::fromUtf16(PageViewCaptionKey(OnePage)), "cMenuBookTwoPageView");
+    EXPECT_EQ(NextPagesView(TwoPages), OnePage);
+    EXPECT_EQ(NextPagesView(OnePage), TwoPages);
+    EXPECT_EQ(NextPaneView(PaneView::Strip), PaneView::Column);
+    EXPECT_EQ(NextPaneView(PaneView::Column), PaneView::Strip);
 }
 
 TEST(MainWindowRules, TitleAndMenuTexts) {

@@ -129,12 +129,12 @@ TEST_F(MainWindowTest, PreviousAndNextFollowTheBookView) {
 TEST_F(MainWindowTest, PageViewCaptionNamesTheViewItSwitchesTo) {
     ShownWithBook();
     QAction* item = Item("mnuBookPageView");
-    EXPECT_EQ(Window().GetBookView()->GetPagesView(), 2);
+    EXPECT_EQ(Window().GetBookView()->GetPagesView(), PagesView::TwoPages);
     item->trigger();
-    EXPECT_EQ(Window().GetBookView()->GetPagesView(), 1);
+    EXPECT_EQ(Window().GetBookView()->GetPagesView(), PagesView::OnePage);
     EXPECT_EQ(item->text(), Caption("cMenuBookTwoPageView"));
     item->trigger();
-    EXPECT_EQ(Window().GetBookView()->GetPagesView(), 2);
+    EXPECT_EQ(Window().GetBookView()->GetPagesView(), PagesView::TwoPages);
     EXPECT_EQ(item->text(), Caption("cMenuBookOnePageView"));
 }
 
@@ -238,14 +238,14 @@ TEST_F(MainWindowTest, ViewSwitchMovesThePaneAndAnOpenedBookStartsWithTheStrip) 
     EXPECT_EQ(w.GetBookView()->geometry().top(), 161);
 
     Item("mnuViewSwitch")->trigger();
-    EXPECT_EQ(CurrentBook()->SidePaneView(), 2);
+    EXPECT_EQ(w.GetSidePane()->View(), PaneView::Column);
     const int column = w.GetSidePane()->PreferredWidth();
     EXPECT_EQ(pane->geometry(), QRect(client->width() - column, 0, column, client->height()));
     EXPECT_EQ(w.TemplateSelector()->geometry().topLeft(), QPoint(0, 0));
     EXPECT_EQ(w.GetBookView()->geometry(),
               QRect(171, 0, client->width() - 170 - column, client->height()));
 
-    books->LoadBook("Untitled"); // the layout lives in the book object only
+    books->LoadBook("Untitled"); // the view lives as long as the book object only
     EXPECT_EQ(pane->geometry(), QRect(0, 0, client->width(), 161));
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using enum PaneView;
+
 TEST(AlbumLayoutTest, PairsAndLabelsOfShortAndLongBooks) {
     EXPECT_EQ(AlbumPairCount(4), 3);
     EXPECT_EQ(AlbumPairCount(5), 3);
@@ -20,30 +22,30 @@ TEST(AlbumLayoutTest, PairsAndLabelsOfShortAndLongBooks) {
 }
 
 TEST(AlbumLayoutTest, PairsStandSideBySideInTheStripAndStackedInTheColumn) {
-    EXPECT_EQ(AlbumPairPosition(1, 0, 0), QPoint(0, 5));
-    EXPECT_EQ(AlbumPairPosition(1, 6, 150), QPoint(3 * 310 - 150, 5));
-    EXPECT_EQ(AlbumPairPosition(2, 6, 150), QPoint(0, 3 * 136 - 150));
-    EXPECT_EQ(AlbumPairPosition(2, 100, 0), QPoint(0, 50 * 136));
+    EXPECT_EQ(AlbumPairPosition(Strip, 0, 0), QPoint(0, 5));
+    EXPECT_EQ(AlbumPairPosition(Strip, 6, 150), QPoint(3 * 310 - 150, 5));
+    EXPECT_EQ(AlbumPairPosition(Column, 6, 150), QPoint(0, 3 * 136 - 150));
+    EXPECT_EQ(AlbumPairPosition(Column, 100, 0), QPoint(0, 50 * 136));
 }
 
 TEST(AlbumLayoutTest, ScrollStepsRoundUpInBothLayouts) {
     // 11 pairs are 3410 pixels; (3410 - 1000) / 75 = 32.13.
-    EXPECT_EQ(AlbumScrollSteps(1, 20, QSize(1000, 161)), 33);
+    EXPECT_EQ(AlbumScrollSteps(Strip, 20, QSize(1000, 161)), 33);
     // 51 pairs are 6936 pixels high; (6936 - 550) / 75 = 85.15.
-    EXPECT_EQ(AlbumScrollSteps(2, 100, QSize(327, 550)), 86);
+    EXPECT_EQ(AlbumScrollSteps(Column, 100, QSize(327, 550)), 86);
     // The layout picks the direction: the strip ignores the height.
-    EXPECT_EQ(AlbumScrollSteps(1, 20, QSize(1000, 5000)), 33);
-    EXPECT_EQ(AlbumScrollSteps(2, 20, QSize(5000, 1496 - 150)), 2);
+    EXPECT_EQ(AlbumScrollSteps(Strip, 20, QSize(1000, 5000)), 33);
+    EXPECT_EQ(AlbumScrollSteps(Column, 20, QSize(5000, 1496 - 150)), 2);
     // Whole steps stay whole; a pixel more needs a step more.
-    EXPECT_EQ(AlbumScrollSteps(1, 20, QSize(3410 - 150, 161)), 2);
-    EXPECT_EQ(AlbumScrollSteps(1, 20, QSize(3410 - 151, 161)), 3);
-    EXPECT_EQ(AlbumScrollSteps(1, 20, QSize(3410, 161)), 0);
-    EXPECT_LE(AlbumScrollSteps(1, 4, QSize(1000, 161)), 0);
+    EXPECT_EQ(AlbumScrollSteps(Strip, 20, QSize(3410 - 150, 161)), 2);
+    EXPECT_EQ(AlbumScrollSteps(Strip, 20, QSize(3410 - 151, 161)), 3);
+    EXPECT_EQ(AlbumScrollSteps(Strip, 20, QSize(3410, 161)), 0);
+    EXPECT_LE(AlbumScrollSteps(Strip, 4, QSize(1000, 161)), 0);
 }
 
 TEST(AlbumLayoutTest, ScrollBarsLieAlongTheBottomOrTheRightEdge) {
-    EXPECT_EQ(SidePaneScrollBarRect(1, QSize(951, 161), 15), QRect(0, 143, 951, 15));
-    EXPECT_EQ(SidePaneScrollBarRect(2, QSize(327, 550), 15), QRect(309, 0, 15, 550));
+    EXPECT_EQ(SidePaneScrollBarRect(Strip, QSize(951, 161), 15), QRect(0, 143, 951, 15));
+    EXPECT_EQ(SidePaneScrollBarRect(Column, QSize(327, 550), 15), QRect(309, 0, 15, 550));
 }
 
 TEST(AlbumLayoutTest, PayloadNamesAPageIndexAndNothingElse) {

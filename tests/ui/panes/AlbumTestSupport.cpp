@@ -17,10 +17,12 @@
 AlbumFixture::AlbumFixture(QSize paneSize) {
     strings.ApplyLanguageLine(QStringLiteral("cUntitledBook=Test Book"));
     manager = std::make_unique<BookManager>(books.path(), TestCatalogue(), &strings, &host);
+    views = std::make_unique<PaneViewChoice>(manager.get());
     album = std::make_unique<AlbumViewControl>(
-        manager.get(), std::make_shared<const PageRenderer>(
-                           backgrounds.path() + QLatin1Char('/'),
-                           QSizeF(TestCatalogue().PageWidth(), TestCatalogue().PageHeight())));
+        manager.get(), views.get(),
+        std::make_shared<const PageRenderer>(
+            backgrounds.path() + QLatin1Char('/'),
+            QSizeF(TestCatalogue().PageWidth(), TestCatalogue().PageHeight())));
     album->resize(paneSize);
     album->show();
     manager->Initialize();
@@ -40,8 +42,8 @@ void AlbumFixture::SetPageCount(int pages) const {
         book().RemovePage(book().PagesCount() - 1);
 }
 
-void AlbumFixture::SetView(int view, QSize paneSize) const {
-    book().SetSidePaneView(view);
+void AlbumFixture::SetView(PaneView view, QSize paneSize) {
+    views->Set(view);
     album->resize(paneSize);
     album->Relayout();
 }

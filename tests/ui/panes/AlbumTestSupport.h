@@ -2,6 +2,7 @@
 
 #include "model/ModelTestSupport.h"
 #include "base/Constants.h"
+#include "ui/common/PaneViewChoice.h"
 
 #include <QSize>
 #include <QTemporaryDir>
@@ -23,8 +24,8 @@ public:
     Book& book() const;
     // Pages added at the end or removed from the end until there are `pages`.
     void SetPageCount(int pages) const;
-    // Switches the book's side-pane layout and lays the pane out again.
-    void SetView(int view, QSize paneSize) const;
+    // Switches the side pane's view and lays the pane out again.
+    void SetView(PaneView view, QSize paneSize);
     // Waits for the running timer pass to end.
     bool WaitForPass() const;
     // Thumbnail showing page `index` (-1 .. 100).
@@ -40,5 +41,6 @@ public:
     Constants strings;
     RecordingHost host;
     std::unique_ptr<BookManager> manager;
+    std::unique_ptr<PaneViewChoice> views;
     std::unique_ptr<AlbumViewControl> album;
 };

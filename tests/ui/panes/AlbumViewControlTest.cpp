@@ -130,7 +130,7 @@ TEST_F(AlbumViewControlTest, StripScrollsInStepsOf75Pixels) {
 }
 
 TEST_F(AlbumViewControlTest, ColumnScrollsInStepsOf75Pixels) {
-    SetView(2, QSize(327, 550));
+    SetView(PaneView::Column, QSize(327, 550));
     QScrollBar* bar = album->findChild<QScrollBar*>("mVScrollBar");
     ASSERT_EQ(album->ScrollBar(), bar);
     EXPECT_TRUE(album->findChild<QScrollBar*>("mHScrollBar")->isHidden());

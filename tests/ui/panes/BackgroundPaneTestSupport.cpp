@@ -37,8 +37,6 @@ void BackgroundPaneFixture::AddBackgrounds(const QStringList& names) {
     library.LoadBackgroundList();
 }
 
-void BackgroundPaneFixture::SetPaneView(int view) { manager.GetBook()->SetSidePaneView(view); }
-
 QStringList BackgroundPaneFixture::PageBackgrounds() const {
     QStringList names;
     const auto book = manager.GetBook();

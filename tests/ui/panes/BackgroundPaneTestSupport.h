@@ -3,6 +3,7 @@
 #include "model/BackgroundLibrary.h"
 #include "model/BookManager.h"
 #include "ui/common/UiContext.h"
+#include "ui/common/PaneViewChoice.h"
 #include "ui/panes/BgPaneContext.h"
 #include "base/Constants.h"
 
@@ -22,11 +23,11 @@ public:
     void AddPicture(const QString& name, QColor colour = Qt::red, int width = 145, int height = 104);
     // Writes the pictures and reads the library's list again.
     void AddBackgrounds(const QStringList& names);
-    BgPaneContext Context() { return {&manager, &strings, library}; }
+    BgPaneContext Context() { return {&manager, &strings, library, &views}; }
     // The same objects for a whole side pane, with a renderer without backgrounds.
     UiContext SidePaneContext();
-    // The current book's side-pane layout.
-    void SetPaneView(int view);
+    // The side pane's view for the current book.
+    void SetPaneView(PaneView view) { views.Set(view); }
     QStringList PageBackgrounds() const;
     // Paints the widget and its children once.
     static void Paint(QWidget& widget);
@@ -36,4 +37,5 @@ public:
     Constants strings;
     BookManager manager;
     BackgroundLibrary library;
+    PaneViewChoice views{&manager};
 };

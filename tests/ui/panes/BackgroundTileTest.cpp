@@ -166,7 +166,7 @@ TEST_F(BackgroundTileTest, MenuCommandsPutTheBackgroundOnTheirPagesAndSaveOnce) 
 TEST(BackgroundTileDropTest, TheDragLandsOnThePageSurface) {
     BookViewFixture fixture;
     PageControl surface{fixture.Context()};
-    surface.SetPageType(PageControl::SinglePage);
+    surface.SetPageType(PageControl::PageType::SinglePage);
     surface.resize(578, 416);
     surface.show();
     BackgroundTile tile(BgPaneContext{nullptr, nullptr, fixture.library}, nullptr);

@@ -110,7 +110,7 @@ TEST_F(BackgroundsControlTest, RowOfTenInA600PixelPaneScrollsFifteenStepsOf75Pix
 }
 
 TEST_F(BackgroundsControlTest, ColumnScrollsUpAndDownAlongTheRightEdge) {
-    SetPaneView(2);
+    SetPaneView(PaneView::Column);
     AddBackgrounds(Numbered("bg", 10));
     pane.resize(191, 600);
     pane.Relayout();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using enum PaneView;
+
 TEST(PhotoTileLayoutTest, ScrollRangeFollowsTileCountAndPaneLength) {
     // 400 wide, 5 tiles: round(5 - 390 / 130) = 2, maximum 3.
     PhotoScrollRange r = PhotoScrollRangeFor(5, 400, 0);
@@ -32,41 +34,42 @@ TEST(PhotoTileLayoutTest, ScrollRangeRoundsHalvesToEven) {
 }
 
 TEST(PhotoTileLayoutTest, PaneLengthIsWidthInStripAndHeightInColumn) {
-    EXPECT_EQ(PhotoPaneLength(1, QSize(400, 161)), 400);
-    EXPECT_EQ(PhotoPaneLength(2, QSize(163, 600)), 600);
+    EXPECT_EQ(PhotoPaneLength(Strip, QSize(400, 161)), 400);
+    EXPECT_EQ(PhotoPaneLength(Column, QSize(163, 600)), 600);
 }
 
 TEST(PhotoTileLayoutTest, TilesStandInARowInLayoutOne) {
-    PhotoTilePlace p = PhotoTilePlaceFor(1, 0, 0);
+    PhotoTilePlace p = PhotoTilePlaceFor(Strip, 0, 0);
     EXPECT_EQ(p.tile, QRect(10, 20, 120, 120));
     EXPECT_EQ(p.deleteButton, QPoint(10, 5));
-    p = PhotoTilePlaceFor(1, 3, 1);
+    p = PhotoTilePlaceFor(Strip, 3, 1);
     EXPECT_EQ(p.tile, QRect(270, 20, 120, 120));
     EXPECT_EQ(p.deleteButton, QPoint(270, 5));
     // Scrolled past: the tile moves left of the pane.
-    EXPECT_EQ(PhotoTilePlaceFor(1, 0, 2).tile.left(), -250);
+    EXPECT_EQ(PhotoTilePlaceFor(Strip, 0, 2).tile.left(), -250);
 }
 
 TEST(PhotoTileLayoutTest, TilesStandInAColumnInLayoutTwo) {
-    PhotoTilePlace p = PhotoTilePlaceFor(2, 2, 0);
+    PhotoTilePlace p = PhotoTilePlaceFor(Column, 2, 0);
     EXPECT_EQ(p.tile, QRect(20, 270, 120, 120));
     EXPECT_EQ(p.deleteButton, QPoint(5, 270));
-    EXPECT_EQ(PhotoTilePlaceFor(2, 2, 2).tile, QRect(20, 10, 120, 120));
+    EXPECT_EQ(PhotoTilePlaceFor(Column, 2, 2).tile, QRect(20, 10, 120, 120));
 }
 
 TEST(PhotoTileLayoutTest, TilesWhollyOutsideThePaneAreHidden) {
     const QSize pane(400, 161);
-    EXPECT_TRUE(PhotoTileShown(PhotoTilePlaceFor(1, 0, 0).tile, pane));
-    EXPECT_FALSE(PhotoTileShown(PhotoTilePlaceFor(1, 3, 0).tile, pane)); // starts at the right edge
-    EXPECT_TRUE(PhotoTileShown(PhotoTilePlaceFor(1, 3, 0).tile, QSize(401, 161))); // one column in
-    EXPECT_FALSE(PhotoTileShown(PhotoTilePlaceFor(1, 0, 1).tile, pane)); // right edge at 0
-    EXPECT_TRUE(PhotoTileShown(PhotoTilePlaceFor(1, 1, 1).tile, pane));
+    EXPECT_TRUE(PhotoTileShown(PhotoTilePlaceFor(Strip, 0, 0).tile, pane));
+    // The fourth tile starts at the right edge; one column more shows it.
+    EXPECT_FALSE(PhotoTileShown(PhotoTilePlaceFor(Strip, 3, 0).tile, pane));
+    EXPECT_TRUE(PhotoTileShown(PhotoTilePlaceFor(Strip, 3, 0).tile, QSize(401, 161)));
+    EXPECT_FALSE(PhotoTileShown(PhotoTilePlaceFor(Strip, 0, 1).tile, pane)); // right edge at 0
+    EXPECT_TRUE(PhotoTileShown(PhotoTilePlaceFor(Strip, 1, 1).tile, pane));
     const QSize column(163, 300);
-    EXPECT_TRUE(PhotoTileShown(PhotoTilePlaceFor(2, 2, 0).tile, column));
-    EXPECT_FALSE(PhotoTileShown(PhotoTilePlaceFor(2, 3, 0).tile, column));
+    EXPECT_TRUE(PhotoTileShown(PhotoTilePlaceFor(Column, 2, 0).tile, column));
+    EXPECT_FALSE(PhotoTileShown(PhotoTilePlaceFor(Column, 3, 0).tile, column));
 }
 
 TEST(PhotoTileLayoutTest, ScrollBarsRunAlongTheBottomOrTheRightEdge) {
-    EXPECT_EQ(PhotoScrollBarRect(1, QSize(400, 161), 16), QRect(0, 142, 397, 16));
-    EXPECT_EQ(PhotoScrollBarRect(2, QSize(163, 600), 16), QRect(144, 0, 16, 600));
+    EXPECT_EQ(PhotoScrollBarRect(Strip, QSize(400, 161), 16), QRect(0, 142, 397, 16));
+    EXPECT_EQ(PhotoScrollBarRect(Column, QSize(163, 600), 16), QRect(144, 0, 16, 600));
 }

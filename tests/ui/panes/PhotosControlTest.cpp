@@ -122,7 +122,7 @@ TEST_F(PhotosControlTest, DeletingAPhotoRemovesItsTileFilesAndPlaceInTheBook) {
     ASSERT_TRUE(Import(files));
     PhotoControl* tile = Pane().Find(KeyOf(files[1]));
     ASSERT_TRUE(tile);
-    for (int type = 1; type <= 4; ++type) // reading the sizes writes the ".dim" files
+    for (ThumbType type : kThumbTypes) // reading the sizes writes the ".dim" files
         EXPECT_GT(tile->GetPhoto()->GetThumbWidth(type), 0);
     ASSERT_EQ(FilesWithKey(KeyOf(files[1])).size(), 8);
     tile->GetPhotoMgr()->findChild<QToolButton*>("mDeletePhotoButton")->click();
@@ -209,7 +209,7 @@ TEST_F(PhotosControlTest, ColumnLayoutStacksTilesAndScrollsVertically) {
     for (int i = 0; i < 4; ++i)
         files << MakeJpeg(QStringLiteral("p%1.jpg").arg(i), 64, 48);
     ASSERT_TRUE(Import(files));
-    CurrentBook()->SetSidePaneView(2);
+    top->SetView(PaneView::Column);
     top->resize(163, 350); // photos pane 163 x 300
     top->Relayout();
     ASSERT_EQ(Pane().geometry(), QRect(0, 50, 163, 300));

@@ -23,7 +23,7 @@ protected:
     }
     QWidget* Child(const char* name) const { return top.findChild<QWidget*>(QLatin1String(name)); }
     QPushButton* Download() const { return top.findChild<QPushButton*>("mDownloadBackgroundButton"); }
-    // What the main window does in layout 2: the column takes the wanted width.
+    // What the main window does in the column: it takes the wanted width.
     void ColumnOfHeight(int height) { top.resize(top.PreferredWidth(), height); }
     // True when the four edges of the pane show the border's colour.
     bool BorderPainted() {
@@ -65,14 +65,14 @@ TEST_F(SidePaneBackgroundsTest, BackgroundsButtonShowsThePaneWithItsDisabledDown
     EXPECT_FALSE(top.Photos()->isHidden());
 }
 
-TEST_F(SidePaneBackgroundsTest, BorderGoesWithTheAlbumAndBackgroundsPanesInBothLayouts) {
-    for (int view : {1, 2}) {
-        SCOPED_TRACE(view);
-        SetPaneView(view);
+TEST_F(SidePaneBackgroundsTest, BorderGoesWithTheAlbumAndBackgroundsPanesInBothViews) {
+    for (PaneView view : {PaneView::Strip, PaneView::Column}) {
+        SCOPED_TRACE(int(view));
+        top.SetView(view);
         for (const char* key : {"backgrounds", "photos", "album", "photos"}) {
             SCOPED_TRACE(key);
             top.ShowPane(key);
-            if (view == 2)
+            if (view == PaneView::Column)
                 ColumnOfHeight(600);
             else
                 top.resize(800, 161);
@@ -81,13 +81,14 @@ TEST_F(SidePaneBackgroundsTest, BorderGoesWithTheAlbumAndBackgroundsPanesInBothL
             // The children stand inside the border, or reach the edges without one.
             const QRect inside = border ? top.rect().adjusted(1, 1, -1, -1) : top.rect();
             EXPECT_EQ(top.Photos()->geometry().right(), inside.right());
-            EXPECT_EQ(top.GetBgcontrol()->geometry().top(), inside.top() + (view == 2 ? 50 : 0));
+            const int toolbar = view == PaneView::Column ? 50 : 0;
+            EXPECT_EQ(top.GetBgcontrol()->geometry().top(), inside.top() + toolbar);
         }
     }
 }
 
-TEST_F(SidePaneBackgroundsTest, ColumnWidthFollowsThePressedButtonInLayoutTwo) {
-    SetPaneView(2);
+TEST_F(SidePaneBackgroundsTest, ColumnWidthFollowsThePressedButtonInTheColumn) {
+    top.SetView(PaneView::Column);
     top.ShowPane("album");
     ColumnOfHeight(600);
     EXPECT_EQ(top.width(), 327);
@@ -105,7 +106,7 @@ TEST_F(SidePaneBackgroundsTest, ColumnWidthFollowsThePressedButtonInLayoutTwo) {
 }
 
 TEST_F(SidePaneBackgroundsTest, ShortColumnLeavesTheBackgroundsPaneOnePixelHigh) {
-    SetPaneView(2);
+    top.SetView(PaneView::Column);
     top.ShowPane("backgrounds");
     top.resize(193, 200);
     EXPECT_EQ(top.GetBgcontrol()->height(), 1);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using enum PaneView;
+
 TEST(SidePaneLayoutTest, ColumnWidthFollowsThePressedButton) {
     EXPECT_EQ(SidePaneColumnWidth(SidePaneButton::Album), 327);
     EXPECT_EQ(SidePaneColumnWidth(SidePaneButton::Backgrounds), 193);
@@ -9,47 +11,40 @@ TEST(SidePaneLayoutTest, ColumnWidthFollowsThePressedButton) {
 }
 
 TEST(SidePaneLayoutTest, StripAcrossTheTop) {
-    const auto r = SidePaneLayout(1, 1000, 161, 100);
-    ASSERT_TRUE(r);
-    EXPECT_EQ(r->toolbar, QRect(0, 0, 49, 109));
-    EXPECT_EQ(r->photos, QRect(49, 0, 951, 161));
-    EXPECT_EQ(r->album, QRect(49, 0, 951, 161));
+    const auto r = SidePaneLayout(Strip, 1000, 161, 100);
+    EXPECT_EQ(r.toolbar, QRect(0, 0, 49, 109));
+    EXPECT_EQ(r.photos, QRect(49, 0, 951, 161));
+    EXPECT_EQ(r.album, QRect(49, 0, 951, 161));
     // The backgrounds width uses the button's width from before this layout.
-    EXPECT_EQ(r->backgrounds, QRect(49, 0, 851, 161));
-    EXPECT_EQ(r->downloadButton, QRect(902, 0, 130, 161));
-    const auto again = SidePaneLayout(1, 1000, 161, r->downloadButton.width());
-    EXPECT_EQ(again->backgrounds.width(), 821);
-    EXPECT_EQ(again->downloadButton.left(), 872);
+    EXPECT_EQ(r.backgrounds, QRect(49, 0, 851, 161));
+    EXPECT_EQ(r.downloadButton, QRect(902, 0, 130, 161));
+    const auto again = SidePaneLayout(Strip, 1000, 161, r.downloadButton.width());
+    EXPECT_EQ(again.backgrounds.width(), 821);
+    EXPECT_EQ(again.downloadButton.left(), 872);
 }
 
 TEST(SidePaneLayoutTest, NarrowStripGivesBackgroundsNoWidth) {
-    const auto r = SidePaneLayout(1, 178, 161, 130);
-    EXPECT_EQ(r->backgrounds.width(), 0);
-    EXPECT_EQ(r->downloadButton.left(), 51);
-    EXPECT_EQ(SidePaneLayout(1, 179, 161, 130)->backgrounds.width(), 0);
-    EXPECT_EQ(SidePaneLayout(1, 180, 161, 130)->backgrounds.width(), 1);
+    const auto r = SidePaneLayout(Strip, 178, 161, 130);
+    EXPECT_EQ(r.backgrounds.width(), 0);
+    EXPECT_EQ(r.downloadButton.left(), 51);
+    EXPECT_EQ(SidePaneLayout(Strip, 179, 161, 130).backgrounds.width(), 0);
+    EXPECT_EQ(SidePaneLayout(Strip, 180, 161, 130).backgrounds.width(), 1);
 }
 
 TEST(SidePaneLayoutTest, ColumnAtTheRight) {
-    const auto r = SidePaneLayout(2, 327, 600, 130);
-    ASSERT_TRUE(r);
-    EXPECT_EQ(r->toolbar, QRect(177, 0, 150, 50));
-    EXPECT_EQ(r->photos, QRect(0, 50, 327, 550));
-    EXPECT_EQ(r->album, QRect(0, 50, 327, 550));
-    EXPECT_EQ(r->downloadButton, QRect(0, 439, 327, 161));
-    EXPECT_EQ(r->backgrounds, QRect(0, 50, 327, 389));
+    const auto r = SidePaneLayout(Column, 327, 600, 130);
+    EXPECT_EQ(r.toolbar, QRect(177, 0, 150, 50));
+    EXPECT_EQ(r.photos, QRect(0, 50, 327, 550));
+    EXPECT_EQ(r.album, QRect(0, 50, 327, 550));
+    EXPECT_EQ(r.downloadButton, QRect(0, 439, 327, 161));
+    EXPECT_EQ(r.backgrounds, QRect(0, 50, 327, 389));
 }
 
 TEST(SidePaneLayoutTest, ShortColumnKeepsBackgroundsOnePixelHigh) {
-    EXPECT_EQ(SidePaneLayout(2, 163, 211, 130)->backgrounds.height(), 1);
-    EXPECT_EQ(SidePaneLayout(2, 163, 212, 130)->backgrounds.height(), 1);
-    EXPECT_EQ(SidePaneLayout(2, 163, 213, 130)->backgrounds.height(), 2);
-    EXPECT_EQ(SidePaneLayout(2, 163, 30, 130)->photos.height(), 0);
-}
-
-TEST(SidePaneLayoutTest, OtherLayoutsMoveNothing) {
-    EXPECT_FALSE(SidePaneLayout(0, 500, 500, 130));
-    EXPECT_FALSE(SidePaneLayout(3, 500, 500, 130));
+    EXPECT_EQ(SidePaneLayout(Column, 163, 211, 130).backgrounds.height(), 1);
+    EXPECT_EQ(SidePaneLayout(Column, 163, 212, 130).backgrounds.height(), 1);
+    EXPECT_EQ(SidePaneLayout(Column, 163, 213, 130).backgrounds.height(), 2);
+    EXPECT_EQ(SidePaneLayout(Column, 163, 30, 130).photos.height(), 0);
 }
 
 TEST(SidePaneLayoutTest, ScrollStepsRoundUpInSeventyFivePixelSteps) {

@@ -79,8 +79,7 @@ protected:
         return QPointF(-1, -1);
     }
     std::shared_ptr<PhotoImage> PhotoOf(const QString& path) const {
-        const auto node = manager->GetBook()->Photos().Find(KeyOf(path));
-        return node ? node->item() : nullptr;
+        return manager->GetBook()->Photos().Find(KeyOf(path));
     }
 };
 
