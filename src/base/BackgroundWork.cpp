@@ -4,12 +4,12 @@
 
 namespace background_work {
 
-void LogJobError(const char* what) {
-    qCWarning(lcBase) << "background job failed, a default value is delivered:" << what;
+void LogJobError() {
+    LogCaughtException(lcBase(), "A background job failed, a default value is delivered");
 }
 
-void LogDeliveryError(const char* what) {
-    qCWarning(lcBase) << "a background result could not be applied:" << what;
+void LogDeliveryError() {
+    LogCaughtException(lcBase(), "A background result could not be applied");
 }
 
 } // namespace background_work

@@ -26,17 +26,16 @@
 // when the job writes files or reads the owner's members.
 namespace background_work {
 
-void LogJobError(const char* what);
-void LogDeliveryError(const char* what);
+// Both log the exception being handled; call them inside a catch block.
+void LogJobError();
+void LogDeliveryError();
 
 template <typename Job>
 auto RunLogged(Job& job) -> std::invoke_result_t<Job&> {
     try {
         return job();
-    } catch (const std::exception& e) {
-        LogJobError(e.what());
     } catch (...) {
-        LogJobError("not a std::exception");
+        LogJobError();
     }
     return {};
 }
@@ -56,8 +55,8 @@ auto RunInBackground(QObject* receiver, Job job, Deliver deliver,
             return; // the pool dropped the job before it ran
         try {
             deliver(watcher->result());
-        } catch (const std::exception& e) {
-            background_work::LogDeliveryError(e.what());
+        } catch (...) {
+            background_work::LogDeliveryError();
         }
     });
     QFuture<Value> future =

@@ -40,15 +40,15 @@ void PageFileDrop::Place(const PendingDrop& drop, const PhotoImportOutcome& outc
         return;
     try {
         drop.page->AddPhoto(photo, drop.x, drop.y);
-    } catch (const LumbraError& e) {
-        qCWarning(lcModel) << "dropped photo not placed:" << outcome.path << e.Message();
+    } catch (const LumbraError&) {
+        LogCaughtException(lcModel(), "Placing a dropped photo");
     }
 }
 
 void PageFileDrop::Save(Book& book) {
     try {
         book.SaveBook();
-    } catch (const LumbraError& e) {
-        qCWarning(lcModel) << "book not saved after a drop:" << e.Message();
+    } catch (const LumbraError&) {
+        LogCaughtException(lcModel(), "Saving the book after a drop");
     }
 }

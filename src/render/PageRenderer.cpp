@@ -1,5 +1,6 @@
 #include "render/PageRenderer.h"
 
+#include "render/RenderLog.h"
 #include "render/PagePixels.h"
 #include "render/PageScene.h"
 #include "render/TextRender.h"
@@ -61,6 +62,7 @@ void DrawPhoto(PhotoImage& photo, QPainter& painter, const QRect& box, bool warn
         photo.DrawImage(painter, box.x(), box.y(), box.width(), box.height(), warning, marker);
     } catch (const LumbraError&) {
         // a photo whose files are gone; the rest of the page is still drawn
+        LogCaughtException(lcRender(), "Drawing a photo");
     }
 }
 

@@ -1,5 +1,6 @@
 #include "render/PageScene.h"
 
+#include "render/RenderLog.h"
 #include "model/PhotoImage.h"
 #include "model/Template.h"
 #include "model/Page.h"
@@ -39,6 +40,7 @@ std::shared_ptr<PhotoImage> PlacedPhoto(const PhotoPlacement& placement,
         photo->SetImageLocation(placement.x, placement.y);
     } catch (const LumbraError&) {
         // unreadable files: drawing the photo reports it
+        LogCaughtException(lcRender(), "Placing a photo of a page snapshot");
     }
     return photo;
 }

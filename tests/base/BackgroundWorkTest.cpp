@@ -1,5 +1,7 @@
 #include "base/BackgroundWork.h"
 
+#include "base/LogCapture.h"
+
 #include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QSemaphore>
@@ -81,6 +83,7 @@ TEST(BackgroundWork, AReceiverDeletedBeforeTheValueArrivesGetsNothing) {
 }
 
 TEST(BackgroundWork, AJobThatThrowsDeliversADefaultValue) {
+    LogCapture log;
     QObject receiver;
     std::optional<QString> delivered;
     RunInBackground(
@@ -88,4 +91,22 @@ TEST(BackgroundWork, AJobThatThrowsDeliversADefaultValue) {
         [&](const QString& value) { delivered = value; });
     ASSERT_TRUE(QTest::qWaitFor([&] { return delivered.has_value(); }, WaitMs));
     EXPECT_TRUE(delivered->isEmpty());
+    EXPECT_TRUE(log.Logged(QStringLiteral("lumbra.base"), QStringLiteral("disk gone")));
+}
+
+// Any throw from the delivery stays out of the event loop and is logged.
+TEST(BackgroundWork, AFailedDeliveryIsLoggedAndTheWatcherStillGoes) {
+    LogCapture log;
+    QObject receiver;
+    bool called = false;
+    RunInBackground(
+        &receiver, [] { return 7; },
+        [&](int) {
+            called = true;
+            throw 7;
+        });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return called; }, WaitMs));
+    Settle();
+    EXPECT_TRUE(receiver.findChildren<QObject*>().isEmpty());
+    EXPECT_TRUE(log.Logged(QStringLiteral("lumbra.base"), QStringLiteral("unknown error")));
 }

@@ -1,29 +1,20 @@
 #include "base/BaseLog.h"
+#include "base/LogCapture.h"
 #include "base/LumbraError.h"
 
-#include <QStringList>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
-QStringList gMessages;
-
-void Collect(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtWarningMsg)
-        gMessages << QString::fromLatin1(context.category) + QLatin1Char(' ') + message;
-}
-
 QStringList LogOf(const std::function<void()>& thrower) {
-    gMessages.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(Collect);
+    LogCapture log;
     try {
         thrower();
     } catch (...) {
         LogCaughtException(lcBase(), "reading the list");
     }
-    qInstallMessageHandler(previous);
-    return gMessages;
+    return log.Warnings();
 }
 
 } // namespace

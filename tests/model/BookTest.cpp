@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include "base/LogCapture.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -123,6 +125,20 @@ TEST_F(BookTest, DamagedPageKeepsWhatWasReadAndLaterPagesLoad) {
     book->LoadBook();
     EXPECT_EQ(book->GetPage(0)->text(0), "AB");
     EXPECT_EQ(book->GetPage(1)->GetBg(), "b");
+}
+
+TEST_F(BookTest, DamagedPageAndFailedPreviewPageAreLoggedNotSwallowed) {
+    auto book = MakeBook();
+    WriteFile(StateFile(), "+Text[0,0,1,1,0]Image{}Text{QUI=}Text{Qw==}bgImage(a)\r\n");
+    LogCapture log;
+    book->LoadBook();
+    EXPECT_TRUE(log.Logged(QStringLiteral("lumbra.model"), QStringLiteral("Reading a page")));
+    QTemporaryDir out;
+    book->PreviewBook(
+        out.path() + "/",
+        [](const Page&, const QString&) { throw LumbraError("render failed"); },
+        {});
+    EXPECT_TRUE(log.Logged(QStringLiteral("lumbra.model"), QStringLiteral("render failed")));
 }
 
 TEST_F(BookTest, PhotoPoolComesFromFullSizeFiles) {

@@ -9,6 +9,8 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include "base/LogCapture.h"
+
 #include <gtest/gtest.h>
 
 using namespace RenderFixtures;
@@ -253,6 +255,17 @@ TEST_F(PageRendering, PhotoWithoutFilesIsLeftOutAndReported) {
     EXPECT_GT(CountPixels(print, QRect(200, 20, 200, 60), IsDark), 20);
     const QImage screen = Screen(578, 416, Editing);
     EXPECT_GT(CountPixels(screen, QRect(200, 20, 200, 60), IsDark), 20);
+}
+
+TEST_F(PageRendering, APhotoLeftOutOfTheScreenIsLogged) {
+    const auto box = PhotoBox(10, 10, 80, 60);
+    auto photo = PlacedPhoto(photos, QStringLiteral("gone"), Flat(1600, 1200, Qt::red), box);
+    AddPhoto(box, photo);
+    photo->Delete();
+    LogCapture log;
+    Screen(578, 416, Editing);
+    EXPECT_TRUE(log.Logged(QStringLiteral("lumbra.render"), QStringLiteral("Drawing a photo")))
+        << log.Warnings().join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(PageRendering, BoxReachingPastThePageEdgeIsCutNotDropped) {

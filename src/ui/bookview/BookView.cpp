@@ -1,5 +1,6 @@
 #include "ui/bookview/BookView.h"
 
+#include "ui/UiLog.h"
 #include "ui/bookview/BookToolbarIcons.h"
 #include "ui/editors/ImageControl.h"
 #include "ui/bookview/PageControl.h"
@@ -67,6 +68,7 @@ void BookView::BuildToolbar() {
                 Dispatch(QString::fromLatin1(key));
             } catch (...) {
                 // a failing command leaves the view as it is
+                LogCaughtException(lcUi(), "A book view command");
             }
         });
     }

@@ -1,7 +1,8 @@
 #include "ui/bookview/BookView.h"
 
+#include "ui/UiLog.h"
 #include "ui/bookview/BookViewPaging.h"
-#include "base/GuardedStep.h"
+#include "ui/common/GuardedStep.h"
 #include "ui/bookview/PageControl.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
@@ -165,6 +166,7 @@ void BookView::DeletePageAt(QPushButton* button) {
         book->SaveBook();
     } catch (...) {
         // the page is gone in memory; the next save writes the book again
+        LogCaughtException(lcUi(), "Deleting a page");
     }
     SetDeleteButtonStatus();
 }

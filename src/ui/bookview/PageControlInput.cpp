@@ -1,5 +1,6 @@
 #include "ui/bookview/PageControl.h"
 
+#include "ui/UiLog.h"
 #include "ui/editors/BoxEditors.h"
 #include "model/PageDrop.h"
 #include "model/PhotoImage.h"
@@ -97,6 +98,7 @@ void PageControl::mousePressEvent(QMouseEvent* event) {
         RunClick(mClicks.Press(mPage->FindTextBoxIndex(x, y), mPage->FindPhotoBoxIndex(x, y), textOpen));
     } catch (...) {
         // an editor that cannot open leaves the page as it is
+        LogCaughtException(lcUi(), "A click on the page");
     }
 }
 
@@ -107,6 +109,7 @@ void PageControl::mouseDoubleClickEvent(QMouseEvent* event) {
     try {
         RunClick(mClicks.DoubleClick());
     } catch (...) {
+        LogCaughtException(lcUi(), "A double click on the page");
     }
 }
 
@@ -170,6 +173,7 @@ void PageControl::dropEvent(QDropEvent* event) {
         DropText(*mBook, *mPage, payload.text, x, y);
     } catch (...) {
         // what was done stays; the book is saved on the next change
+        LogCaughtException(lcUi(), "A drop on the page");
     }
     emit DropDone();
 }

@@ -1,7 +1,7 @@
 #include "ui/editors/ImageControl.h"
 
 #include "ui/common/EditorToolbar.h"
-#include "base/GuardedStep.h"
+#include "ui/common/GuardedStep.h"
 #include "ui/editors/PhotoBoxEditMath.h"
 #include "ui/editors/EditorFocus.h"
 #include "ui/editors/ImageControlIcons.h"

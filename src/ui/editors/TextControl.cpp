@@ -1,7 +1,7 @@
 #include "ui/editors/TextControl.h"
 
 #include "ui/common/EditorToolbar.h"
-#include "base/GuardedStep.h"
+#include "ui/common/GuardedStep.h"
 #include "render/rtf/RtfWriter.h"
 #include "ui/editors/TextBoxEditChoices.h"
 #include "ui/editors/TextBoxEditMath.h"

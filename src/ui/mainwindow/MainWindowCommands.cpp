@@ -1,7 +1,7 @@
 #include "ui/mainwindow/MainWindow.h"
 
 #include "BuildConfig.h"
-#include "base/GuardedStep.h"
+#include "ui/common/GuardedStep.h"
 #include "render/PageExport.h"
 #include "render/PageExportJob.h"
 #include "render/PageRenderer.h"

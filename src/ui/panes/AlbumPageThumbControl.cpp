@@ -1,6 +1,6 @@
 #include "ui/panes/AlbumPageThumbControl.h"
 
-#include "base/GuardedStep.h"
+#include "ui/common/GuardedStep.h"
 #include "render/PageRenderer.h"
 #include "imaging/PaintSurface.h"
 #include "ui/panes/AlbumLayout.h"

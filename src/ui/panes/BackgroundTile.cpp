@@ -1,6 +1,6 @@
 #include "ui/panes/BackgroundTile.h"
 
-#include "base/GuardedStep.h"
+#include "ui/common/GuardedStep.h"
 #include "model/BackgroundLibrary.h"
 #include "ui/panes/BackgroundTileLayout.h"
 #include "model/Book.h"

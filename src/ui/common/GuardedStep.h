@@ -1,17 +1,20 @@
 #pragma once
 
+#include "ui/UiLog.h"
+
 #include <exception>
 #include <utility>
 
 // Runs one step of an event handler; an error (a missing file, a failed
-// save) ends that step only and never reaches the event loop. Returns false
-// when the step failed.
+// save) ends that step only and never reaches the event loop; it is logged.
+// Returns false when the step failed.
 template <typename Step>
 bool RunGuarded(Step&& step) {
     try {
         std::forward<Step>(step)();
         return true;
     } catch (const std::exception&) {
+        LogCaughtException(lcUi(), "A step of an event handler");
         return false;
     }
 }

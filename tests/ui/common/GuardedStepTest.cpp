@@ -1,0 +1,19 @@
+#include "ui/common/GuardedStep.h"
+
+#include "base/LogCapture.h"
+#include "base/LumbraError.h"
+
+#include <gtest/gtest.h>
+
+TEST(GuardedStep, AFailedStepEndsThereIsLoggedAndReportsFalse) {
+    LogCapture log;
+    int reached = 0;
+    EXPECT_TRUE(RunGuarded([&] { ++reached; }));
+    EXPECT_TRUE(log.Warnings().isEmpty());
+    EXPECT_FALSE(RunGuarded([&] {
+        throw LumbraError(QStringLiteral("cannot save"));
+        ++reached;
+    }));
+    EXPECT_EQ(reached, 1);
+    EXPECT_TRUE(log.Logged(QStringLiteral("lumbra.ui"), QStringLiteral("cannot save")));
+}
