@@ -11,23 +11,23 @@
 #include "ui/bookview/BookView.h"
 #include "ui/bookview/PageControl.h"
 
+#include "base/Constants.h"
 #include "imaging/PaintSurface.h"
-#include "model/PhotoImage.h"
-#include "model/PhotoImageList.h"
+#include "model/BackgroundLibrary.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/Page.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
 #include "model/Template.h"
 #include "model/TemplateBox.h"
 #include "model/Templates.h"
-#include "model/Page.h"
+#include "render/PageRenderer.h"
+#include "ui/common/UiContext.h"
 #include "ui/panes/AlbumPageFacingThumbControl.h"
 #include "ui/panes/AlbumPageThumbControl.h"
 #include "ui/panes/AlbumViewControl.h"
 #include "ui/panes/SidePane.h"
-#include "model/BackgroundLibrary.h"
-#include "render/PageRenderer.h"
-#include "ui/common/UiContext.h"
-#include "base/Constants.h"
 
 #include <QApplication>
 #include <QDir>
@@ -79,7 +79,8 @@ struct AlbumBenchBook {
         QDir().mkpath(sources);
         QStringList pictures;
         for (int v = 0; v < 4; ++v)
-            pictures << WriteBenchJpeg(QDir(sources).filePath(QStringLiteral("v%1.jpg").arg(v)), 1600, 1200, v);
+            pictures << WriteBenchJpeg(QDir(sources).filePath(QStringLiteral("v%1.jpg").arg(v)),
+                                       1600, 1200, v);
         std::vector<std::shared_ptr<PhotoImage>> photos;
         std::vector<PhotoImportJob> jobs;
         for (int i = 0; i < count; ++i) {
@@ -106,8 +107,10 @@ struct AlbumBenchBook {
                            box.Y() + box.height() / 2);
         }
         if (aPage.TextEntryCount() > 0)
-            aPage.SetText(0, QStringLiteral("{\\rtf1\\ansi {\\fonttbl{\\f0 DejaVu Sans;}}\\f0\\fs24 Page %1\\par}")
-                                 .arg(i + 1));
+            aPage.SetText(
+                0, QStringLiteral(
+                       "{\\rtf1\\ansi {\\fonttbl{\\f0 DejaVu Sans;}}\\f0\\fs24 Page %1\\par}")
+                       .arg(i + 1));
     }
 };
 
@@ -122,11 +125,11 @@ struct FillTimes {
     double firstScreenMs = -1;
     double filledMs = -1;
     double maxStallMs = 0;
-    double bookViewShownMs = -1;   // the book view's visible pages show a picture
+    double bookViewShownMs = -1;    // the book view's visible pages show a picture
     double bookViewRenderedMs = -1; // ... their full rendering
-    int photosOnPages = 0;     // what the opened book holds
-    int renderedThumbs = 0;    // thumbnails holding a picture at the end
-    int notBlankThumbs = 0;  // of those, pictures that are not plain white
+    int photosOnPages = 0;          // what the opened book holds
+    int renderedThumbs = 0;         // thumbnails holding a picture at the end
+    int notBlankThumbs = 0;         // of those, pictures that are not plain white
 };
 
 bool IsNotBlank(const QImage& picture) {
@@ -157,7 +160,8 @@ void CountShown(const Book& book, const AlbumViewControl& album, FillTimes& time
 // (a quick one or the rendering), or all show their rendering.
 bool BookViewShows(const BookView& view, bool rendering) {
     bool any = false;
-    for (const PageControl* surface : {view.LeftPageControl(), view.RightPageControl(), view.OnePageControl()}) {
+    for (const PageControl* surface :
+         {view.LeftPageControl(), view.RightPageControl(), view.OnePageControl()}) {
         if (!surface->isVisible() || !surface->ShownPage())
             continue;
         any = true;

@@ -4,21 +4,21 @@
 // page at the fit size and at 200%, the work the surfaces leave to the pool.
 
 #include "BenchJpegs.h"
+#include "base/Constants.h"
+#include "imaging/FreeImageBridge.h"
+#include "imaging/PaintSurface.h"
+#include "model/BackgroundLibrary.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "model/Page.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "model/Templates.h"
 #include "render/PageRenderer.h"
 #include "render/PageScene.h"
 #include "ui/bookview/BookView.h"
 #include "ui/bookview/PageControl.h"
-#include "imaging/FreeImageBridge.h"
-#include "imaging/PaintSurface.h"
-#include "model/PhotoImage.h"
-#include "model/PhotoImageList.h"
-#include "model/Book.h"
-#include "model/BookManager.h"
-#include "model/Templates.h"
-#include "model/Page.h"
-#include "model/BackgroundLibrary.h"
 #include "ui/common/UiContext.h"
-#include "base/Constants.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -45,12 +45,14 @@ struct BenchBook {
     BenchBook() {
         manager = std::make_unique<BookManager>(books.path() + QLatin1Char('/'), catalogue);
         manager->Initialize();
-        renderer = std::make_shared<PageRenderer>(backgrounds.path() + QLatin1Char('/'),
-                                                  QSizeF(catalogue.PageWidth(), catalogue.PageHeight()));
+        renderer =
+            std::make_shared<PageRenderer>(backgrounds.path() + QLatin1Char('/'),
+                                           QSizeF(catalogue.PageWidth(), catalogue.PageHeight()));
         Book& book = *manager->GetBook();
         while (book.PagesCount() < book.GetMaxPages())
             book.AddNewPage();
-        const QString source = WriteBenchJpeg(books.filePath(QStringLiteral("photo.jpg")), 2400, 1800);
+        const QString source =
+            WriteBenchJpeg(books.filePath(QStringLiteral("photo.jpg")), 2400, 1800);
         for (int i = 0; i < book.PagesCount(); ++i)
             FillPage(book, *book.GetPage(i), source, i);
         book.SetPageIndex(0);
@@ -64,7 +66,9 @@ struct BenchBook {
             book.Photos().Add(photo);
             aPage.AddPhoto(photo, 100, 50);
         }
-        aPage.SetText(0, QStringLiteral("{\\rtf1\\ansi {\\fonttbl{\\f0 DejaVu Sans;}}\\f0\\fs24 Page %1\\par}").arg(i + 1));
+        aPage.SetText(0, QStringLiteral(
+                             "{\\rtf1\\ansi {\\fonttbl{\\f0 DejaVu Sans;}}\\f0\\fs24 Page %1\\par}")
+                             .arg(i + 1));
         auto thumb = std::make_shared<PaintSurface>(290, 208);
         thumb->painter()->fillRect(0, 0, 290, 208, QColor::fromHsv(i * 3 % 360, 120, 230));
         aPage.SetThumbnail(std::move(thumb));
@@ -82,7 +86,8 @@ void BM_NextPairShowsThumbnails(benchmark::State& state) {
     view.resize(1280, 760);
     view.show();
     Book& book = *bench.manager->GetBook();
-    const std::array<const PageControl*, 2> pair = {view.LeftPageControl(), view.RightPageControl()};
+    const std::array<const PageControl*, 2> pair = {view.LeftPageControl(),
+                                                    view.RightPageControl()};
     double total = 0;
     int shown = 0;
     for (auto _ : state) {
@@ -94,7 +99,8 @@ void BM_NextPairShowsThumbnails(benchmark::State& state) {
         const bool both = std::all_of(pair.begin(), pair.end(), [](const PageControl* surface) {
             return !surface->ShownPage() || surface->ShowsPreview();
         });
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         state.SetIterationTime(seconds);
         total += seconds;
         shown += both ? 1 : 0;
@@ -108,9 +114,10 @@ BENCHMARK(BM_NextPairShowsThumbnails)->UseManualTime()->Unit(benchmark::kMicrose
 void BM_EditingRendering(benchmark::State& state) {
     BenchBook& bench = TheBook();
     const int zoom = int(state.range(0)); // sixths; 0: the fit size of a 1280 x 760 view
-    const QSize size = zoom == 0 ? QSize(630, 453)
-                                 : QSize(int(std::lround(bench.catalogue.PageWidthPixel() * zoom / 6.0)),
-                                         int(std::lround(bench.catalogue.PageHeightPixel() * zoom / 6.0)));
+    const QSize size =
+        zoom == 0 ? QSize(630, 453)
+                  : QSize(int(std::lround(bench.catalogue.PageWidthPixel() * zoom / 6.0)),
+                          int(std::lround(bench.catalogue.PageHeightPixel() * zoom / 6.0)));
     const PageSnapshot snapshot = SnapshotPage(*bench.manager->GetBook()->GetPage(0));
     for (auto _ : state) {
         const PageScene scene = DetachedScene(snapshot);

@@ -2,23 +2,23 @@
 // repaint the picture area) against drawing the same box without the kept
 // picture, which decodes the thumbnail each time.
 
-#include "ui/editors/ImageControl.h"
-#include "model/PhotoImage.h"
-#include "model/PhotoImageList.h"
+#include "base/Constants.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
-#include "model/PageDisplayHost.h"
-#include "model/Templates.h"
 #include "model/Page.h"
-#include "base/Constants.h"
+#include "model/PageDisplayHost.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "model/Templates.h"
+#include "ui/editors/ImageControl.h"
 
 #include <QCoreApplication>
 #include <QImage>
-#include <QWindow>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -75,7 +75,8 @@ void BM_EditorDragStep(benchmark::State& state) {
     double x = 200;
     double step = 1;
     int painted = 0;
-    const auto counter = QObject::connect(edited.editor, &ImageControl::PicturePainted, [&] { ++painted; });
+    const auto counter =
+        QObject::connect(edited.editor, &ImageControl::PicturePainted, [&] { ++painted; });
     Send(picture, QEvent::MouseButtonPress, {x, 200}, Qt::LeftButton);
     for (auto _ : state) {
         if (edited.photo->X() >= 300 || edited.photo->X() <= -300)

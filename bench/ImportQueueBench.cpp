@@ -25,21 +25,25 @@ struct ChildRun {
 ChildRun RunChild(int threads, const QString& folder) {
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(),
-                {QString::fromLatin1(kImportChildFlag), QString::number(threads), folder, QString::number(cPhotos)});
+                {QString::fromLatin1(kImportChildFlag), QString::number(threads), folder,
+                 QString::number(cPhotos)});
     ChildRun run;
     if (!child.waitForFinished(900000) || child.exitCode() != 0)
         return run;
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("ms=([\\d.]+) hwm_kb=(\\d+) order=(\\d)"))
-                                          .match(QString::fromLatin1(child.readAllStandardOutput()));
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("ms=([\\d.]+) hwm_kb=(\\d+) order=(\\d)"))
+            .match(QString::fromLatin1(child.readAllStandardOutput()));
     if (m.hasMatch())
-        run = {m.captured(1).toDouble(), m.captured(2).toDouble() / 1024, m.captured(3) == QLatin1String("1")};
+        run = {m.captured(1).toDouble(), m.captured(2).toDouble() / 1024,
+               m.captured(3) == QLatin1String("1")};
     return run;
 }
 
 void BM_ImportQueueAllCoresVsOne(benchmark::State& state) {
     const QString folder = BenchTempDir();
     for (int i = 0; i < cPhotos; ++i)
-        QFile::copy(BenchPhotoPath(), folder + QStringLiteral("/p%1.jpg").arg(i, 3, 10, QLatin1Char('0')));
+        QFile::copy(BenchPhotoPath(),
+                    folder + QStringLiteral("/p%1.jpg").arg(i, 3, 10, QLatin1Char('0')));
     const int cores = std::max(1, QThread::idealThreadCount());
     ChildRun one, all;
     for (auto _ : state) {

@@ -2,13 +2,13 @@
 
 #include "JpegToolReference.h"
 
-#include "model/PhotoImage.h"
-#include "model/PhotoImageList.h"
+#include "base/Md5.h"
 #include "model/Book.h"
 #include "model/PageDisplayHost.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
 #include "model/PhotoImportQueue.h"
 #include "model/Templates.h"
-#include "base/Md5.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,13 +33,14 @@ long PeakKb() {
 }
 
 // Outcomes in file order with counting status lines, and the pool in the same order.
-bool InFileOrder(const QStringList& paths, const std::vector<PhotoImportOutcome>& outcomes, const Book& book) {
+bool InFileOrder(const QStringList& paths, const std::vector<PhotoImportOutcome>& outcomes,
+                 const Book& book) {
     if (int(outcomes.size()) != paths.size())
         return false;
     for (int i = 0; i < paths.size(); ++i) {
         const PhotoImportOutcome& o = outcomes[size_t(i)];
-        if (o.path != paths[i] || o.status != PhotoImportOutcome::Status::Added || o.handled != i + 1 ||
-            o.total != paths.size())
+        if (o.path != paths[i] || o.status != PhotoImportOutcome::Status::Added ||
+            o.handled != i + 1 || o.total != paths.size())
             return false;
     }
     int i = 0;
@@ -75,6 +76,7 @@ int RunImportQueueChild(int threads, const QString& sourceFolder, int count) {
     if (queue.IsBusy())
         loop.exec();
     const double ms = timer.nsecsElapsed() / 1e6;
-    std::printf("ms=%.1f hwm_kb=%ld order=%d\n", ms, PeakKb(), InFileOrder(paths, outcomes, *book) ? 1 : 0);
+    std::printf("ms=%.1f hwm_kb=%ld order=%d\n", ms, PeakKb(),
+                InFileOrder(paths, outcomes, *book) ? 1 : 0);
     return 0;
 }

@@ -14,9 +14,9 @@ namespace {
 
 void BM_ImportOnePhotoVsDjpeg(benchmark::State& state) {
     const QString& source = BenchPhotoPath();
-    const double djpeg = BestToolMs(QStringLiteral("djpeg"),
-                                    {QStringLiteral("-scale"), QStringLiteral("1/4"),
-                                     QStringLiteral("-outfile"), QStringLiteral("/dev/null"), source});
+    const double djpeg = BestToolMs(
+        QStringLiteral("djpeg"), {QStringLiteral("-scale"), QStringLiteral("1/4"),
+                                  QStringLiteral("-outfile"), QStringLiteral("/dev/null"), source});
     if (djpeg <= 0) {
         state.SkipWithError("djpeg did not run (install libjpeg-turbo-progs)");
         return;

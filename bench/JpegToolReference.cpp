@@ -27,9 +27,10 @@ QImage PhotoPicture(int width, int height) {
         for (int x = 0; x < width; ++x) {
             const int n = int(noise.bounded(24)) - 12;
             const double wave = 60 * std::sin(x / 53.0) * std::cos(y / 71.0);
-            line[x] = qRgb(std::clamp(x * 200 / width + 30 + n, 0, 255),
-                           std::clamp(int(y * 180 / height + 40 + wave) + n, 0, 255),
-                           std::clamp(int(128 - wave) + (x + y) * 60 / (width + height) + n, 0, 255));
+            line[x] =
+                qRgb(std::clamp(x * 200 / width + 30 + n, 0, 255),
+                     std::clamp(int(y * 180 / height + 40 + wave) + n, 0, 255),
+                     std::clamp(int(128 - wave) + (x + y) * 60 / (width + height) + n, 0, 255));
         }
     }
     return image;

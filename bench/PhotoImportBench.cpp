@@ -38,8 +38,8 @@ BenchPhoto& Photo() {
 void BM_ThumbnailsReducedDecode(benchmark::State& state) {
     BenchPhoto& photo = Photo();
     for (auto _ : state) {
-        const bool made = MakePhotoFiles(photo.source, photo.dir.path() + QStringLiteral("/r"),
-                                         kPhotoThumbBoxes);
+        const bool made =
+            MakePhotoFiles(photo.source, photo.dir.path() + QStringLiteral("/r"), kPhotoThumbBoxes);
         benchmark::DoNotOptimize(made);
     }
 }

@@ -4,6 +4,7 @@
 // The reference is the same timer left alone for as long as the import took,
 // in the same run: what the machine's own load does to the ticks.
 
+#include "base/Constants.h"
 #include "imaging/FreeImageBridge.h"
 #include "model/BackgroundLibrary.h"
 #include "model/BookManager.h"
@@ -12,7 +13,6 @@
 #include "ui/common/UiContext.h"
 #include "ui/panes/PhotosControl.h"
 #include "ui/panes/SidePane.h"
-#include "base/Constants.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -36,8 +36,9 @@ QStringList MakeSources(const QString& folder) {
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
-            line[x] = qRgb(x * 255 / 4000, y * 255 / 3000,
-                           int(128 + 100 * std::sin(x / 37.0) * std::cos(y / 23.0) + (x * 7 + y * 13) % 11));
+            line[x] = qRgb(
+                x * 255 / 4000, y * 255 / 3000,
+                int(128 + 100 * std::sin(x / 37.0) * std::cos(y / 23.0) + (x * 7 + y * 13) % 11));
     }
     const QString first = folder + QStringLiteral("/photo00.jpg");
     FiBitmap dib = FiFromQImage(image);

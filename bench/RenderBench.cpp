@@ -5,15 +5,15 @@
 
 #include "JpegToolReference.h"
 
-#include "render/PageExport.h"
-#include "render/PageRenderer.h"
-#include "imaging/PaintSurface.h"
-#include "render/PageScene.h"
 #include "imaging/FreeImageBridge.h"
+#include "imaging/PaintSurface.h"
 #include "model/PhotoImage.h"
 #include "model/Template.h"
 #include "model/TemplateBox.h"
 #include "model/Templates.h"
+#include "render/PageExport.h"
+#include "render/PageRenderer.h"
+#include "render/PageScene.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -27,7 +27,8 @@ constexpr QSize cPrint{2458, 1769};
 
 std::shared_ptr<const TemplateBox> Box(const char* kind, double x, double y, double w, double h) {
     auto box = std::make_shared<TemplateBox>();
-    box->Deserialize(QStringLiteral("%1[%2,%3,%4,%5,0").arg(QLatin1String(kind)).arg(x).arg(y).arg(w).arg(h));
+    box->Deserialize(
+        QStringLiteral("%1[%2,%3,%4,%5,0").arg(QLatin1String(kind)).arg(x).arg(y).arg(w).arg(h));
     return box;
 }
 
@@ -36,7 +37,8 @@ QImage Picture(int seed) {
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
-            line[x] = qRgb((x / 7 + seed * 40) & 255, (y / 5 + x / 11) & 255, ((x ^ y) + seed * 60) & 255);
+            line[x] = qRgb((x / 7 + seed * 40) & 255, (y / 5 + x / 11) & 255,
+                           ((x ^ y) + seed * 60) & 255);
     }
     return image;
 }
@@ -65,13 +67,16 @@ struct BenchPage {
             PhotoImage photo;
             photo.SetImage(source, book);
             snapshot.photoBoxes.push_back(*photoBoxes[i]);
-            snapshot.photos.push_back(PhotoPlacement{book, photo.GetName(), photo.GetKey(), 10 * i, -5 * i,
-                                                     i == 3 ? 0.8f : 1.0f, i == 2 ? 90 : 0});
+            snapshot.photos.push_back(PhotoPlacement{book, photo.GetName(), photo.GetKey(), 10 * i,
+                                                     -5 * i, i == 3 ? 0.8f : 1.0f,
+                                                     i == 2 ? 90 : 0});
         }
         snapshot.textBoxes = {*Box("Text", 20, 195, 120, 10), *Box("Text", 150, 195, 120, 10)};
         snapshot.texts = {QString::fromLatin1(cText), QString::fromLatin1(cText)};
     }
-    PageRenderer Renderer() const { return PageRenderer(dir.path() + QStringLiteral("/bg/"), {289, 208}); }
+    PageRenderer Renderer() const {
+        return PageRenderer(dir.path() + QStringLiteral("/bg/"), {289, 208});
+    }
 };
 
 BenchPage& Page() {
@@ -94,7 +99,8 @@ void BM_PrintPageRender(benchmark::State& state) {
     const PageRenderer renderer = page.Renderer();
     for (auto _ : state) {
         const PageScene scene = DetachedScene(page.snapshot);
-        const FiBitmap picture = renderer.RenderPageFreeImage(scene, cPrint.width(), cPrint.height());
+        const FiBitmap picture =
+            renderer.RenderPageFreeImage(scene, cPrint.width(), cPrint.height());
         benchmark::DoNotOptimize(picture.get());
     }
 }
@@ -138,11 +144,14 @@ void BM_PrintFullPagePhotoVsTools(benchmark::State& state) {
     }
     const QString ppm = dir + QStringLiteral("/page.ppm");
     const QString null = QStringLiteral("/dev/null");
-    const double toPpm = BestToolMs(QStringLiteral("djpeg"), {QStringLiteral("-outfile"), ppm, task.file}, 1);
-    const double djpeg = BestToolMs(QStringLiteral("djpeg"), {QStringLiteral("-scale"), QStringLiteral("1/2"),
-                                                               QStringLiteral("-outfile"), null, BenchPhotoPath()});
-    const double cjpeg = BestToolMs(QStringLiteral("cjpeg"), {QStringLiteral("-quality"), QStringLiteral("75"),
-                                                               QStringLiteral("-outfile"), null, ppm});
+    const double toPpm =
+        BestToolMs(QStringLiteral("djpeg"), {QStringLiteral("-outfile"), ppm, task.file}, 1);
+    const double djpeg =
+        BestToolMs(QStringLiteral("djpeg"), {QStringLiteral("-scale"), QStringLiteral("1/2"),
+                                             QStringLiteral("-outfile"), null, BenchPhotoPath()});
+    const double cjpeg =
+        BestToolMs(QStringLiteral("cjpeg"), {QStringLiteral("-quality"), QStringLiteral("75"),
+                                             QStringLiteral("-outfile"), null, ppm});
     if (toPpm <= 0 || djpeg <= 0 || cjpeg <= 0) {
         state.SkipWithError("djpeg/cjpeg did not run (install libjpeg-turbo-progs)");
         return;
@@ -171,7 +180,8 @@ void BM_ScreenNinePhotoPage(benchmark::State& state) {
     PageSnapshot snapshot;
     for (int i = 0; i < nine->PhotoBoxCount(); ++i) {
         snapshot.photoBoxes.push_back(*nine->PhotoBox(i));
-        snapshot.photos.push_back(PhotoPlacement{book, photo.GetName(), photo.GetKey(), 0, 0, 1.0f, 0});
+        snapshot.photos.push_back(
+            PhotoPlacement{book, photo.GetName(), photo.GetKey(), 0, 0, 1.0f, 0});
     }
     const PageScene scene = DetachedScene(snapshot);
     for (const auto& p : scene.photos)
@@ -183,8 +193,10 @@ void BM_ScreenNinePhotoPage(benchmark::State& state) {
         const TemplateBox& box = *nine->PhotoBox(i);
         const QPoint centre(int((box.X() + box.width() / 2) * 1092 / 289),
                             int((box.Y() + box.height() / 2) * 786 / 208));
-        const QRgb pixel = first && first->image() ? first->image()->pixel(centre) : qRgb(255, 255, 255);
-        if (pixel == qRgb(192, 192, 192) || pixel == qRgb(255, 255, 255) || pixel == qRgb(64, 64, 64)) {
+        const QRgb pixel =
+            first && first->image() ? first->image()->pixel(centre) : qRgb(255, 255, 255);
+        if (pixel == qRgb(192, 192, 192) || pixel == qRgb(255, 255, 255) ||
+            pixel == qRgb(64, 64, 64)) {
             state.SkipWithError("a photo box was drawn empty");
             return;
         }

@@ -8,7 +8,8 @@
 int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], kImportChildFlag) == 0) {
         QCoreApplication app(argc, argv);
-        return RunImportQueueChild(std::atoi(argv[2]), QString::fromLocal8Bit(argv[3]), std::atoi(argv[4]));
+        return RunImportQueueChild(std::atoi(argv[2]), QString::fromLocal8Bit(argv[3]),
+                                   std::atoi(argv[4]));
     }
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -1,13 +1,13 @@
 #include "app/Application.h"
 
 #include "app/CommandLine.h"
+#include "app/StartUp.h"
 #include "base/LumbraError.h"
 #include "ui/mainwindow/MainWindow.h"
-#include "app/StartUp.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -45,7 +45,8 @@ int RunLumbra(int argc, char** argv) {
 
     QApplication app(argc, argv);
     app.setApplicationName("Lumbra");
-    app.setWindowIcon(QIcon(QCoreApplication::applicationDirPath() + QStringLiteral("/lumbra.png")));
+    app.setWindowIcon(
+        QIcon(QCoreApplication::applicationDirPath() + QStringLiteral("/lumbra.png")));
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption screenshot("screenshot", "Write a screenshot to FILE and quit.", "FILE");

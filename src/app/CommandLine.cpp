@@ -1,20 +1,20 @@
 #include "app/CommandLine.h"
 
-#include "render/PageExportJob.h"
+#include "base/Constants.h"
+#include "base/LanguageChoice.h"
+#include "base/LumbraError.h"
+#include "base/UserFolders.h"
 #include "model/Book.h"
 #include "model/BookName.h"
 #include "model/ModelContext.h"
 #include "model/PhotoImportQueue.h"
 #include "model/Templates.h"
-#include "base/Constants.h"
-#include "base/LanguageChoice.h"
-#include "base/LumbraError.h"
-#include "base/UserFolders.h"
+#include "render/PageExportJob.h"
 
 #include <QDir>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTextStream>
 
 namespace {
@@ -75,11 +75,13 @@ std::shared_ptr<Book> OpenBook(const CommandObjects& objects, const QString& nam
         return fail(ExitUsage, QStringLiteral("\"%1\" cannot be a book name").arg(name));
     const bool exists = BookExists(booksFolder, name);
     if (!exists && !create)
-        return fail(ExitNoBook, QStringLiteral("there is no book \"%1\" in %2").arg(name, booksFolder));
+        return fail(ExitNoBook,
+                    QStringLiteral("there is no book \"%1\" in %2").arg(name, booksFolder));
     if (!exists) {
         const BookNameCheck check = BookName::CheckNew(booksFolder, name);
         if (check != BookNameCheck::Accepted)
-            return fail(ExitUsage, objects.Strings().Text(BookName::MessageKey(check)) + " (" + name + ")");
+            return fail(ExitUsage,
+                        objects.Strings().Text(BookName::MessageKey(check)) + " (" + name + ")");
     }
     auto book = std::make_shared<Book>(booksFolder, objects.BookContext());
     book->SetName(name);
@@ -149,8 +151,8 @@ int RunExport(const CommandObjects& objects, const CommandLineRequest& request, 
         return exitCode;
     const QString folder = QDir(request.folder).absolutePath();
     PageExportPlan plan = request.command == CommandLineRequest::Command::Preview
-        ? PlanPreview(*book, folder)
-        : PlanPrint(*book, folder, PrintPageSize(objects.Catalogue()));
+                              ? PlanPreview(*book, folder)
+                              : PlanPrint(*book, folder, PrintPageSize(objects.Catalogue()));
     if (!MakeWritableFolder(plan.folder)) {
         err << "lumbra: cannot write to " << plan.folder << Qt::endl;
         return ExitFolderFailed;
@@ -163,7 +165,10 @@ int RunExport(const CommandObjects& objects, const CommandLineRequest& request, 
     const PageExportResult& result = job.Result();
     for (const QString& failure : result.failures)
         err << "lumbra: " << failure << Qt::endl;
-    out << QStringLiteral("%1 of %2 pages written to %3").arg(result.written).arg(job.PageCount()).arg(job.Folder())
+    out << QStringLiteral("%1 of %2 pages written to %3")
+               .arg(result.written)
+               .arg(job.PageCount())
+               .arg(job.Folder())
         << Qt::endl;
     return result.failures.isEmpty() ? ExitOk : ExitIncomplete;
 }
@@ -171,7 +176,8 @@ int RunExport(const CommandObjects& objects, const CommandLineRequest& request, 
 } // namespace
 
 bool IsHeadlessCommand(const QStringList& arguments) {
-    return arguments.contains(cImport) || arguments.contains(cPreview) || arguments.contains(cPrint);
+    return arguments.contains(cImport) || arguments.contains(cPreview) ||
+           arguments.contains(cPrint);
 }
 
 std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments, QString* error) {
@@ -221,14 +227,16 @@ std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments,
 QString CommandLineUsage() {
     return QStringLiteral(
         "usage: lumbra [--books-folder DIR] --import BOOK FILE...\n"
-        "       lumbra [--books-folder DIR] --preview BOOK FOLDER   (writes FOLDER/BOOK/PG1.jpg ...)\n"
-        "       lumbra [--books-folder DIR] --print BOOK FOLDER     (writes FOLDER/1.jpg ... at print size)\n"
+        "       lumbra [--books-folder DIR] --preview BOOK FOLDER   (writes FOLDER/BOOK/PG1.jpg "
+        "...)\n"
+        "       lumbra [--books-folder DIR] --print BOOK FOLDER     (writes FOLDER/1.jpg ... at "
+        "print size)\n"
         "exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such book,\n"
         "            4 output folder not writable, 5 some files or pages failed\n");
 }
 
-int RunCommandLine(const CommandLineRequest& request, const QString& programFolder, QTextStream& out,
-                   QTextStream& err) {
+int RunCommandLine(const CommandLineRequest& request, const QString& programFolder,
+                   QTextStream& out, QTextStream& err) {
     std::unique_ptr<CommandObjects> objects;
     try {
         objects = std::make_unique<CommandObjects>(programFolder, request.booksFolder);

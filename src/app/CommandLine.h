@@ -21,19 +21,19 @@ class QTextStream;
 
 enum CommandLineExit : int {
     ExitOk = 0,
-    ExitStartFailed = 1,   // language file, catalogue or folders unusable
-    ExitUsage = 2,         // bad arguments or a name that cannot be a book
-    ExitNoBook = 3,        // preview or print of a book that does not exist
-    ExitFolderFailed = 4,  // output folder cannot be made or written
-    ExitIncomplete = 5,    // some file or page failed (details on stderr)
+    ExitStartFailed = 1,  // language file, catalogue or folders unusable
+    ExitUsage = 2,        // bad arguments or a name that cannot be a book
+    ExitNoBook = 3,       // preview or print of a book that does not exist
+    ExitFolderFailed = 4, // output folder cannot be made or written
+    ExitIncomplete = 5,   // some file or page failed (details on stderr)
 };
 
 struct CommandLineRequest {
     enum class Command { Import, Preview, Print };
     Command command = Command::Import;
     QString book;
-    QStringList files; // Import
-    QString folder;    // Preview, Print
+    QStringList files;   // Import
+    QString folder;      // Preview, Print
     QString booksFolder; // empty: the user's books folder
 };
 

@@ -2,14 +2,14 @@
 
 #include "app/AppLog.h"
 
-#include "imaging/FreeImageBridge.h"
-#include "model/BookManager.h"
-#include "model/Templates.h"
-#include "render/PageRenderer.h"
 #include "base/Constants.h"
 #include "base/IntroSettings.h"
 #include "base/LanguageChoice.h"
 #include "base/LumbraError.h"
+#include "imaging/FreeImageBridge.h"
+#include "model/BookManager.h"
+#include "model/Templates.h"
+#include "render/PageRenderer.h"
 #include "ui/mainwindow/MainWindow.h"
 
 #include <QDir>
@@ -23,14 +23,14 @@ StartUp::~StartUp() {
 }
 
 void StartUp::Run() {
-    LoadLanguage();                 // 1
-    LoadMarker();                   // 2
-    CreateProcessObjects();         // 3
-    SetUpFolders();                 // 4
-    mMainWindow->show();            // 5
-    InitBackgrounds();              // 6
-    ShowIntroductionIfWanted();     // 7
-    mBooks->Initialize();           // 8: opens a book, which fills the window
+    LoadLanguage();             // 1
+    LoadMarker();               // 2
+    CreateProcessObjects();     // 3
+    SetUpFolders();             // 4
+    mMainWindow->show();        // 5
+    InitBackgrounds();          // 6
+    ShowIntroductionIfWanted(); // 7
+    mBooks->Initialize();       // 8: opens a book, which fills the window
 }
 
 void StartUp::LoadLanguage() {
@@ -68,9 +68,7 @@ void StartUp::CreateMainWindow() {
     mDisplayHost.SetTarget(mMainWindow->GetSidePane()); // pages hand photos to the photos pane
 }
 
-void StartUp::SetUpFolders() {
-    mFolders.SetUpUserFolders(mLayout);
-}
+void StartUp::SetUpFolders() { mFolders.SetUpUserFolders(mLayout); }
 
 void StartUp::InitBackgrounds() {
     try {

@@ -30,8 +30,7 @@ namespace background_work {
 void LogJobError();
 void LogDeliveryError();
 
-template <typename Job>
-auto RunLogged(Job& job) -> std::invoke_result_t<Job&> {
+template <typename Job> auto RunLogged(Job& job) -> std::invoke_result_t<Job&> {
     try {
         return job();
     } catch (...) {
@@ -44,7 +43,8 @@ auto RunLogged(Job& job) -> std::invoke_result_t<Job&> {
 
 template <typename Job, typename Deliver>
 auto RunInBackground(QObject* receiver, Job job, Deliver deliver,
-                     QThreadPool* pool = QThreadPool::globalInstance()) -> QFuture<std::invoke_result_t<Job&>> {
+                     QThreadPool* pool = QThreadPool::globalInstance())
+    -> QFuture<std::invoke_result_t<Job&>> {
     using Value = std::invoke_result_t<Job&>;
     static_assert(!std::is_void_v<Value>, "a background job returns its result as a value");
     Q_ASSERT(receiver && receiver->thread() == QThread::currentThread());
@@ -59,8 +59,8 @@ auto RunInBackground(QObject* receiver, Job job, Deliver deliver,
             background_work::LogDeliveryError();
         }
     });
-    QFuture<Value> future =
-        QtConcurrent::run(pool, [job = std::move(job)]() mutable { return background_work::RunLogged(job); });
+    QFuture<Value> future = QtConcurrent::run(
+        pool, [job = std::move(job)]() mutable { return background_work::RunLogged(job); });
     watcher->setFuture(future);
     return future;
 }

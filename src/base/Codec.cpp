@@ -7,8 +7,8 @@ namespace {
 constexpr char PadChar = '=';
 
 bool IsAlphabet(char16_t c) {
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9')
-           || c == u'+' || c == u'/';
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') ||
+           c == u'+' || c == u'/';
 }
 
 // One byte per character: its Latin-1 code.
@@ -37,13 +37,9 @@ QByteArray WholeGroups(const QString& base64) {
 
 namespace Codec {
 
-QString EncodeBytes(const QByteArray& bytes) {
-    return QString::fromLatin1(bytes.toBase64());
-}
+QString EncodeBytes(const QByteArray& bytes) { return QString::fromLatin1(bytes.toBase64()); }
 
-QString EncodeString(const QString& text) {
-    return EncodeBytes(SingleBytes(text));
-}
+QString EncodeString(const QString& text) { return EncodeBytes(SingleBytes(text)); }
 
 QString DecodeString(const QString& base64) {
     if (base64.size() < 4)

@@ -30,7 +30,8 @@ bool WriteIntroPanelSetting(const QString& settingsPath, bool show) {
     QSaveFile file(settingsPath);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QString line = kIntroPanelKey + (show ? QStringLiteral("=1\r\n") : QStringLiteral("=0\r\n"));
+    const QString line =
+        kIntroPanelKey + (show ? QStringLiteral("=1\r\n") : QStringLiteral("=0\r\n"));
     file.write(line.toLocal8Bit());
     return file.commit();
 }

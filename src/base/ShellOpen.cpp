@@ -14,6 +14,4 @@ bool OpenWebPage(const QString& address) {
     return url.isValid() && QDesktopServices::openUrl(url);
 }
 
-void OpenFolderWindow(const QString& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
+void OpenFolderWindow(const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }

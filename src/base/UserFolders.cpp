@@ -37,7 +37,8 @@ FolderLayout WindowsFolderLayout(QString docs) {
 }
 
 FolderLayout FolderLayoutBelow(const QString& base, const QString& pictures) {
-    return LayoutInApplicationFolder(WithSlash(base) + QStringLiteral("Brelk/"), WithSlash(pictures));
+    return LayoutInApplicationFolder(WithSlash(base) + QStringLiteral("Brelk/"),
+                                     WithSlash(pictures));
 }
 
 FolderLayout UserFolders::PlatformLayout() {
@@ -55,14 +56,13 @@ FolderLayout UserFolders::PlatformLayout() {
 #endif
 }
 
-void UserFolders::SetUpUserFolders() {
-    SetUpUserFolders(PlatformLayout());
-}
+void UserFolders::SetUpUserFolders() { SetUpUserFolders(PlatformLayout()); }
 
 void UserFolders::SetUpUserFolders(const FolderLayout& layout) {
     mLayout = layout;
     QDir dir;
-    for (const QString& folder : {layout.application, layout.books, layout.backgrounds, layout.bgTemp})
+    for (const QString& folder :
+         {layout.application, layout.books, layout.backgrounds, layout.bgTemp})
         dir.mkpath(folder);
 }
 

@@ -156,9 +156,7 @@ FiMessageCapture::FiMessageCapture() : mOuter(tCapture) {
     tCapture = this;
 }
 
-FiMessageCapture::~FiMessageCapture() {
-    tCapture = mOuter;
-}
+FiMessageCapture::~FiMessageCapture() { tCapture = mOuter; }
 
 bool FiMessageCapture::SawTruncatedData() const {
     // libjpeg: "Premature end of JPEG file", "... premature end of data segment"

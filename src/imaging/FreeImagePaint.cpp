@@ -5,14 +5,14 @@
 
 #include <QPainter>
 
-void PaintImage(PaintSurface& surface, FIBITMAP* picture, int dx, int dy, int dw, int dh,
-                int sx, int sy, int sw, int sh) {
+void PaintImage(PaintSurface& surface, FIBITMAP* picture, int dx, int dy, int dw, int dh, int sx,
+                int sy, int sw, int sh) {
     if (QPainter* painter = surface.painter())
         PaintImage(*painter, picture, dx, dy, dw, dh, sx, sy, sw, sh);
 }
 
-void PaintImage(QPainter& painter, FIBITMAP* picture, int dx, int dy, int dw, int dh,
-                int sx, int sy, int sw, int sh) {
+void PaintImage(QPainter& painter, FIBITMAP* picture, int dx, int dy, int dw, int dh, int sx,
+                int sy, int sw, int sh) {
     if (!picture || !FreeImage_HasPixels(picture))
         return;
     const int height = int(FreeImage_GetHeight(picture));

@@ -10,7 +10,7 @@ class QPainter;
 // the bottom, as in a bottom-up bitmap. A source width or height of 0 means
 // the picture's own; a destination width or height of 0 means the source's.
 // Does nothing when the surface or the picture is missing.
-void PaintImage(PaintSurface& surface, FIBITMAP* picture, int dx, int dy, int dw, int dh,
-                int sx, int sy, int sw, int sh);
-void PaintImage(QPainter& painter, FIBITMAP* picture, int dx, int dy, int dw, int dh,
-                int sx, int sy, int sw, int sh);
+void PaintImage(PaintSurface& surface, FIBITMAP* picture, int dx, int dy, int dw, int dh, int sx,
+                int sy, int sw, int sh);
+void PaintImage(QPainter& painter, FIBITMAP* picture, int dx, int dy, int dw, int dh, int sx,
+                int sy, int sw, int sh);

@@ -19,9 +19,7 @@ int ExifOrientation(FIBITMAP* dib) {
 
 } // namespace
 
-bool IsTurnedOrientation(int orientation) {
-    return orientation >= 5 && orientation <= 8;
-}
+bool IsTurnedOrientation(int orientation) { return orientation >= 5 && orientation <= 8; }
 
 std::optional<JpegHeader> ReadJpegHeader(const QString& path) {
     if (FiFileType(path) != FIF_JPEG)
@@ -40,9 +38,8 @@ std::optional<JpegHeader> ReadJpegHeader(const QString& path) {
 bool IsAcceptablePhotoSize(int width, int height) {
     const int shorter = std::min(width, height);
     const int longer = std::max(width, height);
-    return shorter >= kMinPhotoSide && longer <= kMaxPhotoSide
-        && qint64(width) * height <= kMaxPhotoPixels
-        && longer <= qint64(shorter) * kMaxPhotoAspect;
+    return shorter >= kMinPhotoSide && longer <= kMaxPhotoSide &&
+           qint64(width) * height <= kMaxPhotoPixels && longer <= qint64(shorter) * kMaxPhotoAspect;
 }
 
 int CoveringSizeHint(int width, int height, double factor) {

@@ -36,7 +36,7 @@ bool IsAcceptablePhotoSize(int width, int height);
 int CoveringSizeHint(int width, int height, double factor);
 
 struct DecodedJpeg {
-    FiBitmap picture; // upright, 24-bit
+    FiBitmap picture;  // upright, 24-bit
     JpegHeader header; // full upright size of the file
 };
 

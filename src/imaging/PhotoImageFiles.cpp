@@ -1,8 +1,8 @@
 #include "imaging/PhotoImageFiles.h"
 
+#include "base/LumbraError.h"
 #include "imaging/PhotoImageDecode.h"
 #include "imaging/ThumbScaling.h"
-#include "base/LumbraError.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -52,8 +52,8 @@ bool MakePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes
     if (!header || !IsAcceptablePhotoSize(header->width, header->height))
         return false;
     const ThumbBox& largest = boxes.back();
-    const double cover = std::min(double(largest.width) / header->width,
-                                  double(largest.height) / header->height);
+    const double cover =
+        std::min(double(largest.width) / header->width, double(largest.height) / header->height);
     const DecodedJpeg decoded = LoadJpegCovering(source, cover, JPEG_ACCURATE);
     if (!decoded.picture)
         return false;

@@ -1,8 +1,8 @@
 #include "imaging/Thumb.h"
 
-#include "imaging/PhotoImageDecode.h"
 #include "base/LumbraError.h"
 #include "imaging/ImagingLog.h"
+#include "imaging/PhotoImageDecode.h"
 
 #include <QFile>
 #include <QSaveFile>

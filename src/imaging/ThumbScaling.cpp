@@ -1,8 +1,8 @@
 #include "imaging/ThumbScaling.h"
 
-#include "imaging/FreeImageBridge.h"
 #include "base/LumbraError.h"
 #include "base/Rounding.h"
+#include "imaging/FreeImageBridge.h"
 
 #include <algorithm>
 
@@ -17,16 +17,16 @@ int ScaledSide(double factor, int side) {
 QSize FitSize(QSize source, int maxWidth, int maxHeight) {
     if (source.width() < 1 || source.height() < 1)
         return {};
-    const double factor = std::min(double(maxWidth) / source.width(),
-                                   double(maxHeight) / source.height());
+    const double factor =
+        std::min(double(maxWidth) / source.width(), double(maxHeight) / source.height());
     return {ScaledSide(factor, source.width()), ScaledSide(factor, source.height())};
 }
 
 FiBitmap RescaleTo(FIBITMAP* picture, QSize size) {
     if (!picture || size.width() < 1 || size.height() < 1)
         return {};
-    if (int(FreeImage_GetWidth(picture)) == size.width()
-        && int(FreeImage_GetHeight(picture)) == size.height())
+    if (int(FreeImage_GetWidth(picture)) == size.width() &&
+        int(FreeImage_GetHeight(picture)) == size.height())
         return FiBitmap(FreeImage_Clone(picture));
     return FiBitmap(FreeImage_Rescale(picture, size.width(), size.height(), FILTER_BICUBIC));
 }

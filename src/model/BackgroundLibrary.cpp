@@ -39,10 +39,12 @@ void CopyFile(const QString& from, const QString& to) {
 } // namespace
 
 BackgroundLibrary::BackgroundLibrary(QString backgroundsFolder, QString deliveredFolder)
-    : mBackgroundsFolder(WithSlash(backgroundsFolder)), mDeliveredFolder(WithSlash(deliveredFolder)) {}
+    : mBackgroundsFolder(WithSlash(backgroundsFolder)),
+      mDeliveredFolder(WithSlash(deliveredFolder)) {}
 
 QString BackgroundLibrary::DefaultDeliveredFolder() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("backgrounds")) + u'/';
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("backgrounds")) +
+           u'/';
 }
 
 void BackgroundLibrary::SetBackgroundsFolder(const QString& folder) {
@@ -59,8 +61,10 @@ void BackgroundLibrary::CopyDeliveredBackgrounds() {
     if (delivered.isEmpty())
         return;
     if (mBackgroundsFolder.isEmpty() || !QDir().mkpath(mBackgroundsFolder))
-        throw LumbraError(QStringLiteral("Cannot create the backgrounds folder \"%1\"").arg(mBackgroundsFolder));
-    const QStringList files = QDir(delivered).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name);
+        throw LumbraError(
+            QStringLiteral("Cannot create the backgrounds folder \"%1\"").arg(mBackgroundsFolder));
+    const QStringList files =
+        QDir(delivered).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name);
     for (const QString& file : files)
         CopyFile(delivered + file, mBackgroundsFolder + file);
 }
@@ -69,9 +73,10 @@ void BackgroundLibrary::LoadBackgroundList() {
     mNames.clear();
     if (mBackgroundsFolder.isEmpty())
         return;
-    const QStringList entries = QDir(mBackgroundsFolder).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-        QDir::Name | QDir::IgnoreCase);
+    const QStringList entries =
+        QDir(mBackgroundsFolder)
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                       QDir::Name | QDir::IgnoreCase);
     for (const QString& entry : entries) {
         const QString name = TrimAtNul(entry);
         const qsizetype marker = name.indexOf(SmallMarker);

@@ -1,10 +1,10 @@
 #include "model/Book.h"
 
+#include "base/LumbraError.h"
+#include "model/Page.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 #include "model/Templates.h"
-#include "model/Page.h"
-#include "base/LumbraError.h"
 
 #include <algorithm>
 
@@ -25,9 +25,7 @@ Book::PagePtr Book::MakeDefaultPage() const {
     return made;
 }
 
-void Book::NumberPage(Page& aPage) {
-    aPage.SetPageId(++mPageCounter);
-}
+void Book::NumberPage(Page& aPage) { aPage.SetPageId(++mPageCounter); }
 
 void Book::AppendPage(const PagePtr& aPage) {
     mPages.push_back(aPage);

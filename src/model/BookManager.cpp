@@ -1,8 +1,8 @@
 #include "model/BookManager.h"
 
+#include "base/Constants.h"
 #include "model/Book.h"
 #include "model/BookFiles.h"
-#include "base/Constants.h"
 
 #include <QDir>
 
@@ -11,12 +11,10 @@ BookManager::SilentPages::SilentPages(BookManager& manager)
     mManager.mPageEventsSuppressed = true;
 }
 
-BookManager::SilentPages::~SilentPages() {
-    mManager.mPageEventsSuppressed = mWasSilent;
-}
+BookManager::SilentPages::~SilentPages() { mManager.mPageEventsSuppressed = mWasSilent; }
 
-BookManager::BookManager(const QString& booksFolder, Templates& templates,
-                         const Constants* strings, PageDisplayHost* host, QObject* parent)
+BookManager::BookManager(const QString& booksFolder, Templates& templates, const Constants* strings,
+                         PageDisplayHost* host, QObject* parent)
     : QObject(parent), mBooksFolder(booksFolder), mStrings(strings) {
     mContext.templates = &templates;
     mContext.displayHost = host;
@@ -25,9 +23,7 @@ BookManager::BookManager(const QString& booksFolder, Templates& templates,
 
 BookManager::~BookManager() = default;
 
-void BookManager::Quit() {
-    emit quitting();
-}
+void BookManager::Quit() { emit quitting(); }
 
 std::shared_ptr<Book> BookManager::MakeBook(const QString& name) const {
     auto book = std::make_shared<Book>(mBooksFolder, mContext);
@@ -35,9 +31,7 @@ std::shared_ptr<Book> BookManager::MakeBook(const QString& name) const {
     return book;
 }
 
-QString BookManager::ReadLastBookName() const {
-    return BookFiles::ReadLastBookName(mBooksFolder);
-}
+QString BookManager::ReadLastBookName() const { return BookFiles::ReadLastBookName(mBooksFolder); }
 
 QString BookManager::UntitledBookName() const {
     const QString text = mStrings ? mStrings->Text(u"cUntitledBook") : QString();

@@ -8,14 +8,10 @@ namespace BookName {
 
 QString MessageKey(BookNameCheck check) {
     switch (check) {
-    case BookNameCheck::Required:
-        return QStringLiteral("cBookNameIsRequiredCaption");
-    case BookNameCheck::AlreadyExists:
-        return QStringLiteral("cBookNameAlreadyExist");
-    case BookNameCheck::Invalid:
-        return QStringLiteral("cBookNameInvalid");
-    case BookNameCheck::Accepted:
-        break;
+    case BookNameCheck::Required: return QStringLiteral("cBookNameIsRequiredCaption");
+    case BookNameCheck::AlreadyExists: return QStringLiteral("cBookNameAlreadyExist");
+    case BookNameCheck::Invalid: return QStringLiteral("cBookNameInvalid");
+    case BookNameCheck::Accepted: break;
     }
     return {};
 }
@@ -37,8 +33,8 @@ bool IsTaken(const QString& booksFolder, const QString& name, const QString& exc
     if (name.compare(QLatin1String(BookFiles::kBookIni), Qt::CaseInsensitive) == 0)
         return true; // the books folder's own file, present or not yet
     const QStringList entries =
-        QDir(booksFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                    QDir::NoDotAndDotDot);
+        QDir(booksFolder)
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
         if (entry != except && entry.compare(name, Qt::CaseInsensitive) == 0)
             return true;

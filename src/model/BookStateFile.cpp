@@ -45,8 +45,6 @@ QString ReadJoined(const QString& path) {
     return joined;
 }
 
-void Write(const QString& path, const QString& line) {
-    TextFile::WriteLines(path, {line});
-}
+void Write(const QString& path, const QString& line) { TextFile::WriteLines(path, {line}); }
 
 } // namespace BookStateFile

@@ -1,13 +1,13 @@
 // A book's files: naming, reading, saving, removing, order numbers, preview.
-#include "model/PhotoImage.h"
-#include "model/PhotoImageList.h"
+#include "base/LumbraError.h"
 #include "model/Book.h"
 #include "model/BookFiles.h"
 #include "model/BookName.h"
 #include "model/BookStateFile.h"
-#include "model/Page.h"
-#include "base/LumbraError.h"
 #include "model/ModelLog.h"
+#include "model/Page.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
 
 #include <QDir>
 
@@ -17,9 +17,7 @@ const QDir::Filters kAllFiles = QDir::Files | QDir::Hidden | QDir::System;
 
 } // namespace
 
-QString Book::GetBookFolder() const {
-    return BookFiles::BookFolder(mBooksFolder, mName);
-}
+QString Book::GetBookFolder() const { return BookFiles::BookFolder(mBooksFolder, mName); }
 
 QString Book::StateFilePath() const {
     return GetBookFolder() + QLatin1String(BookFiles::kBookState);
@@ -115,7 +113,8 @@ QString Book::PreviewBook(const QString& outputFolder, const PreviewPageWriter& 
     QDir().mkpath(target);
     for (int i = 0; i < PagesCount(); ++i) {
         try {
-            writePage(*mPages[size_t(i)], QDir(target).filePath(QStringLiteral("PG%1.jpg").arg(i + 1)));
+            writePage(*mPages[size_t(i)],
+                      QDir(target).filePath(QStringLiteral("PG%1.jpg").arg(i + 1)));
         } catch (const std::exception&) {
             // the other pages are still worth previewing
             LogCaughtException(lcModel(), "Writing a preview page");

@@ -1,9 +1,9 @@
 #include "model/ModelContext.h"
 
+#include "base/LumbraError.h"
 #include "model/BookManager.h"
 #include "model/PageDisplayHost.h"
 #include "model/Templates.h"
-#include "base/LumbraError.h"
 
 Templates& ModelContext::GetTemplates() const {
     if (!templates)

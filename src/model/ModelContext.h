@@ -9,9 +9,9 @@ class Templates;
 // What books and pages reach outside themselves. The program's book manager
 // hands its own to every book it makes; tests make their own.
 struct ModelContext {
-    Templates* templates = nullptr;          // needed by every page that gets a template
-    PageDisplayHost* displayHost = nullptr;  // null: a headless stand-in
-    const BookManager* manager = nullptr;    // null: pages are never kept silent
+    Templates* templates = nullptr;         // needed by every page that gets a template
+    PageDisplayHost* displayHost = nullptr; // null: a headless stand-in
+    const BookManager* manager = nullptr;   // null: pages are never kept silent
 
     // Throws LumbraError when the context has no catalogue.
     Templates& GetTemplates() const;

@@ -1,16 +1,15 @@
 #include "model/Page.h"
 
-#include "model/PhotoImage.h"
-#include "model/PageDisplayHost.h"
-#include "model/Template.h"
 #include "base/LumbraError.h"
+#include "model/PageDisplayHost.h"
+#include "model/PhotoImage.h"
+#include "model/Template.h"
 
 #include <algorithm>
 
 namespace {
 
-template <typename Entries>
-void CheckIndex(const Entries& entries, int index, const char* what) {
+template <typename Entries> void CheckIndex(const Entries& entries, int index, const char* what) {
     if (index < 0 || index >= int(entries.size()))
         throw LumbraError(QStringLiteral("%1 entry %2 out of range").arg(what).arg(index));
 }
@@ -157,9 +156,7 @@ void Page::SetText(int index, const QString& aText) {
     RaisePageChange();
 }
 
-void Page::TextChanged() {
-    RaisePageChange();
-}
+void Page::TextChanged() { RaisePageChange(); }
 
 void Page::SetBg(const QString& name) {
     if (name != mBackground)

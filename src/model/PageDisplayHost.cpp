@@ -11,9 +11,7 @@ void HeadlessDisplayHost::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& pho
 
 void HeadlessDisplayHost::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>&) {}
 
-PageDisplayHost& ForwardingDisplayHost::Current() {
-    return mTarget ? *mTarget : mHeadless;
-}
+PageDisplayHost& ForwardingDisplayHost::Current() { return mTarget ? *mTarget : mHeadless; }
 
 void ForwardingDisplayHost::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
     Current().AddDisplayPhoto(photo);

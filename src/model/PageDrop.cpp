@@ -1,10 +1,10 @@
 #include "model/PageDrop.h"
 
+#include "model/Book.h"
+#include "model/Page.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
-#include "model/Book.h"
 #include "model/Template.h"
-#include "model/Page.h"
 
 #include <QMimeData>
 #include <QUrl>

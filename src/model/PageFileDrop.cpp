@@ -1,11 +1,11 @@
 #include "model/PageFileDrop.h"
 
+#include "base/LumbraError.h"
 #include "model/Book.h"
 #include "model/ModelLog.h"
 #include "model/Page.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
-#include "base/LumbraError.h"
 
 PageFileDrop::PageFileDrop(int threads, QObject* parent) : QObject(parent), mImport(threads) {
     connect(&mImport, &PhotoImportQueue::FileDone, this, &PageFileDrop::OnFileDone);

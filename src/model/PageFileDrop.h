@@ -26,8 +26,8 @@ public:
 
     // Drops the files at (x, y) mm of the page. Nothing without a book, a
     // page or a file.
-    void Drop(const std::shared_ptr<Book>& book, const std::shared_ptr<Page>& page, const QStringList& files,
-              float x, float y);
+    void Drop(const std::shared_ptr<Book>& book, const std::shared_ptr<Page>& page,
+              const QStringList& files, float x, float y);
     bool IsBusy() const { return !mDrops.empty(); }
 
 signals:

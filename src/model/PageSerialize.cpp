@@ -1,11 +1,11 @@
 // A page's text form: writing it and rebuilding the page from it.
-#include "model/PhotoImage.h"
-#include "model/PhotoImageList.h"
-#include "model/PageTextForm.h"
-#include "model/Template.h"
-#include "model/Page.h"
 #include "base/Codec.h"
 #include "base/LumbraError.h"
+#include "model/Page.h"
+#include "model/PageTextForm.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "model/Template.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Changing and dropping a page's template: where photos and texts go.
-#include "model/PhotoImage.h"
-#include "model/PageDisplayHost.h"
-#include "model/Template.h"
 #include "model/Page.h"
+#include "model/PageDisplayHost.h"
+#include "model/PhotoImage.h"
+#include "model/Template.h"
 
 #include <algorithm>
 #include <utility>

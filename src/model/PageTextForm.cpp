@@ -49,9 +49,7 @@ QList<ImageEntry> ReadImages(const QString& form) {
     return entries;
 }
 
-QStringList ReadTexts(const QString& form) {
-    return EntryBodies(form, kTextOpen);
-}
+QStringList ReadTexts(const QString& form) { return EntryBodies(form, kTextOpen); }
 
 std::optional<QString> ReadBackground(const QString& form) {
     const qsizetype open = form.indexOf(QLatin1Char('('));

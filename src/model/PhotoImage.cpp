@@ -1,9 +1,9 @@
 #include "model/PhotoImage.h"
 
+#include "base/LumbraError.h"
+#include "base/Md5.h"
 #include "model/PhotoImageRecord.h"
 #include "model/PhotoImageWindow.h"
-#include "base/Md5.h"
-#include "base/LumbraError.h"
 
 #include <QDateTime>
 
@@ -52,15 +52,16 @@ PhotoImportJob PhotoImage::BeginImport(const QString& aImage, const QString& aBo
 }
 
 PhotoImportJob PhotoImage::BeginBgImport(const QString& fullName, const QString& aBookFolder) {
-    const qsizetype slash = std::max(fullName.lastIndexOf(QLatin1Char('/')),
-                                     fullName.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype slash =
+        std::max(fullName.lastIndexOf(QLatin1Char('/')), fullName.lastIndexOf(QLatin1Char('\\')));
     const QString baseName = fullName.mid(slash + 1).section(QLatin1Char('.'), 0, 0);
     CopyName(baseName);
     SetKey(aBookFolder, baseName);
     return Job(fullName, aBookFolder, kBgThumbBoxes);
 }
 
-PhotoImportJob PhotoImage::Job(const QString& source, const QString& aBookFolder, const ThumbBoxes& boxes) {
+PhotoImportJob PhotoImage::Job(const QString& source, const QString& aBookFolder,
+                               const ThumbBoxes& boxes) {
     mIsSupportFormat = false;
     ReleaseCache();
     return PhotoImportJob{source, FolderPrefix(aBookFolder) + mName, boxes};

@@ -1,12 +1,12 @@
 #include "model/PhotoImage.h"
 
+#include "base/LumbraError.h"
+#include "base/Rounding.h"
 #include "imaging/FreeImageBridge.h"
 #include "imaging/PaintSurface.h"
 #include "imaging/PhotoImageDecode.h"
 #include "model/PhotoImageWindow.h"
 #include "model/TemplateBox.h"
-#include "base/LumbraError.h"
-#include "base/Rounding.h"
 
 #include <QPainter>
 #include <QTransform>
@@ -43,7 +43,8 @@ QSizeF PhotoImage::BoxShape(int aWidth, int aHeight) const {
 double PhotoImage::CoverFactor(int aWidth, int aHeight) const {
     const QSize full = RotatedFullSize();
     const QSizeF box = BoxShape(aWidth, aHeight);
-    const PhotoWindow window = VisibleWindow(full.width(), full.height(), box.width(), box.height(), mRatio);
+    const PhotoWindow window =
+        VisibleWindow(full.width(), full.height(), box.width(), box.height(), mRatio);
     if (window.width <= 0 || window.height <= 0)
         return 1.0;
     return std::max(aWidth / window.width, aHeight / window.height);

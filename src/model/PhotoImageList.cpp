@@ -1,7 +1,7 @@
 #include "model/PhotoImageList.h"
 
-#include "model/PhotoImage.h"
 #include "base/LumbraError.h"
+#include "model/PhotoImage.h"
 
 #include <algorithm>
 #include <limits>

@@ -12,9 +12,7 @@ namespace {
 
 constexpr float kMinRatio = 0.01f;
 
-float SaneRatio(float r) {
-    return std::isnan(r) ? 1.0f : std::clamp(r, kMinRatio, 1.0f);
-}
+float SaneRatio(float r) { return std::isnan(r) ? 1.0f : std::clamp(r, kMinRatio, 1.0f); }
 
 } // namespace
 

@@ -29,15 +29,16 @@ int ParseWhole(const QString& field) {
 } // namespace
 
 QString FormatPhotoRecord(const QString& name, const PhotoRecord& record) {
-    return name + QLatin1Char(',') + QString::number(record.x) + QLatin1Char(',')
-        + QString::number(record.y) + QLatin1Char(',')
-        + QString::number(double(record.ratio), 'g', 7) + QLatin1Char(',')
-        + QString::number(record.angle);
+    return name + QLatin1Char(',') + QString::number(record.x) + QLatin1Char(',') +
+           QString::number(record.y) + QLatin1Char(',') +
+           QString::number(double(record.ratio), 'g', 7) + QLatin1Char(',') +
+           QString::number(record.angle);
 }
 
 PhotoRecord ParsePhotoRecord(const QString& line) {
     const qsizetype comma = line.indexOf(QLatin1Char(','));
-    const QStringList fields = comma < 0 ? QStringList() : line.mid(comma + 1).split(QLatin1Char(','));
+    const QStringList fields =
+        comma < 0 ? QStringList() : line.mid(comma + 1).split(QLatin1Char(','));
     if (fields.size() < 4)
         throw LumbraError(QStringLiteral("Incomplete photo record: %1").arg(line));
     PhotoRecord record;

@@ -4,7 +4,8 @@
 
 #include <algorithm>
 
-PhotoWindow VisibleWindow(double pictureW, double pictureH, double boxW, double boxH, double ratio) {
+PhotoWindow VisibleWindow(double pictureW, double pictureH, double boxW, double boxH,
+                          double ratio) {
     if (boxW <= 0 || boxH <= 0)
         return {};
     if (pictureW / boxW < pictureH / boxH)

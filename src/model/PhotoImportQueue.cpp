@@ -1,10 +1,10 @@
 #include "model/PhotoImportQueue.h"
 
-#include "model/PhotoImage.h"
-#include "model/PhotoImageList.h"
-#include "model/Book.h"
 #include "base/BackgroundWork.h"
 #include "base/Md5.h"
+#include "model/Book.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
 
 #include <QThread>
 

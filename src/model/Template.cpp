@@ -10,7 +10,9 @@ const Template::BoxPtr& BoxAt(const std::vector<Template::BoxPtr>& boxes, int in
                               const char* kind) {
     if (index < 0 || size_t(index) >= boxes.size())
         throw LumbraError(QStringLiteral("No %1 box %2 in a template of %3")
-                              .arg(QLatin1String(kind)).arg(index).arg(boxes.size()));
+                              .arg(QLatin1String(kind))
+                              .arg(index)
+                              .arg(boxes.size()));
     return boxes[size_t(index)];
 }
 
@@ -53,6 +55,4 @@ void Template::Deserialize(const QString& definition) {
     mInitLine = definition;
 }
 
-QString Template::Serialize() const {
-    return SerializeAll(mPhotoBoxes) + SerializeAll(mTextBoxes);
-}
+QString Template::Serialize() const { return SerializeAll(mPhotoBoxes) + SerializeAll(mTextBoxes); }

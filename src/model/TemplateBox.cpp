@@ -1,8 +1,8 @@
 #include "model/TemplateBox.h"
 
+#include "base/LumbraError.h"
 #include "model/TemplateNumbers.h"
 #include "model/Templates.h"
-#include "base/LumbraError.h"
 
 #include <QStringList>
 
@@ -17,8 +17,10 @@ bool TemplateBox::IsInBox(float x, float y) const {
     return mX <= x && x <= mX + mWidth && mY <= y && y <= mY + mHeight;
 }
 
-bool TemplateBox::IsImageTooSmall(int photoWidth, int photoHeight, const Templates& catalogue) const {
-    return IsTooSmallFor(photoWidth, photoHeight, catalogue.GetMinXRatio(), catalogue.GetMinYRatio());
+bool TemplateBox::IsImageTooSmall(int photoWidth, int photoHeight,
+                                  const Templates& catalogue) const {
+    return IsTooSmallFor(photoWidth, photoHeight, catalogue.GetMinXRatio(),
+                         catalogue.GetMinYRatio());
 }
 
 bool TemplateBox::IsTooSmallFor(int photoWidth, int photoHeight, double minXRatio,
@@ -52,7 +54,7 @@ void TemplateBox::Deserialize(const QString& piece) {
 QString TemplateBox::Serialize() const {
     const QString kind =
         mBoxType == Kind::Photo ? QStringLiteral("Photo[") : QStringLiteral("Text[");
-    return kind + TemplateNumbers::Format(mX) + u',' + TemplateNumbers::Format(mY) + u','
-           + TemplateNumbers::Format(mWidth) + u',' + TemplateNumbers::Format(mHeight)
-           + QStringLiteral(",0]");
+    return kind + TemplateNumbers::Format(mX) + u',' + TemplateNumbers::Format(mY) + u',' +
+           TemplateNumbers::Format(mWidth) + u',' + TemplateNumbers::Format(mHeight) +
+           QStringLiteral(",0]");
 }

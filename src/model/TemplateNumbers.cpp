@@ -14,8 +14,6 @@ double Parse(QStringView field) {
     return value;
 }
 
-QString Format(float value) {
-    return QString::number(double(value), 'g', 7);
-}
+QString Format(float value) { return QString::number(double(value), 'g', 7); }
 
 } // namespace TemplateNumbers

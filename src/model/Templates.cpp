@@ -1,11 +1,11 @@
 #include "model/Templates.h"
 
-#include "model/TemplateNumbers.h"
 #include "base/Constants.h"
 #include "base/LumbraError.h"
+#include "model/TemplateNumbers.h"
 
-#include <QStringList>
 #include "base/Rounding.h"
+#include <QStringList>
 
 #include <QFile>
 #include <QGuiApplication>
@@ -39,7 +39,8 @@ template <size_t N>
 void ReadNumbers(const QString& key, const QString& value, std::array<double, N>& into) {
     const QStringList fields = value.split(u',');
     if (size_t(fields.size()) < N)
-        throw LumbraError(QStringLiteral("The catalogue's \"%1\" needs %2 numbers").arg(key).arg(N));
+        throw LumbraError(
+            QStringLiteral("The catalogue's \"%1\" needs %2 numbers").arg(key).arg(N));
     for (size_t i = 0; i < N; ++i)
         into[i] = TemplateNumbers::Parse(fields[qsizetype(i)]);
 }
@@ -48,7 +49,8 @@ void ReadNumbers(const QString& key, const QString& value, std::array<double, N>
 
 Templates::Templates(const Constants* strings) : Templates(BuiltInCatalogue(), strings) {}
 
-Templates::Templates(const QByteArray& catalogueText, const Constants* strings) : mStrings(strings) {
+Templates::Templates(const QByteArray& catalogueText, const Constants* strings)
+    : mStrings(strings) {
     ReadCatalogue(QString::fromLatin1(catalogueText));
 }
 
@@ -94,7 +96,9 @@ const std::vector<std::shared_ptr<Template>>& Templates::GroupTemplates(int grou
 
 QString Templates::GetName(int group) const {
     GroupTemplates(group); // checks the range
-    const auto text = [this](QStringView key) { return mStrings ? mStrings->Text(key) : QString(); };
+    const auto text = [this](QStringView key) {
+        return mStrings ? mStrings->Text(key) : QString();
+    };
     if (group == 0)
         return text(u"cTemplateSelectorNoPhotos");
     if (group == HighestGroup)

@@ -1,13 +1,13 @@
 #include "render/PageExport.h"
 
-#include "render/PageRenderer.h"
-#include "render/PreviewCanvas.h"
-#include "imaging/FreeImageBridge.h"
-#include "model/Book.h"
-#include "model/Templates.h"
-#include "model/Page.h"
 #include "base/LumbraError.h"
 #include "base/Rounding.h"
+#include "imaging/FreeImageBridge.h"
+#include "model/Book.h"
+#include "model/Page.h"
+#include "model/Templates.h"
+#include "render/PageRenderer.h"
+#include "render/PreviewCanvas.h"
 
 #include <QDir>
 
@@ -44,10 +44,11 @@ PageExportPlan PlanPrint(const Book& book, const QString& folder, QSize printSiz
 void WritePageFile(const PageFileTask& task, const PageOutput& output, const PageRenderer& renderer,
                    QStringList* problems) {
     const PageScene scene = DetachedScene(task.page);
-    const FiBitmap picture = output.kind == PageOutput::Kind::Preview
-        ? ComposePreviewPage(scene, renderer, problems)
-        : renderer.RenderPageFreeImage(scene, output.printSize.width(), output.printSize.height(),
-                                       problems);
+    const FiBitmap picture =
+        output.kind == PageOutput::Kind::Preview
+            ? ComposePreviewPage(scene, renderer, problems)
+            : renderer.RenderPageFreeImage(scene, output.printSize.width(),
+                                           output.printSize.height(), problems);
     FiSaveAtomically(FIF_JPEG, picture.get(), task.file, cPageJpegFlags);
 }
 
@@ -70,7 +71,8 @@ PageExportResult ExportPages(const PageExportPlan& plan, const PageRenderer& ren
             result.failures << QStringLiteral("Page %1: %2").arg(i + 1).arg(e.Message());
         }
         for (const QString& name : missing)
-            result.failures << QStringLiteral("Page %1: photo %2 could not be read").arg(i + 1).arg(name);
+            result.failures
+                << QStringLiteral("Page %1: photo %2 could not be read").arg(i + 1).arg(name);
         if (progress)
             progress(i, last);
     }

@@ -81,8 +81,10 @@ FiBitmap WhitePicture(int width, int height) {
 void PasteClipped(FIBITMAP* target, FIBITMAP* picture, int x, int y) {
     if (!Is24Bit(target) || !Is24Bit(picture))
         return;
-    const QRect inside = QRect(x, y, int(FreeImage_GetWidth(picture)), int(FreeImage_GetHeight(picture)))
-        .intersected(QRect(0, 0, int(FreeImage_GetWidth(target)), int(FreeImage_GetHeight(target))));
+    const QRect inside =
+        QRect(x, y, int(FreeImage_GetWidth(picture)), int(FreeImage_GetHeight(picture)))
+            .intersected(
+                QRect(0, 0, int(FreeImage_GetWidth(target)), int(FreeImage_GetHeight(target))));
     for (int row = inside.top(); row <= inside.bottom(); ++row) {
         const uchar* from = TopRow(picture, row - y) + (inside.left() - x) * 3;
         std::memcpy(TopRow(target, row) + inside.left() * 3, from, size_t(inside.width()) * 3);
@@ -93,7 +95,8 @@ void BlendOver(FIBITMAP* target, const QImage& overlay, int x, int y) {
     if (!Is24Bit(target) || overlay.format() != QImage::Format_ARGB32_Premultiplied)
         return;
     const QRect inside = QRect(x, y, overlay.width(), overlay.height())
-        .intersected(QRect(0, 0, int(FreeImage_GetWidth(target)), int(FreeImage_GetHeight(target))));
+                             .intersected(QRect(0, 0, int(FreeImage_GetWidth(target)),
+                                                int(FreeImage_GetHeight(target))));
     for (int row = inside.top(); row <= inside.bottom(); ++row) {
         const auto* from = reinterpret_cast<const QRgb*>(overlay.constScanLine(row - y));
         uchar* to = TopRow(target, row);

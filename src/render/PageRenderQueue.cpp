@@ -1,15 +1,15 @@
 #include "render/PageRenderQueue.h"
 
-#include "render/PageRenderer.h"
-#include "imaging/PaintSurface.h"
 #include "base/BackgroundWork.h"
+#include "imaging/PaintSurface.h"
+#include "render/PageRenderer.h"
 
 namespace {
 
 // A rendering that throws comes back null (RunInBackground logs it): the
 // surface stays white.
-QImage RenderSnapshot(const std::shared_ptr<const PageRenderer>& renderer, const PageSnapshot& snapshot,
-                      QSize size, RenderMode mode) {
+QImage RenderSnapshot(const std::shared_ptr<const PageRenderer>& renderer,
+                      const PageSnapshot& snapshot, QSize size, RenderMode mode) {
     if (!renderer)
         return QImage();
     const PageScene scene = DetachedScene(snapshot);
@@ -21,9 +21,7 @@ QImage RenderSnapshot(const std::shared_ptr<const PageRenderer>& renderer, const
 
 PageRenderQueue::PageRenderQueue(QObject* parent) : QObject(parent) {}
 
-PageRenderQueue::~PageRenderQueue() {
-    mRunningRender.waitForFinished();
-}
+PageRenderQueue::~PageRenderQueue() { mRunningRender.waitForFinished(); }
 
 void PageRenderQueue::Request(PageSnapshot snapshot, QSize size, RenderMode mode) {
     mWaiting = Job{std::move(snapshot), size, mode};

@@ -22,7 +22,9 @@ public:
     ~PageRenderQueue() override;
 
     // Without a renderer every rendering comes back null.
-    void SetRenderer(std::shared_ptr<const PageRenderer> renderer) { mRenderer = std::move(renderer); }
+    void SetRenderer(std::shared_ptr<const PageRenderer> renderer) {
+        mRenderer = std::move(renderer);
+    }
     // mode: Editing for a page surface, Thumbnail for the album overview.
     void Request(PageSnapshot snapshot, QSize size, RenderMode mode = RenderMode::Editing);
     // Forgets the waiting request and the result of the running one.

@@ -1,19 +1,19 @@
 #include "render/PageRenderer.h"
 
-#include "render/RenderLog.h"
-#include "render/PagePixels.h"
-#include "render/PageScene.h"
-#include "render/TextRender.h"
+#include "base/LumbraError.h"
 #include "imaging/FreeImageBridge.h"
 #include "imaging/FreeImagePaint.h"
 #include "imaging/PaintSurface.h"
-#include "model/BackgroundLibrary.h"
-#include "model/PhotoImage.h"
 #include "imaging/PhotoImageDecode.h"
 #include "imaging/ThumbScaling.h"
+#include "model/BackgroundLibrary.h"
+#include "model/PhotoImage.h"
 #include "model/TemplateBox.h"
 #include "model/Templates.h"
-#include "base/LumbraError.h"
+#include "render/PagePixels.h"
+#include "render/PageScene.h"
+#include "render/RenderLog.h"
+#include "render/TextRender.h"
 
 #include <QDir>
 #include <QPainter>
@@ -22,9 +22,7 @@
 
 namespace {
 
-QRectF BoxMm(const TemplateBox& box) {
-    return {box.X(), box.Y(), box.width(), box.height()};
-}
+QRectF BoxMm(const TemplateBox& box) { return {box.X(), box.Y(), box.width(), box.height()}; }
 
 // Pixels per mm of a page drawn at width x height, and the boxes' pixels.
 struct PageGeometry {
@@ -37,9 +35,7 @@ PageGeometry GeometryOf(QSizeF pageMm, int width, int height) {
     return {float(width) / float(pageMm.width()), float(height) / float(pageMm.height())};
 }
 
-bool HasText(const QString& rtf) {
-    return !rtf.trimmed().isEmpty();
-}
+bool HasText(const QString& rtf) { return !rtf.trimmed().isEmpty(); }
 
 // The background file decoded at the smallest scale that still covers
 // width x height; empty when it is missing or unreadable.
@@ -66,7 +62,8 @@ void DrawPhoto(PhotoImage& photo, QPainter& painter, const QRect& box, bool warn
     }
 }
 
-void PastePhoto(const PhotoImage& photo, FIBITMAP* target, const QRect& box, QStringList* problems) {
+void PastePhoto(const PhotoImage& photo, FIBITMAP* target, const QRect& box,
+                QStringList* problems) {
     try {
         const FiBitmap picture = photo.GetFreeImageDib(box.width(), box.height());
         PasteClipped(target, picture.get(), box.x(), box.y());
@@ -161,7 +158,8 @@ FiBitmap PageRenderer::RenderPageFreeImage(const PageScene& scene, int width, in
     if (!picture)
         picture = WhitePicture(width, height);
     if (!picture)
-        throw LumbraError(QStringLiteral("Cannot make a page picture of %1 x %2").arg(width).arg(height));
+        throw LumbraError(
+            QStringLiteral("Cannot make a page picture of %1 x %2").arg(width).arg(height));
     const PageGeometry geometry = GeometryOf(mPageMm, width, height);
 
     for (size_t i = 0; i < scene.photoBoxes.size() && i < scene.photos.size(); ++i) {

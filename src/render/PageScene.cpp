@@ -1,10 +1,10 @@
 #include "render/PageScene.h"
 
-#include "render/RenderLog.h"
+#include "base/LumbraError.h"
+#include "model/Page.h"
 #include "model/PhotoImage.h"
 #include "model/Template.h"
-#include "model/Page.h"
-#include "base/LumbraError.h"
+#include "render/RenderLog.h"
 
 namespace {
 

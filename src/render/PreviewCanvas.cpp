@@ -1,9 +1,9 @@
 #include "render/PreviewCanvas.h"
 
+#include "base/LumbraError.h"
+#include "imaging/FreeImageBridge.h"
 #include "render/PagePixels.h"
 #include "render/PageRenderer.h"
-#include "imaging/FreeImageBridge.h"
-#include "base/LumbraError.h"
 
 #include <QFont>
 #include <QPainter>
@@ -20,8 +20,8 @@ QImage DrawCanvas() {
     font.setPixelSize(12);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const QRect strip(0, cPreviewCanvasSize.height() - cPreviewStripHeight, cPreviewCanvasSize.width(),
-                      cPreviewStripHeight);
+    const QRect strip(0, cPreviewCanvasSize.height() - cPreviewStripHeight,
+                      cPreviewCanvasSize.width(), cPreviewStripHeight);
     painter.drawText(strip, Qt::AlignCenter, QString::fromUtf8(cPromotionalLine));
     return canvas;
 }

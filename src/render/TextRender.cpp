@@ -1,7 +1,7 @@
 #include "render/TextRender.h"
 
-#include "render/rtf/RtfFontSizes.h"
 #include "base/Rounding.h"
+#include "render/rtf/RtfFontSizes.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QImage>

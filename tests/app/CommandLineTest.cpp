@@ -1,7 +1,7 @@
-#include "imaging/FreeImageBridge.h"
-#include "imaging/TestJpegs.h"
 #include "app/CommandLine.h"
 #include "base/Constants.h"
+#include "imaging/FreeImageBridge.h"
+#include "imaging/TestJpegs.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,7 +32,8 @@ TEST(CommandLineParse, RecognisesTheThreeCommandsWithTheirArguments) {
     EXPECT_EQ(import->files, (QStringList{"a.jpg", "b.jpg"}));
     EXPECT_TRUE(import->booksFolder.isEmpty());
 
-    const auto preview = ParseCommandLine(Args({"--preview", "Trip", "out", "--books-folder", "/b"}), nullptr);
+    const auto preview =
+        ParseCommandLine(Args({"--preview", "Trip", "out", "--books-folder", "/b"}), nullptr);
     ASSERT_TRUE(preview);
     EXPECT_EQ(preview->command, CommandLineRequest::Command::Preview);
     EXPECT_EQ(preview->folder, QStringLiteral("out"));
@@ -41,9 +42,9 @@ TEST(CommandLineParse, RecognisesTheThreeCommandsWithTheirArguments) {
 
 TEST(CommandLineParse, RefusesMalformedArgumentsWithAReason) {
     for (const QStringList& arguments :
-         {Args({"--import", "Trip"}), Args({"--preview", "Trip"}), Args({"--print", "Trip", "a", "b"}),
-          Args({"--print", "Trip", "out", "--preview"}), Args({"--preview", "Trip", "out", "--books-folder"}),
-          Args({"Trip", "out"})}) {
+         {Args({"--import", "Trip"}), Args({"--preview", "Trip"}),
+          Args({"--print", "Trip", "a", "b"}), Args({"--print", "Trip", "out", "--preview"}),
+          Args({"--preview", "Trip", "out", "--books-folder"}), Args({"Trip", "out"})}) {
         QString error;
         EXPECT_FALSE(ParseCommandLine(arguments, &error)) << arguments.join(' ').toStdString();
         EXPECT_FALSE(error.isEmpty());
@@ -72,18 +73,21 @@ struct LumbraProcess : ::testing::Test {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* variable : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
-            environment.insert(QString::fromLatin1(variable), home.filePath(QString::fromLatin1(variable)));
+            environment.insert(QString::fromLatin1(variable),
+                               home.filePath(QString::fromLatin1(variable)));
         environment.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
         environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
         environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the program picks offscreen itself
         process.setProcessEnvironment(environment);
         arguments << QStringLiteral("--books-folder") << books;
-        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lumbra"), arguments);
+        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lumbra"),
+                      arguments);
         Outcome outcome;
         if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
             return outcome;
         outcome.exitCode = process.exitCode();
-        outcome.out = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        outcome.out =
+            QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
         outcome.err = QString::fromUtf8(process.readAllStandardError());
         return outcome;
     }
@@ -103,7 +107,8 @@ struct LumbraProcess : ::testing::Test {
 
     static QString Status(const char16_t* key, const QString& path) {
         Constants strings;
-        strings.LoadLanguageFile(QCoreApplication::applicationDirPath() + QStringLiteral("/English.txt"));
+        strings.LoadLanguageFile(QCoreApplication::applicationDirPath() +
+                                 QStringLiteral("/English.txt"));
         return strings.Text(key) + QStringLiteral(" :") + path;
     }
 };
@@ -118,9 +123,10 @@ TEST_F(LumbraProcess, ImportsPreviewsAndPrintsABook) {
 
     const Outcome import = Run({"--import", "Trip", red, blue, text, red});
     ASSERT_EQ(import.exitCode, ExitOk) << import.err.toStdString();
-    EXPECT_EQ(import.out, (QStringList{Status(u"cImportStatusAdded", red), Status(u"cImportStatusAdded", blue),
-                                       Status(u"cImportStatusUnsupportFormat", text),
-                                       Status(u"cImportStatusAlreadyExist", red)}));
+    EXPECT_EQ(import.out,
+              (QStringList{Status(u"cImportStatusAdded", red), Status(u"cImportStatusAdded", blue),
+                           Status(u"cImportStatusUnsupportFormat", text),
+                           Status(u"cImportStatusAlreadyExist", red)}));
     const QDir book(QDir(books).filePath(QStringLiteral("Trip")));
     EXPECT_TRUE(book.exists(QStringLiteral("book.pbx")));
     EXPECT_EQ(book.entryList({QStringLiteral("*_or.jpg")}, QDir::Files).size(), 2);

@@ -1,4 +1,4 @@
-#include <gtest/gtest.h>
 #include <QCoreApplication>
+#include <gtest/gtest.h>
 
 TEST(Smoke, ApplicationExists) { EXPECT_NE(QCoreApplication::instance(), nullptr); }

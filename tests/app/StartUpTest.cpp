@@ -1,15 +1,15 @@
-#include "imaging/FreeImageBridge.h"
+#include "app/StartUp.h"
 #include "base/Constants.h"
 #include "base/LumbraError.h"
 #include "base/UserFolders.h"
-#include "app/StartUp.h"
+#include "imaging/FreeImageBridge.h"
 
-#include <QDir>
-#include <QFile>
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/Templates.h"
 #include "ui/mainwindow/MainWindow.h"
+#include <QDir>
+#include <QFile>
 
 #include <QMainWindow>
 #include <QTemporaryDir>

@@ -48,11 +48,13 @@ TEST(BackgroundWork, TheJobRunsOnThePoolAndItsValueComesToTheReceiversThread) {
 TEST(BackgroundWork, TheWatcherIsDeletedOnTheReceiversThreadAfterDelivery) {
     QObject receiver;
     bool delivered = false;
-    RunInBackground(&receiver, [] { return 1; }, [&](int) { delivered = true; });
+    RunInBackground(
+        &receiver, [] { return 1; }, [&](int) { delivered = true; });
     const auto watchers = receiver.findChildren<QFutureWatcherBase*>();
     ASSERT_EQ(watchers.size(), 1);
     QThread* deletedOn = nullptr;
-    QObject::connect(watchers.front(), &QObject::destroyed, [&] { deletedOn = QThread::currentThread(); });
+    QObject::connect(watchers.front(), &QObject::destroyed,
+                     [&] { deletedOn = QThread::currentThread(); });
     ASSERT_TRUE(QTest::qWaitFor([&] { return deletedOn != nullptr; }, WaitMs));
     EXPECT_TRUE(delivered);
     EXPECT_EQ(deletedOn, QThread::currentThread());

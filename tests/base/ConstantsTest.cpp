@@ -81,9 +81,10 @@ TEST(Constants, FontSizeThatIsNotANumberKeepsThePreviousValue) {
 
 TEST(Constants, LoadsUtf8FileWithAnyLineEnds) {
     QTemporaryDir dir;
-    const QString path = WriteFile(
-        dir, "English.txt",
-        "\xEF\xBB\xBF" "cMenuFile=File\r\ncMenuHelp=Help\ncMenuView=View\rcMenuBook=\xE4\xB9\xA6");
+    const QString path =
+        WriteFile(dir, "English.txt",
+                  "\xEF\xBB\xBF"
+                  "cMenuFile=File\r\ncMenuHelp=Help\ncMenuView=View\rcMenuBook=\xE4\xB9\xA6");
     Constants c;
     c.LoadLanguageFile(path);
     EXPECT_EQ(c.Text(u"cMenuFile"), "File"); // the BOM is not part of the first key
@@ -95,7 +96,8 @@ TEST(Constants, LoadsUtf8FileWithAnyLineEnds) {
 TEST(Constants, TextThatIsNotUtf8IsDecodedWithTheFallback) {
     const QString cafe = QString::fromUtf8("Caf\xC3\xA9");
     EXPECT_EQ(DecodeLanguageText("Caf\xE9", QStringConverter::Latin1), cafe);
-    EXPECT_EQ(DecodeLanguageText("Caf\xC3\xA9", QStringConverter::Latin1), cafe); // valid UTF-8 wins
+    EXPECT_EQ(DecodeLanguageText("Caf\xC3\xA9", QStringConverter::Latin1),
+              cafe); // valid UTF-8 wins
 }
 
 TEST(Constants, InvalidUtf8FallsBackWithoutLosingOtherLines) {

@@ -33,7 +33,8 @@ TEST(UserFolders, WindowsLayoutFromTheDocumentsFolder) {
     ExpectLayout(WindowsFolderLayout(""), "Brelk/", "");
     // a documents path given without its final separator
     ExpectLayout(WindowsFolderLayout("C:/Users/user/My Documents"),
-                 "C:/Users/user/Application Data/Brelk/", "C:/Users/user/My Documents/My Pictures/");
+                 "C:/Users/user/Application Data/Brelk/",
+                 "C:/Users/user/My Documents/My Pictures/");
 }
 
 TEST(UserFolders, SetUpCreatesTheFoldersBelowARoot) {
@@ -47,8 +48,8 @@ TEST(UserFolders, SetUpCreatesTheFoldersBelowARoot) {
     EXPECT_EQ(folders.GetBgTempFolder(), app + "bgTemp/");
     EXPECT_EQ(folders.GetPicturesFolder(), root.path() + "/pics/");
     EXPECT_EQ(folders.GetSettingsFile(), app + "Brelk.ini");
-    for (const QString& f : {folders.GetBooksFolder(), folders.GetBackgroundsFolder(),
-                             folders.GetBgTempFolder()})
+    for (const QString& f :
+         {folders.GetBooksFolder(), folders.GetBackgroundsFolder(), folders.GetBgTempFolder()})
         EXPECT_TRUE(QDir(f).exists()) << f.toStdString();
     EXPECT_FALSE(QDir(folders.GetPicturesFolder()).exists()); // never written
 

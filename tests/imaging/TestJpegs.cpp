@@ -15,7 +15,8 @@ QImage Quadrants(int width, int height) {
         for (int x = 0; x < width; ++x) {
             const bool right = x >= width / 2;
             const bool bottom = y >= height / 2;
-            const QColor c = !bottom ? (right ? Qt::green : Qt::red) : (right ? Qt::white : Qt::blue);
+            const QColor c =
+                !bottom ? (right ? Qt::green : Qt::red) : (right ? Qt::white : Qt::blue);
             image.setPixel(x, y, c.rgb());
         }
     return image;
@@ -28,7 +29,8 @@ QImage PhotoLike(int width, int height) {
         for (int x = 0; x < width; ++x) {
             const int r = x * 255 / width;
             const int g = y * 255 / height;
-            const int b = int(128 + 100 * std::sin(x / 37.0) * std::cos(y / 23.0) + ((x * 7 + y * 13) % 11));
+            const int b =
+                int(128 + 100 * std::sin(x / 37.0) * std::cos(y / 23.0) + ((x * 7 + y * 13) % 11));
             line[x] = qRgb(r, g, b);
         }
     }
@@ -56,11 +58,12 @@ QByteArray ReadBytes(const QString& path) {
 void AddExifOrientation(const QString& path, int orientation) {
     // APP1: "Exif\0\0", big-endian TIFF header, IFD0 with one SHORT entry 0x0112.
     const unsigned char segment[] = {
-        0xFF, 0xE1, 0x00, 0x22, 'E', 'x', 'i', 'f', 0, 0,
-        'M', 'M', 0x00, 0x2A, 0x00, 0x00, 0x00, 0x08,
-        0x00, 0x01,
-        0x01, 0x12, 0x00, 0x03, 0x00, 0x00, 0x00, 0x01, 0x00, static_cast<unsigned char>(orientation), 0x00, 0x00,
-        0x00, 0x00, 0x00, 0x00};
+        0xFF, 0xE1, 0x00, 0x22, 'E',  'x',
+        'i',  'f',  0,    0,    'M',  'M',
+        0x00, 0x2A, 0x00, 0x00, 0x00, 0x08,
+        0x00, 0x01, 0x01, 0x12, 0x00, 0x03,
+        0x00, 0x00, 0x00, 0x01, 0x00, static_cast<unsigned char>(orientation),
+        0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
     QByteArray bytes = ReadBytes(path);
     bytes.insert(2, reinterpret_cast<const char*>(segment), sizeof(segment));
     WriteBytes(path, bytes);
@@ -90,7 +93,8 @@ double Psnr(const QImage& a, const QImage& b) {
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y);
             const QRgb q = b.pixel(x, y);
-            const double dr = qRed(p) - qRed(q), dg = qGreen(p) - qGreen(q), db = qBlue(p) - qBlue(q);
+            const double dr = qRed(p) - qRed(q), dg = qGreen(p) - qGreen(q),
+                         db = qBlue(p) - qBlue(q);
             sum += dr * dr + dg * dg + db * db;
         }
     const double mse = sum / (3.0 * a.width() * a.height());
@@ -98,9 +102,9 @@ double Psnr(const QImage& a, const QImage& b) {
 }
 
 bool Near(QRgb actual, QColor expected, int tolerance) {
-    return std::abs(qRed(actual) - expected.red()) <= tolerance
-        && std::abs(qGreen(actual) - expected.green()) <= tolerance
-        && std::abs(qBlue(actual) - expected.blue()) <= tolerance;
+    return std::abs(qRed(actual) - expected.red()) <= tolerance &&
+           std::abs(qGreen(actual) - expected.green()) <= tolerance &&
+           std::abs(qBlue(actual) - expected.blue()) <= tolerance;
 }
 
 } // namespace TestJpegs

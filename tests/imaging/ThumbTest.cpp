@@ -1,7 +1,7 @@
 #include "TestJpegs.h"
 
-#include "imaging/Thumb.h"
 #include "base/LumbraError.h"
+#include "imaging/Thumb.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -23,8 +23,8 @@ TEST(Thumb, BadDimFilesAreRebuiltFromThePicture) {
     QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/p_sm");
     Write(path + QStringLiteral(".jpg"), PhotoLike(64, 48));
-    for (const QByteArray& bad : {QByteArray("0,48\r\n"), QByteArray("64 48\r\n"), QByteArray("abc,def"),
-                                  QByteArray(), QByteArray("-5,7\r\n")}) {
+    for (const QByteArray& bad : {QByteArray("0,48\r\n"), QByteArray("64 48\r\n"),
+                                  QByteArray("abc,def"), QByteArray(), QByteArray("-5,7\r\n")}) {
         WriteBytes(path + QStringLiteral(".dim"), bad);
         Thumb thumb(path);
         EXPECT_EQ(thumb.height(), 48) << bad.constData();

@@ -1,9 +1,9 @@
 #include "model/BackgroundApply.h"
 
+#include "base/LumbraError.h"
 #include "model/Book.h"
 #include "model/ModelTestSupport.h"
 #include "model/Page.h"
-#include "base/LumbraError.h"
 
 #include <QDir>
 #include <QSignalSpy>

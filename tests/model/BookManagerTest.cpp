@@ -1,8 +1,8 @@
-#include "model/Book.h"
 #include "model/BookManager.h"
+#include "base/Constants.h"
+#include "model/Book.h"
 #include "model/ModelTestSupport.h"
 #include "model/Page.h"
-#include "base/Constants.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 TEST(BookNameTest, RefusesNamesThatLeaveTheBooksFolder) {
-    for (const QString& name : QStringList{"..", ".", "a/b", "..\\x", "/etc", "c:x", "a\nb",
-                                           "tab\there", "end.", "end "})
+    for (const QString& name :
+         QStringList{"..", ".", "a/b", "..\\x", "/etc", "c:x", "a\nb", "tab\there", "end.", "end "})
         EXPECT_FALSE(BookName::IsSafe(name)) << name.toStdString();
     for (const QString& name : QStringList{"Trip", "Sommer 2009", "a.b", "..a", "Übung", "旅行"})
         EXPECT_TRUE(BookName::IsSafe(name)) << name.toStdString();
@@ -19,7 +19,7 @@ TEST(BookNameTest, TakenInAnyLetterCase) {
     EXPECT_TRUE(BookName::IsTaken(dir.path(), "SUMMER"));
     EXPECT_FALSE(BookName::IsTaken(dir.path(), "Winter"));
     EXPECT_FALSE(BookName::IsTaken(dir.path(), "summer", "Summer")); // the book's own folder
-    EXPECT_TRUE(BookName::IsTaken(dir.path(), "Book.ini"));           // reserved file
+    EXPECT_TRUE(BookName::IsTaken(dir.path(), "Book.ini"));          // reserved file
 }
 
 TEST(BookNameTest, CheckNewGivesTheMessageKey) {

@@ -1,5 +1,5 @@
-#include "model/Book.h"
 #include "model/BookStateFile.h"
+#include "model/Book.h"
 #include "model/ModelTestSupport.h"
 #include "model/Page.h"
 
@@ -29,8 +29,7 @@ TEST(BookStateFileTest, PlusInsideBracesOrBackgroundNameDoesNotSplit) {
     // Written by an older writer: a text's Base64 holds "+", the background a "+".
     const QString first = "Photo[0,0,289,208,0]Image{}Text{Pj4+Pg==}bgImage(sea+sky)";
     const QString second = "Text[30,180,230,25,0]Image{}Text{+++}bgImage()";
-    EXPECT_EQ(BookStateFile::Split("+" + first + "+" + second),
-              QStringList({"", first, second}));
+    EXPECT_EQ(BookStateFile::Split("+" + first + "+" + second), QStringList({"", first, second}));
 }
 
 TEST(BookStateFileTest, UnclosedBraceKeepsTheRestTogether) {
@@ -118,7 +117,6 @@ TEST(BookStateFilePlusTest, EscapedGreaterAndTildeNeverWriteAPlus) {
     // As the rich text writer stores them: "\'3e" and "\'7e".
     const QString line = RoundTripTexts(TextsWithMarks("\\'3e", "\\'7e"));
     EXPECT_EQ(line.count('+'), 20); // one before each page, none inside
-
 }
 
 TEST(BookStateFilePlusTest, FileOfAnOlderWriterLoadsWhole) {

@@ -1,18 +1,18 @@
-#include "model/PhotoImage.h"
-#include "model/PhotoImageList.h"
 #include "model/Book.h"
+#include "base/LumbraError.h"
 #include "model/FileSizeLimit.h"
 #include "model/ModelTestSupport.h"
+#include "model/Page.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
 #include "model/Template.h"
 #include "model/Templates.h"
-#include "model/Page.h"
-#include "base/LumbraError.h"
 
+#include "base/LogCapture.h"
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include "base/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -134,10 +134,8 @@ TEST_F(BookTest, DamagedPageAndFailedPreviewPageAreLoggedNotSwallowed) {
     book->LoadBook();
     EXPECT_TRUE(log.Logged(QStringLiteral("lumbra.model"), QStringLiteral("Reading a page")));
     QTemporaryDir out;
-    book->PreviewBook(
-        out.path() + "/",
-        [](const Page&, const QString&) { throw LumbraError("render failed"); },
-        {});
+    book->PreviewBook(out.path() + "/",
+                      [](const Page&, const QString&) { throw LumbraError("render failed"); }, {});
     EXPECT_TRUE(log.Logged(QStringLiteral("lumbra.model"), QStringLiteral("render failed")));
 }
 
@@ -145,9 +143,9 @@ TEST_F(BookTest, PhotoPoolComesFromFullSizeFiles) {
     auto book = MakeBook();
     const QString folder = book->GetBookFolder();
     const QString key = TestKey(7);
-    for (const QString& file : {"1A" + key + "_or.jpg", "2B" + key + "_or.jpg",
-                                "3C" + TestKey(8) + "_or.JPG", "4D" + TestKey(9) + "_sm.jpg",
-                                "5E" + TestKey(10) + "_or.jpg"})
+    for (const QString& file :
+         {"1A" + key + "_or.jpg", "2B" + key + "_or.jpg", "3C" + TestKey(8) + "_or.JPG",
+          "4D" + TestKey(9) + "_sm.jpg", "5E" + TestKey(10) + "_or.jpg"})
         WriteFile(folder + file, "");
     book->LoadBook();
     EXPECT_EQ(book->Photos().GetSize(), 2);
@@ -222,7 +220,8 @@ TEST_F(BookTest, RemovePageShiftsAndAnnounces) {
     QStringList expected;
     for (int i = 5; i <= 19; ++i)
         expected << QStringLiteral("changed %1").arg(i);
-    expected << "index" << "deleted 20";
+    expected << "index"
+             << "deleted 20";
     EXPECT_EQ(log.entries, expected);
     EXPECT_EQ(book->PagesCount(), 20);
     EXPECT_EQ(book->GetPage(5), sixth);

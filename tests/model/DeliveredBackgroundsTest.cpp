@@ -5,16 +5,14 @@
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <memory>
 
 // The pictures painted at build time and delivered beside the executable.
 namespace {
 
-QSize SizeOf(const QString& path) {
-    return QImageReader(path).size();
-}
+QSize SizeOf(const QString& path) { return QImageReader(path).size(); }
 
 // Fits the box, touches it on one side and keeps the original's proportions.
 void ExpectFits(const QSize& size, const QSize& box, const QSize& original, const QString& what) {
@@ -36,12 +34,12 @@ TEST(DeliveredBackgroundsTest, EveryBackgroundComesInFourSizes) {
     for (const QString& name : library.Names()) {
         const QSize original = SizeOf(library.FilePath(name, ThumbType::Original));
         EXPECT_EQ(original, QSize(2458, 1769)) << name.toStdString();
-        ExpectFits(SizeOf(library.FilePath(name, ThumbType::Large)), QSize(1127, 811),
-                   original, name + QStringLiteral("_lg"));
-        ExpectFits(SizeOf(library.FilePath(name, ThumbType::Medium)), QSize(800, 576),
-                   original, name + QStringLiteral("_md"));
-        ExpectFits(SizeOf(library.FilePath(name, ThumbType::Small)), QSize(145, 104),
-                   original, name + QStringLiteral("_sm"));
+        ExpectFits(SizeOf(library.FilePath(name, ThumbType::Large)), QSize(1127, 811), original,
+                   name + QStringLiteral("_lg"));
+        ExpectFits(SizeOf(library.FilePath(name, ThumbType::Medium)), QSize(800, 576), original,
+                   name + QStringLiteral("_md"));
+        ExpectFits(SizeOf(library.FilePath(name, ThumbType::Small)), QSize(145, 104), original,
+                   name + QStringLiteral("_sm"));
     }
 }
 

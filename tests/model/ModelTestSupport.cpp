@@ -1,7 +1,7 @@
 #include "model/ModelTestSupport.h"
 
-#include "model/PhotoImage.h"
 #include "imaging/Thumb.h"
+#include "model/PhotoImage.h"
 #include "model/Template.h"
 #include "model/Templates.h"
 
@@ -17,9 +17,7 @@ void RecordingHost::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo)
     removed << photo->GetKey();
 }
 
-QString TestKey(int n) {
-    return QStringLiteral("%1").arg(n, 32, 16, QLatin1Char('0'));
-}
+QString TestKey(int n) { return QStringLiteral("%1").arg(n, 32, 16, QLatin1Char('0')); }
 
 Templates& TestCatalogue() {
     static Templates catalogue;
@@ -39,9 +37,7 @@ std::shared_ptr<Template> RowTemplate(int photoBoxes, int textBoxes) {
     return TestTemplate(definition);
 }
 
-QString PhotoFolder::NameOf(int n) {
-    return QStringLiteral("5A0B") + TestKey(n);
-}
+QString PhotoFolder::NameOf(int n) { return QStringLiteral("5A0B") + TestKey(n); }
 
 std::shared_ptr<PhotoImage> PhotoFolder::Make(int n, int width, int height) const {
     const QString name = NameOf(n);

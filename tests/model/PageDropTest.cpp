@@ -1,14 +1,14 @@
 #include "model/PageDrop.h"
 
-#include "model/PageFileDrop.h"
-#include "model/PhotoImage.h"
-#include "model/PhotoImageList.h"
+#include "base/Md5.h"
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
 #include "model/ModelTestSupport.h"
-#include "model/Template.h"
 #include "model/Page.h"
-#include "base/Md5.h"
+#include "model/PageFileDrop.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "model/Template.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -86,7 +86,7 @@ DropPayload Text(const QString& text) {
 
 TEST(PageDropRulesTest, FilesOnlyOverAPhotoBoxOutsideTextBoxes) {
     EXPECT_TRUE(DropAllowed(true, Files(2), -1, 0));
-    EXPECT_FALSE(DropAllowed(true, Files(1), 0, 0));  // text box over the photo box
+    EXPECT_FALSE(DropAllowed(true, Files(1), 0, 0));   // text box over the photo box
     EXPECT_FALSE(DropAllowed(true, Files(1), -1, -1)); // outside every box
     EXPECT_FALSE(DropAllowed(false, Files(1), -1, 0)); // no page
 }
@@ -100,7 +100,8 @@ TEST(PageDropRulesTest, TextAnywhereOnAPage) {
 
 TEST(PageDropRulesTest, PayloadTakesLocalFilesAndText) {
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(QStringLiteral("/a/b.jpg")), QUrl(QStringLiteral("http://x/y.jpg")),
+    data.setUrls({QUrl::fromLocalFile(QStringLiteral("/a/b.jpg")),
+                  QUrl(QStringLiteral("http://x/y.jpg")),
                   QUrl::fromLocalFile(QStringLiteral("/a/c.jpg"))});
     DropPayload payload = ReadDropPayload(data);
     EXPECT_EQ(payload.files, QStringList({"/a/b.jpg", "/a/c.jpg"}));
@@ -138,12 +139,14 @@ TEST_F(PageDropTest, TemplateDropChangesTheTemplate) {
     ASSERT_NE(target->Template(), nullptr);
     EXPECT_EQ(target->Template()->PhotoBoxCount(), 2);
     EXPECT_EQ(target->Template()->TextBoxCount(), 0);
-    EXPECT_TRUE(StateFile().startsWith(QStringLiteral("+Photo[0,0,140,208,0]Photo[149,0,140,208,0]Image{}")));
+    EXPECT_TRUE(StateFile().startsWith(
+        QStringLiteral("+Photo[0,0,140,208,0]Photo[149,0,140,208,0]Image{}")));
 }
 
 TEST_F(PageDropTest, BadTemplateDropLeavesPageAndFileAlone) {
     const auto before = target->Template();
-    EXPECT_ANY_THROW(::DropText(*book, *target, QStringLiteral("T:Photo[a,b,c,d,0]"), PhotoX, PhotoY));
+    EXPECT_ANY_THROW(
+        ::DropText(*book, *target, QStringLiteral("T:Photo[a,b,c,d,0]"), PhotoX, PhotoY));
     EXPECT_EQ(target->Template(), before);
     EXPECT_FALSE(QFileInfo::exists(book->GetBookFolder() + QStringLiteral("book.pbx")));
 }

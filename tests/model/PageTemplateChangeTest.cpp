@@ -1,7 +1,7 @@
-#include "model/PhotoImage.h"
 #include "model/ModelTestSupport.h"
-#include "model/Template.h"
 #include "model/Page.h"
+#include "model/PhotoImage.h"
+#include "model/Template.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -101,10 +101,12 @@ TEST_F(PageTemplateChangeTest, TextsMoveOrAreDropped) {
 TEST_F(PageTemplateChangeTest, TemplateChangeIsAnnouncedBeforeAnythingMoves) {
     auto p = Filled(3, {2});
     QStringList seen;
-    QObject::connect(p.get(), &Page::templateChanged,
-                     [&] { seen << QString::number(p->Template()->PhotoBoxCount()) + Boxes(*p).join(""); });
-    QObject::connect(p.get(), &Page::changed,
-                     [&] { seen << QString::number(p->Template()->PhotoBoxCount()) + Boxes(*p).join(""); });
+    QObject::connect(p.get(), &Page::templateChanged, [&] {
+        seen << QString::number(p->Template()->PhotoBoxCount()) + Boxes(*p).join("");
+    });
+    QObject::connect(p.get(), &Page::changed, [&] {
+        seen << QString::number(p->Template()->PhotoBoxCount()) + Boxes(*p).join("");
+    });
     p->SetTemplate(RowTemplate(1, 0));
     EXPECT_EQ(seen, QStringList({"3--2", "12"}));
 }

@@ -1,10 +1,10 @@
-#include "model/PhotoImage.h"
-#include "model/PhotoImageList.h"
-#include "model/ModelTestSupport.h"
-#include "model/Template.h"
-#include "model/Templates.h"
 #include "model/Page.h"
 #include "base/LumbraError.h"
+#include "model/ModelTestSupport.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "model/Template.h"
+#include "model/Templates.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -91,8 +91,7 @@ TEST_F(PageTest, MissingPhotoLeavesItsBoxEmptyAndKeepsCounting) {
     const auto b = folder.Make(2);
     pool.Add(b);
     const QString form = RowTemplate(2, 1)->Serialize() + "Image{" + PhotoFolder::NameOf(1) +
-                         ",0,0,1,0}Image{" + PhotoFolder::NameOf(2) +
-                         ",0,0,1,0}Text{}bgImage()";
+                         ",0,0,1,0}Image{" + PhotoFolder::NameOf(2) + ",0,0,1,0}Text{}bgImage()";
     auto p = std::make_shared<Page>();
     p->Deserialize(form, pool);
     EXPECT_EQ(Keys(*p), QStringList({"-", TestKey(2)}));

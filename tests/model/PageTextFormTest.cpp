@@ -17,9 +17,9 @@ TEST(PageTextFormTest, WritesEntriesInOrder) {
     parts.photoRecords = QStringList{"5F" + kKeyA + ",-12,40,0.8,90", ""};
     parts.encodedTexts = QStringList{"QUJD", "", "RA=="};
     parts.background = "beach";
-    EXPECT_EQ(PageTextForm::Write(parts),
-              parts.templateForm + "Image{5F" + kKeyA + ",-12,40,0.8,90}Image{}" +
-                  "Text{QUJD}Text{}Text{RA==}bgImage(beach)");
+    EXPECT_EQ(PageTextForm::Write(parts), parts.templateForm + "Image{5F" + kKeyA +
+                                              ",-12,40,0.8,90}Image{}" +
+                                              "Text{QUJD}Text{}Text{RA==}bgImage(beach)");
 }
 
 TEST(PageTextFormTest, ReadsImagesTextsAndBackground) {

@@ -1,8 +1,8 @@
 #include "imaging/TestJpegs.h"
 
-#include "model/PhotoImage.h"
-#include "imaging/PhotoImageFiles.h"
 #include "base/LumbraError.h"
+#include "imaging/PhotoImageFiles.h"
+#include "model/PhotoImage.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -29,18 +29,14 @@ void HeaderOnly(const QString& path) {
     WriteBytes(path, ReadBytes(path).left(200));
 }
 
-void PngNamedJpg(const QString& path) {
-    ASSERT_TRUE(PhotoLike(64, 48).save(path, "PNG"));
-}
+void PngNamedJpg(const QString& path) { ASSERT_TRUE(PhotoLike(64, 48).save(path, "PNG")); }
 
 void Huge(const QString& path) {
     Write(path, PhotoLike(64, 48));
     ClaimSize(path, 60000, 60000);
 }
 
-void Strip(const QString& path) {
-    Write(path, PhotoLike(1, 5000));
-}
+void Strip(const QString& path) { Write(path, PhotoLike(1, 5000)); }
 
 const BadFile kBadFiles[] = {
     {"ZeroBytes", [](const QString& p) { WriteBytes(p, {}); }},
@@ -72,7 +68,8 @@ TEST_P(BadPhotoTest, IsRefusedAndLeavesNoFiles) {
     PhotoImage background;
     EXPECT_NO_THROW(background.SetBgImage(source, book));
     EXPECT_FALSE(background.IsSupportFormat());
-    EXPECT_TRUE(QDir(book).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+    EXPECT_TRUE(
+        QDir(book).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Images, BadPhotoTest, ::testing::ValuesIn(kBadFiles),
@@ -84,11 +81,13 @@ TEST(PhotoImageFiles, WriteFailureRemovesWhatWasWritten) {
     Write(source, PhotoLike(300, 200));
     const QString book = dir.path() + QStringLiteral("/book/");
     ASSERT_TRUE(QDir().mkpath(book + QStringLiteral("stem_lg.jpg"))); // blocks the large thumbnail
-    EXPECT_THROW(MakePhotoFiles(source, book + QStringLiteral("stem"), kPhotoThumbBoxes), LumbraError);
+    EXPECT_THROW(MakePhotoFiles(source, book + QStringLiteral("stem"), kPhotoThumbBoxes),
+                 LumbraError);
     EXPECT_EQ(QDir(book).entryList(QDir::Files | QDir::Hidden), QStringList());
 
     PhotoImage photo;
-    EXPECT_THROW(photo.SetImage(source, dir.path() + QStringLiteral("/no/such/folder/")), LumbraError);
+    EXPECT_THROW(photo.SetImage(source, dir.path() + QStringLiteral("/no/such/folder/")),
+                 LumbraError);
     EXPECT_FALSE(photo.IsSupportFormat());
 }
 

@@ -1,10 +1,10 @@
 #include "imaging/TestJpegs.h"
 
+#include "base/LumbraError.h"
 #include "imaging/FreeImageBridge.h"
 #include "imaging/PaintSurface.h"
 #include "model/PhotoImage.h"
 #include "model/TemplateBox.h"
-#include "base/LumbraError.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -126,7 +126,8 @@ TEST_F(PlacedPhoto, WarningFrameOnlyWhenTooSmallAndAsked) {
     photo.SetRatio(0.5f);
     EXPECT_FALSE(Near(Draw(300, 150, false).pixel(298, 75), Qt::yellow, 0));
     const QImage warned = Draw(300, 150, true);
-    for (const QPoint p : {QPoint(150, 0), QPoint(150, 2), QPoint(150, 149), QPoint(297, 75), QPoint(299, 75)})
+    for (const QPoint p :
+         {QPoint(150, 0), QPoint(150, 2), QPoint(150, 149), QPoint(297, 75), QPoint(299, 75)})
         EXPECT_TRUE(Near(warned.pixel(p), Qt::yellow, 0)) << p.x() << "," << p.y();
     EXPECT_FALSE(Near(warned.pixel(296, 75), Qt::yellow, 0));
 }
@@ -142,7 +143,7 @@ TEST_F(PlacedPhoto, KeptThumbnailTurnsWithTheAngle) {
 }
 
 TEST_F(PlacedPhoto, PrintDecodesOnlyWhatCoversTheBox) {
-    EXPECT_EQ(photo.LoadForPrint(200, 100).width(), 200);  // a quarter covers it
+    EXPECT_EQ(photo.LoadForPrint(200, 100).width(), 200); // a quarter covers it
     EXPECT_EQ(photo.LoadForPrint(201, 100).width(), 400);
     EXPECT_EQ(photo.LoadForPrint(1600, 800).width(), 800); // never beyond the file
 
@@ -163,7 +164,8 @@ TEST_F(PlacedPhoto, ReducedPrintMatchesAFullDecode) {
     // The same window from the full picture.
     FiBitmap full = FiLoad(FIF_JPEG, photo.GetThumbFile(ThumbType::Original), 0);
     // Window 640 x 320 centred at (400 - 40, 300 + 30).
-    FiBitmap reference(FreeImage_RescaleRect(full.get(), 250, 125, 40, 170, 680, 490, FILTER_BICUBIC));
+    FiBitmap reference(
+        FreeImage_RescaleRect(full.get(), 250, 125, 40, 170, 680, 490, FILTER_BICUBIC));
     EXPECT_GT(Psnr(reduced, FiToQImage(reference.get())), 35.0);
 }
 

@@ -1,10 +1,10 @@
 #include "imaging/TestJpegs.h"
 
+#include "base/Md5.h"
 #include "imaging/FreeImageBridge.h"
-#include "model/PhotoImage.h"
 #include "imaging/PhotoImageDecode.h"
 #include "imaging/ThumbScaling.h"
-#include "base/Md5.h"
+#include "model/PhotoImage.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -53,7 +53,8 @@ TEST_F(ImportTest, PhotoGetsThreeThumbnailsAndAnExactCopy) {
     EXPECT_EQ(ThumbSize(photo, ThumbType::Large), QSize(1000, 750));
     EXPECT_EQ(ThumbSize(photo, ThumbType::Original), QSize(400, 300));
     EXPECT_EQ(Decode(photo.GetThumbFile(ThumbType::Medium)).size(), QSize(500, 375));
-    EXPECT_EQ(ReadBytes(book + photo.GetName() + QStringLiteral("_or.dim")), QByteArray("400,300\r\n"));
+    EXPECT_EQ(ReadBytes(book + photo.GetName() + QStringLiteral("_or.dim")),
+              QByteArray("400,300\r\n"));
 
     PhotoImage again;
     again.SetImage(source, book);
@@ -97,7 +98,8 @@ TEST_F(ImportTest, TurnedPhotoIsUprightEverywhereButTheCopy) {
     EXPECT_EQ(ReadBytes(photo.GetThumbFile(ThumbType::Original)), ReadBytes(source));
     EXPECT_EQ(photo.GetWidth(), 300);
     EXPECT_EQ(photo.GetHeight(), 400);
-    EXPECT_EQ(ReadBytes(book + photo.GetName() + QStringLiteral("_or.dim")), QByteArray("300,400\r\n"));
+    EXPECT_EQ(ReadBytes(book + photo.GetName() + QStringLiteral("_or.dim")),
+              QByteArray("300,400\r\n"));
     EXPECT_EQ(ThumbSize(photo, ThumbType::Small), QSize(90, 120));
 
     // Upright: the red top-left quadrant is now at the top right, blue at the top left.

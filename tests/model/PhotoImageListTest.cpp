@@ -1,6 +1,6 @@
-#include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 #include "base/LumbraError.h"
+#include "model/PhotoImage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "model/PhotoImage.h"
 #include "model/PhotoImageRecord.h"
 #include "base/LumbraError.h"
+#include "model/PhotoImage.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -74,9 +74,11 @@ TEST(PhotoRecord, OutOfRangeRatioIsBroughtIntoRange) {
 
 TEST(PhotoRecord, SecondsStampCountsWallClockSeconds) {
     EXPECT_EQ(SecondsStamp(QDateTime(QDate(2006, 1, 1), QTime(0, 0, 0))), QStringLiteral("0"));
-    EXPECT_EQ(SecondsStamp(QDateTime(QDate(2006, 1, 1), QTime(0, 0, 15, 900))), QStringLiteral("F"));
+    EXPECT_EQ(SecondsStamp(QDateTime(QDate(2006, 1, 1), QTime(0, 0, 15, 900))),
+              QStringLiteral("F"));
     // 2007-01-01 is 365 days later: 31536000 = 0x1E13380
-    EXPECT_EQ(SecondsStamp(QDateTime(QDate(2007, 1, 1), QTime(0, 0, 0))), QStringLiteral("1E13380"));
+    EXPECT_EQ(SecondsStamp(QDateTime(QDate(2007, 1, 1), QTime(0, 0, 0))),
+              QStringLiteral("1E13380"));
     PhotoImage photo;
     photo.SetName(kKey);
     EXPECT_TRUE(photo.GetName().endsWith(kKey));

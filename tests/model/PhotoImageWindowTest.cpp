@@ -1,5 +1,5 @@
-#include "model/PhotoImage.h"
 #include "model/PhotoImageWindow.h"
+#include "model/PhotoImage.h"
 
 #include <gtest/gtest.h>
 
@@ -71,10 +71,19 @@ constexpr ThumbType O = ThumbType::Original;
 } // namespace
 
 TEST(PhotoImageWindow, ThumbnailChoiceAtTheLimits) {
-    ExpectTypes(&PhotoImage::GetOptimalThumbType,
-                {{120, 120, S}, {121, 50, M}, {400, 400, M}, {401, 10, L}, {10, 850, L},
-                 {851, 10, O}, {10, 851, O}});
-    ExpectTypes(&PhotoImage::GetBgOptimalThumbType,
-                {{145, 104, S}, {145, 105, M}, {800, 576, M}, {801, 10, L}, {10, 577, L},
-                 {1127, 811, L}, {1128, 811, O}, {10, 812, O}});
+    ExpectTypes(&PhotoImage::GetOptimalThumbType, {{120, 120, S},
+                                                   {121, 50, M},
+                                                   {400, 400, M},
+                                                   {401, 10, L},
+                                                   {10, 850, L},
+                                                   {851, 10, O},
+                                                   {10, 851, O}});
+    ExpectTypes(&PhotoImage::GetBgOptimalThumbType, {{145, 104, S},
+                                                     {145, 105, M},
+                                                     {800, 576, M},
+                                                     {801, 10, L},
+                                                     {10, 577, L},
+                                                     {1127, 811, L},
+                                                     {1128, 811, O},
+                                                     {10, 812, O}});
 }

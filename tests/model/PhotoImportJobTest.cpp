@@ -1,7 +1,7 @@
 #include "imaging/TestJpegs.h"
 
-#include "model/PhotoImage.h"
 #include "base/BackgroundWork.h"
+#include "model/PhotoImage.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -70,7 +70,8 @@ TEST(PhotoImportJob, ReportsRefusalsAndWriteErrors) {
     const QString source = dir.path() + QStringLiteral("/ok.jpg");
     Write(source, PhotoLike(64, 48));
     PhotoImage unwritable;
-    run = RunOnPool(unwritable, unwritable.BeginImport(source, dir.path() + QStringLiteral("/missing/")));
+    run = RunOnPool(unwritable,
+                    unwritable.BeginImport(source, dir.path() + QStringLiteral("/missing/")));
     ASSERT_TRUE(run);
     EXPECT_FALSE(unwritable.IsSupportFormat());
     EXPECT_FALSE(run->made.error.isEmpty());

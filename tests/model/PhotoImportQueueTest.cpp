@@ -1,10 +1,10 @@
-#include "model/PhotoImage.h"
-#include "model/PhotoImageList.h"
+#include "model/PhotoImportQueue.h"
+#include "base/Md5.h"
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
 #include "model/ModelTestSupport.h"
-#include "model/PhotoImportQueue.h"
-#include "base/Md5.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,12 +19,12 @@ using Status = PhotoImportOutcome::Status;
 class PhotoImportQueueTest : public ::testing::Test {
 protected:
     PhotoImportQueueTest() {
-        QObject::connect(&queue, &PhotoImportQueue::FileDone, [this](const PhotoImportOutcome& o) {
-            outcomes.push_back(o);
-        });
+        QObject::connect(&queue, &PhotoImportQueue::FileDone,
+                         [this](const PhotoImportOutcome& o) { outcomes.push_back(o); });
     }
     std::shared_ptr<Book> MakeBook(const QString& name) {
-        auto book = std::make_shared<Book>(books.path(), ModelContext{&TestCatalogue(), &host, nullptr});
+        auto book =
+            std::make_shared<Book>(books.path(), ModelContext{&TestCatalogue(), &host, nullptr});
         book->SetName(name);
         return book;
     }
@@ -127,7 +127,8 @@ TEST_F(PhotoImportQueueTest, AnUnwritableBookFolderIsAFailureThatLeavesNothing) 
     const auto book = MakeBook("A");
     const QString a = Jpeg("a.jpg");
     ASSERT_TRUE(QDir(book->GetBookFolder()).removeRecursively());
-    ASSERT_TRUE(QFile(books.filePath("A")).open(QIODevice::WriteOnly)); // a file where the folder was
+    ASSERT_TRUE(
+        QFile(books.filePath("A")).open(QIODevice::WriteOnly)); // a file where the folder was
     queue.Add({a}, book);
     ASSERT_TRUE(WaitUntilIdle());
     ASSERT_EQ(outcomes.size(), 1u);
@@ -139,7 +140,8 @@ TEST_F(PhotoImportQueueTest, AnUnwritableBookFolderIsAFailureThatLeavesNothing) 
 TEST(PhotoImportQueueLifetime, ClosingDuringAnImportWaitsForTheRunningFiles) {
     QTemporaryDir books, sources;
     HeadlessDisplayHost host;
-    auto book = std::make_shared<Book>(books.path(), ModelContext{&TestCatalogue(), &host, nullptr});
+    auto book =
+        std::make_shared<Book>(books.path(), ModelContext{&TestCatalogue(), &host, nullptr});
     book->SetName("A");
     QStringList files;
     for (int i = 0; i < 6; ++i) {

@@ -1,6 +1,6 @@
 #include "model/TemplateBox.h"
-#include "model/Templates.h"
 #include "base/LumbraError.h"
+#include "model/Templates.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,8 @@ TEST(TemplateBoxTest, ReservedNumberIsNeverKept) {
     EXPECT_EQ(blanks.Serialize(), plain.Serialize());
     // Fields after the fourth are not read at all.
     EXPECT_EQ(Box(QStringLiteral("Text[1,2,3,4")).Serialize(), QStringLiteral("Text[1,2,3,4,0]"));
-    EXPECT_EQ(Box(QStringLiteral("Text[1,2,3,4,x,y")).Serialize(), QStringLiteral("Text[1,2,3,4,0]"));
+    EXPECT_EQ(Box(QStringLiteral("Text[1,2,3,4,x,y")).Serialize(),
+              QStringLiteral("Text[1,2,3,4,0]"));
 }
 
 TEST(TemplateBoxTest, SerializesTheShortestFloatForm) {
@@ -81,10 +82,10 @@ TEST(TemplateBoxTest, PhotoTooSmallUsesBothStrictMinima) {
     const Templates catalogue;
     const TemplateBox wide = Box(QStringLiteral("Photo[0, 0, 200, 100, 0"));
     const TemplateBox fitting = Box(QStringLiteral("Photo[0, 0, 150, 100, 0"));
-    EXPECT_TRUE(wide.IsImageTooSmall(1000, 1000, catalogue)); // 5 < 5.52
+    EXPECT_TRUE(wide.IsImageTooSmall(1000, 1000, catalogue));     // 5 < 5.52
     EXPECT_FALSE(fitting.IsImageTooSmall(1000, 1000, catalogue)); // 6.67 and 10
-    EXPECT_TRUE(fitting.IsImageTooSmall(1000, 500, catalogue)); // height: 5 < 5.52
-    EXPECT_FALSE(fitting.IsImageTooSmall(828, 552, catalogue)); // exactly the minimum
+    EXPECT_TRUE(fitting.IsImageTooSmall(1000, 500, catalogue));   // height: 5 < 5.52
+    EXPECT_FALSE(fitting.IsImageTooSmall(828, 552, catalogue));   // exactly the minimum
     EXPECT_TRUE(fitting.IsImageTooSmall(827, 552, catalogue));
     EXPECT_TRUE(wide.IsImageTooSmall(FakePhoto{1000, 1000}, catalogue));
     EXPECT_FALSE(fitting.IsImageTooSmall(FakePhoto{1000, 1000}, catalogue));

@@ -1,6 +1,6 @@
-#include "model/FileSizeLimit.h"
 #include "model/TextFile.h"
 #include "base/LumbraError.h"
+#include "model/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,17 +1,17 @@
 #include "RenderFixtures.h"
 
+#include "imaging/FreeImageBridge.h"
+#include "imaging/TestJpegs.h"
+#include "model/Book.h"
+#include "model/ModelTestSupport.h"
+#include "model/Page.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "model/Templates.h"
 #include "render/PageExport.h"
 #include "render/PageExportJob.h"
 #include "render/PageRenderer.h"
 #include "render/PreviewCanvas.h"
-#include "imaging/FreeImageBridge.h"
-#include "model/PhotoImage.h"
-#include "model/PhotoImageList.h"
-#include "imaging/TestJpegs.h"
-#include "model/Book.h"
-#include "model/ModelTestSupport.h"
-#include "model/Templates.h"
-#include "model/Page.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -46,7 +46,8 @@ struct ExportTest : ::testing::Test {
         book->GetPage(0)->AddPhoto(photo, 100, 100);
         ASSERT_EQ(book->GetPage(0)->Photo(0), photo);
         book->GetPage(1)->SetText(0, Rtf(QStringLiteral("HHHH HHHH HHHH")));
-        WriteBackground(Backgrounds(), QStringLiteral("sky"), Qt::blue, Qt::blue, Qt::blue, Qt::blue);
+        WriteBackground(Backgrounds(), QStringLiteral("sky"), Qt::blue, Qt::blue, Qt::blue,
+                        Qt::blue);
         book->GetPage(2)->SetBg(QStringLiteral("sky"));
     }
 
@@ -114,7 +115,8 @@ TEST_F(ExportTest, PreviewWritesOnePictureWithTheStripPerPage) {
     // Text box 30, 180, 230 x 25 mm of the default template.
     EXPECT_GT(CountPixels(second, QRect(62, 374, 477, 52), IsDark), 50);
     EXPECT_TRUE(IsWhite(second.pixel(300, 100)));
-    EXPECT_TRUE(Near(Load(QDir(plan.folder).filePath(QStringLiteral("PG3.jpg"))).pixel(300, 100), Qt::blue));
+    EXPECT_TRUE(Near(Load(QDir(plan.folder).filePath(QStringLiteral("PG3.jpg"))).pixel(300, 100),
+                     Qt::blue));
 }
 
 TEST_F(ExportTest, PlanHoldsThePagesAsTheyWereWhenItWasMade) {
@@ -124,10 +126,13 @@ TEST_F(ExportTest, PlanHoldsThePagesAsTheyWereWhenItWasMade) {
     book->GetPage(2)->SetBg(QString());
     book->GetPage(1)->SetText(0, QString());
     ASSERT_EQ(Run(plan).written, 20);
-    EXPECT_TRUE(Near(Load(QDir(plan.folder).filePath(QStringLiteral("PG1.jpg"))).pixel(300, 216), Qt::red));
+    EXPECT_TRUE(
+        Near(Load(QDir(plan.folder).filePath(QStringLiteral("PG1.jpg"))).pixel(300, 216), Qt::red));
     EXPECT_GT(CountPixels(Load(QDir(plan.folder).filePath(QStringLiteral("PG2.jpg"))),
-                          QRect(62, 374, 477, 52), IsDark), 50);
-    EXPECT_TRUE(Near(Load(QDir(plan.folder).filePath(QStringLiteral("PG3.jpg"))).pixel(300, 100), Qt::blue));
+                          QRect(62, 374, 477, 52), IsDark),
+              50);
+    EXPECT_TRUE(Near(Load(QDir(plan.folder).filePath(QStringLiteral("PG3.jpg"))).pixel(300, 100),
+                     Qt::blue));
 }
 
 TEST_F(ExportTest, PrintWritesEveryPageAtPrintSize) {

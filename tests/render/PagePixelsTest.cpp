@@ -6,13 +6,9 @@
 
 namespace {
 
-QRgb At(const QImage& image, int x, int y) {
-    return image.pixel(x, y);
-}
+QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y); }
 
-bool Transparent(const QImage& image, int x, int y) {
-    return qAlpha(image.pixel(x, y)) == 0;
-}
+bool Transparent(const QImage& image, int x, int y) { return qAlpha(image.pixel(x, y)) == 0; }
 
 // Pixel (x, y) of a 24-bit picture counted from the top, as RGB.
 QRgb FiPixel(FIBITMAP* dib, int x, int y) {
@@ -37,7 +33,8 @@ TEST(PagePixelsTest, EmptyBoxIsACheckerboardByPageCoordinatesInsideADarkFrame) {
             for (int k = 0; k < box.width(); ++k) {
                 const bool frame = k < 2 || j < 2 || k >= box.width() - 2 || j >= box.height() - 2;
                 const bool even = (box.x() + k + box.y() + j) % 2 == 0;
-                SCOPED_TRACE(testing::Message() << "box " << box.x() << "," << box.y() << " at " << k << "," << j);
+                SCOPED_TRACE(testing::Message()
+                             << "box " << box.x() << "," << box.y() << " at " << k << "," << j);
                 if (frame)
                     EXPECT_EQ(At(overlay, k, j), cDarkGrey);
                 else if (even)

@@ -1,15 +1,15 @@
 #include "RenderFixtures.h"
 
-#include "render/PagePixels.h"
-#include "render/PageRenderer.h"
 #include "imaging/FreeImageBridge.h"
 #include "imaging/PaintSurface.h"
-#include "model/PhotoImage.h"
 #include "imaging/TestJpegs.h"
+#include "model/PhotoImage.h"
+#include "render/PagePixels.h"
+#include "render/PageRenderer.h"
 
+#include "base/LogCapture.h"
 #include <QDir>
 #include <QTemporaryDir>
-#include "base/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,8 @@ struct PageRendering : ::testing::Test {
         photos = dir.filePath(QStringLiteral("book"));
         QDir().mkpath(backgrounds);
         QDir().mkpath(photos);
-        renderer = std::make_unique<PageRenderer>(backgrounds + QLatin1Char('/'), QSizeF(cPageW, cPageH));
+        renderer =
+            std::make_unique<PageRenderer>(backgrounds + QLatin1Char('/'), QSizeF(cPageW, cPageH));
     }
 
     QImage Screen(int width, int height, RenderMode mode) {
@@ -49,7 +50,8 @@ struct PageRendering : ::testing::Test {
         EXPECT_EQ(FreeImage_GetBPP(picture.get()), 24u);
         return FiToQImage(picture.get());
     }
-    void AddPhoto(const std::shared_ptr<const TemplateBox>& box, std::shared_ptr<PhotoImage> photo) {
+    void AddPhoto(const std::shared_ptr<const TemplateBox>& box,
+                  std::shared_ptr<PhotoImage> photo) {
         scene.photoBoxes.push_back(box);
         scene.photos.push_back(std::move(photo));
     }
@@ -225,7 +227,8 @@ TEST_F(PageRendering, TheRenderersMarkerStandsInTheTopLeftOfATooSmallPhoto) {
                                               QSizeF(cPageW, cPageH), marker);
     const auto box = PhotoBox(10, 10, 80, 60);
     AddPhoto(box, PlacedPhoto(photos, QStringLiteral("small"), Flat(400, 300, Qt::blue), box));
-    EXPECT_EQ(Screen(578, 416, RenderMode::Editing).pixel(25, 25), qRgb(255, 0, 255)); // inside the yellow band
+    EXPECT_EQ(Screen(578, 416, RenderMode::Editing).pixel(25, 25),
+              qRgb(255, 0, 255)); // inside the yellow band
     EXPECT_TRUE(Near(Screen(578, 416, RenderMode::Thumbnail).pixel(25, 25), Qt::blue));
 }
 
@@ -237,7 +240,7 @@ TEST_F(PageRendering, LaterBoxesCoverEarlierOnesAndTextCoversPhotos) {
     AddText(TextBox(45, 35, 20, 15), Rtf(QStringLiteral("\\b HHH"), 48));
     for (const QImage& page : {Screen(578, 416, Thumbnail), Print(578, 416)}) {
         EXPECT_TRUE(Near(page.pixel(30, 30), Qt::red));
-        EXPECT_TRUE(Near(page.pixel(135, 105), Qt::blue)); // in both boxes
+        EXPECT_TRUE(Near(page.pixel(135, 105), Qt::blue));               // in both boxes
         EXPECT_GT(CountPixels(page, QRect(90, 70, 40, 30), IsDark), 20); // text over the blue
     }
 }

@@ -1,14 +1,14 @@
 #include "RenderFixtures.h"
 
-#include "render/PageRenderer.h"
-#include "render/PageScene.h"
 #include "imaging/FreeImageBridge.h"
 #include "imaging/PaintSurface.h"
-#include "model/PhotoImage.h"
 #include "imaging/TestJpegs.h"
 #include "model/ModelTestSupport.h"
-#include "model/Templates.h"
 #include "model/Page.h"
+#include "model/PhotoImage.h"
+#include "model/Templates.h"
+#include "render/PageRenderer.h"
+#include "render/PageScene.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "RenderFixtures.h"
 
-#include "model/PhotoImage.h"
 #include "imaging/TestJpegs.h"
+#include "model/PhotoImage.h"
 
 #include <QDir>
 #include <stdexcept>
@@ -12,7 +12,8 @@ namespace {
 
 std::shared_ptr<const TemplateBox> Box(const char* kind, double x, double y, double w, double h) {
     auto box = std::make_shared<TemplateBox>();
-    box->Deserialize(QStringLiteral("%1[%2,%3,%4,%5,0").arg(QLatin1String(kind)).arg(x).arg(y).arg(w).arg(h));
+    box->Deserialize(
+        QStringLiteral("%1[%2,%3,%4,%5,0").arg(QLatin1String(kind)).arg(x).arg(y).arg(w).arg(h));
     return box;
 }
 
@@ -51,8 +52,10 @@ void WriteBackground(const QString& folder, const QString& name, QColor sm, QCol
         const char* suffix;
         QColor colour;
         QSize size;
-    } files[] = {{"_sm.jpg", sm, {145, 104}}, {"_md.jpg", md, {800, 576}},
-                 {"_lg.jpg", lg, {1127, 811}}, {"_or.jpg", orig, {1445, 1040}}};
+    } files[] = {{"_sm.jpg", sm, {145, 104}},
+                 {"_md.jpg", md, {800, 576}},
+                 {"_lg.jpg", lg, {1127, 811}},
+                 {"_or.jpg", orig, {1445, 1040}}};
     for (const auto& file : files) {
         if (file.colour.isValid())
             TestJpegs::Write(QDir(folder).filePath(name + QLatin1String(file.suffix)),
@@ -61,7 +64,8 @@ void WriteBackground(const QString& folder, const QString& name, QColor sm, QCol
 }
 
 QString Rtf(const QString& text, int halfPoints) {
-    return QStringLiteral("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fnil DejaVu Sans;}}\\f0\\fs%1 %2\\par}")
+    return QStringLiteral(
+               "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fnil DejaVu Sans;}}\\f0\\fs%1 %2\\par}")
         .arg(halfPoints)
         .arg(text);
 }
@@ -75,8 +79,6 @@ int CountPixels(const QImage& image, const QRect& area, bool (*test)(QRgb)) {
     return count;
 }
 
-bool IsDark(QRgb pixel) {
-    return qRed(pixel) < 100 && qGreen(pixel) < 100 && qBlue(pixel) < 100;
-}
+bool IsDark(QRgb pixel) { return qRed(pixel) < 100 && qGreen(pixel) < 100 && qBlue(pixel) < 100; }
 
 } // namespace RenderFixtures

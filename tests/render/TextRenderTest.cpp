@@ -51,7 +51,7 @@ const QString cCjkText = "\\u20013?\\u25991?\\u25991?\\u23383?\\u30340?\\u25490?
                          "\\u21644?\\u25442?\\u34892?\\u27979?\\u35797?\\u12290?";
 
 TEST(TextRenderTest, LayoutSizeIsThePrintResolutionOfTheBox) {
-    EXPECT_EQ(TextLayoutSize(QSizeF(230, 25)), QSize(1956, 213)); // 1955.897, 212.5975
+    EXPECT_EQ(TextLayoutSize(QSizeF(230, 25)), QSize(1956, 213));     // 1955.897, 212.5975
     EXPECT_EQ(TextLayoutSize(QSizeF(5, 7), 0.5f, 0.5f), QSize(2, 4)); // 2.5 and 3.5: halves to even
     EXPECT_EQ(TextLayoutSize(QSizeF(0, 100000)), QSize(1, 32767));
 }
@@ -183,8 +183,9 @@ TEST(TextRenderTest, OnlyTheGlyphsCoverTheBoxAndNothingOutsideIt) {
 
 TEST(TextRenderTest, BlankTextDrawsNothing) {
     const QImage before = Striped(QSize(100, 60));
-    for (const QString& rtf : {QString(), QString(" \r\n "), Rtf("DejaVu Sans", 20, "\\tab  \\line "),
-                               QString("{\\rtf1{\\*\\x hidden}}")}) {
+    for (const QString& rtf :
+         {QString(), QString(" \r\n "), Rtf("DejaVu Sans", 20, "\\tab  \\line "),
+          QString("{\\rtf1{\\*\\x hidden}}")}) {
         QImage image = before;
         QPainter painter(&image);
         EXPECT_FALSE(DrawBoxText(painter, rtf, QSizeF(50, 20), QRect(0, 0, 100, 60)));
@@ -199,8 +200,8 @@ TEST(TextRenderTest, AlignmentPlacesTheInk) {
     auto inkFor = [&](const char* alignment) {
         QImage image = before;
         QPainter painter(&image);
-        DrawBoxText(painter, Rtf("DejaVu Sans", 20, QString(alignment) + " Word"),
-                    QSizeF(150, 20), target);
+        DrawBoxText(painter, Rtf("DejaVu Sans", 20, QString(alignment) + " Word"), QSizeF(150, 20),
+                    target);
         painter.end();
         return InkColumns(image, before, target);
     };

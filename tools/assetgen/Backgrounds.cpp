@@ -14,9 +14,7 @@ using Texture::Rng;
 namespace {
 
 // Feature sizes are given for the full 2458-pixel width.
-double Scale(const QSize& size) {
-    return size.width() / 2458.0;
-}
+double Scale(const QSize& size) { return size.width() / 2458.0; }
 
 QImage Filled(const QSize& size, const QColor& colour) {
     QImage image(size, QImage::Format_RGB32);
@@ -83,15 +81,15 @@ QImage Gradient(const QSize& size, const QPointF& from, const QPointF& to,
 }
 
 QImage Dawn(const QSize& size) {
-    return Gradient(size, QPointF(0, 0), QPointF(size.width(), size.height()),
-                    {{0, QColor(251, 214, 182)}, {0.5, QColor(238, 203, 226)}, {1, QColor(190, 204, 240)}},
-                    41);
+    return Gradient(
+        size, QPointF(0, 0), QPointF(size.width(), size.height()),
+        {{0, QColor(251, 214, 182)}, {0.5, QColor(238, 203, 226)}, {1, QColor(190, 204, 240)}}, 41);
 }
 
 QImage Sea(const QSize& size) {
-    QImage image = Gradient(size, QPointF(0, 0), QPointF(0, size.height()),
-                            {{0, QColor(226, 245, 243)}, {0.6, QColor(160, 210, 214)}, {1, QColor(112, 176, 192)}},
-                            43);
+    QImage image = Gradient(
+        size, QPointF(0, 0), QPointF(0, size.height()),
+        {{0, QColor(226, 245, 243)}, {0.6, QColor(160, 210, 214)}, {1, QColor(112, 176, 192)}}, 43);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     Texture::SoftSpot(painter, QPointF(size.width() * 0.72, size.height() * 0.18),
@@ -161,11 +159,13 @@ QImage Rose(const QSize& size) {
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        const QColor washes[] = {QColor(240, 170, 180), QColor(246, 196, 170), QColor(226, 160, 196)};
+        const QColor washes[] = {QColor(240, 170, 180), QColor(246, 196, 170),
+                                 QColor(226, 160, 196)};
         for (int i = 0; i < 70; ++i) {
             QColor colour = washes[i % 3];
             colour.setAlpha(rng.Int(18, 46));
-            Texture::SoftSpot(painter, QPointF(rng.Range(0, size.width()), rng.Range(0, size.height())),
+            Texture::SoftSpot(painter,
+                              QPointF(rng.Range(0, size.width()), rng.Range(0, size.height())),
                               rng.Range(160, 520) * Scale(size), colour);
         }
     }
@@ -177,7 +177,8 @@ QImage Slate(const QSize& size) {
     QImage image = Filled(size, Qt::black);
     {
         QPainter painter(&image);
-        QRadialGradient gradient(QPointF(size.width() / 2.0, size.height() * 0.45), size.width() * 0.7);
+        QRadialGradient gradient(QPointF(size.width() / 2.0, size.height() * 0.45),
+                                 size.width() * 0.7);
         gradient.setColorAt(0, QColor(98, 110, 120));
         gradient.setColorAt(1, QColor(44, 52, 58));
         painter.fillRect(image.rect(), gradient);
@@ -202,11 +203,11 @@ using Painter = std::function<QImage(const QSize&)>;
 
 const std::map<QString, Painter>& Painters() {
     static const std::map<QString, Painter> painters = {
-        {QStringLiteral("cream"), Cream}, {QStringLiteral("kraft"), Kraft},
-        {QStringLiteral("linen"), Linen}, {QStringLiteral("dawn"), Dawn},
-        {QStringLiteral("sea"), Sea},     {QStringLiteral("mint"), Mint},
-        {QStringLiteral("sand"), Sand},   {QStringLiteral("notebook"), Notebook},
-        {QStringLiteral("rose"), Rose},   {QStringLiteral("slate"), Slate},
+        {QStringLiteral("cream"), Cream},   {QStringLiteral("kraft"), Kraft},
+        {QStringLiteral("linen"), Linen},   {QStringLiteral("dawn"), Dawn},
+        {QStringLiteral("sea"), Sea},       {QStringLiteral("mint"), Mint},
+        {QStringLiteral("sand"), Sand},     {QStringLiteral("notebook"), Notebook},
+        {QStringLiteral("rose"), Rose},     {QStringLiteral("slate"), Slate},
         {QStringLiteral("meadow"), Meadow},
     };
     return painters;

@@ -37,8 +37,8 @@ void Save(FREE_IMAGE_FORMAT format, FIBITMAP* bitmap, const QString& path, int f
 namespace ImageFiles {
 
 QSize FitInto(const QSize& picture, const QSize& box) {
-    const double scale = std::min(double(box.width()) / picture.width(),
-                                  double(box.height()) / picture.height());
+    const double scale =
+        std::min(double(box.width()) / picture.width(), double(box.height()) / picture.height());
     return QSize(std::min(box.width(), int(std::lround(picture.width() * scale))),
                  std::min(box.height(), int(std::lround(picture.height() * scale))));
 }

@@ -27,7 +27,8 @@ void DrawPhoto(QPainter& painter, const QRectF& box, Scene scene) {
     painter.fillRect(box, sky);
     painter.setBrush(scene == Scene::Sunset ? QColor(255, 244, 210) : QColor(255, 226, 120));
     const double sun = box.height() * 0.13;
-    painter.drawEllipse(QPointF(box.left() + box.width() * 0.72, box.top() + box.height() * 0.3), sun, sun);
+    painter.drawEllipse(QPointF(box.left() + box.width() * 0.72, box.top() + box.height() * 0.3),
+                        sun, sun);
     const auto hill = [&](double start, double peak, double end, const QColor& colour) {
         QPainterPath path(QPointF(box.left(), box.top() + box.height() * start));
         path.cubicTo(QPointF(box.left() + box.width() * 0.3, box.top() + box.height() * peak),
@@ -39,8 +40,9 @@ void DrawPhoto(QPainter& painter, const QRectF& box, Scene scene) {
         painter.drawPath(path);
     };
     if (scene == Scene::Shore) {
-        painter.fillRect(QRectF(box.left(), box.top() + box.height() * 0.55, box.width(), box.height() * 0.45),
-                         QColor(70, 150, 190));
+        painter.fillRect(
+            QRectF(box.left(), box.top() + box.height() * 0.55, box.width(), box.height() * 0.45),
+            QColor(70, 150, 190));
         hill(0.9, 0.72, 0.78, QColor(240, 222, 180));
     } else {
         const bool sunset = scene == Scene::Sunset;
@@ -57,8 +59,8 @@ void DrawTextLines(QPainter& painter, const QRectF& box, int lines) {
     const double height = box.height() / (lines * 2 - 1);
     for (int i = 0; i < lines; ++i) {
         const double width = box.width() * (i == lines - 1 ? 0.6 : 1.0);
-        painter.drawRoundedRect(QRectF(box.left(), box.top() + i * 2 * height, width, height), height / 2,
-                                height / 2);
+        painter.drawRoundedRect(QRectF(box.left(), box.top() + i * 2 * height, width, height),
+                                height / 2, height / 2);
     }
     painter.restore();
 }
@@ -144,12 +146,13 @@ void DrawOpenBook(QPainter& painter) {
     // Cover, then the two pages meeting at the spine.
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(150, 84, 64));
-    painter.drawPolygon(QPolygonF({QPointF(34, 86), QPointF(240, 76), QPointF(446, 86), QPointF(458, 240),
-                                   QPointF(240, 232), QPointF(22, 240)}));
+    painter.drawPolygon(QPolygonF({QPointF(34, 86), QPointF(240, 76), QPointF(446, 86),
+                                   QPointF(458, 240), QPointF(240, 232), QPointF(22, 240)}));
     const QPointF spineTop(240, 72);
     const QPointF spineBottom(240, 224);
     DrawPage(painter, QPolygonF({QPointF(46, 80), spineTop, spineBottom, QPointF(36, 232)}), true);
-    DrawPage(painter, QPolygonF({spineTop, QPointF(434, 80), QPointF(444, 232), spineBottom}), false);
+    DrawPage(painter, QPolygonF({spineTop, QPointF(434, 80), QPointF(444, 232), spineBottom}),
+             false);
     painter.setPen(QPen(QColor(120, 110, 100, 120), 1.2));
     painter.drawLine(spineTop, spineBottom);
 }

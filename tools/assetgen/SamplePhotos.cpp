@@ -29,7 +29,7 @@ QPainterPath Hill(const QSize& size, double baseline, double amplitude, double p
     for (int i = 0; i <= 40; ++i) {
         const double x = w * i / 40.0;
         const double y = h * baseline - h * amplitude * std::sin(phase + i * 0.25) *
-                                             std::cos(phase * 0.5 + i * 0.11);
+                                            std::cos(phase * 0.5 + i * 0.11);
         path.lineTo(x, y);
     }
     path.lineTo(w, h);

@@ -23,13 +23,9 @@ uint32_t Hash(int x, int y, uint32_t seed) {
     return h ^ (h >> 15);
 }
 
-float Lattice(int x, int y, uint32_t seed) {
-    return float(Hash(x, y, seed) & 0xFFFF) / 65535.0f;
-}
+float Lattice(int x, int y, uint32_t seed) { return float(Hash(x, y, seed) & 0xFFFF) / 65535.0f; }
 
-float Smooth(float t) {
-    return t * t * (3 - 2 * t);
-}
+float Smooth(float t) { return t * t * (3 - 2 * t); }
 
 } // namespace
 
@@ -56,8 +52,9 @@ void AddGrain(QImage& image, uint32_t seed, int amount, int cloud, float cell) {
                 offset += int(std::lround((coarse * 0.65f + fine * 0.35f - 0.5f) * 2 * cloud));
             }
             const QRgb p = line[x];
-            line[x] = qRgb(std::clamp(qRed(p) + offset, 0, 255), std::clamp(qGreen(p) + offset, 0, 255),
-                           std::clamp(qBlue(p) + offset, 0, 255));
+            line[x] =
+                qRgb(std::clamp(qRed(p) + offset, 0, 255), std::clamp(qGreen(p) + offset, 0, 255),
+                     std::clamp(qBlue(p) + offset, 0, 255));
         }
     }
 }
@@ -72,7 +69,8 @@ void Fibres(QPainter& painter, const QSize& size, Rng& rng, const QColor& colour
         const double angle = rng.Range(0, 2 * M_PI);
         const double reach = length * rng.Range(0.4, 1.0);
         const QPointF end = start + QPointF(std::cos(angle), std::sin(angle)) * reach;
-        const QPointF bend = (start + end) / 2 + QPointF(rng.Range(-1, 1), rng.Range(-1, 1)) * reach * 0.25;
+        const QPointF bend =
+            (start + end) / 2 + QPointF(rng.Range(-1, 1), rng.Range(-1, 1)) * reach * 0.25;
         QPainterPath path(start);
         path.quadTo(bend, end);
         painter.setPen(QPen(colour, rng.Range(0.6, 1.6)));

@@ -70,7 +70,8 @@ void WriteBackgrounds(const QString& folder, const QStringList& names) {
 int WriteSamplePhotos(const QString& folder, int count) {
     QDir().mkpath(folder);
     for (int n = 0; n < count; ++n) {
-        const QString path = QDir(folder).filePath(QStringLiteral("photo%1.jpg").arg(n + 1, 2, 10, QChar('0')));
+        const QString path =
+            QDir(folder).filePath(QStringLiteral("photo%1.jpg").arg(n + 1, 2, 10, QChar('0')));
         ImageFiles::SaveJpeg(SamplePhotos::Paint(n, QSize(2400, 1600)), path, 90);
     }
     return 0;
@@ -107,11 +108,12 @@ int main(int argc, char** argv) {
         if (!QDir().mkpath(backgrounds))
             throw std::runtime_error("Cannot create " + backgrounds.toStdString());
         WriteBackgrounds(backgrounds, names);
-        ImageFiles::SaveGif(Pictures::ImageTooSmallMarker(), output + QStringLiteral("imageTooSmall.gif"));
+        ImageFiles::SaveGif(Pictures::ImageTooSmallMarker(),
+                            output + QStringLiteral("imageTooSmall.gif"));
         ImageFiles::SavePng(Pictures::Introduction(), output + QStringLiteral("introduction.png"));
         ImageFiles::SavePng(Pictures::ApplicationIcon(), output + QStringLiteral("lumbra.png"));
-        std::printf("assetgen: %lld backgrounds and 3 pictures in %lld ms\n", qlonglong(names.size()),
-                    qlonglong(timer.elapsed()));
+        std::printf("assetgen: %lld backgrounds and 3 pictures in %lld ms\n",
+                    qlonglong(names.size()), qlonglong(timer.elapsed()));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "assetgen: %s\n", error.what());
         status = 1;

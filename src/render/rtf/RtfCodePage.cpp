@@ -12,12 +12,11 @@ struct CodePageName {
 };
 
 constexpr CodePageName cCodePageNames[] = {
-    {437, "IBM437"},         {850, "IBM850"},         {874, "windows-874"},
-    {932, "Shift_JIS"},      {936, "GBK"},            {949, "windows-949"},
-    {950, "windows-950"},    {1250, "windows-1250"},  {1251, "windows-1251"},
-    {1252, "windows-1252"},  {1253, "windows-1253"},  {1254, "windows-1254"},
-    {1255, "windows-1255"},  {1256, "windows-1256"},  {1257, "windows-1257"},
-    {1258, "windows-1258"},  {10000, "macintosh"},    {65001, "UTF-8"},
+    {437, "IBM437"},        {850, "IBM850"},        {874, "windows-874"},   {932, "Shift_JIS"},
+    {936, "GBK"},           {949, "windows-949"},   {950, "windows-950"},   {1250, "windows-1250"},
+    {1251, "windows-1251"}, {1252, "windows-1252"}, {1253, "windows-1253"}, {1254, "windows-1254"},
+    {1255, "windows-1255"}, {1256, "windows-1256"}, {1257, "windows-1257"}, {1258, "windows-1258"},
+    {10000, "macintosh"},   {65001, "UTF-8"},
 };
 
 const char* NameOf(int codePage) {

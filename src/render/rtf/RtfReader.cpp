@@ -46,8 +46,8 @@ class Parser {
 public:
     Parser(QStringView rtf, QTextDocument& document, const RtfDefaults& defaults)
         : mText(rtf), mBuilder(document, defaults) {
-        mDefaultChars.halfPoints = std::clamp(qRound(defaults.pointSize * 2), cMinHalfPoints,
-                                              cMaxHalfPoints);
+        mDefaultChars.halfPoints =
+            std::clamp(qRound(defaults.pointSize * 2), cMinHalfPoints, cMaxHalfPoints);
         GroupState root;
         root.chars = mDefaultChars;
         mStack.push_back(root);
@@ -81,9 +81,7 @@ private:
             mSkipPending = 0;
             CloseGroup();
             break;
-        case u'\\':
-            ReadControl();
-            break;
+        case u'\\': ReadControl(); break;
         case u'\r':
         case u'\n':
             ++mPos; // line ends carry no text in RTF, not even between bytes
@@ -229,18 +227,10 @@ private:
         switch (symbol.unicode()) {
         case u'\\':
         case u'{':
-        case u'}':
-            PlainChar(symbol);
-            break;
-        case u'~':
-            Emit(QChar(0x00A0));
-            break;
-        case u'_':
-            Emit(QChar(0x2011));
-            break;
-        case u'*':
-            Top().destination = Destination::Skip;
-            break;
+        case u'}': PlainChar(symbol); break;
+        case u'~': Emit(QChar(0x00A0)); break;
+        case u'_': Emit(QChar(0x2011)); break;
+        case u'*': Top().destination = Destination::Skip; break;
         case u'\r':
         case u'\n':
             if (Top().destination == Destination::Text)
@@ -260,15 +250,12 @@ private:
         }
         GroupState& state = Top();
         switch (state.destination) {
-        case Destination::Skip:
-            return;
+        case Destination::Skip: return;
         case Destination::FontTable:
             if (FontTableWord(info.keyword, param))
                 return;
             break;
-        case Destination::ColorTable:
-            ColorTableWord(info.keyword, param);
-            return;
+        case Destination::ColorTable: ColorTableWord(info.keyword, param); return;
         case Destination::Text:
             if (TextWord(info, hasParam, param))
                 return;
@@ -281,34 +268,18 @@ private:
     void CommonWord(RtfKeyword keyword, bool hasParam, int param) {
         GroupState& state = Top();
         switch (keyword) {
-        case RtfKeyword::FontTable:
-            state.destination = Destination::FontTable;
-            break;
-        case RtfKeyword::ColorTable:
-            state.destination = Destination::ColorTable;
-            break;
-        case RtfKeyword::SkippedDestination:
-            state.destination = Destination::Skip;
-            break;
-        case RtfKeyword::Ansi:
-            mCodePage = 1252;
-            break;
-        case RtfKeyword::Mac:
-            mCodePage = 10000;
-            break;
-        case RtfKeyword::Pc:
-            mCodePage = 437;
-            break;
-        case RtfKeyword::Pca:
-            mCodePage = 850;
-            break;
+        case RtfKeyword::FontTable: state.destination = Destination::FontTable; break;
+        case RtfKeyword::ColorTable: state.destination = Destination::ColorTable; break;
+        case RtfKeyword::SkippedDestination: state.destination = Destination::Skip; break;
+        case RtfKeyword::Ansi: mCodePage = 1252; break;
+        case RtfKeyword::Mac: mCodePage = 10000; break;
+        case RtfKeyword::Pc: mCodePage = 437; break;
+        case RtfKeyword::Pca: mCodePage = 850; break;
         case RtfKeyword::AnsiCodePage:
             if (param > 0)
                 mCodePage = param;
             break;
-        case RtfKeyword::DefaultFont:
-            mBuilder.SetDefaultFont(param);
-            break;
+        case RtfKeyword::DefaultFont: mBuilder.SetDefaultFont(param); break;
         case RtfKeyword::Unicode:
             if (hasParam)
                 UnicodeChar(param);
@@ -316,8 +287,7 @@ private:
         case RtfKeyword::UnicodeSkip:
             state.unicodeSkip = std::clamp(param, 0, cMaxUnicodeSkip);
             break;
-        default:
-            break;
+        default: break;
         }
     }
 
@@ -335,25 +305,17 @@ private:
             if (param > 0)
                 mFont.codePage = param;
             return true;
-        default:
-            return false;
+        default: return false;
         }
     }
 
     void ColorTableWord(RtfKeyword keyword, int param) {
         const int value = std::clamp(param, 0, 255);
         switch (keyword) {
-        case RtfKeyword::Red:
-            mColor.red = value;
-            break;
-        case RtfKeyword::Green:
-            mColor.green = value;
-            break;
-        case RtfKeyword::Blue:
-            mColor.blue = value;
-            break;
-        default:
-            return;
+        case RtfKeyword::Red: mColor.red = value; break;
+        case RtfKeyword::Green: mColor.green = value; break;
+        case RtfKeyword::Blue: mColor.blue = value; break;
+        default: return;
         }
         mColor.hasValue = true;
     }
@@ -429,16 +391,13 @@ private:
     void Emit(const QString& raw) {
         const QString text = Printable(raw);
         switch (Top().destination) {
-        case Destination::Text:
-            mBuilder.Append(text, Top().chars);
-            break;
+        case Destination::Text: mBuilder.Append(text, Top().chars); break;
         case Destination::FontTable:
             if (mFont.open)
                 mFont.name += text;
             break;
         case Destination::ColorTable:
-        case Destination::Skip:
-            break;
+        case Destination::Skip: break;
         }
     }
     void Emit(QChar c) { Emit(QString(c)); }
@@ -501,9 +460,7 @@ private:
 
 RtfReader::RtfReader(RtfDefaults defaults) : mDefaults(std::move(defaults)) {}
 
-bool RtfReader::IsRtf(QStringView text) {
-    return text.trimmed().startsWith(u"{\\rtf");
-}
+bool RtfReader::IsRtf(QStringView text) { return text.trimmed().startsWith(u"{\\rtf"); }
 
 void RtfReader::Read(QStringView rtf, QTextDocument& document) const {
     document.clear();

@@ -50,20 +50,12 @@ public:
         case u'>': // '>' and '~' would put a "+" into the Base64 form
             Raw(QLatin1StringView("\\'3e"));
             return;
-        case u'~':
-            Raw(QLatin1StringView("\\'7e"));
-            return;
-        case u'\t':
-            Word(QLatin1StringView("tab"));
-            return;
+        case u'~': Raw(QLatin1StringView("\\'7e")); return;
+        case u'\t': Word(QLatin1StringView("tab")); return;
         case QChar::LineSeparator:
-        case QChar::ParagraphSeparator:
-            Word(QLatin1StringView("line"));
-            return;
-        case QChar::ObjectReplacementCharacter:
-            return;
-        default:
-            break;
+        case QChar::ParagraphSeparator: Word(QLatin1StringView("line")); return;
+        case QChar::ObjectReplacementCharacter: return;
+        default: break;
         }
         if (inName && u == u';') {
             Raw(QLatin1StringView("\\'3b"));
@@ -151,8 +143,7 @@ private:
 
     // Every character format of the document: fragments, and the block
     // format of empty paragraphs (which sets their height).
-    template <typename Visit>
-    void ForEachFormat(Visit visit) const {
+    template <typename Visit> void ForEachFormat(Visit visit) const {
         for (QTextBlock block = mDocument.begin(); block.isValid(); block = block.next()) {
             if (block.length() <= 1)
                 visit(block.charFormat());
@@ -259,6 +250,4 @@ private:
 
 } // namespace
 
-QString RtfWriter::Write(const QTextDocument& document) {
-    return DocumentWriter(document).Write();
-}
+QString RtfWriter::Write(const QTextDocument& document) { return DocumentWriter(document).Write(); }

@@ -70,17 +70,21 @@ void DrawCross(QPainter& p) {
     p.drawLine(QPointF(17, 7), QPointF(7, 17));
 }
 
-QIcon Drawn(const std::function<void(QPainter&)>& draw) {
-    return PaintedIcon(Size, draw);
-}
+QIcon Drawn(const std::function<void(QPainter&)>& draw) { return PaintedIcon(Size, draw); }
 
 QIcon Fallback(const QString& key) {
     if (key == u"NewPage")
-        return Drawn([](QPainter& p) { DrawSheet(p, QRectF(5.5, 2.5, 13, 19)); DrawPlus(p, {12, 12}, 4.5); });
+        return Drawn([](QPainter& p) {
+            DrawSheet(p, QRectF(5.5, 2.5, 13, 19));
+            DrawPlus(p, {12, 12}, 4.5);
+        });
     if (key == u"one")
         return Drawn([](QPainter& p) { DrawSheet(p, QRectF(6.5, 3.5, 11, 17)); });
     if (key == u"two")
-        return Drawn([](QPainter& p) { DrawSheet(p, QRectF(1.5, 5.5, 10.5, 13)); DrawSheet(p, QRectF(12, 5.5, 10.5, 13)); });
+        return Drawn([](QPainter& p) {
+            DrawSheet(p, QRectF(1.5, 5.5, 10.5, 13));
+            DrawSheet(p, QRectF(12, 5.5, 10.5, 13));
+        });
     if (key == u"PreviousPage")
         return Drawn([](QPainter& p) { DrawArrow(p, false); });
     if (key == u"NextPage")

@@ -1,12 +1,12 @@
 #include "ui/bookview/BookView.h"
 
+#include "base/Constants.h"
+#include "model/Templates.h"
 #include "ui/UiLog.h"
 #include "ui/bookview/BookToolbarIcons.h"
-#include "ui/editors/ImageControl.h"
 #include "ui/bookview/PageControl.h"
+#include "ui/editors/ImageControl.h"
 #include "ui/editors/TextControl.h"
-#include "model/Templates.h"
-#include "base/Constants.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -19,7 +19,8 @@
 
 namespace {
 
-const char* const ButtonKeys[] = {"NewPage", "PageView", "PreviousPage", "NextPage", "Import", "Order"};
+const char* const ButtonKeys[] = {"NewPage",  "PageView", "PreviousPage",
+                                  "NextPage", "Import",   "Order"};
 constexpr QSize LabelSize(48, 18);
 constexpr QSize DeleteButtonSize(26, 22);
 
@@ -166,14 +167,12 @@ void BookView::SetPageViewButton(PagesView view) {
     if (!button)
         return;
     const bool one = view == PagesView::OnePage;
-    SetButtonToolTip(QStringLiteral("PageView"),
-                     one ? QStringLiteral("cMenuBookTwoPageView") : QStringLiteral("cMenuBookOnePageView"));
+    SetButtonToolTip(QStringLiteral("PageView"), one ? QStringLiteral("cMenuBookTwoPageView")
+                                                     : QStringLiteral("cMenuBookOnePageView"));
     button->setIcon(BookToolbarIcon(one ? QStringLiteral("two") : QStringLiteral("one")));
 }
 
-int BookView::ZoomIndex() const {
-    return mViewCombo->currentIndex();
-}
+int BookView::ZoomIndex() const { return mViewCombo->currentIndex(); }
 
 void BookView::SetZoomIndex(int index) {
     if (index < 0 || index >= BookViewLayout::ZoomLevelCount)
@@ -270,8 +269,8 @@ void BookView::LayoutPages() {
     const QPoint scroll(mHScrollBar->isVisible() ? mHScrollBar->value() : 0,
                         mVScrollBar->isVisible() ? mVScrollBar->value() : 0);
     const BookViewLayout::PagePlaces places = BookViewLayout::PlacePages(
-        Metrics(), QSize(chosen.width, chosen.height), QSize(mZoom[0].width, mZoom[0].height), scroll,
-        LabelSize.width(), DeleteButtonSize.width());
+        Metrics(), QSize(chosen.width, chosen.height), QSize(mZoom[0].width, mZoom[0].height),
+        scroll, LabelSize.width(), DeleteButtonSize.width());
     if (mPagesView == PagesView::OnePage) {
         mOnePageControl->SetPageLocation(places.onePage.x(), places.onePage.y());
         mOnePageLabel->move(places.oneLabel);

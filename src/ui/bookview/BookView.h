@@ -2,10 +2,10 @@
 
 #include "ui/bookview/ManagerFollower.h"
 
+#include "base/ConnectionGroup.h"
 #include "ui/bookview/BookViewLayout.h"
 #include "ui/common/UiContext.h"
 #include "ui/editors/BoxEditors.h"
-#include "base/ConnectionGroup.h"
 
 #include <QPointer>
 #include <QWidget>

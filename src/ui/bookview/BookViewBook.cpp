@@ -1,11 +1,11 @@
 #include "ui/bookview/BookView.h"
 
-#include "ui/UiLog.h"
-#include "ui/bookview/BookViewPaging.h"
-#include "ui/common/GuardedStep.h"
-#include "ui/bookview/PageControl.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "ui/UiLog.h"
+#include "ui/bookview/BookViewPaging.h"
+#include "ui/bookview/PageControl.h"
+#include "ui/common/GuardedStep.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -28,9 +28,7 @@ BookPosition PositionOf(const Book& book) {
 
 } // namespace
 
-std::shared_ptr<Book> BookView::CurrentBook() const {
-    return mContext.books.GetBook();
-}
+std::shared_ptr<Book> BookView::CurrentBook() const { return mContext.books.GetBook(); }
 
 void BookView::OnBookChange() {
     FollowBook(CurrentBook());
@@ -53,10 +51,10 @@ void BookView::FollowBook(const std::shared_ptr<Book>& book) {
     mBook = book;
     if (!book)
         return;
-    mBookConnections.Replace({
-        connect(book.get(), &Book::pageAdded, this, &BookView::OnPageCountChange),
-        connect(book.get(), &Book::pageDeleted, this, &BookView::OnPageCountChange),
-        connect(book.get(), &Book::pageIndexChanged, this, &BookView::OnPageIndexChange)});
+    mBookConnections.Replace(
+        {connect(book.get(), &Book::pageAdded, this, &BookView::OnPageCountChange),
+         connect(book.get(), &Book::pageDeleted, this, &BookView::OnPageCountChange),
+         connect(book.get(), &Book::pageIndexChanged, this, &BookView::OnPageIndexChange)});
 }
 
 void BookView::OnPageCountChange() {
@@ -158,7 +156,7 @@ void BookView::DeletePageAt(QPushButton* button) {
     const auto book = CurrentBook();
     if (!book)
         return;
-    const int index = button == mOnePageDeleteButton   ? book->GetPageIndex()
+    const int index = button == mOnePageDeleteButton    ? book->GetPageIndex()
                       : button == mLeftPageDeleteButton ? book->GetLeftPageIndex()
                                                         : book->GetRightPageIndex();
     try {

@@ -7,8 +7,9 @@
 namespace BookViewLayout {
 
 QString ZoomCaption(int index) {
-    static const char* const captions[ZoomLevelCount] = {
-        "", "16%", "33%", "50%", "67%", "83%", "100%", "116%", "133%", "150%", "167%", "183%", "200%"};
+    static const char* const captions[ZoomLevelCount] = {"",     "16%",  "33%",  "50%",  "67%",
+                                                         "83%",  "100%", "116%", "133%", "150%",
+                                                         "167%", "183%", "200%"};
     return index > 0 && index < ZoomLevelCount ? QString::fromLatin1(captions[index]) : QString();
 }
 
@@ -41,7 +42,8 @@ ScrollBars ScrollBarsFor(const ViewMetrics& view, QSize page, QSize fit) {
     const int t = ScrollBarThickness;
     bars.shown = true;
     bars.horizontal = QRect(0, view.height - t, view.width - t, t);
-    bars.vertical = QRect(view.width - t, view.toolbarHeight, t, view.height - t - view.toolbarHeight);
+    bars.vertical =
+        QRect(view.width - t, view.toolbarHeight, t, view.height - t - view.toolbarHeight);
     bars.horizontalMaximum = std::max(0, m * page.width() - m * fit.width() + SideMargin + t);
     bars.verticalMaximum =
         std::max(0, (page.height() - fit.height()) + view.TopMargin() + t - view.toolbarHeight);
@@ -60,7 +62,8 @@ int PageTop(const ViewMetrics& view, QSize page, QSize fit) {
         return std::max(centred, view.toolbarHeight + view.deleteButtonHeight);
     }
     return (view.height - fit.height() - view.labelHeight - view.deleteButtonHeight -
-            view.toolbarHeight) / 2 +
+            view.toolbarHeight) /
+               2 +
            view.toolbarHeight + view.deleteButtonHeight;
 }
 
@@ -72,8 +75,8 @@ int PagesLeft(const ViewMetrics& view, QSize page, QSize fit) {
 
 } // namespace
 
-PagePlaces PlacePages(const ViewMetrics& view, QSize page, QSize fit, QPoint scroll,
-                      int labelWidth, int buttonWidth) {
+PagePlaces PlacePages(const ViewMetrics& view, QSize page, QSize fit, QPoint scroll, int labelWidth,
+                      int buttonWidth) {
     const int x = PagesLeft(view, page, fit) - scroll.x();
     const int y = PageTop(view, page, fit) - scroll.y();
     const int w = page.width();

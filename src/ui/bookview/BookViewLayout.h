@@ -58,14 +58,14 @@ struct ScrollBars {
 ScrollBars ScrollBarsFor(const ViewMetrics& view, QSize page, QSize fit);
 
 struct PagePlaces {
-    QPoint onePage, leftPage, rightPage;             // surfaces' top-left corners
-    QPoint oneLabel, leftLabel, rightLabel;          // page numbers under the pages
-    QPoint oneButton, leftButton, rightButton;       // delete buttons above them
+    QPoint onePage, leftPage, rightPage;       // surfaces' top-left corners
+    QPoint oneLabel, leftLabel, rightLabel;    // page numbers under the pages
+    QPoint oneButton, leftButton, rightButton; // delete buttons above them
 };
 // scroll: the bars' positions (0 when hidden); labelWidth / buttonWidth: the
 // widths of the number labels and delete buttons.
-PagePlaces PlacePages(const ViewMetrics& view, QSize page, QSize fit, QPoint scroll,
-                      int labelWidth, int buttonWidth);
+PagePlaces PlacePages(const ViewMetrics& view, QSize page, QSize fit, QPoint scroll, int labelWidth,
+                      int buttonWidth);
 
 } // namespace BookViewLayout
 

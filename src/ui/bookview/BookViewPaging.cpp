@@ -43,16 +43,11 @@ BookMove BookMoveForKey(int key, Qt::KeyboardModifiers modifiers) {
     if ((modifiers & ~Qt::KeypadModifier) != Qt::NoModifier)
         return BookMove::None;
     switch (key) {
-    case Qt::Key_PageUp:
-        return BookMove::PreviousPage;
-    case Qt::Key_PageDown:
-        return BookMove::NextPage;
-    case Qt::Key_Home:
-        return BookMove::FirstPage;
-    case Qt::Key_End:
-        return BookMove::LastPage;
-    default:
-        return BookMove::None;
+    case Qt::Key_PageUp: return BookMove::PreviousPage;
+    case Qt::Key_PageDown: return BookMove::NextPage;
+    case Qt::Key_Home: return BookMove::FirstPage;
+    case Qt::Key_End: return BookMove::LastPage;
+    default: return BookMove::None;
     }
 }
 
@@ -74,16 +69,10 @@ int PageIndexAfterMove(const BookPosition& at, PagesView mode, BookMove move) {
     switch (move) {
     case BookMove::PreviousPage:
         return HasPreviousPageAt(at, mode) ? inBook(at.pageIndex - step) : -1;
-    case BookMove::NextPage:
-        return HasNextPageAt(at, mode) ? inBook(at.pageIndex + step) : -1;
-    case BookMove::FirstPage:
-        target = 0;
-        break;
-    case BookMove::LastPage:
-        target = at.pagesCount - 1;
-        break;
-    case BookMove::None:
-        return -1;
+    case BookMove::NextPage: return HasNextPageAt(at, mode) ? inBook(at.pageIndex + step) : -1;
+    case BookMove::FirstPage: target = 0; break;
+    case BookMove::LastPage: target = at.pagesCount - 1; break;
+    case BookMove::None: return -1;
     }
     return at.pagesCount > 0 && !IsShown(at, mode, target) ? target : -1;
 }

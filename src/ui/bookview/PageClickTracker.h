@@ -14,7 +14,8 @@ public:
             None,
             OpenTextEditor,  // on text box `box`
             CloseTextEditor, // and nothing else
-            OpenPhotoEditor, // close the photo editor, then open it on photo box `box` if it holds a photo
+            OpenPhotoEditor, // close the photo editor, then open it on photo box `box` if it holds
+                             // a photo
             MarkPhotoBox,    // close the photo editor; `box` (maybe -1) is now marked
         };
         Kind kind = Kind::None;

@@ -1,15 +1,15 @@
 #include "ui/bookview/PageControl.h"
 
-#include "render/PageScene.h"
-#include "ui/editors/BoxEditors.h"
+#include "base/Rounding.h"
 #include "imaging/PaintSurface.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/Page.h"
 #include "model/Template.h"
 #include "model/Templates.h"
-#include "model/Page.h"
+#include "render/PageScene.h"
 #include "ui/common/UiContext.h"
-#include "base/Rounding.h"
+#include "ui/editors/BoxEditors.h"
 
 #include <QPainter>
 
@@ -44,10 +44,10 @@ void PageControl::FollowBook(const std::shared_ptr<Book>& book) {
     mBook = book;
     if (!book)
         return;
-    mBookConnections.Replace({
-        connect(book.get(), &Book::pageIndexChanged, this, &PageControl::OnPageIndexChange),
-        connect(book.get(), &Book::pageChanged, this, &PageControl::OnPageChanged),
-        connect(book.get(), &Book::pageDeleted, this, &PageControl::OnDeletePage)});
+    mBookConnections.Replace(
+        {connect(book.get(), &Book::pageIndexChanged, this, &PageControl::OnPageIndexChange),
+         connect(book.get(), &Book::pageChanged, this, &PageControl::OnPageChanged),
+         connect(book.get(), &Book::pageDeleted, this, &PageControl::OnDeletePage)});
 }
 
 void PageControl::FollowPage(const std::shared_ptr<Page>& aPage) {

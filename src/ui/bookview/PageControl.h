@@ -2,10 +2,10 @@
 
 #include "ui/bookview/ManagerFollower.h"
 
-#include "ui/bookview/PageClickTracker.h"
-#include "render/PageRenderQueue.h"
-#include "model/PageFileDrop.h"
 #include "base/ConnectionGroup.h"
+#include "model/PageFileDrop.h"
+#include "render/PageRenderQueue.h"
+#include "ui/bookview/PageClickTracker.h"
 
 #include <QImage>
 #include <QMetaObject>

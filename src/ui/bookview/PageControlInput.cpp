@@ -1,13 +1,13 @@
 #include "ui/bookview/PageControl.h"
 
-#include "ui/UiLog.h"
-#include "ui/editors/BoxEditors.h"
+#include "model/Book.h"
+#include "model/Page.h"
 #include "model/PageDrop.h"
 #include "model/PhotoImage.h"
-#include "model/Book.h"
 #include "model/Template.h"
 #include "model/TemplateBox.h"
-#include "model/Page.h"
+#include "ui/UiLog.h"
+#include "ui/editors/BoxEditors.h"
 
 #include <QDrag>
 #include <QDropEvent>
@@ -48,7 +48,8 @@ void PageControl::ClosePhotoEditor() {
 void PageControl::PlaceEditors() {
     if (!mPage || !mEditors || !isVisible())
         return;
-    if (TextBoxEditor* text = mEditors->text; text && text->PageId() == mPage->GetPageId() && text->TextBox()) {
+    if (TextBoxEditor* text = mEditors->text;
+        text && text->PageId() == mPage->GetPageId() && text->TextBox()) {
         const QRect r = BoxRect(*text->TextBox());
         text->SetLocationAndSize(r.x(), r.y(), r.width(), r.height(), width());
     }
@@ -61,22 +62,15 @@ void PageControl::PlaceEditors() {
 
 void PageControl::RunClick(const PageClickTracker::Action& action) {
     switch (action.kind) {
-    case PageClickTracker::Action::Kind::OpenTextEditor:
-        OpenTextEditor(action.box);
-        break;
-    case PageClickTracker::Action::Kind::CloseTextEditor:
-        mEditors->text->Destroy();
-        break;
+    case PageClickTracker::Action::Kind::OpenTextEditor: OpenTextEditor(action.box); break;
+    case PageClickTracker::Action::Kind::CloseTextEditor: mEditors->text->Destroy(); break;
     case PageClickTracker::Action::Kind::OpenPhotoEditor:
         ClosePhotoEditor();
         if (mPage->Photo(action.box))
             OpenPhotoEditor(action.box);
         break;
-    case PageClickTracker::Action::Kind::MarkPhotoBox:
-        ClosePhotoEditor();
-        break;
-    case PageClickTracker::Action::Kind::None:
-        break;
+    case PageClickTracker::Action::Kind::MarkPhotoBox: ClosePhotoEditor(); break;
+    case PageClickTracker::Action::Kind::None: break;
     }
 }
 
@@ -95,7 +89,8 @@ void PageControl::mousePressEvent(QMouseEvent* event) {
         const QPointF at = event->position();
         const float x = float(PixelToMmX(at.x())), y = float(PixelToMmY(at.y()));
         const bool textOpen = mEditors && mEditors->text && mEditors->text->IsInitialized();
-        RunClick(mClicks.Press(mPage->FindTextBoxIndex(x, y), mPage->FindPhotoBoxIndex(x, y), textOpen));
+        RunClick(
+            mClicks.Press(mPage->FindTextBoxIndex(x, y), mPage->FindPhotoBoxIndex(x, y), textOpen));
     } catch (...) {
         // an editor that cannot open leaves the page as it is
         LogCaughtException(lcUi(), "A click on the page");
@@ -137,13 +132,12 @@ bool PageControl::AcceptsDragAt(const QMimeData* data, QPointF position) const {
         return false;
     const float x = float(PixelToMmX(position.x())), y = float(PixelToMmY(position.y()));
     const bool hasPage = mPage && mPage->Template();
-    return DropAllowed(hasPage, ReadDropPayload(*data), hasPage ? mPage->FindTextBoxIndex(x, y) : -1,
+    return DropAllowed(hasPage, ReadDropPayload(*data),
+                       hasPage ? mPage->FindTextBoxIndex(x, y) : -1,
                        hasPage ? mPage->FindPhotoBoxIndex(x, y) : -1);
 }
 
-void PageControl::dragEnterEvent(QDragEnterEvent* event) {
-    dragMoveEvent(event);
-}
+void PageControl::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
 
 void PageControl::dragMoveEvent(QDragMoveEvent* event) {
     mClicks.Forget();

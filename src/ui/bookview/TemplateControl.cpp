@@ -1,7 +1,7 @@
 #include "ui/bookview/TemplateControl.h"
 
-#include "ui/bookview/TemplatesControlMath.h"
 #include "model/Template.h"
+#include "ui/bookview/TemplatesControlMath.h"
 
 #include <QDrag>
 #include <QMimeData>

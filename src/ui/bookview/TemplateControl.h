@@ -15,8 +15,8 @@ public:
     TemplateControl(double pageWidth, double pageHeight, QWidget* parent = nullptr);
 
     // Keeps the template and places the miniature; the index is not used.
-    void SetTemplate(std::shared_ptr<Template> aTemplate, int width, int height, int top,
-                     int left, int index);
+    void SetTemplate(std::shared_ptr<Template> aTemplate, int width, int height, int top, int left,
+                     int index);
     const std::shared_ptr<Template>& GetTemplate() const { return mTemplate; }
 
     // "T:" followed by the template's init line, as plain text.

@@ -1,8 +1,8 @@
 #include "ui/bookview/TemplatesControl.h"
 
+#include "model/Templates.h"
 #include "ui/bookview/TemplateControl.h"
 #include "ui/bookview/TemplatesControlMath.h"
-#include "model/Templates.h"
 
 #include <QScrollBar>
 

@@ -1,8 +1,8 @@
 #include "ui/bookview/TemplatesControlMath.h"
 
+#include "base/Rounding.h"
 #include "model/Template.h"
 #include "model/TemplateBox.h"
-#include "base/Rounding.h"
 
 namespace TemplatesControlMath {
 

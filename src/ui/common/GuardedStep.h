@@ -8,8 +8,7 @@
 // Runs one step of an event handler; an error (a missing file, a failed
 // save) ends that step only and never reaches the event loop; it is logged.
 // Returns false when the step failed.
-template <typename Step>
-bool RunGuarded(Step&& step) {
+template <typename Step> bool RunGuarded(Step&& step) {
     try {
         std::forward<Step>(step)();
         return true;

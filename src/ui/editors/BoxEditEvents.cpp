@@ -14,8 +14,8 @@ BoxEditEvents::BoxEditEvents(QObject* receiver, BookManager& manager, std::funct
       mDestroyWithoutSave(std::move(destroyWithoutSave)) {
     mManagerConnections[0] = QObject::connect(&mManager, &BookManager::bookAboutToChange, mReceiver,
                                               [this] { BeforeBookChange(); });
-    mManagerConnections[1] = QObject::connect(&mManager, &BookManager::quitting, mReceiver,
-                                              [this] { mDestroy(); });
+    mManagerConnections[1] =
+        QObject::connect(&mManager, &BookManager::quitting, mReceiver, [this] { mDestroy(); });
 }
 
 BoxEditEvents::~BoxEditEvents() {
@@ -24,14 +24,17 @@ BoxEditEvents::~BoxEditEvents() {
         QObject::disconnect(connection);
 }
 
-void BoxEditEvents::FollowEdit(const Book* book, const Page* aPage, const std::function<void()>& onPageChange) {
+void BoxEditEvents::FollowEdit(const Book* book, const Page* aPage,
+                               const std::function<void()>& onPageChange) {
     UnfollowEdit();
     mBook = book;
     if (book)
-        mEditConnections[0] = QObject::connect(book, &Book::pageIndexChanged, mReceiver, [this] { mDestroy(); });
+        mEditConnections[0] =
+            QObject::connect(book, &Book::pageIndexChanged, mReceiver, [this] { mDestroy(); });
     if (!aPage)
         return;
-    mEditConnections[1] = QObject::connect(aPage, &Page::templateChanged, mReceiver, [this] { mDestroy(); });
+    mEditConnections[1] =
+        QObject::connect(aPage, &Page::templateChanged, mReceiver, [this] { mDestroy(); });
     if (onPageChange)
         mEditConnections[2] = QObject::connect(aPage, &Page::changed, mReceiver, onPageChange);
 }

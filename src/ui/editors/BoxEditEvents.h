@@ -26,7 +26,8 @@ public:
 
     BookManager& Manager() const { return mManager; }
     // Follows one edit; `onPageChange`, when given, runs on the page's other changes.
-    void FollowEdit(const Book* book, const Page* aPage, const std::function<void()>& onPageChange = {});
+    void FollowEdit(const Book* book, const Page* aPage,
+                    const std::function<void()>& onPageChange = {});
     void UnfollowEdit();
 
 private:

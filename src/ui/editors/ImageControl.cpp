@@ -1,14 +1,14 @@
 #include "ui/editors/ImageControl.h"
 
-#include "ui/common/EditorToolbar.h"
-#include "ui/common/GuardedStep.h"
-#include "ui/editors/PhotoBoxEditMath.h"
-#include "ui/editors/EditorFocus.h"
-#include "ui/editors/ImageControlIcons.h"
-#include "model/PhotoImage.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/Page.h"
+#include "model/PhotoImage.h"
+#include "ui/common/EditorToolbar.h"
+#include "ui/common/GuardedStep.h"
+#include "ui/editors/EditorFocus.h"
+#include "ui/editors/ImageControlIcons.h"
+#include "ui/editors/PhotoBoxEditMath.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -17,7 +17,6 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QToolBar>
-
 
 namespace {
 
@@ -33,8 +32,8 @@ void DrawMissingPhoto(QPainter& painter, const QRect& area) {
 } // namespace
 
 ImageControl::ImageControl(QWidget* parent, BookManager& manager, QImage tooSmallMarker)
-    : QWidget(parent),
-      mEvents(this, manager, [this] { Destroy(); }, [this] { DestroyWithoutSave(); }),
+    : QWidget(parent), mEvents(
+                           this, manager, [this] { Destroy(); }, [this] { DestroyWithoutSave(); }),
       mTooSmallMarker(std::move(tooSmallMarker)) {
     BuildToolbar();
     mPicture = new QWidget(this);
@@ -109,7 +108,8 @@ void ImageControl::SetLocationAndSize(int aX, int aY, int aWidth, int aHeight) {
         return;
     const QSize bar = mToolbar->sizeHint();
     const int parentWidth = parentWidget() ? parentWidget()->width() : aX + aWidth;
-    const PhotoEditorPlacement place = PlacePhotoEditor(QRect(aX, aY, aWidth, aHeight), bar, parentWidth);
+    const PhotoEditorPlacement place =
+        PlacePhotoEditor(QRect(aX, aY, aWidth, aHeight), bar, parentWidth);
     setGeometry(place.editor);
     mToolbar->setGeometry(QRect(place.toolbar, bar));
     mPicture->setGeometry(place.picture);
@@ -147,9 +147,7 @@ void ImageControl::DestroyWithoutSave() {
     edited->TextChanged(); // OnPageChange: every view of the page redraws
 }
 
-int ImageControl::PageId() const {
-    return mPage ? mPage->GetPageId() : -1;
-}
+int ImageControl::PageId() const { return mPage ? mPage->GetPageId() : -1; }
 
 std::shared_ptr<const TemplateBox> ImageControl::PhotoBox() const {
     return mPhoto ? mPhoto->PhotoBox() : nullptr;
@@ -192,34 +190,26 @@ void ImageControl::Turn(int angle) {
     Redraw();
 }
 
-void ImageControl::Redraw() {
-    mPicture->update();
-}
+void ImageControl::Redraw() { mPicture->update(); }
 
 bool ImageControl::eventFilter(QObject* watched, QEvent* event) {
     if (watched != mPicture)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::Paint:
-        PaintPicture();
-        return true;
-    case QEvent::MouseButtonPress:
-        PressPicture(static_cast<QMouseEvent*>(event));
-        return true;
-    case QEvent::MouseMove:
-        DragPicture(static_cast<QMouseEvent*>(event));
-        return true;
-    default:
-        return false;
+    case QEvent::Paint: PaintPicture(); return true;
+    case QEvent::MouseButtonPress: PressPicture(static_cast<QMouseEvent*>(event)); return true;
+    case QEvent::MouseMove: DragPicture(static_cast<QMouseEvent*>(event)); return true;
+    default: return false;
     }
 }
 
 void ImageControl::PaintPicture() {
     QPainter painter(mPicture);
     const QRect area = mPicture->rect();
-    const bool drawn = mPhoto && RunGuarded([&] {
-        mPhoto->DrawImage(painter, 0, 0, area.width(), area.height(), true, mTooSmallMarker);
-    });
+    const bool drawn =
+        mPhoto && RunGuarded([&] {
+            mPhoto->DrawImage(painter, 0, 0, area.width(), area.height(), true, mTooSmallMarker);
+        });
     if (!drawn)
         DrawMissingPhoto(painter, area);
     emit PicturePainted();

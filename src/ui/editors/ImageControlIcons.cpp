@@ -54,7 +54,8 @@ QIcon ImageControlIcon(const QString& key) {
     if (key == QLatin1String("small") || key == QLatin1String("big"))
         return PaintedIcon(cSize, [&](QPainter& p) { DrawLens(p, key == QLatin1String("big")); });
     if (key == QLatin1String("rotateLeft") || key == QLatin1String("rotateRight"))
-        return PaintedIcon(cSize, [&](QPainter& p) { DrawTurn(p, key == QLatin1String("rotateLeft")); });
+        return PaintedIcon(cSize,
+                           [&](QPainter& p) { DrawTurn(p, key == QLatin1String("rotateLeft")); });
     if (key == QLatin1String("ok"))
         return PaintedIcon(cSize, DrawCheck);
     return {};

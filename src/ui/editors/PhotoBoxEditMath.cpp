@@ -17,9 +17,7 @@ int RoundTo16(double value) {
 
 } // namespace
 
-int ClampZoomSlider(int value) {
-    return std::clamp(value, cZoomSliderMin, cZoomSliderMax);
-}
+int ClampZoomSlider(int value) { return std::clamp(value, cZoomSliderMin, cZoomSliderMax); }
 
 int ZoomSliderValueForRatio(float ratio) {
     if (!(ratio > 0)) // zero, negative or NaN: the most zoomed-in value
@@ -30,21 +28,13 @@ int ZoomSliderValueForRatio(float ratio) {
     return ClampZoomSlider(int(RoundHalfEven(value)));
 }
 
-float RatioForZoomSlider(int value) {
-    return 100.0f / float(ClampZoomSlider(value));
-}
+float RatioForZoomSlider(int value) { return 100.0f / float(ClampZoomSlider(value)); }
 
-int AngleTurnedLeft(int angle) {
-    return (angle + 90) % 360;
-}
+int AngleTurnedLeft(int angle) { return (angle + 90) % 360; }
 
-int AngleTurnedRight(int angle) {
-    return (angle - 90) % 360;
-}
+int AngleTurnedRight(int angle) { return (angle - 90) % 360; }
 
-QPoint TurnedOffsets(QPoint offsets) {
-    return offsets.transposed();
-}
+QPoint TurnedOffsets(QPoint offsets) { return offsets.transposed(); }
 
 QPoint DraggedOffsets(QPoint offsets, QPointF last, QPointF now) {
     return {RoundTo16(offsets.x() + (now.x() - last.x())),

@@ -7,15 +7,15 @@
 
 namespace {
 
-constexpr std::array<QRgb, cPaletteRows * cPaletteColumns> cPalette = {
-    qRgb(0, 0, 0),       qRgb(128, 0, 0),     qRgb(0, 128, 0),     qRgb(0, 0, 128),
-    qRgb(128, 128, 64),  qRgb(0, 128, 255),   qRgb(128, 0, 255),   // row 1
-    qRgb(128, 128, 128), qRgb(255, 0, 0),     qRgb(0, 255, 0),     qRgb(0, 0, 255),
-    qRgb(255, 255, 128), qRgb(128, 255, 255), qRgb(255, 0, 128),   // row 2
-    qRgb(192, 192, 192), qRgb(128, 128, 0),   qRgb(0, 128, 128),   qRgb(128, 0, 128),
-    qRgb(0, 64, 64),     qRgb(0, 64, 128),    qRgb(128, 64, 0),    // row 3
-    qRgb(255, 255, 255), qRgb(255, 255, 0),   qRgb(0, 255, 255),   qRgb(255, 0, 255),
-    qRgb(0, 255, 128),   qRgb(128, 128, 255), qRgb(255, 128, 64),  // row 4
+constexpr std::array<QRgb, cPaletteRows* cPaletteColumns> cPalette = {
+    qRgb(0, 0, 0),       qRgb(128, 0, 0),     qRgb(0, 128, 0),    qRgb(0, 0, 128),
+    qRgb(128, 128, 64),  qRgb(0, 128, 255),   qRgb(128, 0, 255), // row 1
+    qRgb(128, 128, 128), qRgb(255, 0, 0),     qRgb(0, 255, 0),    qRgb(0, 0, 255),
+    qRgb(255, 255, 128), qRgb(128, 255, 255), qRgb(255, 0, 128), // row 2
+    qRgb(192, 192, 192), qRgb(128, 128, 0),   qRgb(0, 128, 128),  qRgb(128, 0, 128),
+    qRgb(0, 64, 64),     qRgb(0, 64, 128),    qRgb(128, 64, 0), // row 3
+    qRgb(255, 255, 255), qRgb(255, 255, 0),   qRgb(0, 255, 255),  qRgb(255, 0, 255),
+    qRgb(0, 255, 128),   qRgb(128, 128, 255), qRgb(255, 128, 64), // row 4
 };
 
 } // namespace
@@ -33,14 +33,16 @@ QStringList ListableFontNames(const QStringList& fonts,
         if (!IsExcludedFontName(name) && isListable(name))
             names.append(name);
     }
-    std::sort(names.begin(), names.end(),
-              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseSensitive) < 0; });
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseSensitive) < 0;
+    });
     return names;
 }
 
 QStringList EditorFontNames() {
-    return ListableFontNames(QFontDatabase::families(),
-                             [](const QString& family) { return QFontDatabase::isScalable(family); });
+    return ListableFontNames(QFontDatabase::families(), [](const QString& family) {
+        return QFontDatabase::isScalable(family);
+    });
 }
 
 const QStringList& EditorFontSizes() {

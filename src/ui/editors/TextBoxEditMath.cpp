@@ -1,7 +1,7 @@
 #include "ui/editors/TextBoxEditMath.h"
 
-#include "ui/editors/TextBoxEditChoices.h"
 #include "base/Rounding.h"
+#include "ui/editors/TextBoxEditChoices.h"
 
 #include <algorithm>
 
@@ -54,7 +54,8 @@ QSize PaletteSize() {
 }
 
 QRect PaletteCell(int row, int column) {
-    return {cCellPitch * column + cCellMargin, cCellPitch * row + cCellMargin, cCellSize, cCellSize};
+    return {cCellPitch * column + cCellMargin, cCellPitch * row + cCellMargin, cCellSize,
+            cCellSize};
 }
 
 QColor PaletteColorAt(QPoint point) {

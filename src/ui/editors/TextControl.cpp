@@ -1,22 +1,22 @@
 #include "ui/editors/TextControl.h"
 
+#include "base/Constants.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "model/Page.h"
+#include "model/Template.h"
+#include "model/TemplateBox.h"
+#include "render/TextRender.h"
+#include "render/rtf/RtfWriter.h"
 #include "ui/common/EditorToolbar.h"
 #include "ui/common/GuardedStep.h"
-#include "render/rtf/RtfWriter.h"
+#include "ui/editors/EditorFocus.h"
 #include "ui/editors/TextBoxEditChoices.h"
 #include "ui/editors/TextBoxEditMath.h"
-#include "render/TextRender.h"
-#include "ui/editors/TextSelectionFormat.h"
-#include "ui/editors/EditorFocus.h"
 #include "ui/editors/TextControlEditView.h"
 #include "ui/editors/TextControlIcons.h"
 #include "ui/editors/TextControlPalette.h"
-#include "model/Book.h"
-#include "model/BookManager.h"
-#include "model/Template.h"
-#include "model/TemplateBox.h"
-#include "model/Page.h"
-#include "base/Constants.h"
+#include "ui/editors/TextSelectionFormat.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -45,7 +45,8 @@ QComboBox* MakeCombo(int width) {
 } // namespace
 
 TextControl::TextControl(QWidget* parent, BookManager& manager, const Constants& strings)
-    : QWidget(parent), mEvents(this, manager, [this] { Destroy(); }, [this] { DestroyWithoutSave(); }),
+    : QWidget(parent), mEvents(
+                           this, manager, [this] { Destroy(); }, [this] { DestroyWithoutSave(); }),
       mDefaults(DefaultsFrom(strings)) {
     BuildToolbar();
     mRichTextBox = new TextControlEditView(this);
@@ -54,7 +55,8 @@ TextControl::TextControl(QWidget* parent, BookManager& manager, const Constants&
     connect(mRichTextBox, &TextControlEditView::EscapePressed, this, &TextControl::Destroy);
     mColorPalette = new TextControlPalette(this);
     mColorPalette->hide();
-    connect(mColorPalette, &TextControlPalette::Previewed, mColorPicture, &TextControlSwatch::SetColor);
+    connect(mColorPalette, &TextControlPalette::Previewed, mColorPicture,
+            &TextControlSwatch::SetColor);
     connect(mColorPalette, &TextControlPalette::Picked, this, &TextControl::ApplyColor);
     hide();
 }
@@ -135,9 +137,9 @@ void TextControl::Init(const std::shared_ptr<Page>& aPage, int textBoxIndex) {
     std::shared_ptr<const TemplateBox> box;
     QString text;
     const bool found = aPage && aPage->Template() && RunGuarded([&] {
-        box = aPage->Template()->TextBox(textBoxIndex);
-        text = aPage->text(textBoxIndex);
-    });
+                           box = aPage->Template()->TextBox(textBoxIndex);
+                           text = aPage->text(textBoxIndex);
+                       });
     if (!found || !box)
         return;
 
@@ -171,13 +173,9 @@ void TextControl::SetLocationAndSize(int x, int y, int width, int height, int su
     update();
 }
 
-void TextControl::Destroy() {
-    Close(true);
-}
+void TextControl::Destroy() { Close(true); }
 
-void TextControl::DestroyWithoutSave() {
-    Close(false);
-}
+void TextControl::DestroyWithoutSave() { Close(false); }
 
 void TextControl::Close(bool save) {
     if (!IsInitialized())
@@ -211,9 +209,7 @@ QString TextControl::EditedText() const {
     return RtfWriter::Write(*document);
 }
 
-int TextControl::PageId() const {
-    return mPage ? mPage->GetPageId() : -1;
-}
+int TextControl::PageId() const { return mPage ? mPage->GetPageId() : -1; }
 
 void TextControl::SyncSelection() {
     const SelectionFormat format = ReadSelectionFormat(mRichTextBox->TextCursor());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/editors/BoxEditEvents.h"
 #include "render/rtf/RtfReader.h"
+#include "ui/editors/BoxEditEvents.h"
 #include "ui/editors/BoxEditors.h"
 
 #include <QString>

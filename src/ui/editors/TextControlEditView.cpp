@@ -27,7 +27,8 @@ void TextControlEditItem::NoteSelection() {
     emit SelectionMoved();
 }
 
-void TextControlEditItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) {
+void TextControlEditItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
+                                QWidget* widget) {
     QStyleOptionGraphicsItem plain(*option);
     plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
     QGraphicsTextItem::paint(painter, &plain, widget);
@@ -55,7 +56,8 @@ TextControlEditView::TextControlEditView(QWidget* parent)
     setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     setBackgroundBrush(Qt::white);
     setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
-    connect(mItem, &TextControlEditItem::SelectionMoved, this, &TextControlEditView::SelectionMoved);
+    connect(mItem, &TextControlEditItem::SelectionMoved, this,
+            &TextControlEditView::SelectionMoved);
     connect(mItem, &TextControlEditItem::EscapePressed, this, &TextControlEditView::EscapePressed);
 }
 
@@ -83,7 +85,8 @@ void TextControlEditView::SetBoxWidth(int boxWidthPx) {
     mScale = EditorDisplayScale(boxWidthPx, mBoxMm);
     setTransform(QTransform::fromScale(mScale, mScale));
     // A text cursor of about one screen pixel at any scale.
-    mDocument->documentLayout()->setProperty("cursorWidth", std::max(1, int(std::lround(1.0 / mScale))));
+    mDocument->documentLayout()->setProperty("cursorWidth",
+                                             std::max(1, int(std::lround(1.0 / mScale))));
     UpdateSceneRect();
 }
 
@@ -111,8 +114,9 @@ QPointF TextControlEditView::IntoText(QPointF viewportPosition) const {
 }
 
 void TextControlEditView::ForwardIntoText(QMouseEvent* event) {
-    QMouseEvent inText(event->type(), IntoText(event->position()), event->globalPosition(), event->button(),
-                       event->buttons(), event->modifiers(), event->pointingDevice());
+    QMouseEvent inText(event->type(), IntoText(event->position()), event->globalPosition(),
+                       event->button(), event->buttons(), event->modifiers(),
+                       event->pointingDevice());
     if (event->type() == QEvent::MouseButtonDblClick)
         QGraphicsView::mouseDoubleClickEvent(&inText);
     else
@@ -125,9 +129,7 @@ void TextControlEditView::mousePressEvent(QMouseEvent* event) {
     ForwardIntoText(event);
 }
 
-void TextControlEditView::mouseDoubleClickEvent(QMouseEvent* event) {
-    ForwardIntoText(event);
-}
+void TextControlEditView::mouseDoubleClickEvent(QMouseEvent* event) { ForwardIntoText(event); }
 
 void TextControlEditView::FocusText() {
     setFocus(Qt::OtherFocusReason);

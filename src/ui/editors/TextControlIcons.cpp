@@ -44,7 +44,9 @@ void DrawColorLetter(QPainter& p) {
 } // namespace
 
 QIcon TextControlIcon(const QString& key) {
-    const auto draw = [](const std::function<void(QPainter&)>& paint) { return PaintedIcon(cSize, paint); };
+    const auto draw = [](const std::function<void(QPainter&)>& paint) {
+        return PaintedIcon(cSize, paint);
+    };
     if (key == QLatin1String("alignLeft"))
         return draw([](QPainter& p) { DrawLines(p, Qt::AlignLeft); });
     if (key == QLatin1String("alignCenter"))

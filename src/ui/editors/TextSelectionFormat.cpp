@@ -9,8 +9,7 @@
 namespace {
 
 // The common value of `read` over the formats, or nothing when they differ.
-template <typename T>
-class Common {
+template <typename T> class Common {
 public:
     void Add(const T& value) {
         if (!mSeen) {
@@ -35,13 +34,15 @@ struct FormatCollector {
 
     void Add(const QTextCharFormat& format, const QFont& defaultFont) {
         const QStringList families = format.fontFamilies().toStringList();
-        bold.Add(format.hasProperty(QTextFormat::FontWeight) ? format.fontWeight() >= QFont::DemiBold
-                                                             : defaultFont.bold());
+        bold.Add(format.hasProperty(QTextFormat::FontWeight)
+                     ? format.fontWeight() >= QFont::DemiBold
+                     : defaultFont.bold());
         italic.Add(format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic()
                                                                : defaultFont.italic());
         underline.Add(format.fontUnderline());
         family.Add(families.isEmpty() ? defaultFont.family() : families.first());
-        pointSize.Add(format.fontPointSize() > 0 ? format.fontPointSize() : defaultFont.pointSizeF());
+        pointSize.Add(format.fontPointSize() > 0 ? format.fontPointSize()
+                                                 : defaultFont.pointSizeF());
         const QBrush brush = format.foreground();
         color.Add(brush.style() == Qt::NoBrush ? qRgb(0, 0, 0) : brush.color().rgb());
     }
@@ -60,14 +61,10 @@ TextAlignment ToolbarAlignment(Qt::Alignment alignment) {
 
 Qt::Alignment QtAlignment(TextAlignment alignment) {
     switch (alignment) {
-    case TextAlignment::Right:
-        return Qt::AlignRight;
-    case TextAlignment::Center:
-        return Qt::AlignHCenter;
-    case TextAlignment::Justify:
-        return Qt::AlignJustify;
-    case TextAlignment::Left:
-        break;
+    case TextAlignment::Right: return Qt::AlignRight;
+    case TextAlignment::Center: return Qt::AlignHCenter;
+    case TextAlignment::Justify: return Qt::AlignJustify;
+    case TextAlignment::Left: break;
     }
     return Qt::AlignLeft;
 }
@@ -77,8 +74,8 @@ void ForEachSelectedFormat(const QTextCursor& cursor,
                            const std::function<void(const QTextCharFormat&)>& visit) {
     const int start = cursor.selectionStart();
     const int end = cursor.selectionEnd();
-    for (QTextBlock block = cursor.document()->findBlock(start); block.isValid() && block.position() < end;
-         block = block.next()) {
+    for (QTextBlock block = cursor.document()->findBlock(start);
+         block.isValid() && block.position() < end; block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (fragment.position() < end && fragment.position() + fragment.length() > start)
@@ -88,8 +85,7 @@ void ForEachSelectedFormat(const QTextCursor& cursor,
 }
 
 // Merges one change into the selection's formats (or the cursor's own).
-template <typename Change>
-void MergeChange(QTextCursor& cursor, Change change) {
+template <typename Change> void MergeChange(QTextCursor& cursor, Change change) {
     QTextCharFormat format;
     change(format);
     cursor.mergeCharFormat(format);
@@ -105,7 +101,8 @@ SelectionFormat ReadSelectionFormat(const QTextCursor& cursor) {
     const QFont defaultFont = document->defaultFont();
     FormatCollector formats;
     if (cursor.hasSelection())
-        ForEachSelectedFormat(cursor, [&](const QTextCharFormat& format) { formats.Add(format, defaultFont); });
+        ForEachSelectedFormat(
+            cursor, [&](const QTextCharFormat& format) { formats.Add(format, defaultFont); });
     else
         formats.Add(cursor.charFormat(), defaultFont);
     result.bold = formats.bold.Value();
@@ -118,7 +115,8 @@ SelectionFormat ReadSelectionFormat(const QTextCursor& cursor) {
 
     Common<TextAlignment> alignment;
     const QTextBlock last = document->findBlock(cursor.selectionEnd());
-    for (QTextBlock block = document->findBlock(cursor.selectionStart()); block.isValid(); block = block.next()) {
+    for (QTextBlock block = document->findBlock(cursor.selectionStart()); block.isValid();
+         block = block.next()) {
         alignment.Add(ToolbarAlignment(block.blockFormat().alignment()));
         if (block == last)
             break;
@@ -128,7 +126,8 @@ SelectionFormat ReadSelectionFormat(const QTextCursor& cursor) {
 }
 
 void SetSelectionBold(QTextCursor& cursor, bool bold) {
-    MergeChange(cursor, [&](QTextCharFormat& f) { f.setFontWeight(bold ? QFont::Bold : QFont::Normal); });
+    MergeChange(cursor,
+                [&](QTextCharFormat& f) { f.setFontWeight(bold ? QFont::Bold : QFont::Normal); });
 }
 
 void SetSelectionItalic(QTextCursor& cursor, bool italic) {

@@ -34,9 +34,7 @@ IntroductionPanel::IntroductionPanel(const Constants& strings, const QString& pr
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-bool IntroductionPanel::HasPicture() const {
-    return !mPicture->pixmap().isNull();
-}
+bool IntroductionPanel::HasPicture() const { return !mPicture->pixmap().isNull(); }
 
 void IntroductionPanel::OnOk() {
     WriteIntroPanelSetting(mSettingsFile, !mNotShow->isChecked()); // a failed write is ignored

@@ -29,10 +29,10 @@ struct Input {
 };
 
 struct Result {
-    QRect pane;         // mSidePane
-    QRect selector;     // mTemplateSelector
-    QRect picker;       // mTemplatesControl
-    QRect book;         // mBookView
+    QRect pane;     // mSidePane
+    QRect selector; // mTemplateSelector
+    QRect picker;   // mTemplatesControl
+    QRect book;     // mBookView
 };
 
 Result Compute(const Input& in);

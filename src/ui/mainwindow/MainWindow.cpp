@@ -1,16 +1,16 @@
 #include "ui/mainwindow/MainWindow.h"
 
-#include "render/PageExportJob.h"
-#include "ui/bookview/TemplatesControl.h"
+#include "base/Constants.h"
+#include "base/UserFolders.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/Templates.h"
-#include "base/Constants.h"
-#include "base/UserFolders.h"
-#include "ui/mainwindow/WindowPlacement.h"
+#include "render/PageExportJob.h"
+#include "ui/bookview/TemplatesControl.h"
 #include "ui/mainwindow/IntroductionPanel.h"
 #include "ui/mainwindow/MainLayout.h"
 #include "ui/mainwindow/MainWindowRules.h"
+#include "ui/mainwindow/WindowPlacement.h"
 #include "ui/mainwindow/dialogs/PreviewStatusDialog.h"
 
 #include <QApplication>
@@ -84,9 +84,7 @@ void MainWindow::CreateChildren(const UiContext& context) {
     mClient->installEventFilter(this);
 }
 
-std::shared_ptr<Book> MainWindow::CurrentBook() const {
-    return mBooks.GetBook();
-}
+std::shared_ptr<Book> MainWindow::CurrentBook() const { return mBooks.GetBook(); }
 
 // ---- book events and menu states
 
@@ -100,7 +98,8 @@ void MainWindow::OnBookChange() {
     mBookPageViewAction->setText(
         mStrings.Text(MainWindowRules::PageViewCaptionKey(mBookView->GetPagesView())));
     if (const auto book = CurrentBook())
-        setWindowTitle(MainWindowRules::WindowTitle(mStrings.Text(u"cMainFormCaption"), book->GetName()));
+        setWindowTitle(
+            MainWindowRules::WindowTitle(mStrings.Text(u"cMainFormCaption"), book->GetName()));
     Resize(); // the new book's side-pane view
 }
 
@@ -141,12 +140,11 @@ void MainWindow::SetNewPageButtonStatus() {
 
 void MainWindow::SetBookOrderStatusMenu() {
     const auto book = CurrentBook();
-    mBookOrderStatusAction->setEnabled(mHooks.orderStatus && book && !book->GetOrderIds().isEmpty());
+    mBookOrderStatusAction->setEnabled(mHooks.orderStatus && book &&
+                                       !book->GetOrderIds().isEmpty());
 }
 
-void MainWindow::DeleteBook() {
-    mBooks.DeleteBook();
-}
+void MainWindow::DeleteBook() { mBooks.DeleteBook(); }
 
 // ---- layout
 
@@ -239,9 +237,7 @@ IntroductionPanel& MainWindow::Introduction() {
     return *mIntroduction;
 }
 
-void MainWindow::ShowIntroductionModal() {
-    Introduction().exec();
-}
+void MainWindow::ShowIntroductionModal() { Introduction().exec(); }
 
 void MainWindow::ShowIntroduction() {
     Introduction().show();

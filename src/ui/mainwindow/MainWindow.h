@@ -2,8 +2,8 @@
 
 #include "ui/bookview/BookView.h"
 #include "ui/common/UiContext.h"
-#include "ui/panes/SidePane.h"
 #include "ui/mainwindow/MainWindowHooks.h"
+#include "ui/panes/SidePane.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -32,8 +32,8 @@ class UserFolders;
 struct MainWindowContext {
     UiContext ui;
     const UserFolders* folders = nullptr; // null: no settings file, no pictures folder
-    QString programFolder;  // the introduction picture
-    QString placementFile;  // an INI file for the placement; empty: the per-user store
+    QString programFolder;                // the introduction picture
+    QString placementFile; // an INI file for the placement; empty: the per-user store
 };
 
 // MainWindow: the side pane, the template group selector, the template picker

@@ -1,21 +1,21 @@
 #include "ui/mainwindow/MainWindow.h"
 
 #include "BuildConfig.h"
-#include "ui/common/GuardedStep.h"
-#include "render/PageExport.h"
-#include "render/PageExportJob.h"
-#include "render/PageRenderer.h"
-#include "model/Book.h"
-#include "model/BookManager.h"
 #include "base/Constants.h"
 #include "base/ShellOpen.h"
 #include "base/UserFolders.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "render/PageExport.h"
+#include "render/PageExportJob.h"
+#include "render/PageRenderer.h"
+#include "ui/common/GuardedStep.h"
+#include "ui/mainwindow/MainWindowRules.h"
 #include "ui/mainwindow/dialogs/AboutBox.h"
 #include "ui/mainwindow/dialogs/BookNameDialogs.h"
 #include "ui/mainwindow/dialogs/FileOpen.h"
 #include "ui/mainwindow/dialogs/FolderBrowse.h"
 #include "ui/mainwindow/dialogs/InternetCheck.h"
-#include "ui/mainwindow/MainWindowRules.h"
 #include "ui/mainwindow/dialogs/OrderChecks.h"
 #include "ui/mainwindow/dialogs/PreviewStatusDialog.h"
 
@@ -93,9 +93,7 @@ void MainWindow::onFileDeleteTriggered() {
         DeleteBook();
 }
 
-void MainWindow::onFileExitTriggered() {
-    close();
-}
+void MainWindow::onFileExitTriggered() { close(); }
 
 // ---- Book
 
@@ -126,10 +124,10 @@ void MainWindow::onBookNextPageTriggered() {
 
 void MainWindow::onBookImportPhotosTriggered() {
     const QString pictures = mFolders ? mFolders->GetPicturesFolder() : QString();
-    const QStringList paths =
-        mHooks.pickPhotos ? mHooks.pickPhotos()
-                          : ShowOpenFileDialog(QStringLiteral("*.jpg|*.jpg"), pictures,
-                                               mStrings.Text(u"cImportPhotoDialog"), this);
+    const QStringList paths = mHooks.pickPhotos
+                                  ? mHooks.pickPhotos()
+                                  : ShowOpenFileDialog(QStringLiteral("*.jpg|*.jpg"), pictures,
+                                                       mStrings.Text(u"cImportPhotoDialog"), this);
     if (!paths.isEmpty() && !paths.first().isEmpty())
         mSidePane->AddFiles(paths);
 }
@@ -176,9 +174,7 @@ void MainWindow::onViewSwitchTriggered() {
 
 // ---- Help
 
-void MainWindow::onHelpIntroductionTriggered() {
-    ShowIntroduction();
-}
+void MainWindow::onHelpIntroductionTriggered() { ShowIntroduction(); }
 
 void MainWindow::OpenPage(const QString& address) const {
     if (mHooks.openWebPage)
@@ -195,9 +191,7 @@ void MainWindow::onHelpFAQTriggered() {
     OpenPage(QString::fromUtf8(BuildConfig::FaqUrl) + QStringLiteral("question.html"));
 }
 
-void MainWindow::onHelpWebsiteTriggered() {
-    OpenPage(QString::fromUtf8(BuildConfig::WebsiteUrl));
-}
+void MainWindow::onHelpWebsiteTriggered() { OpenPage(QString::fromUtf8(BuildConfig::WebsiteUrl)); }
 
 void MainWindow::onHelpChkUpdateTriggered() {
     if (mHooks.updateCheck)

@@ -1,8 +1,8 @@
 #include "ui/mainwindow/MainWindow.h"
 
+#include "base/Constants.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
-#include "base/Constants.h"
 #include "ui/mainwindow/MainWindowRules.h"
 #include "ui/mainwindow/MenuIcons.h"
 
@@ -14,7 +14,7 @@
 #include <utility>
 
 QAction* MainWindow::AddItem(QMenu* menu, const char* name, const char16_t* captionKey,
-                          void (MainWindow::*handler)(), const char* icon) {
+                             void (MainWindow::*handler)(), const char* icon) {
     QAction* action = menu->addAction(mStrings.Text(captionKey));
     action->setObjectName(QLatin1String(name));
     if (icon)
@@ -28,31 +28,35 @@ void MainWindow::CreateMenus() {
     QMenu* file = bar->addMenu(mStrings.Text(u"cMenuFile"));
     file->setObjectName(QStringLiteral("mnuFile"));
     AddItem(file, "mnuFileNew", u"cMenuFileNew", &MainWindow::onFileNewTriggered, "document-new");
-    AddItem(file, "mnuFileRename", u"cMenuFileRename", &MainWindow::onFileRenameTriggered, "edit-rename");
+    AddItem(file, "mnuFileRename", u"cMenuFileRename", &MainWindow::onFileRenameTriggered,
+            "edit-rename");
     mFilePreviewAction = AddItem(file, "mnuFilePreview", u"cMenuFilePreview",
-                             &MainWindow::onFilePreviewTriggered, "document-print-preview");
-    AddItem(file, "mnuFileDelete", u"cMenuFileDelete", &MainWindow::onFileDeleteTriggered, "edit-delete");
-    AddItem(file, "mnuFileExit", u"cMenuFileExit", &MainWindow::onFileExitTriggered, "application-exit");
+                                 &MainWindow::onFilePreviewTriggered, "document-print-preview");
+    AddItem(file, "mnuFileDelete", u"cMenuFileDelete", &MainWindow::onFileDeleteTriggered,
+            "edit-delete");
+    AddItem(file, "mnuFileExit", u"cMenuFileExit", &MainWindow::onFileExitTriggered,
+            "application-exit");
 
     QMenu* book = bar->addMenu(mStrings.Text(u"cMenuBook"));
     book->setObjectName(QStringLiteral("mnuBook"));
     mBookNewPageAction = AddItem(book, "mnuBookNewPage", u"cMenuBookNewPage",
-                             &MainWindow::onBookNewPageTriggered, "list-add");
+                                 &MainWindow::onBookNewPageTriggered, "list-add");
     book->addSeparator();
     mBookPageViewAction = AddItem(book, "mnuBookPageView", u"cMenuBookOnePageView",
-                              &MainWindow::onBookPageViewTriggered);
+                                  &MainWindow::onBookPageViewTriggered);
     book->addSeparator();
     mBookPreviousPageAction = AddItem(book, "mnuBookPreviousPage", u"cMenuBookPreviousPage",
-                                  &MainWindow::onBookPreviousPageTriggered, "go-previous");
+                                      &MainWindow::onBookPreviousPageTriggered, "go-previous");
     mBookNextPageAction = AddItem(book, "mnuBookNextPage", u"cMenuBookNextPage",
-                              &MainWindow::onBookNextPageTriggered, "go-next");
+                                  &MainWindow::onBookNextPageTriggered, "go-next");
     book->addSeparator();
     AddItem(book, "mnuBookImportPhotos", u"cMenuBookImportPhotos",
             &MainWindow::onBookImportPhotosTriggered, "document-import");
     book->addSeparator();
-    AddItem(book, "mnuBookOrder", u"cMenuBookOrder", &MainWindow::onBookOrderTriggered, "mail-send");
+    AddItem(book, "mnuBookOrder", u"cMenuBookOrder", &MainWindow::onBookOrderTriggered,
+            "mail-send");
     mBookOrderStatusAction = AddItem(book, "mnuBookOrderStatus", u"cMenuBookOrderStatus",
-                                 &MainWindow::onBookOrderStatusTriggered);
+                                     &MainWindow::onBookOrderStatusTriggered);
 
     QMenu* view = bar->addMenu(mStrings.Text(u"cMenuView"));
     view->setObjectName(QStringLiteral("mnuView"));
@@ -71,12 +75,14 @@ void MainWindow::CreateMenus() {
             "help-contents");
     AddItem(help, "mnuHelpFAQ", u"cMenuHelpFAQ", &MainWindow::onHelpFAQTriggered);
     help->addSeparator();
-    AddItem(help, "mnuHelpWebsite", u"cMenuHelpWebsite", &MainWindow::onHelpWebsiteTriggered, "go-home");
+    AddItem(help, "mnuHelpWebsite", u"cMenuHelpWebsite", &MainWindow::onHelpWebsiteTriggered,
+            "go-home");
     help->addSeparator();
     mHelpChkUpdateAction = AddItem(help, "mnuHelpChkUpdate", u"cMenuHelpChkUpdate",
-                               &MainWindow::onHelpChkUpdateTriggered, "view-refresh");
+                                   &MainWindow::onHelpChkUpdateTriggered, "view-refresh");
     help->addSeparator();
-    AddItem(help, "mnuHelpAbout", u"cMenuHelpAbout", &MainWindow::onHelpAboutTriggered, "help-about");
+    AddItem(help, "mnuHelpAbout", u"cMenuHelpAbout", &MainWindow::onHelpAboutTriggered,
+            "help-about");
     SetStandardShortcuts();
     RefreshHookedItems();
 }

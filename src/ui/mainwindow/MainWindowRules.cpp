@@ -1,8 +1,8 @@
 #include "ui/mainwindow/MainWindowRules.h"
 
 #include "base/Rounding.h"
-#include "ui/mainwindow/WindowPlacement.h"
 #include "ui/mainwindow/MainLayout.h"
+#include "ui/mainwindow/WindowPlacement.h"
 
 #include <algorithm>
 
@@ -37,9 +37,7 @@ int ToPixels(float twips) {
     return int(RoundHalfEven(pixels));
 }
 
-float ToTwips(int pixels) {
-    return float(pixels * MainLayout::TwipsPerPixel);
-}
+float ToTwips(int pixels) { return float(pixels * MainLayout::TwipsPerPixel); }
 
 } // namespace
 

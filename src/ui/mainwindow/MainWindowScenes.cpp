@@ -1,7 +1,7 @@
 #include "ui/mainwindow/MainWindow.h"
 
-#include "ui/bookview/PageControl.h"
 #include "ui/bookview/BookView.h"
+#include "ui/bookview/PageControl.h"
 #include "ui/panes/SidePane.h"
 
 // Scenes for screenshots: "column" switches the side pane to the column at

@@ -41,7 +41,8 @@ void WriteWindowPlacement(QSettings& settings, const WindowPlacement& placement,
         return;
     settings.beginGroup(kGroup);
     for (const Field& f : kFields)
-        settings.setValue(QLatin1String(f.key), QString::number(double(placement.*f.member), 'g', 10));
+        settings.setValue(QLatin1String(f.key),
+                          QString::number(double(placement.*f.member), 'g', 10));
     settings.endGroup();
     settings.sync();
 }

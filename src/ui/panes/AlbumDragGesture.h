@@ -16,7 +16,8 @@ public:
     bool Move(const QMouseEvent& event) {
         if (!mPressed || !(event.buttons() & Qt::LeftButton))
             return false;
-        if ((event.position().toPoint() - mStart).manhattanLength() < QApplication::startDragDistance())
+        if ((event.position().toPoint() - mStart).manhattanLength() <
+            QApplication::startDragDistance())
             return false;
         mPressed = false;
         return true;

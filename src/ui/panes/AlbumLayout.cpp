@@ -44,7 +44,8 @@ std::optional<int> ParseAlbumThumbPayload(const QString& text) {
     if (!IsAlbumThumbPayload(text))
         return std::nullopt;
     const QStringView digits = QStringView(text).mid(kPayloadPrefix.size());
-    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); }))
+    if (digits.isEmpty() ||
+        !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); }))
         return std::nullopt;
     bool ok = false;
     const int index = digits.toInt(&ok);

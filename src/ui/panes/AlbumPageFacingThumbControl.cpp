@@ -16,9 +16,8 @@ constexpr int kSlidePixelsPerTick = 3; // then a pause of 1 ms and a repaint
 
 } // namespace
 
-AlbumPageFacingThumbControl::AlbumPageFacingThumbControl(Book* book,
-                                                         std::shared_ptr<const PageRenderer> renderer,
-                                                         QWidget* parent)
+AlbumPageFacingThumbControl::AlbumPageFacingThumbControl(
+    Book* book, std::shared_ptr<const PageRenderer> renderer, QWidget* parent)
     : QFrame(parent), mBook(book) {
     setFixedSize(kAlbumPairSize);
     setAcceptDrops(true);
@@ -42,7 +41,8 @@ void AlbumPageFacingThumbControl::SetLeftPage(int r) {
 
 AlbumPageThumbControl* AlbumPageFacingThumbControl::MakeThumb() {
     auto* thumb = new AlbumPageThumbControl(mBook, this);
-    connect(thumb, &AlbumPageThumbControl::RenderDone, this, &AlbumPageFacingThumbControl::OnThumbRenderDone);
+    connect(thumb, &AlbumPageThumbControl::RenderDone, this,
+            &AlbumPageFacingThumbControl::OnThumbRenderDone);
     return thumb;
 }
 
@@ -115,7 +115,9 @@ void AlbumPageFacingThumbControl::mouseMoveEvent(QMouseEvent* event) {
     drag->exec(Qt::CopyAction);
 }
 
-void AlbumPageFacingThumbControl::mouseReleaseEvent(QMouseEvent* event) { mGesture.Release(*event); }
+void AlbumPageFacingThumbControl::mouseReleaseEvent(QMouseEvent* event) {
+    mGesture.Release(*event);
+}
 
 void AlbumPageFacingThumbControl::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
 
@@ -148,7 +150,8 @@ void AlbumPageFacingThumbControl::dropEvent(QDropEvent* event) {
 }
 
 void AlbumPageFacingThumbControl::SlideStep() {
-    const std::optional<AlbumThumbLefts> next = AlbumSlideStep(ThumbLefts(), mSlideX, kSlidePixelsPerTick);
+    const std::optional<AlbumThumbLefts> next =
+        AlbumSlideStep(ThumbLefts(), mSlideX, kSlidePixelsPerTick);
     if (!next) {
         mSlideTimer.stop();
         return;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/panes/AlbumLayout.h"
 #include "ui/panes/AlbumDragGesture.h"
+#include "ui/panes/AlbumLayout.h"
 
 #include <QFrame>
 #include <QPointer>

@@ -1,11 +1,11 @@
 #include "ui/panes/AlbumPageThumbControl.h"
 
-#include "ui/common/GuardedStep.h"
-#include "render/PageRenderer.h"
 #include "imaging/PaintSurface.h"
-#include "ui/panes/AlbumLayout.h"
 #include "model/Book.h"
 #include "model/Page.h"
+#include "render/PageRenderer.h"
+#include "ui/common/GuardedStep.h"
+#include "ui/panes/AlbumLayout.h"
 
 #include <QDrag>
 #include <QDropEvent>
@@ -63,7 +63,8 @@ void AlbumPageThumbControl::FollowPage(std::shared_ptr<::Page> next) {
     // drawn by another thumbnail before the pages were swapped).
     mRendering = mPage ? mPage->Thumbnail() : nullptr;
     if (mPage)
-        mPageConnection = connect(mPage.get(), &Page::changed, this, &AlbumPageThumbControl::OnPageChange);
+        mPageConnection =
+            connect(mPage.get(), &Page::changed, this, &AlbumPageThumbControl::OnPageChange);
     update();
     if (!mPage && mPending) {
         mPending = false;
@@ -155,8 +156,9 @@ void AlbumPageThumbControl::dragMoveEvent(QDragMoveEvent* event) {
 }
 
 void AlbumPageThumbControl::dropEvent(QDropEvent* event) {
-    const std::optional<int> dragged =
-        AcceptsDrag(event->mimeData()) ? ParseAlbumThumbPayload(event->mimeData()->text()) : std::nullopt;
+    const std::optional<int> dragged = AcceptsDrag(event->mimeData())
+                                           ? ParseAlbumThumbPayload(event->mimeData()->text())
+                                           : std::nullopt;
     if (!dragged || *dragged >= mBook->PagesCount()) {
         event->ignore();
         return;

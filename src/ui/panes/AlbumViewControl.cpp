@@ -1,12 +1,12 @@
 #include "ui/panes/AlbumViewControl.h"
 
-#include "render/PageRenderer.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
-#include "ui/panes/SidePaneLayout.h"
-#include "ui/panes/AlbumPageFacingThumbControl.h"
+#include "render/PageRenderer.h"
 #include "ui/common/PaneScrollBar.h"
 #include "ui/common/PaneViewChoice.h"
+#include "ui/panes/AlbumPageFacingThumbControl.h"
+#include "ui/panes/SidePaneLayout.h"
 
 #include <QCoreApplication>
 #include <QScrollBar>
@@ -54,10 +54,10 @@ void AlbumViewControl::OnBookChange() {
     mBookConnections.Clear();
     mBook = mBooks->GetBook().get();
     if (mBook) {
-        mBookConnections.Replace({
-            connect(mBook, &Book::pageAdded, this, &AlbumViewControl::OnAddPage),
-            connect(mBook, &Book::pageDeleted, this, &AlbumViewControl::OnDeletePage),
-            connect(mBook, &Book::pageIndexChanged, this, &AlbumViewControl::OnPageIndexChange)});
+        mBookConnections.Replace(
+            {connect(mBook, &Book::pageAdded, this, &AlbumViewControl::OnAddPage),
+             connect(mBook, &Book::pageDeleted, this, &AlbumViewControl::OnDeletePage),
+             connect(mBook, &Book::pageIndexChanged, this, &AlbumViewControl::OnPageIndexChange)});
     }
     for (int c = 0; c < kAlbumPairSlots; ++c)
         RemovePair(c);

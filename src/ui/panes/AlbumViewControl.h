@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/panes/AlbumLayout.h"
 #include "base/ConnectionGroup.h"
+#include "ui/panes/AlbumLayout.h"
 
 #include <QPointer>
 #include <QTimer>

@@ -1,11 +1,11 @@
 #include "ui/panes/BackgroundTile.h"
 
-#include "ui/common/GuardedStep.h"
+#include "base/Constants.h"
 #include "model/BackgroundLibrary.h"
-#include "ui/panes/BackgroundTileLayout.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
-#include "base/Constants.h"
+#include "ui/common/GuardedStep.h"
+#include "ui/panes/BackgroundTileLayout.h"
 
 #include <QDrag>
 #include <QMenu>

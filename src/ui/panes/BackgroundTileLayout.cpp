@@ -12,7 +12,8 @@ constexpr int kColumnStep = 125; // in the column
 
 QRect BgTilePlace(PaneView view, int index, int start) {
     if (view == PaneView::Column)
-        return QRect(kFirstTile, kFirstTile + index * kColumnStep - start, kBgTileWidth, kBgTileHeight);
+        return QRect(kFirstTile, kFirstTile + index * kColumnStep - start, kBgTileWidth,
+                     kBgTileHeight);
     return QRect(kFirstTile + index * kRowStep - start, kFirstTile, kBgTileWidth, kBgTileHeight);
 }
 
@@ -23,4 +24,3 @@ int BgScrollMaximum(PaneView view, int count, QSize pane) {
 }
 
 int BgScrollStart(int scrollValue) { return kSidePaneScrollStep * scrollValue; }
-

@@ -26,4 +26,3 @@ int BgScrollMaximum(PaneView view, int count, QSize pane);
 
 // The pixels one scroll value moves the tiles.
 int BgScrollStart(int scrollValue);
-

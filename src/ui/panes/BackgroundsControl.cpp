@@ -1,10 +1,10 @@
 #include "ui/panes/BackgroundsControl.h"
 
 #include "model/BackgroundLibrary.h"
-#include "ui/panes/BackgroundTileLayout.h"
-#include "ui/panes/SidePaneLayout.h"
 #include "ui/common/PaneScrollBar.h"
 #include "ui/panes/BackgroundTile.h"
+#include "ui/panes/BackgroundTileLayout.h"
+#include "ui/panes/SidePaneLayout.h"
 
 #include <QScrollBar>
 
@@ -34,8 +34,9 @@ BackgroundTile* BackgroundsControl::AddBgControl(const QString& key) {
 }
 
 BackgroundTile* BackgroundsControl::FindBgControl(const QString& name) const {
-    const auto found = std::find_if(mTiles.begin(), mTiles.end(),
-                                    [&](const BackgroundTile* tile) { return tile->mFileName() == name; });
+    const auto found = std::find_if(mTiles.begin(), mTiles.end(), [&](const BackgroundTile* tile) {
+        return tile->mFileName() == name;
+    });
     return found == mTiles.end() ? nullptr : *found;
 }
 

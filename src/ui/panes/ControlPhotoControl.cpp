@@ -14,7 +14,10 @@ ControlPhotoControl::ControlPhotoControl(QWidget* parent) : QWidget(parent) {
     mDeletePhotoButton->setFocusPolicy(Qt::NoFocus);
     mDeletePhotoButton->setGeometry(0, 0, kButtonSize, kButtonSize);
     resize(kButtonSize, kButtonSize);
-    connect(mDeletePhotoButton, &QToolButton::clicked, this, [this] { emit DeleteClicked(mPhoto); });
+    connect(mDeletePhotoButton, &QToolButton::clicked, this,
+            [this] { emit DeleteClicked(mPhoto); });
 }
 
-void ControlPhotoControl::SetPos(int aLeft, int aTop) { setGeometry(aLeft, aTop, kButtonSize, kButtonSize); }
+void ControlPhotoControl::SetPos(int aLeft, int aTop) {
+    setGeometry(aLeft, aTop, kButtonSize, kButtonSize);
+}

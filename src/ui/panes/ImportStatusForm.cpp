@@ -6,7 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-ImportStatusForm::ImportStatusForm(const QString& caption, const QString& okayCaption, QWidget* parent)
+ImportStatusForm::ImportStatusForm(const QString& caption, const QString& okayCaption,
+                                   QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(caption);
     setModal(false);
@@ -35,7 +36,9 @@ void ImportStatusForm::SetProgress(int aImported, int aTotal) {
 
 void ImportStatusForm::ClearText() { mText->clear(); }
 
-void ImportStatusForm::AddStatusText(const QString& aStatus, bool) { mText->appendPlainText(aStatus); }
+void ImportStatusForm::AddStatusText(const QString& aStatus, bool) {
+    mText->appendPlainText(aStatus);
+}
 
 void ImportStatusForm::EnableOkay() { mOkayButton->setEnabled(true); }
 

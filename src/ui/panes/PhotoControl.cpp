@@ -12,7 +12,8 @@
 
 PhotoControl::PhotoControl(QWidget* parent) : QWidget(parent) {}
 
-void PhotoControl::SetPhoto(const std::shared_ptr<PhotoImage>& aPhoto, const QString& aControlName) {
+void PhotoControl::SetPhoto(const std::shared_ptr<PhotoImage>& aPhoto,
+                            const QString& aControlName) {
     setObjectName(aControlName);
     const bool sameKey = mPhoto && aPhoto && mPhoto->GetKey() == aPhoto->GetKey();
     mPhoto = aPhoto;
@@ -24,7 +25,8 @@ void PhotoControl::SetPhoto(const std::shared_ptr<PhotoImage>& aPhoto, const QSt
 
 void PhotoControl::LoadThumbnail() {
     if (mPhoto && mThumb.GetState() == TilePicture::State::Empty)
-        mThumb.Load(this, mPhoto->GetThumbFile(ThumbType::Small), [this] { emit ThumbnailLoaded(); });
+        mThumb.Load(this, mPhoto->GetThumbFile(ThumbType::Small),
+                    [this] { emit ThumbnailLoaded(); });
 }
 
 void PhotoControl::SetPhotoMgr(ControlPhotoControl* aPhotoMgr) { mPhotoMgr = aPhotoMgr; }

@@ -26,14 +26,19 @@ int PhotoPaneLength(PaneView view, QSize pane) {
 PhotoTilePlace PhotoTilePlaceFor(PaneView view, int index, int scrollValue) {
     const int c = kFirstTile + (index - scrollValue) * kPhotoTileStep;
     if (view == PaneView::Column)
-        return {QRect(kAcrossOffset, c, kPhotoTileSize, kPhotoTileSize), QPoint(kButtonAcrossOffset, c)};
-    return {QRect(c, kAcrossOffset, kPhotoTileSize, kPhotoTileSize), QPoint(c, kButtonAcrossOffset)};
+        return {QRect(kAcrossOffset, c, kPhotoTileSize, kPhotoTileSize),
+                QPoint(kButtonAcrossOffset, c)};
+    return {QRect(c, kAcrossOffset, kPhotoTileSize, kPhotoTileSize),
+            QPoint(c, kButtonAcrossOffset)};
 }
 
-bool PhotoTileShown(const QRect& tile, QSize pane) { return tile.intersects(QRect(QPoint(0, 0), pane)); }
+bool PhotoTileShown(const QRect& tile, QSize pane) {
+    return tile.intersects(QRect(QPoint(0, 0), pane));
+}
 
 QRect PhotoScrollBarRect(PaneView view, QSize pane, int barThickness) {
     if (view == PaneView::Column)
         return QRect(pane.width() - barThickness - kBarInset, 0, barThickness, pane.height());
-    return QRect(0, pane.height() - barThickness - kBarInset, pane.width() - kBarInset, barThickness);
+    return QRect(0, pane.height() - barThickness - kBarInset, pane.width() - kBarInset,
+                 barThickness);
 }

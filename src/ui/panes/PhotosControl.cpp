@@ -1,16 +1,16 @@
 #include "ui/panes/PhotosControl.h"
 
-#include "model/PhotoImage.h"
-#include "model/PhotoImageList.h"
-#include "ui/panes/PhotoTileLayout.h"
+#include "base/Constants.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
-#include "ui/panes/ControlPhotoControl.h"
-#include "ui/panes/ImportStatusForm.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
 #include "ui/common/PaneScrollBar.h"
 #include "ui/common/PaneViewChoice.h"
+#include "ui/panes/ControlPhotoControl.h"
+#include "ui/panes/ImportStatusForm.h"
 #include "ui/panes/PhotoControl.h"
-#include "base/Constants.h"
+#include "ui/panes/PhotoTileLayout.h"
 
 #include <QDragEnterEvent>
 #include <QMimeData>

@@ -1,14 +1,14 @@
 #include "ui/panes/SidePane.h"
 
-#include "model/PhotoImage.h"
+#include "base/Constants.h"
 #include "model/BookManager.h"
-#include "ui/panes/SidePaneLayout.h"
+#include "model/PhotoImage.h"
+#include "ui/common/PaneIcons.h"
+#include "ui/common/UiContext.h"
 #include "ui/panes/AlbumViewControl.h"
 #include "ui/panes/BackgroundsControl.h"
-#include "ui/common/PaneIcons.h"
 #include "ui/panes/PhotosControl.h"
-#include "ui/common/UiContext.h"
-#include "base/Constants.h"
+#include "ui/panes/SidePaneLayout.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -135,8 +135,8 @@ void SidePane::Relayout() {
     const QRect inside = BorderShown() ? rect().adjusted(1, 1, -1, -1) : rect();
     SidePaneRects rects =
         SidePaneLayout(view, inside.width(), inside.height(), mDownloadBackgroundButton->width());
-    for (QRect* r : {&rects.toolbar, &rects.photos, &rects.backgrounds, &rects.downloadButton,
-                     &rects.album})
+    for (QRect* r :
+         {&rects.toolbar, &rects.photos, &rects.backgrounds, &rects.downloadButton, &rects.album})
         r->translate(inside.topLeft());
     auto* box = static_cast<QBoxLayout*>(mToolbar->layout());
     box->setDirection(view == PaneView::Strip ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
@@ -171,6 +171,8 @@ void SidePane::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
     mPhotosControl->RemoveDisplayPhoto(photo);
 }
 
-void SidePane::RemovePhoto(const std::shared_ptr<PhotoImage>& photo) { mPhotosControl->RemovePhoto(photo); }
+void SidePane::RemovePhoto(const std::shared_ptr<PhotoImage>& photo) {
+    mPhotosControl->RemovePhoto(photo);
+}
 
 PhotoControl* SidePane::Find(const QString& key) const { return mPhotosControl->Find(key); }

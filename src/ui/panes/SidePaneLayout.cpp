@@ -20,7 +20,8 @@ SidePaneRects StripLayout(int width, int height, int downloadButtonWidth) {
     r.photos = QRect(kStripToolbarWidth, 0, paneWidth, height);
     const int backgroundsWidth = std::max(0, width - kStripToolbarWidth - downloadButtonWidth);
     r.backgrounds = QRect(kStripToolbarWidth, 0, backgroundsWidth, height);
-    r.downloadButton = QRect(kStripToolbarWidth + backgroundsWidth + 2, 0, kDownloadButtonWidth, height);
+    r.downloadButton =
+        QRect(kStripToolbarWidth + backgroundsWidth + 2, 0, kDownloadButtonWidth, height);
     r.album = QRect(kStripToolbarWidth, 0, paneWidth, height);
     return r;
 }
@@ -32,7 +33,8 @@ SidePaneRects ColumnLayout(int width, int height) {
     r.photos = QRect(0, kColumnToolbarHeight, width, paneHeight);
     r.downloadButton = QRect(0, height - kDownloadButtonHeight, width, kDownloadButtonHeight);
     const int backgroundsHeight = height - kColumnToolbarHeight - kDownloadButtonHeight;
-    r.backgrounds = QRect(0, kColumnToolbarHeight, width, backgroundsHeight > 0 ? backgroundsHeight : 1);
+    r.backgrounds =
+        QRect(0, kColumnToolbarHeight, width, backgroundsHeight > 0 ? backgroundsHeight : 1);
     r.album = QRect(0, kColumnToolbarHeight, width, paneHeight);
     return r;
 }

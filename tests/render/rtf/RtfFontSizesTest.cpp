@@ -6,9 +6,7 @@
 
 namespace {
 
-QString Tripled(const QString& rtf) {
-    return ScaleRtfFontSizes(rtf, cTextSizeFactor);
-}
+QString Tripled(const QString& rtf) { return ScaleRtfFontSizes(rtf, cTextSizeFactor); }
 
 TEST(RtfFontSizesTest, SizeWordsAreTripled) {
     EXPECT_EQ(Tripled(u"\\fs24 text"_qs), u"\\fs72 text"_qs);
@@ -31,7 +29,7 @@ TEST(RtfFontSizesTest, OnlySizeWordsFollowedByADigitCount) {
 
 TEST(RtfFontSizesTest, NothingAroundTheNumberIsLost) {
     EXPECT_EQ(Tripled(u"{\\fs24}{\\fs10;x}"_qs), u"{\\fs72}{\\fs30;x}"_qs);
-    EXPECT_EQ(Tripled(u"\\fs24"_qs), u"\\fs72"_qs); // no blank after it
+    EXPECT_EQ(Tripled(u"\\fs24"_qs), u"\\fs72"_qs);         // no blank after it
     EXPECT_EQ(Tripled(u"\\fs20 Hi}"_qs), u"\\fs60 Hi}"_qs); // the last character stays
     EXPECT_EQ(Tripled(u"\\fs"_qs), u"\\fs"_qs);
     EXPECT_EQ(Tripled(QString()), QString());

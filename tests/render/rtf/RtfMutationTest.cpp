@@ -25,10 +25,12 @@ const QString cSamples[] = {
 };
 
 const char* const cTokens[] = {
-    "{", "}", "\\", "\\'", "\\'d6", "\\'8", "\\u-", "\\u", "\\uc9", "\\uc0", "\\bin9 ",
-    "\\*", "\\par", "\\pard", "\\fs", "\\fs0", "99999999999", "-", ";", "\\f1", "\\f-3",
-    "\\fonttbl", "\\colortbl", "\\red300", "\r\n", " ", "\\cf7", "\\ansicpg950", "\\plain",
-    "\\line", "\\tab", "\\qc", "\\u65535", "\\'00", "\\'0d", "\\u8233?", "\\u0 ", "\\\\",
+    "{",         "}",          "\\",          "\\'",     "\\'d6",    "\\'8",  "\\u-",
+    "\\u",       "\\uc9",      "\\uc0",       "\\bin9 ", "\\*",      "\\par", "\\pard",
+    "\\fs",      "\\fs0",      "99999999999", "-",       ";",        "\\f1",  "\\f-3",
+    "\\fonttbl", "\\colortbl", "\\red300",    "\r\n",    " ",        "\\cf7", "\\ansicpg950",
+    "\\plain",   "\\line",     "\\tab",       "\\qc",    "\\u65535", "\\'00", "\\'0d",
+    "\\u8233?",  "\\u0 ",      "\\\\",
 };
 
 QString Mutate(QString text, std::mt19937& random) {
@@ -38,21 +40,11 @@ QString Mutate(QString text, std::mt19937& random) {
         const int at = pick(static_cast<int>(text.size()) + 1);
         const int length = pick(12);
         switch (pick(5)) {
-        case 0:
-            text.insert(at, QLatin1StringView(cTokens[pick(std::size(cTokens))]));
-            break;
-        case 1:
-            text.insert(at, QChar(static_cast<char16_t>(pick(0x3000))));
-            break;
-        case 2:
-            text.remove(at, length);
-            break;
-        case 3:
-            text.insert(at, text.mid(pick(static_cast<int>(text.size()) + 1), length));
-            break;
-        default:
-            text.truncate(at + length);
-            break;
+        case 0: text.insert(at, QLatin1StringView(cTokens[pick(std::size(cTokens))])); break;
+        case 1: text.insert(at, QChar(static_cast<char16_t>(pick(0x3000)))); break;
+        case 2: text.remove(at, length); break;
+        case 3: text.insert(at, text.mid(pick(static_cast<int>(text.size()) + 1), length)); break;
+        default: text.truncate(at + length); break;
         }
     }
     return text;

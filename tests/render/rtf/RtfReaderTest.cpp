@@ -8,9 +8,7 @@
 
 namespace {
 
-QString PlainOf(const QString& rtf) {
-    return TextOf(*RtfReader().Read(rtf));
-}
+QString PlainOf(const QString& rtf) { return TextOf(*RtfReader().Read(rtf)); }
 
 // Saved by a word processor on an English system.
 const QString cWordPadSample = QStringLiteral(
@@ -55,9 +53,9 @@ TEST(RtfReaderTest, ReadsWordPadDocument) {
 }
 
 TEST(RtfReaderTest, PlainResetsAndGroupsRestoreFormatting) {
-    const auto document = RtfReader().Read(
-        u"{\\rtf1{\\fonttbl{\\f0 DejaVu Sans;}{\\f1 Liberation Serif;}}"
-        u"\\f1\\fs40\\b\\i\\ul A{\\b0\\fs20 B}C\\plain D}");
+    const auto document =
+        RtfReader().Read(u"{\\rtf1{\\fonttbl{\\f0 DejaVu Sans;}{\\f1 Liberation Serif;}}"
+                         u"\\f1\\fs40\\b\\i\\ul A{\\b0\\fs20 B}C\\plain D}");
     EXPECT_EQ(document->toPlainText(), "ABCD");
     const QTextCharFormat a = FormatAt(*document, 0);
     const QTextCharFormat b = FormatAt(*document, 1);
@@ -73,8 +71,8 @@ TEST(RtfReaderTest, PlainResetsAndGroupsRestoreFormatting) {
 }
 
 TEST(RtfReaderTest, ParagraphsTakeTheAlignmentInEffectAtTheirEnd) {
-    const auto document = RtfReader().Read(
-        u"{\\rtf1\\pard\\qc one\\par\\pard two\\par\\qj three\\par\\qr four}");
+    const auto document =
+        RtfReader().Read(u"{\\rtf1\\pard\\qc one\\par\\pard two\\par\\qj three\\par\\qr four}");
     ASSERT_EQ(document->blockCount(), 4);
     const Qt::Alignment expected[] = {Qt::AlignHCenter, Qt::AlignLeft, Qt::AlignJustify,
                                       Qt::AlignRight};
@@ -87,7 +85,8 @@ TEST(RtfReaderTest, ParagraphsTakeTheAlignmentInEffectAtTheirEnd) {
 }
 
 TEST(RtfReaderTest, EmptyParagraphsKeepTheirSize) {
-    const auto document = RtfReader().Read(u"{\\rtf1\\fs20 A\\par\\fs60\\par\\par\\fs20 B\\par\\par}");
+    const auto document =
+        RtfReader().Read(u"{\\rtf1\\fs20 A\\par\\fs60\\par\\par\\fs20 B\\par\\par}");
     EXPECT_EQ(document->toPlainText(), "A\n\n\nB\n");
     EXPECT_DOUBLE_EQ(document->findBlockByNumber(1).charFormat().fontPointSize(), 30.0);
     EXPECT_DOUBLE_EQ(document->findBlockByNumber(2).charFormat().fontPointSize(), 30.0);
@@ -95,8 +94,8 @@ TEST(RtfReaderTest, EmptyParagraphsKeepTheirSize) {
 
 TEST(RtfReaderTest, EscapesAndSpecialCharacters) {
     EXPECT_EQ(PlainOf(u"{\\rtf1 a\\\\b\\{c\\}d}"_qs), "a\\b{c}d");
-    EXPECT_EQ(PlainOf(u"{\\rtf1 x\\~y\\-z\\_w}"_qs), QString("x") + QChar(0xA0) + "yz" +
-                                                         QChar(0x2011) + "w");
+    EXPECT_EQ(PlainOf(u"{\\rtf1 x\\~y\\-z\\_w}"_qs),
+              QString("x") + QChar(0xA0) + "yz" + QChar(0x2011) + "w");
     EXPECT_EQ(PlainOf(u"{\\rtf1 \\ldblquote q\\rdblquote\\emdash\\bullet}"_qs),
               QString::fromUtf16(u"\u201Cq\u201D\u2014\u2022"));
     // the blank after a control word delimits it; a second blank is text
@@ -109,7 +108,8 @@ TEST(RtfReaderTest, DecodesHexBytesInTheDocumentCodePage) {
               QString::fromUtf16(u"caf\u00e9 \u20ac \u201cq\u201d"));
     // 936, font name and text, with line breaks between the bytes
     const auto gbk = RtfReader().Read(
-        u"{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}}"
+        u"{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fnil\\fcharset134 "
+        u"\\'cb\\'ce\\'cc\\'e5;}}"
         u"\\viewkind4\\uc1\\pard\\lang2052\\f0\\fs18\\'d6\\'d0\r\n\\'ce\\'c4\\par}");
     EXPECT_EQ(gbk->toPlainText(), QString::fromUtf16(u"\u4e2d\u6587"));
     EXPECT_EQ(FamilyOf(FormatAt(*gbk, 0), *gbk), QString::fromUtf16(u"\u5b8b\u4f53"));
@@ -118,14 +118,14 @@ TEST(RtfReaderTest, DecodesHexBytesInTheDocumentCodePage) {
         u"{\\rtf1\\ansi\\ansicpg950\\deff0{\\fonttbl{\\f0\\fnil\\fcharset136 \\'b7s\\'b2\\'d3"
         u"\\'a9\\'fa\\'c5\\'e9;}}\\f0 \\'a4\\'a4\\'a4\\'e5 \\'c1c\\'c5\\'e9\\'a6r}");
     EXPECT_EQ(big5->toPlainText(), QString::fromUtf16(u"\u4e2d\u6587 \u7e41\u9ad4\u5b57"));
-    EXPECT_EQ(FamilyOf(FormatAt(*big5, 0), *big5),
-              QString::fromUtf16(u"\u65b0\u7d30\u660e\u9ad4"));
+    EXPECT_EQ(FamilyOf(FormatAt(*big5, 0), *big5), QString::fromUtf16(u"\u65b0\u7d30\u660e\u9ad4"));
 }
 
 TEST(RtfReaderTest, FontCharsetDecidesOverTheDocumentCodePage) {
     // an English document with a Chinese font
-    const QString rtf = u"{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset134 SimSun;}}"
-                        u"\\f0 \\'e9{\\f1\\'d6\\'d0}\\'e9}"_qs;
+    const QString rtf =
+        u"{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset134 SimSun;}}"
+        u"\\f0 \\'e9{\\f1\\'d6\\'d0}\\'e9}"_qs;
     EXPECT_EQ(PlainOf(rtf), QString::fromUtf16(u"\u00e9\u4e2d\u00e9"));
 }
 
@@ -177,9 +177,9 @@ TEST(RtfReaderTest, DefaultsApplyToTextWithoutFontOrSize) {
 }
 
 TEST(RtfReaderTest, MalformedInputIsReadAsFarAsItMakesSense) {
-    EXPECT_EQ(PlainOf(u"{\\rtf1 a}}}b"_qs), "a");           // text after the document's end
-    EXPECT_EQ(PlainOf(u"{\\rtf1 {\\b bold"_qs), "bold");    // groups never closed
-    EXPECT_EQ(PlainOf(u"{\\rtf1 abc\\"_qs), "abc");         // truncated escapes
+    EXPECT_EQ(PlainOf(u"{\\rtf1 a}}}b"_qs), "a");        // text after the document's end
+    EXPECT_EQ(PlainOf(u"{\\rtf1 {\\b bold"_qs), "bold"); // groups never closed
+    EXPECT_EQ(PlainOf(u"{\\rtf1 abc\\"_qs), "abc");      // truncated escapes
     EXPECT_EQ(PlainOf(u"{\\rtf1 abc\\'4"_qs), "abc");
     EXPECT_EQ(PlainOf(u"{\\rtf1 abc\\'"_qs), "abc");
     EXPECT_EQ(PlainOf(u"{\\rtf1 a\\'zzb\\'4zc}"_qs), "azzbzc");
@@ -198,11 +198,11 @@ TEST(RtfReaderTest, MalformedInputIsReadAsFarAsItMakesSense) {
 
 TEST(RtfReaderTest, DeepNestingIsCapped) {
     const int limit = RtfReader::cMaxDepth;
-    const QString shallow = "{\\rtf1 " + QString(limit - 2, u'{') + "ok" +
-                            QString(limit - 2, u'}') + "}";
+    const QString shallow =
+        "{\\rtf1 " + QString(limit - 2, u'{') + "ok" + QString(limit - 2, u'}') + "}";
     EXPECT_EQ(PlainOf(shallow), "ok");
-    const QString deep = "{\\rtf1 a" + QString(100000, u'{') + "deep\\}" +
-                         QString(100000, u'}') + "after}";
+    const QString deep =
+        "{\\rtf1 a" + QString(100000, u'{') + "deep\\}" + QString(100000, u'}') + "after}";
     EXPECT_EQ(PlainOf(deep), "aafter");
     EXPECT_EQ(PlainOf("{\\rtf1 " + QString(200000, u'{')), "");
 }

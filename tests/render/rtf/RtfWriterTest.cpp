@@ -10,8 +10,8 @@
 
 namespace {
 
-QTextCharFormat Chars(const QString& family, double points, bool bold = false,
-                      bool italic = false, bool underline = false, QColor color = QColor()) {
+QTextCharFormat Chars(const QString& family, double points, bool bold = false, bool italic = false,
+                      bool underline = false, QColor color = QColor()) {
     QTextCharFormat format;
     format.setFontFamilies(QStringList{family});
     format.setFontPointSize(points);
@@ -101,7 +101,8 @@ TEST(RtfWriterTest, Base64FormNeverHoldsAPlus) {
             EXPECT_FALSE(rtf.toLatin1().toBase64().contains('+')) << rtf.toStdString();
             const auto read = RtfReader().Read(rtf);
             EXPECT_EQ(TextOf(*read), text);
-            EXPECT_EQ(FamilyOf(FormatAt(*read, 0), *read), FamilyOf(FormatAt(document, 0), document));
+            EXPECT_EQ(FamilyOf(FormatAt(*read, 0), *read),
+                      FamilyOf(FormatAt(document, 0), document));
         }
     }
 }

@@ -1,8 +1,8 @@
-#include "ui/bookview/BookViewTestSupport.h"
-#include "ui/bookview/BookView.h"
-#include "ui/bookview/PageControl.h"
 #include "model/Book.h"
 #include "model/Templates.h"
+#include "ui/bookview/BookView.h"
+#include "ui/bookview/BookViewTestSupport.h"
+#include "ui/bookview/PageControl.h"
 
 #include <QAction>
 #include <QLabel>
@@ -19,7 +19,9 @@ class BookViewBookTest : public ::testing::Test {
 protected:
     void SetUp() override { ShowBookView(view); }
     std::shared_ptr<Book> book() const { return fixture.CurrentBook(); }
-    bool Enabled(const char* key) const { return view.ToolbarButton(QString::fromLatin1(key))->isEnabled(); }
+    bool Enabled(const char* key) const {
+        return view.ToolbarButton(QString::fromLatin1(key))->isEnabled();
+    }
 
     BookViewFixture fixture;
     BookView view{fixture.Context()};

@@ -1,12 +1,12 @@
-#include "ui/bookview/BookViewTestSupport.h"
-#include "render/rtf/RtfReader.h"
-#include "ui/bookview/BookView.h"
-#include "ui/editors/ImageControl.h"
-#include "ui/bookview/PageControl.h"
-#include "ui/editors/TextControl.h"
-#include "ui/editors/TextControlEditView.h"
 #include "model/Book.h"
 #include "model/Templates.h"
+#include "render/rtf/RtfReader.h"
+#include "ui/bookview/BookView.h"
+#include "ui/bookview/BookViewTestSupport.h"
+#include "ui/bookview/PageControl.h"
+#include "ui/editors/ImageControl.h"
+#include "ui/editors/TextControl.h"
+#include "ui/editors/TextControlEditView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,7 +41,9 @@ protected:
         Press(key);
         return book()->GetPageIndex();
     }
-    bool Enabled(const char* key) const { return view.ToolbarButton(QString::fromLatin1(key))->isEnabled(); }
+    bool Enabled(const char* key) const {
+        return view.ToolbarButton(QString::fromLatin1(key))->isEnabled();
+    }
     ::TextControl& Text() const { return *dynamic_cast<::TextControl*>(view.TextControl()); }
     ::ImageControl& Photo() const { return *dynamic_cast<::ImageControl*>(view.ImageControl()); }
 

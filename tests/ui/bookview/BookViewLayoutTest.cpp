@@ -36,7 +36,7 @@ TEST(BookViewLayoutTest, ZoomEntriesAreExactSixthsOfThePagePixels) {
     EXPECT_EQ(sized[0].height, 360);
     EXPECT_EQ(sized[6].width, 600);
     EXPECT_EQ(sized[6].height, 800);
-    EXPECT_EQ(sized[7].width, 700); // 600 x 7/6
+    EXPECT_EQ(sized[7].width, 700);  // 600 x 7/6
     EXPECT_EQ(sized[7].height, 933); // 800 x 7/6 = 933.33
     EXPECT_EQ(sized[12].width, 1200);
     EXPECT_EQ(sized[1].height, 133); // 133.33
@@ -59,7 +59,7 @@ TEST(BookViewLayoutTest, FitPageFollowsTheNarrowerSide) {
     EXPECT_EQ(fit.width(), 584); // 420 x 289 / 208 = 583.56
     // Narrow view, two pages: the width limits, half of (width - 10).
     fit = FitPageSize(View(611, 800, PagesView::TwoPages), 289, 208);
-    EXPECT_EQ(fit.width(), 300); // 300.5, halves to even
+    EXPECT_EQ(fit.width(), 300);  // 300.5, halves to even
     EXPECT_EQ(fit.height(), 216); // 300.5 x 208 / 289 = 216.28
     // One page uses the whole width.
     fit = FitPageSize(View(611, 800, PagesView::OnePage), 289, 208);

@@ -95,7 +95,7 @@ TEST(BookViewPagingTest, MovesInTwoPageViewByPairsAndStopAtBothEnds) {
     EXPECT_EQ(PageIndexAfterMove(At(0, 20), Two, NextPage), 2);
     EXPECT_EQ(PageIndexAfterMove(At(0, 20), Two, LastPage), 19);
     EXPECT_EQ(PageIndexAfterMove(At(1, 20), Two, PreviousPage), 0); // back to (-1, 0)
-    EXPECT_EQ(PageIndexAfterMove(At(18, 20), Two, NextPage), 19);    // not past the book
+    EXPECT_EQ(PageIndexAfterMove(At(18, 20), Two, NextPage), 19);   // not past the book
     EXPECT_EQ(PageIndexAfterMove(At(18, 20), Two, LastPage), 19);
     EXPECT_EQ(PageIndexAfterMove(At(19, 20), Two, NextPage), -1);
     EXPECT_EQ(PageIndexAfterMove(At(19, 20), Two, LastPage), -1);
@@ -106,7 +106,7 @@ TEST(BookViewPagingTest, MovesInTwoPageViewByPairsAndStopAtBothEnds) {
     EXPECT_EQ(PageIndexAfterMove(At(17, 21), Two, LastPage), 20);
     EXPECT_EQ(PageIndexAfterMove(At(19, 21), Two, LastPage), -1); // page 21 is shown
     EXPECT_EQ(PageIndexAfterMove(At(20, 21), Two, NextPage), -1);
-    EXPECT_EQ(PageIndexAfterMove(At(0, 0), Two, LastPage), -1);   // no pages at all
+    EXPECT_EQ(PageIndexAfterMove(At(0, 0), Two, LastPage), -1); // no pages at all
 }
 
 TEST(BookViewPagingTest, MovesInOnePageViewByPagesAndStopAtBothEnds) {

@@ -1,15 +1,15 @@
 #include "ui/bookview/BookViewTestSupport.h"
 
+#include "imaging/PaintSurface.h"
+#include "imaging/TestJpegs.h"
+#include "model/Book.h"
+#include "model/Page.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "model/Templates.h"
 #include "render/PageRenderer.h"
 #include "ui/bookview/BookView.h"
 #include "ui/bookview/PageControl.h"
-#include "imaging/PaintSurface.h"
-#include "model/PhotoImage.h"
-#include "model/PhotoImageList.h"
-#include "imaging/TestJpegs.h"
-#include "model/Book.h"
-#include "model/Templates.h"
-#include "model/Page.h"
 #include "ui/common/UiTestSupport.h"
 
 #include <QFile>
@@ -24,9 +24,7 @@ UiContext BookViewFixture::Context() {
     return {manager, strings, TestCatalogue(), library, renderer, QImage()};
 }
 
-std::shared_ptr<Book> BookViewFixture::CurrentBook() const {
-    return manager.GetBook();
-}
+std::shared_ptr<Book> BookViewFixture::CurrentBook() const { return manager.GetBook(); }
 
 std::shared_ptr<PhotoImage> BookViewFixture::ImportPhoto(const QString& fileName) {
     const QString path = pictures.filePath(fileName);

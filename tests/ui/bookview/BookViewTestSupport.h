@@ -1,14 +1,14 @@
 #pragma once
 
-#include "ui/common/UiContext.h"
-#include "ui/editors/BoxEditors.h"
+#include "base/Constants.h"
 #include "model/BackgroundLibrary.h"
-#include "model/PhotoImage.h"
 #include "model/BookManager.h"
 #include "model/ModelTestSupport.h"
-#include "model/Template.h"
 #include "model/Page.h"
-#include "base/Constants.h"
+#include "model/PhotoImage.h"
+#include "model/Template.h"
+#include "ui/common/UiContext.h"
+#include "ui/editors/BoxEditors.h"
 
 #include <QColor>
 #include <QRect>
@@ -55,7 +55,9 @@ class FakeTextEditor : public TextBoxEditor {
 public:
     bool IsInitialized() const override { return bool(mPage); }
     void Destroy() override { ++destroyed, mPage.reset(); }
-    void Init(const std::shared_ptr<Page>& aPage, int index) override { mPage = aPage, box = index; }
+    void Init(const std::shared_ptr<Page>& aPage, int index) override {
+        mPage = aPage, box = index;
+    }
     void SetLocationAndSize(int x, int y, int w, int h, int surface) override {
         placed = QRect(x, y, w, h), surfaceWidth = surface;
     }
@@ -74,10 +76,13 @@ public:
     void Destroy() override { ++destroyed, photo.reset(); }
     void Init(const std::shared_ptr<PhotoImage>& aPhoto) override { photo = aPhoto; }
     void SetLocationAndSize(int x, int y, int w, int h) override { placed = QRect(x, y, w, h); }
-    int PageId() const override { return photo && photo->GetPage() ? photo->GetPage()->GetPageId() : -1; }
-    std::shared_ptr<const TemplateBox> PhotoBox() const override { return photo ? photo->PhotoBox() : nullptr; }
+    int PageId() const override {
+        return photo && photo->GetPage() ? photo->GetPage()->GetPageId() : -1;
+    }
+    std::shared_ptr<const TemplateBox> PhotoBox() const override {
+        return photo ? photo->PhotoBox() : nullptr;
+    }
     std::shared_ptr<PhotoImage> photo;
     int destroyed = 0;
     QRect placed;
 };
-

@@ -1,14 +1,14 @@
 #include "ui/bookview/PageControl.h"
 
-#include "ui/bookview/BookViewTestSupport.h"
-#include "ui/editors/BoxEditors.h"
-#include "model/PhotoImage.h"
-#include "model/PhotoImageList.h"
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
+#include "model/Page.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
 #include "model/Template.h"
 #include "model/TemplateBox.h"
-#include "model/Page.h"
+#include "ui/bookview/BookViewTestSupport.h"
+#include "ui/editors/BoxEditors.h"
 
 #include <QDropEvent>
 #include <QMimeData>
@@ -48,9 +48,7 @@ protected:
 
 // Drag events reach a widget through the application only while a real
 // drag runs; these go to the widget's own handler.
-void Deliver(QWidget& target, QEvent& event) {
-    static_cast<QObject&>(target).event(&event);
-}
+void Deliver(QWidget& target, QEvent& event) { static_cast<QObject&>(target).event(&event); }
 
 void SendDragMove(QWidget& target, QMimeData& data, QPoint at, bool* accepted) {
     QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);

@@ -1,9 +1,9 @@
-#include "ui/bookview/TemplateControl.h"
 #include "ui/bookview/TemplatesControl.h"
-#include "ui/bookview/TemplatesControlMath.h"
 #include "model/Template.h"
 #include "model/TemplateBox.h"
 #include "model/Templates.h"
+#include "ui/bookview/TemplateControl.h"
+#include "ui/bookview/TemplatesControlMath.h"
 
 #include <QMimeData>
 #include <QScrollBar>
@@ -25,14 +25,15 @@ TEST(TemplatesControlMath, ScrollRange) {
     EXPECT_EQ(ScrollMaximum(8, 900, 94), 0); // 0.44
     EXPECT_EQ(ScrollMaximum(8, 300, 94), 6); // 6.21
     EXPECT_EQ(ScrollMaximum(0, 500, 94), 0);
-    EXPECT_EQ(ScrollMaximum(3, 10, 94), 4);  // no row fits
+    EXPECT_EQ(ScrollMaximum(3, 10, 94), 4); // no row fits
     // 270 pixels hold 2.5 rows: 3.5 and 2.5 go to the even neighbour.
     EXPECT_EQ(ScrollMaximum(5, 270, 94), 4);
     EXPECT_EQ(ScrollMaximum(4, 270, 94), 2);
 }
 
 TEST(TemplatesControlMath, BoxRectangleAndDragText) {
-    auto t = Template::FromDefinition(QStringLiteral("Photo[0, 0, 144.5, 104, 0],Text[289, 208, 0, 0, 0]"));
+    auto t = Template::FromDefinition(
+        QStringLiteral("Photo[0, 0, 144.5, 104, 0],Text[289, 208, 0, 0, 0]"));
     EXPECT_EQ(BoxRect(*t->PhotoBox(0), 130, 94, 289, 208), QRect(0, 0, 65, 47)); // 65.0, 47.0
     EXPECT_EQ(BoxRect(*t->TextBox(0), 130, 94, 289, 208), QRect(130, 94, 0, 0));
     EXPECT_EQ(MapToMiniature(1.0, 130, 289), 0);
@@ -97,7 +98,7 @@ TEST_F(TemplatesControlTest, ScrollingMovesEveryMiniatureAndANewGroupStartsAtThe
 }
 
 TEST_F(TemplatesControlTest, ResizingUpdatesTheRangeAndPlacesTheBar) {
-    picker.show(); // hidden widgets get their resize events only when shown
+    picker.show();             // hidden widgets get their resize events only when shown
     picker.RenderTemplates(8); // seven miniatures
     picker.resize(170, 842);
     EXPECT_EQ(picker.ScrollBar()->maximum(), 0); // 7 - 8 + 1

@@ -1,9 +1,9 @@
 #include "ui/common/PaneViewChoice.h"
 
+#include "base/Constants.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/ModelTestSupport.h"
-#include "base/Constants.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/Constants.h"
 #include "model/BackgroundLibrary.h"
 #include "model/BookManager.h"
 #include "ui/common/UiContext.h"
-#include "base/Constants.h"
 
 #include <QString>
 #include <QTemporaryDir>

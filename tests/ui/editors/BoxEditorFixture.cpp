@@ -1,10 +1,10 @@
 #include "ui/editors/BoxEditorFixture.h"
 
-#include "model/PhotoImage.h"
-#include "model/PhotoImageList.h"
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
 #include "model/Page.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
 
 #include <QFile>
 #include <QTest>
@@ -19,16 +19,15 @@ BoxEditorFixture::BoxEditorFixture() : manager(books.path(), TestCatalogue(), &s
 
 BoxEditorFixture::~BoxEditorFixture() = default;
 
-std::shared_ptr<Book> BoxEditorFixture::CurrentBook() const {
-    return manager.GetBook();
-}
+std::shared_ptr<Book> BoxEditorFixture::CurrentBook() const { return manager.GetBook(); }
 
 std::shared_ptr<Page> BoxEditorFixture::PageAt(int index) const {
     return CurrentBook()->GetPage(index);
 }
 
 std::shared_ptr<PhotoImage> BoxEditorFixture::PlacePhoto(int pageIndex, int width, int height) {
-    const QString source = sources.filePath(QStringLiteral("photo%1x%2_%3.jpg").arg(width).arg(height).arg(pageIndex));
+    const QString source =
+        sources.filePath(QStringLiteral("photo%1x%2_%3.jpg").arg(width).arg(height).arg(pageIndex));
     TestJpegs::Write(source, TestJpegs::Quadrants(width, height));
     auto photo = std::make_shared<PhotoImage>();
     photo->SetImage(source, CurrentBook()->GetBookFolder());

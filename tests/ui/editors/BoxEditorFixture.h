@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/Constants.h"
 #include "model/BookManager.h"
 #include "model/ModelTestSupport.h"
-#include "base/Constants.h"
 
 #include <QTemporaryDir>
 #include <QWidget>

@@ -1,9 +1,9 @@
-#include "ui/editors/BoxEditorFixture.h"
 #include "ui/editors/ImageControl.h"
-#include "model/PhotoImage.h"
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
 #include "model/Page.h"
+#include "model/PhotoImage.h"
+#include "ui/editors/BoxEditorFixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -60,12 +60,13 @@ TEST_F(ImageControlTest, OpensOverTheBoxWithTheSliderAtThePhotosZoom) {
     const QRect picture(editor.Picture()->mapTo(&view, QPoint(0, 0)), editor.Picture()->size());
     EXPECT_EQ(picture, cBox);
     const QRect toolbar(editor.Toolbar()->mapTo(&view, QPoint(0, 0)), editor.Toolbar()->size());
-    EXPECT_EQ(toolbar.top(), 60); // the box is closer than that to the top
+    EXPECT_EQ(toolbar.top(), 60);                     // the box is closer than that to the top
     EXPECT_TRUE(editor.geometry().contains(toolbar)); // nothing of the toolbar cut off
     EXPECT_EQ(toolbar.size(), editor.Toolbar()->sizeHint());
     // Where the toolbar lies over the picture, the toolbar is on top.
     ASSERT_TRUE(toolbar.intersects(picture));
-    const QWidget* atOverlap = editor.childAt(editor.mapFrom(&view, toolbar.bottomLeft() + QPoint(2, -1)));
+    const QWidget* atOverlap =
+        editor.childAt(editor.mapFrom(&view, toolbar.bottomLeft() + QPoint(2, -1)));
     EXPECT_TRUE(atOverlap == editor.Toolbar() || editor.Toolbar()->isAncestorOf(atOverlap));
 
     const QStringList keys = {"small", "big", "rotateLeft", "rotateRight", "ok"};
@@ -116,7 +117,8 @@ TEST_F(ImageControlTest, TurnsExchangeTheOffsetsWithinTheTurnedBounds) {
 
     editor.ToolbarClick("rotateLeft");
     EXPECT_EQ(photo->Angle(), 90);
-    EXPECT_EQ(Offsets(*photo), QPoint(0, 400)); // beyond the unturned bound of Y, inside the turned one
+    EXPECT_EQ(Offsets(*photo),
+              QPoint(0, 400)); // beyond the unturned bound of Y, inside the turned one
     editor.ToolbarClick("rotateRight");
     EXPECT_EQ(photo->Angle(), 0);
     EXPECT_EQ(Offsets(*photo), QPoint(400, 0));
@@ -231,7 +233,8 @@ TEST_F(ImageControlTest, EveryClosingEventSavesTheBook) {
     const std::vector<std::pair<const char*, std::function<void()>>> closers = {
         {"ok", [&] { editor.ToolbarClick("ok"); }},
         {"page index", [&] { CurrentBook()->SetPageIndex(4); }},
-        {"template", [&] { edited->SetTemplate(TestTemplate("Photo[0,0,200,208,0]Text[30,180,230,25,0]")); }},
+        {"template",
+         [&] { edited->SetTemplate(TestTemplate("Photo[0,0,200,208,0]Text[30,180,230,25,0]")); }},
         {"page change", [&] { edited->TextChanged(); }},
         {"quit", [&] { manager.Quit(); }},
         {"escape", [&] { QTest::keyClick(&editor, Qt::Key_Escape); }},

@@ -71,7 +71,8 @@ TEST(PhotoBoxEditMath, ToolbarKeepsSixtyPixelsFromTheTop) {
     EXPECT_EQ(p.picture.translated(p.editor.topLeft()), QRect(200, 50, 400, 250));
     // A low box whose toolbar is pushed below the box's bottom: the editor
     // still holds the whole toolbar.
-    const PhotoEditorPlacement low = PlacePhotoEditor(QRect(200, -100, 400, 80), QSize(230, 30), 1000);
+    const PhotoEditorPlacement low =
+        PlacePhotoEditor(QRect(200, -100, 400, 80), QSize(230, 30), 1000);
     EXPECT_EQ(low.editor.top() + low.toolbar.y(), 60);
     EXPECT_GE(low.editor.height(), low.toolbar.y() + 30);
 }

@@ -1,5 +1,5 @@
-#include "ui/editors/TextBoxEditChoices.h"
 #include "ui/editors/TextBoxEditMath.h"
+#include "ui/editors/TextBoxEditChoices.h"
 
 #include <QFontDatabase>
 #include <QSet>
@@ -14,22 +14,29 @@ constexpr int cPaletteHeight = 84;
 } // namespace
 
 TEST(TextBoxEditMath, EditorOverAWideBox) {
-    const TextEditorPlacement p = PlaceTextEditor(QRect(100, 200, 300, 120), cToolbar, cPaletteHeight, 800);
+    const TextEditorPlacement p =
+        PlaceTextEditor(QRect(100, 200, 300, 120), cToolbar, cPaletteHeight, 800);
     EXPECT_EQ(p.editor, QRect(99, 171, 302, 28 + 120 + 2 + 84));
     EXPECT_EQ(p.richText, QRect(0, 28, 302, 122));
     // A box lower than the palette: room for the palette twice.
-    const TextEditorPlacement low = PlaceTextEditor(QRect(100, 200, 300, 40), cToolbar, cPaletteHeight, 800);
+    const TextEditorPlacement low =
+        PlaceTextEditor(QRect(100, 200, 300, 40), cToolbar, cPaletteHeight, 800);
     EXPECT_EQ(low.editor.height(), 28 + 2 * 84 + 2);
 }
 
 TEST(TextBoxEditMath, ToolbarCentredOverANarrowBoxInsideTheView) {
     // h = 300 - round(150 / 2) = 225; the editor starts one pixel before it.
-    TextEditorPlacement p = PlaceTextEditor(QRect(300, 200, 100, 40), cToolbar, cPaletteHeight, 800);
+    TextEditorPlacement p =
+        PlaceTextEditor(QRect(300, 200, 100, 40), cToolbar, cPaletteHeight, 800);
     EXPECT_EQ(p.editor, QRect(224, 171, 250, 198));
     EXPECT_EQ(p.richText, QRect(75, 28, 102, 42));
     // Halves to even: 151 / 2 = 75.5 -> 76, 149 / 2 = 74.5 -> 74.
-    EXPECT_EQ(PlaceTextEditor(QRect(300, 200, 100, 40), {251, 28}, cPaletteHeight, 800).editor.left(), 223);
-    EXPECT_EQ(PlaceTextEditor(QRect(300, 200, 100, 40), {249, 28}, cPaletteHeight, 800).editor.left(), 225);
+    EXPECT_EQ(
+        PlaceTextEditor(QRect(300, 200, 100, 40), {251, 28}, cPaletteHeight, 800).editor.left(),
+        223);
+    EXPECT_EQ(
+        PlaceTextEditor(QRect(300, 200, 100, 40), {249, 28}, cPaletteHeight, 800).editor.left(),
+        225);
     // Clamped to the view's left ...
     p = PlaceTextEditor(QRect(10, 200, 50, 40), cToolbar, cPaletteHeight, 800);
     EXPECT_EQ(p.editor.left(), 0);
@@ -69,16 +76,17 @@ TEST(TextBoxEditMath, PaletteGridAndColours) {
 
     EXPECT_EQ(PaletteColorAt({4, 4}), QColor(0, 0, 0));
     EXPECT_EQ(PaletteColorAt({19, 19}), QColor(0, 0, 0));
-    EXPECT_EQ(PaletteColorAt({30, 30}), QColor(255, 0, 0));      // row 2, column 2
-    EXPECT_EQ(PaletteColorAt({130, 70}), QColor(255, 128, 64));   // row 4, column 7
-    EXPECT_EQ(PaletteColorAt({90, 50}), QColor(0, 64, 64));       // row 3, column 5
-    EXPECT_FALSE(PaletteColorAt({21, 10}).isValid());  // between cells
-    EXPECT_FALSE(PaletteColorAt({10, 2}).isValid());   // margin
+    EXPECT_EQ(PaletteColorAt({30, 30}), QColor(255, 0, 0));     // row 2, column 2
+    EXPECT_EQ(PaletteColorAt({130, 70}), QColor(255, 128, 64)); // row 4, column 7
+    EXPECT_EQ(PaletteColorAt({90, 50}), QColor(0, 64, 64));     // row 3, column 5
+    EXPECT_FALSE(PaletteColorAt({21, 10}).isValid());           // between cells
+    EXPECT_FALSE(PaletteColorAt({10, 2}).isValid());            // margin
     EXPECT_FALSE(PaletteColorAt({143, 83}).isValid());
     EXPECT_FALSE(PaletteColorAt({-1, 10}).isValid());
-    EXPECT_FALSE(PaletteColorAt({150, 10}).isValid());  // right of the grid
+    EXPECT_FALSE(PaletteColorAt({150, 10}).isValid()); // right of the grid
 
-    const QColor corners[] = {PaletteColor(0, 0), PaletteColor(0, 6), PaletteColor(3, 0), PaletteColor(3, 6)};
+    const QColor corners[] = {PaletteColor(0, 0), PaletteColor(0, 6), PaletteColor(3, 0),
+                              PaletteColor(3, 6)};
     EXPECT_EQ(corners[0], QColor(0, 0, 0));
     EXPECT_EQ(corners[1], QColor(128, 0, 255));
     EXPECT_EQ(corners[2], QColor(255, 255, 255));
@@ -110,13 +118,14 @@ TEST(TextBoxEditChoices, ThirtyFiveFontSizes) {
 }
 
 TEST(TextBoxEditChoices, FontListDropsSystemFontsAndSorts) {
-    const QStringList screen = {"Terminal", "b",       "System", "@Fixedsys", "@Noto CJK", "Arial",
-                                "aRial",    "Fixedsys", "Courier", "Systemic", "@System",  "@Terminal"};
+    const QStringList screen = {"Terminal",  "b",        "System",  "@Fixedsys",
+                                "@Noto CJK", "Arial",    "aRial",   "Fixedsys",
+                                "Courier",   "Systemic", "@System", "@Terminal"};
     const QStringList names =
         ListableFontNames(screen, [](const QString& name) { return name != "Courier"; });
     EXPECT_EQ(names, (QStringList{"@Noto CJK", "Arial", "Systemic", "aRial", "b"}));
     EXPECT_TRUE(IsExcludedFontName("@Fixedsys"));
-    EXPECT_FALSE(IsExcludedFontName("system"));  // names compare exactly
+    EXPECT_FALSE(IsExcludedFontName("system")); // names compare exactly
     EXPECT_FALSE(IsExcludedFontName("@Noto CJK"));
 
     // The system's list: sorted, only scalable fonts, none excluded.

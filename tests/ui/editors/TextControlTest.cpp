@@ -1,16 +1,16 @@
-#include "ui/editors/BoxEditorFixture.h"
+#include "ui/editors/TextControl.h"
+#include "model/Book.h"
+#include "model/Page.h"
+#include "model/Template.h"
+#include "render/TextRender.h"
 #include "render/rtf/RtfReader.h"
 #include "render/rtf/RtfTestSupport.h"
 #include "render/rtf/RtfWriter.h"
+#include "ui/editors/BoxEditorFixture.h"
 #include "ui/editors/TextBoxEditChoices.h"
 #include "ui/editors/TextBoxEditMath.h"
-#include "render/TextRender.h"
-#include "ui/editors/TextControl.h"
 #include "ui/editors/TextControlEditView.h"
 #include "ui/editors/TextControlPalette.h"
-#include "model/Book.h"
-#include "model/Template.h"
-#include "model/Page.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -64,9 +64,9 @@ protected:
 } // namespace
 
 TEST_F(TextControlTest, OpensOverTheBoxAtTheViewsZoomWithThePrintLines) {
-    const QString text = StoredRtf(
-        "Along the river the old mill still turns, and in the evening light the water "
-        "shines like copper under the bridge where we stood that summer.");
+    const QString text =
+        StoredRtf("Along the river the old mill still turns, and in the evening light the water "
+                  "shines like copper under the bridge where we stood that summer.");
     PageAt(0)->SetText(0, text);
     ShowView();
     TextControl editor(&view, manager, strings);
@@ -98,8 +98,9 @@ TEST_F(TextControlTest, OpensOverTheBoxAtTheViewsZoomWithThePrintLines) {
 }
 
 TEST_F(TextControlTest, ShowsTheTextWhereThePageRenderingDrawsIt) {
-    const QString text = StoredRtf("{A summer by the sea: {\\b waves}, {\\i sand} and long evenings "
-                                   "on the terrace watching the boats come home.}");
+    const QString text =
+        StoredRtf("{A summer by the sea: {\\b waves}, {\\i sand} and long evenings "
+                  "on the terrace watching the boats come home.}");
     PageAt(0)->SetText(0, text);
     ShowView();
     TextControl editor(&view, manager, strings);
@@ -255,7 +256,8 @@ TEST_F(TextControlTest, PaletteTogglesPreviewsAndHidesOnAPressInTheText) {
     QTest::mouseClick(rich->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_TRUE(palette->isHidden());
     // Below the text the editor lets clicks through again.
-    EXPECT_FALSE(editor.mask().contains(QPoint(palette->geometry().center().x(), palette->geometry().bottom())));
+    EXPECT_FALSE(editor.mask().contains(
+        QPoint(palette->geometry().center().x(), palette->geometry().bottom())));
 }
 
 TEST_F(TextControlTest, FontListAndSizes) {
@@ -297,7 +299,8 @@ TEST_F(TextControlTest, ClosingEventsStoreTheTextAndSaveTheBook) {
     const std::vector<std::pair<const char*, std::function<void()>>> closers = {
         {"destroy", [&] { editor.Destroy(); }},
         {"page index", [&] { CurrentBook()->SetPageIndex(4); }},
-        {"template", [&] { edited->SetTemplate(TestTemplate("Photo[0,0,289,208,0]Text[30,180,230,25,0]")); }},
+        {"template",
+         [&] { edited->SetTemplate(TestTemplate("Photo[0,0,289,208,0]Text[30,180,230,25,0]")); }},
         {"quit", [&] { manager.Quit(); }},
         {"escape", [&] { QTest::keyClick(editor.RichTextBox()->viewport(), Qt::Key_Escape); }},
         {"second init", [&] { editor.Init(PageAt(3), 0); }},

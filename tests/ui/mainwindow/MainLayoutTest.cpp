@@ -52,7 +52,7 @@ TEST(MainLayout, ColumnAtTheRightTakesThePanesOwnWidth) {
 
 TEST(MainLayout, ColumnWithTooLittleRoom) {
     const auto r = Compute(Client(400, 10, Column, 327));
-    EXPECT_EQ(r.book.width(), 0); // 400 - 170 - 327 < 0
+    EXPECT_EQ(r.book.width(), 0);    // 400 - 170 - 327 < 0
     EXPECT_EQ(r.picker.height(), 0); // 10 - 22 < 0: 0 in this layout
     EXPECT_EQ(r.pane.left(), 400 - 327);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "base/Constants.h"
 #include "model/BackgroundLibrary.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/Templates.h"
-#include "base/Constants.h"
 #include "ui/common/UiTestSupport.h"
 #include "ui/mainwindow/MainWindow.h"
 
@@ -20,15 +20,28 @@ class MainWindowFixture : public ::testing::Test {
 protected:
     MainWindowFixture() {
         strings.ApplyLanguageLine(QStringLiteral("cUntitledBook=Untitled"));
-        for (const char* key : {"cMainFormCaption", "cMenuBookOnePageView",
-                                "cMenuBookTwoPageView", "cNoInternet", "cDeleteConfirmCaption",
-                                "cDeleteConfirmLabelCaption", "cMissingPictureCaption",
-                                "cMissingPictureLabelCaption", "cImageTooSmallCaption",
-                                "cImageTooSmallLabelCaption", "cBookNameIsRequiredCaption",
-                                "cBookNameAlreadyExist", "cBookNameInvalid", "cBookSaveFailed", "cNewBookLabelCaption",
-                                "cRenameBookLabelCaption", "cOkayButton", "cMenuFilePreview",
-                                "cOnWaitMsg", "cTemplateSelectorPhotos",
-                                "cTemplateSelectorNoPhotos", "cTemplateSelectorMorePhotos"})
+        for (const char* key : {"cMainFormCaption",
+                                "cMenuBookOnePageView",
+                                "cMenuBookTwoPageView",
+                                "cNoInternet",
+                                "cDeleteConfirmCaption",
+                                "cDeleteConfirmLabelCaption",
+                                "cMissingPictureCaption",
+                                "cMissingPictureLabelCaption",
+                                "cImageTooSmallCaption",
+                                "cImageTooSmallLabelCaption",
+                                "cBookNameIsRequiredCaption",
+                                "cBookNameAlreadyExist",
+                                "cBookNameInvalid",
+                                "cBookSaveFailed",
+                                "cNewBookLabelCaption",
+                                "cRenameBookLabelCaption",
+                                "cOkayButton",
+                                "cMenuFilePreview",
+                                "cOnWaitMsg",
+                                "cTemplateSelectorPhotos",
+                                "cTemplateSelectorNoPhotos",
+                                "cTemplateSelectorMorePhotos"})
             strings.ApplyLanguageLine(QString::fromLatin1(key) + "=" + Caption(key));
         books = std::make_unique<BookManager>(dir.filePath("books/"), catalogue, &strings, &host);
         QDir().mkpath(dir.filePath("books"));
@@ -40,7 +53,9 @@ protected:
     }
 
     // The text a key shows in these tests: "<key>".
-    static QString Caption(const char* key) { return QStringLiteral("<%1>").arg(QLatin1String(key)); }
+    static QString Caption(const char* key) {
+        return QStringLiteral("<%1>").arg(QLatin1String(key));
+    }
 
     MainWindow& Window() {
         if (!window) {

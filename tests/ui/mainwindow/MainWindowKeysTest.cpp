@@ -1,12 +1,12 @@
 #include "MainWindowFixture.h"
 #include "ModalKeys.h"
 
+#include "model/Page.h"
 #include "render/rtf/RtfReader.h"
 #include "ui/bookview/PageControl.h"
 #include "ui/editors/TextControl.h"
-#include "model/Page.h"
-#include "ui/mainwindow/dialogs/BookNameDialogs.h"
 #include "ui/mainwindow/IntroductionPanel.h"
+#include "ui/mainwindow/dialogs/BookNameDialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,7 +27,9 @@ protected:
         return Window();
     }
     int PageIndex() const { return CurrentBook()->GetPageIndex(); }
-    TextControl& Text() { return *dynamic_cast<TextControl*>(Window().GetBookView()->TextControl()); }
+    TextControl& Text() {
+        return *dynamic_cast<TextControl*>(Window().GetBookView()->TextControl());
+    }
     // Opens the text editor on page 1 (the right page of the first pair) and types.
     void TypeOnTheFirstPage(const char* text) {
         Window().GetBookView()->RightPageControl()->OpenTextEditor(0);

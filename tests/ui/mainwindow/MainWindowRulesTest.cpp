@@ -1,5 +1,5 @@
-#include "ui/mainwindow/WindowPlacement.h"
 #include "ui/mainwindow/MainWindowRules.h"
+#include "ui/mainwindow/WindowPlacement.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ TEST(MainWindowRules, TitleAndMenuTexts) {
 }
 
 TEST(MainWindowRules, PlacementInTwipsAndPixels) {
-    EXPECT_EQ(PlacementToPixels(WindowPlacement{}), QRect(67, 67, 433, 433)); // 66.67, 433.33
+    EXPECT_EQ(PlacementToPixels(WindowPlacement{}), QRect(67, 67, 433, 433));  // 66.67, 433.33
     EXPECT_EQ(PlacementToPixels({7.5f, 22.5f, 1500, 0}), QRect(0, 2, 100, 0)); // halves to even
     const WindowPlacement p = PixelsToPlacement(QRect(10, -20, 800, 600));
     EXPECT_FLOAT_EQ(p.left, 150);

@@ -53,7 +53,8 @@ TEST_F(MainWindowSaveFailureTest, SavingAgainAfterTheCauseIsGoneWritesEveryChang
     BreakSaving();
     Item("mnuBookNewPage")->trigger();
     const int pages = CurrentBook()->PagesCount();
-    ASSERT_TRUE(QDir(QDir(CurrentBook()->GetBookFolder()).filePath("book.pbx")).removeRecursively());
+    ASSERT_TRUE(
+        QDir(QDir(CurrentBook()->GetBookFolder()).filePath("book.pbx")).removeRecursively());
 
     Item("mnuBookNewPage")->trigger();
     QFile file(QDir(CurrentBook()->GetBookFolder()).filePath("book.pbx"));

@@ -1,19 +1,19 @@
 #include "MainWindowFixture.h"
 
 #include "BuildConfig.h"
-#include "ui/bookview/TemplatesControl.h"
-#include "ui/mainwindow/WindowPlacement.h"
-#include "ui/mainwindow/IntroductionPanel.h"
-#include "ui/mainwindow/dialogs/PreviewStatusDialog.h"
-#include "render/PageExportJob.h"
 #include "model/PhotoImageList.h"
+#include "render/PageExportJob.h"
+#include "ui/bookview/TemplatesControl.h"
+#include "ui/mainwindow/IntroductionPanel.h"
+#include "ui/mainwindow/WindowPlacement.h"
+#include "ui/mainwindow/dialogs/PreviewStatusDialog.h"
 #include "ui/panes/PhotosControl.h"
 
 #include <QComboBox>
+#include <QImage>
 #include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QImage>
 
 namespace {
 

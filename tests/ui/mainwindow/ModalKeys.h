@@ -11,7 +11,8 @@
 // Runs `open`, which shows a modal window and returns when it has closed;
 // `keys` gets that window, active, once it shows. A window the keys left
 // open is closed (and the test fails), so a test never hangs on it.
-inline void WithModal(const std::function<void()>& open, const std::function<void(QWidget*)>& keys) {
+inline void WithModal(const std::function<void()>& open,
+                      const std::function<void(QWidget*)>& keys) {
     bool reached = false;
     QTimer::singleShot(0, qApp, [&] {
         QWidget* modal = QApplication::activeModalWidget();

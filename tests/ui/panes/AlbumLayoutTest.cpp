@@ -53,9 +53,10 @@ TEST(AlbumLayoutTest, PayloadNamesAPageIndexAndNothingElse) {
     EXPECT_EQ(ParseAlbumThumbPayload("AlbumPageThumb_7"), 7);
     EXPECT_EQ(ParseAlbumThumbPayload("AlbumPageThumb_0"), 0);
     EXPECT_EQ(ParseAlbumThumbPayload(AlbumThumbPayload(99)), 99);
-    for (const char* refused : {"AlbumPageThumb_", "AlbumPageThumb_-1", "AlbumPageThumb_3x",
-                                "AlbumPageThumb_ 3", "AlbumPageThumb_99999999999", "albumpagethumb_3",
-                                "0123456789abcdef0123456789abcdef", "T:1,2,3", "bg:sky", "4", ""}) {
+    for (const char* refused :
+         {"AlbumPageThumb_", "AlbumPageThumb_-1", "AlbumPageThumb_3x", "AlbumPageThumb_ 3",
+          "AlbumPageThumb_99999999999", "albumpagethumb_3", "0123456789abcdef0123456789abcdef",
+          "T:1,2,3", "bg:sky", "4", ""}) {
         EXPECT_FALSE(ParseAlbumThumbPayload(QString::fromLatin1(refused))) << refused;
     }
     EXPECT_TRUE(IsAlbumThumbPayload("AlbumPageThumb_3x"));

@@ -20,7 +20,8 @@ class AlbumPageThumbControlTest : public ::testing::Test, public AlbumFixture {
 protected:
     // Offers the text to the widget as a drag, then drops it; true when both
     // the drag and the drop were taken.
-    static bool DropText(QWidget* target, const QString& text, Qt::DropActions offered = Qt::MoveAction) {
+    static bool DropText(QWidget* target, const QString& text,
+                         Qt::DropActions offered = Qt::MoveAction) {
         QMimeData data;
         data.setText(text);
         const QPoint at(20, 20);
@@ -79,11 +80,13 @@ TEST_F(AlbumPageThumbControlTest, ThumbnailsRefuseEverythingButAnotherThumbnail)
     NamePages();
     const QByteArray before = StateFile();
     const auto pages = QList<std::shared_ptr<Page>>{book().GetPage(3), book().GetPage(6)};
-    for (const QString& payload : {QStringLiteral("0123456789abcdef0123456789abcdef"),
-                                   QStringLiteral("T:1,2,3"), QStringLiteral("bg:sky"),
-                                   QStringLiteral("AlbumPageThumb_"), QStringLiteral("AlbumPageThumb_3;rm"),
-                                   QStringLiteral("AlbumPageThumb_20"), QStringLiteral("AlbumPageThumb_-3")}) {
-        EXPECT_FALSE(DropText(Thumb(6), payload, Qt::CopyAction | Qt::MoveAction)) << payload.toStdString();
+    for (const QString& payload :
+         {QStringLiteral("0123456789abcdef0123456789abcdef"), QStringLiteral("T:1,2,3"),
+          QStringLiteral("bg:sky"), QStringLiteral("AlbumPageThumb_"),
+          QStringLiteral("AlbumPageThumb_3;rm"), QStringLiteral("AlbumPageThumb_20"),
+          QStringLiteral("AlbumPageThumb_-3")}) {
+        EXPECT_FALSE(DropText(Thumb(6), payload, Qt::CopyAction | Qt::MoveAction))
+            << payload.toStdString();
     }
     // A thumbnail beyond the last page takes nothing.
     EXPECT_FALSE(DropText(Thumb(20), QStringLiteral("AlbumPageThumb_3")));
@@ -120,12 +123,20 @@ TEST_F(AlbumPageThumbControlTest, TextDraggedOverAPairSlidesItsThumbnails) {
     QCoreApplication::sendEvent(pair, &enter);
     EXPECT_TRUE(enter.isAccepted());
     EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return pair->ThumbLefts() == AlbumThumbLefts{-20, 125}; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return pair->ThumbLefts() == AlbumThumbLefts{-20, 125};
+        },
+        5000));
 
     QDragMoveEvent right(QPoint(305, 60), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(pair, &right);
     EXPECT_FALSE(right.isAccepted()); // only a copy is allowed
-    EXPECT_TRUE(QTest::qWaitFor([&] { return pair->ThumbLefts() == AlbumThumbLefts{40, 185}; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return pair->ThumbLefts() == AlbumThumbLefts{40, 185};
+        },
+        5000));
     // Placing the pair puts the thumbnails back.
     album->Repaint();
     EXPECT_EQ(pair->ThumbLefts(), AlbumThumbLefts{});

@@ -1,13 +1,13 @@
 #include "ui/panes/AlbumTestSupport.h"
 
-#include "render/PageRenderer.h"
-#include "model/PhotoImage.h"
-#include "model/PhotoImageList.h"
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
-#include "model/Templates.h"
 #include "model/Page.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "model/Templates.h"
+#include "render/PageRenderer.h"
 #include "ui/panes/AlbumPageFacingThumbControl.h"
 #include "ui/panes/AlbumViewControl.h"
 

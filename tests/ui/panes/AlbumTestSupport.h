@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/ModelTestSupport.h"
 #include "base/Constants.h"
+#include "model/ModelTestSupport.h"
 #include "ui/common/PaneViewChoice.h"
 
 #include <QSize>

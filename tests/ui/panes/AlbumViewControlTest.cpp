@@ -102,7 +102,7 @@ TEST_F(AlbumViewControlTest, DeletingAPageMovesTheLaterPagesForward) {
     book().RemovePage(5);
     EXPECT_EQ(Thumb(5)->Page(), seventh);
     EXPECT_EQ(Thumb(5)->Rendering(), seventh->Thumbnail()); // shown at once
-    EXPECT_EQ(Slots().size(), 10); // pages 17 and 18 are the last pair
+    EXPECT_EQ(Slots().size(), 10);                          // pages 17 and 18 are the last pair
     ASSERT_TRUE(WaitForPass());
     for (int i = 0; i < 19; ++i)
         EXPECT_EQ(Thumb(i)->Page(), book().GetPage(i)) << i;

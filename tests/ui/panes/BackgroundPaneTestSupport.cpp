@@ -11,9 +11,10 @@
 
 BackgroundPaneFixture::BackgroundPaneFixture()
     : manager(books.path(), TestCatalogue(), &strings), library(backgrounds.path(), QString()) {
-    for (const char* line : {"cUntitledBook=Test Book", "cBgControlMenuOptionAll=All pages",
-                             "cBgControlMenuOptionEven=Even pages", "cBgControlMenuOptionOdd=Odd pages",
-                             "cDownloadDialog=Download Backgrounds"})
+    for (const char* line :
+         {"cUntitledBook=Test Book", "cBgControlMenuOptionAll=All pages",
+          "cBgControlMenuOptionEven=Even pages", "cBgControlMenuOptionOdd=Odd pages",
+          "cDownloadDialog=Download Backgrounds"})
         strings.ApplyLanguageLine(QString::fromLatin1(line));
     manager.Initialize();
     const auto book = manager.GetBook();

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "base/Constants.h"
 #include "model/BackgroundLibrary.h"
 #include "model/BookManager.h"
-#include "ui/common/UiContext.h"
 #include "ui/common/PaneViewChoice.h"
+#include "ui/common/UiContext.h"
 #include "ui/panes/BgPaneContext.h"
-#include "base/Constants.h"
 
 #include <QColor>
 #include <QStringList>
@@ -20,7 +20,8 @@ public:
     BackgroundPaneFixture();
 
     // Writes "<name>_sm.jpg", a flat picture of that colour and size.
-    void AddPicture(const QString& name, QColor colour = Qt::red, int width = 145, int height = 104);
+    void AddPicture(const QString& name, QColor colour = Qt::red, int width = 145,
+                    int height = 104);
     // Writes the pictures and reads the library's list again.
     void AddBackgrounds(const QStringList& names);
     BgPaneContext Context() { return {&manager, &strings, library, &views}; }

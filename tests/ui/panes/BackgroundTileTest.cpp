@@ -1,9 +1,9 @@
 #include "ui/panes/BackgroundTile.h"
 
-#include "ui/bookview/BookViewTestSupport.h"
-#include "ui/bookview/PageControl.h"
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
+#include "ui/bookview/BookViewTestSupport.h"
+#include "ui/bookview/PageControl.h"
 #include "ui/panes/BackgroundPaneTestSupport.h"
 
 #include <QAction>
@@ -40,12 +40,14 @@ protected:
     }
     // Waits until every decode the tile started has come back.
     bool WaitForAllDecodes() {
-        return QTest::qWaitFor([this] { return tile.findChildren<QFutureWatcherBase*>().isEmpty(); }, WaitMs);
+        return QTest::qWaitFor(
+            [this] { return tile.findChildren<QFutureWatcherBase*>().isEmpty(); }, WaitMs);
     }
     QAction* Item(const char* name) const { return tile.findChild<QAction*>(QLatin1String(name)); }
     void RightClick() {
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(20, 20), tile.mapToGlobal(QPointF(20, 20)),
-                          Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(20, 20),
+                          tile.mapToGlobal(QPointF(20, 20)), Qt::RightButton, Qt::RightButton,
+                          Qt::NoModifier);
         QCoreApplication::sendEvent(&tile, &press);
     }
 
@@ -173,7 +175,8 @@ TEST(BackgroundTileDropTest, TheDragLandsOnThePageSurface) {
     tile.SetPage(0, "leaf");
     const std::unique_ptr<QMimeData> data(tile.MakeDragData());
 
-    QDragEnterEvent enter(QPoint(200, 100), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(QPoint(200, 100), Qt::CopyAction, data.get(), Qt::LeftButton,
+                          Qt::NoModifier);
     static_cast<QObject&>(surface).event(&enter);
     EXPECT_TRUE(enter.isAccepted());
     EXPECT_EQ(enter.dropAction(), Qt::CopyAction);

@@ -1,15 +1,15 @@
 #include "ui/panes/PaneTestSupport.h"
 
+#include "base/Md5.h"
 #include "imaging/TestJpegs.h"
-#include "model/BookManager.h"
 #include "model/Book.h"
+#include "model/BookManager.h"
 #include "model/ModelTestSupport.h"
+#include "model/PhotoImage.h"
+#include "ui/common/UiTestSupport.h"
 #include "ui/panes/PhotoControl.h"
 #include "ui/panes/PhotosControl.h"
 #include "ui/panes/SidePane.h"
-#include "ui/common/UiTestSupport.h"
-#include "model/PhotoImage.h"
-#include "base/Md5.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,10 +18,10 @@
 #include <QUrl>
 
 PaneFixture::PaneFixture() {
-    for (const char* line : {"cUntitledBook=Test Book", "cImportStatusAdded=Added",
-                             "cImportStatusAlreadyExist=Already there",
-                             "cImportStatusUnsupportFormat=Unsupported", "cImportStatusCaption=Importing",
-                             "cOkayButton=OK"})
+    for (const char* line :
+         {"cUntitledBook=Test Book", "cImportStatusAdded=Added",
+          "cImportStatusAlreadyExist=Already there", "cImportStatusUnsupportFormat=Unsupported",
+          "cImportStatusCaption=Importing", "cOkayButton=OK"})
         strings.ApplyLanguageLine(QString::fromLatin1(line));
     manager = std::make_unique<BookManager>(books.path(), TestCatalogue(), &strings, &host);
     renderer = TestRenderer();

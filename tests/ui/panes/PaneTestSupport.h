@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/Constants.h"
 #include "model/BackgroundLibrary.h"
 #include "model/PageDisplayHost.h"
-#include "base/Constants.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

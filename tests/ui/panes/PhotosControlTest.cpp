@@ -1,9 +1,9 @@
 #include "ui/panes/PaneTestSupport.h"
 
-#include "model/PhotoImage.h"
-#include "model/PhotoImageList.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
 #include "ui/panes/ControlPhotoControl.h"
 #include "ui/panes/ImportStatusForm.h"
 #include "ui/panes/PhotoControl.h"
@@ -12,9 +12,9 @@
 
 #include <QCoreApplication>
 #include <QDragEnterEvent>
+#include <QFutureWatcher>
 #include <QMimeData>
 #include <QProgressBar>
-#include <QFutureWatcher>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -29,7 +29,9 @@ class PhotosControlTest : public ::testing::Test, public PaneFixture {
 protected:
     std::shared_ptr<Book> CurrentBook() const { return manager->GetBook(); }
     QStringList FilesWithKey(const QString& key) const { return BookFiles().filter(key); }
-    int JpegsWithKey(const QString& key) const { return int(FilesWithKey(key).filter(".jpg").size()); }
+    int JpegsWithKey(const QString& key) const {
+        return int(FilesWithKey(key).filter(".jpg").size());
+    }
     // A tile reads its thumbnail on the pool; starts that and waits for it.
     static bool WaitForThumbnail(PhotoControl& tile) {
         tile.LoadThumbnail();
@@ -166,7 +168,8 @@ TEST_F(PhotosControlTest, ATileGivenAnotherPhotoDropsTheThumbnailStillComing) {
     tile.SetPhoto(Pane().Tiles()[1]->GetPhoto(), "single");
     tile.LoadThumbnail();
     QSignalSpy loaded(&tile, &PhotoControl::ThumbnailLoaded);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return tile.findChildren<QFutureWatcherBase*>().isEmpty(); }, 10000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return tile.findChildren<QFutureWatcherBase*>().isEmpty(); }, 10000));
     EXPECT_EQ(loaded.count(), 1);
     EXPECT_EQ(tile.Thumbnail().size(), QSize(80, 120)); // the tall photo's
 }
@@ -227,8 +230,8 @@ TEST_F(PhotosControlTest, ColumnLayoutStacksTilesAndScrollsVertically) {
 TEST_F(PhotosControlTest, ThePaneTakesFileListsDraggedOverItAndNothingElse) {
     const QString a = MakeJpeg("a.jpg");
     std::unique_ptr<QMimeData> files(FileDrop({a}));
-    QDragEnterEvent overFiles(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, files.get(), Qt::LeftButton,
-                              Qt::NoModifier);
+    QDragEnterEvent overFiles(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, files.get(),
+                              Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&Pane(), &overFiles);
     EXPECT_TRUE(overFiles.isAccepted());
     EXPECT_EQ(overFiles.dropAction(), Qt::CopyAction);

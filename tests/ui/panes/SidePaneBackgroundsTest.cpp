@@ -22,7 +22,9 @@ protected:
         return nullptr;
     }
     QWidget* Child(const char* name) const { return top.findChild<QWidget*>(QLatin1String(name)); }
-    QPushButton* Download() const { return top.findChild<QPushButton*>("mDownloadBackgroundButton"); }
+    QPushButton* Download() const {
+        return top.findChild<QPushButton*>("mDownloadBackgroundButton");
+    }
     // What the main window does in the column: it takes the wanted width.
     void ColumnOfHeight(int height) { top.resize(top.PreferredWidth(), height); }
     // True when the four edges of the pane show the border's colour.

@@ -48,10 +48,10 @@ TEST(SidePaneLayoutTest, ShortColumnKeepsBackgroundsOnePixelHigh) {
 }
 
 TEST(SidePaneLayoutTest, ScrollStepsRoundUpInSeventyFivePixelSteps) {
-    EXPECT_EQ(SidePaneScrollSteps(11 * 310, 1000), 33); // 2410 / 75 = 32.13
+    EXPECT_EQ(SidePaneScrollSteps(11 * 310, 1000), 33);     // 2410 / 75 = 32.13
     EXPECT_EQ(SidePaneScrollSteps(10 + 166 * 10, 600), 15); // 1070 / 75 = 14.27
     EXPECT_EQ(SidePaneScrollSteps(1075, 1000), 1);
-    EXPECT_EQ(SidePaneScrollSteps(1150, 1000), 2);  // exactly two steps
-    EXPECT_EQ(SidePaneScrollSteps(1000, 1000), 0);  // fits: no bar
+    EXPECT_EQ(SidePaneScrollSteps(1150, 1000), 2); // exactly two steps
+    EXPECT_EQ(SidePaneScrollSteps(1000, 1000), 0); // fits: no bar
     EXPECT_LE(SidePaneScrollSteps(500, 1000), 0);
 }

@@ -1,14 +1,14 @@
 #include "ui/panes/PaneTestSupport.h"
 
-#include "model/PhotoImage.h"
-#include "model/PhotoImageList.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/Page.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "ui/common/UiTestSupport.h"
 #include "ui/panes/PhotoControl.h"
 #include "ui/panes/PhotosControl.h"
 #include "ui/panes/SidePane.h"
-#include "ui/common/UiTestSupport.h"
 
 #include <QAbstractButton>
 #include <QScrollBar>

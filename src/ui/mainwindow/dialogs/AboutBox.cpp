@@ -12,10 +12,9 @@ QString VersionLine(int major, int minor, int revision) {
 }
 
 QString FreeImageNotice() {
-    return QStringLiteral(
-        "This software uses the FreeImage open source image library. "
-        "See https://freeimage.sourceforge.io for details. "
-        "FreeImage is used under the FIPL, version 1.0.");
+    return QStringLiteral("This software uses the FreeImage open source image library. "
+                          "See https://freeimage.sourceforge.io for details. "
+                          "FreeImage is used under the FIPL, version 1.0.");
 }
 
 namespace {
@@ -44,8 +43,7 @@ AboutBox::AboutBox(const Constants& strings, QWidget* parent) : QDialog(parent) 
     big.setBold(true);
     title->setFont(big);
     AddLabel(layout, "lblVersion",
-             VersionLine(BuildConfig::VersionMajor, BuildConfig::VersionMinor,
-                         kVersionRevision));
+             VersionLine(BuildConfig::VersionMajor, BuildConfig::VersionMinor, kVersionRevision));
     AddLabel(layout, "lblDescription", FreeImageNotice());
     AddLabel(layout, "mCopyrightLabel", strings.Text(u"cCopyrightCaption"));
     auto* ok = new QPushButton(strings.Text(u"cOkayButton"));

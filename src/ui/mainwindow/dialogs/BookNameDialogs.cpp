@@ -1,9 +1,9 @@
 #include "ui/mainwindow/dialogs/BookNameDialogs.h"
 
-#include "model/Book.h"
-#include "model/BookManager.h"
 #include "base/Constants.h"
 #include "base/LumbraError.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -34,7 +34,8 @@ protected:
         const char* inputBox;
         const char* okButton;
     };
-    BookNameDialog(BookManager& books, const Constants& strings, const Names& names, QWidget* parent);
+    BookNameDialog(BookManager& books, const Constants& strings, const Names& names,
+                   QWidget* parent);
 
     // Runs when OK is pressed with the typed name.
     virtual void Commit(const QString& name) = 0;

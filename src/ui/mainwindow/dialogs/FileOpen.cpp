@@ -9,7 +9,8 @@ namespace {
 // files such as "IMG_0001.JPG" show where names are case-sensitive.
 QString PatternsAnyCase(const QString& patterns) {
     QStringList result;
-    for (const QString& p : patterns.split(QRegularExpression(QStringLiteral("[; ]+")), Qt::SkipEmptyParts)) {
+    for (const QString& p :
+         patterns.split(QRegularExpression(QStringLiteral("[; ]+")), Qt::SkipEmptyParts)) {
         result.append(p);
         if (p.toUpper() != p)
             result.append(p.toUpper());
@@ -23,14 +24,15 @@ QString FileDialogNameFilters(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters.append(QStringLiteral("%1 (%2)").arg(parts.at(i), PatternsAnyCase(parts.at(i + 1))));
+        filters.append(
+            QStringLiteral("%1 (%2)").arg(parts.at(i), PatternsAnyCase(parts.at(i + 1))));
     return filters.join(QStringLiteral(";;"));
 }
 
 QStringList ShowOpenFileDialog(const QString& filter, const QString& initialFolder,
                                const QString& title, QWidget* owner) {
-    const QStringList paths = QFileDialog::getOpenFileNames(owner, title, initialFolder,
-                                                            FileDialogNameFilters(filter));
+    const QStringList paths =
+        QFileDialog::getOpenFileNames(owner, title, initialFolder, FileDialogNameFilters(filter));
     if (paths.isEmpty())
         return {QString()};
     return paths;

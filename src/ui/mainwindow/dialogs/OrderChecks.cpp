@@ -1,7 +1,7 @@
 #include "ui/mainwindow/dialogs/OrderChecks.h"
 
-#include "model/Book.h"
 #include "base/Constants.h"
+#include "model/Book.h"
 
 OrderCheckBook OrderCheckBookOf(Book& book) {
     return {[&book] { return book.GetFirstPageWithMissingPicture(); },
@@ -20,7 +20,8 @@ bool OrderChecksPass(const OrderCheckBook& book, const Constants& strings, const
     const int tooSmall = book.firstPageWithImageTooSmall();
     if (tooSmall != -1) {
         book.setPageIndex(tooSmall);
-        if (ask(strings.Text(u"cImageTooSmallLabelCaption"), strings.Text(u"cImageTooSmallCaption")))
+        if (ask(strings.Text(u"cImageTooSmallLabelCaption"),
+                strings.Text(u"cImageTooSmallCaption")))
             proceed = false;
     }
     return proceed;

@@ -1,8 +1,8 @@
 #include "ui/mainwindow/MainWindowFixture.h"
 
+#include "ui/mainwindow/IntroductionPanel.h"
 #include "ui/mainwindow/dialogs/AboutBox.h"
 #include "ui/mainwindow/dialogs/BookNameDialogs.h"
-#include "ui/mainwindow/IntroductionPanel.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -2,9 +2,9 @@
 #include "ui/mainwindow/ModalKeys.h"
 
 #include "base/IntroSettings.h"
+#include "ui/mainwindow/IntroductionPanel.h"
 #include "ui/mainwindow/dialogs/AboutBox.h"
 #include "ui/mainwindow/dialogs/BookNameDialogs.h"
-#include "ui/mainwindow/IntroductionPanel.h"
 #include "ui/mainwindow/dialogs/PreviewStatusDialog.h"
 #include "ui/mainwindow/dialogs/Questions.h"
 
@@ -114,7 +114,7 @@ TEST_F(DialogKeysTest, EscapeOnThePreviewStatusCancels) {
     QSignalSpy rejected(&status, &QDialog::rejected); // the main window cancels the preview
     ShowActive(status);
     ASSERT_EQ(QApplication::focusWidget(), nullptr); // nothing in it takes the keyboard
-    QTest::keyClick(&status, Qt::Key_Escape);         // so the window itself gets the keys
+    QTest::keyClick(&status, Qt::Key_Escape);        // so the window itself gets the keys
     EXPECT_FALSE(status.isVisible());
     EXPECT_EQ(rejected.count(), 1);
 }
@@ -129,11 +129,13 @@ TEST_F(DialogKeysTest, QuestionsAnswerNoToEnterAndEscapeNoticesCloseWithEnter) {
     bool yes = false;
     WithModal([&] { yes = ask("Delete?", "Delete"); },
               [&](QWidget* box) {
-                  QAbstractButton* yesButton = qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes);
+                  QAbstractButton* yesButton =
+                      qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes);
                   for (int i = 0; i < 3 && QApplication::focusWidget() != yesButton; ++i)
                       PressKey(Qt::Key_Tab);
                   PressKey(Qt::Key_Space);
               });
     EXPECT_TRUE(yes);
-    WithModal([&] { MessageBoxNotice(nullptr, "Lumbra")("Done"); }, [&](QWidget*) { PressKey(Qt::Key_Return); });
+    WithModal([&] { MessageBoxNotice(nullptr, "Lumbra")("Done"); },
+              [&](QWidget*) { PressKey(Qt::Key_Return); });
 }

@@ -1,5 +1,5 @@
-#include "base/Constants.h"
 #include "ui/mainwindow/dialogs/OrderChecks.h"
+#include "base/Constants.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "base/Constants.h"
 #include "ui/mainwindow/dialogs/PreviewStatusDialog.h"
+#include "base/Constants.h"
 
 #include <QProgressBar>
 #include <gtest/gtest.h>
