@@ -21,6 +21,7 @@ class QAction;
 class QActionGroup;
 class QComboBox;
 class QMenu;
+class QMenuBar;
 class QMessageBox;
 class QSettings;
 class Templates;
@@ -91,6 +92,10 @@ protected:
 private:
     // MainWindowMenus.cpp
     void CreateMenus();
+    void CreateFileMenu(QMenuBar* bar);
+    void CreateBookMenu(QMenuBar* bar);
+    void CreateViewMenus(QMenuBar* bar);
+    void CreateHelpMenu(QMenuBar* bar);
     QAction* AddItem(QMenu* menu, const char* name, const char16_t* captionKey,
                      void (MainWindow::*handler)(), const char* icon = nullptr);
     void RefreshHookedItems();

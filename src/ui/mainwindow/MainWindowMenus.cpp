@@ -24,7 +24,15 @@ QAction* MainWindow::AddItem(QMenu* menu, const char* name, const char16_t* capt
 }
 
 void MainWindow::CreateMenus() {
-    QMenuBar* bar = menuBar();
+    CreateFileMenu(menuBar());
+    CreateBookMenu(menuBar());
+    CreateViewMenus(menuBar());
+    CreateHelpMenu(menuBar());
+    SetStandardShortcuts();
+    RefreshHookedItems();
+}
+
+void MainWindow::CreateFileMenu(QMenuBar* bar) {
     QMenu* file = bar->addMenu(mStrings.Text(u"cMenuFile"));
     file->setObjectName(QStringLiteral("mnuFile"));
     AddItem(file, "mnuFileNew", u"cMenuFileNew", &MainWindow::onFileNewTriggered, "document-new");
@@ -36,7 +44,9 @@ void MainWindow::CreateMenus() {
             "edit-delete");
     AddItem(file, "mnuFileExit", u"cMenuFileExit", &MainWindow::onFileExitTriggered,
             "application-exit");
+}
 
+void MainWindow::CreateBookMenu(QMenuBar* bar) {
     QMenu* book = bar->addMenu(mStrings.Text(u"cMenuBook"));
     book->setObjectName(QStringLiteral("mnuBook"));
     mBookNewPageAction = AddItem(book, "mnuBookNewPage", u"cMenuBookNewPage",
@@ -57,7 +67,10 @@ void MainWindow::CreateMenus() {
             "mail-send");
     mBookOrderStatusAction = AddItem(book, "mnuBookOrderStatus", u"cMenuBookOrderStatus",
                                      &MainWindow::onBookOrderStatusTriggered);
+}
 
+// The View menu and the Albums menu beside it, filled with the books later.
+void MainWindow::CreateViewMenus(QMenuBar* bar) {
     QMenu* view = bar->addMenu(mStrings.Text(u"cMenuView"));
     view->setObjectName(QStringLiteral("mnuView"));
     AddItem(view, "mnuViewSwitch", u"cMenuViewSwitch", &MainWindow::onViewSwitchTriggered);
@@ -66,7 +79,9 @@ void MainWindow::CreateMenus() {
     mAlbumsMenu->setObjectName(QStringLiteral("mAlbumsMenu"));
     mAlbumGroup = new QActionGroup(this);
     mAlbumGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+}
 
+void MainWindow::CreateHelpMenu(QMenuBar* bar) {
     QMenu* help = bar->addMenu(mStrings.Text(u"cMenuHelp"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     AddItem(help, "mnuHelpIntroduction", u"cMenuHelpIntroduction",
@@ -83,8 +98,6 @@ void MainWindow::CreateMenus() {
     help->addSeparator();
     AddItem(help, "mnuHelpAbout", u"cMenuHelpAbout", &MainWindow::onHelpAboutTriggered,
             "help-about");
-    SetStandardShortcuts();
-    RefreshHookedItems();
 }
 
 namespace {
