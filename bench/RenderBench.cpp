@@ -67,9 +67,14 @@ struct BenchPage {
             PhotoImage photo;
             photo.SetImage(source, book);
             snapshot.photoBoxes.push_back(*photoBoxes[i]);
-            snapshot.photos.push_back(PhotoPlacement{book, photo.GetName(), photo.GetKey(), 10 * i,
-                                                     -5 * i, i == 3 ? 0.8f : 1.0f,
-                                                     i == 2 ? 90 : 0});
+            snapshot.photos.push_back(PhotoPlacement{book,
+                                                     photo.GetName(),
+                                                     photo.GetKey(),
+                                                     10 * i,
+                                                     -5 * i,
+                                                     i == 3 ? 0.8f : 1.0f,
+                                                     i == 2 ? 90 : 0,
+                                                     {}});
         }
         snapshot.textBoxes = {*Box("Text", 20, 195, 120, 10), *Box("Text", 150, 195, 120, 10)};
         snapshot.texts = {QString::fromLatin1(cText), QString::fromLatin1(cText)};
@@ -131,7 +136,8 @@ void BM_PrintFullPagePhotoVsTools(benchmark::State& state) {
     photo.SetImage(BenchPhotoPath(), book);
     PageSnapshot snapshot;
     snapshot.photoBoxes.push_back(*Box("Photo", 0, 0, 289, 208));
-    snapshot.photos.push_back(PhotoPlacement{book, photo.GetName(), photo.GetKey(), 0, 0, 1.0f, 0});
+    snapshot.photos.push_back(
+        PhotoPlacement{book, photo.GetName(), photo.GetKey(), 0, 0, 1.0f, 0, {}});
     const PageRenderer renderer(dir + QStringLiteral("/bg/"), {289, 208});
     const PageFileTask task{snapshot, dir + QStringLiteral("/1.jpg")};
     double best = -1;
@@ -181,7 +187,7 @@ void BM_ScreenNinePhotoPage(benchmark::State& state) {
     for (int i = 0; i < nine->PhotoBoxCount(); ++i) {
         snapshot.photoBoxes.push_back(*nine->PhotoBox(i));
         snapshot.photos.push_back(
-            PhotoPlacement{book, photo.GetName(), photo.GetKey(), 0, 0, 1.0f, 0});
+            PhotoPlacement{book, photo.GetName(), photo.GetKey(), 0, 0, 1.0f, 0, {}});
     }
     const PageScene scene = DetachedScene(snapshot);
     for (const auto& p : scene.photos)
