@@ -1,3 +1,5 @@
+#include "BenchWidgets.h"
+
 // A drag step of the photo box editor (move the photo by one mouse pixel and
 // repaint the picture area) against drawing the same box without the kept
 // picture, which decodes the thumbnail each time.
@@ -20,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QWindow>
 #include <benchmark/benchmark.h>
+
+#include <memory>
 
 namespace {
 
@@ -59,9 +63,16 @@ struct EditedPhoto {
     }
 };
 
-EditedPhoto& Edited() {
-    static EditedPhoto edited;
+// Made on first use, released by ReleaseBenchWidgets while the application lives.
+std::unique_ptr<EditedPhoto>& EditedHolder() {
+    static std::unique_ptr<EditedPhoto> edited;
     return edited;
+}
+
+EditedPhoto& Edited() {
+    if (!EditedHolder())
+        EditedHolder() = std::make_unique<EditedPhoto>();
+    return *EditedHolder();
 }
 
 void Send(QWidget* widget, QEvent::Type type, QPointF at, Qt::MouseButton button) {
@@ -103,3 +114,5 @@ void BM_DrawWithoutKeptPicture(benchmark::State& state) {
 
 BENCHMARK(BM_EditorDragStep)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawWithoutKeptPicture)->Unit(benchmark::kMillisecond);
+
+void ReleaseBenchWidgets() { EditedHolder().reset(); }

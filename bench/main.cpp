@@ -1,3 +1,4 @@
+#include "BenchWidgets.h"
 #include "ImportQueueChild.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
+    ReleaseBenchWidgets();
     benchmark::Shutdown();
     return 0;
 }

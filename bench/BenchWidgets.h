@@ -1,0 +1,5 @@
+#pragma once
+
+// Deletes the widgets that benchmarks keep between runs; call it before the
+// application object goes.
+void ReleaseBenchWidgets();
