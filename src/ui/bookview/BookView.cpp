@@ -68,8 +68,7 @@ void BookView::BuildToolbar() {
             try {
                 Dispatch(QString::fromLatin1(key));
             } catch (...) {
-                // a failing command leaves the view as it is
-                LogCaughtException(lcUi(), "A book view command");
+                LogCaughtException(lcUi(), "A book view command; the view stays as it is");
             }
         });
     }

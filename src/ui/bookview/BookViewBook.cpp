@@ -163,8 +163,8 @@ void BookView::DeletePageAt(QPushButton* button) {
         book->RemovePage(index);
         book->SaveBook();
     } catch (...) {
-        // the page is gone in memory; the next save writes the book again
-        LogCaughtException(lcUi(), "Deleting a page");
+        LogCaughtException(lcUi(),
+                           "Deleting a page; it stays deleted, the next save writes the book");
     }
     SetDeleteButtonStatus();
 }

@@ -92,8 +92,7 @@ void PageControl::mousePressEvent(QMouseEvent* event) {
         RunClick(
             mClicks.Press(mPage->FindTextBoxIndex(x, y), mPage->FindPhotoBoxIndex(x, y), textOpen));
     } catch (...) {
-        // an editor that cannot open leaves the page as it is
-        LogCaughtException(lcUi(), "A click on the page");
+        LogCaughtException(lcUi(), "A click on the page; the page stays as it is");
     }
 }
 
@@ -166,8 +165,7 @@ void PageControl::dropEvent(QDropEvent* event) {
         }
         DropText(*mBook, *mPage, payload.text, x, y);
     } catch (...) {
-        // what was done stays; the book is saved on the next change
-        LogCaughtException(lcUi(), "A drop on the page");
+        LogCaughtException(lcUi(), "A drop on the page; what was done stays");
     }
     emit DropDone();
 }
