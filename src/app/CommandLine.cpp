@@ -84,13 +84,13 @@ std::shared_ptr<Book> OpenBook(const CommandObjects& objects, const QString& nam
                         objects.Strings().Text(BookName::MessageKey(check)) + " (" + name + ")");
     }
     auto book = std::make_shared<Book>(booksFolder, objects.BookContext());
-    book->SetName(name);
     if (exists) {
+        book->SetName(name);
         book->LoadBook();
         return book;
     }
     try {
-        book->SaveBook();
+        book->CreateOnDisk(name);
     } catch (const LumbraError& e) {
         return fail(ExitFolderFailed, e.Message());
     }

@@ -1,9 +1,11 @@
 #include "base/IntroSettings.h"
 
+#include "base/AtomicWrite.h"
+#include "base/BaseLog.h"
 #include "base/KeyValueLine.h"
+#include "base/LumbraError.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 const QString kIntroPanelKey = QStringLiteral("IntroPanel");
@@ -27,11 +29,13 @@ bool IntroductionWanted(const QString& settingsPath) {
 }
 
 bool WriteIntroPanelSetting(const QString& settingsPath, bool show) {
-    QSaveFile file(settingsPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const QString line =
         kIntroPanelKey + (show ? QStringLiteral("=1\r\n") : QStringLiteral("=0\r\n"));
-    file.write(line.toLocal8Bit());
-    return file.commit();
+    try {
+        WriteFileAtomically(settingsPath, line.toLocal8Bit());
+    } catch (const LumbraError&) {
+        LogCaughtException(lcBase(), "Writing the settings file (reported as false)");
+        return false;
+    }
+    return true;
 }

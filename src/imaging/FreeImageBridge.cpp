@@ -1,10 +1,11 @@
 #include "imaging/FreeImageBridge.h"
 
+#include "base/AtomicWrite.h"
 #include "base/LumbraError.h"
 
 #include <QFile>
-#include <QSaveFile>
 
+#include <memory>
 #include <mutex>
 
 namespace {
@@ -87,12 +88,16 @@ FiBitmap FiLoad(FREE_IMAGE_FORMAT format, const QString& path, int flags) {
 
 void FiSaveAtomically(FREE_IMAGE_FORMAT format, FIBITMAP* dib, const QString& path, int flags) {
     EnsureFreeImage();
-    QSaveFile file(path);
-    if (!dib || !file.open(QIODevice::WriteOnly))
-        throw LumbraError(QStringLiteral("Cannot write %1").arg(path));
-    FreeImageIO io = DeviceIo();
-    if (!FreeImage_SaveToHandle(format, dib, &io, &file, flags) || !file.commit())
-        throw LumbraError(QStringLiteral("Cannot write %1").arg(path));
+    // Encoded in memory first, so the file gets every byte or stays as it was.
+    const std::unique_ptr<FIMEMORY, decltype(&FreeImage_CloseMemory)> memory(
+        FreeImage_OpenMemory(), &FreeImage_CloseMemory);
+    BYTE* data = nullptr;
+    DWORD size = 0;
+    if (!dib || !memory || !FreeImage_SaveToMemory(format, dib, memory.get(), flags) ||
+        !FreeImage_AcquireMemory(memory.get(), &data, &size) || size == 0)
+        throw LumbraError(QStringLiteral("Cannot encode %1").arg(path));
+    WriteFileAtomically(
+        path, QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)));
 }
 
 void FiStripMetadata(FIBITMAP* dib) {

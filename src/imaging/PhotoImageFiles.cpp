@@ -1,12 +1,12 @@
 #include "imaging/PhotoImageFiles.h"
 
+#include "base/AtomicWrite.h"
 #include "base/LumbraError.h"
 #include "imaging/PhotoImageDecode.h"
 #include "imaging/ThumbScaling.h"
 
 #include <QFile>
-#include <QSaveFile>
-#include <QStringList>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -16,35 +16,53 @@ QString ThumbPath(const QString& stem, ThumbType type, const char* extension) {
     return stem + QLatin1String(ThumbSuffix(type)) + QLatin1String(extension);
 }
 
+// The full-size copy comes last: its presence says the photo's files are complete.
 void WritePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes& boxes,
-                     const DecodedJpeg& decoded, QStringList& written) {
+                     const DecodedJpeg& decoded) {
     const QSize full(decoded.header.width, decoded.header.height);
     for (ThumbType type : {ThumbType::Small, ThumbType::Medium, ThumbType::Large}) {
-        const QString target = ThumbPath(stem, type, ".jpg");
         const ThumbBox& box = boxes[ThumbIndex(type)];
-        written << target;
-        SaveThumbnail(target, decoded.picture.get(), FitSize(full, box.width, box.height));
+        SaveThumbnail(ThumbPath(stem, type, ".jpg"), decoded.picture.get(),
+                      FitSize(full, box.width, box.height));
     }
-    const QString original = ThumbPath(stem, ThumbType::Original, ".jpg");
-    written << original;
-    CopyFileAtomically(source, original);
+    CopyFileAtomically(source, ThumbPath(stem, ThumbType::Original, ".jpg"));
+}
+
+// Decodes completely (at the smallest scale; the whole file is still read).
+bool DecodesWhole(const QString& path) {
+    constexpr double kSmallest = 1.0 / 8;
+    return QFileInfo(path).size() > 0 && LoadJpegCovering(path, kSmallest, JPEG_FAST).picture;
 }
 
 } // namespace
 
 void CopyFileAtomically(const QString& source, const QString& target) {
     QFile in(source);
-    QSaveFile out(target);
-    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
-        throw LumbraError(QStringLiteral("Cannot copy %1 to %2").arg(source, target));
+    if (!in.open(QIODevice::ReadOnly))
+        throw LumbraError(QStringLiteral("Cannot read %1: %2").arg(source, in.errorString()));
+    AtomicFileWriter out(target);
     constexpr qint64 kChunk = 1 << 20;
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(kChunk);
-        if (chunk.isEmpty() || out.write(chunk) != chunk.size())
-            throw LumbraError(QStringLiteral("Cannot copy %1 to %2").arg(source, target));
+        if (chunk.isEmpty())
+            throw LumbraError(QStringLiteral("Cannot read %1: %2").arg(source, in.errorString()));
+        out.Write(chunk);
     }
-    if (!out.commit())
-        throw LumbraError(QStringLiteral("Cannot copy %1 to %2").arg(source, target));
+    out.Commit();
+}
+
+void RemovePhotoFiles(const QString& stem) {
+    for (ThumbType type : kThumbTypes) {
+        QFile::remove(ThumbPath(stem, type, ".dim"));
+        QFile::remove(ThumbPath(stem, type, ".jpg"));
+    }
+}
+
+bool PhotoFilesWhole(const QString& stem) {
+    for (ThumbType type : kThumbTypes)
+        if (!DecodesWhole(ThumbPath(stem, type, ".jpg")))
+            return false;
+    return true;
 }
 
 bool MakePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes& boxes) {
@@ -59,12 +77,10 @@ bool MakePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes
         return false;
     for (ThumbType type : kThumbTypes)
         QFile::remove(ThumbPath(stem, type, ".dim"));
-    QStringList written;
     try {
-        WritePhotoFiles(source, stem, boxes, decoded, written);
+        WritePhotoFiles(source, stem, boxes, decoded);
     } catch (const LumbraError&) {
-        for (const QString& path : written)
-            QFile::remove(path);
+        RemovePhotoFiles(stem); // a photo is whole or absent
         throw;
     }
     return true;
@@ -73,6 +89,10 @@ bool MakePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes
 PhotoImportResult RunPhotoImport(const PhotoImportJob& job) {
     PhotoImportResult result;
     try {
+        if (job.keepWhole && PhotoFilesWhole(job.stem)) {
+            result.kept = true;
+            return result;
+        }
         result.supported = MakePhotoFiles(job);
     } catch (const LumbraError& e) {
         result.error = e.Message();

@@ -23,7 +23,7 @@ constexpr ThumbBoxes kBgThumbBoxes{{{145, 104}, {800, 576}, {1127, 811}}};
 // byte copy of `source`), and drops stale ".dim" files of those names.
 // Returns false, writing nothing, when `source` is not an acceptable JPEG
 // that decodes completely. Throws LumbraError when a file cannot be
-// written; the files made so far are removed first.
+// written; every file of the stem is removed first (RemovePhotoFiles).
 bool MakePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes& boxes);
 
 // The file work of one import: what MakePhotoFiles needs.
@@ -31,6 +31,7 @@ struct PhotoImportJob {
     QString source;
     QString stem; // book folder & name
     ThumbBoxes boxes;
+    bool keepWhole = false; // the book has a photo of this stem: keep its files if whole
 };
 
 inline bool MakePhotoFiles(const PhotoImportJob& job) {
@@ -40,13 +41,21 @@ inline bool MakePhotoFiles(const PhotoImportJob& job) {
 // What the file work of one import came to.
 struct PhotoImportResult {
     bool supported = false; // the files were made
+    bool kept = false;      // keepWhole, and the files were whole: nothing written
     QString error;          // why they could not be written (no file is left then)
 };
 
 // MakePhotoFiles with a thrown error turned into `error`: the job of an
-// import on the thread pool.
+// import on the thread pool. With keepWhole, files that are whole are kept.
 PhotoImportResult RunPhotoImport(const PhotoImportJob& job);
 
 // Byte copy through a temporary file that replaces `target` only when
 // complete. Throws LumbraError.
 void CopyFileAtomically(const QString& source, const QString& target);
+
+// Deletes the four pictures of a stem and their ".dim" files; failures are ignored.
+void RemovePhotoFiles(const QString& stem);
+
+// True when all four pictures of the stem are there, not empty, and decode
+// completely.
+bool PhotoFilesWhole(const QString& stem);

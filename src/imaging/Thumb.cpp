@@ -1,11 +1,11 @@
 #include "imaging/Thumb.h"
 
+#include "base/AtomicWrite.h"
 #include "base/LumbraError.h"
 #include "imaging/ImagingLog.h"
 #include "imaging/PhotoImageDecode.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -45,10 +45,8 @@ void Thumb::Delete() const {
 }
 
 void Thumb::WriteDimFile(const QString& dimPath, int width, int height) {
-    QSaveFile file(dimPath);
-    const QByteArray line = QByteArray::number(width) + ',' + QByteArray::number(height) + "\r\n";
-    if (!file.open(QIODevice::WriteOnly) || file.write(line) != line.size() || !file.commit())
-        throw LumbraError(QStringLiteral("Cannot write %1").arg(dimPath));
+    WriteFileAtomically(dimPath,
+                        QByteArray::number(width) + ',' + QByteArray::number(height) + "\r\n");
 }
 
 bool Thumb::ReadDimFile() const {

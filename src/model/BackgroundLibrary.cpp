@@ -1,11 +1,11 @@
 #include "model/BackgroundLibrary.h"
 
 #include "base/LumbraError.h"
+#include "imaging/PhotoImageFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -13,27 +13,6 @@ const QString SmallMarker = QStringLiteral("_sm.");
 
 QString WithSlash(const QString& folder) {
     return folder.isEmpty() || folder.endsWith(u'/') ? folder : folder + u'/';
-}
-
-// Whole-file copy through a temporary file, so a failure never leaves a
-// half-written picture under the real name.
-void CopyFile(const QString& from, const QString& to) {
-    QFile source(from);
-    QSaveFile target(to);
-    if (!source.open(QIODevice::ReadOnly))
-        throw LumbraError(QStringLiteral("Cannot read %1: %2").arg(from, source.errorString()));
-    if (!target.open(QIODevice::WriteOnly))
-        throw LumbraError(QStringLiteral("Cannot write %1: %2").arg(to, target.errorString()));
-    constexpr qint64 ChunkSize = 1 << 20;
-    while (!source.atEnd()) {
-        const QByteArray chunk = source.read(ChunkSize);
-        if (chunk.isEmpty() && source.error() != QFileDevice::NoError)
-            throw LumbraError(QStringLiteral("Cannot read %1: %2").arg(from, source.errorString()));
-        if (target.write(chunk) != chunk.size())
-            throw LumbraError(QStringLiteral("Cannot write %1: %2").arg(to, target.errorString()));
-    }
-    if (!target.commit())
-        throw LumbraError(QStringLiteral("Cannot write %1: %2").arg(to, target.errorString()));
 }
 
 } // namespace
@@ -66,7 +45,7 @@ void BackgroundLibrary::CopyDeliveredBackgrounds() {
     const QStringList files =
         QDir(delivered).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name);
     for (const QString& file : files)
-        CopyFile(delivered + file, mBackgroundsFolder + file);
+        CopyFileAtomically(delivered + file, mBackgroundsFolder + file);
 }
 
 void BackgroundLibrary::LoadBackgroundList() {

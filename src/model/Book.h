@@ -35,18 +35,26 @@ public:
     static QString GetBookType() { return QStringLiteral("2_290_212"); }
     static int GetMinPages() { return 20; }
     static int GetMaxPages() { return 100; }
+    // Younger leftovers may belong to a write still going on (another import).
+    static constexpr int kLeftoverAgeSeconds = 600;
 
     // books folder + name + "/".
     QString GetBookFolder() const;
-    // Takes the name, creates its folder and rewrites "book.ini"; disk errors
-    // are ignored. A name that would leave the books folder is refused (false).
+    // Takes the name, creates its folder and rewrites "book.ini" (left alone
+    // when the folder cannot be made); disk errors are ignored. A name that
+    // would leave the books folder is refused (false).
     bool SetName(const QString& name);
+    // A new book on disk: takes the name, makes the folder, writes "book.pbx"
+    // and then "book.ini". Throws LumbraError, leaving no folder and
+    // "book.ini" as it was.
+    void CreateOnDisk(const QString& name);
     const QString& GetName() const { return mName; }
     const QString& GetOrderIds() const { return mOrderIds; }
 
     // Reads "order.pbx", the photo pool and "book.pbx"; missing files leave
-    // the defaults. Stored pages replace slots 0.. and are numbered on from
-    // the counter; beyond the slots they are appended.
+    // the defaults. Leftovers of interrupted writes older than
+    // kLeftoverAgeSeconds are removed first (BookFiles::RemoveLeftovers). Stored pages replace
+    // slots 0.. and are numbered on from the counter; beyond the slots they are appended.
     void LoadBook();
     // Deletes the book's files and folder; errors are ignored.
     void Remove();

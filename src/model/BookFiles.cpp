@@ -3,6 +3,8 @@
 #include "model/TextFile.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 namespace BookFiles {
 
@@ -37,6 +39,49 @@ std::optional<PhotoFileName> ParsePhotoFileName(const QString& fileName) {
     if (name.isEmpty())
         return std::nullopt;
     return PhotoFileName{name, name.right(32)};
+}
+
+namespace {
+
+// A photo's stem is a seconds stamp (upper-case hex) and its 32-digit key.
+const QRegularExpression& PhotoFilePattern() {
+    static const QRegularExpression pattern(
+        QStringLiteral("^(-?[0-9A-F]{1,16}[0-9a-f]{32})_(sm|md|lg|or)\\.(jpg|dim)$"));
+    return pattern;
+}
+
+// QSaveFile's temporary name: the target's name, "." and six letters or digits.
+const QRegularExpression& TemporaryPattern() {
+    static const QRegularExpression pattern(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
+    return pattern;
+}
+
+bool IsLeftover(const QDir& folder, const QString& file, const QString& bookText) {
+    const QRegularExpressionMatch temporary = TemporaryPattern().match(file);
+    if (temporary.hasMatch()) {
+        const QString target = temporary.captured(1);
+        return target == QLatin1String(kBookState) || target == QLatin1String(kOrders) ||
+               PhotoFilePattern().match(target).hasMatch();
+    }
+    const QRegularExpressionMatch photo = PhotoFilePattern().match(file);
+    if (!photo.hasMatch())
+        return false;
+    const QString stem = photo.captured(1);
+    return !folder.exists(stem + QLatin1String(kFullSizeSuffix)) && !bookText.contains(stem);
+}
+
+} // namespace
+
+QStringList RemoveLeftovers(const QString& bookFolder, const QString& bookText,
+                            const QDateTime& olderThan) {
+    const QDir folder(bookFolder);
+    QStringList removed;
+    for (const QFileInfo& info : folder.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        if (info.lastModified() < olderThan && IsLeftover(folder, info.fileName(), bookText) &&
+            QFile::remove(info.filePath()))
+            removed << info.fileName();
+    }
+    return removed;
 }
 
 } // namespace BookFiles

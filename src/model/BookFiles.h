@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // Names and small readers/writers of the files that make up a book on disk.
@@ -33,5 +35,16 @@ struct PhotoFileName {
     QString key;
 };
 std::optional<PhotoFileName> ParsePhotoFileName(const QString& fileName);
+
+// Removes what interrupted writes left in a book folder, when last modified
+// before `olderThan`, and nothing else:
+// - photo files ("<stamp><key>_sm.jpg", "_md", "_lg", "_or", each also
+//   ".dim") of a photo that has no "_or.jpg" and whose name `bookText` does
+//   not hold: the thumbnails of an import that never finished;
+// - temporary files of an atomic write ("book.pbx", "order.pbx" or a photo
+//   file name, then "." and 6 letters or digits).
+// Returns the names removed.
+QStringList RemoveLeftovers(const QString& bookFolder, const QString& bookText,
+                            const QDateTime& olderThan);
 
 } // namespace BookFiles

@@ -98,8 +98,8 @@ BookNameCheck BookManager::NewBook(const QString& name) {
     const BookNameCheck check = CheckNewBookName(name);
     if (check != BookNameCheck::Accepted)
         return check;
-    auto book = MakeBook(name);
-    book->SaveBook();
+    auto book = std::make_shared<Book>(mBooksFolder, mContext);
+    book->CreateOnDisk(name);
     const auto old = Replace(book);
     emit bookChangeDone();
     UpdateAllBooks();

@@ -51,7 +51,8 @@ public:
     // Deletes the current book and opens the first remaining (or a new untitled) one.
     void DeleteBook();
     // Creates, saves and opens a book. A refused name changes nothing and
-    // gives the reason; throws LumbraError when the new book cannot be saved.
+    // gives the reason; throws LumbraError when the new book cannot be saved
+    // (then no folder is left and "book.ini" is as it was).
     BookNameCheck NewBook(const QString& name);
     // Opens a book by name; false for a name that would leave the books folder.
     bool LoadBook(const QString& name);

@@ -3,6 +3,7 @@
 #include "model/BookFiles.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 namespace BookName {
 
@@ -16,14 +17,34 @@ QString MessageKey(BookNameCheck check) {
     return {};
 }
 
+namespace {
+
+// Direction overrides, embeddings and isolates, and zero-width characters:
+// they make a name look like another one.
+bool IsHiddenFormatting(char16_t c) {
+    return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) ||
+           (c >= 0x200B && c <= 0x200D) || c == 0x2060 || c == 0xFEFF;
+}
+
+// CON, PRN, AUX, NUL, COM1-9, LPT1-9 in any case, also with an extension
+// ("con.txt"): Windows opens the device instead of the folder.
+bool IsDeviceName(const QString& name) {
+    static const QRegularExpression device(
+        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9]) *(\\..*)?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return device.match(name).hasMatch();
+}
+
+} // namespace
+
 bool IsSafe(const QString& name) {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return false;
-    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')) || IsDeviceName(name))
         return false;
     for (const QChar c : name) {
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
-            c.category() == QChar::Other_Control)
+            c.category() == QChar::Other_Control || IsHiddenFormatting(c.unicode()))
             return false;
     }
     return true;

@@ -17,7 +17,11 @@ namespace BookName {
 QString MessageKey(BookNameCheck check);
 
 // False for names that hold "/", "\", ":" or control characters, equal "."
-// or "..", or end in "." or " " (which some file systems drop silently).
+// or "..", or end in "." or " " (which some file systems drop silently);
+// for device names of Windows (CON, PRN, AUX, NUL, COM1-9, LPT1-9, in any
+// case, also with an extension); and for names holding direction overrides,
+// embeddings or isolates (U+202A-U+202E, U+2066-U+2069) or zero-width
+// characters (U+200B-U+200D, U+2060, U+FEFF).
 bool IsSafe(const QString& name);
 
 // True when the books folder holds an entry whose name equals `name` in any

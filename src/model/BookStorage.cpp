@@ -9,6 +9,7 @@
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 
+#include <QDateTime>
 #include <QDir>
 
 namespace {
@@ -27,7 +28,8 @@ bool Book::SetName(const QString& name) {
     if (!BookName::IsSafe(name))
         return false;
     mName = name;
-    QDir().mkpath(GetBookFolder());
+    if (!QDir().mkpath(GetBookFolder()))
+        return true; // "book.ini" names only books that have a folder
     try {
         BookFiles::WriteLastBookName(mBooksFolder, name);
     } catch (const LumbraError&) {
@@ -37,9 +39,28 @@ bool Book::SetName(const QString& name) {
     return true;
 }
 
+void Book::CreateOnDisk(const QString& name) {
+    if (!BookName::IsSafe(name))
+        throw LumbraError(QStringLiteral("\"%1\" cannot be a book name").arg(name));
+    mName = name;
+    const bool existed = QDir(GetBookFolder()).exists();
+    if (!QDir().mkpath(GetBookFolder()))
+        throw LumbraError(QStringLiteral("Cannot make the folder %1").arg(GetBookFolder()));
+    try {
+        SaveBook();
+        BookFiles::WriteLastBookName(mBooksFolder, name);
+    } catch (const LumbraError&) {
+        if (!existed)
+            Remove(); // nothing of the user's is in a folder made just now
+        throw;
+    }
+}
+
 void Book::LoadBook() {
     mOrderIds = BookFiles::ReadOrderIds(GetBookFolder());
     const QString joined = BookStateFile::ReadJoined(StateFilePath());
+    BookFiles::RemoveLeftovers(GetBookFolder(), joined,
+                               QDateTime::currentDateTime().addSecs(-kLeftoverAgeSeconds));
     RebuildPhotoPool();
     ReadPages(joined);
 }

@@ -67,8 +67,15 @@ PhotoImportJob PhotoImage::Job(const QString& source, const QString& aBookFolder
     return PhotoImportJob{source, FolderPrefix(aBookFolder) + mName, boxes};
 }
 
+PhotoImportJob PhotoImage::RepairJob(const QString& aImage, const QString& aBookFolder) const {
+    PhotoImportJob job{aImage, FolderPrefix(aBookFolder) + mName, kPhotoThumbBoxes};
+    job.keepWhole = true;
+    return job;
+}
+
 void PhotoImage::EndImport(bool supported) {
     mIsSupportFormat = supported;
+    ReleaseCache();
     for (Thumb& thumb : mThumbs)
         thumb.ForgetSize(); // sizes of any earlier files
 }

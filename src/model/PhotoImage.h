@@ -64,6 +64,10 @@ public:
     // RunPhotoImport); EndImport records whether the files were made.
     PhotoImportJob BeginImport(const QString& aImage, const QString& aBookFolder);
     PhotoImportJob BeginBgImport(const QString& fullName, const QString& aBookFolder);
+    // The job for a photo the book has already: RunPhotoImport keeps its
+    // files when they are whole and makes them anew (same name) otherwise.
+    PhotoImportJob RepairJob(const QString& aImage, const QString& aBookFolder) const;
+    // Also drops the cached picture and sizes, which may be of earlier files.
     void EndImport(bool supported);
     bool IsSupportFormat() const { return mIsSupportFormat; }
 

@@ -30,8 +30,10 @@ void PhotoImportQueue::Add(const QStringList& paths, const std::shared_ptr<Book>
         entry.key = md5.Hash(path);
         entry.book = book;
         entry.bookFolder = book->GetBookFolder();
-        if (book->Photos().Find(entry.key) || IsQueued(entry.key, book))
+        if (IsQueued(entry.key, book))
             entry.state = Entry::State::Known;
+        else if ((entry.photo = book->Photos().Find(entry.key)))
+            entry.inBook = true;
         mEntries.push_back(std::move(entry));
         ++mTotal;
     }
@@ -68,8 +70,13 @@ void PhotoImportQueue::StartMore() {
 }
 
 void PhotoImportQueue::Start(Entry& entry) {
-    entry.photo = std::make_shared<PhotoImage>();
-    const PhotoImportJob job = entry.photo->BeginImport(entry.path, entry.bookFolder);
+    PhotoImportJob job;
+    if (entry.inBook) {
+        job = entry.photo->RepairJob(entry.path, entry.bookFolder);
+    } else {
+        entry.photo = std::make_shared<PhotoImage>();
+        job = entry.photo->BeginImport(entry.path, entry.bookFolder);
+    }
     const quint64 id = entry.id;
     entry.state = Entry::State::Running;
     RunInBackground(
@@ -114,20 +121,28 @@ PhotoImportOutcome PhotoImportQueue::Apply(Entry& entry) {
     out.book = entry.book;
     out.handled = mHandled;
     out.total = mTotal;
-    if (entry.state == Entry::State::Known) {
+    if (entry.state == Entry::State::Known || entry.made.kept) {
         out.status = Status::AlreadyExists;
         return out;
     }
-    entry.photo->EndImport(entry.made.supported);
+    // A photo of the book keeps its state unless its files were made anew.
+    if (!entry.inBook || entry.made.supported)
+        entry.photo->EndImport(entry.made.supported);
     if (!entry.made.error.isEmpty()) {
         out.status = Status::Failed;
         out.error = entry.made.error;
-        return out;
-    }
-    if (!entry.made.supported) {
+    } else if (!entry.made.supported) {
         out.status = Status::Unsupported;
-        return out;
+    } else if (entry.inBook) {
+        out.status = Status::Added; // its files were damaged and are whole again
+    } else {
+        ApplyNew(entry, out);
     }
+    return out;
+}
+
+void PhotoImportQueue::ApplyNew(Entry& entry, PhotoImportOutcome& out) {
+    using Status = PhotoImportOutcome::Status;
     out.status = Status::Added;
     out.photo = entry.photo;
     if (const std::shared_ptr<Book> book = entry.book.lock()) {
@@ -141,5 +156,4 @@ PhotoImportOutcome PhotoImportQueue::Apply(Entry& entry) {
             book->Photos().Add(entry.photo);
         }
     }
-    return out;
 }

@@ -29,8 +29,11 @@ struct PhotoImportOutcome {
 // small thread pool of the queue's own (RunPhotoImport through
 // RunInBackground); the outcomes are applied and reported on the owner's
 // thread strictly in queue order: an added photo joins its book's photo
-// list just before FileDone reports it. A path whose key the book already
-// has, or that is queued for the book already, is reported AlreadyExists.
+// list just before FileDone reports it. A path queued for the book already
+// is reported AlreadyExists; so is one whose key the book already has when
+// that photo's files are whole. Damaged or missing files of such a photo
+// are made anew under its name, and the path is reported Added (with no
+// `photo`: the book's list has it already).
 // A file goes on into the book it was queued for even when the current
 // book changes meanwhile; its files stay in that book's folder.
 class PhotoImportQueue : public QObject {
@@ -59,6 +62,7 @@ private:
         std::weak_ptr<Book> book;
         QString bookFolder;
         std::shared_ptr<PhotoImage> photo; // begun on this thread, files made on the pool
+        bool inBook = false;               // `photo` is the book's own, checked for repair
         PhotoImportResult made;
     };
 
@@ -71,6 +75,7 @@ private:
     void Start(Entry& entry);
     void OnFilesMade(quint64 id, const PhotoImportResult& made);
     PhotoImportOutcome Apply(Entry& entry);
+    void ApplyNew(Entry& entry, PhotoImportOutcome& out);
 
     QThreadPool mPool;
     std::deque<Entry> mEntries;

@@ -1,10 +1,9 @@
 #include "model/TextFile.h"
 
-#include "base/LumbraError.h"
+#include "base/AtomicWrite.h"
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace TextFile {
 
@@ -14,11 +13,7 @@ void WriteLines(const QString& path, const QStringList& lines) {
         bytes += line.toLocal8Bit();
         bytes += "\r\n";
     }
-    QSaveFile file(path);
-    // commit() does not report a failing flush of buffered data, so flush first.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        !file.commit())
-        throw LumbraError(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    WriteFileAtomically(path, bytes);
 }
 
 std::optional<QStringList> ReadLines(const QString& path) {

@@ -1,10 +1,12 @@
 #include "app/CommandLine.h"
 #include "base/Constants.h"
+#include "base/SmallDisk.h"
 #include "imaging/FreeImageBridge.h"
 #include "imaging/TestJpegs.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -172,4 +174,60 @@ TEST_F(LumbraProcess, FailsWithAMessageForMissingBooksBadNamesAndUnwritableFolde
     const Outcome unwritable = Run({"--print", "Trip", blocked});
     EXPECT_EQ(unwritable.exitCode, ExitFolderFailed);
     EXPECT_FALSE(unwritable.err.isEmpty());
+}
+
+namespace {
+
+// "name size" of every file in a folder, and whether each JPEG among them decodes.
+QStringList FilesAndSizes(const QString& folder) {
+    QStringList files;
+    for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files, QDir::Name)) {
+        files << info.fileName() + ' ' + QString::number(info.size());
+        if (info.suffix() == "jpg" && !FiLoad(FIF_JPEG, info.filePath(), 0))
+            files << info.fileName() + " does not decode";
+    }
+    return files;
+}
+
+} // namespace
+
+TEST_F(LumbraProcess, AFullDiskIsAnErrorThatLeavesTheBookAndNoEmptyFile) {
+    SmallDisk disk;
+    SKIP_WITHOUT(disk);
+    books = disk.FilePath(QStringLiteral("books"));
+    const QString red = Jpeg(QStringLiteral("red.jpg"), Qt::red);
+    ASSERT_EQ(Run({"--import", "Trip", red}).exitCode, ExitOk);
+    const QString trip = QDir(books).filePath(QStringLiteral("Trip"));
+    const QStringList before = FilesAndSizes(trip);
+    ASSERT_EQ(before.size(), 5) << before.join(' ').toStdString(); // four pictures, the pages
+
+    disk.LeaveFree(16 << 10);
+    const QString blue = Jpeg(QStringLiteral("blue.jpg"), Qt::blue);
+    const Outcome import = Run({"--import", "Trip", blue});
+    EXPECT_EQ(import.exitCode, ExitIncomplete);
+    EXPECT_TRUE(import.out.isEmpty()) << import.out.join('\n').toStdString();
+    EXPECT_TRUE(import.err.contains(blue)) << import.err.toStdString();
+    EXPECT_EQ(FilesAndSizes(trip), before);
+
+    for (const char* command : {"--preview", "--print"}) {
+        const QString out = disk.FilePath(QString::fromLatin1(command).mid(2));
+        const Outcome pages = Run({command, "Trip", out.toUtf8().constData()});
+        EXPECT_EQ(pages.exitCode, ExitIncomplete) << command;
+        EXPECT_TRUE(pages.err.contains(QStringLiteral("Page 20"))) << pages.err.toStdString();
+        ASSERT_EQ(pages.out.size(), 1) << command;
+        EXPECT_FALSE(pages.out[0].startsWith(QStringLiteral("20 of 20"))) << command;
+        QDirIterator written(out, {"*.jpg"}, QDir::Files, QDirIterator::Subdirectories);
+        while (written.hasNext()) {
+            const QString file = written.next();
+            EXPECT_EQ(FilesAndSizes(QFileInfo(file).path()).filter("decode"), QStringList())
+                << file.toStdString();
+        }
+        EXPECT_EQ(FilesAndSizes(trip), before);
+    }
+
+    // With room again the photo goes in.
+    disk.FreeAll();
+    const Outcome again = Run({"--import", "Trip", blue});
+    EXPECT_EQ(again.exitCode, ExitOk) << again.err.toStdString();
+    EXPECT_EQ(again.out, QStringList{Status(u"cImportStatusAdded", blue)});
 }

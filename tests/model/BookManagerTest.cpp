@@ -1,5 +1,6 @@
 #include "model/BookManager.h"
 #include "base/Constants.h"
+#include "base/LumbraError.h"
 #include "model/Book.h"
 #include "model/ModelTestSupport.h"
 #include "model/Page.h"
@@ -211,4 +212,17 @@ TEST_F(BookManagerTest, MissingBooksFolderOpensTheUntitledBook) {
     EXPECT_EQ(fresh.GetBook()->GetName(), "My Book");
     EXPECT_TRUE(QDir(books.filePath("not/yet/My Book")).exists());
     EXPECT_TRUE(QFile::exists(books.filePath("not/yet/book.ini")));
+}
+
+TEST_F(BookManagerTest, ANewBookThatCannotBeMadeLeavesEverythingAsItWas) {
+    MakeFolders({"Trip"});
+    WriteBookIni("Trip\r\n");
+    manager.Initialize();
+    const auto trip = manager.GetBook();
+    const QString tooLong(256, 'n'); // longer than a folder name may be
+    EXPECT_THROW(manager.NewBook(tooLong), LumbraError);
+    EXPECT_EQ(BookIni(), "Trip\r\n");
+    EXPECT_EQ(Folders(), QStringList{"Trip"});
+    EXPECT_EQ(manager.GetBook(), trip);
+    EXPECT_EQ(manager.GetAllBooks(), QStringList{"Trip"});
 }

@@ -33,3 +33,30 @@ TEST(BookNameTest, CheckNewGivesTheMessageKey) {
     EXPECT_EQ(BookName::MessageKey(BookNameCheck::Required), "cBookNameIsRequiredCaption");
     EXPECT_EQ(BookName::MessageKey(BookNameCheck::Accepted), QString());
 }
+
+TEST(BookNameTest, RefusesWindowsDeviceNamesInAnyCaseAndWithAnExtension) {
+    for (const QString& name :
+         QStringList{"CON", "con", "Prn", "aux", "NUL", "nul.txt", "con.tar.gz", "COM1", "com9",
+                     "LPT1", "lpt9.doc", "CON .txt"})
+        EXPECT_FALSE(BookName::IsSafe(name)) << name.toStdString();
+    for (const QString& name : QStringList{"CONTENT", "console", "COM0", "COM10", "LPT", "nul_",
+                                           "auxiliary.txt", "my con", "PRN2"})
+        EXPECT_TRUE(BookName::IsSafe(name)) << name.toStdString();
+    EXPECT_EQ(BookName::CheckNew(QDir::tempPath(), "Aux"), BookNameCheck::Invalid);
+}
+
+TEST(BookNameTest, RefusesDirectionOverridesAndZeroWidthCharacters) {
+    const std::initializer_list<char16_t> hidden{
+        0x202A, 0x202B, 0x202C, 0x202D, 0x202E, // embeddings and overrides
+        0x2066, 0x2067, 0x2068, 0x2069,         // isolates
+        0x200B, 0x200C, 0x200D, 0x2060, 0xFEFF, // zero width
+    };
+    for (const char16_t c : hidden) {
+        for (const QString& name : {QString(QChar(c)) + "Trip", "Tr" + QString(QChar(c)) + "ip",
+                                    "Trip" + QString(QChar(c)) + "gpj.exe"})
+            EXPECT_FALSE(BookName::IsSafe(name)) << std::hex << int(c);
+    }
+    // Right-to-left text itself is a fine name.
+    EXPECT_TRUE(BookName::IsSafe(QString::fromUtf8("רחוב")));
+    EXPECT_TRUE(BookName::IsSafe(QString::fromUtf8("سفر 2009")));
+}

@@ -1,0 +1,31 @@
+#include "base/AtomicWrite.h"
+
+#include "base/LumbraError.h"
+
+AtomicFileWriter::AtomicFileWriter(const QString& path) : mFile(path) {
+    if (!mFile.open(QIODevice::WriteOnly))
+        Fail();
+}
+
+void AtomicFileWriter::Write(const char* data, qint64 size) {
+    if (size > 0 && mFile.write(data, size) != size)
+        Fail();
+}
+
+void AtomicFileWriter::Commit() {
+    // commit() does not report a failed flush of buffered data: flush first.
+    if (!mFile.flush() || !mFile.commit())
+        Fail();
+}
+
+void AtomicFileWriter::Fail() {
+    const QString reason = mFile.errorString();
+    mFile.cancelWriting();
+    throw LumbraError(QStringLiteral("Cannot write %1: %2").arg(mFile.fileName(), reason));
+}
+
+void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+    AtomicFileWriter writer(path);
+    writer.Write(bytes);
+    writer.Commit();
+}
