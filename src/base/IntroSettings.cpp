@@ -1,8 +1,8 @@
 #include "base/IntroSettings.h"
 
 #include "base/KeyValueLine.h"
+#include "base/SafeRead.h"
 
-#include <QFile>
 #include <QSaveFile>
 
 namespace {
@@ -20,10 +20,10 @@ QString IntroPanelValue(const QString& text) {
 }
 
 bool IntroductionWanted(const QString& settingsPath) {
-    QFile file(settingsPath);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> text = ReadRegularFile(settingsPath, kMaxTextFileBytes);
+    if (!text)
         return true;
-    return IntroPanelValue(QString::fromLocal8Bit(file.readAll())) == QLatin1String("1");
+    return IntroPanelValue(QString::fromLocal8Bit(*text)) == QLatin1String("1");
 }
 
 bool WriteIntroPanelSetting(const QString& settingsPath, bool show) {

@@ -1,10 +1,12 @@
 #include "imaging/FreeImageBridge.h"
 
 #include "base/LumbraError.h"
+#include "base/SafeRead.h"
+#include "imaging/JpegSegments.h"
 
-#include <QFile>
 #include <QSaveFile>
 
+#include <limits>
 #include <mutex>
 
 namespace {
@@ -47,6 +49,30 @@ long DLL_CALLCONV DeviceTell(fi_handle handle) {
     return long(static_cast<QIODevice*>(handle)->pos());
 }
 
+// A read-only FreeImage memory stream over bytes that outlive it.
+class MemoryStream {
+public:
+    explicit MemoryStream(const QByteArray& bytes)
+        // The library only reads from a stream it did not allocate.
+        : mMemory(bytes.size() <= qsizetype(std::numeric_limits<DWORD>::max())
+                      ? FreeImage_OpenMemory(
+                            reinterpret_cast<BYTE*>(const_cast<char*>(bytes.constData())),
+                            DWORD(bytes.size()))
+                      : nullptr) {}
+    ~MemoryStream() {
+        if (mMemory)
+            FreeImage_CloseMemory(mMemory);
+    }
+    MemoryStream(const MemoryStream&) = delete;
+    MemoryStream& operator=(const MemoryStream&) = delete;
+
+    FIMEMORY* get() const { return mMemory; }
+    explicit operator bool() const { return mMemory != nullptr; }
+
+private:
+    FIMEMORY* mMemory;
+};
+
 FreeImageIO DeviceIo() {
     FreeImageIO io;
     io.read_proc = DeviceRead;
@@ -67,22 +93,35 @@ void EnsureFreeImage() {
     });
 }
 
+std::optional<QByteArray> FiReadFile(const QString& path) {
+    return ReadRegularFile(path, kMaxPictureFileBytes);
+}
+
 FREE_IMAGE_FORMAT FiFileType(const QString& path) {
+    const std::optional<QByteArray> bytes = FiReadFile(path);
+    return bytes ? FiFileType(*bytes) : FIF_UNKNOWN;
+}
+
+FREE_IMAGE_FORMAT FiFileType(const QByteArray& bytes) {
     EnsureFreeImage();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
+    if (bytes.isEmpty())
         return FIF_UNKNOWN;
-    FreeImageIO io = DeviceIo();
-    return FreeImage_GetFileTypeFromHandle(&io, &file, 0);
+    const MemoryStream stream(bytes);
+    return stream ? FreeImage_GetFileTypeFromMemory(stream.get(), 0) : FIF_UNKNOWN;
+}
+
+FiBitmap FiLoadFromMemory(FREE_IMAGE_FORMAT format, const QByteArray& bytes, int flags) {
+    EnsureFreeImage();
+    const QByteArray plain = format == FIF_JPEG ? WithoutMetadataSegments(bytes) : bytes;
+    if (plain.isEmpty())
+        return {};
+    const MemoryStream stream(plain);
+    return stream ? FiBitmap(FreeImage_LoadFromMemory(format, stream.get(), flags)) : FiBitmap();
 }
 
 FiBitmap FiLoad(FREE_IMAGE_FORMAT format, const QString& path, int flags) {
-    EnsureFreeImage();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    FreeImageIO io = DeviceIo();
-    return FiBitmap(FreeImage_LoadFromHandle(format, &io, &file, flags));
+    const std::optional<QByteArray> bytes = FiReadFile(path);
+    return bytes ? FiLoadFromMemory(format, *bytes, flags) : FiBitmap();
 }
 
 void FiSaveAtomically(FREE_IMAGE_FORMAT format, FIBITMAP* dib, const QString& path, int flags) {

@@ -1,6 +1,8 @@
 #include "imaging/PhotoImageFiles.h"
 
 #include "base/LumbraError.h"
+#include "base/SafeRead.h"
+#include "imaging/FreeImageBridge.h"
 #include "imaging/PhotoImageDecode.h"
 #include "imaging/ThumbScaling.h"
 
@@ -35,7 +37,7 @@ void WritePhotoFiles(const QString& source, const QString& stem, const ThumbBoxe
 void CopyFileAtomically(const QString& source, const QString& target) {
     QFile in(source);
     QSaveFile out(target);
-    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+    if (!OpenRegularFile(in, kMaxPictureFileBytes) || !out.open(QIODevice::WriteOnly))
         throw LumbraError(QStringLiteral("Cannot copy %1 to %2").arg(source, target));
     constexpr qint64 kChunk = 1 << 20;
     while (!in.atEnd()) {
@@ -48,12 +50,11 @@ void CopyFileAtomically(const QString& source, const QString& target) {
 }
 
 bool MakePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes& boxes) {
-    const std::optional<JpegHeader> header = ReadJpegHeader(source);
-    if (!header || !IsAcceptablePhotoSize(header->width, header->height))
-        return false;
     const ThumbBox& largest = boxes.back();
-    const double cover =
-        std::min(double(largest.width) / header->width, double(largest.height) / header->height);
+    const auto cover = [&largest](const JpegHeader& header) {
+        return std::min(double(largest.width) / header.width,
+                        double(largest.height) / header.height);
+    };
     const DecodedJpeg decoded = LoadJpegCovering(source, cover, JPEG_ACCURATE);
     if (!decoded.picture)
         return false;

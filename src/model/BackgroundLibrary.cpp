@@ -1,6 +1,8 @@
 #include "model/BackgroundLibrary.h"
 
 #include "base/LumbraError.h"
+#include "base/SafeRead.h"
+#include "imaging/FreeImageBridge.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,8 +22,8 @@ QString WithSlash(const QString& folder) {
 void CopyFile(const QString& from, const QString& to) {
     QFile source(from);
     QSaveFile target(to);
-    if (!source.open(QIODevice::ReadOnly))
-        throw LumbraError(QStringLiteral("Cannot read %1: %2").arg(from, source.errorString()));
+    if (!OpenRegularFile(source, kMaxPictureFileBytes))
+        throw LumbraError(QStringLiteral("Cannot read %1").arg(from));
     if (!target.open(QIODevice::WriteOnly))
         throw LumbraError(QStringLiteral("Cannot write %1: %2").arg(to, target.errorString()));
     constexpr qint64 ChunkSize = 1 << 20;
