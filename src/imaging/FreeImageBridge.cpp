@@ -6,7 +6,8 @@
 
 #include <QSaveFile>
 
-#include <limits>
+#include <algorithm>
+#include <cstring>
 #include <mutex>
 
 namespace {
@@ -49,29 +50,55 @@ long DLL_CALLCONV DeviceTell(fi_handle handle) {
     return long(static_cast<QIODevice*>(handle)->pos());
 }
 
-// A read-only FreeImage memory stream over bytes that outlive it.
-class MemoryStream {
-public:
-    explicit MemoryStream(const QByteArray& bytes)
-        // The library only reads from a stream it did not allocate.
-        : mMemory(bytes.size() <= qsizetype(std::numeric_limits<DWORD>::max())
-                      ? FreeImage_OpenMemory(
-                            reinterpret_cast<BYTE*>(const_cast<char*>(bytes.constData())),
-                            DWORD(bytes.size()))
-                      : nullptr) {}
-    ~MemoryStream() {
-        if (mMemory)
-            FreeImage_CloseMemory(mMemory);
-    }
-    MemoryStream(const MemoryStream&) = delete;
-    MemoryStream& operator=(const MemoryStream&) = delete;
+// Bytes in memory, in one or two parts read one after the other, for the
+// library to read through a FreeImageIO (its own memory stream hands JPEG
+// data over byte by byte).
+struct PartsStream {
+    QByteArrayView first;
+    QByteArrayView second;
+    qint64 pos = 0;
 
-    FIMEMORY* get() const { return mMemory; }
-    explicit operator bool() const { return mMemory != nullptr; }
-
-private:
-    FIMEMORY* mMemory;
+    qint64 size() const { return first.size() + second.size(); }
 };
+
+unsigned DLL_CALLCONV PartsRead(void* buffer, unsigned size, unsigned count, fi_handle handle) {
+    auto* stream = static_cast<PartsStream*>(handle);
+    if (size == 0)
+        return 0;
+    const qint64 wanted =
+        std::min(qint64(size) * count, stream->size() - stream->pos) / size * size;
+    auto* out = static_cast<char*>(buffer);
+    for (qint64 done = 0; done < wanted;) {
+        const bool inFirst = stream->pos < stream->first.size();
+        const QByteArrayView part = inFirst ? stream->first : stream->second;
+        const qint64 at = inFirst ? stream->pos : stream->pos - stream->first.size();
+        const qint64 step = std::min(wanted - done, part.size() - at);
+        std::memcpy(out + done, part.data() + at, size_t(step));
+        done += step;
+        stream->pos += step;
+    }
+    return unsigned(wanted / size);
+}
+
+unsigned DLL_CALLCONV PartsWrite(void*, unsigned, unsigned, fi_handle) { return 0; }
+
+int DLL_CALLCONV PartsSeek(fi_handle handle, long offset, int origin) {
+    auto* stream = static_cast<PartsStream*>(handle);
+    const qint64 base = origin == SEEK_CUR ? stream->pos : origin == SEEK_END ? stream->size() : 0;
+    if (base + offset < 0 || base + offset > stream->size())
+        return -1;
+    stream->pos = base + offset;
+    return 0;
+}
+
+long DLL_CALLCONV PartsTell(fi_handle handle) {
+    return long(static_cast<PartsStream*>(handle)->pos);
+}
+
+FiBitmap LoadParts(FREE_IMAGE_FORMAT format, PartsStream stream, int flags) {
+    FreeImageIO io{PartsRead, PartsWrite, PartsSeek, PartsTell};
+    return FiBitmap(FreeImage_LoadFromHandle(format, &io, &stream, flags));
+}
 
 FreeImageIO DeviceIo() {
     FreeImageIO io;
@@ -106,17 +133,17 @@ FREE_IMAGE_FORMAT FiFileType(const QByteArray& bytes) {
     EnsureFreeImage();
     if (bytes.isEmpty())
         return FIF_UNKNOWN;
-    const MemoryStream stream(bytes);
-    return stream ? FreeImage_GetFileTypeFromMemory(stream.get(), 0) : FIF_UNKNOWN;
+    FreeImageIO io{PartsRead, PartsWrite, PartsSeek, PartsTell};
+    PartsStream stream{bytes, {}};
+    return FreeImage_GetFileTypeFromHandle(&io, &stream, 0);
 }
 
 FiBitmap FiLoadFromMemory(FREE_IMAGE_FORMAT format, const QByteArray& bytes, int flags) {
     EnsureFreeImage();
-    const QByteArray plain = format == FIF_JPEG ? WithoutMetadataSegments(bytes) : bytes;
-    if (plain.isEmpty())
-        return {};
-    const MemoryStream stream(plain);
-    return stream ? FiBitmap(FreeImage_LoadFromMemory(format, stream.get(), flags)) : FiBitmap();
+    if (format != FIF_JPEG)
+        return LoadParts(format, {bytes, {}}, flags);
+    const std::optional<MetadataFreeJpeg> plain = SplitWithoutMetadata(bytes);
+    return plain ? LoadParts(format, {plain->header, plain->scan}, flags) : FiBitmap();
 }
 
 FiBitmap FiLoad(FREE_IMAGE_FORMAT format, const QString& path, int flags) {

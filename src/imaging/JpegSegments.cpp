@@ -1,7 +1,5 @@
 #include "imaging/JpegSegments.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr unsigned char kSoi = 0xD8;
@@ -63,19 +61,19 @@ std::optional<std::vector<JpegSegment>> JpegHeaderSegments(const QByteArray& jpe
     }
 }
 
-QByteArray WithoutMetadataSegments(const QByteArray& jpeg) {
+std::optional<MetadataFreeJpeg> SplitWithoutMetadata(const QByteArray& jpeg) {
     const std::optional<std::vector<JpegSegment>> segments = JpegHeaderSegments(jpeg);
     if (!segments)
-        return {};
-    const auto metadata = [](const JpegSegment& segment) { return IsMetadata(segment.marker); };
-    if (std::none_of(segments->begin(), segments->end(), metadata))
-        return jpeg; // shared, not copied
-    QByteArray kept;
-    kept.reserve(jpeg.size());
+        return std::nullopt;
+    MetadataFreeJpeg parts;
     for (const JpegSegment& segment : *segments)
-        if (!metadata(segment))
-            kept.append(jpeg.constData() + segment.begin, segment.end - segment.begin);
-    const qsizetype scan = segments->back().end;
-    kept.append(jpeg.constData() + scan, jpeg.size() - scan);
-    return kept;
+        if (!IsMetadata(segment.marker))
+            parts.header.append(jpeg.constData() + segment.begin, segment.end - segment.begin);
+    parts.scan = QByteArrayView(jpeg).sliced(segments->back().end);
+    return parts;
+}
+
+QByteArray WithoutMetadataSegments(const QByteArray& jpeg) {
+    std::optional<MetadataFreeJpeg> parts = SplitWithoutMetadata(jpeg);
+    return parts ? parts->header.append(parts->scan) : QByteArray();
 }

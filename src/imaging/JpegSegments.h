@@ -20,9 +20,20 @@ struct JpegSegment {
 // a segment runs past the end, or the image ends before a scan.
 std::optional<std::vector<JpegSegment>> JpegHeaderSegments(const QByteArray& jpeg);
 
+// A JPEG file without its metadata segments, in two parts that are read one
+// after the other: the segments kept up to and including SOS, and a view of
+// the rest of the file (the entropy-coded data and what follows it).
+struct MetadataFreeJpeg {
+    QByteArray header;
+    QByteArrayView scan;
+};
+
+// The parts of the file without the segments that carry only metadata (see
+// WithoutMetadataSegments); nothing when the segments cannot be walked.
+std::optional<MetadataFreeJpeg> SplitWithoutMetadata(const QByteArray& jpeg);
+
 // The file without the segments that carry only metadata (APP1..APP13, APP15
 // and comments: EXIF, XMP, ICC, IPTC, ...). APP0 (JFIF) and APP14 (Adobe),
-// which the decoder needs for the colours, stay; a file without metadata comes
-// back as it is. Empty when the segments cannot be walked (see
-// JpegHeaderSegments).
+// which the decoder needs for the colours, stay. Empty when the segments
+// cannot be walked (see JpegHeaderSegments).
 QByteArray WithoutMetadataSegments(const QByteArray& jpeg);

@@ -3,7 +3,6 @@
 #include "imaging/ExifOrientation.h"
 #include "imaging/FreeImageBridge.h"
 #include "imaging/ImagingLog.h"
-#include "imaging/JpegSegments.h"
 
 #include <algorithm>
 #include <array>
@@ -12,18 +11,16 @@
 
 namespace {
 
-// A photo file as the decoder gets it (without metadata segments), with the
-// header read from it.
-struct PlainJpeg {
+// A photo file's bytes with the header read from them.
+struct PhotoJpeg {
     QByteArray bytes;
     JpegHeader header;
 };
 
-std::optional<PlainJpeg> ParseJpeg(const QByteArray& file) {
-    PlainJpeg jpeg{WithoutMetadataSegments(file), {}};
-    if (jpeg.bytes.isEmpty())
-        return std::nullopt; // not a JPEG, or its segments cannot be walked
-    const FiBitmap header = FiLoadFromMemory(FIF_JPEG, jpeg.bytes, FIF_LOAD_NOPIXELS);
+std::optional<PhotoJpeg> ParseJpeg(const QByteArray& file) {
+    PhotoJpeg jpeg{file, {}};
+    // Empty as well for a file that is no JPEG or whose segments cannot be walked.
+    const FiBitmap header = FiLoadFromMemory(FIF_JPEG, file, FIF_LOAD_NOPIXELS);
     if (!header || header.width() < 1 || header.height() < 1)
         return std::nullopt;
     jpeg.header.orientation = ExifOrientation(file);
@@ -33,7 +30,7 @@ std::optional<PlainJpeg> ParseJpeg(const QByteArray& file) {
     return jpeg;
 }
 
-std::optional<PlainJpeg> ReadJpeg(const QString& path) {
+std::optional<PhotoJpeg> ReadJpeg(const QString& path) {
     const std::optional<QByteArray> file = FiReadFile(path);
     return file ? ParseJpeg(*file) : std::nullopt;
 }
@@ -68,7 +65,7 @@ FiBitmap Upright(FiBitmap picture, int orientation) {
     return picture;
 }
 
-DecodedJpeg Decode(const PlainJpeg& jpeg, double factor, int flags) {
+DecodedJpeg Decode(const PhotoJpeg& jpeg, double factor, int flags) {
     DecodedJpeg result;
     if (!IsAcceptablePhotoSize(jpeg.header.width, jpeg.header.height))
         return result;
@@ -94,7 +91,7 @@ bool IsTurnedOrientation(int orientation) { return orientation >= 5 && orientati
 
 std::optional<JpegHeader> ReadJpegHeader(const QString& path) {
     try {
-        const std::optional<PlainJpeg> jpeg = ReadJpeg(path);
+        const std::optional<PhotoJpeg> jpeg = ReadJpeg(path);
         return jpeg ? std::optional(jpeg->header) : std::nullopt;
     } catch (const std::bad_alloc&) {
         LogCaughtException(lcImaging(), "Reading a JPEG header; the file counts as unreadable");
@@ -125,7 +122,7 @@ DecodedJpeg LoadJpegCovering(const QString& path, double factor, int flags) {
 DecodedJpeg LoadJpegCovering(const QString& path,
                              const std::function<double(const JpegHeader&)>& factorOf, int flags) {
     try {
-        const std::optional<PlainJpeg> jpeg = ReadJpeg(path);
+        const std::optional<PhotoJpeg> jpeg = ReadJpeg(path);
         return jpeg ? Decode(*jpeg, factorOf(jpeg->header), flags) : DecodedJpeg();
     } catch (const std::bad_alloc&) {
         LogCaughtException(lcImaging(), "Decoding a JPEG; the file counts as unreadable");
