@@ -2,12 +2,12 @@
 
 #include "base/BaseLog.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
 #include <new>
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+#include <QFileInfo>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,9 +15,10 @@
 
 namespace {
 
-// Qt's resources are built into the program: no FIFO or device can hide there.
+// Step by which the buffer grows for a file that grows while it is read.
 constexpr qint64 kGrowth = 1 << 20;
 
+// Qt's resources are built into the program: no FIFO or device can hide there.
 bool IsResource(const QString& path) { return path.startsWith(u':'); }
 
 bool Refuse(const QString& path, const char* reason) {
@@ -25,7 +26,9 @@ bool Refuse(const QString& path, const char* reason) {
     return false;
 }
 
-bool OpenChecked(QFile& file, qint64 maxBytes) {
+} // namespace
+
+bool OpenRegularFile(QFile& file, qint64 maxBytes) {
     const QString path = file.fileName();
 #ifdef Q_OS_WIN
     if (!IsResource(path) && !QFileInfo(path).isFile())
@@ -60,13 +63,9 @@ bool OpenChecked(QFile& file, qint64 maxBytes) {
     return true;
 }
 
-} // namespace
-
-bool OpenRegularFile(QFile& file, qint64 maxBytes) { return OpenChecked(file, maxBytes); }
-
 std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes) {
     QFile file(path);
-    if (!OpenChecked(file, maxBytes))
+    if (!OpenRegularFile(file, maxBytes))
         return std::nullopt;
     try {
         // One byte more than the size tells a file that grew since it was opened.
