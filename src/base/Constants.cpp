@@ -3,8 +3,8 @@
 #include "base/KeyValueLine.h"
 #include "base/LumbraError.h"
 #include "base/Rounding.h"
+#include "base/SafeRead.h"
 
-#include <QFile>
 #include <QHash>
 #include <QStringDecoder>
 #include <cmath>
@@ -106,10 +106,10 @@ void Constants::ApplyLanguageLine(const QString& line) {
 }
 
 void Constants::LoadLanguageFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxTextFileBytes);
+    if (!bytes)
         throw LumbraError(QStringLiteral("Language file not found: %1").arg(path));
-    const QString text = DecodeLanguageText(file.readAll());
+    const QString text = DecodeLanguageText(*bytes);
     for (const QString& line : SplitTextLines(text))
         ApplyLanguageLine(line);
 }

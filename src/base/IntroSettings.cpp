@@ -4,8 +4,7 @@
 #include "base/BaseLog.h"
 #include "base/KeyValueLine.h"
 #include "base/LumbraError.h"
-
-#include <QFile>
+#include "base/SafeRead.h"
 
 namespace {
 const QString kIntroPanelKey = QStringLiteral("IntroPanel");
@@ -22,10 +21,10 @@ QString IntroPanelValue(const QString& text) {
 }
 
 bool IntroductionWanted(const QString& settingsPath) {
-    QFile file(settingsPath);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> text = ReadRegularFile(settingsPath, kMaxTextFileBytes);
+    if (!text)
         return true;
-    return IntroPanelValue(QString::fromLocal8Bit(file.readAll())) == QLatin1String("1");
+    return IntroPanelValue(QString::fromLocal8Bit(*text)) == QLatin1String("1");
 }
 
 bool WriteIntroPanelSetting(const QString& settingsPath, bool show) {

@@ -2,9 +2,12 @@
 
 #include "base/AtomicWrite.h"
 #include "base/LumbraError.h"
+#include "base/SafeRead.h"
+#include "imaging/JpegSegments.h"
 
-#include <QFile>
 
+#include <algorithm>
+#include <cstring>
 #include <memory>
 #include <mutex>
 
@@ -17,44 +20,54 @@ void DLL_CALLCONV OnFreeImageMessage(FREE_IMAGE_FORMAT, const char* message) {
         tCapture->Add(QString::fromLatin1(message));
 }
 
-// FreeImageIO over a QIODevice.
-unsigned DLL_CALLCONV DeviceRead(void* buffer, unsigned size, unsigned count, fi_handle handle) {
+// Bytes in memory, in one or two parts read one after the other, for the
+// library to read through a FreeImageIO (its own memory stream hands JPEG
+// data over byte by byte).
+struct PartsStream {
+    QByteArrayView first;
+    QByteArrayView second;
+    qint64 pos = 0;
+
+    qint64 size() const { return first.size() + second.size(); }
+};
+
+unsigned DLL_CALLCONV PartsRead(void* buffer, unsigned size, unsigned count, fi_handle handle) {
+    auto* stream = static_cast<PartsStream*>(handle);
     if (size == 0)
         return 0;
-    auto* device = static_cast<QIODevice*>(handle);
-    const qint64 got = device->read(static_cast<char*>(buffer), qint64(size) * count);
-    return got <= 0 ? 0 : unsigned(got / size);
+    const qint64 wanted =
+        std::min(qint64(size) * count, stream->size() - stream->pos) / size * size;
+    auto* out = static_cast<char*>(buffer);
+    for (qint64 done = 0; done < wanted;) {
+        const bool inFirst = stream->pos < stream->first.size();
+        const QByteArrayView part = inFirst ? stream->first : stream->second;
+        const qint64 at = inFirst ? stream->pos : stream->pos - stream->first.size();
+        const qint64 step = std::min(wanted - done, part.size() - at);
+        std::memcpy(out + done, part.data() + at, size_t(step));
+        done += step;
+        stream->pos += step;
+    }
+    return unsigned(wanted / size);
 }
 
-unsigned DLL_CALLCONV DeviceWrite(void* buffer, unsigned size, unsigned count, fi_handle handle) {
-    if (size == 0)
-        return 0;
-    auto* device = static_cast<QIODevice*>(handle);
-    const qint64 put = device->write(static_cast<const char*>(buffer), qint64(size) * count);
-    return put <= 0 ? 0 : unsigned(put / size);
+unsigned DLL_CALLCONV PartsWrite(void*, unsigned, unsigned, fi_handle) { return 0; }
+
+int DLL_CALLCONV PartsSeek(fi_handle handle, long offset, int origin) {
+    auto* stream = static_cast<PartsStream*>(handle);
+    const qint64 base = origin == SEEK_CUR ? stream->pos : origin == SEEK_END ? stream->size() : 0;
+    if (base + offset < 0 || base + offset > stream->size())
+        return -1;
+    stream->pos = base + offset;
+    return 0;
 }
 
-int DLL_CALLCONV DeviceSeek(fi_handle handle, long offset, int origin) {
-    auto* device = static_cast<QIODevice*>(handle);
-    qint64 base = 0;
-    if (origin == SEEK_CUR)
-        base = device->pos();
-    else if (origin == SEEK_END)
-        base = device->size();
-    return device->seek(base + offset) ? 0 : -1;
+long DLL_CALLCONV PartsTell(fi_handle handle) {
+    return long(static_cast<PartsStream*>(handle)->pos);
 }
 
-long DLL_CALLCONV DeviceTell(fi_handle handle) {
-    return long(static_cast<QIODevice*>(handle)->pos());
-}
-
-FreeImageIO DeviceIo() {
-    FreeImageIO io;
-    io.read_proc = DeviceRead;
-    io.write_proc = DeviceWrite;
-    io.seek_proc = DeviceSeek;
-    io.tell_proc = DeviceTell;
-    return io;
+FiBitmap LoadParts(FREE_IMAGE_FORMAT format, PartsStream stream, int flags) {
+    FreeImageIO io{PartsRead, PartsWrite, PartsSeek, PartsTell};
+    return FiBitmap(FreeImage_LoadFromHandle(format, &io, &stream, flags));
 }
 
 } // namespace
@@ -68,22 +81,35 @@ void EnsureFreeImage() {
     });
 }
 
+std::optional<QByteArray> FiReadFile(const QString& path) {
+    return ReadRegularFile(path, kMaxPictureFileBytes);
+}
+
 FREE_IMAGE_FORMAT FiFileType(const QString& path) {
+    const std::optional<QByteArray> bytes = FiReadFile(path);
+    return bytes ? FiFileType(*bytes) : FIF_UNKNOWN;
+}
+
+FREE_IMAGE_FORMAT FiFileType(const QByteArray& bytes) {
     EnsureFreeImage();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
+    if (bytes.isEmpty())
         return FIF_UNKNOWN;
-    FreeImageIO io = DeviceIo();
-    return FreeImage_GetFileTypeFromHandle(&io, &file, 0);
+    FreeImageIO io{PartsRead, PartsWrite, PartsSeek, PartsTell};
+    PartsStream stream{bytes, {}};
+    return FreeImage_GetFileTypeFromHandle(&io, &stream, 0);
+}
+
+FiBitmap FiLoadFromMemory(FREE_IMAGE_FORMAT format, const QByteArray& bytes, int flags) {
+    EnsureFreeImage();
+    if (format != FIF_JPEG)
+        return LoadParts(format, {bytes, {}}, flags);
+    const std::optional<MetadataFreeJpeg> plain = SplitWithoutMetadata(bytes);
+    return plain ? LoadParts(format, {plain->header, plain->scan}, flags) : FiBitmap();
 }
 
 FiBitmap FiLoad(FREE_IMAGE_FORMAT format, const QString& path, int flags) {
-    EnsureFreeImage();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    FreeImageIO io = DeviceIo();
-    return FiBitmap(FreeImage_LoadFromHandle(format, &io, &file, flags));
+    const std::optional<QByteArray> bytes = FiReadFile(path);
+    return bytes ? FiLoadFromMemory(format, *bytes, flags) : FiBitmap();
 }
 
 void FiSaveAtomically(FREE_IMAGE_FORMAT format, FIBITMAP* dib, const QString& path, int flags) {

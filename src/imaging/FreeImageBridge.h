@@ -5,18 +5,36 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The one place where FreeImage meets Qt: library start-up, file access
 // through Qt (so any path the platform accepts works), and pixel conversion
 // between FreeImage's bottom-up BGR(A) bitmaps and QImage.
+//
+// Pictures are read whole into memory (regular files only, at most
+// kMaxPictureFileBytes) and decoded from there; a JPEG reaches the library
+// without its metadata segments, whose parsers must never see outside files.
 
 // Initialises FreeImage once per process; every function here calls it.
 void EnsureFreeImage();
 
-// File type from the file's content; FIF_UNKNOWN when unreadable or empty.
-FREE_IMAGE_FORMAT FiFileType(const QString& path);
+// Largest picture file read at all: well above a JPEG of the largest photo
+// accepted (kMaxPhotoPixels) at the highest quality.
+inline constexpr qint64 kMaxPictureFileBytes = qint64(256) << 20;
 
-// Loads a file with the given flags; empty when it cannot be read or decoded.
+// The picture file's bytes; nothing when it is not a regular file, larger
+// than kMaxPictureFileBytes or unreadable.
+std::optional<QByteArray> FiReadFile(const QString& path);
+
+// File type from the content; FIF_UNKNOWN when unreadable or empty.
+FREE_IMAGE_FORMAT FiFileType(const QString& path);
+FREE_IMAGE_FORMAT FiFileType(const QByteArray& bytes);
+
+// Decodes a picture held in memory with the given flags; empty when it cannot
+// be decoded. A JPEG is decoded without its metadata segments.
+FiBitmap FiLoadFromMemory(FREE_IMAGE_FORMAT format, const QByteArray& bytes, int flags);
+
+// FiReadFile then FiLoadFromMemory; empty when it cannot be read or decoded.
 FiBitmap FiLoad(FREE_IMAGE_FORMAT format, const QString& path, int flags);
 
 // Writes the bitmap in the given format through a temporary file that

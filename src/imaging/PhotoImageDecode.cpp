@@ -1,20 +1,88 @@
 #include "imaging/PhotoImageDecode.h"
 
+#include "imaging/ExifOrientation.h"
 #include "imaging/FreeImageBridge.h"
+#include "imaging/ImagingLog.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <new>
 
 namespace {
 
-int ExifOrientation(FIBITMAP* dib) {
-    FITAG* tag = nullptr;
-    if (!FreeImage_GetMetadata(FIMD_EXIF_MAIN, dib, "Orientation", &tag) || !tag)
-        return 1;
-    if (FreeImage_GetTagType(tag) != FIDT_SHORT || FreeImage_GetTagCount(tag) < 1)
-        return 1;
-    const int value = *static_cast<const WORD*>(FreeImage_GetTagValue(tag));
-    return value >= 1 && value <= 8 ? value : 1;
+// A photo file's bytes with the header read from them.
+struct PhotoJpeg {
+    QByteArray bytes;
+    JpegHeader header;
+};
+
+std::optional<PhotoJpeg> ParseJpeg(const QByteArray& file) {
+    PhotoJpeg jpeg{file, {}};
+    // Empty as well for a file that is no JPEG or whose segments cannot be walked.
+    const FiBitmap header = FiLoadFromMemory(FIF_JPEG, file, FIF_LOAD_NOPIXELS);
+    if (!header || header.width() < 1 || header.height() < 1)
+        return std::nullopt;
+    jpeg.header.orientation = ExifOrientation(file);
+    const bool turned = IsTurnedOrientation(jpeg.header.orientation);
+    jpeg.header.width = turned ? header.height() : header.width();
+    jpeg.header.height = turned ? header.width() : header.height();
+    return jpeg;
+}
+
+std::optional<PhotoJpeg> ReadJpeg(const QString& path) {
+    const std::optional<QByteArray> file = FiReadFile(path);
+    return file ? ParseJpeg(*file) : std::nullopt;
+}
+
+// What makes a picture of each EXIF orientation upright: the library's own
+// EXIF rotation takes the same steps, so the pixels match its results.
+struct UprightSteps {
+    int angle; // counter-clockwise, before the flips
+    bool flipHorizontal;
+    bool flipVertical;
+};
+constexpr std::array<UprightSteps, 9> kUprightSteps{{
+    {0, false, false},   // (no orientation)
+    {0, false, false},   // 1 upright
+    {0, true, false},    // 2 mirrored
+    {180, false, false}, // 3 upside down
+    {0, false, true},    // 4 upside down, mirrored
+    {90, false, true},   // 5
+    {-90, false, false}, // 6 turned clockwise
+    {-90, false, true},  // 7
+    {90, false, false},  // 8 turned counter-clockwise
+}};
+
+// The picture made upright; empty when that fails.
+FiBitmap Upright(FiBitmap picture, int orientation) {
+    const UprightSteps steps = kUprightSteps.at(size_t(orientation));
+    if (steps.angle != 0)
+        picture.reset(FreeImage_Rotate(picture.get(), steps.angle));
+    if (!picture || (steps.flipHorizontal && !FreeImage_FlipHorizontal(picture.get())) ||
+        (steps.flipVertical && !FreeImage_FlipVertical(picture.get())))
+        return {};
+    return picture;
+}
+
+DecodedJpeg Decode(const PhotoJpeg& jpeg, double factor, int flags) {
+    DecodedJpeg result;
+    if (!IsAcceptablePhotoSize(jpeg.header.width, jpeg.header.height))
+        return result;
+    result.header = jpeg.header;
+    const int hint = CoveringSizeHint(jpeg.header.width, jpeg.header.height, factor);
+    FiMessageCapture messages;
+    FiBitmap picture = FiLoadFromMemory(FIF_JPEG, jpeg.bytes, flags | (hint << 16));
+    if (!picture || !FreeImage_HasPixels(picture.get()) || messages.SawTruncatedData())
+        return result;
+    picture = Upright(std::move(picture), jpeg.header.orientation);
+    if (picture && FreeImage_GetBPP(picture.get()) != 24)
+        picture.reset(FreeImage_ConvertTo24Bits(picture.get()));
+    if (!picture)
+        return result;
+    FiStripMetadata(picture.get());
+    result.picture = std::move(picture);
+    return result;
 }
 
 } // namespace
@@ -22,17 +90,13 @@ int ExifOrientation(FIBITMAP* dib) {
 bool IsTurnedOrientation(int orientation) { return orientation >= 5 && orientation <= 8; }
 
 std::optional<JpegHeader> ReadJpegHeader(const QString& path) {
-    if (FiFileType(path) != FIF_JPEG)
+    try {
+        const std::optional<PhotoJpeg> jpeg = ReadJpeg(path);
+        return jpeg ? std::optional(jpeg->header) : std::nullopt;
+    } catch (const std::bad_alloc&) {
+        LogCaughtException(lcImaging(), "Reading a JPEG header; the file counts as unreadable");
         return std::nullopt;
-    FiBitmap header = FiLoad(FIF_JPEG, path, FIF_LOAD_NOPIXELS);
-    if (!header || header.width() < 1 || header.height() < 1)
-        return std::nullopt;
-    JpegHeader result;
-    result.orientation = ExifOrientation(header.get());
-    const bool turned = IsTurnedOrientation(result.orientation);
-    result.width = turned ? header.height() : header.width();
-    result.height = turned ? header.width() : header.height();
-    return result;
+    }
 }
 
 bool IsAcceptablePhotoSize(int width, int height) {
@@ -51,22 +115,17 @@ int CoveringSizeHint(int width, int height, double factor) {
 }
 
 DecodedJpeg LoadJpegCovering(const QString& path, double factor, int flags) {
-    DecodedJpeg result;
-    const std::optional<JpegHeader> header = ReadJpegHeader(path);
-    if (!header || !IsAcceptablePhotoSize(header->width, header->height))
-        return result;
-    result.header = *header;
-    const int hint = CoveringSizeHint(header->width, header->height, factor);
-    FiMessageCapture messages;
-    FiBitmap picture = FiLoad(FIF_JPEG, path, flags | JPEG_EXIFROTATE | (hint << 16));
-    if (!picture || !FreeImage_HasPixels(picture.get()) || messages.SawTruncatedData())
-        return result;
-    if (FreeImage_GetBPP(picture.get()) != 24) {
-        picture.reset(FreeImage_ConvertTo24Bits(picture.get()));
-        if (!picture)
-            return result;
+    return LoadJpegCovering(
+        path, [factor](const JpegHeader&) { return factor; }, flags);
+}
+
+DecodedJpeg LoadJpegCovering(const QString& path,
+                             const std::function<double(const JpegHeader&)>& factorOf, int flags) {
+    try {
+        const std::optional<PhotoJpeg> jpeg = ReadJpeg(path);
+        return jpeg ? Decode(*jpeg, factorOf(jpeg->header), flags) : DecodedJpeg();
+    } catch (const std::bad_alloc&) {
+        LogCaughtException(lcImaging(), "Decoding a JPEG; the file counts as unreadable");
+        return {};
     }
-    FiStripMetadata(picture.get());
-    result.picture = std::move(picture);
-    return result;
 }

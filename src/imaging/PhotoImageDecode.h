@@ -3,11 +3,14 @@
 #include "imaging/FiBitmap.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
-// Safe JPEG decoding for photos: the header is checked before any pixel is
-// decoded, pictures come out upright (EXIF orientation applied) and 24-bit,
-// and a truncated file counts as unreadable.
+// Safe JPEG decoding for photos: the file is read once (a regular file of at
+// most kMaxPictureFileBytes), the header is checked before any pixel is
+// decoded, the decoder never sees the metadata segments, pictures come out
+// upright (EXIF orientation applied by our own reader) and 24-bit, and a
+// truncated file, like one that runs out of memory, counts as unreadable.
 
 // Limits for a picture to be accepted at all.
 constexpr int kMaxPhotoSide = 30000;
@@ -44,3 +47,6 @@ struct DecodedJpeg {
 // its full size (factor >= 1 decodes at full size). Empty picture when the
 // file is not an acceptable JPEG or does not decode completely.
 DecodedJpeg LoadJpegCovering(const QString& path, double factor, int flags);
+// The same with the factor chosen from the file's header.
+DecodedJpeg LoadJpegCovering(const QString& path,
+                             const std::function<double(const JpegHeader&)>& factorOf, int flags);

@@ -2,6 +2,8 @@
 
 #include "base/AtomicWrite.h"
 #include "base/LumbraError.h"
+#include "base/SafeRead.h"
+#include "imaging/FreeImageBridge.h"
 #include "imaging/PhotoImageDecode.h"
 #include "imaging/ThumbScaling.h"
 
@@ -38,8 +40,8 @@ bool DecodesWhole(const QString& path) {
 
 void CopyFileAtomically(const QString& source, const QString& target) {
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        throw LumbraError(QStringLiteral("Cannot read %1: %2").arg(source, in.errorString()));
+    if (!OpenRegularFile(in, kMaxPictureFileBytes))
+        throw LumbraError(QStringLiteral("Cannot read %1").arg(source));
     AtomicFileWriter out(target);
     constexpr qint64 kChunk = 1 << 20;
     while (!in.atEnd()) {
@@ -66,12 +68,11 @@ bool PhotoFilesWhole(const QString& stem) {
 }
 
 bool MakePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes& boxes) {
-    const std::optional<JpegHeader> header = ReadJpegHeader(source);
-    if (!header || !IsAcceptablePhotoSize(header->width, header->height))
-        return false;
     const ThumbBox& largest = boxes.back();
-    const double cover =
-        std::min(double(largest.width) / header->width, double(largest.height) / header->height);
+    const auto cover = [&largest](const JpegHeader& header) {
+        return std::min(double(largest.width) / header.width,
+                        double(largest.height) / header.height);
+    };
     const DecodedJpeg decoded = LoadJpegCovering(source, cover, JPEG_ACCURATE);
     if (!decoded.picture)
         return false;

@@ -2,6 +2,7 @@
 
 #include "base/AtomicWrite.h"
 #include "base/LumbraError.h"
+#include "base/SafeRead.h"
 #include "imaging/ImagingLog.h"
 #include "imaging/PhotoImageDecode.h"
 
@@ -50,10 +51,15 @@ void Thumb::WriteDimFile(const QString& dimPath, int width, int height) {
 }
 
 bool Thumb::ReadDimFile() const {
-    QFile file(DimFilePath());
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> text = ReadRegularFile(DimFilePath(), kMaxTextFileBytes);
+    if (!text)
         return false;
-    const QString line = QString::fromLatin1(file.readLine(64));
+    // The first line, at most 63 characters of it.
+    QByteArray first = text->left(63);
+    const qsizetype end = first.indexOf('\n');
+    if (end >= 0)
+        first.truncate(end + 1);
+    const QString line = QString::fromLatin1(first);
     const qsizetype comma = line.indexOf(QLatin1Char(','));
     if (comma < 0)
         return false;

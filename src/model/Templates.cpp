@@ -2,12 +2,12 @@
 
 #include "base/Constants.h"
 #include "base/LumbraError.h"
+#include "base/SafeRead.h"
 #include "model/TemplateNumbers.h"
 
 #include "base/Rounding.h"
 #include <QStringList>
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
@@ -15,10 +15,11 @@
 // Global scope: the resource initialiser must not get internal linkage.
 static QByteArray BuiltInCatalogue() {
     Q_INIT_RESOURCE(core);
-    QFile file(QStringLiteral(":/templates.txt"));
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> catalogue =
+        ReadRegularFile(QStringLiteral(":/templates.txt"), kMaxTextFileBytes);
+    if (!catalogue)
         throw LumbraError(QStringLiteral("The built-in template catalogue is missing"));
-    return file.readAll();
+    return *catalogue;
 }
 
 namespace {

@@ -1,8 +1,9 @@
 #include "model/TextFile.h"
 
 #include "base/AtomicWrite.h"
+#include "base/LumbraError.h"
+#include "base/SafeRead.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 namespace TextFile {
@@ -17,12 +18,10 @@ void WriteLines(const QString& path, const QStringList& lines) {
 }
 
 std::optional<QStringList> ReadLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxTextFileBytes);
+    if (!bytes)
         return std::nullopt;
-    const QString text = QString::fromLocal8Bit(file.readAll());
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
+    const QString text = QString::fromLocal8Bit(*bytes);
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
     QStringList lines = text.split(lineEnd);
     if (!lines.isEmpty() && lines.last().isEmpty())

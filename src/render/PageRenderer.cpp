@@ -40,11 +40,10 @@ bool HasText(const QString& rtf) { return !rtf.trimmed().isEmpty(); }
 // The background file decoded at the smallest scale that still covers
 // width x height; empty when it is missing or unreadable.
 FiBitmap LoadBackground(const QString& path, int width, int height) {
-    const std::optional<JpegHeader> header = ReadJpegHeader(path);
-    if (!header || header->width < 1 || header->height < 1)
-        return {};
-    const double factor = std::max(double(width) / header->width, double(height) / header->height);
-    return LoadJpegCovering(path, factor, 0).picture;
+    const auto cover = [width, height](const JpegHeader& header) {
+        return std::max(double(width) / header.width, double(height) / header.height);
+    };
+    return LoadJpegCovering(path, cover, 0).picture;
 }
 
 ThumbType ScreenBackgroundType(int width, int height) {

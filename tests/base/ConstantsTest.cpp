@@ -1,4 +1,5 @@
 #include "base/Constants.h"
+#include "base/FifoWatchdog.h"
 #include "base/LumbraError.h"
 
 #include <QFile>
@@ -119,4 +120,22 @@ TEST(Constants, MissingFileThrowsNamingTheFile) {
     } catch (const LumbraError& e) {
         EXPECT_TRUE(e.Message().contains(path));
     }
+}
+
+TEST(Constants, LanguageFileThatIsAFifoIsMissing) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("English.txt");
+    ASSERT_TRUE(MakeFifo(path));
+    Constants c;
+    bool thrown = false;
+    EXPECT_TRUE(EndsWithoutBlocking(
+        [&] {
+            try {
+                c.LoadLanguageFile(path);
+            } catch (const LumbraError&) {
+                thrown = true;
+            }
+        },
+        {path}));
+    EXPECT_TRUE(thrown);
 }

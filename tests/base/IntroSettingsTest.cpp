@@ -1,4 +1,5 @@
 #include "base/IntroSettings.h"
+#include "base/FifoWatchdog.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -58,4 +59,13 @@ TEST(IntroSettings, WriteReplacesTheFileWithOneCrLfLine) {
 TEST(IntroSettings, WriteIntoMissingFolderFailsQuietly) {
     QTemporaryDir dir;
     EXPECT_FALSE(WriteIntroPanelSetting(dir.filePath("no/such/folder/Brelk.ini"), false));
+}
+
+TEST(IntroSettings, SettingsFileThatIsAFifoCountsAsMissing) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Brelk.ini");
+    ASSERT_TRUE(MakeFifo(path));
+    bool wanted = false;
+    EXPECT_TRUE(EndsWithoutBlocking([&] { wanted = IntroductionWanted(path); }, {path}));
+    EXPECT_TRUE(wanted);
 }

@@ -3,6 +3,7 @@
 #include "imaging/FreeImageBridge.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <stdexcept>
@@ -56,17 +57,70 @@ QByteArray ReadBytes(const QString& path) {
 }
 
 void AddExifOrientation(const QString& path, int orientation) {
-    // APP1: "Exif\0\0", big-endian TIFF header, IFD0 with one SHORT entry 0x0112.
-    const unsigned char segment[] = {
-        0xFF, 0xE1, 0x00, 0x22, 'E',  'x',
-        'i',  'f',  0,    0,    'M',  'M',
-        0x00, 0x2A, 0x00, 0x00, 0x00, 0x08,
-        0x00, 0x01, 0x01, 0x12, 0x00, 0x03,
-        0x00, 0x00, 0x00, 0x01, 0x00, static_cast<unsigned char>(orientation),
-        0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
-    QByteArray bytes = ReadBytes(path);
-    bytes.insert(2, reinterpret_cast<const char*>(segment), sizeof(segment));
-    WriteBytes(path, bytes);
+    WriteBytes(path, WithExif(ReadBytes(path), CameraTiff(true, orientation)));
+}
+
+QByteArray SmallJpeg() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("small.jpg"));
+    Write(path, Quadrants(64, 48));
+    return ReadBytes(path);
+}
+
+void PutShort(QByteArray& tiff, qsizetype at, quint16 value) {
+    const bool big = tiff.startsWith("MM");
+    tiff[at] = char(big ? value >> 8 : value & 0xFF);
+    tiff[at + 1] = char(big ? value & 0xFF : value >> 8);
+}
+
+void PutLong(QByteArray& tiff, qsizetype at, quint32 value) {
+    const bool big = tiff.startsWith("MM");
+    PutShort(tiff, at + (big ? 0 : 2), quint16(value >> 16));
+    PutShort(tiff, at + (big ? 2 : 0), quint16(value & 0xFFFF));
+}
+
+QByteArray CameraTiff(bool bigEndian, int orientation) {
+    enum : quint16 { Ascii = 2, Short = 3, Long = 4, Undefined = 7 };
+    const qsizetype subIfd = kTiffIfd0Next + 4;
+    const qsizetype make = subIfd + 2 + 12 + 4;
+    QByteArray tiff(make + 6, '\0');
+    tiff.replace(0, 2, bigEndian ? "MM" : "II");
+    PutShort(tiff, 2, 42);
+    PutLong(tiff, 4, kTiffIfd0);
+    const auto entry = [&tiff](qsizetype at, quint16 tag, quint16 type, quint32 count) {
+        PutShort(tiff, at, tag);
+        PutShort(tiff, at + 2, type);
+        PutLong(tiff, at + 4, count);
+    };
+    PutShort(tiff, kTiffIfd0, 3);
+    entry(kTiffIfd0 + 2, 0x010F, Ascii, 6); // Make
+    PutLong(tiff, kTiffIfd0 + 2 + 8, quint32(make));
+    entry(kTiffIfd0 + 14, 0x0112, Short, 1); // Orientation
+    PutShort(tiff, kTiffIfd0 + 14 + 8, quint16(orientation));
+    entry(kTiffIfd0 + 26, 0x8769, Long, 1); // EXIF sub-IFD
+    PutLong(tiff, kTiffIfd0 + 26 + 8, quint32(subIfd));
+    PutLong(tiff, kTiffIfd0Next, 0);
+    PutShort(tiff, subIfd, 1);
+    entry(subIfd + 2, 0x9000, Undefined, 4); // ExifVersion
+    tiff.replace(subIfd + 2 + 8, 4, "0230");
+    tiff.replace(make, 6, QByteArray("Maker\0", 6));
+    return tiff;
+}
+
+QByteArray WithSegment(const QByteArray& jpeg, unsigned char marker, const QByteArray& payload) {
+    QByteArray segment;
+    segment += char(0xFF);
+    segment += char(marker);
+    segment += char((payload.size() + 2) >> 8);
+    segment += char((payload.size() + 2) & 0xFF);
+    segment += payload;
+    QByteArray result = jpeg;
+    result.insert(2, segment);
+    return result;
+}
+
+QByteArray WithExif(const QByteArray& jpeg, const QByteArray& tiff) {
+    return WithSegment(jpeg, 0xE1, QByteArray("Exif\0\0", 6) + tiff);
 }
 
 void ClaimSize(const QString& path, int width, int height) {

@@ -16,6 +16,22 @@ QImage PhotoLike(int width, int height);
 void Write(const QString& path, const QImage& image);
 // Inserts an EXIF APP1 segment with the given Orientation right after SOI.
 void AddExifOrientation(const QString& path, int orientation);
+
+// A small real JPEG file's bytes (Quadrants, 64 x 48, with its JFIF APP0).
+QByteArray SmallJpeg();
+// The TIFF block of a camera's EXIF segment in either byte order: IFD0 holds
+// Make (text stored after the IFD), Orientation and a pointer to an EXIF
+// sub-IFD with one entry. Offsets of interest are below.
+QByteArray CameraTiff(bool bigEndian, int orientation);
+inline constexpr qsizetype kTiffIfd0 = 8;                  // IFD0: its entry count
+inline constexpr qsizetype kTiffIfd0Next = 8 + 2 + 3 * 12; // IFD0: offset of the next IFD
+// `jpeg` with a segment of the given marker and payload right after SOI.
+QByteArray WithSegment(const QByteArray& jpeg, unsigned char marker, const QByteArray& payload);
+// `jpeg` with an APP1 segment "Exif\0\0" + `tiff` right after SOI.
+QByteArray WithExif(const QByteArray& jpeg, const QByteArray& tiff);
+// Writes a number into a TIFF block in its byte order.
+void PutShort(QByteArray& tiff, qsizetype at, quint16 value);
+void PutLong(QByteArray& tiff, qsizetype at, quint32 value);
 // Rewrites the frame header of a JPEG so that it claims width x height.
 void ClaimSize(const QString& path, int width, int height);
 void WriteBytes(const QString& path, const QByteArray& bytes);

@@ -1,4 +1,5 @@
 #include "model/Book.h"
+#include "base/FifoWatchdog.h"
 #include "base/LumbraError.h"
 #include "model/FileSizeLimit.h"
 #include "model/ModelTestSupport.h"
@@ -106,6 +107,27 @@ TEST_F(BookTest, MissingOrEmptyFirstLineKeepsDefaultPages) {
     other->LoadBook();
     EXPECT_EQ(other->GetPage(0)->GetBg(), QString());
     EXPECT_EQ(PageIds(*other).first(), 1);
+}
+
+TEST_F(BookTest, StateFilesThatAreFifosOrDevicesReadAsMissing) {
+    MakeBook()->SaveBook();
+    const QString state = StateFile();
+    const QString orders = books.filePath("Trip/order.pbx");
+    ASSERT_TRUE(QFile::remove(state) && MakeFifo(state) && MakeFifo(orders));
+    int pages = 0;
+    EXPECT_TRUE(EndsWithoutBlocking(
+        [&] {
+            auto book = MakeBook();
+            book->LoadBook();
+            pages = book->PagesCount();
+        },
+        {state, orders}));
+    EXPECT_EQ(pages, 20);
+
+    ASSERT_TRUE(QFile::remove(state) && QFile::link("/dev/zero", state));
+    auto book = MakeBook();
+    book->LoadBook();
+    EXPECT_EQ(book->PagesCount(), 20);
 }
 
 TEST_F(BookTest, LinesAreJoinedAndPiecesWithoutBoxesSkipped) {

@@ -1,5 +1,7 @@
 #include "model/TextFile.h"
+#include "base/FifoWatchdog.h"
 #include "base/LumbraError.h"
+#include "base/SafeRead.h"
 #include "model/FileSizeLimit.h"
 
 #include <QDir>
@@ -47,4 +49,25 @@ TEST(TextFileTest, FailedWriteKeepsThePreviousFile) {
     }
     EXPECT_EQ(ReadBytes(path), QByteArray("old content\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"book.pbx"})); // no temp left
+}
+
+TEST(TextFileTest, OnlyRegularFilesOfSixteenMegabytesAtMostAreRead) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("book.pbx");
+    ASSERT_TRUE(MakeFifo(fifo));
+    const QString zero = dir.filePath("order.pbx");
+    ASSERT_TRUE(QFile::link("/dev/zero", zero));
+    const QString large = dir.filePath("large.pbx");
+    QFile file(large);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(kMaxTextFileBytes + 1));
+    file.close();
+
+    for (const QString& path : {fifo, zero, large}) {
+        std::optional<QStringList> lines = QStringList();
+        EXPECT_TRUE(EndsWithoutBlocking([&] { lines = TextFile::ReadLines(path); }, {fifo}));
+        EXPECT_FALSE(lines) << path.toStdString();
+    }
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(kMaxTextFileBytes));
+    file.close();
+    EXPECT_EQ(TextFile::ReadLines(large).value_or(QStringList()).size(), 1);
 }

@@ -1,0 +1,79 @@
+#include "imaging/JpegSegments.h"
+
+namespace {
+
+constexpr unsigned char kSoi = 0xD8;
+constexpr unsigned char kEoi = 0xD9;
+constexpr unsigned char kSos = 0xDA;
+constexpr unsigned char kApp0 = 0xE0;
+constexpr unsigned char kApp14 = 0xEE;
+constexpr unsigned char kApp15 = 0xEF;
+constexpr unsigned char kCom = 0xFE;
+
+unsigned char ByteAt(const QByteArray& bytes, qsizetype at) {
+    return static_cast<unsigned char>(bytes[at]);
+}
+
+// Markers that stand alone, without a length: TEM and RST0..RST7.
+bool IsStandalone(unsigned char marker) {
+    return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7);
+}
+
+bool IsMetadata(unsigned char marker) {
+    return (marker > kApp0 && marker <= kApp15 && marker != kApp14) || marker == kCom;
+}
+
+} // namespace
+
+std::optional<std::vector<JpegSegment>> JpegHeaderSegments(const QByteArray& jpeg) {
+    const qsizetype size = jpeg.size();
+    if (size < 2 || ByteAt(jpeg, 0) != 0xFF || ByteAt(jpeg, 1) != kSoi)
+        return std::nullopt;
+    std::vector<JpegSegment> segments{{kSoi, 0, 2, {}}};
+    qsizetype at = 2;
+    for (;;) {
+        // Like the decoder: stray bytes before a marker and fill bytes are skipped.
+        while (at < size && ByteAt(jpeg, at) != 0xFF)
+            ++at;
+        while (at < size && ByteAt(jpeg, at) == 0xFF)
+            ++at;
+        if (at >= size)
+            return std::nullopt;
+        const unsigned char marker = ByteAt(jpeg, at);
+        const qsizetype begin = at - 1;
+        ++at;
+        if (marker == 0x00 || marker == kSoi || marker == kEoi)
+            return std::nullopt;
+        if (IsStandalone(marker)) {
+            segments.push_back({marker, begin, at, {}});
+            continue;
+        }
+        if (size - at < 2)
+            return std::nullopt;
+        const qsizetype length = (qsizetype(ByteAt(jpeg, at)) << 8) | ByteAt(jpeg, at + 1);
+        if (length < 2 || length > size - at)
+            return std::nullopt;
+        const QByteArrayView payload(jpeg.constData() + at + 2, length - 2);
+        at += length;
+        segments.push_back({marker, begin, at, payload});
+        if (marker == kSos)
+            return segments;
+    }
+}
+
+std::optional<MetadataFreeJpeg> SplitWithoutMetadata(const QByteArray& jpeg) {
+    const std::optional<std::vector<JpegSegment>> segments = JpegHeaderSegments(jpeg);
+    if (!segments)
+        return std::nullopt;
+    MetadataFreeJpeg parts;
+    for (const JpegSegment& segment : *segments)
+        if (!IsMetadata(segment.marker))
+            parts.header.append(jpeg.constData() + segment.begin, segment.end - segment.begin);
+    parts.scan = QByteArrayView(jpeg).sliced(segments->back().end);
+    return parts;
+}
+
+QByteArray WithoutMetadataSegments(const QByteArray& jpeg) {
+    std::optional<MetadataFreeJpeg> parts = SplitWithoutMetadata(jpeg);
+    return parts ? parts->header.append(parts->scan) : QByteArray();
+}

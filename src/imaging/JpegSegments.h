@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <optional>
+#include <vector>
+
+// The marker segments of a JPEG file, read from a byte buffer with every
+// length checked against the buffer. Pure functions: no file, no library.
+
+struct JpegSegment {
+    unsigned char marker = 0; // the byte after 0xFF
+    qsizetype begin = 0;      // offset of the marker
+    qsizetype end = 0;        // offset just past the segment
+    QByteArrayView payload;   // the bytes after the length field (none for SOI, RSTn)
+};
+
+// The segments from SOI up to and including the first SOS (the entropy-coded
+// data starts at its end); nothing when the buffer does not start with SOI,
+// a segment runs past the end, or the image ends before a scan.
+std::optional<std::vector<JpegSegment>> JpegHeaderSegments(const QByteArray& jpeg);
+
+// A JPEG file without its metadata segments, in two parts that are read one
+// after the other: the segments kept up to and including SOS, and a view of
+// the rest of the file (the entropy-coded data and what follows it).
+struct MetadataFreeJpeg {
+    QByteArray header;
+    QByteArrayView scan;
+};
+
+// The parts of the file without the segments that carry only metadata (see
+// WithoutMetadataSegments); nothing when the segments cannot be walked.
+std::optional<MetadataFreeJpeg> SplitWithoutMetadata(const QByteArray& jpeg);
+
+// The file without the segments that carry only metadata (APP1..APP13, APP15
+// and comments: EXIF, XMP, ICC, IPTC, ...). APP0 (JFIF) and APP14 (Adobe),
+// which the decoder needs for the colours, stay. Empty when the segments
+// cannot be walked (see JpegHeaderSegments).
+QByteArray WithoutMetadataSegments(const QByteArray& jpeg);

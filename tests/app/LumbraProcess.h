@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+#include <QSize>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// Runs the built program in a home of its own, with its books in `books`.
+struct LumbraProcess : ::testing::Test {
+    QTemporaryDir home;
+    QString books;
+
+    void SetUp() override;
+
+    struct Outcome {
+        int exitCode = -1; // also when the program did not end within two minutes, or crashed
+        QStringList out;
+        QString err;
+    };
+
+    Outcome Run(QStringList arguments);
+
+    // A flat 640 x 480 JPEG in the home folder.
+    QString Jpeg(const QString& name, QColor colour);
+
+    static QSize SizeOf(const QString& file);
+    // The import's status line for the file, as the program prints it.
+    static QString Status(const char16_t* key, const QString& path);
+};
