@@ -28,7 +28,7 @@ bool IsSafeServiceToken(const QString& value) {
         if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
             c.category() == QChar::Separator_Paragraph)
             return false;
-        if (QStringView(u",&#?/\\ ").contains(c))
+        if (QStringView(u",&#?%/\\ ").contains(c))
             return false;
     }
     return true;
@@ -47,9 +47,11 @@ QUrl ServiceAddress::At(const QString& pathAndQuery) const {
 
 QUrl ServiceAddress::Upload() const { return At(QStringLiteral("upload.php")); }
 
+// Addresses are joined piece by piece: a value holding "%1" must not be
+// taken for a place holder.
 QUrl ServiceAddress::End(const QString& orderId, int pageCount, const QString& cover) const {
-    return At(
-        QStringLiteral("end.php?id=%1&pages=%2&cover=%3").arg(orderId).arg(pageCount).arg(cover));
+    return At(QStringLiteral("end.php?id=") + orderId + QStringLiteral("&pages=") +
+              QString::number(pageCount) + QStringLiteral("&cover=") + cover);
 }
 
 QUrl ServiceAddress::Cancel(const QString& orderId) const {
@@ -57,35 +59,32 @@ QUrl ServiceAddress::Cancel(const QString& orderId) const {
 }
 
 QUrl ServiceAddress::Start(int pageCount, const QString& bookType, int versionNumber) const {
-    return At(QStringLiteral("start.php?pages=%1&booktype=%2&version=%3")
-                  .arg(pageCount)
-                  .arg(bookType)
-                  .arg(versionNumber));
+    return At(QStringLiteral("start.php?pages=") + QString::number(pageCount) +
+              QStringLiteral("&booktype=") + bookType + QStringLiteral("&version=") +
+              QString::number(versionNumber));
 }
 
 QUrl ServiceAddress::Verify(const QString& code, const QString& bookType, int versionNumber,
                             int pageCount) const {
-    const QString encoded = QString::fromLatin1(QUrl::toPercentEncoding(code));
-    return At(QStringLiteral("verify.php?i=%1&booktype=%2&version=%3&pages=%4")
-                  .arg(encoded, bookType)
-                  .arg(versionNumber)
-                  .arg(pageCount));
+    return At(QStringLiteral("verify.php?i=") + QString::fromLatin1(QUrl::toPercentEncoding(code)) +
+              QStringLiteral("&booktype=") + bookType + QStringLiteral("&version=") +
+              QString::number(versionNumber) + QStringLiteral("&pages=") +
+              QString::number(pageCount));
 }
 
 QUrl ServiceAddress::Cover() const { return At(QStringLiteral("cover.php")); }
 
 QUrl ServiceAddress::Thumbnail(const QString& orderId, int pageNumber) const {
-    return At(QStringLiteral("viewThumb.php?id=%1&page=%2").arg(orderId).arg(pageNumber));
+    return At(QStringLiteral("viewThumb.php?id=") + orderId + QStringLiteral("&page=") +
+              QString::number(pageNumber));
 }
 
 QUrl ServiceAddress::Purchase(const QString& orderId, int pageCount, int viewWidth,
                               int viewHeight) const {
-    return At(QStringLiteral("purchase.php?id=%1&start=1&end=%2&height=%3&width=%4&pages=%5")
-                  .arg(orderId)
-                  .arg(pageCount + 1)
-                  .arg(viewHeight)
-                  .arg(viewWidth)
-                  .arg(pageCount));
+    return At(QStringLiteral("purchase.php?id=") + orderId + QStringLiteral("&start=1&end=") +
+              QString::number(pageCount + 1) + QStringLiteral("&height=") +
+              QString::number(viewHeight) + QStringLiteral("&width=") + QString::number(viewWidth) +
+              QStringLiteral("&pages=") + QString::number(pageCount));
 }
 
 QUrl ServiceAddress::Status(const QString& orderIds) const {
@@ -93,5 +92,5 @@ QUrl ServiceAddress::Status(const QString& orderIds) const {
 }
 
 QUrl ServiceAddress::CheckUpdate(int versionNumber) const {
-    return At(QStringLiteral("checkUpdate.php?version=%1").arg(versionNumber));
+    return At(QStringLiteral("checkUpdate.php?version=") + QString::number(versionNumber));
 }

@@ -13,7 +13,7 @@ QString BackgroundSiteUrl();
 
 // True for an order id or cover the service may hand us: not empty, and no
 // ",", control character or character that would change an address
-// ("&", "#", "?", "/", "\", blank). Such a value would corrupt "order.pbx" or
+// ("&", "#", "?", "%", "/", "\", blank). Such a value would corrupt "order.pbx" or
 // the addresses it is written into.
 bool IsSafeServiceToken(const QString& value);
 
