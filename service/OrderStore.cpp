@@ -67,7 +67,8 @@ OrderStore::Order OrderStore::Read(const QString& id) const {
 
 QStringList OrderStore::Ids() const {
     QStringList ids;
-    for (const QString& name : QDir(mFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+    for (const QString& name :
+         QDir(mFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
         if (Exists(name))
             ids << name;
     return ids;

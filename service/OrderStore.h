@@ -15,8 +15,8 @@ public:
         QString state; // "open", "ended" or "cancelled"
         QString code;  // the verification code it was opened with
         QString cover;
-        int pages = 0;           // as "end.php" gave it
-        QList<int> received;     // page numbers, ascending
+        int pages = 0;       // as "end.php" gave it
+        QList<int> received; // page numbers, ascending
     };
 
     explicit OrderStore(QString folder);

@@ -97,14 +97,13 @@ void PrintService::Serve(const QString& file, const QHttpServerRequest& request,
         return responder.write("cancelled", kText);
     }
     if (file == QLatin1String("viewThumb.php") && mStore.Exists(id)) {
-        const QByteArray thumb =
-            Thumbnail(mStore.PagePath(id, Query(request, "page").toInt()));
+        const QByteArray thumb = Thumbnail(mStore.PagePath(id, Query(request, "page").toInt()));
         if (!thumb.isEmpty())
             return responder.write(thumb, "image/jpeg");
     }
     if (file == QLatin1String("purchase.php") && mStore.Exists(id))
-        return responder.write(
-            ServicePages::Purchase(id, int(mStore.Read(id).received.size())), kHtml);
+        return responder.write(ServicePages::Purchase(id, int(mStore.Read(id).received.size())),
+                               kHtml);
     if (file == QLatin1String("paid.php") && mStore.Exists(id))
         return responder.write(ServicePages::Paid(id), kHtml);
     if (file == QLatin1String("status.php")) {
@@ -158,8 +157,7 @@ void PrintService::Upload(const QHttpServerRequest& request, QHttpServerResponde
         error = QStringLiteral("the page is not a JPEG");
     if (!error.isEmpty()) {
         std::fprintf(stderr, "upload refused: %s\n", qPrintable(error));
-        return responder.write(Marker("REFUSED") + " " + error.toUtf8(), kText,
-                               Status::BadRequest);
+        return responder.write(Marker("REFUSED") + " " + error.toUtf8(), kText, Status::BadRequest);
     }
     mRequests << QStringLiteral("upload.php page=%1").arg(form->page);
     mStore.StorePage(form->id, form->page, jpeg);
@@ -170,17 +168,12 @@ void PrintService::Upload(const QHttpServerRequest& request, QHttpServerResponde
     using Fault = ServiceOptions::Fault;
     switch (mOptions.fault) {
     case Fault::WrongDigest:
-        return responder.write(Marker(QCryptographicHash::hash(digest, QCryptographicHash::Md5).toHex()),
-                               kText);
-    case Fault::UppercaseDigest:
-        return responder.write(Marker(digest.toUpper()), kText);
-    case Fault::LateMarker:
-        return responder.write(QByteArray(100, '.') + Marker(digest), kText);
-    case Fault::Http500:
-        return responder.write(Marker(digest), kText, Status::InternalServerError);
-    case Fault::Drop:
-        responder.socket()->abort();
-        return;
+        return responder.write(
+            Marker(QCryptographicHash::hash(digest, QCryptographicHash::Md5).toHex()), kText);
+    case Fault::UppercaseDigest: return responder.write(Marker(digest.toUpper()), kText);
+    case Fault::LateMarker: return responder.write(QByteArray(100, '.') + Marker(digest), kText);
+    case Fault::Http500: return responder.write(Marker(digest), kText, Status::InternalServerError);
+    case Fault::Drop: responder.socket()->abort(); return;
     case Fault::Slow: {
         auto held = std::make_shared<QHttpServerResponder>(std::move(responder));
         QPointer<QTcpSocket> socket = held->socket();
@@ -190,8 +183,7 @@ void PrintService::Upload(const QHttpServerRequest& request, QHttpServerResponde
         });
         return;
     }
-    case Fault::None:
-        break;
+    case Fault::None: break;
     }
     responder.write(Marker(digest), kText);
 }
@@ -200,8 +192,8 @@ void PrintService::ServeBackground(const QString& file, QHttpServerResponder&& r
     const QDir folder(mOptions.backgroundsFolder);
     if (file.isEmpty() || file == QLatin1String("index.html")) {
         QStringList names;
-        for (const QString& picture : folder.entryList({QStringLiteral("*_or.jpg")}, QDir::Files,
-                                                        QDir::Name))
+        for (const QString& picture :
+             folder.entryList({QStringLiteral("*_or.jpg")}, QDir::Files, QDir::Name))
             names << picture.chopped(7);
         return responder.write(ServicePages::Backgrounds(names), kHtml);
     }

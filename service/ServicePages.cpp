@@ -25,7 +25,8 @@ struct CoverStyle {
 
 const CoverStyle kCovers[] = {
     {"linen-blue", "Blue linen", "#2f4f7f", "<circle cx='60' cy='80' r='30' fill='#fff8'/>"},
-    {"leather-red", "Red leather", "#8b2323", "<rect x='25' y='45' width='70' height='70' fill='#fff6'/>"},
+    {"leather-red", "Red leather", "#8b2323",
+     "<rect x='25' y='45' width='70' height='70' fill='#fff6'/>"},
     {"photo-gloss", "Glossy photo", "#2e7d4f",
      "<polygon points='60,35 100,120 20,120' fill='#fff7'/>"},
 };
@@ -58,10 +59,10 @@ QByteArray Start(const QStringList& codes, int pages) {
 QByteArray Cover() {
     QString covers;
     for (const CoverStyle& cover : kCovers)
-        covers += QStringLiteral("<div class='cover' data-value='%1' onclick='pick(this)'>%2"
-                                 "<br>%3</div>")
-                      .arg(QLatin1String(cover.value), CoverPicture(cover),
-                           QLatin1String(cover.label));
+        covers +=
+            QStringLiteral("<div class='cover' data-value='%1' onclick='pick(this)'>%2"
+                           "<br>%3</div>")
+                .arg(QLatin1String(cover.value), CoverPicture(cover), QLatin1String(cover.label));
     return Document(QStringLiteral("Choose a cover"),
                     QStringLiteral("<h2>Choose a cover</h2><div>%1</div>"
                                    "<div id='choice' style='display:none'></div>")

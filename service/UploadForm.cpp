@@ -29,8 +29,7 @@ std::optional<UploadForm> ParseUploadForm(const QByteArray& body, const QByteArr
     UploadForm form;
     bool havePage = false, haveId = false, haveFile = false;
     // The parts, without the first separator line and the closing one.
-    const QByteArray inner =
-        body.mid(separator.size() + 2, body.size() - 2 * separator.size() - 8);
+    const QByteArray inner = body.mid(separator.size() + 2, body.size() - 2 * separator.size() - 8);
     const QByteArray between = "\r\n" + separator + "\r\n";
     qsizetype pos = 0;
     while (pos < inner.size()) {

@@ -57,8 +57,8 @@ int main(int argc, char** argv) {
                                    QStringLiteral("URL"));
     parser.addOptions({port, orders, backgrounds, codes, faultPage, faultTimes, slowMs, newer});
     for (const FaultSwitch& each : kFaults)
-        parser.addOption(QCommandLineOption(QString::fromLatin1(each.name),
-                                            QString::fromLatin1(each.help)));
+        parser.addOption(
+            QCommandLineOption(QString::fromLatin1(each.name), QString::fromLatin1(each.help)));
     parser.process(app);
 
     ServiceOptions options;
