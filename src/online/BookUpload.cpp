@@ -17,9 +17,12 @@ BookUpload::BookUpload(QNetworkAccessManager* network, PageRenderer renderer, QS
     : QObject(parent), mNetwork(network), mRenderer(std::move(renderer)), mPageSize(pageSize),
       mSettings(std::move(settings)) {}
 
+// A request still running is aborted without an answer reaching this object.
 BookUpload::~BookUpload() {
-    if (mReply)
+    if (mReply) {
+        mReply->disconnect(this);
         mReply->abort();
+    }
 }
 
 void BookUpload::Start(std::shared_ptr<Book> book, const QString& orderId, const QString& cover,
