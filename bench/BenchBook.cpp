@@ -1,0 +1,6 @@
+#include "BenchBook.h"
+
+AlbumBenchBook& TheAlbumBook() {
+    static AlbumBenchBook book;
+    return book;
+}
