@@ -15,6 +15,8 @@ class QTextStream;
 //       writes FOLDER/BOOK/PG1.jpg ... as the book preview does;
 //   lumbra [--books-folder DIR] --print BOOK FOLDER
 //       writes every page at print size as FOLDER/1.jpg, 2.jpg, ...
+//   lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER [--start N]
+//       sends the pages to the order service (app/UploadCommand.h);
 //
 // They run the program's own code (book, import, page rendering) without a
 // window. Exit codes are CommandLineExit.

@@ -74,6 +74,7 @@ void BookUpload::OnPagePrepared(PreparedPage page) {
         page.index = mCurrent;
         page.error = QStringLiteral("The page could not be rendered");
     }
+    emit pagePrepared(page.index + 1);
     mReady[page.index] = std::move(page);
     if (mWaiting && mReady.count(mCurrent)) {
         mWaiting = false;

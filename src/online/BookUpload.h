@@ -59,6 +59,8 @@ public:
 signals:
     // Before each page (1-based), as the cancel flag is read.
     void pageStarting(int pageNumber, int pageCount);
+    // A page is rendered and encoded (the upload holds at most pagesAhead + 1).
+    void pagePrepared(int pageNumber);
     // The service confirmed the page.
     void pageSent(const QString& orderId, int pageNumber);
     // One attempt failed; `retrying` when it is sent once more.

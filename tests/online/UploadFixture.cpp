@@ -30,6 +30,8 @@ std::unique_ptr<BookUpload> UploadFixture::MakeUpload(int timeoutMs, QSize size)
     QObject::connect(upload.get(), &BookUpload::pageStarting, [this](int n, int total) {
         events << QStringLiteral("start %1/%2").arg(n).arg(total);
     });
+    QObject::connect(upload.get(), &BookUpload::pagePrepared,
+                     [this](int n) { events << QStringLiteral("prepared %1").arg(n); });
     QObject::connect(upload.get(), &BookUpload::pageSent, [this](const QString& id, int n) {
         events << QStringLiteral("sent %1 %2").arg(id).arg(n);
     });

@@ -32,5 +32,5 @@ protected:
     std::unique_ptr<PrintService> service;
     QNetworkAccessManager network;
     std::shared_ptr<Book> book;
-    QStringList events; // "start N/M", "sent ID N", "refused N"
+    QStringList events; // "start N/M", "prepared N", "sent ID N", "refused N"
 };
