@@ -2,10 +2,13 @@
 
 #include "base/LumbraError.h"
 #include "model/Book.h"
+#include "online/OrderCancel.h"
 
 #include <QDir>
 #include <QImageReader>
+#include <QNetworkReply>
 #include <QRegularExpression>
+#include <QTest>
 
 namespace {
 
@@ -184,4 +187,18 @@ TEST_F(UploadFixture, PagesRenderAheadOfTheOneBeingSentButOnlyAFew) {
         EXPECT_GT(prepared, sent) << "page " << n + 3 << " was rendered too early";
     }
     EXPECT_EQ(events.filter(QStringLiteral("prepared")).size(), 6);
+}
+
+TEST_F(UploadFixture, AnOrderIsCancelledOutsideAnUpload) {
+    const QString id = OpenOrder();
+    QNetworkReply* reply =
+        SendOrderCancel(network, ServiceAddress(service->ServiceUrl()), id, 30000);
+    bool finished = false;
+    QObject::connect(reply, &QNetworkReply::finished, [&finished] { finished = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&finished] { return finished; }, 30000));
+    EXPECT_EQ(Requests(), QStringList{QStringLiteral("cancel.php?id=") + id});
+    EXPECT_EQ(service->Orders().Read(id).state, QStringLiteral("cancelled"));
+    EXPECT_THROW(SendOrderCancel(network, ServiceAddress(service->ServiceUrl()), id + ",x"),
+                 LumbraError);
+    EXPECT_EQ(Requests().size(), 1);
 }
