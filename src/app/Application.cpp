@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/StartUp.h"
+#include "base/DataFolder.h"
 #include "base/LumbraError.h"
 #include "ui/mainwindow/MainWindow.h"
 
@@ -59,7 +60,7 @@ int RunLumbra(int argc, char** argv) {
     parser.process(app);
 
     StartUpOptions options;
-    options.programFolder = QCoreApplication::applicationDirPath();
+    options.dataFolder = DataFolder();
     if (parser.isSet(screenshot))
         options.showIntroduction = [](MainWindow&) {}; // nothing modal in the way of the picture
     StartUp startUp(options);

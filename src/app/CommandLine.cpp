@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "base/Constants.h"
+#include "base/DataFolder.h"
 #include "base/LanguageChoice.h"
 #include "base/LumbraError.h"
 #include "base/UserFolders.h"
@@ -27,8 +28,8 @@ const QString cBooksFolder = QStringLiteral("--books-folder");
 // The process-wide objects a command needs, made once for the run.
 class CommandObjects {
 public:
-    CommandObjects(const QString& programFolder, const QString& booksFolder) {
-        mStrings.LoadLanguageFile(LanguageFilePath(programFolder, QLocale::system()));
+    CommandObjects(const QString& dataFolder, const QString& booksFolder) {
+        mStrings.LoadLanguageFile(LanguageFilePath(dataFolder, QLocale::system()));
         mTemplates = std::make_unique<Templates>(&mStrings);
         FolderLayout layout = UserFolders::PlatformLayout();
         if (!booksFolder.isEmpty())
@@ -235,11 +236,11 @@ QString CommandLineUsage() {
         "            4 output folder not writable, 5 some files or pages failed\n");
 }
 
-int RunCommandLine(const CommandLineRequest& request, const QString& programFolder,
-                   QTextStream& out, QTextStream& err) {
+int RunCommandLine(const CommandLineRequest& request, const QString& dataFolder, QTextStream& out,
+                   QTextStream& err) {
     std::unique_ptr<CommandObjects> objects;
     try {
-        objects = std::make_unique<CommandObjects>(programFolder, request.booksFolder);
+        objects = std::make_unique<CommandObjects>(dataFolder, request.booksFolder);
     } catch (const LumbraError& e) {
         err << "lumbra: " << e.Message() << Qt::endl;
         return ExitStartFailed;
@@ -262,5 +263,5 @@ int RunHeadlessCommand(int& argc, char** argv) {
         err << "lumbra: " << error << "\n" << CommandLineUsage() << Qt::flush;
         return ExitUsage;
     }
-    return RunCommandLine(*request, QCoreApplication::applicationDirPath(), out, err);
+    return RunCommandLine(*request, DataFolder(), out, err);
 }

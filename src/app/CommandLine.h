@@ -48,8 +48,8 @@ QString CommandLineUsage();
 // Sets up what the command needs (language strings, catalogue, folders),
 // runs it and returns its exit code. Needs a QGuiApplication (text is drawn
 // with the platform's fonts); an offscreen platform does.
-int RunCommandLine(const CommandLineRequest& request, const QString& programFolder,
-                   QTextStream& out, QTextStream& err);
+int RunCommandLine(const CommandLineRequest& request, const QString& dataFolder, QTextStream& out,
+                   QTextStream& err);
 
 // The whole headless run: an offscreen QGuiApplication, the arguments, the
 // command. Call it instead of the windowed start when IsHeadlessCommand.

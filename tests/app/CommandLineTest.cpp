@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "base/Constants.h"
+#include "base/DataFolder.h"
 #include "base/SmallDisk.h"
 #include "imaging/FreeImageBridge.h"
 #include "imaging/TestJpegs.h"
@@ -109,8 +110,7 @@ struct LumbraProcess : ::testing::Test {
 
     static QString Status(const char16_t* key, const QString& path) {
         Constants strings;
-        strings.LoadLanguageFile(QCoreApplication::applicationDirPath() +
-                                 QStringLiteral("/English.txt"));
+        strings.LoadLanguageFile(DataFolder() + QStringLiteral("English.txt"));
         return strings.Text(key) + QStringLiteral(" :") + path;
     }
 };
