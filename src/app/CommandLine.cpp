@@ -203,6 +203,8 @@ std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments,
             command = argument == cImport    ? Command::Import
                       : argument == cPreview ? Command::Preview
                                              : Command::Print;
+        } else if (argument.startsWith(QStringLiteral("--"))) {
+            return fail(QStringLiteral("unknown option \"%1\"").arg(argument));
         } else {
             positional << argument;
         }
@@ -225,17 +227,6 @@ std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments,
     return request;
 }
 
-QString CommandLineUsage() {
-    return QStringLiteral(
-        "usage: lumbra [--books-folder DIR] --import BOOK FILE...\n"
-        "       lumbra [--books-folder DIR] --preview BOOK FOLDER   (writes FOLDER/BOOK/PG1.jpg "
-        "...)\n"
-        "       lumbra [--books-folder DIR] --print BOOK FOLDER     (writes FOLDER/1.jpg ... at "
-        "print size)\n"
-        "exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such book,\n"
-        "            4 output folder not writable, 5 some files or pages failed\n");
-}
-
 int RunCommandLine(const CommandLineRequest& request, const QString& dataFolder, QTextStream& out,
                    QTextStream& err) {
     std::unique_ptr<CommandObjects> objects;
@@ -250,18 +241,12 @@ int RunCommandLine(const CommandLineRequest& request, const QString& dataFolder,
     return RunExport(*objects, request, out, err);
 }
 
-int RunHeadlessCommand(int& argc, char** argv) {
+int RunHeadlessCommand(int& argc, char** argv, const CommandLineRequest& request) {
     // No window: text is still drawn with the platform's fonts.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Lumbra"));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QString error;
-    const std::optional<CommandLineRequest> request = ParseCommandLine(app.arguments(), &error);
-    if (!request) {
-        err << "lumbra: " << error << "\n" << CommandLineUsage() << Qt::flush;
-        return ExitUsage;
-    }
-    return RunCommandLine(*request, DataFolder(), out, err);
+    return RunCommandLine(request, DataFolder(), out, err);
 }
