@@ -5,10 +5,10 @@
 #include "app/StartUp.h"
 #include "base/DataFolder.h"
 #include "base/LumbraError.h"
+#include "ui/common/ProgramIcons.h"
 #include "ui/mainwindow/MainWindow.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -39,8 +39,7 @@ void ReportStartUpFailure(const QString& message) {
 int RunWindow(int& argc, char** argv, const ProgramArguments& request) {
     QApplication app(argc, argv);
     app.setApplicationName("Lumbra");
-    app.setWindowIcon(
-        QIcon(QCoreApplication::applicationDirPath() + QStringLiteral("/lumbra.png")));
+    app.setWindowIcon(ProgramIcon(QStringLiteral("lumbra")));
     const bool screenshot = !request.screenshot.isEmpty();
 
     StartUpOptions options;
