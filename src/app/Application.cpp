@@ -39,6 +39,7 @@ void ReportStartUpFailure(const QString& message) {
 int RunWindow(int& argc, char** argv, const ProgramArguments& request) {
     QApplication app(argc, argv);
     app.setApplicationName("Lumbra");
+    app.setDesktopFileName(QStringLiteral(LUMBRA_APP_ID));
     app.setWindowIcon(ProgramIcon(QStringLiteral("lumbra")));
     const bool screenshot = !request.screenshot.isEmpty();
 
