@@ -19,3 +19,8 @@ target_include_directories(lumbra_base PRIVATE ${LUMBRA_REVISION_DIR})
 # At configure time, for the package's version number.
 lumbra_git_revision(LUMBRA_REVISION ${CMAKE_SOURCE_DIR})
 set(LUMBRA_VERSION_FULL ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${LUMBRA_REVISION})
+
+add_test(NAME lumbra_revision_header
+         COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR}
+                 -DWORK_DIR=${CMAKE_BINARY_DIR}/revision-test
+                 -P ${CMAKE_CURRENT_LIST_DIR}/RevisionTest.cmake)
