@@ -1,6 +1,5 @@
 #include "app/CommandLine.h"
 #include "base/Constants.h"
-#include "base/DataFolder.h"
 #include "base/SmallDisk.h"
 #include "imaging/FreeImageBridge.h"
 #include "imaging/TestJpegs.h"
@@ -110,7 +109,8 @@ struct LumbraProcess : ::testing::Test {
 
     static QString Status(const char16_t* key, const QString& path) {
         Constants strings;
-        strings.LoadLanguageFile(DataFolder() + QStringLiteral("English.txt"));
+        strings.LoadLanguageFile(QCoreApplication::applicationDirPath() +
+                                 QStringLiteral("/English.txt"));
         return strings.Text(key) + QStringLiteral(" :") + path;
     }
 };
