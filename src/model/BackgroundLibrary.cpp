@@ -1,9 +1,9 @@
 #include "model/BackgroundLibrary.h"
 
+#include "base/DataFolder.h"
 #include "base/LumbraError.h"
 #include "imaging/PhotoImageFiles.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 namespace {
@@ -21,8 +21,7 @@ BackgroundLibrary::BackgroundLibrary(QString backgroundsFolder, QString delivere
       mDeliveredFolder(WithSlash(deliveredFolder)) {}
 
 QString BackgroundLibrary::DefaultDeliveredFolder() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("backgrounds")) +
-           u'/';
+    return DataFolder() + QStringLiteral("backgrounds/");
 }
 
 void BackgroundLibrary::SetBackgroundsFolder(const QString& folder) {

@@ -7,11 +7,11 @@
 
 // The background pictures on this computer: a folder holding, for each
 // background name N, the files N_sm.jpg, N_md.jpg, N_lg.jpg and N_or.jpg,
-// filled at start from the backgrounds delivered beside the program.
+// filled at start from the backgrounds delivered with the program.
 class BackgroundLibrary {
 public:
     // Both folders end with "/". deliveredFolder defaults to "backgrounds/"
-    // beside the executable.
+    // in the program's data folder.
     explicit BackgroundLibrary(QString backgroundsFolder = QString(),
                                QString deliveredFolder = DefaultDeliveredFolder());
     static QString DefaultDeliveredFolder();
