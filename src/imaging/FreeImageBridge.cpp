@@ -5,7 +5,6 @@
 #include "base/SafeRead.h"
 #include "imaging/JpegSegments.h"
 
-
 #include <algorithm>
 #include <cstring>
 #include <memory>
