@@ -1,13 +1,9 @@
+#include "LumbraProcess.h"
+
 #include "app/CommandLine.h"
-#include "base/Constants.h"
-#include "imaging/FreeImageBridge.h"
 #include "imaging/TestJpegs.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -50,70 +46,6 @@ TEST(CommandLineParse, RefusesMalformedArgumentsWithAReason) {
         EXPECT_FALSE(error.isEmpty());
     }
 }
-
-namespace {
-
-// Runs the built program in a home of its own.
-struct LumbraProcess : ::testing::Test {
-    QTemporaryDir home;
-    QString books;
-
-    void SetUp() override {
-        ASSERT_TRUE(home.isValid());
-        books = home.filePath(QStringLiteral("books"));
-    }
-
-    struct Outcome {
-        int exitCode = -1;
-        QStringList out;
-        QString err;
-    };
-
-    Outcome Run(QStringList arguments) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* variable : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
-            environment.insert(QString::fromLatin1(variable),
-                               home.filePath(QString::fromLatin1(variable)));
-        environment.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
-        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the program picks offscreen itself
-        process.setProcessEnvironment(environment);
-        arguments << QStringLiteral("--books-folder") << books;
-        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lumbra"),
-                      arguments);
-        Outcome outcome;
-        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-            return outcome;
-        outcome.exitCode = process.exitCode();
-        outcome.out =
-            QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-        outcome.err = QString::fromUtf8(process.readAllStandardError());
-        return outcome;
-    }
-
-    QString Jpeg(const QString& name, QColor colour) {
-        const QString path = home.filePath(name);
-        QImage image(640, 480, QImage::Format_RGB32);
-        image.fill(colour);
-        TestJpegs::Write(path, image);
-        return path;
-    }
-
-    static QSize SizeOf(const QString& file) {
-        const FiBitmap dib = FiLoad(FIF_JPEG, file, 0);
-        return {dib.width(), dib.height()};
-    }
-
-    static QString Status(const char16_t* key, const QString& path) {
-        Constants strings;
-        strings.LoadLanguageFile(QCoreApplication::applicationDirPath() +
-                                 QStringLiteral("/English.txt"));
-        return strings.Text(key) + QStringLiteral(" :") + path;
-    }
-};
-
-} // namespace
 
 TEST_F(LumbraProcess, ImportsPreviewsAndPrintsABook) {
     const QString red = Jpeg(QStringLiteral("red.jpg"), Qt::red);

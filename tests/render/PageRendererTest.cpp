@@ -278,3 +278,26 @@ TEST_F(PageRendering, BoxReachingPastThePageEdgeIsCutNotDropped) {
     EXPECT_TRUE(Near(print.pixel(560, 400), Qt::red));
     EXPECT_TRUE(Near(print.pixel(577, 415), Qt::red));
 }
+
+TEST_F(PageRendering, BoxesOfMetresShowTheirPartOfThePage) {
+    // A photo box 10 m wide from the top-left corner of the page.
+    const auto box = PhotoBox(0, 0, 10000, 10000);
+    AddPhoto(box, PlacedPhoto(photos, QStringLiteral("vast"), Flat(1200, 1200, Qt::red), box));
+    // An empty one whose last 100 x 100 mm lie on the page, at its top-left.
+    AddPhoto(PhotoBox(-9900, -9900, 10000, 10000), nullptr);
+    // A text box of 10 m whose text starts at (150, 100) mm.
+    AddText(TextBox(150, 100, 10000, 10000), Rtf(QStringLiteral("\\b HHH"), 48));
+    const QRect text(300, 200, 278, 100);
+    for (const QImage& page : {Screen(578, 416, Thumbnail), Print(578, 416)}) {
+        EXPECT_TRUE(Near(page.pixel(100, 100), Qt::red));
+        EXPECT_TRUE(Near(page.pixel(250, 150), Qt::red));
+        EXPECT_GT(CountPixels(page, text, IsDark), 20);
+    }
+    const QImage editing = Screen(578, 416, Editing);
+    EXPECT_EQ(editing.pixel(100, 100), cLightGrey); // the empty box's pattern: 100 + 100 is even
+    EXPECT_TRUE(Near(editing.pixel(101, 100), Qt::red));
+    EXPECT_EQ(editing.pixel(198, 150), cDarkGrey); // its frame, 2 pixels wide
+    EXPECT_EQ(editing.pixel(199, 150), cDarkGrey);
+    EXPECT_TRUE(Near(editing.pixel(200, 150), Qt::red));
+    EXPECT_GT(CountPixels(editing, text, IsDark), 20);
+}
