@@ -15,7 +15,6 @@
 #include "render/RenderLog.h"
 #include "render/TextRender.h"
 
-#include <QDir>
 #include <QPainter>
 
 #include <algorithm>
@@ -40,6 +39,8 @@ bool HasText(const QString& rtf) { return !rtf.trimmed().isEmpty(); }
 // The background file decoded at the smallest scale that still covers
 // width x height; empty when it is missing or unreadable.
 FiBitmap LoadBackground(const QString& path, int width, int height) {
+    if (path.isEmpty())
+        return {};
     const std::optional<JpegHeader> header = ReadJpegHeader(path);
     if (!header || header->width < 1 || header->height < 1)
         return {};
@@ -111,8 +112,7 @@ PageRenderer PageRenderer::ForCatalogue(const Templates& catalogue, QString back
 }
 
 QString PageRenderer::BackgroundFile(const QString& name, ThumbType type) const {
-    const QString file = name + QLatin1String(ThumbSuffix(type)) + QLatin1String(".jpg");
-    return QDir(mBackgroundsFolder).filePath(file);
+    return BackgroundLibrary::FileIn(mBackgroundsFolder, name, type);
 }
 
 std::shared_ptr<PaintSurface> PageRenderer::RenderPageBitMap(const PageScene& scene, int width,

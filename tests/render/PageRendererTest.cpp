@@ -9,6 +9,7 @@
 
 #include "base/LogCapture.h"
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -93,6 +94,29 @@ TEST_F(PageRendering, UnknownBackgroundGivesWhitePages) {
     const QImage print = Print(290, 208);
     EXPECT_EQ(CountPixels(screen, screen.rect(), IsWhite), 290 * 208);
     EXPECT_EQ(CountPixels(print, print.rect(), IsWhite), 290 * 208);
+}
+
+TEST_F(PageRendering, ABackgroundNameLeadingOutOfTheLibraryShowsNothing) {
+    // A red picture in every size beside the library, and the names of a book
+    // that lead there: up and down again, straight up, and by its full path.
+    const QString secret = dir.filePath(QStringLiteral("x/secret"));
+    QDir().mkpath(dir.filePath(QStringLiteral("x")));
+    WriteBackground(dir.filePath(QStringLiteral("x")), QStringLiteral("secret"), Qt::red, Qt::red,
+                    Qt::red, Qt::red);
+    const QString toRoot = QStringLiteral("../").repeated(int(backgrounds.count(u'/')) + 2);
+    const QString names[] = {toRoot + secret.mid(1), QStringLiteral("../x/secret"), secret};
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_TRUE(QFile::exists(QDir(backgrounds).filePath(name + QStringLiteral("_sm.jpg"))));
+        scene.background = name;
+        LogCapture log;
+        const QImage screen = Screen(145, 104, Thumbnail);
+        EXPECT_EQ(CountPixels(screen, screen.rect(), IsWhite), 145 * 104);
+        const QImage print = Print(290, 208);
+        EXPECT_EQ(CountPixels(print, print.rect(), IsWhite), 290 * 208);
+        EXPECT_EQ(log.Warnings().size(), 2) << log.Warnings().join(u'\n').toStdString();
+        EXPECT_TRUE(log.Logged(QStringLiteral("lumbra.model"), QStringLiteral("not a plain name")));
+    }
 }
 
 TEST_F(PageRendering, EmptyPhotoBoxShowsBackgroundInThumbnailsAndPatternWhenEditing) {
