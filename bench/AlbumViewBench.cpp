@@ -6,6 +6,7 @@
 // case opens the book in the book view and the album together, as the main
 // window does, and also times the book view's first pages.
 
+#include "BenchFixtures.h"
 #include "BenchJpegs.h"
 
 #include "ui/bookview/BookView.h"
@@ -114,10 +115,7 @@ struct AlbumBenchBook {
     }
 };
 
-AlbumBenchBook& TheAlbumBook() {
-    static AlbumBenchBook book;
-    return book;
-}
+AlbumBenchBook& TheAlbumBook() { return BenchFixture<AlbumBenchBook>(); }
 
 struct FillTimes {
     double loadMs = 0;

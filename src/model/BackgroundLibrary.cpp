@@ -3,6 +3,7 @@
 #include "base/DataFolder.h"
 #include "base/LumbraError.h"
 #include "imaging/PhotoImageFiles.h"
+#include "model/ModelLog.h"
 
 #include <QDir>
 
@@ -71,7 +72,23 @@ QString BackgroundLibrary::GetDeliveredBackgroundsFolder() const {
 }
 
 QString BackgroundLibrary::FilePath(const QString& name, ThumbType size) const {
-    return mBackgroundsFolder + name + QLatin1String(ThumbSuffix(size)) + QLatin1String(".jpg");
+    return FileIn(mBackgroundsFolder, name, size);
+}
+
+QString BackgroundLibrary::FileIn(const QString& folder, const QString& name, ThumbType size) {
+    if (!IsPlainName(name)) {
+        qCWarning(lcModel) << "Background name" << name
+                           << "is not a plain name; the page shows no background";
+        return {};
+    }
+    return WithSlash(folder) + name + QLatin1String(ThumbSuffix(size)) + QLatin1String(".jpg");
+}
+
+bool BackgroundLibrary::IsPlainName(const QString& name) {
+    for (const QChar c : name)
+        if (c == u'/' || c == u'\\' || c == u':' || c == QChar(0))
+            return false;
+    return !name.isEmpty() && !name.contains(QLatin1String(".."));
 }
 
 ThumbType BackgroundLibrary::ScreenThumbType(ThumbType wanted) {

@@ -37,8 +37,15 @@ public:
     // A downloaded background joins the list.
     void AddBackground(const QString& name) { mNames.append(name); }
 
-    // The file of a background in the wanted size.
+    // The file of a background in the wanted size (see FileIn).
     QString FilePath(const QString& name, ThumbType size) const;
+    // The file of background `name` in `folder` in the wanted size; the empty
+    // text, with a warning, for a name that is not plain.
+    static QString FileIn(const QString& folder, const QString& name, ThumbType size);
+    // A background name is a base name: no folder ("/" or "\\"), no drive
+    // or stream (":"), no "..", no NUL, not empty. A name from a book that is
+    // not plain would reach files outside the library.
+    static bool IsPlainName(const QString& name);
     // The file the screen shows for the size a drawing asks for: the
     // original is never drawn on the screen, the large one stands in.
     static ThumbType ScreenThumbType(ThumbType wanted);
