@@ -1,6 +1,5 @@
 #include "BenchBook.h"
 
-AlbumBenchBook& TheAlbumBook() {
-    static AlbumBenchBook book;
-    return book;
-}
+#include "BenchFixtures.h"
+
+AlbumBenchBook& TheAlbumBook() { return BenchFixture<AlbumBenchBook>(); }

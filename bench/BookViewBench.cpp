@@ -3,6 +3,7 @@
 // (16.7 ms). Reference in the same run: one editing rendering of the same
 // page at the fit size and at 200%, the work the surfaces leave to the pool.
 
+#include "BenchFixtures.h"
 #include "BenchJpegs.h"
 #include "base/Constants.h"
 #include "imaging/FreeImageBridge.h"
@@ -75,10 +76,7 @@ struct BenchBook {
     }
 };
 
-BenchBook& TheBook() {
-    static BenchBook book;
-    return book;
-}
+BenchBook& TheBook() { return BenchFixture<BenchBook>(); }
 
 void BM_NextPairShowsThumbnails(benchmark::State& state) {
     BenchBook& bench = TheBook();

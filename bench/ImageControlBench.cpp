@@ -1,9 +1,8 @@
-#include "BenchWidgets.h"
-
 // A drag step of the photo box editor (move the photo by one mouse pixel and
 // repaint the picture area) against drawing the same box without the kept
 // picture, which decodes the thumbnail each time.
 
+#include "BenchFixtures.h"
 #include "base/Constants.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
@@ -22,8 +21,6 @@
 #include <QTemporaryDir>
 #include <QWindow>
 #include <benchmark/benchmark.h>
-
-#include <memory>
 
 namespace {
 
@@ -63,17 +60,7 @@ struct EditedPhoto {
     }
 };
 
-// Made on first use, released by ReleaseBenchWidgets while the application lives.
-std::unique_ptr<EditedPhoto>& EditedHolder() {
-    static std::unique_ptr<EditedPhoto> edited;
-    return edited;
-}
-
-EditedPhoto& Edited() {
-    if (!EditedHolder())
-        EditedHolder() = std::make_unique<EditedPhoto>();
-    return *EditedHolder();
-}
+EditedPhoto& Edited() { return BenchFixture<EditedPhoto>(); }
 
 void Send(QWidget* widget, QEvent::Type type, QPointF at, Qt::MouseButton button) {
     QMouseEvent event(type, at, widget->mapToGlobal(at), button, Qt::LeftButton, Qt::NoModifier);
@@ -114,5 +101,3 @@ void BM_DrawWithoutKeptPicture(benchmark::State& state) {
 
 BENCHMARK(BM_EditorDragStep)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawWithoutKeptPicture)->Unit(benchmark::kMillisecond);
-
-void ReleaseBenchWidgets() { EditedHolder().reset(); }

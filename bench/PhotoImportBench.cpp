@@ -1,6 +1,7 @@
 // Thumbnail creation for a 4000 x 3000 JPEG: one reduced-scale decode
 // (what the import does) against a full decode followed by the same scaling.
 
+#include "BenchFixtures.h"
 #include "imaging/FreeImageBridge.h"
 #include "imaging/PhotoImageDecode.h"
 #include "imaging/PhotoImageFiles.h"
@@ -30,10 +31,7 @@ struct BenchPhoto {
     }
 };
 
-BenchPhoto& Photo() {
-    static BenchPhoto photo;
-    return photo;
-}
+BenchPhoto& Photo() { return BenchFixture<BenchPhoto>(); }
 
 void BM_ThumbnailsReducedDecode(benchmark::State& state) {
     BenchPhoto& photo = Photo();

@@ -3,6 +3,7 @@
 // texts, the same page written as its JPEG file, and one preview page.
 // Compare each time with BM_Reference_DecodeFourPhotos of the same run.
 
+#include "BenchFixtures.h"
 #include "JpegToolReference.h"
 
 #include "imaging/FreeImageBridge.h"
@@ -84,10 +85,7 @@ struct BenchPage {
     }
 };
 
-BenchPage& Page() {
-    static BenchPage page;
-    return page;
-}
+BenchPage& Page() { return BenchFixture<BenchPage>(); }
 
 void BM_Reference_DecodeFourPhotos(benchmark::State& state) {
     BenchPage& page = Page();
@@ -174,7 +172,7 @@ void BM_ScreenNinePhotoPage(benchmark::State& state) {
     QDir().mkpath(book);
     PhotoImage photo;
     photo.SetImage(BenchPhotoPath(), book);
-    static Templates catalogue;
+    const Templates& catalogue = BenchFixture<Templates>();
     std::shared_ptr<Template> nine;
     for (const auto& t : catalogue.GroupTemplates(Templates::HighestGroup))
         if (!nine || t->PhotoBoxCount() == 9)

@@ -1,4 +1,4 @@
-#include "BenchWidgets.h"
+#include "BenchFixtures.h"
 #include "ImportQueueChild.h"
 
 #include <QApplication>
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
-    ReleaseBenchWidgets();
+    ReleaseBenchFixtures();
     benchmark::Shutdown();
     return 0;
 }

@@ -1,13 +1,15 @@
 #include "app/Application.h"
 
 #include "app/CommandLine.h"
+#include "app/ProgramArguments.h"
 #include "app/StartUp.h"
+#include "app/UploadCommand.h"
+#include "base/DataFolder.h"
 #include "base/LumbraError.h"
+#include "ui/common/ProgramIcons.h"
 #include "ui/mainwindow/MainWindow.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -34,48 +36,61 @@ void ReportStartUpFailure(const QString& message) {
         QMessageBox::critical(nullptr, QStringLiteral("Lumbra"), message);
 }
 
-} // namespace
-
-int RunLumbra(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    if (IsHeadlessCommand(arguments))
-        return RunHeadlessCommand(argc, argv);
-
+// The window, photographed and closed when a screenshot is asked for.
+int RunWindow(int& argc, char** argv, const ProgramArguments& request) {
     QApplication app(argc, argv);
     app.setApplicationName("Lumbra");
-    app.setWindowIcon(
-        QIcon(QCoreApplication::applicationDirPath() + QStringLiteral("/lumbra.png")));
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    QCommandLineOption screenshot("screenshot", "Write a screenshot to FILE and quit.", "FILE");
-    parser.addOption(screenshot);
-    QCommandLineOption scene("scene",
-                             "With --screenshot: column, photo-editor, text-editor, album, "
-                             "backgrounds, column-album or column-backgrounds.",
-                             "NAME");
-    parser.addOption(scene);
-    parser.process(app);
+    app.setDesktopFileName(QStringLiteral(LUMBRA_APP_ID));
+    app.setWindowIcon(ProgramIcon(QStringLiteral("lumbra")));
+    const bool screenshot = !request.screenshot.isEmpty();
 
     StartUpOptions options;
-    options.programFolder = QCoreApplication::applicationDirPath();
-    if (parser.isSet(screenshot))
+    options.dataFolder = DataFolder();
+    if (screenshot)
         options.showIntroduction = [](MainWindow&) {}; // nothing modal in the way of the picture
     StartUp startUp(options);
     try {
         startUp.Run();
     } catch (const LumbraError& e) {
         ReportStartUpFailure(e.Message());
-        return 2;
+        return ExitStartFailed;
     }
-    if (parser.isSet(screenshot)) {
-        if (parser.isSet(scene) && startUp.MainWindow()) {
+    if (screenshot) {
+        if (!request.scene.isEmpty() && startUp.MainWindow()) {
             MainWindow* window = startUp.MainWindow();
-            const QString name = parser.value(scene);
+            const QString name = request.scene;
             QTimer::singleShot(700, window, [window, name] { window->ShowScene(name); });
         }
-        ScheduleScreenshot(parser.value(screenshot));
+        ScheduleScreenshot(request.screenshot);
     }
     return app.exec();
+}
+
+} // namespace
+
+int RunLumbra(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QString error;
+    const std::optional<ProgramArguments> request = ParseProgramArguments(arguments, &error);
+    if (!request) {
+        std::fprintf(stderr, "lumbra: %s\n\n%s", qPrintable(error), qPrintable(ProgramUsage()));
+        return ExitUsage;
+    }
+    switch (request->mode) {
+    case ProgramArguments::Mode::Help:
+        std::fputs(qPrintable(ProgramUsage()), stdout);
+        return ExitOk;
+    case ProgramArguments::Mode::Version:
+        std::printf("%s\n", qPrintable(ProgramVersionLine()));
+        return ExitOk;
+    case ProgramArguments::Mode::Command: return RunHeadlessCommand(argc, argv, request->command);
+    case ProgramArguments::Mode::Upload:
+        return RunWithoutWindow(argc, argv, [&](QTextStream& out, QTextStream& err) {
+            return RunUploadCommand(request->upload, DataFolder(), out, err);
+        });
+    case ProgramArguments::Mode::Window: break;
+    }
+    return RunWindow(argc, argv, *request);
 }

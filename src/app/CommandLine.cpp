@@ -4,6 +4,7 @@
 #include "app/UploadCommand.h"
 
 #include "base/Constants.h"
+#include "base/DataFolder.h"
 #include "base/LanguageChoice.h"
 #include "base/LumbraError.h"
 #include "base/UserFolders.h"
@@ -132,6 +133,8 @@ std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments,
             command = argument == cImport    ? Command::Import
                       : argument == cPreview ? Command::Preview
                                              : Command::Print;
+        } else if (argument.startsWith(QStringLiteral("--"))) {
+            return fail(QStringLiteral("unknown option \"%1\"").arg(argument));
         } else {
             positional << argument;
         }
@@ -154,22 +157,11 @@ std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments,
     return request;
 }
 
-QString CommandLineUsage() {
-    return QStringLiteral(
-        "usage: lumbra [--books-folder DIR] --import BOOK FILE...\n"
-        "       lumbra [--books-folder DIR] --preview BOOK FOLDER   (writes FOLDER/BOOK/PG1.jpg "
-        "...)\n"
-        "       lumbra [--books-folder DIR] --print BOOK FOLDER     (writes FOLDER/1.jpg ... at "
-        "print size)\n"
-        "exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such book,\n"
-        "            4 output folder not writable, 5 some files or pages failed\n");
-}
-
-int RunCommandLine(const CommandLineRequest& request, const QString& programFolder,
-                   QTextStream& out, QTextStream& err) {
+int RunCommandLine(const CommandLineRequest& request, const QString& dataFolder, QTextStream& out,
+                   QTextStream& err) {
     std::unique_ptr<CommandObjects> objects;
     try {
-        objects = std::make_unique<CommandObjects>(programFolder, request.booksFolder);
+        objects = std::make_unique<CommandObjects>(dataFolder, request.booksFolder);
     } catch (const LumbraError& e) {
         err << "lumbra: " << e.Message() << Qt::endl;
         return ExitStartFailed;
@@ -179,20 +171,19 @@ int RunCommandLine(const CommandLineRequest& request, const QString& programFold
     return RunExport(*objects, request, out, err);
 }
 
-int RunHeadlessCommand(int& argc, char** argv) {
+int RunWithoutWindow(int& argc, char** argv,
+                     const std::function<int(QTextStream& out, QTextStream& err)>& command) {
     // No window: text is still drawn with the platform's fonts.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Lumbra"));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (IsUploadCommand(app.arguments()))
-        return RunUploadCommand(app.arguments(), QCoreApplication::applicationDirPath(), out, err);
-    QString error;
-    const std::optional<CommandLineRequest> request = ParseCommandLine(app.arguments(), &error);
-    if (!request) {
-        err << "lumbra: " << error << "\n" << CommandLineUsage() << Qt::flush;
-        return ExitUsage;
-    }
-    return RunCommandLine(*request, QCoreApplication::applicationDirPath(), out, err);
+    return command(out, err);
+}
+
+int RunHeadlessCommand(int& argc, char** argv, const CommandLineRequest& request) {
+    return RunWithoutWindow(argc, argv, [&](QTextStream& out, QTextStream& err) {
+        return RunCommandLine(request, DataFolder(), out, err);
+    });
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class QTextStream;
@@ -42,17 +43,21 @@ struct CommandLineRequest {
 // True when the arguments (program name first) ask for a headless command.
 bool IsHeadlessCommand(const QStringList& arguments);
 
-// The request, or none with `error` set when the arguments are malformed.
+// The request, or none with `error` set when the arguments are malformed
+// (an option the commands do not know among them).
 std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments, QString* error);
-
-QString CommandLineUsage();
 
 // Sets up what the command needs (language strings, catalogue, folders),
 // runs it and returns its exit code. Needs a QGuiApplication (text is drawn
 // with the platform's fonts); an offscreen platform does.
-int RunCommandLine(const CommandLineRequest& request, const QString& programFolder,
-                   QTextStream& out, QTextStream& err);
+int RunCommandLine(const CommandLineRequest& request, const QString& dataFolder, QTextStream& out,
+                   QTextStream& err);
 
-// The whole headless run: an offscreen QGuiApplication, the arguments, the
-// command. Call it instead of the windowed start when IsHeadlessCommand.
-int RunHeadlessCommand(int& argc, char** argv);
+// The whole headless run of a parsed request: an offscreen QGuiApplication
+// (which takes Qt's own options from argv), then the command.
+int RunHeadlessCommand(int& argc, char** argv, const CommandLineRequest& request);
+
+// Runs `command` in a window-less application with the standard streams;
+// returns its exit code.
+int RunWithoutWindow(int& argc, char** argv,
+                     const std::function<int(QTextStream& out, QTextStream& err)>& command);

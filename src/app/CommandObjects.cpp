@@ -10,8 +10,8 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-CommandObjects::CommandObjects(const QString& programFolder, const QString& booksFolder) {
-    mStrings.LoadLanguageFile(LanguageFilePath(programFolder, QLocale::system()));
+CommandObjects::CommandObjects(const QString& dataFolder, const QString& booksFolder) {
+    mStrings.LoadLanguageFile(LanguageFilePath(dataFolder, QLocale::system()));
     mTemplates = std::make_unique<Templates>(&mStrings);
     FolderLayout layout = UserFolders::PlatformLayout();
     if (!booksFolder.isEmpty())

@@ -15,7 +15,7 @@ class QTextStream;
 // The process-wide objects a command needs, made once for the run.
 class CommandObjects {
 public:
-    CommandObjects(const QString& programFolder, const QString& booksFolder);
+    CommandObjects(const QString& dataFolder, const QString& booksFolder);
     CommandObjects(const CommandObjects&) = delete;
     CommandObjects& operator=(const CommandObjects&) = delete;
 

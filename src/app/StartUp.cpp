@@ -35,12 +35,12 @@ void StartUp::Run() {
 
 void StartUp::LoadLanguage() {
     auto strings = std::make_unique<Constants>();
-    strings->LoadLanguageFile(LanguageFilePath(mOptions.programFolder, mOptions.locale));
+    strings->LoadLanguageFile(LanguageFilePath(mOptions.dataFolder, mOptions.locale));
     mStrings = std::move(strings);
 }
 
 void StartUp::LoadMarker() {
-    const QString path = QDir(mOptions.programFolder).filePath("imageTooSmall.gif");
+    const QString path = QDir(mOptions.dataFolder).filePath("imageTooSmall.gif");
     const FiBitmap marker = FiLoad(FIF_GIF, path, 0);
     mMarker = FiToQImage(marker.get());
 }
@@ -61,7 +61,7 @@ void StartUp::CreateMainWindow() {
     const MainWindowContext context{
         .ui = {*mBooks, *mStrings, *mTemplates, mBackgrounds, mRenderer, mMarker},
         .folders = &mFolders,
-        .programFolder = mOptions.programFolder,
+        .dataFolder = mOptions.dataFolder,
         .placementFile = mOptions.placementFile,
     };
     mMainWindow = std::make_unique<::MainWindow>(context);

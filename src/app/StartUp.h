@@ -19,7 +19,7 @@ class PageRenderer;
 
 // Where the start-up finds its files; tests point it at temporary folders.
 struct StartUpOptions {
-    QString programFolder; // language files, "imageTooSmall.gif", the introduction picture
+    QString dataFolder; // language files, "imageTooSmall.gif", the introduction picture
     QLocale locale = QLocale::system();  // chooses the language file
     std::optional<FolderLayout> folders; // none: the platform's folders
     QString placementFile;               // empty: the per-user settings store

@@ -119,7 +119,7 @@ int Upload(const CommandObjects& objects, const std::shared_ptr<Book>& book,
 
 bool IsUploadCommand(const QStringList& arguments) { return arguments.contains(cUpload); }
 
-int RunUploadCommand(const QStringList& arguments, const QString& programFolder, QTextStream& out,
+int RunUploadCommand(const QStringList& arguments, const QString& dataFolder, QTextStream& out,
                      QTextStream& err) {
     QString error;
     const std::optional<UploadRequest> request = Parse(arguments, &error);
@@ -129,7 +129,7 @@ int RunUploadCommand(const QStringList& arguments, const QString& programFolder,
     }
     std::unique_ptr<CommandObjects> objects;
     try {
-        objects = std::make_unique<CommandObjects>(programFolder, request->booksFolder);
+        objects = std::make_unique<CommandObjects>(dataFolder, request->booksFolder);
     } catch (const LumbraError& e) {
         err << "lumbra: " << e.Message() << Qt::endl;
         return ExitStartFailed;

@@ -16,5 +16,5 @@ class QTextStream;
 // page went through; otherwise CommandLineExit's, naming the failed page.
 bool IsUploadCommand(const QStringList& arguments);
 
-int RunUploadCommand(const QStringList& arguments, const QString& programFolder, QTextStream& out,
+int RunUploadCommand(const QStringList& arguments, const QString& dataFolder, QTextStream& out,
                      QTextStream& err);

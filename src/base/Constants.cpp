@@ -122,11 +122,11 @@ QString Constants::Text(QStringView key) const {
 std::optional<int> ParseFontSize(const QString& value) {
     bool ok = false;
     const double number = value.trimmed().toDouble(&ok); // C locale: "." as decimal point
-    if (!ok || !std::isfinite(number))
+    // The range check comes first: rounding a number beyond int64_t is undefined.
+    if (!ok || !std::isfinite(number) || std::fabs(number) > 1e12)
         return std::nullopt;
     const int64_t rounded = RoundHalfEven(number);
-    if (std::fabs(number) > 1e12 || rounded > std::numeric_limits<int>::max() ||
-        rounded < std::numeric_limits<int>::min())
+    if (rounded > std::numeric_limits<int>::max() || rounded < std::numeric_limits<int>::min())
         return std::nullopt;
     return static_cast<int>(rounded);
 }

@@ -34,6 +34,6 @@ QString LanguageFileName(int localeId) {
     }
 }
 
-QString LanguageFilePath(const QString& programFolder, const QLocale& locale) {
-    return QDir(programFolder).filePath(LanguageFileName(WindowsLocaleId(locale)));
+QString LanguageFilePath(const QString& dataFolder, const QLocale& locale) {
+    return QDir(dataFolder).filePath(LanguageFileName(WindowsLocaleId(locale)));
 }

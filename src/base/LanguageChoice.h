@@ -11,4 +11,4 @@ int WindowsLocaleId(const QLocale& locale);
 QString LanguageFileName(int localeId);
 
 // Full path of the language file for the locale, in the given folder.
-QString LanguageFilePath(const QString& programFolder, const QLocale& locale);
+QString LanguageFilePath(const QString& dataFolder, const QLocale& locale);

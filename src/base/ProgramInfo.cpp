@@ -1,6 +1,7 @@
 #include "base/ProgramInfo.h"
 
 #include "BuildConfig.h"
+#include "ProgramRevision.h"
 #include "base/LumbraError.h"
 
 #include <limits>
@@ -23,4 +24,13 @@ int16_t VersionNumberOf(int major, int minor) {
 
 int16_t VersionNumber() {
     return VersionNumberOf(BuildConfig::VersionMajor, BuildConfig::VersionMinor);
+}
+
+int ProgramRevision() { return kProgramRevision; }
+
+QString ProgramVersionText() {
+    return QStringLiteral("%1.%2.%3")
+        .arg(BuildConfig::VersionMajor)
+        .arg(BuildConfig::VersionMinor)
+        .arg(ProgramRevision());
 }

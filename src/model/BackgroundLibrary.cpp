@@ -1,9 +1,10 @@
 #include "model/BackgroundLibrary.h"
 
+#include "base/DataFolder.h"
 #include "base/LumbraError.h"
 #include "imaging/PhotoImageFiles.h"
+#include "model/ModelLog.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 namespace {
@@ -21,8 +22,7 @@ BackgroundLibrary::BackgroundLibrary(QString backgroundsFolder, QString delivere
       mDeliveredFolder(WithSlash(deliveredFolder)) {}
 
 QString BackgroundLibrary::DefaultDeliveredFolder() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("backgrounds")) +
-           u'/';
+    return DataFolder() + QStringLiteral("backgrounds/");
 }
 
 void BackgroundLibrary::SetBackgroundsFolder(const QString& folder) {
@@ -72,7 +72,23 @@ QString BackgroundLibrary::GetDeliveredBackgroundsFolder() const {
 }
 
 QString BackgroundLibrary::FilePath(const QString& name, ThumbType size) const {
-    return mBackgroundsFolder + name + QLatin1String(ThumbSuffix(size)) + QLatin1String(".jpg");
+    return FileIn(mBackgroundsFolder, name, size);
+}
+
+QString BackgroundLibrary::FileIn(const QString& folder, const QString& name, ThumbType size) {
+    if (!IsPlainName(name)) {
+        qCWarning(lcModel) << "Background name" << name
+                           << "is not a plain name; the page shows no background";
+        return {};
+    }
+    return WithSlash(folder) + name + QLatin1String(ThumbSuffix(size)) + QLatin1String(".jpg");
+}
+
+bool BackgroundLibrary::IsPlainName(const QString& name) {
+    for (const QChar c : name)
+        if (c == u'/' || c == u'\\' || c == u':' || c == QChar(0))
+            return false;
+    return !name.isEmpty() && !name.contains(QLatin1String(".."));
 }
 
 ThumbType BackgroundLibrary::ScreenThumbType(ThumbType wanted) {

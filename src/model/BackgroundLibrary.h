@@ -7,11 +7,11 @@
 
 // The background pictures on this computer: a folder holding, for each
 // background name N, the files N_sm.jpg, N_md.jpg, N_lg.jpg and N_or.jpg,
-// filled at start from the backgrounds delivered beside the program.
+// filled at start from the backgrounds delivered with the program.
 class BackgroundLibrary {
 public:
     // Both folders end with "/". deliveredFolder defaults to "backgrounds/"
-    // beside the executable.
+    // in the program's data folder.
     explicit BackgroundLibrary(QString backgroundsFolder = QString(),
                                QString deliveredFolder = DefaultDeliveredFolder());
     static QString DefaultDeliveredFolder();
@@ -37,8 +37,15 @@ public:
     // A downloaded background joins the list.
     void AddBackground(const QString& name) { mNames.append(name); }
 
-    // The file of a background in the wanted size.
+    // The file of a background in the wanted size (see FileIn).
     QString FilePath(const QString& name, ThumbType size) const;
+    // The file of background `name` in `folder` in the wanted size; the empty
+    // text, with a warning, for a name that is not plain.
+    static QString FileIn(const QString& folder, const QString& name, ThumbType size);
+    // A background name is a base name: no folder ("/" or "\\"), no drive
+    // or stream (":"), no "..", no NUL, not empty. A name from a book that is
+    // not plain would reach files outside the library.
+    static bool IsPlainName(const QString& name);
     // The file the screen shows for the size a drawing asks for: the
     // original is never drawn on the screen, the large one stands in.
     static ThumbType ScreenThumbType(ThumbType wanted);

@@ -21,8 +21,8 @@
 //   Record       Serialize() -> "name,X,Y,ratio,Angle" ("." decimal point);
 //                Deserialize(record) reads the fields after the name.
 //   Drawing      DrawImage(surface, x, y, w, h, warning, marker) for the screen;
-//                GetFreeImageDib(w, h) for print (decodes _or.jpg at the
-//                smallest scale that covers the box). Both throw LumbraError
+//                GetFreeImageDib(w, h[, part]) for print (decodes _or.jpg at
+//                the smallest scale that covers the box). Both throw LumbraError
 //                when the picture file cannot be read.
 //   KeepThumb    SetKeepThumb(true) keeps the decoded thumbnail between draws.
 //
@@ -35,6 +35,7 @@
 #include "model/TemplateBox.h"
 
 #include <QImage>
+#include <QRect>
 #include <QSizeF>
 #include <QString>
 
@@ -131,6 +132,9 @@ public:
 
     // The visible window at print quality, exactly aWidth x aHeight, 24-bit.
     FiBitmap GetFreeImageDib(int aWidth, int aHeight) const;
+    // Only the pixels `part` of that (counted from the box's top-left corner):
+    // a box far larger than the page costs no more than the part shown.
+    FiBitmap GetFreeImageDib(int aWidth, int aHeight, const QRect& part) const;
     // The upright picture turned by Angle, decoded at the smallest scale at
     // which the window still covers aWidth x aHeight pixels.
     FiBitmap LoadForPrint(int aWidth, int aHeight) const;

@@ -7,6 +7,7 @@
 #include "imaging/PhotoImageDecode.h"
 #include "model/PhotoImageWindow.h"
 #include "model/TemplateBox.h"
+#include "model/WindowPartScaling.h"
 
 #include <QPainter>
 #include <QTransform>
@@ -123,6 +124,10 @@ FiBitmap PhotoImage::LoadForPrint(int aWidth, int aHeight) const {
 }
 
 FiBitmap PhotoImage::GetFreeImageDib(int aWidth, int aHeight) const {
+    return GetFreeImageDib(aWidth, aHeight, QRect(0, 0, aWidth, aHeight));
+}
+
+FiBitmap PhotoImage::GetFreeImageDib(int aWidth, int aHeight, const QRect& part) const {
     const FiBitmap picture = LoadForPrint(aWidth, aHeight);
     const int width = picture.width();
     const int height = picture.height();
@@ -132,8 +137,7 @@ FiBitmap PhotoImage::GetFreeImageDib(int aWidth, int aHeight) const {
     const QRect rect = WindowRect(width, height, mX * scale, mY * scale, window);
     if (rect.isEmpty())
         throw LumbraError(QStringLiteral("Empty window of %1").arg(mName));
-    FiBitmap result(FreeImage_RescaleRect(picture.get(), aWidth, aHeight, rect.left(), rect.top(),
-                                          rect.right() + 1, rect.bottom() + 1, FILTER_BICUBIC));
+    FiBitmap result = ScaleWindowPart(picture.get(), rect, QSize(aWidth, aHeight), part);
     if (!result)
         throw LumbraError(QStringLiteral("Cannot scale %1 for print").arg(mName));
     return result;

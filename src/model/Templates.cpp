@@ -108,7 +108,9 @@ QString Templates::GetName(int group) const {
 }
 
 int16_t Templates::ScreenPixels(double millimetres, double dpi) {
-    return int16_t(RoundHalfEven(millimetres * dpi / MillimetresPerInch));
+    // Clamped before rounding: a catalogue may give any finite number of mm.
+    const double pixels = std::clamp(millimetres * dpi / MillimetresPerInch, -32768.0, 32767.0);
+    return int16_t(RoundHalfEven(pixels));
 }
 
 double Templates::ScreenDpi() {

@@ -42,7 +42,7 @@ public:
     // Sizes in pixels of the main screen.
     int16_t PageWidthPixel() const;
     int16_t PageHeightPixel() const;
-    // mm at dpi dots per inch, rounded halves to even.
+    // mm at dpi dots per inch, rounded halves to even, limited to the int16_t range.
     static int16_t ScreenPixels(double millimetres, double dpi);
     // The main screen's logical resolution, 96 without a screen.
     static double ScreenDpi();

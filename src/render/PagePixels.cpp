@@ -11,29 +11,32 @@ QImage TransparentImage(int width, int height) {
     return image;
 }
 
-void SetRow(QImage& image, int row, QRgb (*colour)(int), int width) {
+// Row `row` of the image across; `offset` is the frame offset of column 0.
+void SetRow(QImage& image, int row, QRgb (*colour)(int), int offset) {
     if (row < 0 || row >= image.height())
         return;
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
-    for (int k = 0; k < width; ++k)
-        line[k] = colour(k);
+    for (int k = 0; k < image.width(); ++k)
+        line[k] = colour(offset + k);
 }
 
-void SetColumn(QImage& image, int column, QRgb (*colour)(int), int height) {
+void SetColumn(QImage& image, int column, QRgb (*colour)(int), int offset) {
     if (column < 0 || column >= image.width())
         return;
-    for (int j = 0; j < height; ++j)
-        reinterpret_cast<QRgb*>(image.scanLine(j))[column] = colour(j);
+    for (int j = 0; j < image.height(); ++j)
+        reinterpret_cast<QRgb*>(image.scanLine(j))[column] = colour(offset + j);
 }
 
-// Rows 0, 1, h - 1, h - 2 across, then columns 0, 1, w - 1, w - 2 down.
-void DrawFrame(QImage& image, QRgb (*colour)(int)) {
-    const int w = image.width();
-    const int h = image.height();
+// The frame of a box of `box` pixels: rows 0, 1, h - 1, h - 2 across, then
+// columns 0, 1, w - 1, w - 2 down. The image holds the part of the box that
+// starts at `origin` (box pixels).
+void DrawFrame(QImage& image, QPoint origin, QSize box, QRgb (*colour)(int)) {
+    const int w = box.width();
+    const int h = box.height();
     for (int row : {0, 1, h - 1, h - 2})
-        SetRow(image, row, colour, w);
+        SetRow(image, row - origin.y(), colour, origin.x());
     for (int column : {0, 1, w - 1, w - 2})
-        SetColumn(image, column, colour, h);
+        SetColumn(image, column - origin.x(), colour, origin.y());
 }
 
 QRgb DarkGrey(int) { return cDarkGrey; }
@@ -50,23 +53,30 @@ bool Is24Bit(FIBITMAP* dib) {
 
 } // namespace
 
-QImage EmptyBoxOverlay(const QRect& box) {
-    QImage image = TransparentImage(box.width(), box.height());
+QImage EmptyBoxOverlay(const QRect& box, const QRect& visible) {
+    const QRect part = box & visible;
+    QImage image = TransparentImage(part.width(), part.height());
     for (int j = 0; j < image.height(); ++j) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(j));
         for (int k = 0; k < image.width(); ++k) {
-            if (((box.x() + k + box.y() + j) & 1) == 0)
+            if (((part.x() + k + part.y() + j) & 1) == 0)
                 line[k] = cLightGrey;
         }
     }
-    DrawFrame(image, DarkGrey);
+    DrawFrame(image, part.topLeft() - box.topLeft(), box.size(), DarkGrey);
+    return image;
+}
+
+QImage DashedFrameOverlay(const QRect& box, const QRect& visible) {
+    const QRect part = box & visible;
+    QImage image = TransparentImage(part.width(), part.height());
+    DrawFrame(image, part.topLeft() - box.topLeft(), box.size(), Dash);
     return image;
 }
 
 QImage DashedFrameOverlay(int width, int height) {
-    QImage image = TransparentImage(width, height);
-    DrawFrame(image, Dash);
-    return image;
+    const QRect box(0, 0, width, height);
+    return DashedFrameOverlay(box, box);
 }
 
 FiBitmap WhitePicture(int width, int height) {

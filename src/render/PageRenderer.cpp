@@ -15,7 +15,6 @@
 #include "render/RenderLog.h"
 #include "render/TextRender.h"
 
-#include <QDir>
 #include <QPainter>
 
 #include <algorithm>
@@ -40,6 +39,8 @@ bool HasText(const QString& rtf) { return !rtf.trimmed().isEmpty(); }
 // The background file decoded at the smallest scale that still covers
 // width x height; empty when it is missing or unreadable.
 FiBitmap LoadBackground(const QString& path, int width, int height) {
+    if (path.isEmpty())
+        return {};
     const auto cover = [width, height](const JpegHeader& header) {
         return std::max(double(width) / header.width, double(height) / header.height);
     };
@@ -61,31 +62,37 @@ void DrawPhoto(PhotoImage& photo, QPainter& painter, const QRect& box, bool warn
     }
 }
 
-void PastePhoto(const PhotoImage& photo, FIBITMAP* target, const QRect& box,
+// Only the part of the box on the page is scaled: a box may be far larger.
+void PastePhoto(const PhotoImage& photo, FIBITMAP* target, const QRect& box, const QRect& page,
                 QStringList* problems) {
+    const QRect visible = box & page;
+    if (visible.isEmpty())
+        return;
     try {
-        const FiBitmap picture = photo.GetFreeImageDib(box.width(), box.height());
-        PasteClipped(target, picture.get(), box.x(), box.y());
+        const FiBitmap picture =
+            photo.GetFreeImageDib(box.width(), box.height(), visible.translated(-box.topLeft()));
+        PasteClipped(target, picture.get(), visible.x(), visible.y());
     } catch (const LumbraError& e) {
         if (problems)
             *problems << photo.GetName();
     }
 }
 
-// The text's pixels laid over the print picture.
+// The text's pixels on the page laid over the print picture.
 void OverlayPrintText(FIBITMAP* target, const QString& rtf, const TemplateBox& box,
-                      const QRect& pixels) {
-    QImage text(pixels.size(), QImage::Format_ARGB32_Premultiplied);
+                      const QRect& pixels, const QRect& page) {
+    const QRect visible = pixels & page;
+    QImage text(visible.size(), QImage::Format_ARGB32_Premultiplied);
     if (text.isNull())
         return;
     text.fill(Qt::transparent);
     bool drawn = false;
     {
         QPainter painter(&text);
-        drawn = DrawBoxText(painter, rtf, BoxMm(box).size(), QRect(QPoint(0, 0), pixels.size()));
+        drawn = DrawBoxText(painter, rtf, BoxMm(box).size(), pixels.translated(-visible.topLeft()));
     }
     if (drawn)
-        BlendOver(target, text, pixels.x(), pixels.y());
+        BlendOver(target, text, visible.x(), visible.y());
 }
 
 } // namespace
@@ -104,8 +111,7 @@ PageRenderer PageRenderer::ForCatalogue(const Templates& catalogue, QString back
 }
 
 QString PageRenderer::BackgroundFile(const QString& name, ThumbType type) const {
-    const QString file = name + QLatin1String(ThumbSuffix(type)) + QLatin1String(".jpg");
-    return QDir(mBackgroundsFolder).filePath(file);
+    return BackgroundLibrary::FileIn(mBackgroundsFolder, name, type);
 }
 
 std::shared_ptr<PaintSurface> PageRenderer::RenderPageBitMap(const PageScene& scene, int width,
@@ -126,13 +132,14 @@ std::shared_ptr<PaintSurface> PageRenderer::RenderPageBitMap(const PageScene& sc
         painter->fillRect(0, 0, width, height, Qt::white);
 
     const bool editing = mode == RenderMode::Editing;
+    const QRect page(0, 0, width, height);
     for (size_t i = 0; i < scene.photoBoxes.size(); ++i) {
         const QRect box = geometry.Pixels(*scene.photoBoxes[i]);
         const auto& photo = i < scene.photos.size() ? scene.photos[i] : nullptr;
         if (photo && !box.isEmpty())
             DrawPhoto(*photo, *painter, box, editing, mTooSmallMarker);
         else if (!photo && editing)
-            painter->drawImage(box.topLeft(), EmptyBoxOverlay(box));
+            painter->drawImage((box & page).topLeft(), EmptyBoxOverlay(box, page));
     }
 
     for (size_t i = 0; i < scene.textBoxes.size(); ++i) {
@@ -140,7 +147,7 @@ std::shared_ptr<PaintSurface> PageRenderer::RenderPageBitMap(const PageScene& sc
         if (i < scene.texts.size() && HasText(scene.texts[i]))
             DrawBoxText(*painter, scene.texts[i], BoxMm(*scene.textBoxes[i]).size(), box);
         if (editing)
-            painter->drawImage(box.topLeft(), DashedFrameOverlay(box.width(), box.height()));
+            painter->drawImage((box & page).topLeft(), DashedFrameOverlay(box, page));
     }
     return surface;
 }
@@ -160,17 +167,18 @@ FiBitmap PageRenderer::RenderPageFreeImage(const PageScene& scene, int width, in
         throw LumbraError(
             QStringLiteral("Cannot make a page picture of %1 x %2").arg(width).arg(height));
     const PageGeometry geometry = GeometryOf(mPageMm, width, height);
+    const QRect page(0, 0, width, height);
 
     for (size_t i = 0; i < scene.photoBoxes.size() && i < scene.photos.size(); ++i) {
         const QRect box = geometry.Pixels(*scene.photoBoxes[i]);
         if (scene.photos[i] && !box.isEmpty())
-            PastePhoto(*scene.photos[i], picture.get(), box, problems);
+            PastePhoto(*scene.photos[i], picture.get(), box, page, problems);
     }
 
     for (size_t i = 0; i < scene.textBoxes.size() && i < scene.texts.size(); ++i) {
         const QRect box = geometry.Pixels(*scene.textBoxes[i]);
         if (HasText(scene.texts[i]) && !box.isEmpty())
-            OverlayPrintText(picture.get(), scene.texts[i], *scene.textBoxes[i], box);
+            OverlayPrintText(picture.get(), scene.texts[i], *scene.textBoxes[i], box, page);
     }
     return picture;
 }

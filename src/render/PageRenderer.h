@@ -36,7 +36,8 @@ public:
     static PageRenderer ForCatalogue(const Templates& catalogue, QString backgroundsFolder,
                                      QImage tooSmallMarker = QImage());
 
-    // Background by the drawing size ("_sm", "_md" or "_lg"), photos from
+    // Background by the drawing size ("_sm", "_md" or "_lg"; none for a name
+    // that is not plain, see BackgroundLibrary::IsPlainName), photos from
     // their thumbnails, then texts. A photo that cannot be read is left out.
     std::shared_ptr<PaintSurface> RenderPageBitMap(const PageScene& scene, int width, int height,
                                                    RenderMode mode) const;

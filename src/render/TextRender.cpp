@@ -10,11 +10,14 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 constexpr int cScreenDpi = 96;
 constexpr double cRtfDefaultPoints = 12.0;
+// Far beyond any page, and small enough that sums of box edges stay ints.
+constexpr double cMaxBoxPixels = 1 << 28;
 
 int ToLayoutPixels(float mm, float ratio) {
     const float pixels = ratio * mm; // single precision, as the catalogue's values
@@ -57,7 +60,10 @@ QSize TextLayoutSize(QSizeF boxMm, float pixelsPerMmX, float pixelsPerMmY) {
 
 QRect BoxPixelRect(const QRectF& boxMm, float sx, float sy) {
     auto scaled = [](double mm, float scale) {
-        return static_cast<int>(RoundHalfEven(static_cast<float>(mm) * scale));
+        const double pixels = static_cast<float>(mm) * scale; // single precision, as the boxes
+        if (std::isnan(pixels))
+            return 0;
+        return static_cast<int>(RoundHalfEven(std::clamp(pixels, -cMaxBoxPixels, cMaxBoxPixels)));
     };
     return {scaled(boxMm.x(), sx), scaled(boxMm.y(), sy), scaled(boxMm.width(), sx),
             scaled(boxMm.height(), sy)};

@@ -26,7 +26,8 @@ QSize TextLayoutSize(QSizeF boxMm, float pixelsPerMmX = cPrintPixelsPerMm,
                      float pixelsPerMmY = cPrintPixelsPerMm);
 
 // The pixels a box covers on a page drawn at `sx` × `sy` pixels per mm:
-// position and size each rounded, halves to even.
+// position and size each rounded, halves to even, and kept within 2^28
+// pixels either way (a box from a damaged file may say anything).
 QRect BoxPixelRect(const QRectF& boxMm, float sx, float sy);
 
 // The stored text of a box as laid out for print: font sizes tripled, text

@@ -1,11 +1,12 @@
-#include "app/CommandLine.h"
 #include "LumbraProcess.h"
+
+#include "LumbraProcess.h"
+#include "app/CommandLine.h"
 #include "base/Constants.h"
 #include "base/SmallDisk.h"
 #include "imaging/FreeImageBridge.h"
 #include "imaging/TestJpegs.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>

@@ -8,12 +8,14 @@
 #include <QImage>
 #include <QProcess>
 
+#include <sys/resource.h>
+
 void LumbraProcess::SetUp() {
     ASSERT_TRUE(home.isValid());
     books = home.filePath(QStringLiteral("books"));
 }
 
-LumbraProcess::Outcome LumbraProcess::Run(QStringList arguments) {
+LumbraProcess::Outcome LumbraProcess::Run(QStringList arguments, uint64_t addressSpaceLimit) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* variable : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
@@ -23,6 +25,11 @@ LumbraProcess::Outcome LumbraProcess::Run(QStringList arguments) {
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the program picks offscreen itself
     process.setProcessEnvironment(environment);
+    if (addressSpaceLimit > 0)
+        process.setChildProcessModifier([addressSpaceLimit] {
+            const rlimit limit{addressSpaceLimit, addressSpaceLimit};
+            setrlimit(RLIMIT_AS, &limit);
+        });
     arguments << QStringLiteral("--books-folder") << books;
     process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lumbra"), arguments);
     Outcome outcome;

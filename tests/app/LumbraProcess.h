@@ -2,9 +2,12 @@
 
 #include <QColor>
 #include <QSize>
+#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <cstdint>
 
 // Runs the built program in a home of its own, with its books in `books`.
 struct LumbraProcess : ::testing::Test {
@@ -19,7 +22,9 @@ struct LumbraProcess : ::testing::Test {
         QString err;
     };
 
-    Outcome Run(QStringList arguments);
+    // Runs the program with `arguments`; a limit above 0 caps the address
+    // space of the program (setrlimit RLIMIT_AS) in bytes.
+    Outcome Run(QStringList arguments, uint64_t addressSpaceLimit = 0);
 
     // A flat 640 x 480 JPEG in the home folder.
     QString Jpeg(const QString& name, QColor colour);

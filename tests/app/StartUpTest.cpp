@@ -33,7 +33,7 @@ class StartUpTest : public ::testing::Test {
 protected:
     StartUpOptions Options(const char* locale) {
         StartUpOptions o;
-        o.programFolder = program.path();
+        o.dataFolder = program.path();
         o.locale = QLocale(QString::fromLatin1(locale));
         o.folders = FolderLayoutBelow(user.path(), user.filePath("Pictures"));
         o.placementFile = user.filePath("placement.ini");

@@ -80,6 +80,13 @@ TEST(Constants, FontSizeThatIsNotANumberKeepsThePreviousValue) {
     }
 }
 
+TEST(Constants, FontSizeMustFitAnInt) {
+    EXPECT_EQ(ParseFontSize("2147483647"), 2147483647);
+    EXPECT_EQ(ParseFontSize("-2147483648.4"), -2147483647 - 1);
+    for (const char* bad : {"2147483647.5", "-2147483649", "1e19", "-9.3e18", "1e300"})
+        EXPECT_EQ(ParseFontSize(bad), std::nullopt) << bad;
+}
+
 TEST(Constants, LoadsUtf8FileWithAnyLineEnds) {
     QTemporaryDir dir;
     const QString path =

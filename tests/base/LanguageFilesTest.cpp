@@ -1,18 +1,18 @@
 #include "base/Constants.h"
+#include "base/DataFolder.h"
 #include "base/KeyValueLine.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QStringDecoder>
 #include <gtest/gtest.h>
 
-// The language files delivered beside the executable.
+// The language files delivered in the data folder.
 class LanguageFiles : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(LanguageFiles, DefineEveryKnownKeyOnceAsUtf8WithCrLf) {
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(GetParam());
+    const QString path = QDir(DataFolder()).filePath(GetParam());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     const QByteArray bytes = file.readAll();

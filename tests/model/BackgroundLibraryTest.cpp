@@ -1,4 +1,5 @@
 #include "model/BackgroundLibrary.h"
+#include "base/LogCapture.h"
 #include "base/LumbraError.h"
 
 #include <QDir>
@@ -106,6 +107,32 @@ TEST_F(BackgroundLibraryTest, DownloadsJoinTheListAndNamesMapToFiles) {
     for (ThumbType type : kThumbTypes)
         EXPECT_EQ(library.FilePath(QStringLiteral("n"), BackgroundLibrary::ScreenThumbType(type)),
                   Library() + u'n' + expected[ThumbIndex(type)]);
+}
+
+TEST_F(BackgroundLibraryTest, NamesWithAFolderADriveOrAWayUpMapToNoFile) {
+    BackgroundLibrary library(Library(), Delivered());
+    for (const char* plain : {"leaf", "a1b2", "Winter 2024", "x.y", "Été-3", ".hidden"}) {
+        EXPECT_TRUE(BackgroundLibrary::IsPlainName(QString::fromUtf8(plain))) << plain;
+        EXPECT_EQ(library.FilePath(QString::fromUtf8(plain), ThumbType::Small),
+                  Library() + QString::fromUtf8(plain) + QStringLiteral("_sm.jpg"));
+    }
+    const QString refused[] = {QStringLiteral("../../../../x/secret"),
+                               QStringLiteral("/etc/secret"),
+                               QStringLiteral("sub/leaf"),
+                               QStringLiteral("..\\..\\secret"),
+                               QStringLiteral("C:secret"),
+                               QStringLiteral("C:\\x\\secret"),
+                               QStringLiteral(".."),
+                               QStringLiteral("leaf.."),
+                               QString::fromUtf16(u"leaf\0/x", 7),
+                               QString()};
+    for (const QString& name : refused) {
+        EXPECT_FALSE(BackgroundLibrary::IsPlainName(name)) << name.toStdString();
+        LogCapture log;
+        EXPECT_TRUE(library.FilePath(name, ThumbType::Original).isEmpty()) << name.toStdString();
+        EXPECT_EQ(log.Warnings().size(), 1) << log.Warnings().join(u'\n').toStdString();
+        EXPECT_TRUE(log.Logged(QStringLiteral("lumbra.model"), QStringLiteral("not a plain name")));
+    }
 }
 
 TEST(TrimAtNulTest, CutsAtTheFirstNul) {

@@ -1,7 +1,8 @@
 #include "model/BackgroundLibrary.h"
 
+#include "base/DataFolder.h"
+
 #include <FreeImage.h>
-#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -9,7 +10,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// The pictures painted at build time and delivered beside the executable.
+// The pictures painted at build time and delivered in the data folder.
 namespace {
 
 QSize SizeOf(const QString& path) { return QImageReader(path).size(); }
@@ -44,7 +45,7 @@ TEST(DeliveredBackgroundsTest, EveryBackgroundComesInFourSizes) {
 }
 
 TEST(DeliveredBackgroundsTest, MarkerAndIntroductionPicturesLoad) {
-    const QString folder = QCoreApplication::applicationDirPath() + u'/';
+    const QString folder = DataFolder();
     const QByteArray marker = QFile::encodeName(folder + QStringLiteral("imageTooSmall.gif"));
     ASSERT_EQ(FreeImage_GetFileType(marker.constData(), 0), FIF_GIF);
     const std::unique_ptr<FIBITMAP, decltype(&FreeImage_Unload)> bitmap(

@@ -264,6 +264,18 @@ TEST(TemplatesTest, GroupNamesComeFromTheLanguageStrings) {
     EXPECT_THROW(catalogue.GetName(9), LumbraError);
 }
 
+TEST(TemplatesTest, ScreenPixelsOfHugePagesStopAtTheInt16Limits) {
+    EXPECT_EQ(Templates::ScreenPixels(8669, 96), 32765); // 32764.72
+    EXPECT_EQ(Templates::ScreenPixels(1e300, 96), 32767);
+    EXPECT_EQ(Templates::ScreenPixels(-1e300, 96), -32768);
+    EXPECT_EQ(Templates::ScreenPixels(1e308, 96), 32767); // beyond double: infinity
+    const Templates huge("+Page-1e300,1e308,4,2,6,3,8.5,8.5,5.52,5.52\n"
+                         "+DefaultTemplate-Photo[0,0,289,208,0]\n",
+                         nullptr);
+    EXPECT_EQ(huge.PageWidthPixel(), 32767);
+    EXPECT_EQ(huge.PageHeightPixel(), 32767);
+}
+
 TEST(TemplatesTest, ScreenPixelsRoundHalvesToEven) {
     EXPECT_EQ(Templates::ScreenPixels(289, 96), 1092);
     EXPECT_EQ(Templates::ScreenPixels(208, 96), 786);

@@ -81,6 +81,25 @@ TEST(PagePixelsTest, InsideOfTheTextFrameStaysTransparent) {
             EXPECT_TRUE(Transparent(frame, k, j));
 }
 
+TEST(PagePixelsTest, OverlaysOfBoxesPastThePageHoldOnlyTheirPartOnIt) {
+    const QRect page(0, 0, 40, 30);
+    for (const QRect box : {QRect(-7, -5, 30, 20), QRect(25, 20, 30, 20), QRect(-9, -9, 60, 50),
+                            QRect(3, 4, 20, 10)}) {
+        SCOPED_TRACE(testing::Message() << "box " << box.x() << "," << box.y());
+        const QRect part = box & page;
+        const QRect inBox = part.translated(-box.topLeft());
+        const QImage empty = EmptyBoxOverlay(box, page);
+        EXPECT_EQ(empty, EmptyBoxOverlay(box).copy(inBox));
+        const QImage frame = DashedFrameOverlay(box, page);
+        EXPECT_EQ(frame, DashedFrameOverlay(box.width(), box.height()).copy(inBox));
+    }
+    // A box of a million pixels each way costs only the page.
+    const QRect huge(-500000, -500000, 1000000, 1000000);
+    EXPECT_EQ(EmptyBoxOverlay(huge, page).size(), page.size());
+    EXPECT_EQ(DashedFrameOverlay(huge, page).size(), page.size());
+    EXPECT_TRUE(EmptyBoxOverlay(QRect(50, 50, 10, 10), page).isNull());
+}
+
 TEST(PagePixelsTest, WhitePictureIsWhiteAnd24Bit) {
     const FiBitmap white = WhitePicture(7, 5);
     ASSERT_TRUE(white);

@@ -9,6 +9,7 @@
 
 #include "base/LogCapture.h"
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -93,6 +94,29 @@ TEST_F(PageRendering, UnknownBackgroundGivesWhitePages) {
     const QImage print = Print(290, 208);
     EXPECT_EQ(CountPixels(screen, screen.rect(), IsWhite), 290 * 208);
     EXPECT_EQ(CountPixels(print, print.rect(), IsWhite), 290 * 208);
+}
+
+TEST_F(PageRendering, ABackgroundNameLeadingOutOfTheLibraryShowsNothing) {
+    // A red picture in every size beside the library, and the names of a book
+    // that lead there: up and down again, straight up, and by its full path.
+    const QString secret = dir.filePath(QStringLiteral("x/secret"));
+    QDir().mkpath(dir.filePath(QStringLiteral("x")));
+    WriteBackground(dir.filePath(QStringLiteral("x")), QStringLiteral("secret"), Qt::red, Qt::red,
+                    Qt::red, Qt::red);
+    const QString toRoot = QStringLiteral("../").repeated(int(backgrounds.count(u'/')) + 2);
+    const QString names[] = {toRoot + secret.mid(1), QStringLiteral("../x/secret"), secret};
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_TRUE(QFile::exists(QDir(backgrounds).filePath(name + QStringLiteral("_sm.jpg"))));
+        scene.background = name;
+        LogCapture log;
+        const QImage screen = Screen(145, 104, Thumbnail);
+        EXPECT_EQ(CountPixels(screen, screen.rect(), IsWhite), 145 * 104);
+        const QImage print = Print(290, 208);
+        EXPECT_EQ(CountPixels(print, print.rect(), IsWhite), 290 * 208);
+        EXPECT_EQ(log.Warnings().size(), 2) << log.Warnings().join(u'\n').toStdString();
+        EXPECT_TRUE(log.Logged(QStringLiteral("lumbra.model"), QStringLiteral("not a plain name")));
+    }
 }
 
 TEST_F(PageRendering, EmptyPhotoBoxShowsBackgroundInThumbnailsAndPatternWhenEditing) {
@@ -277,4 +301,27 @@ TEST_F(PageRendering, BoxReachingPastThePageEdgeIsCutNotDropped) {
     const QImage print = Print(578, 416);
     EXPECT_TRUE(Near(print.pixel(560, 400), Qt::red));
     EXPECT_TRUE(Near(print.pixel(577, 415), Qt::red));
+}
+
+TEST_F(PageRendering, BoxesOfMetresShowTheirPartOfThePage) {
+    // A photo box 10 m wide from the top-left corner of the page.
+    const auto box = PhotoBox(0, 0, 10000, 10000);
+    AddPhoto(box, PlacedPhoto(photos, QStringLiteral("vast"), Flat(1200, 1200, Qt::red), box));
+    // An empty one whose last 100 x 100 mm lie on the page, at its top-left.
+    AddPhoto(PhotoBox(-9900, -9900, 10000, 10000), nullptr);
+    // A text box of 10 m whose text starts at (150, 100) mm.
+    AddText(TextBox(150, 100, 10000, 10000), Rtf(QStringLiteral("\\b HHH"), 48));
+    const QRect text(300, 200, 278, 100);
+    for (const QImage& page : {Screen(578, 416, Thumbnail), Print(578, 416)}) {
+        EXPECT_TRUE(Near(page.pixel(100, 100), Qt::red));
+        EXPECT_TRUE(Near(page.pixel(250, 150), Qt::red));
+        EXPECT_GT(CountPixels(page, text, IsDark), 20);
+    }
+    const QImage editing = Screen(578, 416, Editing);
+    EXPECT_EQ(editing.pixel(100, 100), cLightGrey); // the empty box's pattern: 100 + 100 is even
+    EXPECT_TRUE(Near(editing.pixel(101, 100), Qt::red));
+    EXPECT_EQ(editing.pixel(198, 150), cDarkGrey); // its frame, 2 pixels wide
+    EXPECT_EQ(editing.pixel(199, 150), cDarkGrey);
+    EXPECT_TRUE(Near(editing.pixel(200, 150), Qt::red));
+    EXPECT_GT(CountPixels(editing, text, IsDark), 20);
 }

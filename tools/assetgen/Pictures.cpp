@@ -124,24 +124,6 @@ QImage Introduction() {
     return image;
 }
 
-QImage ApplicationIcon() {
-    QImage image(256, 256, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient tile(QPointF(0, 0), QPointF(0, 256));
-    tile.setColorAt(0, QColor(86, 140, 200));
-    tile.setColorAt(1, QColor(40, 84, 150));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(tile);
-    painter.drawRoundedRect(QRectF(8, 8, 240, 240), 44, 44);
-    // The introduction's book (about 436 x 170 units) across the tile.
-    painter.translate(128 - 240 * 0.5, 128 - 156 * 0.5);
-    painter.scale(0.5, 0.5);
-    DrawOpenBook(painter);
-    return image;
-}
-
 void DrawOpenBook(QPainter& painter) {
     // Cover, then the two pages meeting at the spine.
     painter.setPen(Qt::NoPen);

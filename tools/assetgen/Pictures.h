@@ -14,10 +14,7 @@ QImage ImageTooSmallMarker();
 // The introduction panel's picture: an open photo book, 480 x 300.
 QImage Introduction();
 
-// The program's icon: a small open photo book on a rounded tile, 256 x 256.
-QImage ApplicationIcon();
-
-// The open book of both pictures, in the introduction's coordinates.
+// The open book of the introduction picture, in its coordinates.
 void DrawOpenBook(QPainter& painter);
 
 } // namespace Pictures

@@ -146,8 +146,7 @@ int main(int argc, char** argv) {
         ImageFiles::SaveGif(Pictures::ImageTooSmallMarker(),
                             output + QStringLiteral("imageTooSmall.gif"));
         ImageFiles::SavePng(Pictures::Introduction(), output + QStringLiteral("introduction.png"));
-        ImageFiles::SavePng(Pictures::ApplicationIcon(), output + QStringLiteral("lumbra.png"));
-        std::printf("assetgen: %lld backgrounds and 3 pictures in %lld ms\n",
+        std::printf("assetgen: %lld backgrounds and 2 pictures in %lld ms\n",
                     qlonglong(names.size()), qlonglong(timer.elapsed()));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "assetgen: %s\n", error.what());

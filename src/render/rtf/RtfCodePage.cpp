@@ -69,18 +69,12 @@ QString DecodeCodePage(QByteArrayView bytes, int codePage) {
     return decoder.decode(bytes);
 }
 
-bool EndsWithLeadByte(QByteArrayView bytes, int codePage) {
-    auto isLead = [codePage](unsigned char byte) {
-        switch (codePage) {
-        case 932: return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-        case 936:
-        case 949:
-        case 950: return byte >= 0x81 && byte <= 0xFE;
-        default: return false;
-        }
-    };
-    qsizetype i = 0;
-    while (i < bytes.size())
-        i += isLead(static_cast<unsigned char>(bytes[i])) ? 2 : 1;
-    return i > bytes.size();
+bool IsLeadByte(unsigned char byte, int codePage) {
+    switch (codePage) {
+    case 932: return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    case 936:
+    case 949:
+    case 950: return byte >= 0x81 && byte <= 0xFE;
+    default: return false;
+    }
 }

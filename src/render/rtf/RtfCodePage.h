@@ -14,7 +14,8 @@ int CodePageForCharset(int charset);
 // invalid or incomplete sequences become U+FFFD.
 QString DecodeCodePage(QByteArrayView bytes, int codePage);
 
-// True when the last byte of `bytes` is the first half of a double-byte
-// character of a code page such as 936 or 950 (its second half may be an
-// ASCII letter, written as plain text after the "\'hh" of the first).
-bool EndsWithLeadByte(QByteArrayView bytes, int codePage);
+// True when `byte`, standing where a character starts, is the first half of
+// a double-byte character of a code page such as 932, 936 or 950 (its second
+// half may be an ASCII letter, written as plain text after the "\'hh" of the
+// first).
+bool IsLeadByte(unsigned char byte, int codePage);

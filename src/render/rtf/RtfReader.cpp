@@ -5,6 +5,7 @@
 #include "render/rtf/RtfKeywords.h"
 
 #include <QColor>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -212,14 +213,22 @@ private:
         if (!mBytes.isEmpty() && codePage != mBytesCodePage)
             FlushBytes();
         mBytesCodePage = codePage;
-        mBytes.append(static_cast<char>(high * 16 + low));
+        AppendByte(static_cast<char>(high * 16 + low));
+    }
+
+    // Whether a byte opens a double-byte character is decided as it comes:
+    // after a first half, the next byte is always the second.
+    void AppendByte(char byte) {
+        mBytes.append(byte);
+        mTrailExpected =
+            !mTrailExpected && IsLeadByte(static_cast<unsigned char>(byte), mBytesCodePage);
     }
 
     // The second byte of a double-byte character may be written as plain text.
     bool AbsorbTrailByte(QChar c) {
-        if (mBytes.isEmpty() || c.unicode() >= 0x80 || !EndsWithLeadByte(mBytes, mBytesCodePage))
+        if (!mTrailExpected || c.unicode() >= 0x80)
             return false;
-        mBytes.append(static_cast<char>(c.unicode()));
+        AppendByte(static_cast<char>(c.unicode()));
         return true;
     }
 
@@ -407,6 +416,7 @@ private:
             return;
         const QString text = DecodeCodePage(mBytes, mBytesCodePage);
         mBytes.clear();
+        mTrailExpected = false;
         Emit(text);
     }
 
@@ -454,6 +464,7 @@ private:
     PendingColor mColor;
     QByteArray mBytes;
     int mBytesCodePage = cDefaultCodePage;
+    bool mTrailExpected = false; // the last of mBytes is the first half of a character
 };
 
 } // namespace
@@ -473,8 +484,13 @@ void RtfReader::Read(QStringView rtf, QTextDocument& document) const {
         document.setPlainText(rtf.toString());
         return;
     }
+    // One edit: inside it the cursor does not lay out its paragraph after
+    // every insertion, which made reading a long paragraph quadratic.
+    QTextCursor edit(&document);
+    edit.beginEditBlock();
     Parser parser(rtf.trimmed(), document, mDefaults);
     parser.Run();
+    edit.endEditBlock();
 }
 
 std::unique_ptr<QTextDocument> RtfReader::Read(QStringView rtf) const {

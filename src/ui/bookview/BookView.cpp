@@ -3,8 +3,8 @@
 #include "base/Constants.h"
 #include "model/Templates.h"
 #include "ui/UiLog.h"
-#include "ui/bookview/BookToolbarIcons.h"
 #include "ui/bookview/PageControl.h"
+#include "ui/common/ProgramIcons.h"
 #include "ui/editors/ImageControl.h"
 #include "ui/editors/TextControl.h"
 
@@ -19,8 +19,15 @@
 
 namespace {
 
-const char* const ButtonKeys[] = {"NewPage",  "PageView", "PreviousPage",
-                                  "NextPage", "Import",   "Order"};
+// The toolbar's buttons and their icons; the page view button's icon follows
+// the view (SetPageViewButton).
+struct ToolbarButtonIcon {
+    const char* key;
+    const char* icon;
+};
+constexpr ToolbarButtonIcon ToolbarButtons[] = {
+    {"NewPage", "document-new"}, {"PageView", "page-one"},      {"PreviousPage", "go-previous"},
+    {"NextPage", "go-next"},     {"Import", "document-import"}, {"Order", "book-order"}};
 constexpr QSize LabelSize(48, 18);
 constexpr QSize DeleteButtonSize(26, 22);
 
@@ -61,10 +68,10 @@ void BookView::BuildToolbar() {
     mToolbar->setIconSize(QSize(24, 24));
     mToolbar->setMovable(false);
     mToolbar->setAutoFillBackground(true);
-    for (const char* key : ButtonKeys) {
-        QAction* action = mToolbar->addAction(BookToolbarIcon(QString::fromLatin1(key)), QString());
+    for (const auto& [key, icon] : ToolbarButtons) {
+        QAction* action = mToolbar->addAction(ProgramIcon(QLatin1String(icon)), QString());
         action->setObjectName(QString::fromLatin1(key));
-        connect(action, &QAction::triggered, this, [this, key] {
+        connect(action, &QAction::triggered, this, [this, key = key] {
             try {
                 Dispatch(QString::fromLatin1(key));
             } catch (...) {
@@ -126,7 +133,7 @@ void BookView::BuildPages() {
     mOnePageLabel = makeLabel(Qt::AlignHCenter);
 
     auto makeDelete = [this] {
-        auto* button = new QPushButton(BookToolbarIcon(QStringLiteral("Delete")), QString(), this);
+        auto* button = new QPushButton(ProgramIcon(QStringLiteral("edit-delete")), QString(), this);
         button->setFixedSize(DeleteButtonSize);
         button->setFlat(true);
         button->hide();
@@ -168,7 +175,7 @@ void BookView::SetPageViewButton(PagesView view) {
     const bool one = view == PagesView::OnePage;
     SetButtonToolTip(QStringLiteral("PageView"), one ? QStringLiteral("cMenuBookTwoPageView")
                                                      : QStringLiteral("cMenuBookOnePageView"));
-    button->setIcon(BookToolbarIcon(one ? QStringLiteral("two") : QStringLiteral("one")));
+    button->setIcon(ProgramIcon(one ? QStringLiteral("page-two") : QStringLiteral("page-one")));
 }
 
 int BookView::ZoomIndex() const { return mViewCombo->currentIndex(); }

@@ -6,8 +6,8 @@
 #include "model/PhotoImage.h"
 #include "ui/common/EditorToolbar.h"
 #include "ui/common/GuardedStep.h"
+#include "ui/common/ProgramIcons.h"
 #include "ui/editors/EditorFocus.h"
-#include "ui/editors/ImageControlIcons.h"
 #include "ui/editors/PhotoBoxEditMath.h"
 
 #include <QAction>
@@ -63,11 +63,16 @@ void ImageControl::BuildToolbar() {
     mImageSizeSlider->setValue(cZoomSliderMin);
     mImageSizeSlider->setFixedWidth(100);
     connect(mImageSizeSlider, &QSlider::valueChanged, this, &ImageControl::SliderStep);
-    for (const char* key : {"small", "big", "rotateLeft", "rotateRight", "ok"}) {
+    const std::pair<const char*, const char*> buttons[] = {{"small", "zoom-out"},
+                                                           {"big", "zoom-in"},
+                                                           {"rotateLeft", "object-rotate-left"},
+                                                           {"rotateRight", "object-rotate-right"},
+                                                           {"ok", "dialog-ok"}};
+    for (const auto& [key, icon] : buttons) {
         const QString name = QString::fromLatin1(key);
         if (name == QLatin1String("big"))
             mToolbar->addWidget(mImageSizeSlider); // the zoom between its two buttons
-        QAction* action = mToolbar->addAction(ImageControlIcon(name), QString());
+        QAction* action = mToolbar->addAction(ProgramIcon(QLatin1String(icon)), QString());
         action->setData(name);
         action->setObjectName(name);
         connect(action, &QAction::triggered, this, [this, name] { ToolbarClick(name); });

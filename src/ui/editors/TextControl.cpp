@@ -10,11 +10,11 @@
 #include "render/rtf/RtfWriter.h"
 #include "ui/common/EditorToolbar.h"
 #include "ui/common/GuardedStep.h"
+#include "ui/common/ProgramIcons.h"
 #include "ui/editors/EditorFocus.h"
 #include "ui/editors/TextBoxEditChoices.h"
 #include "ui/editors/TextBoxEditMath.h"
 #include "ui/editors/TextControlEditView.h"
-#include "ui/editors/TextControlIcons.h"
 #include "ui/editors/TextControlPalette.h"
 #include "ui/editors/TextSelectionFormat.h"
 
@@ -81,18 +81,20 @@ void TextControl::BuildToolbar() {
     connect(mFontSizeCombo, &QComboBox::textActivated, this, &TextControl::ApplyFontSize);
     connect(mFontSizeCombo->lineEdit(), &QLineEdit::returnPressed, this,
             [this] { ApplyFontSize(mFontSizeCombo->currentText()); });
-    for (const char* key : {"bold", "italic", "underline"})
-        AddToolbarButton(QString::fromLatin1(key));
+    AddToolbarButton(QStringLiteral("bold"), QStringLiteral("format-text-bold"));
+    AddToolbarButton(QStringLiteral("italic"), QStringLiteral("format-text-italic"));
+    AddToolbarButton(QStringLiteral("underline"), QStringLiteral("format-text-underline"));
     mToolbar->addSeparator();
-    for (const char* key : {"alignLeft", "alignCenter", "alignRight"})
-        AddToolbarButton(QString::fromLatin1(key));
+    AddToolbarButton(QStringLiteral("alignLeft"), QStringLiteral("format-justify-left"));
+    AddToolbarButton(QStringLiteral("alignCenter"), QStringLiteral("format-justify-center"));
+    AddToolbarButton(QStringLiteral("alignRight"), QStringLiteral("format-justify-right"));
     mToolbar->addSeparator();
     BuildColorParts();
     mToolbar->adjustSize();
 }
 
-void TextControl::AddToolbarButton(const QString& key) {
-    QAction* action = mToolbar->addAction(TextControlIcon(key), QString());
+void TextControl::AddToolbarButton(const QString& key, const QString& icon) {
+    QAction* action = mToolbar->addAction(ProgramIcon(icon), QString());
     action->setData(key);
     action->setObjectName(key);
     action->setCheckable(true);
@@ -101,7 +103,7 @@ void TextControl::AddToolbarButton(const QString& key) {
 
 void TextControl::BuildColorParts() {
     mColorButton = new QToolButton;
-    mColorButton->setIcon(TextControlIcon(QStringLiteral("color")));
+    mColorButton->setIcon(ProgramIcon(QStringLiteral("text-color")));
     mColorButton->setAutoRaise(true);
     mColorButton->setFocusPolicy(Qt::NoFocus);
     mColorPicture = new TextControlSwatch;

@@ -75,7 +75,7 @@ protected:
 private:
     void BuildToolbar();
     // A checkable button whose key is its data.
-    void AddToolbarButton(const QString& key);
+    void AddToolbarButton(const QString& key, const QString& icon);
     void BuildColorParts();
     void Close(bool save);
     QString EditedText() const;

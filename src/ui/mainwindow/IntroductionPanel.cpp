@@ -11,13 +11,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-IntroductionPanel::IntroductionPanel(const Constants& strings, const QString& programFolder,
+IntroductionPanel::IntroductionPanel(const Constants& strings, const QString& dataFolder,
                                      const QString& settingsFile, QWidget* parent)
     : QDialog(parent), mSettingsFile(settingsFile), mPicture(new QLabel(this)),
       mNotShow(new QCheckBox(strings.Text(u"cNotShowIntroPanel"), this)) {
     setObjectName(QStringLiteral("frmIntroduction"));
     setWindowTitle(strings.Text(u"cIntroductionCaption"));
-    mPicture->setPixmap(QPixmap(QDir(programFolder).filePath(QLatin1String(kIntroductionPicture))));
+    mPicture->setPixmap(QPixmap(QDir(dataFolder).filePath(QLatin1String(kIntroductionPicture))));
     mPicture->setAlignment(Qt::AlignCenter);
     mNotShow->setObjectName(QStringLiteral("chkNotShow"));
     auto* ok = new QPushButton(strings.Text(u"cOkayButton"), this);

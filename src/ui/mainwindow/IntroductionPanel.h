@@ -14,8 +14,8 @@ inline constexpr auto kIntroductionPicture = "introduction.png";
 class IntroductionPanel : public QDialog {
     Q_OBJECT
 public:
-    // programFolder holds the picture; settingsFile is "Brelk.ini".
-    IntroductionPanel(const Constants& strings, const QString& programFolder,
+    // dataFolder holds the picture; settingsFile is "Brelk.ini".
+    IntroductionPanel(const Constants& strings, const QString& dataFolder,
                       const QString& settingsFile, QWidget* parent = nullptr);
 
     QCheckBox* NotShowBox() const { return mNotShow; }

@@ -24,7 +24,7 @@
 MainWindow::MainWindow(const MainWindowContext& context, QWidget* parent)
     : QMainWindow(parent), mStrings(context.ui.strings), mTemplates(context.ui.templates),
       mBooks(context.ui.books), mRenderer(context.ui.renderer), mFolders(context.folders),
-      mProgramFolder(context.programFolder), mPlacementFile(context.placementFile) {
+      mDataFolder(context.dataFolder), mPlacementFile(context.placementFile) {
     setObjectName(QStringLiteral("MainWindow"));
     CreateChildren(context.ui);
     // Creation: the nine group names, then group 1.
@@ -232,7 +232,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 IntroductionPanel& MainWindow::Introduction() {
     if (!mIntroduction) {
         const QString settings = mFolders ? mFolders->GetSettingsFile() : QString();
-        mIntroduction = new IntroductionPanel(mStrings, mProgramFolder, settings, this);
+        mIntroduction = new IntroductionPanel(mStrings, mDataFolder, settings, this);
     }
     return *mIntroduction;
 }

@@ -33,7 +33,7 @@ class UserFolders;
 struct MainWindowContext {
     UiContext ui;
     const UserFolders* folders = nullptr; // null: no settings file, no pictures folder
-    QString programFolder;                // the introduction picture
+    QString dataFolder;                   // the introduction picture
     QString placementFile; // an INI file for the placement; empty: the per-user store
 };
 
@@ -137,7 +137,7 @@ private:
     BookManager& mBooks;
     std::shared_ptr<const PageRenderer> mRenderer; // also for the preview
     const UserFolders* mFolders;
-    QString mProgramFolder;
+    QString mDataFolder;
     QString mPlacementFile;
     MainWindowHooks mHooks;
 

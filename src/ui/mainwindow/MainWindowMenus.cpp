@@ -3,8 +3,8 @@
 #include "base/Constants.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "ui/common/ProgramIcons.h"
 #include "ui/mainwindow/MainWindowRules.h"
-#include "ui/mainwindow/MenuIcons.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -18,7 +18,7 @@ QAction* MainWindow::AddItem(QMenu* menu, const char* name, const char16_t* capt
     QAction* action = menu->addAction(mStrings.Text(captionKey));
     action->setObjectName(QLatin1String(name));
     if (icon)
-        action->setIcon(MenuIcon(icon));
+        action->setIcon(ProgramIcon(QLatin1String(icon)));
     connect(action, &QAction::triggered, this, [this, handler] { RunCommand(handler); });
     return action;
 }
@@ -64,7 +64,7 @@ void MainWindow::CreateBookMenu(QMenuBar* bar) {
             &MainWindow::onBookImportPhotosTriggered, "document-import");
     book->addSeparator();
     AddItem(book, "mnuBookOrder", u"cMenuBookOrder", &MainWindow::onBookOrderTriggered,
-            "mail-send");
+            "book-order");
     mBookOrderStatusAction = AddItem(book, "mnuBookOrderStatus", u"cMenuBookOrderStatus",
                                      &MainWindow::onBookOrderStatusTriggered);
 }

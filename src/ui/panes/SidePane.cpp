@@ -3,7 +3,7 @@
 #include "base/Constants.h"
 #include "model/BookManager.h"
 #include "model/PhotoImage.h"
-#include "ui/common/PaneIcons.h"
+#include "ui/common/ProgramIcons.h"
 #include "ui/common/UiContext.h"
 #include "ui/panes/AlbumViewControl.h"
 #include "ui/panes/BackgroundsControl.h"
@@ -90,7 +90,7 @@ QAbstractButton* SidePane::AddToolButton(const QString& key, const QString& tipK
     button->setCheckable(true);
     button->setEnabled(enabled);
     button->setProperty(kKeyProperty, key);
-    button->setIcon(PaneIcon(key));
+    button->setIcon(ProgramIcon(QStringLiteral("pane-") + key)); // pane-photos, ...
     button->setIconSize(QSize(28, 28));
     button->setAutoRaise(true);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

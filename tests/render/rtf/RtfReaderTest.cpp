@@ -1,10 +1,13 @@
 #include "render/rtf/RtfReader.h"
 
 #include "RtfTestSupport.h"
+#include "render/rtf/RtfCodePage.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -119,6 +122,32 @@ TEST(RtfReaderTest, DecodesHexBytesInTheDocumentCodePage) {
         u"\\'a9\\'fa\\'c5\\'e9;}}\\f0 \\'a4\\'a4\\'a4\\'e5 \\'c1c\\'c5\\'e9\\'a6r}");
     EXPECT_EQ(big5->toPlainText(), QString::fromUtf16(u"\u4e2d\u6587 \u7e41\u9ad4\u5b57"));
     EXPECT_EQ(FamilyOf(FormatAt(*big5, 0), *big5), QString::fromUtf16(u"\u65b0\u7d30\u660e\u9ad4"));
+}
+
+TEST(RtfReaderTest, LongRunsOfDoubleByteCharactersDecodeWhole) {
+    // 100 000 characters of code page 932 whose second halves are plain
+    // letters, then a first half followed by a byte that is a second half
+    // although it could start a character, a letter, and a two-byte character.
+    constexpr int cPairs = 100000;
+    QString rtf = QStringLiteral("{\\rtf1\\ansi\\ansicpg932\\deff0 ");
+    rtf.reserve(rtf.size() + cPairs * 5 + 32);
+    for (int i = 0; i < cPairs; ++i)
+        rtf += QLatin1String("\\'81a");
+    rtf += QLatin1String("\\'81\\'81a\\'82\\'a0}");
+    const QString pair = DecodeCodePage("\x81"
+                                        "a",
+                                        932);
+    ASSERT_EQ(pair.size(), 1);
+    ASSERT_NE(pair, QString(QChar::ReplacementCharacter));
+    ASSERT_EQ(DecodeCodePage("\x82\xa0", 932), QString::fromUtf16(u"\u3042"));
+    const QString expected = pair.repeated(cPairs) + DecodeCodePage("\x81\x81", 932) +
+                             QLatin1Char('a') + QString::fromUtf16(u"\u3042");
+    const QString read = PlainOf(rtf);
+    EXPECT_EQ(read.size(), expected.size());
+    EXPECT_TRUE(read == expected)
+        << "first difference at "
+        << std::mismatch(read.begin(), read.end(), expected.begin(), expected.end()).first -
+               read.begin();
 }
 
 TEST(RtfReaderTest, FontCharsetDecidesOverTheDocumentCodePage) {

@@ -61,7 +61,7 @@ protected:
         if (!window) {
             const MainWindowContext context{
                 .ui = {*books, strings, catalogue, library, renderer, QImage()},
-                .programFolder = dir.path(),
+                .dataFolder = dir.path(),
                 .placementFile = dir.filePath("placement.ini"),
             };
             window = std::make_unique<MainWindow>(context);

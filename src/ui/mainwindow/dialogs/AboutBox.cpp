@@ -2,6 +2,7 @@
 
 #include "BuildConfig.h"
 #include "base/Constants.h"
+#include "base/ProgramInfo.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -18,9 +19,6 @@ QString FreeImageNotice() {
 }
 
 namespace {
-
-// The build's revision number; the build configuration carries none yet.
-constexpr int kVersionRevision = 0;
 
 QLabel* AddLabel(QVBoxLayout* layout, const char* name, const QString& text) {
     auto* label = new QLabel(text);
@@ -43,7 +41,7 @@ AboutBox::AboutBox(const Constants& strings, QWidget* parent) : QDialog(parent) 
     big.setBold(true);
     title->setFont(big);
     AddLabel(layout, "lblVersion",
-             VersionLine(BuildConfig::VersionMajor, BuildConfig::VersionMinor, kVersionRevision));
+             VersionLine(BuildConfig::VersionMajor, BuildConfig::VersionMinor, ProgramRevision()));
     AddLabel(layout, "lblDescription", FreeImageNotice());
     AddLabel(layout, "mCopyrightLabel", strings.Text(u"cCopyrightCaption"));
     auto* ok = new QPushButton(strings.Text(u"cOkayButton"));

@@ -1,0 +1,48 @@
+# The installed layout, as Linux desktop programs have it:
+#   bin/lumbra
+#   share/lumbra/                   language files, marker, introduction picture,
+#                                   backgrounds/ (the template catalogue is compiled in)
+#   share/applications/ID.desktop   share/metainfo/ID.metainfo.xml
+#   share/icons/hicolor/scalable/apps/ID.svg
+# The program finds share/lumbra as ../share/lumbra from its binary
+# (base/DataFolder), so bin and share must stay siblings.
+include(GNUInstallDirs)
+
+set(LUMBRA_APP_ID org.lumbra.Lumbra CACHE STRING "Desktop id: names the desktop entry, metainfo and icon")
+set(LUMBRA_SCREENSHOT_URL "${LUMBRA_WEBSITE_URL}screenshots/main-window.png"
+    CACHE STRING "Screenshot shown by software centres")
+set(LUMBRA_DATA_DESTINATION ${CMAKE_INSTALL_DATADIR}/lumbra)
+if(NOT CMAKE_INSTALL_BINDIR STREQUAL "bin" OR NOT CMAKE_INSTALL_DATADIR STREQUAL "share")
+    message(WARNING "The program looks for its data in ../share/lumbra beside its binary; "
+                    "bin=${CMAKE_INSTALL_BINDIR} share=${CMAKE_INSTALL_DATADIR} breaks that.")
+endif()
+
+# Wayland compositors match the window to its desktop entry by this id.
+target_compile_definitions(lumbra_app PRIVATE LUMBRA_APP_ID="${LUMBRA_APP_ID}")
+
+install(TARGETS lumbra RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/lang/ DESTINATION ${LUMBRA_DATA_DESTINATION}
+        FILES_MATCHING PATTERN "*.txt")
+install(FILES ${CMAKE_BINARY_DIR}/imageTooSmall.gif ${CMAKE_BINARY_DIR}/introduction.png
+        DESTINATION ${LUMBRA_DATA_DESTINATION})
+install(DIRECTORY ${CMAKE_BINARY_DIR}/backgrounds DESTINATION ${LUMBRA_DATA_DESTINATION})
+
+# Desktop entry, metainfo (with the version of this configuration) and icon.
+execute_process(COMMAND git -C ${CMAKE_SOURCE_DIR} log -1 --format=%cs
+                OUTPUT_VARIABLE LUMBRA_RELEASE_DATE OUTPUT_STRIP_TRAILING_WHITESPACE
+                RESULT_VARIABLE failed ERROR_QUIET)
+if(failed OR NOT LUMBRA_RELEASE_DATE)
+    string(TIMESTAMP LUMBRA_RELEASE_DATE "%Y-%m-%d" UTC)
+endif()
+set(LUMBRA_LINUX_DIR ${CMAKE_BINARY_DIR}/linux)
+configure_file(${CMAKE_SOURCE_DIR}/resources/linux/lumbra.desktop.in
+               ${LUMBRA_LINUX_DIR}/${LUMBRA_APP_ID}.desktop @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/resources/linux/lumbra.metainfo.xml.in
+               ${LUMBRA_LINUX_DIR}/${LUMBRA_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${LUMBRA_LINUX_DIR}/${LUMBRA_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${LUMBRA_LINUX_DIR}/${LUMBRA_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/lumbra.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${LUMBRA_APP_ID}.svg)
