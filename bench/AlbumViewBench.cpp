@@ -6,7 +6,7 @@
 // case opens the book in the book view and the album together, as the main
 // window does, and also times the book view's first pages.
 
-#include "BenchFixtures.h"
+#include "BenchBook.h"
 #include "BenchJpegs.h"
 
 #include "ui/bookview/BookView.h"
@@ -47,75 +47,10 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr double FirstScreenTargetMs = 300;
 constexpr double StallTargetMs = 100;
-constexpr int PhotosPerPage = 4;
 
 double MsBetween(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double, std::milli>(to - from).count();
 }
-
-// The book, saved in its folder: 100 pages of four-photo layouts, each page
-// with its own four photos (1600 x 1200) and a text.
-struct AlbumBenchBook {
-    QTemporaryDir root;
-    QString books = root.filePath(QStringLiteral("books"));
-    Templates catalogue;
-
-    AlbumBenchBook() {
-        QDir().mkpath(books);
-        BookManager maker(books, catalogue);
-        maker.Initialize();
-        Book& book = *maker.GetBook();
-        while (book.PagesCount() < book.GetMaxPages())
-            book.AddNewPage();
-        const auto photos = ImportPhotos(book, book.PagesCount() * PhotosPerPage);
-        const auto layouts = catalogue.GroupTemplates(PhotosPerPage);
-        for (int i = 0; i < book.PagesCount(); ++i)
-            FillPage(*book.GetPage(i), layouts[size_t(i) % layouts.size()], photos, i);
-        book.SaveBook();
-    }
-
-    // Four pictures, each copied under many names: every path is a photo of its own.
-    std::vector<std::shared_ptr<PhotoImage>> ImportPhotos(Book& book, int count) const {
-        const QString sources = root.filePath(QStringLiteral("sources"));
-        QDir().mkpath(sources);
-        QStringList pictures;
-        for (int v = 0; v < 4; ++v)
-            pictures << WriteBenchJpeg(QDir(sources).filePath(QStringLiteral("v%1.jpg").arg(v)),
-                                       1600, 1200, v);
-        std::vector<std::shared_ptr<PhotoImage>> photos;
-        std::vector<PhotoImportJob> jobs;
-        for (int i = 0; i < count; ++i) {
-            const QString path = QDir(sources).filePath(QStringLiteral("photo%1.jpg").arg(i));
-            QFile::copy(pictures[i % 4], path);
-            photos.push_back(std::make_shared<PhotoImage>());
-            jobs.push_back(photos.back()->BeginImport(path, book.GetBookFolder()));
-        }
-        const QList<bool> made = QtConcurrent::blockingMapped<QList<bool>>(
-            jobs, [](const PhotoImportJob& job) { return MakePhotoFiles(job); });
-        for (int i = 0; i < count; ++i) {
-            photos[size_t(i)]->EndImport(made[i]);
-            book.Photos().Add(photos[size_t(i)]);
-        }
-        return photos;
-    }
-
-    static void FillPage(Page& aPage, const std::shared_ptr<Template>& layout,
-                         const std::vector<std::shared_ptr<PhotoImage>>& photos, int i) {
-        aPage.SetTemplate(layout);
-        for (int b = 0; b < layout->PhotoBoxCount() && b < PhotosPerPage; ++b) {
-            const TemplateBox& box = *layout->PhotoBox(b);
-            aPage.AddPhoto(photos[size_t(i * PhotosPerPage + b)], box.X() + box.width() / 2,
-                           box.Y() + box.height() / 2);
-        }
-        if (aPage.TextEntryCount() > 0)
-            aPage.SetText(
-                0, QStringLiteral(
-                       "{\\rtf1\\ansi {\\fonttbl{\\f0 DejaVu Sans;}}\\f0\\fs24 Page %1\\par}")
-                       .arg(i + 1));
-    }
-};
-
-AlbumBenchBook& TheAlbumBook() { return BenchFixture<AlbumBenchBook>(); }
 
 struct FillTimes {
     double loadMs = 0;

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/ProgramArguments.h"
 #include "app/StartUp.h"
+#include "app/UploadCommand.h"
 #include "base/DataFolder.h"
 #include "base/LumbraError.h"
 #include "ui/common/ProgramIcons.h"
@@ -85,6 +86,10 @@ int RunLumbra(int argc, char** argv) {
         std::printf("%s\n", qPrintable(ProgramVersionLine()));
         return ExitOk;
     case ProgramArguments::Mode::Command: return RunHeadlessCommand(argc, argv, request->command);
+    case ProgramArguments::Mode::Upload:
+        return RunWithoutWindow(argc, argv, [&](QTextStream& out, QTextStream& err) {
+            return RunUploadCommand(request->upload, DataFolder(), out, err);
+        });
     case ProgramArguments::Mode::Window: break;
     }
     return RunWindow(argc, argv, *request);

@@ -1,5 +1,8 @@
 #include "app/CommandLine.h"
 
+#include "app/CommandObjects.h"
+#include "app/UploadCommand.h"
+
 #include "base/Constants.h"
 #include "base/DataFolder.h"
 #include "base/LanguageChoice.h"
@@ -24,79 +27,6 @@ const QString cImport = QStringLiteral("--import");
 const QString cPreview = QStringLiteral("--preview");
 const QString cPrint = QStringLiteral("--print");
 const QString cBooksFolder = QStringLiteral("--books-folder");
-
-// The process-wide objects a command needs, made once for the run.
-class CommandObjects {
-public:
-    CommandObjects(const QString& dataFolder, const QString& booksFolder) {
-        mStrings.LoadLanguageFile(LanguageFilePath(dataFolder, QLocale::system()));
-        mTemplates = std::make_unique<Templates>(&mStrings);
-        FolderLayout layout = UserFolders::PlatformLayout();
-        if (!booksFolder.isEmpty())
-            layout.books = QDir(booksFolder).absolutePath() + QLatin1Char('/');
-        mFolders.SetUpUserFolders(layout);
-    }
-    CommandObjects(const CommandObjects&) = delete;
-    CommandObjects& operator=(const CommandObjects&) = delete;
-
-    const Constants& Strings() const { return mStrings; }
-    const Templates& Catalogue() const { return *mTemplates; }
-    // What the command's book is made with.
-    ModelContext BookContext() const {
-        ModelContext context;
-        context.templates = mTemplates.get();
-        return context;
-    }
-    const UserFolders& Folders() const { return mFolders; }
-    // Pages at print or preview size, with the user's backgrounds.
-    PageRenderer Renderer() const {
-        return PageRenderer::ForCatalogue(*mTemplates, mFolders.GetBackgroundsFolder());
-    }
-
-private:
-    Constants mStrings;
-    std::unique_ptr<Templates> mTemplates;
-    UserFolders mFolders;
-};
-
-bool BookExists(const QString& booksFolder, const QString& name) {
-    return QFileInfo(QDir(booksFolder).filePath(name)).isDir();
-}
-
-// The named book, loaded; made and saved when missing and `create` is set.
-std::shared_ptr<Book> OpenBook(const CommandObjects& objects, const QString& name, bool create,
-                               QTextStream& err, int* exitCode) {
-    const QString booksFolder = objects.Folders().GetBooksFolder();
-    auto fail = [&](int code, const QString& message) {
-        err << "lumbra: " << message << Qt::endl;
-        *exitCode = code;
-        return std::shared_ptr<Book>();
-    };
-    if (!BookName::IsSafe(name))
-        return fail(ExitUsage, QStringLiteral("\"%1\" cannot be a book name").arg(name));
-    const bool exists = BookExists(booksFolder, name);
-    if (!exists && !create)
-        return fail(ExitNoBook,
-                    QStringLiteral("there is no book \"%1\" in %2").arg(name, booksFolder));
-    if (!exists) {
-        const BookNameCheck check = BookName::CheckNew(booksFolder, name);
-        if (check != BookNameCheck::Accepted)
-            return fail(ExitUsage,
-                        objects.Strings().Text(BookName::MessageKey(check)) + " (" + name + ")");
-    }
-    auto book = std::make_shared<Book>(booksFolder, objects.BookContext());
-    if (exists) {
-        book->SetName(name);
-        book->LoadBook();
-        return book;
-    }
-    try {
-        book->CreateOnDisk(name);
-    } catch (const LumbraError& e) {
-        return fail(ExitFolderFailed, e.Message());
-    }
-    return book;
-}
 
 // The status window's line for one file: the message, " :", the path.
 QString StatusLine(const Constants& strings, const char16_t* key, const QString& path) {
@@ -178,7 +108,7 @@ int RunExport(const CommandObjects& objects, const CommandLineRequest& request, 
 
 bool IsHeadlessCommand(const QStringList& arguments) {
     return arguments.contains(cImport) || arguments.contains(cPreview) ||
-           arguments.contains(cPrint);
+           arguments.contains(cPrint) || IsUploadCommand(arguments);
 }
 
 std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments, QString* error) {
@@ -241,12 +171,19 @@ int RunCommandLine(const CommandLineRequest& request, const QString& dataFolder,
     return RunExport(*objects, request, out, err);
 }
 
-int RunHeadlessCommand(int& argc, char** argv, const CommandLineRequest& request) {
+int RunWithoutWindow(int& argc, char** argv,
+                     const std::function<int(QTextStream& out, QTextStream& err)>& command) {
     // No window: text is still drawn with the platform's fonts.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Lumbra"));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return RunCommandLine(request, DataFolder(), out, err);
+    return command(out, err);
+}
+
+int RunHeadlessCommand(int& argc, char** argv, const CommandLineRequest& request) {
+    return RunWithoutWindow(argc, argv, [&](QTextStream& out, QTextStream& err) {
+        return RunCommandLine(request, DataFolder(), out, err);
+    });
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class QTextStream;
@@ -15,6 +16,8 @@ class QTextStream;
 //       writes FOLDER/BOOK/PG1.jpg ... as the book preview does;
 //   lumbra [--books-folder DIR] --print BOOK FOLDER
 //       writes every page at print size as FOLDER/1.jpg, 2.jpg, ...
+//   lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER [--start N]
+//       sends the pages to the order service (app/UploadCommand.h);
 //
 // They run the program's own code (book, import, page rendering) without a
 // window. Exit codes are CommandLineExit.
@@ -53,3 +56,8 @@ int RunCommandLine(const CommandLineRequest& request, const QString& dataFolder,
 // The whole headless run of a parsed request: an offscreen QGuiApplication
 // (which takes Qt's own options from argv), then the command.
 int RunHeadlessCommand(int& argc, char** argv, const CommandLineRequest& request);
+
+// Runs `command` in a window-less application with the standard streams;
+// returns its exit code.
+int RunWithoutWindow(int& argc, char** argv,
+                     const std::function<int(QTextStream& out, QTextStream& err)>& command);

@@ -1,5 +1,6 @@
 #include "app/ProgramArguments.h"
 
+#include "app/UploadCommand.h"
 #include "base/ProgramInfo.h"
 
 #include <algorithm>
@@ -104,6 +105,11 @@ std::optional<ProgramArguments> ParseProgramArguments(const QStringList& argumen
         request.mode = ProgramArguments::Mode::Version;
         return request;
     }
+    if (IsUploadCommand(own)) {
+        request.mode = ProgramArguments::Mode::Upload;
+        request.upload = own;
+        return request;
+    }
     if (!IsHeadlessCommand(own))
         return ParseWindowArguments(own, error);
     QString commandError;
@@ -121,6 +127,7 @@ QString ProgramUsage() {
         "       lumbra [--books-folder DIR] --import BOOK FILE...\n"
         "       lumbra [--books-folder DIR] --preview BOOK FOLDER\n"
         "       lumbra [--books-folder DIR] --print BOOK FOLDER\n"
+        "       lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER [--start N]\n"
         "       lumbra --help | --version\n"
         "\n"
         "Without a command lumbra opens its window; the commands run without one.\n"
@@ -128,6 +135,9 @@ QString ProgramUsage() {
         "per file\n"
         "  --preview BOOK FOLDER  write the preview pages as FOLDER/BOOK/PG1.jpg ... (600 x 452)\n"
         "  --print BOOK FOLDER    write every page at print size as FOLDER/1.jpg, 2.jpg ...\n"
+        "  --upload BOOK ORDER_ID COVER  send BOOK's print pages to the order service, one line "
+        "per page\n"
+        "  --start N              with --upload: resume from the 0-based page index N\n"
         "  --books-folder DIR     with a command: the books in DIR, not the user's books folder\n"
         "  --screenshot FILE      open the window, write a screenshot of the screen to FILE, "
         "quit\n"

@@ -9,11 +9,12 @@
 // What the program's arguments ask for: the window (optionally photographed
 // for a screenshot), one of the headless commands, the help or the version.
 struct ProgramArguments {
-    enum class Mode { Window, Command, Help, Version };
+    enum class Mode { Window, Command, Upload, Help, Version };
     Mode mode = Mode::Window;
     QString screenshot;         // Window: write a screenshot of the screen here, then quit
     QString scene;              // Window with a screenshot: the scene to show first
     CommandLineRequest command; // Command
+    QStringList upload;         // Upload: the arguments, read by the upload command
 };
 
 // Parses the whole argument list (program name first). Qt's own options

@@ -2,6 +2,8 @@
 // four sizes, the image-too-small marker and the introduction picture.
 //   lumbra_assetgen <output folder> [background name ...]
 //   lumbra_assetgen --sample-photos <folder> <count>   (test photos, 2400 x 1600)
+//   lumbra_assetgen --site-backgrounds <folder> <name ...>   (the print service's
+//       background site: "<name>_or.jpg" only)
 
 #include "Backgrounds.h"
 #include "ImageFiles.h"
@@ -11,6 +13,7 @@
 #include <FreeImage.h>
 #include <QDir>
 #include <QElapsedTimer>
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <exception>
@@ -77,6 +80,26 @@ int WriteSamplePhotos(const QString& folder, int count) {
     return 0;
 }
 
+// The background site offers pictures the program does not deliver: our own
+// paintings with their colour channels turned round.
+int WriteSiteBackgrounds(const QString& folder, const QStringList& names) {
+    static const std::pair<const char*, const char*> kPainters[] = {
+        {"dusk", "dawn"}, {"lagoon", "sea"}, {"heather", "meadow"}, {"blush", "rose"}};
+    QDir().mkpath(folder);
+    for (const QString& name : names) {
+        const auto painter = std::find_if(std::begin(kPainters), std::end(kPainters),
+                                          [&](const auto& entry) { return name == entry.first; });
+        if (painter == std::end(kPainters)) {
+            std::fprintf(stderr, "assetgen: unknown site background %s\n", qPrintable(name));
+            return 1;
+        }
+        const QImage picture =
+            Backgrounds::Paint(QString::fromLatin1(painter->second), OriginalSize).rgbSwapped();
+        ImageFiles::SaveJpeg(picture, QDir(folder).filePath(name + QStringLiteral("_or.jpg")), 90);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -84,6 +107,18 @@ int main(int argc, char** argv) {
         FreeImage_Initialise(FALSE);
         try {
             return WriteSamplePhotos(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt());
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "assetgen: %s\n", error.what());
+            return 1;
+        }
+    }
+    if (argc >= 3 && QByteArray(argv[1]) == "--site-backgrounds") {
+        FreeImage_Initialise(FALSE);
+        QStringList names;
+        for (int i = 3; i < argc; ++i)
+            names << QString::fromLocal8Bit(argv[i]);
+        try {
+            return WriteSiteBackgrounds(QString::fromLocal8Bit(argv[2]), names);
         } catch (const std::exception& error) {
             std::fprintf(stderr, "assetgen: %s\n", error.what());
             return 1;

@@ -1,0 +1,5 @@
+#include "BenchBook.h"
+
+#include "BenchFixtures.h"
+
+AlbumBenchBook& TheAlbumBook() { return BenchFixture<AlbumBenchBook>(); }

@@ -1,0 +1,149 @@
+// Uploading a 100-page book of 400 photos to the reference print service (a
+// child process on loopback) against rendering and encoding the same 100
+// print pages alone on the same thread pool: the ratio of the two times and
+// the peak memory (VmHWM, reset before each) of each.
+
+#include "BenchBook.h"
+
+#include "online/BookUpload.h"
+#include "online/PreparedPage.h"
+#include "render/PageExport.h"
+#include "render/PageRenderer.h"
+#include "render/PageScene.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentMap>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Starts the peak memory afresh (Linux: "5" to clear_refs).
+void ResetPeak() {
+    QFile file(QStringLiteral("/proc/self/clear_refs"));
+    if (file.open(QIODevice::WriteOnly))
+        file.write("5");
+}
+
+double PeakMb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+    return -1;
+}
+
+struct Phase {
+    double ms = -1;
+    double peakMb = -1;
+};
+
+Phase RenderAlone(const std::vector<PageSnapshot>& pages, const PageRenderer& renderer,
+                  QSize size) {
+    ResetPeak();
+    QElapsedTimer timer;
+    timer.start();
+    std::vector<int> indices(pages.size());
+    for (size_t i = 0; i < pages.size(); ++i)
+        indices[i] = int(i);
+    QtConcurrent::blockingMap(indices, [&](int i) {
+        const FiBitmap picture = renderer.RenderPageFreeImage(DetachedScene(pages[size_t(i)]),
+                                                              size.width(), size.height());
+        benchmark::DoNotOptimize(EncodePageJpeg(picture.get()).size());
+    });
+    return {double(timer.elapsed()), PeakMb()};
+}
+
+// The service's address once it listens, or empty.
+QString StartService(QProcess& service, const QString& orders) {
+    service.start(QStringLiteral(LUMBRA_PRINT_SERVICE), {"--port", "0", "--orders", orders});
+    if (!service.waitForReadyRead(20000))
+        return {};
+    const auto m = QRegularExpression(QStringLiteral("(http://\\S+/pb/)"))
+                       .match(QString::fromUtf8(service.readLine()));
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+QString OpenOrder(QNetworkAccessManager& network, const QString& url) {
+    QNetworkReply* reply = network.get(QNetworkRequest(QUrl(url + "verify.php?i=TEST")));
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    reply->deleteLater();
+    const auto m = QRegularExpression(QStringLiteral("\\[\\((\\w+)\\)\\]"))
+                       .match(QString::fromUtf8(reply->readAll()));
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+Phase Upload(const std::shared_ptr<Book>& book, const PageRenderer& renderer, QSize size,
+             const QString& url, bool* complete) {
+    QNetworkAccessManager network;
+    const QString id = OpenOrder(network, url);
+    BookUpload upload(&network, renderer, size, UploadSettings{ServiceAddress(url), 60000, 2});
+    QEventLoop loop;
+    QObject::connect(&upload, &BookUpload::finished, &loop, [&](const UploadResult& result) {
+        *complete = result.complete;
+        loop.quit();
+    });
+    ResetPeak();
+    QElapsedTimer timer;
+    timer.start();
+    upload.Start(book, id, QStringLiteral("linen-blue"));
+    loop.exec();
+    return {double(timer.elapsed()), PeakMb()};
+}
+
+void BM_UploadVsRenderingAlone(benchmark::State& state) {
+    const AlbumBenchBook& bench = TheAlbumBook();
+    BookManager manager(bench.books, const_cast<Templates&>(bench.catalogue));
+    manager.Initialize();
+    const std::shared_ptr<Book> book = manager.GetBook();
+    const PageRenderer renderer = PageRenderer::ForCatalogue(bench.catalogue, QString());
+    const QSize size = PrintPageSize(bench.catalogue);
+    std::vector<PageSnapshot> pages;
+    for (int i = 0; i < book->PagesCount(); ++i)
+        pages.push_back(SnapshotPage(*book->GetPage(i)));
+
+    QTemporaryDir orders;
+    QProcess service;
+    const QString url = StartService(service, orders.path());
+    if (url.isEmpty()) {
+        state.SkipWithError("the print service did not start");
+        return;
+    }
+    Phase alone, upload;
+    bool complete = false;
+    for (auto _ : state) {
+        // The reference before and after the upload; the faster counts.
+        alone = RenderAlone(pages, renderer, size);
+        upload = Upload(book, renderer, size, url, &complete);
+        const Phase again = RenderAlone(pages, renderer, size);
+        if (again.ms < alone.ms)
+            alone = again;
+    }
+    service.kill();
+    service.waitForFinished();
+    if (!complete) {
+        state.SkipWithError("the upload did not go through");
+        return;
+    }
+    state.counters["pages"] = double(pages.size());
+    state.counters["threads"] = QThreadPool::globalInstance()->maxThreadCount();
+    state.counters["render_alone_ms"] = alone.ms;
+    state.counters["upload_ms"] = upload.ms;
+    state.counters["upload_to_render_ratio"] = upload.ms / alone.ms;
+    state.counters["peak_mb_render_alone"] = alone.peakMb;
+    state.counters["peak_mb_upload"] = upload.peakMb;
+}
+
+} // namespace
+
+BENCHMARK(BM_UploadVsRenderingAlone)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -1,0 +1,62 @@
+#include "app/CommandObjects.h"
+
+#include "app/CommandLine.h"
+#include "base/LanguageChoice.h"
+#include "base/LumbraError.h"
+#include "model/Book.h"
+#include "model/BookName.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+CommandObjects::CommandObjects(const QString& dataFolder, const QString& booksFolder) {
+    mStrings.LoadLanguageFile(LanguageFilePath(dataFolder, QLocale::system()));
+    mTemplates = std::make_unique<Templates>(&mStrings);
+    FolderLayout layout = UserFolders::PlatformLayout();
+    if (!booksFolder.isEmpty())
+        layout.books = QDir(booksFolder).absolutePath() + QLatin1Char('/');
+    mFolders.SetUpUserFolders(layout);
+}
+
+namespace {
+
+bool BookExists(const QString& booksFolder, const QString& name) {
+    return QFileInfo(QDir(booksFolder).filePath(name)).isDir();
+}
+
+} // namespace
+
+std::shared_ptr<Book> OpenBook(const CommandObjects& objects, const QString& name, bool create,
+                               QTextStream& err, int* exitCode) {
+    const QString booksFolder = objects.Folders().GetBooksFolder();
+    auto fail = [&](int code, const QString& message) {
+        err << "lumbra: " << message << Qt::endl;
+        *exitCode = code;
+        return std::shared_ptr<Book>();
+    };
+    if (!BookName::IsSafe(name))
+        return fail(ExitUsage, QStringLiteral("\"%1\" cannot be a book name").arg(name));
+    const bool exists = BookExists(booksFolder, name);
+    if (!exists && !create)
+        return fail(ExitNoBook,
+                    QStringLiteral("there is no book \"%1\" in %2").arg(name, booksFolder));
+    if (!exists) {
+        const BookNameCheck check = BookName::CheckNew(booksFolder, name);
+        if (check != BookNameCheck::Accepted)
+            return fail(ExitUsage,
+                        objects.Strings().Text(BookName::MessageKey(check)) + " (" + name + ")");
+    }
+    auto book = std::make_shared<Book>(booksFolder, objects.BookContext());
+    if (exists) {
+        book->SetName(name);
+        book->LoadBook();
+        return book;
+    }
+    try {
+        book->CreateOnDisk(name);
+    } catch (const LumbraError& e) {
+        return fail(ExitFolderFailed, e.Message());
+    }
+    return book;
+}

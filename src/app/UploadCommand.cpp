@@ -1,0 +1,146 @@
+#include "app/UploadCommand.h"
+
+#include "app/CommandLine.h"
+#include "app/CommandObjects.h"
+#include "base/LumbraError.h"
+#include "model/Book.h"
+#include "online/BookUpload.h"
+#include "render/PageExport.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QTextStream>
+#include <optional>
+
+namespace {
+
+const QString cUpload = QStringLiteral("--upload");
+const QString cStart = QStringLiteral("--start");
+const QString cBooksFolder = QStringLiteral("--books-folder");
+
+struct UploadRequest {
+    QString book;
+    QString orderId;
+    QString cover;
+    int start = 0;
+    QString booksFolder;
+};
+
+QString Usage() {
+    return QStringLiteral("usage: lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER "
+                          "[--start N]   (N: 0-based page index to resume from)\n");
+}
+
+std::optional<UploadRequest> Parse(const QStringList& arguments, QString* error) {
+    UploadRequest request;
+    QStringList positional;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == cBooksFolder || argument == cStart) {
+            if (++i >= arguments.size()) {
+                *error = argument + QStringLiteral(" needs a value");
+                return std::nullopt;
+            }
+            bool ok = true;
+            if (argument == cBooksFolder)
+                request.booksFolder = arguments[i];
+            else
+                request.start = arguments[i].toInt(&ok);
+            if (!ok || request.start < 0) {
+                *error = QStringLiteral("%1 needs a page index of 0 or more").arg(cStart);
+                return std::nullopt;
+            }
+        } else if (argument != cUpload) {
+            positional << argument;
+        }
+    }
+    if (positional.size() != 3) {
+        *error = QStringLiteral("%1 needs a book, an order id and a cover").arg(cUpload);
+        return std::nullopt;
+    }
+    request.book = positional[0];
+    request.orderId = positional[1];
+    request.cover = positional[2];
+    return request;
+}
+
+// Runs the upload to its end and reports it; returns the exit code.
+int Upload(const CommandObjects& objects, const std::shared_ptr<Book>& book,
+           const UploadRequest& request, QTextStream& out, QTextStream& err) {
+    QNetworkAccessManager network;
+    BookUpload upload(&network, objects.Renderer(), PrintPageSize(objects.Catalogue()));
+    const int count = book->PagesCount();
+    QObject::connect(&upload, &BookUpload::pageSent, [&](const QString&, int page) {
+        out << QStringLiteral("page %1 of %2 sent").arg(page).arg(count) << Qt::endl;
+    });
+    QObject::connect(
+        &upload, &BookUpload::pageRefused, [&](int page, const QString& reason, bool retrying) {
+            err << QStringLiteral("lumbra: page %1 refused: %2%3")
+                       .arg(page)
+                       .arg(reason, retrying ? QStringLiteral(" (sending it again)") : QString())
+                << Qt::endl;
+        });
+    UploadResult result;
+    QEventLoop loop;
+    QObject::connect(&upload, &BookUpload::finished, &loop, [&](const UploadResult& r) {
+        result = r;
+        loop.quit();
+    });
+    try {
+        upload.Start(book, request.orderId, request.cover, request.start);
+    } catch (const LumbraError& e) {
+        err << "lumbra: " << e.Message() << Qt::endl;
+        return ExitIncomplete;
+    }
+    loop.exec();
+    if (result.complete) {
+        out << QStringLiteral("order %1 %2")
+                   .arg(request.orderId,
+                        result.cancelled ? QStringLiteral("cancelled") : QStringLiteral("ended"))
+            << Qt::endl;
+        return ExitOk;
+    }
+    if (result.cancelled) {
+        err << "lumbra: upload cancelled" << Qt::endl;
+        return ExitIncomplete;
+    }
+    out << QStringLiteral("page %1 of %2 failed").arg(result.failedIndex + 1).arg(count)
+        << Qt::endl;
+    err << QStringLiteral("lumbra: page %1 failed%2; resume with %3 %4")
+               .arg(result.failedIndex + 1)
+               .arg(result.error.isEmpty() ? QString() : QStringLiteral(": ") + result.error,
+                    cStart)
+               .arg(result.failedIndex)
+        << Qt::endl;
+    return ExitIncomplete;
+}
+
+} // namespace
+
+bool IsUploadCommand(const QStringList& arguments) { return arguments.contains(cUpload); }
+
+int RunUploadCommand(const QStringList& arguments, const QString& dataFolder, QTextStream& out,
+                     QTextStream& err) {
+    QString error;
+    const std::optional<UploadRequest> request = Parse(arguments, &error);
+    if (!request) {
+        err << "lumbra: " << error << "\n" << Usage() << Qt::flush;
+        return ExitUsage;
+    }
+    std::unique_ptr<CommandObjects> objects;
+    try {
+        objects = std::make_unique<CommandObjects>(dataFolder, request->booksFolder);
+    } catch (const LumbraError& e) {
+        err << "lumbra: " << e.Message() << Qt::endl;
+        return ExitStartFailed;
+    }
+    int exitCode = ExitOk;
+    const auto book = OpenBook(*objects, request->book, false, err, &exitCode);
+    if (!book)
+        return exitCode;
+    if (request->start > book->PagesCount()) {
+        err << "lumbra: the book has only " << book->PagesCount() << " pages" << Qt::endl;
+        return ExitUsage;
+    }
+    return Upload(*objects, book, *request, out, err);
+}

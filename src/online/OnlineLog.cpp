@@ -1,0 +1,3 @@
+#include "online/OnlineLog.h"
+
+Q_LOGGING_CATEGORY(lcOnline, "lumbra.online")

@@ -1,0 +1,5 @@
+#pragma once
+
+#include "base/BaseLog.h"
+
+Q_DECLARE_LOGGING_CATEGORY(lcOnline)

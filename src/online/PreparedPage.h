@@ -1,0 +1,31 @@
+#pragma once
+
+#include "render/PageScene.h"
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+
+class PageRenderer;
+struct FIBITMAP;
+
+// One page ready to be sent: its form body and the digest the service must
+// answer with, or the reason it could not be made.
+struct PreparedPage {
+    int index = -1; // 0-based
+    QByteArray body;
+    QString digest; // MD5 of the Base64 text, lowercase
+    QString error;  // not empty: rendering or encoding failed
+};
+
+// The picture as a JPEG in memory, FreeImage flag 256 (quality 75).
+// Throws LumbraError when it cannot be encoded.
+QByteArray EncodePageJpeg(FIBITMAP* picture);
+
+// The body and digest for already encoded JPEG bytes.
+PreparedPage PreparePageBytes(int index, const QString& orderId, const QByteArray& jpeg);
+
+// Any thread: renders the page at `size`, encodes it and builds its body.
+// Never throws; a failure comes back in `error`.
+PreparedPage PreparePage(int index, const QString& orderId, const PageSnapshot& page,
+                         const PageRenderer& renderer, QSize size);

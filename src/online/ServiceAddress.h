@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+// Addresses of the order service and of the background site.
+//
+// Both bases are settings of the deployment: the build's values
+// (BuildConfig), overridden at run time by LUMBRA_SERVICE_URL and
+// LUMBRA_BACKGROUND_URL. Every base ends with "/".
+QString ServiceBaseUrl();
+QString BackgroundSiteUrl();
+
+// True for an order id or cover the service may hand us: not empty, and no
+// ",", control character or character that would change an address
+// ("&", "#", "?", "%", "/", "\", blank). Such a value would corrupt "order.pbx" or
+// the addresses it is written into.
+bool IsSafeServiceToken(const QString& value);
+
+// The order service's addresses below one base. Numbers are plain decimal;
+// ids and covers go in as received (checked with IsSafeServiceToken).
+class ServiceAddress {
+public:
+    ServiceAddress() : ServiceAddress(ServiceBaseUrl()) {}
+    explicit ServiceAddress(QString base);
+
+    const QString& Base() const { return mBase; }
+    QUrl Upload() const;
+    QUrl End(const QString& orderId, int pageCount, const QString& cover) const;
+    QUrl Cancel(const QString& orderId) const;
+    QUrl Start(int pageCount, const QString& bookType, int versionNumber) const;
+    // The code is percent-encoded: it is what the user typed.
+    QUrl Verify(const QString& code, const QString& bookType, int versionNumber,
+                int pageCount) const;
+    QUrl Cover() const;
+    QUrl Thumbnail(const QString& orderId, int pageNumber) const;
+    QUrl Purchase(const QString& orderId, int pageCount, int viewWidth, int viewHeight) const;
+    QUrl Status(const QString& orderIds) const;
+    QUrl CheckUpdate(int versionNumber) const;
+
+private:
+    QUrl At(const QString& pathAndQuery) const;
+
+    QString mBase;
+};
