@@ -23,6 +23,11 @@ bool IsMetadata(unsigned char marker) {
     return (marker > kApp0 && marker <= kApp15 && marker != kApp14) || marker == kCom;
 }
 
+// Start-of-frame markers: C0..CF without DHT (C4), JPG (C8) and DAC (CC).
+bool IsFrameHeader(unsigned char marker) {
+    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+}
+
 } // namespace
 
 std::optional<std::vector<JpegSegment>> JpegHeaderSegments(const QByteArray& jpeg) {
@@ -76,4 +81,22 @@ std::optional<MetadataFreeJpeg> SplitWithoutMetadata(const QByteArray& jpeg) {
 QByteArray WithoutMetadataSegments(const QByteArray& jpeg) {
     std::optional<MetadataFreeJpeg> parts = SplitWithoutMetadata(jpeg);
     return parts ? parts->header.append(parts->scan) : QByteArray();
+}
+
+std::optional<QSize> JpegFrameSize(const QByteArray& jpeg) {
+    const std::optional<std::vector<JpegSegment>> segments = JpegHeaderSegments(jpeg);
+    if (!segments)
+        return std::nullopt;
+    for (const JpegSegment& segment : *segments) {
+        if (!IsFrameHeader(segment.marker))
+            continue;
+        // precision, height (2 bytes), width (2 bytes), ...
+        const QByteArrayView frame = segment.payload;
+        if (frame.size() < 5)
+            return std::nullopt;
+        const auto at = [&frame](qsizetype i) { return int(static_cast<unsigned char>(frame[i])); };
+        const QSize size(at(3) << 8 | at(4), at(1) << 8 | at(2));
+        return size.width() > 0 && size.height() > 0 ? std::optional<QSize>(size) : std::nullopt;
+    }
+    return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QSize>
 #include <optional>
 #include <vector>
 
@@ -37,3 +38,9 @@ std::optional<MetadataFreeJpeg> SplitWithoutMetadata(const QByteArray& jpeg);
 // which the decoder needs for the colours, stay. Empty when the segments
 // cannot be walked (see JpegHeaderSegments).
 QByteArray WithoutMetadataSegments(const QByteArray& jpeg);
+
+// The picture's size from the first frame header (SOF0..SOF15 but DHT, JPG
+// and DAC), as stored (before any EXIF turn); nothing when the segments
+// cannot be walked or no frame header with both sides above 0 comes before
+// the scan.
+std::optional<QSize> JpegFrameSize(const QByteArray& jpeg);

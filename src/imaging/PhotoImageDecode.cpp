@@ -3,6 +3,7 @@
 #include "imaging/ExifOrientation.h"
 #include "imaging/FreeImageBridge.h"
 #include "imaging/ImagingLog.h"
+#include "imaging/JpegSegments.h"
 
 #include <algorithm>
 #include <array>
@@ -19,14 +20,20 @@ struct PhotoJpeg {
 
 std::optional<PhotoJpeg> ParseJpeg(const QByteArray& file) {
     PhotoJpeg jpeg{file, {}};
-    // Empty as well for a file that is no JPEG or whose segments cannot be walked.
-    const FiBitmap header = FiLoadFromMemory(FIF_JPEG, file, FIF_LOAD_NOPIXELS);
-    if (!header || header.width() < 1 || header.height() < 1)
+    const std::optional<QSize> frame = JpegFrameSize(file);
+    if (!frame)
         return std::nullopt;
+    // The library's header read already sets up buffers for the whole
+    // picture, so a size we refuse anyway never reaches it.
+    if (IsAcceptablePhotoSize(frame->width(), frame->height())) {
+        const FiBitmap header = FiLoadFromMemory(FIF_JPEG, file, FIF_LOAD_NOPIXELS);
+        if (!header || header.width() != frame->width() || header.height() != frame->height())
+            return std::nullopt;
+    }
     jpeg.header.orientation = ExifOrientation(file);
     const bool turned = IsTurnedOrientation(jpeg.header.orientation);
-    jpeg.header.width = turned ? header.height() : header.width();
-    jpeg.header.height = turned ? header.width() : header.height();
+    jpeg.header.width = turned ? frame->height() : frame->width();
+    jpeg.header.height = turned ? frame->width() : frame->height();
     return jpeg;
 }
 

@@ -89,3 +89,28 @@ TEST(WithoutMetadataSegments, CleanFileComesBackAsItIs) {
     const QByteArray jpeg = SmallJpeg();
     EXPECT_EQ(WithoutMetadataSegments(jpeg), jpeg);
 }
+
+TEST(JpegFrameSize, ReadsTheFrameHeaderAndRefusesMissingOrEmptyFrames) {
+    const QByteArray jpeg = SmallJpeg();
+    EXPECT_EQ(JpegFrameSize(jpeg), QSize(64, 48));
+    // The frame header's own bytes: marker, length, precision, height, width.
+    const qsizetype sof = jpeg.indexOf("\xFF\xC0");
+    ASSERT_GT(sof, 0);
+    QByteArray huge = jpeg;
+    huge[sof + 5] = char(0xA8); // height 43024
+    huge[sof + 6] = char(0x10);
+    huge[sof + 7] = char(0xFD); // width 64792
+    huge[sof + 8] = char(0x18);
+    EXPECT_EQ(JpegFrameSize(huge), QSize(64792, 43024));
+    QByteArray progressive = jpeg;
+    progressive[sof + 1] = char(0xC2);
+    EXPECT_EQ(JpegFrameSize(progressive), QSize(64, 48));
+    QByteArray noHeight = jpeg; // a height given later by a DNL segment
+    noHeight[sof + 5] = 0;
+    noHeight[sof + 6] = 0;
+    EXPECT_FALSE(JpegFrameSize(noHeight));
+    QByteArray noFrame = jpeg;
+    noFrame[sof + 1] = char(0xC8); // JPG, a reserved marker, is no frame header
+    EXPECT_FALSE(JpegFrameSize(noFrame));
+    EXPECT_FALSE(JpegFrameSize(jpeg.left(sof + 6)));
+}
