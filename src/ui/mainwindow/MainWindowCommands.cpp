@@ -6,6 +6,7 @@
 #include "base/UserFolders.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "online/ServiceAddress.h"
 #include "render/PageExport.h"
 #include "render/PageExportJob.h"
 #include "render/PageRenderer.h"
@@ -25,8 +26,7 @@
 // ---- the user's answers
 
 bool MainWindow::IsOnline() const {
-    return mHooks.isOnline ? mHooks.isOnline()
-                           : IsInternetConnected(QString::fromUtf8(BuildConfig::ServiceUrl));
+    return mHooks.isOnline ? mHooks.isOnline() : IsInternetConnected(ServiceBaseUrl());
 }
 
 bool MainWindow::Ask(const QString& prompt, const QString& title) const {
