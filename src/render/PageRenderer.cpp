@@ -72,7 +72,9 @@ void PastePhoto(const PhotoImage& photo, FIBITMAP* target, const QRect& box, con
         const FiBitmap picture =
             photo.GetFreeImageDib(box.width(), box.height(), visible.translated(-box.topLeft()));
         PasteClipped(target, picture.get(), visible.x(), visible.y());
-    } catch (const LumbraError& e) {
+    } catch (const LumbraError&) {
+        LogCaughtException(lcRender(), "Pasting a photo; the page goes without it, the photo is "
+                                       "reported");
         if (problems)
             *problems << photo.GetName();
     }

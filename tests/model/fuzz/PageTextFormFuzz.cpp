@@ -1,6 +1,7 @@
 // A page's text form: its entries as PageTextForm reads them, then the page
 // rebuilt from it (template boxes, photo records, Base64 texts, background)
 // and written back.
+#include "base/BaseLog.h"
 #include "base/LumbraError.h"
 #include "model/Page.h"
 #include "model/PageTextForm.h"
@@ -24,6 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         page->Deserialize(form, photos);
     } catch (const LumbraError&) {
         // a damaged page keeps what was read before the damage
+        LogCaughtException(lcBase(), "A page refused");
     }
     (void)page->Serialize();
     (void)page->HasImageTooSmall();

@@ -1,5 +1,6 @@
 // The photo record "name,X,Y,ratio,Angle" of a filled photo box: parsed,
 // written back, and applied to a photo that stands in a box.
+#include "base/BaseLog.h"
 #include "base/LumbraError.h"
 #include "model/PhotoImageRecord.h"
 #include "model/Template.h"
@@ -13,6 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         record = ParsePhotoRecord(line);
     } catch (const LumbraError&) {
+        LogCaughtException(lcBase(), "A photo record refused");
         return 0;
     }
     (void)FormatPhotoRecord(QStringLiteral("P"), record);

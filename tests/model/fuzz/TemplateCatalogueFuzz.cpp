@@ -1,5 +1,6 @@
 // The template catalogue text ("Key - value" entries cut at "+"): page and
 // cover numbers and the template definitions with their boxes.
+#include "base/BaseLog.h"
 #include "base/LumbraError.h"
 #include "model/Templates.h"
 
@@ -9,6 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         catalogue = std::make_unique<Templates>(
             QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)), nullptr);
     } catch (const LumbraError&) {
+        LogCaughtException(lcBase(), "A catalogue refused");
         return 0;
     }
     (void)catalogue->PageWidthPixel();
