@@ -128,8 +128,14 @@ DecodedJpeg LoadJpegCovering(const QString& path, double factor, int flags) {
 
 DecodedJpeg LoadJpegCovering(const QString& path,
                              const std::function<double(const JpegHeader&)>& factorOf, int flags) {
+    const std::optional<QByteArray> file = FiReadFile(path);
+    return file ? LoadJpegCovering(*file, factorOf, flags) : DecodedJpeg();
+}
+
+DecodedJpeg LoadJpegCovering(const QByteArray& file,
+                             const std::function<double(const JpegHeader&)>& factorOf, int flags) {
     try {
-        const std::optional<PhotoJpeg> jpeg = ReadJpeg(path);
+        const std::optional<PhotoJpeg> jpeg = ParseJpeg(file);
         return jpeg ? Decode(*jpeg, factorOf(jpeg->header), flags) : DecodedJpeg();
     } catch (const std::bad_alloc&) {
         LogCaughtException(lcImaging(), "Decoding a JPEG; the file counts as unreadable");

@@ -50,3 +50,6 @@ DecodedJpeg LoadJpegCovering(const QString& path, double factor, int flags);
 // The same with the factor chosen from the file's header.
 DecodedJpeg LoadJpegCovering(const QString& path,
                              const std::function<double(const JpegHeader&)>& factorOf, int flags);
+// The same from a file's bytes already read.
+DecodedJpeg LoadJpegCovering(const QByteArray& file,
+                             const std::function<double(const JpegHeader&)>& factorOf, int flags);

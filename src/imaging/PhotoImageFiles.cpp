@@ -19,7 +19,7 @@ QString ThumbPath(const QString& stem, ThumbType type, const char* extension) {
 }
 
 // The full-size copy comes last: its presence says the photo's files are complete.
-void WritePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes& boxes,
+void WritePhotoFiles(const QByteArray& source, const QString& stem, const ThumbBoxes& boxes,
                      const DecodedJpeg& decoded) {
     const QSize full(decoded.header.width, decoded.header.height);
     for (ThumbType type : {ThumbType::Small, ThumbType::Medium, ThumbType::Large}) {
@@ -27,7 +27,8 @@ void WritePhotoFiles(const QString& source, const QString& stem, const ThumbBoxe
         SaveThumbnail(ThumbPath(stem, type, ".jpg"), decoded.picture.get(),
                       FitSize(full, box.width, box.height));
     }
-    CopyFileAtomically(source, ThumbPath(stem, ThumbType::Original, ".jpg"));
+    // The bytes that were decoded, not a second read of the file.
+    WriteFileAtomically(ThumbPath(stem, ThumbType::Original, ".jpg"), source);
 }
 
 // Decodes completely (at the smallest scale; the whole file is still read).
@@ -73,13 +74,16 @@ bool MakePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes
         return std::min(double(largest.width) / header.width,
                         double(largest.height) / header.height);
     };
-    const DecodedJpeg decoded = LoadJpegCovering(source, cover, JPEG_ACCURATE);
+    const std::optional<QByteArray> file = FiReadFile(source);
+    if (!file)
+        return false;
+    const DecodedJpeg decoded = LoadJpegCovering(*file, cover, JPEG_ACCURATE);
     if (!decoded.picture)
         return false;
     for (ThumbType type : kThumbTypes)
         QFile::remove(ThumbPath(stem, type, ".dim"));
     try {
-        WritePhotoFiles(source, stem, boxes, decoded);
+        WritePhotoFiles(*file, stem, boxes, decoded);
     } catch (const LumbraError&) {
         RemovePhotoFiles(stem); // a photo is whole or absent
         throw;
