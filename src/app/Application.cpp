@@ -7,6 +7,7 @@
 #include "base/DataFolder.h"
 #include "base/LumbraError.h"
 #include "ui/common/ProgramIcons.h"
+#include "ui/common/WebEngineSetup.h"
 #include "ui/mainwindow/MainWindow.h"
 
 #include <QApplication>
@@ -38,6 +39,7 @@ void ReportStartUpFailure(const QString& message) {
 
 // The window, photographed and closed when a screenshot is asked for.
 int RunWindow(int& argc, char** argv, const ProgramArguments& request) {
+    PrepareWebEngine();
     QApplication app(argc, argv);
     app.setApplicationName("Lumbra");
     app.setDesktopFileName(QStringLiteral(LUMBRA_APP_ID));

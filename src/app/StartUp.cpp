@@ -1,6 +1,7 @@
 #include "app/StartUp.h"
 
 #include "app/AppLog.h"
+#include "app/WindowHooks.h"
 
 #include "base/Constants.h"
 #include "base/IntroSettings.h"
@@ -66,6 +67,7 @@ void StartUp::CreateMainWindow() {
     };
     mMainWindow = std::make_unique<::MainWindow>(context);
     mDisplayHost.SetTarget(mMainWindow->GetSidePane()); // pages hand photos to the photos pane
+    mMainWindow->SetHooks(MakeWindowHooks(*this));
 }
 
 void StartUp::SetUpFolders() { mFolders.SetUpUserFolders(mLayout); }
