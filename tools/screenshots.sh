@@ -36,6 +36,14 @@ mkdir -p "$XDG_CONFIG_HOME/Lumbra"
 printf '[Settings]\nMainLeft=0\nMainTop=0\nMainWidth=19200\nMainHeight=12000\n' \
   > "$XDG_CONFIG_HOME/Lumbra/Lumbra.conf"
 
+# The reference print service on a free port, for the order and download scenes.
+PORT=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+"$BUILD/lumbra-print-service" --port "$PORT" --orders "$TMP/orders" >"$TMP/service.log" 2>&1 &
+SERVICE_PID=$!
+trap 'kill "$SERVICE_PID" 2>/dev/null || true; rm -rf "$TMP"' EXIT
+export LUMBRA_SERVICE_URL="http://127.0.0.1:$PORT/pb/" LUMBRA_BACKGROUND_URL="http://127.0.0.1:$PORT/bg/"
+for _ in $(seq 50); do (exec 3<>"/dev/tcp/127.0.0.1/$PORT") 2>/dev/null && break; sleep 0.1; done
+
 shoot() { # name, extra program arguments...
   local name="$1"; shift
   xvfb-run -a -s "-screen 0 1280x800x24" "$BUILD/lumbra" --screenshot "$OUT/$name.png" "$@"
