@@ -2,10 +2,13 @@
 
 #include "app/CommandLine.h"
 #include "app/ProgramArguments.h"
+#include "app/RunningCopy.h"
 #include "app/StartUp.h"
 #include "app/UploadCommand.h"
 #include "base/DataFolder.h"
 #include "base/LumbraError.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
 #include "ui/common/ProgramIcons.h"
 #include "ui/common/WebEngineSetup.h"
 #include "ui/mainwindow/MainWindow.h"
@@ -37,6 +40,27 @@ void ReportStartUpFailure(const QString& message) {
         QMessageBox::critical(nullptr, QStringLiteral("Lumbra"), message);
 }
 
+// A second start: the running window comes to the front and this copy ends
+// without touching a book.
+int HandOverToRunningCopy() {
+    if (RunningCopy::AskToActivate(RunningCopyKey())) {
+        std::fprintf(stderr, "Lumbra is already running; its window was brought to the front.\n");
+        return ExitOk;
+    }
+    ReportStartUpFailure(QStringLiteral("Lumbra is already running for this user. Use its "
+                                        "window, or close it before starting Lumbra again."));
+    return ExitStartFailed;
+}
+
+void BringToFront(QWidget* window) {
+    if (!window)
+        return;
+    window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 // The window, photographed and closed when a screenshot is asked for.
 int RunWindow(int& argc, char** argv, const ProgramArguments& request) {
     PrepareWebEngine();
@@ -46,11 +70,21 @@ int RunWindow(int& argc, char** argv, const ProgramArguments& request) {
     app.setWindowIcon(ProgramIcon(QStringLiteral("lumbra")));
     const bool screenshot = !request.screenshot.isEmpty();
 
+    RunningCopy running(RunningCopyKey());
+    if (!running.Claim())
+        return HandOverToRunningCopy();
+
     StartUpOptions options;
     options.dataFolder = DataFolder();
     if (screenshot)
         options.showIntroduction = [](MainWindow&) {}; // nothing modal in the way of the picture
     StartUp startUp(options);
+    // Served from the start: the introduction may be shown modally before a book opens.
+    running.Serve([&startUp] { BringToFront(startUp.MainWindow()); },
+                  [&startUp] {
+                      const auto book = startUp.Books() ? startUp.Books()->GetBook() : nullptr;
+                      return book ? book->GetBookFolder() : QString();
+                  });
     try {
         startUp.Run();
     } catch (const LumbraError& e) {

@@ -1,6 +1,7 @@
 #include "app/CommandObjects.h"
 
 #include "app/CommandLine.h"
+#include "app/RunningCopy.h"
 #include "base/LanguageChoice.h"
 #include "base/LumbraError.h"
 #include "model/Book.h"
@@ -37,6 +38,11 @@ std::shared_ptr<Book> OpenBook(const CommandObjects& objects, const QString& nam
     };
     if (!BookName::IsSafe(name))
         return fail(ExitUsage, QStringLiteral("\"%1\" cannot be a book name").arg(name));
+    if (BookOpenInRunningWindow(QDir(booksFolder).filePath(name)))
+        return fail(ExitBookOpen,
+                    QStringLiteral("the book \"%1\" is open in the running Lumbra window; "
+                                   "open another book there or close the window first")
+                        .arg(name));
     const bool exists = BookExists(booksFolder, name);
     if (!exists && !create)
         return fail(ExitNoBook,

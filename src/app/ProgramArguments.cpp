@@ -150,7 +150,8 @@ QString ProgramUsage() {
         "        column-backgrounds.\n"
         "\n"
         "Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such book,\n"
-        "            4 output folder not writable, 5 some files or pages failed.\n");
+        "            4 output folder not writable, 5 some files or pages failed,\n"
+        "            6 the book is open in the running window.\n");
 }
 
 QString ProgramVersionLine() { return QStringLiteral("Lumbra ") + ProgramVersionText(); }
