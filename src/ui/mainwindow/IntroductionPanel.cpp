@@ -28,15 +28,39 @@ IntroductionPanel::IntroductionPanel(const Constants& strings, const QString& da
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(mNotShow, 1);
     bottom->addWidget(ok);
+    auto* steps = new QLabel(FirstSteps(), this);
+    steps->setObjectName(QStringLiteral("lblSteps"));
+    steps->setTextFormat(Qt::RichText);
+    steps->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(mPicture);
+    layout->addWidget(steps);
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 bool IntroductionPanel::HasPicture() const { return !mPicture->pixmap().isNull(); }
 
+QString IntroductionPanel::FirstSteps() {
+    return tr("<b>Your first book in four steps</b><ol>"
+              "<li>Import your photos: <b>Ctrl+O</b>, or drop photos or a folder on the "
+              "photos pane.</li>"
+              "<li>Pick a layout for a page: drag a template onto it.</li>"
+              "<li>Drag photos into the boxes; double-click a photo to zoom, move or turn it, "
+              "a text box to type.</li>"
+              "<li>Look at the result with <b>File &gt; Preview</b>, then order it with "
+              "<b>Book &gt; Order</b>.</li></ol>"
+              "Every change is saved at once.");
+}
+
+void IntroductionPanel::showEvent(QShowEvent* event) {
+    mNotShow->setChecked(!IntroductionWanted(mSettingsFile));
+    mNotShowAtOpen = mNotShow->isChecked();
+    QDialog::showEvent(event);
+}
+
 void IntroductionPanel::OnOk() {
-    WriteIntroPanelSetting(mSettingsFile, !mNotShow->isChecked()); // a failed write is ignored
+    if (mNotShow->isChecked() != mNotShowAtOpen) // a failed write is ignored
+        WriteIntroPanelSetting(mSettingsFile, !mNotShow->isChecked());
     accept(); // hides; the panel stays for Help > Introduction
 }

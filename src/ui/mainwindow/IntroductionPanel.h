@@ -9,8 +9,10 @@ class QLabel;
 // The introduction picture delivered beside the program.
 inline constexpr auto kIntroductionPicture = "introduction.png";
 
-// frmIntroduction: the introduction picture, "do not show again" and OK.
-// OK writes the settings file and hides the panel, which keeps its state.
+// frmIntroduction: the introduction picture, the first steps of a book,
+// "do not show again" and OK. The box shows the setting when the panel opens;
+// OK writes the settings file only when the user changed the box, and hides
+// the panel.
 class IntroductionPanel : public QDialog {
     Q_OBJECT
 public:
@@ -22,10 +24,17 @@ public:
     // False when the picture could not be read (the panel shows without it).
     bool HasPicture() const;
 
+    // The first steps of a book, in a few short lines.
+    static QString FirstSteps();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void OnOk();
 
     QString mSettingsFile;
     QLabel* mPicture;
     QCheckBox* mNotShow;
+    bool mNotShowAtOpen = false;
 };

@@ -89,7 +89,11 @@ void MainWindow::OnPreviewFinished() {
 }
 
 void MainWindow::onFileDeleteTriggered() {
-    if (Ask(mStrings.Text(u"cDeleteConfirmLabelCaption"), mStrings.Text(u"cDeleteConfirmCaption")))
+    const auto book = CurrentBook();
+    const QString name = book ? book->GetName() : QString();
+    if (Ask(QStringLiteral("\u201c%1\u201d\n\n").arg(name) +
+                mStrings.Text(u"cDeleteConfirmLabelCaption"),
+            mStrings.Text(u"cDeleteConfirmCaption")))
         DeleteBook();
 }
 

@@ -217,7 +217,8 @@ TEST_F(MainWindowTest, DeleteAsksAndDeletesOnlyOnYes) {
     };
     Window().SetHooks(hooks);
     Item("mnuFileDelete")->trigger();
-    EXPECT_EQ(questions, QStringList{Caption("cDeleteConfirmCaption") + "|" +
+    // The question names the book.
+    EXPECT_EQ(questions, QStringList{Caption("cDeleteConfirmCaption") + "|\u201cTrip\u201d\n\n" +
                                      Caption("cDeleteConfirmLabelCaption")});
     EXPECT_EQ(CurrentBook()->GetName(), "Trip");
     answer = true;

@@ -5,6 +5,7 @@
 #include "model/Book.h"
 #include "model/BookManager.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,7 +27,8 @@ BookNameDialog::BookNameDialog(BookManager& books, const Constants& strings, con
                                QWidget* parent)
     : QDialog(parent), mBooks(books), mStrings(strings),
       mLabel(new QLabel(strings.Text(names.labelKey), this)), mInputBox(new QLineEdit(this)),
-      mOkButton(new QPushButton(strings.Text(u"cOkayButton"), this)) {
+      mOkButton(new QPushButton(strings.Text(u"cOkayButton"), this)),
+      mCancelButton(new QPushButton(strings.Text(u"cCancel"), this)) {
     setWindowTitle(strings.Text(names.captionKey));
     mLabel->setObjectName(QLatin1String(names.label));
     mLabel->setWordWrap(true);
@@ -38,17 +40,27 @@ BookNameDialog::BookNameDialog(BookManager& books, const Constants& strings, con
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(mLabel);
     layout->addWidget(mInputBox);
-    layout->addWidget(mOkButton, 0, Qt::AlignRight);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(mOkButton);
+    buttons->addWidget(mCancelButton);
+    layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    mCancelButton->setObjectName(QStringLiteral("CancelButton"));
+    connect(mCancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     connect(mOkButton, &QPushButton::clicked, this, [this] {
         const QString name = mInputBox->text(); // not trimmed
-        const BookNameCheck check = CheckDialogName(name, mBooks.GetAllBooks());
+        const BookNameCheck check = Check(name);
         if (check != BookNameCheck::Accepted)
             Refuse(check);
         else
             Commit(name);
     });
+}
+
+BookNameCheck BookNameDialog::Check(const QString& name) const {
+    return CheckDialogName(name, mBooks.GetAllBooks());
 }
 
 void BookNameDialog::Refuse(BookNameCheck check) {
@@ -84,17 +96,36 @@ RenameBookForm::RenameBookForm(BookManager& books, const Constants& strings, QWi
                       "mRenameBookInputBox", "OKButton"},
                      parent) {
     setObjectName(QStringLiteral("mRenameBookForm"));
+    InputBox()->setText(CurrentName());
+    InputBox()->selectAll();
+}
+
+QString RenameBookForm::CurrentName() const {
+    const auto book = mBooks.GetBook();
+    return book ? book->GetName() : QString();
+}
+
+BookNameCheck RenameBookForm::Check(const QString& name) const {
+    if (!name.isEmpty() && name == CurrentName())
+        return BookNameCheck::Accepted; // unchanged
+    return BookNameDialog::Check(name);
 }
 
 void RenameBookForm::Commit(const QString& name) {
-    // Names the book manager would refuse keep the dialog open with a reason;
-    // a rename the file system refuses fails silently after the dialog closed.
-    const auto book = mBooks.GetBook();
-    const QString current = book ? book->GetName() : QString();
+    // Names the book manager would refuse keep the dialog open with a reason,
+    // and so does a rename the file system refuses.
+    const QString current = CurrentName();
+    if (name == current)
+        return accept();
     if (!BookName::IsSafe(name))
         return Refuse(BookNameCheck::Invalid);
     if (BookName::IsTaken(mBooks.BooksFolder(), name, current))
         return Refuse(BookNameCheck::AlreadyExists);
+    if (!mBooks.Rename(name)) {
+        Label()->setText(tr("The book could not be renamed to \"%1\": the folder could not be "
+                            "renamed (is a file of the book open in another program?).")
+                             .arg(name));
+        return;
+    }
     accept();
-    mBooks.Rename(name);
 }

@@ -17,14 +17,15 @@ bool IsBookAlreadyExist(const QString& name, const QStringList& allBooks);
 // The dialogs' own test of a typed name: empty, then an exact duplicate.
 BookNameCheck CheckDialogName(const QString& name, const QStringList& allBooks);
 
-// A name dialog: a label, a text box and an OK button. OK checks the name;
-// a refused name puts its message into the label and keeps the dialog open.
+// A name dialog: a label, a text box, OK and Cancel. OK checks the name; a
+// refused name puts its message into the label and keeps the dialog open.
 class BookNameDialog : public QDialog {
     Q_OBJECT
 public:
     QLabel* Label() const { return mLabel; }
     QLineEdit* InputBox() const { return mInputBox; }
     QPushButton* OkButton() const { return mOkButton; }
+    QPushButton* CancelButton() const { return mCancelButton; }
 
 protected:
     struct Names {
@@ -39,6 +40,8 @@ protected:
 
     // Runs when OK is pressed with the typed name.
     virtual void Commit(const QString& name) = 0;
+    // The dialog's own test of the typed name.
+    virtual BookNameCheck Check(const QString& name) const;
     // Shows the message of a refused name in the label.
     void Refuse(BookNameCheck check);
 
@@ -49,6 +52,7 @@ private:
     QLabel* mLabel;
     QLineEdit* mInputBox;
     QPushButton* mOkButton;
+    QPushButton* mCancelButton;
 };
 
 // mNewBookForm: creates a book and makes it current.
@@ -61,7 +65,8 @@ private:
     void Commit(const QString& name) override;
 };
 
-// mRenameBookForm: renames the current book.
+// mRenameBookForm: renames the current book; it opens with the current name,
+// and OK on that name closes it without a change.
 class RenameBookForm : public BookNameDialog {
     Q_OBJECT
 public:
@@ -69,4 +74,6 @@ public:
 
 private:
     void Commit(const QString& name) override;
+    BookNameCheck Check(const QString& name) const override;
+    QString CurrentName() const;
 };

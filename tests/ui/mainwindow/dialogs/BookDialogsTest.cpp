@@ -1,5 +1,6 @@
 #include "ui/mainwindow/MainWindowFixture.h"
 
+#include "base/IntroSettings.h"
 #include "base/ProgramInfo.h"
 #include "ui/mainwindow/IntroductionPanel.h"
 #include "ui/mainwindow/dialogs/AboutBox.h"
@@ -88,14 +89,31 @@ TEST_F(BookDialogsTest, RenameRefusesItsOwnAndTakenNames) {
     RenameBookForm dialog(*books, strings);
     EXPECT_EQ(dialog.Label()->text(), Caption("cRenameBookLabelCaption"));
     EXPECT_EQ(dialog.OkButton()->objectName(), "OKButton");
+    EXPECT_EQ(dialog.InputBox()->text(), "Trip"); // opens with the current name
+    EXPECT_EQ(dialog.InputBox()->selectedText(), "Trip");
     EXPECT_EQ(Press(dialog, ""), Caption("cBookNameIsRequiredCaption"));
-    EXPECT_EQ(Press(dialog, "Trip"), Caption("cBookNameAlreadyExist")); // its own name
     EXPECT_EQ(Press(dialog, "Untitled"), Caption("cBookNameAlreadyExist"));
     EXPECT_EQ(Press(dialog, "UNTITLED"), Caption("cBookNameAlreadyExist")); // another book's folder
     dialog.Label()->clear();
     EXPECT_EQ(Press(dialog, "x:y"), Caption("cBookNameInvalid"));
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(CurrentBook()->GetName(), "Trip");
+}
+
+TEST_F(BookDialogsTest, RenameWithItsOwnNameOrCancelClosesWithoutAChange) {
+    RenameBookForm unchanged(*books, strings);
+    unchanged.OkButton()->click();
+    EXPECT_EQ(unchanged.result(), QDialog::Accepted);
+    RenameBookForm cancelled(*books, strings);
+    cancelled.InputBox()->setText("Elsewhere");
+    cancelled.CancelButton()->click();
+    EXPECT_EQ(cancelled.result(), QDialog::Rejected);
+    NewBookForm newBook(*books, strings);
+    newBook.InputBox()->setText("Elsewhere");
+    newBook.CancelButton()->click();
+    EXPECT_EQ(newBook.result(), QDialog::Rejected);
+    EXPECT_EQ(CurrentBook()->GetName(), "Trip");
+    EXPECT_EQ(books->GetAllBooks(), (QStringList{"Trip", "Untitled"}));
 }
 
 TEST_F(BookDialogsTest, RenameAcceptedRenamesTheFolderAndReopensTheBook) {
@@ -123,7 +141,7 @@ TEST(AboutBox, VersionLineAndLibraryNotice) {
     EXPECT_EQ(about.findChild<QLabel*>("mCopyrightLabel")->text(), "(c) us");
 }
 
-TEST(IntroductionPanel, OkWritesTheSettingAndOnlyHides) {
+TEST(IntroductionPanel, OkWritesTheSettingOnlyWhenTheBoxChangedAndOnlyHides) {
     QTemporaryDir dir;
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(Qt::blue);
@@ -132,18 +150,30 @@ TEST(IntroductionPanel, OkWritesTheSettingAndOnlyHides) {
     const QString settings = dir.filePath("Brelk.ini");
     IntroductionPanel panel(strings, dir.path(), settings);
     EXPECT_TRUE(panel.HasPicture());
-    const auto pressOk = [&] {
+    EXPECT_TRUE(panel.findChild<QLabel*>("lblSteps")->text().contains("Ctrl+O"));
+    const auto read = [&] {
+        QFile f(settings);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("absent");
+    };
+    const auto pressOk = [&](std::function<void()> change) {
         panel.show();
+        if (change)
+            change();
         panel.findChild<QPushButton*>("cmdOK")->click();
         EXPECT_FALSE(panel.isVisible());
-        QFile f(settings);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return f.readAll();
+        return read();
     };
-    EXPECT_EQ(pressOk(), QByteArray("IntroPanel=1\r\n"));
-    panel.NotShowBox()->setChecked(true);
-    EXPECT_EQ(pressOk(), QByteArray("IntroPanel=0\r\n"));
-    EXPECT_TRUE(panel.NotShowBox()->isChecked()); // hidden, not destroyed
+    EXPECT_EQ(pressOk({}), QByteArray("absent")); // nothing changed, nothing written
+    EXPECT_EQ(pressOk([&] { panel.NotShowBox()->setChecked(true); }),
+              QByteArray("IntroPanel=0\r\n"));
+    // Opened again (Help > Introduction): the box shows the setting, and OK keeps it.
+    ASSERT_TRUE(WriteIntroPanelSetting(settings, false));
+    panel.show();
+    EXPECT_TRUE(panel.NotShowBox()->isChecked());
+    panel.hide();
+    EXPECT_EQ(pressOk({}), QByteArray("IntroPanel=0\r\n"));
+    EXPECT_EQ(pressOk([&] { panel.NotShowBox()->setChecked(false); }),
+              QByteArray("IntroPanel=1\r\n"));
 
     IntroductionPanel withoutPicture(strings, dir.filePath("nowhere"), settings);
     EXPECT_FALSE(withoutPicture.HasPicture());
