@@ -1,6 +1,6 @@
 # The installed layout, as Linux desktop programs have it:
 #   bin/lumbra
-#   share/lumbra/                   language files, marker, introduction picture,
+#   share/lumbra/                   language files, marker, introduction picture, help/,
 #                                   backgrounds/ (the template catalogue is compiled in)
 #   share/applications/ID.desktop   share/metainfo/ID.metainfo.xml
 #   share/icons/hicolor/scalable/apps/ID.svg
@@ -26,6 +26,7 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/lang/ DESTINATION ${LUMBRA_DATA_
 install(FILES ${CMAKE_BINARY_DIR}/imageTooSmall.gif ${CMAKE_BINARY_DIR}/introduction.png
         DESTINATION ${LUMBRA_DATA_DESTINATION})
 install(DIRECTORY ${CMAKE_BINARY_DIR}/backgrounds DESTINATION ${LUMBRA_DATA_DESTINATION})
+install(DIRECTORY ${CMAKE_BINARY_DIR}/help DESTINATION ${LUMBRA_DATA_DESTINATION})
 
 # Desktop entry, metainfo (with the version of this configuration) and icon.
 execute_process(COMMAND git -C ${CMAKE_SOURCE_DIR} log -1 --format=%cs

@@ -14,4 +14,6 @@ bool OpenWebPage(const QString& address) {
     return url.isValid() && QDesktopServices::openUrl(url);
 }
 
-void OpenFolderWindow(const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+bool OpenFolderWindow(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}

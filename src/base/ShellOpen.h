@@ -9,5 +9,6 @@ QString WebPageAddress(const QString& address);
 // Opens the address in the default browser; true when the desktop accepted it.
 bool OpenWebPage(const QString& address);
 
-// Shows a folder in the file manager.
-void OpenFolderWindow(const QString& path);
+// Shows a folder in the file manager, or a local file in its program; true
+// when the desktop accepted it.
+bool OpenFolderWindow(const QString& path);

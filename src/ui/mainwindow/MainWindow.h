@@ -120,6 +120,7 @@ private:
     bool Ask(const QString& prompt, const QString& title) const;
     void Tell(const QString& text) const;
     void OpenPage(const QString& address) const;
+    QString HelpPageAddress(const char* base, const QString& page) const;
     // MainWindow.cpp
     void CreateChildren(const UiContext& context);
     void OnBookChange();

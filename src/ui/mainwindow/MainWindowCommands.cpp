@@ -21,7 +21,9 @@
 #include "ui/mainwindow/dialogs/PreviewStatusDialog.h"
 
 #include <QAction>
+#include <QDir>
 #include <QProgressBar>
+#include <QUrl>
 
 // ---- the user's answers
 
@@ -82,10 +84,21 @@ void MainWindow::OnPreviewFinished() {
     RefreshHookedItems();
     if (cancelled)
         return;
-    if (mHooks.openFolder)
-        mHooks.openFolder(folder);
-    else
-        OpenFolderWindow(folder);
+    const PageExportResult& result = job->Result();
+    const auto pages = [](qsizetype n) { return n == 1 ? tr("1 page") : tr("%1 pages").arg(n); };
+    QString text = tr("The preview is ready: %1 in").arg(pages(result.written)) +
+                   QStringLiteral("\n%1\n").arg(QDir::toNativeSeparators(folder));
+    if (!result.failures.isEmpty())
+        text += QStringLiteral("\n") +
+                tr("%1 could not be written:").arg(pages(result.failures.size())) +
+                QStringLiteral("\n") + result.failures.mid(0, 5).join(QLatin1Char('\n')) +
+                QStringLiteral("\n");
+    if (!Ask(text + QStringLiteral("\n") + tr("Open the folder?"), tr("Preview")))
+        return;
+    const bool opened = mHooks.openFolder ? mHooks.openFolder(folder) : OpenFolderWindow(folder);
+    if (!opened)
+        Tell(tr("The folder could not be opened on this desktop. The preview pages are in:") +
+             QStringLiteral("\n") + QDir::toNativeSeparators(folder));
 }
 
 void MainWindow::onFileDeleteTriggered() {
@@ -181,18 +194,34 @@ void MainWindow::onViewSwitchTriggered() {
 void MainWindow::onHelpIntroductionTriggered() { ShowIntroduction(); }
 
 void MainWindow::OpenPage(const QString& address) const {
+    const bool local = address.startsWith(QLatin1String("file:"));
+    bool opened = false;
     if (mHooks.openWebPage)
-        mHooks.openWebPage(address);
+        opened = mHooks.openWebPage(address);
     else
-        OpenWebPage(address);
+        opened = local ? OpenFolderWindow(QUrl(address).toLocalFile()) : OpenWebPage(address);
+    if (!opened)
+        Tell(tr("No web browser could be started. Open this address in a browser by hand:") +
+             QStringLiteral("\n") +
+             (local ? QUrl(address).toLocalFile() : WebPageAddress(address)));
+}
+
+// A help page: at the deployment's address when it has one, else the page
+// delivered with the program.
+QString MainWindow::HelpPageAddress(const char* base, const QString& page) const {
+    const QString address = QString::fromUtf8(base);
+    if (!address.isEmpty())
+        return address + page;
+    return QUrl::fromLocalFile(QDir(mDataFolder).filePath(QStringLiteral("help/") + page))
+        .toString();
 }
 
 void MainWindow::onHelpContentsTriggered() {
-    OpenPage(QString::fromUtf8(BuildConfig::HelpUrl) + QStringLiteral("edit.html"));
+    OpenPage(HelpPageAddress(BuildConfig::HelpUrl, QStringLiteral("edit.html")));
 }
 
 void MainWindow::onHelpFAQTriggered() {
-    OpenPage(QString::fromUtf8(BuildConfig::FaqUrl) + QStringLiteral("question.html"));
+    OpenPage(HelpPageAddress(BuildConfig::FaqUrl, QStringLiteral("question.html")));
 }
 
 void MainWindow::onHelpWebsiteTriggered() { OpenPage(QString::fromUtf8(BuildConfig::WebsiteUrl)); }

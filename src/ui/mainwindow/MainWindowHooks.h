@@ -18,8 +18,9 @@ struct MainWindowHooks {
     std::function<bool()> isOnline;
     std::function<QString()> pickPreviewFolder; // empty text: cancelled
     std::function<QStringList()> pickPhotos;    // one empty element: cancelled
-    std::function<void(const QString&)> openWebPage;
-    std::function<void(const QString&)> openFolder;
+    // Both return whether the desktop took the address.
+    std::function<bool(const QString&)> openWebPage; // also "file:" addresses
+    std::function<bool(const QString&)> openFolder;
 
     // Windows of other parts.
     std::function<void(const std::shared_ptr<Book>&)> orderWizard; // modal

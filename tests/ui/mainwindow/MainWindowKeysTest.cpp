@@ -69,7 +69,10 @@ TEST_F(MainWindowKeysTest, MenuCommandsCarryThePlatformsStandardKeys) {
 TEST_F(MainWindowKeysTest, StandardKeysRunTheirCommands) {
     QStringList opened;
     MainWindowHooks hooks;
-    hooks.openWebPage = [&](const QString& address) { opened << address; };
+    hooks.openWebPage = [&](const QString& address) {
+        opened << address;
+        return true;
+    };
     Active().SetHooks(hooks);
     PressKey(Qt::Key_F1);
     ASSERT_EQ(opened.size(), 1);

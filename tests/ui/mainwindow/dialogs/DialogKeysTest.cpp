@@ -66,7 +66,7 @@ TEST_F(DialogKeysTest, RenameIsTypedAndEnterAcceptsEscapeCancels) {
     EXPECT_EQ(QApplication::focusWidget(), dialog.InputBox());
     EXPECT_EQ(dialog.InputBox()->selectedText(), "Untitled");
     QTest::keyClick(dialog.InputBox(), Qt::Key_Backspace); // the selected name goes
-    PressKey(Qt::Key_Return); // no name: refused, still open
+    PressKey(Qt::Key_Return);                              // no name: refused, still open
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.Label()->text(), Caption("cBookNameIsRequiredCaption"));
     QTest::keyClicks(dialog.InputBox(), "Renamed");
