@@ -200,6 +200,14 @@ std::unique_ptr<QSettings> MainWindow::PlacementStore() const {
 // Position of the frame and size of the window, so that a restored window
 // keeps its size from run to run whatever frame the desktop adds.
 void MainWindow::RestorePlacement() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!HasStoredPlacement(*PlacementStore()) && screen) {
+        const QRect r = MainWindowRules::FirstStartRect(
+            screen->availableGeometry(), {MainLayout::MinimumWidth, MainLayout::MinimumHeight});
+        move(r.topLeft());
+        resize(r.size());
+        return;
+    }
     QRect r = MainWindowRules::PlacementToPixels(ReadWindowPlacement(*PlacementStore()));
     if (!QGuiApplication::screenAt(r.topLeft())) // a screen that is gone
         r.moveTopLeft(MainWindowRules::PlacementToPixels(WindowPlacement{}).topLeft());

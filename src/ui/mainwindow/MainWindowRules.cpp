@@ -51,4 +51,15 @@ WindowPlacement PixelsToPlacement(const QRect& pixels) {
             ToTwips(pixels.height())};
 }
 
+QRect FirstStartRect(const QRect& available, QSize minimum) {
+    constexpr double kShare = 0.85;
+    const QSize size(std::max(minimum.width(), int(available.width() * kShare)),
+                     std::max(minimum.height(), int(available.height() * kShare)));
+    QRect r(QPoint(0, 0), size);
+    r.moveCenter(available.center());
+    // A screen smaller than the window: its top left stays on the screen.
+    r.moveTopLeft({std::max(r.left(), available.left()), std::max(r.top(), available.top())});
+    return r;
+}
+
 } // namespace MainWindowRules

@@ -4,6 +4,7 @@
 #include "ui/common/PaneView.h"
 
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 struct WindowPlacement;
@@ -27,6 +28,9 @@ QString MenuText(const QString& name);
 
 // The stored placement (twips) as a window rectangle in pixels and back.
 QRect PlacementToPixels(const WindowPlacement& placement);
+// The window at its first start: most of the screen's free area, centred,
+// never below the smallest size.
+QRect FirstStartRect(const QRect& available, QSize minimum);
 WindowPlacement PixelsToPlacement(const QRect& pixels);
 
 } // namespace MainWindowRules

@@ -23,6 +23,10 @@ std::unique_ptr<QSettings> OpenPlacementSettings() {
     return std::make_unique<QSettings>(QStringLiteral("Lumbra"), QStringLiteral("Lumbra"));
 }
 
+bool HasStoredPlacement(QSettings& settings) {
+    return settings.contains(kGroup + QStringLiteral("/MainWidth"));
+}
+
 WindowPlacement ReadWindowPlacement(QSettings& settings) {
     WindowPlacement placement;
     settings.beginGroup(kGroup);

@@ -17,6 +17,9 @@ struct WindowPlacement {
 // The store of the program: organisation and application "Lumbra".
 std::unique_ptr<QSettings> OpenPlacementSettings();
 
+// Whether a placement was ever stored (false at the first start).
+bool HasStoredPlacement(QSettings& settings);
+
 // Stored values, each falling back to its default when missing or not a number.
 WindowPlacement ReadWindowPlacement(QSettings& settings);
 

@@ -12,21 +12,44 @@
 #include "ui/panes/PhotoControl.h"
 #include "ui/panes/PhotoTileLayout.h"
 
+#include <QDirIterator>
 #include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QLabel>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
-// The local files of a drop, in their given order; empty for other data.
+QStringList PhotosInFolder(const QString& folder) {
+    QStringList files;
+    QDirIterator it(folder, {QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")},
+                    QDir::Files | QDir::Readable, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    std::sort(files.begin(), files.end(), [](const QString& a, const QString& b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    return files;
+}
+
+// The local files of a drop, in their given order; a dropped folder gives
+// the JPEG files inside it and its subfolders, by name. Empty for other data.
 QStringList DroppedFiles(const QMimeData* data) {
     QStringList files;
     if (!data || !data->hasUrls())
         return files;
-    for (const QUrl& url : data->urls())
-        if (url.isLocalFile())
-            files << url.toLocalFile();
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        const QString path = url.toLocalFile();
+        if (QFileInfo(path).isDir())
+            files << PhotosInFolder(path);
+        else
+            files << path;
+    }
     return files;
 }
 
@@ -44,6 +67,12 @@ PhotosControl::PhotosControl(BookManager* books, const Constants* strings,
         connect(mBooks, &BookManager::bookChanged, this, &PhotosControl::OnBookChange);
     connect(&mImport, &PhotoImportQueue::FileDone, this, &PhotosControl::OnFileDone);
     connect(&mImport, &PhotoImportQueue::Finished, this, &PhotosControl::OnImportFinished);
+    mEmptyHint = new QLabel(tr("Import photos (Ctrl+O) or drop them here"), this);
+    mEmptyHint->setObjectName(QStringLiteral("lblEmptyPhotos"));
+    mEmptyHint->setAlignment(Qt::AlignCenter);
+    mEmptyHint->setWordWrap(true);
+    mEmptyHint->setEnabled(false); // drawn in the muted colour
+    mEmptyHint->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 PhotosControl::~PhotosControl() = default;
@@ -233,6 +262,8 @@ void PhotosControl::UpdateScrollBar() {
 }
 
 void PhotosControl::PlaceTiles() {
+    mEmptyHint->setGeometry(rect().adjusted(8, 8, -8, -8));
+    mEmptyHint->setVisible(mTiles.empty() && mBooks && mBooks->GetBook());
     const PaneView view = View();
     const int value = ScrollBar()->value();
     for (size_t i = 0; i < mTiles.size(); ++i) {

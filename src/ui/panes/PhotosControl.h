@@ -16,6 +16,7 @@ class ImportStatusForm;
 class PaneViewChoice;
 class PhotoControl;
 class PhotoImage;
+class QLabel;
 class QMimeData;
 class QScrollBar;
 
@@ -87,6 +88,7 @@ private:
     int mNameCounter = 0;
     bool mRebuilding = false; // tiles are placed once at the end
     std::vector<PhotoControl*> mTiles;
+    QLabel* mEmptyHint = nullptr;
     QScrollBar* mHScrollBar;
     QScrollBar* mVScrollBar;
     QPointer<ImportStatusForm> mImportStatusForm;

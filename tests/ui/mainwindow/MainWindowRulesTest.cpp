@@ -34,3 +34,16 @@ TEST(MainWindowRules, PlacementInTwipsAndPixels) {
     EXPECT_EQ(far.x(), 1000000);
     EXPECT_EQ(far.y(), -1000000);
 }
+
+TEST(MainWindowRules, FirstStartTakesMostOfTheScreenCentredAndNeverLessThanTheMinimum) {
+    const QRect screen(0, 0, 1280, 800);
+    const QRect r = FirstStartRect(screen, {640, 433});
+    EXPECT_EQ(r.size(), QSize(1088, 680));
+    EXPECT_EQ(r.center(), screen.center());
+    // A second screen to the right, with a panel at its top.
+    const QRect right = FirstStartRect(QRect(1920, 30, 1920, 1050), {640, 433});
+    EXPECT_TRUE(QRect(1920, 30, 1920, 1050).contains(r.isValid() ? right : QRect()));
+    // A screen smaller than the smallest window: the window's top left stays visible.
+    const QRect tiny = FirstStartRect(QRect(0, 0, 600, 400), {640, 433});
+    EXPECT_EQ(tiny, QRect(0, 0, 640, 433));
+}

@@ -11,8 +11,11 @@
 #include "ui/panes/SidePane.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QDragEnterEvent>
+#include <QFile>
 #include <QFutureWatcher>
+#include <QLabel>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QScrollBar>
@@ -117,6 +120,32 @@ TEST_F(PhotosControlTest, DroppingOneJpegShowsNoStatusWindowButADroppedBadFileDo
     text.setText(a);
     Pane().DropFiles(&text); // not a file list: ignored
     EXPECT_FALSE(Pane().IsImporting());
+}
+
+TEST_F(PhotosControlTest, ADroppedFolderImportsTheJpegsInsideItByName) {
+    QDir(sources.path()).mkpath("trip/day2");
+    const QString b = MakeJpeg("trip/b.JPG");
+    const QString a = MakeJpeg("trip/a.jpg");
+    const QString c = MakeJpeg("trip/day2/c.jpeg");
+    QFile note(sources.filePath("trip/notes.txt"));
+    ASSERT_TRUE(note.open(QIODevice::WriteOnly));
+    note.write("not a photo");
+    note.close();
+    std::unique_ptr<QMimeData> drop(FileDrop({sources.filePath("trip")}));
+    Pane().DropFiles(drop.get());
+    ASSERT_TRUE(WaitForImport());
+    EXPECT_EQ(TileKeys(), (QStringList{KeyOf(a), KeyOf(b), KeyOf(c)}));
+}
+
+TEST_F(PhotosControlTest, AnEmptyPaneSaysHowPhotosGetIn) {
+    auto* hint = Pane().findChild<QLabel*>("lblEmptyPhotos");
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->isVisibleTo(&Pane()));
+    EXPECT_TRUE(hint->text().contains("Ctrl+O"));
+    std::unique_ptr<QMimeData> drop(FileDrop({MakeJpeg("a.jpg")}));
+    Pane().DropFiles(drop.get());
+    ASSERT_TRUE(WaitForImport());
+    EXPECT_FALSE(hint->isVisibleTo(&Pane()));
 }
 
 TEST_F(PhotosControlTest, DeletingAPhotoRemovesItsTileFilesAndPlaceInTheBook) {
