@@ -10,6 +10,7 @@
 #include "base/UserFolders.h"
 #include "model/Book.h"
 #include "model/BookName.h"
+#include "model/ImportTally.h"
 #include "model/ModelContext.h"
 #include "model/PhotoImportQueue.h"
 #include "model/Templates.h"
@@ -28,11 +29,6 @@ const QString cPreview = QStringLiteral("--preview");
 const QString cPrint = QStringLiteral("--print");
 const QString cBooksFolder = QStringLiteral("--books-folder");
 
-// The status window's line for one file: the message, " :", the path.
-QString StatusLine(const Constants& strings, const char16_t* key, const QString& path) {
-    return strings.Text(key) + QStringLiteral(" :") + path;
-}
-
 int RunImport(const CommandObjects& objects, const CommandLineRequest& request, QTextStream& out,
               QTextStream& err) {
     using Status = PhotoImportOutcome::Status;
@@ -46,27 +42,22 @@ int RunImport(const CommandObjects& objects, const CommandLineRequest& request, 
     const Constants& strings = objects.Strings();
     PhotoImportQueue queue;
     QEventLoop loop;
+    ImportTally tally;
     QObject::connect(&queue, &PhotoImportQueue::FileDone, [&](const PhotoImportOutcome& outcome) {
-        switch (outcome.status) {
-        case Status::Added:
-            out << StatusLine(strings, u"cImportStatusAdded", outcome.path) << Qt::endl;
-            break;
-        case Status::AlreadyExists:
-            out << StatusLine(strings, u"cImportStatusAlreadyExist", outcome.path) << Qt::endl;
-            break;
-        case Status::Unsupported:
-            out << StatusLine(strings, u"cImportStatusUnsupportFormat", outcome.path) << Qt::endl;
-            break;
-        case Status::Failed:
-            err << outcome.error << " :" << outcome.path << Qt::endl;
+        tally.Count(outcome);
+        const QString line = ImportStatusLine(outcome, &strings);
+        if (outcome.status == Status::Failed) {
+            err << line << Qt::endl;
             exitCode = ExitIncomplete;
-            break;
+        } else {
+            out << line << Qt::endl;
         }
     });
     QObject::connect(&queue, &PhotoImportQueue::Finished, &loop, &QEventLoop::quit);
     queue.Add(paths, book);
     if (queue.IsBusy())
         loop.exec();
+    out << tally.Summary() << Qt::endl;
     return exitCode;
 }
 

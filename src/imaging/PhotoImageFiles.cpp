@@ -99,6 +99,8 @@ PhotoImportResult RunPhotoImport(const PhotoImportJob& job) {
             return result;
         }
         result.supported = MakePhotoFiles(job);
+        if (!result.supported)
+            result.refusal = WhyPhotoRefused(job.source);
     } catch (const LumbraError& e) {
         result.error = e.Message();
     } catch (const std::exception& e) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "imaging/PhotoRefusal.h"
 #include "imaging/ThumbType.h"
 
 #include <QString>
@@ -43,6 +44,7 @@ struct PhotoImportResult {
     bool supported = false; // the files were made
     bool kept = false;      // keepWhole, and the files were whole: nothing written
     QString error;          // why they could not be written (no file is left then)
+    PhotoRefusal refusal;   // not supported: why the source was refused
 };
 
 // MakePhotoFiles with a thrown error turned into `error`: the job of an

@@ -133,6 +133,7 @@ PhotoImportOutcome PhotoImportQueue::Apply(Entry& entry) {
         out.error = entry.made.error;
     } else if (!entry.made.supported) {
         out.status = Status::Unsupported;
+        out.refusal = entry.made.refusal;
     } else if (entry.inBook) {
         out.status = Status::Added; // its files were damaged and are whole again
     } else {

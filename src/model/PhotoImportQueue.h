@@ -21,6 +21,7 @@ struct PhotoImportOutcome {
     std::shared_ptr<PhotoImage> photo; // Added: the photo, in its book's photo list
     std::weak_ptr<Book> book;          // the book the file was queued for
     QString error;                     // Failed: why
+    PhotoRefusal refusal;              // Unsupported: why
     int handled = 0;                   // files reported since the queue was last idle
     int total = 0;                     // files queued since the queue was last idle
 };

@@ -32,4 +32,8 @@ struct LumbraProcess : ::testing::Test {
     static QSize SizeOf(const QString& file);
     // The import's status line for the file, as the program prints it.
     static QString Status(const char16_t* key, const QString& path);
+    // The import's line for a refused file.
+    static QString Refused(const QString& reason, const QString& path) {
+        return reason + QStringLiteral(" :") + path;
+    }
 };

@@ -3,6 +3,7 @@
 #include "base/Constants.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/ImportTally.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 #include "ui/common/PaneScrollBar.h"
@@ -108,30 +109,22 @@ void PhotosControl::DropFiles(const QMimeData* data) {
 void PhotosControl::OnFileDone(const PhotoImportOutcome& outcome) {
     using Status = PhotoImportOutcome::Status;
     ImportStatusForm& status = StatusWindow();
-    switch (outcome.status) {
-    case Status::Added:
-        if (outcome.photo && mBooks && outcome.book.lock() == mBooks->GetBook()) {
-            AddDisplayPhoto(outcome.photo);
-            ScrollToEnd();
-        }
-        status.AddStatusText(StatusLine("cImportStatusAdded", outcome.path), false);
-        break;
-    case Status::AlreadyExists:
-        status.AddStatusText(StatusLine("cImportStatusAlreadyExist", outcome.path), false);
-        break;
-    case Status::Unsupported:
-        ShowStatusWindow();
-        status.AddStatusText(StatusLine("cImportStatusUnsupportFormat", outcome.path), true);
-        break;
-    case Status::Failed:
-        ShowStatusWindow();
-        status.AddStatusText(outcome.error + QLatin1String(" :") + outcome.path, true);
-        break;
+    mTally.Count(outcome);
+    if (outcome.status == Status::Added && outcome.photo && mBooks &&
+        outcome.book.lock() == mBooks->GetBook()) {
+        AddDisplayPhoto(outcome.photo);
+        ScrollToEnd();
     }
+    const bool refused = outcome.status == Status::Unsupported || outcome.status == Status::Failed;
+    if (refused)
+        ShowStatusWindow();
+    status.AddStatusText(ImportStatusLine(outcome, mStrings), refused);
     status.SetProgress(outcome.handled, outcome.total);
 }
 
 void PhotosControl::OnImportFinished() {
+    StatusWindow().AddStatusText(mTally.Summary(), mTally.notAdded > 0);
+    mTally = {};
     StatusWindow().EnableOkay();
     ScrollToEnd();
     emit ImportFinished();
@@ -153,11 +146,6 @@ void PhotosControl::ShowStatusWindow() {
     ImportStatusForm& status = StatusWindow();
     status.show();
     status.raise();
-}
-
-QString PhotosControl::StatusLine(const char* key, const QString& path) const {
-    const QString text = mStrings ? mStrings->Text(QString::fromLatin1(key)) : QString();
-    return text + QLatin1String(" :") + path;
 }
 
 // ---- tiles

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ImportTally.h"
 #include "model/PhotoImportQueue.h"
 #include "ui/common/PaneView.h"
 
@@ -75,7 +76,6 @@ private:
     void OnImportFinished();
     ImportStatusForm& StatusWindow();
     void ShowStatusWindow();
-    QString StatusLine(const char* key, const QString& path) const;
     void RemoveTile(size_t index);
     void UpdateScrollBar();
     void PlaceTiles();
@@ -92,5 +92,6 @@ private:
     QScrollBar* mHScrollBar;
     QScrollBar* mVScrollBar;
     QPointer<ImportStatusForm> mImportStatusForm;
+    ImportTally mTally; // of the files since the queue was last idle
     PhotoImportQueue mImport;
 };

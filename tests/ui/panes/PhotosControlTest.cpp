@@ -64,9 +64,11 @@ TEST_F(PhotosControlTest, ImportGivesTilesInFileOrderAndAStatusLinePerFile) {
     ASSERT_TRUE(status);
     EXPECT_TRUE(status->isVisible());
     EXPECT_TRUE(status->IsOkayEnabled());
-    EXPECT_EQ(status->Text(), QStringList({"Added :" + big, "Added :" + a, "Unsupported :" + bad,
-                                           "Added :" + b, "Already there :" + a})
-                                  .join('\n'));
+    EXPECT_EQ(status->Text(),
+              QStringList({"Added :" + big, "Added :" + a, "Unsupported (not a JPEG file) :" + bad,
+                           "Added :" + b, "Already there :" + a,
+                           "3 added, 1 not added, 1 already in the book"})
+                  .join('\n'));
     const auto* progress = status->findChild<QProgressBar*>("mProgressBar");
     EXPECT_EQ(progress->maximum(), 5);
     EXPECT_EQ(progress->value(), 5);
@@ -82,7 +84,8 @@ TEST_F(PhotosControlTest, ABadFileIsReportedAndLeavesNoFiles) {
     const QString bad = MakeNonJpeg("notes.jpg");
     ASSERT_TRUE(Import({bad}, false));
     EXPECT_TRUE(Pane().StatusForm()->isVisible()); // shown even for a single file
-    EXPECT_EQ(Pane().StatusForm()->Text(), "Unsupported :" + bad);
+    EXPECT_EQ(Pane().StatusForm()->Text(),
+              "Unsupported (not a JPEG file) :" + bad + "\n0 added, 1 not added");
     EXPECT_EQ(Pane().TileCount(), 0);
     EXPECT_TRUE(FilesWithKey(KeyOf(bad)).isEmpty());
     EXPECT_EQ(CurrentBook()->Photos().GetSize(), 0);
@@ -91,9 +94,11 @@ TEST_F(PhotosControlTest, ABadFileIsReportedAndLeavesNoFiles) {
 TEST_F(PhotosControlTest, ImportingAPathTwiceAddsOnePhoto) {
     const QString a = MakeJpeg("a.jpg");
     ASSERT_TRUE(Import({a}));
-    EXPECT_EQ(Pane().StatusForm()->Text(), "Added :" + a);
+    EXPECT_EQ(Pane().StatusForm()->Text(), "Added :" + a + "\n1 added, 0 not added");
     ASSERT_TRUE(Import({a}));
-    EXPECT_EQ(Pane().StatusForm()->Text(), "Added :" + a + "\nAlready there :" + a);
+    EXPECT_EQ(Pane().StatusForm()->Text(), "Added :" + a +
+                                               "\n1 added, 0 not added\nAlready there :" + a +
+                                               "\n0 added, 0 not added, 1 already in the book");
     EXPECT_EQ(Pane().TileCount(), 1);
     EXPECT_EQ(CurrentBook()->Photos().GetSize(), 1);
     EXPECT_EQ(JpegsWithKey(KeyOf(a)), 4);
@@ -114,7 +119,9 @@ TEST_F(PhotosControlTest, DroppingOneJpegShowsNoStatusWindowButADroppedBadFileDo
     ASSERT_TRUE(WaitForImport());
     EXPECT_TRUE(Pane().StatusForm()->isVisible());
     EXPECT_TRUE(Pane().StatusForm()->IsOkayEnabled());
-    EXPECT_EQ(Pane().StatusForm()->Text(), "Unsupported :" + bad); // a drop starts a fresh text
+    // a drop starts a fresh text
+    EXPECT_EQ(Pane().StatusForm()->Text(),
+              "Unsupported (not a JPEG file) :" + bad + "\n0 added, 1 not added");
 
     QMimeData text;
     text.setText(a);
