@@ -3,6 +3,8 @@
 #include "base/Constants.h"
 #include "ui/online/WebViewText.h"
 
+#include <QApplication>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -83,4 +85,38 @@ TEST_F(OrderStatusWindowTest, IsMadeOnceAndShowsAnEmptyListAsItIs) {
     EXPECT_FALSE(text.contains(first)) << "the page of the new address";
     EXPECT_EQ(service->Requests().count(QStringLiteral("status.php?ids=")), 1);
     again.ConfirmButton()->click();
+}
+
+namespace {
+
+bool MenuShows(int withinMs) {
+    return QTest::qWaitFor(
+        [] {
+            for (QWidget* each : QApplication::topLevelWidgets())
+                if (qobject_cast<QMenu*>(each) && each->isVisible())
+                    return true;
+            return false;
+        },
+        withinMs);
+}
+
+} // namespace
+
+TEST_F(OrderStatusWindowTest, TheDocumentsContextMenuIsSuppressed) {
+    OrderStatusWindow& window = Window();
+    window.ShowOrderStatus(first);
+    WaitForDocumentText(*window.WebView(), first);
+    QWidget* page = window.WebView()->focusProxy();
+    ASSERT_NE(page, nullptr);
+    QTest::mouseClick(page, Qt::RightButton, {}, QPoint(50, 50));
+    EXPECT_FALSE(MenuShows(2000));
+
+    // The same click where menus are allowed shows one.
+    window.WebView()->setContextMenuPolicy(Qt::DefaultContextMenu);
+    QTest::mouseClick(page, Qt::RightButton, {}, QPoint(50, 50));
+    EXPECT_TRUE(MenuShows(5000));
+    for (QWidget* each : QApplication::topLevelWidgets())
+        if (qobject_cast<QMenu*>(each))
+            each->close();
+    window.ConfirmButton()->click();
 }
