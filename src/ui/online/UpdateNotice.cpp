@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QSequentialAnimationGroup>
 #include <QVBoxLayout>
+#include <algorithm>
 
 UpdateNotice::UpdateNotice(const Constants& strings, QWidget* parent, NoticeMotion motion)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
@@ -34,7 +35,9 @@ UpdateNotice::UpdateNotice(const Constants& strings, QWidget* parent, NoticeMoti
     layout->addWidget(mMessage, 1);
     setStyleSheet(QStringLiteral("UpdateNotice { border: 1px solid palette(dark); }"));
     setAttribute(Qt::WA_StyledBackground);
-    setFixedSize(280, 96);
+    // Room for a long translation: the height follows the wrapped text.
+    const int width = 280;
+    setFixedSize(width, std::max(96, layout->totalHeightForWidth(width)));
 }
 
 QRect UpdateNotice::ScreenArea() const {

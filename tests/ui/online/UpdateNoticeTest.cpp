@@ -120,3 +120,14 @@ TEST_F(UpdateNoticeTest, StaysFiveSecondsByDefault) {
     EXPECT_EQ(notice->pos(), notice->RestingPosition());
     EXPECT_TRUE(QTest::qWaitFor([&] { return notice.isNull(); }, 5000)) << "still there";
 }
+
+TEST_F(UpdateNoticeTest, ALongMessageMakesItTallerAndShowsAllOfIt) {
+    const UpdateNotice plain(strings);
+    strings.ApplyLanguageLine(QStringLiteral("cNewUpdateHasNewVersion=") +
+                              QStringLiteral("A newer version is waiting. ").repeated(12));
+    UpdateNotice notice(strings);
+    notice.show();
+    EXPECT_GT(notice.height(), plain.height());
+    QLabel* message = notice.Message();
+    EXPECT_GE(message->height(), message->heightForWidth(message->width()));
+}
