@@ -7,6 +7,7 @@
 #include "online/ServiceAddress.h"
 
 #include <QMessageBox>
+#include <QNetworkReply>
 
 UpdateCheckFlow::UpdateCheckFlow(const Constants& strings, QWidget* window,
                                  UpdateCheckSettings settings)
@@ -15,6 +16,12 @@ UpdateCheckFlow::UpdateCheckFlow(const Constants& strings, QWidget* window,
     connect(&mSilentTimer, &QTimer::timeout, this, &UpdateCheckFlow::CheckSilently);
     if (mSettings.silentDelayMs >= 0)
         mSilentTimer.start(mSettings.silentDelayMs);
+}
+
+// A check still running ends without reaching this half-destroyed object.
+UpdateCheckFlow::~UpdateCheckFlow() {
+    for (QNetworkReply* reply : mNetwork.findChildren<QNetworkReply*>())
+        reply->disconnect(this);
 }
 
 void UpdateCheckFlow::CheckSilently() {

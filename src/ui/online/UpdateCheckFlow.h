@@ -29,6 +29,7 @@ class UpdateCheckFlow : public QObject {
 public:
     // `window` is the main window, also the parent of this object.
     UpdateCheckFlow(const Constants& strings, QWidget* window, UpdateCheckSettings settings);
+    ~UpdateCheckFlow() override;
 
     void CheckSilently();
     // Ignored while an asked-for check is waiting for its answer.

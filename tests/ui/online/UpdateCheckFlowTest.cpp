@@ -173,3 +173,14 @@ TEST_F(UpdateCheckFlowTest, AFailedCheckShowsNothingInEitherForm) {
     flow->CheckInteractively(); // the failed check did not block the next one
     WaitForChecks(checks, 3);
 }
+
+TEST_F(UpdateCheckFlowTest, AFlowGoneBeforeTheAnswerLeavesNothingBehind) {
+    service->Options().newerVersionUrl = QStringLiteral("http://dl.example.org/new");
+    MakeFlow()->CheckSilently();
+    flow->CheckInteractively();
+    delete flow.data();
+    QTest::qWait(300);
+    EXPECT_TRUE(window->findChildren<UpdateNotice*>().isEmpty());
+    EXPECT_TRUE(ShownMessages().isEmpty());
+    EXPECT_TRUE(window->isVisible());
+}
