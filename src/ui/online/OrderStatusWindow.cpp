@@ -11,7 +11,7 @@
 OrderStatusWindow::OrderStatusWindow(const Constants& strings, QString serviceBase, QWidget* owner)
     : QDialog(owner), mServiceBase(std::move(serviceBase)), mWebView(new QWebEngineView(this)),
       mConfirmButton(new QPushButton(strings.Text(u"cOkayButton"), this)) {
-    setObjectName(QStringLiteral("mOrderStatusForm"));
+    setObjectName(QStringLiteral("orderStatusWindow"));
     setWindowTitle(strings.Text(u"cOrderStatusCaption"));
     mWebView->setObjectName(QStringLiteral("mWebBrowser"));
     mWebView->setContextMenuPolicy(Qt::NoContextMenu);

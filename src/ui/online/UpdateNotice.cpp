@@ -15,7 +15,7 @@ UpdateNotice::UpdateNotice(const Constants& strings, QWidget* parent, NoticeMoti
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                           Qt::WindowDoesNotAcceptFocus),
       mMessage(new QLabel(strings.Text(u"cNewUpdateHasNewVersion"), this)), mSpeed(motion) {
-    setObjectName(QStringLiteral("mUpgradeNotificationForm"));
+    setObjectName(QStringLiteral("updateNotice"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(strings.Text(u"cMainFormCaption"));
