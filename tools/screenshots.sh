@@ -57,3 +57,26 @@ shoot album --scene album
 shoot album-column --scene column-album
 shoot backgrounds --scene backgrounds
 shoot backgrounds-column --scene column-backgrounds
+
+# Two orders of the book at the service, the first one sent: the status window shows both.
+new_order() {
+  python3 - "$LUMBRA_SERVICE_URL" <<'PY'
+import re, sys, urllib.request
+answer = urllib.request.urlopen(sys.argv[1] + "verify.php?i=TEST&booktype=2_290_212&version=10000&pages=20").read().decode()
+print(re.search(r"\[\((.*?)\)\]", answer).group(1))
+PY
+}
+FIRST_ORDER=$(new_order)
+SECOND_ORDER=$(new_order)
+"$BUILD/lumbra" --books-folder "$BOOKS" --upload Summer "$FIRST_ORDER" red >/dev/null
+printf '%s,%s\r\n' "$FIRST_ORDER" "$SECOND_ORDER" > "$BOOKS/Summer/order.pbx"
+shoot order-status --scene order-status
+
+# A second service that announces a newer version, for the update notice.
+PORT2=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+"$BUILD/lumbra-print-service" --port "$PORT2" --orders "$TMP/orders2" \
+  --newer-version "http://127.0.0.1:$PORT/" >"$TMP/service2.log" 2>&1 &
+SERVICE2_PID=$!
+trap 'kill "$SERVICE_PID" "$SERVICE2_PID" 2>/dev/null || true; rm -rf "$TMP"' EXIT
+for _ in $(seq 50); do (exec 3<>"/dev/tcp/127.0.0.1/$PORT2") 2>/dev/null && break; sleep 0.1; done
+LUMBRA_SERVICE_URL="http://127.0.0.1:$PORT2/pb/" shoot update-notice --scene update-notice

@@ -1,9 +1,24 @@
 #include "app/WindowHooks.h"
 
 #include "app/StartUp.h"
+#include "online/ServiceAddress.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/online/OrderStatusWindow.h"
+#include "ui/online/UpdateCheckFlow.h"
 
 MainWindowHooks MakeWindowHooks(StartUp& startUp) {
     MainWindowHooks hooks;
-    (void)startUp;
+
+    // Order status and the update check; the silent check runs 5 s from now.
+    {
+        MainWindow* window = startUp.MainWindow();
+        const Constants& strings = *startUp.Strings();
+        const QString service = ServiceBaseUrl();
+        auto* updates = new UpdateCheckFlow(strings, window, UpdateCheckSettings{service});
+        hooks.updateCheck = [updates] { updates->CheckInteractively(); };
+        hooks.orderStatus = [window, &strings, service](const QString& orderIds) {
+            OrderStatusWindowOf(window, strings, service).ShowOrderStatus(orderIds);
+        };
+    }
     return hooks;
 }

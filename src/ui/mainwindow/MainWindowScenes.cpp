@@ -2,12 +2,21 @@
 
 #include "ui/bookview/BookView.h"
 #include "ui/bookview/PageControl.h"
+#include "ui/online/UpdateCheckFlow.h"
 #include "ui/panes/SidePane.h"
 
 // Scenes for screenshots: "column" switches the side pane to the column at
 // the right; "album" and "backgrounds" show that pane, "column-album" and
-// "column-backgrounds" both; the editors open on the right-hand page.
+// "column-backgrounds" both; the editors open on the right-hand page;
+// "order-status" and "update-notice" run those commands against the service.
 void MainWindow::ShowScene(const QString& scene) {
+    if (scene == QLatin1String("order-status"))
+        return onBookOrderStatusTriggered();
+    if (scene == QLatin1String("update-notice")) {
+        if (auto* updates = findChild<UpdateCheckFlow*>())
+            updates->CheckSilently();
+        return;
+    }
     QString pane = scene;
     if (scene.startsWith(QLatin1String("column"))) {
         onViewSwitchTriggered();

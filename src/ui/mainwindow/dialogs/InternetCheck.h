@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QString>
-
-// The connected-state query used before commands that need the order
-// service: true unless the platform reports no connection. A loopback
-// service address always counts as connected.
-bool IsInternetConnected(const QString& serviceUrl);
+// The connected-state query the window's online commands run first; a
+// failed check is answered with the text of "cNoInternet" and an OK button.
+#include "online/InternetState.h"
