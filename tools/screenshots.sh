@@ -57,3 +57,4 @@ shoot album --scene album
 shoot album-column --scene column-album
 shoot backgrounds --scene backgrounds
 shoot backgrounds-column --scene column-backgrounds
+shoot background-download --scene background-download

@@ -1,13 +1,23 @@
 #include "ui/mainwindow/MainWindow.h"
 
+#include "ui/backgrounds/BackgroundDownloadDialog.h"
 #include "ui/bookview/BookView.h"
 #include "ui/bookview/PageControl.h"
 #include "ui/panes/SidePane.h"
 
 // Scenes for screenshots: "column" switches the side pane to the column at
 // the right; "album" and "backgrounds" show that pane, "column-album" and
-// "column-backgrounds" both; the editors open on the right-hand page.
+// "column-backgrounds" both; the editors open on the right-hand page;
+// "background-download" opens the download dialog with two backgrounds ticked.
 void MainWindow::ShowScene(const QString& scene) {
+    if (scene == QLatin1String("background-download") && mSidePane) {
+        mSidePane->ShowPane(QStringLiteral("backgrounds"));
+        if (mHooks.downloadBackgrounds)
+            mHooks.downloadBackgrounds(this);
+        if (auto* dialog = findChild<BackgroundDownloadDialog*>())
+            dialog->TickOnSiteWhenLoaded(2);
+        return;
+    }
     QString pane = scene;
     if (scene.startsWith(QLatin1String("column"))) {
         onViewSwitchTriggered();
