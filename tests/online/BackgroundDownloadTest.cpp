@@ -23,14 +23,16 @@
 namespace {
 
 // Every file below `root` with a digest of its content.
-std::map<QString, QByteArray> Tree(const QString& root) {
-    std::map<QString, QByteArray> files;
+std::map<std::string, std::string> Tree(const QString& root) {
+    std::map<std::string, std::string> files;
     QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        files[QDir(root).relativeFilePath(path)] =
-            QCryptographicHash::hash(TestJpegs::ReadBytes(path), QCryptographicHash::Md5);
+        files[QDir(root).relativeFilePath(path).toStdString()] =
+            QCryptographicHash::hash(TestJpegs::ReadBytes(path), QCryptographicHash::Md5)
+                .toHex()
+                .toStdString();
     }
     return files;
 }
@@ -68,7 +70,7 @@ protected:
     QStringList LibraryFiles() const {
         return QDir(dir.filePath(QStringLiteral("library"))).entryList(QDir::Files, QDir::Name);
     }
-    std::map<QString, QByteArray> WholeTree() const { return Tree(dir.path()); }
+    std::map<std::string, std::string> WholeTree() const { return Tree(dir.path()); }
 
     // Runs a download of the items; every repeat question gets `again`.
     BackgroundDownloadResult Run(const QStringList& items, bool again = false,

@@ -70,7 +70,7 @@ TEST_F(BackgroundDownloadDialogTest, TwoChosenOnePresentAsksOnceAndSkipsItOnNo) 
         EXPECT_TRUE(QFile::exists(Library(QStringLiteral("lagoon") + QLatin1String(size)))) << size;
     auto after = Files();
     for (const char* size : {"_sm.jpg", "_md.jpg", "_lg.jpg", "_or.jpg"})
-        after.erase(Library(QStringLiteral("lagoon") + QLatin1String(size)));
+        after.erase((Library(QStringLiteral("lagoon")) + QLatin1String(size)).toStdString());
     EXPECT_EQ(after, before); // dusk kept as it was, the scratch folder empty again
 }
 

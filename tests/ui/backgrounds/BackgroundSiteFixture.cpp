@@ -2,6 +2,7 @@
 
 #include "imaging/TestJpegs.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QTest>
@@ -12,12 +13,15 @@
 
 namespace {
 
-void AddFilesBelow(const QString& root, std::map<QString, QByteArray>& files) {
+void AddFilesBelow(const QString& root, std::map<std::string, std::string>& files) {
     QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        files[path] = TestJpegs::ReadBytes(path);
+        files[path.toStdString()] =
+            QCryptographicHash::hash(TestJpegs::ReadBytes(path), QCryptographicHash::Md5)
+                .toHex()
+                .toStdString();
     }
 }
 
@@ -104,8 +108,8 @@ bool BackgroundSiteFixture::WaitUntilClosed(int timeoutMs) {
     return QTest::qWaitFor([this] { return !dialog->isVisible(); }, timeoutMs);
 }
 
-std::map<QString, QByteArray> BackgroundSiteFixture::Files() const {
-    std::map<QString, QByteArray> files;
+std::map<std::string, std::string> BackgroundSiteFixture::Files() const {
+    std::map<std::string, std::string> files;
     AddFilesBelow(library.BackgroundsFolder(), files);
     AddFilesBelow(Scratch(), files);
     return files;

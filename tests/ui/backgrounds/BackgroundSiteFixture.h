@@ -12,6 +12,7 @@
 
 #include <map>
 #include <memory>
+#include <string>
 
 // The reference print service's background site over a folder of painted
 // pictures, a library with its backgrounds pane, and a download dialog
@@ -38,8 +39,8 @@ protected:
     QMessageBox* WaitForBox(const char* name, int timeoutMs = 30000);
     // Waits until the dialog is closed.
     bool WaitUntilClosed(int timeoutMs = 60000);
-    // Every file below the library and scratch folders with its content.
-    std::map<QString, QByteArray> Files() const;
+    // Every file below the library and scratch folders with a digest of its content.
+    std::map<std::string, std::string> Files() const;
 
     QTemporaryDir dir;
     std::unique_ptr<PrintService> service;
