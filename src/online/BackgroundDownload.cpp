@@ -167,10 +167,12 @@ void BackgroundDownload::OnFilesMade(const PhotoImportResult& made) {
     ItemDone();
 }
 
+// The next item starts from the event loop: a run of refused items does not
+// nest, and a cancel asked for in between is seen.
 void BackgroundDownload::ItemDone() {
     SetProgress(mResult.downloaded ? 3 * (mIndex + 1) : 0);
     ++mIndex;
-    NextItem();
+    QMetaObject::invokeMethod(this, &BackgroundDownload::NextItem, Qt::QueuedConnection);
 }
 
 void BackgroundDownload::Fail(const QString& reason) {
