@@ -57,6 +57,7 @@ shoot album --scene album
 shoot album-column --scene column-album
 shoot backgrounds --scene backgrounds
 shoot backgrounds-column --scene column-backgrounds
+shoot background-download --scene background-download
 
 # Two orders of the book at the service, the first one sent: the status window shows both.
 new_order() {

@@ -147,7 +147,7 @@ QString ProgramUsage() {
         "  -platform NAME ...     Qt's own options (-style NAME, -session ID, ...), passed to Qt\n"
         "\n"
         "Scenes: column, photo-editor, text-editor, album, backgrounds, column-album,\n"
-        "        column-backgrounds.\n"
+        "        column-backgrounds, background-download.\n"
         "\n"
         "Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such book,\n"
         "            4 output folder not writable, 5 some files or pages failed,\n"

@@ -2,9 +2,11 @@
 
 #include "app/StartUp.h"
 #include "online/ServiceAddress.h"
+#include "ui/backgrounds/BackgroundDownloadDialog.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/online/OrderStatusWindow.h"
 #include "ui/online/UpdateCheckFlow.h"
+#include "ui/panes/BackgroundsControl.h"
 
 MainWindowHooks MakeWindowHooks(StartUp& startUp) {
     MainWindowHooks hooks;
@@ -20,5 +22,14 @@ MainWindowHooks MakeWindowHooks(StartUp& startUp) {
             OrderStatusWindowOf(window, strings, service).ShowOrderStatus(orderIds);
         };
     }
+
+    // Background download: new backgrounds join the main window's pane.
+    hooks.downloadBackgrounds = [&startUp](QWidget* owner) {
+        BackgroundsControl* pane = startUp.MainWindow()->GetSidePane()->GetBgcontrol();
+        OpenBackgroundDownloadDialog(owner,
+                                     {pane->Library(), *startUp.Strings(), pane,
+                                      startUp.Folders().GetBgTempFolder(), BackgroundSiteUrl()});
+    };
+
     return hooks;
 }

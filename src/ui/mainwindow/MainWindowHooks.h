@@ -8,6 +8,7 @@
 #include <memory>
 
 class Book;
+class QWidget;
 
 // What the main window's commands reach outside this window. An empty
 // function means the default (message boxes, the platform's dialogs, the
@@ -26,4 +27,7 @@ struct MainWindowHooks {
     std::function<void(const std::shared_ptr<Book>&)> orderWizard; // modal
     std::function<void(const QString& orderIds)> orderStatus;
     std::function<void()> updateCheck; // the interactive form
+    // The background download dialog over the given window; the side pane's
+    // download button runs it after the connection check.
+    std::function<void(QWidget* owner)> downloadBackgrounds;
 };

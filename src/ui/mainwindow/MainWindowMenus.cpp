@@ -146,6 +146,16 @@ void MainWindow::RefreshHookedItems() {
     mFilePreviewAction->setEnabled(!mPreviewJob);
     mHelpChkUpdateAction->setEnabled(bool(mHooks.updateCheck));
     SetBookOrderStatusMenu();
+    // The side pane's download button: the connection check, then the dialog.
+    std::function<void()> download;
+    if (mHooks.downloadBackgrounds)
+        download = [this] {
+            if (IsOnline())
+                mHooks.downloadBackgrounds(this);
+            else
+                Tell(mStrings.Text(u"cNoInternet"));
+        };
+    mSidePane->SetDownloadCommand(std::move(download));
 }
 
 void MainWindow::SetHooks(MainWindowHooks hooks) {

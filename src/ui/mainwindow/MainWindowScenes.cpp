@@ -1,5 +1,6 @@
 #include "ui/mainwindow/MainWindow.h"
 
+#include "ui/backgrounds/BackgroundDownloadDialog.h"
 #include "ui/bookview/BookView.h"
 #include "ui/bookview/PageControl.h"
 #include "ui/online/UpdateCheckFlow.h"
@@ -8,10 +9,19 @@
 // Scenes for screenshots: "column" switches the side pane to the column at
 // the right; "album" and "backgrounds" show that pane, "column-album" and
 // "column-backgrounds" both; the editors open on the right-hand page;
-// "order-status" and "update-notice" run those commands against the service.
+// "order-status" and "update-notice" run those commands against the service;
+// "background-download" opens the download dialog with two backgrounds ticked.
 void MainWindow::ShowScene(const QString& scene) {
     if (scene == QLatin1String("order-status"))
         return onBookOrderStatusTriggered();
+    if (scene == QLatin1String("background-download") && mSidePane) {
+        mSidePane->ShowPane(QStringLiteral("backgrounds"));
+        if (mHooks.downloadBackgrounds)
+            mHooks.downloadBackgrounds(this);
+        if (auto* dialog = findChild<BackgroundDownloadDialog*>())
+            dialog->TickOnSiteWhenLoaded(2);
+        return;
+    }
     if (scene == QLatin1String("update-notice")) {
         if (auto* updates = findChild<UpdateCheckFlow*>())
             updates->CheckSilently();

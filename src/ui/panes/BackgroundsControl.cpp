@@ -47,6 +47,12 @@ void BackgroundsControl::MakeMissingTiles() {
             AddBgControl(name);
 }
 
+void BackgroundsControl::RefreshControl() {
+    MakeMissingTiles();
+    UpdateScrollBar();
+    update();
+}
+
 void BackgroundsControl::UpdateScrollBar() {
     QScrollBar* bar = ScrollBar();
     const int maximum = BgScrollMaximum(mContext.View(), int(mTiles.size()), size());

@@ -22,6 +22,9 @@ public:
     BackgroundTile* AddBgControl(const QString& key);
     // The first tile made for exactly this name, or null.
     BackgroundTile* FindBgControl(const QString& name) const;
+    // Makes the tiles of backgrounds listed since the last paint and repaints.
+    void RefreshControl();
+    BackgroundLibrary& Library() const { return mContext.library; }
 
     // Tiles in creation order.
     const std::vector<BackgroundTile*>& Tiles() const { return mTiles; }

@@ -76,8 +76,12 @@ void SidePane::Build(const UiContext& context) {
     mDownloadBackgroundButton = new QPushButton(this);
     mDownloadBackgroundButton->setObjectName("mDownloadBackgroundButton");
     SetWrappedCaption(mDownloadBackgroundButton, mStrings.Text(u"cDownloadDialog"));
-    mDownloadBackgroundButton->setEnabled(false); // the download dialog is not there yet
+    mDownloadBackgroundButton->setEnabled(false); // until there is a download command
     mDownloadBackgroundButton->hide();
+    connect(mDownloadBackgroundButton, &QPushButton::clicked, this, [this] {
+        if (mDownloadCommand)
+            mDownloadCommand();
+    });
     mBorder = new QFrame(this);
     mBorder->setObjectName("mBorder");
     mBorder->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -154,6 +158,11 @@ void SidePane::Relayout() {
 }
 
 void SidePane::resizeEvent(QResizeEvent*) { Relayout(); }
+
+void SidePane::SetDownloadCommand(std::function<void()> command) {
+    mDownloadCommand = std::move(command);
+    mDownloadBackgroundButton->setEnabled(bool(mDownloadCommand));
+}
 
 void SidePane::AddFiles(const QStringList& paths) {
     mPhotosControl->AddFiles(paths, true);

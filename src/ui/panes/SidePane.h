@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class AlbumViewControl;
@@ -60,6 +61,9 @@ public:
     void ShowPane(const QString& key);
     // Lays the children out again, e.g. after a change of layout.
     void Relayout();
+    // What the download button runs; it is enabled while there is one.
+    void SetDownloadCommand(std::function<void()> command);
+    QPushButton* DownloadButton() const { return mDownloadBackgroundButton; }
 
 signals:
     // A different pane became visible; in the column the wanted width changed.
@@ -85,5 +89,6 @@ private:
     AlbumViewControl* mAlbumViewControl = nullptr;
     BackgroundsControl* mBackgroundsControl = nullptr;
     QPushButton* mDownloadBackgroundButton = nullptr;
+    std::function<void()> mDownloadCommand;
     QFrame* mBorder = nullptr; // drawn over the children it surrounds
 };

@@ -42,7 +42,7 @@ protected:
 
 } // namespace
 
-TEST_F(SidePaneBackgroundsTest, BackgroundsButtonShowsThePaneWithItsDisabledDownloadButton) {
+TEST_F(SidePaneBackgroundsTest, BackgroundsButtonShowsThePaneWithItsDownloadButton) {
     top.resize(800, 161);
     ASSERT_TRUE(Button("backgrounds"));
     EXPECT_TRUE(Button("backgrounds")->isEnabled());
@@ -57,7 +57,12 @@ TEST_F(SidePaneBackgroundsTest, BackgroundsButtonShowsThePaneWithItsDisabledDown
     EXPECT_EQ(top.PressedKey(), "backgrounds");
     EXPECT_FALSE(top.GetBgcontrol()->isHidden());
     EXPECT_FALSE(Download()->isHidden());
-    EXPECT_FALSE(Download()->isEnabled()); // the download dialog comes later
+    EXPECT_FALSE(Download()->isEnabled()); // no download command yet
+    int runs = 0;
+    top.SetDownloadCommand([&runs] { ++runs; });
+    ASSERT_TRUE(Download()->isEnabled());
+    Download()->click();
+    EXPECT_EQ(runs, 1);
     EXPECT_TRUE(top.Photos()->isHidden());
     EXPECT_TRUE(Child("mAlbumViewControl")->isHidden());
 

@@ -1,0 +1,239 @@
+#include "online/BackgroundDownload.h"
+
+#include "base/AtomicWrite.h"
+#include "base/BackgroundWork.h"
+#include "base/LumbraError.h"
+#include "imaging/FreeImageBridge.h"
+#include "model/BackgroundLibrary.h"
+#include "model/PhotoImage.h"
+#include "online/OnlineLog.h"
+
+#include <QFile>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+
+namespace {
+
+constexpr qsizetype kMaxIdLength = 100;
+constexpr qint64 kMaxIdBytes = 4096;
+const char* const kTooLarge = "tooLarge";
+
+bool IsWebAddress(const QString& address) {
+    const QUrl url(address, QUrl::StrictMode);
+    return url.isValid() && !url.host().isEmpty() &&
+           (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
+}
+
+} // namespace
+
+QStringList SplitBackgroundSelection(const QString& selection) {
+    QStringList items = selection.split(u',');
+    items.removeLast(); // the text after the last ","
+    return items;
+}
+
+bool IsSafeBackgroundId(const QString& id) {
+    for (const QChar c : id)
+        if (c.category() == QChar::Other_Control)
+            return false;
+    return BackgroundLibrary::IsPlainName(id) && !id.startsWith(u'.') && id.size() <= kMaxIdLength;
+}
+
+QString BackgroundNameOf(const QString& id) { return id.section(u'.', 0, 0); }
+
+BackgroundDownload::BackgroundDownload(QNetworkAccessManager* network, BackgroundLibrary& library,
+                                       BackgroundDownloadSettings settings, QObject* parent)
+    : QObject(parent), mNetwork(network), mLibrary(library), mSettings(std::move(settings)) {}
+
+BackgroundDownload::~BackgroundDownload() {
+    if (mReply) {
+        disconnect(mReply, nullptr, this, nullptr);
+        mReply->abort();
+        mReply->deleteLater();
+    }
+    mFiles.waitForFinished();
+    RemoveScratch();
+}
+
+void BackgroundDownload::Start(const QStringList& items) {
+    if (mRunning || items.isEmpty())
+        return;
+    mItems = items;
+    mIndex = 0;
+    mRepeat.reset();
+    mCancel = false;
+    mResult = {};
+    mRunning = true;
+    SetProgress(0);
+    NextItem();
+}
+
+void BackgroundDownload::Cancel() {
+    if (!mRunning)
+        return;
+    mCancel = true;
+    if (mReply)
+        mReply->abort(); // its finished() ends the run
+    else if (mWaitingForAnswer)
+        Finish();
+    // Files being made: the run ends when they are done.
+}
+
+void BackgroundDownload::NextItem() {
+    if (mCancel)
+        return Finish();
+    if (mIndex >= mItems.size())
+        return Finish();
+    mId.clear();
+    const QString& item = mItems.at(mIndex);
+    if (!IsWebAddress(item + QStringLiteral(".uid")))
+        return Fail(QStringLiteral("it is not a web address"));
+    QNetworkReply* reply = Get(item + QStringLiteral(".uid"), kMaxIdBytes);
+    connect(reply, &QNetworkReply::finished, this, [this, reply] { OnIdentifier(reply); });
+}
+
+void BackgroundDownload::OnIdentifier(QNetworkReply* reply) {
+    const std::optional<QByteArray> body = BodyOf(reply);
+    if (!body)
+        return;
+    mId = QString::fromUtf8(*body).trimmed();
+    if (!IsSafeBackgroundId(mId))
+        return Fail(QStringLiteral("the site named it \"%1\", which cannot be a file name")
+                        .arg(mId.left(kMaxIdLength)));
+    if (!mLibrary.IsBackgroundListed(BackgroundNameOf(mId)))
+        return FetchPicture();
+    if (mRepeat.has_value())
+        return ContinueListed();
+    mWaitingForAnswer = true;
+    emit repeatQuestion();
+}
+
+void BackgroundDownload::AnswerRepeat(bool again) {
+    if (!mWaitingForAnswer)
+        return;
+    mWaitingForAnswer = false;
+    mRepeat = again;
+    ContinueListed();
+}
+
+void BackgroundDownload::ContinueListed() {
+    if (*mRepeat)
+        FetchPicture();
+    else
+        ItemDone(); // skipped
+}
+
+void BackgroundDownload::FetchPicture() {
+    if (mCancel)
+        return Finish();
+    SetProgress(mProgress + 1);
+    QNetworkReply* reply = Get(mItems.at(mIndex) + QStringLiteral("_or.jpg"), kMaxPictureFileBytes);
+    connect(reply, &QNetworkReply::finished, this, [this, reply] { OnPicture(reply); });
+}
+
+void BackgroundDownload::OnPicture(QNetworkReply* reply) {
+    const std::optional<QByteArray> body = BodyOf(reply);
+    if (!body)
+        return;
+    SetProgress(mProgress + 1);
+    mScratch = mSettings.scratchFolder + mId;
+    try {
+        WriteFileAtomically(mScratch, *body);
+    } catch (const LumbraError& e) {
+        mScratch.clear();
+        return Fail(e.Message());
+    }
+    PhotoImage picture;
+    const PhotoImportJob job = picture.BeginBgImport(mScratch, mLibrary.BackgroundsFolder());
+    mFiles = RunInBackground(
+        this, [job] { return RunPhotoImport(job); },
+        [this](const PhotoImportResult& made) { OnFilesMade(made); });
+}
+
+void BackgroundDownload::OnFilesMade(const PhotoImportResult& made) {
+    RemoveScratch();
+    if (!made.error.isEmpty())
+        return Fail(made.error);
+    if (!made.supported)
+        return Fail(QStringLiteral("its picture is not a JPEG file"));
+    mResult.downloaded = true;
+    const QString name = BackgroundNameOf(mId);
+    if (!mLibrary.IsBackgroundListed(name)) {
+        mLibrary.AddBackground(name);
+        emit backgroundAdded(name);
+    }
+    ItemDone();
+}
+
+// The next item starts from the event loop: a run of refused items does not
+// nest, and a cancel asked for in between is seen.
+void BackgroundDownload::ItemDone() {
+    SetProgress(mResult.downloaded ? 3 * (mIndex + 1) : 0);
+    ++mIndex;
+    QMetaObject::invokeMethod(this, &BackgroundDownload::NextItem, Qt::QueuedConnection);
+}
+
+void BackgroundDownload::Fail(const QString& reason) {
+    const QString line = QStringLiteral("%1: %2").arg(mItems.at(mIndex), reason);
+    qCWarning(lcOnline) << "background download:" << line;
+    mResult.failures << line;
+    ItemDone();
+}
+
+void BackgroundDownload::Finish() {
+    mResult.cancelled = mCancel && mIndex < mItems.size();
+    mRunning = false;
+    mWaitingForAnswer = false;
+    emit finished(mResult);
+}
+
+QNetworkReply* BackgroundDownload::Get(const QString& address, qint64 maxBytes) {
+    QNetworkRequest request{QUrl(address)};
+    request.setTransferTimeout(mSettings.timeoutMs);
+    QNetworkReply* reply = mNetwork->get(request);
+    connect(reply, &QNetworkReply::downloadProgress, reply, [reply, maxBytes](qint64 received) {
+        if (received <= maxBytes)
+            return;
+        reply->setProperty(kTooLarge, true);
+        reply->abort();
+    });
+    mReply = reply;
+    return reply;
+}
+
+std::optional<QByteArray> BackgroundDownload::BodyOf(QNetworkReply* reply) {
+    reply->deleteLater();
+    mReply = nullptr;
+    if (reply->property(kTooLarge).toBool()) {
+        Fail(QStringLiteral("the site sent too much"));
+        return std::nullopt;
+    }
+    const bool stopped = reply->error() == QNetworkReply::OperationCanceledError ||
+                         reply->error() == QNetworkReply::TimeoutError;
+    if (stopped && mCancel) {
+        Finish();
+        return std::nullopt;
+    }
+    if (stopped) { // the transfer timeout
+        Fail(QStringLiteral("no answer within %1 seconds").arg(mSettings.timeoutMs / 1000.0));
+        return std::nullopt;
+    }
+    if (reply->error() != QNetworkReply::NoError) {
+        Fail(reply->errorString());
+        return std::nullopt;
+    }
+    return reply->readAll();
+}
+
+void BackgroundDownload::SetProgress(int value) {
+    mProgress = value;
+    emit progressChanged(value);
+}
+
+void BackgroundDownload::RemoveScratch() {
+    if (!mScratch.isEmpty())
+        QFile::remove(mScratch);
+    mScratch.clear();
+}
