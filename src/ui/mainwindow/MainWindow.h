@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/BookHistory.h"
 #include "ui/bookview/BookView.h"
 #include "ui/common/UiContext.h"
 #include "ui/mainwindow/MainWindowHooks.h"
@@ -81,6 +82,8 @@ public:
     QMessageBox* SaveFailureBox() const;
     // The preview being written, null when none runs.
     PageExportJob* PreviewJob() const { return mPreviewJob.get(); }
+    // Undo and redo of the current book's steps.
+    BookHistory& History() { return mHistory; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -100,6 +103,10 @@ private:
                      void (MainWindow::*handler)(), const char* icon = nullptr);
     void RefreshHookedItems();
     void SetStandardShortcuts();
+    // MainWindowEdit.cpp
+    void CreateEditMenu(QMenuBar* bar);
+    void UpdateEditItems();
+    void StepHistory(bool back);
     void RunCommand(void (MainWindow::*handler)());
     // MainWindowCommands.cpp
     void onFileNewTriggered();
@@ -140,6 +147,7 @@ private:
     QString mDataFolder;
     QString mPlacementFile;
     MainWindowHooks mHooks;
+    BookHistory mHistory{mBooks};
 
     QWidget* mClient = nullptr;
     SidePane* mSidePane = nullptr;
@@ -154,6 +162,8 @@ private:
     bool mClosed = false;
 
     QAction* mFilePreviewAction = nullptr;
+    QAction* mEditUndoAction = nullptr;
+    QAction* mEditRedoAction = nullptr;
     QAction* mBookNewPageAction = nullptr;
     QAction* mBookPageViewAction = nullptr;
     QAction* mBookPreviousPageAction = nullptr;

@@ -5,6 +5,7 @@
 #include "model/BookManager.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
+#include "ui/common/GuardedStep.h"
 #include "ui/common/PaneScrollBar.h"
 #include "ui/common/PaneViewChoice.h"
 #include "ui/panes/ControlPhotoControl.h"
@@ -104,6 +105,7 @@ void PhotosControl::OnFileDone(const PhotoImportOutcome& outcome) {
 
 void PhotosControl::OnImportFinished() {
     StatusWindow().EnableOkay();
+    SaveStep(tr("Import Photos"));
     ScrollToEnd();
     emit ImportFinished();
 }
@@ -186,7 +188,15 @@ void PhotosControl::DeletePhoto(const std::shared_ptr<PhotoImage>& aPhoto) {
     if (!aPhoto)
         return;
     RemovePhoto(aPhoto);
+    SaveStep(tr("Delete Photo")); // the undo history keeps the files away from Delete
     aPhoto->Delete();
+}
+
+void PhotosControl::SaveStep(const QString& name) {
+    if (const std::shared_ptr<Book> book = mBooks ? mBooks->GetBook() : nullptr) {
+        book->NameNextStep(name);
+        RunGuarded([&] { book->SaveBook(); }); // a failure is reported by the book
+    }
 }
 
 void PhotosControl::RemoveTile(size_t index) {

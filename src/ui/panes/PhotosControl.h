@@ -72,6 +72,8 @@ private:
     void OnBookChange();
     void OnFileDone(const PhotoImportOutcome& outcome);
     void OnImportFinished();
+    // Saves the current book, ending an undo step of that name.
+    void SaveStep(const QString& name);
     ImportStatusForm& StatusWindow();
     void ShowStatusWindow();
     QString StatusLine(const char* key, const QString& path) const;

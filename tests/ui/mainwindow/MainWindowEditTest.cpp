@@ -1,0 +1,155 @@
+#include "MainWindowFixture.h"
+#include "ModalKeys.h"
+
+#include "imaging/TestJpegs.h"
+#include "model/Page.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "render/rtf/RtfReader.h"
+#include "ui/bookview/PageControl.h"
+#include "ui/editors/TextControl.h"
+#include "ui/panes/PhotosControl.h"
+
+#include <QFile>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+class MainWindowEditTest : public MainWindowFixture {
+protected:
+    MainWindow& Active() {
+        Window().show();
+        books->Initialize();
+        Window().activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&Window()));
+        return Window();
+    }
+    QByteArray StateFile() const {
+        QFile file(CurrentBook()->GetBookFolder() + QStringLiteral("book.pbx"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    TextControl& Text() {
+        return *dynamic_cast<TextControl*>(Window().GetBookView()->TextControl());
+    }
+    QString StoredText() const {
+        return RtfReader().Read(CurrentBook()->GetPage(0)->text(0))->toPlainText();
+    }
+    PhotosControl* Photos() { return Window().GetSidePane()->Photos(); }
+};
+
+} // namespace
+
+TEST_F(MainWindowEditTest, TheEditItemsNameTheStepAndTakeTheBookFilesBackAndForth) {
+    Active();
+    EXPECT_FALSE(Item("mnuEditUndo")->isEnabled());
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo");
+    EXPECT_EQ(Item("mnuEditRedo")->text(), "Redo");
+    CurrentBook()->SaveBook();
+    const QByteArray start = StateFile();
+
+    Item("mnuBookNewPage")->trigger();
+    const QByteArray added = StateFile();
+    ASSERT_NE(added, start);
+    EXPECT_TRUE(Item("mnuEditUndo")->isEnabled());
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Add Page");
+    Item("mnuEditUndo")->trigger();
+    EXPECT_EQ(StateFile(), start);
+    EXPECT_EQ(CurrentBook()->PagesCount(), 20);
+    EXPECT_FALSE(Item("mnuEditUndo")->isEnabled());
+    EXPECT_EQ(Item("mnuEditRedo")->text(), "Redo Add Page");
+    Item("mnuEditRedo")->trigger();
+    EXPECT_EQ(StateFile(), added);
+    EXPECT_EQ(CurrentBook()->PagesCount(), 21);
+
+    QPushButton* deletePage = Window().GetBookView()->RightPageDeleteButton();
+    EXPECT_EQ(deletePage->toolTip(), "Delete page");
+    ASSERT_TRUE(deletePage->isVisible()); // page 21 is shown
+    deletePage->click();
+    EXPECT_EQ(CurrentBook()->PagesCount(), 20);
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Delete Page");
+    Item("mnuEditUndo")->trigger();
+    EXPECT_EQ(StateFile(), added);
+}
+
+TEST_F(MainWindowEditTest, TheToolbarHasTheEditItemsAndTheKeysAreThePlatforms) {
+    Active();
+    const QList<QAction*> buttons = Window().GetBookView()->findChild<QToolBar*>()->actions();
+    EXPECT_TRUE(buttons.contains(Item("mnuEditUndo")));
+    EXPECT_TRUE(buttons.contains(Item("mnuEditRedo")));
+    EXPECT_EQ(Item("mnuEditUndo")->shortcuts(), QKeySequence::keyBindings(QKeySequence::Undo));
+    const QList<QKeySequence> redo = Item("mnuEditRedo")->shortcuts();
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Redo))
+        EXPECT_TRUE(redo.contains(key)) << key.toString().toStdString();
+    EXPECT_TRUE(redo.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+
+    Item("mnuBookNewPage")->trigger();
+    PressKey(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(CurrentBook()->PagesCount(), 20);
+    PressKey(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(CurrentBook()->PagesCount(), 21);
+    PressKey(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(CurrentBook()->PagesCount(), 21); // nothing left to redo
+    PressKey(Qt::Key_Z, Qt::ControlModifier);
+    PressKey(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(CurrentBook()->PagesCount(), 21);
+}
+
+TEST_F(MainWindowEditTest, WhileATextIsTypedItsOwnUndoWins) {
+    Active();
+    Item("mnuBookNewPage")->trigger();
+    Window().GetBookView()->RightPageControl()->OpenTextEditor(0);
+    ASSERT_TRUE(Text().IsInitialized());
+    const std::shared_ptr<Page> edited = CurrentBook()->GetPage(CurrentBook()->GetRightPageIndex());
+    QTest::keyClicks(QApplication::focusWidget(), "abc");
+    PressKey(Qt::Key_Z, Qt::ControlModifier);
+    PressKey(Qt::Key_Y, Qt::ControlModifier);
+    PressKey(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(Text().IsInitialized());
+    EXPECT_EQ(CurrentBook()->PagesCount(), 21); // the book's step stays
+    QTest::keyClicks(QApplication::focusWidget(), "q");
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(RtfReader().Read(edited->text(0))->toPlainText(), "q");
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Edit Text");
+
+    PressKey(Qt::Key_Z, Qt::ControlModifier); // the pages have the keys again
+    EXPECT_EQ(CurrentBook()->GetPage(20)->text(0), QString());
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Add Page");
+}
+
+TEST_F(MainWindowEditTest, ADeletedPhotoComesBackWithItsFilesAndAnotherBookStartsAfresh) {
+    Active();
+    const QString picture = dir.filePath("pic.jpg");
+    TestJpegs::Write(picture, TestJpegs::PhotoLike(320, 240));
+    auto photo = std::make_shared<PhotoImage>();
+    photo->SetImage(picture, CurrentBook()->GetBookFolder());
+    CurrentBook()->Photos().Add(photo);
+    host.AddDisplayPhoto(photo);
+    CurrentBook()->SaveBook();
+    const QString original = CurrentBook()->GetBookFolder() + photo->GetName() + "_or.jpg";
+    ASSERT_TRUE(QFile::exists(original));
+
+    ASSERT_EQ(Photos()->TileCount(), 1);
+    auto* cross = Photos()->findChild<QToolButton*>("mDeletePhotoButton");
+    ASSERT_NE(cross, nullptr);
+    EXPECT_EQ(cross->toolTip(), "Remove photo from the book");
+    cross->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Photos()->TileCount() == 0; }));
+    EXPECT_FALSE(QFile::exists(original));
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Delete Photo");
+
+    Item("mnuEditUndo")->trigger();
+    EXPECT_TRUE(QFile::exists(original));
+    EXPECT_EQ(Photos()->TileCount(), 1);
+    EXPECT_TRUE(CurrentBook()->Photos().Find(photo->GetKey()));
+
+    Item("mnuEditRedo")->trigger();
+    EXPECT_EQ(Photos()->TileCount(), 0);
+    ASSERT_EQ(books->NewBook("Other"), BookNameCheck::Accepted);
+    EXPECT_FALSE(Item("mnuEditUndo")->isEnabled());
+    EXPECT_FALSE(Item("mnuEditRedo")->isEnabled());
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo");
+}
