@@ -14,7 +14,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QMap>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -23,31 +22,6 @@ namespace {
 
 // The default template: photo box (0, 0, 289, 208), text box (30, 180, 230, 25).
 constexpr float PhotoX = 100, PhotoY = 50;
-
-using FolderFiles = QMap<QString, QByteArray>;
-
-// Every file of a folder (not its subfolders) with its bytes.
-FolderFiles ReadFolder(const QString& folder) {
-    FolderFiles files;
-    const QDir dir(folder);
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
-        QFile file(dir.filePath(name));
-        files[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-    }
-    return files;
-}
-
-// The names of the files that differ between two folders' contents, joined.
-std::string Differences(const FolderFiles& a, const FolderFiles& b) {
-    QStringList names;
-    for (const QString& name : a.keys())
-        if (!b.contains(name) || b[name] != a[name])
-            names << name;
-    for (const QString& name : b.keys())
-        if (!a.contains(name))
-            names << name;
-    return names.join(QLatin1Char(' ')).toStdString();
-}
 
 class BookHistoryTest : public ::testing::Test {
 public: // the step makers below work on it
@@ -90,7 +64,7 @@ public: // the step makers below work on it
                 return photo;
         return nullptr;
     }
-    FolderFiles Files() const { return ReadFolder(book->GetBookFolder()); }
+    FolderFiles Files() const { return ReadFolderFiles(book->GetBookFolder()); }
     QString HeldFolder() const { return HeldPhotoFiles::Folder(book->GetBookFolder()); }
 
     QTemporaryDir books;
@@ -185,17 +159,17 @@ TEST_F(BookHistoryTest, EveryKindOfStepUndoesToTheFilesBeforeAndRedoesToTheFiles
         book->NameNextStep(step.name);
         step.make(*this);
         const FolderFiles after = Files();
-        ASSERT_NE(Differences(after, before), "");
+        ASSERT_NE(FolderDifferences(after, before), "");
         ASSERT_EQ(history->Stack().index(), index + 1);
         EXPECT_EQ(history->Stack().undoText(), step.name);
 
         history->Stack().undo();
-        EXPECT_EQ(Differences(Files(), before), "");
+        EXPECT_EQ(FolderDifferences(Files(), before), "");
         EXPECT_EQ(history->Stack().redoText(), step.name);
         history->Stack().redo();
-        EXPECT_EQ(Differences(Files(), after), "");
+        EXPECT_EQ(FolderDifferences(Files(), after), "");
         history->Stack().undo();
-        EXPECT_EQ(Differences(Files(), before), "");
+        EXPECT_EQ(FolderDifferences(Files(), before), "");
     }
 }
 
@@ -209,11 +183,11 @@ TEST_F(BookHistoryTest, UndoingStepAfterStepReturnsThroughEveryEarlierState) {
     for (size_t i = states.size() - 1; i > 0; --i) {
         SCOPED_TRACE(i);
         history->Stack().undo();
-        EXPECT_EQ(Differences(Files(), states[i - 1]), "");
+        EXPECT_EQ(FolderDifferences(Files(), states[i - 1]), "");
     }
     for (size_t i = 1; i < states.size(); ++i) {
         history->Stack().redo();
-        EXPECT_EQ(Differences(Files(), states[i]), "");
+        EXPECT_EQ(FolderDifferences(Files(), states[i]), "");
     }
 }
 
@@ -250,9 +224,9 @@ TEST_F(BookHistoryTest, EachOpeningOfThePhotoEditorIsOneStep) {
     Save(QStringLiteral("Edit Photo"));
     ASSERT_EQ(history->Stack().count(), 2);
     history->Stack().undo();
-    EXPECT_EQ(Differences(Files(), first), "");
+    EXPECT_EQ(FolderDifferences(Files(), first), "");
     history->Stack().undo();
-    EXPECT_EQ(Differences(Files(), start), "");
+    EXPECT_EQ(FolderDifferences(Files(), start), "");
     EXPECT_FLOAT_EQ(photos[0]->ratio(), 1.0f);
 }
 

@@ -2,17 +2,21 @@
 #include "ModalKeys.h"
 
 #include "imaging/TestJpegs.h"
+#include "model/ModelTestSupport.h"
 #include "model/Page.h"
+#include "model/PageDrop.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 #include "render/rtf/RtfReader.h"
 #include "ui/bookview/PageControl.h"
+#include "ui/editors/ImageControl.h"
 #include "ui/editors/TextControl.h"
 #include "ui/panes/PhotosControl.h"
 
 #include <QFile>
 #include <QKeySequence>
 #include <QPushButton>
+#include <QSlider>
 #include <QTextDocument>
 #include <QToolBar>
 #include <QToolButton>
@@ -39,6 +43,22 @@ protected:
         return RtfReader().Read(CurrentBook()->GetPage(0)->text(0))->toPlainText();
     }
     PhotosControl* Photos() { return Window().GetSidePane()->Photos(); }
+    // A photo imported into the current book, shown in the photos pane; the book is saved.
+    std::shared_ptr<PhotoImage> ImportPhoto() {
+        const QString picture = dir.filePath("pic.jpg");
+        TestJpegs::Write(picture, TestJpegs::PhotoLike(320, 240));
+        auto photo = std::make_shared<PhotoImage>();
+        photo->SetImage(picture, CurrentBook()->GetBookFolder());
+        EXPECT_GT(photo->GetWidth(), 0); // its size is kept in a ".dim" file from now on
+        CurrentBook()->Photos().Add(photo);
+        host.AddDisplayPhoto(photo);
+        CurrentBook()->SaveBook();
+        return photo;
+    }
+    FolderFiles Files() const { return ReadFolderFiles(CurrentBook()->GetBookFolder()); }
+    ImageControl& PhotoEditor() {
+        return *dynamic_cast<ImageControl*>(Window().GetBookView()->ImageControl());
+    }
 };
 
 } // namespace
@@ -122,13 +142,7 @@ TEST_F(MainWindowEditTest, WhileATextIsTypedItsOwnUndoWins) {
 
 TEST_F(MainWindowEditTest, ADeletedPhotoComesBackWithItsFilesAndAnotherBookStartsAfresh) {
     Active();
-    const QString picture = dir.filePath("pic.jpg");
-    TestJpegs::Write(picture, TestJpegs::PhotoLike(320, 240));
-    auto photo = std::make_shared<PhotoImage>();
-    photo->SetImage(picture, CurrentBook()->GetBookFolder());
-    CurrentBook()->Photos().Add(photo);
-    host.AddDisplayPhoto(photo);
-    CurrentBook()->SaveBook();
+    const auto photo = ImportPhoto();
     const QString original = CurrentBook()->GetBookFolder() + photo->GetName() + "_or.jpg";
     ASSERT_TRUE(QFile::exists(original));
 
@@ -152,4 +166,38 @@ TEST_F(MainWindowEditTest, ADeletedPhotoComesBackWithItsFilesAndAnotherBookStart
     EXPECT_FALSE(Item("mnuEditUndo")->isEnabled());
     EXPECT_FALSE(Item("mnuEditRedo")->isEnabled());
     EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo");
+}
+
+TEST_F(MainWindowEditTest, AnOpenPhotoEditorEndsItsStepBeforeAnUndoAndEachOpeningIsOneStep) {
+    Active();
+    const auto photo = ImportPhoto();
+    CurrentBook()->NameNextStep("Place Photo");
+    DropText(*CurrentBook(), *CurrentBook()->GetPage(0), photo->GetKey(), 100, 50);
+    const FolderFiles placed = Files();
+    PageControl* page = Window().GetBookView()->RightPageControl(); // page 1
+
+    page->OpenPhotoEditor(0);
+    ASSERT_TRUE(PhotoEditor().IsInitialized());
+    PhotoEditor().ImageSizeSlider()->setValue(200);
+    Item("mnuEditUndo")->trigger(); // the zoom is saved as a step, then undone
+    EXPECT_FALSE(PhotoEditor().IsInitialized());
+    EXPECT_EQ(FolderDifferences(Files(), placed), "");
+    EXPECT_EQ(Item("mnuEditRedo")->text(), "Redo Edit Photo");
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Place Photo");
+
+    page->OpenPhotoEditor(0); // the editor again, on the photo as it was
+    ASSERT_TRUE(PhotoEditor().IsInitialized());
+    EXPECT_EQ(PhotoEditor().ImageSizeSlider()->value(), 100);
+    PhotoEditor().ImageSizeSlider()->setValue(150);
+    PhotoEditor().ImageSizeSlider()->setValue(180);
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Edit Photo");
+    const FolderFiles zoomed = Files();
+    ASSERT_NE(FolderDifferences(zoomed, placed), "");
+    Item("mnuEditUndo")->trigger();
+    EXPECT_EQ(FolderDifferences(Files(), placed), "");
+    Item("mnuEditRedo")->trigger();
+    EXPECT_EQ(FolderDifferences(Files(), zoomed), "");
+    page->OpenPhotoEditor(0);
+    EXPECT_EQ(PhotoEditor().ImageSizeSlider()->value(), 180);
 }
