@@ -27,28 +27,33 @@ QList<QKeySequence> RedoKeys() {
     return keys;
 }
 
-// Undo or redo in the text being typed, if the focus is in one; false when it is not.
-bool StepInFocusedText(bool back) {
-    QWidget* focus = QApplication::focusWidget();
-    if (auto* edit = qobject_cast<QTextEdit*>(focus)) {
-        back ? edit->undo() : edit->redo();
-        return true;
-    }
-    if (auto* edit = qobject_cast<QPlainTextEdit*>(focus)) {
-        back ? edit->undo() : edit->redo();
-        return true;
-    }
-    if (auto* edit = qobject_cast<QLineEdit*>(focus)) {
-        back ? edit->undo() : edit->redo();
-        return true;
-    }
+template <typename Edit> bool StepInEdit(QWidget* focus, bool back) {
+    auto* edit = qobject_cast<Edit*>(focus);
+    if (!edit || edit->isReadOnly())
+        return false;
+    back ? edit->undo() : edit->redo();
+    return true;
+}
+
+// The text box editor types into a text item of a graphics view.
+bool StepInTextItem(QWidget* focus, bool back) {
     auto* view = qobject_cast<QGraphicsView*>(focus);
     QGraphicsItem* item = view && view->scene() ? view->scene()->focusItem() : nullptr;
-    if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) {
-        back ? text->document()->undo() : text->document()->redo();
-        return true;
-    }
-    return false;
+    auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+    if (!text || !(text->textInteractionFlags() & Qt::TextEditable))
+        return false;
+    back ? text->document()->undo() : text->document()->redo();
+    return true;
+}
+
+// Undo or redo in the text being typed in `window`, if the focus is in one;
+// false when it is not.
+bool StepInFocusedText(const QWidget* window, bool back) {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus->window() != window)
+        return false;
+    return StepInEdit<QTextEdit>(focus, back) || StepInEdit<QPlainTextEdit>(focus, back) ||
+           StepInEdit<QLineEdit>(focus, back) || StepInTextItem(focus, back);
 }
 
 } // namespace
@@ -86,7 +91,7 @@ void MainWindow::UpdateEditItems() {
 // While a text is typed, its own undo wins. An open box editor is closed
 // first, so that its edit is a step of its own.
 void MainWindow::StepHistory(bool back) {
-    if (StepInFocusedText(back))
+    if (StepInFocusedText(this, back))
         return;
     mBookView->CloseEditors();
     QUndoStack& stack = mHistory.Stack();

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QKeySequence>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTextDocument>
 #include <QToolBar>
@@ -200,4 +201,29 @@ TEST_F(MainWindowEditTest, AnOpenPhotoEditorEndsItsStepBeforeAnUndoAndEachOpenin
     EXPECT_EQ(FolderDifferences(Files(), zoomed), "");
     page->OpenPhotoEditor(0);
     EXPECT_EQ(PhotoEditor().ImageSizeSlider()->value(), 180);
+}
+
+TEST_F(MainWindowEditTest, AnImportIsOneStepWhoseUndoTakesItsFilesAway) {
+    Active();
+    CurrentBook()->SaveBook();
+    const FolderFiles before = Files();
+    QStringList pictures;
+    for (const char* name : {"a.jpg", "b.jpg"}) {
+        pictures << dir.filePath(name);
+        TestJpegs::Write(pictures.back(), TestJpegs::PhotoLike(320, 240));
+    }
+    QSignalSpy finished(Photos(), &PhotosControl::ImportFinished);
+    Photos()->AddFiles(pictures, false);
+    ASSERT_TRUE(finished.wait(20000));
+    ASSERT_EQ(Photos()->TileCount(), 2);
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Import Photos");
+    const FolderFiles imported = Files();
+
+    Item("mnuEditUndo")->trigger();
+    EXPECT_EQ(FolderDifferences(Files(), before), "");
+    EXPECT_EQ(Photos()->TileCount(), 0);
+    EXPECT_EQ(CurrentBook()->Photos().GetSize(), 0);
+    Item("mnuEditRedo")->trigger();
+    EXPECT_EQ(FolderDifferences(Files(), imported), "");
+    EXPECT_EQ(Photos()->TileCount(), 2);
 }
