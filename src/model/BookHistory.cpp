@@ -1,6 +1,5 @@
 #include "model/BookHistory.h"
 
-#include "base/LumbraError.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/HeldPhotoFiles.h"
@@ -8,6 +7,8 @@
 
 #include <QSet>
 #include <QUndoCommand>
+#include <exception>
+#include <utility>
 
 class BookHistory::Step : public QUndoCommand {
 public:
@@ -98,8 +99,8 @@ void BookHistory::Apply(const BookSnapshot& target) {
     try {
         mBook->Restore(target);
         mBook->SaveBook();
-    } catch (const LumbraError&) {
-        // the book has reported the failed save
+    } catch (const std::exception&) {
+        // a failed save has been reported by the book; the pages stay as restored
         LogCaughtException(lcModel(), "Saving an undone or redone step");
     }
     mRestoring = false;

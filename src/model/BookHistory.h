@@ -23,12 +23,12 @@ public:
     ~BookHistory() override;
 
     QUndoStack& Stack() { return mStack; }
-    // Ends a step now if the book changed since the last one (no save).
-    void Record(const QString& name);
 
 private:
     class Step;
 
+    // Ends a step if the book changed since the last one.
+    void Record(const QString& name);
     void Attach();
     void Detach();
     void OnSaved();

@@ -82,8 +82,6 @@ public:
     QMessageBox* SaveFailureBox() const;
     // The preview being written, null when none runs.
     PageExportJob* PreviewJob() const { return mPreviewJob.get(); }
-    // Undo and redo of the current book's steps.
-    BookHistory& History() { return mHistory; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
