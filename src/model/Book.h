@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/BookSnapshot.h"
 #include "model/ModelContext.h"
 
 #include <QObject>
@@ -99,6 +100,16 @@ public:
     void SetPageIndexNoEvent(int index);
     bool AllowNewPage() const { return PagesCount() < GetMaxPages(); }
 
+    // Undo support. Snapshot: the pages as the next save writes them and the
+    // pool's photo names. Restore brings pages and pool back to a snapshot,
+    // taking photos that return out of the held files and putting those
+    // that leave there (HeldPhotoFiles), and raises the page events; it does
+    // not save. The step name is what the next save completes ("Add Page").
+    BookSnapshot Snapshot() const;
+    void Restore(const BookSnapshot& target);
+    void NameNextStep(const QString& name) { mStepName = name; }
+    QString TakeStepName();
+
 signals:
     void pageIndexChanged();
     void pageAdded();
@@ -115,6 +126,11 @@ private:
     void AppendPage(const PagePtr& aPage);
     void RebuildPhotoPool();
     void ReadPages(const QString& joined);
+    PagePtr ReadPage(const QString& form) const;
+    // Replaces the pages whose text form differs; the first index replaced or -1.
+    int RestorePages(const QStringList& forms);
+    void RestorePhotos(const QStringList& names);
+    void ShowUnplacedPhotos();
     QString StateFilePath() const;
 
     QString mBooksFolder;
@@ -126,4 +142,5 @@ private:
     int mPageIndex = 0;
     QString mOrderIds;
     int mPageCounter = 0;
+    QString mStepName;
 };

@@ -4,6 +4,7 @@
 #include "model/BookFiles.h"
 #include "model/BookName.h"
 #include "model/BookStateFile.h"
+#include "model/HeldPhotoFiles.h"
 #include "model/ModelLog.h"
 #include "model/Page.h"
 #include "model/PhotoImage.h"
@@ -61,6 +62,7 @@ void Book::LoadBook() {
     const QString joined = BookStateFile::ReadJoined(StateFilePath());
     BookFiles::RemoveLeftovers(GetBookFolder(), joined,
                                QDateTime::currentDateTime().addSecs(-kLeftoverAgeSeconds));
+    HeldPhotoFiles::Clear(GetBookFolder()); // nothing is undone across an opening
     RebuildPhotoPool();
     ReadPages(joined);
 }
@@ -83,13 +85,7 @@ void Book::ReadPages(const QString& joined) {
     for (const QString& piece : BookStateFile::Split(joined)) {
         if (!piece.contains(QLatin1Char('[')))
             continue;
-        auto stored = std::make_shared<Page>(mContext);
-        try {
-            stored->Deserialize(piece, *mPhotos);
-        } catch (const LumbraError&) {
-            // a damaged page keeps what was read before the damage
-            LogCaughtException(lcModel(), "Reading a page of the book");
-        }
+        const PagePtr stored = ReadPage(piece);
         if (i < PagesCount()) {
             mPages[size_t(i)] = stored;
             NumberPage(*stored);
@@ -98,6 +94,17 @@ void Book::ReadPages(const QString& joined) {
         }
         ++i;
     }
+}
+
+Book::PagePtr Book::ReadPage(const QString& form) const {
+    auto stored = std::make_shared<Page>(mContext);
+    try {
+        stored->Deserialize(form, *mPhotos);
+    } catch (const LumbraError&) {
+        // a damaged page keeps what was read before the damage
+        LogCaughtException(lcModel(), "Reading a page of the book");
+    }
+    return stored;
 }
 
 void Book::SaveBook() const {
@@ -116,6 +123,7 @@ void Book::SaveBook() const {
 void Book::Remove() {
     if (!BookName::IsSafe(mName))
         return; // never empty the books folder itself
+    HeldPhotoFiles::Clear(GetBookFolder());
     QDir folder(GetBookFolder());
     for (const QString& file : folder.entryList(kAllFiles))
         folder.remove(file);

@@ -17,6 +17,27 @@ void RecordingHost::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo)
     removed << photo->GetKey();
 }
 
+FolderFiles ReadFolderFiles(const QString& folder) {
+    FolderFiles files;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
+        QFile file(dir.filePath(name));
+        files[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    }
+    return files;
+}
+
+std::string FolderDifferences(const FolderFiles& a, const FolderFiles& b) {
+    QStringList names;
+    for (const QString& name : a.keys())
+        if (!b.contains(name) || b[name] != a[name])
+            names << name;
+    for (const QString& name : b.keys())
+        if (!a.contains(name))
+            names << name;
+    return names.join(QLatin1Char(' ')).toStdString();
+}
+
 QString TestKey(int n) { return QStringLiteral("%1").arg(n, 32, 16, QLatin1Char('0')); }
 
 Templates& TestCatalogue() {

@@ -2,11 +2,14 @@
 
 #include "model/PageDisplayHost.h"
 
+#include <QByteArray>
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+#include <string>
 
 class PhotoImage;
 class Template;
@@ -22,6 +25,12 @@ public:
     QStringList added;
     QStringList removed;
 };
+
+// Every file of a folder (not its subfolders) by name, with its bytes.
+using FolderFiles = QMap<QString, QByteArray>;
+FolderFiles ReadFolderFiles(const QString& folder);
+// The names of the files whose bytes differ or that only one side has, joined by " ".
+std::string FolderDifferences(const FolderFiles& a, const FolderFiles& b);
 
 // A 32-digit key made from a number.
 QString TestKey(int n);

@@ -87,6 +87,8 @@ void BookView::BuildToolbar() {
     mToolbar->addSeparator();
 }
 
+void BookView::AddToolbarActions(const QList<QAction*>& actions) { mToolbar->addActions(actions); }
+
 void BookView::Dispatch(const QString& key) {
     if (key == u"NewPage")
         emit NewPageRequested();
@@ -136,6 +138,7 @@ void BookView::BuildPages() {
         auto* button = new QPushButton(ProgramIcon(QStringLiteral("edit-delete")), QString(), this);
         button->setFixedSize(DeleteButtonSize);
         button->setFlat(true);
+        button->setToolTip(tr("Delete page"));
         button->hide();
         connect(button, &QPushButton::clicked, this, [this, button] { DeletePageAt(button); });
         return button;

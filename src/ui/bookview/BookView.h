@@ -58,6 +58,10 @@ public:
     // (tests). An editor that is a widget becomes a child of this view,
     // above the pages.
     void SetTextControl(TextBoxEditor* editor);
+    // Closes both editors with their edits saved; false when none was open.
+    bool CloseEditors();
+    // Buttons of the main window's commands at the end of the toolbar.
+    void AddToolbarActions(const QList<QAction*>& actions);
     void SetImageControl(PhotoBoxEditor* editor);
     TextBoxEditor* TextControl() const { return mEditors.text; }
     PhotoBoxEditor* ImageControl() const { return mEditors.photo; }
@@ -123,8 +127,6 @@ private:
     void OnZoomPicked(int index);
     // Removes the page under the button and saves the book.
     void DeletePageAt(QPushButton* button);
-    // Closes both editors with their edits saved; false when none was open.
-    bool CloseEditors();
 
     UiContext mContext;
     ManagerFollower mManagerFollower;

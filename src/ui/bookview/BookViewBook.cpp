@@ -135,6 +135,7 @@ void BookView::SetDeleteButtonStatus() {
 void BookView::AddNewPage() {
     if (const auto book = CurrentBook()) {
         book->AddNewPage();
+        book->NameNextStep(tr("Add Page"));
         RunGuarded([&] { book->SaveBook(); }); // a failure is reported by the book
     }
 }
@@ -161,6 +162,7 @@ void BookView::DeletePageAt(QPushButton* button) {
                                                         : book->GetRightPageIndex();
     try {
         book->RemovePage(index);
+        book->NameNextStep(tr("Delete Page"));
         book->SaveBook();
     } catch (...) {
         LogCaughtException(lcUi(),

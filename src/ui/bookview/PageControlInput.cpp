@@ -17,6 +17,19 @@
 // The surface's mouse: clicks that open the box editors, dragging photos
 // out, and drops of photos, templates, backgrounds and files.
 
+namespace {
+
+// What a drop does, as the Edit menu names it.
+QString DropStepName(const DropPayload& payload) {
+    if (payload.files.isEmpty() && payload.text.startsWith(QLatin1String("T:")))
+        return PageControl::tr("Change Template");
+    if (payload.files.isEmpty() && payload.text.startsWith(QLatin1String("bg:")))
+        return PageControl::tr("Set Background");
+    return PageControl::tr("Place Photo");
+}
+
+} // namespace
+
 QRect PageControl::BoxRect(const TemplateBox& box) const {
     return QRect(x() + MmToPixelX(box.X()), y() + MmToPixelY(box.Y()), MmToPixelX(box.width()),
                  MmToPixelY(box.height()));
@@ -159,6 +172,7 @@ void PageControl::dropEvent(QDropEvent* event) {
     const float x = float(PixelToMmX(event->position().x()));
     const float y = float(PixelToMmY(event->position().y()));
     try {
+        mBook->NameNextStep(DropStepName(payload));
         if (!payload.files.isEmpty()) {
             mFileDrop.Drop(mBook, mPage, payload.files, x, y); // DropDone once they are placed
             return;

@@ -20,6 +20,8 @@ constexpr IconName kIcons[] = {
     {"document-import", true},
     {"edit-delete", true},
     {"edit-rename", true},
+    {"edit-undo", true},
+    {"edit-redo", true},
     {"document-print-preview", true},
     {"application-exit", true},
     {"help-contents", true},

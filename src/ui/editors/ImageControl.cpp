@@ -131,8 +131,10 @@ void ImageControl::SetLocationAndSize(int aX, int aY, int aWidth, int aHeight) {
 void ImageControl::Destroy() {
     if (!IsInitialized())
         return;
-    if (mBook)
+    if (mBook) {
+        mBook->NameNextStep(tr("Edit Photo"));
         RunGuarded([this] { mBook->SaveBook(); });
+    }
     DestroyWithoutSave();
 }
 

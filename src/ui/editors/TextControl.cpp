@@ -196,8 +196,10 @@ void TextControl::Close(bool save) {
     mTextBoxIndex = -1;
     mLoadedText.clear();
     RunGuarded([&] { edited->SetText(index, text); });
-    if (save && book)
+    if (save && book) {
+        book->NameNextStep(tr("Edit Text"));
         RunGuarded([&] { book->SaveBook(); });
+    }
 }
 
 // An untouched text goes back as it came; a text emptied by the user

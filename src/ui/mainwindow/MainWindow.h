@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/BookHistory.h"
 #include "ui/bookview/BookView.h"
 #include "ui/common/UiContext.h"
 #include "ui/mainwindow/MainWindowHooks.h"
@@ -100,6 +101,10 @@ private:
                      void (MainWindow::*handler)(), const char* icon = nullptr);
     void RefreshHookedItems();
     void SetStandardShortcuts();
+    // MainWindowEdit.cpp
+    void CreateEditMenu(QMenuBar* bar);
+    void UpdateEditItems();
+    void StepHistory(bool back);
     void RunCommand(void (MainWindow::*handler)());
     // MainWindowCommands.cpp
     void onFileNewTriggered();
@@ -141,6 +146,7 @@ private:
     QString mDataFolder;
     QString mPlacementFile;
     MainWindowHooks mHooks;
+    BookHistory mHistory{mBooks};
 
     QWidget* mClient = nullptr;
     SidePane* mSidePane = nullptr;
@@ -155,6 +161,8 @@ private:
     bool mClosed = false;
 
     QAction* mFilePreviewAction = nullptr;
+    QAction* mEditUndoAction = nullptr;
+    QAction* mEditRedoAction = nullptr;
     QAction* mBookNewPageAction = nullptr;
     QAction* mBookPageViewAction = nullptr;
     QAction* mBookPreviousPageAction = nullptr;

@@ -119,6 +119,7 @@ void MainWindow::onBookNewPageTriggered() {
     if (!book || !book->AllowNewPage())
         return;
     book->AddNewPage();
+    book->NameNextStep(tr("Add Page"));
     // The new page lasts even if nothing else changes; a failure is reported by the book.
     RunGuarded([&] { book->SaveBook(); });
 }

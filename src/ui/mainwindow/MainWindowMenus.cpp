@@ -25,6 +25,7 @@ QAction* MainWindow::AddItem(QMenu* menu, const char* name, const char16_t* capt
 
 void MainWindow::CreateMenus() {
     CreateFileMenu(menuBar());
+    CreateEditMenu(menuBar());
     CreateBookMenu(menuBar());
     CreateViewMenus(menuBar());
     CreateHelpMenu(menuBar());

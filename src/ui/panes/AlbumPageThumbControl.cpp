@@ -171,6 +171,7 @@ void AlbumPageThumbControl::dropEvent(QDropEvent* event) {
     const int index = mIndex;
     RunGuarded([&] {
         book->SwapPages(index, *dragged);
+        book->NameNextStep(tr("Swap Pages"));
         book->SaveBook();
     });
 }

@@ -61,8 +61,10 @@ QMenu* BackgroundTile::PreparePopupMenu() {
 
 void BackgroundTile::ApplyToPages(BackgroundPages which) {
     const std::shared_ptr<Book> book = mContext.books ? mContext.books->GetBook() : nullptr;
-    if (book)
-        RunGuarded([&] { ApplyBackground(*book, mName, which); });
+    if (!book)
+        return;
+    book->NameNextStep(tr("Set Background"));
+    RunGuarded([&] { ApplyBackground(*book, mName, which); });
 }
 
 void BackgroundTile::paintEvent(QPaintEvent*) {

@@ -10,6 +10,7 @@ ControlPhotoControl::ControlPhotoControl(QWidget* parent) : QWidget(parent) {
     mDeletePhotoButton = new QToolButton(this);
     mDeletePhotoButton->setObjectName("mDeletePhotoButton");
     mDeletePhotoButton->setText(QStringLiteral("\u00d7"));
+    mDeletePhotoButton->setToolTip(tr("Remove photo from the book"));
     mDeletePhotoButton->setAutoRaise(false);
     mDeletePhotoButton->setFocusPolicy(Qt::NoFocus);
     mDeletePhotoButton->setGeometry(0, 0, kButtonSize, kButtonSize);

@@ -6,6 +6,7 @@
 #include "model/ImportTally.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
+#include "ui/common/GuardedStep.h"
 #include "ui/common/PaneScrollBar.h"
 #include "ui/common/PaneViewChoice.h"
 #include "ui/panes/ControlPhotoControl.h"
@@ -126,6 +127,7 @@ void PhotosControl::OnImportFinished() {
     StatusWindow().AddStatusText(mTally.Summary(), mTally.notAdded > 0);
     mTally = {};
     StatusWindow().EnableOkay();
+    SaveStep(tr("Import Photos"));
     ScrollToEnd();
     emit ImportFinished();
 }
@@ -203,7 +205,15 @@ void PhotosControl::DeletePhoto(const std::shared_ptr<PhotoImage>& aPhoto) {
     if (!aPhoto)
         return;
     RemovePhoto(aPhoto);
+    SaveStep(tr("Delete Photo")); // the undo history keeps the files away from Delete
     aPhoto->Delete();
+}
+
+void PhotosControl::SaveStep(const QString& name) {
+    if (const std::shared_ptr<Book> book = mBooks ? mBooks->GetBook() : nullptr) {
+        book->NameNextStep(name);
+        RunGuarded([&] { book->SaveBook(); }); // a failure is reported by the book
+    }
 }
 
 void PhotosControl::RemoveTile(size_t index) {

@@ -74,6 +74,8 @@ private:
     void OnBookChange();
     void OnFileDone(const PhotoImportOutcome& outcome);
     void OnImportFinished();
+    // Saves the current book, ending an undo step of that name.
+    void SaveStep(const QString& name);
     ImportStatusForm& StatusWindow();
     void ShowStatusWindow();
     void RemoveTile(size_t index);

@@ -2,6 +2,8 @@
 
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
+#include "model/BookHistory.h"
+#include "model/ModelTestSupport.h"
 #include "model/Page.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
@@ -169,4 +171,27 @@ TEST_F(PageControlTest, SecondClickOnAFilledPhotoBoxOpensThePhotoEditor) {
     // Moving the surface moves the open editor with it.
     surface.SetPageLocation(50, 60);
     EXPECT_EQ(photo.placed, QRect(50, 60, 578, 416));
+}
+
+TEST_F(PageControlTest, EachKindOfDropIsAnUndoStepNamedForWhatItDid) {
+    BookHistory history(fixture.manager);
+    const auto dropped = fixture.ImportPhoto(QStringLiteral("dropped.jpg"));
+    book()->SaveBook();
+    const std::pair<QString, QString> drops[] = {
+        {dropped->GetKey(), "Place Photo"},
+        {"bg:leaf", "Set Background"},
+        {"T:" + RowTemplate(2, 0)->Serialize(), "Change Template"},
+    };
+    for (const auto& [text, name] : drops) {
+        SCOPED_TRACE(name.toStdString());
+        const QString before = fixture.StateFile();
+        QMimeData data;
+        data.setText(text);
+        QDropEvent drop(QPointF(200, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        Deliver(surface, drop);
+        ASSERT_NE(fixture.StateFile(), before);
+        EXPECT_EQ(history.Stack().undoText(), name);
+        history.Stack().undo();
+        EXPECT_EQ(fixture.StateFile(), before);
+    }
 }

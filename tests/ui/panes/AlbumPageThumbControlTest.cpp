@@ -2,6 +2,7 @@
 
 #include "imaging/PaintSurface.h"
 #include "model/Book.h"
+#include "model/BookHistory.h"
 #include "model/BookManager.h"
 #include "model/Page.h"
 #include "ui/panes/AlbumPageFacingThumbControl.h"
@@ -140,4 +141,22 @@ TEST_F(AlbumPageThumbControlTest, TextDraggedOverAPairSlidesItsThumbnails) {
     // Placing the pair puts the thumbnails back.
     album->Repaint();
     EXPECT_EQ(pair->ThumbLefts(), AlbumThumbLefts{});
+}
+
+TEST_F(AlbumPageThumbControlTest, ASwapIsOneUndoStepAndTheThumbnailsFollowItsUndo) {
+    NamePages();
+    ASSERT_TRUE(WaitForPass());
+    BookHistory history(*manager);
+    const QByteArray before = StateFile();
+    ASSERT_TRUE(DropText(Thumb(6), QStringLiteral("AlbumPageThumb_3")));
+    const QByteArray swapped = StateFile();
+    ASSERT_NE(swapped, before);
+    EXPECT_EQ(history.Stack().undoText(), "Swap Pages");
+    history.Stack().undo();
+    EXPECT_EQ(StateFile(), before);
+    EXPECT_EQ(Thumb(3)->Page(), book().GetPage(3));
+    EXPECT_EQ(Thumb(6)->Page(), book().GetPage(6));
+    history.Stack().redo();
+    EXPECT_EQ(StateFile(), swapped);
+    ASSERT_TRUE(WaitForPass());
 }

@@ -2,6 +2,8 @@
 
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
+#include "model/BookHistory.h"
+#include "model/ModelTestSupport.h"
 #include "ui/bookview/BookViewTestSupport.h"
 #include "ui/bookview/PageControl.h"
 #include "ui/panes/BackgroundPaneTestSupport.h"
@@ -184,4 +186,21 @@ TEST(BackgroundTileDropTest, TheDragLandsOnThePageSurface) {
     static_cast<QObject&>(surface).event(&drop);
     EXPECT_EQ(fixture.CurrentBook()->GetPage(0)->GetBg(), "leaf");
     EXPECT_TRUE(fixture.StateFile().contains("leaf"));
+}
+
+TEST_F(BackgroundTileTest, EachMenuCommandIsOneUndoStepOverAllItsPages) {
+    BookHistory history(manager);
+    const auto book = manager.GetBook();
+    book->SaveBook();
+    const FolderFiles before = ReadFolderFiles(book->GetBookFolder());
+    for (const char* item : {"mnuLeftBg", "mnuRightBg", "mnuDefault"}) {
+        SCOPED_TRACE(item);
+        Tile("leaf");
+        Item(item)->trigger();
+        EXPECT_EQ(history.Stack().count(), 1);
+        EXPECT_EQ(history.Stack().undoText(), "Set Background");
+        history.Stack().undo();
+        EXPECT_EQ(PageBackgrounds(), QStringList(5, ""));
+        EXPECT_EQ(FolderDifferences(ReadFolderFiles(book->GetBookFolder()), before), "");
+    }
 }

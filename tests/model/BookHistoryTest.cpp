@@ -1,0 +1,314 @@
+#include "model/BookHistory.h"
+
+#include "imaging/TestJpegs.h"
+#include "model/BackgroundApply.h"
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "model/HeldPhotoFiles.h"
+#include "model/ModelTestSupport.h"
+#include "model/Page.h"
+#include "model/PageDrop.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "model/Template.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The default template: photo box (0, 0, 289, 208), text box (30, 180, 230, 25).
+constexpr float PhotoX = 100, PhotoY = 50;
+
+class BookHistoryTest : public ::testing::Test {
+public: // the step makers below work on it
+    void SetUp() override {
+        manager = std::make_unique<BookManager>(books.path() + QLatin1Char('/'), TestCatalogue(),
+                                                nullptr, &host);
+        manager->Initialize();
+        book = manager->GetBook();
+        for (int i = 0; i < 3; ++i)
+            photos.push_back(Import(QStringLiteral("p%1.jpg").arg(i)));
+        DropText(*book, *book->GetPage(0), photos[0]->GetKey(), PhotoX, PhotoY);
+        DropText(*book, *book->GetPage(1), photos[1]->GetKey(), PhotoX, PhotoY);
+        book->GetPage(0)->SetText(0, QStringLiteral("{\\rtf1 Summer}"));
+        book->SaveBook();
+        // The ".dim" files cache a picture's size when it is first asked for;
+        // asked now, only what a step writes differs.
+        for (const auto& photo : photos)
+            EXPECT_GT(photo->GetWidth(), 0);
+        history = std::make_unique<BookHistory>(*manager);
+    }
+
+    std::shared_ptr<PhotoImage> Import(const QString& name) {
+        const QString path = pictures.filePath(name);
+        TestJpegs::Write(path, TestJpegs::PhotoLike(320, 240));
+        auto photo = std::make_shared<PhotoImage>();
+        photo->SetImage(path, book->GetBookFolder());
+        EXPECT_TRUE(photo->IsSupportFormat());
+        EXPECT_GT(photo->GetWidth(), 0);
+        book->Photos().Add(photo);
+        host.AddDisplayPhoto(photo);
+        return photo;
+    }
+    void Save(const QString& step) {
+        book->NameNextStep(step);
+        book->SaveBook();
+    }
+    std::shared_ptr<PhotoImage> FirstUnplacedPhoto() const {
+        for (const auto& photo : book->Photos())
+            if (!photo->GetPage())
+                return photo;
+        return nullptr;
+    }
+    FolderFiles Files() const { return ReadFolderFiles(book->GetBookFolder()); }
+    QString HeldFolder() const { return HeldPhotoFiles::Folder(book->GetBookFolder()); }
+
+    QTemporaryDir books;
+    QTemporaryDir pictures;
+    RecordingHost host;
+    std::unique_ptr<BookManager> manager;
+    std::shared_ptr<Book> book;
+    std::vector<std::shared_ptr<PhotoImage>> photos;
+    std::unique_ptr<BookHistory> history;
+};
+
+struct StepCase {
+    QString name;
+    std::function<void(BookHistoryTest&)> make;
+};
+
+// Each kind of change the windows make, done as they do it.
+std::vector<StepCase> StepCases() {
+    return {
+        {"Place Photo",
+         [](BookHistoryTest& t) {
+             DropText(*t.book, *t.book->GetPage(2), t.photos[2]->GetKey(), PhotoX, PhotoY);
+         }},
+        {"Place Photo", // moved from page 1 onto page 0: the photos swap
+         [](BookHistoryTest& t) {
+             DropText(*t.book, *t.book->GetPage(0), t.photos[1]->GetKey(), PhotoX, PhotoY);
+         }},
+        {"Edit Photo",
+         [](BookHistoryTest& t) {
+             t.photos[0]->SetPlacement(40, -30, 0.5f, 90);
+             t.book->SaveBook();
+         }},
+        {"Change Template", // the photo of page 0 has no box left
+         [](BookHistoryTest& t) {
+             DropText(*t.book, *t.book->GetPage(0),
+                      QStringLiteral("T:") + RowTemplate(0, 1)->Serialize(), 0, 0);
+         }},
+        {"Change Template", // the text of page 0 has no box left
+         [](BookHistoryTest& t) {
+             DropText(*t.book, *t.book->GetPage(0),
+                      QStringLiteral("T:") + RowTemplate(1, 0)->Serialize(), 0, 0);
+         }},
+        {"Edit Text",
+         [](BookHistoryTest& t) {
+             t.book->GetPage(3)->SetText(0, QStringLiteral("{\\rtf1 Winter}"));
+             t.book->SaveBook();
+         }},
+        {"Set Background",
+         [](BookHistoryTest& t) {
+             ApplyBackground(*t.book, QStringLiteral("leaf"), BackgroundPages::All);
+         }},
+        {"Set Background",
+         [](BookHistoryTest& t) {
+             ApplyBackground(*t.book, QStringLiteral("sand"), BackgroundPages::EvenNumbers);
+         }},
+        {"Add Page",
+         [](BookHistoryTest& t) {
+             t.book->AddNewPage();
+             t.book->SaveBook();
+         }},
+        {"Delete Page", // the page with a photo and a text
+         [](BookHistoryTest& t) {
+             t.book->RemovePage(0);
+             t.book->SaveBook();
+         }},
+        {"Swap Pages",
+         [](BookHistoryTest& t) {
+             t.book->SwapPages(0, 5);
+             t.book->SaveBook();
+         }},
+        {"Import Photos",
+         [](BookHistoryTest& t) {
+             t.Import(QStringLiteral("new.jpg"));
+             t.book->SaveBook();
+         }},
+        {"Delete Photo", // as the cross on a tile of the photos pane does
+         [](BookHistoryTest& t) {
+             const auto unplaced = t.FirstUnplacedPhoto();
+             t.book->RemovePhoto(unplaced);
+             t.host.RemoveDisplayPhoto(unplaced);
+             t.book->SaveBook();
+             unplaced->Delete();
+         }},
+    };
+}
+
+TEST_F(BookHistoryTest, EveryKindOfStepUndoesToTheFilesBeforeAndRedoesToTheFilesAfter) {
+    for (const StepCase& step : StepCases()) {
+        SCOPED_TRACE(step.name.toStdString());
+        const FolderFiles before = Files();
+        const int index = history->Stack().index();
+        book->NameNextStep(step.name);
+        step.make(*this);
+        const FolderFiles after = Files();
+        ASSERT_NE(FolderDifferences(after, before), "");
+        ASSERT_EQ(history->Stack().index(), index + 1);
+        EXPECT_EQ(history->Stack().undoText(), step.name);
+
+        history->Stack().undo();
+        EXPECT_EQ(FolderDifferences(Files(), before), "");
+        EXPECT_EQ(history->Stack().redoText(), step.name);
+        history->Stack().redo();
+        EXPECT_EQ(FolderDifferences(Files(), after), "");
+        history->Stack().undo();
+        EXPECT_EQ(FolderDifferences(Files(), before), "");
+    }
+}
+
+TEST_F(BookHistoryTest, UndoingStepAfterStepReturnsThroughEveryEarlierState) {
+    std::vector<FolderFiles> states{Files()};
+    for (const StepCase& step : StepCases()) {
+        step.make(*this);
+        states.push_back(Files());
+    }
+    ASSERT_EQ(history->Stack().count(), int(states.size()) - 1);
+    for (size_t i = states.size() - 1; i > 0; --i) {
+        SCOPED_TRACE(i);
+        history->Stack().undo();
+        EXPECT_EQ(FolderDifferences(Files(), states[i - 1]), "");
+    }
+    for (size_t i = 1; i < states.size(); ++i) {
+        history->Stack().redo();
+        EXPECT_EQ(FolderDifferences(Files(), states[i]), "");
+    }
+}
+
+TEST_F(BookHistoryTest, UndoneStepsBringBackThePoolAndThePlacedPhotos) {
+    const QString deleted = photos[2]->GetName();
+    StepCases().back().make(*this); // the pool loses photo 2
+    book->RemovePage(0);
+    book->SaveBook();
+    history->Stack().undo();
+    history->Stack().undo();
+    ASSERT_TRUE(book->Photos().Find(photos[2]->GetKey()));
+    EXPECT_EQ(book->Photos().Find(photos[2]->GetKey())->GetName(), deleted);
+    const auto placed = book->GetPage(0)->Photo(0);
+    ASSERT_TRUE(placed);
+    EXPECT_EQ(placed->GetKey(), photos[0]->GetKey());
+    EXPECT_EQ(placed->GetPage(), book->GetPage(0));
+    EXPECT_EQ(book->GetPage(0)->text(0), QStringLiteral("{\\rtf1 Summer}"));
+}
+
+TEST_F(BookHistoryTest, SavesThatChangeNothingMakeNoStep) {
+    book->SaveBook();
+    ApplyBackground(*book, QString(), BackgroundPages::All);
+    EXPECT_EQ(history->Stack().count(), 0);
+}
+
+TEST_F(BookHistoryTest, EachOpeningOfThePhotoEditorIsOneStep) {
+    const FolderFiles start = Files();
+    photos[0]->SetRatio(0.8f); // one opening: zoom, pan and turn, saved on closing
+    photos[0]->SetImageLocation(10, 10);
+    photos[0]->SetAngle(90);
+    Save(QStringLiteral("Edit Photo"));
+    const FolderFiles first = Files();
+    photos[0]->SetRatio(0.6f); // the editor opened again
+    Save(QStringLiteral("Edit Photo"));
+    ASSERT_EQ(history->Stack().count(), 2);
+    history->Stack().undo();
+    EXPECT_EQ(FolderDifferences(Files(), first), "");
+    history->Stack().undo();
+    EXPECT_EQ(FolderDifferences(Files(), start), "");
+    EXPECT_FLOAT_EQ(photos[0]->ratio(), 1.0f);
+}
+
+TEST_F(BookHistoryTest, UnnamedStepsAreStillSteps) {
+    book->AddNewPage();
+    book->SaveBook();
+    EXPECT_EQ(history->Stack().count(), 1);
+    EXPECT_FALSE(history->Stack().undoText().isEmpty());
+}
+
+class HeldFilesTest : public BookHistoryTest {
+protected:
+    void DeletePhoto2() { StepCases().back().make(*this); }
+    QStringList HeldFiles() const {
+        return QDir(HeldFolder()).entryList(QDir::Files | QDir::Hidden);
+    }
+    QString PhotoFile() const { return photos[2]->GetName() + QStringLiteral("_or.jpg"); }
+};
+
+TEST_F(HeldFilesTest, ADeletedPhotosFilesWaitWhileTheStepCanBeUndone) {
+    const QStringList photoFiles =
+        QDir(book->GetBookFolder()).entryList({photos[2]->GetName() + QStringLiteral("_*")});
+    ASSERT_GE(photoFiles.size(), 4);
+    DeletePhoto2();
+    EXPECT_FALSE(QFile::exists(book->GetBookFolder() + PhotoFile()));
+    EXPECT_TRUE(HeldFiles().contains(PhotoFile()));
+    EXPECT_EQ(HeldFiles(), photoFiles);
+    history->Stack().undo();
+    EXPECT_TRUE(QFile::exists(book->GetBookFolder() + PhotoFile()));
+    EXPECT_TRUE(HeldFiles().isEmpty());
+    history->Stack().redo();
+    EXPECT_TRUE(HeldFiles().contains(PhotoFile()));
+}
+
+TEST_F(HeldFilesTest, TheFilesGoWhenANewStepDropsTheUndoneImport) {
+    const auto added = Import(QStringLiteral("new.jpg"));
+    book->SaveBook();
+    history->Stack().undo(); // the import's files are held for a redo
+    EXPECT_TRUE(HeldFiles().contains(added->GetName() + QStringLiteral("_or.jpg")));
+    book->AddNewPage(); // the redo is lost
+    book->SaveBook();
+    EXPECT_TRUE(HeldFiles().isEmpty());
+    EXPECT_FALSE(QDir(HeldFolder()).exists());
+}
+
+TEST_F(HeldFilesTest, OpeningAnotherBookClearsTheStackAndTheHeldFiles) {
+    DeletePhoto2();
+    const QString heldFolder = HeldFolder();
+    ASSERT_EQ(manager->NewBook(QStringLiteral("Second")), BookNameCheck::Accepted);
+    EXPECT_EQ(history->Stack().count(), 0);
+    EXPECT_FALSE(QDir(heldFolder).exists());
+    manager->GetBook()->AddNewPage();
+    manager->GetBook()->SaveBook();
+    EXPECT_EQ(history->Stack().count(), 1);
+}
+
+TEST_F(HeldFilesTest, QuittingDeletesTheHeldFiles) {
+    DeletePhoto2();
+    manager->Quit();
+    EXPECT_FALSE(QDir(HeldFolder()).exists());
+    EXPECT_EQ(history->Stack().count(), 0);
+}
+
+TEST_F(HeldFilesTest, ABookOpenedAgainLeavesNoHeldFilesBehind) {
+    DeletePhoto2();
+    history.reset();
+    // what a crash would leave behind; the next opening clears it
+    ASSERT_TRUE(QDir().mkpath(HeldFolder()));
+    QFile junk(HeldFolder() + PhotoFile());
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.close();
+    manager->LoadBook(book->GetName());
+    EXPECT_FALSE(QDir(HeldFolder()).exists());
+}
+
+TEST_F(HeldFilesTest, ARemovedBookTakesItsHeldFilesAlong) {
+    history.reset();
+    HeldPhotoFiles::Hold(book->GetBookFolder(), photos[2]->GetName());
+    ASSERT_FALSE(HeldFiles().isEmpty());
+    const QString folder = book->GetBookFolder();
+    book->Remove();
+    EXPECT_FALSE(QDir(folder).exists());
+}
+
+} // namespace

@@ -1,0 +1,229 @@
+#include "MainWindowFixture.h"
+#include "ModalKeys.h"
+
+#include "imaging/TestJpegs.h"
+#include "model/ModelTestSupport.h"
+#include "model/Page.h"
+#include "model/PageDrop.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+#include "render/rtf/RtfReader.h"
+#include "ui/bookview/PageControl.h"
+#include "ui/editors/ImageControl.h"
+#include "ui/editors/TextControl.h"
+#include "ui/panes/PhotosControl.h"
+
+#include <QFile>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+class MainWindowEditTest : public MainWindowFixture {
+protected:
+    MainWindow& Active() {
+        Window().show();
+        books->Initialize();
+        Window().activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&Window()));
+        return Window();
+    }
+    QByteArray StateFile() const {
+        QFile file(CurrentBook()->GetBookFolder() + QStringLiteral("book.pbx"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    TextControl& Text() {
+        return *dynamic_cast<TextControl*>(Window().GetBookView()->TextControl());
+    }
+    QString StoredText() const {
+        return RtfReader().Read(CurrentBook()->GetPage(0)->text(0))->toPlainText();
+    }
+    PhotosControl* Photos() { return Window().GetSidePane()->Photos(); }
+    // A photo imported into the current book, shown in the photos pane; the book is saved.
+    std::shared_ptr<PhotoImage> ImportPhoto() {
+        const QString picture = dir.filePath("pic.jpg");
+        TestJpegs::Write(picture, TestJpegs::PhotoLike(320, 240));
+        auto photo = std::make_shared<PhotoImage>();
+        photo->SetImage(picture, CurrentBook()->GetBookFolder());
+        EXPECT_GT(photo->GetWidth(), 0); // its size is kept in a ".dim" file from now on
+        CurrentBook()->Photos().Add(photo);
+        host.AddDisplayPhoto(photo);
+        CurrentBook()->SaveBook();
+        return photo;
+    }
+    FolderFiles Files() const { return ReadFolderFiles(CurrentBook()->GetBookFolder()); }
+    ImageControl& PhotoEditor() {
+        return *dynamic_cast<ImageControl*>(Window().GetBookView()->ImageControl());
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowEditTest, TheEditItemsNameTheStepAndTakeTheBookFilesBackAndForth) {
+    Active();
+    EXPECT_FALSE(Item("mnuEditUndo")->isEnabled());
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo");
+    EXPECT_EQ(Item("mnuEditRedo")->text(), "Redo");
+    CurrentBook()->SaveBook();
+    const QByteArray start = StateFile();
+
+    Item("mnuBookNewPage")->trigger();
+    const QByteArray added = StateFile();
+    ASSERT_NE(added, start);
+    EXPECT_TRUE(Item("mnuEditUndo")->isEnabled());
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Add Page");
+    Item("mnuEditUndo")->trigger();
+    EXPECT_EQ(StateFile(), start);
+    EXPECT_EQ(CurrentBook()->PagesCount(), 20);
+    EXPECT_FALSE(Item("mnuEditUndo")->isEnabled());
+    EXPECT_EQ(Item("mnuEditRedo")->text(), "Redo Add Page");
+    Item("mnuEditRedo")->trigger();
+    EXPECT_EQ(StateFile(), added);
+    EXPECT_EQ(CurrentBook()->PagesCount(), 21);
+
+    QPushButton* deletePage = Window().GetBookView()->RightPageDeleteButton();
+    EXPECT_EQ(deletePage->toolTip(), "Delete page");
+    ASSERT_TRUE(deletePage->isVisible()); // page 21 is shown
+    deletePage->click();
+    EXPECT_EQ(CurrentBook()->PagesCount(), 20);
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Delete Page");
+    Item("mnuEditUndo")->trigger();
+    EXPECT_EQ(StateFile(), added);
+}
+
+TEST_F(MainWindowEditTest, TheToolbarHasTheEditItemsAndTheKeysAreThePlatforms) {
+    Active();
+    const QList<QAction*> buttons = Window().GetBookView()->findChild<QToolBar*>()->actions();
+    EXPECT_TRUE(buttons.contains(Item("mnuEditUndo")));
+    EXPECT_TRUE(buttons.contains(Item("mnuEditRedo")));
+    EXPECT_EQ(Item("mnuEditUndo")->shortcuts(), QKeySequence::keyBindings(QKeySequence::Undo));
+    const QList<QKeySequence> redo = Item("mnuEditRedo")->shortcuts();
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Redo))
+        EXPECT_TRUE(redo.contains(key)) << key.toString().toStdString();
+    EXPECT_TRUE(redo.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+
+    Item("mnuBookNewPage")->trigger();
+    PressKey(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(CurrentBook()->PagesCount(), 20);
+    PressKey(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(CurrentBook()->PagesCount(), 21);
+    PressKey(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(CurrentBook()->PagesCount(), 21); // nothing left to redo
+    PressKey(Qt::Key_Z, Qt::ControlModifier);
+    PressKey(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(CurrentBook()->PagesCount(), 21);
+}
+
+TEST_F(MainWindowEditTest, WhileATextIsTypedItsOwnUndoWins) {
+    Active();
+    Item("mnuBookNewPage")->trigger();
+    Window().GetBookView()->RightPageControl()->OpenTextEditor(0);
+    ASSERT_TRUE(Text().IsInitialized());
+    const std::shared_ptr<Page> edited = CurrentBook()->GetPage(CurrentBook()->GetRightPageIndex());
+    QTest::keyClicks(QApplication::focusWidget(), "abc");
+    PressKey(Qt::Key_Z, Qt::ControlModifier);
+    PressKey(Qt::Key_Y, Qt::ControlModifier);
+    PressKey(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(Text().IsInitialized());
+    EXPECT_EQ(CurrentBook()->PagesCount(), 21); // the book's step stays
+    QTest::keyClicks(QApplication::focusWidget(), "q");
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(RtfReader().Read(edited->text(0))->toPlainText(), "q");
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Edit Text");
+
+    PressKey(Qt::Key_Z, Qt::ControlModifier); // the pages have the keys again
+    EXPECT_EQ(CurrentBook()->GetPage(20)->text(0), QString());
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Add Page");
+}
+
+TEST_F(MainWindowEditTest, ADeletedPhotoComesBackWithItsFilesAndAnotherBookStartsAfresh) {
+    Active();
+    const auto photo = ImportPhoto();
+    const QString original = CurrentBook()->GetBookFolder() + photo->GetName() + "_or.jpg";
+    ASSERT_TRUE(QFile::exists(original));
+
+    ASSERT_EQ(Photos()->TileCount(), 1);
+    auto* cross = Photos()->findChild<QToolButton*>("mDeletePhotoButton");
+    ASSERT_NE(cross, nullptr);
+    EXPECT_EQ(cross->toolTip(), "Remove photo from the book");
+    cross->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Photos()->TileCount() == 0; }));
+    EXPECT_FALSE(QFile::exists(original));
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Delete Photo");
+
+    Item("mnuEditUndo")->trigger();
+    EXPECT_TRUE(QFile::exists(original));
+    EXPECT_EQ(Photos()->TileCount(), 1);
+    EXPECT_TRUE(CurrentBook()->Photos().Find(photo->GetKey()));
+
+    Item("mnuEditRedo")->trigger();
+    EXPECT_EQ(Photos()->TileCount(), 0);
+    ASSERT_EQ(books->NewBook("Other"), BookNameCheck::Accepted);
+    EXPECT_FALSE(Item("mnuEditUndo")->isEnabled());
+    EXPECT_FALSE(Item("mnuEditRedo")->isEnabled());
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo");
+}
+
+TEST_F(MainWindowEditTest, AnOpenPhotoEditorEndsItsStepBeforeAnUndoAndEachOpeningIsOneStep) {
+    Active();
+    const auto photo = ImportPhoto();
+    CurrentBook()->NameNextStep("Place Photo");
+    DropText(*CurrentBook(), *CurrentBook()->GetPage(0), photo->GetKey(), 100, 50);
+    const FolderFiles placed = Files();
+    PageControl* page = Window().GetBookView()->RightPageControl(); // page 1
+
+    page->OpenPhotoEditor(0);
+    ASSERT_TRUE(PhotoEditor().IsInitialized());
+    PhotoEditor().ImageSizeSlider()->setValue(200);
+    Item("mnuEditUndo")->trigger(); // the zoom is saved as a step, then undone
+    EXPECT_FALSE(PhotoEditor().IsInitialized());
+    EXPECT_EQ(FolderDifferences(Files(), placed), "");
+    EXPECT_EQ(Item("mnuEditRedo")->text(), "Redo Edit Photo");
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Place Photo");
+
+    page->OpenPhotoEditor(0); // the editor again, on the photo as it was
+    ASSERT_TRUE(PhotoEditor().IsInitialized());
+    EXPECT_EQ(PhotoEditor().ImageSizeSlider()->value(), 100);
+    PhotoEditor().ImageSizeSlider()->setValue(150);
+    PhotoEditor().ImageSizeSlider()->setValue(180);
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Edit Photo");
+    const FolderFiles zoomed = Files();
+    ASSERT_NE(FolderDifferences(zoomed, placed), "");
+    Item("mnuEditUndo")->trigger();
+    EXPECT_EQ(FolderDifferences(Files(), placed), "");
+    Item("mnuEditRedo")->trigger();
+    EXPECT_EQ(FolderDifferences(Files(), zoomed), "");
+    page->OpenPhotoEditor(0);
+    EXPECT_EQ(PhotoEditor().ImageSizeSlider()->value(), 180);
+}
+
+TEST_F(MainWindowEditTest, AnImportIsOneStepWhoseUndoTakesItsFilesAway) {
+    Active();
+    CurrentBook()->SaveBook();
+    const FolderFiles before = Files();
+    QStringList pictures;
+    for (const char* name : {"a.jpg", "b.jpg"}) {
+        pictures << dir.filePath(name);
+        TestJpegs::Write(pictures.back(), TestJpegs::PhotoLike(320, 240));
+    }
+    QSignalSpy finished(Photos(), &PhotosControl::ImportFinished);
+    Photos()->AddFiles(pictures, false);
+    ASSERT_TRUE(finished.wait(20000));
+    ASSERT_EQ(Photos()->TileCount(), 2);
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Import Photos");
+    const FolderFiles imported = Files();
+
+    Item("mnuEditUndo")->trigger();
+    EXPECT_EQ(FolderDifferences(Files(), before), "");
+    EXPECT_EQ(Photos()->TileCount(), 0);
+    EXPECT_EQ(CurrentBook()->Photos().GetSize(), 0);
+    Item("mnuEditRedo")->trigger();
+    EXPECT_EQ(FolderDifferences(Files(), imported), "");
+    EXPECT_EQ(Photos()->TileCount(), 2);
+}
