@@ -9,6 +9,7 @@
 #include "ui/common/ProgramIcons.h"
 #include "ui/common/WebEngineSetup.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/order/OrderWizardScene.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -19,8 +20,8 @@
 namespace {
 
 // Under a virtual screen: wait for the window to settle, grab the screen, quit.
-void ScheduleScreenshot(const QString& path) {
-    QTimer::singleShot(1500, qApp, [path] {
+void ScheduleScreenshot(const QString& path, int delayMs) {
+    QTimer::singleShot(delayMs > 0 ? delayMs : 1500, qApp, [path] {
         QScreen* screen = QGuiApplication::primaryScreen();
         if (screen)
             screen->grabWindow(0).save(path);
@@ -63,7 +64,7 @@ int RunWindow(int& argc, char** argv, const ProgramArguments& request) {
             const QString name = request.scene;
             QTimer::singleShot(700, window, [window, name] { window->ShowScene(name); });
         }
-        ScheduleScreenshot(request.screenshot);
+        ScheduleScreenshot(request.screenshot, OrderSceneDelayMs(request.scene));
     }
     return app.exec();
 }
