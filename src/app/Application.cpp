@@ -12,6 +12,7 @@
 #include "ui/order/OrderWizardScene.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -25,6 +26,9 @@ void ScheduleScreenshot(const QString& path, int delayMs) {
         QScreen* screen = QGuiApplication::primaryScreen();
         if (screen)
             screen->grabWindow(0).save(path);
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (qobject_cast<QDialog*>(window))
+                window->hide(); // an open order would ask before closing
         QApplication::quit();
     });
 }

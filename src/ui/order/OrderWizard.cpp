@@ -83,6 +83,7 @@ void OrderWizard::Start() {
     mVerifyLabel->setText(strings.Text(u"cOrderVerifyCaption"));
     mSelectCoverLabel->setText(strings.Text(u"cOrderSelectCoverCaption"));
     mVerifyInput->clear();
+    mCancelButton->show();
     mCover.clear();
     mPaymentLink.clear();
     mBrowserFrame->hide();
@@ -205,6 +206,7 @@ void OrderWizard::DoPayments() {
     mUploadLabel->hide();
     mUploadProgressBar->hide();
     mNextStepButton->hide();
+    mCancelButton->hide(); // under the page; the close box asks as it would
     mPaymentLink.clear();
     Relayout();
     mBrowserFrame->show();

@@ -53,7 +53,7 @@ int OrderSceneDelayMs(const QString& scene) {
     if (scene == QLatin1String("order-upload"))
         return 6000;
     if (scene == QLatin1String("order-payment"))
-        return 60000;
+        return 20000;
     if (scene.startsWith(QLatin1String("order-")))
         return 4000;
     return 0;

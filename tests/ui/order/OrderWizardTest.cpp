@@ -77,6 +77,7 @@ TEST_F(OrderWizardTest, OrdersABookFromCodeToPayment) {
     EXPECT_EQ(RequestsFor("purchase.php"),
               QStringList{"purchase.php?id=" + id + "&start=1&end=4&height=439&width=500&pages=3"});
     EXPECT_FALSE(window.UploadLabel()->isVisible());
+    EXPECT_FALSE(window.CancelButton()->isVisible());
     EXPECT_EQ(window.Browser()->mapTo(&window, QPoint(0, 0)), QPoint(0, 0));
     EXPECT_EQ(window.Browser()->width(), window.width());
     EXPECT_EQ(window.Browser()->height(), window.height() - 1);
