@@ -30,10 +30,8 @@ QString OrderWizardFixture::Caption(const char* key) {
     return QStringLiteral("<%1>").arg(QLatin1String(key));
 }
 
-OrderWizard& OrderWizardFixture::Wizard(const QString& base) {
-    if (!wizard) {
-        OrderWizardContext context{
-            strings,
+OrderWizardContext OrderWizardFixture::MakeContext(const QString& base) {
+    return {strings,
             PageRenderer::ForCatalogue(TestCatalogue(), dir.filePath(QStringLiteral("bg"))),
             PrintPageSize(TestCatalogue()),
             ServiceAddress(base.isEmpty() ? service->ServiceUrl() : base),
@@ -52,7 +50,11 @@ OrderWizard& OrderWizardFixture::Wizard(const QString& base) {
                 return true;
             },
             30000};
-        wizard = std::make_unique<OrderWizard>(std::move(context));
+}
+
+OrderWizard& OrderWizardFixture::Wizard(const QString& base) {
+    if (!wizard) {
+        wizard = std::make_unique<OrderWizard>(MakeContext(base));
         wizard->SetBook(book);
     }
     return *wizard;

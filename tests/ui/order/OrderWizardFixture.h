@@ -20,6 +20,8 @@ protected:
 
     // The window for the service at `base` (the reference service: empty).
     OrderWizard& Wizard(const QString& base = QString());
+    // What it is built with: answers and pages opened go to the members below.
+    OrderWizardContext MakeContext(const QString& base = QString());
     // "<key>": the text a language key shows in these tests.
     static QString Caption(const char* key);
 
