@@ -66,6 +66,8 @@ public:
     Step CurrentStep() const { return mStep; }
     const QString& OrderId() const { return mOrderId; }
     const QString& Cover() const { return mCover; }
+    // The payment page's last anchor, once the page is read.
+    const QUrl& PaymentLink() const { return mPaymentLink; }
     QWebEngineView* Browser() const { return mBrowser; }
     OrderWebPage* Page() const { return mPage; }
     QLineEdit* VerifyInput() const { return mVerifyInput; }

@@ -81,12 +81,24 @@ TEST_F(OrderWizardTest, OrdersABookFromCodeToPayment) {
     EXPECT_EQ(window.Browser()->mapTo(&window, QPoint(0, 0)), QPoint(0, 0));
     EXPECT_EQ(window.Browser()->width(), window.width());
     EXPECT_EQ(window.Browser()->height(), window.height() - 1);
+    const QString paid = Base() + "paid.php?id=" + id;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.PaymentLink().toString() == paid; }, 10000));
     EXPECT_TRUE(opened.isEmpty());
-    QTest::qWait(300); // the page's links are read once it has loaded
+
+    // Another link of the page is followed in the window.
+    RunScript(QStringLiteral("document.getElementsByTagName('a')[0].click()"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !RequestsFor("status.php").isEmpty(); }, 10000));
+    EXPECT_EQ(window.CurrentStep(), Step::Payment);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(opened.isEmpty());
+
+    window.DoPayments();
+    ASSERT_TRUE(WaitForText(QStringLiteral("Payment for order")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.PaymentLink().toString() == paid; }, 10000));
     RunScript(
         QStringLiteral("const a = document.getElementsByTagName('a'); a[a.length - 1].click()"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !opened.isEmpty(); }, 10000));
-    EXPECT_EQ(opened, QStringList{Base() + "paid.php?id=" + id});
+    EXPECT_EQ(opened, QStringList{paid});
     EXPECT_EQ(window.CurrentStep(), Step::Finished);
     EXPECT_FALSE(window.isVisible());
     QTest::qWait(200);
