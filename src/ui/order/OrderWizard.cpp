@@ -59,9 +59,9 @@ void OrderWizard::CreateChildren() {
     mNextStepButton->setDefault(true);
     mCancelButton = new QPushButton(this);
     mCancelButton->setObjectName(QStringLiteral("mCancelButton"));
+    mCancelButton->setAutoDefault(false); // Enter is Next, even with the focus here
     connect(mNextStepButton, &QPushButton::clicked, this, &OrderWizard::OnNextStep);
     connect(mCancelButton, &QPushButton::clicked, this, &OrderWizard::reject);
-    connect(mVerifyInput, &QLineEdit::returnPressed, mNextStepButton, &QPushButton::click);
 }
 
 void OrderWizard::SetStep(Step step) {
@@ -75,6 +75,8 @@ void OrderWizard::SetBook(std::shared_ptr<Book> book) {
 }
 
 void OrderWizard::Start() {
+    if (!mBook)
+        return;
     const Constants& strings = mContext.strings;
     setWindowTitle(strings.Text(u"cOrderCaption"));
     mCancelButton->setText(strings.Text(u"cCancel"));
@@ -86,6 +88,7 @@ void OrderWizard::Start() {
     mCancelButton->show();
     mCover.clear();
     mPaymentLink.clear();
+    mHeldResult.reset();
     mBrowserFrame->hide();
     HideStepControls();
     mStep = Step::Verify; // entered below
@@ -172,6 +175,7 @@ void OrderWizard::OnVerifyAnswer(const QUrl& location, const QString& text) {
     mVerifyInput->clear();
     mVerifyLabel->setText(mContext.strings.Text(u"cOrderVerifyTryAgainCaption"));
     mNextStepButton->setEnabled(true);
+    mVerifyInput->setFocus();
 }
 
 // ---- Step 2: cover

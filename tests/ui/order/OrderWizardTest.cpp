@@ -134,9 +134,11 @@ TEST_F(OrderWizardTest, RefusedCodeStartsAgain) {
     ASSERT_TRUE(WaitForText(QStringLiteral("Type one of these codes")));
 
     TypeCode(QStringLiteral("TEST"));
-    ClickNext();
+    QTest::keyClick(window.VerifyInput(), Qt::Key_Return); // Enter is Next
     ASSERT_TRUE(WaitForStep(Step::SelectCover));
+    QTest::qWait(300);
     EXPECT_EQ(service->Orders().Ids(), QStringList{window.OrderId()});
+    EXPECT_EQ(RequestsFor("verify.php?").size(), 2);
 }
 
 // Next without a cover, or with a cover no address could carry, keeps the
