@@ -78,12 +78,11 @@ public:
     QLabel* UploadLabel() const { return mUploadLabel; }
     QProgressBar* UploadProgressBar() const { return mUploadProgressBar; }
 
-signals:
-    void stepEntered(OrderWizard::Step step);
-
-public:
     // The close box, Escape and the Cancel button: asks first, see ConfirmClose.
     void reject() override;
+
+signals:
+    void stepEntered(OrderWizard::Step step);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
