@@ -57,6 +57,17 @@ shoot album --scene album
 shoot album-column --scene column-album
 shoot backgrounds --scene backgrounds
 shoot backgrounds-column --scene column-backgrounds
+shoot order-verify --scene order-verify
+shoot order-cover --scene order-cover
+# The upload under way: a second service holds page 4 back.
+SLOW_PORT=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+"$BUILD/lumbra-print-service" --port "$SLOW_PORT" --orders "$TMP/orders-slow" --slow --fault-page 4 \
+  --slow-ms 60000 >"$TMP/slow-service.log" 2>&1 &
+SLOW_PID=$!
+for _ in $(seq 50); do (exec 3<>"/dev/tcp/127.0.0.1/$SLOW_PORT") 2>/dev/null && break; sleep 0.1; done
+LUMBRA_SERVICE_URL="http://127.0.0.1:$SLOW_PORT/pb/" shoot order-upload --scene order-upload
+kill "$SLOW_PID" 2>/dev/null || true
+shoot order-payment --scene order-payment
 shoot background-download --scene background-download
 
 # Two orders of the book at the service, the first one sent: the status window shows both.

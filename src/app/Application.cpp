@@ -12,8 +12,10 @@
 #include "ui/common/ProgramIcons.h"
 #include "ui/common/WebEngineSetup.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/order/OrderWizardScene.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -22,11 +24,14 @@
 namespace {
 
 // Under a virtual screen: wait for the window to settle, grab the screen, quit.
-void ScheduleScreenshot(const QString& path) {
-    QTimer::singleShot(1500, qApp, [path] {
+void ScheduleScreenshot(const QString& path, int delayMs) {
+    QTimer::singleShot(delayMs > 0 ? delayMs : 1500, qApp, [path] {
         QScreen* screen = QGuiApplication::primaryScreen();
         if (screen)
             screen->grabWindow(0).save(path);
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (qobject_cast<QDialog*>(window))
+                window->hide(); // an open order would ask before closing
         QApplication::quit();
     });
 }
@@ -97,7 +102,7 @@ int RunWindow(int& argc, char** argv, const ProgramArguments& request) {
             const QString name = request.scene;
             QTimer::singleShot(700, window, [window, name] { window->ShowScene(name); });
         }
-        ScheduleScreenshot(request.screenshot);
+        ScheduleScreenshot(request.screenshot, OrderSceneDelayMs(request.scene));
     }
     return app.exec();
 }

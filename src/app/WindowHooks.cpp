@@ -1,11 +1,14 @@
 #include "app/WindowHooks.h"
 
 #include "app/StartUp.h"
+#include "model/Templates.h"
 #include "online/ServiceAddress.h"
+#include "render/PageExport.h"
 #include "ui/backgrounds/BackgroundDownloadDialog.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/online/OrderStatusWindow.h"
 #include "ui/online/UpdateCheckFlow.h"
+#include "ui/order/OrderWizardOpener.h"
 #include "ui/panes/BackgroundsControl.h"
 
 MainWindowHooks MakeWindowHooks(StartUp& startUp) {
@@ -31,5 +34,19 @@ MainWindowHooks MakeWindowHooks(StartUp& startUp) {
                                       startUp.Folders().GetBgTempFolder(), BackgroundSiteUrl()});
     };
 
+    // The order wizard.
+    hooks.orderWizard = OrderWizardOpener(
+        startUp.MainWindow(),
+        [&startUp] {
+            const Templates& catalogue = *startUp.Catalogue();
+            return OrderWizardContext{
+                *startUp.Strings(),
+                PageRenderer::ForCatalogue(catalogue, startUp.Folders().GetBackgroundsFolder()),
+                PrintPageSize(catalogue),
+                ServiceAddress(),
+                {},
+                {}};
+        },
+        [&startUp] { startUp.MainWindow()->SetBookOrderStatusMenu(); });
     return hooks;
 }

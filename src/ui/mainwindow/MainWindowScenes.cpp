@@ -4,13 +4,17 @@
 #include "ui/bookview/BookView.h"
 #include "ui/bookview/PageControl.h"
 #include "ui/online/UpdateCheckFlow.h"
+#include "ui/order/OrderWizard.h"
+#include "ui/order/OrderWizardScene.h"
 #include "ui/panes/SidePane.h"
 
 // Scenes for screenshots: "column" switches the side pane to the column at
 // the right; "album" and "backgrounds" show that pane, "column-album" and
 // "column-backgrounds" both; the editors open on the right-hand page;
 // "order-status" and "update-notice" run those commands against the service;
-// "background-download" opens the download dialog with two backgrounds ticked.
+// "background-download" opens the download dialog with two backgrounds ticked;
+// "order-verify", "order-cover", "order-upload" and "order-payment" drive the
+// order wizard to that step.
 void MainWindow::ShowScene(const QString& scene) {
     if (scene == QLatin1String("order-status"))
         return onBookOrderStatusTriggered();
@@ -25,6 +29,12 @@ void MainWindow::ShowScene(const QString& scene) {
     if (scene == QLatin1String("update-notice")) {
         if (auto* updates = findChild<UpdateCheckFlow*>())
             updates->CheckSilently();
+        return;
+    }
+    if (scene.startsWith(QLatin1String("order-")) && mHooks.orderWizard && CurrentBook()) {
+        mHooks.orderWizard(CurrentBook()); // the order steps, driven as a user would
+        if (auto* wizard = findChild<OrderWizard*>())
+            PlayOrderScene(*wizard, scene);
         return;
     }
     QString pane = scene;

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "online/BookUpload.h"
+#include "online/ServiceAddress.h"
+#include "render/PageRenderer.h"
+#include "ui/mainwindow/dialogs/Questions.h"
+
+#include <QDialog>
+#include <QNetworkAccessManager>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class Book;
+class Constants;
+class OrderWebPage;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QWebEngineView;
+
+// What the order window is built with. Empty functions mean the defaults:
+// message boxes over the window and the desktop's browser.
+struct OrderWizardContext {
+    const Constants& strings;
+    PageRenderer renderer;
+    QSize pageSize; // the pages are rendered and sent at this size
+    ServiceAddress service;
+    AskYesNo ask;
+    std::function<bool(const QString&)> openWebPage;
+    int transferTimeoutMs = 60000;
+};
+
+// mOrderForm: leads from a book to a paid order in an embedded web view
+// showing the service's pages: verification code, cover, upload of the
+// pages, payment. The window is made once and reused for every order.
+class OrderWizard : public QDialog {
+    Q_OBJECT
+public:
+    enum class Step {
+        Verify = 1,
+        SelectCover = 2,
+        Upload = 3,
+        Payment = 4,
+        Finished = 5,  // the payment page's link was followed
+        Abandoned = 6, // given up after a failed upload
+    };
+
+    explicit OrderWizard(OrderWizardContext context, QWidget* parent = nullptr);
+    ~OrderWizard() override;
+
+    // Sets the book and clears the order id.
+    void SetBook(std::shared_ptr<Book> book);
+    // Shows the window, modal over its parent, at the verification step.
+    void Start();
+
+    void DoVerify();
+    void DoSelectCover();
+    void DoUpload();
+    void DoPayments();
+    // Both do nothing while the window is hidden.
+    void SetUploadStatus(int pageNumber, int pageCount);
+    void UpdateThumbnail(const QString& orderId, int pageNumber);
+
+    Step CurrentStep() const { return mStep; }
+    const QString& OrderId() const { return mOrderId; }
+    const QString& Cover() const { return mCover; }
+    // The payment page's last anchor, once the page is read.
+    const QUrl& PaymentLink() const { return mPaymentLink; }
+    QWebEngineView* Browser() const { return mBrowser; }
+    OrderWebPage* Page() const { return mPage; }
+    QLineEdit* VerifyInput() const { return mVerifyInput; }
+    QPushButton* NextStepButton() const { return mNextStepButton; }
+    QPushButton* CancelButton() const { return mCancelButton; }
+    QLabel* VerifyLabel() const { return mVerifyLabel; }
+    QLabel* SelectCoverLabel() const { return mSelectCoverLabel; }
+    QLabel* UploadLabel() const { return mUploadLabel; }
+    QProgressBar* UploadProgressBar() const { return mUploadProgressBar; }
+
+    // The close box, Escape and the Cancel button: asks first, see ConfirmClose.
+    void reject() override;
+
+signals:
+    void stepEntered(OrderWizard::Step step);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // OrderWizard.cpp
+    void CreateChildren();
+    void SetStep(Step step);
+    void Relayout();
+    void HideStepControls();
+    void Navigate(const QUrl& address);
+    void OnNextStep();
+    void OnLoadFinished();
+    void OnVerifyAnswer(const QUrl& location, const QString& text);
+    void OnCoverElements(const QStringList& innerHtml);
+    bool OnLinkClicked(const QUrl& url);
+    bool ConfirmClose();
+    void SendCancel();
+    void CloseWindow();
+    bool Ask(const QString& textKey, const QString& titleKey);
+    // OrderWizardUpload.cpp
+    void StartUpload(int start);
+    void OnUploadFinished(const UploadResult& result);
+    void AfterUpload(const UploadResult& result);
+
+    OrderWizardContext mContext;
+    QNetworkAccessManager mNetwork;
+    std::unique_ptr<BookUpload> mUpload;
+    std::shared_ptr<Book> mBook;
+    QString mOrderId;
+    QString mCover;
+    QUrl mPaymentLink; // the payment page's last anchor
+    Step mStep = Step::Verify;
+    bool mAsking = false;                    // the close question is open
+    std::optional<UploadResult> mHeldResult; // an upload end that came meanwhile
+
+    QWidget* mBrowserFrame = nullptr;
+    QWebEngineView* mBrowser = nullptr;
+    OrderWebPage* mPage = nullptr;
+    QLabel* mVerifyLabel = nullptr;
+    QLineEdit* mVerifyInput = nullptr;
+    QLabel* mSelectCoverLabel = nullptr;
+    QLabel* mUploadLabel = nullptr;
+    QProgressBar* mUploadProgressBar = nullptr;
+    QPushButton* mNextStepButton = nullptr;
+    QPushButton* mCancelButton = nullptr;
+};

@@ -1,0 +1,94 @@
+#include "ui/order/OrderWizard.h"
+
+#include "base/Constants.h"
+#include "base/LumbraError.h"
+#include "model/Book.h"
+#include "ui/UiLog.h"
+#include "ui/order/OrderAnswers.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QWebEngineView>
+
+// ---- Step 3: upload
+
+void OrderWizard::DoUpload() {
+    SetStep(Step::Upload);
+    mSelectCoverLabel->hide();
+    mNextStepButton->hide();
+    mUploadLabel->clear();
+    mUploadLabel->show();
+    mUploadProgressBar->show();
+    Navigate(QUrl(QStringLiteral("about:blank")));
+    mBrowserFrame->hide();
+    StartUpload(0);
+}
+
+// A resumed upload reuses the engine; one still finishing a cancelled order
+// is dropped with its request.
+void OrderWizard::StartUpload(int start) {
+    if (!mUpload || mUpload->IsRunning()) {
+        UploadSettings settings{mContext.service, mContext.transferTimeoutMs};
+        mUpload =
+            std::make_unique<BookUpload>(&mNetwork, mContext.renderer, mContext.pageSize, settings);
+        connect(mUpload.get(), &BookUpload::pageStarting, this, &OrderWizard::SetUploadStatus);
+        connect(mUpload.get(), &BookUpload::pageSent, this, &OrderWizard::UpdateThumbnail);
+        connect(mUpload.get(), &BookUpload::finished, this, &OrderWizard::OnUploadFinished);
+    }
+    try {
+        mUpload->Start(mBook, mOrderId, mCover, start);
+    } catch (const LumbraError& e) {
+        qCWarning(lcUi) << "the upload could not start:" << e.Message();
+        const UploadResult failed{start, false, false, start, e.Message()};
+        QMetaObject::invokeMethod(
+            this, [this, failed] { OnUploadFinished(failed); }, Qt::QueuedConnection);
+    }
+}
+
+void OrderWizard::SetUploadStatus(int pageNumber, int pageCount) {
+    if (!isVisible())
+        return;
+    mUploadProgressBar->setRange(1, pageCount);
+    mUploadProgressBar->setValue(pageNumber);
+    mUploadLabel->setText(UploadStatusText(mContext.strings.Text(u"cOrderUploadStatusCaption"),
+                                           pageNumber, pageCount));
+}
+
+// The view shows the page the service has just received.
+void OrderWizard::UpdateThumbnail(const QString& orderId, int pageNumber) {
+    if (!isVisible())
+        return;
+    mBrowserFrame->show();
+    Navigate(mContext.service.Thumbnail(orderId, pageNumber));
+}
+
+// While the close question is open the upload's end waits for the answer.
+void OrderWizard::OnUploadFinished(const UploadResult& result) {
+    if (mAsking)
+        mHeldResult = result;
+    else
+        AfterUpload(result);
+}
+
+void OrderWizard::AfterUpload(const UploadResult& result) {
+    const bool cancelled = mBook->IsSendCancelled();
+    if (result.complete) {
+        if (!cancelled)
+            DoPayments();
+        else if (!result.cancelled) // the close came after "end.php" went out
+            SendCancel();
+        return;
+    }
+    if (cancelled || mStep != Step::Upload)
+        return;
+    if (!result.error.isEmpty())
+        qCWarning(lcUi) << "page" << result.failedIndex + 1 << "failed:" << result.error;
+    if (Ask(QStringLiteral("cUploadErrorLabelCaption"), QStringLiteral("cUploadErrorCaption"))) {
+        StartUpload(result.failedIndex);
+        return;
+    }
+    mBook->CancelSend();
+    SetStep(Step::Abandoned);
+    CloseWindow();
+}
