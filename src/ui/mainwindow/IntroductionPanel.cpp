@@ -50,7 +50,7 @@ QString IntroductionPanel::FirstSteps() {
               "a text box to type.</li>"
               "<li>Look at the result with <b>File &gt; Preview</b>, then order it with "
               "<b>Book &gt; Order</b>.</li></ol>"
-              "Every change is saved at once.");
+              "Every change is saved at once; <b>Ctrl+Z</b> takes the last one back.");
 }
 
 void IntroductionPanel::showEvent(QShowEvent* event) {
