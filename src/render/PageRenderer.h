@@ -16,7 +16,7 @@ struct PageScene;
 // What a screen rendering is for.
 enum class RenderMode {
     Thumbnail, // album overview: no marks, no warning
-    Editing,   // editing surface: too-small warning, empty boxes, text frames
+    Editing,   // editing surface: too-small and cut-text warnings, empty boxes, text frames
 };
 
 // Draws a page, for the screen into an PaintSurface and for print or preview into a
