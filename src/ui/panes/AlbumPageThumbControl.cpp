@@ -43,6 +43,8 @@ bool AlbumPageThumbControl::InBook() const {
 
 void AlbumPageThumbControl::SetPage(int index) {
     mIndex = index;
+    setToolTip(
+        tr("Page %1: click to show it, drag it onto another page to swap them").arg(index + 1));
     if (!InBook()) {
         FollowPage(nullptr);
         return;
