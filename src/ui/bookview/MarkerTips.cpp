@@ -26,7 +26,9 @@ QString TooSmallTip(const PrintSizeCheck& check, QSizeF boxMm, QSize printPixels
     QString tip = tr("This photo has %1 pixels").arg(Pixels(check.picture));
     if (shown != check.picture)
         tip += tr("; the box shows %1 of them").arg(Pixels(shown));
-    tip += tr(". For a sharp print this box (%1) needs at least %2 pixels; it is printed at %3.")
+    tip += u'.';
+    tip += u'\n';
+    tip += tr("For a sharp print this box (%1) needs at least %2; it is printed at %3.")
                .arg(Millimetres(boxMm), Pixels(check.needed), Pixels(printPixels));
     tip += u'\n';
     tip += zoomed ? tr("Zoom out, use a larger photo or a smaller box.")
