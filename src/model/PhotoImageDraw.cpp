@@ -5,6 +5,7 @@
 #include "imaging/FreeImageBridge.h"
 #include "imaging/PaintSurface.h"
 #include "imaging/PhotoImageDecode.h"
+#include "imaging/WarningMark.h"
 #include "model/PhotoImageWindow.h"
 #include "model/TemplateBox.h"
 #include "model/WindowPartScaling.h"
@@ -20,17 +21,6 @@ namespace {
 int ClampTo16(double value) {
     return int(std::clamp<double>(value, std::numeric_limits<int16_t>::min(),
                                   std::numeric_limits<int16_t>::max()));
-}
-
-void DrawWarning(QPainter& painter, int x, int y, int aWidth, int aHeight, const QImage& marker) {
-    if (!marker.isNull())
-        painter.drawImage(QPoint(x, y), marker);
-    const QColor yellow(255, 255, 0);
-    const int band = std::min({3, aWidth, aHeight});
-    painter.fillRect(x, y, aWidth, band, yellow);
-    painter.fillRect(x, y + aHeight - band, aWidth, band, yellow);
-    painter.fillRect(x, y, band, aHeight, yellow);
-    painter.fillRect(x + aWidth - band, y, band, aHeight, yellow);
 }
 
 } // namespace
@@ -105,7 +95,7 @@ void PhotoImage::DrawImage(QPainter& painter, int x, int y, int aWidth, int aHei
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QRect(x, y, aWidth, aHeight), mCached, source);
     if (mImageTooSmall && aDrawWarning)
-        DrawWarning(painter, x, y, aWidth, aHeight, marker);
+        DrawWarningMark(painter, QRect(x, y, aWidth, aHeight), marker);
     painter.restore();
     if (!mKeepThumb)
         ReleaseCache();

@@ -1,6 +1,7 @@
 #include "model/PhotoImage.h"
 
 #include "model/PhotoImageWindow.h"
+#include "model/PrintSizeCheck.h"
 #include "model/TemplateBox.h"
 
 #include <QTransform>
@@ -26,20 +27,15 @@ bool PhotoImage::HasBox() const {
     return mPhotoBox && mPhotoBox->width() > 0 && mPhotoBox->height() > 0;
 }
 
-QSize PhotoImage::RotatedFullSize() const {
-    const QSize upright(GetWidth(), GetHeight());
-    return IsQuarterTurned(mAngle) ? upright.transposed() : upright;
-}
+QSize PhotoImage::RotatedFullSize() const { return TurnedSize({GetWidth(), GetHeight()}, mAngle); }
 
 void PhotoImage::ChangeResolution() {
-    if (!HasBox())
+    const std::optional<PrintSizeCheck> check = CheckPrintSize(*this);
+    if (!check)
         return;
-    const QSize full = RotatedFullSize();
-    const double boxW = mPhotoBox->width();
-    const double boxH = mPhotoBox->height();
-    const PhotoWindow window = VisibleWindow(full.width(), full.height(), boxW, boxH, mRatio);
-    mImageTooSmall = window.width / boxW < mMinRatios.x || window.height / boxH < mMinRatios.y;
-    const OffsetBounds bounds = WindowOffsetBounds(full.width(), full.height(), window);
+    mImageTooSmall = check->tooSmall;
+    const OffsetBounds bounds =
+        WindowOffsetBounds(check->picture.width(), check->picture.height(), check->window);
     mLowX = bounds.lowX;
     mHighX = bounds.highX;
     mLowY = bounds.lowY;

@@ -40,3 +40,7 @@ ThumbType OptimalThumbType(int x, int y, const ThumbTypeLimits& limits) {
         return (x > limits.fullW || y > limits.fullH) ? ThumbType::Original : ThumbType::Large;
     return ThumbType::Medium;
 }
+
+QSize TurnedSize(QSize upright, int angle) {
+    return IsQuarterTurned(angle) ? upright.transposed() : upright;
+}

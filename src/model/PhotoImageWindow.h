@@ -3,6 +3,7 @@
 #include "imaging/ThumbType.h"
 
 #include <QRect>
+#include <QSize>
 
 // The arithmetic of a photo in its box: which window of the (rotated)
 // picture a box shows, how far it may move, and which thumbnail to draw.
@@ -15,6 +16,9 @@ struct PhotoWindow {
 
 // The window with the box's proportions (box in mm) at zoom `ratio`.
 PhotoWindow VisibleWindow(double pictureW, double pictureH, double boxW, double boxH, double ratio);
+
+// The size of an upright picture turned by `angle` degrees.
+QSize TurnedSize(QSize upright, int angle);
 
 // Bounds of the offsets X and Y; each lowest is the negated highest.
 struct OffsetBounds {

@@ -6,13 +6,16 @@
 #include "imaging/PaintSurface.h"
 #include "imaging/PhotoImageDecode.h"
 #include "imaging/ThumbScaling.h"
+#include "imaging/WarningMark.h"
 #include "model/BackgroundLibrary.h"
 #include "model/PhotoImage.h"
 #include "model/TemplateBox.h"
 #include "model/Templates.h"
+#include "render/PageGeometry.h"
 #include "render/PagePixels.h"
 #include "render/PageScene.h"
 #include "render/RenderLog.h"
+#include "render/TextOverflow.h"
 #include "render/TextRender.h"
 
 #include <QPainter>
@@ -20,19 +23,6 @@
 #include <algorithm>
 
 namespace {
-
-QRectF BoxMm(const TemplateBox& box) { return {box.X(), box.Y(), box.width(), box.height()}; }
-
-// Pixels per mm of a page drawn at width x height, and the boxes' pixels.
-struct PageGeometry {
-    float sx;
-    float sy;
-    QRect Pixels(const TemplateBox& box) const { return BoxPixelRect(BoxMm(box), sx, sy); }
-};
-
-PageGeometry GeometryOf(QSizeF pageMm, int width, int height) {
-    return {float(width) / float(pageMm.width()), float(height) / float(pageMm.height())};
-}
 
 bool HasText(const QString& rtf) { return !rtf.trimmed().isEmpty(); }
 
@@ -148,8 +138,12 @@ std::shared_ptr<PaintSurface> PageRenderer::RenderPageBitMap(const PageScene& sc
         const QRect box = geometry.Pixels(*scene.textBoxes[i]);
         if (i < scene.texts.size() && HasText(scene.texts[i]))
             DrawBoxText(*painter, scene.texts[i], BoxMm(*scene.textBoxes[i]).size(), box);
-        if (editing)
-            painter->drawImage((box & page).topLeft(), DashedFrameOverlay(box, page));
+        if (!editing)
+            continue;
+        painter->drawImage((box & page).topLeft(), DashedFrameOverlay(box, page));
+        if (i < scene.texts.size() &&
+            CutLineCount(scene.texts[i], BoxMm(*scene.textBoxes[i]).size()) > 0)
+            DrawWarningMark(*painter, box, mTooSmallMarker);
     }
     return surface;
 }

@@ -16,7 +16,7 @@ struct PageScene;
 // What a screen rendering is for.
 enum class RenderMode {
     Thumbnail, // album overview: no marks, no warning
-    Editing,   // editing surface: too-small warning, empty boxes, text frames
+    Editing,   // editing surface: too-small and cut-text warnings, empty boxes, text frames
 };
 
 // Draws a page, for the screen into an PaintSurface and for print or preview into a
@@ -29,8 +29,8 @@ enum class RenderMode {
 // that thread owns (see PageScene.h).
 class PageRenderer {
 public:
-    // tooSmallMarker: laid over a photo too small for its box in editing
-    // renderings (none: only the yellow frame).
+    // tooSmallMarker: laid over a photo too small for its box, and over text
+    // cut by its box, in editing renderings (none: only the yellow frame).
     PageRenderer(QString backgroundsFolder, QSizeF pageMm, QImage tooSmallMarker = QImage());
     // The catalogue's page size.
     static PageRenderer ForCatalogue(const Templates& catalogue, QString backgroundsFolder,

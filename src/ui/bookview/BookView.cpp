@@ -109,6 +109,7 @@ void BookView::BuildZoomList() {
     for (const ZoomLevel& level : mZoom)
         mViewCombo->addItem(level.caption);
     mViewCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    mViewCombo->setToolTip(tr("Size of the pages on the screen"));
     mToolbar->addWidget(mViewCombo);
     connect(mViewCombo, &QComboBox::activated, this, &BookView::OnZoomPicked);
 }

@@ -72,6 +72,10 @@ public:
     int MmToPixelX(double mm) const;
     int MmToPixelY(double mm) const;
 
+    // The tooltip of the warning mark at a point of the surface: a photo too
+    // small for print or a text cut by its box; empty elsewhere.
+    QString ToolTipAt(QPoint position) const;
+
     // Opens a box editor over a box, as a click on the box does.
     void OpenTextEditor(int index);
     void OpenPhotoEditor(int index);
@@ -83,6 +87,7 @@ signals:
     void DropDone();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

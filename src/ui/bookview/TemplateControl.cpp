@@ -36,6 +36,7 @@ void TemplateControl::SetTemplate(std::shared_ptr<Template> aTemplate, int width
                                   int top, int left, int /*index*/) {
     hide();
     mTemplate = std::move(aTemplate);
+    setToolTip(mTemplate ? TemplatesControlMath::TileTip(*mTemplate) : QString());
     setGeometry(left, top, width, height);
     update();
     show();

@@ -4,6 +4,8 @@
 #include "model/Template.h"
 #include "model/TemplateBox.h"
 
+#include <QCoreApplication>
+
 namespace TemplatesControlMath {
 
 int MiniatureHeight(double pageWidth, double pageHeight) {
@@ -34,6 +36,17 @@ QRect BoxRect(const TemplateBox& box, int width, int height, double pageWidth, d
 
 QString DragText(const Template& aTemplate) {
     return QStringLiteral("T:") + aTemplate.GetInitLine();
+}
+
+QString TileTip(const Template& aTemplate) {
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("TemplatesControl", text);
+    };
+    const int photos = aTemplate.PhotoBoxCount();
+    const int texts = aTemplate.TextBoxCount();
+    const QString photoPart = photos == 1 ? tr("1 photo") : tr("%1 photos").arg(photos);
+    const QString textPart = texts == 1 ? tr("1 text box") : tr("%1 text boxes").arg(texts);
+    return tr("Layout with %1 and %2. Drag it onto a page to use it.").arg(photoPart, textPart);
 }
 
 } // namespace TemplatesControlMath

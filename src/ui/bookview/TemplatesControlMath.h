@@ -32,4 +32,7 @@ QRect BoxRect(const TemplateBox& box, int width, int height, double pageWidth, d
 // What dragging a miniature carries: "T:" and the template's init line.
 QString DragText(const Template& aTemplate);
 
+// The miniature's tooltip: how many photo and text boxes the layout has.
+QString TileTip(const Template& aTemplate);
+
 } // namespace TemplatesControlMath

@@ -4,6 +4,7 @@
 #include "model/BookManager.h"
 #include "model/Page.h"
 #include "model/PhotoImage.h"
+#include "ui/common/ButtonTips.h"
 #include "ui/common/EditorToolbar.h"
 #include "ui/common/GuardedStep.h"
 #include "ui/common/ProgramIcons.h"
@@ -62,6 +63,7 @@ void ImageControl::BuildToolbar() {
     mImageSizeSlider->setPageStep(cZoomSliderPageStep);
     mImageSizeSlider->setValue(cZoomSliderMin);
     mImageSizeSlider->setFixedWidth(100);
+    mImageSizeSlider->setToolTip(PhotoEditorTip(QStringLiteral("zoom")));
     connect(mImageSizeSlider, &QSlider::valueChanged, this, &ImageControl::SliderStep);
     const std::pair<const char*, const char*> buttons[] = {{"small", "zoom-out"},
                                                            {"big", "zoom-in"},
@@ -75,6 +77,7 @@ void ImageControl::BuildToolbar() {
         QAction* action = mToolbar->addAction(ProgramIcon(QLatin1String(icon)), QString());
         action->setData(name);
         action->setObjectName(name);
+        action->setToolTip(PhotoEditorTip(name));
         connect(action, &QAction::triggered, this, [this, name] { ToolbarClick(name); });
     }
     mToolbar->adjustSize();

@@ -8,6 +8,7 @@
 #include "model/TemplateBox.h"
 #include "render/TextRender.h"
 #include "render/rtf/RtfWriter.h"
+#include "ui/common/ButtonTips.h"
 #include "ui/common/EditorToolbar.h"
 #include "ui/common/GuardedStep.h"
 #include "ui/common/ProgramIcons.h"
@@ -75,6 +76,8 @@ void TextControl::BuildToolbar() {
     mFontCombo = MakeCombo(150);
     mFontSizeCombo = MakeCombo(52);
     mFontSizeCombo->addItems(EditorFontSizes());
+    mFontCombo->setToolTip(TextEditorTip(QStringLiteral("font")));
+    mFontSizeCombo->setToolTip(TextEditorTip(QStringLiteral("size")));
     mToolbar->addWidget(mFontCombo);
     mToolbar->addWidget(mFontSizeCombo);
     connect(mFontCombo, &QComboBox::textActivated, this, &TextControl::ApplyFontName);
@@ -97,6 +100,7 @@ void TextControl::AddToolbarButton(const QString& key, const QString& icon) {
     QAction* action = mToolbar->addAction(ProgramIcon(icon), QString());
     action->setData(key);
     action->setObjectName(key);
+    action->setToolTip(TextEditorTip(key));
     action->setCheckable(true);
     connect(action, &QAction::triggered, this, [this, key] { ToolbarClick(key); });
 }
@@ -106,6 +110,7 @@ void TextControl::BuildColorParts() {
     mColorButton->setIcon(ProgramIcon(QStringLiteral("text-color")));
     mColorButton->setAutoRaise(true);
     mColorButton->setFocusPolicy(Qt::NoFocus);
+    mColorButton->setToolTip(TextEditorTip(QStringLiteral("color")));
     mColorPicture = new TextControlSwatch;
     mToolbar->addWidget(mColorButton);
     mToolbar->addWidget(mColorPicture);

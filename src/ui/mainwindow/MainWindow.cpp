@@ -58,6 +58,7 @@ void MainWindow::CreateChildren(const UiContext& context) {
     mTemplateSelector = new QComboBox(mClient);
     mTemplateSelector->setObjectName(QStringLiteral("mTemplateSelector"));
     mTemplateSelector->setFixedSize(MainLayout::SelectorWidth, MainLayout::SelectorHeight);
+    mTemplateSelector->setToolTip(tr("Which layouts to list: by the number of photos"));
     mTemplatesControl = new TemplatesControl(mTemplates, mClient);
     mTemplatesControl->setObjectName(QStringLiteral("mTemplatesControl"));
     mTemplatesControl->resize(MainLayout::PickerWidth, mTemplatesControl->height());

@@ -41,8 +41,14 @@ bool AlbumPageThumbControl::InBook() const {
     return mBook && mIndex >= 0 && mIndex < mBook->PagesCount();
 }
 
-void AlbumPageThumbControl::SetPage(int index) {
+void AlbumPageThumbControl::SetIndex(int index) {
     mIndex = index;
+    setToolTip(
+        tr("Page %1: click to show it, drag it onto another page to swap them").arg(index + 1));
+}
+
+void AlbumPageThumbControl::SetPage(int index) {
+    SetIndex(index);
     if (!InBook()) {
         FollowPage(nullptr);
         return;

@@ -26,7 +26,7 @@ public:
     // page or changed since its last rendering. Outside the book: no page.
     void SetPage(int index);
     // Only the index, for clicks and drops before the first rendering.
-    void SetIndex(int index) { mIndex = index; }
+    void SetIndex(int index);
     int Index() const { return mIndex; }
     const std::shared_ptr<::Page>& Page() const { return mPage; }
     // The last rendering (also the page's Thumbnail); null before the first.

@@ -32,6 +32,8 @@ void BackgroundTile::SetPage(int aPageNum, const QString& FileName) {
     hide();
     mIndex = aPageNum;
     mName = FileName;
+    setToolTip(tr("%1: drag it onto a page; right-click to put it on all, left or right pages")
+                   .arg(mName));
     mPicture.Load(this, mContext.library.FilePath(mName, ThumbType::Small),
                   [this] { emit PictureLoaded(); });
     update();

@@ -1,6 +1,8 @@
 #include "ui/panes/PhotoControl.h"
 
+#include "base/LumbraError.h"
 #include "model/PhotoImage.h"
+#include "ui/UiLog.h"
 #include "ui/panes/ControlPhotoControl.h"
 
 #include <QDrag>
@@ -19,6 +21,7 @@ void PhotoControl::SetPhoto(const std::shared_ptr<PhotoImage>& aPhoto,
     mPhoto = aPhoto;
     if (sameKey)
         return;
+    setToolTip(QString());
     mThumb.Clear();
     update();
 }
@@ -44,6 +47,19 @@ void PhotoControl::Discard() {
     mDiscarded = true;
     if (!mDragging)
         deleteLater();
+}
+
+bool PhotoControl::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && mPhoto && toolTip().isEmpty()) {
+        try {
+            setToolTip(tr("%1 x %2 pixels. Drag it onto a photo box of a page.")
+                           .arg(mPhoto->GetWidth())
+                           .arg(mPhoto->GetHeight()));
+        } catch (const LumbraError&) {
+            LogCaughtException(lcUi(), "A photo tile's tooltip; the tile has none");
+        }
+    }
+    return QWidget::event(event);
 }
 
 void PhotoControl::paintEvent(QPaintEvent*) {

@@ -46,6 +46,8 @@ signals:
     void ThumbnailLoaded();
 
 protected:
+    // The tooltip (the photo's size) is made when first asked for.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 

@@ -76,6 +76,7 @@ void SidePane::Build(const UiContext& context) {
     mDownloadBackgroundButton = new QPushButton(this);
     mDownloadBackgroundButton->setObjectName("mDownloadBackgroundButton");
     SetWrappedCaption(mDownloadBackgroundButton, mStrings.Text(u"cDownloadDialog"));
+    mDownloadBackgroundButton->setToolTip(tr("Choose more backgrounds and download them"));
     mDownloadBackgroundButton->setEnabled(false); // until there is a download command
     mDownloadBackgroundButton->hide();
     connect(mDownloadBackgroundButton, &QPushButton::clicked, this, [this] {

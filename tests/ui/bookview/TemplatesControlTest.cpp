@@ -120,3 +120,21 @@ TEST_F(TemplatesControlTest, MiniatureCarriesItsInitLineIncludingLineBreaks) {
     }
     EXPECT_TRUE(sawLineBreak); // group 3 holds catalogue entries that span two lines
 }
+
+TEST_F(TemplatesControlTest, EachMiniatureTellsItsBoxesInItsTooltip) {
+    const auto two = Template::FromDefinition(QStringLiteral(
+        "Photo[0, 0, 100, 100, 0],Photo[100, 0, 100, 100, 0],Text[0, 150, 9, 9, 0]"));
+    const QString twoTip = TemplatesControlMath::TileTip(*two);
+    EXPECT_TRUE(twoTip.contains(QStringLiteral("2 photos"))) << twoTip.toStdString();
+    EXPECT_TRUE(twoTip.contains(QStringLiteral("1 text box"))) << twoTip.toStdString();
+    const auto one = Template::FromDefinition(QStringLiteral("Photo[0, 0, 100, 100, 0]"));
+    const QString oneTip = TemplatesControlMath::TileTip(*one);
+    EXPECT_TRUE(oneTip.contains(QStringLiteral("1 photo "))) << oneTip.toStdString();
+    EXPECT_TRUE(oneTip.contains(QStringLiteral("0 text boxes"))) << oneTip.toStdString();
+
+    picker.resize(170, 500);
+    picker.RenderTemplates(2);
+    ASSERT_FALSE(picker.Miniatures().empty());
+    for (const TemplateControl* m : picker.Miniatures())
+        EXPECT_EQ(m->toolTip(), TemplatesControlMath::TileTip(*m->GetTemplate()));
+}

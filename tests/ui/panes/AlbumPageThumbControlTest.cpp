@@ -115,6 +115,12 @@ TEST_F(AlbumPageThumbControlTest, ClickMakesThePageCurrent) {
     EXPECT_EQ(book().GetPageIndex(), 0);
 }
 
+TEST_F(AlbumPageThumbControlTest, EachThumbnailsTooltipNamesItsPageAsTheLabelDoes) {
+    for (const int index : {0, 3, 4})
+        EXPECT_TRUE(Thumb(index)->toolTip().startsWith(QStringLiteral("Page %1:").arg(index + 1)))
+            << Thumb(index)->toolTip().toStdString();
+}
+
 TEST_F(AlbumPageThumbControlTest, TextDraggedOverAPairSlidesItsThumbnails) {
     ASSERT_TRUE(WaitForPass()); // rendering a pair puts its thumbnails back
     AlbumPageFacingThumbControl* pair = album->Pair(2);

@@ -89,6 +89,12 @@ TEST_F(BackgroundTileTest, SetPageHidesTheTileAndAMissingPictureLeavesItBlank) {
     EXPECT_EQ(shown.pixel(77, 57), shown.pixel(1, 1));
 }
 
+TEST_F(BackgroundTileTest, TheTooltipNamesTheBackground) {
+    EXPECT_TRUE(Tile("meadow").toolTip().startsWith(QStringLiteral("meadow:")));
+    EXPECT_TRUE(Tile("shore").toolTip().startsWith(QStringLiteral("shore:")));
+    ASSERT_TRUE(WaitForAllDecodes());
+}
+
 TEST_F(BackgroundTileTest, TheTileIsBlankUntilItsPictureArrivesAndThenRepaints) {
     AddPicture("leaf", Qt::red);
     Tile("leaf");

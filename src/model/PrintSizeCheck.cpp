@@ -1,0 +1,23 @@
+#include "model/PrintSizeCheck.h"
+
+#include "model/PhotoImage.h"
+#include "model/TemplateBox.h"
+
+#include <cmath>
+
+std::optional<PrintSizeCheck> CheckPrintSize(const PhotoImage& photo) {
+    const auto& box = photo.PhotoBox();
+    if (!box || !(box->width() > 0 && box->height() > 0))
+        return std::nullopt;
+    const double boxW = box->width();
+    const double boxH = box->height();
+    const MinRatios& minimum = photo.MinimumRatios();
+    PrintSizeCheck check;
+    check.picture = TurnedSize(QSize(photo.GetWidth(), photo.GetHeight()), photo.Angle());
+    check.window =
+        VisibleWindow(check.picture.width(), check.picture.height(), boxW, boxH, photo.ratio());
+    check.tooSmall =
+        check.window.width / boxW < minimum.x || check.window.height / boxH < minimum.y;
+    check.needed = QSize(int(std::ceil(boxW * minimum.x)), int(std::ceil(boxH * minimum.y)));
+    return check;
+}
