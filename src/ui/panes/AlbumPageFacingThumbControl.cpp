@@ -142,11 +142,18 @@ void AlbumPageFacingThumbControl::dragMoveEvent(QDragMoveEvent* event) {
     }
 }
 
-void AlbumPageFacingThumbControl::dragLeaveEvent(QDragLeaveEvent*) { mSlideTimer.stop(); }
+void AlbumPageFacingThumbControl::dragLeaveEvent(QDragLeaveEvent*) { EndSlide(); }
 
 void AlbumPageFacingThumbControl::dropEvent(QDropEvent* event) {
-    mSlideTimer.stop();
+    EndSlide();
     event->ignore();
+}
+
+// The drag has gone: the thumbnails go back to their places.
+void AlbumPageFacingThumbControl::EndSlide() {
+    mSlideTimer.stop();
+    PlaceThumbs(AlbumThumbLefts{});
+    update();
 }
 
 void AlbumPageFacingThumbControl::SlideStep() {

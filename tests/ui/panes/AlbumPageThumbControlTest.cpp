@@ -143,6 +143,30 @@ TEST_F(AlbumPageThumbControlTest, TextDraggedOverAPairSlidesItsThumbnails) {
     EXPECT_EQ(pair->ThumbLefts(), AlbumThumbLefts{});
 }
 
+TEST_F(AlbumPageThumbControlTest, ThumbnailsGoBackWhenTheDragLeavesOrDrops) {
+    ASSERT_TRUE(WaitForPass());
+    AlbumPageFacingThumbControl* pair = album->Pair(1);
+    QMimeData data;
+    data.setText(AlbumThumbPayload(2));
+    const auto slideLeft = [&] {
+        QDragEnterEvent enter(QPoint(4, 60), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(pair, &enter);
+        return QTest::qWaitFor([&] { return pair->ThumbLefts().left == -20; }, 5000);
+    };
+    ASSERT_TRUE(slideLeft());
+    QDragLeaveEvent leave;
+    QCoreApplication::sendEvent(pair, &leave);
+    EXPECT_EQ(pair->ThumbLefts(), AlbumThumbLefts{});
+    QTest::qWait(20); // no slide goes on after the drag left
+    EXPECT_EQ(pair->ThumbLefts(), AlbumThumbLefts{});
+
+    ASSERT_TRUE(slideLeft());
+    QDropEvent drop(QPointF(4, 60), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(pair, &drop);
+    EXPECT_FALSE(drop.isAccepted());
+    EXPECT_EQ(pair->ThumbLefts(), AlbumThumbLefts{});
+}
+
 TEST_F(AlbumPageThumbControlTest, ASwapIsOneUndoStepAndTheThumbnailsFollowItsUndo) {
     NamePages();
     ASSERT_TRUE(WaitForPass());
