@@ -6,6 +6,7 @@
 #include "model/Template.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -99,6 +100,16 @@ void Page::RemovePhoto(const PhotoPtr& photo) {
             RaisePageChange();
         }
     }
+}
+
+bool Page::TakeOff(const PhotoPtr& photo) {
+    const int i = photo ? FirstEntryWithKey(photo->GetKey()) : -1;
+    if (i < 0)
+        return false;
+    const PhotoPtr leaving = std::exchange(mPhotos[size_t(i)], nullptr);
+    mContext.DisplayHost().AddDisplayPhoto(leaving);
+    RaisePageChange();
+    return true;
 }
 
 int Page::FindPhotoBoxIndex(float x, float y) const {

@@ -31,7 +31,9 @@ public:
     ~Page() override;
 
     // Gives the page a new layout; photos and texts of boxes the new template
-    // lacks move to free boxes of lower index or leave the page.
+    // lacks move to free boxes of lower index or leave the page (photos to
+    // the photos pane). The page keeps what left in memory, and a later
+    // template's empty boxes take it back.
     void SetTemplate(const TemplatePtr& aTemplate);
     const TemplatePtr& Template() const { return mTemplate; }
 
@@ -45,6 +47,9 @@ public:
     bool Replace(const PhotoPtr& photo, const PhotoPtr& newPhoto);
     // Empties every entry holding photo's key, one OnPageChange for each.
     void RemovePhoto(const PhotoPtr& photo);
+    // Empties the photo's entry and hands the photo to the photos pane;
+    // false when it stands in none of the boxes.
+    bool TakeOff(const PhotoPtr& photo);
 
     int FindPhotoBoxIndex(float x, float y) const;
     int FindTextBoxIndex(float x, float y) const;
@@ -90,6 +95,7 @@ private:
     void MoveOutOfMissingPhotoBoxes(const ::Template& next);
     void MoveOutOfMissingTextBoxes(const ::Template& next);
     void ResizeEntries(const ::Template& next);
+    void BringBackSetAside(const ::Template& next);
     bool StandsElsewhere(const PhotoImage& photo, int k) const;
     void ReadPhotos(const QString& form, const PhotoImageList& photos);
     void ReadTexts(const QString& form);
@@ -98,6 +104,9 @@ private:
     TemplatePtr mTemplate;
     std::vector<PhotoPtr> mPhotos;
     std::vector<QString> mTexts;
+    // Pushed out by template changes; not stored.
+    std::vector<QString> mSetAsideTexts;
+    std::vector<std::weak_ptr<PhotoImage>> mSetAsidePhotos;
     QString mBackground;
     int mPageId = 0;
     std::shared_ptr<PaintSurface> mThumb;

@@ -39,9 +39,10 @@ void Page::MoveOutOfMissingPhotoBoxes(const ::Template& next) {
     MoveOutOfMissingBoxes(
         mPhotos, next.PhotoBoxCount(), mTemplate->PhotoBoxCount(),
         [](const PhotoPtr& photo) { return bool(photo); },
-        [&host](PhotoPtr& photo) {
+        [this, &host](PhotoPtr& photo) {
             const PhotoPtr leaving = std::move(photo);
             photo.reset();
+            mSetAsidePhotos.push_back(leaving);
             host.AddDisplayPhoto(leaving);
         });
 }
@@ -49,7 +50,30 @@ void Page::MoveOutOfMissingPhotoBoxes(const ::Template& next) {
 void Page::MoveOutOfMissingTextBoxes(const ::Template& next) {
     MoveOutOfMissingBoxes(
         mTexts, next.TextBoxCount(), mTemplate->TextBoxCount(),
-        [](const QString& text) { return !text.isEmpty(); }, [](QString& text) { text.clear(); });
+        [](const QString& text) { return !text.isEmpty(); },
+        [this](QString& text) { mSetAsideTexts.push_back(std::exchange(text, QString())); });
+}
+
+// Texts and photos earlier templates pushed out fill the empty boxes of the
+// new one, in the order they left; a photo only while it stands on no page.
+void Page::BringBackSetAside(const ::Template& next) {
+    for (int j = 0; j < next.TextBoxCount() && !mSetAsideTexts.empty(); ++j) {
+        if (mTexts[size_t(j)].isEmpty()) {
+            mTexts[size_t(j)] = mSetAsideTexts.front();
+            mSetAsideTexts.erase(mSetAsideTexts.begin());
+        }
+    }
+    std::erase_if(mSetAsidePhotos, [](const std::weak_ptr<PhotoImage>& kept) {
+        const PhotoPtr photo = kept.lock();
+        return !photo || photo->GetPage();
+    });
+    for (int j = 0; j < next.PhotoBoxCount() && !mSetAsidePhotos.empty(); ++j) {
+        if (mPhotos[size_t(j)])
+            continue;
+        mPhotos[size_t(j)] = mSetAsidePhotos.front().lock();
+        mSetAsidePhotos.erase(mSetAsidePhotos.begin());
+        mContext.DisplayHost().RemoveDisplayPhoto(mPhotos[size_t(j)]);
+    }
 }
 
 void Page::ResizeEntries(const ::Template& next) {
@@ -67,6 +91,7 @@ void Page::SetTemplate(const TemplatePtr& aTemplate) {
     }
     mTemplate = aTemplate;
     ResizeEntries(*aTemplate);
+    BringBackSetAside(*aTemplate);
     for (int i = 0; i < int(mPhotos.size()); ++i)
         PutPhoto(i, mPhotos[size_t(i)]); // each photo takes its box in the new template
     RaisePageChange();

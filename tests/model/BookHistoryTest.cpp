@@ -10,6 +10,7 @@
 #include "model/PageDrop.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
+#include "model/PhotoTakeOff.h"
 #include "model/Template.h"
 
 #include <QDir>
@@ -97,6 +98,8 @@ std::vector<StepCase> StepCases() {
              t.photos[0]->SetPlacement(40, -30, 0.5f, 90);
              t.book->SaveBook();
          }},
+        {"Remove Photo", // back to the photos pane, still in the book
+         [](BookHistoryTest& t) { EXPECT_TRUE(TakePhotoOffPage(*t.book, t.photos[1])); }},
         {"Change Template", // the photo of page 0 has no box left
          [](BookHistoryTest& t) {
              DropText(*t.book, *t.book->GetPage(0),

@@ -110,3 +110,51 @@ TEST_F(PageTemplateChangeTest, TemplateChangeIsAnnouncedBeforeAnythingMoves) {
     p->SetTemplate(RowTemplate(1, 0));
     EXPECT_EQ(seen, QStringList({"3--2", "12"}));
 }
+
+TEST_F(PageTemplateChangeTest, TextsPushedOutComeBackWithALaterTextBox) {
+    // A caption survives a template without text boxes and returns with one.
+    auto p = Filled(1, {}, 1, {0});
+    p->SetTemplate(RowTemplate(1, 0));
+    EXPECT_EQ(Texts(*p), QStringList({""}));
+    EXPECT_FALSE(p->Serialize().contains("t0")); // not stored while out
+    p->SetTemplate(RowTemplate(1, 1));
+    EXPECT_EQ(Texts(*p), QStringList({"t0"}));
+    // In the order they left, into empty boxes only; once back, they are gone
+    // from the store.
+    auto q = Filled(0, {}, 3, {0, 1, 2});
+    q->SetTemplate(RowTemplate(0, 1)); // t1 and t2 leave
+    EXPECT_EQ(Texts(*q), QStringList({"t0"}));
+    q->SetTemplate(RowTemplate(0, 2));
+    EXPECT_EQ(Texts(*q), QStringList({"t0", "t1"}));
+    q->SetText(1, "new");
+    q->SetTemplate(RowTemplate(0, 3));
+    EXPECT_EQ(Texts(*q), QStringList({"t0", "new", "t2"}));
+    q->SetTemplate(RowTemplate(0, 4));
+    EXPECT_EQ(Texts(*q), QStringList({"t0", "new", "t2", ""}));
+}
+
+TEST_F(PageTemplateChangeTest, PhotosPushedOutComeBackUnlessPlacedElsewhere) {
+    const QList<std::shared_ptr<PhotoImage>> photos = {folder.Make(0), folder.Make(1),
+                                                       folder.Make(2)};
+    ModelContext context;
+    context.displayHost = &host;
+    auto p = std::make_shared<Page>(context);
+    p->SetTemplate(RowTemplate(3, 0));
+    for (int i = 0; i < 3; ++i)
+        p->AddPhoto(photos[i], float(20 * i + 5), 5);
+    p->SetTemplate(RowTemplate(1, 0));
+    EXPECT_EQ(host.added, QStringList({TestKey(1), TestKey(2)})); // to the pane meanwhile
+    EXPECT_FALSE(photos[1]->GetPage());
+
+    // Photo 2 goes onto another page; only photo 1 returns, out of the pane.
+    auto other = std::make_shared<Page>(context);
+    other->SetTemplate(RowTemplate(1, 0));
+    other->AddPhoto(photos[2], 5, 5);
+    host.removed.clear();
+    p->SetTemplate(RowTemplate(3, 0));
+    EXPECT_EQ(Boxes(*p), QStringList({"0", "1", "-"}));
+    EXPECT_EQ(host.removed, QStringList({TestKey(1)}));
+    EXPECT_EQ(photos[1]->GetPage(), p);
+    EXPECT_EQ(photos[1]->PhotoBox(), p->Template()->PhotoBox(1));
+    EXPECT_EQ(other->Photo(0), photos[2]);
+}

@@ -96,6 +96,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // Over a photo box with a photo: a menu that takes the photo off.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void OnBookChange();
@@ -117,6 +119,8 @@ private:
     void PlaceEditors();
     void StartDrag(int photoBox);
     bool AcceptsDragAt(const QMimeData* data, QPointF position) const;
+    // The photo goes back to the photos pane: one undo step.
+    void RemovePhotoFromBox(int photoBox);
 
     BookManager& mManager;
     const Templates& mTemplates;

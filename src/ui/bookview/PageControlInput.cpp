@@ -4,18 +4,22 @@
 #include "model/Page.h"
 #include "model/PageDrop.h"
 #include "model/PhotoImage.h"
+#include "model/PhotoTakeOff.h"
 #include "model/Template.h"
 #include "model/TemplateBox.h"
 #include "ui/UiLog.h"
 #include "ui/editors/BoxEditors.h"
 
+#include <QContextMenuEvent>
 #include <QDrag>
 #include <QDropEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 
 // The surface's mouse: clicks that open the box editors, dragging photos
-// out, and drops of photos, templates, backgrounds and files.
+// out, the photo box menu, and drops of photos, templates, backgrounds and
+// files.
 
 namespace {
 
@@ -182,4 +186,38 @@ void PageControl::dropEvent(QDropEvent* event) {
         LogCaughtException(lcUi(), "A drop on the page; what was done stays");
     }
     emit DropDone();
+}
+
+void PageControl::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    if (!mPage || !mPage->Template())
+        return;
+    const float x = float(PixelToMmX(event->pos().x())), y = float(PixelToMmY(event->pos().y()));
+    const int box = mPage->FindTextBoxIndex(x, y) < 0 ? mPage->FindPhotoBoxIndex(x, y) : -1;
+    if (box < 0 || !mPage->Photo(box))
+        return;
+    mClicks.Forget();
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("mnuPhotoBox"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* remove = menu->addAction(tr("Remove Photo"));
+    remove->setObjectName(QStringLiteral("mnuRemovePhoto"));
+    connect(remove, &QAction::triggered, this, [this, box] { RemovePhotoFromBox(box); });
+    menu->popup(event->globalPos());
+}
+
+void PageControl::RemovePhotoFromBox(int photoBox) {
+    if (!mPage || !mBook || photoBox < 0 || photoBox >= mPage->PhotoEntryCount())
+        return;
+    const std::shared_ptr<PhotoImage> photo = mPage->Photo(photoBox);
+    if (!photo)
+        return;
+    if (mEditors && mEditors->photo && mEditors->photo->PageId() == mPage->GetPageId())
+        ClosePhotoEditor(); // its photo may be the one leaving
+    try {
+        mBook->NameNextStep(tr("Remove Photo"));
+        TakePhotoOffPage(*mBook, photo);
+    } catch (...) {
+        LogCaughtException(lcUi(), "Taking a photo off the page; it stays off");
+    }
 }

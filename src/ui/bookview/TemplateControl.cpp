@@ -4,6 +4,7 @@
 #include "ui/bookview/TemplatesControlMath.h"
 
 #include <QDrag>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -30,6 +31,7 @@ TemplateControl::TemplateControl(double pageWidth, double pageHeight, QWidget* p
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
     setCursor(Qt::OpenHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void TemplateControl::SetTemplate(std::shared_ptr<Template> aTemplate, int width, int height,
@@ -63,13 +65,28 @@ void TemplateControl::paintEvent(QPaintEvent*) {
     }
     for (int i = 0; i < mTemplate->TextBoxCount(); ++i)
         Outline(painter, rect(mTemplate->TextBox(i)), kTextOutline);
+    if (hasFocus()) // the one Enter chooses
+        Outline(painter, this->rect(), palette().color(QPalette::Highlight));
 }
 
 void TemplateControl::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !mTemplate)
         return;
+    setFocus(Qt::MouseFocusReason);
     auto* drag = new QDrag(this); // Qt deletes it when the drag ends
     drag->setMimeData(DragData().release());
     drag->setPixmap(grab().scaled(size() / 2, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     drag->exec(Qt::CopyAction);
+}
+
+void TemplateControl::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && mTemplate)
+        emit Chosen();
+}
+
+void TemplateControl::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || !mTemplate)
+        return QWidget::keyPressEvent(event); // the picker moves the focus
+    emit Chosen();
 }

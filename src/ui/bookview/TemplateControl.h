@@ -7,7 +7,8 @@ class QMimeData;
 class Template;
 
 // One miniature of the template picker: the template's photo boxes filled
-// light grey, its text boxes outlined. Pressing the left button drags it.
+// light grey, its text boxes outlined. Pressing the left button drags it;
+// a double click or Enter chooses it for the current page.
 class TemplateControl : public QWidget {
     Q_OBJECT
 public:
@@ -22,9 +23,15 @@ public:
     // "T:" followed by the template's init line, as plain text.
     std::unique_ptr<QMimeData> DragData() const;
 
+signals:
+    // Double-clicked, or Enter pressed while it has the focus.
+    void Chosen();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     double mPageWidth;

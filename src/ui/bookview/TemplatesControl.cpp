@@ -4,7 +4,9 @@
 #include "ui/bookview/TemplateControl.h"
 #include "ui/bookview/TemplatesControlMath.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
+#include <algorithm>
 
 using namespace TemplatesControlMath;
 
@@ -35,6 +37,8 @@ void TemplatesControl::RenderTemplates(int group) {
         miniature->setObjectName(QStringLiteral("Template_%1_%2").arg(i).arg(group));
         miniature->SetTemplate(templates[size_t(i)], MiniatureWidth, h, MiniatureTop(i, h, 0),
                                MiniatureLeft, i);
+        connect(miniature, &TemplateControl::Chosen, this,
+                [this, miniature] { emit TemplateChosen(miniature->GetTemplate()); });
         mMiniatures.push_back(miniature);
     }
     mScrollbar->raise();
@@ -59,4 +63,22 @@ void TemplatesControl::resizeEvent(QResizeEvent*) {
     const int barWidth = mScrollbar->sizeHint().width();
     mScrollbar->setGeometry(width() - barWidth - 3, 0, barWidth, height() - 2);
     UpdateRange();
+}
+
+void TemplatesControl::keyPressEvent(QKeyEvent* event) {
+    const int step = event->key() == Qt::Key_Down ? 1 : event->key() == Qt::Key_Up ? -1 : 0;
+    const auto focused = std::find(mMiniatures.begin(), mMiniatures.end(), focusWidget());
+    if (step == 0 || focused == mMiniatures.end())
+        return QWidget::keyPressEvent(event);
+    const int k = int(focused - mMiniatures.begin()) + step;
+    FocusMiniature(std::clamp(k, 0, int(mMiniatures.size()) - 1));
+}
+
+void TemplatesControl::FocusMiniature(int k) {
+    const int h = MiniatureHeight();
+    int value = std::min(mScrollbar->value(), k);
+    while (value < mScrollbar->maximum() && MiniatureTop(k, h, value) + h > height())
+        ++value;
+    mScrollbar->setValue(value);
+    mMiniatures[size_t(k)]->setFocus(Qt::TabFocusReason);
 }

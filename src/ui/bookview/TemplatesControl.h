@@ -1,14 +1,17 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 class QScrollBar;
+class Template;
 class TemplateControl;
 class Templates;
 
 // The template picker: the miniatures of one catalogue group, newest first,
 // in a column with a scroll bar whose value counts the rows scrolled off.
+// Up and Down move the focus between the miniatures.
 class TemplatesControl : public QWidget {
     Q_OBJECT
 public:
@@ -23,14 +26,21 @@ public:
     // The miniatures in creation order.
     const std::vector<TemplateControl*>& Miniatures() const { return mMiniatures; }
 
+signals:
+    // A miniature was double-clicked or chosen with Enter.
+    void TemplateChosen(const std::shared_ptr<Template>& chosen);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     const Templates& Catalogue() const { return mCatalogue; }
     int MiniatureHeight() const;
     void UpdateRange();
     void MoveMiniatures();
+    // Gives miniature k the focus, scrolling it into view.
+    void FocusMiniature(int k);
 
     const Templates& mCatalogue;
     QScrollBar* mScrollbar;

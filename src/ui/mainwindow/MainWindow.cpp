@@ -6,6 +6,7 @@
 #include "model/BookManager.h"
 #include "model/Templates.h"
 #include "render/PageExportJob.h"
+#include "ui/bookview/TemplateApply.h"
 #include "ui/bookview/TemplatesControl.h"
 #include "ui/mainwindow/IntroductionPanel.h"
 #include "ui/mainwindow/MainLayout.h"
@@ -32,6 +33,11 @@ MainWindow::MainWindow(const MainWindowContext& context, QWidget* parent)
         mTemplateSelector->addItem(mTemplates.GetName(i));
     connect(mTemplateSelector, &QComboBox::currentIndexChanged, mTemplatesControl,
             &TemplatesControl::RenderTemplates);
+    connect(mTemplatesControl, &TemplatesControl::TemplateChosen, this,
+            [this](const std::shared_ptr<Template>& chosen) {
+                if (chosen)
+                    ApplyTemplateToCurrentPage(mBooks, *chosen);
+            });
     mTemplateSelector->setCurrentIndex(1);
 
     // Loading.

@@ -36,6 +36,21 @@ int AlbumScrollSteps(PaneView view, int pages, QSize paneSize) {
     return SidePaneScrollSteps(pairs * kAlbumPairSize.width(), paneSize.width());
 }
 
+int AlbumScrollValueShowing(PaneView view, int pageIndex, QSize paneSize, int value, int steps) {
+    const int c = (std::max(pageIndex, 0) + 1) / 2;
+    const bool column = view == PaneView::Column;
+    const int length = column ? kAlbumPairSize.height() : kAlbumPairSize.width();
+    const int visible = column ? paneSize.height() : paneSize.width();
+    const int start = c * length, end = start + length;
+    const int step = kSidePaneScrollStep;
+    if (start < value * step)
+        value = start / step;
+    else if (end > value * step + visible)
+        value =
+            std::min(start / step, (end - visible + step - 1) / step); // whole pair, or its start
+    return std::clamp(value, 0, std::max(steps, 0));
+}
+
 QString AlbumThumbPayload(int index) { return kPayloadPrefix + QString::number(index); }
 
 bool IsAlbumThumbPayload(const QString& text) { return text.startsWith(kPayloadPrefix); }

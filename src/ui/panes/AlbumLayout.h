@@ -45,6 +45,11 @@ QPoint AlbumPairPosition(PaneView view, int r, int offset);
 // (its width in the strip, its height in the column); 0 or less: no scroll bar.
 int AlbumScrollSteps(PaneView view, int pages, QSize paneSize);
 
+// The scroll value (0 to steps) that shows the pair of page `pageIndex` in a
+// pane of paneSize: `value` when the pair is in view already, else the
+// nearest value that brings it in.
+int AlbumScrollValueShowing(PaneView view, int pageIndex, QSize paneSize, int value, int steps);
+
 // The pair highlighted while the book's left page index is leftPageIndex.
 inline bool AlbumPairHighlighted(int r, int leftPageIndex) { return r == leftPageIndex + 1; }
 

@@ -121,8 +121,8 @@ void AlbumPageFacingThumbControl::mouseReleaseEvent(QMouseEvent* event) {
 
 void AlbumPageFacingThumbControl::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
 
-// Text over the pair slides its thumbnails aside, a few pixels a tick; only
-// a copy is allowed.
+// Text over the pair slides its thumbnails aside, a few pixels a tick, while
+// the drag offers a copy; only a copy is allowed.
 void AlbumPageFacingThumbControl::dragMoveEvent(QDragMoveEvent* event) {
     // A drag a thumbnail refused comes on to its pair: the refusal stands.
     const QWidget* under = childAt(event->position().toPoint());
@@ -131,22 +131,30 @@ void AlbumPageFacingThumbControl::dragMoveEvent(QDragMoveEvent* event) {
         event->ignore();
         return;
     }
+    if (!(event->possibleActions() & Qt::CopyAction)) {
+        EndSlide(); // a refused drag never leaves: no slide to undo later
+        event->ignore();
+        return;
+    }
     mSlideX = event->position().toPoint().x();
     if (!mSlideTimer.isActive())
         mSlideTimer.start();
-    if (event->possibleActions() & Qt::CopyAction) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
 }
 
-void AlbumPageFacingThumbControl::dragLeaveEvent(QDragLeaveEvent*) { mSlideTimer.stop(); }
+void AlbumPageFacingThumbControl::dragLeaveEvent(QDragLeaveEvent*) { EndSlide(); }
 
 void AlbumPageFacingThumbControl::dropEvent(QDropEvent* event) {
-    mSlideTimer.stop();
+    EndSlide();
     event->ignore();
+}
+
+// The drag has gone: the thumbnails go back to their places.
+void AlbumPageFacingThumbControl::EndSlide() {
+    mSlideTimer.stop();
+    PlaceThumbs(AlbumThumbLefts{});
+    update();
 }
 
 void AlbumPageFacingThumbControl::SlideStep() {

@@ -59,6 +59,7 @@ private:
     void PlaceThumbs(AlbumThumbLefts lefts);
     void OnThumbRenderDone();
     void SlideStep();
+    void EndSlide();
 
     QPointer<Book> mBook;
     int mR = 0;

@@ -57,7 +57,10 @@ void AlbumViewControl::OnBookChange() {
         mBookConnections.Replace(
             {connect(mBook, &Book::pageAdded, this, &AlbumViewControl::OnAddPage),
              connect(mBook, &Book::pageDeleted, this, &AlbumViewControl::OnDeletePage),
-             connect(mBook, &Book::pageIndexChanged, this, &AlbumViewControl::OnPageIndexChange)});
+             connect(mBook, &Book::pageIndexChanged, this, [this] {
+                 OnPageIndexChange();
+                 ShowCurrentPair();
+             })});
     }
     for (int c = 0; c < kAlbumPairSlots; ++c)
         RemovePair(c);
@@ -88,6 +91,16 @@ void AlbumViewControl::OnPageIndexChange() {
     for (AlbumPageFacingThumbControl* pair : mPairs)
         if (pair)
             pair->SetHighlighted(AlbumPairHighlighted(pair->R(), left));
+}
+
+void AlbumViewControl::ShowCurrentPair() {
+    if (!mBook)
+        return;
+    QScrollBar* bar = ScrollBar();
+    if (bar->isHidden())
+        return;
+    bar->setValue(AlbumScrollValueShowing(View(), mBook->GetPageIndex(), size(), bar->value(),
+                                          bar->maximum())); // repaints when it moves
 }
 
 void AlbumViewControl::Synchronise() {
@@ -123,6 +136,7 @@ void AlbumViewControl::resizeEvent(QResizeEvent*) { Relayout(); }
 void AlbumViewControl::Relayout() {
     PlacePaneScrollBar(View(), mHScrollBar, mVScrollBar, size(), SidePaneScrollBarRect);
     Repaint();
+    ShowCurrentPair();
 }
 
 void AlbumViewControl::Repaint() {

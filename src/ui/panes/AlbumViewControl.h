@@ -39,7 +39,8 @@ public:
     bool IsPassRunning() const { return mPassNext >= 0; }
     // Repositions the pairs after a change of scroll position.
     void Repaint();
-    // Places the scroll bar of the current view and repositions the pairs.
+    // Places the scroll bar of the current view and repositions the pairs,
+    // keeping the current page's pair in view.
     void Relayout();
 
 signals:
@@ -61,6 +62,8 @@ private:
     void OnAddPage();
     void OnDeletePage();
     void OnPageIndexChange();
+    // Scrolls as little as brings the current page's pair into view.
+    void ShowCurrentPair();
     void Synchronise();
     void RemovePair(int c);
     void OnTimer();

@@ -19,6 +19,10 @@ BackgroundTile::BackgroundTile(const BgPaneContext& context, QWidget* parent)
     mDefaultAction = AddMenuItem("mnuDefault", BackgroundPages::All);
     mLeftBgAction = AddMenuItem("mnuLeftBg", BackgroundPages::EvenNumbers);
     mRightBgAction = AddMenuItem("mnuRightBg", BackgroundPages::OddNumbers);
+    mMenu->addSeparator();
+    QAction* none = mMenu->addAction(tr("No Background on All Pages"));
+    none->setObjectName(QStringLiteral("mnuNoBg"));
+    connect(none, &QAction::triggered, this, &BackgroundTile::RemoveFromAllPages);
 }
 
 QAction* BackgroundTile::AddMenuItem(const char* name, BackgroundPages which) {
@@ -67,6 +71,14 @@ void BackgroundTile::ApplyToPages(BackgroundPages which) {
         return;
     book->NameNextStep(tr("Set Background"));
     RunGuarded([&] { ApplyBackground(*book, mName, which); });
+}
+
+void BackgroundTile::RemoveFromAllPages() {
+    const std::shared_ptr<Book> book = mContext.books ? mContext.books->GetBook() : nullptr;
+    if (!book)
+        return;
+    book->NameNextStep(tr("Remove Background"));
+    RunGuarded([&] { ApplyBackground(*book, QString(), BackgroundPages::All); });
 }
 
 void BackgroundTile::paintEvent(QPaintEvent*) {

@@ -14,7 +14,8 @@ class QMimeData;
 // One tile of the backgrounds pane: the background's small picture, decoded
 // on the thread pool (the tile is blank until it arrives). The left button
 // drags "bg:" and the background's name onto a page; the right button offers
-// to put the background on all, the even or the odd pages of the book.
+// to put the background on all, the even or the odd pages of the book, or to
+// take every background off.
 class BackgroundTile : public QWidget {
     Q_OBJECT
 public:
@@ -43,6 +44,8 @@ public:
     // A menu command: the background on those pages of the current book,
     // then one save. A failed save is dropped; the pages keep the background.
     void ApplyToPages(BackgroundPages which);
+    // The last menu item: every page of the current book without a background.
+    void RemoveFromAllPages();
 
 signals:
     // The small picture of the present background arrived (or could not be

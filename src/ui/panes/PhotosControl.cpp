@@ -6,6 +6,7 @@
 #include "model/ImportTally.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
+#include "model/PhotoTakeOff.h"
 #include "ui/common/GuardedStep.h"
 #include "ui/common/PaneScrollBar.h"
 #include "ui/common/PaneViewChoice.h"
@@ -289,17 +290,30 @@ void PhotosControl::resizeEvent(QResizeEvent*) { Relayout(); }
 
 void PhotosControl::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
 
+// A photo dragged from a page: its key, while it stands on a page.
+std::shared_ptr<PhotoImage> PhotosControl::PhotoFromPage(const QMimeData* data) const {
+    const std::shared_ptr<Book> book = mBooks ? mBooks->GetBook() : nullptr;
+    return book && data->hasText() ? PlacedPhoto(*book, data->text()) : nullptr;
+}
+
 void PhotosControl::dragMoveEvent(QDragMoveEvent* event) {
-    if (event->mimeData()->hasUrls()) {
+    if (event->mimeData()->hasUrls() || PhotoFromPage(event->mimeData())) {
         event->setDropAction(Qt::CopyAction);
         event->accept();
     }
 }
 
 void PhotosControl::dropEvent(QDropEvent* event) {
-    if (!event->mimeData()->hasUrls())
+    const std::shared_ptr<PhotoImage> fromPage = PhotoFromPage(event->mimeData());
+    if (!event->mimeData()->hasUrls() && !fromPage)
         return;
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    DropFiles(event->mimeData());
+    if (!fromPage) {
+        DropFiles(event->mimeData());
+        return;
+    }
+    const std::shared_ptr<Book> book = mBooks->GetBook();
+    book->NameNextStep(tr("Remove Photo"));
+    RunGuarded([&] { TakePhotoOffPage(*book, fromPage); }); // a failure is reported by the book
 }

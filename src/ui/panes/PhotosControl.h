@@ -24,7 +24,8 @@ class QScrollBar;
 // The photos pane: one tile per photo of the current book that stands on no
 // page, in a row (the strip) or a column, and the way photos enter
 // a book: imported files, or files dropped onto the pane. Imports run in the
-// background; tiles appear in file order as the photos are ready.
+// background; tiles appear in file order as the photos are ready. A photo
+// dragged here from a page leaves the page.
 class PhotosControl : public QWidget {
     Q_OBJECT
 public:
@@ -71,6 +72,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    std::shared_ptr<PhotoImage> PhotoFromPage(const QMimeData* data) const;
     void OnBookChange();
     void OnFileDone(const PhotoImportOutcome& outcome);
     void OnImportFinished();

@@ -12,7 +12,9 @@
 #include "ui/bookview/BookViewTestSupport.h"
 #include "ui/editors/BoxEditors.h"
 
+#include <QContextMenuEvent>
 #include <QDropEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
@@ -194,4 +196,40 @@ TEST_F(PageControlTest, EachKindOfDropIsAnUndoStepNamedForWhatItDid) {
         history.Stack().undo();
         EXPECT_EQ(fixture.StateFile(), before);
     }
+}
+
+TEST_F(PageControlTest, TheMenuOfAFilledPhotoBoxTakesThePhotoOffAsOneUndoStep) {
+    BookHistory history(fixture.manager);
+    const auto placed = fixture.ImportPhoto(QStringLiteral("placed.jpg"));
+    const auto menuAt = [&](QPoint at) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, surface.mapToGlobal(at));
+        Deliver(surface, event);
+        return surface.findChild<QMenu*>(QStringLiteral("mnuPhotoBox"));
+    };
+    EXPECT_EQ(menuAt(QPoint(200, 100)), nullptr); // an empty box
+    book()->GetPage(0)->AddPhoto(placed, 100, 50);
+    book()->SaveBook();
+    const QString before = fixture.StateFile();
+    ASSERT_TRUE(before.contains(placed->GetName()));
+    EXPECT_EQ(menuAt(QPoint(200, 380)), nullptr); // the text box over the photo
+
+    QMenu* menu = menuAt(QPoint(200, 100));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    auto* remove = menu->findChild<QAction*>(QStringLiteral("mnuRemovePhoto"));
+    ASSERT_NE(remove, nullptr);
+    fixture.host.added.clear();
+    remove->trigger();
+    menu->close();
+    EXPECT_EQ(book()->GetPage(0)->Photo(0), nullptr);
+    EXPECT_EQ(placed->GetPage(), nullptr);
+    EXPECT_EQ(fixture.host.added, QStringList({placed->GetKey()})); // a tile again
+    EXPECT_EQ(book()->Photos().Find(placed->GetKey()), placed);
+    EXPECT_FALSE(fixture.StateFile().contains(placed->GetName()));
+
+    EXPECT_EQ(history.Stack().undoText(), "Remove Photo");
+    history.Stack().undo();
+    EXPECT_EQ(fixture.StateFile(), before);
+    ASSERT_NE(book()->GetPage(0)->Photo(0), nullptr);
+    EXPECT_EQ(book()->GetPage(0)->Photo(0)->GetKey(), placed->GetKey());
 }

@@ -6,7 +6,9 @@
 #include "ui/bookview/TemplatesControlMath.h"
 
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QScrollBar>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace TemplatesControlMath;
@@ -137,4 +139,49 @@ TEST_F(TemplatesControlTest, EachMiniatureTellsItsBoxesInItsTooltip) {
     ASSERT_FALSE(picker.Miniatures().empty());
     for (const TemplateControl* m : picker.Miniatures())
         EXPECT_EQ(m->toolTip(), TemplatesControlMath::TileTip(*m->GetTemplate()));
+}
+
+TEST_F(TemplatesControlTest, DoubleClickAndEnterChooseAMiniatureAndUpAndDownMoveTheFocus) {
+    picker.resize(170, 300); // two rows and a bit
+    picker.RenderTemplates(8);
+    picker.show();
+    picker.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&picker));
+    std::vector<std::shared_ptr<Template>> chosen;
+    QObject::connect(&picker, &TemplatesControl::TemplateChosen,
+                     [&](const std::shared_ptr<Template>& t) { chosen.push_back(t); });
+    const auto& m = picker.Miniatures();
+    ASSERT_GE(m.size(), 4u);
+
+    QTest::keyClick(m[2], Qt::Key_Return);
+    QTest::keyClick(m[2], Qt::Key_Space);
+    QTest::keyClick(m[0], Qt::Key_Enter);
+    const auto doubleClick = [&](TemplateControl* target, Qt::MouseButton button) {
+        QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(20, 20),
+                          target->mapToGlobal(QPointF(20, 20)), button, button, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &twice);
+    };
+    doubleClick(m[3], Qt::LeftButton);
+    doubleClick(m[1], Qt::RightButton);
+    ASSERT_EQ(chosen.size(), 3u);
+    EXPECT_EQ(chosen[0], m[2]->GetTemplate());
+    EXPECT_EQ(chosen[1], m[0]->GetTemplate());
+    EXPECT_EQ(chosen[2], m[3]->GetTemplate());
+
+    // Down to the third row scrolls it into view; Up goes back, never past the ends.
+    m[0]->setFocus();
+    QTest::keyClick(m[0], Qt::Key_Up);
+    EXPECT_TRUE(m[0]->hasFocus());
+    QTest::keyClick(m[0], Qt::Key_Down);
+    EXPECT_TRUE(m[1]->hasFocus());
+    EXPECT_EQ(picker.ScrollBar()->value(), 0);
+    QTest::keyClick(m[1], Qt::Key_Down);
+    EXPECT_TRUE(m[2]->hasFocus());
+    EXPECT_EQ(picker.ScrollBar()->value(), 1);
+    EXPECT_LE(m[2]->geometry().bottom(), 300);
+    QTest::keyClick(m[2], Qt::Key_Up);
+    QTest::keyClick(m[1], Qt::Key_Up);
+    EXPECT_TRUE(m[0]->hasFocus());
+    EXPECT_EQ(picker.ScrollBar()->value(), 0);
+    EXPECT_EQ(m[0]->y(), 10);
 }

@@ -7,8 +7,11 @@
 #include "model/PageDrop.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
+#include "model/Template.h"
 #include "render/rtf/RtfReader.h"
 #include "ui/bookview/PageControl.h"
+#include "ui/bookview/TemplateControl.h"
+#include "ui/bookview/TemplatesControl.h"
 #include "ui/editors/ImageControl.h"
 #include "ui/editors/TextControl.h"
 #include "ui/panes/PhotosControl.h"
@@ -226,4 +229,38 @@ TEST_F(MainWindowEditTest, AnImportIsOneStepWhoseUndoTakesItsFilesAway) {
     Item("mnuEditRedo")->trigger();
     EXPECT_EQ(FolderDifferences(Files(), imported), "");
     EXPECT_EQ(Photos()->TileCount(), 2);
+}
+
+TEST_F(MainWindowEditTest, ATemplateChosenInThePickerGoesOnTheCurrentPageAsOneStep) {
+    Active();
+    CurrentBook()->SaveBook();
+    CurrentBook()->SetPageIndex(3);
+    const QByteArray start = StateFile();
+    const auto& miniatures = Window().GetTemplatesControl()->Miniatures();
+    ASSERT_GE(miniatures.size(), 3u);
+    const auto definitionOf = [](const TemplateControl* m) {
+        return m->GetTemplate()->Serialize();
+    };
+    ASSERT_NE(CurrentBook()->GetPage(3)->Template()->Serialize(), definitionOf(miniatures[1]));
+
+    // Enter on the miniature that has the focus.
+    miniatures[1]->setFocus();
+    QTest::keyClick(miniatures[1], Qt::Key_Return);
+    EXPECT_EQ(CurrentBook()->GetPage(3)->Template()->Serialize(), definitionOf(miniatures[1]));
+    EXPECT_EQ(CurrentBook()->GetPage(2)->Template()->Serialize(),
+              CurrentBook()->GetPage(4)->Template()->Serialize()); // only the current page
+    EXPECT_NE(StateFile(), start);
+    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Change Template");
+
+    // A double click, on the page made current since.
+    CurrentBook()->SetPageIndex(4);
+    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(20, 20),
+                      miniatures[2]->mapToGlobal(QPointF(20, 20)), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(miniatures[2], &twice);
+    EXPECT_EQ(CurrentBook()->GetPage(4)->Template()->Serialize(), definitionOf(miniatures[2]));
+
+    Item("mnuEditUndo")->trigger();
+    Item("mnuEditUndo")->trigger();
+    EXPECT_EQ(StateFile(), start);
 }

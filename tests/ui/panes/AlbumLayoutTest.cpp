@@ -88,3 +88,24 @@ TEST(AlbumLayoutTest, ThumbnailsSlideTowardsTheSideUnderTheDrag) {
     // Beyond the end nothing moves back.
     EXPECT_FALSE(AlbumSlideStep(AlbumThumbLefts{-30, 115}, 0, 3));
 }
+
+TEST(AlbumLayoutTest, ScrollingToTheCurrentPairMovesAsLittleAsItCan) {
+    const QSize strip(1000, 161), column(327, 550);
+    // In view already: the value stays.
+    EXPECT_EQ(AlbumScrollValueShowing(PaneView::Strip, 3, strip, 0, 33), 0);
+    EXPECT_EQ(AlbumScrollValueShowing(PaneView::Strip, 4, strip, 2, 33), 2);
+    // Pair 3 (930 to 1240) sticks out by 240 pixels: 4 steps.
+    EXPECT_EQ(AlbumScrollValueShowing(PaneView::Strip, 5, strip, 0, 33), 4);
+    // Pair 10 (pages 19 and 20) ends at 3410: (3410 - 1000) / 75 rounded up.
+    EXPECT_EQ(AlbumScrollValueShowing(PaneView::Strip, 19, strip, 0, 33), 33);
+    EXPECT_EQ(AlbumScrollValueShowing(PaneView::Strip, 20, strip, 0, 33), 33);
+    // Back to pair 1 (starts at 310): its start, rounded down to a step.
+    EXPECT_EQ(AlbumScrollValueShowing(PaneView::Strip, 1, strip, 33, 33), 4);
+    EXPECT_EQ(AlbumScrollValueShowing(PaneView::Strip, 0, strip, 33, 33), 0);
+    // Pair 50 of a 100-page book in the column: 50 * 136 + 136 - 550 = 6386.
+    EXPECT_EQ(AlbumScrollValueShowing(PaneView::Column, 99, column, 0, 100), 86);
+    // Never beyond the range.
+    EXPECT_EQ(AlbumScrollValueShowing(PaneView::Column, 99, column, 0, 80), 80);
+    // A pane shorter than a pair shows the pair's start.
+    EXPECT_EQ(AlbumScrollValueShowing(PaneView::Strip, 2, QSize(100, 161), 0, 50), 4);
+}

@@ -136,9 +136,8 @@ TEST_F(AlbumPageThumbControlTest, TextDraggedOverAPairSlidesItsThumbnails) {
         },
         5000));
 
-    QDragMoveEvent right(QPoint(305, 60), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragMoveEvent right(QPoint(305, 60), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(pair, &right);
-    EXPECT_FALSE(right.isAccepted()); // only a copy is allowed
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
             return pair->ThumbLefts() == AlbumThumbLefts{40, 185};
@@ -146,6 +145,38 @@ TEST_F(AlbumPageThumbControlTest, TextDraggedOverAPairSlidesItsThumbnails) {
         5000));
     // Placing the pair puts the thumbnails back.
     album->Repaint();
+    EXPECT_EQ(pair->ThumbLefts(), AlbumThumbLefts{});
+
+    // Only a copy is allowed; a drag that offers none (a thumbnail's move)
+    // is refused, so no leave follows: the thumbnails stay in place.
+    QDragEnterEvent move(QPoint(305, 60), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(pair, &move);
+    EXPECT_FALSE(move.isAccepted());
+    QTest::qWait(20);
+    EXPECT_EQ(pair->ThumbLefts(), AlbumThumbLefts{});
+}
+
+TEST_F(AlbumPageThumbControlTest, ThumbnailsGoBackWhenTheDragLeavesOrDrops) {
+    ASSERT_TRUE(WaitForPass());
+    AlbumPageFacingThumbControl* pair = album->Pair(1);
+    QMimeData data;
+    data.setText(AlbumThumbPayload(2));
+    const auto slideLeft = [&] {
+        QDragEnterEvent enter(QPoint(4, 60), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(pair, &enter);
+        return QTest::qWaitFor([&] { return pair->ThumbLefts().left == -20; }, 5000);
+    };
+    ASSERT_TRUE(slideLeft());
+    QDragLeaveEvent leave;
+    QCoreApplication::sendEvent(pair, &leave);
+    EXPECT_EQ(pair->ThumbLefts(), AlbumThumbLefts{});
+    QTest::qWait(20); // no slide goes on after the drag left
+    EXPECT_EQ(pair->ThumbLefts(), AlbumThumbLefts{});
+
+    ASSERT_TRUE(slideLeft());
+    QDropEvent drop(QPointF(4, 60), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(pair, &drop);
+    EXPECT_FALSE(drop.isAccepted());
     EXPECT_EQ(pair->ThumbLefts(), AlbumThumbLefts{});
 }
 

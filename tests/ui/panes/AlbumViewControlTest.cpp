@@ -158,3 +158,30 @@ TEST_F(AlbumViewControlTest, HighlightFollowsTheShownPair) {
     EXPECT_EQ(album->Pair(1)->frameShadow(), QFrame::Raised);
     EXPECT_EQ(album->Pair(3)->frameShape(), QFrame::NoFrame);
 }
+
+TEST_F(AlbumViewControlTest, TheCurrentPagesPairStaysInView) {
+    SetPageCount(100);
+    QScrollBar* bar = album->ScrollBar();
+    const auto inView = [&](int c) {
+        const QRect pair = album->Pair(c)->geometry();
+        return pair.left() >= 0 && pair.right() < album->width();
+    };
+    book().SetPageIndex(99);
+    EXPECT_GT(bar->value(), 0);
+    EXPECT_TRUE(inView(50));
+    book().SetPageIndex(98); // the same pair: no scrolling
+    const int value = bar->value();
+    book().SetPageIndex(97);
+    EXPECT_EQ(bar->value(), value);
+    EXPECT_TRUE(inView(49));
+    book().SetPageIndex(3);
+    EXPECT_TRUE(inView(2));
+    EXPECT_FALSE(inView(50));
+
+    // Another view keeps it in view as well.
+    book().SetPageIndex(60);
+    SetView(PaneView::Column, QSize(327, 550));
+    const QRect pair = album->Pair(30)->geometry();
+    EXPECT_GE(pair.top(), 0);
+    EXPECT_LE(pair.bottom(), 550);
+}

@@ -210,3 +210,27 @@ TEST_F(BackgroundTileTest, EachMenuCommandIsOneUndoStepOverAllItsPages) {
         EXPECT_EQ(FolderDifferences(ReadFolderFiles(book->GetBookFolder()), before), "");
     }
 }
+
+TEST_F(BackgroundTileTest, NoBackgroundClearsEveryPageAsOneUndoStep) {
+    BookHistory history(manager);
+    const auto book = manager.GetBook();
+    Tile("leaf");
+    Item("mnuLeftBg")->trigger();
+    Tile("sand");
+    Item("mnuRightBg")->trigger();
+    const QStringList both = PageBackgrounds();
+    ASSERT_EQ(both, QStringList({"sand", "leaf", "sand", "leaf", "sand"}));
+
+    RightClick();
+    EXPECT_TRUE(tile.PopupMenu()->actions().contains(Item("mnuNoBg")));
+    tile.PopupMenu()->close();
+    Item("mnuNoBg")->trigger(); // from any tile, whatever its background
+    EXPECT_EQ(PageBackgrounds(), QStringList(5, ""));
+    QFile stored(book->GetBookFolder() + QStringLiteral("book.pbx"));
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    const QByteArray text = stored.readAll();
+    EXPECT_FALSE(text.contains("leaf") || text.contains("sand"));
+    EXPECT_EQ(history.Stack().undoText(), "Remove Background");
+    history.Stack().undo();
+    EXPECT_EQ(PageBackgrounds(), both);
+}

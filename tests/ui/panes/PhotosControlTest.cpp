@@ -1,7 +1,10 @@
 #include "ui/panes/PaneTestSupport.h"
 
 #include "model/Book.h"
+#include "model/BookHistory.h"
 #include "model/BookManager.h"
+#include "model/Page.h"
+#include "model/PageDrop.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 #include "ui/panes/ControlPhotoControl.h"
@@ -32,6 +35,10 @@ class PhotosControlTest : public ::testing::Test, public PaneFixture {
 protected:
     std::shared_ptr<Book> CurrentBook() const { return manager->GetBook(); }
     QStringList FilesWithKey(const QString& key) const { return BookFiles().filter(key); }
+    QByteArray StateFile() const {
+        QFile file(CurrentBook()->GetBookFolder() + QStringLiteral("book.pbx"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     int JpegsWithKey(const QString& key) const {
         return int(FilesWithKey(key).filter(".jpg").size());
     }
@@ -283,4 +290,45 @@ TEST_F(PhotosControlTest, ThePaneTakesFileListsDraggedOverItAndNothingElse) {
     QCoreApplication::sendEvent(&Pane(), &drop);
     ASSERT_TRUE(WaitForImport());
     EXPECT_EQ(TileKeys(), QStringList({KeyOf(a)}));
+}
+
+TEST_F(PhotosControlTest, APhotoDraggedBackFromAPageGetsItsTileAgainAsOneUndoStep) {
+    const QStringList files = {MakeJpeg("a.jpg"), MakeJpeg("b.jpg")};
+    ASSERT_TRUE(Import(files));
+    const auto book = CurrentBook();
+    BookHistory history(*manager);
+    book->NameNextStep("Place Photo");
+    DropText(*book, *book->GetPage(2), KeyOf(files[0]), 100, 50);
+    ASSERT_EQ(TileKeys(), QStringList({KeyOf(files[1])}));
+    const QByteArray placed = StateFile();
+    ASSERT_TRUE(placed.contains(book->Photos().Find(KeyOf(files[0]))->GetName().toUtf8()));
+
+    const auto dragOver = [&](const QString& text) {
+        QMimeData key;
+        key.setText(text);
+        QDragEnterEvent over(QPoint(5, 5), Qt::CopyAction, &key, Qt::LeftButton, Qt::NoModifier);
+        over.ignore();
+        QCoreApplication::sendEvent(&Pane(), &over);
+        return over.isAccepted();
+    };
+    EXPECT_TRUE(dragOver(KeyOf(files[0])));  // stands on a page
+    EXPECT_FALSE(dragOver(KeyOf(files[1]))); // has a tile already
+    EXPECT_FALSE(dragOver("bg:leaf"));
+
+    QMimeData key;
+    key.setText(KeyOf(files[0]));
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &key, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&Pane(), &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_EQ(TileKeys(), QStringList({KeyOf(files[1]), KeyOf(files[0])}));
+    EXPECT_EQ(book->GetPage(2)->Photo(0), nullptr);
+    EXPECT_EQ(book->Photos().GetSize(), 2); // still in the book
+    EXPECT_EQ(JpegsWithKey(KeyOf(files[0])), 4);
+    EXPECT_NE(StateFile(), placed);
+
+    EXPECT_EQ(history.Stack().undoText(), "Remove Photo");
+    history.Stack().undo();
+    EXPECT_EQ(StateFile(), placed);
+    EXPECT_EQ(TileKeys(), QStringList({KeyOf(files[1])}));
+    ASSERT_NE(book->GetPage(2)->Photo(0), nullptr);
 }

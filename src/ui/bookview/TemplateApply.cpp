@@ -1,0 +1,20 @@
+#include "ui/bookview/TemplateApply.h"
+
+#include "model/Book.h"
+#include "model/BookManager.h"
+#include "model/PageDrop.h"
+#include "ui/bookview/TemplatesControlMath.h"
+#include "ui/common/GuardedStep.h"
+
+#include <QCoreApplication>
+
+bool ApplyTemplateToCurrentPage(BookManager& books, const Template& aTemplate) {
+    const std::shared_ptr<Book> book = books.GetBook();
+    if (!book || book->PagesCount() == 0)
+        return false;
+    return RunGuarded([&] {
+        const auto page = book->GetPage(book->GetPageIndex());
+        book->NameNextStep(QCoreApplication::translate("PageControl", "Change Template"));
+        DropText(*book, *page, TemplatesControlMath::DragText(aTemplate), 0, 0);
+    });
+}

@@ -1,0 +1,80 @@
+#include "model/PhotoTakeOff.h"
+
+#include "imaging/TestJpegs.h"
+#include "model/Book.h"
+#include "model/ModelTestSupport.h"
+#include "model/Page.h"
+#include "model/PageDrop.h"
+#include "model/PhotoImage.h"
+#include "model/PhotoImageList.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class PhotoTakeOffTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ModelContext context;
+        context.templates = &TestCatalogue();
+        context.displayHost = &host;
+        book = std::make_shared<Book>(books.path() + QLatin1Char('/'), context);
+        book->SetName(QStringLiteral("Trip"));
+        for (const QString name : {"a.jpg", "b.jpg"}) {
+            const QString path = pictures.filePath(name);
+            TestJpegs::Write(path, TestJpegs::PhotoLike(640, 480));
+            auto photo = std::make_shared<PhotoImage>();
+            photo->SetImage(path, book->GetBookFolder());
+            book->Photos().Add(photo);
+            photos.push_back(photo);
+        }
+        DropText(*book, *book->GetPage(3), photos[0]->GetKey(), 100, 50); // default: one box
+        host.added.clear();
+    }
+    QString StateFile() const {
+        QFile file(book->GetBookFolder() + QStringLiteral("book.pbx"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    QTemporaryDir books;
+    QTemporaryDir pictures;
+    RecordingHost host;
+    std::shared_ptr<Book> book;
+    std::vector<std::shared_ptr<PhotoImage>> photos;
+};
+
+} // namespace
+
+TEST_F(PhotoTakeOffTest, OnlyPhotosStandingOnAPageCountAsPlaced) {
+    EXPECT_EQ(PlacedPhoto(*book, photos[0]->GetKey()), photos[0]);
+    EXPECT_EQ(PlacedPhoto(*book, photos[1]->GetKey()), nullptr); // in the pane
+    EXPECT_EQ(PlacedPhoto(*book, QStringLiteral("bg:leaf")), nullptr);
+    EXPECT_EQ(PlacedPhoto(*book, QString()), nullptr);
+}
+
+TEST_F(PhotoTakeOffTest, APhotoTakenOffGoesToThePaneStaysInTheBookAndIsSaved) {
+    const auto page = book->GetPage(3);
+    photos[0]->SetPlacement(40, -30, 0.5f, 90);
+    QSignalSpy changes(page.get(), &Page::changed);
+    ASSERT_TRUE(StateFile().contains(photos[0]->GetName()));
+
+    EXPECT_TRUE(TakePhotoOffPage(*book, photos[0]));
+    EXPECT_EQ(page->Photo(0), nullptr);
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(host.added, QStringList({photos[0]->GetKey()}));
+    EXPECT_EQ(photos[0]->GetPage(), nullptr);
+    EXPECT_EQ(photos[0]->Angle(), 0); // back as it came in
+    EXPECT_EQ(book->Photos().Find(photos[0]->GetKey()), photos[0]);
+    EXPECT_FALSE(StateFile().contains(photos[0]->GetName()));
+
+    // Not on a page (any more): nothing happens, nothing is saved.
+    QFile::remove(book->GetBookFolder() + QStringLiteral("book.pbx"));
+    EXPECT_FALSE(TakePhotoOffPage(*book, photos[0]));
+    EXPECT_FALSE(TakePhotoOffPage(*book, photos[1]));
+    EXPECT_FALSE(TakePhotoOffPage(*book, nullptr));
+    EXPECT_EQ(host.added.size(), 1);
+    EXPECT_EQ(StateFile(), QString());
+}
