@@ -148,8 +148,11 @@ std::shared_ptr<PaintSurface> PageRenderer::RenderPageBitMap(const PageScene& sc
         const QRect box = geometry.Pixels(*scene.textBoxes[i]);
         if (i < scene.texts.size() && HasText(scene.texts[i]))
             DrawBoxText(*painter, scene.texts[i], BoxMm(*scene.textBoxes[i]).size(), box);
-        if (editing)
-            painter->drawImage((box & page).topLeft(), DashedFrameOverlay(box, page));
+        if (editing) {
+            // Just outside the box, so that it hides none of the text.
+            const QRect frame = box.adjusted(-2, -2, 2, 2);
+            painter->drawImage((frame & page).topLeft(), DashedFrameOverlay(frame, page));
+        }
     }
     return surface;
 }
