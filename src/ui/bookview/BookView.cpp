@@ -9,6 +9,7 @@
 #include "ui/editors/TextControl.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolBar>
+#include <QWheelEvent>
 
 namespace {
 
@@ -321,6 +323,21 @@ void BookView::keyPressEvent(QKeyEvent* event) {
         event->accept();
     else
         QWidget::keyPressEvent(event);
+}
+
+void BookView::wheelEvent(QWheelEvent* event) {
+    if (mVScrollBar->isHidden()) { // the page fits: the wheel goes on as before
+        QWidget::wheelEvent(event);
+        return;
+    }
+    const QPoint scrolled =
+        BookViewLayout::WheelScrolled(QPoint(mHScrollBar->value(), mVScrollBar->value()),
+                                      event->angleDelta(), event->modifiers() & Qt::ShiftModifier,
+                                      QPoint(mHScrollBar->maximum(), mVScrollBar->maximum()),
+                                      QApplication::wheelScrollLines() * mVScrollBar->singleStep());
+    mHScrollBar->setValue(scrolled.x());
+    mVScrollBar->setValue(scrolled.y());
+    event->accept();
 }
 
 namespace {

@@ -101,6 +101,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Over a zoomed page the wheel scrolls it (Shift+wheel sideways).
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void BuildToolbar();
