@@ -88,9 +88,8 @@ TEST_F(BookViewBookTest, ZoomEntriesSizeThePagesFromTheCataloguePixels) {
 }
 
 TEST_F(BookViewBookTest, TheWheelScrollsAZoomedPageAsItsBarsDo) {
-    // The pages leave the wheel to the view, as any plain widget does.
     const auto wheel = [](QWidget* target, QPoint delta, Qt::KeyboardModifiers modifiers = {}) {
-        const QPointF at(300, 300);
+        const QPointF at(20, 20);
         QWheelEvent event(at, target->mapToGlobal(at), QPoint(), delta, Qt::NoButton, modifiers,
                           Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(target, &event);
@@ -98,6 +97,7 @@ TEST_F(BookViewBookTest, TheWheelScrollsAZoomedPageAsItsBarsDo) {
     };
     // Fitted pages: the view leaves the wheel to the window, as before.
     EXPECT_FALSE(wheel(&view, QPoint(0, -120)));
+    EXPECT_FALSE(wheel(view.RightPageControl(), QPoint(0, -120)));
 
     view.SetZoomIndex(12); // "200%"
     QScrollBar* across = view.HScrollBar();
@@ -112,16 +112,16 @@ TEST_F(BookViewBookTest, TheWheelScrollsAZoomedPageAsItsBarsDo) {
 
     PageControl* page = view.RightPageControl();
     const QPoint before = page->pos();
-    EXPECT_TRUE(wheel(&view, QPoint(0, -120)));
+    EXPECT_TRUE(wheel(page, QPoint(0, -120)));
     EXPECT_EQ(down->value(), notch);
     EXPECT_EQ(across->value(), 0);
     EXPECT_EQ(page->pos(), before - QPoint(0, notch));
-    wheel(&view, QPoint(0, 120));
+    wheel(&view, QPoint(0, 120)); // beside the pages as over them
     EXPECT_EQ(down->value(), 0);
-    wheel(&view, QPoint(0, 120)); // the top stays the top
+    wheel(page, QPoint(0, 120)); // the top stays the top
     EXPECT_EQ(down->value(), 0);
 
-    wheel(&view, QPoint(0, -120), Qt::ShiftModifier);
+    wheel(page, QPoint(0, -120), Qt::ShiftModifier);
     EXPECT_EQ(across->value(), std::min(notch, across->maximum()));
     EXPECT_EQ(down->value(), 0);
     EXPECT_EQ(page->pos(), before - QPoint(across->value(), 0));
