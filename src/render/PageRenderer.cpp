@@ -140,7 +140,9 @@ std::shared_ptr<PaintSurface> PageRenderer::RenderPageBitMap(const PageScene& sc
             DrawBoxText(*painter, scene.texts[i], BoxMm(*scene.textBoxes[i]).size(), box);
         if (!editing)
             continue;
-        painter->drawImage((box & page).topLeft(), DashedFrameOverlay(box, page));
+        // Just outside the box, so that it hides none of the text.
+        const QRect frame = box.adjusted(-2, -2, 2, 2);
+        painter->drawImage((frame & page).topLeft(), DashedFrameOverlay(frame, page));
         if (i < scene.texts.size() &&
             CutLineCount(scene.texts[i], BoxMm(*scene.textBoxes[i]).size()) > 0)
             DrawWarningMark(*painter, box, mTooSmallMarker);

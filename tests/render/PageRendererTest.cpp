@@ -155,22 +155,23 @@ TEST_F(PageRendering, EmptyTextBoxShowsOnlyItsDashedFrameWhenEditing) {
 
     const QImage editing = Screen(578, 416, Editing);
     for (const QRect box : {QRect(20, 20, 80, 30), QRect(120, 20, 80, 30)}) {
-        for (int k = 0; k < box.width(); ++k) {
+        // The frame's two pixels stand around the box, not on it.
+        const QRect frame = box.adjusted(-2, -2, 2, 2);
+        for (int k = 0; k < frame.width(); ++k) {
             const QRgb dash = (k / 4) % 2 == 0 ? cLightGrey : cDarkGrey;
-            if (k >= 2 && k < box.width() - 2) {
-                EXPECT_EQ(editing.pixel(box.x() + k, box.y()), dash) << k;
-                EXPECT_EQ(editing.pixel(box.x() + k, box.bottom() - 1), dash) << k;
+            if (k >= 2 && k < frame.width() - 2) {
+                EXPECT_EQ(editing.pixel(frame.x() + k, frame.y()), dash) << k;
+                EXPECT_EQ(editing.pixel(frame.x() + k, frame.bottom() - 1), dash) << k;
             }
         }
-        for (int j = 0; j < box.height(); ++j) {
+        for (int j = 0; j < frame.height(); ++j) {
             const QRgb dash = (j / 4) % 2 == 0 ? cLightGrey : cDarkGrey;
-            EXPECT_EQ(editing.pixel(box.x() + 1, box.y() + j), dash) << j;
-            EXPECT_EQ(editing.pixel(box.right(), box.y() + j), dash) << j;
+            EXPECT_EQ(editing.pixel(frame.x() + 1, frame.y() + j), dash) << j;
+            EXPECT_EQ(editing.pixel(frame.right(), frame.y() + j), dash) << j;
         }
-        const QRect inside = box.adjusted(2, 2, -2, -2);
-        EXPECT_EQ(CountPixels(editing, inside, IsWhite), inside.width() * inside.height());
-        EXPECT_TRUE(IsWhite(editing.pixel(box.x() - 1, box.y())));
-        EXPECT_TRUE(IsWhite(editing.pixel(box.x(), box.bottom() + 1)));
+        EXPECT_EQ(CountPixels(editing, box, IsWhite), box.width() * box.height());
+        EXPECT_TRUE(IsWhite(editing.pixel(frame.x() - 1, frame.y())));
+        EXPECT_TRUE(IsWhite(editing.pixel(frame.x(), frame.bottom() + 1)));
     }
     // The print shows no frame at all.
     const QImage print = Print(578, 416);
@@ -194,6 +195,26 @@ TEST_F(PageRendering, TextIsDrawnInBothRenderingsOverWhatIsBelow) {
     EXPECT_TRUE(Near(print.pixel(boxInPrint.right() - 10, boxInPrint.bottom() - 10), Qt::blue));
     EXPECT_EQ(CountPixels(print, QRect(0, 0, 2458, 84), IsDark), 0);
     EXPECT_EQ(CountPixels(print, QRect(0, 426, 2458, 1343), IsDark), 0);
+}
+
+TEST_F(PageRendering, TheTextFrameHidesNoneOfTheText) {
+    // Left-aligned text starts on the box's left edge; a box at the page's
+    // left edge keeps what of its frame the page holds.
+    AddText(TextBox(10, 10, 100, 40), Rtf(QStringLiteral("WHW\\par WHW")));
+    AddText(TextBox(0, 60, 100, 40), Rtf(QStringLiteral("WHW")));
+    const QImage thumb = Screen(578, 416, Thumbnail);
+    const QImage editing = Screen(578, 416, Editing);
+    for (const QRect box : {QRect(20, 20, 200, 80), QRect(0, 120, 200, 80)}) {
+        SCOPED_TRACE(testing::Message() << "box at " << box.x() << "," << box.y());
+        // The first letters reach the columns under the box's edge...
+        ASSERT_GT(CountPixels(thumb, QRect(box.x(), box.y(), 2, box.height()), IsDark), 0);
+        // ... and every pixel of the box is the text's, frame or not.
+        EXPECT_EQ(editing.copy(box), thumb.copy(box));
+        const QRect frame = box.adjusted(-2, -2, 2, 2) & editing.rect();
+        EXPECT_NE(editing.copy(frame), thumb.copy(frame));
+    }
+    // Row 7 of the frame's second column, left of the first box: a dark dash.
+    EXPECT_EQ(editing.pixel(19, 25), cDarkGrey);
 }
 
 TEST_F(PageRendering, StoredSizesAreTripledForRendering) {

@@ -9,6 +9,7 @@
 #include "ui/editors/TextControl.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolBar>
+#include <QWheelEvent>
 
 namespace {
 
@@ -118,6 +120,7 @@ void BookView::BuildPages() {
     auto makePage = [this] {
         auto* surface = new PageControl(mContext, this);
         surface->SetEditors(&mEditors);
+        surface->installEventFilter(this); // the wheel over a page scrolls the view
         return surface;
     };
     mLeftPageControl = makePage();
@@ -322,6 +325,32 @@ void BookView::keyPressEvent(QKeyEvent* event) {
         event->accept();
     else
         QWidget::keyPressEvent(event);
+}
+
+void BookView::wheelEvent(QWheelEvent* event) {
+    if (!ScrollByWheel(*event)) // the page fits: the wheel goes on as before
+        QWidget::wheelEvent(event);
+}
+
+bool BookView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel && qobject_cast<PageControl*>(watched) &&
+        ScrollByWheel(*static_cast<QWheelEvent*>(event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+bool BookView::ScrollByWheel(QWheelEvent& event) {
+    if (mVScrollBar->isHidden())
+        return false;
+    const QPoint scrolled =
+        BookViewLayout::WheelScrolled(QPoint(mHScrollBar->value(), mVScrollBar->value()),
+                                      event.angleDelta(), event.modifiers() & Qt::ShiftModifier,
+                                      QPoint(mHScrollBar->maximum(), mVScrollBar->maximum()),
+                                      QApplication::wheelScrollLines() * mVScrollBar->singleStep());
+    mHScrollBar->setValue(scrolled.x());
+    mVScrollBar->setValue(scrolled.y());
+    event.accept();
+    return true;
 }
 
 namespace {

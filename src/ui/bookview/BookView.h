@@ -21,6 +21,7 @@ class QLabel;
 class QPushButton;
 class QScrollBar;
 class QToolBar;
+class QWheelEvent;
 
 // The book view: the current book one page or two facing pages at a time,
 // with its toolbar, zoom list, scroll bars, page numbers under the pages and
@@ -101,6 +102,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Over a zoomed page the wheel scrolls it (Shift+wheel sideways).
+    void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildToolbar();
@@ -125,6 +129,8 @@ private:
     void LayoutPages();
     void UpdatePageLabels();
     void OnZoomPicked(int index);
+    // Scrolls the zoomed pages by the wheel; false when they fit the view.
+    bool ScrollByWheel(QWheelEvent& event);
     // Removes the page under the button and saves the book.
     void DeletePageAt(QPushButton* button);
 

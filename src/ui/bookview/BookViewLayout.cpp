@@ -52,6 +52,18 @@ ScrollBars ScrollBarsFor(const ViewMetrics& view, QSize page, QSize fit) {
     return bars;
 }
 
+QPoint WheelScrolled(QPoint scroll, QPoint angleDelta, bool shift, QPoint maximum,
+                     int notchPixels) {
+    QPoint delta = angleDelta;
+    if (shift) // some platforms turn a Shift+wheel sideways themselves
+        delta = QPoint(angleDelta.y() != 0 ? angleDelta.y() : angleDelta.x(), 0);
+    const auto moved = [notchPixels](int value, int turn, int max) {
+        const int64_t to = value - int64_t(turn) * notchPixels / 120;
+        return int(std::clamp<int64_t>(to, 0, std::max(0, max)));
+    };
+    return {moved(scroll.x(), delta.x(), maximum.x()), moved(scroll.y(), delta.y(), maximum.y())};
+}
+
 namespace {
 
 int PageTop(const ViewMetrics& view, QSize page, QSize fit) {

@@ -57,6 +57,11 @@ struct ScrollBars {
 // Shown only when the chosen page is wider than the fit page.
 ScrollBars ScrollBarsFor(const ViewMetrics& view, QSize page, QSize fit);
 
+// The bars' positions after a wheel turned by `angleDelta` (120 a notch,
+// positive up or left), `notchPixels` a notch: the wheel scrolls down and up,
+// with Shift (or a sideways wheel) left and right; kept within 0..maximum.
+QPoint WheelScrolled(QPoint scroll, QPoint angleDelta, bool shift, QPoint maximum, int notchPixels);
+
 struct PagePlaces {
     QPoint onePage, leftPage, rightPage;       // surfaces' top-left corners
     QPoint oneLabel, leftLabel, rightLabel;    // page numbers under the pages

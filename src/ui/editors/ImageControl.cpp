@@ -18,6 +18,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QToolBar>
+#include <QWheelEvent>
 
 namespace {
 
@@ -65,11 +66,11 @@ void ImageControl::BuildToolbar() {
     mImageSizeSlider->setFixedWidth(100);
     mImageSizeSlider->setToolTip(PhotoEditorTip(QStringLiteral("zoom")));
     connect(mImageSizeSlider, &QSlider::valueChanged, this, &ImageControl::SliderStep);
+    mImageSizeSlider->installEventFilter(this); // its wheel steps as the picture's
     const std::pair<const char*, const char*> buttons[] = {{"small", "zoom-out"},
                                                            {"big", "zoom-in"},
                                                            {"rotateLeft", "object-rotate-left"},
-                                                           {"rotateRight", "object-rotate-right"},
-                                                           {"ok", "dialog-ok"}};
+                                                           {"rotateRight", "object-rotate-right"}};
     for (const auto& [key, icon] : buttons) {
         const QString name = QString::fromLatin1(key);
         if (name == QLatin1String("big"))
@@ -80,6 +81,8 @@ void ImageControl::BuildToolbar() {
         action->setToolTip(PhotoEditorTip(name));
         connect(action, &QAction::triggered, this, [this, name] { ToolbarClick(name); });
     }
+    QAction* done = AddDoneButton(mToolbar, QStringLiteral("ok"));
+    connect(done, &QAction::triggered, this, [this] { ToolbarClick(QStringLiteral("ok")); });
     mToolbar->adjustSize();
 }
 
@@ -109,6 +112,7 @@ void ImageControl::Init(const std::shared_ptr<PhotoImage>& aPhoto) {
     mToolbar->hide();
     hide();
     mLastMouse = QPointF(-1, -1);
+    mWheel.Forget();
 }
 
 void ImageControl::SetLocationAndSize(int aX, int aY, int aWidth, int aHeight) {
@@ -166,13 +170,10 @@ std::shared_ptr<const TemplateBox> ImageControl::PhotoBox() const {
 void ImageControl::ToolbarClick(const QString& key) {
     if (!IsInitialized())
         return;
-    if (key == QLatin1String("small") || key == QLatin1String("big")) {
-        const int step = key == QLatin1String("big") ? cZoomSliderPageStep : -cZoomSliderPageStep;
-        {
-            const QSignalBlocker quiet(mImageSizeSlider);
-            mImageSizeSlider->setValue(ClampZoomSlider(mImageSizeSlider->value() + step));
-        }
-        SliderStep();
+    if (key == QLatin1String("small")) {
+        StepZoom(-1);
+    } else if (key == QLatin1String("big")) {
+        StepZoom(1);
     } else if (key == QLatin1String("rotateLeft")) {
         Turn(AngleTurnedLeft(mPhoto->Angle()));
     } else if (key == QLatin1String("rotateRight")) {
@@ -189,6 +190,22 @@ void ImageControl::SliderStep() {
     Redraw();
 }
 
+void ImageControl::StepZoom(int steps) {
+    {
+        const QSignalBlocker quiet(mImageSizeSlider);
+        mImageSizeSlider->setValue(ZoomSliderSteppedBy(mImageSizeSlider->value(), steps));
+    }
+    SliderStep();
+}
+
+// A notch up zooms in by one step of the zoom buttons.
+void ImageControl::WheelZoom(QWheelEvent* event) {
+    event->accept(); // the page below must not scroll
+    const int notches = mWheel.Take(event->angleDelta().y());
+    if (IsInitialized() && notches != 0)
+        StepZoom(notches);
+}
+
 // The turned photo starts from its offsets exchanged, kept within the bounds
 // of the turned picture.
 void ImageControl::Turn(int angle) {
@@ -203,6 +220,10 @@ void ImageControl::Turn(int angle) {
 void ImageControl::Redraw() { mPicture->update(); }
 
 bool ImageControl::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == mPicture || watched == mImageSizeSlider) && event->type() == QEvent::Wheel) {
+        WheelZoom(static_cast<QWheelEvent*>(event));
+        return true;
+    }
     if (watched != mPicture)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {

@@ -2,6 +2,7 @@
 
 #include "ui/editors/BoxEditEvents.h"
 #include "ui/editors/BoxEditors.h"
+#include "ui/editors/PhotoBoxEditMath.h"
 
 #include <QImage>
 #include <QPointF>
@@ -14,13 +15,14 @@ class BookManager;
 class QAction;
 class QSlider;
 class QToolBar;
+class QWheelEvent;
 class Page;
 
 // The photo box editor: a toolbar with a zoom slider above one filled photo
 // box, and a picture area over the box that shows the photo live while the
-// user zooms, turns and drags it. Every change goes straight into the photo;
-// closing with Destroy saves the book, and either way the page announces its
-// change so that every view redraws.
+// user zooms (buttons, slider or wheel), turns and drags it. Every change
+// goes straight into the photo; closing with Done or Destroy saves the book,
+// and either way the page announces its change so that every view redraws.
 class ImageControl : public QWidget, public PhotoBoxEditor {
     Q_OBJECT
 public:
@@ -40,7 +42,7 @@ public:
     int PageId() const override;
     std::shared_ptr<const TemplateBox> PhotoBox() const override;
 
-    // Runs a toolbar button by key; unknown keys do nothing.
+    // Runs a toolbar button by key ("ok" is Done); unknown keys do nothing.
     void ToolbarClick(const QString& key);
     // The zoom slider's own step (also when the user moves the slider).
     void SliderStep();
@@ -68,6 +70,9 @@ private:
     void PressPicture(QMouseEvent* event);
     void DragPicture(QMouseEvent* event);
     void Turn(int angle);
+    // Moves the slider by zoom-button steps (negative: out), then SliderStep.
+    void StepZoom(int steps);
+    void WheelZoom(QWheelEvent* event);
 
     BoxEditEvents mEvents;
     QImage mTooSmallMarker;
@@ -75,6 +80,7 @@ private:
     std::shared_ptr<Page> mPage;
     std::shared_ptr<Book> mBook;
     QPointF mLastMouse{-1, -1};
+    WheelNotches mWheel;
 
     QToolBar* mToolbar = nullptr;
     QSlider* mImageSizeSlider = nullptr;

@@ -30,6 +30,21 @@ int ZoomSliderValueForRatio(float ratio) {
 
 float RatioForZoomSlider(int value) { return 100.0f / float(ClampZoomSlider(value)); }
 
+int ZoomSliderSteppedBy(int value, int steps) {
+    const int64_t stepped = int64_t(value) + int64_t(steps) * cZoomSliderPageStep;
+    return int(std::clamp<int64_t>(stepped, cZoomSliderMin, cZoomSliderMax));
+}
+
+int WheelNotches::Take(int angleDelta) {
+    constexpr int cNotch = 120;
+    if ((angleDelta > 0 && mRest < 0) || (angleDelta < 0 && mRest > 0))
+        mRest = 0; // a turn the other way starts afresh
+    mRest = std::clamp(mRest + angleDelta, -100 * cNotch, 100 * cNotch);
+    const int notches = mRest / cNotch; // toward zero, either way
+    mRest -= notches * cNotch;
+    return notches;
+}
+
 int AngleTurnedLeft(int angle) { return (angle + 90) % 360; }
 
 int AngleTurnedRight(int angle) { return (angle - 90) % 360; }

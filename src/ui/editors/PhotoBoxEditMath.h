@@ -17,6 +17,20 @@ int ClampZoomSlider(int value);
 // The slider value that shows `ratio` (rounded halves to even, kept in range).
 int ZoomSliderValueForRatio(float ratio);
 float RatioForZoomSlider(int value);
+// The slider value `steps` button steps away (negative: zoomed out), kept in range.
+int ZoomSliderSteppedBy(int value, int steps);
+
+// Whole notches of a mouse wheel (120 of its angle each; positive is up).
+// The small deltas of fine wheels add up until they make a notch; a turn
+// the other way starts afresh.
+class WheelNotches {
+public:
+    int Take(int angleDelta);
+    void Forget() { mRest = 0; }
+
+private:
+    int mRest = 0;
+};
 
 // Turning left adds 90 degrees, turning right takes 90 away; both keep the
 // sign of the angle (0 turned right is -90).

@@ -1,6 +1,7 @@
 #include "ui/editors/TextBoxEditChoices.h"
 
 #include <QFontDatabase>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
@@ -26,23 +27,34 @@ bool IsExcludedFontName(const QString& name) {
     return excluded.contains(name, Qt::CaseSensitive);
 }
 
+QString FontFamilyName(const QString& name) {
+    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\[\\]]*\\]$"));
+    QString family = name;
+    family.remove(foundry);
+    return family.isEmpty() ? name : family;
+}
+
 QStringList ListableFontNames(const QStringList& fonts,
-                              const std::function<bool(const QString&)>& isListable) {
+                              const std::function<bool(const QString&)>& isListable,
+                              const QString& defaultFont) {
     QStringList names;
     for (const QString& name : fonts) {
-        if (!IsExcludedFontName(name) && isListable(name))
-            names.append(name);
+        const QString family = FontFamilyName(name);
+        if (!IsExcludedFontName(family) && !names.contains(family) && isListable(name))
+            names.append(family);
     }
+    if (!defaultFont.isEmpty() && !names.contains(defaultFont))
+        names.append(defaultFont);
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         return a.compare(b, Qt::CaseSensitive) < 0;
     });
     return names;
 }
 
-QStringList EditorFontNames() {
-    return ListableFontNames(QFontDatabase::families(), [](const QString& family) {
-        return QFontDatabase::isScalable(family);
-    });
+QStringList EditorFontNames(const QString& defaultFont) {
+    return ListableFontNames(
+        QFontDatabase::families(),
+        [](const QString& family) { return QFontDatabase::isScalable(family); }, defaultFont);
 }
 
 const QStringList& EditorFontSizes() {

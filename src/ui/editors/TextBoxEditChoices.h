@@ -12,13 +12,20 @@
 // True for the names of the old raster system fonts, which are never offered.
 bool IsExcludedFontName(const QString& name);
 
-// The names of `fonts` that are neither excluded nor refused by `isListable`,
-// sorted ascending, case-sensitively.
-QStringList ListableFontNames(const QStringList& fonts,
-                              const std::function<bool(const QString&)>& isListable);
+// The family of a font database name: "C059 [urw]" is "C059".
+QString FontFamilyName(const QString& name);
 
-// The font list of the editor: the system's font families that scale.
-QStringList EditorFontNames();
+// The families of `fonts` that are neither excluded nor refused by
+// `isListable` (asked with the database's name), each once, with
+// `defaultFont` (unless empty) whatever the system has, sorted ascending,
+// case-sensitively.
+QStringList ListableFontNames(const QStringList& fonts,
+                              const std::function<bool(const QString&)>& isListable,
+                              const QString& defaultFont = QString());
+
+// The font list of the editor: the system's font families that scale, and
+// the default font of new text.
+QStringList EditorFontNames(const QString& defaultFont);
 
 // "4", "6", "8", then "10" to "72" in steps of 2.
 const QStringList& EditorFontSizes();

@@ -19,6 +19,7 @@
 #include "ui/editors/TextControlPalette.h"
 #include "ui/editors/TextSelectionFormat.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -43,6 +44,15 @@ QComboBox* MakeCombo(int width) {
     return combo;
 }
 
+// The list's entry of `text` becomes current, so that the list opens at it;
+// a text the list does not hold only shows in the edit line.
+void ShowInCombo(QComboBox* combo, const QString& text) {
+    const int index = combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    combo->setCurrentIndex(index);
+    if (index < 0)
+        combo->setEditText(text);
+}
+
 } // namespace
 
 TextControl::TextControl(QWidget* parent, BookManager& manager, const Constants& strings)
@@ -54,6 +64,7 @@ TextControl::TextControl(QWidget* parent, BookManager& manager, const Constants&
     connect(mRichTextBox, &TextControlEditView::SelectionMoved, this, &TextControl::SyncSelection);
     connect(mRichTextBox, &TextControlEditView::Pressed, this, &TextControl::HidePalette);
     connect(mRichTextBox, &TextControlEditView::EscapePressed, this, &TextControl::Destroy);
+    connect(mRichTextBox, &TextControlEditView::FormatKeyPressed, this, &TextControl::ToolbarClick);
     mColorPalette = new TextControlPalette(this);
     mColorPalette->hide();
     connect(mColorPalette, &TextControlPalette::Previewed, mColorPicture,
@@ -93,6 +104,9 @@ void TextControl::BuildToolbar() {
     AddToolbarButton(QStringLiteral("alignRight"), QStringLiteral("format-justify-right"));
     mToolbar->addSeparator();
     BuildColorParts();
+    mToolbar->addSeparator();
+    QAction* done = AddDoneButton(mToolbar, QStringLiteral("ok"));
+    connect(done, &QAction::triggered, this, [this] { ToolbarClick(QStringLiteral("ok")); });
     mToolbar->adjustSize();
 }
 
@@ -131,8 +145,10 @@ void TextControl::showEvent(QShowEvent* event) {
 void TextControl::FillFontList() {
     const QString shown = mFontCombo->currentText();
     mFontCombo->clear();
-    mFontCombo->addItems(EditorFontNames());
-    mFontCombo->setCurrentText(shown);
+    mFontCombo->addItems(EditorFontNames(mDefaults.family));
+    ShowInCombo(mFontCombo, shown);
+    // The open list shows the longest name whole.
+    mFontCombo->view()->setMinimumWidth(mFontCombo->view()->sizeHintForColumn(0) + 24);
     mFontListFilled = true;
     SyncSelection();
 }
@@ -238,9 +254,9 @@ void TextControl::SyncSelection() {
         press("alignRight", *format.alignment == TextAlignment::Right);
     }
     if (format.family)
-        mFontCombo->setCurrentText(*format.family);
+        ShowInCombo(mFontCombo, *format.family);
     if (format.pointSize)
-        mFontSizeCombo->setCurrentText(QString::number(*format.pointSize));
+        ShowInCombo(mFontSizeCombo, QString::number(*format.pointSize));
     if (format.color)
         mColorPicture->SetColor(*format.color);
     mToolbar->update();
@@ -249,6 +265,10 @@ void TextControl::SyncSelection() {
 void TextControl::ToolbarClick(const QString& key) {
     if (!IsInitialized())
         return;
+    if (key == QLatin1String("ok")) {
+        Destroy();
+        return;
+    }
     QTextCursor cursor = mRichTextBox->TextCursor();
     const SelectionFormat format = ReadSelectionFormat(cursor);
     if (key == QLatin1String("bold"))

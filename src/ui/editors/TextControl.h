@@ -23,9 +23,10 @@ class Page;
 
 // The text box editor: a rich-text area over one text box of a page, with
 // a toolbar above it for font, size, bold, italic, underline, alignment and
-// colour. The text is shown at the book view's zoom in the lines the page
-// rendering gives. When the edit ends the text goes back to the page as RTF
-// (and, with Destroy, the book is saved). The page owns the text; the editor
+// colour, and Done. Ctrl+B, Ctrl+I and Ctrl+U act as the bold, italic and
+// underline buttons. The text is shown at the book view's zoom in the lines
+// the page rendering gives. When the edit ends the text goes back to the page
+// as RTF (and, with Done or Destroy, the book is saved). The page owns the text; the editor
 // keeps only the page, the box's index and its template box.
 class TextControl : public QWidget, public TextBoxEditor {
     Q_OBJECT
@@ -50,7 +51,7 @@ public:
 
     // Fills the font list (done once, when the editor is first shown).
     void FillFontList();
-    // Runs a toolbar button by key; unknown keys do nothing.
+    // Runs a toolbar button by key ("ok" is Done); unknown keys do nothing.
     void ToolbarClick(const QString& key);
     // Shows or hides the colour palette.
     void TogglePalette();

@@ -12,7 +12,28 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// The toolbar key of a format shortcut, empty for any other key.
+QString FormatKeyOf(const QKeyEvent& event) {
+    if (event.matches(QKeySequence::Bold))
+        return QStringLiteral("bold");
+    if (event.matches(QKeySequence::Italic))
+        return QStringLiteral("italic");
+    if (event.matches(QKeySequence::Underline))
+        return QStringLiteral("underline");
+    return QString();
+}
+
+} // namespace
+
 bool TextControlEditItem::sceneEvent(QEvent* event) {
+    // The format keys are the text's, before any shortcut of the window.
+    if (event->type() == QEvent::ShortcutOverride &&
+        !FormatKeyOf(*static_cast<QKeyEvent*>(event)).isEmpty()) {
+        event->accept();
+        return true;
+    }
     const bool handled = QGraphicsTextItem::sceneEvent(event);
     NoteSelection();
     return handled;
@@ -40,6 +61,11 @@ void TextControlEditItem::keyPressEvent(QKeyEvent* event) {
         emit EscapePressed();
         return;
     }
+    if (const QString key = FormatKeyOf(*event); !key.isEmpty()) {
+        event->accept();
+        emit FormatKeyPressed(key);
+        return;
+    }
     QGraphicsTextItem::keyPressEvent(event);
 }
 
@@ -59,6 +85,8 @@ TextControlEditView::TextControlEditView(QWidget* parent)
     connect(mItem, &TextControlEditItem::SelectionMoved, this,
             &TextControlEditView::SelectionMoved);
     connect(mItem, &TextControlEditItem::EscapePressed, this, &TextControlEditView::EscapePressed);
+    connect(mItem, &TextControlEditItem::FormatKeyPressed, this,
+            &TextControlEditView::FormatKeyPressed);
 }
 
 TextControlEditView::~TextControlEditView() {

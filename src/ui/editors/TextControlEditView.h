@@ -27,6 +27,8 @@ public:
 signals:
     void SelectionMoved();
     void EscapePressed();
+    // Ctrl+B, Ctrl+I or Ctrl+U: the toolbar key "bold", "italic" or "underline".
+    void FormatKeyPressed(const QString& key);
 
 protected:
     bool sceneEvent(QEvent* event) override;
@@ -65,6 +67,7 @@ signals:
     // A mouse button went down anywhere on the text.
     void Pressed();
     void EscapePressed();
+    void FormatKeyPressed(const QString& key);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

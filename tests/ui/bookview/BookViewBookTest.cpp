@@ -11,7 +11,10 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -82,6 +85,50 @@ TEST_F(BookViewBookTest, ZoomEntriesSizeThePagesFromTheCataloguePixels) {
         EXPECT_EQ(view.LeftPageControl()->size(),
                   QSize(view.ZoomLevels()[0].width, view.ZoomLevels()[0].height));
     }
+}
+
+TEST_F(BookViewBookTest, TheWheelScrollsAZoomedPageAsItsBarsDo) {
+    const auto wheel = [](QWidget* target, QPoint delta, Qt::KeyboardModifiers modifiers = {}) {
+        const QPointF at(20, 20);
+        QWheelEvent event(at, target->mapToGlobal(at), QPoint(), delta, Qt::NoButton, modifiers,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(target, &event);
+        return event.isAccepted();
+    };
+    // Fitted pages: the view leaves the wheel to the window, as before.
+    EXPECT_FALSE(wheel(&view, QPoint(0, -120)));
+    EXPECT_FALSE(wheel(view.RightPageControl(), QPoint(0, -120)));
+
+    view.SetZoomIndex(12); // "200%"
+    QScrollBar* across = view.HScrollBar();
+    QScrollBar* down = view.VScrollBar();
+    ASSERT_TRUE(down->isVisible());
+    ASSERT_GT(down->maximum(), 0);
+    // A notch over the bar itself tells how far a notch goes.
+    wheel(down, QPoint(0, -120));
+    const int notch = down->value();
+    ASSERT_GT(notch, 0);
+    down->setValue(0);
+
+    PageControl* page = view.RightPageControl();
+    const QPoint before = page->pos();
+    EXPECT_TRUE(wheel(page, QPoint(0, -120)));
+    EXPECT_EQ(down->value(), notch);
+    EXPECT_EQ(across->value(), 0);
+    EXPECT_EQ(page->pos(), before - QPoint(0, notch));
+    wheel(&view, QPoint(0, 120)); // beside the pages as over them
+    EXPECT_EQ(down->value(), 0);
+    wheel(page, QPoint(0, 120)); // the top stays the top
+    EXPECT_EQ(down->value(), 0);
+
+    wheel(page, QPoint(0, -120), Qt::ShiftModifier);
+    EXPECT_EQ(across->value(), std::min(notch, across->maximum()));
+    EXPECT_EQ(down->value(), 0);
+    EXPECT_EQ(page->pos(), before - QPoint(across->value(), 0));
+
+    for (int i = 0; i < 100; ++i)
+        wheel(&view, QPoint(0, -120));
+    EXPECT_EQ(down->value(), down->maximum());
 }
 
 TEST_F(BookViewBookTest, DeleteButtonsAppearAboveTheMinimumAndDeleteThePageUnderThem) {

@@ -90,6 +90,25 @@ TEST(BookViewLayoutTest, ScrollBarsOnlyWhenWiderThanTheFitPage) {
               700 - 480 + 10 + 17);
 }
 
+TEST(BookViewLayoutTest, TheWheelScrollsDownAndUpShiftSidewaysWithinTheBars) {
+    const QPoint maximum(400, 300);
+    const QPoint at(100, 100);
+    // A notch down (negative) scrolls one notch's pixels down; up scrolls up.
+    EXPECT_EQ(WheelScrolled(at, QPoint(0, -120), false, maximum, 150), QPoint(100, 250));
+    EXPECT_EQ(WheelScrolled(at, QPoint(0, 120), false, maximum, 150), QPoint(100, 0));
+    EXPECT_EQ(WheelScrolled(at, QPoint(0, -60), false, maximum, 150), QPoint(100, 175));
+    // Shift turns the wheel sideways, whether the platform did so already or not.
+    EXPECT_EQ(WheelScrolled(at, QPoint(0, -120), true, maximum, 150), QPoint(250, 100));
+    EXPECT_EQ(WheelScrolled(at, QPoint(-120, 0), true, maximum, 150), QPoint(250, 100));
+    // A sideways wheel, and both at once from a touchpad.
+    EXPECT_EQ(WheelScrolled(at, QPoint(-120, 0), false, maximum, 150), QPoint(250, 100));
+    EXPECT_EQ(WheelScrolled(at, QPoint(24, -24), false, maximum, 150), QPoint(70, 130));
+    // Kept within the bars.
+    EXPECT_EQ(WheelScrolled(at, QPoint(-1200, -1200), false, maximum, 150), maximum);
+    EXPECT_EQ(WheelScrolled(at, QPoint(1200, 1200), false, maximum, 150), QPoint(0, 0));
+    EXPECT_EQ(WheelScrolled(QPoint(0, 0), QPoint(0, -120), false, QPoint(0, 0), 150), QPoint(0, 0));
+}
+
 TEST(BookViewLayoutTest, TwoFacingPagesTouchAndCarryNumbersAtTheOuterCorners) {
     const ViewMetrics view = View(1010, 600, PagesView::TwoPages);
     const QSize fit(500, 360);

@@ -1,6 +1,7 @@
 #include "ui/editors/ImageControl.h"
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
+#include "model/BookHistory.h"
 #include "model/Page.h"
 #include "model/PhotoImage.h"
 #include "ui/editors/BoxEditorFixture.h"
@@ -14,6 +15,8 @@
 #include <QSlider>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
+#include <QWheelEvent>
 
 #include <functional>
 
@@ -36,6 +39,19 @@ protected:
         QCoreApplication::sendEvent(picture, &event);
     }
     QPoint Offsets(const PhotoImage& photo) const { return {photo.X(), photo.Y()}; }
+    // A turn of the wheel over `target`; true when the editor took it.
+    static bool Wheel(QWidget* target, int angleDelta) {
+        const QPointF at(5, 5);
+        QWheelEvent event(at, target->mapToGlobal(at), QPoint(), QPoint(0, angleDelta),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        event.ignore();
+        QCoreApplication::sendEvent(target, &event);
+        return event.isAccepted();
+    }
+    static QToolButton* DoneButton(const ImageControl& editor) {
+        return qobject_cast<QToolButton*>(
+            editor.Toolbar()->widgetForAction(editor.ToolbarButton("ok")));
+    }
 };
 
 } // namespace
@@ -104,6 +120,88 @@ TEST_F(ImageControlTest, ZoomButtonsAndSliderStayWithinTheRange) {
     editor.ToolbarClick("unknown");
     EXPECT_EQ(editor.ImageSizeSlider()->value(), 101);
     EXPECT_TRUE(editor.IsInitialized());
+}
+
+TEST_F(ImageControlTest, WheelStepsAsTheZoomButtonsWithinTheRange) {
+    const auto photo = PlacePhoto(0);
+    ImageControl editor(&view, manager, QImage());
+    Open(editor, photo);
+    QSlider* slider = editor.ImageSizeSlider();
+    // A notch up from any value is one "big", a notch down one "small"; over
+    // the picture and over the slider alike.
+    for (QWidget* target : {editor.Picture(), static_cast<QWidget*>(slider)}) {
+        for (const int start : {100, 105, 170, 245, 250}) {
+            for (const auto& [button, delta] : {std::pair{"big", 120}, std::pair{"small", -120}}) {
+                SCOPED_TRACE(testing::Message() << start << " " << button);
+                slider->setValue(start);
+                editor.ToolbarClick(button);
+                const int expected = slider->value();
+                slider->setValue(start);
+                EXPECT_TRUE(Wheel(target, delta)); // the page below does not scroll
+                EXPECT_EQ(slider->value(), expected);
+                EXPECT_FLOAT_EQ(photo->ratio(), 100.0f / float(expected));
+            }
+        }
+    }
+    slider->setValue(100);
+    Wheel(editor.Picture(), 120);
+    EXPECT_EQ(slider->value(), 110);
+    Wheel(editor.Picture(), 3 * 120); // three notches at once
+    EXPECT_EQ(slider->value(), 140);
+    Wheel(editor.Picture(), 30 * 120);
+    EXPECT_EQ(slider->value(), 250);
+    EXPECT_FLOAT_EQ(photo->ratio(), 0.4f);
+    Wheel(editor.Picture(), -30 * 120);
+    EXPECT_EQ(slider->value(), 100);
+    EXPECT_FLOAT_EQ(photo->ratio(), 1.0f);
+
+    // A fine wheel's small deltas make a step once they add up to a notch; a
+    // turn the other way starts afresh.
+    for (int i = 0; i < 3; ++i) {
+        Wheel(editor.Picture(), 30);
+        EXPECT_EQ(slider->value(), 100);
+    }
+    Wheel(editor.Picture(), 30);
+    EXPECT_EQ(slider->value(), 110);
+    Wheel(editor.Picture(), 60);
+    Wheel(editor.Picture(), -120);
+    EXPECT_EQ(slider->value(), 100);
+
+    // A wheel over a closed editor changes nothing.
+    editor.Destroy();
+    const float kept = photo->ratio();
+    Wheel(editor.Picture(), 120);
+    EXPECT_FLOAT_EQ(photo->ratio(), kept);
+}
+
+TEST_F(ImageControlTest, DoneSavesTheWholeEditAsOneUndoStep) {
+    const auto photo = PlacePhoto(0);
+    CurrentBook()->SaveBook();
+    BookHistory history(manager);
+    const int steps = history.Stack().count();
+    ShowView();
+    ImageControl editor(&view, manager, QImage());
+    Open(editor, photo);
+    QToolButton* done = DoneButton(editor);
+    ASSERT_NE(done, nullptr);
+    EXPECT_EQ(done->text(), "Done");
+    EXPECT_EQ(done->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+    EXPECT_TRUE(editor.Toolbar()->rect().contains(done->geometry())); // shown whole
+
+    for (int i = 0; i < 3; ++i)
+        Wheel(editor.Picture(), 120);
+    editor.ToolbarClick("rotateLeft");
+    QTest::mouseClick(done, Qt::LeftButton);
+    EXPECT_FALSE(editor.IsInitialized());
+    EXPECT_TRUE(editor.isHidden());
+    const auto saved = SavedBook()->GetPage(0)->Photo(0);
+    EXPECT_FLOAT_EQ(saved->ratio(), 100.0f / 130.0f);
+    EXPECT_EQ(saved->Angle(), 90);
+    EXPECT_EQ(history.Stack().count(), steps + 1);
+    EXPECT_EQ(history.Stack().undoText(), "Edit Photo");
+    history.Stack().undo();
+    EXPECT_FLOAT_EQ(SavedBook()->GetPage(0)->Photo(0)->ratio(), 1.0f);
+    EXPECT_EQ(SavedBook()->GetPage(0)->Photo(0)->Angle(), 0);
 }
 
 TEST_F(ImageControlTest, TurnsExchangeTheOffsetsWithinTheTurnedBounds) {
@@ -232,6 +330,7 @@ TEST_F(ImageControlTest, EveryClosingEventSavesTheBook) {
     const std::shared_ptr<Page> edited = PageAt(0);
     const std::vector<std::pair<const char*, std::function<void()>>> closers = {
         {"ok", [&] { editor.ToolbarClick("ok"); }},
+        {"done", [&] { editor.ToolbarButton("ok")->trigger(); }},
         {"page index", [&] { CurrentBook()->SetPageIndex(4); }},
         {"template",
          [&] { edited->SetTemplate(TestTemplate("Photo[0,0,200,208,0]Text[30,180,230,25,0]")); }},

@@ -129,7 +129,7 @@ TEST(TextBoxEditChoices, FontListDropsSystemFontsAndSorts) {
     EXPECT_FALSE(IsExcludedFontName("@Noto CJK"));
 
     // The system's list: sorted, only scalable fonts, none excluded.
-    const QStringList installed = EditorFontNames();
+    const QStringList installed = EditorFontNames(QString());
     ASSERT_FALSE(installed.isEmpty());
     EXPECT_TRUE(installed.contains("DejaVu Sans"));
     for (int i = 0; i < installed.size(); ++i) {
@@ -138,5 +138,43 @@ TEST(TextBoxEditChoices, FontListDropsSystemFontsAndSorts) {
         if (i > 0) {
             EXPECT_LT(installed[i - 1], installed[i]);
         }
+    }
+}
+
+TEST(TextBoxEditChoices, FontListNamesEachFamilyOnceWithoutItsFoundry) {
+    EXPECT_EQ(FontFamilyName("C059 [urw]"), "C059");
+    EXPECT_EQ(FontFamilyName("Standard Symbols PS [URW ]"), "Standard Symbols PS");
+    EXPECT_EQ(FontFamilyName("DejaVu Sans"), "DejaVu Sans");
+    EXPECT_EQ(FontFamilyName("Odd [name] here"), "Odd [name] here");
+    EXPECT_EQ(FontFamilyName("[x]"), "[x]"); // nothing but a foundry stays
+
+    const QStringList screen = {"P052 [urw]", "C059 [UKWN]",  "C059 [urw]", "Nimbus [a]",
+                                "Nimbus [b]", "System [urw]", "Arial",      "Nimbus [c]"};
+    QStringList asked;
+    const QStringList names = ListableFontNames(
+        screen,
+        [&](const QString& name) {
+            asked << name;
+            return name != "Nimbus [a]"; // the next foundry's font still counts
+        },
+        "Noto Sans CJK SC");
+    EXPECT_EQ(names, (QStringList{"Arial", "C059", "Nimbus", "Noto Sans CJK SC", "P052"}));
+    EXPECT_TRUE(asked.contains("C059 [UKWN]"));
+    // The default font is listed once, also when the system has it.
+    EXPECT_EQ(ListableFontNames(
+                  screen, [](const QString&) { return true; }, "Arial")
+                  .count("Arial"),
+              1);
+
+    // The system's list: whole family names, each once, with the default.
+    const QStringList installed = EditorFontNames("Arial");
+    EXPECT_TRUE(installed.contains("Arial"));
+    QStringList once = installed;
+    EXPECT_EQ(once.removeDuplicates(), 0);
+    for (const QString& name : installed)
+        EXPECT_FALSE(name.contains('[') || name.contains(']')) << name.toStdString();
+    for (const QString& family : QFontDatabase::families()) {
+        if (QFontDatabase::isScalable(family) && !IsExcludedFontName(family))
+            EXPECT_TRUE(installed.contains(FontFamilyName(family))) << family.toStdString();
     }
 }

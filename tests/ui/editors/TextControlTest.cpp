@@ -1,5 +1,6 @@
 #include "ui/editors/TextControl.h"
 #include "model/Book.h"
+#include "model/BookHistory.h"
 #include "model/Page.h"
 #include "model/Template.h"
 #include "render/TextRender.h"
@@ -11,7 +12,9 @@
 #include "ui/editors/TextBoxEditMath.h"
 #include "ui/editors/TextControlEditView.h"
 #include "ui/editors/TextControlPalette.h"
+#include "ui/editors/TextSelectionFormat.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -24,7 +27,9 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -230,6 +235,75 @@ TEST_F(TextControlTest, ToolbarFollowsTheSelection) {
     EXPECT_FALSE(Pressed(editor, "alignLeft"));
 }
 
+TEST_F(TextControlTest, FormatKeysToggleTheSelectionBeforeTheWindowsShortcuts) {
+    ShowView();
+    QAction windowKey; // a window's shortcut on the same key must not take it
+    windowKey.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    view.addAction(&windowKey);
+    QSignalSpy windowShortcut(&windowKey, &QAction::triggered);
+    TextControl editor(&view, manager, strings);
+    Open(editor);
+    TextControlEditView* rich = editor.RichTextBox();
+    QTest::keyClicks(rich->viewport(), "Hello world");
+    const std::tuple<Qt::Key, const char*, bool CharLook::*> keys[] = {
+        {Qt::Key_B, "bold", &CharLook::bold},
+        {Qt::Key_I, "italic", &CharLook::italic},
+        {Qt::Key_U, "underline", &CharLook::underline}};
+    for (const auto& [key, name, attribute] : keys) {
+        SCOPED_TRACE(name);
+        Selecting(editor, 0, 5);
+        for (const bool on : {true, false}) {
+            QTest::keyClick(rich->viewport(), key, Qt::ControlModifier);
+            EXPECT_EQ(Pressed(editor, name), on);
+            const std::vector<CharLook> look = LookOf(*rich->Document());
+            ASSERT_EQ(look.size(), 12u); // with the paragraph's end
+            for (int i = 0; i < 5; ++i)
+                EXPECT_EQ(look[i].*attribute, on) << i;
+            EXPECT_FALSE(look[6].*attribute); // beyond the selection
+        }
+    }
+    EXPECT_EQ(TextOf(*rich->Document()), "Hello world"); // no letter typed
+    EXPECT_EQ(windowShortcut.count(), 0);
+
+    // At the cursor the key sets what is typed next.
+    Selecting(editor, 11, 11);
+    QTest::keyClick(rich->viewport(), Qt::Key_I, Qt::ControlModifier);
+    QTest::keyClicks(rich->viewport(), "!");
+    const std::vector<CharLook> look = LookOf(*rich->Document());
+    ASSERT_EQ(look.size(), 13u);
+    EXPECT_EQ(look[11].character, '!');
+    EXPECT_TRUE(look[11].italic);
+    EXPECT_FALSE(look[10].italic);
+}
+
+TEST_F(TextControlTest, DoneStoresTheTextSavesTheBookAndCloses) {
+    PageAt(0)->SetText(0, StoredRtf("before"));
+    CurrentBook()->SaveBook();
+    BookHistory history(manager);
+    const int steps = history.Stack().count();
+    ShowView();
+    TextControl editor(&view, manager, strings);
+    Open(editor);
+    auto* done =
+        qobject_cast<QToolButton*>(editor.Toolbar()->widgetForAction(editor.ToolbarButton("ok")));
+    ASSERT_NE(done, nullptr);
+    EXPECT_EQ(done->text(), "Done");
+    EXPECT_EQ(done->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+    EXPECT_FALSE(done->isCheckable());
+    EXPECT_TRUE(editor.mask().contains(done->geometry())); // takes clicks, whole
+    QTest::keyClick(editor.RichTextBox()->viewport(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(editor.RichTextBox()->viewport(), " after");
+    QTest::mouseClick(done, Qt::LeftButton);
+    EXPECT_FALSE(editor.IsInitialized());
+    EXPECT_TRUE(editor.isHidden());
+    EXPECT_EQ(TextOf(*RtfReader().Read(PageAt(0)->text(0))), "before after");
+    EXPECT_EQ(SavedBook()->GetPage(0)->text(0), PageAt(0)->text(0));
+    EXPECT_EQ(history.Stack().count(), steps + 1);
+    EXPECT_EQ(history.Stack().undoText(), "Edit Text");
+    history.Stack().undo();
+    EXPECT_EQ(TextOf(*RtfReader().Read(SavedBook()->GetPage(0)->text(0))), "before");
+}
+
 TEST_F(TextControlTest, PaletteTogglesPreviewsAndHidesOnAPressInTheText) {
     ShowView();
     TextControl editor(&view, manager, strings);
@@ -262,17 +336,64 @@ TEST_F(TextControlTest, PaletteTogglesPreviewsAndHidesOnAPressInTheText) {
 
 TEST_F(TextControlTest, FontListAndSizes) {
     EXPECT_EQ(TextControl(&view, manager, strings).FontCombo()->count(), 0); // filled when shown
+    // A default font the system lacks is offered all the same.
+    strings.ApplyLanguageLine("cTextControlDefaultFont=Arial");
     ShowView();
     TextControl editor(&view, manager, strings);
     Open(editor);
     QStringList fonts;
     for (int i = 0; i < editor.FontCombo()->count(); ++i)
         fonts << editor.FontCombo()->itemText(i);
-    EXPECT_EQ(fonts, EditorFontNames());
+    EXPECT_EQ(fonts, EditorFontNames("Arial"));
+    EXPECT_TRUE(fonts.contains("Arial"));
+    EXPECT_EQ(editor.FontCombo()->currentText(), "Arial"); // new text's font
+    EXPECT_EQ(editor.FontCombo()->itemText(editor.FontCombo()->currentIndex()), "Arial");
     QStringList sizes;
     for (int i = 0; i < editor.FontSizeCombo()->count(); ++i)
         sizes << editor.FontSizeCombo()->itemText(i);
     EXPECT_EQ(sizes, EditorFontSizes());
+    // The open list shows its longest name whole.
+    QFontMetrics metrics(editor.FontCombo()->view()->font());
+    int longest = 0;
+    for (const QString& font : fonts)
+        longest = std::max(longest, metrics.horizontalAdvance(font));
+    EXPECT_GE(editor.FontCombo()->view()->minimumWidth(), longest);
+}
+
+TEST_F(TextControlTest, ListsOpenAtTheSelectionsFontAndSize) {
+    PageAt(0)->SetText(
+        0, StoredRtf("{\\fs40 twenty} {\\fs23 odd} {\\f1 serif}")
+               .replace("DejaVu Sans;}", "DejaVu Sans;}{\\f1\\fnil Liberation Serif;}"));
+    ShowView();
+    TextControl editor(&view, manager, strings);
+    Open(editor);
+    QComboBox* fonts = editor.FontCombo();
+    QComboBox* sizes = editor.FontSizeCombo();
+    const auto current = [](const QComboBox* combo) {
+        return combo->currentIndex() < 0 ? QString() : combo->itemText(combo->currentIndex());
+    };
+    for (const auto& [from, size, family] :
+         {std::tuple{1, "20", "DejaVu Sans"}, std::tuple{7, "", "DejaVu Sans"},
+          std::tuple{12, "12", "Liberation Serif"}, std::tuple{0, "20", "DejaVu Sans"}}) {
+        SCOPED_TRACE(from);
+        Selecting(editor, from, from + 2);
+        const SelectionFormat format = ReadSelectionFormat(editor.RichTextBox()->TextCursor());
+        ASSERT_TRUE(format.pointSize && format.family);
+        // The entry the list opens at is the selection's.
+        EXPECT_EQ(current(sizes), size);
+        EXPECT_EQ(sizes->currentText(), QString::number(*format.pointSize));
+        EXPECT_EQ(current(fonts), family);
+        EXPECT_EQ(current(fonts), *format.family);
+    }
+    // A size the list lacks shows only in the edit line.
+    Selecting(editor, 7, 9);
+    EXPECT_EQ(sizes->currentText(), "11.5");
+    EXPECT_EQ(sizes->currentIndex(), -1);
+    // The open list shows the selection's entry, not the list's first.
+    Selecting(editor, 1, 3);
+    sizes->showPopup();
+    EXPECT_EQ(sizes->view()->currentIndex().data().toString(), "20");
+    sizes->hidePopup();
 }
 
 TEST_F(TextControlTest, UntouchedTextComesBackAsItWasEmptiedTextAsNothing) {
