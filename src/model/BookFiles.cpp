@@ -3,8 +3,13 @@
 #include "model/TextFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+#include <algorithm>
+#include <limits>
+#include <tuple>
 
 namespace BookFiles {
 
@@ -39,6 +44,47 @@ std::optional<PhotoFileName> ParsePhotoFileName(const QString& fileName) {
     if (name.isEmpty())
         return std::nullopt;
     return PhotoFileName{name, name.right(32)};
+}
+
+namespace {
+
+struct ImportRank {
+    qint64 stamp;
+    qint64 modified;
+    QString file;
+    bool operator<(const ImportRank& o) const {
+        return std::tie(stamp, modified, file) < std::tie(o.stamp, o.modified, o.file);
+    }
+};
+
+ImportRank RankOf(const QFileInfo& info) {
+    const QString name = ParsePhotoFileName(info.fileName())->name;
+    bool ok = false;
+    const qint64 stamp = name.left(name.size() - 32).toLongLong(&ok, 16);
+    return {ok ? stamp : std::numeric_limits<qint64>::max(),
+            info.lastModified().toMSecsSinceEpoch(), info.fileName()};
+}
+
+} // namespace
+
+QStringList FullSizeFilesInImportOrder(const QString& bookFolder) {
+    std::vector<ImportRank> ranks;
+    const QDir folder(bookFolder);
+    for (const QFileInfo& info : folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (ParsePhotoFileName(info.fileName()))
+            ranks.push_back(RankOf(info));
+    }
+    std::sort(ranks.begin(), ranks.end());
+    QStringList files;
+    for (const ImportRank& rank : ranks)
+        files << rank.file;
+    return files;
+}
+
+void MarkImported(const QString& bookFolder, const QString& photoName, const QDateTime& when) {
+    QFile file(QDir(bookFolder).filePath(photoName + QLatin1String(kFullSizeSuffix)));
+    if (file.open(QIODevice::ReadWrite)) // opening for writing keeps the bytes
+        file.setFileTime(when, QFileDevice::FileModificationTime);
 }
 
 namespace {

@@ -36,6 +36,15 @@ struct PhotoFileName {
 };
 std::optional<PhotoFileName> ParsePhotoFileName(const QString& fileName);
 
+// The "_or.jpg" files of a book folder in the order their photos were
+// imported: by the seconds stamp that begins each name, then by the file's
+// modification time (the import marks it, see MarkImported), then by name.
+// Names without a readable stamp come last.
+QStringList FullSizeFilesInImportOrder(const QString& bookFolder);
+// Sets the modification time of a photo's "_or.jpg" to `when`, so that photos
+// of the same second keep the order in which they joined the book.
+void MarkImported(const QString& bookFolder, const QString& photoName, const QDateTime& when);
+
 // Removes what interrupted writes left in a book folder, when last modified
 // before `olderThan`, and nothing else:
 // - photo files ("<stamp><key>_sm.jpg", "_md", "_lg", "_or", each also

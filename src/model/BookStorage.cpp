@@ -69,7 +69,7 @@ void Book::LoadBook() {
 
 void Book::RebuildPhotoPool() {
     const QString folder = GetBookFolder();
-    for (const QString& file : QDir(folder).entryList(kAllFiles, QDir::Name)) {
+    for (const QString& file : BookFiles::FullSizeFilesInImportOrder(folder)) {
         const std::optional<BookFiles::PhotoFileName> parsed = BookFiles::ParsePhotoFileName(file);
         if (!parsed || mPhotos->Find(parsed->key))
             continue;

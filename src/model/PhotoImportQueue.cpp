@@ -3,6 +3,7 @@
 #include "base/BackgroundWork.h"
 #include "base/Md5.h"
 #include "model/Book.h"
+#include "model/BookFiles.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 
@@ -156,5 +157,10 @@ void PhotoImportQueue::ApplyNew(Entry& entry, PhotoImportOutcome& out) {
         } else {
             book->Photos().Add(entry.photo);
         }
+    }
+    if (out.status == Status::Added) {
+        // files made side by side finish in any order; the book reads them back in this one
+        mLastMark = std::max(QDateTime::currentDateTimeUtc(), mLastMark.addMSecs(1));
+        BookFiles::MarkImported(entry.bookFolder, entry.photo->GetName(), mLastMark);
     }
 }

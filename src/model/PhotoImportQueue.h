@@ -2,6 +2,7 @@
 
 #include "imaging/PhotoImageFiles.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QStringList>
 #include <QThreadPool>
@@ -83,4 +84,5 @@ private:
     quint64 mNextId = 0;
     int mHandled = 0;
     int mTotal = 0;
+    QDateTime mLastMark = QDateTime::fromMSecsSinceEpoch(0, Qt::UTC); // of the last added photo
 };

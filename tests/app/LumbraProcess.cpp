@@ -21,8 +21,9 @@ LumbraProcess::Outcome LumbraProcess::Run(QStringList arguments, uint64_t addres
     for (const char* variable : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
         environment.insert(QString::fromLatin1(variable),
                            home.filePath(QString::fromLatin1(variable)));
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+    environment.insert(QStringLiteral("LANG"), locale);
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    environment.insert(QStringLiteral("LANGUAGE"), locale.section(u'.', 0, 0));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the program picks offscreen itself
     process.setProcessEnvironment(environment);
     if (addressSpaceLimit > 0)

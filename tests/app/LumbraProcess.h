@@ -13,6 +13,7 @@
 struct LumbraProcess : ::testing::Test {
     QTemporaryDir home;
     QString books;
+    QString locale = QStringLiteral("en_US.UTF-8"); // LANG, LC_ALL and LANGUAGE of the program
 
     void SetUp() override;
 

@@ -1,6 +1,7 @@
 #include "model/Book.h"
 #include "base/FifoWatchdog.h"
 #include "base/LumbraError.h"
+#include "model/BookFiles.h"
 #include "model/FileSizeLimit.h"
 #include "model/ModelTestSupport.h"
 #include "model/Page.h"
@@ -12,6 +13,7 @@
 #include "base/LogCapture.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -175,6 +177,39 @@ TEST_F(BookTest, PhotoPoolComesFromFullSizeFiles) {
     EXPECT_EQ(book->Photos().Find(key)->GetName(), "1A" + key); // first one found
     EXPECT_NE(book->Photos().Find(TestKey(10)), nullptr);
     EXPECT_EQ(book->Photos().Find(TestKey(8)), nullptr);
+}
+
+TEST_F(BookTest, PhotoPoolFollowsImportStampsThenModificationTimes) {
+    auto book = MakeBook();
+    const QString folder = book->GetBookFolder();
+    const QDateTime base = QDateTime::currentDateTimeUtc().addDays(-1);
+    struct Stored {
+        QString name;
+        int secondsAfterBase;
+    };
+    // Expected order: the earlier stamp first even when its file changed last
+    // (a copied folder), then within one stamp the earlier file first.
+    const QList<Stored> expected = {{"19" + TestKey(5), 50},
+                                    {"1A" + TestKey(9), 10},
+                                    {"1A" + TestKey(3), 20},
+                                    {"1A" + TestKey(6), 30},
+                                    {"notastamp" + TestKey(1), 0}};
+    for (const Stored& s : expected) {
+        const QString path = folder + s.name + "_or.jpg";
+        WriteFile(path, s.name.toLatin1());
+        BookFiles::MarkImported(folder, s.name, base.addSecs(s.secondsAfterBase));
+        ASSERT_EQ(QFileInfo(path).lastModified(), base.addSecs(s.secondsAfterBase));
+    }
+    book->LoadBook();
+    QStringList names;
+    for (const auto& photo : book->Photos())
+        names << photo->GetName();
+    QStringList wanted;
+    for (const Stored& s : expected)
+        wanted << s.name;
+    EXPECT_EQ(names.join(" ").toStdString(), wanted.join(" ").toStdString());
+    for (const Stored& s : expected) // marking keeps the bytes
+        EXPECT_EQ(ReadFile(folder + s.name + "_or.jpg"), s.name.toLatin1());
 }
 
 TEST_F(BookTest, PhotosOnPagesSurviveSaveAndLoad) {

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -72,6 +73,29 @@ TEST_F(PhotoImportQueueTest, ReportsInQueueOrderWithRunningProgress) {
     EXPECT_TRUE(outcomes[1].photo->IsSupportFormat());
     EXPECT_EQ(outcomes[1].photo->GetWidth(), 160);
     EXPECT_EQ(JpegsIn(*book).size(), 8);
+}
+
+TEST_F(PhotoImportQueueTest, AReopenedBookListsItsPhotosInImportOrder) {
+    const auto book = MakeBook("A");
+    // Queued with their keys falling and the first file the slowest, so that
+    // neither the names nor the times the files are finished give this order.
+    QStringList paths = {Jpeg("a.jpg"), Jpeg("b.jpg"), Jpeg("c.jpg")};
+    std::sort(paths.begin(), paths.end(),
+              [](const QString& x, const QString& y) { return Md5().Hash(x) > Md5().Hash(y); });
+    TestJpegs::Write(paths[0], TestJpegs::PhotoLike(2000, 1500));
+    queue.Add(paths, book);
+    ASSERT_TRUE(WaitUntilIdle());
+
+    Book reopened(books.path(), ModelContext{&TestCatalogue(), &host, nullptr});
+    reopened.SetName("A");
+    reopened.LoadBook();
+    QStringList keys;
+    for (const auto& photo : reopened.Photos())
+        keys << photo->GetKey();
+    QStringList wanted;
+    for (const QString& path : paths)
+        wanted << Md5().Hash(path);
+    EXPECT_EQ(keys.join(" ").toStdString(), wanted.join(" ").toStdString());
 }
 
 TEST_F(PhotoImportQueueTest, FilesGoIntoTheBookTheyWereQueuedFor) {

@@ -1,5 +1,7 @@
 #include "render/rtf/RtfDocumentBuilder.h"
 
+#include "render/rtf/TextFontFamilies.h"
+
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -22,8 +24,7 @@ QTextCharFormat RtfDocumentBuilder::FormatOf(const RtfChars& chars) const {
     QTextCharFormat format;
     const RtfFont* font = FontOf(chars.font);
     const QString family = font ? font->name : mDefaults.family;
-    if (!family.isEmpty())
-        format.setFontFamilies(QStringList{family});
+    format.setFontFamilies(TextFontFamilies(family));
     format.setFontPointSize(chars.halfPoints / 2.0);
     format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
     format.setFontItalic(chars.italic);

@@ -3,6 +3,7 @@
 #include "render/rtf/RtfCodePage.h"
 #include "render/rtf/RtfDocumentBuilder.h"
 #include "render/rtf/RtfKeywords.h"
+#include "render/rtf/TextFontFamilies.h"
 
 #include <QColor>
 #include <QTextCursor>
@@ -476,8 +477,7 @@ bool RtfReader::IsRtf(QStringView text) { return text.trimmed().startsWith(u"{\\
 void RtfReader::Read(QStringView rtf, QTextDocument& document) const {
     document.clear();
     QFont font = document.defaultFont();
-    if (!mDefaults.family.isEmpty())
-        font.setFamilies(QStringList{mDefaults.family});
+    font.setFamilies(TextFontFamilies(mDefaults.family));
     font.setPointSizeF(mDefaults.pointSize);
     document.setDefaultFont(font);
     if (!IsRtf(rtf)) {

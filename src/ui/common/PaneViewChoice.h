@@ -7,10 +7,9 @@
 class Book;
 class BookManager;
 
-// The side pane's view chosen for the book that is open. It is window state
-// of this run and stored nowhere: it belongs to the open book object, so a
-// book opened (again), renamed or made new starts with the strip, and so
-// does the window without a book.
+// The side pane's view chosen for the book that is open. It belongs to the
+// open book object: each book object starts with the strip, and so does the
+// window without a book; the main window sets the view a book was left with.
 class PaneViewChoice {
 public:
     // Null books: always the strip.

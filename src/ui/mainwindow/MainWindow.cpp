@@ -43,6 +43,7 @@ MainWindow::MainWindow(const MainWindowContext& context, QWidget* parent)
     // Loading.
     connect(&mBooks, &BookManager::bookChanged, this, &MainWindow::OnBookChange);
     connect(&mBooks, &BookManager::bookListChanged, this, &MainWindow::SetAlbumMenu);
+    FollowViewState();
     RestorePlacement();
     CreateMenus();
     setWindowTitle(mStrings.Text(u"cMainFormCaption"));
@@ -107,7 +108,8 @@ void MainWindow::OnBookChange() {
     if (const auto book = CurrentBook())
         setWindowTitle(
             MainWindowRules::WindowTitle(mStrings.Text(u"cMainFormCaption"), book->GetName()));
-    Resize(); // the new book's side-pane view
+    Resize();                // the new book's side-pane view
+    RestoreViewState(false); // its page follows when the change is done
 }
 
 void MainWindow::SubscribeToBook(const std::shared_ptr<Book>& book) {
@@ -239,6 +241,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
             (*it)->close();
     }
     mBooks.Quit(); // editors commit their pending edits
+    SaveViewState();
     SavePlacement();
 }
 

@@ -137,6 +137,12 @@ private:
     void SavePlacement();
     std::unique_ptr<QSettings> PlacementStore() const;
     IntroductionPanel& Introduction();
+    // MainWindowViewState.cpp
+    void FollowViewState();
+    // Stores how the current book is shown, once the window shows it.
+    void SaveViewState();
+    // Shows the current book as it was left; the page only when withPage.
+    void RestoreViewState(bool withPage);
 
     const Constants& mStrings;
     const Templates& mTemplates;
@@ -157,6 +163,7 @@ private:
     IntroductionPanel* mIntroduction = nullptr;
     std::unique_ptr<PageExportJob> mPreviewJob;
     QPointer<Book> mSubscribedBook;
+    std::weak_ptr<Book> mViewStateBook; // the book whose view state the window shows
     QPointer<QMessageBox> mSaveFailureBox;
     bool mClosed = false;
 

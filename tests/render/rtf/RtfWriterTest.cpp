@@ -4,6 +4,7 @@
 
 #include "RtfTestSupport.h"
 
+#include <QFont>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <gtest/gtest.h>
@@ -32,6 +33,7 @@ QTextBlockFormat Aligned(Qt::Alignment alignment) {
 // A document using everything the writer supports.
 std::unique_ptr<QTextDocument> RichDocument() {
     auto document = std::make_unique<QTextDocument>();
+    document->setDefaultFont(QFont(QStringLiteral("DejaVu Sans"))); // as the reader sets it
     QTextCursor cursor(document.get());
     cursor.setBlockFormat(Aligned(Qt::AlignLeft));
     cursor.insertText("Plain ", Chars("DejaVu Sans", 10));

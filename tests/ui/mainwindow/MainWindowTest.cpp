@@ -231,7 +231,7 @@ TEST_F(MainWindowTest, DeleteAsksAndDeletesOnlyOnYes) {
     EXPECT_EQ(AlbumEntries(), QStringList{"Untitled"});
 }
 
-TEST_F(MainWindowTest, ViewSwitchMovesThePaneAndAnOpenedBookStartsWithTheStrip) {
+TEST_F(MainWindowTest, ViewSwitchMovesThePaneAndANewBookStartsWithTheStrip) {
     MainWindow& w = ShownWithBook();
     w.resize(900, 600);
     QCoreApplication::processEvents();
@@ -249,7 +249,9 @@ TEST_F(MainWindowTest, ViewSwitchMovesThePaneAndAnOpenedBookStartsWithTheStrip) 
     EXPECT_EQ(w.GetBookView()->geometry(),
               QRect(171, 0, client->width() - 170 - column, client->height()));
 
-    books->LoadBook("Untitled"); // the view lives as long as the book object only
+    books->LoadBook("Untitled"); // reopened as it was left
+    EXPECT_EQ(w.GetSidePane()->View(), PaneView::Column);
+    ASSERT_EQ(books->NewBook("Trip"), BookNameCheck::Accepted); // a new book has the strip
     EXPECT_EQ(pane->geometry(), QRect(0, 0, client->width(), 161));
 }
 
