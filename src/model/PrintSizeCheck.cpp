@@ -3,7 +3,19 @@
 #include "model/PhotoImage.h"
 #include "model/TemplateBox.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+
+namespace {
+
+// Whole pixels, kept within int for boxes of any size a page text may give.
+int PixelCount(double pixels) {
+    constexpr double kMost = std::numeric_limits<int>::max();
+    return std::isfinite(pixels) ? int(std::clamp(std::ceil(pixels), 0.0, kMost)) : 0;
+}
+
+} // namespace
 
 std::optional<PrintSizeCheck> CheckPrintSize(const PhotoImage& photo) {
     const auto& box = photo.PhotoBox();
@@ -18,6 +30,6 @@ std::optional<PrintSizeCheck> CheckPrintSize(const PhotoImage& photo) {
         VisibleWindow(check.picture.width(), check.picture.height(), boxW, boxH, photo.ratio());
     check.tooSmall =
         check.window.width / boxW < minimum.x || check.window.height / boxH < minimum.y;
-    check.needed = QSize(int(std::ceil(boxW * minimum.x)), int(std::ceil(boxH * minimum.y)));
+    check.needed = QSize(PixelCount(boxW * minimum.x), PixelCount(boxH * minimum.y));
     return check;
 }

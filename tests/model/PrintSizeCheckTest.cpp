@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -69,4 +70,13 @@ TEST_F(PrintSizeCheckTest, FollowsZoomAndAngleAsTheFlagDoes) {
     EXPECT_FALSE(CheckPrintSize(photo)->tooSmall);
     photo.SetRatio(0.45f);
     EXPECT_TRUE(CheckPrintSize(photo)->tooSmall);
+}
+
+TEST_F(PrintSizeCheckTest, AHugeBoxFromAPageTextNeedsAtMostTheLargestCount) {
+    photo.SetPhotoBox(Box(3e12f, 208), MinRatios{5.52, 5.52});
+    const auto check = CheckPrintSize(photo);
+    ASSERT_TRUE(check);
+    EXPECT_EQ(check->needed.width(), std::numeric_limits<int>::max());
+    EXPECT_EQ(check->needed.height(), int(std::ceil(208 * 5.52)));
+    EXPECT_TRUE(check->tooSmall);
 }
