@@ -1,6 +1,8 @@
 #include "model/ModelTestSupport.h"
 
 #include "imaging/Thumb.h"
+#include "model/Book.h"
+#include "model/ModelContext.h"
 #include "model/PhotoImage.h"
 #include "model/Template.h"
 #include "model/Templates.h"
@@ -43,6 +45,15 @@ QString TestKey(int n) { return QStringLiteral("%1").arg(n, 32, 16, QLatin1Char(
 Templates& TestCatalogue() {
     static Templates catalogue;
     return catalogue;
+}
+
+std::shared_ptr<Book> MakeTripBook(const QString& booksFolder, PageDisplayHost* host) {
+    ModelContext context;
+    context.templates = &TestCatalogue();
+    context.displayHost = host;
+    auto book = std::make_shared<Book>(booksFolder, context);
+    book->SetName(QStringLiteral("Trip"));
+    return book;
 }
 
 std::shared_ptr<Template> TestTemplate(const QString& definition) {

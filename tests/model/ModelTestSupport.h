@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+class Book;
 class PhotoImage;
 class Template;
 class Templates;
@@ -37,6 +38,10 @@ QString TestKey(int n);
 
 // The catalogue built into the program, built once for all tests.
 Templates& TestCatalogue();
+
+// A new book "Trip" in `booksFolder` (with the closing slash) on the test
+// catalogue, handing photos to `host`.
+std::shared_ptr<Book> MakeTripBook(const QString& booksFolder, PageDisplayHost* host);
 
 // A template from a definition text.
 std::shared_ptr<Template> TestTemplate(const QString& definition);

@@ -27,11 +27,7 @@ constexpr float PhotoX = 100, PhotoY = 50;
 class PageDropTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ModelContext context;
-        context.templates = &TestCatalogue();
-        context.displayHost = &host;
-        book = std::make_shared<Book>(books.path() + QLatin1Char('/'), context);
-        book->SetName(QStringLiteral("Trip"));
+        book = MakeTripBook(books.path() + QLatin1Char('/'), &host);
         target = book->GetPage(0);
     }
     QString WriteJpeg(const QString& name) const {

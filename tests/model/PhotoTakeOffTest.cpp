@@ -18,11 +18,7 @@ namespace {
 class PhotoTakeOffTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ModelContext context;
-        context.templates = &TestCatalogue();
-        context.displayHost = &host;
-        book = std::make_shared<Book>(books.path() + QLatin1Char('/'), context);
-        book->SetName(QStringLiteral("Trip"));
+        book = MakeTripBook(books.path() + QLatin1Char('/'), &host);
         for (const QString name : {"a.jpg", "b.jpg"}) {
             const QString path = pictures.filePath(name);
             TestJpegs::Write(path, TestJpegs::PhotoLike(640, 480));

@@ -6,6 +6,7 @@
 #include "base/UserFolders.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "online/InternetState.h"
 #include "online/ServiceAddress.h"
 #include "render/PageExport.h"
 #include "render/PageExportJob.h"
@@ -16,7 +17,6 @@
 #include "ui/mainwindow/dialogs/BookNameDialogs.h"
 #include "ui/mainwindow/dialogs/FileOpen.h"
 #include "ui/mainwindow/dialogs/FolderBrowse.h"
-#include "ui/mainwindow/dialogs/InternetCheck.h"
 #include "ui/mainwindow/dialogs/OrderChecks.h"
 #include "ui/mainwindow/dialogs/PreviewStatusDialog.h"
 

@@ -1,10 +1,12 @@
 #include "ui/online/UpdateCheckFlow.h"
 
+#include "base/BaseLog.h"
 #include "base/Constants.h"
 #include "base/LumbraError.h"
 #include "base/ProgramInfo.h"
 #include "base/ShellOpen.h"
 #include "online/ServiceAddress.h"
+#include "ui/UiLog.h"
 
 #include <QMessageBox>
 #include <QNetworkReply>
@@ -41,6 +43,7 @@ void UpdateCheckFlow::Request(bool silent) {
     try {
         version = VersionNumber();
     } catch (const LumbraError&) {
+        LogCaughtException(lcUi(), "The program's version number for the update check");
         if (!silent)
             mAsking = false;
         emit checked(silent, UpdateAnswer{});

@@ -29,13 +29,6 @@ namespace {
 
 class MainWindowEditTest : public MainWindowFixture {
 protected:
-    MainWindow& Active() {
-        Window().show();
-        books->Initialize();
-        Window().activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&Window()));
-        return Window();
-    }
     QByteArray StateFile() const {
         QFile file(CurrentBook()->GetBookFolder() + QStringLiteral("book.pbx"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

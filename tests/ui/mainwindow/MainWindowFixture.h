@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -68,6 +69,14 @@ protected:
             host.SetTarget(window->GetSidePane()); // as the program wires it
         }
         return *window;
+    }
+    // The window with its book, shown and active as a user sees it.
+    MainWindow& Active() {
+        Window().show();
+        books->Initialize();
+        Window().activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&Window()));
+        return Window();
     }
     QAction* Item(const char* name) {
         auto* action = Window().findChild<QAction*>(QLatin1String(name));

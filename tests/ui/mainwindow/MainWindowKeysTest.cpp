@@ -18,14 +18,6 @@ namespace {
 
 class MainWindowKeysTest : public MainWindowFixture {
 protected:
-    // The window with its book, shown and active as a user sees it.
-    MainWindow& Active() {
-        Window().show();
-        books->Initialize();
-        Window().activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&Window()));
-        return Window();
-    }
     int PageIndex() const { return CurrentBook()->GetPageIndex(); }
     TextControl& Text() {
         return *dynamic_cast<TextControl*>(Window().GetBookView()->TextControl());
