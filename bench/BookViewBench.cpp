@@ -118,10 +118,8 @@ void BM_EditingRendering(benchmark::State& state) {
                           int(std::lround(bench.catalogue.PageHeightPixel() * zoom / 6.0)));
     const PageSnapshot snapshot = SnapshotPage(*bench.manager->GetBook()->GetPage(0));
     for (auto _ : state) {
-        const PageScene scene = DetachedScene(snapshot);
-        auto surface = bench.renderer->RenderPageBitMap(scene, size.width(), size.height(),
-                                                        RenderMode::Editing);
-        benchmark::DoNotOptimize(surface);
+        const QImage picture = bench.renderer->Render(snapshot, size, RenderMode::Editing);
+        benchmark::DoNotOptimize(picture.constBits());
     }
     state.counters["width"] = size.width();
     state.counters["height"] = size.height();

@@ -91,10 +91,10 @@ void BM_DrawWithoutKeptPicture(benchmark::State& state) {
     EditedPhoto& edited = Edited();
     QImage surface(578, 416, QImage::Format_RGB32);
     QPainter painter(&surface);
-    edited.photo->SetKeepThumb(false);
-    for (auto _ : state)
-        edited.photo->DrawImage(painter, 0, 0, surface.width(), surface.height(), true, QImage());
-    edited.photo->SetKeepThumb(true);
+    for (auto _ : state) {
+        PhotoPictures pictures;
+        DrawPhoto(painter, edited.photo->Placement(), surface.rect(), true, QImage(), pictures);
+    }
 }
 
 } // namespace

@@ -6,8 +6,8 @@
 #include "BenchFixtures.h"
 #include "JpegToolReference.h"
 
-#include "imaging/FreeImageBridge.h"
-#include "imaging/PaintSurface.h"
+#include "imaging/JpegDecode.h"
+#include "imaging/JpegEncode.h"
 #include "model/PhotoImage.h"
 #include "model/Template.h"
 #include "model/TemplateBox.h"
@@ -62,20 +62,14 @@ struct BenchPage {
             Box("Photo", 10, 105, 130, 88), Box("Photo", 149, 105, 130, 88)};
         for (int i = 0; i < 4; ++i) {
             const QString source = dir.path() + QStringLiteral("/p%1.jpg").arg(i);
-            const FiBitmap dib = FiFromQImage(Picture(i));
-            FiSaveAtomically(FIF_JPEG, dib.get(), source, JPEG_QUALITYGOOD);
+            SaveJpegAtomically(Picture(i), source);
             sources << source;
             PhotoImage photo;
             photo.SetImage(source, book);
+            photo.SetPhotoBox(photoBoxes[i]);
+            photo.SetPlacement(10 * i, -5 * i, i == 3 ? 0.8f : 1.0f, i == 2 ? 90 : 0);
             snapshot.photoBoxes.push_back(*photoBoxes[i]);
-            snapshot.photos.push_back(PhotoPlacement{book,
-                                                     photo.GetName(),
-                                                     photo.GetKey(),
-                                                     10 * i,
-                                                     -5 * i,
-                                                     i == 3 ? 0.8f : 1.0f,
-                                                     i == 2 ? 90 : 0,
-                                                     {}});
+            snapshot.photos.push_back(photo.Placement());
         }
         snapshot.textBoxes = {*Box("Text", 20, 195, 120, 10), *Box("Text", 150, 195, 120, 10)};
         snapshot.texts = {QString::fromLatin1(cText), QString::fromLatin1(cText)};
@@ -91,8 +85,9 @@ void BM_Reference_DecodeFourPhotos(benchmark::State& state) {
     BenchPage& page = Page();
     for (auto _ : state) {
         for (const QString& source : page.sources) {
-            const FiBitmap dib = FiLoad(FIF_JPEG, source, 0);
-            benchmark::DoNotOptimize(dib.get());
+            const DecodedPhoto photo =
+                DecodeJpeg(source, [](const JpegHeader&) { return JpegDecodeRequest{}; });
+            benchmark::DoNotOptimize(photo.picture.constBits());
         }
     }
 }
@@ -101,10 +96,8 @@ void BM_PrintPageRender(benchmark::State& state) {
     BenchPage& page = Page();
     const PageRenderer renderer = page.Renderer();
     for (auto _ : state) {
-        const PageScene scene = DetachedScene(page.snapshot);
-        const FiBitmap picture =
-            renderer.RenderPageFreeImage(scene, cPrint.width(), cPrint.height());
-        benchmark::DoNotOptimize(picture.get());
+        const QImage picture = renderer.Render(page.snapshot, cPrint, RenderMode::Print);
+        benchmark::DoNotOptimize(picture.constBits());
     }
 }
 
@@ -133,9 +126,10 @@ void BM_PrintFullPagePhotoVsTools(benchmark::State& state) {
     PhotoImage photo;
     photo.SetImage(BenchPhotoPath(), book);
     PageSnapshot snapshot;
-    snapshot.photoBoxes.push_back(*Box("Photo", 0, 0, 289, 208));
-    snapshot.photos.push_back(
-        PhotoPlacement{book, photo.GetName(), photo.GetKey(), 0, 0, 1.0f, 0, {}});
+    const auto box = Box("Photo", 0, 0, 289, 208);
+    photo.SetPhotoBox(box);
+    snapshot.photoBoxes.push_back(*box);
+    snapshot.photos.push_back(photo.Placement());
     const PageRenderer renderer(dir + QStringLiteral("/bg/"), {289, 208});
     const PageFileTask task{snapshot, dir + QStringLiteral("/1.jpg")};
     double best = -1;
@@ -165,7 +159,7 @@ void BM_PrintFullPagePhotoVsTools(benchmark::State& state) {
     state.counters["ratio_to_djpeg_cjpeg"] = best / (djpeg + cjpeg);
 }
 
-// A nine-photo catalogue page drawn on screen from thumbnails kept decoded.
+// A nine-photo catalogue page drawn on screen from its thumbnails.
 void BM_ScreenNinePhotoPage(benchmark::State& state) {
     const QString dir = BenchTempDir();
     const QString book = dir + QStringLiteral("/book/");
@@ -183,22 +177,18 @@ void BM_ScreenNinePhotoPage(benchmark::State& state) {
     }
     PageSnapshot snapshot;
     for (int i = 0; i < nine->PhotoBoxCount(); ++i) {
+        photo.SetPhotoBox(nine->PhotoBox(i));
         snapshot.photoBoxes.push_back(*nine->PhotoBox(i));
-        snapshot.photos.push_back(
-            PhotoPlacement{book, photo.GetName(), photo.GetKey(), 0, 0, 1.0f, 0, {}});
+        snapshot.photos.push_back(photo.Placement());
     }
-    const PageScene scene = DetachedScene(snapshot);
-    for (const auto& p : scene.photos)
-        p->SetKeepThumb(true);
     const PageRenderer renderer(dir + QStringLiteral("/bg/"), {289, 208});
     // Warm-up render; its pixels prove the photos are drawn, not left as empty boxes.
-    const auto first = renderer.RenderPageBitMap(scene, 1092, 786, RenderMode::Editing);
+    const QImage first = renderer.Render(snapshot, QSize(1092, 786), RenderMode::Editing);
     for (int i = 0; i < nine->PhotoBoxCount(); ++i) {
         const TemplateBox& box = *nine->PhotoBox(i);
         const QPoint centre(int((box.X() + box.width() / 2) * 1092 / 289),
                             int((box.Y() + box.height() / 2) * 786 / 208));
-        const QRgb pixel =
-            first && first->image() ? first->image()->pixel(centre) : qRgb(255, 255, 255);
+        const QRgb pixel = first.pixel(centre);
         if (pixel == qRgb(192, 192, 192) || pixel == qRgb(255, 255, 255) ||
             pixel == qRgb(64, 64, 64)) {
             state.SkipWithError("a photo box was drawn empty");
@@ -207,7 +197,7 @@ void BM_ScreenNinePhotoPage(benchmark::State& state) {
     }
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            renderer.RenderPageBitMap(scene, 1092, 786, RenderMode::Editing).get());
+            renderer.Render(snapshot, QSize(1092, 786), RenderMode::Editing).constBits());
     state.counters["photo_boxes"] = nine->PhotoBoxCount();
 }
 

@@ -90,11 +90,11 @@ QString TextOfSize(qsizetype bytes) {
 void PrintTextPage(const PageRenderer& renderer, const QString& rtf) {
     auto box = std::make_shared<TemplateBox>();
     box->Deserialize(QStringLiteral("Text[30,20,230,170,0"));
-    PageScene scene;
-    scene.textBoxes.push_back(box);
+    PageSnapshot scene;
+    scene.textBoxes.push_back(*box);
     scene.texts.push_back(rtf);
-    const FiBitmap picture = renderer.RenderPageFreeImage(scene, cPrint.width(), cPrint.height());
-    benchmark::DoNotOptimize(picture.get());
+    const QImage picture = renderer.Render(scene, cPrint, RenderMode::Print);
+    benchmark::DoNotOptimize(picture.constBits());
 }
 
 void BM_PrintTextBox1MbVs10Mb(benchmark::State& state) {

@@ -6,6 +6,7 @@
 
 #include "BenchBook.h"
 
+#include "imaging/JpegEncode.h"
 #include "online/BookUpload.h"
 #include "online/PreparedPage.h"
 #include "render/PageExport.h"
@@ -77,9 +78,8 @@ Phase RenderAlone(const std::vector<PageSnapshot>& pages, const PageRenderer& re
     for (size_t i = 0; i < pages.size(); ++i)
         indices[i] = int(i);
     QtConcurrent::blockingMap(indices, [&](int i) {
-        const FiBitmap picture = renderer.RenderPageFreeImage(DetachedScene(pages[size_t(i)]),
-                                                              size.width(), size.height());
-        benchmark::DoNotOptimize(EncodePageJpeg(picture.get()).size());
+        const QImage picture = renderer.Render(pages[size_t(i)], size, RenderMode::Print);
+        benchmark::DoNotOptimize(EncodeJpeg(picture).size());
     });
     return {double(timer.elapsed()), PeakMb()};
 }

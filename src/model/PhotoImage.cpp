@@ -2,6 +2,7 @@
 
 #include "base/LumbraError.h"
 #include "base/Md5.h"
+#include "model/ModelLog.h"
 #include "model/PhotoImageRecord.h"
 #include "model/PhotoImageWindow.h"
 
@@ -26,12 +27,10 @@ QString FolderPrefix(const QString& folder) {
 PhotoImage::~PhotoImage() = default;
 
 void PhotoImage::ResetPhoto() {
-    ReleaseCache();
     mRatio = 1.0f;
     mAngle = 0;
     mX = 0;
     mY = 0;
-    mKeepThumb = false;
 }
 
 void PhotoImage::SetImage(const QString& aImage, const QString& aBookFolder) {
@@ -63,7 +62,6 @@ PhotoImportJob PhotoImage::BeginBgImport(const QString& fullName, const QString&
 PhotoImportJob PhotoImage::Job(const QString& source, const QString& aBookFolder,
                                const ThumbBoxes& boxes) {
     mIsSupportFormat = false;
-    ReleaseCache();
     return PhotoImportJob{source, FolderPrefix(aBookFolder) + mName, boxes};
 }
 
@@ -75,7 +73,6 @@ PhotoImportJob PhotoImage::RepairJob(const QString& aImage, const QString& aBook
 
 void PhotoImage::EndImport(bool supported) {
     mIsSupportFormat = supported;
-    ReleaseCache();
     for (Thumb& thumb : mThumbs)
         thumb.ForgetSize(); // sizes of any earlier files
 }
@@ -120,8 +117,22 @@ void PhotoImage::Deserialize(const QString& aLine) {
     SetPlacement(record.x, record.y, record.ratio, record.angle);
 }
 
-void PhotoImage::SetKeepThumb(bool keep) {
-    mKeepThumb = keep;
-    if (!keep)
-        ReleaseCache();
+PhotoPlacement PhotoImage::Placement() const {
+    PhotoPlacement placement;
+    const QString file = GetThumbFile(ThumbType::Original);
+    placement.stem = file.left(file.size() - int(qstrlen("_or.jpg")));
+    placement.name = mName;
+    try {
+        placement.fullSize = QSize(GetWidth(), GetHeight());
+    } catch (const LumbraError&) {
+        LogCaughtException(lcModel(), "Reading the size of a photo; it is drawn as missing");
+    }
+    if (HasBox())
+        placement.boxMm = QSizeF(mPhotoBox->width(), mPhotoBox->height());
+    placement.x = mX;
+    placement.y = mY;
+    placement.ratio = mRatio;
+    placement.angle = mAngle;
+    placement.tooSmall = mImageTooSmall;
+    return placement;
 }

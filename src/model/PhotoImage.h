@@ -20,33 +20,25 @@
 //                and throw LumbraError when that size cannot be read.
 //   Record       Serialize() -> "name,X,Y,ratio,Angle" ("." decimal point);
 //                Deserialize(record) reads the fields after the name.
-//   Drawing      DrawImage(surface, x, y, w, h, warning, marker) for the screen;
-//                GetFreeImageDib(w, h[, part]) for print (decodes _or.jpg at
-//                the smallest scale that covers the box). Both throw LumbraError
-//                when the picture file cannot be read.
-//   KeepThumb    SetKeepThumb(true) keeps the decoded thumbnail between draws.
+//   Placement()  the files and the place in the box as plain values, for
+//                rendering (which draws from those alone).
 //
 // Sizes, offsets and the window arithmetic are in PhotoImageWindow.h, the
 // file making in PhotoImageFiles.h.
 
-#include "imaging/FiBitmap.h"
 #include "imaging/PhotoImageFiles.h"
 #include "imaging/Thumb.h"
+#include "model/PhotoPlacement.h"
 #include "model/TemplateBox.h"
 
-#include <QImage>
-#include <QRect>
-#include <QSizeF>
+#include <QSize>
 #include <QString>
 
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <optional>
 
 class Page;
-class PaintSurface;
-class QPainter;
 
 class PhotoImage {
 public:
@@ -55,7 +47,7 @@ public:
     PhotoImage(const PhotoImage&) = delete;
     PhotoImage& operator=(const PhotoImage&) = delete;
 
-    // Drops the cached picture; ratio 1, angle 0, offsets 0, KeepThumb off.
+    // Ratio 1, angle 0, offsets 0.
     void ResetPhoto();
 
     void SetImage(const QString& aImage, const QString& aBookFolder);
@@ -68,7 +60,7 @@ public:
     // The job for a photo the book has already: RunPhotoImport keeps its
     // files when they are whole and makes them anew (same name) otherwise.
     PhotoImportJob RepairJob(const QString& aImage, const QString& aBookFolder) const;
-    // Also drops the cached picture and sizes, which may be of earlier files.
+    // Also drops the sizes, which may be of earlier files.
     void EndImport(bool supported);
     bool IsSupportFormat() const { return mIsSupportFormat; }
 
@@ -122,44 +114,19 @@ public:
     // offset of a turned photo is only valid under the turned bounds).
     void SetPlacement(int x, int y, float r, int a);
 
-    // Draws the visible window into the rectangle of the surface; with
-    // aDrawWarning and ImageTooSmall also the marker (when not null) and a
-    // yellow frame.
-    void DrawImage(PaintSurface& aHDC, int x, int y, int aWidth, int aHeight, bool aDrawWarning,
-                   const QImage& marker);
-    void DrawImage(QPainter& painter, int x, int y, int aWidth, int aHeight, bool aDrawWarning,
-                   const QImage& marker);
-
-    // The visible window at print quality, exactly aWidth x aHeight, 24-bit.
-    FiBitmap GetFreeImageDib(int aWidth, int aHeight) const;
-    // Only the pixels `part` of that (counted from the box's top-left corner):
-    // a box far larger than the page costs no more than the part shown.
-    FiBitmap GetFreeImageDib(int aWidth, int aHeight, const QRect& part) const;
-    // The upright picture turned by Angle, decoded at the smallest scale at
-    // which the window still covers aWidth x aHeight pixels.
-    FiBitmap LoadForPrint(int aWidth, int aHeight) const;
+    // What rendering needs of the photo: files, full size (empty when it
+    // cannot be read), box shape and placement.
+    PhotoPlacement Placement() const;
 
     QString Serialize() const;
     // Reads X, Y, ratio and Angle from the fields after the first ",".
     // Throws LumbraError with fewer than four fields or a field that is not a number.
     void Deserialize(const QString& aLine);
 
-    void SetKeepThumb(bool keep);
-
 private:
     const Thumb& GetThumb(ThumbType type) const { return mThumbs[ThumbIndex(type)]; }
     PhotoImportJob Job(const QString& source, const QString& aBookFolder, const ThumbBoxes& boxes);
-    // Full-size picture size turned by Angle.
-    QSize RotatedFullSize() const;
     bool HasBox() const;
-    // Box proportions (mm), or the drawing size when there is no box.
-    QSizeF BoxShape(int aWidth, int aHeight) const;
-    // Scale of the full-size picture at which the window covers aWidth x aHeight.
-    double CoverFactor(int aWidth, int aHeight) const;
-    // Upright picture of that type decoded to cover `factor`, turned by Angle.
-    FiBitmap DecodeTurned(ThumbType type, double factor, int flags) const;
-    void EnsureCachedPicture(ThumbType type, int aWidth, int aHeight);
-    void ReleaseCache();
 
     QString mKey;
     QString mName;
@@ -174,8 +141,4 @@ private:
     int mLowX = 0, mHighX = 0, mLowY = 0, mHighY = 0;
     bool mImageTooSmall = false;
     bool mIsSupportFormat = false;
-    bool mKeepThumb = false;
-    QImage mCached; // decoded thumbnail turned by Angle
-    std::optional<ThumbType> mCachedType;
-    double mCachedScale = 0; // cached width / rotated full-size width
 };

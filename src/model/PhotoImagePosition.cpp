@@ -4,8 +4,6 @@
 #include "model/PrintSizeCheck.h"
 #include "model/TemplateBox.h"
 
-#include <QTransform>
-
 #include <algorithm>
 #include <cmath>
 
@@ -27,7 +25,6 @@ bool PhotoImage::HasBox() const {
     return mPhotoBox && mPhotoBox->width() > 0 && mPhotoBox->height() > 0;
 }
 
-QSize PhotoImage::RotatedFullSize() const { return TurnedSize({GetWidth(), GetHeight()}, mAngle); }
 
 void PhotoImage::ChangeResolution() {
     const std::optional<PrintSizeCheck> check = CheckPrintSize(*this);
@@ -62,8 +59,6 @@ bool PhotoImage::SetImageLocation(int x, int y) {
 }
 
 void PhotoImage::SetAngle(int a) {
-    if (mKeepThumb && !mCached.isNull() && (a - mAngle) % 360 != 0)
-        mCached = mCached.transformed(QTransform().rotate(-(a - mAngle))); // counter-clockwise
     mAngle = a;
     ChangeResolution();
 }

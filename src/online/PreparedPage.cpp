@@ -3,34 +3,10 @@
 #include "base/Codec.h"
 #include "base/LumbraError.h"
 #include "base/Md5.h"
+#include "imaging/JpegEncode.h"
 #include "online/OnlineLog.h"
 #include "online/UploadBody.h"
 #include "render/PageRenderer.h"
-
-#include <FreeImage.h>
-#include <memory>
-
-namespace {
-
-constexpr int kPageJpegFlags = 256; // JPEG_QUALITYGOOD
-
-struct MemoryCloser {
-    void operator()(FIMEMORY* memory) const { FreeImage_CloseMemory(memory); }
-};
-
-} // namespace
-
-QByteArray EncodePageJpeg(FIBITMAP* picture) {
-    std::unique_ptr<FIMEMORY, MemoryCloser> memory(FreeImage_OpenMemory());
-    if (!picture || !memory ||
-        !FreeImage_SaveToMemory(FIF_JPEG, picture, memory.get(), kPageJpegFlags))
-        throw LumbraError(QStringLiteral("The page could not be encoded as JPEG"));
-    BYTE* data = nullptr;
-    DWORD size = 0;
-    if (!FreeImage_AcquireMemory(memory.get(), &data, &size) || size == 0)
-        throw LumbraError(QStringLiteral("The page could not be encoded as JPEG"));
-    return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
-}
 
 PreparedPage PreparePageBytes(int index, const QString& orderId, const QByteArray& jpeg) {
     PreparedPage prepared;
@@ -45,11 +21,10 @@ PreparedPage PreparePage(int index, const QString& orderId, const PageSnapshot& 
                          const PageRenderer& renderer, QSize size) {
     try {
         QStringList problems;
-        const FiBitmap picture = renderer.RenderPageFreeImage(DetachedScene(page), size.width(),
-                                                              size.height(), &problems);
+        const QImage picture = renderer.Render(page, size, RenderMode::Print, &problems);
         for (const QString& name : problems)
             qCWarning(lcOnline) << "page" << index + 1 << "sent without photo" << name;
-        return PreparePageBytes(index, orderId, EncodePageJpeg(picture.get()));
+        return PreparePageBytes(index, orderId, EncodeJpeg(picture));
     } catch (const LumbraError& e) {
         PreparedPage failed;
         failed.index = index;

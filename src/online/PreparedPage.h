@@ -7,7 +7,6 @@
 #include <QString>
 
 class PageRenderer;
-struct FIBITMAP;
 
 // One page ready to be sent: its form body and the digest the service must
 // answer with, or the reason it could not be made.
@@ -17,10 +16,6 @@ struct PreparedPage {
     QString digest; // MD5 of the Base64 text, lowercase
     QString error;  // not empty: rendering or encoding failed
 };
-
-// The picture as a JPEG in memory, FreeImage flag 256 (quality 75).
-// Throws LumbraError when it cannot be encoded.
-QByteArray EncodePageJpeg(FIBITMAP* picture);
 
 // The body and digest for already encoded JPEG bytes.
 PreparedPage PreparePageBytes(int index, const QString& orderId, const QByteArray& jpeg);

@@ -1,8 +1,9 @@
 #include "render/PageExport.h"
 
+#include "base/AtomicWrite.h"
 #include "base/LumbraError.h"
 #include "base/Rounding.h"
-#include "imaging/FreeImageBridge.h"
+#include "imaging/JpegEncode.h"
 #include "model/Book.h"
 #include "model/Page.h"
 #include "model/Templates.h"
@@ -10,10 +11,52 @@
 #include "render/PreviewCanvas.h"
 
 #include <QDir>
+#include <QFuture>
+#include <QThread>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <deque>
 
 namespace {
 
-constexpr int cPageJpegFlags = 256; // JPEG_QUALITYGOOD
+// One page rendered and encoded on the pool.
+struct EncodedPage {
+    QByteArray jpeg;
+    QStringList problems;
+    QString error;
+};
+
+EncodedPage EncodePage(const PageSnapshot& page, const PageOutput& output,
+                       const PageRenderer& renderer) {
+    EncodedPage encoded;
+    try {
+        encoded.jpeg = RenderPageFile(page, output, renderer, &encoded.problems);
+    } catch (const LumbraError& e) {
+        encoded.error = e.Message();
+    } catch (const std::exception& e) {
+        encoded.error = QString::fromLocal8Bit(e.what());
+    }
+    return encoded;
+}
+
+void WriteEncoded(const EncodedPage& page, const QString& file, int number,
+                  PageExportResult& result) {
+    QString error = page.error;
+    if (error.isEmpty()) {
+        try {
+            WriteFileAtomically(file, page.jpeg);
+            ++result.written;
+        } catch (const LumbraError& e) {
+            error = e.Message();
+        }
+    }
+    if (!error.isEmpty())
+        result.failures << QStringLiteral("Page %1: %2").arg(number).arg(error);
+    for (const QString& name : page.problems)
+        result.failures
+            << QStringLiteral("Page %1: photo %2 could not be read").arg(number).arg(name);
+}
 
 } // namespace
 
@@ -41,40 +84,53 @@ PageExportPlan PlanPrint(const Book& book, const QString& folder, QSize printSiz
     return plan;
 }
 
+QByteArray RenderPageFile(const PageSnapshot& page, const PageOutput& output,
+                          const PageRenderer& renderer, QStringList* problems) {
+    const QImage picture =
+        output.kind == PageOutput::Kind::Preview
+            ? ComposePreviewPage(page, renderer, problems)
+            : renderer.Render(page, output.printSize, RenderMode::Print, problems);
+    return EncodeJpeg(picture);
+}
+
 void WritePageFile(const PageFileTask& task, const PageOutput& output, const PageRenderer& renderer,
                    QStringList* problems) {
-    const PageScene scene = DetachedScene(task.page);
-    const FiBitmap picture =
-        output.kind == PageOutput::Kind::Preview
-            ? ComposePreviewPage(scene, renderer, problems)
-            : renderer.RenderPageFreeImage(scene, output.printSize.width(),
-                                           output.printSize.height(), problems);
-    FiSaveAtomically(FIF_JPEG, picture.get(), task.file, cPageJpegFlags);
+    WriteFileAtomically(task.file, RenderPageFile(task.page, output, renderer, problems));
 }
 
 PageExportResult ExportPages(const PageExportPlan& plan, const PageRenderer& renderer,
                              const std::function<void(int, int)>& progress,
                              const std::atomic<bool>* cancel) {
     PageExportResult result;
-    const int last = int(plan.tasks.size()) - 1;
-    for (int i = 0; i <= last; ++i) {
+    const int count = int(plan.tasks.size());
+    const int threads = plan.threads > 0 ? plan.threads : std::max(1, QThread::idealThreadCount());
+    const int ahead = 2 * threads;
+    std::deque<QFuture<EncodedPage>> running;
+    QThreadPool pool; // last declared: its destructor waits for the pages still rendering
+    pool.setMaxThreadCount(threads);
+    int started = 0;
+    for (int i = 0; i < count; ++i) {
         if (cancel && cancel->load()) {
             result.cancelled = true;
             break;
         }
-        const PageFileTask& task = plan.tasks[size_t(i)];
-        QStringList missing;
-        try {
-            WritePageFile(task, plan.output, renderer, &missing);
-            ++result.written;
-        } catch (const LumbraError& e) {
-            result.failures << QStringLiteral("Page %1: %2").arg(i + 1).arg(e.Message());
+        for (; started < count && started < i + ahead; ++started) {
+            const PageFileTask& task = plan.tasks[size_t(started)];
+            running.push_back(QtConcurrent::run(&pool, [&task, &plan, &renderer] {
+                return EncodePage(task.page, plan.output, renderer);
+            }));
         }
-        for (const QString& name : missing)
-            result.failures
-                << QStringLiteral("Page %1: photo %2 could not be read").arg(i + 1).arg(name);
+        const EncodedPage page = running.front().result();
+        running.pop_front();
+        if (cancel && cancel->load()) {
+            result.cancelled = true;
+            break;
+        }
+        WriteEncoded(page, plan.tasks[size_t(i)].file, i + 1, result);
         if (progress)
-            progress(i, last);
+            progress(i, count - 1);
     }
+    pool.clear();
+    pool.waitForDone();
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include "render/PageScene.h"
 
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -14,8 +15,8 @@ class Book;
 class PageRenderer;
 class Templates;
 
-// Pages written as JPEG files (FreeImage flag 256, through a temporary file
-// and a rename): the book preview and the print-size pages.
+// Pages written as JPEG files (quality 75, through a temporary file and a
+// rename): the book preview and the print-size pages.
 
 struct PageFileTask {
     PageSnapshot page;
@@ -33,6 +34,7 @@ struct PageExportPlan {
     QString folder;
     std::vector<PageFileTask> tasks;
     PageOutput output;
+    int threads = 0; // pages rendered at once; 0: one per core
 };
 
 struct PageExportResult {
@@ -51,14 +53,19 @@ PageExportPlan PlanPreview(const Book& book, const QString& outputFolder);
 // UI thread. Every page at print size into `folder`: "1.jpg", "2.jpg", ...
 PageExportPlan PlanPrint(const Book& book, const QString& folder, QSize printSize);
 
-// Renders one page and writes its file. Names of photos left out are added to
-// `problems`. Throws LumbraError when the file cannot be made.
+// Renders one page and encodes it as its file's bytes. Names of photos left
+// out are added to `problems`. Throws LumbraError when it cannot be made.
+QByteArray RenderPageFile(const PageSnapshot& page, const PageOutput& output,
+                          const PageRenderer& renderer, QStringList* problems);
+// RenderPageFile, then the file written. Throws LumbraError.
 void WritePageFile(const PageFileTask& task, const PageOutput& output, const PageRenderer& renderer,
                    QStringList* problems);
 
-// Any thread: writes the plan's files in page order, going on after a page
-// that fails; `progress(index, last)` after each page. Stops before the next
-// page once `cancel` is set.
+// Any thread: renders the plan's pages on a pool of its own (plan.threads,
+// at most two pages a thread ahead of the one written) and writes their
+// files in page order, going on after a page that fails; `progress(index,
+// last)` after each page. Once `cancel` is set no further file is written;
+// the pages being rendered are finished and dropped before it returns.
 PageExportResult ExportPages(const PageExportPlan& plan, const PageRenderer& renderer,
                              const std::function<void(int index, int last)>& progress = {},
                              const std::atomic<bool>* cancel = nullptr);

@@ -1,15 +1,12 @@
 #pragma once
 
-#include "imaging/FiBitmap.h"
-
 #include <QImage>
 #include <QRect>
 #include <QRgb>
 
-// Pixel work of page rendering, done on scanlines: the marks of the editing
-// view (drawn as overlays whose pixels are either fully opaque or fully
-// transparent, so laying one over a page sets exactly its opaque pixels)
-// and the composition of print pictures.
+// The marks of the editing view, made on scanlines as overlays whose pixels
+// are either fully opaque or fully transparent, so laying one over a page
+// sets exactly its opaque pixels.
 
 inline constexpr QRgb cLightGrey = qRgb(192, 192, 192);
 inline constexpr QRgb cDarkGrey = qRgb(64, 64, 64);
@@ -27,15 +24,3 @@ inline QImage EmptyBoxOverlay(const QRect& box) { return EmptyBoxOverlay(box, bo
 // part of the box within `visible` is made, as above.
 QImage DashedFrameOverlay(const QRect& box, const QRect& visible);
 QImage DashedFrameOverlay(int width, int height);
-
-// A 24-bit white picture; empty when it cannot be made.
-FiBitmap WhitePicture(int width, int height);
-
-// Copies `picture` into `target` (both 24-bit) with its top-left corner at
-// (x, y) counted from the top; what falls outside `target` is cut off.
-void PasteClipped(FIBITMAP* target, FIBITMAP* picture, int x, int y);
-
-// Lays a premultiplied ARGB overlay over a 24-bit picture at (x, y) counted
-// from the top; transparent pixels leave the picture unchanged, and what
-// falls outside it is ignored.
-void BlendOver(FIBITMAP* target, const QImage& overlay, int x, int y);

@@ -1,7 +1,6 @@
 #include "render/PageRenderQueue.h"
 
 #include "base/BackgroundWork.h"
-#include "imaging/PaintSurface.h"
 #include "render/PageRenderer.h"
 
 namespace {
@@ -12,9 +11,7 @@ QImage RenderSnapshot(const std::shared_ptr<const PageRenderer>& renderer,
                       const PageSnapshot& snapshot, QSize size, RenderMode mode) {
     if (!renderer)
         return QImage();
-    const PageScene scene = DetachedScene(snapshot);
-    const auto surface = renderer->RenderPageBitMap(scene, size.width(), size.height(), mode);
-    return surface && surface->image() ? surface->image()->copy() : QImage();
+    return renderer->Render(snapshot, size, mode);
 }
 
 } // namespace

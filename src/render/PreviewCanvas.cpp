@@ -1,8 +1,6 @@
 #include "render/PreviewCanvas.h"
 
 #include "base/LumbraError.h"
-#include "imaging/FreeImageBridge.h"
-#include "render/PagePixels.h"
 #include "render/PageRenderer.h"
 
 #include <QFont>
@@ -33,13 +31,12 @@ const QImage& PreviewCanvas() {
     return canvas;
 }
 
-FiBitmap ComposePreviewPage(const PageScene& scene, const PageRenderer& renderer,
-                            QStringList* problems) {
-    const FiBitmap page = renderer.RenderPageFreeImage(scene, cPreviewPageSize.width(),
-                                                       cPreviewPageSize.height(), problems);
-    FiBitmap canvas = FiFromQImage(PreviewCanvas());
-    if (!canvas)
+QImage ComposePreviewPage(const PageSnapshot& page, const PageRenderer& renderer,
+                          QStringList* problems) {
+    const QImage rendered = renderer.Render(page, cPreviewPageSize, RenderMode::Print, problems);
+    QImage canvas = PreviewCanvas().copy();
+    if (canvas.isNull())
         throw LumbraError(QStringLiteral("Cannot make the preview canvas"));
-    PasteClipped(canvas.get(), page.get(), 0, 0);
+    QPainter(&canvas).drawImage(0, 0, rendered);
     return canvas;
 }

@@ -1,7 +1,5 @@
 #include "render/PagePixels.h"
 
-#include "imaging/FreeImageBridge.h"
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -9,19 +7,6 @@ namespace {
 QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y); }
 
 bool Transparent(const QImage& image, int x, int y) { return qAlpha(image.pixel(x, y)) == 0; }
-
-// Pixel (x, y) of a 24-bit picture counted from the top, as RGB.
-QRgb FiPixel(FIBITMAP* dib, int x, int y) {
-    RGBQUAD colour{};
-    FreeImage_GetPixelColor(dib, unsigned(x), FreeImage_GetHeight(dib) - 1 - unsigned(y), &colour);
-    return qRgb(colour.rgbRed, colour.rgbGreen, colour.rgbBlue);
-}
-
-FiBitmap Filled(int width, int height, QRgb colour) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
-    return FiFromQImage(image);
-}
 
 } // namespace
 
@@ -98,48 +83,4 @@ TEST(PagePixelsTest, OverlaysOfBoxesPastThePageHoldOnlyTheirPartOnIt) {
     EXPECT_EQ(EmptyBoxOverlay(huge, page).size(), page.size());
     EXPECT_EQ(DashedFrameOverlay(huge, page).size(), page.size());
     EXPECT_TRUE(EmptyBoxOverlay(QRect(50, 50, 10, 10), page).isNull());
-}
-
-TEST(PagePixelsTest, WhitePictureIsWhiteAnd24Bit) {
-    const FiBitmap white = WhitePicture(7, 5);
-    ASSERT_TRUE(white);
-    EXPECT_EQ(FreeImage_GetBPP(white.get()), 24u);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 7; ++x)
-            EXPECT_EQ(FiPixel(white.get(), x, y), qRgb(255, 255, 255));
-    EXPECT_FALSE(WhitePicture(0, 5));
-}
-
-TEST(PagePixelsTest, PasteCutsOffWhatFallsOutsideAndKeepsTheRest) {
-    const FiBitmap page = Filled(10, 8, qRgb(255, 255, 255));
-    QImage photo(4, 3, QImage::Format_RGB32);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 4; ++x)
-            photo.setPixel(x, y, qRgb(10 * x, 10 * y, 200));
-    const FiBitmap picture = FiFromQImage(photo);
-    PasteClipped(page.get(), picture.get(), 8, 6); // 2 x 2 of it fits
-    EXPECT_EQ(FiPixel(page.get(), 8, 6), qRgb(0, 0, 200));
-    EXPECT_EQ(FiPixel(page.get(), 9, 7), qRgb(10, 10, 200));
-    EXPECT_EQ(FiPixel(page.get(), 7, 6), qRgb(255, 255, 255));
-    PasteClipped(page.get(), picture.get(), -2, -1); // from (2, 1) of the photo
-    EXPECT_EQ(FiPixel(page.get(), 0, 0), qRgb(20, 10, 200));
-    EXPECT_EQ(FiPixel(page.get(), 1, 1), qRgb(30, 20, 200));
-    EXPECT_EQ(FiPixel(page.get(), 2, 0), qRgb(255, 255, 255));
-    PasteClipped(page.get(), picture.get(), 50, 50); // wholly outside: nothing
-}
-
-TEST(PagePixelsTest, BlendLeavesTransparentPixelsAndMixesPartialOnes) {
-    const FiBitmap page = Filled(6, 4, qRgb(200, 100, 0));
-    QImage overlay(3, 2, QImage::Format_ARGB32_Premultiplied);
-    overlay.fill(Qt::transparent);
-    overlay.setPixel(0, 0, qPremultiply(qRgba(0, 0, 255, 255)));
-    overlay.setPixel(1, 0, qPremultiply(qRgba(0, 0, 0, 128)));
-    overlay.setPixel(2, 1, qPremultiply(qRgba(0, 255, 0, 255)));
-    BlendOver(page.get(), overlay, 4, 3); // only row 0 of the overlay fits, columns 4 and 5
-    EXPECT_EQ(FiPixel(page.get(), 4, 3), qRgb(0, 0, 255));
-    const QRgb half = FiPixel(page.get(), 5, 3);
-    EXPECT_NEAR(qRed(half), 100, 2);
-    EXPECT_NEAR(qGreen(half), 50, 2);
-    EXPECT_EQ(FiPixel(page.get(), 3, 3), qRgb(200, 100, 0));
-    EXPECT_EQ(FiPixel(page.get(), 4, 2), qRgb(200, 100, 0));
 }

@@ -1,11 +1,10 @@
 #include "RenderFixtures.h"
 
-#include "imaging/FreeImageBridge.h"
-#include "imaging/PaintSurface.h"
 #include "imaging/TestJpegs.h"
 #include "model/PhotoImage.h"
 #include "render/PagePixels.h"
 #include "render/PageRenderer.h"
+#include "render/PageScene.h"
 
 #include "base/LogCapture.h"
 #include <QDir>
@@ -28,7 +27,7 @@ struct PageRendering : ::testing::Test {
     QString backgrounds;
     QString photos;
     std::unique_ptr<PageRenderer> renderer;
-    PageScene scene;
+    PageSnapshot scene;
 
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
@@ -41,23 +40,20 @@ struct PageRendering : ::testing::Test {
     }
 
     QImage Screen(int width, int height, RenderMode mode) {
-        const auto surface = renderer->RenderPageBitMap(scene, width, height, mode);
-        EXPECT_EQ(surface->width(), width);
-        EXPECT_EQ(surface->height(), height);
-        return surface->image()->copy();
+        const QImage page = renderer->Render(scene, QSize(width, height), mode);
+        EXPECT_EQ(page.size(), QSize(width, height));
+        return page;
     }
     QImage Print(int width, int height, QStringList* problems = nullptr) {
-        const FiBitmap picture = renderer->RenderPageFreeImage(scene, width, height, problems);
-        EXPECT_EQ(FreeImage_GetBPP(picture.get()), 24u);
-        return FiToQImage(picture.get());
+        return renderer->Render(scene, QSize(width, height), RenderMode::Print, problems);
     }
     void AddPhoto(const std::shared_ptr<const TemplateBox>& box,
                   std::shared_ptr<PhotoImage> photo) {
-        scene.photoBoxes.push_back(box);
-        scene.photos.push_back(std::move(photo));
+        scene.photoBoxes.push_back(*box);
+        scene.photos.push_back(photo ? std::optional(photo->Placement()) : std::nullopt);
     }
     void AddText(const std::shared_ptr<const TemplateBox>& box, const QString& text) {
-        scene.textBoxes.push_back(box);
+        scene.textBoxes.push_back(*box);
         scene.texts.push_back(text);
     }
 };
@@ -122,8 +118,7 @@ TEST_F(PageRendering, ABackgroundNameLeadingOutOfTheLibraryShowsNothing) {
 TEST_F(PageRendering, EmptyPhotoBoxShowsBackgroundInThumbnailsAndPatternWhenEditing) {
     WriteBackground(backgrounds, QStringLiteral("sky"), Qt::blue, Qt::blue, Qt::blue, Qt::blue);
     scene.background = QStringLiteral("sky");
-    scene.photoBoxes.push_back(PhotoBox(10.25, 20.25, 30.75, 20.25));
-    scene.photos.push_back(nullptr);
+    AddPhoto(PhotoBox(10.25, 20.25, 30.75, 20.25), nullptr);
     const QImage thumb = Screen(578, 416, Thumbnail);
     for (QPoint p : {QPoint(20, 40), QPoint(50, 60), QPoint(81, 79)})
         EXPECT_TRUE(Near(thumb.pixel(p), Qt::blue)) << p.x() << "," << p.y();
@@ -258,7 +253,7 @@ TEST_F(PageRendering, TooSmallWarningOnlyInTheEditingMode) {
     // 400 x 300 pixels over 80 mm: 5 pixels per mm, below the minimum.
     const auto box = PhotoBox(10, 10, 80, 60);
     AddPhoto(box, PlacedPhoto(photos, QStringLiteral("small"), Flat(400, 300, Qt::blue), box));
-    ASSERT_TRUE(scene.photos[0]->ImageTooSmall());
+    ASSERT_TRUE(scene.photos[0]->tooSmall);
     const QRect onScreen(20, 20, 160, 120);
     EXPECT_EQ(CountPixels(Screen(578, 416, Thumbnail), onScreen, IsYellow), 0);
     EXPECT_GT(CountPixels(Screen(578, 416, Editing), onScreen, IsYellow), 160 * 3);

@@ -1,7 +1,5 @@
 #include "RenderFixtures.h"
 
-#include "imaging/FreeImageBridge.h"
-#include "imaging/PaintSurface.h"
 #include "imaging/TestJpegs.h"
 #include "model/ModelTestSupport.h"
 #include "model/Page.h"
@@ -39,36 +37,37 @@ struct SceneOfAPage : ::testing::Test {
 
 } // namespace
 
-TEST_F(SceneOfAPage, DetachedPhotosAreNewObjectsPlacedAsThePagesOwn) {
+TEST_F(SceneOfAPage, TheSnapshotHoldsThePagesPlacementsAsValues) {
     photo->SetPlacement(100, -50, 0.5f, 180);
     aPage->SetText(0, Rtf(QStringLiteral("Hello")));
     aPage->SetBg(QStringLiteral("leaf"));
 
-    const PageScene scene = DetachedScene(SnapshotPage(*aPage));
-    ASSERT_EQ(scene.photoBoxes.size(), 1u);
-    ASSERT_EQ(scene.photos.size(), 1u);
-    const std::shared_ptr<PhotoImage>& copy = scene.photos[0];
-    ASSERT_TRUE(copy);
-    EXPECT_NE(copy, photo);
-    EXPECT_EQ(copy->GetName(), photo->GetName());
-    EXPECT_EQ(copy->GetKey(), photo->GetKey());
-    EXPECT_EQ(copy->GetThumbFile(ThumbType::Original), photo->GetThumbFile(ThumbType::Original));
-    EXPECT_EQ(copy->X(), 100);
-    EXPECT_EQ(copy->Y(), -50);
-    EXPECT_FLOAT_EQ(copy->ratio(), 0.5f);
-    EXPECT_EQ(copy->Angle(), 180);
-    EXPECT_EQ(scene.texts, std::vector<QString>{aPage->text(0)});
-    EXPECT_EQ(scene.background, QStringLiteral("leaf"));
+    const PageSnapshot snapshot = SnapshotPage(*aPage);
+    ASSERT_EQ(snapshot.photoBoxes.size(), 1u);
+    ASSERT_EQ(snapshot.photos.size(), 1u);
+    ASSERT_TRUE(snapshot.photos[0]);
+    const PhotoPlacement& placed = *snapshot.photos[0];
+    EXPECT_EQ(placed.name, photo->GetName());
+    EXPECT_EQ(placed.File(ThumbType::Original), photo->GetThumbFile(ThumbType::Original));
+    EXPECT_EQ(placed.fullSize, QSize(2890, 2080));
+    EXPECT_EQ(placed.boxMm, QSizeF(289, 208));
+    EXPECT_EQ(placed.x, 100);
+    EXPECT_EQ(placed.y, -50);
+    EXPECT_FLOAT_EQ(placed.ratio, 0.5f);
+    EXPECT_EQ(placed.angle, 180);
+    EXPECT_EQ(snapshot.texts, std::vector<QString>{aPage->text(0)});
+    EXPECT_EQ(snapshot.background, QStringLiteral("leaf"));
+    // Later changes of the page do not reach a snapshot taken before.
+    photo->SetPlacement(0, 0, 1.0f, 0);
+    EXPECT_EQ(placed.x, 100);
 }
 
 TEST_F(SceneOfAPage, RenderingsOfTheSnapshotShowThePhotosAndTextsThePageHolds) {
     aPage->SetText(0, Rtf(QStringLiteral("HHHH HHHH")));
     const PageRenderer renderer(dir.path() + QLatin1Char('/'), QSizeF(cPageW, cPageH));
-    const PageScene scene = DetachedScene(SnapshotPage(*aPage));
-    const QImage screen =
-        renderer.RenderPageBitMap(scene, 578, 416, RenderMode::Thumbnail)->image()->copy();
-    const FiBitmap print = renderer.RenderPageFreeImage(scene, 578, 416);
-    for (const QImage& image : {screen, FiToQImage(print.get())}) {
+    const PageSnapshot snapshot = SnapshotPage(*aPage);
+    for (RenderMode mode : {RenderMode::Thumbnail, RenderMode::Print}) {
+        const QImage image = renderer.Render(snapshot, QSize(578, 416), mode);
         EXPECT_TRUE(TestJpegs::Near(image.pixel(289, 100), Qt::green));
         EXPECT_GT(CountPixels(image, QRect(60, 360, 460, 50), IsDark), 50);
     }
@@ -88,10 +87,9 @@ TEST(PageSceneTest, PhotosAreTooSmallByTheirPagesCatalogue) {
     aPage->AddPhoto(folder.Make(1), 5, 5);
     ASSERT_TRUE(aPage->Photo(0)->ImageTooSmall());
 
-    const PageScene scene = DetachedScene(SnapshotPage(*aPage));
-    ASSERT_EQ(scene.photos.size(), 1u);
-    EXPECT_EQ(scene.photos[0]->MinimumRatios().x, 300.0);
-    EXPECT_TRUE(scene.photos[0]->ImageTooSmall());
+    const PageSnapshot snapshot = SnapshotPage(*aPage);
+    ASSERT_EQ(snapshot.photos.size(), 1u);
+    EXPECT_TRUE(snapshot.photos[0]->tooSmall);
 
     const auto stock = std::make_shared<PhotoImage>();
     stock->CopyName(aPage->Photo(0)->GetName());

@@ -56,16 +56,14 @@ TEST(TextOverflow, OnlyTheEditingSurfaceMarksCutText) {
     const QRect rim(pixels.x(), pixels.y(), pixels.width(), 3);
     for (const bool cut : {false, true}) {
         SCOPED_TRACE(cut ? "cut" : "fits");
-        PageScene scene;
-        scene.textBoxes.push_back(box);
+        PageSnapshot scene;
+        scene.textBoxes.push_back(*box);
         scene.texts.push_back(cut ? Lines(20) : Lines(1));
-        const QImage editing =
-            renderer.RenderPageBitMap(scene, 578, 416, RenderMode::Editing)->image()->copy();
+        const QImage editing = renderer.Render(scene, QSize(578, 416), RenderMode::Editing);
         EXPECT_EQ(CountPixels(editing, rim, IsYellow), cut ? rim.width() * rim.height() : 0);
-        const QImage thumbnail =
-            renderer.RenderPageBitMap(scene, 578, 416, RenderMode::Thumbnail)->image()->copy();
+        const QImage thumbnail = renderer.Render(scene, QSize(578, 416), RenderMode::Thumbnail);
         EXPECT_EQ(CountPixels(thumbnail, thumbnail.rect(), IsYellow), 0);
-        const QImage print = FiToQImage(renderer.RenderPageFreeImage(scene, 578, 416).get());
+        const QImage print = renderer.Render(scene, QSize(578, 416), RenderMode::Print);
         EXPECT_EQ(CountPixels(print, print.rect(), IsYellow), 0);
     }
 }

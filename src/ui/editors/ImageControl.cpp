@@ -49,8 +49,6 @@ ImageControl::ImageControl(QWidget* parent, BookManager& manager, QImage tooSmal
 
 ImageControl::~ImageControl() {
     mEvents.UnfollowEdit();
-    if (mPhoto)
-        mPhoto->SetKeepThumb(false);
 }
 
 void ImageControl::BuildToolbar() {
@@ -102,7 +100,7 @@ void ImageControl::Init(const std::shared_ptr<PhotoImage>& aPhoto) {
         if (!isHidden()) // a change of the page while the editor shows
             Destroy();
     });
-    mPhoto->SetKeepThumb(true);
+    mPictures = PhotoPictures();
     RunGuarded([this] { mPhoto->ChangeResolution(); });
     {
         const QSignalBlocker quiet(mImageSizeSlider);
@@ -148,7 +146,7 @@ void ImageControl::Destroy() {
 void ImageControl::DestroyWithoutSave() {
     if (!IsInitialized())
         return;
-    mPhoto->SetKeepThumb(false);
+    mPictures = PhotoPictures();
     ReturnFocusToHost(this);
     mPicture->hide();
     hide();
@@ -239,7 +237,7 @@ void ImageControl::PaintPicture() {
     const QRect area = mPicture->rect();
     const bool drawn =
         mPhoto && RunGuarded([&] {
-            mPhoto->DrawImage(painter, 0, 0, area.width(), area.height(), true, mTooSmallMarker);
+            DrawPhoto(painter, mPhoto->Placement(), area, true, mTooSmallMarker, mPictures);
         });
     if (!drawn)
         DrawMissingPhoto(painter, area);

@@ -2,6 +2,7 @@
 
 #include "ui/editors/BoxEditEvents.h"
 #include "ui/editors/BoxEditors.h"
+#include "render/PhotoDrawing.h"
 #include "ui/editors/PhotoBoxEditMath.h"
 
 #include <QImage>
@@ -77,6 +78,7 @@ private:
     BoxEditEvents mEvents;
     QImage mTooSmallMarker;
     std::shared_ptr<PhotoImage> mPhoto;
+    PhotoPictures mPictures; // the decoded picture, kept while the editor is open
     std::shared_ptr<Page> mPage;
     std::shared_ptr<Book> mBook;
     QPointF mLastMouse{-1, -1};
