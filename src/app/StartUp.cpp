@@ -7,7 +7,7 @@
 #include "base/IntroSettings.h"
 #include "base/LanguageChoice.h"
 #include "base/LumbraError.h"
-#include "imaging/FreeImageBridge.h"
+#include "base/SafeRead.h"
 #include "model/BookManager.h"
 #include "model/Templates.h"
 #include "render/PageRenderer.h"
@@ -42,8 +42,9 @@ void StartUp::LoadLanguage() {
 
 void StartUp::LoadMarker() {
     const QString path = QDir(mOptions.dataFolder).filePath("imageTooSmall.gif");
-    const FiBitmap marker = FiLoad(FIF_GIF, path, 0);
-    mMarker = FiToQImage(marker.get());
+    const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxTextFileBytes);
+    mMarker = bytes ? QImage::fromData(*bytes, "GIF").convertToFormat(QImage::Format_RGB32)
+                    : QImage();
 }
 
 void StartUp::CreateProcessObjects() {

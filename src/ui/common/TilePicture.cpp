@@ -1,7 +1,7 @@
 #include "ui/common/TilePicture.h"
 
 #include "base/BackgroundWork.h"
-#include "imaging/FreeImageBridge.h"
+#include "imaging/JpegDecode.h"
 
 #include <QWidget>
 
@@ -10,7 +10,10 @@ void TilePicture::Load(QWidget* tile, const QString& path, std::function<void()>
     mState = State::Loading;
     const quint64 request = mRequest;
     RunInBackground(
-        tile, [path] { return FiLoadImage(FIF_JPEG, path, 0); },
+        tile,
+        [path] {
+            return DecodeJpeg(path, [](const JpegHeader&) { return JpegDecodeRequest{}; }).picture;
+        },
         [this, tile, request, loaded](const QImage& picture) {
             if (request != mRequest)
                 return; // the tile shows something else by now
