@@ -1,6 +1,6 @@
 #include "RenderFixtures.h"
 
-#include "imaging/FreeImageBridge.h"
+#include "imaging/JpegDecode.h"
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
 #include "model/ModelTestSupport.h"
@@ -67,8 +67,7 @@ struct ExportTest : ::testing::Test {
     }
 
     static QImage Load(const QString& file) {
-        const FiBitmap dib = FiLoad(FIF_JPEG, file, 0);
-        return FiToQImage(dib.get());
+        return DecodeJpeg(file, [](const JpegHeader&) { return JpegDecodeRequest{}; }).picture;
     }
 };
 
@@ -178,5 +177,25 @@ TEST_F(ExportTest, DroppingARunningJobCancelsIt) {
     } // waits for the page being written, leaves the rest
     EXPECT_LT(QDir(out).entryList(QDir::Files).size(), 20);
     for (const QString& file : QDir(out).entryList(QDir::Files))
+        EXPECT_EQ(Load(QDir(out).filePath(file)).size(), QSize(2458, 1769)) << file.toStdString();
+}
+
+TEST_F(ExportTest, CancelInTheMiddleOfAParallelExportLeavesWholePagesInOrder) {
+    const QString out = dir.filePath(QStringLiteral("print"));
+    QDir().mkpath(out);
+    PageExportPlan plan = PlanPrint(*book, out, PrintPageSize(TestCatalogue()));
+    plan.threads = 2;
+    std::atomic<bool> cancel{false};
+    const PageExportResult result = ExportPages(
+        plan, Renderer(), [&cancel](int index, int) { cancel = cancel || index == 4; }, &cancel);
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_EQ(result.written, 5);
+    // Pages rendered ahead are dropped: no later page, no temporary file.
+    QStringList files = QDir(out).entryList(QDir::Files | QDir::Hidden);
+    QStringList expected = Numbered(QStringLiteral("%1.jpg"), 5);
+    files.sort();
+    expected.sort();
+    EXPECT_EQ(files, expected);
+    for (const QString& file : files)
         EXPECT_EQ(Load(QDir(out).filePath(file)).size(), QSize(2458, 1769)) << file.toStdString();
 }
