@@ -12,10 +12,12 @@ QString VersionLine(int major, int minor, int revision) {
     return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
 }
 
-QString FreeImageNotice() {
-    return QStringLiteral("This software uses the FreeImage open source image library. "
-                          "See https://freeimage.sourceforge.io for details. "
-                          "FreeImage is used under the FIPL, version 1.0.");
+QString LibraryNotice() {
+    return QStringLiteral("Lumbra uses Qt %1 (https://www.qt.io), under the LGPL, version 3, "
+                          "and libjpeg-turbo (https://libjpeg-turbo.org), under the IJG and BSD "
+                          "licences. This software is based in part on the work of the "
+                          "Independent JPEG Group.")
+        .arg(QLatin1String(qVersion()));
 }
 
 namespace {
@@ -42,7 +44,7 @@ AboutBox::AboutBox(const Constants& strings, QWidget* parent) : QDialog(parent) 
     title->setFont(big);
     AddLabel(layout, "lblVersion",
              VersionLine(BuildConfig::VersionMajor, BuildConfig::VersionMinor, ProgramRevision()));
-    AddLabel(layout, "lblDescription", FreeImageNotice());
+    AddLabel(layout, "lblDescription", LibraryNotice());
     AddLabel(layout, "mCopyrightLabel", strings.Text(u"cCopyrightCaption"));
     auto* ok = new QPushButton(strings.Text(u"cOkayButton"));
     ok->setObjectName(QStringLiteral("cmdOK"));

@@ -8,7 +8,7 @@ class Constants;
 QString VersionLine(int major, int minor, int revision);
 
 // The notice about the image library the program uses.
-QString FreeImageNotice();
+QString LibraryNotice();
 
 // frmAbout: title, version, the library notice, the copyright and OK.
 class AboutBox : public QDialog {
