@@ -7,7 +7,7 @@ class Constants;
 // "Version 2.1.35" for version 2.1, revision 35.
 QString VersionLine(int major, int minor, int revision);
 
-// The notice about the image library the program uses.
+// The notice about the libraries the program uses.
 QString LibraryNotice();
 
 // frmAbout: title, version, the library notice, the copyright and OK.
