@@ -143,8 +143,8 @@ TEST_F(PlacedPhoto, KeptThumbnailTurnsWithTheAngle) {
 }
 
 TEST_F(PlacedPhoto, PrintDecodesOnlyWhatCoversTheBox) {
-    EXPECT_EQ(photo.LoadForPrint(200, 100).width(), 200); // a quarter covers it
-    EXPECT_EQ(photo.LoadForPrint(201, 100).width(), 400);
+    EXPECT_EQ(photo.LoadForPrint(200, 100).width(), 200);  // a quarter covers it
+    EXPECT_EQ(photo.LoadForPrint(201, 100).width(), 300);  // three eighths
     EXPECT_EQ(photo.LoadForPrint(1600, 800).width(), 800); // never beyond the file
 
     const QImage print = Print(200, 100);
