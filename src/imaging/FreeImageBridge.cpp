@@ -2,7 +2,6 @@
 
 #include "base/AtomicWrite.h"
 #include "base/LumbraError.h"
-#include "base/SafeRead.h"
 #include "imaging/JpegSegments.h"
 
 #include <algorithm>
@@ -80,12 +79,8 @@ void EnsureFreeImage() {
     });
 }
 
-std::optional<QByteArray> FiReadFile(const QString& path) {
-    return ReadRegularFile(path, kMaxPictureFileBytes);
-}
-
 FREE_IMAGE_FORMAT FiFileType(const QString& path) {
-    const std::optional<QByteArray> bytes = FiReadFile(path);
+    const std::optional<QByteArray> bytes = ReadPictureFile(path);
     return bytes ? FiFileType(*bytes) : FIF_UNKNOWN;
 }
 
@@ -107,7 +102,7 @@ FiBitmap FiLoadFromMemory(FREE_IMAGE_FORMAT format, const QByteArray& bytes, int
 }
 
 FiBitmap FiLoad(FREE_IMAGE_FORMAT format, const QString& path, int flags) {
-    const std::optional<QByteArray> bytes = FiReadFile(path);
+    const std::optional<QByteArray> bytes = ReadPictureFile(path);
     return bytes ? FiLoadFromMemory(format, *bytes, flags) : FiBitmap();
 }
 

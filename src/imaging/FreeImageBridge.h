@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/FiBitmap.h"
+#include "imaging/PictureFile.h"
 
 #include <QImage>
 #include <QString>
@@ -18,14 +19,6 @@
 // Initialises FreeImage once per process; every function here calls it.
 void EnsureFreeImage();
 
-// Largest picture file read at all: well above a JPEG of the largest photo
-// accepted (kMaxPhotoPixels) at the highest quality.
-inline constexpr qint64 kMaxPictureFileBytes = qint64(256) << 20;
-
-// The picture file's bytes; nothing when it is not a regular file, larger
-// than kMaxPictureFileBytes or unreadable.
-std::optional<QByteArray> FiReadFile(const QString& path);
-
 // File type from the content; FIF_UNKNOWN when unreadable or empty.
 FREE_IMAGE_FORMAT FiFileType(const QString& path);
 FREE_IMAGE_FORMAT FiFileType(const QByteArray& bytes);
@@ -34,7 +27,7 @@ FREE_IMAGE_FORMAT FiFileType(const QByteArray& bytes);
 // be decoded. A JPEG is decoded without its metadata segments.
 FiBitmap FiLoadFromMemory(FREE_IMAGE_FORMAT format, const QByteArray& bytes, int flags);
 
-// FiReadFile then FiLoadFromMemory; empty when it cannot be read or decoded.
+// ReadPictureFile then FiLoadFromMemory; empty when it cannot be read or decoded.
 FiBitmap FiLoad(FREE_IMAGE_FORMAT format, const QString& path, int flags);
 
 // Writes the bitmap in the given format through a temporary file that

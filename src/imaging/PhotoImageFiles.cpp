@@ -4,7 +4,8 @@
 #include "base/LumbraError.h"
 #include "base/SafeRead.h"
 #include "imaging/FreeImageBridge.h"
-#include "imaging/PhotoImageDecode.h"
+#include "imaging/JpegDecode.h"
+#include "imaging/PictureFile.h"
 #include "imaging/ThumbScaling.h"
 
 #include <QFile>
@@ -20,11 +21,11 @@ QString ThumbPath(const QString& stem, ThumbType type, const char* extension) {
 
 // The full-size copy comes last: its presence says the photo's files are complete.
 void WritePhotoFiles(const QByteArray& source, const QString& stem, const ThumbBoxes& boxes,
-                     const DecodedJpeg& decoded) {
+                     const DecodedPhoto& decoded) {
     const QSize full(decoded.header.width, decoded.header.height);
     for (ThumbType type : {ThumbType::Small, ThumbType::Medium, ThumbType::Large}) {
         const ThumbBox& box = boxes[ThumbIndex(type)];
-        SaveThumbnail(ThumbPath(stem, type, ".jpg"), decoded.picture.get(),
+        SaveThumbnail(ThumbPath(stem, type, ".jpg"), FiFromQImage(decoded.picture).get(),
                       FitSize(full, box.width, box.height));
     }
     // The bytes that were decoded, not a second read of the file.
@@ -34,7 +35,9 @@ void WritePhotoFiles(const QByteArray& source, const QString& stem, const ThumbB
 // Decodes completely (at the smallest scale; the whole file is still read).
 bool DecodesWhole(const QString& path) {
     constexpr double kSmallest = 1.0 / 8;
-    return QFileInfo(path).size() > 0 && LoadJpegCovering(path, kSmallest, JPEG_FAST).picture;
+    return QFileInfo(path).size() > 0 && !DecodeJpeg(path, [](const JpegHeader&) {
+                                              return JpegDecodeRequest{kSmallest, {}};
+                                          }).picture.isNull();
 }
 
 } // namespace
@@ -71,14 +74,15 @@ bool PhotoFilesWhole(const QString& stem) {
 bool MakePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes& boxes) {
     const ThumbBox& largest = boxes.back();
     const auto cover = [&largest](const JpegHeader& header) {
-        return std::min(double(largest.width) / header.width,
-                        double(largest.height) / header.height);
+        return JpegDecodeRequest{
+            std::min(double(largest.width) / header.width, double(largest.height) / header.height),
+            {}};
     };
-    const std::optional<QByteArray> file = FiReadFile(source);
+    const std::optional<QByteArray> file = ReadPictureFile(source);
     if (!file)
         return false;
-    const DecodedJpeg decoded = LoadJpegCovering(*file, cover, JPEG_ACCURATE);
-    if (!decoded.picture)
+    const DecodedPhoto decoded = DecodeJpeg(*file, cover);
+    if (decoded.picture.isNull())
         return false;
     for (ThumbType type : kThumbTypes)
         QFile::remove(ThumbPath(stem, type, ".dim"));

@@ -2,8 +2,8 @@
 
 #include "base/SafeRead.h"
 #include "imaging/FreeImageBridge.h"
+#include "imaging/JpegDecode.h"
 #include "imaging/JpegSegments.h"
-#include "imaging/PhotoImageDecode.h"
 
 #include <QFileInfo>
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "base/LumbraError.h"
 #include "base/SafeRead.h"
 #include "imaging/ImagingLog.h"
-#include "imaging/PhotoImageDecode.h"
+#include "imaging/JpegDecode.h"
 
 #include <QFile>
 

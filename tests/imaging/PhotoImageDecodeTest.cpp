@@ -1,4 +1,4 @@
-#include "imaging/PhotoImageDecode.h"
+#include "imaging/JpegDecode.h"
 
 #include "TestJpegs.h"
 #include "base/FifoWatchdog.h"
@@ -30,7 +30,13 @@ struct DecodeTest : ::testing::Test {
     }
 };
 
-QImage Picture(const DecodedJpeg& decoded) { return FiToQImage(decoded.picture.get()); }
+QImage Decoded(const QString& path, double factor) {
+    return DecodeJpeg(path,
+                      [factor](const JpegHeader&) {
+                          return JpegDecodeRequest{factor, {}};
+                      })
+        .picture;
+}
 
 // What the library itself makes of a (well-formed) file with its own EXIF rotation.
 QImage LibraryUpright(const QString& path, int flags) {
@@ -50,13 +56,14 @@ TEST_F(DecodeTest, EveryOrientationGivesTheLibrarysOwnPixels) {
         const QSize upright = IsTurnedOrientation(orientation) ? QSize(24, 40) : QSize(40, 24);
         EXPECT_EQ(QSize(header->width, header->height), upright);
 
-        const QImage full = Picture(LoadJpegCovering(path, 1.0, JPEG_ACCURATE));
+        const QImage full = Decoded(path, 1.0);
         EXPECT_EQ(full.size(), upright);
         EXPECT_EQ(full, LibraryUpright(path, JPEG_ACCURATE)) << "orientation " << orientation;
         // Reduced decodes are turned the same way.
-        const QImage half = Picture(LoadJpegCovering(path, 0.5, 0));
+        const QImage half = Decoded(path, 0.5);
         EXPECT_EQ(half.size(), upright / 2);
-        EXPECT_EQ(half, LibraryUpright(path, 20 << 16)) << "orientation " << orientation;
+        EXPECT_EQ(half, LibraryUpright(path, JPEG_ACCURATE | (20 << 16)))
+            << "orientation " << orientation;
     }
 }
 
@@ -70,7 +77,7 @@ TEST_F(DecodeTest, HostileExifBlocksDecodeAsUprightPictures) {
     PutLong(loop, kTiffIfd0Next, quint32(kTiffIfd0));
     PutLong(loop, kTiffIfd0 + 26 + 8, quint32(kTiffIfd0));
 
-    const QImage expected = Picture(LoadJpegCovering(Photo("clean.jpg", clean), 1.0, 0));
+    const QImage expected = Decoded(Photo("clean.jpg", clean), 1.0);
     ASSERT_EQ(expected.size(), QSize(64, 48));
     for (const QByteArray& tiff : {manyEntries, cutInHeader, cutInIfd}) {
         const QString path = Photo(QStringLiteral("hostile.jpg"), WithExif(clean, tiff));
@@ -78,12 +85,12 @@ TEST_F(DecodeTest, HostileExifBlocksDecodeAsUprightPictures) {
         ASSERT_TRUE(header);
         EXPECT_EQ(header->orientation, 1);
         EXPECT_EQ(QSize(header->width, header->height), QSize(64, 48));
-        EXPECT_EQ(Picture(LoadJpegCovering(path, 1.0, 0)), expected);
-        EXPECT_EQ(FiLoadImage(FIF_JPEG, path, 0), expected);
+        EXPECT_EQ(Decoded(path, 1.0), expected);
+        EXPECT_EQ(FiLoadImage(FIF_JPEG, path, JPEG_ACCURATE), expected);
     }
     const QString looping = Photo(QStringLiteral("loop.jpg"), WithExif(clean, loop));
     EXPECT_EQ(ReadJpegHeader(looping)->orientation, 3);
-    EXPECT_EQ(Picture(LoadJpegCovering(looping, 1.0, 0)), expected.mirrored(true, true));
+    EXPECT_EQ(Decoded(looping, 1.0), expected.mirrored(true, true));
 }
 
 TEST_F(DecodeTest, OnlyRegularFilesAreDecoded) {
@@ -103,7 +110,7 @@ TEST_F(DecodeTest, OnlyRegularFilesAreDecoded) {
         EXPECT_TRUE(EndsWithoutBlocking(
             [&] {
                 headerRead = ReadJpegHeader(path).has_value();
-                decoded = bool(LoadJpegCovering(path, 1.0, 0).picture);
+                decoded = !Decoded(path, 1.0).isNull();
                 loaded = bool(FiLoad(FIF_JPEG, path, 0)) || FiFileType(path) != FIF_UNKNOWN;
             },
             {fifo, sizeFifo}))

@@ -115,8 +115,8 @@ TEST_F(ImportTest, TurnedPhotoIsUprightEverywhereButTheCopy) {
 
 TEST_F(ImportTest, ReducedDecodeLooksLikeAFullDecode) {
     const QString source = Source(QStringLiteral("big.jpg"), PhotoLike(4000, 3000));
-    EXPECT_EQ(CoveringSizeHint(4000, 3000, 0.25), 1000);
-    EXPECT_EQ(CoveringSizeHint(4000, 3000, 1.0), 0);
+    EXPECT_EQ(JpegScaleEighths(QSize(4000, 3000), 0.25), 2);
+    EXPECT_EQ(JpegScaleEighths(QSize(4000, 3000), 1.0), 8);
     PhotoImage photo;
     photo.SetImage(source, book);
     ASSERT_TRUE(photo.IsSupportFormat());
