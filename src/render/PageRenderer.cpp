@@ -13,6 +13,7 @@
 #include "render/PageScene.h"
 #include "render/PhotoDrawing.h"
 #include "render/RenderLog.h"
+#include "render/TextOverflow.h"
 #include "render/TextRender.h"
 
 #include <QPainter>
@@ -129,15 +130,14 @@ QImage PageRenderer::Render(const PageSnapshot& page, QSize size, RenderMode mod
         const QString text = i < page.texts.size() ? page.texts[i] : QString();
         if (!HasText(text) && !editing)
             continue;
-        const BoxTextLayout layout(text, BoxMm(textBox).size());
         if (HasText(text) && !box.isEmpty())
-            layout.Draw(painter, box);
+            DrawBoxText(painter, text, BoxMm(textBox).size(), box);
         if (!editing)
             continue;
         // Just outside the box, so that it hides none of the text.
         const QRect frame = box.adjusted(-2, -2, 2, 2);
         painter.drawImage((frame & whole).topLeft(), DashedFrameOverlay(frame, whole));
-        if (layout.IsCut())
+        if (CutLineCount(text, BoxMm(textBox).size()) > 0)
             DrawWarningMark(painter, box, mTooSmallMarker);
     }
     return picture;
