@@ -3,7 +3,7 @@
 
 #include "BenchFixtures.h"
 #include "imaging/FreeImageBridge.h"
-#include "imaging/PhotoImageDecode.h"
+#include "imaging/JpegDecode.h"
 #include "imaging/PhotoImageFiles.h"
 #include "imaging/ThumbScaling.h"
 
@@ -46,11 +46,12 @@ void BM_ThumbnailsFullDecode(benchmark::State& state) {
     BenchPhoto& photo = Photo();
     const QString stem = photo.dir.path() + QStringLiteral("/f");
     for (auto _ : state) {
-        const DecodedJpeg decoded = LoadJpegCovering(photo.source, 1.0, JPEG_ACCURATE);
+        const DecodedPhoto decoded =
+            DecodeJpeg(photo.source, [](const JpegHeader&) { return JpegDecodeRequest{}; });
         const QSize full(decoded.header.width, decoded.header.height);
         for (size_t i = 0; i < kPhotoThumbBoxes.size(); ++i)
             SaveThumbnail(stem + ThumbSuffix(kThumbTypes[i]) + QStringLiteral(".jpg"),
-                          decoded.picture.get(),
+                          decoded.picture,
                           FitSize(full, kPhotoThumbBoxes[i].width, kPhotoThumbBoxes[i].height));
         CopyFileAtomically(photo.source, stem + QStringLiteral("_or.jpg"));
     }

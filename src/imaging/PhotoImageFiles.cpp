@@ -3,7 +3,6 @@
 #include "base/AtomicWrite.h"
 #include "base/LumbraError.h"
 #include "base/SafeRead.h"
-#include "imaging/FreeImageBridge.h"
 #include "imaging/JpegDecode.h"
 #include "imaging/PictureFile.h"
 #include "imaging/ThumbScaling.h"
@@ -23,10 +22,12 @@ QString ThumbPath(const QString& stem, ThumbType type, const char* extension) {
 void WritePhotoFiles(const QByteArray& source, const QString& stem, const ThumbBoxes& boxes,
                      const DecodedPhoto& decoded) {
     const QSize full(decoded.header.width, decoded.header.height);
-    for (ThumbType type : {ThumbType::Small, ThumbType::Medium, ThumbType::Large}) {
+    // Each from the next larger one: the same pixels for less work.
+    QImage larger = decoded.picture;
+    for (ThumbType type : {ThumbType::Large, ThumbType::Medium, ThumbType::Small}) {
         const ThumbBox& box = boxes[ThumbIndex(type)];
-        SaveThumbnail(ThumbPath(stem, type, ".jpg"), FiFromQImage(decoded.picture).get(),
-                      FitSize(full, box.width, box.height));
+        larger = SaveThumbnail(ThumbPath(stem, type, ".jpg"), larger,
+                               FitSize(full, box.width, box.height));
     }
     // The bytes that were decoded, not a second read of the file.
     WriteFileAtomically(ThumbPath(stem, ThumbType::Original, ".jpg"), source);

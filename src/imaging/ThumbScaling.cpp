@@ -2,7 +2,8 @@
 
 #include "base/LumbraError.h"
 #include "base/Rounding.h"
-#include "imaging/FreeImageBridge.h"
+#include "imaging/JpegEncode.h"
+#include "imaging/Resample.h"
 
 #include <algorithm>
 
@@ -31,10 +32,10 @@ FiBitmap RescaleTo(FIBITMAP* picture, QSize size) {
     return FiBitmap(FreeImage_Rescale(picture, size.width(), size.height(), FILTER_BICUBIC));
 }
 
-void SaveThumbnail(const QString& target, FIBITMAP* picture, QSize size) {
-    FiBitmap scaled = RescaleTo(picture, size);
-    if (!scaled)
+QImage SaveThumbnail(const QString& target, const QImage& picture, QSize size) {
+    const QImage scaled = picture.size() == size ? picture : Resample(picture, size);
+    if (scaled.isNull())
         throw LumbraError(QStringLiteral("Cannot scale the picture for %1").arg(target));
-    FiStripMetadata(scaled.get());
-    FiSaveAtomically(FIF_JPEG, scaled.get(), target, JPEG_DEFAULT);
+    SaveJpegAtomically(scaled, target);
+    return scaled;
 }

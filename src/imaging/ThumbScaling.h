@@ -2,6 +2,7 @@
 
 #include "imaging/FiBitmap.h"
 
+#include <QImage>
 #include <QSize>
 #include <QString>
 
@@ -15,6 +16,7 @@ QSize FitSize(QSize source, int maxWidth, int maxHeight);
 // New picture of exactly `size`, bicubic (a copy when the size is the same).
 FiBitmap RescaleTo(FIBITMAP* picture, QSize size);
 
-// Saves `picture` rescaled to `size` as a JPEG (default quality, no
-// metadata) at `target`, through a temporary file. Throws LumbraError.
-void SaveThumbnail(const QString& target, FIBITMAP* picture, QSize size);
+// Saves `picture` resampled to `size` (Resample) as a JPEG of the page
+// quality without metadata at `target`, through a temporary file. Returns
+// the saved pixels. Throws LumbraError.
+QImage SaveThumbnail(const QString& target, const QImage& picture, QSize size);

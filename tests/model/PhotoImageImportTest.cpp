@@ -2,7 +2,7 @@
 
 #include "base/Md5.h"
 #include "imaging/FreeImageBridge.h"
-#include "imaging/PhotoImageDecode.h"
+#include "imaging/JpegDecode.h"
 #include "imaging/ThumbScaling.h"
 #include "model/PhotoImage.h"
 
@@ -121,12 +121,13 @@ TEST_F(ImportTest, ReducedDecodeLooksLikeAFullDecode) {
     photo.SetImage(source, book);
     ASSERT_TRUE(photo.IsSupportFormat());
 
-    FiBitmap full = FiLoad(FIF_JPEG, source, JPEG_ACCURATE);
+    const QImage full =
+        DecodeJpeg(source, [](const JpegHeader&) { return JpegDecodeRequest{}; }).picture;
     for (ThumbType type : {ThumbType::Small, ThumbType::Medium, ThumbType::Large}) {
         const QImage thumb = Decode(photo.GetThumbFile(type));
         // Reference: the same thumbnail made from a full decode, saved the same way.
         const QString reference = dir.path() + QStringLiteral("/reference.jpg");
-        SaveThumbnail(reference, full.get(), thumb.size());
+        SaveThumbnail(reference, full, thumb.size());
         const double psnr = Psnr(thumb, Decode(reference));
         EXPECT_GT(psnr, 38.0) << "type " << int(type);
     }
