@@ -7,7 +7,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -18,6 +20,11 @@ constexpr int cScreenDpi = 96;
 constexpr double cRtfDefaultPoints = 12.0;
 // Far beyond any page, and small enough that sums of box edges stay ints.
 constexpr double cMaxBoxPixels = 1 << 28;
+// Characters of a long text read at first, more than a page-wide box of
+// 12-point text shows; each further try reads twice as many.
+constexpr qsizetype cFirstReadChars = 4096;
+// Layout positions are fractions; a line that ends this close to the edge fits.
+constexpr double cEdgeSlack = 0.01;
 
 int ToLayoutPixels(float mm, float ratio) {
     const float pixels = ratio * mm; // single precision, as the catalogue's values
@@ -51,6 +58,93 @@ std::unique_ptr<QTextDocument> LaidOut(std::unique_ptr<QTextDocument> document, 
     return document;
 }
 
+// Reads text whose sizes are scaled for print as far as `limit` into a print
+// layout `width` pixels wide; `reached` tells whether the limit was reached.
+std::unique_ptr<QTextDocument> PrintDocument(const QString& scaledRtf, int width,
+                                             RtfReadLimit limit = {}, bool* reached = nullptr) {
+    auto document = std::make_unique<QTextDocument>();
+    document->setUndoRedoEnabled(false);
+    // Text without a size of its own is scaled like "\fs24".
+    const RtfReader reader(RtfDefaults{QString(), cTextSizeFactor * cRtfDefaultPoints});
+    const bool limited = reader.Read(scaledRtf, *document, limit);
+    if (reached)
+        *reached = limited;
+    return LaidOut(std::move(document), cScreenDpi, width);
+}
+
+bool HoldsOnlyBlanks(const QTextDocument& document) {
+    return document.toPlainText().trimmed().isEmpty();
+}
+
+// Whether `text`, however it goes on, is laid out left to right throughout:
+// a character of a left-to-right script sets the direction, and none runs
+// right to left or opens an embedding.
+bool StaysLeftToRight(QStringView text) {
+    bool left = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t code = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            code = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        switch (QChar::direction(code)) {
+        case QChar::DirL: left = true; break;
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirAN:
+        case QChar::DirLRE:
+        case QChar::DirLRO:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirPDF:
+        case QChar::DirLRI:
+        case QChar::DirRLI:
+        case QChar::DirFSI:
+        case QChar::DirPDI: return false;
+        default: break;
+        }
+    }
+    return left;
+}
+
+// Whether the last two lines of a document read only in part start below a
+// box `height` tall. Lines break looking no further than the next line, so
+// then every line the box shows is laid out as in the whole text.
+bool EndsBelow(const QTextDocument& document, int height) {
+    document.documentLayout()->documentSize(); // lays it out
+    int seen = 0;
+    for (QTextBlock block = document.lastBlock(); block.isValid(); block = block.previous()) {
+        const QTextLayout* lines = block.layout();
+        const int count = lines ? lines->lineCount() : 0;
+        if (seen + count >= 2) {
+            const double top = document.documentLayout()->blockBoundingRect(block).top();
+            return top + lines->lineAt(count - 2 + seen).y() > height;
+        }
+        seen += count;
+    }
+    return false;
+}
+
+// The lines of a laid-out print document that do not fit a box `height` tall.
+int CountCutLines(const QTextDocument& document, int height) {
+    const double bottom = height + cEdgeSlack;
+    if (document.size().height() <= bottom)
+        return 0;
+    int cut = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* lines = block.layout();
+        const double top = document.documentLayout()->blockBoundingRect(block).top();
+        for (int i = 0; lines && i < lines->lineCount(); ++i) {
+            const QTextLine line = lines->lineAt(i);
+            const bool blank =
+                block.text().mid(line.textStart(), line.textLength()).trimmed().isEmpty();
+            if (!blank && top + line.y() + line.height() > bottom)
+                ++cut; // blank lines below the box hide nothing
+        }
+    }
+    return cut;
+}
+
 } // namespace
 
 QSize TextLayoutSize(QSizeF boxMm, float pixelsPerMmX, float pixelsPerMmY) {
@@ -70,32 +164,72 @@ QRect BoxPixelRect(const QRectF& boxMm, float sx, float sy) {
 }
 
 std::unique_ptr<QTextDocument> PrintLayoutDocument(const QString& rtf, QSize layoutSize) {
-    // Text without a size of its own is scaled like "\fs24".
-    const RtfReader reader(RtfDefaults{QString(), cTextSizeFactor * cRtfDefaultPoints});
-    return LaidOut(reader.Read(ScaleRtfFontSizes(rtf, cTextSizeFactor)), cScreenDpi,
-                   layoutSize.width());
+    return PrintDocument(ScaleRtfFontSizes(rtf, cTextSizeFactor), layoutSize.width());
+}
+
+BoxTextLayout::BoxTextLayout(const QString& rtf, QSizeF boxMm)
+    : mRtf(ScaleRtfFontSizes(rtf, cTextSizeFactor)), mLayout(TextLayoutSize(boxMm)) {
+    for (qsizetype chars = cFirstReadChars;; chars *= 2) {
+        RtfReadLimit limit{chars < mRtf.size() ? chars : -1, false};
+        bool reached = false;
+        mDocument = PrintDocument(mRtf, mLayout.width(), limit, &reached);
+        // Right-to-left text may turn a whole paragraph: it is read to its end.
+        if (reached && !StaysLeftToRight(mDocument->lastBlock().text())) {
+            limit.wholeParagraph = true;
+            mDocument = PrintDocument(mRtf, mLayout.width(), limit, &reached);
+        }
+        mBlank = HoldsOnlyBlanks(*mDocument);
+        mPartial = reached;
+        if (!reached || (!mBlank && EndsBelow(*mDocument, mLayout.height())))
+            return;
+    }
+}
+
+BoxTextLayout::~BoxTextLayout() = default;
+BoxTextLayout::BoxTextLayout(BoxTextLayout&&) noexcept = default;
+BoxTextLayout& BoxTextLayout::operator=(BoxTextLayout&&) noexcept = default;
+
+bool BoxTextLayout::Draw(QPainter& painter, const QRect& target) const {
+    if (mBlank || target.isEmpty())
+        return false;
+    painter.save();
+    painter.setClipRect(target, Qt::IntersectClip);
+    painter.translate(target.topLeft());
+    painter.scale(static_cast<double>(target.width()) / mLayout.width(),
+                  static_cast<double>(target.height()) / mLayout.height());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, Qt::black);
+    context.clip = QRectF(0, 0, mLayout.width(), mLayout.height());
+    mDocument->documentLayout()->draw(&painter, context);
+    painter.restore();
+    return true;
+}
+
+int BoxTextLayout::CutLineCount() const {
+    if (mCutLines >= 0)
+        return mCutLines;
+    if (mBlank)
+        mCutLines = 0;
+    else if (mPartial)
+        mCutLines = CountCutLines(*PrintDocument(mRtf, mLayout.width()), mLayout.height());
+    else
+        mCutLines = CountCutLines(*mDocument, mLayout.height());
+    return mCutLines;
+}
+
+bool BoxTextLayout::IsCut() const {
+    // Lines of the part read that the box cuts are cut in the whole text too.
+    if (mPartial && mCutLines < 0 && CountCutLines(*mDocument, mLayout.height()) > 0)
+        return true;
+    return CutLineCount() > 0;
 }
 
 bool DrawBoxText(QPainter& painter, const QString& rtf, QSizeF boxMm, const QRect& target) {
     if (target.isEmpty())
         return false;
-    const QSize layout = TextLayoutSize(boxMm);
-    const std::unique_ptr<QTextDocument> document = PrintLayoutDocument(rtf, layout);
-    if (document->toPlainText().trimmed().isEmpty())
-        return false;
-    painter.save();
-    painter.setClipRect(target, Qt::IntersectClip);
-    painter.translate(target.topLeft());
-    painter.scale(static_cast<double>(target.width()) / layout.width(),
-                  static_cast<double>(target.height()) / layout.height());
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.palette.setColor(QPalette::Text, Qt::black);
-    context.clip = QRectF(0, 0, layout.width(), layout.height());
-    document->documentLayout()->draw(&painter, context);
-    painter.restore();
-    return true;
+    return BoxTextLayout(rtf, boxMm).Draw(painter, target);
 }
 
 std::unique_ptr<QTextDocument> EditorDocument(const QString& rtf, QSizeF boxMm,

@@ -34,10 +34,40 @@ QRect BoxPixelRect(const QRectF& boxMm, float sx, float sy);
 // width the layout width, no margins, fonts at 96 dots per inch.
 std::unique_ptr<QTextDocument> PrintLayoutDocument(const QString& rtf, QSize layoutSize);
 
-// Draws the text of a box of `boxMm` millimetres into `target` (pixels of the
-// painter's device). Only the glyphs cover what is below; nothing outside
-// `target` is touched. Returns false, drawing nothing, when the text holds
-// nothing but blanks.
+// The text of a box of `boxMm` millimetres in its print layout, laid out once
+// to be drawn at any size and to tell the lines the box cuts. A long text is
+// read and laid out only as far as its lines can show in the box; the rest is
+// read when CutLineCount asks for it. For one thread at a time.
+class BoxTextLayout {
+public:
+    BoxTextLayout(const QString& rtf, QSizeF boxMm);
+    ~BoxTextLayout();
+    BoxTextLayout(BoxTextLayout&&) noexcept;
+    BoxTextLayout& operator=(BoxTextLayout&&) noexcept;
+
+    // True when the text holds nothing but blanks.
+    bool IsBlank() const { return mBlank; }
+    // Draws the text into `target` (pixels of the painter's device). Only the
+    // glyphs cover what is below; nothing outside `target` is touched.
+    // Returns false, drawing nothing, when the text is blank or `target` empty.
+    bool Draw(QPainter& painter, const QRect& target) const;
+    // The lines that do not fit the box, wholly or in part (the lines the page
+    // and the print cut). 0 when it fits.
+    int CutLineCount() const;
+    // CutLineCount() > 0, mostly without reading the rest of a long text.
+    bool IsCut() const;
+
+private:
+    QString mRtf; // sizes scaled for print
+    QSize mLayout;
+    std::unique_ptr<QTextDocument> mDocument;
+    bool mBlank = true;
+    bool mPartial = false; // mDocument holds only the text the box can show
+    mutable int mCutLines = -1;
+};
+
+// Draws the text of a box of `boxMm` millimetres into `target`, as
+// BoxTextLayout::Draw.
 bool DrawBoxText(QPainter& painter, const QString& rtf, QSizeF boxMm, const QRect& target);
 
 // For the text box editor: the stored text with its stored sizes, laid out in

@@ -1,5 +1,7 @@
 #include "render/TextRender.h"
 
+#include "render/TextOverflow.h"
+
 #include "render/rtf/RtfWriter.h"
 
 #include "render/rtf/RtfTestSupport.h"
@@ -266,6 +268,73 @@ TEST(TextRenderTest, TargetResolutionDoesNotChangeTheResult) {
     images[1].setDotsPerMeterX(images[0].dotsPerMeterX());
     images[1].setDotsPerMeterY(images[0].dotsPerMeterY());
     EXPECT_EQ(images[0], images[1]);
+}
+
+// A whole print document drawn as a box's text is drawn into an image of `size`.
+QImage DrawnWhole(const QString& rtf, QSizeF box, QSize size) {
+    const QSize layout = TextLayoutSize(box);
+    const auto document = PrintLayoutDocument(rtf, layout);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(double(size.width()) / layout.width(), double(size.height()) / layout.height());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, Qt::black);
+    context.clip = QRectF(QPointF(0, 0), layout);
+    document->documentLayout()->draw(&painter, context);
+    return image;
+}
+
+// A long text is read only as far as the box shows it: drawn, it must match
+// the whole text drawn, and its cut lines must be those of the whole text.
+TEST(TextRenderTest, ALongTextReadInPartDrawsAndCountsAsTheWholeText) {
+    const QSizeF box(100, 30);
+    const QSize size(425, 128);
+    auto rtf = [](const QString& body) { return Rtf("DejaVu Sans", 24, body); };
+    auto lineCount = [&](const QString& text) {
+        return int(LinesOf(*PrintLayoutDocument(text, TextLayoutSize(box))).size());
+    };
+    auto paragraphs = [&](int n) {
+        QStringList lines;
+        for (int i = 1; i <= n; ++i)
+            lines << QString("Line %1").arg(i);
+        return rtf(lines.join("\\par "));
+    };
+    const int fit = 12 - CutLineCount(paragraphs(12), box); // lines the box holds
+    const QString words =
+        QString("summer by the \\cf1 lake\\cf0  with \\ul everyone\\ul0  ").repeated(900);
+    const QString hebrew =
+        QString("\\u1513?\\u1500?\\u1493?\\u1501? \\u1506?\\u1493?\\u1500?\\u1501? ").repeated(900);
+    const QString numbers = QString("1234 5678 ").repeated(600);
+    const QString blank = QString("\\line ").repeated(5000);
+    struct Case {
+        const char* name;
+        QString rtf;
+        int cut;
+    };
+    const Case cases[] = {
+        {"fits", paragraphs(fit), 0},
+        {"paragraphs", paragraphs(3000), 3000 - fit},
+        {"justified at its end", rtf(words + "\\qj"), lineCount(rtf(words + "\\qj")) - fit},
+        {"right to left", rtf(hebrew), lineCount(rtf(hebrew)) - fit},
+        {"no direction before the cut", rtf(numbers + hebrew),
+         lineCount(rtf(numbers + hebrew)) - fit},
+        {"blank lines first", rtf(blank + words), lineCount(rtf(words))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const BoxTextLayout layout(c.rtf, box);
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        EXPECT_TRUE(layout.Draw(painter, image.rect()));
+        painter.end();
+        EXPECT_TRUE(image == DrawnWhole(c.rtf, box, size)) << "the pixels differ";
+        EXPECT_EQ(layout.IsCut(), c.cut > 0);
+        EXPECT_EQ(layout.CutLineCount(), c.cut);
+    }
 }
 
 } // namespace

@@ -35,7 +35,9 @@ QTextCharFormat RtfDocumentBuilder::FormatOf(const RtfChars& chars) const {
     return format;
 }
 
-void RtfDocumentBuilder::Append(const QString& text, const RtfChars& chars) {
+void RtfDocumentBuilder::Append(QStringView text, const RtfChars& chars) {
+    if (mReached && !mLimit.wholeParagraph)
+        return;
     if (mParagraphPending) {
         FlushRun();
         mCursor.insertBlock(QTextBlockFormat(), FormatOf(chars));
@@ -45,6 +47,8 @@ void RtfDocumentBuilder::Append(const QString& text, const RtfChars& chars) {
         FlushRun();
     mRunChars = chars;
     mRun += text;
+    mLength += text.size();
+    mReached = mReached || (mLimit.chars >= 0 && mLength >= mLimit.chars);
 }
 
 void RtfDocumentBuilder::FlushRun() {
@@ -60,6 +64,7 @@ void RtfDocumentBuilder::EndParagraph(Qt::Alignment alignment, const RtfChars& c
     FlushRun();
     FormatCurrentBlock(alignment, chars);
     mParagraphPending = true;
+    mFull = mReached;
 }
 
 void RtfDocumentBuilder::Finish(Qt::Alignment alignment, const RtfChars& chars) {

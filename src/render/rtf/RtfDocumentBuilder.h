@@ -40,7 +40,15 @@ public:
     // The code page of a font's charset, or 0 when it names none.
     int CodePageOf(int font) const;
 
-    void Append(const QString& text, const RtfChars& chars);
+    // Text beyond the limit's characters is left out, up to the end of the
+    // paragraph or not at all (`wholeParagraph`).
+    void SetLimit(RtfReadLimit limit) { mLimit = limit; }
+    // The limit was reached: text may have been left out.
+    bool Reached() const { return mReached; }
+    // The paragraph where the limit was reached has ended: nothing more is read.
+    bool Full() const { return mFull; }
+
+    void Append(QStringView text, const RtfChars& chars);
     // Ends the paragraph with the alignment and formatting in effect.
     void EndParagraph(Qt::Alignment alignment, const RtfChars& chars);
     void Finish(Qt::Alignment alignment, const RtfChars& chars);
@@ -59,4 +67,8 @@ private:
     QString mRun;
     RtfChars mRunChars;
     bool mParagraphPending = false;
+    RtfReadLimit mLimit;
+    qsizetype mLength = 0; // characters appended
+    bool mReached = false;
+    bool mFull = false;
 };

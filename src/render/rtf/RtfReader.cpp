@@ -46,8 +46,10 @@ struct PendingColor {
 
 class Parser {
 public:
-    Parser(QStringView rtf, QTextDocument& document, const RtfDefaults& defaults)
+    Parser(QStringView rtf, QTextDocument& document, const RtfDefaults& defaults,
+           RtfReadLimit limit)
         : mText(rtf), mBuilder(document, defaults) {
+        mBuilder.SetLimit(limit);
         mDefaultChars.halfPoints =
             std::clamp(qRound(defaults.pointSize * 2), cMinHalfPoints, cMaxHalfPoints);
         GroupState root;
@@ -55,10 +57,12 @@ public:
         mStack.push_back(root);
     }
 
-    void Run() {
+    // Returns whether the limit was reached.
+    bool Run() {
         while (mPos < mText.size() && !mDone)
             Step();
         Finish();
+        return mBuilder.Reached();
     }
 
 private:
@@ -388,12 +392,13 @@ private:
 
     // Characters a text box cannot hold: controls other than the tab, and
     // object markers. A paragraph separator inside a paragraph breaks the line.
+    static bool IsPrintable(QChar c) {
+        return (c.unicode() >= 0x20 || c == u'\t') && c.unicode() != 0x7F &&
+               c != QChar::ObjectReplacementCharacter;
+    }
     static QString Printable(QString text) {
         text.replace(QChar(QChar::ParagraphSeparator), QChar(QChar::LineSeparator));
-        text.removeIf([](QChar c) {
-            return (c.unicode() < 0x20 && c != u'\t') || c.unicode() == 0x7F ||
-                   c == QChar::ObjectReplacementCharacter;
-        });
+        text.removeIf([](QChar c) { return !IsPrintable(c); });
         return text;
     }
 
@@ -410,7 +415,13 @@ private:
         case Destination::Skip: break;
         }
     }
-    void Emit(QChar c) { Emit(QString(c)); }
+    // The common case, a character of the text, without a string of its own.
+    void Emit(QChar c) {
+        if (Top().destination != Destination::Text || c == QChar::ParagraphSeparator)
+            Emit(QString(c));
+        else // what is left out still counts, as an empty text
+            mBuilder.Append(IsPrintable(c) ? QStringView(&c, 1) : QStringView(), Top().chars);
+    }
 
     void FlushBytes() {
         if (mBytes.isEmpty())
@@ -445,7 +456,10 @@ private:
         mColor = PendingColor{};
     }
 
-    void Paragraph() { mBuilder.EndParagraph(Top().alignment, Top().chars); }
+    void Paragraph() {
+        mBuilder.EndParagraph(Top().alignment, Top().chars);
+        mDone = mDone || mBuilder.Full();
+    }
 
     void Finish() {
         FlushBytes();
@@ -468,6 +482,16 @@ private:
     bool mTrailExpected = false; // the last of mBytes is the first half of a character
 };
 
+// Where plain text read up to `limit` ends.
+qsizetype PlainTextEnd(QStringView text, RtfReadLimit limit) {
+    if (limit.chars < 0 || limit.chars >= text.size())
+        return text.size();
+    if (!limit.wholeParagraph)
+        return limit.chars;
+    const qsizetype lineEnd = text.indexOf(u'\n', limit.chars);
+    return lineEnd < 0 ? text.size() : lineEnd;
+}
+
 } // namespace
 
 RtfReader::RtfReader(RtfDefaults defaults) : mDefaults(std::move(defaults)) {}
@@ -475,22 +499,28 @@ RtfReader::RtfReader(RtfDefaults defaults) : mDefaults(std::move(defaults)) {}
 bool RtfReader::IsRtf(QStringView text) { return text.trimmed().startsWith(u"{\\rtf"); }
 
 void RtfReader::Read(QStringView rtf, QTextDocument& document) const {
+    Read(rtf, document, RtfReadLimit{});
+}
+
+bool RtfReader::Read(QStringView rtf, QTextDocument& document, RtfReadLimit limit) const {
     document.clear();
     QFont font = document.defaultFont();
     font.setFamilies(TextFontFamilies(mDefaults.family));
     font.setPointSizeF(mDefaults.pointSize);
     document.setDefaultFont(font);
     if (!IsRtf(rtf)) {
-        document.setPlainText(rtf.toString());
-        return;
+        const qsizetype end = PlainTextEnd(rtf, limit);
+        document.setPlainText(rtf.first(end).toString());
+        return end < rtf.size();
     }
     // One edit: inside it the cursor does not lay out its paragraph after
     // every insertion, which made reading a long paragraph quadratic.
     QTextCursor edit(&document);
     edit.beginEditBlock();
-    Parser parser(rtf.trimmed(), document, mDefaults);
-    parser.Run();
+    Parser parser(rtf.trimmed(), document, mDefaults, limit);
+    const bool reached = parser.Run();
     edit.endEditBlock();
+    return reached;
 }
 
 std::unique_ptr<QTextDocument> RtfReader::Read(QStringView rtf) const {

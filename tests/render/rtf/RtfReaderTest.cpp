@@ -225,6 +225,29 @@ TEST(RtfReaderTest, MalformedInputIsReadAsFarAsItMakesSense) {
     EXPECT_DOUBLE_EQ(FormatAt(*huge, 1).fontPointSize(), 1.0);
 }
 
+// A limit of 5 characters falls in the second paragraph ("cdefgh").
+TEST(RtfReaderTest, ALimitEndsTheReadingInTheParagraphWhereItFalls) {
+    const QString rtf = "{\\rtf1\\pard ab\\par\\pard cd\\b ef\\b0 gh\\qc\\par ij\\par}";
+    struct Case {
+        RtfReadLimit limit;
+        QString text;
+        bool reached;
+    };
+    for (const Case& c : {Case{{5, false}, "ab\ncde", true}, Case{{5, true}, "ab\ncdefgh", true},
+                          Case{{-1, false}, "ab\ncdefgh\nij", false},
+                          Case{{100, false}, "ab\ncdefgh\nij", false}}) {
+        SCOPED_TRACE(c.text.toStdString());
+        QTextDocument document;
+        EXPECT_EQ(RtfReader().Read(rtf, document, c.limit), c.reached);
+        EXPECT_EQ(TextOf(document), c.text);
+        // the cut paragraph still takes the alignment of its end
+        EXPECT_EQ(document.findBlockByNumber(1).blockFormat().alignment(), Qt::AlignHCenter);
+    }
+    QTextDocument plain;
+    EXPECT_TRUE(RtfReader().Read(u"one\ntwo\nthree", plain, {5, true}));
+    EXPECT_EQ(plain.toPlainText(), "one\ntwo");
+}
+
 TEST(RtfReaderTest, DeepNestingIsCapped) {
     const int limit = RtfReader::cMaxDepth;
     const QString shallow =
