@@ -13,7 +13,6 @@
 #include "render/PageScene.h"
 #include "render/PhotoDrawing.h"
 #include "render/RenderLog.h"
-#include "render/TextOverflow.h"
 #include "render/TextRender.h"
 
 #include <QPainter>
@@ -130,14 +129,15 @@ QImage PageRenderer::Render(const PageSnapshot& page, QSize size, RenderMode mod
         const QString text = i < page.texts.size() ? page.texts[i] : QString();
         if (!HasText(text) && !editing)
             continue;
-        if (HasText(text) && !box.isEmpty())
-            DrawBoxText(painter, text, BoxMm(textBox).size(), box);
+        const BoxTextLayout layout(text, BoxMm(textBox).size());
+        if (!box.isEmpty())
+            layout.Draw(painter, box);
         if (!editing)
             continue;
         // Just outside the box, so that it hides none of the text.
         const QRect frame = box.adjusted(-2, -2, 2, 2);
         painter.drawImage((frame & whole).topLeft(), DashedFrameOverlay(frame, whole));
-        if (CutLineCount(text, BoxMm(textBox).size()) > 0)
+        if (layout.IsCut())
             DrawWarningMark(painter, box, mTooSmallMarker);
     }
     return picture;
