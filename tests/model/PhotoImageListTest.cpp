@@ -2,6 +2,7 @@
 #include "base/LumbraError.h"
 #include "model/PhotoImage.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace {
