@@ -293,7 +293,8 @@ TEST_F(ImageControlTest, RedrawsWhileOpenReuseTheDecodedThumbnail) {
     editor.Destroy(); // lets go of the picture
     QImage surface(50, 50, QImage::Format_RGB32);
     QPainter painter(&surface);
-    EXPECT_ANY_THROW(photo->DrawImage(painter, 0, 0, 50, 50, false, QImage()));
+    PhotoPictures none;
+    EXPECT_ANY_THROW(DrawPhoto(painter, photo->Placement(), surface.rect(), false, QImage(), none));
 }
 
 TEST_F(ImageControlTest, ATooSmallPhotoShowsTheProgramsMarker) {
