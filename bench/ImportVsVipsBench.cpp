@@ -29,23 +29,25 @@ double LumbraMs(const QString& home, const QStringList& arguments) {
 void BM_ImportProcessVsVipsthumbnail(benchmark::State& state) {
     const QString& source = BenchPhotoPath();
     const QString scratch = BenchTempDir();
-    const double vips = BestToolMs(QStringLiteral("vipsthumbnail"),
-                                   {source, QStringLiteral("-s"), QStringLiteral("1024"),
-                                    QStringLiteral("-o"), scratch + QStringLiteral("/v.jpg")});
-    if (vips <= 0) {
-        state.SkipWithError("vipsthumbnail did not run (install libvips-tools)");
-        return;
-    }
+    const QStringList vipsArguments{source, QStringLiteral("-s"), QStringLiteral("1024"),
+                                    QStringLiteral("-o"), scratch + QStringLiteral("/v.jpg")};
     const QString small = scratch + QStringLiteral("/small.jpg");
     QImage(64, 48, QImage::Format_RGB32).save(small, "JPG");
-    double best = -1;
+    // The two take turns, so that both meet the machine's load alike.
+    double import = -1;
+    double vips = -1;
     for (auto _ : state) {
-        // A book of its own for each run, made before the clock runs.
+        // A book of its own for each import, made before the clock runs.
         state.PauseTiming();
         const QString home = BenchTempDir();
         const bool made =
             LumbraMs(home, {QStringLiteral("--import"), QStringLiteral("Bench"), small}) > 0;
+        const double vipsMs = ToolMs(QStringLiteral("vipsthumbnail"), vipsArguments);
         state.ResumeTiming();
+        if (vipsMs < 0) {
+            state.SkipWithError("vipsthumbnail did not run (install libvips-tools)");
+            return;
+        }
         const double ms =
             made ? LumbraMs(home, {QStringLiteral("--import"), QStringLiteral("Bench"), source})
                  : -1;
@@ -53,13 +55,14 @@ void BM_ImportProcessVsVipsthumbnail(benchmark::State& state) {
             state.SkipWithError("the program's import did not run");
             return;
         }
-        best = best < 0 ? ms : std::min(best, ms);
+        import = import < 0 ? ms : std::min(import, ms);
+        vips = vips < 0 ? vipsMs : std::min(vips, vipsMs);
     }
-    state.counters["import_ms"] = best;
+    state.counters["import_ms"] = import;
     state.counters["vipsthumbnail_ms"] = vips;
-    state.counters["ratio_to_vipsthumbnail"] = best / vips;
+    state.counters["ratio_to_vipsthumbnail"] = import / vips;
 }
 
 } // namespace
 
-BENCHMARK(BM_ImportProcessVsVipsthumbnail)->Unit(benchmark::kMillisecond)->Iterations(6);
+BENCHMARK(BM_ImportProcessVsVipsthumbnail)->Unit(benchmark::kMillisecond)->Iterations(8);
