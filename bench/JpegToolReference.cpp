@@ -55,18 +55,26 @@ const QString& BenchPhotoPath() {
     return path;
 }
 
+double ToolMs(const QString& program, const QStringList& args,
+              const QProcessEnvironment& environment) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, args);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return -1;
+    return timer.nsecsElapsed() / 1e6;
+}
+
 double BestToolMs(const QString& program, const QStringList& args, int runs) {
     double best = -1;
     for (int i = 0; i < runs; ++i) {
-        QProcess process;
-        process.setStandardOutputFile(QProcess::nullDevice());
-        QElapsedTimer timer;
-        timer.start();
-        process.start(program, args);
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
-            process.exitCode() != 0)
+        const double ms = ToolMs(program, args);
+        if (ms < 0)
             return -1;
-        const double ms = timer.nsecsElapsed() / 1e6;
         best = best < 0 ? ms : std::min(best, ms);
     }
     return best;

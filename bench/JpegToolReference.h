@@ -3,6 +3,7 @@
 // The benchmark photo (a 6000 x 4000 baseline JPEG, made once per run in a
 // temporary folder) and timings of the libjpeg-turbo command-line tools on it.
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,9 @@
 const QString& BenchPhotoPath();
 // A fresh temporary folder living as long as the run.
 QString BenchTempDir();
-// Best wall time in ms of `program args` over several runs (output to
-// /dev/null by the caller's args); negative when the program cannot run.
+// Wall time in ms of one run of `program args` (standard output dropped);
+// negative when it cannot run or does not end with exit code 0.
+double ToolMs(const QString& program, const QStringList& args,
+              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+// The best of several runs.
 double BestToolMs(const QString& program, const QStringList& args, int runs = 5);

@@ -2,6 +2,8 @@
 
 #include "base/LumbraError.h"
 
+#include <unistd.h>
+
 AtomicFileWriter::AtomicFileWriter(const QString& path) : mFile(path) {
     if (!mFile.open(QIODevice::WriteOnly))
         Fail();
@@ -9,6 +11,11 @@ AtomicFileWriter::AtomicFileWriter(const QString& path) : mFile(path) {
 
 void AtomicFileWriter::Write(const char* data, qint64 size) {
     if (size > 0 && mFile.write(data, size) != size)
+        Fail();
+}
+
+void AtomicFileWriter::Sync() {
+    if (!mFile.flush() || ::fdatasync(mFile.handle()) != 0)
         Fail();
 }
 

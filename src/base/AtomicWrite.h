@@ -25,6 +25,9 @@ public:
     // Throws LumbraError unless every byte was taken.
     void Write(const char* data, qint64 size);
     void Write(const QByteArray& bytes) { Write(bytes.constData(), bytes.size()); }
+    // Puts what was written so far on the disk (the temporary file), so that
+    // Commit has little left to wait for. Throws LumbraError.
+    void Sync();
     // Flushes and puts the file in place. Throws LumbraError.
     void Commit();
 

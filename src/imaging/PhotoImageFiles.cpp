@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <future>
 
 namespace {
 
@@ -18,9 +19,29 @@ QString ThumbPath(const QString& stem, ThumbType type, const char* extension) {
     return stem + QLatin1String(ThumbSuffix(type)) + QLatin1String(extension);
 }
 
-// The full-size copy comes last: its presence says the photo's files are complete.
-void WritePhotoFiles(const QByteArray& source, const QString& stem, const ThumbBoxes& boxes,
-                     const DecodedPhoto& decoded) {
+// The full-size copy of the imported file (the bytes that are decoded, not a
+// second read): they go to the disk on another thread while the picture is
+// decoded and the thumbnails are made. Dropped before Commit, it leaves no file.
+class OriginalCopy {
+public:
+    OriginalCopy(const QString& path, const QByteArray& bytes)
+        : mWriter(path), mWritten(std::async(std::launch::async, [this, &bytes] {
+              mWriter.Write(bytes);
+              mWriter.Sync();
+          })) {}
+
+    // Puts the copy in place. Throws LumbraError.
+    void Commit() {
+        mWritten.get();
+        mWriter.Commit();
+    }
+
+private:
+    AtomicFileWriter mWriter;
+    std::future<void> mWritten; // waits for the writing thread when dropped
+};
+
+void WriteThumbnails(const QString& stem, const ThumbBoxes& boxes, const DecodedPhoto& decoded) {
     const QSize full(decoded.header.width, decoded.header.height);
     // Each from the next larger one: the same pixels for less work.
     QImage larger = decoded.picture;
@@ -29,8 +50,6 @@ void WritePhotoFiles(const QByteArray& source, const QString& stem, const ThumbB
         larger = SaveThumbnail(ThumbPath(stem, type, ".jpg"), larger,
                                FitSize(full, box.width, box.height));
     }
-    // The bytes that were decoded, not a second read of the file.
-    WriteFileAtomically(ThumbPath(stem, ThumbType::Original, ".jpg"), source);
 }
 
 // Decodes completely (at the smallest scale; the whole file is still read).
@@ -82,13 +101,18 @@ bool MakePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes
     const std::optional<QByteArray> file = ReadPictureFile(source);
     if (!file)
         return false;
+    const std::optional<JpegHeader> header = ReadJpegHeader(*file);
+    if (!header || !IsAcceptablePhotoSize(header->width, header->height))
+        return false;
+    OriginalCopy original(ThumbPath(stem, ThumbType::Original, ".jpg"), *file);
     const DecodedPhoto decoded = DecodeJpeg(*file, cover);
     if (decoded.picture.isNull())
         return false;
     for (ThumbType type : kThumbTypes)
         QFile::remove(ThumbPath(stem, type, ".dim"));
     try {
-        WritePhotoFiles(*file, stem, boxes, decoded);
+        WriteThumbnails(stem, boxes, decoded);
+        original.Commit(); // last: its presence says the photo's files are complete
     } catch (const LumbraError&) {
         RemovePhotoFiles(stem); // a photo is whole or absent
         throw;

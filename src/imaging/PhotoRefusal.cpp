@@ -1,9 +1,9 @@
 #include "imaging/PhotoRefusal.h"
 
 #include "base/SafeRead.h"
-#include "imaging/FreeImageBridge.h"
 #include "imaging/JpegDecode.h"
 #include "imaging/JpegSegments.h"
+#include "imaging/PictureFile.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -13,6 +13,37 @@ namespace {
 bool StartsLikeJpeg(const QByteArray& bytes) {
     return bytes.size() >= 3 && uchar(bytes[0]) == 0xFF && uchar(bytes[1]) == 0xD8 &&
            uchar(bytes[2]) == 0xFF;
+}
+
+// The name of another picture format from the file's first bytes (no
+// library reads it); empty when none is recognised.
+QString OtherFormat(const QByteArray& bytes) {
+    struct Signature {
+        qsizetype at;
+        QByteArrayView magic;
+        const char* name;
+    };
+    static constexpr Signature kSignatures[]{
+        {0, QByteArrayView("\x89PNG\r\n\x1A\n", 8), "PNG"},
+        {0, "GIF87a", "GIF"},
+        {0, "GIF89a", "GIF"},
+        {0, "BM", "BMP"},
+        {0, QByteArrayView("II*\0", 4), "TIFF"},
+        {0, QByteArrayView("MM\0*", 4), "TIFF"},
+        {8, "WEBP", "WEBP"},
+        {0, "8BPS", "PSD"},
+        {4, "ftypheic", "HEIF"},
+        {4, "ftypmif1", "HEIF"},
+        {4, "ftypavif", "AVIF"},
+        {0, QByteArrayView("\0\0\0\x0CjP  ", 8), "JP2"},
+        {0, QByteArrayView("\0\0\x01\0", 4), "ICO"},
+    };
+    const QByteArrayView view(bytes);
+    for (const Signature& signature : kSignatures)
+        if (view.size() >= signature.at + signature.magic.size() &&
+            view.sliced(signature.at, signature.magic.size()) == signature.magic)
+            return QString::fromLatin1(signature.name);
+    return {};
 }
 
 QString SizeText(QSize size) {
@@ -31,11 +62,8 @@ PhotoRefusal WhyPhotoRefused(const QString& path) {
     const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxPictureFileBytes);
     if (!bytes)
         return {Reason::Unreadable, {}};
-    if (!StartsLikeJpeg(*bytes)) {
-        const FREE_IMAGE_FORMAT format = FiFileType(*bytes);
-        const char* name = format == FIF_UNKNOWN ? nullptr : FreeImage_GetFormatFromFIF(format);
-        return {Reason::NotJpeg, name ? QString::fromLatin1(name) : QString()};
-    }
+    if (!StartsLikeJpeg(*bytes))
+        return {Reason::NotJpeg, OtherFormat(*bytes)};
     const std::optional<QSize> frame = JpegFrameSize(*bytes);
     if (!frame)
         return {Reason::Damaged, {}};

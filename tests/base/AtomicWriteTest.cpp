@@ -33,6 +33,7 @@ TEST(AtomicWrite, WritesTheWholeContentAndReplacesTheOldOne) {
     {
         AtomicFileWriter writer(path);
         writer.Write("never ");
+        writer.Sync(); // on the disk, but not in place
         writer.Write("committed");
     }
     EXPECT_EQ(Content(path), "") << "a writer dropped before Commit changes nothing";
@@ -56,6 +57,14 @@ TEST(AtomicWrite, AFullDiskIsAnErrorAndLeavesTheOldFile) {
         }
         EXPECT_EQ(Content(path), "old");
     }
+    EXPECT_THROW(
+        {
+            AtomicFileWriter writer(path);
+            writer.Write(QByteArray(100000, 'x'));
+            writer.Sync();
+        },
+        LumbraError);
+    EXPECT_EQ(Content(path), "old");
     EXPECT_EQ(FilesIn(disk.Path()), (QStringList{".filler", "small.txt"}));
 
     const QString settings = disk.FilePath("Brelk.ini");

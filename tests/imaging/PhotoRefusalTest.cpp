@@ -44,13 +44,26 @@ TEST(PhotoRefusal, EachRefusedFileGetsItsOwnReason) {
     EXPECT_EQ(WhyPhotoRefused(dir.filePath("missing.jpg")).reason, Reason::Unreadable);
     EXPECT_EQ(WhyPhotoRefused(dir.path()).reason, Reason::Unreadable); // a folder
 
-    QImage png(20, 20, QImage::Format_RGB32);
-    png.fill(Qt::red);
-    ASSERT_TRUE(png.save(dir.filePath("png.jpg"), "PNG"));
-    const PhotoRefusal notJpeg = WhyPhotoRefused(dir.filePath("png.jpg"));
-    EXPECT_EQ(notJpeg.reason, Reason::NotJpeg);
-    EXPECT_EQ(notJpeg.detail, "PNG");
-    EXPECT_EQ(WhyPhotoRefused(file("text.jpg", "just words")).reason, Reason::NotJpeg);
+    QImage picture(20, 20, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(dir.filePath("png.jpg"), "PNG"));
+    ASSERT_TRUE(picture.save(dir.filePath("bmp.jpg"), "BMP"));
+    const std::vector<std::pair<QString, QString>> others{
+        {dir.filePath("png.jpg"), "PNG"},
+        {dir.filePath("bmp.jpg"), "BMP"},
+        {file("gif.jpg", "GIF89a\x14\0\x14\0"), "GIF"},
+        {file("tiff.jpg", QByteArray("MM\0*\0\0\0\x08", 8)), "TIFF"},
+        {file("webp.jpg", QByteArray("RIFF\x20\0\0\0WEBPVP8 ", 16)), "WEBP"},
+        {file("heic.jpg", QByteArray("\0\0\0\x18\x66typheic", 12)), "HEIF"},
+        {file("text.jpg", "just words"), ""},
+        {file("short.jpg", "BM"), "BMP"},
+        {file("empty.jpg", ""), ""},
+    };
+    for (const auto& [path, format] : others) {
+        const PhotoRefusal notJpeg = WhyPhotoRefused(path);
+        EXPECT_EQ(notJpeg.reason, Reason::NotJpeg) << path.toStdString();
+        EXPECT_EQ(notJpeg.detail, format) << path.toStdString();
+    }
 
     const PhotoRefusal huge = WhyPhotoRefused(file("huge.jpg", WithFrameSize(good, 65000, 65000)));
     EXPECT_EQ(huge.reason, Reason::TooLarge);
