@@ -1,12 +1,13 @@
 // Text work that must grow in step with the text: reading rich text of code
 // page 932 whose characters' second halves are plain letters (10 000 against
-// 100 000 characters), and printing a page whose text box holds 1 MB against
-// 10 MB of text. Each reports both times and their ratio; linear work gives a
-// ratio near 10.
+// 100 000 characters), printing a page whose text box holds 1 MB against
+// 10 MB of text, and counting the lines such a box cuts. Each reports both
+// times and their ratio; linear work gives a ratio near 10.
 
 #include "model/TemplateBox.h"
 #include "render/PageRenderer.h"
 #include "render/PageScene.h"
+#include "render/TextOverflow.h"
 #include "render/rtf/RtfReader.h"
 
 #include <QElapsedTimer>
@@ -111,7 +112,24 @@ void BM_PrintTextBox1MbVs10Mb(benchmark::State& state) {
     ReportRatio(state, "1MB", smallMs, "10MB", largeMs);
 }
 
+// The lines the box of the printed page cuts: the whole text is laid out.
+void BM_CutLineCount1MbVs10Mb(benchmark::State& state) {
+    const QString small = TextOfSize(1 << 20);
+    const QString large = TextOfSize(10 << 20);
+    auto count = [](const QString& rtf) {
+        return [&rtf] { benchmark::DoNotOptimize(CutLineCount(rtf, QSizeF(230, 170))); };
+    };
+    double smallMs = 0;
+    double largeMs = 0;
+    for (auto _ : state) {
+        smallMs = BestMs(1, count(small));
+        largeMs = BestMs(1, count(large));
+    }
+    ReportRatio(state, "1MB", smallMs, "10MB", largeMs);
+}
+
 } // namespace
 
 BENCHMARK(BM_RtfDoubleBytePairs10kVs100k)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrintTextBox1MbVs10Mb)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CutLineCount1MbVs10Mb)->Iterations(1)->Unit(benchmark::kMillisecond);

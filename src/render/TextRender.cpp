@@ -134,10 +134,11 @@ int CountCutLines(const QTextDocument& document, int height) {
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const QTextLayout* lines = block.layout();
         const double top = document.documentLayout()->blockBoundingRect(block).top();
+        const QString text = block.text(); // once: it is built anew on every call
         for (int i = 0; lines && i < lines->lineCount(); ++i) {
             const QTextLine line = lines->lineAt(i);
             const bool blank =
-                block.text().mid(line.textStart(), line.textLength()).trimmed().isEmpty();
+                QStringView(text).mid(line.textStart(), line.textLength()).trimmed().isEmpty();
             if (!blank && top + line.y() + line.height() > bottom)
                 ++cut; // blank lines below the box hide nothing
         }
