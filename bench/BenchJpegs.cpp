@@ -1,6 +1,6 @@
 #include "BenchJpegs.h"
 
-#include "imaging/FreeImageBridge.h"
+#include "imaging/JpegEncode.h"
 
 #include <QImage>
 #include <cmath>
@@ -14,6 +14,6 @@ QString WriteBenchJpeg(const QString& path, int width, int height, int variant) 
             line[x] = qRgb((x * 255 / width + shift) % 256, y * 255 / height,
                            int(128 + 100 * std::sin(x / 31.0)));
     }
-    FiSaveAtomically(FIF_JPEG, FiFromQImage(image).get(), path, JPEG_QUALITYGOOD);
+    SaveJpegAtomically(image, path);
     return path;
 }

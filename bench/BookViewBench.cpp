@@ -6,7 +6,6 @@
 #include "BenchFixtures.h"
 #include "BenchJpegs.h"
 #include "base/Constants.h"
-#include "imaging/FreeImageBridge.h"
 #include "imaging/PaintSurface.h"
 #include "model/BackgroundLibrary.h"
 #include "model/Book.h"

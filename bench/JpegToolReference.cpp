@@ -1,6 +1,6 @@
 #include "JpegToolReference.h"
 
-#include "imaging/FreeImageBridge.h"
+#include "imaging/JpegEncode.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -48,8 +48,7 @@ QString BenchTempDir() {
 const QString& BenchPhotoPath() {
     static const QString path = [] {
         const QString file = RunDir().path() + QStringLiteral("/photo6000.jpg");
-        const FiBitmap dib = FiFromQImage(PhotoPicture(6000, 4000));
-        FiSaveAtomically(FIF_JPEG, dib.get(), file, 90);
+        SaveJpegAtomically(PhotoPicture(6000, 4000), file, 90);
         return file;
     }();
     return path;

@@ -2,7 +2,7 @@
 // (what the import does) against a full decode followed by the same scaling.
 
 #include "BenchFixtures.h"
-#include "imaging/FreeImageBridge.h"
+#include "imaging/JpegEncode.h"
 #include "imaging/JpegDecode.h"
 #include "imaging/PhotoImageFiles.h"
 #include "imaging/ThumbScaling.h"
@@ -26,8 +26,7 @@ struct BenchPhoto {
                 line[x] = qRgb(x * 255 / 4000, y * 255 / 3000,
                                int(128 + 100 * std::sin(x / 37.0) * std::cos(y / 23.0)));
         }
-        FiBitmap dib = FiFromQImage(image);
-        FiSaveAtomically(FIF_JPEG, dib.get(), source, JPEG_QUALITYGOOD);
+        SaveJpegAtomically(image, source);
     }
 };
 

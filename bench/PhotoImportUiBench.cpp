@@ -5,7 +5,7 @@
 // in the same run: what the machine's own load does to the ticks.
 
 #include "base/Constants.h"
-#include "imaging/FreeImageBridge.h"
+#include "imaging/JpegEncode.h"
 #include "model/BackgroundLibrary.h"
 #include "model/BookManager.h"
 #include "model/Templates.h"
@@ -41,8 +41,7 @@ QStringList MakeSources(const QString& folder) {
                 int(128 + 100 * std::sin(x / 37.0) * std::cos(y / 23.0) + (x * 7 + y * 13) % 11));
     }
     const QString first = folder + QStringLiteral("/photo00.jpg");
-    FiBitmap dib = FiFromQImage(image);
-    FiSaveAtomically(FIF_JPEG, dib.get(), first, JPEG_QUALITYGOOD);
+    SaveJpegAtomically(image, first);
     QStringList paths{first};
     for (int i = 1; i < kPhotos; ++i) {
         paths << folder + QStringLiteral("/photo%1.jpg").arg(i, 2, 10, QLatin1Char('0'));

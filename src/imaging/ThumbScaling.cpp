@@ -23,15 +23,6 @@ QSize FitSize(QSize source, int maxWidth, int maxHeight) {
     return {ScaledSide(factor, source.width()), ScaledSide(factor, source.height())};
 }
 
-FiBitmap RescaleTo(FIBITMAP* picture, QSize size) {
-    if (!picture || size.width() < 1 || size.height() < 1)
-        return {};
-    if (int(FreeImage_GetWidth(picture)) == size.width() &&
-        int(FreeImage_GetHeight(picture)) == size.height())
-        return FiBitmap(FreeImage_Clone(picture));
-    return FiBitmap(FreeImage_Rescale(picture, size.width(), size.height(), FILTER_BICUBIC));
-}
-
 QImage SaveThumbnail(const QString& target, const QImage& picture, QSize size) {
     const QImage scaled = picture.size() == size ? picture : Resample(picture, size);
     if (scaled.isNull())

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "imaging/FiBitmap.h"
 
 #include <QImage>
 #include <QSize>
@@ -12,9 +11,6 @@
 // Size of a `source` picture scaled by one factor so that it fits
 // maxWidth x maxHeight (the factor may exceed 1). Halves round to even.
 QSize FitSize(QSize source, int maxWidth, int maxHeight);
-
-// New picture of exactly `size`, bicubic (a copy when the size is the same).
-FiBitmap RescaleTo(FIBITMAP* picture, QSize size);
 
 // Saves `picture` resampled to `size` (Resample) as a JPEG of the page
 // quality without metadata at `target`, through a temporary file. Returns

@@ -3,7 +3,7 @@
 #include "base/AtomicWrite.h"
 #include "base/BackgroundWork.h"
 #include "base/LumbraError.h"
-#include "imaging/FreeImageBridge.h"
+#include "imaging/PictureFile.h"
 #include "model/BackgroundLibrary.h"
 #include "model/PhotoImage.h"
 #include "online/OnlineLog.h"

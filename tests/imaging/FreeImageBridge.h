@@ -8,8 +8,8 @@
 #include <QStringList>
 #include <optional>
 
-// The one place where FreeImage meets Qt: library start-up, file access
-// through Qt (so any path the platform accepts works), and pixel conversion
+// FreeImage for the tests, a second opinion beside the program's own JPEG
+// code: library start-up, file access through Qt, and pixel conversion
 // between FreeImage's bottom-up BGR(A) bitmaps and QImage.
 //
 // Pictures are read whole into memory (regular files only, at most
