@@ -2,8 +2,8 @@
 // (what the import does) against a full decode followed by the same scaling.
 
 #include "BenchFixtures.h"
-#include "imaging/JpegEncode.h"
 #include "imaging/JpegDecode.h"
+#include "imaging/JpegEncode.h"
 #include "imaging/PhotoImageFiles.h"
 #include "imaging/ThumbScaling.h"
 

@@ -118,7 +118,8 @@ void BM_PrintBookProcessVsFloor(benchmark::State& state) {
 
 void BM_PrintBookTwoCoresVsOne(benchmark::State& state) {
     PrintBook& book = Book24();
-    const PageRenderer renderer(QString(), {book.catalogue.PageWidth(), book.catalogue.PageHeight()});
+    const PageRenderer renderer(QString(),
+                                {book.catalogue.PageWidth(), book.catalogue.PageHeight()});
     PageExportPlan plan = PlanPrint(book.TheBook(), BenchTempDir(), PrintPageSize(book.catalogue));
     auto exportOn = [&](int threads) {
         plan.threads = threads;

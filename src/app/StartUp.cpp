@@ -43,8 +43,8 @@ void StartUp::LoadLanguage() {
 void StartUp::LoadMarker() {
     const QString path = QDir(mOptions.dataFolder).filePath("imageTooSmall.gif");
     const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxTextFileBytes);
-    mMarker = bytes ? QImage::fromData(*bytes, "GIF").convertToFormat(QImage::Format_RGB32)
-                    : QImage();
+    mMarker =
+        bytes ? QImage::fromData(*bytes, "GIF").convertToFormat(QImage::Format_RGB32) : QImage();
 }
 
 void StartUp::CreateProcessObjects() {

@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include <QImage>
 #include <QSize>
 #include <QString>

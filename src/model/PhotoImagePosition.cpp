@@ -25,7 +25,6 @@ bool PhotoImage::HasBox() const {
     return mPhotoBox && mPhotoBox->width() > 0 && mPhotoBox->height() > 0;
 }
 
-
 void PhotoImage::ChangeResolution() {
     const std::optional<PrintSizeCheck> check = CheckPrintSize(*this);
     if (!check)

@@ -10,11 +10,11 @@
 // its box. Taken from a PhotoImage on the UI thread; rendering needs nothing
 // else of the photo.
 struct PhotoPlacement {
-    QString stem;  // book folder & name: the files are stem & "_sm.jpg", ...
-    QString name;  // for messages
+    QString stem;   // book folder & name: the files are stem & "_sm.jpg", ...
+    QString name;   // for messages
     QSize fullSize; // the full-size picture, upright; empty when its size is unknown
-    QSizeF boxMm;  // the box's shape; empty: the shape of the drawing
-    int x = 0;     // offsets, within their bounds
+    QSizeF boxMm;   // the box's shape; empty: the shape of the drawing
+    int x = 0;      // offsets, within their bounds
     int y = 0;
     float ratio = 1.0f;
     int angle = 0;

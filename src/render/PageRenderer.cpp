@@ -30,25 +30,25 @@ QImage LoadBackground(const QString& path, QSize size) {
         return {};
     return DecodeJpeg(path,
                       [size](const JpegHeader& header) {
-                          return JpegDecodeRequest{
-                              std::max(double(size.width()) / header.width,
-                                       double(size.height()) / header.height),
-                              {}};
+                          return JpegDecodeRequest{std::max(double(size.width()) / header.width,
+                                                            double(size.height()) / header.height),
+                                                   {}};
                       })
         .picture;
 }
 
 // A photo of a page: drawn for the screen, or its visible part scaled for
 // print. Left out when its files cannot be read.
-void PaintPhoto(QPainter& painter, const PhotoPlacement& photo, const QRect& box,
-                const QRect& page, RenderMode mode, const QImage& marker, QStringList* problems) {
+void PaintPhoto(QPainter& painter, const PhotoPlacement& photo, const QRect& box, const QRect& page,
+                RenderMode mode, const QImage& marker, QStringList* problems) {
     const QRect visible = box & page;
     if (visible.isEmpty())
         return;
     try {
         if (mode == RenderMode::Print) {
-            painter.drawImage(visible.topLeft(), PrintPhotoPart(photo, box.size(),
-                                                                visible.translated(-box.topLeft())));
+            painter.drawImage(
+                visible.topLeft(),
+                PrintPhotoPart(photo, box.size(), visible.translated(-box.topLeft())));
         } else {
             PhotoPictures pictures;
             DrawPhoto(painter, photo, box, mode == RenderMode::Editing, marker, pictures);

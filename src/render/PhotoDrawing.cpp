@@ -65,8 +65,8 @@ QImage Turned(const QImage& picture, int angle) {
 }
 
 QImage Decode(const QString& file,
-             const std::function<JpegDecodeRequest(const JpegHeader&)>& requestOf,
-             DecodedPhoto* decoded) {
+              const std::function<JpegDecodeRequest(const JpegHeader&)>& requestOf,
+              DecodedPhoto* decoded) {
     *decoded = DecodeJpeg(file, requestOf);
     if (decoded->picture.isNull())
         throw LumbraError(QStringLiteral("Cannot read the picture %1").arg(file));
@@ -76,8 +76,8 @@ QImage Decode(const QString& file,
 // The upright full-size pixels that box pixels `part` read, with a margin.
 QRect UprightRegion(const PhotoPlacement& photo, QSize box, const QRect& part) {
     const QSize full = TurnedFullSize(photo);
-    const QRect window = WindowRect(full.width(), full.height(), photo.x, photo.y,
-                                    WindowIn(photo, full, box));
+    const QRect window =
+        WindowRect(full.width(), full.height(), photo.x, photo.y, WindowIn(photo, full, box));
     const double sx = double(window.width()) / box.width();
     const double sy = double(window.height()) / box.height();
     const QRectF read(window.x() + part.x() * sx, window.y() + part.y() * sy, part.width() * sx,
@@ -146,15 +146,16 @@ QImage PrintPhotoPart(const PhotoPlacement& photo, QSize box, const QRect& part)
         throw LumbraError(QStringLiteral("Empty print size for %1").arg(photo.name));
     const JpegDecodeRequest request{CoverFactor(photo, box), UprightRegion(photo, box, wanted)};
     DecodedPhoto decoded;
-    const QImage picture = Turned(
-        Decode(
-            photo.File(ThumbType::Original), [&request](const JpegHeader&) { return request; },
-            &decoded),
-        photo.angle);
+    const QImage picture = Turned(Decode(
+                                      photo.File(ThumbType::Original),
+                                      [&request](const JpegHeader&) { return request; }, &decoded),
+                                  photo.angle);
 
     const QSize turned = TurnedSize(decoded.scaledSize, photo.angle);
-    const QPoint at =
-        TurnOf(decoded.scaledSize, photo.angle).mapRect(QRectF(decoded.scaledPart)).toRect().topLeft();
+    const QPoint at = TurnOf(decoded.scaledSize, photo.angle)
+                          .mapRect(QRectF(decoded.scaledPart))
+                          .toRect()
+                          .topLeft();
     const double scale = double(turned.width()) / TurnedFullSize(photo).width();
     const QRect window = WindowRect(turned.width(), turned.height(), photo.x * scale,
                                     photo.y * scale, WindowIn(photo, turned, box));

@@ -112,8 +112,8 @@ TEST_F(DrawnPhoto, ReducedPrintMatchesAFullDecode) {
                             return JpegDecodeRequest{};
                         }).picture;
     ASSERT_EQ(full.size(), QSize(800, 600));
-    const QImage reference = ResampleWindow(full, QRectF(40, 170, 640, 320), QSize(250, 125),
-                                            QRect(0, 0, 250, 125));
+    const QImage reference =
+        ResampleWindow(full, QRectF(40, 170, 640, 320), QSize(250, 125), QRect(0, 0, 250, 125));
     EXPECT_GT(Psnr(reduced, reference), 35.0);
 }
 

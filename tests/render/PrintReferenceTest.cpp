@@ -67,8 +67,8 @@ TEST(PrintReference, PrintPagesKeepTheSharpnessAndGeometryOfTheReferencePages) {
         ASSERT_EQ(printed.size(), reference.size());
         // The box alone (the white rest of the page would lift the figure),
         // then the whole page: nothing moved out of place.
-        const QRect pixels = GeometryOf(QSizeF(cPageW, cPageH), kPrint.width(), kPrint.height())
-                                 .Pixels(*box);
+        const QRect pixels =
+            GeometryOf(QSizeF(cPageW, cPageH), kPrint.width(), kPrint.height()).Pixels(*box);
         EXPECT_GE(TestJpegs::Psnr(printed.copy(pixels), reference.copy(pixels)), 35.0);
         EXPECT_GE(TestJpegs::Psnr(printed, reference), 45.0);
     }

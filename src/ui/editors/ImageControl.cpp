@@ -47,9 +47,7 @@ ImageControl::ImageControl(QWidget* parent, BookManager& manager, QImage tooSmal
     hide();
 }
 
-ImageControl::~ImageControl() {
-    mEvents.UnfollowEdit();
-}
+ImageControl::~ImageControl() { mEvents.UnfollowEdit(); }
 
 void ImageControl::BuildToolbar() {
     mToolbar = new QToolBar(this);

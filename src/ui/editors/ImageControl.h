@@ -1,8 +1,8 @@
 #pragma once
 
+#include "render/PhotoDrawing.h"
 #include "ui/editors/BoxEditEvents.h"
 #include "ui/editors/BoxEditors.h"
-#include "render/PhotoDrawing.h"
 #include "ui/editors/PhotoBoxEditMath.h"
 
 #include <QImage>
