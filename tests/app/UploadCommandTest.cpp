@@ -94,6 +94,37 @@ TEST_F(LumbraProcess, UploadsABookPageByPageAndResumesFromTheFailedPage) {
               (id + u',' + id + QStringLiteral("\r\n")).toStdString());
 }
 
+// "end.php" answered with an error: the pages are there, the order is not
+// ended, and the command says so with a non-zero exit.
+TEST_F(LumbraProcess, AnOrderTheServiceDoesNotEndIsNotReportedEnded) {
+    {
+        ModelContext context;
+        context.templates = &TestCatalogue();
+        Book book(books + u'/', context);
+        book.CreateOnDisk(QStringLiteral("Trip"));
+        while (book.PagesCount() > 1)
+            book.RemovePage(book.PagesCount() - 1);
+        book.SaveBook();
+    }
+    const QString orders = home.filePath(QStringLiteral("orders"));
+    ServiceProcess service(orders, {"--fail-close"});
+    ASSERT_FALSE(service.Url().isEmpty()) << "the print service did not start";
+    const QString id = service.OpenOrder();
+    ASSERT_FALSE(id.isEmpty());
+    qputenv("LUMBRA_SERVICE_URL", service.Url().toUtf8());
+    const Outcome outcome = Run({"--upload", "Trip", id, "red"});
+    qunsetenv("LUMBRA_SERVICE_URL");
+    EXPECT_EQ(outcome.exitCode, ExitIncomplete);
+    EXPECT_EQ(outcome.out.join('\n').toStdString(),
+              ("page 1 of 1 sent\norder " + id + " not confirmed").toStdString());
+    EXPECT_TRUE(outcome.err.contains(QStringLiteral("status 500")) &&
+                outcome.err.contains(QStringLiteral("resume with --start 1")))
+        << outcome.err.toStdString();
+    QFile state(QDir(orders).filePath(id + "/order.txt"));
+    ASSERT_TRUE(state.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(state.readAll().startsWith("state=open\n"));
+}
+
 TEST_F(LumbraProcess, UploadRefusesMalformedArgumentsAndUnknownBooks) {
     EXPECT_EQ(Run({"--upload", "Trip"}).exitCode, ExitUsage);
     EXPECT_EQ(Run({"--upload", "Trip", "LB1", "red", "--start", "-1"}).exitCode, ExitUsage);

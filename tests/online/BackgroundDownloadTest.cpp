@@ -128,6 +128,28 @@ TEST(BackgroundIdentifier, OnlyPlainFileNamesAreSafe) {
     EXPECT_EQ(BackgroundNameOf(QStringLiteral("leaf.jpg")), QStringLiteral("leaf"));
 }
 
+// An identifier that would show another name in the list or hold markup is
+// refused with the reason; the character is named by its code.
+TEST(BackgroundIdentifier, HiddenCharactersAndMarkupAreRefusedWithTheReason) {
+    const struct {
+        QString id;
+        const char* reason;
+    } cases[] = {
+        {QStringLiteral("leaf") + QChar(0x202E) + QStringLiteral("gpj.exe"), "U+202E"},
+        {QStringLiteral("leaf") + QChar(0x200F), "U+200F"},
+        {QChar(0x00AD) + QStringLiteral("leaf"), "U+00AD"},
+        {QStringLiteral("le") + QChar(0x2028) + QStringLiteral("af"), "U+2028"},
+        {QStringLiteral("le") + QChar(0x2066) + QStringLiteral("af"), "U+2066"},
+        {QStringLiteral("<b>leaf</b>"), "markup"},
+        {QStringLiteral("leaf>"), "markup"},
+    };
+    for (const auto& each : cases) {
+        EXPECT_FALSE(IsSafeBackgroundId(each.id)) << each.reason;
+        EXPECT_TRUE(BackgroundIdRefusal(each.id).contains(QLatin1String(each.reason)))
+            << BackgroundIdRefusal(each.id).toStdString();
+    }
+}
+
 TEST_F(BackgroundDownloadTest, NewBackgroundsBecomeLibraryFiles) {
     AddToSite(QStringLiteral("dusk"));
     AddToSite(QStringLiteral("lagoon"), 900);
@@ -198,6 +220,9 @@ TEST_F(BackgroundDownloadTest, HostileIdentifiersWriteNothingAnywhere) {
         {"abs", "/tmp/x"}, {"ctl", "a\x01b"},   {"empty", "  "},
         {"dot", ".x"},     {"drive", "C:evil"}, {"dots", "x..y.jpg"}};
     ids[QStringLiteral("nul")] = QByteArray("a\0b", 3);
+    ids[QStringLiteral("rlo")] = QStringLiteral("leaf\u202Egpj.exe").toUtf8();
+    ids[QStringLiteral("lrm")] = QStringLiteral("leaf\u200E").toUtf8();
+    ids[QStringLiteral("markup")] = "<img src=x>";
     QHttpServer evil;
     evil.route("/bg/<arg>", [&ids](const QString& file) {
         if (file.endsWith(QLatin1String(".uid")))
@@ -217,6 +242,11 @@ TEST_F(BackgroundDownloadTest, HostileIdentifiersWriteNothingAnywhere) {
     EXPECT_FALSE(result.downloaded);
     EXPECT_EQ(result.failures.size(), items.size());
     EXPECT_TRUE(result.failures.first().contains(QLatin1String("..x")));
+    // The reason shows the hidden character by its code, not the character.
+    const QStringList rlo = result.failures.filter(QStringLiteral("/bg/rlo:"));
+    ASSERT_EQ(rlo.size(), 1);
+    EXPECT_TRUE(rlo.first().contains(QLatin1String("leaf[U+202E]gpj.exe"))) << rlo.first().toStdString();
+    EXPECT_FALSE(rlo.first().contains(QChar(0x202E)));
     EXPECT_EQ(WholeTree(), before);
     EXPECT_TRUE(library.Names().isEmpty());
     EXPECT_EQ(progress.last(), 0);

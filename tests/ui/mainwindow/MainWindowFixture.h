@@ -33,7 +33,7 @@ protected:
                                 "cImageTooSmallLabelCaption",
                                 "cBookNameIsRequiredCaption",
                                 "cBookNameAlreadyExist",
-                                "cBookNameInvalid",
+                                "cBookNameInvalid", "cBookNameHiddenCharacter",
                                 "cBookSaveFailed",
                                 "cNewBookLabelCaption",
                                 "cRenameBookLabelCaption",
