@@ -94,6 +94,10 @@ std::optional<QString> ReplyFailure(const QNetworkReply& reply) {
     const int status = statusValue.toInt();
     if (status >= 300 && status < 400)
         return QStringLiteral("sent elsewhere (status %1), which is not followed").arg(status);
+    if (statusValue.isValid() && (status < 200 || status > 299))
+        return QStringLiteral("status %1 %2")
+            .arg(status)
+            .arg(reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
     switch (reply.error()) {
     case QNetworkReply::NoError: break;
     case QNetworkReply::OperationCanceledError:
@@ -101,9 +105,8 @@ std::optional<QString> ReplyFailure(const QNetworkReply& reply) {
         return QStringLiteral("no answer within %1 seconds").arg(Seconds(reply.property(kIdleMs).toInt()));
     default: return reply.errorString();
     }
-    if (!statusValue.isValid() || status < 200 || status > 299)
-        return QStringLiteral("status %1").arg(statusValue.isValid() ? QString::number(status)
-                                                                      : QStringLiteral("missing"));
+    if (!statusValue.isValid())
+        return QStringLiteral("no status");
     return std::nullopt;
 }
 

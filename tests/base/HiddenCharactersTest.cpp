@@ -4,7 +4,8 @@
 
 namespace {
 
-QString WithCodePoint(char32_t c) { return QString::fromUcs4(&c, 1); }
+// Not QString::fromUcs4, which drops a leading U+FEFF as a byte order mark.
+QString WithCodePoint(char32_t c) { return QStringView(QChar::fromUcs4(c)).toString(); }
 
 // The characters that make one name look like another, and their neighbours
 // that are ordinary text.

@@ -1,4 +1,5 @@
 #include "online/BackgroundDownload.h"
+#include "HostileServer.h"
 #include "PrintService.h"
 #include "imaging/TestJpegs.h"
 #include "model/BackgroundLibrary.h"
@@ -250,6 +251,34 @@ TEST_F(BackgroundDownloadTest, HostileIdentifiersWriteNothingAnywhere) {
     EXPECT_EQ(WholeTree(), before);
     EXPECT_TRUE(library.Names().isEmpty());
     EXPECT_EQ(progress.last(), 0);
+}
+
+// A site may move its files within itself; a redirect to another site
+// (another port of the same host) is not followed, and nothing reaches it.
+TEST_F(BackgroundDownloadTest, RedirectsAreFollowedOnlyWithinTheSite) {
+    HostileServer elsewhere(HostileServer::Answer::Text, "dusk");
+    QHttpServer site;
+    site.route("/bg/<arg>", [&elsewhere](const QString& file) {
+        if (file == QLatin1String("dusk.uid"))
+            return QHttpServerResponse(QByteArrayLiteral("text/plain"), QByteArray("dusk"));
+        if (file == QLatin1String("dusk_or.jpg"))
+            return QHttpServerResponse(QByteArrayLiteral("image/jpeg"), TestJpegs::SmallJpeg());
+        QHttpServerResponse moved(QHttpServerResponder::StatusCode::TemporaryRedirect);
+        const QString rest = file.mid(4); // "here" and "away": ".uid" or "_or.jpg"
+        moved.addHeader("Location", file.startsWith(QLatin1String("here"))
+                                        ? ("/bg/dusk" + rest).toUtf8()
+                                        : elsewhere.Url("/bg/dusk" + rest).toUtf8());
+        return moved;
+    });
+    const quint16 port = site.listen(QHostAddress::LocalHost, 0);
+    ASSERT_NE(port, 0);
+    const QString base = QStringLiteral("http://127.0.0.1:%1/bg/").arg(port);
+    const BackgroundDownloadResult result = Run({base + "here", base + "away"});
+    EXPECT_EQ(library.Names(), QStringList{"dusk"});
+    ASSERT_EQ(result.failures.size(), 1);
+    EXPECT_TRUE(result.failures.first().contains(QLatin1String("sent on to another site")))
+        << result.failures.first().toStdString();
+    EXPECT_EQ(elsewhere.Connections(), 0);
 }
 
 TEST_F(BackgroundDownloadTest, PictureThatIsNotAJpegIsRefused) {

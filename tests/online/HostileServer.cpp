@@ -96,14 +96,17 @@ void HostileServer::Respond(QTcpSocket* socket) {
         break;
     case Answer::Redirect:
         head = "HTTP/1.1 307 Temporary Redirect\r\nLocation: " + mTarget +
-               "\r\nContent-Length: 0\r\n\r\n";
+               "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
         break;
     case Answer::Text:
-        head = "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " +
+        head = "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nConnection: close\r\n"
+               "Content-Length: " +
                QByteArray::number(mText.size()) + "\r\n\r\n" + mText;
         break;
     }
     mSent += socket->write(head);
+    if (mAnswer == Answer::Redirect || mAnswer == Answer::Text)
+        socket->disconnectFromHost(); // one request per connection
     if (mAnswer == Answer::Huge || mAnswer == Answer::Endless) {
         connect(socket, &QTcpSocket::bytesWritten, this, [this, socket] { Feed(socket); });
         Feed(socket);
