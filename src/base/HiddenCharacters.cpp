@@ -50,9 +50,9 @@ bool IsShownAsCode(char32_t c) {
 } // namespace
 
 bool IsHiddenCharacter(char32_t codePoint) {
-    const auto after = std::upper_bound(
-        std::begin(kHidden), std::end(kHidden), codePoint,
-        [](char32_t value, const Range& range) { return value < range.first; });
+    const auto after =
+        std::upper_bound(std::begin(kHidden), std::end(kHidden), codePoint,
+                         [](char32_t value, const Range& range) { return value < range.first; });
     return after != std::begin(kHidden) && codePoint <= std::prev(after)->last;
 }
 
@@ -67,7 +67,8 @@ std::optional<char32_t> FirstHiddenCharacter(QStringView text) {
 }
 
 QString CodePointName(char32_t codePoint) {
-    return QStringLiteral("U+") + QString::number(uint(codePoint), 16).toUpper().rightJustified(4, u'0');
+    return QStringLiteral("U+") +
+           QString::number(uint(codePoint), 16).toUpper().rightJustified(4, u'0');
 }
 
 QString WithHiddenShown(QStringView text) {

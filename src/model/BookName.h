@@ -6,9 +6,9 @@
 // The checks a book name passes before a folder is made or renamed for it.
 enum class BookNameCheck {
     Accepted,
-    Required,      // empty
-    AlreadyExists, // a book folder (or any entry) of that name exists, in any letter case
-    Invalid,       // would leave the books folder or cannot be a folder name
+    Required,        // empty
+    AlreadyExists,   // a book folder (or any entry) of that name exists, in any letter case
+    Invalid,         // would leave the books folder or cannot be a folder name
     HiddenCharacter, // holds a character that shows nothing or turns the text (HiddenCharacters.h)
 };
 

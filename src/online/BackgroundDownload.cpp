@@ -44,7 +44,8 @@ QString BackgroundIdRefusal(const QString& id) {
             .arg(CodePointName(*hidden));
     for (const QChar c : id)
         if (c.category() == QChar::Other_Control)
-            return QStringLiteral("it holds the control character %1").arg(CodePointName(c.unicode()));
+            return QStringLiteral("it holds the control character %1")
+                .arg(CodePointName(c.unicode()));
     if (id.contains(u'<') || id.contains(u'>'))
         return QStringLiteral("it holds markup (\"<\" or \">\")");
     if (!BackgroundLibrary::IsPlainName(id) || id.startsWith(u'.'))
@@ -203,10 +204,9 @@ void BackgroundDownload::Finish() {
 }
 
 QNetworkReply* BackgroundDownload::Get(const QString& address, qint64 maxBytes) {
-    QNetworkReply* reply =
-        SendLimited(*mNetwork, QUrl(address),
-                    ReplyLimits{maxBytes, mSettings.deadlineMs, mSettings.timeoutMs},
-                    Redirects::SameOrigin);
+    QNetworkReply* reply = SendLimited(
+        *mNetwork, QUrl(address), ReplyLimits{maxBytes, mSettings.deadlineMs, mSettings.timeoutMs},
+        Redirects::SameOrigin);
     mReply = reply;
     return reply;
 }

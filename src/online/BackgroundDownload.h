@@ -31,8 +31,8 @@ bool IsSafeBackgroundId(const QString& id);
 QString BackgroundNameOf(const QString& id);
 
 struct BackgroundDownloadSettings {
-    QString scratchFolder;  // ends with "/"; holds a picture while its files are made
-    int timeoutMs = 30000;  // a request idle this long has failed
+    QString scratchFolder;   // ends with "/"; holds a picture while its files are made
+    int timeoutMs = 30000;   // a request idle this long has failed
     int deadlineMs = 300000; // a request not answered whole by then has failed
 };
 

@@ -34,7 +34,7 @@ struct UploadResult {
     // The index to resume from: the failed page, or the pages count when
     // only closing the order failed.
     int failedIndex = -1;
-    QString error; // a local failure of the failed page, or why closing failed
+    QString error;        // a local failure of the failed page, or why closing failed
     bool closing = false; // every page went through, "end.php" or "cancel.php" failed
 };
 

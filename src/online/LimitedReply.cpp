@@ -79,7 +79,8 @@ QNetworkReply* SendLimited(QNetworkAccessManager& network, const QUrl& url,
             if (IsSameOrigin(url, to))
                 emit reply->redirectAllowed();
             else
-                Stop(reply, QStringLiteral("sent on to another site (%1)").arg(to.toDisplayString()));
+                Stop(reply,
+                     QStringLiteral("sent on to another site (%1)").arg(to.toDisplayString()));
         });
     }
     return reply;
@@ -102,7 +103,8 @@ std::optional<QString> ReplyFailure(const QNetworkReply& reply) {
     case QNetworkReply::NoError: break;
     case QNetworkReply::OperationCanceledError:
     case QNetworkReply::TimeoutError:
-        return QStringLiteral("no answer within %1 seconds").arg(Seconds(reply.property(kIdleMs).toInt()));
+        return QStringLiteral("no answer within %1 seconds")
+            .arg(Seconds(reply.property(kIdleMs).toInt()));
     default: return reply.errorString();
     }
     if (!statusValue.isValid())

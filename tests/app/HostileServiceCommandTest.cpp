@@ -1,11 +1,11 @@
 // `lumbra --upload` against a hostile service: its memory stays small, it
 // ends with an error, nothing goes elsewhere, and ids no address could
 // carry are refused before anything is sent or written.
-#include "HostileServer.h"
 #include "LumbraProcess.h"
 #include "app/CommandLine.h"
 #include "model/Book.h"
 #include "model/ModelTestSupport.h"
+#include "online/HostileServer.h"
 
 #include <QDir>
 #include <QFile>

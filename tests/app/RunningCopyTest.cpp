@@ -6,8 +6,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QSysInfo>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
 #include <atomic>
@@ -86,7 +86,7 @@ private:
 int ModeOf(const QString& path) {
     struct stat info {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777)
-                                                                      : -1;
+                                                                    : -1;
 }
 
 // The lock and socket go to a folder only this user may enter: the runtime
@@ -116,13 +116,13 @@ TEST(RunningCopyFolderTest, OnlyAFolderOfTheUsersOwnThatNobodyElseMayEnter) {
     ASSERT_EQ(::chmod(QFile::encodeName(own).constData(), 0777), 0);
     EXPECT_EQ(RunningCopyFolder(data.path()), own); // its own folder, narrowed
     EXPECT_EQ(ModeOf(own), 0700);
+    EXPECT_EQ(RunningCopy::LockPath(QStringLiteral("k")),
+              own + u'/' + RunningCopy::FileName(QStringLiteral("k")) + ".lock");
 
     ASSERT_TRUE(QDir(own).removeRecursively());
     ASSERT_TRUE(QFile::link(runtime, own)); // a link is nobody's folder
     EXPECT_EQ(RunningCopyFolder(data.path()), fallback);
     EXPECT_EQ(ModeOf(fallback), 0700);
-    EXPECT_EQ(RunningCopy::LockPath(QStringLiteral("k")).section(u'/', 0, -2),
-              RunningCopyFolder());
 }
 
 // As root: a lock of another user's in the private folder is replaced, and
@@ -286,9 +286,9 @@ TEST_F(RunningProgramTest, AnotherUsersLockAndSocketNeverStopTheProgram) {
 
     // The squatter runs from the shared folder: the build's may be closed to nobody.
     const QString squatter = shared.filePath(QStringLiteral("lumbra_copy_squatter"));
-    ASSERT_TRUE(QFile::copy(
-        QCoreApplication::applicationDirPath() + QStringLiteral("/lumbra_copy_squatter"),
-        squatter));
+    ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() +
+                                QStringLiteral("/lumbra_copy_squatter"),
+                            squatter));
     ASSERT_EQ(::chmod(QFile::encodeName(squatter).constData(), 0755), 0);
     QStringList arguments{"--reuid=nobody", "--regid=nogroup", "--clear-groups", squatter,
                           bookFolder};

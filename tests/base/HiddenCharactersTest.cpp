@@ -10,11 +10,12 @@ QString WithCodePoint(char32_t c) { return QStringView(QChar::fromUcs4(c)).toStr
 // The characters that make one name look like another, and their neighbours
 // that are ordinary text.
 TEST(HiddenCharacters, EveryInvisibleAndDirectionCharacterIsHidden) {
-    const char32_t hidden[] = {
-        0x200E, 0x200F, 0x00AD, 0x061C, 0x2062, 0x034F, 0x180E, 0x3164, 0x2028, 0x2029, // reported
-        0x202A, 0x202B, 0x202C, 0x202D, 0x202E, 0x2066, 0x2067, 0x2068, 0x2069, // bidi controls
-        0x200B, 0x200C, 0x200D, 0x2060, 0xFEFF, 0x115F, 0x1160, 0x17B4, 0x180B, 0xFE0F,
-        0xFFA0, 0x1BCA0, 0x1D173, 0xE0001, 0xE0041, 0xE0FFF};
+    const char32_t hidden[] = {0x200E, 0x200F, 0x00AD, 0x061C,  0x2062,  0x034F,  0x180E,  0x3164,
+                               0x2028, 0x2029, // reported
+                               0x202A, 0x202B, 0x202C, 0x202D,  0x202E,  0x2066,  0x2067,  0x2068,
+                               0x2069, // bidi controls
+                               0x200B, 0x200C, 0x200D, 0x2060,  0xFEFF,  0x115F,  0x1160,  0x17B4,
+                               0x180B, 0xFE0F, 0xFFA0, 0x1BCA0, 0x1D173, 0xE0001, 0xE0041, 0xE0FFF};
     for (const char32_t c : hidden) {
         EXPECT_TRUE(IsHiddenCharacter(c)) << std::hex << uint(c);
         const QString name = QStringLiteral("Tr") + WithCodePoint(c) + QStringLiteral("ip");
@@ -22,7 +23,7 @@ TEST(HiddenCharacters, EveryInvisibleAndDirectionCharacterIsHidden) {
         ASSERT_TRUE(found) << std::hex << uint(c);
         EXPECT_EQ(*found, c);
     }
-    const char32_t visible[] = {u'a', u' ', 0x00AC, 0x00AE, 0x034E, 0x0627, 0x05D0, 0x2027,
+    const char32_t visible[] = {u'a',   u' ',   0x00AC, 0x00AE, 0x034E, 0x0627,  0x05D0, 0x2027,
                                 0x202F, 0x205F, 0x3000, 0x3165, 0xFE10, 0x1F600, 0xE1000};
     for (const char32_t c : visible)
         EXPECT_FALSE(IsHiddenCharacter(c)) << std::hex << uint(c);

@@ -38,8 +38,7 @@ int main(int argc, char** argv) {
                 QObject::connect(socket, &QLocalSocket::readyRead, socket, [socket, answer] {
                     if (!socket->canReadLine())
                         return;
-                    socket->write(socket->readLine() == "activate\n" ? QByteArray("ok\n")
-                                                                     : answer);
+                    socket->write(socket->readLine() == "activate\n" ? QByteArray("ok\n") : answer);
                     socket->flush();
                 });
                 QObject::connect(socket, &QLocalSocket::disconnected, socket,

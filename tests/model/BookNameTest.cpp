@@ -49,11 +49,11 @@ TEST(BookNameTest, RefusesWindowsDeviceNamesInAnyCaseAndWithAnExtension) {
 // names the first one.
 TEST(BookNameTest, RefusesHiddenCharactersWithTheirCode) {
     const std::initializer_list<char32_t> hidden{
-        0x200E, 0x200F, 0x00AD, 0x061C, 0x2062, 0x034F, 0x180E, 0x3164, 0x2028, 0x2029,
-        0x202A, 0x202B, 0x202C, 0x202D, 0x202E, // embeddings and overrides
-        0x2066, 0x2067, 0x2068, 0x2069,         // isolates
-        0x200B, 0x200C, 0x200D, 0x2060, 0xFEFF, // zero width
-        0xE0041,                                // a tag, outside the first plane
+        0x200E,  0x200F, 0x00AD, 0x061C, 0x2062, 0x034F, 0x180E, 0x3164,
+        0x2028,  0x2029, 0x202A, 0x202B, 0x202C, 0x202D, 0x202E, // embeddings and overrides
+        0x2066,  0x2067, 0x2068, 0x2069,                         // isolates
+        0x200B,  0x200C, 0x200D, 0x2060, 0xFEFF,                 // zero width
+        0xE0041,                                                 // a tag, outside the first plane
     };
     QTemporaryDir dir;
     for (const char32_t c : hidden) {

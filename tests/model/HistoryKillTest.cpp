@@ -96,8 +96,8 @@ TEST(HistoryKill, EveryPhotoTheBookNamesIsWholeAfterAKillAnywhere) {
     QRandomGenerator random(20240917);
     QElapsedTimer clock;
     clock.start();
-    int placedShown = 0;   // runs whose book had the photo of page 1
-    int broughtBack = 0;   // runs whose opening brought held files back
+    int placedShown = 0; // runs whose book had the photo of page 1
+    int broughtBack = 0; // runs whose opening brought held files back
     for (int run = 0; run < kRuns; ++run) {
         SCOPED_TRACE(run);
         PutFiles(folder, start);
@@ -105,7 +105,7 @@ TEST(HistoryKill, EveryPhotoTheBookNamesIsWholeAfterAKillAnywhere) {
         child.start(stepper, {booksFolder, QStringLiteral("Trip")});
         ASSERT_TRUE(child.waitForReadyRead(30000)) << child.readAllStandardError().toStdString();
         ASSERT_EQ(child.readAll().trimmed(), "stepping");
-        QThread::usleep(random.bounded(0, 40000));
+        QThread::usleep(random.bounded(0, 80000));
         child.kill(); // SIGKILL
         ASSERT_TRUE(child.waitForFinished(30000));
         ASSERT_EQ(child.exitStatus(), QProcess::CrashExit) << "it stopped by itself";
@@ -130,8 +130,8 @@ TEST(HistoryKill, EveryPhotoTheBookNamesIsWholeAfterAKillAnywhere) {
         placedShown += named.isEmpty() ? 0 : 1;
     }
     std::cout << "[kill] " << kRuns << " runs in " << clock.elapsed() << " ms; " << placedShown
-              << " with the placed photo named, held files brought back " << broughtBack
-              << " times" << std::endl;
+              << " with the placed photo named, held files brought back " << broughtBack << " times"
+              << std::endl;
     EXPECT_GT(placedShown, 0);
     EXPECT_LT(placedShown, kRuns);
 }

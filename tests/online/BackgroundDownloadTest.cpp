@@ -246,7 +246,8 @@ TEST_F(BackgroundDownloadTest, HostileIdentifiersWriteNothingAnywhere) {
     // The reason shows the hidden character by its code, not the character.
     const QStringList rlo = result.failures.filter(QStringLiteral("/bg/rlo:"));
     ASSERT_EQ(rlo.size(), 1);
-    EXPECT_TRUE(rlo.first().contains(QLatin1String("leaf[U+202E]gpj.exe"))) << rlo.first().toStdString();
+    EXPECT_TRUE(rlo.first().contains(QLatin1String("leaf[U+202E]gpj.exe")))
+        << rlo.first().toStdString();
     EXPECT_FALSE(rlo.first().contains(QChar(0x202E)));
     EXPECT_EQ(WholeTree(), before);
     EXPECT_TRUE(library.Names().isEmpty());

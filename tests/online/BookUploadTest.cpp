@@ -143,8 +143,7 @@ TEST_F(UploadFixture, AHostileOrderIdOrCoverIsRefusedBeforeAnythingIsWritten) {
     auto upload = MakeUpload();
     for (const char* id : {"LB1,LB2", "LB1\r\nLB2", "LB1&pages=0", "LB\"1", "LB<1>", "LB|1", "..",
                            "LB1\xe2\x80\xae"})
-        EXPECT_THROW(upload->Start(book, QString::fromUtf8(id), QStringLiteral("red")),
-                     LumbraError)
+        EXPECT_THROW(upload->Start(book, QString::fromUtf8(id), QStringLiteral("red")), LumbraError)
             << id;
     EXPECT_THROW(upload->Start(book, OpenOrder(), QStringLiteral("red\n")), LumbraError);
     EXPECT_FALSE(upload->IsRunning());

@@ -65,8 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const UpdateAnswer update = ReadUpdateAnswer(answer);
     if (update.kind == UpdateAnswer::Kind::Newer) {
         const std::optional<QUrl> url = WebPageUrl(update.address);
-        Check(url && (url->scheme() == QLatin1String("http") ||
-                      url->scheme() == QLatin1String("https")));
+        Check(url &&
+              (url->scheme() == QLatin1String("http") || url->scheme() == QLatin1String("https")));
     }
 
     const QString id = text.trimmed();
