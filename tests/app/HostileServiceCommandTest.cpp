@@ -3,8 +3,6 @@
 // carry are refused before anything is sent or written.
 #include "LumbraProcess.h"
 #include "app/CommandLine.h"
-#include "model/Book.h"
-#include "model/ModelTestSupport.h"
 #include "online/HostileServer.h"
 
 #include <QDir>
@@ -22,10 +20,7 @@ class HostileServiceCommand : public LumbraProcess {
 protected:
     void SetUp() override {
         LumbraProcess::SetUp();
-        ModelContext context;
-        context.templates = &TestCatalogue();
-        Book book(books + u'/', context);
-        book.CreateOnDisk(QStringLiteral("Trip"));
+        MakeBook(QStringLiteral("Trip"));
         hostile.SetTarget(elsewhere.Url(QStringLiteral("/pb/upload.php")));
         qputenv("LUMBRA_SERVICE_URL", hostile.Url().toUtf8());
     }

@@ -3,6 +3,8 @@
 #include "base/Constants.h"
 #include "imaging/FreeImageBridge.h"
 #include "imaging/TestJpegs.h"
+#include "model/Book.h"
+#include "model/ModelTestSupport.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -54,6 +56,13 @@ LumbraProcess::Outcome LumbraProcess::Run(QStringList arguments, uint64_t addres
         QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     outcome.err = QString::fromUtf8(process.readAllStandardError());
     return outcome;
+}
+
+void LumbraProcess::MakeBook(const QString& name) {
+    ModelContext context;
+    context.templates = &TestCatalogue();
+    Book book(books + u'/', context);
+    book.CreateOnDisk(name);
 }
 
 QString LumbraProcess::Jpeg(const QString& name, QColor colour) {

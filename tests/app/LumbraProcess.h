@@ -37,6 +37,9 @@ struct LumbraProcess : ::testing::Test {
     // (a server of the test answers it), and measures it.
     Outcome RunServing(QStringList arguments, Measured* measured);
 
+    // A new book of 20 pages in `books`, made by the model itself.
+    void MakeBook(const QString& name);
+
     // A flat 640 x 480 JPEG in the home folder.
     QString Jpeg(const QString& name, QColor colour);
 

@@ -52,12 +52,7 @@ private:
 } // namespace
 
 TEST_F(LumbraProcess, UploadsABookPageByPageAndResumesFromTheFailedPage) {
-    {
-        ModelContext context;
-        context.templates = &TestCatalogue();
-        Book book(books + u'/', context); // 20 pages
-        book.CreateOnDisk(QStringLiteral("Trip"));
-    }
+    MakeBook(QStringLiteral("Trip"));
     const QString orders = home.filePath(QStringLiteral("orders"));
     // Page 2 is answered with a wrong digest twice: the first upload ends there.
     ServiceProcess service(orders, {"--wrong-digest", "--fault-page", "2", "--fault-times", "2"});
@@ -97,12 +92,7 @@ TEST_F(LumbraProcess, UploadsABookPageByPageAndResumesFromTheFailedPage) {
 // "end.php" answered with an error: the pages are there, the order is not
 // ended, and the command says so with a non-zero exit.
 TEST_F(LumbraProcess, AnOrderTheServiceDoesNotEndIsNotReportedEnded) {
-    {
-        ModelContext context;
-        context.templates = &TestCatalogue();
-        Book book(books + u'/', context); // 20 pages
-        book.CreateOnDisk(QStringLiteral("Trip"));
-    }
+    MakeBook(QStringLiteral("Trip"));
     const QString orders = home.filePath(QStringLiteral("orders"));
     ServiceProcess service(orders, {"--fail-close"});
     ASSERT_FALSE(service.Url().isEmpty()) << "the print service did not start";

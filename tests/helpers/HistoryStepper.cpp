@@ -14,9 +14,7 @@
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 
-#include <QGuiApplication>
-
-#include <cstdio>
+#include "ChildMain.h"
 
 namespace {
 
@@ -43,37 +41,33 @@ bool DeletePhoto(Book& book, PageDisplayHost& host) {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QStringList arguments = app.arguments();
-    if (arguments.size() != 3)
-        return 2;
-    RecordingHost host;
-    BookManager manager(arguments[1], TestCatalogue(), nullptr, &host);
-    if (!manager.LoadBook(arguments[2]))
-        return 3;
-    BookHistory history(manager);
-    const std::shared_ptr<Book> book = manager.GetBook();
+    return RunChild(argc, argv, 3, [](const QStringList& arguments) {
+        RecordingHost host;
+        BookManager manager(arguments[1], TestCatalogue(), nullptr, &host);
+        if (!manager.LoadBook(arguments[2]))
+            return 3;
+        BookHistory history(manager);
+        const std::shared_ptr<Book> book = manager.GetBook();
 
-    const std::shared_ptr<PhotoImage> placed = book->GetPage(0)->Photo(0);
-    if (!placed)
-        return 4;
-    book->RemovePage(0);
-    book->RemovePhoto(placed);
-    book->NameNextStep(QStringLiteral("Delete Page"));
-    book->SaveBook();
-    placed->Delete();
-    if (!DeletePhoto(*book, host))
-        return 5;
-    std::puts("stepping");
-    std::fflush(stdout);
-    for (;;) {
-        history.Stack().undo();
+        const std::shared_ptr<PhotoImage> placed = book->GetPage(0)->Photo(0);
+        if (!placed)
+            return 4;
+        book->RemovePage(0);
+        book->RemovePhoto(placed);
+        book->NameNextStep(QStringLiteral("Delete Page"));
+        book->SaveBook();
+        placed->Delete();
         if (!DeletePhoto(*book, host))
-            return 6;
-        history.Stack().undo();
-        history.Stack().undo();
-        history.Stack().redo();
-        history.Stack().redo();
-    }
+            return 5;
+        SayStarted("stepping");
+        for (;;) {
+            history.Stack().undo();
+            if (!DeletePhoto(*book, host))
+                return 6;
+            history.Stack().undo();
+            history.Stack().undo();
+            history.Stack().redo();
+            history.Stack().redo();
+        }
+    });
 }
