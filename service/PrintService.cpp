@@ -88,6 +88,10 @@ void PrintService::Serve(const QString& file, const QHttpServerRequest& request,
     }
     if (file == QLatin1String("cover.php"))
         return responder.write(ServicePages::Cover(), kHtml);
+    if ((file == QLatin1String("end.php") || file == QLatin1String("cancel.php")) &&
+        mOptions.closeFails)
+        return responder.write("the order cannot be closed now", kText,
+                               Status::InternalServerError);
     if (file == QLatin1String("end.php") && mStore.Exists(id)) {
         mStore.End(id, Query(request, "pages").toInt(), Query(request, "cover"));
         return responder.write("ended", kText);

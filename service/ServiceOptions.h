@@ -24,4 +24,5 @@ struct ServiceOptions {
     int faultTimes = -1; // how many uploads it hits; -1: all
     int slowMs = 5000;
     QString newerVersionUrl; // announced by "checkUpdate.php" when set
+    bool closeFails = false; // "end.php" and "cancel.php" answer status 500, changing nothing
 };

@@ -55,7 +55,11 @@ int main(int argc, char** argv) {
     const QCommandLineOption newer(QStringLiteral("newer-version"),
                                    QStringLiteral("announce a newer version at this address"),
                                    QStringLiteral("URL"));
-    parser.addOptions({port, orders, backgrounds, codes, faultPage, faultTimes, slowMs, newer});
+    const QCommandLineOption failClose(QStringLiteral("fail-close"),
+                                       QStringLiteral("answer end.php and cancel.php with "
+                                                      "status 500, changing nothing"));
+    parser.addOptions(
+        {port, orders, backgrounds, codes, faultPage, faultTimes, slowMs, newer, failClose});
     for (const FaultSwitch& each : kFaults)
         parser.addOption(
             QCommandLineOption(QString::fromLatin1(each.name), QString::fromLatin1(each.help)));
@@ -72,6 +76,7 @@ int main(int argc, char** argv) {
     options.faultTimes = parser.value(faultTimes).toInt();
     options.slowMs = parser.value(slowMs).toInt();
     options.newerVersionUrl = parser.value(newer);
+    options.closeFails = parser.isSet(failClose);
 
     PrintService service(options);
     if (!service.Listen(quint16(parser.value(port).toUInt()))) {

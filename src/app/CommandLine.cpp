@@ -46,12 +46,13 @@ int RunImport(const CommandObjects& objects, const CommandLineRequest& request, 
     QObject::connect(&queue, &PhotoImportQueue::FileDone, [&](const PhotoImportOutcome& outcome) {
         tally.Count(outcome);
         const QString line = ImportStatusLine(outcome, &strings);
-        if (outcome.status == Status::Failed) {
+        if (outcome.status == Status::Failed)
             err << line << Qt::endl;
-            exitCode = ExitIncomplete;
-        } else {
+        else
             out << line << Qt::endl;
-        }
+        // A file already in the book is no failure; every other one not added is.
+        if (outcome.status == Status::Failed || outcome.status == Status::Unsupported)
+            exitCode = ExitIncomplete;
     });
     QObject::connect(&queue, &PhotoImportQueue::Finished, &loop, &QEventLoop::quit);
     queue.Add(paths, book);

@@ -36,6 +36,10 @@ std::shared_ptr<Book> OpenBook(const CommandObjects& objects, const QString& nam
         *exitCode = code;
         return std::shared_ptr<Book>();
     };
+    if (const QString hidden = BookName::HiddenCharacterIn(name); !hidden.isEmpty())
+        return fail(ExitUsage,
+                    objects.Strings().Text(BookName::MessageKey(BookNameCheck::HiddenCharacter)) +
+                        QStringLiteral(" (%1)").arg(hidden));
     if (!BookName::IsSafe(name))
         return fail(ExitUsage, QStringLiteral("\"%1\" cannot be a book name").arg(name));
     if (BookOpenInRunningWindow(QDir(booksFolder).filePath(name)))
@@ -56,7 +60,7 @@ std::shared_ptr<Book> OpenBook(const CommandObjects& objects, const QString& nam
     auto book = std::make_shared<Book>(booksFolder, objects.BookContext());
     if (exists) {
         book->SetName(name);
-        book->LoadBook();
+        book->LoadBook(Book::Opening::Keep); // a command deletes nothing of the book
         return book;
     }
     try {

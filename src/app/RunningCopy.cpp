@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -13,6 +14,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -24,12 +27,41 @@ QString KeyHash(const QString& key) {
         QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
 }
 
+// True when something is at `path` that this user did not make as a file of
+// the given type (S_IFREG, S_IFSOCK): it is not to be trusted.
+bool IsForeign(const QString& path, mode_t type) {
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return false; // nothing there
+    return (info.st_mode & S_IFMT) != type || info.st_uid != ::getuid();
+}
+
+// `path` as a private folder: made with mode 0700 when missing; one of this
+// user's that others could enter is narrowed to 0700.
+bool MakePrivateFolder(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
+        return false;
+    struct stat info {};
+    if (::lstat(name.constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+        info.st_uid != ::getuid()) {
+        qCWarning(lcApp) << "Not using" << path << "for the running-copy lock: another user's";
+        return false;
+    }
+    if ((info.st_mode & 077) != 0 && ::chmod(name.constData(), 0700) != 0)
+        return false;
+    return IsPrivateFolder(path);
+}
+
 // Whether a live process holds the lock (without taking it, which would
-// race with a copy that is starting).
+// race with a copy that is starting). Another user's lock is not.
 bool LockHeld(const QString& key) {
+    const QString path = RunningCopy::LockPath(key);
+    if (path.isEmpty() || IsForeign(path, S_IFREG))
+        return false;
     qint64 pid = 0;
     QString host, application;
-    if (!QLockFile(RunningCopy::LockPath(key)).getLockInfo(&pid, &host, &application) || pid <= 0)
+    if (!QLockFile(path).getLockInfo(&pid, &host, &application) || pid <= 0)
         return false;
     return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
 }
@@ -37,12 +69,13 @@ bool LockHeld(const QString& key) {
 // One request to the running copy: its one-line answer, or nothing. A copy
 // that is starting may not listen yet: connecting is tried until the time is up.
 std::optional<QByteArray> Ask(const QString& key, const QByteArray& request, int timeoutMs) {
-    if (!LockHeld(key))
+    const QString server = RunningCopy::ServerName(key);
+    if (!LockHeld(key) || IsForeign(server, S_IFSOCK))
         return std::nullopt;
     QDeadlineTimer deadline(timeoutMs);
     QLocalSocket socket;
     for (;;) {
-        socket.connectToServer(RunningCopy::ServerName(key));
+        socket.connectToServer(server);
         if (socket.waitForConnected(int(std::min<qint64>(500, deadline.remainingTime()))))
             break;
         if (deadline.hasExpired())
@@ -73,16 +106,30 @@ RunningCopy::~RunningCopy() {
         mServer->close();
 }
 
-QString RunningCopy::LockPath(const QString& key) {
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("lumbra-%1.lock").arg(KeyHash(key)));
-}
-
-QString RunningCopy::ServerName(const QString& key) {
+QString RunningCopy::FileName(const QString& key) {
     return QStringLiteral("lumbra-%1").arg(KeyHash(key));
 }
 
+QString RunningCopy::LockPath(const QString& key) {
+    const QString folder = RunningCopyFolder();
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(FileName(key) + ".lock");
+}
+
+QString RunningCopy::ServerName(const QString& key) {
+    const QString folder = RunningCopyFolder();
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(FileName(key));
+}
+
+// Without a private folder the program runs unguarded rather than not at all.
 bool RunningCopy::Claim() {
-    mLock = std::make_unique<QLockFile>(LockPath(mKey));
+    const QString path = LockPath(mKey);
+    if (path.isEmpty()) {
+        qCWarning(lcApp) << "No private folder: a second copy of the program is not kept away";
+        return true;
+    }
+    if (IsForeign(path, S_IFREG) && !QFile::remove(path)) // not ours: not trusted
+        return true;
+    mLock = std::make_unique<QLockFile>(path);
     mLock->setStaleLockTime(0); // only a dead owner's lock is stale
     if (mLock->tryLock(0))
         return true;
@@ -91,10 +138,13 @@ bool RunningCopy::Claim() {
 }
 
 void RunningCopy::Serve(std::function<void()> activate, std::function<QString()> openBookFolder) {
+    const QString name = ServerName(mKey);
+    if (name.isEmpty() || !mLock)
+        return; // unguarded: nobody would find the socket
     mServer = new QLocalServer(this);
     mServer->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(ServerName(mKey)); // a socket file left by a crashed copy
-    if (!mServer->listen(ServerName(mKey))) {
+    QLocalServer::removeServer(name); // left by a crashed copy, or not ours
+    if (!mServer->listen(name)) {
         qCWarning(lcApp) << "The running-copy socket cannot listen:" << mServer->errorString();
         return;
     }
@@ -138,6 +188,29 @@ std::optional<QString> RunningCopy::AskOpenBook(const QString& key, int timeoutM
 }
 
 QString RunningCopyKey() { return UserFolders::PlatformLayout().application; }
+
+bool IsPrivateFolder(const QString& path) {
+    struct stat info {};
+    if (path.isEmpty() || ::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    return S_ISDIR(info.st_mode) && info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
+}
+
+QString RunningCopyFolder(const QString& fallback) {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QDir::isAbsolutePath(runtime) && IsPrivateFolder(runtime))
+        return QDir::cleanPath(runtime);
+    const QString temp =
+        QDir(QDir::tempPath()).filePath(QStringLiteral("lumbra-%1").arg(::getuid()));
+    if (MakePrivateFolder(temp))
+        return temp;
+    if (!fallback.isEmpty() && QDir().mkpath(fallback)) {
+        const QString run = QDir(fallback).filePath(QStringLiteral("run"));
+        if (MakePrivateFolder(run))
+            return run;
+    }
+    return {};
+}
 
 bool BookOpenInRunningWindow(const QString& bookFolder) {
     const auto open = RunningCopy::AskOpenBook(RunningCopyKey(), 10000);

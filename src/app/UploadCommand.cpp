@@ -100,6 +100,14 @@ int Upload(const CommandObjects& objects, const std::shared_ptr<Book>& book,
             << Qt::endl;
         return ExitOk;
     }
+    if (result.closing) {
+        out << QStringLiteral("order %1 not confirmed").arg(request.orderId) << Qt::endl;
+        err << QStringLiteral("lumbra: every page was sent, but %1; resume with %2 %3")
+                   .arg(result.error, cStart)
+                   .arg(result.failedIndex)
+            << Qt::endl;
+        return ExitIncomplete;
+    }
     if (result.cancelled) {
         err << "lumbra: upload cancelled" << Qt::endl;
         return ExitIncomplete;

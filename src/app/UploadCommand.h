@@ -13,7 +13,9 @@ class QTextStream;
 // default), one line per page on stdout, then closes the order with
 // "end.php" (or "cancel.php") as the order window does. The service is the
 // deployment's (LUMBRA_SERVICE_URL overrides it). Exit code 0 when every
-// page went through; otherwise CommandLineExit's, naming the failed page.
+// page went through and the service confirmed the order's end; otherwise
+// CommandLineExit's, naming the failed page (the pages count when only the
+// end failed: resuming from it sends only "end.php").
 bool IsUploadCommand(const QStringList& arguments);
 
 int RunUploadCommand(const QStringList& arguments, const QString& dataFolder, QTextStream& out,

@@ -81,7 +81,7 @@ const QStringList& Constants::KnownKeys() {
         "cImageTooSmallMsgCaption", "cTemplateTooLargeWinCaption", "cTemplateTooLargeMsgCaption",
         "cOrderPaymentCaption", "cOrderPaymentButtonCaption", "cBookPreviewDone",
         // ours: a book name the book manager refuses; a book that could not be saved
-        "cBookNameInvalid", "cBookSaveFailed"};
+        "cBookNameInvalid", "cBookNameHiddenCharacter", "cBookSaveFailed"};
     return keys;
 }
 

@@ -52,11 +52,18 @@ public:
     const QString& GetName() const { return mName; }
     const QString& GetOrderIds() const { return mOrderIds; }
 
+    // How an opening treats what an earlier run left in the folder.
+    enum class Opening {
+        Tidy, // the window's opening: leftovers and held files are deleted
+        Keep, // the command line's (preview, print, ...): nothing is deleted
+    };
     // Reads "order.pbx", the photo pool and "book.pbx"; missing files leave
-    // the defaults. Leftovers of interrupted writes older than
-    // kLeftoverAgeSeconds are removed first (BookFiles::RemoveLeftovers). Stored pages replace
+    // the defaults. Held files of photos "book.pbx" names come back into the
+    // folder first (HeldPhotoFiles::Settle); a tidy opening then deletes the
+    // other held files and leftovers of interrupted writes older than
+    // kLeftoverAgeSeconds (BookFiles::RemoveLeftovers). Stored pages replace
     // slots 0.. and are numbered on from the counter; beyond the slots they are appended.
-    void LoadBook();
+    void LoadBook(Opening opening = Opening::Tidy);
     // Deletes the book's files and folder; errors are ignored.
     void Remove();
     // Writes "PG1.jpg", "PG2.jpg", ... into outputFolder/name; a page that
@@ -107,6 +114,10 @@ public:
     // not save. The step name is what the next save completes ("Add Page").
     BookSnapshot Snapshot() const;
     void Restore(const BookSnapshot& target);
+    // Writes "book.pbx" with the snapshot's pages, leaving the book as it is
+    // and raising no event: an undo writes its target before any file moves.
+    // Throws LumbraError (saveFailed is raised), leaving the previous file.
+    void WriteSnapshot(const BookSnapshot& target) const;
     void NameNextStep(const QString& name) { mStepName = name; }
     QString TakeStepName();
 
@@ -126,6 +137,7 @@ private:
     void AppendPage(const PagePtr& aPage);
     void RebuildPhotoPool();
     void ReadPages(const QString& joined);
+    void WritePageTexts(const QStringList& pageTexts) const;
     PagePtr ReadPage(const QString& form) const;
     // Replaces the pages whose text form differs; the first index replaced or -1.
     int RestorePages(const QStringList& forms);

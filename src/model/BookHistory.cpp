@@ -55,7 +55,7 @@ void BookHistory::Detach() {
     disconnect(mSaved);
     mStack.clear();
     if (!mFolder.isEmpty())
-        HeldPhotoFiles::Clear(mFolder);
+        HeldPhotoFiles::Settle(mFolder, true);
     mBook = nullptr;
     mFolder.clear();
 }
@@ -92,9 +92,18 @@ void BookHistory::Record(const QString& name) {
     DropUnreachable();
 }
 
+// "book.pbx" gets the target's pages before any photo file moves: a crash in
+// between leaves a book whose photos the next opening finds (Book::LoadBook).
 void BookHistory::Apply(const BookSnapshot& target) {
     if (!mBook)
         return;
+    try {
+        mBook->WriteSnapshot(target);
+    } catch (const std::exception&) {
+        // reported by the book; nothing moved, the book stays as it was
+        LogCaughtException(lcModel(), "Writing an undone or redone step");
+        return;
+    }
     mRestoring = true;
     try {
         mBook->Restore(target);

@@ -1,5 +1,6 @@
 #include "model/BookName.h"
 
+#include "base/HiddenCharacters.h"
 #include "model/BookFiles.h"
 
 #include <QDir>
@@ -12,19 +13,13 @@ QString MessageKey(BookNameCheck check) {
     case BookNameCheck::Required: return QStringLiteral("cBookNameIsRequiredCaption");
     case BookNameCheck::AlreadyExists: return QStringLiteral("cBookNameAlreadyExist");
     case BookNameCheck::Invalid: return QStringLiteral("cBookNameInvalid");
+    case BookNameCheck::HiddenCharacter: return QStringLiteral("cBookNameHiddenCharacter");
     case BookNameCheck::Accepted: break;
     }
     return {};
 }
 
 namespace {
-
-// Direction overrides, embeddings and isolates, and zero-width characters:
-// they make a name look like another one.
-bool IsHiddenFormatting(char16_t c) {
-    return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) ||
-           (c >= 0x200B && c <= 0x200D) || c == 0x2060 || c == 0xFEFF;
-}
 
 // CON, PRN, AUX, NUL, COM1-9, LPT1-9 in any case, also with an extension
 // ("con.txt"): Windows opens the device instead of the folder.
@@ -44,10 +39,15 @@ bool IsSafe(const QString& name) {
         return false;
     for (const QChar c : name) {
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
-            c.category() == QChar::Other_Control || IsHiddenFormatting(c.unicode()))
+            c.category() == QChar::Other_Control)
             return false;
     }
-    return true;
+    return !FirstHiddenCharacter(name);
+}
+
+QString HiddenCharacterIn(const QString& name) {
+    const std::optional<char32_t> hidden = FirstHiddenCharacter(name);
+    return hidden ? CodePointName(*hidden) : QString();
 }
 
 bool IsTaken(const QString& booksFolder, const QString& name, const QString& except) {
@@ -66,6 +66,8 @@ bool IsTaken(const QString& booksFolder, const QString& name, const QString& exc
 BookNameCheck CheckNew(const QString& booksFolder, const QString& name) {
     if (name.isEmpty())
         return BookNameCheck::Required;
+    if (FirstHiddenCharacter(name))
+        return BookNameCheck::HiddenCharacter;
     if (!IsSafe(name))
         return BookNameCheck::Invalid;
     if (IsTaken(booksFolder, name))

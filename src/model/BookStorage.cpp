@@ -57,12 +57,14 @@ void Book::CreateOnDisk(const QString& name) {
     }
 }
 
-void Book::LoadBook() {
+void Book::LoadBook(Opening opening) {
     mOrderIds = BookFiles::ReadOrderIds(GetBookFolder());
     const QString joined = BookStateFile::ReadJoined(StateFilePath());
-    BookFiles::RemoveLeftovers(GetBookFolder(), joined,
-                               QDateTime::currentDateTime().addSecs(-kLeftoverAgeSeconds));
-    HeldPhotoFiles::Clear(GetBookFolder()); // nothing is undone across an opening
+    const bool tidy = opening == Opening::Tidy;
+    HeldPhotoFiles::Settle(GetBookFolder(), tidy); // nothing is undone across an opening
+    if (tidy)
+        BookFiles::RemoveLeftovers(GetBookFolder(), joined,
+                                   QDateTime::currentDateTime().addSecs(-kLeftoverAgeSeconds));
     RebuildPhotoPool();
     ReadPages(joined);
 }
@@ -111,13 +113,19 @@ void Book::SaveBook() const {
     QStringList pageTexts;
     for (const PagePtr& p : mPages)
         pageTexts << p->Serialize();
+    WritePageTexts(pageTexts);
+    emit saved();
+}
+
+void Book::WriteSnapshot(const BookSnapshot& target) const { WritePageTexts(target.pages); }
+
+void Book::WritePageTexts(const QStringList& pageTexts) const {
     try {
         BookStateFile::Write(StateFilePath(), BookStateFile::Join(pageTexts));
     } catch (const LumbraError& e) {
         emit saveFailed(e.Message());
         throw;
     }
-    emit saved();
 }
 
 void Book::Remove() {

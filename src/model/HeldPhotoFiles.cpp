@@ -1,6 +1,9 @@
 #include "model/HeldPhotoFiles.h"
 
+#include "model/BookFiles.h"
+#include "model/BookStateFile.h"
 #include "model/ModelLog.h"
+#include "model/PageTextForm.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,6 +51,36 @@ void Release(const QString& bookFolder, const QString& photoName) {
     const QDir held(Folder(bookFolder));
     for (const QString& file : FilesOf(photoName))
         Move(held, QDir(bookFolder), file);
+}
+
+void ReleaseNamed(const QString& bookFolder, const QSet<QString>& keys) {
+    const QDir held(Folder(bookFolder));
+    if (keys.isEmpty() || !held.exists())
+        return;
+    const QDir book(bookFolder);
+    for (const QString& file : held.entryList(QDir::Files | QDir::Hidden)) {
+        if (!keys.contains(PhotoNameOf(file).right(32)) || book.exists(file))
+            continue;
+        if (QFile::rename(held.filePath(file), book.filePath(file)))
+            qCInfo(lcModel) << "Brought back" << file << "which the book still names";
+        else
+            qCWarning(lcModel) << "Cannot move" << held.filePath(file) << "back into" << bookFolder;
+    }
+}
+
+void Settle(const QString& bookFolder, bool clear) {
+    if (!QDir(Folder(bookFolder)).exists())
+        return;
+    const QString bookText =
+        BookStateFile::ReadJoined(QDir(bookFolder).filePath(QLatin1String(BookFiles::kBookState)));
+    QSet<QString> named;
+    for (const QString& page : BookStateFile::Split(bookText))
+        for (const PageTextForm::ImageEntry& entry : PageTextForm::ReadImages(page))
+            if (!entry.key.isEmpty())
+                named.insert(entry.key);
+    ReleaseNamed(bookFolder, named);
+    if (clear)
+        Clear(bookFolder);
 }
 
 void Purge(const QString& bookFolder, const QSet<QString>& keep) {

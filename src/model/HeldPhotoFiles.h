@@ -15,6 +15,14 @@ QString Folder(const QString& bookFolder);
 void Hold(const QString& bookFolder, const QString& photoName);
 // Moves them back into the book folder.
 void Release(const QString& bookFolder, const QString& photoName);
+// Moves back into the book folder the held files of every photo whose key
+// (the last 32 characters of its name) `keys` holds: what a step cut short
+// by a crash left behind while "book.pbx" still names it. A file the book
+// folder already has stays held.
+void ReleaseNamed(const QString& bookFolder, const QSet<QString>& keys);
+// ReleaseNamed for the photos the pages of the folder's "book.pbx" name;
+// with `clear`, then deletes the folder with what is still held.
+void Settle(const QString& bookFolder, bool clear);
 // Deletes the held files of every photo whose name `keep` does not hold.
 void Purge(const QString& bookFolder, const QSet<QString>& keep);
 // Deletes the folder with everything in it.

@@ -2,23 +2,23 @@
 
 #include "base/AtomicWrite.h"
 #include "base/BackgroundWork.h"
+#include "base/HiddenCharacters.h"
 #include "base/LumbraError.h"
 #include "imaging/PictureFile.h"
 #include "model/BackgroundLibrary.h"
 #include "model/PhotoImage.h"
+#include "online/LimitedReply.h"
 #include "online/OnlineLog.h"
 
 #include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QUrl>
 
 namespace {
 
 constexpr qsizetype kMaxIdLength = 100;
 constexpr qint64 kMaxIdBytes = 4096;
-const char* const kTooLarge = "tooLarge";
 
 bool IsWebAddress(const QString& address) {
     const QUrl url(address, QUrl::StrictMode);
@@ -34,12 +34,26 @@ QStringList SplitBackgroundSelection(const QString& selection) {
     return items;
 }
 
-bool IsSafeBackgroundId(const QString& id) {
+QString BackgroundIdRefusal(const QString& id) {
+    if (id.isEmpty())
+        return QStringLiteral("it is empty");
+    if (id.size() > kMaxIdLength)
+        return QStringLiteral("it is longer than %1 characters").arg(kMaxIdLength);
+    if (const std::optional<char32_t> hidden = FirstHiddenCharacter(id))
+        return QStringLiteral("it holds %1, a character that shows nothing or turns the text")
+            .arg(CodePointName(*hidden));
     for (const QChar c : id)
         if (c.category() == QChar::Other_Control)
-            return false;
-    return BackgroundLibrary::IsPlainName(id) && !id.startsWith(u'.') && id.size() <= kMaxIdLength;
+            return QStringLiteral("it holds the control character %1")
+                .arg(CodePointName(c.unicode()));
+    if (id.contains(u'<') || id.contains(u'>'))
+        return QStringLiteral("it holds markup (\"<\" or \">\")");
+    if (!BackgroundLibrary::IsPlainName(id) || id.startsWith(u'.'))
+        return QStringLiteral("it cannot be a file name");
+    return {};
 }
+
+bool IsSafeBackgroundId(const QString& id) { return BackgroundIdRefusal(id).isEmpty(); }
 
 QString BackgroundNameOf(const QString& id) { return id.section(u'.', 0, 0); }
 
@@ -99,9 +113,9 @@ void BackgroundDownload::OnIdentifier(QNetworkReply* reply) {
     if (!body)
         return;
     mId = QString::fromUtf8(*body).trimmed();
-    if (!IsSafeBackgroundId(mId))
-        return Fail(QStringLiteral("the site named it \"%1\", which cannot be a file name")
-                        .arg(mId.left(kMaxIdLength)));
+    if (const QString refusal = BackgroundIdRefusal(mId); !refusal.isEmpty())
+        return Fail(QStringLiteral("the site named it \"%1\", which cannot be used: %2")
+                        .arg(WithHiddenShown(QStringView(mId).left(kMaxIdLength)), refusal));
     if (!mLibrary.IsBackgroundListed(BackgroundNameOf(mId)))
         return FetchPicture();
     if (mRepeat.has_value())
@@ -190,15 +204,9 @@ void BackgroundDownload::Finish() {
 }
 
 QNetworkReply* BackgroundDownload::Get(const QString& address, qint64 maxBytes) {
-    QNetworkRequest request{QUrl(address)};
-    request.setTransferTimeout(mSettings.timeoutMs);
-    QNetworkReply* reply = mNetwork->get(request);
-    connect(reply, &QNetworkReply::downloadProgress, reply, [reply, maxBytes](qint64 received) {
-        if (received <= maxBytes)
-            return;
-        reply->setProperty(kTooLarge, true);
-        reply->abort();
-    });
+    QNetworkReply* reply = SendLimited(
+        *mNetwork, QUrl(address), ReplyLimits{maxBytes, mSettings.deadlineMs, mSettings.timeoutMs},
+        Redirects::SameOrigin);
     mReply = reply;
     return reply;
 }
@@ -206,25 +214,16 @@ QNetworkReply* BackgroundDownload::Get(const QString& address, qint64 maxBytes) 
 std::optional<QByteArray> BackgroundDownload::BodyOf(QNetworkReply* reply) {
     reply->deleteLater();
     mReply = nullptr;
-    if (reply->property(kTooLarge).toBool()) {
-        Fail(QStringLiteral("the site sent too much"));
-        return std::nullopt;
-    }
-    const bool stopped = reply->error() == QNetworkReply::OperationCanceledError ||
-                         reply->error() == QNetworkReply::TimeoutError;
-    if (stopped && mCancel) {
+    const std::optional<QString> failure = ReplyFailure(*reply);
+    if (failure && mCancel && !StoppedByLimits(*reply)) {
         Finish();
         return std::nullopt;
     }
-    if (stopped) { // the transfer timeout
-        Fail(QStringLiteral("no answer within %1 seconds").arg(mSettings.timeoutMs / 1000.0));
+    if (failure) {
+        Fail(*failure);
         return std::nullopt;
     }
-    if (reply->error() != QNetworkReply::NoError) {
-        Fail(reply->errorString());
-        return std::nullopt;
-    }
-    return reply->readAll();
+    return ReplyBody(*reply);
 }
 
 void BackgroundDownload::SetProgress(int value) {

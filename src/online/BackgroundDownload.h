@@ -18,18 +18,22 @@ class QNetworkReply;
 // "bg:"): each item ends with ","; text after the last "," is ignored.
 QStringList SplitBackgroundSelection(const QString& selection);
 
-// True for an identifier the site may give a background: it becomes a file
-// name, so it must not be empty, hold "/", "\", ":", "..", NUL or another
-// control character, nor start with "." (its name would be empty), and it
-// stays short.
+// Why an identifier the site gives a background cannot be used, or the
+// empty text when it can. It becomes a file name and a name in the list, so
+// it must not be empty, hold "/", "\", ":", "..", NUL or another control
+// character, a hidden character (invisible, direction-changing, a line or
+// paragraph separator: base/HiddenCharacters.h) or markup ("<", ">"), nor
+// start with "." (its name would be empty), and it stays short.
+QString BackgroundIdRefusal(const QString& id);
 bool IsSafeBackgroundId(const QString& id);
 
 // The library name of a background: its identifier up to the first ".".
 QString BackgroundNameOf(const QString& id);
 
 struct BackgroundDownloadSettings {
-    QString scratchFolder; // ends with "/"; holds a picture while its files are made
-    int timeoutMs = 30000; // a request idle this long has failed
+    QString scratchFolder;   // ends with "/"; holds a picture while its files are made
+    int timeoutMs = 30000;   // a request idle this long has failed
+    int deadlineMs = 300000; // a request not answered whole by then has failed
 };
 
 struct BackgroundDownloadResult {
@@ -47,7 +51,9 @@ struct BackgroundDownloadResult {
 // failed item (no answer, an error status, an unsafe identifier, a picture
 // that is not a JPEG) writes nothing, is noted in the result and the next
 // item is tried. Cancel() drops the request under way at once; files being
-// made are finished first, so a background is whole or absent.
+// made are finished first, so a background is whole or absent. Requests have
+// the limits of LimitedReply (the identifier and the picture each with a
+// size cap, the deadline) and follow only redirects to the same site.
 class BackgroundDownload : public QObject {
     Q_OBJECT
 public:

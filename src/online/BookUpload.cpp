@@ -5,12 +5,12 @@
 #include "model/Book.h"
 #include "model/Page.h"
 #include "online/AnswerMarker.h"
+#include "online/LimitedReply.h"
 #include "online/OnlineLog.h"
 #include "online/UploadBody.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QNetworkRequest>
 
 BookUpload::BookUpload(QNetworkAccessManager* network, PageRenderer renderer, QSize pageSize,
                        UploadSettings settings, QObject* parent)
@@ -117,26 +117,22 @@ void BookUpload::Send(const PreparedPage& page) {
 }
 
 void BookUpload::Post() {
-    if (!mNetwork) {
+    QNetworkReply* reply = Send(mSettings.service.Upload(), mReady[mCurrent].body);
+    if (!reply) {
         Finish({mCurrent, false, false, mCurrent, QStringLiteral("No network access")});
         return;
     }
-    QNetworkRequest request(mSettings.service.Upload());
-    request.setRawHeader("Content-Type", UploadBody::ContentType());
-    request.setTransferTimeout(mSettings.transferTimeoutMs);
-    mReply = mNetwork->post(request, mReady[mCurrent].body);
-    connect(mReply, &QNetworkReply::finished, this,
-            [this, reply = mReply.data()] { OnAnswer(reply); });
+    connect(reply, &QNetworkReply::finished, this, [this, reply] { OnAnswer(reply); });
 }
 
 void BookUpload::OnAnswer(QNetworkReply* reply) {
     reply->deleteLater();
     const PreparedPage& page = mReady[mCurrent];
     QString reason;
-    if (reply->error() != QNetworkReply::NoError) {
-        reason = reply->errorString();
+    if (const std::optional<QString> failure = ReplyFailure(*reply)) {
+        reason = *failure;
     } else {
-        const auto token = ReadAnswerMarker(reply->readAll(), kUploadAnswerLimit);
+        const auto token = ReadAnswerMarker(ReplyBody(*reply), kUploadAnswerLimit);
         if (!token)
             reason = QStringLiteral("no answer marker");
         else if (*token != page.digest)
@@ -166,33 +162,50 @@ void BookUpload::OnAnswer(QNetworkReply* reply) {
 }
 
 // Every page went through: "cancel.php" when a cancel came during the last
-// page, "end.php" otherwise. The answer is not read.
+// page, "end.php" otherwise. Only a whole 2xx answer confirms it; its text
+// is not read.
 void BookUpload::CloseOrder() {
-    UploadResult result;
-    result.count = int(mPages.size());
-    result.complete = true;
     const bool cancelled = mBook->IsSendCancelled();
-    result.cancelled = cancelled;
-    QNetworkReply* reply = Get(cancelled ? mSettings.service.Cancel(mOrderId)
-                                         : mSettings.service.End(mOrderId, result.count, mCover));
+    const int count = int(mPages.size());
+    QNetworkReply* reply = Send(cancelled ? mSettings.service.Cancel(mOrderId)
+                                          : mSettings.service.End(mOrderId, count, mCover));
     if (!reply) {
-        Finish(result);
+        OnClosed(nullptr, cancelled);
         return;
     }
-    connect(reply, &QNetworkReply::finished, this, [this, reply, result] {
-        reply->deleteLater();
-        if (reply->error() != QNetworkReply::NoError)
-            qCWarning(lcOnline) << "closing the order:" << reply->errorString();
-        Finish(result);
-    });
+    connect(reply, &QNetworkReply::finished, this,
+            [this, reply, cancelled] { OnClosed(reply, cancelled); });
 }
 
-QNetworkReply* BookUpload::Get(const QUrl& url) {
+void BookUpload::OnClosed(QNetworkReply* reply, bool cancelled) {
+    UploadResult result;
+    result.count = int(mPages.size());
+    result.cancelled = cancelled;
+    std::optional<QString> failure = QStringLiteral("No network access");
+    if (reply) {
+        reply->deleteLater();
+        failure = ReplyFailure(*reply);
+    }
+    if (failure) {
+        result.failedIndex = result.count;
+        result.closing = true;
+        result.error = (cancelled ? QStringLiteral("the service did not confirm the cancel: ")
+                                  : QStringLiteral("the service did not confirm the order: ")) +
+                       *failure;
+        qCWarning(lcOnline) << "closing the order:" << result.error;
+    } else {
+        result.complete = true;
+    }
+    Finish(result);
+}
+
+QNetworkReply* BookUpload::Send(const QUrl& url, const std::optional<QByteArray>& postBody) {
     if (!mNetwork)
         return nullptr;
-    QNetworkRequest request(url);
-    request.setTransferTimeout(mSettings.transferTimeoutMs);
-    mReply = mNetwork->get(request);
+    const ReplyLimits limits{kServiceAnswerBytes, mSettings.deadlineMs,
+                             mSettings.transferTimeoutMs};
+    mReply = SendLimited(*mNetwork, url, limits, Redirects::Refused, postBody,
+                         postBody ? UploadBody::ContentType() : QByteArray());
     return mReply;
 }
 

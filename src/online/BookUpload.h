@@ -9,6 +9,7 @@
 #include <QSize>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class Book;
@@ -19,20 +20,29 @@ struct UploadSettings {
     ServiceAddress service;
     int transferTimeoutMs = 60000; // a request idle this long is a failed page
     int pagesAhead = 2;            // pages rendered while the current one is sent
+    int deadlineMs = 120000;       // a request not answered whole by then has failed
 };
 
 struct UploadResult {
     // The pages count when every page went through, otherwise the 0-based
     // index of the page that failed, or 0 after a cancel.
     int count = 0;
+    // Every page went through and the service confirmed the order's end (or
+    // its cancel).
     bool complete = false;
     bool cancelled = false;
+    // The index to resume from: the failed page, or the pages count when
+    // only closing the order failed.
     int failedIndex = -1;
-    QString error; // a local failure (rendering, encoding) of the failed page
+    QString error;        // a local failure of the failed page, or why closing failed
+    bool closing = false; // every page went through, "end.php" or "cancel.php" failed
 };
 
 // Sends a book's pages to the order service, one POST to "upload.php" per
-// page, and closes the order with "end.php" or "cancel.php".
+// page, and closes the order with "end.php" or "cancel.php". Every request
+// has the limits of LimitedReply (an answer of at most kServiceAnswerBytes,
+// the deadline, no redirect); past one it has failed like a refused answer.
+// A failed "end.php" or "cancel.php" leaves the upload incomplete (closing).
 //
 // Asynchronous, on the thread that owns it: the requests go through the
 // given QNetworkAccessManager, the next pages render on the thread pool
@@ -75,8 +85,9 @@ private:
     void Post();
     void OnAnswer(QNetworkReply* reply);
     void CloseOrder();
+    void OnClosed(QNetworkReply* reply, bool cancelled);
     void Finish(UploadResult result);
-    QNetworkReply* Get(const QUrl& url);
+    QNetworkReply* Send(const QUrl& url, const std::optional<QByteArray>& postBody = {});
 
     QPointer<QNetworkAccessManager> mNetwork;
     PageRenderer mRenderer;

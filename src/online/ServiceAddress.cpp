@@ -22,13 +22,14 @@ QString ServiceBaseUrl() { return Setting("LUMBRA_SERVICE_URL", BuildConfig::Ser
 QString BackgroundSiteUrl() { return Setting("LUMBRA_BACKGROUND_URL", BuildConfig::BackgroundUrl); }
 
 bool IsSafeServiceToken(const QString& value) {
-    if (value.isEmpty())
+    if (value.isEmpty() || value.size() > kMaxServiceTokenLength ||
+        value.contains(QLatin1String("..")))
         return false;
     for (const QChar c : value) {
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
-            c.category() == QChar::Separator_Paragraph)
-            return false;
-        if (QStringView(u",&#?%/\\ ").contains(c))
+        const char16_t u = c.unicode();
+        const bool letterOrDigit =
+            (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9');
+        if (!letterOrDigit && u != u'-' && u != u'_' && u != u'.')
             return false;
     }
     return true;

@@ -11,10 +11,13 @@
 QString ServiceBaseUrl();
 QString BackgroundSiteUrl();
 
-// True for an order id or cover the service may hand us: not empty, and no
-// ",", control character or character that would change an address
-// ("&", "#", "?", "%", "/", "\", blank). Such a value would corrupt "order.pbx" or
-// the addresses it is written into.
+// The longest order id or cover taken from the service.
+inline constexpr qsizetype kMaxServiceTokenLength = 64;
+
+// True for an order id or cover the service may hand us: 1 to 64 of the
+// characters that travel unchanged in an address and a file name (ASCII
+// letters and digits, "-", "_", "."), and no "..". Anything else is an
+// invalid answer: it would corrupt "order.pbx" or the addresses it goes into.
 bool IsSafeServiceToken(const QString& value);
 
 // The order service's addresses below one base. Numbers are plain decimal;

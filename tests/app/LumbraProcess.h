@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QProcessEnvironment>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -27,10 +28,24 @@ struct LumbraProcess : ::testing::Test {
     // space of the program (setrlimit RLIMIT_AS) in bytes.
     Outcome Run(QStringList arguments, uint64_t addressSpaceLimit = 0);
 
+    // What RunServing measured of the program.
+    struct Measured {
+        qint64 peakRssKb = -1; // its largest resident set (getrusage of the child)
+        qint64 elapsedMs = -1;
+    };
+    // Runs the program as Run does while this thread's event loop goes on
+    // (a server of the test answers it), and measures it.
+    Outcome RunServing(QStringList arguments, Measured* measured);
+
+    // A new book of 20 pages in `books`, made by the model itself.
+    void MakeBook(const QString& name);
+
     // A flat 640 x 480 JPEG in the home folder.
     QString Jpeg(const QString& name, QColor colour);
 
     static QSize SizeOf(const QString& file);
+    // The program's environment: its home, its locale, its own platform.
+    QProcessEnvironment Environment() const;
     // The import's status line for the file, as the program prints it.
     static QString Status(const char16_t* key, const QString& path);
     // The import's line for a refused file.

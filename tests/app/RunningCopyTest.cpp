@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
@@ -13,6 +14,10 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <thread>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -53,6 +58,95 @@ TEST(RunningCopyTest, OneCopyHoldsTheKeyAndAnswersTheOthers) {
     first.reset(); // the window closed: the next start runs
     RunningCopy next(key);
     EXPECT_TRUE(next.Claim());
+}
+
+// Sets an environment variable for the scope; unset when `value` is null.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const QString& value, bool set = true)
+        : mName(name), mOld(qgetenv(name)), mHad(qEnvironmentVariableIsSet(name)) {
+        if (set)
+            qputenv(name, value.toLocal8Bit());
+        else
+            qunsetenv(name);
+    }
+    ~ScopedVariable() {
+        if (mHad)
+            qputenv(mName, mOld);
+        else
+            qunsetenv(mName);
+    }
+
+private:
+    const char* mName;
+    QByteArray mOld;
+    bool mHad;
+};
+
+int ModeOf(const QString& path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777)
+                                                                    : -1;
+}
+
+// The lock and socket go to a folder only this user may enter: the runtime
+// folder when it is private, else one made in the temporary folder, else one
+// in the data folder.
+TEST(RunningCopyFolderTest, OnlyAFolderOfTheUsersOwnThatNobodyElseMayEnter) {
+    QTemporaryDir temp;
+    QTemporaryDir data;
+    const ScopedVariable tmpdir("TMPDIR", temp.path());
+    const QString own = temp.filePath(QStringLiteral("lumbra-%1").arg(::getuid()));
+    const QString runtime = temp.filePath(QStringLiteral("runtime"));
+    ASSERT_TRUE(QDir().mkpath(runtime));
+    const QString fallback = data.filePath(QStringLiteral("run"));
+
+    ASSERT_EQ(::chmod(QFile::encodeName(runtime).constData(), 0700), 0);
+    {
+        const ScopedVariable xdg("XDG_RUNTIME_DIR", runtime);
+        EXPECT_EQ(RunningCopyFolder(data.path()), runtime);
+    }
+    ASSERT_EQ(::chmod(QFile::encodeName(runtime).constData(), 0755), 0);
+    {
+        const ScopedVariable xdg("XDG_RUNTIME_DIR", runtime); // others may enter it
+        EXPECT_EQ(RunningCopyFolder(data.path()), own);
+        EXPECT_EQ(ModeOf(own), 0700);
+    }
+    const ScopedVariable noXdg("XDG_RUNTIME_DIR", QString(), false);
+    ASSERT_EQ(::chmod(QFile::encodeName(own).constData(), 0777), 0);
+    EXPECT_EQ(RunningCopyFolder(data.path()), own); // its own folder, narrowed
+    EXPECT_EQ(ModeOf(own), 0700);
+    EXPECT_EQ(RunningCopy::LockPath(QStringLiteral("k")),
+              own + u'/' + RunningCopy::FileName(QStringLiteral("k")) + ".lock");
+
+    ASSERT_TRUE(QDir(own).removeRecursively());
+    ASSERT_TRUE(QFile::link(runtime, own)); // a link is nobody's folder
+    EXPECT_EQ(RunningCopyFolder(data.path()), fallback);
+    EXPECT_EQ(ModeOf(fallback), 0700);
+}
+
+// As root: a lock of another user's in the private folder is replaced, and
+// the running window it claims is not asked.
+TEST(RunningCopyFolderTest, AnotherUsersLockIsNeitherHeldNorAsked) {
+    if (::getuid() != 0)
+        GTEST_SKIP() << "not root: another user's lock needs chown";
+    const passwd* nobody = ::getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    QTemporaryDir temp;
+    const ScopedVariable tmpdir("TMPDIR", temp.path());
+    const ScopedVariable noXdg("XDG_RUNTIME_DIR", QString(), false);
+    const QString key = QUuid::createUuid().toString();
+    const QString path = RunningCopy::LockPath(key);
+    QFile planted(path); // a lock of a live process (this one), as QLockFile writes it
+    ASSERT_TRUE(planted.open(QIODevice::WriteOnly));
+    planted.write(QByteArray::number(QCoreApplication::applicationPid()) + "\nlumbra\n" +
+                  QSysInfo::machineHostName().toUtf8() + "\n");
+    planted.close();
+    ASSERT_EQ(::chown(QFile::encodeName(path).constData(), nobody->pw_uid, nobody->pw_gid), 0);
+    EXPECT_FALSE(RunningCopy::AskOpenBook(key, 500));
+    RunningCopy copy(key);
+    EXPECT_TRUE(copy.Claim());
+    EXPECT_FALSE(RunningCopy(key).Claim()) << "the new lock is this user's and held";
 }
 
 // The program's window and command line in a home of their own.
@@ -166,6 +260,59 @@ TEST_F(RunningProgramTest, TwoStartsLeaveOneWindowAndTheSecondWritesNothing) {
     running->waitForFinished(10000);
     EXPECT_EQ(Run({QStringLiteral("--import"), QStringLiteral("Trip"), home.filePath("photo.jpg")}),
               0);
+}
+
+// Another user makes the lock and the socket first, wherever the program
+// might look (the old place in the shared temporary folder, the place of
+// the program's folder there, a runtime folder of theirs), and answers as a
+// running window with the book open. The command line still opens the book
+// and the window still starts.
+TEST_F(RunningProgramTest, AnotherUsersLockAndSocketNeverStopTheProgram) {
+    if (::getuid() != 0)
+        GTEST_SKIP() << "not root: the other user's lock is made through setpriv as nobody";
+    MakeBook();
+    QTemporaryDir shared; // a temporary folder all users share
+    ASSERT_EQ(::chmod(QFile::encodeName(shared.path()).constData(), 01777), 0);
+    const QString runtime = shared.filePath(QStringLiteral("runtime-nobody"));
+    environment.insert(QStringLiteral("TMPDIR"), shared.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    const QString name = RunningCopy::FileName(UserFolder() + u'/');
+    QString bookFolder;
+    QDirIterator books(home.path(), {QStringLiteral("Trip")}, QDir::Dirs,
+                       QDirIterator::Subdirectories);
+    if (books.hasNext())
+        bookFolder = books.next();
+    ASSERT_FALSE(bookFolder.isEmpty());
+
+    // The squatter runs from the shared folder: the build's may be closed to nobody.
+    const QString squatter = shared.filePath(QStringLiteral("lumbra_copy_squatter"));
+    ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() +
+                                QStringLiteral("/lumbra_copy_squatter"),
+                            squatter));
+    ASSERT_EQ(::chmod(QFile::encodeName(squatter).constData(), 0755), 0);
+    QStringList arguments{"--reuid=nobody", "--regid=nogroup", "--clear-groups", squatter,
+                          bookFolder};
+    for (const QString& folder :
+         {shared.path(), shared.filePath(QStringLiteral("lumbra-0")), runtime})
+        arguments << QDir(folder).filePath(name + ".lock") << QDir(folder).filePath(name);
+    QProcess other;
+    other.setProcessEnvironment(environment);
+    other.start(QStringLiteral("setpriv"), arguments);
+    ASSERT_TRUE(other.waitForReadyRead(20000)) << other.readAllStandardError().toStdString();
+    ASSERT_EQ(other.readAll().trimmed(), "ready");
+
+    QString err;
+    const QString out = home.filePath(QStringLiteral("out"));
+    EXPECT_EQ(Run({QStringLiteral("--preview"), QStringLiteral("Trip"), out}, &err), 0)
+        << err.toStdString();
+    // The window starts and holds the book: the command line now finds it there.
+    QProcess* window = StartWindow();
+    QTRY_COMPARE_WITH_TIMEOUT(Run({QStringLiteral("--preview"), QStringLiteral("Trip"), out}), 6,
+                              30000);
+    EXPECT_EQ(window->state(), QProcess::Running);
+    EXPECT_TRUE(QFile::exists(UserFolder() + QStringLiteral("/run/") + name + ".lock"));
+    other.kill();
+    other.waitForFinished(10000);
 }
 
 } // namespace

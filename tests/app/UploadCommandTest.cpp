@@ -52,12 +52,7 @@ private:
 } // namespace
 
 TEST_F(LumbraProcess, UploadsABookPageByPageAndResumesFromTheFailedPage) {
-    {
-        ModelContext context;
-        context.templates = &TestCatalogue();
-        Book book(books + u'/', context); // 20 pages
-        book.CreateOnDisk(QStringLiteral("Trip"));
-    }
+    MakeBook(QStringLiteral("Trip"));
     const QString orders = home.filePath(QStringLiteral("orders"));
     // Page 2 is answered with a wrong digest twice: the first upload ends there.
     ServiceProcess service(orders, {"--wrong-digest", "--fault-page", "2", "--fault-times", "2"});
@@ -92,6 +87,29 @@ TEST_F(LumbraProcess, UploadsABookPageByPageAndResumesFromTheFailedPage) {
     ASSERT_TRUE(orderFile.open(QIODevice::ReadOnly));
     EXPECT_EQ(orderFile.readAll().toStdString(),
               (id + u',' + id + QStringLiteral("\r\n")).toStdString());
+}
+
+// "end.php" answered with an error: the pages are there, the order is not
+// ended, and the command says so with a non-zero exit.
+TEST_F(LumbraProcess, AnOrderTheServiceDoesNotEndIsNotReportedEnded) {
+    MakeBook(QStringLiteral("Trip"));
+    const QString orders = home.filePath(QStringLiteral("orders"));
+    ServiceProcess service(orders, {"--fail-close"});
+    ASSERT_FALSE(service.Url().isEmpty()) << "the print service did not start";
+    const QString id = service.OpenOrder();
+    ASSERT_FALSE(id.isEmpty());
+    qputenv("LUMBRA_SERVICE_URL", service.Url().toUtf8());
+    const Outcome outcome = Run({"--upload", "Trip", id, "red"});
+    qunsetenv("LUMBRA_SERVICE_URL");
+    EXPECT_EQ(outcome.exitCode, ExitIncomplete);
+    ASSERT_EQ(outcome.out.size(), 21);
+    EXPECT_EQ(outcome.out.last(), "order " + id + " not confirmed");
+    EXPECT_TRUE(outcome.err.contains(QStringLiteral("status 500")) &&
+                outcome.err.contains(QStringLiteral("resume with --start 20")))
+        << outcome.err.toStdString();
+    QFile state(QDir(orders).filePath(id + "/order.txt"));
+    ASSERT_TRUE(state.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(state.readAll().startsWith("state=open\n"));
 }
 
 TEST_F(LumbraProcess, UploadRefusesMalformedArgumentsAndUnknownBooks) {

@@ -5,26 +5,21 @@
 #include "model/ModelTestSupport.h"
 #include "model/SaveStates.h"
 
-#include <QGuiApplication>
-
-#include <cstdio>
+#include "ChildMain.h"
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QStringList arguments = app.arguments();
-    if (arguments.size() != 3)
-        return 2;
-    Book a(arguments[1], ModelContext{&TestCatalogue(), nullptr, nullptr});
-    Book b(arguments[1], ModelContext{&TestCatalogue(), nullptr, nullptr});
-    a.SetName(arguments[2]);
-    b.SetName(arguments[2]);
-    SaveStates::Fill(a, 'A');
-    SaveStates::Fill(b, 'B');
-    std::puts("saving");
-    std::fflush(stdout);
-    for (;;) {
-        a.SaveBook();
-        b.SaveBook();
-    }
+    return RunChild(argc, argv, 3, [](const QStringList& arguments) {
+        Book a(arguments[1], ModelContext{&TestCatalogue(), nullptr, nullptr});
+        Book b(arguments[1], ModelContext{&TestCatalogue(), nullptr, nullptr});
+        a.SetName(arguments[2]);
+        b.SetName(arguments[2]);
+        SaveStates::Fill(a, 'A');
+        SaveStates::Fill(b, 'B');
+        SayStarted("saving");
+        for (;;) {
+            a.SaveBook();
+            b.SaveBook();
+        }
+        return 0;
+    });
 }

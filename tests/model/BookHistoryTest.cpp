@@ -13,6 +13,7 @@
 #include "model/PhotoTakeOff.h"
 #include "model/Template.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -303,6 +304,39 @@ TEST_F(HeldFilesTest, ABookOpenedAgainLeavesNoHeldFilesBehind) {
     junk.close();
     manager->LoadBook(book->GetName());
     EXPECT_FALSE(QDir(HeldFolder()).exists());
+}
+
+// What a crash in the middle of a step leaves: the placed photo's files held
+// while "book.pbx" still names it, a deleted photo's held files and an old
+// leftover. Every opening brings the named photo back; only the window's
+// (tidy) opening deletes the rest.
+TEST_F(HeldFilesTest, OpeningsBringBackWhatTheBookNamesAndOnlyATidyOneDeletes) {
+    history.reset();
+    const QString folder = book->GetBookFolder();
+    const QString leftover = folder + QStringLiteral("book.pbx.Ab12Cd");
+    for (const Book::Opening opening : {Book::Opening::Keep, Book::Opening::Tidy}) {
+        const bool tidy = opening == Book::Opening::Tidy;
+        SCOPED_TRACE(tidy ? "tidy" : "keep");
+        HeldPhotoFiles::Hold(folder, photos[0]->GetName()); // on page 1
+        HeldPhotoFiles::Hold(folder, photos[2]->GetName()); // on no page
+        QFile old(leftover);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.close();
+        ASSERT_TRUE(old.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(old.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                                    QFileDevice::FileModificationTime));
+        old.close();
+
+        Book opened(books.path() + u'/', ModelContext{&TestCatalogue(), nullptr, nullptr});
+        opened.SetName(book->GetName());
+        opened.LoadBook(opening);
+        EXPECT_TRUE(QFile::exists(folder + photos[0]->GetName() + QStringLiteral("_or.jpg")));
+        ASSERT_TRUE(opened.GetPage(0)->Photo(0));
+        EXPECT_EQ(opened.GetPage(0)->Photo(0)->GetKey(), photos[0]->GetKey());
+        EXPECT_EQ(HeldFiles().contains(PhotoFile()), !tidy);
+        EXPECT_EQ(QFile::exists(leftover), !tidy);
+        HeldPhotoFiles::Release(folder, photos[2]->GetName());
+    }
 }
 
 TEST_F(HeldFilesTest, ARemovedBookTakesItsHeldFilesAlong) {

@@ -45,18 +45,30 @@ TEST(BookNameTest, RefusesWindowsDeviceNamesInAnyCaseAndWithAnExtension) {
     EXPECT_EQ(BookName::CheckNew(QDir::tempPath(), "Aux"), BookNameCheck::Invalid);
 }
 
-TEST(BookNameTest, RefusesDirectionOverridesAndZeroWidthCharacters) {
-    const std::initializer_list<char16_t> hidden{
-        0x202A, 0x202B, 0x202C, 0x202D, 0x202E, // embeddings and overrides
-        0x2066, 0x2067, 0x2068, 0x2069,         // isolates
-        0x200B, 0x200C, 0x200D, 0x2060, 0xFEFF, // zero width
+// Invisible and direction-changing characters anywhere in a name; the check
+// names the first one.
+TEST(BookNameTest, RefusesHiddenCharactersWithTheirCode) {
+    const std::initializer_list<char32_t> hidden{
+        0x200E,  0x200F, 0x00AD, 0x061C, 0x2062, 0x034F, 0x180E, 0x3164,
+        0x2028,  0x2029, 0x202A, 0x202B, 0x202C, 0x202D, 0x202E, // embeddings and overrides
+        0x2066,  0x2067, 0x2068, 0x2069,                         // isolates
+        0x200B,  0x200C, 0x200D, 0x2060, 0xFEFF,                 // zero width
+        0xE0041,                                                 // a tag, outside the first plane
     };
-    for (const char16_t c : hidden) {
-        for (const QString& name : {QString(QChar(c)) + "Trip", "Tr" + QString(QChar(c)) + "ip",
-                                    "Trip" + QString(QChar(c)) + "gpj.exe"})
-            EXPECT_FALSE(BookName::IsSafe(name)) << std::hex << int(c);
+    QTemporaryDir dir;
+    for (const char32_t c : hidden) {
+        const QString ch = QStringView(QChar::fromUcs4(c)).toString(); // U+FEFF kept
+        for (const QString& name : {ch + "Trip", "Tr" + ch + "ip", "Trip" + ch + "gpj.exe"}) {
+            EXPECT_FALSE(BookName::IsSafe(name)) << std::hex << uint(c);
+            EXPECT_EQ(BookName::CheckNew(dir.path(), name), BookNameCheck::HiddenCharacter);
+            EXPECT_EQ(BookName::HiddenCharacterIn(name),
+                      QStringLiteral("U+") +
+                          QString::number(uint(c), 16).toUpper().rightJustified(4, u'0'));
+        }
     }
+    EXPECT_EQ(BookName::MessageKey(BookNameCheck::HiddenCharacter), "cBookNameHiddenCharacter");
     // Right-to-left text itself is a fine name.
     EXPECT_TRUE(BookName::IsSafe(QString::fromUtf8("רחוב")));
     EXPECT_TRUE(BookName::IsSafe(QString::fromUtf8("سفر 2009")));
+    EXPECT_TRUE(BookName::HiddenCharacterIn(QStringLiteral("Trip")).isEmpty());
 }

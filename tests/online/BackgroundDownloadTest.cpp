@@ -1,4 +1,5 @@
 #include "online/BackgroundDownload.h"
+#include "HostileServer.h"
 #include "PrintService.h"
 #include "imaging/TestJpegs.h"
 #include "model/BackgroundLibrary.h"
@@ -128,6 +129,28 @@ TEST(BackgroundIdentifier, OnlyPlainFileNamesAreSafe) {
     EXPECT_EQ(BackgroundNameOf(QStringLiteral("leaf.jpg")), QStringLiteral("leaf"));
 }
 
+// An identifier that would show another name in the list or hold markup is
+// refused with the reason; the character is named by its code.
+TEST(BackgroundIdentifier, HiddenCharactersAndMarkupAreRefusedWithTheReason) {
+    const struct {
+        QString id;
+        const char* reason;
+    } cases[] = {
+        {QStringLiteral("leaf") + QChar(0x202E) + QStringLiteral("gpj.exe"), "U+202E"},
+        {QStringLiteral("leaf") + QChar(0x200F), "U+200F"},
+        {QChar(0x00AD) + QStringLiteral("leaf"), "U+00AD"},
+        {QStringLiteral("le") + QChar(0x2028) + QStringLiteral("af"), "U+2028"},
+        {QStringLiteral("le") + QChar(0x2066) + QStringLiteral("af"), "U+2066"},
+        {QStringLiteral("<b>leaf</b>"), "markup"},
+        {QStringLiteral("leaf>"), "markup"},
+    };
+    for (const auto& each : cases) {
+        EXPECT_FALSE(IsSafeBackgroundId(each.id)) << each.reason;
+        EXPECT_TRUE(BackgroundIdRefusal(each.id).contains(QLatin1String(each.reason)))
+            << BackgroundIdRefusal(each.id).toStdString();
+    }
+}
+
 TEST_F(BackgroundDownloadTest, NewBackgroundsBecomeLibraryFiles) {
     AddToSite(QStringLiteral("dusk"));
     AddToSite(QStringLiteral("lagoon"), 900);
@@ -198,6 +221,9 @@ TEST_F(BackgroundDownloadTest, HostileIdentifiersWriteNothingAnywhere) {
         {"abs", "/tmp/x"}, {"ctl", "a\x01b"},   {"empty", "  "},
         {"dot", ".x"},     {"drive", "C:evil"}, {"dots", "x..y.jpg"}};
     ids[QStringLiteral("nul")] = QByteArray("a\0b", 3);
+    ids[QStringLiteral("rlo")] = QStringLiteral("leaf\u202Egpj.exe").toUtf8();
+    ids[QStringLiteral("lrm")] = QStringLiteral("leaf\u200E").toUtf8();
+    ids[QStringLiteral("markup")] = "<img src=x>";
     QHttpServer evil;
     evil.route("/bg/<arg>", [&ids](const QString& file) {
         if (file.endsWith(QLatin1String(".uid")))
@@ -217,9 +243,43 @@ TEST_F(BackgroundDownloadTest, HostileIdentifiersWriteNothingAnywhere) {
     EXPECT_FALSE(result.downloaded);
     EXPECT_EQ(result.failures.size(), items.size());
     EXPECT_TRUE(result.failures.first().contains(QLatin1String("..x")));
+    // The reason shows the hidden character by its code, not the character.
+    const QStringList rlo = result.failures.filter(QStringLiteral("/bg/rlo:"));
+    ASSERT_EQ(rlo.size(), 1);
+    EXPECT_TRUE(rlo.first().contains(QLatin1String("leaf[U+202E]gpj.exe")))
+        << rlo.first().toStdString();
+    EXPECT_FALSE(rlo.first().contains(QChar(0x202E)));
     EXPECT_EQ(WholeTree(), before);
     EXPECT_TRUE(library.Names().isEmpty());
     EXPECT_EQ(progress.last(), 0);
+}
+
+// A site may move its files within itself; a redirect to another site
+// (another port of the same host) is not followed, and nothing reaches it.
+TEST_F(BackgroundDownloadTest, RedirectsAreFollowedOnlyWithinTheSite) {
+    HostileServer elsewhere(HostileServer::Answer::Text, "dusk");
+    QHttpServer site;
+    site.route("/bg/<arg>", [&elsewhere](const QString& file) {
+        if (file == QLatin1String("dusk.uid"))
+            return QHttpServerResponse(QByteArrayLiteral("text/plain"), QByteArray("dusk"));
+        if (file == QLatin1String("dusk_or.jpg"))
+            return QHttpServerResponse(QByteArrayLiteral("image/jpeg"), TestJpegs::SmallJpeg());
+        QHttpServerResponse moved(QHttpServerResponder::StatusCode::TemporaryRedirect);
+        const QString rest = file.mid(4); // "here" and "away": ".uid" or "_or.jpg"
+        moved.addHeader("Location", file.startsWith(QLatin1String("here"))
+                                        ? ("/bg/dusk" + rest).toUtf8()
+                                        : elsewhere.Url("/bg/dusk" + rest).toUtf8());
+        return moved;
+    });
+    const quint16 port = site.listen(QHostAddress::LocalHost, 0);
+    ASSERT_NE(port, 0);
+    const QString base = QStringLiteral("http://127.0.0.1:%1/bg/").arg(port);
+    const BackgroundDownloadResult result = Run({base + "here", base + "away"});
+    EXPECT_EQ(library.Names(), QStringList{"dusk"});
+    ASSERT_EQ(result.failures.size(), 1);
+    EXPECT_TRUE(result.failures.first().contains(QLatin1String("sent on to another site")))
+        << result.failures.first().toStdString();
+    EXPECT_EQ(elsewhere.Connections(), 0);
 }
 
 TEST_F(BackgroundDownloadTest, PictureThatIsNotAJpegIsRefused) {

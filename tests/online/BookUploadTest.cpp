@@ -141,9 +141,9 @@ TEST_F(UploadFixture, ACancelDuringTheLastPageCancelsTheOrder) {
 
 TEST_F(UploadFixture, AHostileOrderIdOrCoverIsRefusedBeforeAnythingIsWritten) {
     auto upload = MakeUpload();
-    for (const char* id : {"LB1,LB2", "LB1\r\nLB2", "LB1&pages=0"})
-        EXPECT_THROW(upload->Start(book, QString::fromLatin1(id), QStringLiteral("red")),
-                     LumbraError)
+    for (const char* id : {"LB1,LB2", "LB1\r\nLB2", "LB1&pages=0", "LB\"1", "LB<1>", "LB|1", "..",
+                           "LB1\xe2\x80\xae"})
+        EXPECT_THROW(upload->Start(book, QString::fromUtf8(id), QStringLiteral("red")), LumbraError)
             << id;
     EXPECT_THROW(upload->Start(book, OpenOrder(), QStringLiteral("red\n")), LumbraError);
     EXPECT_FALSE(upload->IsRunning());
@@ -189,16 +189,30 @@ TEST_F(UploadFixture, PagesRenderAheadOfTheOneBeingSentButOnlyAFew) {
     EXPECT_EQ(events.filter(QStringLiteral("prepared")).size(), 6);
 }
 
-TEST_F(UploadFixture, AnOrderIsCancelledOutsideAnUpload) {
+TEST_F(UploadFixture, AnOrderIsCancelledOutsideAnUploadAndAFailedCancelIsSaid) {
     const QString id = OpenOrder();
-    QNetworkReply* reply =
-        SendOrderCancel(network, ServiceAddress(service->ServiceUrl()), id, 30000);
-    bool finished = false;
-    QObject::connect(reply, &QNetworkReply::finished, [&finished] { finished = true; });
-    ASSERT_TRUE(QTest::qWaitFor([&finished] { return finished; }, 30000));
-    EXPECT_EQ(Requests(), QStringList{QStringLiteral("cancel.php?id=") + id});
+    const ServiceAddress address(service->ServiceUrl());
+    QObject context;
+    std::optional<std::optional<QString>> answer;
+    const auto cancel = [&] {
+        answer.reset();
+        SendOrderCancel(network, address, id, &context,
+                        [&answer](const std::optional<QString>& failure) { answer = failure; });
+        EXPECT_FALSE(answer) << "answered during the call";
+        EXPECT_TRUE(QTest::qWaitFor([&answer] { return answer.has_value(); }, 30000));
+    };
+    service->Options().closeFails = true;
+    cancel();
+    ASSERT_TRUE(answer && *answer);
+    EXPECT_TRUE((*answer)->contains(QLatin1String("status 500"))) << (*answer)->toStdString();
+    EXPECT_EQ(service->Orders().Read(id).state, QStringLiteral("open"));
+
+    service->Options().closeFails = false;
+    cancel();
+    ASSERT_TRUE(answer);
+    EXPECT_FALSE(*answer) << (*answer)->toStdString();
+    EXPECT_EQ(Requests(), QStringList(2, QStringLiteral("cancel.php?id=") + id));
     EXPECT_EQ(service->Orders().Read(id).state, QStringLiteral("cancelled"));
-    EXPECT_THROW(SendOrderCancel(network, ServiceAddress(service->ServiceUrl()), id + ",x"),
-                 LumbraError);
-    EXPECT_EQ(Requests().size(), 1);
+    EXPECT_THROW(SendOrderCancel(network, address, id + ",x", &context, {}), LumbraError);
+    EXPECT_EQ(Requests().size(), 2);
 }

@@ -51,10 +51,21 @@ TEST(ServiceAddress, EnvironmentOverridesTheBuiltInBases) {
     EXPECT_NE(ServiceBaseUrl(), QStringLiteral("http://127.0.0.2:1/orders/"));
 }
 
-TEST(ServiceAddress, ValuesThatWouldCorruptTheOrderFileOrAnAddressAreRefused) {
-    for (const char* good : {"LB1001", "linen-blue", "A_7"})
-        EXPECT_TRUE(IsSafeServiceToken(QString::fromLatin1(good))) << good;
-    for (const char* bad : {"", "LB1,LB2", "LB1\r\n", "LB\n1", "LB\t1", "a&pages=9", "a#b", "a b",
-                            "../x", "a?b", "%2", "\x7f"})
-        EXPECT_FALSE(IsSafeServiceToken(QString::fromLatin1(bad))) << bad;
+// One rule for ids and covers: [A-Za-z0-9._-], no "..", 1 to 64 characters.
+TEST(ServiceAddress, OnlyTokensThatTravelUnchangedAreTaken) {
+    for (const QString& good : {QStringLiteral("LB1001"), QStringLiteral("linen-blue"),
+                                QStringLiteral("A_7"), QStringLiteral("v1.2"), QString(64, u'x')})
+        EXPECT_TRUE(IsSafeServiceToken(good)) << good.toStdString();
+
+    // Each character that is not a letter, digit, "-", "_" or ".", between good ones.
+    QString refused = QStringLiteral("\"<>|,&#?%/\\ :;=+*'`!@$()[]{}^~\t\r\n\x7f");
+    refused += QString(QChar(0)) + QChar(0xE9) + QChar(0x200E) + QChar(0x202E) + QChar(0x2028) +
+               QChar(0xFF21) + QChar(0x0430); // é, marks, a separator, fullwidth A, Cyrillic a
+    for (const QChar c : refused) {
+        const QString token = QStringLiteral("LB1") + c + QStringLiteral("001");
+        EXPECT_FALSE(IsSafeServiceToken(token)) << "U+" << std::hex << int(c.unicode());
+    }
+    for (const QString& bad : {QString(), QStringLiteral(".."), QStringLiteral("../x"),
+                               QStringLiteral("a..b"), QString(65, u'x'), QString(70000, u'7')})
+        EXPECT_FALSE(IsSafeServiceToken(bad)) << bad.left(20).toStdString();
 }

@@ -27,8 +27,11 @@ TEST(UpdateAnswer, TheAddressStandsBetweenTheFirstMarkers) {
     EXPECT_EQ(answer.address, QStringLiteral("dl.example.org/setup.exe")) << "taken as it stands";
 }
 
+// An address no browser should get from the service is no announcement.
 TEST(UpdateAnswer, AnOpenedMarkerThatCannotBeReadIsAnError) {
-    for (const char* text : {"[(http://dl.example.org/new", "x)] [(http://y", "[()]"})
+    for (const char* text :
+         {"[(http://dl.example.org/new", "x)] [(http://y", "[()]", "[(httpx-evil:/x)]",
+          "[(javascript:alert(1))]", "[(file:///etc/passwd)]", "[(smb://host/share)]"})
         EXPECT_EQ(ReadUpdateAnswer(text).kind, Kind::Failed) << text;
 }
 

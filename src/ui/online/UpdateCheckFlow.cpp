@@ -49,16 +49,18 @@ void UpdateCheckFlow::Request(bool silent) {
         emit checked(silent, UpdateAnswer{});
         return;
     }
-    RequestUpdateCheck(mNetwork, ServiceAddress(mSettings.serviceBase), version,
-                       mSettings.timeoutMs, this, [this, silent](const UpdateAnswer& answer) {
-                           if (silent) {
-                               OnSilentAnswer(answer);
-                           } else {
-                               mAsking = false;
-                               OnInteractiveAnswer(answer);
-                           }
-                           emit checked(silent, answer);
-                       });
+    RequestUpdateCheck(
+        mNetwork, ServiceAddress(mSettings.serviceBase), version, mSettings.timeoutMs, this,
+        [this, silent](const UpdateAnswer& answer) {
+            if (silent) {
+                OnSilentAnswer(answer);
+            } else {
+                mAsking = false;
+                OnInteractiveAnswer(answer);
+            }
+            emit checked(silent, answer);
+        },
+        mSettings.deadlineMs);
 }
 
 void UpdateCheckFlow::OnSilentAnswer(const UpdateAnswer& answer) {
@@ -102,6 +104,10 @@ void UpdateCheckFlow::ShowMessage(QMessageBox* box) {
 }
 
 void UpdateCheckFlow::Download(const QString& address) {
+    if (!WebPageUrl(address)) {
+        qCWarning(lcUi) << "update check: not a web address, not opened";
+        return; // the window stays: nothing was opened
+    }
     OpenWebPage(address);
     mWindow->close();
 }

@@ -14,16 +14,18 @@ class Constants;
 
 struct UpdateCheckSettings {
     QString serviceBase;
-    int timeoutMs = 15000;
+    int timeoutMs = 15000;    // no byte for this long: the check failed
     int silentDelayMs = 5000; // after the flow is made; negative: no silent check
     NoticeMotion notice;
+    int deadlineMs = kUpdateCheckDeadlineMs; // no whole answer by then: the check failed
 };
 
 // The update check of the main window: once silently, shortly after start,
 // and whenever the user asks. An announced version is offered by the
 // sliding notice (silent) or by a question (asked for); choosing it opens
 // the download page in the browser and closes the main window. Errors end a
-// check without a word.
+// check without a word. Only an http or https address reaches the browser
+// (ReadUpdateAnswer refuses others; Download checks again).
 class UpdateCheckFlow : public QObject {
     Q_OBJECT
 public:

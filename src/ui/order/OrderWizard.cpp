@@ -10,9 +10,12 @@
 #include "ui/order/OrderAnswers.h"
 #include "ui/order/OrderWebPage.h"
 
+#include <QChildEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -37,6 +40,7 @@ void OrderWizard::CreateChildren() {
     mPage = new OrderWebPage(mBrowser);
     mPage->SetLinkFilter([this](const QUrl& url) { return OnLinkClicked(url); });
     mBrowser->setPage(mPage);
+    WatchInput(mBrowser);
     auto* frameLayout = new QVBoxLayout(mBrowserFrame);
     frameLayout->setContentsMargins(0, 0, 0, 0);
     frameLayout->addWidget(mBrowser);
@@ -218,18 +222,65 @@ void OrderWizard::DoPayments() {
                                        kPaymentViewUnits.height()));
 }
 
-// Only the page's last anchor finishes the order; until it is known, any.
+// Only the page's last anchor finishes the order (until it is known, any),
+// and only when the user clicked it: a click the page's own script makes is
+// not followed at all. The browser gets only an http or https address.
 bool OrderWizard::OnLinkClicked(const QUrl& url) {
-    if (mStep != Step::Payment || (!mPaymentLink.isEmpty() && url != mPaymentLink))
+    if (mStep != Step::Payment)
         return false;
+    const bool usersOwn = TakeUserGesture();
+    if (!mPaymentLink.isEmpty() && url != mPaymentLink)
+        return false; // another link of the page, followed in the view
+    const std::optional<QUrl> address = WebPageUrl(url.toString());
+    if (!usersOwn || !address) {
+        qCWarning(lcUi) << "payment link not followed:"
+                        << (usersOwn ? "not a web address" : "no click of the user's");
+        return true;
+    }
     SetStep(Step::Finished);
     CloseWindow();
-    const QString address = url.toString();
     if (mContext.openWebPage)
-        mContext.openWebPage(address);
+        mContext.openWebPage(address->toString());
     else
-        OpenWebPage(address);
+        OpenWebPage(address->toString());
     return true;
+}
+
+QWidget* OrderWizard::PageInput() const { return mBrowser->focusProxy(); }
+
+void OrderWizard::WatchInput(QObject* widget) {
+    widget->installEventFilter(this);
+    for (QObject* child : widget->children())
+        if (child->isWidgetType())
+            WatchInput(child);
+}
+
+bool OrderWizard::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::ChildAdded: // the view makes its page's widget when it first shows one
+        if (QObject* child = static_cast<QChildEvent*>(event)->child(); child->isWidgetType())
+            WatchInput(child);
+        break;
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            mLastInput.start();
+        break;
+    case QEvent::KeyPress:
+        if (const int key = static_cast<QKeyEvent*>(event)->key();
+            key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+            mLastInput.start();
+        break;
+    default: break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// A link follows its click within moments; one click counts for one link.
+bool OrderWizard::TakeUserGesture() {
+    constexpr qint64 kGestureMs = 3000;
+    const bool recent = mLastInput.isValid() && mLastInput.elapsed() <= kGestureMs;
+    mLastInput.invalidate();
+    return recent;
 }
 
 // ---- Closing
@@ -258,11 +309,33 @@ bool OrderWizard::ConfirmClose() {
 }
 
 void OrderWizard::SendCancel() {
+    const QString id = mOrderId;
     try {
-        SendOrderCancel(mNetwork, mContext.service, mOrderId, mContext.transferTimeoutMs);
+        SendOrderCancel(
+            mNetwork, mContext.service, id, this,
+            [this, id](const std::optional<QString>& failure) {
+                if (failure)
+                    Tell(CancelFailedText(id, *failure));
+            },
+            mContext.transferTimeoutMs, mContext.deadlineMs);
     } catch (const LumbraError& e) {
         qCWarning(lcUi) << "cancelling the order:" << e.Message();
     }
+}
+
+QString OrderWizard::CancelFailedText(const QString& orderId, const QString& reason) const {
+    return tr("The order %1 could not be cancelled at the service: %2. It may still be open "
+              "there; ask the service to cancel it.")
+        .arg(orderId, reason);
+}
+
+// Over the window while it shows, else over its owner.
+void OrderWizard::Tell(const QString& text) {
+    const TellUser tell =
+        mContext.tell ? mContext.tell
+                      : MessageBoxNotice(isVisible() || !parentWidget() ? this : parentWidget(),
+                                         mContext.strings.Text(u"cOrderCaption"));
+    tell(text);
 }
 
 void OrderWizard::CloseWindow() { QDialog::reject(); }

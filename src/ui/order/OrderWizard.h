@@ -6,6 +6,7 @@
 #include "ui/mainwindow/dialogs/Questions.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QNetworkAccessManager>
 #include <functional>
 #include <memory>
@@ -30,6 +31,8 @@ struct OrderWizardContext {
     AskYesNo ask;
     std::function<bool(const QString&)> openWebPage;
     int transferTimeoutMs = 60000;
+    TellUser tell;           // an error of the order the user must know of
+    int deadlineMs = 120000; // for each request of the upload and the cancel
 };
 
 // mOrderForm: leads from a book to a paid order in an embedded web view
@@ -68,6 +71,9 @@ public:
     const QString& Cover() const { return mCover; }
     // The payment page's last anchor, once the page is read.
     const QUrl& PaymentLink() const { return mPaymentLink; }
+    // Mouse and key input reaches the page through this widget (the view's
+    // focus proxy once the view shows a page); null before.
+    QWidget* PageInput() const;
     QWebEngineView* Browser() const { return mBrowser; }
     OrderWebPage* Page() const { return mPage; }
     QLineEdit* VerifyInput() const { return mVerifyInput; }
@@ -86,6 +92,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Notes the user's own clicks and keys in the web view (UserGesture).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // OrderWizard.cpp
@@ -101,6 +109,12 @@ private:
     bool OnLinkClicked(const QUrl& url);
     bool ConfirmClose();
     void SendCancel();
+    void Tell(const QString& text);
+    QString CancelFailedText(const QString& orderId, const QString& reason) const;
+    // The view's widgets pass their input through the filter.
+    void WatchInput(QObject* widget);
+    // True once per click or key of the user's in the view shortly before.
+    bool TakeUserGesture();
     void CloseWindow();
     bool Ask(const QString& textKey, const QString& titleKey);
     // OrderWizardUpload.cpp
@@ -118,6 +132,7 @@ private:
     Step mStep = Step::Verify;
     bool mAsking = false;                    // the close question is open
     std::optional<UploadResult> mHeldResult; // an upload end that came meanwhile
+    QElapsedTimer mLastInput;                // since the user's last click or key in the view
 
     QWidget* mBrowserFrame = nullptr;
     QWebEngineView* mBrowser = nullptr;

@@ -29,7 +29,8 @@ void OrderWizard::DoUpload() {
 // is dropped with its request.
 void OrderWizard::StartUpload(int start) {
     if (!mUpload || mUpload->IsRunning()) {
-        UploadSettings settings{mContext.service, mContext.transferTimeoutMs};
+        UploadSettings settings{mContext.service, mContext.transferTimeoutMs, 2,
+                                mContext.deadlineMs};
         mUpload =
             std::make_unique<BookUpload>(&mNetwork, mContext.renderer, mContext.pageSize, settings);
         connect(mUpload.get(), &BookUpload::pageStarting, this, &OrderWizard::SetUploadStatus);
@@ -71,6 +72,8 @@ void OrderWizard::OnUploadFinished(const UploadResult& result) {
         AfterUpload(result);
 }
 
+// A failed "end.php" is a failed upload (resuming sends only "end.php"); a
+// failed "cancel.php" is told.
 void OrderWizard::AfterUpload(const UploadResult& result) {
     const bool cancelled = mBook->IsSendCancelled();
     if (result.complete) {
@@ -80,7 +83,16 @@ void OrderWizard::AfterUpload(const UploadResult& result) {
             SendCancel();
         return;
     }
-    if (cancelled || mStep != Step::Upload)
+    if (result.closing && result.cancelled) {
+        Tell(CancelFailedText(mOrderId, result.error));
+        return;
+    }
+    if (cancelled) {
+        if (result.closing) // "end.php" failed after the close: the order may be open
+            SendCancel();
+        return;
+    }
+    if (mStep != Step::Upload)
         return;
     if (!result.error.isEmpty())
         qCWarning(lcUi) << "page" << result.failedIndex + 1 << "failed:" << result.error;

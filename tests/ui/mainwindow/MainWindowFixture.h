@@ -34,6 +34,7 @@ protected:
                                 "cBookNameIsRequiredCaption",
                                 "cBookNameAlreadyExist",
                                 "cBookNameInvalid",
+                                "cBookNameHiddenCharacter",
                                 "cBookSaveFailed",
                                 "cNewBookLabelCaption",
                                 "cRenameBookLabelCaption",

@@ -174,6 +174,29 @@ TEST_F(UpdateCheckFlowTest, AFailedCheckShowsNothingInEitherForm) {
     WaitForChecks(checks, 3);
 }
 
+// An announced address that is not http or https never reaches the desktop:
+// no notice, no question, and a notice handed one anyway opens nothing.
+TEST_F(UpdateCheckFlowTest, AnAddressOfAnotherSchemeReachesNoBrowser) {
+    service->Options().newerVersionUrl = QStringLiteral("httpx-evil:/x");
+    QSignalSpy checks(MakeFlow(), &UpdateCheckFlow::checked);
+    flow->CheckSilently();
+    flow->CheckInteractively();
+    WaitForChecks(checks, 2);
+    for (const QList<QVariant>& check : checks)
+        EXPECT_EQ(check.at(1).value<UpdateAnswer>().kind, UpdateAnswer::Kind::Failed);
+    EXPECT_EQ(flow->Notice(), nullptr);
+    EXPECT_EQ(flow->Message(), nullptr);
+
+    service->Options().newerVersionUrl = QStringLiteral("https://dl.example.org/lumbra");
+    flow->CheckSilently();
+    WaitForChecks(checks, 3);
+    ASSERT_NE(flow->Notice(), nullptr);
+    flow->Notice()->SetAddress(QStringLiteral("javascript:alert(1)"));
+    QTest::mouseClick(flow->Notice()->Message(), Qt::LeftButton);
+    EXPECT_TRUE(browser.opened.isEmpty());
+    EXPECT_TRUE(window->isVisible());
+}
+
 TEST_F(UpdateCheckFlowTest, AFlowGoneBeforeTheAnswerLeavesNothingBehind) {
     service->Options().newerVersionUrl = QStringLiteral("http://dl.example.org/new");
     MakeFlow()->CheckSilently();

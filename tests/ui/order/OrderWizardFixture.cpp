@@ -49,7 +49,8 @@ OrderWizardContext OrderWizardFixture::MakeContext(const QString& base) {
                 opened << address;
                 return true;
             },
-            30000};
+            30000,
+            [this](const QString& text) { told << text; }};
 }
 
 OrderWizard& OrderWizardFixture::Wizard(const QString& base) {
@@ -122,4 +123,18 @@ QStringList OrderWizardFixture::RequestsFor(const QString& prefix) const {
         if (request.startsWith(prefix))
             found << request;
     return found;
+}
+
+void OrderWizardFixture::ClickLastAnchor() {
+    const QVariantList centre =
+        RunScript(QStringLiteral("(() => { const a = document.getElementsByTagName('a');"
+                                 " const r = a[a.length - 1].getBoundingClientRect();"
+                                 " return [r.left + r.width / 2, r.top + r.height / 2]; })()"))
+            .toList();
+    ASSERT_EQ(centre.size(), 2);
+    QWidget* input = Wizard().PageInput();
+    ASSERT_NE(input, nullptr);
+    const QPoint at(qRound(centre[0].toDouble()), qRound(centre[1].toDouble()));
+    QTest::mouseMove(input, at);
+    QTest::mouseClick(input, Qt::LeftButton, {}, at);
 }

@@ -12,7 +12,8 @@
 // The order window over a book of three pages, talking to the reference
 // print service through the real web view. Its questions are answered from
 // `answers` (a question with no answer left fails the test) and recorded;
-// the pages it hands the browser are recorded in `opened`.
+// the pages it hands the browser are recorded in `opened`, the errors it
+// tells in `told`.
 class OrderWizardFixture : public UploadFixture {
 protected:
     void SetUp() override;
@@ -35,6 +36,8 @@ protected:
     void TypeCode(const QString& code);
     void ClickNext();
     void ClickCancel();
+    // Clicks the page's last anchor with the mouse, as the user would.
+    void ClickLastAnchor();
     bool WaitForStep(OrderWizard::Step step, int timeoutMs = 20000);
 
     // Opens the window and goes through the verification with `code`.
@@ -52,4 +55,5 @@ protected:
     std::deque<bool> answers;
     QStringList questions; // "title | prompt"
     QStringList opened;
+    QStringList told; // the errors the window told
 };

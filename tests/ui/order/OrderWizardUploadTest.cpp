@@ -72,6 +72,39 @@ TEST_F(OrderWizardUploadTest, GivesUpAfterAFailedPage) {
     EXPECT_EQ(OrderFileLine(), id);
 }
 
+// The service does not confirm the order's end: no payment, the error
+// question; trying again sends only "end.php"; No gives the order up.
+TEST_F(OrderWizardUploadTest, AnEndTheServiceDoesNotConfirmIsAFailedUpload) {
+    service->Options().closeFails = true;
+    answers = {true, false};
+    ReachCover();
+    PickCoverAndGoOn(0);
+    ASSERT_TRUE(WaitForStep(Step::Abandoned, 120000));
+    EXPECT_EQ(questions, (QStringList{ErrorQuestion(), ErrorQuestion()}));
+    EXPECT_EQ(Uploads().size(), 3);
+    EXPECT_EQ(RequestsFor("end.php").size(), 2);
+    EXPECT_TRUE(RequestsFor("purchase.php").isEmpty());
+    EXPECT_EQ(service->Orders().Read(Wizard().OrderId()).state, QStringLiteral("open"));
+}
+
+// Closing at the payment step while the service cannot cancel: the window
+// closes and the user is told the order may still be open.
+TEST_F(OrderWizardUploadTest, ACancelTheServiceDoesNotConfirmIsTold) {
+    ReachCover();
+    const QString id = Wizard().OrderId();
+    PickCoverAndGoOn(0);
+    ASSERT_TRUE(WaitForStep(Step::Payment, 120000));
+    service->Options().closeFails = true;
+    answers = {true};
+    Wizard().close();
+    EXPECT_FALSE(Wizard().isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !told.isEmpty(); }, 20000));
+    EXPECT_EQ(told.size(), 1);
+    EXPECT_TRUE(told.first().contains(id) && told.first().contains(QStringLiteral("status 500")))
+        << told.first().toStdString();
+    EXPECT_EQ(service->Orders().Read(id).state, QStringLiteral("ended"));
+}
+
 // While page 2 is on its way the view shows page 1 as the service has it;
 // closing (No, then Yes) stops the upload before page 3, without payment.
 TEST_F(OrderWizardUploadTest, CloseDuringTheUploadStopsIt) {

@@ -53,7 +53,7 @@ BookNameDialog::BookNameDialog(BookManager& books, const Constants& strings, con
         const QString name = mInputBox->text(); // not trimmed
         const BookNameCheck check = Check(name);
         if (check != BookNameCheck::Accepted)
-            Refuse(check);
+            Refuse(check, name);
         else
             Commit(name);
     });
@@ -63,10 +63,12 @@ BookNameCheck BookNameDialog::Check(const QString& name) const {
     return CheckDialogName(name, mBooks.GetAllBooks());
 }
 
-void BookNameDialog::Refuse(BookNameCheck check) {
+void BookNameDialog::Refuse(BookNameCheck check, const QString& name) {
     QString text = mStrings.Text(BookName::MessageKey(check));
     if (text.isEmpty()) // a refusal without a text of its own
         text = mStrings.Text(u"cBookNameIsRequiredCaption");
+    if (check == BookNameCheck::HiddenCharacter)
+        text += QStringLiteral(" (") + BookName::HiddenCharacterIn(name) + u')';
     mLabel->setText(text);
 }
 
@@ -82,7 +84,7 @@ void NewBookForm::Commit(const QString& name) {
     try {
         const BookNameCheck check = mBooks.NewBook(name);
         if (check != BookNameCheck::Accepted)
-            return Refuse(check);
+            return Refuse(check, name);
     } catch (const LumbraError& e) {
         Label()->setText(e.Message()); // the new book could not be saved
         return;
@@ -118,9 +120,11 @@ void RenameBookForm::Commit(const QString& name) {
     if (name == current)
         return accept();
     if (!BookName::IsSafe(name))
-        return Refuse(BookNameCheck::Invalid);
+        return Refuse(BookName::HiddenCharacterIn(name).isEmpty() ? BookNameCheck::Invalid
+                                                                  : BookNameCheck::HiddenCharacter,
+                      name);
     if (BookName::IsTaken(mBooks.BooksFolder(), name, current))
-        return Refuse(BookNameCheck::AlreadyExists);
+        return Refuse(BookNameCheck::AlreadyExists, name);
     if (!mBooks.Rename(name)) {
         Label()->setText(tr("The book could not be renamed to \"%1\": the folder could not be "
                             "renamed (is a file of the book open in another program?).")

@@ -42,8 +42,9 @@ protected:
     virtual void Commit(const QString& name) = 0;
     // The dialog's own test of the typed name.
     virtual BookNameCheck Check(const QString& name) const;
-    // Shows the message of a refused name in the label.
-    void Refuse(BookNameCheck check);
+    // Shows the message of a refused name in the label (with the character
+    // that refused it, for a hidden one).
+    void Refuse(BookNameCheck check, const QString& name);
 
     BookManager& mBooks;
 

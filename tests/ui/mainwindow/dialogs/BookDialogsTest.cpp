@@ -60,6 +60,9 @@ TEST_F(BookDialogsTest, NewBookRefusalsKeepTheDialogOpenWithTheReason) {
     EXPECT_EQ(Press(dialog, "   "), Caption("cBookNameInvalid"));
     dialog.Label()->clear();
     EXPECT_EQ(Press(dialog, "a/b"), Caption("cBookNameInvalid"));
+    // A name that would look like "Trip": the reason names the character.
+    EXPECT_EQ(Press(dialog, QStringLiteral("Trip") + QChar(0x200E)),
+              Caption("cBookNameHiddenCharacter") + " (U+200E)");
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(books->GetAllBooks(), (QStringList{"Trip", "Untitled"}));
     EXPECT_EQ(CurrentBook()->GetName(), "Trip");
@@ -96,6 +99,8 @@ TEST_F(BookDialogsTest, RenameRefusesItsOwnAndTakenNames) {
     EXPECT_EQ(Press(dialog, "UNTITLED"), Caption("cBookNameAlreadyExist")); // another book's folder
     dialog.Label()->clear();
     EXPECT_EQ(Press(dialog, "x:y"), Caption("cBookNameInvalid"));
+    EXPECT_EQ(Press(dialog, QStringLiteral("Un") + QChar(0x00AD) + QStringLiteral("titled")),
+              Caption("cBookNameHiddenCharacter") + " (U+00AD)");
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(CurrentBook()->GetName(), "Trip");
 }
