@@ -109,7 +109,7 @@ Phase Upload(const std::shared_ptr<Book>& book, const PageRenderer& renderer, QS
              const QString& url, bool* complete) {
     QNetworkAccessManager network;
     const QString id = OpenOrder(network, url);
-    BookUpload upload(&network, renderer, size, UploadSettings{ServiceAddress(url), 60000, 2});
+    BookUpload upload(&network, renderer, size, UploadSettings{ServiceAddress(url), 60000});
     QEventLoop loop;
     QObject::connect(&upload, &BookUpload::finished, &loop, [&](const UploadResult& result) {
         *complete = result.complete;

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QSize>
+#include <QThread>
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
@@ -19,7 +21,8 @@ class QNetworkReply;
 struct UploadSettings {
     ServiceAddress service;
     int transferTimeoutMs = 60000; // a request idle this long is a failed page
-    int pagesAhead = 2;            // pages rendered while the current one is sent
+    // Pages rendered while the current one is sent: with it, two per core.
+    int pagesAhead = 2 * std::max(1, QThread::idealThreadCount()) - 1;
     int deadlineMs = 120000;       // a request not answered whole by then has failed
 };
 
