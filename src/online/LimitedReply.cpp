@@ -79,8 +79,8 @@ QNetworkReply* SendLimited(QNetworkAccessManager& network, const QUrl& url,
             if (IsSameOrigin(url, to))
                 emit reply->redirectAllowed();
             else
-                Stop(reply,
-                     QStringLiteral("sent on to another site (%1)").arg(to.toDisplayString()));
+                Stop(reply, QStringLiteral("sent on to another site (%1)")
+                                .arg(to.toDisplayString().left(200)));
         });
     }
     return reply;
@@ -98,7 +98,7 @@ std::optional<QString> ReplyFailure(const QNetworkReply& reply) {
     if (statusValue.isValid() && (status < 200 || status > 299))
         return QStringLiteral("status %1 %2")
             .arg(status)
-            .arg(reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
+            .arg(reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().left(100));
     switch (reply.error()) {
     case QNetworkReply::NoError: break;
     case QNetworkReply::OperationCanceledError:

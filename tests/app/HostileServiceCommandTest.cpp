@@ -41,9 +41,10 @@ TEST_F(HostileServiceCommand, HugeEndlessAndRedirectedAnswersFailPageOneInLittle
     const struct {
         Answer answer;
         const char* name;
-    } cases[] = {{Answer::Huge, "1 GB"},
-                 {Answer::Endless, "endless"},
-                 {Answer::Redirect, "307 to another port"}};
+        const char* reason;
+    } cases[] = {{Answer::Huge, "1 GB", "larger than 65536 bytes"},
+                 {Answer::Endless, "endless", "larger than 65536 bytes"},
+                 {Answer::Redirect, "307 to another port", "status 307"}};
     for (const auto& each : cases) {
         SCOPED_TRACE(each.name);
         hostile.SetAnswer(each.answer);
@@ -56,6 +57,7 @@ TEST_F(HostileServiceCommand, HugeEndlessAndRedirectedAnswersFailPageOneInLittle
                   << (hostile.BytesSent() - sentBefore) / 1024 << " KB" << std::endl;
         EXPECT_EQ(outcome.exitCode, ExitIncomplete) << outcome.err.toStdString();
         EXPECT_EQ(outcome.out, QStringList{"page 1 of 20 failed"});
+        EXPECT_TRUE(outcome.err.contains(QLatin1String(each.reason))) << outcome.err.toStdString();
         EXPECT_GT(measured.peakRssKb, 0);
         EXPECT_LT(measured.peakRssKb, kMaxPeakRssKb);
     }
