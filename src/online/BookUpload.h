@@ -23,7 +23,7 @@ struct UploadSettings {
     int transferTimeoutMs = 60000; // a request idle this long is a failed page
     // Pages rendered while the current one is sent: with it, two per core.
     int pagesAhead = 2 * std::max(1, QThread::idealThreadCount()) - 1;
-    int deadlineMs = 120000;       // a request not answered whole by then has failed
+    int deadlineMs = 120000; // a request not answered whole by then has failed
 };
 
 struct UploadResult {

@@ -21,6 +21,14 @@ namespace {
 // at the coarsest decoding scale, and some.
 constexpr int kRegionMargin = 40;
 
+// The screen decodes at 1/8, 1/4, 1/2 or whole: the decoder's fastest scales.
+double FastScale(double factor) {
+    for (const double scale : {0.125, 0.25, 0.5})
+        if (factor <= scale)
+            return scale;
+    return 1.0;
+}
+
 int ClampTo16(double value) {
     return int(std::clamp<double>(value, std::numeric_limits<int16_t>::min(),
                                   std::numeric_limits<int16_t>::max()));
@@ -100,7 +108,8 @@ const QImage& PhotoPictures::Turned(const PhotoPlacement& photo, ThumbType type,
         mUpright = Decode(
             file,
             [factor, fullWidth](const JpegHeader& header) {
-                return JpegDecodeRequest{factor * fullWidth / std::max(1, header.width), {}};
+                return JpegDecodeRequest{FastScale(factor * fullWidth / std::max(1, header.width)),
+                                         {}};
             },
             &decoded);
         mFile = file;
