@@ -1,4 +1,5 @@
 #include "imaging/TestJpegs.h"
+#include "model/QuadrantPhoto.h"
 
 #include "model/PhotoImage.h"
 #include "model/TemplateBox.h"
@@ -11,25 +12,7 @@ using namespace TestJpegs;
 
 namespace {
 
-std::shared_ptr<const TemplateBox> Box(float width, float height) {
-    auto box = std::make_shared<TemplateBox>();
-    box->Deserialize(QStringLiteral("Photo[0,0,%1,%2,0").arg(width).arg(height));
-    return box;
-}
-
-// An 800 x 600 photo of four quadrants in a 100 x 50 mm box.
-struct PlacedPhoto : ::testing::Test {
-    QTemporaryDir dir;
-    PhotoImage photo;
-
-    void SetUp() override {
-        const QString source = dir.path() + QStringLiteral("/q.jpg");
-        Write(source, Quadrants(800, 600));
-        photo.SetImage(source, dir.path() + QLatin1Char('/'));
-        ASSERT_TRUE(photo.IsSupportFormat());
-        photo.SetPhotoBox(Box(100, 50));
-    }
-};
+using PlacedPhoto = QuadrantPhoto;
 
 } // namespace
 

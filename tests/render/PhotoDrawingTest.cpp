@@ -1,6 +1,7 @@
 #include "RenderFixtures.h"
 
 #include "imaging/TestJpegs.h"
+#include "model/QuadrantPhoto.h"
 
 #include "base/LumbraError.h"
 #include "imaging/JpegDecode.h"
@@ -22,19 +23,8 @@ std::shared_ptr<const TemplateBox> Box(double width, double height) {
     return RenderFixtures::PhotoBox(0, 0, width, height);
 }
 
-// An 800 x 600 photo of four quadrants in a 100 x 50 mm box.
-struct DrawnPhoto : ::testing::Test {
-    QTemporaryDir dir;
-    PhotoImage photo;
+struct DrawnPhoto : QuadrantPhoto {
     PhotoPictures pictures;
-
-    void SetUp() override {
-        const QString source = dir.path() + QStringLiteral("/q.jpg");
-        Write(source, Quadrants(800, 600));
-        photo.SetImage(source, dir.path() + QLatin1Char('/'));
-        ASSERT_TRUE(photo.IsSupportFormat());
-        photo.SetPhotoBox(Box(100, 50));
-    }
 
     QImage Draw(int width, int height, bool warning = false) {
         QImage image(width, height, QImage::Format_RGB32);
