@@ -7,6 +7,7 @@
 #include "app/UploadCommand.h"
 #include "base/DataFolder.h"
 #include "base/LumbraError.h"
+#include "base/MemoryTuning.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "ui/common/ProgramIcons.h"
@@ -110,6 +111,7 @@ int RunWindow(int& argc, char** argv, const ProgramArguments& request) {
 } // namespace
 
 int RunLumbra(int argc, char** argv) {
+    TuneMemoryForPictures();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
