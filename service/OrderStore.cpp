@@ -78,12 +78,18 @@ QString OrderStore::PagePath(const QString& id, int page) const {
     return QDir(OrderFolder(id)).filePath(QStringLiteral("%1.jpg").arg(page));
 }
 
+// Whole or not at all for readers (written beside, then renamed), but not
+// forced to the disk: a page lost to a power cut is sent again.
 void OrderStore::StorePage(const QString& id, int page, const QByteArray& jpeg) {
-    QSaveFile file(PagePath(id, page));
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(jpeg);
-        file.commit();
+    const QString path = PagePath(id, page);
+    QFile file(path + QStringLiteral(".part"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(jpeg) != jpeg.size()) {
+        file.remove();
+        return;
     }
+    file.close();
+    QFile::remove(path);
+    file.rename(path);
 }
 
 void OrderStore::End(const QString& id, int pages, const QString& cover) {

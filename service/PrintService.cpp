@@ -10,10 +10,15 @@
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 #include <QImage>
+#include <QImageReader>
+#include <QTcpServer>
+#include <QTcpSocket>
+
 #include <QPointer>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QUrlQuery>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -29,6 +34,23 @@ QString Query(const QHttpServerRequest& request, const char* key) {
     return request.query().queryItemValue(QString::fromLatin1(key), QUrl::FullyDecoded);
 }
 
+// Ends with its end marker, and every byte of the scan decodes, at an eighth
+// of the size: a cut-off or damaged page is refused without the cost of its
+// full pixels.
+bool IsWholeJpeg(const QByteArray& jpeg) {
+    if (!jpeg.endsWith("\xFF\xD9"))
+        return false;
+    QBuffer buffer;
+    buffer.setData(jpeg);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "jpeg");
+    const QSize size = reader.size();
+    if (!size.isValid())
+        return false;
+    reader.setScaledSize(QSize(std::max(1, size.width() / 8), std::max(1, size.height() / 8)));
+    return !reader.read().isNull();
+}
+
 QByteArray Thumbnail(const QString& path) {
     QImage image(path);
     if (image.isNull())
@@ -39,6 +61,24 @@ QByteArray Thumbnail(const QString& path) {
     image.scaledToWidth(240, Qt::SmoothTransformation).save(&buffer, "JPEG", 80);
     return bytes;
 }
+
+// Answers leave at once: without it, an answer written in two parts waits
+// for the client's delayed acknowledgement (40 ms a page).
+class PromptServer : public QTcpServer {
+public:
+    using QTcpServer::QTcpServer;
+
+protected:
+    void incomingConnection(qintptr descriptor) override {
+        auto* socket = new QTcpSocket(this);
+        if (!socket->setSocketDescriptor(descriptor)) {
+            delete socket;
+            return;
+        }
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        addPendingConnection(socket);
+    }
+};
 
 } // namespace
 
@@ -58,8 +98,13 @@ PrintService::PrintService(ServiceOptions options, QObject* parent)
 }
 
 quint16 PrintService::Listen(quint16 port) {
-    mPort = mServer.listen(QHostAddress::LocalHost, port);
-    return mPort;
+    auto* server = new PromptServer(this);
+    if (!server->listen(QHostAddress::LocalHost, port)) {
+        delete server;
+        return mPort = 0;
+    }
+    mServer.bind(server);
+    return mPort = server->serverPort();
 }
 
 QString PrintService::ServiceUrl() const {
@@ -157,7 +202,7 @@ void PrintService::Upload(const QHttpServerRequest& request, QHttpServerResponde
         error = QStringLiteral("unknown order");
     else if (form && mStore.Read(form->id).state != QLatin1String("open"))
         error = QStringLiteral("the order is closed");
-    else if (form && QImage::fromData(jpeg, "JPEG").isNull())
+    else if (form && !IsWholeJpeg(jpeg))
         error = QStringLiteral("the page is not a JPEG");
     if (!error.isEmpty()) {
         std::fprintf(stderr, "upload refused: %s\n", qPrintable(error));

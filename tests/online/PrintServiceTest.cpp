@@ -98,6 +98,8 @@ TEST_F(PrintServiceTest, UploadsThatAreNotAPageOfAnOpenOrderAreRefusedAndNotStor
     const QString id = service->Orders().Create(QStringLiteral("TEST"));
     const QByteArray notJpeg = QByteArray("not a picture").toBase64();
     EXPECT_EQ(Post(UploadBody::Build(1, id, notJpeg)).status, 400);
+    const QByteArray whole = Jpeg(480);
+    EXPECT_EQ(Post(UploadBody::Build(1, id, whole.left(whole.size() / 2).toBase64())).status, 400);
     EXPECT_EQ(Post(UploadBody::Build(1, QStringLiteral("LB999"), Jpeg(64).toBase64())).status, 400);
     EXPECT_EQ(Post(UploadBody::Build(1, QStringLiteral("../x"), Jpeg(64).toBase64())).status, 400);
     EXPECT_TRUE(service->Orders().Read(id).received.isEmpty());
