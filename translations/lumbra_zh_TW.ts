@@ -576,6 +576,22 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>資料夾</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>磁碟機</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+</context>
+<context>
     <name>RenameBookForm</name>
     <message>
         <source>The book could not be renamed to "%1": the folder could not be renamed (is a file of the book open in another program?).</source>

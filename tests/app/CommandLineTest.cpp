@@ -184,11 +184,14 @@ TEST_F(LumbraProcess, SpeaksTheLanguageOfTheLocale) {
         const char* summary;
         const char* help;
     } kLanguages[] = {
-        {"zh_CN.UTF-8", "不支持的图片格式（不是 JPEG 文件） :", "已添加 1 张，未添加 1 张", "用法："},
-        {"zh_TW.UTF-8", "不支援的圖片格式（不是 JPEG 檔案） :", "已加入 1 張，未加入 1 張", "用法："},
-        {"zh_HK.UTF-8", "不支援的圖片格式（不是 JPEG 檔案） :", "已加入 1 張，未加入 1 張", "用法："},
-        {"zh_SG.UTF-8", "Not a supported picture format (not a JPEG file) :", "1 added, 1 not added",
-         "usage:"},
+        {"zh_CN.UTF-8", "不支持的图片格式（不是 JPEG 文件） :", "已添加 1 张，未添加 1 张",
+         "用法："},
+        {"zh_TW.UTF-8", "不支援的圖片格式（不是 JPEG 檔案） :", "已加入 1 張，未加入 1 張",
+         "用法："},
+        {"zh_HK.UTF-8", "不支援的圖片格式（不是 JPEG 檔案） :", "已加入 1 張，未加入 1 張",
+         "用法："},
+        {"zh_SG.UTF-8",
+         "Not a supported picture format (not a JPEG file) :", "1 added, 1 not added", "usage:"},
     };
     for (const auto& language : kLanguages) {
         locale = QLatin1String(language.locale);

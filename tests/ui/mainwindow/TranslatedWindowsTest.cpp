@@ -30,11 +30,14 @@
 namespace {
 
 // What may stay in Latin letters in a Chinese window: names, keys, addresses,
-// file names and paths.
+// file names and paths, sizes, and the dates of the system's locale (the test
+// runs under the C locale, the program under the user's).
 bool IsEnglish(const QString& shown) {
-    static const QRegularExpression allowed(QStringLiteral(
-        "https?://\\S+|\\S*[/.]\\S+|Ctrl\\+\\S+|\\b(Lumbra|Qt|JPEG|LGPL|IJG|BSD|Independent JPEG "
-        "Group|libjpeg-turbo|PG\\d+)\\b"));
+    static const QRegularExpression allowed(
+        QStringLiteral("https?://\\S+|\\S*[/"
+                       ".]\\S+|\\b[KMGT]i?B\\b|\\d+ [A-Z][a-z]{2} "
+                       "\\d{4}|Ctrl\\+\\S+|\\b(Lumbra|Qt|JPEG|LGPL|IJG|BSD|Independent JPEG "
+                       "Group|libjpeg-turbo|PG\\d+)\\b"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     QString text = QTextDocumentFragment::fromHtml(shown).toPlainText();
     return text.remove(allowed).contains(word);
@@ -71,8 +74,12 @@ QStringList EnglishTexts(const QWidget& root) {
         for (int i = 0; combo && !fonts && i < combo->count(); ++i)
             check(*combo, combo->itemText(i));
         const auto* view = qobject_cast<const QAbstractItemView*>(widget);
-        for (int c = 0; view && view->model() && c < view->model()->columnCount(); ++c)
-            check(*view, view->model()->headerData(c, Qt::Horizontal).toString());
+        const QAbstractItemModel* model = view ? view->model() : nullptr;
+        for (int c = 0; model && c < model->columnCount(view->rootIndex()); ++c) {
+            check(*view, model->headerData(c, Qt::Horizontal).toString());
+            for (int r = 0; c > 0 && r < model->rowCount(view->rootIndex()); ++r) // 0: names
+                check(*view, model->index(r, c, view->rootIndex()).data().toString());
+        }
     }
     return found;
 }
@@ -109,11 +116,16 @@ protected:
         CurrentBook()->Photos().Add(photo);
         host.AddDisplayPhoto(photo);
         DropText(*CurrentBook(), *CurrentBook()->GetPage(0), photo->GetKey(), 100, 50);
+        QDir::setCurrent(dir.path()); // the file dialog starts here: a folder and a photo
     }
-    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+    void TearDown() override {
+        QLocale::setDefault(QLocale::c());
+        QDir::setCurrent(workingFolder);
+    }
     std::string Found(const QStringList& found) { return found.join(u'\n').toStdString(); }
 
     ProgramTranslations translations;
+    const QString workingFolder = QDir::currentPath();
 };
 
 TEST_P(TranslatedWindowsTest, EveryWindowDialogMenuAndEditorShowsNoEnglish) {
