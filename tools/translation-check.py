@@ -18,7 +18,7 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 # Calls whose string arguments are translated, logged or are not prose.
-TRANSLATED = re.compile(r'\b(tr|translate|QT_TR_NOOP|QT_TRANSLATE_NOOP)\s*\(')
+TRANSLATED = re.compile(r"\b(tr|translate|QT_TR_NOOP|QT_TRANSLATE_NOOP3?)\s*\(")
 NOT_PROSE = re.compile(r'\b(qC(Debug|Info|Warning|Critical)|qDebug|qWarning|qInfo|LogCaughtException|'
                        r'setObjectName|runJavaScript|setStyleSheet|QRegularExpression|'
                        r'QSettings|setValue|value|contains)\s*\(')

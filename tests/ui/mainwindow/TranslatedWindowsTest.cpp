@@ -156,6 +156,23 @@ TEST_P(TranslatedWindowsTest, EveryWindowDialogMenuAndEditorShowsNoEnglish) {
     EXPECT_EQ(Found(WalkNextModal([&] { Item("mnuBookImportPhotos")->trigger(); })), "");
 }
 
+TEST_P(TranslatedWindowsTest, HelpOpensThePagesOfTheLanguage) {
+    QStringList opened;
+    MainWindowHooks hooks;
+    hooks.openWebPage = [&opened](const QString& address) {
+        opened << QUrl(address).fileName();
+        return true;
+    };
+    Window().SetHooks(hooks);
+    Item("mnuHelpContents")->trigger();
+    Item("mnuHelpFAQ")->trigger();
+    const QString language = QString::fromLatin1(GetParam());
+    EXPECT_EQ(opened,
+              QStringList({"edit_" + language + ".html", "question_" + language + ".html"}));
+    for (const QString& page : opened)
+        EXPECT_TRUE(QFileInfo(QCoreApplication::applicationDirPath() + "/help/" + page).isFile());
+}
+
 TEST_P(TranslatedWindowsTest, TheIntroductionNamesTheMenusAsTheyRead) {
     const QString steps = IntroductionPanel::FirstSteps(strings);
     int named = 0;
