@@ -7,6 +7,7 @@
 #include "app/UploadCommand.h"
 #include "base/DataFolder.h"
 #include "base/LumbraError.h"
+#include "base/MemoryTuning.h"
 #include "base/ProgramTranslations.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
@@ -125,6 +126,7 @@ int PrintTranslated(int& argc, char** argv, const std::function<int()>& print) {
 } // namespace
 
 int RunLumbra(int argc, char** argv) {
+    TuneMemoryForPictures();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -1,6 +1,7 @@
 #include "imaging/JpegScanlines.h"
 
 #include "imaging/JpegGuard.h"
+#include "imaging/PicturePart.h"
 
 #include <jerror.h>
 
@@ -226,7 +227,7 @@ StoredJpegPart DecodeStoredJpeg(const MetadataFreeJpeg& jpeg, QSize frame, int e
         return {};
     const QRect exact = WithoutMargin(result.part, scaled);
     if (exact != result.part) {
-        result.picture = result.picture.copy(exact.translated(-result.part.topLeft()));
+        result.picture = SharedPart(result.picture, exact.translated(-result.part.topLeft()));
         result.part = exact;
     }
     return result;
