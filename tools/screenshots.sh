@@ -50,6 +50,14 @@ shoot() { # name, extra program arguments...
   echo "$OUT/$name.png"
 }
 shoot main-window
+# The window, a question and the file dialog in Simplified and Traditional Chinese.
+for language in zh_CN zh_TW; do
+  export LANG="$language.UTF-8" LANGUAGE="$language"
+  shoot "main-window-$language"
+  shoot "message-box-$language" --scene message-box
+  shoot "file-dialog-$language" --scene file-dialog
+  unset LANG LANGUAGE
+done
 shoot main-window-column --scene column
 shoot photo-editor --scene photo-editor
 shoot text-editor --scene text-editor

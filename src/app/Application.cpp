@@ -8,6 +8,7 @@
 #include "base/DataFolder.h"
 #include "base/LumbraError.h"
 #include "base/MemoryTuning.h"
+#include "base/ProgramTranslations.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "ui/common/ProgramIcons.h"
@@ -21,6 +22,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -49,12 +51,16 @@ void ReportStartUpFailure(const QString& message) {
 // A second start: the running window comes to the front and this copy ends
 // without touching a book.
 int HandOverToRunningCopy() {
+    ProgramTranslations translations;
+    translations.Install(DataFolder(), QLocale::system());
     if (RunningCopy::AskToActivate(RunningCopyKey())) {
-        std::fprintf(stderr, "Lumbra is already running; its window was brought to the front.\n");
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(CommandLineText::tr(
+                         "Lumbra is already running; its window was brought to the front.")));
         return ExitOk;
     }
-    ReportStartUpFailure(QStringLiteral("Lumbra is already running for this user. Use its "
-                                        "window, or close it before starting Lumbra again."));
+    ReportStartUpFailure(CommandLineText::tr("Lumbra is already running for this user. Use its "
+                                             "window, or close it before starting Lumbra again."));
     return ExitStartFailed;
 }
 
@@ -108,6 +114,15 @@ int RunWindow(int& argc, char** argv, const ProgramArguments& request) {
     return app.exec();
 }
 
+// Text for the terminal before any command runs (help, bad arguments), in the
+// user's language.
+int PrintTranslated(int& argc, char** argv, const std::function<int()>& print) {
+    QCoreApplication app(argc, argv);
+    ProgramTranslations translations;
+    translations.Install(DataFolder(), QLocale::system());
+    return print();
+}
+
 } // namespace
 
 int RunLumbra(int argc, char** argv) {
@@ -118,13 +133,20 @@ int RunLumbra(int argc, char** argv) {
     QString error;
     const std::optional<ProgramArguments> request = ParseProgramArguments(arguments, &error);
     if (!request) {
-        std::fprintf(stderr, "lumbra: %s\n\n%s", qPrintable(error), qPrintable(ProgramUsage()));
-        return ExitUsage;
+        return PrintTranslated(argc, argv, [&arguments] {
+            QString translated;
+            ParseProgramArguments(arguments, &translated);
+            std::fprintf(stderr, "lumbra: %s\n\n%s", qPrintable(translated),
+                         qPrintable(ProgramUsage()));
+            return int(ExitUsage);
+        });
     }
     switch (request->mode) {
     case ProgramArguments::Mode::Help:
-        std::fputs(qPrintable(ProgramUsage()), stdout);
-        return ExitOk;
+        return PrintTranslated(argc, argv, [] {
+            std::fputs(qPrintable(ProgramUsage()), stdout);
+            return int(ExitOk);
+        });
     case ProgramArguments::Mode::Version:
         std::printf("%s\n", qPrintable(ProgramVersionLine()));
         return ExitOk;

@@ -7,6 +7,7 @@
 #include "base/DataFolder.h"
 #include "base/LanguageChoice.h"
 #include "base/LumbraError.h"
+#include "base/ProgramTranslations.h"
 #include "base/UserFolders.h"
 #include "model/Book.h"
 #include "model/BookName.h"
@@ -77,7 +78,7 @@ int RunExport(const CommandObjects& objects, const CommandLineRequest& request, 
                               ? PlanPreview(*book, folder)
                               : PlanPrint(*book, folder, PrintPageSize(objects.Catalogue()));
     if (!MakeWritableFolder(plan.folder)) {
-        err << "lumbra: cannot write to " << plan.folder << Qt::endl;
+        err << "lumbra: " << CommandLineText::tr("cannot write to %1").arg(plan.folder) << Qt::endl;
         return ExitFolderFailed;
     }
     PageExportJob job(std::move(plan), objects.Renderer());
@@ -88,7 +89,7 @@ int RunExport(const CommandObjects& objects, const CommandLineRequest& request, 
     const PageExportResult& result = job.Result();
     for (const QString& failure : result.failures)
         err << "lumbra: " << failure << Qt::endl;
-    out << QStringLiteral("%1 of %2 pages written to %3")
+    out << CommandLineText::tr("%1 of %2 pages written to %3")
                .arg(result.written)
                .arg(job.PageCount())
                .arg(job.Folder())
@@ -117,31 +118,31 @@ std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments,
         const QString& argument = arguments[i];
         if (argument == cBooksFolder) {
             if (++i >= arguments.size())
-                return fail(QStringLiteral("%1 needs a folder").arg(cBooksFolder));
+                return fail(CommandLineText::tr("%1 needs a folder").arg(cBooksFolder));
             request.booksFolder = arguments[i];
         } else if (argument == cImport || argument == cPreview || argument == cPrint) {
             if (command)
-                return fail(QStringLiteral("only one command at a time"));
+                return fail(CommandLineText::tr("only one command at a time"));
             command = argument == cImport    ? Command::Import
                       : argument == cPreview ? Command::Preview
                                              : Command::Print;
         } else if (argument.startsWith(QStringLiteral("--"))) {
-            return fail(QStringLiteral("unknown option \"%1\"").arg(argument));
+            return fail(CommandLineText::tr("unknown option \"%1\"").arg(argument));
         } else {
             positional << argument;
         }
     }
     if (!command)
-        return fail(QStringLiteral("no command"));
+        return fail(CommandLineText::tr("no command"));
     request.command = *command;
     if (request.command == Command::Import) {
         if (positional.size() < 2)
-            return fail(QStringLiteral("%1 needs a book and at least one file").arg(cImport));
+            return fail(CommandLineText::tr("%1 needs a book and at least one file").arg(cImport));
         request.book = positional.takeFirst();
         request.files = positional;
     } else {
         if (positional.size() != 2)
-            return fail(QStringLiteral("%1 needs a book and a folder")
+            return fail(CommandLineText::tr("%1 needs a book and a folder")
                             .arg(*command == Command::Preview ? cPreview : cPrint));
         request.book = positional[0];
         request.folder = positional[1];
@@ -169,6 +170,8 @@ int RunWithoutWindow(int& argc, char** argv,
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Lumbra"));
+    ProgramTranslations translations;
+    translations.Install(DataFolder(), QLocale::system());
     QTextStream out(stdout);
     QTextStream err(stderr);
     return command(out, err);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -21,6 +22,12 @@ class QTextStream;
 //
 // They run the program's own code (book, import, page rendering) without a
 // window. Exit codes are CommandLineExit.
+
+// The command line's texts: CommandLineText::tr(), in the user's language
+// once the translations are installed.
+class CommandLineText {
+    Q_DECLARE_TR_FUNCTIONS(CommandLineText)
+};
 
 enum CommandLineExit : int {
     ExitOk = 0,

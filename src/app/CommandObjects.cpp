@@ -41,16 +41,16 @@ std::shared_ptr<Book> OpenBook(const CommandObjects& objects, const QString& nam
                     objects.Strings().Text(BookName::MessageKey(BookNameCheck::HiddenCharacter)) +
                         QStringLiteral(" (%1)").arg(hidden));
     if (!BookName::IsSafe(name))
-        return fail(ExitUsage, QStringLiteral("\"%1\" cannot be a book name").arg(name));
+        return fail(ExitUsage, CommandLineText::tr("\"%1\" cannot be a book name").arg(name));
     if (BookOpenInRunningWindow(QDir(booksFolder).filePath(name)))
         return fail(ExitBookOpen,
-                    QStringLiteral("the book \"%1\" is open in the running Lumbra window; "
-                                   "open another book there or close the window first")
+                    CommandLineText::tr("the book \"%1\" is open in the running Lumbra window; "
+                                        "open another book there or close the window first")
                         .arg(name));
     const bool exists = BookExists(booksFolder, name);
     if (!exists && !create)
         return fail(ExitNoBook,
-                    QStringLiteral("there is no book \"%1\" in %2").arg(name, booksFolder));
+                    CommandLineText::tr("there is no book \"%1\" in %2").arg(name, booksFolder));
     if (!exists) {
         const BookNameCheck check = BookName::CheckNew(booksFolder, name);
         if (check != BookNameCheck::Accepted)

@@ -1,5 +1,6 @@
 #include "app/ProgramArguments.h"
 
+#include "app/CommandLine.h"
 #include "app/UploadCommand.h"
 #include "base/ProgramInfo.h"
 
@@ -61,9 +62,9 @@ std::optional<ProgramArguments> ParseWindowArguments(const QStringList& argument
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument != cScreenshot && argument != cScene)
-            return Fail(error, QStringLiteral("unknown argument \"%1\"").arg(argument));
+            return Fail(error, CommandLineText::tr("unknown argument \"%1\"").arg(argument));
         if (++i >= arguments.size())
-            return Fail(error, QStringLiteral("%1 needs a value").arg(argument));
+            return Fail(error, CommandLineText::tr("%1 needs a value").arg(argument));
         if (argument == cScreenshot) {
             request.screenshot = arguments[i];
         } else {
@@ -72,7 +73,7 @@ std::optional<ProgramArguments> ParseWindowArguments(const QStringList& argument
         }
     }
     if (sceneGiven && request.screenshot.isEmpty())
-        return Fail(error, QStringLiteral("%1 goes with %2").arg(cScene, cScreenshot));
+        return Fail(error, CommandLineText::tr("%1 goes with %2").arg(cScene, cScreenshot));
     return request;
 }
 
@@ -94,7 +95,7 @@ std::optional<ProgramArguments> ParseProgramArguments(const QStringList& argumen
                                                       QString* error) {
     const QString last = arguments.size() > 1 ? QtOptionName(arguments.last()) : QString();
     if (!last.isEmpty() && TakesValue(last))
-        return Fail(error, QStringLiteral("%1 needs a value").arg(arguments.last()));
+        return Fail(error, CommandLineText::tr("%1 needs a value").arg(arguments.last()));
     const QStringList own = WithoutQtOptions(arguments);
     ProgramArguments request;
     if (std::any_of(own.begin() + 1, own.end(), IsHelp)) {
@@ -122,7 +123,7 @@ std::optional<ProgramArguments> ParseProgramArguments(const QStringList& argumen
 }
 
 QString ProgramUsage() {
-    return QStringLiteral(
+    return CommandLineText::tr(
         "usage: lumbra [--screenshot FILE [--scene NAME]]\n"
         "       lumbra [--books-folder DIR] --import BOOK FILE...\n"
         "       lumbra [--books-folder DIR] --preview BOOK FOLDER\n"
@@ -148,7 +149,8 @@ QString ProgramUsage() {
         "\n"
         "Scenes: column, photo-editor, text-editor, album, backgrounds, column-album,\n"
         "        column-backgrounds, background-download, order-verify, order-cover,\n"
-        "        order-upload, order-payment, order-status, update-notice.\n"
+        "        order-upload, order-payment, order-status, update-notice, message-box,\n"
+        "        file-dialog.\n"
         "\n"
         "Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such book,\n"
         "            4 output folder not writable, 5 some files or pages failed,\n"

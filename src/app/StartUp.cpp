@@ -38,6 +38,7 @@ void StartUp::LoadLanguage() {
     auto strings = std::make_unique<Constants>();
     strings->LoadLanguageFile(LanguageFilePath(mOptions.dataFolder, mOptions.locale));
     mStrings = std::move(strings);
+    mTranslations.Install(mOptions.dataFolder, mOptions.locale); // the tr() texts, Qt's own
 }
 
 void StartUp::LoadMarker() {

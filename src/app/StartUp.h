@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/ProgramTranslations.h"
 #include "base/UserFolders.h"
 #include "model/BackgroundLibrary.h"
 #include "model/PageDisplayHost.h"
@@ -20,7 +21,7 @@ class PageRenderer;
 // Where the start-up finds its files; tests point it at temporary folders.
 struct StartUpOptions {
     QString dataFolder; // language files, "imageTooSmall.gif", the introduction picture
-    QLocale locale = QLocale::system();  // chooses the language file
+    QLocale locale = QLocale::system();  // chooses the language file and translations
     std::optional<FolderLayout> folders; // none: the platform's folders
     QString placementFile;               // empty: the per-user settings store
     // Shows the introduction panel when the settings file asks for it;
@@ -67,6 +68,7 @@ private:
     StartUpOptions mOptions;
     FolderLayout mLayout;
     std::unique_ptr<Constants> mStrings;
+    ProgramTranslations mTranslations;
     QImage mMarker;
     ForwardingDisplayHost mDisplayHost;
     std::unique_ptr<Templates> mTemplates;

@@ -27,8 +27,9 @@ struct UploadRequest {
 };
 
 QString Usage() {
-    return QStringLiteral("usage: lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER "
-                          "[--start N]   (N: 0-based page index to resume from)\n");
+    return CommandLineText::tr("usage: lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER "
+                               "[--start N]   (N: 0-based page index to resume from)") +
+           u'\n';
 }
 
 std::optional<UploadRequest> Parse(const QStringList& arguments, QString* error) {
@@ -38,7 +39,7 @@ std::optional<UploadRequest> Parse(const QStringList& arguments, QString* error)
         const QString& argument = arguments[i];
         if (argument == cBooksFolder || argument == cStart) {
             if (++i >= arguments.size()) {
-                *error = argument + QStringLiteral(" needs a value");
+                *error = CommandLineText::tr("%1 needs a value").arg(argument);
                 return std::nullopt;
             }
             bool ok = true;
@@ -47,7 +48,7 @@ std::optional<UploadRequest> Parse(const QStringList& arguments, QString* error)
             else
                 request.start = arguments[i].toInt(&ok);
             if (!ok || request.start < 0) {
-                *error = QStringLiteral("%1 needs a page index of 0 or more").arg(cStart);
+                *error = CommandLineText::tr("%1 needs a page index of 0 or more").arg(cStart);
                 return std::nullopt;
             }
         } else if (argument != cUpload) {
@@ -55,7 +56,7 @@ std::optional<UploadRequest> Parse(const QStringList& arguments, QString* error)
         }
     }
     if (positional.size() != 3) {
-        *error = QStringLiteral("%1 needs a book, an order id and a cover").arg(cUpload);
+        *error = CommandLineText::tr("%1 needs a book, an order id and a cover").arg(cUpload);
         return std::nullopt;
     }
     request.book = positional[0];
@@ -71,13 +72,14 @@ int Upload(const CommandObjects& objects, const std::shared_ptr<Book>& book,
     BookUpload upload(&network, objects.Renderer(), PrintPageSize(objects.Catalogue()));
     const int count = book->PagesCount();
     QObject::connect(&upload, &BookUpload::pageSent, [&](const QString&, int page) {
-        out << QStringLiteral("page %1 of %2 sent").arg(page).arg(count) << Qt::endl;
+        out << CommandLineText::tr("page %1 of %2 sent").arg(page).arg(count) << Qt::endl;
     });
     QObject::connect(
         &upload, &BookUpload::pageRefused, [&](int page, const QString& reason, bool retrying) {
-            err << QStringLiteral("lumbra: page %1 refused: %2%3")
+            err << CommandLineText::tr("lumbra: page %1 refused: %2%3")
                        .arg(page)
-                       .arg(reason, retrying ? QStringLiteral(" (sending it again)") : QString())
+                       .arg(reason,
+                            retrying ? CommandLineText::tr(" (sending it again)") : QString())
                 << Qt::endl;
         });
     UploadResult result;
@@ -94,27 +96,27 @@ int Upload(const CommandObjects& objects, const std::shared_ptr<Book>& book,
     }
     loop.exec();
     if (result.complete) {
-        out << QStringLiteral("order %1 %2")
-                   .arg(request.orderId,
-                        result.cancelled ? QStringLiteral("cancelled") : QStringLiteral("ended"))
+        out << CommandLineText::tr("order %1 %2")
+                   .arg(request.orderId, result.cancelled ? CommandLineText::tr("cancelled")
+                                                          : CommandLineText::tr("ended"))
             << Qt::endl;
         return ExitOk;
     }
     if (result.closing) {
-        out << QStringLiteral("order %1 not confirmed").arg(request.orderId) << Qt::endl;
-        err << QStringLiteral("lumbra: every page was sent, but %1; resume with %2 %3")
+        out << CommandLineText::tr("order %1 not confirmed").arg(request.orderId) << Qt::endl;
+        err << CommandLineText::tr("lumbra: every page was sent, but %1; resume with %2 %3")
                    .arg(result.error, cStart)
                    .arg(result.failedIndex)
             << Qt::endl;
         return ExitIncomplete;
     }
     if (result.cancelled) {
-        err << "lumbra: upload cancelled" << Qt::endl;
+        err << "lumbra: " << CommandLineText::tr("upload cancelled") << Qt::endl;
         return ExitIncomplete;
     }
-    out << QStringLiteral("page %1 of %2 failed").arg(result.failedIndex + 1).arg(count)
+    out << CommandLineText::tr("page %1 of %2 failed").arg(result.failedIndex + 1).arg(count)
         << Qt::endl;
-    err << QStringLiteral("lumbra: page %1 failed%2; resume with %3 %4")
+    err << CommandLineText::tr("lumbra: page %1 failed%2; resume with %3 %4")
                .arg(result.failedIndex + 1)
                .arg(result.error.isEmpty() ? QString() : QStringLiteral(": ") + result.error,
                     cStart)
@@ -147,7 +149,9 @@ int RunUploadCommand(const QStringList& arguments, const QString& dataFolder, QT
     if (!book)
         return exitCode;
     if (request->start > book->PagesCount()) {
-        err << "lumbra: the book has only " << book->PagesCount() << " pages" << Qt::endl;
+        err << "lumbra: "
+            << CommandLineText::tr("the book has only %1 pages").arg(book->PagesCount())
+            << Qt::endl;
         return ExitUsage;
     }
     return Upload(*objects, book, *request, out, err);

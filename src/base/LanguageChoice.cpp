@@ -34,6 +34,15 @@ QString LanguageFileName(int localeId) {
     }
 }
 
+QString TranslationLanguage(int localeId) {
+    const QString file = LanguageFileName(localeId);
+    if (file == QLatin1String("ChineseS.txt"))
+        return QStringLiteral("zh_CN");
+    if (file == QLatin1String("ChineseT.txt"))
+        return QStringLiteral("zh_TW");
+    return {};
+}
+
 QString LanguageFilePath(const QString& dataFolder, const QLocale& locale) {
     return QDir(dataFolder).filePath(LanguageFileName(WindowsLocaleId(locale)));
 }

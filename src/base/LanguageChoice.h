@@ -12,3 +12,8 @@ QString LanguageFileName(int localeId);
 
 // Full path of the language file for the locale, in the given folder.
 QString LanguageFilePath(const QString& dataFolder, const QLocale& locale);
+
+// The language of the program's translations for a locale identifier, as Qt
+// names it: "zh_CN" with "ChineseS.txt", "zh_TW" with "ChineseT.txt", empty
+// for English (the texts in the code).
+QString TranslationLanguage(int localeId);

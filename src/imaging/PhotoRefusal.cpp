@@ -5,6 +5,7 @@
 #include "imaging/JpegSegments.h"
 #include "imaging/PictureFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -76,23 +77,27 @@ PhotoRefusal WhyPhotoRefused(const QString& path) {
 
 QString PhotoRefusalText(const PhotoRefusal& refusal, const QString& notSupported) {
     using Reason = PhotoRefusal::Reason;
+    using QCA = QCoreApplication;
     switch (refusal.reason) {
     case Reason::None: return {};
     case Reason::Unreadable:
-        return QStringLiteral("Cannot be read (missing, a folder, or no permission)");
+        return QCA::translate("PhotoRefusal",
+                              "Cannot be read (missing, a folder, or no permission)");
     case Reason::NotJpeg:
-        return notSupported +
-               (refusal.detail.isEmpty()
-                    ? QStringLiteral(" (not a JPEG file)")
-                    : QStringLiteral(" (a %1 picture, not a JPEG)").arg(refusal.detail));
+        return notSupported + (refusal.detail.isEmpty()
+                                   ? QCA::translate("PhotoRefusal", " (not a JPEG file)")
+                                   : QCA::translate("PhotoRefusal", " (a %1 picture, not a JPEG)")
+                                         .arg(refusal.detail));
     case Reason::TooLarge:
-        return QStringLiteral("Too large: %1 (the limit is %2 pixels a side, %3 megapixels, %4 MB)")
+        return QCA::translate("PhotoRefusal",
+                              "Too large: %1 (the limit is %2 pixels a side, %3 megapixels, %4 MB)")
             .arg(refusal.detail)
             .arg(kMaxPhotoSide)
             .arg(kMaxPhotoPixels / 1'000'000)
             .arg(kMaxPictureFileBytes >> 20);
-    case Reason::TooSmall: return QStringLiteral("Too small to print: %1").arg(refusal.detail);
-    case Reason::Damaged: return QStringLiteral("Damaged or cut-off JPEG");
+    case Reason::TooSmall:
+        return QCA::translate("PhotoRefusal", "Too small to print: %1").arg(refusal.detail);
+    case Reason::Damaged: return QCA::translate("PhotoRefusal", "Damaged or cut-off JPEG");
     }
     return {};
 }

@@ -2,6 +2,8 @@
 
 #include "base/Constants.h"
 
+#include <QCoreApplication>
+
 void ImportTally::Count(const PhotoImportOutcome& outcome) {
     using Status = PhotoImportOutcome::Status;
     switch (outcome.status) {
@@ -13,9 +15,11 @@ void ImportTally::Count(const PhotoImportOutcome& outcome) {
 }
 
 QString ImportTally::Summary() const {
-    QString text = QStringLiteral("%1 added, %2 not added").arg(added).arg(notAdded);
+    QString text = QCoreApplication::translate("ImportTally", "%1 added, %2 not added")
+                       .arg(added)
+                       .arg(notAdded);
     if (already > 0)
-        text += QStringLiteral(", %1 already in the book").arg(already);
+        text += QCoreApplication::translate("ImportTally", ", %1 already in the book").arg(already);
     return text;
 }
 

@@ -10,6 +10,7 @@
 #include "render/PageRenderer.h"
 #include "render/PreviewCanvas.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFuture>
 #include <QThread>
@@ -52,10 +53,13 @@ void WriteEncoded(const EncodedPage& page, const QString& file, int number,
         }
     }
     if (!error.isEmpty())
-        result.failures << QStringLiteral("Page %1: %2").arg(number).arg(error);
-    for (const QString& name : page.problems)
         result.failures
-            << QStringLiteral("Page %1: photo %2 could not be read").arg(number).arg(name);
+            << QCoreApplication::translate("PageExport", "Page %1: %2").arg(number).arg(error);
+    for (const QString& name : page.problems)
+        result.failures << QCoreApplication::translate("PageExport",
+                                                       "Page %1: photo %2 could not be read")
+                               .arg(number)
+                               .arg(name);
 }
 
 } // namespace

@@ -172,3 +172,35 @@ TEST_F(LumbraProcess, AFullDiskIsAnErrorThatLeavesTheBookAndNoEmptyFile) {
     EXPECT_EQ(again.out,
               (QStringList{Status(u"cImportStatusAdded", blue), "1 added, 0 not added"}));
 }
+
+// The import's lines, the summary and the help in the language of the locale.
+TEST_F(LumbraProcess, SpeaksTheLanguageOfTheLocale) {
+    const QString red = Jpeg(QStringLiteral("red.jpg"), Qt::red);
+    const QString text = home.filePath(QStringLiteral("note.txt"));
+    TestJpegs::WriteBytes(text, "not a picture");
+    const struct {
+        const char* locale;
+        const char* refused;
+        const char* summary;
+        const char* help;
+    } kLanguages[] = {
+        {"zh_CN.UTF-8", "不支持的图片格式（不是 JPEG 文件） :", "已添加 1 张，未添加 1 张",
+         "用法："},
+        {"zh_TW.UTF-8", "不支援的圖片格式（不是 JPEG 檔案） :", "已加入 1 張，未加入 1 張",
+         "用法："},
+        {"zh_HK.UTF-8", "不支援的圖片格式（不是 JPEG 檔案） :", "已加入 1 張，未加入 1 張",
+         "用法："},
+        {"zh_SG.UTF-8",
+         "Not a supported picture format (not a JPEG file) :", "1 added, 1 not added", "usage:"},
+    };
+    for (const auto& language : kLanguages) {
+        locale = QLatin1String(language.locale);
+        const QString book = QStringLiteral("Trip ") + locale;
+        const Outcome import = Run({"--import", book, red, text});
+        ASSERT_EQ(import.out.size(), 3) << import.err.toStdString();
+        EXPECT_EQ(import.out[1], QString::fromUtf8(language.refused) + text) << language.locale;
+        EXPECT_EQ(import.out[2], QString::fromUtf8(language.summary)) << language.locale;
+        EXPECT_TRUE(Run({"--help"}).out.value(0).startsWith(QString::fromUtf8(language.help)))
+            << language.locale;
+    }
+}

@@ -31,3 +31,13 @@ TEST(LanguageChoice, PathIsInTheProgramFolder) {
     EXPECT_EQ(LanguageFilePath("/opt/lumbra/bin/", QLocale("fr_FR")),
               "/opt/lumbra/bin/English.txt");
 }
+
+TEST(LanguageChoice, TranslationsFollowTheLanguageFile) {
+    for (const int id : {2052, 1028, 3076, 5124, 4100, 1033}) {
+        const QString file = LanguageFileName(id);
+        const QString expected = file == "ChineseS.txt"   ? "zh_CN"
+                                 : file == "ChineseT.txt" ? "zh_TW"
+                                                          : "";
+        EXPECT_EQ(TranslationLanguage(id), expected) << id;
+    }
+}

@@ -2,6 +2,7 @@
 
 #include "base/Constants.h"
 #include "online/BackgroundDownload.h"
+#include "ui/common/MessageBoxButtons.h"
 #include "ui/panes/BackgroundsControl.h"
 
 #include <QBoxLayout>
@@ -140,8 +141,8 @@ void BackgroundDownloadDialog::OnFinished(const BackgroundDownloadResult& result
     if (!result.cancelled && !result.failures.isEmpty()) {
         if (!text.isEmpty())
             text += QStringLiteral("\n\n");
-        text += QStringLiteral("These backgrounds could not be downloaded:\n") +
-                result.failures.join(u'\n');
+        text +=
+            tr("These backgrounds could not be downloaded:") + u'\n' + result.failures.join(u'\n');
     }
     if (text.isEmpty())
         return accept();
@@ -156,6 +157,7 @@ QMessageBox* BackgroundDownloadDialog::ShowMessage(QMessageBox::Icon icon, const
                                                    QMessageBox::StandardButtons buttons) {
     auto* box = new QMessageBox(icon, mStrings.Text(u"cMainFormCaption"), text, buttons, this);
     box->setObjectName(name);
+    NameStandardButtons(*box, mStrings);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
     return box;

@@ -40,7 +40,7 @@ QString DragText(const Template& aTemplate) {
 
 QString TileTip(const Template& aTemplate) {
     const auto tr = [](const char* text) {
-        return QCoreApplication::translate("TemplatesControl", text);
+        return QCoreApplication::translate("TemplatesControlMath", text);
     };
     const int photos = aTemplate.PhotoBoxCount();
     const int texts = aTemplate.TextBoxCount();

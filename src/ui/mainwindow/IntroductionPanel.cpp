@@ -2,6 +2,7 @@
 
 #include "base/Constants.h"
 #include "base/IntroSettings.h"
+#include "ui/mainwindow/MainWindowRules.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -28,7 +29,7 @@ IntroductionPanel::IntroductionPanel(const Constants& strings, const QString& da
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(mNotShow, 1);
     bottom->addWidget(ok);
-    auto* steps = new QLabel(FirstSteps(), this);
+    auto* steps = new QLabel(FirstSteps(strings), this);
     steps->setObjectName(QStringLiteral("lblSteps"));
     steps->setTextFormat(Qt::RichText);
     steps->setWordWrap(true);
@@ -41,16 +42,21 @@ IntroductionPanel::IntroductionPanel(const Constants& strings, const QString& da
 
 bool IntroductionPanel::HasPicture() const { return !mPicture->pixmap().isNull(); }
 
-QString IntroductionPanel::FirstSteps() {
+QString IntroductionPanel::FirstSteps(const Constants& strings) {
+    const auto item = [&strings](const char16_t* menu, const char16_t* entry) {
+        return QStringLiteral("<b>%1 &gt; %2</b>")
+            .arg(MainWindowRules::MenuCaption(strings.Text(menu)).toHtmlEscaped(),
+                 MainWindowRules::MenuCaption(strings.Text(entry)).toHtmlEscaped());
+    };
     return tr("<b>Your first book in four steps</b><ol>"
               "<li>Import your photos: <b>Ctrl+O</b>, or drop photos or a folder on the "
               "photos pane.</li>"
               "<li>Pick a layout for a page: drag a template onto it.</li>"
               "<li>Drag photos into the boxes; double-click a photo to zoom, move or turn it, "
               "a text box to type.</li>"
-              "<li>Look at the result with <b>File &gt; Preview</b>, then order it with "
-              "<b>Book &gt; Order</b>.</li></ol>"
-              "Every change is saved at once; <b>Ctrl+Z</b> takes the last one back.");
+              "<li>Look at the result with %1, then order it with %2.</li></ol>"
+              "Every change is saved at once; <b>Ctrl+Z</b> takes the last one back.")
+        .arg(item(u"cMenuFile", u"cMenuFilePreview"), item(u"cMenuBook", u"cMenuBookOrder"));
 }
 
 void IntroductionPanel::showEvent(QShowEvent* event) {

@@ -24,8 +24,9 @@ public:
     // False when the picture could not be read (the panel shows without it).
     bool HasPicture() const;
 
-    // The first steps of a book, in a few short lines.
-    static QString FirstSteps();
+    // The first steps of a book, in a few short lines, naming the menus as
+    // the language file captions them.
+    static QString FirstSteps(const Constants& strings);
 
 protected:
     void showEvent(QShowEvent* event) override;

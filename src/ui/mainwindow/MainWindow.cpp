@@ -8,6 +8,7 @@
 #include "render/PageExportJob.h"
 #include "ui/bookview/TemplateApply.h"
 #include "ui/bookview/TemplatesControl.h"
+#include "ui/common/MessageBoxButtons.h"
 #include "ui/mainwindow/IntroductionPanel.h"
 #include "ui/mainwindow/MainLayout.h"
 #include "ui/mainwindow/MainWindowRules.h"
@@ -131,6 +132,7 @@ void MainWindow::ShowSaveFailure(const QString& detail) {
         return; // the user has not dismissed the last one yet
     auto* box = new QMessageBox(QMessageBox::Warning, mStrings.Text(u"cMainFormCaption"),
                                 mStrings.Text(u"cBookSaveFailed"), QMessageBox::Ok, this);
+    NameStandardButtons(*box, mStrings);
     box->setInformativeText(detail);
     box->setAttribute(Qt::WA_DeleteOnClose);
     mSaveFailureBox = box;

@@ -33,14 +33,15 @@ bool MainWindow::IsOnline() const {
 
 bool MainWindow::Ask(const QString& prompt, const QString& title) const {
     return mHooks.ask ? mHooks.ask(prompt, title)
-                      : MessageBoxQuestion(const_cast<MainWindow*>(this))(prompt, title);
+                      : MessageBoxQuestion(const_cast<MainWindow*>(this), &mStrings)(prompt, title);
 }
 
 void MainWindow::Tell(const QString& text) const {
     if (mHooks.tell)
         mHooks.tell(text);
     else
-        MessageBoxNotice(const_cast<MainWindow*>(this), mStrings.Text(u"cMainFormCaption"))(text);
+        MessageBoxNotice(const_cast<MainWindow*>(this), mStrings.Text(u"cMainFormCaption"),
+                         &mStrings)(text);
 }
 
 // ---- File
@@ -104,7 +105,7 @@ void MainWindow::OnPreviewFinished() {
 void MainWindow::onFileDeleteTriggered() {
     const auto book = CurrentBook();
     const QString name = book ? book->GetName() : QString();
-    if (Ask(QStringLiteral("\u201c%1\u201d\n\n").arg(name) +
+    if (Ask(tr("\u201c%1\u201d", "a book name in quotes").arg(name) + QStringLiteral("\n\n") +
                 mStrings.Text(u"cDeleteConfirmLabelCaption"),
             mStrings.Text(u"cDeleteConfirmCaption")))
         DeleteBook();
@@ -218,11 +219,14 @@ QString MainWindow::HelpPageAddress(const char* base, const QString& page) const
 }
 
 void MainWindow::onHelpContentsTriggered() {
-    OpenPage(HelpPageAddress(BuildConfig::HelpUrl, QStringLiteral("edit.html")));
+    OpenPage(HelpPageAddress(BuildConfig::HelpUrl,
+                             tr("edit.html", "file name of the user guide in this language")));
 }
 
 void MainWindow::onHelpFAQTriggered() {
-    OpenPage(HelpPageAddress(BuildConfig::FaqUrl, QStringLiteral("question.html")));
+    OpenPage(
+        HelpPageAddress(BuildConfig::FaqUrl,
+                        tr("question.html", "file name of the questions page in this language")));
 }
 
 void MainWindow::onHelpWebsiteTriggered() { OpenPage(QString::fromUtf8(BuildConfig::WebsiteUrl)); }

@@ -4,6 +4,7 @@
 #include "ui/mainwindow/MainLayout.h"
 #include "ui/mainwindow/WindowPlacement.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace MainWindowRules {
@@ -27,6 +28,19 @@ QString WindowTitle(const QString& caption, const QString& bookName) {
 QString MenuText(const QString& name) {
     QString text = name;
     return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+QString MenuCaption(const QString& caption) {
+    static const QRegularExpression mnemonicInBrackets(QStringLiteral("\\(&[^&]\\)"));
+    QString text = caption;
+    text.remove(mnemonicInBrackets);
+    QString plain;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size())
+            ++i; // "&&" is one "&", "&x" is x
+        plain += text[i];
+    }
+    return plain;
 }
 
 namespace {

@@ -25,6 +25,9 @@ QString WindowTitle(const QString& caption, const QString& bookName);
 
 // A menu caption showing a book name as it is ("&" is not a mnemonic).
 QString MenuText(const QString& name);
+// A caption as the menu reads it, without its mnemonic: "&File" -> "File",
+// "文件(&F)" -> "文件", "A && B" -> "A & B".
+QString MenuCaption(const QString& caption);
 
 // The stored placement (twips) as a window rectangle in pixels and back.
 QRect PlacementToPixels(const WindowPlacement& placement);

@@ -14,8 +14,13 @@
 // "order-status" and "update-notice" run those commands against the service;
 // "background-download" opens the download dialog with two backgrounds ticked;
 // "order-verify", "order-cover", "order-upload" and "order-payment" drive the
-// order wizard to that step.
+// order wizard to that step; "message-box" asks whether to delete the book,
+// "file-dialog" opens the photo import dialog.
 void MainWindow::ShowScene(const QString& scene) {
+    if (scene == QLatin1String("message-box"))
+        return onFileDeleteTriggered(); // the screenshot answers No
+    if (scene == QLatin1String("file-dialog"))
+        return onBookImportPhotosTriggered();
     if (scene == QLatin1String("order-status"))
         return onBookOrderStatusTriggered();
     if (scene == QLatin1String("background-download") && mSidePane) {

@@ -7,6 +7,7 @@
 #include "base/ShellOpen.h"
 #include "online/ServiceAddress.h"
 #include "ui/UiLog.h"
+#include "ui/common/MessageBoxButtons.h"
 
 #include <QMessageBox>
 #include <QNetworkReply>
@@ -98,6 +99,7 @@ void UpdateCheckFlow::OnInteractiveAnswer(const UpdateAnswer& answer) {
 
 // Modal over the main window, not waited for: the answer comes through `finished`.
 void UpdateCheckFlow::ShowMessage(QMessageBox* box) {
+    NameStandardButtons(*box, mStrings);
     box->setAttribute(Qt::WA_DeleteOnClose);
     mMessage = box;
     box->open();

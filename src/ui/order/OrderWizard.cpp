@@ -332,15 +332,16 @@ QString OrderWizard::CancelFailedText(const QString& orderId, const QString& rea
 // Over the window while it shows, else over its owner.
 void OrderWizard::Tell(const QString& text) {
     const TellUser tell =
-        mContext.tell ? mContext.tell
-                      : MessageBoxNotice(isVisible() || !parentWidget() ? this : parentWidget(),
-                                         mContext.strings.Text(u"cOrderCaption"));
+        mContext.tell
+            ? mContext.tell
+            : MessageBoxNotice(isVisible() || !parentWidget() ? this : parentWidget(),
+                               mContext.strings.Text(u"cOrderCaption"), &mContext.strings);
     tell(text);
 }
 
 void OrderWizard::CloseWindow() { QDialog::reject(); }
 
 bool OrderWizard::Ask(const QString& textKey, const QString& titleKey) {
-    const AskYesNo ask = mContext.ask ? mContext.ask : MessageBoxQuestion(this);
+    const AskYesNo ask = mContext.ask ? mContext.ask : MessageBoxQuestion(this, &mContext.strings);
     return ask(mContext.strings.Text(textKey), mContext.strings.Text(titleKey));
 }

@@ -19,6 +19,11 @@ TEST(MainWindowRules, PageViewItemNamesTheNextView) {
 TEST(MainWindowRules, TitleAndMenuTexts) {
     EXPECT_EQ(WindowTitle("Lumbra", "Summer 2024"), "Lumbra - Summer 2024");
     EXPECT_EQ(MenuText("Tom & Jerry &&"), "Tom && Jerry &&&&");
+    for (const auto& [caption, shown] : {std::pair{"&File", "File"},
+                                         {"\u6587\u4ef6(&F)", "\u6587\u4ef6"},
+                                         {"Save && &Quit", "Save & Quit"},
+                                         {"Preview Book", "Preview Book"}})
+        EXPECT_EQ(MenuCaption(QString::fromUtf8(caption)), QString::fromUtf8(shown)) << caption;
 }
 
 TEST(MainWindowRules, PlacementInTwipsAndPixels) {

@@ -9,14 +9,14 @@
 #include <QVBoxLayout>
 
 QString VersionLine(int major, int minor, int revision) {
-    return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
+    return AboutBox::tr("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
 }
 
 QString LibraryNotice() {
-    return QStringLiteral("Lumbra uses Qt %1 (https://www.qt.io), under the LGPL, version 3, "
-                          "and libjpeg-turbo (https://libjpeg-turbo.org), under the IJG and BSD "
-                          "licences. This software is based in part on the work of the "
-                          "Independent JPEG Group.")
+    return AboutBox::tr("Lumbra uses Qt %1 (https://www.qt.io), under the LGPL, version 3, "
+                        "and libjpeg-turbo (https://libjpeg-turbo.org), under the IJG and BSD "
+                        "licences. This software is based in part on the work of the "
+                        "Independent JPEG Group.")
         .arg(QLatin1String(qVersion()));
 }
 

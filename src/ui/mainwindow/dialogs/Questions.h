@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+class Constants;
 class QWidget;
 
 // A yes/no question: true for Yes.
@@ -11,6 +12,7 @@ using AskYesNo = std::function<bool(const QString& prompt, const QString& title)
 using TellUser = std::function<void(const QString& text)>;
 
 // Message boxes owned by `owner`: the question shows a warning icon and has
-// No as its default button.
-AskYesNo MessageBoxQuestion(QWidget* owner);
-TellUser MessageBoxNotice(QWidget* owner, const QString& title);
+// No as its default button. With `strings`, the buttons carry the language
+// file's words.
+AskYesNo MessageBoxQuestion(QWidget* owner, const Constants* strings = nullptr);
+TellUser MessageBoxNotice(QWidget* owner, const QString& title, const Constants* strings = nullptr);

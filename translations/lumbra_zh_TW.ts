@@ -1,0 +1,638 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>版本 %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Lumbra uses Qt %1 (https://www.qt.io), under the LGPL, version 3, and libjpeg-turbo (https://libjpeg-turbo.org), under the IJG and BSD licences. This software is based in part on the work of the Independent JPEG Group.</source>
+        <translation>Lumbra 使用 Qt %1（https://www.qt.io，依據 LGPL 第 3 版授權）及 libjpeg-turbo（https://libjpeg-turbo.org，依據 IJG 與 BSD 授權）。本軟體部分以 Independent JPEG Group 的成果為基礎。</translation>
+    </message>
+</context>
+<context>
+    <name>AlbumPageThumbControl</name>
+    <message>
+        <source>Page %1: click to show it, drag it onto another page to swap them</source>
+        <translation>第 %1 頁：按一下以顯示此頁，拖曳到另一頁上可互換兩頁</translation>
+    </message>
+    <message>
+        <source>Swap Pages</source>
+        <translation>互換頁面</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundDownloadDialog</name>
+    <message>
+        <source>These backgrounds could not be downloaded:</source>
+        <translation>以下背景無法下載：</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundTile</name>
+    <message>
+        <source>No Background on All Pages</source>
+        <translation>移除所有頁面的背景</translation>
+    </message>
+    <message>
+        <source>%1: drag it onto a page; right-click to put it on all, left or right pages</source>
+        <translation>%1：拖曳到頁面上即可套用；按右鍵可套用到所有頁面、左頁或右頁</translation>
+    </message>
+    <message>
+        <source>Set Background</source>
+        <translation>設定背景</translation>
+    </message>
+    <message>
+        <source>Remove Background</source>
+        <translation>移除背景</translation>
+    </message>
+</context>
+<context>
+    <name>BookHistory</name>
+    <message>
+        <source>Change</source>
+        <translation>變更</translation>
+    </message>
+</context>
+<context>
+    <name>BookView</name>
+    <message>
+        <source>Size of the pages on the screen</source>
+        <translation>頁面在螢幕上的顯示大小</translation>
+    </message>
+    <message>
+        <source>Delete page</source>
+        <translation>刪除此頁</translation>
+    </message>
+    <message>
+        <source>Add Page</source>
+        <translation>新增頁面</translation>
+    </message>
+    <message>
+        <source>Delete Page</source>
+        <translation>刪除頁面</translation>
+    </message>
+</context>
+<context>
+    <name>ButtonTips</name>
+    <message>
+        <source>Zoom out: show more of the photo</source>
+        <translation>縮小：顯示相片的更多部分</translation>
+    </message>
+    <message>
+        <source>Zoom in: show less of the photo, larger</source>
+        <translation>放大：顯示相片的較少部分，顯示得更大</translation>
+    </message>
+    <message>
+        <source>Zoom; drag the photo to choose the part the box shows</source>
+        <translation>縮放；拖曳相片可選擇框中顯示的部分</translation>
+    </message>
+    <message>
+        <source>Turn the photo a quarter to the left</source>
+        <translation>將相片向左旋轉 90 度</translation>
+    </message>
+    <message>
+        <source>Turn the photo a quarter to the right</source>
+        <translation>將相片向右旋轉 90 度</translation>
+    </message>
+    <message>
+        <source>Done: close the photo editor</source>
+        <translation>完成：關閉相片編輯器</translation>
+    </message>
+    <message>
+        <source>Font of the selected text</source>
+        <translation>所選文字的字型</translation>
+    </message>
+    <message>
+        <source>Size of the selected text, in points</source>
+        <translation>所選文字的大小（點）</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>粗體</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>斜體</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>底線</translation>
+    </message>
+    <message>
+        <source>Align the paragraph left</source>
+        <translation>段落靠左對齊</translation>
+    </message>
+    <message>
+        <source>Centre the paragraph</source>
+        <translation>段落置中</translation>
+    </message>
+    <message>
+        <source>Align the paragraph right</source>
+        <translation>段落靠右對齊</translation>
+    </message>
+    <message>
+        <source>Colour of the selected text</source>
+        <translation>所選文字的色彩</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineText</name>
+    <message>
+        <source>Lumbra is already running; its window was brought to the front.</source>
+        <translation>Lumbra 已在執行，已將其視窗帶到最前面。</translation>
+    </message>
+    <message>
+        <source>Lumbra is already running for this user. Use its window, or close it before starting Lumbra again.</source>
+        <translation>此使用者的 Lumbra 已在執行。請使用已開啟的視窗，或先將它關閉再重新啟動 Lumbra。</translation>
+    </message>
+    <message>
+        <source>cannot write to %1</source>
+        <translation>無法寫入 %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pages written to %3</source>
+        <translation>已將 %1 頁（共 %2 頁）寫入 %3</translation>
+    </message>
+    <message>
+        <source>%1 needs a folder</source>
+        <translation>%1 需要一個資料夾</translation>
+    </message>
+    <message>
+        <source>only one command at a time</source>
+        <translation>一次只能執行一個指令</translation>
+    </message>
+    <message>
+        <source>unknown option "%1"</source>
+        <translation>不明的選項「%1」</translation>
+    </message>
+    <message>
+        <source>no command</source>
+        <translation>未指定指令</translation>
+    </message>
+    <message>
+        <source>%1 needs a book and at least one file</source>
+        <translation>%1 需要一本相簿和至少一個檔案</translation>
+    </message>
+    <message>
+        <source>%1 needs a book and a folder</source>
+        <translation>%1 需要一本相簿和一個資料夾</translation>
+    </message>
+    <message>
+        <source>"%1" cannot be a book name</source>
+        <translation>「%1」不能用作相簿名稱</translation>
+    </message>
+    <message>
+        <source>the book "%1" is open in the running Lumbra window; open another book there or close the window first</source>
+        <translation>相簿「%1」已在執行中的 Lumbra 視窗中開啟；請在該視窗中開啟另一本相簿，或先關閉該視窗</translation>
+    </message>
+    <message>
+        <source>there is no book "%1" in %2</source>
+        <translation>%2 中沒有相簿「%1」</translation>
+    </message>
+    <message>
+        <source>unknown argument "%1"</source>
+        <translation>不明的引數「%1」</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 需要一個值</translation>
+    </message>
+    <message>
+        <source>%1 goes with %2</source>
+        <translation>%1 必須與 %2 一起使用</translation>
+    </message>
+    <message>
+        <source>usage: lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER [--start N]   (N: 0-based page index to resume from)</source>
+        <translation>用法：lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER [--start N]   （N：從第幾頁繼續，頁碼從 0 起算）</translation>
+    </message>
+    <message>
+        <source>%1 needs a page index of 0 or more</source>
+        <translation>%1 需要一個不小於 0 的頁碼</translation>
+    </message>
+    <message>
+        <source>%1 needs a book, an order id and a cover</source>
+        <translation>%1 需要一本相簿、一個訂單編號和一個封面</translation>
+    </message>
+    <message>
+        <source>page %1 of %2 sent</source>
+        <translation>第 %1 頁（共 %2 頁）已傳送</translation>
+    </message>
+    <message>
+        <source>lumbra: page %1 refused: %2%3</source>
+        <translation>lumbra：第 %1 頁遭拒：%2%3</translation>
+    </message>
+    <message>
+        <source> (sending it again)</source>
+        <translation>（正在重新傳送）</translation>
+    </message>
+    <message>
+        <source>order %1 %2</source>
+        <translation>訂單 %1 %2</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>已完成</translation>
+    </message>
+    <message>
+        <source>order %1 not confirmed</source>
+        <translation>訂單 %1 未確認</translation>
+    </message>
+    <message>
+        <source>lumbra: every page was sent, but %1; resume with %2 %3</source>
+        <translation>lumbra：所有頁面皆已傳送，但%1；請以 %2 %3 繼續</translation>
+    </message>
+    <message>
+        <source>upload cancelled</source>
+        <translation>上傳已取消</translation>
+    </message>
+    <message>
+        <source>page %1 of %2 failed</source>
+        <translation>第 %1 頁（共 %2 頁）失敗</translation>
+    </message>
+    <message>
+        <source>lumbra: page %1 failed%2; resume with %3 %4</source>
+        <translation>lumbra：第 %1 頁失敗%2；請以 %3 %4 繼續</translation>
+    </message>
+    <message>
+        <source>the book has only %1 pages</source>
+        <translation>此相簿只有 %1 頁</translation>
+    </message>
+    <message>
+        <source>usage: lumbra [--screenshot FILE [--scene NAME]]
+       lumbra [--books-folder DIR] --import BOOK FILE...
+       lumbra [--books-folder DIR] --preview BOOK FOLDER
+       lumbra [--books-folder DIR] --print BOOK FOLDER
+       lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER [--start N]
+       lumbra --help | --version
+
+Without a command lumbra opens its window; the commands run without one.
+  --import BOOK FILE...  import photos into BOOK (made when missing), one status line per file
+  --preview BOOK FOLDER  write the preview pages as FOLDER/BOOK/PG1.jpg ... (600 x 452)
+  --print BOOK FOLDER    write every page at print size as FOLDER/1.jpg, 2.jpg ...
+  --upload BOOK ORDER_ID COVER  send BOOK's print pages to the order service, one line per page
+  --start N              with --upload: resume from the 0-based page index N
+  --books-folder DIR     with a command: the books in DIR, not the user's books folder
+  --screenshot FILE      open the window, write a screenshot of the screen to FILE, quit
+  --scene NAME           with --screenshot: show the scene NAME first (see below)
+  -h, --help             print this help and exit
+  -v, --version          print the version and exit
+  -platform NAME ...     Qt's own options (-style NAME, -session ID, ...), passed to Qt
+
+Scenes: column, photo-editor, text-editor, album, backgrounds, column-album,
+        column-backgrounds, background-download, order-verify, order-cover,
+        order-upload, order-payment, order-status, update-notice, message-box,
+        file-dialog.
+
+Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such book,
+            4 output folder not writable, 5 some files or pages failed,
+            6 the book is open in the running window.
+</source>
+        <translation>用法：lumbra [--screenshot FILE [--scene NAME]]
+      lumbra [--books-folder DIR] --import BOOK FILE...
+      lumbra [--books-folder DIR] --preview BOOK FOLDER
+      lumbra [--books-folder DIR] --print BOOK FOLDER
+      lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER [--start N]
+      lumbra --help | --version
+
+不加指令時，lumbra 會開啟視窗；以下指令不開啟視窗執行。
+  --import BOOK FILE...  將相片匯入相簿 BOOK（不存在時新增），每個檔案輸出一行狀態
+  --preview BOOK FOLDER  將預覽頁面寫成 FOLDER/BOOK/PG1.jpg ...（600 x 452）
+  --print BOOK FOLDER    將每一頁依列印尺寸寫成 FOLDER/1.jpg、2.jpg ...
+  --upload BOOK ORDER_ID COVER  將相簿 BOOK 的列印頁面傳送到訂購服務，每頁輸出一行
+  --start N              與 --upload 一起使用：從頁碼 N（從 0 起算）繼續
+  --books-folder DIR     與指令一起使用：使用 DIR 中的相簿，而非使用者的相簿資料夾
+  --screenshot FILE      開啟視窗，將螢幕擷圖寫入 FILE，然後結束
+  --scene NAME           與 --screenshot 一起使用：先顯示場景 NAME（見下文）
+  -h, --help             顯示此說明並結束
+  -v, --version          顯示版本並結束
+  -platform NAME ...     Qt 本身的選項（-style NAME、-session ID 等），交由 Qt 處理
+
+場景：column、photo-editor、text-editor、album、backgrounds、column-album、
+      column-backgrounds、background-download、order-verify、order-cover、
+      order-upload、order-payment、order-status、update-notice、message-box、
+      file-dialog。
+
+結束代碼：0 完成，1 啟動失敗，2 引數或相簿名稱錯誤，3 沒有該相簿，
+          4 輸出資料夾無法寫入，5 部分檔案或頁面失敗，
+          6 該相簿已在執行中的視窗中開啟。
+</translation>
+    </message>
+</context>
+<context>
+    <name>ControlPhotoControl</name>
+    <message>
+        <source>Remove photo from the book</source>
+        <translation>從相簿中移除相片</translation>
+    </message>
+</context>
+<context>
+    <name>EditorToolbar</name>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
+    <name>ImageControl</name>
+    <message>
+        <source>Edit Photo</source>
+        <translation>編輯相片</translation>
+    </message>
+</context>
+<context>
+    <name>ImportTally</name>
+    <message>
+        <source>%1 added, %2 not added</source>
+        <translation>已加入 %1 張，未加入 %2 張</translation>
+    </message>
+    <message>
+        <source>, %1 already in the book</source>
+        <translation>，%1 張已在相簿中</translation>
+    </message>
+</context>
+<context>
+    <name>IntroductionPanel</name>
+    <message>
+        <source>&lt;b&gt;Your first book in four steps&lt;/b&gt;&lt;ol&gt;&lt;li&gt;Import your photos: &lt;b&gt;Ctrl+O&lt;/b&gt;, or drop photos or a folder on the photos pane.&lt;/li&gt;&lt;li&gt;Pick a layout for a page: drag a template onto it.&lt;/li&gt;&lt;li&gt;Drag photos into the boxes; double-click a photo to zoom, move or turn it, a text box to type.&lt;/li&gt;&lt;li&gt;Look at the result with %1, then order it with %2.&lt;/li&gt;&lt;/ol&gt;Every change is saved at once; &lt;b&gt;Ctrl+Z&lt;/b&gt; takes the last one back.</source>
+        <translation>&lt;b&gt;四個步驟做好第一本相簿&lt;/b&gt;&lt;ol&gt;&lt;li&gt;匯入相片：按 &lt;b&gt;Ctrl+O&lt;/b&gt;，或將相片或資料夾拖放到相片窗格上。&lt;/li&gt;&lt;li&gt;為頁面選擇版面：將版面拖曳到頁面上。&lt;/li&gt;&lt;li&gt;將相片拖進相片框；按兩下相片可縮放、移動或旋轉，按兩下文字方塊可輸入文字。&lt;/li&gt;&lt;li&gt;選擇%1檢視成果，然後選擇%2訂購。&lt;/li&gt;&lt;/ol&gt;每一項變更都會立即儲存；按 &lt;b&gt;Ctrl+Z&lt;/b&gt; 可復原上一步。</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Which layouts to list: by the number of photos</source>
+        <translation>依相片數量篩選要列出的版面</translation>
+    </message>
+    <message>
+        <source>1 page</source>
+        <translation>1 頁</translation>
+    </message>
+    <message>
+        <source>%1 pages</source>
+        <translation>%1 頁</translation>
+    </message>
+    <message>
+        <source>The preview is ready: %1 in</source>
+        <translation>預覽已完成：%1，位於</translation>
+    </message>
+    <message>
+        <source>%1 could not be written:</source>
+        <translation>%1無法寫入：</translation>
+    </message>
+    <message>
+        <source>Open the folder?</source>
+        <translation>是否要開啟該資料夾？</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>預覽</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened on this desktop. The preview pages are in:</source>
+        <translation>無法在此桌面上開啟資料夾。預覽頁面位於：</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <comment>a book name in quotes</comment>
+        <translation>「%1」</translation>
+    </message>
+    <message>
+        <source>Add Page</source>
+        <translation>新增頁面</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. Open this address in a browser by hand:</source>
+        <translation>無法啟動網頁瀏覽器。請自行在瀏覽器中開啟以下網址：</translation>
+    </message>
+    <message>
+        <source>edit.html</source>
+        <comment>file name of the user guide in this language</comment>
+        <translation>edit_zh_TW.html</translation>
+    </message>
+    <message>
+        <source>question.html</source>
+        <comment>file name of the questions page in this language</comment>
+        <translation>question_zh_TW.html</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編輯(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>復原「%1」</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>取消復原「%1」</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>取消復原</translation>
+    </message>
+</context>
+<context>
+    <name>MarkerTips</name>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 × %2 公釐</translation>
+    </message>
+    <message>
+        <source>This photo has %1 pixels</source>
+        <translation>這張相片有 %1 像素</translation>
+    </message>
+    <message>
+        <source>; the box shows %1 of them</source>
+        <translation>，相片框顯示其中的 %1</translation>
+    </message>
+    <message>
+        <source>For a sharp print this box (%1) needs at least %2; it is printed at %3.</source>
+        <translation>要清晰列印，這個相片框（%1）至少需要 %2；實際列印為 %3。</translation>
+    </message>
+    <message>
+        <source>Zoom out, use a larger photo or a smaller box.</source>
+        <translation>請縮小相片、改用較大的相片或較小的相片框。</translation>
+    </message>
+    <message>
+        <source>Use a larger photo or a smaller box.</source>
+        <translation>請改用較大的相片或較小的相片框。</translation>
+    </message>
+    <message>
+        <source>1 line is cut</source>
+        <translation>有 1 行被截斷</translation>
+    </message>
+    <message>
+        <source>%1 lines are cut</source>
+        <translation>有 %1 行被截斷</translation>
+    </message>
+    <message>
+        <source>The text does not fit its box: %1. Shorten it, use a smaller size or a larger box.</source>
+        <translation>文字超出了文字方塊：%1。請縮短文字、縮小字型大小或改用較大的文字方塊。</translation>
+    </message>
+</context>
+<context>
+    <name>OrderWizard</name>
+    <message>
+        <source>The order %1 could not be cancelled at the service: %2. It may still be open there; ask the service to cancel it.</source>
+        <translation>無法在服務端取消訂單 %1：%2。該訂單可能仍未關閉，請聯絡服務方取消。</translation>
+    </message>
+</context>
+<context>
+    <name>PageControl</name>
+    <message>
+        <source>Change Template</source>
+        <translation>更換版面</translation>
+    </message>
+    <message>
+        <source>Set Background</source>
+        <translation>設定背景</translation>
+    </message>
+    <message>
+        <source>Place Photo</source>
+        <translation>放入相片</translation>
+    </message>
+    <message>
+        <source>Remove Photo</source>
+        <translation>移除相片</translation>
+    </message>
+</context>
+<context>
+    <name>PageExport</name>
+    <message>
+        <source>Page %1: %2</source>
+        <translation>第 %1 頁：%2</translation>
+    </message>
+    <message>
+        <source>Page %1: photo %2 could not be read</source>
+        <translation>第 %1 頁：無法讀取相片 %2</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoControl</name>
+    <message>
+        <source>%1 x %2 pixels. Drag it onto a photo box of a page.</source>
+        <translation>%1 × %2 像素。拖曳到頁面的相片框中即可使用。</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoRefusal</name>
+    <message>
+        <source>Cannot be read (missing, a folder, or no permission)</source>
+        <translation>無法讀取（檔案不存在、是資料夾或沒有權限）</translation>
+    </message>
+    <message>
+        <source> (not a JPEG file)</source>
+        <translation>（不是 JPEG 檔案）</translation>
+    </message>
+    <message>
+        <source> (a %1 picture, not a JPEG)</source>
+        <translation>（是 %1 圖片，不是 JPEG）</translation>
+    </message>
+    <message>
+        <source>Too large: %1 (the limit is %2 pixels a side, %3 megapixels, %4 MB)</source>
+        <translation>過大：%1（上限為每邊 %L2 像素、%L3 百萬像素、%L4 MB）</translation>
+    </message>
+    <message>
+        <source>Too small to print: %1</source>
+        <translation>過小，無法列印：%1</translation>
+    </message>
+    <message>
+        <source>Damaged or cut-off JPEG</source>
+        <translation>JPEG 檔案已損壞或不完整</translation>
+    </message>
+</context>
+<context>
+    <name>PhotosControl</name>
+    <message>
+        <source>Import photos (Ctrl+O) or drop them here</source>
+        <translation>匯入相片（Ctrl+O），或將相片拖放到這裡</translation>
+    </message>
+    <message>
+        <source>Import Photos</source>
+        <translation>匯入相片</translation>
+    </message>
+    <message>
+        <source>Delete Photo</source>
+        <translation>刪除相片</translation>
+    </message>
+    <message>
+        <source>Remove Photo</source>
+        <translation>移除相片</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>資料夾</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>磁碟機</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+</context>
+<context>
+    <name>RenameBookForm</name>
+    <message>
+        <source>The book could not be renamed to "%1": the folder could not be renamed (is a file of the book open in another program?).</source>
+        <translation>無法將相簿重新命名為「%1」：資料夾無法重新命名（相簿中的檔案是否正由其他程式使用？）。</translation>
+    </message>
+</context>
+<context>
+    <name>SidePane</name>
+    <message>
+        <source>Choose more backgrounds and download them</source>
+        <translation>挑選並下載更多背景</translation>
+    </message>
+</context>
+<context>
+    <name>TemplatesControlMath</name>
+    <message>
+        <source>1 photo</source>
+        <translation>1 張相片</translation>
+    </message>
+    <message>
+        <source>%1 photos</source>
+        <translation>%1 張相片</translation>
+    </message>
+    <message>
+        <source>1 text box</source>
+        <translation>1 個文字方塊</translation>
+    </message>
+    <message>
+        <source>%1 text boxes</source>
+        <translation>%1 個文字方塊</translation>
+    </message>
+    <message>
+        <source>Layout with %1 and %2. Drag it onto a page to use it.</source>
+        <translation>含%1和%2的版面。拖曳到頁面上即可套用。</translation>
+    </message>
+</context>
+<context>
+    <name>TextControl</name>
+    <message>
+        <source>Edit Text</source>
+        <translation>編輯文字</translation>
+    </message>
+</context>
+</TS>
