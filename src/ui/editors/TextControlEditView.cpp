@@ -141,10 +141,14 @@ QPointF TextControlEditView::IntoText(QPointF viewportPosition) const {
     return QPointF(mapFromScene(scene));
 }
 
+// The scene finds the items under the mouse by the global position, so that
+// moves with the local one: a press below a short text still lands in it
+// (and gives it the keyboard).
 void TextControlEditView::ForwardIntoText(QMouseEvent* event) {
-    QMouseEvent inText(event->type(), IntoText(event->position()), event->globalPosition(),
-                       event->button(), event->buttons(), event->modifiers(),
-                       event->pointingDevice());
+    const QPointF inside = IntoText(event->position());
+    QMouseEvent inText(event->type(), inside,
+                       event->globalPosition() + (inside - event->position()), event->button(),
+                       event->buttons(), event->modifiers(), event->pointingDevice());
     if (event->type() == QEvent::MouseButtonDblClick)
         QGraphicsView::mouseDoubleClickEvent(&inText);
     else
