@@ -15,13 +15,16 @@
 #include "ui/panes/PhotoControl.h"
 #include "ui/panes/PhotoTileLayout.h"
 
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QDragEnterEvent>
 #include <QFileInfo>
+#include <QHash>
 #include <QLabel>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QUrl>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace {
@@ -285,6 +288,13 @@ void PhotosControl::ScrollToEnd() {
 }
 
 void PhotosControl::resizeEvent(QResizeEvent*) { Relayout(); }
+
+void PhotosControl::wheelEvent(QWheelEvent* event) {
+    QScrollBar* bar = ScrollBar();
+    if (bar->isHidden())
+        return QWidget::wheelEvent(event);
+    QCoreApplication::sendEvent(bar, event);
+}
 
 // ---- drops
 

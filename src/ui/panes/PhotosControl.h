@@ -67,6 +67,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The wheel anywhere over the pane moves its scroll bar, one tile a notch.
+    void wheelEvent(QWheelEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;

@@ -25,6 +25,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -268,6 +269,37 @@ TEST_F(PhotosControlTest, ColumnLayoutStacksTilesAndScrollsVertically) {
     bar->setValue(1);
     EXPECT_EQ(Pane().Tiles()[1]->geometry(), QRect(20, 10, 120, 120));
     EXPECT_EQ(Pane().Tiles()[1]->GetPhotoMgr()->geometry().topLeft(), QPoint(5, 10));
+}
+
+// The wheel over a tile (the pane's child) moves the view's bar, one tile a
+// notch, in both views.
+TEST_F(PhotosControlTest, TheWheelOverATileScrollsTheStripAndTheColumn) {
+    QStringList files;
+    for (int i = 0; i < 6; ++i)
+        files << MakeJpeg(QStringLiteral("p%1.jpg").arg(i), 64, 48);
+    ASSERT_TRUE(Import(files));
+    const auto turn = [this](int angle) {
+        PhotoControl* tile = *std::find_if(Pane().Tiles().begin(), Pane().Tiles().end(),
+                                           [](PhotoControl* t) { return t->isVisible(); });
+        const QPointF at(60, 60);
+        QWheelEvent wheel(at, tile->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(tile, &wheel);
+        return Pane().ScrollBar()->value();
+    };
+    for (const PaneView view : {PaneView::Strip, PaneView::Column}) {
+        top->SetView(view);
+        top->resize(view == PaneView::Column ? QSize(163, 350) : QSize(449, 161));
+        top->Relayout();
+        QScrollBar* bar = Pane().ScrollBar();
+        ASSERT_FALSE(bar->isHidden());
+        bar->setValue(0);
+        EXPECT_EQ(turn(-120), 1) << int(view);
+        EXPECT_EQ(turn(-120), 2) << int(view);
+        EXPECT_EQ(turn(120), 1) << int(view);
+        const QPoint first = view == PaneView::Strip ? QPoint(10, 20) : QPoint(20, 10);
+        EXPECT_EQ(Pane().Tiles()[1]->geometry().topLeft(), first) << int(view);
+    }
 }
 
 TEST_F(PhotosControlTest, ThePaneTakesFileListsDraggedOverItAndNothingElse) {
