@@ -364,3 +364,26 @@ TEST_F(PhotosControlTest, APhotoDraggedBackFromAPageGetsItsTileAgainAsOneUndoSte
     EXPECT_EQ(TileKeys(), QStringList({KeyOf(files[1])}));
     ASSERT_NE(book->GetPage(2)->Photo(0), nullptr);
 }
+
+// The × asks nothing: undo brings the photo, files and all, back to its place
+// in the pane and in the book, and redo takes it away again.
+TEST_F(PhotosControlTest, UndoingTheDeleteButtonPutsThePhotoBackInItsPlace) {
+    const QStringList files = {MakeJpeg("a.jpg"), MakeJpeg("b.jpg"), MakeJpeg("c.jpg")};
+    ASSERT_TRUE(Import(files));
+    BookHistory history(*manager);
+    const QStringList keys = TileKeys();
+    const QByteArray before = StateFile();
+    Pane().Tiles()[1]->GetPhotoMgr()->findChild<QToolButton*>("mDeletePhotoButton")->click();
+    Settle();
+    ASSERT_EQ(TileKeys(), QStringList({keys[0], keys[2]}));
+    EXPECT_EQ(history.Stack().undoText(), "Delete Photo");
+
+    history.Stack().undo();
+    EXPECT_EQ(TileKeys(), keys);
+    EXPECT_EQ(StateFile(), before); // the book's photo order too
+    EXPECT_EQ(JpegsWithKey(keys[1]), 4);
+    ASSERT_TRUE(WaitForThumbnail(*Pane().Tiles()[1]));
+    EXPECT_FALSE(Pane().Tiles()[1]->Thumbnail().isNull());
+    history.Stack().redo();
+    EXPECT_EQ(TileKeys(), QStringList({keys[0], keys[2]}));
+}
