@@ -5,9 +5,8 @@
 
 // Addresses of the order service and of the background site.
 //
-// Both bases are settings of the deployment: the build's values
-// (BuildConfig), overridden at run time by LUMBRA_SERVICE_URL and
-// LUMBRA_BACKGROUND_URL. Every base ends with "/".
+// Both bases are the addresses in use now (AddressSettings.h: the
+// environment, the user's settings, the build). Every base ends with "/".
 QString ServiceBaseUrl();
 QString BackgroundSiteUrl();
 
