@@ -87,6 +87,8 @@ QUrl ServiceAddress::Status(const QString& orderIds) const {
     return At(QStringLiteral("status.php?ids=") + orderIds);
 }
 
+QUrl ServiceAddress::Resume() const { return At(QStringLiteral("resume.php")); }
+
 QUrl ServiceAddress::CheckUpdate(int versionNumber) const {
     return At(QStringLiteral("checkUpdate.php?version=") + QString::number(versionNumber));
 }

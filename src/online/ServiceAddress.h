@@ -38,6 +38,9 @@ public:
     QUrl Thumbnail(const QString& orderId, int pageNumber) const;
     QUrl Purchase(const QString& orderId, int pageCount, int viewWidth, int viewHeight) const;
     QUrl Status(const QString& orderIds) const;
+    // Where the status page's link to continue an unfinished upload leads
+    // (without its query "id=ID&page=N").
+    QUrl Resume() const;
     QUrl CheckUpdate(int versionNumber) const;
 
 private:
