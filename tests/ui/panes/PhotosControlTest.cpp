@@ -10,6 +10,7 @@
 #include "ui/panes/ControlPhotoControl.h"
 #include "ui/panes/ImportStatusForm.h"
 #include "ui/panes/PhotoControl.h"
+#include "ui/panes/PhotoTileLayout.h"
 #include "ui/panes/PhotosControl.h"
 #include "ui/panes/SidePane.h"
 
@@ -386,4 +387,22 @@ TEST_F(PhotosControlTest, UndoingTheDeleteButtonPutsThePhotoBackInItsPlace) {
     EXPECT_FALSE(Pane().Tiles()[1]->Thumbnail().isNull());
     history.Stack().redo();
     EXPECT_EQ(TileKeys(), QStringList({keys[0], keys[2]}));
+}
+
+// On a dense screen a tile draws a picture with as many pixels as it covers,
+// made from the medium file; at 1x the small file as it is.
+TEST_F(PhotosControlTest, TilesPickTheirThumbnailByThePixelDensity) {
+    EXPECT_EQ(PhotoTileThumbFor(1.0), PhotoTileThumb{});
+    EXPECT_EQ(PhotoTileThumbFor(1.25), (PhotoTileThumb{ThumbType::Medium, QSize(150, 150)}));
+    ASSERT_TRUE(Import({MakeJpeg("wide.jpg", 1600, 1200)}));
+    for (const auto& [ratio, pixels] : {std::pair{1.0, QSize(120, 90)}, {2.0, QSize(240, 180)}}) {
+        PhotoControl tile(nullptr);
+        tile.resize(120, 120);
+        tile.SetPhoto(Pane().Tiles().front()->GetPhoto(), "single");
+        tile.LoadThumbnailFor(ratio);
+        QSignalSpy loaded(&tile, &PhotoControl::ThumbnailLoaded);
+        ASSERT_TRUE(loaded.wait(10000));
+        EXPECT_EQ(tile.Thumbnail().size(), pixels) << ratio;
+        EXPECT_EQ(tile.Thumbnail().deviceIndependentSize(), QSizeF(120, 90)) << ratio;
+    }
 }
