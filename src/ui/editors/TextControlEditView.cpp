@@ -133,12 +133,15 @@ void TextControlEditView::SetTextCursor(const QTextCursor& cursor) {
 
 QPointF TextControlEditView::IntoText(QPointF viewportPosition) const {
     const QRectF text = mItem->sceneBoundingRect();
-    QPointF scene = mapToScene(viewportPosition.toPoint());
-    if (text.isEmpty() || text.contains(scene))
+    if (text.isEmpty() || text.contains(mapToScene(viewportPosition.toPoint())))
         return viewportPosition;
-    scene.setX(std::clamp(scene.x(), text.left(), text.right() - 1));
-    scene.setY(std::clamp(scene.y(), text.top(), text.bottom() - 1));
-    return QPointF(mapFromScene(scene));
+    // The text's pixels in the view less the edge ones: each maps back into
+    // the text, whatever the scale rounds.
+    const QRect pixels = mapFromScene(text).boundingRect();
+    return QPointF(std::clamp(int(viewportPosition.x()), pixels.left(),
+                              std::max(pixels.left(), pixels.right() - 1)),
+                   std::clamp(int(viewportPosition.y()), pixels.top(),
+                              std::max(pixels.top(), pixels.bottom() - 1)));
 }
 
 // The scene finds the items under the mouse by the global position, so that

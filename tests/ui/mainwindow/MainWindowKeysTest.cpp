@@ -159,10 +159,11 @@ TEST_F(MainWindowKeysTest, TypingGoesIntoACaptionRightAfterItsDoubleClick) {
     QTest::mouseClick(page, Qt::LeftButton, {}, box);
     ASSERT_TRUE(Text().IsInitialized());
     QWidget* text = Text().RichTextBox()->viewport();
-    const QPoint onText = text->mapFrom(page, box);
+    const QPoint onText = text->mapFromGlobal(page->mapToGlobal(box));
     ASSERT_TRUE(text->rect().contains(onText));
     QTest::mouseDClick(text, Qt::LeftButton, {}, onText);
     QTest::keyClicks(QApplication::focusWidget(), "Hello");
+    QTest::qWait(QApplication::doubleClickInterval() + 50); // no third click of the double one
     QTest::mouseClick(text, Qt::LeftButton, {}, onText);
     QTest::keyClicks(QApplication::focusWidget(), " there");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
