@@ -280,12 +280,16 @@ TEST_F(PhotosControlTest, TheWheelOverATileScrollsTheStripAndTheColumn) {
         files << MakeJpeg(QStringLiteral("p%1.jpg").arg(i), 64, 48);
     ASSERT_TRUE(Import(files));
     const auto turn = [this](int angle) {
-        PhotoControl* tile = *std::find_if(Pane().Tiles().begin(), Pane().Tiles().end(),
-                                           [](PhotoControl* t) { return t->isVisible(); });
+        const auto shown = std::find_if(Pane().Tiles().begin(), Pane().Tiles().end(),
+                                        [](PhotoControl* t) { return !t->isHidden(); });
+        if (shown == Pane().Tiles().end())
+            return -1;
+        PhotoControl* tile = *shown;
         const QPointF at(60, 60);
         QWheelEvent wheel(at, tile->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(tile, &wheel);
+        QSpontaneKeyEvent::setSpontaneous(&wheel); // as the window system sends it: it propagates
+        qApp->notify(tile, &wheel);
         return Pane().ScrollBar()->value();
     };
     for (const PaneView view : {PaneView::Strip, PaneView::Column}) {
