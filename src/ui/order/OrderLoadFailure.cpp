@@ -39,13 +39,25 @@ OrderLoadFailure::OrderLoadFailure(QWidget* parent)
     hide();
 }
 
+namespace {
+
+// The engine's "net::ERR_CONNECTION_REFUSED" as "connection refused".
+QString ReasonInWords(const QString& reason) {
+    const QLatin1String prefix("net::ERR_");
+    if (!reason.startsWith(prefix))
+        return reason;
+    return reason.mid(prefix.size()).toLower().replace(QLatin1Char('_'), QLatin1Char(' '));
+}
+
+} // namespace
+
 void OrderLoadFailure::Show(const QUrl& address, const QString& reason) {
     mAddress = address;
     const QString shown = address.toDisplayString(QUrl::RemoveUserInfo);
     mText->setText(tr("The page %1 could not be loaded: %2.\n\nCheck the connection to the "
                       "internet, then press Retry. If the print service has moved, set its "
                       "new address in the Preferences.")
-                       .arg(shown, reason.isEmpty() ? tr("no answer") : reason));
+                       .arg(shown, reason.isEmpty() ? tr("no answer") : ReasonInWords(reason)));
     show();
     raise();
 }

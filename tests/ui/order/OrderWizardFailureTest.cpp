@@ -3,6 +3,7 @@
 #include "ui/order/OrderLoadFailure.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTest>
@@ -46,7 +47,7 @@ TEST_F(OrderWizardFailureTest, APageThatDoesNotLoadSaysWhyAndOffersRetry) {
     EXPECT_TRUE(failure->PreferencesButton()->isVisible());
     EXPECT_EQ(failure->geometry(), wizard->Browser()->parentWidget()->geometry());
     EXPECT_FALSE(wizard->NextStepButton()->isEnabled());
-    EXPECT_EQ(wizard->CodeLabel()->buddy(), wizard->VerifyInput());
+    EXPECT_EQ(wizard->CodeLabel()->buddy(), static_cast<QWidget*>(wizard->VerifyInput()));
 
     base = Base();
     QTest::mouseClick(failure->RetryButton(), Qt::LeftButton);
