@@ -60,7 +60,7 @@ PreferencesDialog::Field PreferencesDialog::MakeField(SiteAddress site) {
     field.input->setPlaceholderText(BuiltInAddress(site));
     field.input->setClearButtonEnabled(true);
     field.problem = new QLabel;
-    field.problem->setWordWrap(true);
+    field.problem->setWordWrap(false); // one short line
     field.problem->setStyleSheet(QStringLiteral("color: #b00020"));
     if (!AddressFromEnvironment(site).isEmpty()) {
         field.input->setReadOnly(true);
