@@ -32,8 +32,7 @@ QString DropStepName(const DropPayload& payload, const Book& book, const Page& p
     if (payload.files.isEmpty() && payload.text.startsWith(QLatin1String("bg:")))
         return PageControl::tr("Set Background");
     const int box = page.FindPhotoBoxIndex(x, y);
-    if (payload.files.isEmpty() && box >= 0 && page.Photo(box) &&
-        PlacedPhoto(book, payload.text))
+    if (payload.files.isEmpty() && box >= 0 && page.Photo(box) && PlacedPhoto(book, payload.text))
         return PageControl::tr("Swap Photos");
     return PageControl::tr("Place Photo");
 }
