@@ -64,6 +64,7 @@ PreferencesDialog::Field PreferencesDialog::MakeField(SiteAddress site) {
     field.problem->setStyleSheet(QStringLiteral("color: #b00020"));
     if (!AddressFromEnvironment(site).isEmpty()) {
         field.input->setReadOnly(true);
+        field.input->setClearButtonEnabled(false);
         field.input->setToolTip(tr("Set for this run by the environment variable %1.")
                                     .arg(site == SiteAddress::Service
                                              ? QStringLiteral("LUMBRA_SERVICE_URL")
