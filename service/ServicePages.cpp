@@ -7,7 +7,7 @@ QString Escaped(const QString& text) { return text.toHtmlEscaped(); }
 QByteArray Document(const QString& title, const QString& body, const QString& script = {}) {
     return QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>%1</title>"
                           "<style>body{font-family:sans-serif;margin:12px}"
-                          "td,th{padding:2px 8px;text-align:left}"
+                          "td,th{padding:2px 8px;text-align:left;vertical-align:top}"
                           ".cover{display:inline-block;margin:6px;cursor:pointer;border:3px solid "
                           "transparent}.cover.on{border-color:#c33}</style>"
                           "</head><body>\n%2\n%3</body></html>\n")
