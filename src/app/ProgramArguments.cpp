@@ -148,7 +148,7 @@ QString ProgramUsage() {
         "\n"
         "Scenes: column, photo-editor, text-editor, album, backgrounds, column-album,\n"
         "        column-backgrounds, background-download, order-verify, order-cover,\n"
-        "        order-upload, order-payment, order-status, update-notice.\n"
+        "        order-upload, order-payment, order-status, update-notice, preferences.\n"
         "\n"
         "Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such book,\n"
         "            4 output folder not writable, 5 some files or pages failed,\n"

@@ -3,6 +3,7 @@
 #include "ui/backgrounds/BackgroundDownloadDialog.h"
 #include "ui/bookview/BookView.h"
 #include "ui/bookview/PageControl.h"
+#include "ui/mainwindow/dialogs/PreferencesDialog.h"
 #include "ui/online/UpdateCheckFlow.h"
 #include "ui/order/OrderWizard.h"
 #include "ui/order/OrderWizardScene.h"
@@ -14,8 +15,10 @@
 // "order-status" and "update-notice" run those commands against the service;
 // "background-download" opens the download dialog with two backgrounds ticked;
 // "order-verify", "order-cover", "order-upload" and "order-payment" drive the
-// order wizard to that step.
+// order wizard to that step; "preferences" opens Edit > Preferences.
 void MainWindow::ShowScene(const QString& scene) {
+    if (scene == QLatin1String("preferences"))
+        return OpenPreferences(this);
     if (scene == QLatin1String("order-status"))
         return onBookOrderStatusTriggered();
     if (scene == QLatin1String("background-download") && mSidePane) {
