@@ -9,8 +9,30 @@
 include(GNUInstallDirs)
 
 set(LUMBRA_APP_ID org.lumbra.Lumbra CACHE STRING "Desktop id: names the desktop entry, metainfo and icon")
-set(LUMBRA_SCREENSHOT_URL "${LUMBRA_WEBSITE_URL}screenshots/main-window.png"
-    CACHE STRING "Screenshot shown by software centres")
+# The screenshot lives on the product site; without one the metainfo shows none.
+if(LUMBRA_WEBSITE_URL)
+    set(lumbra_default_screenshot "${LUMBRA_WEBSITE_URL}screenshots/main-window.png")
+endif()
+set(LUMBRA_SCREENSHOT_URL "${lumbra_default_screenshot}"
+    CACHE STRING "Screenshot shown by software centres (empty: none)")
+if(LUMBRA_SCREENSHOT_URL MATCHES "^(screenshots/|http://127\\.0\\.0\\.1)")
+    set(LUMBRA_SCREENSHOT_URL "${lumbra_default_screenshot}" CACHE STRING
+        "Screenshot shown by software centres (empty: none)" FORCE)
+endif()
+# The metainfo's optional parts, whole lines or nothing.
+set(LUMBRA_METAINFO_HOMEPAGE "")
+if(LUMBRA_WEBSITE_URL)
+    set(LUMBRA_METAINFO_HOMEPAGE "<url type=\"homepage\">${LUMBRA_WEBSITE_URL}</url>")
+endif()
+set(LUMBRA_METAINFO_SCREENSHOTS "")
+if(LUMBRA_SCREENSHOT_URL)
+    string(CONCAT LUMBRA_METAINFO_SCREENSHOTS
+           "<screenshots>\n    <screenshot type=\"default\">\n"
+           "      <caption>A page of a book with the photos of the book above it</caption>\n"
+           "      <caption xml:lang=\"zh_CN\">相册的一页，上方是这本相册的照片</caption>\n"
+           "      <caption xml:lang=\"zh_TW\">相簿的一頁，上方是這本相簿的相片</caption>\n"
+           "      <image>${LUMBRA_SCREENSHOT_URL}</image>\n    </screenshot>\n  </screenshots>")
+endif()
 set(LUMBRA_DATA_DESTINATION ${CMAKE_INSTALL_DATADIR}/lumbra)
 if(NOT CMAKE_INSTALL_BINDIR STREQUAL "bin" OR NOT CMAKE_INSTALL_DATADIR STREQUAL "share")
     message(WARNING "The program looks for its data in ../share/lumbra beside its binary; "

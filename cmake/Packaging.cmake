@@ -24,7 +24,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${LUMBRA_WEBSITE_URL})
+if(LUMBRA_WEBSITE_URL) # no product site: no homepage field
+    set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${LUMBRA_WEBSITE_URL})
+endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Debian 12 names. The SVG plugins (icon engine, image format) are in
 # libqt6svg6; the X11 and offscreen platform plugins in libqt6gui6; Qt's own

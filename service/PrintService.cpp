@@ -158,7 +158,9 @@ void PrintService::Serve(const QString& file, const QHttpServerRequest& request,
     if (file == QLatin1String("status.php")) {
         QList<OrderStore::Order> known;
         QStringList unknown;
-        for (const QString& each : Query(request, "ids").split(u',', Qt::SkipEmptyParts)) {
+        QStringList ids = Query(request, "ids").split(u',', Qt::SkipEmptyParts);
+        ids.removeDuplicates();
+        for (const QString& each : ids) {
             if (mStore.Exists(each))
                 known << mStore.Read(each);
             else
@@ -166,6 +168,8 @@ void PrintService::Serve(const QString& file, const QHttpServerRequest& request,
         }
         return responder.write(ServicePages::Status(known, unknown), kHtml);
     }
+    if (file == QLatin1String("resume.php"))
+        return responder.write(ServicePages::Resume(), kHtml);
     if (file == QLatin1String("orders.php")) {
         QList<OrderStore::Order> orders;
         for (const QString& each : mStore.Ids())

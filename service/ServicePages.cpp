@@ -7,7 +7,7 @@ QString Escaped(const QString& text) { return text.toHtmlEscaped(); }
 QByteArray Document(const QString& title, const QString& body, const QString& script = {}) {
     return QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>%1</title>"
                           "<style>body{font-family:sans-serif;margin:12px}"
-                          "td,th{padding:2px 8px;text-align:left}"
+                          "td,th{padding:2px 8px;text-align:left;vertical-align:top}"
                           ".cover{display:inline-block;margin:6px;cursor:pointer;border:3px solid "
                           "transparent}.cover.on{border-color:#c33}</style>"
                           "</head><body>\n%2\n%3</body></html>\n")
@@ -89,6 +89,24 @@ QByteArray Paid(const QString& id) {
                     QStringLiteral("<h2>Thank you</h2><p>Order %1 is paid.</p>").arg(Escaped(id)));
 }
 
+// The state of an order as its customer would put it; an unfinished upload
+// gets the link that continues it at the first page missing.
+QString CustomerState(const OrderStore::Order& order) {
+    if (order.state == QLatin1String("ended"))
+        return QStringLiteral("Complete: all %1 pages received, the book is being made")
+            .arg(order.pages);
+    if (order.state == QLatin1String("cancelled"))
+        return QStringLiteral("Cancelled");
+    int missing = 1;
+    while (order.received.contains(missing))
+        ++missing;
+    return QStringLiteral("Upload not finished: %1 pages received. <a href='resume.php?id=%2&amp;"
+                          "page=%3'>Continue the upload</a>")
+        .arg(order.received.size())
+        .arg(Escaped(order.id))
+        .arg(missing);
+}
+
 QByteArray Status(const QList<OrderStore::Order>& orders, const QStringList& unknown) {
     QString rows;
     for (const OrderStore::Order& order : orders) {
@@ -98,18 +116,23 @@ QByteArray Status(const QList<OrderStore::Order>& orders, const QStringList& unk
                                      "title='page %2'> ")
                           .arg(Escaped(order.id))
                           .arg(page);
-        rows += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>")
-                    .arg(Escaped(order.id), Escaped(order.state))
-                    .arg(order.received.size())
-                    .arg(thumbs);
+        rows += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+                    .arg(Escaped(order.id), CustomerState(order), thumbs);
     }
     for (const QString& id : unknown)
-        rows += QStringLiteral("<tr><td>%1</td><td>unknown</td><td></td><td></td></tr>")
+        rows += QStringLiteral("<tr><td>%1</td><td>Not known to this print service</td><td></td>"
+                               "</tr>")
                     .arg(Escaped(id));
     return Document(QStringLiteral("Order status"),
                     QStringLiteral("<h2>Your orders</h2><table><tr><th>Order</th><th>State</th>"
-                                   "<th>Pages received</th><th></th></tr>%1</table>")
+                                   "<th>Pages received</th></tr>%1</table>")
                         .arg(rows));
+}
+
+QByteArray Resume() {
+    return Document(QStringLiteral("Continue the upload"),
+                    QStringLiteral("<h2>Continue the upload</h2><p>Open the book in the "
+                                   "program and choose Order Status there to continue.</p>"));
 }
 
 QByteArray Orders(const QList<OrderStore::Order>& orders) {

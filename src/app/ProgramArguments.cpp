@@ -150,7 +150,7 @@ QString ProgramUsage() {
         "Scenes: column, photo-editor, text-editor, album, backgrounds, column-album,\n"
         "        column-backgrounds, background-download, order-verify, order-cover,\n"
         "        order-upload, order-payment, order-status, update-notice, message-box,\n"
-        "        file-dialog.\n"
+        "        file-dialog, preferences.\n"
         "\n"
         "Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such book,\n"
         "            4 output folder not writable, 5 some files or pages failed,\n"

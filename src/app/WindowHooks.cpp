@@ -1,6 +1,7 @@
 #include "app/WindowHooks.h"
 
 #include "app/StartUp.h"
+#include "model/BookManager.h"
 #include "model/Templates.h"
 #include "online/ServiceAddress.h"
 #include "render/PageExport.h"
@@ -14,15 +15,41 @@
 MainWindowHooks MakeWindowHooks(StartUp& startUp) {
     MainWindowHooks hooks;
 
+    // The order wizard: a new order, or the rest of an unfinished upload.
+    const OrderWizardCommands orders = MakeOrderWizardCommands(
+        startUp.MainWindow(),
+        [&startUp] {
+            const Templates& catalogue = *startUp.Catalogue();
+            OrderWizardContext context{
+                *startUp.Strings(),
+                PageRenderer::ForCatalogue(catalogue, startUp.Folders().GetBackgroundsFolder()),
+                PrintPageSize(catalogue),
+                ServiceAddress(),
+                {},
+                {}};
+            context.currentService = [] { return ServiceAddress(); };
+            return context;
+        },
+        [&startUp] { startUp.MainWindow()->SetBookOrderStatusMenu(); });
+    hooks.orderWizard = orders.open;
     // Order status and the update check; the silent check runs 5 s from now.
+    // Both ask the service at its address of the moment (Preferences).
     {
         MainWindow* window = startUp.MainWindow();
         const Constants& strings = *startUp.Strings();
-        const QString service = ServiceBaseUrl();
-        auto* updates = new UpdateCheckFlow(strings, window, UpdateCheckSettings{service});
+        auto* updates = new UpdateCheckFlow(strings, window, UpdateCheckSettings{});
         hooks.updateCheck = [updates] { updates->CheckInteractively(); };
-        hooks.orderStatus = [window, &strings, service](const QString& orderIds) {
-            OrderStatusWindowOf(window, strings, service).ShowOrderStatus(orderIds);
+        BookManager* books = startUp.Books();
+        hooks.orderStatus = [window, &strings, books, resume = orders.resume](const QString& ids) {
+            OrderStatusWindow& status = OrderStatusWindowOf(window, strings, ServiceBaseUrl());
+            QObject::disconnect(&status, &OrderStatusWindow::ResumeRequested, nullptr, nullptr);
+            QObject::connect(
+                &status, &OrderStatusWindow::ResumeRequested, window,
+                [books, resume](const QString& orderId, int startIndex) {
+                    resume(books->GetBook(), {orderId, startIndex});
+                },
+                Qt::QueuedConnection); // after the status window has closed
+            status.ShowOrderStatus(ids);
         };
     }
 
@@ -34,19 +61,5 @@ MainWindowHooks MakeWindowHooks(StartUp& startUp) {
                                       startUp.Folders().GetBgTempFolder(), BackgroundSiteUrl()});
     };
 
-    // The order wizard.
-    hooks.orderWizard = OrderWizardOpener(
-        startUp.MainWindow(),
-        [&startUp] {
-            const Templates& catalogue = *startUp.Catalogue();
-            return OrderWizardContext{
-                *startUp.Strings(),
-                PageRenderer::ForCatalogue(catalogue, startUp.Folders().GetBackgroundsFolder()),
-                PrintPageSize(catalogue),
-                ServiceAddress(),
-                {},
-                {}};
-        },
-        [&startUp] { startUp.MainWindow()->SetBookOrderStatusMenu(); });
     return hooks;
 }

@@ -64,6 +64,23 @@ void Book::SwapPages(int a, int b) {
     emit pageChanged(b);
 }
 
+void Book::MovePages(int first, int count, int before) {
+    if (count < 1 || first < 0 || first + count > PagesCount() || before < 0 ||
+        before > PagesCount())
+        throw LumbraError(QStringLiteral("No such pages to move"));
+    if (before >= first && before <= first + count)
+        return;
+    const auto at = [this](int index) { return mPages.begin() + index; };
+    const int low = std::min(first, before);
+    const int high = std::max(first + count, before); // one past the last page moved
+    if (before < first)
+        std::rotate(at(before), at(first), at(first + count));
+    else
+        std::rotate(at(first), at(first + count), at(before));
+    for (int i = low; i < high; ++i)
+        emit pageChanged(i);
+}
+
 void Book::RemovePhoto(const PhotoPtr& photo) {
     if (photo)
         mPhotos->Remove(photo);

@@ -78,6 +78,10 @@ public:
     // Throws LumbraError for an index outside the pages.
     void RemovePage(int index);
     void SwapPages(int a, int b);
+    // Moves pages [first, first + count) to stand before the page now at
+    // `before` (PagesCount(): to the end); nothing when that is where they
+    // are. Throws LumbraError for indices outside the pages.
+    void MovePages(int first, int count, int before);
     // Throws LumbraError for an index outside the pages.
     PagePtr GetPage(int index) const;
     int PagesCount() const { return int(mPages.size()); }

@@ -55,6 +55,7 @@ void Book::RestorePhotos(const QStringList& names) {
         photo->SetKey(folder, parsed->key);
         mPhotos->Add(photo);
     }
+    mPhotos->OrderByNames(names); // a photo brought back takes its old place
 }
 
 int Book::RestorePages(const QStringList& forms) {
@@ -99,6 +100,6 @@ void Book::ShowUnplacedPhotos() {
         if (photo->GetPage())
             host.RemoveDisplayPhoto(photo);
         else
-            host.AddDisplayPhoto(photo);
+            host.ReturnDisplayPhoto(photo);
     }
 }

@@ -17,6 +17,10 @@ void ForwardingDisplayHost::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& p
     Current().AddDisplayPhoto(photo);
 }
 
+void ForwardingDisplayHost::ReturnDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
+    Current().ReturnDisplayPhoto(photo);
+}
+
 void ForwardingDisplayHost::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
     Current().RemoveDisplayPhoto(photo);
 }

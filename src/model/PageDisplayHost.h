@@ -12,6 +12,11 @@ public:
     virtual ~PageDisplayHost() = default;
     virtual void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) = 0;
     virtual void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) = 0;
+    // A photo an undo or redo leaves standing on no page: as AddDisplayPhoto,
+    // but a new tile goes where the book's photo order puts it.
+    virtual void ReturnDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
+        AddDisplayPhoto(photo);
+    }
 };
 
 // For code without a photos pane: resets the photo and clears its page.
@@ -30,6 +35,7 @@ public:
 
     void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
     void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
+    void ReturnDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
 
 private:
     PageDisplayHost& Current();

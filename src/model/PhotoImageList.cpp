@@ -3,6 +3,8 @@
 #include "base/LumbraError.h"
 #include "model/PhotoImage.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <limits>
 
@@ -22,6 +24,16 @@ PhotoImageList::const_iterator PhotoImageList::FindKey(const QString& key) const
 PhotoImageList::PhotoPtr PhotoImageList::Find(const QString& key) const {
     const auto found = FindKey(key);
     return found == mPhotos.end() ? nullptr : *found;
+}
+
+void PhotoImageList::OrderByNames(const QStringList& names) {
+    const auto place = [&names](const PhotoPtr& photo) {
+        const qsizetype at = names.indexOf(photo->GetName());
+        return at < 0 ? names.size() : at;
+    };
+    std::stable_sort(
+        mPhotos.begin(), mPhotos.end(),
+        [&place](const PhotoPtr& a, const PhotoPtr& b) { return place(a) < place(b); });
 }
 
 void PhotoImageList::Remove(const PhotoImage& photo) {

@@ -24,6 +24,9 @@ public:
         if (photo)
             Remove(*photo);
     }
+    // Puts the photos in the order of their names in `names`; photos not
+    // named there follow, in their order.
+    void OrderByNames(const QStringList& names);
     int16_t GetSize() const { return int16_t(mPhotos.size()); }
 
     const_iterator begin() const { return mPhotos.begin(); }

@@ -1,6 +1,6 @@
 #include "online/ServiceAddress.h"
 
-#include "BuildConfig.h"
+#include "online/AddressSettings.h"
 
 namespace {
 
@@ -10,16 +10,11 @@ QString WithSlash(QString url) {
     return url;
 }
 
-QString Setting(const char* variable, const char* builtIn) {
-    const QString value = qEnvironmentVariable(variable);
-    return WithSlash(value.isEmpty() ? QString::fromUtf8(builtIn) : value);
-}
-
 } // namespace
 
-QString ServiceBaseUrl() { return Setting("LUMBRA_SERVICE_URL", BuildConfig::ServiceUrl); }
+QString ServiceBaseUrl() { return CurrentAddress(SiteAddress::Service); }
 
-QString BackgroundSiteUrl() { return Setting("LUMBRA_BACKGROUND_URL", BuildConfig::BackgroundUrl); }
+QString BackgroundSiteUrl() { return CurrentAddress(SiteAddress::Backgrounds); }
 
 bool IsSafeServiceToken(const QString& value) {
     if (value.isEmpty() || value.size() > kMaxServiceTokenLength ||
@@ -91,6 +86,8 @@ QUrl ServiceAddress::Purchase(const QString& orderId, int pageCount, int viewWid
 QUrl ServiceAddress::Status(const QString& orderIds) const {
     return At(QStringLiteral("status.php?ids=") + orderIds);
 }
+
+QUrl ServiceAddress::Resume() const { return At(QStringLiteral("resume.php")); }
 
 QUrl ServiceAddress::CheckUpdate(int versionNumber) const {
     return At(QStringLiteral("checkUpdate.php?version=") + QString::number(versionNumber));

@@ -5,9 +5,8 @@
 
 // Addresses of the order service and of the background site.
 //
-// Both bases are settings of the deployment: the build's values
-// (BuildConfig), overridden at run time by LUMBRA_SERVICE_URL and
-// LUMBRA_BACKGROUND_URL. Every base ends with "/".
+// Both bases are the addresses in use now (AddressSettings.h: the
+// environment, the user's settings, the build). Every base ends with "/".
 QString ServiceBaseUrl();
 QString BackgroundSiteUrl();
 
@@ -39,6 +38,9 @@ public:
     QUrl Thumbnail(const QString& orderId, int pageNumber) const;
     QUrl Purchase(const QString& orderId, int pageCount, int viewWidth, int viewHeight) const;
     QUrl Status(const QString& orderIds) const;
+    // Where the status page's link to continue an unfinished upload leads
+    // (without its query "id=ID&page=N").
+    QUrl Resume() const;
     QUrl CheckUpdate(int versionNumber) const;
 
 private:

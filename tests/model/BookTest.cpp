@@ -297,6 +297,39 @@ TEST_F(BookTest, RemovePageReturnsItsPhotos) {
     EXPECT_EQ(host.added, QStringList({TestKey(1)}));
 }
 
+// Pages keep their objects; each slot whose page changed is announced once.
+TEST_F(BookTest, MovePagesPutsARunOfPagesBeforeAnotherPage) {
+    const struct {
+        int first, count, before;
+        std::vector<int> order; // the first six pages afterwards, by former index
+        QStringList changed;
+    } cases[] = {
+        {4, 1, 1, {0, 4, 1, 2, 3, 5}, {"changed 1", "changed 2", "changed 3", "changed 4"}},
+        {1, 2, 5, {0, 3, 4, 1, 2, 5}, {"changed 1", "changed 2", "changed 3", "changed 4"}},
+        {0, 1, 20, {1, 2, 3, 4, 5, 6}, {}}, // to the end: all twenty announced
+        {2, 2, 3, {0, 1, 2, 3, 4, 5}, {}},  // where they are: nothing
+    };
+    for (const auto& c : cases) {
+        auto book = MakeBook();
+        std::vector<std::shared_ptr<Page>> before;
+        for (int i = 0; i < book->PagesCount(); ++i)
+            before.push_back(book->GetPage(i));
+        EventLog log;
+        log.Watch(book.get(), &Book::pageChanged, "changed");
+        book->MovePages(c.first, c.count, c.before);
+        for (size_t i = 0; i < c.order.size(); ++i)
+            EXPECT_EQ(book->GetPage(int(i)), before[size_t(c.order[i])]) << c.first << " " << i;
+        if (c.before == 20)
+            EXPECT_EQ(log.entries.size(), 20);
+        else
+            EXPECT_EQ(log.entries, c.changed) << c.first;
+        EXPECT_EQ(book->PagesCount(), 20);
+    }
+    auto book = MakeBook();
+    EXPECT_THROW(book->MovePages(19, 2, 0), LumbraError);
+    EXPECT_THROW(book->MovePages(0, 1, 21), LumbraError);
+}
+
 TEST_F(BookTest, SwapPagesAnnouncesBothSlots) {
     auto book = MakeBook();
     const auto a = book->GetPage(2);

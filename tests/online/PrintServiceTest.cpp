@@ -116,13 +116,21 @@ TEST_F(PrintServiceTest, UploadsThatAreNotAPageOfAnOpenOrderAreRefusedAndNotStor
     EXPECT_EQ(service->Orders().Read(id).received, QList<int>{2});
 }
 
+// Each requested order once, its state in the customer's words; an open one
+// links to the first page missing.
 TEST_F(PrintServiceTest, StatusShowsEachRequestedOrder) {
     const QString id = service->Orders().Create(QStringLiteral("TEST"));
     service->Orders().StorePage(id, 1, Jpeg(64));
+    service->Orders().StorePage(id, 3, Jpeg(64));
     const QByteArray page =
-        Get(service->ServiceUrl() + QStringLiteral("status.php?ids=%1,LB42").arg(id)).body;
-    EXPECT_TRUE(page.contains("<td>" + id.toLatin1() + "</td><td>open</td><td>1</td>"));
-    EXPECT_TRUE(page.contains("<td>LB42</td><td>unknown</td>"));
+        Get(service->ServiceUrl() + QStringLiteral("status.php?ids=%1,LB42,%1").arg(id)).body;
+    EXPECT_EQ(page.count("<td>" + id.toLatin1() + "</td>"), 1);
+    EXPECT_TRUE(page.contains("Upload not finished: 2 pages received. <a href='resume.php?id=" +
+                              id.toLatin1() + "&amp;page=2'>"));
+    EXPECT_TRUE(page.contains("<td>LB42</td><td>Not known to this print service</td>"));
+    service->Orders().End(id, 3, QStringLiteral("red"));
+    EXPECT_TRUE(Get(service->ServiceUrl() + QStringLiteral("status.php?ids=") + id)
+                    .body.contains("Complete: all 3 pages received"));
 }
 
 TEST_F(PrintServiceTest, UpdateIsAnnouncedOnlyWhenConfigured) {

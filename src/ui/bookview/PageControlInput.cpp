@@ -23,12 +23,17 @@
 
 namespace {
 
-// What a drop does, as the Edit menu names it.
-QString DropStepName(const DropPayload& payload) {
+// What a drop does, as the Edit menu names it: a photo from a page dropped on
+// a box that holds one swaps the two.
+QString DropStepName(const DropPayload& payload, const Book& book, const Page& page, float x,
+                     float y) {
     if (payload.files.isEmpty() && payload.text.startsWith(QLatin1String("T:")))
         return PageControl::tr("Change Template");
     if (payload.files.isEmpty() && payload.text.startsWith(QLatin1String("bg:")))
         return PageControl::tr("Set Background");
+    const int box = page.FindPhotoBoxIndex(x, y);
+    if (payload.files.isEmpty() && box >= 0 && page.Photo(box) && PlacedPhoto(book, payload.text))
+        return PageControl::tr("Swap Photos");
     return PageControl::tr("Place Photo");
 }
 
@@ -176,7 +181,7 @@ void PageControl::dropEvent(QDropEvent* event) {
     const float x = float(PixelToMmX(event->position().x()));
     const float y = float(PixelToMmY(event->position().y()));
     try {
-        mBook->NameNextStep(DropStepName(payload));
+        mBook->NameNextStep(DropStepName(payload, *mBook, *mPage, x, y));
         if (!payload.files.isEmpty()) {
             mFileDrop.Drop(mBook, mPage, payload.files, x, y); // DropDone once they are placed
             return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -20,7 +21,11 @@ public:
     TilePicture(const TilePicture&) = delete;
     TilePicture& operator=(const TilePicture&) = delete;
 
-    void Load(QWidget* tile, const QString& path, std::function<void()> loaded);
+    // With a `box` (in device pixels), the picture is decoded at the smallest
+    // scale that covers it, scaled smoothly to fit it and marked with
+    // `devicePixelRatio`, so that it draws sharp within box / ratio logical pixels.
+    void Load(QWidget* tile, const QString& path, std::function<void()> loaded, QSize box = {},
+              double devicePixelRatio = 1.0);
     // Forgets the picture and any picture still coming.
     void Clear();
 

@@ -133,18 +133,25 @@ void TextControlEditView::SetTextCursor(const QTextCursor& cursor) {
 
 QPointF TextControlEditView::IntoText(QPointF viewportPosition) const {
     const QRectF text = mItem->sceneBoundingRect();
-    QPointF scene = mapToScene(viewportPosition.toPoint());
-    if (text.isEmpty() || text.contains(scene))
+    if (text.isEmpty() || text.contains(mapToScene(viewportPosition.toPoint())))
         return viewportPosition;
-    scene.setX(std::clamp(scene.x(), text.left(), text.right() - 1));
-    scene.setY(std::clamp(scene.y(), text.top(), text.bottom() - 1));
-    return QPointF(mapFromScene(scene));
+    // The text's pixels in the view less the edge ones: each maps back into
+    // the text, whatever the scale rounds.
+    const QRect pixels = mapFromScene(text).boundingRect();
+    return QPointF(std::clamp(int(viewportPosition.x()), pixels.left(),
+                              std::max(pixels.left(), pixels.right() - 1)),
+                   std::clamp(int(viewportPosition.y()), pixels.top(),
+                              std::max(pixels.top(), pixels.bottom() - 1)));
 }
 
+// The scene finds the items under the mouse by the global position, so that
+// moves with the local one: a press below a short text still lands in it
+// (and gives it the keyboard).
 void TextControlEditView::ForwardIntoText(QMouseEvent* event) {
-    QMouseEvent inText(event->type(), IntoText(event->position()), event->globalPosition(),
-                       event->button(), event->buttons(), event->modifiers(),
-                       event->pointingDevice());
+    const QPointF inside = IntoText(event->position());
+    QMouseEvent inText(event->type(), inside,
+                       event->globalPosition() + (inside - event->position()), event->button(),
+                       event->buttons(), event->modifiers(), event->pointingDevice());
     if (event->type() == QEvent::MouseButtonDblClick)
         QGraphicsView::mouseDoubleClickEvent(&inText);
     else

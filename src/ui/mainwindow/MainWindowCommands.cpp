@@ -143,10 +143,10 @@ void MainWindow::onBookNextPageTriggered() {
 
 void MainWindow::onBookImportPhotosTriggered() {
     const QString pictures = mFolders ? mFolders->GetPicturesFolder() : QString();
-    const QStringList paths = mHooks.pickPhotos
-                                  ? mHooks.pickPhotos()
-                                  : ShowOpenFileDialog(QStringLiteral("*.jpg|*.jpg"), pictures,
-                                                       mStrings.Text(u"cImportPhotoDialog"), this);
+    const QStringList paths =
+        mHooks.pickPhotos ? mHooks.pickPhotos()
+                          : ShowOpenFileDialog(tr("JPEG photos") + "|*.jpg *.jpeg", pictures,
+                                               mStrings.Text(u"cImportPhotoDialog"), this);
     if (!paths.isEmpty() && !paths.first().isEmpty())
         mSidePane->AddFiles(paths);
 }

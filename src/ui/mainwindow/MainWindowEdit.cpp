@@ -1,7 +1,8 @@
-// The Edit menu: undo and redo of the book's steps.
+// The Edit menu: undo and redo of the book's steps, and the preferences.
 #include "ui/mainwindow/MainWindow.h"
 
 #include "ui/common/ProgramIcons.h"
+#include "ui/mainwindow/dialogs/PreferencesDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -69,6 +70,12 @@ void MainWindow::CreateEditMenu(QMenuBar* bar) {
     mEditRedoAction->setObjectName(QStringLiteral("mnuEditRedo"));
     mEditRedoAction->setShortcuts(RedoKeys());
     connect(mEditRedoAction, &QAction::triggered, this, [this] { StepHistory(false); });
+    edit->addSeparator();
+    QAction* preferences = edit->addAction(tr("&Preferences..."));
+    preferences->setObjectName(QStringLiteral("mnuEditPreferences"));
+    preferences->setShortcuts(QKeySequence::Preferences);
+    preferences->setMenuRole(QAction::PreferencesRole);
+    connect(preferences, &QAction::triggered, this, [this] { OpenPreferences(this); });
 
     const QUndoStack& stack = mHistory.Stack();
     connect(&stack, &QUndoStack::indexChanged, this, &MainWindow::UpdateEditItems);

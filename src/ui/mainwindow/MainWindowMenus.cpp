@@ -1,5 +1,6 @@
 #include "ui/mainwindow/MainWindow.h"
 
+#include "BuildConfig.h"
 #include "base/Constants.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
@@ -91,8 +92,10 @@ void MainWindow::CreateHelpMenu(QMenuBar* bar) {
             "help-contents");
     AddItem(help, "mnuHelpFAQ", u"cMenuHelpFAQ", &MainWindow::onHelpFAQTriggered);
     help->addSeparator();
-    AddItem(help, "mnuHelpWebsite", u"cMenuHelpWebsite", &MainWindow::onHelpWebsiteTriggered,
-            "go-home");
+    // A build without a product site names none.
+    if (*BuildConfig::WebsiteUrl)
+        AddItem(help, "mnuHelpWebsite", u"cMenuHelpWebsite", &MainWindow::onHelpWebsiteTriggered,
+                "go-home");
     help->addSeparator();
     mHelpChkUpdateAction = AddItem(help, "mnuHelpChkUpdate", u"cMenuHelpChkUpdate",
                                    &MainWindow::onHelpChkUpdateTriggered, "view-refresh");

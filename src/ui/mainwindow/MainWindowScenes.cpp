@@ -3,6 +3,7 @@
 #include "ui/backgrounds/BackgroundDownloadDialog.h"
 #include "ui/bookview/BookView.h"
 #include "ui/bookview/PageControl.h"
+#include "ui/mainwindow/dialogs/PreferencesDialog.h"
 #include "ui/online/UpdateCheckFlow.h"
 #include "ui/order/OrderWizard.h"
 #include "ui/order/OrderWizardScene.h"
@@ -15,12 +16,15 @@
 // "background-download" opens the download dialog with two backgrounds ticked;
 // "order-verify", "order-cover", "order-upload" and "order-payment" drive the
 // order wizard to that step; "message-box" asks whether to delete the book,
-// "file-dialog" opens the photo import dialog.
+// "file-dialog" opens the photo import dialog; "preferences" opens
+// Edit > Preferences.
 void MainWindow::ShowScene(const QString& scene) {
     if (scene == QLatin1String("message-box"))
         return onFileDeleteTriggered(); // the screenshot answers No
     if (scene == QLatin1String("file-dialog"))
         return onBookImportPhotosTriggered();
+    if (scene == QLatin1String("preferences"))
+        return OpenPreferences(this);
     if (scene == QLatin1String("order-status"))
         return onBookOrderStatusTriggered();
     if (scene == QLatin1String("background-download") && mSidePane) {

@@ -2,9 +2,11 @@
 
 #include "base/Constants.h"
 #include "online/ServiceAddress.h"
+#include "ui/order/OrderWebPage.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QUrlQuery>
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
@@ -15,6 +17,9 @@ OrderStatusWindow::OrderStatusWindow(const Constants& strings, QString serviceBa
     setWindowTitle(strings.Text(u"cOrderStatusCaption"));
     mWebView->setObjectName(QStringLiteral("mWebBrowser"));
     mWebView->setContextMenuPolicy(Qt::NoContextMenu);
+    auto* page = new OrderWebPage(mWebView);
+    page->SetLinkFilter([this](const QUrl& url) { return OnLinkClicked(url); });
+    mWebView->setPage(page);
     mWebView->hide(); // until there is an address
     mConfirmButton->setObjectName(QStringLiteral("mConfirmButton"));
     mConfirmButton->setDefault(true);
@@ -31,12 +36,37 @@ OrderStatusWindow::OrderStatusWindow(const Constants& strings, QString serviceBa
 
 void OrderStatusWindow::ShowOrderStatus(const QString& orderIds) {
     mWebView->show();
-    mWebView->setUrl(ServiceAddress(mServiceBase).Status(orderIds));
+    mWebView->setUrl(ServiceAddress(mServiceBase).Status(EachOrderIdOnce(orderIds)));
     open();
+}
+
+// Only the service's own continue link of a well-formed order is taken.
+bool OrderStatusWindow::OnLinkClicked(const QUrl& url) {
+    const QUrl resume = ServiceAddress(mServiceBase).Resume();
+    if (url.adjusted(QUrl::RemoveQuery) != resume)
+        return false;
+    const QUrlQuery query(url);
+    const QString id = query.queryItemValue(QStringLiteral("id"));
+    bool number = false;
+    const int page = query.queryItemValue(QStringLiteral("page")).toInt(&number);
+    if (!IsSafeServiceToken(id) || !number || page < 1)
+        return true; // not followed either
+    accept();
+    emit ResumeRequested(id, page - 1);
+    return true;
+}
+
+QString EachOrderIdOnce(const QString& orderIds) {
+    QStringList ids = orderIds.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    ids.removeDuplicates();
+    return ids.join(QLatin1Char(','));
 }
 
 OrderStatusWindow& OrderStatusWindowOf(QWidget* owner, const Constants& strings,
                                        const QString& serviceBase) {
     auto* window = owner->findChild<OrderStatusWindow*>(QString(), Qt::FindDirectChildrenOnly);
-    return window ? *window : *new OrderStatusWindow(strings, serviceBase, owner);
+    if (!window)
+        return *new OrderStatusWindow(strings, serviceBase, owner);
+    window->SetServiceBase(serviceBase);
+    return *window;
 }

@@ -51,7 +51,9 @@ void UpdateCheckFlow::Request(bool silent) {
         return;
     }
     RequestUpdateCheck(
-        mNetwork, ServiceAddress(mSettings.serviceBase), version, mSettings.timeoutMs, this,
+        mNetwork,
+        ServiceAddress(mSettings.serviceBase.isEmpty() ? ServiceBaseUrl() : mSettings.serviceBase),
+        version, mSettings.timeoutMs, this,
         [this, silent](const UpdateAnswer& answer) {
             if (silent) {
                 OnSilentAnswer(answer);

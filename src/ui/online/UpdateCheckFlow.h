@@ -13,7 +13,7 @@
 class Constants;
 
 struct UpdateCheckSettings {
-    QString serviceBase;
+    QString serviceBase;      // empty: the service's address at the time of each check
     int timeoutMs = 15000;    // no byte for this long: the check failed
     int silentDelayMs = 5000; // after the flow is made; negative: no silent check
     NoticeMotion notice;

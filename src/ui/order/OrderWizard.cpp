@@ -7,7 +7,9 @@
 #include "model/Book.h"
 #include "online/OrderCancel.h"
 #include "ui/UiLog.h"
+#include "ui/mainwindow/dialogs/PreferencesDialog.h"
 #include "ui/order/OrderAnswers.h"
+#include "ui/order/OrderLoadFailure.h"
 #include "ui/order/OrderWebPage.h"
 
 #include <QChildEvent>
@@ -19,7 +21,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineView>
+#include <algorithm>
 
 OrderWizard::OrderWizard(OrderWizardContext context, QWidget* parent)
     : QDialog(parent), mContext(std::move(context)) {
@@ -45,6 +49,16 @@ void OrderWizard::CreateChildren() {
     frameLayout->setContentsMargins(0, 0, 0, 0);
     frameLayout->addWidget(mBrowser);
     connect(mBrowser, &QWebEngineView::loadFinished, this, [this] { OnLoadFinished(); });
+    connect(
+        mPage, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
+            // A load replaced by the next one is no failure (net::ERR_ABORTED).
+            if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && info.errorCode() != -3)
+                OnLoadFailed(info.url(), info.errorString());
+        });
+    mLoadFailure = new OrderLoadFailure(this);
+    connect(mLoadFailure, &OrderLoadFailure::RetryClicked, this, &OrderWizard::Retry);
+    connect(mLoadFailure, &OrderLoadFailure::PreferencesClicked, this,
+            &OrderWizard::OpenServicePreferences);
 
     const auto label = [this](const char* name) {
         auto* made = new QLabel(this);
@@ -56,6 +70,9 @@ void OrderWizard::CreateChildren() {
     mUploadLabel = label("mUploadLabel");
     mVerifyInput = new QLineEdit(this);
     mVerifyInput->setObjectName(QStringLiteral("mVerifyInput"));
+    mCodeLabel = label("mCodeLabel");
+    mCodeLabel->setText(tr("Order &code:"));
+    mCodeLabel->setBuddy(mVerifyInput);
     mUploadProgressBar = new QProgressBar(this);
     mUploadProgressBar->setObjectName(QStringLiteral("mUploadProgressBar"));
     mNextStepButton = new QPushButton(this);
@@ -79,8 +96,23 @@ void OrderWizard::SetBook(std::shared_ptr<Book> book) {
 }
 
 void OrderWizard::Start() {
-    if (!mBook)
+    if (Open())
+        DoVerify();
+}
+
+void OrderWizard::Resume(const QString& orderId, int startIndex) {
+    if (!IsSafeServiceToken(orderId) || startIndex < 0 || !Open())
         return;
+    mOrderId = orderId;
+    mResumeFrom = std::min(startIndex, mBook->PagesCount());
+    mBrowserFrame->show();
+    Relayout();
+    DoSelectCover();
+}
+
+bool OrderWizard::Open() {
+    if (!mBook)
+        return false;
     const Constants& strings = mContext.strings;
     setWindowTitle(strings.Text(u"cOrderCaption"));
     mCancelButton->setText(strings.Text(u"cCancel"));
@@ -90,20 +122,27 @@ void OrderWizard::Start() {
     mSelectCoverLabel->setText(strings.Text(u"cOrderSelectCoverCaption"));
     mVerifyInput->clear();
     mCancelButton->show();
+    if (mContext.currentService)
+        mContext.service = mContext.currentService();
     mCover.clear();
+    mResumeFrom = 0;
     mPaymentLink.clear();
     mHeldResult.reset();
     mBrowserFrame->hide();
     HideStepControls();
     mStep = Step::Verify; // entered below
     Relayout();
+    // Over the main window even where no window manager places it.
+    if (QWidget* owner = parentWidget(); owner && !isVisible())
+        move(owner->window()->frameGeometry().center() - rect().center());
     open();
-    DoVerify();
+    return true;
 }
 
 void OrderWizard::HideStepControls() {
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             mVerifyLabel, mVerifyInput, mSelectCoverLabel, mUploadLabel, mUploadProgressBar})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{mVerifyLabel, mCodeLabel, mVerifyInput, mSelectCoverLabel,
+                                         mUploadLabel, mUploadProgressBar, mLoadFailure})
         control->hide();
 }
 
@@ -117,14 +156,51 @@ void OrderWizard::Relayout() {
     const OrderWizardGeometry g = OrderWizardLayout(size(), button.expandedTo(QSize(90, 0)), 240);
     for (QLabel* label : {mVerifyLabel, mSelectCoverLabel, mUploadLabel})
         label->setGeometry(g.label);
-    mVerifyInput->setGeometry(g.input);
+    // The code box stands after its label.
+    const int labelWidth = mCodeLabel->sizeHint().width();
+    mCodeLabel->setGeometry(QRect(g.input.topLeft(), QSize(labelWidth, g.input.height())));
+    mVerifyInput->setGeometry(g.input.translated(labelWidth + 6, 0));
     mUploadProgressBar->setGeometry(g.progress);
     mNextStepButton->setGeometry(g.next);
     mCancelButton->setGeometry(g.cancel);
     mBrowserFrame->setGeometry(mStep == Step::Payment ? g.payment : g.browser);
+    mLoadFailure->setGeometry(mBrowserFrame->geometry());
 }
 
-void OrderWizard::Navigate(const QUrl& address) { mBrowser->setUrl(address); }
+void OrderWizard::Navigate(const QUrl& address) {
+    mLoadFailure->hide();
+    mBrowser->setUrl(address);
+}
+
+// ---- Pages that do not load
+
+void OrderWizard::OnLoadFailed(const QUrl& address, const QString& reason) {
+    if (mStep != Step::Verify && mStep != Step::SelectCover && mStep != Step::Payment)
+        return;
+    qCInfo(lcUi) << "an order page did not load:" << reason;
+    mNextStepButton->setEnabled(false); // the failure over the view says why
+    mLoadFailure->setGeometry(mBrowserFrame->geometry());
+    mLoadFailure->Show(address, reason);
+}
+
+void OrderWizard::Retry() {
+    mLoadFailure->hide();
+    if (mContext.currentService)
+        mContext.service = mContext.currentService();
+    if (mStep == Step::Verify)
+        DoVerify();
+    else if (mStep == Step::SelectCover)
+        DoSelectCover();
+    else if (mStep == Step::Payment)
+        DoPayments();
+}
+
+void OrderWizard::OpenServicePreferences() {
+    auto* preferences = new PreferencesDialog(this);
+    preferences->setAttribute(Qt::WA_DeleteOnClose);
+    connect(preferences, &QDialog::accepted, this, &OrderWizard::Retry);
+    preferences->open();
+}
 
 // ---- Step 1: verification
 
@@ -133,6 +209,7 @@ void OrderWizard::DoVerify() {
     mUploadLabel->hide();
     mUploadProgressBar->hide();
     mVerifyLabel->show();
+    mCodeLabel->show();
     mVerifyInput->show();
     mNextStepButton->show();
     mNextStepButton->setEnabled(true);
@@ -186,6 +263,7 @@ void OrderWizard::OnVerifyAnswer(const QUrl& location, const QString& text) {
 
 void OrderWizard::DoSelectCover() {
     mVerifyLabel->hide();
+    mCodeLabel->hide();
     mVerifyInput->hide();
     mSelectCoverLabel->show();
     mNextStepButton->setEnabled(true);

@@ -14,6 +14,7 @@
 
 class Book;
 class Constants;
+class OrderLoadFailure;
 class OrderWebPage;
 class QLabel;
 class QLineEdit;
@@ -33,6 +34,9 @@ struct OrderWizardContext {
     int transferTimeoutMs = 60000;
     TellUser tell;           // an error of the order the user must know of
     int deadlineMs = 120000; // for each request of the upload and the cancel
+    // The service's address now (the user may change it in the Preferences);
+    // empty: `service` for good.
+    std::function<ServiceAddress()> currentService;
 };
 
 // mOrderForm: leads from a book to a paid order in an embedded web view
@@ -57,6 +61,9 @@ public:
     void SetBook(std::shared_ptr<Book> book);
     // Shows the window, modal over its parent, at the verification step.
     void Start();
+    // Shows it at the cover step of an order whose upload did not finish; the
+    // upload then sends from page index `startIndex` on.
+    void Resume(const QString& orderId, int startIndex);
 
     void DoVerify();
     void DoSelectCover();
@@ -80,6 +87,9 @@ public:
     QPushButton* NextStepButton() const { return mNextStepButton; }
     QPushButton* CancelButton() const { return mCancelButton; }
     QLabel* VerifyLabel() const { return mVerifyLabel; }
+    QLabel* CodeLabel() const { return mCodeLabel; }
+    // Over the web view while a page of the service could not be loaded.
+    OrderLoadFailure* LoadFailure() const { return mLoadFailure; }
     QLabel* SelectCoverLabel() const { return mSelectCoverLabel; }
     QLabel* UploadLabel() const { return mUploadLabel; }
     QProgressBar* UploadProgressBar() const { return mUploadProgressBar; }
@@ -98,12 +108,19 @@ protected:
 private:
     // OrderWizard.cpp
     void CreateChildren();
+    // Start and Resume: the window shown and reset; false without a book.
+    bool Open();
     void SetStep(Step step);
     void Relayout();
     void HideStepControls();
     void Navigate(const QUrl& address);
     void OnNextStep();
     void OnLoadFinished();
+    // A page of the service failed to load: the window says so over the view.
+    void OnLoadFailed(const QUrl& address, const QString& reason);
+    // Hides the failure and enters the step again, at the service's present address.
+    void Retry();
+    void OpenServicePreferences();
     void OnVerifyAnswer(const QUrl& location, const QString& text);
     void OnCoverElements(const QStringList& innerHtml);
     bool OnLinkClicked(const QUrl& url);
@@ -130,6 +147,7 @@ private:
     QString mCover;
     QUrl mPaymentLink; // the payment page's last anchor
     Step mStep = Step::Verify;
+    int mResumeFrom = 0;                     // the page index the upload starts at
     bool mAsking = false;                    // the close question is open
     std::optional<UploadResult> mHeldResult; // an upload end that came meanwhile
     QElapsedTimer mLastInput;                // since the user's last click or key in the view
@@ -138,6 +156,8 @@ private:
     QWebEngineView* mBrowser = nullptr;
     OrderWebPage* mPage = nullptr;
     QLabel* mVerifyLabel = nullptr;
+    QLabel* mCodeLabel = nullptr;
+    OrderLoadFailure* mLoadFailure = nullptr;
     QLineEdit* mVerifyInput = nullptr;
     QLabel* mSelectCoverLabel = nullptr;
     QLabel* mUploadLabel = nullptr;

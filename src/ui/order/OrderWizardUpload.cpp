@@ -22,7 +22,7 @@ void OrderWizard::DoUpload() {
     mUploadProgressBar->show();
     Navigate(QUrl(QStringLiteral("about:blank")));
     mBrowserFrame->hide();
-    StartUpload(0);
+    StartUpload(mResumeFrom);
 }
 
 // A resumed upload reuses the engine; one still finishing a cancelled order

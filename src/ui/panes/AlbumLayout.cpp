@@ -29,6 +29,25 @@ QPoint AlbumPairPosition(PaneView view, int r, int offset) {
     return {c * kAlbumPairSize.width() - offset, kAlbumStripTop};
 }
 
+std::optional<int> AlbumGapInsertIndex(PaneView view, QPoint at, int r, int pages) {
+    const bool column = view == PaneView::Column;
+    const int along = column ? at.y() : at.x();
+    const int start = column ? kAlbumThumbTop : kAlbumLeftThumbLeft;
+    const int end = column ? kAlbumThumbTop + kAlbumThumbSize.height()
+                           : kAlbumRightThumbLeft + kAlbumThumbSize.width();
+    if (along < start)
+        return std::clamp(r - 1, 0, pages);
+    if (along >= end)
+        return std::clamp(r + 1, 0, pages);
+    return std::nullopt;
+}
+
+AlbumPageRange AlbumPairPages(int r, int pages) {
+    const int first = std::max(r - 1, 0);
+    const int last = std::min(r, pages - 1);
+    return {first, std::max(0, last - first + 1)};
+}
+
 int AlbumScrollSteps(PaneView view, int pages, QSize paneSize) {
     const int pairs = AlbumPairCount(pages);
     if (view == PaneView::Column)

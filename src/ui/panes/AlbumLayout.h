@@ -60,6 +60,19 @@ bool IsAlbumThumbPayload(const QString& text);
 // follows the prefix is not a plain decimal number.
 std::optional<int> ParseAlbumThumbPayload(const QString& text);
 
+// Moving pages by dragging a thumbnail (one page) or a pair (its pages) into
+// the gap at either end of a pair: before its left thumbnail or after its
+// right one in the strip, above or below both in the column. The index of the
+// page the moved ones will stand before; empty outside the gaps.
+std::optional<int> AlbumGapInsertIndex(PaneView view, QPoint at, int r, int pages);
+// The pages the pair whose right page is r shows.
+struct AlbumPageRange {
+    int first = 0;
+    int count = 0;
+    bool operator==(const AlbumPageRange&) const = default;
+};
+AlbumPageRange AlbumPairPages(int r, int pages);
+
 // Where a pair's two thumbnails stand (x in the pair).
 struct AlbumThumbLefts {
     int left = kAlbumLeftThumbLeft;

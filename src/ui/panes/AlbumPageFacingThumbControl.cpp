@@ -1,12 +1,14 @@
 #include "ui/panes/AlbumPageFacingThumbControl.h"
 
 #include "model/Book.h"
+#include "ui/common/GuardedStep.h"
 #include "ui/panes/AlbumPageThumbControl.h"
 
 #include <QDrag>
 #include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
+#include <QPainter>
 
 namespace {
 
@@ -80,6 +82,7 @@ void AlbumPageFacingThumbControl::Render() {
 void AlbumPageFacingThumbControl::SetLeftStart(int offset, PaneView view) {
     mSlideTimer.stop();
     PlaceThumbs(AlbumThumbLefts{});
+    mView = view;
     move(AlbumPairPosition(view, mR, offset));
     show();
 }
@@ -124,6 +127,14 @@ void AlbumPageFacingThumbControl::dragEnterEvent(QDragEnterEvent* event) { dragM
 // Text over the pair slides its thumbnails aside, a few pixels a tick, while
 // the drag offers a copy; only a copy is allowed.
 void AlbumPageFacingThumbControl::dragMoveEvent(QDragMoveEvent* event) {
+    if (const std::optional<PageMove> move = MoveOf(*event)) {
+        EndSlide();
+        ShowGap(move->atStart);
+        event->setDropAction(event->proposedAction());
+        event->accept();
+        return;
+    }
+    ShowGap(std::nullopt);
     // A drag a thumbnail refused comes on to its pair: the refusal stands.
     const QWidget* under = childAt(event->position().toPoint());
     const bool overThumb = under == mLeftPageThumb || under == mRightPageThumb;
@@ -143,11 +154,69 @@ void AlbumPageFacingThumbControl::dragMoveEvent(QDragMoveEvent* event) {
     event->accept();
 }
 
-void AlbumPageFacingThumbControl::dragLeaveEvent(QDragLeaveEvent*) { EndSlide(); }
+void AlbumPageFacingThumbControl::dragLeaveEvent(QDragLeaveEvent*) {
+    EndSlide();
+    ShowGap(std::nullopt);
+}
 
 void AlbumPageFacingThumbControl::dropEvent(QDropEvent* event) {
     EndSlide();
-    event->ignore();
+    ShowGap(std::nullopt);
+    const std::optional<PageMove> move = MoveOf(*event);
+    if (!move) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(event->proposedAction());
+    event->accept();
+    Book* book = mBook;
+    RunGuarded([&] {
+        book->MovePages(move->pages.first, move->pages.count, move->before);
+        book->NameNextStep(move->pages.count > 1 ? tr("Move Pages") : tr("Move Page"));
+        book->SaveBook();
+    });
+}
+
+// A thumbnail's drag moves its page, a pair's drag (its r) the pair's pages.
+std::optional<AlbumPageFacingThumbControl::PageMove>
+AlbumPageFacingThumbControl::MoveOf(const QDropEvent& event) const {
+    const QMimeData* data = event.mimeData();
+    if (!mBook || !data || !data->hasText())
+        return std::nullopt;
+    const int pages = mBook->PagesCount();
+    const std::optional<int> before =
+        AlbumGapInsertIndex(mView, event.position().toPoint(), mR, pages);
+    if (!before)
+        return std::nullopt;
+    AlbumPageRange moved;
+    if (const std::optional<int> page = ParseAlbumThumbPayload(data->text());
+        page && (event.possibleActions() & Qt::MoveAction))
+        moved = {*page, 1};
+    else if (auto* pair = qobject_cast<AlbumPageFacingThumbControl*>(event.source());
+             pair && pair != this && data->text() == QString::number(pair->R()))
+        moved = AlbumPairPages(pair->R(), pages);
+    if (moved.count < 1 || moved.first + moved.count > pages)
+        return std::nullopt;
+    const bool atStart = *before < mR || (mR == 0 && *before == 0);
+    return PageMove{moved, *before, atStart};
+}
+
+void AlbumPageFacingThumbControl::ShowGap(std::optional<bool> atStart) {
+    if (mGapShown == atStart)
+        return;
+    mGapShown = atStart;
+    update();
+}
+
+void AlbumPageFacingThumbControl::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    if (!mGapShown)
+        return;
+    QPainter painter(this);
+    const QColor line = palette().color(QPalette::Highlight);
+    const bool column = mView == PaneView::Column;
+    const int along = *mGapShown ? 2 : (column ? height() : width()) - 5;
+    painter.fillRect(column ? QRect(0, along, width(), 3) : QRect(along, 0, 3, height()), line);
 }
 
 // The drag has gone: the thumbnails go back to their places.

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 class AlbumPageThumbControl;
 class Book;
@@ -15,6 +16,8 @@ class QLabel;
 
 // One facing pair of the album overview: the thumbnails of pages r - 1 and r
 // with their page numbers below. Raised while the book view shows its pages.
+// A thumbnail (one page) or a pair (its pages) dragged into the gap at
+// either end moves there, as one undo step; a line marks the place.
 class AlbumPageFacingThumbControl : public QFrame {
     Q_OBJECT
 public:
@@ -52,6 +55,7 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     AlbumPageThumbControl* MakeThumb();
@@ -60,6 +64,15 @@ private:
     void OnThumbRenderDone();
     void SlideStep();
     void EndSlide();
+    // The pages a drag into a gap would move and where they would go; empty
+    // for other drags and places.
+    struct PageMove {
+        AlbumPageRange pages;
+        int before = 0;
+        bool atStart = false; // the gap before the thumbnails
+    };
+    std::optional<PageMove> MoveOf(const QDropEvent& event) const;
+    void ShowGap(std::optional<bool> atStart);
 
     QPointer<Book> mBook;
     int mR = 0;
@@ -71,4 +84,6 @@ private:
     AlbumDragGesture mGesture;
     QTimer mSlideTimer;
     int mSlideX = 0;
+    PaneView mView = PaneView::Strip;
+    std::optional<bool> mGapShown; // the line in the gap: at the start or the end
 };

@@ -43,8 +43,11 @@ bool AlbumPageThumbControl::InBook() const {
 
 void AlbumPageThumbControl::SetIndex(int index) {
     mIndex = index;
-    setToolTip(
-        tr("Page %1: click to show it, drag it onto another page to swap them").arg(index + 1));
+    // The empty place beside the first page (index -1) is no page.
+    setToolTip(index < 0 ? QString()
+                         : tr("Page %1: click to show it; drag it onto another page to swap "
+                              "them, or between two pairs to move it there")
+                               .arg(index + 1));
 }
 
 void AlbumPageThumbControl::SetPage(int index) {

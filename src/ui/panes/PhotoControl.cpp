@@ -4,6 +4,7 @@
 #include "model/PhotoImage.h"
 #include "ui/UiLog.h"
 #include "ui/panes/ControlPhotoControl.h"
+#include "ui/panes/PhotoTileLayout.h"
 
 #include <QDrag>
 #include <QMimeData>
@@ -11,6 +12,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 PhotoControl::PhotoControl(QWidget* parent) : QWidget(parent) {}
 
@@ -26,10 +28,15 @@ void PhotoControl::SetPhoto(const std::shared_ptr<PhotoImage>& aPhoto,
     update();
 }
 
-void PhotoControl::LoadThumbnail() {
-    if (mPhoto && mThumb.GetState() == TilePicture::State::Empty)
-        mThumb.Load(this, mPhoto->GetThumbFile(ThumbType::Small),
-                    [this] { emit ThumbnailLoaded(); });
+void PhotoControl::LoadThumbnail() { LoadThumbnailFor(devicePixelRatioF()); }
+
+void PhotoControl::LoadThumbnailFor(double devicePixelRatio) {
+    if (!mPhoto || mThumb.GetState() != TilePicture::State::Empty)
+        return;
+    const PhotoTileThumb thumb = PhotoTileThumbFor(devicePixelRatio);
+    mThumb.Load(
+        this, mPhoto->GetThumbFile(thumb.type), [this] { emit ThumbnailLoaded(); }, thumb.box,
+        devicePixelRatio);
 }
 
 void PhotoControl::SetPhotoMgr(ControlPhotoControl* aPhotoMgr) { mPhotoMgr = aPhotoMgr; }
@@ -68,9 +75,10 @@ void PhotoControl::paintEvent(QPaintEvent*) {
     LoadThumbnail();
     const QImage& thumb = Thumbnail();
     if (!thumb.isNull()) {
-        const int x = std::max(0, (width() - thumb.width()) / 2);
-        const int y = std::max(0, (height() - thumb.height()) / 2);
-        painter.drawImage(x, y, thumb);
+        const QSizeF size = thumb.deviceIndependentSize();
+        const double x = std::max(0.0, std::floor((width() - size.width()) / 2));
+        const double y = std::max(0.0, std::floor((height() - size.height()) / 2));
+        painter.drawImage(QPointF(x, y), thumb);
     }
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));

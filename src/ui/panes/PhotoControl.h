@@ -12,7 +12,7 @@ class ControlPhotoControl;
 class PhotoImage;
 class QMimeData;
 
-// One photo tile of the photos pane: the photo's small thumbnail, centred,
+// One photo tile of the photos pane: the photo's thumbnail, centred,
 // in a thin frame. The thumbnail is decoded on the thread pool the first
 // time the tile paints; until it arrives the tile shows only its frame.
 // Pressing the left button drags the photo's key away.
@@ -21,7 +21,7 @@ class PhotoControl : public QWidget {
 public:
     explicit PhotoControl(QWidget* parent);
 
-    // The small thumbnail is read once per photo key, when first needed; a
+    // The thumbnail is read once per photo key, when first needed; a
     // thumbnail still coming for another key is dropped.
     void SetPhoto(const std::shared_ptr<PhotoImage>& aPhoto, const QString& aControlName);
     const std::shared_ptr<PhotoImage>& GetPhoto() const { return mPhoto; }
@@ -34,9 +34,12 @@ public:
     QMimeData* MakeDragData() const;
     // Deletes the tile once no drag from it is running.
     void Discard();
-    // Starts reading the small thumbnail unless it is read or being read.
+    // Starts reading the thumbnail unless it is read or being read: the file
+    // and size that suit the screen's pixel density (PhotoTileThumbFor).
     void LoadThumbnail();
-    // The small thumbnail; null until it arrived, or when it cannot be read.
+    void LoadThumbnailFor(double devicePixelRatio);
+    // The thumbnail (device pixels, with its pixel ratio); null until it arrived, or when it cannot
+    // be read.
     const QImage& Thumbnail() const { return mThumb.Image(); }
     bool ThumbnailPending() const { return mThumb.GetState() == TilePicture::State::Loading; }
 

@@ -2,6 +2,8 @@
 
 #include "base/Rounding.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr int kFirstTile = 10;
@@ -30,6 +32,13 @@ PhotoTilePlace PhotoTilePlaceFor(PaneView view, int index, int scrollValue) {
                 QPoint(kButtonAcrossOffset, c)};
     return {QRect(c, kAcrossOffset, kPhotoTileSize, kPhotoTileSize),
             QPoint(c, kButtonAcrossOffset)};
+}
+
+PhotoTileThumb PhotoTileThumbFor(double devicePixelRatio) {
+    const int pixels = int(std::ceil(kPhotoTileSize * devicePixelRatio));
+    if (pixels <= kPhotoTileSize)
+        return {};
+    return {ThumbType::Medium, QSize(pixels, pixels)};
 }
 
 bool PhotoTileShown(const QRect& tile, QSize pane) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "imaging/ThumbType.h"
 #include "ui/common/PaneView.h"
 
 #include <QPoint>
@@ -35,6 +36,16 @@ struct PhotoTilePlace {
 
 // The place of the index-th tile (creation order, from 0) at scroll value v.
 PhotoTilePlace PhotoTilePlaceFor(PaneView view, int index, int scrollValue);
+
+// The thumbnail file a tile draws on a screen of that pixel density, and the
+// box (device pixels) it is fitted to: the small file where it has pixels
+// enough, else the medium one brought down to the tile's size.
+struct PhotoTileThumb {
+    ThumbType type = ThumbType::Small;
+    QSize box; // empty: the file as it is
+    bool operator==(const PhotoTileThumb&) const = default;
+};
+PhotoTileThumb PhotoTileThumbFor(double devicePixelRatio);
 
 // False when the tile lies wholly outside the pane: it is hidden then.
 bool PhotoTileShown(const QRect& tile, QSize pane);

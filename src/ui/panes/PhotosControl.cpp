@@ -15,13 +15,16 @@
 #include "ui/panes/PhotoControl.h"
 #include "ui/panes/PhotoTileLayout.h"
 
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QDragEnterEvent>
 #include <QFileInfo>
+#include <QHash>
 #include <QLabel>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QUrl>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace {
@@ -160,7 +163,7 @@ PhotoControl* PhotosControl::Find(const QString& aKey) const {
     return nullptr;
 }
 
-void PhotosControl::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& aPhoto) {
+void PhotosControl::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& aPhoto, bool inBookOrder) {
     if (!aPhoto)
         return;
     if (!Find(aPhoto->GetKey())) {
@@ -174,13 +177,28 @@ void PhotosControl::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& aPhoto) {
         connect(button, &ControlPhotoControl::DeleteClicked, this, &PhotosControl::DeletePhoto,
                 Qt::QueuedConnection);
         ++mNameCounter;
-        mTiles.push_back(tile);
+        const size_t place = inBookOrder ? TilePlaceInBookOrder(*aPhoto) : mTiles.size();
+        mTiles.insert(mTiles.begin() + std::ptrdiff_t(place), tile);
         aPhoto->SetPage({});
     }
     if (mRebuilding)
         return;
     UpdateScrollBar();
     PlaceTiles();
+}
+
+size_t PhotosControl::TilePlaceInBookOrder(const PhotoImage& photo) const {
+    const std::shared_ptr<Book> book = mBooks ? mBooks->GetBook() : nullptr;
+    if (!book)
+        return mTiles.size();
+    QHash<QString, int> order;
+    for (const std::shared_ptr<PhotoImage>& each : book->Photos())
+        order.insert(each->GetKey(), int(order.size()));
+    const int own = order.value(photo.GetKey(), int(order.size()));
+    for (size_t i = 0; i < mTiles.size(); ++i)
+        if (mTiles[i]->GetPhoto() && order.value(mTiles[i]->GetPhoto()->GetKey(), -1) > own)
+            return i;
+    return mTiles.size();
 }
 
 void PhotosControl::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& aPhoto) {
@@ -285,6 +303,13 @@ void PhotosControl::ScrollToEnd() {
 }
 
 void PhotosControl::resizeEvent(QResizeEvent*) { Relayout(); }
+
+void PhotosControl::wheelEvent(QWheelEvent* event) {
+    QScrollBar* bar = ScrollBar();
+    if (bar->isHidden())
+        return QWidget::wheelEvent(event);
+    QCoreApplication::sendEvent(bar, event);
+}
 
 // ---- drops
 

@@ -43,7 +43,9 @@ public:
     // The first tile, in creation order, showing the photo with this key.
     PhotoControl* Find(const QString& aKey) const;
     // Gives the photo a tile unless one shows its key; the photo then stands on no page.
-    void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& aPhoto);
+    // A new tile goes last, or with inBookOrder before the first tile whose
+    // photo comes later in the book's photo list.
+    void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& aPhoto, bool inBookOrder = false);
     void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& aPhoto);
     // Removes the tile and takes the photo out of the current book's list.
     void RemovePhoto(const std::shared_ptr<PhotoImage>& aPhoto);
@@ -67,6 +69,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The wheel anywhere over the pane moves its scroll bar, one tile a notch.
+    void wheelEvent(QWheelEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -81,6 +85,8 @@ private:
     ImportStatusForm& StatusWindow();
     void ShowStatusWindow();
     void RemoveTile(size_t index);
+    // Where a tile of the photo goes to follow the book's photo order.
+    size_t TilePlaceInBookOrder(const PhotoImage& photo) const;
     void UpdateScrollBar();
     void PlaceTiles();
     void ScrollToEnd();

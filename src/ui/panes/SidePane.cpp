@@ -177,6 +177,13 @@ void SidePane::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
     mPhotosControl->AddDisplayPhoto(photo);
 }
 
+void SidePane::ReturnDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
+    if (!photo)
+        return;
+    photo->ResetPhoto();
+    mPhotosControl->AddDisplayPhoto(photo, true);
+}
+
 void SidePane::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
     mPhotosControl->RemoveDisplayPhoto(photo);
 }

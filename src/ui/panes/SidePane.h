@@ -48,6 +48,7 @@ public:
     // Resets the photo and gives it a tile in the photos pane.
     void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
     void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
+    void ReturnDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
     // Takes the photo's tile away and the photo out of the current book.
     void RemovePhoto(const std::shared_ptr<PhotoImage>& photo);
     PhotoControl* Find(const QString& key) const;

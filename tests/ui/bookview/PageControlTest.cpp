@@ -196,6 +196,17 @@ TEST_F(PageControlTest, EachKindOfDropIsAnUndoStepNamedForWhatItDid) {
         history.Stack().undo();
         EXPECT_EQ(fixture.StateFile(), before);
     }
+    // A photo of another page dropped on a box that holds one: the two swap.
+    const auto other = fixture.ImportPhoto(QStringLiteral("other.jpg"));
+    book()->GetPage(0)->AddPhoto(dropped, 100, 50);
+    book()->GetPage(1)->AddPhoto(other, 100, 50);
+    book()->SaveBook();
+    QMimeData data;
+    data.setText(other->GetKey());
+    QDropEvent drop(QPointF(200, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    Deliver(surface, drop);
+    EXPECT_EQ(book()->GetPage(0)->Photo(0), other);
+    EXPECT_EQ(history.Stack().undoText(), "Swap Photos");
 }
 
 TEST_F(PageControlTest, TheMenuOfAFilledPhotoBoxTakesThePhotoOffAsOneUndoStep) {

@@ -5,6 +5,7 @@
 #include "render/rtf/RtfReader.h"
 #include "ui/bookview/PageControl.h"
 #include "ui/editors/TextControl.h"
+#include "ui/editors/TextControlEditView.h"
 #include "ui/mainwindow/IntroductionPanel.h"
 #include "ui/mainwindow/dialogs/BookNameDialogs.h"
 
@@ -146,4 +147,26 @@ TEST_F(MainWindowKeysTest, HelpIntroductionTakesTheKeysAlsoWhenItWasOpenBehind) 
     EXPECT_EQ(QApplication::focusWidget(), panel->NotShowBox());
     PressKey(Qt::Key_Escape);
     EXPECT_FALSE(panel->isVisible());
+}
+
+// As a user does it: a double click on the caption box opens the editor with
+// the first click, the second lands on the editor below the (empty) text;
+// the keys go into the text at once, and so after a click anywhere in it.
+TEST_F(MainWindowKeysTest, TypingGoesIntoACaptionRightAfterItsDoubleClick) {
+    Active();
+    PageControl* page = Window().GetBookView()->RightPageControl();
+    const QPoint box(page->MmToPixelX(30 + 115), page->MmToPixelY(180 + 20)); // near its bottom
+    QTest::mouseClick(page, Qt::LeftButton, {}, box);
+    ASSERT_TRUE(Text().IsInitialized());
+    QWidget* text = Text().RichTextBox()->viewport();
+    const QPoint onText = text->mapFromGlobal(page->mapToGlobal(box));
+    ASSERT_TRUE(text->rect().contains(onText));
+    QTest::mouseDClick(text, Qt::LeftButton, {}, onText);
+    QTest::keyClicks(QApplication::focusWidget(), "Hello");
+    QTest::qWait(QApplication::doubleClickInterval() + 50); // no third click of the double one
+    QTest::mouseClick(text, Qt::LeftButton, {}, onText);
+    QTest::keyClicks(QApplication::focusWidget(), " there");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(Text().IsInitialized());
+    EXPECT_EQ(Stored(CurrentBook()), "Hello there");
 }

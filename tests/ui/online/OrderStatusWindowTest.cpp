@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineView>
@@ -60,7 +61,8 @@ TEST_F(OrderStatusWindowTest, ShowsTheStatusPageOfAllOrdersOfTheBook) {
     const QString text = WaitForDocumentText(*window.WebView(), second);
     EXPECT_TRUE(text.contains(first)) << text.toStdString();
     EXPECT_TRUE(text.contains(second)) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("ended"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Complete: all 20 pages received")))
+        << text.toStdString();
     EXPECT_TRUE(service->Requests().contains(QStringLiteral("status.php?ids=") + ids));
 
     QTest::mouseClick(window.ConfirmButton(), Qt::LeftButton);
@@ -119,4 +121,34 @@ TEST_F(OrderStatusWindowTest, TheDocumentsContextMenuIsSuppressed) {
         if (qobject_cast<QMenu*>(each))
             each->close();
     window.ConfirmButton()->click();
+}
+
+// An order tried twice is kept twice in the book; the page names it once,
+// says in plain words that its upload did not finish, and its link asks the
+// program to continue from the first page the service lacks.
+TEST_F(OrderStatusWindowTest, AnUnfinishedUploadShowsOnceAndCanBeContinued) {
+    service->Orders().StorePage(first, 1, QByteArray("page"));
+    service->Orders().StorePage(first, 2, QByteArray("page"));
+    OrderStatusWindow& window = Window();
+    QSignalSpy resume(&window, &OrderStatusWindow::ResumeRequested);
+    window.ShowOrderStatus(first + u',' + second + u',' + first);
+    EXPECT_EQ(window.WebView()->url().toString(),
+              service->ServiceUrl() + "status.php?ids=" + first + u',' + second);
+    const QString text = WaitForDocumentText(*window.WebView(), second);
+    EXPECT_EQ(text.count(first), 1) << text.toStdString();
+    EXPECT_TRUE(text.contains("Upload not finished: 2 pages received")) << text.toStdString();
+
+    QVariantList centre;
+    window.WebView()->page()->runJavaScript(
+        QStringLiteral("(() => { const r = document.querySelector(\"a[href^='resume']\")"
+                       ".getBoundingClientRect(); return [r.left + 4, r.top + r.height / 2]; })()"),
+        [&centre](const QVariant& value) { centre = value.toList(); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return centre.size() == 2; }, 10000));
+    const QPoint at(qRound(centre[0].toDouble()), qRound(centre[1].toDouble()));
+    QTest::mouseClick(window.WebView()->focusProxy(), Qt::LeftButton, {}, at);
+    ASSERT_TRUE(resume.wait(10000) || resume.size() == 1);
+    EXPECT_EQ(resume.front(), (QVariantList{first, 2})); // page 3 is the first missing
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(service->Requests().contains(QStringLiteral("resume.php?id=") + first +
+                                              QStringLiteral("&page=3")));
 }

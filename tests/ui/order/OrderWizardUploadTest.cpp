@@ -176,3 +176,21 @@ TEST_F(OrderWizardUploadTest, CloseQuestionPerStep) {
     EXPECT_EQ(service->Orders().Read(id).state, QStringLiteral("cancelled"));
     EXPECT_TRUE(Uploads().isEmpty());
 }
+
+// An order the service holds page 1 of: resumed, the window starts at the
+// cover and sends pages 2 and 3 under the same id, then closes the order.
+TEST_F(OrderWizardUploadTest, ResumesAnUnfinishedOrderFromTheFirstPageMissing) {
+    const QString id = OpenOrder();
+    service->Orders().StorePage(id, 1, QByteArray("page"));
+    Wizard().Resume(id, 1);
+    EXPECT_TRUE(Wizard().isVisible());
+    EXPECT_EQ(Wizard().CurrentStep(), Step::SelectCover);
+    EXPECT_EQ(Wizard().OrderId(), id);
+    ASSERT_TRUE(WaitForText(QStringLiteral("Choose a cover")));
+    PickCoverAndGoOn(2);
+    ASSERT_TRUE(WaitForStep(Step::Payment, 120000));
+    EXPECT_EQ(Uploads(), (QStringList{"upload.php page=2", "upload.php page=3"}));
+    EXPECT_EQ(RequestsFor("end.php"),
+              QStringList{"end.php?id=" + id + "&pages=3&cover=photo-gloss"});
+    EXPECT_EQ(OrderFileLine(), id);
+}

@@ -197,3 +197,34 @@ TEST_F(AlbumPageThumbControlTest, ASwapIsOneUndoStepAndTheThumbnailsFollowItsUnd
     EXPECT_EQ(StateFile(), swapped);
     ASSERT_TRUE(WaitForPass());
 }
+
+// A thumbnail dragged into the gap before pair 2 (pages 3 and 4) moves its
+// page there: one step to undo, the other pages closing up.
+TEST_F(AlbumPageThumbControlTest, AThumbnailDroppedBetweenTwoPairsMovesItsPage) {
+    NamePages();
+    ASSERT_TRUE(WaitForPass());
+    BookHistory history(*manager);
+    const QByteArray before = StateFile();
+    QMimeData data;
+    data.setText(AlbumThumbPayload(7));
+    AlbumPageFacingThumbControl* pair = album->Pair(2);
+    for (const QPoint at : {QPoint(100, 60), QPoint(4, 60)}) { // over a thumbnail: no move
+        QDragEnterEvent enter(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(pair, &enter);
+        QDropEvent drop(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(pair, &drop);
+        EXPECT_EQ(drop.isAccepted(), at.x() == 4) << at.x();
+    }
+    const QStringList texts = StoredTexts();
+    EXPECT_EQ(texts.mid(0, 9), (QStringList{"page 0", "page 1", "page 2", "page 7", "page 3",
+                                            "page 4", "page 5", "page 6", "page 8"}));
+    EXPECT_EQ(history.Stack().undoText(), "Move Page");
+    history.Stack().undo();
+    EXPECT_EQ(StateFile(), before);
+    EXPECT_EQ(Thumb(7)->Page(), book().GetPage(7));
+    EXPECT_EQ(AlbumGapInsertIndex(PaneView::Column, QPoint(50, 120), 2, 20), 3);
+    EXPECT_EQ(AlbumGapInsertIndex(PaneView::Column, QPoint(50, 60), 2, 20), std::nullopt);
+    EXPECT_EQ(AlbumGapInsertIndex(PaneView::Strip, QPoint(305, 60), 20, 20), 20);
+    EXPECT_EQ(AlbumPairPages(0, 20), (AlbumPageRange{0, 1}));
+    EXPECT_EQ(AlbumPairPages(20, 20), (AlbumPageRange{19, 1}));
+}

@@ -10,6 +10,7 @@
 #include "ui/panes/ControlPhotoControl.h"
 #include "ui/panes/ImportStatusForm.h"
 #include "ui/panes/PhotoControl.h"
+#include "ui/panes/PhotoTileLayout.h"
 #include "ui/panes/PhotosControl.h"
 #include "ui/panes/SidePane.h"
 
@@ -25,6 +26,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -270,6 +272,41 @@ TEST_F(PhotosControlTest, ColumnLayoutStacksTilesAndScrollsVertically) {
     EXPECT_EQ(Pane().Tiles()[1]->GetPhotoMgr()->geometry().topLeft(), QPoint(5, 10));
 }
 
+// The wheel over a tile (the pane's child) moves the view's bar, one tile a
+// notch, in both views.
+TEST_F(PhotosControlTest, TheWheelOverATileScrollsTheStripAndTheColumn) {
+    QStringList files;
+    for (int i = 0; i < 6; ++i)
+        files << MakeJpeg(QStringLiteral("p%1.jpg").arg(i), 64, 48);
+    ASSERT_TRUE(Import(files));
+    const auto turn = [this](int angle) {
+        const auto shown = std::find_if(Pane().Tiles().begin(), Pane().Tiles().end(),
+                                        [](PhotoControl* t) { return !t->isHidden(); });
+        if (shown == Pane().Tiles().end())
+            return -1;
+        PhotoControl* tile = *shown;
+        const QPointF at(60, 60);
+        QWheelEvent wheel(at, tile->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&wheel); // as the window system sends it: it propagates
+        qApp->notify(tile, &wheel);
+        return Pane().ScrollBar()->value();
+    };
+    for (const PaneView view : {PaneView::Strip, PaneView::Column}) {
+        top->SetView(view);
+        top->resize(view == PaneView::Column ? QSize(163, 350) : QSize(449, 161));
+        top->Relayout();
+        QScrollBar* bar = Pane().ScrollBar();
+        ASSERT_FALSE(bar->isHidden());
+        bar->setValue(0);
+        EXPECT_EQ(turn(-120), 1) << int(view);
+        EXPECT_EQ(turn(-120), 2) << int(view);
+        EXPECT_EQ(turn(120), 1) << int(view);
+        const QPoint first = view == PaneView::Strip ? QPoint(10, 20) : QPoint(20, 10);
+        EXPECT_EQ(Pane().Tiles()[1]->geometry().topLeft(), first) << int(view);
+    }
+}
+
 TEST_F(PhotosControlTest, ThePaneTakesFileListsDraggedOverItAndNothingElse) {
     const QString a = MakeJpeg("a.jpg");
     std::unique_ptr<QMimeData> files(FileDrop({a}));
@@ -331,4 +368,45 @@ TEST_F(PhotosControlTest, APhotoDraggedBackFromAPageGetsItsTileAgainAsOneUndoSte
     EXPECT_EQ(StateFile(), placed);
     EXPECT_EQ(TileKeys(), QStringList({KeyOf(files[1])}));
     ASSERT_NE(book->GetPage(2)->Photo(0), nullptr);
+}
+
+// The × asks nothing: undo brings the photo, files and all, back to its place
+// in the pane and in the book, and redo takes it away again.
+TEST_F(PhotosControlTest, UndoingTheDeleteButtonPutsThePhotoBackInItsPlace) {
+    const QStringList files = {MakeJpeg("a.jpg"), MakeJpeg("b.jpg"), MakeJpeg("c.jpg")};
+    ASSERT_TRUE(Import(files));
+    BookHistory history(*manager);
+    const QStringList keys = TileKeys();
+    const QByteArray before = StateFile();
+    Pane().Tiles()[1]->GetPhotoMgr()->findChild<QToolButton*>("mDeletePhotoButton")->click();
+    Settle();
+    ASSERT_EQ(TileKeys(), QStringList({keys[0], keys[2]}));
+    EXPECT_EQ(history.Stack().undoText(), "Delete Photo");
+
+    history.Stack().undo();
+    EXPECT_EQ(TileKeys(), keys);
+    EXPECT_EQ(StateFile(), before); // the book's photo order too
+    EXPECT_EQ(JpegsWithKey(keys[1]), 4);
+    ASSERT_TRUE(WaitForThumbnail(*Pane().Tiles()[1]));
+    EXPECT_FALSE(Pane().Tiles()[1]->Thumbnail().isNull());
+    history.Stack().redo();
+    EXPECT_EQ(TileKeys(), QStringList({keys[0], keys[2]}));
+}
+
+// On a dense screen a tile draws a picture with as many pixels as it covers,
+// made from the medium file; at 1x the small file as it is.
+TEST_F(PhotosControlTest, TilesPickTheirThumbnailByThePixelDensity) {
+    EXPECT_EQ(PhotoTileThumbFor(1.0), PhotoTileThumb{});
+    EXPECT_EQ(PhotoTileThumbFor(1.25), (PhotoTileThumb{ThumbType::Medium, QSize(150, 150)}));
+    ASSERT_TRUE(Import({MakeJpeg("wide.jpg", 1600, 1200)}));
+    for (const auto& [ratio, pixels] : {std::pair{1.0, QSize(120, 90)}, {2.0, QSize(240, 180)}}) {
+        PhotoControl tile(nullptr);
+        tile.resize(120, 120);
+        tile.SetPhoto(Pane().Tiles().front()->GetPhoto(), "single");
+        tile.LoadThumbnailFor(ratio);
+        QSignalSpy loaded(&tile, &PhotoControl::ThumbnailLoaded);
+        ASSERT_TRUE(loaded.wait(10000));
+        EXPECT_EQ(tile.Thumbnail().size(), pixels) << ratio;
+        EXPECT_EQ(tile.Thumbnail().deviceIndependentSize(), QSizeF(120, 90)) << ratio;
+    }
 }

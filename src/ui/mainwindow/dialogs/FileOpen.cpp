@@ -5,15 +5,21 @@
 
 namespace {
 
-// Patterns separated by blanks, each also in upper case, so that camera
-// files such as "IMG_0001.JPG" show where names are case-sensitive.
+// Patterns separated by blanks, each also in upper case and with a capital
+// first letter after the last dot, so that camera files such as
+// "IMG_0001.JPG" or "a.Jpeg" show where names are case-sensitive (Qt's own
+// dialog ignores the case anyway).
 QString PatternsAnyCase(const QString& patterns) {
     QStringList result;
     for (const QString& p :
          patterns.split(QRegularExpression(QStringLiteral("[; ]+")), Qt::SkipEmptyParts)) {
-        result.append(p);
-        if (p.toUpper() != p)
-            result.append(p.toUpper());
+        const qsizetype dot = p.lastIndexOf(QLatin1Char('.'));
+        QString capital = p.toLower();
+        if (dot >= 0 && dot + 1 < capital.size())
+            capital[dot + 1] = capital[dot + 1].toUpper();
+        for (const QString& variant : {p, p.toLower(), p.toUpper(), capital})
+            if (!result.contains(variant))
+                result.append(variant);
     }
     return result.join(QLatin1Char(' '));
 }

@@ -6,7 +6,7 @@
 class QWidget;
 
 // The multi-select open dialog for photos. filter is "description|pattern"
-// pairs joined by "|" ("*.jpg|*.jpg"). Returns full paths, or one empty
+// pairs joined by "|" ("Photos|*.jpg *.jpeg"). Returns full paths, or one empty
 // element when the user cancels.
 QStringList ShowOpenFileDialog(const QString& filter, const QString& initialFolder,
                                const QString& title, QWidget* owner = nullptr);
