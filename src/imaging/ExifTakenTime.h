@@ -18,6 +18,6 @@ std::optional<QDateTime> ExifTakenTime(const QByteArray& jpegHead);
 std::optional<QDateTime> TiffTakenTime(QByteArrayView tiff);
 
 // The file's EXIF time, else its modification time in local clock time
-// (also returned as UTC, so that both compare); none when the file cannot
-// be read.
+// (also returned as UTC, so that both compare; for a photo's full-size file
+// that is when it joined the book); none when the file cannot be read.
 std::optional<QDateTime> PhotoFileTakenTime(const QString& path);

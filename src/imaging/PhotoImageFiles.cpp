@@ -3,12 +3,10 @@
 #include "base/AtomicWrite.h"
 #include "base/LumbraError.h"
 #include "base/SafeRead.h"
-#include "imaging/ImagingLog.h"
 #include "imaging/JpegDecode.h"
 #include "imaging/PictureFile.h"
 #include "imaging/ThumbScaling.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 
@@ -60,15 +58,6 @@ bool DecodesWhole(const QString& path) {
     return QFileInfo(path).size() > 0 && !DecodeJpeg(path, [](const JpegHeader&) {
                                               return JpegDecodeRequest{kSmallest, {}};
                                           }).picture.isNull();
-}
-
-// The copy keeps the source's time, the photo's time when it has no EXIF one.
-void KeepFileTime(const QString& source, const QString& copy) {
-    const QDateTime time = QFileInfo(source).lastModified();
-    QFile file(copy);
-    if (!time.isValid() || !file.open(QIODevice::ReadWrite) ||
-        !file.setFileTime(time, QFileDevice::FileModificationTime))
-        qCWarning(lcImaging) << "Could not give" << copy << "the time of" << source;
 }
 
 } // namespace
@@ -124,7 +113,6 @@ bool MakePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes
     try {
         WriteThumbnails(stem, boxes, decoded);
         original.Commit(); // last: its presence says the photo's files are complete
-        KeepFileTime(source, ThumbPath(stem, ThumbType::Original, ".jpg"));
     } catch (const LumbraError&) {
         RemovePhotoFiles(stem); // a photo is whole or absent
         throw;
