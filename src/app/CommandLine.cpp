@@ -10,11 +10,13 @@
 #include "base/ProgramTranslations.h"
 #include "base/UserFolders.h"
 #include "model/Book.h"
+#include "model/BookFill.h"
 #include "model/BookName.h"
 #include "model/ImportTally.h"
 #include "model/ModelContext.h"
 #include "model/PhotoImportQueue.h"
 #include "model/Templates.h"
+#include "render/BookPdf.h"
 #include "render/PageExportJob.h"
 
 #include <QDir>
@@ -28,7 +30,22 @@ namespace {
 const QString cImport = QStringLiteral("--import");
 const QString cPreview = QStringLiteral("--preview");
 const QString cPrint = QStringLiteral("--print");
+const QString cFill = QStringLiteral("--fill");
+const QString cPdf = QStringLiteral("--pdf");
 const QString cBooksFolder = QStringLiteral("--books-folder");
+
+std::optional<CommandLineRequest::Command> CommandNamed(const QString& argument) {
+    using Command = CommandLineRequest::Command;
+    const std::pair<const QString&, Command> commands[] = {{cImport, Command::Import},
+                                                           {cPreview, Command::Preview},
+                                                           {cPrint, Command::Print},
+                                                           {cFill, Command::Fill},
+                                                           {cPdf, Command::Pdf}};
+    for (const auto& [name, command] : commands)
+        if (argument == name)
+            return command;
+    return std::nullopt;
+}
 
 int RunImport(const CommandObjects& objects, const CommandLineRequest& request, QTextStream& out,
               QTextStream& err) {
@@ -97,11 +114,64 @@ int RunExport(const CommandObjects& objects, const CommandLineRequest& request, 
     return result.failures.isEmpty() ? ExitOk : ExitIncomplete;
 }
 
+int RunFill(const CommandObjects& objects, const CommandLineRequest& request, QTextStream& out,
+            QTextStream& err) {
+    int exitCode = ExitOk;
+    const auto book = OpenBook(objects, request.book, false, err, &exitCode);
+    if (!book)
+        return exitCode;
+    const FillResult result = FillBook(*book, UnplacedPhotos(*book), objects.Catalogue());
+    for (const FilledPage& page : result.pages)
+        out << QStringLiteral("Page %1: %2 photo%3%4")
+                   .arg(page.page + 1)
+                   .arg(page.photos)
+                   .arg(page.photos == 1 ? "" : "s")
+                   .arg(page.added ? " (new page)" : "")
+            << Qt::endl;
+    try {
+        book->SaveBook();
+    } catch (const LumbraError& e) {
+        err << "lumbra: " << e.Message() << Qt::endl;
+        return ExitFolderFailed;
+    }
+    out << QStringLiteral("%1 photos placed on %2 pages, %3 left over")
+               .arg(result.placed)
+               .arg(result.pages.size())
+               .arg(result.leftOver)
+        << Qt::endl;
+    return ExitOk;
+}
+
+int RunPdf(const CommandObjects& objects, const CommandLineRequest& request, QTextStream& out,
+           QTextStream& err) {
+    int exitCode = ExitOk;
+    const auto book = OpenBook(objects, request.book, false, err, &exitCode);
+    if (!book)
+        return exitCode;
+    const QString file = QFileInfo(request.folder).absoluteFilePath();
+    if (!MakeWritableFolder(QFileInfo(file).absolutePath())) {
+        err << "lumbra: cannot write to " << QFileInfo(file).absolutePath() << Qt::endl;
+        return ExitFolderFailed;
+    }
+    const Templates& catalogue = objects.Catalogue();
+    const PdfDocument document =
+        PdfDocumentFor(*book, file, QSizeF(catalogue.PageWidth(), catalogue.PageHeight()));
+    const PageExportResult result =
+        ExportPdf(PlanPdf(*book, PrintPageSize(catalogue)), document, objects.Renderer());
+    for (const QString& failure : result.failures)
+        err << "lumbra: " << failure << Qt::endl;
+    if (result.written == 0)
+        return ExitIncomplete;
+    out << QStringLiteral("%1 pages written to %2").arg(result.written).arg(file) << Qt::endl;
+    return result.failures.isEmpty() ? ExitOk : ExitIncomplete;
+}
+
 } // namespace
 
 bool IsHeadlessCommand(const QStringList& arguments) {
     return arguments.contains(cImport) || arguments.contains(cPreview) ||
-           arguments.contains(cPrint) || IsUploadCommand(arguments);
+           arguments.contains(cPrint) || arguments.contains(cFill) || arguments.contains(cPdf) ||
+           IsUploadCommand(arguments);
 }
 
 std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments, QString* error) {
@@ -120,12 +190,10 @@ std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments,
             if (++i >= arguments.size())
                 return fail(CommandLineText::tr("%1 needs a folder").arg(cBooksFolder));
             request.booksFolder = arguments[i];
-        } else if (argument == cImport || argument == cPreview || argument == cPrint) {
+        } else if (const std::optional<Command> named = CommandNamed(argument)) {
             if (command)
                 return fail(CommandLineText::tr("only one command at a time"));
-            command = argument == cImport    ? Command::Import
-                      : argument == cPreview ? Command::Preview
-                                             : Command::Print;
+            command = named;
         } else if (argument.startsWith(QStringLiteral("--"))) {
             return fail(CommandLineText::tr("unknown option \"%1\"").arg(argument));
         } else {
@@ -140,6 +208,15 @@ std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments,
             return fail(CommandLineText::tr("%1 needs a book and at least one file").arg(cImport));
         request.book = positional.takeFirst();
         request.files = positional;
+    } else if (request.command == Command::Fill) {
+        if (positional.size() != 1)
+            return fail(CommandLineText::tr("%1 needs a book").arg(cFill));
+        request.book = positional[0];
+    } else if (request.command == Command::Pdf) {
+        if (positional.size() != 2)
+            return fail(CommandLineText::tr("%1 needs a book and a file").arg(cPdf));
+        request.book = positional[0];
+        request.folder = positional[1];
     } else {
         if (positional.size() != 2)
             return fail(CommandLineText::tr("%1 needs a book and a folder")
@@ -159,9 +236,12 @@ int RunCommandLine(const CommandLineRequest& request, const QString& dataFolder,
         err << "lumbra: " << e.Message() << Qt::endl;
         return ExitStartFailed;
     }
-    if (request.command == CommandLineRequest::Command::Import)
-        return RunImport(*objects, request, out, err);
-    return RunExport(*objects, request, out, err);
+    switch (request.command) {
+    case CommandLineRequest::Command::Import: return RunImport(*objects, request, out, err);
+    case CommandLineRequest::Command::Fill: return RunFill(*objects, request, out, err);
+    case CommandLineRequest::Command::Pdf: return RunPdf(*objects, request, out, err);
+    default: return RunExport(*objects, request, out, err);
+    }
 }
 
 int RunWithoutWindow(int& argc, char** argv,

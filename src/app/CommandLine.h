@@ -17,6 +17,11 @@ class QTextStream;
 //       writes FOLDER/BOOK/PG1.jpg ... as the book preview does;
 //   lumbra [--books-folder DIR] --print BOOK FOLDER
 //       writes every page at print size as FOLDER/1.jpg, 2.jpg, ...
+//   lumbra [--books-folder DIR] --fill BOOK
+//       lays the photos of the pool that stand on no page onto the book's
+//       empty boxes and pages (model/BookFill.h), one line per page filled;
+//   lumbra [--books-folder DIR] --pdf BOOK FILE
+//       writes the book as one PDF file (render/BookPdf.h);
 //   lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER [--start N]
 //       sends the pages to the order service (app/UploadCommand.h);
 //
@@ -40,11 +45,11 @@ enum CommandLineExit : int {
 };
 
 struct CommandLineRequest {
-    enum class Command { Import, Preview, Print };
+    enum class Command { Import, Preview, Print, Fill, Pdf };
     Command command = Command::Import;
     QString book;
     QStringList files;   // Import
-    QString folder;      // Preview, Print
+    QString folder;      // Preview, Print; Pdf: the file
     QString booksFolder; // empty: the user's books folder
 };
 

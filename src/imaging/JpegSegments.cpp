@@ -28,9 +28,9 @@ bool IsFrameHeader(unsigned char marker) {
     return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
 }
 
-} // namespace
-
-std::optional<std::vector<JpegSegment>> JpegHeaderSegments(const QByteArray& jpeg) {
+// The segments from SOI to the first SOS. With `cutAllowed` a buffer that
+// ends before then gives the segments that lie wholly in it.
+std::optional<std::vector<JpegSegment>> WalkSegments(const QByteArray& jpeg, bool cutAllowed) {
     const qsizetype size = jpeg.size();
     if (size < 2 || ByteAt(jpeg, 0) != 0xFF || ByteAt(jpeg, 1) != kSoi)
         return std::nullopt;
@@ -43,7 +43,7 @@ std::optional<std::vector<JpegSegment>> JpegHeaderSegments(const QByteArray& jpe
         while (at < size && ByteAt(jpeg, at) == 0xFF)
             ++at;
         if (at >= size)
-            return std::nullopt;
+            break;
         const unsigned char marker = ByteAt(jpeg, at);
         const qsizetype begin = at - 1;
         ++at;
@@ -54,16 +54,40 @@ std::optional<std::vector<JpegSegment>> JpegHeaderSegments(const QByteArray& jpe
             continue;
         }
         if (size - at < 2)
-            return std::nullopt;
+            break;
         const qsizetype length = (qsizetype(ByteAt(jpeg, at)) << 8) | ByteAt(jpeg, at + 1);
-        if (length < 2 || length > size - at)
+        if (length < 2)
             return std::nullopt;
+        if (length > size - at)
+            break;
         const QByteArrayView payload(jpeg.constData() + at + 2, length - 2);
         at += length;
         segments.push_back({marker, begin, at, payload});
         if (marker == kSos)
             return segments;
     }
+    if (cutAllowed)
+        return segments;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::vector<JpegSegment>> JpegHeaderSegments(const QByteArray& jpeg) {
+    return WalkSegments(jpeg, false);
+}
+
+std::vector<JpegSegment> JpegLeadingSegments(const QByteArray& head) {
+    return WalkSegments(head, true).value_or(std::vector<JpegSegment>());
+}
+
+QByteArrayView ExifTiffBlock(const std::vector<JpegSegment>& segments) {
+    constexpr unsigned char kApp1 = 0xE1;
+    constexpr QByteArrayView kExifSignature("Exif\0\0", 6);
+    for (const JpegSegment& segment : segments)
+        if (segment.marker == kApp1 && segment.payload.startsWith(kExifSignature))
+            return segment.payload.sliced(kExifSignature.size());
+    return {};
 }
 
 std::optional<MetadataFreeJpeg> SplitWithoutMetadata(const QByteArray& jpeg) {

@@ -21,6 +21,15 @@ struct JpegSegment {
 // a segment runs past the end, or the image ends before a scan.
 std::optional<std::vector<JpegSegment>> JpegHeaderSegments(const QByteArray& jpeg);
 
+// The segments of the start of a JPEG file (up to and including the first
+// SOS) that lie wholly in `head`, which may end anywhere; empty when it does
+// not start with SOI or a segment is malformed.
+std::vector<JpegSegment> JpegLeadingSegments(const QByteArray& head);
+
+// The TIFF block of the first EXIF APP1 segment among `segments`; empty when
+// there is none.
+QByteArrayView ExifTiffBlock(const std::vector<JpegSegment>& segments);
+
 // A JPEG file without its metadata segments, in two parts that are read one
 // after the other: the segments kept up to and including SOS, and a view of
 // the rest of the file (the entropy-coded data and what follows it).

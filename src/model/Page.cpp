@@ -54,8 +54,11 @@ void Page::PutPhoto(int index, const PhotoPtr& photo) {
 }
 
 void Page::AddPhoto(const PhotoPtr& photo, float x, float y) {
-    const int b = FindPhotoBoxIndex(x, y);
-    if (!photo || b < 0)
+    AddPhotoToBox(photo, FindPhotoBoxIndex(x, y));
+}
+
+void Page::AddPhotoToBox(const PhotoPtr& photo, int b) {
+    if (!photo || b < 0 || !mTemplate || b >= mTemplate->PhotoBoxCount())
         return;
     const PhotoPtr current = mPhotos[size_t(b)];
     if (SameKey(current, photo))

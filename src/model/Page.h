@@ -42,6 +42,8 @@ public:
     int PhotoEntryCount() const { return int(mPhotos.size()); }
     // Places the photo in the photo box under (x, y) mm.
     void AddPhoto(const PhotoPtr& photo, float x, float y);
+    // The same for photo box `box`; nothing for a box the template lacks.
+    void AddPhotoToBox(const PhotoPtr& photo, int box);
     // In the first entry holding photo's key puts newPhoto (or none); false
     // when no entry holds it.
     bool Replace(const PhotoPtr& photo, const PhotoPtr& newPhoto);

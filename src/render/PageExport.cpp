@@ -21,16 +21,9 @@
 
 namespace {
 
-// One page rendered and encoded on the pool.
-struct EncodedPage {
-    QByteArray jpeg;
-    QStringList problems;
-    QString error;
-};
-
-EncodedPage EncodePage(const PageSnapshot& page, const PageOutput& output,
-                       const PageRenderer& renderer) {
-    EncodedPage encoded;
+RenderedPage EncodePage(const PageSnapshot& page, const PageOutput& output,
+                        const PageRenderer& renderer) {
+    RenderedPage encoded;
     try {
         encoded.jpeg = RenderPageFile(page, output, renderer, &encoded.problems);
     } catch (const LumbraError& e) {
@@ -41,7 +34,7 @@ EncodedPage EncodePage(const PageSnapshot& page, const PageOutput& output,
     return encoded;
 }
 
-void WriteEncoded(const EncodedPage& page, const QString& file, int number,
+void WriteEncoded(const RenderedPage& page, const QString& file, int number,
                   PageExportResult& result) {
     QString error = page.error;
     if (error.isEmpty()) {
@@ -102,39 +95,51 @@ void WritePageFile(const PageFileTask& task, const PageOutput& output, const Pag
     WriteFileAtomically(task.file, RenderPageFile(task.page, output, renderer, problems));
 }
 
-PageExportResult ExportPages(const PageExportPlan& plan, const PageRenderer& renderer,
-                             const std::function<void(int, int)>& progress,
-                             const std::atomic<bool>* cancel) {
-    PageExportResult result;
+bool RenderPagesInOrder(const PageExportPlan& plan, const PageRenderer& renderer,
+                        const std::function<void(int index, const RenderedPage& page)>& deliver,
+                        const std::atomic<bool>* cancel) {
     const int count = int(plan.tasks.size());
     const int threads = plan.threads > 0 ? plan.threads : std::max(1, QThread::idealThreadCount());
     const int ahead = 2 * threads;
-    std::deque<QFuture<EncodedPage>> running;
+    std::deque<QFuture<RenderedPage>> running;
     QThreadPool pool; // last declared: its destructor waits for the pages still rendering
     pool.setMaxThreadCount(threads);
+    const auto cancelled = [cancel] { return cancel && cancel->load(); };
+    bool stopped = false;
     int started = 0;
-    for (int i = 0; i < count; ++i) {
-        if (cancel && cancel->load()) {
-            result.cancelled = true;
-            break;
-        }
-        for (; started < count && started < i + ahead; ++started) {
+    for (int i = 0; i < count && !stopped; ++i) {
+        for (; started < count && started < i + ahead && !cancelled(); ++started) {
             const PageFileTask& task = plan.tasks[size_t(started)];
             running.push_back(QtConcurrent::run(&pool, [&task, &plan, &renderer] {
                 return EncodePage(task.page, plan.output, renderer);
             }));
         }
-        const EncodedPage page = running.front().result();
-        running.pop_front();
-        if (cancel && cancel->load()) {
-            result.cancelled = true;
+        stopped = cancelled();
+        if (stopped)
             break;
-        }
-        WriteEncoded(page, plan.tasks[size_t(i)].file, i + 1, result);
-        if (progress)
-            progress(i, count - 1);
+        const RenderedPage page = running.front().result();
+        running.pop_front();
+        stopped = cancelled();
+        if (!stopped)
+            deliver(i, page);
     }
     pool.clear();
     pool.waitForDone();
+    return !stopped;
+}
+
+PageExportResult ExportPages(const PageExportPlan& plan, const PageRenderer& renderer,
+                             const std::function<void(int, int)>& progress,
+                             const std::atomic<bool>* cancel) {
+    PageExportResult result;
+    const int last = int(plan.tasks.size()) - 1;
+    result.cancelled = !RenderPagesInOrder(
+        plan, renderer,
+        [&](int index, const RenderedPage& page) {
+            WriteEncoded(page, plan.tasks[size_t(index)].file, index + 1, result);
+            if (progress)
+                progress(index, last);
+        },
+        cancel);
     return result;
 }

@@ -61,6 +61,22 @@ QByteArray RenderPageFile(const PageSnapshot& page, const PageOutput& output,
 void WritePageFile(const PageFileTask& task, const PageOutput& output, const PageRenderer& renderer,
                    QStringList* problems);
 
+// One page rendered and encoded: the file's bytes, or why it could not be made.
+struct RenderedPage {
+    QByteArray jpeg;
+    QStringList problems; // names of photos left out
+    QString error;        // not empty: no bytes
+};
+
+// Any thread: renders the plan's pages on a pool of its own (plan.threads,
+// at most two pages a thread ahead of the one delivered) and hands them to
+// `deliver` in page order. Once `cancel` is set nothing more is delivered;
+// the pages being rendered are finished and dropped before it returns.
+// False when cancelled.
+bool RenderPagesInOrder(const PageExportPlan& plan, const PageRenderer& renderer,
+                        const std::function<void(int index, const RenderedPage& page)>& deliver,
+                        const std::atomic<bool>* cancel = nullptr);
+
 // Any thread: renders the plan's pages on a pool of its own (plan.threads,
 // at most two pages a thread ahead of the one written) and writes their
 // files in page order, going on after a page that fails; `progress(index,

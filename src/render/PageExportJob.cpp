@@ -3,7 +3,12 @@
 #include "base/BackgroundWork.h"
 
 PageExportJob::PageExportJob(PageExportPlan plan, PageRenderer renderer, QObject* parent)
-    : QObject(parent), mPlan(std::move(plan)), mRenderer(std::move(renderer)) {}
+    : PageExportJob(std::move(plan), std::move(renderer), ExportPages, parent) {}
+
+PageExportJob::PageExportJob(PageExportPlan plan, PageRenderer renderer, Writer writer,
+                             QObject* parent)
+    : QObject(parent), mPlan(std::move(plan)), mRenderer(std::move(renderer)),
+      mWriter(std::move(writer)) {}
 
 // The running job reports to this object and reads mCancel: wait for it.
 // The result and the progress calls still queued are dropped with this object.
@@ -22,8 +27,8 @@ void PageExportJob::Start() {
     };
     mFuture = RunInBackground(
         this,
-        [plan = mPlan, renderer = mRenderer, report, cancel = &mCancel] {
-            return ExportPages(plan, renderer, report, cancel);
+        [plan = mPlan, renderer = mRenderer, writer = mWriter, report, cancel = &mCancel] {
+            return writer(plan, renderer, report, cancel);
         },
         [this](const PageExportResult& result) {
             mResult = result;

@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <atomic>
+#include <functional>
 
 // Writes a page export plan on the thread pool.
 //
@@ -18,7 +19,14 @@
 class PageExportJob : public QObject {
     Q_OBJECT
 public:
+    // What writes the plan on the pool (ExportPages unless given).
+    using Writer = std::function<PageExportResult(
+        const PageExportPlan& plan, const PageRenderer& renderer,
+        const std::function<void(int index, int last)>& progress, const std::atomic<bool>* cancel)>;
+
     PageExportJob(PageExportPlan plan, PageRenderer renderer, QObject* parent = nullptr);
+    PageExportJob(PageExportPlan plan, PageRenderer renderer, Writer writer,
+                  QObject* parent = nullptr);
     ~PageExportJob() override;
 
     void Start();
@@ -39,6 +47,7 @@ signals:
 private:
     const PageExportPlan mPlan;
     const PageRenderer mRenderer;
+    const Writer mWriter;
     std::atomic<bool> mCancel{false};
     QFuture<PageExportResult> mFuture;
     PageExportResult mResult;

@@ -107,6 +107,22 @@ QByteArray CameraTiff(bool bigEndian, int orientation) {
     return tiff;
 }
 
+QByteArray CameraTiff(bool bigEndian, int orientation, const QByteArray& taken) {
+    QByteArray tiff = CameraTiff(bigEndian, orientation);
+    // A second 12-byte entry moves Make along; its pointer follows.
+    const qsizetype entry = kTiffSubIfd + 2 + 12;
+    tiff.insert(entry, QByteArray(12, '\0'));
+    PutLong(tiff, kTiffIfd0 + 2 + 8, quint32(tiff.size() - 6));
+    PutShort(tiff, kTiffSubIfd, 2);
+    const qsizetype stamp = tiff.size();
+    tiff += taken.leftJustified(19, ' ', true) + QByteArray(1, '\0');
+    PutShort(tiff, entry, 0x9003);
+    PutShort(tiff, entry + 2, 2); // ASCII
+    PutLong(tiff, entry + 4, 20);
+    PutLong(tiff, entry + 8, quint32(stamp));
+    return tiff;
+}
+
 QByteArray WithSegment(const QByteArray& jpeg, unsigned char marker, const QByteArray& payload) {
     QByteArray segment;
     segment += char(0xFF);

@@ -25,6 +25,10 @@ QByteArray SmallJpeg();
 QByteArray CameraTiff(bool bigEndian, int orientation);
 inline constexpr qsizetype kTiffIfd0 = 8;                  // IFD0: its entry count
 inline constexpr qsizetype kTiffIfd0Next = 8 + 2 + 3 * 12; // IFD0: offset of the next IFD
+// The same with a second sub-IFD entry, DateTimeOriginal (ASCII, 20 bytes
+// stored after Make), holding `taken` ("2021:07:04 10:20:30").
+QByteArray CameraTiff(bool bigEndian, int orientation, const QByteArray& taken);
+inline constexpr qsizetype kTiffSubIfd = kTiffIfd0Next + 4; // the sub-IFD: its entry count
 // `jpeg` with a segment of the given marker and payload right after SOI.
 QByteArray WithSegment(const QByteArray& jpeg, unsigned char marker, const QByteArray& payload);
 // `jpeg` with an APP1 segment "Exif\0\0" + `tiff` right after SOI.

@@ -1,3 +1,4 @@
+#include "ExportFixture.h"
 #include "RenderFixtures.h"
 
 #include "imaging/JpegDecode.h"
@@ -22,54 +23,6 @@ using namespace RenderFixtures;
 using TestJpegs::Near;
 
 namespace {
-
-// A book "Trip" of 20 default pages (one photo box over the whole page, one
-// text box): page 1 holds a red photo, page 2 a text, page 3 a background.
-struct ExportTest : ::testing::Test {
-    QTemporaryDir dir;
-    ModelContext context;
-    std::unique_ptr<Book> book;
-    std::shared_ptr<PhotoImage> photo;
-
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        context.templates = &TestCatalogue();
-        QDir().mkpath(Backgrounds());
-        book = std::make_unique<Book>(dir.filePath(QStringLiteral("books")), context);
-        book->SetName(QStringLiteral("Trip"));
-        const QString source = dir.filePath(QStringLiteral("red.jpg"));
-        TestJpegs::Write(source, Flat(2890, 2080, Qt::red));
-        photo = std::make_shared<PhotoImage>();
-        photo->SetImage(source, book->GetBookFolder());
-        ASSERT_TRUE(photo->IsSupportFormat());
-        book->Photos().Add(photo);
-        book->GetPage(0)->AddPhoto(photo, 100, 100);
-        ASSERT_EQ(book->GetPage(0)->Photo(0), photo);
-        book->GetPage(1)->SetText(0, Rtf(QStringLiteral("HHHH HHHH HHHH")));
-        WriteBackground(Backgrounds(), QStringLiteral("sky"), Qt::blue, Qt::blue, Qt::blue,
-                        Qt::blue);
-        book->GetPage(2)->SetBg(QStringLiteral("sky"));
-    }
-
-    QString Backgrounds() const { return dir.filePath(QStringLiteral("bg")); }
-    PageRenderer Renderer() const { return PageRenderer(Backgrounds(), QSizeF(cPageW, cPageH)); }
-
-    // Runs the plan on the thread pool and waits for its end.
-    PageExportResult Run(PageExportPlan plan, QList<QList<QVariant>>* progress = nullptr) {
-        PageExportJob job(std::move(plan), Renderer());
-        QSignalSpy finished(&job, &PageExportJob::Finished);
-        QSignalSpy steps(&job, &PageExportJob::Progress);
-        job.Start();
-        EXPECT_TRUE(finished.wait(60000));
-        if (progress)
-            *progress = steps;
-        return job.Result();
-    }
-
-    static QImage Load(const QString& file) {
-        return DecodeJpeg(file, [](const JpegHeader&) { return JpegDecodeRequest{}; }).picture;
-    }
-};
 
 bool IsWhite(QRgb pixel) { return qRed(pixel) > 235 && qGreen(pixel) > 235 && qBlue(pixel) > 235; }
 

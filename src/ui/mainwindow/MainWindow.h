@@ -24,6 +24,7 @@ class QComboBox;
 class QMenu;
 class QMenuBar;
 class QMessageBox;
+class QProgressDialog;
 class QSettings;
 class Templates;
 class TemplatesControl;
@@ -65,6 +66,8 @@ public:
     void onBookNextPageTriggered();
     void onBookOrderTriggered();
     void onBookImportPhotosTriggered();
+    void onBookFillTriggered();
+    void onFileExportPdfTriggered();
 
     // The introduction panel over this window: modal at start, or just visible.
     void ShowIntroductionModal();
@@ -82,6 +85,8 @@ public:
     QMessageBox* SaveFailureBox() const;
     // The preview being written, null when none runs.
     PageExportJob* PreviewJob() const { return mPreviewJob.get(); }
+    // The PDF being written, null when none runs.
+    PageExportJob* PdfJob() const { return mPdfJob.get(); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -121,6 +126,8 @@ private:
     void onHelpChkUpdateTriggered();
     void onHelpAboutTriggered();
     void OnPreviewFinished();
+    // MainWindowBookOutput.cpp
+    void OnPdfFinished();
     bool IsOnline() const;
     bool Ask(const QString& prompt, const QString& title) const;
     void Tell(const QString& text) const;
@@ -162,12 +169,15 @@ private:
     PreviewStatusDialog* mPreviewStatusDialog = nullptr;
     IntroductionPanel* mIntroduction = nullptr;
     std::unique_ptr<PageExportJob> mPreviewJob;
+    std::unique_ptr<PageExportJob> mPdfJob;
+    QPointer<QProgressDialog> mPdfProgress;
     QPointer<Book> mSubscribedBook;
     std::weak_ptr<Book> mViewStateBook; // the book whose view state the window shows
     QPointer<QMessageBox> mSaveFailureBox;
     bool mClosed = false;
 
     QAction* mFilePreviewAction = nullptr;
+    QAction* mFileExportPdfAction = nullptr;
     QAction* mEditUndoAction = nullptr;
     QAction* mEditRedoAction = nullptr;
     QAction* mBookNewPageAction = nullptr;

@@ -18,6 +18,7 @@ struct MainWindowHooks {
     TellUser tell;
     std::function<bool()> isOnline;
     std::function<QString()> pickPreviewFolder; // empty text: cancelled
+    std::function<QString()> pickPdfFile;       // empty text: cancelled
     std::function<QStringList()> pickPhotos;    // one empty element: cancelled
     // Both return whether the desktop took the address.
     std::function<bool(const QString&)> openWebPage; // also "file:" addresses

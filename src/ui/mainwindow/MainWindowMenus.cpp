@@ -6,6 +6,7 @@
 #include "model/BookManager.h"
 #include "ui/common/ProgramIcons.h"
 #include "ui/mainwindow/MainWindowRules.h"
+#include "ui/panes/PhotosControl.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -42,6 +43,11 @@ void MainWindow::CreateFileMenu(QMenuBar* bar) {
             "edit-rename");
     mFilePreviewAction = AddItem(file, "mnuFilePreview", u"cMenuFilePreview",
                                  &MainWindow::onFilePreviewTriggered, "document-print-preview");
+    mFileExportPdfAction = file->addAction(tr("Export as PDF..."));
+    mFileExportPdfAction->setObjectName(QStringLiteral("mnuFileExportPdf"));
+    mFileExportPdfAction->setIcon(ProgramIcon(QStringLiteral("document-print-preview")));
+    connect(mFileExportPdfAction, &QAction::triggered, this,
+            [this] { RunCommand(&MainWindow::onFileExportPdfTriggered); });
     AddItem(file, "mnuFileDelete", u"cMenuFileDelete", &MainWindow::onFileDeleteTriggered,
             "edit-delete");
     AddItem(file, "mnuFileExit", u"cMenuFileExit", &MainWindow::onFileExitTriggered,
@@ -64,6 +70,12 @@ void MainWindow::CreateBookMenu(QMenuBar* bar) {
     book->addSeparator();
     AddItem(book, "mnuBookImportPhotos", u"cMenuBookImportPhotos",
             &MainWindow::onBookImportPhotosTriggered, "document-import");
+    QAction* fill = book->addAction(tr("Fill Book"));
+    fill->setObjectName(QStringLiteral("mnuBookFill"));
+    connect(fill, &QAction::triggered, this,
+            [this] { RunCommand(&MainWindow::onBookFillTriggered); });
+    connect(mSidePane->Photos(), &PhotosControl::fillRequested, this,
+            [this] { RunCommand(&MainWindow::onBookFillTriggered); });
     book->addSeparator();
     AddItem(book, "mnuBookOrder", u"cMenuBookOrder", &MainWindow::onBookOrderTriggered,
             "book-order");
@@ -148,6 +160,7 @@ void MainWindow::RunCommand(void (MainWindow::*handler)()) {
 // Items whose windows come from other parts are enabled once they are there.
 void MainWindow::RefreshHookedItems() {
     mFilePreviewAction->setEnabled(!mPreviewJob);
+    mFileExportPdfAction->setEnabled(!mPdfJob);
     mHelpChkUpdateAction->setEnabled(bool(mHooks.updateCheck));
     SetBookOrderStatusMenu();
     // The side pane's download button: the connection check, then the dialog.

@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QToolButton>
 #include <QUrl>
 #include <QWheelEvent>
 #include <algorithm>
@@ -79,6 +80,13 @@ PhotosControl::PhotosControl(BookManager* books, const Constants* strings,
     mEmptyHint->setWordWrap(true);
     mEmptyHint->setEnabled(false); // drawn in the muted colour
     mEmptyHint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    mFillButton = new QToolButton(this);
+    mFillButton->setObjectName(QStringLiteral("btnFillBook"));
+    mFillButton->setText(tr("Fill Book"));
+    mFillButton->setToolTip(
+        tr("Lay these photos onto the empty boxes and pages, in the order taken"));
+    mFillButton->hide();
+    connect(mFillButton, &QToolButton::clicked, this, &PhotosControl::fillRequested);
 }
 
 PhotosControl::~PhotosControl() = default;
@@ -281,6 +289,11 @@ void PhotosControl::UpdateScrollBar() {
 void PhotosControl::PlaceTiles() {
     mEmptyHint->setGeometry(rect().adjusted(8, 8, -8, -8));
     mEmptyHint->setVisible(mTiles.empty() && mBooks && mBooks->GetBook());
+    // Above the tiles' delete buttons, at the right end.
+    const QSize button(mFillButton->sizeHint().width(), 16);
+    mFillButton->setGeometry(width() - button.width() - 20, 2, button.width(), button.height());
+    mFillButton->setVisible(!mTiles.empty());
+    mFillButton->raise();
     const PaneView view = View();
     const int value = ScrollBar()->value();
     for (size_t i = 0; i < mTiles.size(); ++i) {

@@ -20,6 +20,7 @@ class PhotoImage;
 class QLabel;
 class QMimeData;
 class QScrollBar;
+class QToolButton;
 
 // The photos pane: one tile per photo of the current book that stands on no
 // page, in a row (the strip) or a column, and the way photos enter
@@ -63,9 +64,14 @@ public:
     // Follows a change of view: scroll bars, range and tile places.
     void Relayout();
 
+    // The button that fills the book from the tiles (shown while there are tiles).
+    QToolButton* FillButton() const { return mFillButton; }
+
 signals:
     // Every file of the imports so far has been reported.
     void ImportFinished();
+    // The fill button was clicked.
+    void fillRequested();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -99,6 +105,7 @@ private:
     bool mRebuilding = false; // tiles are placed once at the end
     std::vector<PhotoControl*> mTiles;
     QLabel* mEmptyHint = nullptr;
+    QToolButton* mFillButton = nullptr;
     QScrollBar* mHScrollBar;
     QScrollBar* mVScrollBar;
     QPointer<ImportStatusForm> mImportStatusForm;
