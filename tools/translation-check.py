@@ -30,6 +30,8 @@ CAPTION_SETTER = re.compile(r'\b(setText|setToolTip|setWindowTitle|setPlaceholde
                             r'QAction|QMessageBox::\w+)\s*\(')
 CAPITALISED = re.compile(r"^[A-Z][a-z]{2,}[.!?]?$")
 CODE_TEXT = re.compile(r"[{}]|=>|==|\(\)|</?[a-z]+ [a-z]+=")
+# File name patterns of a file dialog filter ("|*.jpg *.jpeg").
+NAME_PATTERNS = re.compile(r"^\|?(\*\.\w+)( \*\.\w+)*$")
 # Names, not prose.
 NAMES = re.compile(r"\b(Lumbra|Qt|JPEG)\b")
 
@@ -67,7 +69,7 @@ def untranslated(statement):
         calls = list(TRANSLATED.finditer(head))
         if calls and head[calls[-1].end():].count("(") >= head[calls[-1].end():].count(")"):
             continue
-        if NOT_PROSE.search(head) or CODE_TEXT.search(text):
+        if NOT_PROSE.search(head) or CODE_TEXT.search(text) or NAME_PATTERNS.match(text):
             continue
         plain = NAMES.sub("", text.replace("\\n", " "))
         prose = (" " in plain and len(WORD.findall(plain)) >= 2) or LEADING_WORD.match(plain)

@@ -13,14 +13,25 @@
     </message>
 </context>
 <context>
-    <name>AlbumPageThumbControl</name>
+    <name>AlbumPageFacingThumbControl</name>
     <message>
-        <source>Page %1: click to show it, drag it onto another page to swap them</source>
-        <translation>第 %1 页：单击显示该页，拖到另一页上可互换两页</translation>
+        <source>Move Pages</source>
+        <translation>移动对页</translation>
     </message>
+    <message>
+        <source>Move Page</source>
+        <translation>移动页面</translation>
+    </message>
+</context>
+<context>
+    <name>AlbumPageThumbControl</name>
     <message>
         <source>Swap Pages</source>
         <translation>互换页面</translation>
+    </message>
+    <message>
+        <source>Page %1: click to show it; drag it onto another page to swap them, or between two pairs to move it there</source>
+        <translation>第 %1 页：单击显示该页；拖到另一页上可互换两页，拖到两组对页之间可将其移到该处</translation>
     </message>
 </context>
 <context>
@@ -165,7 +176,7 @@
         <translation>一次只能执行一个命令</translation>
     </message>
     <message>
-        <source>unknown option "%1"</source>
+        <source>unknown option &quot;%1&quot;</source>
         <translation>未知选项“%1”</translation>
     </message>
     <message>
@@ -181,19 +192,19 @@
         <translation>%1 需要一本相册和一个文件夹</translation>
     </message>
     <message>
-        <source>"%1" cannot be a book name</source>
+        <source>&quot;%1&quot; cannot be a book name</source>
         <translation>“%1”不能用作相册名称</translation>
     </message>
     <message>
-        <source>the book "%1" is open in the running Lumbra window; open another book there or close the window first</source>
+        <source>the book &quot;%1&quot; is open in the running Lumbra window; open another book there or close the window first</source>
         <translation>相册“%1”已在运行中的 Lumbra 窗口中打开；请在该窗口中打开另一本相册，或先关闭该窗口</translation>
     </message>
     <message>
-        <source>there is no book "%1" in %2</source>
+        <source>there is no book &quot;%1&quot; in %2</source>
         <translation>%2 中没有相册“%1”</translation>
     </message>
     <message>
-        <source>unknown argument "%1"</source>
+        <source>unknown argument &quot;%1&quot;</source>
         <translation>未知参数“%1”</translation>
     </message>
     <message>
@@ -265,10 +276,40 @@
         <translation>该相册只有 %1 页</translation>
     </message>
     <message>
+        <source>Page %1: 1 photo</source>
+        <translation>第 %1 页：1 张照片</translation>
+    </message>
+    <message>
+        <source>Page %1: %2 photos</source>
+        <translation>第 %1 页：%2 张照片</translation>
+    </message>
+    <message>
+        <source>%1 (new page)</source>
+        <translation>%1（新页面）</translation>
+    </message>
+    <message>
+        <source>%1 photos placed on %2 pages, %3 left over</source>
+        <translation>已将 %1 张照片放到 %2 页上，剩余 %3 张</translation>
+    </message>
+    <message>
+        <source>%1 pages written to %2</source>
+        <translation>已将 %1 页写入 %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a book</source>
+        <translation>%1 需要一本相册</translation>
+    </message>
+    <message>
+        <source>%1 needs a book and a file</source>
+        <translation>%1 需要一本相册和一个文件</translation>
+    </message>
+    <message>
         <source>usage: lumbra [--screenshot FILE [--scene NAME]]
        lumbra [--books-folder DIR] --import BOOK FILE...
        lumbra [--books-folder DIR] --preview BOOK FOLDER
        lumbra [--books-folder DIR] --print BOOK FOLDER
+       lumbra [--books-folder DIR] --fill BOOK
+       lumbra [--books-folder DIR] --pdf BOOK FILE
        lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER [--start N]
        lumbra --help | --version
 
@@ -276,19 +317,22 @@ Without a command lumbra opens its window; the commands run without one.
   --import BOOK FILE...  import photos into BOOK (made when missing), one status line per file
   --preview BOOK FOLDER  write the preview pages as FOLDER/BOOK/PG1.jpg ... (600 x 452)
   --print BOOK FOLDER    write every page at print size as FOLDER/1.jpg, 2.jpg ...
-  --upload BOOK ORDER_ID COVER  send BOOK's print pages to the order service, one line per page
+  --fill BOOK            lay the photos on no page onto the empty boxes and pages in the
+                         order taken (pages added up to 100), one line per page filled
+  --pdf BOOK FILE        write the book as one PDF (print pictures, text kept as text)
+  --upload BOOK ORDER_ID COVER  send BOOK&apos;s print pages to the order service, one line per page
   --start N              with --upload: resume from the 0-based page index N
-  --books-folder DIR     with a command: the books in DIR, not the user's books folder
+  --books-folder DIR     with a command: the books in DIR, not the user&apos;s books folder
   --screenshot FILE      open the window, write a screenshot of the screen to FILE, quit
   --scene NAME           with --screenshot: show the scene NAME first (see below)
   -h, --help             print this help and exit
   -v, --version          print the version and exit
-  -platform NAME ...     Qt's own options (-style NAME, -session ID, ...), passed to Qt
+  -platform NAME ...     Qt&apos;s own options (-style NAME, -session ID, ...), passed to Qt
 
 Scenes: column, photo-editor, text-editor, album, backgrounds, column-album,
         column-backgrounds, background-download, order-verify, order-cover,
         order-upload, order-payment, order-status, update-notice, message-box,
-        file-dialog.
+        file-dialog, preferences.
 
 Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such book,
             4 output folder not writable, 5 some files or pages failed,
@@ -298,6 +342,8 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
       lumbra [--books-folder DIR] --import BOOK FILE...
       lumbra [--books-folder DIR] --preview BOOK FOLDER
       lumbra [--books-folder DIR] --print BOOK FOLDER
+      lumbra [--books-folder DIR] --fill BOOK
+      lumbra [--books-folder DIR] --pdf BOOK FILE
       lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER [--start N]
       lumbra --help | --version
 
@@ -305,6 +351,9 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
   --import BOOK FILE...  将照片导入相册 BOOK（不存在时新建），每个文件输出一行状态
   --preview BOOK FOLDER  将预览页面写为 FOLDER/BOOK/PG1.jpg ...（600 x 452）
   --print BOOK FOLDER    将每一页按打印尺寸写为 FOLDER/1.jpg、2.jpg ...
+  --fill BOOK            将尚未放到页面上的照片按拍摄时间顺序放入空照片框和空白页面
+                         （必要时添加页面，最多到 100 页），每填好一页输出一行
+  --pdf BOOK FILE        将相册写为一个 PDF 文件（图片为打印质量，文字保留为文字）
   --upload BOOK ORDER_ID COVER  将相册 BOOK 的打印页面发送到订购服务，每页输出一行
   --start N              与 --upload 一起使用：从页码 N（从 0 开始）继续
   --books-folder DIR     与命令一起使用：使用 DIR 中的相册，而不是用户的相册文件夹
@@ -317,7 +366,7 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
 场景：column、photo-editor、text-editor、album、backgrounds、column-album、
       column-backgrounds、background-download、order-verify、order-cover、
       order-upload、order-payment、order-status、update-notice、message-box、
-      file-dialog。
+      file-dialog、preferences。
 
 退出码：0 完成，1 启动失败，2 参数或相册名称错误，3 没有该相册，
         4 输出文件夹不可写，5 部分文件或页面失败，
@@ -441,6 +490,62 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
         <source>Redo</source>
         <translation>重做</translation>
     </message>
+    <message>
+        <source>There are no photos in the photos pane to fill the book with.</source>
+        <translation>照片面板中没有可用来填充相册的照片。</translation>
+    </message>
+    <message>
+        <source>The book has no empty box or page left for the photos.</source>
+        <translation>相册中已没有可放照片的空照片框或空白页面。</translation>
+    </message>
+    <message>
+        <source>Fill Book</source>
+        <translation>填充相册</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photo(s) did not fit into the book.</source>
+        <translation>
+            <numerusform>有 %n 张照片未能放入相册。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>导出为 PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Writing the PDF...</source>
+        <translation>正在写入 PDF……</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written:</source>
+        <translation>未能写入 PDF：</translation>
+    </message>
+    <message numerus="yes">
+        <source>The PDF is ready: %n page(s).</source>
+        <translation>
+            <numerusform>PDF 已完成：共 %n 页。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>JPEG photos</source>
+        <translation>JPEG 照片</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>首选项(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>导出为 PDF...</translation>
+    </message>
 </context>
 <context>
     <name>MarkerTips</name>
@@ -486,10 +591,41 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     </message>
 </context>
 <context>
+    <name>OrderLoadFailure</name>
+    <message>
+        <source>The print service cannot be reached</source>
+        <translation>无法连接到打印服务</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>重试(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>首选项(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>The page %1 could not be loaded: %2.
+
+Check the connection to the internet, then press Retry. If the print service has moved, set its new address in the Preferences.</source>
+        <translation>无法加载页面 %1：%2。
+
+请检查互联网连接，然后按“重试”。如果打印服务已迁移，请在“首选项”中设置其新地址。</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>没有响应</translation>
+    </message>
+</context>
+<context>
     <name>OrderWizard</name>
     <message>
         <source>The order %1 could not be cancelled at the service: %2. It may still be open there; ask the service to cancel it.</source>
         <translation>未能在服务端取消订单 %1：%2。该订单可能仍未关闭，请联系服务方取消。</translation>
+    </message>
+    <message>
+        <source>Order &amp;code:</source>
+        <translation>订单代码(&amp;C)：</translation>
     </message>
 </context>
 <context>
@@ -509,6 +645,10 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     <message>
         <source>Remove Photo</source>
         <translation>移除照片</translation>
+    </message>
+    <message>
+        <source>Swap Photos</source>
+        <translation>互换照片</translation>
     </message>
 </context>
 <context>
@@ -574,6 +714,37 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
         <source>Remove Photo</source>
         <translation>移除照片</translation>
     </message>
+    <message>
+        <source>Fill Book</source>
+        <translation>填充相册</translation>
+    </message>
+    <message>
+        <source>Lay these photos onto the empty boxes and pages, in the order taken</source>
+        <translation>按拍摄时间顺序将这些照片放入空照片框和空白页面</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>首选项</translation>
+    </message>
+    <message>
+        <source>Print &amp;service address:</source>
+        <translation>打印服务地址(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Background site address:</source>
+        <translation>背景网站地址(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Leave a field empty to use the address the program came with.</source>
+        <translation>某一栏留空时，使用程序自带的地址。</translation>
+    </message>
+    <message>
+        <source>Set for this run by the environment variable %1.</source>
+        <translation>本次运行由环境变量 %1 设置。</translation>
+    </message>
 </context>
 <context>
     <name>QAbstractFileIconProvider</name>
@@ -594,7 +765,7 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
 <context>
     <name>RenameBookForm</name>
     <message>
-        <source>The book could not be renamed to "%1": the folder could not be renamed (is a file of the book open in another program?).</source>
+        <source>The book could not be renamed to &quot;%1&quot;: the folder could not be renamed (is a file of the book open in another program?).</source>
         <translation>无法将相册重命名为“%1”：文件夹未能重命名（相册中的文件是否正在被其他程序使用？）。</translation>
     </message>
 </context>

@@ -13,14 +13,25 @@
     </message>
 </context>
 <context>
-    <name>AlbumPageThumbControl</name>
+    <name>AlbumPageFacingThumbControl</name>
     <message>
-        <source>Page %1: click to show it, drag it onto another page to swap them</source>
-        <translation>第 %1 頁：按一下以顯示此頁，拖曳到另一頁上可互換兩頁</translation>
+        <source>Move Pages</source>
+        <translation>移動對頁</translation>
     </message>
+    <message>
+        <source>Move Page</source>
+        <translation>移動頁面</translation>
+    </message>
+</context>
+<context>
+    <name>AlbumPageThumbControl</name>
     <message>
         <source>Swap Pages</source>
         <translation>互換頁面</translation>
+    </message>
+    <message>
+        <source>Page %1: click to show it; drag it onto another page to swap them, or between two pairs to move it there</source>
+        <translation>第 %1 頁：按一下以顯示此頁；拖曳到另一頁上可互換兩頁，拖曳到兩組對頁之間可將它移到該處</translation>
     </message>
 </context>
 <context>
@@ -165,7 +176,7 @@
         <translation>一次只能執行一個指令</translation>
     </message>
     <message>
-        <source>unknown option "%1"</source>
+        <source>unknown option &quot;%1&quot;</source>
         <translation>不明的選項「%1」</translation>
     </message>
     <message>
@@ -181,19 +192,19 @@
         <translation>%1 需要一本相簿和一個資料夾</translation>
     </message>
     <message>
-        <source>"%1" cannot be a book name</source>
+        <source>&quot;%1&quot; cannot be a book name</source>
         <translation>「%1」不能用作相簿名稱</translation>
     </message>
     <message>
-        <source>the book "%1" is open in the running Lumbra window; open another book there or close the window first</source>
+        <source>the book &quot;%1&quot; is open in the running Lumbra window; open another book there or close the window first</source>
         <translation>相簿「%1」已在執行中的 Lumbra 視窗中開啟；請在該視窗中開啟另一本相簿，或先關閉該視窗</translation>
     </message>
     <message>
-        <source>there is no book "%1" in %2</source>
+        <source>there is no book &quot;%1&quot; in %2</source>
         <translation>%2 中沒有相簿「%1」</translation>
     </message>
     <message>
-        <source>unknown argument "%1"</source>
+        <source>unknown argument &quot;%1&quot;</source>
         <translation>不明的引數「%1」</translation>
     </message>
     <message>
@@ -265,10 +276,40 @@
         <translation>此相簿只有 %1 頁</translation>
     </message>
     <message>
+        <source>Page %1: 1 photo</source>
+        <translation>第 %1 頁：1 張相片</translation>
+    </message>
+    <message>
+        <source>Page %1: %2 photos</source>
+        <translation>第 %1 頁：%2 張相片</translation>
+    </message>
+    <message>
+        <source>%1 (new page)</source>
+        <translation>%1（新頁面）</translation>
+    </message>
+    <message>
+        <source>%1 photos placed on %2 pages, %3 left over</source>
+        <translation>已將 %1 張相片放到 %2 頁上，剩餘 %3 張</translation>
+    </message>
+    <message>
+        <source>%1 pages written to %2</source>
+        <translation>已將 %1 頁寫入 %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a book</source>
+        <translation>%1 需要一本相簿</translation>
+    </message>
+    <message>
+        <source>%1 needs a book and a file</source>
+        <translation>%1 需要一本相簿和一個檔案</translation>
+    </message>
+    <message>
         <source>usage: lumbra [--screenshot FILE [--scene NAME]]
        lumbra [--books-folder DIR] --import BOOK FILE...
        lumbra [--books-folder DIR] --preview BOOK FOLDER
        lumbra [--books-folder DIR] --print BOOK FOLDER
+       lumbra [--books-folder DIR] --fill BOOK
+       lumbra [--books-folder DIR] --pdf BOOK FILE
        lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER [--start N]
        lumbra --help | --version
 
@@ -276,19 +317,22 @@ Without a command lumbra opens its window; the commands run without one.
   --import BOOK FILE...  import photos into BOOK (made when missing), one status line per file
   --preview BOOK FOLDER  write the preview pages as FOLDER/BOOK/PG1.jpg ... (600 x 452)
   --print BOOK FOLDER    write every page at print size as FOLDER/1.jpg, 2.jpg ...
-  --upload BOOK ORDER_ID COVER  send BOOK's print pages to the order service, one line per page
+  --fill BOOK            lay the photos on no page onto the empty boxes and pages in the
+                         order taken (pages added up to 100), one line per page filled
+  --pdf BOOK FILE        write the book as one PDF (print pictures, text kept as text)
+  --upload BOOK ORDER_ID COVER  send BOOK&apos;s print pages to the order service, one line per page
   --start N              with --upload: resume from the 0-based page index N
-  --books-folder DIR     with a command: the books in DIR, not the user's books folder
+  --books-folder DIR     with a command: the books in DIR, not the user&apos;s books folder
   --screenshot FILE      open the window, write a screenshot of the screen to FILE, quit
   --scene NAME           with --screenshot: show the scene NAME first (see below)
   -h, --help             print this help and exit
   -v, --version          print the version and exit
-  -platform NAME ...     Qt's own options (-style NAME, -session ID, ...), passed to Qt
+  -platform NAME ...     Qt&apos;s own options (-style NAME, -session ID, ...), passed to Qt
 
 Scenes: column, photo-editor, text-editor, album, backgrounds, column-album,
         column-backgrounds, background-download, order-verify, order-cover,
         order-upload, order-payment, order-status, update-notice, message-box,
-        file-dialog.
+        file-dialog, preferences.
 
 Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such book,
             4 output folder not writable, 5 some files or pages failed,
@@ -298,6 +342,8 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
       lumbra [--books-folder DIR] --import BOOK FILE...
       lumbra [--books-folder DIR] --preview BOOK FOLDER
       lumbra [--books-folder DIR] --print BOOK FOLDER
+      lumbra [--books-folder DIR] --fill BOOK
+      lumbra [--books-folder DIR] --pdf BOOK FILE
       lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER [--start N]
       lumbra --help | --version
 
@@ -305,6 +351,9 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
   --import BOOK FILE...  將相片匯入相簿 BOOK（不存在時新增），每個檔案輸出一行狀態
   --preview BOOK FOLDER  將預覽頁面寫成 FOLDER/BOOK/PG1.jpg ...（600 x 452）
   --print BOOK FOLDER    將每一頁依列印尺寸寫成 FOLDER/1.jpg、2.jpg ...
+  --fill BOOK            將尚未放到頁面上的相片依拍攝時間順序放入空的相片框和空白頁面
+                         （必要時新增頁面，最多至 100 頁），每填好一頁輸出一行
+  --pdf BOOK FILE        將相簿寫成一個 PDF 檔案（圖片為列印品質，文字保留為文字）
   --upload BOOK ORDER_ID COVER  將相簿 BOOK 的列印頁面傳送到訂購服務，每頁輸出一行
   --start N              與 --upload 一起使用：從頁碼 N（從 0 起算）繼續
   --books-folder DIR     與指令一起使用：使用 DIR 中的相簿，而非使用者的相簿資料夾
@@ -317,7 +366,7 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
 場景：column、photo-editor、text-editor、album、backgrounds、column-album、
       column-backgrounds、background-download、order-verify、order-cover、
       order-upload、order-payment、order-status、update-notice、message-box、
-      file-dialog。
+      file-dialog、preferences。
 
 結束代碼：0 完成，1 啟動失敗，2 引數或相簿名稱錯誤，3 沒有該相簿，
           4 輸出資料夾無法寫入，5 部分檔案或頁面失敗，
@@ -441,6 +490,62 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
         <source>Redo</source>
         <translation>取消復原</translation>
     </message>
+    <message>
+        <source>There are no photos in the photos pane to fill the book with.</source>
+        <translation>相片窗格中沒有可用來填滿相簿的相片。</translation>
+    </message>
+    <message>
+        <source>The book has no empty box or page left for the photos.</source>
+        <translation>相簿中已沒有可放相片的空相片框或空白頁面。</translation>
+    </message>
+    <message>
+        <source>Fill Book</source>
+        <translation>填滿相簿</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photo(s) did not fit into the book.</source>
+        <translation>
+            <numerusform>有 %n 張相片未能放入相簿。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>匯出為 PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 檔案 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Writing the PDF...</source>
+        <translation>正在寫入 PDF……</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written:</source>
+        <translation>無法寫入 PDF：</translation>
+    </message>
+    <message numerus="yes">
+        <source>The PDF is ready: %n page(s).</source>
+        <translation>
+            <numerusform>PDF 已完成：共 %n 頁。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>JPEG photos</source>
+        <translation>JPEG 相片</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>偏好設定(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>匯出為 PDF...</translation>
+    </message>
 </context>
 <context>
     <name>MarkerTips</name>
@@ -486,10 +591,41 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     </message>
 </context>
 <context>
+    <name>OrderLoadFailure</name>
+    <message>
+        <source>The print service cannot be reached</source>
+        <translation>無法連線到列印服務</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>重試(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>偏好設定(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>The page %1 could not be loaded: %2.
+
+Check the connection to the internet, then press Retry. If the print service has moved, set its new address in the Preferences.</source>
+        <translation>無法載入頁面 %1：%2。
+
+請檢查網際網路連線，然後按「重試」。如果列印服務已搬移，請在「偏好設定」中設定其新網址。</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>沒有回應</translation>
+    </message>
+</context>
+<context>
     <name>OrderWizard</name>
     <message>
         <source>The order %1 could not be cancelled at the service: %2. It may still be open there; ask the service to cancel it.</source>
         <translation>無法在服務端取消訂單 %1：%2。該訂單可能仍未關閉，請聯絡服務方取消。</translation>
+    </message>
+    <message>
+        <source>Order &amp;code:</source>
+        <translation>訂單代碼(&amp;C)：</translation>
     </message>
 </context>
 <context>
@@ -509,6 +645,10 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     <message>
         <source>Remove Photo</source>
         <translation>移除相片</translation>
+    </message>
+    <message>
+        <source>Swap Photos</source>
+        <translation>互換相片</translation>
     </message>
 </context>
 <context>
@@ -574,6 +714,37 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
         <source>Remove Photo</source>
         <translation>移除相片</translation>
     </message>
+    <message>
+        <source>Fill Book</source>
+        <translation>填滿相簿</translation>
+    </message>
+    <message>
+        <source>Lay these photos onto the empty boxes and pages, in the order taken</source>
+        <translation>依拍攝時間順序將這些相片放入空的相片框和空白頁面</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>偏好設定</translation>
+    </message>
+    <message>
+        <source>Print &amp;service address:</source>
+        <translation>列印服務網址(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Background site address:</source>
+        <translation>背景網站網址(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Leave a field empty to use the address the program came with.</source>
+        <translation>欄位留空時，使用程式內建的網址。</translation>
+    </message>
+    <message>
+        <source>Set for this run by the environment variable %1.</source>
+        <translation>本次執行由環境變數 %1 設定。</translation>
+    </message>
 </context>
 <context>
     <name>QAbstractFileIconProvider</name>
@@ -594,7 +765,7 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
 <context>
     <name>RenameBookForm</name>
     <message>
-        <source>The book could not be renamed to "%1": the folder could not be renamed (is a file of the book open in another program?).</source>
+        <source>The book could not be renamed to &quot;%1&quot;: the folder could not be renamed (is a file of the book open in another program?).</source>
         <translation>無法將相簿重新命名為「%1」：資料夾無法重新命名（相簿中的檔案是否正由其他程式使用？）。</translation>
     </message>
 </context>

@@ -121,20 +121,22 @@ int RunFill(const CommandObjects& objects, const CommandLineRequest& request, QT
     if (!book)
         return exitCode;
     const FillResult result = FillBook(*book, UnplacedPhotos(*book), objects.Catalogue());
-    for (const FilledPage& page : result.pages)
-        out << QStringLiteral("Page %1: %2 photo%3%4")
-                   .arg(page.page + 1)
-                   .arg(page.photos)
-                   .arg(page.photos == 1 ? "" : "s")
-                   .arg(page.added ? " (new page)" : "")
-            << Qt::endl;
+    for (const FilledPage& page : result.pages) {
+        QString line =
+            page.photos == 1
+                ? CommandLineText::tr("Page %1: 1 photo").arg(page.page + 1)
+                : CommandLineText::tr("Page %1: %2 photos").arg(page.page + 1).arg(page.photos);
+        if (page.added)
+            line = CommandLineText::tr("%1 (new page)").arg(line);
+        out << line << Qt::endl;
+    }
     try {
         book->SaveBook();
     } catch (const LumbraError& e) {
         err << "lumbra: " << e.Message() << Qt::endl;
         return ExitFolderFailed;
     }
-    out << QStringLiteral("%1 photos placed on %2 pages, %3 left over")
+    out << CommandLineText::tr("%1 photos placed on %2 pages, %3 left over")
                .arg(result.placed)
                .arg(result.pages.size())
                .arg(result.leftOver)
@@ -150,7 +152,9 @@ int RunPdf(const CommandObjects& objects, const CommandLineRequest& request, QTe
         return exitCode;
     const QString file = QFileInfo(request.folder).absoluteFilePath();
     if (!MakeWritableFolder(QFileInfo(file).absolutePath())) {
-        err << "lumbra: cannot write to " << QFileInfo(file).absolutePath() << Qt::endl;
+        err << "lumbra: "
+            << CommandLineText::tr("cannot write to %1").arg(QFileInfo(file).absolutePath())
+            << Qt::endl;
         return ExitFolderFailed;
     }
     const Templates& catalogue = objects.Catalogue();
@@ -162,7 +166,7 @@ int RunPdf(const CommandObjects& objects, const CommandLineRequest& request, QTe
         err << "lumbra: " << failure << Qt::endl;
     if (result.written == 0)
         return ExitIncomplete;
-    out << QStringLiteral("%1 pages written to %2").arg(result.written).arg(file) << Qt::endl;
+    out << CommandLineText::tr("%1 pages written to %2").arg(result.written).arg(file) << Qt::endl;
     return result.failures.isEmpty() ? ExitOk : ExitIncomplete;
 }
 

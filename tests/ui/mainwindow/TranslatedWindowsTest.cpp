@@ -12,6 +12,7 @@
 #include "ui/mainwindow/MainWindowRules.h"
 #include "ui/mainwindow/dialogs/AboutBox.h"
 #include "ui/mainwindow/dialogs/BookNameDialogs.h"
+#include "ui/mainwindow/dialogs/PreferencesDialog.h"
 #include "ui/panes/SidePane.h"
 
 #include <QAbstractButton>
@@ -36,7 +37,7 @@ bool IsEnglish(const QString& shown) {
     static const QRegularExpression allowed(
         QStringLiteral("https?://\\S+|\\S*[/"
                        ".]\\S+|\\b[KMGT]i?B\\b|\\d+ [A-Z][a-z]{2} "
-                       "\\d{4}|Ctrl\\+\\S+|\\b(Lumbra|Qt|JPEG|LGPL|IJG|BSD|Independent JPEG "
+                       "\\d{4}|Ctrl\\+\\S+|\\b(Lumbra|Qt|JPEG|PDF|LGPL|IJG|BSD|Independent JPEG "
                        "Group|libjpeg-turbo|PG\\d+)\\b"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     QString text = QTextDocumentFragment::fromHtml(shown).toPlainText();
@@ -143,7 +144,9 @@ TEST_P(TranslatedWindowsTest, EveryWindowDialogMenuAndEditorShowsNoEnglish) {
     AboutBox about(strings, &Window());
     NewBookForm newBook(*books, strings, &Window());
     RenameBookForm rename(*books, strings, &Window());
-    for (QDialog* dialog : std::initializer_list<QDialog*>{&about, &newBook, &rename}) {
+    PreferencesDialog preferences(&Window());
+    for (QDialog* dialog :
+         std::initializer_list<QDialog*>{&about, &newBook, &rename, &preferences}) {
         dialog->show();
         EXPECT_EQ(Found(EnglishTexts(*dialog)), "") << dialog->objectName().toStdString();
         QLineEdit field;
@@ -193,6 +196,7 @@ TEST_P(TranslatedWindowsTest, TheWalkNamesAnEnglishText) {
     stray->show();
     EXPECT_NE(Found(EnglishTexts(Window())).find("strayLabel"), std::string::npos);
     EXPECT_FALSE(IsEnglish(QStringLiteral("Lumbra 使用 Qt 6.4（https://www.qt.io）：PG1.jpg")));
+    EXPECT_TRUE(IsEnglish(QStringLiteral("Export as PDF")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Chinese, TranslatedWindowsTest, ::testing::Values("zh_CN", "zh_TW"));
