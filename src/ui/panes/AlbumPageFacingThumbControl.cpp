@@ -102,7 +102,7 @@ void AlbumPageFacingThumbControl::OnThumbRenderDone() {
         emit RenderDone();
 }
 
-// The pair's own drag carries its r; nothing in the program takes it.
+// The pair's own drag carries its r: the gap between two other pairs takes it.
 void AlbumPageFacingThumbControl::mousePressEvent(QMouseEvent* event) {
     mGesture.Press(*event);
     event->accept();

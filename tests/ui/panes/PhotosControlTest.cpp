@@ -273,8 +273,10 @@ TEST_F(PhotosControlTest, ColumnLayoutStacksTilesAndScrollsVertically) {
 }
 
 // The wheel over a tile (the pane's child) moves the view's bar, one tile a
-// notch, in both views.
+// notch, in both views, with the pane on the screen.
 TEST_F(PhotosControlTest, TheWheelOverATileScrollsTheStripAndTheColumn) {
+    top->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(top.get()));
     QStringList files;
     for (int i = 0; i < 6; ++i)
         files << MakeJpeg(QStringLiteral("p%1.jpg").arg(i), 64, 48);
