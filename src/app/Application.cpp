@@ -14,6 +14,7 @@
 #include "ui/common/ProgramIcons.h"
 #include "ui/common/WebEngineSetup.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/ScreenshotScenes.h"
 #include "ui/order/OrderWizardScene.h"
 
 #include <QApplication>
@@ -107,7 +108,7 @@ int RunWindow(int& argc, char** argv, const ProgramArguments& request) {
         if (!request.scene.isEmpty() && startUp.MainWindow()) {
             MainWindow* window = startUp.MainWindow();
             const QString name = request.scene;
-            QTimer::singleShot(700, window, [window, name] { window->ShowScene(name); });
+            QTimer::singleShot(700, window, [window, name] { ShowScreenshotScene(*window, name); });
         }
         ScheduleScreenshot(request.screenshot, OrderSceneDelayMs(request.scene));
     }

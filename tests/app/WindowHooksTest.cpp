@@ -59,7 +59,7 @@ protected:
     }
 
     MainWindow& Window() { return *startUp->MainWindow(); }
-    QAction* Item(const char* name) { return Window().findChild<QAction*>(QLatin1String(name)); }
+    const MainWindowActions& Actions() { return Window().Actions(); }
 
     QTemporaryDir program, user;
     std::unique_ptr<PrintService> service;
@@ -69,16 +69,16 @@ protected:
 };
 
 TEST_F(WindowHooksTest, OrderStatusShowsTheServicesPageForTheBooksOrders) {
-    ASSERT_NE(Item("mnuBookOrderStatus"), nullptr);
-    EXPECT_FALSE(Item("mnuBookOrderStatus")->isEnabled()) << "never ordered";
+    ASSERT_NE(Actions().bookOrderStatus, nullptr);
+    EXPECT_FALSE(Actions().bookOrderStatus->isEnabled()) << "never ordered";
     const QString first = service->Orders().Create(QStringLiteral("TEST"));
     const QString second = service->Orders().Create(QStringLiteral("TEST"));
     startUp->Books()->GetBook()->AddOrderId(first);
     startUp->Books()->GetBook()->AddOrderId(second);
     Window().SetBookOrderStatusMenu();
-    ASSERT_TRUE(Item("mnuBookOrderStatus")->isEnabled());
+    ASSERT_TRUE(Actions().bookOrderStatus->isEnabled());
 
-    Item("mnuBookOrderStatus")->trigger();
+    Actions().bookOrderStatus->trigger();
     auto* status = Window().findChild<OrderStatusWindow*>();
     ASSERT_NE(status, nullptr);
     EXPECT_TRUE(status->isVisible());
@@ -91,9 +91,9 @@ TEST_F(WindowHooksTest, OrderStatusShowsTheServicesPageForTheBooksOrders) {
 
 TEST_F(WindowHooksTest, HelpChecksForUpdatesAndTheSilentCheckFollowsFiveSecondsAfterStart) {
     service->Options().newerVersionUrl = QStringLiteral("dl.example.org/lumbra");
-    ASSERT_NE(Item("mnuHelpChkUpdate"), nullptr);
-    ASSERT_TRUE(Item("mnuHelpChkUpdate")->isEnabled());
-    Item("mnuHelpChkUpdate")->trigger();
+    ASSERT_NE(Actions().helpCheckUpdate, nullptr);
+    ASSERT_TRUE(Actions().helpCheckUpdate->isEnabled());
+    Actions().helpCheckUpdate->trigger();
     QMessageBox* question = nullptr;
     ASSERT_TRUE(QTest::qWaitFor([&] {
         question = Window().findChild<QMessageBox*>();

@@ -161,6 +161,10 @@ void BookView::BuildScrollBars() {
         bar->hide();
         connect(bar, &QScrollBar::valueChanged, this, &BookView::LayoutPages);
     }
+    mScrollCorner = new QWidget(this);
+    mScrollCorner->setAutoFillBackground(true); // the window's colour over the pages
+    mScrollCorner->setBackgroundRole(QPalette::Window);
+    mScrollCorner->hide();
 }
 
 QAction* BookView::ToolbarButton(const QString& key) const {
@@ -253,18 +257,20 @@ void BookView::UpdateScrollBars() {
         mVScrollBar->setRange(0, 0);
         mHScrollBar->hide();
         mVScrollBar->hide();
+        mScrollCorner->hide();
         return;
     }
     mHScrollBar->setGeometry(bars.horizontal);
     mVScrollBar->setGeometry(bars.vertical);
+    mScrollCorner->setGeometry(bars.corner);
     mHScrollBar->setRange(0, bars.horizontalMaximum);
     mVScrollBar->setRange(0, bars.verticalMaximum);
     mHScrollBar->setPageStep(bars.horizontalPageStep);
     mVScrollBar->setPageStep(bars.verticalPageStep);
     mHScrollBar->show();
     mVScrollBar->show();
-    mHScrollBar->raise();
-    mVScrollBar->raise();
+    mScrollCorner->show();
+    RaiseBars();
 }
 
 void BookView::ApplyPageSize() {
@@ -296,9 +302,14 @@ void BookView::LayoutPages() {
         mLeftPageDeleteButton->move(places.leftButton);
         mRightPageDeleteButton->move(places.rightButton);
     }
-    // The bars and the toolbar stay above pages scrolled under them.
+    RaiseBars();
+}
+
+// The bars, their corner and the toolbar stay above pages scrolled under them.
+void BookView::RaiseBars() {
     mHScrollBar->raise();
     mVScrollBar->raise();
+    mScrollCorner->raise();
     mToolbar->raise();
 }
 

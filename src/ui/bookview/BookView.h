@@ -85,6 +85,8 @@ public:
     QPushButton* OnePageDeleteButton() const { return mOnePageDeleteButton; }
     QScrollBar* HScrollBar() const { return mHScrollBar; }
     QScrollBar* VScrollBar() const { return mVScrollBar; }
+    // The plain square where the two bars meet.
+    QWidget* ScrollCorner() const { return mScrollCorner; }
     // The toolbar button of a key ("NewPage", "PageView", ...), null if none.
     QAction* ToolbarButton(const QString& key) const;
 
@@ -113,6 +115,7 @@ private:
     void BuildZoomList();
     void BuildPages();
     void BuildScrollBars();
+    void RaiseBars();
     void SetButtonToolTip(const QString& key, const QString& languageKey);
     void SetPageViewButton(PagesView view);
 
@@ -147,6 +150,7 @@ private:
     QComboBox* mViewCombo = nullptr;
     QScrollBar* mHScrollBar = nullptr;
     QScrollBar* mVScrollBar = nullptr;
+    QWidget* mScrollCorner = nullptr;
     PageControl* mLeftPageControl = nullptr;
     PageControl* mRightPageControl = nullptr;
     PageControl* mOnePageControl = nullptr;

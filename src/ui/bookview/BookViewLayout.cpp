@@ -44,6 +44,7 @@ ScrollBars ScrollBarsFor(const ViewMetrics& view, QSize page, QSize fit) {
     bars.horizontal = QRect(0, view.height - t, view.width - t, t);
     bars.vertical =
         QRect(view.width - t, view.toolbarHeight, t, view.height - t - view.toolbarHeight);
+    bars.corner = QRect(view.width - t, view.height - t, t, t);
     bars.horizontalMaximum = std::max(0, m * page.width() - m * fit.width() + SideMargin + t);
     bars.verticalMaximum =
         std::max(0, (page.height() - fit.height()) + view.TopMargin() + t - view.toolbarHeight);

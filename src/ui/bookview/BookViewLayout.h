@@ -49,6 +49,7 @@ struct ScrollBars {
     bool shown = false;
     QRect horizontal; // geometry in the view; empty when hidden
     QRect vertical;
+    QRect corner; // where the two bars meet: covered, no page shows there
     int horizontalMaximum = 0;
     int verticalMaximum = 0;
     int horizontalPageStep = 0; // half the view's width

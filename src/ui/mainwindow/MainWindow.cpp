@@ -104,7 +104,7 @@ void MainWindow::OnBookChange() {
     SetNewPageButtonStatus();
     SetPrevNextPageButtonStatus();
     // The book view has returned to its starting view (it hears of the book first).
-    mBookPageViewAction->setText(
+    mActions.bookPageView->setText(
         mStrings.Text(MainWindowRules::PageViewCaptionKey(mBookView->GetPagesView())));
     if (const auto book = CurrentBook())
         setWindowTitle(
@@ -140,19 +140,19 @@ void MainWindow::ShowSaveFailure(const QString& detail) {
 }
 
 void MainWindow::SetPrevNextPageButtonStatus() {
-    mBookPreviousPageAction->setEnabled(mBookView->HasPreviousPage());
-    mBookNextPageAction->setEnabled(mBookView->HasNextPage());
+    mActions.bookPreviousPage->setEnabled(mBookView->HasPreviousPage());
+    mActions.bookNextPage->setEnabled(mBookView->HasNextPage());
 }
 
 void MainWindow::SetNewPageButtonStatus() {
     const auto book = CurrentBook();
-    mBookNewPageAction->setEnabled(book && book->AllowNewPage());
+    mActions.bookNewPage->setEnabled(book && book->AllowNewPage());
 }
 
 void MainWindow::SetBookOrderStatusMenu() {
     const auto book = CurrentBook();
-    mBookOrderStatusAction->setEnabled(mHooks.orderStatus && book &&
-                                       !book->GetOrderIds().isEmpty());
+    mActions.bookOrderStatus->setEnabled(mHooks.orderStatus && book &&
+                                         !book->GetOrderIds().isEmpty());
 }
 
 void MainWindow::DeleteBook() { mBooks.DeleteBook(); }

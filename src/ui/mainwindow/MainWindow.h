@@ -3,6 +3,7 @@
 #include "model/BookHistory.h"
 #include "ui/bookview/BookView.h"
 #include "ui/common/UiContext.h"
+#include "ui/mainwindow/MainWindowActions.h"
 #include "ui/mainwindow/MainWindowHooks.h"
 #include "ui/panes/SidePane.h"
 
@@ -50,6 +51,9 @@ public:
     ~MainWindow() override;
 
     void SetHooks(MainWindowHooks hooks);
+    const MainWindowHooks& Hooks() const { return mHooks; }
+    // The menu commands, made with the window.
+    const MainWindowActions& Actions() const { return mActions; }
 
     // The layout of the four children (also after a pane change).
     void Resize();
@@ -74,9 +78,7 @@ public:
     void ShowIntroduction();
 
     BookView* GetBookView() const { return mBookView; }
-    // For pictures of the program: "column" (side pane at the right),
-    // "photo-editor" or "text-editor" (box 0 of the right-hand page).
-    void ShowScene(const QString& scene);
+    std::shared_ptr<Book> CurrentBook() const;
     SidePane* GetSidePane() const { return mSidePane; }
     TemplatesControl* GetTemplatesControl() const { return mTemplatesControl; }
     QComboBox* TemplateSelector() const { return mTemplateSelector; }
@@ -130,6 +132,8 @@ private:
     void OnPdfFinished();
     bool IsOnline() const;
     bool Ask(const QString& prompt, const QString& title) const;
+    // A question after good news (the hook `ask` answers it too).
+    bool Offer(const QString& prompt, const QString& title) const;
     void Tell(const QString& text) const;
     void OpenPage(const QString& address) const;
     QString HelpPageAddress(const char* base, const QString& page) const;
@@ -139,7 +143,6 @@ private:
     void SubscribeToBook(const std::shared_ptr<Book>& book);
     // A failed save of the current book: a warning that does not block, one at a time.
     void ShowSaveFailure(const QString& detail);
-    std::shared_ptr<Book> CurrentBook() const;
     void RestorePlacement();
     void SavePlacement();
     std::unique_ptr<QSettings> PlacementStore() const;
@@ -176,16 +179,6 @@ private:
     QPointer<QMessageBox> mSaveFailureBox;
     bool mClosed = false;
 
-    QAction* mFilePreviewAction = nullptr;
-    QAction* mFileExportPdfAction = nullptr;
-    QAction* mEditUndoAction = nullptr;
-    QAction* mEditRedoAction = nullptr;
-    QAction* mBookNewPageAction = nullptr;
-    QAction* mBookPageViewAction = nullptr;
-    QAction* mBookPreviousPageAction = nullptr;
-    QAction* mBookNextPageAction = nullptr;
-    QAction* mBookOrderStatusAction = nullptr;
-    QAction* mHelpChkUpdateAction = nullptr;
-    QMenu* mAlbumsMenu = nullptr;
+    MainWindowActions mActions;
     QActionGroup* mAlbumGroup = nullptr;
 };

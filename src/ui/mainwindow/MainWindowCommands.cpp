@@ -36,6 +36,11 @@ bool MainWindow::Ask(const QString& prompt, const QString& title) const {
                       : MessageBoxQuestion(const_cast<MainWindow*>(this), &mStrings)(prompt, title);
 }
 
+bool MainWindow::Offer(const QString& prompt, const QString& title) const {
+    return mHooks.ask ? mHooks.ask(prompt, title)
+                      : MessageBoxOffer(const_cast<MainWindow*>(this), &mStrings)(prompt, title);
+}
+
 void MainWindow::Tell(const QString& text) const {
     if (mHooks.tell)
         mHooks.tell(text);
@@ -94,7 +99,7 @@ void MainWindow::OnPreviewFinished() {
                 tr("%1 could not be written:").arg(pages(result.failures.size())) +
                 QStringLiteral("\n") + result.failures.mid(0, 5).join(QLatin1Char('\n')) +
                 QStringLiteral("\n");
-    if (!Ask(text + QStringLiteral("\n") + tr("Open the folder?"), tr("Preview")))
+    if (!Offer(text + QStringLiteral("\n") + tr("Open the folder?"), tr("Preview")))
         return;
     const bool opened = mHooks.openFolder ? mHooks.openFolder(folder) : OpenFolderWindow(folder);
     if (!opened)
@@ -127,7 +132,7 @@ void MainWindow::onBookNewPageTriggered() {
 
 void MainWindow::onBookPageViewTriggered() {
     const PagesView next = MainWindowRules::NextPagesView(mBookView->GetPagesView());
-    mBookPageViewAction->setText(mStrings.Text(MainWindowRules::PageViewCaptionKey(next)));
+    mActions.bookPageView->setText(mStrings.Text(MainWindowRules::PageViewCaptionKey(next)));
     mBookView->SetPagesView(next);
 }
 

@@ -62,19 +62,20 @@ bool StepInFocusedText(const QWidget* window, bool back) {
 void MainWindow::CreateEditMenu(QMenuBar* bar) {
     QMenu* edit = bar->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
-    mEditUndoAction = edit->addAction(ProgramIcon(QStringLiteral("edit-undo")), QString());
-    mEditUndoAction->setObjectName(QStringLiteral("mnuEditUndo"));
-    mEditUndoAction->setShortcuts(QKeySequence::Undo);
-    connect(mEditUndoAction, &QAction::triggered, this, [this] { StepHistory(true); });
-    mEditRedoAction = edit->addAction(ProgramIcon(QStringLiteral("edit-redo")), QString());
-    mEditRedoAction->setObjectName(QStringLiteral("mnuEditRedo"));
-    mEditRedoAction->setShortcuts(RedoKeys());
-    connect(mEditRedoAction, &QAction::triggered, this, [this] { StepHistory(false); });
+    mActions.editUndo = edit->addAction(ProgramIcon(QStringLiteral("edit-undo")), QString());
+    mActions.editUndo->setObjectName(QStringLiteral("mnuEditUndo"));
+    mActions.editUndo->setShortcuts(QKeySequence::Undo);
+    connect(mActions.editUndo, &QAction::triggered, this, [this] { StepHistory(true); });
+    mActions.editRedo = edit->addAction(ProgramIcon(QStringLiteral("edit-redo")), QString());
+    mActions.editRedo->setObjectName(QStringLiteral("mnuEditRedo"));
+    mActions.editRedo->setShortcuts(RedoKeys());
+    connect(mActions.editRedo, &QAction::triggered, this, [this] { StepHistory(false); });
     edit->addSeparator();
     QAction* preferences = edit->addAction(tr("&Preferences..."));
     preferences->setObjectName(QStringLiteral("mnuEditPreferences"));
     preferences->setShortcuts(QKeySequence::Preferences);
     preferences->setMenuRole(QAction::PreferencesRole);
+    mActions.editPreferences = preferences;
     connect(preferences, &QAction::triggered, this, [this] { OpenPreferences(this); });
 
     const QUndoStack& stack = mHistory.Stack();
@@ -83,16 +84,16 @@ void MainWindow::CreateEditMenu(QMenuBar* bar) {
     connect(&stack, &QUndoStack::undoTextChanged, this, &MainWindow::UpdateEditItems);
     connect(&stack, &QUndoStack::redoTextChanged, this, &MainWindow::UpdateEditItems);
     UpdateEditItems();
-    mBookView->AddToolbarActions({mEditUndoAction, mEditRedoAction});
+    mBookView->AddToolbarActions({mActions.editUndo, mActions.editRedo});
 }
 
 // The items name the step they undo or redo ("Undo Delete Page").
 void MainWindow::UpdateEditItems() {
     const QUndoStack& stack = mHistory.Stack();
-    mEditUndoAction->setText(stack.canUndo() ? tr("Undo %1").arg(stack.undoText()) : tr("Undo"));
-    mEditRedoAction->setText(stack.canRedo() ? tr("Redo %1").arg(stack.redoText()) : tr("Redo"));
-    mEditUndoAction->setEnabled(stack.canUndo());
-    mEditRedoAction->setEnabled(stack.canRedo());
+    mActions.editUndo->setText(stack.canUndo() ? tr("Undo %1").arg(stack.undoText()) : tr("Undo"));
+    mActions.editRedo->setText(stack.canRedo() ? tr("Redo %1").arg(stack.redoText()) : tr("Redo"));
+    mActions.editUndo->setEnabled(stack.canUndo());
+    mActions.editRedo->setEnabled(stack.canRedo());
 }
 
 // While a text is typed, its own undo wins. An open box editor is closed

@@ -38,59 +38,62 @@ void MainWindow::CreateMenus() {
 void MainWindow::CreateFileMenu(QMenuBar* bar) {
     QMenu* file = bar->addMenu(mStrings.Text(u"cMenuFile"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    AddItem(file, "mnuFileNew", u"cMenuFileNew", &MainWindow::onFileNewTriggered, "document-new");
-    AddItem(file, "mnuFileRename", u"cMenuFileRename", &MainWindow::onFileRenameTriggered,
-            "edit-rename");
-    mFilePreviewAction = AddItem(file, "mnuFilePreview", u"cMenuFilePreview",
-                                 &MainWindow::onFilePreviewTriggered, "document-print-preview");
-    mFileExportPdfAction = file->addAction(tr("Export as PDF..."));
-    mFileExportPdfAction->setObjectName(QStringLiteral("mnuFileExportPdf"));
-    mFileExportPdfAction->setIcon(ProgramIcon(QStringLiteral("document-print-preview")));
-    connect(mFileExportPdfAction, &QAction::triggered, this,
+    mActions.fileNew = AddItem(file, "mnuFileNew", u"cMenuFileNew", &MainWindow::onFileNewTriggered,
+                               "document-new");
+    mActions.fileRename = AddItem(file, "mnuFileRename", u"cMenuFileRename",
+                                  &MainWindow::onFileRenameTriggered, "edit-rename");
+    mActions.filePreview = AddItem(file, "mnuFilePreview", u"cMenuFilePreview",
+                                   &MainWindow::onFilePreviewTriggered, "document-print-preview");
+    mActions.fileExportPdf = file->addAction(tr("Export as PDF..."));
+    mActions.fileExportPdf->setObjectName(QStringLiteral("mnuFileExportPdf"));
+    mActions.fileExportPdf->setIcon(ProgramIcon(QStringLiteral("document-print-preview")));
+    connect(mActions.fileExportPdf, &QAction::triggered, this,
             [this] { RunCommand(&MainWindow::onFileExportPdfTriggered); });
-    AddItem(file, "mnuFileDelete", u"cMenuFileDelete", &MainWindow::onFileDeleteTriggered,
-            "edit-delete");
-    AddItem(file, "mnuFileExit", u"cMenuFileExit", &MainWindow::onFileExitTriggered,
-            "application-exit");
+    mActions.fileDelete = AddItem(file, "mnuFileDelete", u"cMenuFileDelete",
+                                  &MainWindow::onFileDeleteTriggered, "edit-delete");
+    mActions.fileExit = AddItem(file, "mnuFileExit", u"cMenuFileExit",
+                                &MainWindow::onFileExitTriggered, "application-exit");
 }
 
 void MainWindow::CreateBookMenu(QMenuBar* bar) {
     QMenu* book = bar->addMenu(mStrings.Text(u"cMenuBook"));
     book->setObjectName(QStringLiteral("mnuBook"));
-    mBookNewPageAction = AddItem(book, "mnuBookNewPage", u"cMenuBookNewPage",
-                                 &MainWindow::onBookNewPageTriggered, "list-add");
+    mActions.bookNewPage = AddItem(book, "mnuBookNewPage", u"cMenuBookNewPage",
+                                   &MainWindow::onBookNewPageTriggered, "list-add");
     book->addSeparator();
-    mBookPageViewAction = AddItem(book, "mnuBookPageView", u"cMenuBookOnePageView",
-                                  &MainWindow::onBookPageViewTriggered);
+    mActions.bookPageView = AddItem(book, "mnuBookPageView", u"cMenuBookOnePageView",
+                                    &MainWindow::onBookPageViewTriggered);
     book->addSeparator();
-    mBookPreviousPageAction = AddItem(book, "mnuBookPreviousPage", u"cMenuBookPreviousPage",
-                                      &MainWindow::onBookPreviousPageTriggered, "go-previous");
-    mBookNextPageAction = AddItem(book, "mnuBookNextPage", u"cMenuBookNextPage",
-                                  &MainWindow::onBookNextPageTriggered, "go-next");
+    mActions.bookPreviousPage = AddItem(book, "mnuBookPreviousPage", u"cMenuBookPreviousPage",
+                                        &MainWindow::onBookPreviousPageTriggered, "go-previous");
+    mActions.bookNextPage = AddItem(book, "mnuBookNextPage", u"cMenuBookNextPage",
+                                    &MainWindow::onBookNextPageTriggered, "go-next");
     book->addSeparator();
-    AddItem(book, "mnuBookImportPhotos", u"cMenuBookImportPhotos",
-            &MainWindow::onBookImportPhotosTriggered, "document-import");
-    QAction* fill = book->addAction(tr("Fill Book"));
-    fill->setObjectName(QStringLiteral("mnuBookFill"));
-    connect(fill, &QAction::triggered, this,
+    mActions.bookImportPhotos =
+        AddItem(book, "mnuBookImportPhotos", u"cMenuBookImportPhotos",
+                &MainWindow::onBookImportPhotosTriggered, "document-import");
+    mActions.bookFill = book->addAction(tr("Fill Book"));
+    mActions.bookFill->setObjectName(QStringLiteral("mnuBookFill"));
+    connect(mActions.bookFill, &QAction::triggered, this,
             [this] { RunCommand(&MainWindow::onBookFillTriggered); });
     connect(mSidePane->Photos(), &PhotosControl::fillRequested, this,
             [this] { RunCommand(&MainWindow::onBookFillTriggered); });
     book->addSeparator();
-    AddItem(book, "mnuBookOrder", u"cMenuBookOrder", &MainWindow::onBookOrderTriggered,
-            "book-order");
-    mBookOrderStatusAction = AddItem(book, "mnuBookOrderStatus", u"cMenuBookOrderStatus",
-                                     &MainWindow::onBookOrderStatusTriggered);
+    mActions.bookOrder = AddItem(book, "mnuBookOrder", u"cMenuBookOrder",
+                                 &MainWindow::onBookOrderTriggered, "book-order");
+    mActions.bookOrderStatus = AddItem(book, "mnuBookOrderStatus", u"cMenuBookOrderStatus",
+                                       &MainWindow::onBookOrderStatusTriggered);
 }
 
 // The View menu and the Albums menu beside it, filled with the books later.
 void MainWindow::CreateViewMenus(QMenuBar* bar) {
     QMenu* view = bar->addMenu(mStrings.Text(u"cMenuView"));
     view->setObjectName(QStringLiteral("mnuView"));
-    AddItem(view, "mnuViewSwitch", u"cMenuViewSwitch", &MainWindow::onViewSwitchTriggered);
+    mActions.viewSwitch =
+        AddItem(view, "mnuViewSwitch", u"cMenuViewSwitch", &MainWindow::onViewSwitchTriggered);
 
-    mAlbumsMenu = bar->addMenu(mStrings.Text(u"cMenuAlbum"));
-    mAlbumsMenu->setObjectName(QStringLiteral("mAlbumsMenu"));
+    mActions.albums = bar->addMenu(mStrings.Text(u"cMenuAlbum"));
+    mActions.albums->setObjectName(QStringLiteral("mAlbumsMenu"));
     mAlbumGroup = new QActionGroup(this);
     mAlbumGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
 }
@@ -98,53 +101,40 @@ void MainWindow::CreateViewMenus(QMenuBar* bar) {
 void MainWindow::CreateHelpMenu(QMenuBar* bar) {
     QMenu* help = bar->addMenu(mStrings.Text(u"cMenuHelp"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    AddItem(help, "mnuHelpIntroduction", u"cMenuHelpIntroduction",
-            &MainWindow::onHelpIntroductionTriggered);
-    AddItem(help, "mnuHelpContents", u"cMenuHelpContents", &MainWindow::onHelpContentsTriggered,
-            "help-contents");
-    AddItem(help, "mnuHelpFAQ", u"cMenuHelpFAQ", &MainWindow::onHelpFAQTriggered);
+    mActions.helpIntroduction = AddItem(help, "mnuHelpIntroduction", u"cMenuHelpIntroduction",
+                                        &MainWindow::onHelpIntroductionTriggered);
+    mActions.helpContents = AddItem(help, "mnuHelpContents", u"cMenuHelpContents",
+                                    &MainWindow::onHelpContentsTriggered, "help-contents");
+    mActions.helpFaq =
+        AddItem(help, "mnuHelpFAQ", u"cMenuHelpFAQ", &MainWindow::onHelpFAQTriggered);
     help->addSeparator();
     // A build without a product site names none.
     if (*BuildConfig::WebsiteUrl)
-        AddItem(help, "mnuHelpWebsite", u"cMenuHelpWebsite", &MainWindow::onHelpWebsiteTriggered,
-                "go-home");
+        mActions.helpWebsite = AddItem(help, "mnuHelpWebsite", u"cMenuHelpWebsite",
+                                       &MainWindow::onHelpWebsiteTriggered, "go-home");
     help->addSeparator();
-    mHelpChkUpdateAction = AddItem(help, "mnuHelpChkUpdate", u"cMenuHelpChkUpdate",
-                                   &MainWindow::onHelpChkUpdateTriggered, "view-refresh");
+    mActions.helpCheckUpdate = AddItem(help, "mnuHelpChkUpdate", u"cMenuHelpChkUpdate",
+                                       &MainWindow::onHelpChkUpdateTriggered, "view-refresh");
     help->addSeparator();
-    AddItem(help, "mnuHelpAbout", u"cMenuHelpAbout", &MainWindow::onHelpAboutTriggered,
-            "help-about");
+    mActions.helpAbout = AddItem(help, "mnuHelpAbout", u"cMenuHelpAbout",
+                                 &MainWindow::onHelpAboutTriggered, "help-about");
 }
-
-namespace {
-
-const std::pair<const char*, QKeySequence::StandardKey> StandardItemKeys[] = {
-    {"mnuFileNew", QKeySequence::New},
-    {"mnuFileExit", QKeySequence::Quit},
-    {"mnuBookImportPhotos", QKeySequence::Open},
-    {"mnuHelpContents", QKeySequence::HelpContents},
-};
-
-// Shown in the menu only: the book view runs these keys itself, so that a
-// child that uses them (a text being typed, a slider, a list) keeps them.
-const std::pair<const char*, Qt::Key> BookViewItemKeys[] = {
-    {"mnuBookPreviousPage", Qt::Key_PageUp},
-    {"mnuBookNextPage", Qt::Key_PageDown},
-};
-
-} // namespace
 
 // The platform's own keys for the commands that have one.
 void MainWindow::SetStandardShortcuts() {
-    for (const auto& [item, key] : StandardItemKeys) {
-        if (auto* action = findChild<QAction*>(QLatin1String(item)))
-            action->setShortcuts(key);
-    }
-    for (const auto& [item, key] : BookViewItemKeys) {
-        if (auto* action = findChild<QAction*>(QLatin1String(item))) {
-            action->setShortcut(QKeySequence(key));
-            action->setShortcutContext(Qt::WidgetShortcut); // its only widget is the menu
-        }
+    mActions.fileNew->setShortcuts(QKeySequence::New);
+    mActions.fileExit->setShortcuts(QKeySequence::Quit);
+    mActions.bookImportPhotos->setShortcuts(QKeySequence::Open);
+    mActions.helpContents->setShortcuts(QKeySequence::HelpContents);
+    // Shown in the menu only: the book view runs these keys itself, so that a
+    // child that uses them (a text being typed, a slider, a list) keeps them.
+    const std::pair<QAction*, Qt::Key> bookViewKeys[] = {
+        {mActions.bookPreviousPage, Qt::Key_PageUp},
+        {mActions.bookNextPage, Qt::Key_PageDown},
+    };
+    for (const auto& [action, key] : bookViewKeys) {
+        action->setShortcut(QKeySequence(key));
+        action->setShortcutContext(Qt::WidgetShortcut); // its only widget is the menu
     }
 }
 
@@ -159,9 +149,9 @@ void MainWindow::RunCommand(void (MainWindow::*handler)()) {
 
 // Items whose windows come from other parts are enabled once they are there.
 void MainWindow::RefreshHookedItems() {
-    mFilePreviewAction->setEnabled(!mPreviewJob);
-    mFileExportPdfAction->setEnabled(!mPdfJob);
-    mHelpChkUpdateAction->setEnabled(bool(mHooks.updateCheck));
+    mActions.filePreview->setEnabled(!mPreviewJob);
+    mActions.fileExportPdf->setEnabled(!mPdfJob);
+    mActions.helpCheckUpdate->setEnabled(bool(mHooks.updateCheck));
     SetBookOrderStatusMenu();
     // The side pane's download button: the connection check, then the dialog.
     std::function<void()> download;
@@ -186,11 +176,11 @@ void MainWindow::SetAlbumMenu() {
         return;
     for (QAction* entry : mAlbumGroup->actions()) {
         mAlbumGroup->removeAction(entry);
-        mAlbumsMenu->removeAction(entry);
+        mActions.albums->removeAction(entry);
         entry->deleteLater(); // it may be the entry whose click opened this book
     }
     for (const QString& name : mBooks.GetAllBooks()) {
-        QAction* entry = mAlbumsMenu->addAction(MainWindowRules::MenuText(name));
+        QAction* entry = mActions.albums->addAction(MainWindowRules::MenuText(name));
         entry->setObjectName(QStringLiteral("mnuAlbumsDrop"));
         entry->setData(name);
         entry->setCheckable(true);

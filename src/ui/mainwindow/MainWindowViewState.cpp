@@ -47,7 +47,7 @@ void MainWindow::RestoreViewState(bool withPage) {
     if (!state)
         return;
     if (mBookView->GetPagesView() != state->pagesView) {
-        mBookPageViewAction->setText(
+        mActions.bookPageView->setText(
             mStrings.Text(MainWindowRules::PageViewCaptionKey(state->pagesView)));
         mBookView->SetPagesView(state->pagesView);
     }

@@ -131,6 +131,28 @@ TEST_F(BookViewBookTest, TheWheelScrollsAZoomedPageAsItsBarsDo) {
     EXPECT_EQ(down->value(), down->maximum());
 }
 
+// At 200 % the pages reach under both bars; the square where the bars meet
+// shows the window's colour, not a piece of a page, and goes with the bars.
+TEST_F(BookViewBookTest, TheCornerBetweenTheBarsIsPlain) {
+    view.SetZoomIndex(12);
+    QWidget* corner = view.ScrollCorner();
+    ASSERT_TRUE(corner->isVisible());
+    EXPECT_EQ(corner->geometry(), QRect(view.VScrollBar()->x(), view.HScrollBar()->y(),
+                                        view.VScrollBar()->width(), view.HScrollBar()->height()));
+    const QRect pages =
+        view.LeftPageControl()->geometry().united(view.RightPageControl()->geometry());
+    ASSERT_TRUE(pages.contains(corner->geometry())); // a page lies under it
+    const QImage shot = view.grab(corner->geometry()).toImage();
+    const QRgb plain = view.palette().color(QPalette::Window).rgb();
+    int others = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            others += shot.pixel(x, y) != plain;
+    EXPECT_EQ(others, 0);
+    view.SetZoomIndex(0);
+    EXPECT_FALSE(corner->isVisible());
+}
+
 TEST_F(BookViewBookTest, DeleteButtonsAppearAboveTheMinimumAndDeleteThePageUnderThem) {
     EXPECT_FALSE(view.RightPageDeleteButton()->isVisible()); // 20 pages: the minimum
     view.AddNewPage();

@@ -79,6 +79,7 @@ TEST(BookViewLayoutTest, ScrollBarsOnlyWhenWiderThanTheFitPage) {
     ASSERT_TRUE(bars.shown);
     EXPECT_EQ(bars.horizontal, QRect(0, 583, 983, 17));
     EXPECT_EQ(bars.vertical, QRect(983, 30, 17, 553));
+    EXPECT_EQ(bars.corner, QRect(983, 583, 17, 17));
     EXPECT_EQ(bars.horizontalMaximum, 2 * 700 - 2 * 480 + 10 + 17);
     EXPECT_EQ(bars.verticalMaximum, (933 - 345) + 80 + 17 - 30);
     EXPECT_EQ(bars.horizontalPageStep, 500);

@@ -53,9 +53,9 @@ TEST_F(BookViewStateTest, ARestartShowsTheBookAsItWasLeft) {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }();
     CurrentBook()->SetPageIndex(22);
-    Item("mnuBookPageView")->trigger();
+    Actions().bookPageView->trigger();
     Window().GetBookView()->SetZoomIndex(3);
-    Item("mnuViewSwitch")->trigger();
+    Actions().viewSwitch->trigger();
     Window().GetSidePane()->ShowPane("album");
     const BookViewState left = Shown();
     ASSERT_NE(left, first);
@@ -63,7 +63,7 @@ TEST_F(BookViewStateTest, ARestartShowsTheBookAsItWasLeft) {
 
     Restarted();
     EXPECT_EQ(Shown(), left);
-    EXPECT_EQ(Item("mnuBookPageView")->text(), Caption("cMenuBookTwoPageView"));
+    EXPECT_EQ(Actions().bookPageView->text(), Caption("cMenuBookTwoPageView"));
     QFile file(CurrentBook()->GetBookFolder() + "book.pbx");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), bookFile); // the view is no part of the book
@@ -84,7 +84,7 @@ TEST_F(BookViewStateTest, APagePastTheEndOpensTheLastPage) {
 TEST_F(BookViewStateTest, EachBookKeepsItsOwnView) {
     Started();
     CurrentBook()->SetPageIndex(5);
-    Item("mnuBookPageView")->trigger();
+    Actions().bookPageView->trigger();
     ASSERT_EQ(books->NewBook("Second"), BookNameCheck::Accepted);
     QCoreApplication::processEvents();
     const BookViewState fresh = Shown();

@@ -62,23 +62,23 @@ protected:
 
 TEST_F(MainWindowEditTest, TheEditItemsNameTheStepAndTakeTheBookFilesBackAndForth) {
     Active();
-    EXPECT_FALSE(Item("mnuEditUndo")->isEnabled());
-    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo");
-    EXPECT_EQ(Item("mnuEditRedo")->text(), "Redo");
+    EXPECT_FALSE(Actions().editUndo->isEnabled());
+    EXPECT_EQ(Actions().editUndo->text(), "Undo");
+    EXPECT_EQ(Actions().editRedo->text(), "Redo");
     CurrentBook()->SaveBook();
     const QByteArray start = StateFile();
 
-    Item("mnuBookNewPage")->trigger();
+    Actions().bookNewPage->trigger();
     const QByteArray added = StateFile();
     ASSERT_NE(added, start);
-    EXPECT_TRUE(Item("mnuEditUndo")->isEnabled());
-    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Add Page");
-    Item("mnuEditUndo")->trigger();
+    EXPECT_TRUE(Actions().editUndo->isEnabled());
+    EXPECT_EQ(Actions().editUndo->text(), "Undo Add Page");
+    Actions().editUndo->trigger();
     EXPECT_EQ(StateFile(), start);
     EXPECT_EQ(CurrentBook()->PagesCount(), 20);
-    EXPECT_FALSE(Item("mnuEditUndo")->isEnabled());
-    EXPECT_EQ(Item("mnuEditRedo")->text(), "Redo Add Page");
-    Item("mnuEditRedo")->trigger();
+    EXPECT_FALSE(Actions().editUndo->isEnabled());
+    EXPECT_EQ(Actions().editRedo->text(), "Redo Add Page");
+    Actions().editRedo->trigger();
     EXPECT_EQ(StateFile(), added);
     EXPECT_EQ(CurrentBook()->PagesCount(), 21);
 
@@ -87,23 +87,23 @@ TEST_F(MainWindowEditTest, TheEditItemsNameTheStepAndTakeTheBookFilesBackAndFort
     ASSERT_TRUE(deletePage->isVisible()); // page 21 is shown
     deletePage->click();
     EXPECT_EQ(CurrentBook()->PagesCount(), 20);
-    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Delete Page");
-    Item("mnuEditUndo")->trigger();
+    EXPECT_EQ(Actions().editUndo->text(), "Undo Delete Page");
+    Actions().editUndo->trigger();
     EXPECT_EQ(StateFile(), added);
 }
 
 TEST_F(MainWindowEditTest, TheToolbarHasTheEditItemsAndTheKeysAreThePlatforms) {
     Active();
     const QList<QAction*> buttons = Window().GetBookView()->findChild<QToolBar*>()->actions();
-    EXPECT_TRUE(buttons.contains(Item("mnuEditUndo")));
-    EXPECT_TRUE(buttons.contains(Item("mnuEditRedo")));
-    EXPECT_EQ(Item("mnuEditUndo")->shortcuts(), QKeySequence::keyBindings(QKeySequence::Undo));
-    const QList<QKeySequence> redo = Item("mnuEditRedo")->shortcuts();
+    EXPECT_TRUE(buttons.contains(Actions().editUndo));
+    EXPECT_TRUE(buttons.contains(Actions().editRedo));
+    EXPECT_EQ(Actions().editUndo->shortcuts(), QKeySequence::keyBindings(QKeySequence::Undo));
+    const QList<QKeySequence> redo = Actions().editRedo->shortcuts();
     for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Redo))
         EXPECT_TRUE(redo.contains(key)) << key.toString().toStdString();
     EXPECT_TRUE(redo.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
 
-    Item("mnuBookNewPage")->trigger();
+    Actions().bookNewPage->trigger();
     PressKey(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(CurrentBook()->PagesCount(), 20);
     PressKey(Qt::Key_Y, Qt::ControlModifier);
@@ -117,7 +117,7 @@ TEST_F(MainWindowEditTest, TheToolbarHasTheEditItemsAndTheKeysAreThePlatforms) {
 
 TEST_F(MainWindowEditTest, WhileATextIsTypedItsOwnUndoWins) {
     Active();
-    Item("mnuBookNewPage")->trigger();
+    Actions().bookNewPage->trigger();
     Window().GetBookView()->RightPageControl()->OpenTextEditor(0);
     ASSERT_TRUE(Text().IsInitialized());
     const std::shared_ptr<Page> edited = CurrentBook()->GetPage(CurrentBook()->GetRightPageIndex());
@@ -130,11 +130,11 @@ TEST_F(MainWindowEditTest, WhileATextIsTypedItsOwnUndoWins) {
     QTest::keyClicks(QApplication::focusWidget(), "q");
     PressKey(Qt::Key_Escape);
     EXPECT_EQ(RtfReader().Read(edited->text(0))->toPlainText(), "q");
-    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Edit Text");
+    EXPECT_EQ(Actions().editUndo->text(), "Undo Edit Text");
 
     PressKey(Qt::Key_Z, Qt::ControlModifier); // the pages have the keys again
     EXPECT_EQ(CurrentBook()->GetPage(20)->text(0), QString());
-    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Add Page");
+    EXPECT_EQ(Actions().editUndo->text(), "Undo Add Page");
 }
 
 TEST_F(MainWindowEditTest, ADeletedPhotoComesBackWithItsFilesAndAnotherBookStartsAfresh) {
@@ -150,19 +150,19 @@ TEST_F(MainWindowEditTest, ADeletedPhotoComesBackWithItsFilesAndAnotherBookStart
     cross->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return Photos()->TileCount() == 0; }));
     EXPECT_FALSE(QFile::exists(original));
-    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Delete Photo");
+    EXPECT_EQ(Actions().editUndo->text(), "Undo Delete Photo");
 
-    Item("mnuEditUndo")->trigger();
+    Actions().editUndo->trigger();
     EXPECT_TRUE(QFile::exists(original));
     EXPECT_EQ(Photos()->TileCount(), 1);
     EXPECT_TRUE(CurrentBook()->Photos().Find(photo->GetKey()));
 
-    Item("mnuEditRedo")->trigger();
+    Actions().editRedo->trigger();
     EXPECT_EQ(Photos()->TileCount(), 0);
     ASSERT_EQ(books->NewBook("Other"), BookNameCheck::Accepted);
-    EXPECT_FALSE(Item("mnuEditUndo")->isEnabled());
-    EXPECT_FALSE(Item("mnuEditRedo")->isEnabled());
-    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo");
+    EXPECT_FALSE(Actions().editUndo->isEnabled());
+    EXPECT_FALSE(Actions().editRedo->isEnabled());
+    EXPECT_EQ(Actions().editUndo->text(), "Undo");
 }
 
 TEST_F(MainWindowEditTest, AnOpenPhotoEditorEndsItsStepBeforeAnUndoAndEachOpeningIsOneStep) {
@@ -176,11 +176,11 @@ TEST_F(MainWindowEditTest, AnOpenPhotoEditorEndsItsStepBeforeAnUndoAndEachOpenin
     page->OpenPhotoEditor(0);
     ASSERT_TRUE(PhotoEditor().IsInitialized());
     PhotoEditor().ImageSizeSlider()->setValue(200);
-    Item("mnuEditUndo")->trigger(); // the zoom is saved as a step, then undone
+    Actions().editUndo->trigger(); // the zoom is saved as a step, then undone
     EXPECT_FALSE(PhotoEditor().IsInitialized());
     EXPECT_EQ(FolderDifferences(Files(), placed), "");
-    EXPECT_EQ(Item("mnuEditRedo")->text(), "Redo Edit Photo");
-    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Place Photo");
+    EXPECT_EQ(Actions().editRedo->text(), "Redo Edit Photo");
+    EXPECT_EQ(Actions().editUndo->text(), "Undo Place Photo");
 
     page->OpenPhotoEditor(0); // the editor again, on the photo as it was
     ASSERT_TRUE(PhotoEditor().IsInitialized());
@@ -188,12 +188,12 @@ TEST_F(MainWindowEditTest, AnOpenPhotoEditorEndsItsStepBeforeAnUndoAndEachOpenin
     PhotoEditor().ImageSizeSlider()->setValue(150);
     PhotoEditor().ImageSizeSlider()->setValue(180);
     PressKey(Qt::Key_Escape);
-    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Edit Photo");
+    EXPECT_EQ(Actions().editUndo->text(), "Undo Edit Photo");
     const FolderFiles zoomed = Files();
     ASSERT_NE(FolderDifferences(zoomed, placed), "");
-    Item("mnuEditUndo")->trigger();
+    Actions().editUndo->trigger();
     EXPECT_EQ(FolderDifferences(Files(), placed), "");
-    Item("mnuEditRedo")->trigger();
+    Actions().editRedo->trigger();
     EXPECT_EQ(FolderDifferences(Files(), zoomed), "");
     page->OpenPhotoEditor(0);
     EXPECT_EQ(PhotoEditor().ImageSizeSlider()->value(), 180);
@@ -212,14 +212,14 @@ TEST_F(MainWindowEditTest, AnImportIsOneStepWhoseUndoTakesItsFilesAway) {
     Photos()->AddFiles(pictures, false);
     ASSERT_TRUE(finished.wait(20000));
     ASSERT_EQ(Photos()->TileCount(), 2);
-    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Import Photos");
+    EXPECT_EQ(Actions().editUndo->text(), "Undo Import Photos");
     const FolderFiles imported = Files();
 
-    Item("mnuEditUndo")->trigger();
+    Actions().editUndo->trigger();
     EXPECT_EQ(FolderDifferences(Files(), before), "");
     EXPECT_EQ(Photos()->TileCount(), 0);
     EXPECT_EQ(CurrentBook()->Photos().GetSize(), 0);
-    Item("mnuEditRedo")->trigger();
+    Actions().editRedo->trigger();
     EXPECT_EQ(FolderDifferences(Files(), imported), "");
     EXPECT_EQ(Photos()->TileCount(), 2);
 }
@@ -243,7 +243,7 @@ TEST_F(MainWindowEditTest, ATemplateChosenInThePickerGoesOnTheCurrentPageAsOneSt
     EXPECT_EQ(CurrentBook()->GetPage(2)->Template()->Serialize(),
               CurrentBook()->GetPage(4)->Template()->Serialize()); // only the current page
     EXPECT_NE(StateFile(), start);
-    EXPECT_EQ(Item("mnuEditUndo")->text(), "Undo Change Template");
+    EXPECT_EQ(Actions().editUndo->text(), "Undo Change Template");
 
     // A double click, on the page made current since.
     CurrentBook()->SetPageIndex(4);
@@ -253,7 +253,7 @@ TEST_F(MainWindowEditTest, ATemplateChosenInThePickerGoesOnTheCurrentPageAsOneSt
     QCoreApplication::sendEvent(miniatures[2], &twice);
     EXPECT_EQ(CurrentBook()->GetPage(4)->Template()->Serialize(), definitionOf(miniatures[2]));
 
-    Item("mnuEditUndo")->trigger();
-    Item("mnuEditUndo")->trigger();
+    Actions().editUndo->trigger();
+    Actions().editUndo->trigger();
     EXPECT_EQ(StateFile(), start);
 }

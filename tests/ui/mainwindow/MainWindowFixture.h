@@ -79,11 +79,8 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&Window()));
         return Window();
     }
-    QAction* Item(const char* name) {
-        auto* action = Window().findChild<QAction*>(QLatin1String(name));
-        EXPECT_NE(action, nullptr) << name;
-        return action;
-    }
+    // The window's menu commands.
+    const MainWindowActions& Actions() { return Window().Actions(); }
     std::shared_ptr<Book> CurrentBook() const { return books->GetBook(); }
 
     QTemporaryDir dir;

@@ -45,18 +45,18 @@ protected:
 } // namespace
 
 TEST_F(MainWindowKeysTest, MenuCommandsCarryThePlatformsStandardKeys) {
-    EXPECT_EQ(Item("mnuFileNew")->shortcut(), QKeySequence(QKeySequence::New));
-    EXPECT_EQ(Item("mnuFileExit")->shortcut(), QKeySequence(QKeySequence::Quit));
-    EXPECT_EQ(Item("mnuBookImportPhotos")->shortcut(), QKeySequence(QKeySequence::Open));
-    EXPECT_EQ(Item("mnuHelpContents")->shortcut(), QKeySequence(QKeySequence::HelpContents));
-    EXPECT_FALSE(Item("mnuFileNew")->shortcut().isEmpty());
+    EXPECT_EQ(Actions().fileNew->shortcut(), QKeySequence(QKeySequence::New));
+    EXPECT_EQ(Actions().fileExit->shortcut(), QKeySequence(QKeySequence::Quit));
+    EXPECT_EQ(Actions().bookImportPhotos->shortcut(), QKeySequence(QKeySequence::Open));
+    EXPECT_EQ(Actions().helpContents->shortcut(), QKeySequence(QKeySequence::HelpContents));
+    EXPECT_FALSE(Actions().fileNew->shortcut().isEmpty());
     // Quit is the platform's own: Ctrl+Q on Linux desktops, none on Windows.
-    EXPECT_EQ(Item("mnuFileExit")->shortcuts(), QKeySequence::keyBindings(QKeySequence::Quit));
+    EXPECT_EQ(Actions().fileExit->shortcuts(), QKeySequence::keyBindings(QKeySequence::Quit));
     // The book view's own keys are shown beside its commands.
-    EXPECT_EQ(Item("mnuBookPreviousPage")->shortcut(), QKeySequence(Qt::Key_PageUp));
-    EXPECT_EQ(Item("mnuBookNextPage")->shortcut(), QKeySequence(Qt::Key_PageDown));
+    EXPECT_EQ(Actions().bookPreviousPage->shortcut(), QKeySequence(Qt::Key_PageUp));
+    EXPECT_EQ(Actions().bookNextPage->shortcut(), QKeySequence(Qt::Key_PageDown));
     // Deleting the whole book has no key of its own.
-    EXPECT_TRUE(Item("mnuFileDelete")->shortcut().isEmpty());
+    EXPECT_TRUE(Actions().fileDelete->shortcut().isEmpty());
 }
 
 TEST_F(MainWindowKeysTest, StandardKeysRunTheirCommands) {
@@ -92,11 +92,11 @@ TEST_F(MainWindowKeysTest, PageKeysTurnTheBookFromAnywhereAChildDoesNotUseThem) 
     EXPECT_EQ(QApplication::focusWidget(), Window().GetBookView()); // the keys start there
     PressKey(Qt::Key_PageDown);
     EXPECT_EQ(PageIndex(), 2);
-    EXPECT_TRUE(Item("mnuBookPreviousPage")->isEnabled());
+    EXPECT_TRUE(Actions().bookPreviousPage->isEnabled());
     QTest::keyClick(&Window(), Qt::Key_End); // the window itself
     EXPECT_EQ(PageIndex(), 19);
-    EXPECT_FALSE(Item("mnuBookNextPage")->isEnabled());
-    Item("mnuBookPageView")->trigger(); // one page at a time
+    EXPECT_FALSE(Actions().bookNextPage->isEnabled());
+    Actions().bookPageView->trigger(); // one page at a time
     QTest::keyClick(&Window(), Qt::Key_PageUp);
     EXPECT_EQ(PageIndex(), 18);
 
@@ -136,13 +136,13 @@ TEST_F(MainWindowKeysTest, HelpIntroductionTakesTheKeysAlsoWhenItWasOpenBehind) 
     const auto activeIs = [](QWidget* window) {
         return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
     };
-    Item("mnuHelpIntroduction")->trigger();
+    Actions().helpIntroduction->trigger();
     auto* panel = Window().findChild<IntroductionPanel*>();
     ASSERT_NE(panel, nullptr);
     ASSERT_TRUE(activeIs(panel));
     Window().activateWindow(); // the user goes back to the book; the panel stays open
     ASSERT_TRUE(activeIs(&Window()));
-    Item("mnuHelpIntroduction")->trigger();
+    Actions().helpIntroduction->trigger();
     ASSERT_TRUE(activeIs(panel));
     EXPECT_EQ(QApplication::focusWidget(), panel->NotShowBox());
     PressKey(Qt::Key_Escape);

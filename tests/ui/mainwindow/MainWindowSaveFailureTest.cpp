@@ -25,7 +25,7 @@ TEST_F(MainWindowSaveFailureTest, AFailedSaveWarnsOnceWithoutBlockingAndKeepsThe
     BreakSaving();
     const int pages = CurrentBook()->PagesCount();
 
-    Item("mnuBookNewPage")->trigger(); // returns: the warning does not block
+    Actions().bookNewPage->trigger(); // returns: the warning does not block
     QMessageBox* box = Window().SaveFailureBox();
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isVisible());
@@ -42,7 +42,7 @@ TEST_F(MainWindowSaveFailureTest, AFailedSaveWarnsOnceWithoutBlockingAndKeepsThe
     box->accept();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Window().SaveFailureBox(), nullptr);
-    Item("mnuBookNewPage")->trigger();
+    Actions().bookNewPage->trigger();
     ASSERT_NE(Window().SaveFailureBox(), nullptr);
     EXPECT_TRUE(Window().SaveFailureBox()->isVisible());
 }
@@ -51,12 +51,12 @@ TEST_F(MainWindowSaveFailureTest, SavingAgainAfterTheCauseIsGoneWritesEveryChang
     Window().show();
     books->Initialize();
     BreakSaving();
-    Item("mnuBookNewPage")->trigger();
+    Actions().bookNewPage->trigger();
     const int pages = CurrentBook()->PagesCount();
     ASSERT_TRUE(
         QDir(QDir(CurrentBook()->GetBookFolder()).filePath("book.pbx")).removeRecursively());
 
-    Item("mnuBookNewPage")->trigger();
+    Actions().bookNewPage->trigger();
     QFile file(QDir(CurrentBook()->GetBookFolder()).filePath("book.pbx"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().count('+'), pages + 1); // the page added while saving failed too

@@ -29,14 +29,14 @@ protected:
     }
     QStringList AlbumEntries(bool tickedOnly = false) {
         QStringList names;
-        for (QAction* a : Window().findChild<QMenu*>("mAlbumsMenu")->actions()) {
+        for (QAction* a : Actions().albums->actions()) {
             if (!tickedOnly || a->isChecked())
                 names << a->text();
         }
         return names;
     }
     QAction* AlbumEntry(const QString& name) {
-        for (QAction* a : Window().findChild<QMenu*>("mAlbumsMenu")->actions()) {
+        for (QAction* a : Actions().albums->actions()) {
             if (a->text() == name)
                 return a;
         }
@@ -59,14 +59,14 @@ TEST_F(MainWindowTest, CreationFillsTheSelectorAndLoadingSetsCaptionsAndMinimum)
     EXPECT_EQ(w.GetTemplatesControl()->Group(), 4);
     EXPECT_EQ(w.minimumSize(), QSize(640, 400));
     EXPECT_EQ(w.windowTitle(), Caption("cMainFormCaption"));
-    EXPECT_EQ(Item("mnuBookPageView")->text(), Caption("cMenuBookOnePageView"));
+    EXPECT_EQ(Actions().bookPageView->text(), Caption("cMenuBookOnePageView"));
     // No book yet: nothing to add a page to.
-    EXPECT_FALSE(Item("mnuBookNewPage")->isEnabled());
+    EXPECT_FALSE(Actions().bookNewPage->isEnabled());
     // Windows of later parts are not there: their items stay off.
-    EXPECT_FALSE(Item("mnuHelpChkUpdate")->isEnabled());
-    EXPECT_FALSE(Item("mnuBookOrderStatus")->isEnabled());
-    EXPECT_TRUE(Item("mnuBookOrder")->isEnabled());
-    EXPECT_TRUE(Item("mnuFilePreview")->isEnabled());
+    EXPECT_FALSE(Actions().helpCheckUpdate->isEnabled());
+    EXPECT_FALSE(Actions().bookOrderStatus->isEnabled());
+    EXPECT_TRUE(Actions().bookOrder->isEnabled());
+    EXPECT_TRUE(Actions().filePreview->isEnabled());
 }
 
 TEST_F(MainWindowTest, BookChangeSetsTitleAndTheAlbumMenuFollowsTheBooks) {
@@ -98,40 +98,40 @@ TEST_F(MainWindowTest, NewPageIsOffAtOneHundredPagesAndOnAgainAfterADelete) {
     auto book = CurrentBook();
     while (book->PagesCount() < 99)
         book->AddNewPage();
-    EXPECT_TRUE(Item("mnuBookNewPage")->isEnabled());
-    Item("mnuBookNewPage")->trigger();
+    EXPECT_TRUE(Actions().bookNewPage->isEnabled());
+    Actions().bookNewPage->trigger();
     EXPECT_EQ(book->PagesCount(), 100);
     EXPECT_EQ(book->GetPageIndex(), 99);
     EXPECT_TRUE(QFile::exists(book->GetBookFolder() + "book.pbx")); // the new page is saved
-    EXPECT_FALSE(Item("mnuBookNewPage")->isEnabled());
-    Item("mnuBookNewPage")->trigger(); // disabled: nothing happens
+    EXPECT_FALSE(Actions().bookNewPage->isEnabled());
+    Actions().bookNewPage->trigger(); // disabled: nothing happens
     EXPECT_EQ(book->PagesCount(), 100);
     book->RemovePage(5);
-    EXPECT_TRUE(Item("mnuBookNewPage")->isEnabled());
+    EXPECT_TRUE(Actions().bookNewPage->isEnabled());
 }
 
 TEST_F(MainWindowTest, PreviousAndNextFollowTheBookView) {
     ShownWithBook();
     auto book = CurrentBook(); // 20 pages, two-page view, page 0 alone on the right
-    EXPECT_FALSE(Item("mnuBookPreviousPage")->isEnabled());
-    EXPECT_TRUE(Item("mnuBookNextPage")->isEnabled());
+    EXPECT_FALSE(Actions().bookPreviousPage->isEnabled());
+    EXPECT_TRUE(Actions().bookNextPage->isEnabled());
     book->SetPageIndex(19);
-    EXPECT_TRUE(Item("mnuBookPreviousPage")->isEnabled());
-    EXPECT_FALSE(Item("mnuBookNextPage")->isEnabled());
-    Item("mnuBookPreviousPage")->trigger(); // moves by the view's two pages
+    EXPECT_TRUE(Actions().bookPreviousPage->isEnabled());
+    EXPECT_FALSE(Actions().bookNextPage->isEnabled());
+    Actions().bookPreviousPage->trigger(); // moves by the view's two pages
     EXPECT_EQ(book->GetPageIndex(), 17);
-    EXPECT_TRUE(Item("mnuBookNextPage")->isEnabled());
-    Item("mnuBookPageView")->trigger(); // one page: 17 < 19
+    EXPECT_TRUE(Actions().bookNextPage->isEnabled());
+    Actions().bookPageView->trigger(); // one page: 17 < 19
     book->SetPageIndex(19);
-    EXPECT_FALSE(Item("mnuBookNextPage")->isEnabled());
-    Item("mnuBookPreviousPage")->trigger();
+    EXPECT_FALSE(Actions().bookNextPage->isEnabled());
+    Actions().bookPreviousPage->trigger();
     EXPECT_EQ(book->GetPageIndex(), 18);
-    EXPECT_TRUE(Item("mnuBookNextPage")->isEnabled());
+    EXPECT_TRUE(Actions().bookNextPage->isEnabled());
 }
 
 TEST_F(MainWindowTest, PageViewCaptionNamesTheViewItSwitchesTo) {
     ShownWithBook();
-    QAction* item = Item("mnuBookPageView");
+    QAction* item = Actions().bookPageView;
     EXPECT_EQ(Window().GetBookView()->GetPagesView(), PagesView::TwoPages);
     item->trigger();
     EXPECT_EQ(Window().GetBookView()->GetPagesView(), PagesView::OnePage);
@@ -143,7 +143,7 @@ TEST_F(MainWindowTest, PageViewCaptionNamesTheViewItSwitchesTo) {
 
 TEST_F(MainWindowTest, OrderStatusNeedsItsWindowAndAnOrderNumber) {
     ShownWithBook();
-    EXPECT_FALSE(Item("mnuBookOrderStatus")->isEnabled()); // no window for it
+    EXPECT_FALSE(Actions().bookOrderStatus->isEnabled()); // no window for it
     QStringList shown;
     MainWindowHooks hooks;
     hooks.isOnline = [] { return true; };
@@ -151,15 +151,15 @@ TEST_F(MainWindowTest, OrderStatusNeedsItsWindowAndAnOrderNumber) {
     hooks.orderStatus = [&](const QString& ids) { shown << ids; };
     hooks.orderWizard = [](const std::shared_ptr<Book>& book) { book->AddOrderId("7001"); };
     Window().SetHooks(hooks);
-    EXPECT_FALSE(Item("mnuBookOrderStatus")->isEnabled()); // never ordered
+    EXPECT_FALSE(Actions().bookOrderStatus->isEnabled()); // never ordered
 
-    Item("mnuBookOrder")->trigger(); // the wizard sends it
-    EXPECT_TRUE(Item("mnuBookOrderStatus")->isEnabled());
-    Item("mnuBookOrderStatus")->trigger();
+    Actions().bookOrder->trigger(); // the wizard sends it
+    EXPECT_TRUE(Actions().bookOrderStatus->isEnabled());
+    Actions().bookOrderStatus->trigger();
     EXPECT_EQ(shown, QStringList{"7001"});
 
     ASSERT_EQ(books->NewBook("Other"), BookNameCheck::Accepted);
-    EXPECT_FALSE(Item("mnuBookOrderStatus")->isEnabled());
+    EXPECT_FALSE(Actions().bookOrderStatus->isEnabled());
 }
 
 TEST_F(MainWindowTest, OrderShowsTheEmptyPageAndOpensTheWizardOnlyAfterNo) {
@@ -180,13 +180,13 @@ TEST_F(MainWindowTest, OrderShowsTheEmptyPageAndOpensTheWizardOnlyAfterNo) {
     };
     Window().SetHooks(hooks);
     book->SetPageIndex(6);
-    Item("mnuBookOrder")->trigger(); // Yes: fill the box first
+    Actions().bookOrder->trigger(); // Yes: fill the box first
     EXPECT_EQ(book->GetPageIndex(), 0);
     EXPECT_EQ(questions, QStringList{Caption("cMissingPictureCaption") + "|" +
                                      Caption("cMissingPictureLabelCaption")});
     EXPECT_EQ(wizards, 0);
     answer = false;
-    Item("mnuBookOrder")->trigger();
+    Actions().bookOrder->trigger();
     EXPECT_EQ(wizards, 1);
 }
 
@@ -202,8 +202,8 @@ TEST_F(MainWindowTest, CommandsNeedingTheServiceOnlyTellWhenOffline) {
     hooks.orderWizard = [](const std::shared_ptr<Book>&) { FAIL() << "wizard opened"; };
     hooks.orderStatus = [](const QString&) { FAIL() << "status opened"; };
     Window().SetHooks(hooks);
-    Item("mnuBookOrder")->trigger();
-    Item("mnuBookOrderStatus")->trigger();
+    Actions().bookOrder->trigger();
+    Actions().bookOrderStatus->trigger();
     EXPECT_EQ(told, (QStringList{Caption("cNoInternet"), Caption("cNoInternet")}));
     EXPECT_EQ(asked, 0);
 }
@@ -219,13 +219,13 @@ TEST_F(MainWindowTest, DeleteAsksAndDeletesOnlyOnYes) {
         return answer;
     };
     Window().SetHooks(hooks);
-    Item("mnuFileDelete")->trigger();
+    Actions().fileDelete->trigger();
     // The question names the book.
     EXPECT_EQ(questions, QStringList{Caption("cDeleteConfirmCaption") + "|\u201cTrip\u201d\n\n" +
                                      Caption("cDeleteConfirmLabelCaption")});
     EXPECT_EQ(CurrentBook()->GetName(), "Trip");
     answer = true;
-    Item("mnuFileDelete")->trigger();
+    Actions().fileDelete->trigger();
     EXPECT_EQ(CurrentBook()->GetName(), "Untitled");
     EXPECT_FALSE(QDir(dir.filePath("books/Trip")).exists());
     EXPECT_EQ(AlbumEntries(), QStringList{"Untitled"});
@@ -241,7 +241,7 @@ TEST_F(MainWindowTest, ViewSwitchMovesThePaneAndANewBookStartsWithTheStrip) {
     EXPECT_EQ(w.TemplateSelector()->geometry(), QRect(0, 162, 170, 21));
     EXPECT_EQ(w.GetBookView()->geometry().top(), 161);
 
-    Item("mnuViewSwitch")->trigger();
+    Actions().viewSwitch->trigger();
     EXPECT_EQ(w.GetSidePane()->View(), PaneView::Column);
     const int column = w.GetSidePane()->PreferredWidth();
     EXPECT_EQ(pane->geometry(), QRect(client->width() - column, 0, column, client->height()));
@@ -313,11 +313,10 @@ TEST_F(MainWindowTest, HelpEntriesOpenTheDeliveredPagesOrSayWhereTheyAre) {
     };
     hooks.tell = [&](const QString& text) { told << text; };
     Window().SetHooks(hooks);
-    Item("mnuHelpContents")->trigger();
-    Item("mnuHelpFAQ")->trigger();
+    Actions().helpContents->trigger();
+    Actions().helpFaq->trigger();
     // The build names no product site (none exists): the menu offers none.
-    EXPECT_EQ(Window().findChild<QAction*>("mnuHelpWebsite") != nullptr,
-              *BuildConfig::WebsiteUrl != '\0');
+    EXPECT_EQ(Actions().helpWebsite != nullptr, *BuildConfig::WebsiteUrl != '\0');
     ASSERT_EQ(opened.size(), 2);
     // The build leaves the help addresses empty: the pages in the data folder,
     // where the build puts them beside the program.
@@ -330,8 +329,8 @@ TEST_F(MainWindowTest, HelpEntriesOpenTheDeliveredPagesOrSayWhereTheyAre) {
 
     // No browser: the user is told where to go by hand.
     browserStarts = false;
-    Item("mnuHelpFAQ")->trigger();
-    Item("mnuHelpContents")->trigger();
+    Actions().helpFaq->trigger();
+    Actions().helpContents->trigger();
     ASSERT_EQ(told.size(), 2);
     EXPECT_TRUE(told[0].endsWith(QUrl(opened[2]).toLocalFile()));
     EXPECT_TRUE(told[1].endsWith(QUrl(opened[3]).toLocalFile()));
@@ -354,7 +353,7 @@ TEST_F(MainWindowTest, PreviewWritesEveryPageOffTheUiThreadThenOpensTheFolder) {
         return true;
     };
     Window().SetHooks(hooks);
-    QAction* preview = Item("mnuFilePreview");
+    QAction* preview = Actions().filePreview;
     ASSERT_TRUE(preview->isEnabled());
     preview->trigger(); // the picker is cancelled
     EXPECT_EQ(Window().PreviewJob(), nullptr);
@@ -394,13 +393,13 @@ TEST_F(MainWindowTest, ImportPhotosHandsTheChosenFilesToThePhotosPane) {
     hooks.pickPhotos = [&] { return choice; };
     Window().SetHooks(hooks);
     QSignalSpy finished(Window().GetSidePane()->Photos(), &PhotosControl::ImportFinished);
-    Item("mnuBookImportPhotos")->trigger();
+    Actions().bookImportPhotos->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(finished.count(), 0);
     EXPECT_EQ(CurrentBook()->Photos().GetSize(), 0);
 
     choice = QStringList{photo};
-    Item("mnuBookImportPhotos")->trigger();
+    Actions().bookImportPhotos->trigger();
     ASSERT_TRUE(finished.wait(30000));
     EXPECT_EQ(CurrentBook()->Photos().GetSize(), 1);
 }

@@ -130,7 +130,7 @@ protected:
 };
 
 TEST_P(TranslatedWindowsTest, EveryWindowDialogMenuAndEditorShowsNoEnglish) {
-    Item("mnuBookNewPage")->trigger(); // the Edit menu names an undo step
+    Actions().bookNewPage->trigger(); // the Edit menu names an undo step
     for (const char* pane : {"photos", "album", "backgrounds"}) {
         Window().GetSidePane()->ShowPane(QLatin1String(pane));
         EXPECT_EQ(Found(EnglishTexts(Window())), "") << pane;
@@ -155,8 +155,8 @@ TEST_P(TranslatedWindowsTest, EveryWindowDialogMenuAndEditorShowsNoEnglish) {
         dialog->hide();
     }
     EXPECT_EQ(Found(WalkNextModal([&] { Window().ShowIntroductionModal(); })), "");
-    EXPECT_EQ(Found(WalkNextModal([&] { Item("mnuFileDelete")->trigger(); })), "");
-    EXPECT_EQ(Found(WalkNextModal([&] { Item("mnuBookImportPhotos")->trigger(); })), "");
+    EXPECT_EQ(Found(WalkNextModal([&] { Actions().fileDelete->trigger(); })), "");
+    EXPECT_EQ(Found(WalkNextModal([&] { Actions().bookImportPhotos->trigger(); })), "");
 }
 
 TEST_P(TranslatedWindowsTest, HelpOpensThePagesOfTheLanguage) {
@@ -167,8 +167,8 @@ TEST_P(TranslatedWindowsTest, HelpOpensThePagesOfTheLanguage) {
         return true;
     };
     Window().SetHooks(hooks);
-    Item("mnuHelpContents")->trigger();
-    Item("mnuHelpFAQ")->trigger();
+    Actions().helpContents->trigger();
+    Actions().helpFaq->trigger();
     const QString language = QString::fromLatin1(GetParam());
     EXPECT_EQ(opened,
               QStringList({"edit_" + language + ".html", "question_" + language + ".html"}));
@@ -179,8 +179,7 @@ TEST_P(TranslatedWindowsTest, HelpOpensThePagesOfTheLanguage) {
 TEST_P(TranslatedWindowsTest, TheIntroductionNamesTheMenusAsTheyRead) {
     const QString steps = IntroductionPanel::FirstSteps(strings);
     int named = 0;
-    for (const char* name : {"mnuFilePreview", "mnuBookOrder"}) {
-        const QAction* item = Item(name);
+    for (const QAction* item : {Actions().filePreview, Actions().bookOrder}) {
         for (const QMenu* menu : Window().menuBar()->findChildren<QMenu*>())
             if (menu->actions().contains(item))
                 named += steps.contains(QStringLiteral("<b>%1 &gt; %2</b>")

@@ -56,8 +56,8 @@ protected:
 } // namespace
 
 // Pair 1 (the pages named "page 1" and "page 2") dragged into the gap after
-// pair 2 ("page 3" and "page 4") moves both pages there as one undo step; dropped over a thumbnail, it
-// moves nothing.
+// pair 2 ("page 3" and "page 4") moves both pages there as one undo step; dropped over a thumbnail,
+// it moves nothing.
 TEST_F(AlbumPairDragTest, APairDroppedBetweenTwoPairsMovesBothPages) {
     BookHistory history(*manager);
     const QStringList before = PageTexts(8);
@@ -65,8 +65,8 @@ TEST_F(AlbumPairDragTest, APairDroppedBetweenTwoPairsMovesBothPages) {
     EXPECT_EQ(PageTexts(8), before);
 
     DragPair(album->Pair(1), album->Pair(2), QPoint(kAlbumPairSize.width() - 3, 60));
-    EXPECT_EQ(PageTexts(8), (QStringList{"page 0", "page 3", "page 4", "page 1", "page 2",
-                                         "page 5", "page 6", "page 7"}));
+    EXPECT_EQ(PageTexts(8), (QStringList{"page 0", "page 3", "page 4", "page 1", "page 2", "page 5",
+                                         "page 6", "page 7"}));
     EXPECT_EQ(history.Stack().undoText(), "Move Pages");
     history.Stack().undo();
     EXPECT_EQ(PageTexts(8), before);

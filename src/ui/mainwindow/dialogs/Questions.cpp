@@ -5,16 +5,28 @@
 #include <QMessageBox>
 #include <QPointer>
 
-AskYesNo MessageBoxQuestion(QWidget* owner, const Constants* strings) {
+namespace {
+
+AskYesNo YesNoBox(QWidget* owner, const Constants* strings, QMessageBox::Icon icon,
+                  QMessageBox::StandardButton defaultButton) {
     QPointer<QWidget> guard(owner);
-    return [guard, strings](const QString& prompt, const QString& title) {
-        QMessageBox box(QMessageBox::Warning, title, prompt, QMessageBox::Yes | QMessageBox::No,
-                        guard.data());
-        box.setDefaultButton(QMessageBox::No);
+    return [guard, strings, icon, defaultButton](const QString& prompt, const QString& title) {
+        QMessageBox box(icon, title, prompt, QMessageBox::Yes | QMessageBox::No, guard.data());
+        box.setDefaultButton(defaultButton);
         if (strings)
             NameStandardButtons(box, *strings);
         return box.exec() == QMessageBox::Yes;
     };
+}
+
+} // namespace
+
+AskYesNo MessageBoxQuestion(QWidget* owner, const Constants* strings) {
+    return YesNoBox(owner, strings, QMessageBox::Warning, QMessageBox::No);
+}
+
+AskYesNo MessageBoxOffer(QWidget* owner, const Constants* strings) {
+    return YesNoBox(owner, strings, QMessageBox::Information, QMessageBox::Yes);
 }
 
 TellUser MessageBoxNotice(QWidget* owner, const QString& title, const Constants* strings) {

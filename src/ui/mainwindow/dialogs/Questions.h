@@ -15,4 +15,6 @@ using TellUser = std::function<void(const QString& text)>;
 // No as its default button. With `strings`, the buttons carry the language
 // file's words.
 AskYesNo MessageBoxQuestion(QWidget* owner, const Constants* strings = nullptr);
+// A yes/no question after good news: an information icon, Yes the default.
+AskYesNo MessageBoxOffer(QWidget* owner, const Constants* strings = nullptr);
 TellUser MessageBoxNotice(QWidget* owner, const QString& title, const Constants* strings = nullptr);

@@ -26,7 +26,7 @@ protected:
     }
     // Edit > Preferences, as the user opens it.
     PreferencesDialog& Open() {
-        Item("mnuEditPreferences")->trigger();
+        Actions().editPreferences->trigger();
         auto* dialog = Window().findChild<PreferencesDialog*>();
         EXPECT_TRUE(dialog && dialog->isVisible());
         return *dialog;
@@ -47,7 +47,7 @@ protected:
 
 TEST_F(PreferencesDialogTest, AddressesAreCheckedWhileTypedKeptAndUsedAtOnce) {
     Active();
-    EXPECT_EQ(Item("mnuEditPreferences")->shortcuts(),
+    EXPECT_EQ(Actions().editPreferences->shortcuts(),
               QKeySequence::keyBindings(QKeySequence::Preferences));
     PreferencesDialog& dialog = Open();
     QLineEdit* service = dialog.AddressInput(SiteAddress::Service);
