@@ -14,7 +14,7 @@
 
 namespace {
 
-class DialogFrameTest : public MainWindowFixture {};
+class DialogHintsTest : public MainWindowFixture {};
 
 // What the window manager is asked for (the window's Motif hints on X11): a
 // close button, no minimise or maximise button.
@@ -29,7 +29,7 @@ class DialogFrameTest : public MainWindowFixture {};
 
 } // namespace
 
-TEST_F(DialogFrameTest, DialogsAndMessageBoxesOfferOnlyToClose) {
+TEST_F(DialogHintsTest, DialogsAndMessageBoxesOfferOnlyToClose) {
     Active();
     AboutBox about(strings, &Window());
     NewBookForm newBook(*books, strings, &Window());
