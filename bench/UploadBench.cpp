@@ -98,8 +98,8 @@ Phase RenderAlone(const std::vector<PageSnapshot>& pages, const PageRenderer& re
         const QImage picture = renderer.Render(pages[size_t(i)], size, RenderMode::Print);
         benchmark::DoNotOptimize(EncodeJpeg(picture).size());
     });
-    return {double(timer.elapsed()), ProcessCpuMs(QCoreApplication::applicationPid()) - cpu,
-            -1, PeakMb()};
+    return {double(timer.elapsed()), ProcessCpuMs(QCoreApplication::applicationPid()) - cpu, -1,
+            PeakMb()};
 }
 
 // The service's address once it listens, or empty.
