@@ -27,6 +27,8 @@
 
 #include <algorithm>
 
+#include <unistd.h>
+
 namespace {
 
 // Starts the peak memory afresh (Linux: "5" to clear_refs).
@@ -46,8 +48,22 @@ double PeakMb() {
     return -1;
 }
 
+// Processor time of a process so far (user and system), from /proc.
+double ProcessCpuMs(qint64 pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray line = stat.readAll();
+    // The fields after the name in parentheses: utime and stime are the 12th and 13th.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    return (fields.value(11).toDouble() + fields.value(12).toDouble()) * 1000.0 /
+           double(sysconf(_SC_CLK_TCK));
+}
+
 struct Phase {
     double ms = -1;
+    double cpuMs = -1; // this process
+    double serviceCpuMs = -1;
     double peakMb = -1;
     double longestStallMs = -1; // the longest the event loop did not run a 5 ms timer
 };
@@ -77,11 +93,13 @@ Phase RenderAlone(const std::vector<PageSnapshot>& pages, const PageRenderer& re
     std::vector<int> indices(pages.size());
     for (size_t i = 0; i < pages.size(); ++i)
         indices[i] = int(i);
+    const double cpu = ProcessCpuMs(QCoreApplication::applicationPid());
     QtConcurrent::blockingMap(indices, [&](int i) {
         const QImage picture = renderer.Render(pages[size_t(i)], size, RenderMode::Print);
         benchmark::DoNotOptimize(EncodeJpeg(picture).size());
     });
-    return {double(timer.elapsed()), PeakMb()};
+    return {double(timer.elapsed()), ProcessCpuMs(QCoreApplication::applicationPid()) - cpu, -1,
+            PeakMb()};
 }
 
 // The service's address once it listens, or empty.
@@ -106,7 +124,7 @@ QString OpenOrder(QNetworkAccessManager& network, const QString& url) {
 }
 
 Phase Upload(const std::shared_ptr<Book>& book, const PageRenderer& renderer, QSize size,
-             const QString& url, bool* complete) {
+             const QString& url, qint64 servicePid, bool* complete) {
     QNetworkAccessManager network;
     const QString id = OpenOrder(network, url);
     BookUpload upload(&network, renderer, size, UploadSettings{ServiceAddress(url), 60000});
@@ -119,9 +137,12 @@ Phase Upload(const std::shared_ptr<Book>& book, const PageRenderer& renderer, QS
     QElapsedTimer timer;
     timer.start();
     StallMeter stalls;
+    const double cpu = ProcessCpuMs(QCoreApplication::applicationPid());
+    const double serviceCpu = ProcessCpuMs(servicePid);
     upload.Start(book, id, QStringLiteral("linen-blue"));
     loop.exec();
-    return {double(timer.elapsed()), PeakMb(), stalls.LongestMs()};
+    return {double(timer.elapsed()), ProcessCpuMs(QCoreApplication::applicationPid()) - cpu,
+            ProcessCpuMs(servicePid) - serviceCpu, PeakMb(), stalls.LongestMs()};
 }
 
 void BM_UploadVsRenderingAlone(benchmark::State& state) {
@@ -147,7 +168,7 @@ void BM_UploadVsRenderingAlone(benchmark::State& state) {
     for (auto _ : state) {
         // The reference before and after the upload; the faster counts.
         alone = RenderAlone(pages, renderer, size);
-        upload = Upload(book, renderer, size, url, &complete);
+        upload = Upload(book, renderer, size, url, service.processId(), &complete);
         const Phase again = RenderAlone(pages, renderer, size);
         if (again.ms < alone.ms)
             alone = again;
@@ -163,6 +184,9 @@ void BM_UploadVsRenderingAlone(benchmark::State& state) {
     state.counters["render_alone_ms"] = alone.ms;
     state.counters["upload_ms"] = upload.ms;
     state.counters["upload_to_render_ratio"] = upload.ms / alone.ms;
+    state.counters["cpu_ms_render_alone"] = alone.cpuMs;
+    state.counters["cpu_ms_upload"] = upload.cpuMs;
+    state.counters["cpu_ms_service"] = upload.serviceCpuMs;
     state.counters["peak_mb_render_alone"] = alone.peakMb;
     state.counters["peak_mb_upload"] = upload.peakMb;
     state.counters["longest_ui_stall_ms"] = upload.longestStallMs;

@@ -23,26 +23,28 @@ std::optional<UploadForm> ParseUploadForm(const QByteArray& body, const QByteArr
     if (boundary.isEmpty())
         return fail("not a multipart form");
     const QByteArray separator = "--" + boundary;
-    if (!body.startsWith(separator + "\r\n") || !body.endsWith(separator + "--\r\n"))
+    if (body.size() < 2 * separator.size() + 8 || !body.startsWith(separator + "\r\n") ||
+        !body.endsWith(separator + "--\r\n"))
         return fail("the form is not framed by its boundary");
     static const QRegularExpression name(QStringLiteral("name= ?\"([^\"]*)\""));
     UploadForm form;
     bool havePage = false, haveId = false, haveFile = false;
     // The parts, without the first separator line and the closing one.
-    const QByteArray inner = body.mid(separator.size() + 2, body.size() - 2 * separator.size() - 8);
+    const QByteArrayView inner =
+        QByteArrayView(body).sliced(separator.size() + 2, body.size() - 2 * separator.size() - 8);
     const QByteArray between = "\r\n" + separator + "\r\n";
     qsizetype pos = 0;
     while (pos < inner.size()) {
         qsizetype end = inner.indexOf(between, pos);
         if (end < 0)
             end = inner.size();
-        const QByteArray part = inner.mid(pos, end - pos);
+        const QByteArrayView part = inner.sliced(pos, end - pos);
         pos = end + between.size();
         const qsizetype blank = part.indexOf("\r\n\r\n");
         if (blank < 0)
             return fail("a part without a blank line");
-        const QString headers = QString::fromLatin1(part.left(blank));
-        const QByteArray value = part.mid(blank + 4);
+        const QString headers = QString::fromLatin1(part.first(blank));
+        const QByteArrayView value = part.sliced(blank + 4);
         const auto match = name.match(headers);
         if (!match.hasMatch())
             return fail("a part without a name");
@@ -55,7 +57,7 @@ std::optional<UploadForm> ParseUploadForm(const QByteArray& body, const QByteArr
             form.id = QString::fromUtf8(value);
             haveId = true;
         } else if (field == QLatin1String("file")) {
-            form.base64 = value;
+            form.base64 = value.toByteArray();
             haveFile = true;
         }
     }

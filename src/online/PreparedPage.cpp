@@ -1,19 +1,21 @@
 #include "online/PreparedPage.h"
 
-#include "base/Codec.h"
 #include "base/LumbraError.h"
-#include "base/Md5.h"
 #include "imaging/JpegEncode.h"
 #include "online/OnlineLog.h"
 #include "online/UploadBody.h"
 #include "render/PageRenderer.h"
 
+#include <QCryptographicHash>
+
 PreparedPage PreparePageBytes(int index, const QString& orderId, const QByteArray& jpeg) {
     PreparedPage prepared;
     prepared.index = index;
-    const QString base64 = Codec::EncodeBytes(jpeg);
-    prepared.digest = Md5().Hash(base64);
-    prepared.body = UploadBody::Build(index + 1, orderId, base64.toLatin1());
+    // Base64 is ASCII: its bytes are what the service hashes.
+    const QByteArray base64 = jpeg.toBase64();
+    prepared.digest = QString::fromLatin1(
+        QCryptographicHash::hash(base64, QCryptographicHash::Md5).toHex());
+    prepared.body = UploadBody::Build(index + 1, orderId, base64);
     return prepared;
 }
 

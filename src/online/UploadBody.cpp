@@ -25,8 +25,10 @@ QByteArray Build(int pageNumber, const QString& orderId, const QByteArray& base6
     };
     QByteArray body;
     body.reserve(base64.size() + 400);
-    for (const QByteArray& line : lines)
-        body += line + "\r\n";
+    for (const QByteArray& line : lines) {
+        body += line;
+        body += "\r\n";
+    }
     return body;
 }
 

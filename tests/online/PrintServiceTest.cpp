@@ -78,6 +78,10 @@ TEST(UploadForm, AnUnframedOrIncompleteBodyIsRefused) {
     QString error;
     EXPECT_FALSE(ParseUploadForm(body.chopped(4), UploadBody::ContentType(), &error));
     EXPECT_FALSE(ParseUploadForm(body, "text/plain", &error));
+    // An opening line right before the closing one leaves no room for parts.
+    const QByteArray separator = QByteArray("--") + UploadBody::kBoundary;
+    EXPECT_FALSE(ParseUploadForm(separator + "\r\n" + separator + "--\r\n",
+                                 UploadBody::ContentType(), &error));
     QByteArray noPage = body;
     noPage.replace("name= \"page\"", "name= \"other\"");
     EXPECT_FALSE(ParseUploadForm(noPage, UploadBody::ContentType(), &error));
