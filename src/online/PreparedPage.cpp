@@ -13,8 +13,8 @@ PreparedPage PreparePageBytes(int index, const QString& orderId, const QByteArra
     prepared.index = index;
     // Base64 is ASCII: its bytes are what the service hashes.
     const QByteArray base64 = jpeg.toBase64();
-    prepared.digest = QString::fromLatin1(
-        QCryptographicHash::hash(base64, QCryptographicHash::Md5).toHex());
+    prepared.digest =
+        QString::fromLatin1(QCryptographicHash::hash(base64, QCryptographicHash::Md5).toHex());
     prepared.body = UploadBody::Build(index + 1, orderId, base64);
     return prepared;
 }

@@ -28,7 +28,7 @@ class QMessageBox;
 class QProgressDialog;
 class QSettings;
 class Templates;
-class TemplatesControl;
+class TemplatesPane;
 class UserFolders;
 
 // What the main window is built with: the program's objects, which it hands
@@ -80,7 +80,7 @@ public:
     BookView* GetBookView() const { return mBookView; }
     std::shared_ptr<Book> CurrentBook() const;
     SidePane* GetSidePane() const { return mSidePane; }
-    TemplatesControl* GetTemplatesControl() const { return mTemplatesControl; }
+    TemplatesPane* GetTemplatesPane() const { return mTemplatesPane; }
     QComboBox* TemplateSelector() const { return mTemplateSelector; }
     PreviewStatusDialog* PreviewDialog() const { return mPreviewStatusDialog; }
     // The warning about a failed save while it is open.
@@ -167,7 +167,7 @@ private:
     QWidget* mClient = nullptr;
     SidePane* mSidePane = nullptr;
     QComboBox* mTemplateSelector = nullptr;
-    TemplatesControl* mTemplatesControl = nullptr;
+    TemplatesPane* mTemplatesPane = nullptr;
     BookView* mBookView = nullptr;
     PreviewStatusDialog* mPreviewStatusDialog = nullptr;
     IntroductionPanel* mIntroduction = nullptr;

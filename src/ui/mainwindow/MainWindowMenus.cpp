@@ -6,7 +6,7 @@
 #include "model/BookManager.h"
 #include "ui/common/ProgramIcons.h"
 #include "ui/mainwindow/MainWindowRules.h"
-#include "ui/panes/PhotosControl.h"
+#include "ui/panes/PhotosPane.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -76,7 +76,7 @@ void MainWindow::CreateBookMenu(QMenuBar* bar) {
     mActions.bookFill->setObjectName(QStringLiteral("mnuBookFill"));
     connect(mActions.bookFill, &QAction::triggered, this,
             [this] { RunCommand(&MainWindow::onBookFillTriggered); });
-    connect(mSidePane->Photos(), &PhotosControl::fillRequested, this,
+    connect(mSidePane->Photos(), &PhotosPane::fillRequested, this,
             [this] { RunCommand(&MainWindow::onBookFillTriggered); });
     book->addSeparator();
     mActions.bookOrder = AddItem(book, "mnuBookOrder", u"cMenuBookOrder",

@@ -2,12 +2,12 @@
 
 #include "ui/backgrounds/BackgroundDownloadDialog.h"
 #include "ui/bookview/BookView.h"
-#include "ui/bookview/PageControl.h"
+#include "ui/bookview/PageView.h"
 #include "ui/mainwindow/MainWindow.h"
-#include "ui/online/UpdateCheckFlow.h"
 #include "ui/order/OrderWizard.h"
 #include "ui/order/OrderWizardScene.h"
 #include "ui/panes/SidePane.h"
+#include "ui/update/UpdateCheckFlow.h"
 
 #include <QAction>
 
@@ -60,7 +60,7 @@ void ShowScreenshotScene(MainWindow& window, const QString& scene) {
     }
     if (pane == QLatin1String("album") || pane == QLatin1String("backgrounds"))
         return window.GetSidePane()->ShowPane(pane);
-    PageControl* surface = window.GetBookView()->RightPageControl();
+    PageView* surface = window.GetBookView()->RightPageView();
     if (scene == QLatin1String("photo-editor"))
         surface->OpenPhotoEditor(0);
     else if (scene == QLatin1String("text-editor"))

@@ -4,8 +4,8 @@
 #include "model/BookHistory.h"
 #include "model/Page.h"
 #include "ui/panes/AlbumLayout.h"
-#include "ui/panes/AlbumPageFacingThumbControl.h"
-#include "ui/panes/AlbumViewControl.h"
+#include "ui/panes/AlbumPairTile.h"
+#include "ui/panes/AlbumView.h"
 
 #include <QApplication>
 #include <QTest>
@@ -31,8 +31,7 @@ protected:
     }
     // Presses beside the thumbnails of `from`, moves far enough to start its
     // drag and, while the drag runs, moves to `at` on `onto` and lets go.
-    static void DragPair(AlbumPageFacingThumbControl* from, AlbumPageFacingThumbControl* onto,
-                         QPoint at) {
+    static void DragPair(AlbumPairTile* from, AlbumPairTile* onto, QPoint at) {
         const QPoint grip(4, 60);
         QTest::mousePress(from, Qt::LeftButton, {}, grip);
         // The drag reads the mouse on the window, as the window system sends it.
