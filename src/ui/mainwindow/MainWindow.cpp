@@ -76,15 +76,18 @@ void MainWindow::CreateChildren(const UiContext& context) {
 
     connect(mBookView, &BookView::PrevNextStatusChanged, this,
             &MainWindow::SetPrevNextPageButtonStatus);
-    const auto toolbar = [this](void (BookView::*request)(), void (MainWindow::*command)()) {
-        connect(mBookView, request, this, [this, command] { RunCommand(command); });
+    const auto toolbar = [this](void (BookView::*request)(), void (MainWindow::*command)(),
+                                const char* name) {
+        connect(mBookView, request, this, [this, command, name] { RunCommand(command, name); });
     };
-    toolbar(&BookView::NewPageRequested, &MainWindow::onBookNewPageTriggered);
-    toolbar(&BookView::PageViewToggleRequested, &MainWindow::onBookPageViewTriggered);
-    toolbar(&BookView::PreviousPageRequested, &MainWindow::onBookPreviousPageTriggered);
-    toolbar(&BookView::NextPageRequested, &MainWindow::onBookNextPageTriggered);
-    toolbar(&BookView::ImportPhotosRequested, &MainWindow::onBookImportPhotosTriggered);
-    toolbar(&BookView::OrderRequested, &MainWindow::onBookOrderTriggered);
+    toolbar(&BookView::NewPageRequested, &MainWindow::onBookNewPageTriggered, "New Page");
+    toolbar(&BookView::PageViewToggleRequested, &MainWindow::onBookPageViewTriggered, "Page View");
+    toolbar(&BookView::PreviousPageRequested, &MainWindow::onBookPreviousPageTriggered,
+            "Previous Page");
+    toolbar(&BookView::NextPageRequested, &MainWindow::onBookNextPageTriggered, "Next Page");
+    toolbar(&BookView::ImportPhotosRequested, &MainWindow::onBookImportPhotosTriggered,
+            "Import Photos");
+    toolbar(&BookView::OrderRequested, &MainWindow::onBookOrderTriggered, "Order");
     connect(mSidePane, &SidePane::PaneChanged, this, &MainWindow::Resize);
     connect(mPreviewStatusDialog, &QDialog::rejected, this, [this] {
         if (mPreviewJob)

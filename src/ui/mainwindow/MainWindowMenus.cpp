@@ -2,8 +2,10 @@
 
 #include "BuildConfig.h"
 #include "base/Constants.h"
+#include "base/Result.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "ui/UiLog.h"
 #include "ui/common/ProgramIcons.h"
 #include "ui/mainwindow/MainWindowRules.h"
 #include "ui/panes/PhotosControl.h"
@@ -21,7 +23,8 @@ QAction* MainWindow::AddItem(QMenu* menu, const char* name, const char16_t* capt
     action->setObjectName(QLatin1String(name));
     if (icon)
         action->setIcon(ProgramIcon(QLatin1String(icon)));
-    connect(action, &QAction::triggered, this, [this, handler] { RunCommand(handler); });
+    connect(action, &QAction::triggered, this,
+            [this, handler, name] { RunCommand(handler, name); });
     return action;
 }
 
@@ -47,7 +50,7 @@ void MainWindow::CreateFileMenu(QMenuBar* bar) {
     mFileExportPdfAction->setObjectName(QStringLiteral("mnuFileExportPdf"));
     mFileExportPdfAction->setIcon(ProgramIcon(QStringLiteral("document-print-preview")));
     connect(mFileExportPdfAction, &QAction::triggered, this,
-            [this] { RunCommand(&MainWindow::onFileExportPdfTriggered); });
+            [this] { RunCommand(&MainWindow::onFileExportPdfTriggered, "Export as PDF"); });
     AddItem(file, "mnuFileDelete", u"cMenuFileDelete", &MainWindow::onFileDeleteTriggered,
             "edit-delete");
     AddItem(file, "mnuFileExit", u"cMenuFileExit", &MainWindow::onFileExitTriggered,
@@ -73,9 +76,9 @@ void MainWindow::CreateBookMenu(QMenuBar* bar) {
     QAction* fill = book->addAction(tr("Fill Book"));
     fill->setObjectName(QStringLiteral("mnuBookFill"));
     connect(fill, &QAction::triggered, this,
-            [this] { RunCommand(&MainWindow::onBookFillTriggered); });
+            [this] { RunCommand(&MainWindow::onBookFillTriggered, "Fill Book"); });
     connect(mSidePane->Photos(), &PhotosControl::fillRequested, this,
-            [this] { RunCommand(&MainWindow::onBookFillTriggered); });
+            [this] { RunCommand(&MainWindow::onBookFillTriggered, "Fill Book"); });
     book->addSeparator();
     AddItem(book, "mnuBookOrder", u"cMenuBookOrder", &MainWindow::onBookOrderTriggered,
             "book-order");
@@ -148,12 +151,15 @@ void MainWindow::SetStandardShortcuts() {
     }
 }
 
-// Every command ends here: no error escapes into the event loop.
-void MainWindow::RunCommand(void (MainWindow::*handler)()) {
+// Every command ends here: no error escapes into the event loop. The log
+// names the command and what failed; the user reads a translated message.
+void MainWindow::RunCommand(void (MainWindow::*handler)(), const char* commandName) {
     try {
         (this->*handler)();
-    } catch (const std::exception& e) {
-        Tell(QString::fromStdString(e.what()));
+    } catch (const std::exception&) {
+        const Failure failure = CaughtFailure(tr("The command could not be completed."));
+        qCWarning(lcUi).noquote() << "Command" << commandName << "-" << failure.detail;
+        Tell(failure.message);
     }
 }
 

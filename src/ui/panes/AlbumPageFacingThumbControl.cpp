@@ -170,7 +170,7 @@ void AlbumPageFacingThumbControl::dropEvent(QDropEvent* event) {
     event->setDropAction(event->proposedAction());
     event->accept();
     Book* book = mBook;
-    RunGuarded([&] {
+    RunGuarded("Moving pages dropped on a page pair", [&] {
         book->MovePages(move->pages.first, move->pages.count, move->before);
         book->NameNextStep(move->pages.count > 1 ? tr("Move Pages") : tr("Move Page"));
         book->SaveBook();

@@ -30,6 +30,7 @@ namespace {
 class MainWindowEditTest : public MainWindowFixture {
 protected:
     QByteArray StateFile() const {
+        CurrentBook()->WaitForSaves(); // written off the UI thread
         QFile file(CurrentBook()->GetBookFolder() + QStringLiteral("book.pbx"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }

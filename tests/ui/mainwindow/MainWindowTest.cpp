@@ -102,6 +102,7 @@ TEST_F(MainWindowTest, NewPageIsOffAtOneHundredPagesAndOnAgainAfterADelete) {
     Item("mnuBookNewPage")->trigger();
     EXPECT_EQ(book->PagesCount(), 100);
     EXPECT_EQ(book->GetPageIndex(), 99);
+    book->WaitForSaves();
     EXPECT_TRUE(QFile::exists(book->GetBookFolder() + "book.pbx")); // the new page is saved
     EXPECT_FALSE(Item("mnuBookNewPage")->isEnabled());
     Item("mnuBookNewPage")->trigger(); // disabled: nothing happens

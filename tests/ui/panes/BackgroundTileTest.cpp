@@ -167,6 +167,7 @@ TEST_F(BackgroundTileTest, MenuCommandsPutTheBackgroundOnTheirPagesAndSaveOnce) 
     Item("mnuDefault")->trigger();
     EXPECT_EQ(PageBackgrounds(), QStringList(5, "sky"));
     EXPECT_EQ(saved.count(), 3);
+    book->WaitForSaves(); // written off the UI thread
     QFile stored(book->GetBookFolder() + QStringLiteral("book.pbx"));
     ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
     EXPECT_EQ(stored.readAll().count("sky"), 5);
@@ -226,6 +227,7 @@ TEST_F(BackgroundTileTest, NoBackgroundClearsEveryPageAsOneUndoStep) {
     tile.PopupMenu()->close();
     Item("mnuNoBg")->trigger(); // from any tile, whatever its background
     EXPECT_EQ(PageBackgrounds(), QStringList(5, ""));
+    book->WaitForSaves(); // written off the UI thread
     QFile stored(book->GetBookFolder() + QStringLiteral("book.pbx"));
     ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
     const QByteArray text = stored.readAll();
