@@ -53,7 +53,10 @@ protected:
         CurrentBook()->SaveBook();
         return photo;
     }
-    FolderFiles Files() const { return ReadFolderFiles(CurrentBook()->GetBookFolder()); }
+    FolderFiles Files() const {
+        CurrentBook()->WaitForSaves(); // written off the UI thread
+        return ReadFolderFiles(CurrentBook()->GetBookFolder());
+    }
     ImageControl& PhotoEditor() {
         return *dynamic_cast<ImageControl*>(Window().GetBookView()->ImageControl());
     }

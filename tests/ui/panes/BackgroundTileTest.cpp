@@ -199,6 +199,7 @@ TEST_F(BackgroundTileTest, EachMenuCommandIsOneUndoStepOverAllItsPages) {
     BookHistory history(manager);
     const auto book = manager.GetBook();
     book->SaveBook();
+    book->WaitForSaves();
     const FolderFiles before = ReadFolderFiles(book->GetBookFolder());
     for (const char* item : {"mnuLeftBg", "mnuRightBg", "mnuDefault"}) {
         SCOPED_TRACE(item);
@@ -208,6 +209,7 @@ TEST_F(BackgroundTileTest, EachMenuCommandIsOneUndoStepOverAllItsPages) {
         EXPECT_EQ(history.Stack().undoText(), "Set Background");
         history.Stack().undo();
         EXPECT_EQ(PageBackgrounds(), QStringList(5, ""));
+        book->WaitForSaves();
         EXPECT_EQ(FolderDifferences(ReadFolderFiles(book->GetBookFolder()), before), "");
     }
 }
