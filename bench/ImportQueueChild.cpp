@@ -65,10 +65,10 @@ int RunImportQueueChild(int threads, const QString& sourceFolder, int count) {
     book->SetName(QStringLiteral("Bench"));
     std::vector<PhotoImportOutcome> outcomes;
     PhotoImportQueue queue(threads);
-    QObject::connect(&queue, &PhotoImportQueue::FileDone,
+    QObject::connect(&queue, &PhotoImportQueue::fileDone,
                      [&](const PhotoImportOutcome& o) { outcomes.push_back(o); });
     QEventLoop loop;
-    QObject::connect(&queue, &PhotoImportQueue::Finished, &loop, &QEventLoop::quit);
+    QObject::connect(&queue, &PhotoImportQueue::finished, &loop, &QEventLoop::quit);
     QTimer::singleShot(600000, &loop, &QEventLoop::quit);
     QElapsedTimer timer;
     timer.start();

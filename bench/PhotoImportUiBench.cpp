@@ -11,7 +11,7 @@
 #include "model/Templates.h"
 #include "render/PageRenderer.h"
 #include "ui/common/UiContext.h"
-#include "ui/panes/PhotosControl.h"
+#include "ui/panes/PhotosPane.h"
 #include "ui/panes/SidePane.h"
 
 #include "UiTickWatch.h"
@@ -69,7 +69,7 @@ Run ImportWhileTicking(const QStringList& sources) {
     manager.Initialize();
 
     QEventLoop loop;
-    QObject::connect(top.Photos(), &PhotosControl::ImportFinished, &loop, &QEventLoop::quit);
+    QObject::connect(top.Photos(), &PhotosPane::importFinished, &loop, &QEventLoop::quit);
     QTimer::singleShot(600000, &loop, &QEventLoop::quit); // gives up after ten minutes
     TickWatch watch;
     top.AddFiles(sources); // on the UI thread, like the menu command

@@ -13,7 +13,7 @@
     </message>
 </context>
 <context>
-    <name>AlbumPageFacingThumbControl</name>
+    <name>AlbumPairTile</name>
     <message>
         <source>Move Pages</source>
         <translation>移动对页</translation>
@@ -24,7 +24,7 @@
     </message>
 </context>
 <context>
-    <name>AlbumPageThumbControl</name>
+    <name>AlbumPageTile</name>
     <message>
         <source>Swap Pages</source>
         <translation>互换页面</translation>
@@ -375,7 +375,7 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     </message>
 </context>
 <context>
-    <name>ControlPhotoControl</name>
+    <name>PhotoTileDeleteButton</name>
     <message>
         <source>Remove photo from the book</source>
         <translation>从相册中移除照片</translation>
@@ -389,7 +389,7 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     </message>
 </context>
 <context>
-    <name>ImageControl</name>
+    <name>PhotoBoxEditor</name>
     <message>
         <source>Edit Photo</source>
         <translation>编辑照片</translation>
@@ -629,7 +629,7 @@ Check the connection to the internet, then press Retry. If the print service has
     </message>
 </context>
 <context>
-    <name>PageControl</name>
+    <name>PageView</name>
     <message>
         <source>Change Template</source>
         <translation>更换版式</translation>
@@ -663,7 +663,7 @@ Check the connection to the internet, then press Retry. If the print service has
     </message>
 </context>
 <context>
-    <name>PhotoControl</name>
+    <name>PhotoTile</name>
     <message>
         <source>%1 x %2 pixels. Drag it onto a photo box of a page.</source>
         <translation>%1 × %2 像素。拖到页面的照片框中即可使用。</translation>
@@ -697,7 +697,7 @@ Check the connection to the internet, then press Retry. If the print service has
     </message>
 </context>
 <context>
-    <name>PhotosControl</name>
+    <name>PhotosPane</name>
     <message>
         <source>Import photos (Ctrl+O) or drop them here</source>
         <translation>导入照片（Ctrl+O），或把照片拖放到这里</translation>
@@ -777,7 +777,7 @@ Check the connection to the internet, then press Retry. If the print service has
     </message>
 </context>
 <context>
-    <name>TemplatesControlMath</name>
+    <name>TemplatesPaneMath</name>
     <message>
         <source>1 photo</source>
         <translation>1 张照片</translation>
@@ -800,7 +800,7 @@ Check the connection to the internet, then press Retry. If the print service has
     </message>
 </context>
 <context>
-    <name>TextControl</name>
+    <name>TextBoxEditor</name>
     <message>
         <source>Edit Text</source>
         <translation>编辑文字</translation>

@@ -13,7 +13,7 @@
     </message>
 </context>
 <context>
-    <name>AlbumPageFacingThumbControl</name>
+    <name>AlbumPairTile</name>
     <message>
         <source>Move Pages</source>
         <translation>移動對頁</translation>
@@ -24,7 +24,7 @@
     </message>
 </context>
 <context>
-    <name>AlbumPageThumbControl</name>
+    <name>AlbumPageTile</name>
     <message>
         <source>Swap Pages</source>
         <translation>互換頁面</translation>
@@ -375,7 +375,7 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     </message>
 </context>
 <context>
-    <name>ControlPhotoControl</name>
+    <name>PhotoTileDeleteButton</name>
     <message>
         <source>Remove photo from the book</source>
         <translation>從相簿中移除相片</translation>
@@ -389,7 +389,7 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     </message>
 </context>
 <context>
-    <name>ImageControl</name>
+    <name>PhotoBoxEditor</name>
     <message>
         <source>Edit Photo</source>
         <translation>編輯相片</translation>
@@ -629,7 +629,7 @@ Check the connection to the internet, then press Retry. If the print service has
     </message>
 </context>
 <context>
-    <name>PageControl</name>
+    <name>PageView</name>
     <message>
         <source>Change Template</source>
         <translation>更換版面</translation>
@@ -663,7 +663,7 @@ Check the connection to the internet, then press Retry. If the print service has
     </message>
 </context>
 <context>
-    <name>PhotoControl</name>
+    <name>PhotoTile</name>
     <message>
         <source>%1 x %2 pixels. Drag it onto a photo box of a page.</source>
         <translation>%1 × %2 像素。拖曳到頁面的相片框中即可使用。</translation>
@@ -697,7 +697,7 @@ Check the connection to the internet, then press Retry. If the print service has
     </message>
 </context>
 <context>
-    <name>PhotosControl</name>
+    <name>PhotosPane</name>
     <message>
         <source>Import photos (Ctrl+O) or drop them here</source>
         <translation>匯入相片（Ctrl+O），或將相片拖放到這裡</translation>
@@ -777,7 +777,7 @@ Check the connection to the internet, then press Retry. If the print service has
     </message>
 </context>
 <context>
-    <name>TemplatesControlMath</name>
+    <name>TemplatesPaneMath</name>
     <message>
         <source>1 photo</source>
         <translation>1 張相片</translation>
@@ -800,7 +800,7 @@ Check the connection to the internet, then press Retry. If the print service has
     </message>
 </context>
 <context>
-    <name>TextControl</name>
+    <name>TextBoxEditor</name>
     <message>
         <source>Edit Text</source>
         <translation>編輯文字</translation>

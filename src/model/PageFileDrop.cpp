@@ -8,7 +8,7 @@
 #include "model/PhotoImageList.h"
 
 PageFileDrop::PageFileDrop(int threads, QObject* parent) : QObject(parent), mImport(threads) {
-    connect(&mImport, &PhotoImportQueue::FileDone, this, &PageFileDrop::OnFileDone);
+    connect(&mImport, &PhotoImportQueue::fileDone, this, &PageFileDrop::OnFileDone);
 }
 
 void PageFileDrop::Drop(const std::shared_ptr<Book>& book, const std::shared_ptr<Page>& page,
@@ -29,7 +29,7 @@ void PageFileDrop::OnFileDone(const PhotoImportOutcome& outcome) {
     const std::shared_ptr<Book> book = drop.book;
     mDrops.pop_front();
     Save(*book);
-    emit DropDone();
+    emit dropDone();
 }
 
 // The queue has applied the outcome: a photo with the file's key is in the

@@ -33,7 +33,7 @@ public:
 signals:
     // Every file of one drop was placed or left out, and the book was saved
     // (a failed save is logged).
-    void DropDone();
+    void dropDone();
 
 private:
     struct PendingDrop {

@@ -168,7 +168,7 @@ void BackgroundDownload::OnPicture(QNetworkReply* reply) {
     SetProgress(mProgress + 1);
     PhotoImage picture;
     const PhotoImportJob job =
-        picture.BeginBgImport(mSettings.scratchFolder + mId, mLibrary.BackgroundsFolder());
+        picture.BeginBackgroundImport(mSettings.scratchFolder + mId, mLibrary.BackgroundsFolder());
     mFiles = RunInBackground(
         this, [job, bytes = *body] { return MakeBackgroundFiles(job, bytes); },
         [this](const PhotoImportResult& made) { OnFilesMade(made); });

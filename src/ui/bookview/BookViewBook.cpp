@@ -4,7 +4,7 @@
 #include "model/BookManager.h"
 #include "ui/UiLog.h"
 #include "ui/bookview/BookViewPaging.h"
-#include "ui/bookview/PageControl.h"
+#include "ui/bookview/PageView.h"
 #include "ui/common/GuardedStep.h"
 
 #include <QAction>
@@ -38,9 +38,9 @@ void BookView::OnBookChange() {
     // Every book opens in the two-page view.
     mPagesView = PagesView::TwoPages;
     SetPageViewButton(mPagesView);
-    mLeftPageControl->show();
-    mRightPageControl->show();
-    mOnePageControl->hide();
+    mLeftPageView->show();
+    mRightPageView->show();
+    mOnePageView->hide();
     UpdatePageLabels();
     ResizeView();
     update();
@@ -113,7 +113,7 @@ void BookView::SetPrevNextPageButtonStatus() {
         previous->setEnabled(HasPreviousPage());
     if (QAction* next = ToolbarButton(QStringLiteral("NextPage")))
         next->setEnabled(HasNextPage());
-    emit PrevNextStatusChanged();
+    emit prevNextStatusChanged();
 }
 
 void BookView::SetNewPageButtonStatus() {

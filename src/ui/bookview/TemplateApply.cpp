@@ -3,7 +3,7 @@
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/PageDrop.h"
-#include "ui/bookview/TemplatesControlMath.h"
+#include "ui/bookview/TemplatesPaneMath.h"
 #include "ui/common/GuardedStep.h"
 
 #include <QCoreApplication>
@@ -14,7 +14,7 @@ bool ApplyTemplateToCurrentPage(BookManager& books, const Template& aTemplate) {
         return false;
     return RunGuarded("Applying a template", [&] {
         const auto page = book->GetPage(book->GetPageIndex());
-        book->NameNextStep(QCoreApplication::translate("PageControl", "Change Template"));
-        DropText(*book, *page, TemplatesControlMath::DragText(aTemplate), 0, 0);
+        book->NameNextStep(QCoreApplication::translate("PageView", "Change Template"));
+        DropText(*book, *page, TemplatesPaneMath::DragText(aTemplate), 0, 0);
     });
 }

@@ -8,7 +8,7 @@
 #include "ui/UiLog.h"
 #include "ui/common/ProgramIcons.h"
 #include "ui/mainwindow/MainWindowRules.h"
-#include "ui/panes/PhotosControl.h"
+#include "ui/panes/PhotosPane.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -77,7 +77,7 @@ void MainWindow::CreateBookMenu(QMenuBar* bar) {
     fill->setObjectName(QStringLiteral("mnuBookFill"));
     connect(fill, &QAction::triggered, this,
             [this] { RunCommand(&MainWindow::onBookFillTriggered, "Fill Book"); });
-    connect(mSidePane->Photos(), &PhotosControl::fillRequested, this,
+    connect(mSidePane->Photos(), &PhotosPane::fillRequested, this,
             [this] { RunCommand(&MainWindow::onBookFillTriggered, "Fill Book"); });
     book->addSeparator();
     AddItem(book, "mnuBookOrder", u"cMenuBookOrder", &MainWindow::onBookOrderTriggered,

@@ -14,7 +14,7 @@
 
 // ---- Step 3: upload
 
-void OrderWizard::DoUpload() {
+void OrderWizard::StartUpload() {
     SetStep(Step::Upload);
     mSelectCoverLabel->hide();
     mNextStepButton->hide();
@@ -81,7 +81,7 @@ void OrderWizard::AfterUpload(const UploadResult& result) {
     const bool cancelled = mBook->IsSendCancelled();
     if (result.complete) {
         if (!cancelled)
-            DoPayments();
+            ShowPayments();
         else if (!result.cancelled) // the close came after "end.php" went out
             SendCancel();
         return;
