@@ -14,7 +14,8 @@
 #include "ui/panes/PhotosPane.h"
 #include "ui/panes/SidePane.h"
 
-#include <QElapsedTimer>
+#include "UiTickWatch.h"
+
 #include <QEventLoop>
 #include <QFile>
 #include <QImage>
@@ -22,7 +23,6 @@
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -50,37 +50,8 @@ QStringList MakeSources(const QString& folder) {
     return paths;
 }
 
-// Longest gap between ticks of a 10 ms timer while the loop runs.
-class TickWatch {
-public:
-    TickWatch() {
-        mTicker.setInterval(10);
-        QObject::connect(&mTicker, &QTimer::timeout, [this] { Tick(); });
-        mClock.start();
-        mTicker.start();
-    }
-    double Stop() {
-        Tick();
-        mTicker.stop();
-        return mLongestMs;
-    }
-    double ElapsedMs() const { return double(mClock.nsecsElapsed()) / 1e6; }
-
-private:
-    void Tick() {
-        const qint64 now = mClock.nsecsElapsed();
-        mLongestMs = std::max(mLongestMs, double(now - mLastTick) / 1e6);
-        mLastTick = now;
-    }
-    QElapsedTimer mClock;
-    QTimer mTicker;
-    qint64 mLastTick = 0;
-    double mLongestMs = 0;
-};
-
 struct Run {
-    double longestGapMs = 0;
-    double importMs = 0;
+    UiGaps gaps;
     int tiles = 0;
 };
 
@@ -104,37 +75,22 @@ Run ImportWhileTicking(const QStringList& sources) {
     top.AddFiles(sources); // on the UI thread, like the menu command
     loop.exec();
     Run run;
-    run.longestGapMs = watch.Stop();
-    run.importMs = watch.ElapsedMs();
+    run.gaps = {watch.Stop(), watch.ElapsedMs()};
     run.tiles = top.Photos()->TileCount();
     return run;
-}
-
-// The same timer with nothing else to do.
-double IdleLongestGap(double durationMs) {
-    QEventLoop loop;
-    QTimer::singleShot(int(durationMs), &loop, &QEventLoop::quit);
-    TickWatch watch;
-    loop.exec();
-    return watch.Stop();
 }
 
 void BM_PhotoImportUiGap(benchmark::State& state) {
     QTemporaryDir sources;
     const QStringList paths = MakeSources(sources.path());
     Run run;
-    double idleGapMs = 0;
-    for (auto _ : state) {
+    RecordUiGaps(state, kAllowedGapMs, [&] {
         run = ImportWhileTicking(paths);
-        state.SetIterationTime(run.importMs / 1000.0);
-        idleGapMs = IdleLongestGap(run.importMs);
-    }
+        return run.gaps;
+    });
     if (run.tiles != kPhotos)
         state.SkipWithError("not every photo got a tile");
-    state.counters["longest_gap_ms"] = run.longestGapMs;
-    state.counters["gap_ratio_to_100ms"] = run.longestGapMs / kAllowedGapMs;
-    state.counters["idle_longest_gap_ms"] = idleGapMs;
-    state.counters["import_s"] = run.importMs / 1000.0;
+    state.counters["import_s"] = run.gaps.elapsedMs / 1000.0;
     state.counters["tiles"] = run.tiles;
 }
 

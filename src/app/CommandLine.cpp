@@ -130,10 +130,9 @@ int RunFill(const CommandObjects& objects, const CommandLineRequest& request, QT
             line = CommandLineText::tr("%1 (new page)").arg(line);
         out << line << Qt::endl;
     }
-    try {
-        book->SaveBook();
-    } catch (const LumbraError& e) {
-        err << "lumbra: " << e.Message() << Qt::endl;
+    book->SaveBook();
+    if (const Result<void> saved = book->WaitForSaves(); !saved) {
+        err << "lumbra: " << saved.Error().message << Qt::endl;
         return ExitFolderFailed;
     }
     out << CommandLineText::tr("%1 photos placed on %2 pages, %3 left over")

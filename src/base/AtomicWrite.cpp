@@ -2,6 +2,8 @@
 
 #include "base/LumbraError.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <unistd.h>
 
 AtomicFileWriter::AtomicFileWriter(const QString& path) : mFile(path) {
@@ -28,7 +30,9 @@ void AtomicFileWriter::Commit() {
 void AtomicFileWriter::Fail() {
     const QString reason = mFile.errorString();
     mFile.cancelWriting();
-    throw LumbraError(QStringLiteral("Cannot write %1: %2").arg(mFile.fileName(), reason));
+    throw LumbraError(QStringLiteral("Cannot write %1: %2").arg(mFile.fileName(), reason),
+                      QCoreApplication::translate("AtomicWrite", "Cannot write %1: %2")
+                          .arg(QDir::toNativeSeparators(mFile.fileName()), reason));
 }
 
 void WriteFileAtomically(const QString& path, const QByteArray& bytes) {

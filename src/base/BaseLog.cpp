@@ -1,6 +1,7 @@
 #include "base/BaseLog.h"
 
 #include "base/LumbraError.h"
+#include "base/Result.h"
 
 Q_LOGGING_CATEGORY(lcBase, "lumbra.base")
 
@@ -10,7 +11,7 @@ void LogCaughtException(const QLoggingCategory& category, const char* context) {
     } catch (const LumbraError& e) {
         qCWarning(category).noquote() << context << "-" << e.Message();
     } catch (const std::exception& e) {
-        qCWarning(category).noquote() << context << "-" << e.what();
+        qCWarning(category).noquote() << context << "-" << ExceptionText(e);
     } catch (...) {
         qCWarning(category).noquote() << context << "- unknown error";
     }

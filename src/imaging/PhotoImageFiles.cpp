@@ -2,6 +2,7 @@
 
 #include "base/AtomicWrite.h"
 #include "base/LumbraError.h"
+#include "base/Result.h"
 #include "base/SafeRead.h"
 #include "imaging/JpegDecode.h"
 #include "imaging/PictureFile.h"
@@ -133,7 +134,7 @@ PhotoImportResult RunPhotoImport(const PhotoImportJob& job) {
     } catch (const LumbraError& e) {
         result.error = e.Message();
     } catch (const std::exception& e) {
-        result.error = QString::fromLocal8Bit(e.what());
+        result.error = ExceptionText(e);
     }
     return result;
 }

@@ -1,5 +1,6 @@
 #include "model/Book.h"
 
+#include "base/FileWriteQueue.h"
 #include "base/LumbraError.h"
 #include "model/Page.h"
 #include "model/PhotoImage.h"
@@ -15,6 +16,9 @@ Book::Book(const QString& booksFolder, const ModelContext& context, QObject* par
         NumberPage(*mPages.back());
     }
     mPhotos = std::make_unique<PhotoImageList>();
+    mWrites = new FileWriteQueue(this);
+    connect(mWrites, &FileWriteQueue::writeFailed, this,
+            [this](const Failure& failure) { emit saveFailed(failure.message); });
 }
 
 Book::~Book() = default;

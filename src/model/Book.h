@@ -1,14 +1,17 @@
 #pragma once
 
+#include "base/Result.h"
 #include "model/BookSnapshot.h"
 #include "model/ModelContext.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <functional>
 #include <memory>
 #include <vector>
 
+class FileWriteQueue;
 class Page;
 class PhotoImage;
 class PhotoImageList;
@@ -64,15 +67,26 @@ public:
     // kLeftoverAgeSeconds (BookFiles::RemoveLeftovers). Stored pages replace
     // slots 0.. and are numbered on from the counter; beyond the slots they are appended.
     void LoadBook(Opening opening = Opening::Tidy);
-    // Deletes the book's files and folder; errors are ignored.
+    // Deletes the book's files and folder, after the saves asked for; errors are ignored.
     void Remove();
-    // Writes "PG1.jpg", "PG2.jpg", ... into outputFolder/name; a page that
-    // fails is skipped. Returns that folder, for the caller to show.
+    // Hands writePage the files "PG1.jpg", "PG2.jpg", ... of outputFolder/name;
+    // a page that fails is skipped. Makes no folder (the writer does). Returns
+    // that folder, for the caller to show.
     QString PreviewBook(const QString& outputFolder, const PreviewPageWriter& writePage,
                         const PreviewProgress& progress = {}) const;
-    // Writes "book.pbx" and raises OnBookSaved; throws LumbraError, leaving
-    // the previous file intact.
+    // Takes the pages as they are now for "book.pbx" and raises saved(); the
+    // file is written off the UI thread, after the saves asked before, through
+    // a temporary file and a rename (a crash leaves the previous file or this
+    // one). Saves asked while one waits are written once, as the last one. A
+    // failed write raises saveFailed from the event loop (or WaitForSaves).
     void SaveBook() const;
+    // Blocks until every save and file change asked for so far is on disk;
+    // failures not reported yet raise saveFailed now. The first of them, if
+    // any. Called before the book's files are read, moved or replaced.
+    Result<void> WaitForSaves() const;
+    // Stamps a photo's "_or.jpg" with the moment it joined the book
+    // (BookFiles::MarkImported), off the UI thread, in order with the saves.
+    void MarkImported(const QString& photoName, const QDateTime& when) const;
 
     void AddNewPage();
     // Throws LumbraError for an index outside the pages.
@@ -130,9 +144,10 @@ signals:
     void pageAdded();
     void pageDeleted(int pageCount);
     void pageChanged(int index);
-    // "book.pbx" has just been written.
+    // The pages have just been taken for "book.pbx" (SaveBook).
     void saved() const;
-    // Writing "book.pbx" failed (the error is thrown to the caller as well).
+    // Writing "book.pbx" failed (WriteSnapshot and CreateOnDisk throw as
+    // well); the translated message names the file and the system's reason.
     void saveFailed(const QString& message) const;
 
 private:
@@ -141,6 +156,9 @@ private:
     void AppendPage(const PagePtr& aPage);
     void RebuildPhotoPool();
     void ReadPages(const QString& joined);
+    // The text form of every page, as "book.pbx" holds them.
+    QStringList PageTexts() const;
+    // At once, on this thread; throws LumbraError (saveFailed is raised).
     void WritePageTexts(const QStringList& pageTexts) const;
     PagePtr ReadPage(const QString& form) const;
     // Replaces the pages whose text form differs; the first index replaced or -1.
@@ -159,4 +177,5 @@ private:
     QString mOrderIds;
     int mPageCounter = 0;
     QString mStepName;
+    FileWriteQueue* mWrites; // a child: its destruction writes what waits
 };

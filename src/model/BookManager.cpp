@@ -23,7 +23,13 @@ BookManager::BookManager(const QString& booksFolder, Templates& templates, const
 
 BookManager::~BookManager() = default;
 
-void BookManager::Quit() { emit quitting(); }
+// Editors commit their pending edits on quitting; their saves are written
+// before the program goes on to end.
+void BookManager::Quit() {
+    emit quitting();
+    if (mBook)
+        mBook->WaitForSaves();
+}
 
 std::shared_ptr<Book> BookManager::MakeBook(const QString& name) const {
     auto book = std::make_shared<Book>(mBooksFolder, mContext);
@@ -86,6 +92,8 @@ std::shared_ptr<Book> BookManager::Replace(const std::shared_ptr<Book>& next) {
 
 std::shared_ptr<Book> BookManager::Swap(const std::shared_ptr<Book>& next) {
     std::shared_ptr<Book> old = std::exchange(mBook, next);
+    if (old)
+        old->WaitForSaves(); // a failure is reported by the book
     emit bookChanged();
     return old;
 }
@@ -112,6 +120,8 @@ bool BookManager::LoadBook(const QString& name) {
     // Editors commit (and save) their pending edits before the book is read,
     // so reopening the current book does not lose them.
     emit bookAboutToChange(name);
+    if (mBook)
+        mBook->WaitForSaves(); // the book read may be this one
     auto book = MakeBook(name);
     {
         const SilentPages silent(*this);
@@ -136,6 +146,7 @@ bool BookManager::Rename(const QString& newName) {
     if (!mBook || !BookName::IsSafe(newName) || newName == mBook->GetName() ||
         BookName::IsTaken(mBooksFolder, newName, mBook->GetName()))
         return false;
+    mBook->WaitForSaves(); // nothing is written into the old folder after the move
     if (!QDir(mBooksFolder).rename(mBook->GetName(), newName))
         return false;
     mBook->SetName(newName); // pending edits committed on the way are saved in the new folder

@@ -45,6 +45,8 @@ QString ReadJoined(const QString& path) {
     return joined;
 }
 
+QByteArray Bytes(const QString& line) { return TextFile::LinesBytes({line}); }
+
 void Write(const QString& path, const QString& line) { TextFile::WriteLines(path, {line}); }
 
 } // namespace BookStateFile

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,9 @@ QStringList Split(const QString& line);
 // The file's lines joined with nothing between them; an empty first line ends
 // the reading (the book then keeps its default pages). Empty when unreadable.
 QString ReadJoined(const QString& path);
+
+// The file's bytes for the line.
+QByteArray Bytes(const QString& line);
 
 // Writes the line through a temporary file; throws LumbraError on failure.
 void Write(const QString& path, const QString& line);

@@ -1,4 +1,5 @@
 // A book's files: naming, reading, saving, removing, order numbers, preview.
+#include "base/FileWriteQueue.h"
 #include "base/LumbraError.h"
 #include "model/Book.h"
 #include "model/BookFiles.h"
@@ -48,7 +49,7 @@ void Book::CreateOnDisk(const QString& name) {
     if (!QDir().mkpath(GetBookFolder()))
         throw LumbraError(QStringLiteral("Cannot make the folder %1").arg(GetBookFolder()));
     try {
-        SaveBook();
+        WritePageTexts(PageTexts()); // at once: the caller learns whether the book exists
         BookFiles::WriteLastBookName(mBooksFolder, name);
     } catch (const LumbraError&) {
         if (!existed)
@@ -109,21 +110,37 @@ Book::PagePtr Book::ReadPage(const QString& form) const {
     return stored;
 }
 
-void Book::SaveBook() const {
+QStringList Book::PageTexts() const {
     QStringList pageTexts;
     for (const PagePtr& p : mPages)
         pageTexts << p->Serialize();
-    WritePageTexts(pageTexts);
+    return pageTexts;
+}
+
+void Book::SaveBook() const {
+    mWrites->Write(StateFilePath(), BookStateFile::Bytes(BookStateFile::Join(PageTexts())));
     emit saved();
 }
 
-void Book::WriteSnapshot(const BookSnapshot& target) const { WritePageTexts(target.pages); }
+Result<void> Book::WaitForSaves() const { return mWrites->WaitForWrites(); }
+
+void Book::MarkImported(const QString& photoName, const QDateTime& when) const {
+    mWrites->Post([folder = GetBookFolder(), photoName, when] {
+        BookFiles::MarkImported(folder, photoName, when);
+    });
+}
+
+// After the saves asked before: the snapshot is the newest content.
+void Book::WriteSnapshot(const BookSnapshot& target) const {
+    WaitForSaves();
+    WritePageTexts(target.pages);
+}
 
 void Book::WritePageTexts(const QStringList& pageTexts) const {
     try {
         BookStateFile::Write(StateFilePath(), BookStateFile::Join(pageTexts));
-    } catch (const LumbraError& e) {
-        emit saveFailed(e.Message());
+    } catch (const LumbraError&) {
+        emit saveFailed(CaughtFailure(tr("The book could not be saved.")).message);
         throw;
     }
 }
@@ -131,6 +148,7 @@ void Book::WritePageTexts(const QStringList& pageTexts) const {
 void Book::Remove() {
     if (!BookName::IsSafe(mName))
         return; // never empty the books folder itself
+    WaitForSaves();
     HeldPhotoFiles::Clear(GetBookFolder());
     QDir folder(GetBookFolder());
     for (const QString& file : folder.entryList(kAllFiles))
@@ -147,7 +165,6 @@ void Book::AddOrderId(const QString& orderId) {
 QString Book::PreviewBook(const QString& outputFolder, const PreviewPageWriter& writePage,
                           const PreviewProgress& progress) const {
     const QString target = QDir(outputFolder).filePath(mName);
-    QDir().mkpath(target);
     for (int i = 0; i < PagesCount(); ++i) {
         try {
             writePage(*mPages[size_t(i)],

@@ -161,6 +161,7 @@ void PhotoImportQueue::ApplyNew(Entry& entry, PhotoImportOutcome& out) {
     if (out.status == Status::Added) {
         // files made side by side finish in any order; the book reads them back in this one
         mLastMark = std::max(QDateTime::currentDateTimeUtc(), mLastMark.addMSecs(1));
-        BookFiles::MarkImported(entry.bookFolder, entry.photo->GetName(), mLastMark);
+        if (const std::shared_ptr<Book> book = entry.book.lock())
+            book->MarkImported(entry.photo->GetName(), mLastMark);
     }
 }

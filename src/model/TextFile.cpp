@@ -8,13 +8,17 @@
 
 namespace TextFile {
 
-void WriteLines(const QString& path, const QStringList& lines) {
+QByteArray LinesBytes(const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines) {
         bytes += line.toLocal8Bit();
         bytes += "\r\n";
     }
-    WriteFileAtomically(path, bytes);
+    return bytes;
+}
+
+void WriteLines(const QString& path, const QStringList& lines) {
+    WriteFileAtomically(path, LinesBytes(lines));
 }
 
 std::optional<QStringList> ReadLines(const QString& path) {

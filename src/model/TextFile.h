@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -8,6 +9,9 @@
 // ended by CR LF, always rewritten whole through a temporary file and a
 // rename, so a failed write leaves the previous content in place.
 namespace TextFile {
+
+// The bytes of the lines, each followed by CR LF.
+QByteArray LinesBytes(const QStringList& lines);
 
 // Writes the lines, each followed by CR LF. Throws LumbraError when the file
 // cannot be written.

@@ -17,6 +17,21 @@
 
 namespace {
 
+// One picture's work on the pool: its scratch file, the library's files made
+// from it, the scratch file removed.
+PhotoImportResult MakeBackgroundFiles(const PhotoImportJob& job, const QByteArray& picture) {
+    try {
+        WriteFileAtomically(job.source, picture);
+    } catch (const LumbraError& e) {
+        PhotoImportResult failed;
+        failed.error = e.Message(); // reported with the item
+        return failed;
+    }
+    const PhotoImportResult made = RunPhotoImport(job);
+    QFile::remove(job.source);
+    return made;
+}
+
 constexpr qsizetype kMaxIdLength = 100;
 constexpr qint64 kMaxIdBytes = 4096;
 
@@ -68,7 +83,6 @@ BackgroundDownload::~BackgroundDownload() {
         mReply->deleteLater();
     }
     mFiles.waitForFinished();
-    RemoveScratch();
 }
 
 void BackgroundDownload::Start(const QStringList& items) {
@@ -152,23 +166,15 @@ void BackgroundDownload::OnPicture(QNetworkReply* reply) {
     if (!body)
         return;
     SetProgress(mProgress + 1);
-    mScratch = mSettings.scratchFolder + mId;
-    try {
-        WriteFileAtomically(mScratch, *body);
-    } catch (const LumbraError& e) {
-        mScratch.clear();
-        return Fail(e.Message());
-    }
     PhotoImage picture;
     const PhotoImportJob job =
-        picture.BeginBackgroundImport(mScratch, mLibrary.BackgroundsFolder());
+        picture.BeginBackgroundImport(mSettings.scratchFolder + mId, mLibrary.BackgroundsFolder());
     mFiles = RunInBackground(
-        this, [job] { return RunPhotoImport(job); },
+        this, [job, bytes = *body] { return MakeBackgroundFiles(job, bytes); },
         [this](const PhotoImportResult& made) { OnFilesMade(made); });
 }
 
 void BackgroundDownload::OnFilesMade(const PhotoImportResult& made) {
-    RemoveScratch();
     if (!made.error.isEmpty())
         return Fail(made.error);
     if (!made.supported)
@@ -230,10 +236,4 @@ std::optional<QByteArray> BackgroundDownload::BodyOf(QNetworkReply* reply) {
 void BackgroundDownload::SetProgress(int value) {
     mProgress = value;
     emit progressChanged(value);
-}
-
-void BackgroundDownload::RemoveScratch() {
-    if (!mScratch.isEmpty())
-        QFile::remove(mScratch);
-    mScratch.clear();
 }

@@ -91,7 +91,6 @@ private:
     // The reply's body, or none after a failure (noted) or a cancel.
     std::optional<QByteArray> BodyOf(QNetworkReply* reply);
     void SetProgress(int value);
-    void RemoveScratch();
 
     QPointer<QNetworkAccessManager> mNetwork;
     BackgroundLibrary& mLibrary;
@@ -99,8 +98,7 @@ private:
 
     QStringList mItems;
     int mIndex = 0;
-    QString mId;      // identifier of the current item
-    QString mScratch; // the picture while its files are made
+    QString mId; // identifier of the current item
     std::optional<bool> mRepeat;
     bool mRunning = false;
     bool mCancel = false;

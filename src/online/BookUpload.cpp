@@ -72,7 +72,8 @@ void BookUpload::OnPagePrepared(PreparedPage page) {
     const int index = page.index;
     if (index < 0) { // the job itself failed; its index is unknown, so it is the waiting one
         page.index = mCurrent;
-        page.error = QStringLiteral("The page could not be rendered");
+        page.failure =
+            Failure{tr("The page could not be made."), QStringLiteral("the rendering job failed")};
     }
     emit pagePrepared(page.index + 1);
     mReady[page.index] = std::move(page);
@@ -103,12 +104,13 @@ void BookUpload::NextPage() {
 }
 
 void BookUpload::Send(const PreparedPage& page) {
-    if (!page.error.isEmpty()) {
-        qCWarning(lcOnline) << "page" << page.index + 1 << "not sent:" << page.error;
-        emit pageRefused(page.index + 1, page.error, false);
+    if (page.failure) {
+        qCWarning(lcOnline).noquote()
+            << "page" << page.index + 1 << "not sent:" << page.failure->detail;
+        emit pageRefused(page.index + 1, page.failure->message, false);
         UploadResult result;
         result.count = result.failedIndex = page.index;
-        result.error = page.error;
+        result.error = page.failure->message;
         Finish(result);
         return;
     }

@@ -7,6 +7,7 @@
 #include "render/PageRenderer.h"
 
 #include <QCryptographicHash>
+#include <QCoreApplication>
 
 PreparedPage PreparePageBytes(int index, const QString& orderId, const QByteArray& jpeg) {
     PreparedPage prepared;
@@ -21,21 +22,19 @@ PreparedPage PreparePageBytes(int index, const QString& orderId, const QByteArra
 
 PreparedPage PreparePage(int index, const QString& orderId, const PageSnapshot& page,
                          const PageRenderer& renderer, QSize size) {
-    try {
-        QStringList problems;
-        const QImage picture = renderer.Render(page, size, RenderMode::Print, &problems);
-        for (const QString& name : problems)
-            qCWarning(lcOnline) << "page" << index + 1 << "sent without photo" << name;
-        return PreparePageBytes(index, orderId, EncodeJpeg(picture));
-    } catch (const LumbraError& e) {
-        PreparedPage failed;
-        failed.index = index;
-        failed.error = e.Message();
-        return failed;
-    } catch (const std::exception& e) {
-        PreparedPage failed;
-        failed.index = index;
-        failed.error = QString::fromUtf8(e.what());
-        return failed;
-    }
+    Result<PreparedPage> prepared = ResultOf(
+        [&] {
+            QStringList problems;
+            const QImage picture = renderer.Render(page, size, RenderMode::Print, &problems);
+            for (const QString& name : problems)
+                qCWarning(lcOnline) << "page" << index + 1 << "sent without photo" << name;
+            return PreparePageBytes(index, orderId, EncodeJpeg(picture));
+        },
+        QCoreApplication::translate("PreparedPage", "The page could not be made."));
+    if (prepared)
+        return std::move(prepared).Value();
+    PreparedPage failed;
+    failed.index = index;
+    failed.failure = prepared.Error();
+    return failed;
 }

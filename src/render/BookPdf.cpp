@@ -110,8 +110,8 @@ PageExportResult ExportPdf(const PageExportPlan& plan, const PdfDocument& docume
             for (const QString& name : page.problems)
                 result.failures
                     << QStringLiteral("Page %1: photo %2 could not be read").arg(number).arg(name);
-            if (!page.error.isEmpty()) {
-                errors << QStringLiteral("Page %1: %2").arg(number).arg(page.error);
+            if (!page.jpeg) {
+                errors << QStringLiteral("Page %1: %2").arg(number).arg(page.jpeg.Error().detail);
                 return;
             }
             if (!errors.isEmpty())
@@ -122,7 +122,7 @@ PageExportResult ExportPdf(const PageExportPlan& plan, const PdfDocument& docume
                 errors << QStringLiteral("Page %1: %2").arg(number).arg(e.Message());
                 return;
             }
-            pictures.push_back({page.jpeg});
+            pictures.push_back({page.jpeg.Value()});
             if (progress)
                 progress(index, count);
         },

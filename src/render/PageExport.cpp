@@ -9,6 +9,7 @@
 #include "model/Templates.h"
 #include "render/PageRenderer.h"
 #include "render/PreviewCanvas.h"
+#include "render/RenderLog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,30 +25,28 @@ namespace {
 RenderedPage EncodePage(const PageSnapshot& page, const PageOutput& output,
                         const PageRenderer& renderer) {
     RenderedPage encoded;
-    try {
-        encoded.jpeg = RenderPageFile(page, output, renderer, &encoded.problems);
-    } catch (const LumbraError& e) {
-        encoded.error = e.Message();
-    } catch (const std::exception& e) {
-        encoded.error = QString::fromLocal8Bit(e.what());
-    }
+    encoded.jpeg =
+        ResultOf([&] { return RenderPageFile(page, output, renderer, &encoded.problems); },
+                 QCoreApplication::translate("PageExport", "the page could not be made"));
     return encoded;
 }
 
 void WriteEncoded(const RenderedPage& page, const QString& file, int number,
                   PageExportResult& result) {
-    QString error = page.error;
-    if (error.isEmpty()) {
-        try {
-            WriteFileAtomically(file, page.jpeg);
-            ++result.written;
-        } catch (const LumbraError& e) {
-            error = e.Message();
-        }
+    Result<void> written = page.jpeg.HasValue() ? Result<void>() : page.jpeg.Error();
+    if (written)
+        written = ResultOf(
+            [&] { WriteFileAtomically(file, page.jpeg.Value()); },
+            QCoreApplication::translate("PageExport", "the page file could not be written"));
+    if (written) {
+        ++result.written;
+    } else {
+        qCWarning(lcRender).noquote()
+            << "page" << number << "not written:" << written.Error().detail;
+        result.failures << QCoreApplication::translate("PageExport", "Page %1: %2")
+                               .arg(number)
+                               .arg(written.Error().message);
     }
-    if (!error.isEmpty())
-        result.failures
-            << QCoreApplication::translate("PageExport", "Page %1: %2").arg(number).arg(error);
     for (const QString& name : page.problems)
         result.failures << QCoreApplication::translate("PageExport",
                                                        "Page %1: photo %2 could not be read")
@@ -132,6 +131,7 @@ PageExportResult ExportPages(const PageExportPlan& plan, const PageRenderer& ren
                              const std::function<void(int, int)>& progress,
                              const std::atomic<bool>* cancel) {
     PageExportResult result;
+    QDir().mkpath(plan.folder); // a folder that cannot be made fails each page's write
     const int last = int(plan.tasks.size()) - 1;
     result.cancelled = !RenderPagesInOrder(
         plan, renderer,

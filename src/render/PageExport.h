@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Result.h"
 #include "render/PageScene.h"
 
 #include <QByteArray>
@@ -47,8 +48,8 @@ struct PageExportResult {
 QSize PrintPageSize(const Templates& catalogue);
 
 // UI thread. The preview of `book` as Book::PreviewBook names it: folder
-// outputFolder/<book name>, files "PG1.jpg", "PG2.jpg", ... (the folder is
-// created here).
+// outputFolder/<book name>, files "PG1.jpg", "PG2.jpg", ... (ExportPages
+// makes the folder).
 PageExportPlan PlanPreview(const Book& book, const QString& outputFolder);
 // UI thread. Every page at print size into `folder`: "1.jpg", "2.jpg", ...
 PageExportPlan PlanPrint(const Book& book, const QString& folder, QSize printSize);
@@ -63,9 +64,8 @@ void WritePageFile(const PageFileTask& task, const PageOutput& output, const Pag
 
 // One page rendered and encoded: the file's bytes, or why it could not be made.
 struct RenderedPage {
-    QByteArray jpeg;
+    Result<QByteArray> jpeg = QByteArray();
     QStringList problems; // names of photos left out
-    QString error;        // not empty: no bytes
 };
 
 // Any thread: renders the plan's pages on a pool of its own (plan.threads,

@@ -1,6 +1,7 @@
 #include "render/PdfPictures.h"
 
 #include "base/LumbraError.h"
+#include "base/Result.h"
 #include "imaging/JpegSegments.h"
 
 #include <qpdf/Buffer.hh>
@@ -108,7 +109,6 @@ QByteArray WithPictures(const QByteArray& pdf, const std::vector<PdfPicture>& pi
     } catch (const LumbraError&) {
         throw;
     } catch (const std::exception& e) {
-        throw LumbraError(
-            QStringLiteral("Cannot make the PDF: %1").arg(QString::fromLocal8Bit(e.what())));
+        throw LumbraError(QStringLiteral("Cannot make the PDF: %1").arg(ExceptionText(e)));
     }
 }

@@ -66,7 +66,10 @@ public: // the step makers below work on it
                 return photo;
         return nullptr;
     }
-    FolderFiles Files() const { return ReadFolderFiles(book->GetBookFolder()); }
+    FolderFiles Files() const {
+        book->WaitForSaves(); // written off this thread
+        return ReadFolderFiles(book->GetBookFolder());
+    }
     QString HeldFolder() const { return HeldPhotoFiles::Folder(book->GetBookFolder()); }
 
     QTemporaryDir books;
@@ -312,6 +315,7 @@ TEST_F(HeldFilesTest, ABookOpenedAgainLeavesNoHeldFilesBehind) {
 // (tidy) opening deletes the rest.
 TEST_F(HeldFilesTest, OpeningsBringBackWhatTheBookNamesAndOnlyATidyOneDeletes) {
     history.reset();
+    book->WaitForSaves();
     const QString folder = book->GetBookFolder();
     const QString leftover = folder + QStringLiteral("book.pbx.Ab12Cd");
     for (const Book::Opening opening : {Book::Opening::Keep, Book::Opening::Tidy}) {

@@ -75,6 +75,7 @@ QString RoundTripTexts(const QStringList& texts) {
         book.GetPage(i)->ChangeBackground(QStringLiteral("bg%1").arg(i));
     }
     book.SaveBook();
+    book.WaitForSaves();
     Book loaded(books.path(), context);
     loaded.SetName("Texts");
     loaded.LoadBook();

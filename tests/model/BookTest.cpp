@@ -77,6 +77,7 @@ TEST_F(BookTest, UnsafeNameIsRefused) {
 TEST_F(BookTest, SaveWritesPlusBeforeEveryPage) {
     auto book = MakeBook();
     book->SaveBook();
+    ASSERT_TRUE(book->WaitForSaves());
     const QString page = "Photo[0,0,289,208,0]Text[30,180,230,25,0]Image{}Text{}bgImage()";
     EXPECT_EQ(ReadFile(StateFile()), (QString("+" + page).repeated(20) + "\r\n").toLatin1());
 }
@@ -90,6 +91,7 @@ TEST_F(BookTest, LoadedPagesCountAndNumbering) {
             book->RemovePage(0);
         book->GetPage(stored - 1)->ChangeBackground(QStringLiteral("last %1").arg(stored));
         book->SaveBook();
+        book->WaitForSaves();
         auto loaded = MakeBook();
         loaded->LoadBook();
         const int expected = std::max(20, stored);
@@ -224,6 +226,7 @@ TEST_F(BookTest, PhotosOnPagesSurviveSaveAndLoad) {
     book->Photos().Add(photo);
     book->GetPage(4)->AddPhoto(photo, 100, 100);
     book->SaveBook();
+    book->WaitForSaves();
     auto loaded = MakeBook();
     loaded->LoadBook();
     EXPECT_EQ(loaded->GetPage(4)->Photo(0)->GetKey(), TestKey(3));
@@ -347,18 +350,42 @@ TEST_F(BookTest, SwapPagesAnnouncesBothSlots) {
 TEST_F(BookTest, FailedSaveKeepsThePreviousFile) {
     auto book = MakeBook();
     book->SaveBook();
+    book->WaitForSaves();
     const QByteArray before = ReadFile(StateFile());
     book->GetPage(0)->SetText(0, QString(8000, 'x'));
     QSignalSpy failed(book.get(), &Book::saveFailed);
     QSignalSpy saved(book.get(), &Book::saved);
     {
         const FileSizeLimit diskFull(before.size());
-        EXPECT_THROW(book->SaveBook(), LumbraError);
+        book->SaveBook(); // written off this thread
+        EXPECT_FALSE(book->WaitForSaves());
     }
     ASSERT_EQ(failed.count(), 1); // the window tells the user
     EXPECT_FALSE(failed.at(0).at(0).toString().isEmpty());
-    EXPECT_EQ(saved.count(), 0);
+    EXPECT_EQ(saved.count(), 1); // the pages were taken for the file
     EXPECT_EQ(ReadFile(StateFile()), before);
+    EXPECT_EQ(QDir(book->GetBookFolder()).entryList(QDir::Files), QStringList({"book.pbx"}));
+}
+
+// Saves of quick edits are written off this thread; once they are on disk
+// the file holds the last state, as a book made at once on disk writes it.
+TEST_F(BookTest, QuickSavesEndInTheLastState) {
+    auto book = MakeBook();
+    for (int i = 0; i < 30; ++i) {
+        book->GetPage(i % 5)->SetText(0, QStringLiteral("edit %1").arg(i));
+        book->SaveBook();
+    }
+    ASSERT_TRUE(book->WaitForSaves());
+    auto reread = MakeBook();
+    reread->LoadBook(Book::Opening::Keep);
+    EXPECT_EQ(reread->Snapshot(), book->Snapshot());
+    EXPECT_EQ(reread->GetPage(4)->text(0), "edit 29");
+
+    auto same = MakeBook("Same");
+    for (int i = 0; i < 5; ++i)
+        same->GetPage(i)->SetText(0, book->GetPage(i)->text(0));
+    same->CreateOnDisk("Same"); // written at once
+    EXPECT_EQ(ReadFile(StateFile("Same")), ReadFile(StateFile()));
     EXPECT_EQ(QDir(book->GetBookFolder()).entryList(QDir::Files), QStringList({"book.pbx"}));
 }
 
@@ -403,7 +430,7 @@ TEST_F(BookTest, PreviewWritesNumberedFilesIntoANamedFolder) {
         },
         [&](int index, int last) { progress << index * 100 + last; });
     EXPECT_EQ(target, out.filePath("Trip"));
-    EXPECT_TRUE(QDir(target).exists());
+    EXPECT_FALSE(QDir(target).exists()); // the writer of the files makes it
     EXPECT_EQ(written.size(), 19);
     EXPECT_EQ(written.first(), "Trip/PG1.jpg");
     EXPECT_EQ(written.last(), "Trip/PG20.jpg");

@@ -58,6 +58,7 @@ FolderFiles MakeStartingBook(const QString& booksFolder, const QString& pictures
     }
     DropText(*book, *book->GetPage(0), photos[0]->GetKey(), 100, 50);
     book->SaveBook();
+    book->WaitForSaves();
     return ReadFolderFiles(book->GetBookFolder());
 }
 

@@ -43,6 +43,7 @@ protected:
         return photo;
     }
     QString StateFile() const {
+        book->WaitForSaves(); // written off this thread
         QFile file(book->GetBookFolder() + QStringLiteral("book.pbx"));
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }

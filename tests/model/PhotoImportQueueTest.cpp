@@ -85,6 +85,7 @@ TEST_F(PhotoImportQueueTest, AReopenedBookListsItsPhotosInImportOrder) {
     TestJpegs::Write(paths[0], TestJpegs::PhotoLike(2000, 1500));
     queue.Add(paths, book);
     ASSERT_TRUE(WaitUntilIdle());
+    book->WaitForSaves(); // the files' stamps too
 
     Book reopened(books.path(), ModelContext{&TestCatalogue(), &host, nullptr});
     reopened.SetName("A");

@@ -31,6 +31,7 @@ protected:
         host.added.clear();
     }
     QString StateFile() const {
+        book->WaitForSaves(); // written off this thread
         QFile file(book->GetBookFolder() + QStringLiteral("book.pbx"));
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }

@@ -70,7 +70,7 @@ void BackgroundTile::ApplyToPages(BackgroundPages which) {
     if (!book)
         return;
     book->NameNextStep(tr("Set Background"));
-    RunGuarded([&] { ApplyBackground(*book, mName, which); });
+    RunGuarded("Setting a background", [&] { ApplyBackground(*book, mName, which); });
 }
 
 void BackgroundTile::RemoveFromAllPages() {
@@ -78,7 +78,8 @@ void BackgroundTile::RemoveFromAllPages() {
     if (!book)
         return;
     book->NameNextStep(tr("Remove Background"));
-    RunGuarded([&] { ApplyBackground(*book, QString(), BackgroundPages::All); });
+    RunGuarded("Removing the backgrounds",
+               [&] { ApplyBackground(*book, QString(), BackgroundPages::All); });
 }
 
 void BackgroundTile::paintEvent(QPaintEvent*) {

@@ -136,7 +136,8 @@ void BookView::AddNewPage() {
     if (const auto book = CurrentBook()) {
         book->AddNewPage();
         book->NameNextStep(tr("Add Page"));
-        RunGuarded([&] { book->SaveBook(); }); // a failure is reported by the book
+        RunGuarded("Saving the book after adding a page",
+                   [&] { book->SaveBook(); }); // a failure is reported by the book
     }
 }
 

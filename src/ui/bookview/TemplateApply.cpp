@@ -12,7 +12,7 @@ bool ApplyTemplateToCurrentPage(BookManager& books, const Template& aTemplate) {
     const std::shared_ptr<Book> book = books.GetBook();
     if (!book || book->PagesCount() == 0)
         return false;
-    return RunGuarded([&] {
+    return RunGuarded("Applying a template", [&] {
         const auto page = book->GetPage(book->GetPageIndex());
         book->NameNextStep(QCoreApplication::translate("PageView", "Change Template"));
         DropText(*book, *page, TemplatesPaneMath::DragText(aTemplate), 0, 0);

@@ -99,7 +99,7 @@ void PhotoBoxEditor::Init(const std::shared_ptr<PhotoImage>& aPhoto) {
             Destroy();
     });
     mPictures = PhotoPictures();
-    RunGuarded([this] { mPhoto->ChangeResolution(); });
+    RunGuarded("Checking the photo's resolution", [this] { mPhoto->ChangeResolution(); });
     {
         const QSignalBlocker quiet(mImageSizeSlider);
         mImageSizeSlider->setValue(ZoomSliderValueForRatio(mPhoto->ratio()));
@@ -136,7 +136,7 @@ void PhotoBoxEditor::Destroy() {
         return;
     if (mBook) {
         mBook->NameNextStep(tr("Edit Photo"));
-        RunGuarded([this] { mBook->SaveBook(); });
+        RunGuarded("Saving the book after a photo edit", [this] { mBook->SaveBook(); });
     }
     DestroyWithoutSave();
 }
@@ -182,7 +182,8 @@ void PhotoBoxEditor::ToolbarClick(const QString& key) {
 void PhotoBoxEditor::SliderStep() {
     if (!IsInitialized())
         return;
-    RunGuarded([this] { mPhoto->SetRatio(RatioForZoomSlider(mImageSizeSlider->value())); });
+    RunGuarded("Zooming the photo",
+               [this] { mPhoto->SetRatio(RatioForZoomSlider(mImageSizeSlider->value())); });
     Redraw();
 }
 
@@ -206,7 +207,7 @@ void PhotoBoxEditor::WheelZoom(QWheelEvent* event) {
 // of the turned picture.
 void PhotoBoxEditor::Turn(int angle) {
     const QPoint turned = TurnedOffsets(QPoint(mPhoto->X(), mPhoto->Y()));
-    RunGuarded([&] {
+    RunGuarded("Turning the photo", [&] {
         mPhoto->SetAngle(angle);
         mPhoto->SetImageLocation(turned.x(), turned.y());
     });
@@ -234,7 +235,7 @@ void PhotoBoxEditor::PaintPicture() {
     QPainter painter(mPicture);
     const QRect area = mPicture->rect();
     const bool drawn =
-        mPhoto && RunGuarded([&] {
+        mPhoto && RunGuarded("Drawing the photo being edited", [&] {
             DrawPhoto(painter, mPhoto->Placement(), area, true, mTooSmallMarker, mPictures);
         });
     if (!drawn)

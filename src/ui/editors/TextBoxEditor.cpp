@@ -157,10 +157,11 @@ void TextBoxEditor::Init(const std::shared_ptr<Page>& aPage, int textBoxIndex) {
     HidePalette();
     std::shared_ptr<const TemplateBox> box;
     QString text;
-    const bool found = aPage && aPage->Template() && RunGuarded([&] {
-                           box = aPage->Template()->TextBox(textBoxIndex);
-                           text = aPage->text(textBoxIndex);
-                       });
+    const bool found =
+        aPage && aPage->Template() && RunGuarded("Reading the text box to edit", [&] {
+            box = aPage->Template()->TextBox(textBoxIndex);
+            text = aPage->text(textBoxIndex);
+        });
     if (!found || !box)
         return;
 
@@ -214,10 +215,10 @@ void TextBoxEditor::Close(bool save) {
     mTextBox.reset();
     mTextBoxIndex = -1;
     mLoadedText.clear();
-    RunGuarded([&] { edited->SetText(index, text); });
+    RunGuarded("Storing an edited text", [&] { edited->SetText(index, text); });
     if (save && book) {
         book->NameNextStep(tr("Edit Text"));
-        RunGuarded([&] { book->SaveBook(); });
+        RunGuarded("Saving the book after a text edit", [&] { book->SaveBook(); });
     }
 }
 

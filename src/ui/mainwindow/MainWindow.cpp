@@ -76,15 +76,18 @@ void MainWindow::CreateChildren(const UiContext& context) {
 
     connect(mBookView, &BookView::prevNextStatusChanged, this,
             &MainWindow::SetPrevNextPageButtonStatus);
-    const auto toolbar = [this](void (BookView::*request)(), void (MainWindow::*command)()) {
-        connect(mBookView, request, this, [this, command] { RunCommand(command); });
+    const auto toolbar = [this](void (BookView::*request)(), void (MainWindow::*command)(),
+                                const char* name) {
+        connect(mBookView, request, this, [this, command, name] { RunCommand(command, name); });
     };
-    toolbar(&BookView::newPageRequested, &MainWindow::onBookNewPageTriggered);
-    toolbar(&BookView::pageViewToggleRequested, &MainWindow::onBookPageViewTriggered);
-    toolbar(&BookView::previousPageRequested, &MainWindow::onBookPreviousPageTriggered);
-    toolbar(&BookView::nextPageRequested, &MainWindow::onBookNextPageTriggered);
-    toolbar(&BookView::importPhotosRequested, &MainWindow::onBookImportPhotosTriggered);
-    toolbar(&BookView::orderRequested, &MainWindow::onBookOrderTriggered);
+    toolbar(&BookView::newPageRequested, &MainWindow::onBookNewPageTriggered, "New Page");
+    toolbar(&BookView::pageViewToggleRequested, &MainWindow::onBookPageViewTriggered, "Page View");
+    toolbar(&BookView::previousPageRequested, &MainWindow::onBookPreviousPageTriggered,
+            "Previous Page");
+    toolbar(&BookView::nextPageRequested, &MainWindow::onBookNextPageTriggered, "Next Page");
+    toolbar(&BookView::importPhotosRequested, &MainWindow::onBookImportPhotosTriggered,
+            "Import Photos");
+    toolbar(&BookView::orderRequested, &MainWindow::onBookOrderTriggered, "Order");
     connect(mSidePane, &SidePane::paneChanged, this, &MainWindow::Resize);
     connect(mPreviewStatusDialog, &QDialog::rejected, this, [this] {
         if (mPreviewJob)

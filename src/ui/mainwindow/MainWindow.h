@@ -112,7 +112,7 @@ private:
     void CreateEditMenu(QMenuBar* bar);
     void UpdateEditItems();
     void StepHistory(bool back);
-    void RunCommand(void (MainWindow::*handler)());
+    void RunCommand(void (MainWindow::*handler)(), const char* commandName);
     // MainWindowCommands.cpp
     void onFileNewTriggered();
     void onFileRenameTriggered();

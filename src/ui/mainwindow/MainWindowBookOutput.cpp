@@ -36,7 +36,8 @@ void MainWindow::onBookFillTriggered() {
         return;
     }
     book->NameNextStep(tr("Fill Book"));
-    RunGuarded([&] { book->SaveBook(); }); // a failure is reported by the book
+    RunGuarded("Saving the filled book",
+               [&] { book->SaveBook(); }); // a failure is reported by the book
     book->SetPageIndex(result.pages.front().page);
     if (result.leftOver > 0)
         Tell(tr("%n photo(s) did not fit into the book.", nullptr, result.leftOver));
@@ -53,6 +54,7 @@ void MainWindow::onFileExportPdfTriggered() {
                                                             tr("PDF files (*.pdf)"));
     if (file.isEmpty())
         return;
+    book->WaitForSaves(); // the file is of the book as saved; a failure is reported by the book
     const QSizeF pageMm(mTemplates.PageWidth(), mTemplates.PageHeight());
     const PdfDocument document = PdfDocumentFor(*book, file, pageMm);
     // The plan holds snapshots of the pages: the pool renders while the user edits.

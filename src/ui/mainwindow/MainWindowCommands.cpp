@@ -70,6 +70,7 @@ void MainWindow::onFilePreviewTriggered() {
                                : BrowseForFolder(this, mStrings.Text(u"cBrowseRootFolder"));
     if (folder.isEmpty())
         return;
+    book->WaitForSaves(); // the files are of the book as saved; a failure is reported by the book
     // The plan holds snapshots of the pages: the pool renders while the user edits.
     mPreviewJob = std::make_unique<PageExportJob>(PlanPreview(*book, folder), *mRenderer);
     connect(mPreviewJob.get(), &PageExportJob::progress, mPreviewStatusDialog,
@@ -127,7 +128,7 @@ void MainWindow::onBookNewPageTriggered() {
     book->AddNewPage();
     book->NameNextStep(tr("Add Page"));
     // The new page lasts even if nothing else changes; a failure is reported by the book.
-    RunGuarded([&] { book->SaveBook(); });
+    RunGuarded("Saving the book after adding a page", [&] { book->SaveBook(); });
 }
 
 void MainWindow::onBookPageViewTriggered() {

@@ -2,8 +2,10 @@
 
 #include "BuildConfig.h"
 #include "base/Constants.h"
+#include "base/Result.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "ui/UiLog.h"
 #include "ui/common/ProgramIcons.h"
 #include "ui/mainwindow/MainWindowRules.h"
 #include "ui/panes/PhotosPane.h"
@@ -21,7 +23,8 @@ QAction* MainWindow::AddItem(QMenu* menu, const char* name, const char16_t* capt
     action->setObjectName(QLatin1String(name));
     if (icon)
         action->setIcon(ProgramIcon(QLatin1String(icon)));
-    connect(action, &QAction::triggered, this, [this, handler] { RunCommand(handler); });
+    connect(action, &QAction::triggered, this,
+            [this, handler, name] { RunCommand(handler, name); });
     return action;
 }
 
@@ -48,7 +51,7 @@ void MainWindow::CreateFileMenu(QMenuBar* bar) {
     mActions.fileExportPdf->setObjectName(QStringLiteral("mnuFileExportPdf"));
     mActions.fileExportPdf->setIcon(ProgramIcon(QStringLiteral("document-print-preview")));
     connect(mActions.fileExportPdf, &QAction::triggered, this,
-            [this] { RunCommand(&MainWindow::onFileExportPdfTriggered); });
+            [this] { RunCommand(&MainWindow::onFileExportPdfTriggered, "Export as PDF"); });
     mActions.fileDelete = AddItem(file, "mnuFileDelete", u"cMenuFileDelete",
                                   &MainWindow::onFileDeleteTriggered, "edit-delete");
     mActions.fileExit = AddItem(file, "mnuFileExit", u"cMenuFileExit",
@@ -75,9 +78,9 @@ void MainWindow::CreateBookMenu(QMenuBar* bar) {
     mActions.bookFill = book->addAction(tr("Fill Book"));
     mActions.bookFill->setObjectName(QStringLiteral("mnuBookFill"));
     connect(mActions.bookFill, &QAction::triggered, this,
-            [this] { RunCommand(&MainWindow::onBookFillTriggered); });
+            [this] { RunCommand(&MainWindow::onBookFillTriggered, "Fill Book"); });
     connect(mSidePane->Photos(), &PhotosPane::fillRequested, this,
-            [this] { RunCommand(&MainWindow::onBookFillTriggered); });
+            [this] { RunCommand(&MainWindow::onBookFillTriggered, "Fill Book"); });
     book->addSeparator();
     mActions.bookOrder = AddItem(book, "mnuBookOrder", u"cMenuBookOrder",
                                  &MainWindow::onBookOrderTriggered, "book-order");
@@ -138,12 +141,15 @@ void MainWindow::SetStandardShortcuts() {
     }
 }
 
-// Every command ends here: no error escapes into the event loop.
-void MainWindow::RunCommand(void (MainWindow::*handler)()) {
+// Every command ends here: no error escapes into the event loop. The log
+// names the command and what failed; the user reads a translated message.
+void MainWindow::RunCommand(void (MainWindow::*handler)(), const char* commandName) {
     try {
         (this->*handler)();
-    } catch (const std::exception& e) {
-        Tell(QString::fromStdString(e.what()));
+    } catch (const std::exception&) {
+        const Failure failure = CaughtFailure(tr("The command could not be completed."));
+        qCWarning(lcUi).noquote() << "Command" << commandName << "-" << failure.detail;
+        Tell(failure.message);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/Constants.h"
 #include "base/LumbraError.h"
+#include "base/Result.h"
 #include "model/Book.h"
 #include "ui/UiLog.h"
 #include "ui/order/OrderAnswers.h"
@@ -22,6 +23,7 @@ void OrderWizard::StartUpload() {
     mUploadProgressBar->show();
     Navigate(QUrl(QStringLiteral("about:blank")));
     mBrowserFrame->hide();
+    mBook->WaitForSaves(); // the order is of the book as saved; a failure is reported by the book
     StartUpload(mResumeFrom);
 }
 
@@ -39,9 +41,10 @@ void OrderWizard::StartUpload(int start) {
     }
     try {
         mUpload->Start(mBook, mOrderId, mCover, start);
-    } catch (const LumbraError& e) {
-        qCWarning(lcUi) << "the upload could not start:" << e.Message();
-        const UploadResult failed{start, false, false, start, e.Message()};
+    } catch (const LumbraError&) {
+        const Failure failure = CaughtFailure(tr("The upload could not start."));
+        qCWarning(lcUi).noquote() << "the upload could not start:" << failure.detail;
+        const UploadResult failed{start, false, false, start, failure.message};
         QMetaObject::invokeMethod(
             this, [this, failed] { OnUploadFinished(failed); }, Qt::QueuedConnection);
     }

@@ -174,7 +174,7 @@ void AlbumPageTile::dropEvent(QDropEvent* event) {
         return;
     Book* book = mBook;
     const int index = mIndex;
-    RunGuarded([&] {
+    RunGuarded("Swapping a page with the one dropped on it", [&] {
         book->SwapPages(index, *dragged);
         book->NameNextStep(tr("Swap Pages"));
         book->SaveBook();

@@ -101,7 +101,7 @@ void AlbumPairTile::OnThumbRenderDone() {
         emit renderDone();
 }
 
-// The pair's own drag carries its r: the gap between two other pairs takes it.
+// The pair's own drag carries its pages: the gap between two other pairs takes them.
 void AlbumPairTile::mousePressEvent(QMouseEvent* event) {
     mGesture.Press(*event);
     event->accept();
@@ -167,7 +167,7 @@ void AlbumPairTile::dropEvent(QDropEvent* event) {
     event->setDropAction(event->proposedAction());
     event->accept();
     Book* book = mBook;
-    RunGuarded([&] {
+    RunGuarded("Moving pages dropped on a page pair", [&] {
         book->MovePages(move->pages.first, move->pages.count, move->before);
         book->NameNextStep(move->pages.count > 1 ? tr("Move Pages") : tr("Move Page"));
         book->SaveBook();

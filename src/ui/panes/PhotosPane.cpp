@@ -239,7 +239,8 @@ void PhotosPane::DeletePhoto(const std::shared_ptr<PhotoImage>& aPhoto) {
 void PhotosPane::SaveStep(const QString& name) {
     if (const std::shared_ptr<Book> book = mBooks ? mBooks->GetBook() : nullptr) {
         book->NameNextStep(name);
-        RunGuarded([&] { book->SaveBook(); }); // a failure is reported by the book
+        RunGuarded("Saving the book after a change of the photos",
+                   [&] { book->SaveBook(); }); // a failure is reported by the book
     }
 }
 
@@ -353,5 +354,6 @@ void PhotosPane::dropEvent(QDropEvent* event) {
     }
     const std::shared_ptr<Book> book = mBooks->GetBook();
     book->NameNextStep(tr("Remove Photo"));
-    RunGuarded([&] { TakePhotoOffPage(*book, fromPage); }); // a failure is reported by the book
+    RunGuarded("Taking a photo off its page",
+               [&] { TakePhotoOffPage(*book, fromPage); }); // a failure is reported by the book
 }

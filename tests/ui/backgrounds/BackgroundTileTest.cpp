@@ -167,6 +167,7 @@ TEST_F(BackgroundTileTest, MenuCommandsPutTheBackgroundOnTheirPagesAndSaveOnce) 
     Item("mnuDefault")->trigger();
     EXPECT_EQ(PageBackgrounds(), QStringList(5, "sky"));
     EXPECT_EQ(saved.count(), 3);
+    book->WaitForSaves(); // written off the UI thread
     QFile stored(book->GetBookFolder() + QStringLiteral("book.pbx"));
     ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
     EXPECT_EQ(stored.readAll().count("sky"), 5);
@@ -198,6 +199,7 @@ TEST_F(BackgroundTileTest, EachMenuCommandIsOneUndoStepOverAllItsPages) {
     BookHistory history(manager);
     const auto book = manager.GetBook();
     book->SaveBook();
+    book->WaitForSaves();
     const FolderFiles before = ReadFolderFiles(book->GetBookFolder());
     for (const char* item : {"mnuLeftBg", "mnuRightBg", "mnuDefault"}) {
         SCOPED_TRACE(item);
@@ -207,6 +209,7 @@ TEST_F(BackgroundTileTest, EachMenuCommandIsOneUndoStepOverAllItsPages) {
         EXPECT_EQ(history.Stack().undoText(), "Set Background");
         history.Stack().undo();
         EXPECT_EQ(PageBackgrounds(), QStringList(5, ""));
+        book->WaitForSaves();
         EXPECT_EQ(FolderDifferences(ReadFolderFiles(book->GetBookFolder()), before), "");
     }
 }
@@ -226,6 +229,7 @@ TEST_F(BackgroundTileTest, NoBackgroundClearsEveryPageAsOneUndoStep) {
     tile.PopupMenu()->close();
     Item("mnuNoBg")->trigger(); // from any tile, whatever its background
     EXPECT_EQ(PageBackgrounds(), QStringList(5, ""));
+    book->WaitForSaves(); // written off the UI thread
     QFile stored(book->GetBookFolder() + QStringLiteral("book.pbx"));
     ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
     const QByteArray text = stored.readAll();

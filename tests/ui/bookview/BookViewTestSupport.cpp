@@ -43,11 +43,13 @@ void BookViewFixture::GiveThumbnail(Page& aPage, QRgb colour) {
 }
 
 QString BookViewFixture::StateFile() const {
+    CurrentBook()->WaitForSaves(); // written off the UI thread
     QFile file(CurrentBook()->GetBookFolder() + QStringLiteral("book.pbx"));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 std::shared_ptr<Book> BookViewFixture::SavedBook() {
+    CurrentBook()->WaitForSaves(); // written off the UI thread
     ModelContext context;
     context.templates = &TestCatalogue();
     context.displayHost = &host;

@@ -39,6 +39,7 @@ std::shared_ptr<PhotoImage> BoxEditorFixture::PlacePhoto(int pageIndex, int widt
 }
 
 std::shared_ptr<Book> BoxEditorFixture::SavedBook(const QString& name) {
+    CurrentBook()->WaitForSaves(); // written off the UI thread
     ModelContext context;
     context.templates = &TestCatalogue();
     context.displayHost = &host;
@@ -49,6 +50,7 @@ std::shared_ptr<Book> BoxEditorFixture::SavedBook(const QString& name) {
 }
 
 bool BoxEditorFixture::StateFileExists() const {
+    CurrentBook()->WaitForSaves(); // written off the UI thread
     return QFile::exists(CurrentBook()->GetBookFolder() + QStringLiteral("book.pbx"));
 }
 

@@ -48,6 +48,7 @@ TEST_F(BookViewStateTest, ARestartShowsTheBookAsItWasLeft) {
     for (int i = 0; i < 4; ++i)
         CurrentBook()->AddNewPage();
     CurrentBook()->SaveBook();
+    CurrentBook()->WaitForSaves();
     const QByteArray bookFile = [&] {
         QFile file(CurrentBook()->GetBookFolder() + "book.pbx");
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -30,6 +30,7 @@ namespace {
 class MainWindowEditTest : public MainWindowFixture {
 protected:
     QByteArray StateFile() const {
+        CurrentBook()->WaitForSaves(); // written off the UI thread
         QFile file(CurrentBook()->GetBookFolder() + QStringLiteral("book.pbx"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
@@ -52,7 +53,10 @@ protected:
         CurrentBook()->SaveBook();
         return photo;
     }
-    FolderFiles Files() const { return ReadFolderFiles(CurrentBook()->GetBookFolder()); }
+    FolderFiles Files() const {
+        CurrentBook()->WaitForSaves(); // written off the UI thread
+        return ReadFolderFiles(CurrentBook()->GetBookFolder());
+    }
     PhotoBoxEditor& PhotoEditor() {
         return *dynamic_cast<PhotoBoxEditor*>(Window().GetBookView()->PhotoBoxEditor());
     }

@@ -33,6 +33,7 @@ protected:
         return RtfReader().Read(book->GetPage(0)->text(0))->toPlainText();
     }
     std::shared_ptr<Book> SavedBook() {
+        CurrentBook()->WaitForSaves(); // written off the UI thread
         ModelContext context;
         context.templates = &catalogue;
         auto saved = std::make_shared<Book>(dir.filePath("books/"), context);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QTest>
 
 namespace {
 
@@ -17,6 +18,11 @@ protected:
         QFile::remove(stateFile);
         ASSERT_TRUE(QDir().mkpath(stateFile));
     }
+    // The book is written off the UI thread; its failure comes back through the event loop.
+    QMessageBox* AwaitSaveFailureBox() {
+        QTest::qWaitFor([this] { return Window().SaveFailureBox() != nullptr; });
+        return Window().SaveFailureBox();
+    }
 };
 
 TEST_F(MainWindowSaveFailureTest, AFailedSaveWarnsOnceWithoutBlockingAndKeepsTheChange) {
@@ -26,7 +32,7 @@ TEST_F(MainWindowSaveFailureTest, AFailedSaveWarnsOnceWithoutBlockingAndKeepsThe
     const int pages = CurrentBook()->PagesCount();
 
     Actions().bookNewPage->trigger(); // returns: the warning does not block
-    QMessageBox* box = Window().SaveFailureBox();
+    QMessageBox* box = AwaitSaveFailureBox();
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(box->text(), Caption("cBookSaveFailed"));
@@ -35,6 +41,7 @@ TEST_F(MainWindowSaveFailureTest, AFailedSaveWarnsOnceWithoutBlockingAndKeepsThe
 
     // The book view's own New Page fails the same way: still one warning.
     Window().findChild<BookView*>()->AddNewPage();
+    EXPECT_FALSE(CurrentBook()->WaitForSaves());
     EXPECT_EQ(CurrentBook()->PagesCount(), pages + 2);
     EXPECT_EQ(Window().findChildren<QMessageBox*>().size(), 1);
 
@@ -43,7 +50,7 @@ TEST_F(MainWindowSaveFailureTest, AFailedSaveWarnsOnceWithoutBlockingAndKeepsThe
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Window().SaveFailureBox(), nullptr);
     Actions().bookNewPage->trigger();
-    ASSERT_NE(Window().SaveFailureBox(), nullptr);
+    ASSERT_NE(AwaitSaveFailureBox(), nullptr);
     EXPECT_TRUE(Window().SaveFailureBox()->isVisible());
 }
 
@@ -52,11 +59,13 @@ TEST_F(MainWindowSaveFailureTest, SavingAgainAfterTheCauseIsGoneWritesEveryChang
     books->Initialize();
     BreakSaving();
     Actions().bookNewPage->trigger();
+    EXPECT_FALSE(CurrentBook()->WaitForSaves());
     const int pages = CurrentBook()->PagesCount();
     ASSERT_TRUE(
         QDir(QDir(CurrentBook()->GetBookFolder()).filePath("book.pbx")).removeRecursively());
 
     Actions().bookNewPage->trigger();
+    EXPECT_TRUE(CurrentBook()->WaitForSaves());
     QFile file(QDir(CurrentBook()->GetBookFolder()).filePath("book.pbx"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().count('+'), pages + 1); // the page added while saving failed too

@@ -102,6 +102,7 @@ TEST_F(MainWindowTest, NewPageIsOffAtOneHundredPagesAndOnAgainAfterADelete) {
     Actions().bookNewPage->trigger();
     EXPECT_EQ(book->PagesCount(), 100);
     EXPECT_EQ(book->GetPageIndex(), 99);
+    book->WaitForSaves();
     EXPECT_TRUE(QFile::exists(book->GetBookFolder() + "book.pbx")); // the new page is saved
     EXPECT_FALSE(Actions().bookNewPage->isEnabled());
     Actions().bookNewPage->trigger(); // disabled: nothing happens

@@ -33,11 +33,13 @@ protected:
         return enter.isAccepted() && drop.isAccepted();
     }
     QByteArray StateFile() const {
+        book().WaitForSaves(); // written off the UI thread
         QFile file(book().GetBookFolder() + QStringLiteral("book.pbx"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     // The page texts of the book as stored on disk.
     QStringList StoredTexts() const {
+        book().WaitForSaves(); // written off the UI thread
         ModelContext context;
         context.templates = &TestCatalogue();
         Book stored(books.path(), context);

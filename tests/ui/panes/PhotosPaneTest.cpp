@@ -38,6 +38,7 @@ protected:
     std::shared_ptr<Book> CurrentBook() const { return manager->GetBook(); }
     QStringList FilesWithKey(const QString& key) const { return BookFiles().filter(key); }
     QByteArray StateFile() const {
+        CurrentBook()->WaitForSaves(); // written off the UI thread
         QFile file(CurrentBook()->GetBookFolder() + QStringLiteral("book.pbx"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
