@@ -117,8 +117,6 @@ void Book::SaveBook() const {
     emit saved();
 }
 
-void Book::WriteSnapshot(const BookSnapshot& target) const { WritePageTexts(target.pages); }
-
 void Book::WritePageTexts(const QStringList& pageTexts) const {
     try {
         BookStateFile::Write(StateFilePath(), BookStateFile::Join(pageTexts));

@@ -2,6 +2,7 @@
 
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "ui/UiLog.h"
 #include "ui/bookview/BookViewPaging.h"
 #include "ui/bookview/PageControl.h"
@@ -133,11 +134,8 @@ void BookView::SetDeleteButtonStatus() {
 }
 
 void BookView::AddNewPage() {
-    if (const auto book = CurrentBook()) {
-        book->AddNewPage();
-        book->NameNextStep(tr("Add Page"));
-        RunGuarded([&] { book->SaveBook(); }); // a failure is reported by the book
-    }
+    if (CurrentBook())
+        RunGuarded([&] { mContext.books.Session().AddPage(); });
 }
 
 void BookView::UpdatePageLabels() {
@@ -161,12 +159,9 @@ void BookView::DeletePageAt(QPushButton* button) {
                       : button == mLeftPageDeleteButton ? book->GetLeftPageIndex()
                                                         : book->GetRightPageIndex();
     try {
-        book->RemovePage(index);
-        book->NameNextStep(tr("Delete Page"));
-        book->SaveBook();
+        mContext.books.Session().DeletePage(index);
     } catch (...) {
-        LogCaughtException(lcUi(),
-                           "Deleting a page; it stays deleted, the next save writes the book");
+        LogCaughtException(lcUi(), "Deleting a page");
     }
     SetDeleteButtonStatus();
 }

@@ -4,6 +4,7 @@
 #include "imaging/PaintSurface.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "model/Page.h"
 #include "model/Template.h"
 #include "model/Templates.h"
@@ -24,7 +25,10 @@ PageControl::PageControl(const UiContext& context, QWidget* parent)
         ReloadPage();
     });
     connect(&mRenderQueue, &PageRenderQueue::Rendered, this, &PageControl::OnRendered);
-    connect(&mFileDrop, &PageFileDrop::DropDone, this, &PageControl::DropDone);
+    connect(&mManager.Session(), &BookSession::dropDone, this, [this] {
+        if (std::exchange(mDropping, false))
+            emit DropDone();
+    });
     mRenderQueue.SetRenderer(context.renderer);
     setAcceptDrops(true);
     setMouseTracking(true);

@@ -2,11 +2,9 @@
 
 #include "model/Book.h"
 #include "model/BookManager.h"
-#include "model/PageDrop.h"
+#include "model/BookSession.h"
 #include "ui/bookview/TemplatesControlMath.h"
 #include "ui/common/GuardedStep.h"
-
-#include <QCoreApplication>
 
 bool ApplyTemplateToCurrentPage(BookManager& books, const Template& aTemplate) {
     const std::shared_ptr<Book> book = books.GetBook();
@@ -14,7 +12,6 @@ bool ApplyTemplateToCurrentPage(BookManager& books, const Template& aTemplate) {
         return false;
     return RunGuarded([&] {
         const auto page = book->GetPage(book->GetPageIndex());
-        book->NameNextStep(QCoreApplication::translate("PageControl", "Change Template"));
-        DropText(*book, *page, TemplatesControlMath::DragText(aTemplate), 0, 0);
+        books.Session().DropOnPage(*page, TemplatesControlMath::DragText(aTemplate), 0, 0);
     });
 }

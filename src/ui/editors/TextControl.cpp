@@ -3,6 +3,7 @@
 #include "base/Constants.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "model/Page.h"
 #include "model/Template.h"
 #include "model/TemplateBox.h"
@@ -216,11 +217,10 @@ void TextControl::Close(bool save) {
     mTextBox.reset();
     mTextBoxIndex = -1;
     mLoadedText.clear();
-    RunGuarded([&] { edited->SetText(index, text); });
-    if (save && book) {
-        book->NameNextStep(tr("Edit Text"));
-        RunGuarded([&] { book->SaveBook(); });
-    }
+    if (save && book)
+        RunGuarded([&] { mEvents.Manager().Session().EditText(*edited, index, text); });
+    else
+        RunGuarded([&] { edited->SetText(index, text); });
 }
 
 // An untouched text goes back as it came; a text emptied by the user

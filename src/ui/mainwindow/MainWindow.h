@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/BookHistory.h"
 #include "ui/bookview/BookView.h"
 #include "ui/common/UiContext.h"
 #include "ui/mainwindow/MainWindowHooks.h"
@@ -159,7 +158,6 @@ private:
     QString mDataFolder;
     QString mPlacementFile;
     MainWindowHooks mHooks;
-    BookHistory mHistory{mBooks};
 
     QWidget* mClient = nullptr;
     SidePane* mSidePane = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/panes/AlbumPageFacingThumbControl.h"
 
 #include "model/Book.h"
+#include "model/BookSession.h"
 #include "ui/common/GuardedStep.h"
 #include "ui/panes/AlbumPageThumbControl.h"
 
@@ -19,8 +20,8 @@ constexpr int kSlidePixelsPerTick = 3; // then a pause of 1 ms and a repaint
 } // namespace
 
 AlbumPageFacingThumbControl::AlbumPageFacingThumbControl(
-    Book* book, std::shared_ptr<const PageRenderer> renderer, QWidget* parent)
-    : QFrame(parent), mBook(book) {
+    Book* book, BookSession* session, std::shared_ptr<const PageRenderer> renderer, QWidget* parent)
+    : QFrame(parent), mBook(book), mSession(session) {
     setFixedSize(kAlbumPairSize);
     setAcceptDrops(true);
     SetHighlighted(false);
@@ -42,7 +43,7 @@ void AlbumPageFacingThumbControl::SetLeftPage(int r) {
 }
 
 AlbumPageThumbControl* AlbumPageFacingThumbControl::MakeThumb() {
-    auto* thumb = new AlbumPageThumbControl(mBook, this);
+    auto* thumb = new AlbumPageThumbControl(mBook, mSession, this);
     connect(thumb, &AlbumPageThumbControl::RenderDone, this,
             &AlbumPageFacingThumbControl::OnThumbRenderDone);
     return thumb;
@@ -169,12 +170,9 @@ void AlbumPageFacingThumbControl::dropEvent(QDropEvent* event) {
     }
     event->setDropAction(event->proposedAction());
     event->accept();
-    Book* book = mBook;
-    RunGuarded([&] {
-        book->MovePages(move->pages.first, move->pages.count, move->before);
-        book->NameNextStep(move->pages.count > 1 ? tr("Move Pages") : tr("Move Page"));
-        book->SaveBook();
-    });
+    BookSession* session = mSession;
+    if (session)
+        RunGuarded([&] { session->MovePages(move->pages.first, move->pages.count, move->before); });
 }
 
 // A thumbnail's drag moves its page, a pair's drag (its r) the pair's pages.

@@ -2,6 +2,7 @@
 
 #include "imaging/PaintSurface.h"
 #include "model/Book.h"
+#include "model/BookSession.h"
 #include "model/Page.h"
 #include "render/PageRenderer.h"
 #include "ui/common/GuardedStep.h"
@@ -24,8 +25,8 @@ std::shared_ptr<PaintSurface> SurfaceOf(const QImage& picture) {
 
 } // namespace
 
-AlbumPageThumbControl::AlbumPageThumbControl(Book* book, QWidget* parent)
-    : QWidget(parent), mBook(book) {
+AlbumPageThumbControl::AlbumPageThumbControl(Book* book, BookSession* session, QWidget* parent)
+    : QWidget(parent), mBook(book), mSession(session) {
     setFixedSize(kAlbumThumbSize);
     setAcceptDrops(true);
     connect(&mQueue, &PageRenderQueue::Rendered, this, &AlbumPageThumbControl::OnRendered);
@@ -176,11 +177,8 @@ void AlbumPageThumbControl::dropEvent(QDropEvent* event) {
     event->accept();
     if (*dragged == mIndex)
         return;
-    Book* book = mBook;
+    BookSession* session = mSession;
     const int index = mIndex;
-    RunGuarded([&] {
-        book->SwapPages(index, *dragged);
-        book->NameNextStep(tr("Swap Pages"));
-        book->SaveBook();
-    });
+    if (session)
+        RunGuarded([&] { session->SwapPages(index, *dragged); });
 }

@@ -4,6 +4,7 @@
 #include "model/BackgroundLibrary.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "ui/common/GuardedStep.h"
 #include "ui/panes/BackgroundTileLayout.h"
 
@@ -69,16 +70,14 @@ void BackgroundTile::ApplyToPages(BackgroundPages which) {
     const std::shared_ptr<Book> book = mContext.books ? mContext.books->GetBook() : nullptr;
     if (!book)
         return;
-    book->NameNextStep(tr("Set Background"));
-    RunGuarded([&] { ApplyBackground(*book, mName, which); });
+    RunGuarded([&] { mContext.books->Session().SetBackground(mName, which); });
 }
 
 void BackgroundTile::RemoveFromAllPages() {
     const std::shared_ptr<Book> book = mContext.books ? mContext.books->GetBook() : nullptr;
     if (!book)
         return;
-    book->NameNextStep(tr("Remove Background"));
-    RunGuarded([&] { ApplyBackground(*book, QString(), BackgroundPages::All); });
+    RunGuarded([&] { mContext.books->Session().SetBackground(QString(), BackgroundPages::All); });
 }
 
 void BackgroundTile::paintEvent(QPaintEvent*) {

@@ -170,26 +170,4 @@ void SidePane::AddFiles(const QStringList& paths) {
     update();
 }
 
-void SidePane::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
-    if (!photo)
-        return;
-    photo->ResetPhoto();
-    mPhotosControl->AddDisplayPhoto(photo);
-}
-
-void SidePane::ReturnDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
-    if (!photo)
-        return;
-    photo->ResetPhoto();
-    mPhotosControl->AddDisplayPhoto(photo, true);
-}
-
-void SidePane::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
-    mPhotosControl->RemoveDisplayPhoto(photo);
-}
-
-void SidePane::RemovePhoto(const std::shared_ptr<PhotoImage>& photo) {
-    mPhotosControl->RemovePhoto(photo);
-}
-
 PhotoControl* SidePane::Find(const QString& key) const { return mPhotosControl->Find(key); }

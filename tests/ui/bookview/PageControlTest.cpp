@@ -2,7 +2,7 @@
 
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
-#include "model/BookHistory.h"
+#include "model/BookSession.h"
 #include "model/ModelTestSupport.h"
 #include "model/Page.h"
 #include "model/PhotoImage.h"
@@ -176,7 +176,7 @@ TEST_F(PageControlTest, SecondClickOnAFilledPhotoBoxOpensThePhotoEditor) {
 }
 
 TEST_F(PageControlTest, EachKindOfDropIsAnUndoStepNamedForWhatItDid) {
-    BookHistory history(fixture.manager);
+    BookSession& history = fixture.manager.Session();
     const auto dropped = fixture.ImportPhoto(QStringLiteral("dropped.jpg"));
     book()->SaveBook();
     const std::pair<QString, QString> drops[] = {
@@ -210,7 +210,7 @@ TEST_F(PageControlTest, EachKindOfDropIsAnUndoStepNamedForWhatItDid) {
 }
 
 TEST_F(PageControlTest, TheMenuOfAFilledPhotoBoxTakesThePhotoOffAsOneUndoStep) {
-    BookHistory history(fixture.manager);
+    BookSession& history = fixture.manager.Session();
     const auto placed = fixture.ImportPhoto(QStringLiteral("placed.jpg"));
     const auto menuAt = [&](QPoint at) {
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, surface.mapToGlobal(at));

@@ -2,8 +2,8 @@
 
 #include "imaging/PaintSurface.h"
 #include "model/Book.h"
-#include "model/BookHistory.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "model/Page.h"
 #include "ui/panes/AlbumPageFacingThumbControl.h"
 #include "ui/panes/AlbumPageThumbControl.h"
@@ -183,7 +183,7 @@ TEST_F(AlbumPageThumbControlTest, ThumbnailsGoBackWhenTheDragLeavesOrDrops) {
 TEST_F(AlbumPageThumbControlTest, ASwapIsOneUndoStepAndTheThumbnailsFollowItsUndo) {
     NamePages();
     ASSERT_TRUE(WaitForPass());
-    BookHistory history(*manager);
+    BookSession& history = manager->Session();
     const QByteArray before = StateFile();
     ASSERT_TRUE(DropText(Thumb(6), QStringLiteral("AlbumPageThumb_3")));
     const QByteArray swapped = StateFile();
@@ -203,7 +203,7 @@ TEST_F(AlbumPageThumbControlTest, ASwapIsOneUndoStepAndTheThumbnailsFollowItsUnd
 TEST_F(AlbumPageThumbControlTest, AThumbnailDroppedBetweenTwoPairsMovesItsPage) {
     NamePages();
     ASSERT_TRUE(WaitForPass());
-    BookHistory history(*manager);
+    BookSession& history = manager->Session();
     const QByteArray before = StateFile();
     QMimeData data;
     data.setText(AlbumThumbPayload(7));

@@ -2,7 +2,7 @@
 
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
-#include "model/BookHistory.h"
+#include "model/BookSession.h"
 #include "model/ModelTestSupport.h"
 #include "ui/bookview/BookViewTestSupport.h"
 #include "ui/bookview/PageControl.h"
@@ -195,7 +195,7 @@ TEST(BackgroundTileDropTest, TheDragLandsOnThePageSurface) {
 }
 
 TEST_F(BackgroundTileTest, EachMenuCommandIsOneUndoStepOverAllItsPages) {
-    BookHistory history(manager);
+    BookSession& history = manager.Session();
     const auto book = manager.GetBook();
     book->SaveBook();
     const FolderFiles before = ReadFolderFiles(book->GetBookFolder());
@@ -212,7 +212,7 @@ TEST_F(BackgroundTileTest, EachMenuCommandIsOneUndoStepOverAllItsPages) {
 }
 
 TEST_F(BackgroundTileTest, NoBackgroundClearsEveryPageAsOneUndoStep) {
-    BookHistory history(manager);
+    BookSession& history = manager.Session();
     const auto book = manager.GetBook();
     Tile("leaf");
     Item("mnuLeftBg")->trigger();

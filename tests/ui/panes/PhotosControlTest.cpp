@@ -1,8 +1,8 @@
 #include "ui/panes/PaneTestSupport.h"
 
 #include "model/Book.h"
-#include "model/BookHistory.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "model/Page.h"
 #include "model/PageDrop.h"
 #include "model/PhotoImage.h"
@@ -333,7 +333,7 @@ TEST_F(PhotosControlTest, APhotoDraggedBackFromAPageGetsItsTileAgainAsOneUndoSte
     const QStringList files = {MakeJpeg("a.jpg"), MakeJpeg("b.jpg")};
     ASSERT_TRUE(Import(files));
     const auto book = CurrentBook();
-    BookHistory history(*manager);
+    BookSession& history = manager->Session();
     book->NameNextStep("Place Photo");
     DropText(*book, *book->GetPage(2), KeyOf(files[0]), 100, 50);
     ASSERT_EQ(TileKeys(), QStringList({KeyOf(files[1])}));
@@ -375,7 +375,7 @@ TEST_F(PhotosControlTest, APhotoDraggedBackFromAPageGetsItsTileAgainAsOneUndoSte
 TEST_F(PhotosControlTest, UndoingTheDeleteButtonPutsThePhotoBackInItsPlace) {
     const QStringList files = {MakeJpeg("a.jpg"), MakeJpeg("b.jpg"), MakeJpeg("c.jpg")};
     ASSERT_TRUE(Import(files));
-    BookHistory history(*manager);
+    BookSession& history = manager->Session();
     const QStringList keys = TileKeys();
     const QByteArray before = StateFile();
     Pane().Tiles()[1]->GetPhotoMgr()->findChild<QToolButton*>("mDeletePhotoButton")->click();

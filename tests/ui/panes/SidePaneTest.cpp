@@ -110,7 +110,7 @@ TEST_F(SidePaneBookTest, APhotoPlacedOnAPageLeavesThePaneAndComesBackReset) {
     EXPECT_EQ(PhotoOf(b)->GetPage(), first);
 
     // Handing over a photo the pane shows already adds no second tile.
-    top->AddDisplayPhoto(PhotoOf(a));
+    manager->Session().AddDisplayPhoto(PhotoOf(a));
     EXPECT_EQ(Pane().TileCount(), 1);
 }
 
