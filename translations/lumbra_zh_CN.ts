@@ -68,6 +68,73 @@
     </message>
 </context>
 <context>
+    <name>BookSession</name>
+    <message>
+        <source>Import Photos</source>
+        <translation>导入照片</translation>
+    </message>
+    <message>
+        <source>Place Photo</source>
+        <translation>放入照片</translation>
+    </message>
+    <message>
+        <source>Delete Photo</source>
+        <translation>删除照片</translation>
+    </message>
+    <message>
+        <source>Remove Photo</source>
+        <translation>移除照片</translation>
+    </message>
+    <message>
+        <source>Add Page</source>
+        <translation>添加页面</translation>
+    </message>
+    <message>
+        <source>Delete Page</source>
+        <translation>删除页面</translation>
+    </message>
+    <message>
+        <source>Swap Pages</source>
+        <translation>互换页面</translation>
+    </message>
+    <message>
+        <source>Move Pages</source>
+        <translation>移动对页</translation>
+    </message>
+    <message>
+        <source>Move Page</source>
+        <translation>移动页面</translation>
+    </message>
+    <message>
+        <source>Swap Photos</source>
+        <translation>互换照片</translation>
+    </message>
+    <message>
+        <source>Change Template</source>
+        <translation>更换版式</translation>
+    </message>
+    <message>
+        <source>Set Background</source>
+        <translation>设置背景</translation>
+    </message>
+    <message>
+        <source>Remove Background</source>
+        <translation>移除背景</translation>
+    </message>
+    <message>
+        <source>Fill Book</source>
+        <translation>填充相册</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>编辑文字</translation>
+    </message>
+    <message>
+        <source>Edit Photo</source>
+        <translation>编辑照片</translation>
+    </message>
+</context>
+<context>
     <name>BookView</name>
     <message>
         <source>Size of the pages on the screen</source>

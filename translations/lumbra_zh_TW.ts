@@ -68,6 +68,73 @@
     </message>
 </context>
 <context>
+    <name>BookSession</name>
+    <message>
+        <source>Import Photos</source>
+        <translation>匯入相片</translation>
+    </message>
+    <message>
+        <source>Place Photo</source>
+        <translation>放入相片</translation>
+    </message>
+    <message>
+        <source>Delete Photo</source>
+        <translation>刪除相片</translation>
+    </message>
+    <message>
+        <source>Remove Photo</source>
+        <translation>移除相片</translation>
+    </message>
+    <message>
+        <source>Add Page</source>
+        <translation>新增頁面</translation>
+    </message>
+    <message>
+        <source>Delete Page</source>
+        <translation>刪除頁面</translation>
+    </message>
+    <message>
+        <source>Swap Pages</source>
+        <translation>互換頁面</translation>
+    </message>
+    <message>
+        <source>Move Pages</source>
+        <translation>移動對頁</translation>
+    </message>
+    <message>
+        <source>Move Page</source>
+        <translation>移動頁面</translation>
+    </message>
+    <message>
+        <source>Swap Photos</source>
+        <translation>互換相片</translation>
+    </message>
+    <message>
+        <source>Change Template</source>
+        <translation>更換版面</translation>
+    </message>
+    <message>
+        <source>Set Background</source>
+        <translation>設定背景</translation>
+    </message>
+    <message>
+        <source>Remove Background</source>
+        <translation>移除背景</translation>
+    </message>
+    <message>
+        <source>Fill Book</source>
+        <translation>填滿相簿</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>編輯文字</translation>
+    </message>
+    <message>
+        <source>Edit Photo</source>
+        <translation>編輯相片</translation>
+    </message>
+</context>
+<context>
     <name>BookView</name>
     <message>
         <source>Size of the pages on the screen</source>

@@ -102,10 +102,6 @@ public:
     int GetFirstPageWithMissingPicture() const;
     int GetFirstPageWithImageTooSmall() const;
 
-    // Upload support: the cancel flag and the order numbers ("order.pbx").
-    void CancelSend() { mSendCancelled = true; }
-    void ClearSendCancelled() { mSendCancelled = false; }
-    bool IsSendCancelled() const { return mSendCancelled; }
     // Appends the number and rewrites "order.pbx"; throws LumbraError on a
     // write failure, leaving the numbers as they were.
     void AddOrderId(const QString& orderId);
@@ -160,7 +156,6 @@ private:
     std::unique_ptr<PhotoImageList> mPhotos;
     std::vector<PagePtr> mPages;
     QString mName;
-    bool mSendCancelled = false;
     int mPageIndex = 0;
     QString mOrderIds;
     int mPageCounter = 0;

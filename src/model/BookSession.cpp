@@ -23,6 +23,13 @@ std::vector<int> AllPages(const Book& book) {
     return indices;
 }
 
+// Empties the stack and deletes the held files nothing can bring back now.
+void ClearSteps(QUndoStack& stack, const QString& folder) {
+    stack.clear();
+    if (!folder.isEmpty())
+        HeldPhotoFiles::Settle(folder, true);
+}
+
 // The held photos of a command and of its children.
 void AddHeldPhotos(const QUndoCommand& command, QSet<QString>& names) {
     if (const auto* step = dynamic_cast<const BookCommand*>(&command))
@@ -38,7 +45,8 @@ BookSession::BookSession(BookManager& books, PageDisplayHost* observer, QObject*
     : QObject(parent), mBooks(books), mObserver(observer) {
     mStack.setUndoLimit(kUndoLimit);
     connect(&mBooks, &BookManager::bookChanged, this, &BookSession::Attach);
-    connect(&mBooks, &BookManager::quitting, this, &BookSession::Detach);
+    // The windows' last saves come after the quit: the book stays, its steps go.
+    connect(&mBooks, &BookManager::quitting, this, [this] { ClearSteps(mStack, mFolder); });
     connect(&mImports, &PhotoImportQueue::FileDone, this, &BookSession::OnFileDone);
     connect(&mFileDrop, &PageFileDrop::DropDone, this, &BookSession::OnDropDone);
     Attach();
@@ -49,14 +57,10 @@ BookSession::~BookSession() { Detach(); }
 std::shared_ptr<Book> BookSession::CurrentBook() const { return mBooks.GetBook(); }
 
 void BookSession::Detach() {
-    mStack.clear();
-    if (!mFolder.isEmpty())
-        HeldPhotoFiles::Settle(mFolder, true);
+    ClearSteps(mStack, mFolder);
     mBook = nullptr;
     mFolder.clear();
-    mPaneBatches.clear();
-    mPaneFiles = 0;
-    mImportedForPane.clear();
+    mImportedForPane.clear(); // the pane's files still running go on into their own book
 }
 
 void BookSession::Attach() {
@@ -137,8 +141,8 @@ void BookSession::DropFiles(const std::shared_ptr<Page>& page, const QStringList
     const std::shared_ptr<Book> book = CurrentBook();
     if (!book || !page || files.isEmpty())
         return;
-    const int index = IndexOf(*page);
-    mDrops.push_back(DropStep{book, tr("Place Photo"), book->FormsOf({index}), index});
+    IndexOf(*page); // a page of the current book
+    mDrops.push_back(DropStep{book, page, page->Serialize()});
     mFileDrop.Drop(book, page, files, x, y);
 }
 
@@ -147,10 +151,15 @@ void BookSession::OnDropDone(const QStringList& added) {
         return;
     const DropStep drop = std::move(mDrops.front());
     mDrops.pop_front();
-    if (mBook && drop.book.lock().get() == mBook.data() && drop.page < mBook->PagesCount()) {
-        const PageForms after = mBook->FormsOf({drop.page});
-        if (after != drop.before || !added.isEmpty())
-            Push(new PagesCommand(*this, *mBook, drop.name, drop.before, after, Imported(added)));
+    const std::shared_ptr<Page> page = drop.page.lock();
+    const int index = page && mBook ? mBook->IndexOf(*page) : -1;
+    if (index >= 0 && drop.book.lock().get() == mBook.data()) {
+        // steps made while the files were imported stay as they are
+        const PageForms after = mBook->FormsOf({index});
+        PageForms before{after.count, {{index, drop.before}}};
+        if (after != before || !added.isEmpty())
+            Push(new PagesCommand(*this, *mBook, tr("Place Photo"), std::move(before), after,
+                                  Imported(added)));
     }
     emit dropDone();
 }
@@ -285,27 +294,25 @@ void BookSession::PhotoEdited(const Page& aPage, const QString& formBefore) {
 // ---- photos leaving and entering pages
 
 void BookSession::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
-    if (!photo)
-        return;
-    if (mObserver) {
-        mObserver->AddDisplayPhoto(photo);
-    } else {
-        photo->ResetPhoto();
-        photo->SetPage({});
-    }
-    emit photoShown(photo, false);
+    ShowOffPage(photo, false);
 }
 
 void BookSession::ReturnDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
+    ShowOffPage(photo, true);
+}
+
+void BookSession::ShowOffPage(const std::shared_ptr<PhotoImage>& photo, bool inBookOrder) {
     if (!photo)
         return;
-    if (mObserver) {
-        mObserver->ReturnDisplayPhoto(photo);
-    } else {
+    if (!mObserver) {
         photo->ResetPhoto();
         photo->SetPage({});
+    } else if (inBookOrder) {
+        mObserver->ReturnDisplayPhoto(photo);
+    } else {
+        mObserver->AddDisplayPhoto(photo);
     }
-    emit photoShown(photo, true);
+    emit photoShown(photo, inBookOrder);
 }
 
 void BookSession::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {

@@ -101,9 +101,8 @@ signals:
 private:
     struct DropStep {
         std::weak_ptr<Book> book;
-        QString name;
-        PageForms before;
-        int page = -1;
+        std::weak_ptr<Page> page;
+        QString before; // the page's form at the drop
     };
 
     void Attach();
@@ -119,6 +118,8 @@ private:
     // Deletes the held files no step on the stack can bring back.
     void DropUnreachable();
     int IndexOf(const Page& aPage) const;
+    // Resets a photo that stands on no page now, and announces it.
+    void ShowOffPage(const std::shared_ptr<PhotoImage>& photo, bool inBookOrder);
 
     BookManager& mBooks;
     PageDisplayHost* mObserver;

@@ -334,8 +334,7 @@ TEST_F(PhotosControlTest, APhotoDraggedBackFromAPageGetsItsTileAgainAsOneUndoSte
     ASSERT_TRUE(Import(files));
     const auto book = CurrentBook();
     BookSession& history = manager->Session();
-    book->NameNextStep("Place Photo");
-    DropText(*book, *book->GetPage(2), KeyOf(files[0]), 100, 50);
+    history.DropOnPage(*book->GetPage(2), KeyOf(files[0]), 100, 50);
     ASSERT_EQ(TileKeys(), QStringList({KeyOf(files[1])}));
     const QByteArray placed = StateFile();
     ASSERT_TRUE(placed.contains(book->Photos().Find(KeyOf(files[0]))->GetName().toUtf8()));
