@@ -10,7 +10,7 @@
 #include "BenchJpegs.h"
 
 #include "ui/bookview/BookView.h"
-#include "ui/bookview/PageControl.h"
+#include "ui/bookview/PageView.h"
 
 #include "base/Constants.h"
 #include "imaging/PaintSurface.h"
@@ -25,9 +25,9 @@
 #include "model/Templates.h"
 #include "render/PageRenderer.h"
 #include "ui/common/UiContext.h"
-#include "ui/panes/AlbumPageFacingThumbControl.h"
-#include "ui/panes/AlbumPageThumbControl.h"
-#include "ui/panes/AlbumViewControl.h"
+#include "ui/panes/AlbumPageTile.h"
+#include "ui/panes/AlbumPairTile.h"
+#include "ui/panes/AlbumView.h"
 #include "ui/panes/SidePane.h"
 
 #include <QApplication>
@@ -74,13 +74,13 @@ bool IsNotBlank(const QImage& picture) {
 }
 
 // Checks that the overview really shows the book.
-void CountShown(const Book& book, const AlbumViewControl& album, FillTimes& times) {
+void CountShown(const Book& book, const AlbumView& album, FillTimes& times) {
     for (int i = 0; i < book.PagesCount(); ++i) {
         const auto aPage = book.GetPage(i);
         for (int b = 0; b < aPage->PhotoEntryCount(); ++b)
             times.photosOnPages += aPage->Photo(b) ? 1 : 0;
-        const AlbumPageFacingThumbControl* pair = album.Pair((i + 1) / 2);
-        const AlbumPageThumbControl* thumb = i % 2 == 0 ? pair->RightThumb() : pair->LeftThumb();
+        const AlbumPairTile* pair = album.Pair((i + 1) / 2);
+        const AlbumPageTile* thumb = i % 2 == 0 ? pair->RightThumb() : pair->LeftThumb();
         const auto& rendering = thumb->Rendering();
         if (rendering && rendering->image() && thumb->Page() == aPage) {
             ++times.renderedThumbs;
@@ -93,8 +93,8 @@ void CountShown(const Book& book, const AlbumViewControl& album, FillTimes& time
 // (a quick one or the rendering), or all show their rendering.
 bool BookViewShows(const BookView& view, bool rendering) {
     bool any = false;
-    for (const PageControl* surface :
-         {view.LeftPageControl(), view.RightPageControl(), view.OnePageControl()}) {
+    for (const PageView* surface :
+         {view.LeftPageView(), view.RightPageView(), view.OnePageView()}) {
         if (!surface->isVisible() || !surface->ShownPage())
             continue;
         any = true;
@@ -125,7 +125,7 @@ FillTimes OpenWithAlbumShown(const AlbumBenchBook& bench, bool withBookView) {
     }
     window.show();
     QCoreApplication::processEvents();
-    AlbumViewControl& album = *top.Album();
+    AlbumView& album = *top.Album();
 
     FillTimes times;
     QEventLoop loop;
@@ -143,13 +143,13 @@ FillTimes OpenWithAlbumShown(const AlbumBenchBook& bench, bool withBookView) {
             times.bookViewRenderedMs = MsBetween(start, now);
     });
     const int inView = int(std::ceil(double(album.width()) / kAlbumPairSize.width()));
-    QObject::connect(&album, &AlbumViewControl::PairRendered, [&](int c) {
+    QObject::connect(&album, &AlbumView::pairRendered, [&](int c) {
         if (c == 0)
             times.firstPairMs = MsBetween(start, Clock::now());
         if (c == inView - 1)
             times.firstScreenMs = MsBetween(start, Clock::now());
     });
-    QObject::connect(&album, &AlbumViewControl::PassFinished, [&] {
+    QObject::connect(&album, &AlbumView::passFinished, [&] {
         times.filledMs = MsBetween(start, Clock::now());
         loop.quit();
     });

@@ -17,7 +17,7 @@
 #include "render/PageRenderer.h"
 #include "render/PageScene.h"
 #include "ui/bookview/BookView.h"
-#include "ui/bookview/PageControl.h"
+#include "ui/bookview/PageView.h"
 #include "ui/common/UiContext.h"
 
 #include <QTemporaryDir>
@@ -83,8 +83,7 @@ void BM_NextPairShowsThumbnails(benchmark::State& state) {
     view.resize(1280, 760);
     view.show();
     Book& book = *bench.manager->GetBook();
-    const std::array<const PageControl*, 2> pair = {view.LeftPageControl(),
-                                                    view.RightPageControl()};
+    const std::array<const PageView*, 2> pair = {view.LeftPageView(), view.RightPageView()};
     double total = 0;
     int shown = 0;
     for (auto _ : state) {
@@ -93,7 +92,7 @@ void BM_NextPairShowsThumbnails(benchmark::State& state) {
         const auto start = std::chrono::steady_clock::now();
         view.NextPage();
         // The last pair of a 100-page book has no right page.
-        const bool both = std::all_of(pair.begin(), pair.end(), [](const PageControl* surface) {
+        const bool both = std::all_of(pair.begin(), pair.end(), [](const PageView* surface) {
             return !surface->ShownPage() || surface->ShowsPreview();
         });
         const double seconds =

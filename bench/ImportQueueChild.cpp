@@ -67,10 +67,10 @@ int RunImportQueueChild(int threads, const QString& sourceFolder, int count) {
     if (threads > 0) // a process of its own: the one import pool takes the measured size
         ImportThreadPool().setMaxThreadCount(threads);
     PhotoImportQueue queue(threads);
-    QObject::connect(&queue, &PhotoImportQueue::FileDone,
+    QObject::connect(&queue, &PhotoImportQueue::fileDone,
                      [&](const PhotoImportOutcome& o) { outcomes.push_back(o); });
     QEventLoop loop;
-    QObject::connect(&queue, &PhotoImportQueue::Finished, &loop, &QEventLoop::quit);
+    QObject::connect(&queue, &PhotoImportQueue::finished, &loop, &QEventLoop::quit);
     QTimer::singleShot(600000, &loop, &QEventLoop::quit);
     QElapsedTimer timer;
     timer.start();

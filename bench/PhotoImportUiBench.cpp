@@ -15,7 +15,7 @@
 #include "model/Templates.h"
 #include "render/PageRenderer.h"
 #include "ui/common/UiContext.h"
-#include "ui/panes/PhotosControl.h"
+#include "ui/panes/PhotosPane.h"
 #include "ui/panes/SidePane.h"
 
 #include <QElapsedTimer>
@@ -108,7 +108,7 @@ Run ImportWhileTicking(const QStringList& sources, bool withDrop) {
         if (--waiting == 0)
             loop.quit();
     };
-    QObject::connect(top.Photos(), &PhotosControl::ImportFinished, &loop, oneDone);
+    QObject::connect(top.Photos(), &PhotosPane::importFinished, &loop, oneDone);
     QObject::connect(&manager.Session(), &BookSession::dropDone, &loop, oneDone);
     QTimer::singleShot(600000, &loop, &QEventLoop::quit); // gives up after ten minutes
     const qsizetype half = withDrop ? sources.size() / 2 : sources.size();

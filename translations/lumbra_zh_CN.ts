@@ -13,7 +13,7 @@
     </message>
 </context>
 <context>
-    <name>AlbumPageThumbControl</name>
+    <name>AlbumPageTile</name>
     <message>
         <source>Page %1: click to show it; drag it onto another page to swap them, or between two pairs to move it there</source>
         <translation>第 %1 页：单击显示该页；拖到另一页上可互换两页，拖到两组对页之间可将其移到该处</translation>
@@ -404,7 +404,7 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     </message>
 </context>
 <context>
-    <name>ControlPhotoControl</name>
+    <name>PhotoTileDeleteButton</name>
     <message>
         <source>Remove photo from the book</source>
         <translation>从相册中移除照片</translation>
@@ -647,7 +647,7 @@ Check the connection to the internet, then press Retry. If the print service has
     </message>
 </context>
 <context>
-    <name>PageControl</name>
+    <name>PageView</name>
     <message>
         <source>Remove Photo</source>
         <translation>移除照片</translation>
@@ -665,7 +665,7 @@ Check the connection to the internet, then press Retry. If the print service has
     </message>
 </context>
 <context>
-    <name>PhotoControl</name>
+    <name>PhotoTile</name>
     <message>
         <source>%1 x %2 pixels. Drag it onto a photo box of a page.</source>
         <translation>%1 × %2 像素。拖到页面的照片框中即可使用。</translation>
@@ -699,7 +699,7 @@ Check the connection to the internet, then press Retry. If the print service has
     </message>
 </context>
 <context>
-    <name>PhotosControl</name>
+    <name>PhotosPane</name>
     <message>
         <source>Import photos (Ctrl+O) or drop them here</source>
         <translation>导入照片（Ctrl+O），或把照片拖放到这里</translation>
@@ -767,7 +767,7 @@ Check the connection to the internet, then press Retry. If the print service has
     </message>
 </context>
 <context>
-    <name>TemplatesControlMath</name>
+    <name>TemplatesPaneMath</name>
     <message>
         <source>1 photo</source>
         <translation>1 张照片</translation>

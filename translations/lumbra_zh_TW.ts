@@ -13,7 +13,7 @@
     </message>
 </context>
 <context>
-    <name>AlbumPageThumbControl</name>
+    <name>AlbumPageTile</name>
     <message>
         <source>Page %1: click to show it; drag it onto another page to swap them, or between two pairs to move it there</source>
         <translation>第 %1 頁：按一下以顯示此頁；拖曳到另一頁上可互換兩頁，拖曳到兩組對頁之間可將它移到該處</translation>
@@ -404,7 +404,7 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     </message>
 </context>
 <context>
-    <name>ControlPhotoControl</name>
+    <name>PhotoTileDeleteButton</name>
     <message>
         <source>Remove photo from the book</source>
         <translation>從相簿中移除相片</translation>
@@ -647,7 +647,7 @@ Check the connection to the internet, then press Retry. If the print service has
     </message>
 </context>
 <context>
-    <name>PageControl</name>
+    <name>PageView</name>
     <message>
         <source>Remove Photo</source>
         <translation>移除相片</translation>
@@ -665,7 +665,7 @@ Check the connection to the internet, then press Retry. If the print service has
     </message>
 </context>
 <context>
-    <name>PhotoControl</name>
+    <name>PhotoTile</name>
     <message>
         <source>%1 x %2 pixels. Drag it onto a photo box of a page.</source>
         <translation>%1 × %2 像素。拖曳到頁面的相片框中即可使用。</translation>
@@ -699,7 +699,7 @@ Check the connection to the internet, then press Retry. If the print service has
     </message>
 </context>
 <context>
-    <name>PhotosControl</name>
+    <name>PhotosPane</name>
     <message>
         <source>Import photos (Ctrl+O) or drop them here</source>
         <translation>匯入相片（Ctrl+O），或將相片拖放到這裡</translation>
@@ -767,7 +767,7 @@ Check the connection to the internet, then press Retry. If the print service has
     </message>
 </context>
 <context>
-    <name>TemplatesControlMath</name>
+    <name>TemplatesPaneMath</name>
     <message>
         <source>1 photo</source>
         <translation>1 張相片</translation>

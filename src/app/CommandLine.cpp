@@ -61,7 +61,7 @@ int RunImport(const CommandObjects& objects, const CommandLineRequest& request, 
     PhotoImportQueue queue;
     QEventLoop loop;
     ImportTally tally;
-    QObject::connect(&queue, &PhotoImportQueue::FileDone, [&](const PhotoImportOutcome& outcome) {
+    QObject::connect(&queue, &PhotoImportQueue::fileDone, [&](const PhotoImportOutcome& outcome) {
         tally.Count(outcome);
         const QString line = ImportStatusLine(outcome, &strings);
         if (outcome.status == Status::Failed)
@@ -72,7 +72,7 @@ int RunImport(const CommandObjects& objects, const CommandLineRequest& request, 
         if (outcome.status == Status::Failed || outcome.status == Status::Unsupported)
             exitCode = ExitIncomplete;
     });
-    QObject::connect(&queue, &PhotoImportQueue::Finished, &loop, &QEventLoop::quit);
+    QObject::connect(&queue, &PhotoImportQueue::finished, &loop, &QEventLoop::quit);
     queue.Add(paths, book);
     if (queue.IsBusy())
         loop.exec();
@@ -100,7 +100,7 @@ int RunExport(const CommandObjects& objects, const CommandLineRequest& request, 
     }
     PageExportJob job(std::move(plan), objects.Renderer());
     QEventLoop loop;
-    QObject::connect(&job, &PageExportJob::Finished, &loop, &QEventLoop::quit);
+    QObject::connect(&job, &PageExportJob::finished, &loop, &QEventLoop::quit);
     job.Start();
     loop.exec();
     const PageExportResult& result = job.Result();

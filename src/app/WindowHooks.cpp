@@ -6,11 +6,11 @@
 #include "online/ServiceAddress.h"
 #include "render/PageExport.h"
 #include "ui/backgrounds/BackgroundDownloadDialog.h"
+#include "ui/backgrounds/BackgroundsPane.h"
 #include "ui/mainwindow/MainWindow.h"
-#include "ui/online/OrderStatusWindow.h"
-#include "ui/online/UpdateCheckFlow.h"
+#include "ui/order/OrderStatusWindow.h"
 #include "ui/order/OrderWizardOpener.h"
-#include "ui/panes/BackgroundsControl.h"
+#include "ui/update/UpdateCheckFlow.h"
 
 MainWindowHooks MakeWindowHooks(StartUp& startUp) {
     MainWindowHooks hooks;
@@ -42,9 +42,9 @@ MainWindowHooks MakeWindowHooks(StartUp& startUp) {
         BookManager* books = startUp.Books();
         hooks.orderStatus = [window, &strings, books, resume = orders.resume](const QString& ids) {
             OrderStatusWindow& status = OrderStatusWindowOf(window, strings, ServiceBaseUrl());
-            QObject::disconnect(&status, &OrderStatusWindow::ResumeRequested, nullptr, nullptr);
+            QObject::disconnect(&status, &OrderStatusWindow::resumeRequested, nullptr, nullptr);
             QObject::connect(
-                &status, &OrderStatusWindow::ResumeRequested, window,
+                &status, &OrderStatusWindow::resumeRequested, window,
                 [books, resume](const QString& orderId, int startIndex) {
                     resume(books->GetBook(), {orderId, startIndex});
                 },
@@ -55,10 +55,10 @@ MainWindowHooks MakeWindowHooks(StartUp& startUp) {
 
     // Background download: new backgrounds join the main window's pane.
     hooks.downloadBackgrounds = [&startUp](QWidget* owner) {
-        BackgroundsControl* pane = startUp.MainWindow()->GetSidePane()->GetBgcontrol();
-        OpenBackgroundDownloadDialog(owner,
-                                     {pane->Library(), *startUp.Strings(), pane,
-                                      startUp.Folders().GetBgTempFolder(), BackgroundSiteUrl()});
+        BackgroundsPane* pane = startUp.MainWindow()->GetSidePane()->Backgrounds();
+        OpenBackgroundDownloadDialog(owner, {pane->Library(), *startUp.Strings(), pane,
+                                             startUp.Folders().GetBackgroundTempFolder(),
+                                             BackgroundSiteUrl()});
     };
 
     return hooks;

@@ -25,7 +25,7 @@ public:
     // Empty for unknown or unset keys.
     QString Text(QStringView key) const;
     // 0 until set; a value that is not a number leaves it unchanged.
-    int TextControlDefaultFontSize() const { return mFontSize; }
+    int DefaultTextFontSize() const { return mFontSize; }
 
 private:
     QVector<QString> mTexts; // indexed like KnownKeys()

@@ -36,7 +36,7 @@ public:
     QString GetApplicationFolder() const { return mLayout.application; }
     QString GetBooksFolder() const { return mLayout.books; }
     QString GetBackgroundsFolder() const { return mLayout.backgrounds; }
-    QString GetBgTempFolder() const { return mLayout.bgTemp; }
+    QString GetBackgroundTempFolder() const { return mLayout.bgTemp; }
     QString GetPicturesFolder() const { return mLayout.pictures; }
     // "Brelk.ini" in the application folder.
     QString GetSettingsFile() const;

@@ -17,7 +17,7 @@ struct ThumbBox {
 // Bounding boxes of the Small, Medium and Large files, by ThumbIndex.
 using ThumbBoxes = std::array<ThumbBox, 3>;
 constexpr ThumbBoxes kPhotoThumbBoxes{{{120, 120}, {500, 500}, {1000, 1000}}};
-constexpr ThumbBoxes kBgThumbBoxes{{{145, 104}, {800, 576}, {1127, 811}}};
+constexpr ThumbBoxes kBackgroundThumbBoxes{{{145, 104}, {800, 576}, {1127, 811}}};
 
 // Makes stem & "_sm.jpg", "_md.jpg", "_lg.jpg" (upright, from one decode at
 // the smallest scale that covers the largest box) and stem & "_or.jpg" (a

@@ -47,8 +47,8 @@ BookSession::BookSession(BookManager& books, PageDisplayHost* observer, QObject*
     connect(&mBooks, &BookManager::bookChanged, this, &BookSession::Attach);
     // The windows' last saves come after the quit: the book stays, its steps go.
     connect(&mBooks, &BookManager::quitting, this, [this] { ClearSteps(mStack, mFolder); });
-    connect(&mImports, &PhotoImportQueue::FileDone, this, &BookSession::OnFileDone);
-    connect(&mFileDrop, &PageFileDrop::DropDone, this, &BookSession::OnDropDone);
+    connect(&mImports, &PhotoImportQueue::fileDone, this, &BookSession::OnFileDone);
+    connect(&mFileDrop, &PageFileDrop::dropDone, this, &BookSession::OnDropDone);
     Attach();
 }
 

@@ -172,7 +172,7 @@ void Page::SetText(int index, const QString& aText) {
 
 void Page::TextChanged() { RaisePageChange(); }
 
-void Page::SetBg(const QString& name) {
+void Page::ChangeBackground(const QString& name) {
     if (name != mBackground)
         SetBackground(name);
 }

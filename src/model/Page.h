@@ -66,9 +66,9 @@ public:
     int TextEntryCount() const { return int(mTexts.size()); }
     void TextChanged();
 
-    void SetBg(const QString& name);
+    void ChangeBackground(const QString& name);
     void SetBackground(const QString& name);
-    const QString& GetBg() const { return mBackground; }
+    const QString& Background() const { return mBackground; }
 
     void SetPageId(int id) { mPageId = id; }
     int GetPageId() const { return mPageId; }

@@ -41,7 +41,7 @@ void ApplyDropText(Book& book, Page& aPage, const QString& text, float x, float 
     if (text.startsWith(QLatin1String("T:"))) {
         aPage.SetTemplate(Template::FromDefinition(text.mid(2)));
     } else if (text.startsWith(QLatin1String("bg:"))) {
-        aPage.SetBg(text.mid(3));
+        aPage.ChangeBackground(text.mid(3));
     } else if (auto photo = FindPhoto(book, text)) {
         aPage.AddPhoto(photo, x, y);
     }

@@ -9,7 +9,7 @@
 
 PageFileDrop::PageFileDrop(PhotoImportQueue& queue, QObject* parent)
     : QObject(parent), mImport(queue) {
-    connect(&mImport, &PhotoImportQueue::FileDone, this, &PageFileDrop::OnFileDone);
+    connect(&mImport, &PhotoImportQueue::fileDone, this, &PageFileDrop::OnFileDone);
 }
 
 void PageFileDrop::Drop(const std::shared_ptr<Book>& book, const std::shared_ptr<Page>& page,
@@ -32,7 +32,7 @@ void PageFileDrop::OnFileDone(const PhotoImportOutcome& outcome) {
     const QStringList added = std::move(drop.added);
     mDrops.pop_front();
     Save(*book);
-    emit DropDone(added);
+    emit dropDone(added);
 }
 
 // The queue has applied the outcome: a photo with the file's key is in the

@@ -36,7 +36,7 @@ signals:
     // Every file of one drop was placed or left out, and the book was saved
     // (a failed save is logged). `added`: the names of the photos the drop
     // brought into the book's pool.
-    void DropDone(const QStringList& added);
+    void dropDone(const QStringList& added);
 
 private:
     struct PendingDrop {

@@ -38,8 +38,8 @@ void PhotoImage::SetImage(const QString& aImage, const QString& aBookFolder) {
     EndImport(MakePhotoFiles(job));
 }
 
-void PhotoImage::SetBgImage(const QString& fullName, const QString& aBookFolder) {
-    const PhotoImportJob job = BeginBgImport(fullName, aBookFolder);
+void PhotoImage::SetBackgroundImage(const QString& fullName, const QString& aBookFolder) {
+    const PhotoImportJob job = BeginBackgroundImport(fullName, aBookFolder);
     EndImport(MakePhotoFiles(job));
 }
 
@@ -50,18 +50,19 @@ PhotoImportJob PhotoImage::BeginImport(const QString& aImage, const QString& aBo
     return Job(aImage, aBookFolder, kPhotoThumbBoxes);
 }
 
-PhotoImportJob PhotoImage::BeginBgImport(const QString& fullName, const QString& aBookFolder) {
+PhotoImportJob PhotoImage::BeginBackgroundImport(const QString& fullName,
+                                                 const QString& aBookFolder) {
     const qsizetype slash =
         std::max(fullName.lastIndexOf(QLatin1Char('/')), fullName.lastIndexOf(QLatin1Char('\\')));
     const QString baseName = fullName.mid(slash + 1).section(QLatin1Char('.'), 0, 0);
     CopyName(baseName);
     SetKey(aBookFolder, baseName);
-    return Job(fullName, aBookFolder, kBgThumbBoxes);
+    return Job(fullName, aBookFolder, kBackgroundThumbBoxes);
 }
 
 PhotoImportJob PhotoImage::Job(const QString& source, const QString& aBookFolder,
                                const ThumbBoxes& boxes) {
-    mIsSupportFormat = false;
+    mIsSupportedFormat = false;
     return PhotoImportJob{source, FolderPrefix(aBookFolder) + mName, boxes};
 }
 
@@ -72,7 +73,7 @@ PhotoImportJob PhotoImage::RepairJob(const QString& aImage, const QString& aBook
 }
 
 void PhotoImage::EndImport(bool supported) {
-    mIsSupportFormat = supported;
+    mIsSupportedFormat = supported;
     for (Thumb& thumb : mThumbs)
         thumb.ForgetSize(); // sizes of any earlier files
 }
@@ -95,8 +96,8 @@ ThumbType PhotoImage::GetOptimalThumbType(int x, int y) {
     return OptimalThumbType(x, y, kPhotoThumbLimits);
 }
 
-ThumbType PhotoImage::GetBgOptimalThumbType(int x, int y) {
-    return OptimalThumbType(x, y, kBgThumbLimits);
+ThumbType PhotoImage::GetBackgroundOptimalThumbType(int x, int y) {
+    return OptimalThumbType(x, y, kBackgroundThumbLimits);
 }
 
 QString PhotoImage::GetThumbFile(ThumbType type) const { return GetThumb(type).FilePath(); }

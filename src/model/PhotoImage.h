@@ -3,8 +3,8 @@
 // PhotoImage: one picture of a book's photo pool (an imported photo or a
 // background), its four files and its position in a photo box.
 //
-//   Import       SetImage(path, bookFolder) / SetBgImage(path, folder), then
-//                IsSupportFormat(). A bad file gives false and leaves no file;
+//   Import       SetImage(path, bookFolder) / SetBackgroundImage(path, folder), then
+//                IsSupportedFormat(). A bad file gives false and leaves no file;
 //                a file that cannot be written throws LumbraError. Off the UI
 //                thread: BeginImport + RunPhotoImport (on the pool) + EndImport.
 //   Rebuild      CopyName(storedName); SetKey(bookFolder, key).
@@ -51,18 +51,18 @@ public:
     void ResetPhoto();
 
     void SetImage(const QString& aImage, const QString& aBookFolder);
-    void SetBgImage(const QString& fullName, const QString& aBookFolder);
+    void SetBackgroundImage(const QString& fullName, const QString& aBookFolder);
     // The same in two steps, for file work off the UI thread: Begin* sets
     // key, name and paths and returns the job (run it with MakePhotoFiles or
     // RunPhotoImport); EndImport records whether the files were made.
     PhotoImportJob BeginImport(const QString& aImage, const QString& aBookFolder);
-    PhotoImportJob BeginBgImport(const QString& fullName, const QString& aBookFolder);
+    PhotoImportJob BeginBackgroundImport(const QString& fullName, const QString& aBookFolder);
     // The job for a photo the book has already: RunPhotoImport keeps its
     // files when they are whole and makes them anew (same name) otherwise.
     PhotoImportJob RepairJob(const QString& aImage, const QString& aBookFolder) const;
     // Also drops the sizes, which may be of earlier files.
     void EndImport(bool supported);
-    bool IsSupportFormat() const { return mIsSupportFormat; }
+    bool IsSupportedFormat() const { return mIsSupportedFormat; }
 
     const QString& GetName() const { return mName; }
     // name := seconds-stamp followed by aKey.
@@ -78,7 +78,7 @@ public:
 
     // The file to draw x x y pixels from.
     static ThumbType GetOptimalThumbType(int x, int y);
-    static ThumbType GetBgOptimalThumbType(int x, int y);
+    static ThumbType GetBackgroundOptimalThumbType(int x, int y);
 
     QString GetThumbFile(ThumbType type) const;
     int GetThumbHeight(ThumbType type) const;
@@ -140,5 +140,5 @@ private:
     int mAngle = 0;
     int mLowX = 0, mHighX = 0, mLowY = 0, mHighY = 0;
     bool mImageTooSmall = false;
-    bool mIsSupportFormat = false;
+    bool mIsSupportedFormat = false;
 };

@@ -42,7 +42,7 @@ struct ThumbTypeLimits {
 };
 
 constexpr ThumbTypeLimits kPhotoThumbLimits{120, 120, 400, 400, 850, 850};
-constexpr ThumbTypeLimits kBgThumbLimits{145, 104, 800, 576, 1127, 811};
+constexpr ThumbTypeLimits kBackgroundThumbLimits{145, 104, 800, 576, 1127, 811};
 
 // The file to draw x x y pixels from.
 ThumbType OptimalThumbType(int x, int y, const ThumbTypeLimits& limits);

@@ -122,12 +122,12 @@ void PhotoImportQueue::ReportReady() {
         mEntries.pop_front();
         ++mHandled;
         const PhotoImportOutcome outcome = Apply(entry);
-        emit FileDone(outcome);
+        emit fileDone(outcome);
     }
     if (mTotal > 0) {
         mHandled = 0;
         mTotal = 0;
-        emit Finished();
+        emit finished();
     }
 }
 

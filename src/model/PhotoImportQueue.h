@@ -56,9 +56,9 @@ public:
     bool IsBusy() const { return !mEntries.empty(); }
 
 signals:
-    void FileDone(const PhotoImportOutcome& outcome);
+    void fileDone(const PhotoImportOutcome& outcome);
     // Every queued file has been reported.
-    void Finished();
+    void finished();
 
 private:
     struct Entry {

@@ -160,7 +160,8 @@ void BackgroundDownload::OnPicture(QNetworkReply* reply) {
         return Fail(e.Message());
     }
     PhotoImage picture;
-    const PhotoImportJob job = picture.BeginBgImport(mScratch, mLibrary.BackgroundsFolder());
+    const PhotoImportJob job =
+        picture.BeginBackgroundImport(mScratch, mLibrary.BackgroundsFolder());
     mFiles = RunInBackground(
         this, [job] { return RunPhotoImport(job); },
         [this](const PhotoImportResult& made) { OnFilesMade(made); });

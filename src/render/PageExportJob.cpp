@@ -23,7 +23,7 @@ void PageExportJob::Start() {
     mCancel = false;
     auto report = [this](int index, int last) {
         QMetaObject::invokeMethod(
-            this, [this, index, last] { emit Progress(index, last); }, Qt::QueuedConnection);
+            this, [this, index, last] { emit progress(index, last); }, Qt::QueuedConnection);
     };
     mFuture = RunInBackground(
         this,
@@ -32,6 +32,6 @@ void PageExportJob::Start() {
         },
         [this](const PageExportResult& result) {
             mResult = result;
-            emit Finished();
+            emit finished();
         });
 }

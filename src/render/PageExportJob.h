@@ -41,8 +41,8 @@ public:
 
 signals:
     // After each page: its index and the last index.
-    void Progress(int index, int last);
-    void Finished();
+    void progress(int index, int last);
+    void finished();
 
 private:
     const PageExportPlan mPlan;

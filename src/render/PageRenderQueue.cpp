@@ -51,6 +51,6 @@ void PageRenderQueue::OnFinished(const QImage& picture) {
     const bool cancelled = mRunningCancelled;
     // A newer request of the same page may wait: show this one meanwhile.
     if (!cancelled)
-        emit Rendered(picture);
+        emit rendered(picture);
     StartNext();
 }

@@ -33,7 +33,7 @@ public:
 
 signals:
     // The rendering; null when it failed.
-    void Rendered(const QImage& picture);
+    void rendered(const QImage& picture);
 
 private:
     struct Job {

@@ -92,7 +92,7 @@ void PageRenderer::DrawBackground(QImage& picture, const QString& name, RenderMo
         return;
     }
     const ThumbType type = BackgroundLibrary::ScreenThumbType(
-        OptimalThumbType(size.width(), size.height(), kBgThumbLimits));
+        OptimalThumbType(size.width(), size.height(), kBackgroundThumbLimits));
     const QImage loaded = LoadBackground(BackgroundFile(name, type), size);
     if (loaded.isNull())
         return;

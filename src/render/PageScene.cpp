@@ -27,7 +27,7 @@ std::vector<QString> Texts(const Page& aPage, size_t count) {
 
 PageSnapshot SnapshotPage(const Page& aPage) {
     PageSnapshot snapshot;
-    snapshot.background = aPage.GetBg();
+    snapshot.background = aPage.Background();
     const auto& layout = aPage.Template();
     if (!layout)
         return snapshot;

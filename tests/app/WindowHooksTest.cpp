@@ -4,9 +4,9 @@
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "ui/mainwindow/MainWindow.h"
-#include "ui/online/OrderStatusWindow.h"
-#include "ui/online/UpdateNotice.h"
-#include "ui/online/WebViewText.h"
+#include "ui/order/OrderStatusWindow.h"
+#include "ui/update/UpdateNotice.h"
+#include "ui/update/WebViewText.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -58,17 +58,17 @@ TEST(Constants, LineRules) {
 
 TEST(Constants, FontSizeIsAWholeNumber) {
     Constants c;
-    EXPECT_EQ(c.TextControlDefaultFontSize(), 0);
+    EXPECT_EQ(c.DefaultTextFontSize(), 0);
     c.ApplyLanguageLine("cTextControlDefaultFontSize=12");
-    EXPECT_EQ(c.TextControlDefaultFontSize(), 12);
+    EXPECT_EQ(c.DefaultTextFontSize(), 12);
     c.ApplyLanguageLine("cTextControlDefaultFontSize=10.6");
-    EXPECT_EQ(c.TextControlDefaultFontSize(), 11);
+    EXPECT_EQ(c.DefaultTextFontSize(), 11);
     c.ApplyLanguageLine("cTextControlDefaultFontSize=10.5"); // halves to even
-    EXPECT_EQ(c.TextControlDefaultFontSize(), 10);
+    EXPECT_EQ(c.DefaultTextFontSize(), 10);
     c.ApplyLanguageLine("cTextControlDefaultFontSize=11.5");
-    EXPECT_EQ(c.TextControlDefaultFontSize(), 12);
+    EXPECT_EQ(c.DefaultTextFontSize(), 12);
     c.ApplyLanguageLine("cTextControlDefaultFontSize= 9 ");
-    EXPECT_EQ(c.TextControlDefaultFontSize(), 9);
+    EXPECT_EQ(c.DefaultTextFontSize(), 9);
     EXPECT_EQ(c.Text(u"cTextControlDefaultFontSize"), "9");
 }
 
@@ -77,7 +77,7 @@ TEST(Constants, FontSizeThatIsNotANumberKeepsThePreviousValue) {
     c.ApplyLanguageLine("cTextControlDefaultFontSize=14");
     for (const char* bad : {"", "abc", "12pt", "1e300", "nan", "inf"}) {
         c.ApplyLanguageLine(QString("cTextControlDefaultFontSize=") + bad);
-        EXPECT_EQ(c.TextControlDefaultFontSize(), 14) << bad;
+        EXPECT_EQ(c.DefaultTextFontSize(), 14) << bad;
     }
 }
 

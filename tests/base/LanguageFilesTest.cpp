@@ -38,7 +38,7 @@ TEST_P(LanguageFiles, DefineEveryKnownKeyOnceAsUtf8WithCrLf) {
 
     Constants c;
     c.LoadLanguageFile(path);
-    EXPECT_GT(c.TextControlDefaultFontSize(), 0);
+    EXPECT_GT(c.DefaultTextFontSize(), 0);
     EXPECT_FALSE(c.Text(u"cMainFormCaption").isEmpty());
 }
 

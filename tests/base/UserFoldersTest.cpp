@@ -45,11 +45,11 @@ TEST(UserFolders, SetUpCreatesTheFoldersBelowARoot) {
     EXPECT_EQ(folders.GetApplicationFolder(), app);
     EXPECT_EQ(folders.GetBooksFolder(), app + "Lumbras/");
     EXPECT_EQ(folders.GetBackgroundsFolder(), app + "Backgrounds/");
-    EXPECT_EQ(folders.GetBgTempFolder(), app + "bgTemp/");
+    EXPECT_EQ(folders.GetBackgroundTempFolder(), app + "bgTemp/");
     EXPECT_EQ(folders.GetPicturesFolder(), root.path() + "/pics/");
     EXPECT_EQ(folders.GetSettingsFile(), app + "Brelk.ini");
-    for (const QString& f :
-         {folders.GetBooksFolder(), folders.GetBackgroundsFolder(), folders.GetBgTempFolder()})
+    for (const QString& f : {folders.GetBooksFolder(), folders.GetBackgroundsFolder(),
+                             folders.GetBackgroundTempFolder()})
         EXPECT_TRUE(QDir(f).exists()) << f.toStdString();
     EXPECT_FALSE(QDir(folders.GetPicturesFolder()).exists()); // never written
 

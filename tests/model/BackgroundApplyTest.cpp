@@ -36,13 +36,13 @@ protected:
         stored.LoadBook();
         QStringList names;
         for (int i = 0; i < 5; ++i)
-            names << stored.GetPage(i)->GetBg();
+            names << stored.GetPage(i)->Background();
         return names;
     }
     QStringList Backgrounds() const {
         QStringList names;
         for (int i = 0; i < book->PagesCount(); ++i)
-            names << book->GetPage(i)->GetBg();
+            names << book->GetPage(i)->Background();
         return names;
     }
 

@@ -52,7 +52,7 @@ public: // the step makers below work on it
         TestJpegs::Write(path, TestJpegs::PhotoLike(320, 240));
         auto photo = std::make_shared<PhotoImage>();
         photo->SetImage(path, book->GetBookFolder());
-        EXPECT_TRUE(photo->IsSupportFormat());
+        EXPECT_TRUE(photo->IsSupportedFormat());
         EXPECT_GT(photo->GetWidth(), 0);
         book->Photos().Add(photo);
         host.AddDisplayPhoto(photo);

@@ -108,13 +108,13 @@ TEST_F(BookManagerTest, RefusedNamesChangeNothing) {
 TEST_F(BookManagerTest, LoadBookReadsSilentlyAndAnnouncesInOrder) {
     manager.Initialize();
     manager.NewBook("Trip");
-    manager.GetBook()->GetPage(3)->SetBg("sea");
+    manager.GetBook()->GetPage(3)->ChangeBackground("sea");
     manager.GetBook()->SetPageIndex(5);
     manager.GetBook()->SaveBook();
     log.entries.clear();
     ASSERT_TRUE(manager.LoadBook("Trip"));
     EXPECT_EQ(log.entries, QStringList({"before Trip", "change", "index", "after"}));
-    EXPECT_EQ(manager.GetBook()->GetPage(3)->GetBg(), "sea");
+    EXPECT_EQ(manager.GetBook()->GetPage(3)->Background(), "sea");
     EXPECT_EQ(manager.GetBook()->GetPageIndex(), 0);
     EXPECT_FALSE(manager.LoadBook("../Trip"));
 }
@@ -138,7 +138,7 @@ TEST_F(BookManagerTest, RenameMovesTheFolderAndReopens) {
     MakeFolders({"Trip", "Other"});
     WriteBookIni("Trip\r\n");
     manager.Initialize();
-    manager.GetBook()->GetPage(2)->SetBg("kept");
+    manager.GetBook()->GetPage(2)->ChangeBackground("kept");
     manager.GetBook()->SaveBook();
     log.entries.clear();
     ASSERT_TRUE(manager.Rename("Journey"));
@@ -146,7 +146,7 @@ TEST_F(BookManagerTest, RenameMovesTheFolderAndReopens) {
               QStringList({"all", "before Journey", "change", "index", "after", "change"}));
     EXPECT_EQ(Folders(), QStringList({"Journey", "Other"}));
     EXPECT_EQ(manager.GetBook()->GetName(), "Journey");
-    EXPECT_EQ(manager.GetBook()->GetPage(2)->GetBg(), "kept");
+    EXPECT_EQ(manager.GetBook()->GetPage(2)->Background(), "kept");
     EXPECT_EQ(BookIni(), QByteArray("Journey\r\n"));
 }
 

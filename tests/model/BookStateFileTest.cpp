@@ -72,7 +72,7 @@ QString RoundTripTexts(const QStringList& texts) {
         book.GetPage(i)->SetTemplate(RowTemplate(1, 2));
         book.GetPage(i)->SetText(0, texts[i]);
         book.GetPage(i)->SetText(1, "after");
-        book.GetPage(i)->SetBg(QStringLiteral("bg%1").arg(i));
+        book.GetPage(i)->ChangeBackground(QStringLiteral("bg%1").arg(i));
     }
     book.SaveBook();
     Book loaded(books.path(), context);
@@ -82,7 +82,7 @@ QString RoundTripTexts(const QStringList& texts) {
     for (int i = 0; i < texts.size(); ++i) {
         EXPECT_EQ(loaded.GetPage(i)->text(0), texts[i]) << i;
         EXPECT_EQ(loaded.GetPage(i)->text(1), "after") << i;
-        EXPECT_EQ(loaded.GetPage(i)->GetBg(), QStringLiteral("bg%1").arg(i)) << i;
+        EXPECT_EQ(loaded.GetPage(i)->Background(), QStringLiteral("bg%1").arg(i)) << i;
     }
     QFile file(books.filePath("Texts/book.pbx"));
     return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
@@ -134,7 +134,7 @@ TEST(BookStateFilePlusTest, FileOfAnOlderWriterLoadsWhole) {
     book.SetName("Old");
     book.LoadBook();
     EXPECT_EQ(book.GetPage(0)->text(0), ">>>");
-    EXPECT_EQ(book.GetPage(0)->GetBg(), "one");
-    EXPECT_EQ(book.GetPage(1)->GetBg(), "two");
+    EXPECT_EQ(book.GetPage(0)->Background(), "one");
+    EXPECT_EQ(book.GetPage(1)->Background(), "two");
     EXPECT_EQ(book.GetPage(1)->GetPageId(), 22);
 }

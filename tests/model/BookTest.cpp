@@ -88,14 +88,14 @@ TEST_F(BookTest, LoadedPagesCountAndNumbering) {
             book->AddNewPage();
         while (book->PagesCount() > stored)
             book->RemovePage(0);
-        book->GetPage(stored - 1)->SetBg(QStringLiteral("last %1").arg(stored));
+        book->GetPage(stored - 1)->ChangeBackground(QStringLiteral("last %1").arg(stored));
         book->SaveBook();
         auto loaded = MakeBook();
         loaded->LoadBook();
         const int expected = std::max(20, stored);
         ASSERT_EQ(loaded->PagesCount(), expected) << stored;
         EXPECT_EQ(loaded->GetPage(0)->GetPageId(), 21);
-        EXPECT_EQ(loaded->GetPage(stored - 1)->GetBg(), QStringLiteral("last %1").arg(stored));
+        EXPECT_EQ(loaded->GetPage(stored - 1)->Background(), QStringLiteral("last %1").arg(stored));
         EXPECT_EQ(loaded->GetPage(expected - 1)->GetPageId(), stored >= 20 ? 20 + stored : 20);
     }
 }
@@ -107,7 +107,7 @@ TEST_F(BookTest, MissingOrEmptyFirstLineKeepsDefaultPages) {
     WriteFile(StateFile(), "\r\n+Photo[0,0,1,1,0]Image{}Text{}bgImage(x)\r\n");
     auto other = MakeBook();
     other->LoadBook();
-    EXPECT_EQ(other->GetPage(0)->GetBg(), QString());
+    EXPECT_EQ(other->GetPage(0)->Background(), QString());
     EXPECT_EQ(PageIds(*other).first(), 1);
 }
 
@@ -137,8 +137,8 @@ TEST_F(BookTest, LinesAreJoinedAndPiecesWithoutBoxesSkipped) {
     WriteFile(StateFile(), "+Photo[0,0,1,1,0]Image{}Text{}bgImage(a)+\r\n"
                            "junk+Photo[0,0,1,1,0]Image{}Text{}bgImage(b)\r\n");
     book->LoadBook();
-    EXPECT_EQ(book->GetPage(0)->GetBg(), "a");
-    EXPECT_EQ(book->GetPage(1)->GetBg(), "b");
+    EXPECT_EQ(book->GetPage(0)->Background(), "a");
+    EXPECT_EQ(book->GetPage(1)->Background(), "b");
     EXPECT_EQ(book->GetPage(2)->GetPageId(), 3); // a default page
 }
 
@@ -148,7 +148,7 @@ TEST_F(BookTest, DamagedPageKeepsWhatWasReadAndLaterPagesLoad) {
                            "+Photo[0,0,1,1,0]Image{}Text{}bgImage(b)\r\n");
     book->LoadBook();
     EXPECT_EQ(book->GetPage(0)->text(0), "AB");
-    EXPECT_EQ(book->GetPage(1)->GetBg(), "b");
+    EXPECT_EQ(book->GetPage(1)->Background(), "b");
 }
 
 TEST_F(BookTest, DamagedPageAndFailedPreviewPageAreLoggedNotSwallowed) {

@@ -21,7 +21,7 @@ using Status = PhotoImportOutcome::Status;
 class ImportFaultsTest : public ::testing::Test {
 protected:
     ImportFaultsTest() {
-        QObject::connect(&queue, &PhotoImportQueue::FileDone,
+        QObject::connect(&queue, &PhotoImportQueue::fileDone,
                          [this](const PhotoImportOutcome& o) { outcomes.push_back(o); });
         photo = sources.filePath("photo.jpg");
         TestJpegs::Write(photo, TestJpegs::PhotoLike(640, 480));
@@ -34,7 +34,7 @@ protected:
     }
     Status Import(const std::shared_ptr<Book>& book) {
         outcomes.clear();
-        QSignalSpy finished(&queue, &PhotoImportQueue::Finished);
+        QSignalSpy finished(&queue, &PhotoImportQueue::finished);
         queue.Add({photo}, book);
         if (queue.IsBusy()) {
             EXPECT_TRUE(finished.wait(60000));

@@ -38,7 +38,7 @@ protected:
     std::shared_ptr<PhotoImage> ImportPhoto(const QString& name) {
         auto photo = std::make_shared<PhotoImage>();
         photo->SetImage(WriteJpeg(name), book->GetBookFolder());
-        EXPECT_TRUE(photo->IsSupportFormat());
+        EXPECT_TRUE(photo->IsSupportedFormat());
         book->Photos().Add(photo);
         return photo;
     }
@@ -48,7 +48,7 @@ protected:
     }
     // Drops the files and waits until they are placed and the book is saved.
     void DropFiles(const QStringList& paths) {
-        QSignalSpy done(&fileDrop, &PageFileDrop::DropDone);
+        QSignalSpy done(&fileDrop, &PageFileDrop::dropDone);
         fileDrop.Drop(book, target, paths, PhotoX, PhotoY);
         EXPECT_TRUE(fileDrop.IsBusy()); // the files are made on the pool
         ASSERT_TRUE(done.wait(20000));
@@ -151,7 +151,7 @@ TEST_F(PageDropTest, BadTemplateDropLeavesPageAndFileAlone) {
 TEST_F(PageDropTest, BackgroundDropSetsTheBackgroundOnce) {
     QSignalSpy changes(target.get(), &Page::changed);
     ::DropText(*book, *target, QStringLiteral("bg:Sea"), PhotoX, PhotoY);
-    EXPECT_EQ(target->GetBg(), QStringLiteral("Sea"));
+    EXPECT_EQ(target->Background(), QStringLiteral("Sea"));
     EXPECT_EQ(changes.count(), 1);
     EXPECT_TRUE(StateFile().contains(QStringLiteral("bgImage(Sea)")));
     ::DropText(*book, *target, QStringLiteral("bg:Sea"), PhotoX, PhotoY);
@@ -194,7 +194,7 @@ TEST_F(PageDropTest, ASecondDropWhileTheFirstImportsPlacesItsFilesOnItsOwnPage) 
     const auto second = book->GetPage(1);
     const QString a = WriteJpeg(QStringLiteral("a.jpg")), b = WriteJpeg(QStringLiteral("b.jpg"));
     const QString c = WriteJpeg(QStringLiteral("c.jpg"));
-    QSignalSpy done(&fileDrop, &PageFileDrop::DropDone);
+    QSignalSpy done(&fileDrop, &PageFileDrop::dropDone);
     fileDrop.Drop(book, target, {a, b}, PhotoX, PhotoY);
     fileDrop.Drop(book, second, {c}, PhotoX, PhotoY);
     ASSERT_TRUE(QTest::qWaitFor([&] { return done.count() == 2; }, 20000));

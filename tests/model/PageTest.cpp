@@ -69,7 +69,7 @@ TEST_F(PageTest, RoundTripKeepsPhotosTextsAndBackground) {
     a->SetRatio(0.5f);
     a->SetImageLocation(-20, 10);
     p->SetText(1, QStringLiteral("{\\rtf1 caf\\'e9}"));
-    p->SetBg(QStringLiteral("beach 2"));
+    p->ChangeBackground(QStringLiteral("beach 2"));
     const QString form = p->Serialize();
 
     auto back = std::make_shared<Page>();
@@ -78,7 +78,7 @@ TEST_F(PageTest, RoundTripKeepsPhotosTextsAndBackground) {
     EXPECT_EQ(Keys(*back), QStringList({TestKey(1), "-", TestKey(2)}));
     EXPECT_EQ(back->text(0), QString());
     EXPECT_EQ(back->text(1), QStringLiteral("{\\rtf1 caf\\'e9}"));
-    EXPECT_EQ(back->GetBg(), "beach 2");
+    EXPECT_EQ(back->Background(), "beach 2");
     EXPECT_EQ(a->GetPage(), back);
     EXPECT_EQ(a->PhotoBox(), back->Template()->PhotoBox(0));
     EXPECT_FLOAT_EQ(a->ratio(), 0.5f);
@@ -106,7 +106,7 @@ TEST_F(PageTest, DeserializeFailsAtEntriesBeyondTheTemplate) {
     const QString texts = RowTemplate(1, 1)->Serialize() + "Image{}Text{QUI=}Text{Qw==}bgImage(x)";
     EXPECT_THROW(p->Deserialize(texts, pool), LumbraError);
     EXPECT_EQ(p->text(0), "AB");
-    EXPECT_EQ(p->GetBg(), QString());
+    EXPECT_EQ(p->Background(), QString());
     // A found photo beyond the photo boxes is not touched.
     const QString photos = RowTemplate(1, 0)->Serialize() + "Image{}Image{" +
                            PhotoFolder::NameOf(1) + ",0,0,1,0}Text{}bgImage()";
@@ -257,8 +257,8 @@ TEST_F(PageTest, TemplateWithoutTextBoxesKeepsOneEntry) {
 TEST_F(PageTest, BackgroundEvents) {
     auto p = MakePage(RowTemplate(1, 1));
     QSignalSpy changes(p.get(), &Page::changed);
-    p->SetBg("sea");
-    p->SetBg("sea");
+    p->ChangeBackground("sea");
+    p->ChangeBackground("sea");
     EXPECT_EQ(changes.count(), 1);
     p->SetBackground("sea");
     EXPECT_EQ(changes.count(), 2);

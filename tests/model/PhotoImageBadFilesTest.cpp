@@ -63,11 +63,11 @@ TEST_P(BadPhotoTest, IsRefusedAndLeavesNoFiles) {
 
     PhotoImage photo;
     EXPECT_NO_THROW(photo.SetImage(source, book));
-    EXPECT_FALSE(photo.IsSupportFormat());
+    EXPECT_FALSE(photo.IsSupportedFormat());
     EXPECT_EQ(photo.GetKey().size(), 32); // name and key are set all the same
     PhotoImage background;
-    EXPECT_NO_THROW(background.SetBgImage(source, book));
-    EXPECT_FALSE(background.IsSupportFormat());
+    EXPECT_NO_THROW(background.SetBackgroundImage(source, book));
+    EXPECT_FALSE(background.IsSupportedFormat());
     EXPECT_TRUE(
         QDir(book).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
 }
@@ -88,7 +88,7 @@ TEST(PhotoImageFiles, WriteFailureRemovesWhatWasWritten) {
     PhotoImage photo;
     EXPECT_THROW(photo.SetImage(source, dir.path() + QStringLiteral("/no/such/folder/")),
                  LumbraError);
-    EXPECT_FALSE(photo.IsSupportFormat());
+    EXPECT_FALSE(photo.IsSupportedFormat());
 }
 
 TEST(PhotoImageFiles, ImportDropsStaleSizeFiles) {
@@ -98,9 +98,9 @@ TEST(PhotoImageFiles, ImportDropsStaleSizeFiles) {
     const QString stem = dir.path() + QStringLiteral("/leaf");
     WriteBytes(stem + QStringLiteral("_or.dim"), "9,9\r\n");
     PhotoImage photo;
-    photo.SetBgImage(source, dir.path() + QLatin1Char('/'));
+    photo.SetBackgroundImage(source, dir.path() + QLatin1Char('/'));
     ASSERT_EQ(photo.GetKey(), QStringLiteral("good"));
-    ASSERT_TRUE(photo.IsSupportFormat());
-    EXPECT_TRUE(MakePhotoFiles(source, stem, kBgThumbBoxes));
+    ASSERT_TRUE(photo.IsSupportedFormat());
+    EXPECT_TRUE(MakePhotoFiles(source, stem, kBackgroundThumbBoxes));
     EXPECT_FALSE(QFile::exists(stem + QStringLiteral("_or.dim")));
 }

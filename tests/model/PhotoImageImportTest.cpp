@@ -39,7 +39,7 @@ TEST_F(ImportTest, PhotoGetsThreeThumbnailsAndAnExactCopy) {
     const QString source = Source(QStringLiteral("trip.jpg"), PhotoLike(400, 300));
     PhotoImage photo;
     photo.SetImage(source, book);
-    ASSERT_TRUE(photo.IsSupportFormat());
+    ASSERT_TRUE(photo.IsSupportedFormat());
     EXPECT_EQ(photo.GetKey(), Md5().Hash(source));
     EXPECT_TRUE(photo.GetName().endsWith(photo.GetKey()));
     EXPECT_EQ(photo.GetThumbFile(ThumbType::Small), book + photo.GetName() + "_sm.jpg");
@@ -71,12 +71,13 @@ TEST_F(ImportTest, ThumbnailSizesFitTheirBoxes) {
 
     PhotoImage photo;
     photo.SetImage(Source(QStringLiteral("small.jpg"), PhotoLike(100, 80)), book);
-    ASSERT_TRUE(photo.IsSupportFormat());
+    ASSERT_TRUE(photo.IsSupportedFormat());
     EXPECT_EQ(ThumbSize(photo, ThumbType::Small), QSize(120, 96));
 
     PhotoImage background;
-    background.SetBgImage(Source(QStringLiteral("leaf.v2.jpg"), PhotoLike(1600, 900)), book);
-    ASSERT_TRUE(background.IsSupportFormat());
+    background.SetBackgroundImage(Source(QStringLiteral("leaf.v2.jpg"), PhotoLike(1600, 900)),
+                                  book);
+    ASSERT_TRUE(background.IsSupportedFormat());
     EXPECT_EQ(background.GetKey(), QStringLiteral("leaf"));
     EXPECT_EQ(background.GetName(), QStringLiteral("leaf"));
     EXPECT_EQ(background.GetThumbFile(ThumbType::Large), book + QStringLiteral("leaf_lg.jpg"));
@@ -94,7 +95,7 @@ TEST_F(ImportTest, TurnedPhotoIsUprightEverywhereButTheCopy) {
 
     PhotoImage photo;
     photo.SetImage(source, book);
-    ASSERT_TRUE(photo.IsSupportFormat());
+    ASSERT_TRUE(photo.IsSupportedFormat());
     EXPECT_EQ(ReadBytes(photo.GetThumbFile(ThumbType::Original)), ReadBytes(source));
     EXPECT_EQ(photo.GetWidth(), 300);
     EXPECT_EQ(photo.GetHeight(), 400);
@@ -119,7 +120,7 @@ TEST_F(ImportTest, ReducedDecodeLooksLikeAFullDecode) {
     EXPECT_EQ(JpegScaleEighths(QSize(4000, 3000), 1.0), 8);
     PhotoImage photo;
     photo.SetImage(source, book);
-    ASSERT_TRUE(photo.IsSupportFormat());
+    ASSERT_TRUE(photo.IsSupportedFormat());
 
     const QImage full =
         DecodeJpeg(source, [](const JpegHeader&) { return JpegDecodeRequest{}; }).picture;
@@ -138,7 +139,7 @@ TEST_F(ImportTest, DeleteRemovesAllFilesWithOrWithoutDimFiles) {
     photo.SetImage(Source(QStringLiteral("a.jpg"), PhotoLike(200, 100)), book);
     PhotoImage other;
     other.SetImage(Source(QStringLiteral("b.jpg"), PhotoLike(200, 100)), book);
-    ASSERT_TRUE(photo.IsSupportFormat() && other.IsSupportFormat());
+    ASSERT_TRUE(photo.IsSupportedFormat() && other.IsSupportedFormat());
     for (ThumbType type : kThumbTypes)
         photo.GetThumbWidth(type); // writes the ".dim" files
     EXPECT_EQ(QDir(book).entryList(QDir::Files).size(), 12);

@@ -78,12 +78,12 @@ TEST(PhotoImageWindow, ThumbnailChoiceAtTheLimits) {
                                                    {10, 850, L},
                                                    {851, 10, O},
                                                    {10, 851, O}});
-    ExpectTypes(&PhotoImage::GetBgOptimalThumbType, {{145, 104, S},
-                                                     {145, 105, M},
-                                                     {800, 576, M},
-                                                     {801, 10, L},
-                                                     {10, 577, L},
-                                                     {1127, 811, L},
-                                                     {1128, 811, O},
-                                                     {10, 812, O}});
+    ExpectTypes(&PhotoImage::GetBackgroundOptimalThumbType, {{145, 104, S},
+                                                             {145, 105, M},
+                                                             {800, 576, M},
+                                                             {801, 10, L},
+                                                             {10, 577, L},
+                                                             {1127, 811, L},
+                                                             {1128, 811, O},
+                                                             {10, 812, O}});
 }

@@ -52,7 +52,7 @@ TEST(PhotoImportJob, MakesTheFilesOffTheCallingThread) {
     EXPECT_TRUE(run->offTheCallingThread);
     EXPECT_TRUE(run->made.supported);
     EXPECT_TRUE(run->made.error.isEmpty());
-    EXPECT_TRUE(photo.IsSupportFormat());
+    EXPECT_TRUE(photo.IsSupportedFormat());
     EXPECT_EQ(photo.GetThumbWidth(ThumbType::Small), 120);
     EXPECT_EQ(photo.GetWidth(), 640);
 }
@@ -64,7 +64,7 @@ TEST(PhotoImportJob, ReportsRefusalsAndWriteErrors) {
     PhotoImage refused;
     auto run = RunOnPool(refused, refused.BeginImport(text, dir.path() + QStringLiteral("/")));
     ASSERT_TRUE(run);
-    EXPECT_FALSE(refused.IsSupportFormat());
+    EXPECT_FALSE(refused.IsSupportedFormat());
     EXPECT_TRUE(run->made.error.isEmpty());
 
     const QString source = dir.path() + QStringLiteral("/ok.jpg");
@@ -73,6 +73,6 @@ TEST(PhotoImportJob, ReportsRefusalsAndWriteErrors) {
     run = RunOnPool(unwritable,
                     unwritable.BeginImport(source, dir.path() + QStringLiteral("/missing/")));
     ASSERT_TRUE(run);
-    EXPECT_FALSE(unwritable.IsSupportFormat());
+    EXPECT_FALSE(unwritable.IsSupportedFormat());
     EXPECT_FALSE(run->made.error.isEmpty());
 }

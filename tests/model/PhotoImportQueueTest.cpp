@@ -20,7 +20,7 @@ using Status = PhotoImportOutcome::Status;
 class PhotoImportQueueTest : public ::testing::Test {
 protected:
     PhotoImportQueueTest() {
-        QObject::connect(&queue, &PhotoImportQueue::FileDone,
+        QObject::connect(&queue, &PhotoImportQueue::fileDone,
                          [this](const PhotoImportOutcome& o) { outcomes.push_back(o); });
     }
     std::shared_ptr<Book> MakeBook(const QString& name) {
@@ -35,7 +35,7 @@ protected:
         return path;
     }
     bool WaitUntilIdle() {
-        QSignalSpy finished(&queue, &PhotoImportQueue::Finished);
+        QSignalSpy finished(&queue, &PhotoImportQueue::finished);
         return !queue.IsBusy() || finished.wait(60000);
     }
     static QStringList JpegsIn(const Book& book) {
@@ -70,7 +70,7 @@ TEST_F(PhotoImportQueueTest, ReportsInQueueOrderWithRunningProgress) {
     // Added photos join the list in file order, supported and sized.
     ASSERT_EQ(book->Photos().GetSize(), 2);
     EXPECT_EQ(*book->Photos().begin(), outcomes[0].photo);
-    EXPECT_TRUE(outcomes[1].photo->IsSupportFormat());
+    EXPECT_TRUE(outcomes[1].photo->IsSupportedFormat());
     EXPECT_EQ(outcomes[1].photo->GetWidth(), 160);
     EXPECT_EQ(JpegsIn(*book).size(), 8);
 }
@@ -175,7 +175,7 @@ TEST(PhotoImportQueueLifetime, ClosingDuringAnImportWaitsForTheRunningFiles) {
     int reported = 0;
     {
         PhotoImportQueue queue(1);
-        QObject::connect(&queue, &PhotoImportQueue::FileDone, [&] { ++reported; });
+        QObject::connect(&queue, &PhotoImportQueue::fileDone, [&] { ++reported; });
         queue.Add(files, book);
     }
     EXPECT_EQ(reported, 0);

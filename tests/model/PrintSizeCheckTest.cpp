@@ -27,7 +27,7 @@ struct PrintSizeCheckTest : ::testing::Test {
         const QString source = dir.path() + QStringLiteral("/p.jpg");
         TestJpegs::Write(source, TestJpegs::PhotoLike(1680, 1120));
         photo.SetImage(source, dir.path() + QLatin1Char('/'));
-        ASSERT_TRUE(photo.IsSupportFormat());
+        ASSERT_TRUE(photo.IsSupportedFormat());
     }
 };
 

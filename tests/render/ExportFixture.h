@@ -35,14 +35,14 @@ struct ExportTest : ::testing::Test {
         TestJpegs::Write(source, RenderFixtures::Flat(2890, 2080, Qt::red));
         photo = std::make_shared<PhotoImage>();
         photo->SetImage(source, book->GetBookFolder());
-        ASSERT_TRUE(photo->IsSupportFormat());
+        ASSERT_TRUE(photo->IsSupportedFormat());
         book->Photos().Add(photo);
         book->GetPage(0)->AddPhoto(photo, 100, 100);
         ASSERT_EQ(book->GetPage(0)->Photo(0), photo);
         book->GetPage(1)->SetText(0, RenderFixtures::Rtf(QStringLiteral("HHHH HHHH HHHH")));
         RenderFixtures::WriteBackground(Backgrounds(), QStringLiteral("sky"), Qt::blue, Qt::blue,
                                         Qt::blue, Qt::blue);
-        book->GetPage(2)->SetBg(QStringLiteral("sky"));
+        book->GetPage(2)->ChangeBackground(QStringLiteral("sky"));
     }
 
     QString Backgrounds() const { return dir.filePath(QStringLiteral("bg")); }
@@ -54,8 +54,8 @@ struct ExportTest : ::testing::Test {
     PageExportResult Run(PageExportPlan plan, QList<QList<QVariant>>* progress = nullptr,
                          Writer writer = ExportPages) {
         PageExportJob job(std::move(plan), Renderer(), std::move(writer));
-        QSignalSpy finished(&job, &PageExportJob::Finished);
-        QSignalSpy steps(&job, &PageExportJob::Progress);
+        QSignalSpy finished(&job, &PageExportJob::finished);
+        QSignalSpy steps(&job, &PageExportJob::progress);
         job.Start();
         EXPECT_TRUE(finished.wait(60000));
         if (progress)

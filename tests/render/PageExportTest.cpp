@@ -75,7 +75,7 @@ TEST_F(ExportTest, PlanHoldsThePagesAsTheyWereWhenItWasMade) {
     const PageExportPlan plan = PlanPreview(*book, dir.filePath(QStringLiteral("out")));
     // Changes on the UI thread after the snapshot do not reach the files.
     book->GetPage(0)->RemovePhoto(photo);
-    book->GetPage(2)->SetBg(QString());
+    book->GetPage(2)->ChangeBackground(QString());
     book->GetPage(1)->SetText(0, QString());
     ASSERT_EQ(Run(plan).written, 20);
     EXPECT_TRUE(

@@ -40,7 +40,7 @@ struct SceneOfAPage : ::testing::Test {
 TEST_F(SceneOfAPage, TheSnapshotHoldsThePagesPlacementsAsValues) {
     photo->SetPlacement(100, -50, 0.5f, 180);
     aPage->SetText(0, Rtf(QStringLiteral("Hello")));
-    aPage->SetBg(QStringLiteral("leaf"));
+    aPage->ChangeBackground(QStringLiteral("leaf"));
 
     const PageSnapshot snapshot = SnapshotPage(*aPage);
     ASSERT_EQ(snapshot.photoBoxes.size(), 1u);

@@ -121,7 +121,7 @@ TEST(PhotoPrint, TurnedPhotoPrintsUpright) {
     AddExifOrientation(source, 8); // shown turned 90 degrees counter-clockwise
     PhotoImage photo;
     photo.SetImage(source, dir.path() + QLatin1Char('/'));
-    ASSERT_TRUE(photo.IsSupportFormat());
+    ASSERT_TRUE(photo.IsSupportedFormat());
     photo.SetPhotoBox(Box(60, 80)); // upright 600 x 800 fills it exactly
     const QImage print = PrintPhotoPart(photo.Placement(), QSize(60, 80), QRect(0, 0, 60, 80));
     // Counter-clockwise: top-left green, top-right white, bottom-left red, bottom-right blue.

@@ -55,7 +55,7 @@ TEST(PrintReference, PrintPagesKeepTheSharpnessAndGeometryOfTheReferencePages) {
         const auto box = PhotoBox(page.x, page.y, page.width, page.height);
         PhotoImage photo;
         photo.SetImage(source, book);
-        ASSERT_TRUE(photo.IsSupportFormat());
+        ASSERT_TRUE(photo.IsSupportedFormat());
         photo.SetPhotoBox(box);
         photo.SetPlacement(page.offsetX, page.offsetY, page.ratio, page.angle);
         PageSnapshot snapshot;

@@ -40,7 +40,7 @@ std::shared_ptr<PhotoImage> PlacedPhoto(const QString& folder, const QString& fi
     TestJpegs::Write(source, picture);
     auto photo = std::make_shared<PhotoImage>();
     photo->SetImage(source, folder + QLatin1Char('/'));
-    if (!photo->IsSupportFormat())
+    if (!photo->IsSupportedFormat())
         throw std::runtime_error("test photo not imported");
     photo->SetPhotoBox(box);
     return photo;

@@ -2,8 +2,8 @@
 
 #include "base/Constants.h"
 #include "online/BackgroundDownload.h"
+#include "ui/backgrounds/BackgroundsPane.h"
 #include "ui/common/MessageBoxButtons.h"
-#include "ui/panes/BackgroundsControl.h"
 
 #include <QBoxLayout>
 #include <QNetworkAccessManager>
@@ -128,13 +128,13 @@ void BackgroundDownloadDialog::OnRepeatQuestion() {
 }
 
 void BackgroundDownloadDialog::AddTile(const QString& name) {
-    if (mPane && !mPane->FindBgControl(name))
-        mPane->RefreshControl();
+    if (mPane && !mPane->FindTile(name))
+        mPane->RefreshTiles();
 }
 
 void BackgroundDownloadDialog::OnFinished(const BackgroundDownloadResult& result) {
     if (result.downloaded && mPane)
-        mPane->RefreshControl();
+        mPane->RefreshTiles();
     QString text;
     if (!result.cancelled && result.downloaded)
         text = mStrings.Text(u"cDownloadFinish");

@@ -7,7 +7,7 @@
 
 class BackgroundDownload;
 class BackgroundLibrary;
-class BackgroundsControl;
+class BackgroundsPane;
 class Constants;
 class QNetworkAccessManager;
 class QProgressBar;
@@ -19,10 +19,10 @@ struct BackgroundDownloadResult;
 struct BackgroundDownloadContext {
     BackgroundLibrary& library;
     const Constants& strings;
-    QPointer<BackgroundsControl> pane; // gets a tile per new background; may be null
-    QString scratchFolder;             // ends with "/"
-    QString siteUrl;                   // the site's start page
-    int timeoutMs = 30000;             // per request
+    QPointer<BackgroundsPane> pane; // gets a tile per new background; may be null
+    QString scratchFolder;          // ends with "/"
+    QString siteUrl;                // the site's start page
+    int timeoutMs = 30000;          // per request
 };
 
 // The background site in a web view. The download button reads the site's
@@ -61,7 +61,7 @@ private:
 
     BackgroundLibrary& mLibrary;
     const Constants& mStrings;
-    QPointer<BackgroundsControl> mPane;
+    QPointer<BackgroundsPane> mPane;
     QNetworkAccessManager* mNetwork;
     BackgroundDownload* mDownload;
     QWebEngineView* mWebBrowser;

@@ -3,10 +3,10 @@
 #include "base/Constants.h"
 #include "model/Templates.h"
 #include "ui/UiLog.h"
-#include "ui/bookview/PageControl.h"
+#include "ui/bookview/PageView.h"
 #include "ui/common/ProgramIcons.h"
-#include "ui/editors/ImageControl.h"
-#include "ui/editors/TextControl.h"
+#include "ui/editors/PhotoBoxEditor.h"
+#include "ui/editors/TextBoxEditor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,16 +48,16 @@ BookView::BookView(const UiContext& context, QWidget* parent) : QWidget(parent),
     BuildScrollBars();
     BuildToolbar();
     BuildZoomList();
-    SetTextControl(new ::TextControl(this, mContext.books, mContext.strings));
-    SetImageControl(new ::ImageControl(this, mContext.books, mContext.tooSmallMarker));
+    SetTextBoxEditor(new ::TextBoxEditor(this, mContext.books, mContext.strings));
+    SetPhotoBoxEditor(new ::PhotoBoxEditor(this, mContext.books, mContext.tooSmallMarker));
     mManagerFollower.Follow(&mContext.books, this, &BookView::OnBookChange);
 
     mPagesView = PagesView::TwoPages;
-    mOnePageControl->hide();
+    mOnePageView->hide();
     mOnePageLabel->hide();
-    mLeftPageControl->SetPageType(PageControl::PageType::LeftPage);
-    mRightPageControl->SetPageType(PageControl::PageType::RightPage);
-    mOnePageControl->SetPageType(PageControl::PageType::SinglePage);
+    mLeftPageView->SetPageType(PageView::PageType::LeftPage);
+    mRightPageView->SetPageType(PageView::PageType::RightPage);
+    mOnePageView->SetPageType(PageView::PageType::SinglePage);
     SetDeleteButtonStatus();
     SetPageViewButton(PagesView::TwoPages);
     mViewCombo->setCurrentIndex(0);
@@ -93,17 +93,17 @@ void BookView::AddToolbarActions(const QList<QAction*>& actions) { mToolbar->add
 
 void BookView::Dispatch(const QString& key) {
     if (key == u"NewPage")
-        emit NewPageRequested();
+        emit newPageRequested();
     else if (key == u"PageView")
-        emit PageViewToggleRequested();
+        emit pageViewToggleRequested();
     else if (key == u"PreviousPage")
-        emit PreviousPageRequested();
+        emit previousPageRequested();
     else if (key == u"NextPage")
-        emit NextPageRequested();
+        emit nextPageRequested();
     else if (key == u"Import")
-        emit ImportPhotosRequested();
+        emit importPhotosRequested();
     else if (key == u"Order")
-        emit OrderRequested();
+        emit orderRequested();
 }
 
 void BookView::BuildZoomList() {
@@ -118,14 +118,14 @@ void BookView::BuildZoomList() {
 
 void BookView::BuildPages() {
     auto makePage = [this] {
-        auto* surface = new PageControl(mContext, this);
+        auto* surface = new PageView(mContext, this);
         surface->SetEditors(&mEditors);
         surface->installEventFilter(this); // the wheel over a page scrolls the view
         return surface;
     };
-    mLeftPageControl = makePage();
-    mRightPageControl = makePage();
-    mOnePageControl = makePage();
+    mLeftPageView = makePage();
+    mRightPageView = makePage();
+    mOnePageView = makePage();
 
     auto makeLabel = [this](Qt::Alignment alignment) {
         auto* label = new QLabel(this);
@@ -208,9 +208,9 @@ void BookView::SetPagesView(PagesView view) {
     mPagesView = view;
     SetPageViewButton(mPagesView);
     const bool two = mPagesView == PagesView::TwoPages;
-    mLeftPageControl->setVisible(two);
-    mRightPageControl->setVisible(two);
-    mOnePageControl->setVisible(!two);
+    mLeftPageView->setVisible(two);
+    mRightPageView->setVisible(two);
+    mOnePageView->setVisible(!two);
     UpdatePageLabels();
     SetDeleteButtonStatus();
     ResizeView();
@@ -270,11 +270,11 @@ void BookView::UpdateScrollBars() {
 void BookView::ApplyPageSize() {
     const ZoomLevel& chosen = mZoom[std::max(0, ZoomIndex())];
     if (mPagesView == PagesView::OnePage) {
-        mOnePageControl->SetPageSize(chosen.width, chosen.height);
+        mOnePageView->SetPageSize(chosen.width, chosen.height);
         return;
     }
-    mLeftPageControl->SetPageSize(chosen.width, chosen.height);
-    mRightPageControl->SetPageSize(chosen.width, chosen.height);
+    mLeftPageView->SetPageSize(chosen.width, chosen.height);
+    mRightPageView->SetPageSize(chosen.width, chosen.height);
 }
 
 void BookView::LayoutPages() {
@@ -285,12 +285,12 @@ void BookView::LayoutPages() {
         Metrics(), QSize(chosen.width, chosen.height), QSize(mZoom[0].width, mZoom[0].height),
         scroll, LabelSize.width(), DeleteButtonSize.width());
     if (mPagesView == PagesView::OnePage) {
-        mOnePageControl->SetPageLocation(places.onePage.x(), places.onePage.y());
+        mOnePageView->SetPageLocation(places.onePage.x(), places.onePage.y());
         mOnePageLabel->move(places.oneLabel);
         mOnePageDeleteButton->move(places.oneButton);
     } else {
-        mLeftPageControl->SetPageLocation(places.leftPage.x(), places.leftPage.y());
-        mRightPageControl->SetPageLocation(places.rightPage.x(), places.rightPage.y());
+        mLeftPageView->SetPageLocation(places.leftPage.x(), places.leftPage.y());
+        mRightPageView->SetPageLocation(places.rightPage.x(), places.rightPage.y());
         mLeftPageLabel->move(places.leftLabel);
         mRightPageLabel->move(places.rightLabel);
         mLeftPageDeleteButton->move(places.leftButton);
@@ -333,7 +333,7 @@ void BookView::wheelEvent(QWheelEvent* event) {
 }
 
 bool BookView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Wheel && qobject_cast<PageControl*>(watched) &&
+    if (event->type() == QEvent::Wheel && qobject_cast<PageView*>(watched) &&
         ScrollByWheel(*static_cast<QWheelEvent*>(event)))
         return true;
     return QWidget::eventFilter(watched, event);
@@ -366,12 +366,12 @@ void Adopt(QWidget* view, void* editorObject, QWidget* editorWidget) {
 
 } // namespace
 
-void BookView::SetTextControl(TextBoxEditor* editor) {
+void BookView::SetTextBoxEditor(TextBoxEditing* editor) {
     mEditors.text = editor;
     Adopt(this, editor, dynamic_cast<QWidget*>(editor));
 }
 
-void BookView::SetImageControl(PhotoBoxEditor* editor) {
+void BookView::SetPhotoBoxEditor(PhotoBoxEditing* editor) {
     mEditors.photo = editor;
     Adopt(this, editor, dynamic_cast<QWidget*>(editor));
 }

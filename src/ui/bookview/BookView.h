@@ -13,7 +13,7 @@
 
 class Book;
 class BookManager;
-class PageControl;
+class PageView;
 class QAction;
 class QComboBox;
 class QKeyEvent;
@@ -58,14 +58,14 @@ public:
     // The hosted box editors, made with the view; the setters replace them
     // (tests). An editor that is a widget becomes a child of this view,
     // above the pages.
-    void SetTextControl(TextBoxEditor* editor);
+    void SetTextBoxEditor(TextBoxEditing* editor);
     // Closes both editors with their edits saved; false when none was open.
     bool CloseEditors();
     // Buttons of the main window's commands at the end of the toolbar.
     void AddToolbarActions(const QList<QAction*>& actions);
-    void SetImageControl(PhotoBoxEditor* editor);
-    TextBoxEditor* TextControl() const { return mEditors.text; }
-    PhotoBoxEditor* ImageControl() const { return mEditors.photo; }
+    void SetPhotoBoxEditor(PhotoBoxEditing* editor);
+    TextBoxEditing* TextBoxEditor() const { return mEditors.text; }
+    PhotoBoxEditing* PhotoBoxEditor() const { return mEditors.photo; }
 
     // The zoom list: 0 fits the window, 1..12 are n/6 of the page's pixel size.
     int ZoomIndex() const;
@@ -73,9 +73,9 @@ public:
     const ZoomTable& ZoomLevels() const { return mZoom; }
 
     // Parts, for the main window's screenshots and for tests.
-    PageControl* LeftPageControl() const { return mLeftPageControl; }
-    PageControl* RightPageControl() const { return mRightPageControl; }
-    PageControl* OnePageControl() const { return mOnePageControl; }
+    PageView* LeftPageView() const { return mLeftPageView; }
+    PageView* RightPageView() const { return mRightPageView; }
+    PageView* OnePageView() const { return mOnePageView; }
     QToolBar* Toolbar() const { return mToolbar; }
     QLabel* LeftPageLabel() const { return mLeftPageLabel; }
     QLabel* RightPageLabel() const { return mRightPageLabel; }
@@ -90,13 +90,13 @@ public:
 
 signals:
     // The previous/next state may have changed: the main window updates its menu.
-    void PrevNextStatusChanged();
-    void NewPageRequested();
-    void PageViewToggleRequested();
-    void PreviousPageRequested();
-    void NextPageRequested();
-    void ImportPhotosRequested();
-    void OrderRequested();
+    void prevNextStatusChanged();
+    void newPageRequested();
+    void pageViewToggleRequested();
+    void previousPageRequested();
+    void nextPageRequested();
+    void importPhotosRequested();
+    void orderRequested();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -147,9 +147,9 @@ private:
     QComboBox* mViewCombo = nullptr;
     QScrollBar* mHScrollBar = nullptr;
     QScrollBar* mVScrollBar = nullptr;
-    PageControl* mLeftPageControl = nullptr;
-    PageControl* mRightPageControl = nullptr;
-    PageControl* mOnePageControl = nullptr;
+    PageView* mLeftPageView = nullptr;
+    PageView* mRightPageView = nullptr;
+    PageView* mOnePageView = nullptr;
     QLabel* mLeftPageLabel = nullptr;
     QLabel* mRightPageLabel = nullptr;
     QLabel* mOnePageLabel = nullptr;

@@ -5,7 +5,7 @@
 #include "model/BookSession.h"
 #include "ui/UiLog.h"
 #include "ui/bookview/BookViewPaging.h"
-#include "ui/bookview/PageControl.h"
+#include "ui/bookview/PageView.h"
 #include "ui/common/GuardedStep.h"
 
 #include <QAction>
@@ -39,9 +39,9 @@ void BookView::OnBookChange() {
     // Every book opens in the two-page view.
     mPagesView = PagesView::TwoPages;
     SetPageViewButton(mPagesView);
-    mLeftPageControl->show();
-    mRightPageControl->show();
-    mOnePageControl->hide();
+    mLeftPageView->show();
+    mRightPageView->show();
+    mOnePageView->hide();
     UpdatePageLabels();
     ResizeView();
     update();
@@ -114,7 +114,7 @@ void BookView::SetPrevNextPageButtonStatus() {
         previous->setEnabled(HasPreviousPage());
     if (QAction* next = ToolbarButton(QStringLiteral("NextPage")))
         next->setEnabled(HasNextPage());
-    emit PrevNextStatusChanged();
+    emit prevNextStatusChanged();
 }
 
 void BookView::SetNewPageButtonStatus() {

@@ -3,7 +3,7 @@
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/BookSession.h"
-#include "ui/bookview/TemplatesControlMath.h"
+#include "ui/bookview/TemplatesPaneMath.h"
 #include "ui/common/GuardedStep.h"
 
 bool ApplyTemplateToCurrentPage(BookManager& books, const Template& aTemplate) {
@@ -12,6 +12,6 @@ bool ApplyTemplateToCurrentPage(BookManager& books, const Template& aTemplate) {
         return false;
     return RunGuarded([&] {
         const auto page = book->GetPage(book->GetPageIndex());
-        books.Session().DropOnPage(*page, TemplatesControlMath::DragText(aTemplate), 0, 0);
+        books.Session().DropOnPage(*page, TemplatesPaneMath::DragText(aTemplate), 0, 0);
     });
 }

@@ -9,9 +9,9 @@ class TemplateBox;
 // The two box editors as the page surfaces use them. The book view hosts one
 // of each; positions are in the book view's pixels.
 
-class TextBoxEditor {
+class TextBoxEditing {
 public:
-    virtual ~TextBoxEditor() = default;
+    virtual ~TextBoxEditing() = default;
     virtual bool IsInitialized() const = 0;
     // Commits the text and saves the book; nothing when closed.
     virtual void Destroy() = 0;
@@ -22,9 +22,9 @@ public:
     virtual std::shared_ptr<const TemplateBox> TextBox() const = 0;
 };
 
-class PhotoBoxEditor {
+class PhotoBoxEditing {
 public:
-    virtual ~PhotoBoxEditor() = default;
+    virtual ~PhotoBoxEditing() = default;
     virtual bool IsInitialized() const = 0;
     // Saves the book and closes; nothing when closed.
     virtual void Destroy() = 0;
@@ -36,6 +36,6 @@ public:
 
 // What the book view lends its page surfaces; either may be null (no editor).
 struct BoxEditors {
-    TextBoxEditor* text = nullptr;
-    PhotoBoxEditor* photo = nullptr;
+    TextBoxEditing* text = nullptr;
+    PhotoBoxEditing* photo = nullptr;
 };

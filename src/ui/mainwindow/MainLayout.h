@@ -31,7 +31,7 @@ struct Input {
 struct Result {
     QRect pane;     // mSidePane
     QRect selector; // mTemplateSelector
-    QRect picker;   // mTemplatesControl
+    QRect picker;   // mTemplatesPane
     QRect book;     // mBookView
 };
 

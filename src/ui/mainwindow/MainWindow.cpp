@@ -7,7 +7,7 @@
 #include "model/Templates.h"
 #include "render/PageExportJob.h"
 #include "ui/bookview/TemplateApply.h"
-#include "ui/bookview/TemplatesControl.h"
+#include "ui/bookview/TemplatesPane.h"
 #include "ui/common/MessageBoxButtons.h"
 #include "ui/mainwindow/IntroductionPanel.h"
 #include "ui/mainwindow/MainLayout.h"
@@ -32,9 +32,9 @@ MainWindow::MainWindow(const MainWindowContext& context, QWidget* parent)
     // Creation: the nine group names, then group 1.
     for (int i = 0; i <= mTemplates.GetCount(); ++i)
         mTemplateSelector->addItem(mTemplates.GetName(i));
-    connect(mTemplateSelector, &QComboBox::currentIndexChanged, mTemplatesControl,
-            &TemplatesControl::RenderTemplates);
-    connect(mTemplatesControl, &TemplatesControl::TemplateChosen, this,
+    connect(mTemplateSelector, &QComboBox::currentIndexChanged, mTemplatesPane,
+            &TemplatesPane::RenderTemplates);
+    connect(mTemplatesPane, &TemplatesPane::templateChosen, this,
             [this](const std::shared_ptr<Template>& chosen) {
                 if (chosen)
                     ApplyTemplateToCurrentPage(mBooks, *chosen);
@@ -67,25 +67,25 @@ void MainWindow::CreateChildren(const UiContext& context) {
     mTemplateSelector->setObjectName(QStringLiteral("mTemplateSelector"));
     mTemplateSelector->setFixedSize(MainLayout::SelectorWidth, MainLayout::SelectorHeight);
     mTemplateSelector->setToolTip(tr("Which layouts to list: by the number of photos"));
-    mTemplatesControl = new TemplatesControl(mTemplates, mClient);
-    mTemplatesControl->setObjectName(QStringLiteral("mTemplatesControl"));
-    mTemplatesControl->resize(MainLayout::PickerWidth, mTemplatesControl->height());
+    mTemplatesPane = new TemplatesPane(mTemplates, mClient);
+    mTemplatesPane->setObjectName(QStringLiteral("mTemplatesPane"));
+    mTemplatesPane->resize(MainLayout::PickerWidth, mTemplatesPane->height());
     mBookView = new BookView(context, mClient);
     mBookView->setObjectName(QStringLiteral("mBookView"));
     mPreviewStatusDialog = new PreviewStatusDialog(mStrings, this);
 
-    connect(mBookView, &BookView::PrevNextStatusChanged, this,
+    connect(mBookView, &BookView::prevNextStatusChanged, this,
             &MainWindow::SetPrevNextPageButtonStatus);
     const auto toolbar = [this](void (BookView::*request)(), void (MainWindow::*command)()) {
         connect(mBookView, request, this, [this, command] { RunCommand(command); });
     };
-    toolbar(&BookView::NewPageRequested, &MainWindow::onBookNewPageTriggered);
-    toolbar(&BookView::PageViewToggleRequested, &MainWindow::onBookPageViewTriggered);
-    toolbar(&BookView::PreviousPageRequested, &MainWindow::onBookPreviousPageTriggered);
-    toolbar(&BookView::NextPageRequested, &MainWindow::onBookNextPageTriggered);
-    toolbar(&BookView::ImportPhotosRequested, &MainWindow::onBookImportPhotosTriggered);
-    toolbar(&BookView::OrderRequested, &MainWindow::onBookOrderTriggered);
-    connect(mSidePane, &SidePane::PaneChanged, this, &MainWindow::Resize);
+    toolbar(&BookView::newPageRequested, &MainWindow::onBookNewPageTriggered);
+    toolbar(&BookView::pageViewToggleRequested, &MainWindow::onBookPageViewTriggered);
+    toolbar(&BookView::previousPageRequested, &MainWindow::onBookPreviousPageTriggered);
+    toolbar(&BookView::nextPageRequested, &MainWindow::onBookNextPageTriggered);
+    toolbar(&BookView::importPhotosRequested, &MainWindow::onBookImportPhotosTriggered);
+    toolbar(&BookView::orderRequested, &MainWindow::onBookOrderTriggered);
+    connect(mSidePane, &SidePane::paneChanged, this, &MainWindow::Resize);
     connect(mPreviewStatusDialog, &QDialog::rejected, this, [this] {
         if (mPreviewJob)
             mPreviewJob->Cancel(); // closed by the user: the pages not begun are left out
@@ -172,12 +172,12 @@ void MainWindow::Resize() {
     in.clientHeight = mClient->height();
     in.paneView = mSidePane->View();
     in.selector = mTemplateSelector->size();
-    in.pickerWidth = mTemplatesControl->width();
+    in.pickerWidth = mTemplatesPane->width();
     in.columnWidth = mSidePane->PreferredWidth();
     const MainLayout::Result r = MainLayout::Compute(in);
     mSidePane->setGeometry(r.pane);
     mTemplateSelector->setGeometry(r.selector);
-    mTemplatesControl->setGeometry(r.picker);
+    mTemplatesPane->setGeometry(r.picker);
     mBookView->setGeometry(r.book);
     update();
 }

@@ -26,7 +26,7 @@ class QMessageBox;
 class QProgressDialog;
 class QSettings;
 class Templates;
-class TemplatesControl;
+class TemplatesPane;
 class UserFolders;
 
 // What the main window is built with: the program's objects, which it hands
@@ -77,7 +77,7 @@ public:
     // "photo-editor" or "text-editor" (box 0 of the right-hand page).
     void ShowScene(const QString& scene);
     SidePane* GetSidePane() const { return mSidePane; }
-    TemplatesControl* GetTemplatesControl() const { return mTemplatesControl; }
+    TemplatesPane* GetTemplatesPane() const { return mTemplatesPane; }
     QComboBox* TemplateSelector() const { return mTemplateSelector; }
     PreviewStatusDialog* PreviewDialog() const { return mPreviewStatusDialog; }
     // The warning about a failed save while it is open.
@@ -162,7 +162,7 @@ private:
     QWidget* mClient = nullptr;
     SidePane* mSidePane = nullptr;
     QComboBox* mTemplateSelector = nullptr;
-    TemplatesControl* mTemplatesControl = nullptr;
+    TemplatesPane* mTemplatesPane = nullptr;
     BookView* mBookView = nullptr;
     PreviewStatusDialog* mPreviewStatusDialog = nullptr;
     IntroductionPanel* mIntroduction = nullptr;

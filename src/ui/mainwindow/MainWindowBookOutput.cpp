@@ -11,8 +11,8 @@
 #include "render/PageExportJob.h"
 #include "render/PageRenderer.h"
 #include "ui/common/GuardedStep.h"
-#include "ui/panes/PhotoControl.h"
-#include "ui/panes/PhotosControl.h"
+#include "ui/panes/PhotoTile.h"
+#include "ui/panes/PhotosPane.h"
 
 #include <QAction>
 #include <QDir>
@@ -25,7 +25,7 @@ void MainWindow::onBookFillTriggered() {
         return;
     // The photos of the pane, in the order of its tiles.
     std::vector<std::shared_ptr<PhotoImage>> photos;
-    for (const PhotoControl* tile : mSidePane->Photos()->Tiles())
+    for (const PhotoTile* tile : mSidePane->Photos()->Tiles())
         if (tile->GetPhoto())
             photos.push_back(tile->GetPhoto());
     if (photos.empty()) {
@@ -70,9 +70,9 @@ void MainWindow::onFileExportPdfTriggered() {
     mPdfProgress->setAutoClose(false);
     mPdfProgress->setAutoReset(false);
     mPdfProgress->setMinimumDuration(0);
-    connect(mPdfJob.get(), &PageExportJob::Progress, mPdfProgress, &QProgressDialog::setValue);
+    connect(mPdfJob.get(), &PageExportJob::progress, mPdfProgress, &QProgressDialog::setValue);
     connect(mPdfProgress, &QProgressDialog::canceled, mPdfJob.get(), &PageExportJob::Cancel);
-    connect(mPdfJob.get(), &PageExportJob::Finished, this, &MainWindow::OnPdfFinished);
+    connect(mPdfJob.get(), &PageExportJob::finished, this, &MainWindow::OnPdfFinished);
     mPdfProgress->show();
     mPdfJob->Start();
     RefreshHookedItems();

@@ -18,8 +18,8 @@
 #include "ui/mainwindow/dialogs/BookNameDialogs.h"
 #include "ui/mainwindow/dialogs/FileOpen.h"
 #include "ui/mainwindow/dialogs/FolderBrowse.h"
-#include "ui/mainwindow/dialogs/OrderChecks.h"
 #include "ui/mainwindow/dialogs/PreviewStatusDialog.h"
+#include "ui/order/OrderChecks.h"
 
 #include <QAction>
 #include <QDir>
@@ -68,9 +68,9 @@ void MainWindow::onFilePreviewTriggered() {
         return;
     // The plan holds snapshots of the pages: the pool renders while the user edits.
     mPreviewJob = std::make_unique<PageExportJob>(PlanPreview(*book, folder), *mRenderer);
-    connect(mPreviewJob.get(), &PageExportJob::Progress, mPreviewStatusDialog,
+    connect(mPreviewJob.get(), &PageExportJob::progress, mPreviewStatusDialog,
             &PreviewStatusDialog::SetStatus);
-    connect(mPreviewJob.get(), &PageExportJob::Finished, this, &MainWindow::OnPreviewFinished);
+    connect(mPreviewJob.get(), &PageExportJob::finished, this, &MainWindow::OnPreviewFinished);
     mPreviewStatusDialog->StatusBar()->setRange(0, 0);
     mPreviewStatusDialog->show();
     mPreviewJob->Start();

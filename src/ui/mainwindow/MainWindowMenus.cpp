@@ -6,7 +6,7 @@
 #include "model/BookManager.h"
 #include "ui/common/ProgramIcons.h"
 #include "ui/mainwindow/MainWindowRules.h"
-#include "ui/panes/PhotosControl.h"
+#include "ui/panes/PhotosPane.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -74,7 +74,7 @@ void MainWindow::CreateBookMenu(QMenuBar* bar) {
     fill->setObjectName(QStringLiteral("mnuBookFill"));
     connect(fill, &QAction::triggered, this,
             [this] { RunCommand(&MainWindow::onBookFillTriggered); });
-    connect(mSidePane->Photos(), &PhotosControl::fillRequested, this,
+    connect(mSidePane->Photos(), &PhotosPane::fillRequested, this,
             [this] { RunCommand(&MainWindow::onBookFillTriggered); });
     book->addSeparator();
     AddItem(book, "mnuBookOrder", u"cMenuBookOrder", &MainWindow::onBookOrderTriggered,

@@ -2,12 +2,12 @@
 
 #include "ui/backgrounds/BackgroundDownloadDialog.h"
 #include "ui/bookview/BookView.h"
-#include "ui/bookview/PageControl.h"
+#include "ui/bookview/PageView.h"
 #include "ui/mainwindow/dialogs/PreferencesDialog.h"
-#include "ui/online/UpdateCheckFlow.h"
 #include "ui/order/OrderWizard.h"
 #include "ui/order/OrderWizardScene.h"
 #include "ui/panes/SidePane.h"
+#include "ui/update/UpdateCheckFlow.h"
 
 // Scenes for screenshots: "column" switches the side pane to the column at
 // the right; "album" and "backgrounds" show that pane, "column-album" and
@@ -55,7 +55,7 @@ void MainWindow::ShowScene(const QString& scene) {
         mSidePane->ShowPane(pane);
         return;
     }
-    PageControl* surface = mBookView ? mBookView->RightPageControl() : nullptr;
+    PageView* surface = mBookView ? mBookView->RightPageView() : nullptr;
     if (!surface)
         return;
     if (scene == QLatin1String("photo-editor"))

@@ -23,8 +23,8 @@ OrderLoadFailure::OrderLoadFailure(QWidget* parent)
     mPreferences->setObjectName(QStringLiteral("orderPreferencesButton"));
     mRetry->setAutoDefault(false);
     mPreferences->setAutoDefault(false);
-    connect(mRetry, &QPushButton::clicked, this, &OrderLoadFailure::RetryClicked);
-    connect(mPreferences, &QPushButton::clicked, this, &OrderLoadFailure::PreferencesClicked);
+    connect(mRetry, &QPushButton::clicked, this, &OrderLoadFailure::retryClicked);
+    connect(mPreferences, &QPushButton::clicked, this, &OrderLoadFailure::preferencesClicked);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(mRetry);

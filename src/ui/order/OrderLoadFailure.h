@@ -23,8 +23,8 @@ public:
     QPushButton* PreferencesButton() const { return mPreferences; }
 
 signals:
-    void RetryClicked();
-    void PreferencesClicked();
+    void retryClicked();
+    void preferencesClicked();
 
 private:
     QUrl mAddress;

@@ -56,8 +56,8 @@ void OrderWizard::CreateChildren() {
                 OnLoadFailed(info.url(), info.errorString());
         });
     mLoadFailure = new OrderLoadFailure(this);
-    connect(mLoadFailure, &OrderLoadFailure::RetryClicked, this, &OrderWizard::Retry);
-    connect(mLoadFailure, &OrderLoadFailure::PreferencesClicked, this,
+    connect(mLoadFailure, &OrderLoadFailure::retryClicked, this, &OrderWizard::Retry);
+    connect(mLoadFailure, &OrderLoadFailure::preferencesClicked, this,
             &OrderWizard::OpenServicePreferences);
 
     const auto label = [this](const char* name) {
@@ -97,7 +97,7 @@ void OrderWizard::SetBook(std::shared_ptr<Book> book) {
 
 void OrderWizard::Start() {
     if (Open())
-        DoVerify();
+        StartVerification();
 }
 
 void OrderWizard::Resume(const QString& orderId, int startIndex) {
@@ -188,11 +188,11 @@ void OrderWizard::Retry() {
     if (mContext.currentService)
         mContext.service = mContext.currentService();
     if (mStep == Step::Verify)
-        DoVerify();
+        StartVerification();
     else if (mStep == Step::SelectCover)
         DoSelectCover();
     else if (mStep == Step::Payment)
-        DoPayments();
+        ShowPayments();
 }
 
 void OrderWizard::OpenServicePreferences() {
@@ -204,7 +204,7 @@ void OrderWizard::OpenServicePreferences() {
 
 // ---- Step 1: verification
 
-void OrderWizard::DoVerify() {
+void OrderWizard::StartVerification() {
     SetStep(Step::Verify);
     mUploadLabel->hide();
     mUploadProgressBar->hide();
@@ -282,12 +282,12 @@ void OrderWizard::OnCoverElements(const QStringList& innerHtml) {
         return;
     }
     mBrowserFrame->hide();
-    DoUpload();
+    StartUpload();
 }
 
 // ---- Step 4: payment
 
-void OrderWizard::DoPayments() {
+void OrderWizard::ShowPayments() {
     SetStep(Step::Payment);
     mUploadLabel->hide();
     mUploadProgressBar->hide();

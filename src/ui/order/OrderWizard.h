@@ -65,10 +65,10 @@ public:
     // upload then sends from page index `startIndex` on.
     void Resume(const QString& orderId, int startIndex);
 
-    void DoVerify();
+    void StartVerification();
     void DoSelectCover();
-    void DoUpload();
-    void DoPayments();
+    void StartUpload();
+    void ShowPayments();
     // Both do nothing while the window is hidden.
     void SetUploadStatus(int pageNumber, int pageCount);
     void UpdateThumbnail(const QString& orderId, int pageNumber);

@@ -13,7 +13,7 @@
 
 // ---- Step 3: upload
 
-void OrderWizard::DoUpload() {
+void OrderWizard::StartUpload() {
     SetStep(Step::Upload);
     mSelectCoverLabel->hide();
     mNextStepButton->hide();
@@ -78,7 +78,7 @@ void OrderWizard::AfterUpload(const UploadResult& result) {
     const bool cancelled = UploadCancelled();
     if (result.complete) {
         if (!cancelled)
-            DoPayments();
+            ShowPayments();
         else if (!result.cancelled) // the close came after "end.php" went out
             SendCancel();
         return;

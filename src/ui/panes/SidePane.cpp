@@ -3,11 +3,11 @@
 #include "base/Constants.h"
 #include "model/BookManager.h"
 #include "model/PhotoImage.h"
+#include "ui/backgrounds/BackgroundsPane.h"
 #include "ui/common/ProgramIcons.h"
 #include "ui/common/UiContext.h"
-#include "ui/panes/AlbumViewControl.h"
-#include "ui/panes/BackgroundsControl.h"
-#include "ui/panes/PhotosControl.h"
+#include "ui/panes/AlbumView.h"
+#include "ui/panes/PhotosPane.h"
 #include "ui/panes/SidePaneLayout.h"
 
 #include <QBoxLayout>
@@ -64,15 +64,15 @@ void SidePane::Build(const UiContext& context) {
     connect(mButtons, &QButtonGroup::buttonClicked, this,
             [this](QAbstractButton* b) { ShowPane(b->property(kKeyProperty).toString()); });
 
-    mPhotosControl = new PhotosControl(&mBooks, &mStrings, &mViews, this);
-    mPhotosControl->setObjectName("mPhotosControl");
-    mAlbumViewControl = new AlbumViewControl(&mBooks, &mViews, context.renderer, this);
-    mAlbumViewControl->setObjectName("mAlbumViewControl");
-    mAlbumViewControl->hide();
-    mBackgroundsControl = new BackgroundsControl(
-        BgPaneContext{&mBooks, &mStrings, context.backgrounds, &mViews}, this);
-    mBackgroundsControl->setObjectName("mBackgroundsControl");
-    mBackgroundsControl->hide();
+    mPhotosPane = new PhotosPane(&mBooks, &mStrings, &mViews, this);
+    mPhotosPane->setObjectName("mPhotosPane");
+    mAlbumView = new AlbumView(&mBooks, &mViews, context.renderer, this);
+    mAlbumView->setObjectName("mAlbumView");
+    mAlbumView->hide();
+    mBackgroundsPane = new BackgroundsPane(
+        BackgroundsPaneContext{&mBooks, &mStrings, context.backgrounds, &mViews}, this);
+    mBackgroundsPane->setObjectName("mBackgroundsPane");
+    mBackgroundsPane->hide();
     mDownloadBackgroundButton = new QPushButton(this);
     mDownloadBackgroundButton->setObjectName("mDownloadBackgroundButton");
     SetWrappedCaption(mDownloadBackgroundButton, mStrings.Text(u"cDownloadDialog"));
@@ -124,13 +124,13 @@ void SidePane::ShowPane(const QString& key) {
     const bool album = key == QLatin1String("album");
     if (!photos && !backgrounds && !album)
         return;
-    mPhotosControl->setVisible(photos);
-    mBackgroundsControl->setVisible(backgrounds);
+    mPhotosPane->setVisible(photos);
+    mBackgroundsPane->setVisible(backgrounds);
     mDownloadBackgroundButton->setVisible(backgrounds);
-    mAlbumViewControl->setVisible(album);
+    mAlbumView->setVisible(album);
     Relayout();
     update();
-    emit PaneChanged();
+    emit paneChanged();
 }
 
 bool SidePane::BorderShown() const { return PressedKey() != QLatin1String("photos"); }
@@ -146,13 +146,13 @@ void SidePane::Relayout() {
     auto* box = static_cast<QBoxLayout*>(mToolbar->layout());
     box->setDirection(view == PaneView::Strip ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
     mToolbar->setGeometry(rects.toolbar);
-    mPhotosControl->setGeometry(rects.photos);
-    mBackgroundsControl->setGeometry(rects.backgrounds);
+    mPhotosPane->setGeometry(rects.photos);
+    mBackgroundsPane->setGeometry(rects.backgrounds);
     mDownloadBackgroundButton->setGeometry(rects.downloadButton);
-    mAlbumViewControl->setGeometry(rects.album);
-    mAlbumViewControl->Relayout();
-    mPhotosControl->Relayout();
-    mBackgroundsControl->Relayout();
+    mAlbumView->setGeometry(rects.album);
+    mAlbumView->Relayout();
+    mPhotosPane->Relayout();
+    mBackgroundsPane->Relayout();
     mBorder->setGeometry(rect());
     mBorder->setVisible(BorderShown());
     mBorder->raise();
@@ -166,8 +166,8 @@ void SidePane::SetDownloadCommand(std::function<void()> command) {
 }
 
 void SidePane::AddFiles(const QStringList& paths) {
-    mPhotosControl->AddFiles(paths, true);
+    mPhotosPane->AddFiles(paths, true);
     update();
 }
 
-PhotoControl* SidePane::Find(const QString& key) const { return mPhotosControl->Find(key); }
+PhotoTile* SidePane::Find(const QString& key) const { return mPhotosPane->Find(key); }

@@ -8,13 +8,13 @@
 #include <functional>
 #include <memory>
 
-class AlbumViewControl;
-class BackgroundsControl;
+class AlbumView;
+class BackgroundsPane;
 class BookManager;
 class Constants;
-class PhotoControl;
+class PhotoTile;
 class PhotoImage;
-class PhotosControl;
+class PhotosPane;
 class QAbstractButton;
 class QButtonGroup;
 class QFrame;
@@ -41,11 +41,11 @@ public:
     // Chooses the view for the open book; Relayout follows it.
     void SetView(PaneView view) { mViews.Set(view); }
 
-    PhotoControl* Find(const QString& key) const;
+    PhotoTile* Find(const QString& key) const;
 
-    PhotosControl* Photos() const { return mPhotosControl; }
-    AlbumViewControl* Album() const { return mAlbumViewControl; }
-    BackgroundsControl* GetBgcontrol() const { return mBackgroundsControl; }
+    PhotosPane* Photos() const { return mPhotosPane; }
+    AlbumView* Album() const { return mAlbumView; }
+    BackgroundsPane* Backgrounds() const { return mBackgroundsPane; }
     // The key of the pressed toolbar button: "photos", "album" or "backgrounds".
     QString PressedKey() const;
     // Same as clicking the toolbar button with that key.
@@ -58,7 +58,7 @@ public:
 
 signals:
     // A different pane became visible; in the column the wanted width changed.
-    void PaneChanged();
+    void paneChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -76,9 +76,9 @@ private:
     PaneViewChoice mViews;
     QWidget* mToolbar = nullptr;
     QButtonGroup* mButtons = nullptr;
-    PhotosControl* mPhotosControl = nullptr;
-    AlbumViewControl* mAlbumViewControl = nullptr;
-    BackgroundsControl* mBackgroundsControl = nullptr;
+    PhotosPane* mPhotosPane = nullptr;
+    AlbumView* mAlbumView = nullptr;
+    BackgroundsPane* mBackgroundsPane = nullptr;
     QPushButton* mDownloadBackgroundButton = nullptr;
     std::function<void()> mDownloadCommand;
     QFrame* mBorder = nullptr; // drawn over the children it surrounds

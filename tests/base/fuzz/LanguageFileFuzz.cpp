@@ -14,6 +14,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     for (const QString& key : Constants::KnownKeys())
         (void)strings.Text(key);
-    (void)strings.TextControlDefaultFontSize();
+    (void)strings.DefaultTextFontSize();
     return 0;
 }

@@ -2,7 +2,7 @@
 
 #include "imaging/TestJpegs.h"
 #include "ui/backgrounds/BackgroundSiteFixture.h"
-#include "ui/panes/BackgroundTile.h"
+#include "ui/backgrounds/BackgroundTile.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -16,7 +16,7 @@ namespace {
 
 using BackgroundDownloadDialogTest = BackgroundSiteFixture;
 
-QStringList TileNames(const BackgroundsControl& pane) {
+QStringList TileNames(const BackgroundsPane& pane) {
     QStringList names;
     for (const BackgroundTile* tile : pane.Tiles())
         names << tile->mFileName();
@@ -39,7 +39,7 @@ TEST_F(BackgroundDownloadDialogTest, TwoChosenOnePresentAsksOnceAndSkipsItOnNo) 
     AddToSite(QStringLiteral("dusk"));
     AddToSite(QStringLiteral("lagoon"));
     AddToLibrary(QStringLiteral("dusk"));
-    pane.RefreshControl();
+    pane.RefreshTiles();
     const auto before = Files();
     OpenDialog();
     Tick(QStringLiteral("dusk"));
@@ -78,7 +78,7 @@ TEST_F(BackgroundDownloadDialogTest, YesFetchesThePresentOneAgainWithoutASecondT
     AddToSite(QStringLiteral("dusk"));
     AddToSite(QStringLiteral("lagoon"));
     AddToLibrary(QStringLiteral("dusk"));
-    pane.RefreshControl();
+    pane.RefreshTiles();
     OpenDialog();
     Tick(QStringLiteral("dusk"));
     Tick(QStringLiteral("lagoon"));

@@ -2,8 +2,8 @@
 
 #include "PrintService.h"
 #include "ui/backgrounds/BackgroundDownloadDialog.h"
-#include "ui/panes/BackgroundPaneTestSupport.h"
-#include "ui/panes/BackgroundsControl.h"
+#include "ui/backgrounds/BackgroundPaneTestSupport.h"
+#include "ui/backgrounds/BackgroundsPane.h"
 
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -44,6 +44,6 @@ protected:
 
     QTemporaryDir dir;
     std::unique_ptr<PrintService> service;
-    BackgroundsControl pane{Context()};
+    BackgroundsPane pane{Context()};
     std::unique_ptr<BackgroundDownloadDialog> dialog;
 };

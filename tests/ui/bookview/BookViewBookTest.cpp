@@ -2,7 +2,7 @@
 #include "model/Templates.h"
 #include "ui/bookview/BookView.h"
 #include "ui/bookview/BookViewTestSupport.h"
-#include "ui/bookview/PageControl.h"
+#include "ui/bookview/PageView.h"
 
 #include <QAction>
 #include <QLabel>
@@ -34,19 +34,19 @@ protected:
 
 TEST_F(BookViewBookTest, PagesThroughTheBookByPairsAndStopsAtBothEnds) {
     EXPECT_EQ(view.GetPagesView(), PagesView::TwoPages);
-    EXPECT_EQ(view.LeftPageControl()->ShownPage(), nullptr); // the first page stands alone
-    EXPECT_EQ(view.RightPageControl()->ShownPage(), book()->GetPage(0));
+    EXPECT_EQ(view.LeftPageView()->ShownPage(), nullptr); // the first page stands alone
+    EXPECT_EQ(view.RightPageView()->ShownPage(), book()->GetPage(0));
     EXPECT_FALSE(view.HasPreviousPage());
     EXPECT_TRUE(view.HasNextPage());
     EXPECT_FALSE(Enabled("PreviousPage"));
     EXPECT_FALSE(view.LeftPageLabel()->isVisible()); // no page left of the first
     EXPECT_EQ(view.RightPageLabel()->text(), QStringLiteral("1"));
 
-    QSignalSpy status(&view, &BookView::PrevNextStatusChanged);
+    QSignalSpy status(&view, &BookView::prevNextStatusChanged);
     view.NextPage();
     EXPECT_EQ(book()->GetPageIndex(), 2);
-    EXPECT_EQ(view.LeftPageControl()->ShownPage(), book()->GetPage(1));
-    EXPECT_EQ(view.RightPageControl()->ShownPage(), book()->GetPage(2));
+    EXPECT_EQ(view.LeftPageView()->ShownPage(), book()->GetPage(1));
+    EXPECT_EQ(view.RightPageView()->ShownPage(), book()->GetPage(2));
     EXPECT_EQ(view.LeftPageLabel()->text(), QStringLiteral("2"));
     EXPECT_EQ(view.RightPageLabel()->text(), QStringLiteral("3"));
     EXPECT_TRUE(Enabled("PreviousPage"));
@@ -71,18 +71,18 @@ TEST_F(BookViewBookTest, ZoomEntriesSizeThePagesFromTheCataloguePixels) {
     view.SetZoomIndex(7); // "116%"
     const QSize zoomed(BookViewLayout::ZoomedPixels(catalogue.PageWidthPixel(), 7),
                        BookViewLayout::ZoomedPixels(catalogue.PageHeightPixel(), 7));
-    EXPECT_EQ(view.LeftPageControl()->size(), zoomed);
-    EXPECT_EQ(view.RightPageControl()->size(), zoomed);
+    EXPECT_EQ(view.LeftPageView()->size(), zoomed);
+    EXPECT_EQ(view.RightPageView()->size(), zoomed);
     EXPECT_TRUE(view.HScrollBar()->isVisible());
     // The pages touch.
-    EXPECT_EQ(view.RightPageControl()->x(), view.LeftPageControl()->x() + zoomed.width());
+    EXPECT_EQ(view.RightPageView()->x(), view.LeftPageView()->x() + zoomed.width());
 
     view.SetZoomIndex(0);
     for (const QSize size : {QSize(1000, 700), QSize(640, 400), QSize(2400, 1600)}) {
         view.resize(size);
         EXPECT_FALSE(view.HScrollBar()->isVisible()) << size.width();
         EXPECT_FALSE(view.VScrollBar()->isVisible()) << size.width();
-        EXPECT_EQ(view.LeftPageControl()->size(),
+        EXPECT_EQ(view.LeftPageView()->size(),
                   QSize(view.ZoomLevels()[0].width, view.ZoomLevels()[0].height));
     }
 }
@@ -97,7 +97,7 @@ TEST_F(BookViewBookTest, TheWheelScrollsAZoomedPageAsItsBarsDo) {
     };
     // Fitted pages: the view leaves the wheel to the window, as before.
     EXPECT_FALSE(wheel(&view, QPoint(0, -120)));
-    EXPECT_FALSE(wheel(view.RightPageControl(), QPoint(0, -120)));
+    EXPECT_FALSE(wheel(view.RightPageView(), QPoint(0, -120)));
 
     view.SetZoomIndex(12); // "200%"
     QScrollBar* across = view.HScrollBar();
@@ -110,7 +110,7 @@ TEST_F(BookViewBookTest, TheWheelScrollsAZoomedPageAsItsBarsDo) {
     ASSERT_GT(notch, 0);
     down->setValue(0);
 
-    PageControl* page = view.RightPageControl();
+    PageView* page = view.RightPageView();
     const QPoint before = page->pos();
     EXPECT_TRUE(wheel(page, QPoint(0, -120)));
     EXPECT_EQ(down->value(), notch);
@@ -157,20 +157,20 @@ TEST_F(BookViewBookTest, NewPageIsDisabledAtTheMostPages) {
 
 TEST_F(BookViewBookTest, AnotherBookOpensInTheTwoPageView) {
     view.SetPagesView(PagesView::OnePage);
-    EXPECT_TRUE(view.OnePageControl()->isVisible());
-    EXPECT_FALSE(view.LeftPageControl()->isVisible());
+    EXPECT_TRUE(view.OnePageView()->isVisible());
+    EXPECT_FALSE(view.LeftPageView()->isVisible());
     fixture.manager.NewBook(QStringLiteral("Second"));
     EXPECT_EQ(view.GetPagesView(), PagesView::TwoPages);
-    EXPECT_FALSE(view.OnePageControl()->isVisible());
-    EXPECT_TRUE(view.LeftPageControl()->isVisible());
-    EXPECT_TRUE(view.RightPageControl()->isVisible());
+    EXPECT_FALSE(view.OnePageView()->isVisible());
+    EXPECT_TRUE(view.LeftPageView()->isVisible());
+    EXPECT_TRUE(view.RightPageView()->isVisible());
     EXPECT_FALSE(view.OnePageLabel()->isVisible());
-    EXPECT_EQ(view.RightPageControl()->ShownPage(), book()->GetPage(0));
+    EXPECT_EQ(view.RightPageView()->ShownPage(), book()->GetPage(0));
 }
 
 TEST_F(BookViewBookTest, HostsBothEditorsAndClosesThemOnItsBackgroundAndOnAViewChange) {
-    auto* hostedText = dynamic_cast<QWidget*>(view.TextControl());
-    auto* hostedPhoto = dynamic_cast<QWidget*>(view.ImageControl());
+    auto* hostedText = dynamic_cast<QWidget*>(view.TextBoxEditor());
+    auto* hostedPhoto = dynamic_cast<QWidget*>(view.PhotoBoxEditor());
     ASSERT_NE(hostedText, nullptr);
     ASSERT_NE(hostedPhoto, nullptr);
     EXPECT_EQ(hostedText->parentWidget(), &view);
@@ -178,8 +178,8 @@ TEST_F(BookViewBookTest, HostsBothEditorsAndClosesThemOnItsBackgroundAndOnAViewC
 
     FakeTextEditor text;
     FakePhotoEditor photo;
-    view.SetTextControl(&text);
-    view.SetImageControl(&photo);
+    view.SetTextBoxEditor(&text);
+    view.SetPhotoBoxEditor(&photo);
     const auto photoOnPage = fixture.ImportPhoto(QStringLiteral("p.jpg"));
     book()->GetPage(0)->AddPhoto(photoOnPage, 100, 50);
     text.Init(book()->GetPage(0), 0);

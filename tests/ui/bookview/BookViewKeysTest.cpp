@@ -3,10 +3,10 @@
 #include "render/rtf/RtfReader.h"
 #include "ui/bookview/BookView.h"
 #include "ui/bookview/BookViewTestSupport.h"
-#include "ui/bookview/PageControl.h"
-#include "ui/editors/ImageControl.h"
-#include "ui/editors/TextControl.h"
-#include "ui/editors/TextControlEditView.h"
+#include "ui/bookview/PageView.h"
+#include "ui/editors/PhotoBoxEditor.h"
+#include "ui/editors/TextBoxEditView.h"
+#include "ui/editors/TextBoxEditor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,8 +44,10 @@ protected:
     bool Enabled(const char* key) const {
         return view.ToolbarButton(QString::fromLatin1(key))->isEnabled();
     }
-    ::TextControl& Text() const { return *dynamic_cast<::TextControl*>(view.TextControl()); }
-    ::ImageControl& Photo() const { return *dynamic_cast<::ImageControl*>(view.ImageControl()); }
+    ::TextBoxEditor& Text() const { return *dynamic_cast<::TextBoxEditor*>(view.TextBoxEditor()); }
+    ::PhotoBoxEditor& Photo() const {
+        return *dynamic_cast<::PhotoBoxEditor*>(view.PhotoBoxEditor());
+    }
 
     BookViewFixture fixture;
     BookView view{fixture.Context()};
@@ -64,7 +66,7 @@ TEST_F(BookViewKeysTest, PageKeysTurnPairsInTheTwoPageViewAndStopAtBothEnds) {
     EXPECT_EQ(view.LeftPageLabel()->text(), QStringLiteral("2"));
     EXPECT_TRUE(Enabled("PreviousPage"));
     EXPECT_EQ(After(Qt::Key_End), 19);
-    EXPECT_EQ(view.LeftPageControl()->ShownPage(), book()->GetPage(19)); // page 20 alone
+    EXPECT_EQ(view.LeftPageView()->ShownPage(), book()->GetPage(19)); // page 20 alone
     EXPECT_FALSE(Enabled("NextPage"));
     moves.clear();
     EXPECT_EQ(After(Qt::Key_PageDown), 19);
@@ -72,7 +74,7 @@ TEST_F(BookViewKeysTest, PageKeysTurnPairsInTheTwoPageViewAndStopAtBothEnds) {
     EXPECT_EQ(moves.count(), 0);
     EXPECT_EQ(After(Qt::Key_PageUp), 17);
     EXPECT_EQ(After(Qt::Key_Home), 0);
-    EXPECT_EQ(view.RightPageControl()->ShownPage(), book()->GetPage(0));
+    EXPECT_EQ(view.RightPageView()->ShownPage(), book()->GetPage(0));
     EXPECT_FALSE(Enabled("PreviousPage"));
 
     // An odd count: the last pair is full and End shows it.
@@ -90,7 +92,7 @@ TEST_F(BookViewKeysTest, PageKeysTurnSinglePagesInTheOnePageView) {
     EXPECT_EQ(After(Qt::Key_PageDown), 1);
     EXPECT_EQ(view.OnePageLabel()->text(), QStringLiteral("2"));
     EXPECT_EQ(After(Qt::Key_End), 19);
-    EXPECT_EQ(view.OnePageControl()->ShownPage(), book()->GetPage(19));
+    EXPECT_EQ(view.OnePageView()->ShownPage(), book()->GetPage(19));
     EXPECT_EQ(After(Qt::Key_PageDown), 19);
     EXPECT_EQ(After(Qt::Key_PageUp), 18);
     EXPECT_EQ(After(Qt::Key_Home), 0);
@@ -101,14 +103,14 @@ TEST_F(BookViewKeysTest, PageKeysTurnSinglePagesInTheOnePageView) {
 }
 
 TEST_F(BookViewKeysTest, KeysAClickLeavesOnAPageReachTheView) {
-    QTest::mouseClick(view.RightPageControl(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(view.RightPageView(), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(QApplication::focusWidget(), &view);
-    QTest::keyClick(view.RightPageControl(), Qt::Key_PageDown); // a child without use for it
+    QTest::keyClick(view.RightPageView(), Qt::Key_PageDown); // a child without use for it
     EXPECT_EQ(book()->GetPageIndex(), 2);
 }
 
 TEST_F(BookViewKeysTest, TheTextEditorKeepsPageKeysAndEscapeCommitsTheText) {
-    view.RightPageControl()->OpenTextEditor(0);
+    view.RightPageView()->OpenTextEditor(0);
     ASSERT_TRUE(Text().IsInitialized());
     ASSERT_TRUE(Text().RichTextBox()->isAncestorOf(QApplication::focusWidget()) ||
                 QApplication::focusWidget() == Text().RichTextBox());
@@ -135,7 +137,7 @@ TEST_F(BookViewKeysTest, TheTextEditorKeepsPageKeysAndEscapeCommitsTheText) {
 TEST_F(BookViewKeysTest, EscapeOnTheViewClosesThePhotoEditorAndSavesTheChange) {
     const auto photo = fixture.ImportPhoto(QStringLiteral("placed.jpg"));
     book()->GetPage(0)->AddPhoto(photo, 100, 50);
-    view.RightPageControl()->OpenPhotoEditor(0);
+    view.RightPageView()->OpenPhotoEditor(0);
     ASSERT_TRUE(Photo().IsInitialized());
     Photo().ToolbarClick(QStringLiteral("big"));
     const float zoomed = photo->ratio();
@@ -155,7 +157,7 @@ TEST_F(BookViewKeysTest, EscapeOnTheViewClosesThePhotoEditorAndSavesTheChange) {
 TEST_F(BookViewKeysTest, PhotoEditorSliderKeepsItsPageSteps) {
     const auto photo = fixture.ImportPhoto(QStringLiteral("placed.jpg"));
     book()->GetPage(0)->AddPhoto(photo, 100, 50);
-    view.RightPageControl()->OpenPhotoEditor(0);
+    view.RightPageView()->OpenPhotoEditor(0);
     Photo().ImageSizeSlider()->setFocus();
     Press(Qt::Key_PageUp);
     EXPECT_EQ(Photo().ImageSizeSlider()->value(), 110);

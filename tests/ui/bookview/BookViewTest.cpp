@@ -13,12 +13,12 @@ TEST(BookViewTest, ToolbarButtonsSendTheirCommands) {
         const char* key;
         void (BookView::*signal)();
     } commands[] = {
-        {"NewPage", &BookView::NewPageRequested},
-        {"PageView", &BookView::PageViewToggleRequested},
-        {"PreviousPage", &BookView::PreviousPageRequested},
-        {"NextPage", &BookView::NextPageRequested},
-        {"Import", &BookView::ImportPhotosRequested},
-        {"Order", &BookView::OrderRequested},
+        {"NewPage", &BookView::newPageRequested},
+        {"PageView", &BookView::pageViewToggleRequested},
+        {"PreviousPage", &BookView::previousPageRequested},
+        {"NextPage", &BookView::nextPageRequested},
+        {"Import", &BookView::importPhotosRequested},
+        {"Order", &BookView::orderRequested},
     };
     for (const auto& command : commands) {
         QAction* button = view.ToolbarButton(QString::fromLatin1(command.key));

@@ -9,7 +9,7 @@
 #include "model/Templates.h"
 #include "render/PageRenderer.h"
 #include "ui/bookview/BookView.h"
-#include "ui/bookview/PageControl.h"
+#include "ui/bookview/PageView.h"
 #include "ui/common/UiTestSupport.h"
 
 #include <QFile>

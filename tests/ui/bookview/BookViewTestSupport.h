@@ -51,7 +51,7 @@ public:
 void ShowBookView(BookView& view);
 
 // Editors that note how they were called.
-class FakeTextEditor : public TextBoxEditor {
+class FakeTextEditor : public TextBoxEditing {
 public:
     bool IsInitialized() const override { return bool(mPage); }
     void Destroy() override { ++destroyed, mPage.reset(); }
@@ -70,7 +70,7 @@ public:
     QRect placed;
 };
 
-class FakePhotoEditor : public PhotoBoxEditor {
+class FakePhotoEditor : public PhotoBoxEditing {
 public:
     bool IsInitialized() const override { return bool(photo); }
     void Destroy() override { ++destroyed, photo.reset(); }

@@ -31,7 +31,7 @@ std::shared_ptr<PhotoImage> BoxEditorFixture::PlacePhoto(int pageIndex, int widt
     TestJpegs::Write(source, TestJpegs::Quadrants(width, height));
     auto photo = std::make_shared<PhotoImage>();
     photo->SetImage(source, CurrentBook()->GetBookFolder());
-    EXPECT_TRUE(photo->IsSupportFormat());
+    EXPECT_TRUE(photo->IsSupportedFormat());
     CurrentBook()->Photos().Add(photo);
     PageAt(pageIndex)->AddPhoto(photo, 100, 100);
     EXPECT_EQ(photo->GetPage(), PageAt(pageIndex));

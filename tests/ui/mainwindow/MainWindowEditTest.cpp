@@ -9,12 +9,12 @@
 #include "model/PhotoImageList.h"
 #include "model/Template.h"
 #include "render/rtf/RtfReader.h"
-#include "ui/bookview/PageControl.h"
-#include "ui/bookview/TemplateControl.h"
-#include "ui/bookview/TemplatesControl.h"
-#include "ui/editors/ImageControl.h"
-#include "ui/editors/TextControl.h"
-#include "ui/panes/PhotosControl.h"
+#include "ui/bookview/PageView.h"
+#include "ui/bookview/TemplateTile.h"
+#include "ui/bookview/TemplatesPane.h"
+#include "ui/editors/PhotoBoxEditor.h"
+#include "ui/editors/TextBoxEditor.h"
+#include "ui/panes/PhotosPane.h"
 
 #include <QFile>
 #include <QKeySequence>
@@ -33,13 +33,13 @@ protected:
         QFile file(CurrentBook()->GetBookFolder() + QStringLiteral("book.pbx"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    TextControl& Text() {
-        return *dynamic_cast<TextControl*>(Window().GetBookView()->TextControl());
+    TextBoxEditor& Text() {
+        return *dynamic_cast<TextBoxEditor*>(Window().GetBookView()->TextBoxEditor());
     }
     QString StoredText() const {
         return RtfReader().Read(CurrentBook()->GetPage(0)->text(0))->toPlainText();
     }
-    PhotosControl* Photos() { return Window().GetSidePane()->Photos(); }
+    PhotosPane* Photos() { return Window().GetSidePane()->Photos(); }
     // A photo imported into the current book, shown in the photos pane; the book is saved.
     std::shared_ptr<PhotoImage> ImportPhoto() {
         const QString picture = dir.filePath("pic.jpg");
@@ -53,8 +53,8 @@ protected:
         return photo;
     }
     FolderFiles Files() const { return ReadFolderFiles(CurrentBook()->GetBookFolder()); }
-    ImageControl& PhotoEditor() {
-        return *dynamic_cast<ImageControl*>(Window().GetBookView()->ImageControl());
+    PhotoBoxEditor& PhotoEditor() {
+        return *dynamic_cast<PhotoBoxEditor*>(Window().GetBookView()->PhotoBoxEditor());
     }
 };
 
@@ -118,7 +118,7 @@ TEST_F(MainWindowEditTest, TheToolbarHasTheEditItemsAndTheKeysAreThePlatforms) {
 TEST_F(MainWindowEditTest, WhileATextIsTypedItsOwnUndoWins) {
     Active();
     Item("mnuBookNewPage")->trigger();
-    Window().GetBookView()->RightPageControl()->OpenTextEditor(0);
+    Window().GetBookView()->RightPageView()->OpenTextEditor(0);
     ASSERT_TRUE(Text().IsInitialized());
     const std::shared_ptr<Page> edited = CurrentBook()->GetPage(CurrentBook()->GetRightPageIndex());
     QTest::keyClicks(QApplication::focusWidget(), "abc");
@@ -170,7 +170,7 @@ TEST_F(MainWindowEditTest, AnOpenPhotoEditorEndsItsStepBeforeAnUndoAndEachOpenin
     const auto photo = ImportPhoto();
     books->Session().DropOnPage(*CurrentBook()->GetPage(0), photo->GetKey(), 100, 50);
     const FolderFiles placed = Files();
-    PageControl* page = Window().GetBookView()->RightPageControl(); // page 1
+    PageView* page = Window().GetBookView()->RightPageView(); // page 1
 
     page->OpenPhotoEditor(0);
     ASSERT_TRUE(PhotoEditor().IsInitialized());
@@ -207,7 +207,7 @@ TEST_F(MainWindowEditTest, AnImportIsOneStepWhoseUndoTakesItsFilesAway) {
         pictures << dir.filePath(name);
         TestJpegs::Write(pictures.back(), TestJpegs::PhotoLike(320, 240));
     }
-    QSignalSpy finished(Photos(), &PhotosControl::ImportFinished);
+    QSignalSpy finished(Photos(), &PhotosPane::importFinished);
     Photos()->AddFiles(pictures, false);
     ASSERT_TRUE(finished.wait(20000));
     ASSERT_EQ(Photos()->TileCount(), 2);
@@ -228,11 +228,9 @@ TEST_F(MainWindowEditTest, ATemplateChosenInThePickerGoesOnTheCurrentPageAsOneSt
     CurrentBook()->SaveBook();
     CurrentBook()->SetPageIndex(3);
     const QByteArray start = StateFile();
-    const auto& miniatures = Window().GetTemplatesControl()->Miniatures();
+    const auto& miniatures = Window().GetTemplatesPane()->Miniatures();
     ASSERT_GE(miniatures.size(), 3u);
-    const auto definitionOf = [](const TemplateControl* m) {
-        return m->GetTemplate()->Serialize();
-    };
+    const auto definitionOf = [](const TemplateTile* m) { return m->GetTemplate()->Serialize(); };
     ASSERT_NE(CurrentBook()->GetPage(3)->Template()->Serialize(), definitionOf(miniatures[1]));
 
     // Enter on the miniature that has the focus.

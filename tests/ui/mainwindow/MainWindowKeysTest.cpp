@@ -3,9 +3,9 @@
 
 #include "model/Page.h"
 #include "render/rtf/RtfReader.h"
-#include "ui/bookview/PageControl.h"
-#include "ui/editors/TextControl.h"
-#include "ui/editors/TextControlEditView.h"
+#include "ui/bookview/PageView.h"
+#include "ui/editors/TextBoxEditView.h"
+#include "ui/editors/TextBoxEditor.h"
 #include "ui/mainwindow/IntroductionPanel.h"
 #include "ui/mainwindow/dialogs/BookNameDialogs.h"
 
@@ -20,12 +20,12 @@ namespace {
 class MainWindowKeysTest : public MainWindowFixture {
 protected:
     int PageIndex() const { return CurrentBook()->GetPageIndex(); }
-    TextControl& Text() {
-        return *dynamic_cast<TextControl*>(Window().GetBookView()->TextControl());
+    TextBoxEditor& Text() {
+        return *dynamic_cast<TextBoxEditor*>(Window().GetBookView()->TextBoxEditor());
     }
     // Opens the text editor on page 1 (the right page of the first pair) and types.
     void TypeOnTheFirstPage(const char* text) {
-        Window().GetBookView()->RightPageControl()->OpenTextEditor(0);
+        Window().GetBookView()->RightPageView()->OpenTextEditor(0);
         ASSERT_TRUE(Text().IsInitialized());
         QTest::keyClicks(QApplication::focusWidget(), text);
     }
@@ -154,7 +154,7 @@ TEST_F(MainWindowKeysTest, HelpIntroductionTakesTheKeysAlsoWhenItWasOpenBehind) 
 // the keys go into the text at once, and so after a click anywhere in it.
 TEST_F(MainWindowKeysTest, TypingGoesIntoACaptionRightAfterItsDoubleClick) {
     Active();
-    PageControl* page = Window().GetBookView()->RightPageControl();
+    PageView* page = Window().GetBookView()->RightPageView();
     const QPoint box(page->MmToPixelX(30 + 115), page->MmToPixelY(180 + 20)); // near its bottom
     QTest::mouseClick(page, Qt::LeftButton, {}, box);
     ASSERT_TRUE(Text().IsInitialized());

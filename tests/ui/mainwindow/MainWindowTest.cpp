@@ -3,11 +3,11 @@
 #include "BuildConfig.h"
 #include "model/PhotoImageList.h"
 #include "render/PageExportJob.h"
-#include "ui/bookview/TemplatesControl.h"
+#include "ui/bookview/TemplatesPane.h"
 #include "ui/mainwindow/IntroductionPanel.h"
 #include "ui/mainwindow/WindowPlacement.h"
 #include "ui/mainwindow/dialogs/PreviewStatusDialog.h"
-#include "ui/panes/PhotosControl.h"
+#include "ui/panes/PhotosPane.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -54,9 +54,9 @@ TEST_F(MainWindowTest, CreationFillsTheSelectorAndLoadingSetsCaptionsAndMinimum)
         EXPECT_EQ(selector->itemText(i), catalogue.GetName(i));
     EXPECT_EQ(selector->itemText(3), "3 <cTemplateSelectorPhotos>");
     EXPECT_EQ(selector->currentIndex(), 1);
-    EXPECT_EQ(w.GetTemplatesControl()->Group(), 1);
+    EXPECT_EQ(w.GetTemplatesPane()->Group(), 1);
     selector->setCurrentIndex(4);
-    EXPECT_EQ(w.GetTemplatesControl()->Group(), 4);
+    EXPECT_EQ(w.GetTemplatesPane()->Group(), 4);
     EXPECT_EQ(w.minimumSize(), QSize(640, 400));
     EXPECT_EQ(w.windowTitle(), Caption("cMainFormCaption"));
     EXPECT_EQ(Item("mnuBookPageView")->text(), Caption("cMenuBookOnePageView"));
@@ -363,8 +363,8 @@ TEST_F(MainWindowTest, PreviewWritesEveryPageOffTheUiThreadThenOpensTheFolder) {
     cancel = false;
     preview->trigger();
     ASSERT_NE(Window().PreviewJob(), nullptr);
-    QSignalSpy pages(Window().PreviewJob(), &PageExportJob::Progress);
-    QSignalSpy finished(Window().PreviewJob(), &PageExportJob::Finished);
+    QSignalSpy pages(Window().PreviewJob(), &PageExportJob::progress);
+    QSignalSpy finished(Window().PreviewJob(), &PageExportJob::finished);
     EXPECT_TRUE(Window().PreviewDialog()->isVisible()); // the window stays usable meanwhile
     EXPECT_FALSE(preview->isEnabled());                 // one preview at a time
     ASSERT_TRUE(finished.wait(60000));
@@ -393,7 +393,7 @@ TEST_F(MainWindowTest, ImportPhotosHandsTheChosenFilesToThePhotosPane) {
     MainWindowHooks hooks;
     hooks.pickPhotos = [&] { return choice; };
     Window().SetHooks(hooks);
-    QSignalSpy finished(Window().GetSidePane()->Photos(), &PhotosControl::ImportFinished);
+    QSignalSpy finished(Window().GetSidePane()->Photos(), &PhotosPane::importFinished);
     Item("mnuBookImportPhotos")->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(finished.count(), 0);

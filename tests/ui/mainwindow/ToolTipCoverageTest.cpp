@@ -6,9 +6,9 @@
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 #include "ui/bookview/BookView.h"
-#include "ui/bookview/PageControl.h"
-#include "ui/editors/ImageControl.h"
-#include "ui/editors/TextControl.h"
+#include "ui/bookview/PageView.h"
+#include "ui/editors/PhotoBoxEditor.h"
+#include "ui/editors/TextBoxEditor.h"
 #include "ui/panes/SidePane.h"
 
 #include <QAbstractButton>
@@ -87,16 +87,16 @@ TEST_F(ToolTipCoverageTest, EveryButtonOfTheToolbarsBookViewAndSidePaneHasAToolt
 
 TEST_F(ToolTipCoverageTest, EveryButtonOfTheOpenBoxEditorsHasATooltip) {
     DropText(*CurrentBook(), *CurrentBook()->GetPage(0), photo->GetKey(), 100, 50);
-    PageControl* page = View().RightPageControl();
+    PageView* page = View().RightPageView();
     page->OpenPhotoEditor(0);
-    auto* photoEditor = dynamic_cast<ImageControl*>(View().ImageControl());
+    auto* photoEditor = dynamic_cast<PhotoBoxEditor*>(View().PhotoBoxEditor());
     ASSERT_TRUE(photoEditor && photoEditor->IsInitialized() && photoEditor->isVisible());
     EXPECT_GE(photoEditor->findChildren<QToolBar*>().value(0)->actions().size(), 5);
     EXPECT_EQ(WithoutToolTip(*photoEditor).join(u'\n').toStdString(), "");
     photoEditor->Destroy();
 
     page->OpenTextEditor(0);
-    auto* textEditor = dynamic_cast<TextControl*>(View().TextControl());
+    auto* textEditor = dynamic_cast<TextBoxEditor*>(View().TextBoxEditor());
     ASSERT_TRUE(textEditor && textEditor->isVisible());
     EXPECT_EQ(WithoutToolTip(*textEditor).join(u'\n').toStdString(), "");
 }

@@ -7,7 +7,7 @@
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 #include "ui/bookview/BookView.h"
-#include "ui/bookview/PageControl.h"
+#include "ui/bookview/PageView.h"
 #include "ui/mainwindow/IntroductionPanel.h"
 #include "ui/mainwindow/MainWindowRules.h"
 #include "ui/mainwindow/dialogs/AboutBox.h"
@@ -135,7 +135,7 @@ TEST_P(TranslatedWindowsTest, EveryWindowDialogMenuAndEditorShowsNoEnglish) {
         Window().GetSidePane()->ShowPane(QLatin1String(pane));
         EXPECT_EQ(Found(EnglishTexts(Window())), "") << pane;
     }
-    PageControl* page = Window().GetBookView()->RightPageControl();
+    PageView* page = Window().GetBookView()->RightPageView();
     page->OpenPhotoEditor(0);
     EXPECT_EQ(Found(EnglishTexts(Window())), "") << "photo editor";
     page->OpenTextEditor(0);

@@ -92,7 +92,7 @@ TEST_F(OrderWizardTest, OrdersABookFromCodeToPayment) {
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(opened.isEmpty());
 
-    window.DoPayments();
+    window.ShowPayments();
     ASSERT_TRUE(WaitForText(QStringLiteral("Payment for order")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.PaymentLink().toString() == paid; }, 10000));
     // The page's own script clicks the payment link: nothing is followed.

@@ -8,8 +8,8 @@
 #include "model/PhotoImageList.h"
 #include "model/Templates.h"
 #include "render/PageRenderer.h"
-#include "ui/panes/AlbumPageFacingThumbControl.h"
-#include "ui/panes/AlbumViewControl.h"
+#include "ui/panes/AlbumPairTile.h"
+#include "ui/panes/AlbumView.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
@@ -18,7 +18,7 @@ AlbumFixture::AlbumFixture(QSize paneSize) {
     strings.ApplyLanguageLine(QStringLiteral("cUntitledBook=Test Book"));
     manager = std::make_unique<BookManager>(books.path(), TestCatalogue(), &strings, &host);
     views = std::make_unique<PaneViewChoice>(manager.get());
-    album = std::make_unique<AlbumViewControl>(
+    album = std::make_unique<AlbumView>(
         manager.get(), views.get(),
         std::make_shared<const PageRenderer>(
             backgrounds.path() + QLatin1Char('/'),
@@ -51,12 +51,12 @@ void AlbumFixture::SetView(PaneView view, QSize paneSize) {
 bool AlbumFixture::WaitForPass() const {
     if (!album->IsPassRunning())
         return true;
-    QSignalSpy finished(album.get(), &AlbumViewControl::PassFinished);
+    QSignalSpy finished(album.get(), &AlbumView::passFinished);
     return finished.wait(30000);
 }
 
-AlbumPageThumbControl* AlbumFixture::Thumb(int index) const {
-    AlbumPageFacingThumbControl* pair = album->Pair((index + 1) / 2);
+AlbumPageTile* AlbumFixture::Thumb(int index) const {
+    AlbumPairTile* pair = album->Pair((index + 1) / 2);
     if (!pair)
         return nullptr;
     return index % 2 == 0 ? pair->RightThumb() : pair->LeftThumb();

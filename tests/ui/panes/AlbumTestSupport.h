@@ -8,9 +8,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
-class AlbumPageFacingThumbControl;
-class AlbumPageThumbControl;
-class AlbumViewControl;
+class AlbumPairTile;
+class AlbumPageTile;
+class AlbumView;
 class Book;
 class BookManager;
 
@@ -29,7 +29,7 @@ public:
     // Waits for the running timer pass to end.
     bool WaitForPass() const;
     // Thumbnail showing page `index` (-1 .. 100).
-    AlbumPageThumbControl* Thumb(int index) const;
+    AlbumPageTile* Thumb(int index) const;
     // The pairs' slot numbers in use.
     QList<int> Slots() const;
     // Imports a JPEG of flat quadrants (red top left) and places it on the page.
@@ -42,5 +42,5 @@ public:
     RecordingHost host;
     std::unique_ptr<BookManager> manager;
     std::unique_ptr<PaneViewChoice> views;
-    std::unique_ptr<AlbumViewControl> album;
+    std::unique_ptr<AlbumView> album;
 };

@@ -7,8 +7,8 @@
 #include "model/ModelTestSupport.h"
 #include "model/PhotoImage.h"
 #include "ui/common/UiTestSupport.h"
-#include "ui/panes/PhotoControl.h"
-#include "ui/panes/PhotosControl.h"
+#include "ui/panes/PhotoTile.h"
+#include "ui/panes/PhotosPane.h"
 #include "ui/panes/SidePane.h"
 
 #include <QCoreApplication>
@@ -49,7 +49,7 @@ QString PaneFixture::MakeNonJpeg(const QString& name) const {
 }
 
 bool PaneFixture::Import(const QStringList& files, bool showSingleStatusDialog) {
-    QSignalSpy finished(&Pane(), &PhotosControl::ImportFinished);
+    QSignalSpy finished(&Pane(), &PhotosPane::importFinished);
     Pane().AddFiles(files, showSingleStatusDialog);
     return !finished.isEmpty() || finished.wait(60000);
 }
@@ -57,7 +57,7 @@ bool PaneFixture::Import(const QStringList& files, bool showSingleStatusDialog) 
 bool PaneFixture::WaitForImport() {
     if (!Pane().IsImporting())
         return true;
-    QSignalSpy finished(&Pane(), &PhotosControl::ImportFinished);
+    QSignalSpy finished(&Pane(), &PhotosPane::importFinished);
     return finished.wait(60000);
 }
 
@@ -67,15 +67,15 @@ QStringList PaneFixture::BookFiles() const {
 
 QStringList PaneFixture::TileKeys() const {
     QStringList keys;
-    for (const PhotoControl* tile : Pane().Tiles())
+    for (const PhotoTile* tile : Pane().Tiles())
         keys << tile->GetPhoto()->GetKey();
     return keys;
 }
 
 QStringList PaneFixture::TileNames() const {
     QStringList names;
-    for (const PhotoControl* tile : Pane().Tiles())
-        names << tile->GetControlName();
+    for (const PhotoTile* tile : Pane().Tiles())
+        names << tile->TileName();
     return names;
 }
 
@@ -95,4 +95,4 @@ void PaneFixture::Settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-PhotosControl& PaneFixture::Pane() const { return *top->Photos(); }
+PhotosPane& PaneFixture::Pane() const { return *top->Photos(); }

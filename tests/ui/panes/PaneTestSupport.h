@@ -10,8 +10,8 @@
 #include <memory>
 
 class BookManager;
-class PhotoControl;
-class PhotosControl;
+class PhotoTile;
+class PhotosPane;
 class PageRenderer;
 class QMimeData;
 class SidePane;
@@ -41,7 +41,7 @@ public:
     // Runs queued calls and pending deletions.
     static void Settle();
 
-    PhotosControl& Pane() const;
+    PhotosPane& Pane() const;
 
     QTemporaryDir books;
     QTemporaryDir sources;

@@ -1,8 +1,8 @@
 #include "ui/panes/SidePane.h"
 
-#include "ui/panes/BackgroundPaneTestSupport.h"
-#include "ui/panes/BackgroundsControl.h"
-#include "ui/panes/PhotosControl.h"
+#include "ui/backgrounds/BackgroundPaneTestSupport.h"
+#include "ui/backgrounds/BackgroundsPane.h"
+#include "ui/panes/PhotosPane.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -46,8 +46,8 @@ TEST_F(SidePaneBackgroundsTest, BackgroundsButtonShowsThePaneWithItsDownloadButt
     top.resize(800, 161);
     ASSERT_TRUE(Button("backgrounds"));
     EXPECT_TRUE(Button("backgrounds")->isEnabled());
-    EXPECT_EQ(top.GetBgcontrol(), Child("mBackgroundsControl"));
-    EXPECT_TRUE(top.GetBgcontrol()->isHidden());
+    EXPECT_EQ(top.Backgrounds(), Child("mBackgroundsPane"));
+    EXPECT_TRUE(top.Backgrounds()->isHidden());
     const auto* caption = Download()->findChild<QLabel*>("mDownloadCaption");
     ASSERT_TRUE(caption);
     EXPECT_EQ(caption->text(), "Download Backgrounds");
@@ -55,7 +55,7 @@ TEST_F(SidePaneBackgroundsTest, BackgroundsButtonShowsThePaneWithItsDownloadButt
 
     Button("backgrounds")->click();
     EXPECT_EQ(top.PressedKey(), "backgrounds");
-    EXPECT_FALSE(top.GetBgcontrol()->isHidden());
+    EXPECT_FALSE(top.Backgrounds()->isHidden());
     EXPECT_FALSE(Download()->isHidden());
     EXPECT_FALSE(Download()->isEnabled()); // no download command yet
     int runs = 0;
@@ -64,10 +64,10 @@ TEST_F(SidePaneBackgroundsTest, BackgroundsButtonShowsThePaneWithItsDownloadButt
     Download()->click();
     EXPECT_EQ(runs, 1);
     EXPECT_TRUE(top.Photos()->isHidden());
-    EXPECT_TRUE(Child("mAlbumViewControl")->isHidden());
+    EXPECT_TRUE(Child("mAlbumView")->isHidden());
 
     Button("photos")->click();
-    EXPECT_TRUE(top.GetBgcontrol()->isHidden());
+    EXPECT_TRUE(top.Backgrounds()->isHidden());
     EXPECT_TRUE(Download()->isHidden());
     EXPECT_FALSE(top.Photos()->isHidden());
 }
@@ -89,7 +89,7 @@ TEST_F(SidePaneBackgroundsTest, BorderGoesWithTheAlbumAndBackgroundsPanesInBothV
             const QRect inside = border ? top.rect().adjusted(1, 1, -1, -1) : top.rect();
             EXPECT_EQ(top.Photos()->geometry().right(), inside.right());
             const int toolbar = view == PaneView::Column ? 50 : 0;
-            EXPECT_EQ(top.GetBgcontrol()->geometry().top(), inside.top() + toolbar);
+            EXPECT_EQ(top.Backgrounds()->geometry().top(), inside.top() + toolbar);
         }
     }
 }
@@ -104,7 +104,7 @@ TEST_F(SidePaneBackgroundsTest, ColumnWidthFollowsThePressedButtonInTheColumn) {
     EXPECT_EQ(top.width(), 193);
     // Inside the border: 191 x 598 at (1, 1).
     EXPECT_EQ(Child("mToolbar")->geometry(), QRect(1 + 191 - 150, 1, 150, 50));
-    EXPECT_EQ(top.GetBgcontrol()->geometry(), QRect(1, 51, 191, 598 - 50 - 161));
+    EXPECT_EQ(top.Backgrounds()->geometry(), QRect(1, 51, 191, 598 - 50 - 161));
     EXPECT_EQ(Download()->geometry(), QRect(1, 1 + 598 - 161, 191, 161));
     top.ShowPane("photos");
     ColumnOfHeight(600);
@@ -116,14 +116,14 @@ TEST_F(SidePaneBackgroundsTest, ShortColumnLeavesTheBackgroundsPaneOnePixelHigh)
     top.SetView(PaneView::Column);
     top.ShowPane("backgrounds");
     top.resize(193, 200);
-    EXPECT_EQ(top.GetBgcontrol()->height(), 1);
+    EXPECT_EQ(top.Backgrounds()->height(), 1);
     EXPECT_EQ(Download()->geometry(), QRect(1, 1 + 198 - 161, 191, 161));
 }
 
 TEST_F(SidePaneBackgroundsTest, NarrowStripLeavesTheBackgroundsPaneNoWidth) {
     top.ShowPane("backgrounds");
     top.resize(170, 161);
-    EXPECT_EQ(top.GetBgcontrol()->width(), 0);
+    EXPECT_EQ(top.Backgrounds()->width(), 0);
     EXPECT_EQ(Download()->geometry().left(), 1 + 51); // 51 inside the border
     EXPECT_EQ(Download()->width(), 130);
     // The caption is wider than the strip's button on one line: it wraps.
@@ -134,6 +134,6 @@ TEST_F(SidePaneBackgroundsTest, NarrowStripLeavesTheBackgroundsPaneNoWidth) {
     EXPECT_LE(wrappedHeight, caption->height());
     // A wide strip: the pane takes what the 130-pixel button leaves.
     top.resize(800, 161);
-    EXPECT_EQ(top.GetBgcontrol()->geometry(), QRect(1 + 49, 1, 798 - 49 - 130, 159));
+    EXPECT_EQ(top.Backgrounds()->geometry(), QRect(1 + 49, 1, 798 - 49 - 130, 159));
     EXPECT_EQ(Download()->geometry(), QRect(1 + 49 + 619 + 2, 1, 130, 159));
 }

@@ -7,8 +7,8 @@
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 #include "ui/common/UiTestSupport.h"
-#include "ui/panes/PhotoControl.h"
-#include "ui/panes/PhotosControl.h"
+#include "ui/panes/PhotoTile.h"
+#include "ui/panes/PhotosPane.h"
 #include "ui/panes/SidePane.h"
 
 #include <QAbstractButton>
@@ -43,7 +43,7 @@ TEST(SidePaneTest, StartsOnThePhotosPaneWithEveryButtonAvailable) {
 TEST(SidePaneTest, SwitchingPanesChangesTheWantedColumnWidth) {
     UiTestObjects objects;
     SidePane top(objects.Context());
-    QSignalSpy changed(&top, &SidePane::PaneChanged);
+    QSignalSpy changed(&top, &SidePane::paneChanged);
     top.ShowPane("album");
     EXPECT_EQ(top.PreferredWidth(), 327);
     EXPECT_TRUE(top.Photos()->isHidden());
@@ -128,7 +128,7 @@ TEST_F(SidePaneBookTest, ABookChangeRebuildsTheTilesFromTheNewBook) {
     Settle();
     EXPECT_EQ(Pane().TileCount(), 0);
     EXPECT_TRUE(Pane().ScrollBar()->isHidden());
-    EXPECT_TRUE(Pane().findChildren<PhotoControl*>().isEmpty());
+    EXPECT_TRUE(Pane().findChildren<PhotoTile*>().isEmpty());
 
     ASSERT_TRUE(manager->LoadBook(name));
     Settle();

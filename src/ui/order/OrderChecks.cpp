@@ -1,0 +1,28 @@
+#include "ui/order/OrderChecks.h"
+
+#include "base/Constants.h"
+#include "model/Book.h"
+
+OrderCheckBook OrderCheckBookOf(Book& book) {
+    return {[&book] { return book.GetFirstPageWithMissingPicture(); },
+            [&book] { return book.GetFirstPageWithImageTooSmall(); },
+            [&book](int index) { book.SetPageIndex(index); }};
+}
+
+bool OrderChecksPass(const OrderCheckBook& book, const Constants& strings, const AskYesNo& ask) {
+    bool proceed = true;
+    const int missing = book.firstPageWithMissingPicture();
+    if (missing != -1) {
+        book.setPageIndex(missing);
+        proceed = !ask(strings.Text(u"cMissingPictureLabelCaption"),
+                       strings.Text(u"cMissingPictureCaption"));
+    }
+    const int tooSmall = book.firstPageWithImageTooSmall();
+    if (tooSmall != -1) {
+        book.setPageIndex(tooSmall);
+        if (ask(strings.Text(u"cImageTooSmallLabelCaption"),
+                strings.Text(u"cImageTooSmallCaption")))
+            proceed = false;
+    }
+    return proceed;
+}

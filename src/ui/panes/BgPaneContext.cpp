@@ -1,5 +1,0 @@
-#include "ui/panes/BgPaneContext.h"
-
-#include "ui/common/PaneViewChoice.h"
-
-PaneView BgPaneContext::View() const { return PaneViewOf(views); }
