@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QtConcurrent/QtConcurrentMap>
 #include <benchmark/benchmark.h>
+#include <numeric>
 
 namespace {
 
@@ -30,7 +31,7 @@ struct FillBench {
     QString root = BenchTempDir();
     Templates catalogue;
     std::unique_ptr<BookManager> manager;
-    BookSnapshot empty;
+    PageForms empty; // every page of the book before a fill
 
     FillBench() {
         const QString books = root + QStringLiteral("/books");
@@ -64,7 +65,9 @@ struct FillBench {
             photos[size_t(i)]->GetWidth(); // the size files, as after an import
         }
         book.SaveBook();
-        empty = book.Snapshot();
+        std::vector<int> pages(size_t(book.PagesCount()));
+        std::iota(pages.begin(), pages.end(), 0);
+        empty = book.FormsOf(pages);
     }
 };
 
@@ -75,7 +78,7 @@ void BM_FillBook400Photos(benchmark::State& state) {
     FillResult result;
     for (auto _ : state) {
         state.PauseTiming();
-        book.Restore(bench.empty);
+        book.RestorePages(bench.empty);
         state.ResumeTiming();
         QElapsedTimer timer;
         timer.start();

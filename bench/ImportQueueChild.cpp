@@ -64,6 +64,8 @@ int RunImportQueueChild(int threads, const QString& sourceFolder, int count) {
     auto book = std::make_shared<Book>(books.path(), ModelContext{&catalogue, &host, nullptr});
     book->SetName(QStringLiteral("Bench"));
     std::vector<PhotoImportOutcome> outcomes;
+    if (threads > 0) // a process of its own: the one import pool takes the measured size
+        ImportThreadPool().setMaxThreadCount(threads);
     PhotoImportQueue queue(threads);
     QObject::connect(&queue, &PhotoImportQueue::fileDone,
                      [&](const PhotoImportOutcome& o) { outcomes.push_back(o); });

@@ -13,22 +13,7 @@
     </message>
 </context>
 <context>
-    <name>AlbumPairTile</name>
-    <message>
-        <source>Move Pages</source>
-        <translation>移动对页</translation>
-    </message>
-    <message>
-        <source>Move Page</source>
-        <translation>移动页面</translation>
-    </message>
-</context>
-<context>
     <name>AlbumPageTile</name>
-    <message>
-        <source>Swap Pages</source>
-        <translation>互换页面</translation>
-    </message>
     <message>
         <source>Page %1: click to show it; drag it onto another page to swap them, or between two pairs to move it there</source>
         <translation>第 %1 页：单击显示该页；拖到另一页上可互换两页，拖到两组对页之间可将其移到该处</translation>
@@ -51,6 +36,53 @@
         <source>%1: drag it onto a page; right-click to put it on all, left or right pages</source>
         <translation>%1：拖到页面上即可使用；右键单击可用于所有页面、左页或右页</translation>
     </message>
+</context>
+<context>
+    <name>BookSession</name>
+    <message>
+        <source>Import Photos</source>
+        <translation>导入照片</translation>
+    </message>
+    <message>
+        <source>Place Photo</source>
+        <translation>放入照片</translation>
+    </message>
+    <message>
+        <source>Delete Photo</source>
+        <translation>删除照片</translation>
+    </message>
+    <message>
+        <source>Remove Photo</source>
+        <translation>移除照片</translation>
+    </message>
+    <message>
+        <source>Add Page</source>
+        <translation>添加页面</translation>
+    </message>
+    <message>
+        <source>Delete Page</source>
+        <translation>删除页面</translation>
+    </message>
+    <message>
+        <source>Swap Pages</source>
+        <translation>互换页面</translation>
+    </message>
+    <message>
+        <source>Move Pages</source>
+        <translation>移动对页</translation>
+    </message>
+    <message>
+        <source>Move Page</source>
+        <translation>移动页面</translation>
+    </message>
+    <message>
+        <source>Swap Photos</source>
+        <translation>互换照片</translation>
+    </message>
+    <message>
+        <source>Change Template</source>
+        <translation>更换版式</translation>
+    </message>
     <message>
         <source>Set Background</source>
         <translation>设置背景</translation>
@@ -59,12 +91,17 @@
         <source>Remove Background</source>
         <translation>移除背景</translation>
     </message>
-</context>
-<context>
-    <name>BookHistory</name>
     <message>
-        <source>Change</source>
-        <translation>修改</translation>
+        <source>Fill Book</source>
+        <translation>填充相册</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>编辑文字</translation>
+    </message>
+    <message>
+        <source>Edit Photo</source>
+        <translation>编辑照片</translation>
     </message>
 </context>
 <context>
@@ -76,14 +113,6 @@
     <message>
         <source>Delete page</source>
         <translation>删除此页</translation>
-    </message>
-    <message>
-        <source>Add Page</source>
-        <translation>添加页面</translation>
-    </message>
-    <message>
-        <source>Delete Page</source>
-        <translation>删除页面</translation>
     </message>
 </context>
 <context>
@@ -389,13 +418,6 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     </message>
 </context>
 <context>
-    <name>PhotoBoxEditor</name>
-    <message>
-        <source>Edit Photo</source>
-        <translation>编辑照片</translation>
-    </message>
-</context>
-<context>
     <name>ImportTally</name>
     <message>
         <source>%1 added, %2 not added</source>
@@ -451,10 +473,6 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
         <source>“%1”</source>
         <comment>a book name in quotes</comment>
         <translation>“%1”</translation>
-    </message>
-    <message>
-        <source>Add Page</source>
-        <translation>添加页面</translation>
     </message>
     <message>
         <source>No web browser could be started. Open this address in a browser by hand:</source>
@@ -631,24 +649,8 @@ Check the connection to the internet, then press Retry. If the print service has
 <context>
     <name>PageView</name>
     <message>
-        <source>Change Template</source>
-        <translation>更换版式</translation>
-    </message>
-    <message>
-        <source>Set Background</source>
-        <translation>设置背景</translation>
-    </message>
-    <message>
-        <source>Place Photo</source>
-        <translation>放入照片</translation>
-    </message>
-    <message>
         <source>Remove Photo</source>
         <translation>移除照片</translation>
-    </message>
-    <message>
-        <source>Swap Photos</source>
-        <translation>互换照片</translation>
     </message>
 </context>
 <context>
@@ -701,18 +703,6 @@ Check the connection to the internet, then press Retry. If the print service has
     <message>
         <source>Import photos (Ctrl+O) or drop them here</source>
         <translation>导入照片（Ctrl+O），或把照片拖放到这里</translation>
-    </message>
-    <message>
-        <source>Import Photos</source>
-        <translation>导入照片</translation>
-    </message>
-    <message>
-        <source>Delete Photo</source>
-        <translation>删除照片</translation>
-    </message>
-    <message>
-        <source>Remove Photo</source>
-        <translation>移除照片</translation>
     </message>
     <message>
         <source>Fill Book</source>
@@ -797,13 +787,6 @@ Check the connection to the internet, then press Retry. If the print service has
     <message>
         <source>Layout with %1 and %2. Drag it onto a page to use it.</source>
         <translation>含%1和%2的版式。拖到页面上即可使用。</translation>
-    </message>
-</context>
-<context>
-    <name>TextBoxEditor</name>
-    <message>
-        <source>Edit Text</source>
-        <translation>编辑文字</translation>
     </message>
 </context>
 </TS>

@@ -13,22 +13,7 @@
     </message>
 </context>
 <context>
-    <name>AlbumPairTile</name>
-    <message>
-        <source>Move Pages</source>
-        <translation>移動對頁</translation>
-    </message>
-    <message>
-        <source>Move Page</source>
-        <translation>移動頁面</translation>
-    </message>
-</context>
-<context>
     <name>AlbumPageTile</name>
-    <message>
-        <source>Swap Pages</source>
-        <translation>互換頁面</translation>
-    </message>
     <message>
         <source>Page %1: click to show it; drag it onto another page to swap them, or between two pairs to move it there</source>
         <translation>第 %1 頁：按一下以顯示此頁；拖曳到另一頁上可互換兩頁，拖曳到兩組對頁之間可將它移到該處</translation>
@@ -51,6 +36,53 @@
         <source>%1: drag it onto a page; right-click to put it on all, left or right pages</source>
         <translation>%1：拖曳到頁面上即可套用；按右鍵可套用到所有頁面、左頁或右頁</translation>
     </message>
+</context>
+<context>
+    <name>BookSession</name>
+    <message>
+        <source>Import Photos</source>
+        <translation>匯入相片</translation>
+    </message>
+    <message>
+        <source>Place Photo</source>
+        <translation>放入相片</translation>
+    </message>
+    <message>
+        <source>Delete Photo</source>
+        <translation>刪除相片</translation>
+    </message>
+    <message>
+        <source>Remove Photo</source>
+        <translation>移除相片</translation>
+    </message>
+    <message>
+        <source>Add Page</source>
+        <translation>新增頁面</translation>
+    </message>
+    <message>
+        <source>Delete Page</source>
+        <translation>刪除頁面</translation>
+    </message>
+    <message>
+        <source>Swap Pages</source>
+        <translation>互換頁面</translation>
+    </message>
+    <message>
+        <source>Move Pages</source>
+        <translation>移動對頁</translation>
+    </message>
+    <message>
+        <source>Move Page</source>
+        <translation>移動頁面</translation>
+    </message>
+    <message>
+        <source>Swap Photos</source>
+        <translation>互換相片</translation>
+    </message>
+    <message>
+        <source>Change Template</source>
+        <translation>更換版面</translation>
+    </message>
     <message>
         <source>Set Background</source>
         <translation>設定背景</translation>
@@ -59,12 +91,17 @@
         <source>Remove Background</source>
         <translation>移除背景</translation>
     </message>
-</context>
-<context>
-    <name>BookHistory</name>
     <message>
-        <source>Change</source>
-        <translation>變更</translation>
+        <source>Fill Book</source>
+        <translation>填滿相簿</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>編輯文字</translation>
+    </message>
+    <message>
+        <source>Edit Photo</source>
+        <translation>編輯相片</translation>
     </message>
 </context>
 <context>
@@ -76,14 +113,6 @@
     <message>
         <source>Delete page</source>
         <translation>刪除此頁</translation>
-    </message>
-    <message>
-        <source>Add Page</source>
-        <translation>新增頁面</translation>
-    </message>
-    <message>
-        <source>Delete Page</source>
-        <translation>刪除頁面</translation>
     </message>
 </context>
 <context>
@@ -389,13 +418,6 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     </message>
 </context>
 <context>
-    <name>PhotoBoxEditor</name>
-    <message>
-        <source>Edit Photo</source>
-        <translation>編輯相片</translation>
-    </message>
-</context>
-<context>
     <name>ImportTally</name>
     <message>
         <source>%1 added, %2 not added</source>
@@ -451,10 +473,6 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
         <source>“%1”</source>
         <comment>a book name in quotes</comment>
         <translation>「%1」</translation>
-    </message>
-    <message>
-        <source>Add Page</source>
-        <translation>新增頁面</translation>
     </message>
     <message>
         <source>No web browser could be started. Open this address in a browser by hand:</source>
@@ -631,24 +649,8 @@ Check the connection to the internet, then press Retry. If the print service has
 <context>
     <name>PageView</name>
     <message>
-        <source>Change Template</source>
-        <translation>更換版面</translation>
-    </message>
-    <message>
-        <source>Set Background</source>
-        <translation>設定背景</translation>
-    </message>
-    <message>
-        <source>Place Photo</source>
-        <translation>放入相片</translation>
-    </message>
-    <message>
         <source>Remove Photo</source>
         <translation>移除相片</translation>
-    </message>
-    <message>
-        <source>Swap Photos</source>
-        <translation>互換相片</translation>
     </message>
 </context>
 <context>
@@ -701,18 +703,6 @@ Check the connection to the internet, then press Retry. If the print service has
     <message>
         <source>Import photos (Ctrl+O) or drop them here</source>
         <translation>匯入相片（Ctrl+O），或將相片拖放到這裡</translation>
-    </message>
-    <message>
-        <source>Import Photos</source>
-        <translation>匯入相片</translation>
-    </message>
-    <message>
-        <source>Delete Photo</source>
-        <translation>刪除相片</translation>
-    </message>
-    <message>
-        <source>Remove Photo</source>
-        <translation>移除相片</translation>
     </message>
     <message>
         <source>Fill Book</source>
@@ -797,13 +787,6 @@ Check the connection to the internet, then press Retry. If the print service has
     <message>
         <source>Layout with %1 and %2. Drag it onto a page to use it.</source>
         <translation>含%1和%2的版面。拖曳到頁面上即可套用。</translation>
-    </message>
-</context>
-<context>
-    <name>TextBoxEditor</name>
-    <message>
-        <source>Edit Text</source>
-        <translation>編輯文字</translation>
     </message>
 </context>
 </TS>

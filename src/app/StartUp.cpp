@@ -18,7 +18,6 @@
 StartUp::StartUp(StartUpOptions options) : mOptions(std::move(options)) {}
 
 StartUp::~StartUp() {
-    mDisplayHost.SetTarget(nullptr);
     mMainWindow.reset();
     mBooks.reset();
 }
@@ -53,8 +52,7 @@ void StartUp::CreateProcessObjects() {
     // created (step 4); nothing touches a file until it is initialised.
     mLayout = mOptions.folders ? *mOptions.folders : UserFolders::PlatformLayout();
     mTemplates = std::make_unique<Templates>(mStrings.get());
-    mBooks =
-        std::make_unique<BookManager>(mLayout.books, *mTemplates, mStrings.get(), &mDisplayHost);
+    mBooks = std::make_unique<BookManager>(mLayout.books, *mTemplates, mStrings.get());
     mRenderer = std::make_shared<const PageRenderer>(
         PageRenderer::ForCatalogue(*mTemplates, mLayout.backgrounds, mMarker));
     CreateMainWindow();
@@ -68,7 +66,6 @@ void StartUp::CreateMainWindow() {
         .placementFile = mOptions.placementFile,
     };
     mMainWindow = std::make_unique<::MainWindow>(context);
-    mDisplayHost.SetTarget(mMainWindow->GetSidePane()); // pages hand photos to the photos pane
     mMainWindow->SetHooks(MakeWindowHooks(*this));
 }
 

@@ -3,7 +3,6 @@
 #include "base/ProgramTranslations.h"
 #include "base/UserFolders.h"
 #include "model/BackgroundLibrary.h"
-#include "model/PageDisplayHost.h"
 
 #include <QImage>
 #include <QLocale>
@@ -51,8 +50,6 @@ public:
     // Laid over photos too small for their box; null without "imageTooSmall.gif".
     const QImage& TooSmallMarker() const { return mMarker; }
     const BackgroundLibrary& Backgrounds() const { return mBackgrounds; }
-    // Where pages hand photos: the main window's photos pane once there is one.
-    const ForwardingDisplayHost& DisplayHost() const { return mDisplayHost; }
     // What the settings file says about the introduction panel.
     bool IntroductionWanted() const { return mIntroductionWanted; }
 
@@ -70,7 +67,6 @@ private:
     std::unique_ptr<Constants> mStrings;
     ProgramTranslations mTranslations;
     QImage mMarker;
-    ForwardingDisplayHost mDisplayHost;
     std::unique_ptr<Templates> mTemplates;
     std::unique_ptr<BookManager> mBooks;
     BackgroundLibrary mBackgrounds;

@@ -12,9 +12,13 @@ bool BackgroundGoesOnPage(BackgroundPages which, int index) {
     return false;
 }
 
-void ApplyBackground(Book& book, const QString& name, BackgroundPages which) {
+void SetBackgroundOnPages(Book& book, const QString& name, BackgroundPages which) {
     for (int i = 0; i < book.PagesCount(); ++i)
         if (BackgroundGoesOnPage(which, i))
             book.GetPage(i)->SetBackground(name);
+}
+
+void ApplyBackground(Book& book, const QString& name, BackgroundPages which) {
+    SetBackgroundOnPages(book, name, which);
     book.SaveBook();
 }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "base/Result.h"
-#include "model/BookSnapshot.h"
 #include "model/ModelContext.h"
 
 #include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -15,6 +15,14 @@ class FileWriteQueue;
 class Page;
 class PhotoImage;
 class PhotoImageList;
+
+// The text forms of some pages of a book (as "book.pbx" stores them), by
+// index, and how many pages the book has with them.
+struct PageForms {
+    int count = 0;
+    std::map<int, QString> forms;
+    bool operator==(const PageForms&) const = default;
+};
 
 // One photo book: a name and folder, its pages in book order, its photo pool,
 // the current page and the numbers of the orders it was sent under.
@@ -108,10 +116,6 @@ public:
     int GetFirstPageWithMissingPicture() const;
     int GetFirstPageWithImageTooSmall() const;
 
-    // Upload support: the cancel flag and the order numbers ("order.pbx").
-    void CancelSend() { mSendCancelled = true; }
-    void ClearSendCancelled() { mSendCancelled = false; }
-    bool IsSendCancelled() const { return mSendCancelled; }
     // Appends the number and rewrites "order.pbx"; throws LumbraError on a
     // write failure, leaving the numbers as they were.
     void AddOrderId(const QString& orderId);
@@ -125,19 +129,19 @@ public:
     void SetPageIndexNoEvent(int index);
     bool AllowNewPage() const { return PagesCount() < GetMaxPages(); }
 
-    // Undo support. Snapshot: the pages as the next save writes them and the
-    // pool's photo names. Restore brings pages and pool back to a snapshot,
-    // taking photos that return out of the held files and putting those
-    // that leave there (HeldPhotoFiles), and raises the page events; it does
-    // not save. The step name is what the next save completes ("Add Page").
-    BookSnapshot Snapshot() const;
-    void Restore(const BookSnapshot& target);
-    // Writes "book.pbx" with the snapshot's pages, leaving the book as it is
-    // and raising no event: an undo writes its target before any file moves.
-    // Throws LumbraError (saveFailed is raised), leaving the previous file.
-    void WriteSnapshot(const BookSnapshot& target) const;
-    void NameNextStep(const QString& name) { mStepName = name; }
-    QString TakeStepName();
+    // The page's index; -1 for a page of no book or another book.
+    int IndexOf(const Page& aPage) const;
+    // Undo support. The forms of the pages at `indices` (those the book has).
+    PageForms FormsOf(const std::vector<int>& indices) const;
+    // Brings the book to `target.count` pages (the last ones go or come,
+    // read from `target`, default pages where it has no form) and reads
+    // every page of `target` whose form differs from the book's. Photos that
+    // leave pages go to the photos pane, and the page events are raised; no
+    // save. Returns the first page read anew, -1 when none.
+    int RestorePages(const PageForms& target);
+    // Reads a page from its form and puts it before the page now at `index`
+    // (PagesCount(): at the end). Throws LumbraError for an index outside.
+    void InsertPage(int index, const QString& form);
 
 signals:
     void pageIndexChanged();
@@ -161,10 +165,8 @@ private:
     // At once, on this thread; throws LumbraError (saveFailed is raised).
     void WritePageTexts(const QStringList& pageTexts) const;
     PagePtr ReadPage(const QString& form) const;
-    // Replaces the pages whose text form differs; the first index replaced or -1.
-    int RestorePages(const QStringList& forms);
-    void RestorePhotos(const QStringList& names);
-    void ShowUnplacedPhotos();
+    // Hands each photo to the photos pane or takes it away, as it stands on a page.
+    void ShowWherePhotosStand(const std::vector<PhotoPtr>& photos);
     QString StateFilePath() const;
 
     QString mBooksFolder;
@@ -172,10 +174,8 @@ private:
     std::unique_ptr<PhotoImageList> mPhotos;
     std::vector<PagePtr> mPages;
     QString mName;
-    bool mSendCancelled = false;
     int mPageIndex = 0;
     QString mOrderIds;
     int mPageCounter = 0;
-    QString mStepName;
     FileWriteQueue* mWrites; // a child: its destruction writes what waits
 };

@@ -3,6 +3,7 @@
 #include "base/Constants.h"
 #include "model/Book.h"
 #include "model/BookFiles.h"
+#include "model/BookSession.h"
 
 #include <QDir>
 
@@ -16,12 +17,13 @@ BookManager::SilentPages::~SilentPages() { mManager.mPageEventsSuppressed = mWas
 BookManager::BookManager(const QString& booksFolder, Templates& templates, const Constants* strings,
                          PageDisplayHost* host, QObject* parent)
     : QObject(parent), mBooksFolder(booksFolder), mStrings(strings) {
+    mSession = std::make_unique<BookSession>(*this, host);
     mContext.templates = &templates;
-    mContext.displayHost = host;
+    mContext.displayHost = mSession.get();
     mContext.manager = this;
 }
 
-BookManager::~BookManager() = default;
+BookManager::~BookManager() { mSession.reset(); }
 
 // Editors commit their pending edits on quitting; their saves are written
 // before the program goes on to end.

@@ -9,6 +9,7 @@
 #include <memory>
 
 class Book;
+class BookSession;
 class Constants;
 
 // Owns the current book and knows the names of all books (the subfolders
@@ -32,7 +33,7 @@ public:
 
     // templates: the catalogue of the books' pages.
     // strings: for the untitled book's name (null: "Untitled").
-    // host: the photos pane (null: a headless stand-in).
+    // host: told of the photos pages hand over, besides the session (tests).
     BookManager(const QString& booksFolder, Templates& templates,
                 const Constants* strings = nullptr, PageDisplayHost* host = nullptr,
                 QObject* parent = nullptr);
@@ -44,6 +45,8 @@ public:
     // untitled one.
     void Initialize();
     std::shared_ptr<Book> GetBook() const { return mBook; }
+    // The work on the current book: imports, steps, the photo pool's changes.
+    BookSession& Session() const { return *mSession; }
     void UpdateAllBooks();
     // Renames the current book's folder and reopens it; false (and nothing
     // changed) for a refused name or a failed rename.
@@ -88,4 +91,5 @@ private:
     std::shared_ptr<Book> mBook;
     bool mPageEventsSuppressed = false;
     QStringList mAllBooks;
+    std::unique_ptr<BookSession> mSession; // made last, gone first
 };

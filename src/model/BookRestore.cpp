@@ -1,84 +1,66 @@
-// Taking a book back to an earlier state, for undo and redo.
+// Taking pages of a book back to earlier forms, for undo and redo.
+#include "base/LumbraError.h"
 #include "model/Book.h"
-#include "model/BookFiles.h"
-#include "model/HeldPhotoFiles.h"
 #include "model/Page.h"
 #include "model/PageDisplayHost.h"
 #include "model/PhotoImage.h"
-#include "model/PhotoImageList.h"
 
 #include <algorithm>
-#include <utility>
 
-BookSnapshot Book::Snapshot() const {
-    BookSnapshot snapshot;
-    for (const PagePtr& p : mPages)
-        snapshot.pages << p->Serialize();
-    for (const PhotoPtr& photo : *mPhotos)
-        snapshot.photos << photo->GetName();
-    return snapshot;
+namespace {
+
+void AddPhotosOf(const Page& aPage, std::vector<Book::PhotoPtr>& photos) {
+    for (int i = 0; i < aPage.PhotoEntryCount(); ++i)
+        if (const Book::PhotoPtr photo = aPage.Photo(i))
+            photos.push_back(photo);
 }
 
-QString Book::TakeStepName() { return std::exchange(mStepName, QString()); }
+} // namespace
 
-void Book::Restore(const BookSnapshot& target) {
-    const QSet<QString> kept(target.photos.begin(), target.photos.end());
-    RestorePhotos(target.photos);
-    const int firstChanged = RestorePages(target.pages);
-    std::vector<PhotoPtr> leaving;
-    for (const PhotoPtr& photo : *mPhotos)
-        if (!kept.contains(photo->GetName()))
-            leaving.push_back(photo);
-    for (const PhotoPtr& photo : leaving) {
-        mContext.DisplayHost().RemoveDisplayPhoto(photo);
-        mPhotos->Remove(photo);
-        HeldPhotoFiles::Hold(GetBookFolder(), photo->GetName());
-    }
-    ShowUnplacedPhotos();
-    if (firstChanged >= 0)
-        SetPageIndex(firstChanged);
-    else if (mPageIndex >= PagesCount())
-        SetPageIndex(PagesCount() - 1);
+int Book::IndexOf(const Page& aPage) const {
+    for (int i = 0; i < PagesCount(); ++i)
+        if (mPages[size_t(i)].get() == &aPage)
+            return i;
+    return -1;
 }
 
-// Photos of the target missing from the pool come back from the held files.
-void Book::RestorePhotos(const QStringList& names) {
-    const QString folder = GetBookFolder();
-    for (const QString& name : names) {
-        const auto parsed =
-            BookFiles::ParsePhotoFileName(name + QLatin1String(BookFiles::kFullSizeSuffix));
-        if (!parsed || mPhotos->Find(parsed->key))
-            continue;
-        HeldPhotoFiles::Release(folder, name);
-        auto photo = std::make_shared<PhotoImage>();
-        photo->CopyName(name);
-        photo->SetKey(folder, parsed->key);
-        mPhotos->Add(photo);
-    }
-    mPhotos->OrderByNames(names); // a photo brought back takes its old place
+PageForms Book::FormsOf(const std::vector<int>& indices) const {
+    PageForms result{PagesCount(), {}};
+    for (const int i : indices)
+        if (i >= 0 && i < PagesCount())
+            result.forms[i] = mPages[size_t(i)]->Serialize();
+    return result;
 }
 
-int Book::RestorePages(const QStringList& forms) {
-    const int common = std::min(PagesCount(), int(forms.size()));
+int Book::RestorePages(const PageForms& target) {
+    std::vector<PhotoPtr> moved; // photos of the pages that go or are read anew
     std::vector<int> changed;
-    for (int i = 0; i < common; ++i) {
-        if (mPages[size_t(i)]->Serialize() != forms[i]) {
+    for (const auto& [i, form] : target.forms) {
+        if (i < PagesCount() && mPages[size_t(i)]->Serialize() != form) {
+            AddPhotosOf(*mPages[size_t(i)], moved);
             mPages[size_t(i)]->Delete(); // its photos are free for the pages read below
             changed.push_back(i);
         }
     }
-    const bool removed = PagesCount() > forms.size();
-    while (PagesCount() > forms.size()) {
+    const bool removed = PagesCount() > target.count;
+    while (PagesCount() > target.count) {
+        AddPhotosOf(*mPages.back(), moved);
         mPages.back()->Delete();
         mPages.pop_back();
     }
+    const auto read = [&](int i) {
+        const auto found = target.forms.find(i);
+        return found == target.forms.end() ? MakeDefaultPage() : ReadPage(found->second);
+    };
     for (const int i : changed) {
-        mPages[size_t(i)] = ReadPage(forms[i]);
+        mPages[size_t(i)] = read(i);
         NumberPage(*mPages[size_t(i)]);
+        AddPhotosOf(*mPages[size_t(i)], moved);
     }
     int firstChanged = changed.empty() ? -1 : changed.front();
-    for (int i = common; i < forms.size(); ++i) {
-        AppendPage(ReadPage(forms[i]));
+    for (int i = PagesCount(); i < target.count; ++i) {
+        AppendPage(read(i));
+        AddPhotosOf(*mPages.back(), moved);
         if (firstChanged < 0)
             firstChanged = i;
     }
@@ -90,13 +72,28 @@ int Book::RestorePages(const QStringList& forms) {
         if (firstChanged < 0)
             firstChanged = std::max(0, PagesCount() - 1);
     }
+    ShowWherePhotosStand(moved);
     return firstChanged;
 }
 
+void Book::InsertPage(int index, const QString& form) {
+    if (index < 0 || index > PagesCount())
+        throw LumbraError(QStringLiteral("No page %1 to insert before").arg(index));
+    const PagePtr read = ReadPage(form);
+    NumberPage(*read);
+    mPages.insert(mPages.begin() + index, read);
+    emit pageAdded();
+    for (int i = index; i < PagesCount(); ++i)
+        emit pageChanged(i);
+    std::vector<PhotoPtr> placed;
+    AddPhotosOf(*read, placed);
+    ShowWherePhotosStand(placed);
+}
+
 // The photos pane shows exactly the pool's photos that stand on no page.
-void Book::ShowUnplacedPhotos() {
+void Book::ShowWherePhotosStand(const std::vector<PhotoPtr>& photos) {
     PageDisplayHost& host = mContext.DisplayHost();
-    for (const PhotoPtr& photo : *mPhotos) {
+    for (const PhotoPtr& photo : photos) {
         if (photo->GetPage())
             host.RemoveDisplayPhoto(photo);
         else

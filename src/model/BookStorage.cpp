@@ -130,12 +130,6 @@ void Book::MarkImported(const QString& photoName, const QDateTime& when) const {
     });
 }
 
-// After the saves asked before: the snapshot is the newest content.
-void Book::WriteSnapshot(const BookSnapshot& target) const {
-    WaitForSaves();
-    WritePageTexts(target.pages);
-}
-
 void Book::WritePageTexts(const QStringList& pageTexts) const {
     try {
         BookStateFile::Write(StateFilePath(), BookStateFile::Join(pageTexts));

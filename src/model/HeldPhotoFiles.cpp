@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <utility>
 
 namespace HeldPhotoFiles {
 
@@ -83,13 +84,19 @@ void Settle(const QString& bookFolder, bool clear) {
         Clear(bookFolder);
 }
 
-void Purge(const QString& bookFolder, const QSet<QString>& keep) {
+void Purge(const QString& bookFolder, const QSet<QString>& keep,
+           const std::function<void()>& beforeDeleting) {
     QDir held(Folder(bookFolder));
     if (!held.exists())
         return;
-    for (const QString& file : held.entryList(QDir::Files | QDir::Hidden))
-        if (!keep.contains(PhotoNameOf(file)))
-            held.remove(file);
+    bool first = true;
+    for (const QString& file : held.entryList(QDir::Files | QDir::Hidden)) {
+        if (keep.contains(PhotoNameOf(file)))
+            continue;
+        if (std::exchange(first, false) && beforeDeleting)
+            beforeDeleting();
+        held.remove(file);
+    }
     if (held.isEmpty())
         QDir(bookFolder).rmdir(QLatin1String(kFolder));
 }

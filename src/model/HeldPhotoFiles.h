@@ -2,6 +2,7 @@
 
 #include <QSet>
 #include <QString>
+#include <functional>
 
 // A photo taken out of a book may come back by an undo: its files wait in a
 // hidden folder of the book (".held/") until no step can bring it back.
@@ -23,8 +24,10 @@ void ReleaseNamed(const QString& bookFolder, const QSet<QString>& keys);
 // ReleaseNamed for the photos the pages of the folder's "book.pbx" name;
 // with `clear`, then deletes the folder with what is still held.
 void Settle(const QString& bookFolder, bool clear);
-// Deletes the held files of every photo whose name `keep` does not hold.
-void Purge(const QString& bookFolder, const QSet<QString>& keep);
+// Deletes the held files of every photo whose name `keep` does not hold;
+// `beforeDeleting` runs once before the first file goes.
+void Purge(const QString& bookFolder, const QSet<QString>& keep,
+           const std::function<void()>& beforeDeleting = {});
 // Deletes the folder with everything in it.
 void Clear(const QString& bookFolder);
 

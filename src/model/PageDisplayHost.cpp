@@ -10,17 +10,3 @@ void HeadlessDisplayHost::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& pho
 }
 
 void HeadlessDisplayHost::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>&) {}
-
-PageDisplayHost& ForwardingDisplayHost::Current() { return mTarget ? *mTarget : mHeadless; }
-
-void ForwardingDisplayHost::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
-    Current().AddDisplayPhoto(photo);
-}
-
-void ForwardingDisplayHost::ReturnDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
-    Current().ReturnDisplayPhoto(photo);
-}
-
-void ForwardingDisplayHost::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
-    Current().RemoveDisplayPhoto(photo);
-}

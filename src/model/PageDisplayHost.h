@@ -5,8 +5,9 @@
 class PhotoImage;
 
 // Where a page hands photos that leave its boxes, and from where it takes
-// photos that enter them: the photos pane in the program. A photo handed
-// over with AddDisplayPhoto comes back reset and standing on no page.
+// photos that enter them: the book session in the program, which announces
+// them to the photos pane. A photo handed over with AddDisplayPhoto comes
+// back reset and standing on no page.
 class PageDisplayHost {
 public:
     virtual ~PageDisplayHost() = default;
@@ -24,22 +25,4 @@ class HeadlessDisplayHost : public PageDisplayHost {
 public:
     void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
     void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
-};
-
-// Hands photos on to a host that comes later than the books (the photos pane
-// is made after the book manager), and to a headless one while there is none.
-class ForwardingDisplayHost : public PageDisplayHost {
-public:
-    void SetTarget(PageDisplayHost* target) { mTarget = target; }
-    PageDisplayHost* Target() const { return mTarget; }
-
-    void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
-    void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
-    void ReturnDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
-
-private:
-    PageDisplayHost& Current();
-
-    PageDisplayHost* mTarget = nullptr;
-    HeadlessDisplayHost mHeadless;
 };

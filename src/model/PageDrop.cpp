@@ -37,7 +37,7 @@ bool DropAllowed(bool hasPage, const DropPayload& payload, int textBox, int phot
     return payload.hasText;
 }
 
-void DropText(Book& book, Page& aPage, const QString& text, float x, float y) {
+void ApplyDropText(Book& book, Page& aPage, const QString& text, float x, float y) {
     if (text.startsWith(QLatin1String("T:"))) {
         aPage.SetTemplate(Template::FromDefinition(text.mid(2)));
     } else if (text.startsWith(QLatin1String("bg:"))) {
@@ -45,5 +45,9 @@ void DropText(Book& book, Page& aPage, const QString& text, float x, float y) {
     } else if (auto photo = FindPhoto(book, text)) {
         aPage.AddPhoto(photo, x, y);
     }
+}
+
+void DropText(Book& book, Page& aPage, const QString& text, float x, float y) {
+    ApplyDropText(book, aPage, text, x, y);
     book.SaveBook();
 }

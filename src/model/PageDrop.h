@@ -22,6 +22,8 @@ DropPayload ReadDropPayload(const QMimeData& data);
 // Nothing without a page.
 bool DropAllowed(bool hasPage, const DropPayload& payload, int textBox, int photoBox);
 
-// UI thread: a text drop at (x, y) mm, then the book is saved. An unknown
-// key changes nothing; a bad template definition throws before the save.
+// UI thread: a text drop at (x, y) mm. An unknown key changes nothing; a
+// bad template definition throws LumbraError. No save.
+void ApplyDropText(Book& book, Page& aPage, const QString& text, float x, float y);
+// ApplyDropText, then the book is saved.
 void DropText(Book& book, Page& aPage, const QString& text, float x, float y);

@@ -7,7 +7,8 @@
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 
-PageFileDrop::PageFileDrop(int threads, QObject* parent) : QObject(parent), mImport(threads) {
+PageFileDrop::PageFileDrop(PhotoImportQueue& queue, QObject* parent)
+    : QObject(parent), mImport(queue) {
     connect(&mImport, &PhotoImportQueue::fileDone, this, &PageFileDrop::OnFileDone);
 }
 
@@ -15,26 +16,30 @@ void PageFileDrop::Drop(const std::shared_ptr<Book>& book, const std::shared_ptr
                         const QStringList& files, float x, float y) {
     if (!book || !page || files.isEmpty())
         return;
-    mDrops.push_back(PendingDrop{book, page, x, y, int(files.size())});
-    mImport.Add(files, book);
+    PendingDrop& drop =
+        mDrops.emplace_back(PendingDrop{book, page, x, y, 0, int(files.size()), {}});
+    drop.batch = mImport.Add(files, book);
 }
 
 void PageFileDrop::OnFileDone(const PhotoImportOutcome& outcome) {
-    if (mDrops.empty())
+    if (mDrops.empty() || outcome.batch != mDrops.front().batch)
         return;
     PendingDrop& drop = mDrops.front();
     Place(drop, outcome);
     if (--drop.remaining > 0)
         return;
     const std::shared_ptr<Book> book = drop.book;
+    const QStringList added = std::move(drop.added);
     mDrops.pop_front();
     Save(*book);
-    emit dropDone();
+    emit dropDone(added);
 }
 
 // The queue has applied the outcome: a photo with the file's key is in the
 // book now unless the file could not be imported.
-void PageFileDrop::Place(const PendingDrop& drop, const PhotoImportOutcome& outcome) {
+void PageFileDrop::Place(PendingDrop& drop, const PhotoImportOutcome& outcome) {
+    if (outcome.status == PhotoImportOutcome::Status::Added && outcome.photo)
+        drop.added << outcome.photo->GetName();
     const std::shared_ptr<PhotoImage> photo = drop.book->Photos().Find(outcome.key);
     if (!photo)
         return;

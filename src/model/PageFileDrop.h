@@ -11,8 +11,9 @@
 class Book;
 class Page;
 
-// Files dropped from the desktop onto a page. They are imported through the
-// drop's own PhotoImportQueue into the book they were dropped for; as the
+// Files dropped from the desktop onto a page. They are imported through a
+// PhotoImportQueue it shares (the session's) into the book they were dropped
+// for; as the
 // queue reports each file, in file order, its photo (new or already in the
 // book) is placed at the drop point, so the last one stays in the box and
 // the ones before it go to the photos pane. A file that cannot be imported
@@ -21,8 +22,9 @@ class Page;
 class PageFileDrop : public QObject {
     Q_OBJECT
 public:
-    // threads: as for PhotoImportQueue.
-    explicit PageFileDrop(int threads = 0, QObject* parent = nullptr);
+    // Imports through `queue`, which must outlive the drop; the queue's
+    // other files are left alone.
+    explicit PageFileDrop(PhotoImportQueue& queue, QObject* parent = nullptr);
 
     // Drops the files at (x, y) mm of the page. Nothing without a book, a
     // page or a file.
@@ -32,8 +34,9 @@ public:
 
 signals:
     // Every file of one drop was placed or left out, and the book was saved
-    // (a failed save is logged).
-    void dropDone();
+    // (a failed save is logged). `added`: the names of the photos the drop
+    // brought into the book's pool.
+    void dropDone(const QStringList& added);
 
 private:
     struct PendingDrop {
@@ -41,13 +44,15 @@ private:
         std::shared_ptr<Page> page;
         float x = 0;
         float y = 0;
+        quint64 batch = 0;
         int remaining = 0; // files not reported yet
+        QStringList added;
     };
 
     void OnFileDone(const PhotoImportOutcome& outcome);
-    static void Place(const PendingDrop& drop, const PhotoImportOutcome& outcome);
+    static void Place(PendingDrop& drop, const PhotoImportOutcome& outcome);
     static void Save(Book& book);
 
-    PhotoImportQueue mImport;
+    PhotoImportQueue& mImport;
     std::deque<PendingDrop> mDrops; // in the queue's order
 };

@@ -7,26 +7,40 @@
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 #include <algorithm>
 
-PhotoImportQueue::PhotoImportQueue(int threads, QObject* parent) : QObject(parent) {
-    // One core stays with the user interface thread.
-    mPool.setMaxThreadCount(threads > 0 ? threads : std::max(1, QThread::idealThreadCount() - 1));
+QThreadPool& ImportThreadPool() {
+    static QThreadPool* const pool = [] {
+        auto* made = new QThreadPool(QCoreApplication::instance());
+        // One core stays with the user interface thread.
+        made->setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
+        return made;
+    }();
+    return *pool;
 }
+
+PhotoImportQueue::PhotoImportQueue(int threads, QObject* parent)
+    : QObject(parent), mThreads(threads) {}
 
 // The running jobs write files: wait for them. Their watchers go with this
 // object, so no result is delivered any more.
-PhotoImportQueue::~PhotoImportQueue() { mPool.waitForDone(); }
+PhotoImportQueue::~PhotoImportQueue() {
+    for (QFuture<PhotoImportResult>& running : mRunning)
+        running.waitForFinished();
+}
 
-void PhotoImportQueue::Add(const QStringList& paths, const std::shared_ptr<Book>& book) {
+quint64 PhotoImportQueue::Add(const QStringList& paths, const std::shared_ptr<Book>& book) {
     if (!book)
-        return;
+        return 0;
+    const quint64 batch = mNextBatch++;
     const Md5 md5;
     for (const QString& path : paths) {
         Entry entry;
         entry.id = mNextId++;
+        entry.batch = batch;
         entry.path = path;
         entry.key = md5.Hash(path);
         entry.book = book;
@@ -39,6 +53,7 @@ void PhotoImportQueue::Add(const QStringList& paths, const std::shared_ptr<Book>
         ++mTotal;
     }
     Pump();
+    return batch;
 }
 
 bool PhotoImportQueue::IsQueued(const QString& key, const std::shared_ptr<Book>& book) const {
@@ -60,8 +75,9 @@ int PhotoImportQueue::Running() const {
 
 void PhotoImportQueue::StartMore() {
     int running = Running();
+    const int limit = mThreads > 0 ? mThreads : ImportThreadPool().maxThreadCount();
     for (Entry& entry : mEntries) {
-        if (running >= mPool.maxThreadCount())
+        if (running >= limit)
             return;
         if (entry.state == Entry::State::Waiting) {
             Start(entry);
@@ -80,9 +96,10 @@ void PhotoImportQueue::Start(Entry& entry) {
     }
     const quint64 id = entry.id;
     entry.state = Entry::State::Running;
-    RunInBackground(
+    std::erase_if(mRunning, [](const QFuture<PhotoImportResult>& f) { return f.isFinished(); });
+    mRunning.push_back(RunInBackground(
         this, [job] { return RunPhotoImport(job); },
-        [this, id](const PhotoImportResult& made) { OnFilesMade(id, made); }, &mPool);
+        [this, id](const PhotoImportResult& made) { OnFilesMade(id, made); }, &ImportThreadPool()));
 }
 
 void PhotoImportQueue::OnFilesMade(quint64 id, const PhotoImportResult& made) {
@@ -120,6 +137,7 @@ PhotoImportOutcome PhotoImportQueue::Apply(Entry& entry) {
     out.path = entry.path;
     out.key = entry.key;
     out.book = entry.book;
+    out.batch = entry.batch;
     out.handled = mHandled;
     out.total = mTotal;
     if (entry.state == Entry::State::Known || entry.made.kept) {

@@ -3,12 +3,14 @@
 #include "imaging/PhotoImageFiles.h"
 
 #include <QDateTime>
+#include <QFuture>
 #include <QObject>
 #include <QStringList>
 #include <QThreadPool>
 
 #include <deque>
 #include <memory>
+#include <vector>
 
 class Book;
 class PhotoImage;
@@ -23,30 +25,34 @@ struct PhotoImportOutcome {
     std::weak_ptr<Book> book;          // the book the file was queued for
     QString error;                     // Failed: why
     PhotoRefusal refusal;              // Unsupported: why
+    quint64 batch = 0;                 // what Add returned for the file
     int handled = 0;                   // files reported since the queue was last idle
     int total = 0;                     // files queued since the queue was last idle
 };
 
-// Imports photo files into books. The decoding and file making run on a
-// small thread pool of the queue's own (RunPhotoImport through
-// RunInBackground); the outcomes are applied and reported on the owner's
-// thread strictly in queue order: an added photo joins its book's photo
-// list just before FileDone reports it. A path queued for the book already
-// is reported AlreadyExists; so is one whose key the book already has when
-// that photo's files are whole. Damaged or missing files of such a photo
-// are made anew under its name, and the path is reported Added (with no
-// `photo`: the book's list has it already).
-// A file goes on into the book it was queued for even when the current
+// The one pool every import of the process runs on: one thread per core
+// but one, which stays with the user interface thread.
+QThreadPool& ImportThreadPool();
+
+// Imports photo files into books. The decoding and file making run on
+// ImportThreadPool (RunPhotoImport through RunInBackground); the outcomes are applied and reported
+// on the owner's thread strictly in queue order: an added photo joins its book's photo list just
+// before FileDone reports it. A path queued for the book already is reported AlreadyExists; so is
+// one whose key the book already has when that photo's files are whole. Damaged or missing files of
+// such a photo are made anew under its name, and the path is reported Added (with no `photo`: the
+// book's list has it already). A file goes on into the book it was queued for even when the current
 // book changes meanwhile; its files stay in that book's folder.
 class PhotoImportQueue : public QObject {
     Q_OBJECT
 public:
-    // threads: how many files are worked on at once (0: one per core but one).
+    // threads: how many files of this queue are worked on at once (0: as
+    // many as the import pool has threads).
     explicit PhotoImportQueue(int threads = 0, QObject* parent = nullptr);
     // Waits for the files being worked on; files not started are dropped.
     ~PhotoImportQueue() override;
 
-    void Add(const QStringList& paths, const std::shared_ptr<Book>& book);
+    // Queues the files; their outcomes carry the returned batch number.
+    quint64 Add(const QStringList& paths, const std::shared_ptr<Book>& book);
     bool IsBusy() const { return !mEntries.empty(); }
 
 signals:
@@ -59,6 +65,7 @@ private:
         enum class State { Known, Waiting, Running, Done };
         State state = State::Waiting; // Known: AlreadyExists, no work
         quint64 id = 0;
+        quint64 batch = 0;
         QString path;
         QString key;
         std::weak_ptr<Book> book;
@@ -79,9 +86,11 @@ private:
     PhotoImportOutcome Apply(Entry& entry);
     void ApplyNew(Entry& entry, PhotoImportOutcome& out);
 
-    QThreadPool mPool;
+    int mThreads;
+    std::vector<QFuture<PhotoImportResult>> mRunning; // waited for on destruction
     std::deque<Entry> mEntries;
     quint64 mNextId = 0;
+    quint64 mNextBatch = 1;
     int mHandled = 0;
     int mTotal = 0;
     QDateTime mLastMark = QDateTime::fromMSecsSinceEpoch(0, Qt::UTC); // of the last added photo

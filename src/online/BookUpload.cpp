@@ -35,7 +35,7 @@ void BookUpload::Start(std::shared_ptr<Book> book, const QString& orderId, const
     if (!book || start < 0)
         throw LumbraError(QStringLiteral("Nothing to upload"));
     book->AddOrderId(orderId);
-    book->ClearSendCancelled();
+    mCancelled = false;
     mBook = std::move(book);
     mOrderId = orderId;
     mCover = cover;
@@ -90,7 +90,7 @@ void BookUpload::NextPage() {
         return;
     }
     emit pageStarting(mCurrent + 1, count);
-    if (mBook->IsSendCancelled()) {
+    if (mCancelled) {
         UploadResult result;
         result.cancelled = true;
         Finish(result);
@@ -167,7 +167,7 @@ void BookUpload::OnAnswer(QNetworkReply* reply) {
 // page, "end.php" otherwise. Only a whole 2xx answer confirms it; its text
 // is not read.
 void BookUpload::CloseOrder() {
-    const bool cancelled = mBook->IsSendCancelled();
+    const bool cancelled = mCancelled;
     const int count = int(mPages.size());
     QNetworkReply* reply = Send(cancelled ? mSettings.service.Cancel(mOrderId)
                                           : mSettings.service.End(mOrderId, count, mCover));

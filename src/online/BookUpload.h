@@ -68,6 +68,10 @@ public:
     void Start(std::shared_ptr<Book> book, const QString& orderId, const QString& cover,
                int start = 0);
     bool IsRunning() const { return mRunning; }
+    // Stops the upload before its next page; after the last one the order is
+    // closed with "cancel.php". Start clears it.
+    void Cancel() { mCancelled = true; }
+    bool IsCancelled() const { return mCancelled; }
 
 signals:
     // Before each page (1-based), as the cancel flag is read.
@@ -107,6 +111,7 @@ private:
     int mNextRender = 0;
     int mAttempt = 0;
     bool mRunning = false;
+    bool mCancelled = false;
     bool mWaiting = false; // the current page is still rendering
     QPointer<QNetworkReply> mReply;
 };

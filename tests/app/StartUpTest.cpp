@@ -91,9 +91,7 @@ TEST_F(StartUpTest, RunsTheStepsAndHandsOutTheObjects) {
     EXPECT_EQ(startUp.Strings()->Text(u"cMainFormCaption"), "Lumbra T");
     EXPECT_NE(startUp.Catalogue(), nullptr);
     EXPECT_EQ(startUp.TooSmallMarker().size(), QSize(5, 3));
-    // Pages hand photos to the window's photos pane; the background library
-    // reads the user's backgrounds folder.
-    EXPECT_EQ(startUp.DisplayHost().Target(), startUp.MainWindow()->GetSidePane());
+    // The background library reads the user's backgrounds folder.
     EXPECT_EQ(startUp.Backgrounds().BackgroundsFolder(), startUp.Folders().GetBackgroundsFolder());
     EXPECT_TRUE(QDir(startUp.Folders().GetBooksFolder()).exists());
     EXPECT_TRUE(startUp.IntroductionWanted()); // no settings file yet

@@ -2,13 +2,13 @@
 // killed: the child process of the test that kills a book in the middle of
 // a step. Usage: lumbra_history_stepper BOOKS_FOLDER NAME
 //
-// The book holds a photo on page 1 and one not placed. Two steps are made:
-// page 1 leaves with its photo, then the other photo is deleted as the
-// photos pane deletes one. Then, in a loop: undo the delete, delete the
-// photo afresh, undo that, undo the page's leaving, redo both.
+// The book holds a photo on page 1 and one not placed. Three steps are made:
+// page 1 leaves, its photo is deleted, then the other photo is deleted as
+// the photos pane deletes one. Then, in a loop: undo the delete, delete the
+// photo afresh, undo that, undo the other two steps, redo all three.
 #include "model/Book.h"
-#include "model/BookHistory.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "model/ModelTestSupport.h"
 #include "model/Page.h"
 #include "model/PhotoImage.h"
@@ -26,15 +26,11 @@ std::shared_ptr<PhotoImage> FirstUnplacedPhoto(Book& book) {
 }
 
 // As the photos pane's cross does it.
-bool DeletePhoto(Book& book, PageDisplayHost& host) {
+bool DeletePhoto(BookSession& session, Book& book) {
     const std::shared_ptr<PhotoImage> photo = FirstUnplacedPhoto(book);
     if (!photo)
         return false;
-    book.RemovePhoto(photo);
-    host.RemoveDisplayPhoto(photo);
-    book.NameNextStep(QStringLiteral("Delete Photo"));
-    book.SaveBook();
-    photo->Delete();
+    session.DeletePhoto(photo);
     return true;
 }
 
@@ -46,28 +42,28 @@ int main(int argc, char** argv) {
         BookManager manager(arguments[1], TestCatalogue(), nullptr, &host);
         if (!manager.LoadBook(arguments[2]))
             return 3;
-        BookHistory history(manager);
+        BookSession& history = manager.Session();
         const std::shared_ptr<Book> book = manager.GetBook();
 
         const std::shared_ptr<PhotoImage> placed = book->GetPage(0)->Photo(0);
         if (!placed)
             return 4;
-        book->RemovePage(0);
-        book->RemovePhoto(placed);
-        book->NameNextStep(QStringLiteral("Delete Page"));
-        book->SaveBook();
-        placed->Delete();
-        if (!DeletePhoto(*book, host))
+        history.DeletePage(0);
+        history.DeletePhoto(placed);
+        if (!DeletePhoto(history, *book))
             return 5;
         SayStarted("stepping");
+        QUndoStack& stack = history.Stack();
         for (;;) {
-            history.Stack().undo();
-            if (!DeletePhoto(*book, host))
+            stack.undo(); // the other photo comes back
+            if (!DeletePhoto(history, *book))
                 return 6;
-            history.Stack().undo();
-            history.Stack().undo();
-            history.Stack().redo();
-            history.Stack().redo();
+            stack.undo();
+            stack.undo(); // the placed photo comes back into the pool
+            stack.undo(); // and page 1 with it
+            stack.redo();
+            stack.redo();
+            stack.redo();
         }
     });
 }

@@ -2,8 +2,8 @@
 
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
-#include "model/BookHistory.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "model/ModelTestSupport.h"
 #include "model/Page.h"
 #include "model/PhotoImage.h"
@@ -35,6 +35,11 @@ void SetTaken(const PhotoImage& photo, const QDateTime& time, bool exif) {
 QString KeyIn(const Page& page, int box) {
     const auto photo = page.Photo(box);
     return photo ? photo->GetKey() : QString();
+}
+
+QByteArray StateFile(const Book& book) {
+    QFile file(book.GetBookFolder() + QStringLiteral("book.pbx"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -97,12 +102,10 @@ TEST(BookFill, AddsPagesAndIsOneUndoStep) {
     for (int i = 0; i < 100; ++i)
         book->Photos().Add(folder.Make(i));
     book->SaveBook();
-    BookHistory history(manager);
-    const QStringList before = book->Snapshot().pages;
+    BookSession& history = manager.Session();
+    const QByteArray before = StateFile(*book);
 
-    EXPECT_EQ(FillBook(*book, UnplacedPhotos(*book), TestCatalogue()).placed, 100);
-    book->NameNextStep(QStringLiteral("Fill Book"));
-    book->SaveBook();
+    EXPECT_EQ(history.Fill(UnplacedPhotos(*book), TestCatalogue()).placed, 100);
 
     EXPECT_GT(book->PagesCount(), 20); // more than four photos a page: pages were added
     EXPECT_TRUE(UnplacedPhotos(*book).empty());
@@ -110,6 +113,6 @@ TEST(BookFill, AddsPagesAndIsOneUndoStep) {
     EXPECT_EQ(history.Stack().undoText(), QStringLiteral("Fill Book"));
     history.Stack().undo();
     EXPECT_EQ(book->PagesCount(), 20);
-    EXPECT_EQ(book->Snapshot().pages, before);
+    EXPECT_EQ(StateFile(*book), before);
     EXPECT_EQ(UnplacedPhotos(*book).size(), 100u);
 }

@@ -1,5 +1,6 @@
-#include "model/BookHistory.h"
+#include "model/BookSession.h"
 
+#include "base/Md5.h"
 #include "imaging/TestJpegs.h"
 #include "model/BackgroundApply.h"
 #include "model/Book.h"
@@ -16,6 +17,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -42,7 +44,7 @@ public: // the step makers below work on it
         // asked now, only what a step writes differs.
         for (const auto& photo : photos)
             EXPECT_GT(photo->GetWidth(), 0);
-        history = std::make_unique<BookHistory>(*manager);
+        history = &manager->Session();
     }
 
     std::shared_ptr<PhotoImage> Import(const QString& name) {
@@ -56,9 +58,28 @@ public: // the step makers below work on it
         host.AddDisplayPhoto(photo);
         return photo;
     }
-    void Save(const QString& step) {
-        book->NameNextStep(step);
-        book->SaveBook();
+    // Files imported or dropped through the session, as the windows do it.
+    void ImportThroughSession(const QString& name) {
+        const QString path = pictures.filePath(name);
+        TestJpegs::Write(path, TestJpegs::PhotoLike(320, 240));
+        QSignalSpy finished(history, &BookSession::importsFinished);
+        history->ImportPhotos({path});
+        ASSERT_TRUE(finished.wait(30000));
+    }
+    void DropThroughSession(int page, const QString& name) {
+        const QString path = pictures.filePath(name);
+        TestJpegs::Write(path, TestJpegs::PhotoLike(320, 240));
+        QSignalSpy done(history, &BookSession::dropDone);
+        history->DropFiles(book->GetPage(page), {path}, PhotoX, PhotoY);
+        ASSERT_TRUE(done.wait(30000));
+    }
+    // What the photo editor does: changes made while it is open, one step on closing.
+    void EditPhoto(const std::shared_ptr<PhotoImage>& photo,
+                   const std::function<void(PhotoImage&)>& edit) {
+        const auto page = photo->GetPage();
+        const QString before = page->Serialize();
+        edit(*photo);
+        history->PhotoEdited(*page, before);
     }
     std::shared_ptr<PhotoImage> FirstUnplacedPhoto() const {
         for (const auto& photo : book->Photos())
@@ -78,7 +99,7 @@ public: // the step makers below work on it
     std::unique_ptr<BookManager> manager;
     std::shared_ptr<Book> book;
     std::vector<std::shared_ptr<PhotoImage>> photos;
-    std::unique_ptr<BookHistory> history;
+    BookSession* history = nullptr;
 };
 
 struct StepCase {
@@ -86,75 +107,57 @@ struct StepCase {
     std::function<void(BookHistoryTest&)> make;
 };
 
-// Each kind of change the windows make, done as they do it.
+// Each kind of change the windows make, through the session as they do it.
 std::vector<StepCase> StepCases() {
     return {
         {"Place Photo",
          [](BookHistoryTest& t) {
-             DropText(*t.book, *t.book->GetPage(2), t.photos[2]->GetKey(), PhotoX, PhotoY);
+             t.history->DropOnPage(*t.book->GetPage(2), t.photos[2]->GetKey(), PhotoX, PhotoY);
          }},
-        {"Place Photo", // moved from page 1 onto page 0: the photos swap
+        {"Swap Photos", // moved from page 1 onto page 0: the photos swap
          [](BookHistoryTest& t) {
-             DropText(*t.book, *t.book->GetPage(0), t.photos[1]->GetKey(), PhotoX, PhotoY);
+             t.history->DropOnPage(*t.book->GetPage(0), t.photos[1]->GetKey(), PhotoX, PhotoY);
          }},
         {"Edit Photo",
          [](BookHistoryTest& t) {
-             t.photos[0]->SetPlacement(40, -30, 0.5f, 90);
-             t.book->SaveBook();
+             t.EditPhoto(t.photos[0], [](PhotoImage& p) { p.SetPlacement(40, -30, 0.5f, 90); });
          }},
         {"Remove Photo", // back to the photos pane, still in the book
-         [](BookHistoryTest& t) { EXPECT_TRUE(TakePhotoOffPage(*t.book, t.photos[1])); }},
+         [](BookHistoryTest& t) { EXPECT_TRUE(t.history->TakePhotoOff(t.photos[1])); }},
         {"Change Template", // the photo of page 0 has no box left
          [](BookHistoryTest& t) {
-             DropText(*t.book, *t.book->GetPage(0),
-                      QStringLiteral("T:") + RowTemplate(0, 1)->Serialize(), 0, 0);
+             t.history->DropOnPage(*t.book->GetPage(0),
+                                   QStringLiteral("T:") + RowTemplate(0, 1)->Serialize(), 0, 0);
          }},
         {"Change Template", // the text of page 0 has no box left
          [](BookHistoryTest& t) {
-             DropText(*t.book, *t.book->GetPage(0),
-                      QStringLiteral("T:") + RowTemplate(1, 0)->Serialize(), 0, 0);
+             t.history->DropOnPage(*t.book->GetPage(0),
+                                   QStringLiteral("T:") + RowTemplate(1, 0)->Serialize(), 0, 0);
          }},
         {"Edit Text",
          [](BookHistoryTest& t) {
-             t.book->GetPage(3)->SetText(0, QStringLiteral("{\\rtf1 Winter}"));
-             t.book->SaveBook();
+             t.history->EditText(*t.book->GetPage(3), 0, QStringLiteral("{\\rtf1 Winter}"));
          }},
         {"Set Background",
          [](BookHistoryTest& t) {
-             ApplyBackground(*t.book, QStringLiteral("leaf"), BackgroundPages::All);
+             t.history->SetBackground(QStringLiteral("leaf"), BackgroundPages::All);
          }},
         {"Set Background",
          [](BookHistoryTest& t) {
-             ApplyBackground(*t.book, QStringLiteral("sand"), BackgroundPages::EvenNumbers);
+             t.history->SetBackground(QStringLiteral("sand"), BackgroundPages::EvenNumbers);
          }},
-        {"Add Page",
-         [](BookHistoryTest& t) {
-             t.book->AddNewPage();
-             t.book->SaveBook();
-         }},
+        {"Add Page", [](BookHistoryTest& t) { t.history->AddPage(); }},
         {"Delete Page", // the page with a photo and a text
-         [](BookHistoryTest& t) {
-             t.book->RemovePage(0);
-             t.book->SaveBook();
-         }},
-        {"Swap Pages",
-         [](BookHistoryTest& t) {
-             t.book->SwapPages(0, 5);
-             t.book->SaveBook();
-         }},
+         [](BookHistoryTest& t) { t.history->DeletePage(0); }},
+        {"Swap Pages", [](BookHistoryTest& t) { t.history->SwapPages(0, 5); }},
+        {"Move Pages", [](BookHistoryTest& t) { t.history->MovePages(0, 2, 7); }},
+        {"Move Page", [](BookHistoryTest& t) { t.history->MovePages(9, 1, 1); }},
         {"Import Photos",
-         [](BookHistoryTest& t) {
-             t.Import(QStringLiteral("new.jpg"));
-             t.book->SaveBook();
-         }},
+         [](BookHistoryTest& t) { t.ImportThroughSession(QStringLiteral("new.jpg")); }},
+        {"Place Photo", // a file dropped from the desktop: imported and placed
+         [](BookHistoryTest& t) { t.DropThroughSession(4, QStringLiteral("dropped.jpg")); }},
         {"Delete Photo", // as the cross on a tile of the photos pane does
-         [](BookHistoryTest& t) {
-             const auto unplaced = t.FirstUnplacedPhoto();
-             t.book->RemovePhoto(unplaced);
-             t.host.RemoveDisplayPhoto(unplaced);
-             t.book->SaveBook();
-             unplaced->Delete();
-         }},
+         [](BookHistoryTest& t) { t.history->DeletePhoto(t.FirstUnplacedPhoto()); }},
     };
 }
 
@@ -163,7 +166,6 @@ TEST_F(BookHistoryTest, EveryKindOfStepUndoesToTheFilesBeforeAndRedoesToTheFiles
         SCOPED_TRACE(step.name.toStdString());
         const FolderFiles before = Files();
         const int index = history->Stack().index();
-        book->NameNextStep(step.name);
         step.make(*this);
         const FolderFiles after = Files();
         ASSERT_NE(FolderDifferences(after, before), "");
@@ -201,8 +203,7 @@ TEST_F(BookHistoryTest, UndoingStepAfterStepReturnsThroughEveryEarlierState) {
 TEST_F(BookHistoryTest, UndoneStepsBringBackThePoolAndThePlacedPhotos) {
     const QString deleted = photos[2]->GetName();
     StepCases().back().make(*this); // the pool loses photo 2
-    book->RemovePage(0);
-    book->SaveBook();
+    history->DeletePage(0);
     history->Stack().undo();
     history->Stack().undo();
     ASSERT_TRUE(book->Photos().Find(photos[2]->GetKey()));
@@ -214,21 +215,22 @@ TEST_F(BookHistoryTest, UndoneStepsBringBackThePoolAndThePlacedPhotos) {
     EXPECT_EQ(book->GetPage(0)->text(0), QStringLiteral("{\\rtf1 Summer}"));
 }
 
-TEST_F(BookHistoryTest, SavesThatChangeNothingMakeNoStep) {
+TEST_F(BookHistoryTest, OperationsThatChangeNothingMakeNoStep) {
     book->SaveBook();
-    ApplyBackground(*book, QString(), BackgroundPages::All);
+    history->SetBackground(QString(), BackgroundPages::All);
+    history->EditText(*book->GetPage(0), 0, QStringLiteral("{\\rtf1 Summer}"));
     EXPECT_EQ(history->Stack().count(), 0);
 }
 
 TEST_F(BookHistoryTest, EachOpeningOfThePhotoEditorIsOneStep) {
     const FolderFiles start = Files();
-    photos[0]->SetRatio(0.8f); // one opening: zoom, pan and turn, saved on closing
-    photos[0]->SetImageLocation(10, 10);
-    photos[0]->SetAngle(90);
-    Save(QStringLiteral("Edit Photo"));
+    EditPhoto(photos[0], [](PhotoImage& p) { // one opening: zoom, pan and turn, saved on closing
+        p.SetRatio(0.8f);
+        p.SetImageLocation(10, 10);
+        p.SetAngle(90);
+    });
     const FolderFiles first = Files();
-    photos[0]->SetRatio(0.6f); // the editor opened again
-    Save(QStringLiteral("Edit Photo"));
+    EditPhoto(photos[0], [](PhotoImage& p) { p.SetRatio(0.6f); }); // the editor opened again
     ASSERT_EQ(history->Stack().count(), 2);
     history->Stack().undo();
     EXPECT_EQ(FolderDifferences(Files(), first), "");
@@ -237,11 +239,13 @@ TEST_F(BookHistoryTest, EachOpeningOfThePhotoEditorIsOneStep) {
     EXPECT_FLOAT_EQ(photos[0]->ratio(), 1.0f);
 }
 
-TEST_F(BookHistoryTest, UnnamedStepsAreStillSteps) {
+TEST_F(BookHistoryTest, SavesOutsideTheSessionAreNoSteps) {
     book->AddNewPage();
     book->SaveBook();
+    EXPECT_EQ(history->Stack().count(), 0);
+    history->AddPage();
     EXPECT_EQ(history->Stack().count(), 1);
-    EXPECT_FALSE(history->Stack().undoText().isEmpty());
+    EXPECT_EQ(history->Stack().undoText(), QStringLiteral("Add Page"));
 }
 
 class HeldFilesTest : public BookHistoryTest {
@@ -269,12 +273,11 @@ TEST_F(HeldFilesTest, ADeletedPhotosFilesWaitWhileTheStepCanBeUndone) {
 }
 
 TEST_F(HeldFilesTest, TheFilesGoWhenANewStepDropsTheUndoneImport) {
-    const auto added = Import(QStringLiteral("new.jpg"));
-    book->SaveBook();
+    ImportThroughSession(QStringLiteral("new.jpg"));
+    const QString added = book->Photos().Find(Md5().Hash(pictures.filePath("new.jpg")))->GetName();
     history->Stack().undo(); // the import's files are held for a redo
-    EXPECT_TRUE(HeldFiles().contains(added->GetName() + QStringLiteral("_or.jpg")));
-    book->AddNewPage(); // the redo is lost
-    book->SaveBook();
+    EXPECT_TRUE(HeldFiles().contains(added + QStringLiteral("_or.jpg")));
+    history->AddPage(); // the redo is lost
     EXPECT_TRUE(HeldFiles().isEmpty());
     EXPECT_FALSE(QDir(HeldFolder()).exists());
 }
@@ -285,8 +288,7 @@ TEST_F(HeldFilesTest, OpeningAnotherBookClearsTheStackAndTheHeldFiles) {
     ASSERT_EQ(manager->NewBook(QStringLiteral("Second")), BookNameCheck::Accepted);
     EXPECT_EQ(history->Stack().count(), 0);
     EXPECT_FALSE(QDir(heldFolder).exists());
-    manager->GetBook()->AddNewPage();
-    manager->GetBook()->SaveBook();
+    history->AddPage();
     EXPECT_EQ(history->Stack().count(), 1);
 }
 
@@ -299,7 +301,6 @@ TEST_F(HeldFilesTest, QuittingDeletesTheHeldFiles) {
 
 TEST_F(HeldFilesTest, ABookOpenedAgainLeavesNoHeldFilesBehind) {
     DeletePhoto2();
-    history.reset();
     // what a crash would leave behind; the next opening clears it
     ASSERT_TRUE(QDir().mkpath(HeldFolder()));
     QFile junk(HeldFolder() + PhotoFile());
@@ -314,7 +315,6 @@ TEST_F(HeldFilesTest, ABookOpenedAgainLeavesNoHeldFilesBehind) {
 // leftover. Every opening brings the named photo back; only the window's
 // (tidy) opening deletes the rest.
 TEST_F(HeldFilesTest, OpeningsBringBackWhatTheBookNamesAndOnlyATidyOneDeletes) {
-    history.reset();
     book->WaitForSaves();
     const QString folder = book->GetBookFolder();
     const QString leftover = folder + QStringLiteral("book.pbx.Ab12Cd");
@@ -344,7 +344,6 @@ TEST_F(HeldFilesTest, OpeningsBringBackWhatTheBookNamesAndOnlyATidyOneDeletes) {
 }
 
 TEST_F(HeldFilesTest, ARemovedBookTakesItsHeldFilesAlong) {
-    history.reset();
     HeldPhotoFiles::Hold(book->GetBookFolder(), photos[2]->GetName());
     ASSERT_FALSE(HeldFiles().isEmpty());
     const QString folder = book->GetBookFolder();

@@ -62,7 +62,8 @@ protected:
     RecordingHost host;
     std::shared_ptr<Book> book;
     std::shared_ptr<Page> target;
-    PageFileDrop fileDrop{2};
+    PhotoImportQueue queue{2};
+    PageFileDrop fileDrop{queue};
 };
 
 DropPayload Files(int count) {

@@ -112,9 +112,10 @@ TEST_F(UploadFixture, EveryKindOfUnconfirmedAnswerFailsThePageAfterOneRetry) {
 TEST_F(UploadFixture, ACancelBeforeAPageStopsWithoutClosingTheOrder) {
     const QString id = OpenOrder();
     auto upload = MakeUpload();
-    QObject::connect(upload.get(), &BookUpload::pageSent, [this](const QString&, int n) {
+    BookUpload* running = upload.get();
+    QObject::connect(running, &BookUpload::pageSent, [running](const QString&, int n) {
         if (n == 1)
-            book->CancelSend();
+            running->Cancel();
     });
     const UploadResult result = Run(*upload, id, QStringLiteral("red"));
     EXPECT_TRUE(result.cancelled);
@@ -127,9 +128,10 @@ TEST_F(UploadFixture, ACancelBeforeAPageStopsWithoutClosingTheOrder) {
 TEST_F(UploadFixture, ACancelDuringTheLastPageCancelsTheOrder) {
     const QString id = OpenOrder();
     auto upload = MakeUpload();
-    QObject::connect(upload.get(), &BookUpload::pageSent, [this](const QString&, int n) {
+    BookUpload* running = upload.get();
+    QObject::connect(running, &BookUpload::pageSent, [running](const QString&, int n) {
         if (n == 3)
-            book->CancelSend();
+            running->Cancel();
     });
     const UploadResult result = Run(*upload, id, QStringLiteral("red"));
     EXPECT_TRUE(result.complete);

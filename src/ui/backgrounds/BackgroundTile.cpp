@@ -4,6 +4,7 @@
 #include "model/BackgroundLibrary.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "ui/backgrounds/BackgroundTileLayout.h"
 #include "ui/common/GuardedStep.h"
 
@@ -69,17 +70,15 @@ void BackgroundTile::ApplyToPages(BackgroundPages which) {
     const std::shared_ptr<Book> book = mContext.books ? mContext.books->GetBook() : nullptr;
     if (!book)
         return;
-    book->NameNextStep(tr("Set Background"));
-    RunGuarded("Setting a background", [&] { ApplyBackground(*book, mName, which); });
+    RunGuarded("Setting a background", [&] { mContext.books->Session().SetBackground(mName, which); });
 }
 
 void BackgroundTile::RemoveFromAllPages() {
     const std::shared_ptr<Book> book = mContext.books ? mContext.books->GetBook() : nullptr;
     if (!book)
         return;
-    book->NameNextStep(tr("Remove Background"));
     RunGuarded("Removing the backgrounds",
-               [&] { ApplyBackground(*book, QString(), BackgroundPages::All); });
+               [&] { mContext.books->Session().SetBackground(QString(), BackgroundPages::All); });
 }
 
 void BackgroundTile::paintEvent(QPaintEvent*) {

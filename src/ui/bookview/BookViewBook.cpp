@@ -2,6 +2,7 @@
 
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "ui/UiLog.h"
 #include "ui/bookview/BookViewPaging.h"
 #include "ui/bookview/PageView.h"
@@ -133,12 +134,8 @@ void BookView::SetDeleteButtonStatus() {
 }
 
 void BookView::AddNewPage() {
-    if (const auto book = CurrentBook()) {
-        book->AddNewPage();
-        book->NameNextStep(tr("Add Page"));
-        RunGuarded("Saving the book after adding a page",
-                   [&] { book->SaveBook(); }); // a failure is reported by the book
-    }
+    if (CurrentBook())
+        RunGuarded("Adding a page", [&] { mContext.books.Session().AddPage(); });
 }
 
 void BookView::UpdatePageLabels() {
@@ -162,12 +159,9 @@ void BookView::DeletePageAt(QPushButton* button) {
                       : button == mLeftPageDeleteButton ? book->GetLeftPageIndex()
                                                         : book->GetRightPageIndex();
     try {
-        book->RemovePage(index);
-        book->NameNextStep(tr("Delete Page"));
-        book->SaveBook();
+        mContext.books.Session().DeletePage(index);
     } catch (...) {
-        LogCaughtException(lcUi(),
-                           "Deleting a page; it stays deleted, the next save writes the book");
+        LogCaughtException(lcUi(), "Deleting a page");
     }
     SetDeleteButtonStatus();
 }

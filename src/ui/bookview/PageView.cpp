@@ -4,6 +4,7 @@
 #include "imaging/PaintSurface.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "model/Page.h"
 #include "model/Template.h"
 #include "model/Templates.h"
@@ -24,7 +25,10 @@ PageView::PageView(const UiContext& context, QWidget* parent)
         ReloadPage();
     });
     connect(&mRenderQueue, &PageRenderQueue::rendered, this, &PageView::OnRendered);
-    connect(&mFileDrop, &PageFileDrop::dropDone, this, &PageView::dropDone);
+    connect(&mManager.Session(), &BookSession::dropDone, this, [this] {
+        if (std::exchange(mDropping, false))
+            emit dropDone();
+    });
     mRenderQueue.SetRenderer(context.renderer);
     setAcceptDrops(true);
     setMouseTracking(true);

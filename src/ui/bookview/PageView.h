@@ -3,7 +3,6 @@
 #include "ui/bookview/ManagerFollower.h"
 
 #include "base/ConnectionGroup.h"
-#include "model/PageFileDrop.h"
 #include "render/PageRenderQueue.h"
 #include "ui/bookview/PageClickTracker.h"
 
@@ -137,5 +136,5 @@ private:
     PageClickTracker mClicks;
     QTimer mReloadPageTimer;
     PageRenderQueue mRenderQueue;
-    PageFileDrop mFileDrop; // files are refused while a drop imports
+    bool mDropping = false; // files dropped here are being imported
 };

@@ -1,6 +1,8 @@
 #include "ui/bookview/PageView.h"
 
 #include "model/Book.h"
+#include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "model/Page.h"
 #include "model/PageDrop.h"
 #include "model/PhotoImage.h"
@@ -20,24 +22,6 @@
 // The surface's mouse: clicks that open the box editors, dragging photos
 // out, the photo box menu, and drops of photos, templates, backgrounds and
 // files.
-
-namespace {
-
-// What a drop does, as the Edit menu names it: a photo from a page dropped on
-// a box that holds one swaps the two.
-QString DropStepName(const DropPayload& payload, const Book& book, const Page& page, float x,
-                     float y) {
-    if (payload.files.isEmpty() && payload.text.startsWith(QLatin1String("T:")))
-        return PageView::tr("Change Template");
-    if (payload.files.isEmpty() && payload.text.startsWith(QLatin1String("bg:")))
-        return PageView::tr("Set Background");
-    const int box = page.FindPhotoBoxIndex(x, y);
-    if (payload.files.isEmpty() && box >= 0 && page.Photo(box) && PlacedPhoto(book, payload.text))
-        return PageView::tr("Swap Photos");
-    return PageView::tr("Place Photo");
-}
-
-} // namespace
 
 QRect PageView::BoxRect(const TemplateBox& box) const {
     return QRect(x() + MmToPixelX(box.X()), y() + MmToPixelY(box.Y()), MmToPixelX(box.width()),
@@ -149,7 +133,7 @@ void PageView::StartDrag(int photoBox) {
 }
 
 bool PageView::AcceptsDragAt(const QMimeData* data, QPointF position) const {
-    if (!data || mFileDrop.IsBusy())
+    if (!data || mManager.Session().IsDropping()) // files are refused while a drop imports
         return false;
     const float x = float(PixelToMmX(position.x())), y = float(PixelToMmY(position.y()));
     const bool hasPage = mPage && mPage->Template();
@@ -181,12 +165,12 @@ void PageView::dropEvent(QDropEvent* event) {
     const float x = float(PixelToMmX(event->position().x()));
     const float y = float(PixelToMmY(event->position().y()));
     try {
-        mBook->NameNextStep(DropStepName(payload, *mBook, *mPage, x, y));
         if (!payload.files.isEmpty()) {
-            mFileDrop.Drop(mBook, mPage, payload.files, x, y); // DropDone once they are placed
+            mManager.Session().DropFiles(mPage, payload.files, x, y);
+            mDropping = true; // DropDone once they are placed
             return;
         }
-        DropText(*mBook, *mPage, payload.text, x, y);
+        mManager.Session().DropOnPage(*mPage, payload.text, x, y);
     } catch (...) {
         LogCaughtException(lcUi(), "A drop on the page; what was done stays");
     }
@@ -220,8 +204,7 @@ void PageView::RemovePhotoFromBox(int photoBox) {
     if (mEditors && mEditors->photo && mEditors->photo->PageId() == mPage->GetPageId())
         ClosePhotoEditor(); // its photo may be the one leaving
     try {
-        mBook->NameNextStep(tr("Remove Photo"));
-        TakePhotoOffPage(*mBook, photo);
+        mManager.Session().TakePhotoOff(photo);
     } catch (...) {
         LogCaughtException(lcUi(), "Taking a photo off the page; it stays off");
     }

@@ -2,6 +2,7 @@
 
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "model/Page.h"
 #include "model/PhotoImage.h"
 #include "ui/common/ButtonTips.h"
@@ -94,6 +95,7 @@ void PhotoBoxEditor::Init(const std::shared_ptr<PhotoImage>& aPhoto) {
     mPhoto = aPhoto;
     mPage = aPage;
     mBook = mEvents.Manager().GetBook();
+    mFormBefore = mPage->Serialize();
     mEvents.FollowEdit(mBook.get(), mPage.get(), [this] {
         if (!isHidden()) // a change of the page while the editor shows
             Destroy();
@@ -134,10 +136,9 @@ void PhotoBoxEditor::SetLocationAndSize(int aX, int aY, int aWidth, int aHeight)
 void PhotoBoxEditor::Destroy() {
     if (!IsInitialized())
         return;
-    if (mBook) {
-        mBook->NameNextStep(tr("Edit Photo"));
-        RunGuarded("Saving the book after a photo edit", [this] { mBook->SaveBook(); });
-    }
+    if (mBook)
+        RunGuarded("Saving a photo edit",
+                   [this] { mEvents.Manager().Session().PhotoEdited(*mPage, mFormBefore); });
     DestroyWithoutSave();
 }
 
@@ -152,6 +153,7 @@ void PhotoBoxEditor::DestroyWithoutSave() {
     const std::shared_ptr<Page> edited = std::move(mPage);
     mPage.reset();
     mBook.reset();
+    mFormBefore.clear();
     mPhoto.reset();
     mLastMouse = QPointF(-1, -1);
     edited->TextChanged(); // OnPageChange: every view of the page redraws

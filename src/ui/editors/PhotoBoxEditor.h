@@ -81,6 +81,7 @@ private:
     PhotoPictures mPictures; // the decoded picture, kept while the editor is open
     std::shared_ptr<Page> mPage;
     std::shared_ptr<Book> mBook;
+    QString mFormBefore; // the page as the editor opened: what its step undoes to
     QPointF mLastMouse{-1, -1};
     WheelNotches mWheel;
 

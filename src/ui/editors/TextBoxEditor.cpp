@@ -3,6 +3,7 @@
 #include "base/Constants.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "model/Page.h"
 #include "model/Template.h"
 #include "model/TemplateBox.h"
@@ -215,11 +216,10 @@ void TextBoxEditor::Close(bool save) {
     mTextBox.reset();
     mTextBoxIndex = -1;
     mLoadedText.clear();
-    RunGuarded("Storing an edited text", [&] { edited->SetText(index, text); });
-    if (save && book) {
-        book->NameNextStep(tr("Edit Text"));
-        RunGuarded("Saving the book after a text edit", [&] { book->SaveBook(); });
-    }
+    if (save && book)
+        RunGuarded("Saving a text edit", [&] { mEvents.Manager().Session().EditText(*edited, index, text); });
+    else
+        RunGuarded("Storing an edited text", [&] { edited->SetText(index, text); });
 }
 
 // An untouched text goes back as it came; a text emptied by the user

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/BookHistory.h"
 #include "ui/bookview/BookView.h"
 #include "ui/common/UiContext.h"
 #include "ui/mainwindow/MainWindowActions.h"
@@ -162,7 +161,6 @@ private:
     QString mDataFolder;
     QString mPlacementFile;
     MainWindowHooks mHooks;
-    BookHistory mHistory{mBooks};
 
     QWidget* mClient = nullptr;
     SidePane* mSidePane = nullptr;

@@ -3,6 +3,8 @@
 
 #include "model/Book.h"
 #include "model/BookFill.h"
+#include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "model/PhotoImage.h"
 #include "model/Templates.h"
 #include "render/BookPdf.h"
@@ -30,14 +32,12 @@ void MainWindow::onBookFillTriggered() {
         Tell(tr("There are no photos in the photos pane to fill the book with."));
         return;
     }
-    const FillResult result = FillBook(*book, photos, mTemplates);
+    FillResult result;
+    RunGuarded("Filling the book", [&] { result = mBooks.Session().Fill(photos, mTemplates); });
     if (result.placed == 0) {
         Tell(tr("The book has no empty box or page left for the photos."));
         return;
     }
-    book->NameNextStep(tr("Fill Book"));
-    RunGuarded("Saving the filled book",
-               [&] { book->SaveBook(); }); // a failure is reported by the book
     book->SetPageIndex(result.pages.front().page);
     if (result.leftOver > 0)
         Tell(tr("%n photo(s) did not fit into the book.", nullptr, result.leftOver));

@@ -6,6 +6,7 @@
 #include "base/UserFolders.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "online/InternetState.h"
 #include "online/ServiceAddress.h"
 #include "render/PageExport.h"
@@ -125,10 +126,8 @@ void MainWindow::onBookNewPageTriggered() {
     const auto book = CurrentBook();
     if (!book || !book->AllowNewPage())
         return;
-    book->AddNewPage();
-    book->NameNextStep(tr("Add Page"));
     // The new page lasts even if nothing else changes; a failure is reported by the book.
-    RunGuarded("Saving the book after adding a page", [&] { book->SaveBook(); });
+    RunGuarded("Adding a page", [&] { mBooks.Session().AddPage(); });
 }
 
 void MainWindow::onBookPageViewTriggered() {

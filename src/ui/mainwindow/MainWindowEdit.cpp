@@ -1,6 +1,8 @@
 // The Edit menu: undo and redo of the book's steps, and the preferences.
 #include "ui/mainwindow/MainWindow.h"
 
+#include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "ui/common/ProgramIcons.h"
 #include "ui/mainwindow/dialogs/PreferencesDialog.h"
 
@@ -78,7 +80,7 @@ void MainWindow::CreateEditMenu(QMenuBar* bar) {
     mActions.editPreferences = preferences;
     connect(preferences, &QAction::triggered, this, [this] { OpenPreferences(this); });
 
-    const QUndoStack& stack = mHistory.Stack();
+    const QUndoStack& stack = mBooks.Session().Stack();
     connect(&stack, &QUndoStack::indexChanged, this, &MainWindow::UpdateEditItems);
     connect(&stack, &QUndoStack::cleanChanged, this, &MainWindow::UpdateEditItems);
     connect(&stack, &QUndoStack::undoTextChanged, this, &MainWindow::UpdateEditItems);
@@ -89,7 +91,7 @@ void MainWindow::CreateEditMenu(QMenuBar* bar) {
 
 // The items name the step they undo or redo ("Undo Delete Page").
 void MainWindow::UpdateEditItems() {
-    const QUndoStack& stack = mHistory.Stack();
+    const QUndoStack& stack = mBooks.Session().Stack();
     mActions.editUndo->setText(stack.canUndo() ? tr("Undo %1").arg(stack.undoText()) : tr("Undo"));
     mActions.editRedo->setText(stack.canRedo() ? tr("Redo %1").arg(stack.redoText()) : tr("Redo"));
     mActions.editUndo->setEnabled(stack.canUndo());
@@ -102,6 +104,6 @@ void MainWindow::StepHistory(bool back) {
     if (StepInFocusedText(this, back))
         return;
     mBookView->CloseEditors();
-    QUndoStack& stack = mHistory.Stack();
+    QUndoStack& stack = mBooks.Session().Stack();
     back ? stack.undo() : stack.redo();
 }

@@ -376,9 +376,10 @@ bool OrderWizard::ConfirmClose() {
         Ask(QStringLiteral("cCancelOrderLabelCaption"), QStringLiteral("cCancelOrderCaption"));
     mAsking = false;
     if (yes) {
-        if (mStep == Step::Verify || mStep == Step::Upload)
-            mBook->CancelSend();
-        else if (mStep == Step::SelectCover || mStep == Step::Payment)
+        if (mStep == Step::Verify || mStep == Step::Upload) {
+            if (mUpload) // a later start clears it
+                mUpload->Cancel();
+        } else if (mStep == Step::SelectCover || mStep == Step::Payment)
             SendCancel();
     }
     if (std::optional<UploadResult> held = std::exchange(mHeldResult, std::nullopt))

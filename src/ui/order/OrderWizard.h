@@ -75,6 +75,8 @@ public:
 
     Step CurrentStep() const { return mStep; }
     const QString& OrderId() const { return mOrderId; }
+    // The user stopped the upload (closing the window or after a failed page).
+    bool UploadCancelled() const { return mUpload && mUpload->IsCancelled(); }
     const QString& Cover() const { return mCover; }
     // The payment page's last anchor, once the page is read.
     const QUrl& PaymentLink() const { return mPaymentLink; }

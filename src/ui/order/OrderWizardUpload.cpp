@@ -78,7 +78,7 @@ void OrderWizard::OnUploadFinished(const UploadResult& result) {
 // A failed "end.php" is a failed upload (resuming sends only "end.php"); a
 // failed "cancel.php" is told.
 void OrderWizard::AfterUpload(const UploadResult& result) {
-    const bool cancelled = mBook->IsSendCancelled();
+    const bool cancelled = UploadCancelled();
     if (result.complete) {
         if (!cancelled)
             ShowPayments();
@@ -103,7 +103,7 @@ void OrderWizard::AfterUpload(const UploadResult& result) {
         StartUpload(result.failedIndex);
         return;
     }
-    mBook->CancelSend();
+    mUpload->Cancel();
     SetStep(Step::Abandoned);
     CloseWindow();
 }

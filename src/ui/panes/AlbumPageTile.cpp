@@ -2,6 +2,7 @@
 
 #include "imaging/PaintSurface.h"
 #include "model/Book.h"
+#include "model/BookSession.h"
 #include "model/Page.h"
 #include "render/PageRenderer.h"
 #include "ui/common/GuardedStep.h"
@@ -24,7 +25,8 @@ std::shared_ptr<PaintSurface> SurfaceOf(const QImage& picture) {
 
 } // namespace
 
-AlbumPageTile::AlbumPageTile(Book* book, QWidget* parent) : QWidget(parent), mBook(book) {
+AlbumPageTile::AlbumPageTile(Book* book, BookSession* session, QWidget* parent)
+    : QWidget(parent), mBook(book), mSession(session) {
     setFixedSize(kAlbumThumbSize);
     setAcceptDrops(true);
     connect(&mQueue, &PageRenderQueue::rendered, this, &AlbumPageTile::OnRendered);
@@ -172,11 +174,8 @@ void AlbumPageTile::dropEvent(QDropEvent* event) {
     event->accept();
     if (*dragged == mIndex)
         return;
-    Book* book = mBook;
+    BookSession* session = mSession;
     const int index = mIndex;
-    RunGuarded("Swapping a page with the one dropped on it", [&] {
-        book->SwapPages(index, *dragged);
-        book->NameNextStep(tr("Swap Pages"));
-        book->SaveBook();
-    });
+    if (session)
+        RunGuarded("Swapping a page with the one dropped on it", [&] { session->SwapPages(index, *dragged); });
 }

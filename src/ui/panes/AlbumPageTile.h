@@ -8,6 +8,7 @@
 #include <memory>
 
 class Book;
+class BookSession;
 class PaintSurface;
 class PageRenderer;
 class Page;
@@ -19,7 +20,8 @@ class Page;
 class AlbumPageTile : public QWidget {
     Q_OBJECT
 public:
-    AlbumPageTile(Book* book, QWidget* parent);
+    // session: where a swap goes (null: no swaps).
+    AlbumPageTile(Book* book, BookSession* session, QWidget* parent);
 
     void SetRenderer(std::shared_ptr<const PageRenderer> renderer);
     // Takes the book's page at index and renders it when it is a different
@@ -58,6 +60,7 @@ private:
     bool AcceptsDrag(const QMimeData* data) const;
 
     QPointer<Book> mBook;
+    QPointer<BookSession> mSession;
     int mIndex = -1;
     std::shared_ptr<::Page> mPage;
     QMetaObject::Connection mPageConnection;

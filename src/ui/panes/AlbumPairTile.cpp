@@ -1,6 +1,7 @@
 #include "ui/panes/AlbumPairTile.h"
 
 #include "model/Book.h"
+#include "model/BookSession.h"
 #include "ui/common/GuardedStep.h"
 #include "ui/panes/AlbumPageTile.h"
 
@@ -18,9 +19,9 @@ constexpr int kSlidePixelsPerTick = 3; // then a pause of 1 ms and a repaint
 
 } // namespace
 
-AlbumPairTile::AlbumPairTile(Book* book, std::shared_ptr<const PageRenderer> renderer,
-                             QWidget* parent)
-    : QFrame(parent), mBook(book) {
+AlbumPairTile::AlbumPairTile(Book* book, BookSession* session,
+                             std::shared_ptr<const PageRenderer> renderer, QWidget* parent)
+    : QFrame(parent), mBook(book), mSession(session) {
     setFixedSize(kAlbumPairSize);
     setAcceptDrops(true);
     SetHighlighted(false);
@@ -42,7 +43,7 @@ void AlbumPairTile::SetLeftPage(int r) {
 }
 
 AlbumPageTile* AlbumPairTile::MakeThumb() {
-    auto* thumb = new AlbumPageTile(mBook, this);
+    auto* thumb = new AlbumPageTile(mBook, mSession, this);
     connect(thumb, &AlbumPageTile::renderDone, this, &AlbumPairTile::OnThumbRenderDone);
     return thumb;
 }
@@ -166,12 +167,9 @@ void AlbumPairTile::dropEvent(QDropEvent* event) {
     }
     event->setDropAction(event->proposedAction());
     event->accept();
-    Book* book = mBook;
-    RunGuarded("Moving pages dropped on a page pair", [&] {
-        book->MovePages(move->pages.first, move->pages.count, move->before);
-        book->NameNextStep(move->pages.count > 1 ? tr("Move Pages") : tr("Move Page"));
-        book->SaveBook();
-    });
+    BookSession* session = mSession;
+    if (session)
+        RunGuarded("Moving pages dropped on a page pair", [&] { session->MovePages(move->pages.first, move->pages.count, move->before); });
 }
 
 // A thumbnail's drag moves its page, a pair's drag (its r) the pair's pages.

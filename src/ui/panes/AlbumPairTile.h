@@ -11,6 +11,7 @@
 
 class AlbumPageTile;
 class Book;
+class BookSession;
 class PageRenderer;
 class QLabel;
 
@@ -21,7 +22,9 @@ class QLabel;
 class AlbumPairTile : public QFrame {
     Q_OBJECT
 public:
-    AlbumPairTile(Book* book, std::shared_ptr<const PageRenderer> renderer, QWidget* parent);
+    // session: where moves and swaps go (null: none).
+    AlbumPairTile(Book* book, BookSession* session, std::shared_ptr<const PageRenderer> renderer,
+                  QWidget* parent);
 
     // Stores r; the thumbnails take their indices but render only in Render().
     void SetLeftPage(int r);
@@ -74,6 +77,7 @@ private:
     void ShowGap(std::optional<bool> atStart);
 
     QPointer<Book> mBook;
+    QPointer<BookSession> mSession;
     int mR = 0;
     bool mHighlighted = false;
     AlbumPageTile* mLeftPageThumb = nullptr;

@@ -2,6 +2,7 @@
 
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "render/PageRenderer.h"
 #include "ui/common/PaneScrollBar.h"
 #include "ui/common/PaneViewChoice.h"
@@ -108,7 +109,8 @@ void AlbumView::Synchronise() {
     for (int c = 0; c < pairs && c < kAlbumPairSlots; ++c) {
         if (mPairs[size_t(c)])
             continue;
-        auto* pair = new AlbumPairTile(mBook, mRenderer, this);
+        auto* pair =
+            new AlbumPairTile(mBook, mBooks ? &mBooks->Session() : nullptr, mRenderer, this);
         pair->setObjectName(QStringLiteral("albumView_%1").arg(c));
         pair->SetLeftPage(2 * c);
         connect(pair, &AlbumPairTile::renderDone, this, [this, pair] { OnPairRenderDone(pair); });

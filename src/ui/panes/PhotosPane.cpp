@@ -3,6 +3,7 @@
 #include "base/Constants.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "model/ImportTally.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
@@ -70,10 +71,17 @@ PhotosPane::PhotosPane(BookManager* books, const Constants* strings, const PaneV
     mVScrollBar = MakePaneScrollBar(Qt::Vertical, 1, this);
     for (QScrollBar* bar : {mHScrollBar, mVScrollBar})
         connect(bar, &QScrollBar::valueChanged, this, &PhotosPane::PlaceTiles);
-    if (mBooks)
+    if (mBooks) {
         connect(mBooks, &BookManager::bookChanged, this, &PhotosPane::OnBookChange);
-    connect(&mImport, &PhotoImportQueue::fileDone, this, &PhotosPane::OnFileDone);
-    connect(&mImport, &PhotoImportQueue::finished, this, &PhotosPane::OnImportFinished);
+        BookSession* session = &mBooks->Session();
+        connect(session, &BookSession::photoImported, this, &PhotosPane::OnFileDone);
+        connect(session, &BookSession::importsFinished, this, &PhotosPane::OnImportFinished);
+        connect(session, &BookSession::photoShown, this,
+                [this](const std::shared_ptr<PhotoImage>& photo, bool inBookOrder) {
+                    AddDisplayPhoto(photo, inBookOrder);
+                });
+        connect(session, &BookSession::photoHidden, this, &PhotosPane::RemoveDisplayPhoto);
+    }
     mEmptyHint = new QLabel(tr("Import photos (Ctrl+O) or drop them here"), this);
     mEmptyHint->setObjectName(QStringLiteral("lblEmptyPhotos"));
     mEmptyHint->setAlignment(Qt::AlignCenter);
@@ -107,14 +115,16 @@ void PhotosPane::AddFiles(const QStringList& files, bool showSingleStatusDialog)
     status.DisableOkay();
     if (files.size() > 1 || showSingleStatusDialog)
         ShowStatusWindow();
-    mImport.Add(files, book);
+    mBooks->Session().ImportPhotos(files);
 }
+
+bool PhotosPane::IsImporting() const { return mBooks && mBooks->Session().IsImporting(); }
 
 void PhotosPane::DropFiles(const QMimeData* data) {
     const QStringList files = DroppedFiles(data);
     if (files.isEmpty())
         return;
-    if (!mImport.IsBusy())
+    if (!IsImporting())
         StatusWindow().ClearText();
     AddFiles(files, false);
 }
@@ -123,11 +133,8 @@ void PhotosPane::OnFileDone(const PhotoImportOutcome& outcome) {
     using Status = PhotoImportOutcome::Status;
     ImportStatusForm& status = StatusWindow();
     mTally.Count(outcome);
-    if (outcome.status == Status::Added && outcome.photo && mBooks &&
-        outcome.book.lock() == mBooks->GetBook()) {
-        AddDisplayPhoto(outcome.photo);
-        ScrollToEnd();
-    }
+    if (outcome.status == Status::Added && outcome.photo)
+        ScrollToEnd(); // the session has shown its tile
     const bool refused = outcome.status == Status::Unsupported || outcome.status == Status::Failed;
     if (refused)
         ShowStatusWindow();
@@ -139,7 +146,6 @@ void PhotosPane::OnImportFinished() {
     StatusWindow().AddStatusText(mTally.Summary(), mTally.notAdded > 0);
     mTally = {};
     StatusWindow().EnableOkay();
-    SaveStep(tr("Import Photos"));
     ScrollToEnd();
     emit importFinished();
 }
@@ -222,26 +228,10 @@ void PhotosPane::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& aPhoto) {
     PlaceTiles();
 }
 
-void PhotosPane::RemovePhoto(const std::shared_ptr<PhotoImage>& aPhoto) {
-    RemoveDisplayPhoto(aPhoto);
-    if (const std::shared_ptr<Book> book = mBooks ? mBooks->GetBook() : nullptr)
-        book->RemovePhoto(aPhoto);
-}
-
+// The step keeps the photo's files for an undo; they go with the step.
 void PhotosPane::DeletePhoto(const std::shared_ptr<PhotoImage>& aPhoto) {
-    if (!aPhoto)
-        return;
-    RemovePhoto(aPhoto);
-    SaveStep(tr("Delete Photo")); // the undo history keeps the files away from Delete
-    aPhoto->Delete();
-}
-
-void PhotosPane::SaveStep(const QString& name) {
-    if (const std::shared_ptr<Book> book = mBooks ? mBooks->GetBook() : nullptr) {
-        book->NameNextStep(name);
-        RunGuarded("Saving the book after a change of the photos",
-                   [&] { book->SaveBook(); }); // a failure is reported by the book
-    }
+    if (aPhoto && mBooks)
+        RunGuarded("Deleting a photo", [&] { mBooks->Session().DeletePhoto(aPhoto); });
 }
 
 void PhotosPane::RemoveTile(size_t index) {
@@ -352,8 +342,5 @@ void PhotosPane::dropEvent(QDropEvent* event) {
         DropFiles(event->mimeData());
         return;
     }
-    const std::shared_ptr<Book> book = mBooks->GetBook();
-    book->NameNextStep(tr("Remove Photo"));
-    RunGuarded("Taking a photo off its page",
-               [&] { TakePhotoOffPage(*book, fromPage); }); // a failure is reported by the book
+    RunGuarded("Taking a photo off its page", [&] { mBooks->Session().TakePhotoOff(fromPage); });
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/ImportTally.h"
-#include "model/PhotoImportQueue.h"
 #include "ui/common/PaneView.h"
 
 #include <QPointer>
@@ -24,9 +23,10 @@ class QToolButton;
 
 // The photos pane: one tile per photo of the current book that stands on no
 // page, in a row (the strip) or a column, and the way photos enter
-// a book: imported files, or files dropped onto the pane. Imports run in the
-// background; tiles appear in file order as the photos are ready. A photo
-// dragged here from a page leaves the page.
+// a book: imported files, or files dropped onto the pane. The book's session
+// imports them in the background and announces each photo that joins the
+// pool or leaves a page; tiles appear in file order as the photos are ready.
+// A photo dragged here from a page leaves the page.
 class PhotosPane : public QWidget {
     Q_OBJECT
 public:
@@ -48,9 +48,7 @@ public:
     // photo comes later in the book's photo list.
     void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& aPhoto, bool inBookOrder = false);
     void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& aPhoto);
-    // Removes the tile and takes the photo out of the current book's list.
-    void RemovePhoto(const std::shared_ptr<PhotoImage>& aPhoto);
-    // The delete button: RemovePhoto, then the photo's files.
+    // The delete button: the session takes the photo out of the book (one step).
     void DeletePhoto(const std::shared_ptr<PhotoImage>& aPhoto);
 
     int TileCount() const { return int(mTiles.size()); }
@@ -60,7 +58,7 @@ public:
     QScrollBar* ScrollBar() const;
     // Null until the first import.
     ImportStatusForm* StatusForm() const;
-    bool IsImporting() const { return mImport.IsBusy(); }
+    bool IsImporting() const;
     // Follows a change of view: scroll bars, range and tile places.
     void Relayout();
 
@@ -86,8 +84,6 @@ private:
     void OnBookChange();
     void OnFileDone(const PhotoImportOutcome& outcome);
     void OnImportFinished();
-    // Saves the current book, ending an undo step of that name.
-    void SaveStep(const QString& name);
     ImportStatusForm& StatusWindow();
     void ShowStatusWindow();
     void RemoveTile(size_t index);
@@ -109,6 +105,5 @@ private:
     QScrollBar* mHScrollBar;
     QScrollBar* mVScrollBar;
     QPointer<ImportStatusForm> mImportStatusForm;
-    ImportTally mTally; // of the files since the queue was last idle
-    PhotoImportQueue mImport;
+    ImportTally mTally; // of the files since the imports were last idle
 };

@@ -170,26 +170,4 @@ void SidePane::AddFiles(const QStringList& paths) {
     update();
 }
 
-void SidePane::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
-    if (!photo)
-        return;
-    photo->ResetPhoto();
-    mPhotosPane->AddDisplayPhoto(photo);
-}
-
-void SidePane::ReturnDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
-    if (!photo)
-        return;
-    photo->ResetPhoto();
-    mPhotosPane->AddDisplayPhoto(photo, true);
-}
-
-void SidePane::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
-    mPhotosPane->RemoveDisplayPhoto(photo);
-}
-
-void SidePane::RemovePhoto(const std::shared_ptr<PhotoImage>& photo) {
-    mPhotosPane->RemovePhoto(photo);
-}
-
 PhotoTile* SidePane::Find(const QString& key) const { return mPhotosPane->Find(key); }

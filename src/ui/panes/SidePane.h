@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/PageDisplayHost.h"
 #include "ui/common/PaneViewChoice.h"
 
 #include <QStringList>
@@ -25,13 +24,10 @@ struct UiContext;
 // The main window's side pane: a three-button toolbar over the photos pane,
 // the album overview and the backgrounds pane, one of them visible at a
 // time. Lays them out for the strip across the top or the column at the
-// right, the view it keeps for the open book, and is where pages hand photos
-// back and forth.
-class SidePane : public QWidget, public PageDisplayHost {
+// right, and the view it keeps for the open book.
+class SidePane : public QWidget {
     Q_OBJECT
 public:
-    // The start-up hands this pane the photos that pages give back (see
-    // ForwardingDisplayHost).
     explicit SidePane(const UiContext& context, QWidget* parent = nullptr);
     ~SidePane() override;
 
@@ -45,12 +41,6 @@ public:
     // Chooses the view for the open book; Relayout follows it.
     void SetView(PaneView view) { mViews.Set(view); }
 
-    // Resets the photo and gives it a tile in the photos pane.
-    void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
-    void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
-    void ReturnDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
-    // Takes the photo's tile away and the photo out of the current book.
-    void RemovePhoto(const std::shared_ptr<PhotoImage>& photo);
     PhotoTile* Find(const QString& key) const;
 
     PhotosPane* Photos() const { return mPhotosPane; }

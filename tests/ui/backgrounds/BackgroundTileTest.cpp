@@ -2,7 +2,7 @@
 
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
-#include "model/BookHistory.h"
+#include "model/BookSession.h"
 #include "model/ModelTestSupport.h"
 #include "ui/backgrounds/BackgroundPaneTestSupport.h"
 #include "ui/bookview/BookViewTestSupport.h"
@@ -196,7 +196,7 @@ TEST(BackgroundTileDropTest, TheDragLandsOnThePageSurface) {
 }
 
 TEST_F(BackgroundTileTest, EachMenuCommandIsOneUndoStepOverAllItsPages) {
-    BookHistory history(manager);
+    BookSession& history = manager.Session();
     const auto book = manager.GetBook();
     book->SaveBook();
     book->WaitForSaves();
@@ -215,7 +215,7 @@ TEST_F(BackgroundTileTest, EachMenuCommandIsOneUndoStepOverAllItsPages) {
 }
 
 TEST_F(BackgroundTileTest, NoBackgroundClearsEveryPageAsOneUndoStep) {
-    BookHistory history(manager);
+    BookSession& history = manager.Session();
     const auto book = manager.GetBook();
     Tile("leaf");
     Item("mnuLeftBg")->trigger();

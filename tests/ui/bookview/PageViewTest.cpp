@@ -2,7 +2,7 @@
 
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
-#include "model/BookHistory.h"
+#include "model/BookSession.h"
 #include "model/ModelTestSupport.h"
 #include "model/Page.h"
 #include "model/PhotoImage.h"
@@ -176,7 +176,7 @@ TEST_F(PageViewTest, SecondClickOnAFilledPhotoBoxOpensThePhotoEditor) {
 }
 
 TEST_F(PageViewTest, EachKindOfDropIsAnUndoStepNamedForWhatItDid) {
-    BookHistory history(fixture.manager);
+    BookSession& history = fixture.manager.Session();
     const auto dropped = fixture.ImportPhoto(QStringLiteral("dropped.jpg"));
     book()->SaveBook();
     const std::pair<QString, QString> drops[] = {
@@ -210,7 +210,7 @@ TEST_F(PageViewTest, EachKindOfDropIsAnUndoStepNamedForWhatItDid) {
 }
 
 TEST_F(PageViewTest, TheMenuOfAFilledPhotoBoxTakesThePhotoOffAsOneUndoStep) {
-    BookHistory history(fixture.manager);
+    BookSession& history = fixture.manager.Session();
     const auto placed = fixture.ImportPhoto(QStringLiteral("placed.jpg"));
     const auto menuAt = [&](QPoint at) {
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, surface.mapToGlobal(at));

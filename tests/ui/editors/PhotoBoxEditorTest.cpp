@@ -1,7 +1,7 @@
 #include "ui/editors/PhotoBoxEditor.h"
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
-#include "model/BookHistory.h"
+#include "model/BookSession.h"
 #include "model/Page.h"
 #include "model/PhotoImage.h"
 #include "ui/editors/BoxEditorFixture.h"
@@ -177,7 +177,7 @@ TEST_F(PhotoBoxEditorTest, WheelStepsAsTheZoomButtonsWithinTheRange) {
 TEST_F(PhotoBoxEditorTest, DoneSavesTheWholeEditAsOneUndoStep) {
     const auto photo = PlacePhoto(0);
     CurrentBook()->SaveBook();
-    BookHistory history(manager);
+    BookSession& history = manager.Session();
     const int steps = history.Stack().count();
     ShowView();
     PhotoBoxEditor editor(&view, manager, QImage());

@@ -1,6 +1,6 @@
 #include "ui/editors/TextBoxEditor.h"
 #include "model/Book.h"
-#include "model/BookHistory.h"
+#include "model/BookSession.h"
 #include "model/Page.h"
 #include "model/Template.h"
 #include "render/TextRender.h"
@@ -279,7 +279,7 @@ TEST_F(TextBoxEditorTest, FormatKeysToggleTheSelectionBeforeTheWindowsShortcuts)
 TEST_F(TextBoxEditorTest, DoneStoresTheTextSavesTheBookAndCloses) {
     PageAt(0)->SetText(0, StoredRtf("before"));
     CurrentBook()->SaveBook();
-    BookHistory history(manager);
+    BookSession& history = manager.Session();
     const int steps = history.Stack().count();
     ShowView();
     TextBoxEditor editor(&view, manager, strings);

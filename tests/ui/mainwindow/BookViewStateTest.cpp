@@ -19,9 +19,8 @@ protected:
     // Closes the window and starts again over the same books and store.
     MainWindow& Restarted() {
         Window().close();
-        host.SetTarget(nullptr);
         window.reset();
-        books = std::make_unique<BookManager>(dir.filePath("books/"), catalogue, &strings, &host);
+        books = std::make_unique<BookManager>(dir.filePath("books/"), catalogue, &strings);
         return Started();
     }
     void LoadBook(const QString& name) {

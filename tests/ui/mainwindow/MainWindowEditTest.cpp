@@ -49,7 +49,7 @@ protected:
         photo->SetImage(picture, CurrentBook()->GetBookFolder());
         EXPECT_GT(photo->GetWidth(), 0); // its size is kept in a ".dim" file from now on
         CurrentBook()->Photos().Add(photo);
-        host.AddDisplayPhoto(photo);
+        books->Session().AddDisplayPhoto(photo);
         CurrentBook()->SaveBook();
         return photo;
     }
@@ -172,8 +172,7 @@ TEST_F(MainWindowEditTest, ADeletedPhotoComesBackWithItsFilesAndAnotherBookStart
 TEST_F(MainWindowEditTest, AnOpenPhotoEditorEndsItsStepBeforeAnUndoAndEachOpeningIsOneStep) {
     Active();
     const auto photo = ImportPhoto();
-    CurrentBook()->NameNextStep("Place Photo");
-    DropText(*CurrentBook(), *CurrentBook()->GetPage(0), photo->GetKey(), 100, 50);
+    books->Session().DropOnPage(*CurrentBook()->GetPage(0), photo->GetKey(), 100, 50);
     const FolderFiles placed = Files();
     PageView* page = Window().GetBookView()->RightPageView(); // page 1
 

@@ -4,6 +4,7 @@
 #include "model/BackgroundLibrary.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "model/Templates.h"
 #include "ui/common/UiTestSupport.h"
 #include "ui/mainwindow/MainWindow.h"
@@ -45,11 +46,10 @@ protected:
                                 "cTemplateSelectorNoPhotos",
                                 "cTemplateSelectorMorePhotos"})
             strings.ApplyLanguageLine(QString::fromLatin1(key) + "=" + Caption(key));
-        books = std::make_unique<BookManager>(dir.filePath("books/"), catalogue, &strings, &host);
+        books = std::make_unique<BookManager>(dir.filePath("books/"), catalogue, &strings);
         QDir().mkpath(dir.filePath("books"));
     }
     ~MainWindowFixture() override {
-        host.SetTarget(nullptr);
         window.reset();
         books.reset();
     }
@@ -67,7 +67,6 @@ protected:
                 .placementFile = dir.filePath("placement.ini"),
             };
             window = std::make_unique<MainWindow>(context);
-            host.SetTarget(window->GetSidePane()); // as the program wires it
         }
         return *window;
     }
@@ -86,7 +85,6 @@ protected:
     QTemporaryDir dir;
     Constants strings;
     Templates catalogue{&strings};
-    ForwardingDisplayHost host;
     std::unique_ptr<BookManager> books;
     BackgroundLibrary library{QString(), QString()};
     std::shared_ptr<const PageRenderer> renderer = TestRenderer();

@@ -67,7 +67,7 @@ protected:
         photo = std::make_shared<PhotoImage>();
         photo->SetImage(picture, CurrentBook()->GetBookFolder());
         CurrentBook()->Photos().Add(photo);
-        host.AddDisplayPhoto(photo);
+        books->Session().AddDisplayPhoto(photo);
     }
     BookView& View() { return *Window().GetBookView(); }
 

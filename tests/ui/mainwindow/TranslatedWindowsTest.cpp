@@ -115,7 +115,7 @@ protected:
         auto photo = std::make_shared<PhotoImage>();
         photo->SetImage(picture, CurrentBook()->GetBookFolder());
         CurrentBook()->Photos().Add(photo);
-        host.AddDisplayPhoto(photo);
+        books->Session().AddDisplayPhoto(photo);
         DropText(*CurrentBook(), *CurrentBook()->GetPage(0), photo->GetKey(), 100, 50);
         QDir::setCurrent(dir.path()); // the file dialog starts here: a folder and a photo
     }

@@ -62,7 +62,7 @@ TEST_F(OrderWizardUploadTest, GivesUpAfterAFailedPage) {
     ASSERT_TRUE(WaitForStep(Step::Abandoned, 120000));
     EXPECT_FALSE(Wizard().isVisible());
     EXPECT_EQ(questions, QStringList{ErrorQuestion()});
-    EXPECT_TRUE(book->IsSendCancelled());
+    EXPECT_TRUE(Wizard().UploadCancelled());
     QTest::qWait(300);
     EXPECT_EQ(Uploads(),
               (QStringList{"upload.php page=1", "upload.php page=2", "upload.php page=2"}));
@@ -129,10 +129,10 @@ TEST_F(OrderWizardUploadTest, CloseDuringTheUploadStopsIt) {
     answers = {false, true};
     ClickCancel();
     EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(book->IsSendCancelled());
+    EXPECT_FALSE(Wizard().UploadCancelled());
     ClickCancel();
     EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(book->IsSendCancelled());
+    EXPECT_TRUE(Wizard().UploadCancelled());
     EXPECT_EQ(questions, (QStringList{CloseQuestion(), CloseQuestion()}));
 
     // Page 2's late answer arrives; page 3 is never sent.

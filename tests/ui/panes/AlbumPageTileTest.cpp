@@ -2,8 +2,8 @@
 
 #include "imaging/PaintSurface.h"
 #include "model/Book.h"
-#include "model/BookHistory.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "model/Page.h"
 #include "ui/panes/AlbumPageTile.h"
 #include "ui/panes/AlbumPairTile.h"
@@ -185,7 +185,7 @@ TEST_F(AlbumPageTileTest, ThumbnailsGoBackWhenTheDragLeavesOrDrops) {
 TEST_F(AlbumPageTileTest, ASwapIsOneUndoStepAndTheThumbnailsFollowItsUndo) {
     NamePages();
     ASSERT_TRUE(WaitForPass());
-    BookHistory history(*manager);
+    BookSession& history = manager->Session();
     const QByteArray before = StateFile();
     ASSERT_TRUE(DropText(Thumb(6), QStringLiteral("AlbumPageThumb_3")));
     const QByteArray swapped = StateFile();
@@ -205,7 +205,7 @@ TEST_F(AlbumPageTileTest, ASwapIsOneUndoStepAndTheThumbnailsFollowItsUndo) {
 TEST_F(AlbumPageTileTest, AThumbnailDroppedBetweenTwoPairsMovesItsPage) {
     NamePages();
     ASSERT_TRUE(WaitForPass());
-    BookHistory history(*manager);
+    BookSession& history = manager->Session();
     const QByteArray before = StateFile();
     QMimeData data;
     data.setText(AlbumThumbPayload(7));

@@ -1,7 +1,7 @@
 #include "ui/panes/AlbumTestSupport.h"
 
 #include "model/Book.h"
-#include "model/BookHistory.h"
+#include "model/BookSession.h"
 #include "model/Page.h"
 #include "ui/panes/AlbumLayout.h"
 #include "ui/panes/AlbumPairTile.h"
@@ -58,7 +58,7 @@ protected:
 // pair 2 ("page 3" and "page 4") moves both pages there as one undo step; dropped over a thumbnail,
 // it moves nothing.
 TEST_F(AlbumPairDragTest, APairDroppedBetweenTwoPairsMovesBothPages) {
-    BookHistory history(*manager);
+    BookSession& history = manager->Session();
     const QStringList before = PageTexts(8);
     DragPair(album->Pair(1), album->Pair(2), QPoint(100, 60));
     EXPECT_EQ(PageTexts(8), before);

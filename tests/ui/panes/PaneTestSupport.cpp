@@ -23,17 +23,15 @@ PaneFixture::PaneFixture() {
           "cImportStatusAlreadyExist=Already there", "cImportStatusUnsupportFormat=Unsupported",
           "cImportStatusCaption=Importing", "cOkayButton=OK"})
         strings.ApplyLanguageLine(QString::fromLatin1(line));
-    manager = std::make_unique<BookManager>(books.path(), TestCatalogue(), &strings, &host);
+    manager = std::make_unique<BookManager>(books.path(), TestCatalogue(), &strings);
     renderer = TestRenderer();
     top = std::make_unique<SidePane>(
         UiContext{*manager, strings, TestCatalogue(), library, renderer, QImage()});
-    host.SetTarget(top.get());
     top->resize(449, 161); // photos pane 400 x 161
     manager->Initialize();
 }
 
 PaneFixture::~PaneFixture() {
-    host.SetTarget(nullptr);
     top.reset();
     Settle();
 }

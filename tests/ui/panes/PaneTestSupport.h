@@ -46,7 +46,6 @@ public:
     QTemporaryDir books;
     QTemporaryDir sources;
     Constants strings;
-    ForwardingDisplayHost host; // to the side pane, made after the book manager
     BackgroundLibrary library{QString(), QString()};
     std::shared_ptr<const PageRenderer> renderer;
     std::unique_ptr<BookManager> manager;

@@ -1,8 +1,8 @@
 #include "ui/panes/PaneTestSupport.h"
 
 #include "model/Book.h"
-#include "model/BookHistory.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "model/Page.h"
 #include "model/PageDrop.h"
 #include "model/PhotoImage.h"
@@ -336,9 +336,8 @@ TEST_F(PhotosPaneTest, APhotoDraggedBackFromAPageGetsItsTileAgainAsOneUndoStep) 
     const QStringList files = {MakeJpeg("a.jpg"), MakeJpeg("b.jpg")};
     ASSERT_TRUE(Import(files));
     const auto book = CurrentBook();
-    BookHistory history(*manager);
-    book->NameNextStep("Place Photo");
-    DropText(*book, *book->GetPage(2), KeyOf(files[0]), 100, 50);
+    BookSession& history = manager->Session();
+    history.DropOnPage(*book->GetPage(2), KeyOf(files[0]), 100, 50);
     ASSERT_EQ(TileKeys(), QStringList({KeyOf(files[1])}));
     const QByteArray placed = StateFile();
     ASSERT_TRUE(placed.contains(book->Photos().Find(KeyOf(files[0]))->GetName().toUtf8()));
@@ -378,7 +377,7 @@ TEST_F(PhotosPaneTest, APhotoDraggedBackFromAPageGetsItsTileAgainAsOneUndoStep) 
 TEST_F(PhotosPaneTest, UndoingTheDeleteButtonPutsThePhotoBackInItsPlace) {
     const QStringList files = {MakeJpeg("a.jpg"), MakeJpeg("b.jpg"), MakeJpeg("c.jpg")};
     ASSERT_TRUE(Import(files));
-    BookHistory history(*manager);
+    BookSession& history = manager->Session();
     const QStringList keys = TileKeys();
     const QByteArray before = StateFile();
     Pane().Tiles()[1]->GetPhotoMgr()->findChild<QToolButton*>("mDeletePhotoButton")->click();

@@ -2,6 +2,7 @@
 
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "model/Page.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
@@ -110,7 +111,7 @@ TEST_F(SidePaneBookTest, APhotoPlacedOnAPageLeavesThePaneAndComesBackReset) {
     EXPECT_EQ(PhotoOf(b)->GetPage(), first);
 
     // Handing over a photo the pane shows already adds no second tile.
-    top->AddDisplayPhoto(PhotoOf(a));
+    manager->Session().AddDisplayPhoto(PhotoOf(a));
     EXPECT_EQ(Pane().TileCount(), 1);
 }
 

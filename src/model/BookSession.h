@@ -1,0 +1,135 @@
+#pragma once
+
+#include "model/BackgroundApply.h"
+#include "model/Book.h"
+#include "model/BookFill.h"
+#include "model/PageDisplayHost.h"
+#include "model/PageFileDrop.h"
+#include "model/PhotoImportQueue.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QUndoStack>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class BookManager;
+class Page;
+class PhotoImage;
+struct PoolChange;
+
+// The work on the current book, one object that follows the book manager's
+// current book: the import queue (one for the photos pane and the pages'
+// file drops, on the process's one import pool), every user operation as a
+// step of the undo stack (BookCommands), and the photo pool's changes,
+// announced by signals for the photos pane. Widgets ask the session; they
+// hold no workflow. Pages hand the session the photos that leave or enter
+// them (PageDisplayHost): it resets them and announces them.
+//
+// Photos a step took out of the pool keep their files (HeldPhotoFiles)
+// while a step on the stack may bring them back. The stack is cleared, and
+// held files deleted, when the book changes or the program quits.
+// UI thread only.
+class BookSession : public QObject, public PageDisplayHost {
+    Q_OBJECT
+public:
+    // observer: told of every photo handed over as well (tests); may be null.
+    explicit BookSession(BookManager& books, PageDisplayHost* observer = nullptr,
+                         QObject* parent = nullptr);
+    ~BookSession() override;
+
+    std::shared_ptr<Book> CurrentBook() const;
+    QUndoStack& Stack() { return mStack; }
+    PhotoImportQueue& Imports() { return mImports; }
+
+    // ---- photos
+    // Imports files into the current book for the photos pane: photoImported
+    // for each, in file order; once all are in, one step and importsFinished.
+    void ImportPhotos(const QStringList& files);
+    bool IsImporting() const { return mPaneFiles > 0; }
+    // Imports the files and places them at (x, y) mm of the page
+    // (PageFileDrop); one step and dropDone once they are placed.
+    void DropFiles(const std::shared_ptr<Page>& page, const QStringList& files, float x, float y);
+    bool IsDropping() const { return mFileDrop.IsBusy(); }
+    // Takes a photo standing on no page out of the pool; its files wait for a redo.
+    void DeletePhoto(const std::shared_ptr<PhotoImage>& photo);
+    // Back to the photos pane; false when it stands on no page.
+    bool TakePhotoOff(const std::shared_ptr<PhotoImage>& photo);
+
+    // ---- pages (indices of the current book; outside ones throw LumbraError)
+    void AddPage();
+    void DeletePage(int index);
+    void SwapPages(int a, int b);
+    void MovePages(int first, int count, int before);
+    // A photo key, "T:" and a template or "bg:" and a background dropped at
+    // (x, y) mm of the page; throws LumbraError for a bad template.
+    void DropOnPage(Page& aPage, const QString& text, float x, float y);
+    void SetBackground(const QString& name, BackgroundPages which);
+    FillResult Fill(const std::vector<std::shared_ptr<PhotoImage>>& photos,
+                    const Templates& catalogue);
+    void EditText(Page& aPage, int index, const QString& text);
+    // The photo editor changes its photo as the user drags; on closing it
+    // hands the page's form from its opening, and the change is one step.
+    void PhotoEdited(const Page& aPage, const QString& formBefore);
+
+    // Makes the page the current one.
+    void ShowPage(int index);
+    // For the steps: raises poolChanged.
+    void AnnouncePoolChange() { emit poolChanged(); }
+
+    // PageDisplayHost
+    void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
+    void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
+    void ReturnDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
+
+signals:
+    // The photo stands on no page now; inBookOrder: its tile goes where the
+    // book's photo order puts it, else last.
+    void photoShown(const std::shared_ptr<PhotoImage>& photo, bool inBookOrder);
+    // The photo entered a page or left the pool.
+    void photoHidden(const std::shared_ptr<PhotoImage>& photo);
+    // Photos joined or left the current book's pool.
+    void poolChanged();
+    void photoImported(const PhotoImportOutcome& outcome);
+    void importsFinished();
+    void dropDone();
+
+private:
+    struct DropStep {
+        std::weak_ptr<Book> book;
+        std::weak_ptr<Page> page;
+        QString before; // the page's form at the drop
+    };
+
+    void Attach();
+    void Detach();
+    // Runs a change of the pages at `indices` (and of any page it adds) and
+    // makes it one step; nothing when the pages did not change.
+    void ChangePages(const QString& name, const std::vector<int>& indices,
+                     const std::function<void()>& change);
+    void Push(QUndoCommand* command);
+    PoolChange Imported(const QStringList& names) const;
+    void OnFileDone(const PhotoImportOutcome& outcome);
+    void OnDropDone(const QStringList& added);
+    // Deletes the held files no step on the stack can bring back.
+    void DropUnreachable();
+    int IndexOf(const Page& aPage) const;
+    // Resets a photo that stands on no page now, and announces it.
+    void ShowOffPage(const std::shared_ptr<PhotoImage>& photo, bool inBookOrder);
+
+    BookManager& mBooks;
+    PageDisplayHost* mObserver;
+    QUndoStack mStack;
+    QPointer<Book> mBook;
+    QString mFolder;
+    PhotoImportQueue mImports;
+    PageFileDrop mFileDrop{mImports};
+    QSet<quint64> mPaneBatches;   // the photos pane's imports
+    int mPaneFiles = 0;           // their files not reported yet
+    QStringList mImportedForPane; // the photos they added so far
+    std::deque<DropStep> mDrops;  // in the queue's order
+};
