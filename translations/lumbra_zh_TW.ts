@@ -20,6 +20,13 @@
     </message>
 </context>
 <context>
+    <name>AtomicWrite</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>無法寫入 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>BackgroundDownloadDialog</name>
     <message>
         <source>These backgrounds could not be downloaded:</source>
@@ -35,6 +42,13 @@
     <message>
         <source>%1: drag it onto a page; right-click to put it on all, left or right pages</source>
         <translation>%1：拖曳到頁面上即可套用；按右鍵可套用到所有頁面、左頁或右頁</translation>
+    </message>
+</context>
+<context>
+    <name>Book</name>
+    <message>
+        <source>The book could not be saved.</source>
+        <translation>相簿未能儲存。</translation>
     </message>
 </context>
 <context>
@@ -102,6 +116,13 @@
     <message>
         <source>Edit Photo</source>
         <translation>編輯相片</translation>
+    </message>
+</context>
+<context>
+    <name>BookUpload</name>
+    <message>
+        <source>The page could not be made.</source>
+        <translation>未能產生該頁面。</translation>
     </message>
 </context>
 <context>
@@ -404,17 +425,17 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     </message>
 </context>
 <context>
-    <name>PhotoTileDeleteButton</name>
-    <message>
-        <source>Remove photo from the book</source>
-        <translation>從相簿中移除相片</translation>
-    </message>
-</context>
-<context>
     <name>EditorToolbar</name>
     <message>
         <source>Done</source>
         <translation>完成</translation>
+    </message>
+</context>
+<context>
+    <name>FileWriteQueue</name>
+    <message>
+        <source>A file could not be written.</source>
+        <translation>未能寫入檔案。</translation>
     </message>
 </context>
 <context>
@@ -564,6 +585,10 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
         <source>Export as PDF...</source>
         <translation>匯出為 PDF...</translation>
     </message>
+    <message>
+        <source>The command could not be completed.</source>
+        <translation>未能完成該命令。</translation>
+    </message>
 </context>
 <context>
     <name>MarkerTips</name>
@@ -645,12 +670,9 @@ Check the connection to the internet, then press Retry. If the print service has
         <source>Order &amp;code:</source>
         <translation>訂單代碼(&amp;C)：</translation>
     </message>
-</context>
-<context>
-    <name>PageView</name>
     <message>
-        <source>Remove Photo</source>
-        <translation>移除相片</translation>
+        <source>The upload could not start.</source>
+        <translation>上傳未能開始。</translation>
     </message>
 </context>
 <context>
@@ -663,12 +685,20 @@ Check the connection to the internet, then press Retry. If the print service has
         <source>Page %1: photo %2 could not be read</source>
         <translation>第 %1 頁：無法讀取相片 %2</translation>
     </message>
+    <message>
+        <source>the page could not be made</source>
+        <translation>未能產生該頁面</translation>
+    </message>
+    <message>
+        <source>the page file could not be written</source>
+        <translation>未能寫入頁面檔案</translation>
+    </message>
 </context>
 <context>
-    <name>PhotoTile</name>
+    <name>PageView</name>
     <message>
-        <source>%1 x %2 pixels. Drag it onto a photo box of a page.</source>
-        <translation>%1 × %2 像素。拖曳到頁面的相片框中即可使用。</translation>
+        <source>Remove Photo</source>
+        <translation>移除相片</translation>
     </message>
 </context>
 <context>
@@ -696,6 +726,20 @@ Check the connection to the internet, then press Retry. If the print service has
     <message>
         <source>Damaged or cut-off JPEG</source>
         <translation>JPEG 檔案已損壞或不完整</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoTile</name>
+    <message>
+        <source>%1 x %2 pixels. Drag it onto a photo box of a page.</source>
+        <translation>%1 × %2 像素。拖曳到頁面的相片框中即可使用。</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoTileDeleteButton</name>
+    <message>
+        <source>Remove photo from the book</source>
+        <translation>從相簿中移除相片</translation>
     </message>
 </context>
 <context>
@@ -734,6 +778,13 @@ Check the connection to the internet, then press Retry. If the print service has
     <message>
         <source>Set for this run by the environment variable %1.</source>
         <translation>本次執行由環境變數 %1 設定。</translation>
+    </message>
+</context>
+<context>
+    <name>PreparedPage</name>
+    <message>
+        <source>The page could not be made.</source>
+        <translation>未能產生該頁面。</translation>
     </message>
 </context>
 <context>

@@ -6,8 +6,8 @@
 #include "online/UploadBody.h"
 #include "render/PageRenderer.h"
 
-#include <QCryptographicHash>
 #include <QCoreApplication>
+#include <QCryptographicHash>
 
 PreparedPage PreparePageBytes(int index, const QString& orderId, const QByteArray& jpeg) {
     PreparedPage prepared;

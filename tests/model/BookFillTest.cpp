@@ -38,6 +38,7 @@ QString KeyIn(const Page& page, int box) {
 }
 
 QByteArray StateFile(const Book& book) {
+    book.WaitForSaves(); // written off this thread
     QFile file(book.GetBookFolder() + QStringLiteral("book.pbx"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

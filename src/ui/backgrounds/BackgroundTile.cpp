@@ -70,7 +70,8 @@ void BackgroundTile::ApplyToPages(BackgroundPages which) {
     const std::shared_ptr<Book> book = mContext.books ? mContext.books->GetBook() : nullptr;
     if (!book)
         return;
-    RunGuarded("Setting a background", [&] { mContext.books->Session().SetBackground(mName, which); });
+    RunGuarded("Setting a background",
+               [&] { mContext.books->Session().SetBackground(mName, which); });
 }
 
 void BackgroundTile::RemoveFromAllPages() {

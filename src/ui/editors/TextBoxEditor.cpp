@@ -217,7 +217,8 @@ void TextBoxEditor::Close(bool save) {
     mTextBoxIndex = -1;
     mLoadedText.clear();
     if (save && book)
-        RunGuarded("Saving a text edit", [&] { mEvents.Manager().Session().EditText(*edited, index, text); });
+        RunGuarded("Saving a text edit",
+                   [&] { mEvents.Manager().Session().EditText(*edited, index, text); });
     else
         RunGuarded("Storing an edited text", [&] { edited->SetText(index, text); });
 }

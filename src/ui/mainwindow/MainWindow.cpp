@@ -76,18 +76,19 @@ void MainWindow::CreateChildren(const UiContext& context) {
 
     connect(mBookView, &BookView::prevNextStatusChanged, this,
             &MainWindow::SetPrevNextPageButtonStatus);
-    const auto toolbar = [this](void (BookView::*request)(), void (MainWindow::*command)(),
-                                const char* name) {
+    const auto runCommandOn = [this](void (BookView::*request)(), void (MainWindow::*command)(),
+                                     const char* name) {
         connect(mBookView, request, this, [this, command, name] { RunCommand(command, name); });
     };
-    toolbar(&BookView::newPageRequested, &MainWindow::onBookNewPageTriggered, "New Page");
-    toolbar(&BookView::pageViewToggleRequested, &MainWindow::onBookPageViewTriggered, "Page View");
-    toolbar(&BookView::previousPageRequested, &MainWindow::onBookPreviousPageTriggered,
-            "Previous Page");
-    toolbar(&BookView::nextPageRequested, &MainWindow::onBookNextPageTriggered, "Next Page");
-    toolbar(&BookView::importPhotosRequested, &MainWindow::onBookImportPhotosTriggered,
-            "Import Photos");
-    toolbar(&BookView::orderRequested, &MainWindow::onBookOrderTriggered, "Order");
+    runCommandOn(&BookView::newPageRequested, &MainWindow::onBookNewPageTriggered, "New Page");
+    runCommandOn(&BookView::pageViewToggleRequested, &MainWindow::onBookPageViewTriggered,
+                 "Page View");
+    runCommandOn(&BookView::previousPageRequested, &MainWindow::onBookPreviousPageTriggered,
+                 "Previous Page");
+    runCommandOn(&BookView::nextPageRequested, &MainWindow::onBookNextPageTriggered, "Next Page");
+    runCommandOn(&BookView::importPhotosRequested, &MainWindow::onBookImportPhotosTriggered,
+                 "Import Photos");
+    runCommandOn(&BookView::orderRequested, &MainWindow::onBookOrderTriggered, "Order");
     connect(mSidePane, &SidePane::paneChanged, this, &MainWindow::Resize);
     connect(mPreviewStatusDialog, &QDialog::rejected, this, [this] {
         if (mPreviewJob)

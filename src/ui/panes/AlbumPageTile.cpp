@@ -177,5 +177,6 @@ void AlbumPageTile::dropEvent(QDropEvent* event) {
     BookSession* session = mSession;
     const int index = mIndex;
     if (session)
-        RunGuarded("Swapping a page with the one dropped on it", [&] { session->SwapPages(index, *dragged); });
+        RunGuarded("Swapping a page with the one dropped on it",
+                   [&] { session->SwapPages(index, *dragged); });
 }

@@ -169,7 +169,8 @@ void AlbumPairTile::dropEvent(QDropEvent* event) {
     event->accept();
     BookSession* session = mSession;
     if (session)
-        RunGuarded("Moving pages dropped on a page pair", [&] { session->MovePages(move->pages.first, move->pages.count, move->before); });
+        RunGuarded("Moving pages dropped on a page pair",
+                   [&] { session->MovePages(move->pages.first, move->pages.count, move->before); });
 }
 
 // A thumbnail's drag moves its page, a pair's drag (its r) the pair's pages.

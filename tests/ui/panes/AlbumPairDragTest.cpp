@@ -1,6 +1,7 @@
 #include "ui/panes/AlbumTestSupport.h"
 
 #include "model/Book.h"
+#include "model/BookManager.h"
 #include "model/BookSession.h"
 #include "model/Page.h"
 #include "ui/panes/AlbumLayout.h"
