@@ -10,6 +10,7 @@
 #include "model/BackgroundLibrary.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "model/Page.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
@@ -55,7 +56,7 @@ struct BenchBook {
             WriteBenchJpeg(books.filePath(QStringLiteral("photo.jpg")), 2400, 1800);
         for (int i = 0; i < book.PagesCount(); ++i)
             FillPage(book, *book.GetPage(i), source, i);
-        book.SetPageIndex(0);
+        manager->Session().ShowPage(0);
     }
     UiContext Context() { return {*manager, strings, catalogue, library, renderer, QImage()}; }
 
@@ -82,13 +83,12 @@ void BM_NextPairShowsThumbnails(benchmark::State& state) {
     BookView view(bench.Context());
     view.resize(1280, 760);
     view.show();
-    Book& book = *bench.manager->GetBook();
     const std::array<const PageView*, 2> pair = {view.LeftPageView(), view.RightPageView()};
     double total = 0;
     int shown = 0;
     for (auto _ : state) {
         if (!view.HasNextPage())
-            book.SetPageIndex(1);
+            bench.manager->Session().ShowPage(1);
         const auto start = std::chrono::steady_clock::now();
         view.NextPage();
         // The last pair of a 100-page book has no right page.

@@ -37,10 +37,7 @@ void Book::AppendPage(const PagePtr& aPage) {
     emit pageAdded();
 }
 
-void Book::AddNewPage() {
-    AppendPage(MakeDefaultPage());
-    SetPageIndex(PagesCount() - 1);
-}
+void Book::AddNewPage() { AppendPage(MakeDefaultPage()); }
 
 Book::PagePtr Book::GetPage(int index) const {
     if (index < 0 || index >= PagesCount())
@@ -53,8 +50,6 @@ void Book::RemovePage(int index) {
     mPages.erase(mPages.begin() + index);
     for (int i = index; i < PagesCount(); ++i)
         emit pageChanged(i);
-    if (mPageIndex >= PagesCount())
-        SetPageIndex(PagesCount() - 1);
     emit pageDeleted(PagesCount());
 }
 
@@ -106,13 +101,4 @@ int Book::GetFirstPageWithMissingPicture() const {
 
 int Book::GetFirstPageWithImageTooSmall() const {
     return FirstIndexWhere(mPages, [](const PagePtr& p) { return p->HasImageTooSmall(); });
-}
-
-void Book::SetPageIndex(int index) {
-    SetPageIndexNoEvent(index);
-    emit pageIndexChanged();
-}
-
-void Book::SetPageIndexNoEvent(int index) {
-    mPageIndex = std::clamp(index, 0, std::max(PagesCount() - 1, 0));
 }

@@ -120,13 +120,6 @@ public:
     // write failure, leaving the numbers as they were.
     void AddOrderId(const QString& orderId);
 
-    int GetPageIndex() const { return mPageIndex; }
-    // In two-page view the pairs are (-1, 0), (1, 2), (3, 4), ...
-    int GetLeftPageIndex() const { return mPageIndex % 2 == 1 ? mPageIndex : mPageIndex - 1; }
-    int GetRightPageIndex() const { return GetLeftPageIndex() + 1; }
-    void SetPageIndex(int index);
-    // Clamps to 0 .. page count - 1; no event.
-    void SetPageIndexNoEvent(int index);
     bool AllowNewPage() const { return PagesCount() < GetMaxPages(); }
 
     // The page's index; -1 for a page of no book or another book.
@@ -144,7 +137,6 @@ public:
     void InsertPage(int index, const QString& form);
 
 signals:
-    void pageIndexChanged();
     void pageAdded();
     void pageDeleted(int pageCount);
     void pageChanged(int index);
@@ -174,7 +166,6 @@ private:
     std::unique_ptr<PhotoImageList> mPhotos;
     std::vector<PagePtr> mPages;
     QString mName;
-    int mPageIndex = 0;
     QString mOrderIds;
     int mPageCounter = 0;
     FileWriteQueue* mWrites; // a child: its destruction writes what waits

@@ -84,7 +84,7 @@ void BookManager::Initialize() {
     }
     emit bookChanged();
     emit bookChangeDone();
-    mBook->SetPageIndex(0);
+    mSession->ShowPage(0);
 }
 
 std::shared_ptr<Book> BookManager::Replace(const std::shared_ptr<Book>& next) {
@@ -130,7 +130,7 @@ bool BookManager::LoadBook(const QString& name) {
         book->LoadBook();
     }
     const auto old = Swap(book);
-    book->SetPageIndex(0);
+    mSession->ShowPage(0);
     emit bookChangeDone();
     return true;
 }

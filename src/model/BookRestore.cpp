@@ -67,7 +67,6 @@ int Book::RestorePages(const PageForms& target) {
     for (const int i : changed)
         emit pageChanged(i);
     if (removed) {
-        mPageIndex = std::min(mPageIndex, PagesCount() - 1);
         emit pageDeleted(PagesCount());
         if (firstChanged < 0)
             firstChanged = std::max(0, PagesCount() - 1);

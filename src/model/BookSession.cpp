@@ -11,6 +11,7 @@
 #include "model/PhotoImageList.h"
 #include "model/PhotoTakeOff.h"
 
+#include <algorithm>
 #include <numeric>
 
 namespace {
@@ -58,7 +59,9 @@ std::shared_ptr<Book> BookSession::CurrentBook() const { return mBooks.GetBook()
 
 void BookSession::Detach() {
     ClearSteps(mStack, mFolder);
+    disconnect(mPagesGone);
     mBook = nullptr;
+    mPageIndex = 0;
     mFolder.clear();
     mImportedForPane.clear(); // the pane's files still running go on into their own book
 }
@@ -68,6 +71,11 @@ void BookSession::Attach() {
     if (const std::shared_ptr<Book> book = mBooks.GetBook()) {
         mBook = book.get();
         mFolder = book->GetBookFolder();
+        // The page shown went with the last pages: the new last one is shown.
+        mPagesGone = connect(mBook, &Book::pageDeleted, this, [this] {
+            if (mPageIndex != PageIndex())
+                ShowPage(mPageIndex);
+        });
     }
 }
 
@@ -89,9 +97,16 @@ void BookSession::DropUnreachable() {
     });
 }
 
+int BookSession::PageIndex() const {
+    return mBook ? std::clamp(mPageIndex, 0, std::max(mBook->PagesCount() - 1, 0)) : 0;
+}
+
 void BookSession::ShowPage(int index) {
-    if (mBook)
-        mBook->SetPageIndex(index);
+    if (!mBook)
+        return;
+    mPageIndex = index;
+    mPageIndex = PageIndex();
+    emit pageIndexChanged();
 }
 
 int BookSession::IndexOf(const Page& aPage) const {

@@ -76,7 +76,12 @@ public:
     // hands the page's form from its opening, and the change is one step.
     void PhotoEdited(const Page& aPage, const QString& formBefore);
 
-    // Makes the page the current one.
+    // ---- the page shown (view state, not stored). In the two-page view the
+    // pairs are (-1, 0), (1, 2), (3, 4), ...; 0 without a book.
+    int PageIndex() const;
+    int LeftPageIndex() const { return PageIndex() % 2 == 1 ? PageIndex() : PageIndex() - 1; }
+    int RightPageIndex() const { return LeftPageIndex() + 1; }
+    // Shows the page, clamped to the book's pages; pageIndexChanged.
     void ShowPage(int index);
     // For the steps: raises poolChanged.
     void AnnouncePoolChange() { emit poolChanged(); }
@@ -97,6 +102,8 @@ signals:
     void photoImported(const PhotoImportOutcome& outcome);
     void importsFinished();
     void dropDone();
+    // Another page is shown, or the pages shown changed place.
+    void pageIndexChanged();
 
 private:
     struct DropStep {
@@ -125,6 +132,8 @@ private:
     PageDisplayHost* mObserver;
     QUndoStack mStack;
     QPointer<Book> mBook;
+    QMetaObject::Connection mPagesGone;
+    int mPageIndex = 0;
     QString mFolder;
     PhotoImportQueue mImports;
     PageFileDrop mFileDrop{mImports};

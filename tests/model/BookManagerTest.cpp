@@ -2,6 +2,7 @@
 #include "base/Constants.h"
 #include "base/LumbraError.h"
 #include "model/Book.h"
+#include "model/BookSession.h"
 #include "model/ModelTestSupport.h"
 #include "model/Page.h"
 
@@ -22,10 +23,7 @@ protected:
         log.Watch(&manager, &BookManager::bookChangeDone, "after");
         log.Watch(&manager, &BookManager::bookListChanged, "all");
         log.Watch(&manager, &BookManager::quitting, "quit");
-        // Each new current book's page index event joins the log.
-        QObject::connect(&manager, &BookManager::bookChanged, &log, [this] {
-            log.Watch(manager.GetBook().get(), &Book::pageIndexChanged, "index");
-        });
+        log.Watch(&manager.Session(), &BookSession::pageIndexChanged, "index");
     }
     void MakeFolders(const QStringList& names) {
         for (const QString& name : names)
@@ -109,13 +107,13 @@ TEST_F(BookManagerTest, LoadBookReadsSilentlyAndAnnouncesInOrder) {
     manager.Initialize();
     manager.NewBook("Trip");
     manager.GetBook()->GetPage(3)->ChangeBackground("sea");
-    manager.GetBook()->SetPageIndex(5);
+    manager.Session().ShowPage(5);
     manager.GetBook()->SaveBook();
     log.entries.clear();
     ASSERT_TRUE(manager.LoadBook("Trip"));
     EXPECT_EQ(log.entries, QStringList({"before Trip", "change", "index", "after"}));
     EXPECT_EQ(manager.GetBook()->GetPage(3)->Background(), "sea");
-    EXPECT_EQ(manager.GetBook()->GetPageIndex(), 0);
+    EXPECT_EQ(manager.Session().PageIndex(), 0);
     EXPECT_FALSE(manager.LoadBook("../Trip"));
 }
 

@@ -63,4 +63,43 @@ TEST(BookSessionTest, ImportsRunOnOnePoolThatLeavesACoreFree) {
     EXPECT_EQ(&ImportThreadPool(), &ImportThreadPool());
 }
 
+// The page shown is the session's: clamped to the book, in pairs for the
+// two-page view, the last page after it is added, the new last one when the
+// pages shown go, and the first one of another book.
+TEST(BookSessionTest, ThePageShownFollowsTheBooksPages) {
+    QTemporaryDir books;
+    BookManager manager(books.path() + u'/', TestCatalogue());
+    manager.Initialize();
+    BookSession& session = manager.Session();
+    QSignalSpy shown(&session, &BookSession::pageIndexChanged);
+    struct Case {
+        int asked, index, left;
+    };
+    for (const Case c :
+         {Case{500, 19, 19}, {-3, 0, -1}, {1, 1, 1}, {2, 2, 1}, {3, 3, 3}, {4, 4, 3}}) {
+        session.ShowPage(c.asked);
+        EXPECT_EQ(session.PageIndex(), c.index) << c.asked;
+        EXPECT_EQ(session.LeftPageIndex(), c.left) << c.asked;
+        EXPECT_EQ(session.RightPageIndex(), c.left + 1) << c.asked;
+    }
+    EXPECT_EQ(shown.count(), 6);
+
+    session.AddPage();
+    EXPECT_EQ(session.PageIndex(), 20);
+    session.DeletePage(20);
+    EXPECT_EQ(session.PageIndex(), 19);
+    session.Stack().undo(); // the page comes back and is shown
+    EXPECT_EQ(session.PageIndex(), 20);
+    manager.GetBook()->RemovePage(20); // not through a step: the new last page is shown
+    EXPECT_EQ(session.PageIndex(), 19);
+
+    shown.clear();
+    ASSERT_EQ(manager.NewBook(QStringLiteral("Second")), BookNameCheck::Accepted);
+    EXPECT_EQ(session.PageIndex(), 0);
+    session.ShowPage(7);
+    ASSERT_TRUE(manager.LoadBook(manager.GetBook()->GetName()));
+    EXPECT_EQ(session.PageIndex(), 0);
+    EXPECT_GE(shown.count(), 2);
+}
+
 } // namespace

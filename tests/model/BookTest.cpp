@@ -234,33 +234,13 @@ TEST_F(BookTest, PhotosOnPagesSurviveSaveAndLoad) {
     EXPECT_EQ(loaded->GetFirstPageWithImageTooSmall(), -1);
 }
 
-TEST_F(BookTest, PageIndexRules) {
-    auto book = MakeBook();
-    int events = 0;
-    QObject::connect(book.get(), &Book::pageIndexChanged, [&] { ++events; });
-    book->SetPageIndex(500);
-    EXPECT_EQ(book->GetPageIndex(), 19);
-    EXPECT_EQ(events, 1);
-    book->SetPageIndexNoEvent(-3);
-    EXPECT_EQ(book->GetPageIndex(), 0);
-    EXPECT_EQ(book->GetLeftPageIndex(), -1);
-    EXPECT_EQ(events, 1);
-    for (auto [current, left] : {std::pair{1, 1}, {2, 1}, {3, 3}, {4, 3}}) {
-        book->SetPageIndexNoEvent(current);
-        EXPECT_EQ(book->GetLeftPageIndex(), left);
-        EXPECT_EQ(book->GetRightPageIndex(), left + 1);
-    }
-}
-
-TEST_F(BookTest, AddNewPageAnnouncesAndMakesItCurrent) {
+TEST_F(BookTest, AddNewPageAnnouncesIt) {
     auto book = MakeBook();
     EventLog log;
     log.Watch(book.get(), &Book::pageAdded, "add");
-    log.Watch(book.get(), &Book::pageIndexChanged, "index");
     book->AddNewPage();
-    EXPECT_EQ(log.entries, QStringList({"add", "index"}));
+    EXPECT_EQ(log.entries, QStringList({"add"}));
     EXPECT_EQ(book->PagesCount(), 21);
-    EXPECT_EQ(book->GetPageIndex(), 20);
     EXPECT_EQ(book->GetPage(20)->GetPageId(), 21);
     EXPECT_TRUE(book->AllowNewPage());
     while (book->PagesCount() < 100)
@@ -270,22 +250,19 @@ TEST_F(BookTest, AddNewPageAnnouncesAndMakesItCurrent) {
 
 TEST_F(BookTest, RemovePageShiftsAndAnnounces) {
     auto book = MakeBook();
-    book->AddNewPage(); // 21 pages, current 20
+    book->AddNewPage(); // 21 pages
     const auto sixth = book->GetPage(6);
     EventLog log;
     log.Watch(book.get(), &Book::pageChanged, "changed");
-    log.Watch(book.get(), &Book::pageIndexChanged, "index");
     log.Watch(book.get(), &Book::pageDeleted, "deleted");
     book->RemovePage(5);
     QStringList expected;
     for (int i = 5; i <= 19; ++i)
         expected << QStringLiteral("changed %1").arg(i);
-    expected << "index"
-             << "deleted 20";
+    expected << "deleted 20";
     EXPECT_EQ(log.entries, expected);
     EXPECT_EQ(book->PagesCount(), 20);
     EXPECT_EQ(book->GetPage(5), sixth);
-    EXPECT_EQ(book->GetPageIndex(), 19);
     EXPECT_THROW(book->RemovePage(20), LumbraError);
 }
 

@@ -13,6 +13,7 @@
 
 class Book;
 class BookManager;
+class BookSession;
 class PageView;
 class QAction;
 class QComboBox;
@@ -120,6 +121,7 @@ private:
     void SetPageViewButton(PagesView view);
 
     std::shared_ptr<Book> CurrentBook() const;
+    BookSession& Session() const;
     void OnBookChange();
     void FollowBook(const std::shared_ptr<Book>& book);
     void OnPageCountChange();

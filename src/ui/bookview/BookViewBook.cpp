@@ -17,11 +17,11 @@
 
 namespace {
 
-BookPosition PositionOf(const Book& book) {
+BookPosition PositionOf(const Book& book, const BookSession& session) {
     BookPosition at;
-    at.pageIndex = book.GetPageIndex();
-    at.leftIndex = book.GetLeftPageIndex();
-    at.rightIndex = book.GetRightPageIndex();
+    at.pageIndex = session.PageIndex();
+    at.leftIndex = session.LeftPageIndex();
+    at.rightIndex = session.RightPageIndex();
     at.pagesCount = book.PagesCount();
     at.minPages = book.GetMinPages();
     return at;
@@ -30,6 +30,8 @@ BookPosition PositionOf(const Book& book) {
 } // namespace
 
 std::shared_ptr<Book> BookView::CurrentBook() const { return mContext.books.GetBook(); }
+
+BookSession& BookView::Session() const { return mContext.books.Session(); }
 
 void BookView::OnBookChange() {
     FollowBook(CurrentBook());
@@ -55,7 +57,7 @@ void BookView::FollowBook(const std::shared_ptr<Book>& book) {
     mBookConnections.Replace(
         {connect(book.get(), &Book::pageAdded, this, &BookView::OnPageCountChange),
          connect(book.get(), &Book::pageDeleted, this, &BookView::OnPageCountChange),
-         connect(book.get(), &Book::pageIndexChanged, this, &BookView::OnPageIndexChange)});
+         connect(&Session(), &BookSession::pageIndexChanged, this, &BookView::OnPageIndexChange)});
 }
 
 void BookView::OnPageCountChange() {
@@ -71,23 +73,21 @@ void BookView::OnPageIndexChange() {
 
 bool BookView::HasNextPage() const {
     const auto book = CurrentBook();
-    return book && HasNextPageAt(PositionOf(*book), mPagesView);
+    return book && HasNextPageAt(PositionOf(*book, Session()), mPagesView);
 }
 
 bool BookView::HasPreviousPage() const {
     const auto book = CurrentBook();
-    return book && HasPreviousPageAt(PositionOf(*book), mPagesView);
+    return book && HasPreviousPageAt(PositionOf(*book, Session()), mPagesView);
 }
 
 void BookView::NextPage() {
     SetDeleteButtonStatus();
-    if (const auto book = CurrentBook())
-        book->SetPageIndex(book->GetPageIndex() + PagesShown(mPagesView));
+    Session().ShowPage(Session().PageIndex() + PagesShown(mPagesView));
 }
 
 void BookView::PreviousPage() {
-    if (const auto book = CurrentBook())
-        book->SetPageIndex(book->GetPageIndex() - PagesShown(mPagesView));
+    Session().ShowPage(Session().PageIndex() - PagesShown(mPagesView));
 }
 
 bool BookView::RunKey(const QKeyEvent& event) {
@@ -97,7 +97,7 @@ bool BookView::RunKey(const QKeyEvent& event) {
     const auto book = CurrentBook();
     if (move == BookMove::None || !book)
         return false;
-    const int target = PageIndexAfterMove(PositionOf(*book), mPagesView, move);
+    const int target = PageIndexAfterMove(PositionOf(*book, Session()), mPagesView, move);
     if (target < 0)
         return true; // at that end already
     if (move == BookMove::PreviousPage)
@@ -105,7 +105,7 @@ bool BookView::RunKey(const QKeyEvent& event) {
     else if (move == BookMove::NextPage)
         NextPage();
     else
-        book->SetPageIndex(target);
+        Session().ShowPage(target);
     return true;
 }
 
@@ -127,7 +127,7 @@ void BookView::SetDeleteButtonStatus() {
     const auto book = CurrentBook();
     if (!book)
         return;
-    const DeleteButtons shown = DeleteButtonsAt(PositionOf(*book), mPagesView);
+    const DeleteButtons shown = DeleteButtonsAt(PositionOf(*book, Session()), mPagesView);
     mLeftPageDeleteButton->setVisible(shown.left);
     mRightPageDeleteButton->setVisible(shown.right);
     mOnePageDeleteButton->setVisible(shown.one);
@@ -135,14 +135,14 @@ void BookView::SetDeleteButtonStatus() {
 
 void BookView::AddNewPage() {
     if (CurrentBook())
-        RunGuarded("Adding a page", [&] { mContext.books.Session().AddPage(); });
+        RunGuarded("Adding a page", [&] { Session().AddPage(); });
 }
 
 void BookView::UpdatePageLabels() {
     const auto book = CurrentBook();
     if (!book)
         return;
-    const PageLabels labels = PageLabelsAt(PositionOf(*book), mPagesView);
+    const PageLabels labels = PageLabelsAt(PositionOf(*book, Session()), mPagesView);
     mLeftPageLabel->setText(QString::number(labels.left));
     mRightPageLabel->setText(QString::number(labels.right));
     mOnePageLabel->setText(QString::number(labels.one));
@@ -155,11 +155,11 @@ void BookView::DeletePageAt(QPushButton* button) {
     const auto book = CurrentBook();
     if (!book)
         return;
-    const int index = button == mOnePageDeleteButton    ? book->GetPageIndex()
-                      : button == mLeftPageDeleteButton ? book->GetLeftPageIndex()
-                                                        : book->GetRightPageIndex();
+    const int index = button == mOnePageDeleteButton    ? Session().PageIndex()
+                      : button == mLeftPageDeleteButton ? Session().LeftPageIndex()
+                                                        : Session().RightPageIndex();
     try {
-        mContext.books.Session().DeletePage(index);
+        Session().DeletePage(index);
     } catch (...) {
         LogCaughtException(lcUi(), "Deleting a page");
     }

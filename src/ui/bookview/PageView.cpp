@@ -49,7 +49,8 @@ void PageView::FollowBook(const std::shared_ptr<Book>& book) {
     if (!book)
         return;
     mBookConnections.Replace(
-        {connect(book.get(), &Book::pageIndexChanged, this, &PageView::OnPageIndexChange),
+        {connect(&mManager.Session(), &BookSession::pageIndexChanged, this,
+                 &PageView::OnPageIndexChange),
          connect(book.get(), &Book::pageChanged, this, &PageView::OnPageChanged),
          connect(book.get(), &Book::pageDeleted, this, &PageView::OnDeletePage)});
 }
@@ -76,11 +77,11 @@ int PageView::GetCurrentPageIndex() const {
     if (!mBook)
         return -1;
     switch (mPageType) {
-    case PageType::LeftPage: return mBook->GetLeftPageIndex();
-    case PageType::RightPage: return mBook->GetRightPageIndex();
+    case PageType::LeftPage: return mManager.Session().LeftPageIndex();
+    case PageType::RightPage: return mManager.Session().RightPageIndex();
     case PageType::SinglePage: break;
     }
-    return mBook->GetPageIndex();
+    return mManager.Session().PageIndex();
 }
 
 std::shared_ptr<Page> PageView::ChoosePage() const {

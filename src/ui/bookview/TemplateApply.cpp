@@ -11,7 +11,7 @@ bool ApplyTemplateToCurrentPage(BookManager& books, const Template& aTemplate) {
     if (!book || book->PagesCount() == 0)
         return false;
     return RunGuarded("Applying a template", [&] {
-        const auto page = book->GetPage(book->GetPageIndex());
+        const auto page = book->GetPage(books.Session().PageIndex());
         books.Session().DropOnPage(*page, TemplatesPaneMath::DragText(aTemplate), 0, 0);
     });
 }

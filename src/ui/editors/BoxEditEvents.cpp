@@ -2,6 +2,7 @@
 
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "model/Page.h"
 
 #include <QDir>
@@ -29,8 +30,8 @@ void BoxEditEvents::FollowEdit(const Book* book, const Page* aPage,
     UnfollowEdit();
     mBook = book;
     if (book)
-        mEditConnections[0] =
-            QObject::connect(book, &Book::pageIndexChanged, mReceiver, [this] { mDestroy(); });
+        mEditConnections[0] = QObject::connect(&mManager.Session(), &BookSession::pageIndexChanged,
+                                               mReceiver, [this] { mDestroy(); });
     if (!aPage)
         return;
     mEditConnections[1] =

@@ -4,6 +4,7 @@
 #include "base/UserFolders.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "model/Templates.h"
 #include "render/PageExportJob.h"
 #include "ui/bookview/TemplateApply.h"
@@ -44,6 +45,8 @@ MainWindow::MainWindow(const MainWindowContext& context, QWidget* parent)
     // Loading.
     connect(&mBooks, &BookManager::bookChanged, this, &MainWindow::OnBookChange);
     connect(&mBooks, &BookManager::bookListChanged, this, &MainWindow::SetAlbumMenu);
+    connect(&mBooks.Session(), &BookSession::pageIndexChanged, this,
+            &MainWindow::SetPrevNextPageButtonStatus);
     FollowViewState();
     RestorePlacement();
     CreateMenus();
@@ -125,7 +128,6 @@ void MainWindow::SubscribeToBook(const std::shared_ptr<Book>& book) {
         return;
     connect(book.get(), &Book::pageAdded, this, &MainWindow::SetNewPageButtonStatus);
     connect(book.get(), &Book::pageDeleted, this, &MainWindow::SetNewPageButtonStatus);
-    connect(book.get(), &Book::pageIndexChanged, this, &MainWindow::SetPrevNextPageButtonStatus);
     connect(book.get(), &Book::saveFailed, this, &MainWindow::ShowSaveFailure);
 }
 

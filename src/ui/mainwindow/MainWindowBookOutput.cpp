@@ -38,7 +38,7 @@ void MainWindow::onBookFillTriggered() {
         Tell(tr("The book has no empty box or page left for the photos."));
         return;
     }
-    book->SetPageIndex(result.pages.front().page);
+    mBooks.Session().ShowPage(result.pages.front().page);
     if (result.leftOver > 0)
         Tell(tr("%n photo(s) did not fit into the book.", nullptr, result.leftOver));
 }

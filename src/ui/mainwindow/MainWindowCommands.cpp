@@ -167,7 +167,7 @@ void MainWindow::onBookOrderTriggered() {
     const AskYesNo ask = [this](const QString& prompt, const QString& title) {
         return Ask(prompt, title);
     };
-    if (!OrderChecksPass(OrderCheckBookOf(*book), mStrings, ask))
+    if (!OrderChecksPass(OrderCheckBookOf(*book, mBooks.Session()), mStrings, ask))
         return;
     if (mHooks.orderWizard) {
         mHooks.orderWizard(book);

@@ -4,6 +4,7 @@
 #include "base/Constants.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "ui/mainwindow/BookViewState.h"
 #include "ui/mainwindow/MainWindowRules.h"
 
@@ -28,7 +29,7 @@ void MainWindow::SaveViewState() {
     if (!book || mViewStateBook.lock() != book)
         return; // the window does not show this book yet
     BookViewState state;
-    state.pageIndex = book->GetPageIndex();
+    state.pageIndex = mBooks.Session().PageIndex();
     state.pagesView = mBookView->GetPagesView();
     state.zoomIndex = mBookView->ZoomIndex();
     state.paneView = mSidePane->View();
@@ -55,7 +56,7 @@ void MainWindow::RestoreViewState(bool withPage) {
     mSidePane->SetView(state->paneView);
     mSidePane->ShowPane(state->pane);
     if (withPage)
-        book->SetPageIndex(state->pageIndex); // a page past the end is the last one
+        mBooks.Session().ShowPage(state->pageIndex); // a page past the end is the last one
     Resize();
     mSidePane->Relayout();
 }

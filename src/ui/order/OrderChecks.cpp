@@ -2,24 +2,25 @@
 
 #include "base/Constants.h"
 #include "model/Book.h"
+#include "model/BookSession.h"
 
-OrderCheckBook OrderCheckBookOf(Book& book) {
+OrderCheckBook OrderCheckBookOf(const Book& book, BookSession& session) {
     return {[&book] { return book.GetFirstPageWithMissingPicture(); },
             [&book] { return book.GetFirstPageWithImageTooSmall(); },
-            [&book](int index) { book.SetPageIndex(index); }};
+            [&session](int index) { session.ShowPage(index); }};
 }
 
 bool OrderChecksPass(const OrderCheckBook& book, const Constants& strings, const AskYesNo& ask) {
     bool proceed = true;
     const int missing = book.firstPageWithMissingPicture();
     if (missing != -1) {
-        book.setPageIndex(missing);
+        book.showPage(missing);
         proceed = !ask(strings.Text(u"cMissingPictureLabelCaption"),
                        strings.Text(u"cMissingPictureCaption"));
     }
     const int tooSmall = book.firstPageWithImageTooSmall();
     if (tooSmall != -1) {
-        book.setPageIndex(tooSmall);
+        book.showPage(tooSmall);
         if (ask(strings.Text(u"cImageTooSmallLabelCaption"),
                 strings.Text(u"cImageTooSmallCaption")))
             proceed = false;

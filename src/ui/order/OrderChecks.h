@@ -5,16 +5,17 @@
 #include <functional>
 
 class Book;
+class BookSession;
 class Constants;
 
 // What the checks before an order need from a book.
 struct OrderCheckBook {
     std::function<int()> firstPageWithMissingPicture; // -1: none
     std::function<int()> firstPageWithImageTooSmall;  // -1: none
-    std::function<void(int)> setPageIndex;
+    std::function<void(int)> showPage;
 };
 
-OrderCheckBook OrderCheckBookOf(Book& book);
+OrderCheckBook OrderCheckBookOf(const Book& book, BookSession& session);
 
 // Shows the first page with an empty photo box and asks whether to fill it,
 // then the first page with a photo too small for print and asks whether to

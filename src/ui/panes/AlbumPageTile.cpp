@@ -128,11 +128,12 @@ void AlbumPageTile::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void AlbumPageTile::mouseReleaseEvent(QMouseEvent* event) {
-    if (mGesture.Release(*event) && mBook)
-        mBook->SetPageIndex(mIndex);
+    if (mGesture.Release(*event) && mSession)
+        mSession->ShowPage(mIndex);
 }
 
 void AlbumPageTile::StartDrag() {
+    const QPointer<BookSession> session = mSession;
     const QPointer<Book> book = mBook;
     const int index = mIndex;
     auto* data = new QMimeData;
@@ -143,8 +144,8 @@ void AlbumPageTile::StartDrag() {
         drag->setPixmap(QPixmap::fromImage(mRendering->image()->scaled(kAlbumThumbSize / 2)));
     drag->exec(Qt::MoveAction);
     // This thumbnail may be gone now (the book changed during the drag).
-    if (book)
-        book->SetPageIndex(index);
+    if (book && session && session->CurrentBook().get() == book)
+        session->ShowPage(index);
 }
 
 bool AlbumPageTile::AcceptsDrag(const QMimeData* data) const {

@@ -27,6 +27,10 @@ AlbumView::AlbumView(BookManager* books, const PaneViewChoice* views,
     connect(&mTimer, &QTimer::timeout, this, &AlbumView::OnTimer);
     if (mBooks) {
         connect(mBooks, &BookManager::bookChanged, this, &AlbumView::OnBookChange);
+        connect(&mBooks->Session(), &BookSession::pageIndexChanged, this, [this] {
+            OnPageIndexChange();
+            ShowCurrentPair();
+        });
         if (mBooks->GetBook())
             OnBookChange();
     }
@@ -57,11 +61,7 @@ void AlbumView::OnBookChange() {
     if (mBook) {
         mBookConnections.Replace(
             {connect(mBook, &Book::pageAdded, this, &AlbumView::OnAddPage),
-             connect(mBook, &Book::pageDeleted, this, &AlbumView::OnDeletePage),
-             connect(mBook, &Book::pageIndexChanged, this, [this] {
-                 OnPageIndexChange();
-                 ShowCurrentPair();
-             })});
+             connect(mBook, &Book::pageDeleted, this, &AlbumView::OnDeletePage)});
     }
     for (int c = 0; c < kAlbumPairSlots; ++c)
         RemovePair(c);
@@ -86,21 +86,22 @@ void AlbumView::OnDeletePage() {
 }
 
 void AlbumView::OnPageIndexChange() {
-    if (!mBook)
+    if (!mBook || !mBooks)
         return;
-    const int left = mBook->GetLeftPageIndex();
+    const int left = mBooks->Session().LeftPageIndex();
     for (AlbumPairTile* pair : mPairs)
         if (pair)
             pair->SetHighlighted(AlbumPairHighlighted(pair->R(), left));
 }
 
 void AlbumView::ShowCurrentPair() {
-    if (!mBook)
+    if (!mBook || !mBooks)
         return;
     QScrollBar* bar = ScrollBar();
     if (bar->isHidden())
         return;
-    bar->setValue(AlbumScrollValueShowing(View(), mBook->GetPageIndex(), size(), bar->value(),
+    bar->setValue(AlbumScrollValueShowing(View(), mBooks->Session().PageIndex(), size(),
+                                          bar->value(),
                                           bar->maximum())); // repaints when it moves
 }
 

@@ -1,4 +1,5 @@
 #include "model/Book.h"
+#include "model/BookSession.h"
 #include "model/Templates.h"
 #include "ui/bookview/BookView.h"
 #include "ui/bookview/BookViewTestSupport.h"
@@ -44,7 +45,7 @@ TEST_F(BookViewBookTest, PagesThroughTheBookByPairsAndStopsAtBothEnds) {
 
     QSignalSpy status(&view, &BookView::prevNextStatusChanged);
     view.NextPage();
-    EXPECT_EQ(book()->GetPageIndex(), 2);
+    EXPECT_EQ(fixture.manager.Session().PageIndex(), 2);
     EXPECT_EQ(view.LeftPageView()->ShownPage(), book()->GetPage(1));
     EXPECT_EQ(view.RightPageView()->ShownPage(), book()->GetPage(2));
     EXPECT_EQ(view.LeftPageLabel()->text(), QStringLiteral("2"));
@@ -54,15 +55,16 @@ TEST_F(BookViewBookTest, PagesThroughTheBookByPairsAndStopsAtBothEnds) {
 
     while (view.HasNextPage())
         view.NextPage();
-    EXPECT_EQ(book()->GetLeftPageIndex(), 19); // 20 pages: page 20 stands alone
+    EXPECT_EQ(fixture.manager.Session().LeftPageIndex(), 19); // 20 pages: page 20 stands alone
     EXPECT_FALSE(view.RightPageLabel()->isVisible());
     EXPECT_FALSE(Enabled("NextPage"));
 
     view.SetPagesView(PagesView::OnePage);
     EXPECT_FALSE(view.HasNextPage());
-    EXPECT_EQ(view.OnePageLabel()->text(), QString::number(book()->GetPageIndex() + 1));
+    EXPECT_EQ(view.OnePageLabel()->text(),
+              QString::number(fixture.manager.Session().PageIndex() + 1));
     view.PreviousPage();
-    EXPECT_EQ(book()->GetPageIndex(), 18);
+    EXPECT_EQ(fixture.manager.Session().PageIndex(), 18);
     EXPECT_TRUE(view.HasNextPage());
 }
 
@@ -156,7 +158,7 @@ TEST_F(BookViewBookTest, DeleteButtonsAppearAboveTheMinimumAndDeleteThePageUnder
     EXPECT_FALSE(view.RightPageDeleteButton()->isVisible()); // 20 pages: the minimum
     view.AddNewPage();
     EXPECT_EQ(book()->PagesCount(), 21);
-    EXPECT_EQ(book()->GetPageIndex(), 20);
+    EXPECT_EQ(fixture.manager.Session().PageIndex(), 20);
     EXPECT_TRUE(view.LeftPageDeleteButton()->isVisible());
     EXPECT_TRUE(view.RightPageDeleteButton()->isVisible());
 

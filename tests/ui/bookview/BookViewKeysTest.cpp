@@ -1,4 +1,5 @@
 #include "model/Book.h"
+#include "model/BookSession.h"
 #include "model/Templates.h"
 #include "render/rtf/RtfReader.h"
 #include "ui/bookview/BookView.h"
@@ -39,7 +40,7 @@ protected:
     // Presses the key and gives the book's page index afterwards.
     int After(Qt::Key key) {
         Press(key);
-        return book()->GetPageIndex();
+        return fixture.manager.Session().PageIndex();
     }
     bool Enabled(const char* key) const {
         return view.ToolbarButton(QString::fromLatin1(key))->isEnabled();
@@ -57,7 +58,7 @@ protected:
 
 TEST_F(BookViewKeysTest, PageKeysTurnPairsInTheTwoPageViewAndStopAtBothEnds) {
     ASSERT_EQ(view.GetPagesView(), PagesView::TwoPages);
-    QSignalSpy moves(book().get(), &Book::pageIndexChanged);
+    QSignalSpy moves(&fixture.manager.Session(), &BookSession::pageIndexChanged);
     EXPECT_EQ(After(Qt::Key_PageUp), 0); // at the first page already
     EXPECT_EQ(After(Qt::Key_Home), 0);
     EXPECT_EQ(moves.count(), 0);
@@ -79,9 +80,9 @@ TEST_F(BookViewKeysTest, PageKeysTurnPairsInTheTwoPageViewAndStopAtBothEnds) {
 
     // An odd count: the last pair is full and End shows it.
     book()->AddNewPage();
-    book()->SetPageIndex(0);
+    fixture.manager.Session().ShowPage(0);
     EXPECT_EQ(After(Qt::Key_End), 20);
-    EXPECT_EQ(book()->GetLeftPageIndex(), 19);
+    EXPECT_EQ(fixture.manager.Session().LeftPageIndex(), 19);
     EXPECT_EQ(view.RightPageLabel()->text(), QStringLiteral("21"));
     EXPECT_EQ(After(Qt::Key_PageDown), 20);
 }
@@ -99,14 +100,14 @@ TEST_F(BookViewKeysTest, PageKeysTurnSinglePagesInTheOnePageView) {
     // With a modifier the keys are not the view's.
     Press(Qt::Key_End, Qt::ControlModifier);
     Press(Qt::Key_PageDown, Qt::ShiftModifier);
-    EXPECT_EQ(book()->GetPageIndex(), 0);
+    EXPECT_EQ(fixture.manager.Session().PageIndex(), 0);
 }
 
 TEST_F(BookViewKeysTest, KeysAClickLeavesOnAPageReachTheView) {
     QTest::mouseClick(view.RightPageView(), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(QApplication::focusWidget(), &view);
     QTest::keyClick(view.RightPageView(), Qt::Key_PageDown); // a child without use for it
-    EXPECT_EQ(book()->GetPageIndex(), 2);
+    EXPECT_EQ(fixture.manager.Session().PageIndex(), 2);
 }
 
 TEST_F(BookViewKeysTest, TheTextEditorKeepsPageKeysAndEscapeCommitsTheText) {
@@ -117,7 +118,7 @@ TEST_F(BookViewKeysTest, TheTextEditorKeepsPageKeysAndEscapeCommitsTheText) {
     QTest::keyClicks(QApplication::focusWidget(), "typed");
     for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_End, Qt::Key_PageUp, Qt::Key_Home})
         Press(key);
-    EXPECT_EQ(book()->GetPageIndex(), 0); // the page stayed
+    EXPECT_EQ(fixture.manager.Session().PageIndex(), 0); // the page stayed
     ASSERT_TRUE(Text().IsInitialized());
     Press(Qt::Key_X); // Home went to the start of the line
     Press(Qt::Key_Escape);
@@ -161,6 +162,6 @@ TEST_F(BookViewKeysTest, PhotoEditorSliderKeepsItsPageSteps) {
     Photo().ImageSizeSlider()->setFocus();
     Press(Qt::Key_PageUp);
     EXPECT_EQ(Photo().ImageSizeSlider()->value(), 110);
-    EXPECT_EQ(book()->GetPageIndex(), 0);
+    EXPECT_EQ(fixture.manager.Session().PageIndex(), 0);
     EXPECT_TRUE(Photo().IsInitialized());
 }

@@ -64,7 +64,7 @@ void SendDragMove(QWidget& target, QMimeData& data, QPoint at, bool* accepted) {
 
 TEST_F(PageViewTest, APageWithAThumbnailShowsItAtOnceAndItsRenderingLater) {
     BookViewFixture::GiveThumbnail(*book()->GetPage(1), qRgb(255, 0, 0));
-    book()->SetPageIndex(1);
+    fixture.manager.Session().ShowPage(1);
     EXPECT_EQ(surface.ShownPage(), book()->GetPage(1));
     ASSERT_TRUE(surface.ShowsPreview());
     EXPECT_EQ(surface.Preview().pixel(10, 10), qRgb(255, 0, 0));
@@ -79,7 +79,7 @@ TEST_F(PageViewTest, APageWithAThumbnailShowsItAtOnceAndItsRenderingLater) {
 }
 
 TEST_F(PageViewTest, AnEmptyPageIsRenderedAtOnce) {
-    book()->SetPageIndex(2);
+    fixture.manager.Session().ShowPage(2);
     EXPECT_FALSE(surface.ShowsPreview());
     EXPECT_FALSE(surface.ReloadPending());
     EXPECT_TRUE(surface.RenderBusy());

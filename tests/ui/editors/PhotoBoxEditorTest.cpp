@@ -332,7 +332,7 @@ TEST_F(PhotoBoxEditorTest, EveryClosingEventSavesTheBook) {
     const std::vector<std::pair<const char*, std::function<void()>>> closers = {
         {"ok", [&] { editor.ToolbarClick("ok"); }},
         {"done", [&] { editor.ToolbarButton("ok")->trigger(); }},
-        {"page index", [&] { CurrentBook()->SetPageIndex(4); }},
+        {"page index", [&] { manager.Session().ShowPage(4); }},
         {"template",
          [&] { edited->SetTemplate(TestTemplate("Photo[0,0,200,208,0]Text[30,180,230,25,0]")); }},
         {"page change", [&] { edited->TextChanged(); }},

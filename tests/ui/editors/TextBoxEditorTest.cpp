@@ -419,7 +419,7 @@ TEST_F(TextBoxEditorTest, ClosingEventsStoreTheTextAndSaveTheBook) {
     const std::shared_ptr<Page> edited = PageAt(0);
     const std::vector<std::pair<const char*, std::function<void()>>> closers = {
         {"destroy", [&] { editor.Destroy(); }},
-        {"page index", [&] { CurrentBook()->SetPageIndex(4); }},
+        {"page index", [&] { manager.Session().ShowPage(4); }},
         {"template",
          [&] { edited->SetTemplate(TestTemplate("Photo[0,0,289,208,0]Text[30,180,230,25,0]")); }},
         {"quit", [&] { manager.Quit(); }},

@@ -29,7 +29,7 @@ protected:
     }
     BookViewState Shown() {
         BookViewState state;
-        state.pageIndex = CurrentBook()->GetPageIndex();
+        state.pageIndex = books->Session().PageIndex();
         state.pagesView = Window().GetBookView()->GetPagesView();
         state.zoomIndex = Window().GetBookView()->ZoomIndex();
         state.paneView = Window().GetSidePane()->View();
@@ -52,7 +52,7 @@ TEST_F(BookViewStateTest, ARestartShowsTheBookAsItWasLeft) {
         QFile file(CurrentBook()->GetBookFolder() + "book.pbx");
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }();
-    CurrentBook()->SetPageIndex(22);
+    books->Session().ShowPage(22);
     Actions().bookPageView->trigger();
     Window().GetBookView()->SetZoomIndex(3);
     Actions().viewSwitch->trigger();
@@ -78,18 +78,18 @@ TEST_F(BookViewStateTest, APagePastTheEndOpensTheLastPage) {
     }
     Started();
     ASSERT_EQ(CurrentBook()->GetName(), "Untitled");
-    EXPECT_EQ(CurrentBook()->GetPageIndex(), CurrentBook()->PagesCount() - 1);
+    EXPECT_EQ(books->Session().PageIndex(), CurrentBook()->PagesCount() - 1);
 }
 
 TEST_F(BookViewStateTest, EachBookKeepsItsOwnView) {
     Started();
-    CurrentBook()->SetPageIndex(5);
+    books->Session().ShowPage(5);
     Actions().bookPageView->trigger();
     ASSERT_EQ(books->NewBook("Second"), BookNameCheck::Accepted);
     QCoreApplication::processEvents();
     const BookViewState fresh = Shown();
     EXPECT_EQ(fresh.pagesView, PagesView::TwoPages);
-    CurrentBook()->SetPageIndex(7);
+    books->Session().ShowPage(7);
     Window().GetSidePane()->ShowPane("backgrounds");
 
     LoadBook("Untitled");

@@ -124,7 +124,7 @@ TEST_F(MainWindowEditTest, WhileATextIsTypedItsOwnUndoWins) {
     Actions().bookNewPage->trigger();
     Window().GetBookView()->RightPageView()->OpenTextEditor(0);
     ASSERT_TRUE(Text().IsInitialized());
-    const std::shared_ptr<Page> edited = CurrentBook()->GetPage(CurrentBook()->GetRightPageIndex());
+    const std::shared_ptr<Page> edited = CurrentBook()->GetPage(books->Session().RightPageIndex());
     QTest::keyClicks(QApplication::focusWidget(), "abc");
     PressKey(Qt::Key_Z, Qt::ControlModifier);
     PressKey(Qt::Key_Y, Qt::ControlModifier);
@@ -230,7 +230,7 @@ TEST_F(MainWindowEditTest, AnImportIsOneStepWhoseUndoTakesItsFilesAway) {
 TEST_F(MainWindowEditTest, ATemplateChosenInThePickerGoesOnTheCurrentPageAsOneStep) {
     Active();
     CurrentBook()->SaveBook();
-    CurrentBook()->SetPageIndex(3);
+    books->Session().ShowPage(3);
     const QByteArray start = StateFile();
     const auto& miniatures = Window().GetTemplatesPane()->Miniatures();
     ASSERT_GE(miniatures.size(), 3u);
@@ -247,7 +247,7 @@ TEST_F(MainWindowEditTest, ATemplateChosenInThePickerGoesOnTheCurrentPageAsOneSt
     EXPECT_EQ(Actions().editUndo->text(), "Undo Change Template");
 
     // A double click, on the page made current since.
-    CurrentBook()->SetPageIndex(4);
+    books->Session().ShowPage(4);
     QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(20, 20),
                       miniatures[2]->mapToGlobal(QPointF(20, 20)), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);

@@ -19,7 +19,7 @@ namespace {
 
 class MainWindowKeysTest : public MainWindowFixture {
 protected:
-    int PageIndex() const { return CurrentBook()->GetPageIndex(); }
+    int PageIndex() const { return books->Session().PageIndex(); }
     TextBoxEditor& Text() {
         return *dynamic_cast<TextBoxEditor*>(Window().GetBookView()->TextBoxEditor());
     }

@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, NewPageIsOffAtOneHundredPagesAndOnAgainAfterADelete) {
     EXPECT_TRUE(Actions().bookNewPage->isEnabled());
     Actions().bookNewPage->trigger();
     EXPECT_EQ(book->PagesCount(), 100);
-    EXPECT_EQ(book->GetPageIndex(), 99);
+    EXPECT_EQ(books->Session().PageIndex(), 99);
     book->WaitForSaves();
     EXPECT_TRUE(QFile::exists(book->GetBookFolder() + "book.pbx")); // the new page is saved
     EXPECT_FALSE(Actions().bookNewPage->isEnabled());
@@ -116,17 +116,17 @@ TEST_F(MainWindowTest, PreviousAndNextFollowTheBookView) {
     auto book = CurrentBook(); // 20 pages, two-page view, page 0 alone on the right
     EXPECT_FALSE(Actions().bookPreviousPage->isEnabled());
     EXPECT_TRUE(Actions().bookNextPage->isEnabled());
-    book->SetPageIndex(19);
+    books->Session().ShowPage(19);
     EXPECT_TRUE(Actions().bookPreviousPage->isEnabled());
     EXPECT_FALSE(Actions().bookNextPage->isEnabled());
     Actions().bookPreviousPage->trigger(); // moves by the view's two pages
-    EXPECT_EQ(book->GetPageIndex(), 17);
+    EXPECT_EQ(books->Session().PageIndex(), 17);
     EXPECT_TRUE(Actions().bookNextPage->isEnabled());
     Actions().bookPageView->trigger(); // one page: 17 < 19
-    book->SetPageIndex(19);
+    books->Session().ShowPage(19);
     EXPECT_FALSE(Actions().bookNextPage->isEnabled());
     Actions().bookPreviousPage->trigger();
-    EXPECT_EQ(book->GetPageIndex(), 18);
+    EXPECT_EQ(books->Session().PageIndex(), 18);
     EXPECT_TRUE(Actions().bookNextPage->isEnabled());
 }
 
@@ -180,9 +180,9 @@ TEST_F(MainWindowTest, OrderShowsTheEmptyPageAndOpensTheWizardOnlyAfterNo) {
         ++wizards;
     };
     Window().SetHooks(hooks);
-    book->SetPageIndex(6);
+    books->Session().ShowPage(6);
     Actions().bookOrder->trigger(); // Yes: fill the box first
-    EXPECT_EQ(book->GetPageIndex(), 0);
+    EXPECT_EQ(books->Session().PageIndex(), 0);
     EXPECT_EQ(questions, QStringList{Caption("cMissingPictureCaption") + "|" +
                                      Caption("cMissingPictureLabelCaption")});
     EXPECT_EQ(wizards, 0);

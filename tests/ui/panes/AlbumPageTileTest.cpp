@@ -109,12 +109,12 @@ TEST_F(AlbumPageTileTest, ThumbnailsRefuseEverythingButAnotherThumbnail) {
 TEST_F(AlbumPageTileTest, ClickMakesThePageCurrent) {
     ASSERT_TRUE(album->IsPassRunning()); // clicks work before the pictures are there
     QTest::mouseClick(Thumb(3), Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
-    EXPECT_EQ(book().GetPageIndex(), 3);
+    EXPECT_EQ(manager->Session().PageIndex(), 3);
     EXPECT_TRUE(album->Pair(2)->IsHighlighted());
     QTest::mouseClick(Thumb(0), Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
-    EXPECT_EQ(book().GetPageIndex(), 0);
+    EXPECT_EQ(manager->Session().PageIndex(), 0);
     QTest::mouseClick(Thumb(4), Qt::RightButton, Qt::NoModifier, QPoint(30, 30));
-    EXPECT_EQ(book().GetPageIndex(), 0);
+    EXPECT_EQ(manager->Session().PageIndex(), 0);
 }
 
 TEST_F(AlbumPageTileTest, EachThumbnailsTooltipNamesItsPageAsTheLabelDoes) {

@@ -4,6 +4,7 @@
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "model/Page.h"
 #include "ui/panes/AlbumPageTile.h"
 #include "ui/panes/AlbumPairTile.h"
@@ -147,13 +148,13 @@ TEST_F(AlbumViewTest, ColumnScrollsInStepsOf75Pixels) {
 
 TEST_F(AlbumViewTest, HighlightFollowsTheShownPair) {
     EXPECT_EQ(HighlightedSlots(), QList<int>({0}));
-    book().SetPageIndex(5);
+    manager->Session().ShowPage(5);
     EXPECT_EQ(HighlightedSlots(), QList<int>({3}));
-    book().SetPageIndex(6);
+    manager->Session().ShowPage(6);
     EXPECT_EQ(HighlightedSlots(), QList<int>({3}));
-    book().SetPageIndex(19);
+    manager->Session().ShowPage(19);
     EXPECT_EQ(HighlightedSlots(), QList<int>({10}));
-    book().SetPageIndex(1);
+    manager->Session().ShowPage(1);
     EXPECT_EQ(HighlightedSlots(), QList<int>({1}));
     EXPECT_EQ(album->Pair(1)->frameShadow(), QFrame::Raised);
     EXPECT_EQ(album->Pair(3)->frameShape(), QFrame::NoFrame);
@@ -166,20 +167,20 @@ TEST_F(AlbumViewTest, TheCurrentPagesPairStaysInView) {
         const QRect pair = album->Pair(c)->geometry();
         return pair.left() >= 0 && pair.right() < album->width();
     };
-    book().SetPageIndex(99);
+    manager->Session().ShowPage(99);
     EXPECT_GT(bar->value(), 0);
     EXPECT_TRUE(inView(50));
-    book().SetPageIndex(98); // the same pair: no scrolling
+    manager->Session().ShowPage(98); // the same pair: no scrolling
     const int value = bar->value();
-    book().SetPageIndex(97);
+    manager->Session().ShowPage(97);
     EXPECT_EQ(bar->value(), value);
     EXPECT_TRUE(inView(49));
-    book().SetPageIndex(3);
+    manager->Session().ShowPage(3);
     EXPECT_TRUE(inView(2));
     EXPECT_FALSE(inView(50));
 
     // Another view keeps it in view as well.
-    book().SetPageIndex(60);
+    manager->Session().ShowPage(60);
     SetView(PaneView::Column, QSize(327, 550));
     const QRect pair = album->Pair(30)->geometry();
     EXPECT_GE(pair.top(), 0);
