@@ -45,8 +45,8 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr double FirstScreenTargetMs = 300;
-constexpr double StallTargetMs = 100;
+constexpr double kFirstScreenTargetMs = 300;
+constexpr double kStallTargetMs = 100;
 
 double MsBetween(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double, std::milli>(to - from).count();
@@ -189,13 +189,13 @@ void BM_AlbumOverviewFillsA400PhotoBook(benchmark::State& state) {
     state.counters["load_ms"] = worst.loadMs;
     state.counters["first_pair_ms"] = worst.firstPairMs;
     state.counters["first_screen_ms"] = worst.firstScreenMs;
-    state.counters["first_screen_vs_300ms"] = worst.firstScreenMs / FirstScreenTargetMs;
+    state.counters["first_screen_vs_300ms"] = worst.firstScreenMs / kFirstScreenTargetMs;
     state.counters["filled_ms"] = worst.filledMs;
     state.counters["max_stall_ms"] = worst.maxStallMs;
-    state.counters["max_stall_vs_100ms"] = worst.maxStallMs / StallTargetMs;
+    state.counters["max_stall_vs_100ms"] = worst.maxStallMs / kStallTargetMs;
     if (withBookView) {
         state.counters["book_view_shown_ms"] = worst.bookViewShownMs;
-        state.counters["book_view_shown_vs_300ms"] = worst.bookViewShownMs / FirstScreenTargetMs;
+        state.counters["book_view_shown_vs_300ms"] = worst.bookViewShownMs / kFirstScreenTargetMs;
         state.counters["book_view_rendered_ms"] = worst.bookViewRenderedMs;
     }
 }

@@ -21,7 +21,7 @@
 // The book, saved in its folder: 100 pages of four-photo layouts, each page
 // with its own four photos (1600 x 1200) and a text.
 struct AlbumBenchBook {
-    static constexpr int PhotosPerPage = 4;
+    static constexpr int kPhotosPerPage = 4;
 
     QTemporaryDir root;
     QString books = root.filePath(QStringLiteral("books"));
@@ -34,8 +34,8 @@ struct AlbumBenchBook {
         Book& book = *maker.GetBook();
         while (book.PagesCount() < book.GetMaxPages())
             book.AddNewPage();
-        const auto photos = ImportPhotos(book, book.PagesCount() * PhotosPerPage);
-        const auto layouts = catalogue.GroupTemplates(PhotosPerPage);
+        const auto photos = ImportPhotos(book, book.PagesCount() * kPhotosPerPage);
+        const auto layouts = catalogue.GroupTemplates(kPhotosPerPage);
         for (int i = 0; i < book.PagesCount(); ++i)
             FillPage(*book.GetPage(i), layouts[size_t(i) % layouts.size()], photos, i);
         book.SaveBook();
@@ -69,9 +69,9 @@ struct AlbumBenchBook {
     static void FillPage(Page& aPage, const std::shared_ptr<Template>& layout,
                          const std::vector<std::shared_ptr<PhotoImage>>& photos, int i) {
         aPage.SetTemplate(layout);
-        for (int b = 0; b < layout->PhotoBoxCount() && b < PhotosPerPage; ++b) {
+        for (int b = 0; b < layout->PhotoBoxCount() && b < kPhotosPerPage; ++b) {
             const TemplateBox& box = *layout->PhotoBox(b);
-            aPage.AddPhoto(photos[size_t(i * PhotosPerPage + b)], box.X() + box.width() / 2,
+            aPage.AddPhoto(photos[size_t(i * kPhotosPerPage + b)], box.X() + box.width() / 2,
                            box.Y() + box.height() / 2);
         }
         if (aPage.TextEntryCount() > 0)

@@ -31,7 +31,7 @@
 
 namespace {
 
-constexpr double FrameSeconds = 1.0 / 60.0;
+constexpr double kFrameSeconds = 1.0 / 60.0;
 
 // A 100-page book; every page has a photo, a text and a thumbnail.
 struct BenchBook {
@@ -101,7 +101,7 @@ void BM_NextPairShowsThumbnails(benchmark::State& state) {
         total += seconds;
         shown += both ? 1 : 0;
     }
-    state.counters["frame_share"] = total / double(state.iterations()) / FrameSeconds;
+    state.counters["frame_share"] = total / double(state.iterations()) / kFrameSeconds;
     state.counters["pairs_with_thumbnails"] = double(shown) / double(state.iterations());
 }
 BENCHMARK(BM_NextPairShowsThumbnails)->UseManualTime()->Unit(benchmark::kMicrosecond);

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int cPhotos = 40;
+constexpr int kPhotos = 40;
 
 struct ChildRun {
     double ms = -1;
@@ -26,7 +26,7 @@ ChildRun RunChild(int threads, const QString& folder) {
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(),
                 {QString::fromLatin1(kImportChildFlag), QString::number(threads), folder,
-                 QString::number(cPhotos)});
+                 QString::number(kPhotos)});
     ChildRun run;
     if (!child.waitForFinished(900000) || child.exitCode() != 0)
         return run;
@@ -41,7 +41,7 @@ ChildRun RunChild(int threads, const QString& folder) {
 
 void BM_ImportQueueAllCoresVsOne(benchmark::State& state) {
     const QString folder = BenchTempDir();
-    for (int i = 0; i < cPhotos; ++i)
+    for (int i = 0; i < kPhotos; ++i)
         QFile::copy(BenchPhotoPath(),
                     folder + QStringLiteral("/p%1.jpg").arg(i, 3, 10, QLatin1Char('0')));
     const int cores = std::max(1, QThread::idealThreadCount());
@@ -54,7 +54,7 @@ void BM_ImportQueueAllCoresVsOne(benchmark::State& state) {
         state.SkipWithError("import child failed");
         return;
     }
-    state.counters["photos"] = cPhotos;
+    state.counters["photos"] = kPhotos;
     state.counters["workers"] = cores;
     state.counters["one_worker_ms"] = one.ms;
     state.counters["all_cores_ms"] = all.ms;

@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr QSize cPrint{2458, 1769};
+constexpr QSize kPrint{2458, 1769};
 
 std::shared_ptr<const TemplateBox> Box(const char* kind, double x, double y, double w, double h) {
     auto box = std::make_shared<TemplateBox>();
@@ -96,7 +96,7 @@ void BM_PrintPageRender(benchmark::State& state) {
     BenchPage& page = Page();
     const PageRenderer renderer = page.Renderer();
     for (auto _ : state) {
-        const QImage picture = renderer.Render(page.snapshot, cPrint, RenderMode::Print);
+        const QImage picture = renderer.Render(page.snapshot, kPrint, RenderMode::Print);
         benchmark::DoNotOptimize(picture.constBits());
     }
 }
@@ -110,7 +110,7 @@ void WriteBench(benchmark::State& state, PageOutput output, const QString& file)
 }
 
 void BM_PrintPageFile(benchmark::State& state) {
-    WriteBench(state, {PageOutput::Kind::Print, cPrint}, QStringLiteral("/1.jpg"));
+    WriteBench(state, {PageOutput::Kind::Print, kPrint}, QStringLiteral("/1.jpg"));
 }
 
 void BM_PreviewPageFile(benchmark::State& state) {
@@ -136,7 +136,7 @@ void BM_PrintFullPagePhotoVsTools(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        WritePageFile(task, {PageOutput::Kind::Print, cPrint}, renderer, nullptr);
+        WritePageFile(task, {PageOutput::Kind::Print, kPrint}, renderer, nullptr);
         const double ms = timer.nsecsElapsed() / 1e6;
         best = best < 0 ? ms : std::min(best, ms);
     }
@@ -168,7 +168,7 @@ void BM_ScreenNinePhotoPage(benchmark::State& state) {
     photo.SetImage(BenchPhotoPath(), book);
     const Templates& catalogue = BenchFixture<Templates>();
     std::shared_ptr<Template> nine;
-    for (const auto& t : catalogue.GroupTemplates(Templates::HighestGroup))
+    for (const auto& t : catalogue.GroupTemplates(Templates::kHighestGroup))
         if (!nine || t->PhotoBoxCount() == 9)
             nine = nine && nine->PhotoBoxCount() == 9 ? nine : t;
     if (!nine) {

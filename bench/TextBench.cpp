@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr QSize cPrint{2458, 1769};
+constexpr QSize kPrint{2458, 1769};
 
 // Milliseconds of the quickest of `runs` calls.
 double BestMs(int runs, const std::function<void()>& work) {
@@ -94,7 +94,7 @@ void PrintTextPage(const PageRenderer& renderer, const QString& rtf) {
     PageSnapshot scene;
     scene.textBoxes.push_back(*box);
     scene.texts.push_back(rtf);
-    const QImage picture = renderer.Render(scene, cPrint, RenderMode::Print);
+    const QImage picture = renderer.Render(scene, kPrint, RenderMode::Print);
     benchmark::DoNotOptimize(picture.constBits());
 }
 

@@ -27,20 +27,20 @@
 
 namespace {
 
-const QString cImport = QStringLiteral("--import");
-const QString cPreview = QStringLiteral("--preview");
-const QString cPrint = QStringLiteral("--print");
-const QString cFill = QStringLiteral("--fill");
-const QString cPdf = QStringLiteral("--pdf");
-const QString cBooksFolder = QStringLiteral("--books-folder");
+const QString kImport = QStringLiteral("--import");
+const QString kPreview = QStringLiteral("--preview");
+const QString kPrint = QStringLiteral("--print");
+const QString kFill = QStringLiteral("--fill");
+const QString kPdf = QStringLiteral("--pdf");
+const QString kBooksFolder = QStringLiteral("--books-folder");
 
 std::optional<CommandLineRequest::Command> CommandNamed(const QString& argument) {
     using Command = CommandLineRequest::Command;
-    const std::pair<const QString&, Command> commands[] = {{cImport, Command::Import},
-                                                           {cPreview, Command::Preview},
-                                                           {cPrint, Command::Print},
-                                                           {cFill, Command::Fill},
-                                                           {cPdf, Command::Pdf}};
+    const std::pair<const QString&, Command> commands[] = {{kImport, Command::Import},
+                                                           {kPreview, Command::Preview},
+                                                           {kPrint, Command::Print},
+                                                           {kFill, Command::Fill},
+                                                           {kPdf, Command::Pdf}};
     for (const auto& [name, command] : commands)
         if (argument == name)
             return command;
@@ -172,8 +172,8 @@ int RunPdf(const CommandObjects& objects, const CommandLineRequest& request, QTe
 } // namespace
 
 bool IsHeadlessCommand(const QStringList& arguments) {
-    return arguments.contains(cImport) || arguments.contains(cPreview) ||
-           arguments.contains(cPrint) || arguments.contains(cFill) || arguments.contains(cPdf) ||
+    return arguments.contains(kImport) || arguments.contains(kPreview) ||
+           arguments.contains(kPrint) || arguments.contains(kFill) || arguments.contains(kPdf) ||
            IsUploadCommand(arguments);
 }
 
@@ -189,9 +189,9 @@ std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments,
     };
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (argument == cBooksFolder) {
+        if (argument == kBooksFolder) {
             if (++i >= arguments.size())
-                return fail(CommandLineText::tr("%1 needs a folder").arg(cBooksFolder));
+                return fail(CommandLineText::tr("%1 needs a folder").arg(kBooksFolder));
             request.booksFolder = arguments[i];
         } else if (const std::optional<Command> named = CommandNamed(argument)) {
             if (command)
@@ -208,22 +208,22 @@ std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments,
     request.command = *command;
     if (request.command == Command::Import) {
         if (positional.size() < 2)
-            return fail(CommandLineText::tr("%1 needs a book and at least one file").arg(cImport));
+            return fail(CommandLineText::tr("%1 needs a book and at least one file").arg(kImport));
         request.book = positional.takeFirst();
         request.files = positional;
     } else if (request.command == Command::Fill) {
         if (positional.size() != 1)
-            return fail(CommandLineText::tr("%1 needs a book").arg(cFill));
+            return fail(CommandLineText::tr("%1 needs a book").arg(kFill));
         request.book = positional[0];
     } else if (request.command == Command::Pdf) {
         if (positional.size() != 2)
-            return fail(CommandLineText::tr("%1 needs a book and a file").arg(cPdf));
+            return fail(CommandLineText::tr("%1 needs a book and a file").arg(kPdf));
         request.book = positional[0];
         request.folder = positional[1];
     } else {
         if (positional.size() != 2)
             return fail(CommandLineText::tr("%1 needs a book and a folder")
-                            .arg(*command == Command::Preview ? cPreview : cPrint));
+                            .arg(*command == Command::Preview ? kPreview : kPrint));
         request.book = positional[0];
         request.folder = positional[1];
     }

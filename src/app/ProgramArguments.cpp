@@ -9,8 +9,8 @@
 
 namespace {
 
-const QString cScreenshot = QStringLiteral("--screenshot");
-const QString cScene = QStringLiteral("--scene");
+const QString kScreenshot = QStringLiteral("--screenshot");
+const QString kScene = QStringLiteral("--scene");
 
 // The options QGuiApplication and QApplication take from the command line
 // (with one dash or two); session managers restart a program with -session.
@@ -61,11 +61,11 @@ std::optional<ProgramArguments> ParseWindowArguments(const QStringList& argument
     bool sceneGiven = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (argument != cScreenshot && argument != cScene)
+        if (argument != kScreenshot && argument != kScene)
             return Fail(error, CommandLineText::tr("unknown argument \"%1\"").arg(argument));
         if (++i >= arguments.size())
             return Fail(error, CommandLineText::tr("%1 needs a value").arg(argument));
-        if (argument == cScreenshot) {
+        if (argument == kScreenshot) {
             request.screenshot = arguments[i];
         } else {
             request.scene = arguments[i];
@@ -73,7 +73,7 @@ std::optional<ProgramArguments> ParseWindowArguments(const QStringList& argument
         }
     }
     if (sceneGiven && request.screenshot.isEmpty())
-        return Fail(error, CommandLineText::tr("%1 goes with %2").arg(cScene, cScreenshot));
+        return Fail(error, CommandLineText::tr("%1 goes with %2").arg(kScene, kScreenshot));
     return request;
 }
 

@@ -14,9 +14,9 @@
 
 namespace {
 
-const QString cUpload = QStringLiteral("--upload");
-const QString cStart = QStringLiteral("--start");
-const QString cBooksFolder = QStringLiteral("--books-folder");
+const QString kUpload = QStringLiteral("--upload");
+const QString kStart = QStringLiteral("--start");
+const QString kBooksFolder = QStringLiteral("--books-folder");
 
 struct UploadRequest {
     QString book;
@@ -37,26 +37,26 @@ std::optional<UploadRequest> Parse(const QStringList& arguments, QString* error)
     QStringList positional;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (argument == cBooksFolder || argument == cStart) {
+        if (argument == kBooksFolder || argument == kStart) {
             if (++i >= arguments.size()) {
                 *error = CommandLineText::tr("%1 needs a value").arg(argument);
                 return std::nullopt;
             }
             bool ok = true;
-            if (argument == cBooksFolder)
+            if (argument == kBooksFolder)
                 request.booksFolder = arguments[i];
             else
                 request.start = arguments[i].toInt(&ok);
             if (!ok || request.start < 0) {
-                *error = CommandLineText::tr("%1 needs a page index of 0 or more").arg(cStart);
+                *error = CommandLineText::tr("%1 needs a page index of 0 or more").arg(kStart);
                 return std::nullopt;
             }
-        } else if (argument != cUpload) {
+        } else if (argument != kUpload) {
             positional << argument;
         }
     }
     if (positional.size() != 3) {
-        *error = CommandLineText::tr("%1 needs a book, an order id and a cover").arg(cUpload);
+        *error = CommandLineText::tr("%1 needs a book, an order id and a cover").arg(kUpload);
         return std::nullopt;
     }
     request.book = positional[0];
@@ -105,7 +105,7 @@ int Upload(const CommandObjects& objects, const std::shared_ptr<Book>& book,
     if (result.closing) {
         out << CommandLineText::tr("order %1 not confirmed").arg(request.orderId) << Qt::endl;
         err << CommandLineText::tr("lumbra: every page was sent, but %1; resume with %2 %3")
-                   .arg(result.error, cStart)
+                   .arg(result.error, kStart)
                    .arg(result.failedIndex)
             << Qt::endl;
         return ExitIncomplete;
@@ -119,7 +119,7 @@ int Upload(const CommandObjects& objects, const std::shared_ptr<Book>& book,
     err << CommandLineText::tr("lumbra: page %1 failed%2; resume with %3 %4")
                .arg(result.failedIndex + 1)
                .arg(result.error.isEmpty() ? QString() : QStringLiteral(": ") + result.error,
-                    cStart)
+                    kStart)
                .arg(result.failedIndex)
         << Qt::endl;
     return ExitIncomplete;
@@ -127,7 +127,7 @@ int Upload(const CommandObjects& objects, const std::shared_ptr<Book>& book,
 
 } // namespace
 
-bool IsUploadCommand(const QStringList& arguments) { return arguments.contains(cUpload); }
+bool IsUploadCommand(const QStringList& arguments) { return arguments.contains(kUpload); }
 
 int RunUploadCommand(const QStringList& arguments, const QString& dataFolder, QTextStream& out,
                      QTextStream& err) {

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr char PadChar = '=';
+constexpr char kPadChar = '=';
 
 bool IsAlphabet(char16_t c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') ||
@@ -28,7 +28,7 @@ QByteArray SingleBytes(const QString& text) {
 // groups of four.
 QByteArray WholeGroups(const QString& base64) {
     QByteArray groups = SingleBytes(base64);
-    groups.removeIf([](char c) { return !IsAlphabet(uchar(c)) && c != PadChar; });
+    groups.removeIf([](char c) { return !IsAlphabet(uchar(c)) && c != kPadChar; });
     groups.truncate(groups.size() - groups.size() % 4);
     return groups;
 }
@@ -51,7 +51,7 @@ QString DecodeString(const QString& base64) {
     bytes.reserve(groups.size() / 4 * 3);
     qsizetype runStart = 0;
     for (qsizetype at = 0; at < groups.size(); at += 4) {
-        const bool padded = groups.mid(at, 4).contains(PadChar);
+        const bool padded = groups.mid(at, 4).contains(kPadChar);
         const bool last = at + 4 == groups.size();
         if (padded || last) {
             bytes += QByteArray::fromBase64(groups.mid(runStart, at + 4 - runStart));

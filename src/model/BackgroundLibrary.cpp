@@ -9,7 +9,7 @@
 
 namespace {
 
-const QString SmallMarker = QStringLiteral("_sm.");
+const QString kSmallMarker = QStringLiteral("_sm.");
 
 QString WithSlash(const QString& folder) {
     return folder.isEmpty() || folder.endsWith(u'/') ? folder : folder + u'/';
@@ -57,7 +57,7 @@ void BackgroundLibrary::LoadBackgroundList() {
                        QDir::Name | QDir::IgnoreCase);
     for (const QString& entry : entries) {
         const QString name = TrimAtNul(entry);
-        const qsizetype marker = name.indexOf(SmallMarker);
+        const qsizetype marker = name.indexOf(kSmallMarker);
         if (marker >= 0)
             mNames.append(name.left(marker));
     }

@@ -54,7 +54,7 @@ std::optional<FillPhoto> FillPhotoOf(const PhotoImage& photo) {
 
 std::vector<std::shared_ptr<Template>> FillTemplates(const Templates& catalogue) {
     std::vector<std::shared_ptr<Template>> templates;
-    for (int group = 1; group <= Templates::HighestGroup; ++group)
+    for (int group = 1; group <= Templates::kHighestGroup; ++group)
         for (const auto& layout : catalogue.GroupTemplates(group))
             templates.push_back(layout);
     return templates;

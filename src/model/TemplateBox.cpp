@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr qsizetype KindLength = 4;
-constexpr qsizetype GeometryFields = 4;
+constexpr qsizetype kKindLength = 4;
+constexpr qsizetype kGeometryFields = 4;
 
 } // namespace
 
@@ -34,11 +34,11 @@ void TemplateBox::Deserialize(const QString& piece) {
     const qsizetype open = piece.lastIndexOf(u'[');
     if (open < 0)
         return;
-    if (open < KindLength)
+    if (open < kKindLength)
         throw LumbraError(QStringLiteral("No box kind before \"[\" in \"%1\"").arg(piece));
-    const QString kind = piece.mid(open - KindLength, KindLength).trimmed();
+    const QString kind = piece.mid(open - kKindLength, kKindLength).trimmed();
     const QStringList fields = piece.mid(open + 1).split(u',');
-    if (fields.size() < GeometryFields)
+    if (fields.size() < kGeometryFields)
         throw LumbraError(QStringLiteral("Box \"%1\" has fewer than four numbers").arg(piece));
     const float x = float(TemplateNumbers::Parse(fields[0]));
     const float y = float(TemplateNumbers::Parse(fields[1]));

@@ -7,9 +7,9 @@ class Templates;
 
 // The least pixels per mm a photo needs across (x) and down (y) its box.
 struct MinRatios {
-    static constexpr double Stock = 5.52; // those of the built-in catalogue
-    double x = Stock;
-    double y = Stock;
+    static constexpr double kStock = 5.52; // those of the built-in catalogue
+    double x = kStock;
+    double y = kStock;
 };
 
 // One rectangular photo or text box of a template, in millimetres from the

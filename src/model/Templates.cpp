@@ -24,7 +24,7 @@ static QByteArray BuiltInCatalogue() {
 
 namespace {
 
-constexpr double MillimetresPerInch = 25.4;
+constexpr double kMillimetresPerInch = 25.4;
 
 QString TrimBlanks(const QString& text) {
     qsizetype begin = 0;
@@ -85,12 +85,12 @@ void Templates::ReadEntry(const QString& key, const QString& value) {
 }
 
 void Templates::AddTemplate(std::shared_ptr<Template> item) {
-    auto& group = mGroups[size_t(std::min(item->PhotoBoxCount(), HighestGroup))];
+    auto& group = mGroups[size_t(std::min(item->PhotoBoxCount(), kHighestGroup))];
     group.insert(group.begin(), std::move(item));
 }
 
 const std::vector<std::shared_ptr<Template>>& Templates::GroupTemplates(int group) const {
-    if (group < 0 || group > HighestGroup)
+    if (group < 0 || group > kHighestGroup)
         throw LumbraError(QStringLiteral("No template group %1").arg(group));
     return mGroups[size_t(group)];
 }
@@ -102,14 +102,14 @@ QString Templates::GetName(int group) const {
     };
     if (group == 0)
         return text(u"cTemplateSelectorNoPhotos");
-    if (group == HighestGroup)
+    if (group == kHighestGroup)
         return text(u"cTemplateSelectorMorePhotos");
     return QString::number(group) + u' ' + text(u"cTemplateSelectorPhotos");
 }
 
 int16_t Templates::ScreenPixels(double millimetres, double dpi) {
     // Clamped before rounding: a catalogue may give any finite number of mm.
-    const double pixels = std::clamp(millimetres * dpi / MillimetresPerInch, -32768.0, 32767.0);
+    const double pixels = std::clamp(millimetres * dpi / kMillimetresPerInch, -32768.0, 32767.0);
     return int16_t(RoundHalfEven(pixels));
 }
 

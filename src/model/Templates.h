@@ -16,9 +16,9 @@ class Constants;
 // boxes (group 8: eight or more), newest first.
 class Templates {
 public:
-    static constexpr int HighestGroup = 8;
+    static constexpr int kHighestGroup = 8;
     // The minimum pixels per mm of the built-in catalogue.
-    static constexpr double StockMinRatio = MinRatios::Stock;
+    static constexpr double kStockMinRatio = MinRatios::kStock;
 
     // Reads the built-in catalogue; strings name the groups (null: empty
     // texts). Throws LumbraError on a malformed catalogue.
@@ -50,7 +50,7 @@ public:
     const std::shared_ptr<Template>& GetDefaultTemplate() const { return mDefault; }
     // Files the template as the new head of its group.
     void AddTemplate(std::shared_ptr<Template> item);
-    int GetCount() const { return HighestGroup; }
+    int GetCount() const { return kHighestGroup; }
     // The group's templates, newest first; throws LumbraError outside 0..8.
     const std::vector<std::shared_ptr<Template>>& GroupTemplates(int group) const;
     // Display name of a group for the template selector.
@@ -63,6 +63,6 @@ private:
     const Constants* mStrings;
     std::array<double, 10> mPage{};
     std::array<double, 2> mCover{};
-    std::array<std::vector<std::shared_ptr<Template>>, HighestGroup + 1> mGroups;
+    std::array<std::vector<std::shared_ptr<Template>>, kHighestGroup + 1> mGroups;
     std::shared_ptr<Template> mDefault;
 };

@@ -38,8 +38,8 @@ void DrawFrame(QImage& image, QPoint origin, QSize box, QRgb (*colour)(int)) {
         SetColumn(image, column - origin.x(), colour, origin.y());
 }
 
-QRgb DarkGrey(int) { return cDarkGrey; }
-QRgb Dash(int offset) { return (offset / 4) % 2 == 0 ? cLightGrey : cDarkGrey; }
+QRgb DarkGrey(int) { return kDarkGrey; }
+QRgb Dash(int offset) { return (offset / 4) % 2 == 0 ? kLightGrey : kDarkGrey; }
 
 } // namespace
 
@@ -50,7 +50,7 @@ QImage EmptyBoxOverlay(const QRect& box, const QRect& visible) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(j));
         for (int k = 0; k < image.width(); ++k) {
             if (((part.x() + k + part.y() + j) & 1) == 0)
-                line[k] = cLightGrey;
+                line[k] = kLightGrey;
         }
     }
     DrawFrame(image, part.topLeft() - box.topLeft(), box.size(), DarkGrey);

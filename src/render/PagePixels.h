@@ -8,8 +8,8 @@
 // are either fully opaque or fully transparent, so laying one over a page
 // sets exactly its opaque pixels.
 
-inline constexpr QRgb cLightGrey = qRgb(192, 192, 192);
-inline constexpr QRgb cDarkGrey = qRgb(64, 64, 64);
+inline constexpr QRgb kLightGrey = qRgb(192, 192, 192);
+inline constexpr QRgb kDarkGrey = qRgb(64, 64, 64);
 
 // An empty photo box at `box` (page pixels): light grey where the page
 // coordinates x + y are even, then a dark grey frame 2 pixels wide. Only the

@@ -11,15 +11,15 @@ namespace {
 const char* const cPromotionalLine = "Lumbra \u2014 made with Lumbra photo books";
 
 QImage DrawCanvas() {
-    QImage canvas(cPreviewCanvasSize, QImage::Format_RGB32);
+    QImage canvas(kPreviewCanvasSize, QImage::Format_RGB32);
     canvas.fill(Qt::white);
     QPainter painter(&canvas);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(12);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const QRect strip(0, cPreviewCanvasSize.height() - cPreviewStripHeight,
-                      cPreviewCanvasSize.width(), cPreviewStripHeight);
+    const QRect strip(0, kPreviewCanvasSize.height() - kPreviewStripHeight,
+                      kPreviewCanvasSize.width(), kPreviewStripHeight);
     painter.drawText(strip, Qt::AlignCenter, QString::fromUtf8(cPromotionalLine));
     return canvas;
 }
@@ -33,7 +33,7 @@ const QImage& PreviewCanvas() {
 
 QImage ComposePreviewPage(const PageSnapshot& page, const PageRenderer& renderer,
                           QStringList* problems) {
-    const QImage rendered = renderer.Render(page, cPreviewPageSize, RenderMode::Print, problems);
+    const QImage rendered = renderer.Render(page, kPreviewPageSize, RenderMode::Print, problems);
     QImage canvas = PreviewCanvas().copy();
     if (canvas.isNull())
         throw LumbraError(QStringLiteral("Cannot make the preview canvas"));

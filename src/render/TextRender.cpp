@@ -16,15 +16,15 @@
 
 namespace {
 
-constexpr int cScreenDpi = 96;
-constexpr double cRtfDefaultPoints = 12.0;
+constexpr int kScreenDpi = 96;
+constexpr double kRtfDefaultPoints = 12.0;
 // Far beyond any page, and small enough that sums of box edges stay ints.
-constexpr double cMaxBoxPixels = 1 << 28;
+constexpr double kMaxBoxPixels = 1 << 28;
 // Characters of a long text read at first, more than a page-wide box of
 // 12-point text shows; each further try reads twice as many.
-constexpr qsizetype cFirstReadChars = 4096;
+constexpr qsizetype kFirstReadChars = 4096;
 // Layout positions are fractions; a line that ends this close to the edge fits.
-constexpr double cEdgeSlack = 0.01;
+constexpr double kEdgeSlack = 0.01;
 
 int ToLayoutPixels(float mm, float ratio) {
     const float pixels = ratio * mm; // single precision, as the catalogue's values
@@ -36,18 +36,18 @@ int ToLayoutPixels(float mm, float ratio) {
 QImage* LayoutDevice(int dpi) {
     static QImage screen = [] {
         QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
-        image.setDotsPerMeterX(qRound(cScreenDpi / 0.0254));
-        image.setDotsPerMeterY(qRound(cScreenDpi / 0.0254));
+        image.setDotsPerMeterX(qRound(kScreenDpi / 0.0254));
+        image.setDotsPerMeterY(qRound(kScreenDpi / 0.0254));
         return image;
     }();
     static QImage editor = [] {
-        const int tripled = static_cast<int>(cTextSizeFactor) * cScreenDpi;
+        const int tripled = static_cast<int>(kTextSizeFactor) * kScreenDpi;
         QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
         image.setDotsPerMeterX(qRound(tripled / 0.0254));
         image.setDotsPerMeterY(qRound(tripled / 0.0254));
         return image;
     }();
-    return dpi == cScreenDpi ? &screen : &editor;
+    return dpi == kScreenDpi ? &screen : &editor;
 }
 
 std::unique_ptr<QTextDocument> LaidOut(std::unique_ptr<QTextDocument> document, int dpi,
@@ -65,11 +65,11 @@ std::unique_ptr<QTextDocument> PrintDocument(const QString& scaledRtf, int width
     auto document = std::make_unique<QTextDocument>();
     document->setUndoRedoEnabled(false);
     // Text without a size of its own is scaled like "\fs24".
-    const RtfReader reader(RtfDefaults{QString(), cTextSizeFactor * cRtfDefaultPoints});
+    const RtfReader reader(RtfDefaults{QString(), kTextSizeFactor * kRtfDefaultPoints});
     const bool limited = reader.Read(scaledRtf, *document, limit);
     if (reached)
         *reached = limited;
-    return LaidOut(std::move(document), cScreenDpi, width);
+    return LaidOut(std::move(document), kScreenDpi, width);
 }
 
 bool HoldsOnlyBlanks(const QTextDocument& document) {
@@ -127,7 +127,7 @@ bool EndsBelow(const QTextDocument& document, int height) {
 
 // The lines of a laid-out print document that do not fit a box `height` tall.
 int CountCutLines(const QTextDocument& document, int height) {
-    const double bottom = height + cEdgeSlack;
+    const double bottom = height + kEdgeSlack;
     if (document.size().height() <= bottom)
         return 0;
     int cut = 0;
@@ -158,19 +158,19 @@ QRect BoxPixelRect(const QRectF& boxMm, float sx, float sy) {
         const double pixels = static_cast<float>(mm) * scale; // single precision, as the boxes
         if (std::isnan(pixels))
             return 0;
-        return static_cast<int>(RoundHalfEven(std::clamp(pixels, -cMaxBoxPixels, cMaxBoxPixels)));
+        return static_cast<int>(RoundHalfEven(std::clamp(pixels, -kMaxBoxPixels, kMaxBoxPixels)));
     };
     return {scaled(boxMm.x(), sx), scaled(boxMm.y(), sy), scaled(boxMm.width(), sx),
             scaled(boxMm.height(), sy)};
 }
 
 std::unique_ptr<QTextDocument> PrintLayoutDocument(const QString& rtf, QSize layoutSize) {
-    return PrintDocument(ScaleRtfFontSizes(rtf, cTextSizeFactor), layoutSize.width());
+    return PrintDocument(ScaleRtfFontSizes(rtf, kTextSizeFactor), layoutSize.width());
 }
 
 BoxTextLayout::BoxTextLayout(const QString& rtf, QSizeF boxMm)
-    : mRtf(ScaleRtfFontSizes(rtf, cTextSizeFactor)), mLayout(TextLayoutSize(boxMm)) {
-    for (qsizetype chars = cFirstReadChars;; chars *= 2) {
+    : mRtf(ScaleRtfFontSizes(rtf, kTextSizeFactor)), mLayout(TextLayoutSize(boxMm)) {
+    for (qsizetype chars = kFirstReadChars;; chars *= 2) {
         RtfReadLimit limit{chars < mRtf.size() ? chars : -1, false};
         bool reached = false;
         mDocument = PrintDocument(mRtf, mLayout.width(), limit, &reached);
@@ -236,8 +236,8 @@ bool DrawBoxText(QPainter& painter, const QString& rtf, QSizeF boxMm, const QRec
 std::unique_ptr<QTextDocument> EditorDocument(const QString& rtf, QSizeF boxMm,
                                               const RtfDefaults& newText) {
     const bool empty = rtf.trimmed().isEmpty();
-    const RtfReader reader(empty ? newText : RtfDefaults{QString(), cRtfDefaultPoints});
-    return LaidOut(reader.Read(rtf), static_cast<int>(cTextSizeFactor) * cScreenDpi,
+    const RtfReader reader(empty ? newText : RtfDefaults{QString(), kRtfDefaultPoints});
+    return LaidOut(reader.Read(rtf), static_cast<int>(kTextSizeFactor) * kScreenDpi,
                    TextLayoutSize(boxMm).width());
 }
 
@@ -246,5 +246,5 @@ double EditorDisplayScale(int boxWidthPx, QSizeF boxMm) {
 }
 
 RtfDefaults NewTextDefaults(const QString& family, int pointSize) {
-    return RtfDefaults{family, pointSize >= 1 ? static_cast<double>(pointSize) : cRtfDefaultPoints};
+    return RtfDefaults{family, pointSize >= 1 ? static_cast<double>(pointSize) : kRtfDefaultPoints};
 }

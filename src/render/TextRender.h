@@ -18,12 +18,12 @@ class QTextDocument;
 // editor and print break lines in the same places.
 
 // Pixels per millimetre of a page rendered for print.
-inline constexpr float cPrintPixelsPerMm = 8.5039f;
+inline constexpr float kPrintPixelsPerMm = 8.5039f;
 
 // The layout size of a box of `boxMm` millimetres: each side times its ratio,
 // as a 16-bit whole number (halves to even), at least 1.
-QSize TextLayoutSize(QSizeF boxMm, float pixelsPerMmX = cPrintPixelsPerMm,
-                     float pixelsPerMmY = cPrintPixelsPerMm);
+QSize TextLayoutSize(QSizeF boxMm, float pixelsPerMmX = kPrintPixelsPerMm,
+                     float pixelsPerMmY = kPrintPixelsPerMm);
 
 // The pixels a box covers on a page drawn at `sx` × `sy` pixels per mm:
 // position and size each rounded, halves to even, and kept within 2^28

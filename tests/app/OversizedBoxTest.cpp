@@ -21,9 +21,9 @@ namespace {
 #endif
 #endif
 #if defined(__SANITIZE_ADDRESS__) || defined(UNDER_ADDRESS_SANITIZER)
-constexpr uint64_t cAddressSpace = 0;
+constexpr uint64_t kAddressSpace = 0;
 #else
-constexpr uint64_t cAddressSpace = 1536ull << 20;
+constexpr uint64_t kAddressSpace = 1536ull << 20;
 #endif
 
 struct OversizedBoxes : LumbraProcess {
@@ -93,13 +93,13 @@ struct OversizedBoxes : LumbraProcess {
 
 TEST_F(OversizedBoxes, PrintAndPreviewOnlyScaleWhatLiesOnThePage) {
     const QString prints = home.filePath(QStringLiteral("prints"));
-    const Outcome print = Run({"--print", "Trip", prints}, cAddressSpace);
+    const Outcome print = Run({"--print", "Trip", prints}, kAddressSpace);
     ASSERT_EQ(print.exitCode, ExitOk) << print.err.toStdString();
     ExpectBoxesShown(Load(QDir(prints).filePath(QStringLiteral("1.jpg"))),
                      Load(QDir(prints).filePath(QStringLiteral("2.jpg"))));
 
     const QString previews = home.filePath(QStringLiteral("previews"));
-    const Outcome preview = Run({"--preview", "Trip", previews}, cAddressSpace);
+    const Outcome preview = Run({"--preview", "Trip", previews}, kAddressSpace);
     ASSERT_EQ(preview.exitCode, ExitOk) << preview.err.toStdString();
     const QDir folder(QDir(previews).filePath(QStringLiteral("Trip")));
     const QImage first = Load(folder.filePath(QStringLiteral("PG1.jpg")));

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int WaitMs = 10000;
+constexpr int kWaitMs = 10000;
 
 // Runs the queued calls and pending deletions that are due now.
 void Settle() {
@@ -39,7 +39,7 @@ TEST(BackgroundWork, TheJobRunsOnThePoolAndItsValueComesToTheReceiversThread) {
             value = v;
             deliveryThread = QThread::currentThread();
         });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return value != 0; }, WaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return value != 0; }, kWaitMs));
     EXPECT_EQ(value, 42);
     EXPECT_NE(jobThread, QThread::currentThread());
     EXPECT_EQ(deliveryThread, QThread::currentThread());
@@ -55,7 +55,7 @@ TEST(BackgroundWork, TheWatcherIsDeletedOnTheReceiversThreadAfterDelivery) {
     QThread* deletedOn = nullptr;
     QObject::connect(watchers.front(), &QObject::destroyed,
                      [&] { deletedOn = QThread::currentThread(); });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return deletedOn != nullptr; }, WaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return deletedOn != nullptr; }, kWaitMs));
     EXPECT_TRUE(delivered);
     EXPECT_EQ(deletedOn, QThread::currentThread());
     EXPECT_TRUE(receiver.findChildren<QFutureWatcherBase*>().isEmpty());
@@ -91,7 +91,7 @@ TEST(BackgroundWork, AJobThatThrowsDeliversADefaultValue) {
     RunInBackground(
         &receiver, []() -> QString { throw std::runtime_error("disk gone"); },
         [&](const QString& value) { delivered = value; });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return delivered.has_value(); }, WaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return delivered.has_value(); }, kWaitMs));
     EXPECT_TRUE(delivered->isEmpty());
     EXPECT_TRUE(log.Logged(QStringLiteral("lumbra.base"), QStringLiteral("disk gone")));
 }
@@ -107,7 +107,7 @@ TEST(BackgroundWork, AFailedDeliveryIsLoggedAndTheWatcherStillGoes) {
             called = true;
             throw 7;
         });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return called; }, WaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return called; }, kWaitMs));
     Settle();
     EXPECT_TRUE(receiver.findChildren<QObject*>().isEmpty());
     EXPECT_TRUE(log.Logged(QStringLiteral("lumbra.base"), QStringLiteral("unknown error")));

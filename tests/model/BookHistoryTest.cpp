@@ -25,7 +25,7 @@
 namespace {
 
 // The default template: photo box (0, 0, 289, 208), text box (30, 180, 230, 25).
-constexpr float PhotoX = 100, PhotoY = 50;
+constexpr float kPhotoX = 100, PhotoY = 50;
 
 class BookHistoryTest : public ::testing::Test {
 public: // the step makers below work on it
@@ -36,8 +36,8 @@ public: // the step makers below work on it
         book = manager->GetBook();
         for (int i = 0; i < 3; ++i)
             photos.push_back(Import(QStringLiteral("p%1.jpg").arg(i)));
-        DropText(*book, *book->GetPage(0), photos[0]->GetKey(), PhotoX, PhotoY);
-        DropText(*book, *book->GetPage(1), photos[1]->GetKey(), PhotoX, PhotoY);
+        DropText(*book, *book->GetPage(0), photos[0]->GetKey(), kPhotoX, PhotoY);
+        DropText(*book, *book->GetPage(1), photos[1]->GetKey(), kPhotoX, PhotoY);
         book->GetPage(0)->SetText(0, QStringLiteral("{\\rtf1 Summer}"));
         book->SaveBook();
         // The ".dim" files cache a picture's size when it is first asked for;
@@ -70,7 +70,7 @@ public: // the step makers below work on it
         const QString path = pictures.filePath(name);
         TestJpegs::Write(path, TestJpegs::PhotoLike(320, 240));
         QSignalSpy done(history, &BookSession::dropDone);
-        history->DropFiles(book->GetPage(page), {path}, PhotoX, PhotoY);
+        history->DropFiles(book->GetPage(page), {path}, kPhotoX, PhotoY);
         ASSERT_TRUE(done.wait(30000));
     }
     // What the photo editor does: changes made while it is open, one step on closing.
@@ -112,11 +112,11 @@ std::vector<StepCase> StepCases() {
     return {
         {"Place Photo",
          [](BookHistoryTest& t) {
-             t.history->DropOnPage(*t.book->GetPage(2), t.photos[2]->GetKey(), PhotoX, PhotoY);
+             t.history->DropOnPage(*t.book->GetPage(2), t.photos[2]->GetKey(), kPhotoX, PhotoY);
          }},
         {"Swap Photos", // moved from page 1 onto page 0: the photos swap
          [](BookHistoryTest& t) {
-             t.history->DropOnPage(*t.book->GetPage(0), t.photos[1]->GetKey(), PhotoX, PhotoY);
+             t.history->DropOnPage(*t.book->GetPage(0), t.photos[1]->GetKey(), kPhotoX, PhotoY);
          }},
         {"Edit Photo",
          [](BookHistoryTest& t) {

@@ -22,7 +22,7 @@
 namespace {
 
 // The default template: photo box (0, 0, 289, 208), text box (30, 180, 230, 25).
-constexpr float PhotoX = 100, PhotoY = 50;
+constexpr float kPhotoX = 100, PhotoY = 50;
 
 class PageDropTest : public ::testing::Test {
 protected:
@@ -50,7 +50,7 @@ protected:
     // Drops the files and waits until they are placed and the book is saved.
     void DropFiles(const QStringList& paths) {
         QSignalSpy done(&fileDrop, &PageFileDrop::dropDone);
-        fileDrop.Drop(book, target, paths, PhotoX, PhotoY);
+        fileDrop.Drop(book, target, paths, kPhotoX, PhotoY);
         EXPECT_TRUE(fileDrop.IsBusy()); // the files are made on the pool
         ASSERT_TRUE(done.wait(20000));
         EXPECT_EQ(done.count(), 1);
@@ -114,7 +114,7 @@ TEST(PageDropRulesTest, PayloadTakesLocalFilesAndText) {
 
 TEST_F(PageDropTest, PhotoKeyDropPlacesThePhotoAndSavesTheBook) {
     const auto photo = ImportPhoto(QStringLiteral("beach.jpg"));
-    ::DropText(*book, *target, photo->GetKey(), PhotoX, PhotoY);
+    ::DropText(*book, *target, photo->GetKey(), kPhotoX, PhotoY);
     ASSERT_NE(target->Photo(0), nullptr);
     EXPECT_EQ(target->Photo(0)->GetKey(), photo->GetKey());
     EXPECT_EQ(host.removed, QStringList({photo->GetKey()})); // left the photos pane
@@ -125,7 +125,7 @@ TEST_F(PageDropTest, PhotoKeyDropPlacesThePhotoAndSavesTheBook) {
 
 TEST_F(PageDropTest, UnknownKeyChangesNothingButStillSaves) {
     QSignalSpy changes(target.get(), &Page::changed);
-    ::DropText(*book, *target, QStringLiteral("AlbumPageThumb_3"), PhotoX, PhotoY);
+    ::DropText(*book, *target, QStringLiteral("AlbumPageThumb_3"), kPhotoX, PhotoY);
     EXPECT_EQ(changes.count(), 0);
     EXPECT_EQ(target->Photo(0), nullptr);
     EXPECT_TRUE(StateFile().startsWith(QStringLiteral("+Photo[0,0,289,208,0]")));
@@ -133,7 +133,7 @@ TEST_F(PageDropTest, UnknownKeyChangesNothingButStillSaves) {
 
 TEST_F(PageDropTest, TemplateDropChangesTheTemplate) {
     const QString definition = QStringLiteral("Photo[0,0,140,208,0]Photo[149,0,140,208,0]");
-    ::DropText(*book, *target, QStringLiteral("T:") + definition, PhotoX, PhotoY);
+    ::DropText(*book, *target, QStringLiteral("T:") + definition, kPhotoX, PhotoY);
     ASSERT_NE(target->Template(), nullptr);
     EXPECT_EQ(target->Template()->PhotoBoxCount(), 2);
     EXPECT_EQ(target->Template()->TextBoxCount(), 0);
@@ -144,18 +144,18 @@ TEST_F(PageDropTest, TemplateDropChangesTheTemplate) {
 TEST_F(PageDropTest, BadTemplateDropLeavesPageAndFileAlone) {
     const auto before = target->Template();
     EXPECT_ANY_THROW(
-        ::DropText(*book, *target, QStringLiteral("T:Photo[a,b,c,d,0]"), PhotoX, PhotoY));
+        ::DropText(*book, *target, QStringLiteral("T:Photo[a,b,c,d,0]"), kPhotoX, PhotoY));
     EXPECT_EQ(target->Template(), before);
     EXPECT_FALSE(QFileInfo::exists(book->GetBookFolder() + QStringLiteral("book.pbx")));
 }
 
 TEST_F(PageDropTest, BackgroundDropSetsTheBackgroundOnce) {
     QSignalSpy changes(target.get(), &Page::changed);
-    ::DropText(*book, *target, QStringLiteral("bg:Sea"), PhotoX, PhotoY);
+    ::DropText(*book, *target, QStringLiteral("bg:Sea"), kPhotoX, PhotoY);
     EXPECT_EQ(target->Background(), QStringLiteral("Sea"));
     EXPECT_EQ(changes.count(), 1);
     EXPECT_TRUE(StateFile().contains(QStringLiteral("bgImage(Sea)")));
-    ::DropText(*book, *target, QStringLiteral("bg:Sea"), PhotoX, PhotoY);
+    ::DropText(*book, *target, QStringLiteral("bg:Sea"), kPhotoX, PhotoY);
     EXPECT_EQ(changes.count(), 1); // the same name again changes nothing
 }
 
@@ -196,8 +196,8 @@ TEST_F(PageDropTest, ASecondDropWhileTheFirstImportsPlacesItsFilesOnItsOwnPage) 
     const QString a = WriteJpeg(QStringLiteral("a.jpg")), b = WriteJpeg(QStringLiteral("b.jpg"));
     const QString c = WriteJpeg(QStringLiteral("c.jpg"));
     QSignalSpy done(&fileDrop, &PageFileDrop::dropDone);
-    fileDrop.Drop(book, target, {a, b}, PhotoX, PhotoY);
-    fileDrop.Drop(book, second, {c}, PhotoX, PhotoY);
+    fileDrop.Drop(book, target, {a, b}, kPhotoX, PhotoY);
+    fileDrop.Drop(book, second, {c}, kPhotoX, PhotoY);
     ASSERT_TRUE(QTest::qWaitFor([&] { return done.count() == 2; }, 20000));
     ASSERT_NE(target->Photo(0), nullptr);
     EXPECT_EQ(target->Photo(0)->GetKey(), Md5().Hash(b));

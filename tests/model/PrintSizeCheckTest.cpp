@@ -59,7 +59,7 @@ TEST_F(PrintSizeCheckTest, FollowsZoomAndAngleAsTheFlagDoes) {
             const bool turned = angle % 180 != 0;
             EXPECT_EQ(check->picture, turned ? QSize(1120, 1680) : QSize(1680, 1120));
             const double perMm = std::min(check->window.width / 150, check->window.height / 100);
-            EXPECT_EQ(check->tooSmall, perMm < MinRatios::Stock) << angle << " " << ratio;
+            EXPECT_EQ(check->tooSmall, perMm < MinRatios::kStock) << angle << " " << ratio;
             EXPECT_EQ(check->tooSmall, photo.ImageTooSmall()) << angle << " " << ratio;
         }
     }

@@ -117,10 +117,10 @@ const char* const Catalogue[] = {
     "60,10,0]Text[149,196,60,10,0]Text[221,196,60,10,0]",
     "Photo[0,0,80,68,0]Photo[0,70,80,68,0]Photo[0,140,80,68,0]Photo[85,14,119,85,0]Photo[85,109,"
     "119,85,0]Photo[209,0,80,68,0]Photo[209,70,80,68,0]Photo[209,140,80,68,0]"};
-constexpr int CatalogueSize = int(std::size(Catalogue));
+constexpr int kCatalogueSize = int(std::size(Catalogue));
 
 int GroupOf(const QString& serialized) {
-    return std::min(int(serialized.count(QStringLiteral("Photo["))), Templates::HighestGroup);
+    return std::min(int(serialized.count(QStringLiteral("Photo["))), Templates::kHighestGroup);
 }
 
 QStringList SerializedGroup(const Templates& catalogue, int group) {
@@ -146,7 +146,7 @@ TEST(TemplatesTest, CarriesThePageGeometry) {
     EXPECT_FLOAT_EQ(catalogue.GetXRatio(), 8.5039f);
     EXPECT_FLOAT_EQ(catalogue.GetYRatio(), 8.5039f);
     EXPECT_FLOAT_EQ(catalogue.GetMinXRatio(), 5.52f);
-    EXPECT_FLOAT_EQ(catalogue.GetMinYRatio(), float(Templates::StockMinRatio));
+    EXPECT_FLOAT_EQ(catalogue.GetMinYRatio(), float(Templates::kStockMinRatio));
     EXPECT_EQ(catalogue.GetCount(), 8);
 }
 
@@ -154,7 +154,7 @@ TEST(TemplatesTest, GroupsHoldTheCatalogueNewestFirst) {
     const Templates catalogue;
     for (int group = 0; group <= catalogue.GetCount(); ++group) {
         QStringList expected;
-        for (int i = CatalogueSize - 1; i >= 0; --i)
+        for (int i = kCatalogueSize - 1; i >= 0; --i)
             if (GroupOf(QString::fromLatin1(Catalogue[i])) == group)
                 expected << QString::fromLatin1(Catalogue[i]);
         EXPECT_EQ(SerializedGroup(catalogue, group), expected) << "group " << group;

@@ -14,7 +14,7 @@ struct BookPdfTest : ExportTest {
     QString File() const { return dir.filePath(QStringLiteral("Trip.pdf")); }
     PdfDocument Document() const {
         return PdfDocumentFor(*book, File(),
-                              QSizeF(RenderFixtures::cPageW, RenderFixtures::cPageH));
+                              QSizeF(RenderFixtures::kPageW, RenderFixtures::kPageH));
     }
     Writer PdfWriter() const {
         return [document = Document()](const PageExportPlan& plan, const PageRenderer& renderer,

@@ -47,7 +47,7 @@ struct ExportTest : ::testing::Test {
 
     QString Backgrounds() const { return dir.filePath(QStringLiteral("bg")); }
     PageRenderer Renderer() const {
-        return PageRenderer(Backgrounds(), QSizeF(RenderFixtures::cPageW, RenderFixtures::cPageH));
+        return PageRenderer(Backgrounds(), QSizeF(RenderFixtures::kPageW, RenderFixtures::kPageH));
     }
 
     // Runs the plan on the thread pool and waits for its end.

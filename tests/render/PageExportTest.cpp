@@ -55,7 +55,7 @@ TEST_F(ExportTest, PreviewWritesOnePictureWithTheStripPerPage) {
         EXPECT_EQ(progress[i], (QList<QVariant>{i, 19}));
 
     const QImage first = Load(QDir(plan.folder).filePath(QStringLiteral("PG1.jpg")));
-    ASSERT_EQ(first.size(), cPreviewCanvasSize);
+    ASSERT_EQ(first.size(), kPreviewCanvasSize);
     EXPECT_TRUE(Near(first.pixel(300, 216), Qt::red));
     EXPECT_TRUE(Near(first.pixel(5, 428), Qt::red));
     // The strip below the page: white with a line of dark text.

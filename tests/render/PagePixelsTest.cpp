@@ -21,9 +21,9 @@ TEST(PagePixelsTest, EmptyBoxIsACheckerboardByPageCoordinatesInsideADarkFrame) {
                 SCOPED_TRACE(testing::Message()
                              << "box " << box.x() << "," << box.y() << " at " << k << "," << j);
                 if (frame)
-                    EXPECT_EQ(At(overlay, k, j), cDarkGrey);
+                    EXPECT_EQ(At(overlay, k, j), kDarkGrey);
                 else if (even)
-                    EXPECT_EQ(At(overlay, k, j), cLightGrey);
+                    EXPECT_EQ(At(overlay, k, j), kLightGrey);
                 else
                     EXPECT_TRUE(Transparent(overlay, k, j));
             }
@@ -34,11 +34,11 @@ TEST(PagePixelsTest, EmptyBoxIsACheckerboardByPageCoordinatesInsideADarkFrame) {
 TEST(PagePixelsTest, TinyAndEmptyBoxesAreAllFrameOrNothing) {
     const QImage one = EmptyBoxOverlay(QRect(0, 0, 1, 1));
     ASSERT_EQ(one.size(), QSize(1, 1));
-    EXPECT_EQ(At(one, 0, 0), cDarkGrey);
+    EXPECT_EQ(At(one, 0, 0), kDarkGrey);
     const QImage three = EmptyBoxOverlay(QRect(0, 0, 3, 3));
     for (int j = 0; j < 3; ++j)
         for (int k = 0; k < 3; ++k)
-            EXPECT_EQ(At(three, k, j), cDarkGrey);
+            EXPECT_EQ(At(three, k, j), kDarkGrey);
     EXPECT_TRUE(EmptyBoxOverlay(QRect(5, 5, 0, 4)).isNull());
     EXPECT_TRUE(DashedFrameOverlay(0, 0).isNull());
 }
@@ -46,7 +46,7 @@ TEST(PagePixelsTest, TinyAndEmptyBoxesAreAllFrameOrNothing) {
 TEST(PagePixelsTest, TextFrameHasDashesOfFourAndColumnsWinAtCorners) {
     const int w = 19, h = 13;
     const QImage frame = DashedFrameOverlay(w, h);
-    auto dash = [](int offset) { return (offset / 4) % 2 == 0 ? cLightGrey : cDarkGrey; };
+    auto dash = [](int offset) { return (offset / 4) % 2 == 0 ? kLightGrey : kDarkGrey; };
     for (int k = 2; k < w - 2; ++k) {
         for (int row : {0, 1, h - 2, h - 1})
             EXPECT_EQ(At(frame, k, row), dash(k)) << k << "," << row;
@@ -56,7 +56,7 @@ TEST(PagePixelsTest, TextFrameHasDashesOfFourAndColumnsWinAtCorners) {
             EXPECT_EQ(At(frame, column, j), dash(j)) << column << "," << j;
     }
     // Column 1 of row 12: the row would give light (k = 1), the column dark (j = 12).
-    EXPECT_EQ(At(frame, 1, 12), cDarkGrey);
+    EXPECT_EQ(At(frame, 1, 12), kDarkGrey);
 }
 
 TEST(PagePixelsTest, InsideOfTheTextFrameStaysTransparent) {

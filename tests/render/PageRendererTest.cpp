@@ -18,7 +18,7 @@ using TestJpegs::Near;
 
 namespace {
 
-const QRgb cWhite = qRgb(255, 255, 255);
+const QRgb kWhite = qRgb(255, 255, 255);
 constexpr RenderMode Thumbnail = RenderMode::Thumbnail;
 constexpr RenderMode Editing = RenderMode::Editing;
 
@@ -36,7 +36,7 @@ struct PageRendering : ::testing::Test {
         QDir().mkpath(backgrounds);
         QDir().mkpath(photos);
         renderer =
-            std::make_unique<PageRenderer>(backgrounds + QLatin1Char('/'), QSizeF(cPageW, cPageH));
+            std::make_unique<PageRenderer>(backgrounds + QLatin1Char('/'), QSizeF(kPageW, kPageH));
     }
 
     QImage Screen(int width, int height, RenderMode mode) {
@@ -133,9 +133,9 @@ TEST_F(PageRendering, EmptyPhotoBoxShowsBackgroundInThumbnailsAndPatternWhenEdit
             if (!box.contains(x, y))
                 EXPECT_TRUE(Near(pixel, Qt::blue));
             else if (x < 22 || y < 42 || x > 79 || y > 77)
-                EXPECT_EQ(pixel, cDarkGrey);
+                EXPECT_EQ(pixel, kDarkGrey);
             else if ((x + y) % 2 == 0)
-                EXPECT_EQ(pixel, cLightGrey);
+                EXPECT_EQ(pixel, kLightGrey);
             else
                 EXPECT_TRUE(Near(pixel, Qt::blue));
         }
@@ -153,14 +153,14 @@ TEST_F(PageRendering, EmptyTextBoxShowsOnlyItsDashedFrameWhenEditing) {
         // The frame's two pixels stand around the box, not on it.
         const QRect frame = box.adjusted(-2, -2, 2, 2);
         for (int k = 0; k < frame.width(); ++k) {
-            const QRgb dash = (k / 4) % 2 == 0 ? cLightGrey : cDarkGrey;
+            const QRgb dash = (k / 4) % 2 == 0 ? kLightGrey : kDarkGrey;
             if (k >= 2 && k < frame.width() - 2) {
                 EXPECT_EQ(editing.pixel(frame.x() + k, frame.y()), dash) << k;
                 EXPECT_EQ(editing.pixel(frame.x() + k, frame.bottom() - 1), dash) << k;
             }
         }
         for (int j = 0; j < frame.height(); ++j) {
-            const QRgb dash = (j / 4) % 2 == 0 ? cLightGrey : cDarkGrey;
+            const QRgb dash = (j / 4) % 2 == 0 ? kLightGrey : kDarkGrey;
             EXPECT_EQ(editing.pixel(frame.x() + 1, frame.y() + j), dash) << j;
             EXPECT_EQ(editing.pixel(frame.right(), frame.y() + j), dash) << j;
         }
@@ -209,7 +209,7 @@ TEST_F(PageRendering, TheTextFrameHidesNoneOfTheText) {
         EXPECT_NE(editing.copy(frame), thumb.copy(frame));
     }
     // Row 7 of the frame's second column, left of the first box: a dark dash.
-    EXPECT_EQ(editing.pixel(19, 25), cDarkGrey);
+    EXPECT_EQ(editing.pixel(19, 25), kDarkGrey);
 }
 
 TEST_F(PageRendering, StoredSizesAreTripledForRendering) {
@@ -246,7 +246,7 @@ TEST_F(PageRendering, PhotoShowsItsPictureInTheBoxInBothRenderings) {
     expectQuarters(Screen(578, 416, Editing), 2, 2);
     const QImage print = Print(2458, 1769);
     ASSERT_EQ(print.size(), QSize(2458, 1769));
-    expectQuarters(print, 2458 / cPageW, 1769 / cPageH);
+    expectQuarters(print, 2458 / kPageW, 1769 / kPageH);
 }
 
 TEST_F(PageRendering, TooSmallWarningOnlyInTheEditingMode) {
@@ -264,7 +264,7 @@ TEST_F(PageRendering, TheRenderersMarkerStandsInTheTopLeftOfATooSmallPhoto) {
     QImage marker(8, 8, QImage::Format_RGB32);
     marker.fill(Qt::magenta);
     renderer = std::make_unique<PageRenderer>(backgrounds + QLatin1Char('/'),
-                                              QSizeF(cPageW, cPageH), marker);
+                                              QSizeF(kPageW, kPageH), marker);
     const auto box = PhotoBox(10, 10, 80, 60);
     AddPhoto(box, PlacedPhoto(photos, QStringLiteral("small"), Flat(400, 300, Qt::blue), box));
     EXPECT_EQ(Screen(578, 416, RenderMode::Editing).pixel(25, 25),
@@ -334,10 +334,10 @@ TEST_F(PageRendering, BoxesOfMetresShowTheirPartOfThePage) {
         EXPECT_GT(CountPixels(page, text, IsDark), 20);
     }
     const QImage editing = Screen(578, 416, Editing);
-    EXPECT_EQ(editing.pixel(100, 100), cLightGrey); // the empty box's pattern: 100 + 100 is even
+    EXPECT_EQ(editing.pixel(100, 100), kLightGrey); // the empty box's pattern: 100 + 100 is even
     EXPECT_TRUE(Near(editing.pixel(101, 100), Qt::red));
-    EXPECT_EQ(editing.pixel(198, 150), cDarkGrey); // its frame, 2 pixels wide
-    EXPECT_EQ(editing.pixel(199, 150), cDarkGrey);
+    EXPECT_EQ(editing.pixel(198, 150), kDarkGrey); // its frame, 2 pixels wide
+    EXPECT_EQ(editing.pixel(199, 150), kDarkGrey);
     EXPECT_TRUE(Near(editing.pixel(200, 150), Qt::red));
     EXPECT_GT(CountPixels(editing, text, IsDark), 20);
 }

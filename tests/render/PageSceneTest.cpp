@@ -64,7 +64,7 @@ TEST_F(SceneOfAPage, TheSnapshotHoldsThePagesPlacementsAsValues) {
 
 TEST_F(SceneOfAPage, RenderingsOfTheSnapshotShowThePhotosAndTextsThePageHolds) {
     aPage->SetText(0, Rtf(QStringLiteral("HHHH HHHH")));
-    const PageRenderer renderer(dir.path() + QLatin1Char('/'), QSizeF(cPageW, cPageH));
+    const PageRenderer renderer(dir.path() + QLatin1Char('/'), QSizeF(kPageW, kPageH));
     const PageSnapshot snapshot = SnapshotPage(*aPage);
     for (RenderMode mode : {RenderMode::Thumbnail, RenderMode::Print}) {
         const QImage image = renderer.Render(snapshot, QSize(578, 416), mode);

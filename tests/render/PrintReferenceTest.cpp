@@ -46,7 +46,7 @@ TEST(PrintReference, PrintPagesKeepTheSharpnessAndGeometryOfTheReferencePages) {
     QTemporaryDir dir;
     const QString book = dir.filePath(QStringLiteral("book/"));
     QDir().mkpath(book);
-    const PageRenderer renderer(dir.filePath(QStringLiteral("bg/")), QSizeF(cPageW, cPageH));
+    const PageRenderer renderer(dir.filePath(QStringLiteral("bg/")), QSizeF(kPageW, kPageH));
     for (int n = 1; n <= 5; ++n) {
         const ReferencePage& page = kPages[n - 1];
         SCOPED_TRACE(page.kind);
@@ -68,7 +68,7 @@ TEST(PrintReference, PrintPagesKeepTheSharpnessAndGeometryOfTheReferencePages) {
         // The box alone (the white rest of the page would lift the figure),
         // then the whole page: nothing moved out of place.
         const QRect pixels =
-            GeometryOf(QSizeF(cPageW, cPageH), kPrint.width(), kPrint.height()).Pixels(*box);
+            GeometryOf(QSizeF(kPageW, kPageH), kPrint.width(), kPrint.height()).Pixels(*box);
         EXPECT_GE(TestJpegs::Psnr(printed.copy(pixels), reference.copy(pixels)), 35.0);
         EXPECT_GE(TestJpegs::Psnr(printed, reference), 45.0);
     }

@@ -14,8 +14,8 @@ namespace RenderFixtures {
 
 // The catalogue's page, 289 x 208 mm; drawn at 578 x 416 it has exactly
 // 2 pixels per mm.
-inline constexpr double cPageW = 289;
-inline constexpr double cPageH = 208;
+inline constexpr double kPageW = 289;
+inline constexpr double kPageH = 208;
 
 std::shared_ptr<const TemplateBox> PhotoBox(double x, double y, double w, double h);
 std::shared_ptr<const TemplateBox> TextBox(double x, double y, double w, double h);

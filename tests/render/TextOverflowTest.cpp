@@ -50,7 +50,7 @@ TEST(TextOverflow, ALongWordWrapsIntoCutLinesInANarrowBox) {
 
 // At 578 x 416 the box (40, 40, 100, 30) mm covers pixels (80, 80, 200, 60).
 TEST(TextOverflow, OnlyTheEditingSurfaceMarksCutText) {
-    PageRenderer renderer(QString(), QSizeF(cPageW, cPageH));
+    PageRenderer renderer(QString(), QSizeF(kPageW, kPageH));
     const auto box = TextBox(40, 40, 100, 30);
     const QRect pixels(80, 80, 200, 60);
     const QRect rim(pixels.x(), pixels.y(), pixels.width(), 3);

@@ -42,12 +42,12 @@ QString Rtf(const QString& font, int halfPoints, const QString& body) {
         .arg(body);
 }
 
-const QString cLongText =
+const QString kLongText =
     "The quick brown fox jumps over the lazy dog, again and again, until the page is full of "
     "foxes and dogs and the printer runs out of ink. \\b Bold words\\b0  are wider; "
     "\\i italic\\i0  ones lean. \\fs31 A bigger run\\fs20  and a smaller one.\\par\\qc "
     "Centred second paragraph with several words to wrap.";
-const QString cCjkText = "\\u20013?\\u25991?\\u25991?\\u23383?\\u30340?\\u25490?\\u29256?"
+const QString kCjkText = "\\u20013?\\u25991?\\u25991?\\u23383?\\u30340?\\u25490?\\u29256?"
                          "\\u21644?\\u25442?\\u34892?\\u27979?\\u35797? mixed Latin words "
                          "\\u20013?\\u25991?\\u25991?\\u23383?\\u30340?\\u25490?\\u29256?"
                          "\\u21644?\\u25442?\\u34892?\\u27979?\\u35797?\\u12290?";
@@ -85,10 +85,10 @@ TEST(TextRenderTest, PrintLayoutTriplesSizes) {
 // must break lines in the same places, for every box width and script.
 TEST(TextRenderTest, EditorAndPrintBreakLinesAlike) {
     const std::pair<QString, QString> texts[] = {
-        {"DejaVu Sans", cLongText},
-        {"Liberation Serif", cLongText},
-        {"Noto Sans CJK SC", cCjkText},
-        {"Noto Serif CJK TC", cCjkText + "\\par " + cLongText},
+        {"DejaVu Sans", kLongText},
+        {"Liberation Serif", kLongText},
+        {"Noto Sans CJK SC", kCjkText},
+        {"Noto Serif CJK TC", kCjkText + "\\par " + kLongText},
     };
     const RtfDefaults newText{"DejaVu Sans", 12};
     int wrapped = 0;
@@ -254,7 +254,7 @@ TEST(TextRenderTest, ScreenRenderingShowsThePrintLines) {
 
 // The target's own resolution plays no part: only the layout's counts.
 TEST(TextRenderTest, TargetResolutionDoesNotChangeTheResult) {
-    const QString rtf = Rtf("Liberation Serif", 24, cLongText);
+    const QString rtf = Rtf("Liberation Serif", 24, kLongText);
     QImage images[2];
     for (int i = 0; i < 2; ++i) {
         images[i] = QImage(400, 300, QImage::Format_RGB32);

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int64_t cMaxValue = 1'000'000'000; // far beyond any font size
+constexpr int64_t kMaxValue = 1'000'000'000; // far beyond any font size
 
 bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
@@ -38,7 +38,7 @@ QString ScaleRtfFontSizes(QStringView rtf, double factor) {
         }
         int64_t value = 0;
         for (; end < rtf.size() && IsDigit(rtf[end]); ++end)
-            value = std::min(cMaxValue, value * 10 + (rtf[end].unicode() - u'0'));
+            value = std::min(kMaxValue, value * 10 + (rtf[end].unicode() - u'0'));
         result += rtf.sliced(pos, word - pos);
         result += u"\\fs";
         result += QString::number(RoundHalfEven(factor * static_cast<double>(value)));

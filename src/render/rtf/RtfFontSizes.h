@@ -5,7 +5,7 @@
 
 // Stored text-box sizes are for a text shown at a third of the print
 // resolution; rendering multiplies them by this factor.
-inline constexpr double cTextSizeFactor = 3.0;
+inline constexpr double kTextSizeFactor = 3.0;
 
 // Returns a copy of `rtf` in which the value of every font-size word "\fsN"
 // is multiplied by `factor` (rounded, halves to even). Only "\fs" followed by

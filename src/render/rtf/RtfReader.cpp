@@ -15,10 +15,10 @@
 
 namespace {
 
-constexpr int cMinHalfPoints = 2;    // 1 point
-constexpr int cMaxHalfPoints = 3276; // 1638 points
-constexpr int cMaxUnicodeSkip = 16;
-constexpr int cDefaultCodePage = 1252;
+constexpr int kMinHalfPoints = 2;    // 1 point
+constexpr int kMaxHalfPoints = 3276; // 1638 points
+constexpr int kMaxUnicodeSkip = 16;
+constexpr int kDefaultCodePage = 1252;
 
 enum class Destination { Text, FontTable, ColorTable, Skip };
 
@@ -51,7 +51,7 @@ public:
         : mText(rtf), mBuilder(document, defaults) {
         mBuilder.SetLimit(limit);
         mDefaultChars.halfPoints =
-            std::clamp(qRound(defaults.pointSize * 2), cMinHalfPoints, cMaxHalfPoints);
+            std::clamp(qRound(defaults.pointSize * 2), kMinHalfPoints, kMaxHalfPoints);
         GroupState root;
         root.chars = mDefaultChars;
         mStack.push_back(root);
@@ -116,7 +116,7 @@ private:
     }
 
     void OpenGroup() {
-        if (static_cast<int>(mStack.size()) > RtfReader::cMaxDepth) {
+        if (static_cast<int>(mStack.size()) > RtfReader::kMaxDepth) {
             mOverflow = 1;
             return;
         }
@@ -299,7 +299,7 @@ private:
                 UnicodeChar(param);
             break;
         case RtfKeyword::UnicodeSkip:
-            state.unicodeSkip = std::clamp(param, 0, cMaxUnicodeSkip);
+            state.unicodeSkip = std::clamp(param, 0, kMaxUnicodeSkip);
             break;
         default: break;
         }
@@ -346,7 +346,7 @@ private:
         case RtfKeyword::UnderlineNone: chars.underline = false; break;
         case RtfKeyword::Font: chars.font = param; break;
         case RtfKeyword::FontSize:
-            chars.halfPoints = hasParam ? std::clamp(param, cMinHalfPoints, cMaxHalfPoints) : 24;
+            chars.halfPoints = hasParam ? std::clamp(param, kMinHalfPoints, kMaxHalfPoints) : 24;
             break;
         case RtfKeyword::Color: chars.color = param; break;
         case RtfKeyword::ParagraphDefault: state.alignment = Qt::AlignLeft; break;
@@ -474,11 +474,11 @@ private:
     int mOverflow = 0;
     bool mDone = false;
     int mSkipPending = 0;
-    int mCodePage = cDefaultCodePage;
+    int mCodePage = kDefaultCodePage;
     PendingFont mFont;
     PendingColor mColor;
     QByteArray mBytes;
-    int mBytesCodePage = cDefaultCodePage;
+    int mBytesCodePage = kDefaultCodePage;
     bool mTrailExpected = false; // the last of mBytes is the first half of a character
 };
 

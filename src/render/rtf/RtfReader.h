@@ -28,7 +28,7 @@ struct RtfReadLimit {
 class RtfReader {
 public:
     // Groups nested deeper than this are skipped with their content.
-    static constexpr int cMaxDepth = 100;
+    static constexpr int kMaxDepth = 100;
 
     explicit RtfReader(RtfDefaults defaults = {});
 

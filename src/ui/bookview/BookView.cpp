@@ -30,8 +30,8 @@ struct ToolbarButtonIcon {
 constexpr ToolbarButtonIcon ToolbarButtons[] = {
     {"NewPage", "document-new"}, {"PageView", "page-one"},      {"PreviousPage", "go-previous"},
     {"NextPage", "go-next"},     {"Import", "document-import"}, {"Order", "book-order"}};
-constexpr QSize LabelSize(48, 18);
-constexpr QSize DeleteButtonSize(26, 22);
+constexpr QSize kLabelSize(48, 18);
+constexpr QSize kDeleteButtonSize(26, 22);
 
 } // namespace
 
@@ -129,7 +129,7 @@ void BookView::BuildPages() {
 
     auto makeLabel = [this](Qt::Alignment alignment) {
         auto* label = new QLabel(this);
-        label->setFixedSize(LabelSize);
+        label->setFixedSize(kLabelSize);
         label->setAlignment(alignment | Qt::AlignVCenter);
         label->hide();
         return label;
@@ -140,7 +140,7 @@ void BookView::BuildPages() {
 
     auto makeDelete = [this] {
         auto* button = new QPushButton(ProgramIcon(QStringLiteral("edit-delete")), QString(), this);
-        button->setFixedSize(DeleteButtonSize);
+        button->setFixedSize(kDeleteButtonSize);
         button->setFlat(true);
         button->setToolTip(tr("Delete page"));
         button->hide();
@@ -157,7 +157,7 @@ void BookView::BuildScrollBars() {
     mVScrollBar = new QScrollBar(Qt::Vertical, this);
     for (QScrollBar* bar : {mHScrollBar, mVScrollBar}) {
         bar->setRange(0, 0);
-        bar->setSingleStep(BookViewLayout::ScrollSmallChange);
+        bar->setSingleStep(BookViewLayout::kScrollSmallChange);
         bar->hide();
         connect(bar, &QScrollBar::valueChanged, this, &BookView::LayoutPages);
     }
@@ -192,7 +192,7 @@ void BookView::SetPageViewButton(PagesView view) {
 int BookView::ZoomIndex() const { return mViewCombo->currentIndex(); }
 
 void BookView::SetZoomIndex(int index) {
-    if (index < 0 || index >= BookViewLayout::ZoomLevelCount)
+    if (index < 0 || index >= BookViewLayout::kZoomLevelCount)
         return;
     mViewCombo->setCurrentIndex(index);
     OnZoomPicked(index);
@@ -289,7 +289,7 @@ void BookView::LayoutPages() {
                         mVScrollBar->isVisible() ? mVScrollBar->value() : 0);
     const BookViewLayout::PagePlaces places = BookViewLayout::PlacePages(
         Metrics(), QSize(chosen.width, chosen.height), QSize(mZoom[0].width, mZoom[0].height),
-        scroll, LabelSize.width(), DeleteButtonSize.width());
+        scroll, kLabelSize.width(), kDeleteButtonSize.width());
     if (mPagesView == PagesView::OnePage) {
         mOnePageView->SetPageLocation(places.onePage.x(), places.onePage.y());
         mOnePageLabel->move(places.oneLabel);

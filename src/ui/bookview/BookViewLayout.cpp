@@ -7,10 +7,10 @@
 namespace BookViewLayout {
 
 QString ZoomCaption(int index) {
-    static const char* const captions[ZoomLevelCount] = {"",     "16%",  "33%",  "50%",  "67%",
-                                                         "83%",  "100%", "116%", "133%", "150%",
-                                                         "167%", "183%", "200%"};
-    return index > 0 && index < ZoomLevelCount ? QString::fromLatin1(captions[index]) : QString();
+    static const char* const captions[kZoomLevelCount] = {"",     "16%",  "33%",  "50%",  "67%",
+                                                          "83%",  "100%", "116%", "133%", "150%",
+                                                          "167%", "183%", "200%"};
+    return index > 0 && index < kZoomLevelCount ? QString::fromLatin1(captions[index]) : QString();
 }
 
 int16_t Round16(double value) {
@@ -24,7 +24,7 @@ int16_t ZoomedPixels(int pixels, int index) {
 }
 
 QSize FitPageSize(const ViewMetrics& view, double pageWidthMm, double pageHeightMm) {
-    const double availableWidth = double(view.width - SideMargin) / PagesShown(view.mode);
+    const double availableWidth = double(view.width - kSideMargin) / PagesShown(view.mode);
     const double availableHeight = view.height - view.TopMargin();
     if (availableWidth <= 0 || availableHeight <= 0 || pageWidthMm <= 0 || pageHeightMm <= 0)
         return QSize();
@@ -39,13 +39,13 @@ ScrollBars ScrollBarsFor(const ViewMetrics& view, QSize page, QSize fit) {
     if (fit.width() >= page.width())
         return bars;
     const int m = PagesShown(view.mode);
-    const int t = ScrollBarThickness;
+    const int t = kScrollBarThickness;
     bars.shown = true;
     bars.horizontal = QRect(0, view.height - t, view.width - t, t);
     bars.vertical =
         QRect(view.width - t, view.toolbarHeight, t, view.height - t - view.toolbarHeight);
     bars.corner = QRect(view.width - t, view.height - t, t, t);
-    bars.horizontalMaximum = std::max(0, m * page.width() - m * fit.width() + SideMargin + t);
+    bars.horizontalMaximum = std::max(0, m * page.width() - m * fit.width() + kSideMargin + t);
     bars.verticalMaximum =
         std::max(0, (page.height() - fit.height()) + view.TopMargin() + t - view.toolbarHeight);
     bars.horizontalPageStep = Round16(view.width / 2.0);
@@ -115,7 +115,7 @@ PagePlaces PlacePages(const ViewMetrics& view, QSize page, QSize fit, QPoint scr
 
 ZoomTable MakeZoomTable(const QString& fitCaption) {
     ZoomTable table;
-    for (int i = 0; i < BookViewLayout::ZoomLevelCount; ++i) {
+    for (int i = 0; i < BookViewLayout::kZoomLevelCount; ++i) {
         table[i].caption = i == 0 ? fitCaption : BookViewLayout::ZoomCaption(i);
         table[i].scale = float(BookViewLayout::ZoomSixths(i)) / 6.0f;
     }
@@ -125,7 +125,7 @@ ZoomTable MakeZoomTable(const QString& fitCaption) {
 void SizeZoomTable(ZoomTable& table, QSize fit, int pageWidthPixel, int pageHeightPixel) {
     table[0].width = BookViewLayout::Round16(fit.width());
     table[0].height = BookViewLayout::Round16(fit.height());
-    for (int i = 1; i < BookViewLayout::ZoomLevelCount; ++i) {
+    for (int i = 1; i < BookViewLayout::kZoomLevelCount; ++i) {
         table[i].width = BookViewLayout::ZoomedPixels(pageWidthPixel, i);
         table[i].height = BookViewLayout::ZoomedPixels(pageHeightPixel, i);
     }

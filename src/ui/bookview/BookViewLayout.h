@@ -14,13 +14,13 @@
 
 namespace BookViewLayout {
 
-constexpr int SideMargin = 10;
-constexpr int ScrollBarThickness = 17;
-constexpr int ScrollSmallChange = 50;
-constexpr int ZoomLevelCount = 13;
+constexpr int kSideMargin = 10;
+constexpr int kScrollBarThickness = 17;
+constexpr int kScrollSmallChange = 50;
+constexpr int kZoomLevelCount = 13;
 
 // Numerator of a zoom entry's scale in sixths (0 for the fit entry).
-constexpr int ZoomSixths(int index) { return index > 0 && index < ZoomLevelCount ? index : 0; }
+constexpr int ZoomSixths(int index) { return index > 0 && index < kZoomLevelCount ? index : 0; }
 // "16%", "33%", ... "200%"; empty for the fit entry.
 QString ZoomCaption(int index);
 // round(pixels x index / 6), exactly, halves to even, as a 16-bit number.
@@ -82,7 +82,7 @@ struct ZoomLevel {
     int16_t width = 0;
     int16_t height = 0;
 };
-using ZoomTable = std::array<ZoomLevel, BookViewLayout::ZoomLevelCount>;
+using ZoomTable = std::array<ZoomLevel, BookViewLayout::kZoomLevelCount>;
 
 // The 13 entries with zero sizes; entry 0 gets fitCaption.
 ZoomTable MakeZoomTable(const QString& fitCaption);

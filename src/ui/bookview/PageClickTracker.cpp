@@ -6,8 +6,8 @@ bool PageClickTracker::Move(QPoint position, bool leftButtonDown) {
     bool startDrag = false;
     if (leftButtonDown && mPressedBox != -1)
         startDrag = true;
-    else if (std::abs(position.x() - mLast.x()) > MoveTolerance ||
-             std::abs(position.y() - mLast.y()) > MoveTolerance)
+    else if (std::abs(position.x() - mLast.x()) > kMoveTolerance ||
+             std::abs(position.y() - mLast.y()) > kMoveTolerance)
         mPressedBox = -1;
     mLast = position;
     return startDrag;

@@ -24,7 +24,7 @@ public:
     };
 
     // Moves farther than this in x or y between two moves forget the mark.
-    static constexpr int MoveTolerance = 5;
+    static constexpr int kMoveTolerance = 5;
 
     // A mouse move; true when a drag of the marked photo box starts.
     bool Move(QPoint position, bool leftButtonDown);

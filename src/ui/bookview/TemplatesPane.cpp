@@ -35,8 +35,8 @@ void TemplatesPane::RenderTemplates(int group) {
     for (int i = 0; i < int(templates.size()); ++i) {
         auto* miniature = new TemplateTile(catalogue.PageWidth(), catalogue.PageHeight(), this);
         miniature->setObjectName(QStringLiteral("Template_%1_%2").arg(i).arg(group));
-        miniature->SetTemplate(templates[size_t(i)], MiniatureWidth, h, MiniatureTop(i, h, 0),
-                               MiniatureLeft, i);
+        miniature->SetTemplate(templates[size_t(i)], kMiniatureWidth, h, MiniatureTop(i, h, 0),
+                               kMiniatureLeft, i);
         connect(miniature, &TemplateTile::chosen, this,
                 [this, miniature] { emit templateChosen(miniature->GetTemplate()); });
         mMiniatures.push_back(miniature);

@@ -9,15 +9,15 @@
 namespace TemplatesPaneMath {
 
 int MiniatureHeight(double pageWidth, double pageHeight) {
-    return int(RoundHalfEven(pageHeight * MiniatureWidth / pageWidth));
+    return int(RoundHalfEven(pageHeight * kMiniatureWidth / pageWidth));
 }
 
 int MiniatureTop(int k, int miniatureHeight, int scrolled) {
-    return Gap + (miniatureHeight + Gap) * (k - scrolled);
+    return kGap + (miniatureHeight + kGap) * (k - scrolled);
 }
 
 int ScrollMaximum(int count, int pickerHeight, int miniatureHeight) {
-    const double rows = double(pickerHeight - Gap) / double(miniatureHeight + Gap);
+    const double rows = double(pickerHeight - kGap) / double(miniatureHeight + kGap);
     const int64_t value = RoundHalfEven(double(count) - rows + 1.0);
     return value < 1 ? 0 : int(value);
 }

@@ -9,9 +9,9 @@ class TemplateBox;
 // Arithmetic of the template picker, in pixels of the picker.
 namespace TemplatesPaneMath {
 
-inline constexpr int MiniatureWidth = 130;
-inline constexpr int MiniatureLeft = 10;
-inline constexpr int Gap = 10;
+inline constexpr int kMiniatureWidth = 130;
+inline constexpr int kMiniatureLeft = 10;
+inline constexpr int kGap = 10;
 
 // round(pageHeight * 130 / pageWidth): 94 for a 289 x 208 mm page.
 int MiniatureHeight(double pageWidth, double pageHeight);

@@ -17,22 +17,22 @@ int RoundTo16(double value) {
 
 } // namespace
 
-int ClampZoomSlider(int value) { return std::clamp(value, cZoomSliderMin, cZoomSliderMax); }
+int ClampZoomSlider(int value) { return std::clamp(value, kZoomSliderMin, kZoomSliderMax); }
 
 int ZoomSliderValueForRatio(float ratio) {
     if (!(ratio > 0)) // zero, negative or NaN: the most zoomed-in value
-        return cZoomSliderMax;
+        return kZoomSliderMax;
     const double value = 100.0 / double(ratio);
-    if (value >= cZoomSliderMax)
-        return cZoomSliderMax;
+    if (value >= kZoomSliderMax)
+        return kZoomSliderMax;
     return ClampZoomSlider(int(RoundHalfEven(value)));
 }
 
 float RatioForZoomSlider(int value) { return 100.0f / float(ClampZoomSlider(value)); }
 
 int ZoomSliderSteppedBy(int value, int steps) {
-    const int64_t stepped = int64_t(value) + int64_t(steps) * cZoomSliderPageStep;
-    return int(std::clamp<int64_t>(stepped, cZoomSliderMin, cZoomSliderMax));
+    const int64_t stepped = int64_t(value) + int64_t(steps) * kZoomSliderPageStep;
+    return int(std::clamp<int64_t>(stepped, kZoomSliderMin, kZoomSliderMax));
 }
 
 int WheelNotches::Take(int angleDelta) {
@@ -64,7 +64,7 @@ PhotoEditorPlacement PlacePhotoEditor(const QRect& box, QSize toolbar, int paren
     const int top = box.y() - th;
     int height = th + box.height();
     // 2. ... but never closer than 60 pixels to the parent's top.
-    const int toolbarTop = top < cPhotoToolbarMinTop ? cPhotoToolbarMinTop - top : 0;
+    const int toolbarTop = top < kPhotoToolbarMinTop ? kPhotoToolbarMinTop - top : 0;
 
     // 3. A toolbar wider than the box is centred over it, inside the parent.
     int left = box.x();
@@ -78,7 +78,7 @@ PhotoEditorPlacement PlacePhotoEditor(const QRect& box, QSize toolbar, int paren
         width = tw;
     }
     // 4. ... and never closer than 5 pixels to the parent's left.
-    const int toolbarLeft = left < cPhotoToolbarMinLeft ? cPhotoToolbarMinLeft - left : 0;
+    const int toolbarLeft = left < kPhotoToolbarMinLeft ? kPhotoToolbarMinLeft - left : 0;
 
     // 5. The picture area covers the box.
     const QRect picture(box.x() - left, th, box.width(), box.height());

@@ -9,9 +9,9 @@
 // offsets of a drag and where it stands over a box.
 
 // The zoom slider's value is the zoom in percent: ratio = 100 / value.
-inline constexpr int cZoomSliderMin = 100;
-inline constexpr int cZoomSliderMax = 250;
-inline constexpr int cZoomSliderPageStep = 10;
+inline constexpr int kZoomSliderMin = 100;
+inline constexpr int kZoomSliderMax = 250;
+inline constexpr int kZoomSliderPageStep = 10;
 
 int ClampZoomSlider(int value);
 // The slider value that shows `ratio` (rounded halves to even, kept in range).
@@ -45,8 +45,8 @@ QPoint TurnedOffsets(QPoint offsets);
 QPoint DraggedOffsets(QPoint offsets, QPointF last, QPointF now);
 
 // The toolbar never comes closer than this to the parent's top and left.
-inline constexpr int cPhotoToolbarMinTop = 60;
-inline constexpr int cPhotoToolbarMinLeft = 5;
+inline constexpr int kPhotoToolbarMinTop = 60;
+inline constexpr int kPhotoToolbarMinLeft = 5;
 
 // Where the editor's parts stand: `editor` in the parent's pixels, the
 // toolbar's top-left and the picture area inside the editor.

@@ -56,10 +56,10 @@ void PhotoBoxEditor::BuildToolbar() {
     mToolbar->setIconSize(QSize(20, 20));
     mToolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     mImageSizeSlider = new QSlider(Qt::Horizontal);
-    mImageSizeSlider->setRange(cZoomSliderMin, cZoomSliderMax);
+    mImageSizeSlider->setRange(kZoomSliderMin, kZoomSliderMax);
     mImageSizeSlider->setSingleStep(1);
-    mImageSizeSlider->setPageStep(cZoomSliderPageStep);
-    mImageSizeSlider->setValue(cZoomSliderMin);
+    mImageSizeSlider->setPageStep(kZoomSliderPageStep);
+    mImageSizeSlider->setValue(kZoomSliderMin);
     mImageSizeSlider->setFixedWidth(100);
     mImageSizeSlider->setToolTip(PhotoEditorTip(QStringLiteral("zoom")));
     connect(mImageSizeSlider, &QSlider::valueChanged, this, &PhotoBoxEditor::SliderStep);

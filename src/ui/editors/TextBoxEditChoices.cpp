@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::array<QRgb, cPaletteRows* cPaletteColumns> cPalette = {
+constexpr std::array<QRgb, kPaletteRows* kPaletteColumns> cPalette = {
     qRgb(0, 0, 0),       qRgb(128, 0, 0),     qRgb(0, 128, 0),    qRgb(0, 0, 128),
     qRgb(128, 128, 64),  qRgb(0, 128, 255),   qRgb(128, 0, 255), // row 1
     qRgb(128, 128, 128), qRgb(255, 0, 0),     qRgb(0, 255, 0),    qRgb(0, 0, 255),
@@ -76,7 +76,7 @@ std::optional<double> ParseEditorFontSize(const QString& text) {
 }
 
 QColor PaletteColor(int row, int column) {
-    if (row < 0 || row >= cPaletteRows || column < 0 || column >= cPaletteColumns)
+    if (row < 0 || row >= kPaletteRows || column < 0 || column >= kPaletteColumns)
         return {};
-    return QColor::fromRgb(cPalette[size_t(row * cPaletteColumns + column)]);
+    return QColor::fromRgb(cPalette[size_t(row * kPaletteColumns + column)]);
 }

@@ -34,7 +34,7 @@ const QStringList& EditorFontSizes();
 std::optional<double> ParseEditorFontSize(const QString& text);
 
 // The palette: 4 rows of 7 colours.
-inline constexpr int cPaletteRows = 4;
-inline constexpr int cPaletteColumns = 7;
+inline constexpr int kPaletteRows = 4;
+inline constexpr int kPaletteColumns = 7;
 
 QColor PaletteColor(int row, int column);

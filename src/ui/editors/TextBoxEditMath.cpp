@@ -7,9 +7,9 @@
 
 namespace {
 
-constexpr int cCellPitch = 20;
-constexpr int cCellMargin = 4;
-constexpr int cCellSize = 16; // from 20c + 4 to 20c + 19
+constexpr int kCellPitch = 20;
+constexpr int kCellMargin = 4;
+constexpr int kCellSize = 16; // from 20c + 4 to 20c + 19
 
 } // namespace
 
@@ -50,19 +50,19 @@ QPoint PalettePosition(QSize toolbar, QSize palette) {
 }
 
 QSize PaletteSize() {
-    return {cPaletteColumns * cCellPitch + cCellMargin, cPaletteRows * cCellPitch + cCellMargin};
+    return {kPaletteColumns * kCellPitch + kCellMargin, kPaletteRows * kCellPitch + kCellMargin};
 }
 
 QRect PaletteCell(int row, int column) {
-    return {cCellPitch * column + cCellMargin, cCellPitch * row + cCellMargin, cCellSize,
-            cCellSize};
+    return {kCellPitch * column + kCellMargin, kCellPitch * row + kCellMargin, kCellSize,
+            kCellSize};
 }
 
 QColor PaletteColorAt(QPoint point) {
     if (point.x() < 0 || point.y() < 0)
         return {};
-    const int column = point.x() / cCellPitch;
-    const int row = point.y() / cCellPitch;
+    const int column = point.x() / kCellPitch;
+    const int row = point.y() / kCellPitch;
     if (!PaletteCell(row, column).contains(point))
         return {};
     return PaletteColor(row, column);

@@ -15,8 +15,8 @@ TextBoxPalette::TextBoxPalette(QWidget* parent) : QWidget(parent) {
 void TextBoxPalette::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), BackgroundColor());
-    for (int column = 0; column < cPaletteColumns; ++column) {
-        for (int row = 0; row < cPaletteRows; ++row)
+    for (int column = 0; column < kPaletteColumns; ++column) {
+        for (int row = 0; row < kPaletteRows; ++row)
             painter.fillRect(PaletteCell(row, column), PaletteColor(row, column));
     }
     painter.setPen(QColor(128, 128, 128));

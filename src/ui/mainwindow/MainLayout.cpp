@@ -14,7 +14,7 @@ Result StripAcrossTheTop(const Input& in) {
     Result r;
     const int w = in.clientWidth;
     const int h = in.clientHeight;
-    r.pane = QRect(0, 0, w, StripHeight);
+    r.pane = QRect(0, 0, w, kStripHeight);
     r.selector = QRect(QPoint(0, r.pane.height() + 1), in.selector);
     const int pickerTop = r.selector.top() + r.selector.height() + 1;
     const int pickerHeight = h - pickerTop < 0 ? 20 : h - pickerTop;
@@ -45,8 +45,8 @@ Result Compute(const Input& in) {
 }
 
 QSize EnforceOuterFloor(QSize outerPixels) {
-    const int floorWidth = OuterFloorWidthTwips / TwipsPerPixel;
-    const int floorHeight = OuterFloorHeightTwips / TwipsPerPixel;
+    const int floorWidth = kOuterFloorWidthTwips / kTwipsPerPixel;
+    const int floorHeight = kOuterFloorHeightTwips / kTwipsPerPixel;
     return {std::max(outerPixels.width(), floorWidth), std::max(outerPixels.height(), floorHeight)};
 }
 

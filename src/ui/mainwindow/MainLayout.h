@@ -8,24 +8,24 @@
 // Geometry of the main window's four children, in client pixels.
 namespace MainLayout {
 
-inline constexpr int StripHeight = 161;      // side pane as a strip across the top
-inline constexpr int ColumnStartWidth = 310; // side pane column before it picks its width
-inline constexpr int SelectorWidth = 170;
-inline constexpr int SelectorHeight = 21;
-inline constexpr int PickerWidth = 170;
-inline constexpr int MinimumWidth = 640; // minimum tracking size
-inline constexpr int MinimumHeight = 400;
-inline constexpr int TwipsPerPixel = 15;
-inline constexpr int OuterFloorWidthTwips = 7500;
-inline constexpr int OuterFloorHeightTwips = 4500;
+inline constexpr int kStripHeight = 161;      // side pane as a strip across the top
+inline constexpr int kColumnStartWidth = 310; // side pane column before it picks its width
+inline constexpr int kSelectorWidth = 170;
+inline constexpr int kSelectorHeight = 21;
+inline constexpr int kPickerWidth = 170;
+inline constexpr int kMinimumWidth = 640; // minimum tracking size
+inline constexpr int kMinimumHeight = 400;
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kOuterFloorWidthTwips = 7500;
+inline constexpr int kOuterFloorHeightTwips = 4500;
 
 struct Input {
     int clientWidth = 0;
     int clientHeight = 0;
     PaneView paneView = PaneView::Strip;
-    QSize selector{SelectorWidth, SelectorHeight};
-    int pickerWidth = PickerWidth;
-    int columnWidth = ColumnStartWidth; // the pane's own width in the column
+    QSize selector{kSelectorWidth, kSelectorHeight};
+    int pickerWidth = kPickerWidth;
+    int columnWidth = kColumnStartWidth; // the pane's own width in the column
 };
 
 struct Result {

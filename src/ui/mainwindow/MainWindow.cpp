@@ -51,7 +51,7 @@ MainWindow::MainWindow(const MainWindowContext& context, QWidget* parent)
     RestorePlacement();
     CreateMenus();
     setWindowTitle(mStrings.Text(u"cMainFormCaption"));
-    setMinimumSize(MainLayout::MinimumWidth, MainLayout::MinimumHeight);
+    setMinimumSize(MainLayout::kMinimumWidth, MainLayout::kMinimumHeight);
     SetNewPageButtonStatus();
     SetPrevNextPageButtonStatus();
     SetBookOrderStatusMenu();
@@ -68,11 +68,11 @@ void MainWindow::CreateChildren(const UiContext& context) {
     mSidePane->setObjectName(QStringLiteral("mSidePane"));
     mTemplateSelector = new QComboBox(mClient);
     mTemplateSelector->setObjectName(QStringLiteral("mTemplateSelector"));
-    mTemplateSelector->setFixedSize(MainLayout::SelectorWidth, MainLayout::SelectorHeight);
+    mTemplateSelector->setFixedSize(MainLayout::kSelectorWidth, MainLayout::kSelectorHeight);
     mTemplateSelector->setToolTip(tr("Which layouts to list: by the number of photos"));
     mTemplatesPane = new TemplatesPane(mTemplates, mClient);
     mTemplatesPane->setObjectName(QStringLiteral("mTemplatesPane"));
-    mTemplatesPane->resize(MainLayout::PickerWidth, mTemplatesPane->height());
+    mTemplatesPane->resize(MainLayout::kPickerWidth, mTemplatesPane->height());
     mBookView = new BookView(context, mClient);
     mBookView->setObjectName(QStringLiteral("mBookView"));
     mPreviewStatusDialog = new PreviewStatusDialog(mStrings, this);
@@ -220,7 +220,7 @@ void MainWindow::RestorePlacement() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!HasStoredPlacement(*PlacementStore()) && screen) {
         const QRect r = MainWindowRules::FirstStartRect(
-            screen->availableGeometry(), {MainLayout::MinimumWidth, MainLayout::MinimumHeight});
+            screen->availableGeometry(), {MainLayout::kMinimumWidth, MainLayout::kMinimumHeight});
         move(r.topLeft());
         resize(r.size());
         return;

@@ -47,11 +47,11 @@ namespace {
 
 // Stored values come from a file: far-off ones are held to a range an int keeps.
 int ToPixels(float twips) {
-    const double pixels = std::clamp(double(twips) / MainLayout::TwipsPerPixel, -1e6, 1e6);
+    const double pixels = std::clamp(double(twips) / MainLayout::kTwipsPerPixel, -1e6, 1e6);
     return int(RoundHalfEven(pixels));
 }
 
-float ToTwips(int pixels) { return float(pixels * MainLayout::TwipsPerPixel); }
+float ToTwips(int pixels) { return float(pixels * MainLayout::kTwipsPerPixel); }
 
 } // namespace
 

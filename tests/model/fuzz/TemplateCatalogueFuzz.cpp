@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     (void)catalogue->PageWidthPixel();
     (void)catalogue->PageHeightPixel();
-    for (int group = 0; group <= Templates::HighestGroup; ++group) {
+    for (int group = 0; group <= Templates::kHighestGroup; ++group) {
         for (const auto& layout : catalogue->GroupTemplates(group)) {
             (void)layout->Serialize();
             for (int i = 0; i < layout->PhotoBoxCount(); ++i)

@@ -19,9 +19,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString rtf = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
     (void)RtfReader::IsRtf(rtf);
-    const RtfReader reader(RtfDefaults{QString(), cTextSizeFactor * 12.0});
+    const RtfReader reader(RtfDefaults{QString(), kTextSizeFactor * 12.0});
     const std::unique_ptr<QTextDocument> document =
-        reader.Read(ScaleRtfFontSizes(rtf, cTextSizeFactor));
+        reader.Read(ScaleRtfFontSizes(rtf, kTextSizeFactor));
     const QString written = RtfWriter::Write(*document);
     (void)RtfReader().Read(written);
     return 0;

@@ -6,7 +6,7 @@
 
 namespace {
 
-QString Tripled(const QString& rtf) { return ScaleRtfFontSizes(rtf, cTextSizeFactor); }
+QString Tripled(const QString& rtf) { return ScaleRtfFontSizes(rtf, kTextSizeFactor); }
 
 TEST(RtfFontSizesTest, SizeWordsAreTripled) {
     EXPECT_EQ(Tripled(u"\\fs24 text"_qs), u"\\fs72 text"_qs);

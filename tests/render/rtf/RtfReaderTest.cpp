@@ -14,7 +14,7 @@ namespace {
 QString PlainOf(const QString& rtf) { return TextOf(*RtfReader().Read(rtf)); }
 
 // Saved by a word processor on an English system.
-const QString cWordPadSample = QStringLiteral(
+const QString kWordPadSample = QStringLiteral(
     "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
     "{\\f1\\froman\\fprq2\\fcharset0 Times New Roman;}}\r\n"
     "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}\r\n"
@@ -25,7 +25,7 @@ const QString cWordPadSample = QStringLiteral(
     "}\r\n");
 
 TEST(RtfReaderTest, ReadsWordPadDocument) {
-    const auto document = RtfReader().Read(cWordPadSample);
+    const auto document = RtfReader().Read(kWordPadSample);
     ASSERT_EQ(document->blockCount(), 3); // the final \par adds no empty paragraph
     EXPECT_EQ(TextOf(*document),
               QString("Bold and italic and under\nRed centred\nblue right\ttab") +
@@ -249,7 +249,7 @@ TEST(RtfReaderTest, ALimitEndsTheReadingInTheParagraphWhereItFalls) {
 }
 
 TEST(RtfReaderTest, DeepNestingIsCapped) {
-    const int limit = RtfReader::cMaxDepth;
+    const int limit = RtfReader::kMaxDepth;
     const QString shallow =
         "{\\rtf1 " + QString(limit - 2, u'{') + "ok" + QString(limit - 2, u'}') + "}";
     EXPECT_EQ(PlainOf(shallow), "ok");

@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr int WaitMs = 10000;
+constexpr int kWaitMs = 10000;
 
 class BackgroundTileTest : public ::testing::Test, public BackgroundPaneFixture {
 protected:
@@ -38,12 +38,12 @@ protected:
         if (!tile.PicturePending())
             return true;
         QSignalSpy loaded(&tile, &BackgroundTile::pictureLoaded);
-        return loaded.wait(WaitMs);
+        return loaded.wait(kWaitMs);
     }
     // Waits until every decode the tile started has come back.
     bool WaitForAllDecodes() {
         return QTest::qWaitFor(
-            [this] { return tile.findChildren<QFutureWatcherBase*>().isEmpty(); }, WaitMs);
+            [this] { return tile.findChildren<QFutureWatcherBase*>().isEmpty(); }, kWaitMs);
     }
     QAction* Item(const char* name) const { return tile.findChild<QAction*>(QLatin1String(name)); }
     void RightClick() {
@@ -123,7 +123,7 @@ TEST_F(BackgroundTileTest, ATileDeletedBeforeItsPictureArrivesGetsNothing) {
     doomed->SetPage(0, "leaf");
     ASSERT_TRUE(doomed->PicturePending());
     doomed.reset();
-    ASSERT_TRUE(QThreadPool::globalInstance()->waitForDone(WaitMs));
+    ASSERT_TRUE(QThreadPool::globalInstance()->waitForDone(kWaitMs));
     QCoreApplication::processEvents(); // a result for the deleted tile would be handled here
 }
 

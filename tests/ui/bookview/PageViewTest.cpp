@@ -23,7 +23,7 @@
 
 namespace {
 
-constexpr int WaitMs = 10000;
+constexpr int kWaitMs = 10000;
 
 // A single-page surface of 578 x 416 pixels: 2 pixels per mm of the
 // 289 x 208 mm page, so the default template's photo box covers it all and
@@ -37,7 +37,7 @@ protected:
         surface.resize(578, 416);
         surface.show();
         QSignalSpy rendered(&surface, &PageView::pageRendered);
-        ASSERT_TRUE(rendered.wait(WaitMs)); // the first showing
+        ASSERT_TRUE(rendered.wait(kWaitMs)); // the first showing
         editors.text = &text;
         editors.photo = &photo;
     }
@@ -72,7 +72,7 @@ TEST_F(PageViewTest, APageWithAThumbnailShowsItAtOnceAndItsRenderingLater) {
     EXPECT_EQ(surface.ReloadInterval(), 150);
 
     QSignalSpy rendered(&surface, &PageView::pageRendered);
-    ASSERT_TRUE(rendered.wait(WaitMs));
+    ASSERT_TRUE(rendered.wait(kWaitMs));
     EXPECT_TRUE(surface.ShowsRendering());
     EXPECT_EQ(surface.Rendering().size(), QSize(578, 416));
     EXPECT_NE(surface.Rendering().pixel(10, 10), qRgb(255, 0, 0));
@@ -84,7 +84,7 @@ TEST_F(PageViewTest, AnEmptyPageIsRenderedAtOnce) {
     EXPECT_FALSE(surface.ReloadPending());
     EXPECT_TRUE(surface.RenderBusy());
     QSignalSpy rendered(&surface, &PageView::pageRendered);
-    ASSERT_TRUE(rendered.wait(WaitMs));
+    ASSERT_TRUE(rendered.wait(kWaitMs));
     // Empty photo box of the editing rendering: the grey checkerboard.
     const QImage& picture = surface.Rendering();
     EXPECT_NE(picture.pixel(100, 100), picture.pixel(101, 100));
@@ -100,7 +100,7 @@ TEST_F(PageViewTest, SeveralResizesRenderOnceAtTheLastSize) {
     EXPECT_TRUE(surface.ReloadPending());
     EXPECT_EQ(surface.ReloadInterval(), 500);
     EXPECT_FALSE(surface.RenderBusy());
-    ASSERT_TRUE(rendered.wait(WaitMs));
+    ASSERT_TRUE(rendered.wait(kWaitMs));
     EXPECT_EQ(rendered.count(), 1);
     EXPECT_FALSE(surface.ReloadPending());
     EXPECT_FALSE(surface.RenderBusy()); // nothing more to come
@@ -128,7 +128,7 @@ TEST_F(PageViewTest, FilesDroppedOnTheSurfaceAreImportedOffTheUiThread) {
     QSignalSpy done(&surface, &PageView::dropDone);
     QDropEvent drop(QPointF(200, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     Deliver(surface, drop);
-    ASSERT_TRUE(done.wait(WaitMs));
+    ASSERT_TRUE(done.wait(kWaitMs));
     ASSERT_NE(book()->GetPage(0)->Photo(0), nullptr);
     EXPECT_EQ(book()->Photos().GetSize(), 1);
     EXPECT_TRUE(fixture.StateFile().contains(book()->GetPage(0)->Photo(0)->GetName()));

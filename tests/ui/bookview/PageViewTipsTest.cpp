@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr int WaitMs = 10000;
+constexpr int kWaitMs = 10000;
 
 QString Pixels(double w, double h) { return QStringLiteral("%1 x %2").arg(w).arg(h); }
 
@@ -51,13 +51,13 @@ protected:
         surface.SetPageType(PageView::PageType::SinglePage);
         surface.resize(578, 416);
         surface.show();
-        ASSERT_TRUE(QSignalSpy(&surface, &PageView::pageRendered).wait(WaitMs));
+        ASSERT_TRUE(QSignalSpy(&surface, &PageView::pageRendered).wait(kWaitMs));
         page = fixture.CurrentBook()->GetPage(0);
     }
     QImage RenderedAfter(const std::function<void()>& change) {
         QSignalSpy rendered(&surface, &PageView::pageRendered);
         change();
-        EXPECT_TRUE(rendered.wait(WaitMs));
+        EXPECT_TRUE(rendered.wait(kWaitMs));
         return surface.grab().toImage();
     }
     const TemplateBox& PhotoBox() const { return *page->Template()->PhotoBox(0); }

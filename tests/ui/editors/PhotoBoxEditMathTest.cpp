@@ -19,12 +19,12 @@ TEST(PhotoBoxEditMath, SliderShowsTheZoomInPercentWithinItsRange) {
     EXPECT_FLOAT_EQ(RatioForZoomSlider(90), 1.0f);
     EXPECT_FLOAT_EQ(RatioForZoomSlider(260), 0.4f);
     // Every slider position survives the way through the stored ratio.
-    for (int value = cZoomSliderMin; value <= cZoomSliderMax; ++value)
+    for (int value = kZoomSliderMin; value <= kZoomSliderMax; ++value)
         EXPECT_EQ(ZoomSliderValueForRatio(RatioForZoomSlider(value)), value) << value;
 
-    EXPECT_EQ(ClampZoomSlider(250 + cZoomSliderPageStep), 250);
-    EXPECT_EQ(ClampZoomSlider(100 - cZoomSliderPageStep), 100);
-    EXPECT_EQ(ClampZoomSlider(245 + cZoomSliderPageStep), 250);
+    EXPECT_EQ(ClampZoomSlider(250 + kZoomSliderPageStep), 250);
+    EXPECT_EQ(ClampZoomSlider(100 - kZoomSliderPageStep), 100);
+    EXPECT_EQ(ClampZoomSlider(245 + kZoomSliderPageStep), 250);
     EXPECT_EQ(ClampZoomSlider(170), 170);
 }
 

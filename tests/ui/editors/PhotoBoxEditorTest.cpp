@@ -24,13 +24,13 @@ namespace {
 
 // The page surface shows the page at 2 pixels per mm from (100, 80) of the
 // view: the default photo box covers it all.
-const QRect cBox(100, 80, 578, 416);
+const QRect kBox(100, 80, 578, 416);
 
 class PhotoBoxEditorTest : public BoxEditorFixture {
 protected:
     void Open(PhotoBoxEditor& editor, const std::shared_ptr<PhotoImage>& photo) {
         editor.Init(photo);
-        editor.SetLocationAndSize(cBox.x(), cBox.y(), cBox.width(), cBox.height());
+        editor.SetLocationAndSize(kBox.x(), kBox.y(), kBox.width(), kBox.height());
     }
     void Mouse(PhotoBoxEditor& editor, QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
         QWidget* picture = editor.Picture();
@@ -71,10 +71,10 @@ TEST_F(PhotoBoxEditorTest, OpensOverTheBoxWithTheSliderAtThePhotosZoom) {
     EXPECT_EQ(editor.ImageSizeSlider()->value(), 200);
     EXPECT_FLOAT_EQ(photo->ratio(), 0.5f); // opening does not change the zoom
 
-    editor.SetLocationAndSize(cBox.x(), cBox.y(), cBox.width(), cBox.height());
+    editor.SetLocationAndSize(kBox.x(), kBox.y(), kBox.width(), kBox.height());
     EXPECT_FALSE(editor.isHidden());
     const QRect picture(editor.Picture()->mapTo(&view, QPoint(0, 0)), editor.Picture()->size());
-    EXPECT_EQ(picture, cBox);
+    EXPECT_EQ(picture, kBox);
     const QRect toolbar(editor.Toolbar()->mapTo(&view, QPoint(0, 0)), editor.Toolbar()->size());
     EXPECT_EQ(toolbar.top(), 60);                     // the box is closer than that to the top
     EXPECT_TRUE(editor.geometry().contains(toolbar)); // nothing of the toolbar cut off
@@ -361,7 +361,7 @@ TEST_F(PhotoBoxEditorTest, PageChangesBeforeTheEditorShowsAndClosingWithoutSave)
     editor.Init(photo);
     PageAt(0)->TextChanged(); // not shown yet: stays open
     EXPECT_TRUE(editor.IsInitialized());
-    editor.SetLocationAndSize(cBox.x(), cBox.y(), cBox.width(), cBox.height());
+    editor.SetLocationAndSize(kBox.x(), kBox.y(), kBox.width(), kBox.height());
     editor.ToolbarClick("big");
     QSignalSpy changed(PageAt(0).get(), &Page::changed);
     editor.DestroyWithoutSave();

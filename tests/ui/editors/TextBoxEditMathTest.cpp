@@ -8,43 +8,43 @@
 
 namespace {
 
-constexpr QSize cToolbar(250, 28);
-constexpr int cPaletteHeight = 84;
+constexpr QSize kToolbar(250, 28);
+constexpr int kPaletteHeight = 84;
 
 } // namespace
 
 TEST(TextBoxEditMath, EditorOverAWideBox) {
     const TextEditorPlacement p =
-        PlaceTextEditor(QRect(100, 200, 300, 120), cToolbar, cPaletteHeight, 800);
+        PlaceTextEditor(QRect(100, 200, 300, 120), kToolbar, kPaletteHeight, 800);
     EXPECT_EQ(p.editor, QRect(99, 171, 302, 28 + 120 + 2 + 84));
     EXPECT_EQ(p.richText, QRect(0, 28, 302, 122));
     // A box lower than the palette: room for the palette twice.
     const TextEditorPlacement low =
-        PlaceTextEditor(QRect(100, 200, 300, 40), cToolbar, cPaletteHeight, 800);
+        PlaceTextEditor(QRect(100, 200, 300, 40), kToolbar, kPaletteHeight, 800);
     EXPECT_EQ(low.editor.height(), 28 + 2 * 84 + 2);
 }
 
 TEST(TextBoxEditMath, ToolbarCentredOverANarrowBoxInsideTheView) {
     // h = 300 - round(150 / 2) = 225; the editor starts one pixel before it.
     TextEditorPlacement p =
-        PlaceTextEditor(QRect(300, 200, 100, 40), cToolbar, cPaletteHeight, 800);
+        PlaceTextEditor(QRect(300, 200, 100, 40), kToolbar, kPaletteHeight, 800);
     EXPECT_EQ(p.editor, QRect(224, 171, 250, 198));
     EXPECT_EQ(p.richText, QRect(75, 28, 102, 42));
     // Halves to even: 151 / 2 = 75.5 -> 76, 149 / 2 = 74.5 -> 74.
     EXPECT_EQ(
-        PlaceTextEditor(QRect(300, 200, 100, 40), {251, 28}, cPaletteHeight, 800).editor.left(),
+        PlaceTextEditor(QRect(300, 200, 100, 40), {251, 28}, kPaletteHeight, 800).editor.left(),
         223);
     EXPECT_EQ(
-        PlaceTextEditor(QRect(300, 200, 100, 40), {249, 28}, cPaletteHeight, 800).editor.left(),
+        PlaceTextEditor(QRect(300, 200, 100, 40), {249, 28}, kPaletteHeight, 800).editor.left(),
         225);
     // Clamped to the view's left ...
-    p = PlaceTextEditor(QRect(10, 200, 50, 40), cToolbar, cPaletteHeight, 800);
+    p = PlaceTextEditor(QRect(10, 200, 50, 40), kToolbar, kPaletteHeight, 800);
     EXPECT_EQ(p.editor.left(), 0);
     EXPECT_EQ(p.richText.left(), 9);
     // ... and right edge.
-    p = PlaceTextEditor(QRect(370, 200, 20, 40), cToolbar, cPaletteHeight, 400);
+    p = PlaceTextEditor(QRect(370, 200, 20, 40), kToolbar, kPaletteHeight, 400);
     EXPECT_EQ(p.editor.left(), 150);
-    EXPECT_EQ(p.editor.left() + cToolbar.width(), 400);
+    EXPECT_EQ(p.editor.left() + kToolbar.width(), 400);
     EXPECT_EQ(p.richText.left(), 219);
 }
 
@@ -53,16 +53,16 @@ TEST(TextBoxEditMath, PlacementInvariantsOverManyBoxes) {
     for (int x = 0; x <= 880; x += 29) {
         for (int w : {10, 100, 247, 248, 249, 500}) {
             const QRect box(x, 300, w, 60);
-            const TextEditorPlacement p = PlaceTextEditor(box, cToolbar, cPaletteHeight, viewWidth);
+            const TextEditorPlacement p = PlaceTextEditor(box, kToolbar, kPaletteHeight, viewWidth);
             SCOPED_TRACE(testing::Message() << x << " w " << w);
             // The frame's inside covers the box; toolbar and frame fit the editor.
             EXPECT_EQ(p.richText.translated(p.editor.topLeft()).adjusted(1, 1, -1, -1), box);
             EXPECT_TRUE(p.editor.contains(p.richText.translated(p.editor.topLeft())));
-            EXPECT_GE(p.editor.width(), cToolbar.width());
-            EXPECT_EQ(p.editor.top() + cToolbar.height(), box.top() - 1);
-            if (box.right() < viewWidth && w + 2 < cToolbar.width()) {
+            EXPECT_GE(p.editor.width(), kToolbar.width());
+            EXPECT_EQ(p.editor.top() + kToolbar.height(), box.top() - 1);
+            if (box.right() < viewWidth && w + 2 < kToolbar.width()) {
                 EXPECT_GE(p.editor.left(), -1);
-                EXPECT_LE(p.editor.left() + cToolbar.width(), viewWidth);
+                EXPECT_LE(p.editor.left() + kToolbar.width(), viewWidth);
             }
         }
     }
@@ -70,7 +70,7 @@ TEST(TextBoxEditMath, PlacementInvariantsOverManyBoxes) {
 
 TEST(TextBoxEditMath, PaletteGridAndColours) {
     EXPECT_EQ(PaletteSize(), QSize(144, 84));
-    EXPECT_EQ(PalettePosition(cToolbar, PaletteSize()), QPoint(53, 29));
+    EXPECT_EQ(PalettePosition(kToolbar, PaletteSize()), QPoint(53, 29));
     EXPECT_EQ(PaletteCell(0, 0), QRect(QPoint(4, 4), QPoint(19, 19)));
     EXPECT_EQ(PaletteCell(3, 6), QRect(QPoint(124, 64), QPoint(139, 79)));
 
@@ -94,8 +94,8 @@ TEST(TextBoxEditMath, PaletteGridAndColours) {
     EXPECT_EQ(PaletteColor(1, 4), QColor(255, 255, 128));
     EXPECT_EQ(PaletteColor(2, 0), QColor(192, 192, 192));
     QSet<QRgb> distinct;
-    for (int row = 0; row < cPaletteRows; ++row) {
-        for (int column = 0; column < cPaletteColumns; ++column)
+    for (int row = 0; row < kPaletteRows; ++row) {
+        for (int column = 0; column < kPaletteColumns; ++column)
             distinct.insert(PaletteColor(row, column).rgb());
     }
     EXPECT_EQ(distinct.size(), 28);

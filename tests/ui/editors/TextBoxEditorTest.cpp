@@ -35,13 +35,13 @@ namespace {
 
 // The default text box (30, 180 mm, 230 x 25 mm) on a page shown at 2
 // pixels per mm from (100, 80) of the view.
-const QRect cBox(160, 440, 460, 50);
+const QRect kBox(160, 440, 460, 50);
 
 class TextBoxEditorTest : public BoxEditorFixture {
 protected:
     void Open(TextBoxEditor& editor, int pageIndex = 0, int box = 0) {
         editor.Init(PageAt(pageIndex), box);
-        editor.SetLocationAndSize(cBox.x(), cBox.y(), cBox.width(), cBox.height(), 578);
+        editor.SetLocationAndSize(kBox.x(), kBox.y(), kBox.width(), kBox.height(), 578);
     }
     static QString StoredRtf(const QString& body) {
         return QStringLiteral("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fnil DejaVu Sans;}}"
@@ -87,15 +87,15 @@ TEST_F(TextBoxEditorTest, OpensOverTheBoxAtTheViewsZoomWithThePrintLines) {
     // The text's inside covers the box; the toolbar stands above it, whole.
     TextBoxEditView* rich = editor.RichTextBox();
     const QRect inside(rich->viewport()->mapTo(&view, QPoint(0, 0)), rich->viewport()->size());
-    EXPECT_EQ(inside, cBox);
+    EXPECT_EQ(inside, kBox);
     const QRect toolbar(editor.Toolbar()->mapTo(&view, QPoint(0, 0)), editor.Toolbar()->size());
-    EXPECT_EQ(toolbar.bottom(), cBox.top() - 2);
+    EXPECT_EQ(toolbar.bottom(), kBox.top() - 2);
     EXPECT_EQ(toolbar.size(), editor.Toolbar()->sizeHint());
     EXPECT_TRUE(editor.geometry().contains(toolbar));
 
     // Shown at the box's scale, broken into the lines of the print layout.
     const QSizeF boxMm(230, 25);
-    EXPECT_DOUBLE_EQ(rich->DisplayScale(), EditorDisplayScale(cBox.width(), boxMm));
+    EXPECT_DOUBLE_EQ(rich->DisplayScale(), EditorDisplayScale(kBox.width(), boxMm));
     const auto print = PrintLayoutDocument(text, TextLayoutSize(boxMm));
     EXPECT_GT(LineCount(*print), 1);
     EXPECT_EQ(LineCount(*rich->Document()), LineCount(*print));
@@ -110,7 +110,7 @@ TEST_F(TextBoxEditorTest, ShowsTheTextWhereThePageRenderingDrawsIt) {
     ShowView();
     TextBoxEditor editor(&view, manager, strings);
     Open(editor);
-    QImage rendered(cBox.size(), QImage::Format_RGB32);
+    QImage rendered(kBox.size(), QImage::Format_RGB32);
     rendered.fill(Qt::white);
     QPainter painter(&rendered);
     ASSERT_TRUE(DrawBoxText(painter, text, QSizeF(230, 25), rendered.rect()));
