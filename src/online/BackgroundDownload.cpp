@@ -10,6 +10,7 @@
 #include "online/LimitedReply.h"
 #include "online/OnlineLog.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -22,9 +23,10 @@ namespace {
 PhotoImportResult MakeBackgroundFiles(const PhotoImportJob& job, const QByteArray& picture) {
     try {
         WriteFileAtomically(job.source, picture);
-    } catch (const LumbraError& e) {
-        PhotoImportResult failed;
-        failed.error = e.Message(); // reported with the item
+    } catch (const LumbraError&) {
+        PhotoImportResult failed; // reported with the item
+        failed.failure = CaughtFailure(QCoreApplication::translate(
+            "BackgroundDownload", "The picture could not be written to the scratch folder"));
         return failed;
     }
     const PhotoImportResult made = RunPhotoImport(job);
@@ -175,8 +177,8 @@ void BackgroundDownload::OnPicture(QNetworkReply* reply) {
 }
 
 void BackgroundDownload::OnFilesMade(const PhotoImportResult& made) {
-    if (!made.error.isEmpty())
-        return Fail(made.error);
+    if (made.failure)
+        return Fail(made.failure->message);
     if (!made.supported)
         return Fail(QStringLiteral("its picture is not a JPEG file"));
     mResult.downloaded = true;
