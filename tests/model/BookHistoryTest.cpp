@@ -11,7 +11,6 @@
 #include "model/PageDrop.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
-#include "model/PhotoTakeOff.h"
 #include "model/Template.h"
 
 #include <QDateTime>
@@ -36,8 +35,8 @@ public: // the step makers below work on it
         book = manager->GetBook();
         for (int i = 0; i < 3; ++i)
             photos.push_back(Import(QStringLiteral("p%1.jpg").arg(i)));
-        DropText(*book, *book->GetPage(0), photos[0]->GetKey(), PhotoX, PhotoY);
-        DropText(*book, *book->GetPage(1), photos[1]->GetKey(), PhotoX, PhotoY);
+        ApplyDropText(*book, *book->GetPage(0), photos[0]->GetKey(), PhotoX, PhotoY);
+        ApplyDropText(*book, *book->GetPage(1), photos[1]->GetKey(), PhotoX, PhotoY);
         book->GetPage(0)->SetText(0, QStringLiteral("{\\rtf1 Summer}"));
         book->SaveBook();
         // The ".dim" files cache a picture's size when it is first asked for;
