@@ -42,9 +42,9 @@ void OrderWizard::StartUpload(int start) {
     try {
         mUpload->Start(mBook, mOrderId, mCover, start);
     } catch (const LumbraError&) {
-        Failure failure = CaughtFailure(tr("The upload could not start."));
-        failure.detail = QStringLiteral("the upload could not start: ") + failure.detail;
-        const UploadResult failed{start, false, false, start, failure};
+        // logged with the upload's end
+        const UploadResult failed{start, false, false, start,
+                                  CaughtFailure(tr("The upload could not start."))};
         QMetaObject::invokeMethod(
             this, [this, failed] { OnUploadFinished(failed); }, Qt::QueuedConnection);
     }
