@@ -27,6 +27,33 @@
     </message>
 </context>
 <context>
+    <name>BackgroundDownload</name>
+    <message>
+        <source>The picture could not be written to the scratch folder</source>
+        <translation>无法将图片写入临时文件夹</translation>
+    </message>
+    <message>
+        <source>it is not a web address</source>
+        <translation>这不是网址</translation>
+    </message>
+    <message>
+        <source>the site named it &quot;%1&quot;, which cannot be a background&apos;s name</source>
+        <translation>网站将其命名为“%1”，该名称不能用作背景名称</translation>
+    </message>
+    <message>
+        <source>its picture is not a JPEG file</source>
+        <translation>其图片不是 JPEG 文件</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>the download failed: %1</source>
+        <translation>下载失败：%1</translation>
+    </message>
+</context>
+<context>
     <name>BackgroundDownloadDialog</name>
     <message>
         <source>These backgrounds could not be downloaded:</source>
@@ -123,6 +150,18 @@
     <message>
         <source>The page could not be made.</source>
         <translation>未能生成该页面。</translation>
+    </message>
+    <message>
+        <source>No network access</source>
+        <translation>无法访问网络</translation>
+    </message>
+    <message>
+        <source>the service did not confirm the cancel: %1</source>
+        <translation>服务未确认取消：%1</translation>
+    </message>
+    <message>
+        <source>the service did not confirm the order: %1</source>
+        <translation>服务未确认订单：%1</translation>
     </message>
 </context>
 <context>
@@ -699,6 +738,13 @@ Check the connection to the internet, then press Retry. If the print service has
     <message>
         <source>Remove Photo</source>
         <translation>移除照片</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoImageFiles</name>
+    <message>
+        <source>The photo&apos;s files could not be made in the book&apos;s folder</source>
+        <translation>无法在相册文件夹中生成该照片的文件</translation>
     </message>
 </context>
 <context>

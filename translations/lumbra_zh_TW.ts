@@ -27,6 +27,33 @@
     </message>
 </context>
 <context>
+    <name>BackgroundDownload</name>
+    <message>
+        <source>The picture could not be written to the scratch folder</source>
+        <translation>無法將圖片寫入暫存資料夾</translation>
+    </message>
+    <message>
+        <source>it is not a web address</source>
+        <translation>這不是網址</translation>
+    </message>
+    <message>
+        <source>the site named it &quot;%1&quot;, which cannot be a background&apos;s name</source>
+        <translation>網站將其命名為「%1」，該名稱不能用作背景名稱</translation>
+    </message>
+    <message>
+        <source>its picture is not a JPEG file</source>
+        <translation>其圖片不是 JPEG 檔案</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>the download failed: %1</source>
+        <translation>下載失敗：%1</translation>
+    </message>
+</context>
+<context>
     <name>BackgroundDownloadDialog</name>
     <message>
         <source>These backgrounds could not be downloaded:</source>
@@ -123,6 +150,18 @@
     <message>
         <source>The page could not be made.</source>
         <translation>未能產生該頁面。</translation>
+    </message>
+    <message>
+        <source>No network access</source>
+        <translation>無法存取網路</translation>
+    </message>
+    <message>
+        <source>the service did not confirm the cancel: %1</source>
+        <translation>服務未確認取消：%1</translation>
+    </message>
+    <message>
+        <source>the service did not confirm the order: %1</source>
+        <translation>服務未確認訂單：%1</translation>
     </message>
 </context>
 <context>
@@ -699,6 +738,13 @@ Check the connection to the internet, then press Retry. If the print service has
     <message>
         <source>Remove Photo</source>
         <translation>移除相片</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoImageFiles</name>
+    <message>
+        <source>The photo&apos;s files could not be made in the book&apos;s folder</source>
+        <translation>無法在相簿資料夾中產生該照片的檔案</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/AppLog.h"
 #include "app/CommandObjects.h"
 #include "app/UploadCommand.h"
 
@@ -64,6 +65,9 @@ int RunImport(const CommandObjects& objects, const CommandLineRequest& request, 
     QObject::connect(&queue, &PhotoImportQueue::fileDone, [&](const PhotoImportOutcome& outcome) {
         tally.Count(outcome);
         const QString line = ImportStatusLine(outcome, &strings);
+        if (outcome.failure)
+            qCWarning(lcApp).noquote()
+                << "Importing" << outcome.path << "-" << outcome.failure->detail;
         if (outcome.status == Status::Failed)
             err << line << Qt::endl;
         else

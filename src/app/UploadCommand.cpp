@@ -1,5 +1,6 @@
 #include "app/UploadCommand.h"
 
+#include "app/AppLog.h"
 #include "app/CommandLine.h"
 #include "app/CommandObjects.h"
 #include "base/LumbraError.h"
@@ -65,6 +66,14 @@ std::optional<UploadRequest> Parse(const QStringList& arguments, QString* error)
     return request;
 }
 
+// The message the user is shown; the detail goes to the log.
+QString Shown(const std::optional<Failure>& failure) {
+    if (!failure)
+        return {};
+    qCWarning(lcApp).noquote() << "The upload -" << failure->detail;
+    return failure->message;
+}
+
 // Runs the upload to its end and reports it; returns the exit code.
 int Upload(const CommandObjects& objects, const std::shared_ptr<Book>& book,
            const UploadRequest& request, QTextStream& out, QTextStream& err) {
@@ -105,7 +114,7 @@ int Upload(const CommandObjects& objects, const std::shared_ptr<Book>& book,
     if (result.closing) {
         out << CommandLineText::tr("order %1 not confirmed").arg(request.orderId) << Qt::endl;
         err << CommandLineText::tr("lumbra: every page was sent, but %1; resume with %2 %3")
-                   .arg(result.error, kStart)
+                   .arg(Shown(result.failure), kStart)
                    .arg(result.failedIndex)
             << Qt::endl;
         return ExitIncomplete;
@@ -118,7 +127,7 @@ int Upload(const CommandObjects& objects, const std::shared_ptr<Book>& book,
         << Qt::endl;
     err << CommandLineText::tr("lumbra: page %1 failed%2; resume with %3 %4")
                .arg(result.failedIndex + 1)
-               .arg(result.error.isEmpty() ? QString() : QStringLiteral(": ") + result.error,
+               .arg(result.failure ? QStringLiteral(": ") + Shown(result.failure) : QString(),
                     kStart)
                .arg(result.failedIndex)
         << Qt::endl;

@@ -8,6 +8,7 @@
 #include "imaging/PictureFile.h"
 #include "imaging/ThumbScaling.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -131,10 +132,9 @@ PhotoImportResult RunPhotoImport(const PhotoImportJob& job) {
         result.supported = MakePhotoFiles(job);
         if (!result.supported)
             result.refusal = WhyPhotoRefused(job.source);
-    } catch (const LumbraError& e) {
-        result.error = e.Message();
-    } catch (const std::exception& e) {
-        result.error = ExceptionText(e);
+    } catch (const std::exception&) {
+        result.failure = CaughtFailure(QCoreApplication::translate(
+            "PhotoImageFiles", "The photo's files could not be made in the book's folder"));
     }
     return result;
 }

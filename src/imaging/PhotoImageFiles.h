@@ -1,10 +1,12 @@
 #pragma once
 
+#include "base/Result.h"
 #include "imaging/PhotoRefusal.h"
 #include "imaging/ThumbType.h"
 
 #include <QString>
 #include <array>
+#include <optional>
 
 // The files of an imported picture in a book folder, made without touching
 // any model object (safe on a worker thread).
@@ -41,13 +43,13 @@ inline bool MakePhotoFiles(const PhotoImportJob& job) {
 
 // What the file work of one import came to.
 struct PhotoImportResult {
-    bool supported = false; // the files were made
-    bool kept = false;      // keepWhole, and the files were whole: nothing written
-    QString error;          // why they could not be written (no file is left then)
-    PhotoRefusal refusal;   // not supported: why the source was refused
+    bool supported = false;         // the files were made
+    bool kept = false;              // keepWhole, and the files were whole: nothing written
+    std::optional<Failure> failure; // the files could not be written (no file is left then)
+    PhotoRefusal refusal;           // not supported: why the source was refused
 };
 
-// MakePhotoFiles with a thrown error turned into `error`: the job of an
+// MakePhotoFiles with a thrown error turned into `failure`: the job of an
 // import on the thread pool. With keepWhole, files that are whole are kept.
 PhotoImportResult RunPhotoImport(const PhotoImportJob& job);
 

@@ -17,8 +17,3 @@ void SetBackgroundOnPages(Book& book, const QString& name, BackgroundPages which
         if (BackgroundGoesOnPage(which, i))
             book.GetPage(i)->SetBackground(name);
 }
-
-void ApplyBackground(Book& book, const QString& name, BackgroundPages which) {
-    SetBackgroundOnPages(book, name, which);
-    book.SaveBook();
-}

@@ -11,9 +11,6 @@ enum class BackgroundPages { All, EvenNumbers, OddNumbers };
 // True when the page at this index (from 0) is one of the chosen pages.
 bool BackgroundGoesOnPage(BackgroundPages which, int index);
 
-// Gives every chosen page the background, in index order; no save.
+// Gives every chosen page the background, in index order; no save (the
+// session's step saves).
 void SetBackgroundOnPages(Book& book, const QString& name, BackgroundPages which);
-// SetBackgroundOnPages, then saves the
-// book once. Throws LumbraError when the save fails; the pages keep the
-// background then.
-void ApplyBackground(Book& book, const QString& name, BackgroundPages which);

@@ -39,7 +39,7 @@ QString ImportStatusLine(const PhotoImportOutcome& outcome, const Constants* str
                    : PhotoRefusalText(outcome.refusal, notSupported);
         break;
     }
-    case Status::Failed: text = outcome.error; break;
+    case Status::Failed: text = outcome.failure ? outcome.failure->message : QString(); break;
     }
     return text + QStringLiteral(" :") + outcome.path;
 }

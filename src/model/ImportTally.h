@@ -18,5 +18,6 @@ struct ImportTally {
 class Constants;
 
 // The status line of a file: the outcome's text, " :" and the path. The
-// texts are the language file's (none without one), a refusal in plain words.
+// texts are the language file's (none without one), a refusal in plain words,
+// a failure's message. The failure's detail is for the caller to log.
 QString ImportStatusLine(const PhotoImportOutcome& outcome, const Constants* strings);

@@ -46,8 +46,3 @@ void ApplyDropText(Book& book, Page& aPage, const QString& text, float x, float 
         aPage.AddPhoto(photo, x, y);
     }
 }
-
-void DropText(Book& book, Page& aPage, const QString& text, float x, float y) {
-    ApplyDropText(book, aPage, text, x, y);
-    book.SaveBook();
-}

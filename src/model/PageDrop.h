@@ -23,7 +23,5 @@ DropPayload ReadDropPayload(const QMimeData& data);
 bool DropAllowed(bool hasPage, const DropPayload& payload, int textBox, int photoBox);
 
 // UI thread: a text drop at (x, y) mm. An unknown key changes nothing; a
-// bad template definition throws LumbraError. No save.
+// bad template definition throws LumbraError. No save (the session's step saves).
 void ApplyDropText(Book& book, Page& aPage, const QString& text, float x, float y);
-// ApplyDropText, then the book is saved.
-void DropText(Book& book, Page& aPage, const QString& text, float x, float y);

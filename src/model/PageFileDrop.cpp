@@ -40,6 +40,9 @@ void PageFileDrop::OnFileDone(const PhotoImportOutcome& outcome) {
 void PageFileDrop::Place(PendingDrop& drop, const PhotoImportOutcome& outcome) {
     if (outcome.status == PhotoImportOutcome::Status::Added && outcome.photo)
         drop.added << outcome.photo->GetName();
+    if (outcome.failure) // a drop shows no import status
+        qCWarning(lcModel).noquote()
+            << "Importing a dropped file" << outcome.path << "-" << outcome.failure->detail;
     const std::shared_ptr<PhotoImage> photo = drop.book->Photos().Find(outcome.key);
     if (!photo)
         return;

@@ -147,9 +147,9 @@ PhotoImportOutcome PhotoImportQueue::Apply(Entry& entry) {
     // A photo of the book keeps its state unless its files were made anew.
     if (!entry.inBook || entry.made.supported)
         entry.photo->EndImport(entry.made.supported);
-    if (!entry.made.error.isEmpty()) {
+    if (entry.made.failure) {
         out.status = Status::Failed;
-        out.error = entry.made.error;
+        out.failure = entry.made.failure;
     } else if (!entry.made.supported) {
         out.status = Status::Unsupported;
         out.refusal = entry.made.refusal;

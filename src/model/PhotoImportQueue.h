@@ -10,6 +10,7 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class Book;
@@ -23,7 +24,7 @@ struct PhotoImportOutcome {
     QString key;                       // the path's photo key
     std::shared_ptr<PhotoImage> photo; // Added: the photo, in its book's photo list
     std::weak_ptr<Book> book;          // the book the file was queued for
-    QString error;                     // Failed: why
+    std::optional<Failure> failure;    // Failed: why
     PhotoRefusal refusal;              // Unsupported: why
     quint64 batch = 0;                 // what Add returned for the file
     int handled = 0;                   // files reported since the queue was last idle

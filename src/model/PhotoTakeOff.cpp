@@ -9,11 +9,3 @@ std::shared_ptr<PhotoImage> PlacedPhoto(const Book& book, const QString& key) {
     std::shared_ptr<PhotoImage> photo = book.Photos().Find(key);
     return photo && photo->GetPage() ? photo : nullptr;
 }
-
-bool TakePhotoOffPage(Book& book, const std::shared_ptr<PhotoImage>& photo) {
-    const std::shared_ptr<Page> page = photo ? photo->GetPage() : nullptr;
-    if (!page || !page->TakeOff(photo))
-        return false;
-    book.SaveBook();
-    return true;
-}

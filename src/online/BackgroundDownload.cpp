@@ -8,8 +8,8 @@
 #include "model/BackgroundLibrary.h"
 #include "model/PhotoImage.h"
 #include "online/LimitedReply.h"
-#include "online/OnlineLog.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -22,14 +22,20 @@ namespace {
 PhotoImportResult MakeBackgroundFiles(const PhotoImportJob& job, const QByteArray& picture) {
     try {
         WriteFileAtomically(job.source, picture);
-    } catch (const LumbraError& e) {
-        PhotoImportResult failed;
-        failed.error = e.Message(); // reported with the item
+    } catch (const LumbraError&) {
+        PhotoImportResult failed; // reported with the item
+        failed.failure = CaughtFailure(QCoreApplication::translate(
+            "BackgroundDownload", "The picture could not be written to the scratch folder"));
         return failed;
     }
     const PhotoImportResult made = RunPhotoImport(job);
     QFile::remove(job.source);
     return made;
+}
+
+// A reason the download gives itself: translated for the user, as written for the log.
+Failure Reason(const char* text) {
+    return {QCoreApplication::translate("BackgroundDownload", text), QString::fromUtf8(text)};
 }
 
 constexpr qsizetype kMaxIdLength = 100;
@@ -117,7 +123,7 @@ void BackgroundDownload::NextItem() {
     mId.clear();
     const QString& item = mItems.at(mIndex);
     if (!IsWebAddress(item + QStringLiteral(".uid")))
-        return Fail(QStringLiteral("it is not a web address"));
+        return Fail(Reason(QT_TRANSLATE_NOOP("BackgroundDownload", "it is not a web address")));
     QNetworkReply* reply = Get(item + QStringLiteral(".uid"), kMaxIdBytes);
     connect(reply, &QNetworkReply::finished, this, [this, reply] { OnIdentifier(reply); });
 }
@@ -127,9 +133,12 @@ void BackgroundDownload::OnIdentifier(QNetworkReply* reply) {
     if (!body)
         return;
     mId = QString::fromUtf8(*body).trimmed();
-    if (const QString refusal = BackgroundIdRefusal(mId); !refusal.isEmpty())
-        return Fail(QStringLiteral("the site named it \"%1\", which cannot be used: %2")
-                        .arg(WithHiddenShown(QStringView(mId).left(kMaxIdLength)), refusal));
+    if (const QString refusal = BackgroundIdRefusal(mId); !refusal.isEmpty()) {
+        const QString shown = WithHiddenShown(QStringView(mId).left(kMaxIdLength));
+        return Fail({tr("the site named it \"%1\", which cannot be a background's name").arg(shown),
+                     QStringLiteral("the site named it \"%1\", which cannot be used: %2")
+                         .arg(shown, refusal)});
+    }
     if (!mLibrary.IsBackgroundListed(BackgroundNameOf(mId)))
         return FetchPicture();
     if (mRepeat.has_value())
@@ -175,10 +184,11 @@ void BackgroundDownload::OnPicture(QNetworkReply* reply) {
 }
 
 void BackgroundDownload::OnFilesMade(const PhotoImportResult& made) {
-    if (!made.error.isEmpty())
-        return Fail(made.error);
+    if (made.failure)
+        return Fail(*made.failure);
     if (!made.supported)
-        return Fail(QStringLiteral("its picture is not a JPEG file"));
+        return Fail(
+            Reason(QT_TRANSLATE_NOOP("BackgroundDownload", "its picture is not a JPEG file")));
     mResult.downloaded = true;
     const QString name = BackgroundNameOf(mId);
     if (!mLibrary.IsBackgroundListed(name)) {
@@ -196,10 +206,11 @@ void BackgroundDownload::ItemDone() {
     QMetaObject::invokeMethod(this, &BackgroundDownload::NextItem, Qt::QueuedConnection);
 }
 
-void BackgroundDownload::Fail(const QString& reason) {
-    const QString line = QStringLiteral("%1: %2").arg(mItems.at(mIndex), reason);
-    qCWarning(lcOnline) << "background download:" << line;
-    mResult.failures << line;
+// Logged where the result is shown.
+void BackgroundDownload::Fail(const Failure& why) {
+    const QString& item = mItems.at(mIndex);
+    mResult.failures.push_back(
+        {tr("%1: %2").arg(item, why.message), QStringLiteral("%1: %2").arg(item, why.detail)});
     ItemDone();
 }
 
@@ -227,7 +238,7 @@ std::optional<QByteArray> BackgroundDownload::BodyOf(QNetworkReply* reply) {
         return std::nullopt;
     }
     if (failure) {
-        Fail(*failure);
+        Fail({tr("the download failed: %1").arg(*failure), *failure});
         return std::nullopt;
     }
     return ReplyBody(*reply);

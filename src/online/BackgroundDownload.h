@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 class BackgroundLibrary;
 class QNetworkAccessManager;
@@ -39,7 +40,8 @@ struct BackgroundDownloadSettings {
 struct BackgroundDownloadResult {
     bool downloaded = false; // at least one background's files were made
     bool cancelled = false;  // stopped before its end
-    QStringList failures;    // one line per background that was not downloaded
+    // One per background that was not downloaded: its address and why.
+    std::vector<Failure> failures;
 };
 
 // Fetches the backgrounds of a selection into the library, one after the
@@ -85,7 +87,8 @@ private:
     void OnPicture(QNetworkReply* reply);
     void OnFilesMade(const PhotoImportResult& made);
     void ItemDone();
-    void Fail(const QString& reason);
+    // Notes the current item as not downloaded, `why` after its address.
+    void Fail(const Failure& why);
     void Finish();
     QNetworkReply* Get(const QString& address, qint64 maxBytes);
     // The reply's body, or none after a failure (noted) or a cancel.

@@ -110,7 +110,7 @@ void BookUpload::Send(const PreparedPage& page) {
         emit pageRefused(page.index + 1, page.failure->message, false);
         UploadResult result;
         result.count = result.failedIndex = page.index;
-        result.error = page.failure->message;
+        result.failure = page.failure;
         Finish(result);
         return;
     }
@@ -121,7 +121,8 @@ void BookUpload::Send(const PreparedPage& page) {
 void BookUpload::Post() {
     QNetworkReply* reply = Send(mSettings.service.Upload(), mReady[mCurrent].body);
     if (!reply) {
-        Finish({mCurrent, false, false, mCurrent, QStringLiteral("No network access")});
+        Finish({mCurrent, false, false, mCurrent,
+                Failure{tr("No network access"), QStringLiteral("no network access")}});
         return;
     }
     connect(reply, &QNetworkReply::finished, this, [this, reply] { OnAnswer(reply); });
@@ -191,10 +192,13 @@ void BookUpload::OnClosed(QNetworkReply* reply, bool cancelled) {
     if (failure) {
         result.failedIndex = result.count;
         result.closing = true;
-        result.error = (cancelled ? QStringLiteral("the service did not confirm the cancel: ")
-                                  : QStringLiteral("the service did not confirm the order: ")) +
-                       *failure;
-        qCWarning(lcOnline) << "closing the order:" << result.error;
+        // logged where it is shown
+        const QString shown = cancelled ? tr("the service did not confirm the cancel: %1")
+                                        : tr("the service did not confirm the order: %1");
+        const QString logged = cancelled
+                                   ? QStringLiteral("the service did not confirm the cancel: %1")
+                                   : QStringLiteral("the service did not confirm the order: %1");
+        result.failure = Failure{shown.arg(*failure), logged.arg(*failure)};
     } else {
         result.complete = true;
     }

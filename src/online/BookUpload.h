@@ -37,7 +37,9 @@ struct UploadResult {
     // The index to resume from: the failed page, or the pages count when
     // only closing the order failed.
     int failedIndex = -1;
-    QString error;        // a local failure of the failed page, or why closing failed
+    // A local failure of the failed page, or why closing failed. A page the
+    // service refused has none: its reason went with pageRefused.
+    std::optional<Failure> failure;
     bool closing = false; // every page went through, "end.php" or "cancel.php" failed
 };
 

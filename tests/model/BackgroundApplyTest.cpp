@@ -1,7 +1,9 @@
 #include "model/BackgroundApply.h"
 
-#include "base/LumbraError.h"
 #include "model/Book.h"
+#include "model/BookManager.h"
+#include "model/BookName.h"
+#include "model/BookSession.h"
 #include "model/ModelTestSupport.h"
 #include "model/Page.h"
 
@@ -12,13 +14,15 @@
 
 namespace {
 
-// A saved five-page book whose pages all carry the background "old".
+// A saved five-page book whose pages all carry the background "old", open
+// in a book manager: backgrounds go on through its session, as the
+// backgrounds pane sets them.
 class BackgroundApplyTest : public ::testing::Test {
 protected:
     BackgroundApplyTest() {
         context.templates = &TestCatalogue();
-        book = std::make_unique<Book>(books.path(), context);
-        book->SetName(QStringLiteral("Five"));
+        EXPECT_EQ(manager.NewBook(QStringLiteral("Five")), BookNameCheck::Accepted);
+        book = manager.GetBook();
         while (book->PagesCount() > 5)
             book->RemovePage(book->PagesCount() - 1);
         for (int i = 0; i < 5; ++i)
@@ -30,10 +34,17 @@ protected:
         log.Watch(book.get(), &Book::saved, QStringLiteral("saved"));
     }
 
+    // One step of the session, named as the edit menu shows it.
+    void Apply(BackgroundPages which) {
+        manager.Session().SetBackground(QStringLiteral("leaf"), which);
+        ASSERT_EQ(manager.Session().Stack().count(), 1);
+        EXPECT_EQ(manager.Session().Stack().text(0), QStringLiteral("Set Background"));
+    }
+
     // The backgrounds of the first five pages as "book.pbx" holds them.
     QStringList StoredBackgrounds() const {
         book->WaitForSaves(); // written off this thread
-        Book stored(books.path(), context);
+        Book stored(books.path() + u'/', context);
         stored.SetName(QStringLiteral("Five"));
         stored.LoadBook();
         QStringList names;
@@ -50,14 +61,15 @@ protected:
 
     QTemporaryDir books;
     ModelContext context;
-    std::unique_ptr<Book> book;
+    BookManager manager{books.path() + u'/', TestCatalogue()};
+    std::shared_ptr<Book> book;
     EventLog log;
 };
 
 } // namespace
 
 TEST_F(BackgroundApplyTest, EveryPageGetsTheBackgroundInIndexOrderThenOneSave) {
-    ApplyBackground(*book, QStringLiteral("leaf"), BackgroundPages::All);
+    Apply(BackgroundPages::All);
     EXPECT_EQ(log.entries, QStringList({"0", "1", "2", "3", "4", "saved"}));
     const QStringList all(5, QStringLiteral("leaf"));
     EXPECT_EQ(Backgrounds(), all);
@@ -65,7 +77,7 @@ TEST_F(BackgroundApplyTest, EveryPageGetsTheBackgroundInIndexOrderThenOneSave) {
 }
 
 TEST_F(BackgroundApplyTest, EvenPageNumbersAreTheOddIndices) {
-    ApplyBackground(*book, QStringLiteral("leaf"), BackgroundPages::EvenNumbers);
+    Apply(BackgroundPages::EvenNumbers);
     EXPECT_EQ(log.entries, QStringList({"1", "3", "saved"}));
     const QStringList expected({"old", "leaf", "old", "leaf", "old"});
     EXPECT_EQ(Backgrounds(), expected);
@@ -73,7 +85,7 @@ TEST_F(BackgroundApplyTest, EvenPageNumbersAreTheOddIndices) {
 }
 
 TEST_F(BackgroundApplyTest, OddPageNumbersAreTheEvenIndices) {
-    ApplyBackground(*book, QStringLiteral("leaf"), BackgroundPages::OddNumbers);
+    Apply(BackgroundPages::OddNumbers);
     EXPECT_EQ(log.entries, QStringList({"0", "2", "4", "saved"}));
     const QStringList expected({"leaf", "old", "leaf", "old", "leaf"});
     EXPECT_EQ(Backgrounds(), expected);
@@ -85,7 +97,7 @@ TEST_F(BackgroundApplyTest, AFailedSaveIsReportedAndThePagesKeepTheBackground) {
     ASSERT_TRUE(QFile::remove(stateFile));
     ASSERT_TRUE(QDir().mkpath(stateFile)); // a folder where the file should go
     QSignalSpy failed(book.get(), &Book::saveFailed);
-    ApplyBackground(*book, QStringLiteral("leaf"), BackgroundPages::All);
+    Apply(BackgroundPages::All);
     EXPECT_FALSE(book->WaitForSaves());
     EXPECT_EQ(failed.count(), 1);
     EXPECT_EQ(log.entries, QStringList({"0", "1", "2", "3", "4", "saved"}));

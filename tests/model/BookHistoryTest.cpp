@@ -11,7 +11,6 @@
 #include "model/PageDrop.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
-#include "model/PhotoTakeOff.h"
 #include "model/Template.h"
 
 #include <QDateTime>
@@ -25,7 +24,7 @@
 namespace {
 
 // The default template: photo box (0, 0, 289, 208), text box (30, 180, 230, 25).
-constexpr float kPhotoX = 100, PhotoY = 50;
+constexpr float kPhotoX = 100, kPhotoY = 50;
 
 class BookHistoryTest : public ::testing::Test {
 public: // the step makers below work on it
@@ -36,8 +35,8 @@ public: // the step makers below work on it
         book = manager->GetBook();
         for (int i = 0; i < 3; ++i)
             photos.push_back(Import(QStringLiteral("p%1.jpg").arg(i)));
-        DropText(*book, *book->GetPage(0), photos[0]->GetKey(), kPhotoX, PhotoY);
-        DropText(*book, *book->GetPage(1), photos[1]->GetKey(), kPhotoX, PhotoY);
+        ApplyDropText(*book, *book->GetPage(0), photos[0]->GetKey(), kPhotoX, kPhotoY);
+        ApplyDropText(*book, *book->GetPage(1), photos[1]->GetKey(), kPhotoX, kPhotoY);
         book->GetPage(0)->SetText(0, QStringLiteral("{\\rtf1 Summer}"));
         book->SaveBook();
         // The ".dim" files cache a picture's size when it is first asked for;
@@ -70,7 +69,7 @@ public: // the step makers below work on it
         const QString path = pictures.filePath(name);
         TestJpegs::Write(path, TestJpegs::PhotoLike(320, 240));
         QSignalSpy done(history, &BookSession::dropDone);
-        history->DropFiles(book->GetPage(page), {path}, kPhotoX, PhotoY);
+        history->DropFiles(book->GetPage(page), {path}, kPhotoX, kPhotoY);
         ASSERT_TRUE(done.wait(30000));
     }
     // What the photo editor does: changes made while it is open, one step on closing.
@@ -112,11 +111,11 @@ std::vector<StepCase> StepCases() {
     return {
         {"Place Photo",
          [](BookHistoryTest& t) {
-             t.history->DropOnPage(*t.book->GetPage(2), t.photos[2]->GetKey(), kPhotoX, PhotoY);
+             t.history->DropOnPage(*t.book->GetPage(2), t.photos[2]->GetKey(), kPhotoX, kPhotoY);
          }},
         {"Swap Photos", // moved from page 1 onto page 0: the photos swap
          [](BookHistoryTest& t) {
-             t.history->DropOnPage(*t.book->GetPage(0), t.photos[1]->GetKey(), kPhotoX, PhotoY);
+             t.history->DropOnPage(*t.book->GetPage(0), t.photos[1]->GetKey(), kPhotoX, kPhotoY);
          }},
         {"Edit Photo",
          [](BookHistoryTest& t) {

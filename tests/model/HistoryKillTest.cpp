@@ -56,7 +56,7 @@ FolderFiles MakeStartingBook(const QString& booksFolder, const QString& pictures
         host.AddDisplayPhoto(photo);
         photos.push_back(photo);
     }
-    DropText(*book, *book->GetPage(0), photos[0]->GetKey(), 100, 50);
+    ApplyDropText(*book, *book->GetPage(0), photos[0]->GetKey(), 100, 50);
     book->SaveBook();
     book->WaitForSaves();
     return ReadFolderFiles(book->GetBookFolder());

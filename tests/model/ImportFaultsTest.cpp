@@ -62,7 +62,9 @@ TEST_F(ImportFaultsTest, AFullDiskFailsTheImportAndLeavesNoFileOfThePhoto) {
     for (qint64 room : {0, 16 << 10, 64 << 10}) {
         disk.LeaveFree(room);
         EXPECT_EQ(Import(book), Status::Failed) << room;
-        EXPECT_FALSE(outcomes.back().error.isEmpty());
+        ASSERT_TRUE(outcomes.back().failure);
+        EXPECT_FALSE(outcomes.back().failure->message.isEmpty());
+        EXPECT_FALSE(outcomes.back().failure->detail.isEmpty());
         EXPECT_EQ(book->Photos().GetSize(), 0);
         EXPECT_EQ(PhotoFiles(*book), QStringList()) << room;
         disk.FreeAll();

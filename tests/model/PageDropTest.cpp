@@ -3,6 +3,9 @@
 #include "base/Md5.h"
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
+#include "model/BookManager.h"
+#include "model/BookName.h"
+#include "model/BookSession.h"
 #include "model/ModelTestSupport.h"
 #include "model/Page.h"
 #include "model/PageFileDrop.h"
@@ -22,13 +25,27 @@
 namespace {
 
 // The default template: photo box (0, 0, 289, 208), text box (30, 180, 230, 25).
-constexpr float kPhotoX = 100, PhotoY = 50;
+constexpr float kPhotoX = 100, kPhotoY = 50;
 
+// A new book open in a book manager. Texts are dropped through its session
+// as the page views drop them; files through a PageFileDrop of the test's own.
 class PageDropTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        book = MakeTripBook(books.path() + QLatin1Char('/'), &host);
+        manager = std::make_unique<BookManager>(books.path() + QLatin1Char('/'), TestCatalogue(),
+                                                nullptr, &host);
+        ASSERT_EQ(manager->NewBook(QStringLiteral("Trip")), BookNameCheck::Accepted);
+        book = manager->GetBook();
         target = book->GetPage(0);
+    }
+    void DropOnTarget(const QString& text) {
+        manager->Session().DropOnPage(*target, text, kPhotoX, kPhotoY);
+    }
+    int Steps() const { return manager->Session().Stack().count(); }
+    // What a drop writes is then all there is.
+    void RemoveStateFile() const {
+        book->WaitForSaves();
+        QFile::remove(book->GetBookFolder() + QStringLiteral("book.pbx"));
     }
     QString WriteJpeg(const QString& name) const {
         const QString path = pictures.filePath(name);
@@ -50,7 +67,7 @@ protected:
     // Drops the files and waits until they are placed and the book is saved.
     void DropFiles(const QStringList& paths) {
         QSignalSpy done(&fileDrop, &PageFileDrop::dropDone);
-        fileDrop.Drop(book, target, paths, kPhotoX, PhotoY);
+        fileDrop.Drop(book, target, paths, kPhotoX, kPhotoY);
         EXPECT_TRUE(fileDrop.IsBusy()); // the files are made on the pool
         ASSERT_TRUE(done.wait(20000));
         EXPECT_EQ(done.count(), 1);
@@ -60,6 +77,7 @@ protected:
     QTemporaryDir books;
     QTemporaryDir pictures;
     RecordingHost host;
+    std::unique_ptr<BookManager> manager;
     std::shared_ptr<Book> book;
     std::shared_ptr<Page> target;
     PhotoImportQueue queue{2};
@@ -114,26 +132,29 @@ TEST(PageDropRulesTest, PayloadTakesLocalFilesAndText) {
 
 TEST_F(PageDropTest, PhotoKeyDropPlacesThePhotoAndSavesTheBook) {
     const auto photo = ImportPhoto(QStringLiteral("beach.jpg"));
-    ::DropText(*book, *target, photo->GetKey(), kPhotoX, PhotoY);
+    DropOnTarget(photo->GetKey());
     ASSERT_NE(target->Photo(0), nullptr);
     EXPECT_EQ(target->Photo(0)->GetKey(), photo->GetKey());
     EXPECT_EQ(host.removed, QStringList({photo->GetKey()})); // left the photos pane
     const QString saved = StateFile();
     EXPECT_TRUE(saved.endsWith(QStringLiteral("\r\n")));
     EXPECT_TRUE(saved.contains(QStringLiteral("Image{") + photo->GetName() + QLatin1Char(',')));
+    EXPECT_EQ(Steps(), 1);
 }
 
 TEST_F(PageDropTest, UnknownKeyChangesNothingButStillSaves) {
     QSignalSpy changes(target.get(), &Page::changed);
-    ::DropText(*book, *target, QStringLiteral("AlbumPageThumb_3"), kPhotoX, PhotoY);
+    RemoveStateFile();
+    DropOnTarget(QStringLiteral("AlbumPageThumb_3"));
     EXPECT_EQ(changes.count(), 0);
+    EXPECT_EQ(Steps(), 0); // nothing to undo
     EXPECT_EQ(target->Photo(0), nullptr);
     EXPECT_TRUE(StateFile().startsWith(QStringLiteral("+Photo[0,0,289,208,0]")));
 }
 
 TEST_F(PageDropTest, TemplateDropChangesTheTemplate) {
     const QString definition = QStringLiteral("Photo[0,0,140,208,0]Photo[149,0,140,208,0]");
-    ::DropText(*book, *target, QStringLiteral("T:") + definition, kPhotoX, PhotoY);
+    DropOnTarget(QStringLiteral("T:") + definition);
     ASSERT_NE(target->Template(), nullptr);
     EXPECT_EQ(target->Template()->PhotoBoxCount(), 2);
     EXPECT_EQ(target->Template()->TextBoxCount(), 0);
@@ -143,20 +164,22 @@ TEST_F(PageDropTest, TemplateDropChangesTheTemplate) {
 
 TEST_F(PageDropTest, BadTemplateDropLeavesPageAndFileAlone) {
     const auto before = target->Template();
-    EXPECT_ANY_THROW(
-        ::DropText(*book, *target, QStringLiteral("T:Photo[a,b,c,d,0]"), kPhotoX, PhotoY));
+    RemoveStateFile();
+    EXPECT_ANY_THROW(DropOnTarget(QStringLiteral("T:Photo[a,b,c,d,0]")));
     EXPECT_EQ(target->Template(), before);
     EXPECT_FALSE(QFileInfo::exists(book->GetBookFolder() + QStringLiteral("book.pbx")));
+    EXPECT_EQ(Steps(), 0);
 }
 
 TEST_F(PageDropTest, BackgroundDropSetsTheBackgroundOnce) {
     QSignalSpy changes(target.get(), &Page::changed);
-    ::DropText(*book, *target, QStringLiteral("bg:Sea"), kPhotoX, PhotoY);
+    DropOnTarget(QStringLiteral("bg:Sea"));
     EXPECT_EQ(target->Background(), QStringLiteral("Sea"));
     EXPECT_EQ(changes.count(), 1);
     EXPECT_TRUE(StateFile().contains(QStringLiteral("bgImage(Sea)")));
-    ::DropText(*book, *target, QStringLiteral("bg:Sea"), kPhotoX, PhotoY);
+    DropOnTarget(QStringLiteral("bg:Sea"));
     EXPECT_EQ(changes.count(), 1); // the same name again changes nothing
+    EXPECT_EQ(Steps(), 1);
 }
 
 TEST_F(PageDropTest, ThreeFilesLeaveTheLastInTheBoxAndTheOthersInThePane) {
@@ -196,8 +219,8 @@ TEST_F(PageDropTest, ASecondDropWhileTheFirstImportsPlacesItsFilesOnItsOwnPage) 
     const QString a = WriteJpeg(QStringLiteral("a.jpg")), b = WriteJpeg(QStringLiteral("b.jpg"));
     const QString c = WriteJpeg(QStringLiteral("c.jpg"));
     QSignalSpy done(&fileDrop, &PageFileDrop::dropDone);
-    fileDrop.Drop(book, target, {a, b}, kPhotoX, PhotoY);
-    fileDrop.Drop(book, second, {c}, kPhotoX, PhotoY);
+    fileDrop.Drop(book, target, {a, b}, kPhotoX, kPhotoY);
+    fileDrop.Drop(book, second, {c}, kPhotoX, kPhotoY);
     ASSERT_TRUE(QTest::qWaitFor([&] { return done.count() == 2; }, 20000));
     ASSERT_NE(target->Photo(0), nullptr);
     EXPECT_EQ(target->Photo(0)->GetKey(), Md5().Hash(b));

@@ -51,7 +51,7 @@ TEST(PhotoImportJob, MakesTheFilesOffTheCallingThread) {
     ASSERT_TRUE(run);
     EXPECT_TRUE(run->offTheCallingThread);
     EXPECT_TRUE(run->made.supported);
-    EXPECT_TRUE(run->made.error.isEmpty());
+    EXPECT_FALSE(run->made.failure);
     EXPECT_TRUE(photo.IsSupportedFormat());
     EXPECT_EQ(photo.GetThumbWidth(ThumbType::Small), 120);
     EXPECT_EQ(photo.GetWidth(), 640);
@@ -65,7 +65,7 @@ TEST(PhotoImportJob, ReportsRefusalsAndWriteErrors) {
     auto run = RunOnPool(refused, refused.BeginImport(text, dir.path() + QStringLiteral("/")));
     ASSERT_TRUE(run);
     EXPECT_FALSE(refused.IsSupportedFormat());
-    EXPECT_TRUE(run->made.error.isEmpty());
+    EXPECT_FALSE(run->made.failure);
 
     const QString source = dir.path() + QStringLiteral("/ok.jpg");
     Write(source, PhotoLike(64, 48));
@@ -74,5 +74,12 @@ TEST(PhotoImportJob, ReportsRefusalsAndWriteErrors) {
                     unwritable.BeginImport(source, dir.path() + QStringLiteral("/missing/")));
     ASSERT_TRUE(run);
     EXPECT_FALSE(unwritable.IsSupportedFormat());
-    EXPECT_FALSE(run->made.error.isEmpty());
+    ASSERT_TRUE(run->made.failure);
+    // The user is told which file could not be written; the log gets the system's words too.
+    const QString missing = dir.path() + QStringLiteral("/missing/");
+    EXPECT_TRUE(run->made.failure->message.startsWith(QStringLiteral("Cannot write ") +
+                                                      QDir::toNativeSeparators(missing)))
+        << run->made.failure->message.toStdString();
+    EXPECT_TRUE(run->made.failure->detail.contains(missing))
+        << run->made.failure->detail.toStdString();
 }

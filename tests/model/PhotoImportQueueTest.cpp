@@ -2,6 +2,7 @@
 #include "base/Md5.h"
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
+#include "model/ImportTally.h"
 #include "model/ModelTestSupport.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
@@ -158,7 +159,14 @@ TEST_F(PhotoImportQueueTest, AnUnwritableBookFolderIsAFailureThatLeavesNothing) 
     ASSERT_TRUE(WaitUntilIdle());
     ASSERT_EQ(outcomes.size(), 1u);
     EXPECT_EQ(outcomes[0].status, Status::Failed);
-    EXPECT_FALSE(outcomes[0].error.isEmpty());
+    ASSERT_TRUE(outcomes[0].failure);
+    const Failure& failure = *outcomes[0].failure;
+    EXPECT_TRUE(failure.message.startsWith(QStringLiteral("Cannot write ") +
+                                           QDir::toNativeSeparators(books.filePath("A/"))))
+        << failure.message.toStdString();
+    EXPECT_TRUE(failure.detail.contains(books.filePath("A/"))) << failure.detail.toStdString();
+    // The status line shows the message and the file.
+    EXPECT_EQ(ImportStatusLine(outcomes[0], nullptr), failure.message + QStringLiteral(" :") + a);
     EXPECT_EQ(book->Photos().GetSize(), 0);
 }
 

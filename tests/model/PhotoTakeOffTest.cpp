@@ -2,9 +2,11 @@
 
 #include "imaging/TestJpegs.h"
 #include "model/Book.h"
+#include "model/BookManager.h"
+#include "model/BookName.h"
+#include "model/BookSession.h"
 #include "model/ModelTestSupport.h"
 #include "model/Page.h"
-#include "model/PageDrop.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 
@@ -15,10 +17,16 @@
 
 namespace {
 
+// A book with two photos, the first on page 3, open in a book manager: the
+// photo leaves its page through the session, as the windows take it off.
 class PhotoTakeOffTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        book = MakeTripBook(books.path() + QLatin1Char('/'), &host);
+        manager = std::make_unique<BookManager>(books.path() + QLatin1Char('/'), TestCatalogue(),
+                                                nullptr, &host);
+        ASSERT_EQ(manager->NewBook(QStringLiteral("Trip")), BookNameCheck::Accepted);
+        book = manager->GetBook();
+        session = &manager->Session();
         for (const QString name : {"a.jpg", "b.jpg"}) {
             const QString path = pictures.filePath(name);
             TestJpegs::Write(path, TestJpegs::PhotoLike(640, 480));
@@ -27,7 +35,7 @@ protected:
             book->Photos().Add(photo);
             photos.push_back(photo);
         }
-        DropText(*book, *book->GetPage(3), photos[0]->GetKey(), 100, 50); // default: one box
+        session->DropOnPage(*book->GetPage(3), photos[0]->GetKey(), 100, 50); // default: one box
         host.added.clear();
     }
     QString StateFile() const {
@@ -39,7 +47,9 @@ protected:
     QTemporaryDir books;
     QTemporaryDir pictures;
     RecordingHost host;
+    std::unique_ptr<BookManager> manager;
     std::shared_ptr<Book> book;
+    BookSession* session = nullptr;
     std::vector<std::shared_ptr<PhotoImage>> photos;
 };
 
@@ -58,7 +68,7 @@ TEST_F(PhotoTakeOffTest, APhotoTakenOffGoesToThePaneStaysInTheBookAndIsSaved) {
     QSignalSpy changes(page.get(), &Page::changed);
     ASSERT_TRUE(StateFile().contains(photos[0]->GetName()));
 
-    EXPECT_TRUE(TakePhotoOffPage(*book, photos[0]));
+    EXPECT_TRUE(session->TakePhotoOff(photos[0]));
     EXPECT_EQ(page->Photo(0), nullptr);
     EXPECT_EQ(changes.count(), 1);
     EXPECT_EQ(host.added, QStringList({photos[0]->GetKey()}));
@@ -66,12 +76,15 @@ TEST_F(PhotoTakeOffTest, APhotoTakenOffGoesToThePaneStaysInTheBookAndIsSaved) {
     EXPECT_EQ(photos[0]->Angle(), 0); // back as it came in
     EXPECT_EQ(book->Photos().Find(photos[0]->GetKey()), photos[0]);
     EXPECT_FALSE(StateFile().contains(photos[0]->GetName()));
+    ASSERT_EQ(session->Stack().count(), 2); // placed, then taken off
+    EXPECT_EQ(session->Stack().text(1), QStringLiteral("Remove Photo"));
 
     // Not on a page (any more): nothing happens, nothing is saved.
     QFile::remove(book->GetBookFolder() + QStringLiteral("book.pbx"));
-    EXPECT_FALSE(TakePhotoOffPage(*book, photos[0]));
-    EXPECT_FALSE(TakePhotoOffPage(*book, photos[1]));
-    EXPECT_FALSE(TakePhotoOffPage(*book, nullptr));
+    EXPECT_FALSE(session->TakePhotoOff(photos[0]));
+    EXPECT_FALSE(session->TakePhotoOff(photos[1]));
+    EXPECT_FALSE(session->TakePhotoOff(nullptr));
     EXPECT_EQ(host.added.size(), 1);
     EXPECT_EQ(StateFile(), QString());
+    EXPECT_EQ(session->Stack().count(), 2); // and no step
 }

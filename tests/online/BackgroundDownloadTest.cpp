@@ -96,7 +96,21 @@ protected:
         download.Start(items);
         maximum = download.ProgressMaximum();
         EXPECT_TRUE(QTest::qWaitFor([&result] { return result.has_value(); }, 60000));
-        return result.value_or(BackgroundDownloadResult{false, false, {QStringLiteral("no end")}});
+        return result.value_or(BackgroundDownloadResult{
+            false, false, {Failure{QStringLiteral("no end"), QStringLiteral("no end")}}});
+    }
+    // What the user is shown of the failures, and what the log gets.
+    static QStringList Messages(const BackgroundDownloadResult& result) {
+        QStringList texts;
+        for (const Failure& failure : result.failures)
+            texts << failure.message;
+        return texts;
+    }
+    static QStringList Details(const BackgroundDownloadResult& result) {
+        QStringList texts;
+        for (const Failure& failure : result.failures)
+            texts << failure.detail;
+        return texts;
     }
 
     QTemporaryDir dir;
@@ -157,7 +171,7 @@ TEST_F(BackgroundDownloadTest, NewBackgroundsBecomeLibraryFiles) {
     const BackgroundDownloadResult result = Run({Item("dusk"), Item("lagoon")});
     EXPECT_TRUE(result.downloaded);
     EXPECT_FALSE(result.cancelled);
-    EXPECT_TRUE(result.failures.isEmpty()) << result.failures.join(u'\n').toStdString();
+    EXPECT_TRUE(result.failures.empty()) << Messages(result).join(u'\n').toStdString();
     EXPECT_EQ(questions, 0);
     EXPECT_EQ(added, (QStringList{"dusk", "lagoon"}));
     EXPECT_EQ(library.Names(), (QStringList{"dusk", "lagoon"}));
@@ -207,7 +221,7 @@ TEST_F(BackgroundDownloadTest, PresentBackgroundsFetchedAgainOnYesWithoutNewEntr
     const BackgroundDownloadResult result =
         Run({Item("dusk"), Item("lagoon"), Item("heather")}, true);
     EXPECT_EQ(questions, 1);
-    EXPECT_TRUE(result.failures.isEmpty()) << result.failures.join(u'\n').toStdString();
+    EXPECT_TRUE(result.failures.empty()) << Messages(result).join(u'\n').toStdString();
     EXPECT_EQ(added, QStringList{"lagoon"});
     EXPECT_EQ(library.Names(), (QStringList{"dusk", "heather", "lagoon"}));
     for (const char* name : {"dusk_or.jpg", "heather_or.jpg"})
@@ -241,14 +255,21 @@ TEST_F(BackgroundDownloadTest, HostileIdentifiersWriteNothingAnywhere) {
 
     const BackgroundDownloadResult result = Run(items);
     EXPECT_FALSE(result.downloaded);
-    EXPECT_EQ(result.failures.size(), items.size());
-    EXPECT_TRUE(result.failures.first().contains(QLatin1String("..x")));
-    // The reason shows the hidden character by its code, not the character.
-    const QStringList rlo = result.failures.filter(QStringLiteral("/bg/rlo:"));
+    EXPECT_EQ(result.failures.size(), size_t(items.size()));
+    EXPECT_TRUE(Messages(result).first().contains(QLatin1String("..x")));
+    // The reason shows the hidden character by its code, not the character;
+    // the log also gets why the name cannot be used.
+    const QStringList rlo = Messages(result).filter(QStringLiteral("/bg/rlo:"));
+    const QStringList rloDetail = Details(result).filter(QStringLiteral("/bg/rlo:"));
     ASSERT_EQ(rlo.size(), 1);
-    EXPECT_TRUE(rlo.first().contains(QLatin1String("leaf[U+202E]gpj.exe")))
-        << rlo.first().toStdString();
-    EXPECT_FALSE(rlo.first().contains(QChar(0x202E)));
+    ASSERT_EQ(rloDetail.size(), 1);
+    for (const QString& text : {rlo.first(), rloDetail.first()}) {
+        EXPECT_TRUE(text.contains(QLatin1String("leaf[U+202E]gpj.exe"))) << text.toStdString();
+        EXPECT_FALSE(text.contains(QChar(0x202E)));
+    }
+    EXPECT_TRUE(
+        rloDetail.first().endsWith(BackgroundIdRefusal(QStringLiteral("leaf\u202Egpj.exe"))))
+        << rloDetail.first().toStdString();
     EXPECT_EQ(WholeTree(), before);
     EXPECT_TRUE(library.Names().isEmpty());
     EXPECT_EQ(progress.last(), 0);
@@ -276,9 +297,9 @@ TEST_F(BackgroundDownloadTest, RedirectsAreFollowedOnlyWithinTheSite) {
     const QString base = QStringLiteral("http://127.0.0.1:%1/bg/").arg(port);
     const BackgroundDownloadResult result = Run({base + "here", base + "away"});
     EXPECT_EQ(library.Names(), QStringList{"dusk"});
-    ASSERT_EQ(result.failures.size(), 1);
-    EXPECT_TRUE(result.failures.first().contains(QLatin1String("sent on to another site")))
-        << result.failures.first().toStdString();
+    ASSERT_EQ(result.failures.size(), 1u);
+    EXPECT_TRUE(Messages(result).first().contains(QLatin1String("sent on to another site")))
+        << Messages(result).first().toStdString();
     EXPECT_EQ(elsewhere.Connections(), 0);
 }
 
@@ -288,8 +309,8 @@ TEST_F(BackgroundDownloadTest, PictureThatIsNotAJpegIsRefused) {
     AddToLibrary(QStringLiteral("broken"));
     const auto before = WholeTree();
     const BackgroundDownloadResult result = Run({Item("broken")}, true);
-    ASSERT_EQ(result.failures.size(), 1);
-    EXPECT_TRUE(result.failures.first().contains(QLatin1String("JPEG")));
+    ASSERT_EQ(result.failures.size(), 1u);
+    EXPECT_TRUE(Messages(result).first().contains(QLatin1String("JPEG")));
     EXPECT_FALSE(result.downloaded);
     EXPECT_EQ(WholeTree(), before); // the present files are kept
 }
@@ -297,10 +318,12 @@ TEST_F(BackgroundDownloadTest, PictureThatIsNotAJpegIsRefused) {
 TEST_F(BackgroundDownloadTest, MissingBackgroundIsReportedAndTheRestFetched) {
     AddToSite(QStringLiteral("dusk"));
     const BackgroundDownloadResult result = Run({Item("nowhere"), Item("dusk")});
-    ASSERT_EQ(result.failures.size(), 1);
-    EXPECT_TRUE(result.failures.first().startsWith(Item("nowhere")));
-    EXPECT_TRUE(result.failures.first().contains(QLatin1String("Not Found")))
-        << result.failures.first().toStdString();
+    ASSERT_EQ(result.failures.size(), 1u);
+    // The user and the log are told which background and why.
+    for (const QString& text : {Messages(result).first(), Details(result).first()}) {
+        EXPECT_TRUE(text.startsWith(Item("nowhere") + QStringLiteral(": "))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QLatin1String("404 Not Found"))) << text.toStdString();
+    }
     EXPECT_TRUE(result.downloaded);
     EXPECT_EQ(library.Names(), QStringList{"dusk"});
 }
@@ -335,12 +358,12 @@ TEST_F(BackgroundDownloadTest, DroppedConnectionAndSilenceFailWithinTheTimeout) 
         Run({dropping.Item("dusk"), silent.Item("dusk"), QStringLiteral("file:///etc/hosts")},
             false, 300);
     EXPECT_LT(clock.elapsed(), 10000);
-    ASSERT_EQ(result.failures.size(), 3);
-    EXPECT_TRUE(result.failures.at(0).contains(QLatin1String("closed")))
-        << result.failures.at(0).toStdString();
-    EXPECT_TRUE(result.failures.at(1).contains(QLatin1String("no answer within 0.3 seconds")))
-        << result.failures.at(1).toStdString();
-    EXPECT_TRUE(result.failures.at(2).contains(QLatin1String("not a web address")));
+    const QStringList messages = Messages(result);
+    ASSERT_EQ(messages.size(), 3);
+    EXPECT_TRUE(messages.at(0).contains(QLatin1String("closed"))) << messages.at(0).toStdString();
+    EXPECT_TRUE(messages.at(1).contains(QLatin1String("no answer within 0.3 seconds")))
+        << messages.at(1).toStdString();
+    EXPECT_TRUE(messages.at(2).contains(QLatin1String("not a web address")));
     EXPECT_EQ(WholeTree(), before);
 }
 
@@ -368,7 +391,7 @@ TEST_F(BackgroundDownloadTest, CancelDropsTheRequestUnderWay) {
     const BackgroundDownloadResult result = Run(download, {silent.Item("dusk")}, false);
     EXPECT_LT(clock.elapsed(), 5000);
     EXPECT_TRUE(result.cancelled);
-    EXPECT_TRUE(result.failures.isEmpty());
+    EXPECT_TRUE(result.failures.empty());
     EXPECT_FALSE(download.IsRunning());
     EXPECT_EQ(WholeTree(), before);
 }

@@ -159,7 +159,9 @@ TEST_F(UploadFixture, APageThatCannotBeRenderedFailsWithItsReason) {
     const UploadResult result = Run(*upload, OpenOrder(), QStringLiteral("red"));
     EXPECT_FALSE(result.complete);
     EXPECT_EQ(result.failedIndex, 0);
-    EXPECT_FALSE(result.error.isEmpty());
+    ASSERT_TRUE(result.failure);
+    EXPECT_FALSE(result.failure->message.isEmpty());
+    EXPECT_FALSE(result.failure->detail.isEmpty());
     EXPECT_EQ(service->UploadCount(), 0);
 }
 

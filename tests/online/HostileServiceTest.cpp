@@ -117,8 +117,11 @@ TEST_F(HostileServiceTest, ClosingCancellingAndTheUpdateCheckFailWithinTheDeadli
         EXPECT_FALSE(closed->complete);
         EXPECT_TRUE(closed->closing);
         EXPECT_EQ(closed->failedIndex, 0);
-        EXPECT_TRUE(closed->error.contains(QLatin1String(each.reason)))
-            << closed->error.toStdString();
+        ASSERT_TRUE(closed->failure);
+        EXPECT_TRUE(closed->failure->message.contains(QLatin1String(each.reason)))
+            << closed->failure->message.toStdString();
+        EXPECT_TRUE(closed->failure->detail.contains(QLatin1String(each.reason)))
+            << closed->failure->detail.toStdString();
         EXPECT_LT(ms, kDeadlineMs + kSlackMs);
 
         std::optional<std::optional<QString>> cancel;
@@ -163,7 +166,12 @@ TEST_F(UploadFixture, AFailedEndIsNoEndAndResumingSendsOnlyTheEnd) {
     EXPECT_FALSE(failed.complete);
     EXPECT_TRUE(failed.closing);
     EXPECT_EQ(failed.failedIndex, 3);
-    EXPECT_TRUE(failed.error.contains(QLatin1String("status 500"))) << failed.error.toStdString();
+    ASSERT_TRUE(failed.failure);
+    // The user is told why; the log gets the same.
+    for (const QString& text : {failed.failure->message, failed.failure->detail})
+        EXPECT_TRUE(text.startsWith(QLatin1String("the service did not confirm the order: ")) &&
+                    text.contains(QLatin1String("status 500")))
+            << text.toStdString();
     EXPECT_EQ(service->Orders().Read(id).state, QStringLiteral("open"));
 
     service->Options().closeFails = false;

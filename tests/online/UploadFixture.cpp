@@ -50,7 +50,8 @@ UploadResult UploadFixture::Run(BookUpload& upload, const QString& orderId, cons
     const bool ended = QTest::qWaitFor([&result] { return result.has_value(); }, 120000);
     QObject::disconnect(connection);
     EXPECT_TRUE(ended) << "the upload did not end";
-    return result.value_or(UploadResult{-1, false, false, -1, QStringLiteral("no end")});
+    return result.value_or(UploadResult{
+        -1, false, false, -1, Failure{QStringLiteral("no end"), QStringLiteral("no end")}});
 }
 
 QString UploadFixture::OpenOrder() { return service->Orders().Create(QStringLiteral("TEST")); }

@@ -2,6 +2,7 @@
 
 #include "base/Constants.h"
 #include "online/BackgroundDownload.h"
+#include "ui/UiLog.h"
 #include "ui/backgrounds/BackgroundsPane.h"
 #include "ui/common/MessageBoxButtons.h"
 
@@ -135,18 +136,22 @@ void BackgroundDownloadDialog::AddTile(const QString& name) {
 void BackgroundDownloadDialog::OnFinished(const BackgroundDownloadResult& result) {
     if (result.downloaded && mPane)
         mPane->RefreshTiles();
+    QStringList failures;
+    for (const Failure& failure : result.failures) { // logged even when a cancel hides them
+        qCWarning(lcUi).noquote() << "Background download -" << failure.detail;
+        failures << failure.message;
+    }
     QString text;
     if (!result.cancelled && result.downloaded)
         text = mStrings.Text(u"cDownloadFinish");
-    if (!result.cancelled && !result.failures.isEmpty()) {
+    if (!result.cancelled && !failures.isEmpty()) {
         if (!text.isEmpty())
             text += QStringLiteral("\n\n");
-        text +=
-            tr("These backgrounds could not be downloaded:") + u'\n' + result.failures.join(u'\n');
+        text += tr("These backgrounds could not be downloaded:") + u'\n' + failures.join(u'\n');
     }
     if (text.isEmpty())
         return accept();
-    const bool failed = !result.failures.isEmpty();
+    const bool failed = !failures.isEmpty();
     QMessageBox* box = ShowMessage(failed ? QMessageBox::Warning : QMessageBox::Information,
                                    QStringLiteral("downloadFinished"), text, QMessageBox::Ok);
     connect(box, &QMessageBox::finished, this, &QDialog::accept);

@@ -42,9 +42,9 @@ void OrderWizard::StartUpload(int start) {
     try {
         mUpload->Start(mBook, mOrderId, mCover, start);
     } catch (const LumbraError&) {
-        const Failure failure = CaughtFailure(tr("The upload could not start."));
-        qCWarning(lcUi).noquote() << "the upload could not start:" << failure.detail;
-        const UploadResult failed{start, false, false, start, failure.message};
+        // logged with the upload's end
+        const UploadResult failed{start, false, false, start,
+                                  CaughtFailure(tr("The upload could not start."))};
         QMetaObject::invokeMethod(
             this, [this, failed] { OnUploadFinished(failed); }, Qt::QueuedConnection);
     }
@@ -78,6 +78,13 @@ void OrderWizard::OnUploadFinished(const UploadResult& result) {
 // A failed "end.php" is a failed upload (resuming sends only "end.php"); a
 // failed "cancel.php" is told.
 void OrderWizard::AfterUpload(const UploadResult& result) {
+    if (result.failure) { // logged here: shown below, or not at all once the window moved on
+        if (result.closing)
+            qCWarning(lcUi).noquote() << "closing the order failed:" << result.failure->detail;
+        else
+            qCWarning(lcUi).noquote()
+                << "page" << result.failedIndex + 1 << "failed:" << result.failure->detail;
+    }
     const bool cancelled = UploadCancelled();
     if (result.complete) {
         if (!cancelled)
@@ -87,7 +94,7 @@ void OrderWizard::AfterUpload(const UploadResult& result) {
         return;
     }
     if (result.closing && result.cancelled) {
-        Tell(CancelFailedText(mOrderId, result.error));
+        Tell(CancelFailedText(mOrderId, result.failure ? result.failure->message : QString()));
         return;
     }
     if (cancelled) {
@@ -97,8 +104,6 @@ void OrderWizard::AfterUpload(const UploadResult& result) {
     }
     if (mStep != Step::Upload)
         return;
-    if (!result.error.isEmpty())
-        qCWarning(lcUi) << "page" << result.failedIndex + 1 << "failed:" << result.error;
     if (Ask(QStringLiteral("cUploadErrorLabelCaption"), QStringLiteral("cUploadErrorCaption"))) {
         StartUpload(result.failedIndex);
         return;

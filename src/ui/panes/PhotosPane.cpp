@@ -8,6 +8,7 @@
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 #include "model/PhotoTakeOff.h"
+#include "ui/UiLog.h"
 #include "ui/common/GuardedStep.h"
 #include "ui/common/PaneScrollBar.h"
 #include "ui/common/PaneViewChoice.h"
@@ -138,6 +139,8 @@ void PhotosPane::OnFileDone(const PhotoImportOutcome& outcome) {
     const bool refused = outcome.status == Status::Unsupported || outcome.status == Status::Failed;
     if (refused)
         ShowStatusWindow();
+    if (outcome.failure)
+        qCWarning(lcUi).noquote() << "Importing" << outcome.path << "-" << outcome.failure->detail;
     status.AddStatusText(ImportStatusLine(outcome, mStrings), refused);
     status.SetProgress(outcome.handled, outcome.total);
 }

@@ -75,7 +75,7 @@ protected:
 TEST_F(PageViewTipsTest, ATooSmallPhotoExplainsItsPixelsAndWhatTheBoxNeeds) {
     EXPECT_EQ(surface.ToolTipAt(inPhoto), QString());                // an empty box has no mark
     const auto photo = fixture.ImportPhoto(QStringLiteral("p.jpg")); // 640 x 480
-    DropText(*fixture.CurrentBook(), *page, photo->GetKey(), 100, 50);
+    ApplyDropText(*fixture.CurrentBook(), *page, photo->GetKey(), 100, 50);
     ASSERT_TRUE(photo->ImageTooSmall());
 
     const Templates& catalogue = TestCatalogue();

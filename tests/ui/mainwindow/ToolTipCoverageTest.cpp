@@ -86,7 +86,7 @@ TEST_F(ToolTipCoverageTest, EveryButtonOfTheToolbarsBookViewAndSidePaneHasAToolt
 }
 
 TEST_F(ToolTipCoverageTest, EveryButtonOfTheOpenBoxEditorsHasATooltip) {
-    DropText(*CurrentBook(), *CurrentBook()->GetPage(0), photo->GetKey(), 100, 50);
+    ApplyDropText(*CurrentBook(), *CurrentBook()->GetPage(0), photo->GetKey(), 100, 50);
     PageView* page = View().RightPageView();
     page->OpenPhotoEditor(0);
     auto* photoEditor = dynamic_cast<PhotoBoxEditor*>(View().PhotoBoxEditor());

@@ -116,7 +116,7 @@ protected:
         photo->SetImage(picture, CurrentBook()->GetBookFolder());
         CurrentBook()->Photos().Add(photo);
         books->Session().AddDisplayPhoto(photo);
-        DropText(*CurrentBook(), *CurrentBook()->GetPage(0), photo->GetKey(), 100, 50);
+        ApplyDropText(*CurrentBook(), *CurrentBook()->GetPage(0), photo->GetKey(), 100, 50);
         QDir::setCurrent(dir.path()); // the file dialog starts here: a folder and a photo
     }
     void TearDown() override {
