@@ -79,6 +79,63 @@
     </message>
 </context>
 <context>
+    <name>BookExports</name>
+    <message>
+        <source>1 page</source>
+        <translation>1 页</translation>
+    </message>
+    <message>
+        <source>%1 pages</source>
+        <translation>%1 页</translation>
+    </message>
+    <message>
+        <source>The preview is ready: %1 in</source>
+        <translation>预览已完成：%1，位于</translation>
+    </message>
+    <message>
+        <source>%1 could not be written:</source>
+        <translation>%1未能写入：</translation>
+    </message>
+    <message>
+        <source>Open the folder?</source>
+        <translation>是否打开该文件夹？</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened on this desktop. The preview pages are in:</source>
+        <translation>无法在此桌面上打开文件夹。预览页面位于：</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>导出为 PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Writing the PDF...</source>
+        <translation>正在写入 PDF……</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written:</source>
+        <translation>未能写入 PDF：</translation>
+    </message>
+    <message numerus="yes">
+        <source>The PDF is ready: %n page(s).</source>
+        <translation>
+            <numerusform>PDF 已完成：共 %n 页。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>BookSession</name>
     <message>
         <source>Import Photos</source>
@@ -478,6 +535,23 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>No web browser could be started. Open this address in a browser by hand:</source>
+        <translation>无法启动网页浏览器。请手动在浏览器中打开以下地址：</translation>
+    </message>
+    <message>
+        <source>edit.html</source>
+        <comment>file name of the user guide in this language</comment>
+        <translation>edit_zh_CN.html</translation>
+    </message>
+    <message>
+        <source>question.html</source>
+        <comment>file name of the questions page in this language</comment>
+        <translation>question_zh_CN.html</translation>
+    </message>
+</context>
+<context>
     <name>ImportTally</name>
     <message>
         <source>%1 added, %2 not added</source>
@@ -502,71 +576,13 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
         <translation>按照片数量筛选要列出的版式</translation>
     </message>
     <message>
-        <source>1 page</source>
-        <translation>1 页</translation>
-    </message>
-    <message>
-        <source>%1 pages</source>
-        <translation>%1 页</translation>
-    </message>
-    <message>
-        <source>The preview is ready: %1 in</source>
-        <translation>预览已完成：%1，位于</translation>
-    </message>
-    <message>
-        <source>%1 could not be written:</source>
-        <translation>%1未能写入：</translation>
-    </message>
-    <message>
-        <source>Open the folder?</source>
-        <translation>是否打开该文件夹？</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <translation>预览</translation>
-    </message>
-    <message>
-        <source>The folder could not be opened on this desktop. The preview pages are in:</source>
-        <translation>无法在此桌面上打开文件夹。预览页面位于：</translation>
-    </message>
-    <message>
         <source>“%1”</source>
         <comment>a book name in quotes</comment>
         <translation>“%1”</translation>
     </message>
     <message>
-        <source>No web browser could be started. Open this address in a browser by hand:</source>
-        <translation>无法启动网页浏览器。请手动在浏览器中打开以下地址：</translation>
-    </message>
-    <message>
-        <source>edit.html</source>
-        <comment>file name of the user guide in this language</comment>
-        <translation>edit_zh_CN.html</translation>
-    </message>
-    <message>
-        <source>question.html</source>
-        <comment>file name of the questions page in this language</comment>
-        <translation>question_zh_CN.html</translation>
-    </message>
-    <message>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
-    </message>
-    <message>
-        <source>Undo %1</source>
-        <translation>撤销“%1”</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>撤销</translation>
-    </message>
-    <message>
-        <source>Redo %1</source>
-        <translation>重做“%1”</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>重做</translation>
     </message>
     <message>
         <source>There are no photos in the photos pane to fill the book with.</source>
@@ -584,32 +600,6 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
         <source>%n photo(s) did not fit into the book.</source>
         <translation>
             <numerusform>有 %n 张照片未能放入相册。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Export as PDF</source>
-        <translation>导出为 PDF</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>PDF 文件 (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Writing the PDF...</source>
-        <translation>正在写入 PDF……</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>The PDF could not be written:</source>
-        <translation>未能写入 PDF：</translation>
-    </message>
-    <message numerus="yes">
-        <source>The PDF is ready: %n page(s).</source>
-        <translation>
-            <numerusform>PDF 已完成：共 %n 页。</numerusform>
         </translation>
     </message>
     <message>
@@ -884,6 +874,25 @@ Check the connection to the internet, then press Retry. If the print service has
     <message>
         <source>Layout with %1 and %2. Drag it onto a page to use it.</source>
         <translation>含%1和%2的版式。拖到页面上即可使用。</translation>
+    </message>
+</context>
+<context>
+    <name>UndoRedoItems</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>撤销“%1”</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>重做“%1”</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
     </message>
 </context>
 </TS>

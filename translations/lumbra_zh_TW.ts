@@ -79,6 +79,63 @@
     </message>
 </context>
 <context>
+    <name>BookExports</name>
+    <message>
+        <source>1 page</source>
+        <translation>1 頁</translation>
+    </message>
+    <message>
+        <source>%1 pages</source>
+        <translation>%1 頁</translation>
+    </message>
+    <message>
+        <source>The preview is ready: %1 in</source>
+        <translation>預覽已完成：%1，位於</translation>
+    </message>
+    <message>
+        <source>%1 could not be written:</source>
+        <translation>%1無法寫入：</translation>
+    </message>
+    <message>
+        <source>Open the folder?</source>
+        <translation>是否要開啟該資料夾？</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>預覽</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened on this desktop. The preview pages are in:</source>
+        <translation>無法在此桌面上開啟資料夾。預覽頁面位於：</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>匯出為 PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 檔案 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Writing the PDF...</source>
+        <translation>正在寫入 PDF……</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written:</source>
+        <translation>無法寫入 PDF：</translation>
+    </message>
+    <message numerus="yes">
+        <source>The PDF is ready: %n page(s).</source>
+        <translation>
+            <numerusform>PDF 已完成：共 %n 頁。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>BookSession</name>
     <message>
         <source>Import Photos</source>
@@ -478,6 +535,23 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>No web browser could be started. Open this address in a browser by hand:</source>
+        <translation>無法啟動網頁瀏覽器。請自行在瀏覽器中開啟以下網址：</translation>
+    </message>
+    <message>
+        <source>edit.html</source>
+        <comment>file name of the user guide in this language</comment>
+        <translation>edit_zh_TW.html</translation>
+    </message>
+    <message>
+        <source>question.html</source>
+        <comment>file name of the questions page in this language</comment>
+        <translation>question_zh_TW.html</translation>
+    </message>
+</context>
+<context>
     <name>ImportTally</name>
     <message>
         <source>%1 added, %2 not added</source>
@@ -502,71 +576,13 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
         <translation>依相片數量篩選要列出的版面</translation>
     </message>
     <message>
-        <source>1 page</source>
-        <translation>1 頁</translation>
-    </message>
-    <message>
-        <source>%1 pages</source>
-        <translation>%1 頁</translation>
-    </message>
-    <message>
-        <source>The preview is ready: %1 in</source>
-        <translation>預覽已完成：%1，位於</translation>
-    </message>
-    <message>
-        <source>%1 could not be written:</source>
-        <translation>%1無法寫入：</translation>
-    </message>
-    <message>
-        <source>Open the folder?</source>
-        <translation>是否要開啟該資料夾？</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <translation>預覽</translation>
-    </message>
-    <message>
-        <source>The folder could not be opened on this desktop. The preview pages are in:</source>
-        <translation>無法在此桌面上開啟資料夾。預覽頁面位於：</translation>
-    </message>
-    <message>
         <source>“%1”</source>
         <comment>a book name in quotes</comment>
         <translation>「%1」</translation>
     </message>
     <message>
-        <source>No web browser could be started. Open this address in a browser by hand:</source>
-        <translation>無法啟動網頁瀏覽器。請自行在瀏覽器中開啟以下網址：</translation>
-    </message>
-    <message>
-        <source>edit.html</source>
-        <comment>file name of the user guide in this language</comment>
-        <translation>edit_zh_TW.html</translation>
-    </message>
-    <message>
-        <source>question.html</source>
-        <comment>file name of the questions page in this language</comment>
-        <translation>question_zh_TW.html</translation>
-    </message>
-    <message>
         <source>&amp;Edit</source>
         <translation>編輯(&amp;E)</translation>
-    </message>
-    <message>
-        <source>Undo %1</source>
-        <translation>復原「%1」</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>復原</translation>
-    </message>
-    <message>
-        <source>Redo %1</source>
-        <translation>取消復原「%1」</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>取消復原</translation>
     </message>
     <message>
         <source>There are no photos in the photos pane to fill the book with.</source>
@@ -584,32 +600,6 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
         <source>%n photo(s) did not fit into the book.</source>
         <translation>
             <numerusform>有 %n 張相片未能放入相簿。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Export as PDF</source>
-        <translation>匯出為 PDF</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>PDF 檔案 (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Writing the PDF...</source>
-        <translation>正在寫入 PDF……</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>The PDF could not be written:</source>
-        <translation>無法寫入 PDF：</translation>
-    </message>
-    <message numerus="yes">
-        <source>The PDF is ready: %n page(s).</source>
-        <translation>
-            <numerusform>PDF 已完成：共 %n 頁。</numerusform>
         </translation>
     </message>
     <message>
@@ -884,6 +874,25 @@ Check the connection to the internet, then press Retry. If the print service has
     <message>
         <source>Layout with %1 and %2. Drag it onto a page to use it.</source>
         <translation>含%1和%2的版面。拖曳到頁面上即可套用。</translation>
+    </message>
+</context>
+<context>
+    <name>UndoRedoItems</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>復原「%1」</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>取消復原「%1」</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>取消復原</translation>
     </message>
 </context>
 </TS>

@@ -6,15 +6,16 @@
 #include "model/BookManager.h"
 #include "model/BookSession.h"
 #include "model/Templates.h"
-#include "render/PageExportJob.h"
 #include "ui/bookview/TemplateApply.h"
 #include "ui/bookview/TemplatesPane.h"
 #include "ui/common/MessageBoxButtons.h"
+#include "ui/mainwindow/BookExports.h"
+#include "ui/mainwindow/BookViewStateKeeper.h"
+#include "ui/mainwindow/HelpPages.h"
 #include "ui/mainwindow/IntroductionPanel.h"
 #include "ui/mainwindow/MainLayout.h"
 #include "ui/mainwindow/MainWindowRules.h"
 #include "ui/mainwindow/WindowPlacement.h"
-#include "ui/mainwindow/dialogs/PreviewStatusDialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,8 +27,9 @@
 
 MainWindow::MainWindow(const MainWindowContext& context, QWidget* parent)
     : QMainWindow(parent), mStrings(context.ui.strings), mTemplates(context.ui.templates),
-      mBooks(context.ui.books), mRenderer(context.ui.renderer), mFolders(context.folders),
-      mDataFolder(context.dataFolder), mPlacementFile(context.placementFile) {
+      mBooks(context.ui.books), mFolders(context.folders), mDataFolder(context.dataFolder),
+      mPlacementFile(context.placementFile), mPrompts(mHooks, mStrings, this),
+      mHelp(std::make_unique<HelpPages>(mDataFolder, mPrompts)) {
     setObjectName(QStringLiteral("MainWindow"));
     CreateChildren(context.ui);
     // Creation: the nine group names, then group 1.
@@ -47,7 +49,10 @@ MainWindow::MainWindow(const MainWindowContext& context, QWidget* parent)
     connect(&mBooks, &BookManager::bookListChanged, this, &MainWindow::SetAlbumMenu);
     connect(&mBooks.Session(), &BookSession::pageIndexChanged, this,
             &MainWindow::SetPrevNextPageButtonStatus);
-    FollowViewState();
+    mViewState = new BookViewStateKeeper(
+        mBooks, *mBookView, *mSidePane, [this] { return PlacementStore(); }, this);
+    connect(mViewState, &BookViewStateKeeper::viewStateRestored, this,
+            &MainWindow::OnViewStateRestored);
     RestorePlacement();
     CreateMenus();
     setWindowTitle(mStrings.Text(u"cMainFormCaption"));
@@ -75,7 +80,9 @@ void MainWindow::CreateChildren(const UiContext& context) {
     mTemplatesPane->resize(MainLayout::kPickerWidth, mTemplatesPane->height());
     mBookView = new BookView(context, mClient);
     mBookView->setObjectName(QStringLiteral("mBookView"));
-    mPreviewStatusDialog = new PreviewStatusDialog(mStrings, this);
+    mExports =
+        std::make_unique<BookExports>(mBooks, mTemplates, context.renderer, mStrings, mPrompts);
+    connect(mExports.get(), &BookExports::runningChanged, this, &MainWindow::RefreshHookedItems);
 
     connect(mBookView, &BookView::prevNextStatusChanged, this,
             &MainWindow::SetPrevNextPageButtonStatus);
@@ -93,14 +100,14 @@ void MainWindow::CreateChildren(const UiContext& context) {
                  "Import Photos");
     runCommandOn(&BookView::orderRequested, &MainWindow::onBookOrderTriggered, "Order");
     connect(mSidePane, &SidePane::paneChanged, this, &MainWindow::Resize);
-    connect(mPreviewStatusDialog, &QDialog::rejected, this, [this] {
-        if (mPreviewJob)
-            mPreviewJob->Cancel(); // closed by the user: the pages not begun are left out
-    });
     mClient->installEventFilter(this);
 }
 
 std::shared_ptr<Book> MainWindow::CurrentBook() const { return mBooks.GetBook(); }
+
+PreviewStatusDialog* MainWindow::PreviewDialog() const { return mExports->PreviewDialog(); }
+PageExportJob* MainWindow::PreviewJob() const { return mExports->PreviewJob(); }
+PageExportJob* MainWindow::PdfJob() const { return mExports->PdfJob(); }
 
 // ---- book events and menu states
 
@@ -116,8 +123,15 @@ void MainWindow::OnBookChange() {
     if (const auto book = CurrentBook())
         setWindowTitle(
             MainWindowRules::WindowTitle(mStrings.Text(u"cMainFormCaption"), book->GetName()));
-    Resize();                // the new book's side-pane view
-    RestoreViewState(false); // its page follows when the change is done
+    Resize();                            // the new book's side-pane view
+    mViewState->RestoreViewState(false); // its page follows when the change is done
+}
+
+void MainWindow::OnViewStateRestored() {
+    mActions.bookPageView->setText(
+        mStrings.Text(MainWindowRules::PageViewCaptionKey(mBookView->GetPagesView())));
+    Resize();
+    mSidePane->Relayout();
 }
 
 void MainWindow::SubscribeToBook(const std::shared_ptr<Book>& book) {
@@ -249,7 +263,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
             (*it)->close();
     }
     mBooks.Quit(); // editors commit their pending edits
-    SaveViewState();
+    mViewState->SaveViewState();
     SavePlacement();
 }
 

@@ -4,6 +4,7 @@
 #include "ui/common/UiContext.h"
 #include "ui/mainwindow/MainWindowActions.h"
 #include "ui/mainwindow/MainWindowHooks.h"
+#include "ui/mainwindow/WindowPrompts.h"
 #include "ui/panes/SidePane.h"
 
 #include <QMainWindow>
@@ -12,11 +13,13 @@
 
 class AboutBox;
 class Book;
+class BookExports;
 class BookManager;
+class BookViewStateKeeper;
 class Constants;
+class HelpPages;
 class IntroductionPanel;
 class PageExportJob;
-class PageRenderer;
 class PreviewStatusDialog;
 class QAction;
 class QActionGroup;
@@ -24,7 +27,6 @@ class QComboBox;
 class QMenu;
 class QMenuBar;
 class QMessageBox;
-class QProgressDialog;
 class QSettings;
 class Templates;
 class TemplatesPane;
@@ -81,13 +83,13 @@ public:
     SidePane* GetSidePane() const { return mSidePane; }
     TemplatesPane* GetTemplatesPane() const { return mTemplatesPane; }
     QComboBox* TemplateSelector() const { return mTemplateSelector; }
-    PreviewStatusDialog* PreviewDialog() const { return mPreviewStatusDialog; }
+    PreviewStatusDialog* PreviewDialog() const;
     // The warning about a failed save while it is open.
     QMessageBox* SaveFailureBox() const;
     // The preview being written, null when none runs.
-    PageExportJob* PreviewJob() const { return mPreviewJob.get(); }
+    PageExportJob* PreviewJob() const;
     // The PDF being written, null when none runs.
-    PageExportJob* PdfJob() const { return mPdfJob.get(); }
+    PageExportJob* PdfJob() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -107,10 +109,7 @@ private:
                      void (MainWindow::*handler)(), const char* icon = nullptr);
     void RefreshHookedItems();
     void SetStandardShortcuts();
-    // MainWindowEdit.cpp
     void CreateEditMenu(QMenuBar* bar);
-    void UpdateEditItems();
-    void StepHistory(bool back);
     void RunCommand(void (MainWindow::*handler)(), const char* commandName);
     // MainWindowCommands.cpp
     void onFileNewTriggered();
@@ -126,16 +125,6 @@ private:
     void onHelpWebsiteTriggered();
     void onHelpChkUpdateTriggered();
     void onHelpAboutTriggered();
-    void OnPreviewFinished();
-    // MainWindowBookOutput.cpp
-    void OnPdfFinished();
-    bool IsOnline() const;
-    bool Ask(const QString& prompt, const QString& title) const;
-    // A question after good news (the hook `ask` answers it too).
-    bool Offer(const QString& prompt, const QString& title) const;
-    void Tell(const QString& text) const;
-    void OpenPage(const QString& address) const;
-    QString HelpPageAddress(const char* base, const QString& page) const;
     // MainWindow.cpp
     void CreateChildren(const UiContext& context);
     void OnBookChange();
@@ -146,34 +135,28 @@ private:
     void SavePlacement();
     std::unique_ptr<QSettings> PlacementStore() const;
     IntroductionPanel& Introduction();
-    // MainWindowViewState.cpp
-    void FollowViewState();
-    // Stores how the current book is shown, once the window shows it.
-    void SaveViewState();
-    // Shows the current book as it was left; the page only when withPage.
-    void RestoreViewState(bool withPage);
+    // The page view item's caption and the layout after a restored view state.
+    void OnViewStateRestored();
 
     const Constants& mStrings;
     const Templates& mTemplates;
     BookManager& mBooks;
-    std::shared_ptr<const PageRenderer> mRenderer; // also for the preview
     const UserFolders* mFolders;
     QString mDataFolder;
     QString mPlacementFile;
     MainWindowHooks mHooks;
+    WindowPrompts mPrompts; // through mHooks
 
     QWidget* mClient = nullptr;
     SidePane* mSidePane = nullptr;
     QComboBox* mTemplateSelector = nullptr;
     TemplatesPane* mTemplatesPane = nullptr;
     BookView* mBookView = nullptr;
-    PreviewStatusDialog* mPreviewStatusDialog = nullptr;
     IntroductionPanel* mIntroduction = nullptr;
-    std::unique_ptr<PageExportJob> mPreviewJob;
-    std::unique_ptr<PageExportJob> mPdfJob;
-    QPointer<QProgressDialog> mPdfProgress;
+    std::unique_ptr<BookExports> mExports; // goes before the widgets its windows use
+    std::unique_ptr<HelpPages> mHelp;
+    BookViewStateKeeper* mViewState = nullptr;
     QPointer<Book> mSubscribedBook;
-    std::weak_ptr<Book> mViewStateBook; // the book whose view state the window shows
     QPointer<QMessageBox> mSaveFailureBox;
     bool mClosed = false;
 

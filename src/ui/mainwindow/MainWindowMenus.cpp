@@ -5,9 +5,13 @@
 #include "base/Result.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
+#include "model/BookSession.h"
 #include "ui/UiLog.h"
 #include "ui/common/ProgramIcons.h"
+#include "ui/mainwindow/BookExports.h"
 #include "ui/mainwindow/MainWindowRules.h"
+#include "ui/mainwindow/UndoRedoItems.h"
+#include "ui/mainwindow/dialogs/PreferencesDialog.h"
 #include "ui/panes/PhotosPane.h"
 
 #include <QAction>
@@ -56,6 +60,23 @@ void MainWindow::CreateFileMenu(QMenuBar* bar) {
                                   &MainWindow::onFileDeleteTriggered, "edit-delete");
     mActions.fileExit = AddItem(file, "mnuFileExit", u"cMenuFileExit",
                                 &MainWindow::onFileExitTriggered, "application-exit");
+}
+
+// The Edit menu: undo and redo of the book's steps, and the preferences.
+void MainWindow::CreateEditMenu(QMenuBar* bar) {
+    QMenu* edit = bar->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    const auto* history = new UndoRedoItems(mBooks.Session().Stack(), *mBookView, this, edit);
+    mActions.editUndo = history->Undo();
+    mActions.editRedo = history->Redo();
+    edit->addSeparator();
+    QAction* preferences = edit->addAction(tr("&Preferences..."));
+    preferences->setObjectName(QStringLiteral("mnuEditPreferences"));
+    preferences->setShortcuts(QKeySequence::Preferences);
+    preferences->setMenuRole(QAction::PreferencesRole);
+    mActions.editPreferences = preferences;
+    connect(preferences, &QAction::triggered, this, [this] { OpenPreferences(this); });
+    mBookView->AddToolbarActions({mActions.editUndo, mActions.editRedo});
 }
 
 void MainWindow::CreateBookMenu(QMenuBar* bar) {
@@ -149,24 +170,24 @@ void MainWindow::RunCommand(void (MainWindow::*handler)(), const char* commandNa
     } catch (const std::exception&) {
         const Failure failure = CaughtFailure(tr("The command could not be completed."));
         qCWarning(lcUi).noquote() << "Command" << commandName << "-" << failure.detail;
-        Tell(failure.message);
+        mPrompts.Tell(failure.message);
     }
 }
 
 // Items whose windows come from other parts are enabled once they are there.
 void MainWindow::RefreshHookedItems() {
-    mActions.filePreview->setEnabled(!mPreviewJob);
-    mActions.fileExportPdf->setEnabled(!mPdfJob);
+    mActions.filePreview->setEnabled(!mExports->PreviewJob());
+    mActions.fileExportPdf->setEnabled(!mExports->PdfJob());
     mActions.helpCheckUpdate->setEnabled(bool(mHooks.updateCheck));
     SetBookOrderStatusMenu();
     // The side pane's download button: the connection check, then the dialog.
     std::function<void()> download;
     if (mHooks.downloadBackgrounds)
         download = [this] {
-            if (IsOnline())
+            if (mPrompts.IsOnline())
                 mHooks.downloadBackgrounds(this);
             else
-                Tell(mStrings.Text(u"cNoInternet"));
+                mPrompts.Tell(mStrings.Text(u"cNoInternet"));
         };
     mSidePane->SetDownloadCommand(std::move(download));
 }

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QUrl>
@@ -381,6 +382,47 @@ TEST_F(MainWindowTest, PreviewWritesEveryPageOffTheUiThreadThenOpensTheFolder) {
         EXPECT_TRUE(QFile::exists(QStringLiteral("%1/PG%2.jpg").arg(target).arg(i))) << i;
     EXPECT_EQ(Window().PreviewJob(), nullptr);
     EXPECT_TRUE(preview->isEnabled());
+}
+
+TEST_F(MainWindowTest, PdfExportWritesTheBookOffTheUiThreadAndTellsHowItEnded) {
+    ShownWithBook();
+    QString file; // empty: the picker is cancelled
+    QStringList told;
+    MainWindowHooks hooks;
+    hooks.pickPdfFile = [&] { return file; };
+    hooks.tell = [&](const QString& text) { told << text; };
+    Window().SetHooks(hooks);
+    QAction* pdf = Actions().fileExportPdf;
+    pdf->trigger();
+    EXPECT_EQ(Window().PdfJob(), nullptr);
+    EXPECT_EQ(Window().findChild<QProgressDialog*>("mPdfProgress"), nullptr);
+
+    QFile notAFolder(dir.filePath("notAFolder"));
+    ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
+    const struct {
+        QString file;
+        bool written;
+        QString told;
+    } cases[] = {
+        {dir.filePath("notAFolder/Trip.pdf"), false, "The PDF could not be written:\n"},
+        {dir.filePath("Trip.pdf"), true, "The PDF is ready: 20 page(s)."},
+    };
+    for (const auto& c : cases) {
+        file = c.file;
+        pdf->trigger();
+        ASSERT_NE(Window().PdfJob(), nullptr) << c.file.toStdString();
+        QSignalSpy finished(Window().PdfJob(), &PageExportJob::finished);
+        EXPECT_TRUE(Window().findChild<QProgressDialog*>("mPdfProgress")->isVisible());
+        EXPECT_FALSE(pdf->isEnabled()); // one PDF at a time
+        ASSERT_TRUE(finished.wait(60000));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(Window().findChild<QProgressDialog*>("mPdfProgress"), nullptr);
+        EXPECT_EQ(Window().PdfJob(), nullptr);
+        EXPECT_TRUE(pdf->isEnabled());
+        EXPECT_EQ(QFileInfo(c.file).isFile(), c.written) << c.file.toStdString();
+        ASSERT_EQ(told.size(), 1);
+        EXPECT_TRUE(told.takeFirst().startsWith(c.told)) << c.file.toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, ImportPhotosHandsTheChosenFilesToThePhotosPane) {
