@@ -722,6 +722,10 @@ Check the connection to the internet, then press Retry. If the print service has
         <source>the page file could not be written</source>
         <translation>未能写入页面文件</translation>
     </message>
+    <message>
+        <source>The PDF file could not be made.</source>
+        <translation>未能生成 PDF 文件。</translation>
+    </message>
 </context>
 <context>
     <name>PageView</name>

@@ -722,6 +722,10 @@ Check the connection to the internet, then press Retry. If the print service has
         <source>the page file could not be written</source>
         <translation>未能寫入頁面檔案</translation>
     </message>
+    <message>
+        <source>The PDF file could not be made.</source>
+        <translation>未能產生 PDF 檔案。</translation>
+    </message>
 </context>
 <context>
     <name>PageView</name>

@@ -84,6 +84,14 @@ int RunImport(const CommandObjects& objects, const CommandLineRequest& request, 
     return exitCode;
 }
 
+// The pages not written: a line each for the user, the detail in the log.
+void WriteFailures(const std::vector<Failure>& failures, QTextStream& err) {
+    for (const Failure& failure : failures) {
+        qCWarning(lcApp).noquote() << "Export -" << failure.detail;
+        err << "lumbra: " << failure.message << Qt::endl;
+    }
+}
+
 bool MakeWritableFolder(const QString& folder) {
     return QDir().mkpath(folder) && QFileInfo(folder).isWritable();
 }
@@ -108,14 +116,13 @@ int RunExport(const CommandObjects& objects, const CommandLineRequest& request, 
     job.Start();
     loop.exec();
     const PageExportResult& result = job.Result();
-    for (const QString& failure : result.failures)
-        err << "lumbra: " << failure << Qt::endl;
+    WriteFailures(result.failures, err);
     out << CommandLineText::tr("%1 of %2 pages written to %3")
                .arg(result.written)
                .arg(job.PageCount())
                .arg(job.Folder())
         << Qt::endl;
-    return result.failures.isEmpty() ? ExitOk : ExitIncomplete;
+    return result.failures.empty() ? ExitOk : ExitIncomplete;
 }
 
 int RunFill(const CommandObjects& objects, const CommandLineRequest& request, QTextStream& out,
@@ -165,12 +172,11 @@ int RunPdf(const CommandObjects& objects, const CommandLineRequest& request, QTe
         PdfDocumentFor(*book, file, QSizeF(catalogue.PageWidth(), catalogue.PageHeight()));
     const PageExportResult result =
         ExportPdf(PlanPdf(*book, PrintPageSize(catalogue)), document, objects.Renderer());
-    for (const QString& failure : result.failures)
-        err << "lumbra: " << failure << Qt::endl;
+    WriteFailures(result.failures, err);
     if (result.written == 0)
         return ExitIncomplete;
     out << CommandLineText::tr("%1 pages written to %2").arg(result.written).arg(file) << Qt::endl;
-    return result.failures.isEmpty() ? ExitOk : ExitIncomplete;
+    return result.failures.empty() ? ExitOk : ExitIncomplete;
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "render/TextRender.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
@@ -102,24 +103,24 @@ PageExportResult ExportPdf(const PageExportPlan& plan, const PdfDocument& docume
     const int count = int(plan.tasks.size());
     PdfTextPages pages(document);
     std::vector<PdfPicture> pictures;
-    QStringList errors;
+    std::vector<Failure> errors; // pages missing from the file: none is written
     result.cancelled = !RenderPagesInOrder(
         WithoutTexts(plan), renderer,
         [&](int index, const RenderedPage& page) {
             const int number = index + 1;
             for (const QString& name : page.problems)
-                result.failures
-                    << QStringLiteral("Page %1: photo %2 could not be read").arg(number).arg(name);
+                result.failures.push_back(MissingPhotoFailure(number, name));
             if (!page.jpeg) {
-                errors << QStringLiteral("Page %1: %2").arg(number).arg(page.jpeg.Error().detail);
+                errors.push_back(PageFailure(number, page.jpeg.Error()));
                 return;
             }
-            if (!errors.isEmpty())
+            if (!errors.empty())
                 return; // no file will be written
-            try {
-                pages.Add(plan.tasks[size_t(index)].page);
-            } catch (const LumbraError& e) {
-                errors << QStringLiteral("Page %1: %2").arg(number).arg(e.Message());
+            const Result<void> added =
+                ResultOf([&] { pages.Add(plan.tasks[size_t(index)].page); },
+                         QCoreApplication::translate("PageExport", "the page could not be made"));
+            if (!added) {
+                errors.push_back(PageFailure(number, added.Error()));
                 return;
             }
             pictures.push_back({page.jpeg.Value()});
@@ -127,17 +128,22 @@ PageExportResult ExportPdf(const PageExportPlan& plan, const PdfDocument& docume
                 progress(index, count);
         },
         cancel);
-    result.failures = errors + result.failures;
-    if (result.cancelled || !errors.isEmpty() || count == 0)
+    result.failures.insert(result.failures.begin(), errors.begin(), errors.end());
+    if (result.cancelled || !errors.empty() || count == 0)
         return result;
-    try {
-        PdfMetadata metadata{document.title, document.author, document.creator, document.pageMm};
-        WriteFileAtomically(document.file, WithPictures(pages.Finish(), pictures, metadata));
-        result.written = count;
-        if (progress)
-            progress(count, count);
-    } catch (const LumbraError& e) {
-        result.failures.prepend(e.Message());
+    const Result<void> saved = ResultOf(
+        [&] {
+            PdfMetadata metadata{document.title, document.author, document.creator,
+                                 document.pageMm};
+            WriteFileAtomically(document.file, WithPictures(pages.Finish(), pictures, metadata));
+        },
+        QCoreApplication::translate("PageExport", "The PDF file could not be made."));
+    if (!saved) {
+        result.failures.insert(result.failures.begin(), saved.Error());
+        return result;
     }
+    result.written = count;
+    if (progress)
+        progress(count, count);
     return result;
 }

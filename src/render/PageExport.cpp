@@ -9,7 +9,6 @@
 #include "model/Templates.h"
 #include "render/PageRenderer.h"
 #include "render/PreviewCanvas.h"
-#include "render/RenderLog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,23 +37,30 @@ void WriteEncoded(const RenderedPage& page, const QString& file, int number,
         written = ResultOf(
             [&] { WriteFileAtomically(file, page.jpeg.Value()); },
             QCoreApplication::translate("PageExport", "the page file could not be written"));
-    if (written) {
+    if (written)
         ++result.written;
-    } else {
-        qCWarning(lcRender).noquote()
-            << "page" << number << "not written:" << written.Error().detail;
-        result.failures << QCoreApplication::translate("PageExport", "Page %1: %2")
-                               .arg(number)
-                               .arg(written.Error().message);
-    }
+    else
+        result.failures.push_back(PageFailure(number, written.Error()));
     for (const QString& name : page.problems)
-        result.failures << QCoreApplication::translate("PageExport",
-                                                       "Page %1: photo %2 could not be read")
-                               .arg(number)
-                               .arg(name);
+        result.failures.push_back(MissingPhotoFailure(number, name));
 }
 
 } // namespace
+
+Failure PageFailure(int number, const Failure& failure) {
+    return {
+        QCoreApplication::translate("PageExport", "Page %1: %2").arg(number).arg(failure.message),
+        QStringLiteral("page %1 not written: %2").arg(number).arg(failure.detail)};
+}
+
+Failure MissingPhotoFailure(int number, const QString& photoName) {
+    return {QCoreApplication::translate("PageExport", "Page %1: photo %2 could not be read")
+                .arg(number)
+                .arg(photoName),
+            QStringLiteral("page %1: photo %2 left out, its file could not be read")
+                .arg(number)
+                .arg(photoName)};
+}
 
 QSize PrintPageSize(const Templates& catalogue) {
     return {int(RoundHalfEven(catalogue.PageWidth() * catalogue.GetXRatio())),

@@ -40,9 +40,15 @@ struct PageExportPlan {
 
 struct PageExportResult {
     int written = 0;
-    QStringList failures; // one line per page not written or written without a photo
+    std::vector<Failure> failures; // one per page not written or photo left out
     bool cancelled = false;
 };
+
+// A failure of page `number` (1-based): "Page 3: ..." for the user, the
+// page named in the detail too.
+Failure PageFailure(int number, const Failure& failure);
+// A photo left out of page `number` since its file could not be read.
+Failure MissingPhotoFailure(int number, const QString& photoName);
 
 // The print size: round(PageWidth x GetXRatio) x round(PageHeight x GetYRatio).
 QSize PrintPageSize(const Templates& catalogue);

@@ -30,8 +30,8 @@ struct BookPdfTest : ExportTest {
 TEST_F(BookPdfTest, WritesEveryPageWithThePrintPicturesAndTheTextAsText) {
     const QSize print = PrintPageSize(TestCatalogue());
     const PageExportResult result = Run(PlanPdf(*book, print), nullptr, PdfWriter());
-    ASSERT_EQ(result.written, 20) << result.failures.join(u'\n').toStdString();
-    EXPECT_TRUE(result.failures.isEmpty());
+    ASSERT_EQ(result.written, 20) << FailureLines(result);
+    EXPECT_TRUE(result.failures.empty());
 
     EXPECT_EQ(Info(File(), QStringLiteral("Pages")), QStringLiteral("20"));
     EXPECT_EQ(Info(File(), QStringLiteral("Title")), QStringLiteral("Trip"));
@@ -83,4 +83,32 @@ TEST_F(BookPdfTest, ACancelledExportLeavesTheFileAsItWas) {
                   .entryList({QStringLiteral("Trip.pdf*")}, QDir::Files | QDir::Hidden)
                   .size(),
               1);
+}
+
+TEST_F(BookPdfTest, FailuresNameThePageForTheUserAndTheReasonForTheLog) {
+    QFile notAFolder(dir.filePath(QStringLiteral("notAFolder")));
+    ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
+    photo->Delete(); // page 1 loses its photo
+    const struct {
+        QString file;
+        int written;
+        QString firstMessage; // the start of it
+        QString firstDetail;
+    } cases[] = {
+        {File(), 20, "Page 1: photo " + photo->GetName(), "page 1: photo " + photo->GetName()},
+        {dir.filePath(QStringLiteral("notAFolder/Trip.pdf")), 0, QString(), "Cannot write"},
+    };
+    for (const auto& c : cases) {
+        const PdfDocument document =
+            PdfDocumentFor(*book, c.file, QSizeF(RenderFixtures::kPageW, RenderFixtures::kPageH));
+        const PageExportResult result =
+            ExportPdf(PlanPdf(*book, QSize(289, 208)), document, Renderer());
+        EXPECT_EQ(result.written, c.written) << c.file.toStdString();
+        ASSERT_EQ(result.failures.size(), size_t(c.written ? 1 : 2)) << FailureLines(result);
+        const Failure& first = result.failures.front();
+        EXPECT_FALSE(first.message.isEmpty());
+        EXPECT_TRUE(first.message.startsWith(c.firstMessage)) << first.message.toStdString();
+        EXPECT_TRUE(first.detail.startsWith(c.firstDetail)) << first.detail.toStdString();
+        EXPECT_EQ(QFileInfo(c.file).isFile(), c.written > 0);
+    }
 }

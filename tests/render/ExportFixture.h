@@ -67,3 +67,11 @@ struct ExportTest : ::testing::Test {
         return DecodeJpeg(file, [](const JpegHeader&) { return JpegDecodeRequest{}; }).picture;
     }
 };
+
+// The failures' messages, a line each, for a test's output.
+inline std::string FailureLines(const PageExportResult& result) {
+    QStringList lines;
+    for (const Failure& failure : result.failures)
+        lines << failure.message;
+    return lines.join(u'\n').toStdString();
+}

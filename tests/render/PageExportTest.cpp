@@ -42,7 +42,7 @@ TEST_F(ExportTest, PreviewWritesOnePictureWithTheStripPerPage) {
     EXPECT_EQ(plan.folder, QDir(out).filePath(QStringLiteral("Trip")));
     const PageExportResult result = Run(plan, &progress);
     EXPECT_EQ(result.written, 20);
-    EXPECT_TRUE(result.failures.isEmpty()) << result.failures.join('\n').toStdString();
+    EXPECT_TRUE(result.failures.empty()) << FailureLines(result);
 
     QStringList expected = Numbered(QStringLiteral("PG%1.jpg"), 20);
     QStringList files = QDir(plan.folder).entryList(QDir::Files | QDir::Hidden);
@@ -114,9 +114,14 @@ TEST_F(ExportTest, PageThatCannotBeWrittenIsReportedAndTheOthersGoOn) {
     const PageExportResult result = Run(std::move(plan));
     EXPECT_EQ(result.written, 19);
     ASSERT_EQ(result.failures.size(), 2);
-    EXPECT_TRUE(result.failures[0].startsWith(QStringLiteral("Page 1:")));
-    EXPECT_TRUE(result.failures[0].contains(photo->GetName()));
-    EXPECT_TRUE(result.failures[1].startsWith(QStringLiteral("Page 5:")));
+    EXPECT_TRUE(result.failures[0].message.startsWith(QStringLiteral("Page 1:")));
+    EXPECT_TRUE(result.failures[0].message.contains(photo->GetName()));
+    EXPECT_TRUE(result.failures[1].message.startsWith(QStringLiteral("Page 5:")));
+    // The log learns the page and what stood in the way.
+    EXPECT_TRUE(result.failures[0].detail.contains(photo->GetName()));
+    EXPECT_TRUE(result.failures[1].detail.startsWith(QStringLiteral("page 5 not written: ")));
+    EXPECT_TRUE(result.failures[1].detail.contains(QStringLiteral("5.jpg")))
+        << result.failures[1].detail.toStdString();
     EXPECT_TRUE(IsWhite(Load(QDir(out).filePath(QStringLiteral("1.jpg"))).pixel(144, 104)));
 }
 

@@ -9,6 +9,7 @@
 #include "render/PageExport.h"
 #include "render/PageExportJob.h"
 #include "render/PageRenderer.h"
+#include "ui/UiLog.h"
 #include "ui/mainwindow/MainWindowHooks.h"
 #include "ui/mainwindow/WindowPrompts.h"
 #include "ui/mainwindow/dialogs/FolderBrowse.h"
@@ -18,6 +19,21 @@
 #include <QFileDialog>
 #include <QProgressBar>
 #include <QProgressDialog>
+
+namespace {
+
+// The messages of the first five failures, a line each; every detail is logged.
+QString ShownFailures(const std::vector<Failure>& failures, const char* output) {
+    QStringList shown;
+    for (const Failure& failure : failures) {
+        qCWarning(lcUi).noquote() << output << "-" << failure.detail;
+        if (shown.size() < 5)
+            shown << failure.message;
+    }
+    return shown.join(QLatin1Char('\n'));
+}
+
+} // namespace
 
 BookExports::BookExports(BookManager& books, const Templates& templates,
                          std::shared_ptr<const PageRenderer> renderer, const Constants& strings,
@@ -62,20 +78,20 @@ void BookExports::OnPreviewFinished() {
     PageExportJob* job = mPreviewJob.release();
     job->deleteLater(); // it is still sending this signal
     const QString folder = job->Folder();
-    const bool cancelled = job->Result().cancelled;
+    const PageExportResult& result = job->Result();
+    const QString failures =
+        ShownFailures(result.failures, "Preview"); // logged even when cancelled
     mPreviewStatusDialog->hide();
     emit runningChanged();
-    if (cancelled)
+    if (result.cancelled)
         return;
-    const PageExportResult& result = job->Result();
     const auto pages = [](qsizetype n) { return n == 1 ? tr("1 page") : tr("%1 pages").arg(n); };
     QString text = tr("The preview is ready: %1 in").arg(pages(result.written)) +
                    QStringLiteral("\n%1\n").arg(QDir::toNativeSeparators(folder));
-    if (!result.failures.isEmpty())
+    if (!result.failures.empty())
         text += QStringLiteral("\n") +
-                tr("%1 could not be written:").arg(pages(result.failures.size())) +
-                QStringLiteral("\n") + result.failures.mid(0, 5).join(QLatin1Char('\n')) +
-                QStringLiteral("\n");
+                tr("%1 could not be written:").arg(pages(qsizetype(result.failures.size()))) +
+                QStringLiteral("\n") + failures + QStringLiteral("\n");
     if (!mPrompts.Offer(text + QStringLiteral("\n") + tr("Open the folder?"), tr("Preview")))
         return;
     const MainWindowHooks& hooks = mPrompts.Hooks();
@@ -132,15 +148,15 @@ void BookExports::OnPdfFinished() {
         mPdfProgress->deleteLater();
     emit runningChanged();
     const PageExportResult& result = job->Result();
+    const QString failures = ShownFailures(result.failures, "PDF"); // logged even when cancelled
     if (result.cancelled)
         return;
     if (result.written == 0) {
-        mPrompts.Tell(tr("The PDF could not be written:") + QStringLiteral("\n") +
-                      result.failures.mid(0, 5).join(QLatin1Char('\n')));
+        mPrompts.Tell(tr("The PDF could not be written:") + QStringLiteral("\n") + failures);
         return;
     }
     QString text = tr("The PDF is ready: %n page(s).", nullptr, result.written);
-    if (!result.failures.isEmpty())
-        text += QStringLiteral("\n\n") + result.failures.mid(0, 5).join(QLatin1Char('\n'));
+    if (!result.failures.empty())
+        text += QStringLiteral("\n\n") + failures;
     mPrompts.Tell(text);
 }
