@@ -18,40 +18,59 @@ stop() {
 }
 trap stop EXIT
 
-# The first display from 100 on without a server; a server that loses the
-# race for it ends at once, and the next one is tried.
-DISPLAY_NUMBER=""
-for n in $(seq 100 199); do
-  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+# Starts Xvfb on display n; fails when another server has it (a server that
+# loses the race for it ends at once).
+start_screen() {
   : >"$SCRATCH/ready"
-  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -displayfd 3 3>"$SCRATCH/ready" \
+  Xvfb ":$1" -screen 0 1280x800x24 -nolisten tcp -displayfd 3 3>"$SCRATCH/ready" \
     >"$SCRATCH/xvfb.log" 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 100); do
-    [ -s "$SCRATCH/ready" ] && break
+    [ -s "$SCRATCH/ready" ] && return 0
     kill -0 "$XVFB_PID" 2>/dev/null || break
     sleep 0.05
   done
-  if [ -s "$SCRATCH/ready" ]; then DISPLAY_NUMBER=$n; break; fi
-  kill "$XVFB_PID" 2>/dev/null || true
-  wait "$XVFB_PID" 2>/dev/null || true
-  XVFB_PID=""
-done
-[ -n "$DISPLAY_NUMBER" ] || { echo "No X server could start:" >&2; cat "$SCRATCH/xvfb.log" >&2; exit 2; }
-export DISPLAY=":$DISPLAY_NUMBER"
-unset WAYLAND_DISPLAY
+  [ -s "$SCRATCH/ready" ]
+}
 
 # openbox with its defaults (no user configuration), ready once it names
 # itself on the root window.
-HOME="$SCRATCH" XDG_CONFIG_HOME="$SCRATCH/config" openbox --sm-disable >"$SCRATCH/wm.log" 2>&1 &
-WM_PID=$!
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  kill -0 "$WM_PID" 2>/dev/null || { echo "openbox ended:" >&2; cat "$SCRATCH/wm.log" >&2; exit 2; }
-  sleep 0.05
+start_window_manager() {
+  HOME="$SCRATCH" XDG_CONFIG_HOME="$SCRATCH/config" openbox --sm-disable >"$SCRATCH/wm.log" 2>&1 &
+  WM_PID=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    kill -0 "$WM_PID" 2>/dev/null || return 1
+    sleep 0.05
+  done
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
+stop_both() {
+  for pid in $WM_PID $XVFB_PID; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  WM_PID="" XVFB_PID=""
+}
+
+# The first display from 100 on where both start. Tests start in parallel:
+# a display another run took between the check and the start is skipped.
+DISPLAY_NUMBER=""
+for n in $(seq 100 199); do
+  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+  if start_screen "$n"; then
+    export DISPLAY=":$n"
+    unset WAYLAND_DISPLAY
+    if start_window_manager; then DISPLAY_NUMBER=$n; break; fi
+  fi
+  stop_both
 done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' ||
-  { echo "openbox did not start" >&2; exit 2; }
+[ -n "$DISPLAY_NUMBER" ] || {
+  echo "No X screen with a window manager could start:" >&2
+  cat "$SCRATCH/xvfb.log" "$SCRATCH/wm.log" >&2 2>/dev/null
+  exit 2
+}
 
 rc=0
 QT_QPA_PLATFORM=xcb "$@" || rc=$?
