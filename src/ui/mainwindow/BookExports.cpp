@@ -144,8 +144,10 @@ void BookExports::StartPdf() {
 void BookExports::OnPdfFinished() {
     PageExportJob* job = mPdfJob.release();
     job->deleteLater(); // it is still sending this signal
-    if (mPdfProgress)
+    if (mPdfProgress) { // gone before the message, not after it
+        mPdfProgress->hide();
         mPdfProgress->deleteLater();
+    }
     emit runningChanged();
     const PageExportResult& result = job->Result();
     const QString failures = ShownFailures(result.failures, "PDF"); // logged even when cancelled

@@ -390,7 +390,10 @@ TEST_F(MainWindowTest, PdfExportWritesTheBookOffTheUiThreadAndTellsHowItEnded) {
     QStringList told;
     MainWindowHooks hooks;
     hooks.pickPdfFile = [&] { return file; };
-    hooks.tell = [&](const QString& text) { told << text; };
+    hooks.tell = [&](const QString& text) {
+        const auto* progress = Window().findChild<QProgressDialog*>("mPdfProgress");
+        told << (progress && progress->isVisible() ? "progress still shown" : text);
+    };
     Window().SetHooks(hooks);
     QAction* pdf = Actions().fileExportPdf;
     pdf->trigger();
