@@ -283,12 +283,14 @@ void PhotosPane::UpdateScrollBar() {
 void PhotosPane::PlaceTiles() {
     mEmptyHint->setGeometry(rect().adjusted(8, 8, -8, -8));
     mEmptyHint->setVisible(mTiles.empty() && mBooks && mBooks->GetBook());
-    // Above the tiles' delete buttons, at the right end.
+    const PaneView view = View();
+    // In the strip, above the tiles' delete buttons at the right end. The
+    // column has no free band for it (it would cover the first tile): the
+    // Book menu's Fill Book serves there.
     const QSize button(mFillButton->sizeHint().width(), 16);
     mFillButton->setGeometry(width() - button.width() - 20, 2, button.width(), button.height());
-    mFillButton->setVisible(!mTiles.empty());
+    mFillButton->setVisible(!mTiles.empty() && view == PaneView::Strip);
     mFillButton->raise();
-    const PaneView view = View();
     const int value = ScrollBar()->value();
     for (size_t i = 0; i < mTiles.size(); ++i) {
         const PhotoTilePlace place = PhotoTilePlaceFor(view, int(i), value);

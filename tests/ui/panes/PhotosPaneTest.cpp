@@ -307,6 +307,13 @@ TEST_F(PhotosPaneTest, TheWheelOverATileScrollsTheStripAndTheColumn) {
         EXPECT_EQ(turn(120), 1) << int(view);
         const QPoint first = view == PaneView::Strip ? QPoint(10, 20) : QPoint(20, 10);
         EXPECT_EQ(Pane().Tiles()[1]->geometry().topLeft(), first) << int(view);
+        // Fill Book shows only where it covers no tile.
+        const QToolButton* fill = Pane().FillButton();
+        EXPECT_EQ(fill->isHidden(), view == PaneView::Column);
+        for (const PhotoTile* tile : Pane().Tiles())
+            EXPECT_TRUE(fill->isHidden() || tile->isHidden() ||
+                        !fill->geometry().intersects(tile->geometry()))
+                << int(view);
     }
 }
 
