@@ -20,7 +20,7 @@ import xml.etree.ElementTree as ET
 # Calls whose string arguments are translated, logged (step and command names) or
 # are not prose.
 TRANSLATED = re.compile(r"\b(tr|translate|QT_TR_NOOP|QT_TRANSLATE_NOOP3?)\s*\(")
-NOT_PROSE = re.compile(r'\b(qC(Debug|Info|Warning|Critical)|qDebug|qWarning|qInfo|LogCaughtException|'
+NOT_PROSE = re.compile(r'\b(qC(Debug|Info|Warning|Critical)|qDebug|qWarning|qInfo|LogCaughtException|LogFailure|'
                        r'setObjectName|runJavaScript|setStyleSheet|QRegularExpression|'
                        r'QSettings|setValue|value|contains|RunGuarded|RunCommand|runCommandOn)\s*\(')
 LITERAL = re.compile(r'(?:u8?|L)?"((?:[^"\\\n]|\\.)*)"')

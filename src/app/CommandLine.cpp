@@ -66,8 +66,7 @@ int RunImport(const CommandObjects& objects, const CommandLineRequest& request, 
         tally.Count(outcome);
         const QString line = ImportStatusLine(outcome, &strings);
         if (outcome.failure)
-            qCWarning(lcApp).noquote()
-                << "Importing" << outcome.path << "-" << outcome.failure->detail;
+            LogFailure(lcApp(), QStringLiteral("Importing ") + outcome.path, *outcome.failure);
         if (outcome.status == Status::Failed)
             err << line << Qt::endl;
         else
@@ -87,7 +86,7 @@ int RunImport(const CommandObjects& objects, const CommandLineRequest& request, 
 // The pages not written: a line each for the user, the detail in the log.
 void WriteFailures(const std::vector<Failure>& failures, QTextStream& err) {
     for (const Failure& failure : failures) {
-        qCWarning(lcApp).noquote() << "Export -" << failure.detail;
+        LogFailure(lcApp(), QStringLiteral("Export"), failure);
         err << "lumbra: " << failure.message << Qt::endl;
     }
 }

@@ -70,7 +70,7 @@ std::optional<UploadRequest> Parse(const QStringList& arguments, QString* error)
 QString Shown(const std::optional<Failure>& failure) {
     if (!failure)
         return {};
-    qCWarning(lcApp).noquote() << "The upload -" << failure->detail;
+    LogFailure(lcApp(), QStringLiteral("The upload"), *failure);
     return failure->message;
 }
 

@@ -16,3 +16,7 @@ void LogCaughtException(const QLoggingCategory& category, const char* context) {
         qCWarning(category).noquote() << context << "- unknown error";
     }
 }
+
+void LogFailure(const QLoggingCategory& category, const QString& step, const Failure& failure) {
+    qCWarning(category).noquote() << step << "-" << failure.detail;
+}

@@ -97,15 +97,16 @@ void BookSession::DropUnreachable() {
     });
 }
 
-int BookSession::PageIndex() const {
-    return mBook ? std::clamp(mPageIndex, 0, std::max(mBook->PagesCount() - 1, 0)) : 0;
+int BookSession::ClampedPage(int index) const {
+    return mBook ? std::clamp(index, 0, std::max(mBook->PagesCount() - 1, 0)) : 0;
 }
+
+int BookSession::PageIndex() const { return ClampedPage(mPageIndex); }
 
 void BookSession::ShowPage(int index) {
     if (!mBook)
         return;
-    mPageIndex = index;
-    mPageIndex = PageIndex();
+    mPageIndex = ClampedPage(index);
     emit pageIndexChanged();
 }
 

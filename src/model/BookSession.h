@@ -125,6 +125,8 @@ private:
     // Deletes the held files no step on the stack can bring back.
     void DropUnreachable();
     int IndexOf(const Page& aPage) const;
+    // The index within the current book's pages; 0 without a book.
+    int ClampedPage(int index) const;
     // Resets a photo that stands on no page now, and announces it.
     void ShowOffPage(const std::shared_ptr<PhotoImage>& photo, bool inBookOrder);
 

@@ -41,8 +41,8 @@ void PageFileDrop::Place(PendingDrop& drop, const PhotoImportOutcome& outcome) {
     if (outcome.status == PhotoImportOutcome::Status::Added && outcome.photo)
         drop.added << outcome.photo->GetName();
     if (outcome.failure) // a drop shows no import status
-        qCWarning(lcModel).noquote()
-            << "Importing a dropped file" << outcome.path << "-" << outcome.failure->detail;
+        LogFailure(lcModel(), QStringLiteral("Importing a dropped file ") + outcome.path,
+                   *outcome.failure);
     const std::shared_ptr<PhotoImage> photo = drop.book->Photos().Find(outcome.key);
     if (!photo)
         return;

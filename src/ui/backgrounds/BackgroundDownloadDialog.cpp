@@ -138,7 +138,7 @@ void BackgroundDownloadDialog::OnFinished(const BackgroundDownloadResult& result
         mPane->RefreshTiles();
     QStringList failures;
     for (const Failure& failure : result.failures) { // logged even when a cancel hides them
-        qCWarning(lcUi).noquote() << "Background download -" << failure.detail;
+        LogFailure(lcUi(), QStringLiteral("Background download"), failure);
         failures << failure.message;
     }
     QString text;

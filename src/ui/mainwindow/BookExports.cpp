@@ -26,7 +26,7 @@ namespace {
 QString ShownFailures(const std::vector<Failure>& failures, const char* output) {
     QStringList shown;
     for (const Failure& failure : failures) {
-        qCWarning(lcUi).noquote() << output << "-" << failure.detail;
+        LogFailure(lcUi(), QString::fromLatin1(output), failure);
         if (shown.size() < 5)
             shown << failure.message;
     }

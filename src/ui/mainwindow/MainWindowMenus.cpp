@@ -169,7 +169,7 @@ void MainWindow::RunCommand(void (MainWindow::*handler)(), const char* commandNa
         (this->*handler)();
     } catch (const std::exception&) {
         const Failure failure = CaughtFailure(tr("The command could not be completed."));
-        qCWarning(lcUi).noquote() << "Command" << commandName << "-" << failure.detail;
+        LogFailure(lcUi(), QStringLiteral("Command ") + QString::fromLatin1(commandName), failure);
         mPrompts.Tell(failure.message);
     }
 }

@@ -79,11 +79,10 @@ void OrderWizard::OnUploadFinished(const UploadResult& result) {
 // failed "cancel.php" is told.
 void OrderWizard::AfterUpload(const UploadResult& result) {
     if (result.failure) { // logged here: shown below, or not at all once the window moved on
-        if (result.closing)
-            qCWarning(lcUi).noquote() << "closing the order failed:" << result.failure->detail;
-        else
-            qCWarning(lcUi).noquote()
-                << "page" << result.failedIndex + 1 << "failed:" << result.failure->detail;
+        LogFailure(lcUi(),
+                   result.closing ? QStringLiteral("Closing the order")
+                                  : QStringLiteral("Uploading page %1").arg(result.failedIndex + 1),
+                   *result.failure);
     }
     const bool cancelled = UploadCancelled();
     if (result.complete) {

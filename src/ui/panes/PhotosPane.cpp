@@ -140,7 +140,7 @@ void PhotosPane::OnFileDone(const PhotoImportOutcome& outcome) {
     if (refused)
         ShowStatusWindow();
     if (outcome.failure)
-        qCWarning(lcUi).noquote() << "Importing" << outcome.path << "-" << outcome.failure->detail;
+        LogFailure(lcUi(), QStringLiteral("Importing ") + outcome.path, *outcome.failure);
     status.AddStatusText(ImportStatusLine(outcome, mStrings), refused);
     status.SetProgress(outcome.handled, outcome.total);
 }
