@@ -1,5 +1,8 @@
 #include "BenchFixtures.h"
 
+#include <QElapsedTimer>
+
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -20,4 +23,17 @@ void ReleaseBenchFixtures() {
         releases.pop_back();
         release();
     }
+}
+
+double BestRunMs(int runs, const std::function<bool()>& work) {
+    double best = -1;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        if (!work())
+            return -1;
+        const double ms = double(timer.nsecsElapsed()) / 1e6;
+        best = best < 0 ? ms : std::min(best, ms);
+    }
+    return best;
 }

@@ -21,3 +21,7 @@ template <typename T> T& BenchFixture() {
     }
     return *fixture;
 }
+
+// The best wall time in ms of `runs` runs of `work`; negative as soon as a
+// run fails.
+double BestRunMs(int runs, const std::function<bool()>& work);

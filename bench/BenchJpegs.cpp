@@ -1,11 +1,13 @@
 #include "BenchJpegs.h"
 
+#include "base/AtomicWrite.h"
 #include "imaging/JpegEncode.h"
 
 #include <QImage>
 #include <cmath>
 
-QString WriteBenchJpeg(const QString& path, int width, int height, int variant) {
+QString WriteBenchJpeg(const QString& path, int width, int height, int variant,
+                       const QByteArray& icc) {
     QImage image(width, height, QImage::Format_RGB32);
     const int shift = variant * 67;
     for (int y = 0; y < height; ++y) {
@@ -14,6 +16,6 @@ QString WriteBenchJpeg(const QString& path, int width, int height, int variant) 
             line[x] = qRgb((x * 255 / width + shift) % 256, y * 255 / height,
                            int(128 + 100 * std::sin(x / 31.0)));
     }
-    SaveJpegAtomically(image, path);
+    WriteFileAtomically(path, EncodeJpeg(image, kPageJpegQuality, {icc, {}}));
     return path;
 }

@@ -30,9 +30,10 @@ endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Debian 12 names. The SVG plugins (icon engine, image format) are in
 # libqt6svg6; the X11 and offscreen platform plugins in libqt6gui6; Qt's own
-# translations (dialog buttons, file dialog) in qt6-translations-l10n.
+# translations (dialog buttons, file dialog) in qt6-translations-l10n; libheif
+# decodes HEIC through libde265; TIFF and WebP come from Qt's image format plugins.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6 (>= 2.36), libstdc++6 (>= 12), libgcc-s1, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6network6 (>= 6.4), libqt6svg6 (>= 6.4), libqt6webenginewidgets6 (>= 6.4), libqt6webenginecore6 (>= 6.4), libjpeg62-turbo (>= 1:2.1), libqpdf29 (>= 11.3), fonts-dejavu-core, qt6-translations-l10n")
+    "libc6 (>= 2.36), libstdc++6 (>= 12), libgcc-s1, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6network6 (>= 6.4), libqt6svg6 (>= 6.4), libqt6webenginewidgets6 (>= 6.4), libqt6webenginecore6 (>= 6.4), libjpeg62-turbo (>= 1:2.1), liblcms2-2 (>= 2.14), libheif1 (>= 1.15), libde265-0, qt6-image-formats-plugins, libqpdf29 (>= 11.3), fonts-dejavu-core, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-liberation2, fonts-noto-cjk")
 
 include(CPack)

@@ -8,8 +8,8 @@
         <translation>版本 %1.%2.%3</translation>
     </message>
     <message>
-        <source>Lumbra uses Qt %1 (https://www.qt.io), under the LGPL, version 3, and libjpeg-turbo (https://libjpeg-turbo.org), under the IJG and BSD licences. This software is based in part on the work of the Independent JPEG Group.</source>
-        <translation>Lumbra 使用 Qt %1（https://www.qt.io，依据 LGPL 第 3 版许可）和 libjpeg-turbo（https://libjpeg-turbo.org，依据 IJG 和 BSD 许可）。本软件部分基于 Independent JPEG Group 的成果。</translation>
+        <source>Lumbra uses Qt %1 (https://www.qt.io), under the LGPL, version 3, libjpeg-turbo (https://libjpeg-turbo.org), under the IJG and BSD licences, Little CMS (https://www.littlecms.com), under the MIT licence, and libheif with libde265 (https://github.com/strukturag), under the LGPL. This software is based in part on the work of the Independent JPEG Group.</source>
+        <translation>Lumbra 使用 Qt %1（https://www.qt.io，依据 LGPL 第 3 版许可）、libjpeg-turbo（https://libjpeg-turbo.org，依据 IJG 和 BSD 许可）、Little CMS（https://www.littlecms.com，依据 MIT 许可）以及 libheif 和 libde265（https://github.com/strukturag，依据 LGPL 许可）。本软件部分基于 Independent JPEG Group 的成果。</translation>
     </message>
 </context>
 <context>
@@ -603,10 +603,6 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
         </translation>
     </message>
     <message>
-        <source>JPEG photos</source>
-        <translation>JPEG 照片</translation>
-    </message>
-    <message>
         <source>&amp;Preferences...</source>
         <translation>首选项(&amp;P)...</translation>
     </message>
@@ -617,6 +613,10 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     <message>
         <source>The command could not be completed.</source>
         <translation>未能完成该命令。</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>照片</translation>
     </message>
 </context>
 <context>
@@ -748,14 +748,6 @@ Check the connection to the internet, then press Retry. If the print service has
         <translation>无法读取（文件不存在、是文件夹或没有权限）</translation>
     </message>
     <message>
-        <source> (not a JPEG file)</source>
-        <translation>（不是 JPEG 文件）</translation>
-    </message>
-    <message>
-        <source> (a %1 picture, not a JPEG)</source>
-        <translation>（是 %1 图片，不是 JPEG）</translation>
-    </message>
-    <message>
         <source>Too large: %1 (the limit is %2 pixels a side, %3 megapixels, %4 MB)</source>
         <translation>过大：%1（上限为每边 %L2 像素、%L3 百万像素、%L4 MB）</translation>
     </message>
@@ -764,8 +756,16 @@ Check the connection to the internet, then press Retry. If the print service has
         <translation>过小，无法打印：%1</translation>
     </message>
     <message>
-        <source>Damaged or cut-off JPEG</source>
-        <translation>JPEG 文件已损坏或不完整</translation>
+        <source> (JPEG, HEIC, PNG, TIFF and WebP pictures are taken)</source>
+        <translation>（可导入 JPEG、HEIC、PNG、TIFF 和 WebP 图片）</translation>
+    </message>
+    <message>
+        <source> (a %1 picture; JPEG, HEIC, PNG, TIFF and WebP are taken)</source>
+        <translation>（是 %1 图片；可导入 JPEG、HEIC、PNG、TIFF 和 WebP）</translation>
+    </message>
+    <message>
+        <source>Damaged or cut-off picture</source>
+        <translation>图片已损坏或不完整</translation>
     </message>
 </context>
 <context>

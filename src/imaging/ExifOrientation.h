@@ -11,3 +11,8 @@ int ExifOrientation(const QByteArray& jpeg);
 // The orientation tag of IFD0 of a TIFF structure ("II" or "MM" header);
 // 1 when absent or malformed.
 int TiffOrientation(QByteArrayView tiff);
+
+// A copy of a TIFF structure whose IFD0 orientation, when it has one, says
+// upright (1): for pixels that were turned already. Empty when `tiff` is not
+// a TIFF structure.
+QByteArray WithUprightOrientation(QByteArrayView tiff);

@@ -30,6 +30,11 @@ std::optional<ParsedJpeg> Parse(const QByteArray& file) {
     return ParsedJpeg{std::move(*plain), *frame, {upright.width(), upright.height(), orientation}};
 }
 
+JpegIccProfile IccProfile(const QByteArray& file) {
+    const auto segments = JpegHeaderSegments(file);
+    return segments ? IccProfileOf(*segments) : JpegIccProfile();
+}
+
 int ScaledSide(int side, int eighths) { return int((qint64(side) * eighths + 7) / 8); }
 
 // Full-size pixels to the pixels at M/8 that cover them.
@@ -40,9 +45,11 @@ QRect ScaledRect(const QRect& full, int eighths) {
                  QPoint(up(full.right() + 1) - 1, up(full.bottom() + 1) - 1));
 }
 
-DecodedPhoto Decode(const ParsedJpeg& jpeg, const JpegDecodeRequest& request) {
+DecodedPhoto Decode(const ParsedJpeg& jpeg, const JpegDecodeRequest& request,
+                    const JpegIccProfile& profile) {
     DecodedPhoto result;
     result.header = jpeg.header;
+    result.profileProblem = profile.problem;
     const int orientation = jpeg.header.orientation;
     const QSize full(jpeg.header.width, jpeg.header.height);
     const int eighths = JpegScaleEighths(full, request.factor);
@@ -51,7 +58,8 @@ DecodedPhoto Decode(const ParsedJpeg& jpeg, const JpegDecodeRequest& request) {
     const QRect area = region.isEmpty()
                            ? QRect()
                            : StoredRect(ScaledRect(region, eighths), storedScaled, orientation);
-    const StoredJpegPart stored = DecodeStoredJpeg(jpeg.plain, jpeg.frame, eighths, area);
+    const StoredJpegPart stored =
+        DecodeStoredJpeg(jpeg.plain, jpeg.frame, eighths, area, profile.icc);
     if (stored.picture.isNull() || stored.scaledSize != storedScaled)
         return result;
     result.picture = UprightImage(stored.picture, orientation);
@@ -95,7 +103,7 @@ DecodedPhoto DecodeJpeg(const QByteArray& file,
         // header, so a size we refuse anyway never reaches it.
         if (!jpeg || !IsAcceptablePhotoSize(jpeg->frame.width(), jpeg->frame.height()))
             return {};
-        DecodedPhoto result = Decode(*jpeg, requestOf(jpeg->header));
+        DecodedPhoto result = Decode(*jpeg, requestOf(jpeg->header), IccProfile(file));
         if (result.picture.isNull())
             result.scaledSize = {};
         return result;

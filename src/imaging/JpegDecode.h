@@ -14,7 +14,8 @@
 // (a regular file of at most kMaxPictureFileBytes), its frame size is read
 // by our own parser and checked before the library sees the file, the
 // library never sees the metadata segments, pictures come out upright (EXIF
-// orientation applied by our own reader) as RGB32, and a cut-off or damaged
+// orientation applied by our own reader) as RGB32 in sRGB (converted from
+// the file's ICC profile when it has one), and a cut-off or damaged
 // file, like one that runs out of memory, counts as unreadable. Safe on any
 // thread.
 
@@ -49,6 +50,7 @@ struct DecodedPhoto {
     JpegHeader header; // full-size upright; set whenever the header was acceptable
     QSize scaledSize;  // the whole upright picture at the decoded scale M/8
     QRect scaledPart;  // where `picture` lies inside scaledSize
+    const char* profileProblem = nullptr; // why profile segments gave no profile
 };
 
 // The M (of M/8) that DecodeJpeg uses for a picture of `full` size.

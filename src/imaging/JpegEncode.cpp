@@ -2,6 +2,7 @@
 
 #include "base/AtomicWrite.h"
 #include "base/LumbraError.h"
+#include "imaging/ColourConversion.h"
 #include "imaging/JpegGuard.h"
 
 #include <jerror.h>
@@ -69,7 +70,20 @@ struct Compressor {
     size_t size() const { return destination.capacity - destination.manager.free_in_buffer; }
 };
 
-bool Compress(Compressor& c, const QImage& rgb, int quality) {
+void WriteMetadata(jpeg_compress_struct* info, const JpegMetadata& metadata) {
+    constexpr QByteArrayView kExifSignature("Exif\0\0", 6);
+    constexpr qsizetype kMaxSegment = 65533;
+    if (!metadata.exif.isEmpty() && metadata.exif.size() + kExifSignature.size() <= kMaxSegment) {
+        const QByteArray app1 = kExifSignature.toByteArray() + metadata.exif;
+        jpeg_write_marker(info, JPEG_APP0 + 1, reinterpret_cast<const JOCTET*>(app1.constData()),
+                          unsigned(app1.size()));
+    }
+    if (!metadata.icc.isEmpty())
+        jpeg_write_icc_profile(info, reinterpret_cast<const JOCTET*>(metadata.icc.constData()),
+                               unsigned(metadata.icc.size()));
+}
+
+bool Compress(Compressor& c, const QImage& rgb, int quality, const JpegMetadata& metadata) {
     jpeg_compress_struct* info = &c.info;
     c.guard.AttachErrors(reinterpret_cast<j_common_ptr>(info));
     c.destination.manager.init_destination = InitDestination;
@@ -77,7 +91,7 @@ bool Compress(Compressor& c, const QImage& rgb, int quality) {
     c.destination.manager.term_destination = TermDestination;
     const uchar* bits = rgb.constBits();
     const qsizetype stride = rgb.bytesPerLine();
-    return GuardedJpegCall(c.guard, [&c, info, bits, stride, &rgb, quality] {
+    return GuardedJpegCall(c.guard, [&c, info, bits, stride, &rgb, quality, &metadata] {
         jpeg_create_compress(info);
         info->dest = &c.destination.manager;
         info->image_width = JDIMENSION(rgb.width());
@@ -88,6 +102,7 @@ bool Compress(Compressor& c, const QImage& rgb, int quality) {
         jpeg_set_quality(info, std::clamp(quality, 1, 100), TRUE);
         info->dct_method = JDCT_ISLOW;
         jpeg_start_compress(info, TRUE);
+        WriteMetadata(info, metadata);
         while (info->next_scanline < info->image_height) {
             // The library only reads the rows.
             JSAMPROW row = const_cast<uchar*>(bits + qsizetype(info->next_scanline) * stride);
@@ -99,7 +114,7 @@ bool Compress(Compressor& c, const QImage& rgb, int quality) {
 
 } // namespace
 
-QByteArray EncodeJpeg(const QImage& picture, int quality) {
+QByteArray EncodeJpeg(const QImage& picture, int quality, const JpegMetadata& metadata) {
     if (picture.isNull())
         throw LumbraError(QStringLiteral("Cannot encode an empty picture"));
     const QImage rgb =
@@ -107,12 +122,16 @@ QByteArray EncodeJpeg(const QImage& picture, int quality) {
             ? picture
             : picture.convertToFormat(QImage::Format_RGB32);
     Compressor compressor;
-    if (rgb.isNull() || !Compress(compressor, rgb, quality) || compressor.size() == 0)
+    if (rgb.isNull() || !Compress(compressor, rgb, quality, metadata) || compressor.size() == 0)
         throw LumbraError(QStringLiteral("Cannot encode a picture of %1 x %2 as JPEG")
                               .arg(picture.width())
                               .arg(picture.height()));
     return QByteArray(reinterpret_cast<const char*>(compressor.destination.data),
                       qsizetype(compressor.size()));
+}
+
+QByteArray EncodePageJpeg(const QImage& page) {
+    return EncodeJpeg(page, kPageJpegQuality, {SrgbProfile(), {}});
 }
 
 void SaveJpegAtomically(const QImage& picture, const QString& path, int quality) {

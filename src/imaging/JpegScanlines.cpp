@@ -1,5 +1,6 @@
 #include "imaging/JpegScanlines.h"
 
+#include "imaging/ColourConversion.h"
 #include "imaging/JpegGuard.h"
 #include "imaging/PicturePart.h"
 
@@ -122,22 +123,31 @@ void CmykToRgb32(const JSAMPLE* cmyk, QRgb* out, int width) {
     }
 }
 
+// The rows come out as RGB32 and are converted in place, or as grey or CMYK
+// that are converted line by line (CMYK without a profile as Photoshop's).
+void ConvertLine(const JSAMPLE* line, QRgb* out, int width, const SrgbConversion* conversion) {
+    if (conversion)
+        conversion->Convert(line, out, width);
+    else
+        CmykToRgb32(line, out, width);
+}
+
 // Reads the next picture.height() rows into `picture`; false when the
 // library fails or stops early.
-bool ReadRows(Decompressor& d, QImage& picture) {
+bool ReadRows(Decompressor& d, QImage& picture, const SrgbConversion* conversion) {
     jpeg_decompress_struct* info = &d.info;
     uchar* const bits = picture.bits();
     const qsizetype stride = picture.bytesPerLine();
     const int width = picture.width();
     const JDIMENSION end = info->output_scanline + JDIMENSION(picture.height());
-    if (info->out_color_space == JCS_CMYK) {
-        std::vector<JSAMPLE> line(size_t(width) * 4);
+    if (info->out_color_space != kRgb32) {
+        std::vector<JSAMPLE> line(size_t(width) * size_t(info->out_color_components));
         JSAMPROW row = line.data();
         const bool read = GuardedJpegCall(d.guard, [&] {
             for (int y = 0; info->output_scanline < end; ++y) {
                 if (jpeg_read_scanlines(info, &row, 1) != 1)
                     return;
-                CmykToRgb32(row, reinterpret_cast<QRgb*>(bits + y * stride), width);
+                ConvertLine(row, reinterpret_cast<QRgb*>(bits + y * stride), width, conversion);
             }
         });
         return read && info->output_scanline == end;
@@ -150,11 +160,30 @@ bool ReadRows(Decompressor& d, QImage& picture) {
             const JDIMENSION count = std::min<JDIMENSION>(kRowBatch, end - at);
             for (JDIMENSION i = 0; i < count; ++i)
                 rows[i] = bits + qsizetype(at - first + i) * stride;
-            if (jpeg_read_scanlines(info, rows, count) == 0)
+            const JDIMENSION got = jpeg_read_scanlines(info, rows, count);
+            if (got == 0)
                 return;
+            for (JDIMENSION i = 0; conversion && i < got; ++i)
+                conversion->Convert(rows[i], reinterpret_cast<QRgb*>(rows[i]), width);
         }
     });
     return read && info->output_scanline == end;
+}
+
+// The conversion of the file's colours to sRGB; a grey picture with a
+// profile then comes out as grey for it.
+std::shared_ptr<const SrgbConversion> ChooseConversion(jpeg_decompress_struct& info,
+                                                       const QByteArray& icc) {
+    if (icc.isEmpty())
+        return nullptr;
+    if (info.out_color_space == JCS_CMYK)
+        return ConversionToSrgb(icc, PhotoPixels::InvertedCmyk);
+    if (info.jpeg_color_space != JCS_GRAYSCALE)
+        return ConversionToSrgb(icc, PhotoPixels::Rgb32);
+    std::shared_ptr<const SrgbConversion> grey = ConversionToSrgb(icc, PhotoPixels::Grey);
+    if (grey)
+        info.out_color_space = JCS_GRAYSCALE;
+    return grey;
 }
 
 // Pixels [first, end) of a side of `size` pixels, widened by the margin.
@@ -181,11 +210,12 @@ QRect WithoutMargin(const QRect& decoded, QSize size) {
 } // namespace
 
 StoredJpegPart DecodeStoredJpeg(const MetadataFreeJpeg& jpeg, QSize frame, int eighths,
-                                const QRect& area) {
+                                const QRect& area, const QByteArray& icc) {
     Decompressor d;
     jpeg_decompress_struct* info = &d.info;
     if (!ReadHeader(d, jpeg, frame))
         return {};
+    const std::shared_ptr<const SrgbConversion> conversion = ChooseConversion(*info, icc);
     info->scale_num = unsigned(std::clamp(eighths, 1, 8));
     info->scale_denom = 8;
     info->dct_method = JDCT_ISLOW;
@@ -214,7 +244,7 @@ StoredJpegPart DecodeStoredJpeg(const MetadataFreeJpeg& jpeg, QSize frame, int e
 
     StoredJpegPart result{QImage(int(info->output_width), bottom - top, QImage::Format_RGB32),
                           scaled, QRect(int(x), top, int(info->output_width), bottom - top)};
-    if (result.picture.isNull() || !ReadRows(d, result.picture))
+    if (result.picture.isNull() || !ReadRows(d, result.picture, conversion.get()))
         return {};
     // Reading to the end of the file tells a whole file from a cut-off one.
     const bool toTheEnd = bottom == scaled.height();

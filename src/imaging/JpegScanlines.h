@@ -21,9 +21,10 @@ struct StoredJpegPart {
 // whole picture) or a somewhat larger area (the columns the library decodes
 // anyway), each equal to the pixel of a whole decode. The rows after the area are not
 // read; a whole-height decode reads the file to its end, so a cut-off file
-// fails it.
+// fails it. The colours are converted from the file's ICC profile `icc`
+// (none: sRGB) to sRGB.
 StoredJpegPart DecodeStoredJpeg(const MetadataFreeJpeg& jpeg, QSize frame, int eighths,
-                                const QRect& area);
+                                const QRect& area, const QByteArray& icc = {});
 
 // True when the library reads the file's header, finds the frame size
 // `frame` and colours it can decode.

@@ -90,6 +90,37 @@ QByteArrayView ExifTiffBlock(const std::vector<JpegSegment>& segments) {
     return {};
 }
 
+JpegIccProfile IccProfileOf(const std::vector<JpegSegment>& segments) {
+    constexpr unsigned char kApp2 = 0xE2;
+    constexpr QByteArrayView kIccSignature("ICC_PROFILE\0", 12);
+    // Each part: the signature, its number (from 1) and the count of parts.
+    std::vector<QByteArrayView> parts;
+    for (const JpegSegment& segment : segments) {
+        if (segment.marker != kApp2 || !segment.payload.startsWith(kIccSignature))
+            continue;
+        if (segment.payload.size() < kIccSignature.size() + 2)
+            return {{}, "a profile part without its number"};
+        const int number = static_cast<unsigned char>(segment.payload[kIccSignature.size()]);
+        const int count = static_cast<unsigned char>(segment.payload[kIccSignature.size() + 1]);
+        if (parts.empty())
+            parts.resize(size_t(count));
+        if (count == 0 || size_t(count) != parts.size())
+            return {{}, "profile parts of different counts"};
+        if (number < 1 || number > count)
+            return {{}, "a profile part numbered past the count"};
+        if (!parts[size_t(number - 1)].isNull())
+            return {{}, "a profile part twice"};
+        parts[size_t(number - 1)] = segment.payload.sliced(kIccSignature.size() + 2);
+    }
+    JpegIccProfile profile;
+    for (const QByteArrayView part : parts) {
+        if (part.isNull())
+            return {{}, "a profile part missing"};
+        profile.icc.append(part);
+    }
+    return profile;
+}
+
 std::optional<MetadataFreeJpeg> SplitWithoutMetadata(const QByteArray& jpeg) {
     const std::optional<std::vector<JpegSegment>> segments = JpegHeaderSegments(jpeg);
     if (!segments)

@@ -30,6 +30,16 @@ std::vector<JpegSegment> JpegLeadingSegments(const QByteArray& head);
 // there is none.
 QByteArrayView ExifTiffBlock(const std::vector<JpegSegment>& segments);
 
+// The ICC profile of the APP2 "ICC_PROFILE" segments among `segments`,
+// joined in the order of their numbers (they may be stored in any order).
+// `icc` is empty when there is none; `problem` says why segments that are
+// there give no profile (a part missing, twice, or numbered past the count).
+struct JpegIccProfile {
+    QByteArray icc;
+    const char* problem = nullptr;
+};
+JpegIccProfile IccProfileOf(const std::vector<JpegSegment>& segments);
+
 // A JPEG file without its metadata segments, in two parts that are read one
 // after the other: the segments kept up to and including SOS, and a view of
 // the rest of the file (the entropy-coded data and what follows it).

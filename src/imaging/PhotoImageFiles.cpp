@@ -4,8 +4,13 @@
 #include "base/LumbraError.h"
 #include "base/Result.h"
 #include "base/SafeRead.h"
+#include "imaging/ColourConversion.h"
+#include "imaging/ForeignPicture.h"
+#include "imaging/ImagingLog.h"
 #include "imaging/JpegDecode.h"
+#include "imaging/JpegEncode.h"
 #include "imaging/PictureFile.h"
+#include "imaging/Resample.h"
 #include "imaging/ThumbScaling.h"
 
 #include <QCoreApplication>
@@ -13,6 +18,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <functional>
 #include <future>
 
 namespace {
@@ -21,14 +27,15 @@ QString ThumbPath(const QString& stem, ThumbType type, const char* extension) {
     return stem + QLatin1String(ThumbSuffix(type)) + QLatin1String(extension);
 }
 
-// The full-size copy of the imported file (the bytes that are decoded, not a
-// second read): they go to the disk on another thread while the picture is
-// decoded and the thumbnails are made. Dropped before Commit, it leaves no file.
+// The full-size copy of the imported picture (the bytes that are decoded,
+// not a second read, or the JPEG made of a picture of another format): made
+// and written on another thread while the thumbnails are made. Dropped
+// before Commit, it leaves no file.
 class OriginalCopy {
 public:
-    OriginalCopy(const QString& path, const QByteArray& bytes)
-        : mWriter(path), mWritten(std::async(std::launch::async, [this, &bytes] {
-              mWriter.Write(bytes);
+    OriginalCopy(const QString& path, std::function<QByteArray()> bytes)
+        : mWriter(path), mWritten(std::async(std::launch::async, [this, make = std::move(bytes)] {
+              mWriter.Write(make());
               mWriter.Sync();
           })) {}
 
@@ -93,6 +100,49 @@ bool PhotoFilesWhole(const QString& stem) {
     return true;
 }
 
+namespace {
+
+// The thumbnails, then the original: a photo's files are whole or absent.
+void WriteFiles(const QString& stem, const ThumbBoxes& boxes, const DecodedPhoto& decoded,
+                OriginalCopy& original) {
+    for (ThumbType type : kThumbTypes)
+        QFile::remove(ThumbPath(stem, type, ".dim"));
+    try {
+        WriteThumbnails(stem, boxes, decoded);
+        original.Commit(); // last: its presence says the photo's files are complete
+    } catch (const LumbraError&) {
+        RemovePhotoFiles(stem);
+        throw;
+    }
+}
+
+// A picture of another format: its JPEG copy keeps its colours, profile and
+// EXIF block; the thumbnails are made from the decoded pixels, reduced first
+// and then converted to sRGB.
+bool MakeFromForeign(const QByteArray& file, const QString& stem, const ThumbBoxes& boxes) {
+    std::optional<ForeignPicture> foreign = DecodeForeignPicture(file);
+    if (!foreign)
+        return false;
+    const ForeignPicture& picture = *foreign;
+    OriginalCopy original(ThumbPath(stem, ThumbType::Original, ".jpg"), [&picture] {
+        return EncodeJpeg(picture.picture, kOriginalCopyQuality, {picture.icc, picture.exif});
+    });
+    DecodedPhoto decoded;
+    decoded.header = {picture.picture.width(), picture.picture.height(), 1};
+    const ThumbBox& largest = boxes.back();
+    const QSize large = FitSize(picture.picture.size(), largest.width, largest.height);
+    decoded.picture = large.width() < picture.picture.width() ? Resample(picture.picture, large)
+                                                              : picture.picture.copy();
+    if (decoded.picture.isNull())
+        return false;
+    if (const auto conversion = ConversionToSrgb(picture.icc, PhotoPixels::Rgb32))
+        conversion->ConvertPicture(decoded.picture);
+    WriteFiles(stem, boxes, decoded, original);
+    return true;
+}
+
+} // namespace
+
 bool MakePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes& boxes) {
     const ThumbBox& largest = boxes.back();
     const auto cover = [&largest](const JpegHeader& header) {
@@ -103,22 +153,21 @@ bool MakePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes
     const std::optional<QByteArray> file = ReadPictureFile(source);
     if (!file)
         return false;
+    if (ForeignFormatOf(*file) != ForeignFormat::None)
+        return MakeFromForeign(*file, stem, boxes);
     const std::optional<JpegHeader> header = ReadJpegHeader(*file);
     if (!header || !IsAcceptablePhotoSize(header->width, header->height))
         return false;
-    OriginalCopy original(ThumbPath(stem, ThumbType::Original, ".jpg"), *file);
+    OriginalCopy original(ThumbPath(stem, ThumbType::Original, ".jpg"),
+                          [bytes = *file] { return bytes; });
     const DecodedPhoto decoded = DecodeJpeg(*file, cover);
     if (decoded.picture.isNull())
         return false;
-    for (ThumbType type : kThumbTypes)
-        QFile::remove(ThumbPath(stem, type, ".dim"));
-    try {
-        WriteThumbnails(stem, boxes, decoded);
-        original.Commit(); // last: its presence says the photo's files are complete
-    } catch (const LumbraError&) {
-        RemovePhotoFiles(stem); // a photo is whole or absent
-        throw;
-    }
+    if (decoded.profileProblem)
+        qCWarning(lcImaging).noquote()
+            << "The colour profile of" << source << "is damaged (" << decoded.profileProblem
+            << "), its colours are taken as sRGB";
+    WriteFiles(stem, boxes, decoded, original);
     return true;
 }
 

@@ -21,12 +21,16 @@ using ThumbBoxes = std::array<ThumbBox, 3>;
 constexpr ThumbBoxes kPhotoThumbBoxes{{{120, 120}, {500, 500}, {1000, 1000}}};
 constexpr ThumbBoxes kBackgroundThumbBoxes{{{145, 104}, {800, 576}, {1127, 811}}};
 
-// Makes stem & "_sm.jpg", "_md.jpg", "_lg.jpg" (upright, from one decode at
-// the smallest scale that covers the largest box) and stem & "_or.jpg" (a
-// byte copy of `source`), and drops stale ".dim" files of those names.
-// Returns false, writing nothing, when `source` is not an acceptable JPEG
-// that decodes completely. Throws LumbraError when a file cannot be
-// written; every file of the stem is removed first (RemovePhotoFiles).
+// The quality of the JPEG copy of a picture of another format.
+inline constexpr int kOriginalCopyQuality = 95;
+
+// Makes stem & "_sm.jpg", "_md.jpg", "_lg.jpg" (upright, in sRGB, from one
+// decode at the smallest scale that covers the largest box) and stem &
+// "_or.jpg" (a byte copy of a JPEG `source`; of a HEIF, PNG, TIFF or WebP
+// one, its upright JPEG copy with its colour profile and EXIF block), and
+// drops stale ".dim" files of those names. Returns false, writing nothing,
+// when `source` is not an acceptable picture that decodes completely. Throws LumbraError when a
+// file cannot be written; every file of the stem is removed first (RemovePhotoFiles).
 bool MakePhotoFiles(const QString& source, const QString& stem, const ThumbBoxes& boxes);
 
 // The file work of one import: what MakePhotoFiles needs.

@@ -1,6 +1,7 @@
 #include "imaging/PhotoRefusal.h"
 
 #include "base/SafeRead.h"
+#include "imaging/ForeignPicture.h"
 #include "imaging/JpegDecode.h"
 #include "imaging/JpegSegments.h"
 #include "imaging/PictureFile.h"
@@ -16,8 +17,8 @@ bool StartsLikeJpeg(const QByteArray& bytes) {
            uchar(bytes[2]) == 0xFF;
 }
 
-// The name of another picture format from the file's first bytes (no
-// library reads it); empty when none is recognised.
+// The name of a picture format we do not take, from the file's first bytes
+// (no library reads it); empty when none is recognised.
 QString OtherFormat(const QByteArray& bytes) {
     struct Signature {
         qsizetype at;
@@ -25,16 +26,10 @@ QString OtherFormat(const QByteArray& bytes) {
         const char* name;
     };
     static constexpr Signature kSignatures[]{
-        {0, QByteArrayView("\x89PNG\r\n\x1A\n", 8), "PNG"},
         {0, "GIF87a", "GIF"},
         {0, "GIF89a", "GIF"},
         {0, "BM", "BMP"},
-        {0, QByteArrayView("II*\0", 4), "TIFF"},
-        {0, QByteArrayView("MM\0*", 4), "TIFF"},
-        {8, "WEBP", "WEBP"},
         {0, "8BPS", "PSD"},
-        {4, "ftypheic", "HEIF"},
-        {4, "ftypmif1", "HEIF"},
         {4, "ftypavif", "AVIF"},
         {0, QByteArrayView("\0\0\0\x0CjP  ", 8), "JP2"},
         {0, QByteArrayView("\0\0\x01\0", 4), "ICO"},
@@ -51,6 +46,18 @@ QString SizeText(QSize size) {
     return QStringLiteral("%1 x %2 pixels").arg(size.width()).arg(size.height());
 }
 
+// The picture's size refused, else damaged (it was refused for something).
+PhotoRefusal SizeOrDamage(std::optional<QSize> size) {
+    using Reason = PhotoRefusal::Reason;
+    if (!size)
+        return {Reason::Damaged, {}};
+    if (!IsAcceptablePhotoSize(size->width(), size->height())) {
+        const bool small = std::min(size->width(), size->height()) < kMinPhotoSide;
+        return {small ? Reason::TooSmall : Reason::TooLarge, SizeText(*size)};
+    }
+    return {Reason::Damaged, {}};
+}
+
 } // namespace
 
 PhotoRefusal WhyPhotoRefused(const QString& path) {
@@ -63,16 +70,11 @@ PhotoRefusal WhyPhotoRefused(const QString& path) {
     const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxPictureFileBytes);
     if (!bytes)
         return {Reason::Unreadable, {}};
+    if (ForeignFormatOf(*bytes) != ForeignFormat::None)
+        return SizeOrDamage(ForeignPictureSize(*bytes));
     if (!StartsLikeJpeg(*bytes))
-        return {Reason::NotJpeg, OtherFormat(*bytes)};
-    const std::optional<QSize> frame = JpegFrameSize(*bytes);
-    if (!frame)
-        return {Reason::Damaged, {}};
-    if (!IsAcceptablePhotoSize(frame->width(), frame->height())) {
-        const bool small = std::min(frame->width(), frame->height()) < kMinPhotoSide;
-        return {small ? Reason::TooSmall : Reason::TooLarge, SizeText(*frame)};
-    }
-    return {Reason::Damaged, {}};
+        return {Reason::Unsupported, OtherFormat(*bytes)};
+    return SizeOrDamage(JpegFrameSize(*bytes));
 }
 
 QString PhotoRefusalText(const PhotoRefusal& refusal, const QString& notSupported) {
@@ -83,11 +85,14 @@ QString PhotoRefusalText(const PhotoRefusal& refusal, const QString& notSupporte
     case Reason::Unreadable:
         return QCA::translate("PhotoRefusal",
                               "Cannot be read (missing, a folder, or no permission)");
-    case Reason::NotJpeg:
-        return notSupported + (refusal.detail.isEmpty()
-                                   ? QCA::translate("PhotoRefusal", " (not a JPEG file)")
-                                   : QCA::translate("PhotoRefusal", " (a %1 picture, not a JPEG)")
-                                         .arg(refusal.detail));
+    case Reason::Unsupported:
+        return notSupported +
+               (refusal.detail.isEmpty()
+                    ? QCA::translate("PhotoRefusal",
+                                     " (JPEG, HEIC, PNG, TIFF and WebP pictures are taken)")
+                    : QCA::translate("PhotoRefusal",
+                                     " (a %1 picture; JPEG, HEIC, PNG, TIFF and WebP are taken)")
+                          .arg(refusal.detail));
     case Reason::TooLarge:
         return QCA::translate("PhotoRefusal",
                               "Too large: %1 (the limit is %2 pixels a side, %3 megapixels, %4 MB)")
@@ -97,7 +102,7 @@ QString PhotoRefusalText(const PhotoRefusal& refusal, const QString& notSupporte
             .arg(kMaxPictureFileBytes >> 20);
     case Reason::TooSmall:
         return QCA::translate("PhotoRefusal", "Too small to print: %1").arg(refusal.detail);
-    case Reason::Damaged: return QCA::translate("PhotoRefusal", "Damaged or cut-off JPEG");
+    case Reason::Damaged: return QCA::translate("PhotoRefusal", "Damaged or cut-off picture");
     }
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // Reading picture files that may come from anywhere: regular files only
@@ -14,3 +15,7 @@ inline constexpr qint64 kMaxPictureFileBytes = qint64(256) << 20;
 // The picture file's bytes; nothing when it is not a regular file, larger
 // than kMaxPictureFileBytes or unreadable.
 std::optional<QByteArray> ReadPictureFile(const QString& path);
+
+// The file names the import offers (JPEG, HEIF, PNG, TIFF, WebP), in lower
+// and upper case for the dialogs that match letter case.
+QStringList PhotoFilePatterns();

@@ -28,7 +28,7 @@ PreparedPage PreparePage(int index, const QString& orderId, const PageSnapshot& 
             const QImage picture = renderer.Render(page, size, RenderMode::Print, &problems);
             for (const QString& name : problems)
                 qCWarning(lcOnline) << "page" << index + 1 << "sent without photo" << name;
-            return PreparePageBytes(index, orderId, EncodeJpeg(picture));
+            return PreparePageBytes(index, orderId, EncodePageJpeg(picture));
         },
         QCoreApplication::translate("PreparedPage", "The page could not be made."));
     if (prepared)

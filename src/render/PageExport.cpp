@@ -92,7 +92,7 @@ QByteArray RenderPageFile(const PageSnapshot& page, const PageOutput& output,
         output.kind == PageOutput::Kind::Preview
             ? ComposePreviewPage(page, renderer, problems)
             : renderer.Render(page, output.printSize, RenderMode::Print, problems);
-    return EncodeJpeg(picture);
+    return EncodePageJpeg(picture);
 }
 
 void WritePageFile(const PageFileTask& task, const PageOutput& output, const PageRenderer& renderer,

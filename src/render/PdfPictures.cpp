@@ -2,6 +2,7 @@
 
 #include "base/LumbraError.h"
 #include "base/Result.h"
+#include "imaging/ColourConversion.h"
 #include "imaging/JpegSegments.h"
 
 #include <qpdf/Buffer.hh>
@@ -30,7 +31,20 @@ bool IsStandIn(QPDFObjectHandle image) {
     return side("/Width") == 1 && side("/Height") == 1;
 }
 
-void PutPicture(QPDFObjectHandle image, const PdfPicture& picture) {
+// The colour space of every picture: ICC-based sRGB, as the pages are made.
+QPDFObjectHandle SrgbColourSpace(QPDF& pdf) {
+    const QByteArray& icc = SrgbProfile();
+    QPDFObjectHandle profile =
+        QPDFObjectHandle::newStream(&pdf, std::string(icc.constData(), size_t(icc.size())));
+    profile.getDict().replaceKey("/N", QPDFObjectHandle::newInteger(3));
+    profile.getDict().replaceKey("/Alternate", Name("/DeviceRGB"));
+    QPDFObjectHandle space = QPDFObjectHandle::newArray();
+    space.appendItem(Name("/ICCBased"));
+    space.appendItem(profile);
+    return pdf.makeIndirectObject(space);
+}
+
+void PutPicture(QPDFObjectHandle image, const PdfPicture& picture, QPDFObjectHandle colourSpace) {
     const std::optional<QSize> size = JpegFrameSize(picture.jpeg);
     if (!size)
         throw LumbraError(QStringLiteral("A page picture is not a JPEG file"));
@@ -39,7 +53,7 @@ void PutPicture(QPDFObjectHandle image, const PdfPicture& picture) {
     QPDFObjectHandle dict = image.getDict();
     dict.replaceKey("/Width", QPDFObjectHandle::newInteger(size->width()));
     dict.replaceKey("/Height", QPDFObjectHandle::newInteger(size->height()));
-    dict.replaceKey("/ColorSpace", Name("/DeviceRGB"));
+    dict.replaceKey("/ColorSpace", colourSpace);
     dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
     dict.removeKey("/SMask");
     dict.removeKey("/DecodeParms");
@@ -81,11 +95,12 @@ QByteArray Rewrite(const QByteArray& bytes, const std::vector<PdfPicture>& pictu
         throw LumbraError(QStringLiteral("The PDF has %1 pages for %2 pictures")
                               .arg(pages.size())
                               .arg(pictures.size()));
+    const QPDFObjectHandle colourSpace = SrgbColourSpace(pdf);
     for (size_t i = 0; i < pages.size(); ++i) {
         int replaced = 0;
         for (auto& [name, image] : pages[i].getImages())
             if (IsStandIn(image)) {
-                PutPicture(image, pictures[i]);
+                PutPicture(image, pictures[i], colourSpace);
                 ++replaced;
             }
         if (replaced != 1)

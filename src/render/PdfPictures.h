@@ -9,7 +9,8 @@
 // its own making (quality 94, a second loss and about three times the bytes
 // of the print file). So the PDF is written with a 1 x 1 stand-in picture
 // per page, and the stand-ins are then replaced, through qpdf, by the print
-// pages' JPEG files as they are (DCTDecode).
+// pages' JPEG files as they are (DCTDecode), in an ICC-based sRGB colour
+// space.
 
 struct PdfPicture {
     QByteArray jpeg; // a whole JPEG file

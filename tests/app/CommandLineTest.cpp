@@ -64,7 +64,9 @@ TEST_F(LumbraProcess, ImportsPreviewsAndPrintsABook) {
     ASSERT_EQ(import.exitCode, ExitIncomplete) << import.err.toStdString(); // the text file
     EXPECT_EQ(import.out,
               (QStringList{Status(u"cImportStatusAdded", red), Status(u"cImportStatusAdded", blue),
-                           Refused("Not a supported picture format (not a JPEG file)", text),
+                           Refused("Not a supported picture format (JPEG, HEIC, PNG, TIFF and WebP "
+                                   "pictures are taken)",
+                                   text),
                            Status(u"cImportStatusAlreadyExist", red),
                            "2 added, 1 not added, 1 already in the book"}));
     const QDir book(QDir(books).filePath(QStringLiteral("Trip")));
@@ -184,14 +186,15 @@ TEST_F(LumbraProcess, SpeaksTheLanguageOfTheLocale) {
         const char* summary;
         const char* help;
     } kLanguages[] = {
-        {"zh_CN.UTF-8", "不支持的图片格式（不是 JPEG 文件） :", "已添加 1 张，未添加 1 张",
-         "用法："},
-        {"zh_TW.UTF-8", "不支援的圖片格式（不是 JPEG 檔案） :", "已加入 1 張，未加入 1 張",
-         "用法："},
-        {"zh_HK.UTF-8", "不支援的圖片格式（不是 JPEG 檔案） :", "已加入 1 張，未加入 1 張",
-         "用法："},
+        {"zh_CN.UTF-8", "不支持的图片格式（可导入 JPEG、HEIC、PNG、TIFF 和 WebP 图片） :",
+         "已添加 1 张，未添加 1 张", "用法："},
+        {"zh_TW.UTF-8", "不支援的圖片格式（可匯入 JPEG、HEIC、PNG、TIFF 與 WebP 圖片） :",
+         "已加入 1 張，未加入 1 張", "用法："},
+        {"zh_HK.UTF-8", "不支援的圖片格式（可匯入 JPEG、HEIC、PNG、TIFF 與 WebP 圖片） :",
+         "已加入 1 張，未加入 1 張", "用法："},
         {"zh_SG.UTF-8",
-         "Not a supported picture format (not a JPEG file) :", "1 added, 1 not added", "usage:"},
+         "Not a supported picture format (JPEG, HEIC, PNG, TIFF and WebP pictures are taken) :",
+         "1 added, 1 not added", "usage:"},
     };
     for (const auto& language : kLanguages) {
         locale = QLatin1String(language.locale);

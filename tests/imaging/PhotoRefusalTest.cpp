@@ -46,23 +46,27 @@ TEST(PhotoRefusal, EachRefusedFileGetsItsOwnReason) {
 
     QImage picture(20, 20, QImage::Format_RGB32);
     picture.fill(Qt::red);
-    ASSERT_TRUE(picture.save(dir.filePath("png.jpg"), "PNG"));
     ASSERT_TRUE(picture.save(dir.filePath("bmp.jpg"), "BMP"));
-    const std::vector<std::pair<QString, QString>> others{
-        {dir.filePath("png.jpg"), "PNG"},
-        {dir.filePath("bmp.jpg"), "BMP"},
-        {file("gif.jpg", "GIF89a\x14\0\x14\0"), "GIF"},
-        {file("tiff.jpg", QByteArray("MM\0*\0\0\0\x08", 8)), "TIFF"},
-        {file("webp.jpg", QByteArray("RIFF\x20\0\0\0WEBPVP8 ", 16)), "WEBP"},
-        {file("heic.jpg", QByteArray("\0\0\0\x18\x66typheic", 12)), "HEIF"},
-        {file("text.jpg", "just words"), ""},
-        {file("short.jpg", "BM"), "BMP"},
-        {file("empty.jpg", ""), ""},
+    // Formats we do not take are named; those we take but cannot read are damaged.
+    const struct {
+        QString path;
+        Reason reason;
+        QString format;
+    } others[]{
+        {dir.filePath("bmp.jpg"), Reason::Unsupported, "BMP"},
+        {file("gif.jpg", "GIF89a\x14\0\x14\0"), Reason::Unsupported, "GIF"},
+        {file("avif.jpg", QByteArray("\0\0\0\x18\x66typavif", 12)), Reason::Unsupported, "AVIF"},
+        {file("tiff.jpg", QByteArray("MM\0*\0\0\0\x08", 8)), Reason::Damaged, ""},
+        {file("webp.jpg", QByteArray("RIFF\x20\0\0\0WEBPVP8 ", 16)), Reason::Damaged, ""},
+        {file("heic.jpg", QByteArray("\0\0\0\x18\x66typheic", 12)), Reason::Damaged, ""},
+        {file("text.jpg", "just words"), Reason::Unsupported, ""},
+        {file("short.jpg", "BM"), Reason::Unsupported, "BMP"},
+        {file("empty.jpg", ""), Reason::Unsupported, ""},
     };
-    for (const auto& [path, format] : others) {
-        const PhotoRefusal notJpeg = WhyPhotoRefused(path);
-        EXPECT_EQ(notJpeg.reason, Reason::NotJpeg) << path.toStdString();
-        EXPECT_EQ(notJpeg.detail, format) << path.toStdString();
+    for (const auto& other : others) {
+        const PhotoRefusal refusal = WhyPhotoRefused(other.path);
+        EXPECT_EQ(refusal.reason, other.reason) << other.path.toStdString();
+        EXPECT_EQ(refusal.detail, other.format) << other.path.toStdString();
     }
 
     const PhotoRefusal huge = WhyPhotoRefused(file("huge.jpg", WithFrameSize(good, 65000, 65000)));
@@ -77,9 +81,10 @@ TEST(PhotoRefusal, EachRefusedFileGetsItsOwnReason) {
 
 TEST(PhotoRefusal, TheReasonInPlainWords) {
     const QString notSupported = "Not a supported picture format";
-    EXPECT_EQ(PhotoRefusalText({Reason::NotJpeg, "PNG"}, notSupported),
-              "Not a supported picture format (a PNG picture, not a JPEG)");
-    EXPECT_EQ(PhotoRefusalText({Reason::Damaged, {}}, notSupported), "Damaged or cut-off JPEG");
+    EXPECT_EQ(PhotoRefusalText({Reason::Unsupported, "GIF"}, notSupported),
+              "Not a supported picture format (a GIF picture; JPEG, HEIC, PNG, TIFF and WebP are "
+              "taken)");
+    EXPECT_EQ(PhotoRefusalText({Reason::Damaged, {}}, notSupported), "Damaged or cut-off picture");
     EXPECT_TRUE(PhotoRefusalText({Reason::TooLarge, "65000 x 65000 pixels"}, notSupported)
                     .startsWith("Too large: 65000 x 65000 pixels"));
     EXPECT_TRUE(PhotoRefusalText({Reason::None, {}}, notSupported).isEmpty());

@@ -29,7 +29,11 @@ void HeaderOnly(const QString& path) {
     WriteBytes(path, ReadBytes(path).left(200));
 }
 
-void PngNamedJpg(const QString& path) { ASSERT_TRUE(PhotoLike(64, 48).save(path, "PNG")); }
+// A PNG is taken whatever its name, but not a cut one.
+void CutPngNamedJpg(const QString& path) {
+    ASSERT_TRUE(PhotoLike(64, 48).save(path, "PNG"));
+    WriteBytes(path, ReadBytes(path).left(ReadBytes(path).size() / 2));
+}
 
 void Huge(const QString& path) {
     Write(path, PhotoLike(64, 48));
@@ -42,7 +46,7 @@ const BadFile kBadFiles[] = {
     {"ZeroBytes", [](const QString& p) { WriteBytes(p, {}); }},
     {"Truncated", Truncated},
     {"HeaderOnly", HeaderOnly},
-    {"PngNamedJpg", PngNamedJpg},
+    {"CutPngNamedJpg", CutPngNamedJpg},
     {"TextNamedJpg", [](const QString& p) { WriteBytes(p, "just some words\n"); }},
     {"ClaimsHugeSize", Huge},
     {"OnePixelStrip", Strip},

@@ -1,6 +1,8 @@
 #include "ExportFixture.h"
 #include "PdfTools.h"
 
+#include "imaging/ColourConversion.h"
+#include "imaging/JpegSegments.h"
 #include "render/BookPdf.h"
 
 #include <QFile>
@@ -45,6 +47,7 @@ TEST_F(BookPdfTest, WritesEveryPageWithThePrintPicturesAndTheTextAsText) {
     for (const QStringList& image : images) {
         ASSERT_GE(image.size(), 14);
         EXPECT_EQ(image[3] + u'x' + image[4], QStringLiteral("2458x1769"));
+        EXPECT_EQ(image[5], QStringLiteral("icc")); // ICC-based sRGB
         EXPECT_EQ(image[8], QStringLiteral("jpeg"));
         EXPECT_EQ(image[12] + u' ' + image[13], QStringLiteral("216 216")); // pixels per inch
     }
@@ -64,6 +67,9 @@ TEST_F(BookPdfTest, WritesEveryPageWithThePrintPicturesAndTheTextAsText) {
                       extracted + QStringLiteral("-%1.jpg").arg(page - 1, 3, 10, QLatin1Char('0'))),
                   TestJpegs::ReadBytes(QDir(prints).filePath(QStringLiteral("%1.jpg").arg(page))))
             << page;
+    const QByteArray printPage =
+        TestJpegs::ReadBytes(QDir(prints).filePath(QStringLiteral("1.jpg")));
+    EXPECT_EQ(IccProfileOf(*JpegHeaderSegments(printPage)).icc, SrgbProfile()); // tagged sRGB
     qint64 jpegBytes = 0;
     for (const QFileInfo& file : QDir(prints).entryInfoList(QDir::Files))
         jpegBytes += file.size();

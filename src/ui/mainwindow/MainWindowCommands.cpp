@@ -2,6 +2,7 @@
 
 #include "base/Constants.h"
 #include "base/UserFolders.h"
+#include "imaging/PictureFile.h"
 #include "model/Book.h"
 #include "model/BookFill.h"
 #include "model/BookManager.h"
@@ -77,9 +78,10 @@ void MainWindow::onBookNextPageTriggered() {
 void MainWindow::onBookImportPhotosTriggered() {
     const QString pictures = mFolders ? mFolders->GetPicturesFolder() : QString();
     const QStringList paths =
-        mHooks.pickPhotos ? mHooks.pickPhotos()
-                          : ShowOpenFileDialog(tr("JPEG photos") + "|*.jpg *.jpeg", pictures,
-                                               mStrings.Text(u"cImportPhotoDialog"), this);
+        mHooks.pickPhotos
+            ? mHooks.pickPhotos()
+            : ShowOpenFileDialog(tr("Photos") + "|" + PhotoFilePatterns().join(' '), pictures,
+                                 mStrings.Text(u"cImportPhotoDialog"), this);
     if (!paths.isEmpty() && !paths.first().isEmpty())
         mSidePane->AddFiles(paths);
 }

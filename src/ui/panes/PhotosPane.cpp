@@ -1,6 +1,7 @@
 #include "ui/panes/PhotosPane.h"
 
 #include "base/Constants.h"
+#include "imaging/PictureFile.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/BookSession.h"
@@ -34,8 +35,8 @@ namespace {
 
 QStringList PhotosInFolder(const QString& folder) {
     QStringList files;
-    QDirIterator it(folder, {QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")},
-                    QDir::Files | QDir::Readable, QDirIterator::Subdirectories);
+    QDirIterator it(folder, PhotoFilePatterns(), QDir::Files | QDir::Readable,
+                    QDirIterator::Subdirectories);
     while (it.hasNext())
         files << it.next();
     std::sort(files.begin(), files.end(), [](const QString& a, const QString& b) {
@@ -45,7 +46,7 @@ QStringList PhotosInFolder(const QString& folder) {
 }
 
 // The local files of a drop, in their given order; a dropped folder gives
-// the JPEG files inside it and its subfolders, by name. Empty for other data.
+// the photo files inside it and its subfolders, by name. Empty for other data.
 QStringList DroppedFiles(const QMimeData* data) {
     QStringList files;
     if (!data || !data->hasUrls())

@@ -38,7 +38,7 @@ bool IsEnglish(const QString& shown) {
         QStringLiteral("https?://\\S+|\\S*[/"
                        ".]\\S+|\\b[KMGT]i?B\\b|\\d+ [A-Z][a-z]{2} "
                        "\\d{4}|Ctrl\\+\\S+|\\b(Lumbra|Qt|JPEG|PDF|LGPL|IJG|BSD|Independent JPEG "
-                       "Group|libjpeg-turbo|PG\\d+)\\b"));
+                       "Group|libjpeg-turbo|Little CMS|MIT|libheif|libde265|PG\\d+)\\b"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     QString text = QTextDocumentFragment::fromHtml(shown).toPlainText();
     return text.remove(allowed).contains(word);

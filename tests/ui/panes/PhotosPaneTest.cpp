@@ -74,11 +74,13 @@ TEST_F(PhotosPaneTest, ImportGivesTilesInFileOrderAndAStatusLinePerFile) {
     ASSERT_TRUE(status);
     EXPECT_TRUE(status->isVisible());
     EXPECT_TRUE(status->IsOkayEnabled());
-    EXPECT_EQ(status->Text(),
-              QStringList({"Added :" + big, "Added :" + a, "Unsupported (not a JPEG file) :" + bad,
-                           "Added :" + b, "Already there :" + a,
-                           "3 added, 1 not added, 1 already in the book"})
-                  .join('\n'));
+    EXPECT_EQ(
+        status->Text(),
+        QStringList({"Added :" + big, "Added :" + a,
+                     "Unsupported (JPEG, HEIC, PNG, TIFF and WebP pictures are taken) :" + bad,
+                     "Added :" + b, "Already there :" + a,
+                     "3 added, 1 not added, 1 already in the book"})
+            .join('\n'));
     const auto* progress = status->findChild<QProgressBar*>("mProgressBar");
     EXPECT_EQ(progress->maximum(), 5);
     EXPECT_EQ(progress->value(), 5);
@@ -95,7 +97,8 @@ TEST_F(PhotosPaneTest, ABadFileIsReportedAndLeavesNoFiles) {
     ASSERT_TRUE(Import({bad}, false));
     EXPECT_TRUE(Pane().StatusForm()->isVisible()); // shown even for a single file
     EXPECT_EQ(Pane().StatusForm()->Text(),
-              "Unsupported (not a JPEG file) :" + bad + "\n0 added, 1 not added");
+              "Unsupported (JPEG, HEIC, PNG, TIFF and WebP pictures are taken) :" + bad +
+                  "\n0 added, 1 not added");
     EXPECT_EQ(Pane().TileCount(), 0);
     EXPECT_TRUE(FilesWithKey(KeyOf(bad)).isEmpty());
     EXPECT_EQ(CurrentBook()->Photos().GetSize(), 0);
@@ -131,7 +134,8 @@ TEST_F(PhotosPaneTest, DroppingOneJpegShowsNoStatusWindowButADroppedBadFileDoes)
     EXPECT_TRUE(Pane().StatusForm()->IsOkayEnabled());
     // a drop starts a fresh text
     EXPECT_EQ(Pane().StatusForm()->Text(),
-              "Unsupported (not a JPEG file) :" + bad + "\n0 added, 1 not added");
+              "Unsupported (JPEG, HEIC, PNG, TIFF and WebP pictures are taken) :" + bad +
+                  "\n0 added, 1 not added");
 
     QMimeData text;
     text.setText(a);

@@ -14,8 +14,10 @@ QString VersionLine(int major, int minor, int revision) {
 
 QString LibraryNotice() {
     return AboutBox::tr("Lumbra uses Qt %1 (https://www.qt.io), under the LGPL, version 3, "
-                        "and libjpeg-turbo (https://libjpeg-turbo.org), under the IJG and BSD "
-                        "licences. This software is based in part on the work of the "
+                        "libjpeg-turbo (https://libjpeg-turbo.org), under the IJG and BSD "
+                        "licences, Little CMS (https://www.littlecms.com), under the MIT "
+                        "licence, and libheif with libde265 (https://github.com/strukturag), "
+                        "under the LGPL. This software is based in part on the work of the "
                         "Independent JPEG Group.")
         .arg(QLatin1String(qVersion()));
 }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <array>
+
+// Colour patches for the colour management tests: saturated and skin-like
+// sRGB colours, and the same pictures in other profiles (through lcms2).
+namespace TestJpegs {
+
+inline constexpr std::array<QRgb, 8> kPatchColours{
+    0xFF28B43C, // the green that prints dull from Adobe RGB unconverted
+    0xFFC81E28, 0xFF1E3CC8, 0xFFFADC28, 0xFF3CAADC, // red, blue, yellow, sky
+    0xFFE6BEA0, 0xFFBE8C6E, 0xFF787878,             // light and dark skin, grey
+};
+inline constexpr int kPatchSide = 32;
+
+// The patches side by side, kPatchSide pixels each, in sRGB.
+QImage ColourPatches();
+// How far the middle of patch `index` of `picture` is from its sRGB colour
+// (the largest channel difference).
+int PatchError(const QImage& picture, int index);
+// An sRGB picture in the colours of `icc` (relative colorimetric), RGB32.
+QImage InProfile(const QImage& srgb, const QByteArray& icc);
+// A profile that Debian's ghostscript installs ("a98.icc", "rommrgb.icc", ...).
+QByteArray GhostscriptProfile(const char* name);
+
+} // namespace TestJpegs
