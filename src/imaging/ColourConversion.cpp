@@ -1,6 +1,7 @@
 #include "imaging/ColourConversion.h"
 
 #include "imaging/ImagingLog.h"
+#include "imaging/MatrixShaper.h"
 
 #include <lcms2.h>
 
@@ -106,6 +107,13 @@ Built Build(const QByteArray& icc, PhotoPixels pixels) {
         cmsDeleteContext(context);
         return {nullptr, {}};
     }
+    if (pixels == PhotoPixels::Rgb32)
+        if (std::unique_ptr<MatrixShaper> shaper = MatrixShaper::Of(source.get(), srgb.get())) {
+            source.reset();
+            srgb.reset();
+            cmsDeleteContext(context);
+            return {std::make_shared<SrgbConversion>(std::move(shaper)), {}};
+        }
     cmsHTRANSFORM transform = cmsCreateTransformTHR(context, source.get(), layout.type, srgb.get(),
                                                     kRgb32Type, kIntent, kFlags);
     if (!transform)
@@ -189,12 +197,20 @@ std::optional<std::array<double, 5>> TransferOf(int transfer) {
 SrgbConversion::SrgbConversion(void* context, void* transform, PhotoPixels pixels)
     : mContext(context), mTransform(transform), mPixels(pixels) {}
 
+SrgbConversion::SrgbConversion(std::unique_ptr<MatrixShaper> shaper) : mShaper(std::move(shaper)) {}
+
 SrgbConversion::~SrgbConversion() {
-    cmsDeleteTransform(mTransform);
-    cmsDeleteContext(static_cast<cmsContext>(mContext));
+    if (mTransform)
+        cmsDeleteTransform(mTransform);
+    if (mContext)
+        cmsDeleteContext(static_cast<cmsContext>(mContext));
 }
 
 void SrgbConversion::Convert(const uchar* in, QRgb* out, int count) const {
+    if (mShaper) {
+        mShaper->Convert(reinterpret_cast<const QRgb*>(in), out, count);
+        return;
+    }
     // The output's fourth byte is not written by the transform.
     if (mPixels != PhotoPixels::Rgb32)
         std::fill(out, out + count, qRgb(0, 0, 0));

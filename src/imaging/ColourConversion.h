@@ -5,6 +5,8 @@
 #include <QRgb>
 #include <memory>
 
+class MatrixShaper;
+
 // A photo's colours to sRGB, through lcms2. A photo without a profile is
 // sRGB and costs nothing: no conversion is made for it, nor for an sRGB
 // profile. Safe on any thread.
@@ -20,7 +22,9 @@ enum class PhotoPixels {
 // photo carrying that profile.
 class SrgbConversion {
 public:
+    // An lcms2 transform in its own context, or the tables of a matrix-shaper.
     SrgbConversion(void* context, void* transform, PhotoPixels pixels);
+    explicit SrgbConversion(std::unique_ptr<MatrixShaper> shaper);
     ~SrgbConversion();
     SrgbConversion(const SrgbConversion&) = delete;
     SrgbConversion& operator=(const SrgbConversion&) = delete;
@@ -33,9 +37,10 @@ public:
     void ConvertPicture(QImage& rgb32) const;
 
 private:
-    void* mContext;
-    void* mTransform;
-    PhotoPixels mPixels;
+    void* mContext = nullptr;
+    void* mTransform = nullptr;
+    PhotoPixels mPixels = PhotoPixels::Rgb32;
+    std::unique_ptr<MatrixShaper> mShaper;
 };
 
 // The conversion for pixels carrying the ICC profile `icc`; none when the

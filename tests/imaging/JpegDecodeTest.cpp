@@ -33,20 +33,6 @@ QImage StoredFor(const QImage& upright, int orientation) {
     }
 }
 
-// The largest difference of any channel of any pixel (255 for different sizes).
-int MaxDifference(const QImage& a, const QImage& b) {
-    if (a.size() != b.size())
-        return 255;
-    int most = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            most = std::max({most, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                             std::abs(qBlue(p) - qBlue(q))});
-        }
-    return most;
-}
-
 // What FreeImage makes of the file with its own EXIF rotation.
 QImage FreeImageUpright(const QByteArray& file) {
     QTemporaryDir dir;

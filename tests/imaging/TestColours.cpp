@@ -26,22 +26,27 @@ int PatchError(const QImage& picture, int index) {
                      std::abs(qBlue(at) - qBlue(want))});
 }
 
-QImage InProfile(const QImage& srgb, const QByteArray& icc) {
-    cmsHPROFILE from = cmsCreate_sRGBProfile();
-    cmsHPROFILE to = cmsOpenProfileFromMem(icc.constData(), cmsUInt32Number(icc.size()));
+QImage Converted(const QImage& picture, const QByteArray& from, const QByteArray& to) {
+    const auto open = [](const QByteArray& icc) {
+        return icc.isEmpty() ? cmsCreate_sRGBProfile()
+                             : cmsOpenProfileFromMem(icc.constData(), cmsUInt32Number(icc.size()));
+    };
+    cmsHPROFILE source = open(from);
+    cmsHPROFILE target = open(to);
     cmsHTRANSFORM transform =
-        to ? cmsCreateTransform(from, TYPE_BGRA_8, to, TYPE_BGRA_8, INTENT_RELATIVE_COLORIMETRIC, 0)
-           : nullptr;
-    QImage out = srgb.convertToFormat(QImage::Format_RGB32);
+        source && target
+            ? cmsCreateTransform(source, TYPE_BGRA_8, target, TYPE_BGRA_8,
+                                 INTENT_RELATIVE_COLORIMETRIC, cmsFLAGS_BLACKPOINTCOMPENSATION)
+            : nullptr;
+    QImage out = picture.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; transform && y < out.height(); ++y)
         cmsDoTransform(transform, out.scanLine(y), out.scanLine(y), cmsUInt32Number(out.width()));
-    if (transform)
-        cmsDeleteTransform(transform);
-    if (to)
-        cmsCloseProfile(to);
-    cmsCloseProfile(from);
+    for (cmsHPROFILE profile : {source, target})
+        if (profile)
+            cmsCloseProfile(profile);
     if (!transform)
-        throw std::runtime_error("no transform to the test profile");
+        throw std::runtime_error("no transform between the test profiles");
+    cmsDeleteTransform(transform);
     return out;
 }
 

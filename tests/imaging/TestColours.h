@@ -21,8 +21,14 @@ QImage ColourPatches();
 // How far the middle of patch `index` of `picture` is from its sRGB colour
 // (the largest channel difference).
 int PatchError(const QImage& picture, int index);
-// An sRGB picture in the colours of `icc` (relative colorimetric), RGB32.
-QImage InProfile(const QImage& srgb, const QByteArray& icc);
+// A picture from the colours of the profile `from` to those of `to` (empty:
+// sRGB) through lcms2 (relative colorimetric with black-point
+// compensation), RGB32.
+QImage Converted(const QImage& picture, const QByteArray& from, const QByteArray& to);
+// An sRGB picture in the colours of `icc`.
+inline QImage InProfile(const QImage& srgb, const QByteArray& icc) {
+    return Converted(srgb, {}, icc);
+}
 // A profile that Debian's ghostscript installs ("a98.icc", "rommrgb.icc", ...).
 QByteArray GhostscriptProfile(const char* name);
 

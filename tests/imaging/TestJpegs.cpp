@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -175,6 +176,19 @@ bool Near(QRgb actual, QColor expected, int tolerance) {
     return std::abs(qRed(actual) - expected.red()) <= tolerance &&
            std::abs(qGreen(actual) - expected.green()) <= tolerance &&
            std::abs(qBlue(actual) - expected.blue()) <= tolerance;
+}
+
+int MaxDifference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return 255;
+    int most = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            most = std::max({most, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                             std::abs(qBlue(p) - qBlue(q))});
+        }
+    return most;
 }
 
 } // namespace TestJpegs

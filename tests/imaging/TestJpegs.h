@@ -42,6 +42,8 @@ void WriteBytes(const QString& path, const QByteArray& bytes);
 QByteArray ReadBytes(const QString& path);
 // Peak signal-to-noise ratio in dB of two pictures of the same size.
 double Psnr(const QImage& a, const QImage& b);
+// The largest difference of any channel of any pixel (255 for different sizes).
+int MaxDifference(const QImage& a, const QImage& b);
 // True when the colour is within `tolerance` of `expected` on every channel.
 bool Near(QRgb actual, QColor expected, int tolerance = 40);
 

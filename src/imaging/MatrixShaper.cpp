@@ -1,0 +1,103 @@
+#include "imaging/MatrixShaper.h"
+
+#include <lcms2.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using Matrix = std::array<double, 9>; // row by row
+
+// The colorants of a profile as a matrix from its linear RGB to XYZ (D50).
+bool Colorants(cmsHPROFILE profile, Matrix& matrix) {
+    const cmsTagSignature tags[3] = {cmsSigRedColorantTag, cmsSigGreenColorantTag,
+                                     cmsSigBlueColorantTag};
+    for (int column = 0; column < 3; ++column) {
+        const auto* xyz = static_cast<const cmsCIEXYZ*>(cmsReadTag(profile, tags[column]));
+        if (!xyz)
+            return false;
+        matrix[size_t(column)] = xyz->X;
+        matrix[size_t(3 + column)] = xyz->Y;
+        matrix[size_t(6 + column)] = xyz->Z;
+    }
+    return true;
+}
+
+bool Inverted(const Matrix& m, Matrix& inverse) {
+    const double det = m[0] * (m[4] * m[8] - m[5] * m[7]) - m[1] * (m[3] * m[8] - m[5] * m[6]) +
+                       m[2] * (m[3] * m[7] - m[4] * m[6]);
+    if (std::abs(det) < 1e-9)
+        return false;
+    inverse = {(m[4] * m[8] - m[5] * m[7]) / det, (m[2] * m[7] - m[1] * m[8]) / det,
+               (m[1] * m[5] - m[2] * m[4]) / det, (m[5] * m[6] - m[3] * m[8]) / det,
+               (m[0] * m[8] - m[2] * m[6]) / det, (m[2] * m[3] - m[0] * m[5]) / det,
+               (m[3] * m[7] - m[4] * m[6]) / det, (m[1] * m[6] - m[0] * m[7]) / det,
+               (m[0] * m[4] - m[1] * m[3]) / det};
+    return true;
+}
+
+Matrix Product(const Matrix& a, const Matrix& b) {
+    Matrix product{};
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column)
+            for (int k = 0; k < 3; ++k)
+                product[size_t(row * 3 + column)] +=
+                    a[size_t(row * 3 + k)] * b[size_t(k * 3 + column)];
+    return product;
+}
+
+} // namespace
+
+std::unique_ptr<MatrixShaper> MatrixShaper::Of(void* source, void* srgb) {
+    if (!cmsIsMatrixShaper(source) ||
+        cmsIsCLUT(source, INTENT_RELATIVE_COLORIMETRIC, LCMS_USED_AS_INPUT))
+        return nullptr;
+    Matrix from{};
+    Matrix to{};
+    Matrix toInverse{};
+    if (!Colorants(source, from) || !Colorants(srgb, to) || !Inverted(to, toInverse))
+        return nullptr;
+    auto shaper = std::make_unique<MatrixShaper>();
+    const Matrix matrix = Product(toInverse, from);
+    std::transform(matrix.begin(), matrix.end(), shaper->mMatrix.begin(),
+                   [](double value) { return float(value); });
+    const cmsTagSignature curves[3] = {cmsSigRedTRCTag, cmsSigGreenTRCTag, cmsSigBlueTRCTag};
+    for (int channel = 0; channel < 3; ++channel) {
+        const auto* curve = static_cast<const cmsToneCurve*>(cmsReadTag(source, curves[channel]));
+        if (!curve || cmsEvalToneCurveFloat(curve, 0) > 1e-4f)
+            return nullptr;
+        for (int value = 0; value < 256; ++value)
+            shaper->mLinear[size_t(channel)][size_t(value)] =
+                cmsEvalToneCurveFloat(curve, float(value) / 255);
+    }
+    const auto* srgbCurve = static_cast<const cmsToneCurve*>(cmsReadTag(srgb, cmsSigRedTRCTag));
+    cmsToneCurve* encode = srgbCurve ? cmsReverseToneCurve(srgbCurve) : nullptr;
+    if (!encode)
+        return nullptr;
+    shaper->mEncoded.resize(kOutSteps);
+    for (int step = 0; step < kOutSteps; ++step) {
+        const float value = cmsEvalToneCurveFloat(encode, float(step) / (kOutSteps - 1));
+        shaper->mEncoded[size_t(step)] =
+            (unsigned char)std::lround(std::clamp(value, 0.f, 1.f) * 255);
+    }
+    cmsFreeToneCurve(encode);
+    return shaper;
+}
+
+void MatrixShaper::Convert(const QRgb* in, QRgb* out, int count) const {
+    const float* m = mMatrix.data();
+    const auto encoded = [this](float linear) {
+        const float at = std::clamp(linear, 0.f, 1.f) * (kOutSteps - 1) + 0.5f;
+        return int(mEncoded[size_t(at)]);
+    };
+    for (int i = 0; i < count; ++i) {
+        const QRgb pixel = in[i];
+        const float r = mLinear[0][size_t(qRed(pixel))];
+        const float g = mLinear[1][size_t(qGreen(pixel))];
+        const float b = mLinear[2][size_t(qBlue(pixel))];
+        out[i] =
+            qRgb(encoded(m[0] * r + m[1] * g + m[2] * b), encoded(m[3] * r + m[4] * g + m[5] * b),
+                 encoded(m[6] * r + m[7] * g + m[8] * b));
+    }
+}
