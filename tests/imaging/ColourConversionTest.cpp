@@ -1,6 +1,7 @@
 #include "imaging/ColourConversion.h"
 
 #include "TestColours.h"
+#include "TestJpegKinds.h"
 #include "TestJpegs.h"
 #include "imaging/JpegDecode.h"
 #include "imaging/JpegEncode.h"
@@ -69,6 +70,17 @@ TEST(ColourConversion, EveryColourConvertsAsLcmsConvertsIt) {
         conversion->ConvertPicture(ours);
         EXPECT_LE(MaxDifference(ours, Converted(cube, icc, {})), 1);
     }
+}
+
+// Adobe's inverted CMYK with a profile: through the profile (skin and grey
+// lie within the inks' gamut and come back; the rest is clipped by the inks).
+TEST(ColourConversion, CmykPhotosGoThroughTheirProfile) {
+    const QByteArray cmyk = GhostscriptProfile("ps_cmyk.icc");
+    const QByteArray inks = EncodeKind(InInks(ColourPatches(), cmyk), JpegKind::Inks);
+    const QImage decoded = DecodeWhole(WithProfileParts(inks, cmyk, 1, {1}));
+    for (int i : {5, 6, 7})
+        EXPECT_LE(PatchError(decoded, i), 8) << "patch " << i;
+    EXPECT_GT(PatchError(DecodeWhole(inks), 5), 8); // the conversion without a profile
 }
 
 TEST(ColourConversion, SrgbUntaggedAndUnusableProfilesGiveTheSamePixels) {

@@ -26,21 +26,27 @@ int PatchError(const QImage& picture, int index) {
                      std::abs(qBlue(at) - qBlue(want))});
 }
 
-QImage Converted(const QImage& picture, const QByteArray& from, const QByteArray& to) {
-    const auto open = [](const QByteArray& icc) {
-        return icc.isEmpty() ? cmsCreate_sRGBProfile()
-                             : cmsOpenProfileFromMem(icc.constData(), cmsUInt32Number(icc.size()));
-    };
-    cmsHPROFILE source = open(from);
-    cmsHPROFILE target = open(to);
+namespace {
+
+cmsHPROFILE Open(const QByteArray& icc) {
+    return icc.isEmpty() ? cmsCreate_sRGBProfile()
+                         : cmsOpenProfileFromMem(icc.constData(), cmsUInt32Number(icc.size()));
+}
+
+// `out` (of the size of `picture`) with the picture's RGB32 pixels converted.
+QImage Transformed(const QImage& picture, const QByteArray& from, const QByteArray& to,
+                   cmsUInt32Number toType, QImage out) {
+    const QImage in = picture.convertToFormat(QImage::Format_RGB32);
+    cmsHPROFILE source = Open(from);
+    cmsHPROFILE target = Open(to);
     cmsHTRANSFORM transform =
         source && target
-            ? cmsCreateTransform(source, TYPE_BGRA_8, target, TYPE_BGRA_8,
-                                 INTENT_RELATIVE_COLORIMETRIC, cmsFLAGS_BLACKPOINTCOMPENSATION)
+            ? cmsCreateTransform(source, TYPE_BGRA_8, target, toType, INTENT_RELATIVE_COLORIMETRIC,
+                                 cmsFLAGS_BLACKPOINTCOMPENSATION)
             : nullptr;
-    QImage out = picture.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; transform && y < out.height(); ++y)
-        cmsDoTransform(transform, out.scanLine(y), out.scanLine(y), cmsUInt32Number(out.width()));
+    for (int y = 0; transform && y < in.height(); ++y)
+        cmsDoTransform(transform, in.constScanLine(y), out.scanLine(y),
+                       cmsUInt32Number(in.width()));
     for (cmsHPROFILE profile : {source, target})
         if (profile)
             cmsCloseProfile(profile);
@@ -48,6 +54,18 @@ QImage Converted(const QImage& picture, const QByteArray& from, const QByteArray
         throw std::runtime_error("no transform between the test profiles");
     cmsDeleteTransform(transform);
     return out;
+}
+
+} // namespace
+
+QImage Converted(const QImage& picture, const QByteArray& from, const QByteArray& to) {
+    return Transformed(picture, from, to, TYPE_BGRA_8,
+                       picture.convertToFormat(QImage::Format_RGB32));
+}
+
+QImage InInks(const QImage& srgb, const QByteArray& icc) {
+    return Transformed(srgb, {}, icc, TYPE_CMYK_8_REV,
+                       QImage(srgb.size(), QImage::Format_RGBA8888));
 }
 
 QByteArray GhostscriptProfile(const char* name) {

@@ -29,6 +29,9 @@ QImage Converted(const QImage& picture, const QByteArray& from, const QByteArray
 inline QImage InProfile(const QImage& srgb, const QByteArray& icc) {
     return Converted(srgb, {}, icc);
 }
+// An sRGB picture as the inverted inks of the CMYK profile `icc`: four bytes
+// a pixel (C, M, Y, K) in a Format_RGBA8888 picture, for JpegKind::Inks.
+QImage InInks(const QImage& srgb, const QByteArray& icc);
 // A profile that Debian's ghostscript installs ("a98.icc", "rommrgb.icc", ...).
 QByteArray GhostscriptProfile(const char* name);
 

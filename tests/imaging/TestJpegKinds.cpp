@@ -30,6 +30,8 @@ std::vector<JSAMPLE> CmykRow(const QImage& rgb, int y) {
 std::vector<JSAMPLE> PixelRow(const QImage& rgb, int y, JpegKind kind) {
     if (kind == JpegKind::Cmyk || kind == JpegKind::Ycck)
         return CmykRow(rgb, y);
+    if (kind == JpegKind::Inks)
+        return {rgb.constScanLine(y), rgb.constScanLine(y) + size_t(rgb.width()) * 4};
     const bool grey = kind == JpegKind::Grey;
     std::vector<JSAMPLE> row(size_t(rgb.width()) * (grey ? 1 : 3));
     for (int x = 0; x < rgb.width(); ++x) {
@@ -48,12 +50,12 @@ std::vector<JSAMPLE> PixelRow(const QImage& rgb, int y, JpegKind kind) {
 void SetUp(jpeg_compress_struct& info, const QImage& picture, JpegKind kind) {
     info.image_width = JDIMENSION(picture.width());
     info.image_height = JDIMENSION(picture.height());
-    const bool inks = kind == JpegKind::Cmyk || kind == JpegKind::Ycck;
+    const bool inks = kind == JpegKind::Cmyk || kind == JpegKind::Ycck || kind == JpegKind::Inks;
     info.input_components = kind == JpegKind::Grey ? 1 : inks ? 4 : 3;
     info.in_color_space = kind == JpegKind::Grey ? JCS_GRAYSCALE : inks ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 92, TRUE);
-    if (kind == JpegKind::Cmyk)
+    if (kind == JpegKind::Cmyk || kind == JpegKind::Inks)
         jpeg_set_colorspace(&info, JCS_CMYK); // writes the Adobe marker
     if (kind == JpegKind::Ycck)
         jpeg_set_colorspace(&info, JCS_YCCK);
@@ -66,7 +68,8 @@ void SetUp(jpeg_compress_struct& info, const QImage& picture, JpegKind kind) {
 } // namespace
 
 QByteArray EncodeKind(const QImage& picture, JpegKind kind) {
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    const QImage rgb =
+        kind == JpegKind::Inks ? picture : picture.convertToFormat(QImage::Format_RGB32);
     std::vector<std::vector<JSAMPLE>> rows;
     for (int y = 0; y < rgb.height(); ++y)
         rows.push_back(PixelRow(rgb, y, kind));

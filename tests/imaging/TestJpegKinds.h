@@ -14,6 +14,7 @@ enum class JpegKind {
     Cmyk,        // Adobe (inverted) CMYK, as an editor writes it
     Ycck,        // the same as YCCK
     Restarts,    // baseline with a restart marker after every MCU row
+    Inks,        // Adobe CMYK of the picture's bytes as they are (see InInks)
 };
 
 // The picture as a file of that kind (quality 92). For CMYK and YCCK the
