@@ -13,8 +13,8 @@ using namespace TestJpegs;
 
 namespace {
 
-QImage DecodeWhole(const QByteArray& file) {
-    return DecodeJpeg(file, [](const JpegHeader&) { return JpegDecodeRequest{}; }).picture;
+DecodedPhoto DecodeWhole(const QByteArray& file) {
+    return DecodeJpeg(file, [](const JpegHeader&) { return JpegDecodeRequest{}; });
 }
 
 // `jpeg` with the parts `numbers` (from 1) of its profile cut in `count`
@@ -23,52 +23,41 @@ QByteArray WithProfileParts(const QByteArray& jpeg, const QByteArray& icc, int c
                             const std::vector<int>& numbers) {
     QByteArray file = jpeg;
     const qsizetype size = (icc.size() + count - 1) / count;
-    for (auto number = numbers.rbegin(); number != numbers.rend(); ++number) {
-        QByteArray payload = QByteArray("ICC_PROFILE\0", 12);
-        payload += char(*number);
-        payload += char(count);
-        payload += icc.mid((*number - 1) * size, size);
-        file = WithSegment(file, 0xE2, payload); // right after SOI: before the later ones
-    }
+    for (auto number = numbers.rbegin(); number != numbers.rend(); ++number)
+        file = WithSegment(file, 0xE2, // each right after SOI: before the later ones
+                           QByteArray("ICC_PROFILE\0", 12) + char(*number) + char(count) +
+                               icc.mid((*number - 1) * size, size));
     return file;
 }
 
-TEST(ColourConversion, TaggedPhotosComeOutInSrgbWithinEightLevels) {
-    const QImage patches = ColourPatches();
-    const std::vector<std::pair<const char*, QByteArray>> profiles{
-        {"Adobe RGB", GhostscriptProfile("a98.icc")},
-        {"ROMM RGB", GhostscriptProfile("rommrgb.icc")},
-        {"Display P3", ProfileFromCodedColours(12, 13)},
-    };
-    for (const auto& [name, icc] : profiles) {
-        ASSERT_FALSE(icc.isEmpty()) << name;
-        const QImage stored = InProfile(patches, icc);
-        const QByteArray plain = EncodeJpeg(stored, 100);
-        const QByteArray tagged = EncodeJpeg(stored, 100, {icc, {}});
-        // One segment, or parts in any order: the same profile.
-        for (const QByteArray& file : {tagged, WithProfileParts(plain, icc, 3, {3, 1, 2})}) {
-            const QImage decoded = DecodeWhole(file);
-            for (int i = 0; i < int(kPatchColours.size()); ++i)
-                EXPECT_LE(PatchError(decoded, i), 8) << name << " patch " << i;
-        }
-        EXPECT_GT(PatchError(DecodeWhole(plain), 0), 8) << name << " is not sRGB";
-    }
-}
-
-// Matrix-shaper profiles take a faster path of our own: it gives what lcms2
-// gives, within a level, over the whole colour cube.
-TEST(ColourConversion, EveryColourConvertsAsLcmsConvertsIt) {
+// Patches saved in a wide-gamut profile come back within 8 levels, the
+// profile in one segment or in parts in any order; every colour of the cube
+// converts within a level of lcms2's own transform (matrix-shaper profiles
+// take a faster path of ours).
+TEST(ColourConversion, TaggedPhotosComeOutInSrgb) {
     QImage cube(216, 216, QImage::Format_RGB32);
     for (int i = 0; i < 216 * 216; ++i)
         cube.setPixel(i % 216, i / 216,
                       qRgb(i % 36 * 7 + 5, i / 36 % 36 * 7 + 5, i / 1296 * 7 + 5));
-    for (const QByteArray& icc : {GhostscriptProfile("a98.icc"), GhostscriptProfile("rommrgb.icc"),
-                                  ProfileFromCodedColours(12, 13), ProfileFromCodedColours(9, 1)}) {
-        const auto conversion = ConversionToSrgb(icc, PhotoPixels::Rgb32);
-        ASSERT_NE(conversion, nullptr);
+    const std::vector<std::pair<const char*, QByteArray>> profiles{
+        {"Adobe RGB", GhostscriptProfile("a98.icc")},
+        {"ROMM RGB", GhostscriptProfile("rommrgb.icc")},
+        {"Display P3", ProfileFromCodedColours(12, 13)},
+        {"BT.2020", ProfileFromCodedColours(9, 1)},
+    };
+    for (const auto& [name, icc] : profiles) {
+        ASSERT_FALSE(icc.isEmpty()) << name;
+        const QImage stored = InProfile(ColourPatches(), icc);
+        const QByteArray plain = EncodeJpeg(stored, 100);
+        for (const QByteArray& file :
+             {EncodeJpeg(stored, 100, {icc, {}}), WithProfileParts(plain, icc, 3, {3, 1, 2})})
+            for (int i = 0; i < int(kPatchColours.size()); ++i)
+                EXPECT_LE(PatchError(DecodeWhole(file).picture, i), 8) << name << " patch " << i;
+        EXPECT_GT(PatchError(DecodeWhole(plain).picture, 0), 8) << name << " is not sRGB";
+
         QImage ours = cube;
-        conversion->ConvertPicture(ours);
-        EXPECT_LE(MaxDifference(ours, Converted(cube, icc, {})), 1);
+        ConversionToSrgb(icc, PhotoPixels::Rgb32)->ConvertPicture(ours);
+        EXPECT_LE(MaxDifference(ours, Converted(cube, icc, {})), 1) << name;
     }
 }
 
@@ -77,39 +66,36 @@ TEST(ColourConversion, EveryColourConvertsAsLcmsConvertsIt) {
 TEST(ColourConversion, CmykPhotosGoThroughTheirProfile) {
     const QByteArray cmyk = GhostscriptProfile("ps_cmyk.icc");
     const QByteArray inks = EncodeKind(InInks(ColourPatches(), cmyk), JpegKind::Inks);
-    const QImage decoded = DecodeWhole(WithProfileParts(inks, cmyk, 1, {1}));
+    const QImage decoded = DecodeWhole(WithProfileParts(inks, cmyk, 1, {1})).picture;
     for (int i : {5, 6, 7})
         EXPECT_LE(PatchError(decoded, i), 8) << "patch " << i;
-    EXPECT_GT(PatchError(DecodeWhole(inks), 5), 8); // the conversion without a profile
+    EXPECT_GT(PatchError(DecodeWhole(inks).picture, 5), 8); // the conversion without a profile
 }
 
+// Untagged, sRGB (any form), damaged or CMYK-for-RGB profiles, parts missing
+// or twice: the pixels as without a profile, and no conversion.
 TEST(ColourConversion, SrgbUntaggedAndUnusableProfilesGiveTheSamePixels) {
     const QByteArray plain = EncodeJpeg(PhotoLike(96, 64), 90);
-    const QImage untagged = DecodeWhole(plain);
-    QByteArray damaged = SrgbProfile();
-    damaged.truncate(damaged.size() / 2);
-    const QByteArray cmyk = GhostscriptProfile("ps_cmyk.icc");
-    for (const QByteArray& icc : {SrgbProfile(), GhostscriptProfile("srgb.icc"), damaged, cmyk}) {
-        EXPECT_EQ(DecodeWhole(EncodeJpeg(PhotoLike(96, 64), 90, {icc, {}})), untagged);
+    const QImage untagged = DecodeWhole(plain).picture;
+    const QByteArray p3 = ProfileFromCodedColours(12, 13);
+    const QByteArray damaged = SrgbProfile().left(SrgbProfile().size() / 2);
+    for (const QByteArray& icc : {SrgbProfile(), GhostscriptProfile("srgb.icc"), damaged,
+                                  GhostscriptProfile("ps_cmyk.icc")}) {
+        EXPECT_EQ(DecodeWhole(EncodeJpeg(PhotoLike(96, 64), 90, {icc, {}})).picture, untagged);
         EXPECT_EQ(ConversionToSrgb(icc, PhotoPixels::Rgb32), nullptr);
     }
-    // A part missing or twice: the profile is not used, the photo still decodes.
-    const QByteArray p3 = ProfileFromCodedColours(12, 13);
     for (const std::vector<int>& parts : {std::vector{2}, std::vector{1, 2, 1}}) {
-        const DecodedPhoto decoded =
-            DecodeJpeg(WithProfileParts(plain, p3, 2, parts),
-                       [](const JpegHeader&) { return JpegDecodeRequest{}; });
+        const DecodedPhoto decoded = DecodeWhole(WithProfileParts(plain, p3, 2, parts));
         EXPECT_EQ(decoded.picture, untagged);
         EXPECT_NE(decoded.profileProblem, nullptr);
     }
 }
 
-TEST(ColourConversion, PagesCarryTheSrgbProfileAndTheSamePixels) {
+// Pages are tagged sRGB and hold the same pixels as before.
+TEST(ColourConversion, PagesCarryTheSrgbProfile) {
     const QImage page = PhotoLike(120, 80);
     const QByteArray tagged = EncodePageJpeg(page);
-    const auto segments = JpegHeaderSegments(tagged);
-    ASSERT_TRUE(segments);
-    EXPECT_EQ(IccProfileOf(*segments).icc, SrgbProfile());
+    EXPECT_EQ(IccProfileOf(*JpegHeaderSegments(tagged)).icc, SrgbProfile());
     EXPECT_EQ(WithoutMetadataSegments(tagged), WithoutMetadataSegments(EncodeJpeg(page)));
 }
 

@@ -1,5 +1,3 @@
-#include "imaging/ForeignPicture.h"
-
 #include "TestColours.h"
 #include "TestHeif.h"
 #include "TestJpegs.h"
@@ -31,49 +29,37 @@ QByteArray Saved(const QImage& image, const char* format) {
     return bytes;
 }
 
-// A PNG whose header claims width x height (its checksum mended).
+// A PNG whose header claims width x height, its checksum mended.
 QByteArray PngClaiming(QByteArray png, quint32 width, quint32 height) {
-    constexpr qsizetype kIhdrData = 16; // signature, length, "IHDR"
-    qToBigEndian(width, png.data() + kIhdrData);
-    qToBigEndian(height, png.data() + kIhdrData + 4);
+    constexpr qsizetype kIhdr = 12; // the chunk's type, then width and height
+    qToBigEndian(width, png.data() + kIhdr + 4);
+    qToBigEndian(height, png.data() + kIhdr + 8);
     quint32 crc = 0xFFFFFFFF;
-    for (qsizetype i = kIhdrData - 4; i < kIhdrData + 13; ++i) {
-        crc ^= uchar(png[i]);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
-    }
-    qToBigEndian(~crc, png.data() + kIhdrData + 13);
+    for (qsizetype i = kIhdr; i < kIhdr + 17; ++i)
+        for (int bit = 0, byte = uchar(png[i]); bit < 8; ++bit, byte >>= 1)
+            crc = (crc >> 1) ^ (0xEDB88320 & (0 - ((crc ^ byte) & 1)));
+    qToBigEndian(~crc, png.data() + kIhdr + 17);
     return png;
 }
 
-QImage DecodeFile(const QString& path) {
+QImage Decoded(const QString& path) {
     return DecodeJpeg(path, [](const JpegHeader&) { return JpegDecodeRequest{}; }).picture;
 }
 
-struct Made {
-    QImage copy;  // the book's JPEG copy, decoded
-    QImage large; // the large thumbnail
-    QByteArray copyBytes;
-};
-
 class ForeignPictureImport : public ::testing::Test {
 protected:
-    Made Import(const QString& name, const QByteArray& bytes) {
-        const QString source = mDir.filePath(name);
-        WriteBytes(source, bytes);
+    void SetUp() override { ASSERT_TRUE(QDir().mkpath(mDir.filePath("book"))); }
+    // Imports the bytes as `name`: the stem of the book's files, empty when refused.
+    QString Import(const QString& name, const QByteArray& bytes) {
+        WriteBytes(mDir.filePath(name), bytes);
         const QString stem = mDir.filePath("book/" + name);
-        EXPECT_TRUE(MakePhotoFiles(source, stem, kPhotoThumbBoxes)) << name.toStdString();
-        return {DecodeFile(stem + "_or.jpg"), DecodeFile(stem + "_lg.jpg"),
-                ReadBytes(stem + "_or.jpg")};
+        return MakePhotoFiles(mDir.filePath(name), stem, kPhotoThumbBoxes) ? stem : QString();
     }
     PhotoRefusal Refused(const QString& name, const QByteArray& bytes) {
-        const QString source = mDir.filePath(name);
-        WriteBytes(source, bytes);
-        EXPECT_FALSE(MakePhotoFiles(source, mDir.filePath("book/" + name), kPhotoThumbBoxes));
+        EXPECT_EQ(Import(name, bytes), QString());
         EXPECT_EQ(QDir(mDir.filePath("book")).entryList({name + "*"}, QDir::Files), QStringList());
-        return WhyPhotoRefused(source);
+        return WhyPhotoRefused(mDir.filePath(name));
     }
-    void SetUp() override { ASSERT_TRUE(QDir().mkpath(mDir.filePath("book"))); }
     QTemporaryDir mDir;
 };
 
@@ -83,38 +69,43 @@ TEST_F(ForeignPictureImport, HeicComesUprightInItsColoursWithItsTime) {
     const QByteArray p3 = ProfileFromCodedColours(12, 13);
     const QImage upright = ColourPatches();
     const QImage stored = InProfile(upright, p3).transformed(QTransform().rotate(-90));
-    const QByteArray exif = CameraTiff(false, 6, "2021:07:04 10:20:30");
-    const Made made = Import("phone.HEIC", EncodeHeic(stored, p3, exif, 6));
-    for (const QImage& picture : {made.copy, made.large.scaled(upright.size())}) {
-        ASSERT_EQ(picture.size(), upright.size());
+    const QString stem = Import(
+        "phone.HEIC", EncodeHeic(stored, p3, CameraTiff(false, 6, "2021:07:04 10:20:30"), 6));
+    ASSERT_FALSE(stem.isEmpty());
+    for (const QImage& picture : {Decoded(stem + "_or.jpg"), Decoded(stem + "_lg.jpg")}) {
+        const QImage same = picture.scaled(upright.size());
+        ASSERT_EQ(picture.size(), upright.size().scaled(picture.size(), Qt::KeepAspectRatio));
         for (int i = 0; i < int(kPatchColours.size()); ++i)
-            EXPECT_LE(PatchError(picture, i), 8) << "patch " << i;
+            EXPECT_LE(PatchError(same, i), 8) << "patch " << i;
     }
-    EXPECT_EQ(ExifTakenTime(made.copyBytes),
-              QDateTime(QDate(2021, 7, 4), QTime(10, 20, 30), Qt::UTC));
-    EXPECT_EQ(ExifOrientation(made.copyBytes), 1);
-    EXPECT_EQ(IccProfileOf(*JpegHeaderSegments(made.copyBytes)).icc, p3);
+    const QByteArray copy = ReadBytes(stem + "_or.jpg");
+    EXPECT_EQ(ExifTakenTime(copy), QDateTime(QDate(2021, 7, 4), QTime(10, 20, 30), Qt::UTC));
+    EXPECT_EQ(ExifOrientation(copy), 1);
+    EXPECT_EQ(IccProfileOf(*JpegHeaderSegments(copy)).icc, p3);
 }
 
-// PNG in 16 bits with transparency laid on white; TIFF and WebP through Qt.
+// PNG in 16 bits with transparency laid on white, an Adobe RGB PNG in its
+// colours; TIFF and WebP through Qt.
 TEST_F(ForeignPictureImport, PngTiffAndWebpBecomeJpegCopies) {
     QImage clear(40, 30, QImage::Format_RGBA64);
     clear.fill(QColor(255, 0, 0, 128));
     const QByteArray png16 = Saved(clear, "PNG");
     ASSERT_EQ(uchar(png16[24]), 16); // bit depth
-    EXPECT_TRUE(Near(Import("clear.png", png16).large.pixel(20, 15), QColor(255, 127, 127), 3));
+    EXPECT_TRUE(Near(Decoded(Import("clear.png", png16) + "_lg.jpg").pixel(20, 15),
+                     QColor(255, 127, 127), 3));
 
-    QImage wide = InProfile(ColourPatches(), GhostscriptProfile("a98.icc"));
-    wide.setColorSpace(QColorSpace::fromIccProfile(GhostscriptProfile("a98.icc")));
-    const QImage fromPng = Import("wide.png", Saved(wide, "PNG")).large.scaled(wide.size());
+    const QByteArray adobe = GhostscriptProfile("a98.icc");
+    QImage wide = InProfile(ColourPatches(), adobe);
+    wide.setColorSpace(QColorSpace::fromIccProfile(adobe));
+    const QImage large = Decoded(Import("wide.png", Saved(wide, "PNG")) + "_lg.jpg");
     for (int i = 0; i < int(kPatchColours.size()); ++i)
-        EXPECT_LE(PatchError(fromPng, i), 8) << "patch " << i;
+        EXPECT_LE(PatchError(large.scaled(wide.size()), i), 8) << "patch " << i;
 
     for (const char* format : {"TIFF", "WEBP"}) {
-        const Made made =
-            Import(QStringLiteral("photo.") + format, Saved(Quadrants(64, 48), format));
-        EXPECT_TRUE(Near(made.copy.pixel(8, 8), Qt::red, 12)) << format;
-        EXPECT_TRUE(Near(made.copy.pixel(56, 40), Qt::white, 12)) << format;
+        const QImage copy = Decoded(
+            Import(QString("photo.") + format, Saved(Quadrants(64, 48), format)) + "_or.jpg");
+        EXPECT_TRUE(Near(copy.pixel(8, 8), Qt::red, 12)) << format;
+        EXPECT_TRUE(Near(copy.pixel(56, 40), Qt::white, 12)) << format;
     }
 }
 

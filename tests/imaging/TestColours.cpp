@@ -11,6 +11,35 @@
 
 namespace TestJpegs {
 
+namespace {
+
+// `out` (of the picture's size) holding the picture's pixels converted from
+// the profile `from` to `to` (empty: sRGB), in lcms2's layout `toType`.
+QImage Transformed(const QImage& picture, const QByteArray& from, const QByteArray& to,
+                   cmsUInt32Number toType, QImage out) {
+    const auto open = [](const QByteArray& icc) {
+        return icc.isEmpty() ? cmsCreate_sRGBProfile()
+                             : cmsOpenProfileFromMem(icc.constData(), cmsUInt32Number(icc.size()));
+    };
+    const QImage in = picture.convertToFormat(QImage::Format_RGB32);
+    cmsHPROFILE source = open(from);
+    cmsHPROFILE target = open(to);
+    cmsHTRANSFORM transform =
+        cmsCreateTransform(source, TYPE_BGRA_8, target, toType, INTENT_RELATIVE_COLORIMETRIC,
+                           cmsFLAGS_BLACKPOINTCOMPENSATION);
+    cmsCloseProfile(source);
+    cmsCloseProfile(target);
+    if (!transform)
+        throw std::runtime_error("no transform between the test profiles");
+    for (int y = 0; y < in.height(); ++y)
+        cmsDoTransform(transform, in.constScanLine(y), out.scanLine(y),
+                       cmsUInt32Number(in.width()));
+    cmsDeleteTransform(transform);
+    return out;
+}
+
+} // namespace
+
 QImage ColourPatches() {
     QImage picture(kPatchSide * int(kPatchColours.size()), kPatchSide, QImage::Format_RGB32);
     QPainter painter(&picture);
@@ -25,38 +54,6 @@ int PatchError(const QImage& picture, int index) {
     return std::max({std::abs(qRed(at) - qRed(want)), std::abs(qGreen(at) - qGreen(want)),
                      std::abs(qBlue(at) - qBlue(want))});
 }
-
-namespace {
-
-cmsHPROFILE Open(const QByteArray& icc) {
-    return icc.isEmpty() ? cmsCreate_sRGBProfile()
-                         : cmsOpenProfileFromMem(icc.constData(), cmsUInt32Number(icc.size()));
-}
-
-// `out` (of the size of `picture`) with the picture's RGB32 pixels converted.
-QImage Transformed(const QImage& picture, const QByteArray& from, const QByteArray& to,
-                   cmsUInt32Number toType, QImage out) {
-    const QImage in = picture.convertToFormat(QImage::Format_RGB32);
-    cmsHPROFILE source = Open(from);
-    cmsHPROFILE target = Open(to);
-    cmsHTRANSFORM transform =
-        source && target
-            ? cmsCreateTransform(source, TYPE_BGRA_8, target, toType, INTENT_RELATIVE_COLORIMETRIC,
-                                 cmsFLAGS_BLACKPOINTCOMPENSATION)
-            : nullptr;
-    for (int y = 0; transform && y < in.height(); ++y)
-        cmsDoTransform(transform, in.constScanLine(y), out.scanLine(y),
-                       cmsUInt32Number(in.width()));
-    for (cmsHPROFILE profile : {source, target})
-        if (profile)
-            cmsCloseProfile(profile);
-    if (!transform)
-        throw std::runtime_error("no transform between the test profiles");
-    cmsDeleteTransform(transform);
-    return out;
-}
-
-} // namespace
 
 QImage Converted(const QImage& picture, const QByteArray& from, const QByteArray& to) {
     return Transformed(picture, from, to, TYPE_BGRA_8,
