@@ -250,8 +250,11 @@ QByteArray ProfileFromCodedColours(int primaries, int transfer) {
     const std::optional<Chromaticities> chromaticities =
         PrimariesOf(primaries == kUnspecified ? kBt709 : primaries);
     const auto parameters = TransferOf(transfer == kUnspecified ? kSrgbTransfer : transfer);
-    if (!chromaticities || !parameters)
+    if (!chromaticities || !parameters) {
+        qCWarning(lcImaging) << "Coded colours of primaries" << primaries << "and transfer"
+                             << transfer << "are not known, the picture is taken as sRGB";
         return {};
+    }
     const cmsCIExyY white{0.3127, 0.3290, 1}; // D65
     cmsToneCurve* curve = cmsBuildParametricToneCurve(nullptr, 4, parameters->data());
     cmsToneCurve* curves[3] = {curve, curve, curve};

@@ -1,5 +1,6 @@
 #include "ui/panes/PaneTestSupport.h"
 
+#include "imaging/TestJpegs.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/BookSession.h"
@@ -143,11 +144,13 @@ TEST_F(PhotosPaneTest, DroppingOneJpegShowsNoStatusWindowButADroppedBadFileDoes)
     EXPECT_FALSE(Pane().IsImporting());
 }
 
-TEST_F(PhotosPaneTest, ADroppedFolderImportsTheJpegsInsideItByName) {
+TEST_F(PhotosPaneTest, ADroppedFolderImportsThePhotosInsideItByName) {
     QDir(sources.path()).mkpath("trip/day2");
     const QString b = MakeJpeg("trip/b.JPG");
     const QString a = MakeJpeg("trip/a.jpg");
     const QString c = MakeJpeg("trip/day2/c.jpeg");
+    const QString d = sources.filePath("trip/d.PNG"); // other formats, in any letter case
+    ASSERT_TRUE(TestJpegs::PhotoLike(64, 48).save(d, "PNG"));
     QFile note(sources.filePath("trip/notes.txt"));
     ASSERT_TRUE(note.open(QIODevice::WriteOnly));
     note.write("not a photo");
@@ -155,7 +158,7 @@ TEST_F(PhotosPaneTest, ADroppedFolderImportsTheJpegsInsideItByName) {
     std::unique_ptr<QMimeData> drop(FileDrop({sources.filePath("trip")}));
     Pane().DropFiles(drop.get());
     ASSERT_TRUE(WaitForImport());
-    EXPECT_EQ(TileKeys(), (QStringList{KeyOf(a), KeyOf(b), KeyOf(c)}));
+    EXPECT_EQ(TileKeys(), (QStringList{KeyOf(a), KeyOf(b), KeyOf(d), KeyOf(c)}));
 }
 
 TEST_F(PhotosPaneTest, AnEmptyPaneSaysHowPhotosGetIn) {
