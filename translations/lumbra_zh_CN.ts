@@ -519,6 +519,10 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
         6 该相册已在运行中的窗口中打开。
 </translation>
     </message>
+    <message>
+        <source>%1 lies in the books folder; choose a place outside it</source>
+        <translation>%1 位于相册文件夹中；请选择该文件夹以外的位置</translation>
+    </message>
 </context>
 <context>
     <name>EditorToolbar</name>

@@ -519,6 +519,10 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
           6 該相簿已在執行中的視窗中開啟。
 </translation>
     </message>
+    <message>
+        <source>%1 lies in the books folder; choose a place outside it</source>
+        <translation>%1 位於相簿資料夾中；請選擇該資料夾以外的位置</translation>
+    </message>
 </context>
 <context>
     <name>EditorToolbar</name>

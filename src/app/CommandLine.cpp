@@ -95,6 +95,31 @@ bool MakeWritableFolder(const QString& folder) {
     return QDir().mkpath(folder) && QFileInfo(folder).isWritable();
 }
 
+// A path with its links resolved as far as it exists.
+QString RealPath(const QString& path) {
+    QString existing = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    QString rest;
+    while (!QFileInfo::exists(existing) && QFileInfo(existing).dir().path() != existing) {
+        rest.prepend(u'/' + QFileInfo(existing).fileName());
+        existing = QFileInfo(existing).dir().path();
+    }
+    const QString real = QFileInfo(existing).canonicalFilePath();
+    return (real.isEmpty() ? existing : real) + rest;
+}
+
+// False, with a message, for an output in the books folder: it could write
+// over a book's own files or pass for a book.
+bool OutsideTheBooks(const CommandObjects& objects, const QString& output, QTextStream& err) {
+    const QString books = RealPath(objects.Folders().GetBooksFolder());
+    const QString target = RealPath(output);
+    if (target != books && !target.startsWith(books + u'/'))
+        return true;
+    err << "lumbra: "
+        << CommandLineText::tr("%1 lies in the books folder; choose a place outside it").arg(output)
+        << Qt::endl;
+    return false;
+}
+
 int RunExport(const CommandObjects& objects, const CommandLineRequest& request, QTextStream& out,
               QTextStream& err) {
     int exitCode = ExitOk;
@@ -102,6 +127,8 @@ int RunExport(const CommandObjects& objects, const CommandLineRequest& request, 
     if (!book)
         return exitCode;
     const QString folder = QDir(request.folder).absolutePath();
+    if (!OutsideTheBooks(objects, folder, err))
+        return ExitFolderFailed;
     PageExportPlan plan = request.command == CommandLineRequest::Command::Preview
                               ? PlanPreview(*book, folder)
                               : PlanPrint(*book, folder, PrintPageSize(objects.Catalogue()));
@@ -160,6 +187,8 @@ int RunPdf(const CommandObjects& objects, const CommandLineRequest& request, QTe
     if (!book)
         return exitCode;
     const QString file = QFileInfo(request.folder).absoluteFilePath();
+    if (!OutsideTheBooks(objects, file, err))
+        return ExitFolderFailed;
     if (!MakeWritableFolder(QFileInfo(file).absolutePath())) {
         err << "lumbra: "
             << CommandLineText::tr("cannot write to %1").arg(QFileInfo(file).absolutePath())

@@ -116,6 +116,20 @@ TEST_F(LumbraProcess, FailsWithAMessageForMissingBooksBadNamesAndUnwritableFolde
     const Outcome unwritable = Run({"--print", "Trip", blocked});
     EXPECT_EQ(unwritable.exitCode, ExitFolderFailed);
     EXPECT_FALSE(unwritable.err.isEmpty());
+
+    // Nothing is written in the books folder, over a book's files or beside them.
+    const QString pbx = QDir(books).filePath(QStringLiteral("Trip/book.pbx"));
+    const QByteArray before = TestJpegs::ReadBytes(pbx);
+    for (const QStringList& into :
+         {QStringList{"--pdf", "Trip", pbx},
+          QStringList{"--print", "Trip", QDir(books).filePath("Trip")},
+          QStringList{"--preview", "Trip", QDir(books).filePath("New")}}) {
+        const Outcome refused = Run(into);
+        EXPECT_EQ(refused.exitCode, ExitFolderFailed) << into.join(' ').toStdString();
+        EXPECT_TRUE(refused.err.contains(QStringLiteral("books folder")));
+    }
+    EXPECT_EQ(TestJpegs::ReadBytes(pbx), before);
+    EXPECT_FALSE(QDir(books).exists(QStringLiteral("New")));
 }
 
 namespace {
