@@ -13,6 +13,41 @@
     </message>
 </context>
 <context>
+    <name>AddressSettings</name>
+    <message>
+        <source>Type an address such as https://example.com/pb/.</source>
+        <translation>请输入地址，例如 https://example.com/pb/。</translation>
+    </message>
+    <message>
+        <source>The address is too long.</source>
+        <translation>地址太长。</translation>
+    </message>
+    <message>
+        <source>The address must begin with http:// or https://.</source>
+        <translation>地址必须以 http:// 或 https:// 开头。</translation>
+    </message>
+    <message>
+        <source>The port must be a number from 1 to 65535.</source>
+        <translation>端口必须是 1 到 65535 之间的数字。</translation>
+    </message>
+    <message>
+        <source>The address has no server name.</source>
+        <translation>地址中没有服务器名称。</translation>
+    </message>
+    <message>
+        <source>The server name is not valid.</source>
+        <translation>服务器名称无效。</translation>
+    </message>
+    <message>
+        <source>The address must not hold a user name or password.</source>
+        <translation>地址中不能包含用户名或密码。</translation>
+    </message>
+    <message>
+        <source>The address must end before any &quot;?&quot; or &quot;#&quot;.</source>
+        <translation>地址必须在“?”或“#”之前结束。</translation>
+    </message>
+</context>
+<context>
     <name>AlbumPageTile</name>
     <message>
         <source>Page %1: click to show it; drag it onto another page to swap them, or between two pairs to move it there</source>

@@ -13,6 +13,41 @@
     </message>
 </context>
 <context>
+    <name>AddressSettings</name>
+    <message>
+        <source>Type an address such as https://example.com/pb/.</source>
+        <translation>請輸入位址，例如 https://example.com/pb/。</translation>
+    </message>
+    <message>
+        <source>The address is too long.</source>
+        <translation>位址太長。</translation>
+    </message>
+    <message>
+        <source>The address must begin with http:// or https://.</source>
+        <translation>位址必須以 http:// 或 https:// 開頭。</translation>
+    </message>
+    <message>
+        <source>The port must be a number from 1 to 65535.</source>
+        <translation>連接埠必須是 1 到 65535 之間的數字。</translation>
+    </message>
+    <message>
+        <source>The address has no server name.</source>
+        <translation>位址中沒有伺服器名稱。</translation>
+    </message>
+    <message>
+        <source>The server name is not valid.</source>
+        <translation>伺服器名稱無效。</translation>
+    </message>
+    <message>
+        <source>The address must not hold a user name or password.</source>
+        <translation>位址中不可包含使用者名稱或密碼。</translation>
+    </message>
+    <message>
+        <source>The address must end before any &quot;?&quot; or &quot;#&quot;.</source>
+        <translation>位址必須在「?」或「#」之前結束。</translation>
+    </message>
+</context>
+<context>
     <name>AlbumPageTile</name>
     <message>
         <source>Page %1: click to show it; drag it onto another page to swap them, or between two pairs to move it there</source>

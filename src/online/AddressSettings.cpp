@@ -8,6 +8,9 @@
 
 namespace {
 
+// Longer than any address a print service gives.
+constexpr qsizetype kMaxAddressLength = 2000;
+
 QString WithSlash(QString url) {
     if (!url.endsWith(QLatin1Char('/')))
         url += QLatin1Char('/');
@@ -33,17 +36,43 @@ QString SettingsKey(SiteAddress site) {
 AddressCheck CheckSiteAddress(const QString& typed) {
     const QString text = typed.trimmed();
     if (text.isEmpty())
-        return {QString(), Translated("Type an address such as https://example.com/pb/.")};
+        return {QString(),
+                Translated(QT_TRANSLATE_NOOP("AddressSettings",
+                                             "Type an address such as https://example.com/pb/."))};
+    if (text.size() > kMaxAddressLength)
+        return {QString(),
+                Translated(QT_TRANSLATE_NOOP("AddressSettings", "The address is too long."))};
+    if (!text.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) &&
+        !text.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
+        return {QString(),
+                Translated(QT_TRANSLATE_NOOP("AddressSettings",
+                                             "The address must begin with http:// or https://."))};
     const QUrl url(text, QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
-        return {QString(), Translated("The address must begin with http:// or https://.")};
-    if (url.host().isEmpty())
-        return {QString(), Translated("The address has no server name.")};
+    // The server and port as typed, between "//" and the path.
+    const QString authority = text.section(QLatin1Char('/'), 2, 2).section(QLatin1Char('@'), -1);
+    const qsizetype colon = authority.lastIndexOf(QLatin1Char(':'));
+    if (colon >= 0 && !authority.endsWith(QLatin1Char(']'))) {
+        bool number = false;
+        const int port = authority.mid(colon + 1).toInt(&number);
+        if (!number || port < 1 || port > 65535)
+            return {QString(),
+                    Translated(QT_TRANSLATE_NOOP("AddressSettings",
+                                                 "The port must be a number from 1 to 65535."))};
+    }
+    if (url.host().isEmpty() && (authority.isEmpty() || authority.startsWith(QLatin1Char(':'))))
+        return {QString(), Translated(QT_TRANSLATE_NOOP("AddressSettings",
+                                                        "The address has no server name."))};
+    if (!url.isValid() || url.host().isEmpty())
+        return {QString(),
+                Translated(QT_TRANSLATE_NOOP("AddressSettings", "The server name is not valid."))};
     if (!url.userInfo().isEmpty())
-        return {QString(), Translated("The address must not hold a user name or password.")};
+        return {QString(),
+                Translated(QT_TRANSLATE_NOOP(
+                    "AddressSettings", "The address must not hold a user name or password."))};
     if (url.hasQuery() || url.hasFragment())
-        return {QString(), Translated("The address must end before any \"?\" or \"#\".")};
+        return {QString(),
+                Translated(QT_TRANSLATE_NOOP("AddressSettings",
+                                             "The address must end before any \"?\" or \"#\"."))};
     return {WithSlash(url.toString()), QString()};
 }
 

@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 TEST(AddressSettings, TypedAddressesAreCheckedAsTheUserTypesThem) {
+    const QByteArray longPath = "https://print.example.com/" + QByteArray(100 * 1024, 'a');
     const struct {
         const char* typed;
-        const char* base; // empty: refused
+        const char* base;              // empty: refused
+        const char* problem = nullptr; // a word of the message, where it matters
     } cases[] = {
         {"https://print.example.com/pb", "https://print.example.com/pb/"},
         {"  http://10.0.0.5:8642/pb/ ", "http://10.0.0.5:8642/pb/"},
@@ -20,13 +22,20 @@ TEST(AddressSettings, TypedAddressesAreCheckedAsTheUserTypesThem) {
         {"https:///pb/", ""},
         {"https://anna@print.example.com/pb/", ""},
         {"https://print.example.com/pb/?x=1", ""},
-        {"https://print example.com/", ""},
+        {"https://print example.com/", "", "server name"},
+        {"https://print.example.com:0/pb/", "", "port"},
+        {"http://10.0.0.5:65536/pb/", "", "port"},
+        {"http://10.0.0.5:/pb/", "", "port"},
+        {"http://[::1]:8642/pb/", "http://[::1]:8642/pb/"},
+        {longPath.constData(), "", "too long"},
     };
     for (const auto& c : cases) {
         const AddressCheck check = CheckSiteAddress(QString::fromUtf8(c.typed));
         EXPECT_EQ(check.base, QString::fromUtf8(c.base)) << c.typed;
         EXPECT_EQ(check.Ok(), *c.base != '\0') << c.typed;
         EXPECT_EQ(check.problem.isEmpty(), check.Ok()) << c.typed;
+        if (c.problem)
+            EXPECT_TRUE(check.problem.contains(QLatin1String(c.problem))) << c.typed;
     }
     // A user name with a password is refused like a user name alone.
     const AddressCheck withPassword = CheckSiteAddress(
