@@ -75,29 +75,47 @@ std::unique_ptr<MatrixShaper> MatrixShaper::Of(void* source, void* srgb) {
     cmsToneCurve* encode = srgbCurve ? cmsReverseToneCurve(srgbCurve) : nullptr;
     if (!encode)
         return nullptr;
-    shaper->mEncoded.resize(kOutSteps);
-    for (int step = 0; step < kOutSteps; ++step) {
-        const float value = cmsEvalToneCurveFloat(encode, float(step) / (kOutSteps - 1));
-        shaper->mEncoded[size_t(step)] =
-            (unsigned char)std::lround(std::clamp(value, 0.f, 1.f) * 255);
+    // The table spans every value the matrix can give from linear values in
+    // [0, 1], so that no pixel needs a clamp.
+    double lowest = 0;
+    double highest = 1;
+    for (int row = 0; row < 3; ++row) {
+        double low = 0;
+        double high = 0;
+        for (int column = 0; column < 3; ++column)
+            (matrix[size_t(row * 3 + column)] < 0 ? low : high) += matrix[size_t(row * 3 + column)];
+        lowest = std::min(lowest, low);
+        highest = std::max(highest, high);
+    }
+    shaper->mLowest = float(lowest);
+    shaper->mEncoded.resize(size_t((highest - lowest) * kStepsPerUnit + 0.5) + 2);
+    for (size_t step = 0; step < shaper->mEncoded.size(); ++step) {
+        const float linear = float(lowest + double(step) / kStepsPerUnit);
+        const float value = cmsEvalToneCurveFloat(encode, std::clamp(linear, 0.f, 1.f));
+        shaper->mEncoded[step] = (unsigned char)std::lround(std::clamp(value, 0.f, 1.f) * 255);
     }
     cmsFreeToneCurve(encode);
     return shaper;
 }
 
 void MatrixShaper::Convert(const QRgb* in, QRgb* out, int count) const {
-    const float* m = mMatrix.data();
-    const auto encoded = [this](float linear) {
-        const float at = std::clamp(linear, 0.f, 1.f) * (kOutSteps - 1) + 0.5f;
-        return int(mEncoded[size_t(at)]);
+    // Everything in locals: `out` may alias nothing the compiler must reload.
+    const float* red = mLinear[0].data();
+    const float* green = mLinear[1].data();
+    const float* blue = mLinear[2].data();
+    const unsigned char* encoded = mEncoded.data();
+    const auto [m0, m1, m2, m3, m4, m5, m6, m7, m8] = mMatrix;
+    const float lowest = mLowest;
+    const auto step = [lowest](float linear) {
+        return int((linear - lowest) * float(kStepsPerUnit) + 0.5f);
     };
     for (int i = 0; i < count; ++i) {
         const QRgb pixel = in[i];
-        const float r = mLinear[0][size_t(qRed(pixel))];
-        const float g = mLinear[1][size_t(qGreen(pixel))];
-        const float b = mLinear[2][size_t(qBlue(pixel))];
+        const float r = red[qRed(pixel)];
+        const float g = green[qGreen(pixel)];
+        const float b = blue[qBlue(pixel)];
         out[i] =
-            qRgb(encoded(m[0] * r + m[1] * g + m[2] * b), encoded(m[3] * r + m[4] * g + m[5] * b),
-                 encoded(m[6] * r + m[7] * g + m[8] * b));
+            qRgb(encoded[step(m0 * r + m1 * g + m2 * b)], encoded[step(m3 * r + m4 * g + m5 * b)],
+                 encoded[step(m6 * r + m7 * g + m8 * b)]);
     }
 }

@@ -21,9 +21,10 @@ public:
     void Convert(const QRgb* in, QRgb* out, int count) const;
 
 private:
-    static constexpr int kOutSteps = 8192;
+    static constexpr int kStepsPerUnit = 8191; // of the encoding table
 
     std::array<std::array<float, 256>, 3> mLinear{}; // a channel's value to linear light
     std::array<float, 9> mMatrix{};                  // linear source RGB to linear sRGB
-    std::vector<unsigned char> mEncoded;             // linear sRGB (kOutSteps) to 8 bits
+    std::vector<unsigned char> mEncoded;             // linear sRGB from mLowest to 8 bits
+    float mLowest = 0;
 };
