@@ -558,6 +558,10 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
         <source>%1 lies in the books folder; choose a place outside it</source>
         <translation>%1 位于相册文件夹中；请选择该文件夹以外的位置</translation>
     </message>
+    <message>
+        <source>%1 holds a folder name that is not valid text; Lumbra keeps no books there. Start it with %1 set to a folder whose name is.</source>
+        <translation>%1 所指的文件夹名称不是有效的文本；Lumbra 不会在那里保存相册。请将 %1 设为名称有效的文件夹后再启动。</translation>
+    </message>
 </context>
 <context>
     <name>EditorToolbar</name>

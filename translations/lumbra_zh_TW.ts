@@ -558,6 +558,10 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
         <source>%1 lies in the books folder; choose a place outside it</source>
         <translation>%1 位於相簿資料夾中；請選擇該資料夾以外的位置</translation>
     </message>
+    <message>
+        <source>%1 holds a folder name that is not valid text; Lumbra keeps no books there. Start it with %1 set to a folder whose name is.</source>
+        <translation>%1 所指的資料夾名稱不是有效的文字；Lumbra 不會在那裡保存相簿。請將 %1 設為名稱有效的資料夾後再啟動。</translation>
+    </message>
 </context>
 <context>
     <name>EditorToolbar</name>

@@ -9,6 +9,7 @@
 #include "base/LumbraError.h"
 #include "base/MemoryTuning.h"
 #include "base/ProgramTranslations.h"
+#include "base/UserFolders.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "ui/common/ProgramIcons.h"
@@ -83,6 +84,12 @@ int RunWindow(int& argc, char** argv, const ProgramArguments& request) {
     app.setWindowIcon(ProgramIcon(QStringLiteral("lumbra")));
     const bool screenshot = !request.screenshot.isEmpty();
 
+    if (const QString variable = UnreadableFolderVariable(); !variable.isEmpty()) {
+        ProgramTranslations translations;
+        translations.Install(DataFolder(), QLocale::system());
+        ReportStartUpFailure(UnreadableFolderMessage(variable));
+        return ExitFolderFailed;
+    }
     RunningCopy running(RunningCopyKey());
     if (!running.Claim())
         return HandOverToRunningCopy();

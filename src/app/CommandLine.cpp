@@ -285,6 +285,12 @@ int RunCommandLine(const CommandLineRequest& request, const QString& dataFolder,
     }
 }
 
+QString UnreadableFolderMessage(const QString& variable) {
+    return CommandLineText::tr("%1 holds a folder name that is not valid text; Lumbra keeps no "
+                               "books there. Start it with %1 set to a folder whose name is.")
+        .arg(variable);
+}
+
 int RunWithoutWindow(int& argc, char** argv,
                      const std::function<int(QTextStream& out, QTextStream& err)>& command) {
     // No window: text is still drawn with the platform's fonts.
@@ -295,6 +301,10 @@ int RunWithoutWindow(int& argc, char** argv,
     translations.Install(DataFolder(), QLocale::system());
     QTextStream out(stdout);
     QTextStream err(stderr);
+    if (const QString variable = UnreadableFolderVariable(); !variable.isEmpty()) {
+        err << "lumbra: " << UnreadableFolderMessage(variable) << Qt::endl;
+        return ExitFolderFailed;
+    }
     return command(out, err);
 }
 

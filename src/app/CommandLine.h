@@ -63,6 +63,9 @@ std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments,
 // Sets up what the command needs (language strings, catalogue, folders),
 // runs it and returns its exit code. Needs a QGuiApplication (text is drawn
 // with the platform's fonts); an offscreen platform does.
+// Why the program will not start when UnreadableFolderVariable names `variable`.
+QString UnreadableFolderMessage(const QString& variable);
+
 int RunCommandLine(const CommandLineRequest& request, const QString& dataFolder, QTextStream& out,
                    QTextStream& err);
 

@@ -1,5 +1,7 @@
 #include "base/UserFolders.h"
 
+#include <QFile>
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -68,4 +70,13 @@ void UserFolders::SetUpUserFolders(const FolderLayout& layout) {
 
 QString UserFolders::GetSettingsFile() const {
     return mLayout.application + QStringLiteral("Brelk.ini");
+}
+
+QString UnreadableFolderVariable() {
+    for (const char* name : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"}) {
+        const QByteArray value = qgetenv(name);
+        if (QFile::encodeName(QFile::decodeName(value)) != value)
+            return QString::fromLatin1(name);
+    }
+    return {};
 }

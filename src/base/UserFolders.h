@@ -21,6 +21,12 @@ FolderLayout WindowsFolderLayout(QString docs);
 // inside it "Lumbras/", "Backgrounds/", "bgTemp/".
 FolderLayout FolderLayoutBelow(const QString& base, const QString& pictures);
 
+// The first variable that places the user's folders (HOME, XDG_DATA_HOME,
+// XDG_CONFIG_HOME, XDG_CACHE_HOME) whose value is not text in the file name
+// encoding: Qt would read it with replacement characters, and the books
+// would go to a folder of that other name. Empty when all are usable.
+QString UnreadableFolderVariable();
+
 class UserFolders {
 public:
     // The platform's layout: derived from the documents folder on Windows,

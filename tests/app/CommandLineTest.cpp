@@ -10,8 +10,12 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/stat.h>
 
 namespace {
 
@@ -130,6 +134,38 @@ TEST_F(LumbraProcess, FailsWithAMessageForMissingBooksBadNamesAndUnwritableFolde
     }
     EXPECT_EQ(TestJpegs::ReadBytes(pbx), before);
     EXPECT_FALSE(QDir(books).exists(QStringLiteral("New")));
+}
+
+// A home whose name is not text in the locale's encoding: every command is
+// refused before anything is written, here or in a folder of a mangled name.
+TEST_F(LumbraProcess, AHomeWhoseNameIsNotTextIsRefused) {
+    const QString photo = Jpeg(QStringLiteral("a.jpg"), Qt::red);
+    const QByteArray raw = QFile::encodeName(home.path()) + "/caf\xe9";
+    ASSERT_EQ(::mkdir(raw.constData(), 0700), 0);
+    const QStringList before = QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    for (const QStringList& command :
+         {QStringList{"--import", "Trip", photo}, QStringList{"--upload", "Trip", "A1", "c"}}) {
+        // The child's own environment: a QProcessEnvironment holds only text.
+        std::vector<std::pair<QByteArray, QByteArray>> variables;
+        const QProcessEnvironment environment = Environment();
+        for (const QString& name : environment.keys())
+            variables.emplace_back(name.toLocal8Bit(), environment.value(name).toLocal8Bit());
+        QProcess process;
+        process.setChildProcessModifier([raw, variables] {
+            for (const auto& [name, value] : variables)
+                ::setenv(name.constData(), value.constData(), 1);
+            ::unsetenv("QT_QPA_PLATFORM");
+            ::setenv("HOME", raw.constData(), 1);
+            for (const char* variable : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
+                ::unsetenv(variable);
+        });
+        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lumbra"), command);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), ExitFolderFailed) << command.join(' ').toStdString();
+        EXPECT_TRUE(process.readAllStandardError().contains("HOME"));
+    }
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    EXPECT_TRUE(QDir(QFile::decodeName(raw)).isEmpty());
 }
 
 namespace {
