@@ -12,8 +12,15 @@ AtomicFileWriter::AtomicFileWriter(const QString& path) : mFile(path) {
 }
 
 void AtomicFileWriter::Write(const char* data, qint64 size) {
-    if (size > 0 && mFile.write(data, size) != size)
-        Fail();
+    // A write cut short (a disk running full) sets no error: the rest is
+    // written again, which fails with the system's reason.
+    while (size > 0) {
+        const qint64 written = mFile.write(data, size);
+        if (written <= 0)
+            Fail();
+        data += written;
+        size -= written;
+    }
 }
 
 void AtomicFileWriter::Sync() {

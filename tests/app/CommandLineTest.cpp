@@ -217,6 +217,14 @@ TEST_F(LumbraProcess, AFullDiskIsAnErrorThatLeavesTheBookAndNoEmptyFile) {
         EXPECT_EQ(FilesAndSizes(trip), before);
     }
 
+    disk.FreeAll(); // room for part of the PDF: the write stops halfway
+    disk.LeaveFree(40 << 10);
+    const Outcome pdf = Run({"--pdf", "Trip", disk.FilePath(QStringLiteral("book.pdf"))});
+    EXPECT_EQ(pdf.exitCode, ExitIncomplete);
+    EXPECT_TRUE(pdf.err.contains(QStringLiteral("No space left on device")))
+        << pdf.err.toStdString();
+    EXPECT_FALSE(QFile::exists(disk.FilePath(QStringLiteral("book.pdf"))));
+
     // With room again the photo goes in.
     disk.FreeAll();
     const Outcome again = Run({"--import", "Trip", blue});
