@@ -859,8 +859,8 @@ Check the connection to the internet, then press Retry. If the print service has
         <translation>某一栏留空时，使用程序自带的地址。</translation>
     </message>
     <message>
-        <source>Set for this run by the environment variable %1.</source>
-        <translation>本次运行由环境变量 %1 设置。</translation>
+        <source>Set for this run by the environment variable %1; it can only be changed there.</source>
+        <translation>本次运行由环境变量 %1 设定；只能在那里更改。</translation>
     </message>
 </context>
 <context>

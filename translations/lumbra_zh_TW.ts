@@ -859,8 +859,8 @@ Check the connection to the internet, then press Retry. If the print service has
         <translation>欄位留空時，使用程式內建的網址。</translation>
     </message>
     <message>
-        <source>Set for this run by the environment variable %1.</source>
-        <translation>本次執行由環境變數 %1 設定。</translation>
+        <source>Set for this run by the environment variable %1; it can only be changed there.</source>
+        <translation>本次執行由環境變數 %1 設定；只能在那裡變更。</translation>
     </message>
 </context>
 <context>

@@ -26,6 +26,17 @@ QSettings ProgramSettings() {
     return QSettings(QStringLiteral("Lumbra"), QStringLiteral("Lumbra"));
 }
 
+// A server alone gets the path of the build's address for the site.
+QString WithUsualPath(SiteAddress site, const QString& base) {
+    QUrl url(base);
+    if (url.path() != QLatin1String("/") && !url.path().isEmpty())
+        return base;
+    url.setPath(QUrl(QString::fromUtf8(site == SiteAddress::Service ? BuildConfig::ServiceUrl
+                                                                    : BuildConfig::BackgroundUrl))
+                    .path());
+    return WithSlash(url.toString());
+}
+
 QString SettingsKey(SiteAddress site) {
     return site == SiteAddress::Service ? QStringLiteral("Settings/ServiceUrl")
                                         : QStringLiteral("Settings/BackgroundUrl");
@@ -33,7 +44,7 @@ QString SettingsKey(SiteAddress site) {
 
 } // namespace
 
-AddressCheck CheckSiteAddress(const QString& typed) {
+AddressCheck CheckSiteAddress(SiteAddress site, const QString& typed) {
     const QString text = typed.trimmed();
     if (text.isEmpty())
         return {QString(),
@@ -73,7 +84,7 @@ AddressCheck CheckSiteAddress(const QString& typed) {
         return {QString(),
                 Translated(QT_TRANSLATE_NOOP("AddressSettings",
                                              "The address must end before any \"?\" or \"#\"."))};
-    return {WithSlash(url.toString()), QString()};
+    return {WithUsualPath(site, WithSlash(url.toString())), QString()};
 }
 
 QString BuiltInAddress(SiteAddress site) {
@@ -84,18 +95,18 @@ QString BuiltInAddress(SiteAddress site) {
 QString AddressFromEnvironment(SiteAddress site) {
     const QString value = qEnvironmentVariable(
         site == SiteAddress::Service ? "LUMBRA_SERVICE_URL" : "LUMBRA_BACKGROUND_URL");
-    return value.isEmpty() ? QString() : WithSlash(value);
+    return value.isEmpty() ? QString() : WithUsualPath(site, WithSlash(value));
 }
 
 QString StoredAddress(SiteAddress site) {
     const AddressCheck check =
-        CheckSiteAddress(ProgramSettings().value(SettingsKey(site)).toString());
+        CheckSiteAddress(site, ProgramSettings().value(SettingsKey(site)).toString());
     return check.base;
 }
 
 void StoreAddress(SiteAddress site, const QString& base) {
     QSettings settings = ProgramSettings();
-    const QString kept = CheckSiteAddress(base).base;
+    const QString kept = CheckSiteAddress(site, base).base;
     if (kept.isEmpty() || kept == BuiltInAddress(site))
         settings.remove(SettingsKey(site));
     else

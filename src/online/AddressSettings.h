@@ -16,11 +16,14 @@ struct AddressCheck {
     bool Ok() const { return problem.isEmpty(); }
 };
 
-// An http or https address with a host and no user name or password.
-AddressCheck CheckSiteAddress(const QString& typed);
+// An http or https address with a host and no user name or password. A
+// server alone ("http://host:port") gets the site's usual path, that of the
+// build's address ("pb/", "bg/").
+AddressCheck CheckSiteAddress(SiteAddress site, const QString& typed);
 
 QString BuiltInAddress(SiteAddress site);
-// The environment variable's address; empty when it is not set.
+// The environment variable's address (a server alone with the usual path);
+// empty when it is not set.
 QString AddressFromEnvironment(SiteAddress site);
 // The kept address; empty when none is kept or it no longer passes the check.
 QString StoredAddress(SiteAddress site);

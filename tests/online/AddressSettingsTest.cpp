@@ -14,7 +14,8 @@ TEST(AddressSettings, TypedAddressesAreCheckedAsTheUserTypesThem) {
     } cases[] = {
         {"https://print.example.com/pb", "https://print.example.com/pb/"},
         {"  http://10.0.0.5:8642/pb/ ", "http://10.0.0.5:8642/pb/"},
-        {"HTTPS://Print.Example.com/", "https://print.example.com/"},
+        {"HTTPS://Print.Example.com/", "https://print.example.com/pb/"}, // the usual path
+        {"http://10.0.0.5:8642", "http://10.0.0.5:8642/pb/"},
         {"", ""},
         {"print.example.com/pb/", ""},
         {"ftp://print.example.com/", ""},
@@ -30,7 +31,8 @@ TEST(AddressSettings, TypedAddressesAreCheckedAsTheUserTypesThem) {
         {longPath.constData(), "", "too long"},
     };
     for (const auto& c : cases) {
-        const AddressCheck check = CheckSiteAddress(QString::fromUtf8(c.typed));
+        const AddressCheck check =
+            CheckSiteAddress(SiteAddress::Service, QString::fromUtf8(c.typed));
         EXPECT_EQ(check.base, QString::fromUtf8(c.base)) << c.typed;
         EXPECT_EQ(check.Ok(), *c.base != '\0') << c.typed;
         EXPECT_EQ(check.problem.isEmpty(), check.Ok()) << c.typed;
@@ -39,6 +41,7 @@ TEST(AddressSettings, TypedAddressesAreCheckedAsTheUserTypesThem) {
     }
     // A user name with a password is refused like a user name alone.
     const AddressCheck withPassword = CheckSiteAddress(
+        SiteAddress::Service,
         QStringLiteral("https://%1@print.example.com/pb/").arg(QStringLiteral("anna:secret")));
     EXPECT_TRUE(withPassword.base.isEmpty());
     EXPECT_FALSE(withPassword.Ok());
@@ -58,6 +61,11 @@ TEST(AddressSettings, TheAddressInUseComesFromTheEnvironmentTheSettingsOrTheBuil
     EXPECT_EQ(BackgroundSiteUrl(), CurrentAddress(SiteAddress::Backgrounds));
     qputenv("LUMBRA_SERVICE_URL", "http://127.0.0.1:1/pb");
     EXPECT_EQ(ServiceBaseUrl(), QStringLiteral("http://127.0.0.1:1/pb/"));
+    qputenv("LUMBRA_SERVICE_URL", "http://127.0.0.1:1"); // a server alone: the usual path
+    EXPECT_EQ(ServiceBaseUrl(), QStringLiteral("http://127.0.0.1:1/pb/"));
+    qputenv("LUMBRA_BACKGROUND_URL", "http://127.0.0.1:1/");
+    EXPECT_EQ(BackgroundSiteUrl(), QStringLiteral("http://127.0.0.1:1/bg/"));
+    qunsetenv("LUMBRA_BACKGROUND_URL");
     qunsetenv("LUMBRA_SERVICE_URL");
     QSettings(QStringLiteral("Lumbra"), QStringLiteral("Lumbra"))
         .setValue(QStringLiteral("Settings/ServiceUrl"),

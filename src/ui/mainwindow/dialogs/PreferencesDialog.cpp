@@ -32,8 +32,10 @@ PreferencesDialog::PreferencesDialog(QWidget* parent) : QDialog(parent) {
     mBackgrounds = MakeField(SiteAddress::Backgrounds);
     form->addRow(tr("Print &service address:"), mService.input);
     form->addRow(QString(), mService.problem);
+    form->addRow(QString(), mService.note);
     form->addRow(tr("&Background site address:"), mBackgrounds.input);
     form->addRow(QString(), mBackgrounds.problem);
+    form->addRow(QString(), mBackgrounds.note);
     auto* hint = new QLabel(tr("Leave a field empty to use the address the program came with."));
     hint->setWordWrap(true);
 
@@ -62,13 +64,21 @@ PreferencesDialog::Field PreferencesDialog::MakeField(SiteAddress site) {
     field.problem = new QLabel;
     field.problem->setWordWrap(false); // one short line
     field.problem->setStyleSheet(QStringLiteral("color: #b00020"));
+    field.note = new QLabel;
+    field.note->setObjectName(field.input->objectName() + QStringLiteral("Note"));
+    field.note->setWordWrap(true);
+    field.note->setVisible(false);
     if (!AddressFromEnvironment(site).isEmpty()) {
         field.input->setReadOnly(true);
         field.input->setClearButtonEnabled(false);
-        field.input->setToolTip(tr("Set for this run by the environment variable %1.")
-                                    .arg(site == SiteAddress::Service
-                                             ? QStringLiteral("LUMBRA_SERVICE_URL")
-                                             : QStringLiteral("LUMBRA_BACKGROUND_URL")));
+        const QString text =
+            tr("Set for this run by the environment variable %1; it can only be "
+               "changed there.")
+                .arg(site == SiteAddress::Service ? QStringLiteral("LUMBRA_SERVICE_URL")
+                                                  : QStringLiteral("LUMBRA_BACKGROUND_URL"));
+        field.input->setToolTip(text);
+        field.note->setText(text);
+        field.note->setVisible(true);
     }
     connect(field.input, &QLineEdit::textChanged, this, &PreferencesDialog::Check);
     return field;
@@ -87,7 +97,7 @@ void PreferencesDialog::Check() {
     for (const SiteAddress site : kSites) {
         const Field& field = FieldOf(site);
         const QString text = field.input->text().trimmed();
-        const AddressCheck check = CheckSiteAddress(text);
+        const AddressCheck check = CheckSiteAddress(site, text);
         const bool ok = text.isEmpty() || check.Ok();
         field.problem->setText(ok ? QString() : check.problem);
         field.problem->setVisible(!ok);
@@ -109,7 +119,7 @@ void PreferencesDialog::accept() {
         if (field.input->isReadOnly())
             continue;
         const QString text = field.input->text().trimmed();
-        if (!text.isEmpty() && !CheckSiteAddress(text).Ok())
+        if (!text.isEmpty() && !CheckSiteAddress(site, text).Ok())
             return; // OK is disabled then; Enter in a field must not pass either
         StoreAddress(site, text);
     }

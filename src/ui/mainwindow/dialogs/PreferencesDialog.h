@@ -29,6 +29,7 @@ private:
     struct Field {
         QLineEdit* input = nullptr;
         QLabel* problem = nullptr;
+        QLabel* note = nullptr; // why the environment's address cannot be changed here
     };
     Field MakeField(SiteAddress site);
     const Field& FieldOf(SiteAddress site) const;

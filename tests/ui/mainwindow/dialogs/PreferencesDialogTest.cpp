@@ -68,7 +68,7 @@ TEST_F(PreferencesDialogTest, AddressesAreCheckedWhileTypedKeptAndUsedAtOnce) {
     ASSERT_TRUE(Ok(dialog)->isEnabled());
     QTest::mouseClick(Ok(dialog), Qt::LeftButton);
     EXPECT_EQ(ServiceBaseUrl(), QStringLiteral("https://print.example.com/pb/"));
-    EXPECT_EQ(BackgroundSiteUrl(), QStringLiteral("http://bg.example.com/"));
+    EXPECT_EQ(BackgroundSiteUrl(), QStringLiteral("http://bg.example.com/bg/")); // the usual path
     QTest::qWait(0); // the closed window goes
 
     // Shown again as kept; Restore Defaults and OK go back to the build's.
@@ -82,5 +82,10 @@ TEST_F(PreferencesDialogTest, AddressesAreCheckedWhileTypedKeptAndUsedAtOnce) {
     // An address the environment sets shows, but only the environment changes it.
     qputenv("LUMBRA_SERVICE_URL", "http://127.0.0.1:1/pb/");
     QTest::qWait(0);
-    EXPECT_TRUE(Open().AddressInput(SiteAddress::Service)->isReadOnly());
+    PreferencesDialog& locked = Open();
+    EXPECT_TRUE(locked.AddressInput(SiteAddress::Service)->isReadOnly());
+    const auto* note = locked.findChild<QLabel*>(QStringLiteral("serviceAddressNote"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisibleTo(&locked)); // said in the window, not only in a tooltip
+    EXPECT_TRUE(note->text().contains(QStringLiteral("LUMBRA_SERVICE_URL")));
 }
