@@ -24,8 +24,9 @@ struct PageForms {
     bool operator==(const PageForms&) const = default;
 };
 
-// One photo book: a name and folder, its pages in book order, its photo pool,
-// the current page and the numbers of the orders it was sent under.
+// One photo book: a name and folder, its pages in book order, its photo pool
+// and the numbers of the orders it was sent under. The page shown is the
+// session's (BookSession), not the book's.
 //
 // Files: "<books>/book.ini" (the last named book), "<books>/<name>/book.pbx"
 // (the pages), "<books>/<name>/order.pbx" (order numbers) and the photo files.
@@ -129,7 +130,7 @@ public:
     // Brings the book to `target.count` pages (the last ones go or come,
     // read from `target`, default pages where it has no form) and reads
     // every page of `target` whose form differs from the book's. Photos that
-    // leave pages go to the photos pane, and the page events are raised; no
+    // leave pages stand on no page, and the page events are raised; no
     // save. Returns the first page read anew, -1 when none.
     int RestorePages(const PageForms& target);
     // Reads a page from its form and puts it before the page now at `index`
@@ -157,8 +158,6 @@ private:
     // At once, on this thread; throws LumbraError (saveFailed is raised).
     void WritePageTexts(const QStringList& pageTexts) const;
     PagePtr ReadPage(const QString& form) const;
-    // Hands each photo to the photos pane or takes it away, as it stands on a page.
-    void ShowWherePhotosStand(const std::vector<PhotoPtr>& photos);
     QString StateFilePath() const;
 
     QString mBooksFolder;

@@ -29,6 +29,7 @@
 #include "imaging/PhotoImageFiles.h"
 #include "imaging/Thumb.h"
 #include "model/PhotoPlacement.h"
+#include "model/PrintSizeCheck.h"
 #include "model/TemplateBox.h"
 
 #include <QSize>
@@ -94,7 +95,6 @@ public:
     // The box and the least pixels per mm the photo needs in it (the
     // catalogue's minima), then ChangeResolution.
     void SetPhotoBox(std::shared_ptr<const TemplateBox> aBox, MinRatios minimum = {});
-    const MinRatios& MinimumRatios() const { return mMinRatios; }
 
     // Clamps (x, y) to the bounds and stores it; true when X or Y changed.
     bool SetImageLocation(int x, int y);
@@ -104,6 +104,9 @@ public:
     // Recomputes the window, the bounds and ImageTooSmall, then re-clamps.
     void ChangeResolution();
     bool ImageTooSmall() const { return mImageTooSmall; }
+    // Whether the photo gives its box enough pixels for print, and why; none
+    // without a box. Throws LumbraError when the photo's size cannot be read.
+    std::optional<PrintSizeCheck> PrintCheck() const;
 
     int Angle() const { return mAngle; }
     void SetAngle(int a);

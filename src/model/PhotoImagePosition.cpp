@@ -1,7 +1,6 @@
 #include "model/PhotoImage.h"
 
 #include "model/PhotoImageWindow.h"
-#include "model/PrintSizeCheck.h"
 #include "model/TemplateBox.h"
 
 #include <algorithm>
@@ -25,8 +24,15 @@ bool PhotoImage::HasBox() const {
     return mPhotoBox && mPhotoBox->width() > 0 && mPhotoBox->height() > 0;
 }
 
+std::optional<PrintSizeCheck> PhotoImage::PrintCheck() const {
+    if (!HasBox())
+        return std::nullopt;
+    return CheckPrintSize(QSize(GetWidth(), GetHeight()), mAngle, mRatio,
+                          QSizeF(mPhotoBox->width(), mPhotoBox->height()), mMinRatios);
+}
+
 void PhotoImage::ChangeResolution() {
-    const std::optional<PrintSizeCheck> check = CheckPrintSize(*this);
+    const std::optional<PrintSizeCheck> check = PrintCheck();
     if (!check)
         return;
     mImageTooSmall = check->tooSmall;

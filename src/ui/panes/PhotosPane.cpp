@@ -196,7 +196,6 @@ void PhotosPane::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& aPhoto, bool
         ++mNameCounter;
         const size_t place = inBookOrder ? TilePlaceInBookOrder(*aPhoto) : mTiles.size();
         mTiles.insert(mTiles.begin() + std::ptrdiff_t(place), tile);
-        aPhoto->SetPage({});
     }
     if (mRebuilding)
         return;
