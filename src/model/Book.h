@@ -2,8 +2,10 @@
 
 #include "base/Result.h"
 #include "model/ModelContext.h"
+#include "model/PoolRecord.h"
 
 #include <QDateTime>
+#include <QFuture>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -69,8 +71,11 @@ public:
         Tidy, // the window's opening: leftovers and held files are deleted
         Keep, // the command line's (preview, print, ...): nothing is deleted
     };
-    // Reads "order.pbx", the photo pool and "book.pbx"; missing files leave
-    // the defaults. Held files of photos "book.pbx" names come back into the
+    // Reads "order.pbx", the photo pool with its records and "book.pbx";
+    // missing files leave the defaults. Photos without a record (of a book
+    // from before records) are measured once off this thread: the window's
+    // opening goes on and their pages raise changed when the records come;
+    // the command line's waits for them. Held files of photos "book.pbx" names come back into the
     // folder first (HeldPhotoFiles::Settle); a tidy opening then deletes the
     // other held files and leftovers of interrupted writes older than
     // kLeftoverAgeSeconds (BookFiles::RemoveLeftovers). Stored pages replace
@@ -89,13 +94,15 @@ public:
     // one). Saves asked while one waits are written once, as the last one. A
     // failed write raises saveFailed from the event loop (or WaitForSaves).
     void SaveBook() const;
-    // Blocks until every save and file change asked for so far is on disk;
+    // Blocks until every save, record and file change asked for so far is on disk;
     // failures not reported yet raise saveFailed now. The first of them, if
     // any. Called before the book's files are read, moved or replaced.
     Result<void> WaitForSaves() const;
     // Stamps a photo's "_or.jpg" with the moment it joined the book
-    // (BookFiles::MarkImported), off the UI thread, in order with the saves.
-    void MarkImported(const QString& photoName, const QDateTime& when) const;
+    // (BookFiles::MarkImported) and writes its record, off the UI thread, in
+    // order with the saves.
+    void MarkImported(const QString& photoName, const QDateTime& when,
+                      const std::optional<PoolRecord>& record = {}) const;
 
     void AddNewPage();
     // Throws LumbraError for an index outside the pages.
@@ -148,10 +155,21 @@ signals:
     void saveFailed(const QString& message) const;
 
 private:
+    // A photo's name and the record made for it.
+    struct NamedRecord {
+        QString name;
+        std::optional<PoolRecord> record;
+    };
+
     PagePtr MakeDefaultPage() const;
     void NumberPage(Page& aPage);
     void AppendPage(const PagePtr& aPage);
-    void RebuildPhotoPool();
+    // Returns the names of the photos without a record.
+    QStringList RebuildPhotoPool();
+    // Measures the photos and writes their records, on the global pool;
+    // with `wait`, before returning.
+    void RecordPhotos(const QStringList& names, bool wait);
+    void ApplyRecords(const std::vector<NamedRecord>& records);
     void ReadPages(const QString& joined);
     // The text form of every page, as "book.pbx" holds them.
     QStringList PageTexts() const;
@@ -168,4 +186,5 @@ private:
     QString mOrderIds;
     int mPageCounter = 0;
     FileWriteQueue* mWrites; // a child: its destruction writes what waits
+    mutable QFuture<std::vector<NamedRecord>> mRecording; // waited for: it writes files
 };

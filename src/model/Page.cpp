@@ -170,6 +170,12 @@ void Page::SetText(int index, const QString& aText) {
 
 void Page::TextChanged() { RaisePageChange(); }
 
+void Page::Remeasure() {
+    for (int i = 0; i < int(mPhotos.size()); ++i)
+        PutPhoto(i, mPhotos[size_t(i)]);
+    RaisePageChange();
+}
+
 void Page::ChangeBackground(const QString& name) {
     if (name != mBackground)
         SetBackground(name);

@@ -80,6 +80,8 @@ public:
 
     // Takes every photo off and drops the template; no event.
     void Delete();
+    // Each photo takes its box again, its record having come; raises changed.
+    void Remeasure();
 
     QString Serialize() const;
     // Rebuilds the page from its text form, taking photos from the pool.

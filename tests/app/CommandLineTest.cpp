@@ -139,7 +139,7 @@ TEST_F(LumbraProcess, AFullDiskIsAnErrorThatLeavesTheBookAndNoEmptyFile) {
     ASSERT_EQ(Run({"--import", "Trip", red}).exitCode, ExitOk);
     const QString trip = QDir(books).filePath(QStringLiteral("Trip"));
     const QStringList before = FilesAndSizes(trip);
-    ASSERT_EQ(before.size(), 5) << before.join(' ').toStdString(); // four pictures, the pages
+    ASSERT_EQ(before.size(), 6) << before.join(' ').toStdString(); // four pictures, the record, the pages
 
     disk.LeaveFree(16 << 10);
     const QString blue = Jpeg(QStringLiteral("blue.jpg"), Qt::blue);

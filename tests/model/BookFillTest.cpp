@@ -18,8 +18,9 @@ namespace {
 
 const QString kCaption = QStringLiteral("{\\rtf1 Summer}");
 
-// The photo's full-size file gets the time; with `exif` inside the file, else as its own time.
-void SetTaken(const PhotoImage& photo, const QDateTime& time, bool exif) {
+// The photo's full-size file gets the time, with `exif` inside the file, else
+// as its own time; then the photo is measured as an import measures it.
+void SetTaken(PhotoImage& photo, const QDateTime& time, bool exif) {
     const QString file = photo.GetThumbFile(ThumbType::Original);
     if (exif) {
         const QByteArray stamp = time.toString(QStringLiteral("yyyy:MM:dd HH:mm:ss")).toLatin1();
@@ -30,6 +31,8 @@ void SetTaken(const PhotoImage& photo, const QDateTime& time, bool exif) {
     ASSERT_TRUE(handle.open(QIODevice::ReadWrite));
     ASSERT_TRUE(
         handle.setFileTime(exif ? time.addYears(5) : time, QFileDevice::FileModificationTime));
+    handle.close();
+    photo.SetRecord(MeasurePhoto(photo.Stem(), NoCameraTime::FileTime));
 }
 
 QString KeyIn(const Page& page, int box) {

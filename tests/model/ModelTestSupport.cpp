@@ -22,6 +22,11 @@ void RecordingHost::Follow(BookSession& session) {
         [this](const std::shared_ptr<PhotoImage>& photo) { removed << photo->GetKey(); });
 }
 
+QSize ThumbFileSize(const PhotoImage& photo, ThumbType type) {
+    const Thumb thumb(photo.GetThumbFile(type).chopped(int(qstrlen(".jpg"))));
+    return {thumb.width(), thumb.height()};
+}
+
 QStringList OffPage(const std::vector<std::shared_ptr<PhotoImage>>& photos) {
     QStringList keys;
     for (const auto& photo : photos)
@@ -89,6 +94,9 @@ std::shared_ptr<PhotoImage> PhotoFolder::Make(int n, int width, int height) {
     auto photo = std::make_shared<PhotoImage>();
     photo->CopyName(name);
     photo->SetKey(Path(), TestKey(n));
+    const PoolRecord record{QSize(width, height), 1, std::nullopt};
+    WritePoolRecord(photo->Stem(), record);
+    photo->SetRecord(record);
     mMade.push_back(photo);
     return photo;
 }

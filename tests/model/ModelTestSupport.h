@@ -1,8 +1,11 @@
 #pragma once
 
+#include "imaging/ThumbType.h"
+
 #include <QByteArray>
 #include <QMap>
 #include <QObject>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -26,6 +29,10 @@ public:
     QList<bool> inBookOrder; // of each added
     QStringList removed;
 };
+
+// The pixel size of one of a photo's files, read as Thumb reads it (which
+// writes its ".dim" file).
+QSize ThumbFileSize(const PhotoImage& photo, ThumbType type);
 
 // The keys of those of the photos that stand on no page, in their order.
 QStringList OffPage(const std::vector<std::shared_ptr<PhotoImage>>& photos);
