@@ -57,10 +57,13 @@ struct AlbumBenchBook {
             photos.push_back(std::make_shared<PhotoImage>());
             jobs.push_back(photos.back()->BeginImport(path, book.GetBookFolder()));
         }
-        const QList<bool> made = QtConcurrent::blockingMapped<QList<bool>>(
-            jobs, [](const PhotoImportJob& job) { return MakePhotoFiles(job); });
+        using Made = std::optional<PoolRecord>; // none: not made
+        const QList<Made> made =
+            QtConcurrent::blockingMapped<QList<Made>>(jobs, [](const PhotoImportJob& job) {
+                return MakePhotoFiles(job) ? RecordPhoto(job.stem) : std::nullopt;
+            });
         for (int i = 0; i < count; ++i) {
-            photos[size_t(i)]->EndImport(made[i]);
+            photos[size_t(i)]->EndImport(made[i].has_value(), made[i]);
             book.Photos().Add(photos[size_t(i)]);
         }
         return photos;

@@ -13,6 +13,7 @@
 #include "model/BookManager.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
+#include "model/PoolRecord.h"
 #include "model/Templates.h"
 
 #include <QDateTime>
@@ -62,7 +63,7 @@ struct FillBench {
             if (full.open(QIODevice::ReadWrite))
                 full.setFileTime(start.addDays(i / 20).addSecs(3600 * (i % 20)),
                                  QFileDevice::FileModificationTime);
-            photos[size_t(i)]->GetWidth(); // the size files, as after an import
+            photos[size_t(i)]->SetRecord(RecordPhoto(photos[size_t(i)]->Stem())); // as an import
         }
         book.SaveBook();
         std::vector<int> pages(size_t(book.PagesCount()));

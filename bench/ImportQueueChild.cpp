@@ -4,7 +4,6 @@
 
 #include "base/Md5.h"
 #include "model/Book.h"
-#include "model/PageDisplayHost.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 #include "model/PhotoImportQueue.h"
@@ -60,8 +59,7 @@ int RunImportQueueChild(int threads, const QString& sourceFolder, int count) {
         paths << sourceFolder + QStringLiteral("/p%1.jpg").arg(i, 3, 10, QLatin1Char('0'));
     QTemporaryDir books;
     Templates catalogue;
-    HeadlessDisplayHost host;
-    auto book = std::make_shared<Book>(books.path(), ModelContext{&catalogue, &host, nullptr});
+    auto book = std::make_shared<Book>(books.path(), ModelContext{&catalogue});
     book->SetName(QStringLiteral("Bench"));
     std::vector<PhotoImportOutcome> outcomes;
     if (threads > 0) // a process of its own: the one import pool takes the measured size

@@ -7,7 +7,6 @@
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/Page.h"
-#include "model/PageDisplayHost.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 #include "model/Templates.h"
@@ -30,8 +29,7 @@ struct EditedPhoto {
     QTemporaryDir dir;
     Templates catalogue;
     Constants strings;
-    HeadlessDisplayHost host;
-    BookManager manager{dir.filePath(QStringLiteral("books")), catalogue, &strings, &host};
+    BookManager manager{dir.filePath(QStringLiteral("books")), catalogue, &strings};
     std::shared_ptr<PhotoImage> photo = std::make_shared<PhotoImage>();
     QWidget view;
     PhotoBoxEditor* editor = nullptr;

@@ -138,18 +138,17 @@ int RunLumbra(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    QString error;
-    const std::optional<ProgramArguments> request = ParseProgramArguments(arguments, &error);
-    if (!request) {
+    const Result<ProgramArguments> parsed = ParseProgramArguments(arguments);
+    if (!parsed) {
         return PrintTranslated(argc, argv, [&arguments] {
-            QString translated;
-            ParseProgramArguments(arguments, &translated);
+            const QString translated = ParseProgramArguments(arguments).Error().message;
             std::fprintf(stderr, "lumbra: %s\n\n%s", qPrintable(translated),
                          qPrintable(ProgramUsage()));
             return int(ExitUsage);
         });
     }
-    switch (request->mode) {
+    const ProgramArguments& request = parsed.Value();
+    switch (request.mode) {
     case ProgramArguments::Mode::Help:
         return PrintTranslated(argc, argv, [] {
             std::fputs(qPrintable(ProgramUsage()), stdout);
@@ -158,12 +157,12 @@ int RunLumbra(int argc, char** argv) {
     case ProgramArguments::Mode::Version:
         std::printf("%s\n", qPrintable(ProgramVersionLine()));
         return ExitOk;
-    case ProgramArguments::Mode::Command: return RunHeadlessCommand(argc, argv, request->command);
+    case ProgramArguments::Mode::Command: return RunHeadlessCommand(argc, argv, request.command);
     case ProgramArguments::Mode::Upload:
         return RunWithoutWindow(argc, argv, [&](QTextStream& out, QTextStream& err) {
-            return RunUploadCommand(request->upload, DataFolder(), out, err);
+            return RunUploadCommand(request.upload, DataFolder(), out, err);
         });
     case ProgramArguments::Mode::Window: break;
     }
-    return RunWindow(argc, argv, *request);
+    return RunWindow(argc, argv, request);
 }

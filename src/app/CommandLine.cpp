@@ -215,16 +215,12 @@ bool IsHeadlessCommand(const QStringList& arguments) {
            IsUploadCommand(arguments);
 }
 
-std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments, QString* error) {
+Result<CommandLineRequest> ParseCommandLine(const QStringList& arguments) {
     using Command = CommandLineRequest::Command;
     CommandLineRequest request;
     QStringList positional;
     std::optional<Command> command;
-    auto fail = [error](const QString& message) {
-        if (error)
-            *error = message;
-        return std::nullopt;
-    };
+    const auto fail = [](const QString& message) { return UsageFailure(message); };
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument == kBooksFolder) {

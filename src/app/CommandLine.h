@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Result.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -56,9 +58,12 @@ struct CommandLineRequest {
 // True when the arguments (program name first) ask for a headless command.
 bool IsHeadlessCommand(const QStringList& arguments);
 
-// The request, or none with `error` set when the arguments are malformed
-// (an option the commands do not know among them).
-std::optional<CommandLineRequest> ParseCommandLine(const QStringList& arguments, QString* error);
+// Arguments that do not make a request: what is wrong, for the user and the log alike.
+inline Failure UsageFailure(const QString& message) { return Failure{message, message}; }
+
+// The request, or the failure when the arguments are malformed (an option
+// the commands do not know among them).
+Result<CommandLineRequest> ParseCommandLine(const QStringList& arguments);
 
 // Sets up what the command needs (language strings, catalogue, folders),
 // runs it and returns its exit code. Needs a QGuiApplication (text is drawn

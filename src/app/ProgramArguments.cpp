@@ -49,22 +49,16 @@ bool IsVersion(const QString& argument) {
     return argument == QLatin1String("--version") || argument == QLatin1String("-v");
 }
 
-std::optional<ProgramArguments> Fail(QString* error, const QString& message) {
-    if (error)
-        *error = message;
-    return std::nullopt;
-}
-
 // The window's own options: --screenshot FILE and --scene NAME.
-std::optional<ProgramArguments> ParseWindowArguments(const QStringList& arguments, QString* error) {
+Result<ProgramArguments> ParseWindowArguments(const QStringList& arguments) {
     ProgramArguments request;
     bool sceneGiven = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument != kScreenshot && argument != kScene)
-            return Fail(error, CommandLineText::tr("unknown argument \"%1\"").arg(argument));
+            return UsageFailure(CommandLineText::tr("unknown argument \"%1\"").arg(argument));
         if (++i >= arguments.size())
-            return Fail(error, CommandLineText::tr("%1 needs a value").arg(argument));
+            return UsageFailure(CommandLineText::tr("%1 needs a value").arg(argument));
         if (argument == kScreenshot) {
             request.screenshot = arguments[i];
         } else {
@@ -73,7 +67,7 @@ std::optional<ProgramArguments> ParseWindowArguments(const QStringList& argument
         }
     }
     if (sceneGiven && request.screenshot.isEmpty())
-        return Fail(error, CommandLineText::tr("%1 goes with %2").arg(kScene, kScreenshot));
+        return UsageFailure(CommandLineText::tr("%1 goes with %2").arg(kScene, kScreenshot));
     return request;
 }
 
@@ -91,11 +85,10 @@ QStringList WithoutQtOptions(const QStringList& arguments) {
     return kept;
 }
 
-std::optional<ProgramArguments> ParseProgramArguments(const QStringList& arguments,
-                                                      QString* error) {
+Result<ProgramArguments> ParseProgramArguments(const QStringList& arguments) {
     const QString last = arguments.size() > 1 ? QtOptionName(arguments.last()) : QString();
     if (!last.isEmpty() && TakesValue(last))
-        return Fail(error, CommandLineText::tr("%1 needs a value").arg(arguments.last()));
+        return UsageFailure(CommandLineText::tr("%1 needs a value").arg(arguments.last()));
     const QStringList own = WithoutQtOptions(arguments);
     ProgramArguments request;
     if (std::any_of(own.begin() + 1, own.end(), IsHelp)) {
@@ -112,13 +105,12 @@ std::optional<ProgramArguments> ParseProgramArguments(const QStringList& argumen
         return request;
     }
     if (!IsHeadlessCommand(own))
-        return ParseWindowArguments(own, error);
-    QString commandError;
-    const std::optional<CommandLineRequest> command = ParseCommandLine(own, &commandError);
+        return ParseWindowArguments(own);
+    const Result<CommandLineRequest> command = ParseCommandLine(own);
     if (!command)
-        return Fail(error, commandError);
+        return command.Error();
     request.mode = ProgramArguments::Mode::Command;
-    request.command = *command;
+    request.command = command.Value();
     return request;
 }
 

@@ -18,10 +18,10 @@ struct ProgramArguments {
 };
 
 // Parses the whole argument list (program name first). Qt's own options
-// (-platform NAME, -style NAME, -session ID, ...) are left to Qt. Returns
-// none, with `error` set, for arguments the program does not know or that
-// do not fit together.
-std::optional<ProgramArguments> ParseProgramArguments(const QStringList& arguments, QString* error);
+// (-platform NAME, -style NAME, -session ID, ...) are left to Qt. The
+// failure, for arguments the program does not know or that do not fit
+// together.
+Result<ProgramArguments> ParseProgramArguments(const QStringList& arguments);
 
 // The arguments without Qt's own options and their values.
 QStringList WithoutQtOptions(const QStringList& arguments);

@@ -33,33 +33,29 @@ QString Usage() {
            u'\n';
 }
 
-std::optional<UploadRequest> Parse(const QStringList& arguments, QString* error) {
+Result<UploadRequest> Parse(const QStringList& arguments) {
     UploadRequest request;
     QStringList positional;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument == kBooksFolder || argument == kStart) {
-            if (++i >= arguments.size()) {
-                *error = CommandLineText::tr("%1 needs a value").arg(argument);
-                return std::nullopt;
-            }
+            if (++i >= arguments.size())
+                return UsageFailure(CommandLineText::tr("%1 needs a value").arg(argument));
             bool ok = true;
             if (argument == kBooksFolder)
                 request.booksFolder = arguments[i];
             else
                 request.start = arguments[i].toInt(&ok);
-            if (!ok || request.start < 0) {
-                *error = CommandLineText::tr("%1 needs a page index of 0 or more").arg(kStart);
-                return std::nullopt;
-            }
+            if (!ok || request.start < 0)
+                return UsageFailure(
+                    CommandLineText::tr("%1 needs a page index of 0 or more").arg(kStart));
         } else if (argument != kUpload) {
             positional << argument;
         }
     }
-    if (positional.size() != 3) {
-        *error = CommandLineText::tr("%1 needs a book, an order id and a cover").arg(kUpload);
-        return std::nullopt;
-    }
+    if (positional.size() != 3)
+        return UsageFailure(
+            CommandLineText::tr("%1 needs a book, an order id and a cover").arg(kUpload));
     request.book = positional[0];
     request.orderId = positional[1];
     request.cover = positional[2];
@@ -140,28 +136,28 @@ bool IsUploadCommand(const QStringList& arguments) { return arguments.contains(k
 
 int RunUploadCommand(const QStringList& arguments, const QString& dataFolder, QTextStream& out,
                      QTextStream& err) {
-    QString error;
-    const std::optional<UploadRequest> request = Parse(arguments, &error);
-    if (!request) {
-        err << "lumbra: " << error << "\n" << Usage() << Qt::flush;
+    const Result<UploadRequest> parsed = Parse(arguments);
+    if (!parsed) {
+        err << "lumbra: " << parsed.Error().message << "\n" << Usage() << Qt::flush;
         return ExitUsage;
     }
+    const UploadRequest& request = parsed.Value();
     std::unique_ptr<CommandObjects> objects;
     try {
-        objects = std::make_unique<CommandObjects>(dataFolder, request->booksFolder);
+        objects = std::make_unique<CommandObjects>(dataFolder, request.booksFolder);
     } catch (const LumbraError& e) {
         err << "lumbra: " << e.Message() << Qt::endl;
         return ExitStartFailed;
     }
     int exitCode = ExitOk;
-    const auto book = OpenBook(*objects, request->book, false, err, &exitCode);
+    const auto book = OpenBook(*objects, request.book, false, err, &exitCode);
     if (!book)
         return exitCode;
-    if (request->start > book->PagesCount()) {
+    if (request.start > book->PagesCount()) {
         err << "lumbra: "
             << CommandLineText::tr("the book has only %1 pages").arg(book->PagesCount())
             << Qt::endl;
         return ExitUsage;
     }
-    return Upload(*objects, book, *request, out, err);
+    return Upload(*objects, book, request, out, err);
 }

@@ -13,8 +13,6 @@ namespace {
 constexpr uint16_t kExifIfdTag = 0x8769;
 constexpr uint16_t kDateTimeOriginalTag = 0x9003;
 constexpr qsizetype kStampLength = 19; // "YYYY:MM:DD HH:MM:SS"
-// SOI, APP0 and a whole APP1 segment.
-constexpr qint64 kHeadBytes = 70 * 1024;
 
 } // namespace
 
@@ -42,10 +40,13 @@ std::optional<QDateTime> PhotoFileTakenTime(const QString& path) {
     QFile file(path);
     if (!OpenRegularFile(file, kMaxPictureFileBytes))
         return std::nullopt;
-    if (const auto taken = ExifTakenTime(file.read(kHeadBytes)))
+    if (const auto taken = ExifTakenTime(file.read(kExifHeadBytes)))
         return taken;
-    const QDateTime local = QFileInfo(path).lastModified().toLocalTime();
-    if (!local.isValid())
-        return std::nullopt;
-    return QDateTime(local.date(), local.time(), Qt::UTC);
+    const QDateTime local = FileClockTime(QFileInfo(path).lastModified());
+    return local.isValid() ? std::optional(local) : std::nullopt;
+}
+
+QDateTime FileClockTime(const QDateTime& modified) {
+    const QDateTime local = modified.toLocalTime();
+    return local.isValid() ? QDateTime(local.date(), local.time(), Qt::UTC) : QDateTime();
 }

@@ -21,7 +21,7 @@ Book::Book(const QString& booksFolder, const ModelContext& context, QObject* par
             [this](const Failure& failure) { emit saveFailed(failure.message); });
 }
 
-Book::~Book() = default;
+Book::~Book() { mRecording.waitForFinished(); }
 
 Book::PagePtr Book::MakeDefaultPage() const {
     auto made = std::make_shared<Page>(mContext);

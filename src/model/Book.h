@@ -2,8 +2,10 @@
 
 #include "base/Result.h"
 #include "model/ModelContext.h"
+#include "model/PoolRecord.h"
 
 #include <QDateTime>
+#include <QFuture>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -24,8 +26,9 @@ struct PageForms {
     bool operator==(const PageForms&) const = default;
 };
 
-// One photo book: a name and folder, its pages in book order, its photo pool,
-// the current page and the numbers of the orders it was sent under.
+// One photo book: a name and folder, its pages in book order, its photo pool
+// and the numbers of the orders it was sent under. The page shown is the
+// session's (BookSession), not the book's.
 //
 // Files: "<books>/book.ini" (the last named book), "<books>/<name>/book.pbx"
 // (the pages), "<books>/<name>/order.pbx" (order numbers) and the photo files.
@@ -68,8 +71,11 @@ public:
         Tidy, // the window's opening: leftovers and held files are deleted
         Keep, // the command line's (preview, print, ...): nothing is deleted
     };
-    // Reads "order.pbx", the photo pool and "book.pbx"; missing files leave
-    // the defaults. Held files of photos "book.pbx" names come back into the
+    // Reads "order.pbx", the photo pool with its records and "book.pbx";
+    // missing files leave the defaults. Photos without a record (of a book
+    // from before records) are measured once off this thread: the window's
+    // opening goes on and their pages raise changed when the records come;
+    // the command line's waits for them. Held files of photos "book.pbx" names come back into the
     // folder first (HeldPhotoFiles::Settle); a tidy opening then deletes the
     // other held files and leftovers of interrupted writes older than
     // kLeftoverAgeSeconds (BookFiles::RemoveLeftovers). Stored pages replace
@@ -88,13 +94,15 @@ public:
     // one). Saves asked while one waits are written once, as the last one. A
     // failed write raises saveFailed from the event loop (or WaitForSaves).
     void SaveBook() const;
-    // Blocks until every save and file change asked for so far is on disk;
+    // Blocks until every save, record and file change asked for so far is on disk;
     // failures not reported yet raise saveFailed now. The first of them, if
     // any. Called before the book's files are read, moved or replaced.
     Result<void> WaitForSaves() const;
     // Stamps a photo's "_or.jpg" with the moment it joined the book
-    // (BookFiles::MarkImported), off the UI thread, in order with the saves.
-    void MarkImported(const QString& photoName, const QDateTime& when) const;
+    // (BookFiles::MarkImported) and writes its record, off the UI thread, in
+    // order with the saves.
+    void MarkImported(const QString& photoName, const QDateTime& when,
+                      const std::optional<PoolRecord>& record = {}) const;
 
     void AddNewPage();
     // Throws LumbraError for an index outside the pages.
@@ -129,7 +137,7 @@ public:
     // Brings the book to `target.count` pages (the last ones go or come,
     // read from `target`, default pages where it has no form) and reads
     // every page of `target` whose form differs from the book's. Photos that
-    // leave pages go to the photos pane, and the page events are raised; no
+    // leave pages stand on no page, and the page events are raised; no
     // save. Returns the first page read anew, -1 when none.
     int RestorePages(const PageForms& target);
     // Reads a page from its form and puts it before the page now at `index`
@@ -147,18 +155,27 @@ signals:
     void saveFailed(const QString& message) const;
 
 private:
+    // A photo's name and the record made for it.
+    struct NamedRecord {
+        QString name;
+        std::optional<PoolRecord> record;
+    };
+
     PagePtr MakeDefaultPage() const;
     void NumberPage(Page& aPage);
     void AppendPage(const PagePtr& aPage);
-    void RebuildPhotoPool();
+    // Returns the names of the photos without a record.
+    QStringList RebuildPhotoPool();
+    // Measures the photos and writes their records, on the global pool;
+    // with `wait`, before returning.
+    void RecordPhotos(const QStringList& names, bool wait);
+    void ApplyRecords(const std::vector<NamedRecord>& records);
     void ReadPages(const QString& joined);
     // The text form of every page, as "book.pbx" holds them.
     QStringList PageTexts() const;
     // At once, on this thread; throws LumbraError (saveFailed is raised).
     void WritePageTexts(const QStringList& pageTexts) const;
     PagePtr ReadPage(const QString& form) const;
-    // Hands each photo to the photos pane or takes it away, as it stands on a page.
-    void ShowWherePhotosStand(const std::vector<PhotoPtr>& photos);
     QString StateFilePath() const;
 
     QString mBooksFolder;
@@ -169,4 +186,5 @@ private:
     QString mOrderIds;
     int mPageCounter = 0;
     FileWriteQueue* mWrites; // a child: its destruction writes what waits
+    mutable QFuture<std::vector<NamedRecord>> mRecording; // waited for: it writes files
 };

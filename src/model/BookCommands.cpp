@@ -2,15 +2,13 @@
 
 #include "base/LumbraError.h"
 #include "model/BookFiles.h"
-#include "model/BookSession.h"
 #include "model/HeldPhotoFiles.h"
 #include "model/ModelLog.h"
 #include "model/Page.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 
-BookCommand::BookCommand(BookSession& session, Book& book, const QString& name)
-    : QUndoCommand(name), mSession(session), mBook(book) {}
+BookCommand::BookCommand(Book& book, const QString& name) : QUndoCommand(name), mBook(book) {}
 
 void BookCommand::Save() const {
     try {
@@ -20,14 +18,9 @@ void BookCommand::Save() const {
     }
 }
 
-void BookCommand::ShowPage(int index) const {
-    if (index >= 0)
-        mSession.ShowPage(index);
-}
-
 // ---- the pool
 
-void PoolChange::Bring(BookSession& session, Book& book) const {
+void PoolChange::Bring(Book& book) const {
     const QString folder = book.GetBookFolder();
     for (const QString& name : names) {
         const auto parsed =
@@ -41,22 +34,15 @@ void PoolChange::Bring(BookSession& session, Book& book) const {
         book.Photos().Add(photo);
     }
     book.Photos().OrderByNames(order); // a photo brought back takes its old place
-    for (const auto& photo : book.Photos())
-        if (names.contains(photo->GetName()))
-            session.ReturnDisplayPhoto(photo);
-    session.AnnouncePoolChange();
 }
 
-void PoolChange::Take(BookSession& session, Book& book) const {
+void PoolChange::Take(Book& book) const {
     std::vector<std::shared_ptr<PhotoImage>> leaving;
     for (const auto& photo : book.Photos())
         if (names.contains(photo->GetName()))
             leaving.push_back(photo);
-    for (const auto& photo : leaving) {
-        session.RemoveDisplayPhoto(photo);
+    for (const auto& photo : leaving)
         book.RemovePhoto(photo);
-    }
-    session.AnnouncePoolChange();
 }
 
 void PoolChange::Hold(const Book& book) const {
@@ -66,12 +52,11 @@ void PoolChange::Hold(const Book& book) const {
 
 // ---- pages
 
-AddPageCommand::AddPageCommand(BookSession& session, Book& book, const QString& name)
-    : BookCommand(session, book, name) {}
+AddPageCommand::AddPageCommand(Book& book, const QString& name) : BookCommand(book, name) {}
 
 void AddPageCommand::redo() {
     mBook.AddNewPage();
-    ShowPage(mBook.PagesCount() - 1);
+    mOutcome.page = mBook.PagesCount() - 1;
     Save();
 }
 
@@ -80,9 +65,8 @@ void AddPageCommand::undo() {
     Save();
 }
 
-DeletePageCommand::DeletePageCommand(BookSession& session, Book& book, int index,
-                                     const QString& name)
-    : BookCommand(session, book, name), mIndex(index), mForm(book.GetPage(index)->Serialize()) {}
+DeletePageCommand::DeletePageCommand(Book& book, int index, const QString& name)
+    : BookCommand(book, name), mIndex(index), mForm(book.GetPage(index)->Serialize()) {}
 
 void DeletePageCommand::redo() {
     mBook.RemovePage(mIndex);
@@ -91,13 +75,12 @@ void DeletePageCommand::redo() {
 
 void DeletePageCommand::undo() {
     mBook.InsertPage(mIndex, mForm);
-    ShowPage(mIndex);
+    mOutcome = {mIndex, true};
     Save();
 }
 
-SwapPagesCommand::SwapPagesCommand(BookSession& session, Book& book, int a, int b,
-                                   const QString& name)
-    : BookCommand(session, book, name), mA(a), mB(b) {}
+SwapPagesCommand::SwapPagesCommand(Book& book, int a, int b, const QString& name)
+    : BookCommand(book, name), mA(a), mB(b) {}
 
 void SwapPagesCommand::redo() {
     mBook.SwapPages(mA, mB);
@@ -106,9 +89,9 @@ void SwapPagesCommand::redo() {
 
 void SwapPagesCommand::undo() { redo(); }
 
-MovePagesCommand::MovePagesCommand(BookSession& session, Book& book, int first, int count,
-                                   int before, const QString& name)
-    : BookCommand(session, book, name), mFirst(first), mCount(count), mBefore(before) {}
+MovePagesCommand::MovePagesCommand(Book& book, int first, int count, int before,
+                                   const QString& name)
+    : BookCommand(book, name), mFirst(first), mCount(count), mBefore(before) {}
 
 void MovePagesCommand::redo() {
     mBook.MovePages(mFirst, mCount, mBefore);
@@ -127,39 +110,39 @@ void MovePagesCommand::undo() {
 
 // ---- page contents
 
-PagesCommand::PagesCommand(BookSession& session, Book& book, const QString& name, PageForms before,
-                           PageForms after, PoolChange imported)
-    : BookCommand(session, book, name), mBefore(std::move(before)), mAfter(std::move(after)),
+PagesCommand::PagesCommand(Book& book, const QString& name, PageForms before, PageForms after,
+                           PoolChange imported)
+    : BookCommand(book, name), mBefore(std::move(before)), mAfter(std::move(after)),
       mImported(std::move(imported)) {}
 
 // Photos come back into the folder before "book.pbx" names them, and leave
 // it after: a crash in between leaves no page without its photo.
 void PagesCommand::redo() {
     if (Repeating()) {
-        mImported.Bring(mSession, mBook);
-        ShowPage(mBook.RestorePages(mAfter));
+        mImported.Bring(mBook);
+        mOutcome = {mBook.RestorePages(mAfter), true};
     }
     Save();
 }
 
 void PagesCommand::undo() {
-    ShowPage(mBook.RestorePages(mBefore));
-    mImported.Take(mSession, mBook);
+    mOutcome = {mBook.RestorePages(mBefore), true};
+    mImported.Take(mBook);
     Save();
     mImported.Hold(mBook);
 }
 
-DeletePhotosCommand::DeletePhotosCommand(BookSession& session, Book& book, PoolChange deleted,
-                                         const QString& name)
-    : BookCommand(session, book, name), mDeleted(std::move(deleted)) {}
+DeletePhotosCommand::DeletePhotosCommand(Book& book, PoolChange deleted, const QString& name)
+    : BookCommand(book, name), mDeleted(std::move(deleted)) {}
 
 void DeletePhotosCommand::redo() {
-    mDeleted.Take(mSession, mBook);
+    mDeleted.Take(mBook);
     Save();
     mDeleted.Hold(mBook);
 }
 
 void DeletePhotosCommand::undo() {
-    mDeleted.Bring(mSession, mBook);
+    mDeleted.Bring(mBook);
+    mOutcome.inBookOrder = true;
     Save();
 }

@@ -6,30 +6,37 @@
 #include <QUndoCommand>
 #include <utility>
 
-class BookSession;
+// What a step's last redo or undo leaves for the session to show: the page
+// it changed (-1: none), and whether the photos it left on no page take
+// their place in the book's photo order (else they go last).
+struct StepOutcome {
+    int page = -1;
+    bool inBookOrder = false;
+};
 
 // One user operation on the current book, on the session's undo stack. Its
 // redo makes the change and its undo takes it back; both save the book
 // (Book::SaveBook). A command made for a change already done (the session
 // makes changes first, so that a failing one leaves no step) only saves on
-// its first redo.
+// its first redo. Commands change the book alone; the session reads their
+// outcome after each redo and undo and tells the panes.
 class BookCommand : public QUndoCommand {
 public:
-    BookCommand(BookSession& session, Book& book, const QString& name);
+    BookCommand(Book& book, const QString& name);
 
     // The photos out of the pool whose files this step can bring back.
     virtual QStringList HeldPhotos() const { return {}; }
+    // The outcome of the last redo or undo; cleared by the call.
+    StepOutcome TakeOutcome() { return std::exchange(mOutcome, {}); }
 
 protected:
     // A failed save is reported by the book (saveFailed) and logged here.
     void Save() const;
-    // Shows the page a step changed.
-    void ShowPage(int index) const;
     // False on the first call: the change is already made.
     bool Repeating() { return std::exchange(mDone, true); }
 
-    BookSession& mSession;
     Book& mBook;
+    StepOutcome mOutcome;
 
 private:
     bool mDone = false;
@@ -41,16 +48,16 @@ struct PoolChange {
     QStringList order; // the pool's photo names with them, which places them on coming back
 
     // Brings them back into the pool, their files out of the held ones first.
-    void Bring(BookSession& session, Book& book) const;
+    void Bring(Book& book) const;
     // Takes them out of the pool; their files stay until Hold.
-    void Take(BookSession& session, Book& book) const;
+    void Take(Book& book) const;
     // Moves their files aside (HeldPhotoFiles); after the save that drops them.
     void Hold(const Book& book) const;
 };
 
 class AddPageCommand : public BookCommand {
 public:
-    AddPageCommand(BookSession& session, Book& book, const QString& name);
+    AddPageCommand(Book& book, const QString& name);
     void redo() override;
     void undo() override;
 };
@@ -58,7 +65,7 @@ public:
 class DeletePageCommand : public BookCommand {
 public:
     // Throws LumbraError for an index outside the pages.
-    DeletePageCommand(BookSession& session, Book& book, int index, const QString& name);
+    DeletePageCommand(Book& book, int index, const QString& name);
     void redo() override;
     void undo() override;
 
@@ -69,7 +76,7 @@ private:
 
 class SwapPagesCommand : public BookCommand {
 public:
-    SwapPagesCommand(BookSession& session, Book& book, int a, int b, const QString& name);
+    SwapPagesCommand(Book& book, int a, int b, const QString& name);
     void redo() override;
     void undo() override;
 
@@ -81,8 +88,7 @@ private:
 // Pages [first, first + count) to stand before the page at `before`.
 class MovePagesCommand : public BookCommand {
 public:
-    MovePagesCommand(BookSession& session, Book& book, int first, int count, int before,
-                     const QString& name);
+    MovePagesCommand(Book& book, int first, int count, int before, const QString& name);
     void redo() override;
     void undo() override;
 
@@ -97,8 +103,8 @@ private:
 // the pool for them: the forms of the pages before and after the change.
 class PagesCommand : public BookCommand {
 public:
-    PagesCommand(BookSession& session, Book& book, const QString& name, PageForms before,
-                 PageForms after, PoolChange imported = {});
+    PagesCommand(Book& book, const QString& name, PageForms before, PageForms after,
+                 PoolChange imported = {});
     void redo() override;
     void undo() override;
     QStringList HeldPhotos() const override { return mImported.names; }
@@ -112,7 +118,7 @@ private:
 // Photos deleted from the pool (standing on no page).
 class DeletePhotosCommand : public BookCommand {
 public:
-    DeletePhotosCommand(BookSession& session, Book& book, PoolChange deleted, const QString& name);
+    DeletePhotosCommand(Book& book, PoolChange deleted, const QString& name);
     void redo() override;
     void undo() override;
     QStringList HeldPhotos() const override { return mDeleted.names; }

@@ -92,7 +92,7 @@ namespace {
 // A photo's stem is a seconds stamp (upper-case hex) and its 32-digit key.
 const QRegularExpression& PhotoFilePattern() {
     static const QRegularExpression pattern(
-        QStringLiteral("^(-?[0-9A-F]{1,16}[0-9a-f]{32})_(sm|md|lg|or)\\.(jpg|dim)$"));
+        QStringLiteral("^(-?[0-9A-F]{1,16}[0-9a-f]{32})_(sm|md|lg|or)\\.(jpg|dim|rec)$"));
     return pattern;
 }
 

@@ -1,7 +1,6 @@
 #include "model/BookFill.h"
 
 #include "base/LumbraError.h"
-#include "imaging/ExifTakenTime.h"
 #include "model/Book.h"
 #include "model/ModelLog.h"
 #include "model/Page.h"
@@ -39,17 +38,13 @@ constexpr int64_t kNoTime = std::numeric_limits<int64_t>::max();
 } // namespace
 
 std::optional<FillPhoto> FillPhotoOf(const PhotoImage& photo) {
-    FillPhoto fill;
-    try {
-        fill.size = QSize(photo.GetWidth(), photo.GetHeight());
-    } catch (const LumbraError&) {
-        LogCaughtException(lcModel(), "Reading a photo's size for the fill; it is left out");
+    const std::optional<PoolRecord>& record = photo.Record();
+    if (!record) {
+        qCWarning(lcModel) << "A photo without its record is left out of the fill:"
+                           << photo.GetName();
         return std::nullopt;
     }
-    const std::optional<QDateTime> taken =
-        PhotoFileTakenTime(photo.GetThumbFile(ThumbType::Original));
-    fill.taken = taken ? taken->toSecsSinceEpoch() : kNoTime;
-    return fill;
+    return FillPhoto{record->size, record->taken.value_or(kNoTime)};
 }
 
 std::vector<std::shared_ptr<Template>> FillTemplates(const Templates& catalogue) {

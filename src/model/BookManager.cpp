@@ -7,20 +7,11 @@
 
 #include <QDir>
 
-BookManager::SilentPages::SilentPages(BookManager& manager)
-    : mManager(manager), mWasSilent(manager.mPageEventsSuppressed) {
-    mManager.mPageEventsSuppressed = true;
-}
-
-BookManager::SilentPages::~SilentPages() { mManager.mPageEventsSuppressed = mWasSilent; }
-
 BookManager::BookManager(const QString& booksFolder, Templates& templates, const Constants* strings,
-                         PageDisplayHost* host, QObject* parent)
+                         QObject* parent)
     : QObject(parent), mBooksFolder(booksFolder), mStrings(strings) {
-    mSession = std::make_unique<BookSession>(*this, host);
     mContext.templates = &templates;
-    mContext.displayHost = mSession.get();
-    mContext.manager = this;
+    mSession = std::make_unique<BookSession>(*this);
 }
 
 BookManager::~BookManager() { mSession.reset(); }
@@ -74,14 +65,11 @@ std::shared_ptr<Book> BookManager::OpenFirstBook() {
 }
 
 void BookManager::Initialize() {
-    {
-        const SilentPages silent(*this);
-        UpdateAllBooks();
-        mBook = OpenLastBook();
-        if (!mBook)
-            mBook = OpenFirstBook();
-        emit bookAboutToChange(mBook->GetName());
-    }
+    UpdateAllBooks();
+    mBook = OpenLastBook();
+    if (!mBook)
+        mBook = OpenFirstBook();
+    emit bookAboutToChange(mBook->GetName());
     emit bookChanged();
     emit bookChangeDone();
     mSession->ShowPage(0);
@@ -125,10 +113,7 @@ bool BookManager::LoadBook(const QString& name) {
     if (mBook)
         mBook->WaitForSaves(); // the book read may be this one
     auto book = MakeBook(name);
-    {
-        const SilentPages silent(*this);
-        book->LoadBook();
-    }
+    book->LoadBook();
     const auto old = Swap(book);
     mSession->ShowPage(0);
     emit bookChangeDone();

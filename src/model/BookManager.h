@@ -12,35 +12,20 @@ class Book;
 class BookSession;
 class Constants;
 
-// Owns the current book and knows the names of all books (the subfolders
-// of the books folder). Every change of book is announced in the order
-// OnBeforeBookChange(name), OnBookChange, OnAfterBookChange.
+// Owns the current book and its session, and knows the names of all books
+// (the subfolders of the books folder). Every change of book is announced in
+// the order bookAboutToChange(name), bookChanged, bookChangeDone.
 class BookManager : public QObject {
     Q_OBJECT
 public:
-    // Keeps pages silent (no OnPageChange) while alive, e.g. while a book is read.
-    class SilentPages {
-    public:
-        explicit SilentPages(BookManager& manager);
-        ~SilentPages();
-        SilentPages(const SilentPages&) = delete;
-        SilentPages& operator=(const SilentPages&) = delete;
-
-    private:
-        BookManager& mManager;
-        bool mWasSilent;
-    };
-
     // templates: the catalogue of the books' pages.
     // strings: for the untitled book's name (null: "Untitled").
-    // host: told of the photos pages hand over, besides the session (tests).
     BookManager(const QString& booksFolder, Templates& templates,
-                const Constants* strings = nullptr, PageDisplayHost* host = nullptr,
-                QObject* parent = nullptr);
+                const Constants* strings = nullptr, QObject* parent = nullptr);
     ~BookManager() override;
 
+    // Raises quitting (the editors commit their edits) and waits for the saves.
     void Quit();
-    bool IsPageEventSuppressed() const { return mPageEventsSuppressed; }
     // Reopens the book named in "book.ini", else the first book, else a new
     // untitled one.
     void Initialize();
@@ -79,9 +64,9 @@ private:
     QString UntitledBookName() const;
     std::shared_ptr<Book> OpenLastBook();
     std::shared_ptr<Book> OpenFirstBook();
-    // OnBeforeBookChange, then Swap.
+    // bookAboutToChange, then Swap.
     std::shared_ptr<Book> Replace(const std::shared_ptr<Book>& next);
-    // Makes `next` current and raises OnBookChange; the old book is returned
+    // Makes `next` current and raises bookChanged; the old book is returned
     // so it lives until the caller's events are done.
     std::shared_ptr<Book> Swap(const std::shared_ptr<Book>& next);
 
@@ -89,7 +74,6 @@ private:
     ModelContext mContext;
     const Constants* mStrings;
     std::shared_ptr<Book> mBook;
-    bool mPageEventsSuppressed = false;
     QStringList mAllBooks;
     std::unique_ptr<BookSession> mSession; // made last, gone first
 };

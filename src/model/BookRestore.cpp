@@ -2,20 +2,9 @@
 #include "base/LumbraError.h"
 #include "model/Book.h"
 #include "model/Page.h"
-#include "model/PageDisplayHost.h"
 #include "model/PhotoImage.h"
 
 #include <algorithm>
-
-namespace {
-
-void AddPhotosOf(const Page& aPage, std::vector<Book::PhotoPtr>& photos) {
-    for (int i = 0; i < aPage.PhotoEntryCount(); ++i)
-        if (const Book::PhotoPtr photo = aPage.Photo(i))
-            photos.push_back(photo);
-}
-
-} // namespace
 
 int Book::IndexOf(const Page& aPage) const {
     for (int i = 0; i < PagesCount(); ++i)
@@ -33,18 +22,15 @@ PageForms Book::FormsOf(const std::vector<int>& indices) const {
 }
 
 int Book::RestorePages(const PageForms& target) {
-    std::vector<PhotoPtr> moved; // photos of the pages that go or are read anew
     std::vector<int> changed;
     for (const auto& [i, form] : target.forms) {
         if (i < PagesCount() && mPages[size_t(i)]->Serialize() != form) {
-            AddPhotosOf(*mPages[size_t(i)], moved);
             mPages[size_t(i)]->Delete(); // its photos are free for the pages read below
             changed.push_back(i);
         }
     }
     const bool removed = PagesCount() > target.count;
     while (PagesCount() > target.count) {
-        AddPhotosOf(*mPages.back(), moved);
         mPages.back()->Delete();
         mPages.pop_back();
     }
@@ -55,12 +41,10 @@ int Book::RestorePages(const PageForms& target) {
     for (const int i : changed) {
         mPages[size_t(i)] = read(i);
         NumberPage(*mPages[size_t(i)]);
-        AddPhotosOf(*mPages[size_t(i)], moved);
     }
     int firstChanged = changed.empty() ? -1 : changed.front();
     for (int i = PagesCount(); i < target.count; ++i) {
         AppendPage(read(i));
-        AddPhotosOf(*mPages.back(), moved);
         if (firstChanged < 0)
             firstChanged = i;
     }
@@ -71,7 +55,6 @@ int Book::RestorePages(const PageForms& target) {
         if (firstChanged < 0)
             firstChanged = std::max(0, PagesCount() - 1);
     }
-    ShowWherePhotosStand(moved);
     return firstChanged;
 }
 
@@ -84,18 +67,4 @@ void Book::InsertPage(int index, const QString& form) {
     emit pageAdded();
     for (int i = index; i < PagesCount(); ++i)
         emit pageChanged(i);
-    std::vector<PhotoPtr> placed;
-    AddPhotosOf(*read, placed);
-    ShowWherePhotosStand(placed);
-}
-
-// The photos pane shows exactly the pool's photos that stand on no page.
-void Book::ShowWherePhotosStand(const std::vector<PhotoPtr>& photos) {
-    PageDisplayHost& host = mContext.DisplayHost();
-    for (const PhotoPtr& photo : photos) {
-        if (photo->GetPage())
-            host.RemoveDisplayPhoto(photo);
-        else
-            host.ReturnDisplayPhoto(photo);
-    }
 }

@@ -12,6 +12,7 @@
 #include "model/PhotoTakeOff.h"
 
 #include <algorithm>
+#include <climits>
 #include <numeric>
 
 namespace {
@@ -42,9 +43,9 @@ void AddHeldPhotos(const QUndoCommand& command, QSet<QString>& names) {
 
 } // namespace
 
-BookSession::BookSession(BookManager& books, PageDisplayHost* observer, QObject* parent)
-    : QObject(parent), mBooks(books), mObserver(observer) {
+BookSession::BookSession(BookManager& books, QObject* parent) : QObject(parent), mBooks(books) {
     mStack.setUndoLimit(kUndoLimit);
+    connect(&mStack, &QUndoStack::indexChanged, this, &BookSession::OnStackIndex);
     connect(&mBooks, &BookManager::bookChanged, this, &BookSession::Attach);
     // The windows' last saves come after the quit: the book stays, its steps go.
     connect(&mBooks, &BookManager::quitting, this, [this] { ClearSteps(mStack, mFolder); });
@@ -64,6 +65,7 @@ void BookSession::Detach() {
     mPageIndex = 0;
     mFolder.clear();
     mImportedForPane.clear(); // the pane's files still running go on into their own book
+    NotePhotos();
 }
 
 void BookSession::Attach() {
@@ -77,11 +79,39 @@ void BookSession::Attach() {
                 ShowPage(mPageIndex);
         });
     }
+    NotePhotos();
 }
 
 void BookSession::Push(QUndoCommand* command) {
+    mPushing = true;
     mStack.push(command);
+    mPushing = false;
+    mStackIndex = mStack.index();
+    AfterStep(dynamic_cast<BookCommand*>(command));
     DropUnreachable();
+}
+
+void BookSession::PushStep(QUndoCommand* command) {
+    NotePhotos();
+    Push(command);
+}
+
+void BookSession::OnStackIndex(int index) {
+    const int before = std::exchange(mStackIndex, index);
+    if (mPushing)
+        return;
+    // An undo leaves the index at the step undone, a redo one past it.
+    const int ran = index < before ? index : index - 1;
+    AfterStep(ran >= 0 && ran < mStack.count()
+                  ? dynamic_cast<BookCommand*>(const_cast<QUndoCommand*>(mStack.command(ran)))
+                  : nullptr);
+}
+
+void BookSession::AfterStep(BookCommand* command) {
+    const StepOutcome outcome = command ? command->TakeOutcome() : StepOutcome{};
+    if (outcome.page >= 0)
+        ShowPage(outcome.page);
+    AnnouncePhotos(outcome.inBookOrder);
 }
 
 void BookSession::DropUnreachable() {
@@ -135,14 +165,12 @@ void BookSession::ImportPhotos(const QStringList& files) {
 }
 
 void BookSession::OnFileDone(const PhotoImportOutcome& outcome) {
+    AnnouncePhotos(false); // a photo imported, or placed by a drop
     if (!mPaneBatches.contains(outcome.batch))
         return;
     const bool forThisBook = mBook && outcome.book.lock().get() == mBook.data();
-    if (forThisBook && outcome.status == PhotoImportOutcome::Status::Added && outcome.photo) {
+    if (forThisBook && outcome.status == PhotoImportOutcome::Status::Added && outcome.photo)
         mImportedForPane << outcome.photo->GetName();
-        emit photoShown(outcome.photo, false);
-        emit poolChanged();
-    }
     emit photoImported(outcome);
     if (--mPaneFiles > 0)
         return;
@@ -151,7 +179,7 @@ void BookSession::OnFileDone(const PhotoImportOutcome& outcome) {
     const QStringList added = std::exchange(mImportedForPane, {});
     if (mBook && !added.isEmpty()) {
         const PageForms pages{mBook->PagesCount(), {}};
-        Push(new PagesCommand(*this, *mBook, tr("Import Photos"), pages, pages, Imported(added)));
+        Push(new PagesCommand(*mBook, tr("Import Photos"), pages, pages, Imported(added)));
     }
     emit importsFinished();
 }
@@ -178,7 +206,7 @@ void BookSession::OnDropDone(const QStringList& added) {
         const PageForms after = mBook->FormsOf({index});
         PageForms before{after.count, {{index, drop.before}}};
         if (after != before || !added.isEmpty())
-            Push(new PagesCommand(*this, *mBook, tr("Place Photo"), std::move(before), after,
+            Push(new PagesCommand(*mBook, tr("Place Photo"), std::move(before), after,
                                   Imported(added)));
     }
     emit dropDone();
@@ -190,7 +218,7 @@ void BookSession::DeletePhoto(const std::shared_ptr<PhotoImage>& photo) {
     PoolChange deleted{{photo->GetName()}, {}};
     for (const auto& each : mBook->Photos())
         deleted.order << each->GetName();
-    Push(new DeletePhotosCommand(*this, *mBook, deleted, tr("Delete Photo")));
+    PushStep(new DeletePhotosCommand(*mBook, deleted, tr("Delete Photo")));
 }
 
 bool BookSession::TakePhotoOff(const std::shared_ptr<PhotoImage>& photo) {
@@ -206,12 +234,12 @@ bool BookSession::TakePhotoOff(const std::shared_ptr<PhotoImage>& photo) {
 
 void BookSession::AddPage() {
     if (mBook && mBook->AllowNewPage())
-        Push(new AddPageCommand(*this, *mBook, tr("Add Page")));
+        PushStep(new AddPageCommand(*mBook, tr("Add Page")));
 }
 
 void BookSession::DeletePage(int index) {
     if (mBook)
-        Push(new DeletePageCommand(*this, *mBook, index, tr("Delete Page")));
+        PushStep(new DeletePageCommand(*mBook, index, tr("Delete Page")));
 }
 
 void BookSession::SwapPages(int a, int b) {
@@ -219,7 +247,7 @@ void BookSession::SwapPages(int a, int b) {
         return;
     mBook->GetPage(a); // both must be pages
     mBook->GetPage(b);
-    Push(new SwapPagesCommand(*this, *mBook, a, b, tr("Swap Pages")));
+    PushStep(new SwapPagesCommand(*mBook, a, b, tr("Swap Pages")));
 }
 
 void BookSession::MovePages(int first, int count, int before) {
@@ -230,8 +258,8 @@ void BookSession::MovePages(int first, int count, int before) {
         throw LumbraError(QStringLiteral("No such pages to move"));
     if (before >= first && before <= first + count)
         return;
-    Push(new MovePagesCommand(*this, *mBook, first, count, before,
-                              count > 1 ? tr("Move Pages") : tr("Move Page")));
+    PushStep(new MovePagesCommand(*mBook, first, count, before,
+                                  count > 1 ? tr("Move Pages") : tr("Move Page")));
 }
 
 void BookSession::ChangePages(const QString& name, const std::vector<int>& indices,
@@ -239,6 +267,7 @@ void BookSession::ChangePages(const QString& name, const std::vector<int>& indic
     if (!mBook)
         return;
     PageForms before = mBook->FormsOf(indices);
+    NotePhotos();
     change();
     std::vector<int> touched = indices;
     for (int i = before.count; i < mBook->PagesCount(); ++i)
@@ -246,9 +275,10 @@ void BookSession::ChangePages(const QString& name, const std::vector<int>& indic
     PageForms after = mBook->FormsOf(touched);
     if (after == before) {
         mBook->SaveBook(); // nothing to undo; the book is saved as after every operation
+        AnnouncePhotos(false);
         return;
     }
-    Push(new PagesCommand(*this, *mBook, name, std::move(before), std::move(after)));
+    Push(new PagesCommand(*mBook, name, std::move(before), std::move(after)));
 }
 
 void BookSession::DropOnPage(Page& aPage, const QString& text, float x, float y) {
@@ -308,37 +338,62 @@ void BookSession::PhotoEdited(const Page& aPage, const QString& formBefore) {
         mBook->SaveBook();
         return;
     }
-    Push(new PagesCommand(*this, *mBook, tr("Edit Photo"), std::move(before), std::move(after)));
+    Push(new PagesCommand(*mBook, tr("Edit Photo"), std::move(before), std::move(after)));
 }
 
 // ---- photos leaving and entering pages
 
-void BookSession::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
-    ShowOffPage(photo, false);
-}
-
-void BookSession::ReturnDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
-    ShowOffPage(photo, true);
-}
-
-void BookSession::ShowOffPage(const std::shared_ptr<PhotoImage>& photo, bool inBookOrder) {
-    if (!photo)
+void BookSession::NotePhotos() {
+    mPool.clear();
+    mOffPage.clear();
+    mPlaces.clear();
+    if (!mBook)
         return;
-    if (!mObserver) {
-        photo->ResetPhoto();
-        photo->SetPage({});
-    } else if (inBookOrder) {
-        mObserver->ReturnDisplayPhoto(photo);
-    } else {
-        mObserver->AddDisplayPhoto(photo);
+    for (const PhotoPtr& photo : mBook->Photos()) {
+        mPool.push_back(photo);
+        if (!photo->GetPage())
+            mOffPage.push_back(photo);
     }
-    emit photoShown(photo, inBookOrder);
+    for (int i = 0; i < mBook->PagesCount(); ++i) {
+        const Book::PagePtr page = mBook->GetPage(i);
+        for (int box = 0; box < page->PhotoEntryCount(); ++box)
+            if (const PhotoPtr photo = page->Photo(box))
+                mPlaces.insert(photo.get(), {i, box});
+    }
 }
 
-void BookSession::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
-    if (!photo)
-        return;
-    if (mObserver)
-        mObserver->RemoveDisplayPhoto(photo);
-    emit photoHidden(photo);
+void BookSession::AnnouncePhotos(bool inBookOrder) {
+    const std::vector<PhotoPtr> pool = std::exchange(mPool, {});
+    const std::vector<PhotoPtr> offPage = std::exchange(mOffPage, {});
+    const QHash<const PhotoImage*, BoxPlace> places = std::exchange(mPlaces, {});
+    NotePhotos();
+    // A photo new to the pool is announced as it stands, on a page or not.
+    QSet<const PhotoImage*> was;
+    for (const PhotoPtr& photo : offPage)
+        was.insert(photo.get());
+    QSet<const PhotoImage*> known;
+    for (const PhotoPtr& photo : pool)
+        known.insert(photo.get());
+    QSet<const PhotoImage*> is;
+    for (const PhotoPtr& photo : mOffPage)
+        is.insert(photo.get());
+    for (const PhotoPtr& photo : offPage)
+        if (!is.contains(photo.get()))
+            emit photoHidden(photo);
+    for (const PhotoPtr& photo : mPool)
+        if (photo->GetPage() && !known.contains(photo.get()))
+            emit photoHidden(photo);
+    std::vector<PhotoPtr> shown;
+    for (const PhotoPtr& photo : mOffPage)
+        if (!was.contains(photo.get()))
+            shown.push_back(photo);
+    // Photos that left pages in the order they stood there, then new ones.
+    const BoxPlace nowhere{INT_MAX, INT_MAX};
+    std::stable_sort(shown.begin(), shown.end(), [&](const PhotoPtr& a, const PhotoPtr& b) {
+        return places.value(a.get(), nowhere) < places.value(b.get(), nowhere);
+    });
+    for (const PhotoPtr& photo : shown)
+        emit photoShown(photo, inBookOrder);
+    if (pool != mPool)
+        emit poolChanged();
 }

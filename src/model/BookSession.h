@@ -3,7 +3,6 @@
 #include "model/BackgroundApply.h"
 #include "model/Book.h"
 #include "model/BookFill.h"
-#include "model/PageDisplayHost.h"
 #include "model/PageFileDrop.h"
 #include "model/PhotoImportQueue.h"
 
@@ -12,11 +11,15 @@
 #include <QSet>
 #include <QUndoStack>
 
+#include <QHash>
+
 #include <deque>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
+class BookCommand;
 class BookManager;
 class Page;
 class PhotoImage;
@@ -27,19 +30,18 @@ struct PoolChange;
 // file drops, on the process's one import pool), every user operation as a
 // step of the undo stack (BookCommands), and the photo pool's changes,
 // announced by signals for the photos pane. Widgets ask the session; they
-// hold no workflow. Pages hand the session the photos that leave or enter
-// them (PageDisplayHost): it resets them and announces them.
+// hold no workflow. After each step, undo, redo and imported file the
+// session works out which photos of the pool stand on no page and
+// announces those that came and went (photoShown, photoHidden).
 //
 // Photos a step took out of the pool keep their files (HeldPhotoFiles)
 // while a step on the stack may bring them back. The stack is cleared, and
 // held files deleted, when the book changes or the program quits.
 // UI thread only.
-class BookSession : public QObject, public PageDisplayHost {
+class BookSession : public QObject {
     Q_OBJECT
 public:
-    // observer: told of every photo handed over as well (tests); may be null.
-    explicit BookSession(BookManager& books, PageDisplayHost* observer = nullptr,
-                         QObject* parent = nullptr);
+    explicit BookSession(BookManager& books, QObject* parent = nullptr);
     ~BookSession() override;
 
     std::shared_ptr<Book> CurrentBook() const;
@@ -83,13 +85,6 @@ public:
     int RightPageIndex() const { return LeftPageIndex() + 1; }
     // Shows the page, clamped to the book's pages; pageIndexChanged.
     void ShowPage(int index);
-    // For the steps: raises poolChanged.
-    void AnnouncePoolChange() { emit poolChanged(); }
-
-    // PageDisplayHost
-    void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
-    void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
-    void ReturnDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
 
 signals:
     // The photo stands on no page now; inBookOrder: its tile goes where the
@@ -119,6 +114,9 @@ private:
     void ChangePages(const QString& name, const std::vector<int>& indices,
                      const std::function<void()>& change);
     void Push(QUndoCommand* command);
+    // A step that makes its change on its first redo: the pool is taken as
+    // it stands first.
+    void PushStep(QUndoCommand* command);
     PoolChange Imported(const QStringList& names) const;
     void OnFileDone(const PhotoImportOutcome& outcome);
     void OnDropDone(const QStringList& added);
@@ -127,12 +125,28 @@ private:
     int IndexOf(const Page& aPage) const;
     // The index within the current book's pages; 0 without a book.
     int ClampedPage(int index) const;
-    // Resets a photo that stands on no page now, and announces it.
-    void ShowOffPage(const std::shared_ptr<PhotoImage>& photo, bool inBookOrder);
+    // After an undo or redo from the stack: the outcome of the step that ran.
+    void OnStackIndex(int index);
+    void AfterStep(BookCommand* command);
+    // Announces the photos that came to stand on no page since the last
+    // call (in the order they stood on the pages) and those that left it,
+    // and poolChanged when the pool changed.
+    void AnnouncePhotos(bool inBookOrder);
+    // Takes the book's pool as announced, silently: on attaching a book and
+    // before each change, so that a change compares with what it found.
+    void NotePhotos();
+
+    using PhotoPtr = std::shared_ptr<PhotoImage>;
+    using BoxPlace = std::pair<int, int>; // page index, box
 
     BookManager& mBooks;
-    PageDisplayHost* mObserver;
     QUndoStack mStack;
+    int mStackIndex = 0;
+    bool mPushing = false;
+    // The current book's pool as last announced.
+    std::vector<PhotoPtr> mPool;
+    std::vector<PhotoPtr> mOffPage;
+    QHash<const PhotoImage*, BoxPlace> mPlaces; // photos on pages: where they stood
     QPointer<Book> mBook;
     QMetaObject::Connection mPagesGone;
     int mPageIndex = 0;

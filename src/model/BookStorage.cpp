@@ -1,4 +1,5 @@
 // A book's files: naming, reading, saving, removing, order numbers, preview.
+#include "base/BackgroundWork.h"
 #include "base/FileWriteQueue.h"
 #include "base/LumbraError.h"
 #include "model/Book.h"
@@ -13,6 +14,8 @@
 
 #include <QDateTime>
 #include <QDir>
+
+#include <algorithm>
 
 namespace {
 
@@ -66,12 +69,15 @@ void Book::LoadBook(Opening opening) {
     if (tidy)
         BookFiles::RemoveLeftovers(GetBookFolder(), joined,
                                    QDateTime::currentDateTime().addSecs(-kLeftoverAgeSeconds));
-    RebuildPhotoPool();
+    const QStringList unrecorded = RebuildPhotoPool();
     ReadPages(joined);
+    if (!unrecorded.isEmpty())
+        RecordPhotos(unrecorded, !tidy);
 }
 
-void Book::RebuildPhotoPool() {
+QStringList Book::RebuildPhotoPool() {
     const QString folder = GetBookFolder();
+    QStringList unrecorded;
     for (const QString& file : BookFiles::FullSizeFilesInImportOrder(folder)) {
         const std::optional<BookFiles::PhotoFileName> parsed = BookFiles::ParsePhotoFileName(file);
         if (!parsed || mPhotos->Find(parsed->key))
@@ -79,8 +85,42 @@ void Book::RebuildPhotoPool() {
         auto photo = std::make_shared<PhotoImage>();
         photo->CopyName(parsed->name);
         photo->SetKey(folder, parsed->key);
+        photo->SetRecord(ReadPoolRecord(photo->Stem()));
+        if (!photo->Record())
+            unrecorded << parsed->name;
         mPhotos->Add(photo);
     }
+    return unrecorded;
+}
+
+void Book::RecordPhotos(const QStringList& names, bool wait) {
+    const auto job = [folder = GetBookFolder(), names] {
+        std::vector<NamedRecord> records;
+        for (const QString& name : names)
+            records.push_back({name, RecordPhoto(folder + name)});
+        return records;
+    };
+    if (wait) {
+        ApplyRecords(job());
+        return;
+    }
+    mRecording = RunInBackground(
+        this, job, [this](const std::vector<NamedRecord>& records) { ApplyRecords(records); });
+}
+
+void Book::ApplyRecords(const std::vector<NamedRecord>& records) {
+    std::vector<PagePtr> pages;
+    for (const NamedRecord& made : records) {
+        const PhotoPtr photo = mPhotos->Find(made.name.right(32));
+        if (!photo || photo->GetName() != made.name || photo->Record())
+            continue;
+        photo->SetRecord(made.record);
+        if (const PagePtr page = photo->GetPage();
+            page && !std::count(pages.begin(), pages.end(), page))
+            pages.push_back(page);
+    }
+    for (const PagePtr& page : pages)
+        page->Remeasure();
 }
 
 void Book::ReadPages(const QString& joined) {
@@ -122,11 +162,22 @@ void Book::SaveBook() const {
     emit saved();
 }
 
-Result<void> Book::WaitForSaves() const { return mWrites->WaitForWrites(); }
+Result<void> Book::WaitForSaves() const {
+    mRecording.waitForFinished();
+    return mWrites->WaitForWrites();
+}
 
-void Book::MarkImported(const QString& photoName, const QDateTime& when) const {
-    mWrites->Post([folder = GetBookFolder(), photoName, when] {
+void Book::MarkImported(const QString& photoName, const QDateTime& when,
+                        const std::optional<PoolRecord>& record) const {
+    mWrites->Post([folder = GetBookFolder(), photoName, when, record] {
         BookFiles::MarkImported(folder, photoName, when);
+        try {
+            if (record)
+                WritePoolRecord(folder + photoName, *record);
+        } catch (const LumbraError&) {
+            // measured again at the next opening
+            LogCaughtException(lcModel(), "Writing a photo's record");
+        }
     });
 }
 

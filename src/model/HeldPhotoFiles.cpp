@@ -4,6 +4,7 @@
 #include "model/BookStateFile.h"
 #include "model/ModelLog.h"
 #include "model/PageTextForm.h"
+#include "model/PoolRecord.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,9 +14,9 @@ namespace HeldPhotoFiles {
 
 namespace {
 
-// The eight files of a photo, from the full-size picture down.
+// The files of a photo: its record, then the pictures from the full-size one down.
 QStringList FilesOf(const QString& photoName) {
-    QStringList files;
+    QStringList files{PoolRecordPath(photoName)};
     for (const char* size : {"_or", "_lg", "_md", "_sm"})
         for (const char* type : {".dim", ".jpg"})
             files << photoName + QLatin1String(size) + QLatin1String(type);

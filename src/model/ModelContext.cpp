@@ -1,8 +1,6 @@
 #include "model/ModelContext.h"
 
 #include "base/LumbraError.h"
-#include "model/BookManager.h"
-#include "model/PageDisplayHost.h"
 #include "model/Templates.h"
 
 Templates& ModelContext::GetTemplates() const {
@@ -12,16 +10,5 @@ Templates& ModelContext::GetTemplates() const {
 }
 
 MinRatios ModelContext::PhotoMinRatios() const {
-    if (!templates)
-        return {};
-    return {templates->GetMinXRatio(), templates->GetMinYRatio()};
-}
-
-PageDisplayHost& ModelContext::DisplayHost() const {
-    static HeadlessDisplayHost headless; // stateless
-    return displayHost ? *displayHost : headless;
-}
-
-bool ModelContext::PageEventsSuppressed() const {
-    return manager && manager->IsPageEventSuppressed();
+    return templates ? templates->PhotoMinRatios() : MinRatios{};
 }

@@ -1,7 +1,6 @@
 #include "model/Page.h"
 
 #include "base/LumbraError.h"
-#include "model/PageDisplayHost.h"
 #include "model/PhotoImage.h"
 #include "model/Template.h"
 
@@ -25,9 +24,13 @@ Page::Page(const ModelContext& context) : mContext(context) {}
 
 Page::~Page() = default;
 
-void Page::RaisePageChange() {
-    if (!mContext.PageEventsSuppressed())
-        emit changed();
+void Page::RaisePageChange() { emit changed(); }
+
+void Page::SendOff(const PhotoPtr& photo) {
+    if (!photo)
+        return;
+    photo->ResetPhoto();
+    photo->SetPage({});
 }
 
 Page::PhotoPtr Page::Photo(int index) const {
@@ -75,12 +78,8 @@ void Page::AddPhotoToBox(const PhotoPtr& photo, int b) {
     } else if (from) {
         placed = from->Replace(photo, current);
     }
-    if (!placed) { // from the photos pane
-        PageDisplayHost& host = mContext.DisplayHost();
-        host.RemoveDisplayPhoto(photo);
-        if (current)
-            host.AddDisplayPhoto(current);
-    }
+    if (!placed) // from the photos pane, where the photo in the box goes
+        SendOff(current);
     PutPhoto(b, photo);
     RaisePageChange();
 }
@@ -109,8 +108,7 @@ bool Page::TakeOff(const PhotoPtr& photo) {
     const int i = photo ? FirstEntryWithKey(photo->GetKey()) : -1;
     if (i < 0)
         return false;
-    const PhotoPtr leaving = std::exchange(mPhotos[size_t(i)], nullptr);
-    mContext.DisplayHost().AddDisplayPhoto(leaving);
+    SendOff(std::exchange(mPhotos[size_t(i)], nullptr));
     RaisePageChange();
     return true;
 }
@@ -171,6 +169,12 @@ void Page::SetText(int index, const QString& aText) {
 }
 
 void Page::TextChanged() { RaisePageChange(); }
+
+void Page::Remeasure() {
+    for (int i = 0; i < int(mPhotos.size()); ++i)
+        PutPhoto(i, mPhotos[size_t(i)]);
+    RaisePageChange();
+}
 
 void Page::ChangeBackground(const QString& name) {
     if (name != mBackground)

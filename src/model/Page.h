@@ -14,9 +14,10 @@ class Template;
 class TemplateBox;
 
 // One page of a book: a template, the photo in each of its photo boxes, the
-// rich text in each text box and a background name. Photos move between the
-// boxes of pages and the photos pane (the context's display host); a photo
-// stands in at most one box. Photos are compared by key.
+// rich text in each text box and a background name. A photo stands in at
+// most one box; one that leaves the page is reset and stands on no page
+// (the session tells the panes). Photos are compared by key. A page calls
+// nothing above it: it raises `changed` for the views.
 //
 // Pages are shared objects: make them with std::make_shared, since placing a
 // photo gives the photo a weak reference to its page.
@@ -32,7 +33,7 @@ public:
 
     // Gives the page a new layout; photos and texts of boxes the new template
     // lacks move to free boxes of lower index or leave the page (photos to
-    // the photos pane). The page keeps what left in memory, and a later
+    // no page). The page keeps what left in memory, and a later
     // template's empty boxes take it back.
     void SetTemplate(const TemplatePtr& aTemplate);
     const TemplatePtr& Template() const { return mTemplate; }
@@ -49,8 +50,8 @@ public:
     bool Replace(const PhotoPtr& photo, const PhotoPtr& newPhoto);
     // Empties every entry holding photo's key, one OnPageChange for each.
     void RemovePhoto(const PhotoPtr& photo);
-    // Empties the photo's entry and hands the photo to the photos pane;
-    // false when it stands in none of the boxes.
+    // Empties the photo's entry; the photo stands on no page after. False
+    // when it stands in none of the boxes.
     bool TakeOff(const PhotoPtr& photo);
 
     int FindPhotoBoxIndex(float x, float y) const;
@@ -77,8 +78,10 @@ public:
     const std::shared_ptr<PaintSurface>& Thumbnail() const { return mThumb; }
     void SetThumbnail(std::shared_ptr<PaintSurface> thumb) { mThumb = std::move(thumb); }
 
-    // Returns every photo to the photos pane and drops the template; no event.
+    // Takes every photo off and drops the template; no event.
     void Delete();
+    // Each photo takes its box again, its record having come; raises changed.
+    void Remeasure();
 
     QString Serialize() const;
     // Rebuilds the page from its text form, taking photos from the pool.
@@ -92,6 +95,8 @@ signals:
 
 private:
     void RaisePageChange();
+    // A photo leaving the page: reset, on no page.
+    static void SendOff(const PhotoPtr& photo);
     int FirstEntryWithKey(const QString& key) const;
     void PutPhoto(int index, const PhotoPtr& photo);
     void MoveOutOfMissingPhotoBoxes(const ::Template& next);

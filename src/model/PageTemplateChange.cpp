@@ -1,6 +1,5 @@
 // Changing and dropping a page's template: where photos and texts go.
 #include "model/Page.h"
-#include "model/PageDisplayHost.h"
 #include "model/PhotoImage.h"
 #include "model/Template.h"
 
@@ -35,15 +34,13 @@ void MoveOutOfMissingBoxes(Entries& entries, int boxCount, int oldBoxCount, IsFi
 } // namespace
 
 void Page::MoveOutOfMissingPhotoBoxes(const ::Template& next) {
-    PageDisplayHost& host = mContext.DisplayHost();
     MoveOutOfMissingBoxes(
         mPhotos, next.PhotoBoxCount(), mTemplate->PhotoBoxCount(),
         [](const PhotoPtr& photo) { return bool(photo); },
-        [this, &host](PhotoPtr& photo) {
-            const PhotoPtr leaving = std::move(photo);
-            photo.reset();
+        [this](PhotoPtr& photo) {
+            const PhotoPtr leaving = std::exchange(photo, nullptr);
             mSetAsidePhotos.push_back(leaving);
-            host.AddDisplayPhoto(leaving);
+            SendOff(leaving);
         });
 }
 
@@ -72,7 +69,6 @@ void Page::BringBackSetAside(const ::Template& next) {
             continue;
         mPhotos[size_t(j)] = mSetAsidePhotos.front().lock();
         mSetAsidePhotos.erase(mSetAsidePhotos.begin());
-        mContext.DisplayHost().RemoveDisplayPhoto(mPhotos[size_t(j)]);
     }
 }
 
@@ -99,12 +95,9 @@ void Page::SetTemplate(const TemplatePtr& aTemplate) {
 
 void Page::Delete() {
     if (mTemplate) {
-        PageDisplayHost& host = mContext.DisplayHost();
         const int boxes = std::min(mTemplate->PhotoBoxCount(), int(mPhotos.size()));
-        for (int i = 0; i < boxes; ++i) {
-            if (const PhotoPtr photo = std::exchange(mPhotos[size_t(i)], nullptr))
-                host.AddDisplayPhoto(photo);
-        }
+        for (int i = 0; i < boxes; ++i)
+            SendOff(std::exchange(mPhotos[size_t(i)], nullptr));
     }
     mTemplate.reset();
 }

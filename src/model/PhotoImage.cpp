@@ -2,11 +2,11 @@
 
 #include "base/LumbraError.h"
 #include "base/Md5.h"
-#include "model/ModelLog.h"
 #include "model/PhotoImageRecord.h"
 #include "model/PhotoImageWindow.h"
 
 #include <QDateTime>
+#include <QFile>
 
 #include <algorithm>
 
@@ -26,21 +26,22 @@ QString FolderPrefix(const QString& folder) {
 
 PhotoImage::~PhotoImage() = default;
 
-void PhotoImage::ResetPhoto() {
-    mRatio = 1.0f;
-    mAngle = 0;
-    mX = 0;
-    mY = 0;
-}
-
 void PhotoImage::SetImage(const QString& aImage, const QString& aBookFolder) {
-    const PhotoImportJob job = BeginImport(aImage, aBookFolder);
-    EndImport(MakePhotoFiles(job));
+    MakeFilesNow(BeginImport(aImage, aBookFolder), true);
 }
 
 void PhotoImage::SetBackgroundImage(const QString& fullName, const QString& aBookFolder) {
-    const PhotoImportJob job = BeginBackgroundImport(fullName, aBookFolder);
-    EndImport(MakePhotoFiles(job));
+    MakeFilesNow(BeginBackgroundImport(fullName, aBookFolder), false);
+}
+
+void PhotoImage::MakeFilesNow(const PhotoImportJob& job, bool storeRecord) {
+    const bool made = MakePhotoFiles(job);
+    if (!made)
+        EndImport(false);
+    else if (storeRecord)
+        EndImport(true, RecordPhoto(job.stem));
+    else
+        EndImport(true, MeasurePhoto(job.stem, NoCameraTime::FileTime));
 }
 
 PhotoImportJob PhotoImage::BeginImport(const QString& aImage, const QString& aBookFolder) {
@@ -72,10 +73,14 @@ PhotoImportJob PhotoImage::RepairJob(const QString& aImage, const QString& aBook
     return job;
 }
 
-void PhotoImage::EndImport(bool supported) {
+void PhotoImage::EndImport(bool supported, const std::optional<PoolRecord>& record) {
     mIsSupportedFormat = supported;
-    for (Thumb& thumb : mThumbs)
-        thumb.ForgetSize(); // sizes of any earlier files
+    mRecord = record;
+}
+
+QString PhotoImage::Stem() const {
+    const QString file = GetThumbFile(ThumbType::Original);
+    return file.left(file.size() - int(qstrlen("_or.jpg")));
 }
 
 void PhotoImage::SetName(const QString& aKey) {
@@ -89,8 +94,16 @@ void PhotoImage::SetKey(const QString& aBookFolder, const QString& aKey) {
         mThumbs[ThumbIndex(type)].SetPath(stem + QLatin1String(ThumbSuffix(type)));
 }
 
-int PhotoImage::GetWidth() const { return GetThumb(ThumbType::Original).width(); }
-int PhotoImage::GetHeight() const { return GetThumb(ThumbType::Original).height(); }
+int PhotoImage::GetWidth() const {
+    if (!mRecord)
+        throw LumbraError(QStringLiteral("The size of %1 is not known yet").arg(mName));
+    return mRecord->size.width();
+}
+
+int PhotoImage::GetHeight() const {
+    GetWidth(); // throws the same way
+    return mRecord->size.height();
+}
 
 ThumbType PhotoImage::GetOptimalThumbType(int x, int y) {
     return OptimalThumbType(x, y, kPhotoThumbLimits);
@@ -101,39 +114,9 @@ ThumbType PhotoImage::GetBackgroundOptimalThumbType(int x, int y) {
 }
 
 QString PhotoImage::GetThumbFile(ThumbType type) const { return GetThumb(type).FilePath(); }
-int PhotoImage::GetThumbHeight(ThumbType type) const { return GetThumb(type).height(); }
-int PhotoImage::GetThumbWidth(ThumbType type) const { return GetThumb(type).width(); }
 
 void PhotoImage::Delete() {
+    QFile::remove(PoolRecordPath(Stem()));
     for (auto thumb = mThumbs.rbegin(); thumb != mThumbs.rend(); ++thumb)
         thumb->Delete();
-}
-
-QString PhotoImage::Serialize() const {
-    return FormatPhotoRecord(mName, PhotoRecord{mX, mY, mRatio, mAngle});
-}
-
-void PhotoImage::Deserialize(const QString& aLine) {
-    const PhotoRecord record = ParsePhotoRecord(aLine);
-    SetPlacement(record.x, record.y, record.ratio, record.angle);
-}
-
-PhotoPlacement PhotoImage::Placement() const {
-    PhotoPlacement placement;
-    const QString file = GetThumbFile(ThumbType::Original);
-    placement.stem = file.left(file.size() - int(qstrlen("_or.jpg")));
-    placement.name = mName;
-    try {
-        placement.fullSize = QSize(GetWidth(), GetHeight());
-    } catch (const LumbraError&) {
-        LogCaughtException(lcModel(), "Reading the size of a photo; it is drawn as missing");
-    }
-    if (HasBox())
-        placement.boxMm = QSizeF(mPhotoBox->width(), mPhotoBox->height());
-    placement.x = mX;
-    placement.y = mY;
-    placement.ratio = mRatio;
-    placement.angle = mAngle;
-    placement.tooSmall = mImageTooSmall;
-    return placement;
 }

@@ -1,7 +1,8 @@
+// A photo in its box: placement, bounds, the record of a page entry.
 #include "model/PhotoImage.h"
 
+#include "model/PhotoImageRecord.h"
 #include "model/PhotoImageWindow.h"
-#include "model/PrintSizeCheck.h"
 #include "model/TemplateBox.h"
 
 #include <algorithm>
@@ -25,8 +26,17 @@ bool PhotoImage::HasBox() const {
     return mPhotoBox && mPhotoBox->width() > 0 && mPhotoBox->height() > 0;
 }
 
+std::optional<PrintSizeCheck> PhotoImage::PrintCheck() const {
+    if (!HasBox())
+        return std::nullopt;
+    return CheckPrintSize(QSize(GetWidth(), GetHeight()), mAngle, mRatio,
+                          QSizeF(mPhotoBox->width(), mPhotoBox->height()), mMinRatios);
+}
+
 void PhotoImage::ChangeResolution() {
-    const std::optional<PrintSizeCheck> check = CheckPrintSize(*this);
+    if (!mRecord)
+        return; // the offsets stay as they are until the record comes
+    const std::optional<PrintSizeCheck> check = PrintCheck();
     if (!check)
         return;
     mImageTooSmall = check->tooSmall;
@@ -72,4 +82,36 @@ void PhotoImage::SetPlacement(int x, int y, float r, int a) {
     mY = int16_t(std::clamp(y, -32768, 32767));
     mRatio = SaneRatio(r);
     SetAngle(a); // clamps the offsets once, under the final angle and zoom
+}
+
+void PhotoImage::ResetPhoto() {
+    mRatio = 1.0f;
+    mAngle = 0;
+    mX = 0;
+    mY = 0;
+}
+
+QString PhotoImage::Serialize() const {
+    return FormatPhotoRecord(mName, PhotoRecord{mX, mY, mRatio, mAngle});
+}
+
+void PhotoImage::Deserialize(const QString& aLine) {
+    const PhotoRecord record = ParsePhotoRecord(aLine);
+    SetPlacement(record.x, record.y, record.ratio, record.angle);
+}
+
+PhotoPlacement PhotoImage::Placement() const {
+    PhotoPlacement placement;
+    placement.stem = Stem();
+    placement.name = mName;
+    if (mRecord)
+        placement.fullSize = mRecord->size;
+    if (HasBox())
+        placement.boxMm = QSizeF(mPhotoBox->width(), mPhotoBox->height());
+    placement.x = mX;
+    placement.y = mY;
+    placement.ratio = mRatio;
+    placement.angle = mAngle;
+    placement.tooSmall = mImageTooSmall;
+    return placement;
 }

@@ -28,7 +28,7 @@ PhotoImportQueue::PhotoImportQueue(int threads, QObject* parent)
 // The running jobs write files: wait for them. Their watchers go with this
 // object, so no result is delivered any more.
 PhotoImportQueue::~PhotoImportQueue() {
-    for (QFuture<PhotoImportResult>& running : mRunning)
+    for (QFuture<Work>& running : mRunning)
         running.waitForFinished();
 }
 
@@ -96,17 +96,27 @@ void PhotoImportQueue::Start(Entry& entry) {
     }
     const quint64 id = entry.id;
     entry.state = Entry::State::Running;
-    std::erase_if(mRunning, [](const QFuture<PhotoImportResult>& f) { return f.isFinished(); });
+    std::erase_if(mRunning, [](const QFuture<Work>& f) { return f.isFinished(); });
+    // A repaired photo is recorded at once, with its file's time; a new one
+    // when it joins the book, which gives the time.
+    const bool repair = entry.inBook;
     mRunning.push_back(RunInBackground(
-        this, [job] { return RunPhotoImport(job); },
-        [this, id](const PhotoImportResult& made) { OnFilesMade(id, made); }, &ImportThreadPool()));
+        this,
+        [job, repair] {
+            Work work{RunPhotoImport(job), std::nullopt};
+            if (work.made.supported && !work.made.kept)
+                work.record =
+                    repair ? RecordPhoto(job.stem) : MeasurePhoto(job.stem, NoCameraTime::Unknown);
+            return work;
+        },
+        [this, id](const Work& work) { OnFilesMade(id, work); }, &ImportThreadPool()));
 }
 
-void PhotoImportQueue::OnFilesMade(quint64 id, const PhotoImportResult& made) {
+void PhotoImportQueue::OnFilesMade(quint64 id, const Work& work) {
     for (Entry& entry : mEntries) {
         if (entry.id == id) {
             entry.state = Entry::State::Done;
-            entry.made = made;
+            entry.work = work;
             break;
         }
     }
@@ -140,19 +150,20 @@ PhotoImportOutcome PhotoImportQueue::Apply(Entry& entry) {
     out.batch = entry.batch;
     out.handled = mHandled;
     out.total = mTotal;
-    if (entry.state == Entry::State::Known || entry.made.kept) {
+    const PhotoImportResult& made = entry.work.made;
+    if (entry.state == Entry::State::Known || made.kept) {
         out.status = Status::AlreadyExists;
         return out;
     }
     // A photo of the book keeps its state unless its files were made anew.
-    if (!entry.inBook || entry.made.supported)
-        entry.photo->EndImport(entry.made.supported);
-    if (entry.made.failure) {
+    if (!entry.inBook || made.supported)
+        entry.photo->EndImport(made.supported, entry.work.record);
+    if (made.failure) {
         out.status = Status::Failed;
-        out.failure = entry.made.failure;
-    } else if (!entry.made.supported) {
+        out.failure = made.failure;
+    } else if (!made.supported) {
         out.status = Status::Unsupported;
-        out.refusal = entry.made.refusal;
+        out.refusal = made.refusal;
     } else if (entry.inBook) {
         out.status = Status::Added; // its files were damaged and are whole again
     } else {
@@ -179,7 +190,11 @@ void PhotoImportQueue::ApplyNew(Entry& entry, PhotoImportOutcome& out) {
     if (out.status == Status::Added) {
         // files made side by side finish in any order; the book reads them back in this one
         mLastMark = std::max(QDateTime::currentDateTimeUtc(), mLastMark.addMSecs(1));
+        std::optional<PoolRecord> record = entry.work.record;
+        if (record && !record->taken)
+            record->taken = TakenSeconds(mLastMark); // the time the file is stamped with
+        entry.photo->SetRecord(record);
         if (const std::shared_ptr<Book> book = entry.book.lock())
-            book->MarkImported(entry.photo->GetName(), mLastMark);
+            book->MarkImported(entry.photo->GetName(), mLastMark, record);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/PhotoImageFiles.h"
+#include "model/PoolRecord.h"
 
 #include <QDateTime>
 #include <QFuture>
@@ -35,8 +36,9 @@ struct PhotoImportOutcome {
 // but one, which stays with the user interface thread.
 QThreadPool& ImportThreadPool();
 
-// Imports photo files into books. The decoding and file making run on
-// ImportThreadPool (RunPhotoImport through RunInBackground); the outcomes are applied and reported
+// Imports photo files into books. The decoding, file making and measuring
+// run on ImportThreadPool (RunPhotoImport and MeasurePhoto through
+// RunInBackground): a photo joins its book with its record. The outcomes are applied and reported
 // on the owner's thread strictly in queue order: an added photo joins its book's photo list just
 // before FileDone reports it. A path queued for the book already is reported AlreadyExists; so is
 // one whose key the book already has when that photo's files are whole. Damaged or missing files of
@@ -62,6 +64,12 @@ signals:
     void finished();
 
 private:
+    // What the pool made of one file: its files, and the record of a photo
+    // whose files were made.
+    struct Work {
+        PhotoImportResult made;
+        std::optional<PoolRecord> record;
+    };
     struct Entry {
         enum class State { Known, Waiting, Running, Done };
         State state = State::Waiting; // Known: AlreadyExists, no work
@@ -73,7 +81,7 @@ private:
         QString bookFolder;
         std::shared_ptr<PhotoImage> photo; // begun on this thread, files made on the pool
         bool inBook = false;               // `photo` is the book's own, checked for repair
-        PhotoImportResult made;
+        Work work;
     };
 
     bool IsQueued(const QString& key, const std::shared_ptr<Book>& book) const;
@@ -83,12 +91,12 @@ private:
     void StartMore();
     int Running() const;
     void Start(Entry& entry);
-    void OnFilesMade(quint64 id, const PhotoImportResult& made);
+    void OnFilesMade(quint64 id, const Work& work);
     PhotoImportOutcome Apply(Entry& entry);
     void ApplyNew(Entry& entry, PhotoImportOutcome& out);
 
     int mThreads;
-    std::vector<QFuture<PhotoImportResult>> mRunning; // waited for on destruction
+    std::vector<QFuture<Work>> mRunning; // waited for on destruction
     std::deque<Entry> mEntries;
     quint64 mNextId = 0;
     quint64 mNextBatch = 1;

@@ -1,8 +1,5 @@
 #include "model/PrintSizeCheck.h"
 
-#include "model/PhotoImage.h"
-#include "model/TemplateBox.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -17,17 +14,15 @@ int PixelCount(double pixels) {
 
 } // namespace
 
-std::optional<PrintSizeCheck> CheckPrintSize(const PhotoImage& photo) {
-    const auto& box = photo.PhotoBox();
-    if (!box || !(box->width() > 0 && box->height() > 0))
+std::optional<PrintSizeCheck> CheckPrintSize(QSize fullSize, int angle, float ratio, QSizeF boxMm,
+                                             MinRatios minimum) {
+    if (!(boxMm.width() > 0 && boxMm.height() > 0))
         return std::nullopt;
-    const double boxW = box->width();
-    const double boxH = box->height();
-    const MinRatios& minimum = photo.MinimumRatios();
+    const double boxW = boxMm.width();
+    const double boxH = boxMm.height();
     PrintSizeCheck check;
-    check.picture = TurnedSize(QSize(photo.GetWidth(), photo.GetHeight()), photo.Angle());
-    check.window =
-        VisibleWindow(check.picture.width(), check.picture.height(), boxW, boxH, photo.ratio());
+    check.picture = TurnedSize(fullSize, angle);
+    check.window = VisibleWindow(check.picture.width(), check.picture.height(), boxW, boxH, ratio);
     check.tooSmall =
         check.window.width / boxW < minimum.x || check.window.height / boxH < minimum.y;
     check.needed = QSize(PixelCount(boxW * minimum.x), PixelCount(boxH * minimum.y));

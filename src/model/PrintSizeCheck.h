@@ -1,11 +1,10 @@
 #pragma once
 
 #include "model/PhotoImageWindow.h"
+#include "model/TemplateBox.h"
 
 #include <QSize>
 #include <optional>
-
-class PhotoImage;
 
 // Whether a photo gives its box enough pixels for print, and the numbers
 // behind the answer. The photo's too-small flag is this check's result.
@@ -16,6 +15,7 @@ struct PrintSizeCheck {
     bool tooSmall = false;
 };
 
-// None for a photo without a box. Throws LumbraError when the photo's size
-// cannot be read.
-std::optional<PrintSizeCheck> CheckPrintSize(const PhotoImage& photo);
+// For a photo of `fullSize` pixels (upright) turned by `angle` and shown at
+// `ratio` in a box of `boxMm`; none for a box without an area.
+std::optional<PrintSizeCheck> CheckPrintSize(QSize fullSize, int angle, float ratio, QSizeF boxMm,
+                                             MinRatios minimum);

@@ -2,7 +2,6 @@
 
 #include "base/LumbraError.h"
 #include "model/TemplateNumbers.h"
-#include "model/Templates.h"
 
 #include <QStringList>
 
@@ -17,17 +16,10 @@ bool TemplateBox::IsInBox(float x, float y) const {
     return mX <= x && x <= mX + mWidth && mY <= y && y <= mY + mHeight;
 }
 
-bool TemplateBox::IsImageTooSmall(int photoWidth, int photoHeight,
-                                  const Templates& catalogue) const {
-    return IsTooSmallFor(photoWidth, photoHeight, catalogue.GetMinXRatio(),
-                         catalogue.GetMinYRatio());
-}
-
-bool TemplateBox::IsTooSmallFor(int photoWidth, int photoHeight, double minXRatio,
-                                double minYRatio) const {
+bool TemplateBox::IsImageTooSmall(int photoWidth, int photoHeight, MinRatios minimum) const {
     if (mBoxType != Kind::Photo)
         return false;
-    return photoWidth / double(mWidth) < minXRatio || photoHeight / double(mHeight) < minYRatio;
+    return photoWidth / double(mWidth) < minimum.x || photoHeight / double(mHeight) < minimum.y;
 }
 
 void TemplateBox::Deserialize(const QString& piece) {

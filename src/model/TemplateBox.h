@@ -3,8 +3,6 @@
 #include <QString>
 #include <cstdint>
 
-class Templates;
-
 // The least pixels per mm a photo needs across (x) and down (y) its box.
 struct MinRatios {
     static constexpr double kStock = 5.52; // those of the built-in catalogue
@@ -29,12 +27,8 @@ public:
     bool IsInBox(float x, float y) const;
 
     // Whether a photo of width x height pixels gives fewer pixels per mm than
-    // the catalogue's minima. Text boxes never report too small.
-    bool IsImageTooSmall(int photoWidth, int photoHeight, const Templates& catalogue) const;
-    template <typename Photo>
-    bool IsImageTooSmall(const Photo& photo, const Templates& catalogue) const {
-        return IsImageTooSmall(photo.GetWidth(), photo.GetHeight(), catalogue);
-    }
+    // the minima. Text boxes never report too small.
+    bool IsImageTooSmall(int photoWidth, int photoHeight, MinRatios minimum) const;
 
     // Reads a piece of a definition cut before its "]": the kind is the four
     // characters before the last "[", the first four fields after it are the
@@ -44,8 +38,6 @@ public:
     QString Serialize() const;
 
 private:
-    bool IsTooSmallFor(int photoWidth, int photoHeight, double minXRatio, double minYRatio) const;
-
     float mX = 0;
     float mY = 0;
     float mWidth = 0;

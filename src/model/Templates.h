@@ -36,6 +36,7 @@ public:
     float GetYRatio() const { return float(mPage[7]); }
     float GetMinXRatio() const { return float(mPage[8]); }
     float GetMinYRatio() const { return float(mPage[9]); }
+    MinRatios PhotoMinRatios() const { return {GetMinXRatio(), GetMinYRatio()}; }
     float CoverWidth() const { return float(mCover[0]); }
     float CoverHeight() const { return float(mCover[1]); }
 

@@ -26,11 +26,11 @@ PageExportPlan PlanPdf(const Book& book, QSize printSize);
 PdfDocument PdfDocumentFor(const Book& book, const QString& file, QSizeF pageMm);
 
 // Any thread: renders the plan's pages (RenderPagesInOrder) and writes the
-// PDF. `progress(index, last)` after each page, then (last + 1, last + 1)
-// once the file is written. A page that cannot be made, a failed write or
-// `cancel` leave no file (written 0); photos that cannot be read are left
-// out and listed, as in the print files.
+// PDF. `progress(index, count)` after each page (index from 0, count the
+// plan's pages), then (count, count) once the file is written. A page that cannot be made, a failed
+// write or `cancel` leave no file (written 0); photos that cannot be read are left out and listed,
+// as in the print files.
 PageExportResult ExportPdf(const PageExportPlan& plan, const PdfDocument& document,
                            const PageRenderer& renderer,
-                           const std::function<void(int index, int last)>& progress = {},
+                           const std::function<void(int index, int count)>& progress = {},
                            const std::atomic<bool>* cancel = nullptr);

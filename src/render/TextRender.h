@@ -45,8 +45,6 @@ public:
     BoxTextLayout(BoxTextLayout&&) noexcept;
     BoxTextLayout& operator=(BoxTextLayout&&) noexcept;
 
-    // True when the text holds nothing but blanks.
-    bool IsBlank() const { return mBlank; }
     // Draws the text into `target` (pixels of the painter's device). Only the
     // glyphs cover what is below; nothing outside `target` is touched.
     // Returns false, drawing nothing, when the text is blank or `target` empty.

@@ -32,19 +32,19 @@ TEST(CommandLineParse, RecognisesTheThreeCommandsWithTheirArguments) {
     EXPECT_FALSE(IsHeadlessCommand(Args({"--screenshot", "x.png"})));
     EXPECT_TRUE(IsHeadlessCommand(Args({"--print", "Trip", "out"})));
 
-    const auto import = ParseCommandLine(Args({"--import", "Trip", "a.jpg", "b.jpg"}), nullptr);
+    const auto import = ParseCommandLine(Args({"--import", "Trip", "a.jpg", "b.jpg"}));
     ASSERT_TRUE(import);
-    EXPECT_EQ(import->command, CommandLineRequest::Command::Import);
-    EXPECT_EQ(import->book, QStringLiteral("Trip"));
-    EXPECT_EQ(import->files, (QStringList{"a.jpg", "b.jpg"}));
-    EXPECT_TRUE(import->booksFolder.isEmpty());
+    EXPECT_EQ(import.Value().command, CommandLineRequest::Command::Import);
+    EXPECT_EQ(import.Value().book, QStringLiteral("Trip"));
+    EXPECT_EQ(import.Value().files, (QStringList{"a.jpg", "b.jpg"}));
+    EXPECT_TRUE(import.Value().booksFolder.isEmpty());
 
     const auto preview =
-        ParseCommandLine(Args({"--preview", "Trip", "out", "--books-folder", "/b"}), nullptr);
+        ParseCommandLine(Args({"--preview", "Trip", "out", "--books-folder", "/b"}));
     ASSERT_TRUE(preview);
-    EXPECT_EQ(preview->command, CommandLineRequest::Command::Preview);
-    EXPECT_EQ(preview->folder, QStringLiteral("out"));
-    EXPECT_EQ(preview->booksFolder, QStringLiteral("/b"));
+    EXPECT_EQ(preview.Value().command, CommandLineRequest::Command::Preview);
+    EXPECT_EQ(preview.Value().folder, QStringLiteral("out"));
+    EXPECT_EQ(preview.Value().booksFolder, QStringLiteral("/b"));
 }
 
 TEST(CommandLineParse, RefusesMalformedArgumentsWithAReason) {
@@ -52,9 +52,9 @@ TEST(CommandLineParse, RefusesMalformedArgumentsWithAReason) {
          {Args({"--import", "Trip"}), Args({"--preview", "Trip"}),
           Args({"--print", "Trip", "a", "b"}), Args({"--print", "Trip", "out", "--preview"}),
           Args({"--preview", "Trip", "out", "--books-folder"}), Args({"Trip", "out"})}) {
-        QString error;
-        EXPECT_FALSE(ParseCommandLine(arguments, &error)) << arguments.join(' ').toStdString();
-        EXPECT_FALSE(error.isEmpty());
+        const auto parsed = ParseCommandLine(arguments);
+        ASSERT_FALSE(parsed) << arguments.join(' ').toStdString();
+        EXPECT_FALSE(parsed.Error().message.isEmpty());
     }
 }
 
@@ -191,7 +191,8 @@ TEST_F(LumbraProcess, AFullDiskIsAnErrorThatLeavesTheBookAndNoEmptyFile) {
     ASSERT_EQ(Run({"--import", "Trip", red}).exitCode, ExitOk);
     const QString trip = QDir(books).filePath(QStringLiteral("Trip"));
     const QStringList before = FilesAndSizes(trip);
-    ASSERT_EQ(before.size(), 5) << before.join(' ').toStdString(); // four pictures, the pages
+    ASSERT_EQ(before.size(), 6)
+        << before.join(' ').toStdString(); // four pictures, the record, the pages
 
     disk.LeaveFree(16 << 10);
     const QString blue = Jpeg(QStringLiteral("blue.jpg"), Qt::blue);

@@ -26,17 +26,17 @@ QString Photo(const QTemporaryDir& home, const char* name, QColor colour, QSize 
 } // namespace
 
 TEST(FillPdfCommandParse, ReadsBothCommandsAndTheHelpNamesThem) {
-    const auto fill = ParseCommandLine({"lumbra", "--fill", "Trip"}, nullptr);
+    const auto fill = ParseCommandLine({"lumbra", "--fill", "Trip"});
     ASSERT_TRUE(fill);
-    EXPECT_EQ(fill->command, CommandLineRequest::Command::Fill);
-    const auto pdf = ParseCommandLine({"lumbra", "--pdf", "Trip", "t.pdf"}, nullptr);
+    EXPECT_EQ(fill.Value().command, CommandLineRequest::Command::Fill);
+    const auto pdf = ParseCommandLine({"lumbra", "--pdf", "Trip", "t.pdf"});
     ASSERT_TRUE(pdf);
-    EXPECT_EQ(pdf->command, CommandLineRequest::Command::Pdf);
-    EXPECT_EQ(pdf->folder, QStringLiteral("t.pdf"));
+    EXPECT_EQ(pdf.Value().command, CommandLineRequest::Command::Pdf);
+    EXPECT_EQ(pdf.Value().folder, QStringLiteral("t.pdf"));
     for (const QStringList& bad :
          {QStringList{"lumbra", "--fill"}, QStringList{"lumbra", "--fill", "Trip", "x"},
           QStringList{"lumbra", "--pdf", "Trip"}})
-        EXPECT_FALSE(ParseCommandLine(bad, nullptr)) << bad.join(u' ').toStdString();
+        EXPECT_FALSE(ParseCommandLine(bad)) << bad.join(u' ').toStdString();
     EXPECT_TRUE(ProgramUsage().contains(QStringLiteral("--fill BOOK")));
     EXPECT_TRUE(ProgramUsage().contains(QStringLiteral("--pdf BOOK FILE")));
 }

@@ -19,8 +19,8 @@ QStringList Args(std::initializer_list<const char*> words) {
 using Mode = ProgramArguments::Mode;
 
 std::optional<Mode> ModeOf(const QStringList& arguments) {
-    const auto parsed = ParseProgramArguments(arguments, nullptr);
-    return parsed ? std::optional<Mode>(parsed->mode) : std::nullopt;
+    const auto parsed = ParseProgramArguments(arguments);
+    return parsed ? std::optional<Mode>(parsed.Value().mode) : std::nullopt;
 }
 
 } // namespace
@@ -36,31 +36,30 @@ TEST(ProgramArguments, HelpAndVersionWinOverEverythingElse) {
 }
 
 TEST(ProgramArguments, WindowWithItsScreenshotOptionsAndQtsOwn) {
-    const auto plain = ParseProgramArguments(Args({}), nullptr);
+    const auto plain = ParseProgramArguments(Args({}));
     ASSERT_TRUE(plain);
-    EXPECT_EQ(plain->mode, Mode::Window);
-    EXPECT_TRUE(plain->screenshot.isEmpty());
+    EXPECT_EQ(plain.Value().mode, Mode::Window);
+    EXPECT_TRUE(plain.Value().screenshot.isEmpty());
 
     const QStringList withQt = Args({"-platform", "offscreen", "--screenshot", "a.png", "-session",
                                      "1a2b", "--scene", "album", "-reverse", "--style", "Fusion"});
     EXPECT_EQ(WithoutQtOptions(withQt), Args({"--screenshot", "a.png", "--scene", "album"}));
-    const auto shot = ParseProgramArguments(withQt, nullptr);
+    const auto shot = ParseProgramArguments(withQt);
     ASSERT_TRUE(shot);
-    EXPECT_EQ(shot->mode, Mode::Window);
-    EXPECT_EQ(shot->screenshot, QStringLiteral("a.png"));
-    EXPECT_EQ(shot->scene, QStringLiteral("album"));
+    EXPECT_EQ(shot.Value().mode, Mode::Window);
+    EXPECT_EQ(shot.Value().screenshot, QStringLiteral("a.png"));
+    EXPECT_EQ(shot.Value().scene, QStringLiteral("album"));
 }
 
 TEST(ProgramArguments, CommandsKeepTheirRequest) {
     const auto print = ParseProgramArguments(
-        Args({"-platform", "offscreen", "--print", "Trip", "out", "--books-folder", "/b"}),
-        nullptr);
+        Args({"-platform", "offscreen", "--print", "Trip", "out", "--books-folder", "/b"}));
     ASSERT_TRUE(print);
-    EXPECT_EQ(print->mode, Mode::Command);
-    EXPECT_EQ(print->command.command, CommandLineRequest::Command::Print);
-    EXPECT_EQ(print->command.book, QStringLiteral("Trip"));
-    EXPECT_EQ(print->command.folder, QStringLiteral("out"));
-    EXPECT_EQ(print->command.booksFolder, QStringLiteral("/b"));
+    EXPECT_EQ(print.Value().mode, Mode::Command);
+    EXPECT_EQ(print.Value().command.command, CommandLineRequest::Command::Print);
+    EXPECT_EQ(print.Value().command.book, QStringLiteral("Trip"));
+    EXPECT_EQ(print.Value().command.folder, QStringLiteral("out"));
+    EXPECT_EQ(print.Value().command.booksFolder, QStringLiteral("/b"));
 }
 
 TEST(ProgramArguments, RefusesWhatItDoesNotKnowOrWhatDoesNotFit) {
@@ -69,9 +68,9 @@ TEST(ProgramArguments, RefusesWhatItDoesNotKnowOrWhatDoesNotFit) {
           Args({"--screenshot", "a.png", "--scene"}), Args({"--books-folder", "/b"}),
           Args({"--import", "Trip", "a.jpg", "--bogus"}), Args({"--print", "Trip"}),
           Args({"-platform"}), Args({"--screenshot", "a.png", "--print", "Trip", "out"})}) {
-        QString error;
-        EXPECT_FALSE(ParseProgramArguments(arguments, &error)) << arguments.join(' ').toStdString();
-        EXPECT_FALSE(error.isEmpty()) << arguments.join(' ').toStdString();
+        const auto parsed = ParseProgramArguments(arguments);
+        ASSERT_FALSE(parsed) << arguments.join(' ').toStdString();
+        EXPECT_FALSE(parsed.Error().message.isEmpty()) << arguments.join(' ').toStdString();
     }
 }
 

@@ -9,8 +9,8 @@
 
 int main(int argc, char** argv) {
     return RunChild(argc, argv, 3, [](const QStringList& arguments) {
-        Book a(arguments[1], ModelContext{&TestCatalogue(), nullptr, nullptr});
-        Book b(arguments[1], ModelContext{&TestCatalogue(), nullptr, nullptr});
+        Book a(arguments[1], ModelContext{&TestCatalogue()});
+        Book b(arguments[1], ModelContext{&TestCatalogue()});
         a.SetName(arguments[2]);
         b.SetName(arguments[2]);
         SaveStates::Fill(a, 'A');

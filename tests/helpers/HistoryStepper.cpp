@@ -38,8 +38,7 @@ bool DeletePhoto(BookSession& session, Book& book) {
 
 int main(int argc, char** argv) {
     return RunChild(argc, argv, 3, [](const QStringList& arguments) {
-        RecordingHost host;
-        BookManager manager(arguments[1], TestCatalogue(), nullptr, &host);
+        BookManager manager(arguments[1], TestCatalogue(), nullptr);
         if (!manager.LoadBook(arguments[2]))
             return 3;
         BookSession& history = manager.Session();

@@ -30,7 +30,7 @@ class BookHistoryTest : public ::testing::Test {
 public: // the step makers below work on it
     void SetUp() override {
         manager = std::make_unique<BookManager>(books.path() + QLatin1Char('/'), TestCatalogue(),
-                                                nullptr, &host);
+                                                nullptr);
         manager->Initialize();
         book = manager->GetBook();
         for (int i = 0; i < 3; ++i)
@@ -54,7 +54,6 @@ public: // the step makers below work on it
         EXPECT_TRUE(photo->IsSupportedFormat());
         EXPECT_GT(photo->GetWidth(), 0);
         book->Photos().Add(photo);
-        host.AddDisplayPhoto(photo);
         return photo;
     }
     // Files imported or dropped through the session, as the windows do it.
@@ -94,7 +93,6 @@ public: // the step makers below work on it
 
     QTemporaryDir books;
     QTemporaryDir pictures;
-    RecordingHost host;
     std::unique_ptr<BookManager> manager;
     std::shared_ptr<Book> book;
     std::vector<std::shared_ptr<PhotoImage>> photos;
@@ -330,7 +328,7 @@ TEST_F(HeldFilesTest, OpeningsBringBackWhatTheBookNamesAndOnlyATidyOneDeletes) {
                                     QFileDevice::FileModificationTime));
         old.close();
 
-        Book opened(books.path() + u'/', ModelContext{&TestCatalogue(), nullptr, nullptr});
+        Book opened(books.path() + u'/', ModelContext{&TestCatalogue()});
         opened.SetName(book->GetName());
         opened.LoadBook(opening);
         EXPECT_TRUE(QFile::exists(folder + photos[0]->GetName() + QStringLiteral("_or.jpg")));

@@ -34,7 +34,7 @@ TEST(BookKill, AKilledSaveLeavesTheOldOrTheNewBook) {
         ASSERT_TRUE(child.waitForFinished(60000));
         ASSERT_EQ(child.exitStatus(), QProcess::CrashExit) << "it was still saving";
 
-        Book book(books.path(), ModelContext{&TestCatalogue(), nullptr, nullptr});
+        Book book(books.path(), ModelContext{&TestCatalogue()});
         book.SetName("Trip");
         if (!QFile::exists(book.GetBookFolder() + "book.pbx"))
             continue; // killed before its first save

@@ -14,7 +14,7 @@ namespace {
 
 class BookLeftoversTest : public ::testing::Test {
 protected:
-    BookLeftoversTest() : book(books.path(), ModelContext{&TestCatalogue(), nullptr, nullptr}) {
+    BookLeftoversTest() : book(books.path(), ModelContext{&TestCatalogue()}) {
         book.SetName("Trip");
     }
     void Put(const QString& name, bool old = true) {

@@ -59,7 +59,6 @@ TEST_F(BookManagerTest, FirstStartCreatesTheUntitledBook) {
     EXPECT_EQ(BookIni(), QByteArray("My Book\r\n"));
     EXPECT_EQ(manager.GetBook()->PagesCount(), 20);
     EXPECT_FALSE(QFile::exists(books.filePath("My Book/book.pbx"))); // nothing saved yet
-    EXPECT_FALSE(manager.IsPageEventSuppressed());
 }
 
 TEST_F(BookManagerTest, ReopensTheLastBookNamedExactly) {
@@ -115,21 +114,6 @@ TEST_F(BookManagerTest, LoadBookReadsSilentlyAndAnnouncesInOrder) {
     EXPECT_EQ(manager.GetBook()->GetPage(3)->Background(), "sea");
     EXPECT_EQ(manager.Session().PageIndex(), 0);
     EXPECT_FALSE(manager.LoadBook("../Trip"));
-}
-
-TEST_F(BookManagerTest, SilentPagesStoreButDoNotAnnounce) {
-    manager.Initialize();
-    const auto p = manager.GetBook()->GetPage(0);
-    QSignalSpy changes(p.get(), &Page::changed);
-    {
-        const BookManager::SilentPages silent(manager);
-        EXPECT_TRUE(manager.IsPageEventSuppressed());
-        p->SetText(0, "quiet");
-    }
-    EXPECT_EQ(p->text(0), "quiet");
-    EXPECT_EQ(changes.count(), 0);
-    p->SetText(0, "loud");
-    EXPECT_EQ(changes.count(), 1);
 }
 
 TEST_F(BookManagerTest, RenameMovesTheFolderAndReopens) {

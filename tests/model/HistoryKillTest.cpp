@@ -41,8 +41,7 @@ QSet<QString> NamedKeys(const QString& bookFolder) {
 // A book "Trip" with a photo on page 1 and one not placed: the state every
 // run starts from, as files.
 FolderFiles MakeStartingBook(const QString& booksFolder, const QString& pictures) {
-    RecordingHost host;
-    BookManager manager(booksFolder, TestCatalogue(), nullptr, &host);
+    BookManager manager(booksFolder, TestCatalogue(), nullptr);
     EXPECT_EQ(manager.NewBook(QStringLiteral("Trip")), BookNameCheck::Accepted);
     const std::shared_ptr<Book> book = manager.GetBook();
     std::vector<std::shared_ptr<PhotoImage>> photos;
@@ -53,7 +52,6 @@ FolderFiles MakeStartingBook(const QString& booksFolder, const QString& pictures
         photo->SetImage(path, book->GetBookFolder());
         EXPECT_GT(photo->GetWidth(), 0); // its ".dim" files are written now
         book->Photos().Add(photo);
-        host.AddDisplayPhoto(photo);
         photos.push_back(photo);
     }
     ApplyDropText(*book, *book->GetPage(0), photos[0]->GetKey(), 100, 50);
@@ -117,8 +115,7 @@ TEST(HistoryKill, EveryPhotoTheBookNamesIsWholeAfterAKillAnywhere) {
             for (auto it = held.begin(); it != held.end(); ++it)
                 broughtBack += it.key().contains(key) ? 1 : 0;
 
-        RecordingHost host;
-        BookManager manager(booksFolder, TestCatalogue(), nullptr, &host);
+        BookManager manager(booksFolder, TestCatalogue(), nullptr);
         ASSERT_TRUE(manager.LoadBook(QStringLiteral("Trip")));
         const std::shared_ptr<Book> book = manager.GetBook();
         const FolderFiles now = ReadFolderFiles(folder);

@@ -27,7 +27,7 @@ protected:
         TestJpegs::Write(photo, TestJpegs::PhotoLike(640, 480));
     }
     std::shared_ptr<Book> OpenBook(const QString& booksFolder) {
-        auto book = std::make_shared<Book>(booksFolder, ModelContext{&TestCatalogue(), &host});
+        auto book = std::make_shared<Book>(booksFolder, ModelContext{&TestCatalogue()});
         book->SetName("Trip");
         book->LoadBook();
         return book;
@@ -48,7 +48,6 @@ protected:
 
     QTemporaryDir sources;
     QString photo;
-    HeadlessDisplayHost host;
     PhotoImportQueue queue{1};
     std::vector<PhotoImportOutcome> outcomes;
 };

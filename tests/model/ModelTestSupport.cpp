@@ -2,6 +2,7 @@
 
 #include "imaging/Thumb.h"
 #include "model/Book.h"
+#include "model/BookSession.h"
 #include "model/ModelContext.h"
 #include "model/PhotoImage.h"
 #include "model/Template.h"
@@ -10,13 +11,28 @@
 #include <QDir>
 #include <QFile>
 
-void RecordingHost::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
-    added << photo->GetKey();
-    HeadlessDisplayHost().AddDisplayPhoto(photo);
+void RecordingHost::Follow(BookSession& session) {
+    QObject::connect(&session, &BookSession::photoShown, this,
+                     [this](const std::shared_ptr<PhotoImage>& photo, bool inOrder) {
+                         added << photo->GetKey();
+                         inBookOrder << inOrder;
+                     });
+    QObject::connect(
+        &session, &BookSession::photoHidden, this,
+        [this](const std::shared_ptr<PhotoImage>& photo) { removed << photo->GetKey(); });
 }
 
-void RecordingHost::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) {
-    removed << photo->GetKey();
+QSize ThumbFileSize(const PhotoImage& photo, ThumbType type) {
+    const Thumb thumb(photo.GetThumbFile(type).chopped(int(qstrlen(".jpg"))));
+    return {thumb.width(), thumb.height()};
+}
+
+QStringList OffPage(const std::vector<std::shared_ptr<PhotoImage>>& photos) {
+    QStringList keys;
+    for (const auto& photo : photos)
+        if (photo && !photo->GetPage())
+            keys << photo->GetKey();
+    return keys;
 }
 
 FolderFiles ReadFolderFiles(const QString& folder) {
@@ -47,10 +63,9 @@ Templates& TestCatalogue() {
     return catalogue;
 }
 
-std::shared_ptr<Book> MakeTripBook(const QString& booksFolder, PageDisplayHost* host) {
+std::shared_ptr<Book> MakeTripBook(const QString& booksFolder) {
     ModelContext context;
     context.templates = &TestCatalogue();
-    context.displayHost = host;
     auto book = std::make_shared<Book>(booksFolder, context);
     book->SetName(QStringLiteral("Trip"));
     return book;
@@ -71,7 +86,7 @@ std::shared_ptr<Template> RowTemplate(int photoBoxes, int textBoxes) {
 
 QString PhotoFolder::NameOf(int n) { return QStringLiteral("5A0B") + TestKey(n); }
 
-std::shared_ptr<PhotoImage> PhotoFolder::Make(int n, int width, int height) const {
+std::shared_ptr<PhotoImage> PhotoFolder::Make(int n, int width, int height) {
     const QString name = NameOf(n);
     Thumb::WriteDimFile(Path() + name + QStringLiteral("_or.dim"), width, height);
     QFile jpg(Path() + name + QStringLiteral("_or.jpg"));
@@ -79,5 +94,9 @@ std::shared_ptr<PhotoImage> PhotoFolder::Make(int n, int width, int height) cons
     auto photo = std::make_shared<PhotoImage>();
     photo->CopyName(name);
     photo->SetKey(Path(), TestKey(n));
+    const PoolRecord record{QSize(width, height), 1, std::nullopt};
+    WritePoolRecord(photo->Stem(), record);
+    photo->SetRecord(record);
+    mMade.push_back(photo);
     return photo;
 }

@@ -1,31 +1,41 @@
 #pragma once
 
-#include "model/PageDisplayHost.h"
+#include "imaging/ThumbType.h"
 
 #include <QByteArray>
 #include <QMap>
 #include <QObject>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 #include <string>
+#include <vector>
 
 class Book;
+class BookSession;
 class PhotoImage;
 class Template;
 class Templates;
 
-// A photos pane that notes what it was handed (by key), then acts like the
-// headless one.
-class RecordingHost : public PageDisplayHost {
+// Notes, by key, what a session tells the photos pane: the photos that came
+// to stand on no page (added) and those that left it (removed).
+class RecordingHost : public QObject {
 public:
-    void AddDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
-    void RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& photo) override;
+    void Follow(BookSession& session);
 
     QStringList added;
+    QList<bool> inBookOrder; // of each added
     QStringList removed;
 };
+
+// The pixel size of one of a photo's files, read as Thumb reads it (which
+// writes its ".dim" file).
+QSize ThumbFileSize(const PhotoImage& photo, ThumbType type);
+
+// The keys of those of the photos that stand on no page, in their order.
+QStringList OffPage(const std::vector<std::shared_ptr<PhotoImage>>& photos);
 
 // Every file of a folder (not its subfolders) by name, with its bytes.
 using FolderFiles = QMap<QString, QByteArray>;
@@ -40,8 +50,8 @@ QString TestKey(int n);
 Templates& TestCatalogue();
 
 // A new book "Trip" in `booksFolder` (with the closing slash) on the test
-// catalogue, handing photos to `host`.
-std::shared_ptr<Book> MakeTripBook(const QString& booksFolder, PageDisplayHost* host);
+// catalogue.
+std::shared_ptr<Book> MakeTripBook(const QString& booksFolder);
 
 // A template from a definition text.
 std::shared_ptr<Template> TestTemplate(const QString& definition);
@@ -55,11 +65,14 @@ public:
     QString Path() const { return mDir.path() + QLatin1Char('/'); }
     // Photo n with the given full-size pixels; writes "<name>_or.dim" and an
     // empty "<name>_or.jpg" so the book's photo pool finds it.
-    std::shared_ptr<PhotoImage> Make(int n, int width = 2000, int height = 1500) const;
+    std::shared_ptr<PhotoImage> Make(int n, int width = 2000, int height = 1500);
     static QString NameOf(int n);
+    // The keys of the photos made here that stand on no page, in making order.
+    QStringList OffPage() const { return ::OffPage(mMade); }
 
 private:
     QTemporaryDir mDir;
+    std::vector<std::shared_ptr<PhotoImage>> mMade;
 };
 
 // Collects the names of signals in the order they arrive.

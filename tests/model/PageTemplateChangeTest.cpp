@@ -14,15 +14,12 @@ protected:
     // and the text "t<i>" in each text box of `written`.
     std::shared_ptr<Page> Filled(int boxes, const QList<int>& filled, int texts = 0,
                                  const QList<int>& written = {}) {
-        ModelContext context;
-        context.displayHost = &host;
-        auto made = std::make_shared<Page>(context);
+        auto made = std::make_shared<Page>();
         made->SetTemplate(RowTemplate(boxes, texts));
         for (int i : filled)
             made->AddPhoto(folder.Make(i), float(20 * i + 5), 5);
         for (int i : written)
             made->SetText(i, QStringLiteral("t%1").arg(i));
-        host.added.clear();
         return made;
     }
     // Photo numbers per entry ("-" for empty), read from the keys.
@@ -41,7 +38,6 @@ protected:
         return texts;
     }
 
-    RecordingHost host;
     PhotoFolder folder;
 };
 
@@ -51,7 +47,7 @@ TEST_F(PageTemplateChangeTest, PhotosOfMissingBoxesMoveToFreeLowerBoxes) {
     auto p = Filled(5, {0, 2, 4});
     p->SetTemplate(RowTemplate(3, 0));
     EXPECT_EQ(Boxes(*p), QStringList({"0", "4", "2"}));
-    EXPECT_TRUE(host.added.isEmpty());
+    EXPECT_TRUE(folder.OffPage().isEmpty());
     EXPECT_EQ(p->Photo(1)->PhotoBox(), p->Template()->PhotoBox(1));
     EXPECT_EQ(p->Photo(2)->PhotoBox(), p->Template()->PhotoBox(2));
 }
@@ -60,7 +56,7 @@ TEST_F(PageTemplateChangeTest, PhotosWithoutAFreeBoxGoBackToThePane) {
     auto p = Filled(5, {0, 1, 2, 4});
     p->SetTemplate(RowTemplate(2, 0));
     EXPECT_EQ(Boxes(*p), QStringList({"0", "1"}));
-    EXPECT_EQ(host.added, QStringList({TestKey(2), TestKey(4)}));
+    EXPECT_EQ(folder.OffPage(), QStringList({TestKey(2), TestKey(4)}));
 }
 
 TEST_F(PageTemplateChangeTest, AfterTheFirstMissOnlyThePaneIsLeft) {
@@ -68,14 +64,14 @@ TEST_F(PageTemplateChangeTest, AfterTheFirstMissOnlyThePaneIsLeft) {
     auto p = Filled(6, {0, 2, 3, 4, 5});
     p->SetTemplate(RowTemplate(3, 0));
     EXPECT_EQ(Boxes(*p), QStringList({"0", "3", "2"}));
-    EXPECT_EQ(host.added, QStringList({TestKey(4), TestKey(5)}));
+    EXPECT_EQ(folder.OffPage(), QStringList({TestKey(4), TestKey(5)}));
 }
 
 TEST_F(PageTemplateChangeTest, NoPhotoBoxesAtAllReturnsEveryPhoto) {
     auto p = Filled(2, {0, 1});
     p->SetTemplate(RowTemplate(0, 1));
     EXPECT_EQ(Boxes(*p), QStringList({"-"}));
-    EXPECT_EQ(host.added, QStringList({TestKey(0), TestKey(1)}));
+    EXPECT_EQ(folder.OffPage(), QStringList({TestKey(0), TestKey(1)}));
 }
 
 TEST_F(PageTemplateChangeTest, MoreBoxesKeepEveryPhotoAndTextAtItsIndex) {
@@ -136,24 +132,20 @@ TEST_F(PageTemplateChangeTest, TextsPushedOutComeBackWithALaterTextBox) {
 TEST_F(PageTemplateChangeTest, PhotosPushedOutComeBackUnlessPlacedElsewhere) {
     const QList<std::shared_ptr<PhotoImage>> photos = {folder.Make(0), folder.Make(1),
                                                        folder.Make(2)};
-    ModelContext context;
-    context.displayHost = &host;
-    auto p = std::make_shared<Page>(context);
+    auto p = std::make_shared<Page>();
     p->SetTemplate(RowTemplate(3, 0));
     for (int i = 0; i < 3; ++i)
         p->AddPhoto(photos[i], float(20 * i + 5), 5);
     p->SetTemplate(RowTemplate(1, 0));
-    EXPECT_EQ(host.added, QStringList({TestKey(1), TestKey(2)})); // to the pane meanwhile
-    EXPECT_FALSE(photos[1]->GetPage());
+    EXPECT_EQ(folder.OffPage(), QStringList({TestKey(1), TestKey(2)})); // on no page meanwhile
 
     // Photo 2 goes onto another page; only photo 1 returns, out of the pane.
-    auto other = std::make_shared<Page>(context);
+    auto other = std::make_shared<Page>();
     other->SetTemplate(RowTemplate(1, 0));
     other->AddPhoto(photos[2], 5, 5);
-    host.removed.clear();
     p->SetTemplate(RowTemplate(3, 0));
     EXPECT_EQ(Boxes(*p), QStringList({"0", "1", "-"}));
-    EXPECT_EQ(host.removed, QStringList({TestKey(1)}));
+    EXPECT_TRUE(folder.OffPage().isEmpty());
     EXPECT_EQ(photos[1]->GetPage(), p);
     EXPECT_EQ(photos[1]->PhotoBox(), p->Template()->PhotoBox(1));
     EXPECT_EQ(other->Photo(0), photos[2]);

@@ -14,20 +14,15 @@ namespace {
 class PageTest : public ::testing::Test {
 protected:
     std::shared_ptr<Page> MakePage(const std::shared_ptr<Template>& layout) {
-        ModelContext context;
-        context.displayHost = &host;
-        auto made = std::make_shared<Page>(context);
+        auto made = std::make_shared<Page>();
         made->SetTemplate(layout);
         return made;
     }
-    // A page of RowTemplate(boxes, 0) with photos 1 and 2 in the given boxes;
-    // the host's notes start empty.
+    // A page of RowTemplate(boxes, 0) with photos 1 and 2 in the given boxes.
     std::shared_ptr<Page> WithTwoPhotos(int boxes, int boxOf1, int boxOf2) {
         auto made = MakePage(RowTemplate(boxes, 0));
         made->AddPhoto(folder.Make(1), BoxX(boxOf1), 5);
         made->AddPhoto(folder.Make(2), BoxX(boxOf2), 5);
-        host.added.clear();
-        host.removed.clear();
         return made;
     }
     // Centre of photo box i of RowTemplate.
@@ -40,7 +35,6 @@ protected:
         return keys;
     }
 
-    RecordingHost host;
     PhotoFolder folder;
 };
 
@@ -151,8 +145,7 @@ TEST_F(PageTest, MovingWithinAPageSwapsPhotosAndBoxes) {
     EXPECT_EQ(changes.count(), 1);
     p->AddPhoto(b, BoxX(1), 5); // box 1 empty: box 2 becomes empty
     EXPECT_EQ(Keys(*p), QStringList({TestKey(1), TestKey(2), "-"}));
-    EXPECT_TRUE(host.added.isEmpty());
-    EXPECT_TRUE(host.removed.isEmpty());
+    EXPECT_TRUE(folder.OffPage().isEmpty());
 }
 
 TEST_F(PageTest, DroppingFromThePaneSendsTheFormerPhotoBack) {
@@ -162,8 +155,7 @@ TEST_F(PageTest, DroppingFromThePaneSendsTheFormerPhotoBack) {
     p->AddPhoto(a, BoxX(0), 5);
     a->SetRatio(0.5f);
     p->AddPhoto(b, BoxX(0), 5);
-    EXPECT_EQ(host.removed, QStringList({TestKey(1), TestKey(2)}));
-    EXPECT_EQ(host.added, QStringList({TestKey(1)}));
+    EXPECT_EQ(folder.OffPage(), QStringList({TestKey(1)}));
     EXPECT_EQ(a->GetPage(), nullptr);
     EXPECT_FLOAT_EQ(a->ratio(), 1.0f); // reset on its way back
     EXPECT_EQ(b->GetPage(), p);
@@ -178,7 +170,6 @@ TEST_F(PageTest, DroppingFromAnotherPageSwapsAcrossPages) {
     pageB->AddPhoto(b, BoxX(1), 5);
     QSignalSpy changesA(pageA.get(), &Page::changed);
     QSignalSpy changesB(pageB.get(), &Page::changed);
-    host.removed.clear();
     pageB->AddPhoto(a, BoxX(1), 5);
     EXPECT_EQ(Keys(*pageA), QStringList({"-", "-", TestKey(2)}));
     EXPECT_EQ(Keys(*pageB), QStringList({"-", TestKey(1)}));
@@ -186,7 +177,7 @@ TEST_F(PageTest, DroppingFromAnotherPageSwapsAcrossPages) {
     EXPECT_EQ(b->PhotoBox(), pageA->Template()->PhotoBox(2));
     EXPECT_EQ(changesA.count(), 1);
     EXPECT_EQ(changesB.count(), 1);
-    EXPECT_TRUE(host.removed.isEmpty()); // nothing came from the pane
+    EXPECT_TRUE(folder.OffPage().isEmpty()); // nothing went to the pane
 }
 
 TEST_F(PageTest, PhotoWithAStalePageCountsAsComingFromThePane) {
@@ -197,7 +188,7 @@ TEST_F(PageTest, PhotoWithAStalePageCountsAsComingFromThePane) {
     auto p = MakePage(RowTemplate(1, 0));
     p->AddPhoto(b, BoxX(0), 5);
     p->AddPhoto(a, BoxX(0), 5);
-    EXPECT_EQ(host.added, QStringList({TestKey(2)})); // b is not lost
+    EXPECT_EQ(folder.OffPage(), QStringList({TestKey(2)})); // b is not lost
     EXPECT_EQ(b->GetPage(), nullptr);
 }
 
@@ -271,7 +262,7 @@ TEST_F(PageTest, DeleteReturnsPhotosQuietly) {
     const auto a = p->Photo(0);
     QSignalSpy changes(p.get(), &Page::changed);
     p->Delete();
-    EXPECT_EQ(host.added, QStringList({TestKey(1), TestKey(2)}));
+    EXPECT_EQ(folder.OffPage(), QStringList({TestKey(1), TestKey(2)}));
     EXPECT_EQ(changes.count(), 0);
     EXPECT_EQ(p->Template(), nullptr);
     EXPECT_EQ(a->GetPage(), nullptr);

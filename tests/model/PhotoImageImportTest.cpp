@@ -4,9 +4,11 @@
 #include "imaging/FreeImageBridge.h"
 #include "imaging/JpegDecode.h"
 #include "imaging/ThumbScaling.h"
+#include "model/ModelTestSupport.h"
 #include "model/PhotoImage.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -28,9 +30,7 @@ struct ImportTest : ::testing::Test {
         FiBitmap dib = FiLoad(FIF_JPEG, path, 0);
         return FiToQImage(dib.get());
     }
-    QSize ThumbSize(const PhotoImage& photo, ThumbType type) {
-        return {photo.GetThumbWidth(type), photo.GetThumbHeight(type)};
-    }
+    QSize ThumbSize(const PhotoImage& photo, ThumbType type) { return ThumbFileSize(photo, type); }
 };
 
 } // namespace
@@ -99,8 +99,11 @@ TEST_F(ImportTest, TurnedPhotoIsUprightEverywhereButTheCopy) {
     EXPECT_EQ(ReadBytes(photo.GetThumbFile(ThumbType::Original)), ReadBytes(source));
     EXPECT_EQ(photo.GetWidth(), 300);
     EXPECT_EQ(photo.GetHeight(), 400);
-    EXPECT_EQ(ReadBytes(book + photo.GetName() + QStringLiteral("_or.dim")),
-              QByteArray("300,400\r\n"));
+    EXPECT_EQ(ReadBytes(book + photo.GetName() + QStringLiteral("_or.rec")),
+              QByteArray("300,400,6,") +
+                  QByteArray::number(TakenSeconds(
+                      QFileInfo(photo.GetThumbFile(ThumbType::Original)).lastModified())) +
+                  "\r\n");
     EXPECT_EQ(ThumbSize(photo, ThumbType::Small), QSize(90, 120));
 
     // Upright: the red top-left quadrant is now at the top right, blue at the top left.
@@ -141,8 +144,8 @@ TEST_F(ImportTest, DeleteRemovesAllFilesWithOrWithoutDimFiles) {
     other.SetImage(Source(QStringLiteral("b.jpg"), PhotoLike(200, 100)), book);
     ASSERT_TRUE(photo.IsSupportedFormat() && other.IsSupportedFormat());
     for (ThumbType type : kThumbTypes)
-        photo.GetThumbWidth(type); // writes the ".dim" files
-    EXPECT_EQ(QDir(book).entryList(QDir::Files).size(), 12);
+        ThumbFileSize(photo, type);                          // writes the ".dim" files
+    EXPECT_EQ(QDir(book).entryList(QDir::Files).size(), 14); // and a record each
     photo.Delete();
     other.Delete();
     EXPECT_TRUE(QDir(book).entryList(QDir::Files).isEmpty());

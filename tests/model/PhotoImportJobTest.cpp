@@ -1,6 +1,7 @@
 #include "imaging/TestJpegs.h"
 
 #include "base/BackgroundWork.h"
+#include "model/ModelTestSupport.h"
 #include "model/PhotoImage.h"
 
 #include <QDir>
@@ -18,10 +19,11 @@ namespace {
 struct PoolRun {
     PhotoImportResult made;
     bool offTheCallingThread = false;
+    std::optional<PoolRecord> record;
 };
 
-// Runs the photo's import job on the pool as the import queue does, then
-// ends the import with the result.
+// Runs the photo's import job on the pool as the import queue does (files,
+// then the record), then ends the import with the result.
 std::optional<PoolRun> RunOnPool(PhotoImage& photo, const PhotoImportJob& job) {
     QObject receiver;
     std::optional<PoolRun> run;
@@ -29,12 +31,15 @@ std::optional<PoolRun> RunOnPool(PhotoImage& photo, const PhotoImportJob& job) {
     RunInBackground(
         &receiver,
         [job, caller] {
-            return PoolRun{RunPhotoImport(job), QThread::currentThread() != caller};
+            PoolRun done{RunPhotoImport(job), QThread::currentThread() != caller};
+            if (done.made.supported)
+                done.record = MeasurePhoto(job.stem, NoCameraTime::FileTime);
+            return done;
         },
         [&run](const PoolRun& result) { run = result; });
     if (!QTest::qWaitFor([&run] { return run.has_value(); }, 20000))
         return std::nullopt;
-    photo.EndImport(run->made.supported);
+    photo.EndImport(run->made.supported, run->record);
     return run;
 }
 
@@ -53,7 +58,7 @@ TEST(PhotoImportJob, MakesTheFilesOffTheCallingThread) {
     EXPECT_TRUE(run->made.supported);
     EXPECT_FALSE(run->made.failure);
     EXPECT_TRUE(photo.IsSupportedFormat());
-    EXPECT_EQ(photo.GetThumbWidth(ThumbType::Small), 120);
+    EXPECT_EQ(ThumbFileSize(photo, ThumbType::Small).width(), 120);
     EXPECT_EQ(photo.GetWidth(), 640);
 }
 

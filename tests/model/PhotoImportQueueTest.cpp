@@ -25,8 +25,7 @@ protected:
                          [this](const PhotoImportOutcome& o) { outcomes.push_back(o); });
     }
     std::shared_ptr<Book> MakeBook(const QString& name) {
-        auto book =
-            std::make_shared<Book>(books.path(), ModelContext{&TestCatalogue(), &host, nullptr});
+        auto book = std::make_shared<Book>(books.path(), ModelContext{&TestCatalogue()});
         book->SetName(name);
         return book;
     }
@@ -45,7 +44,6 @@ protected:
 
     QTemporaryDir books;
     QTemporaryDir sources;
-    HeadlessDisplayHost host;
     PhotoImportQueue queue{2};
     std::vector<PhotoImportOutcome> outcomes;
 };
@@ -88,7 +86,7 @@ TEST_F(PhotoImportQueueTest, AReopenedBookListsItsPhotosInImportOrder) {
     ASSERT_TRUE(WaitUntilIdle());
     book->WaitForSaves(); // the files' stamps too
 
-    Book reopened(books.path(), ModelContext{&TestCatalogue(), &host, nullptr});
+    Book reopened(books.path(), ModelContext{&TestCatalogue()});
     reopened.SetName("A");
     reopened.LoadBook();
     QStringList keys;
@@ -172,9 +170,7 @@ TEST_F(PhotoImportQueueTest, AnUnwritableBookFolderIsAFailureThatLeavesNothing) 
 
 TEST(PhotoImportQueueLifetime, ClosingDuringAnImportWaitsForTheRunningFiles) {
     QTemporaryDir books, sources;
-    HeadlessDisplayHost host;
-    auto book =
-        std::make_shared<Book>(books.path(), ModelContext{&TestCatalogue(), &host, nullptr});
+    auto book = std::make_shared<Book>(books.path(), ModelContext{&TestCatalogue()});
     book->SetName("A");
     QStringList files;
     for (int i = 0; i < 6; ++i) {

@@ -23,7 +23,8 @@ class PhotoTakeOffTest : public ::testing::Test {
 protected:
     void SetUp() override {
         manager = std::make_unique<BookManager>(books.path() + QLatin1Char('/'), TestCatalogue(),
-                                                nullptr, &host);
+                                                nullptr);
+        host.Follow(manager->Session());
         ASSERT_EQ(manager->NewBook(QStringLiteral("Trip")), BookNameCheck::Accepted);
         book = manager->GetBook();
         session = &manager->Session();

@@ -33,11 +33,11 @@ struct PrintSizeCheckTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(PrintSizeCheckTest, NoBoxNoCheck) { EXPECT_FALSE(CheckPrintSize(photo).has_value()); }
+TEST_F(PrintSizeCheckTest, NoBoxNoCheck) { EXPECT_FALSE(photo.PrintCheck().has_value()); }
 
 TEST_F(PrintSizeCheckTest, FullPageBoxNeedsMorePixelsThanA1680PhotoShows) {
     photo.SetPhotoBox(Box(289, 208), MinRatios{5.52, 5.52});
-    const auto check = CheckPrintSize(photo);
+    const auto check = photo.PrintCheck();
     ASSERT_TRUE(check);
     EXPECT_EQ(check->picture, QSize(1680, 1120));
     // The box is wider than 3:2 allows: all 1120 rows, a part of the width.
@@ -54,7 +54,7 @@ TEST_F(PrintSizeCheckTest, FollowsZoomAndAngleAsTheFlagDoes) {
         for (const float ratio : {1.0f, 0.8f, 0.6f, 0.4f}) {
             photo.SetAngle(angle);
             photo.SetRatio(ratio);
-            const auto check = CheckPrintSize(photo);
+            const auto check = photo.PrintCheck();
             ASSERT_TRUE(check);
             const bool turned = angle % 180 != 0;
             EXPECT_EQ(check->picture, turned ? QSize(1120, 1680) : QSize(1680, 1120));
@@ -65,16 +65,16 @@ TEST_F(PrintSizeCheckTest, FollowsZoomAndAngleAsTheFlagDoes) {
     }
     photo.SetAngle(0);
     photo.SetRatio(1.0f); // all 1680 x 1120: 11.2 per mm
-    EXPECT_FALSE(CheckPrintSize(photo)->tooSmall);
+    EXPECT_FALSE(photo.PrintCheck()->tooSmall);
     photo.SetRatio(0.5f); // 840 x 560 shown: 5.6 per mm, just enough
-    EXPECT_FALSE(CheckPrintSize(photo)->tooSmall);
+    EXPECT_FALSE(photo.PrintCheck()->tooSmall);
     photo.SetRatio(0.45f);
-    EXPECT_TRUE(CheckPrintSize(photo)->tooSmall);
+    EXPECT_TRUE(photo.PrintCheck()->tooSmall);
 }
 
 TEST_F(PrintSizeCheckTest, AHugeBoxFromAPageTextNeedsAtMostTheLargestCount) {
     photo.SetPhotoBox(Box(3e12f, 208), MinRatios{5.52, 5.52});
-    const auto check = CheckPrintSize(photo);
+    const auto check = photo.PrintCheck();
     ASSERT_TRUE(check);
     EXPECT_EQ(check->needed.width(), std::numeric_limits<int>::max());
     EXPECT_EQ(check->needed.height(), int(std::ceil(208 * 5.52)));

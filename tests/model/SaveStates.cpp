@@ -25,7 +25,7 @@ QStringList PagesOf(const Book& book) {
 
 QStringList Expected(char state) {
     QTemporaryDir books;
-    Book book(books.path(), ModelContext{&TestCatalogue(), nullptr, nullptr});
+    Book book(books.path(), ModelContext{&TestCatalogue()});
     Fill(book, state);
     return PagesOf(book);
 }

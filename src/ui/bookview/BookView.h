@@ -37,17 +37,17 @@ public:
 
     bool HasNextPage() const;
     bool HasPreviousPage() const;
-    // Moves the book's page index by the view mode (2 in the two-page view).
+    // Moves the session's page index by the view mode (2 in the two-page view).
     void NextPage();
     void PreviousPage();
     PagesView GetPagesView() const { return mPagesView; }
     void SetPagesView(PagesView view);
 
-    // Enables the toolbar's previous/next buttons, then PrevNextStatusChanged.
+    // Enables the toolbar's previous/next buttons, then prevNextStatusChanged.
     void SetPrevNextPageButtonStatus();
     void SetNewPageButtonStatus();
     void SetDeleteButtonStatus();
-    // The book's AddNewPage, then SaveBook.
+    // Adds a page as one step of the session, which saves the book.
     void AddNewPage();
 
     // The view's keys, also when they reach the main window: Escape closes an
@@ -83,7 +83,6 @@ public:
     QLabel* OnePageLabel() const { return mOnePageLabel; }
     QPushButton* LeftPageDeleteButton() const { return mLeftPageDeleteButton; }
     QPushButton* RightPageDeleteButton() const { return mRightPageDeleteButton; }
-    QPushButton* OnePageDeleteButton() const { return mOnePageDeleteButton; }
     QScrollBar* HScrollBar() const { return mHScrollBar; }
     QScrollBar* VScrollBar() const { return mVScrollBar; }
     // The plain square where the two bars meet.

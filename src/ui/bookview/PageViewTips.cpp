@@ -19,7 +19,7 @@
 namespace {
 
 QString PhotoTip(const PhotoImage& photo, const Templates& catalogue) {
-    const std::optional<PrintSizeCheck> check = CheckPrintSize(photo);
+    const std::optional<PrintSizeCheck> check = photo.PrintCheck();
     if (!check || !check->tooSmall)
         return {};
     const TemplateBox& box = *photo.PhotoBox();

@@ -99,8 +99,8 @@ void MainWindow::onBookFillTriggered() {
         mPrompts.Tell(tr("There are no photos in the photos pane to fill the book with."));
         return;
     }
-    FillResult result;
-    RunGuarded("Filling the book", [&] { result = mBooks.Session().Fill(photos, mTemplates); });
+    // A fill that fails reaches RunCommand, which tells the user and logs it.
+    const FillResult result = mBooks.Session().Fill(photos, mTemplates);
     if (result.placed == 0) {
         mPrompts.Tell(tr("The book has no empty box or page left for the photos."));
         return;

@@ -197,7 +197,6 @@ void PhotosPane::AddDisplayPhoto(const std::shared_ptr<PhotoImage>& aPhoto, bool
         ++mNameCounter;
         const size_t place = inBookOrder ? TilePlaceInBookOrder(*aPhoto) : mTiles.size();
         mTiles.insert(mTiles.begin() + std::ptrdiff_t(place), tile);
-        aPhoto->SetPage({});
     }
     if (mRebuilding)
         return;
@@ -222,12 +221,15 @@ size_t PhotosPane::TilePlaceInBookOrder(const PhotoImage& photo) const {
 void PhotosPane::RemoveDisplayPhoto(const std::shared_ptr<PhotoImage>& aPhoto) {
     if (!aPhoto)
         return;
-    for (size_t i = 0; i < mTiles.size(); ++i) {
-        if (mTiles[i]->GetPhoto() && mTiles[i]->GetPhoto()->GetKey() == aPhoto->GetKey()) {
-            RemoveTile(i);
-            break;
-        }
-    }
+    // The tile shows the pool's own photo; a photo of the same key only after a book change.
+    auto tile = std::find_if(mTiles.begin(), mTiles.end(),
+                             [&](const PhotoTile* each) { return each->GetPhoto() == aPhoto; });
+    if (tile == mTiles.end())
+        tile = std::find_if(mTiles.begin(), mTiles.end(), [&](const PhotoTile* each) {
+            return each->GetPhoto() && each->GetPhoto()->GetKey() == aPhoto->GetKey();
+        });
+    if (tile != mTiles.end())
+        RemoveTile(size_t(tile - mTiles.begin()));
     UpdateScrollBar();
     PlaceTiles();
 }
@@ -296,8 +298,10 @@ void PhotosPane::PlaceTiles() {
     for (size_t i = 0; i < mTiles.size(); ++i) {
         const PhotoTilePlace place = PhotoTilePlaceFor(view, int(i), value);
         PhotoTile* tile = mTiles[i];
-        tile->SetPos(place.tile.x(), place.tile.y(), place.tile.width(), place.tile.height());
         const bool shown = PhotoTileShown(place.tile, size());
+        if (!shown && tile->isHidden())
+            continue; // placed when it comes into view: a pool of thousands stays quick
+        tile->SetPos(place.tile.x(), place.tile.y(), place.tile.width(), place.tile.height());
         tile->setVisible(shown);
         if (PhotoTileDeleteButton* button = tile->GetPhotoMgr()) {
             button->SetPos(place.deleteButton.x(), place.deleteButton.y());

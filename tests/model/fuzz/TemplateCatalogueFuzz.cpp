@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const auto& layout : catalogue->GroupTemplates(group)) {
             (void)layout->Serialize();
             for (int i = 0; i < layout->PhotoBoxCount(); ++i)
-                (void)layout->PhotoBox(i)->IsImageTooSmall(3000, 2000, *catalogue);
+                (void)layout->PhotoBox(i)->IsImageTooSmall(3000, 2000, catalogue->PhotoMinRatios());
         }
     }
     return 0;

@@ -15,8 +15,9 @@
 #include <QFile>
 
 BookViewFixture::BookViewFixture()
-    : manager(books.path() + QLatin1Char('/'), TestCatalogue(), nullptr, &host),
+    : manager(books.path() + QLatin1Char('/'), TestCatalogue(), nullptr),
       renderer(TestRenderer(backgrounds.path() + QLatin1Char('/'))) {
+    host.Follow(manager.Session());
     manager.Initialize();
 }
 
@@ -52,7 +53,6 @@ std::shared_ptr<Book> BookViewFixture::SavedBook() {
     CurrentBook()->WaitForSaves(); // written off the UI thread
     ModelContext context;
     context.templates = &TestCatalogue();
-    context.displayHost = &host;
     auto saved = std::make_shared<Book>(books.path() + QLatin1Char('/'), context);
     saved->SetName(CurrentBook()->GetName());
     saved->LoadBook();

@@ -9,7 +9,7 @@
 #include <QFile>
 #include <QTest>
 
-BoxEditorFixture::BoxEditorFixture() : manager(books.path(), TestCatalogue(), &strings, &host) {
+BoxEditorFixture::BoxEditorFixture() : manager(books.path(), TestCatalogue(), &strings) {
     strings.ApplyLanguageLine("cUntitledBook=My Book");
     strings.ApplyLanguageLine("cTextControlDefaultFont=DejaVu Sans");
     strings.ApplyLanguageLine("cTextControlDefaultFontSize=12");
@@ -42,7 +42,6 @@ std::shared_ptr<Book> BoxEditorFixture::SavedBook(const QString& name) {
     CurrentBook()->WaitForSaves(); // written off the UI thread
     ModelContext context;
     context.templates = &TestCatalogue();
-    context.displayHost = &host;
     auto saved = std::make_shared<Book>(books.path(), context);
     saved->SetName(name.isEmpty() ? CurrentBook()->GetName() : name);
     saved->LoadBook();

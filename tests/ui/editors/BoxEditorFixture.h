@@ -38,7 +38,6 @@ protected:
     QTemporaryDir books;
     QTemporaryDir sources;
     Constants strings;
-    RecordingHost host;
     BookManager manager;
     QWidget view;
 };

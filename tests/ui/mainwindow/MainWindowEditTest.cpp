@@ -49,7 +49,7 @@ protected:
         photo->SetImage(picture, CurrentBook()->GetBookFolder());
         EXPECT_GT(photo->GetWidth(), 0); // its size is kept in a ".dim" file from now on
         CurrentBook()->Photos().Add(photo);
-        books->Session().AddDisplayPhoto(photo);
+        Photos()->AddDisplayPhoto(photo);
         CurrentBook()->SaveBook();
         return photo;
     }

@@ -9,6 +9,7 @@
 #include "ui/bookview/PageView.h"
 #include "ui/editors/PhotoBoxEditor.h"
 #include "ui/editors/TextBoxEditor.h"
+#include "ui/panes/PhotosPane.h"
 #include "ui/panes/SidePane.h"
 
 #include <QAbstractButton>
@@ -67,7 +68,7 @@ protected:
         photo = std::make_shared<PhotoImage>();
         photo->SetImage(picture, CurrentBook()->GetBookFolder());
         CurrentBook()->Photos().Add(photo);
-        books->Session().AddDisplayPhoto(photo);
+        Window().GetSidePane()->Photos()->AddDisplayPhoto(photo);
     }
     BookView& View() { return *Window().GetBookView(); }
 

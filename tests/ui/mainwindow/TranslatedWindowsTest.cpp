@@ -13,6 +13,7 @@
 #include "ui/mainwindow/dialogs/AboutBox.h"
 #include "ui/mainwindow/dialogs/BookNameDialogs.h"
 #include "ui/mainwindow/dialogs/PreferencesDialog.h"
+#include "ui/panes/PhotosPane.h"
 #include "ui/panes/SidePane.h"
 
 #include <QAbstractButton>
@@ -115,7 +116,7 @@ protected:
         auto photo = std::make_shared<PhotoImage>();
         photo->SetImage(picture, CurrentBook()->GetBookFolder());
         CurrentBook()->Photos().Add(photo);
-        books->Session().AddDisplayPhoto(photo);
+        Window().GetSidePane()->Photos()->AddDisplayPhoto(photo);
         ApplyDropText(*CurrentBook(), *CurrentBook()->GetPage(0), photo->GetKey(), 100, 50);
         QDir::setCurrent(dir.path()); // the file dialog starts here: a folder and a photo
     }

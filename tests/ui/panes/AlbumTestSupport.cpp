@@ -16,7 +16,7 @@
 
 AlbumFixture::AlbumFixture(QSize paneSize) {
     strings.ApplyLanguageLine(QStringLiteral("cUntitledBook=Test Book"));
-    manager = std::make_unique<BookManager>(books.path(), TestCatalogue(), &strings, &host);
+    manager = std::make_unique<BookManager>(books.path(), TestCatalogue(), &strings);
     views = std::make_unique<PaneViewChoice>(manager.get());
     album = std::make_unique<AlbumView>(
         manager.get(), views.get(),

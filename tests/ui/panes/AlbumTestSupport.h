@@ -39,7 +39,6 @@ public:
     QTemporaryDir backgrounds;
     QTemporaryDir pictures;
     Constants strings;
-    RecordingHost host;
     std::unique_ptr<BookManager> manager;
     std::unique_ptr<PaneViewChoice> views;
     std::unique_ptr<AlbumView> album;

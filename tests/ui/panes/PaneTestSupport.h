@@ -2,7 +2,6 @@
 
 #include "base/Constants.h"
 #include "model/BackgroundLibrary.h"
-#include "model/PageDisplayHost.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

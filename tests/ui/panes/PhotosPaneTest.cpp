@@ -4,6 +4,7 @@
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/BookSession.h"
+#include "model/ModelTestSupport.h"
 #include "model/Page.h"
 #include "model/PageDrop.h"
 #include "model/PhotoImage.h"
@@ -178,8 +179,8 @@ TEST_F(PhotosPaneTest, DeletingAPhotoRemovesItsTileFilesAndPlaceInTheBook) {
     PhotoTile* tile = Pane().Find(KeyOf(files[1]));
     ASSERT_TRUE(tile);
     for (ThumbType type : kThumbTypes) // reading the sizes writes the ".dim" files
-        EXPECT_GT(tile->GetPhoto()->GetThumbWidth(type), 0);
-    ASSERT_EQ(FilesWithKey(KeyOf(files[1])).size(), 8);
+        EXPECT_GT(ThumbFileSize(*tile->GetPhoto(), type).width(), 0);
+    ASSERT_EQ(FilesWithKey(KeyOf(files[1])).size(), 9); // and the record
     tile->GetPhotoMgr()->findChild<QToolButton*>("mDeletePhotoButton")->click();
     Settle();
     EXPECT_EQ(TileKeys(), QStringList({KeyOf(files[0]), KeyOf(files[2])}));

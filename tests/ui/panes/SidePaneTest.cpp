@@ -94,7 +94,7 @@ TEST_F(SidePaneBookTest, APhotoPlacedOnAPageLeavesThePaneAndComesBackReset) {
     const QPointF at = PointInPhotoBox(*first);
     ASSERT_GE(at.x(), 0);
 
-    first->AddPhoto(PhotoOf(a), float(at.x()), float(at.y()));
+    manager->Session().DropOnPage(*first, KeyOf(a), float(at.x()), float(at.y()));
     Settle();
     EXPECT_EQ(TileKeys(), QStringList({KeyOf(b)}));
     EXPECT_EQ(top->Find(KeyOf(a)), nullptr);
@@ -102,7 +102,7 @@ TEST_F(SidePaneBookTest, APhotoPlacedOnAPageLeavesThePaneAndComesBackReset) {
     PhotoOf(a)->SetRatio(0.5f);
 
     // b takes a's box: a comes back to the pane, reset and on no page.
-    first->AddPhoto(PhotoOf(b), float(at.x()), float(at.y()));
+    manager->Session().DropOnPage(*first, KeyOf(b), float(at.x()), float(at.y()));
     Settle();
     EXPECT_EQ(TileKeys(), QStringList({KeyOf(a)}));
     EXPECT_EQ(TileNames(), QStringList({"photos2"}));
@@ -111,7 +111,7 @@ TEST_F(SidePaneBookTest, APhotoPlacedOnAPageLeavesThePaneAndComesBackReset) {
     EXPECT_EQ(PhotoOf(b)->GetPage(), first);
 
     // Handing over a photo the pane shows already adds no second tile.
-    manager->Session().AddDisplayPhoto(PhotoOf(a));
+    Pane().AddDisplayPhoto(PhotoOf(a));
     EXPECT_EQ(Pane().TileCount(), 1);
 }
 
