@@ -60,6 +60,9 @@ std::unique_ptr<MatrixShaper> MatrixShaper::Of(void* source, void* srgb) {
         return nullptr;
     auto shaper = std::make_unique<MatrixShaper>();
     const Matrix matrix = Product(toInverse, from);
+    if (!std::all_of(matrix.begin(), matrix.end(),
+                     [](double value) { return std::isfinite(value); }))
+        return nullptr;
     std::transform(matrix.begin(), matrix.end(), shaper->mMatrix.begin(),
                    [](double value) { return float(value); });
     const cmsTagSignature curves[3] = {cmsSigRedTRCTag, cmsSigGreenTRCTag, cmsSigBlueTRCTag};
@@ -67,9 +70,12 @@ std::unique_ptr<MatrixShaper> MatrixShaper::Of(void* source, void* srgb) {
         const auto* curve = static_cast<const cmsToneCurve*>(cmsReadTag(source, curves[channel]));
         if (!curve || cmsEvalToneCurveFloat(curve, 0) > 1e-4f)
             return nullptr;
-        for (int value = 0; value < 256; ++value)
+        for (int value = 0; value < 256; ++value) {
+            // In [0, 1], as the encoding table's span assumes.
+            const float linear = cmsEvalToneCurveFloat(curve, float(value) / 255);
             shaper->mLinear[size_t(channel)][size_t(value)] =
-                cmsEvalToneCurveFloat(curve, float(value) / 255);
+                std::isfinite(linear) ? std::clamp(linear, 0.f, 1.f) : 0.f;
+        }
     }
     const auto* srgbCurve = static_cast<const cmsToneCurve*>(cmsReadTag(srgb, cmsSigRedTRCTag));
     cmsToneCurve* encode = srgbCurve ? cmsReverseToneCurve(srgbCurve) : nullptr;
@@ -86,6 +92,13 @@ std::unique_ptr<MatrixShaper> MatrixShaper::Of(void* source, void* srgb) {
             (matrix[size_t(row * 3 + column)] < 0 ? low : high) += matrix[size_t(row * 3 + column)];
         lowest = std::min(lowest, low);
         highest = std::max(highest, high);
+    }
+    // A camera's or an editor's matrix spans a few units; a damaged one is
+    // left to lcms2.
+    constexpr double kMaxSpan = 16;
+    if (!std::isfinite(lowest) || !std::isfinite(highest) || highest - lowest > kMaxSpan) {
+        cmsFreeToneCurve(encode);
+        return nullptr;
     }
     shaper->mLowest = float(lowest);
     shaper->mEncoded.resize(size_t((highest - lowest) * kStepsPerUnit + 0.5) + 2);
