@@ -24,7 +24,7 @@ private:
     static constexpr int kStepsPerUnit = 8191; // of the encoding table
 
     std::array<std::array<float, 256>, 3> mLinear{}; // a channel's value to linear light
-    std::array<float, 9> mMatrix{};                  // linear source RGB to linear sRGB
-    std::vector<unsigned char> mEncoded;             // linear sRGB from mLowest to 8 bits
-    float mLowest = 0;
+    std::array<float, 9> mMatrix{};      // linear source RGB to steps of mEncoded, less mOffset
+    std::vector<unsigned char> mEncoded; // linear sRGB, from the lowest the matrix gives, to 8 bits
+    float mOffset = 0;                   // the lowest's step, less the rounding half step
 };
