@@ -171,6 +171,32 @@
     </message>
 </context>
 <context>
+    <name>BookLock</name>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1（进程 %2）</translation>
+    </message>
+    <message>
+        <source>The book&apos;s lock cannot be taken: %1</source>
+        <translation>无法锁定相册：%1</translation>
+    </message>
+    <message>
+        <source>The book is being changed by another Lumbra.</source>
+        <translation>另一个 Lumbra 正在修改该相册。</translation>
+    </message>
+    <message>
+        <source>The book is being changed by %1.</source>
+        <translation>%1 正在修改该相册。</translation>
+    </message>
+</context>
+<context>
+    <name>BookManager</name>
+    <message>
+        <source>the Lumbra window</source>
+        <translation>Lumbra 窗口</translation>
+    </message>
+</context>
+<context>
     <name>BookSession</name>
     <message>
         <source>Import Photos</source>
@@ -485,6 +511,18 @@
         <translation>%1 需要一本相册和一个文件</translation>
     </message>
     <message>
+        <source>%1 lies in the books folder; choose a place outside it</source>
+        <translation>%1 位于相册文件夹中；请选择该文件夹以外的位置</translation>
+    </message>
+    <message>
+        <source>%1 holds a folder name that is not valid text; Lumbra keeps no books there. Start it with %1 set to a folder whose name is.</source>
+        <translation>%1 所指的文件夹名称不是有效的文本；Lumbra 不会在那里保存相册。请将 %1 设为名称有效的文件夹后再启动。</translation>
+    </message>
+    <message>
+        <source>the book &quot;%1&quot; cannot be opened: %2</source>
+        <translation>无法打开相册“%1”：%2</translation>
+    </message>
+    <message>
         <source>usage: lumbra [--screenshot FILE [--scene NAME]]
        lumbra [--books-folder DIR] --import BOOK FILE...
        lumbra [--books-folder DIR] --preview BOOK FOLDER
@@ -517,7 +555,7 @@ Scenes: column, photo-editor, text-editor, album, backgrounds, column-album,
 
 Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such book,
             4 output folder not writable, 5 some files or pages failed,
-            6 the book is open in the running window.
+            6 the book is open in a window or another command is changing it.
 </source>
         <translation>用法：lumbra [--screenshot FILE [--scene NAME]]
       lumbra [--books-folder DIR] --import BOOK FILE...
@@ -551,16 +589,8 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
 
 退出码：0 完成，1 启动失败，2 参数或相册名称错误，3 没有该相册，
         4 输出文件夹不可写，5 部分文件或页面失败，
-        6 该相册已在运行中的窗口中打开。
+        6 该相册已在某个窗口中打开，或另一个命令正在修改它。
 </translation>
-    </message>
-    <message>
-        <source>%1 lies in the books folder; choose a place outside it</source>
-        <translation>%1 位于相册文件夹中；请选择该文件夹以外的位置</translation>
-    </message>
-    <message>
-        <source>%1 holds a folder name that is not valid text; Lumbra keeps no books there. Start it with %1 set to a folder whose name is.</source>
-        <translation>%1 所指的文件夹名称不是有效的文本；Lumbra 不会在那里保存相册。请将 %1 设为名称有效的文件夹后再启动。</translation>
     </message>
 </context>
 <context>
@@ -660,6 +690,14 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     <message>
         <source>Photos</source>
         <translation>照片</translation>
+    </message>
+    <message>
+        <source>The book &quot;%1&quot; is not opened.</source>
+        <translation>相册“%1”未打开。</translation>
+    </message>
+    <message>
+        <source>Open it again when that has finished.</source>
+        <translation>等其完成后再打开。</translation>
     </message>
 </context>
 <context>

@@ -171,6 +171,32 @@
     </message>
 </context>
 <context>
+    <name>BookLock</name>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1（處理程序 %2）</translation>
+    </message>
+    <message>
+        <source>The book&apos;s lock cannot be taken: %1</source>
+        <translation>無法鎖定相簿：%1</translation>
+    </message>
+    <message>
+        <source>The book is being changed by another Lumbra.</source>
+        <translation>另一個 Lumbra 正在修改此相簿。</translation>
+    </message>
+    <message>
+        <source>The book is being changed by %1.</source>
+        <translation>%1 正在修改此相簿。</translation>
+    </message>
+</context>
+<context>
+    <name>BookManager</name>
+    <message>
+        <source>the Lumbra window</source>
+        <translation>Lumbra 視窗</translation>
+    </message>
+</context>
+<context>
     <name>BookSession</name>
     <message>
         <source>Import Photos</source>
@@ -485,6 +511,18 @@
         <translation>%1 需要一本相簿和一個檔案</translation>
     </message>
     <message>
+        <source>%1 lies in the books folder; choose a place outside it</source>
+        <translation>%1 位於相簿資料夾中；請選擇該資料夾以外的位置</translation>
+    </message>
+    <message>
+        <source>%1 holds a folder name that is not valid text; Lumbra keeps no books there. Start it with %1 set to a folder whose name is.</source>
+        <translation>%1 所指的資料夾名稱不是有效的文字；Lumbra 不會在那裡保存相簿。請將 %1 設為名稱有效的資料夾後再啟動。</translation>
+    </message>
+    <message>
+        <source>the book &quot;%1&quot; cannot be opened: %2</source>
+        <translation>無法開啟相簿「%1」：%2</translation>
+    </message>
+    <message>
         <source>usage: lumbra [--screenshot FILE [--scene NAME]]
        lumbra [--books-folder DIR] --import BOOK FILE...
        lumbra [--books-folder DIR] --preview BOOK FOLDER
@@ -517,7 +555,7 @@ Scenes: column, photo-editor, text-editor, album, backgrounds, column-album,
 
 Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such book,
             4 output folder not writable, 5 some files or pages failed,
-            6 the book is open in the running window.
+            6 the book is open in a window or another command is changing it.
 </source>
         <translation>用法：lumbra [--screenshot FILE [--scene NAME]]
       lumbra [--books-folder DIR] --import BOOK FILE...
@@ -551,16 +589,8 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
 
 結束代碼：0 完成，1 啟動失敗，2 引數或相簿名稱錯誤，3 沒有該相簿，
           4 輸出資料夾無法寫入，5 部分檔案或頁面失敗，
-          6 該相簿已在執行中的視窗中開啟。
+          6 該相簿已在某個視窗中開啟，或另一個命令正在修改它。
 </translation>
-    </message>
-    <message>
-        <source>%1 lies in the books folder; choose a place outside it</source>
-        <translation>%1 位於相簿資料夾中；請選擇該資料夾以外的位置</translation>
-    </message>
-    <message>
-        <source>%1 holds a folder name that is not valid text; Lumbra keeps no books there. Start it with %1 set to a folder whose name is.</source>
-        <translation>%1 所指的資料夾名稱不是有效的文字；Lumbra 不會在那裡保存相簿。請將 %1 設為名稱有效的資料夾後再啟動。</translation>
     </message>
 </context>
 <context>
@@ -660,6 +690,14 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     <message>
         <source>Photos</source>
         <translation>相片</translation>
+    </message>
+    <message>
+        <source>The book &quot;%1&quot; is not opened.</source>
+        <translation>相簿「%1」未開啟。</translation>
+    </message>
+    <message>
+        <source>Open it again when that has finished.</source>
+        <translation>待其完成後再開啟。</translation>
     </message>
 </context>
 <context>

@@ -43,7 +43,7 @@ enum CommandLineExit : int {
     ExitNoBook = 3,       // preview or print of a book that does not exist
     ExitFolderFailed = 4, // output folder cannot be made or written
     ExitIncomplete = 5,   // some file or page failed (details on stderr)
-    ExitBookOpen = 6,     // the book is open in the running window
+    ExitBookOpen = 6,     // another writer (a window or a command) holds the book
 };
 
 struct CommandLineRequest {

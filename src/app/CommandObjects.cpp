@@ -2,11 +2,13 @@
 
 #include "app/CommandLine.h"
 #include "app/RunningCopy.h"
+#include "base/BookLock.h"
 #include "base/LanguageChoice.h"
 #include "base/LumbraError.h"
 #include "model/Book.h"
 #include "model/BookName.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -25,6 +27,21 @@ namespace {
 bool BookExists(const QString& booksFolder, const QString& name) {
     return QFileInfo(QDir(booksFolder).filePath(name)).isDir();
 }
+
+// "lumbra --fill": what a writer refused by this command is told.
+QString CommandHolder() {
+    const QStringList arguments = QCoreApplication::arguments();
+    for (const QString& argument : arguments.mid(1))
+        if (argument.startsWith(QLatin1String("--")) && argument != QLatin1String("--books-folder"))
+            return QStringLiteral("lumbra ") + argument;
+    return QStringLiteral("lumbra");
+}
+
+// The book and its lock, which it keeps until the command ends.
+struct LockedBook {
+    std::shared_ptr<Book> book;
+    BookLock lock;
+};
 
 } // namespace
 
@@ -58,15 +75,21 @@ std::shared_ptr<Book> OpenBook(const CommandObjects& objects, const QString& nam
                         objects.Strings().Text(BookName::MessageKey(check)) + " (" + name + ")");
     }
     auto book = std::make_shared<Book>(booksFolder, objects.BookContext());
+    if (!exists) {
+        try {
+            book->CreateOnDisk(name);
+        } catch (const LumbraError& e) {
+            return fail(ExitFolderFailed, e.Message());
+        }
+    }
+    Result<BookLock> lock = BookLock::Take(QDir(booksFolder).filePath(name), CommandHolder());
+    if (!lock)
+        return fail(ExitBookOpen, CommandLineText::tr("the book \"%1\" cannot be opened: %2")
+                                      .arg(name, lock.Error().message));
     if (exists) {
         book->SetName(name);
         book->LoadBook(Book::Opening::Keep); // a command deletes nothing of the book
-        return book;
     }
-    try {
-        book->CreateOnDisk(name);
-    } catch (const LumbraError& e) {
-        return fail(ExitFolderFailed, e.Message());
-    }
-    return book;
+    auto locked = std::make_shared<LockedBook>(LockedBook{book, std::move(lock).Value()});
+    return std::shared_ptr<Book>(locked, book.get());
 }

@@ -151,7 +151,7 @@ QString ProgramUsage() {
         "\n"
         "Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such book,\n"
         "            4 output folder not writable, 5 some files or pages failed,\n"
-        "            6 the book is open in the running window.\n");
+        "            6 the book is open in a window or another command is changing it.\n");
 }
 
 QString ProgramVersionLine() { return QStringLiteral("Lumbra ") + ProgramVersionText(); }

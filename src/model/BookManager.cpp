@@ -30,6 +30,25 @@ std::shared_ptr<Book> BookManager::MakeBook(const QString& name) const {
     return book;
 }
 
+bool BookManager::ReserveLock(const QString& name) {
+    const QString folder = QDir(mBooksFolder).filePath(name);
+    if (mLock && mLock->IsOf(folder))
+        return true;
+    QDir().mkpath(folder); // a new untitled book's
+    Result<BookLock> lock = BookLock::Take(folder, tr("the Lumbra window"));
+    if (!lock) {
+        emit bookBusy(name, lock.Error().message);
+        return false;
+    }
+    mNextLock = std::move(lock).Value();
+    return true;
+}
+
+void BookManager::KeepReservedLock() {
+    if (mNextLock)
+        mLock = std::exchange(mNextLock, std::nullopt);
+}
+
 QString BookManager::ReadLastBookName() const { return BookFiles::ReadLastBookName(mBooksFolder); }
 
 QString BookManager::UntitledBookName() const {
@@ -44,7 +63,7 @@ void BookManager::UpdateAllBooks() {
 
 std::shared_ptr<Book> BookManager::OpenLastBook() {
     const QString last = ReadLastBookName();
-    if (mAllBooks.isEmpty() || !mAllBooks.contains(last, Qt::CaseSensitive))
+    if (mAllBooks.isEmpty() || !mAllBooks.contains(last, Qt::CaseSensitive) || !ReserveLock(last))
         return nullptr;
     auto book = MakeBook(last);
     book->LoadBook();
@@ -52,13 +71,19 @@ std::shared_ptr<Book> BookManager::OpenLastBook() {
 }
 
 std::shared_ptr<Book> BookManager::OpenFirstBook() {
-    QString name;
-    if (!mAllBooks.isEmpty()) {
-        name = mAllBooks.first();
-    } else {
-        name = UntitledBookName();
-        mAllBooks = QStringList{name}; // names the book about to exist
+    for (const QString& name : mAllBooks) {
+        if (ReserveLock(name)) {
+            auto book = MakeBook(name);
+            book->LoadBook();
+            return book;
+        }
     }
+    // None, or all held by other writers: a new book.
+    QString name = UntitledBookName();
+    for (int number = 2; mAllBooks.contains(name) || !ReserveLock(name); ++number)
+        name = UntitledBookName() + QLatin1Char(' ') + QString::number(number);
+    if (!mAllBooks.contains(name))
+        mAllBooks << name; // names the book about to exist
     auto book = MakeBook(name);
     book->LoadBook();
     return book;
@@ -69,6 +94,7 @@ void BookManager::Initialize() {
     mBook = OpenLastBook();
     if (!mBook)
         mBook = OpenFirstBook();
+    KeepReservedLock();
     emit bookAboutToChange(mBook->GetName());
     emit bookChanged();
     emit bookChangeDone();
@@ -98,14 +124,19 @@ BookNameCheck BookManager::NewBook(const QString& name) {
         return check;
     auto book = std::make_shared<Book>(mBooksFolder, mContext);
     book->CreateOnDisk(name);
+    if (!ReserveLock(name)) { // made, but another writer took it at once
+        UpdateAllBooks();
+        return check;
+    }
     const auto old = Replace(book);
+    KeepReservedLock();
     emit bookChangeDone();
     UpdateAllBooks();
     return check;
 }
 
 bool BookManager::LoadBook(const QString& name) {
-    if (!BookName::IsSafe(name))
+    if (!BookName::IsSafe(name) || !ReserveLock(name))
         return false;
     // Editors commit (and save) their pending edits before the book is read,
     // so reopening the current book does not lose them.
@@ -115,6 +146,7 @@ bool BookManager::LoadBook(const QString& name) {
     auto book = MakeBook(name);
     book->LoadBook();
     const auto old = Swap(book);
+    KeepReservedLock();
     mSession->ShowPage(0);
     emit bookChangeDone();
     return true;
@@ -126,6 +158,7 @@ void BookManager::DeleteBook() {
     mBook->Remove();
     UpdateAllBooks();
     const auto old = Replace(OpenFirstBook());
+    KeepReservedLock();
     emit bookChangeDone();
 }
 

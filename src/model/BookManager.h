@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/BookLock.h"
 #include "model/BookName.h"
 #include "model/ModelContext.h"
 
@@ -7,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 class Book;
 class BookSession;
@@ -14,7 +16,9 @@ class Constants;
 
 // Owns the current book and its session, and knows the names of all books
 // (the subfolders of the books folder). Every change of book is announced in
-// the order bookAboutToChange(name), bookChanged, bookChangeDone.
+// the order bookAboutToChange(name), bookChanged, bookChangeDone. The current
+// book's lock is held while it is open; a book another writer holds is not
+// opened (bookBusy says who has it).
 class BookManager : public QObject {
     Q_OBJECT
 public:
@@ -27,7 +31,7 @@ public:
     // Raises quitting (the editors commit their edits) and waits for the saves.
     void Quit();
     // Reopens the book named in "book.ini", else the first book, else a new
-    // untitled one.
+    // untitled one; a book another writer holds is passed over.
     void Initialize();
     std::shared_ptr<Book> GetBook() const { return mBook; }
     // The work on the current book: imports, steps, the photo pool's changes.
@@ -42,7 +46,8 @@ public:
     // gives the reason; throws LumbraError when the new book cannot be saved
     // (then no folder is left and "book.ini" is as it was).
     BookNameCheck NewBook(const QString& name);
-    // Opens a book by name; false for a name that would leave the books folder.
+    // Opens a book by name; false for a name that would leave the books folder
+    // or a book another writer holds.
     bool LoadBook(const QString& name);
     // The books in a stable order; empty when there is none.
     QStringList GetAllBooks() const { return mAllBooks; }
@@ -56,10 +61,17 @@ signals:
     void bookChangeDone();
     void bookChanged();
     void bookListChanged();
+    // The book `name` is not opened: `reason` names the writer that holds it.
+    void bookBusy(const QString& name, const QString& reason);
     void quitting();
 
 private:
     std::shared_ptr<Book> MakeBook(const QString& name) const;
+    // Takes the lock of the book `name` for mNextLock, unless it is the one
+    // held; false (and bookBusy) when another writer has it.
+    bool ReserveLock(const QString& name);
+    // The reserved lock, if any, replaces the held one.
+    void KeepReservedLock();
     QString ReadLastBookName() const;
     QString UntitledBookName() const;
     std::shared_ptr<Book> OpenLastBook();
@@ -74,6 +86,8 @@ private:
     ModelContext mContext;
     const Constants* mStrings;
     std::shared_ptr<Book> mBook;
+    std::optional<BookLock> mLock;
+    std::optional<BookLock> mNextLock;
     QStringList mAllBooks;
     std::unique_ptr<BookSession> mSession; // made last, gone first
 };

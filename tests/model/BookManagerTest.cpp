@@ -1,4 +1,5 @@
 #include "model/BookManager.h"
+#include "base/BookLock.h"
 #include "base/Constants.h"
 #include "base/LumbraError.h"
 #include "model/Book.h"
@@ -6,6 +7,7 @@
 #include "model/ModelTestSupport.h"
 #include "model/Page.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -207,4 +209,42 @@ TEST_F(BookManagerTest, ANewBookThatCannotBeMadeLeavesEverythingAsItWas) {
     EXPECT_EQ(Folders(), QStringList{"Trip"});
     EXPECT_EQ(manager.GetBook(), trip);
     EXPECT_EQ(manager.GetAllBooks(), QStringList{"Trip"});
+}
+
+// The open book is locked against other writers; a book another writer
+// holds is passed over at the start and not opened later, and the window
+// lets go of a book it leaves.
+TEST_F(BookManagerTest, ABookAnotherWriterHoldsIsPassedOverAndNotOpened) {
+    MakeFolders({"Autumn", "Summer"});
+    WriteBookIni("Summer\r\n");
+    auto held = std::make_optional(BookLock::Take(books.filePath("Summer"), "lumbra --fill"));
+    ASSERT_TRUE(*held);
+    QSignalSpy busy(&manager, &BookManager::bookBusy);
+    manager.Initialize();
+    EXPECT_EQ(manager.GetBook()->GetName(), "Autumn");
+    ASSERT_EQ(busy.count(), 1);
+    EXPECT_EQ(busy[0][0].toString(), "Summer");
+    EXPECT_TRUE(busy[0][1].toString().contains(
+        QStringLiteral("lumbra --fill (process %1)").arg(QCoreApplication::applicationPid())))
+        << busy[0][1].toString().toStdString();
+    EXPECT_FALSE(BookLock::Take(books.filePath("Autumn"), "lumbra --pdf"));
+
+    EXPECT_FALSE(manager.LoadBook("Summer"));
+    EXPECT_EQ(manager.GetBook()->GetName(), "Autumn");
+    ASSERT_TRUE(manager.Rename("Fall")); // the lock goes with the folder
+    EXPECT_FALSE(BookLock::Take(books.filePath("Fall"), "lumbra --pdf"));
+
+    held.reset();
+    EXPECT_TRUE(manager.LoadBook("Summer"));
+    EXPECT_TRUE(BookLock::Take(books.filePath("Fall"), "lumbra --pdf"));
+    EXPECT_FALSE(BookLock::Take(books.filePath("Summer"), "lumbra --pdf"));
+}
+
+TEST_F(BookManagerTest, EveryBookHeldElsewhereOpensANewOne) {
+    MakeFolders({"My Book"});
+    const auto held = BookLock::Take(books.filePath("My Book"), "lumbra --import");
+    ASSERT_TRUE(held);
+    manager.Initialize();
+    EXPECT_EQ(manager.GetBook()->GetName(), "My Book 2");
+    EXPECT_EQ(Folders(), QStringList({"My Book", "My Book 2"}));
 }

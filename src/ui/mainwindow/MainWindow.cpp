@@ -47,6 +47,8 @@ MainWindow::MainWindow(const MainWindowContext& context, QWidget* parent)
     // Loading.
     connect(&mBooks, &BookManager::bookChanged, this, &MainWindow::OnBookChange);
     connect(&mBooks, &BookManager::bookListChanged, this, &MainWindow::SetAlbumMenu);
+    // Queued: the first is found while the window is being made.
+    connect(&mBooks, &BookManager::bookBusy, this, &MainWindow::ShowBookBusy, Qt::QueuedConnection);
     connect(&mBooks.Session(), &BookSession::pageIndexChanged, this,
             &MainWindow::SetPrevNextPageButtonStatus);
     mViewState = new BookViewStateKeeper(
@@ -156,6 +158,20 @@ void MainWindow::ShowSaveFailure(const QString& detail) {
     box->setInformativeText(detail);
     box->setAttribute(Qt::WA_DeleteOnClose);
     mSaveFailureBox = box;
+    box->open();
+}
+
+void MainWindow::ShowBookBusy(const QString& name, const QString& reason) {
+    if (mBookBusyBox)
+        return; // one at a time: opening passes over every held book
+    auto* box =
+        new QMessageBox(QMessageBox::Information, mStrings.Text(u"cMainFormCaption"),
+                        tr("The book \"%1\" is not opened.").arg(name), QMessageBox::Ok, this);
+    NameStandardButtons(*box, mStrings);
+    box->setInformativeText(reason + QLatin1Char(' ') +
+                            tr("Open it again when that has finished."));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    mBookBusyBox = box;
     box->open();
 }
 

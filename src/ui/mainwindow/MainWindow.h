@@ -131,6 +131,8 @@ private:
     void SubscribeToBook(const std::shared_ptr<Book>& book);
     // A failed save of the current book: a warning that does not block, one at a time.
     void ShowSaveFailure(const QString& detail);
+    // Another writer holds the book `name`, which is not opened.
+    void ShowBookBusy(const QString& name, const QString& reason);
     void RestorePlacement();
     void SavePlacement();
     std::unique_ptr<QSettings> PlacementStore() const;
@@ -158,6 +160,7 @@ private:
     BookViewStateKeeper* mViewState = nullptr;
     QPointer<Book> mSubscribedBook;
     QPointer<QMessageBox> mSaveFailureBox;
+    QPointer<QMessageBox> mBookBusyBox;
     bool mClosed = false;
 
     MainWindowActions mActions;

@@ -215,8 +215,8 @@ void MainWindow::SetAlbumMenu() {
         mAlbumGroup->addAction(entry);
         connect(entry, &QAction::triggered, this, [this, name] {
             const auto book = CurrentBook();
-            if (book && name != book->GetName())
-                mBooks.LoadBook(name);
+            if (book && name != book->GetName() && !mBooks.LoadBook(name))
+                SetAlbumMenu(); // the current book's entry is checked again
         });
     }
 }
