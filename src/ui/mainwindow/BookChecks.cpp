@@ -6,6 +6,12 @@
 #include "ui/mainwindow/WindowPrompts.h"
 #include "ui/mainwindow/dialogs/BookCheckDialog.h"
 
+namespace {
+
+constexpr int kMargin = 12;
+
+} // namespace
+
 BookChecks::BookChecks(BookManager& books, const Templates& catalogue, BookView& view,
                        const WindowPrompts& prompts)
     : mView(view), mPrompts(prompts), mWatch(new BookCheckWatch(books, catalogue, this)) {}
@@ -18,6 +24,10 @@ void BookChecks::Open() {
         connect(mWatch, &BookCheckWatch::checked, mDialog, &BookCheckDialog::SetProblems);
         connect(mDialog, &BookCheckDialog::problemChosen, &mView, &BookView::ShowProblem);
         connect(mDialog, &QDialog::finished, mWatch, [this] { mWatch->SetFollowing(false); });
+        // At the window's lower left, beside the pages it shows.
+        if (const QWidget* owner = mPrompts.Owner())
+            mDialog->move(
+                owner->mapToGlobal(QPoint(kMargin, owner->height() - mDialog->height() - kMargin)));
     }
     mWatch->SetFollowing(true);
     mWatch->CheckNow();

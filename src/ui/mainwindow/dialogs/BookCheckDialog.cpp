@@ -13,6 +13,7 @@ BookCheckDialog::BookCheckDialog(QWidget* parent)
     setObjectName(QStringLiteral("mBookCheckDialog"));
     setWindowTitle(tr("Check Book"));
     mSummary->setWordWrap(true);
+    mSummary->setAlignment(Qt::AlignLeft | Qt::AlignTop); // also alone, without the list
     mList->setObjectName(QStringLiteral("mProblemList"));
     mList->setRootIsDecorated(false);
     mList->setUniformRowHeights(true);
@@ -30,7 +31,7 @@ BookCheckDialog::BookCheckDialog(QWidget* parent)
     layout->addWidget(mSummary);
     layout->addWidget(mList);
     layout->addWidget(buttons);
-    resize(620, 380);
+    resize(600, 300);
 }
 
 void BookCheckDialog::SetProblems(const std::vector<BookProblem>& problems) {
@@ -41,6 +42,8 @@ void BookCheckDialog::SetProblems(const std::vector<BookProblem>& problems) {
                                                     BookProblemText::KindName(problem.kind),
                                                     BookProblemText::Detail(problem)}));
     mList->setVisible(!problems.empty());
+    // All of it: a list in a window behind another was redrawn only where its current row was.
+    mList->viewport()->update();
     mSummary->setText(problems.empty()
                           ? tr("No problems found: the book is ready to print.")
                           : tr("%1. Click a problem to see its page and box.")
