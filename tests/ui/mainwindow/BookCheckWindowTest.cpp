@@ -5,7 +5,6 @@
 #include "render/check/BookCheckWatch.h"
 #include "ui/bookview/PageView.h"
 #include "ui/mainwindow/BookChecks.h"
-#include "ui/mainwindow/dialogs/BookCheckDialog.h"
 
 #include <QLabel>
 #include <QTreeWidget>
@@ -20,36 +19,21 @@ protected:
         return item ? QStringList{item->text(0), item->text(1), item->text(2)} : QStringList();
     }
     void Click(int row) {
-        QTreeWidgetItem* item = List()->topLevelItem(row);
-        ASSERT_NE(item, nullptr);
         QTest::mouseClick(List()->viewport(), Qt::LeftButton, {},
-                          List()->visualItemRect(item).center());
-    }
-    static QString LongText() {
-        return QStringLiteral(
-                   "{\\rtf1\\ansi{\\fonttbl{\\f0\\fnil DejaVu Sans;}}\\f0\\fs48 %1\\par}")
-            .arg(QStringLiteral("a long caption ").repeated(30));
-    }
-    // Every page a text alone, far from the edges.
-    void MakeClean() {
-        const auto layout = Template::FromDefinition(QStringLiteral("Text[30,20,230,170,0]"));
-        for (int i = 0; i < CurrentBook()->PagesCount(); ++i) {
-            CurrentBook()->GetPage(i)->SetTemplate(layout);
-            CurrentBook()->GetPage(i)->SetText(0, QStringLiteral("{\\rtf1 Day\\par}"));
-        }
+                          List()->visualItemRect(List()->topLevelItem(row)).center());
     }
 };
 
 TEST_F(BookCheckWindowTest, TheListFollowsEditsAndAClickShowsThePageAndItsBox) {
     Active();
+    Window().GetBookView()->SetPagesView(PagesView::OnePage);
     Actions().bookCheck->trigger();
-    const BookCheckDialog* dialog = Window().Checks().Dialog();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(dialog->isVisible());
     ASSERT_EQ(List()->topLevelItemCount(), 20);
     EXPECT_EQ(Row(0), (QStringList{"1", "Empty page", "nothing on the page"}));
 
-    books->Session().EditText(*CurrentBook()->GetPage(2), 0, LongText());
+    const QString longText = QStringLiteral("{\\rtf1\\ansi\\fs48 %1\\par}")
+                                 .arg(QStringLiteral("a long caption ").repeated(30));
+    books->Session().EditText(*CurrentBook()->GetPage(2), 0, longText);
     // The cut lines reach the foot of the box, 3 mm above the page's edge.
     ASSERT_TRUE(QTest::qWaitFor([this] { return List()->topLevelItemCount() > 20; }));
     EXPECT_EQ(List()->topLevelItemCount(), 22);
@@ -63,30 +47,15 @@ TEST_F(BookCheckWindowTest, TheListFollowsEditsAndAClickShowsThePageAndItsBox) {
     const TextBoxEditing* editor = Window().GetBookView()->TextBoxEditor();
     EXPECT_TRUE(editor->IsInitialized());
     EXPECT_EQ(editor->PageId(), CurrentBook()->GetPage(2)->GetPageId());
-    Click(2); // the empty photo box is framed on the page that shows it
-    const BookView* view = Window().GetBookView();
-    int framed = -1;
-    for (const PageView* page : {view->LeftPageView(), view->RightPageView(), view->OnePageView()})
-        if (page->isVisible() && page->GetCurrentPageIndex() == 2)
-            framed = page->FramedPhotoBox();
-    EXPECT_EQ(framed, 0);
+    Click(2); // the empty photo box is framed
+    EXPECT_EQ(Window().GetBookView()->OnePageView()->FramedPhotoBox(), 0);
 
     Window().Checks().Dialog()->reject(); // closed: edits are no longer followed
-    books->Session().EditText(*CurrentBook()->GetPage(5), 0, LongText());
+    books->Session().EditText(*CurrentBook()->GetPage(5), 0, longText);
     EXPECT_FALSE(Window().Checks().Watch().IsPending());
 }
 
-TEST_F(BookCheckWindowTest, AnEmptyListSaysSoPlainly) {
-    Active();
-    MakeClean();
-    Actions().bookCheck->trigger();
-    EXPECT_EQ(List()->topLevelItemCount(), 0);
-    EXPECT_FALSE(List()->isVisible());
-    EXPECT_EQ(Window().Checks().Dialog()->Summary()->text(),
-              "No problems found: the book is ready to print.");
-}
-
-TEST_F(BookCheckWindowTest, OrderAndPdfOfferTheProblemsFirstAndNeverBlock) {
+TEST_F(BookCheckWindowTest, OrderAndPdfOfferTheProblemsFirstAndAnEmptyListSaysSo) {
     Active();
     QStringList offered;
     bool showProblems = true;
@@ -102,33 +71,36 @@ TEST_F(BookCheckWindowTest, OrderAndPdfOfferTheProblemsFirstAndNeverBlock) {
     hooks.orderWizard = [&](const std::shared_ptr<Book>&) { ++wizards; };
     hooks.pickPdfFile = [&] { return ++pickedPdf, QString(); };
     Window().SetHooks(hooks);
+    const QStringList both{"20 problems found", "20 problems found"};
     const struct {
         bool show;
-        bool clean;
-        int wizards;
-        int pickedPdf;
+        bool clean; // every page a text alone
+        int goneOn; // wizards and PDF files asked for
         QStringList offered;
-    } cases[] = {
-        {true, false, 0, 0, {"20 problems found", "20 problems found"}},
-        {false, false, 1, 1, {"20 problems found", "20 problems found"}},
-        {true, true, 1, 1, {}}, // nothing found: nothing asked
-    };
+    } cases[] = {{true, false, 0, both}, {false, false, 1, both}, {true, true, 1, {}}};
     for (const auto& c : cases) {
-        if (c.clean)
-            MakeClean();
+        const auto layout = Template::FromDefinition(QStringLiteral("Text[30,20,230,170,0]"));
+        for (int i = 0; c.clean && i < CurrentBook()->PagesCount(); ++i) {
+            CurrentBook()->GetPage(i)->SetTemplate(layout);
+            CurrentBook()->GetPage(i)->SetText(0, QStringLiteral("{\\rtf1 Day\\par}"));
+        }
         showProblems = c.show;
         offered.clear();
         wizards = pickedPdf = 0;
         Actions().bookOrder->trigger();
         Actions().fileExportPdf->trigger();
         EXPECT_EQ(offered, c.offered) << c.show << c.clean;
-        EXPECT_EQ(wizards, c.wizards) << c.show << c.clean;
-        EXPECT_EQ(pickedPdf, c.pickedPdf) << c.show << c.clean;
+        EXPECT_EQ(wizards, c.goneOn) << c.show << c.clean;
+        EXPECT_EQ(pickedPdf, c.goneOn) << c.show << c.clean;
         const BookCheckDialog* dialog = Window().Checks().Dialog();
         EXPECT_EQ(dialog && dialog->isVisible(), c.show && !c.clean);
         if (dialog)
             Window().Checks().Dialog()->reject();
     }
+    Actions().bookCheck->trigger();
+    EXPECT_FALSE(List()->isVisible());
+    EXPECT_EQ(Window().Checks().Dialog()->Summary()->text(),
+              "No problems found: the book is ready to print.");
 }
 
 } // namespace
