@@ -114,6 +114,40 @@
     </message>
 </context>
 <context>
+    <name>BookCheckDialog</name>
+    <message>
+        <source>Check Book</source>
+        <translation>检查相册</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>页</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>详情</translation>
+    </message>
+    <message>
+        <source>No problems found: the book is ready to print.</source>
+        <translation>未发现问题：相册可以打印了。</translation>
+    </message>
+    <message>
+        <source>%1. Click a problem to see its page and box.</source>
+        <translation>%1。点击一个问题可查看它所在的页面和框。</translation>
+    </message>
+</context>
+<context>
+    <name>BookChecks</name>
+    <message>
+        <source>They may come out badly in print. Look at them first?</source>
+        <translation>这些问题可能使打印效果不佳。先查看一下吗？</translation>
+    </message>
+</context>
+<context>
     <name>BookExports</name>
     <message>
         <source>1 page</source>
@@ -194,6 +228,89 @@
     <message>
         <source>the Lumbra window</source>
         <translation>Lumbra 窗口</translation>
+    </message>
+</context>
+<context>
+    <name>BookProblemText</name>
+    <message>
+        <source>Low resolution</source>
+        <translation>分辨率过低</translation>
+    </message>
+    <message>
+        <source>Empty photo box</source>
+        <translation>空照片框</translation>
+    </message>
+    <message>
+        <source>Empty page</source>
+        <translation>空白页面</translation>
+    </message>
+    <message>
+        <source>Text does not fit</source>
+        <translation>文字放不下</translation>
+    </message>
+    <message>
+        <source>Photo used twice</source>
+        <translation>照片重复使用</translation>
+    </message>
+    <message>
+        <source>Text near the edge</source>
+        <translation>文字靠近边缘</translation>
+    </message>
+    <message>
+        <source>text box %1: %2 mm from the left edge</source>
+        <translation>文本框 %1：距左边缘 %2 毫米</translation>
+    </message>
+    <message>
+        <source>text box %1: %2 mm from the top edge</source>
+        <translation>文本框 %1：距上边缘 %2 毫米</translation>
+    </message>
+    <message>
+        <source>text box %1: %2 mm from the right edge</source>
+        <translation>文本框 %1：距右边缘 %2 毫米</translation>
+    </message>
+    <message>
+        <source>text box %1: %2 mm from the bottom edge</source>
+        <translation>文本框 %1：距下边缘 %2 毫米</translation>
+    </message>
+    <message>
+        <source>text box %1: the text is cut</source>
+        <translation>文本框 %1：文字被截断</translation>
+    </message>
+    <message>
+        <source>text box %1: 1 line cut</source>
+        <translation>文本框 %1：1 行被截断</translation>
+    </message>
+    <message>
+        <source>text box %1: %2 lines cut</source>
+        <translation>文本框 %1：%2 行被截断</translation>
+    </message>
+    <message>
+        <source>photo box %1: %2 pixels per inch, %3 needed</source>
+        <translation>照片框 %1：每英寸 %2 像素，至少需要 %3</translation>
+    </message>
+    <message>
+        <source>photo box %1 has no photo</source>
+        <translation>照片框 %1 中没有照片</translation>
+    </message>
+    <message>
+        <source>nothing on the page</source>
+        <translation>页面上什么都没有</translation>
+    </message>
+    <message>
+        <source>photo box %1: the same photo as on page %2</source>
+        <translation>照片框 %1：与第 %2 页上的照片相同</translation>
+    </message>
+    <message>
+        <source>No problems found</source>
+        <translation>未发现问题</translation>
+    </message>
+    <message>
+        <source>1 problem found</source>
+        <translation>发现 1 个问题</translation>
+    </message>
+    <message>
+        <source>%1 problems found</source>
+        <translation>发现 %1 个问题</translation>
     </message>
 </context>
 <context>
@@ -529,6 +646,7 @@
        lumbra [--books-folder DIR] --print BOOK FOLDER
        lumbra [--books-folder DIR] --fill BOOK
        lumbra [--books-folder DIR] --pdf BOOK FILE
+       lumbra [--books-folder DIR] --check BOOK
        lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER [--start N]
        lumbra --help | --version
 
@@ -539,6 +657,8 @@ Without a command lumbra opens its window; the commands run without one.
   --fill BOOK            lay the photos on no page onto the empty boxes and pages in the
                          order taken (pages added up to 100), one line per page filled
   --pdf BOOK FILE        write the book as one PDF (print pictures, text kept as text)
+  --check BOOK           list what would come out badly in print, a line per problem
+                         (page N: KIND: detail), then their count
   --upload BOOK ORDER_ID COVER  send BOOK&apos;s print pages to the order service, one line per page
   --start N              with --upload: resume from the 0-based page index N
   --books-folder DIR     with a command: the books in DIR, not the user&apos;s books folder
@@ -555,7 +675,8 @@ Scenes: column, photo-editor, text-editor, album, backgrounds, column-album,
 
 Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such book,
             4 output folder not writable, 5 some files or pages failed,
-            6 the book is open in a window or another command is changing it.
+            6 the book is open in a window or another command is changing it,
+            7 the check found problems.
 </source>
         <translation>用法：lumbra [--screenshot FILE [--scene NAME]]
       lumbra [--books-folder DIR] --import BOOK FILE...
@@ -563,6 +684,7 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
       lumbra [--books-folder DIR] --print BOOK FOLDER
       lumbra [--books-folder DIR] --fill BOOK
       lumbra [--books-folder DIR] --pdf BOOK FILE
+      lumbra [--books-folder DIR] --check BOOK
       lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER [--start N]
       lumbra --help | --version
 
@@ -573,6 +695,8 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
   --fill BOOK            将尚未放到页面上的照片按拍摄时间顺序放入空照片框和空白页面
                          （必要时添加页面，最多到 100 页），每填好一页输出一行
   --pdf BOOK FILE        将相册写为一个 PDF 文件（图片为打印质量，文字保留为文字）
+  --check BOOK           列出打印效果可能不佳之处，每个问题一行
+                         （page N: KIND: 详情），最后是问题数
   --upload BOOK ORDER_ID COVER  将相册 BOOK 的打印页面发送到订购服务，每页输出一行
   --start N              与 --upload 一起使用：从页码 N（从 0 开始）继续
   --books-folder DIR     与命令一起使用：使用 DIR 中的相册，而不是用户的相册文件夹
@@ -589,7 +713,8 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
 
 退出码：0 完成，1 启动失败，2 参数或相册名称错误，3 没有该相册，
         4 输出文件夹不可写，5 部分文件或页面失败，
-        6 该相册已在某个窗口中打开，或另一个命令正在修改它。
+        6 该相册已在某个窗口中打开，或另一个命令正在修改它，
+        7 检查发现了问题。
 </translation>
     </message>
 </context>
@@ -690,6 +815,10 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     <message>
         <source>Photos</source>
         <translation>照片</translation>
+    </message>
+    <message>
+        <source>Check Book...</source>
+        <translation>检查相册...</translation>
     </message>
     <message>
         <source>The book &quot;%1&quot; is not opened.</source>
@@ -922,6 +1051,17 @@ Check the connection to the internet, then press Retry. If the print service has
     <message>
         <source>Unknown</source>
         <translation>未知</translation>
+    </message>
+</context>
+<context>
+    <name>Questions</name>
+    <message>
+        <source>Show Problems</source>
+        <translation>查看问题</translation>
+    </message>
+    <message>
+        <source>Continue Anyway</source>
+        <translation>仍然继续</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,40 @@
     </message>
 </context>
 <context>
+    <name>BookCheckDialog</name>
+    <message>
+        <source>Check Book</source>
+        <translation>檢查相簿</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>頁</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>問題</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>詳情</translation>
+    </message>
+    <message>
+        <source>No problems found: the book is ready to print.</source>
+        <translation>未發現問題：相簿可以列印了。</translation>
+    </message>
+    <message>
+        <source>%1. Click a problem to see its page and box.</source>
+        <translation>%1。點選一個問題可查看它所在的頁面與框。</translation>
+    </message>
+</context>
+<context>
+    <name>BookChecks</name>
+    <message>
+        <source>They may come out badly in print. Look at them first?</source>
+        <translation>這些問題可能使列印效果不佳。先查看一下嗎？</translation>
+    </message>
+</context>
+<context>
     <name>BookExports</name>
     <message>
         <source>1 page</source>
@@ -194,6 +228,89 @@
     <message>
         <source>the Lumbra window</source>
         <translation>Lumbra 視窗</translation>
+    </message>
+</context>
+<context>
+    <name>BookProblemText</name>
+    <message>
+        <source>Low resolution</source>
+        <translation>解析度過低</translation>
+    </message>
+    <message>
+        <source>Empty photo box</source>
+        <translation>空相片框</translation>
+    </message>
+    <message>
+        <source>Empty page</source>
+        <translation>空白頁面</translation>
+    </message>
+    <message>
+        <source>Text does not fit</source>
+        <translation>文字放不下</translation>
+    </message>
+    <message>
+        <source>Photo used twice</source>
+        <translation>相片重複使用</translation>
+    </message>
+    <message>
+        <source>Text near the edge</source>
+        <translation>文字靠近邊緣</translation>
+    </message>
+    <message>
+        <source>text box %1: %2 mm from the left edge</source>
+        <translation>文字框 %1：距左邊緣 %2 公釐</translation>
+    </message>
+    <message>
+        <source>text box %1: %2 mm from the top edge</source>
+        <translation>文字框 %1：距上邊緣 %2 公釐</translation>
+    </message>
+    <message>
+        <source>text box %1: %2 mm from the right edge</source>
+        <translation>文字框 %1：距右邊緣 %2 公釐</translation>
+    </message>
+    <message>
+        <source>text box %1: %2 mm from the bottom edge</source>
+        <translation>文字框 %1：距下邊緣 %2 公釐</translation>
+    </message>
+    <message>
+        <source>text box %1: the text is cut</source>
+        <translation>文字框 %1：文字被截斷</translation>
+    </message>
+    <message>
+        <source>text box %1: 1 line cut</source>
+        <translation>文字框 %1：1 行被截斷</translation>
+    </message>
+    <message>
+        <source>text box %1: %2 lines cut</source>
+        <translation>文字框 %1：%2 行被截斷</translation>
+    </message>
+    <message>
+        <source>photo box %1: %2 pixels per inch, %3 needed</source>
+        <translation>相片框 %1：每英吋 %2 像素，至少需要 %3</translation>
+    </message>
+    <message>
+        <source>photo box %1 has no photo</source>
+        <translation>相片框 %1 中沒有相片</translation>
+    </message>
+    <message>
+        <source>nothing on the page</source>
+        <translation>頁面上什麼都沒有</translation>
+    </message>
+    <message>
+        <source>photo box %1: the same photo as on page %2</source>
+        <translation>相片框 %1：與第 %2 頁上的相片相同</translation>
+    </message>
+    <message>
+        <source>No problems found</source>
+        <translation>未發現問題</translation>
+    </message>
+    <message>
+        <source>1 problem found</source>
+        <translation>發現 1 個問題</translation>
+    </message>
+    <message>
+        <source>%1 problems found</source>
+        <translation>發現 %1 個問題</translation>
     </message>
 </context>
 <context>
@@ -529,6 +646,7 @@
        lumbra [--books-folder DIR] --print BOOK FOLDER
        lumbra [--books-folder DIR] --fill BOOK
        lumbra [--books-folder DIR] --pdf BOOK FILE
+       lumbra [--books-folder DIR] --check BOOK
        lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER [--start N]
        lumbra --help | --version
 
@@ -539,6 +657,8 @@ Without a command lumbra opens its window; the commands run without one.
   --fill BOOK            lay the photos on no page onto the empty boxes and pages in the
                          order taken (pages added up to 100), one line per page filled
   --pdf BOOK FILE        write the book as one PDF (print pictures, text kept as text)
+  --check BOOK           list what would come out badly in print, a line per problem
+                         (page N: KIND: detail), then their count
   --upload BOOK ORDER_ID COVER  send BOOK&apos;s print pages to the order service, one line per page
   --start N              with --upload: resume from the 0-based page index N
   --books-folder DIR     with a command: the books in DIR, not the user&apos;s books folder
@@ -555,7 +675,8 @@ Scenes: column, photo-editor, text-editor, album, backgrounds, column-album,
 
 Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such book,
             4 output folder not writable, 5 some files or pages failed,
-            6 the book is open in a window or another command is changing it.
+            6 the book is open in a window or another command is changing it,
+            7 the check found problems.
 </source>
         <translation>用法：lumbra [--screenshot FILE [--scene NAME]]
       lumbra [--books-folder DIR] --import BOOK FILE...
@@ -563,6 +684,7 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
       lumbra [--books-folder DIR] --print BOOK FOLDER
       lumbra [--books-folder DIR] --fill BOOK
       lumbra [--books-folder DIR] --pdf BOOK FILE
+      lumbra [--books-folder DIR] --check BOOK
       lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER [--start N]
       lumbra --help | --version
 
@@ -573,6 +695,8 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
   --fill BOOK            將尚未放到頁面上的相片依拍攝時間順序放入空的相片框和空白頁面
                          （必要時新增頁面，最多至 100 頁），每填好一頁輸出一行
   --pdf BOOK FILE        將相簿寫成一個 PDF 檔案（圖片為列印品質，文字保留為文字）
+  --check BOOK           列出列印效果可能不佳之處，每個問題一行
+                         （page N: KIND: 詳情），最後是問題數
   --upload BOOK ORDER_ID COVER  將相簿 BOOK 的列印頁面傳送到訂購服務，每頁輸出一行
   --start N              與 --upload 一起使用：從頁碼 N（從 0 起算）繼續
   --books-folder DIR     與指令一起使用：使用 DIR 中的相簿，而非使用者的相簿資料夾
@@ -589,7 +713,8 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
 
 結束代碼：0 完成，1 啟動失敗，2 引數或相簿名稱錯誤，3 沒有該相簿，
           4 輸出資料夾無法寫入，5 部分檔案或頁面失敗，
-          6 該相簿已在某個視窗中開啟，或另一個命令正在修改它。
+          6 該相簿已在某個視窗中開啟，或另一個命令正在修改它，
+          7 檢查發現了問題。
 </translation>
     </message>
 </context>
@@ -690,6 +815,10 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
     <message>
         <source>Photos</source>
         <translation>相片</translation>
+    </message>
+    <message>
+        <source>Check Book...</source>
+        <translation>檢查相簿...</translation>
     </message>
     <message>
         <source>The book &quot;%1&quot; is not opened.</source>
@@ -922,6 +1051,17 @@ Check the connection to the internet, then press Retry. If the print service has
     <message>
         <source>Unknown</source>
         <translation>未知</translation>
+    </message>
+</context>
+<context>
+    <name>Questions</name>
+    <message>
+        <source>Show Problems</source>
+        <translation>查看問題</translation>
+    </message>
+    <message>
+        <source>Continue Anyway</source>
+        <translation>仍然繼續</translation>
     </message>
 </context>
 <context>

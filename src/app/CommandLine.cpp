@@ -19,6 +19,10 @@
 #include "model/Templates.h"
 #include "render/BookPdf.h"
 #include "render/PageExportJob.h"
+#include "render/check/BookCheck.h"
+#include "render/check/BookCheckInput.h"
+#include "render/check/BookProblemText.h"
+#include "render/check/TextFits.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -33,15 +37,14 @@ const QString kPreview = QStringLiteral("--preview");
 const QString kPrint = QStringLiteral("--print");
 const QString kFill = QStringLiteral("--fill");
 const QString kPdf = QStringLiteral("--pdf");
+const QString kCheck = QStringLiteral("--check");
 const QString kBooksFolder = QStringLiteral("--books-folder");
 
 std::optional<CommandLineRequest::Command> CommandNamed(const QString& argument) {
     using Command = CommandLineRequest::Command;
-    const std::pair<const QString&, Command> commands[] = {{kImport, Command::Import},
-                                                           {kPreview, Command::Preview},
-                                                           {kPrint, Command::Print},
-                                                           {kFill, Command::Fill},
-                                                           {kPdf, Command::Pdf}};
+    const std::pair<const QString&, Command> commands[] = {
+        {kImport, Command::Import}, {kPreview, Command::Preview}, {kPrint, Command::Print},
+        {kFill, Command::Fill},     {kPdf, Command::Pdf},         {kCheck, Command::Check}};
     for (const auto& [name, command] : commands)
         if (argument == name)
             return command;
@@ -207,12 +210,26 @@ int RunPdf(const CommandObjects& objects, const CommandLineRequest& request, QTe
     return result.failures.empty() ? ExitOk : ExitIncomplete;
 }
 
+int RunCheck(const CommandObjects& objects, const CommandLineRequest& request, QTextStream& out,
+             QTextStream& err) {
+    int exitCode = ExitOk;
+    const auto book = OpenBook(objects, request.book, false, err, &exitCode);
+    if (!book)
+        return exitCode;
+    TextFits texts;
+    const auto problems = CheckBook(BookCheckInputOf(*book, objects.Catalogue()), texts);
+    for (const BookProblem& problem : problems)
+        out << BookProblemText::Line(problem) << Qt::endl;
+    out << BookProblemText::Count(qsizetype(problems.size())) << Qt::endl;
+    return problems.empty() ? ExitOk : ExitProblemsFound;
+}
+
 } // namespace
 
 bool IsHeadlessCommand(const QStringList& arguments) {
     return arguments.contains(kImport) || arguments.contains(kPreview) ||
            arguments.contains(kPrint) || arguments.contains(kFill) || arguments.contains(kPdf) ||
-           IsUploadCommand(arguments);
+           arguments.contains(kCheck) || IsUploadCommand(arguments);
 }
 
 Result<CommandLineRequest> ParseCommandLine(const QStringList& arguments) {
@@ -245,9 +262,10 @@ Result<CommandLineRequest> ParseCommandLine(const QStringList& arguments) {
             return fail(CommandLineText::tr("%1 needs a book and at least one file").arg(kImport));
         request.book = positional.takeFirst();
         request.files = positional;
-    } else if (request.command == Command::Fill) {
+    } else if (request.command == Command::Fill || request.command == Command::Check) {
         if (positional.size() != 1)
-            return fail(CommandLineText::tr("%1 needs a book").arg(kFill));
+            return fail(CommandLineText::tr("%1 needs a book")
+                            .arg(*command == Command::Fill ? kFill : kCheck));
         request.book = positional[0];
     } else if (request.command == Command::Pdf) {
         if (positional.size() != 2)
@@ -277,6 +295,7 @@ int RunCommandLine(const CommandLineRequest& request, const QString& dataFolder,
     case CommandLineRequest::Command::Import: return RunImport(*objects, request, out, err);
     case CommandLineRequest::Command::Fill: return RunFill(*objects, request, out, err);
     case CommandLineRequest::Command::Pdf: return RunPdf(*objects, request, out, err);
+    case CommandLineRequest::Command::Check: return RunCheck(*objects, request, out, err);
     default: return RunExport(*objects, request, out, err);
     }
 }

@@ -24,6 +24,9 @@ class QTextStream;
 //       empty boxes and pages (model/BookFill.h), one line per page filled;
 //   lumbra [--books-folder DIR] --pdf BOOK FILE
 //       writes the book as one PDF file (render/BookPdf.h);
+//   lumbra [--books-folder DIR] --check BOOK
+//       checks the book before print (render/check/BookCheck.h): a line per
+//       problem, "page N: KIND: detail", then their count;
 //   lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER [--start N]
 //       sends the pages to the order service (app/UploadCommand.h);
 //
@@ -38,16 +41,17 @@ class CommandLineText {
 
 enum CommandLineExit : int {
     ExitOk = 0,
-    ExitStartFailed = 1,  // language file, catalogue or folders unusable
-    ExitUsage = 2,        // bad arguments or a name that cannot be a book
-    ExitNoBook = 3,       // preview or print of a book that does not exist
-    ExitFolderFailed = 4, // output folder cannot be made or written
-    ExitIncomplete = 5,   // some file or page failed (details on stderr)
-    ExitBookOpen = 6,     // another writer (a window or a command) holds the book
+    ExitStartFailed = 1,   // language file, catalogue or folders unusable
+    ExitUsage = 2,         // bad arguments or a name that cannot be a book
+    ExitNoBook = 3,        // preview or print of a book that does not exist
+    ExitFolderFailed = 4,  // output folder cannot be made or written
+    ExitIncomplete = 5,    // some file or page failed (details on stderr)
+    ExitBookOpen = 6,      // another writer (a window or a command) holds the book
+    ExitProblemsFound = 7, // the book check found something
 };
 
 struct CommandLineRequest {
-    enum class Command { Import, Preview, Print, Fill, Pdf };
+    enum class Command { Import, Preview, Print, Fill, Pdf, Check };
     Command command = Command::Import;
     QString book;
     QStringList files;   // Import

@@ -122,6 +122,7 @@ QString ProgramUsage() {
         "       lumbra [--books-folder DIR] --print BOOK FOLDER\n"
         "       lumbra [--books-folder DIR] --fill BOOK\n"
         "       lumbra [--books-folder DIR] --pdf BOOK FILE\n"
+        "       lumbra [--books-folder DIR] --check BOOK\n"
         "       lumbra [--books-folder DIR] --upload BOOK ORDER_ID COVER [--start N]\n"
         "       lumbra --help | --version\n"
         "\n"
@@ -133,6 +134,8 @@ QString ProgramUsage() {
         "  --fill BOOK            lay the photos on no page onto the empty boxes and pages in the\n"
         "                         order taken (pages added up to 100), one line per page filled\n"
         "  --pdf BOOK FILE        write the book as one PDF (print pictures, text kept as text)\n"
+        "  --check BOOK           list what would come out badly in print, a line per problem\n"
+        "                         (page N: KIND: detail), then their count\n"
         "  --upload BOOK ORDER_ID COVER  send BOOK's print pages to the order service, one line "
         "per page\n"
         "  --start N              with --upload: resume from the 0-based page index N\n"
@@ -151,7 +154,8 @@ QString ProgramUsage() {
         "\n"
         "Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such book,\n"
         "            4 output folder not writable, 5 some files or pages failed,\n"
-        "            6 the book is open in a window or another command is changing it.\n");
+        "            6 the book is open in a window or another command is changing it,\n"
+        "            7 the check found problems.\n");
 }
 
 QString ProgramVersionLine() { return QStringLiteral("Lumbra ") + ProgramVersionText(); }

@@ -227,6 +227,25 @@ bool BoxTextLayout::IsCut() const {
     return CutLineCount() > 0;
 }
 
+QRectF BoxTextLayout::PrintedBounds() const {
+    QRectF bounds;
+    if (mBlank)
+        return bounds;
+    const QRectF box(0, 0, mLayout.width(), mLayout.height());
+    for (QTextBlock block = mDocument->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* lines = block.layout();
+        const QPointF origin = mDocument->documentLayout()->blockBoundingRect(block).topLeft();
+        const QString text = block.text();
+        for (int i = 0; lines && i < lines->lineCount(); ++i) {
+            const QTextLine line = lines->lineAt(i);
+            if (QStringView(text).mid(line.textStart(), line.textLength()).trimmed().isEmpty())
+                continue;
+            bounds |= line.naturalTextRect().translated(origin) & box;
+        }
+    }
+    return bounds;
+}
+
 bool DrawBoxText(QPainter& painter, const QString& rtf, QSizeF boxMm, const QRect& target) {
     if (target.isEmpty())
         return false;

@@ -3,6 +3,7 @@
 #include "render/rtf/RtfReader.h"
 
 #include <QRect>
+#include <QRectF>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
@@ -54,6 +55,9 @@ public:
     int CutLineCount() const;
     // CutLineCount() > 0, mostly without reading the rest of a long text.
     bool IsCut() const;
+    // What the printed lines cover inside the box, in layout pixels (the box
+    // is TextLayoutSize wide and tall); empty for a blank text.
+    QRectF PrintedBounds() const;
 
 private:
     QString mRtf; // sizes scaled for print

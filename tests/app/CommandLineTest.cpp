@@ -51,7 +51,8 @@ TEST(CommandLineParse, RefusesMalformedArgumentsWithAReason) {
     for (const QStringList& arguments :
          {Args({"--import", "Trip"}), Args({"--preview", "Trip"}),
           Args({"--print", "Trip", "a", "b"}), Args({"--print", "Trip", "out", "--preview"}),
-          Args({"--preview", "Trip", "out", "--books-folder"}), Args({"Trip", "out"})}) {
+          Args({"--preview", "Trip", "out", "--books-folder"}), Args({"Trip", "out"}),
+          Args({"--check"}), Args({"--check", "Trip", "out"})}) {
         const auto parsed = ParseCommandLine(arguments);
         ASSERT_FALSE(parsed) << arguments.join(' ').toStdString();
         EXPECT_FALSE(parsed.Error().message.isEmpty());

@@ -120,7 +120,7 @@ TEST(ProgramArgumentsRun, HelpNamesEveryModeAndOptionOnALineOfItsOwn) {
     ASSERT_EQ(help.exitCode, 0) << help.err.toStdString();
     EXPECT_TRUE(help.err.isEmpty()) << help.err.toStdString();
     for (const char* option :
-         {"--import BOOK FILE...", "--preview BOOK FOLDER", "--print BOOK FOLDER",
+         {"--import BOOK FILE...", "--preview BOOK FOLDER", "--print BOOK FOLDER", "--check BOOK",
           "--books-folder DIR", "--screenshot FILE", "--scene NAME", "-h, --help", "-v, --version",
           "-platform NAME ..."}) {
         const QRegularExpression line(QStringLiteral("^  ") +

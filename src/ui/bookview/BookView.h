@@ -3,6 +3,7 @@
 #include "ui/bookview/ManagerFollower.h"
 
 #include "base/ConnectionGroup.h"
+#include "render/check/BookProblem.h"
 #include "ui/bookview/BookViewLayout.h"
 #include "ui/common/UiContext.h"
 #include "ui/editors/BoxEditors.h"
@@ -40,6 +41,8 @@ public:
     // Moves the session's page index by the view mode (2 in the two-page view).
     void NextPage();
     void PreviousPage();
+    // Shows page `page` and there the box the book check names.
+    void ShowProblem(int page, ProblemBox box);
     PagesView GetPagesView() const { return mPagesView; }
     void SetPagesView(PagesView view);
 

@@ -90,6 +90,13 @@ void BookView::PreviousPage() {
     Session().ShowPage(Session().PageIndex() - PagesShown(mPagesView));
 }
 
+void BookView::ShowProblem(int page, ProblemBox box) {
+    Session().ShowPage(page);
+    for (PageView* view : {mOnePageView, mLeftPageView, mRightPageView})
+        if (view->isVisible() && view->GetCurrentPageIndex() == page)
+            view->SelectBox(box);
+}
+
 bool BookView::RunKey(const QKeyEvent& event) {
     if (event.key() == Qt::Key_Escape && event.modifiers() == Qt::NoModifier)
         return CloseEditors();

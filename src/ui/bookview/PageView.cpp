@@ -13,6 +13,7 @@
 #include "ui/editors/BoxEditors.h"
 
 #include <QPainter>
+#include <QPen>
 
 // Following the book and its pages, and showing the page. Mouse, drag and
 // drop are in PageViewInput.cpp.
@@ -57,6 +58,7 @@ void PageView::FollowBook(const std::shared_ptr<Book>& book) {
 
 void PageView::FollowPage(const std::shared_ptr<Page>& aPage) {
     if (aPage != mPage) {
+        mFramedPhotoBox = -1;
         // A picture of another page must not show, nor arrive later.
         mRendering = QImage();
         mPreview = QImage();
@@ -198,6 +200,11 @@ void PageView::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), Qt::white);
     else
         painter.drawImage(rect(), picture); // stretched, no smoothing
+    if (mFramedPhotoBox >= 0 && mPage->Template() &&
+        mFramedPhotoBox < mPage->Template()->PhotoBoxCount()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 3));
+        painter.drawRect(BoxRect(*mPage->Template()->PhotoBox(mFramedPhotoBox)).translated(-pos()));
+    }
 }
 
 double PageView::PixelToMmX(double x) const {

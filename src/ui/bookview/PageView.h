@@ -4,6 +4,7 @@
 
 #include "base/ConnectionGroup.h"
 #include "render/PageRenderQueue.h"
+#include "render/check/BookProblem.h"
 #include "ui/bookview/PageClickTracker.h"
 
 #include <QImage>
@@ -78,6 +79,10 @@ public:
     // Opens a box editor over a box, as a click on the box does.
     void OpenTextEditor(int index);
     void OpenPhotoEditor(int index);
+    // Shows a box the book check names: opens its editor as a click does, or
+    // frames an empty photo box until the next click or page.
+    void SelectBox(ProblemBox box);
+    int FramedPhotoBox() const { return mFramedPhotoBox; }
 
 signals:
     // A full rendering replaced the picture.
@@ -137,4 +142,5 @@ private:
     QTimer mReloadPageTimer;
     PageRenderQueue mRenderQueue;
     bool mDropping = false; // files dropped here are being imported
+    int mFramedPhotoBox = -1;
 };

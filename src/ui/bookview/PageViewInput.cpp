@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <utility>
 
 // The surface's mouse: clicks that open the box editors, dragging photos
 // out, the photo box menu, and drops of photos, templates, backgrounds and
@@ -44,6 +45,24 @@ void PageView::OpenPhotoEditor(int index) {
     editor->Init(mPage->Photo(index));
     const QRect r = BoxRect(*mPage->Template()->PhotoBox(index));
     editor->SetLocationAndSize(r.x(), r.y(), r.width(), r.height());
+}
+
+void PageView::SelectBox(ProblemBox box) {
+    if (!mPage || !mPage->Template())
+        return;
+    mFramedPhotoBox = -1;
+    if (box.kind == ProblemBox::Kind::Text && box.index < mPage->Template()->TextBoxCount()) {
+        ClosePhotoEditor();
+        OpenTextEditor(box.index);
+    } else if (box.kind == ProblemBox::Kind::Photo &&
+               box.index < mPage->Template()->PhotoBoxCount()) {
+        ClosePhotoEditor();
+        if (mPage->Photo(box.index))
+            OpenPhotoEditor(box.index);
+        else
+            mFramedPhotoBox = box.index;
+    }
+    update();
 }
 
 void PageView::ClosePhotoEditor() {
@@ -89,6 +108,8 @@ void PageView::mouseMoveEvent(QMouseEvent* event) {
 
 void PageView::mousePressEvent(QMouseEvent* event) {
     event->accept(); // the book view's background must not see it
+    if (std::exchange(mFramedPhotoBox, -1) >= 0)
+        update();
     if (!mPage || !mPage->Template())
         return;
     try {

@@ -9,6 +9,7 @@
 #include "ui/bookview/TemplateApply.h"
 #include "ui/bookview/TemplatesPane.h"
 #include "ui/common/MessageBoxButtons.h"
+#include "ui/mainwindow/BookChecks.h"
 #include "ui/mainwindow/BookExports.h"
 #include "ui/mainwindow/BookViewStateKeeper.h"
 #include "ui/mainwindow/HelpPages.h"
@@ -85,6 +86,8 @@ void MainWindow::CreateChildren(const UiContext& context) {
     mExports =
         std::make_unique<BookExports>(mBooks, mTemplates, context.renderer, mStrings, mPrompts);
     connect(mExports.get(), &BookExports::runningChanged, this, &MainWindow::RefreshHookedItems);
+    mChecks = new BookChecks(mBooks, mTemplates, *mBookView, mPrompts);
+    mChecks->setParent(this);
 
     connect(mBookView, &BookView::prevNextStatusChanged, this,
             &MainWindow::SetPrevNextPageButtonStatus);

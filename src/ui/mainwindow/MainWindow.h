@@ -13,6 +13,7 @@
 
 class AboutBox;
 class Book;
+class BookChecks;
 class BookExports;
 class BookManager;
 class BookViewStateKeeper;
@@ -72,6 +73,7 @@ public:
     void onBookOrderTriggered();
     void onBookImportPhotosTriggered();
     void onBookFillTriggered();
+    void onBookCheckTriggered();
     void onFileExportPdfTriggered();
 
     // The introduction panel over this window: modal at start, or just visible.
@@ -90,6 +92,8 @@ public:
     PageExportJob* PreviewJob() const;
     // The PDF being written, null when none runs.
     PageExportJob* PdfJob() const;
+    // Book > Check Book and the check before an order or a PDF.
+    BookChecks& Checks() const { return *mChecks; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -156,6 +160,7 @@ private:
     BookView* mBookView = nullptr;
     IntroductionPanel* mIntroduction = nullptr;
     std::unique_ptr<BookExports> mExports; // goes before the widgets its windows use
+    BookChecks* mChecks = nullptr;
     std::unique_ptr<HelpPages> mHelp;
     BookViewStateKeeper* mViewState = nullptr;
     QPointer<Book> mSubscribedBook;

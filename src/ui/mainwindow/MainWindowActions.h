@@ -24,6 +24,7 @@ struct MainWindowActions {
     QAction* bookNextPage = nullptr;
     QAction* bookImportPhotos = nullptr;
     QAction* bookFill = nullptr;
+    QAction* bookCheck = nullptr;
     QAction* bookOrder = nullptr;
     QAction* bookOrderStatus = nullptr;
     // View

@@ -10,6 +10,7 @@
 #include "model/PhotoImage.h"
 #include "model/Templates.h"
 #include "ui/common/GuardedStep.h"
+#include "ui/mainwindow/BookChecks.h"
 #include "ui/mainwindow/BookExports.h"
 #include "ui/mainwindow/HelpPages.h"
 #include "ui/mainwindow/MainWindowRules.h"
@@ -36,7 +37,10 @@ void MainWindow::onFileRenameTriggered() {
 
 void MainWindow::onFilePreviewTriggered() { mExports->StartPreview(); }
 
-void MainWindow::onFileExportPdfTriggered() { mExports->StartPdf(); }
+void MainWindow::onFileExportPdfTriggered() {
+    if (!mExports->PdfJob() && mChecks->LetGoOn())
+        mExports->StartPdf();
+}
 
 void MainWindow::onFileDeleteTriggered() {
     const auto book = CurrentBook();
@@ -118,6 +122,8 @@ void MainWindow::onBookOrderTriggered() {
         mPrompts.Tell(mStrings.Text(u"cNoInternet"));
         return;
     }
+    if (!mChecks->LetGoOn())
+        return;
     const AskYesNo ask = [this](const QString& prompt, const QString& title) {
         return mPrompts.Ask(prompt, title);
     };
@@ -128,6 +134,8 @@ void MainWindow::onBookOrderTriggered() {
         SetBookOrderStatusMenu();
     }
 }
+
+void MainWindow::onBookCheckTriggered() { mChecks->Open(); }
 
 void MainWindow::onBookOrderStatusTriggered() {
     const auto book = CurrentBook();

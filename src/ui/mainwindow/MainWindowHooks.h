@@ -15,6 +15,7 @@ class QWidget;
 // connection query); an empty window hook leaves its menu item disabled.
 struct MainWindowHooks {
     AskYesNo ask;
+    OfferProblems reviewProblems; // before an order or a PDF, when the book check found something
     TellUser tell;
     std::function<bool()> isOnline;
     std::function<QString()> pickPreviewFolder; // empty text: cancelled

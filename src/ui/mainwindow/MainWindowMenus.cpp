@@ -102,6 +102,10 @@ void MainWindow::CreateBookMenu(QMenuBar* bar) {
             [this] { RunCommand(&MainWindow::onBookFillTriggered, "Fill Book"); });
     connect(mSidePane->Photos(), &PhotosPane::fillRequested, this,
             [this] { RunCommand(&MainWindow::onBookFillTriggered, "Fill Book"); });
+    mActions.bookCheck = book->addAction(tr("Check Book..."));
+    mActions.bookCheck->setObjectName(QStringLiteral("mnuBookCheck"));
+    connect(mActions.bookCheck, &QAction::triggered, this,
+            [this] { RunCommand(&MainWindow::onBookCheckTriggered, "Check Book"); });
     book->addSeparator();
     mActions.bookOrder = AddItem(book, "mnuBookOrder", u"cMenuBookOrder",
                                  &MainWindow::onBookOrderTriggered, "book-order");

@@ -22,6 +22,12 @@ bool WindowPrompts::Offer(const QString& prompt, const QString& title) const {
                       : MessageBoxOffer(mOwner, &mStrings)(prompt, title);
 }
 
+bool WindowPrompts::OfferProblems(const QString& found) const {
+    return mHooks.reviewProblems
+               ? mHooks.reviewProblems(found)
+               : MessageBoxProblems(mOwner, mStrings.Text(u"cMainFormCaption"))(found);
+}
+
 void WindowPrompts::Tell(const QString& text) const {
     if (mHooks.tell)
         mHooks.tell(text);

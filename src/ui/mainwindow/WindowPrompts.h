@@ -22,6 +22,8 @@ public:
     // A question after good news (the hook `ask` answers it too).
     bool Offer(const QString& prompt, const QString& title) const;
     void Tell(const QString& text) const;
+    // The book check found something: true for Show Problems.
+    bool OfferProblems(const QString& found) const;
 
 private:
     const MainWindowHooks& mHooks;

@@ -150,6 +150,7 @@ TEST_F(MainWindowTest, OrderStatusNeedsItsWindowAndAnOrderNumber) {
     MainWindowHooks hooks;
     hooks.isOnline = [] { return true; };
     hooks.ask = [](const QString&, const QString&) { return false; }; // go on
+    hooks.reviewProblems = [](const QString&) { return false; };      // continue anyway
     hooks.orderStatus = [&](const QString& ids) { shown << ids; };
     hooks.orderWizard = [](const std::shared_ptr<Book>& book) { book->AddOrderId("7001"); };
     Window().SetHooks(hooks);
@@ -176,6 +177,7 @@ TEST_F(MainWindowTest, OrderShowsTheEmptyPageAndOpensTheWizardOnlyAfterNo) {
         questions << title + "|" + prompt;
         return answer;
     };
+    hooks.reviewProblems = [](const QString&) { return false; }; // continue anyway
     hooks.orderWizard = [&](const std::shared_ptr<Book>& b) {
         EXPECT_EQ(b, book);
         ++wizards;
@@ -390,6 +392,7 @@ TEST_F(MainWindowTest, PdfExportWritesTheBookOffTheUiThreadAndTellsHowItEnded) {
     QStringList told;
     MainWindowHooks hooks;
     hooks.pickPdfFile = [&] { return file; };
+    hooks.reviewProblems = [](const QString&) { return false; }; // continue anyway
     hooks.tell = [&](const QString& text) {
         const auto* progress = Window().findChild<QProgressDialog*>("mPdfProgress");
         told << (progress && progress->isVisible() ? "progress still shown" : text);

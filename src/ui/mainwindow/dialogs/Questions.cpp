@@ -2,8 +2,10 @@
 
 #include "ui/common/MessageBoxButtons.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 
 namespace {
 
@@ -27,6 +29,22 @@ AskYesNo MessageBoxQuestion(QWidget* owner, const Constants* strings) {
 
 AskYesNo MessageBoxOffer(QWidget* owner, const Constants* strings) {
     return YesNoBox(owner, strings, QMessageBox::Information, QMessageBox::Yes);
+}
+
+OfferProblems MessageBoxProblems(QWidget* owner, const QString& title) {
+    QPointer<QWidget> guard(owner);
+    return [guard, title](const QString& found) {
+        QMessageBox box(QMessageBox::Warning, title, found, QMessageBox::NoButton, guard.data());
+        box.setObjectName(QStringLiteral("mProblemsQuestion"));
+        QPushButton* show = box.addButton(QCoreApplication::translate("Questions", "Show Problems"),
+                                          QMessageBox::AcceptRole);
+        box.addButton(QCoreApplication::translate("Questions", "Continue Anyway"),
+                      QMessageBox::DestructiveRole);
+        box.setDefaultButton(show);
+        box.setEscapeButton(show);
+        box.exec();
+        return box.clickedButton() == show;
+    };
 }
 
 TellUser MessageBoxNotice(QWidget* owner, const QString& title, const Constants* strings) {
