@@ -828,6 +828,14 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
         <source>Open it again when that has finished.</source>
         <translation>待其完成後再開啟。</translation>
     </message>
+    <message>
+        <source>The photo file was not taken.</source>
+        <translation>未能採用此相片檔案。</translation>
+    </message>
+    <message>
+        <source>Find Photo File</source>
+        <translation>尋找相片檔案</translation>
+    </message>
 </context>
 <context>
     <name>MarkerTips</name>
@@ -938,10 +946,21 @@ Check the connection to the internet, then press Retry. If the print service has
     </message>
 </context>
 <context>
+    <name>PageRenderer</name>
+    <message>
+        <source>Photo file missing</source>
+        <translation>相片檔案遺失</translation>
+    </message>
+</context>
+<context>
     <name>PageView</name>
     <message>
         <source>Remove Photo</source>
         <translation>移除相片</translation>
+    </message>
+    <message>
+        <source>Find Photo File...</source>
+        <translation>尋找相片檔案...</translation>
     </message>
 </context>
 <context>
@@ -976,6 +995,13 @@ Check the connection to the internet, then press Retry. If the print service has
     <message>
         <source>Damaged or cut-off picture</source>
         <translation>圖片已損毀或不完整</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoRelink</name>
+    <message>
+        <source>Not a picture that can be taken</source>
+        <translation>不是可以採用的圖片</translation>
     </message>
 </context>
 <context>

@@ -166,6 +166,9 @@ private:
     void AppendPage(const PagePtr& aPage);
     // Returns the names of the photos without a record.
     QStringList RebuildPhotoPool();
+    // Photos the pages name whose full-size file is gone join the pool,
+    // marked (PhotoImage::FileMissing), so that no page loses them.
+    void KeepMissingPhotos(const QString& joined);
     // Measures the photos and writes their records, on the global pool;
     // with `wait`, before returning.
     void RecordPhotos(const QStringList& names, bool wait);

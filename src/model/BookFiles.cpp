@@ -118,6 +118,11 @@ bool IsLeftover(const QDir& folder, const QString& file, const QString& bookText
 
 } // namespace
 
+std::optional<PhotoFileName> ParsePhotoName(const QString& name) {
+    const QString file = name + QLatin1String(kFullSizeSuffix);
+    return PhotoFilePattern().match(file).hasMatch() ? ParsePhotoFileName(file) : std::nullopt;
+}
+
 QStringList RemoveLeftovers(const QString& bookFolder, const QString& bookText,
                             const QDateTime& olderThan) {
     const QDir folder(bookFolder);

@@ -35,6 +35,8 @@ struct PhotoFileName {
     QString key;
 };
 std::optional<PhotoFileName> ParsePhotoFileName(const QString& fileName);
+// A photo's name as a page names it: a seconds stamp and a key, nothing else.
+std::optional<PhotoFileName> ParsePhotoName(const QString& name);
 
 // The "_or.jpg" files of a book folder in the order their photos were
 // imported: by the seconds stamp that begins each name, then by the file's

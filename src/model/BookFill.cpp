@@ -58,7 +58,7 @@ std::vector<std::shared_ptr<Template>> FillTemplates(const Templates& catalogue)
 std::vector<std::shared_ptr<PhotoImage>> UnplacedPhotos(const Book& book) {
     std::vector<std::shared_ptr<PhotoImage>> photos;
     for (const auto& photo : book.Photos())
-        if (photo && !photo->GetPage())
+        if (photo && !photo->GetPage() && !photo->FileMissing())
             photos.push_back(photo);
     return photos;
 }

@@ -61,6 +61,9 @@ public:
     void DeletePhoto(const std::shared_ptr<PhotoImage>& photo);
     // Back to the photos pane; false when it stands on no page.
     bool TakePhotoOff(const std::shared_ptr<PhotoImage>& photo);
+    // A photo whose full-size file is gone gets its files anew, under its own
+    // name, from `file`, off the UI thread; photoRelinked tells how it went.
+    void RelinkPhoto(const std::shared_ptr<PhotoImage>& photo, const QString& file);
 
     // ---- pages (indices of the current book; outside ones throw LumbraError)
     void AddPage();
@@ -97,6 +100,8 @@ signals:
     void photoImported(const PhotoImportOutcome& outcome);
     void importsFinished();
     void dropDone();
+    // RelinkPhoto ended; `failure` is empty when the photo has its file again.
+    void photoRelinked(const std::shared_ptr<PhotoImage>& photo, const QString& failure);
     // Another page is shown, or the pages shown changed place.
     void pageIndexChanged();
 

@@ -9,6 +9,7 @@
 #include "model/HeldPhotoFiles.h"
 #include "model/ModelLog.h"
 #include "model/Page.h"
+#include "model/PageTextForm.h"
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 
@@ -70,6 +71,7 @@ void Book::LoadBook(Opening opening) {
         BookFiles::RemoveLeftovers(GetBookFolder(), joined,
                                    QDateTime::currentDateTime().addSecs(-kLeftoverAgeSeconds));
     const QStringList unrecorded = RebuildPhotoPool();
+    KeepMissingPhotos(joined);
     ReadPages(joined);
     if (!unrecorded.isEmpty())
         RecordPhotos(unrecorded, !tidy);
@@ -91,6 +93,25 @@ QStringList Book::RebuildPhotoPool() {
         mPhotos->Add(photo);
     }
     return unrecorded;
+}
+
+void Book::KeepMissingPhotos(const QString& joined) {
+    const QString folder = GetBookFolder();
+    for (const QString& piece : BookStateFile::Split(joined)) {
+        for (const PageTextForm::ImageEntry& entry : PageTextForm::ReadImages(piece)) {
+            const std::optional<BookFiles::PhotoFileName> parsed =
+                BookFiles::ParsePhotoName(entry.name);
+            if (!parsed || mPhotos->Find(parsed->key))
+                continue;
+            auto photo = std::make_shared<PhotoImage>();
+            photo->CopyName(parsed->name);
+            photo->SetKey(folder, parsed->key);
+            photo->SetRecord(ReadPoolRecord(photo->Stem()));
+            photo->SetFileMissing(true);
+            mPhotos->Add(photo);
+            qCWarning(lcModel) << "The full-size file of photo" << parsed->name << "is missing";
+        }
+    }
 }
 
 void Book::RecordPhotos(const QStringList& names, bool wait) {

@@ -41,7 +41,8 @@ QList<ImageEntry> ReadImages(const QString& form) {
     for (const QString& body : EntryBodies(form, kImageOpen)) {
         const qsizetype comma = body.indexOf(QLatin1Char(','));
         ImageEntry entry;
-        entry.key = (comma < 0 ? body : body.left(comma)).trimmed().right(32);
+        entry.name = (comma < 0 ? body : body.left(comma)).trimmed();
+        entry.key = entry.name.right(32);
         if (comma >= 0)
             entry.record = body.mid(comma + 1);
         entries << entry;

@@ -20,7 +20,8 @@ QString Write(const Parts& parts);
 
 // One "Image{...}" entry as read back.
 struct ImageEntry {
-    QString key;                   // last 32 characters of the trimmed name field
+    QString name;                  // the trimmed name field
+    QString key;                   // its last 32 characters
     std::optional<QString> record; // what follows the first "," (offsets, zoom, angle)
 };
 

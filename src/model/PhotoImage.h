@@ -77,6 +77,11 @@ public:
     // key := aKey; thumbnails at aBookFolder & name & "_sm" / "_md" / "_lg" / "_or".
     void SetKey(const QString& aBookFolder, const QString& aKey);
 
+    // A photo a page names whose full-size file is gone: kept, so that no
+    // page loses it, until the file is found again.
+    bool FileMissing() const { return mFileMissing; }
+    void SetFileMissing(bool missing) { mFileMissing = missing; }
+
     // None until the photo is measured (PoolRecord.h).
     const std::optional<PoolRecord>& Record() const { return mRecord; }
     void SetRecord(const std::optional<PoolRecord>& record) { mRecord = record; }
@@ -157,4 +162,5 @@ private:
     int mLowX = 0, mHighX = 0, mLowY = 0, mHighY = 0;
     bool mImageTooSmall = false;
     bool mIsSupportedFormat = false;
+    bool mFileMissing = false;
 };

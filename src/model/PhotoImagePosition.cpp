@@ -113,5 +113,6 @@ PhotoPlacement PhotoImage::Placement() const {
     placement.ratio = mRatio;
     placement.angle = mAngle;
     placement.tooSmall = mImageTooSmall;
+    placement.fileMissing = mFileMissing;
     return placement;
 }

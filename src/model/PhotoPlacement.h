@@ -19,6 +19,7 @@ struct PhotoPlacement {
     float ratio = 1.0f;
     int angle = 0;
     bool tooSmall = false;
+    bool fileMissing = false; // the full-size file is gone; the thumbnails may be left
 
     QString File(ThumbType type) const {
         return stem + QLatin1String(ThumbSuffix(type)) + QLatin1String(".jpg");

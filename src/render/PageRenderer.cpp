@@ -15,6 +15,7 @@
 #include "render/RenderLog.h"
 #include "render/TextRender.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -44,6 +45,11 @@ void PaintPhoto(QPainter& painter, const PhotoPlacement& photo, const QRect& box
     const QRect visible = box & page;
     if (visible.isEmpty())
         return;
+    if (photo.fileMissing && mode == RenderMode::Editing) {
+        DrawMissingFileMark(painter, box,
+                            QCoreApplication::translate("PageRenderer", "Photo file missing"));
+        return;
+    }
     try {
         if (mode == RenderMode::Print) {
             painter.drawImage(

@@ -6,6 +6,7 @@
 #include "render/PdfTools.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -65,4 +66,39 @@ TEST_F(LumbraProcess, FillsABookInTimeOrderAndWritesItAsPdf) {
     EXPECT_EQ(PdfTools::Info(pdf, QStringLiteral("Pages")), QStringLiteral("20"));
     EXPECT_EQ(PdfTools::Images(pdf).size(), 20);
     EXPECT_EQ(Run({"--pdf", "Nobody", pdf}).exitCode, ExitNoBook);
+}
+
+// A placed photo whose full-size file is gone is named, with its page, by
+// every command that writes pages, and no command drops it from the book.
+TEST_F(LumbraProcess, APlacedPhotoWithoutItsFileIsReportedAndKept) {
+    const QString red = Photo(home, "red.jpg", Qt::red, QSize(2400, 1800), "2023:06:01 09:00:00");
+    const QString late =
+        Photo(home, "late.jpg", Qt::green, QSize(1800, 2400), "2023:06:03 09:00:00");
+    ASSERT_EQ(Run({"--import", "Trip", red, late}).exitCode, ExitOk);
+    ASSERT_EQ(Run({"--fill", "Trip"}).exitCode, ExitOk);
+    const QDir trip(QDir(books).filePath(QStringLiteral("Trip")));
+    const QStringList originals = trip.entryList({QStringLiteral("*_or.jpg")});
+    ASSERT_EQ(originals.size(), 2);
+    QString gone; // the portrait, on page 2
+    for (const QString& file : originals)
+        if (QImage(trip.filePath(file)).height() > 2000)
+            gone = file;
+    ASSERT_FALSE(gone.isEmpty());
+    const QString name = gone.left(gone.size() - 7);
+    const QString kept = home.filePath(QStringLiteral("kept.jpg"));
+    ASSERT_TRUE(QFile::rename(trip.filePath(gone), kept));
+
+    const QString expected = QStringLiteral("Page 2: photo %1 could not be read").arg(name);
+    for (const char* command : {"--pdf", "--print", "--preview"}) {
+        const QString out = home.filePath(QStringLiteral("out") + command);
+        const Outcome written = Run({command, "Trip", out.toUtf8().constData()});
+        EXPECT_EQ(written.exitCode, ExitIncomplete) << command;
+        EXPECT_TRUE(written.err.contains(expected)) << written.err.toStdString();
+    }
+    EXPECT_EQ(Run({"--fill", "Trip"}).out, QStringList{"0 photos placed on 0 pages, 0 left over"});
+    EXPECT_TRUE(TestJpegs::ReadBytes(trip.filePath("book.pbx")).contains(name.toLatin1()));
+
+    ASSERT_TRUE(QFile::rename(kept, trip.filePath(gone)));
+    const Outcome print = Run({"--print", "Trip", home.filePath(QStringLiteral("again"))});
+    EXPECT_EQ(print.exitCode, ExitOk) << print.err.toStdString();
 }

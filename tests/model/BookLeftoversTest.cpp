@@ -2,6 +2,7 @@
 #include "model/Book.h"
 #include "model/BookFiles.h"
 #include "model/ModelTestSupport.h"
+#include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 
 #include <QDateTime>
@@ -67,5 +68,8 @@ TEST_F(BookLeftoversTest, OpeningRemovesOldLeftoversOfThePhotoFilesAndNothingEls
     expected.sort();
     EXPECT_EQ(Files().join('\n').toStdString(), expected.join('\n').toStdString());
     EXPECT_TRUE(book.Photos().Find(TestKey(1)));
-    EXPECT_EQ(book.Photos().GetSize(), 1);
+    // The pages' photo stays in the pool although its full-size file is gone.
+    ASSERT_TRUE(book.Photos().Find(TestKey(3)));
+    EXPECT_TRUE(book.Photos().Find(TestKey(3))->FileMissing());
+    EXPECT_EQ(book.Photos().GetSize(), 2);
 }

@@ -1,3 +1,4 @@
+#include "imaging/TestJpegs.h"
 #include "model/Book.h"
 #include "model/BookManager.h"
 #include "model/BookName.h"
@@ -7,6 +8,9 @@
 #include "model/PhotoImage.h"
 #include "model/PhotoImageList.h"
 
+#include <QFile>
+#include <QImage>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -49,4 +53,49 @@ TEST(SessionPhotosTest, AnnouncesThePhotosThatCameToStandOnNoPageAndThatLeftIt) 
     EXPECT_EQ(pane.added.size() + pane.removed.size(), announced + 4);
     session.MovePages(0, 1, 2); // no photo moves: nothing to tell
     EXPECT_EQ(pane.added.size() + pane.removed.size(), announced + 4);
+}
+
+// A photo whose full-size file is gone stays on its page, marked, through a
+// reopening and a save; found again, it has its files back.
+TEST(SessionPhotosTest, APhotoWithoutItsFileStaysOnItsPageUntilFoundAgain) {
+    QTemporaryDir books;
+    QTemporaryDir sources;
+    BookManager manager(books.path() + u'/', TestCatalogue());
+    ASSERT_EQ(manager.NewBook(QStringLiteral("Trip")), BookNameCheck::Accepted);
+    BookSession& session = manager.Session();
+    const QString source = sources.filePath(QStringLiteral("a.jpg"));
+    QImage picture(1200, 900, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    TestJpegs::Write(source, picture);
+    auto photo = std::make_shared<PhotoImage>();
+    photo->SetImage(source, manager.GetBook()->GetBookFolder());
+    manager.GetBook()->Photos().Add(photo);
+    session.DropOnPage(*manager.GetBook()->GetPage(0), photo->GetKey(), 100, 50);
+    manager.GetBook()->SaveBook();
+    ASSERT_TRUE(manager.GetBook()->WaitForSaves());
+    const QString original = photo->GetThumbFile(ThumbType::Original);
+    ASSERT_TRUE(QFile::remove(original));
+
+    ASSERT_TRUE(manager.LoadBook(QStringLiteral("Trip")));
+    const auto book = manager.GetBook();
+    const auto missing = book->GetPage(0)->Photo(0);
+    ASSERT_TRUE(missing);
+    EXPECT_EQ(missing->GetName(), photo->GetName());
+    EXPECT_TRUE(missing->Placement().fileMissing);
+    book->SaveBook();
+    ASSERT_TRUE(book->WaitForSaves());
+    EXPECT_TRUE(TestJpegs::ReadBytes(book->GetBookFolder() + "book.pbx")
+                    .contains(photo->GetName().toLatin1()));
+
+    QSignalSpy relinked(&session, &BookSession::photoRelinked);
+    session.RelinkPhoto(missing, books.filePath(QStringLiteral("nothing.jpg")));
+    ASSERT_TRUE(relinked.wait(10000));
+    EXPECT_FALSE(relinked[0][1].toString().isEmpty());
+    EXPECT_TRUE(missing->FileMissing());
+    session.RelinkPhoto(missing, source);
+    ASSERT_TRUE(relinked.wait(10000));
+    EXPECT_EQ(relinked[1][1].toString(), QString());
+    EXPECT_FALSE(missing->FileMissing());
+    EXPECT_TRUE(QFile::exists(original));
+    EXPECT_TRUE(missing->Record());
 }

@@ -121,6 +121,8 @@ void BookView::BuildPages() {
         auto* surface = new PageView(mContext, this);
         surface->SetEditors(&mEditors);
         surface->installEventFilter(this); // the wheel over a page scrolls the view
+        connect(surface, &PageView::findPhotoFileRequested, this,
+                &BookView::findPhotoFileRequested);
         return surface;
     };
     mLeftPageView = makePage();

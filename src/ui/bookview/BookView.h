@@ -14,6 +14,7 @@
 
 class Book;
 class BookManager;
+class PhotoImage;
 class BookSession;
 class PageView;
 class QAction;
@@ -102,6 +103,7 @@ signals:
     void nextPageRequested();
     void importPhotosRequested();
     void orderRequested();
+    void findPhotoFileRequested(const std::shared_ptr<PhotoImage>& photo);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

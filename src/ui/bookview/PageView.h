@@ -22,6 +22,7 @@ class QMimeData;
 class TemplateBox;
 class Templates;
 class Page;
+class PhotoImage;
 struct BoxEditors;
 struct UiContext;
 
@@ -85,6 +86,8 @@ public:
     int FramedPhotoBox() const { return mFramedPhotoBox; }
 
 signals:
+    // The user asks to find the file of a photo whose file is gone.
+    void findPhotoFileRequested(const std::shared_ptr<PhotoImage>& photo);
     // A full rendering replaced the picture.
     void pageRendered();
     // A drop reached its end (the book was saved unless it failed).

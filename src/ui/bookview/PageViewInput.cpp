@@ -210,6 +210,12 @@ void PageView::contextMenuEvent(QContextMenuEvent* event) {
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("mnuPhotoBox"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (const std::shared_ptr<PhotoImage> photo = mPage->Photo(box); photo->FileMissing()) {
+        QAction* find = menu->addAction(tr("Find Photo File..."));
+        find->setObjectName(QStringLiteral("mnuFindPhotoFile"));
+        connect(find, &QAction::triggered, this,
+                [this, photo] { emit findPhotoFileRequested(photo); });
+    }
     QAction* remove = menu->addAction(tr("Remove Photo"));
     remove->setObjectName(QStringLiteral("mnuRemovePhoto"));
     connect(remove, &QAction::triggered, this, [this, box] { RemovePhotoFromBox(box); });

@@ -105,6 +105,12 @@ void MainWindow::CreateChildren(const UiContext& context) {
                  "Import Photos");
     runCommandOn(&BookView::orderRequested, &MainWindow::onBookOrderTriggered, "Order");
     connect(mSidePane, &SidePane::paneChanged, this, &MainWindow::Resize);
+    connect(mBookView, &BookView::findPhotoFileRequested, this, &MainWindow::FindPhotoFile);
+    connect(&mBooks.Session(), &BookSession::photoRelinked, this,
+            [this](const std::shared_ptr<PhotoImage>&, const QString& failure) {
+                if (!failure.isEmpty())
+                    ShowMessage(tr("The photo file was not taken."), failure);
+            });
     mClient->installEventFilter(this);
 }
 
@@ -165,16 +171,19 @@ void MainWindow::ShowSaveFailure(const QString& detail) {
 }
 
 void MainWindow::ShowBookBusy(const QString& name, const QString& reason) {
-    if (mBookBusyBox)
+    ShowMessage(tr("The book \"%1\" is not opened.").arg(name),
+                reason + QLatin1Char(' ') + tr("Open it again when that has finished."));
+}
+
+void MainWindow::ShowMessage(const QString& text, const QString& detail) {
+    if (mMessageBox)
         return; // one at a time: opening passes over every held book
-    auto* box =
-        new QMessageBox(QMessageBox::Information, mStrings.Text(u"cMainFormCaption"),
-                        tr("The book \"%1\" is not opened.").arg(name), QMessageBox::Ok, this);
+    auto* box = new QMessageBox(QMessageBox::Information, mStrings.Text(u"cMainFormCaption"), text,
+                                QMessageBox::Ok, this);
     NameStandardButtons(*box, mStrings);
-    box->setInformativeText(reason + QLatin1Char(' ') +
-                            tr("Open it again when that has finished."));
+    box->setInformativeText(detail);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    mBookBusyBox = box;
+    mMessageBox = box;
     box->open();
 }
 

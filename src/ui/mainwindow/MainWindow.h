@@ -137,6 +137,10 @@ private:
     void ShowSaveFailure(const QString& detail);
     // Another writer holds the book `name`, which is not opened.
     void ShowBookBusy(const QString& name, const QString& reason);
+    // A box with `text` and `detail`, unless one is open already.
+    void ShowMessage(const QString& text, const QString& detail);
+    // Asks for a file and relinks the photo to it.
+    void FindPhotoFile(const std::shared_ptr<PhotoImage>& photo);
     void RestorePlacement();
     void SavePlacement();
     std::unique_ptr<QSettings> PlacementStore() const;
@@ -165,7 +169,7 @@ private:
     BookViewStateKeeper* mViewState = nullptr;
     QPointer<Book> mSubscribedBook;
     QPointer<QMessageBox> mSaveFailureBox;
-    QPointer<QMessageBox> mBookBusyBox;
+    QPointer<QMessageBox> mMessageBox;
     bool mClosed = false;
 
     MainWindowActions mActions;

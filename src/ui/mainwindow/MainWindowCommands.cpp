@@ -90,6 +90,16 @@ void MainWindow::onBookImportPhotosTriggered() {
         mSidePane->AddFiles(paths);
 }
 
+void MainWindow::FindPhotoFile(const std::shared_ptr<PhotoImage>& photo) {
+    const QString pictures = mFolders ? mFolders->GetPicturesFolder() : QString();
+    const QStringList paths =
+        mHooks.pickPhotos ? mHooks.pickPhotos()
+                          : ShowOpenFileDialog(tr("Photos") + "|" + PhotoFilePatterns().join(' '),
+                                               pictures, tr("Find Photo File"), this);
+    if (!paths.isEmpty() && !paths.first().isEmpty())
+        mBooks.Session().RelinkPhoto(photo, paths.first());
+}
+
 void MainWindow::onBookFillTriggered() {
     const auto book = CurrentBook();
     if (!book)
