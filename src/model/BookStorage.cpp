@@ -22,6 +22,16 @@ namespace {
 
 const QDir::Filters kAllFiles = QDir::Files | QDir::Hidden | QDir::System;
 
+// A photo of the book's folder with its stored record, if any.
+std::shared_ptr<PhotoImage> StoredPhoto(const QString& folder,
+                                        const BookFiles::PhotoFileName& parsed) {
+    auto photo = std::make_shared<PhotoImage>();
+    photo->CopyName(parsed.name);
+    photo->SetKey(folder, parsed.key);
+    photo->SetRecord(ReadPoolRecord(photo->Stem()));
+    return photo;
+}
+
 } // namespace
 
 QString Book::GetBookFolder() const { return BookFiles::BookFolder(mBooksFolder, mName); }
@@ -84,10 +94,7 @@ QStringList Book::RebuildPhotoPool() {
         const std::optional<BookFiles::PhotoFileName> parsed = BookFiles::ParsePhotoFileName(file);
         if (!parsed || mPhotos->Find(parsed->key))
             continue;
-        auto photo = std::make_shared<PhotoImage>();
-        photo->CopyName(parsed->name);
-        photo->SetKey(folder, parsed->key);
-        photo->SetRecord(ReadPoolRecord(photo->Stem()));
+        const auto photo = StoredPhoto(folder, *parsed);
         if (!photo->Record())
             unrecorded << parsed->name;
         mPhotos->Add(photo);
@@ -103,10 +110,7 @@ void Book::KeepMissingPhotos(const QString& joined) {
                 BookFiles::ParsePhotoName(entry.name);
             if (!parsed || mPhotos->Find(parsed->key))
                 continue;
-            auto photo = std::make_shared<PhotoImage>();
-            photo->CopyName(parsed->name);
-            photo->SetKey(folder, parsed->key);
-            photo->SetRecord(ReadPoolRecord(photo->Stem()));
+            const auto photo = StoredPhoto(folder, *parsed);
             photo->SetFileMissing(true);
             mPhotos->Add(photo);
             qCWarning(lcModel) << "The full-size file of photo" << parsed->name << "is missing";
