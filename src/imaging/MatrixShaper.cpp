@@ -5,6 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 using Matrix = std::array<double, 9>; // row by row
@@ -58,13 +62,11 @@ std::unique_ptr<MatrixShaper> MatrixShaper::Of(void* source, void* srgb) {
     Matrix toInverse{};
     if (!Colorants(source, from) || !Colorants(srgb, to) || !Inverted(to, toInverse))
         return nullptr;
-    auto shaper = std::make_unique<MatrixShaper>();
     const Matrix matrix = Product(toInverse, from);
     if (!std::all_of(matrix.begin(), matrix.end(),
                      [](double value) { return std::isfinite(value); }))
         return nullptr;
-    std::transform(matrix.begin(), matrix.end(), shaper->mMatrix.begin(),
-                   [](double value) { return float(value * kStepsPerUnit); });
+    std::array<std::array<double, 256>, 3> linear{};
     const cmsTagSignature curves[3] = {cmsSigRedTRCTag, cmsSigGreenTRCTag, cmsSigBlueTRCTag};
     for (int channel = 0; channel < 3; ++channel) {
         const auto* curve = static_cast<const cmsToneCurve*>(cmsReadTag(source, curves[channel]));
@@ -72,9 +74,9 @@ std::unique_ptr<MatrixShaper> MatrixShaper::Of(void* source, void* srgb) {
             return nullptr;
         for (int value = 0; value < 256; ++value) {
             // In [0, 1], as the encoding table's span assumes.
-            const float linear = cmsEvalToneCurveFloat(curve, float(value) / 255);
-            shaper->mLinear[size_t(channel)][size_t(value)] =
-                std::isfinite(linear) ? std::clamp(linear, 0.f, 1.f) : 0.f;
+            const float level = cmsEvalToneCurveFloat(curve, float(value) / 255);
+            linear[size_t(channel)][size_t(value)] =
+                std::isfinite(level) ? std::clamp(level, 0.f, 1.f) : 0.f;
         }
     }
     const auto* srgbCurve = static_cast<const cmsToneCurve*>(cmsReadTag(srgb, cmsSigRedTRCTag));
@@ -100,60 +102,46 @@ std::unique_ptr<MatrixShaper> MatrixShaper::Of(void* source, void* srgb) {
         cmsFreeToneCurve(encode);
         return nullptr;
     }
-    shaper->mOffset = float(0.5 - lowest * kStepsPerUnit);
+    auto shaper = std::make_unique<MatrixShaper>();
     shaper->mEncoded.resize(size_t((highest - lowest) * kStepsPerUnit + 0.5) + 2);
     for (size_t step = 0; step < shaper->mEncoded.size(); ++step) {
-        const float linear = float(lowest + double(step) / kStepsPerUnit);
-        const float value = cmsEvalToneCurveFloat(encode, std::clamp(linear, 0.f, 1.f));
+        const float level = float(lowest + double(step) / kStepsPerUnit);
+        const float value = cmsEvalToneCurveFloat(encode, std::clamp(level, 0.f, 1.f));
         shaper->mEncoded[step] = (unsigned char)std::lround(std::clamp(value, 0.f, 1.f) * 255);
     }
     cmsFreeToneCurve(encode);
+    // Red's part carries the table's start and the rounding half step.
+    const double offset = 0.5 - lowest * kStepsPerUnit;
+    for (size_t channel = 0; channel < 3; ++channel)
+        for (size_t value = 0; value < 256; ++value)
+            for (size_t row = 0; row < 3; ++row)
+                shaper->mSteps[channel][value].row[row] =
+                    float(matrix[row * 3 + channel] * kStepsPerUnit * linear[channel][value] +
+                          (channel == 0 ? offset : 0));
     return shaper;
 }
 
-namespace {
-
-struct Tables {
-    const float* red;
-    const float* green;
-    const float* blue;
-    const unsigned char* encoded;
-    std::array<float, 9> matrix;
-    float offset;
-};
-
-[[gnu::always_inline]] inline void ConvertPixels(const Tables& t, const QRgb* in, QRgb* out,
-                                                 int count) {
+void MatrixShaper::Convert(const QRgb* in, QRgb* out, int count) const {
     // Everything in locals: `out` may alias nothing the compiler must reload.
-    const auto [m0, m1, m2, m3, m4, m5, m6, m7, m8] = t.matrix;
-    const float offset = t.offset;
-    const unsigned char* encoded = t.encoded;
+    const Steps* red = mSteps[0].data();
+    const Steps* green = mSteps[1].data();
+    const Steps* blue = mSteps[2].data();
+    const unsigned char* encoded = mEncoded.data();
     for (int i = 0; i < count; ++i) {
         const QRgb pixel = in[i];
-        const float r = t.red[qRed(pixel)];
-        const float g = t.green[qGreen(pixel)];
-        const float b = t.blue[qBlue(pixel)];
-        out[i] = qRgb(encoded[int(m0 * r + m1 * g + m2 * b + offset)],
-                      encoded[int(m3 * r + m4 * g + m5 * b + offset)],
-                      encoded[int(m6 * r + m7 * g + m8 * b + offset)]);
+#ifdef __SSE2__
+        const __m128i steps = _mm_cvttps_epi32(_mm_add_ps(
+            _mm_add_ps(_mm_load_ps(red[qRed(pixel)].row), _mm_load_ps(green[qGreen(pixel)].row)),
+            _mm_load_ps(blue[qBlue(pixel)].row)));
+        out[i] = qRgb(encoded[_mm_cvtsi128_si32(steps)],
+                      encoded[_mm_cvtsi128_si32(_mm_srli_si128(steps, 4))],
+                      encoded[_mm_cvtsi128_si32(_mm_srli_si128(steps, 8))]);
+#else
+        const float* r = red[qRed(pixel)].row;
+        const float* g = green[qGreen(pixel)].row;
+        const float* b = blue[qBlue(pixel)].row;
+        out[i] = qRgb(encoded[int(r[0] + g[0] + b[0])], encoded[int(r[1] + g[1] + b[1])],
+                      encoded[int(r[2] + g[2] + b[2])]);
+#endif
     }
-}
-
-void ConvertPlain(const Tables& tables, const QRgb* in, QRgb* out, int count) {
-    ConvertPixels(tables, in, out, count);
-}
-
-// Fused multiply-adds take a third off where the processor has them.
-[[gnu::target("fma")]] void ConvertFused(const Tables& tables, const QRgb* in, QRgb* out,
-                                         int count) {
-    ConvertPixels(tables, in, out, count);
-}
-
-} // namespace
-
-void MatrixShaper::Convert(const QRgb* in, QRgb* out, int count) const {
-    static const auto convert = __builtin_cpu_supports("fma") ? ConvertFused : ConvertPlain;
-    convert({mLinear[0].data(), mLinear[1].data(), mLinear[2].data(), mEncoded.data(), mMatrix,
-             mOffset},
-            in, out, count);
 }
