@@ -836,6 +836,18 @@ Exit codes: 0 done, 1 start-up failed, 2 bad arguments or book name, 3 no such b
         <source>Find Photo File</source>
         <translation>查找照片文件</translation>
     </message>
+    <message numerus="yes">
+        <source>%n photo(s) placed</source>
+        <translation>
+            <numerusform>%n 张照片已放到</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>on %n page(s).</source>
+        <translation>
+            <numerusform>%n 页上。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MarkerTips</name>

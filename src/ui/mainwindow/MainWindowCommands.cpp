@@ -120,8 +120,13 @@ void MainWindow::onBookFillTriggered() {
         return;
     }
     mBooks.Session().ShowPage(result.pages.front().page);
+    // The placed photos leave the pane: say where they went.
+    QString outcome = tr("%n photo(s) placed", nullptr, result.placed) + QLatin1Char(' ') +
+                      tr("on %n page(s).", nullptr, int(result.pages.size()));
     if (result.leftOver > 0)
-        mPrompts.Tell(tr("%n photo(s) did not fit into the book.", nullptr, result.leftOver));
+        outcome += QLatin1Char(' ') +
+                   tr("%n photo(s) did not fit into the book.", nullptr, result.leftOver);
+    mPrompts.Tell(outcome);
 }
 
 void MainWindow::onBookOrderTriggered() {

@@ -364,7 +364,10 @@ bool OrderWizard::TakeUserGesture() {
 // ---- Closing
 
 void OrderWizard::reject() {
-    if (isVisible() && mStep != Step::Finished && mStep != Step::Abandoned && !ConfirmClose())
+    // Before the service gave an order nothing was sent: closing loses nothing.
+    const bool sent = !mOrderId.isEmpty();
+    if (isVisible() && sent && mStep != Step::Finished && mStep != Step::Abandoned &&
+        !ConfirmClose())
         return;
     CloseWindow();
 }

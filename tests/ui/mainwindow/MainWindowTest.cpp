@@ -17,6 +17,7 @@
 #include <QProgressDialog>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QUrl>
 
 namespace {
@@ -192,6 +193,29 @@ TEST_F(MainWindowTest, OrderShowsTheEmptyPageAndOpensTheWizardOnlyAfterNo) {
     answer = false;
     Actions().bookOrder->trigger();
     EXPECT_EQ(wizards, 1);
+}
+
+// The photos leave the pane on Fill Book: the window says where they went.
+TEST_F(MainWindowTest, FillSaysWhereThePhotosWent) {
+    ShownWithBook();
+    QTemporaryDir sources;
+    QStringList files;
+    for (const QColor colour : {QColor(Qt::red), QColor(Qt::blue)}) {
+        QImage picture(1200, 900, QImage::Format_RGB32);
+        picture.fill(colour);
+        files << sources.filePath(colour.name() + ".jpg");
+        ASSERT_TRUE(picture.save(files.last(), "JPG"));
+    }
+    QStringList told;
+    MainWindowHooks hooks;
+    hooks.pickPhotos = [&] { return files; };
+    hooks.tell = [&](const QString& text) { told << text; };
+    Window().SetHooks(hooks);
+    Actions().bookImportPhotos->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !books->Session().IsImporting(); }, 20000));
+    Actions().bookFill->trigger();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].startsWith("2 photo(s) placed on ")) << told[0].toStdString();
 }
 
 TEST_F(MainWindowTest, CommandsNeedingTheServiceOnlyTellWhenOffline) {

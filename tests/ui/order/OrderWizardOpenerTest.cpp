@@ -31,8 +31,7 @@ TEST_F(OrderWizardOpenerTest, MakesTheWindowOnceAndReusesIt) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowModality(), Qt::WindowModal);
     EXPECT_EQ(window->CurrentStep(), OrderWizard::Step::Verify);
-    answers = {true};
-    window->close();
+    window->close(); // nothing sent yet: no question
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(closed, 1);
 
@@ -40,8 +39,7 @@ TEST_F(OrderWizardOpenerTest, MakesTheWindowOnceAndReusesIt) {
     EXPECT_EQ(made, 1);
     EXPECT_EQ(owner.findChildren<OrderWizard*>(), QList<OrderWizard*>{window});
     EXPECT_TRUE(window->isVisible());
-    answers = {true};
     window->close();
     EXPECT_EQ(closed, 2);
-    EXPECT_EQ(questions.size(), 2);
+    EXPECT_TRUE(questions.isEmpty());
 }

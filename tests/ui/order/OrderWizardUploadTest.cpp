@@ -147,18 +147,15 @@ TEST_F(OrderWizardUploadTest, CloseDuringTheUploadStopsIt) {
     EXPECT_EQ(service->Orders().Read(id).state, QStringLiteral("open"));
 }
 
-// Before the upload: at the code step Yes only closes; at the cover step it
-// cancels the order.
+// Before the upload: at the code step, where nothing was sent, the window
+// closes without a question; at the cover step Yes cancels the order.
 TEST_F(OrderWizardUploadTest, CloseQuestionPerStep) {
     OrderWizard& window = Wizard();
     window.Start();
     ASSERT_TRUE(WaitForText(QStringLiteral("Type one of these codes")));
-    answers = {false, true};
-    window.close();
-    EXPECT_TRUE(window.isVisible());
     window.close();
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(questions, (QStringList{CloseQuestion(), CloseQuestion()}));
+    EXPECT_TRUE(questions.isEmpty());
     QTest::qWait(200);
     EXPECT_TRUE(RequestsFor("cancel.php").isEmpty());
 
