@@ -72,23 +72,15 @@ TEST_F(LumbraProcess, FillsABookInTimeOrderAndWritesItAsPdf) {
 // every command that writes pages, and no command drops it from the book.
 TEST_F(LumbraProcess, APlacedPhotoWithoutItsFileIsReportedAndKept) {
     const QString red = Photo(home, "red.jpg", Qt::red, QSize(2400, 1800), "2023:06:01 09:00:00");
-    const QString late =
-        Photo(home, "late.jpg", Qt::green, QSize(1800, 2400), "2023:06:03 09:00:00");
-    ASSERT_EQ(Run({"--import", "Trip", red, late}).exitCode, ExitOk);
+    ASSERT_EQ(Run({"--import", "Trip", red}).exitCode, ExitOk);
     ASSERT_EQ(Run({"--fill", "Trip"}).exitCode, ExitOk);
     const QDir trip(QDir(books).filePath(QStringLiteral("Trip")));
-    const QStringList originals = trip.entryList({QStringLiteral("*_or.jpg")});
-    ASSERT_EQ(originals.size(), 2);
-    QString gone; // the portrait, on page 2
-    for (const QString& file : originals)
-        if (QImage(trip.filePath(file)).height() > 2000)
-            gone = file;
-    ASSERT_FALSE(gone.isEmpty());
+    const QString gone = trip.entryList({QStringLiteral("*_or.jpg")}).value(0);
     const QString name = gone.left(gone.size() - 7);
     const QString kept = home.filePath(QStringLiteral("kept.jpg"));
     ASSERT_TRUE(QFile::rename(trip.filePath(gone), kept));
 
-    const QString expected = QStringLiteral("Page 2: photo %1 could not be read").arg(name);
+    const QString expected = QStringLiteral("Page 1: photo %1 could not be read").arg(name);
     for (const char* command : {"--pdf", "--print", "--preview"}) {
         const QString out = home.filePath(QStringLiteral("out") + command);
         const Outcome written = Run({command, "Trip", out.toUtf8().constData()});

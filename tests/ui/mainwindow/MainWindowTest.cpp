@@ -199,23 +199,18 @@ TEST_F(MainWindowTest, OrderShowsTheEmptyPageAndOpensTheWizardOnlyAfterNo) {
 TEST_F(MainWindowTest, FillSaysWhereThePhotosWent) {
     ShownWithBook();
     QTemporaryDir sources;
-    QStringList files;
-    for (const QColor colour : {QColor(Qt::red), QColor(Qt::blue)}) {
-        QImage picture(1200, 900, QImage::Format_RGB32);
-        picture.fill(colour);
-        files << sources.filePath(colour.name() + ".jpg");
-        ASSERT_TRUE(picture.save(files.last(), "JPG"));
-    }
+    QImage picture(1200, 900, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(sources.filePath("red.jpg"), "JPG"));
     QStringList told;
     MainWindowHooks hooks;
-    hooks.pickPhotos = [&] { return files; };
+    hooks.pickPhotos = [&] { return QStringList{sources.filePath("red.jpg")}; };
     hooks.tell = [&](const QString& text) { told << text; };
     Window().SetHooks(hooks);
     Actions().bookImportPhotos->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !books->Session().IsImporting(); }, 20000));
     Actions().bookFill->trigger();
-    ASSERT_EQ(told.size(), 1);
-    EXPECT_TRUE(told[0].startsWith("2 photo(s) placed on ")) << told[0].toStdString();
+    EXPECT_EQ(told, QStringList{"1 photo(s) placed on 1 page(s)."});
 }
 
 TEST_F(MainWindowTest, CommandsNeedingTheServiceOnlyTellWhenOffline) {
