@@ -118,8 +118,8 @@ bool OrderWizard::Open() {
     mCancelButton->setText(strings.Text(u"cCancel"));
     mNextStepButton->setText(strings.Text(u"cNextStep"));
     mUploadLabel->setText(strings.Text(u"cOrderUploadStartingCaption"));
-    mVerifyLabel->setText(strings.Text(u"cOrderVerifyCaption"));
-    mSelectCoverLabel->setText(strings.Text(u"cOrderSelectCoverCaption"));
+    SetInstruction(mVerifyLabel, strings.Text(u"cOrderVerifyCaption"), false);
+    SetInstruction(mSelectCoverLabel, strings.Text(u"cOrderSelectCoverCaption"), false);
     mVerifyInput->clear();
     mCancelButton->show();
     if (mContext.currentService)
@@ -254,9 +254,16 @@ void OrderWizard::OnVerifyAnswer(const QUrl& location, const QString& text) {
     qCInfo(lcUi) << "the service did not accept the verification code";
     Navigate(mContext.service.Start(mBook->PagesCount(), Book::GetBookType(), VersionNumber()));
     mVerifyInput->clear();
-    mVerifyLabel->setText(mContext.strings.Text(u"cOrderVerifyTryAgainCaption"));
+    SetInstruction(mVerifyLabel, mContext.strings.Text(u"cOrderVerifyTryAgainCaption"), true);
     mNextStepButton->setEnabled(true);
     mVerifyInput->setFocus();
+}
+
+// A refusal must not look like the instructions it replaces.
+void OrderWizard::SetInstruction(QLabel* label, const QString& text, bool refusal) {
+    label->setText(text);
+    label->setStyleSheet(refusal ? QStringLiteral("color: #a00000; font-weight: bold;")
+                                 : QString());
 }
 
 // ---- Step 2: cover
@@ -278,7 +285,8 @@ void OrderWizard::OnCoverElements(const QStringList& innerHtml) {
     mNextStepButton->setEnabled(true);
     mCover = CoverFromElements(innerHtml);
     if (mCover.isEmpty()) {
-        mSelectCoverLabel->setText(mContext.strings.Text(u"cOrderSelectCoverTryAgainCaption"));
+        SetInstruction(mSelectCoverLabel,
+                       mContext.strings.Text(u"cOrderSelectCoverTryAgainCaption"), true);
         return;
     }
     mBrowserFrame->hide();

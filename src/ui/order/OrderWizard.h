@@ -114,6 +114,8 @@ private:
     bool Open();
     void SetStep(Step step);
     void Relayout();
+    // The text of a step's label; a refusal (a code or cover not taken) stands out.
+    static void SetInstruction(QLabel* label, const QString& text, bool refusal);
     void HideStepControls();
     void Navigate(const QUrl& address);
     void OnNextStep();

@@ -128,6 +128,11 @@ TEST_F(OrderWizardTest, RefusedCodeStartsAgain) {
     OrderWizard& window = Wizard();
     window.Start();
     ASSERT_TRUE(WaitForText(QStringLiteral("Type one of these codes")));
+    const auto colour = [&] {
+        window.VerifyLabel()->ensurePolished();
+        return window.VerifyLabel()->palette().color(QPalette::WindowText);
+    };
+    const QColor instruction = colour();
     TypeCode(QStringLiteral("9999"));
     ClickNext();
     EXPECT_FALSE(window.NextStepButton()->isEnabled());
@@ -137,6 +142,7 @@ TEST_F(OrderWizardTest, RefusedCodeStartsAgain) {
     EXPECT_TRUE(window.OrderId().isEmpty());
     EXPECT_TRUE(window.VerifyInput()->text().isEmpty());
     EXPECT_EQ(window.VerifyLabel()->text(), Caption("cOrderVerifyTryAgainCaption"));
+    EXPECT_NE(colour(), instruction); // the refusal does not look like the instructions
     EXPECT_TRUE(service->Orders().Ids().isEmpty());
     ASSERT_TRUE(WaitForText(QStringLiteral("Type one of these codes")));
 
