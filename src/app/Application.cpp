@@ -51,11 +51,12 @@ void ReportStartUpFailure(const QString& message) {
 }
 
 // A second start: the running window comes to the front and this copy ends
-// without touching a book.
+// without touching a book. A first copy still starting on a busy machine
+// answers once its window is up, which may take some seconds.
 int HandOverToRunningCopy() {
     ProgramTranslations translations;
     translations.Install(DataFolder(), QLocale::system());
-    if (RunningCopy::AskToActivate(RunningCopyKey())) {
+    if (RunningCopy::AskToActivate(RunningCopyKey(), 15000)) {
         std::fprintf(stderr, "%s\n",
                      qPrintable(CommandLineText::tr(
                          "Lumbra is already running; its window was brought to the front.")));
