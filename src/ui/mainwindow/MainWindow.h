@@ -139,6 +139,8 @@ private:
     void ShowBookBusy(const QString& name, const QString& reason);
     // A box with `text` and `detail`, unless one is open already.
     void ShowMessage(const QString& text, const QString& detail);
+    // The photo files the user picks (the import dialog, or the hook).
+    QStringList PickPhotoFiles(const QString& title);
     // Asks for a file and relinks the photo to it.
     void FindPhotoFile(const std::shared_ptr<PhotoImage>& photo);
     void RestorePlacement();

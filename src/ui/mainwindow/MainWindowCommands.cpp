@@ -79,23 +79,22 @@ void MainWindow::onBookNextPageTriggered() {
     SetPrevNextPageButtonStatus();
 }
 
-void MainWindow::onBookImportPhotosTriggered() {
+QStringList MainWindow::PickPhotoFiles(const QString& title) {
     const QString pictures = mFolders ? mFolders->GetPicturesFolder() : QString();
-    const QStringList paths =
-        mHooks.pickPhotos
-            ? mHooks.pickPhotos()
-            : ShowOpenFileDialog(tr("Photos") + "|" + PhotoFilePatterns().join(' '), pictures,
-                                 mStrings.Text(u"cImportPhotoDialog"), this);
+    return mHooks.pickPhotos
+               ? mHooks.pickPhotos()
+               : ShowOpenFileDialog(tr("Photos") + "|" + PhotoFilePatterns().join(' '), pictures,
+                                    title, this);
+}
+
+void MainWindow::onBookImportPhotosTriggered() {
+    const QStringList paths = PickPhotoFiles(mStrings.Text(u"cImportPhotoDialog"));
     if (!paths.isEmpty() && !paths.first().isEmpty())
         mSidePane->AddFiles(paths);
 }
 
 void MainWindow::FindPhotoFile(const std::shared_ptr<PhotoImage>& photo) {
-    const QString pictures = mFolders ? mFolders->GetPicturesFolder() : QString();
-    const QStringList paths =
-        mHooks.pickPhotos ? mHooks.pickPhotos()
-                          : ShowOpenFileDialog(tr("Photos") + "|" + PhotoFilePatterns().join(' '),
-                                               pictures, tr("Find Photo File"), this);
+    const QStringList paths = PickPhotoFiles(tr("Find Photo File"));
     if (!paths.isEmpty() && !paths.first().isEmpty())
         mBooks.Session().RelinkPhoto(photo, paths.first());
 }
